@@ -1,0 +1,19 @@
+include(GoogleTest)
+
+# solvane_add_test(NAME SOURCES... [LIBS ...])
+# Builds one test executable and registers its cases with CTest. Every test runs
+# in a zone with daylight saving time so nothing passes only in UTC.
+function(solvane_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    set(ARG_SOURCES ${ARG_UNPARSED_ARGUMENTS})
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE solvane::options GTest::gtest_main GTest::gmock ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    SOLVANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "TZ=America/New_York;LANG=en_US.UTF-8;LC_ALL=")
+endfunction()

@@ -1,0 +1,58 @@
+// DateRule: a day named in words.
+//
+//   fixed(date)                          one instant; only its local day matters,
+//                                        and when a countdown recurs only its
+//                                        month and day
+//   nthWeekday(n, weekday, month, offset)
+//                                        the n-th weekday (1 = Sunday … 7 =
+//                                        Saturday) of month (1 … 12), then
+//                                        offset days later; n ≤ 0 means the last
+//                                        such weekday of the month
+//   season(index)                        0 March equinox, 1 June solstice,
+//                                        2 September equinox, 3 December solstice
+//
+// Payloads are stored as signed 64-bit integers and are not range-checked
+// here; resolution (rules.h) decides what an out-of-range rule names.
+#pragma once
+
+#include <cstdint>
+#include <variant>
+
+#include "core/time/instant.h"
+
+namespace solvane {
+
+struct DateRule {
+    struct Fixed {
+        Instant date;
+        bool operator==(const Fixed&) const = default;
+    };
+    struct NthWeekday {
+        std::int64_t n = 1;
+        std::int64_t weekday = 1;
+        std::int64_t month = 1;
+        std::int64_t offset = 0;
+        bool operator==(const NthWeekday&) const = default;
+    };
+    struct Season {
+        std::int64_t index = 0;
+        bool operator==(const Season&) const = default;
+    };
+
+    std::variant<Fixed, NthWeekday, Season> value;
+
+    static DateRule fixed(Instant date) { return DateRule{Fixed{date}}; }
+    static DateRule nthWeekday(std::int64_t n, std::int64_t weekday, std::int64_t month,
+                               std::int64_t offset) {
+        return DateRule{NthWeekday{n, weekday, month, offset}};
+    }
+    static DateRule season(std::int64_t index) { return DateRule{Season{index}}; }
+
+    const Fixed* asFixed() const { return std::get_if<Fixed>(&value); }
+    const NthWeekday* asNthWeekday() const { return std::get_if<NthWeekday>(&value); }
+    const Season* asSeason() const { return std::get_if<Season>(&value); }
+
+    bool operator==(const DateRule&) const = default;
+};
+
+}  // namespace solvane

@@ -1,0 +1,51 @@
+// Rule resolution: from a DateRule to the local day it names in a given year,
+// the equinox and solstice finder, and the occurrences of a countdown around
+// the present year.
+//
+// Every date produced here is the start of a local day of the calendar passed
+// in. Nothing fails loudly: a day the calendar cannot build, a payload that
+// does not fit the calendar's fields, or a search that finds nothing gives no
+// date.
+//
+//   resolve(DateRule::nthWeekday(-1, 2, 5, -3), 2025, true, cal)   // Fri 2025-05-23
+//   seasonDate(0, 2025, tokyo)                                    // 2025-03-21
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/model/countdown.h"
+#include "core/time/calendar.h"
+
+namespace solvane {
+
+// The local start of the day the rule names in `year`. `recurring` only
+// matters for fixed rules: a recurring fixed rule keeps its month and day and
+// takes `year`; a non-recurring one ignores `year`.
+std::optional<Instant> resolve(const DateRule& rule, std::int64_t year, bool recurring,
+                               const Calendar& calendar);
+
+// The local start of the day of equinox or solstice `index` (0…3) in `year`:
+// the day of the first hourly sample at or after the modelled crossing, searched
+// for 20 days from the 15th of the season's month at noon. Indices outside 0…3
+// search the clamped month for the unclamped longitude and usually find nothing.
+std::optional<Instant> seasonDate(std::int64_t index, std::int64_t year, const Calendar& calendar);
+
+// The sun's modelled ecliptic longitude at `t` minus `target` (radians),
+// wrapped into (−π, π].
+double solarLongitudeOffset(Instant t, double target);
+
+struct Occurrence {
+    Instant start;
+    std::optional<Instant> end;  // never earlier than start
+    bool operator==(const Occurrence&) const = default;
+};
+
+// The countdown's occurrences in the years around `now`: only this year for a
+// non-recurring fixed start, otherwise last year through two years ahead, in
+// that order. A year whose start gives no date contributes nothing.
+std::vector<Occurrence> occurrences(const Countdown& countdown, Instant now,
+                                    const Calendar& calendar);
+
+}  // namespace solvane

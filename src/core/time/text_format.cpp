@@ -1,0 +1,161 @@
+#include "core/time/text_format.h"
+
+#include <unicode/dtfmtsym.h>
+#include <unicode/dtptngen.h>
+#include <unicode/gregocal.h>
+#include <unicode/smpdtfmt.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <tuple>
+
+#include "core/time/calendar_internal.h"
+
+namespace solvane {
+namespace {
+
+enum class Style { clock, clockAP, shortDate };
+
+// Formatters are costly to build and not safe to share between threads while
+// formatting, so one of each style is kept per zone and locale, and every use
+// holds the lock.
+class FormatterCache {
+  public:
+    static FormatterCache& shared() {
+        static FormatterCache cache;
+        return cache;
+    }
+
+    std::string format(Style style, Instant t, const Calendar& calendar) {
+        if (!std::isfinite(t.seconds) || std::fabs(t.seconds) > 1e13) {
+            return "—";
+        }
+        std::lock_guard lock(mutex_);
+        icu::SimpleDateFormat* f = get(style, calendar);
+        if (f == nullptr) {
+            return "—";
+        }
+        icu::UnicodeString out;
+        f->format(t.unixSeconds() * 1000.0, out);
+        std::string s;
+        out.toUTF8String(s);
+        return s;
+    }
+
+  private:
+    using Key = std::tuple<Style, std::string, std::string>;
+
+    icu::SimpleDateFormat* get(Style style, const Calendar& calendar) {
+        Key key{style, calendar.zoneId(), calendar.locale()};
+        auto it = formatters_.find(key);
+        if (it == formatters_.end()) {
+            it = formatters_.emplace(key, build(style, calendar)).first;
+        }
+        return it->second.get();
+    }
+
+    static std::unique_ptr<icu::SimpleDateFormat> build(Style style, const Calendar& calendar) {
+        const icu::Locale locale(calendar.locale().c_str());
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::SimpleDateFormat> f;
+        std::optional<icu::DateFormatSymbols> apSymbols;
+        switch (style) {
+            case Style::clock:
+                f = std::make_unique<icu::SimpleDateFormat>(UNICODE_STRING_SIMPLE("h:mm"), locale,
+                                                            status);
+                break;
+            case Style::clockAP: {
+                apSymbols.emplace(locale, status);
+                const icu::UnicodeString marks[2] = {UNICODE_STRING_SIMPLE("a"),
+                                                     UNICODE_STRING_SIMPLE("p")};
+                apSymbols->setAmPmStrings(marks, 2);
+                f = std::make_unique<icu::SimpleDateFormat>(UNICODE_STRING_SIMPLE("h:mma"), locale,
+                                                            status);
+                break;
+            }
+            case Style::shortDate: {
+                std::unique_ptr<icu::DateTimePatternGenerator> generator(
+                    icu::DateTimePatternGenerator::createInstance(locale, status));
+                if (U_FAILURE(status)) {
+                    return nullptr;
+                }
+                const icu::UnicodeString pattern =
+                    generator->getBestPattern(UNICODE_STRING_SIMPLE("EEEMMMd"), status);
+                f = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
+                break;
+            }
+        }
+        if (U_FAILURE(status) || !f) {
+            return nullptr;
+        }
+        // Always the Gregorian calendar, whatever calendar the locale prefers,
+        // so labels name the same days the countdown arithmetic computes.
+        status = U_ZERO_ERROR;
+        auto gregorian = std::make_unique<icu::GregorianCalendar>(
+            CalendarAccess::zone(calendar).release(), locale, status);
+        if (U_FAILURE(status)) {
+            return nullptr;
+        }
+        f->adoptCalendar(gregorian.release());
+        // Adopting a calendar reloads the locale's symbols, so the one-letter
+        // day periods go in afterwards.
+        if (apSymbols) {
+            f->setDateFormatSymbols(*apSymbols);
+        }
+        return f;
+    }
+
+    std::mutex mutex_;
+    std::map<Key, std::unique_ptr<icu::SimpleDateFormat>> formatters_;
+};
+
+}  // namespace
+
+std::string clockText(Instant t, const Calendar& calendar) {
+    return FormatterCache::shared().format(Style::clock, t, calendar);
+}
+
+std::string clockTextAP(Instant t, const Calendar& calendar) {
+    return FormatterCache::shared().format(Style::clockAP, t, calendar);
+}
+
+std::string shortDateLabel(Instant t, const Calendar& calendar) {
+    return FormatterCache::shared().format(Style::shortDate, t, calendar);
+}
+
+std::string durationText(double seconds) {
+    // Beyond ±2^62 seconds the minute count would not fit an integer; no
+    // caller shows such durations, so they read as unknown.
+    if (!std::isfinite(seconds) || std::fabs(seconds) > 4.6e18) {
+        return "—";
+    }
+    const auto minutes = static_cast<long long>(seconds / 60.0);
+    if (minutes < 60) {
+        return std::to_string(minutes) + "m";
+    }
+    return std::to_string(minutes / 60) + "h " + std::to_string(minutes % 60) + "m";
+}
+
+std::string relativeDayText(std::optional<Instant> t, Instant now, const Calendar& calendar) {
+    if (!t) {
+        return "—";
+    }
+    std::int64_t k = 0;
+    const auto today = calendar.startOfDay(now);
+    const auto day = calendar.startOfDay(*t);
+    if (today && day) {
+        k = calendar.dayDifference(*today, *day).value_or(0);
+    }
+    if (k <= 0) {
+        return "today";
+    }
+    if (k == 1) {
+        return "tomorrow";
+    }
+    return "in " + std::to_string(k) + " days";
+}
+
+}  // namespace solvane

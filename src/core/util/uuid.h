@@ -1,0 +1,36 @@
+// Uuid: a 128-bit identifier, written in canonical upper-case 8-4-4-4-12 form.
+//
+//   Uuid id = Uuid::random();                       // version 4
+//   std::string s = id.toString();                  // "E621E1F8-C36C-495A-93FC-0C247A3E6E5F"
+//   std::optional<Uuid> back = Uuid::parse(s);      // accepts either case
+#pragma once
+
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace solvane {
+
+class Uuid {
+  public:
+    Uuid() = default;  // the nil UUID
+    explicit Uuid(const std::array<std::uint8_t, 16>& bytes) : bytes_(bytes) {}
+
+    // A random version-4 UUID from a per-thread generator seeded by the OS.
+    static Uuid random();
+    // Canonical 36-character text in either case; anything else gives nullopt.
+    static std::optional<Uuid> parse(std::string_view text);
+
+    std::string toString() const;
+    const std::array<std::uint8_t, 16>& bytes() const { return bytes_; }
+
+    auto operator<=>(const Uuid&) const = default;
+
+  private:
+    std::array<std::uint8_t, 16> bytes_{};
+};
+
+}  // namespace solvane

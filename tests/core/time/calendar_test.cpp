@@ -1,0 +1,202 @@
+#include "core/time/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <limits>
+#include <thread>
+
+namespace solvane {
+namespace {
+
+Calendar calendar(const char* zone, const char* locale = "en_US") {
+    auto c = Calendar::make(zone, locale);
+    EXPECT_TRUE(c.has_value()) << zone;
+    return *c;
+}
+
+std::string isoUtc(std::optional<Instant> t) {
+    return t ? formatIso8601(*t).value_or("?") : "none";
+}
+
+TEST(Calendar, UnknownZoneIsRefused) {
+    EXPECT_FALSE(Calendar::make("Mars/Olympus_Mons", "en_US").has_value());
+    EXPECT_FALSE(Calendar::make("", "en_US").has_value());
+    ASSERT_TRUE(Calendar::make("UTC", "en_US").has_value());
+}
+
+TEST(Calendar, PosixLocaleNamesAreNormalised) {
+    EXPECT_EQ(calendar("UTC", "de_DE.UTF-8@euro").locale(), "de_DE");
+    EXPECT_EQ(calendar("UTC", "C").locale(), "en_US");
+    EXPECT_EQ(calendar("UTC", "POSIX").locale(), "en_US");
+}
+
+TEST(Calendar, CurrentReadsZoneAndLocaleFromEnvironment) {
+    setenv("TZ", "Asia/Tokyo", 1);
+    setenv("LC_ALL", "fr_FR.UTF-8", 1);
+    const Calendar c = Calendar::current();
+    EXPECT_EQ(c.zoneId(), "Asia/Tokyo");
+    EXPECT_EQ(c.locale(), "fr_FR");
+    unsetenv("LC_ALL");
+    setenv("TZ", "America/New_York", 1);
+}
+
+struct DateCase {
+    const char* zone;
+    std::int64_t y, m, d;
+    std::optional<std::int64_t> hour;
+    const char* utc;
+};
+
+TEST(Calendar, DateFromComponentsIsLocalAndLenient) {
+    const DateCase cases[] = {
+        {"America/New_York", 2025, 1, 15, {}, "2025-01-15T05:00:00.000Z"},
+        {"America/New_York", 2025, 7, 15, {}, "2025-07-15T04:00:00.000Z"},
+        {"Asia/Tokyo", 2025, 3, 15, 12, "2025-03-15T03:00:00.000Z"},
+        {"UTC", 2025, 2, 29, {}, "2025-03-01T00:00:00.000Z"},  // common year rolls over
+        {"UTC", 2024, 2, 29, {}, "2024-02-29T00:00:00.000Z"},
+        {"UTC", 2025, 13, 1, {}, "2026-01-01T00:00:00.000Z"},  // month 13
+        {"UTC", 2025, 0, 1, {}, "2024-12-01T00:00:00.000Z"},   // month 0
+        {"UTC", 2025, 1, 0, {}, "2024-12-31T00:00:00.000Z"},   // day 0
+        {"UTC", 1, 1, 1, {}, "0001-01-01T00:00:00.000Z"},
+        {"UTC", 9999, 12, 31, 23, "9999-12-31T23:00:00.000Z"},
+        // São Paulo skipped midnight on 2018-11-04; the day began at 01:00.
+        {"America/Sao_Paulo", 2018, 11, 4, {}, "2018-11-04T03:00:00.000Z"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isoUtc(calendar(c.zone).date(c.y, c.m, c.d, c.hour)), c.utc)
+            << c.zone << " " << c.y << "-" << c.m << "-" << c.d;
+    }
+}
+
+TEST(Calendar, ComponentsThatDoNotFitGiveNoDate) {
+    const Calendar c = calendar("UTC");
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+    EXPECT_FALSE(c.date(kMax, 1, 1));
+    EXPECT_FALSE(c.date(2025, kMin, 1));
+    EXPECT_FALSE(c.date(2025, 1, std::int64_t{1} << 40));
+    EXPECT_FALSE(c.date(2025, 1, 1, kMax));
+    EXPECT_FALSE(c.date(std::int64_t{1} << 31, 1, 1));
+    EXPECT_FALSE(c.nthWeekday(2025, std::int64_t{1} << 62, 1, 1));
+    EXPECT_FALSE(c.nthWeekday(2025, 5, 1, kMax));
+    EXPECT_FALSE(c.addDays(Instant{0}, std::int64_t{1} << 40));
+    EXPECT_FALSE(c.addDays(Instant{0}, kMin));
+    EXPECT_FALSE(c.addMonths(Instant{0}, kMax));
+    EXPECT_FALSE(c.startOfDay(Instant{1e300}));
+    EXPECT_FALSE(c.startOfDay(Instant{std::numeric_limits<double>::quiet_NaN()}));
+    EXPECT_FALSE(c.civilDate(Instant{-std::numeric_limits<double>::infinity()}));
+    EXPECT_FALSE(c.dayDifference(Instant{0}, Instant{1e300}));
+    EXPECT_FALSE(c.weekday(Instant{1e300}));
+    EXPECT_FALSE(c.isWeekend(Instant{1e300}));
+}
+
+TEST(Calendar, NthWeekdayCountsFromTheFirstAndRollsOver) {
+    const Calendar ny = calendar("America/New_York");
+    // 2nd Sunday of March 2026, 4th Thursday of November 2025.
+    EXPECT_EQ(isoUtc(ny.nthWeekday(2026, 3, 1, 2)), "2026-03-08T05:00:00.000Z");
+    EXPECT_EQ(isoUtc(ny.nthWeekday(2025, 11, 5, 4)), "2025-11-27T05:00:00.000Z");
+    // November 2025 has four Mondays; the fifth is the first of December.
+    EXPECT_EQ(isoUtc(ny.nthWeekday(2025, 11, 2, 5)), "2025-12-01T05:00:00.000Z");
+    EXPECT_FALSE(ny.nthWeekday(2025, 11, 0, 1));
+    EXPECT_FALSE(ny.nthWeekday(2025, 11, 8, 1));
+    EXPECT_FALSE(ny.nthWeekday(2025, 11, 1, 0));
+}
+
+TEST(Calendar, StartOfDayFollowsClockChanges) {
+    const Calendar ny = calendar("America/New_York");
+    // 2025-03-09 (23-hour day) and 2025-11-02 (25-hour day), seen late in the day.
+    EXPECT_EQ(isoUtc(ny.startOfDay(*parseIso8601("2025-03-10T03:30:00Z"))),
+              "2025-03-09T05:00:00.000Z");
+    EXPECT_EQ(isoUtc(ny.startOfDay(*parseIso8601("2025-11-03T04:30:00Z"))),
+              "2025-11-02T04:00:00.000Z");
+    // Havana set its clocks back from 01:00 to 00:00 on 2024-11-03: midnight
+    // happened twice and the day starts at the first.
+    const Calendar havana = calendar("America/Havana");
+    EXPECT_EQ(isoUtc(havana.startOfDay(*parseIso8601("2024-11-03T12:00:00Z"))),
+              "2024-11-03T04:00:00.000Z");
+}
+
+TEST(Calendar, DayDifferenceCountsCalendarDaysAcrossClockChanges) {
+    const Calendar ny = calendar("America/New_York");
+    const Instant mar8 = *ny.date(2025, 3, 8);
+    const Instant mar10 = *ny.date(2025, 3, 10);
+    EXPECT_EQ(ny.dayDifference(mar8, mar10), 2);  // 47 hours apart
+    EXPECT_EQ(ny.dayDifference(mar10, mar8), -2);
+    EXPECT_EQ(ny.dayDifference(*ny.date(2025, 10, 31), *ny.date(2025, 11, 3)), 3);
+    EXPECT_EQ(ny.dayDifference(*ny.date(1, 1, 1), *ny.date(9999, 12, 31)), 3652058);
+}
+
+TEST(Calendar, AddingDaysAndMonthsKeepsLocalTime) {
+    const Calendar ny = calendar("America/New_York");
+    const Instant mar8 = *ny.date(2025, 3, 8);
+    EXPECT_EQ(isoUtc(ny.addDays(mar8, 1)), "2025-03-09T05:00:00.000Z");
+    EXPECT_EQ(isoUtc(ny.addDays(mar8, 2)), "2025-03-10T04:00:00.000Z");
+    EXPECT_EQ(isoUtc(ny.addMonths(*ny.date(2025, 1, 31), 1)), "2025-02-28T05:00:00.000Z");
+    EXPECT_EQ(isoUtc(ny.addDays(*ny.date(2025, 3, 1), -1)), "2025-02-28T05:00:00.000Z");
+}
+
+TEST(Calendar, CivilDateAndWeekdayAreLocal) {
+    const Instant t = *parseIso8601("2025-12-26T03:00:00Z");
+    EXPECT_EQ(calendar("America/New_York").civilDate(t), (CivilDate{2025, 12, 25}));
+    EXPECT_EQ(calendar("America/New_York").weekday(t), 5);  // Thursday
+    EXPECT_EQ(calendar("Asia/Tokyo").civilDate(t), (CivilDate{2025, 12, 26}));
+    EXPECT_EQ(calendar("Asia/Tokyo").weekday(t), 6);
+}
+
+TEST(Calendar, WeekendFollowsTheLocale) {
+    struct Case {
+        const char* locale;
+        std::array<bool, 7> weekend;  // Sunday first
+    };
+    const Case cases[] = {
+        {"en_US", {true, false, false, false, false, false, true}},
+        {"de_DE", {true, false, false, false, false, false, true}},
+        {"he_IL", {false, false, false, false, false, true, true}},
+        {"ar_SA", {false, false, false, false, false, true, true}},
+    };
+    for (const auto& c : cases) {
+        const Calendar cal = calendar("UTC", c.locale);
+        for (int w = 1; w <= 7; ++w) {
+            EXPECT_EQ(cal.isWeekendWeekday(w), c.weekend[w - 1]) << c.locale << " " << w;
+        }
+        EXPECT_FALSE(cal.isWeekendWeekday(0));
+        EXPECT_FALSE(cal.isWeekendWeekday(8));
+    }
+    EXPECT_TRUE(calendar("UTC").isWeekend(*parseIso8601("2025-12-27T12:00:00Z")));
+}
+
+TEST(Calendar, NamesComeFromTheLocale) {
+    const Calendar en = calendar("UTC", "en_US");
+    ASSERT_EQ(en.weekdayNames().size(), 7u);
+    ASSERT_EQ(en.monthNames().size(), 12u);
+    EXPECT_EQ(en.weekdayNames().front(), "Sunday");
+    EXPECT_EQ(en.monthNames()[4], "May");
+    const Calendar de = calendar("UTC", "de_DE");
+    EXPECT_EQ(de.weekdayNames()[1], "Montag");
+    EXPECT_EQ(de.monthNames()[2], "März");
+}
+
+TEST(Calendar, CopiesShareOneCalendarSafelyAcrossThreads) {
+    const Calendar ny = calendar("America/New_York");
+    std::vector<std::thread> threads;
+    std::atomic<int> wrong{0};
+    for (int i = 0; i < 4; ++i) {
+        threads.emplace_back([copy = ny, &wrong, i] {
+            for (int k = 0; k < 500; ++k) {
+                const auto d = copy.date(2000 + i, 1 + k % 12, 1);
+                if (!d || copy.civilDate(*d) != CivilDate{2000 + i, 1 + k % 12, 1}) {
+                    ++wrong;
+                }
+            }
+        });
+    }
+    for (auto& t : threads) {
+        t.join();
+    }
+    EXPECT_EQ(wrong.load(), 0);
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,111 @@
+#include "core/time/text_format.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <limits>
+#include <thread>
+
+namespace solvane {
+namespace {
+
+Calendar calendar(const char* zone, const char* locale = "en_US") {
+    return *Calendar::make(zone, locale);
+}
+
+Instant at(const char* iso) {
+    return *parseIso8601(iso);
+}
+
+TEST(TextFormat, ClockTextsUseTheZoneAndTwelveHourClock) {
+    const Calendar ny = calendar("America/New_York");
+    struct Case {
+        const char* iso;
+        const char* clock;
+        const char* clockAP;
+    };
+    const Case cases[] = {
+        {"2025-06-01T22:05:00Z", "6:05", "6:05p"},
+        {"2025-06-01T04:30:00Z", "12:30", "12:30a"},  // 00:30 local
+        {"2025-06-01T16:00:00Z", "12:00", "12:00p"},  // noon
+        {"2025-01-01T14:59:00Z", "9:59", "9:59a"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(clockText(at(c.iso), ny), c.clock) << c.iso;
+        EXPECT_EQ(clockTextAP(at(c.iso), ny), c.clockAP) << c.iso;
+    }
+    EXPECT_EQ(clockText(at("2025-06-01T22:05:00Z"), calendar("Asia/Tokyo")), "7:05");
+}
+
+TEST(TextFormat, ShortDateLabelFollowsTheLocale) {
+    const Instant christmas = at("2026-12-25T12:00:00Z");
+    EXPECT_EQ(shortDateLabel(christmas, calendar("America/New_York", "en_US")), "Fri, Dec 25");
+    EXPECT_EQ(shortDateLabel(christmas, calendar("Europe/London", "en_GB")), "Fri, 25 Dec");
+    EXPECT_EQ(shortDateLabel(christmas, calendar("Europe/Berlin", "de_DE")), "Fr., 25. Dez.");
+    // The day is the zone's: 02:00 UTC on the 26th is still the 25th in New York.
+    EXPECT_EQ(shortDateLabel(at("2026-12-26T02:00:00Z"), calendar("America/New_York")),
+              "Fri, Dec 25");
+    // A locale that prefers another calendar still labels Gregorian days.
+    EXPECT_NE(shortDateLabel(christmas, calendar("Asia/Bangkok", "th_TH")).find("25"),
+              std::string::npos);
+}
+
+TEST(TextFormat, DurationTextTruncatesToWholeMinutes) {
+    struct Case {
+        double seconds;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, "0m"},          {59, "0m"},        {3599, "59m"},         {3600, "1h 0m"},
+        {37500, "10h 25m"}, {36300, "10h 5m"}, {86400 * 3, "72h 0m"}, {-90, "-1m"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(durationText(c.seconds), c.text) << c.seconds;
+    }
+    EXPECT_EQ(durationText(std::numeric_limits<double>::quiet_NaN()), "—");
+    EXPECT_EQ(durationText(1e300), "—");
+}
+
+TEST(TextFormat, RelativeDayTextCountsCalendarDays) {
+    const Calendar ny = calendar("America/New_York");
+    const Instant now = at("2025-03-08T23:50:00-05:00");
+    EXPECT_EQ(relativeDayText(std::nullopt, now, ny), "—");
+    EXPECT_EQ(relativeDayText(at("2025-03-08T23:59:00-05:00"), now, ny), "today");
+    EXPECT_EQ(relativeDayText(at("2025-03-08T01:00:00-05:00"), now, ny), "today");
+    EXPECT_EQ(relativeDayText(at("2025-02-01T12:00:00-05:00"), now, ny), "today");
+    EXPECT_EQ(relativeDayText(at("2025-03-09T00:01:00-05:00"), now, ny), "tomorrow");
+    // Across the 23-hour day of the clock change.
+    EXPECT_EQ(relativeDayText(at("2025-03-10T00:30:00-04:00"), now, ny), "in 2 days");
+    EXPECT_EQ(relativeDayText(at("2025-03-13T12:00:00-04:00"), now, ny), "in 5 days");
+}
+
+TEST(TextFormat, UnrepresentableMomentsReadAsUnknown) {
+    const Calendar ny = calendar("America/New_York");
+    EXPECT_EQ(clockText(Instant{std::numeric_limits<double>::infinity()}, ny), "—");
+    EXPECT_EQ(shortDateLabel(Instant{1e300}, ny), "—");
+    EXPECT_EQ(relativeDayText(Instant{1e300}, Instant{0}, ny), "today");
+}
+
+TEST(TextFormat, FormattersAreSafeToShareBetweenThreads) {
+    const Calendar ny = calendar("America/New_York");
+    const Calendar tokyo = calendar("Asia/Tokyo", "ja_JP");
+    std::vector<std::thread> threads;
+    std::atomic<int> wrong{0};
+    for (int i = 0; i < 4; ++i) {
+        threads.emplace_back([&, i] {
+            const Calendar& cal = i % 2 ? ny : tokyo;
+            const std::string expected = shortDateLabel(at("2025-06-01T12:00:00Z"), cal);
+            for (int k = 0; k < 300; ++k) {
+                if (shortDateLabel(at("2025-06-01T12:00:00Z"), cal) != expected) {
+                    ++wrong;
+                }
+            }
+        });
+    }
+    for (auto& t : threads) {
+        t.join();
+    }
+    EXPECT_EQ(wrong.load(), 0);
+}
+
+}  // namespace
+}  // namespace solvane
