@@ -1,1 +1,283 @@
-// placeholder
+#include "core/model/countdown_display.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "core/model/rules.h"
+#include "core/time/text_format.h"
+
+namespace solvane {
+
+namespace {
+
+constexpr std::int64_t kMaxInt64 = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMinInt64 = std::numeric_limits<std::int64_t>::min();
+
+// Day counts come from the calendar and are small in practice, but a span
+// between the ends of the calendar's range must still not wrap.
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) {
+        return b > 0 ? kMaxInt64 : kMinInt64;
+    }
+    return sum;
+}
+
+std::int64_t dayDifference(Instant from, Instant to, const Calendar& calendar) {
+    return calendar.dayDifference(from, to).value_or(0);
+}
+
+const char* singularOrPlural(CountUnit unit, std::int64_t value) {
+    const bool one = value == 1;
+    switch (unit) {
+        case CountUnit::days:
+            return one ? "day" : "days";
+        case CountUnit::weeks:
+            return one ? "week" : "weeks";
+        case CountUnit::workdays:
+            return one ? "workday" : "workdays";
+    }
+    return "days";
+}
+
+CountdownDisplay rowFor(const Countdown& countdown) {
+    CountdownDisplay row;
+    row.id = countdown.id;
+    row.label = countdown.label;
+    row.symbol = countdown.symbol;
+    row.customImage = countdown.customImage;
+    return row;
+}
+
+CountdownDisplay upcomingRow(const Countdown& countdown, const UpcomingPhase& upcoming,
+                             Instant today, const Calendar& calendar) {
+    CountdownDisplay row = rowFor(countdown);
+    const std::int64_t days =
+        std::max<std::int64_t>(dayDifference(today, upcoming.start, calendar), 0);
+    row.value = countValue(countdown.unit, days, today, calendar);
+    row.unit = singularOrPlural(countdown.unit, row.value);
+    row.caption = shortDateLabel(upcoming.start, calendar);
+    row.sortDate = upcoming.start;
+    return row;
+}
+
+CountdownDisplay activeRow(const Countdown& countdown, const ActivePhase& active, Instant today,
+                           const Calendar& calendar) {
+    CountdownDisplay row = rowFor(countdown);
+    const std::int64_t span = saturatingAdd(dayDifference(active.start, active.end, calendar), 1);
+    const std::int64_t total = std::max<std::int64_t>(span, 1);
+    // At least day 1: a calendar that cannot count the days still shows a
+    // sensible first day rather than a negative one.
+    const std::int64_t dayNumber = std::clamp<std::int64_t>(
+        saturatingAdd(dayDifference(active.start, today, calendar), 1), 1, total);
+
+    std::int64_t shownTotal = total;
+    const char* word = "days";
+    row.value = dayNumber;
+    if (countdown.unit == CountUnit::weeks && span >= 14) {
+        row.value = (dayNumber - 1) / 7 + 1;
+        shownTotal = saturatingAdd(total, 6) / 7;
+        word = "weeks";
+    }
+    row.unit = "of " + std::to_string(shownTotal) + " " + word;
+    row.caption = "Until " + shortDateLabel(active.end, calendar);
+    row.progress = static_cast<double>(dayNumber) / static_cast<double>(total);
+    row.sortDate = Instant::distantPast();
+    return row;
+}
+
+const char* ordinalText(std::int64_t n) {
+    static constexpr std::array<const char*, 5> kOrdinals = {"1st", "2nd", "3rd", "4th", "5th"};
+    if (n >= 1 && n <= 5) {
+        return kOrdinals[static_cast<std::size_t>(n - 1)];
+    }
+    return nullptr;
+}
+
+// The name at 1-based `position`, without forming position − 1 (which would
+// overflow for the smallest payload).
+const std::string* nameAt(const std::vector<std::string>& names, std::int64_t position) {
+    if (position < 1 || static_cast<std::uint64_t>(position) > names.size()) {
+        return nullptr;
+    }
+    return &names[static_cast<std::size_t>(position - 1)];
+}
+
+// |offset| as unsigned, so the most negative payload does not overflow.
+std::uint64_t magnitude(std::int64_t value) {
+    const auto bits = static_cast<std::uint64_t>(value);
+    return value < 0 ? 0 - bits : bits;
+}
+
+bool sortsBefore(const CountdownDisplay& a, const CountdownDisplay& b) {
+    // A total order even if a NaN ever reaches a key: NaNs sort last, so the
+    // sort's ordering requirement holds whatever the rows carry.
+    const bool aNan = std::isnan(a.sortDate.seconds);
+    const bool bNan = std::isnan(b.sortDate.seconds);
+    if (aNan || bNan) {
+        return !aNan && bNan;
+    }
+    return a.sortDate.seconds < b.sortDate.seconds;
+}
+
+}  // namespace
+
+CountdownPhase phase(const Countdown& countdown, Instant now, const Calendar& calendar) {
+    const auto today = calendar.startOfDay(now);
+    if (!today) {
+        return FinishedPhase{};
+    }
+    const auto list = occurrences(countdown, now, calendar);
+    for (const auto& o : list) {
+        if (o.end && o.start <= *today && *today <= *o.end) {
+            return ActivePhase{o.start, *o.end};
+        }
+    }
+    for (const auto& o : list) {
+        if (o.start >= *today) {
+            return UpcomingPhase{o.start, o.end};
+        }
+    }
+    return FinishedPhase{};
+}
+
+std::optional<CountdownDisplay> display(const Countdown& countdown, Instant now,
+                                        const Calendar& calendar) {
+    const CountdownPhase current = phase(countdown, now, calendar);
+    if (std::holds_alternative<FinishedPhase>(current)) {
+        return std::nullopt;
+    }
+    // phase() only leaves finished when the calendar found today's start.
+    const Instant today = calendar.startOfDay(now).value_or(now);
+    if (const auto* upcoming = std::get_if<UpcomingPhase>(&current)) {
+        return upcomingRow(countdown, *upcoming, today, calendar);
+    }
+    if (countdown.during == DuringMode::hide) {
+        return std::nullopt;
+    }
+    return activeRow(countdown, std::get<ActivePhase>(current), today, calendar);
+}
+
+std::int64_t countValue(CountUnit unit, std::int64_t days, Instant today,
+                        const Calendar& calendar) {
+    switch (unit) {
+        case CountUnit::days:
+            return days;
+        case CountUnit::weeks:
+            return days / 7;
+        case CountUnit::workdays:
+            break;
+    }
+    if (days <= 0) {
+        return 0;
+    }
+    const auto todayWeekday = calendar.weekday(today);
+    if (!todayWeekday) {
+        return 0;
+    }
+    // Every run of seven consecutive days holds each weekday once, so whole
+    // weeks contribute a fixed count and only the remainder needs walking;
+    // a countdown centuries away costs the same as one next week.
+    std::array<bool, 7> workday{};  // indexed by weekday − 1
+    std::int64_t perWeek = 0;
+    for (int w = 1; w <= 7; ++w) {
+        workday[static_cast<std::size_t>(w - 1)] = !calendar.isWeekendWeekday(w);
+        perWeek += workday[static_cast<std::size_t>(w - 1)] ? 1 : 0;
+    }
+    std::int64_t count = (days / 7) * perWeek;
+    const std::int64_t remainder = days % 7;
+    // Today is never counted; the remainder runs from tomorrow onward.
+    for (std::int64_t k = 1; k <= remainder; ++k) {
+        const auto index = static_cast<std::size_t>((*todayWeekday - 1 + k) % 7);
+        count += workday[index] ? 1 : 0;
+    }
+    return count;
+}
+
+std::string scheduleSummary(const Countdown& countdown, Instant now, const Calendar& calendar) {
+    const CountdownPhase current = phase(countdown, now, calendar);
+    if (const auto* active = std::get_if<ActivePhase>(&current)) {
+        return "Happening now · until " + shortDateLabel(active->end, calendar);
+    }
+    const auto* upcoming = std::get_if<UpcomingPhase>(&current);
+    if (!upcoming) {
+        return "Finished";
+    }
+    std::string text = shortDateLabel(upcoming->start, calendar);
+    if (upcoming->end) {
+        text += " – " + shortDateLabel(*upcoming->end, calendar);
+    }
+    if (countdown.recurs || !countdown.start.asFixed()) {
+        text += " · every year";
+    }
+    if (countdown.eventID) {
+        text += " · from Calendar";
+    }
+    return text;
+}
+
+std::optional<Instant> currentOrNextStart(const Countdown& countdown, Instant now,
+                                          const Calendar& calendar) {
+    const CountdownPhase current = phase(countdown, now, calendar);
+    if (const auto* active = std::get_if<ActivePhase>(&current)) {
+        return active->start;
+    }
+    if (const auto* upcoming = std::get_if<UpcomingPhase>(&current)) {
+        return upcoming->start;
+    }
+    return std::nullopt;
+}
+
+std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
+    if (const auto* fixed = rule.asFixed()) {
+        return shortDateLabel(fixed->date, calendar);
+    }
+    if (const auto* season = rule.asSeason()) {
+        static constexpr std::array<const char*, 4> kSeasons = {
+            "March equinox", "June solstice", "September equinox", "December solstice"};
+        if (season->index >= 0 && season->index <= 3) {
+            return kSeasons[static_cast<std::size_t>(season->index)];
+        }
+        return "Season";
+    }
+    const auto& nth = std::get<DateRule::NthWeekday>(rule.value);
+    std::string text;
+    if (nth.n < 0) {
+        text = "Last";
+    } else if (const char* ordinal = ordinalText(nth.n)) {
+        text = ordinal;
+    } else {
+        text = std::to_string(nth.n) + "th";
+    }
+    const std::string* weekdayName = nameAt(calendar.weekdayNames(), nth.weekday);
+    const std::string* monthName = nameAt(calendar.monthNames(), nth.month);
+    text += " ";
+    text += weekdayName ? *weekdayName : std::string("day");
+    text += " of ";
+    if (monthName) {
+        text += *monthName;
+    }
+    if (nth.offset > 0) {
+        text += ", " + std::to_string(nth.offset) + " days after";
+    } else if (nth.offset < 0) {
+        text += ", " + std::to_string(magnitude(nth.offset)) + " days before";
+    }
+    return text;
+}
+
+std::vector<CountdownDisplay> sortedDisplays(const std::vector<Countdown>& countdowns, Instant now,
+                                             const Calendar& calendar) {
+    std::vector<CountdownDisplay> rows;
+    rows.reserve(countdowns.size());
+    for (const auto& countdown : countdowns) {
+        if (auto row = display(countdown, now, calendar)) {
+            rows.push_back(std::move(*row));
+        }
+    }
+    std::stable_sort(rows.begin(), rows.end(), sortsBefore);
+    return rows;
+}
+
+}  // namespace solvane

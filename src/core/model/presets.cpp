@@ -1,1 +1,181 @@
-// placeholder
+#include "core/model/presets.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <mutex>
+#include <string_view>
+
+namespace solvane {
+
+namespace {
+
+// A rule as the table writes it: fixed dates are a month and day that only
+// become instants once a calendar (and so a zone) is known.
+struct RuleEntry {
+    enum class Kind { none, fixed, nthWeekday, season };
+    Kind kind = Kind::none;
+    std::int64_t a = 0, b = 0, c = 0, d = 0;
+};
+
+constexpr RuleEntry none() {
+    return {};
+}
+constexpr RuleEntry fixedMD(std::int64_t month, std::int64_t day) {
+    return {RuleEntry::Kind::fixed, month, day, 0, 0};
+}
+constexpr RuleEntry nth(std::int64_t n, std::int64_t weekday, std::int64_t month,
+                        std::int64_t offset) {
+    return {RuleEntry::Kind::nthWeekday, n, weekday, month, offset};
+}
+constexpr RuleEntry season(std::int64_t index) {
+    return {RuleEntry::Kind::season, index, 0, 0, 0};
+}
+
+struct PresetEntry {
+    std::string_view id;
+    std::string_view group;
+    std::string_view title;
+    std::string_view symbol;
+    RuleEntry start;
+    RuleEntry end;
+    DuringMode during;
+};
+
+constexpr std::string_view kSpans = "Spans";
+constexpr std::string_view kClocks = "Clocks & Sky";
+constexpr std::string_view kHolidays = "Holidays (US)";
+constexpr DuringMode kProgress = DuringMode::progress;
+
+// Weekdays: 1 Sunday, 2 Monday, 5 Thursday.
+constexpr std::array<PresetEntry, 19> kPresets{{
+    {"summer-fridays", kSpans, "Summer Fridays", "beach.umbrella", nth(-1, 2, 5, -3),
+     nth(1, 2, 9, 0), DuringMode::hide},
+    {"summer", kSpans, "Summer", "sun.max", season(1), season(2), kProgress},
+    {"winter", kSpans, "Winter", "snowflake", season(3), season(0), kProgress},
+    {"dst-start", kClocks, "Spring forward", "sun.horizon", nth(2, 1, 3, 0), none(), kProgress},
+    {"dst-end", kClocks, "Fall back", "clock.arrow.circlepath", nth(1, 1, 11, 0), none(),
+     kProgress},
+    {"spring-equinox", kClocks, "Spring equinox", "leaf", season(0), none(), kProgress},
+    {"summer-solstice", kClocks, "Summer solstice", "sun.max", season(1), none(), kProgress},
+    {"fall-equinox", kClocks, "Fall equinox", "wind", season(2), none(), kProgress},
+    {"winter-solstice", kClocks, "Winter solstice", "snowflake", season(3), none(), kProgress},
+    {"new-year", kHolidays, "New Year's Day", "sparkles", fixedMD(1, 1), none(), kProgress},
+    {"valentines", kHolidays, "Valentine's Day", "heart", fixedMD(2, 14), none(), kProgress},
+    {"mothers-day", kHolidays, "Mother's Day", "gift", nth(2, 1, 5, 0), none(), kProgress},
+    {"memorial-day", kHolidays, "Memorial Day", "flag", nth(-1, 2, 5, 0), none(), kProgress},
+    {"fathers-day", kHolidays, "Father's Day", "gift", nth(3, 1, 6, 0), none(), kProgress},
+    {"july-4", kHolidays, "Independence Day", "sparkles", fixedMD(7, 4), none(), kProgress},
+    {"labor-day", kHolidays, "Labor Day", "beach.umbrella", nth(1, 2, 9, 0), none(), kProgress},
+    {"halloween", kHolidays, "Halloween", "moon.stars", fixedMD(10, 31), none(), kProgress},
+    {"thanksgiving", kHolidays, "Thanksgiving", "fork.knife", nth(4, 5, 11, 0), none(), kProgress},
+    {"christmas", kHolidays, "Christmas", "gift", fixedMD(12, 25), none(), kProgress},
+}};
+
+static_assert(std::ranges::none_of(kPresets,
+                                   [](const PresetEntry& e) {
+                                       return e.start.kind == RuleEntry::Kind::none;
+                                   }),
+              "every preset needs a start");
+
+constexpr std::array<std::string_view, 4> kStarterIds = {"dst-end", "winter-solstice", "dst-start",
+                                                         "summer-fridays"};
+
+// UTC midnight of month/day in 2000, for a calendar that cannot build the
+// local one. Worked out from the date itself so the catalogue never depends
+// on when it happened to be built. 2000 is a leap year, so its first day
+// lies 366 days before the reference date 2001-01-01.
+Instant utcMidnight2000(std::int64_t month, std::int64_t day) {
+    static constexpr std::array<std::int64_t, 12> kDaysBeforeMonth = {0,   31,  60,  91,  121, 152,
+                                                                      182, 213, 244, 274, 305, 335};
+    const std::int64_t dayOfYear = kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] + day - 1;
+    return Instant{static_cast<double>(dayOfYear - 366) * 86400.0};
+}
+
+std::optional<DateRule> makeRule(const RuleEntry& entry, const Calendar& calendar) {
+    switch (entry.kind) {
+        case RuleEntry::Kind::none:
+            return std::nullopt;
+        case RuleEntry::Kind::fixed:
+            return DateRule::fixed(
+                calendar.date(2000, entry.a, entry.b).value_or(utcMidnight2000(entry.a, entry.b)));
+        case RuleEntry::Kind::nthWeekday:
+            return DateRule::nthWeekday(entry.a, entry.b, entry.c, entry.d);
+        case RuleEntry::Kind::season:
+            return DateRule::season(entry.a);
+    }
+    return std::nullopt;
+}
+
+std::vector<CountdownPreset> buildCatalogue(const Calendar& calendar) {
+    std::vector<CountdownPreset> list;
+    list.reserve(kPresets.size());
+    for (const auto& entry : kPresets) {
+        CountdownPreset preset;
+        preset.id = entry.id;
+        preset.group = entry.group;
+        preset.title = entry.title;
+        preset.symbol = entry.symbol;
+        preset.start = *makeRule(entry.start, calendar);
+        preset.end = makeRule(entry.end, calendar);
+        preset.during = entry.during;
+        list.push_back(std::move(preset));
+    }
+    return list;
+}
+
+}  // namespace
+
+const std::vector<CountdownPreset>& catalogue(const Calendar& calendar) {
+    // Fixed dates are local midnights, so a catalogue belongs to one zone.
+    // Entries are never erased, and std::map keeps references to them valid
+    // while other zones are added.
+    static std::mutex mutex;
+    static std::map<std::string, std::vector<CountdownPreset>, std::less<>> byZone;
+    std::lock_guard lock(mutex);
+    auto found = byZone.find(calendar.zoneId());
+    if (found == byZone.end()) {
+        found = byZone.emplace(calendar.zoneId(), buildCatalogue(calendar)).first;
+    }
+    return found->second;
+}
+
+std::vector<std::string> presetGroups() {
+    std::vector<std::string> groups;
+    for (const auto& entry : kPresets) {
+        if (std::find(groups.begin(), groups.end(), entry.group) == groups.end()) {
+            groups.emplace_back(entry.group);
+        }
+    }
+    return groups;
+}
+
+Countdown makeCountdown(const CountdownPreset& preset) {
+    Countdown countdown;
+    countdown.id = Uuid::random();
+    countdown.label = preset.title;
+    countdown.start = preset.start;
+    countdown.end = preset.end;
+    countdown.recurs = true;
+    countdown.during = preset.during;
+    countdown.symbol = preset.symbol;
+    countdown.unit = CountUnit::days;
+    return countdown;
+}
+
+std::vector<Countdown> starterCountdowns(const Calendar& calendar) {
+    const auto& presets = catalogue(calendar);
+    std::vector<Countdown> starters;
+    starters.reserve(kStarterIds.size());
+    for (const auto id : kStarterIds) {
+        for (const auto& preset : presets) {
+            if (preset.id == id) {
+                starters.push_back(makeCountdown(preset));
+                break;
+            }
+        }
+    }
+    return starters;
+}
+
+}  // namespace solvane

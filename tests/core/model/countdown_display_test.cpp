@@ -1,1 +1,246 @@
-// placeholder
+#include "core/model/countdown_display.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "core/model/presets.h"
+
+namespace solvane {
+namespace {
+
+Calendar cal(const char* zone, const char* locale = "en_US") {
+    auto c = Calendar::make(zone, locale);
+    EXPECT_TRUE(c.has_value()) << zone;
+    return *c;
+}
+
+Instant day(const Calendar& c, int y, int m, int d, int hour = 0) {
+    return *c.date(y, m, d, hour);
+}
+
+Countdown oneDay(Instant date, CountUnit unit = CountUnit::days, bool recurs = false) {
+    Countdown c;
+    c.label = "Event";
+    c.start = DateRule::fixed(date);
+    c.recurs = recurs;
+    c.symbol = "gift";
+    c.unit = unit;
+    c.customImage = "A.png";
+    return c;
+}
+
+Countdown span(Instant first, Instant last, CountUnit unit = CountUnit::days,
+               DuringMode during = DuringMode::progress) {
+    Countdown c;
+    c.label = "Span";
+    c.start = DateRule::fixed(first);
+    c.end = DateRule::fixed(last);
+    c.during = during;
+    c.unit = unit;
+    return c;
+}
+
+TEST(CountdownDisplay, UpcomingValuesAndWords) {
+    const Calendar ny = cal("America/New_York");
+    struct Case {
+        CountUnit unit;
+        int todayDay, targetDay;  // July 2025; the 11th is a Friday
+        std::int64_t value;
+        const char* word;
+    };
+    const Case cases[] = {
+        {CountUnit::days, 11, 11, 0, "days"},          {CountUnit::days, 11, 12, 1, "day"},
+        {CountUnit::days, 1, 31, 30, "days"},          {CountUnit::weeks, 1, 8, 1, "week"},
+        {CountUnit::weeks, 1, 7, 0, "weeks"},          {CountUnit::weeks, 1, 14, 1, "week"},
+        {CountUnit::weeks, 1, 15, 2, "weeks"},         {CountUnit::workdays, 11, 14, 1, "workday"},
+        {CountUnit::workdays, 11, 12, 0, "workdays"},  {CountUnit::workdays, 11, 11, 0, "workdays"},
+        {CountUnit::workdays, 11, 25, 10, "workdays"},
+    };
+    for (const auto& c : cases) {
+        const Instant target = day(ny, 2025, 7, c.targetDay, 20);
+        const auto row = display(oneDay(target, c.unit), day(ny, 2025, 7, c.todayDay, 23), ny);
+        ASSERT_TRUE(row.has_value());
+        EXPECT_EQ(row->value, c.value) << c.todayDay << "→" << c.targetDay;
+        EXPECT_EQ(row->unit, c.word) << c.todayDay << "→" << c.targetDay;
+        EXPECT_EQ(row->sortDate, day(ny, 2025, 7, c.targetDay));
+        EXPECT_EQ(row->progress, std::nullopt);
+    }
+}
+
+TEST(CountdownDisplay, OneDayCountdownTheDayAfter) {
+    const Calendar ny = cal("America/New_York");
+    const Instant july4 = day(ny, 2025, 7, 4, 9);
+    const auto onDay = display(oneDay(july4), day(ny, 2025, 7, 4, 23), ny);
+    ASSERT_TRUE(onDay);
+    EXPECT_EQ(onDay->caption, "Fri, Jul 4");
+    EXPECT_EQ(onDay->customImage, "A.png");
+    EXPECT_EQ(onDay->symbol, "gift");
+
+    const Instant nextDay = day(ny, 2025, 7, 5, 0);
+    EXPECT_EQ(display(oneDay(july4), nextDay, ny), std::nullopt);
+    EXPECT_EQ(phase(oneDay(july4), nextDay, ny), CountdownPhase{FinishedPhase{}});
+    EXPECT_EQ(display(oneDay(july4, CountUnit::days, true), nextDay, ny)->value, 364);
+    Countdown weekdayRule = oneDay(july4);
+    weekdayRule.start = DateRule::nthWeekday(1, 6, 7, 0);  // first Friday of July
+    EXPECT_EQ(display(weekdayRule, nextDay, ny)->caption, "Fri, Jul 3");
+}
+
+TEST(CountdownDisplay, ActiveSpans) {
+    const Calendar ny = cal("America/New_York");
+    struct Case {
+        int last;  // the span runs September 1…last, 2025
+        int seenOn;
+        CountUnit unit;
+        std::int64_t value;
+        const char* unitText;
+        double progress;
+    };
+    const Case cases[] = {
+        {12, 5, CountUnit::days, 5, "of 12 days", 5.0 / 12},
+        {12, 5, CountUnit::weeks, 5, "of 12 days", 5.0 / 12},
+        {12, 5, CountUnit::workdays, 5, "of 12 days", 5.0 / 12},
+        {20, 9, CountUnit::weeks, 2, "of 3 weeks", 9.0 / 20},
+        {14, 14, CountUnit::weeks, 2, "of 2 weeks", 1.0},
+        {1, 1, CountUnit::days, 1, "of 1 days", 1.0},
+    };
+    for (const auto& c : cases) {
+        const auto row =
+            display(span(day(ny, 2025, 9, 1, 10), day(ny, 2025, 9, c.last, 10), c.unit),
+                    day(ny, 2025, 9, c.seenOn, 22), ny);
+        ASSERT_TRUE(row.has_value());
+        EXPECT_EQ(row->value, c.value) << c.last << "/" << c.seenOn;
+        EXPECT_EQ(row->unit, c.unitText);
+        EXPECT_DOUBLE_EQ(*row->progress, c.progress);
+        EXPECT_EQ(row->sortDate, Instant::distantPast());
+    }
+    const auto row =
+        display(span(day(ny, 2025, 9, 1), day(ny, 2025, 9, 12)), day(ny, 2025, 9, 5), ny);
+    EXPECT_EQ(row->caption, "Until Fri, Sep 12");
+}
+
+TEST(CountdownDisplay, HiddenSpansOnlyShowBeforeTheyStart) {
+    const Calendar ny = cal("America/New_York");
+    const Countdown hidden =
+        span(day(ny, 2025, 9, 1), day(ny, 2025, 9, 12), CountUnit::days, DuringMode::hide);
+    EXPECT_EQ(display(hidden, day(ny, 2025, 9, 5), ny), std::nullopt);
+    EXPECT_EQ(display(hidden, day(ny, 2025, 8, 30), ny)->value, 2);
+
+    const auto& presets = catalogue(ny);
+    const Countdown fridays = makeCountdown(presets[0]);
+    ASSERT_EQ(fridays.label, "Summer Fridays");
+    EXPECT_EQ(display(fridays, day(ny, 2025, 7, 1, 12), ny), std::nullopt);
+    EXPECT_TRUE(std::holds_alternative<ActivePhase>(phase(fridays, day(ny, 2025, 7, 1, 12), ny)));
+}
+
+// A span across most of the calendar's range must neither overflow the day
+// arithmetic nor lose its bounds.
+TEST(CountdownDisplay, HugeSpanStaysBounded) {
+    const Calendar utc = cal("UTC");
+    const Countdown huge = span(day(utc, -290000, 1, 1), day(utc, 290000, 1, 1), CountUnit::weeks);
+    const auto row = display(huge, day(utc, 2025, 1, 1), utc);
+    ASSERT_TRUE(row.has_value());
+    const std::int64_t total =
+        *utc.dayDifference(day(utc, -290000, 1, 1), day(utc, 290000, 1, 1)) + 1;
+    EXPECT_EQ(row->unit, "of " + std::to_string((total + 6) / 7) + " weeks");
+    EXPECT_GT(*row->progress, 0.4);
+    EXPECT_LT(*row->progress, 0.6);
+}
+
+// The whole-weeks shortcut must agree with walking day by day, for every
+// starting weekday and in a locale whose weekend is Friday and Saturday.
+TEST(CountdownDisplay, WorkdaysMatchDayByDayWalk) {
+    for (const auto& c : {cal("America/New_York", "en_US"), cal("Asia/Jerusalem", "he_IL")}) {
+        for (int first = 13; first < 20; ++first) {
+            const Instant today = day(c, 2025, 7, first);
+            std::int64_t walked = 0;
+            Instant d = today;
+            for (std::int64_t days = 0; days <= 3000; ++days) {
+                if (days > 0) {
+                    d = *c.addDays(d, 1);
+                    walked += c.isWeekend(d) ? 0 : 1;
+                }
+                if (days <= 60 || days % 97 == 0 || days == 3000) {
+                    ASSERT_EQ(countValue(CountUnit::workdays, days, today, c), walked)
+                        << c.locale() << " from July " << first << " for " << days;
+                }
+            }
+        }
+    }
+    const Calendar il = cal("Asia/Jerusalem", "he_IL");
+    ASSERT_TRUE(il.isWeekendWeekday(6) && il.isWeekendWeekday(7) && !il.isWeekendWeekday(1));
+    // Thursday → Sunday: Friday and Saturday are off, Sunday counts.
+    EXPECT_EQ(countValue(CountUnit::workdays, 3, day(il, 2025, 7, 17), il), 1);
+}
+
+TEST(CountdownDisplay, CountValueExtremes) {
+    const Calendar ny = cal("America/New_York");
+    const Instant monday = day(ny, 2025, 7, 14);
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    EXPECT_EQ(countValue(CountUnit::workdays, -5, monday, ny), 0);
+    // 2^63 − 1 is a whole number of weeks.
+    EXPECT_EQ(countValue(CountUnit::workdays, kMax, monday, ny), kMax / 7 * 5);
+    EXPECT_EQ(countValue(CountUnit::weeks, -13, monday, ny), -1);
+}
+
+TEST(CountdownDisplay, RuleDescriptions) {
+    const Calendar ny = cal("America/New_York");
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    const std::pair<DateRule, const char*> cases[] = {
+        {DateRule::nthWeekday(-1, 2, 5, -3), "Last Monday of May, 3 days before"},
+        {DateRule::nthWeekday(2, 1, 3, 0), "2nd Sunday of March"},
+        {DateRule::nthWeekday(3, 7, 12, 1), "3rd Saturday of December, 1 days after"},
+        {DateRule::nthWeekday(0, 9, 13, 0), "0th day of "},
+        {DateRule::nthWeekday(11, kMin, kMin, kMin),
+         "11th day of , 9223372036854775808 days before"},
+        {DateRule::season(0), "March equinox"},
+        {DateRule::season(3), "December solstice"},
+        {DateRule::season(9), "Season"},
+        {DateRule::season(-1), "Season"},
+        {DateRule::fixed(day(ny, 2026, 12, 25, 8)), "Fri, Dec 25"},
+    };
+    for (const auto& [rule, expected] : cases) {
+        EXPECT_EQ(ruleDescription(rule, ny), expected);
+    }
+}
+
+TEST(CountdownDisplay, ScheduleSummaryAndCurrentStart) {
+    const Calendar ny = cal("America/New_York");
+    Countdown fromEvent = oneDay(day(ny, 2020, 12, 25, 9), CountUnit::days, true);
+    fromEvent.eventID = "EV-1";
+    EXPECT_EQ(scheduleSummary(fromEvent, day(ny, 2026, 12, 1), ny),
+              "Fri, Dec 25 · every year · from Calendar");
+
+    const Countdown sept = span(day(ny, 2025, 9, 1), day(ny, 2025, 9, 12));
+    EXPECT_EQ(scheduleSummary(sept, day(ny, 2025, 8, 1), ny), "Mon, Sep 1 – Fri, Sep 12");
+    EXPECT_EQ(scheduleSummary(sept, day(ny, 2025, 9, 3), ny), "Happening now · until Fri, Sep 12");
+    EXPECT_EQ(scheduleSummary(sept, day(ny, 2025, 9, 13), ny), "Finished");
+    EXPECT_EQ(currentOrNextStart(sept, day(ny, 2025, 9, 3), ny), day(ny, 2025, 9, 1));
+    EXPECT_EQ(currentOrNextStart(sept, day(ny, 2025, 9, 13), ny), std::nullopt);
+
+    Countdown labor = oneDay(day(ny, 2025, 9, 1));
+    labor.start = DateRule::nthWeekday(1, 2, 9, 0);
+    EXPECT_EQ(scheduleSummary(labor, day(ny, 2025, 9, 2), ny), "Mon, Sep 7 · every year");
+    EXPECT_EQ(currentOrNextStart(labor, day(ny, 2025, 9, 2), ny), day(ny, 2026, 9, 7));
+}
+
+TEST(CountdownDisplay, SortedRowsLeadWithHappeningSpansAndKeepTies) {
+    const Calendar ny = cal("America/New_York");
+    Countdown later = oneDay(day(ny, 2025, 12, 25));
+    Countdown tieA = oneDay(day(ny, 2025, 10, 1));
+    Countdown tieB = oneDay(day(ny, 2025, 10, 1, 18));
+    tieA.label = "A";
+    tieB.label = "B";
+    const Countdown happening = span(day(ny, 2025, 9, 1), day(ny, 2025, 9, 30));
+    const Countdown over = oneDay(day(ny, 2025, 1, 1));
+    const auto rows =
+        sortedDisplays({later, tieA, over, tieB, happening}, day(ny, 2025, 9, 10), ny);
+    std::vector<std::string> labels;
+    for (const auto& r : rows) {
+        labels.push_back(r.label);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"Span", "A", "B", "Event"}));
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,1 +1,377 @@
-// placeholder
+#include "core/model/countdown_json.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <sstream>
+
+#include "core/model/json_forms.h"
+
+namespace solvane {
+namespace {
+
+template <class T>
+std::string why(const Result<T, DecodeError>& r) {
+    return r.ok() ? std::string() : r.error().message;
+}
+
+std::string readFixture(const char* name) {
+    std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/countdowns/" + name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+const Uuid kId = *Uuid::parse("E621E1F8-C36C-495A-93FC-0C247A3E6E5F");
+
+Countdown fullCountdown() {
+    Countdown c;
+    c.id = kId;
+    c.label = "Trip";
+    c.start = DateRule::fixed(Instant{757382400});
+    c.end = DateRule::nthWeekday(-1, 2, 5, -3);
+    c.recurs = true;
+    c.during = DuringMode::hide;
+    c.symbol = "airplane";
+    c.unit = CountUnit::weeks;
+    c.customImage = "A.png";
+    c.eventID = "ev";
+    c.feedCalendarID = "cal";
+    return c;
+}
+
+TEST(CountdownJsonEncode, WritesFieldsInOrderWithOptionalsOnlyWhenPresent) {
+    EXPECT_EQ(encodeCountdown(fullCountdown()),
+              R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","label":"Trip",)"
+              R"("start":{"fixed":{"_0":757382400}},)"
+              R"("end":{"nthWeekday":{"n":-1,"weekday":2,"month":5,"offset":-3}},)"
+              R"("recurs":true,"during":"hide","symbol":"airplane","unit":"weeks",)"
+              R"("customImage":"A.png","eventID":"ev","feedCalendarID":"cal"})");
+
+    Countdown bare;
+    bare.id = kId;
+    bare.label = "Bare";
+    bare.start = DateRule::season(0);
+    EXPECT_EQ(encodeCountdown(bare),
+              R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","label":"Bare",)"
+              R"("start":{"season":{"_0":0}},"recurs":false,"during":"progress",)"
+              R"("symbol":"calendar","unit":"days"})");
+
+    for (const Countdown& c : {fullCountdown(), bare}) {
+        EXPECT_EQ(decodeCountdown(encodeCountdown(c)).valueOr({}), c);
+    }
+}
+
+TEST(CountdownJsonRule, EachCaseHasOneExactForm) {
+    const double max = std::numeric_limits<double>::max();
+    const struct {
+        DateRule rule;
+        const char* text;
+    } cases[] = {
+        {DateRule::fixed(Instant{0}), R"({"fixed":{"_0":0}})"},
+        {DateRule::fixed(Instant{-1.25}), R"({"fixed":{"_0":-1.25}})"},
+        {DateRule::fixed(Instant{0.1}), R"({"fixed":{"_0":0.1}})"},
+        {DateRule::fixed(Instant{max}), R"({"fixed":{"_0":1.7976931348623157e+308}})"},
+        {DateRule::nthWeekday(2, 1, 3, 0),
+         R"({"nthWeekday":{"n":2,"weekday":1,"month":3,"offset":0}})"},
+        {DateRule::nthWeekday(INT64_MIN, INT64_MAX, 0, -1),
+         R"({"nthWeekday":{"n":-9223372036854775808,"weekday":9223372036854775807,"month":0,"offset":-1}})"},
+        {DateRule::nthWeekday(9, 0, 13, 0),
+         R"({"nthWeekday":{"n":9,"weekday":0,"month":13,"offset":0}})"},
+        {DateRule::season(7), R"({"season":{"_0":7}})"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(encodeDateRule(c.rule), c.text);
+        const auto back = decodeDateRule(c.text);
+        ASSERT_TRUE(back.ok()) << c.text << ": " << why(back);
+        EXPECT_EQ(*back, c.rule) << c.text;
+    }
+}
+
+TEST(CountdownJsonRule, ReadsAnyNumberAsADateAndIgnoresUnknownKeys) {
+    EXPECT_EQ(decodeDateRule(R"({"fixed":{"_0":1e2}})").valueOr({}), DateRule::fixed(Instant{100}));
+    EXPECT_EQ(decodeDateRule(R"({"fixed":{"_0":18446744073709551615}})").valueOr({}),
+              DateRule::fixed(Instant{18446744073709551615.0}));
+    EXPECT_EQ(decodeDateRule(R"({"season":{"_0":2,"x":1},"extra":{"_0":1}})").valueOr({}),
+              DateRule::season(2));
+}
+
+TEST(CountdownJsonRule, KeyCountOtherThanOneFailsWithTheFixedMessage) {
+    for (const char* text :
+         {R"({})", R"({"fixed":{"_0":1},"season":{"_0":2}})", R"({"bogus":{"_0":1}})",
+          R"({"Fixed":{"_0":1},"seasons":{}})", R"({"fixed":null,"nthWeekday":null})"}) {
+        EXPECT_EQ(why(decodeDateRule(text)), "Invalid number of keys found, expected one.") << text;
+    }
+    EXPECT_EQ(why(decodeCountdown(R"({"label":"x","start":{}})")),
+              "Invalid number of keys found, expected one.");
+}
+
+TEST(CountdownJsonRule, BadPayloadsFail) {
+    for (const char* text :
+         {R"([])", R"({"fixed":5})", R"({"fixed":null})", R"({"fixed":{}})",
+          R"({"fixed":{"_0":"2020-01-01"}})", R"({"fixed":{"_0":null}})",
+          R"({"fixed":{"_0":1e309}})", R"({"season":{"_0":1.5}})", R"({"season":{"_0":1.0}})",
+          R"({"season":{"_0":true}})", R"({"season":{"_0":9223372036854775808}})",
+          R"({"season":{"_0":-9223372036854775809}})",
+          R"({"nthWeekday":{"n":1,"weekday":1,"month":1}})",
+          R"({"nthWeekday":{"n":1,"weekday":"1","month":1,"offset":0}})"}) {
+        const auto r = decodeDateRule(text);
+        EXPECT_FALSE(r.ok()) << text;
+        EXPECT_FALSE(why(r).empty()) << text;
+    }
+    // Values built in memory skip the parser's own overflow check.
+    json_forms::Json inf;
+    inf["fixed"]["_0"] = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(json_forms::dateRuleFromJson(inf).ok());
+}
+
+TEST(CountdownJsonDecode, MissingKeysTakeDefaultsAndIdIsFreshEachTime) {
+    const char* text =
+        R"([{"label":"L","start":{"season":{"_0":0}},"during":null,"colour":"red"}])";
+    const auto first = decodeCountdowns(text);
+    const auto second = decodeCountdowns(text);
+    ASSERT_TRUE(first.ok() && second.ok()) << why(first);
+    Countdown expected;
+    expected.id = (*first)[0].id;
+    expected.label = "L";
+    expected.start = DateRule::season(0);
+    EXPECT_EQ((*first)[0], expected);
+    EXPECT_NE((*first)[0].id, Uuid());
+    EXPECT_NE((*first)[0].id, (*second)[0].id);
+}
+
+TEST(CountdownJsonDecode, OneBadRecordFailsTheList) {
+    const std::string good = R"({"label":"ok","start":{"season":{"_0":1}}})";
+    for (const char* bad : {
+             R"({"start":{"season":{"_0":1}}})",
+             R"({"label":7,"start":{"season":{"_0":1}}})",
+             R"({"label":"x","start":{"season":{"_0":1}},"during":"sometimes"})",
+             R"({"label":"x","start":{"season":{"_0":1}},"unit":"months"})",
+             R"({"label":"x","start":{"season":{"_0":1}},"recurs":"true"})",
+             R"({"label":"x","start":{"season":{"_0":1}},"symbol":5})",
+             R"({"label":"x","start":{"season":{"_0":1}},"eventID":[]})",
+             R"({"label":"x","start":{"season":{"_0":1}},"end":{}})",
+             R"({"label":"x","start":{"season":{"_0":1}},"id":"not-a-uuid"})",
+             R"({"label":"x","start":{"season":{"_0":1}},"id":42})",
+             R"({"label":"x"})",
+             R"({"label":"x","date":"2020-01-01"})",
+             R"({"label":"x","date":1,"repeatRule":3})",
+             R"("just text")",
+         }) {
+        const auto r = decodeCountdowns("[" + good + "," + bad + "," + good + "]");
+        EXPECT_FALSE(r.ok()) << bad;
+        EXPECT_FALSE(why(r).empty()) << bad;
+    }
+    EXPECT_FALSE(decodeCountdowns(good).ok());  // not a list
+}
+
+TEST(CountdownJsonDecode, OlderFormIsConverted) {
+    const auto list = decodeCountdowns(readFixture("older_form.json"));
+    ASSERT_TRUE(list.ok()) << why(list);
+    ASSERT_EQ(list->size(), 6u);
+    const auto& l = *list;
+
+    Countdown plain;  // only label and date: every default
+    plain.id = l[0].id;
+    plain.label = "Anniversary";
+    plain.start = DateRule::fixed(Instant{757382400});
+    EXPECT_EQ(l[0], plain);
+    EXPECT_NE(l[0].id, Uuid());
+
+    EXPECT_EQ(l[1].id.toString(), "0B4D2F9E-61A7-4C3B-9E21-5D8A7C6B1F03");
+    EXPECT_EQ(l[1].start, DateRule::fixed(Instant{757382400.5}));
+    EXPECT_TRUE(l[1].recurs);
+    EXPECT_EQ(l[1].symbol, "gift");
+
+    EXPECT_EQ(l[2].start, DateRule::nthWeekday(2, 1, 3, 0));
+    EXPECT_TRUE(l[2].recurs);
+
+    EXPECT_EQ(l[3].start, DateRule::nthWeekday(1, 1, 11, 0));
+    EXPECT_TRUE(l[3].recurs);
+    EXPECT_EQ(l[3].unit, CountUnit::weeks);
+    EXPECT_EQ(l[3].during, DuringMode::hide);
+    EXPECT_EQ(l[3].end, DateRule::season(1));
+    EXPECT_EQ(l[3].eventID, "E1");
+
+    // A misspelt rule reads as none, and "recurs" belongs to the newer form.
+    EXPECT_EQ(l[4].start, DateRule::fixed(Instant{5}));
+    EXPECT_FALSE(l[4].recurs);
+    EXPECT_EQ(l[5].start, DateRule::fixed(Instant{-86400}));
+    EXPECT_FALSE(l[5].recurs);
+
+    // Writing always uses the newer form.
+    const std::string rewritten = encodeCountdowns(l);
+    EXPECT_EQ(rewritten.find("repeatRule"), std::string::npos);
+    EXPECT_EQ(decodeCountdowns(rewritten).valueOr({}), l);
+}
+
+TEST(CountdownJsonParse, RefusesDeepNestingBeforeParsing) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto deep = decodeCountdowns(std::string(100000, '['));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_NE(why(deep).find("nested deeper than 64"), std::string::npos) << why(deep);
+
+    EXPECT_TRUE(json_forms::parseJson("[[[]]]", 3).ok());
+    EXPECT_FALSE(json_forms::parseJson("[[[{}]]]", 3).ok());
+    // Brackets inside strings, even after an escaped quote, are text.
+    EXPECT_TRUE(json_forms::parseJson(R"(["\"[[[[", "\\", "{{{{"])", 1).ok());
+}
+
+TEST(CountdownJsonParse, MalformedBytesGiveAnError) {
+    for (std::string text :
+         {std::string(""), std::string("["), std::string("[{]"), std::string("[1,]"),
+          std::string("[] []"), std::string("\0", 1), std::string("[\"\xff\"]"),
+          std::string("[\"\xe2\x82\"]"), std::string("[\"\\ud800\"]")}) {
+        const auto r = json_forms::parseJson(text);
+        EXPECT_FALSE(r.ok()) << text;
+        EXPECT_FALSE(why(r).empty());
+        EXPECT_EQ(why(r).find("json.exception"), std::string::npos) << why(r);
+    }
+}
+
+TEST(CountdownJsonParse, KeepsKeyOrderAndLastDuplicateWins) {
+    const auto doc = json_forms::parseJson(R"({"b":1,"a":2,"b":3})");
+    ASSERT_TRUE(doc.ok());
+    EXPECT_EQ(doc->dump(), R"({"b":3,"a":2})");
+
+    // Many keys must not turn parsing quadratic.
+    std::string wide = R"({"label":"wide","start":{"season":{"_0":0}})";
+    for (int i = 0; i < 200000; ++i) {
+        wide += ",\"k" + std::to_string(i) + "\":0";
+    }
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(decodeCountdown(wide + "}").ok());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST(CountdownJsonEncode, UnrepresentableValuesStillDecode) {
+    Countdown c = fullCountdown();
+    c.label = "bad \xff byte";
+    c.start = DateRule::fixed(Instant{std::nan("")});
+    c.end = DateRule::fixed(Instant{-std::numeric_limits<double>::infinity()});
+    const auto back = decodeCountdown(encodeCountdown(c));
+    ASSERT_TRUE(back.ok()) << why(back);
+    EXPECT_EQ(back->label, "bad \xef\xbf\xbd byte");
+    EXPECT_EQ(back->start, DateRule::fixed(Instant{0}));
+    EXPECT_EQ(back->end, DateRule::fixed(Instant{-std::numeric_limits<double>::max()}));
+}
+
+// Random values from the whole domain: every rule kind, each optional present
+// or not, labels mixing escapes, control characters and multi-byte text.
+class RandomCountdowns {
+  public:
+    explicit RandomCountdowns(std::uint64_t seed) : rng_(seed) {}
+
+    Countdown next() {
+        Countdown c;
+        c.id = Uuid::random();
+        c.label = text();
+        c.start = rule();
+        if (coin()) {
+            c.end = rule();
+        }
+        c.recurs = coin();
+        c.during = coin() ? DuringMode::progress : DuringMode::hide;
+        c.symbol = text();
+        c.unit = allCases<CountUnit>()[rng_() % 3];
+        if (coin()) {
+            c.customImage = text();
+        }
+        if (coin()) {
+            c.eventID = text();
+        }
+        if (coin()) {
+            c.feedCalendarID = text();
+        }
+        return c;
+    }
+
+  private:
+    bool coin() { return rng_() % 2 == 0; }
+
+    std::int64_t integer() {
+        switch (rng_() % 3) {
+            case 0:
+                return static_cast<std::int64_t>(rng_() % 21) - 10;
+            case 1:
+                return static_cast<std::int64_t>(rng_());
+            default:
+                return coin() ? INT64_MIN : INT64_MAX;
+        }
+    }
+
+    double date() {
+        switch (rng_() % 4) {
+            case 0:
+                return static_cast<double>(static_cast<std::int64_t>(rng_() % 4000000000) -
+                                           2000000000);
+            case 1:
+                return std::uniform_real_distribution<double>(-3e9, 3e9)(rng_);
+            case 2: {
+                double d;
+                do {
+                    const std::uint64_t bits = rng_();
+                    std::memcpy(&d, &bits, sizeof d);
+                } while (!std::isfinite(d));
+                return d;
+            }
+            default: {
+                const double edges[] = {-0.0, 9007199254740992.0, 9007199254740994.0,
+                                        std::numeric_limits<double>::denorm_min(),
+                                        std::numeric_limits<double>::max()};
+                return edges[rng_() % 5];
+            }
+        }
+    }
+
+    DateRule rule() {
+        switch (rng_() % 3) {
+            case 0:
+                return DateRule::fixed(Instant{date()});
+            case 1:
+                return DateRule::nthWeekday(integer(), integer(), integer(), integer());
+            default:
+                return DateRule::season(integer());
+        }
+    }
+
+    std::string text() {
+        using namespace std::literals;
+        static constexpr std::string_view pool[] = {
+            "a",      "Z",      " ",      "\"",     "\\",         "/",
+            "\0"sv,   "\n",     "\x1f",   "\x7f",   "\u00e9",     "\u00df",
+            "\u20ac", "\u65e5", "\u0301", "\uFEFF", "\U0001F382", "\U0010FFFF"};
+        std::string out;
+        for (auto length = rng_() % 12; length > 0; --length) {
+            out += pool[rng_() % std::size(pool)];
+        }
+        return out;
+    }
+
+    std::mt19937_64 rng_;
+};
+
+TEST(CountdownJsonProperty, ThousandRandomCountdownsSurviveTheRoundTrip) {
+    RandomCountdowns random(20240320);
+    std::vector<Countdown> list;
+    for (int i = 0; i < 1000; ++i) {
+        list.push_back(random.next());
+    }
+    const std::string text = encodeCountdowns(list);
+    EXPECT_EQ(text.find("null"), std::string::npos);
+    const auto back = decodeCountdowns(text);
+    ASSERT_TRUE(back.ok()) << why(back);
+    ASSERT_EQ(back->size(), list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        EXPECT_EQ((*back)[i], list[i]) << encodeCountdown(list[i]);
+    }
+    EXPECT_EQ(encodeCountdowns(*back), text);
+}
+
+}  // namespace
+}  // namespace solvane

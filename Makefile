@@ -1,0 +1,76 @@
+SHELL := /bin/bash
+# The two commands of the README: `make run` and `make test`. Everything else
+# here is a step of those two, or a convenience for developers.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 30
+CMAKE_FLAGS ?=
+
+FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp' 2>/dev/null)
+FUZZ_TARGETS = countdowns_fuzz
+
+.PHONY: run test deps build configure unit-tests asan-tests fuzz bench format format-check clean
+
+run: deps build
+	./$(BUILD)/src/cli/solvane-board
+
+test: deps format-check build unit-tests asan-tests fuzz
+
+deps:
+	./scripts/install-deps
+
+configure:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+unit-tests: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The core again under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan-tests:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DSOLVANE_CORE_ONLY=ON -DSOLVANE_SANITIZE=ON -DSOLVANE_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS on a scratch copy of its corpus, so a
+# run never writes into the repository.
+fuzz:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DSOLVANE_CORE_ONLY=ON -DSOLVANE_SANITIZE=ON -DSOLVANE_FUZZ=ON \
+	  -DSOLVANE_TESTS=OFF -DSOLVANE_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  corpus=$$(mktemp -d); \
+	  name=$${t%_fuzz}; \
+	  if [ -d fuzz/corpus/$$name ]; then cp -r fuzz/corpus/$$name/. $$corpus/; fi; \
+	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $$corpus 2>&1 | tail -n 12; \
+	  status=$${PIPESTATUS[0]}; rm -rf $$corpus; \
+	  if [ "$$status" -ne 0 ]; then echo "fuzz: $$t found a problem"; exit 1; fi; \
+	done
+
+BENCH_BUILD ?= build-bench
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANE_BENCH=ON \
+	  -DSOLVANE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bench/solvane_bench_*; do echo "== $$b"; TZ=America/New_York $$b; done
+
+format:
+	clang-format -i $(FORMAT_FILES)
+
+format-check:
+	@clang-format --dry-run --Werror $(FORMAT_FILES) || \
+	  (echo "format-check: run 'make format' to fix the files above"; exit 1)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

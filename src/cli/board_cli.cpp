@@ -1,0 +1,305 @@
+#include "cli/board_cli.h"
+
+#include <charconv>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+
+#include "core/model/countdown_display.h"
+#include "core/model/countdown_json.h"
+#include "core/model/json_forms.h"
+#include "core/model/presets.h"
+#include "core/model/rules.h"
+#include "core/time/text_format.h"
+
+namespace solvane::cli {
+namespace {
+
+using Json = json_forms::Json;
+
+constexpr const char* kUsage = R"(Usage: solvane-board [COMMAND] [OPTIONS]
+
+With no command, prints today's board as text.
+
+Commands:
+  rule RULE_JSON --year Y [--recurs] [--tz ZONE]
+      The day a date rule names in year Y: {"date":"2025-05-23"} or {"date":null}.
+  countdown COUNTDOWN_JSON [--at ISO8601] [--tz ZONE] [--locale LOCALE]
+      A countdown's phase, row, summary and start description at a moment.
+  presets [--tz ZONE]
+      The preset catalogue as a JSON array.
+
+Options:
+  --at ISO8601     the moment to use instead of now, e.g. 2025-05-20T09:00:00-04:00
+  --tz ZONE        an IANA time zone instead of the user's, e.g. Asia/Tokyo
+  --locale LOCALE  a locale instead of the user's, e.g. de_DE
+  --help           this text
+)";
+
+struct UsageError {
+    std::string message;
+};
+
+// Positional arguments and --options of one command line.
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+};
+
+std::optional<Arguments> parseArguments(const std::vector<std::string>& args,
+                                        const std::set<std::string>& valueOptions,
+                                        const std::set<std::string>& flagOptions,
+                                        std::string& error) {
+    Arguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.rfind("--", 0) == 0) {
+            if (flagOptions.count(a)) {
+                parsed.flags.insert(a);
+            } else if (valueOptions.count(a)) {
+                if (i + 1 >= args.size()) {
+                    error = a + " needs a value";
+                    return std::nullopt;
+                }
+                parsed.values[a] = args[++i];
+            } else {
+                error = "unknown option " + a;
+                return std::nullopt;
+            }
+        } else {
+            parsed.positional.push_back(a);
+        }
+    }
+    return parsed;
+}
+
+std::optional<std::int64_t> parseInteger(const std::string& text) {
+    std::int64_t v = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || ptr != end || text.empty()) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+// The zone and locale of the command: the user's unless overridden.
+std::optional<Calendar> commandCalendar(const Arguments& a, const Environment& env,
+                                        std::string& error) {
+    const auto tz = a.values.find("--tz");
+    const auto locale = a.values.find("--locale");
+    if (tz == a.values.end() && locale == a.values.end()) {
+        return env.calendar;
+    }
+    const std::string zone = tz != a.values.end() ? tz->second : env.calendar.zoneId();
+    const std::string loc = locale != a.values.end() ? locale->second : env.calendar.locale();
+    auto cal = Calendar::make(zone, loc);
+    if (!cal) {
+        error = "unknown time zone " + zone;
+    }
+    return cal;
+}
+
+Json localDay(std::optional<Instant> t, const Calendar& calendar) {
+    if (!t) {
+        return nullptr;
+    }
+    const auto d = calendar.civilDate(*t);
+    if (!d) {
+        return nullptr;
+    }
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d->year, d->month, d->day);
+    return buf;
+}
+
+Json isoOrNull(Instant t) {
+    const auto text = formatIso8601(t);
+    return text ? Json(*text) : Json(nullptr);
+}
+
+void print(std::ostream& out, const Json& value) {
+    out << value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+}
+
+int fail(std::ostream& err, const std::string& message) {
+    err << "solvane-board: " << message << "\n";
+    return 2;
+}
+
+int ruleCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+                std::ostream& err) {
+    std::string error;
+    const auto a = parseArguments(args, {"--year", "--tz"}, {"--recurs"}, error);
+    if (!a) {
+        return fail(err, error);
+    }
+    if (a->positional.size() != 1) {
+        return fail(err, "rule needs exactly one RULE_JSON argument");
+    }
+    const auto yearText = a->values.find("--year");
+    if (yearText == a->values.end()) {
+        return fail(err, "rule needs --year Y");
+    }
+    const auto year = parseInteger(yearText->second);
+    if (!year) {
+        return fail(err, "--year needs an integer, got \"" + yearText->second + "\"");
+    }
+    const auto rule = decodeDateRule(a->positional[0]);
+    if (!rule) {
+        return fail(err, "invalid rule: " + rule.error().message);
+    }
+    const auto calendar = commandCalendar(*a, env, error);
+    if (!calendar) {
+        return fail(err, error);
+    }
+    const auto date = resolve(*rule, *year, a->flags.count("--recurs") > 0, *calendar);
+    print(out, Json{{"date", localDay(date, *calendar)}});
+    return 0;
+}
+
+int countdownCommand(const std::vector<std::string>& args, const Environment& env,
+                     std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto a = parseArguments(args, {"--at", "--tz", "--locale"}, {}, error);
+    if (!a) {
+        return fail(err, error);
+    }
+    if (a->positional.size() != 1) {
+        return fail(err, "countdown needs exactly one COUNTDOWN_JSON argument");
+    }
+    Instant now = env.now;
+    if (const auto at = a->values.find("--at"); at != a->values.end()) {
+        const auto parsed = parseIso8601(at->second);
+        if (!parsed) {
+            return fail(err,
+                        "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"");
+        }
+        now = *parsed;
+    }
+    const auto countdown = decodeCountdown(a->positional[0]);
+    if (!countdown) {
+        return fail(err, "invalid countdown: " + countdown.error().message);
+    }
+    const auto calendar = commandCalendar(*a, env, error);
+    if (!calendar) {
+        return fail(err, error);
+    }
+
+    Json result;
+    const CountdownPhase p = phase(*countdown, now, *calendar);
+    if (const auto* up = std::get_if<UpcomingPhase>(&p)) {
+        result["phase"] = "upcoming";
+        result["start"] = localDay(up->start, *calendar);
+        result["end"] = localDay(up->end, *calendar);
+    } else if (const auto* active = std::get_if<ActivePhase>(&p)) {
+        result["phase"] = "active";
+        result["start"] = localDay(active->start, *calendar);
+        result["end"] = localDay(active->end, *calendar);
+    } else {
+        result["phase"] = "finished";
+        result["start"] = nullptr;
+        result["end"] = nullptr;
+    }
+    if (const auto row = display(*countdown, now, *calendar)) {
+        result["display"] = Json{
+            {"value", row->value},
+            {"unit", row->unit},
+            {"caption", row->caption},
+            {"progress", row->progress ? Json(*row->progress) : Json(nullptr)},
+            {"sortDate", isoOrNull(row->sortDate)},
+        };
+    } else {
+        result["display"] = nullptr;
+    }
+    result["summary"] = scheduleSummary(*countdown, now, *calendar);
+    result["startDescription"] = ruleDescription(countdown->start, *calendar);
+    print(out, result);
+    return 0;
+}
+
+int presetsCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+                   std::ostream& err) {
+    std::string error;
+    const auto a = parseArguments(args, {"--tz"}, {}, error);
+    if (!a) {
+        return fail(err, error);
+    }
+    if (!a->positional.empty()) {
+        return fail(err, "presets takes no arguments");
+    }
+    const auto calendar = commandCalendar(*a, env, error);
+    if (!calendar) {
+        return fail(err, error);
+    }
+    Json list = Json::array();
+    for (const CountdownPreset& p : catalogue(*calendar)) {
+        Json item{{"id", p.id},
+                  {"group", p.group},
+                  {"title", p.title},
+                  {"symbol", p.symbol},
+                  {"start", json_forms::toJson(p.start)}};
+        if (p.end) {
+            item["end"] = json_forms::toJson(*p.end);
+        }
+        item["during"] = std::string(toString(p.during));
+        list.push_back(std::move(item));
+    }
+    print(out, list);
+    return 0;
+}
+
+// The board as text: one line per countdown row, in board order.
+int boardCommand(const Environment& env, std::ostream& out) {
+    const Calendar& cal = env.calendar;
+    out << "Solvane · " << shortDateLabel(env.now, cal) << " · " << clockText(env.now, cal) << " · "
+        << cal.zoneId() << "\n\n";
+    const auto rows = sortedDisplays(starterCountdowns(cal), env.now, cal);
+    std::size_t width = 0;
+    for (const auto& r : rows) {
+        width = std::max(width, r.label.size());
+    }
+    for (const auto& r : rows) {
+        std::string count = std::to_string(r.value) + " " + r.unit;
+        out << "  " << r.label << std::string(width - r.label.size() + 3, ' ') << count
+            << std::string(count.size() < 14 ? 14 - count.size() : 1, ' ') << r.caption;
+        if (r.progress) {
+            out << "  " << static_cast<int>(*r.progress * 100 + 0.5) << "%";
+        }
+        out << "\n";
+    }
+    if (rows.empty()) {
+        out << "  No countdowns to show.\n";
+    }
+    return 0;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+        std::ostream& err) {
+    if (args.empty()) {
+        return boardCommand(env, out);
+    }
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "rule") {
+        return ruleCommand(rest, env, out, err);
+    }
+    if (command == "countdown") {
+        return countdownCommand(rest, env, out, err);
+    }
+    if (command == "presets") {
+        return presetsCommand(rest, env, out, err);
+    }
+    return fail(err, "unknown command \"" + command + "\" (try --help)");
+}
+
+}  // namespace solvane::cli
