@@ -17,7 +17,7 @@ FUZZ_TARGETS = countdowns_fuzz
 run: deps build
 	./$(BUILD)/src/cli/solvane-board
 
-test: deps format-check build unit-tests asan-tests fuzz
+test: deps format-check build unit-tests fuzz asan-tests
 
 deps:
 	./scripts/install-deps
