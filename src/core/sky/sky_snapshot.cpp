@@ -1,0 +1,120 @@
+#include "core/sky/sky_snapshot.h"
+
+#include <cmath>
+
+#include "core/sky/moon.h"
+#include "core/sky/sun_times.h"
+
+namespace solvane {
+namespace {
+
+// The phase searches start an hour before today so that a crossing in the
+// last hour of yesterday is reported at today's first hour.
+constexpr double kPhaseSearchLeadSeconds = 3600.0;
+
+bool isPlace(double latitude, double longitude) {
+    return std::isfinite(latitude) && std::isfinite(longitude) && latitude >= -90.0 &&
+           latitude <= 90.0;
+}
+
+using PhaseSearch = std::optional<Instant> (*)(Instant, double);
+
+SkySnapshot computeWith(Instant now, double latitude, double longitude, const Calendar& calendar,
+                        PhaseSearch nextPhase) {
+    SkySnapshot s;
+    const bool place = isPlace(latitude, longitude);
+
+    if (place) {
+        const Instant base = sky::solarDayBase(now, calendar);
+        const auto pair = [&](double sinAltitude) {
+            return sky::sunTimePairFromBase(base, latitude, longitude, sinAltitude);
+        };
+        const sky::SunTimePair horizon = pair(sky::kSinSunriseAltitude);
+        s.sunrise = horizon.morning;
+        s.sunset = horizon.evening;
+        s.goldenStart = pair(sky::kSinGoldenAltitude).evening;
+        s.blueStart = pair(sky::kSinBlueStartAltitude).evening;
+        s.blueEnd = pair(sky::kSinBlueEndAltitude).evening;
+    }
+    s.sunProgress = sunProgressAt(now, s.sunrise, s.sunset);
+    s.goldenProgress = goldenProgressFor(s.sunrise, s.sunset, s.goldenStart);
+
+    if (const auto todayStart = calendar.startOfDay(now)) {
+        if (place) {
+            const Instant tomorrowStart = calendar.addDays(*todayStart, 1).value_or(*todayStart);
+            const sky::MoonTimes shown =
+                sky::shownMoonTimes(sky::moonTimes(*todayStart, latitude, longitude),
+                                    sky::moonTimes(tomorrowStart, latitude, longitude));
+            s.moonRise = shown.rise;
+            s.moonSet = shown.set;
+        }
+        const Instant searchStart = *todayStart - kPhaseSearchLeadSeconds;
+        s.nextFull = nextPhase(searchStart, sky::kFullMoonPhase);
+        s.nextNew = nextPhase(searchStart, sky::kNewMoonPhase);
+    }
+
+    const sky::MoonIllumination moon = sky::moonIllumination(now);
+    s.moonFraction = moon.fraction;
+    s.moonPhase = moon.phase;
+    return s;
+}
+
+}  // namespace
+
+SkySnapshot SkySnapshot::compute(Instant now, double latitude, double longitude,
+                                 const Calendar& calendar) {
+    return computeWith(now, latitude, longitude, calendar, &sky::nextPhase);
+}
+
+SkySnapshot SkySnapshot::computeReference(Instant now, double latitude, double longitude,
+                                          const Calendar& calendar) {
+    return computeWith(now, latitude, longitude, calendar, &sky::nextPhaseReference);
+}
+
+std::string_view SkySnapshot::phaseName() const {
+    const double p = moonPhase;
+    if (p < 0.03 || p >= 0.97) {
+        return "New moon";
+    }
+    if (p < 0.22) {
+        return "Waxing crescent";
+    }
+    if (p < 0.28) {
+        return "First quarter";
+    }
+    if (p < 0.47) {
+        return "Waxing gibbous";
+    }
+    if (p < 0.53) {
+        return "Full moon";
+    }
+    if (p < 0.72) {
+        return "Waning gibbous";
+    }
+    if (p < 0.78) {
+        return "Last quarter";
+    }
+    return "Waning crescent";
+}
+
+std::optional<double> sunProgressAt(Instant now, std::optional<Instant> sunrise,
+                                    std::optional<Instant> sunset) {
+    if (!sunrise || !sunset || !(*sunset > *sunrise) || !(*sunrise <= now && now <= *sunset)) {
+        return std::nullopt;
+    }
+    return (now - *sunrise) / (*sunset - *sunrise);
+}
+
+double goldenProgressFor(std::optional<Instant> sunrise, std::optional<Instant> sunset,
+                         std::optional<Instant> goldenStart) {
+    if (!sunrise || !sunset || !goldenStart || !(*sunset > *sunrise)) {
+        return SkySnapshot::kDefaultGoldenProgress;
+    }
+    const double share = (*goldenStart - *sunrise) / (*sunset - *sunrise);
+    if (std::isnan(share) || share < 0.0) {
+        return 0.0;
+    }
+    return share >= 1.0 ? 1.0 : share;
+}
+
+}  // namespace solvane

@@ -1,0 +1,150 @@
+#include "core/sky/sky_snapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace solvane {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+Calendar cal(const char* zone) {
+    return *Calendar::make(zone, "en_US");
+}
+
+Instant at(const char* iso) {
+    return *parseIso8601(iso);
+}
+
+// UTC to the whole second, the precision the almanac figures are given in.
+std::string toSecond(std::optional<Instant> t) {
+    return t ? formatIso8601(*t).value_or("?").substr(0, 19) : "none";
+}
+
+// Sunrise, sunset, golden start, blue start and blue end as UTC clock times.
+std::string sunTimes(const SkySnapshot& s) {
+    std::string out;
+    for (const auto& t : {s.sunrise, s.sunset, s.goldenStart, s.blueStart, s.blueEnd}) {
+        out += (out.empty() ? "" : " ") + (t ? toSecond(t).substr(11) : "none");
+    }
+    return out;
+}
+
+TEST(SkySnapshot, EquatorAtTheMarchEquinox) {
+    const auto s = SkySnapshot::compute(at("2024-03-20T15:00:00Z"), 0, 0, cal("UTC"));
+    EXPECT_EQ(toSecond(s.sunrise), "2024-03-20T06:05:21");
+    EXPECT_EQ(sunTimes(s), "06:05:21 18:12:01 17:44:41 18:24:41 18:32:41");
+    EXPECT_NEAR(s.sunProgress.value_or(-1), 0.7358, 5e-5);
+    EXPECT_NEAR(s.goldenProgress, 0.9624, 5e-5);
+    EXPECT_NEAR(s.moonFraction, 0.8172, 5e-5);
+    EXPECT_NEAR(s.moonPhase, 0.3594, 5e-5);
+    EXPECT_EQ(s.phaseName(), "Waxing gibbous");
+    // Today's set (02:37:50) came before today's rise, so the set shown is
+    // tomorrow's.
+    EXPECT_EQ(toSecond(s.moonRise), "2024-03-20T14:59:22");
+    EXPECT_EQ(toSecond(s.moonSet), "2024-03-21T03:24:48");
+    EXPECT_EQ(formatIso8601(*s.nextFull), "2024-03-25T06:00:00.000Z");
+    EXPECT_EQ(formatIso8601(*s.nextNew), "2024-04-08T17:00:00.000Z");
+}
+
+TEST(SkySnapshot, HighLatitudesLoseTheTimesTheSunNeverReaches) {
+    const std::pair<double, const char*> midsummer[] = {
+        {62, "02:10:37 21:55:34 20:22:51 23:14:14 none"},  // never reaches −6°
+        {80, "none none none none none"},                  // midnight sun
+        {-80, "none none none none none"},                 // polar night
+    };
+    for (const auto& [latitude, expected] : midsummer) {
+        const auto s = SkySnapshot::compute(at("2024-06-21T12:00:00Z"), latitude, 0, cal("UTC"));
+        EXPECT_EQ(sunTimes(s), expected) << latitude;
+        EXPECT_EQ(s.sunProgress.has_value(), s.sunrise.has_value()) << latitude;
+        EXPECT_TRUE(s.nextFull && s.nextNew) << latitude;  // the moon goes on regardless
+    }
+    EXPECT_EQ(SkySnapshot::compute(at("2024-06-21T12:00:00Z"), 80, 0, cal("UTC")).goldenProgress,
+              0.9);
+    // Midwinter: the sun rises but never climbs to +6°.
+    const auto winter = SkySnapshot::compute(at("2024-12-21T12:00:00Z"), 62, 0, cal("UTC"));
+    EXPECT_TRUE(winter.sunrise && winter.sunset && winter.blueEnd);
+    EXPECT_FALSE(winter.goldenStart);
+    EXPECT_EQ(winter.goldenProgress, 0.9);
+}
+
+TEST(SkySnapshot, SunProgressRunsFromSunriseToSunsetInclusive) {
+    const Calendar newYork = cal("America/New_York");
+    const auto progressAt = [&](Instant now) {
+        return SkySnapshot::compute(now, 40.7, -74.0, newYork).sunProgress;
+    };
+    const auto noon = SkySnapshot::compute(at("2024-07-04T12:00:00-04:00"), 40.7, -74.0, newYork);
+    EXPECT_EQ(progressAt(*noon.sunrise), 0.0);
+    EXPECT_EQ(progressAt(*noon.sunset), 1.0);
+    EXPECT_FALSE(progressAt(*noon.sunrise - 0.001));
+    EXPECT_FALSE(progressAt(*noon.sunset + 0.001));
+    // Late in the evening (already tomorrow in UTC) the times still describe
+    // today.
+    const auto late = SkySnapshot::compute(at("2024-07-04T23:30:00-04:00"), 40.7, -74.0, newYork);
+    EXPECT_EQ(sunTimes(late), sunTimes(noon));
+
+    const Instant r = noon.sunrise.value();
+    const Instant s = r + 36000.0;
+    EXPECT_EQ(goldenProgressFor(r, s, r - 60.0), 0.0);  // golden start before sunrise
+    EXPECT_EQ(goldenProgressFor(r, s, s + 60.0), 1.0);  // … after sunset
+    EXPECT_EQ(goldenProgressFor(s, r, r), 0.9);         // sunset not after sunrise
+    EXPECT_FALSE(sunProgressAt(r, r, r));
+}
+
+TEST(SkySnapshot, PhaseNamesChangeAtTheirLowerBounds) {
+    const std::pair<double, const char*> cases[] = {
+        {0.0, "New moon"},         {0.03, "Waxing crescent"},   {0.22, "First quarter"},
+        {0.28, "Waxing gibbous"},  {0.4699, "Waxing gibbous"},  {0.47, "Full moon"},
+        {0.5, "Full moon"},        {0.53, "Waning gibbous"},    {0.72, "Last quarter"},
+        {0.78, "Waning crescent"}, {0.9699, "Waning crescent"}, {0.97, "New moon"},
+    };
+    for (const auto& [phase, name] : cases) {
+        SkySnapshot s;
+        s.moonPhase = phase;
+        EXPECT_EQ(s.phaseName(), name) << phase;
+    }
+}
+
+TEST(SkySnapshot, FullMoonInYesterdaysLastHourShowsAtMidnight) {
+    // The modelled full moon of 2024-03-25 falls between 05:00 and 06:00 UTC,
+    // the last hour of March 24 in Regina (UTC−6 all year).
+    const Calendar regina = cal("America/Regina");
+    const auto s = SkySnapshot::compute(at("2024-03-25T12:00:00-06:00"), 50.4, -104.6, regina);
+    EXPECT_EQ(toSecond(s.nextFull), "2024-03-25T06:00:00");
+    const auto next = SkySnapshot::compute(at("2024-03-26T12:00:00-06:00"), 50.4, -104.6, regina);
+    EXPECT_GT(*next.nextFull - *s.nextFull, 29 * 86400.0);
+}
+
+TEST(SkySnapshot, BadPlacesAndMomentsLeaveFieldsAbsent) {
+    const Calendar utc = cal("UTC");
+    for (const auto& [lat, lon] :
+         {std::pair{90.5, 0.0}, {-91.0, 0.0}, {kNaN, 0.0}, {0.0, kInf}, {0.0, kNaN}}) {
+        const auto s = SkySnapshot::compute(at("2024-03-20T15:00:00Z"), lat, lon, utc);
+        EXPECT_EQ(sunTimes(s), "none none none none none") << lat << " " << lon;
+        EXPECT_FALSE(s.sunProgress || s.moonRise || s.moonSet);
+        EXPECT_EQ(s.goldenProgress, 0.9);
+        EXPECT_EQ(toSecond(s.nextFull), "2024-03-25T06:00:00");  // needs no place
+    }
+    for (const double t : {kNaN, kInf, -kInf}) {
+        const auto s = SkySnapshot::compute(Instant{t}, 10, 20, utc);
+        EXPECT_EQ(sunTimes(s), "none none none none none") << t;
+        EXPECT_FALSE(s.sunProgress || s.moonRise || s.moonSet || s.nextFull || s.nextNew);
+        EXPECT_EQ(s.goldenProgress, 0.9);
+        EXPECT_TRUE(std::isnan(s.moonPhase));
+    }
+    // Beyond the calendar's range there is no day to search the moon in…
+    const auto beyond = SkySnapshot::compute(Instant{1e300}, 10, 20, utc);
+    EXPECT_FALSE(beyond.moonRise || beyond.moonSet || beyond.nextFull || beyond.nextNew);
+    // … while far from today it still counts days, so everything is there.
+    for (const char* far : {"0001-01-01T12:00:00Z", "9999-12-31T12:00:00Z"}) {
+        const auto s = SkySnapshot::compute(at(far), 45, 7, utc);
+        EXPECT_TRUE(s.sunrise && s.blueEnd && s.moonRise && s.nextFull && s.nextNew) << far;
+        EXPECT_LT(*s.nextNew, at(far) + 31 * 86400.0);
+    }
+}
+
+}  // namespace
+}  // namespace solvane
