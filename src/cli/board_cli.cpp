@@ -1,17 +1,21 @@
 #include "cli/board_cli.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <set>
 
+#include "cli/board_command.h"
+#include "cli/board_text.h"
 #include "core/model/countdown_display.h"
 #include "core/model/countdown_json.h"
 #include "core/model/json_forms.h"
 #include "core/model/presets.h"
 #include "core/model/rules.h"
+#include "core/sky/sky_snapshot.h"
 #include "core/time/text_format.h"
 
 namespace solvane::cli {
@@ -19,9 +23,24 @@ namespace {
 
 using Json = json_forms::Json;
 
-constexpr const char* kUsage = R"(Usage: solvane-board [COMMAND] [OPTIONS]
+constexpr const char* kUsage = R"(Usage: solvane-board [BOARD OPTIONS]
+       solvane-board COMMAND [OPTIONS]
 
-With no command, prints today's board as text.
+With no command, prints today's board for the saved place: the date and place,
+the weather, the countdowns, the sun and the moon. The weather comes from the
+cache when it is fresh, otherwise from the chosen service (which refreshes the
+cache); nothing else in the store is changed.
+
+Board options:
+  --offline        do not fetch weather; show the board without it
+  --json           print the whole board as one JSON object
+  --waybar         print one line of JSON for a status bar (text, tooltip, class)
+  --at ISO8601     show the board for another moment
+  --tz ZONE        use another time zone
+  --locale LOCALE  use another locale for dates
+  --lat F --lon F  use another place (weather is fetched for it but not cached)
+  --place NAME     show another place name
+Colours are used on a terminal unless NO_COLOR is set.
 
 Commands:
   rule RULE_JSON --year Y [--recurs] [--tz ZONE]
@@ -30,17 +49,17 @@ Commands:
       A countdown's phase, row, summary and start description at a moment.
   presets [--tz ZONE]
       The preset catalogue as a JSON array.
+  sky --lat F --lon F [--at ISO8601] [--tz ZONE]
+      The sky of the local day at a place: sun times, daylight progress, moon
+      illumination, moonrise and moonset, next full and new moon.
 
 Options:
   --at ISO8601     the moment to use instead of now, e.g. 2025-05-20T09:00:00-04:00
   --tz ZONE        an IANA time zone instead of the user's, e.g. Asia/Tokyo
   --locale LOCALE  a locale instead of the user's, e.g. de_DE
+  --lat F, --lon F latitude and longitude in degrees, north and east positive
   --help           this text
 )";
-
-struct UsageError {
-    std::string message;
-};
 
 // Positional arguments and --options of one command line.
 struct Arguments {
@@ -74,6 +93,21 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args,
         }
     }
     return parsed;
+}
+
+// A finite decimal number such as "62", "-0.5", "+13.4" or "1e-3".
+std::optional<double> parseNumber(const std::string& text) {
+    std::string_view digits = text;
+    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') {
+        digits.remove_prefix(1);
+    }
+    double v = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, v);
+    if (ec != std::errc() || ptr != end || digits.empty() || !std::isfinite(v)) {
+        return std::nullopt;
+    }
+    return v;
 }
 
 std::optional<std::int64_t> parseInteger(const std::string& text) {
@@ -116,10 +150,7 @@ Json localDay(std::optional<Instant> t, const Calendar& calendar) {
     return buf;
 }
 
-Json isoOrNull(Instant t) {
-    const auto text = formatIso8601(t);
-    return text ? Json(*text) : Json(nullptr);
-}
+// JSON has no spelling for a number that is not finite.
 
 void print(std::ostream& out, const Json& value) {
     out << value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
@@ -252,28 +283,49 @@ int presetsCommand(const std::vector<std::string>& args, const Environment& env,
     return 0;
 }
 
-// The board as text: one line per countdown row, in board order.
-int boardCommand(const Environment& env, std::ostream& out) {
-    const Calendar& cal = env.calendar;
-    out << "Solvane · " << shortDateLabel(env.now, cal) << " · " << clockText(env.now, cal) << " · "
-        << cal.zoneId() << "\n\n";
-    const auto rows = sortedDisplays(starterCountdowns(cal), env.now, cal);
-    std::size_t width = 0;
-    for (const auto& r : rows) {
-        width = std::max(width, r.label.size());
+int skyCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+               std::ostream& err) {
+    std::string error;
+    const auto a = parseArguments(args, {"--lat", "--lon", "--at", "--tz"}, {}, error);
+    if (!a) {
+        return fail(err, error);
     }
-    for (const auto& r : rows) {
-        std::string count = std::to_string(r.value) + " " + r.unit;
-        out << "  " << r.label << std::string(width - r.label.size() + 3, ' ') << count
-            << std::string(count.size() < 14 ? 14 - count.size() : 1, ' ') << r.caption;
-        if (r.progress) {
-            out << "  " << static_cast<int>(*r.progress * 100 + 0.5) << "%";
+    if (!a->positional.empty()) {
+        return fail(err, "sky takes no arguments besides its options");
+    }
+    double coordinates[2] = {0, 0};
+    const char* names[2] = {"--lat", "--lon"};
+    for (int i = 0; i < 2; ++i) {
+        const auto text = a->values.find(names[i]);
+        if (text == a->values.end()) {
+            return fail(err, "sky needs --lat F and --lon F");
         }
-        out << "\n";
+        const auto value = parseNumber(text->second);
+        if (!value) {
+            return fail(err, std::string(names[i]) + " needs a finite number of degrees, got \"" +
+                                 text->second + "\"");
+        }
+        coordinates[i] = *value;
     }
-    if (rows.empty()) {
-        out << "  No countdowns to show.\n";
+    if (coordinates[0] < -90 || coordinates[0] > 90) {
+        return fail(err,
+                    "--lat needs a latitude from -90 to 90, got \"" + a->values.at("--lat") + "\"");
     }
+    Instant now = env.now;
+    if (const auto at = a->values.find("--at"); at != a->values.end()) {
+        const auto parsed = parseIso8601(at->second);
+        if (!parsed) {
+            return fail(err,
+                        "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"");
+        }
+        now = *parsed;
+    }
+    const auto calendar = commandCalendar(*a, env, error);
+    if (!calendar) {
+        return fail(err, error);
+    }
+
+    print(out, skyJson(SkySnapshot::compute(now, coordinates[0], coordinates[1], *calendar)));
     return 0;
 }
 
@@ -281,8 +333,8 @@ int boardCommand(const Environment& env, std::ostream& out) {
 
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
         std::ostream& err) {
-    if (args.empty()) {
-        return boardCommand(env, out);
+    if (args.empty() || (args[0].rfind("--", 0) == 0 && args[0] != "--help")) {
+        return boardCommand(args, env, out, err);
     }
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -298,6 +350,9 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
     }
     if (command == "presets") {
         return presetsCommand(rest, env, out, err);
+    }
+    if (command == "sky") {
+        return skyCommand(rest, env, out, err);
     }
     return fail(err, "unknown command \"" + command + "\" (try --help)");
 }

@@ -7,15 +7,25 @@
 #include <string>
 #include <vector>
 
+#include "core/store/shared_store.h"
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
+#include "core/weather/weather_fetcher.h"
 
 namespace solvane::cli {
 
 // What the program would otherwise read from its environment.
 struct Environment {
+    Environment(Instant now, Calendar calendar) : now(now), calendar(std::move(calendar)) {}
+
     Instant now;
     Calendar calendar;  // the user's zone and locale
+    // The board's store; the user's own (SharedStore::standard()) when absent.
+    std::optional<SharedStore> store;
+    WeatherServices weather;  // calls left empty count as failing services
+    bool terminal = false;    // stdout is a terminal
+    bool noColor = false;     // NO_COLOR is set
+    int columns = 72;
 };
 
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,

@@ -1,16 +1,27 @@
-#include <chrono>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/board_cli.h"
+#include "platform/system_clock.h"
+#include "platform/weather_services.h"
 
 int main(int argc, char** argv) {
-    using namespace std::chrono;
-    const double unixNow =
-        duration_cast<duration<double>>(system_clock::now().time_since_epoch()).count();
-    const solvane::cli::Environment env{solvane::Instant::fromUnix(unixNow),
-                                        solvane::Calendar::current()};
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return solvane::cli::run(args, env, std::cout, std::cerr);
+    using namespace solvane;
+    cli::Environment env{platform::systemNow(), Calendar::current()};
+    env.store = SharedStore::standard();
+    env.weather = platform::standardWeatherServices(env.calendar);
+    env.terminal = ::isatty(STDOUT_FILENO) == 1;
+    const char* noColor = std::getenv("NO_COLOR");
+    env.noColor = noColor != nullptr && *noColor != '\0';
+    winsize size{};
+    if (env.terminal && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        env.columns = size.ws_col;
+    }
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return cli::run(args, env, std::cout, std::cerr);
 }

@@ -5,6 +5,8 @@
 
 #include <sstream>
 
+#include "support/temp_dir.h"
+
 namespace solvane::cli {
 namespace {
 
@@ -16,7 +18,12 @@ struct Outcome {
 };
 
 Outcome runWith(std::vector<std::string> args, const char* now = "2025-12-20T12:00:00-05:00") {
-    const Environment env{*parseIso8601(now), *Calendar::make("America/New_York", "en_US")};
+    static const testing::TempDir dir;
+    Environment env{*parseIso8601(now), *Calendar::make("America/New_York", "en_US")};
+    // Never the user's own store, even for commands that do not read it.
+    env.store = SharedStore(StorePaths{dir.path() / "suite.sqlite", dir.path() / "fallback.sqlite",
+                                       dir.path() / "data"},
+                            "en_US");
     std::ostringstream out, err;
     const int status = run(args, env, out, err);
     return {status, out.str(), err.str()};
@@ -99,6 +106,37 @@ TEST(BoardCli, PresetsListTheCatalogueInRuleForms) {
     EXPECT_EQ(j[9]["start"]["fixed"]["_0"], -31604400.0);  // 2000-01-01 00:00 EST
 }
 
+TEST(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
+    auto r = runWith(
+        {"sky", "--lat", "0", "--lon", "+0", "--at", "2024-03-20T15:00:00Z", "--tz", "UTC"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = r.json();
+    const auto ordered = nlohmann::ordered_json::parse(r.out);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : ordered.items()) {
+        keys.push_back(key);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"sunrise", "sunset", "goldenStart", "blueStart",
+                                              "blueEnd", "sunProgress", "goldenProgress",
+                                              "moonFraction", "moonPhase", "moonRise", "moonSet",
+                                              "nextFull", "nextNew", "phaseName"}));
+    EXPECT_EQ(j["sunrise"].get<std::string>().substr(0, 19), "2024-03-20T06:05:21");
+    EXPECT_EQ(j["nextFull"], "2024-03-25T06:00:00.000Z");
+    EXPECT_NEAR(j["moonPhase"].get<double>(), 0.3594, 5e-5);
+    EXPECT_EQ(j["phaseName"], "Waxing gibbous");
+
+    // Midnight sun: the absent times are null, and the local day follows --tz.
+    r = runWith({"sky", "--lat", "80", "--lon", "0", "--at", "2024-06-21T12:00:00Z"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.json()["sunrise"].is_null());
+    EXPECT_TRUE(r.json()["sunProgress"].is_null());
+    EXPECT_EQ(r.json()["goldenProgress"], 0.9);
+    const auto tokyo = runWith({"sky", "--lat", "35.7", "--lon", "139.7", "--at",
+                                "2024-03-20T23:00:00Z", "--tz", "Asia/Tokyo"})
+                           .json();
+    EXPECT_EQ(tokyo["sunrise"].get<std::string>().substr(0, 10), "2024-03-20");  // 03-21 local
+}
+
 TEST(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
     const std::vector<std::vector<std::string>> cases = {
         {"frobnicate"},
@@ -114,6 +152,19 @@ TEST(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
         {"countdown", R"({"label":"x","start":{"season":{"_0":1}}})", "--at", "yesterday"},
         {"countdown", R"({"label":"x","start":{"season":{"_0":1}}})", "--bogus"},
         {"presets", "extra"},
+        {"sky", "--lat", "0"},
+        {"sky", "--lon", "0"},
+        {"sky", "--lat", "north", "--lon", "0"},
+        {"sky", "--lat", "0", "--lon", "12e"},
+        {"sky", "--lat", "nan", "--lon", "0"},
+        {"sky", "--lat", "0", "--lon", "inf"},
+        {"sky", "--lat", "1e999", "--lon", "0"},
+        {"sky", "--lat", "+-1", "--lon", "0"},
+        {"sky", "--lat", "", "--lon", "0"},
+        {"sky", "--lat", "90.5", "--lon", "0"},
+        {"sky", "--lat", "0", "--lon", "0", "--at", "noon"},
+        {"sky", "--lat", "0", "--lon", "0", "--tz", "Nowhere/Town"},
+        {"sky", "--lat", "0", "--lon", "0", "extra"},
     };
     for (const auto& args : cases) {
         const auto r = runWith(args);
@@ -124,13 +175,14 @@ TEST(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
     }
 }
 
-TEST(BoardCli, NoArgumentsPrintsTheStarterBoard) {
-    const auto r = runWith({});
+TEST(BoardCli, HelpDescribesEveryCommand) {
+    const auto r = runWith({"--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("Winter solstice"), std::string::npos);
-    EXPECT_NE(r.out.find("1 day"), std::string::npos);  // Dec 21 is tomorrow
-    EXPECT_NE(r.out.find("Fall back"), std::string::npos);
-    EXPECT_EQ(runWith({"--help"}).out.rfind("Usage: solvane-board", 0), 0u);
+    EXPECT_EQ(r.out.rfind("Usage: solvane-board", 0), 0u);
+    for (const char* word :
+         {"--offline", "--json", "--waybar", "rule", "countdown", "presets", "sky"}) {
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,187 @@
+#include "cli/board_command.h"
+
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+#include "cli/board_text.h"
+#include "core/weather/weather_fetcher.h"
+
+namespace solvane::cli {
+namespace {
+
+struct BoardOptions {
+    bool offline = false;
+    bool json = false;
+    bool waybar = false;
+    std::optional<Instant> at;
+    std::optional<std::string> zone;
+    std::optional<std::string> locale;
+    std::optional<double> latitude;
+    std::optional<double> longitude;
+    std::optional<std::string> place;
+};
+
+std::optional<double> parseDegrees(const std::string& text, double limit) {
+    double v = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || ptr != end || text.empty() || !std::isfinite(v) ||
+        std::fabs(v) > limit) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+// Parses the options; on a bad one fills `error` and returns nullopt.
+std::optional<BoardOptions> parseBoardOptions(const std::vector<std::string>& args,
+                                              std::string& error) {
+    BoardOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        if (a == "--offline") {
+            o.offline = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--waybar") {
+            o.waybar = true;
+        } else if (a == "--at" || a == "--tz" || a == "--locale" || a == "--lat" || a == "--lon" ||
+                   a == "--place") {
+            const auto v = value();
+            if (!v) {
+                return std::nullopt;
+            }
+            if (a == "--at") {
+                o.at = parseIso8601(*v);
+                if (!o.at) {
+                    error = "--at needs an ISO-8601 moment with a zone, got \"" + *v + "\"";
+                    return std::nullopt;
+                }
+            } else if (a == "--tz") {
+                o.zone = *v;
+            } else if (a == "--locale") {
+                o.locale = *v;
+            } else if (a == "--lat") {
+                o.latitude = parseDegrees(*v, 90);
+                if (!o.latitude) {
+                    error = "--lat needs degrees between -90 and 90, got \"" + *v + "\"";
+                    return std::nullopt;
+                }
+            } else if (a == "--lon") {
+                o.longitude = parseDegrees(*v, 180);
+                if (!o.longitude) {
+                    error = "--lon needs degrees between -180 and 180, got \"" + *v + "\"";
+                    return std::nullopt;
+                }
+            } else {
+                o.place = *v;
+            }
+        } else {
+            error = "unknown option " + a + " (try --help)";
+            return std::nullopt;
+        }
+    }
+    if (o.latitude.has_value() != o.longitude.has_value()) {
+        error = "--lat and --lon go together";
+        return std::nullopt;
+    }
+    if (o.json && o.waybar) {
+        error = "--json and --waybar cannot be combined";
+        return std::nullopt;
+    }
+    return o;
+}
+
+// Weather for a place the store does not hold: asked for directly, never
+// cached, so an override leaves the store as it was.
+std::optional<WeatherSnapshot> uncachedWeather(const WeatherServices& services,
+                                               WeatherSource source, const SavedLocation& place) {
+    const net::CancelToken cancel;
+    if (source == WeatherSource::apple && services.apple) {
+        const auto apple = WeatherFetcher::withTimeout(
+            services.appleTimeLimitSeconds, [&](const net::CancelToken& token) {
+                return services.apple(place.latitude, place.longitude, token);
+            });
+        if (apple) {
+            return *apple;
+        }
+    }
+    if (!services.openMeteo) {
+        return std::nullopt;
+    }
+    auto snapshot = services.openMeteo(place.latitude, place.longitude, cancel);
+    if (!snapshot) {
+        return std::nullopt;
+    }
+    snapshot->requested = source;
+    return *snapshot;
+}
+
+}  // namespace
+
+int boardCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+                 std::ostream& err) {
+    std::string error;
+    const auto options = parseBoardOptions(args, error);
+    if (!options) {
+        err << "solvane-board: " << error << "\n";
+        return 2;
+    }
+    std::optional<Calendar> calendar = env.calendar;
+    if (options->zone || options->locale) {
+        calendar = Calendar::make(options->zone.value_or(env.calendar.zoneId()),
+                                  options->locale.value_or(env.calendar.locale()));
+        if (!calendar) {
+            err << "solvane-board: unknown time zone " << options->zone.value_or("") << "\n";
+            return 2;
+        }
+    }
+    const Instant now = options->at.value_or(env.now);
+    const SharedStore store = env.store.value_or(SharedStore::standard());
+
+    const bool overridden = options->latitude.has_value() || options->place.has_value();
+    SavedLocation place = store.loadLocation();
+    if (options->latitude) {
+        place.latitude = *options->latitude;
+        place.longitude = *options->longitude;
+    }
+    if (options->place) {
+        place.name = *options->place;
+    }
+
+    std::optional<WeatherSnapshot> weather;
+    if (options->offline) {
+        weather = std::nullopt;
+    } else if (options->latitude) {
+        weather = uncachedWeather(env.weather, store.loadSettings().weatherSource, place);
+    } else {
+        weather = WeatherFetcher::fetch(store, env.weather, place, std::nullopt, false);
+    }
+
+    const BoardData board =
+        overridden ? BoardData::assemble(store, now, std::nullopt, weather, *calendar, place)
+                   : BoardData::assemble(store, now, std::nullopt, weather, *calendar);
+
+    if (options->json) {
+        out << boardJson(board, *calendar)
+                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            << "\n";
+    } else if (options->waybar) {
+        out << statusBarJson(board, *calendar)
+                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            << "\n";
+    } else {
+        out << renderBoardText(board, *calendar,
+                               TextStyle{env.terminal && !env.noColor, env.columns});
+    }
+    return 0;
+}
+
+}  // namespace solvane::cli

@@ -1,0 +1,248 @@
+#include "cli/board_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "core/time/text_format.h"
+#include "core/weather/weather.h"
+
+namespace solvane::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Terminal columns taken by UTF-8 text: one per code point, which is right for
+// the Latin, Greek and Cyrillic labels people type and close enough elsewhere.
+std::size_t columns(const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(
+        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string padRight(const std::string& s, std::size_t width) {
+    const std::size_t w = columns(s);
+    return w >= width ? s : s + std::string(width - w, ' ');
+}
+
+// Cuts to `width` columns with an ellipsis, never inside a UTF-8 sequence.
+std::string clip(const std::string& s, std::size_t width) {
+    if (columns(s) <= width || width == 0) {
+        return s;
+    }
+    std::size_t cols = 0;
+    std::size_t i = 0;
+    for (; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            if (cols == width - 1) {
+                break;
+            }
+            ++cols;
+        }
+    }
+    return s.substr(0, i) + "…";
+}
+
+class Painter {
+  public:
+    explicit Painter(bool color) : color_(color) {}
+    std::string bold(const std::string& s) const { return wrap("1", s); }
+    std::string dim(const std::string& s) const { return wrap("2", s); }
+    std::string accent(const std::string& s) const { return wrap("38;5;215", s); }
+
+  private:
+    std::string wrap(const char* code, const std::string& s) const {
+        return color_ ? "\x1b[" + std::string(code) + "m" + s + "\x1b[0m" : s;
+    }
+    bool color_;
+};
+
+std::string progressBar(double fraction, int cells) {
+    const double f = std::clamp(std::isfinite(fraction) ? fraction : 0.0, 0.0, 1.0);
+    const int filled = static_cast<int>(std::lround(f * cells));
+    std::string bar;
+    for (int i = 0; i < cells; ++i) {
+        bar += i < filled ? "█" : "░";
+    }
+    return bar;
+}
+
+std::string weatherLine(const BoardData& board) {
+    if (!board.weather) {
+        return "Weather unavailable";
+    }
+    const WeatherSnapshot& w = *board.weather;
+    std::ostringstream line;
+    line << formatTemperature(w.temperatureC, board.unit) << " " << w.condition << " · Feels "
+         << formatTemperature(w.feelsLikeC, board.unit) << " · H "
+         << formatTemperature(w.highC, board.unit) << " L " << formatTemperature(w.lowC, board.unit)
+         << " · Wind " << formatWind(w, board.unit) << " " << compassPoint(w) << " · Clouds "
+         << static_cast<long long>(std::lround(std::clamp(w.cloudCover, 0.0, 100.0))) << "%";
+    return line.str();
+}
+
+std::string optionalClock(const std::optional<Instant>& t, const Calendar& calendar) {
+    return t ? clockText(*t, calendar) : "—";
+}
+
+std::string optionalClockAP(const std::optional<Instant>& t, const Calendar& calendar) {
+    return t ? clockTextAP(*t, calendar) : "—";
+}
+
+}  // namespace
+
+Json isoOrNull(std::optional<Instant> t) {
+    if (!t) {
+        return nullptr;
+    }
+    const auto text = formatIso8601(*t);
+    return text ? Json(*text) : Json(nullptr);
+}
+
+Json numberOrNull(std::optional<double> v) {
+    return v && std::isfinite(*v) ? Json(*v) : Json(nullptr);
+}
+
+std::string renderBoardText(const BoardData& board, const Calendar& calendar,
+                            const TextStyle& style) {
+    const Painter p(style.color);
+    const auto width = static_cast<std::size_t>(std::max(style.width, 40));
+    std::ostringstream out;
+
+    std::string title =
+        shortDateLabel(board.date, calendar) + " · " + clockText(board.date, calendar);
+    if (!board.place.empty()) {
+        title += " · " + board.place;
+    }
+    out << p.bold(clip(title, width)) << "\n";
+    out << (board.weather ? clip(weatherLine(board), width) : p.dim("Weather unavailable"))
+        << "\n\n";
+
+    out << p.accent("COUNTDOWNS") << "\n";
+    if (board.countdowns.empty()) {
+        out << p.dim("  Nothing coming up.") << "\n";
+    }
+    std::size_t labelWidth = 0;
+    std::size_t countWidth = 0;
+    for (const auto& row : board.countdowns) {
+        labelWidth = std::max(labelWidth, columns(row.label));
+        countWidth = std::max(countWidth, columns(std::to_string(row.value) + " " + row.unit));
+    }
+    labelWidth = std::min(labelWidth, width / 3);
+    for (const auto& row : board.countdowns) {
+        const std::string count = std::to_string(row.value) + " " + row.unit;
+        std::string line = "  " + padRight(clip(row.label, labelWidth), labelWidth) + "  " +
+                           p.bold(padRight(count, countWidth)) + "  " + p.dim(row.caption);
+        if (row.progress) {
+            line += "  " + p.accent(progressBar(*row.progress, 10)) + " " +
+                    std::to_string(static_cast<int>(std::lround(*row.progress * 100))) + "%";
+        }
+        out << line << "\n";
+    }
+
+    const SkySnapshot& sky = board.sky;
+    out << "\n" << p.accent("SUN") << "\n";
+    std::string sun = "  Sunrise " + optionalClock(sky.sunrise, calendar) + " · Sunset " +
+                      optionalClock(sky.sunset, calendar);
+    if (sky.sunrise && sky.sunset) {
+        sun += " · Day " + durationText(*sky.sunset - *sky.sunrise);
+    }
+    out << sun << "\n";
+    out << "  Golden hour " << optionalClock(sky.goldenStart, calendar) << " · Blue hour "
+        << optionalClock(sky.blueStart, calendar) << "–" << optionalClock(sky.blueEnd, calendar);
+    if (sky.sunProgress) {
+        out << "  " << p.accent(progressBar(*sky.sunProgress, 10));
+    }
+    out << "\n";
+
+    out << "\n" << p.accent("MOON") << "\n";
+    out << "  " << sky.phaseName() << " · "
+        << static_cast<int>(std::lround(std::clamp(sky.moonFraction, 0.0, 1.0) * 100))
+        << "% lit · Rise " << optionalClockAP(sky.moonRise, calendar) << " · Set "
+        << optionalClockAP(sky.moonSet, calendar) << "\n";
+    out << "  Full moon "
+        << (sky.nextFull ? shortDateLabel(*sky.nextFull, calendar) + " (" +
+                               relativeDayText(sky.nextFull, board.date, calendar) + ")"
+                         : std::string("—"))
+        << " · New moon "
+        << (sky.nextNew ? shortDateLabel(*sky.nextNew, calendar) : std::string("—")) << "\n";
+    return out.str();
+}
+
+Json skyJson(const SkySnapshot& sky) {
+    return Json{
+        {"sunrise", isoOrNull(sky.sunrise)},
+        {"sunset", isoOrNull(sky.sunset)},
+        {"goldenStart", isoOrNull(sky.goldenStart)},
+        {"blueStart", isoOrNull(sky.blueStart)},
+        {"blueEnd", isoOrNull(sky.blueEnd)},
+        {"sunProgress", numberOrNull(sky.sunProgress)},
+        {"goldenProgress", numberOrNull(sky.goldenProgress)},
+        {"moonFraction", numberOrNull(sky.moonFraction)},
+        {"moonPhase", numberOrNull(sky.moonPhase)},
+        {"moonRise", isoOrNull(sky.moonRise)},
+        {"moonSet", isoOrNull(sky.moonSet)},
+        {"nextFull", isoOrNull(sky.nextFull)},
+        {"nextNew", isoOrNull(sky.nextNew)},
+        {"phaseName", std::string(sky.phaseName())},
+    };
+}
+
+Json boardJson(const BoardData& board, const Calendar& calendar) {
+    Json rows = Json::array();
+    for (const auto& r : board.countdowns) {
+        Json row{{"id", r.id.toString()},
+                 {"label", r.label},
+                 {"symbol", r.symbol},
+                 {"customImage", r.customImage ? Json(*r.customImage) : Json(nullptr)},
+                 {"value", r.value},
+                 {"unit", r.unit},
+                 {"caption", r.caption},
+                 {"progress", numberOrNull(r.progress)},
+                 {"sortDate", isoOrNull(r.sortDate)}};
+        rows.push_back(std::move(row));
+    }
+    Json weather = nullptr;
+    if (board.weather) {
+        const WeatherSnapshot& w = *board.weather;
+        weather = Json{{"fetched", isoOrNull(w.fetched)},
+                       {"latitude", w.latitude},
+                       {"longitude", w.longitude},
+                       {"source", std::string(toString(w.source))},
+                       {"requested", std::string(toString(w.requested))},
+                       {"temperatureC", w.temperatureC},
+                       {"feelsLikeC", w.feelsLikeC},
+                       {"highC", w.highC},
+                       {"lowC", w.lowC},
+                       {"condition", w.condition},
+                       {"symbol", w.symbol},
+                       {"windKph", w.windKph},
+                       {"windDirection", w.windDirection},
+                       {"cloudCover", w.cloudCover}};
+    }
+    (void)calendar;
+    return Json{{"date", isoOrNull(board.date)}, {"countdowns", std::move(rows)},
+                {"weather", std::move(weather)}, {"sky", skyJson(board.sky)},
+                {"place", board.place},          {"unit", std::string(toString(board.unit))}};
+}
+
+Json statusBarJson(const BoardData& board, const Calendar& calendar) {
+    std::string text;
+    if (board.weather) {
+        text = formatTemperature(board.weather->temperatureC, board.unit);
+    }
+    if (!board.countdowns.empty()) {
+        const auto& next = board.countdowns.front();
+        if (!text.empty()) {
+            text += " · ";
+        }
+        text += next.label + " " + std::to_string(next.value) + " " + next.unit;
+    }
+    if (text.empty()) {
+        text = shortDateLabel(board.date, calendar);
+    }
+    return Json{{"text", text},
+                {"tooltip", renderBoardText(board, calendar, TextStyle{false, 60})},
+                {"class", board.weather ? "solvane" : "solvane no-weather"}};
+}
+
+}  // namespace solvane::cli

@@ -1,0 +1,37 @@
+// The board for terminals and scripts: aligned text (optionally coloured),
+// the whole BoardData as JSON, and one line of JSON for a status bar.
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "core/store/board_data.h"
+#include "core/time/calendar.h"
+
+namespace solvane::cli {
+
+struct TextStyle {
+    bool color = false;  // ANSI colours and bold
+    int width = 72;      // columns available
+};
+
+std::string renderBoardText(const BoardData& board, const Calendar& calendar,
+                            const TextStyle& style);
+
+// Every field of the board; moments as ISO-8601 UTC with milliseconds.
+nlohmann::ordered_json boardJson(const BoardData& board, const Calendar& calendar);
+
+// {"text": …, "tooltip": …, "class": …} for a status bar.
+nlohmann::ordered_json statusBarJson(const BoardData& board, const Calendar& calendar);
+
+// A moment as ISO-8601 UTC with milliseconds; null when absent or
+// unrepresentable.
+nlohmann::ordered_json isoOrNull(std::optional<Instant> t);
+// A finite number, or null.
+nlohmann::ordered_json numberOrNull(std::optional<double> v);
+
+// A snapshot of the sky as JSON: its thirteen fields and "phaseName".
+nlohmann::ordered_json skyJson(const SkySnapshot& sky);
+
+}  // namespace solvane::cli

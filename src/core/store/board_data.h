@@ -1,0 +1,49 @@
+// BoardData: everything one board shows for one moment — the countdown rows,
+// the weather, the sky, the place name and the temperature unit — assembled
+// from the shared store. Boards and widgets only read it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/model/countdown_display.h"
+#include "core/sky/sky_snapshot.h"
+#include "core/store/saved_location.h"
+#include "core/store/shared_store.h"
+#include "core/time/calendar.h"
+#include "core/weather/weather.h"
+
+namespace solvane {
+
+struct BoardData {
+    Instant date;
+    std::vector<CountdownDisplay> countdowns;  // in display order
+    std::optional<WeatherSnapshot> weather;    // absent: the no-weather state
+    SkySnapshot sky;
+    std::string place;
+    TempUnit unit = TempUnit::fahrenheit;
+
+    // Reads place, countdowns and settings from the store (their defaults when
+    // nothing usable is stored) and never writes.
+    //
+    // With a non-empty selection the rows follow the selection's order: each
+    // identifier gives the row of the first countdown with that id, unknown
+    // identifiers and countdowns without a row give nothing, and a repeated
+    // identifier gives two rows. Without one (or with an empty one) every
+    // countdown's row is shown, ordered by sortDate, ties in stored order.
+    static BoardData assemble(const SharedStore& store, Instant now,
+                              const std::optional<std::vector<Uuid>>& selection,
+                              std::optional<WeatherSnapshot> weather, const Calendar& calendar);
+
+    // The same assembly for a place given by the caller instead of the stored
+    // one (the terminal board's --lat/--lon/--place).
+    static BoardData assemble(const SharedStore& store, Instant now,
+                              const std::optional<std::vector<Uuid>>& selection,
+                              std::optional<WeatherSnapshot> weather, const Calendar& calendar,
+                              const SavedLocation& place);
+
+    bool operator==(const BoardData&) const = default;
+};
+
+}  // namespace solvane

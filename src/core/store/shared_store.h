@@ -1,0 +1,110 @@
+// SharedStore: the state the application and the widget host share, and
+// nothing else.
+//
+// The suite is one SQLite database per application group,
+// $XDG_CONFIG_HOME/<group>/preferences.sqlite, holding whole JSON records
+// under versioned keys:
+//
+//   "countdowns.v1"       array of countdowns     default: the starter countdowns
+//   "location.v1"         SavedLocation           default: defaultLocation()
+//   "settings.v1"         AppSettings             default: AppSettings::defaults(locale)
+//   "weather.v2"          WeatherSnapshot         default: no weather
+//   "weather.appleError"  text                    default: no text
+//
+// Every load opens the suite afresh and returns a usable value: a missing or
+// unreadable record gives its default, and nothing is repaired or written
+// back. Every save replaces one whole record in one statement; the last
+// writer wins. WAL mode and a busy timeout let both programs read and write at
+// once. When the group's suite cannot be opened, the fallback suite
+// $XDG_CONFIG_HOME/solvane/preferences.sqlite is used.
+//
+// The shared container is $XDG_DATA_HOME/<group>/, with the "Icons" folder
+// for imported images. Folders are created 0700 and files 0600.
+//
+// The group identifier is read once per process from Info.json ("AppGroup"):
+// $SOLVANE_INFO when set, else Info.json beside the program or in
+// ../share/solvane/, else the built-in identifier.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model/countdown.h"
+#include "core/store/saved_location.h"
+#include "core/time/calendar.h"
+#include "core/weather/weather.h"
+
+namespace solvane {
+
+inline constexpr std::string_view kBuiltInAppGroup = "org.solvane.shared";
+
+// The "AppGroup" string of an Info.json file; nullopt when the file cannot be
+// read, holds no such string, or holds one that is unfit for a folder name
+// (empty, over 128 characters, a leading '.', "..", or anything outside
+// [A-Za-z0-9._-]).
+std::optional<std::string> readAppGroup(const std::filesystem::path& infoFile);
+
+// The group of this process, read once and then reused.
+const std::string& appGroupIdentifier();
+
+struct StorePaths {
+    std::filesystem::path suite;          // the group's preferences.sqlite
+    std::filesystem::path fallbackSuite;  // used when `suite` cannot be opened
+    std::filesystem::path container;      // holds Icons/
+
+    // Paths for `group` under the XDG folders of the environment
+    // ($XDG_CONFIG_HOME or ~/.config, $XDG_DATA_HOME or ~/.local/share).
+    static StorePaths forGroup(std::string_view group);
+};
+
+class SharedStore {
+  public:
+    // The store of this process's application group, for the user's locale.
+    static SharedStore standard();
+
+    SharedStore(StorePaths paths, std::string locale);
+
+    const StorePaths& paths() const { return paths_; }
+
+    std::vector<Countdown> loadCountdowns(const Calendar& calendar) const;
+    bool saveCountdowns(const std::vector<Countdown>& countdowns) const;
+
+    // Reads the list, lets `change` edit it, and writes the result, all in one
+    // transaction so no other writer's list is lost in between. `change`
+    // returns nullopt to leave the list as it is. The list passed in is the
+    // stored one, or the starter countdowns when none can be read. Returns
+    // whether the list was written.
+    using CountdownEdit =
+        std::function<std::optional<std::vector<Countdown>>(std::vector<Countdown>)>;
+    bool updateCountdowns(const CountdownEdit& change, const Calendar& calendar) const;
+
+    SavedLocation loadLocation() const;
+    bool saveLocation(const SavedLocation& location) const;
+
+    AppSettings loadSettings() const;
+    bool saveSettings(const AppSettings& settings) const;
+
+    std::optional<WeatherSnapshot> loadWeather() const;
+    bool saveWeather(const WeatherSnapshot& snapshot) const;
+
+    std::optional<std::string> loadAppleError() const;
+    bool saveAppleError(std::string_view note) const;
+    bool removeAppleError() const;
+
+    // container/Icons, created when missing; nullopt when it cannot be made.
+    std::optional<std::filesystem::path> iconsDirectory() const;
+
+    // The stored bytes of a key as they are, for diagnostics and tests.
+    std::optional<std::string> rawValue(std::string_view key) const;
+    bool setRawValue(std::string_view key, std::string_view value) const;
+
+  private:
+    StorePaths paths_;
+    std::string locale_;
+};
+
+}  // namespace solvane

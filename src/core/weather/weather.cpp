@@ -1,0 +1,108 @@
+#include "core/weather/weather.h"
+
+#include <unicode/ulocdata.h>
+#include <unicode/utypes.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace solvane {
+
+namespace {
+
+// "de_DE.UTF-8@euro" → "de_DE"; the C and POSIX locales read as en_US, the
+// same way the calendar names them.
+std::string icuLocaleName(std::string_view posix) {
+    std::string name(posix.substr(0, posix.find_first_of(".@")));
+    if (name.empty() || name == "C" || name == "POSIX") {
+        return "en_US";
+    }
+    return name;
+}
+
+// The rounded value as a plain integer without ever converting to an integer
+// type: a finite double far beyond any integer's range still prints, and a
+// value that rounds to zero from below loses its minus sign.
+std::string roundedText(double value) {
+    double rounded = std::round(value);  // halves away from zero
+    if (rounded == 0.0) {
+        rounded = 0.0;
+    }
+    char buffer[400];  // the largest double has 309 digits
+    std::snprintf(buffer, sizeof buffer, "%.0f", rounded);
+    return buffer;
+}
+
+}  // namespace
+
+std::string_view displayName(WeatherSource source) {
+    switch (source) {
+        case WeatherSource::apple:
+            return "Apple Weather";
+        case WeatherSource::openMeteo:
+            return "Open-Meteo";
+    }
+    return {};
+}
+
+std::string_view label(TempUnit unit) {
+    switch (unit) {
+        case TempUnit::fahrenheit:
+            return "°F";
+        case TempUnit::celsius:
+            return "°C";
+    }
+    return {};
+}
+
+TempUnit defaultTempUnit(std::string_view locale) {
+    const std::string name = icuLocaleName(locale);
+    UErrorCode status = U_ZERO_ERROR;
+    const UMeasurementSystem system = ulocdata_getMeasurementSystem(name.c_str(), &status);
+    if (U_FAILURE(status)) {
+        return TempUnit::celsius;
+    }
+    return system == UMS_US ? TempUnit::fahrenheit : TempUnit::celsius;
+}
+
+AppSettings AppSettings::defaults(std::string_view locale) {
+    AppSettings settings;
+    settings.weatherSource = WeatherSource::openMeteo;
+    settings.unit = defaultTempUnit(locale);
+    return settings;
+}
+
+std::string formatTemperature(double celsius, TempUnit unit) {
+    const double value = unit == TempUnit::fahrenheit ? celsius * 9 / 5 + 32 : celsius;
+    if (!std::isfinite(value)) {
+        return "--°";
+    }
+    return roundedText(value) + "°";
+}
+
+std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit) {
+    const bool miles = unit == TempUnit::fahrenheit;
+    const double value = miles ? snapshot.windKph / 1.609 : snapshot.windKph;
+    const char* suffix = miles ? " mph" : " km/h";
+    if (!std::isfinite(value)) {
+        return std::string("--") + suffix;
+    }
+    return roundedText(value) + suffix;
+}
+
+std::string_view compassPoint(const WeatherSnapshot& snapshot) {
+    static constexpr std::string_view kPoints[8] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+    if (!std::isfinite(snapshot.windDirection)) {
+        return kPoints[0];
+    }
+    double d = std::fmod(snapshot.windDirection, 360.0);
+    if (d < 0) {
+        d += 360.0;
+    }
+    // d lies in [0, 360], so the quotient is below 8.5 and fits an int.
+    const int index = static_cast<int>((d + 22.5) / 45.0) % 8;
+    return kPoints[index];
+}
+
+}  // namespace solvane

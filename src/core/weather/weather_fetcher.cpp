@@ -1,0 +1,181 @@
+#include "core/weather/weather_fetcher.h"
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+namespace solvane {
+
+namespace {
+
+using Outcome = Result<WeatherSnapshot, WeatherError>;
+
+// Far beyond any sensible limit, yet small enough that the deadline cannot
+// overflow the steady clock: about 31 years.
+constexpr double kLongestLimitSeconds = 1e9;
+
+// What the caller sees when there was no outcome at all: the operation threw,
+// or no thread could be started for it.
+WeatherError unknownFailure() {
+    return WeatherError::fromHttp(net::HttpError{net::HttpErrorKind::other, "no outcome"});
+}
+
+// A service the program did not wire fails like any other request, so the
+// fallback and the failure note still work.
+Outcome notConfigured() {
+    return Failure{WeatherError::service("WeatherServices.notConfigured")};
+}
+
+Outcome call(const WeatherCall& service, const SavedLocation& place,
+             const net::CancelToken& cancel) {
+    if (!service) {
+        return notConfigured();
+    }
+    try {
+        return service(place.latitude, place.longitude, cancel);
+    } catch (...) {
+        return Failure{unknownFailure()};
+    }
+}
+
+bool isFresh(const WeatherSnapshot& cached, const SavedLocation& place, WeatherSource source,
+             Instant now) {
+    if (cached.requested != source) {
+        return false;
+    }
+    // Written as "less than" so that a NaN anywhere fails the test.
+    if (!(std::fabs(cached.latitude - place.latitude) < kPlaceTolerance) ||
+        !(std::fabs(cached.longitude - place.longitude) < kPlaceTolerance)) {
+        return false;
+    }
+    const double limit = cached.isFallback() ? kFallbackFreshnessSeconds : kNormalFreshnessSeconds;
+    // A snapshot from the future (the clock was set back) has a negative age
+    // and counts as fresh.
+    return now - cached.fetched < limit;
+}
+
+}  // namespace
+
+Result<WeatherSnapshot, WeatherError> WeatherFetcher::withTimeout(
+    double seconds,
+    const std::function<Result<WeatherSnapshot, WeatherError>(const net::CancelToken&)>&
+        operation) {
+    // A limit that is not a finite, non-negative number allows no time at
+    // all: falling back at once beats waiting for ever on a bad setting.
+    if (!std::isfinite(seconds) || seconds < 0) {
+        seconds = 0;
+    }
+    if (seconds > kLongestLimitSeconds) {
+        seconds = kLongestLimitSeconds;
+    }
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                              std::chrono::duration<double>(seconds));
+
+    std::mutex mutex;
+    std::condition_variable finished;
+    std::optional<Outcome> result;
+    const net::CancelToken cancel;
+
+    auto work = [&] {
+        Outcome outcome = [&]() -> Outcome {
+            if (!operation) {
+                return Failure{unknownFailure()};
+            }
+            try {
+                return operation(cancel);
+            } catch (...) {
+                return Failure{unknownFailure()};
+            }
+        }();
+        const std::lock_guard lock(mutex);
+        result.emplace(std::move(outcome));
+        finished.notify_all();
+    };
+
+    std::thread worker;
+    try {
+        worker = std::thread(work);
+    } catch (const std::system_error&) {
+        return Failure{unknownFailure()};
+    }
+
+    // Whoever lost the race is stopped and waited for, on every way out: the
+    // operation must not outlive the references it was given.
+    struct StopAndJoin {
+        const net::CancelToken& cancel;
+        std::thread& worker;
+        ~StopAndJoin() {
+            cancel.cancel();
+            worker.join();
+        }
+    };
+
+    std::optional<Outcome> outcome;
+    {
+        const StopAndJoin stop{cancel, worker};
+        std::unique_lock lock(mutex);
+        if (finished.wait_until(lock, deadline, [&] { return result.has_value(); })) {
+            outcome = std::move(result);
+        }
+    }
+    if (!outcome) {
+        return Failure{WeatherError::timedOut()};
+    }
+    return std::move(*outcome);
+}
+
+std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
+                                                     const WeatherServices& services,
+                                                     const SavedLocation& place,
+                                                     std::optional<WeatherSource> source,
+                                                     bool force) {
+    const WeatherSource resolved = source ? *source : store.loadSettings().weatherSource;
+    const std::optional<WeatherSnapshot> cached = store.loadWeather();
+
+    // Without a clock no age can be known, so the cache cannot be trusted.
+    if (cached && !force && services.clock && isFresh(*cached, place, resolved, services.clock())) {
+        return cached;
+    }
+
+    const net::CancelToken never;
+    if (resolved == WeatherSource::apple) {
+        auto apple = withTimeout(
+            services.appleTimeLimitSeconds,
+            [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); });
+        if (apple) {
+            WeatherSnapshot snapshot = std::move(*apple);
+            snapshot.requested = WeatherSource::apple;
+            store.removeAppleError();
+            store.saveWeather(snapshot);
+            return snapshot;
+        }
+        const WeatherError& error = apple.error();
+        store.saveAppleError(error.isTimedOut() ? std::string(kAppleTimeoutNote)
+                                                : error.printable());
+        auto openMeteo = call(services.openMeteo, place, never);
+        if (openMeteo) {
+            WeatherSnapshot snapshot = std::move(*openMeteo);
+            snapshot.requested = WeatherSource::apple;
+            store.saveWeather(snapshot);
+            return snapshot;
+        }
+        return cached;
+    }
+
+    auto openMeteo = call(services.openMeteo, place, never);
+    if (openMeteo) {
+        WeatherSnapshot snapshot = std::move(*openMeteo);
+        snapshot.requested = WeatherSource::openMeteo;
+        store.saveWeather(snapshot);
+        return snapshot;
+    }
+    return cached;
+}
+
+}  // namespace solvane

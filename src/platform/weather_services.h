@@ -1,0 +1,15 @@
+// The real weather services, wired for a program: Apple Weather through the
+// WeatherKit REST API, Open-Meteo over HTTPS (or the endpoints named by
+// SOLVANE_WEATHERKIT_URL and SOLVANE_OPEN_METEO_URL), and the system clock.
+#pragma once
+
+#include "core/time/calendar.h"
+#include "core/weather/weather_fetcher.h"
+
+namespace solvane::platform {
+
+// `calendar` gives the time zone WeatherKit is asked for and the language of
+// its texts.
+WeatherServices standardWeatherServices(const Calendar& calendar);
+
+}  // namespace solvane::platform

@@ -1,0 +1,492 @@
+#include "platform/weatherkit/weatherkit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <utility>
+
+#include "core/model/json_forms.h"
+#include "core/weather/open_meteo.h"
+#include "platform/system_clock.h"
+#include "platform/weatherkit/jwt.h"
+
+namespace solvane::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = json_forms::Json;
+
+constexpr std::size_t kMaxCredentialsBytes = 64 * 1024;
+constexpr std::size_t kMaxKeyBytes = 64 * 1024;
+constexpr std::size_t kMaxWeatherBytes = 1024 * 1024;
+constexpr std::size_t kMaxAttributionBytes = 64 * 1024;
+constexpr std::size_t kMaxIdentifierLength = 256;
+constexpr std::size_t kMaxKeyPathLength = 4096;
+constexpr std::size_t kMaxUrlLength = 2048;
+constexpr int kMaxJsonDepth = 32;
+
+std::string weatherKitCase(std::string_view kase) {
+    return "WeatherKitError." + std::string(kase);
+}
+
+Failure<WeatherError> missingCredentials() {
+    return Failure{WeatherError::service(weatherKitCase("missingCredentials"))};
+}
+Failure<WeatherError> invalidCredentials() {
+    return Failure{WeatherError::service(weatherKitCase("invalidCredentials"))};
+}
+Failure<WeatherError> invalidCoordinates() {
+    return Failure{WeatherError::service(weatherKitCase("invalidCoordinates"))};
+}
+Failure<WeatherError> decodingFailed() {
+    return Failure{WeatherError::decoding(weatherKitCase("decoding"))};
+}
+Failure<WeatherError> httpStatus(long status) {
+    return Failure{WeatherError::service(weatherKitCase("http(" + std::to_string(status) + ")"))};
+}
+
+enum class FileRead { read, missing, unreadable };
+
+// Regular files only and never more than `limit` bytes, whatever the file
+// claims: a FIFO or a file still growing must not stall or flood the caller.
+FileRead readBoundedFile(const fs::path& path, std::size_t limit, std::string& out) {
+    out.clear();
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) {
+        return FileRead::missing;
+    }
+    if (ec || status.type() != fs::file_type::regular) {
+        return FileRead::unreadable;
+    }
+    std::ifstream in;
+    // Unbuffered, so the bytes of a key go straight into `out`, the one copy
+    // that is wiped, and not also through the stream's own buffer.
+    in.rdbuf()->pubsetbuf(nullptr, 0);
+    in.open(path, std::ios::binary);
+    if (!in) {
+        return FileRead::unreadable;
+    }
+    out.resize(limit + 1);
+    in.read(out.data(), static_cast<std::streamsize>(out.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (in.bad() || got > limit) {
+        jwt::wipeSecret(out);
+        return FileRead::unreadable;
+    }
+    out.resize(got);
+    return FileRead::read;
+}
+
+bool printableAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; });
+}
+
+bool noControlCharacters(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7f;
+    });
+}
+
+std::optional<std::string> identifier(const Json& object, const char* key) {
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_string()) {
+        return std::nullopt;
+    }
+    auto text = it->get<std::string>();
+    if (text.empty() || text.size() > kMaxIdentifierLength || !printableAscii(text)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::string trimmedEndpoint(std::string_view endpoint) {
+    while (!endpoint.empty() && endpoint.back() == '/') {
+        endpoint.remove_suffix(1);
+    }
+    return std::string(endpoint);
+}
+
+// Whole Unix seconds for the token. A clock outside any plausible range
+// still yields a token (the service then refuses it) rather than an overflow.
+std::int64_t unixSeconds(Instant now) {
+    const double unix = std::floor(now.unixSeconds());
+    if (!std::isfinite(unix) || unix < 0 || unix > 1e12) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(unix);
+}
+
+const Json* member(const Json& object, const char* key) {
+    const auto it = object.find(key);
+    return (it == object.end() || it->is_null()) ? nullptr : &*it;
+}
+
+std::optional<double> finiteNumber(const Json* value) {
+    if (value == nullptr || !value->is_number()) {
+        return std::nullopt;
+    }
+    const double number = value->get<double>();
+    return std::isfinite(number) ? std::optional<double>(number) : std::nullopt;
+}
+
+std::optional<double> requiredNumber(const Json& object, const char* key) {
+    return finiteNumber(member(object, key));
+}
+
+// An absent or null optional number reads `fallback`; one of the wrong type
+// still spoils the reply.
+std::optional<double> optionalNumber(const Json& object, const char* key, double fallback) {
+    const Json* value = member(object, key);
+    return value == nullptr ? std::optional<double>(fallback) : finiteNumber(value);
+}
+
+std::string attributionUrl(std::string_view endpoint, std::string_view language) {
+    return trimmedEndpoint(endpoint) + "/attribution/" + net::encodeQueryValue(language);
+}
+
+std::optional<std::string> resolveAgainst(std::string_view endpoint, const Json* value) {
+    if (value == nullptr || !value->is_string()) {
+        return std::nullopt;
+    }
+    const auto& ref = value->get_ref<const std::string&>();
+    if (ref.empty() || ref.size() > kMaxUrlLength || !printableAscii(ref)) {
+        return std::nullopt;
+    }
+    if (ref.starts_with("https://") || ref.starts_with("http://")) {
+        return ref;
+    }
+    return trimmedEndpoint(endpoint) + (ref.front() == '/' ? "" : "/") + ref;
+}
+
+std::optional<std::string> logo(const Json& reply, std::string_view endpoint,
+                                std::string_view appearance) {
+    for (const char* scale : {"@2x", "@3x", "@1x"}) {
+        const std::string key = "logo" + std::string(appearance) + scale;
+        if (const Json* value = member(reply, key.c_str())) {
+            return resolveAgainst(endpoint, value);
+        }
+    }
+    return std::nullopt;
+}
+
+struct AttributionCache {
+    std::mutex mutex;
+    std::map<std::pair<std::string, std::string>, WeatherKitAttribution> entries;
+};
+
+AttributionCache& attributionCache() {
+    static AttributionCache cache;
+    return cache;
+}
+
+Result<WeatherKitCredentials, WeatherError> credentialsFor(const WeatherKitConfig& config) {
+    return config.credentials ? config.credentials() : loadWeatherKitCredentials();
+}
+
+std::function<Instant()> clockFor(const WeatherKitConfig& config) {
+    return config.clock ? config.clock : std::function<Instant()>(systemNow);
+}
+
+net::HttpRequest boundedRequest(const WeatherKitConfig& config, std::string url,
+                                std::size_t maxBody, const net::CancelToken& cancel) {
+    net::HttpRequest request;
+    request.url = std::move(url);
+    request.headers.emplace_back("Accept", "application/json");
+    request.connectTimeoutSeconds = config.timeoutSeconds;
+    request.totalTimeoutSeconds = config.timeoutSeconds;
+    request.stallSeconds = config.timeoutSeconds;
+    request.maxBodyBytes = maxBody;
+    request.cancel = cancel;
+    return request;
+}
+
+}  // namespace
+
+Result<WeatherKitCredentials, WeatherError> parseWeatherKitCredentials(std::string_view json,
+                                                                       const fs::path& folder) {
+    const auto parsed = json_forms::parseJson(json, kMaxJsonDepth);
+    if (!parsed || !parsed->is_object()) {
+        return invalidCredentials();
+    }
+    const Json& object = *parsed;
+    auto teamId = identifier(object, "teamID");
+    auto serviceId = identifier(object, "serviceID");
+    auto keyId = identifier(object, "keyID");
+    const auto keyFile = object.find("keyFile");
+    if (!teamId || !serviceId || !keyId || keyFile == object.end() || !keyFile->is_string()) {
+        return invalidCredentials();
+    }
+    const auto& keyText = keyFile->get_ref<const std::string&>();
+    if (keyText.empty() || keyText.size() > kMaxKeyPathLength || !noControlCharacters(keyText)) {
+        return invalidCredentials();
+    }
+    fs::path keyPath(keyText);
+    if (keyPath.is_relative()) {
+        keyPath = folder / keyPath;
+    }
+    return WeatherKitCredentials{std::move(*teamId), std::move(*serviceId), std::move(*keyId),
+                                 std::move(keyPath)};
+}
+
+Result<WeatherKitCredentials, WeatherError> loadWeatherKitCredentialsFrom(const fs::path& file) {
+    std::string text;
+    switch (readBoundedFile(file, kMaxCredentialsBytes, text)) {
+        case FileRead::missing:
+            return missingCredentials();
+        case FileRead::unreadable:
+            return invalidCredentials();
+        case FileRead::read:
+            break;
+    }
+    return parseWeatherKitCredentials(text, file.parent_path());
+}
+
+Result<WeatherKitCredentials, WeatherError> loadWeatherKitCredentials() {
+    if (const char* explicitPath = std::getenv("SOLVANE_WEATHERKIT_CREDENTIALS");
+        explicitPath != nullptr && *explicitPath != '\0') {
+        return loadWeatherKitCredentialsFrom(explicitPath);
+    }
+    fs::path configHome;
+    // The base directory rules: a relative XDG_CONFIG_HOME is to be ignored.
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME");
+        xdg != nullptr && *xdg != '\0' && fs::path(xdg).is_absolute()) {
+        configHome = xdg;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        configHome = fs::path(home) / ".config";
+    } else {
+        return missingCredentials();
+    }
+    return loadWeatherKitCredentialsFrom(configHome / "solvane" / "weatherkit.json");
+}
+
+Result<std::string, WeatherError> makeWeatherKitToken(const WeatherKitCredentials& credentials,
+                                                      Instant now) {
+    const std::int64_t issued = unixSeconds(now);
+    Json header = Json::object();
+    header["alg"] = "ES256";
+    header["kid"] = credentials.keyId;
+    header["id"] = credentials.teamId + "." + credentials.serviceId;
+    Json claims = Json::object();
+    claims["iss"] = credentials.teamId;
+    claims["iat"] = issued;
+    claims["exp"] = issued + static_cast<std::int64_t>(kWeatherKitTokenLifetimeSeconds);
+    claims["sub"] = credentials.serviceId;
+    // Credentials built by hand may hold any bytes; replacing bad UTF-8 keeps
+    // the encoder from throwing, and such a token is simply refused later.
+    const auto dump = [](const Json& value) {
+        return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
+    const std::string signingInput =
+        jwt::base64Url(dump(header)) + "." + jwt::base64Url(dump(claims));
+
+    std::string pem;
+    if (readBoundedFile(credentials.keyFile, kMaxKeyBytes, pem) != FileRead::read) {
+        return invalidCredentials();
+    }
+    const auto signature = jwt::signEs256(pem, signingInput);
+    jwt::wipeSecret(pem);
+    if (!signature) {
+        return invalidCredentials();
+    }
+    return signingInput + "." + jwt::base64Url(*signature);
+}
+
+std::string weatherKitUrl(std::string_view endpoint, std::string_view language, double latitude,
+                          double longitude, std::string_view timezone) {
+    return trimmedEndpoint(endpoint) + "/api/v1/weather/" + net::encodeQueryValue(language) + "/" +
+           coordinateText(latitude) + "/" + coordinateText(longitude) +
+           "?dataSets=currentWeather,forecastDaily&timezone=" + net::encodeQueryValue(timezone);
+}
+
+Result<WeatherSnapshot, WeatherError> parseWeatherKitReply(std::string_view body, double latitude,
+                                                           double longitude, Instant fetched) {
+    const auto parsed = json_forms::parseJson(body, kMaxJsonDepth);
+    if (!parsed || !parsed->is_object()) {
+        return decodingFailed();
+    }
+    const Json* current = member(*parsed, "currentWeather");
+    if (current == nullptr || !current->is_object()) {
+        return decodingFailed();
+    }
+    const auto temperature = requiredNumber(*current, "temperature");
+    const auto apparent = requiredNumber(*current, "temperatureApparent");
+    const auto windSpeed = requiredNumber(*current, "windSpeed");
+    const auto cloudCover = requiredNumber(*current, "cloudCover");
+    // Calm air has no direction, and the service may leave it out.
+    const auto windDirection = optionalNumber(*current, "windDirection", 0);
+    const Json* code = member(*current, "conditionCode");
+    const Json* daylight = member(*current, "daylight");
+    if (!temperature || !apparent || !windSpeed || !cloudCover || !windDirection ||
+        code == nullptr || !code->is_string() || (daylight != nullptr && !daylight->is_boolean())) {
+        return decodingFailed();
+    }
+
+    double high = *temperature;
+    double low = *temperature;
+    if (const Json* daily = member(*parsed, "forecastDaily")) {
+        if (!daily->is_object()) {
+            return decodingFailed();
+        }
+        if (const Json* days = member(*daily, "days")) {
+            if (!days->is_array()) {
+                return decodingFailed();
+            }
+            if (!days->empty()) {
+                const Json& today = days->front();
+                if (!today.is_object()) {
+                    return decodingFailed();
+                }
+                const auto max = requiredNumber(today, "temperatureMax");
+                const auto min = requiredNumber(today, "temperatureMin");
+                if (!max || !min) {
+                    return decodingFailed();
+                }
+                high = *max;
+                low = *min;
+            }
+        }
+    }
+
+    const auto& conditionCode = code->get_ref<const std::string&>();
+    const bool isDay = daylight == nullptr || daylight->get<bool>();
+    WeatherSnapshot snapshot;
+    snapshot.fetched = fetched;
+    snapshot.latitude = latitude;
+    snapshot.longitude = longitude;
+    snapshot.source = WeatherSource::apple;
+    snapshot.requested = WeatherSource::apple;
+    snapshot.temperatureC = *temperature;
+    snapshot.feelsLikeC = *apparent;
+    snapshot.highC = high;
+    snapshot.lowC = low;
+    snapshot.condition = weatherKitConditionText(conditionCode);
+    snapshot.symbol = std::string(weatherKitConditionSymbol(conditionCode, isDay));
+    snapshot.windKph = *windSpeed;
+    snapshot.windDirection = *windDirection;
+    snapshot.cloudCover = std::clamp(*cloudCover, 0.0, 1.0) * 100;
+    return snapshot;
+}
+
+WeatherKitConfig WeatherKitConfig::standard(std::string timezone, std::string language) {
+    WeatherKitConfig config;
+    if (const char* url = std::getenv("SOLVANE_WEATHERKIT_URL"); url != nullptr && *url != '\0') {
+        config.endpoint = url;
+    }
+    config.language = language.empty() ? "en" : std::move(language);
+    config.timezone = timezone.empty() ? "UTC" : std::move(timezone);
+    config.clock = systemNow;
+    config.credentials = loadWeatherKitCredentials;
+    return config;
+}
+
+Result<WeatherSnapshot, WeatherError> fetchWeatherKit(const WeatherKitConfig& config,
+                                                      double latitude, double longitude,
+                                                      const net::CancelToken& cancel) {
+    const auto credentials = credentialsFor(config);
+    if (!credentials) {
+        return Failure{credentials.error()};
+    }
+    if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 ||
+        std::abs(longitude) > 180) {
+        return invalidCoordinates();
+    }
+    if (cancel.cancelled()) {
+        return Failure{WeatherError::fromHttp(net::HttpError{net::HttpErrorKind::cancelled, {}})};
+    }
+    const auto clock = clockFor(config);
+    const auto token = makeWeatherKitToken(*credentials, clock());
+    if (!token) {
+        return Failure{token.error()};
+    }
+    auto request = boundedRequest(
+        config,
+        weatherKitUrl(config.endpoint, config.language, latitude, longitude, config.timezone),
+        kMaxWeatherBytes, cancel);
+    request.headers.emplace_back("Authorization", "Bearer " + *token);
+    const auto reply = net::httpGet(request);
+    if (!reply) {
+        return Failure{WeatherError::fromHttp(reply.error())};
+    }
+    if (reply->status != 200) {
+        return httpStatus(reply->status);
+    }
+    auto snapshot = parseWeatherKitReply(reply->body, latitude, longitude, Instant{});
+    if (snapshot) {
+        snapshot->fetched = clock();
+    }
+    return snapshot;
+}
+
+WeatherCall weatherKitCall(WeatherKitConfig config) {
+    return [config = std::move(config)](double latitude, double longitude,
+                                        const net::CancelToken& cancel) {
+        return fetchWeatherKit(config, latitude, longitude, cancel);
+    };
+}
+
+std::optional<WeatherKitAttribution> parseWeatherKitAttribution(std::string_view body,
+                                                                std::string_view endpoint) {
+    const auto parsed = json_forms::parseJson(body, kMaxJsonDepth);
+    if (!parsed || !parsed->is_object()) {
+        return std::nullopt;
+    }
+    const Json* name = member(*parsed, "serviceName");
+    if (name == nullptr || !name->is_string() || name->get_ref<const std::string&>().empty() ||
+        name->get_ref<const std::string&>().size() > kMaxIdentifierLength) {
+        return std::nullopt;
+    }
+    auto light = logo(*parsed, endpoint, "Light");
+    auto dark = logo(*parsed, endpoint, "Dark");
+    std::optional<std::string> legal;
+    if (const Json* page = member(*parsed, "legalPageURL")) {
+        legal = resolveAgainst(endpoint, page);
+    } else {
+        legal = trimmedEndpoint(endpoint) + "/legal-attribution.html";
+    }
+    if (!light || !dark || !legal) {
+        return std::nullopt;
+    }
+    return WeatherKitAttribution{name->get<std::string>(), std::move(*light), std::move(*dark),
+                                 std::move(*legal)};
+}
+
+std::optional<WeatherKitAttribution> weatherKitAttribution(const WeatherKitConfig& config,
+                                                           const net::CancelToken& cancel) {
+    auto& cache = attributionCache();
+    const auto key = std::make_pair(trimmedEndpoint(config.endpoint), config.language);
+    {
+        std::lock_guard lock(cache.mutex);
+        if (const auto it = cache.entries.find(key); it != cache.entries.end()) {
+            return it->second;
+        }
+    }
+    // The lock is not held across the request: a slow service must not hold
+    // up readers of an entry that is already there.
+    auto request = boundedRequest(config, attributionUrl(config.endpoint, config.language),
+                                  kMaxAttributionBytes, cancel);
+    if (const auto credentials = credentialsFor(config)) {
+        if (const auto token = makeWeatherKitToken(*credentials, clockFor(config)())) {
+            request.headers.emplace_back("Authorization", "Bearer " + *token);
+        }
+    }
+    const auto reply = net::httpGet(request);
+    if (!reply || reply->status != 200) {
+        return std::nullopt;
+    }
+    auto attribution = parseWeatherKitAttribution(reply->body, config.endpoint);
+    if (!attribution) {
+        return std::nullopt;
+    }
+    std::lock_guard lock(cache.mutex);
+    // Two first calls may race; the earlier success stays, as readers may
+    // already hold it.
+    return cache.entries.emplace(key, std::move(*attribution)).first->second;
+}
+
+}  // namespace solvane::platform

@@ -1,0 +1,177 @@
+#include "cli/board_command.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "core/model/countdown_json.h"
+#include "core/weather/open_meteo.h"
+#include "support/loopback_http_server.h"
+#include "support/temp_dir.h"
+
+namespace solvane::cli {
+namespace {
+
+constexpr const char* kNow = "2025-12-20T12:00:00-05:00";
+
+WeatherSnapshot sampleWeather(double lat, double lon) {
+    WeatherSnapshot w;
+    w.fetched = *parseIso8601(kNow);
+    w.latitude = lat;
+    w.longitude = lon;
+    w.temperatureC = 5;
+    w.feelsLikeC = 2;
+    w.highC = 7;
+    w.lowC = -1;
+    w.condition = "Partly Cloudy";
+    w.symbol = "cloud.sun";
+    w.windKph = 16.09;
+    w.windDirection = 300;
+    w.cloudCover = 40;
+    return w;
+}
+
+class BoardCommand : public ::testing::Test {
+  protected:
+    BoardCommand() : env(*parseIso8601(kNow), *Calendar::make("America/New_York", "en_US")) {
+        env.store = store;
+        env.weather.clock = [] { return *parseIso8601(kNow); };
+    }
+
+    struct Outcome {
+        int status;
+        std::string out;
+        std::string err;
+        nlohmann::json json() const { return nlohmann::json::parse(out); }
+    };
+
+    Outcome run(const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        const int status = boardCommand(args, env, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    testing::TempDir dir;
+    SharedStore store{StorePaths{dir.path() / "suite.sqlite", dir.path() / "fallback.sqlite",
+                                 dir.path() / "data"},
+                      "en_US"};
+    Environment env;
+};
+
+TEST_F(BoardCommand, OfflineBoardShowsRowsSkyAndNoWeather) {
+    bool asked = false;
+    env.weather.openMeteo = [&](double, double,
+                                const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+        asked = true;
+        return Failure{WeatherError::service("unexpected")};
+    };
+    const auto r = run({"--offline"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(asked);
+    EXPECT_NE(r.out.find("Weather unavailable"), std::string::npos);
+    EXPECT_NE(r.out.find("New York"), std::string::npos);
+    EXPECT_NE(r.out.find("Winter solstice"), std::string::npos);
+    EXPECT_NE(r.out.find("1 day"), std::string::npos);  // Dec 21 is tomorrow
+    EXPECT_NE(r.out.find("Sunrise 7:"), std::string::npos);
+    EXPECT_NE(r.out.find("% lit"), std::string::npos);
+    EXPECT_EQ(r.out.find("\x1b["), std::string::npos);  // not a terminal: plain
+}
+
+TEST_F(BoardCommand, ColoursOnlyOnATerminalWithoutNoColor) {
+    env.terminal = true;
+    EXPECT_NE(run({"--offline"}).out.find("\x1b["), std::string::npos);
+    env.noColor = true;
+    EXPECT_EQ(run({"--offline"}).out.find("\x1b["), std::string::npos);
+}
+
+TEST_F(BoardCommand, FetchesThroughTheCacheAndShowsTheWeatherLine) {
+    int calls = 0;
+    env.weather.openMeteo = [&](double lat, double lon,
+                                const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+        ++calls;
+        return sampleWeather(lat, lon);
+    };
+    const auto first = run({});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_NE(first.out.find("41° Partly Cloudy · Feels 36° · H 45° L 30° · Wind 10 mph NW"),
+              std::string::npos)
+        << first.out;
+    run({});
+    EXPECT_EQ(calls, 1);  // the second board reuses the fresh snapshot
+    EXPECT_TRUE(store.loadWeather().has_value());
+}
+
+TEST_F(BoardCommand, OverridesNeverTouchTheStore) {
+    env.weather.openMeteo = [&](double lat, double lon,
+                                const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+        return sampleWeather(lat, lon);
+    };
+    const auto r = run(
+        {"--lat", "35.68", "--lon", "139.69", "--place", "Tokyo", "--tz", "Asia/Tokyo", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = r.json();
+    EXPECT_EQ(j["place"], "Tokyo");
+    EXPECT_EQ(j["weather"]["latitude"], 35.68);
+    EXPECT_FALSE(store.loadWeather().has_value());
+    EXPECT_FALSE(store.rawValue("location.v1").has_value());
+    EXPECT_FALSE(store.rawValue("countdowns.v1").has_value());
+}
+
+TEST_F(BoardCommand, JsonCarriesEveryBoardField) {
+    const auto j = run({"--offline", "--json", "--at", "2024-03-20T15:00:00Z"}).json();
+    EXPECT_EQ(j["date"], "2024-03-20T15:00:00.000Z");
+    EXPECT_TRUE(j["weather"].is_null());
+    EXPECT_EQ(j["unit"], "fahrenheit");
+    EXPECT_EQ(j["place"], "New York");
+    ASSERT_FALSE(j["countdowns"].empty());
+    EXPECT_EQ(j["countdowns"][0]["id"].get<std::string>().size(), 36u);
+    EXPECT_TRUE(j["countdowns"][0].contains("sortDate"));
+    EXPECT_TRUE(j["sky"]["sunrise"].is_string());
+    EXPECT_TRUE(j["sky"].contains("phaseName"));
+}
+
+TEST_F(BoardCommand, StatusBarLineNamesTheNextCountdown) {
+    const auto j = run({"--offline", "--waybar"}).json();
+    EXPECT_EQ(j["text"], "Winter solstice 1 day");
+    EXPECT_EQ(j["class"], "solvane no-weather");
+    EXPECT_NE(j["tooltip"].get<std::string>().find("SUN"), std::string::npos);
+}
+
+TEST_F(BoardCommand, RealOpenMeteoClientOverLoopback) {
+    testing::LoopbackHttpServer server([](const testing::HttpTestRequest&) {
+        testing::HttpTestReply reply;
+        reply.body = R"({"current":{"temperature_2m":-3.4,"apparent_temperature":-8,
+            "weather_code":71,"is_day":1,"wind_speed_10m":20,"wind_direction_10m":10,
+            "cloud_cover":100},"daily":{"temperature_2m_max":[-1],"temperature_2m_min":[-6]}})";
+        return reply;
+    });
+    const std::string endpoint = server.url();
+    env.weather.openMeteo = [&](double lat, double lon, const net::CancelToken& cancel) {
+        return fetchOpenMeteo(endpoint, lat, lon, env.weather.clock, cancel);
+    };
+    const auto r = run({});
+    EXPECT_NE(r.out.find("26° Snow"), std::string::npos) << r.out;
+    EXPECT_EQ(server.requestCount(), 1u);
+}
+
+TEST_F(BoardCommand, BadOptionsExitWithStatusTwo) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--lat", "95", "--lon", "0"},
+             {"--lat", "40"},
+             {"--lat", "north", "--lon", "0"},
+             {"--lon", "nan", "--lat", "0"},
+             {"--json", "--waybar"},
+             {"--tz", "Nowhere/Town"},
+             {"--at", "soon"},
+             {"--frobnicate"},
+         }) {
+        const auto r = run(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(r.err.empty());
+    }
+}
+
+}  // namespace
+}  // namespace solvane::cli

@@ -1,0 +1,328 @@
+#include "core/store/shared_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/model/countdown_json.h"
+#include "core/weather/weather_json.h"
+#include "support/temp_dir.h"
+
+namespace solvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+using List = std::vector<Countdown>;
+using Edit = std::optional<List>;
+
+// Sets an environment variable for one scope and puts the old value back.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+StorePaths pathsUnder(const fs::path& root) {
+    return {root / "config/org.solvane.shared/preferences.sqlite",
+            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
+}
+
+mode_t modeOf(const fs::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> labels(const List& list) {
+    std::vector<std::string> out;
+    for (const auto& c : list) {
+        out.push_back(c.label);
+    }
+    return out;
+}
+
+const std::vector<std::string> kStarters = {"Fall back", "Winter solstice", "Spring forward",
+                                            "Summer Fridays"};
+
+Countdown countdown(const std::string& label) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = label;
+    c.start = DateRule::season(2);
+    return c;
+}
+
+WeatherSnapshot snapshot() {
+    WeatherSnapshot s;
+    s.fetched = Instant{760000000.5};
+    s.latitude = 40.7128;
+    s.source = WeatherSource::openMeteo;
+    s.requested = WeatherSource::apple;
+    s.temperatureC = 21.5;
+    s.condition = "Partly Cloudy";
+    return s;
+}
+
+class SharedStoreTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    SharedStore store{pathsUnder(dir.path()), "en_US"};
+};
+
+TEST_F(SharedStoreTest, EmptySuiteGivesEveryDefaultAndWritesNothing) {
+    EXPECT_EQ(labels(store.loadCountdowns(calendar)), kStarters);
+    EXPECT_EQ(store.loadLocation(), defaultLocation());
+    EXPECT_EQ(store.loadSettings(),
+              (AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}}));
+    EXPECT_EQ(SharedStore(store.paths(), "de_DE").loadSettings().unit, TempUnit::celsius);
+    EXPECT_FALSE(store.loadWeather());
+    EXPECT_FALSE(store.loadAppleError());
+    EXPECT_FALSE(store.rawValue("countdowns.v1"));
+}
+
+TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
+    const List list = {countdown("Trip"), countdown("Exam")};
+    const SavedLocation place{35.6762, 139.6503, "Tokyo"};
+    const AppSettings settings{WeatherSource::apple, TempUnit::celsius, {"work"}};
+    ASSERT_TRUE(store.saveCountdowns(list) && store.saveLocation(place) &&
+                store.saveSettings(settings) && store.saveWeather(snapshot()));
+    EXPECT_EQ(store.loadCountdowns(calendar), list);
+    EXPECT_EQ(store.loadLocation(), place);
+    EXPECT_EQ(store.loadSettings(), settings);
+    EXPECT_EQ(store.loadWeather(), snapshot());
+
+    ASSERT_TRUE(store.saveCountdowns({}));
+    EXPECT_EQ(store.rawValue("countdowns.v1"), "[]");
+    EXPECT_TRUE(store.loadCountdowns(calendar).empty());
+
+    // A record with no JSON form is not written over a good one.
+    EXPECT_FALSE(store.saveLocation({std::nan(""), 0, "Lost"}));
+    EXPECT_EQ(store.loadLocation(), place);
+}
+
+TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
+    std::string noRequested = encodeWeatherSnapshot(snapshot());
+    noRequested.erase(noRequested.find(R"(,"requested":"apple")"), 20);
+    const std::pair<const char*, std::string> cases[] = {
+        {"countdowns.v1", R"([{"label":5}])"},
+        {"countdowns.v1", encodeCountdowns({countdown("ok")})
+                              .insert(1, R"({"label":"x","start":{"season":{"_0":1}},)"
+                                         R"("during":"sometimes"},)")},
+        {"countdowns.v1", ""},
+        {"location.v1", R"({"latitude":1,"longitude":2})"},
+        {"weather.v2", noRequested},
+        {"settings.v1", R"({"weatherSource":"apple","unit":"kelvin"})"},
+    };
+    for (const auto& [key, raw] : cases) {
+        TempDir fresh;
+        const SharedStore s(pathsUnder(fresh.path()), "en_US");
+        ASSERT_TRUE(s.setRawValue(key, raw));
+        EXPECT_EQ(labels(s.loadCountdowns(calendar)), kStarters) << raw;
+        EXPECT_EQ(s.loadLocation(), defaultLocation()) << raw;
+        EXPECT_EQ(s.loadSettings(), AppSettings::defaults("en_US")) << raw;
+        EXPECT_FALSE(s.loadWeather()) << raw;
+        EXPECT_EQ(s.rawValue(key), raw);
+    }
+}
+
+TEST_F(SharedStoreTest, SettingsDefaultPerAbsentKeyAndTheUnitByLocale) {
+    const struct {
+        const char* raw;
+        const char* locale;
+        AppSettings expected;
+    } cases[] = {
+        {"{}", "en_US", {WeatherSource::openMeteo, TempUnit::fahrenheit, {}}},
+        {R"({"weatherSource":"apple"})", "en_US", {WeatherSource::apple, TempUnit::fahrenheit, {}}},
+        {R"({"weatherSource":"apple"})", "de_DE", {WeatherSource::apple, TempUnit::celsius, {}}},
+        {R"({"unit":null,"feedCalendarIDs":["a"]})",
+         "de_DE",
+         {WeatherSource::openMeteo, TempUnit::celsius, {"a"}}},
+        {R"({"weatherSource":"apple","feedCalendarIDs":[1]})",
+         "de_DE",
+         {WeatherSource::openMeteo, TempUnit::celsius, {}}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(store.setRawValue("settings.v1", c.raw));
+        EXPECT_EQ(SharedStore(store.paths(), c.locale).loadSettings(), c.expected) << c.raw;
+    }
+}
+
+TEST_F(SharedStoreTest, AppleErrorIsPlainTextUntilRemoved) {
+    ASSERT_TRUE(store.saveAppleError("HttpError.cannotConnect"));
+    EXPECT_EQ(store.loadAppleError(), "HttpError.cannotConnect");
+    ASSERT_TRUE(store.removeAppleError());
+    EXPECT_FALSE(store.loadAppleError());
+    EXPECT_TRUE(store.removeAppleError());
+}
+
+TEST_F(SharedStoreTest, FoldersAre0700AndFiles0600WhateverTheUmask) {
+    const mode_t oldMask = ::umask(0);
+    const StorePaths& paths = store.paths();
+    writeFile(paths.suite, "");  // an empty file is an empty database
+    fs::permissions(paths.suite, fs::perms(0644));
+    fs::permissions(paths.suite.parent_path(), fs::perms(0755));
+
+    std::optional<mode_t> wal, shm;  // these exist only while a connection is open
+    EXPECT_TRUE(store.updateCountdowns(
+        [&](List list) -> Edit {
+            wal = modeOf(paths.suite.string() + "-wal");
+            shm = modeOf(paths.suite.string() + "-shm");
+            return list;
+        },
+        calendar));
+    const auto icons = store.iconsDirectory();
+    ::umask(oldMask);
+
+    EXPECT_EQ(modeOf(paths.suite), 0600u);
+    EXPECT_EQ(wal, 0600u);
+    EXPECT_EQ(shm, 0600u);
+    EXPECT_EQ(modeOf(paths.suite.parent_path()), 0700u);
+    ASSERT_TRUE(icons);
+    EXPECT_EQ(icons->string(), (paths.container / "Icons").string());
+    for (const fs::path& folder : {*icons, paths.container, dir.path() / "data"}) {
+        EXPECT_EQ(modeOf(folder), 0700u) << folder;
+    }
+    writeFile(dir.path() / "blocked/Icons", "a file where the folder belongs");
+    EXPECT_FALSE(SharedStore({{}, {}, dir.path() / "blocked"}, "en_US").iconsDirectory());
+}
+
+TEST(SharedStoreFallback, TakesOverWhenTheGroupSuiteCannotBeOpened) {
+    const struct {
+        const char* name;
+        void (*sabotage)(const fs::path& suite);
+        bool fallbackUsable;
+    } cases[] = {
+        {"group folder is a file", [](auto& s) { writeFile(s.parent_path(), "x"); }, true},
+        {"suite is not a database", [](auto& s) { writeFile(s, std::string(4096, 'z')); }, true},
+        {"suite is a symlink",
+         [](auto& s) {
+             writeFile(s.parent_path() / "elsewhere", "");
+             fs::create_symlink("elsewhere", s);
+         },
+         true},
+        {"config is a file", [](auto& s) { writeFile(s.parent_path().parent_path(), "x"); }, false},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const StorePaths paths = pathsUnder(dir.path());
+        c.sabotage(paths.suite);
+        const SharedStore store(paths, "en_US");
+        const SavedLocation place{48.8566, 2.3522, "Paris"};
+        EXPECT_EQ(store.saveLocation(place), c.fallbackUsable) << c.name;
+        EXPECT_EQ(store.loadLocation(), c.fallbackUsable ? place : defaultLocation()) << c.name;
+        const SharedStore fallbackOnly({paths.fallbackSuite, {}, {}}, "en_US");
+        EXPECT_EQ(fallbackOnly.loadLocation() == place, c.fallbackUsable) << c.name;
+        const fs::path elsewhere = paths.suite.parent_path() / "elsewhere";
+        EXPECT_FALSE(fs::exists(elsewhere) && fs::file_size(elsewhere) != 0) << "followed a link";
+    }
+}
+
+TEST_F(SharedStoreTest, UpdateCountdownsEditsTheStoredListOrNothing) {
+    std::vector<std::string> seen;
+    auto append = [&](List list) -> Edit {
+        seen = labels(list);
+        list.push_back(countdown("Added"));
+        return list;
+    };
+    ASSERT_TRUE(store.updateCountdowns(append, calendar));
+    EXPECT_EQ(seen, kStarters);  // nothing stored yet
+    ASSERT_TRUE(store.updateCountdowns(append, calendar));
+    EXPECT_EQ(seen.size(), 5u);
+
+    const auto before = store.rawValue("countdowns.v1");
+    EXPECT_FALSE(store.updateCountdowns([](List) { return Edit(); }, calendar));
+    EXPECT_FALSE(
+        store.updateCountdowns([](List) -> Edit { throw std::runtime_error("x"); }, calendar));
+    EXPECT_FALSE(store.updateCountdowns(nullptr, calendar));
+    EXPECT_EQ(store.rawValue("countdowns.v1"), before);
+}
+
+TEST_F(SharedStoreTest, UpdateCountdownsHoldsOffOtherWritersUntilItCommits) {
+    std::atomic<bool> otherDone{false};
+    std::thread other;
+    ASSERT_TRUE(store.updateCountdowns(
+        [&](List list) -> Edit {
+            other = std::thread([&] {
+                EXPECT_TRUE(store.saveCountdowns({countdown("Later writer")}));
+                otherDone = true;
+            });
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            EXPECT_FALSE(otherDone) << "a save slipped into the transaction";
+            return list;
+        },
+        calendar));
+    other.join();
+    EXPECT_EQ(labels(store.loadCountdowns(calendar)), std::vector<std::string>{"Later writer"});
+}
+
+TEST(AppGroup, OnlyASafeFolderNameIsTaken) {
+    TempDir dir;
+    const std::string longest(128, 'g');
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {R"({"Version":"1","AppGroup":"A-b_c.9"})", "A-b_c.9"},
+        {R"({"AppGroup":")" + longest + R"("})", longest},
+        {R"({"AppGroup":")" + longest + R"(g"})", std::nullopt},
+        {R"({"AppGroup":"../../etc"})", std::nullopt},
+        {R"({"AppGroup":"a/b"})", std::nullopt},
+        {R"({"AppGroup":""})", std::nullopt},
+        {R"({"AppGroup":7})", std::nullopt},
+        {"AppGroup=org.example", std::nullopt},
+        {R"({"AppGroup":"big","pad":")" + std::string(70 * 1024, ' ') + R"("})", std::nullopt},
+    };
+    for (const auto& [contents, expected] : cases) {
+        writeFile(dir.path() / "Info.json", contents);
+        EXPECT_EQ(readAppGroup(dir.path() / "Info.json"), expected) << contents.substr(0, 60);
+    }
+    EXPECT_FALSE(readAppGroup(dir.path() / "missing.json"));
+    ASSERT_EQ(::mkfifo((dir.path() / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(readAppGroup(dir.path() / "fifo"));  // must not wait for a writer
+
+    // The group is read once per process; this is the only place that asks.
+    writeFile(dir.path() / "Info.json", R"({"AppGroup":"../../etc"})");
+    const ScopedEnv info("SOLVANE_INFO", (dir.path() / "Info.json").c_str());
+    const ScopedEnv config("XDG_CONFIG_HOME", (dir.path() / "config").c_str());
+    const ScopedEnv data("XDG_DATA_HOME", (dir.path() / "data").c_str());
+    EXPECT_EQ(appGroupIdentifier(), kBuiltInAppGroup);
+    EXPECT_EQ(SharedStore::standard().paths().suite.string(),
+              pathsUnder(dir.path()).suite.string());
+}
+
+TEST(StorePathsForGroup, FollowsTheXdgRulesAndRefusesUnsafeGroups) {
+    const ScopedEnv home("HOME", "/home/ada");
+    const ScopedEnv config("XDG_CONFIG_HOME", "/cfg");
+    const ScopedEnv data("XDG_DATA_HOME", "relative/data");  // not absolute: ignored
+    const StorePaths paths = StorePaths::forGroup("org.a");
+    EXPECT_EQ(paths.suite.string(), "/cfg/org.a/preferences.sqlite");
+    EXPECT_EQ(paths.fallbackSuite.string(), "/cfg/solvane/preferences.sqlite");
+    EXPECT_EQ(paths.container.string(), "/home/ada/.local/share/org.a");
+    EXPECT_EQ(StorePaths::forGroup("../../etc").suite.string(),
+              "/cfg/org.solvane.shared/preferences.sqlite");
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,241 @@
+#include "core/net/http.h"
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "support/loopback_http_server.h"
+
+namespace solvane::net {
+namespace {
+
+using solvane::testing::HttpTestReply;
+using solvane::testing::HttpTestRequest;
+using solvane::testing::LoopbackHttpServer;
+using Behaviour = HttpTestReply::Behaviour;
+using Clock = std::chrono::steady_clock;
+
+// A proxy from the environment would take loopback requests elsewhere.
+[[maybe_unused]] const bool kNoProxy = [] {
+    for (const char* name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"}) {
+        ::unsetenv(name);
+    }
+    return true;
+}();
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::string kindName(const Result<HttpResponse, HttpError>& r) {
+    return r.ok() ? "ok" : std::string(toString(r.error().kind)) + " (" + r.error().detail + ")";
+}
+
+HttpTestReply reply(int status, std::string body, Behaviour behaviour = Behaviour::normal) {
+    HttpTestReply r;
+    r.status = status;
+    r.body = std::move(body);
+    r.behaviour = behaviour;
+    return r;
+}
+
+HttpTestReply redirect(std::string location) {
+    HttpTestReply r = reply(302, "");
+    r.headers.emplace_back("Location", std::move(location));
+    return r;
+}
+
+template <class Tweak>
+HttpRequest requestFor(std::string url, Tweak tweak) {
+    HttpRequest request;
+    request.url = std::move(url);
+    tweak(request);
+    return request;
+}
+HttpRequest requestFor(std::string url) {
+    return requestFor(std::move(url), [](HttpRequest&) {});
+}
+
+// Expects failure of `kind` within `limit` seconds.
+void expectFailure(const HttpRequest& request, HttpErrorKind kind, double limit = 1.0) {
+    const auto start = Clock::now();
+    const auto r = httpGet(request);
+    ASSERT_FALSE(r) << request.url;
+    EXPECT_EQ(r.error().kind, kind) << request.url << ": " << kindName(r);
+    EXPECT_LT(secondsSince(start), limit) << request.url;
+}
+
+TEST(HttpGet, ReturnsBodyAndStatusWhateverTheStatus) {
+    LoopbackHttpServer server([](const HttpTestRequest& req) {
+        return reply(req.path() == "/fail" ? 500 : 200, R"({"a":1})");
+    });
+    auto r =
+        httpGet(requestFor(server.url() + "/v1/forecast?latitude=40.0&x=a,b", [](HttpRequest& q) {
+            q.headers = {{"X-Probe", "yes"}};
+        }));
+    ASSERT_TRUE(r) << kindName(r);
+    EXPECT_EQ(r->status, 200);
+    EXPECT_EQ(r->body, R"({"a":1})");
+    EXPECT_EQ(r->contentType, "application/json");
+    const HttpTestRequest seen = server.requests().at(0);
+    EXPECT_EQ(seen.method, "GET");
+    EXPECT_EQ(seen.target, "/v1/forecast?latitude=40.0&x=a,b");
+    EXPECT_EQ(seen.headers.at("x-probe"), "yes");
+
+    auto failed = httpGet(requestFor(server.url() + "/fail"));
+    ASSERT_TRUE(failed) << kindName(failed);
+    EXPECT_EQ(failed->status, 500);
+    EXPECT_EQ(failed->body, R"({"a":1})");
+}
+
+TEST(HttpGet, FollowsARedirectButNotALoop) {
+    LoopbackHttpServer server([](const HttpTestRequest& req) {
+        if (req.path() == "/moved") {
+            return redirect("/final");
+        }
+        return req.path() == "/loop" ? redirect("/loop") : reply(200, "arrived");
+    });
+    auto moved = httpGet(requestFor(server.url() + "/moved"));
+    ASSERT_TRUE(moved) << kindName(moved);
+    EXPECT_EQ(moved->body, "arrived");
+
+    const std::size_t before = server.requestCount();
+    expectFailure(requestFor(server.url() + "/loop", [](HttpRequest& q) { q.maxRedirects = 3; }),
+                  HttpErrorKind::tooManyRedirects);
+    EXPECT_EQ(server.requestCount() - before, 4u);  // the first request and three redirects
+}
+
+TEST(HttpGet, SpeaksOnlyHttpAndHttpsAndSendsOnlyWellFormedRequests) {
+    // Must fail before anything is read: never the contents of a local file.
+    for (const char* url : {"file:///etc/passwd", "ftp://127.0.0.1/", "127.0.0.1/v1/forecast", "",
+                            "http://exa mple.org/", "http://[::1/"}) {
+        expectFailure(requestFor(url), HttpErrorKind::invalidUrl);
+    }
+    expectFailure(requestFor(std::string("http://127.0.0.1\0.evil/", 23)),
+                  HttpErrorKind::invalidUrl);
+
+    LoopbackHttpServer server(
+        [](const HttpTestRequest&) { return redirect("file:///etc/passwd"); });
+    expectFailure(requestFor(server.url() + "/"), HttpErrorKind::invalidUrl);
+
+    // A line break in a header would smuggle in headers of its own.
+    const std::size_t before = server.requestCount();
+    for (const auto& header : {std::pair<std::string, std::string>{"X-A", "1\r\nX-B: 2"},
+                               {"X-A\n", "1"},
+                               {"", "1"},
+                               {"X-A: b", "1"}}) {
+        EXPECT_FALSE(
+            httpGet(requestFor(server.url(), [&](HttpRequest& q) { q.headers = {header}; })));
+    }
+    EXPECT_EQ(server.requestCount(), before);
+}
+
+TEST(HttpGet, RefusedConnectionCannotConnect) {
+    // A port on which nothing listens: bound, then released.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    socklen_t len = sizeof addr;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    ::close(fd);
+    expectFailure(requestFor("http://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/"),
+                  HttpErrorKind::cannotConnect);
+}
+
+TEST(HttpGet, EveryLimitEndsASilentOrStalledTransfer) {
+    LoopbackHttpServer silent(
+        [](const HttpTestRequest&) { return reply(200, "", Behaviour::neverAnswer); });
+    const auto start = Clock::now();
+    expectFailure(requestFor(silent.url(), [](HttpRequest& q) { q.totalTimeoutSeconds = 0.8; }),
+                  HttpErrorKind::timedOut, 2.0);
+    EXPECT_GE(secondsSince(start), 0.7);
+
+    // Zero, negative and NaN limits mean no time at all, never no limit.
+    for (double limit : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN()}) {
+        expectFailure(requestFor(silent.url(),
+                                 [&](HttpRequest& q) {
+                                     q.connectTimeoutSeconds = limit;
+                                     q.totalTimeoutSeconds = limit;
+                                     q.stallSeconds = limit;
+                                 }),
+                      HttpErrorKind::timedOut);
+    }
+
+    LoopbackHttpServer drip([](const HttpTestRequest&) {
+        HttpTestReply r = reply(200, std::string(64, 'x'), Behaviour::drip);
+        r.dripInterval = std::chrono::milliseconds(1500);
+        return r;
+    });
+    expectFailure(requestFor(drip.url(),
+                             [](HttpRequest& q) {
+                                 q.totalTimeoutSeconds = 20;
+                                 q.stallSeconds = 1;
+                             }),
+                  HttpErrorKind::timedOut, 3.0);
+}
+
+TEST(HttpGet, CancelStopsPromptlyFromAnotherThread) {
+    LoopbackHttpServer server(
+        [](const HttpTestRequest&) { return reply(200, "", Behaviour::neverAnswer); });
+    const HttpRequest request = requestFor(server.url());
+    Clock::time_point cancelledAt;
+    std::thread canceller([&] {
+        while (server.requestCount() == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        cancelledAt = Clock::now();
+        request.cancel.cancel();
+    });
+    const auto r = httpGet(request);
+    canceller.join();
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().kind, HttpErrorKind::cancelled) << kindName(r);
+    EXPECT_LT(secondsSince(cancelledAt), 0.2);
+
+    // A request cancelled beforehand is never sent.
+    expectFailure(request, HttpErrorKind::cancelled);
+    EXPECT_EQ(server.requestCount(), 1u);
+}
+
+TEST(HttpGet, BodiesCutShortOrTooLargeFail) {
+    LoopbackHttpServer server([](const HttpTestRequest& req) {
+        if (req.path() == "/cut") {
+            return reply(200, std::string(4000, 'x'), Behaviour::cutBody);
+        }
+        return reply(200, std::string(req.path() == "/big" ? 300000 : 1000, 'x'));
+    });
+    expectFailure(requestFor(server.url() + "/cut"), HttpErrorKind::connectionLost);
+
+    const auto limitedTo = [](std::size_t bytes) {
+        return [bytes](HttpRequest& q) { q.maxBodyBytes = bytes; };
+    };
+    auto fits = httpGet(requestFor(server.url() + "/small", limitedTo(1000)));
+    ASSERT_TRUE(fits) << kindName(fits);
+    EXPECT_EQ(fits->body.size(), 1000u);
+    expectFailure(requestFor(server.url() + "/small", limitedTo(999)), HttpErrorKind::tooLarge);
+    expectFailure(requestFor(server.url() + "/small", limitedTo(0)), HttpErrorKind::tooLarge);
+    expectFailure(requestFor(server.url() + "/big", limitedTo(65536)), HttpErrorKind::tooLarge);
+}
+
+TEST(HttpGet, QueryValuesKeepUnreservedCharactersAndCommas) {
+    EXPECT_EQ(encodeQueryValue("temperature_2m,is_day~-12.75"), "temperature_2m,is_day~-12.75");
+    EXPECT_EQ(encodeQueryValue("1e+16 a&b=c/d?e#f%"), "1e%2B16%20a%26b%3Dc%2Fd%3Fe%23f%25");
+    EXPECT_EQ(encodeQueryValue(std::string("\u00e9\0", 3)), "%C3%A9%00");
+    const HttpError refused{HttpErrorKind::cannotConnect, "detail"};
+    EXPECT_EQ(refused.printable(), "HttpError.cannotConnect");
+}
+
+}  // namespace
+}  // namespace solvane::net

@@ -1,0 +1,211 @@
+#include "support/loopback_http_server.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <csignal>
+#include <sstream>
+
+namespace solvane::testing {
+namespace {
+
+const char* reason(int status) {
+    switch (status) {
+        case 200:
+            return "OK";
+        case 301:
+            return "Moved Permanently";
+        case 302:
+            return "Found";
+        case 401:
+            return "Unauthorized";
+        case 404:
+            return "Not Found";
+        case 429:
+            return "Too Many Requests";
+        case 500:
+            return "Internal Server Error";
+        default:
+            return "Status";
+    }
+}
+
+// Waits until `fd` is readable or the server stops; false on stop.
+bool waitReadable(int fd, const std::atomic<bool>& stopping) {
+    while (!stopping.load()) {
+        pollfd p{fd, POLLIN, 0};
+        const int r = ::poll(&p, 1, 50);
+        if (r > 0) {
+            return true;
+        }
+        if (r < 0 && errno != EINTR) {
+            return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+LoopbackHttpServer::LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {
+    // A client that hangs up mid-reply must not kill the test process.
+    std::signal(SIGPIPE, SIG_IGN);
+    listenFd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    int one = 1;
+    ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    addr.sin_port = 0;
+    ::bind(listenFd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    ::listen(listenFd_, 16);
+    socklen_t len = sizeof addr;
+    ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&addr), &len);
+    port_ = ntohs(addr.sin_port);
+    thread_ = std::thread([this] { serve(); });
+}
+
+LoopbackHttpServer::~LoopbackHttpServer() {
+    stop();
+}
+
+void LoopbackHttpServer::stop() {
+    if (stopping_.exchange(true)) {
+        return;
+    }
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    ::close(listenFd_);
+}
+
+std::string LoopbackHttpServer::url() const {
+    return "http://127.0.0.1:" + std::to_string(port_);
+}
+
+std::vector<HttpTestRequest> LoopbackHttpServer::requests() const {
+    std::lock_guard lock(mutex_);
+    return requests_;
+}
+
+std::size_t LoopbackHttpServer::requestCount() const {
+    std::lock_guard lock(mutex_);
+    return requests_.size();
+}
+
+void LoopbackHttpServer::serve() {
+    while (waitReadable(listenFd_, stopping_)) {
+        const int fd = ::accept(listenFd_, nullptr, nullptr);
+        if (fd < 0) {
+            continue;
+        }
+        handle(fd);
+        ::close(fd);
+    }
+}
+
+bool LoopbackHttpServer::sendAll(int fd, const std::string& data) {
+    std::size_t sent = 0;
+    while (sent < data.size()) {
+        const ssize_t n = ::send(fd, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
+        if (n <= 0) {
+            return false;
+        }
+        sent += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void LoopbackHttpServer::handle(int fd) {
+    std::string head;
+    char buf[4096];
+    while (head.find("\r\n\r\n") == std::string::npos && head.size() < 65536) {
+        if (!waitReadable(fd, stopping_)) {
+            return;
+        }
+        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n <= 0) {
+            return;
+        }
+        head.append(buf, static_cast<std::size_t>(n));
+    }
+
+    HttpTestRequest request;
+    std::istringstream lines(head.substr(0, head.find("\r\n\r\n")));
+    std::string line;
+    std::getline(lines, line);
+    std::istringstream first(line);
+    first >> request.method >> request.target;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        const auto colon = line.find(':');
+        if (colon == std::string::npos) {
+            continue;
+        }
+        std::string name = line.substr(0, colon);
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        std::string value = line.substr(colon + 1);
+        value.erase(0, value.find_first_not_of(' '));
+        request.headers[name] = value;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        requests_.push_back(request);
+    }
+
+    const HttpTestReply reply = handler_(request);
+    if (reply.behaviour == HttpTestReply::Behaviour::neverAnswer) {
+        // Hold the connection open and silent until the client gives up.
+        while (!stopping_.load()) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 50) > 0 && ::recv(fd, buf, sizeof buf, 0) <= 0) {
+                return;
+            }
+        }
+        return;
+    }
+
+    std::string out =
+        "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
+        "\r\nConnection: close\r\nContent-Length: " + std::to_string(reply.body.size()) + "\r\n";
+    for (const auto& [name, value] : reply.headers) {
+        out += name + ": " + value + "\r\n";
+    }
+    out += "\r\n";
+
+    switch (reply.behaviour) {
+        case HttpTestReply::Behaviour::normal:
+            sendAll(fd, out + reply.body);
+            break;
+        case HttpTestReply::Behaviour::cutBody:
+            sendAll(fd, out + reply.body.substr(0, reply.body.size() / 2));
+            break;
+        case HttpTestReply::Behaviour::drip: {
+            const std::string all = out + reply.body;
+            for (char c : all) {
+                if (stopping_.load() || !sendAll(fd, std::string(1, c))) {
+                    return;
+                }
+                pollfd p{fd, POLLIN, 0};
+                // A client that closes shows up as readable with no data.
+                if (::poll(&p, 1, static_cast<int>(reply.dripInterval.count())) > 0 &&
+                    ::recv(fd, buf, sizeof buf, MSG_DONTWAIT) == 0) {
+                    return;
+                }
+            }
+            break;
+        }
+        case HttpTestReply::Behaviour::neverAnswer:
+            break;
+    }
+}
+
+}  // namespace solvane::testing
