@@ -15,5 +15,5 @@ function(solvane_add_test name)
     SOLVANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "TZ=America/New_York;LANG=en_US.UTF-8;LC_ALL=")
+    PROPERTIES ENVIRONMENT "TZ=America/New_York;LANG=en_US.UTF-8;LC_ALL=;QT_QPA_PLATFORM=offscreen")
 endfunction()
