@@ -1,0 +1,150 @@
+#include "core/calendar/calendar_sync.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+namespace solvane {
+
+namespace {
+
+// The day an instant falls on; the instant itself in the unlikely case the
+// calendar cannot find that day's start, so a countdown always has a date.
+Instant dayOf(Instant t, const Calendar& calendar) {
+    return calendar.startOfDay(t).value_or(t);
+}
+
+void sortByStart(std::vector<CalendarEvent>& events) {
+    std::stable_sort(
+        events.begin(), events.end(),
+        [](const CalendarEvent& a, const CalendarEvent& b) { return a.start < b.start; });
+}
+
+}  // namespace
+
+std::vector<CalendarEvent> upcomingEvents(const EventStore& store, int days, Instant now,
+                                          const Calendar& calendar) {
+    const auto today = calendar.startOfDay(now);
+    if (!today) {
+        return {};
+    }
+    // Day arithmetic from midnight can land on a later hour when a clock
+    // change skips midnight; the end is still the start of that day.
+    const auto later = calendar.addDays(*today, days);
+    const auto end = later ? calendar.startOfDay(*later) : std::nullopt;
+    if (!end) {
+        return {};
+    }
+    auto events = store.events(*today, *end, calendar);
+    sortByStart(events);
+    return events;
+}
+
+std::optional<DateRule> endRule(const CalendarEvent& event, const Calendar& calendar) {
+    const Instant last = event.allDay ? event.end - 1.0 : event.end;
+    const auto days = calendar.dayDifference(event.start, last);
+    if (!days || *days == 0) {
+        return std::nullopt;
+    }
+    return DateRule::fixed(dayOf(last, calendar));
+}
+
+Countdown countdownFrom(const CalendarEvent& event, const Calendar& calendar) {
+    Countdown countdown;
+    countdown.id = Uuid::random();
+    countdown.label = event.title.value_or("Event");
+    countdown.start = DateRule::fixed(dayOf(event.start, calendar));
+    countdown.end = endRule(event, calendar);
+    countdown.eventID = event.itemId;
+    return countdown;
+}
+
+std::vector<Countdown> applyFeeds(std::vector<Countdown> countdowns,
+                                  const std::vector<std::string>& feedCalendarIDs,
+                                  const std::vector<CalendarEvent>& upcoming,
+                                  const Calendar& calendar) {
+    // The earliest occurrence stands for a repeating event: the countdown
+    // moves on to the next one once a sync finds the current one over.
+    std::vector<const CalendarEvent*> byStart;
+    byStart.reserve(upcoming.size());
+    for (const auto& event : upcoming) {
+        byStart.push_back(&event);
+    }
+    std::stable_sort(
+        byStart.begin(), byStart.end(),
+        [](const CalendarEvent* a, const CalendarEvent* b) { return a->start < b->start; });
+    std::unordered_map<std::string_view, const CalendarEvent*> firstOf;
+    std::vector<const CalendarEvent*> firsts;
+    for (const CalendarEvent* event : byStart) {
+        if (firstOf.emplace(event->itemId, event).second) {
+            firsts.push_back(event);
+        }
+    }
+    const std::unordered_set<std::string_view> feeds(feedCalendarIDs.begin(),
+                                                     feedCalendarIDs.end());
+
+    for (auto& countdown : countdowns) {
+        if (!countdown.eventID) {
+            continue;
+        }
+        const auto found = firstOf.find(*countdown.eventID);
+        if (found == firstOf.end()) {
+            continue;
+        }
+        const CalendarEvent& event = *found->second;
+        countdown.start = DateRule::fixed(dayOf(event.start, calendar));
+        countdown.end = endRule(event, calendar);
+        // A label the user chose for an event picked by hand is theirs.
+        if (countdown.feedCalendarID && event.title) {
+            countdown.label = *event.title;
+        }
+    }
+
+    std::erase_if(countdowns, [&](const Countdown& c) {
+        return c.feedCalendarID && (feeds.count(*c.feedCalendarID) == 0 || !c.eventID ||
+                                    firstOf.count(*c.eventID) == 0);
+    });
+
+    std::unordered_set<std::string> followed;
+    for (const auto& countdown : countdowns) {
+        if (countdown.eventID) {
+            followed.insert(*countdown.eventID);
+        }
+    }
+    for (const CalendarEvent* event : firsts) {
+        if (feeds.count(event->calendar.id) != 0 && followed.count(event->itemId) == 0) {
+            Countdown added = countdownFrom(*event, calendar);
+            added.feedCalendarID = event->calendar.id;
+            countdowns.push_back(std::move(added));
+        }
+    }
+    return countdowns;
+}
+
+bool syncFeeds(const SharedStore& store, const EventStore& events, Instant now,
+               const Calendar& calendar) {
+    try {
+        if (events.authorization() != CalendarAuthorization::fullAccess) {
+            return false;
+        }
+        const std::vector<std::string> feeds = store.loadSettings().feedCalendarIDs;
+        // The query can take a while; it stays outside the transaction so the
+        // application is never kept waiting to save an edit.
+        const auto upcoming = upcomingEvents(events, kFeedHorizonDays, now, calendar);
+        bool changed = false;
+        store.updateCountdowns(
+            [&](std::vector<Countdown> stored) -> std::optional<std::vector<Countdown>> {
+                auto synced = applyFeeds(stored, feeds, upcoming, calendar);
+                changed = synced != stored;
+                return changed ? std::optional(std::move(synced)) : std::nullopt;
+            },
+            calendar);
+        return changed;
+    } catch (...) {
+        // Out of memory is the only way here; the stored list is untouched.
+        return false;
+    }
+}
+
+}  // namespace solvane

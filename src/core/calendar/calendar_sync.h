@@ -1,0 +1,62 @@
+// Calendar events as countdowns: the upcoming events of all calendars, the
+// countdown made from one event, and the feed sync that keeps countdowns of
+// the feed calendars' events added, dated, titled and removed.
+//
+// A feed countdown carries the identifier of the calendar that added it
+// (`feedCalendarID`) and of the event it follows (`eventID`). A countdown the
+// user picked from an event carries only `eventID`: it follows the event's
+// days but keeps the label the user gave it, and the sync never removes it.
+//
+//   auto upcoming = upcomingEvents(store, kPickerHorizonDays, now, calendar);
+//   Countdown c = countdownFrom(upcoming.front(), calendar);
+//   bool changed = syncFeeds(sharedStore, store, now, calendar);
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/calendar/event_store.h"
+#include "core/model/countdown.h"
+#include "core/store/shared_store.h"
+#include "core/time/calendar.h"
+
+namespace solvane {
+
+inline constexpr int kPickerHorizonDays = 365;
+inline constexpr int kFeedHorizonDays = 400;
+
+// The occurrences of all calendars that overlap the start of today through
+// the start of the day `days` days later, earliest start first. Empty when
+// that end cannot be formed.
+std::vector<CalendarEvent> upcomingEvents(const EventStore& store, int days, Instant now,
+                                          const Calendar& calendar);
+
+// The last day of an event that spans more than one day, as a fixed rule at
+// the start of that day; none for an event that ends on the day it starts.
+// An all-day event's end is exclusive, so its last moment is a second before.
+std::optional<DateRule> endRule(const CalendarEvent& event, const Calendar& calendar);
+
+// A new, non-recurring countdown on the event's days, following the event;
+// titled "Event" when the event has no title.
+Countdown countdownFrom(const CalendarEvent& event, const Calendar& calendar);
+
+// The feed sync's change to a list, without the store: `upcoming` is the
+// feed horizon's occurrences sorted by start. Dates follow the events, feed
+// countdowns take their event's title, feed countdowns whose calendar left
+// `feedCalendarIDs` or whose event is gone are removed, and events of feed
+// calendars that no countdown follows yet are appended in start order.
+std::vector<Countdown> applyFeeds(std::vector<Countdown> countdowns,
+                                  const std::vector<std::string>& feedCalendarIDs,
+                                  const std::vector<CalendarEvent>& upcoming,
+                                  const Calendar& calendar);
+
+// Runs the feed sync against the shared store when access is full; returns
+// whether the list changed. The events are read first; the list is then
+// read, changed and written in one transaction, so an edit the application
+// saves meanwhile is never overwritten. Nothing is written when nothing
+// changed. A changed list that cannot be written still reports a change.
+bool syncFeeds(const SharedStore& store, const EventStore& events, Instant now,
+               const Calendar& calendar);
+
+}  // namespace solvane

@@ -1,0 +1,163 @@
+#include "platform/calendar/permission_record.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+#include "core/model/json_forms.h"
+#include "core/store/shared_store.h"
+
+namespace solvane::platform {
+
+namespace {
+
+namespace fs = std::filesystem;
+using json_forms::Json;
+
+// A handful of short keys; anything bigger is not a record of ours.
+constexpr std::size_t kMaxRecordBytes = 64 * 1024;
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+std::optional<Json> readRecord(const fs::path& file) {
+    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::size_t>(info.st_size) > kMaxRecordBytes) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = ::read(fd.get(), buffer, sizeof buffer)) != 0) {
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxRecordBytes) {
+            return std::nullopt;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    auto parsed = json_forms::parseJson(bytes);
+    if (!parsed || !parsed->is_object()) {
+        return std::nullopt;
+    }
+    return std::move(*parsed);
+}
+
+// Missing folders are made 0700 from the start, so the record is never
+// briefly open to others.
+bool makePrivateFolder(const fs::path& folder) {
+    std::vector<fs::path> missing;
+    for (fs::path p = folder; !p.empty() && ::access(p.c_str(), F_OK) != 0; p = p.parent_path()) {
+        missing.push_back(p);
+        if (p == p.parent_path()) {
+            break;
+        }
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (::mkdir(it->c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+PermissionRecord PermissionRecord::standard() {
+    // The store knows this user's configuration folder; the record sits in
+    // its "solvane" subfolder beside the store's fallback suite.
+    const fs::path suite = StorePaths::forGroup(kBuiltInAppGroup).fallbackSuite;
+    return PermissionRecord(suite.empty() ? fs::path() : suite.parent_path() / "permissions.json");
+}
+
+std::optional<std::string> PermissionRecord::answer(std::string_view service) const {
+    if (file_.empty()) {
+        return std::nullopt;
+    }
+    try {
+        const auto record = readRecord(file_);
+        if (!record) {
+            return std::nullopt;
+        }
+        const auto it = record->find(service);
+        if (it == record->end() || !it->is_string()) {
+            return std::nullopt;
+        }
+        return it->get<std::string>();
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+bool PermissionRecord::record(std::string_view service, std::string_view answer) const {
+    if (file_.empty() || !file_.has_filename() || !makePrivateFolder(file_.parent_path())) {
+        return false;
+    }
+    try {
+        // The folder's lock orders writers of different services; the file
+        // itself cannot carry it, as each write replaces it.
+        const Descriptor folder(
+            ::open(file_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.get() < 0 || ::flock(folder.get(), LOCK_EX) != 0) {
+            return false;
+        }
+        Json record = readRecord(file_).value_or(Json::object());
+        record[std::string(service)] = std::string(answer);
+        const std::string bytes =
+            record.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+
+        std::string temp = file_.string() + ".XXXXXX";
+        const int fd = ::mkstemp(temp.data());
+        if (fd < 0) {
+            return false;
+        }
+        const bool written = ::fchmod(fd, 0600) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+        const bool closed = ::close(fd) == 0;
+        if (!written || !closed || std::rename(temp.c_str(), file_.c_str()) != 0) {
+            ::unlink(temp.c_str());
+            return false;
+        }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace solvane::platform

@@ -1,0 +1,262 @@
+// Events to countdowns and the feed sync's change to a list, against a fake
+// event store. The real adapter and the real store meet in
+// tests/platform/calendar_feed_test.cpp.
+#include "core/calendar/calendar_sync.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/calendar/event_picker.h"
+
+namespace solvane {
+namespace {
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+Instant at(int y, int m, int d, int hour = 0, int minute = 0) {
+    return *newYork().date(y, m, d, hour) + minute * 60.0;
+}
+
+const EventCalendar kHome{"vdir:home", "Home", "#FF8800", "Personal"};
+const EventCalendar kWork{"ics:work", "Work", "#0088FF", "Personal"};
+
+CalendarEvent event(std::string id, std::optional<std::string> title, Instant start, Instant end,
+                    bool allDay = false, const EventCalendar& calendar = kHome) {
+    return {std::move(id), std::move(title), start, end, allDay, calendar};
+}
+
+class FakeEventStore : public EventStore {
+  public:
+    CalendarAuthorization state = CalendarAuthorization::fullAccess;
+    std::vector<CalendarEvent> stored;
+    mutable std::vector<std::pair<Instant, Instant>> queries;
+    int prompts = 0;
+
+    CalendarAuthorization authorization() const override { return state; }
+    bool requestFullAccess(const AccessPrompt& prompt) override {
+        ++prompts;
+        state = prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
+        return state == CalendarAuthorization::fullAccess;
+    }
+    std::vector<EventCalendar> calendars() const override { return {kHome, kWork}; }
+    std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar&) const override {
+        queries.emplace_back(start, end);
+        if (state != CalendarAuthorization::fullAccess) {
+            return {};
+        }
+        std::vector<CalendarEvent> out;
+        for (const auto& e : stored) {
+            if (e.start < end && e.end > start) {
+                out.push_back(e);
+            }
+        }
+        return out;
+    }
+};
+
+const Instant kNow = at(2030, 3, 12, 15);
+
+TEST(CalendarSync, EndRuleIsTheLastDayOfAMultiDayEvent) {
+    struct Case {
+        const char* name;
+        CalendarEvent event;
+        std::optional<Instant> lastDay;
+    };
+    const Case cases[] = {
+        {"all-day, one day", event("a", "A", at(2030, 3, 20), at(2030, 3, 21), true), std::nullopt},
+        {"all-day, three days", event("b", "B", at(2030, 4, 1), at(2030, 4, 4), true),
+         at(2030, 4, 3)},
+        {"timed over midnight", event("c", "C", at(2030, 3, 15, 22), at(2030, 3, 16, 1)),
+         at(2030, 3, 16)},
+        {"timed within a day", event("d", "D", at(2030, 3, 15, 9), at(2030, 3, 15, 17)),
+         std::nullopt},
+        {"timed up to midnight", event("e", "E", at(2030, 3, 15, 22), at(2030, 3, 16)),
+         at(2030, 3, 16)},
+        {"all-day across the clock change", event("f", "F", at(2030, 3, 9), at(2030, 3, 11), true),
+         at(2030, 3, 10)},
+    };
+    for (const auto& c : cases) {
+        const auto rule = endRule(c.event, newYork());
+        EXPECT_EQ(rule, c.lastDay ? std::optional(DateRule::fixed(*c.lastDay)) : std::nullopt)
+            << c.name;
+    }
+}
+
+TEST(CalendarSync, CountdownFromAnEventFollowsItOnItsDays) {
+    const auto untitled = event("trip", std::nullopt, at(2030, 3, 11, 18), at(2030, 3, 13, 9));
+    const Countdown a = countdownFrom(untitled, newYork());
+    const Countdown b = countdownFrom(untitled, newYork());
+    Countdown expected;
+    expected.id = a.id;
+    expected.label = "Event";
+    expected.start = DateRule::fixed(at(2030, 3, 11));
+    expected.end = DateRule::fixed(at(2030, 3, 13));
+    expected.eventID = "trip";
+    EXPECT_EQ(a, expected);
+    EXPECT_NE(a.id, b.id);
+}
+
+TEST(CalendarSync, UpcomingEventsAskFromTodayToTheStartOfTheLastDay) {
+    FakeEventStore store;
+    store.stored = {event("later", "Later", at(2030, 3, 20), at(2030, 3, 21), true),
+                    event("ongoing", "Ongoing", at(2030, 3, 11, 18), at(2030, 3, 13, 9))};
+    const auto events = upcomingEvents(store, 400, kNow, newYork());
+    ASSERT_EQ(store.queries.size(), 1u);
+    // Today starts at midnight EDT; 400 days on, midnight is EDT again.
+    EXPECT_EQ(store.queries[0].first, at(2030, 3, 12));
+    EXPECT_EQ(store.queries[0].second, at(2031, 4, 16));
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].itemId, "ongoing");
+}
+
+// --- The feed sync's change ------------------------------------------------------------
+
+Countdown following(const std::string& label, const std::string& eventId,
+                    std::optional<std::string> feed) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = label;
+    c.start = DateRule::fixed(at(2030, 1, 1));
+    c.eventID = eventId;
+    c.feedCalendarID = std::move(feed);
+    return c;
+}
+
+std::vector<std::string> labels(const std::vector<Countdown>& list) {
+    std::vector<std::string> out;
+    for (const auto& c : list) {
+        out.push_back(c.label);
+    }
+    return out;
+}
+
+class FeedChange : public ::testing::Test {
+  protected:
+    // Sorted by start, as upcomingEvents gives them; "weekly" repeats.
+    std::vector<CalendarEvent> upcoming = {
+        event("weekly", "Weekly", at(2030, 3, 14, 10), at(2030, 3, 14, 11)),
+        event("dentist", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
+        event("weekly", "Weekly", at(2030, 3, 21, 10), at(2030, 3, 21, 11)),
+        event("launch", "Launch", at(2030, 5, 1, 9), at(2030, 5, 1, 11), false, kWork),
+        event("untitled", std::nullopt, at(2030, 6, 1), at(2030, 6, 4), true),
+    };
+};
+
+TEST_F(FeedChange, AddsEachFeedEventOnceInStartOrder) {
+    const Countdown mine = following("My dentist", "dentist", std::nullopt);
+    const auto list = applyFeeds({mine}, {"vdir:home"}, upcoming, newYork());
+    EXPECT_EQ(labels(list), (std::vector<std::string>{"My dentist", "Weekly", "Event"}));
+    EXPECT_EQ(list[1].feedCalendarID, "vdir:home");
+    EXPECT_EQ(list[1].start, DateRule::fixed(at(2030, 3, 14)));
+    EXPECT_EQ(list[2].end, DateRule::fixed(at(2030, 6, 3)));
+}
+
+TEST_F(FeedChange, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
+    upcoming[1].title = "Orthodontist";
+    upcoming[1].start = at(2030, 3, 21);
+    upcoming[1].end = at(2030, 3, 23);
+    upcoming[4].title.reset();
+    auto feed = following("Dentist", "dentist", "vdir:home");
+    auto picked = following("Teeth!", "dentist", std::nullopt);
+    auto untitled = following("Kept", "untitled", "vdir:home");
+    picked.symbol = "star";
+    const auto list = applyFeeds({feed, picked, untitled}, {"vdir:home"}, upcoming, newYork());
+    ASSERT_GE(list.size(), 3u);
+    EXPECT_EQ(list[0].label, "Orthodontist");
+    EXPECT_EQ(list[1].label, "Teeth!");
+    EXPECT_EQ(list[1].symbol, "star");
+    EXPECT_EQ(list[2].label, "Kept");
+    for (int i : {0, 1}) {
+        EXPECT_EQ(list[i].start, DateRule::fixed(at(2030, 3, 21)));
+        EXPECT_EQ(list[i].end, DateRule::fixed(at(2030, 3, 22)));
+    }
+}
+
+TEST_F(FeedChange, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
+    auto noEvent = following("No event", "x", "vdir:home");
+    noEvent.eventID.reset();
+    const std::vector<Countdown> list = {
+        following("Gone", "deleted", "vdir:home"),
+        following("Off", "launch", "ics:work"),
+        noEvent,
+        following("Stays", "weekly", "vdir:home"),
+        following("Picked, gone", "deleted", std::nullopt),
+        following("Picked", "launch", std::nullopt),
+    };
+    const auto synced = applyFeeds(list, {"vdir:home"}, upcoming, newYork());
+    EXPECT_EQ(labels(synced),
+              (std::vector<std::string>{"Weekly", "Picked, gone", "Picked", "Dentist", "Event"}));
+    EXPECT_EQ(labels(applyFeeds(list, {}, upcoming, newYork())),
+              (std::vector<std::string>{"Picked, gone", "Picked"}));
+}
+
+TEST_F(FeedChange, AListInStepWithTheCalendarsComesBackEqual) {
+    const auto once = applyFeeds({following("Mine", "launch", std::nullopt)},
+                                 {"vdir:home", "ics:work"}, upcoming, newYork());
+    EXPECT_EQ(applyFeeds(once, {"vdir:home", "ics:work"}, upcoming, newYork()), once);
+}
+
+// --- The picker ------------------------------------------------------------------------
+
+TEST(EventPicker, LoadAsksOnlyWithoutFullAccessAndKeepsFirstOccurrences) {
+    FakeEventStore store;
+    store.stored = {event("weekly", "Weekly", at(2030, 3, 14, 10), at(2030, 3, 14, 11)),
+                    event("weekly", "Weekly", at(2030, 3, 21, 10), at(2030, 3, 21, 11)),
+                    event("dentist", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
+                    event("next-year", "Too far", at(2031, 3, 12), at(2031, 3, 13), true)};
+    EventPicker picker;
+    EXPECT_FALSE(picker.emptyStateText(CalendarAuthorization::fullAccess));
+    picker.load(
+        store, [] { return true; }, kNow, newYork());
+    EXPECT_EQ(store.prompts, 0);
+    ASSERT_TRUE(picker.loaded());
+    ASSERT_EQ(picker.events().size(), 2u);
+    EXPECT_EQ(picker.events()[0].start, at(2030, 3, 14, 10));
+    EXPECT_EQ(picker.events()[1].itemId, "dentist");
+    EXPECT_EQ(rowDetail(picker.events()[1], newYork()), "Wed, Mar 20 · Home");
+
+    store.state = CalendarAuthorization::notDetermined;
+    EventPicker refused;
+    refused.load(
+        store, [] { return false; }, kNow, newYork());
+    EXPECT_EQ(store.prompts, 1);
+    EXPECT_TRUE(refused.loaded());
+    EXPECT_EQ(refused.emptyStateText(CalendarAuthorization::denied),
+              "Solvane needs calendar access. Turn it on in Solvane \u203a Privacy & Security "
+              "\u203a Calendars.");
+    EXPECT_EQ(refused.emptyStateText(CalendarAuthorization::fullAccess),
+              "No upcoming events in the next year.");
+}
+
+TEST(EventPicker, SearchMatchesTitleOrCalendarWhateverTheCase) {
+    EventPicker picker;
+    picker.setEvents({event("1", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
+                      event("2", "Café Lumière", at(2030, 3, 22), at(2030, 3, 23), true),
+                      event("3", std::nullopt, at(2030, 5, 1), at(2030, 5, 2), true, kWork)});
+    const struct {
+        const char* query;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"", {"1", "2", "3"}}, {" \t ", {"1", "2", "3"}}, {"DENT", {"1"}}, {"  cafÉ ", {"2"}},
+        {"work", {"3"}},       {"home", {"1", "2"}},      {"event", {}},   {"zzz", {}},
+    };
+    for (const auto& c : cases) {
+        picker.setQuery(c.query);
+        std::vector<std::string> shown;
+        for (const auto* e : picker.visibleEvents()) {
+            shown.push_back(e->itemId);
+        }
+        EXPECT_EQ(shown, c.shown) << '"' << c.query << '"';
+    }
+    // Filtering everything out still shows the (empty) list, not a notice.
+    EXPECT_FALSE(picker.emptyStateText(CalendarAuthorization::fullAccess));
+    EXPECT_EQ(rowTitle(picker.events()[2]), "Event");
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,265 @@
+// The calendar adapter over real vdir folders and .ics files: what it reads,
+// what it calls things, when it may read, and what it refuses to be slowed
+// or broken by.
+#include "platform/calendar/calendar_database.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "calendar_fixture.h"
+#include "platform/calendar/ics_file.h"
+
+namespace solvane {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::CalendarDatabase;
+using testing::CalendarSetup;
+using testing::ny;
+using testing::writeFile;
+
+std::string row(const CalendarEvent& e) {
+    return e.title.value_or("-") + " | " + *formatIso8601(e.start) + " | " + *formatIso8601(e.end) +
+           (e.allDay ? " | all-day | " : " | ") + e.calendar.title;
+}
+
+std::vector<std::string> rows(const std::vector<CalendarEvent>& events) {
+    std::vector<std::string> out;
+    for (const auto& e : events) {
+        out.push_back(row(e));
+    }
+    return out;
+}
+
+TEST(CalendarDatabase, ReadsEveryOccurrenceOverlappingTheIntervalInStartOrder) {
+    const CalendarSetup setup;
+    const auto events =
+        setup.database->events(ny(2030, 3, 12), ny(2031, 4, 16), testing::newYork());
+    // The trip began yesterday and is still on; the standup's time has no
+    // zone and is New York's; the team sync keeps 10:00 in Berlin across
+    // Europe's clock change on 31 March, skips 18 March, moves 25 March to
+    // the 26th and ends with its UNTIL; the anniversary repeats from 2020.
+    const std::vector<std::string> expected = {
+        "Trip | 2030-03-11T22:00:00.000Z | 2030-03-13T13:00:00.000Z | Home",
+        "Standup | 2030-03-14T13:00:00.000Z | 2030-03-14T13:00:00.000Z | Work",
+        "Night shift | 2030-03-16T02:00:00.000Z | 2030-03-16T05:00:00.000Z | Home",
+        "Dentist | 2030-03-20T04:00:00.000Z | 2030-03-21T04:00:00.000Z | all-day | Home",
+        "Team sync (moved) | 2030-03-26T13:00:00.000Z | 2030-03-26T13:45:00.000Z | Home",
+        "Conference | 2030-04-01T04:00:00.000Z | 2030-04-04T04:00:00.000Z | all-day | Home",
+        "Team sync | 2030-04-01T08:00:00.000Z | 2030-04-01T08:30:00.000Z | Home",
+        "Team sync | 2030-04-08T08:00:00.000Z | 2030-04-08T08:30:00.000Z | Home",
+        "Team sync | 2030-04-15T08:00:00.000Z | 2030-04-15T08:30:00.000Z | Home",
+        "Team sync | 2030-04-22T08:00:00.000Z | 2030-04-22T08:30:00.000Z | Home",
+        "Team sync | 2030-04-29T08:00:00.000Z | 2030-04-29T08:30:00.000Z | Home",
+        "Launch | 2030-05-01T13:00:00.000Z | 2030-05-01T15:00:00.000Z | Work",
+        "Anniversary | 2030-06-15T04:00:00.000Z | 2030-06-16T04:00:00.000Z | all-day | Work",
+    };
+    EXPECT_EQ(rows(events), expected);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events[4].itemId, "team-sync@solvane.test");
+    EXPECT_EQ(events[6].itemId, "team-sync@solvane.test");
+}
+
+TEST(CalendarDatabase, NamesCalendarsStablyWhateverElseComesAndGoes) {
+    const CalendarSetup setup;
+    const auto calendars = setup.database->calendars();
+    ASSERT_EQ(calendars.size(), 2u);
+    EXPECT_EQ(calendars[0].title, "Home");
+    EXPECT_EQ(calendars[0].color, "#FF8800");
+    EXPECT_EQ(calendars[0].accountTitle, "Personal");
+    EXPECT_TRUE(calendars[0].id.starts_with("vdir:")) << calendars[0].id;
+    EXPECT_EQ(calendars[1].title, "Work");
+    EXPECT_EQ(calendars[1].color, "#0088FF");
+    EXPECT_TRUE(calendars[1].id.starts_with("ics:")) << calendars[1].id;
+    EXPECT_NE(calendars[0].id, calendars[1].id);
+
+    // Another root first (with a calendar of the same name), a hidden folder,
+    // a vanished root and the same root spelled with a slash change nothing.
+    const fs::path other = setup.dir.path() / "other";
+    writeFile(other / "home" / "x.ics", "");
+    fs::create_directories(setup.root / ".git" / "objects");
+    const CalendarDatabase moved({other, setup.dir.path() / "gone", setup.root.string() + "/"},
+                                 setup.permissions);
+    const auto again = moved.calendars();
+    ASSERT_EQ(again.size(), 3u);
+    EXPECT_EQ(again[0].title, "home");
+    EXPECT_EQ(again[0].accountTitle, "other");
+    EXPECT_NE(again[0].id, calendars[0].id);
+    EXPECT_EQ(again[1], calendars[0]);
+    EXPECT_EQ(again[2], calendars[1]);
+}
+
+// --- Access ------------------------------------------------------------------------------
+
+TEST(CalendarAccess, FollowsThePermissionRecordAndReadsNothingWithoutIt) {
+    const CalendarSetup setup;
+    const fs::path record = setup.permissions.file();
+    const std::map<std::string, CalendarAuthorization> cases = {
+        {"{\"calendars\":\"granted\"}", CalendarAuthorization::fullAccess},
+        {"{\"location\":\"granted\",\"calendars\":\"denied\"}", CalendarAuthorization::denied},
+        {"{\"location\":\"granted\"}", CalendarAuthorization::notDetermined},
+        {"{\"calendars\":true}", CalendarAuthorization::notDetermined},
+        {"[\"calendars\",\"granted\"]", CalendarAuthorization::notDetermined},
+        {"not json", CalendarAuthorization::notDetermined},
+    };
+    for (const auto& [bytes, state] : cases) {
+        writeFile(record, bytes);
+        EXPECT_EQ(setup.database->authorization(), state) << bytes;
+        const bool reads = state == CalendarAuthorization::fullAccess;
+        EXPECT_EQ(!setup.database->calendars().empty(), reads) << bytes;
+        EXPECT_EQ(
+            !setup.database->events(ny(2030, 3, 12), ny(2030, 4, 12), testing::newYork()).empty(),
+            reads)
+            << bytes;
+    }
+    fs::remove(record);
+    EXPECT_EQ(setup.database->authorization(), CalendarAuthorization::notDetermined);
+}
+
+TEST(CalendarAccess, AsksUntilGrantedAndKeepsTheOtherServicesAnswers) {
+    const CalendarSetup setup;
+    writeFile(setup.permissions.file(), "{\"location\":\"granted\"}");
+    CalendarDatabase& database = *setup.database;
+    int asked = 0;
+    auto answer = [&](bool yes) {
+        return [&asked, yes] {
+            ++asked;
+            return yes;
+        };
+    };
+    EXPECT_FALSE(database.requestFullAccess(answer(false)));
+    EXPECT_EQ(database.authorization(), CalendarAuthorization::denied);
+    EXPECT_FALSE(database.requestFullAccess([]() -> bool { throw std::runtime_error("closed"); }));
+    EXPECT_FALSE(database.requestFullAccess(nullptr));
+    EXPECT_TRUE(database.requestFullAccess(answer(true)));
+    EXPECT_TRUE(database.requestFullAccess(answer(false)));
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(setup.permissions.answer("location"), "granted");
+    EXPECT_EQ(setup.permissions.answer("calendars"), "granted");
+    struct stat info {};
+    ASSERT_EQ(::stat(setup.permissions.file().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(CalendarAccess, AnUnreadableRootRestrictsAccessWithoutAsking) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads every folder";
+    }
+    const CalendarSetup setup;
+    fs::permissions(setup.root, fs::perms::none);
+    int asked = 0;
+    EXPECT_EQ(setup.database->authorization(), CalendarAuthorization::restricted);
+    EXPECT_FALSE(setup.database->requestFullAccess([&] { return ++asked > 0; }));
+    EXPECT_EQ(asked, 0);
+    fs::permissions(setup.root, fs::perms::owner_all);
+    EXPECT_EQ(setup.database->authorization(), CalendarAuthorization::fullAccess);
+}
+
+// --- Limits -------------------------------------------------------------------------------
+
+std::string oneEvent(const std::string& uid, const std::string& title, const std::string& start) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:" + uid + "\r\nSUMMARY:" + title +
+           "\r\nDTSTART:" + start + "\r\nDURATION:PT30M\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+TEST(IcsLimits, HostileFilesAreSkippedOrCappedAndTheRestIsRead) {
+    const CalendarSetup setup("hostile");
+    const fs::path folder = setup.root / "mixed";
+    // Over the size limit, though every byte of it is a fine calendar.
+    std::string big = oneEvent("big", "Too big", "20300312T170000Z");
+    big.insert(big.find("SUMMARY"),
+               "COMMENT:" + std::string(platform::kMaxIcsFileBytes, 'x') + "\r\n");
+    writeFile(folder / "big.ics", big);
+    std::string deep;
+    for (int i = 0; i < 200'000; ++i) {
+        deep += "BEGIN:VEVENT\r\n";
+    }
+    writeFile(folder / "deep.ics", deep);
+    writeFile(setup.dir.path() / "outside.ics", oneEvent("outside", "Outside", "20300312T170000Z"));
+    fs::create_symlink(setup.dir.path() / "outside.ics", folder / "outside.ics");
+    ASSERT_EQ(::mkfifo((folder / "fifo.ics").c_str(), 0600), 0);
+    // Rules libical can only find empty by walking every day to its last
+    // year: the 30th of February is seen at once, a Tuesday every seventh day
+    // from a Monday costs each event its time slice, and then its file its
+    // turn; files after it are read in full.
+    std::string impossible = "BEGIN:VCALENDAR\r\n";
+    for (int i = 0; i < 20; ++i) {
+        impossible += "BEGIN:VEVENT\r\nUID:never-" + std::to_string(i) +
+                      "\r\nDTSTART:20300311T090000Z\r\nRRULE:FREQ=DAILY;" +
+                      (i % 2 == 0 ? "BYMONTH=2;BYMONTHDAY=30" : "INTERVAL=7;BYDAY=TU") +
+                      "\r\nEND:VEVENT\r\n";
+    }
+    writeFile(folder / "aaa-never.ics", impossible + "END:VCALENDAR\r\n");
+    if (::geteuid() != 0) {
+        writeFile(folder / "locked.ics", oneEvent("locked", "Locked", "20300312T170000Z"));
+        fs::permissions(folder / "locked.ics", fs::perms::none);
+    }
+
+    const auto began = std::chrono::steady_clock::now();
+    const auto events =
+        setup.database->events(ny(2030, 3, 12), ny(2030, 3, 13), testing::newYork());
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(3));
+    std::map<std::string, int> count;
+    std::map<std::string, std::string> start;
+    for (const auto& e : events) {
+        ++count[*e.title];
+        start.emplace(*e.title, *formatIso8601(e.start));
+    }
+    EXPECT_EQ(count["Still here"], 1);
+    EXPECT_EQ(count["Ticker"], static_cast<int>(platform::kMaxInstancesPerEvent));
+    EXPECT_EQ(start["Ticker"], "2030-03-12T04:00:00.000Z");
+    EXPECT_EQ(count["Sparse hourly"], 1);
+    EXPECT_EQ(start["Defined zone"], "2030-03-12T06:30:00.000Z");
+    EXPECT_EQ(start["Vendor zone"], "2030-03-12T09:00:00.000Z");
+    EXPECT_EQ(start["Windows zone"], "2030-03-12T11:00:00.000Z");
+    // A zone that cannot be used is read as the user's.
+    EXPECT_EQ(start["Restless zone"], "2030-03-12T16:00:00.000Z");
+    EXPECT_EQ(start["Unknown zone"], "2030-03-12T16:00:00.000Z");
+    for (const char* skipped : {"No start", "Too big", "Outside", "Locked"}) {
+        EXPECT_EQ(count.count(skipped), 0u) << skipped;
+    }
+}
+
+TEST(IcsLimits, TenThousandItemsAreReadWithinASecondAndTheRestSkipped) {
+    const CalendarSetup setup;
+    const fs::path folder = setup.root / "busy";
+    for (int i = 0; i < 10'050; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "item-%05d.ics", i);
+        char start[32];
+        std::snprintf(start, sizeof start, "2030%02d%02dT%02d%02d00Z", 4 + i / 2800,
+                      1 + i / 100 % 28, i / 4 % 24, i % 4 * 15);
+        writeFile(folder / name, oneEvent(std::to_string(i), "Item " + std::to_string(i), start));
+    }
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> seconds;
+    std::size_t busy = 0;
+    for (int run = 0; run < 2; ++run) {
+        const auto began = Clock::now();
+        const auto events =
+            setup.database->events(ny(2030, 3, 12), ny(2031, 4, 16), testing::newYork());
+        seconds.push_back(std::chrono::duration<double>(Clock::now() - began).count());
+        busy = std::count_if(events.begin(), events.end(),
+                             [](const CalendarEvent& e) { return e.calendar.title == "busy"; });
+    }
+    EXPECT_EQ(busy, platform::kMaxItemsPerCalendar);
+    RecordProperty("cold_query_ms", static_cast<int>(seconds[0] * 1000));
+    RecordProperty("warm_query_ms", static_cast<int>(seconds[1] * 1000));
+    std::printf("10,000 items: first query %.0f ms, repeated %.0f ms\n", seconds[0] * 1000,
+                seconds[1] * 1000);
+#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(seconds[0], 1.0);
+#endif
+    EXPECT_LT(seconds[1], 1.0);
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,272 @@
+// The feed sync end to end: real calendar files read by the adapter, and a
+// real shared store written by it, also while another process saves edits.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calendar_fixture.h"
+#include "core/calendar/calendar_sync.h"
+#include "core/model/countdown_json.h"
+#include "core/store/shared_store.h"
+
+namespace solvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::kToday;
+using testing::newYork;
+using testing::ny;
+using List = std::vector<Countdown>;
+
+StorePaths pathsUnder(const fs::path& root) {
+    return {root / "config/org.solvane.shared/preferences.sqlite",
+            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
+}
+
+class FeedSync : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto calendars = setup.database->calendars();
+        ASSERT_EQ(calendars.size(), 2u);
+        home = calendars[0].id;
+        work = calendars[1].id;
+        ASSERT_TRUE(store.saveCountdowns({}));
+        setFeeds({home});
+    }
+
+    void setFeeds(std::vector<std::string> feeds) {
+        AppSettings settings = store.loadSettings();
+        settings.feedCalendarIDs = std::move(feeds);
+        ASSERT_TRUE(store.saveSettings(settings));
+    }
+    bool sync(Instant now = kToday) { return syncFeeds(store, *setup.database, now, newYork()); }
+    List stored() const { return store.loadCountdowns(newYork()); }
+
+    // "label start[–end]" as local days, e.g. "Trip 03-11–03-13".
+    static std::vector<std::string> summary(const List& list) {
+        auto day = [](const DateRule& rule) {
+            const auto d = *newYork().civilDate(rule.asFixed()->date);
+            char text[8];
+            std::snprintf(text, sizeof text, "%02d-%02d", d.month, d.day);
+            return std::string(text);
+        };
+        std::vector<std::string> out;
+        for (const auto& c : list) {
+            out.push_back(c.label + " " + day(c.start) + (c.end ? "–" + day(*c.end) : ""));
+        }
+        return out;
+    }
+
+    testing::CalendarSetup setup;
+    SharedStore store{pathsUnder(setup.dir.path()), "en_US"};
+    std::string home;
+    std::string work;
+};
+
+TEST_F(FeedSync, AddsTheFeedsEventsThenWritesNothingUntilTheyChange) {
+    ASSERT_TRUE(sync());
+    const List added = stored();
+    EXPECT_EQ(summary(added), (std::vector<std::string>{
+                                  "Trip 03-11–03-13", "Night shift 03-15–03-16", "Dentist 03-20",
+                                  "Team sync (moved) 03-26", "Conference 04-01–04-03"}));
+    for (const auto& c : added) {
+        EXPECT_EQ(c.feedCalendarID, home);
+        EXPECT_TRUE(c.eventID && c.eventID->ends_with("@solvane.test"));
+    }
+    const auto bytes = store.rawValue("countdowns.v1");
+    EXPECT_FALSE(sync());
+    EXPECT_EQ(store.rawValue("countdowns.v1"), bytes);
+
+    // Two weeks on, what ended is gone and the team sync has moved on to its
+    // next occurrence under its own title.
+    ASSERT_TRUE(sync(ny(2030, 3, 27, 12)));
+    EXPECT_EQ(summary(stored()),
+              (std::vector<std::string>{"Team sync 04-01", "Conference 04-01–04-03"}));
+}
+
+TEST_F(FeedSync, RenamesFeedCountdownsButNotOnesPickedByHand) {
+    const auto launch = upcomingEvents(*setup.database, kPickerHorizonDays, kToday, newYork());
+    const auto it = std::find_if(launch.begin(), launch.end(),
+                                 [](const CalendarEvent& e) { return e.title == "Launch"; });
+    ASSERT_NE(it, launch.end());
+    Countdown picked = countdownFrom(*it, newYork());
+    picked.label = "Our launch";
+    ASSERT_TRUE(store.saveCountdowns({picked}));
+    ASSERT_TRUE(sync());
+
+    fs::copy_file(testing::calendarData() / "changes" / "dentist.ics",
+                  setup.root / "home" / "dentist.ics", fs::copy_options::overwrite_existing);
+    fs::copy_file(testing::calendarData() / "changes" / "work.ics", setup.root / "work.ics",
+                  fs::copy_options::overwrite_existing);
+    ASSERT_TRUE(sync());
+    const List list = stored();
+    EXPECT_EQ(summary(list),
+              (std::vector<std::string>{"Our launch 05-02", "Trip 03-11–03-13",
+                                        "Night shift 03-15–03-16", "Orthodontist 03-21",
+                                        "Team sync (moved) 03-26", "Conference 04-01–04-03"}));
+    EXPECT_EQ(list[0].id, picked.id);
+    EXPECT_FALSE(list[0].feedCalendarID);
+}
+
+TEST_F(FeedSync, RemovesADeletedEventAndEverythingOfACalendarNoLongerAFeed) {
+    Countdown mine;
+    mine.label = "Mine";
+    mine.start = DateRule::fixed(ny(2030, 6, 21));
+    const List before = {mine};
+    ASSERT_TRUE(store.saveCountdowns(before));
+    setFeeds({work, home});
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(stored().size(), 9u);
+
+    fs::remove(setup.root / "home" / "trip.ics");
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(stored().size(), 8u);
+
+    setFeeds({work});
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(summary(stored()).front(), "Mine 06-21");
+    EXPECT_EQ(stored().size(), 4u);  // Mine, Standup, Launch, Anniversary
+
+    setFeeds({});
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_F(FeedSync, WithoutFullAccessLeavesTheListAlone) {
+    ASSERT_TRUE(sync());
+    const auto bytes = store.rawValue("countdowns.v1");
+    setup.permissions.record(platform::kCalendarsPermissionKey, platform::kPermissionDenied);
+    setFeeds({});
+    EXPECT_FALSE(sync());
+    EXPECT_EQ(store.rawValue("countdowns.v1"), bytes);
+}
+
+// --- Two processes ----------------------------------------------------------------------
+
+int numberIn(const std::string& label) {
+    return label.starts_with("edit ") ? std::atoi(label.c_str() + 5) : -1;
+}
+
+// The round of the user's edit in the stored list; -1 when it cannot be found.
+int editRound(const SharedStore& store) {
+    const auto raw = store.rawValue("countdowns.v1");
+    if (!raw) {
+        return -1;
+    }
+    const auto list = decodeCountdowns(*raw);
+    if (!list) {
+        return -1;
+    }
+    for (const auto& c : *list) {
+        if (!c.feedCalendarID && numberIn(c.label) >= 0) {
+            return numberIn(c.label);
+        }
+    }
+    return -1;
+}
+
+template <class Body>
+pid_t spawn(const int gate[2], Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(gate[1]);
+        char byte;
+        while (::read(gate[0], &byte, 1) < 0) {
+        }
+        ::_exit(body());
+    }
+    return pid;
+}
+
+TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
+    constexpr int kRounds = 1000;
+    const testing::CalendarSetup setup;
+    const StorePaths paths = pathsUnder(setup.dir.path());
+    const std::string home = setup.database->calendars().at(0).id;
+    Countdown mine;
+    mine.label = "edit 0";
+    mine.start = DateRule::season(3);
+    ASSERT_TRUE(SharedStore(paths, "en_US").saveCountdowns({mine}));
+
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    // The application: each edit is a whole-list read and write of its own.
+    const pid_t editor = spawn(gate, [&] {
+        const SharedStore store(paths, "en_US");
+        for (int n = 1; n <= kRounds; ++n) {
+            List list = store.loadCountdowns(newYork());
+            for (auto& c : list) {
+                if (numberIn(c.label) >= 0) {
+                    c.label = "edit " + std::to_string(n);
+                }
+            }
+            if (!store.saveCountdowns(list)) {
+                return 10;
+            }
+        }
+        return 0;
+    });
+    // The widget host: the home calendar is a feed every other round, so
+    // nearly every sync adds or removes five countdowns.
+    const pid_t syncer = spawn(gate, [&] {
+        const SharedStore store(paths, "en_US");
+        platform::CalendarDatabase database({setup.root}, setup.permissions);
+        int changes = 0;
+        for (int n = 1; n <= kRounds; ++n) {
+            AppSettings settings = store.loadSettings();
+            settings.feedCalendarIDs =
+                n % 2 == 1 ? std::vector<std::string>{home} : std::vector<std::string>{};
+            if (!store.saveSettings(settings)) {
+                return 10;
+            }
+            changes += syncFeeds(store, database, kToday, newYork()) ? 1 : 0;
+        }
+        return changes > kRounds / 4 ? 0 : 11;
+    });
+    ::close(gate[0]);
+    ::close(gate[1]);
+    ASSERT_GT(editor, 0);
+    ASSERT_GT(syncer, 0);
+
+    const SharedStore store(paths, "en_US");
+    int last = 0;
+    int wentBack = 0;
+    int passes = 0;
+    std::map<pid_t, int> exits;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    for (; exits.size() < 2; ++passes) {
+        const int round = editRound(store);
+        if (round < last) {
+            ++wentBack;
+        }
+        last = std::max(last, round);
+        // Two writers and a reader share two cores; the reader needs far
+        // fewer looks than they make writes.
+        ::usleep(2000);
+        for (const pid_t pid : {editor, syncer}) {
+            int status = 0;
+            if (exits.count(pid) == 0 && ::waitpid(pid, &status, WNOHANG) == pid) {
+                exits[pid] = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            } else if (exits.count(pid) == 0 && std::chrono::steady_clock::now() > deadline) {
+                ::kill(pid, SIGKILL);
+            }
+        }
+    }
+    EXPECT_EQ(exits[editor], 0);
+    EXPECT_EQ(exits[syncer], 0);
+    EXPECT_EQ(wentBack, 0) << "a sync wrote back a list older than an edit";
+    EXPECT_EQ(editRound(store), kRounds);
+    EXPECT_GT(passes, 10) << "the reader hardly overlapped the writers";
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,84 @@
+// The calendar-store-changed notification from real folder events.
+#include "platform/qt/calendar_watcher.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace solvane {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "calendar_watcher_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+// Runs the event loop for `time`, or until `done` holds.
+template <class Done>
+void spin(std::chrono::milliseconds time, Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < time.count() && !done()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// Writes the way vdir tools do: a hidden temporary file renamed into place.
+void putItem(const fs::path& path, const std::string& text) {
+    const fs::path temp = path.parent_path() / ("." + path.filename().string() + ".tmp");
+    std::ofstream(temp) << text;
+    fs::rename(temp, path);
+}
+
+TEST(CalendarWatcher, ABurstOfChangesGivesOneNotificationAndNewCalendarsAreWatched) {
+    application();
+    testing::TempDir dir;
+    const fs::path root = dir.path() / "calendars";
+    fs::create_directories(root / "home");
+    std::ofstream(root / "work.ics") << "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
+
+    platform::CalendarWatcher watcher({root}, 150ms);
+    int notices = 0;
+    QObject::connect(&watcher, &platform::CalendarWatcher::calendarStoreChanged,
+                     [&] { ++notices; });
+    EXPECT_EQ(watcher.watchedPaths().size(), 3);
+
+    for (int i = 0; i < 20; ++i) {
+        putItem(root / "home" / ("item-" + std::to_string(i) + ".ics"), "BEGIN:VCALENDAR\r\n");
+    }
+    spin(5s, [&] { return notices > 0; });
+    spin(400ms, [] { return false; });
+    EXPECT_EQ(notices, 1);
+
+    fs::create_directories(root / "travel");
+    spin(5s, [&] { return notices > 1; });
+    EXPECT_EQ(notices, 2);
+    EXPECT_TRUE(
+        watcher.watchedPaths().contains(QString::fromStdString((root / "travel").string())));
+    putItem(root / "travel" / "flight.ics", "BEGIN:VCALENDAR\r\n");
+    spin(5s, [&] { return notices > 2; });
+    EXPECT_EQ(notices, 3);
+
+    // A single-file calendar replaced by a rename is still watched afterwards.
+    putItem(root / "work.ics", "BEGIN:VCALENDAR\r\nX-WR-CALNAME:Work\r\nEND:VCALENDAR\r\n");
+    spin(5s, [&] { return notices > 3; });
+    std::ofstream(root / "work.ics", std::ios::app) << "\r\n";
+    spin(5s, [&] { return notices > 4; });
+    EXPECT_EQ(notices, 5);
+}
+
+}  // namespace
+}  // namespace solvane
