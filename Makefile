@@ -74,3 +74,10 @@ format-check:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
+
+# Redraws the reviewed board pictures in tests/data/goldens; look at every one
+# before committing them.
+.PHONY: goldens
+goldens: configure
+	cmake --build $(BUILD) -j $(JOBS) --target board_test
+	cd $(BUILD) && SOLVANE_UPDATE_GOLDENS=1 ./tests/board/board_test --gtest_filter='Renders/BoardGolden.*'

@@ -40,6 +40,10 @@ Board options:
   --locale LOCALE  use another locale for dates
   --lat F --lon F  use another place (weather is fetched for it but not cached)
   --place NAME     show another place name
+  --png FILE       draw the board into a PNG image instead of printing it
+  --style S        with --png: glass (default), dark or light
+  --scheme S       with --png: light or dark surface for the glass style
+  --scale N        with --png: pixels per point, 1 to 4 (default 1)
 Colours are used on a terminal unless NO_COLOR is set.
 
 Commands:

@@ -1,10 +1,16 @@
 #include "cli/board_command.h"
 
+#include <QSaveFile>
+#include <QString>
+
 #include <charconv>
 #include <cmath>
 #include <ostream>
 
+#include "board/backdrop.h"
+#include "board/custom_icons.h"
 #include "cli/board_text.h"
+#include "core/util/enum_strings.h"
 #include "core/weather/weather_fetcher.h"
 
 namespace solvane::cli {
@@ -20,6 +26,11 @@ struct BoardOptions {
     std::optional<double> latitude;
     std::optional<double> longitude;
     std::optional<std::string> place;
+    // --png: the board drawn as the application's preview shows it.
+    std::optional<std::string> png;
+    std::optional<WidgetStyle> style;
+    std::optional<ColorScheme> scheme;
+    std::optional<double> scale;
 };
 
 std::optional<double> parseDegrees(const std::string& text, double limit) {
@@ -52,6 +63,32 @@ std::optional<BoardOptions> parseBoardOptions(const std::vector<std::string>& ar
             o.json = true;
         } else if (a == "--waybar") {
             o.waybar = true;
+        } else if (a == "--png" || a == "--style" || a == "--scheme" || a == "--scale") {
+            const auto v = value();
+            if (!v) {
+                return std::nullopt;
+            }
+            if (a == "--png") {
+                o.png = *v;
+            } else if (a == "--style") {
+                o.style = enumFromString<WidgetStyle>(*v);
+                if (!o.style) {
+                    error = "--style needs glass, dark or light, got \"" + *v + "\"";
+                    return std::nullopt;
+                }
+            } else if (a == "--scheme") {
+                o.scheme = enumFromString<ColorScheme>(*v);
+                if (!o.scheme) {
+                    error = "--scheme needs light or dark, got \"" + *v + "\"";
+                    return std::nullopt;
+                }
+            } else {
+                o.scale = parseDegrees(*v, 4);
+                if (!o.scale || *o.scale < 1) {
+                    error = "--scale needs a number from 1 to 4, got \"" + *v + "\"";
+                    return std::nullopt;
+                }
+            }
         } else if (a == "--at" || a == "--tz" || a == "--locale" || a == "--lat" || a == "--lon" ||
                    a == "--place") {
             const auto v = value();
@@ -92,6 +129,14 @@ std::optional<BoardOptions> parseBoardOptions(const std::vector<std::string>& ar
         error = "--lat and --lon go together";
         return std::nullopt;
     }
+    if ((o.style || o.scheme || o.scale) && !o.png) {
+        error = "--style, --scheme and --scale go with --png";
+        return std::nullopt;
+    }
+    if (o.png && (o.json || o.waybar)) {
+        error = "--png cannot be combined with --json or --waybar";
+        return std::nullopt;
+    }
     if (o.json && o.waybar) {
         error = "--json and --waybar cannot be combined";
         return std::nullopt;
@@ -122,6 +167,23 @@ std::optional<WeatherSnapshot> uncachedWeather(const WeatherServices& services,
     }
     snapshot->requested = source;
     return *snapshot;
+}
+
+// Writes through a temporary file renamed into place, so a reader never sees
+// half a picture and a failed write leaves any earlier one intact.
+bool writePng(const BoardData& board, const Calendar& calendar, const SharedStore& store,
+              const BoardOptions& o, std::string& error) {
+    const WidgetStyle style = o.style.value_or(WidgetStyle::glass);
+    const IconStore icons(store);
+    const QImage image =
+        renderBoardImage(board, calendar, style, o.scheme.value_or(previewScheme(style)),
+                         o.scale.value_or(1), &icons);
+    QSaveFile file(QString::fromStdString(*o.png));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        error = "cannot write " + *o.png + ": " + file.errorString().toStdString();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -169,7 +231,12 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
         overridden ? BoardData::assemble(store, now, std::nullopt, weather, *calendar, place)
                    : BoardData::assemble(store, now, std::nullopt, weather, *calendar);
 
-    if (options->json) {
+    if (options->png) {
+        if (!writePng(board, *calendar, store, *options, error)) {
+            err << "solvane-board: " << error << "\n";
+            return 2;
+        }
+    } else if (options->json) {
         out << boardJson(board, *calendar)
                    .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
             << "\n";

@@ -1,8 +1,12 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
+
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,5 +27,16 @@ int main(int argc, char** argv) {
         env.columns = size.ws_col;
     }
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // Only drawing a picture needs a GUI application (for fonts); without a
+    // display it draws offscreen, so the command works over SSH and in CI.
+    std::unique_ptr<QGuiApplication> gui;
+    if (std::find(args.begin(), args.end(), "--png") != args.end()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+    }
     return cli::run(args, env, std::cout, std::cerr);
 }

@@ -17,7 +17,7 @@
 namespace solvane {
 namespace {
 
-enum class Style { clock, clockAP, shortDate };
+enum class Style { clock, clockAP, shortDate, longDate };
 
 // Formatters are costly to build and not safe to share between threads while
 // formatting, so one of each style is kept per zone and locale, and every use
@@ -76,14 +76,17 @@ class FormatterCache {
                                                             status);
                 break;
             }
-            case Style::shortDate: {
+            case Style::shortDate:
+            case Style::longDate: {
                 std::unique_ptr<icu::DateTimePatternGenerator> generator(
                     icu::DateTimePatternGenerator::createInstance(locale, status));
                 if (U_FAILURE(status)) {
                     return nullptr;
                 }
-                const icu::UnicodeString pattern =
-                    generator->getBestPattern(UNICODE_STRING_SIMPLE("EEEMMMd"), status);
+                const icu::UnicodeString pattern = generator->getBestPattern(
+                    style == Style::longDate ? UNICODE_STRING_SIMPLE("EEEEMMMMd")
+                                             : UNICODE_STRING_SIMPLE("EEEMMMd"),
+                    status);
                 f = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
                 break;
             }
@@ -124,6 +127,10 @@ std::string clockTextAP(Instant t, const Calendar& calendar) {
 
 std::string shortDateLabel(Instant t, const Calendar& calendar) {
     return FormatterCache::shared().format(Style::shortDate, t, calendar);
+}
+
+std::string longDateLabel(Instant t, const Calendar& calendar) {
+    return FormatterCache::shared().format(Style::longDate, t, calendar);
 }
 
 std::string durationText(double seconds) {

@@ -5,6 +5,7 @@
 //   clockText(t, cal)        "6:05"        sunrise, sunset, golden hour
 //   clockTextAP(t, cal)      "6:05p"       moonrise, moonset
 //   shortDateLabel(t, cal)   "Fri, Dec 25" (en_US; the locale decides order)
+//   longDateLabel(t, cal)    "Friday, December 25"
 //   durationText(37500)      "10h 25m"
 //   relativeDayText(t, now, cal)  "today", "tomorrow", "in 5 days", "—"
 #pragma once
@@ -26,6 +27,10 @@ std::string clockTextAP(Instant t, const Calendar& calendar);
 // Abbreviated weekday, abbreviated month and day of the month, in the
 // locale's own order and punctuation.
 std::string shortDateLabel(Instant t, const Calendar& calendar);
+
+// Full weekday, full month and day of the month, in the locale's own order
+// and punctuation.
+std::string longDateLabel(Instant t, const Calendar& calendar);
 
 // Whole minutes, truncated toward zero: "45m" below an hour, else "10h 5m".
 // Non-finite input gives "—".

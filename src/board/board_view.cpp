@@ -1,0 +1,136 @@
+#include "board/board_view.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+
+#include "board/layout.h"
+#include "board/sky_cards.h"
+#include "core/time/text_format.h"
+
+namespace solvane {
+namespace {
+
+constexpr double kColumnSpacing = 12;
+constexpr double kBodySpacing = 22;
+constexpr double kCountdownWidth = 286;
+constexpr double kLabelPadding = 6;
+constexpr double kRowSpacing = 8;
+constexpr double kCaptionPadding = 10;
+constexpr double kHeaderGap = 8;
+constexpr double kWeatherHeight = 52;
+constexpr double kCardSpacing = 12;
+
+constexpr TextStyle kDateFont{12, FontWeight::medium};
+constexpr TextStyle kPlaceFont{12};
+constexpr TextStyle kCaptionFont{12};
+
+const QString& emptyCaptionText() {
+    static const QString text = QStringLiteral("Add countdowns in the Solvane app");
+    return text;
+}
+
+struct HeaderTexts {
+    QString date;
+    QString place;
+
+    HeaderTexts(const BoardData& data, const Calendar& calendar)
+        : date(QString::fromStdString(longDateLabel(data.date, calendar))),
+          place(QString::fromStdString(data.place)) {}
+};
+
+std::array<StackItem, 4> headerItems(const HeaderTexts& texts, const WeatherCredit& credit) {
+    return {textItem(texts.date, kDateFont), spacerItem(0), textItem(texts.place, kPlaceFont),
+            fixedItem(credit.sizeHint(), credit.baseline())};
+}
+
+const WeatherSnapshot* weatherOf(const BoardData& data) {
+    return data.weather ? &*data.weather : nullptr;
+}
+
+}  // namespace
+
+BoardLayout SolvaneView::layout(const QRectF& rect, const BoardData& data,
+                                const Calendar& calendar) {
+    BoardLayout out;
+    const HeaderTexts texts(data, calendar);
+    const WeatherCredit credit{weatherOf(data)};
+    const auto header = headerItems(texts, credit);
+    out.header = QRectF(
+        rect.topLeft(),
+        QSizeF(rect.width(), rowSize(header, kHeaderGap, CrossAlign::firstBaseline).height()));
+    const auto headerFrames = layoutRow(out.header, header, kHeaderGap, CrossAlign::firstBaseline);
+    out.date = headerFrames[0];
+    out.place = headerFrames[2];
+    out.credit = headerFrames[3];
+
+    const double bodyTop = out.header.bottom() + kColumnSpacing;
+    const double bodyHeight = std::max(0.0, rect.bottom() - bodyTop);
+    out.countdownColumn = QRectF(rect.left(), bodyTop, kCountdownWidth, bodyHeight);
+
+    const SectionLabel label{QStringLiteral("Countdowns")};
+    out.countdownLabel =
+        QRectF(out.countdownColumn.topLeft(), QSizeF(kCountdownWidth, label.sizeHint().height()));
+    double y = out.countdownLabel.bottom() + kLabelPadding + kRowSpacing;
+    const std::size_t shown = std::min(data.countdowns.size(), kMaxRows);
+    for (std::size_t i = 0; i < shown; ++i) {
+        out.hairlines.emplace_back(rect.left(), y, kCountdownWidth, Hairline::kHeight);
+        y += Hairline::kHeight + kRowSpacing;
+        const double h = CountdownRow{data.countdowns[i]}.height();
+        out.rows.emplace_back(rect.left(), y, kCountdownWidth, h);
+        y += h + kRowSpacing;
+    }
+    if (data.countdowns.empty()) {
+        out.hairlines.emplace_back(rect.left(), y, kCountdownWidth, Hairline::kHeight);
+        y += Hairline::kHeight + kRowSpacing + kCaptionPadding;
+        out.emptyCaption = QRectF(rect.left(), y, kCountdownWidth, lineHeight(kCaptionFont));
+    }
+
+    const double rightLeft = out.countdownColumn.right() + kBodySpacing;
+    const double rightWidth = std::max(0.0, rect.right() - rightLeft);
+    out.weather = QRectF(rightLeft, bodyTop, rightWidth, kWeatherHeight);
+    const double cardWidth = std::max(0.0, (rightWidth - kCardSpacing) / 2);
+    const double cardHeight = std::max(SunCard{data.sky, calendar}.sizeHint().height(),
+                                       MoonCard{data.sky, data.date, calendar}.sizeHint().height());
+    const double cardTop = out.weather.bottom() + kColumnSpacing;
+    out.sun = QRectF(rightLeft, cardTop, cardWidth, cardHeight);
+    out.moon = QRectF(out.sun.right() + kCardSpacing, cardTop, cardWidth, cardHeight);
+    return out;
+}
+
+void SolvaneView::paint(QPainter& painter, const QRectF& rect, const BoardData& data,
+                        const PaintContext& ctx, const Calendar& calendar) const {
+    if (!isDrawable(rect)) {
+        return;
+    }
+    const BoardLayout l = layout(rect, data, calendar);
+    const HeaderTexts texts(data, calendar);
+    const QColor fg = ctx.color(ctx.palette.fg);
+    const QColor muted = ctx.color(ctx.palette.muted);
+
+    painter.save();
+    drawLine(painter, l.date, fitLine(texts.date, kDateFont, l.date.width()), fg);
+    drawLine(painter, l.place, fitLine(texts.place, kPlaceFont, l.place.width()), muted,
+             TextAlign::trailing);
+    WeatherCredit{weatherOf(data)}.paint(painter, l.credit, ctx);
+
+    SectionLabel{QStringLiteral("Countdowns")}.paint(painter, l.countdownLabel, ctx);
+    for (const QRectF& rule : l.hairlines) {
+        Hairline{}.paint(painter, rule, ctx);
+    }
+    for (std::size_t i = 0; i < l.rows.size(); ++i) {
+        CountdownRow{data.countdowns[i]}.paint(painter, l.rows[i], ctx);
+    }
+    if (l.emptyCaption) {
+        drawLine(painter, *l.emptyCaption,
+                 fitLine(emptyCaptionText(), kCaptionFont, l.emptyCaption->width()), muted);
+    }
+
+    WeatherHeader{weatherOf(data), data.unit, true}.paint(painter, l.weather, ctx);
+    SunCard{data.sky, calendar}.paint(painter, l.sun, ctx);
+    MoonCard{data.sky, data.date, calendar}.paint(painter, l.moon, ctx);
+    painter.restore();
+}
+
+}  // namespace solvane

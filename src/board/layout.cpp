@@ -1,0 +1,293 @@
+#include "board/layout.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace solvane {
+namespace {
+
+enum class Axis { horizontal, vertical };
+
+double along(QSizeF s, Axis axis) {
+    return axis == Axis::horizontal ? s.width() : s.height();
+}
+double across(QSizeF s, Axis axis) {
+    return axis == Axis::horizontal ? s.height() : s.width();
+}
+
+double finiteOr(double value, double fallback) {
+    return std::isfinite(value) ? value : fallback;
+}
+
+bool shrinks(const StackItem& item) {
+    return item.compressible && !item.flexible;
+}
+
+// Takes `shortage` from the compressible items in proportion to their
+// lengths; an item that reaches its minimum stops giving and the others share
+// what it could not give. When all are at their minimums and room is still
+// short, they give up their minimums too, proportionally again.
+void shrink(std::span<const StackItem> items, std::vector<double>& lengths, double shortage) {
+    std::vector<bool> atMinimum(items.size(), false);
+    for (std::size_t round = 0; round <= items.size() && shortage > 1e-9; ++round) {
+        double giving = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            giving += shrinks(items[i]) && !atMinimum[i] ? lengths[i] : 0;
+        }
+        if (giving <= 0) {
+            break;
+        }
+        double given = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (!shrinks(items[i]) || atMinimum[i]) {
+                continue;
+            }
+            const double floor = std::clamp(finiteOr(items[i].minimum, 0), 0.0, lengths[i]);
+            const double share = std::min(lengths[i] - floor, shortage * lengths[i] / giving);
+            atMinimum[i] = lengths[i] - share <= floor;
+            lengths[i] -= share;
+            given += share;
+        }
+        shortage -= given;
+    }
+    double giving = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        giving += shrinks(items[i]) ? lengths[i] : 0;
+    }
+    if (shortage > 1e-9 && giving > 0) {
+        const double keep = std::max(0.0, 1.0 - shortage / giving);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            lengths[i] *= shrinks(items[i]) ? keep : 1.0;
+        }
+    }
+}
+
+// Lengths along the axis for `available` room.
+std::vector<double> distribute(std::span<const StackItem> items, double spacing, Axis axis,
+                               double available) {
+    std::vector<double> lengths;
+    lengths.reserve(items.size());
+    double used = spacing * static_cast<double>(items.empty() ? 0 : items.size() - 1);
+    double compressible = 0;
+    int flexible = 0;
+    for (const StackItem& item : items) {
+        const double length = std::max(0.0, finiteOr(along(item.size, axis), 0));
+        lengths.push_back(length);
+        used += length;
+        flexible += item.flexible ? 1 : 0;
+        compressible += shrinks(item) ? length : 0;
+    }
+    if (!std::isfinite(available)) {
+        return lengths;
+    }
+    const double room = available - used;
+    if (room >= 0 && flexible > 0) {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].flexible) {
+                lengths[i] += room / flexible;
+            }
+        }
+    } else if (room < 0 && compressible > 0) {
+        shrink(items, lengths, -room);
+    }
+    return lengths;
+}
+
+double maxBaseline(std::span<const StackItem> items) {
+    double top = 0;
+    for (const StackItem& item : items) {
+        top = std::max(top, finiteOr(item.baseline, 0));
+    }
+    return top;
+}
+
+// The height of a row whose items hang from one baseline.
+double baselineGroupHeight(std::span<const StackItem> items) {
+    const double base = maxBaseline(items);
+    double height = 0;
+    for (const StackItem& item : items) {
+        height = std::max(height, base - finiteOr(item.baseline, 0) + item.size.height());
+    }
+    return height;
+}
+
+std::vector<QRectF> layoutStack(const QRectF& bounds, std::span<const StackItem> items,
+                                double spacing, CrossAlign align, Axis axis) {
+    spacing = std::max(0.0, finiteOr(spacing, 0));
+    const bool row = axis == Axis::horizontal;
+    const double start = row ? bounds.left() : bounds.top();
+    const double crossStart = row ? bounds.top() : bounds.left();
+    const double crossRoom = row ? bounds.height() : bounds.width();
+    const std::vector<double> lengths =
+        distribute(items, spacing, axis, row ? bounds.width() : bounds.height());
+
+    const bool onBaseline = row && align == CrossAlign::firstBaseline;
+    const double base = maxBaseline(items);
+    const double groupTop =
+        crossStart + (onBaseline ? (crossRoom - baselineGroupHeight(items)) / 2 : 0);
+
+    std::vector<QRectF> frames;
+    frames.reserve(items.size());
+    double position = start;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const StackItem& item = items[i];
+        double extent = std::max(0.0, finiteOr(across(item.size, axis), 0));
+        if (item.compressible && crossRoom >= 0) {
+            extent = std::min(extent, crossRoom);
+        }
+        double offset = crossStart;
+        if (onBaseline) {
+            offset = groupTop + base - finiteOr(item.baseline, 0);
+        } else if (align == CrossAlign::center) {
+            offset = crossStart + (crossRoom - extent) / 2;
+        } else if (align == CrossAlign::trailing) {
+            offset = crossStart + crossRoom - extent;
+        }
+        frames.push_back(row ? QRectF(position, offset, lengths[i], extent)
+                             : QRectF(offset, position, extent, lengths[i]));
+        position += lengths[i] + spacing;
+    }
+    return frames;
+}
+
+QSizeF stackSize(std::span<const StackItem> items, double spacing, Axis axis) {
+    double length = spacing * static_cast<double>(items.empty() ? 0 : items.size() - 1);
+    double extent = 0;
+    for (const StackItem& item : items) {
+        length += std::max(0.0, finiteOr(along(item.size, axis), 0));
+        extent = std::max(extent, finiteOr(across(item.size, axis), 0));
+    }
+    return axis == Axis::horizontal ? QSizeF(length, extent) : QSizeF(extent, length);
+}
+
+}  // namespace
+
+bool isDrawable(const QRectF& rect) {
+    return std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width()) &&
+           std::isfinite(rect.height()) && rect.width() >= 0 && rect.height() >= 0;
+}
+
+StackItem fixedItem(QSizeF size, double baseline) {
+    return StackItem{size, baseline, false, false, 0};
+}
+
+StackItem spacerItem(double minimum) {
+    return StackItem{QSizeF(minimum, minimum), 0, true, false, 0};
+}
+
+StackItem textItem(const QString& text, const TextStyle& font, double minScale) {
+    const double width = textWidth(text, font);
+    const double scale = std::isfinite(minScale) ? std::clamp(minScale, 0.0, 1.0) : 0.0;
+    // Measured rather than multiplied: type is set in whole pixels, and the
+    // shrunk text must fit the minimum exactly.
+    const double minimum = scale > 0 ? std::min(width, textWidth(text, font.scaled(scale))) : 0;
+    return StackItem{QSizeF(width, lineHeight(font)), ascent(font), false, true, minimum};
+}
+
+std::vector<QRectF> layoutRow(const QRectF& bounds, std::span<const StackItem> items,
+                              double spacing, CrossAlign align) {
+    return layoutStack(bounds, items, spacing, align, Axis::horizontal);
+}
+
+std::vector<QRectF> layoutColumn(const QRectF& bounds, std::span<const StackItem> items,
+                                 double spacing, CrossAlign align) {
+    return layoutStack(bounds, items, spacing,
+                       align == CrossAlign::firstBaseline ? CrossAlign::leading : align,
+                       Axis::vertical);
+}
+
+QSizeF rowSize(std::span<const StackItem> items, double spacing, CrossAlign align) {
+    QSizeF size = stackSize(items, std::max(0.0, finiteOr(spacing, 0)), Axis::horizontal);
+    if (align == CrossAlign::firstBaseline) {
+        size.setHeight(baselineGroupHeight(items));
+    }
+    return size;
+}
+
+QSizeF columnSize(std::span<const StackItem> items, double spacing) {
+    return stackSize(items, std::max(0.0, finiteOr(spacing, 0)), Axis::vertical);
+}
+
+double rowBaseline(std::span<const StackItem> items, CrossAlign align) {
+    if (align == CrossAlign::firstBaseline) {
+        return maxBaseline(items);
+    }
+    const double height = rowSize(items, 0, align).height();
+    for (const StackItem& item : items) {
+        if (item.baseline > 0) {
+            const double extent = item.size.height();
+            const double top = align == CrossAlign::center     ? (height - extent) / 2
+                               : align == CrossAlign::trailing ? height - extent
+                                                               : 0;
+            return top + item.baseline;
+        }
+    }
+    return height;
+}
+
+double textWidth(const QString& text, const TextStyle& font) {
+    return text.isEmpty() ? 0 : boardFontMetrics(font).horizontalAdvance(text);
+}
+
+double lineHeight(const TextStyle& font) {
+    const QFontMetricsF m = boardFontMetrics(font);
+    return m.ascent() + m.descent();
+}
+
+double ascent(const TextStyle& font) {
+    return boardFontMetrics(font).ascent();
+}
+
+FittedLine fitLine(const QString& text, const TextStyle& font, double width, double minScale) {
+    if (!(std::isfinite(width) && width > 0) || text.isEmpty()) {
+        return {QString(), font, 0};
+    }
+    const double natural = textWidth(text, font);
+    if (natural <= width) {
+        return {text, font, natural};
+    }
+    const double floor = std::isfinite(minScale) ? std::clamp(minScale, 0.01, 1.0) : 1.0;
+    double scale = std::max(floor, width / natural);
+    TextStyle shrunk = font.scaled(scale);
+    double shrunkWidth = textWidth(text, shrunk);
+    // Type is set in whole pixels, so a shrunk size can round up past the
+    // room; a point less at a time fixes that while the floor allows.
+    for (int step = 0; step < 8 && shrunkWidth > width; ++step) {
+        const double smaller = (shrunk.size - 1) / font.size;
+        if (smaller < floor) {
+            break;
+        }
+        shrunk = font.scaled(smaller);
+        shrunkWidth = textWidth(text, shrunk);
+    }
+    if (shrunkWidth <= width) {
+        return {text, shrunk, shrunkWidth};
+    }
+    const QString cut = boardFontMetrics(shrunk).elidedText(text, Qt::ElideRight, width);
+    return {cut, shrunk, textWidth(cut, shrunk)};
+}
+
+void drawLine(QPainter& painter, const QRectF& frame, const FittedLine& line, const QColor& color,
+              TextAlign align) {
+    if (line.text.isEmpty() || !isDrawable(frame)) {
+        return;
+    }
+    const QFontMetricsF metrics = boardFontMetrics(line.font);
+    const double top = frame.center().y() - (metrics.ascent() + metrics.descent()) / 2;
+    double x = frame.left();
+    if (align == TextAlign::trailing) {
+        x = frame.right() - line.width;
+    } else if (align == TextAlign::center) {
+        x = frame.left() + (frame.width() - line.width) / 2;
+    }
+    painter.save();
+    painter.setFont(boardFont(line.font, painter.device()));
+    painter.setPen(color);
+    painter.drawText(QPointF(x, top + metrics.ascent()), line.text);
+    painter.restore();
+}
+
+}  // namespace solvane

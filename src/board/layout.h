@@ -1,0 +1,95 @@
+// Stacks: the few layout rules the board's components are described in.
+//
+// A stack places items one after another along its axis (left to right in a
+// row, top to bottom in a column) with fixed spacing between neighbours,
+// packed from the start of its bounds. Each item has a natural size. A
+// flexible item (a spacer) takes an equal share of the room the others leave,
+// never less than its natural length. When the room is short, compressible
+// items (one-line texts) give up length in proportion to their natural
+// length, down to their own minimum, and below it only when all are there;
+// other items keep theirs and may overflow the bounds. Across the axis an
+// item keeps its natural extent, cut to the bounds when compressible, and
+// sits at the leading edge (top or left), the centre or the trailing edge; a
+// row can instead line up its items' first text baselines, the group centred
+// in the bounds.
+//
+// Texts are one line: fitLine shrinks a font down to a minimum scale until
+// the text fits, then cuts what still does not fit with an ellipsis.
+//
+//   std::array items = {fixedItem({32, 32}), textItem("Label", font), spacerItem(8)};
+//   std::vector<QRectF> frames = layoutRow(bounds, items, 12, CrossAlign::center);
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <span>
+#include <vector>
+
+#include "board/fonts.h"
+
+class QColor;
+class QPainter;
+
+namespace solvane {
+
+enum class CrossAlign { leading, center, trailing, firstBaseline };
+
+// A rectangle with finite corners and a non-negative size: one that painting
+// can use. Paint functions draw nothing in any other.
+bool isDrawable(const QRectF& rect);
+
+struct StackItem {
+    QSizeF size;            // natural size; for a spacer, the minimum along the axis
+    double baseline = 0;    // first text baseline below the item's top
+    bool flexible = false;  // a spacer
+    bool compressible = false;
+    double minimum = 0;  // the shortest a compressible item gets along the axis
+};
+
+StackItem fixedItem(QSizeF size, double baseline = 0);
+StackItem spacerItem(double minimum = 0);
+// A one-line text's natural size, baseline at its ascent; compressible down
+// to `minScale` of its width (the scale it may shrink to before it is cut).
+StackItem textItem(const QString& text, const TextStyle& font, double minScale = 0);
+
+// Frames for `items` in order, laid out inside `bounds`. A column treats
+// firstBaseline as leading.
+std::vector<QRectF> layoutRow(const QRectF& bounds, std::span<const StackItem> items,
+                              double spacing, CrossAlign align);
+std::vector<QRectF> layoutColumn(const QRectF& bounds, std::span<const StackItem> items,
+                                 double spacing, CrossAlign align);
+
+// The natural size of a stack: lengths and spacing summed along the axis, the
+// largest extent across it (for baseline rows, the baseline group's height).
+QSizeF rowSize(std::span<const StackItem> items, double spacing, CrossAlign align);
+QSizeF columnSize(std::span<const StackItem> items, double spacing);
+// The first baseline of a row of `items`, below the row's top.
+double rowBaseline(std::span<const StackItem> items, CrossAlign align);
+
+double textWidth(const QString& text, const TextStyle& font);
+double lineHeight(const TextStyle& font);  // ascent + descent
+double ascent(const TextStyle& font);
+
+// A line of text as it fits a width.
+struct FittedLine {
+    QString text;    // the text, or its head and "…"
+    TextStyle font;  // the font, possibly shrunk
+    double width = 0;
+};
+
+// `text` in `font` fitted to `width`: shrunk by no more than to `minScale`
+// of its size, then cut with an ellipsis. A width that is not a positive
+// finite number leaves nothing.
+FittedLine fitLine(const QString& text, const TextStyle& font, double width, double minScale = 1.0);
+
+enum class TextAlign { leading, center, trailing };
+
+// Draws a fitted line in `frame`: its line box centred vertically (a line
+// that was not shrunk and a frame of its line height put the baseline at the
+// frame's top plus the ascent), aligned horizontally as asked.
+void drawLine(QPainter& painter, const QRectF& frame, const FittedLine& line, const QColor& color,
+              TextAlign align = TextAlign::leading);
+
+}  // namespace solvane

@@ -1,0 +1,246 @@
+// The full board: its layout rules, the standalone surfaces it is drawn on,
+// and whole renders held against reviewed pictures.
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "board/backdrop.h"
+#include "board/board_view.h"
+#include "board/canvas.h"
+#include "board/components.h"
+#include "board/sky_cards.h"
+
+namespace solvane {
+namespace {
+
+using testing::pixelAt;
+using testing::render;
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+Instant at(const char* iso) {
+    return *parseIso8601(iso);
+}
+
+WeatherSnapshot sampleWeather() {
+    WeatherSnapshot w;
+    w.fetched = at("2025-06-14T15:00:00-04:00");
+    w.latitude = 40.68;
+    w.longitude = -73.94;
+    w.temperatureC = 24.4;
+    w.feelsLikeC = 25.1;
+    w.highC = 27.2;
+    w.lowC = 18.3;
+    w.condition = "Partly Cloudy";
+    w.symbol = "cloud.sun";
+    w.windKph = 14;
+    w.windDirection = 200;
+    w.cloudCover = 38;
+    return w;
+}
+
+std::vector<CountdownDisplay> sampleRows(std::size_t n) {
+    const std::vector<CountdownDisplay> all = {
+        {{},
+         "Summer Fridays",
+         "beach.umbrella",
+         {},
+         5,
+         "of 12 days",
+         "Until Fri, Aug 29",
+         0.42,
+         {}},
+        {{}, "Fourth of July", "sparkles", {}, 20, "days", "Fri, Jul 4", {}, {}},
+        {{}, "Fall back", "clock.arrow.circlepath", {}, 21, "weeks", "Sun, Nov 2", {}, {}},
+        {{}, "Winter solstice", "snowflake", {}, 190, "days", "Sun, Dec 21", {}, {}},
+        {{}, "Mom's birthday", "gift", {}, 244, "days", "Fri, Feb 13", {}, {}},
+        {{}, "Lease renewal", "house", {}, 300, "days", "Fri, Apr 10", {}, {}},
+    };
+    return {all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min(n, all.size()))};
+}
+
+BoardData sampleBoard(bool day, bool weather, std::size_t rows = 5) {
+    BoardData b;
+    b.date = at(day ? "2025-06-14T15:30:00-04:00" : "2025-06-14T22:45:00-04:00");
+    b.countdowns = sampleRows(rows);
+    if (weather) {
+        b.weather = sampleWeather();
+    }
+    b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, newYork());
+    b.place = "Brooklyn";
+    b.unit = TempUnit::fahrenheit;
+    return b;
+}
+
+const QRectF kBoardRect(QPointF(18, 18), SolvaneView::naturalSize());
+
+TEST(BoardLayout, ShowsAtMostFourRowsInOrderWithinTheBoard) {
+    const BoardData board = sampleBoard(true, true, 6);
+    const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
+    ASSERT_EQ(l.rows.size(), 4u);
+    ASSERT_EQ(l.hairlines.size(), 4u);
+    EXPECT_FALSE(l.emptyCaption.has_value());
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_LT(l.hairlines[i].bottom(), l.rows[i].top() + 0.01) << i;
+        if (i > 0) {
+            EXPECT_GT(l.hairlines[i].top(), l.rows[i - 1].bottom()) << i;
+        }
+        EXPECT_EQ(l.rows[i].width(), 286);
+    }
+    EXPECT_LE(l.rows.back().bottom(), kBoardRect.bottom());
+    EXPECT_LE(l.sun.bottom(), kBoardRect.bottom());
+    EXPECT_LE(l.moon.right(), kBoardRect.right() + 0.01);
+    EXPECT_GE(l.sun.left(), l.countdownColumn.right() + 22 - 0.01);
+    EXPECT_EQ(l.weather.height(), 52);
+    EXPECT_LT(l.header.bottom(), l.countdownLabel.top());
+}
+
+TEST(BoardLayout, EmptyBoardShowsOneRuleAndTheCaption) {
+    const BoardData board = sampleBoard(true, true, 0);
+    const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
+    EXPECT_TRUE(l.rows.empty());
+    ASSERT_EQ(l.hairlines.size(), 1u);
+    ASSERT_TRUE(l.emptyCaption.has_value());
+    EXPECT_GE(l.emptyCaption->top(), l.hairlines[0].bottom() + 10);
+}
+
+// The weather area of a board without weather is exactly the "Weather
+// unavailable" header, and the sky panels are there regardless.
+TEST(BoardView, WithoutWeatherShowsUnavailableAndStillTheSkyPanels) {
+    const BoardData board = sampleBoard(true, false);
+    const PaintContext ctx{Palette::forStyle(WidgetStyle::dark), ColorScheme::dark};
+    const QColor background(22, 22, 24);
+    const QSizeF size = SolvaneView::kWidgetSize;
+    const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
+    const QImage whole = render(size, 1, background, [&](QPainter& p) {
+        SolvaneView{}.paint(p, kBoardRect, board, ctx, newYork());
+    });
+    const QImage alone = render(size, 1, background, [&](QPainter& p) {
+        WeatherHeader{nullptr, board.unit, true}.paint(p, l.weather, ctx);
+    });
+    const QRect area = l.weather.toAlignedRect();
+    EXPECT_EQ(whole.copy(area), alone.copy(area));
+    EXPECT_GT(testing::inkedPixels(alone.copy(area), background), 50);
+
+    const QColor panel = ctx.color(ctx.palette.panel);
+    for (const QRectF& card : {l.sun, l.moon}) {
+        EXPECT_EQ(pixelAt(whole, card.topLeft() + QPointF(6, card.height() / 2)), panel);
+        EXPECT_EQ(pixelAt(whole, card.topRight() + QPointF(-6, card.height() / 2)), panel);
+    }
+}
+
+TEST(SkyCards, FiguresAndFallbacks) {
+    SkySnapshot sky;
+    sky.moonFraction = 0.997;
+    EXPECT_EQ(moonLitText(sky), "99% lit");
+    EXPECT_EQ(dayLengthText(sky), "0m light");
+    sky.sunrise = at("2025-06-14T05:24:00-04:00");
+    EXPECT_EQ(dayLengthText(sky), "0m light");
+    sky.sunset = at("2025-06-14T20:29:30-04:00");
+    EXPECT_EQ(dayLengthText(sky), "15h 5m light");
+    // An empty snapshot still lays out: every time reads "—".
+    const SkySnapshot empty;
+    EXPECT_GT((SunCard{empty, newYork()}.sizeHint().width()), 100);
+    EXPECT_GT((MoonCard{empty, *sky.sunset, newYork()}.sizeHint().height()), 140);
+}
+
+TEST(BoardBackdrop, CardColoursOfEachStyle) {
+    const BoardData board = sampleBoard(true, true);
+    const QImage dark = renderBoardImage(board, newYork(), WidgetStyle::dark, ColorScheme::dark, 1);
+    const QImage light =
+        renderBoardImage(board, newYork(), WidgetStyle::light, ColorScheme::light, 1);
+    const QImage glass =
+        renderBoardImage(board, newYork(), WidgetStyle::glass, ColorScheme::dark, 1);
+    ASSERT_EQ(dark.size(), QSize(724, 360));
+    ASSERT_EQ(glass.size(), QSize(768, 404));
+
+    // Inside the card's padding, clear of the board's content.
+    const QPointF inside(8, 200);
+    EXPECT_EQ(pixelAt(dark, inside), QColor(22, 22, 24));
+    EXPECT_EQ(pixelAt(light, inside), QColor(243, 242, 238));
+    EXPECT_EQ(pixelAt(dark, {1, 1}).alpha(), 0);  // outside the rounded corner
+    // The light card's inner border darkens its very edge.
+    EXPECT_LT(pixelAt(light, {0.5, 200}).red(), 235);
+
+    // Glass: the teal wallpaper around the card, a darker frosted card over it.
+    const QColor wallpaper = pixelAt(glass, {6, 390});
+    EXPECT_GT(wallpaper.green(), wallpaper.red() + 30);
+    EXPECT_EQ(wallpaper.alpha(), 255);
+    const QColor frosted = pixelAt(glass, {22 + 8, 22 + 300});
+    EXPECT_LT(frosted.lightness(), pixelAt(glass, {22 - 14, 22 + 300}).lightness());
+    EXPECT_EQ(previewScheme(WidgetStyle::light), ColorScheme::light);
+    EXPECT_EQ(previewScheme(WidgetStyle::glass), ColorScheme::dark);
+}
+
+// Whole renders compared with reviewed pictures in tests/data/goldens. Font
+// rasterisation differs a little between machines, so a few pixels may be
+// off. SOLVANE_UPDATE_GOLDENS=1 rewrites the pictures instead (then look at
+// them before committing).
+struct GoldenCase {
+    const char* name;
+    WidgetStyle style;
+    bool weather;
+    bool day;
+    std::size_t rows;
+};
+
+class BoardGolden : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(BoardGolden, MatchesReviewedRender) {
+    const GoldenCase& c = GetParam();
+    const BoardData board = sampleBoard(c.day, c.weather, c.rows);
+    const QImage actual = renderBoardImage(board, newYork(), c.style, previewScheme(c.style), 1)
+                              .convertToFormat(QImage::Format_ARGB32);
+    const QString path =
+        QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/") + c.name + QStringLiteral(".png");
+    const char* update = std::getenv("SOLVANE_UPDATE_GOLDENS");
+    if (update != nullptr && std::string(update) == "1") {
+        QDir().mkpath(QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens"));
+        ASSERT_TRUE(actual.save(path, "png")) << path.toStdString();
+        return;
+    }
+    const QImage expected(path);
+    ASSERT_FALSE(expected.isNull())
+        << "missing " << path.toStdString() << " (make goldens writes it)";
+    const QImage want = expected.convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(want.size(), actual.size());
+    int off = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(want.constScanLine(y));
+        for (int x = 0; x < actual.width(); ++x) {
+            const int d = std::max(
+                {std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                 std::abs(qBlue(a[x]) - qBlue(b[x])), std::abs(qAlpha(a[x]) - qAlpha(b[x]))});
+            off += d > 40 ? 1 : 0;
+        }
+    }
+    const int allowed = actual.width() * actual.height() / 100;
+    EXPECT_LE(off, allowed) << c.name << ": " << off << " pixels differ";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Renders, BoardGolden,
+    ::testing::Values(
+        GoldenCase{"board-glass-weather-day", WidgetStyle::glass, true, true, 5},
+        GoldenCase{"board-glass-noweather-night", WidgetStyle::glass, false, false, 3},
+        GoldenCase{"board-dark-weather-night", WidgetStyle::dark, true, false, 5},
+        GoldenCase{"board-dark-noweather-day", WidgetStyle::dark, false, true, 0},
+        GoldenCase{"board-light-weather-day", WidgetStyle::light, true, true, 5},
+        GoldenCase{"board-light-noweather-night", WidgetStyle::light, false, false, 2}),
+    [](const auto& info) {
+        std::string n = info.param.name;
+        std::replace(n.begin(), n.end(), '-', '_');
+        return n;
+    });
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,147 @@
+#include "board/symbols.h"
+
+#include <QFontMetricsF>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "board/canvas.h"
+#include "board/fonts.h"
+#include "board/symbol_library.h"
+#include "core/model/countdown.h"
+#include "core/model/presets.h"
+#include "core/weather/open_meteo.h"
+#include "platform/weatherkit/conditions.h"
+
+namespace solvane {
+namespace {
+
+using testing::inkedPixels;
+using testing::render;
+
+std::set<std::string> namesTheSystemUses() {
+    std::set<std::string> names;
+    for (std::string_view name : SymbolLibrary::all()) {
+        names.emplace(name);
+    }
+    for (std::string_view name : platform::weatherKitSymbolNames()) {
+        names.emplace(name);
+    }
+    for (const auto& condition : platform::weatherKitConditions()) {
+        names.emplace(condition.daySymbol);
+        names.emplace(condition.nightSymbol);
+    }
+    for (std::int64_t code = -1; code <= 100; ++code) {
+        names.emplace(openMeteoConditionSymbol(code, true));
+        names.emplace(openMeteoConditionSymbol(code, false));
+    }
+    const auto calendar = Calendar::make("America/New_York", "en_US");
+    for (const auto& preset : catalogue(*calendar)) {
+        names.emplace(preset.symbol);
+    }
+    names.emplace(Countdown{}.symbol);
+    // The board's own and the application's.
+    for (const char* name : {"cloud", "sunrise", "sunset", "arrow.up", "arrow.down", "calendar",
+                             "plus", "location", "moon", "sun.max", "gift"}) {
+        names.emplace(name);
+    }
+    return names;
+}
+
+TEST(Symbols, EveryNameTheSystemUsesHasAGlyph) {
+    const auto names = namesTheSystemUses();
+    EXPECT_GE(names.size(), 170u);
+    for (const std::string& name : names) {
+        EXPECT_TRUE(symbolCodepoint(name).has_value()) << name;
+    }
+}
+
+// Shaping the Material icon's name through the font's ligatures must give the
+// glyph the table's codepoint gives, so a wrong codepoint cannot hide behind a
+// right-looking name; and every glyph must leave ink.
+TEST(Symbols, EachGlyphIsItsMaterialIconAndDrawsInk) {
+    ASSERT_FALSE(boardFontFamilies().symbols.isEmpty()) << "the Material Icons font is missing";
+    const QFont font = symbolFont(48);
+    const QRawFont raw = QRawFont::fromFont(font);
+    ASSERT_TRUE(raw.isValid());
+    for (const SymbolGlyph& entry : symbolGlyphs()) {
+        const QString glyph = QString::fromUcs4(&entry.codepoint, 1);
+        const auto byCodepoint = raw.glyphIndexesForString(glyph);
+        ASSERT_EQ(byCodepoint.size(), 1) << entry.name;
+        EXPECT_TRUE(raw.supportsCharacter(entry.codepoint)) << entry.name;
+
+        QTextLayout layout(QString::fromLatin1(entry.material.data(),
+                                               static_cast<qsizetype>(entry.material.size())),
+                           font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const auto runs = layout.glyphRuns();
+        ASSERT_EQ(runs.size(), 1) << entry.name;
+        EXPECT_EQ(runs[0].glyphIndexes(), byCodepoint)
+            << entry.name << " is not " << entry.material;
+
+        const QImage image = render({24, 24}, 1, Qt::white, [&](QPainter& p) {
+            drawSymbol(p, entry.name, QRectF(0, 0, 24, 24), 18, Qt::black);
+        });
+        EXPECT_GT(inkedPixels(image, Qt::white), 15) << entry.name;
+    }
+}
+
+TEST(Symbols, UnknownNamesDrawNothing) {
+    for (const char* name : {"", "no.such.symbol", "Cloud", "cloud "}) {
+        EXPECT_FALSE(symbolCodepoint(name)) << name;
+        const QImage image = render({24, 24}, 1, Qt::white, [&](QPainter& p) {
+            drawSymbol(p, name, QRectF(0, 0, 24, 24), 18, Qt::black);
+        });
+        EXPECT_EQ(inkedPixels(image, Qt::white), 0) << name;
+    }
+}
+
+TEST(Symbols, GlyphSitsCentredInItsBox) {
+    const QImage image = render({60, 40}, 2, Qt::white, [](QPainter& p) {
+        drawSymbol(p, "plus", QRectF(10, 0, 40, 40), 20, Qt::black);
+    });
+    // The plus's arms cross at the box centre (30, 20); its ends stay inside.
+    EXPECT_LT(testing::pixelAt(image, {30, 20}, 2).lightness(), 60);
+    EXPECT_EQ(testing::pixelAt(image, {12, 20}, 2), QColor(Qt::white));
+    EXPECT_EQ(testing::pixelAt(image, {30, 2}, 2), QColor(Qt::white));
+}
+
+TEST(SymbolLibrary, HoldsTheCatalogueInOrderEachNameOnce) {
+    ASSERT_EQ(SymbolLibrary::groups().size(), 7u);
+    std::size_t total = 0;
+    for (const auto& group : SymbolLibrary::groups()) {
+        total += group.symbols.size();
+    }
+    EXPECT_EQ(total, 148u);
+    const auto all = SymbolLibrary::all();
+    ASSERT_EQ(all.size(), 148u);
+    EXPECT_EQ(all.front(), "calendar");
+    EXPECT_EQ(all[18], "sun.max");
+    EXPECT_EQ(all.back(), "checkmark.seal");
+    EXPECT_EQ(std::set<std::string_view>(all.begin(), all.end()).size(), 148u);
+}
+
+TEST(SymbolLibrary, SearchFindsNamesInCatalogueOrder) {
+    using Names = std::vector<std::string_view>;
+    const auto all = SymbolLibrary::all();
+    EXPECT_EQ(SymbolLibrary::search(""), Names(all.begin(), all.end()));
+    EXPECT_EQ(SymbolLibrary::search(" \t "), Names(all.begin(), all.end()));
+    for (const char* query : {"Cloud Sun", "cloud sun", "cloudsun"}) {
+        EXPECT_EQ(SymbolLibrary::search(query), Names{"cloud.sun"}) << query;
+    }
+    EXPECT_EQ(SymbolLibrary::search("figure"),
+              (Names{"figure.hiking", "figure.walk", "figure.run", "figure.yoga",
+                     "figure.skiing.downhill", "figure.surfing"}));
+    EXPECT_EQ(SymbolLibrary::search("  Moon\t"),
+              (Names{"moon", "moon.stars", "moon.circle", "cloud.moon"}));
+    EXPECT_TRUE(SymbolLibrary::search("zeppelin").empty());
+}
+
+}  // namespace
+}  // namespace solvane
