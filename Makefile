@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 30
 CMAKE_FLAGS ?=
 
 FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp' 2>/dev/null)
-FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz weatherkit_fuzz
+FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz weatherkit_fuzz ics_fuzz
 
 .PHONY: run test deps build configure unit-tests asan-tests fuzz bench format format-check clean
 
