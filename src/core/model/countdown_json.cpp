@@ -17,22 +17,9 @@ namespace {
 
 constexpr const char* kInvalidKeyCount = "Invalid number of keys found, expected one.";
 
-// Whole numbers up to 2^53 survive the trip through a double exactly, so they
-// are written as JSON integers ("757382400", not "757382400.0"): the usual
-// form for whole seconds, and easier on anyone reading the store by hand.
-constexpr double kLargestExactWhole = 9007199254740992.0;
-
-Failure<DecodeError> fail(std::string message) {
-    return Failure{DecodeError{std::move(message)}};
-}
-
-std::string quoted(std::string_view key) {
-    return '"' + std::string(key) + '"';
-}
-
-std::string wrongType(std::string_view key, std::string_view expected, const Json& value) {
-    return quoted(key) + " must be " + std::string(expected) + ", got " + value.type_name();
-}
+constexpr auto fail = json_forms::decodeFailure;
+constexpr auto quoted = json_forms::quotedKey;
+constexpr auto wrongType = json_forms::wrongTypeMessage;
 
 // Present and not null. Keys that have a default or may be absent treat null
 // like a missing key: it carries no value to keep, and failing the whole list
@@ -140,10 +127,7 @@ Json dateJson(Instant date) {
     } else if (std::isinf(seconds)) {
         seconds = std::copysign(std::numeric_limits<double>::max(), seconds);
     }
-    if (std::trunc(seconds) == seconds && std::fabs(seconds) <= kLargestExactWhole) {
-        return Json(static_cast<std::int64_t>(seconds));
-    }
-    return Json(seconds);
+    return json_forms::wholeOrDouble(seconds);
 }
 
 Result<Countdown, DecodeError> readCountdown(const Json& value) {
@@ -449,13 +433,32 @@ Result<T, DecodeError> guarded(Read read) {
     }
 }
 
-std::string dump(const Json& value) {
-    // Labels come from users and may carry broken UTF-8; replacing the bad
-    // bytes is better than refusing to save the whole list.
-    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}  // namespace
+
+Failure<DecodeError> decodeFailure(std::string message) {
+    return Failure{DecodeError{std::move(message)}};
 }
 
-}  // namespace
+std::string quotedKey(std::string_view key) {
+    return '"' + std::string(key) + '"';
+}
+
+std::string wrongTypeMessage(std::string_view key, std::string_view expected, const Json& value) {
+    return quotedKey(key) + " must be " + std::string(expected) + ", got " + value.type_name();
+}
+
+Json wholeOrDouble(double value) {
+    // Every whole double up to 2^53 converts to an integer and back exactly.
+    constexpr double kLargestExactWhole = 9007199254740992.0;
+    if (std::trunc(value) == value && std::fabs(value) <= kLargestExactWhole) {
+        return Json(static_cast<std::int64_t>(value));
+    }
+    return Json(value);
+}
+
+std::string dump(const Json& value) {
+    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
 
 Json toJson(const DateRule& rule) {
     Json payload = Json::object();

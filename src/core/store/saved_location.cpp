@@ -13,11 +13,6 @@ namespace {
 
 using json_forms::Json;
 
-// Whole degrees are written as JSON integers ("40", not "40.0"), the same
-// form the countdown dates use; every whole double up to 2^53 survives that
-// trip exactly.
-constexpr double kLargestExactWhole = 9007199254740992.0;
-
 Json coordinateJson(double degrees) {
     // A non-finite coordinate has no JSON form: it goes out as null, which no
     // reader accepts, so the store refuses to save such a place rather than
@@ -25,15 +20,10 @@ Json coordinateJson(double degrees) {
     if (!std::isfinite(degrees)) {
         return Json(nullptr);
     }
-    if (std::trunc(degrees) == degrees && std::fabs(degrees) <= kLargestExactWhole) {
-        return Json(static_cast<std::int64_t>(degrees));
-    }
-    return Json(degrees);
+    return json_forms::wholeOrDouble(degrees);
 }
 
-Failure<DecodeError> fail(std::string message) {
-    return Failure{DecodeError{std::move(message)}};
-}
+constexpr auto fail = json_forms::decodeFailure;
 
 Result<double, DecodeError> readCoordinate(const Json& object, const char* key) {
     const auto it = object.find(key);

@@ -13,34 +13,11 @@ namespace {
 
 using json_forms::Json;
 
-// Whole numbers up to 2^53 are exact in a double and are written as JSON
-// integers ("20", not "20.0"), as the countdown records are.
-constexpr double kLargestExactWhole = 9007199254740992.0;
-
-Failure<DecodeError> fail(std::string message) {
-    return Failure{DecodeError{std::move(message)}};
-}
-
-std::string quoted(std::string_view key) {
-    return '"' + std::string(key) + '"';
-}
-
-std::string wrongType(std::string_view key, std::string_view expected, const Json& value) {
-    return quoted(key) + " must be " + std::string(expected) + ", got " + value.type_name();
-}
-
-Json numberJson(double value) {
-    if (std::trunc(value) == value && std::fabs(value) <= kLargestExactWhole) {
-        return Json(static_cast<std::int64_t>(value));
-    }
-    return Json(value);
-}
-
-std::string dump(const Json& value) {
-    // Condition texts and calendar identifiers come from outside; a stray
-    // invalid byte is replaced rather than losing the whole record.
-    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+constexpr auto fail = json_forms::decodeFailure;
+constexpr auto quoted = json_forms::quotedKey;
+constexpr auto wrongType = json_forms::wrongTypeMessage;
+constexpr auto numberJson = json_forms::wholeOrDouble;
+using json_forms::dump;
 
 template <class T, class Read>
 Result<T, DecodeError> guarded(Read read) {
