@@ -1,11 +1,8 @@
 // Our own record of what the user answered when asked for access to a
 // service, standing in for the desktop's per-application permission switch.
 //
-// $XDG_CONFIG_HOME/solvane/permissions.json holds one JSON object with one key
-// per service ({"calendars":"granted","location":"denied"}). Each writer reads
-// the object, changes only its own key and puts the whole file back through a
-// private temporary file renamed over it, so a reader never sees half a file
-// and the other services' answers survive. The folder is 0700, the file 0600.
+// The answers live in the same record as the calendar answer
+// (PermissionRecord), under the key "location".
 #pragma once
 
 #include <filesystem>
