@@ -80,4 +80,6 @@ clean:
 .PHONY: goldens
 goldens: configure
 	cmake --build $(BUILD) -j $(JOBS) --target board_test
+	cmake --build $(BUILD) -j $(JOBS) --target widgets_views_test
 	cd $(BUILD) && SOLVANE_UPDATE_GOLDENS=1 ./tests/board/board_test --gtest_filter='Renders/BoardGolden.*'
+	cd $(BUILD) && SOLVANE_UPDATE_GOLDENS=1 ./tests/widgets/widgets_views_test --gtest_filter='Renders/WidgetGolden.*'

@@ -208,7 +208,6 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
     const Instant now = options->at.value_or(env.now);
     const SharedStore store = env.store.value_or(SharedStore::standard());
 
-    const bool overridden = options->latitude.has_value() || options->place.has_value();
     SavedLocation place = store.loadLocation();
     if (options->latitude) {
         place.latitude = *options->latitude;
@@ -227,9 +226,9 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
         weather = WeatherFetcher::fetch(store, env.weather, place, std::nullopt, false);
     }
 
-    const BoardData board =
-        overridden ? BoardData::assemble(store, now, std::nullopt, weather, *calendar, place)
-                   : BoardData::assemble(store, now, std::nullopt, weather, *calendar);
+    BoardSources sources = BoardSources::load(store, *calendar);
+    sources.place = place;  // the stored one unless overridden
+    const BoardData board = BoardData::assemble(sources, now, std::nullopt, weather, *calendar);
 
     if (options->png) {
         if (!writePng(board, *calendar, store, *options, error)) {

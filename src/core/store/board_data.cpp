@@ -4,18 +4,22 @@
 
 namespace solvane {
 
-BoardData BoardData::assemble(const SharedStore& store, Instant now,
-                              const std::optional<std::vector<Uuid>>& selection,
-                              std::optional<WeatherSnapshot> weather, const Calendar& calendar) {
-    return assemble(store, now, selection, std::move(weather), calendar, store.loadLocation());
+BoardSources BoardSources::load(const SharedStore& store, const Calendar& calendar) {
+    return BoardSources{store.loadLocation(), store.loadCountdowns(calendar),
+                        store.loadSettings().unit};
 }
 
 BoardData BoardData::assemble(const SharedStore& store, Instant now,
                               const std::optional<std::vector<Uuid>>& selection,
-                              std::optional<WeatherSnapshot> weather, const Calendar& calendar,
-                              const SavedLocation& place) {
-    const std::vector<Countdown> countdowns = store.loadCountdowns(calendar);
+                              std::optional<WeatherSnapshot> weather, const Calendar& calendar) {
+    return assemble(BoardSources::load(store, calendar), now, selection, std::move(weather),
+                    calendar);
+}
 
+BoardData BoardData::assemble(const BoardSources& sources, Instant now,
+                              const std::optional<std::vector<Uuid>>& selection,
+                              std::optional<WeatherSnapshot> weather, const Calendar& calendar) {
+    const std::vector<Countdown>& countdowns = sources.countdowns;
     BoardData board;
     if (selection && !selection->empty()) {
         for (const Uuid& id : *selection) {
@@ -33,9 +37,10 @@ BoardData BoardData::assemble(const SharedStore& store, Instant now,
     }
     board.date = now;
     board.weather = std::move(weather);
-    board.sky = SkySnapshot::compute(now, place.latitude, place.longitude, calendar);
-    board.unit = store.loadSettings().unit;
-    board.place = place.name;
+    board.sky =
+        SkySnapshot::compute(now, sources.place.latitude, sources.place.longitude, calendar);
+    board.unit = sources.unit;
+    board.place = sources.place.name;
     return board;
 }
 

@@ -16,6 +16,17 @@
 
 namespace solvane {
 
+// What a board is assembled from, as read from the store at one moment: the
+// place, the countdowns (or their defaults) and the temperature unit. Read it
+// once to build several boards from the same state.
+struct BoardSources {
+    SavedLocation place;
+    std::vector<Countdown> countdowns;
+    TempUnit unit = TempUnit::fahrenheit;
+
+    static BoardSources load(const SharedStore& store, const Calendar& calendar);
+};
+
 struct BoardData {
     Instant date;
     std::vector<CountdownDisplay> countdowns;  // in display order
@@ -36,12 +47,10 @@ struct BoardData {
                               const std::optional<std::vector<Uuid>>& selection,
                               std::optional<WeatherSnapshot> weather, const Calendar& calendar);
 
-    // The same assembly for a place given by the caller instead of the stored
-    // one (the terminal board's --lat/--lon/--place).
-    static BoardData assemble(const SharedStore& store, Instant now,
+    // The same assembly from sources already read.
+    static BoardData assemble(const BoardSources& sources, Instant now,
                               const std::optional<std::vector<Uuid>>& selection,
-                              std::optional<WeatherSnapshot> weather, const Calendar& calendar,
-                              const SavedLocation& place);
+                              std::optional<WeatherSnapshot> weather, const Calendar& calendar);
 
     bool operator==(const BoardData&) const = default;
 };

@@ -1,0 +1,11 @@
+// Where the widget host listens for reload requests on the session bus.
+#pragma once
+
+namespace solvane::host {
+
+inline constexpr const char* kDBusService = "org.solvane.Widgets";
+inline constexpr const char* kDBusPath = "/org/solvane/Widgets";
+inline constexpr const char* kDBusInterface = "org.solvane.Widgets";
+inline constexpr const char* kDBusReloadMethod = "ReloadAllTimelines";
+
+}  // namespace solvane::host

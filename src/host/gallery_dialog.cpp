@@ -1,0 +1,84 @@
+#include "host/gallery_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "host/plugin_loader.h"
+
+namespace solvane::host {
+
+namespace {
+
+QString sizeLabel(widgets::WidgetFamily family) {
+    const QSizeF points = widgets::familySize(family);
+    static const char* const kNames[] = {"Small", "Medium", "Large", "Extra Large"};
+    return QStringLiteral("%1 (%2 × %3)")
+        .arg(kNames[static_cast<int>(family)])
+        .arg(points.width())
+        .arg(points.height());
+}
+
+}  // namespace
+
+GalleryDialog::GalleryDialog(std::vector<widgets::WidgetKindSpec> kinds, QWidget* parent)
+    : QDialog(parent), kinds_(std::move(kinds)) {
+    setWindowTitle("Add Widget");
+    auto* layout = new QVBoxLayout(this);
+    list_ = new QListWidget;
+    list_->setWordWrap(true);
+    list_->setSpacing(4);
+    for (const auto& spec : kinds_) {
+        QStringList sizes;
+        for (const auto family : spec.families) {
+            sizes << sizeLabel(family).section(' ', 0, -3);
+        }
+        list_->addItem(QStringLiteral("%1\n%2\nSizes: %3")
+                           .arg(QString::fromStdString(spec.displayName),
+                                QString::fromStdString(spec.description), sizes.join(", ")));
+    }
+    layout->addWidget(list_);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel("Size:"));
+    sizes_ = new QComboBox;
+    row->addWidget(sizes_, 1);
+    layout->addLayout(row);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* add = buttons->addButton("Add Widget", QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(add, &QPushButton::clicked, this, [this] {
+        const int row = list_->currentRow();
+        if (row < 0 || row >= static_cast<int>(kinds_.size()) || sizes_->currentIndex() < 0) {
+            return;
+        }
+        emit addRequested(QString::fromStdString(kinds_[row].kind),
+                          static_cast<widgets::WidgetFamily>(sizes_->currentData().toInt()));
+    });
+    layout->addWidget(buttons);
+
+    connect(list_, &QListWidget::currentRowChanged, this, &GalleryDialog::kindChosen);
+    if (!kinds_.empty()) {
+        list_->setCurrentRow(0);
+    }
+    add->setEnabled(!kinds_.empty());
+    resize(420, 460);
+}
+
+void GalleryDialog::kindChosen(int row) {
+    sizes_->clear();
+    if (row < 0 || row >= static_cast<int>(kinds_.size())) {
+        return;
+    }
+    for (const auto family : kinds_[row].families) {
+        sizes_->addItem(sizeLabel(family), static_cast<int>(family));
+    }
+}
+
+}  // namespace solvane::host

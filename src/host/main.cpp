@@ -1,0 +1,189 @@
+// solvane-widgets: the desktop widget host, its headless service and the PNG
+// renderer.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "host/host_controller.h"
+#include "host/plugin_loader.h"
+#include "host/reload_service.h"
+#include "host/render_options.h"
+#include "host/widget_renderer.h"
+#include "host/widget_window.h"
+
+using namespace solvane;
+using namespace solvane::host;
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+void complain(const std::string& message) {
+    std::fprintf(stderr, "solvane-widgets: %s\n", message.c_str());
+}
+
+// Before any Q*Application exists: without a display the offscreen platform
+// still gives fonts and painting.
+void preferOffscreenWithoutDisplay() {
+    const bool display =
+        qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!display && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+PluginLoad openPlugin() {
+    PluginLoad load =
+        loadFirstPlugin(pluginCandidates(QCoreApplication::applicationDirPath().toStdString()));
+    if (!load.plugin) {
+        complain(load.error);
+    }
+    return load;
+}
+
+int render(int argc, char** argv, const RenderRequest& request) {
+    if (const std::string problem = checkWritable(request.out); !problem.empty()) {
+        complain(problem);
+        return kExitUsage;
+    }
+    preferOffscreenWithoutDisplay();
+    if (request.at) {
+        // The plug-in's own clock reads this fixed moment; nothing else does.
+        ::setenv("SOLVANE_NOW", formatIso8601(*request.at).value_or("").c_str(), 1);
+    }
+    QGuiApplication app(argc, argv);
+    PluginLoad load = openPlugin();
+    if (!load.plugin) {
+        return kExitFailure;
+    }
+    const GuardedPlugin plugin(*load.plugin);
+    const auto kinds = plugin.kinds();
+    if (const std::string problem = checkAgainstKinds(request, kinds); !problem.empty()) {
+        complain(problem);
+        return kExitUsage;
+    }
+    const auto configuration = configurationFor(request, *findKind(kinds, request.kind));
+    std::shared_ptr<const widgets::WidgetEntry> entry;
+    switch (request.source) {
+        case RenderRequest::Source::placeholder:
+            entry = plugin.placeholder(request.kind);
+            break;
+        case RenderRequest::Source::snapshot:
+            entry = plugin.snapshot(request.kind, configuration);
+            break;
+        case RenderRequest::Source::timeline: {
+            const auto timeline = plugin.timeline(request.kind, configuration);
+            if (timeline &&
+                static_cast<std::size_t>(request.timelineIndex) < timeline->entries.size()) {
+                entry = timeline->entries[static_cast<std::size_t>(request.timelineIndex)];
+            }
+            break;
+        }
+    }
+    if (!entry) {
+        complain("the widget plug-in gave no entry for " + request.kind);
+        return kExitFailure;
+    }
+    RenderSettings settings;
+    settings.family = request.family;
+    settings.mode = request.mode;
+    settings.scheme = request.scheme;
+    settings.scale = request.scale;
+    const QImage image = renderWidget(plugin, request.kind, *entry, settings);
+    if (image.isNull()) {
+        complain("the widget plug-in failed to draw " + request.kind);
+        return kExitFailure;
+    }
+    if (!image.save(QString::fromStdString(request.out), "PNG")) {
+        complain("cannot write " + request.out);
+        return kExitUsage;
+    }
+    return 0;
+}
+
+int serve(int argc, char** argv, bool withWindows) {
+    std::unique_ptr<QGuiApplication> app;
+    const bool display = qEnvironmentVariableIsSet("DISPLAY") ||
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+                         qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (withWindows && !display) {
+        // Qt would abort with a less helpful message.
+        complain("no display; use --headless-service or --render");
+        return kExitFailure;
+    }
+    if (withWindows) {
+        auto* widgetsApp = new QApplication(argc, argv);
+        widgetsApp->setQuitOnLastWindowClosed(false);
+        app.reset(widgetsApp);
+    } else {
+        preferOffscreenWithoutDisplay();
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    QGuiApplication::setApplicationName("solvane-widgets");
+    PluginLoad load = openPlugin();
+    if (!load.plugin) {
+        return kExitFailure;
+    }
+    const SystemSchedulerClock clock;
+    HostController controller(*load.plugin, defaultPlacedWidgetsPath(), clock);
+
+    ReloadService service([&controller] { controller.reloadAllTimelines(); });
+    QString error;
+    switch (registerReloadService(QDBusConnection::sessionBus(), service, &error)) {
+        case RegisterOutcome::registered:
+            break;
+        case RegisterOutcome::nameTaken:
+            complain("a widget host is already running in this session; leaving it to that one");
+            return 0;
+        case RegisterOutcome::noBus:
+            // Widgets still work; only the reload request cannot reach us.
+            complain("no session bus (" + error.toStdString() +
+                     "); reload requests will not arrive");
+            break;
+    }
+    if (!withWindows) {
+        QObject::connect(&controller, &HostController::timelineRequested, &controller,
+                         [&controller](const QString& id) {
+                             std::fprintf(stderr, "solvane-widgets: timeline %d for %s\n",
+                                          controller.timelineRequests(), qPrintable(id));
+                         });
+    }
+    controller.watchNetwork();
+    controller.start();
+    std::unique_ptr<Desktop> desktop;
+    if (withWindows) {
+        desktop = std::make_unique<Desktop>(controller);
+        desktop->showAll();
+    }
+    return app->exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const ParsedCommandLine parsed = parseCommandLine(args);
+    if (!parsed.command) {
+        complain(parsed.error + " (see --help)");
+        return kExitUsage;
+    }
+    switch (parsed.command->action) {
+        case CommandLine::Action::help:
+            std::fputs(usageText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::render:
+            return render(argc, argv, parsed.command->render);
+        case CommandLine::Action::headlessService:
+            return serve(argc, argv, false);
+        case CommandLine::Action::run:
+            break;
+    }
+    return serve(argc, argv, true);
+}

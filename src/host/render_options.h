@@ -1,0 +1,58 @@
+// The command line of solvane-widgets.
+#pragma once
+
+#include "core/time/instant.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "widgets/widget_plugin.h"
+
+namespace solvane::host {
+
+struct RenderRequest {
+    enum class Source { placeholder, snapshot, timeline };
+
+    std::string kind;
+    widgets::WidgetFamily family = widgets::WidgetFamily::small;
+    std::optional<std::string> style;
+    std::optional<std::vector<std::string>> countdowns;
+    Source source = Source::snapshot;
+    int timelineIndex = 0;  // with Source::timeline
+    widgets::RenderingMode mode = widgets::RenderingMode::fullColor;
+    ColorScheme scheme = ColorScheme::light;
+    std::string out;
+    double scale = 1.0;
+    std::optional<Instant> at;  // the moment to render instead of now
+};
+
+struct CommandLine {
+    enum class Action { run, help, render, headlessService };
+    Action action = Action::run;
+    RenderRequest render;
+};
+
+struct ParsedCommandLine {
+    std::optional<CommandLine> command;
+    std::string error;  // one line when command is absent
+};
+
+// `args` without the program name.
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// What only the plug-in's catalogue can tell: the kind, its sizes, its
+// parameters. Empty when the request fits.
+std::string checkAgainstKinds(const RenderRequest& request,
+                              const std::vector<widgets::WidgetKindSpec>& kinds);
+
+// The configuration a render request stands for, on top of the kind's defaults.
+widgets::Configuration configurationFor(const RenderRequest& request,
+                                        const widgets::WidgetKindSpec& spec);
+
+// Empty when `path` can be created or replaced as a file.
+std::string checkWritable(const std::string& path);
+
+std::string usageText();
+
+}  // namespace solvane::host

@@ -1,0 +1,73 @@
+#include "host/widget_renderer.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+
+#include <cmath>
+
+namespace solvane::host {
+
+QImage renderWidget(const GuardedPlugin& plugin, std::string_view kind,
+                    const widgets::WidgetEntry& entry, const RenderSettings& settings) {
+    const QSizeF points = widgets::familySize(settings.family);
+    const QSize pixels(static_cast<int>(std::ceil(points.width() * settings.scale)),
+                       static_cast<int>(std::ceil(points.height() * settings.scale)));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    bool painted = false;
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(settings.scale, settings.scale);
+        const QRectF rect(QPointF(0, 0), points);
+        // The window is translucent: whatever the plug-in paints outside the
+        // rounded card would show as square corners on the desktop.
+        QPainterPath card;
+        card.addRoundedRect(rect, kWidgetCornerRadius, kWidgetCornerRadius);
+        painter.setClipPath(card);
+        painted = plugin.paint(painter, rect, kind, settings.family, settings.mode, settings.scheme,
+                               entry);
+    }
+    if (!painted) {
+        return {};
+    }
+    if (settings.mode == widgets::RenderingMode::accented) {
+        QColor tint = settings.accent;
+        if (!tint.isValid()) {
+            tint = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
+                       ? QGuiApplication::palette().color(QPalette::Highlight)
+                       : QColor(0x30, 0x8c, 0xc6);
+        }
+        tintInPlace(image, tint);
+    }
+    return image;
+}
+
+void tintInPlace(QImage& image, const QColor& tint) {
+    if (image.format() != QImage::Format_ARGB32_Premultiplied) {
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb premultiplied = line[x];
+            const int alpha = qAlpha(premultiplied);
+            if (alpha == 0) {
+                continue;
+            }
+            const QRgb plain = qUnpremultiply(premultiplied);
+            // Dark parts keep a trace of the tint so shapes stay readable.
+            const double strength = 0.25 + 0.75 * qGray(plain) / 255.0;
+            const QRgb tinted = qRgba(static_cast<int>(tint.red() * strength),
+                                      static_cast<int>(tint.green() * strength),
+                                      static_cast<int>(tint.blue() * strength), alpha);
+            line[x] = qPremultiply(tinted);
+        }
+    }
+}
+
+}  // namespace solvane::host

@@ -1,0 +1,26 @@
+// BoardEntry: one timeline entry of the Solvane widgets — the board for a
+// moment and the style the widget was configured with.
+#pragma once
+
+#include "core/store/board_data.h"
+#include "core/store/widget_style.h"
+#include "widgets/widget_plugin.h"
+
+namespace solvane::widgets {
+
+class BoardEntry : public WidgetEntry {
+  public:
+    BoardEntry(Instant date, BoardData data, WidgetStyle style)
+        : date_(date), data_(std::move(data)), style_(style) {}
+
+    Instant date() const override { return date_; }
+    const BoardData& data() const { return data_; }
+    WidgetStyle style() const { return style_; }
+
+  private:
+    Instant date_;
+    BoardData data_;
+    WidgetStyle style_;
+};
+
+}  // namespace solvane::widgets

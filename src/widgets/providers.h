@@ -1,0 +1,62 @@
+// The timeline providers: the quick placeholder, the snapshot for the
+// gallery, and the timeline of eight boards a quarter of an hour apart.
+//
+// Everything the providers touch outside memory comes in through
+// WidgetEnvironment, so tests run them on a temporary store, a fixed clock,
+// fake weather services and a fake calendar database.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/calendar/event_store.h"
+#include "core/store/shared_store.h"
+#include "core/store/widget_style.h"
+#include "core/time/calendar.h"
+#include "core/util/uuid.h"
+#include "core/weather/weather_fetcher.h"
+#include "widgets/board_entry.h"
+#include "widgets/widget_plugin.h"
+
+namespace solvane::widgets {
+
+inline constexpr int kTimelineEntries = 8;
+inline constexpr double kEntrySpacingSeconds = 15 * 60;
+// Without weather the widget asks again soon, in case the network is back.
+inline constexpr double kReloadWithoutWeatherSeconds = 5 * 60;
+inline constexpr double kReloadWithWeatherSeconds = 30 * 60;
+
+struct WidgetEnvironment {
+    SharedStore store;
+    std::function<Instant()> clock;
+    std::function<Calendar()> calendar;
+    WeatherServices weather;
+    std::shared_ptr<EventStore> events;  // null: no feed sync
+
+    // The user's store, the wall clock, the user's calendar, the real weather
+    // services and the user's calendar database (which is only read: the
+    // plug-in never asks for access).
+    static WidgetEnvironment standard();
+};
+
+// The weather shown where none can be had, made at the first call and then
+// kept for the life of the process; `clock` gives its fetch time.
+const WeatherSnapshot& sampleWeather(const std::function<Instant()>& clock);
+
+// All countdowns, the sample weather, glass; no weather fetch, no feed sync.
+std::shared_ptr<const BoardEntry> makePlaceholder(const WidgetEnvironment& environment);
+
+// The board for now, with the sample weather when none can be had.
+std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment,
+                                            const std::optional<std::vector<Uuid>>& selection,
+                                            WidgetStyle style);
+
+// Runs the feed sync, fetches the weather once and builds the boards for now
+// and every quarter hour up to 105 minutes on; no sample weather here, so the
+// widget shows that it has none and asks again after 5 minutes, not 30.
+Timeline makeTimeline(const WidgetEnvironment& environment,
+                      const std::optional<std::vector<Uuid>>& selection, WidgetStyle style);
+
+}  // namespace solvane::widgets

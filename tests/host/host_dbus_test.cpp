@@ -1,0 +1,87 @@
+// Runs on a private session bus (dbus-run-session), never the user's.
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "fake_clock.h"
+#include "fake_plugin.h"
+#include "host/dbus_names.h"
+#include "host/host_controller.h"
+#include "host/reload_client.h"
+#include "host/reload_service.h"
+
+namespace solvane::host {
+namespace {
+
+bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return done();
+}
+
+TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "run under dbus-run-session";
+
+    // No host yet: the app's request must neither wait nor fail.
+    QElapsedTimer timer;
+    timer.start();
+    requestWidgetReload();
+    EXPECT_LT(timer.elapsed(), 500);
+
+    QTemporaryDir dir;
+    testing::FakeClock clock;
+    testing::FakePlugin plugin;
+    HostController host(plugin, dir.filePath("widgets.json"), clock);
+    host.start();
+    host.addWidget("Moon", widgets::WidgetFamily::small, {0, 0});
+    ASSERT_EQ(plugin.timelineCalls, 1);
+
+    ReloadService service([&host] { host.reloadAllTimelines(); });
+    ASSERT_EQ(registerReloadService(QDBusConnection::sessionBus(), service),
+              RegisterOutcome::registered);
+
+    // A second host in the same session finds the name taken.
+    QDBusConnection other =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "second-host");
+    ReloadService second([] {});
+    EXPECT_EQ(registerReloadService(other, second), RegisterOutcome::nameTaken);
+
+    // Called the way any other program would, from its own connection; not
+    // through QDBusInterface, whose blocking introspection would wait on this
+    // very thread.
+    clock.advance(61.0);
+    QDBusPendingCallWatcher call(other.asyncCall(QDBusMessage::createMethodCall(
+        kDBusService, kDBusPath, kDBusInterface, kDBusReloadMethod)));
+    ASSERT_TRUE(waitFor([&] { return call.isFinished(); }));
+    EXPECT_FALSE(call.isError()) << call.error().message().toStdString();
+    EXPECT_EQ(plugin.timelineCalls, 2);
+
+    // The app's client: two quick requests within the minute make one timeline.
+    clock.advance(61.0);
+    EXPECT_TRUE(requestWidgetReload());
+    EXPECT_TRUE(requestWidgetReload());
+    ASSERT_TRUE(waitFor([&] { return plugin.timelineCalls >= 3; }));
+    waitFor([] { return false; }, 200);
+    EXPECT_EQ(plugin.timelineCalls, 3);
+    QDBusConnection::disconnectFromBus("second-host");
+}
+
+}  // namespace
+}  // namespace solvane::host
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

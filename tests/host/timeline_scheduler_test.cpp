@@ -1,0 +1,136 @@
+#include "host/timeline_scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_clock.h"
+
+namespace solvane::host {
+namespace {
+
+using testing::FakeClock;
+using Strings = std::vector<std::string>;
+
+std::vector<Instant> quarterHours(Instant from, int count) {
+    std::vector<Instant> dates;
+    for (int i = 0; i < count; ++i) {
+        dates.push_back(from + i * 900.0);
+    }
+    return dates;
+}
+
+class TimelineSchedulerTest : public ::testing::Test {
+  protected:
+    // A widget that got its first timeline of 8 quarter-hour entries now,
+    // to be reloaded in 30 minutes.
+    void placeWithTimeline(const std::string& id) {
+        scheduler.add(id);
+        ASSERT_EQ(scheduler.takeDueReloads(), Strings{id});
+        scheduler.timelineArrived(id, quarterHours(clock.wall, 8), clock.wall + 1800.0);
+    }
+
+    FakeClock clock;
+    TimelineScheduler scheduler{clock};
+};
+
+TEST_F(TimelineSchedulerTest, ShowsEachEntryFromItsDate) {
+    scheduler.add("w");
+    EXPECT_FALSE(scheduler.entryIndex("w"));
+    ASSERT_EQ(scheduler.takeDueReloads(), Strings{"w"});
+    // Delivered out of order, with the first entry still ahead.
+    auto dates = quarterHours(clock.wall + 60.0, 3);
+    std::swap(dates[0], dates[2]);
+    scheduler.timelineArrived("w", dates, clock.wall + 1800.0);
+    EXPECT_EQ(scheduler.entryIndex("w"), 0u);
+    EXPECT_DOUBLE_EQ(*scheduler.secondsUntilNextEvent(), 60.0);
+
+    clock.advance(60.0);
+    EXPECT_EQ(scheduler.entryIndex("w"), 0u);
+    EXPECT_DOUBLE_EQ(*scheduler.secondsUntilNextEvent(), 900.0);
+    clock.advance(899.0);
+    EXPECT_EQ(scheduler.entryIndex("w"), 0u);
+    clock.advance(1.0);
+    EXPECT_EQ(scheduler.entryIndex("w"), 1u);
+    clock.advance(5000.0);
+    EXPECT_EQ(scheduler.entryIndex("w"), 2u);  // the last stays after its time
+}
+
+TEST_F(TimelineSchedulerTest, ReloadsAtThePolicyDate) {
+    placeWithTimeline("w");
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    clock.advance(1799.0);
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    EXPECT_DOUBLE_EQ(*scheduler.secondsUntilNextEvent(), 1.0);
+    clock.advance(1.0);
+    EXPECT_EQ(scheduler.takeDueReloads(), Strings{"w"});
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());  // asked once, not on every tick
+
+    // Without a policy: after the last entry, and not within five minutes.
+    scheduler.timelineArrived("w", {clock.wall}, std::nullopt);
+    clock.advance(TimelineScheduler::kMinimumDefaultReload - 1.0);
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    clock.advance(1.0);
+    EXPECT_EQ(scheduler.takeDueReloads(), Strings{"w"});
+}
+
+TEST_F(TimelineSchedulerTest, ReloadRequestsAreCoalescedToOncePerMinute) {
+    placeWithTimeline("a");
+    placeWithTimeline("b");
+    clock.advance(10.0);
+    scheduler.reloadAll();
+    scheduler.reloadAll();
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    EXPECT_DOUBLE_EQ(*scheduler.secondsUntilNextEvent(), 50.0);
+    clock.advance(50.0);
+    EXPECT_EQ(scheduler.takeDueReloads(), (Strings{"a", "b"}));
+    scheduler.reloadAll();
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    clock.advance(60.0);
+    EXPECT_EQ(scheduler.takeDueReloads(), (Strings{"a", "b"}));
+
+    // A changed configuration drops the stale entries at once but still waits.
+    scheduler.restart("a");
+    EXPECT_FALSE(scheduler.entryIndex("a"));
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+}
+
+TEST_F(TimelineSchedulerTest, FailureKeepsEntriesAndRetriesLater) {
+    placeWithTimeline("w");
+    clock.advance(1800.0);
+    ASSERT_EQ(scheduler.takeDueReloads(), Strings{"w"});
+    scheduler.timelineFailed("w");
+    scheduler.timelineArrived("w", {}, std::nullopt);  // an empty timeline is a failure too
+    EXPECT_EQ(scheduler.entryIndex("w"), 2u);
+    clock.advance(TimelineScheduler::kRetryAfterFailure - 1.0);
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    clock.advance(1.0);
+    EXPECT_EQ(scheduler.takeDueReloads(), Strings{"w"});
+}
+
+TEST_F(TimelineSchedulerTest, WakeFromSleepReloadsEveryWidget) {
+    placeWithTimeline("a");
+    EXPECT_FALSE(scheduler.checkClockJump());  // first look only records
+    clock.advance(30.0);
+    EXPECT_FALSE(scheduler.checkClockJump());
+    // Slept 20 minutes 30 s after the last request; the policy date is still ahead.
+    clock.sleep(1200.0);
+    EXPECT_TRUE(scheduler.checkClockJump());
+    EXPECT_EQ(scheduler.takeDueReloads(), Strings{"a"});
+
+    // Small timer lateness is not a wake.
+    clock.advance(100.0);
+    clock.sleep(30.0);
+    EXPECT_FALSE(scheduler.checkClockJump());
+
+    // The clock set back just after a request: reload, but still no more
+    // than once a minute.
+    scheduler.reloadAll();
+    ASSERT_EQ(scheduler.takeDueReloads(), Strings{"a"});
+    clock.wall = clock.wall - 3600.0;
+    EXPECT_TRUE(scheduler.checkClockJump());
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    clock.advance(60.0);
+    EXPECT_EQ(scheduler.takeDueReloads(), Strings{"a"});
+}
+
+}  // namespace
+}  // namespace solvane::host

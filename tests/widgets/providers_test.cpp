@@ -1,0 +1,325 @@
+// The providers on a temporary store with a fixed clock, counted weather
+// calls and a fake calendar database; the plug-in's guards; and the built
+// module loaded the way the host loads it.
+#include "widgets/providers.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "widgets/catalogue.h"
+#include "widgets/solvane_widgets.h"
+
+namespace solvane::widgets {
+namespace {
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+Instant at(int y, int m, int d, int hour = 0, int minute = 0) {
+    return *newYork().date(y, m, d, hour) + minute * 60.0;
+}
+
+Countdown countdownOn(std::string label, Instant day) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = DateRule::fixed(day);
+    return c;
+}
+
+const EventCalendar kFeed{"vdir:feed", "Launches", "#FF8800", "Personal"};
+
+// Records its queries in a log it shares with the weather calls, so a test
+// can tell which ran first.
+class FakeEventStore : public EventStore {
+  public:
+    explicit FakeEventStore(std::vector<std::string>& log) : log_(log) {}
+    std::vector<CalendarEvent> stored;
+
+    CalendarAuthorization authorization() const override {
+        return CalendarAuthorization::fullAccess;
+    }
+    bool requestFullAccess(const AccessPrompt&) override { return true; }
+    std::vector<EventCalendar> calendars() const override { return {kFeed}; }
+    std::vector<CalendarEvent> events(Instant, Instant, const Calendar&) const override {
+        log_.push_back("events");
+        return stored;
+    }
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+std::vector<std::string> labels(const BoardData& data) {
+    std::vector<std::string> out;
+    for (const auto& row : data.countdowns) {
+        out.push_back(row.label);
+    }
+    return out;
+}
+
+const BoardEntry& board(const std::shared_ptr<const WidgetEntry>& entry) {
+    return dynamic_cast<const BoardEntry&>(*entry);
+}
+
+class ProvidersTest : public ::testing::Test {
+  protected:
+    testing::TempDir dir;
+    SharedStore store{{dir.path() / "config/g/preferences.sqlite", {}, dir.path() / "data"},
+                      "en_US"};
+    Instant now = at(2030, 3, 12, 10);
+    bool online = true;
+    std::vector<std::string> log;  // "weather" and "events", in call order
+    std::shared_ptr<FakeEventStore> events = std::make_shared<FakeEventStore>(log);
+
+    const Countdown a = countdownOn("A", at(2030, 3, 20));
+    const Countdown b = countdownOn("B", at(2030, 6, 1));
+    const Countdown c = countdownOn("C", at(2030, 4, 2));
+
+    void SetUp() override { ASSERT_TRUE(store.saveCountdowns({b, a, c})); }
+
+    int weatherCalls() const {
+        return static_cast<int>(std::count(log.begin(), log.end(), "weather"));
+    }
+
+    WidgetEnvironment environment() {
+        WeatherCall call = [this](
+                               double lat, double lon,
+                               const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+            log.push_back("weather");
+            if (!online) {
+                return Failure{WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, ""})};
+            }
+            WeatherSnapshot s;
+            s.fetched = now;
+            s.latitude = lat;
+            s.longitude = lon;
+            s.condition = "Rain";
+            s.temperatureC = 3;
+            return s;
+        };
+        return {store, [this] { return now; }, [] { return newYork(); },
+                WeatherServices{call, call, [this] { return now; }, 15}, events};
+    }
+
+    Configuration chosen(const std::vector<const Countdown*>& list) const {
+        Configuration config;
+        auto& ids = config.entityLists["countdowns"];
+        for (const Countdown* item : list) {
+            ids.push_back(item->id.toString());
+        }
+        return config;
+    }
+};
+
+TEST_F(ProvidersTest, TimelineHoldsEightQuarterHoursAndReloadsByWeather) {
+    for (const bool withWeather : {true, false}) {
+        online = withWeather;
+        ASSERT_TRUE(store.setRawValue("weather.v2", "null"));
+        log.clear();
+        const Timeline timeline = makeTimeline(environment(), std::nullopt, WidgetStyle::dark);
+        EXPECT_EQ(weatherCalls(), 1) << withWeather;
+        ASSERT_EQ(timeline.entries.size(), 8u);
+        for (int i = 0; i < 8; ++i) {
+            const BoardEntry& entry = board(timeline.entries[i]);
+            EXPECT_EQ(entry.date(), at(2030, 3, 12, 10, 15 * i));
+            EXPECT_EQ(entry.data().date, entry.date());
+            EXPECT_EQ(entry.style(), WidgetStyle::dark);
+            EXPECT_EQ(entry.data().weather.has_value(), withWeather);
+        }
+        EXPECT_EQ(timeline.reloadAfter,
+                  withWeather ? at(2030, 3, 12, 10, 30) : at(2030, 3, 12, 10, 5));
+    }
+}
+
+TEST_F(ProvidersTest, RowsFollowTheSelection) {
+    SolvaneWidgets plugin(environment());
+    const auto rowsOf = [&](std::string_view kind, const Configuration& config) {
+        return labels(board(plugin.timeline(kind, config).entries.at(0)).data());
+    };
+    using Labels = std::vector<std::string>;
+    EXPECT_EQ(rowsOf("Countdowns", chosen({&b, &a})), (Labels{"B", "A"}));
+    EXPECT_EQ(rowsOf("Solvane", {}), (Labels{"A", "C", "B"}));
+    EXPECT_EQ(rowsOf("Solvane", chosen({})), (Labels{"A", "C", "B"}));
+    // Sky and Moon offer no choice, so a stray list in their configuration is ignored.
+    EXPECT_EQ(rowsOf("Sky", chosen({&b})), (Labels{"A", "C", "B"}));
+
+    ASSERT_TRUE(store.saveCountdowns({c}));
+    EXPECT_EQ(rowsOf("Countdowns", chosen({&b, &a})), Labels{});
+    const auto snap = plugin.snapshot("Countdowns", chosen({&a}));
+    EXPECT_TRUE(board(snap).data().countdowns.empty());
+}
+
+TEST_F(ProvidersTest, TimelineBoardsAreTheAssembledBoards) {
+    ASSERT_TRUE(store.saveLocation({35.68, 139.69, "Tokyo"}));
+    AppSettings settings = store.loadSettings();
+    settings.unit = TempUnit::celsius;
+    ASSERT_TRUE(store.saveSettings(settings));
+    const std::optional<std::vector<Uuid>> selections[] = {
+        std::nullopt, std::vector<Uuid>{c.id, Uuid::random(), c.id, a.id}};
+    for (const auto& selection : selections) {
+        const Timeline timeline = makeTimeline(environment(), selection, WidgetStyle::glass);
+        for (const auto& entry : timeline.entries) {
+            const auto weather = board(entry).data().weather;
+            EXPECT_EQ(board(entry).data(),
+                      BoardData::assemble(store, entry->date(), selection, weather, newYork()));
+        }
+    }
+}
+
+TEST_F(ProvidersTest, PlaceholderIsGlassWithTheSampleAndFetchesNothing) {
+    SolvaneWidgets plugin(environment());
+    const auto entry = plugin.placeholder("Countdowns");
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(board(entry).date(), now);
+    EXPECT_EQ(board(entry).style(), WidgetStyle::glass);
+    EXPECT_EQ(labels(board(entry).data()), (std::vector<std::string>{"A", "C", "B"}));
+    const auto& weather = board(entry).data().weather;
+    ASSERT_TRUE(weather);
+    EXPECT_EQ(weather->condition, "Partly Cloudy");
+    EXPECT_DOUBLE_EQ(weather->temperatureC, 14.4);
+    EXPECT_EQ(weather->symbol, "cloud.sun");
+    EXPECT_DOUBLE_EQ(weather->latitude, defaultLocation().latitude);
+}
+
+TEST_F(ProvidersTest, OfflineSnapshotShowsTheSampleButTimelineShowsNone) {
+    online = false;
+    const auto snap = makeEntry(environment(), std::nullopt, WidgetStyle::light);
+    ASSERT_TRUE(snap->data().weather);
+    EXPECT_EQ(snap->data().weather->condition, "Partly Cloudy");
+    EXPECT_EQ(snap->style(), WidgetStyle::light);
+
+    const Timeline timeline = makeTimeline(environment(), std::nullopt, WidgetStyle::light);
+    EXPECT_FALSE(board(timeline.entries.front()).data().weather);
+
+    // Back online, the snapshot shows what was fetched.
+    online = true;
+    EXPECT_EQ(makeEntry(environment(), std::nullopt, WidgetStyle::glass)->data().weather->condition,
+              "Rain");
+}
+
+TEST_F(ProvidersTest, CountdownFinishingBetweenEntriesDropsFromTheLaterOnes) {
+    now = at(2030, 3, 20, 23, 20);  // A's day ends at midnight, between the 3rd and 4th entry
+    const Timeline timeline = makeTimeline(environment(), std::nullopt, WidgetStyle::glass);
+    ASSERT_EQ(timeline.entries.size(), 8u);
+    for (int i = 0; i < 8; ++i) {
+        const auto rows = labels(board(timeline.entries[i]).data());
+        EXPECT_EQ(std::find(rows.begin(), rows.end(), "A") != rows.end(), i < 3) << i;
+    }
+}
+
+TEST_F(ProvidersTest, FeedSyncRunsBeforeTheTimelineIsBuilt) {
+    AppSettings settings = store.loadSettings();
+    settings.feedCalendarIDs = {kFeed.id};
+    ASSERT_TRUE(store.saveSettings(settings));
+    events->stored = {{"launch-1", "Launch", at(2030, 3, 15), at(2030, 3, 16), true, kFeed}};
+
+    const Timeline timeline = makeTimeline(environment(), std::nullopt, WidgetStyle::glass);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), "events");
+    for (const auto& entry : timeline.entries) {
+        EXPECT_EQ(labels(board(entry).data()), (std::vector<std::string>{"Launch", "A", "C", "B"}));
+    }
+}
+
+TEST(WidgetConfiguration, SelectionAndStyleReadBoundedFromAnyConfiguration) {
+    Configuration config;
+    EXPECT_EQ(selectedCountdowns(config), std::nullopt);
+    EXPECT_EQ(selectedStyle(config), WidgetStyle::glass);
+
+    const Uuid first = Uuid::random();
+    const Uuid second = Uuid::random();
+    config.entityLists["countdowns"] = {second.toString(), "not-an-id", "", first.toString()};
+    config.choices["style"] = "dark";
+    EXPECT_EQ(selectedCountdowns(config), (std::vector<Uuid>{second, first}));
+    EXPECT_EQ(selectedStyle(config), WidgetStyle::dark);
+
+    config.entityLists["countdowns"] = {};
+    config.choices["style"] = "neon";
+    EXPECT_EQ(selectedCountdowns(config), std::vector<Uuid>{});
+    EXPECT_EQ(selectedStyle(config), WidgetStyle::glass);
+}
+
+TEST(WidgetCatalogue, IntentsOfferTheirParametersInOrder) {
+    const IntentSpec countdowns = countdownsIntent();
+    EXPECT_EQ(countdowns.name, "CountdownsIntent");
+    ASSERT_EQ(countdowns.parameters.size(), 2u);
+    EXPECT_EQ(countdowns.parameters[0].kind, ParameterSpec::Kind::entityList);
+    EXPECT_EQ(countdowns.parameters[0].typeLabel, "Countdown");
+    EXPECT_FALSE(countdowns.parameters[0].defaultValue);
+
+    const ParameterSpec& style = countdowns.parameters[1];
+    EXPECT_EQ(style.name, "style");
+    EXPECT_EQ(style.defaultValue, "glass");
+    ASSERT_EQ(style.options.size(), 3u);
+    EXPECT_EQ(style.options[0].label, "Liquid Glass");
+    EXPECT_EQ(style.options[2].value, "light");
+    EXPECT_EQ(styleIntent().parameters.size(), 1u);
+}
+
+TEST_F(ProvidersTest, PluginAnswersBoundedWhenItsEnvironmentFails) {
+    WidgetEnvironment broken = environment();
+    broken.calendar = []() -> Calendar { throw std::runtime_error("no calendar"); };
+    SolvaneWidgets plugin(std::move(broken));
+    EXPECT_EQ(plugin.placeholder("Solvane"), nullptr);
+    EXPECT_EQ(plugin.snapshot("Solvane", {}), nullptr);
+    const Timeline timeline = plugin.timeline("Solvane", {});
+    EXPECT_TRUE(timeline.entries.empty());
+    EXPECT_EQ(timeline.reloadAfter, now + 300);
+    EXPECT_TRUE(plugin.suggestedEntities().empty());
+
+    // An entry the plug-in did not make is not drawn.
+    struct Foreign : WidgetEntry {
+        Instant date() const override { return {}; }
+    };
+    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    plugin.paint(painter, QRectF(0, 0, 40, 40), "Moon", WidgetFamily::small,
+                 RenderingMode::fullColor, ColorScheme::light, Foreign{});
+    painter.end();
+    EXPECT_EQ(image.pixel(20, 20), 0u);
+}
+
+TEST(WidgetPluginModule, ExportsTheFactoryWithTheCatalogue) {
+    const testing::TempDir home;
+    std::filesystem::create_directories(home.path() / "calendars");
+    setenv("XDG_CONFIG_HOME", (home.path() / "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (home.path() / "data").c_str(), 1);
+    setenv("SOLVANE_INFO", (home.path() / "Info.json").c_str(), 1);
+    setenv("SOLVANE_CALENDAR_DIRS", (home.path() / "calendars").c_str(), 1);
+
+    // Kept loaded: the plug-in's statics outlive this test.
+    void* module = dlopen(SOLVANE_WIDGETS_MODULE, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    using Factory = WidgetPlugin* (*)();
+    const auto factory = reinterpret_cast<Factory>(dlsym(module, "solvane_create_widget_plugin"));
+    ASSERT_NE(factory, nullptr) << dlerror();
+    const std::unique_ptr<WidgetPlugin> plugin(factory());
+    ASSERT_NE(plugin, nullptr);
+    EXPECT_EQ(plugin->interfaceVersion(), kWidgetPluginVersion);
+    std::vector<std::string> kinds;
+    for (const auto& spec : plugin->kinds()) {
+        kinds.push_back(spec.kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<std::string>{"Solvane", "Sky", "Countdowns", "Moon"}));
+    EXPECT_EQ(plugin->kinds()[2].families,
+              (std::vector<WidgetFamily>{WidgetFamily::small, WidgetFamily::medium}));
+    EXPECT_EQ(familySize(WidgetFamily::extraLarge), QSizeF(724, 360));
+}
+
+}  // namespace
+}  // namespace solvane::widgets
