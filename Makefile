@@ -15,7 +15,7 @@ FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_met
 .PHONY: run test deps build configure unit-tests asan-tests fuzz bench format format-check clean
 
 run: deps build
-	./$(BUILD)/bin/solvane-board
+	./scripts/run $(BUILD)
 
 test: deps format-check build unit-tests fuzz asan-tests
 
