@@ -1,0 +1,175 @@
+#include "app/calendars_section.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+#include "app/section_style.h"
+
+namespace solvane::app {
+
+namespace {
+
+constexpr int kListMaxHeight = 96;
+constexpr int kDot = 8;
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QIcon dotIcon(const QColor& color) {
+    QPixmap pixmap(kDot * 2, kDot * 2);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawEllipse(QRectF(0, 0, kDot, kDot));
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+std::vector<EventCalendar> sortedForDisplay(std::vector<EventCalendar> calendars) {
+    std::stable_sort(
+        calendars.begin(), calendars.end(), [](const EventCalendar& a, const EventCalendar& b) {
+            const int account = QString::localeAwareCompare(qs(a.accountTitle), qs(b.accountTitle));
+            if (account != 0) {
+                return account < 0;
+            }
+            const int title = QString::localeAwareCompare(qs(a.title), qs(b.title));
+            if (title != 0) {
+                return title < 0;
+            }
+            return a.id < b.id;
+        });
+    return calendars;
+}
+
+CalendarsSection::CalendarsSection(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(makeHeadline(tr("Calendars")));
+
+    const QColor secondary = secondaryTextColor(palette());
+
+    noAccess_ = new QWidget;
+    auto* noAccess = new QVBoxLayout(noAccess_);
+    noAccess->setContentsMargins(0, 0, 0, 0);
+    noAccess->setSpacing(8);
+    noAccess->addWidget(
+        makeLabel(tr("Turn calendar events into countdowns, or auto-add everything from one "
+                     "calendar. Works with iCloud, Google and any calendar synced to this "
+                     "computer."),
+                  captionFont(), secondary));
+    connectButton_ = new QPushButton(tr("Connect Calendars"));
+    connect(connectButton_, &QPushButton::clicked, this, &CalendarsSection::connectRequested);
+    noAccess->addWidget(connectButton_, 0, Qt::AlignLeft);
+    notice_ = makeLabel(tr("Calendar access is off. Turn it on in Solvane \u203a Privacy & "
+                           "Security \u203a Calendars."),
+                        captionFont(), noticeColor(palette()));
+    notice_->setVisible(false);
+    noAccess->addWidget(notice_);
+    layout->addWidget(noAccess_);
+
+    withAccess_ = new QWidget;
+    auto* withAccess = new QVBoxLayout(withAccess_);
+    withAccess->setContentsMargins(0, 0, 0, 0);
+    withAccess->setSpacing(8);
+    withAccess->addWidget(
+        makeLabel(tr("Auto-add upcoming events from:"), captionFont(), secondary));
+    list_ = new QWidget;
+    listLayout_ = new QVBoxLayout(list_);
+    listLayout_->setContentsMargins(0, 0, 0, 0);
+    listLayout_->setSpacing(6);
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(list_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setMaximumHeight(kListMaxHeight);
+    withAccess->addWidget(scroll_);
+    emptyList_ = makeLabel(tr("No calendars found yet."), calloutFont(), secondary);
+    withAccess->addWidget(emptyList_);
+    withAccess->addWidget(makeLabel(
+        tr("Tip: make a calendar called \u201cCountdowns\u201d and add events to it from any "
+           "device. Google calendars appear here once they are synced into ~/.calendars."),
+        captionFont(), secondary));
+    layout->addWidget(withAccess_);
+
+    setAccess(false, CalendarAuthorization::notDetermined);
+    rebuildToggles();
+}
+
+void CalendarsSection::setAccess(bool granted, CalendarAuthorization current) {
+    granted_ = granted;
+    noAccess_->setVisible(!granted);
+    withAccess_->setVisible(granted);
+    notice_->setVisible(!granted && (current == CalendarAuthorization::restricted ||
+                                     current == CalendarAuthorization::denied));
+}
+
+void CalendarsSection::setCalendars(std::vector<EventCalendar> calendars,
+                                    std::vector<std::string> feedIds) {
+    calendars_ = sortedForDisplay(std::move(calendars));
+    feedIds_ = std::move(feedIds);
+    rebuildToggles();
+}
+
+void CalendarsSection::rebuildToggles() {
+    for (QCheckBox* toggle : toggles_) {
+        toggle->parentWidget()->deleteLater();
+    }
+    toggles_.clear();
+    while (QLayoutItem* item = listLayout_->takeAt(0)) {
+        delete item;
+    }
+    const QColor secondary = secondaryTextColor(palette());
+    for (const EventCalendar& calendar : calendars_) {
+        auto* row = new QWidget(list_);
+        auto* rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        rowLayout->setSpacing(6);
+        auto* toggle = new QCheckBox(qs(calendar.title), row);
+        toggle->setObjectName(qs(calendar.id));
+        toggle->setFont(calloutFont());
+        toggle->setIcon(dotIcon(calendarColor(calendar.color)));
+        toggle->setIconSize(QSize(kDot, kDot));
+        toggle->setChecked(std::find(feedIds_.begin(), feedIds_.end(), calendar.id) !=
+                           feedIds_.end());
+        const std::string id = calendar.id;
+        connect(toggle, &QCheckBox::toggled, this, [this, id](bool on) { setFeed(id, on); });
+        rowLayout->addWidget(toggle);
+        rowLayout->addWidget(makeLabel(qs(calendar.accountTitle), calloutFont(), secondary));
+        rowLayout->addStretch(1);
+        listLayout_->addWidget(row);
+        toggles_.push_back(toggle);
+    }
+    listLayout_->addStretch(1);
+    // The list takes only the height its rows need, up to the maximum.
+    const int needed = list_->sizeHint().height();
+    scroll_->setFixedHeight(std::min(needed, kListMaxHeight));
+    scroll_->setVisible(!calendars_.empty());
+    emptyList_->setVisible(calendars_.empty());
+}
+
+void CalendarsSection::setFeed(const std::string& id, bool on) {
+    std::erase(feedIds_, id);
+    if (on) {
+        feedIds_.push_back(id);
+    }
+    emit feedsChanged(feedIds_);
+}
+
+}  // namespace solvane::app

@@ -1,0 +1,444 @@
+#include "app/countdown_editor.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <tuple>
+#include <utility>
+
+#include "app/icon_picker.h"
+#include "app/section_style.h"
+#include "core/model/countdown_display.h"
+#include "core/time/text_format.h"
+
+namespace solvane {
+
+namespace {
+
+constexpr int kSheetWidth = 520;
+constexpr int kPadding = 16;
+
+bool before(const CivilDate& a, const CivilDate& b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
+
+QDate toQDate(const CivilDate& d) {
+    return QDate(d.year, d.month, d.day);
+}
+
+CivilDate fromQDate(const QDate& d) {
+    return CivilDate{d.year(), d.month(), d.day()};
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+CountdownEditorModel::CountdownEditorModel(Countdown initial, bool isNew, Calendar calendar,
+                                           std::function<Instant()> clock)
+    : draft_(std::move(initial)),
+      isNew_(isNew),
+      calendar_(std::move(calendar)),
+      clock_(std::move(clock)) {}
+
+std::string CountdownEditorModel::sheetTitle() const {
+    return isNew_ ? "New Countdown" : "Edit Countdown";
+}
+
+std::string CountdownEditorModel::confirmTitle() const {
+    return isNew_ ? "Add" : "Save";
+}
+
+bool CountdownEditorModel::canSave() const {
+    return draft_.label.find_first_not_of(" \t") != std::string::npos;
+}
+
+std::string CountdownEditorModel::startTitle() const {
+    return startIsFixed() && !draft_.end ? "Date" : "Starts";
+}
+
+std::optional<CivilDate> CountdownEditorModel::startDay() const {
+    if (const auto* fixed = draft_.start.asFixed()) {
+        return calendar_.civilDate(fixed->date);
+    }
+    return std::nullopt;
+}
+
+std::string CountdownEditorModel::startDescription() const {
+    return ruleDescription(draft_.start, calendar_);
+}
+
+std::string CountdownEditorModel::nextText() const {
+    const auto next = currentOrNextStart(draft_, clock_(), calendar_);
+    return "Next: " + (next ? shortDateLabel(*next, calendar_) : std::string("—"));
+}
+
+bool CountdownEditorModel::endIsFixed() const {
+    return draft_.end && draft_.end->asFixed() != nullptr;
+}
+
+std::optional<CivilDate> CountdownEditorModel::endDay() const {
+    if (endIsFixed()) {
+        return calendar_.civilDate(draft_.end->asFixed()->date);
+    }
+    return std::nullopt;
+}
+
+std::string CountdownEditorModel::endDescription() const {
+    return draft_.end ? ruleDescription(*draft_.end, calendar_) : std::string();
+}
+
+std::optional<CivilDate> CountdownEditorModel::endMinimumDay() const {
+    return calendar_.civilDate(startRowDate());
+}
+
+void CountdownEditorModel::setLabel(std::string label) {
+    draft_.label = std::move(label);
+}
+
+bool CountdownEditorModel::setStartDay(CivilDate day) {
+    if (!startIsFixed()) {
+        return false;
+    }
+    const auto start = dayStart(day);
+    if (!start) {
+        return false;
+    }
+    // An existing end stays where it is; the end picker refuses earlier days.
+    draft_.start = DateRule::fixed(*start);
+    return true;
+}
+
+void CountdownEditorModel::setLastsMoreThanADay(bool on) {
+    if (on == lastsMoreThanADay()) {
+        return;
+    }
+    if (!on) {
+        draft_.end.reset();
+        return;
+    }
+    const Instant base = startRowDate();
+    const Instant week = calendar_.addDays(base, 7).value_or(base);
+    draft_.end = DateRule::fixed(calendar_.startOfDay(week).value_or(week));
+}
+
+bool CountdownEditorModel::setEndDay(CivilDate day) {
+    const auto minimum = endMinimumDay();
+    if (!draft_.end || (minimum && before(day, *minimum))) {
+        return false;
+    }
+    const auto end = dayStart(day);
+    if (!end) {
+        return false;
+    }
+    draft_.end = DateRule::fixed(*end);
+    return true;
+}
+
+std::vector<std::string> CountdownEditorModel::duringSegments() {
+    return {"Show progress", "Hide it"};
+}
+
+std::vector<std::string> CountdownEditorModel::recursSegments() {
+    return {"Finish", "Count to next year's"};
+}
+
+std::vector<std::string> CountdownEditorModel::unitSegments() {
+    std::vector<std::string> titles;
+    for (const auto& c : EnumCases<CountUnit>::list) {
+        std::string title(c.name);
+        title[0] = static_cast<char>(title[0] - 'a' + 'A');
+        titles.push_back(std::move(title));
+    }
+    return titles;
+}
+
+Instant CountdownEditorModel::startRowDate() const {
+    if (const auto* fixed = draft_.start.asFixed()) {
+        return fixed->date;
+    }
+    const Instant now = clock_();
+    return currentOrNextStart(draft_, now, calendar_).value_or(now);
+}
+
+std::optional<Instant> CountdownEditorModel::dayStart(CivilDate day) const {
+    const auto midnight = calendar_.date(day.year, day.month, day.day);
+    if (!midnight) {
+        return std::nullopt;
+    }
+    // Midnight may not exist on a day the clocks change.
+    return calendar_.startOfDay(*midnight).value_or(*midnight);
+}
+
+CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Calendar& calendar,
+                                 IconStore* icons, std::function<Instant()> clock, QWidget* parent)
+    : QDialog(parent),
+      initial_(initial),
+      model_(initial, mode == Mode::add, calendar, std::move(clock)) {
+    setWindowFlag(Qt::Sheet);
+    setModal(true);
+    setWindowModality(Qt::WindowModal);
+    setWindowTitle(qs(model_.sheetTitle()));
+    setFixedWidth(kSheetWidth);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
+    column->setSpacing(12);
+
+    const auto makeForm = [](QWidget* owner) {
+        auto* form = new QFormLayout(owner);
+        form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+        form->setHorizontalSpacing(16);
+        form->setVerticalSpacing(10);
+        return form;
+    };
+
+    // Every section sits in a box with the same margins, so one label
+    // column lines up across them.
+    auto* top = new QGroupBox(this);
+    topForm_ = makeForm(top);
+    label_ = new QLineEdit(qs(model_.draft().label), top);
+    label_->setObjectName("label");
+    topForm_->addRow(tr("Label"), label_);
+    auto* eventRow = new QLabel(tr("Follow the calendar event"), top);
+    eventRow->setObjectName("dates");
+    topForm_->addRow(tr("Dates"), eventRow);
+    topForm_->setRowVisible(eventRow, model_.showsEventRow());
+    column->addWidget(top);
+
+    auto* when = new QGroupBox(tr("When"), this);
+    whenForm_ = makeForm(when);
+    startDate_ = new QDateEdit(when);
+    startDate_->setObjectName("startDate");
+    startDate_->setCalendarPopup(true);
+    startDate_->setDisplayFormat("ddd, MMM d, yyyy");
+    if (const auto day = model_.startDay()) {
+        startDate_->setDate(toQDate(*day));
+    }
+    whenForm_->addRow(tr("Date"), startDate_);
+
+    startRule_ = new QWidget(when);
+    auto* ruleColumn = new QVBoxLayout(startRule_);
+    ruleColumn->setContentsMargins(0, 0, 0, 0);
+    ruleColumn->setSpacing(2);
+    auto* ruleText = new QLabel(qs(model_.startDescription()), startRule_);
+    ruleText->setObjectName("startRule");
+    nextCaption_ = new QLabel(startRule_);
+    nextCaption_->setObjectName("nextStart");
+    nextCaption_->setFont(app::captionFont());
+    app::setTextColor(nextCaption_, app::secondaryTextColor(palette()));
+    ruleColumn->addWidget(ruleText);
+    ruleColumn->addWidget(nextCaption_);
+    whenForm_->addRow(tr("Starts"), startRule_);
+
+    lasts_ = new QCheckBox(tr("Lasts more than a day"), when);
+    lasts_->setObjectName("lasts");
+    whenForm_->addRow(lasts_);
+
+    endDate_ = new QDateEdit(when);
+    endDate_->setObjectName("endDate");
+    endDate_->setCalendarPopup(true);
+    endDate_->setDisplayFormat("ddd, MMM d, yyyy");
+    whenForm_->addRow(tr("Ends"), endDate_);
+    endRule_ = new QLabel(when);
+    endRule_->setObjectName("endRule");
+    whenForm_->addRow(tr("Ends"), endRule_);
+
+    duringRow_ = new QWidget(when);
+    during_ = addSegments(CountdownEditorModel::duringSegments(), duringRow_);
+    whenForm_->addRow(tr("While it's happening"), duringRow_);
+
+    recursRow_ = new QWidget(when);
+    recurs_ = addSegments(CountdownEditorModel::recursSegments(), recursRow_);
+    whenForm_->addRow(tr("When it's over"), recursRow_);
+    recursFixed_ = new QLabel(tr("Counts to next year's"), when);
+    recursFixed_->setObjectName("recursFixed");
+    whenForm_->addRow(tr("When it's over"), recursFixed_);
+    column->addWidget(when);
+
+    auto* count = new QGroupBox(this);
+    auto* countForm = makeForm(count);
+    auto* unitRow = new QWidget(count);
+    unit_ = addSegments(CountdownEditorModel::unitSegments(), unitRow);
+    countForm->addRow(tr("Count in"), unitRow);
+    column->addWidget(count);
+
+    auto* iconBox = new QGroupBox(tr("Icon"), this);
+    auto* iconColumn = new QVBoxLayout(iconBox);
+    const auto& d = model_.draft();
+    picker_ = new IconPicker(
+        qs(d.symbol), d.customImage ? std::optional<QString>(qs(*d.customImage)) : std::nullopt,
+        icons, iconBox);
+    iconColumn->addWidget(picker_);
+    column->addWidget(iconBox);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    if (mode == Mode::edit) {
+        auto* remove = new QPushButton(tr("Delete"), this);
+        remove->setObjectName("delete");
+        remove->setAutoDefault(false);
+        QPalette red = remove->palette();
+        red.setColor(QPalette::ButtonText, QColor(215, 0, 21));
+        remove->setPalette(red);
+        buttons->addWidget(remove);
+        connect(remove, &QPushButton::clicked, this, [this] {
+            emit deleteRequested(initial_);
+            done(kDeleted);
+        });
+    }
+    buttons->addStretch(1);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName("cancel");
+    cancel->setAutoDefault(false);
+    confirm_ = new QPushButton(qs(model_.confirmTitle()), this);
+    confirm_->setObjectName("confirm");
+    confirm_->setDefault(true);
+    buttons->addWidget(cancel);
+    buttons->addWidget(confirm_);
+    column->addLayout(buttons);
+
+    // One label column across the separate forms.
+    int labelWidth = 0;
+    for (QFormLayout* form : {topForm_, whenForm_, countForm}) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            if (auto* item = form->itemAt(row, QFormLayout::LabelRole)) {
+                labelWidth = std::max(labelWidth, item->widget()->sizeHint().width());
+            }
+        }
+    }
+    for (QFormLayout* form : {topForm_, whenForm_, countForm}) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            if (auto* item = form->itemAt(row, QFormLayout::LabelRole)) {
+                item->widget()->setMinimumWidth(labelWidth);
+            }
+        }
+    }
+
+    connect(label_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        model_.setLabel(text.toStdString());
+        refresh();
+    });
+    connect(startDate_, &QDateEdit::dateChanged, this, [this](QDate date) {
+        model_.setStartDay(fromQDate(date));
+        refresh();
+    });
+    connect(lasts_, &QCheckBox::toggled, this, [this](bool on) {
+        model_.setLastsMoreThanADay(on);
+        refresh();
+    });
+    connect(endDate_, &QDateEdit::dateChanged, this, [this](QDate date) {
+        model_.setEndDay(fromQDate(date));
+        refresh();
+    });
+    connect(during_, &QButtonGroup::idClicked, this, [this](int id) {
+        model_.setDuring(EnumCases<DuringMode>::list[static_cast<std::size_t>(id)].value);
+    });
+    connect(recurs_, &QButtonGroup::idClicked, this, [this](int id) { model_.setRecurs(id == 1); });
+    connect(unit_, &QButtonGroup::idClicked, this, [this](int id) {
+        model_.setUnit(EnumCases<CountUnit>::list[static_cast<std::size_t>(id)].value);
+    });
+    connect(picker_, &IconPicker::changed, this, [this] {
+        model_.setSymbol(picker_->symbol().toStdString());
+        const auto custom = picker_->customImage();
+        model_.setCustomImage(custom ? std::optional<std::string>(custom->toStdString())
+                                     : std::nullopt);
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(confirm_, &QPushButton::clicked, this, &CountdownEditor::accept);
+
+    refresh();
+    label_->setFocus();
+}
+
+Countdown CountdownEditor::result() const {
+    return saved_.value_or(initial_);
+}
+
+void CountdownEditor::accept() {
+    if (!model_.canSave()) {
+        return;
+    }
+    saved_ = model_.draft();
+    emit saved(*saved_);
+    QDialog::accept();
+}
+
+QButtonGroup* CountdownEditor::addSegments(const std::vector<std::string>& titles, QWidget* row) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* group = new QButtonGroup(row);
+    group->setExclusive(true);
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        auto* button = new QPushButton(qs(titles[i]), row);
+        button->setCheckable(true);
+        button->setAutoDefault(false);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        group->addButton(button, static_cast<int>(i));
+        layout->addWidget(button);
+    }
+    return group;
+}
+
+void CountdownEditor::refresh() {
+    const auto& d = model_.draft();
+    confirm_->setEnabled(model_.canSave());
+
+    const bool fixed = model_.startIsFixed();
+    whenForm_->setRowVisible(startDate_, fixed);
+    whenForm_->setRowVisible(startRule_, !fixed);
+    if (auto* title = qobject_cast<QLabel*>(whenForm_->labelForField(startDate_))) {
+        title->setText(qs(model_.startTitle()));
+    }
+    nextCaption_->setText(qs(model_.nextText()));
+
+    const bool lasts = model_.lastsMoreThanADay();
+    {
+        const QSignalBlocker block(lasts_);
+        lasts_->setChecked(lasts);
+    }
+    whenForm_->setRowVisible(endDate_, lasts && model_.endIsFixed());
+    whenForm_->setRowVisible(endRule_, lasts && !model_.endIsFixed());
+    whenForm_->setRowVisible(duringRow_, lasts);
+    if (lasts) {
+        const QSignalBlocker block(endDate_);
+        if (const auto minimum = model_.endMinimumDay()) {
+            endDate_->setMinimumDate(toQDate(*minimum));
+        }
+        if (const auto day = model_.endDay()) {
+            endDate_->setDate(toQDate(*day));
+        }
+        endRule_->setText(qs(model_.endDescription()));
+    }
+    during_->button(d.during == DuringMode::hide ? 1 : 0)->setChecked(true);
+
+    whenForm_->setRowVisible(recursRow_, model_.recursEditable());
+    whenForm_->setRowVisible(recursFixed_, !model_.recursEditable());
+    recurs_->button(d.recurs ? 1 : 0)->setChecked(true);
+
+    for (std::size_t i = 0; i < EnumCases<CountUnit>::list.size(); ++i) {
+        if (EnumCases<CountUnit>::list[i].value == d.unit) {
+            unit_->button(static_cast<int>(i))->setChecked(true);
+        }
+    }
+
+    // The sheet keeps its width and is as tall as the rows now shown.
+    layout()->activate();
+    setFixedHeight(layout()->sizeHint().height());
+}
+
+}  // namespace solvane

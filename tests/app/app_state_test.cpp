@@ -1,0 +1,431 @@
+// The window's state against a store in a temporary folder, scripted weather
+// services, a fake calendar database and a reload that records what the store
+// held when it was asked.
+#include "app/app_state.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace solvane::app {
+namespace {
+
+using namespace std::chrono_literals;
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+const Instant kNow = Instant::fromUnix(1'700'000'000);  // 2023-11-14, 17:13 in New York
+
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > limit.count()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+WeatherSnapshot snapshotFor(double latitude, double longitude, WeatherSource source) {
+    WeatherSnapshot s;
+    s.fetched = kNow;
+    s.latitude = latitude;
+    s.longitude = longitude;
+    s.source = source;
+    s.requested = source;
+    s.temperatureC = 12;
+    s.condition = "Clear";
+    return s;
+}
+
+// A weather service that answers from a script, one entry per call, and
+// remembers when it was called; past the script it keeps failing.
+class ScriptedService {
+  public:
+    explicit ScriptedService(WeatherSource source) : source_(source) {}
+
+    void script(std::vector<bool> answers) {
+        std::lock_guard lock(mutex_);
+        answers_ = std::move(answers);
+    }
+    int calls() const {
+        std::lock_guard lock(mutex_);
+        return static_cast<int>(times_.size());
+    }
+    std::vector<std::chrono::steady_clock::time_point> times() const {
+        std::lock_guard lock(mutex_);
+        return times_;
+    }
+
+    WeatherCall call() {
+        return [this](double latitude, double longitude,
+                      const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+            std::lock_guard lock(mutex_);
+            const std::size_t index = times_.size();
+            times_.push_back(std::chrono::steady_clock::now());
+            if (index < answers_.size() && answers_[index]) {
+                return snapshotFor(latitude, longitude, source_);
+            }
+            return Failure(WeatherError::service("WeatherKitError.http(503)"));
+        };
+    }
+
+  private:
+    WeatherSource source_;
+    mutable std::mutex mutex_;
+    std::vector<bool> answers_;
+    std::vector<std::chrono::steady_clock::time_point> times_;
+};
+
+const EventCalendar kFeed{"vdir:feed", "Countdowns", "#FF8800", "Personal"};
+
+class FakeEventStore : public EventStore {
+  public:
+    CalendarAuthorization state = CalendarAuthorization::fullAccess;
+    std::vector<CalendarEvent> stored;
+
+    CalendarAuthorization authorization() const override { return state; }
+    bool requestFullAccess(const AccessPrompt& prompt) override {
+        state = prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
+        return state == CalendarAuthorization::fullAccess;
+    }
+    std::vector<EventCalendar> calendars() const override { return {kFeed}; }
+    std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar&) const override {
+        std::vector<CalendarEvent> out;
+        if (state == CalendarAuthorization::fullAccess) {
+            for (const auto& e : stored) {
+                if (e.start < end && e.end > start) {
+                    out.push_back(e);
+                }
+            }
+        }
+        return out;
+    }
+};
+
+class AppStateTest : public ::testing::Test {
+  protected:
+    AppStateTest()
+        : store_(StorePaths{dir_.path() / "config" / "preferences.sqlite",
+                            dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
+                 "en_US") {}
+
+    std::unique_ptr<AppState> makeState(EventStore* events = nullptr,
+                                        std::chrono::milliseconds attemptDelay = 10ms) {
+        WeatherServices weather;
+        weather.apple = apple_.call();
+        weather.openMeteo = openMeteo_.call();
+        weather.clock = [] { return kNow; };
+        weather.appleTimeLimitSeconds = 2;
+        return std::make_unique<AppState>(AppServices{
+            .store = store_,
+            .clock = [] { return kNow; },
+            .calendar = newYork(),
+            .weather = std::move(weather),
+            .attribution = [this]() -> std::optional<platform::WeatherKitAttribution> {
+                ++attributionCalls_;
+                return platform::WeatherKitAttribution{"Apple Weather", "https://l/light.png",
+                                                       "https://l/dark.png", "https://l/legal"};
+            },
+            .events = events,
+            .reloadWidgets =
+                [this] {
+                    ++reloads_;
+                    if (onReload_) {
+                        onReload_();
+                    }
+                },
+            .attemptDelay = attemptDelay,
+        });
+    }
+
+    void settle(AppState& state) {
+        ASSERT_TRUE(waitUntil([&] { return !state.weatherLoading(); }));
+    }
+
+    testing::TempDir dir_;
+    SharedStore store_;
+    ScriptedService apple_{WeatherSource::apple};
+    ScriptedService openMeteo_{WeatherSource::openMeteo};
+    std::atomic<int> attributionCalls_{0};
+    int reloads_ = 0;
+    std::function<void()> onReload_;
+};
+
+Countdown countdown(std::string label) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = DateRule::fixed(kNow + 86400.0 * 10);
+    return c;
+}
+
+TEST_F(AppStateTest, EveryEditIsStoredBeforeTheWidgetsAreAskedToReload) {
+    store_.saveCountdowns({countdown("A"), countdown("B")});
+    auto state = makeState();
+    ASSERT_EQ(state->countdowns().size(), 2u);
+    std::vector<std::vector<std::string>> seenByReload;
+    onReload_ = [&] {
+        EXPECT_EQ(store_.loadCountdowns(newYork()), state->countdowns());
+        std::vector<std::string> labels;
+        for (const auto& c : store_.loadCountdowns(newYork())) {
+            labels.push_back(c.label);
+        }
+        seenByReload.push_back(labels);
+    };
+
+    Countdown added = state->newCountdownDraft();
+    EXPECT_TRUE(state->isNew(added));
+    added.label = "C";
+    state->saveCountdown(added);
+    added.label = "C2";
+    state->saveCountdown(added);  // replaced in place, not appended
+    state->moveCountdowns({2}, 0);
+    state->moveCountdowns({0, 1}, 3);
+    state->deleteCountdown(added);
+
+    EXPECT_EQ(
+        seenByReload,
+        (std::vector<std::vector<std::string>>{
+            {"A", "B", "C"}, {"A", "B", "C2"}, {"C2", "A", "B"}, {"B", "C2", "A"}, {"B", "A"}}));
+}
+
+TEST_F(AppStateTest, MovesThatChangeNothingWriteNothing) {
+    store_.saveCountdowns({countdown("A"), countdown("B")});
+    auto state = makeState();
+    state->moveCountdowns({}, 0);
+    state->moveCountdowns({7, 99}, 0);  // out of range
+    state->moveCountdowns({0}, 1);      // before itself's successor: same place
+    state->moveCountdowns({1}, 1000);   // already last
+    EXPECT_EQ(reloads_, 0);
+    state->moveCountdowns({0}, 1000);
+    EXPECT_EQ(state->countdowns()[0].label, "B");
+    EXPECT_EQ(reloads_, 1);
+}
+
+TEST_F(AppStateTest, DeletingRemovesEveryCopyAndOnlyATrustedImageFile) {
+    const auto icons = *store_.iconsDirectory();
+    const std::string name = "E621E1F8-C36C-495A-93FC-0C247A3E6E5F.png";
+    std::ofstream(icons / name) << "png";
+    std::ofstream(dir_.path() / "data" / "keep.png") << "png";
+
+    Countdown withImage = countdown("Cake");
+    withImage.customImage = name;
+    Countdown sneaky = countdown("Sneaky");
+    sneaky.customImage = "../keep.png";
+    store_.saveCountdowns({withImage, countdown("Other"), withImage, sneaky});
+    auto state = makeState();
+
+    state->deleteCountdown(withImage);
+    EXPECT_FALSE(std::filesystem::exists(icons / name));
+    ASSERT_EQ(state->countdowns().size(), 2u);
+    EXPECT_EQ(store_.loadCountdowns(newYork()).size(), 2u);
+
+    state->deleteCountdown(sneaky);
+    EXPECT_TRUE(std::filesystem::exists(dir_.path() / "data" / "keep.png"));
+    EXPECT_EQ(reloads_, 2);
+}
+
+TEST_F(AppStateTest, SettingsChangesAreStoredReloadedAndRefetchOnlyForANewSource) {
+    openMeteo_.script({true});
+    apple_.script({true});
+    auto state = makeState();
+    state->refreshWeather();
+    settle(*state);
+    ASSERT_EQ(openMeteo_.calls(), 1);
+    EXPECT_EQ(attributionCalls_, 1);
+
+    onReload_ = [&] { EXPECT_EQ(store_.loadSettings(), state->settings()); };
+    state->setUnit(TempUnit::celsius);
+    settle(*state);
+    EXPECT_EQ(store_.loadSettings().unit, TempUnit::celsius);
+    EXPECT_EQ(reloads_, 1);
+    EXPECT_EQ(openMeteo_.calls(), 1) << "the cached snapshot serves a unit change";
+    EXPECT_EQ(apple_.calls(), 0);
+
+    state->setWeatherSource(WeatherSource::apple);
+    settle(*state);
+    EXPECT_EQ(store_.loadSettings().weatherSource, WeatherSource::apple);
+    EXPECT_EQ(reloads_, 2);
+    EXPECT_EQ(apple_.calls(), 1);
+    ASSERT_TRUE(state->weather());
+    EXPECT_EQ(state->weather()->source, WeatherSource::apple);
+
+    state->setWeatherSource(WeatherSource::apple);  // no change, nothing happens
+    EXPECT_EQ(reloads_, 2);
+
+    state->setFeedCalendar("b", true);
+    state->setFeedCalendar("a", true);
+    state->setFeedCalendar("b", true);
+    EXPECT_EQ(store_.loadSettings().feedCalendarIDs, (std::vector<std::string>{"a", "b"}));
+    state->setFeedCalendar("a", false);
+    EXPECT_EQ(store_.loadSettings().feedCalendarIDs, (std::vector<std::string>{"b"}));
+    settle(*state);
+    EXPECT_EQ(attributionCalls_, 1) << "the attribution is asked for once";
+}
+
+TEST_F(AppStateTest, RefreshTriesThreeTimesApartWithoutBlockingAndKeepsTheOldWeather) {
+    auto state = makeState();
+    int loadingSignals = 0;
+    QObject::connect(state.get(), &AppState::weatherLoadingChanged, [&] { ++loadingSignals; });
+
+    state->refreshWeather();
+    EXPECT_TRUE(state->weatherLoading()) << "the refresh returns before any attempt finishes";
+    settle(*state);
+    ASSERT_EQ(openMeteo_.calls(), 3);
+    const auto times = openMeteo_.times();
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        EXPECT_GE(times[i] - times[i - 1], 10ms);
+    }
+    EXPECT_FALSE(state->weather());
+    EXPECT_FALSE(state->showsFallbackNotice());
+    EXPECT_EQ(loadingSignals, 2);
+    EXPECT_EQ(reloads_, 0) << "a refresh leaves the widgets to their own schedule";
+
+    // The second attempt succeeds: no third one.
+    openMeteo_.script({false, false, false, false, true});
+    state->refreshWeather();
+    settle(*state);
+    EXPECT_EQ(openMeteo_.calls(), 5);
+    EXPECT_TRUE(state->weather());
+}
+
+TEST_F(AppStateTest, ClosingTheWindowDoesNotWaitOutTheDelayBetweenAttempts) {
+    auto state = makeState(nullptr, 60s);
+    state->refreshWeather();
+    ASSERT_TRUE(waitUntil([&] { return openMeteo_.calls() == 1; }));
+    QElapsedTimer timer;
+    timer.start();
+    state.reset();
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(openMeteo_.calls(), 1);
+}
+
+TEST_F(AppStateTest, FallbackNoticeShowsTheNoteUntilAnAppleSuccessAndRetryForcesApple) {
+    AppSettings settings = store_.loadSettings();
+    settings.weatherSource = WeatherSource::apple;
+    store_.saveSettings(settings);
+    openMeteo_.script({true});
+    auto state = makeState();
+    EXPECT_EQ(state->fallbackDetails(), kNoFailureDetails);
+
+    state->refreshWeather();
+    settle(*state);
+    ASSERT_TRUE(state->weather());
+    EXPECT_TRUE(state->showsFallbackNotice());
+    EXPECT_EQ(state->fallbackDetails(), "WeatherKitError.http(503)");
+    EXPECT_EQ(apple_.calls(), 1);
+
+    // The fallback snapshot is fresh, yet the retry still goes to Apple.
+    apple_.script({false, true});
+    onReload_ = [&] { EXPECT_EQ(store_.loadWeather(), state->weather()); };
+    state->retryAppleWeather();
+    settle(*state);
+    EXPECT_EQ(apple_.calls(), 2);
+    ASSERT_TRUE(state->weather());
+    EXPECT_EQ(state->weather()->source, WeatherSource::apple);
+    EXPECT_FALSE(state->showsFallbackNotice());
+    EXPECT_FALSE(state->appleFailureNote());
+    EXPECT_EQ(reloads_, 1);
+}
+
+TEST_F(AppStateTest, RetryThatFindsNothingClearsTheWeather) {
+    auto state = makeState();
+    openMeteo_.script({true});
+    state->refreshWeather();
+    settle(*state);
+    ASSERT_TRUE(state->weather());
+    store_.setRawValue("weather.v2", "not json");  // nothing cached to fall back on
+    state->retryAppleWeather();
+    settle(*state);
+    EXPECT_FALSE(state->weather());
+    EXPECT_EQ(reloads_, 1);
+}
+
+TEST_F(AppStateTest, NewPlaceIsStoredFetchedAndReloaded) {
+    openMeteo_.script({true, true});
+    auto state = makeState();
+    state->refreshWeather();
+    settle(*state);
+    const SavedLocation place{48.85, 2.35, "Paris"};
+    onReload_ = [&] { EXPECT_EQ(store_.loadLocation(), place); };
+    state->placeChanged(place);
+    settle(*state);
+    EXPECT_EQ(state->location(), place);
+    EXPECT_EQ(openMeteo_.calls(), 2) << "the cache was for the old place";
+    ASSERT_TRUE(state->weather());
+    EXPECT_DOUBLE_EQ(state->weather()->latitude, 48.85);
+    EXPECT_EQ(reloads_, 1);
+}
+
+TEST_F(AppStateTest, CalendarSyncAddsFeedEventsReloadsOnlyOnChangeAndFollowsAccess) {
+    FakeEventStore events;
+    events.stored.push_back(
+        CalendarEvent{"ev-1", "Trip", kNow + 86400.0 * 5, kNow + 86400.0 * 5 + 3600, false, kFeed});
+    AppSettings settings = store_.loadSettings();
+    settings.feedCalendarIDs = {kFeed.id};
+    store_.saveSettings(settings);
+    store_.saveCountdowns({countdown("Mine")});
+    openMeteo_.script({true});
+    auto state = makeState(&events);
+    onReload_ = [&] { EXPECT_EQ(store_.loadCountdowns(newYork()), state->countdowns()); };
+
+    state->windowShown();
+    EXPECT_TRUE(state->calendarAccess());
+    ASSERT_EQ(state->countdowns().size(), 2u);
+    EXPECT_EQ(state->countdowns()[1].label, "Trip");
+    EXPECT_EQ(state->countdowns()[1].feedCalendarID, kFeed.id);
+    EXPECT_EQ(reloads_, 1);
+    settle(*state);
+    EXPECT_TRUE(state->weather()) << "the refresh follows the sync";
+
+    state->syncCalendars();
+    EXPECT_EQ(reloads_, 1) << "nothing changed, nothing reloaded";
+
+    events.state = CalendarAuthorization::denied;
+    events.stored.clear();
+    state->syncCalendars();
+    EXPECT_FALSE(state->calendarAccess());
+    EXPECT_EQ(state->countdowns().size(), 2u) << "without access feed countdowns stay";
+
+    state->connectCalendars([] { return true; });
+    EXPECT_TRUE(state->calendarAccess());
+    ASSERT_EQ(state->countdowns().size(), 1u) << "the deleted event's countdown goes";
+    EXPECT_EQ(reloads_, 2);
+}
+
+TEST_F(AppStateTest, DraftsAndThePickedEventWaitingForThePicker) {
+    auto state = makeState();
+    const Countdown draft = state->newCountdownDraft();
+    EXPECT_EQ(draft.start, DateRule::fixed(*newYork().date(2023, 12, 14)));
+    EXPECT_TRUE(draft.label.empty());
+    EXPECT_FALSE(draft.end);
+
+    const Countdown picked = countdown("From calendar");
+    state->pickedEvent(picked);
+    EXPECT_FALSE(state->editing());
+    state->pickerDismissed();
+    EXPECT_EQ(state->editing(), picked);
+    EXPECT_FALSE(state->pendingEdit());
+    state->pickerDismissed();  // nothing pending: the editor stays as it is
+    EXPECT_EQ(state->editing(), picked);
+}
+
+}  // namespace
+}  // namespace solvane::app

@@ -1,0 +1,383 @@
+// The countdown sheet and its icon picker: the rules behind the rows on the
+// bare model, then the real widgets driven offscreen with keys and clicks.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/countdown_editor.h"
+#include "app/icon_picker.h"
+#include "board/custom_icons.h"
+#include "core/model/presets.h"
+#include "support/temp_dir.h"
+
+namespace solvane {
+namespace {
+
+using ::testing::ElementsAre;
+
+const Calendar& newYork() {
+    static const Calendar cal = *Calendar::make("America/New_York", "en_US");
+    return cal;
+}
+
+// Midday on Sunday, 2025-06-15.
+Instant now() {
+    return *newYork().date(2025, 6, 15, 12);
+}
+
+Countdown onDay(int month, int day, std::string label = "") {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = DateRule::fixed(*newYork().date(2025, month, day));
+    return c;
+}
+
+Countdown winter() {
+    for (const auto& preset : catalogue(newYork())) {
+        if (preset.id == "winter") {
+            return makeCountdown(preset);
+        }
+    }
+    ADD_FAILURE() << "no winter preset";
+    return {};
+}
+
+CountdownEditorModel model(const Countdown& c, bool isNew = false) {
+    return CountdownEditorModel(c, isNew, newYork(), now);
+}
+
+// Setting SOLVANE_RENDER_DIR keeps a picture of the widget for a look.
+void render(QWidget& w, const char* name) {
+    const QString dir = qEnvironmentVariable("SOLVANE_RENDER_DIR");
+    if (!dir.isEmpty()) {
+        QCoreApplication::processEvents();
+        w.grab().save(dir + "/" + name + ".png");
+    }
+}
+
+bool rowShown(const QWidget& sheet, const char* name) {
+    const auto* w = sheet.findChild<QWidget*>(name);
+    return w != nullptr && w->isVisibleTo(&sheet);
+}
+
+QString text(const QWidget& sheet, const char* name) {
+    const auto* label = sheet.findChild<QLabel*>(name);
+    return label ? label->text() : QString("<missing %1>").arg(name);
+}
+
+QAbstractButton* buttonTitled(const QWidget& root, const QString& title) {
+    for (auto* b : root.findChildren<QAbstractButton*>()) {
+        if (b->text() == title) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+TEST(CountdownEditorModel, BlankLabelsCannotBeSavedAndTitlesFollowTheMode) {
+    auto fresh = model(onDay(7, 10), true);
+    EXPECT_EQ(fresh.sheetTitle(), "New Countdown");
+    EXPECT_EQ(fresh.confirmTitle(), "Add");
+    EXPECT_FALSE(fresh.canSave());
+    fresh.setLabel(" \t  ");
+    EXPECT_FALSE(fresh.canSave());
+    fresh.setLabel("  Trip ");
+    EXPECT_TRUE(fresh.canSave());
+
+    const auto existing = model(onDay(7, 10, "Trip"));
+    EXPECT_EQ(existing.sheetTitle(), "Edit Countdown");
+    EXPECT_EQ(existing.confirmTitle(), "Save");
+
+    EXPECT_THAT(CountdownEditorModel::duringSegments(), ElementsAre("Show progress", "Hide it"));
+    EXPECT_THAT(CountdownEditorModel::recursSegments(),
+                ElementsAre("Finish", "Count to next year's"));
+    EXPECT_THAT(CountdownEditorModel::unitSegments(), ElementsAre("Days", "Weeks", "Workdays"));
+}
+
+TEST(CountdownEditorModel, ASpanEndsAWeekAfterItsStartAndNeverBeforeIt) {
+    auto m = model(onDay(7, 10, "Trip"));
+    EXPECT_EQ(m.startTitle(), "Date");
+    EXPECT_TRUE(m.recursEditable());
+
+    m.setLastsMoreThanADay(true);
+    EXPECT_EQ(m.startTitle(), "Starts");
+    EXPECT_EQ(m.endDay(), (CivilDate{2025, 7, 17}));
+    EXPECT_EQ(m.draft().end, DateRule::fixed(*newYork().date(2025, 7, 17)));
+
+    EXPECT_FALSE(m.setEndDay({2025, 7, 9}));
+    EXPECT_TRUE(m.setEndDay({2025, 7, 10}));
+    EXPECT_TRUE(m.setEndDay({2025, 7, 20}));
+    // A later start leaves the end alone; only the picker's floor moves.
+    EXPECT_TRUE(m.setStartDay({2025, 7, 25}));
+    EXPECT_EQ(m.endDay(), (CivilDate{2025, 7, 20}));
+    EXPECT_EQ(m.endMinimumDay(), (CivilDate{2025, 7, 25}));
+
+    // The day the clocks go forward starts at midnight in New York; what is
+    // written is always a start of day.
+    EXPECT_TRUE(m.setStartDay({2026, 3, 8}));
+    EXPECT_EQ(m.draft().start, DateRule::fixed(*newYork().date(2026, 3, 8)));
+
+    m.setLastsMoreThanADay(false);
+    EXPECT_FALSE(m.draft().end.has_value());
+    EXPECT_EQ(m.startTitle(), "Date");
+}
+
+TEST(CountdownEditorModel, RulesAreShownInWordsWithTheirNextStart) {
+    auto m = model(winter());
+    EXPECT_FALSE(m.startIsFixed());
+    EXPECT_EQ(m.startTitle(), "Starts");
+    EXPECT_EQ(m.startDescription(), "December solstice");
+    EXPECT_EQ(m.nextText(), "Next: Sun, Dec 21");
+    EXPECT_FALSE(m.endIsFixed());
+    EXPECT_EQ(m.endDescription(), "March equinox");
+    EXPECT_FALSE(m.recursEditable());
+    EXPECT_FALSE(m.setStartDay({2025, 7, 1}));
+
+    // Turned off and on again, the end becomes a fixed day a week after the
+    // next solstice.
+    m.setLastsMoreThanADay(false);
+    m.setLastsMoreThanADay(true);
+    EXPECT_EQ(m.endDay(), (CivilDate{2025, 12, 28}));
+
+    // A rule that names no day falls back on today for the end.
+    Countdown nowhere = winter();
+    nowhere.start = DateRule::season(9);
+    nowhere.end.reset();
+    auto n = model(nowhere);
+    EXPECT_EQ(n.nextText(), "Next: —");
+    n.setLastsMoreThanADay(true);
+    EXPECT_EQ(n.endDay(), (CivilDate{2025, 6, 22}));
+}
+
+class CountdownEditorSheet : public ::testing::Test {
+  protected:
+    std::unique_ptr<CountdownEditor> open(const Countdown& c, CountdownEditor::Mode mode) {
+        auto sheet = std::make_unique<CountdownEditor>(c, mode, newYork(), nullptr, now);
+        sheet->show();
+        return sheet;
+    }
+};
+
+TEST_F(CountdownEditorSheet, AddStaysDisabledUntilALabelIsTyped) {
+    auto sheet = open(onDay(7, 10), CountdownEditor::Mode::add);
+    QSignalSpy saved(sheet.get(), &CountdownEditor::saved);
+    auto* confirm = sheet->findChild<QPushButton*>("confirm");
+    auto* label = sheet->findChild<QLineEdit*>("label");
+    ASSERT_TRUE(confirm && label);
+    EXPECT_EQ(confirm->text(), "Add");
+    EXPECT_EQ(sheet->windowTitle(), "New Countdown");
+    EXPECT_EQ(sheet->findChild<QPushButton*>("delete"), nullptr);
+
+    QTest::keyClicks(label, "   ");
+    EXPECT_FALSE(confirm->isEnabled());
+    QTest::keyClick(label, Qt::Key_Return);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(saved.count(), 0);
+
+    QTest::keyClicks(label, "Trip");
+    EXPECT_TRUE(confirm->isEnabled());
+}
+
+TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
+    auto sheet = open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit);
+    render(*sheet, "editor_fixed");
+    auto* start = sheet->findChild<QDateEdit*>("startDate");
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->date(), QDate(2025, 7, 10));
+    EXPECT_FALSE(rowShown(*sheet, "startRule"));
+    EXPECT_FALSE(rowShown(*sheet, "endDate"));
+    EXPECT_FALSE(rowShown(*sheet, "dates"));
+    EXPECT_TRUE(rowShown(*sheet, "delete"));
+    EXPECT_TRUE(buttonTitled(*sheet, "Count to next year's")->isVisibleTo(sheet.get()));
+
+    auto* lasts = sheet->findChild<QCheckBox*>("lasts");
+    QTest::mouseClick(lasts, Qt::LeftButton, {}, QPoint(8, lasts->height() / 2));
+    render(*sheet, "editor_span");
+    EXPECT_TRUE(rowShown(*sheet, "endDate"));
+    EXPECT_EQ(sheet->findChild<QDateEdit*>("endDate")->date(), QDate(2025, 7, 17));
+    EXPECT_TRUE(buttonTitled(*sheet, "Hide it")->isVisibleTo(sheet.get()));
+    ASSERT_TRUE(sheet->model().draft().end);
+
+    QTest::mouseClick(buttonTitled(*sheet, "Hide it"), Qt::LeftButton);
+    QTest::mouseClick(buttonTitled(*sheet, "Weeks"), Qt::LeftButton);
+    QTest::mouseClick(buttonTitled(*sheet, "Count to next year's"), Qt::LeftButton);
+    const Countdown& d = sheet->model().draft();
+    EXPECT_EQ(d.during, DuringMode::hide);
+    EXPECT_EQ(d.unit, CountUnit::weeks);
+    EXPECT_TRUE(d.recurs);
+}
+
+TEST_F(CountdownEditorSheet, TheWinterPresetShowsItsRulesReadOnly) {
+    Countdown c = winter();
+    c.eventID = "event-1";
+    auto sheet = open(c, CountdownEditor::Mode::add);
+    render(*sheet, "editor_winter");
+    EXPECT_FALSE(rowShown(*sheet, "startDate"));
+    EXPECT_EQ(text(*sheet, "startRule"), "December solstice");
+    EXPECT_EQ(text(*sheet, "nextStart"), "Next: Sun, Dec 21");
+    EXPECT_TRUE(rowShown(*sheet, "endRule"));
+    EXPECT_EQ(text(*sheet, "endRule"), "March equinox");
+    EXPECT_FALSE(rowShown(*sheet, "endDate"));
+    EXPECT_TRUE(rowShown(*sheet, "recursFixed"));
+    EXPECT_EQ(text(*sheet, "recursFixed"), "Counts to next year's");
+    EXPECT_EQ(buttonTitled(*sheet, "Finish")->isVisibleTo(sheet.get()), false);
+    EXPECT_TRUE(rowShown(*sheet, "dates"));
+    EXPECT_EQ(text(*sheet, "dates"), "Follow the calendar event");
+    EXPECT_TRUE(sheet->findChild<QCheckBox*>("lasts")->isChecked());
+}
+
+TEST_F(CountdownEditorSheet, EscapeDropsTheDraftReturnSavesItDeleteAsksForRemoval) {
+    const Countdown initial = onDay(7, 10, "Trip");
+    {
+        auto sheet = open(initial, CountdownEditor::Mode::edit);
+        QSignalSpy saved(sheet.get(), &CountdownEditor::saved);
+        auto* label = sheet->findChild<QLineEdit*>("label");
+        QTest::keyClick(label, Qt::Key_End);
+        QTest::keyClicks(label, " home");
+        QTest::keyClick(label, Qt::Key_Escape);
+        EXPECT_FALSE(sheet->isVisible());
+        EXPECT_EQ(sheet->QDialog::result(), QDialog::Rejected);
+        EXPECT_EQ(sheet->result(), initial);
+        EXPECT_EQ(saved.count(), 0);
+    }
+    {
+        auto sheet = open(initial, CountdownEditor::Mode::edit);
+        QSignalSpy saved(sheet.get(), &CountdownEditor::saved);
+        auto* label = sheet->findChild<QLineEdit*>("label");
+        QTest::keyClick(label, Qt::Key_End);
+        QTest::keyClicks(label, " home");
+        QTest::keyClick(label, Qt::Key_Return);
+        EXPECT_FALSE(sheet->isVisible());
+        EXPECT_EQ(sheet->QDialog::result(), QDialog::Accepted);
+        ASSERT_EQ(saved.count(), 1);
+        const auto out = saved.at(0).at(0).value<Countdown>();
+        EXPECT_EQ(out.label, "Trip home");
+        EXPECT_EQ(out.id, initial.id);
+        EXPECT_EQ(sheet->result(), out);
+    }
+    {
+        auto sheet = open(initial, CountdownEditor::Mode::edit);
+        QSignalSpy deleted(sheet.get(), &CountdownEditor::deleteRequested);
+        QTest::keyClicks(sheet->findChild<QLineEdit*>("label"), "Gone");
+        QTest::mouseClick(sheet->findChild<QPushButton*>("delete"), Qt::LeftButton);
+        EXPECT_FALSE(sheet->isVisible());
+        EXPECT_EQ(sheet->QDialog::result(), CountdownEditor::kDeleted);
+        ASSERT_EQ(deleted.count(), 1);
+        EXPECT_EQ(deleted.at(0).at(0).value<Countdown>().id, initial.id);
+        EXPECT_EQ(sheet->result(), initial);
+    }
+}
+
+TEST(IconPicker, SearchNarrowsTheGridInCatalogueOrder) {
+    IconPicker picker("gift", std::nullopt, nullptr);
+    picker.show();
+    EXPECT_EQ(picker.shownSymbols().size(), 148u);
+    EXPECT_EQ(picker.shownSymbols().front(), "calendar");
+    EXPECT_EQ(picker.selectedSymbol(), "gift");
+
+    auto* search = picker.findChild<QLineEdit*>("symbolSearch");
+    const auto typed = [&](const char* query) {
+        search->clear();
+        QTest::keyClicks(search, query);
+        return picker.shownSymbols();
+    };
+    EXPECT_THAT(typed("Cloud Sun"), ElementsAre("cloud.sun"));
+    EXPECT_THAT(typed("cloudsun"), ElementsAre("cloud.sun"));
+    EXPECT_THAT(typed("  Moon "), ElementsAre("moon", "moon.stars", "moon.circle", "cloud.moon"));
+    EXPECT_THAT(typed("figure"),
+                ElementsAre("figure.hiking", "figure.walk", "figure.run", "figure.yoga",
+                            "figure.skiing.downhill", "figure.surfing"));
+    EXPECT_FALSE(rowShown(picker, "noSymbols"));
+    EXPECT_TRUE(typed("zeppelin").empty());
+    EXPECT_TRUE(rowShown(picker, "noSymbols"));
+    EXPECT_EQ(typed(" \t").size(), 148u);
+    EXPECT_FALSE(rowShown(picker, "noSymbols"));
+
+    typed("umbrella");
+    QSignalSpy changed(&picker, &IconPicker::changed);
+    QTest::mouseClick(picker.findChild<QAbstractButton*>("beach.umbrella"), Qt::LeftButton);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(picker.symbol(), "beach.umbrella");
+    EXPECT_EQ(text(picker, "iconTitle"), "beach.umbrella");
+}
+
+TEST(IconPicker, ACustomImageHidesTheSymbolUntilRemoved) {
+    IconPicker picker("gift", QString("0F8A2B47-6C1D-4E3F-9A5B-7D2C1E0F3A4B.png"), nullptr);
+    picker.show();
+    render(picker, "picker_custom");
+    EXPECT_EQ(text(picker, "iconTitle"), "Custom image");
+    EXPECT_EQ(text(picker, "iconSubtitle"), "Shown in one color to match the widget");
+    EXPECT_EQ(picker.selectedSymbol(), std::nullopt);
+    QAbstractButton* remove = buttonTitled(picker, "Remove");
+    ASSERT_TRUE(remove && remove->isVisible());
+
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(picker.customImage(), std::nullopt);
+    EXPECT_EQ(picker.symbol(), "gift");
+    EXPECT_EQ(picker.selectedSymbol(), "gift");
+    EXPECT_EQ(text(picker, "iconTitle"), "gift");
+    EXPECT_FALSE(remove->isVisible());
+
+    IconPicker other("gift", QString("0F8A2B47-6C1D-4E3F-9A5B-7D2C1E0F3A4B.png"), nullptr);
+    other.show();
+    QTest::mouseClick(other.findChild<QAbstractButton*>("star"), Qt::LeftButton);
+    EXPECT_EQ(other.customImage(), std::nullopt);
+    EXPECT_EQ(other.selectedSymbol(), "star");
+}
+
+TEST(IconPicker, AFailedUploadKeepsTheEarlierImageAndSaysSo) {
+    const testing::TempDir dir;
+    IconStore icons(SharedStore(
+        StorePaths{dir.path() / "p.sqlite", dir.path() / "f.sqlite", dir.path() / "container"},
+        "en_US"));
+    const auto png = dir.path() / "cake.png";
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(Qt::black);
+    ASSERT_TRUE(picture.save(QString::fromStdString(png.string())));
+    const auto junk = dir.path() / "notes.png";
+    std::ofstream(junk) << "not a picture";
+
+    IconPicker picker("gift", std::nullopt, &icons);
+    picker.show();
+    QString next = QString::fromStdString(png.string());
+    picker.setFileChooser([&](QWidget*) { return std::optional<QString>(next); });
+    QAbstractButton* upload = buttonTitled(picker, "Upload Image…");
+    ASSERT_TRUE(upload);
+
+    QTest::mouseClick(upload, Qt::LeftButton);
+    const auto imported = picker.customImage();
+    ASSERT_TRUE(imported);
+    EXPECT_TRUE(isCustomImageName(imported->toStdString()));
+    EXPECT_FALSE(rowShown(picker, "importError"));
+
+    next = QString::fromStdString(junk.string());
+    QTest::mouseClick(upload, Qt::LeftButton);
+    render(picker, "picker_error");
+    EXPECT_EQ(picker.customImage(), imported);
+    EXPECT_TRUE(picker.importError());
+    EXPECT_TRUE(rowShown(picker, "importError"));
+    EXPECT_EQ(text(picker, "importError"), "That file couldn't be read as an image.");
+
+    // Without an icons folder nothing can be imported.
+    IconPicker homeless("gift", std::nullopt, nullptr);
+    EXPECT_FALSE(homeless.importFile(QString::fromStdString(png.string())));
+    EXPECT_EQ(homeless.customImage(), std::nullopt);
+
+    EXPECT_TRUE(IconPicker::imageFilter().contains("*.heic"));
+}
+
+}  // namespace
+}  // namespace solvane
