@@ -15,6 +15,8 @@
 #include "board/components.h"
 #include "board/sky_cards.h"
 
+#include "support/golden.h"
+
 namespace solvane {
 namespace {
 
@@ -197,34 +199,9 @@ class BoardGolden : public ::testing::TestWithParam<GoldenCase> {};
 TEST_P(BoardGolden, MatchesReviewedRender) {
     const GoldenCase& c = GetParam();
     const BoardData board = sampleBoard(c.day, c.weather, c.rows);
-    const QImage actual = renderBoardImage(board, newYork(), c.style, previewScheme(c.style), 1)
-                              .convertToFormat(QImage::Format_ARGB32);
-    const QString path =
-        QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/") + c.name + QStringLiteral(".png");
-    const char* update = std::getenv("SOLVANE_UPDATE_GOLDENS");
-    if (update != nullptr && std::string(update) == "1") {
-        QDir().mkpath(QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens"));
-        ASSERT_TRUE(actual.save(path, "png")) << path.toStdString();
-        return;
-    }
-    const QImage expected(path);
-    ASSERT_FALSE(expected.isNull())
-        << "missing " << path.toStdString() << " (make goldens writes it)";
-    const QImage want = expected.convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(want.size(), actual.size());
-    int off = 0;
-    for (int y = 0; y < actual.height(); ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(want.constScanLine(y));
-        for (int x = 0; x < actual.width(); ++x) {
-            const int d = std::max(
-                {std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
-                 std::abs(qBlue(a[x]) - qBlue(b[x])), std::abs(qAlpha(a[x]) - qAlpha(b[x]))});
-            off += d > 40 ? 1 : 0;
-        }
-    }
-    const int allowed = actual.width() * actual.height() / 100;
-    EXPECT_LE(off, allowed) << c.name << ": " << off << " pixels differ";
+    testing::expectMatchesGolden(
+        renderBoardImage(board, newYork(), c.style, previewScheme(c.style), 1),
+        QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/") + c.name + QStringLiteral(".png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

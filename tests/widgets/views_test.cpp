@@ -18,6 +18,8 @@
 #include "widgets/styled.h"
 #include "widgets/widget_views.h"
 
+#include "support/golden.h"
+
 namespace solvane::widgets {
 namespace {
 
@@ -290,33 +292,10 @@ class WidgetGolden : public ::testing::TestWithParam<GoldenParam> {};
 
 TEST_P(WidgetGolden, MatchesReviewedRender) {
     const GoldenParam& c = GetParam();
-    const QImage actual = face(c.widget.kind, c.widget.family, goldenEntry(c.style), c.mode)
-                              .convertToFormat(QImage::Format_ARGB32);
-    const QString dir = QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/widgets");
-    const QString path = dir + "/" + QString::fromStdString(goldenName(c)) + ".png";
-    const char* update = std::getenv("SOLVANE_UPDATE_GOLDENS");
-    if (update != nullptr && std::string(update) == "1") {
-        QDir().mkpath(dir);
-        ASSERT_TRUE(actual.save(path, "png")) << path.toStdString();
-        return;
-    }
-    const QImage expected(path);
-    ASSERT_FALSE(expected.isNull())
-        << "missing " << path.toStdString() << " (make goldens writes it)";
-    const QImage want = expected.convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(want.size(), actual.size());
-    int off = 0;
-    for (int y = 0; y < actual.height(); ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(want.constScanLine(y));
-        for (int x = 0; x < actual.width(); ++x) {
-            const int d = std::max(
-                {std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
-                 std::abs(qBlue(a[x]) - qBlue(b[x])), std::abs(qAlpha(a[x]) - qAlpha(b[x]))});
-            off += d > 40 ? 1 : 0;
-        }
-    }
-    EXPECT_LE(off, actual.width() * actual.height() / 100) << goldenName(c) << ": " << off;
+    testing::expectMatchesGolden(face(c.widget.kind, c.widget.family, goldenEntry(c.style), c.mode),
+                                 QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/widgets/") +
+                                     QString::fromStdString(goldenName(c)) +
+                                     QStringLiteral(".png"));
 }
 
 std::vector<GoldenParam> goldenParams() {

@@ -1,4 +1,4 @@
-// Widgets need a QApplication; the editor's test program creates one for the
+// Widgets need a QApplication; each widget test program creates one for the
 // whole run, on the offscreen platform when no other is asked for.
 #include <QApplication>
 

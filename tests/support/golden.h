@@ -1,0 +1,49 @@
+// Reviewed reference renders: compares an image with its PNG under
+// tests/data/goldens/, or rewrites the PNG when SOLVANE_UPDATE_GOLDENS=1
+// (`make goldens`). At most 1 % of the pixels may differ by more than 40 in
+// any channel, which absorbs font rasterisation differences between machines
+// but not a moved or missing element.
+#pragma once
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+namespace solvane::testing {
+
+inline void expectMatchesGolden(const QImage& rendered, const QString& path) {
+    const QImage actual = rendered.convertToFormat(QImage::Format_ARGB32);
+    const char* update = std::getenv("SOLVANE_UPDATE_GOLDENS");
+    if (update != nullptr && std::string(update) == "1") {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        ASSERT_TRUE(actual.save(path, "png")) << path.toStdString();
+        return;
+    }
+    const QImage expected(path);
+    ASSERT_FALSE(expected.isNull())
+        << "missing " << path.toStdString() << " (make goldens writes it)";
+    const QImage want = expected.convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(want.size(), actual.size()) << path.toStdString();
+    int off = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(want.constScanLine(y));
+        for (int x = 0; x < actual.width(); ++x) {
+            const int d = std::max(
+                {std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                 std::abs(qBlue(a[x]) - qBlue(b[x])), std::abs(qAlpha(a[x]) - qAlpha(b[x]))});
+            off += d > 40 ? 1 : 0;
+        }
+    }
+    EXPECT_LE(off, actual.width() * actual.height() / 100)
+        << path.toStdString() << ": " << off << " pixels differ";
+}
+
+}  // namespace solvane::testing
