@@ -17,6 +17,7 @@
 
 #include "core/store/shared_store.h"
 #include "platform/calendar/ics_file.h"
+#include "platform/file_descriptor.h"
 
 namespace solvane::platform {
 
@@ -28,21 +29,7 @@ namespace fs = std::filesystem;
 constexpr std::size_t kMaxSmallFileBytes = 4096;
 constexpr std::size_t kMaxWatchPaths = 4000;
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
+using Descriptor = FileDescriptor;
 
 // What tells a changed file from the one parsed before.
 struct FileKey {

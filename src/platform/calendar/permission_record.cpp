@@ -11,6 +11,7 @@
 
 #include "core/model/json_forms.h"
 #include "core/store/shared_store.h"
+#include "platform/file_descriptor.h"
 
 namespace solvane::platform {
 
@@ -22,21 +23,7 @@ using json_forms::Json;
 // A handful of short keys; anything bigger is not a record of ours.
 constexpr std::size_t kMaxRecordBytes = 64 * 1024;
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
+using Descriptor = FileDescriptor;
 
 std::optional<Json> readRecord(const fs::path& file) {
     const Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
