@@ -12,7 +12,7 @@ CMAKE_FLAGS ?=
 FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp' 2>/dev/null)
 FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz weatherkit_fuzz ics_fuzz
 
-.PHONY: run test deps build configure unit-tests asan-tests fuzz bench format format-check clean
+.PHONY: run test deps build configure unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean
 
 run: deps build
 	./scripts/run $(BUILD)
@@ -41,11 +41,13 @@ asan-tests:
 
 # Each libFuzzer target for FUZZ_SECONDS on a scratch copy of its corpus, so a
 # run never writes into the repository.
-fuzz:
+fuzz-build:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DSOLVANE_CORE_ONLY=ON -DSOLVANE_SANITIZE=ON -DSOLVANE_FUZZ=ON \
 	  -DSOLVANE_TESTS=OFF -DSOLVANE_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  corpus=$$(mktemp -d); \
 	  name=$${t%_fuzz}; \
@@ -55,6 +57,25 @@ fuzz:
 	    -artifact_prefix=$(FUZZ_BUILD)/ $$corpus 2>&1 | tail -n 12; \
 	  status=$${PIPESTATUS[0]}; rm -rf $$corpus; \
 	  if [ "$$status" -ne 0 ]; then echo "fuzz: $$t found a problem"; exit 1; fi; \
+	done
+
+# The long runs done before a release: every target for FUZZ_LONG_SECONDS,
+# then the inputs that reached new coverage are merged into fuzz/corpus/ to be
+# committed. Stops at the first finding and leaves the crashing input in
+# $(FUZZ_BUILD)/.
+FUZZ_LONG_SECONDS ?= 600
+
+fuzz-long: deps fuzz-build
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  name=$${t%_fuzz}; work=$$(mktemp -d); mkdir -p fuzz/corpus/$$name; \
+	  cp -r fuzz/corpus/$$name/. $$work/; \
+	  echo "fuzz-long: $$t for $(FUZZ_LONG_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_LONG_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $$work 2>&1 | tail -n 12; \
+	  status=$${PIPESTATUS[0]}; \
+	  if [ "$$status" -ne 0 ]; then rm -rf $$work; echo "fuzz-long: $$t found a problem"; exit 1; fi; \
+	  ./$(FUZZ_BUILD)/fuzz/$$t -merge=1 fuzz/corpus/$$name $$work 2>&1 | tail -n 1; \
+	  rm -rf $$work; \
 	done
 
 BENCH_BUILD ?= build-bench

@@ -258,11 +258,11 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     whenForm_->addRow(tr("Ends"), endRule_);
 
     duringRow_ = new QWidget(when);
-    during_ = addSegments(CountdownEditorModel::duringSegments(), duringRow_);
+    during_ = app::addSegments(app::toQStrings(CountdownEditorModel::duringSegments()), duringRow_);
     whenForm_->addRow(tr("While it's happening"), duringRow_);
 
     recursRow_ = new QWidget(when);
-    recurs_ = addSegments(CountdownEditorModel::recursSegments(), recursRow_);
+    recurs_ = app::addSegments(app::toQStrings(CountdownEditorModel::recursSegments()), recursRow_);
     whenForm_->addRow(tr("When it's over"), recursRow_);
     recursFixed_ = new QLabel(tr("Counts to next year's"), when);
     recursFixed_->setObjectName("recursFixed");
@@ -272,7 +272,7 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     auto* count = new QGroupBox(this);
     auto* countForm = makeForm(count);
     auto* unitRow = new QWidget(count);
-    unit_ = addSegments(CountdownEditorModel::unitSegments(), unitRow);
+    unit_ = app::addSegments(app::toQStrings(CountdownEditorModel::unitSegments()), unitRow);
     countForm->addRow(tr("Count in"), unitRow);
     column->addWidget(count);
 
@@ -375,23 +375,6 @@ void CountdownEditor::accept() {
     saved_ = model_.draft();
     emit saved(*saved_);
     QDialog::accept();
-}
-
-QButtonGroup* CountdownEditor::addSegments(const std::vector<std::string>& titles, QWidget* row) {
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* group = new QButtonGroup(row);
-    group->setExclusive(true);
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        auto* button = new QPushButton(qs(titles[i]), row);
-        button->setCheckable(true);
-        button->setAutoDefault(false);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        group->addButton(button, static_cast<int>(i));
-        layout->addWidget(button);
-    }
-    return group;
 }
 
 void CountdownEditor::refresh() {

@@ -125,7 +125,6 @@ class CountdownEditor : public QDialog {
     void accept() override;
 
   private:
-    QButtonGroup* addSegments(const std::vector<std::string>& titles, QWidget* row);
     void refresh();
 
     Countdown initial_;

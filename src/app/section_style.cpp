@@ -1,9 +1,15 @@
 #include "app/section_style.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
+#include <QVariant>
+
+#include <optional>
 
 #include "platform/calendar/calendar_database.h"
 
@@ -82,11 +88,130 @@ QLabel* makeHeadline(const QString& text, QWidget* parent) {
     return label;
 }
 
-void setTextColor(QWidget* widget, const QColor& color) {
+namespace {
+
+constexpr const char* kToneProperty = "solvaneTone";
+constexpr const char* kSegmentsProperty = "solvaneSegments";
+
+// Joined buttons with the chosen one filled in the accent; the focused one
+// keeps a visible ring, so the keyboard user sees where they are.
+constexpr const char* kSegmentsSheet = R"(
+QPushButton {
+    border: 1px solid palette(mid);
+    background: palette(button);
+    color: palette(button-text);
+    padding: 3px 10px;
+    margin: 0;
+    border-radius: 0;
+}
+QPushButton[segment="first"] { border-top-left-radius: 6px; border-bottom-left-radius: 6px; }
+QPushButton[segment="last"] {
+    border-top-right-radius: 6px; border-bottom-right-radius: 6px; border-left: none;
+}
+QPushButton[segment="middle"] { border-left: none; }
+QPushButton[segment="only"] { border-radius: 6px; }
+QPushButton:hover:!checked { background: palette(midlight); }
+QPushButton:checked {
+    background: palette(highlight);
+    color: palette(highlighted-text);
+    border-color: palette(highlight);
+}
+QPushButton:focus { border: 2px solid palette(highlight); }
+QPushButton:checked:focus { border: 2px solid palette(dark); }
+QPushButton:disabled { color: palette(mid); }
+)";
+
+// The tones a text colour can be drawn from, so that a later change of
+// appearance can draw it again from the new palette.
+std::optional<QColor> toneColor(int tone, const QPalette& palette) {
+    switch (tone) {
+        case 1:
+            return secondaryTextColor(palette);
+        case 2:
+            return tertiaryTextColor(palette);
+        case 3:
+            return noticeColor(palette);
+        default:
+            return std::nullopt;
+    }
+}
+
+void paintText(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
+}
+
+}  // namespace
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    const QPalette& app = QApplication::palette();
+    int tone = 0;
+    for (int candidate = 1; candidate <= 3; ++candidate) {
+        if (toneColor(candidate, app) == color) {
+            tone = candidate;
+            break;
+        }
+    }
+    widget->setProperty(kToneProperty, tone);
+    paintText(widget, color);
+}
+
+void restyleTextColors(QWidget* root) {
+    const QPalette& app = QApplication::palette();
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (widget->property(kSegmentsProperty).toBool()) {
+            // Style sheets read palette() colours when set; set it again.
+            widget->setStyleSheet(QString());
+            widget->setStyleSheet(QString::fromLatin1(kSegmentsSheet));
+        }
+        const QVariant tone = widget->property(kToneProperty);
+        if (!tone.isValid()) {
+            continue;
+        }
+        // The widget's own palette overrode the application's; drop that
+        // first so every other colour follows the new appearance.
+        widget->setPalette(QPalette());
+        if (const auto color = toneColor(tone.toInt(), app)) {
+            paintText(widget, *color);
+        }
+    }
+}
+
+QButtonGroup* addSegments(const QStringList& titles, QWidget* row) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* group = new QButtonGroup(row);
+    group->setExclusive(true);
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        auto* button = new QPushButton(titles[i], row);
+        button->setCheckable(true);
+        button->setAutoDefault(false);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        const bool first = i == 0;
+        const bool last = i == titles.size() - 1;
+        button->setProperty("segment", first && last ? "only"
+                                       : first       ? "first"
+                                       : last        ? "last"
+                                                     : "middle");
+        group->addButton(button, static_cast<int>(i));
+        layout->addWidget(button);
+    }
+    row->setProperty(kSegmentsProperty, true);
+    row->setStyleSheet(QString::fromLatin1(kSegmentsSheet));
+    return group;
+}
+
+QStringList toQStrings(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const auto& text : texts) {
+        list << QString::fromStdString(text);
+    }
+    return list;
 }
 
 }  // namespace solvane::app

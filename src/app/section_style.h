@@ -6,8 +6,13 @@
 #include <QFont>
 #include <QString>
 
-#include <string_view>
+#include <QStringList>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QButtonGroup;
 class QLabel;
 class QPalette;
 class QWidget;
@@ -33,6 +38,17 @@ QColor calendarColor(std::string_view written);
 QLabel* makeLabel(const QString& text, const QFont& font, const QColor& color,
                   QWidget* parent = nullptr);
 QLabel* makeHeadline(const QString& text, QWidget* parent = nullptr);
+// Colours a widget's text. The secondary, tertiary and notice colours of
+// the application palette are remembered as such, so restyleTextColors can
+// redraw them from a new palette; any other colour stays as given.
 void setTextColor(QWidget* widget, const QColor& color);
+// After the appearance changed: every text coloured through setTextColor
+// below `root` takes its colour from the application palette again.
+void restyleTextColors(QWidget* root);
+
+// A segmented control: one checkable button per title, side by side in
+// `row` (which gets the layout), exclusive; a button's id is its index.
+QButtonGroup* addSegments(const QStringList& titles, QWidget* row);
+QStringList toQStrings(const std::vector<std::string>& texts);
 
 }  // namespace solvane::app

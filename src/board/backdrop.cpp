@@ -124,6 +124,30 @@ void paintBoardCard(QPainter& painter, const QRectF& card, WidgetStyle style, Co
     painter.restore();
 }
 
+void paintBoardPicture(QPainter& painter, QPointF origin, const BoardData& data,
+                       const Calendar& calendar, WidgetStyle style, ColorScheme scheme,
+                       const IconStore* icons, double wallpaperRadius) {
+    painter.save();
+    if (style == WidgetStyle::glass) {
+        const QRectF wall(origin, boardImageSize(style));
+        painter.save();
+        if (wallpaperRadius > 0) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setClipPath(continuousRoundedRect(wall, wallpaperRadius), Qt::IntersectClip);
+        }
+        paintPreviewWallpaper(painter, wall);
+        painter.restore();
+    }
+    const QRectF card = boardCardRect(style, origin);
+    paintBoardCard(painter, card, style, scheme);
+    const PaintContext ctx{Palette::forStyle(style), scheme, icons};
+    const QRectF content =
+        card.adjusted(SolvaneView::kWidgetPadding, SolvaneView::kWidgetPadding,
+                      -SolvaneView::kWidgetPadding, -SolvaneView::kWidgetPadding);
+    SolvaneView{}.paint(painter, content, data, ctx, calendar);
+    painter.restore();
+}
+
 QImage renderBoardImage(const BoardData& data, const Calendar& calendar, WidgetStyle style,
                         ColorScheme scheme, double scale, const IconStore* icons) {
     const QSizeF logical = boardImageSize(style);
@@ -131,16 +155,7 @@ QImage renderBoardImage(const BoardData& data, const Calendar& calendar, WidgetS
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    if (style == WidgetStyle::glass) {
-        paintPreviewWallpaper(painter, QRectF(QPointF(0, 0), logical));
-    }
-    const QRectF card = boardCardRect(style);
-    paintBoardCard(painter, card, style, scheme);
-    const PaintContext ctx{Palette::forStyle(style), scheme, icons};
-    const QRectF content =
-        card.adjusted(SolvaneView::kWidgetPadding, SolvaneView::kWidgetPadding,
-                      -SolvaneView::kWidgetPadding, -SolvaneView::kWidgetPadding);
-    SolvaneView{}.paint(painter, content, data, ctx, calendar);
+    paintBoardPicture(painter, QPointF(0, 0), data, calendar, style, scheme, icons, 0);
     painter.end();
     return image;
 }

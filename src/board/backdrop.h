@@ -44,6 +44,13 @@ void paintPreviewWallpaper(QPainter& painter, const QRectF& rect);
 // The card of `style` filling `card`, with its shadow for glass.
 void paintBoardCard(QPainter& painter, const QRectF& card, WidgetStyle style, ColorScheme scheme);
 
+// The whole picture with its top-left corner at `origin`. A positive
+// `wallpaperRadius` rounds off the glass wallpaper's corners, as a window
+// shows it; the PNG keeps them square.
+void paintBoardPicture(QPainter& painter, QPointF origin, const BoardData& data,
+                       const Calendar& calendar, WidgetStyle style, ColorScheme scheme,
+                       const IconStore* icons, double wallpaperRadius);
+
 // The board drawn as the preview shows it, at `scale` pixels per point, with
 // a transparent outside where the card's corners round off.
 QImage renderBoardImage(const BoardData& data, const Calendar& calendar, WidgetStyle style,

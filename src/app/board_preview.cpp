@@ -1,0 +1,48 @@
+#include "app/board_preview.h"
+
+#include <QPainter>
+
+#include "board/backdrop.h"
+
+namespace solvane::app {
+
+BoardPreview::BoardPreview(const IconStore* icons, QWidget* parent)
+    : QWidget(parent), icons_(icons) {
+    setFixedSize(kWidth, kHeight);
+    setAccessibleName(tr("Board preview"));
+}
+
+void BoardPreview::setBoard(BoardData board, const Calendar& calendar) {
+    if (board_ == board && calendar_ && calendar_->zoneId() == calendar.zoneId()) {
+        return;
+    }
+    board_ = std::move(board);
+    calendar_ = calendar;
+    update();
+}
+
+void BoardPreview::setPreviewStyle(WidgetStyle style) {
+    if (style == style_) {
+        return;
+    }
+    style_ = style;
+    update();
+}
+
+void BoardPreview::paintEvent(QPaintEvent*) {
+    if (!board_ || !calendar_) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Dark and light have no wallpaper margin: their card sits centred where
+    // the glass picture would be.
+    const QSizeF picture = boardImageSize(style_);
+    const QPointF origin((width() - picture.width()) / 2, (height() - picture.height()) / 2);
+    paintBoardPicture(painter, origin, *board_, *calendar_, style_, previewScheme(style_), icons_,
+                      kWallpaperRadius);
+}
+
+}  // namespace solvane::app

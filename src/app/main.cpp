@@ -1,0 +1,74 @@
+// solvane: the companion application.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+#include "app/appearance.h"
+#include "app/main_window.h"
+
+namespace {
+
+// Translations beside the program's share folder; English needs none.
+void installTranslations(QApplication& app) {
+    auto* own = new QTranslator(&app);
+    const QString folder = QApplication::applicationDirPath() + "/../share/solvane/translations";
+    if (own->load(QLocale(), "solvane", "_", folder)) {
+        QApplication::installTranslator(own);
+    }
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(qt);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("solvane");
+    QApplication::setApplicationDisplayName("Solvane");
+    QApplication::setApplicationVersion(SOLVANE_APP_VERSION);
+    QApplication::setOrganizationDomain("solvane.org");
+    QApplication::setDesktopFileName("org.solvane.Solvane");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.solvane.Solvane"));
+    installTranslations(app);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Countdowns, weather and the day's sky for the desktop."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption firstPaint(
+        "quit-after-first-paint",
+        QApplication::translate("main",
+                                "Print the time from start to the first painted window and quit."));
+    parser.addOption(firstPaint);
+    parser.process(app);
+
+    auto* appearance = new solvane::app::Appearance(&app);
+    appearance->apply();
+
+    solvane::app::MainWindow window(solvane::app::WindowServices::standard());
+    window.setColorScheme(appearance->scheme());
+    QObject::connect(appearance, &solvane::app::Appearance::changed, &window,
+                     &solvane::app::MainWindow::setColorScheme);
+    if (parser.isSet(firstPaint)) {
+        QObject::connect(&window, &solvane::app::MainWindow::firstPainted, &app, [&] {
+            std::printf("first paint: %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, &app, &QApplication::quit);
+        });
+    }
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,504 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/board_preview.h"
+#include "app/calendars_section.h"
+#include "app/countdown_editor.h"
+#include "app/countdown_list.h"
+#include "app/event_picker_sheet.h"
+#include "app/location_section.h"
+#include "app/privacy_dialog.h"
+#include "app/section_style.h"
+#include "app/weather_section.h"
+#include "core/model/presets.h"
+#include "core/store/board_data.h"
+#include "platform/calendar/calendar_database.h"
+#include "platform/qt/calendar_watcher.h"
+
+#ifndef SOLVANE_APP_VERSION
+#define SOLVANE_APP_VERSION "0"
+#endif
+
+namespace solvane::app {
+
+namespace {
+
+constexpr int kPadding = 28;
+constexpr int kColumnGap = 28;
+constexpr int kLeftWidth = 340;
+constexpr int kSectionGap = 18;
+constexpr int kRightGap = 12;
+
+const WidgetStyle kStyles[] = {WidgetStyle::glass, WidgetStyle::dark, WidgetStyle::light};
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+WindowServices WindowServices::standard() {
+    AppServices app = AppServices::standard();
+    IconStore icons(app.store);
+    return WindowServices{
+        .app = std::move(app),
+        .icons = std::move(icons),
+        .updates = UpdateChecker::Config::standard(),
+        .permissions = platform::PermissionRecord::standard(),
+        .calendarRoots = platform::CalendarDatabase::shared().roots(),
+        .makeLocator =
+            [](platform::LocationPermissionPrompt prompt) {
+                return platform::LocationManager::standard(std::move(prompt));
+            },
+        .answer = {},
+        .automaticUpdateChecks = true,
+    };
+}
+
+MainWindow::MainWindow(WindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)) {
+    setWindowTitle(tr("Solvane"));
+    state_ = std::make_unique<AppState>(services_.app);
+    updates_ = std::make_unique<UpdateChecker>(services_.updates);
+    if (services_.makeLocator) {
+        locator_ = services_.makeLocator([this] { return ask(AccessQuestion::location); });
+    }
+
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
+    columns->setSpacing(kColumnGap);
+    columns->addWidget(buildLeftColumn(), 0, Qt::AlignTop);
+    columns->addWidget(buildRightColumn(), 0, Qt::AlignTop);
+    setCentralWidget(central);
+    // The window is as large as its content and no larger.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    buildMenus();
+    connectState();
+
+    if (!services_.calendarRoots.empty()) {
+        watcher_ = new platform::CalendarWatcher(services_.calendarRoots,
+                                                 platform::CalendarWatcher::kDefaultDebounce, this);
+        connect(watcher_, &platform::CalendarWatcher::calendarStoreChanged, state_.get(),
+                &AppState::syncCalendars);
+    }
+    connect(updates_.get(), &UpdateChecker::checkFinished, this, &MainWindow::showUpdateResult);
+    if (services_.automaticUpdateChecks) {
+        updates_->startAutomaticChecks();
+    }
+
+    minuteTick_.setSingleShot(true);
+    connect(&minuteTick_, &QTimer::timeout, this, [this] {
+        refreshCountdowns();
+        refreshPreview();
+        scheduleMinuteTick();
+    });
+
+    refreshCountdowns();
+    location_->setPlace(state_->location());
+    weather_->setSettings(state_->settings());
+    refreshWeather();
+    refreshCalendars();
+    refreshPreview();
+    scheduleMinuteTick();
+}
+
+MainWindow::~MainWindow() {
+    // Sheets are children; close them before the state they report to goes.
+    delete editor_.data();
+    delete picker_.data();
+}
+
+QWidget* MainWindow::buildLeftColumn() {
+    auto* column = new QWidget(this);
+    column->setFixedWidth(kLeftWidth);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kSectionGap);
+
+    list_ = new CountdownListWidget(column);
+    IconStore* icons = &services_.icons;
+    list_->setIconLoader([icons](const std::string& name) { return icons->load(name); });
+    layout->addWidget(list_);
+
+    location_ = new LocationSection(column);
+    layout->addWidget(location_);
+    weather_ = new WeatherSection(column);
+    layout->addWidget(weather_);
+    calendars_ = new CalendarsSection(column);
+    layout->addWidget(calendars_);
+    layout->addStretch(1);
+    return column;
+}
+
+QWidget* MainWindow::buildRightColumn() {
+    auto* column = new QWidget(this);
+    column->setFixedWidth(BoardPreview::kWidth);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kRightGap);
+
+    auto* header = new QWidget(column);
+    auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(0, 0, 0, 0);
+    headerLayout->addWidget(makeHeadline(tr("Preview"), header));
+    headerLayout->addStretch(1);
+    auto* styles = new QWidget(header);
+    styles->setFixedWidth(260);
+    styles->setAccessibleName(tr("Style"));
+    stylePicker_ = addSegments({tr("Liquid Glass"), tr("Dark"), tr("Light")}, styles);
+    stylePicker_->button(0)->setChecked(true);
+    headerLayout->addWidget(styles);
+    layout->addWidget(header);
+
+    preview_ = new BoardPreview(&services_.icons, column);
+    layout->addWidget(preview_);
+
+    help_ = makeLabel(tr("Add widgets: start Solvane Widgets, then right-click one of its widgets "
+                         "or its tray icon › Add Widget… › Solvane. Use Edit Widget on any "
+                         "widget to choose its countdowns and style."),
+                      calloutFont(), secondaryTextColor(palette()), column);
+    layout->addWidget(help_);
+
+    connect(stylePicker_, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id >= 0 && id < static_cast<int>(std::size(kStyles))) {
+            preview_->setPreviewStyle(kStyles[id]);
+        }
+    });
+    return column;
+}
+
+void MainWindow::buildMenus() {
+    appMenu_ = menuBar()->addMenu(tr("&Solvane"));
+    appMenu_->addAction(tr("About Solvane"), this, &MainWindow::showAbout)
+        ->setMenuRole(QAction::AboutRole);
+    appMenu_->addAction(tr("Check for Updates…"), this, &MainWindow::checkForUpdates)
+        ->setMenuRole(QAction::ApplicationSpecificRole);
+    appMenu_->addSeparator();
+    appMenu_->addAction(tr("Privacy && Security…"), this, &MainWindow::showPrivacy)
+        ->setMenuRole(QAction::ApplicationSpecificRole);
+    appMenu_->addSeparator();
+    QAction* quit = appMenu_->addAction(tr("Quit Solvane"), qApp, &QApplication::closeAllWindows);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* countdowns = menuBar()->addMenu(tr("&Countdown"));
+    QAction* added =
+        countdowns->addAction(tr("New Countdown"), this, &MainWindow::openNewCountdown);
+    added->setShortcut(QKeySequence::New);
+    countdowns->addAction(tr("From Calendar…"), this, &MainWindow::openEventPicker);
+}
+
+void MainWindow::connectState() {
+    AppState* state = state_.get();
+    connect(state, &AppState::countdownsChanged, this, [this] {
+        refreshCountdowns();
+        refreshPreview();
+    });
+    connect(state, &AppState::locationChanged, this, [this] {
+        location_->setPlace(state_->location());
+        refreshPreview();
+    });
+    connect(state, &AppState::settingsChanged, this, [this] {
+        weather_->setSettings(state_->settings());
+        refreshCalendars();
+        refreshPreview();
+    });
+    connect(state, &AppState::weatherChanged, this, [this] {
+        refreshWeather();
+        refreshPreview();
+    });
+    connect(state, &AppState::attributionChanged, this, &MainWindow::refreshWeather);
+    connect(state, &AppState::calendarAccessChanged, this, &MainWindow::refreshCalendars);
+    connect(state, &AppState::editingChanged, this, &MainWindow::editingChanged);
+
+    connect(list_, &CountdownListWidget::editRequested, this, &MainWindow::editById);
+    connect(list_, &CountdownListWidget::deleteRequested, this, &MainWindow::deleteById);
+    connect(list_, &CountdownListWidget::moved, this, [this](int from, int to) {
+        if (from < 0 || to < 0) {
+            return;
+        }
+        // The list reports the row's new index; the state wants the position
+        // before the move, which lies one further on when moving down.
+        const auto source = static_cast<std::size_t>(from);
+        const auto destination = static_cast<std::size_t>(to > from ? to + 1 : to);
+        state_->moveCountdowns({source}, destination);
+    });
+    connect(list_, &CountdownListWidget::newRequested, this, &MainWindow::openNewCountdown);
+    connect(list_, &CountdownListWidget::presetRequested, this, [this](const QString& id) {
+        for (const auto& preset : catalogue(state_->calendar())) {
+            if (qs(preset.id) == id) {
+                state_->beginEditing(state_->presetDraft(preset));
+                return;
+            }
+        }
+    });
+    connect(list_, &CountdownListWidget::fromCalendarRequested, this, &MainWindow::openEventPicker);
+
+    connect(location_, &LocationSection::placeChanged, state, &AppState::placeChanged);
+    if (locator_) {
+        connect(location_, &LocationSection::useCurrentLocationRequested, locator_.get(),
+                &platform::LocationManager::request);
+        connect(locator_.get(), &platform::LocationManager::statusChanged, location_,
+                &LocationSection::setStatus);
+        connect(locator_.get(), &platform::LocationManager::locationUpdated, state,
+                &AppState::placeChanged);
+    } else {
+        location_->currentLocationButton()->setEnabled(false);
+        location_->setStatus(tr("Current location is not available on this computer."));
+    }
+
+    connect(weather_, &WeatherSection::sourceChosen, state, &AppState::setWeatherSource);
+    connect(weather_, &WeatherSection::unitChosen, state, &AppState::setUnit);
+    connect(weather_, &WeatherSection::retryRequested, state, &AppState::retryAppleWeather);
+
+    connect(calendars_, &CalendarsSection::connectRequested, this, [this] {
+        state_->connectCalendars([this] { return ask(AccessQuestion::calendars); });
+        refreshCalendars();
+    });
+    connect(calendars_, &CalendarsSection::feedsChanged, this,
+            [this](std::vector<std::string> ids) {
+                AppSettings settings = state_->settings();
+                settings.feedCalendarIDs = std::move(ids);
+                state_->setSettings(settings);
+            });
+}
+
+void MainWindow::refreshCountdowns() {
+    list_->setCountdowns(state_->countdowns(), state_->now(), state_->calendar());
+}
+
+void MainWindow::refreshPreview() {
+    preview_->setBoard(BoardData::assemble(state_->store(), state_->now(), std::nullopt,
+                                           state_->weather(), state_->calendar()),
+                       state_->calendar());
+}
+
+void MainWindow::refreshWeather() {
+    weather_->setWeather(state_->weather(), qs(state_->fallbackDetails()), state_->attribution());
+}
+
+void MainWindow::refreshCalendars() {
+    calendars_->setAccess(state_->calendarAccess(), state_->calendarAuthorization());
+    calendars_->setCalendars(state_->calendars(), state_->settings().feedCalendarIDs);
+}
+
+void MainWindow::scheduleMinuteTick() {
+    const double seconds = state_->now().unixSeconds();
+    double intoMinute = std::fmod(seconds, 60.0);
+    if (!std::isfinite(intoMinute) || intoMinute < 0) {
+        intoMinute = 0;
+    }
+    // A little past the minute, so the board is drawn for the new one.
+    const int wait = static_cast<int>((60.0 - intoMinute) * 1000) + 50;
+    minuteTick_.start(std::clamp(wait, 1000, 61000));
+}
+
+void MainWindow::setColorScheme(ColorScheme scheme) {
+    scheme_ = scheme;
+    restyleTextColors(this);
+    weather_->setColorScheme(scheme);
+    refreshCountdowns();
+    update();
+}
+
+void MainWindow::openNewCountdown() {
+    state_->beginEditing(state_->newCountdownDraft());
+}
+
+void MainWindow::editById(const QString& id) {
+    for (const auto& countdown : state_->countdowns()) {
+        if (qs(countdown.id.toString()) == id) {
+            state_->beginEditing(countdown);
+            return;
+        }
+    }
+}
+
+void MainWindow::deleteById(const QString& id) {
+    for (const auto& countdown : state_->countdowns()) {
+        if (qs(countdown.id.toString()) == id) {
+            const Countdown doomed = countdown;
+            if (ask(AccessQuestion::deleteCountdown)) {
+                state_->deleteCountdown(doomed);
+            }
+            return;
+        }
+    }
+}
+
+void MainWindow::editingChanged() {
+    const auto& editing = state_->editing();
+    if (!editing || editor_) {
+        return;
+    }
+    const auto mode =
+        state_->isNew(*editing) ? CountdownEditor::Mode::add : CountdownEditor::Mode::edit;
+    AppState* state = state_.get();
+    auto* editor = new CountdownEditor(
+        *editing, mode, state->calendar(), &services_.icons, [state] { return state->now(); },
+        this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowModality(Qt::WindowModal);
+    connect(editor, &CountdownEditor::saved, state, &AppState::saveCountdown);
+    connect(editor, &CountdownEditor::deleteRequested, state, &AppState::deleteCountdown);
+    connect(editor, &QDialog::finished, state, &AppState::endEditing);
+    editor_ = editor;
+    editor->open();
+}
+
+void MainWindow::openEventPicker() {
+    if (picker_ || editor_) {
+        return;
+    }
+    if (services_.app.events == nullptr) {
+        return;
+    }
+    auto* sheet = new EventPickerSheet(
+        *services_.app.events, [this] { return ask(AccessQuestion::calendars); }, state_->now(),
+        state_->calendar(), this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->setWindowModality(Qt::WindowModal);
+    AppState* state = state_.get();
+    connect(sheet, &EventPickerSheet::eventChosen, state, &AppState::pickedEvent);
+    // The editor waits until the picker is gone, so two sheets never stack.
+    connect(sheet, &QDialog::finished, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            state_->pickerDismissed();
+            refreshCalendars();
+        });
+    });
+    picker_ = sheet;
+    // Asking first, while no sheet is on screen, keeps the question from
+    // hiding behind it.
+    sheet->load();
+    sheet->open();
+}
+
+bool MainWindow::ask(AccessQuestion question) {
+    if (services_.answer) {
+        return services_.answer(question);
+    }
+    QString title;
+    QString text;
+    QString detail;
+    QString yes;
+    switch (question) {
+        case AccessQuestion::calendars:
+            title = tr("Calendars");
+            text = tr("Solvane would like to read your calendars.");
+            detail =
+                tr("Events you pick, and the calendars you choose to follow, become "
+                   "countdowns. Nothing leaves this computer, and you can change this "
+                   "in Solvane › Privacy & Security.");
+            yes = tr("Allow");
+            break;
+        case AccessQuestion::location:
+            title = tr("Location");
+            text = tr("Solvane would like to use your current location.");
+            detail =
+                tr("It sets the place for the weather, sunrise and sunset. You can change "
+                   "this in Solvane › Privacy & Security.");
+            yes = tr("Allow");
+            break;
+        case AccessQuestion::deleteCountdown:
+            title = tr("Delete Countdown");
+            text = tr("Delete this countdown?");
+            detail = tr("It is removed from the list and from every widget that shows it.");
+            yes = tr("Delete");
+            break;
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
+    box.setInformativeText(detail);
+    QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* refuse = box.addButton(
+        question == AccessQuestion::deleteCountdown ? tr("Cancel") : tr("Don't Allow"),
+        QMessageBox::RejectRole);
+    box.setDefaultButton(question == AccessQuestion::deleteCountdown ? refuse : accept);
+    box.setEscapeButton(refuse);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+void MainWindow::showAbout() {
+    QMessageBox::about(
+        this, tr("About Solvane"),
+        tr("<h3>Solvane %1</h3>"
+           "<p>Countdowns to the days you care about, the weather and the day's sky, "
+           "on your desktop.</p>"
+           "<p>Weather from Open-Meteo and Apple Weather. Sun and moon computed on this "
+           "computer.</p>")
+            .arg(QString::fromLatin1(SOLVANE_APP_VERSION)));
+}
+
+void MainWindow::showPrivacy() {
+    PrivacyDialog dialog(services_.permissions, this);
+    connect(&dialog, &PrivacyDialog::permissionChanged, this, [this](const QString& service, bool) {
+        if (service == QLatin1String("calendars")) {
+            state_->syncCalendars();
+            refreshCalendars();
+        }
+    });
+    dialog.exec();
+}
+
+void MainWindow::checkForUpdates() {
+    updates_->checkNow();
+}
+
+void MainWindow::showUpdateResult(const UpdateResult& result, bool requested) {
+    if (!requested && result.kind != UpdateResult::Kind::available) {
+        return;
+    }
+    auto* box = new QMessageBox(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(tr("Software Update"));
+    box->setIcon(result.kind == UpdateResult::Kind::failed ? QMessageBox::Warning
+                                                           : QMessageBox::Information);
+    box->setText(qs(result.message));
+    if (result.kind == UpdateResult::Kind::available && !result.url.empty()) {
+        QPushButton* get = box->addButton(tr("Download…"), QMessageBox::AcceptRole);
+        box->addButton(tr("Later"), QMessageBox::RejectRole);
+        const QUrl url(qs(result.url));
+        connect(get, &QPushButton::clicked, this, [url] { QDesktopServices::openUrl(url); });
+    } else {
+        box->addButton(QMessageBox::Ok);
+    }
+    box->open();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        // Each time the window comes up: calendars first, then the weather.
+        state_->windowShown();
+        refreshCalendars();
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::UpdateRequest && !firstPaintSeen_ && isVisible()) {
+        firstPaintSeen_ = true;
+        emit firstPainted();
+    }
+    return handled;
+}
+
+}  // namespace solvane::app

@@ -1,0 +1,150 @@
+// The companion application's one window: the countdown list, the board's
+// place, the weather source and unit, the calendars on the left; the styled
+// live preview of the board on the right; the editor and the event picker as
+// sheets; and the application menu (About, Check for Updates…, Privacy &
+// Security…, Quit).
+//
+// The window owns the AppState and mirrors it into the sections; every
+// control calls an AppState operation, which writes the store before it asks
+// the widgets to reload.
+//
+//   MainWindow window(WindowServices::standard());
+//   window.show();
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/countdown_editor.h"
+#include "app/event_picker_sheet.h"
+#include "app/update_checker.h"
+#include "board/custom_icons.h"
+#include "board/palette.h"
+#include "platform/calendar/permission_record.h"
+#include "platform/location/location_manager.h"
+
+class QButtonGroup;
+class QLabel;
+class QMenu;
+
+namespace solvane::platform {
+class CalendarWatcher;
+}
+
+namespace solvane::app {
+
+class Appearance;
+class BoardPreview;
+class CalendarsSection;
+class CountdownListWidget;
+class LocationSection;
+class WeatherSection;
+
+// The questions the window may put to the user before it uses a service.
+enum class AccessQuestion { calendars, location, deleteCountdown };
+
+struct WindowServices {
+    AppServices app;
+    IconStore icons;
+    UpdateChecker::Config updates;
+    platform::PermissionRecord permissions;
+    // Watched for calendar changes; none: no watching.
+    std::vector<std::filesystem::path> calendarRoots;
+    // Makes the location service, which asks through `prompt`; empty: none
+    // (the button says current location is unavailable).
+    std::function<std::unique_ptr<platform::LocationManager>(platform::LocationPermissionPrompt)>
+        makeLocator;
+    // Answers a question in place of the dialog; empty: ask the user.
+    std::function<bool(AccessQuestion)> answer;
+    bool automaticUpdateChecks = true;
+
+    static WindowServices standard();
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(WindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppState& state() { return *state_; }
+    BoardPreview* preview() const { return preview_; }
+    QButtonGroup* stylePicker() const { return stylePicker_; }
+    CountdownListWidget* countdownList() const { return list_; }
+    LocationSection* locationSection() const { return location_; }
+    WeatherSection* weatherSection() const { return weather_; }
+    CalendarsSection* calendarsSection() const { return calendars_; }
+    QLabel* helpText() const { return help_; }
+    // The open sheets; null while closed.
+    CountdownEditor* editor() const { return editor_; }
+    EventPickerSheet* eventPicker() const { return picker_; }
+    QMenu* applicationMenu() const { return appMenu_; }
+    UpdateChecker& updates() { return *updates_; }
+    platform::LocationManager* locator() const { return locator_.get(); }
+
+    // Follows the desktop's appearance; the window starts in `scheme`.
+    void setColorScheme(ColorScheme scheme);
+
+  public slots:
+    void openNewCountdown();
+    void openEventPicker();
+    void showAbout();
+    void showPrivacy();
+    void checkForUpdates();
+
+  signals:
+    // Once, after the window's first paint reached the screen.
+    void firstPainted();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    QWidget* buildLeftColumn();
+    QWidget* buildRightColumn();
+    void buildMenus();
+    void connectState();
+
+    void refreshCountdowns();
+    void refreshPreview();
+    void refreshWeather();
+    void refreshCalendars();
+    void scheduleMinuteTick();
+    void editingChanged();
+    void editById(const QString& id);
+    void deleteById(const QString& id);
+    bool ask(AccessQuestion question);
+    void showUpdateResult(const UpdateResult& result, bool requested);
+
+    WindowServices services_;
+    std::unique_ptr<AppState> state_;
+    std::unique_ptr<UpdateChecker> updates_;
+    std::unique_ptr<platform::LocationManager> locator_;
+    ColorScheme scheme_ = ColorScheme::light;
+    bool firstPaintSeen_ = false;
+
+    BoardPreview* preview_ = nullptr;
+    QButtonGroup* stylePicker_ = nullptr;
+    CountdownListWidget* list_ = nullptr;
+    LocationSection* location_ = nullptr;
+    WeatherSection* weather_ = nullptr;
+    CalendarsSection* calendars_ = nullptr;
+    QLabel* help_ = nullptr;
+    QMenu* appMenu_ = nullptr;
+    QPointer<CountdownEditor> editor_;
+    QPointer<EventPickerSheet> picker_;
+    platform::CalendarWatcher* watcher_ = nullptr;
+    QTimer minuteTick_;
+};
+
+}  // namespace solvane::app

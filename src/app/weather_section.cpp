@@ -1,0 +1,201 @@
+#include "app/weather_section.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/section_style.h"
+
+namespace solvane::app {
+
+namespace {
+
+constexpr int kMarkHeight = 12;
+constexpr std::size_t kMaxMarkBytes = 512 * 1024;
+
+QWidget* labelledRow(const QString& title, QWidget* control, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    auto* label = new QLabel(title, row);
+    label->setMinimumWidth(48);
+    label->setBuddy(control);
+    layout->addWidget(label);
+    layout->addWidget(control);
+    layout->addStretch(1);
+    return row;
+}
+
+QString linkHtml(const QString& href, const QString& text) {
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(href.toHtmlEscaped(), text.toHtmlEscaped());
+}
+
+}  // namespace
+
+std::optional<QByteArray> fetchAttributionMark(const std::string& url,
+                                               const net::CancelToken& cancel) {
+    net::HttpRequest request;
+    request.url = url;
+    request.connectTimeoutSeconds = 10;
+    request.totalTimeoutSeconds = 20;
+    request.maxBodyBytes = kMaxMarkBytes;
+    request.cancel = cancel;
+    auto reply = net::httpGet(request);
+    if (!reply || reply->status != 200) {
+        return std::nullopt;
+    }
+    return QByteArray::fromStdString(reply->body);
+}
+
+WeatherSection::WeatherSection(QWidget* parent) : QWidget(parent), fetcher_(fetchAttributionMark) {
+    workers_.setMaxThreadCount(2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    layout->addWidget(makeHeadline(tr("Weather"), this));
+
+    auto* sourceRow = new QWidget(this);
+    sourceRow->setFixedWidth(220);
+    source_ = addSegments({tr("Apple Weather"), tr("Open-Meteo")}, sourceRow);
+    sourceRow->setAccessibleName(tr("Source"));
+    layout->addWidget(labelledRow(tr("Source"), sourceRow, this));
+
+    auto* unitRow = new QWidget(this);
+    unitRow->setFixedWidth(100);
+    unit_ = addSegments({QStringLiteral("°F"), QStringLiteral("°C")}, unitRow);
+    unitRow->setAccessibleName(tr("Units"));
+    layout->addWidget(labelledRow(tr("Units"), unitRow, this));
+
+    notice_ = new QWidget(this);
+    auto* notice = new QVBoxLayout(notice_);
+    notice->setContentsMargins(0, 0, 0, 0);
+    notice->setSpacing(4);
+    noticeTitle_ = makeLabel(tr("Apple Weather didn't answer, so Open-Meteo is filling in."),
+                             captionFont(), noticeColor(palette()), notice_);
+    notice->addWidget(noticeTitle_);
+    details_ = makeLabel(QString(), monospacedFont(10), secondaryTextColor(palette()), notice_);
+    details_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    notice->addWidget(details_);
+    retry_ = new QPushButton(tr("Try Apple Weather Again"), notice_);
+    retry_->setFont(captionFont());
+    retry_->setAutoDefault(false);
+    notice->addWidget(retry_, 0, Qt::AlignLeft);
+    layout->addWidget(notice_);
+    notice_->hide();
+
+    attribution_ = new QWidget(this);
+    auto* credit = new QHBoxLayout(attribution_);
+    credit->setContentsMargins(0, 0, 0, 0);
+    credit->setSpacing(8);
+    mark_ = new QLabel(attribution_);
+    mark_->setFont(captionFont());
+    credit->addWidget(mark_, 0, Qt::AlignVCenter);
+    link_ = new QLabel(attribution_);
+    link_->setFont(captionFont());
+    link_->setOpenExternalLinks(true);
+    link_->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    credit->addWidget(link_, 0, Qt::AlignVCenter);
+    credit->addStretch(1);
+    layout->addWidget(attribution_);
+    attribution_->hide();
+
+    connect(source_, &QButtonGroup::idClicked, this, [this](int id) {
+        emit sourceChosen(id == 0 ? WeatherSource::apple : WeatherSource::openMeteo);
+    });
+    connect(unit_, &QButtonGroup::idClicked, this, [this](int id) {
+        emit unitChosen(id == 0 ? TempUnit::fahrenheit : TempUnit::celsius);
+    });
+    connect(retry_, &QPushButton::clicked, this, &WeatherSection::retryRequested);
+}
+
+WeatherSection::~WeatherSection() {
+    cancel_.cancel();
+    workers_.waitForDone();
+}
+
+void WeatherSection::setSettings(const AppSettings& settings) {
+    source_->button(settings.weatherSource == WeatherSource::apple ? 0 : 1)->setChecked(true);
+    unit_->button(settings.unit == TempUnit::fahrenheit ? 0 : 1)->setChecked(true);
+}
+
+void WeatherSection::setWeather(const std::optional<WeatherSnapshot>& weather,
+                                const QString& details,
+                                const std::optional<platform::WeatherKitAttribution>& attribution) {
+    weather_ = weather;
+    credit_ = attribution;
+    const bool fallback = weather && weather->requested == WeatherSource::apple &&
+                          weather->source != WeatherSource::apple;
+    details_->setText(details);
+    notice_->setVisible(fallback);
+    refreshAttribution();
+}
+
+void WeatherSection::setColorScheme(ColorScheme scheme) {
+    scheme_ = scheme;
+    setTextColor(noticeTitle_, noticeColor(palette()));
+    setTextColor(details_, secondaryTextColor(palette()));
+    refreshAttribution();
+}
+
+void WeatherSection::refreshAttribution() {
+    if (!weather_) {
+        attribution_->hide();
+        return;
+    }
+    if (weather_->source == WeatherSource::openMeteo) {
+        mark_->hide();
+        link_->setText(linkHtml(
+            QString::fromLatin1(kOpenMeteoHome),
+            tr("Weather data by") + QLatin1Char(' ') + QString::fromLatin1(kOpenMeteoDomain)));
+        attribution_->show();
+        return;
+    }
+    if (!credit_) {
+        attribution_->hide();
+        return;
+    }
+    const QString url = QString::fromStdString(scheme_ == ColorScheme::dark ? credit_->logoDark
+                                                                            : credit_->logoLight);
+    const auto known = marks_.find(url);
+    if (known != marks_.end() && !known->second.isNull()) {
+        const QImage& image = known->second;
+        const double ratio = devicePixelRatioF();
+        QPixmap pixmap = QPixmap::fromImage(
+            image.scaledToHeight(static_cast<int>(kMarkHeight * ratio), Qt::SmoothTransformation));
+        pixmap.setDevicePixelRatio(ratio);
+        mark_->setPixmap(pixmap);
+    } else {
+        mark_->setText(QString::fromStdString(credit_->serviceName));
+    }
+    mark_->show();
+    link_->setText(linkHtml(QString::fromStdString(credit_->legalPage), tr("Data sources")));
+    attribution_->show();
+
+    if (known == marks_.end() && !url.isEmpty() && fetcher_ && !fetching_[url]) {
+        fetching_[url] = true;
+        QPointer<WeatherSection> self(this);
+        const std::string address = url.toStdString();
+        workers_.start([this, address, url, fetcher = fetcher_, cancel = cancel_] {
+            const auto bytes = fetcher(address, cancel);
+            QImage image;
+            if (bytes) {
+                image.loadFromData(*bytes);
+            }
+            // The destructor waits for this thread, so `this` is still alive.
+            QMetaObject::invokeMethod(
+                this, [this, url, image] { markArrived(url, image); }, Qt::QueuedConnection);
+        });
+    }
+}
+
+void WeatherSection::markArrived(const QString& url, const QImage& image) {
+    fetching_[url] = false;
+    marks_[url] = image;
+    refreshAttribution();
+}
+
+}  // namespace solvane::app
