@@ -85,6 +85,16 @@ bench: deps
 	  -DSOLVANE_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/solvane_bench_*; do echo "== $$b"; TZ=America/New_York $$b; done
+	@echo "== app start"; ./scripts/app-start-bench $(BENCH_BUILD)/bin
+
+# The window's pictures in docs/screenshots/, taken under Xvfb; look at each
+# one before committing them.
+.PHONY: screenshots
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target app_screenshots
+	QT_QPA_PLATFORM=xcb TZ=America/New_York LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
+	  SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots \
+	  xvfb-run -a -s "-screen 0 1400x1000x24" ./$(BUILD)/tests/app/app_screenshots
 
 format:
 	clang-format -i $(FORMAT_FILES)

@@ -154,6 +154,9 @@ void CalendarsSection::rebuildToggles() {
         rowLayout->addWidget(makeLabel(qs(calendar.accountTitle), calloutFont(), secondary));
         rowLayout->addStretch(1);
         listLayout_->addWidget(row);
+        // A child added to a visible list would be shown only later, after
+        // the height below has been worked out without it.
+        row->show();
         toggles_.push_back(toggle);
     }
     listLayout_->addStretch(1);

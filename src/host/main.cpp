@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QGuiApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -127,6 +128,11 @@ int serve(int argc, char** argv, bool withWindows) {
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     QGuiApplication::setApplicationName("solvane-widgets");
+    QGuiApplication::setDesktopFileName("org.solvane.Widgets");
+    // The tray entry shows the window icon; from the build tree the theme
+    // does not know it yet, so the built-in copy stands in.
+    QGuiApplication::setWindowIcon(
+        QIcon::fromTheme("org.solvane.Solvane", QIcon(":/solvane/org.solvane.Solvane.svg")));
     PluginLoad load = openPlugin();
     if (!load.plugin) {
         return kExitFailure;

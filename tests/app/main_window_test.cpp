@@ -1,0 +1,593 @@
+// The whole companion window, driven through its own controls on the
+// offscreen platform: a store in a temporary folder, scripted weather
+// services, a fake calendar database, and reload requests that travel the
+// real D-Bus client to a stand-in widget host on a private session bus
+// (run under dbus-run-session, never on the user's bus).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDBusConnection>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "app/board_preview.h"
+#include "app/countdown_list.h"
+#include "app/icon_picker.h"
+#include "app/main_window.h"
+#include "app/weather_section.h"
+#include "board/custom_icons.h"
+#include "host/reload_client.h"
+#include "host/reload_service.h"
+#include "support/temp_dir.h"
+
+namespace solvane::app {
+namespace {
+
+using namespace std::chrono_literals;
+using Labels = std::vector<std::string>;
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+const Instant kNow = Instant::fromUnix(1'700'000'000);  // Tue 2023-11-14, 17:13 in New York
+
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > limit.count()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        // Closed sheets delete themselves later; the window's pointers to
+        // them clear only once that has happened.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+Labels labelsIn(const SharedStore& store) {
+    Labels labels;
+    for (const auto& c : store.loadCountdowns(newYork())) {
+        labels.push_back(c.label);
+    }
+    return labels;
+}
+
+// The widget host's stand-in: it owns the host's name on the private bus and
+// notes what the store held when each request arrived.
+struct FakeHost {
+    int sent = 0;  // requests the window handed to the bus
+    int received = 0;
+    std::vector<Labels> heldOnArrival;
+    const SharedStore* store = nullptr;
+    host::ReloadService service{[this] {
+        ++received;
+        if (store != nullptr) {
+            heldOnArrival.push_back(labelsIn(*store));
+        }
+    }};
+};
+FakeHost* gHost = nullptr;
+
+// A weather service answering from a script, one entry per call; past the
+// script it keeps failing.
+class ScriptedService {
+  public:
+    explicit ScriptedService(WeatherSource source) : source_(source) {}
+    void script(std::vector<bool> answers) {
+        std::lock_guard lock(mutex_);
+        answers_ = std::move(answers);
+        calls_ = 0;
+    }
+    int calls() const {
+        std::lock_guard lock(mutex_);
+        return calls_;
+    }
+    WeatherCall call() {
+        return [this](double latitude, double longitude,
+                      const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+            std::lock_guard lock(mutex_);
+            const auto index = static_cast<std::size_t>(calls_++);
+            if (index < answers_.size() && answers_[index]) {
+                WeatherSnapshot s;
+                s.fetched = kNow;
+                s.latitude = latitude;
+                s.longitude = longitude;
+                s.source = s.requested = source_;
+                s.temperatureC = 12;
+                s.condition = "Clear";
+                return s;
+            }
+            return Failure(WeatherError::service("WeatherKitError.http(503)"));
+        };
+    }
+
+  private:
+    WeatherSource source_;
+    mutable std::mutex mutex_;
+    std::vector<bool> answers_;
+    int calls_ = 0;
+};
+
+class FakeEventStore : public EventStore {
+  public:
+    std::vector<CalendarEvent> stored;
+    CalendarAuthorization authorization() const override {
+        return CalendarAuthorization::fullAccess;
+    }
+    bool requestFullAccess(const AccessPrompt&) override { return true; }
+    std::vector<EventCalendar> calendars() const override { return {}; }
+    std::vector<CalendarEvent> events(Instant, Instant, const Calendar&) const override {
+        return stored;
+    }
+};
+
+Countdown onDay(std::string label, int month, int day) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = DateRule::fixed(*newYork().date(2023, month, day));
+    return c;
+}
+
+QAction* findAction(QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+        if (QAction* inner = action->menu() ? findAction(action->menu(), text) : nullptr) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
+
+QString textOf(const QWidget* root, const char* name) {
+    const auto* label = root->findChild<QLabel*>(name);
+    return label ? label->text() : QString("<missing %1>").arg(name);
+}
+
+bool shown(const QWidget* root, const char* name) {
+    const auto* w = root->findChild<QWidget*>(name);
+    return w != nullptr && w->isVisibleTo(root);
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), Qt::LeftButton,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest()
+        : store_(StorePaths{dir_.path() / "config" / "preferences.sqlite",
+                            dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
+                 "en_US") {}
+
+    void SetUp() override {
+        ASSERT_NE(gHost, nullptr) << "run under dbus-run-session";
+        // A request of the previous test still on its way would count here.
+        ASSERT_TRUE(waitUntil([] { return gHost->received == gHost->sent; }));
+        gHost->sent = gHost->received = 0;
+        gHost->heldOnArrival.clear();
+        gHost->store = &store_;
+        store_.saveCountdowns({});
+    }
+    void TearDown() override {
+        window_.reset();
+        gHost->store = nullptr;
+    }
+
+    MainWindow& open(EventStore* events = nullptr) {
+        WeatherServices weather;
+        weather.apple = apple_.call();
+        weather.openMeteo = openMeteo_.call();
+        weather.clock = [] { return kNow; };
+        weather.appleTimeLimitSeconds = 2;
+        AppServices app{
+            .store = store_,
+            .clock = [] { return kNow; },
+            .calendar = newYork(),
+            .weather = std::move(weather),
+            .attribution = []() -> std::optional<platform::WeatherKitAttribution> {
+                return platform::WeatherKitAttribution{"Apple Weather", "http://127.0.0.1:9/l.png",
+                                                       "http://127.0.0.1:9/d.png",
+                                                       "http://127.0.0.1:9/legal"};
+            },
+            .events = events,
+            .reloadWidgets =
+                [this] {
+                    // Noted as it is sent: what a host rebuilding right now
+                    // would read.
+                    heldAtRequest_.push_back(labelsIn(store_));
+                    settingsAtRequest_.push_back(store_.loadSettings());
+                    ++gHost->sent;
+                    EXPECT_TRUE(host::requestWidgetReload());
+                },
+            .attemptDelay = 10ms,
+        };
+        window_ = std::make_unique<MainWindow>(WindowServices{
+            .app = std::move(app),
+            .icons = IconStore(store_),
+            .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
+            .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
+            .calendarRoots = {},
+            .makeLocator = {},
+            .answer =
+                [this](AccessQuestion question) {
+                    asked_.push_back(question);
+                    return answer_;
+                },
+            .automaticUpdateChecks = false,
+        });
+        window_->weatherSection()->setImageFetcher([](const std::string&, const net::CancelToken&) {
+            return std::optional<QByteArray>();
+        });
+        window_->show();
+        settle();
+        return *window_;
+    }
+
+    void settle() {
+        EXPECT_TRUE(waitUntil([this] { return !window_->state().weatherLoading(); }));
+    }
+    CountdownEditor* editor() const { return window_->editor(); }
+    void waitForEditorClosed() {
+        ASSERT_TRUE(waitUntil([this] { return editor() == nullptr; }));
+        EXPECT_FALSE(window_->state().editing());
+    }
+    QRect rowRect(int row) const {
+        QListView* view = window_->countdownList()->listView();
+        return view->visualRect(view->model()->index(row, 0));
+    }
+    void clickRow(int row) {
+        QTest::mouseClick(window_->countdownList()->listView()->viewport(), Qt::LeftButton, {},
+                          rowRect(row).center());
+    }
+    QAbstractButton* button(const char* name) const {
+        return editor()->findChild<QAbstractButton*>(name);
+    }
+
+    testing::TempDir dir_;
+    SharedStore store_;
+    ScriptedService apple_{WeatherSource::apple};
+    ScriptedService openMeteo_{WeatherSource::openMeteo};
+    std::vector<Labels> heldAtRequest_;
+    std::vector<AppSettings> settingsAtRequest_;
+    std::vector<AccessQuestion> asked_;
+    bool answer_ = true;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) {
+    MainWindow& window = open();
+    QAction* winter = findAction(window.countdownList()->addMenu(), "Winter");
+    ASSERT_NE(winter, nullptr);
+    winter->trigger();
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->windowTitle(), "New Countdown");
+    EXPECT_EQ(textOf(editor(), "startRule"), "December solstice");
+    // From the window's clock, not the machine's.
+    EXPECT_EQ(textOf(editor(), "nextStart"), "Next: Fri, Dec 22");
+    EXPECT_EQ(textOf(editor(), "endRule"), "March equinox");
+    EXPECT_EQ(textOf(editor(), "recursFixed"), "Counts to next year's");
+    EXPECT_FALSE(shown(editor(), "startDate"));
+
+    QTest::keyClick(editor()->findChild<QLineEdit*>("label"), Qt::Key_Return);
+    waitForEditorClosed();
+    const auto stored = store_.loadCountdowns(newYork());
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].label, "Winter");
+    EXPECT_FALSE(stored[0].start.asFixed());
+    EXPECT_EQ(window.countdownList()->listView()->model()->rowCount(), 1);
+
+    EXPECT_EQ(heldAtRequest_, (std::vector<Labels>{{"Winter"}}));
+    ASSERT_TRUE(waitUntil([] { return gHost->received == 1; }));
+    EXPECT_EQ(gHost->heldOnArrival, (std::vector<Labels>{{"Winter"}}));
+}
+
+TEST_F(MainWindowTest, CancelChangesNothingDeleteRemovesTheCountdownAndItsImage) {
+    const auto picture = dir_.path() / "cake.png";
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    ASSERT_TRUE(image.save(QString::fromStdString(picture.string())));
+    const auto imageName = IconStore(store_).importImage(picture);
+    ASSERT_TRUE(imageName);
+    const auto imageFile = *store_.iconsDirectory() / *imageName;
+    Countdown cake = onDay("Cake", 12, 10);
+    cake.customImage = imageName;
+    store_.saveCountdowns({cake, onDay("Other", 12, 20)});
+    MainWindow& window = open();
+
+    clickRow(0);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->windowTitle(), "Edit Countdown");
+    QTest::keyClicks(editor()->findChild<QLineEdit*>("label"), " day");
+    QTest::mouseClick(button("cancel"), Qt::LeftButton);
+    waitForEditorClosed();
+    EXPECT_EQ(labelsIn(store_), (Labels{"Cake", "Other"}));
+    EXPECT_EQ(gHost->sent, 0);
+
+    clickRow(0);
+    ASSERT_NE(editor(), nullptr);
+    QTest::mouseClick(button("delete"), Qt::LeftButton);
+    waitForEditorClosed();
+    EXPECT_EQ(labelsIn(store_), (Labels{"Other"}));
+    EXPECT_FALSE(std::filesystem::exists(imageFile));
+    EXPECT_EQ(heldAtRequest_, (std::vector<Labels>{{"Other"}}));
+
+    // The Delete key asks first, and a refusal keeps the row.
+    QListView* view = window.countdownList()->listView();
+    view->setCurrentIndex(view->model()->index(0, 0));
+    answer_ = false;
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(asked_, (std::vector<AccessQuestion>{AccessQuestion::deleteCountdown}));
+    EXPECT_EQ(labelsIn(store_), (Labels{"Other"}));
+    answer_ = true;
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(labelsIn(store_), Labels{});
+    EXPECT_EQ(heldAtRequest_, (std::vector<Labels>{{"Other"}, {}}));
+    ASSERT_TRUE(waitUntil([] { return gHost->received == 2; }));
+}
+
+TEST_F(MainWindowTest, DraggingRowsDownAndUpRewritesTheStoredOrder) {
+    store_.saveCountdowns({onDay("A", 12, 1), onDay("B", 12, 2), onDay("C", 12, 3)});
+    MainWindow& window = open();
+    QWidget* viewport = window.countdownList()->listView()->viewport();
+    const auto drag = [&](QPoint from, QPoint to) {
+        sendMouse(viewport, QEvent::MouseButtonPress, from, Qt::LeftButton);
+        sendMouse(viewport, QEvent::MouseMove, from + QPoint(0, to.y() > from.y() ? 12 : -12),
+                  Qt::LeftButton);
+        sendMouse(viewport, QEvent::MouseMove, to, Qt::LeftButton);
+        sendMouse(viewport, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    };
+
+    drag(rowRect(0).center(), QPoint(rowRect(0).center().x(), rowRect(2).bottom() - 2));
+    EXPECT_EQ(labelsIn(store_), (Labels{"B", "C", "A"}));
+    drag(rowRect(2).center(), QPoint(rowRect(0).center().x(), rowRect(0).top() + 2));
+    EXPECT_EQ(labelsIn(store_), (Labels{"A", "B", "C"}));
+    EXPECT_EQ(heldAtRequest_, (std::vector<Labels>{{"B", "C", "A"}, {"A", "B", "C"}}));
+    EXPECT_EQ(editor(), nullptr) << "a drag is not a click";
+}
+
+TEST_F(MainWindowTest, NewCountdownNeedsALabelBeforeAddIsOffered) {
+    MainWindow& window = open();
+    findAction(window.countdownList()->addMenu(), "New Countdown")->trigger();
+    ASSERT_NE(editor(), nullptr);
+    // A month from the window's clock.
+    EXPECT_EQ(editor()->findChild<QDateEdit*>("startDate")->date(), QDate(2023, 12, 14));
+    auto* label = editor()->findChild<QLineEdit*>("label");
+    auto* add = qobject_cast<QPushButton*>(button("confirm"));
+    EXPECT_EQ(add->text(), "Add");
+    EXPECT_FALSE(add->isEnabled());
+    QTest::keyClicks(label, "   ");
+    EXPECT_FALSE(add->isEnabled());
+    QTest::keyClick(label, Qt::Key_Return);
+    EXPECT_NE(editor(), nullptr);
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(gHost->sent, 0);
+
+    label->clear();
+    QTest::keyClicks(label, "Trip");
+    EXPECT_TRUE(add->isEnabled());
+    QTest::mouseClick(add, Qt::LeftButton);
+    waitForEditorClosed();
+    EXPECT_EQ(labelsIn(store_), (Labels{"Trip"}));
+}
+
+TEST_F(MainWindowTest, AFixedDateBecomesAWeekLongSpanWhenItLastsMoreThanADay) {
+    store_.saveCountdowns({onDay("Trip", 12, 10)});
+    open();
+    clickRow(0);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->findChild<QDateEdit*>("startDate")->date(), QDate(2023, 12, 10));
+    EXPECT_FALSE(shown(editor(), "startRule"));
+    EXPECT_FALSE(shown(editor(), "endDate"));
+
+    auto* lasts = editor()->findChild<QCheckBox*>("lasts");
+    QTest::mouseClick(lasts, Qt::LeftButton, {}, QPoint(8, lasts->height() / 2));
+    EXPECT_TRUE(shown(editor(), "endDate"));
+    EXPECT_FALSE(shown(editor(), "endRule"));
+    EXPECT_EQ(editor()->findChild<QDateEdit*>("endDate")->date(), QDate(2023, 12, 17));
+
+    QTest::mouseClick(button("confirm"), Qt::LeftButton);
+    waitForEditorClosed();
+    const auto stored = store_.loadCountdowns(newYork());
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].start, DateRule::fixed(*newYork().date(2023, 12, 10)));
+    EXPECT_EQ(stored[0].end, DateRule::fixed(*newYork().date(2023, 12, 17)));
+}
+
+TEST_F(MainWindowTest, IconChosenBySearchAndImportedImageAreSavedIntoTheStore) {
+    Countdown trip = onDay("Trip", 12, 10);
+    trip.symbol = "gift";
+    store_.saveCountdowns({trip});
+    open();
+    clickRow(0);
+    ASSERT_NE(editor(), nullptr);
+    IconPicker* picker = editor()->iconPicker();
+    auto* search = picker->findChild<QLineEdit*>("symbolSearch");
+    QTest::keyClicks(search, "umbrella");
+    QTest::mouseClick(picker->findChild<QAbstractButton*>("beach.umbrella"), Qt::LeftButton);
+    search->clear();
+    QTest::keyClicks(search, "zeppelin");
+    EXPECT_TRUE(picker->shownSymbols().empty());
+    EXPECT_TRUE(shown(picker, "noSymbols"));
+    EXPECT_EQ(picker->symbol(), "beach.umbrella") << "a search that finds nothing keeps the choice";
+
+    // The sheet imports into the window's icon store, beside the shared data.
+    const auto picture = dir_.path() / "ink.png";
+    QImage image(40, 40, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    ASSERT_TRUE(image.save(QString::fromStdString(picture.string())));
+    ASSERT_TRUE(picker->importFile(QString::fromStdString(picture.string())));
+    const auto imported = picker->customImage();
+    ASSERT_TRUE(imported);
+
+    QTest::mouseClick(button("confirm"), Qt::LeftButton);
+    waitForEditorClosed();
+    const auto stored = store_.loadCountdowns(newYork());
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].symbol, "beach.umbrella");
+    EXPECT_EQ(stored[0].customImage, imported->toStdString());
+    EXPECT_TRUE(std::filesystem::exists(*store_.iconsDirectory() / imported->toStdString()));
+}
+
+TEST_F(MainWindowTest, WeatherSettingsAreStoredReloadedAndANewSourceIsFetched) {
+    store_.saveSettings(AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}});
+    openMeteo_.script({true});
+    MainWindow& window = open();
+    ASSERT_EQ(openMeteo_.calls(), 1) << "showing the window fetches the weather";
+    WeatherSection* section = window.weatherSection();
+
+    QTest::mouseClick(section->unitPicker()->button(1), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(store_.loadSettings().unit, TempUnit::celsius);
+    ASSERT_EQ(settingsAtRequest_.size(), 1u);
+    EXPECT_EQ(settingsAtRequest_[0].unit, TempUnit::celsius);
+
+    apple_.script({true});
+    QTest::mouseClick(section->sourcePicker()->button(0), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(store_.loadSettings().weatherSource, WeatherSource::apple);
+    ASSERT_EQ(settingsAtRequest_.size(), 2u);
+    EXPECT_EQ(settingsAtRequest_[1].weatherSource, WeatherSource::apple);
+    EXPECT_EQ(apple_.calls(), 1);
+    ASSERT_TRUE(window.state().weather());
+    EXPECT_EQ(window.state().weather()->source, WeatherSource::apple);
+    EXPECT_TRUE(section->sourcePicker()->button(0)->isChecked());
+    EXPECT_TRUE(section->unitPicker()->button(1)->isChecked());
+    ASSERT_TRUE(waitUntil([] { return gHost->received == 2; }));
+}
+
+TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
+    store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
+    const SavedLocation place = store_.loadLocation();
+    WeatherSnapshot cached;
+    cached.fetched = kNow;
+    cached.latitude = place.latitude;
+    cached.longitude = place.longitude;
+    cached.requested = WeatherSource::apple;
+    cached.source = WeatherSource::openMeteo;
+    cached.condition = "Clear";
+    ASSERT_TRUE(store_.saveWeather(cached));
+    MainWindow& window = open();
+    WeatherSection* section = window.weatherSection();
+    QWidget* notice = section->fallbackNotice();
+
+    // Served from the fresh cache: nothing says why Apple failed yet.
+    EXPECT_EQ(apple_.calls(), 0);
+    EXPECT_TRUE(notice->isVisibleTo(&window));
+    EXPECT_EQ(section->detailsLabel()->text(), "No details yet. Click Try Apple Weather Again.");
+    EXPECT_TRUE(section->attributionLine()->isVisibleTo(&window));
+    EXPECT_TRUE(section->attributionLink()->text().contains("Weather data by open-meteo.com"));
+
+    apple_.script({false, true});
+    openMeteo_.script({true});
+    QTest::mouseClick(section->retryButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(apple_.calls(), 1);
+    EXPECT_TRUE(notice->isVisibleTo(&window));
+    EXPECT_EQ(section->detailsLabel()->text(), "WeatherKitError.http(503)");
+
+    QTest::mouseClick(section->retryButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(apple_.calls(), 2);
+    EXPECT_FALSE(notice->isVisibleTo(&window));
+    EXPECT_EQ(section->attributionMark()->text(), "Apple Weather");
+    EXPECT_TRUE(section->attributionLink()->text().contains("Data sources"));
+    EXPECT_EQ(gHost->sent, 2) << "every retry asks the widgets to catch up";
+}
+
+TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {
+    const EventCalendar personal{"cal", "Personal", "#00AA00", "Local"};
+    FakeEventStore events;
+    events.stored.push_back(CalendarEvent{"e1", "Dentist", kNow + 86400.0 * 5,
+                                          kNow + 86400.0 * 5 + 3600, false, personal});
+    MainWindow& window = open(&events);
+    findAction(window.countdownList()->addMenu(), "From Calendar\u2026")->trigger();
+    EventPickerSheet* picker = window.eventPicker();
+    ASSERT_NE(picker, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return picker->isVisible(); }));
+    ASSERT_EQ(picker->list()->count(), 1);
+
+    QTest::keyClick(picker->searchField(), Qt::Key_Return);
+    EXPECT_EQ(editor(), nullptr) << "two sheets never stack";
+    ASSERT_TRUE(waitUntil([this] { return editor() != nullptr; }));
+    EXPECT_EQ(window.eventPicker(), nullptr);
+    EXPECT_EQ(editor()->windowTitle(), "New Countdown");
+    EXPECT_EQ(editor()->findChild<QLineEdit*>("label")->text(), "Dentist");
+    EXPECT_TRUE(shown(editor(), "dates"));
+
+    window.openEventPicker();
+    EXPECT_EQ(window.eventPicker(), nullptr) << "no picker over an open editor";
+
+    QTest::mouseClick(button("confirm"), Qt::LeftButton);
+    waitForEditorClosed();
+    const auto stored = store_.loadCountdowns(newYork());
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].eventID, "e1");
+    EXPECT_TRUE(asked_.empty()) << "full access needs no question";
+}
+
+TEST_F(MainWindowTest, PreviewStyleChangesOnlyThePreview) {
+    store_.saveCountdowns({onDay("Trip", 12, 10)});
+    MainWindow& window = open();
+    const AppSettings before = store_.loadSettings();
+    ASSERT_EQ(window.preview()->previewStyle(), WidgetStyle::glass);
+    QTest::mouseClick(window.stylePicker()->button(1), Qt::LeftButton);
+    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::dark);
+    QTest::mouseClick(window.stylePicker()->button(2), Qt::LeftButton);
+    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::light);
+    EXPECT_EQ(store_.loadSettings(), before);
+    EXPECT_EQ(labelsIn(store_), (Labels{"Trip"}));
+    EXPECT_EQ(gHost->sent, 0);
+}
+
+}  // namespace
+}  // namespace solvane::app
+
+int main(int argc, char** argv) {
+    // Anything that reaches for the user's folders finds an empty stand-in.
+    const solvane::testing::TempDir home;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        qputenv(name, QByteArray::fromStdString((home.path() / name).string()));
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    auto host = std::make_unique<solvane::app::FakeHost>();
+    if (solvane::host::registerReloadService(QDBusConnection::sessionBus(), host->service) ==
+        solvane::host::RegisterOutcome::registered) {
+        solvane::app::gHost = host.get();
+    }
+    const int result = RUN_ALL_TESTS();
+    solvane::app::gHost = nullptr;
+    return result;
+}

@@ -1,0 +1,232 @@
+// Takes the window's pictures in every preview style, in the light and the
+// dark appearance, under a real X server (Xvfb), and checks that each looks
+// like a window in that appearance. With SOLVANE_SCREENSHOT_DIR set the PNGs
+// are written there (make screenshots writes docs/screenshots/).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "app/appearance.h"
+#include "app/board_preview.h"
+#include "app/main_window.h"
+#include "core/model/presets.h"
+
+namespace solvane::app {
+namespace {
+
+// Sunday 6 December 2026, 15:30 in New York.
+const Instant kNow = Instant::fromUnix(1'796'589'000);
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+WeatherCall openMeteo() {
+    return [](double latitude, double longitude,
+              const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+        WeatherSnapshot s;
+        s.fetched = kNow;
+        s.latitude = latitude;
+        s.longitude = longitude;
+        s.temperatureC = 4.6;
+        s.feelsLikeC = 1.2;
+        s.highC = 6.1;
+        s.lowC = -1.4;
+        s.condition = "Partly Cloudy";
+        s.symbol = "cloud.sun";
+        s.windKph = 14;
+        s.windDirection = 300;
+        s.cloudCover = 40;
+        return s;
+    };
+}
+
+// Two calendars, one of them followed, so the section shows its toggles.
+class Calendars : public EventStore {
+  public:
+    CalendarAuthorization authorization() const override {
+        return CalendarAuthorization::fullAccess;
+    }
+    bool requestFullAccess(const AccessPrompt&) override { return true; }
+    std::vector<EventCalendar> calendars() const override {
+        return {{"vdir:home", "Home", "#34C759", "Personal"},
+                {"vdir:holidays", "Holidays", "#FF9500", "Personal"}};
+    }
+    std::vector<CalendarEvent> events(Instant, Instant, const Calendar&) const override {
+        return {};
+    }
+};
+
+// A computer that knows where it is but is never asked in these pictures.
+class QuietLocation : public platform::LocationAdapter {
+  public:
+    void setDelegate(platform::LocationDelegate*) override {}
+    LocationAuthorization authorization() const override {
+        return LocationAuthorization::authorizedWhenInUse;
+    }
+    void requestAuthorization() override {}
+    void requestLocation() override {}
+};
+
+void settle(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+class Screenshots : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8());
+        const std::filesystem::path root = dir_.path().toStdString();
+        SharedStore store(StorePaths{root / "config" / "preferences.sqlite",
+                                     root / "config" / "fallback.sqlite", root / "data"},
+                          "en_US");
+        // The starter list plus one countdown that has run its course, so the
+        // list shows a "done" row too.
+        std::vector<Countdown> countdowns = store.loadCountdowns(newYork());
+        for (const auto& preset : catalogue(newYork())) {
+            if (preset.id == "new-year") {
+                countdowns.insert(countdowns.begin(), makeCountdown(preset));
+            }
+        }
+        Countdown trip;
+        trip.id = Uuid::random();
+        trip.label = "Lisbon trip";
+        trip.symbol = "airplane";
+        trip.start = DateRule::fixed(kNow - 86400.0 * 40);
+        countdowns.push_back(trip);
+        store.saveCountdowns(countdowns);
+        store.saveLocation(SavedLocation{40.7128, -74.0060, "New York"});
+        AppSettings settings = store.loadSettings();
+        settings.feedCalendarIDs = {"vdir:holidays"};
+        store.saveSettings(settings);
+
+        WeatherServices weather;
+        weather.apple = openMeteo();
+        weather.openMeteo = openMeteo();
+        weather.clock = [] { return kNow; };
+        IconStore icons(store);
+        WindowServices services{
+            .app = AppServices{.store = store,
+                               .clock = [] { return kNow; },
+                               .calendar = newYork(),
+                               .weather = std::move(weather),
+                               .attribution = {},
+                               .events = &calendars_,
+                               .reloadWidgets = {},
+                               .attemptDelay = std::chrono::milliseconds(10)},
+            .icons = std::move(icons),
+            .updates =
+                UpdateChecker::Config{.info = {}, .stateFile = {}, .clock = [] { return kNow; }},
+            .permissions = platform::PermissionRecord(root / "config" / "permissions.json"),
+            .calendarRoots = {},
+            .makeLocator =
+                [store](platform::LocationPermissionPrompt) {
+                    return std::make_unique<platform::LocationManager>(
+                        std::make_unique<QuietLocation>(),
+                        [](double, double, const net::CancelToken&) {
+                            return std::optional<PlaceParts>();
+                        },
+                        store);
+                },
+            .answer = [](AccessQuestion) { return false; },
+            .automaticUpdateChecks = false,
+        };
+        window_ = std::make_unique<MainWindow>(std::move(services));
+    }
+
+    QImage take(ColorScheme scheme, int styleIndex) {
+        QApplication::setPalette(windowPalette(scheme));
+        window_->setColorScheme(scheme);
+        window_->stylePicker()->button(styleIndex)->click();
+        window_->show();
+        window_->raise();
+        settle(400);
+        QScreen* screen = window_->screen();
+        QImage shot = screen->grabWindow(window_->winId()).toImage();
+        if (shot.isNull() || shot.size() != window_->size() * window_->devicePixelRatio()) {
+            shot = window_->grab().toImage();
+        }
+        return shot;
+    }
+
+    QTemporaryDir dir_;
+    Calendars calendars_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// How many distinct colours a coarse sample of the picture holds; a window
+// that drew nothing has one or two.
+std::size_t distinctColours(const QImage& image) {
+    std::set<QRgb> seen;
+    for (int y = 0; y < image.height(); y += 7) {
+        for (int x = 0; x < image.width(); x += 7) {
+            seen.insert(image.pixel(x, y));
+        }
+    }
+    return seen.size();
+}
+
+TEST_F(Screenshots, EveryStyleInBothAppearances) {
+    const char* styles[] = {"glass", "dark", "light"};
+    const WidgetStyle kStyles[] = {WidgetStyle::glass, WidgetStyle::dark, WidgetStyle::light};
+    const QString out = qEnvironmentVariable("SOLVANE_SCREENSHOT_DIR");
+    if (!out.isEmpty()) {
+        QDir().mkpath(out);
+    }
+    for (const ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
+        for (int style = 0; style < 3; ++style) {
+            SCOPED_TRACE(std::string(styles[style]) + " " +
+                         (scheme == ColorScheme::dark ? "dark" : "light"));
+            const QImage shot = take(scheme, style);
+            ASSERT_FALSE(shot.isNull());
+            EXPECT_GT(shot.width(), 1000);
+            EXPECT_GT(shot.height(), 500);
+            EXPECT_GT(distinctColours(shot), 200u);
+            EXPECT_EQ(window_->preview()->previewStyle(), kStyles[style]);
+            // The window's own background, just inside its bottom-left corner,
+            // follows the appearance whatever the preview shows.
+            const QColor corner = shot.pixelColor(4, shot.height() - 4);
+            if (scheme == ColorScheme::dark) {
+                EXPECT_LT(corner.lightness(), 80);
+            } else {
+                EXPECT_GT(corner.lightness(), 200);
+            }
+            if (!out.isEmpty()) {
+                const QString name = QStringLiteral("%1/window-%2-%3.png")
+                                         .arg(out, QString::fromLatin1(styles[style]),
+                                              scheme == ColorScheme::dark ? "dark" : "light");
+                EXPECT_TRUE(shot.save(name)) << name.toStdString();
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace solvane::app
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    return RUN_ALL_TESTS();
+}
