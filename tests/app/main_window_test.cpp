@@ -35,6 +35,7 @@
 #include "app/icon_picker.h"
 #include "app/main_window.h"
 #include "app/weather_section.h"
+#include "app_fakes.h"
 #include "board/custom_icons.h"
 #include "host/reload_client.h"
 #include "host/reload_service.h"
@@ -45,28 +46,11 @@ namespace {
 
 using namespace std::chrono_literals;
 using Labels = std::vector<std::string>;
-
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
-
-const Instant kNow = Instant::fromUnix(1'700'000'000);  // Tue 2023-11-14, 17:13 in New York
-
-bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > limit.count()) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        // Closed sheets delete themselves later; the window's pointers to
-        // them clear only once that has happened.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
-}
+using fakes::FakeEventStore;
+using fakes::kNow;
+using fakes::newYork;
+using fakes::ScriptedService;
+using fakes::waitUntil;
 
 Labels labelsIn(const SharedStore& store) {
     Labels labels;
@@ -91,59 +75,6 @@ struct FakeHost {
     }};
 };
 FakeHost* gHost = nullptr;
-
-// A weather service answering from a script, one entry per call; past the
-// script it keeps failing.
-class ScriptedService {
-  public:
-    explicit ScriptedService(WeatherSource source) : source_(source) {}
-    void script(std::vector<bool> answers) {
-        std::lock_guard lock(mutex_);
-        answers_ = std::move(answers);
-        calls_ = 0;
-    }
-    int calls() const {
-        std::lock_guard lock(mutex_);
-        return calls_;
-    }
-    WeatherCall call() {
-        return [this](double latitude, double longitude,
-                      const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
-            std::lock_guard lock(mutex_);
-            const auto index = static_cast<std::size_t>(calls_++);
-            if (index < answers_.size() && answers_[index]) {
-                WeatherSnapshot s;
-                s.fetched = kNow;
-                s.latitude = latitude;
-                s.longitude = longitude;
-                s.source = s.requested = source_;
-                s.temperatureC = 12;
-                s.condition = "Clear";
-                return s;
-            }
-            return Failure(WeatherError::service("WeatherKitError.http(503)"));
-        };
-    }
-
-  private:
-    WeatherSource source_;
-    mutable std::mutex mutex_;
-    std::vector<bool> answers_;
-    int calls_ = 0;
-};
-
-class FakeEventStore : public EventStore {
-  public:
-    std::vector<CalendarEvent> stored;
-    CalendarAuthorization authorization() const override {
-        return CalendarAuthorization::fullAccess;
-    }
-    bool requestFullAccess(const AccessPrompt&) override { return true; }
-    std::vector<EventCalendar> calendars() const override { return {}; }
-    std::vector<CalendarEvent> events(Instant, Instant, const Calendar&) const override {
-        return stored;
-    }
-};
 
 Countdown onDay(std::string label, int month, int day) {
     Countdown c;

@@ -1,0 +1,122 @@
+// What the companion window's tests share: the calendar and moment they run
+// at, a bounded wait on the event loop, scripted weather services and a fake
+// calendar database.
+#pragma once
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <chrono>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/calendar/event_store.h"
+#include "core/time/calendar.h"
+#include "core/weather/weather_fetcher.h"
+
+namespace solvane::app::fakes {
+
+using namespace std::chrono_literals;
+
+inline const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+inline const Instant kNow = Instant::fromUnix(1'700'000'000);  // 2023-11-14, 17:13 in New York
+
+inline bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > limit.count()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        // Closed sheets delete themselves later; pointers to them clear only
+        // once that has happened.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+inline WeatherSnapshot snapshotFor(double latitude, double longitude, WeatherSource source) {
+    WeatherSnapshot s;
+    s.fetched = kNow;
+    s.latitude = latitude;
+    s.longitude = longitude;
+    s.source = source;
+    s.requested = source;
+    s.temperatureC = 12;
+    s.condition = "Clear";
+    return s;
+}
+
+// A weather service that answers from a script, one entry per call, and
+// remembers when it was called; past the script it keeps failing.
+class ScriptedService {
+  public:
+    explicit ScriptedService(WeatherSource source) : source_(source) {}
+
+    void script(std::vector<bool> answers) {
+        std::lock_guard lock(mutex_);
+        answers_ = std::move(answers);
+    }
+    int calls() const {
+        std::lock_guard lock(mutex_);
+        return static_cast<int>(times_.size());
+    }
+    std::vector<std::chrono::steady_clock::time_point> times() const {
+        std::lock_guard lock(mutex_);
+        return times_;
+    }
+
+    WeatherCall call() {
+        return [this](double latitude, double longitude,
+                      const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+            std::lock_guard lock(mutex_);
+            const std::size_t index = times_.size();
+            times_.push_back(std::chrono::steady_clock::now());
+            if (index < answers_.size() && answers_[index]) {
+                return snapshotFor(latitude, longitude, source_);
+            }
+            return Failure(WeatherError::service("WeatherKitError.http(503)"));
+        };
+    }
+
+  private:
+    WeatherSource source_;
+    mutable std::mutex mutex_;
+    std::vector<bool> answers_;
+    std::vector<std::chrono::steady_clock::time_point> times_;
+};
+
+inline const EventCalendar kFeed{"vdir:feed", "Countdowns", "#FF8800", "Personal"};
+
+class FakeEventStore : public EventStore {
+  public:
+    CalendarAuthorization state = CalendarAuthorization::fullAccess;
+    std::vector<CalendarEvent> stored;
+
+    CalendarAuthorization authorization() const override { return state; }
+    bool requestFullAccess(const AccessPrompt& prompt) override {
+        state = prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
+        return state == CalendarAuthorization::fullAccess;
+    }
+    std::vector<EventCalendar> calendars() const override { return {kFeed}; }
+    std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar&) const override {
+        std::vector<CalendarEvent> out;
+        if (state == CalendarAuthorization::fullAccess) {
+            for (const auto& e : stored) {
+                if (e.start < end && e.end > start) {
+                    out.push_back(e);
+                }
+            }
+        }
+        return out;
+    }
+};
+
+}  // namespace solvane::app::fakes
