@@ -12,12 +12,12 @@ CMAKE_FLAGS ?=
 FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp' 2>/dev/null)
 FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz weatherkit_fuzz ics_fuzz
 
-.PHONY: run test deps build configure unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean
+.PHONY: run test deps build configure unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean package package-test
 
 run: deps build
 	./scripts/run $(BUILD)
 
-test: deps format-check build unit-tests fuzz asan-tests
+test: deps format-check build unit-tests package-test fuzz asan-tests
 
 deps:
 	./scripts/install-deps
@@ -30,6 +30,15 @@ build: configure
 
 unit-tests: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the build (installed to /usr), then unpacked into a
+# scratch root and run from there.
+package: build
+	rm -f $(BUILD)/solvane_*.deb
+	cd $(BUILD) && cpack -G DEB
+
+package-test: package
+	./tests/package/package_test.sh $$(ls $(BUILD)/solvane_*.deb)
 
 # The core again under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan-tests:
