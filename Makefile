@@ -93,8 +93,12 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANE_BENCH=ON \
 	  -DSOLVANE_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/solvane_bench_*; do echo "== $$b"; TZ=America/New_York $$b; done
+	@for b in $(BENCH_BUILD)/bench/solvane_bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; \
+	    TZ=America/New_York $$b --benchmark_repetitions=9 --benchmark_report_aggregates_only=true; fi; \
+	done
 	@echo "== app start"; ./scripts/app-start-bench $(BENCH_BUILD)/bin
+	@echo "== widget host memory"; ./scripts/host-memory-bench $(BENCH_BUILD)/bin
 
 # The window's pictures in docs/screenshots/, taken under Xvfb; look at each
 # one before committing them.

@@ -11,7 +11,13 @@
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "widgets/catalogue.h"
 #include "widgets/providers.h"
+#include "widgets/widget_views.h"
 
 namespace solvane::widgets {
 namespace {
@@ -73,7 +79,76 @@ BENCHMARK(BM_FullBoardTimeline)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
+// One widget face at scale 2, as the host draws each entry when its date
+// comes: every kind in every size it is offered in, from a full entry with
+// weather and four countdowns.
+void BM_DrawWidget(benchmark::State& state, std::string kind, WidgetFamily family) {
+    std::string pattern = (fs::temp_directory_path() / "solvane-bench-XXXXXX").string();
+    const fs::path root = ::mkdtemp(pattern.data());
+    const SharedStore store(StorePaths{root / "p.sqlite", root / "f.sqlite", root / "container"},
+                            "en_US");
+    const Instant now = *newYork().date(2030, 3, 12, 16);
+    const SavedLocation place = store.loadLocation();
+    WeatherSnapshot cached;
+    cached.fetched = now - 60;
+    cached.latitude = place.latitude;
+    cached.longitude = place.longitude;
+    cached.condition = "Partly Cloudy";
+    cached.symbol = "cloud.sun";
+    store.saveWeather(cached);
+    const WeatherCall refuse =
+        [](double, double, const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+        return Failure{WeatherError::service("bench")};
+    };
+    const WidgetEnvironment environment{store, [now] { return now; }, [] { return newYork(); },
+                                        WeatherServices{refuse, refuse, [now] { return now; }, 15},
+                                        nullptr};
+    const auto entry = makeEntry(environment, std::nullopt, WidgetStyle::glass);
+    constexpr double kScale = 2;
+    const QSizeF size = familySize(family);
+    QImage image((size * kScale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    const ViewContext context{family, RenderingMode::fullColor, ColorScheme::dark, &newYork(),
+                              nullptr};
+    for (auto _ : state) {
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(kScale, kScale);
+        paintWidget(painter, QRectF(QPointF(0, 0), size), kind, *entry, context);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+
+void registerWidgetDrawing() {
+    for (const auto& spec : widgetCatalogue()) {
+        for (const WidgetFamily family : spec.families) {
+            const std::string name =
+                "BM_DrawWidget/" + spec.kind + "/" + std::string(toString(family));
+            benchmark::RegisterBenchmark(name.c_str(), BM_DrawWidget, spec.kind, family)
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(9)
+                ->ReportAggregatesOnly(true);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace solvane::widgets
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    solvane::widgets::registerWidgetDrawing();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
