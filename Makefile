@@ -69,7 +69,8 @@ fuzz: fuzz-build
 	done
 
 # The long runs done before a release: every target for FUZZ_LONG_SECONDS,
-# then the inputs that reached new coverage are merged into fuzz/corpus/ to be
+# then the inputs that reached code the corpus did not (new edges, not new hit
+# counts, to keep the corpus small) are merged into fuzz/corpus/ to be
 # committed. Stops at the first finding and leaves the crashing input in
 # $(FUZZ_BUILD)/.
 FUZZ_LONG_SECONDS ?= 600
@@ -83,7 +84,7 @@ fuzz-long: deps fuzz-build
 	    -artifact_prefix=$(FUZZ_BUILD)/ $$work 2>&1 | tail -n 12; \
 	  status=$${PIPESTATUS[0]}; \
 	  if [ "$$status" -ne 0 ]; then rm -rf $$work; echo "fuzz-long: $$t found a problem"; exit 1; fi; \
-	  ./$(FUZZ_BUILD)/fuzz/$$t -merge=1 fuzz/corpus/$$name $$work 2>&1 | tail -n 1; \
+	  ./$(FUZZ_BUILD)/fuzz/$$t -merge=1 -use_counters=0 fuzz/corpus/$$name $$work 2>&1 | tail -n 1; \
 	  rm -rf $$work; \
 	done
 

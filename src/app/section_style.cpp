@@ -168,14 +168,14 @@ void restyleTextColors(QWidget* root) {
             widget->setStyleSheet(QString());
             widget->setStyleSheet(QString::fromLatin1(kSegmentsSheet));
         }
-        const QVariant tone = widget->property(kToneProperty);
-        if (!tone.isValid()) {
-            continue;
+        const int tone = widget->property(kToneProperty).toInt();
+        if (tone == 0) {
+            continue;  // not coloured, or in a colour of its own
         }
         // The widget's own palette overrode the application's; drop that
         // first so every other colour follows the new appearance.
         widget->setPalette(QPalette());
-        if (const auto color = toneColor(tone.toInt(), app)) {
+        if (const auto color = toneColor(tone, app)) {
             paintText(widget, *color);
         }
     }
