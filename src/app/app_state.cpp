@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <set>
 #include <utility>
 
 #include "board/custom_icons.h"
@@ -15,6 +16,42 @@
 #include "platform/weather_services.h"
 
 namespace solvane::app {
+
+namespace {
+
+// A record stored without an identifier (as older versions wrote them) gets
+// a new one on every read. It takes back the one the window shows, found by
+// its content, so that an edit by identifier finds it and the list written
+// keeps that identifier from then on.
+void keepShownIdentifiers(std::vector<Countdown>& stored, const std::vector<Countdown>& shown) {
+    std::set<Uuid> storedIds, shownIds;
+    for (const auto& c : stored) {
+        storedIds.insert(c.id);
+    }
+    std::vector<const Countdown*> unclaimed;
+    for (const auto& c : shown) {
+        shownIds.insert(c.id);
+        if (storedIds.count(c.id) == 0) {
+            unclaimed.push_back(&c);
+        }
+    }
+    for (auto& c : stored) {
+        if (unclaimed.empty() || shownIds.count(c.id) != 0) {
+            continue;
+        }
+        for (auto it = unclaimed.begin(); it != unclaimed.end(); ++it) {
+            Countdown same = **it;
+            same.id = c.id;
+            if (same == c) {
+                c.id = (*it)->id;
+                unclaimed.erase(it);
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace
 
 // What the workers share with the state that outlives any one of them: the
 // signal that the window is going away, so a worker waiting between attempts
@@ -129,10 +166,27 @@ bool AppState::isNew(const Countdown& countdown) const {
                         [&](const Countdown& c) { return c.id == countdown.id; });
 }
 
-void AppState::writeCountdowns() {
-    // A list that cannot be encoded is not written; the widgets then keep
-    // showing the stored list, which is the best that can be done.
-    services_.store.saveCountdowns(countdowns_);
+void AppState::editCountdowns(const std::function<void(std::vector<Countdown>&)>& edit) {
+    // Writing back the list shown would throw away whatever the widget host's
+    // feed sync stored since it was read; the host would then add the same
+    // events again under new identifiers, and widgets showing them by
+    // identifier would lose them.
+    std::vector<Countdown> written;
+    const bool saved = services_.store.updateCountdowns(
+        [&](std::vector<Countdown> stored) -> std::optional<std::vector<Countdown>> {
+            keepShownIdentifiers(stored, countdowns_);
+            edit(stored);
+            written = stored;
+            return stored;
+        },
+        services_.calendar);
+    if (saved) {
+        countdowns_ = std::move(written);
+    } else {
+        // A list that cannot be stored still shows the edit; the widgets keep
+        // showing the stored list, which is the best that can be done.
+        edit(countdowns_);
+    }
     emit countdownsChanged();
     reloadWidgets();
 }
@@ -144,61 +198,69 @@ void AppState::reloadWidgets() {
 }
 
 void AppState::saveCountdown(const Countdown& countdown) {
-    auto it = std::find_if(countdowns_.begin(), countdowns_.end(),
-                           [&](const Countdown& c) { return c.id == countdown.id; });
-    if (it != countdowns_.end()) {
-        *it = countdown;
-    } else {
-        countdowns_.push_back(countdown);
-    }
-    writeCountdowns();
+    editCountdowns([&](std::vector<Countdown>& list) {
+        auto it = std::find_if(list.begin(), list.end(),
+                               [&](const Countdown& c) { return c.id == countdown.id; });
+        if (it != list.end()) {
+            *it = countdown;
+        } else {
+            list.push_back(countdown);
+        }
+    });
 }
 
 void AppState::deleteCountdown(const Countdown& countdown) {
-    auto first = std::find_if(countdowns_.begin(), countdowns_.end(),
-                              [&](const Countdown& c) { return c.id == countdown.id; });
-    if (first != countdowns_.end() && first->customImage) {
-        // IconStore refuses any name that is not one of its own files, so a
-        // tampered list cannot delete anything outside the Icons folder.
-        IconStore(services_.store).remove(first->customImage);
-    }
-    std::erase_if(countdowns_, [&](const Countdown& c) { return c.id == countdown.id; });
-    writeCountdowns();
+    std::optional<std::string> image;
+    editCountdowns([&](std::vector<Countdown>& list) {
+        auto first = std::find_if(list.begin(), list.end(),
+                                  [&](const Countdown& c) { return c.id == countdown.id; });
+        image = first != list.end() ? first->customImage : std::nullopt;
+        std::erase_if(list, [&](const Countdown& c) { return c.id == countdown.id; });
+    });
+    // IconStore refuses any name that is not one of its own files, so a
+    // tampered list cannot delete anything outside the Icons folder.
+    IconStore(services_.store).remove(image);
 }
 
 void AppState::moveCountdowns(const std::vector<std::size_t>& sources, std::size_t destination) {
+    // Positions are rows as shown; the stored list may hold more by now, so
+    // the move is carried over by identifier: the moved rows, in their order,
+    // go before the first row at or after the destination that stays put.
     const std::size_t count = countdowns_.size();
     std::vector<bool> moving(count, false);
-    bool any = false;
     for (std::size_t source : sources) {
         if (source < count) {
             moving[source] = true;
-            any = true;
         }
     }
-    if (!any) {
-        return;
-    }
-    destination = std::min(destination, count);
-    std::vector<Countdown> moved;
-    std::vector<Countdown> kept;
-    std::size_t insertAt = 0;
+    std::vector<Uuid> moved;
+    std::optional<Uuid> before;
     for (std::size_t i = 0; i < count; ++i) {
         if (moving[i]) {
-            moved.push_back(countdowns_[i]);
-        } else {
-            if (i < destination) {
-                ++insertAt;
-            }
-            kept.push_back(countdowns_[i]);
+            moved.push_back(countdowns_[i].id);
+        } else if (i >= destination && !before) {
+            before = countdowns_[i].id;
         }
     }
-    kept.insert(kept.begin() + static_cast<std::ptrdiff_t>(insertAt), moved.begin(), moved.end());
-    if (kept == countdowns_) {
+    const auto reorder = [&](std::vector<Countdown>& list) {
+        std::vector<Countdown> taken;
+        std::vector<Countdown> kept;
+        for (auto& c : list) {
+            const bool move = std::find(moved.begin(), moved.end(), c.id) != moved.end();
+            (move ? taken : kept).push_back(std::move(c));
+        }
+        auto at = std::find_if(kept.begin(), kept.end(),
+                               [&](const Countdown& c) { return before && c.id == *before; });
+        kept.insert(at, std::make_move_iterator(taken.begin()),
+                    std::make_move_iterator(taken.end()));
+        list = std::move(kept);
+    };
+    std::vector<Countdown> shown = countdowns_;
+    reorder(shown);
+    if (moved.empty() || shown == countdowns_) {
         return;
     }
-    countdowns_ = std::move(kept);
-    writeCountdowns();
+    editCountdowns(reorder);
 }
 
 void AppState::setSettings(const AppSettings& settings) {

@@ -4,9 +4,11 @@
 //
 // Every edit is written to the shared store first and only then is the widget
 // host asked to reload, so a widget rebuilt on that request already reads the
-// change. Weather requests run on worker threads and hand their results back
-// to the main thread; everything else, and every member, belongs to the main
-// thread.
+// change. A countdown edit changes the list as stored, which the host's feed
+// sync may have changed since the window last read it, and not the list the
+// window shows. Weather requests run on worker threads and hand their results
+// back to the main thread; everything else, and every member, belongs to the
+// main thread.
 //
 //   AppState state(AppServices::standard());
 //   QObject::connect(&state, &AppState::weatherChanged, window, &Window::update);
@@ -163,7 +165,9 @@ class AppState : public QObject {
   private:
     struct Shared;
 
-    void writeCountdowns();
+    // Applies `edit` to the stored list in one transaction and shows the
+    // result; when the store cannot be written, to the list shown.
+    void editCountdowns(const std::function<void(std::vector<Countdown>&)>& edit);
     void reloadWidgets();
     void setWeather(std::optional<WeatherSnapshot> snapshot);
     void beginRefresh();

@@ -20,6 +20,7 @@
 
 #include "app/section_style.h"
 #include "board/custom_icons.h"
+#include "board/layout.h"
 #include "board/symbols.h"
 #include "core/model/countdown_display.h"
 #include "core/model/presets.h"
@@ -412,7 +413,7 @@ void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Insta
     for (Countdown& countdown : countdowns) {
         CountdownRow row;
         row.id = qs(countdown.id.toString());
-        row.label = qs(countdown.label);
+        row.label = shownText(qs(countdown.label));
         row.summary = qs(scheduleSummary(countdown, now, calendar));
         if (const auto shown = display(countdown, now, calendar)) {
             row.trailing = QString::number(shown->value) + QLatin1Char(' ') + qs(shown->unit);

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "app/section_style.h"
+#include "board/layout.h"
 
 namespace solvane::app {
 
@@ -138,7 +139,7 @@ void LocationSection::setStatus(const QString& status) {
 }
 
 void LocationSection::showPlace() {
-    title_->setText(QString::fromStdString(place_.name));
+    title_->setText(shownText(QString::fromStdString(place_.name)));
     coordinates_->setText(QString::asprintf("%.3f, %.3f", place_.latitude, place_.longitude));
 }
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/section_style.h"
+#include "board/layout.h"
 
 namespace solvane::app {
 
@@ -129,7 +130,7 @@ void WeatherSection::setWeather(const std::optional<WeatherSnapshot>& weather,
     credit_ = attribution;
     const bool fallback = weather && weather->requested == WeatherSource::apple &&
                           weather->source != WeatherSource::apple;
-    details_->setText(details);
+    details_->setText(shownText(details));
     notice_->setVisible(fallback);
     refreshAttribution();
 }

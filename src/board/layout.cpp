@@ -165,6 +165,15 @@ QSizeF stackSize(std::span<const StackItem> items, double spacing, Axis axis) {
 
 }  // namespace
 
+QString shownText(const QString& text) {
+    if (text.size() <= kMaxShownUnits) {
+        return text;
+    }
+    // Never half of a surrogate pair at the cut.
+    const qsizetype kept = kMaxShownUnits - 1;
+    return text.left(text.at(kept - 1).isHighSurrogate() ? kept - 1 : kept) + QChar(0x2026);
+}
+
 bool isDrawable(const QRectF& rect) {
     return std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width()) &&
            std::isfinite(rect.height()) && rect.width() >= 0 && rect.height() >= 0;
@@ -229,7 +238,7 @@ double rowBaseline(std::span<const StackItem> items, CrossAlign align) {
 }
 
 double textWidth(const QString& text, const TextStyle& font) {
-    return text.isEmpty() ? 0 : boardFontMetrics(font).horizontalAdvance(text);
+    return text.isEmpty() ? 0 : boardFontMetrics(font).horizontalAdvance(shownText(text));
 }
 
 double lineHeight(const TextStyle& font) {
@@ -241,7 +250,8 @@ double ascent(const TextStyle& font) {
     return boardFontMetrics(font).ascent();
 }
 
-FittedLine fitLine(const QString& text, const TextStyle& font, double width, double minScale) {
+FittedLine fitLine(const QString& whole, const TextStyle& font, double width, double minScale) {
+    const QString text = shownText(whole);
     if (!(std::isfinite(width) && width > 0) || text.isEmpty()) {
         return {QString(), font, 0};
     }

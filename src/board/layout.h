@@ -68,6 +68,14 @@ QSizeF columnSize(std::span<const StackItem> items, double spacing);
 // The first baseline of a row of `items`, below the row's top.
 double rowBaseline(std::span<const StackItem> items, CrossAlign align);
 
+// A stored text (a label, a place name, a note) may hold megabytes, and every
+// layout of it costs time in proportion, while nothing on screen shows more
+// than a few lines. Texts are cut to this many UTF-16 units, ending in "…",
+// before they are measured or set.
+inline constexpr qsizetype kMaxShownUnits = 1024;
+QString shownText(const QString& text);
+
+// Measured as shownText(text).
 double textWidth(const QString& text, const TextStyle& font);
 double lineHeight(const TextStyle& font);  // ascent + descent
 double ascent(const TextStyle& font);

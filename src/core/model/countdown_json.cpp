@@ -16,6 +16,10 @@ namespace solvane::json_forms {
 namespace {
 
 constexpr const char* kInvalidKeyCount = "Invalid number of keys found, expected one.";
+// Far more days than anyone counts down to, calendar feeds included. A stored
+// list can still hold hundreds of thousands of tiny records, which every
+// program would decode, resolve and draw, costing seconds and gigabytes.
+constexpr std::size_t kMaxCountdowns = 10000;
 
 constexpr auto fail = json_forms::decodeFailure;
 constexpr auto quoted = json_forms::quotedKey;
@@ -515,6 +519,10 @@ Result<std::vector<Countdown>, DecodeError> countdownsFromJson(const Json& value
     return guarded<std::vector<Countdown>>([&]() -> Result<std::vector<Countdown>, DecodeError> {
         if (!value.is_array()) {
             return fail(std::string("a countdown list must be an array, got ") + value.type_name());
+        }
+        if (value.size() > kMaxCountdowns) {
+            return fail("a countdown list holds at most " + std::to_string(kMaxCountdowns) +
+                        " countdowns");
         }
         std::vector<Countdown> out;
         out.reserve(value.size());

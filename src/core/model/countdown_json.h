@@ -11,7 +11,8 @@
 //
 // Records written by earlier versions carry "date" and "repeatRule" instead of
 // "start" and are converted on reading; writing always uses the current form.
-// A list decodes as a whole: one bad record fails the list.
+// A list decodes as a whole: one bad record fails the list, and so does a
+// list of more than 10,000 countdowns.
 #pragma once
 
 #include <string>

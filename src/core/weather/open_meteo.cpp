@@ -1,5 +1,6 @@
 #include "core/weather/open_meteo.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -403,9 +404,13 @@ Result<WeatherSnapshot, WeatherError> parseOpenMeteo(std::string_view body, doub
 Result<WeatherSnapshot, WeatherError> fetchOpenMeteo(std::string_view endpoint, double latitude,
                                                      double longitude,
                                                      const std::function<Instant()>& clock,
-                                                     const net::CancelToken& cancel) {
+                                                     const net::CancelToken& cancel,
+                                                     double timeoutSeconds) {
     net::HttpRequest request;
     request.url = openMeteoUrl(endpoint, latitude, longitude);
+    request.connectTimeoutSeconds = std::min(timeoutSeconds, request.connectTimeoutSeconds);
+    request.totalTimeoutSeconds = timeoutSeconds;
+    request.stallSeconds = std::min(timeoutSeconds, request.stallSeconds);
     request.cancel = cancel;
     auto reply = net::httpGet(request);
     if (!reply) {

@@ -19,6 +19,9 @@
 namespace solvane {
 
 inline constexpr std::string_view kOpenMeteoEndpoint = "https://api.open-meteo.com";
+// The overall limit of one forecast request. Nothing else bounds the request
+// when it fills in for Apple Weather, so this is the longest a fallback waits.
+inline constexpr double kOpenMeteoTimeLimitSeconds = 60;
 
 // The shortest text that reads back to the same double: 41.5, 40.0, -12.75,
 // 1e-05.
@@ -38,9 +41,11 @@ Result<WeatherSnapshot, WeatherError> parseOpenMeteo(std::string_view body, doub
                                                      double longitude, Instant fetched);
 
 // GET and parse; `clock` stamps the snapshot when its reply is decoded.
-Result<WeatherSnapshot, WeatherError> fetchOpenMeteo(std::string_view endpoint, double latitude,
-                                                     double longitude,
-                                                     const std::function<Instant()>& clock,
-                                                     const net::CancelToken& cancel);
+// `timeoutSeconds` is the overall limit; the connect and stall limits are the
+// transfer's own, or the overall limit when that is shorter.
+Result<WeatherSnapshot, WeatherError> fetchOpenMeteo(
+    std::string_view endpoint, double latitude, double longitude,
+    const std::function<Instant()>& clock, const net::CancelToken& cancel,
+    double timeoutSeconds = kOpenMeteoTimeLimitSeconds);
 
 }  // namespace solvane
