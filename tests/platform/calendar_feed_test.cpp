@@ -17,6 +17,7 @@
 #include "core/calendar/calendar_sync.h"
 #include "core/model/countdown_json.h"
 #include "core/store/shared_store.h"
+#include "support/child_process.h"
 
 namespace solvane {
 namespace {
@@ -174,19 +175,6 @@ int editRound(const SharedStore& store) {
     return -1;
 }
 
-template <class Body>
-pid_t spawn(const int gate[2], Body body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(gate[1]);
-        char byte;
-        while (::read(gate[0], &byte, 1) < 0) {
-        }
-        ::_exit(body());
-    }
-    return pid;
-}
-
 TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
     constexpr int kRounds = 1000;
     const testing::CalendarSetup setup;
@@ -197,10 +185,9 @@ TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
     mine.start = DateRule::season(3);
     ASSERT_TRUE(SharedStore(paths, "en_US").saveCountdowns({mine}));
 
-    int gate[2];
-    ASSERT_EQ(::pipe(gate), 0);
+    testing::StartGate gate;
     // The application: each edit is a whole-list read and write of its own.
-    const pid_t editor = spawn(gate, [&] {
+    const pid_t editor = testing::spawn(gate, [&] {
         const SharedStore store(paths, "en_US");
         for (int n = 1; n <= kRounds; ++n) {
             List list = store.loadCountdowns(newYork());
@@ -217,7 +204,7 @@ TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
     });
     // The widget host: the home calendar is a feed every other round, so
     // nearly every sync adds or removes five countdowns.
-    const pid_t syncer = spawn(gate, [&] {
+    const pid_t syncer = testing::spawn(gate, [&] {
         const SharedStore store(paths, "en_US");
         platform::CalendarDatabase database({setup.root}, setup.permissions);
         int changes = 0;
@@ -232,8 +219,7 @@ TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
         }
         return changes > kRounds / 4 ? 0 : 11;
     });
-    ::close(gate[0]);
-    ::close(gate[1]);
+    gate.release();
     ASSERT_GT(editor, 0);
     ASSERT_GT(syncer, 0);
 
@@ -255,7 +241,7 @@ TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
         for (const pid_t pid : {editor, syncer}) {
             int status = 0;
             if (exits.count(pid) == 0 && ::waitpid(pid, &status, WNOHANG) == pid) {
-                exits[pid] = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                exits[pid] = testing::exitCode(status);
             } else if (exits.count(pid) == 0 && std::chrono::steady_clock::now() > deadline) {
                 ::kill(pid, SIGKILL);
             }

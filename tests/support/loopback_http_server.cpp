@@ -109,10 +109,27 @@ void LoopbackHttpServer::serve() {
     }
 }
 
-bool LoopbackHttpServer::sendAll(int fd, const std::string& data) {
+// Waits for room to send, so a client that stops reading cannot keep the
+// server from stopping.
+bool LoopbackHttpServer::sendAll(int fd, std::string_view data) {
     std::size_t sent = 0;
     while (sent < data.size()) {
-        const ssize_t n = ::send(fd, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
+        if (stopping_.load()) {
+            return false;
+        }
+        pollfd p{fd, POLLOUT, 0};
+        const int ready = ::poll(&p, 1, 50);
+        if (ready < 0 && errno != EINTR) {
+            return false;
+        }
+        if (ready <= 0) {
+            continue;
+        }
+        const ssize_t n =
+            ::send(fd, data.data() + sent, data.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
+            continue;
+        }
         if (n <= 0) {
             return false;
         }
@@ -121,20 +138,35 @@ bool LoopbackHttpServer::sendAll(int fd, const std::string& data) {
     return true;
 }
 
-void LoopbackHttpServer::handle(int fd) {
-    std::string head;
-    char buf[4096];
-    while (head.find("\r\n\r\n") == std::string::npos && head.size() < 65536) {
-        if (!waitReadable(fd, stopping_)) {
-            return;
-        }
-        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0) {
-            return;
-        }
-        head.append(buf, static_cast<std::size_t>(n));
+// {"pad":"xxx…", then the members of the body. However long the flood, only
+// one slice of filler is ever held.
+void LoopbackHttpServer::flood(int fd, const HttpTestReply& reply) {
+    if (!sendAll(fd, httpTestReplyHead(reply, reply.floodBytes, reply.floodAnnounced))) {
+        return;
     }
+    const std::string_view body = reply.body;
+    const bool hasMembers = body.size() > 2 && body.front() == '{';
+    const std::string open = R"({"pad":")";
+    const std::string close = hasMembers ? "\"," + std::string(body.substr(1)) : "\"}";
+    const std::string slice(64 * 1024, 'x');
+    std::size_t left = reply.floodBytes;
+    const auto put = [&](std::string_view piece) {
+        piece = piece.substr(0, left);
+        left -= piece.size();
+        return sendAll(fd, piece);
+    };
+    if (!put(open)) {
+        return;
+    }
+    while (left > close.size()) {
+        if (!put(std::string_view(slice).substr(0, left - close.size()))) {
+            return;
+        }
+    }
+    put(close);
+}
 
+HttpTestRequest parseHttpTestRequest(const std::string& head) {
     HttpTestRequest request;
     std::istringstream lines(head.substr(0, head.find("\r\n\r\n")));
     std::string line;
@@ -156,6 +188,37 @@ void LoopbackHttpServer::handle(int fd) {
         value.erase(0, value.find_first_not_of(' '));
         request.headers[name] = value;
     }
+    return request;
+}
+
+std::string httpTestReplyHead(const HttpTestReply& reply, std::size_t contentLength,
+                              bool announceLength) {
+    std::string out = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
+                      "\r\nConnection: close\r\n";
+    if (announceLength) {
+        out += "Content-Length: " + std::to_string(contentLength) + "\r\n";
+    }
+    for (const auto& [name, value] : reply.headers) {
+        out += name + ": " + value + "\r\n";
+    }
+    return out + "\r\n";
+}
+
+void LoopbackHttpServer::handle(int fd) {
+    std::string head;
+    char buf[4096];
+    while (head.find("\r\n\r\n") == std::string::npos && head.size() < 65536) {
+        if (!waitReadable(fd, stopping_)) {
+            return;
+        }
+        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n <= 0) {
+            return;
+        }
+        head.append(buf, static_cast<std::size_t>(n));
+    }
+
+    const HttpTestRequest request = parseHttpTestRequest(head);
     {
         std::lock_guard lock(mutex_);
         requests_.push_back(request);
@@ -173,25 +236,36 @@ void LoopbackHttpServer::handle(int fd) {
         return;
     }
 
-    std::string out =
-        "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
-        "\r\nConnection: close\r\nContent-Length: " + std::to_string(reply.body.size()) + "\r\n";
-    for (const auto& [name, value] : reply.headers) {
-        out += name + ": " + value + "\r\n";
-    }
-    out += "\r\n";
-
+    const std::string out = httpTestReplyHead(reply, reply.body.size());
+    const std::string_view body = reply.body;
     switch (reply.behaviour) {
         case HttpTestReply::Behaviour::normal:
             sendAll(fd, out + reply.body);
             break;
         case HttpTestReply::Behaviour::cutBody:
-            sendAll(fd, out + reply.body.substr(0, reply.body.size() / 2));
+            sendAll(fd, out + std::string(body.substr(0, body.size() / 2)));
+            break;
+        case HttpTestReply::Behaviour::resetBody: {
+            if (!sendAll(fd, out + std::string(body.substr(0, body.size() / 2)))) {
+                return;
+            }
+            // Time for the client to read what came, so the reset lands in
+            // the middle of the body rather than before it.
+            pollfd p{fd, POLLIN, 0};
+            ::poll(&p, 1, 100);
+            // A zero linger makes the close that follows send a reset, not a
+            // graceful end.
+            const linger abort{1, 0};
+            ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+            break;
+        }
+        case HttpTestReply::Behaviour::flood:
+            flood(fd, reply);
             break;
         case HttpTestReply::Behaviour::drip: {
             const std::string all = out + reply.body;
             for (char c : all) {
-                if (stopping_.load() || !sendAll(fd, std::string(1, c))) {
+                if (stopping_.load() || !sendAll(fd, std::string_view(&c, 1))) {
                     return;
                 }
                 pollfd p{fd, POLLIN, 0};

@@ -1,6 +1,7 @@
 // A small HTTP/1.1 server on 127.0.0.1 for tests: real sockets, scripted
 // replies, and the misbehaviours a client must survive (silence, dripping,
-// cut-off bodies). One connection at a time; each reply closes its connection.
+// cut-off bodies, resets, floods). One connection at a time; each reply
+// closes its connection.
 #pragma once
 
 #include <atomic>
@@ -9,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -33,13 +35,28 @@ struct HttpTestReply {
         neverAnswer,  // read the request, then say nothing until stopped
         drip,         // send the reply one byte every `dripInterval`
         cutBody,      // announce the full length, send half, close
+        resetBody,    // announce the full length, send half, reset the connection
+        // `floodBytes` of JSON object: a filler member made as it is sent,
+        // never held whole, then the members of `body`, so a client that
+        // ignored its size limit would read a good reply.
+        flood,
     };
     int status = 200;
     std::string body;
     std::vector<std::pair<std::string, std::string>> headers{{"Content-Type", "application/json"}};
     Behaviour behaviour = Behaviour::normal;
     std::chrono::milliseconds dripInterval{1000};
+    std::size_t floodBytes = 0;
+    // Without a length a flood ends only when the connection closes, so only
+    // a client counting what arrives can stop it early.
+    bool floodAnnounced = true;
 };
+
+// Pieces the plain and the TLS servers share.
+HttpTestRequest parseHttpTestRequest(const std::string& head);
+// The status line and headers, with "Connection: close" and the length.
+std::string httpTestReplyHead(const HttpTestReply& reply, std::size_t contentLength,
+                              bool announceLength = true);
 
 class LoopbackHttpServer {
   public:
@@ -63,7 +80,8 @@ class LoopbackHttpServer {
   private:
     void serve();
     void handle(int fd);
-    bool sendAll(int fd, const std::string& data);
+    bool sendAll(int fd, std::string_view data);
+    void flood(int fd, const HttpTestReply& reply);
 
     Handler handler_;
     int listenFd_ = -1;

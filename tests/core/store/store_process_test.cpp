@@ -1,20 +1,26 @@
 // The store as the two programs use it: separate processes writing and reading
-// one suite at once, with no lock between them but SQLite's.
+// one suite at once, with no lock between them but SQLite's, and a writer that
+// dies at any moment.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/model/countdown_json.h"
 #include "core/store/shared_store.h"
 #include "core/weather/weather_json.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
@@ -36,63 +42,68 @@ Countdown labelled(const std::string& label) {
     return c;
 }
 
-int numberIn(const std::string& text, std::size_t from) {
-    return from < text.size() ? static_cast<int>(std::strtol(text.c_str() + from, nullptr, 10))
-                              : -2;
+long numberIn(const std::string& text, std::size_t from) {
+    return from < text.size() ? std::strtol(text.c_str() + from, nullptr, 10) : -2;
 }
 
-// The round a key holds: -1 when missing, -2 when present but undecodable.
-// Raw bytes and the decoders, so the two cases are told apart.
-int roundOf(const SharedStore& store, const std::string& key) {
+// The records of round `n`: `width` countdowns and calendar identifiers all
+// naming the round, and weather whose text names it too, `padding` long.
+std::vector<Countdown> listOf(long n, int width) {
+    return std::vector<Countdown>(static_cast<std::size_t>(width),
+                                  labelled("round " + std::to_string(n)));
+}
+AppSettings settingsOf(long n, int width) {
+    return {WeatherSource::apple, TempUnit::celsius,
+            std::vector<std::string>(static_cast<std::size_t>(width), std::to_string(n))};
+}
+WeatherSnapshot weatherOf(long n, std::size_t padding) {
+    WeatherSnapshot s;
+    s.fetched = Instant{760000000.0 + static_cast<double>(n)};
+    s.temperatureC = static_cast<double>(n);
+    s.condition = "round " + std::to_string(n) + ' ' + std::string(padding, '~');
+    return s;
+}
+
+// The round a key holds: -1 when missing, -2 when present but undecodable or
+// not all of one round. Raw bytes and the decoders, so the cases are told
+// apart.
+long roundOf(const SharedStore& store, const std::string& key) {
     const auto raw = store.rawValue(key);
     if (!raw) {
         return -1;
     }
     if (key == "countdowns.v1") {
         const auto list = decodeCountdowns(*raw);
-        return list && list->size() == 1 ? numberIn(list->front().label, 6) : -2;
+        const bool whole = list && !list->empty() &&
+                           std::all_of(list->begin(), list->end(), [&](const Countdown& c) {
+                               return c.label == list->front().label;
+                           });
+        return whole ? numberIn(list->front().label, 6) : -2;
     }
     if (key == "settings.v1") {
         const auto settings = decodeAppSettings(*raw, AppSettings::defaults("en_US"));
-        return settings && settings->feedCalendarIDs.size() == 1
-                   ? numberIn(settings->feedCalendarIDs[0], 0)
-                   : -2;
+        const auto* ids = settings ? &settings->feedCalendarIDs : nullptr;
+        const bool whole = ids && !ids->empty() &&
+                           std::all_of(ids->begin(), ids->end(),
+                                       [&](const std::string& id) { return id == ids->front(); });
+        return whole ? numberIn(ids->front(), 0) : -2;
     }
     const auto weather = decodeWeatherSnapshot(*raw);
-    return weather ? static_cast<int>(weather->temperatureC) : -2;
+    return weather && numberIn(weather->condition, 6) == static_cast<long>(weather->temperatureC)
+               ? static_cast<long>(weather->temperatureC)
+               : -2;
 }
 
-// Forks a child that waits for `gate` to close, runs `body` and leaves with
-// _exit, so nothing of the parent's (the temporary folder, the test
-// framework) is torn down twice.
-template <class Body>
-pid_t spawn(const int gate[2], Body body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(gate[1]);
-        char byte;
-        while (::read(gate[0], &byte, 1) < 0) {
-        }
-        ::_exit(body());
-    }
-    return pid;
-}
-
-int exitCode(int status) {
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
+const std::vector<std::string> kKeys = {"countdowns.v1", "settings.v1", "weather.v2"};
 
 TEST(StoreProcesses, WritersAndAReaderNeverSeeAHoleOrGoBack) {
     testing::TempDir dir;
     const StorePaths paths = pathsUnder(dir.path());
-    int gate[2];
-    ASSERT_EQ(::pipe(gate), 0);
-    const pid_t lists = spawn(gate, [&] {
+    testing::StartGate gate;
+    const pid_t lists = testing::spawn(gate, [&] {
         const SharedStore store(paths, "en_US");
         for (int n = 1; n <= kRounds; ++n) {
-            const std::string text = std::to_string(n);
-            if (!store.saveCountdowns({labelled("round " + text)}) ||
-                !store.saveSettings({WeatherSource::apple, TempUnit::celsius, {text}})) {
+            if (!store.saveCountdowns(listOf(n, 1)) || !store.saveSettings(settingsOf(n, 1))) {
                 return kSaveFailed;
             }
             // Nobody else writes these keys, so this must be our own write.
@@ -102,13 +113,10 @@ TEST(StoreProcesses, WritersAndAReaderNeverSeeAHoleOrGoBack) {
         }
         return kOk;
     });
-    const pid_t weather = spawn(gate, [&] {
+    const pid_t weather = testing::spawn(gate, [&] {
         const SharedStore store(paths, "en_US");
         for (int n = 1; n <= kRounds; ++n) {
-            WeatherSnapshot s;
-            s.fetched = Instant{760000000.0 + n};
-            s.temperatureC = n;
-            if (!store.saveWeather(s)) {
+            if (!store.saveWeather(weatherOf(n, 0))) {
                 return kSaveFailed;
             }
             if (roundOf(store, "weather.v2") != n) {
@@ -117,22 +125,20 @@ TEST(StoreProcesses, WritersAndAReaderNeverSeeAHoleOrGoBack) {
         }
         return kOk;
     });
-    ::close(gate[0]);
-    ::close(gate[1]);
+    gate.release();
     ASSERT_GT(lists, 0);
     ASSERT_GT(weather, 0);
 
     // Once written, a key must always be there and decode; with one writer
     // counting up per key, its round may never go back.
     const SharedStore store(paths, "en_US");
-    const std::vector<std::string> keys = {"countdowns.v1", "settings.v1", "weather.v2"};
-    std::map<std::string, int> last, faults;
+    std::map<std::string, long> last, faults;
     std::map<pid_t, int> exits;
     int passes = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
     for (; exits.size() < 2; ++passes) {
-        for (const auto& key : keys) {
-            const int round = roundOf(store, key);
+        for (const auto& key : kKeys) {
+            const long round = roundOf(store, key);
             if (round == -2 || (last.count(key) != 0 && round < last[key])) {
                 ++faults[key];
             }
@@ -143,7 +149,7 @@ TEST(StoreProcesses, WritersAndAReaderNeverSeeAHoleOrGoBack) {
         for (const pid_t pid : {lists, weather}) {
             int status = 0;
             if (exits.count(pid) == 0 && ::waitpid(pid, &status, WNOHANG) == pid) {
-                exits[pid] = exitCode(status);
+                exits[pid] = testing::exitCode(status);
             } else if (exits.count(pid) == 0 && std::chrono::steady_clock::now() > deadline) {
                 ::kill(pid, SIGKILL);
             }
@@ -151,11 +157,94 @@ TEST(StoreProcesses, WritersAndAReaderNeverSeeAHoleOrGoBack) {
     }
     EXPECT_EQ(exits[lists], kOk);
     EXPECT_EQ(exits[weather], kOk);
-    for (const auto& key : keys) {
+    for (const auto& key : kKeys) {
         EXPECT_EQ(faults[key], 0) << key;
         EXPECT_EQ(roundOf(store, key), kRounds) << key;
     }
     EXPECT_GT(passes, 10) << "the reader hardly overlapped the writers";
+}
+
+// SQLite rolls back whatever a dead process left unfinished when the suite is
+// next opened; this holds the store (its opening, transactions and busy
+// handling) to that. A writer saves round after round of large records under
+// every key and reports each finished round down a pipe until it is killed at
+// a random moment; every key must then hold, whole, the round reported last or
+// the one after it.
+TEST(StoreProcesses, AWriterKilledAtAnyMomentLeavesEveryKeyWhole) {
+    constexpr int kKills = 100;
+    constexpr int kWidth = 200;  // countdowns and identifiers per record, some 50 kB
+    const Calendar utc = *Calendar::make("UTC", "en_US");
+    const auto writeRound = [&](const SharedStore& store, long n) {
+        return (n % 2 == 0
+                    ? store.saveCountdowns(listOf(n, kWidth))
+                    : store.updateCountdowns([&](auto) { return listOf(n, kWidth); }, utc)) &&
+               store.saveSettings(settingsOf(n, kWidth)) && store.saveWeather(weatherOf(n, 20000));
+    };
+    // Kills spread over the first few rounds, however fast this machine
+    // writes them.
+    testing::TempDir trial;
+    const auto started = std::chrono::steady_clock::now();
+    const SharedStore trialStore(pathsUnder(trial.path()), "en_US");
+    ASSERT_TRUE(writeRound(trialStore, 1) && writeRound(trialStore, 2));
+    const auto longestLife = std::chrono::duration_cast<std::chrono::microseconds>(
+        3 * (std::chrono::steady_clock::now() - started));
+
+    testing::TempDir dir;
+    const SharedStore store(pathsUnder(dir.path()), "en_US");
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::map<std::string, long> held;  // by key, the round seen after the previous kill
+    int killedWhileWriting = 0, roundsReported = 0;
+
+    for (int kill = 0; kill < kKills; ++kill) {
+        int reports[2];
+        ASSERT_EQ(::pipe(reports), 0);
+        const long first = (kill + 1) * 1000000L + 1;
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            ::close(reports[0]);
+            for (long n = first;; ++n) {
+                if (!writeRound(store, n) || ::write(reports[1], &n, sizeof n) != sizeof n) {
+                    ::_exit(1);
+                }
+            }
+        }
+        ::close(reports[1]);
+        std::this_thread::sleep_for(
+            std::uniform_int_distribution<long>(0, longestLife.count())(random) *
+            std::chrono::microseconds(1));
+        ::kill(writer, SIGKILL);
+        const testing::Finished finished = testing::waitFor(writer, std::chrono::seconds(10));
+        ASSERT_EQ(finished.code, 128 + SIGKILL) << "the writer stopped by itself at " << kill;
+
+        long reported = 0;
+        for (long n; ::read(reports[0], &n, sizeof n) == sizeof n;) {
+            reported = n;
+        }
+        ::close(reports[0]);
+        roundsReported += reported != 0 ? static_cast<int>(reported - first + 1) : 0;
+        for (const auto& key : kKeys) {
+            const long round = roundOf(store, key);
+            // Before the first report this round, the key may still hold
+            // what the previous round left, or be missing if nothing was
+            // ever written.
+            const long settled = reported != 0 ? reported : held.count(key) ? held[key] : -1;
+            const long writing = reported != 0 ? reported + 1 : first;
+            EXPECT_TRUE(round == settled || round == writing)
+                << key << " holds round " << round << " after kill " << kill << "; expected "
+                << settled << " or " << writing;
+            held[key] = round;
+            killedWhileWriting += round == writing ? 1 : 0;
+        }
+    }
+    // The kills must have landed both between and in the middle of writes,
+    // or the test proved little.
+    EXPECT_GT(roundsReported, 0);
+    EXPECT_GT(killedWhileWriting, 0);
+    std::printf("%d kills, %d rounds written, %d keys caught mid-round\n", kKills, roundsReported,
+                killedWhileWriting);
 }
 
 }  // namespace

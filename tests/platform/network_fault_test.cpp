@@ -1,0 +1,547 @@
+// Every network client against every way a server can fail, end to end over
+// loopback sockets: the weather through WeatherFetcher into a real store, the
+// place name through LocationManager into a real store. Each case must end
+// within the limit it is configured with and leave the documented fallback
+// behind; a table of what was seen is printed at the end.
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <stdlib.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include "core/weather/open_meteo.h"
+#include "core/weather/weather_fetcher.h"
+#include "platform/jwt_check.h"
+#include "platform/location/location_manager.h"
+#include "platform/location/nominatim.h"
+#include "platform/weatherkit/weatherkit.h"
+#include "support/loopback_http_server.h"
+#include "support/loopback_tls_server.h"
+#include "support/temp_dir.h"
+
+namespace solvane::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using solvane::testing::HttpTestReply;
+using solvane::testing::HttpTestRequest;
+using solvane::testing::LoopbackHttpServer;
+using solvane::testing::LoopbackTlsServer;
+using solvane::testing::TempDir;
+using Behaviour = HttpTestReply::Behaviour;
+using Clock = std::chrono::steady_clock;
+using Outcome = Result<WeatherSnapshot, WeatherError>;
+
+// Short stand-ins for the 60-, 15- and 10-second limits of the programs; the
+// WeatherKit client's own limit is longer than the fetcher's, as in the
+// programs, so the fetcher's is the one that strikes.
+constexpr double kOpenMeteoLimit = 2;
+constexpr double kAppleLimit = 2;
+constexpr double kWeatherKitClientLimit = 5;
+constexpr double kGeocoderLimit = 2;
+// Only a hang guard: loaded machines are slow, but never this slow.
+constexpr double kSlack = 5;
+
+constexpr Instant kNow = Instant::fromUnix(1718380000);
+constexpr double kLatitude = 12.3456;
+constexpr double kLongitude = -56.789;
+constexpr const char* kCoordinateName = "12.35, -56.79";
+constexpr std::size_t kFloodBytes = 50 * 1024 * 1024;
+constexpr std::size_t kRequestsPerRedirectLoop = 6;  // the first and five redirects
+
+enum class Client { openMeteo, weatherKit, nominatim };
+
+enum class Fault {
+    none,
+    refused,
+    resetMidBody,
+    silent,
+    drip,
+    status500Html,
+    status429,
+    truncatedJson,
+    flood,
+    floodWithoutLength,
+    redirectLoop,
+    selfSignedTls,
+    invalidUtf8,
+};
+
+struct FaultCase {
+    Fault fault;
+    const char* name;
+    // What fetchOpenMeteo reports, and the failure note a WeatherKit failure
+    // leaves; the timeout note when null.
+    const char* openMeteoError;
+    const char* appleNote;
+};
+
+const FaultCase kCases[] = {
+    {Fault::none, "Healthy", "ok", ""},
+    {Fault::refused, "ConnectionRefused", "HttpError.cannotConnect", "HttpError.cannotConnect"},
+    {Fault::resetMidBody, "ResetMidBody", "HttpError.connectionLost", "HttpError.connectionLost"},
+    {Fault::silent, "NeverAnswers", "HttpError.timedOut", nullptr},
+    {Fault::drip, "DripsAByteASecond", "HttpError.timedOut", nullptr},
+    {Fault::status500Html, "Status500Html", "DecodingError.dataCorrupted",
+     "WeatherKitError.http(500)"},
+    {Fault::status429, "Status429", R"(DecodingError.keyNotFound("current"))",
+     "WeatherKitError.http(429)"},
+    {Fault::truncatedJson, "TruncatedJson", "DecodingError.dataCorrupted",
+     "WeatherKitError.decoding"},
+    {Fault::flood, "Body50MB", "HttpError.tooLarge", "HttpError.tooLarge"},
+    {Fault::floodWithoutLength, "Body50MBWithoutLength", "HttpError.tooLarge",
+     "HttpError.tooLarge"},
+    {Fault::redirectLoop, "RedirectLoop", "HttpError.tooManyRedirects",
+     "HttpError.tooManyRedirects"},
+    {Fault::selfSignedTls, "SelfSignedTls", "HttpError.secureConnectionFailed",
+     "HttpError.secureConnectionFailed"},
+    {Fault::invalidUtf8, "InvalidUtf8", "DecodingError.dataCorrupted", "WeatherKitError.decoding"},
+};
+
+const char* clientName(Client client) {
+    static constexpr const char* kNames[] = {"OpenMeteo", "WeatherKit", "Nominatim"};
+    return kNames[static_cast<int>(client)];
+}
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
+void PrintTo(Client client, std::ostream* out) {
+    *out << clientName(client);
+}
+
+// --- what was seen -----------------------------------------------------------
+
+struct Row {
+    Client client;
+    std::string fault, outcome, fallback;
+    double seconds = 0, bound = 0;
+};
+
+std::vector<Row> rows;
+
+class OutcomeTable : public ::testing::Environment {
+  public:
+    void TearDown() override {
+        if (rows.empty()) {
+            return;
+        }
+        std::cout << "\n| client | case | outcome | fallback | seconds | bound |\n"
+                  << "|---|---|---|---|---|---|\n";
+        for (const Row& r : rows) {
+            char times[64];
+            std::snprintf(times, sizeof times, "%.2f | %.0f", r.seconds, r.bound);
+            std::cout << "| " << clientName(r.client) << " | " << r.fault << " | " << r.outcome
+                      << " | " << r.fallback << " | " << times << " |\n";
+        }
+        std::cout << std::flush;
+    }
+};
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::string printable(const Outcome& r) {
+    return r.ok() ? "ok" : r.error().printable();
+}
+
+std::string fixture(const std::string& path) {
+    std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/" + path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// --- the faulty servers ------------------------------------------------------
+
+// A client's good reply, the same reply with bytes that are not UTF-8 in its
+// strings (Latin-1 where UTF-8 belongs, the usual way it happens), and the
+// service's own answer to throttling.
+struct Replies {
+    std::string good;
+    std::string invalidUtf8;
+    std::string throttled;
+};
+
+Replies openMeteoReplies() {
+    const std::string good = fixture("open_meteo/full_reply.json");
+    return {good, replaceAll(good, "\u00b0", "\xb0"),
+            R"({"error":true,"reason":"Too many concurrent requests"})"};
+}
+
+Replies weatherKitReplies() {
+    const std::string good = fixture("weatherkit/full_reply.json");
+    return {good, replaceAll(good, "\"PartlyCloudy\"", "\"PartlyCloudy\xc3\""),
+            fixture("weatherkit/error_429.json")};
+}
+
+Replies nominatimReplies() {
+    const std::string good =
+        R"({"place_id":1,"display_name":"München, Bayern, Deutschland","address":)"
+        R"({"city":"München","state":"Bayern","ISO3166-2-lvl4":"DE-BY","country":"Deutschland"}})";
+    return {good, replaceAll(good, "\u00fc", "\xfc"),
+            "<html><body>Too Many Requests</body></html>"};
+}
+
+HttpTestReply replyFor(Fault fault, const Replies& replies, const HttpTestRequest& request) {
+    HttpTestReply reply;
+    reply.body = replies.good;
+    switch (fault) {
+        case Fault::resetMidBody:
+            reply.behaviour = Behaviour::resetBody;
+            break;
+        case Fault::silent:
+            reply.behaviour = Behaviour::neverAnswer;
+            break;
+        case Fault::drip:
+            reply.behaviour = Behaviour::drip;
+            reply.dripInterval = std::chrono::seconds(1);
+            break;
+        case Fault::status500Html:
+            reply.status = 500;
+            reply.body = "<html><body><h1>500 Internal Server Error</h1></body></html>";
+            reply.headers = {{"Content-Type", "text/html"}};
+            break;
+        case Fault::status429:
+            reply.status = 429;
+            reply.body = replies.throttled;
+            reply.headers.emplace_back("Retry-After", "60");
+            break;
+        case Fault::truncatedJson:
+            reply.body.resize(reply.body.size() / 2);
+            break;
+        case Fault::flood:
+        case Fault::floodWithoutLength:
+            reply.behaviour = Behaviour::flood;
+            reply.floodBytes = kFloodBytes;
+            reply.floodAnnounced = fault == Fault::flood;
+            break;
+        case Fault::redirectLoop:
+            reply.status = 302;
+            reply.body.clear();
+            reply.headers.emplace_back("Location", request.target);
+            break;
+        case Fault::invalidUtf8:
+            reply.body = replies.invalidUtf8;
+            break;
+        case Fault::none:
+        case Fault::refused:
+        case Fault::selfSignedTls:
+            break;
+    }
+    return reply;
+}
+
+// A port that was bound and let go: nothing listens there.
+std::string refusingUrl() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    socklen_t len = sizeof addr;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    ::close(fd);
+    return "http://127.0.0.1:" + std::to_string(ntohs(addr.sin_port));
+}
+
+struct FaultyEndpoint {
+    Fault fault;
+    std::unique_ptr<LoopbackHttpServer> http;
+    std::unique_ptr<LoopbackTlsServer> tls;
+    std::string url;
+
+    FaultyEndpoint(Fault f, Replies replies) : fault(f) {
+        EXPECT_NE(replies.invalidUtf8, replies.good) << "the reply to spoil has changed";
+        auto handler = [f, replies = std::move(replies)](const HttpTestRequest& request) {
+            return replyFor(f, replies, request);
+        };
+        if (f == Fault::refused) {
+            url = refusingUrl();
+        } else if (f == Fault::selfSignedTls) {
+            tls = std::make_unique<LoopbackTlsServer>(handler);
+            url = tls->url();
+        } else {
+            http = std::make_unique<LoopbackHttpServer>(handler);
+            url = http->url();
+        }
+    }
+
+    // What the server saw must match the fault, or the case tested nothing:
+    // a refused handshake and no request over TLS, the capped number of
+    // hops in a redirect loop, one request a call otherwise.
+    void expectReached(std::size_t calls) const {
+        if (tls) {
+            // The client may be done before the server has read its alert.
+            const auto end = Clock::now() + std::chrono::duration<double>(kSlack);
+            while (tls->refusedHandshakes() < calls && Clock::now() < end) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            EXPECT_GE(tls->refusedHandshakes(), calls);
+            EXPECT_EQ(tls->requestCount(), 0u) << "a self-signed certificate was trusted";
+        } else if (http && fault == Fault::redirectLoop) {
+            EXPECT_EQ(http->requestCount(), calls * kRequestsPerRedirectLoop);
+        } else if (http) {
+            EXPECT_EQ(http->requestCount(), calls);
+        }
+    }
+};
+
+// --- the clients -------------------------------------------------------------
+
+WeatherSnapshot staleSnapshot() {
+    WeatherSnapshot s;
+    s.fetched = kNow - 7200;
+    s.latitude = kLatitude;
+    s.longitude = kLongitude;
+    s.temperatureC = 3.5;
+    s.highC = 6;
+    s.lowC = 1;
+    s.condition = "Foggy";
+    s.symbol = "cloud.fog";
+    return s;
+}
+
+struct WeatherRun {
+    TempDir dir;
+    SharedStore store{{dir.path() / "g/preferences.sqlite", {}, dir.path() / "data"}, "en_US"};
+    SavedLocation place{kLatitude, kLongitude, "Somewhere"};
+    WeatherServices services;
+    std::vector<std::string> openMeteoOutcomes;
+
+    explicit WeatherRun(std::string openMeteoUrl) {
+        services.clock = [] { return kNow; };
+        services.appleTimeLimitSeconds = kAppleLimit;
+        services.openMeteo = [this, url = std::move(openMeteoUrl)](double lat, double lon,
+                                                                   const net::CancelToken& cancel) {
+            auto r = fetchOpenMeteo(url, lat, lon, services.clock, cancel, kOpenMeteoLimit);
+            openMeteoOutcomes.push_back(printable(r));
+            return r;
+        };
+    }
+
+    std::optional<WeatherSnapshot> fetch(WeatherSource source, double& seconds) {
+        const auto start = Clock::now();
+        auto result = WeatherFetcher::fetch(store, services, place, source, false);
+        seconds = secondsSince(start);
+        return result;
+    }
+};
+
+// Open-Meteo asked for directly: a failure returns the stored snapshot as it
+// is, or nothing, and never writes.
+void runOpenMeteo(const FaultCase& c) {
+    const FaultyEndpoint endpoint(c.fault, openMeteoReplies());
+    WeatherRun run(endpoint.url);
+    const bool healthy = c.fault == Fault::none;
+
+    double seconds = 0;
+    const auto fresh = run.fetch(WeatherSource::openMeteo, seconds);
+    EXPECT_LT(seconds, kOpenMeteoLimit + kSlack) << "ran past its limit";
+    ASSERT_EQ(run.openMeteoOutcomes.size(), 1u);
+    EXPECT_EQ(run.openMeteoOutcomes[0], c.openMeteoError);
+    EXPECT_EQ(fresh.has_value(), healthy);
+    EXPECT_EQ(run.store.loadWeather(), fresh) << "the store holds something it was not given";
+    endpoint.expectReached(1);
+
+    const WeatherSnapshot stale = staleSnapshot();
+    ASSERT_TRUE(run.store.saveWeather(stale));
+    double staleSeconds = 0;
+    const auto afterStale = run.fetch(WeatherSource::openMeteo, staleSeconds);
+    EXPECT_LT(staleSeconds, kOpenMeteoLimit + kSlack) << "ran past its limit";
+    ASSERT_TRUE(afterStale);
+    EXPECT_EQ(*afterStale == stale, !healthy) << "a failure must hand back the cache";
+    EXPECT_EQ(run.store.loadWeather(), afterStale);
+    EXPECT_FALSE(run.store.loadAppleError());
+
+    rows.push_back({Client::openMeteo, c.name, run.openMeteoOutcomes[0],
+                    healthy ? "snapshot stored" : "cache returned; nothing written", seconds,
+                    kOpenMeteoLimit});
+}
+
+// A developer account whose key is made for the run.
+struct Account {
+    TempDir dir;
+    fs::path keyFile = dir.path() / "AuthKey_KEY123.p8";
+
+    Account() {
+        const auto key = solvane::testing::generateKey("P-256");
+        std::ofstream(keyFile, std::ios::binary) << solvane::testing::privateKeyPem(key.get());
+    }
+    WeatherKitCredentials credentials() const {
+        return {"TEAM123456", "com.example.solvane", "KEY123", keyFile};
+    }
+};
+
+// Apple Weather asked for: a failure leaves its note and a healthy Open-Meteo
+// fills in; a success clears an old note.
+void runWeatherKit(const FaultCase& c) {
+    const FaultyEndpoint endpoint(c.fault, weatherKitReplies());
+    LoopbackHttpServer openMeteo([good = openMeteoReplies().good](const HttpTestRequest&) {
+        HttpTestReply reply;
+        reply.body = good;
+        return reply;
+    });
+    const Account account;
+    WeatherKitConfig config;
+    config.endpoint = endpoint.url;
+    config.clock = [] { return kNow; };
+    config.credentials = [credentials = account.credentials()] { return credentials; };
+    config.timeoutSeconds = kWeatherKitClientLimit;
+
+    WeatherRun run(openMeteo.url());
+    run.services.apple = weatherKitCall(config);
+    ASSERT_TRUE(run.store.saveAppleError("HttpError.timedOut"));
+    const bool healthy = c.fault == Fault::none;
+    const std::string note = c.appleNote ? c.appleNote : std::string(kAppleTimeoutNote);
+
+    double seconds = 0;
+    const auto result = run.fetch(WeatherSource::apple, seconds);
+    const double bound = kAppleLimit + kOpenMeteoLimit;
+    EXPECT_LT(seconds, bound + kSlack) << "ran past its limit";
+    ASSERT_TRUE(result);
+    EXPECT_EQ(toString(result->requested), "apple");
+    EXPECT_EQ(toString(result->source), healthy ? "apple" : "openMeteo");
+    EXPECT_EQ(run.store.loadWeather(), result);
+    const auto storedNote = run.store.loadAppleError();
+    EXPECT_EQ(storedNote.value_or(""), healthy ? "" : note);
+    EXPECT_EQ(run.openMeteoOutcomes.size(), healthy ? 0u : 1u);
+    endpoint.expectReached(1);
+
+    rows.push_back(
+        {Client::weatherKit, c.name, healthy ? "ok" : note,
+         healthy ? "apple snapshot stored, note cleared" : "Open-Meteo filled in, stored", seconds,
+         bound});
+}
+
+// Gives the one fix the test names, at once and on the caller's thread.
+class OneFix : public LocationAdapter {
+  public:
+    void setDelegate(LocationDelegate* delegate) override { delegate_ = delegate; }
+    LocationAuthorization authorization() const override {
+        return LocationAuthorization::authorizedAlways;
+    }
+    void requestAuthorization() override {}
+    void requestLocation() override {
+        if (delegate_ != nullptr) {
+            delegate_->locationsUpdated({LocationFix{kLatitude, kLongitude}});
+        }
+    }
+
+  private:
+    LocationDelegate* delegate_ = nullptr;
+};
+
+bool runEventsUntil(const std::function<bool()>& done, double seconds) {
+    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+    while (!done() && Clock::now() < end) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return done();
+}
+
+// The geocoder wired as the program wires it; any failure names the place by
+// its coordinates, and that name is what the store keeps.
+void runNominatim(const FaultCase& c) {
+    const FaultyEndpoint endpoint(c.fault, nominatimReplies());
+    NominatimConfig config = NominatimConfig::standard();
+    config.endpoint = endpoint.url;
+    config.timeoutSeconds = kGeocoderLimit;
+    const TempDir dir;
+    const SharedStore store({dir.path() / "g/preferences.sqlite", {}, dir.path() / "data"},
+                            "en_US");
+    LocationManager manager(
+        std::make_unique<OneFix>(),
+        [config](double lat, double lon, const net::CancelToken& cancel) {
+            return reverseGeocode(config, lat, lon, cancel);
+        },
+        store);
+    std::optional<SavedLocation> delivered;
+    QObject::connect(&manager, &LocationManager::locationUpdated,
+                     [&](const SavedLocation& place) { delivered = place; });
+
+    const auto start = Clock::now();
+    manager.request();
+    const bool arrived =
+        runEventsUntil([&] { return delivered.has_value(); }, kGeocoderLimit + kSlack);
+    const double seconds = secondsSince(start);
+    ASSERT_TRUE(arrived) << "no place within the limit";
+    const std::string expected = c.fault == Fault::none ? "München, BY" : kCoordinateName;
+    EXPECT_EQ(delivered->name, expected);
+    EXPECT_EQ(store.loadLocation(), *delivered);
+    EXPECT_EQ(manager.status().toStdString(), "Updated to " + expected);
+    endpoint.expectReached(1);
+
+    rows.push_back({Client::nominatim, c.name, c.fault == Fault::none ? "named" : "no name",
+                    "place \"" + delivered->name + "\" stored", seconds, kGeocoderLimit});
+}
+
+// --- the matrix ----------------------------------------------------------------
+
+class NetworkFault : public ::testing::TestWithParam<std::tuple<Client, FaultCase>> {};
+
+std::string caseName(const ::testing::TestParamInfo<NetworkFault::ParamType>& info) {
+    return std::string(clientName(std::get<0>(info.param))) + "_" + std::get<1>(info.param).name;
+}
+
+TEST_P(NetworkFault, EndsWithinItsLimitWithTheDocumentedFallback) {
+    const auto& [client, c] = GetParam();
+    switch (client) {
+        case Client::openMeteo:
+            runOpenMeteo(c);
+            break;
+        case Client::weatherKit:
+            runWeatherKit(c);
+            break;
+        case Client::nominatim:
+            runNominatim(c);
+            break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, NetworkFault,
+                         ::testing::Combine(::testing::Values(Client::openMeteo, Client::weatherKit,
+                                                              Client::nominatim),
+                                            ::testing::ValuesIn(kCases)),
+                         caseName);
+
+}  // namespace
+}  // namespace solvane::platform
+
+int main(int argc, char** argv) {
+    // A proxy from the environment would take loopback requests elsewhere.
+    for (const char* name :
+         {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"}) {
+        ::unsetenv(name);
+    }
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new solvane::platform::OutcomeTable);
+    return RUN_ALL_TESTS();
+}
