@@ -21,6 +21,7 @@
 #include "core/model/countdown_json.h"
 #include "core/model/json_forms.h"
 #include "core/model/presets.h"
+#include "core/util/file_descriptor.h"
 #include "core/weather/weather_json.h"
 
 // Older SQLite builds lack the flag; the suite is also checked for a symlink
@@ -56,22 +57,6 @@ constexpr mode_t kPrivateFolder = 0700;
 constexpr mode_t kPrivateFile = 0600;
 
 // --- Files and folders -------------------------------------------------------
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // Creates `dir` and any missing parents as 0700, and makes `dir` itself 0700
 // even when it already existed: it holds the user's records. Parents that

@@ -17,7 +17,7 @@
 
 #include "core/store/shared_store.h"
 #include "platform/calendar/ics_file.h"
-#include "platform/file_descriptor.h"
+#include "core/util/file_descriptor.h"
 
 namespace solvane::platform {
 

@@ -11,7 +11,7 @@
 
 #include "core/model/json_forms.h"
 #include "core/store/shared_store.h"
-#include "platform/file_descriptor.h"
+#include "core/util/file_descriptor.h"
 
 namespace solvane::platform {
 

@@ -1,10 +1,10 @@
 // FileDescriptor: a POSIX file descriptor closed when it goes out of scope, so
-// every early return of the file-reading code closes what it opened.
+// every early return of file-reading code closes what it opened.
 #pragma once
 
 #include <unistd.h>
 
-namespace solvane::platform {
+namespace solvane {
 
 class FileDescriptor {
   public:
@@ -22,4 +22,4 @@ class FileDescriptor {
     int fd_;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane
