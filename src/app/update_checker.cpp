@@ -15,6 +15,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/store/shared_store.h"
 #include "platform/system_clock.h"
 
 #ifndef SOLVANE_APP_VERSION
@@ -99,19 +100,6 @@ struct ItemFields {
         return AppcastItem{std::move(chosen), std::move(url)};
     }
 };
-
-fs::path configHome() {
-    if (const char* value = std::getenv("XDG_CONFIG_HOME"); value != nullptr) {
-        fs::path path(value);
-        if (path.is_absolute()) {
-            return path;
-        }
-    }
-    if (const char* home = std::getenv("HOME"); home != nullptr && fs::path(home).is_absolute()) {
-        return fs::path(home) / ".config";
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -321,8 +309,8 @@ UpdateResult checkForUpdates(const UpdateInfo& info, const net::CancelToken& can
 UpdateChecker::Config UpdateChecker::Config::standard() {
     Config config;
     config.info = readUpdateInfo();
-    if (fs::path home = configHome(); !home.empty()) {
-        config.stateFile = home / "solvane" / "last-update-check";
+    if (const fs::path folder = solvaneConfigFolder(); !folder.empty()) {
+        config.stateFile = folder / "last-update-check";
     }
     config.clock = platform::systemNow;
     return config;

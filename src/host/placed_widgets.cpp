@@ -1,4 +1,5 @@
 #include "host/placed_widgets.h"
+#include "core/store/shared_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -202,11 +203,8 @@ bool savePlacedWidgets(const QString& path, const PlacedWidgets& placed) {
 }
 
 QString defaultPlacedWidgetsPath() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + "/.config";
-    }
-    return base + "/solvane/widgets.json";
+    const std::filesystem::path folder = solvaneConfigFolder();
+    return folder.empty() ? QString() : QString::fromStdString((folder / "widgets.json").string());
 }
 
 std::string newWidgetId() {

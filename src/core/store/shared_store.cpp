@@ -498,6 +498,11 @@ fs::path xdgFolder(const char* variable, const fs::path& underHome) {
 
 }  // namespace
 
+fs::path solvaneConfigFolder() {
+    const fs::path config = xdgFolder("XDG_CONFIG_HOME", ".config");
+    return config.empty() ? fs::path() : config / "solvane";
+}
+
 std::optional<std::string> readAppGroup(const fs::path& infoFile) {
     return lookUpInfo(infoFile).group;
 }

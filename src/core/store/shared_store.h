@@ -61,6 +61,11 @@ struct StorePaths {
     static StorePaths forGroup(std::string_view group);
 };
 
+// The programs' own configuration folder, $XDG_CONFIG_HOME/solvane (or
+// ~/.config/solvane): credentials, permissions, placed widgets, update
+// checks. Empty when neither variable names an absolute folder.
+std::filesystem::path solvaneConfigFolder();
+
 class SharedStore {
   public:
     // The store of this process's application group, for the user's locale.

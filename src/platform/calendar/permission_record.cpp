@@ -88,10 +88,8 @@ bool writeAll(int fd, const std::string& bytes) {
 }  // namespace
 
 PermissionRecord PermissionRecord::standard() {
-    // The store knows this user's configuration folder; the record sits in
-    // its "solvane" subfolder beside the store's fallback suite.
-    const fs::path suite = StorePaths::forGroup(kBuiltInAppGroup).fallbackSuite;
-    return PermissionRecord(suite.empty() ? fs::path() : suite.parent_path() / "permissions.json");
+    const fs::path folder = solvaneConfigFolder();
+    return PermissionRecord(folder.empty() ? fs::path() : folder / "permissions.json");
 }
 
 std::optional<std::string> PermissionRecord::answer(std::string_view service) const {

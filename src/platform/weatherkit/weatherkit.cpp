@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/model/json_forms.h"
+#include "core/store/shared_store.h"
 #include "core/weather/open_meteo.h"
 #include "platform/system_clock.h"
 #include "platform/weatherkit/jwt.h"
@@ -252,17 +253,11 @@ Result<WeatherKitCredentials, WeatherError> loadWeatherKitCredentials() {
         explicitPath != nullptr && *explicitPath != '\0') {
         return loadWeatherKitCredentialsFrom(explicitPath);
     }
-    fs::path configHome;
-    // The base directory rules: a relative XDG_CONFIG_HOME is to be ignored.
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME");
-        xdg != nullptr && *xdg != '\0' && fs::path(xdg).is_absolute()) {
-        configHome = xdg;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        configHome = fs::path(home) / ".config";
-    } else {
+    const fs::path folder = solvaneConfigFolder();
+    if (folder.empty()) {
         return missingCredentials();
     }
-    return loadWeatherKitCredentialsFrom(configHome / "solvane" / "weatherkit.json");
+    return loadWeatherKitCredentialsFrom(folder / "weatherkit.json");
 }
 
 Result<std::string, WeatherError> makeWeatherKitToken(const WeatherKitCredentials& credentials,
