@@ -16,8 +16,8 @@
 #include <utility>
 
 #include "core/store/shared_store.h"
-#include "platform/calendar/ics_file.h"
 #include "core/util/file_descriptor.h"
+#include "platform/calendar/ics_file.h"
 
 namespace solvane::platform {
 
