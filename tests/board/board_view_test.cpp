@@ -15,6 +15,7 @@
 #include "board/components.h"
 #include "board/sky_cards.h"
 
+#include "support/fixed_weather.h"
 #include "support/golden.h"
 
 namespace solvane {
@@ -33,20 +34,7 @@ Instant at(const char* iso) {
 }
 
 WeatherSnapshot sampleWeather() {
-    WeatherSnapshot w;
-    w.fetched = at("2025-06-14T15:00:00-04:00");
-    w.latitude = 40.68;
-    w.longitude = -73.94;
-    w.temperatureC = 24.4;
-    w.feelsLikeC = 25.1;
-    w.highC = 27.2;
-    w.lowC = 18.3;
-    w.condition = "Partly Cloudy";
-    w.symbol = "cloud.sun";
-    w.windKph = 14;
-    w.windDirection = 200;
-    w.cloudCover = 38;
-    return w;
+    return testing::fixedWeather(at("2025-06-14T15:00:00-04:00"));
 }
 
 std::vector<CountdownDisplay> sampleRows(std::size_t n) {

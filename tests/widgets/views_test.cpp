@@ -18,6 +18,7 @@
 #include "widgets/styled.h"
 #include "widgets/widget_views.h"
 
+#include "support/fixed_weather.h"
 #include "support/golden.h"
 
 namespace solvane::widgets {
@@ -229,20 +230,7 @@ TEST(MoonSmallView, PercentIsTruncatedAndAbsentTimesReadADash) {
 // a few pixels may be off. SOLVANE_UPDATE_GOLDENS=1 rewrites the pictures
 // instead (then look at every one before committing).
 WeatherSnapshot fixedWeather() {
-    WeatherSnapshot w;
-    w.fetched = at("2025-06-14T19:45:00-04:00");
-    w.latitude = 40.68;
-    w.longitude = -73.94;
-    w.temperatureC = 24.4;
-    w.feelsLikeC = 25.1;
-    w.highC = 27.2;
-    w.lowC = 18.3;
-    w.condition = "Partly Cloudy";
-    w.symbol = "cloud.sun";
-    w.windKph = 14;
-    w.windDirection = 200;
-    w.cloudCover = 38;
-    return w;
+    return testing::fixedWeather(at("2025-06-14T19:45:00-04:00"));
 }
 
 // A quarter of an hour before sunset, when the glass sky is at its warmest.
