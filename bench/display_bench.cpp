@@ -4,6 +4,7 @@
 
 #include "core/model/countdown_display.h"
 #include "core/model/presets.h"
+#include "core/model/rules.h"
 
 namespace solvane {
 namespace {
@@ -27,6 +28,18 @@ void BM_DisplayAllPresets(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(countdowns.size()));
 }
 BENCHMARK(BM_DisplayAllPresets);
+
+// Each season row resolves four years of equinoxes or solstices per refresh.
+void BM_SeasonDatesOfAYear(benchmark::State& state) {
+    const Calendar calendar = newYork();
+    for (auto _ : state) {
+        for (std::int64_t index = 0; index < 4; ++index) {
+            benchmark::DoNotOptimize(seasonDate(index, 2026, calendar));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 4);
+}
+BENCHMARK(BM_SeasonDatesOfAYear);
 
 // Workdays used to be counted one day at a time; a date centuries away must
 // cost about as much as one next week.

@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) 
     EXPECT_EQ(editor()->windowTitle(), "New Countdown");
     EXPECT_EQ(textOf(editor(), "startRule"), "December solstice");
     // From the window's clock, not the machine's.
-    EXPECT_EQ(textOf(editor(), "nextStart"), "Next: Fri, Dec 22");
+    EXPECT_EQ(textOf(editor(), "nextStart"), "Next: Thu, Dec 21");
     EXPECT_EQ(textOf(editor(), "endRule"), "March equinox");
     EXPECT_EQ(textOf(editor(), "recursFixed"), "Counts to next year's");
     EXPECT_FALSE(shown(editor(), "startDate"));

@@ -35,8 +35,12 @@ TEST(BoardCli, RuleNamesTheLocalDayOrNull) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "{\"date\":\"2025-05-23\"}\n");
 
-    r = runWith({"rule", R"({"season":{"_0":0}})", "--year", "2025", "--tz", "Asia/Tokyo"});
-    EXPECT_EQ(r.json()["date"], "2025-03-21");
+    // The solstice is at 20:50 UTC, still the 21st in New York and already the
+    // 22nd in Tokyo.
+    r = runWith({"rule", R"({"season":{"_0":3}})", "--year", "2026", "--tz", "America/New_York"});
+    EXPECT_EQ(r.json()["date"], "2026-12-21");
+    r = runWith({"rule", R"({"season":{"_0":3}})", "--year", "2026", "--tz", "Asia/Tokyo"});
+    EXPECT_EQ(r.json()["date"], "2026-12-22");
 
     r = runWith({"rule", R"({"season":{"_0":5}})", "--year", "2025"});
     EXPECT_EQ(r.out, "{\"date\":null}\n");

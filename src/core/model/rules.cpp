@@ -1,27 +1,22 @@
 #include "core/model/rules.h"
 
-#include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace solvane {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kDegreesToRadians = 0.017453292519943295;
-
-// Hourly samples over 20 days: wide enough to cover the drift of the
-// crossing from the 15th of the season's month, small enough that an
-// impossible target gives up quickly.
-constexpr int kSeasonSearchHours = 480;
-
 // The weekday-matching search visits at most one week; a weekday that never
 // matches (outside 1…7) must not keep it walking back through the calendar.
 constexpr int kLastWeekdaySearchDays = 7;
 
-constexpr std::int64_t kSeasonMonths[4] = {3, 6, 9, 12};
+// Day arithmetic keeps the time of day, and a day whose clocks skip midnight
+// starts at 01:00: adding days to it would land at 01:00 of a day that does
+// start at midnight. The rule names the day, so its start is taken afresh.
+std::optional<Instant> startOfDayAfter(Instant day, std::int64_t offset, const Calendar& calendar) {
+    const auto moved = calendar.addDays(day, offset);
+    return moved ? calendar.startOfDay(*moved) : std::nullopt;
+}
 
 std::optional<Instant> lastWeekday(const DateRule::NthWeekday& rule, std::int64_t year,
                                    const Calendar& calendar) {
@@ -37,7 +32,7 @@ std::optional<Instant> lastWeekday(const DateRule::NthWeekday& rule, std::int64_
     for (int step = 0; day && step < kLastWeekdaySearchDays; ++step) {
         auto weekday = calendar.weekday(*day);
         if (weekday && *weekday == rule.weekday) {
-            return calendar.addDays(*day, rule.offset);
+            return startOfDayAfter(*day, rule.offset, calendar);
         }
         day = calendar.addDays(*day, -1);
     }
@@ -45,48 +40,6 @@ std::optional<Instant> lastWeekday(const DateRule::NthWeekday& rule, std::int64_
 }
 
 }  // namespace
-
-double solarLongitudeOffset(Instant t, double target) {
-    // Keep this order of operations: regrouping changes the last bits, which
-    // can move a crossing across an hourly sample and with it the day shown.
-    const double unixSeconds = t.unixSeconds();
-    const double d = unixSeconds / 86400.0 + (-0.5) + 2440588.0 + (-2451545.0);
-    const double m = (d * 0.98560028 + 357.5291) * kDegreesToRadians;
-    const double c =
-        (std::sin(3.0 * m) * 0.0003 + (std::sin(2.0 * m) * 0.02 + std::sin(m) * 1.9148)) *
-        kDegreesToRadians;
-    double x = c + m + 1.796593062783907 + kPi - target;
-    x = std::fmod(x, kTwoPi);
-    if (x > kPi) {
-        x -= kTwoPi;
-    }
-    if (x <= -kPi) {
-        x += kTwoPi;
-    }
-    return x;
-}
-
-std::optional<Instant> seasonDate(std::int64_t index, std::int64_t year, const Calendar& calendar) {
-    const std::int64_t clamped = std::clamp<std::int64_t>(index, 0, 3);
-    const auto t0 = calendar.date(year, kSeasonMonths[clamped], 15, 12);
-    if (!t0) {
-        return std::nullopt;
-    }
-    // The unclamped index on purpose: an index beyond the table asks for a
-    // longitude the clamped month's window does not reach, so it finds nothing
-    // instead of silently standing in for a real season.
-    const double target = static_cast<double>(index) * kPi * 0.5;
-    double prev = solarLongitudeOffset(*t0, target);
-    for (int i = 1; i <= kSeasonSearchHours; ++i) {
-        const Instant t = *t0 + static_cast<double>(i) * 3600.0;
-        const double cur = solarLongitudeOffset(t, target);
-        if (prev < 0 && cur >= 0) {
-            return calendar.startOfDay(t);
-        }
-        prev = cur;
-    }
-    return std::nullopt;
-}
 
 std::optional<Instant> resolve(const DateRule& rule, std::int64_t year, bool recurring,
                                const Calendar& calendar) {
@@ -111,7 +64,7 @@ std::optional<Instant> resolve(const DateRule& rule, std::int64_t year, bool rec
         if (!day) {
             return std::nullopt;
         }
-        return calendar.addDays(*day, nth->offset);
+        return startOfDayAfter(*day, nth->offset, calendar);
     }
     if (const auto* season = rule.asSeason()) {
         return seasonDate(season->index, year, calendar);

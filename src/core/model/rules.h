@@ -1,6 +1,6 @@
 // Rule resolution: from a DateRule to the local day it names in a given year,
-// the equinox and solstice finder, and the occurrences of a countdown around
-// the present year.
+// and the occurrences of a countdown around the present year. Equinoxes and
+// solstices come from seasons.h.
 //
 // Every date produced here is the start of a local day of the calendar passed
 // in. Nothing fails loudly: a day the calendar cannot build, a payload that
@@ -8,7 +8,7 @@
 // date.
 //
 //   resolve(DateRule::nthWeekday(-1, 2, 5, -3), 2025, true, cal)   // Fri 2025-05-23
-//   seasonDate(0, 2025, tokyo)                                    // 2025-03-21
+//   resolve(DateRule::season(3), 2026, false, newYork)             // Mon 2026-12-21
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/model/countdown.h"
+#include "core/model/seasons.h"
 #include "core/time/calendar.h"
 
 namespace solvane {
@@ -25,16 +26,6 @@ namespace solvane {
 // takes `year`; a non-recurring one ignores `year`.
 std::optional<Instant> resolve(const DateRule& rule, std::int64_t year, bool recurring,
                                const Calendar& calendar);
-
-// The local start of the day of equinox or solstice `index` (0…3) in `year`:
-// the day of the first hourly sample at or after the modelled crossing, searched
-// for 20 days from the 15th of the season's month at noon. Indices outside 0…3
-// search the clamped month for the unclamped longitude and usually find nothing.
-std::optional<Instant> seasonDate(std::int64_t index, std::int64_t year, const Calendar& calendar);
-
-// The sun's modelled ecliptic longitude at `t` minus `target` (radians),
-// wrapped into (−π, π].
-double solarLongitudeOffset(Instant t, double target);
 
 struct Occurrence {
     Instant start;

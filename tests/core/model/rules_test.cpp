@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace solvane {
 namespace {
@@ -49,88 +48,32 @@ std::string ymd(const Calendar& c, std::optional<Instant> t) {
     return buf;
 }
 
-TEST(RulesSeason, EquinoxAndSolsticeDaysByZone) {
+// In these zones the clocks jump from 00:00 to 01:00, so the jump day starts
+// at 01:00; a rule counted from it must still name the start of its own day.
+TEST(Rules, DaysAfterAMidnightClockChangeStartAtMidnight) {
     struct Case {
         const char* zone;
+        DateRule::NthWeekday rule;
         int year;
-        std::int64_t index;
         const char* expected;
     };
-    // A crossing late in the UTC day lands on the next day further east and
-    // stays on the same day further west.
     const Case cases[] = {
-        {"UTC", 2025, 0, "2025-03-20"},
-        {"America/New_York", 2025, 0, "2025-03-20"},
-        {"Asia/Tokyo", 2025, 0, "2025-03-21"},
-        {"UTC", 2025, 1, "2025-06-21"},
-        {"America/New_York", 2025, 1, "2025-06-21"},
-        {"Asia/Tokyo", 2025, 1, "2025-06-21"},
-        {"UTC", 2025, 2, "2025-09-23"},
-        {"America/New_York", 2025, 2, "2025-09-23"},
-        {"Asia/Tokyo", 2025, 2, "2025-09-23"},
-        {"UTC", 2025, 3, "2025-12-22"},
-        {"America/New_York", 2025, 3, "2025-12-21"},
-        {"Asia/Tokyo", 2025, 3, "2025-12-22"},
-        {"UTC", 2026, 0, "2026-03-21"},
-        {"America/New_York", 2026, 0, "2026-03-20"},
-        {"Asia/Tokyo", 2026, 0, "2026-03-21"},
-        {"UTC", 2026, 1, "2026-06-21"},
-        {"America/New_York", 2026, 1, "2026-06-21"},
-        {"Asia/Tokyo", 2026, 1, "2026-06-22"},
-        {"UTC", 2026, 2, "2026-09-23"},
-        {"America/New_York", 2026, 2, "2026-09-23"},
-        {"Asia/Tokyo", 2026, 2, "2026-09-23"},
-        {"UTC", 2026, 3, "2026-12-22"},
-        {"America/New_York", 2026, 3, "2026-12-22"},
-        {"Asia/Tokyo", 2026, 3, "2026-12-22"},
+        {"America/Santiago", {2, 1, 9, 1}, 2024, "2024-09-09"},    // jump on Sunday 8th
+        {"America/Santiago", {-1, 1, 9, 1}, 2024, "2024-09-30"},   // a plain Sunday
+        {"America/Havana", {2, 1, 3, 1}, 2024, "2024-03-11"},      // jump on Sunday 10th
+        {"Asia/Beirut", {-1, 1, 3, 2}, 2024, "2024-04-02"},        // jump on Sunday 31st
+        {"America/Asuncion", {1, 1, 10, -1}, 2024, "2024-10-05"},  // jump on Sunday 6th
     };
     for (const auto& c : cases) {
         const Calendar calendar = cal(c.zone);
-        EXPECT_EQ(ymd(calendar, seasonDate(c.index, c.year, calendar)), c.expected)
-            << c.zone << " " << c.year << " index " << c.index;
-        EXPECT_EQ(ymd(calendar, resolve(DateRule::season(c.index), c.year, false, calendar)),
-                  c.expected);
+        EXPECT_EQ(ymd(calendar, resolve(DateRule{c.rule}, c.year, false, calendar)), c.expected)
+            << c.zone << " " << c.rule.n << "/" << c.rule.month << "/" << c.rule.offset;
     }
-}
-
-// The model keeps the perihelion fixed, so its crossings trail the almanac by
-// about half a day in these years; the hourly sample adds up to one more hour.
-// Anything outside that band means the longitude formula itself drifted.
-TEST(RulesSeason, ModelTrailsAlmanacByHalfADay) {
-    struct Case {
-        const char* almanacUtc;
-        std::int64_t index;
-    };
-    const Case cases[] = {
-        {"2025-03-20T09:01:00Z", 0}, {"2025-06-21T02:42:00Z", 1}, {"2025-09-22T18:19:00Z", 2},
-        {"2025-12-21T15:03:00Z", 3}, {"2026-03-20T14:46:00Z", 0}, {"2026-06-21T08:24:00Z", 1},
-        {"2026-09-23T00:05:00Z", 2}, {"2026-12-21T20:50:00Z", 3},
-    };
-    for (const auto& c : cases) {
-        const Instant almanac = *parseIso8601(c.almanacUtc);
-        const double target = static_cast<double>(c.index) * std::numbers::pi * 0.5;
-        EXPECT_LT(solarLongitudeOffset(almanac + 9 * 3600.0, target), 0) << c.almanacUtc;
-        EXPECT_GE(solarLongitudeOffset(almanac + 13 * 3600.0, target), 0) << c.almanacUtc;
-    }
-}
-
-TEST(RulesSeason, OffsetStaysInHalfOpenRange) {
-    for (double s = -4e9; s <= 4e9; s += 7.3e6) {
-        for (double target : {0.0, 1.0, -7.5, 450.0, 1e6}) {
-            const double x = solarLongitudeOffset(Instant{s}, target);
-            EXPECT_GT(x, -std::numbers::pi);
-            EXPECT_LE(x, std::numbers::pi);
-        }
-    }
-}
-
-TEST(RulesSeason, IndicesOutsideTableGiveNoDate) {
-    const Calendar utc = cal("UTC");
-    for (std::int64_t index : {std::int64_t{5}, std::int64_t{-1}, std::int64_t{4}, kMax, kMin}) {
-        EXPECT_EQ(seasonDate(index, 2025, utc), std::nullopt) << index;
-    }
-    // 7 × 90° wraps to 270°, which the clamped December window does reach.
-    EXPECT_EQ(seasonDate(7, 2025, utc), seasonDate(3, 2025, utc));
+    // The jump day itself starts at 01:00, and that is its start.
+    const Calendar santiago = cal("America/Santiago");
+    const auto jumpDay = resolve(DateRule::nthWeekday(2, 1, 9, 0), 2024, false, santiago);
+    ASSERT_TRUE(jumpDay.has_value());
+    EXPECT_EQ(formatIso8601(*jumpDay), "2024-09-08T04:00:00.000Z");
 }
 
 TEST(Rules, NthWeekdayDays) {
@@ -193,7 +136,7 @@ TEST(Rules, PayloadsBeyondTheCalendarGiveNoDate) {
         DateRule::nthWeekday(-1, 8, 5, 0),
         DateRule::nthWeekday(-1, kMax, 5, 0),
         DateRule::nthWeekday(-1, kMin, 5, 0),
-        DateRule::season(kMax),
+        DateRule::season(5),
         DateRule::fixed(Instant{1e300}),
         DateRule::fixed(Instant{-1e300}),
         DateRule::fixed(Instant{std::nan("")}),

@@ -1,0 +1,318 @@
+#include "core/model/seasons.h"
+
+#include <erfa.h>
+#include <erfam.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "core/model/rules.h"
+
+namespace solvane {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kUnixEpochJulianDay = 2440587.5;
+constexpr std::int64_t kFirstYear = 1800;
+constexpr std::int64_t kLastYear = 2300;
+constexpr double kTwoMinutes = 120.0;
+
+// --- True moments, worked out here independently of the code under test -----
+//
+// The sun's apparent geocentric longitude of date comes from ERFA: the Earth's
+// heliocentric position and barycentric velocity (epv00, within a few km of
+// the JPL ephemeris), annual aberration, and IAU 2006/2000A precession and
+// nutation; the longitude is measured in the true ecliptic of date. Each
+// crossing is solved for in terrestrial time and turned into universal time
+// with the ΔT below.
+
+double wrapAngle(double radians) {
+    double x = std::remainder(radians, 2.0 * kPi);
+    return x <= -kPi ? x + 2.0 * kPi : x;
+}
+
+double apparentSolarLongitude(double ttJulianDay) {
+    const double d1 = ERFA_DJ00;
+    const double d2 = ttJulianDay - ERFA_DJ00;
+    double heliocentric[2][3];
+    double barycentric[2][3];
+    eraEpv00(d1, d2, heliocentric, barycentric);
+    double towardsSun[3] = {-heliocentric[0][0], -heliocentric[0][1], -heliocentric[0][2]};
+    double distance = 0;
+    double direction[3];
+    eraPn(towardsSun, &distance, direction);
+    double velocity[3];  // in units of the speed of light
+    for (int i = 0; i < 3; ++i) {
+        velocity[i] = barycentric[1][i] * ERFA_AULT / ERFA_DAYSEC;
+    }
+    const double speed = eraPm(velocity);
+    double apparent[3];
+    eraAb(direction, velocity, distance, std::sqrt(1.0 - speed * speed), apparent);
+    double toTrueEquator[3][3];
+    eraPnm06a(d1, d2, toTrueEquator);
+    double ofDate[3];
+    eraRxp(toTrueEquator, apparent, ofDate);
+    double dpsi = 0;
+    double deps = 0;
+    eraNut06a(d1, d2, &dpsi, &deps);
+    const double obliquity = eraObl06(d1, d2) + deps;
+    const double y = ofDate[1] * std::cos(obliquity) + ofDate[2] * std::sin(obliquity);
+    return std::atan2(y, ofDate[0]);
+}
+
+// ΔT = TT − UT in seconds. Up to 2020 the measured values (5-year means from
+// the historical record and the IERS); after that a forecast: a straight line
+// from the last measurement to the long-term parabola of Morrison and
+// Stephenson, which it follows from 2150. Forecasts differ by tens of seconds
+// in 2100; both that and the model's own error stay well inside two minutes.
+double deltaT(double year) {
+    struct Point {
+        double year;
+        double seconds;
+    };
+    static constexpr std::array<Point, 19> kMeasured = {{
+        {1800, 13.7}, {1850, 7.1},  {1900, -2.7}, {1950, 29.1}, {1955, 31.1},
+        {1960, 33.2}, {1965, 35.7}, {1970, 40.2}, {1975, 45.5}, {1980, 50.5},
+        {1985, 54.3}, {1990, 56.9}, {1995, 60.8}, {2000, 63.8}, {2005, 64.7},
+        {2010, 66.1}, {2015, 67.6}, {2020, 69.4}, {2025, 69.2},
+    }};
+    const auto parabola = [](double y) {
+        const double u = (y - 1820.0) / 100.0;
+        return -20.0 + 32.0 * u * u;
+    };
+    if (year <= kMeasured.front().year) {
+        return kMeasured.front().seconds;
+    }
+    for (std::size_t i = 1; i < kMeasured.size(); ++i) {
+        if (year <= kMeasured[i].year) {
+            const Point a = kMeasured[i - 1];
+            const Point b = kMeasured[i];
+            return a.seconds + (b.seconds - a.seconds) * (year - a.year) / (b.year - a.year);
+        }
+    }
+    if (year >= 2150.0) {
+        return parabola(year);
+    }
+    const Point last = kMeasured.back();
+    return last.seconds +
+           (parabola(2150.0) - last.seconds) * (year - last.year) / (2150.0 - last.year);
+}
+
+Instant trueMoment(int season, std::int64_t year) {
+    const double target = season * kPi / 2.0;
+    double start = 0;
+    double fraction = 0;
+    eraCal2jd(static_cast<int>(year), 3 + 3 * season, 21, &start, &fraction);
+    double jd = start + fraction;
+    // Newton's step with the sun's mean rate; its speed varies by 3 %, so
+    // each step cuts the error thirtyfold.
+    for (int i = 0; i < 30; ++i) {
+        const double step = wrapAngle(target - apparentSolarLongitude(jd)) * 365.2422 / (2 * kPi);
+        jd += step;
+        if (std::fabs(step) < 1e-8) {
+            break;
+        }
+    }
+    const double year0 = 2000.0 + (jd - ERFA_DJ00) / 365.25;
+    const double utJulianDay = jd - deltaT(year0) / ERFA_DAYSEC;
+    return Instant::fromUnix((utJulianDay - kUnixEpochJulianDay) * ERFA_DAYSEC);
+}
+
+struct TrueMoments {
+    std::vector<std::array<Instant, 4>> byYear;  // from kFirstYear
+
+    TrueMoments() {
+        for (std::int64_t y = kFirstYear; y <= kLastYear; ++y) {
+            byYear.push_back(
+                {trueMoment(0, y), trueMoment(1, y), trueMoment(2, y), trueMoment(3, y)});
+        }
+    }
+    Instant at(int season, std::int64_t year) const {
+        return byYear[static_cast<std::size_t>(year - kFirstYear)]
+                     [static_cast<std::size_t>(season)];
+    }
+};
+
+const TrueMoments& trueMoments() {
+    static const TrueMoments moments;
+    return moments;
+}
+
+std::string iso(std::optional<Instant> t) {
+    return t ? formatIso8601(*t).value_or("?") : "none";
+}
+
+std::string ymd(const Calendar& c, std::optional<Instant> t) {
+    if (!t) {
+        return "none";
+    }
+    if (c.startOfDay(*t) != t) {
+        return "not midnight";
+    }
+    const auto d = *c.civilDate(*t);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+Calendar cal(const char* zone) {
+    auto c = Calendar::make(zone, "en_US");
+    EXPECT_TRUE(c.has_value()) << zone;
+    return *c;
+}
+
+// The reference itself, against moments an almanac publishes to the minute.
+TEST(SeasonReference, AgreesWithThePublishedMinute) {
+    const struct {
+        int season;
+        int year;
+        const char* utc;
+    } published[] = {
+        {0, 2025, "2025-03-20T09:01:00Z"}, {1, 2025, "2025-06-21T02:42:00Z"},
+        {2, 2025, "2025-09-22T18:19:00Z"}, {3, 2025, "2025-12-21T15:03:00Z"},
+        {0, 2026, "2026-03-20T14:46:00Z"}, {1, 2026, "2026-06-21T08:24:00Z"},
+        {2, 2026, "2026-09-23T00:05:00Z"}, {3, 2026, "2026-12-21T20:50:00Z"},
+    };
+    for (const auto& p : published) {
+        const Instant expected = *parseIso8601(p.utc);
+        EXPECT_NEAR(trueMoment(p.season, p.year) - expected, 0.0, 35.0) << p.utc;
+        EXPECT_NEAR(*seasonMoment(p.season, p.year) - expected, 0.0, 90.0) << p.utc;
+    }
+}
+
+TEST(SeasonMoment, WithinTwoMinutesOfTheTrueMomentFrom1800To2300) {
+    double worst = 0;
+    for (std::int64_t year = kFirstYear; year <= kLastYear; ++year) {
+        for (int season = 0; season < 4; ++season) {
+            const auto moment = seasonMoment(season, year);
+            ASSERT_TRUE(moment.has_value());
+            const double error = *moment - trueMoments().at(season, year);
+            worst = std::max(worst, std::fabs(error));
+            EXPECT_LE(std::fabs(error), kTwoMinutes)
+                << "season " << season << " of " << year << ": " << iso(moment) << " vs "
+                << iso(trueMoments().at(season, year));
+        }
+    }
+    RecordProperty("worst_error_seconds", std::to_string(worst));
+}
+
+TEST(SeasonDate, TheDayOfTheTrueMomentIn1900To2100) {
+    int compared = 0;
+    for (const char* zone : {"UTC", "America/New_York", "Asia/Tokyo"}) {
+        const Calendar calendar = cal(zone);
+        for (std::int64_t year = 1900; year <= 2100; ++year) {
+            for (int season = 0; season < 4; ++season) {
+                const Instant truth = trueMoments().at(season, year);
+                const Instant dayStart = *calendar.startOfDay(truth);
+                const Instant nextStart =
+                    *calendar.startOfDay(*calendar.addDays(dayStart, 1) + 3600.0);
+                // Within two minutes of midnight either day is as right as the
+                // moment can be.
+                if (truth - dayStart < kTwoMinutes || nextStart - truth < kTwoMinutes) {
+                    continue;
+                }
+                ++compared;
+                EXPECT_EQ(ymd(calendar, seasonDate(season, year, calendar)),
+                          ymd(calendar, dayStart))
+                    << zone << " season " << season << " of " << year << " at " << iso(truth);
+            }
+        }
+    }
+    EXPECT_GT(compared, 3 * 201 * 4 - 20);
+}
+
+TEST(SeasonDate, DaysByZoneNearNow) {
+    struct Case {
+        const char* zone;
+        int year;
+        std::int64_t index;
+        const char* expected;
+    };
+    // A crossing late in the UTC day lands on the next day further east and
+    // stays on the same day further west.
+    const Case cases[] = {
+        {"UTC", 2025, 0, "2025-03-20"},
+        {"Asia/Tokyo", 2025, 0, "2025-03-20"},
+        {"UTC", 2025, 3, "2025-12-21"},
+        {"America/New_York", 2025, 3, "2025-12-21"},
+        {"Asia/Tokyo", 2025, 3, "2025-12-22"},
+        {"UTC", 2026, 0, "2026-03-20"},
+        {"America/New_York", 2026, 0, "2026-03-20"},
+        {"Asia/Tokyo", 2026, 1, "2026-06-21"},
+        {"America/New_York", 2026, 2, "2026-09-22"},
+        {"UTC", 2026, 2, "2026-09-23"},
+        {"UTC", 2026, 3, "2026-12-21"},
+        {"America/New_York", 2026, 3, "2026-12-21"},
+        {"Asia/Tokyo", 2026, 3, "2026-12-22"},
+    };
+    for (const auto& c : cases) {
+        const Calendar calendar = cal(c.zone);
+        EXPECT_EQ(ymd(calendar, seasonDate(c.index, c.year, calendar)), c.expected)
+            << c.zone << " " << c.year << " index " << c.index;
+        EXPECT_EQ(ymd(calendar, resolve(DateRule::season(c.index), c.year, false, calendar)),
+                  c.expected);
+    }
+}
+
+// An index outside the table stands for its longitude looked for in the
+// month of the nearest entry: found only when the two name the same season.
+TEST(SeasonDate, IndicesOutsideTheTable) {
+    const Calendar utc = cal("UTC");
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    const struct {
+        std::int64_t index;
+        std::optional<int> season;
+    } cases[] = {
+        {7, 3},
+        {11, 3},
+        {-4, 0},
+        {-8, 0},
+        {4, std::nullopt},
+        {5, std::nullopt},
+        {6, std::nullopt},
+        {-1, std::nullopt},
+        {-2, std::nullopt},
+        {kMax, 3},
+        {kMax - 1, std::nullopt},
+        {kMin, 0},
+        {kMin + 1, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(seasonOfIndex(c.index), c.season) << c.index;
+        const auto expected = c.season ? seasonDate(*c.season, 2025, utc) : std::nullopt;
+        EXPECT_EQ(seasonDate(c.index, 2025, utc), expected) << c.index;
+    }
+    EXPECT_EQ(seasonMoment(4, 2025), std::nullopt);
+    EXPECT_EQ(seasonMoment(-1, 2025), std::nullopt);
+}
+
+// Beyond the years the model holds, a date still comes out in the season's
+// month, and years beyond the calendar give none instead of wrapping.
+TEST(SeasonDate, FarYearsStayBounded) {
+    const Calendar utc = cal("UTC");
+    const struct {
+        std::int64_t year;
+        int month;
+    } cases[] = {{-4000, 3}, {-1000, 3}, {3000, 3}, {3001, 3}, {9999, 3}, {100000, 2}};
+    for (const auto& c : cases) {
+        const auto date = seasonDate(0, c.year, utc);
+        ASSERT_TRUE(date.has_value()) << c.year;
+        const auto civil = *utc.civilDate(*date);
+        EXPECT_EQ(civil.year, c.year);
+        EXPECT_NEAR(civil.month, c.month, 1) << c.year;
+    }
+    for (std::int64_t year : {std::int64_t{1} << 40, std::numeric_limits<std::int64_t>::max(),
+                              std::numeric_limits<std::int64_t>::min()}) {
+        EXPECT_EQ(seasonDate(3, year, utc), std::nullopt) << year;
+    }
+}
+
+}  // namespace
+}  // namespace solvane
