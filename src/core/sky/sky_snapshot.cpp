@@ -41,7 +41,11 @@ SkySnapshot computeWith(Instant now, double latitude, double longitude, const Ca
 
     if (const auto todayStart = calendar.startOfDay(now)) {
         if (place) {
-            const Instant tomorrowStart = calendar.addDays(*todayStart, 1).value_or(*todayStart);
+            // Today may start at 01:00 when its clocks skipped midnight; a
+            // calendar day later is then 01:00, not the start of tomorrow.
+            const auto tomorrow = calendar.addDays(*todayStart, 1);
+            const Instant tomorrowStart =
+                (tomorrow ? calendar.startOfDay(*tomorrow) : std::nullopt).value_or(*todayStart);
             const sky::MoonTimes shown =
                 sky::shownMoonTimes(sky::moonTimes(*todayStart, latitude, longitude),
                                     sky::moonTimes(tomorrowStart, latitude, longitude));

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/sky/moon.h"
+
 namespace solvane {
 namespace {
 
@@ -116,6 +118,21 @@ TEST(SkySnapshot, FullMoonInYesterdaysLastHourShowsAtMidnight) {
     EXPECT_EQ(toSecond(s.nextFull), "2024-03-25T06:00:00");
     const auto next = SkySnapshot::compute(at("2024-03-26T12:00:00-06:00"), 50.4, -104.6, regina);
     EXPECT_GT(*next.nextFull - *s.nextFull, 29 * 86400.0);
+}
+
+// Santiago's clocks jumped from 00:00 to 01:00 on 2019-09-08, so that day
+// starts at 01:00; tomorrow's moon times still run from tomorrow's midnight.
+TEST(SkySnapshot, TomorrowStartsAtMidnightAfterAMidnightClockChange) {
+    const Calendar santiago = cal("America/Santiago");
+    const double lat = -33.45;
+    const double lon = -70.67;
+    const Instant today = *santiago.startOfDay(at("2019-09-08T12:00:00-03:00"));
+    ASSERT_EQ(toSecond(today), "2019-09-08T04:00:00");
+    const auto s = SkySnapshot::compute(today + 6 * 3600.0, lat, lon, santiago);
+    const auto expected = sky::shownMoonTimes(
+        sky::moonTimes(today, lat, lon), sky::moonTimes(at("2019-09-09T00:00:00-03:00"), lat, lon));
+    EXPECT_EQ(toSecond(s.moonRise), toSecond(expected.rise));
+    EXPECT_EQ(toSecond(s.moonSet), toSecond(expected.set));
 }
 
 TEST(SkySnapshot, BadPlacesAndMomentsLeaveFieldsAbsent) {
