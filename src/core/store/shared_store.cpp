@@ -531,7 +531,8 @@ StorePaths StorePaths::forGroup(std::string_view group) {
 }
 
 SharedStore SharedStore::standard() {
-    return SharedStore(StorePaths::forGroup(appGroupIdentifier()), Calendar::currentLocaleName());
+    return SharedStore(StorePaths::forGroup(appGroupIdentifier()),
+                       Calendar::measurementLocaleName());
 }
 
 SharedStore::SharedStore(StorePaths paths, std::string locale)

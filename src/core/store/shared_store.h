@@ -68,9 +68,11 @@ std::filesystem::path solvaneConfigFolder();
 
 class SharedStore {
   public:
-    // The store of this process's application group, for the user's locale.
+    // The store of this process's application group, for the user's
+    // measurement locale.
     static SharedStore standard();
 
+    // `locale` decides the default temperature unit (see AppSettings).
     SharedStore(StorePaths paths, std::string locale);
 
     const StorePaths& paths() const { return paths_; }

@@ -167,14 +167,28 @@ std::optional<Calendar> Calendar::make(std::string_view zoneId, std::string_view
     return Calendar(std::move(impl));
 }
 
-std::string Calendar::currentLocaleName() {
-    for (const char* var : {"LC_ALL", "LC_TIME", "LANG"}) {
+namespace {
+
+// The first of the variables that is set and not empty wins, the order POSIX
+// gives for one category.
+std::string localeFromEnvironment(const char* category) {
+    for (const char* var : {"LC_ALL", category, "LANG"}) {
         const char* v = std::getenv(var);
         if (v != nullptr && *v != '\0') {
             return icuLocaleName(v);
         }
     }
     return "en_US";
+}
+
+}  // namespace
+
+std::string Calendar::currentLocaleName() {
+    return localeFromEnvironment("LC_TIME");
+}
+
+std::string Calendar::measurementLocaleName() {
+    return localeFromEnvironment("LC_MEASUREMENT");
 }
 
 Calendar Calendar::current() {

@@ -54,6 +54,11 @@ class Calendar {
     // The locale named by LC_ALL, LC_TIME or LANG, in ICU form ("en_US").
     static std::string currentLocaleName();
 
+    // The locale whose measurement system the user reads: LC_ALL, else
+    // LC_MEASUREMENT, else LANG, in ICU form. Dates may follow one locale and
+    // units another (LANG=en_US.UTF-8 with LC_MEASUREMENT=de_DE.UTF-8).
+    static std::string measurementLocaleName();
+
     const std::string& zoneId() const;
     const std::string& locale() const;
 

@@ -7,6 +7,8 @@
 #include <limits>
 #include <thread>
 
+#include "core/weather/weather.h"
+
 namespace solvane {
 namespace {
 
@@ -40,6 +42,42 @@ TEST(Calendar, CurrentReadsZoneAndLocaleFromEnvironment) {
     EXPECT_EQ(c.locale(), "fr_FR");
     unsetenv("LC_ALL");
     setenv("TZ", "America/New_York", 1);
+}
+
+// Units follow LC_MEASUREMENT and dates LC_TIME; LC_ALL overrides both and
+// LANG fills in for either.
+TEST(Calendar, MeasurementLocaleFollowsPosixOrder) {
+    struct Case {
+        const char* all;
+        const char* measurement;
+        const char* lang;
+        const char* expected;
+        TempUnit unit;
+    };
+    const Case cases[] = {
+        {nullptr, "de_DE.UTF-8", "en_US.UTF-8", "de_DE", TempUnit::celsius},
+        {nullptr, "en_US.UTF-8", "de_DE.UTF-8", "en_US", TempUnit::fahrenheit},
+        {"fr_FR.UTF-8", "en_US.UTF-8", "en_US.UTF-8", "fr_FR", TempUnit::celsius},
+        {nullptr, "", "en_US.UTF-8", "en_US", TempUnit::fahrenheit},  // empty means unset
+        {nullptr, nullptr, "C.UTF-8", "en_US", TempUnit::fahrenheit},
+    };
+    const auto set = [](const char* name, const char* value) {
+        value ? setenv(name, value, 1) : unsetenv(name);
+    };
+    for (const auto& c : cases) {
+        set("LC_ALL", c.all);
+        set("LC_MEASUREMENT", c.measurement);
+        set("LANG", c.lang);
+        EXPECT_EQ(Calendar::measurementLocaleName(), c.expected) << c.measurement << " " << c.lang;
+        EXPECT_EQ(defaultTempUnit(Calendar::measurementLocaleName()), c.unit);
+    }
+    // Dates keep following LC_TIME and LANG.
+    set("LC_ALL", nullptr);
+    set("LC_MEASUREMENT", "en_US.UTF-8");
+    set("LANG", "de_DE.UTF-8");
+    EXPECT_EQ(Calendar::currentLocaleName(), "de_DE");
+    set("LC_MEASUREMENT", nullptr);
+    set("LANG", "en_US.UTF-8");
 }
 
 struct DateCase {
