@@ -65,9 +65,11 @@ struct MoonTimes {
     bool operator==(const MoonTimes&) const = default;
 };
 
-// Moonrise and moonset within the 24 hours from `dayStart`. When the moon
-// crosses the horizon twice in the same direction, the later crossing is kept.
-// Both are absent when the moon stays up or down all day, or when the inputs
+// Moonrise and moonset within the 24 hours from `dayStart`, searched in
+// two-hour windows. The search stops at the first window by which both are
+// known; until then a later crossing in the same direction replaces an
+// earlier one (so a set, rise, set day keeps the first set when the rise
+// and the second set fall in different windows). Both are absent when the moon stays up or down all day, or when the inputs
 // are not finite.
 MoonTimes moonTimes(Instant dayStart, double latitude, double longitude);
 

@@ -4,6 +4,11 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "core/time/calendar.h"
 
 namespace solvane::sky {
 namespace {
@@ -12,17 +17,81 @@ Instant at(const char* iso) {
     return *parseIso8601(iso);
 }
 
-std::string toSecond(std::optional<Instant> t) {
-    return t ? formatIso8601(*t).value_or("?").substr(0, 19) : "none";
+// The altitude of the moon's centre at rise and set: its parallax less its
+// semi-diameter, 0.133°.
+constexpr double kRiseAltitude = 0.133 * std::numbers::pi / 180;
+
+struct Crossing {
+    double minutes;  // from the start of the day
+    bool rise;
+};
+
+// Every horizon crossing within the 24 hours from `start`, found minute by
+// minute and interpolated between minutes: a reference that shares nothing
+// with the two-hour parabolas under test but the altitude itself.
+std::vector<Crossing> crossingsByTheMinute(Instant start, double latitude, double longitude) {
+    std::vector<Crossing> found;
+    double before = moonAltitude(start, latitude, longitude) - kRiseAltitude;
+    for (int minute = 1; minute <= 24 * 60; ++minute) {
+        const double now = moonAltitude(start + minute * 60.0, latitude, longitude) - kRiseAltitude;
+        if ((before < 0) != (now < 0)) {
+            found.push_back({minute - 1 + before / (before - now), now >= 0});
+        }
+        before = now;
+    }
+    return found;
 }
 
-TEST(MoonTimes, EquatorAroundTheMarchEquinox) {
-    const MoonTimes today = moonTimes(at("2024-03-20T00:00:00Z"), 0, 0);
-    const MoonTimes tomorrow = moonTimes(at("2024-03-21T00:00:00Z"), 0, 0);
-    EXPECT_EQ(toSecond(today.rise) + " " + toSecond(today.set),
-              "2024-03-20T14:59:22 2024-03-20T02:37:50");
-    EXPECT_EQ(toSecond(tomorrow.rise) + " " + toSecond(tomorrow.set),
-              "2024-03-21T15:45:49 2024-03-21T03:24:48");
+// "S0 R11 S11": each crossing's direction and the two-hour window it lies in.
+std::string windowsOf(const std::vector<Crossing>& crossings) {
+    std::string text;
+    for (const auto& c : crossings) {
+        text += (text.empty() ? "" : " ") + std::string(c.rise ? "R" : "S") +
+                std::to_string(static_cast<int>(c.minutes) / 120);
+    }
+    return text;
+}
+
+// The day is read as twelve two-hour windows, in order, each through a
+// parabola; a later crossing replaces an earlier one of the same direction.
+// These days put two crossings in one window, a later crossing in place of an
+// earlier one, and crossings in the last window, where a scan that stops short
+// of the day's end would miss them.
+TEST(MoonTimes, TwoHourWindowsFindWhatAMinuteByMinuteScanFinds) {
+    struct Case {
+        const char* what;
+        const char* zone;
+        double latitude, longitude;
+        int year, month, day;
+        const char* crossings;  // found by the minute
+        int rise, set;          // the crossings reported
+    };
+    const Case cases[] = {
+        {"New York: rise in the day's last hour", "America/New_York", 40.7128, -74.0060, 2024, 5,
+         26, "S3 R11", 1, 0},
+        {"Longyearbyen: up for an hour", "Arctic/Longyearbyen", 78.2232, 15.6267, 2024, 8, 10,
+         "R8 S8", 0, 1},
+        {"Tromsø: down for an hour", "Europe/Oslo", 69.6496, 18.9560, 2024, 2, 16, "S2 R2", 1, 0},
+        {"Longyearbyen: the evening's rise replaces the night's", "Arctic/Longyearbyen", 78.2232,
+         15.6267, 2023, 6, 13, "R0 S10 R10", 2, 1},
+        {"Tromsø: the last window's set replaces the night's", "Europe/Oslo", 69.6496, 18.9560,
+         2020, 7, 2, "S0 R11 S11", 1, 2},
+    };
+    for (const auto& c : cases) {
+        const Instant start = *Calendar::make(c.zone, "en_US")->date(c.year, c.month, c.day);
+        const std::vector<Crossing> reference =
+            crossingsByTheMinute(start, c.latitude, c.longitude);
+        const std::string found = windowsOf(reference);
+        EXPECT_EQ(found, c.crossings) << c.what;
+        const MoonTimes times = moonTimes(start, c.latitude, c.longitude);
+        EXPECT_TRUE(times.rise && times.set) << c.what;
+        if (found != c.crossings || !times.rise || !times.set) {
+            continue;
+        }
+        // The parabolas stay within a minute and a half of the scan here.
+        EXPECT_NEAR((*times.rise - start) / 60, reference[c.rise].minutes, 2) << c.what;
+        EXPECT_NEAR((*times.set - start) / 60, reference[c.set].minutes, 2) << c.what;
+    }
 }
 
 TEST(MoonTimes, ShownPairIsARiseAndTheSetThatEndsItsPassage) {

@@ -43,9 +43,9 @@ TEST(WeatherFormat, TemperatureRoundsHalvesAwayFromZero) {
         const char* text;
     } cases[] = {
         {20, TempUnit::fahrenheit, "68°"},
-        {-17.5, TempUnit::fahrenheit, "1°"},  // exactly 0.5 °F
         {21.5, TempUnit::celsius, "22°"},
-        {-0.4, TempUnit::celsius, "0°"},  // no minus sign on a zero
+        {-2.5, TempUnit::celsius, "-3°"},  // not to the even -2
+        {-0.4, TempUnit::celsius, "0°"},   // no minus sign on a zero
         {-0.0, TempUnit::celsius, "0°"},
         {-0.5, TempUnit::celsius, "-1°"},
         {1e15 + 0.5, TempUnit::celsius, "1000000000000001°"},
@@ -59,6 +59,23 @@ TEST(WeatherFormat, TemperatureRoundsHalvesAwayFromZero) {
     }
 }
 
+// A reading taken in whole or half degrees Fahrenheit reaches the store
+// converted to Celsius; shown in Fahrenheit again, it must come back to its
+// own value. Multiplying by 9 before dividing by 5 gets every half degree
+// exactly; dividing first or multiplying by 1.8 misses some by an ulp (4.5 °F
+// would read 4°), and a half below zero rounds away from zero (-8.5 °F is -9°).
+TEST(WeatherFormat, FahrenheitReadingsStoredAsCelsiusComeBackToTheirHalfDegrees) {
+    for (int halfDegrees = -81; halfDegrees <= 221; ++halfDegrees) {
+        const double fahrenheit = halfDegrees / 2.0;
+        const double celsius = (fahrenheit - 32) * 5 / 9;
+        // Half away from zero in integers: 9 → 5, -9 → -5, 8 → 4.
+        const int shown =
+            halfDegrees % 2 == 0 ? halfDegrees / 2 : (halfDegrees + (halfDegrees > 0 ? 1 : -1)) / 2;
+        EXPECT_EQ(formatTemperature(celsius, TempUnit::fahrenheit), std::to_string(shown) + "°")
+            << fahrenheit << " °F";
+    }
+}
+
 TEST(WeatherFormat, WindUsesTheUnitsSpeedAndOneSpace) {
     const struct {
         double kph;
@@ -69,14 +86,30 @@ TEST(WeatherFormat, WindUsesTheUnitsSpeedAndOneSpace) {
         {16.09, TempUnit::celsius, "16 km/h"},
         {2.5, TempUnit::celsius, "3 km/h"},
         {-0.4, TempUnit::celsius, "0 km/h"},
-        // 1.609, not 1.609344: 8.045 km/h is 5.0 mph by the former, 4.999 by the latter.
-        {8.045, TempUnit::fahrenheit, "5 mph"},
         {1e20, TempUnit::celsius, "100000000000000000000 km/h"},
         {kNaN, TempUnit::celsius, "-- km/h"},
         {kInf, TempUnit::fahrenheit, "-- mph"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatWind(withWind(c.kph, 0), c.unit), c.text) << c.kph;
+    }
+}
+
+// Speeds that land on either side of a half mile per hour depending on the
+// divisor: 1.609 km to the mile, as the board has always shown, or the exact
+// 1.609344 km, which reads about 0.02 % lower.
+TEST(WeatherFormat, WindInMilesDividesBy1609NotTheExactMile) {
+    const struct {
+        double kph;
+        const char* text;
+    } cases[] = {
+        {0.8045, "1 mph"},     // 0.5 exactly; 0.49989 by the statute mile
+        {4.0225, "3 mph"},     // 2.5 exactly, away from zero; 2.49947
+        {113.45, "71 mph"},    // 70.5096; 70.4946
+        {483.585, "301 mph"},  // 300.5500; 300.4858
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatWind(withWind(c.kph, 0), TempUnit::fahrenheit), c.text) << c.kph;
     }
 }
 

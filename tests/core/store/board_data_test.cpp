@@ -1,0 +1,135 @@
+// Board assembly from sources given directly, and once from a temporary store.
+#include "core/store/board_data.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace solvane {
+namespace {
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+Instant day(int y, int m, int d, int hour = 0) {
+    return *newYork().date(y, m, d, hour);
+}
+
+Countdown countdownOn(std::string label, Instant date) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = DateRule::fixed(date);
+    return c;
+}
+
+std::vector<std::string> labels(const BoardData& board) {
+    std::vector<std::string> out;
+    for (const auto& row : board.countdowns) {
+        out.push_back(row.label);
+    }
+    return out;
+}
+
+TEST(BoardData, ASelectionGivesARowPerIdentifierInItsOwnOrder) {
+    const Instant now = day(2030, 3, 12, 10);
+    const Countdown a = countdownOn("A", day(2030, 3, 20));
+    const Countdown b = countdownOn("B", day(2030, 6, 1));
+    const Countdown c = countdownOn("C", day(2030, 4, 2));
+    const Countdown over = countdownOn("Over", day(2030, 1, 1));
+    Countdown twin = countdownOn("Twin of A", day(2030, 3, 13));
+    twin.id = a.id;  // only the first countdown with an id is ever shown
+    const BoardSources sources{{40.7128, -74.0060, "New York"}, {b, a, twin, over, c}};
+    const Uuid unknown = Uuid::random();
+
+    const struct {
+        const char* what;
+        std::vector<Uuid> selection;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"selection order, not date order", {b.id, a.id}, {"B", "A"}},
+        {"three", {c.id, a.id, b.id}, {"C", "A", "B"}},
+        {"one twice", {a.id, a.id}, {"A", "A"}},
+        {"one twice, apart", {c.id, b.id, c.id}, {"C", "B", "C"}},
+        {"unknown ones skipped", {unknown, c.id, unknown, a.id}, {"C", "A"}},
+        {"only unknown ones", {unknown}, {}},
+        {"a finished countdown has no row", {over.id, b.id}, {"B"}},
+    };
+    for (const auto& chosen : cases) {
+        const BoardData board =
+            BoardData::assemble(sources, now, chosen.selection, std::nullopt, newYork());
+        EXPECT_EQ(labels(board), chosen.rows) << chosen.what;
+    }
+}
+
+// More rows than an unstable sort can take without disturbing ties.
+TEST(BoardData, WithoutASelectionEveryRowShowsBySortDateTiesInStoredOrder) {
+    const Instant now = day(2030, 3, 12, 10);
+    BoardSources sources{{40.7128, -74.0060, "New York"}, {}};
+    std::vector<std::string> firstOfMay, others;
+    for (int i = 0; i < 60; ++i) {
+        const std::string label = std::to_string(i);
+        if (i % 3 == 0) {
+            // Before every tie, and in reverse list order.
+            sources.countdowns.push_back(countdownOn(label, day(2030, 4, 30 - i / 3)));
+            others.insert(others.begin(), label);
+        } else {
+            sources.countdowns.push_back(countdownOn(label, day(2030, 5, 1, i % 24)));
+            firstOfMay.push_back(label);
+        }
+    }
+    std::vector<std::string> expected = others;
+    expected.insert(expected.end(), firstOfMay.begin(), firstOfMay.end());
+
+    for (const auto& selection :
+         {std::optional<std::vector<Uuid>>{}, std::optional(std::vector<Uuid>{})}) {
+        const BoardData board =
+            BoardData::assemble(sources, now, selection, std::nullopt, newYork());
+        EXPECT_EQ(labels(board), expected) << (selection ? "empty selection" : "no selection");
+    }
+}
+
+TEST(BoardData, CarriesThePlaceUnitWeatherAndMomentAsGiven) {
+    const Instant now = day(2030, 3, 12, 10);
+    // A place the user named nothing keeps its empty name; the board does not
+    // fall back to the default place's.
+    const SavedLocation reykjavik{64.1466, -21.9426, ""};
+    const BoardSources sources{reykjavik, {}, TempUnit::celsius};
+    WeatherSnapshot weather;
+    weather.condition = "Snow";
+
+    const BoardData board = BoardData::assemble(sources, now, std::nullopt, weather, newYork());
+    EXPECT_EQ(board.place, "");
+    EXPECT_EQ(board.unit, TempUnit::celsius);
+    EXPECT_EQ(board.weather, weather);
+    EXPECT_EQ(board.date, now);
+    EXPECT_EQ(board.sky, SkySnapshot::compute(now, 64.1466, -21.9426, newYork()));
+
+    EXPECT_EQ(BoardData::assemble(sources, now, std::nullopt, std::nullopt, newYork()).weather,
+              std::nullopt);
+}
+
+TEST(BoardData, FromTheStoreKeepsAnEmptyPlaceName) {
+    const Instant now = day(2030, 3, 12, 10);
+    testing::TempDir dir;
+    const SharedStore store{{dir.path() / "config/g/preferences.sqlite", {}, dir.path() / "data"},
+                            "en_US"};
+    const Countdown a = countdownOn("A", day(2030, 3, 20));
+    const Countdown b = countdownOn("B", day(2030, 6, 1));
+    ASSERT_TRUE(store.saveCountdowns({b, a}));
+    ASSERT_TRUE(store.saveLocation({64.1466, -21.9426, ""}));
+
+    const BoardData board = BoardData::assemble(store, now, std::nullopt, std::nullopt, newYork());
+    EXPECT_EQ(board.place, "");
+    EXPECT_EQ(labels(board), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(board.sky, SkySnapshot::compute(now, 64.1466, -21.9426, newYork()));
+}
+
+}  // namespace
+}  // namespace solvane
