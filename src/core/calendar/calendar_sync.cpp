@@ -5,6 +5,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "core/model/countdown_json.h"
+
 namespace solvane {
 
 namespace {
@@ -60,10 +62,9 @@ Countdown countdownFrom(const CalendarEvent& event, const Calendar& calendar) {
     return countdown;
 }
 
-std::vector<Countdown> applyFeeds(std::vector<Countdown> countdowns,
-                                  const std::vector<std::string>& feedCalendarIDs,
-                                  const std::vector<CalendarEvent>& upcoming,
-                                  const Calendar& calendar) {
+FeedChange applyFeeds(std::vector<Countdown> countdowns,
+                      const std::vector<std::string>& feedCalendarIDs,
+                      const std::vector<CalendarEvent>& upcoming, const Calendar& calendar) {
     // The earliest occurrence stands for a repeating event: the countdown
     // moves on to the next one once a sync finds the current one over.
     std::vector<const CalendarEvent*> byStart;
@@ -112,39 +113,50 @@ std::vector<Countdown> applyFeeds(std::vector<Countdown> countdowns,
             followed.insert(*countdown.eventID);
         }
     }
+    FeedChange out;
     for (const CalendarEvent* event : firsts) {
-        if (feeds.count(event->calendar.id) != 0 && followed.count(event->itemId) == 0) {
-            Countdown added = countdownFrom(*event, calendar);
-            added.feedCalendarID = event->calendar.id;
-            countdowns.push_back(std::move(added));
+        if (feeds.count(event->calendar.id) == 0 || followed.count(event->itemId) != 0) {
+            continue;
         }
+        // A list past the cap could not be stored at all; the earliest
+        // events are the ones worth having.
+        if (countdowns.size() >= kMaxCountdowns) {
+            ++out.leftOut;
+            continue;
+        }
+        Countdown added = countdownFrom(*event, calendar);
+        added.feedCalendarID = event->calendar.id;
+        countdowns.push_back(std::move(added));
     }
-    return countdowns;
+    out.countdowns = std::move(countdowns);
+    return out;
 }
 
-bool syncFeeds(const SharedStore& store, const EventStore& events, Instant now,
-               const Calendar& calendar) {
+FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, Instant now,
+                          const Calendar& calendar) {
+    FeedSyncOutcome outcome;
     try {
         if (events.authorization() != CalendarAuthorization::fullAccess) {
-            return false;
+            return outcome;
         }
         const std::vector<std::string> feeds = store.loadSettings().feedCalendarIDs;
         // The query can take a while; it stays outside the transaction so the
         // application is never kept waiting to save an edit.
         const auto upcoming = upcomingEvents(events, kFeedHorizonDays, now, calendar);
-        bool changed = false;
-        store.updateCountdowns(
+        const bool written = store.updateCountdowns(
             [&](std::vector<Countdown> stored) -> std::optional<std::vector<Countdown>> {
                 auto synced = applyFeeds(stored, feeds, upcoming, calendar);
-                changed = synced != stored;
-                return changed ? std::optional(std::move(synced)) : std::nullopt;
+                outcome.leftOut = synced.leftOut;
+                outcome.changed = synced.countdowns != stored;
+                return outcome.changed ? std::optional(std::move(synced.countdowns)) : std::nullopt;
             },
             calendar);
-        return changed;
+        outcome.saved = written || !outcome.changed;
     } catch (...) {
         // Out of memory is the only way here; the stored list is untouched.
-        return false;
+        outcome.saved = !outcome.changed;
     }
+    return outcome;
 }
 
 }  // namespace solvane

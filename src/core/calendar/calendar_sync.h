@@ -9,9 +9,10 @@
 //
 //   auto upcoming = upcomingEvents(store, kPickerHorizonDays, now, calendar);
 //   Countdown c = countdownFrom(upcoming.front(), calendar);
-//   bool changed = syncFeeds(sharedStore, store, now, calendar);
+//   if (syncFeeds(sharedStore, store, now, calendar).changed) reload();
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,18 +46,29 @@ Countdown countdownFrom(const CalendarEvent& event, const Calendar& calendar);
 // feed horizon's occurrences sorted by start. Dates follow the events, feed
 // countdowns take their event's title, feed countdowns whose calendar left
 // `feedCalendarIDs` or whose event is gone are removed, and events of feed
-// calendars that no countdown follows yet are appended in start order.
-std::vector<Countdown> applyFeeds(std::vector<Countdown> countdowns,
-                                  const std::vector<std::string>& feedCalendarIDs,
-                                  const std::vector<CalendarEvent>& upcoming,
-                                  const Calendar& calendar);
+// calendars that no countdown follows yet are appended in start order, as
+// many as the list has room for (kMaxCountdowns); the rest are counted in
+// `leftOut`.
+struct FeedChange {
+    std::vector<Countdown> countdowns;
+    std::size_t leftOut = 0;
+};
+FeedChange applyFeeds(std::vector<Countdown> countdowns,
+                      const std::vector<std::string>& feedCalendarIDs,
+                      const std::vector<CalendarEvent>& upcoming, const Calendar& calendar);
 
-// Runs the feed sync against the shared store when access is full; returns
-// whether the list changed. The events are read first; the list is then
-// read, changed and written in one transaction, so an edit the application
-// saves meanwhile is never overwritten. Nothing is written when nothing
-// changed. A changed list that cannot be written still reports a change.
-bool syncFeeds(const SharedStore& store, const EventStore& events, Instant now,
-               const Calendar& calendar);
+struct FeedSyncOutcome {
+    bool changed = false;     // the sync changed the list (written or not)
+    bool saved = true;        // false when a change was due but not written
+    std::size_t leftOut = 0;  // events not added because the list is full
+    bool operator==(const FeedSyncOutcome&) const = default;
+};
+
+// Runs the feed sync against the shared store when access is full. The
+// events are read first; the list is then read, changed and written in one
+// transaction, so an edit the application saves meanwhile is never
+// overwritten. Nothing is written when nothing changed.
+FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, Instant now,
+                          const Calendar& calendar);
 
 }  // namespace solvane

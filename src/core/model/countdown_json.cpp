@@ -16,11 +16,6 @@ namespace solvane::json_forms {
 namespace {
 
 constexpr const char* kInvalidKeyCount = "Invalid number of keys found, expected one.";
-// Far more days than anyone counts down to, calendar feeds included. A stored
-// list can still hold hundreds of thousands of tiny records, which every
-// program would decode, resolve and draw, costing seconds and gigabytes.
-constexpr std::size_t kMaxCountdowns = 10000;
-
 constexpr auto fail = json_forms::decodeFailure;
 constexpr auto quoted = json_forms::quotedKey;
 constexpr auto wrongType = json_forms::wrongTypeMessage;

@@ -15,6 +15,7 @@
 // list of more than 10,000 countdowns.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,12 @@
 #include "core/util/result.h"
 
 namespace solvane {
+
+// The most countdowns a list holds. Far more days than anyone counts down to,
+// calendar feeds included; a stored list could otherwise hold hundreds of
+// thousands of tiny records, which every program would decode, resolve and
+// draw, costing seconds and gigabytes.
+inline constexpr std::size_t kMaxCountdowns = 10000;
 
 struct DecodeError {
     std::string message;

@@ -69,8 +69,8 @@ struct MoonTimes {
 // two-hour windows. The search stops at the first window by which both are
 // known; until then a later crossing in the same direction replaces an
 // earlier one (so a set, rise, set day keeps the first set when the rise
-// and the second set fall in different windows). Both are absent when the moon stays up or down all day, or when the inputs
-// are not finite.
+// and the second set fall in different windows). Both are absent when the moon stays up or down all
+// day, or when the inputs are not finite.
 MoonTimes moonTimes(Instant dayStart, double latitude, double longitude);
 
 // The moonrise and moonset shown for a day, from the moon times of that day

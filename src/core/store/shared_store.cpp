@@ -41,10 +41,17 @@ constexpr const char* kLocationKey = "location.v1";
 constexpr const char* kSettingsKey = "settings.v1";
 constexpr const char* kWeatherKey = "weather.v2";
 constexpr const char* kAppleErrorKey = "weather.appleError";
+// A list that could not be read, moved here by the write that replaced it,
+// and the mark that the user has seen the notice about it.
+constexpr const char* kUnreadableCountdownsKey = "countdowns.v1.unreadable";
+constexpr const char* kUnreadableSeenKey = "countdowns.v1.unreadable.seen";
 
 // No record comes near this; anything bigger is damage or mischief, and
 // reading it would only cost memory before failing to decode.
 constexpr std::size_t kMaxValueBytes = 16 * 1024 * 1024;
+// Far larger than any list a person keeps; a record beyond it is damage or
+// mischief.
+constexpr int kMaxKeptAsideBytes = 64 * 1024 * 1024;
 // An information dictionary holds a handful of keys.
 constexpr std::size_t kMaxInfoBytes = 64 * 1024;
 constexpr std::size_t kMaxGroupLength = 128;
@@ -287,7 +294,12 @@ bool bindKey(sqlite3_stmt* statement, std::string_view key) {
                              SQLITE_TRANSIENT) == SQLITE_OK;
 }
 
-enum class ReadStatus { found, missing, failed };
+enum class ReadStatus {
+    found,
+    missing,
+    tooLarge,  // there, but larger than any record we read
+    failed,
+};
 
 struct ReadOutcome {
     ReadStatus status = ReadStatus::failed;
@@ -304,14 +316,14 @@ ReadOutcome readValue(sqlite3* db, std::string_view key) {
         return {ReadStatus::missing, {}};
     }
     if ((rc & 0xff) == SQLITE_TOOBIG) {
-        return {ReadStatus::missing, {}};
+        return {ReadStatus::tooLarge, {}};
     }
     if (rc != SQLITE_ROW) {
         return {ReadStatus::failed, {}};
     }
     const int size = sqlite3_column_bytes(statement.get(), 0);
     if (size < 0 || static_cast<std::size_t>(size) > kMaxValueBytes) {
-        return {ReadStatus::missing, {}};
+        return {ReadStatus::tooLarge, {}};
     }
     const void* data = sqlite3_column_blob(statement.get(), 0);
     if (data == nullptr || size == 0) {
@@ -386,6 +398,100 @@ std::optional<std::string> encodedCountdowns(const std::vector<Countdown>& count
         return std::nullopt;
     }
     return bytes;
+}
+
+// The stored list as it reads: nullopt when it is missing or cannot be read.
+std::optional<std::vector<Countdown>> decodedList(const ReadOutcome& stored) {
+    if (stored.status != ReadStatus::found) {
+        return std::nullopt;
+    }
+    auto decoded = decodeCountdowns(stored.bytes);
+    return decoded ? std::optional(std::move(*decoded)) : std::nullopt;
+}
+
+// Before a write replaces a list that cannot be read (damaged, too large, from
+// a newer version), it moves to a key of its own, bytes untouched, so the
+// user's countdowns can still be recovered. Only the first such list is kept:
+// a later one never replaces it.
+bool keepUnreadableAside(sqlite3* db) {
+    const Statement statement =
+        prepare(db, "UPDATE OR IGNORE preferences SET key = ?2 WHERE key = ?1");
+    if (!statement || !bindKey(statement.get(), kCountdownsKey) ||
+        sqlite3_bind_text(statement.get(), 2, kUnreadableCountdownsKey, -1, SQLITE_STATIC) !=
+            SQLITE_OK) {
+        return false;
+    }
+    // Renaming rewrites the row, so a record too large to read needs room
+    // for it, for this statement only. One larger still is bigger than any
+    // list of ours could be; it is not worth the memory and is let go.
+    const int limit = sqlite3_limit(db, SQLITE_LIMIT_LENGTH, kMaxKeptAsideBytes);
+    const int rc = sqlite3_step(statement.get());
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, limit);
+    if ((rc & 0xff) == SQLITE_TOOBIG) {
+        return true;
+    }
+    if (rc != SQLITE_DONE) {
+        return false;
+    }
+    // A list newly kept aside has not been told about yet.
+    return sqlite3_changes(db) == 0 || removeValue(db, kUnreadableSeenKey);
+}
+
+using ListChange = std::function<std::optional<std::vector<Countdown>>(
+    const std::optional<std::vector<Countdown>>& stored)>;
+
+// Reads the list, asks `change` for the list to write (nullopt: none), keeps
+// an unreadable stored list aside and writes, all in one transaction.
+bool changeStoredList(const StorePaths& paths, const ListChange& change) {
+    auto db = openSuite(paths);
+    if (!db) {
+        return false;
+    }
+    sqlite3* handle = db->get();
+    // IMMEDIATE takes the write lock before reading, so no other writer can
+    // slip a list in between our read and our write.
+    if (execute(handle, "BEGIN IMMEDIATE") != SQLITE_OK) {
+        return false;
+    }
+    struct RollbackUnlessCommitted {
+        sqlite3* db;
+        bool committed = false;
+        ~RollbackUnlessCommitted() {
+            if (!committed) {
+                execute(db, "ROLLBACK");
+            }
+        }
+    } transaction{handle};
+
+    const ReadOutcome stored = readValue(handle, kCountdownsKey);
+    if (stored.status == ReadStatus::failed) {
+        // Not knowing what is stored is not the same as nothing stored:
+        // writing now could overwrite the user's list.
+        return false;
+    }
+    const auto list = decodedList(stored);
+    std::optional<std::vector<Countdown>> edited;
+    try {
+        edited = change(list);
+    } catch (...) {
+        return false;
+    }
+    if (!edited) {
+        return false;
+    }
+    const auto encoded = encodedCountdowns(*edited);
+    if (!encoded) {
+        return false;
+    }
+    const bool unreadable =
+        stored.status == ReadStatus::tooLarge || (stored.status == ReadStatus::found && !list);
+    if ((unreadable && !keepUnreadableAside(handle)) ||
+        !writeValue(handle, kCountdownsKey, *encoded, ValueType::blob) ||
+        execute(handle, "COMMIT") != SQLITE_OK) {
+        return false;
+    }
+    transaction.committed = true;
+    return true;
 }
 
 // --- The application group ---------------------------------------------------------
@@ -543,57 +649,33 @@ std::vector<Countdown> SharedStore::loadCountdowns(const Calendar& calendar) con
 }
 
 bool SharedStore::saveCountdowns(const std::vector<Countdown>& countdowns) const {
-    const auto bytes = encodedCountdowns(countdowns);
-    return bytes && storeValue(paths_, kCountdownsKey, *bytes);
+    return changeStoredList(paths_, [&](const auto&) { return std::optional(countdowns); });
 }
 
 bool SharedStore::updateCountdowns(const CountdownEdit& change, const Calendar& calendar) const {
+    return changeStoredList(paths_, [&](const std::optional<std::vector<Countdown>>& stored) {
+        return change(stored ? *stored : starterCountdowns(calendar));
+    });
+}
+
+UnreadableCountdowns SharedStore::unreadableCountdowns() const {
+    UnreadableCountdowns out;
     auto db = openSuite(paths_);
     if (!db) {
-        return false;
+        return out;
     }
-    sqlite3* handle = db->get();
-    // IMMEDIATE takes the write lock before reading, so no other writer can
-    // slip a list in between our read and our write.
-    if (execute(handle, "BEGIN IMMEDIATE") != SQLITE_OK) {
-        return false;
-    }
-    struct RollbackUnlessCommitted {
-        sqlite3* db;
-        bool committed = false;
-        ~RollbackUnlessCommitted() {
-            if (!committed) {
-                execute(db, "ROLLBACK");
-            }
-        }
-    } transaction{handle};
+    const ReadOutcome stored = readValue(db->get(), kCountdownsKey);
+    out.inUse = stored.status == ReadStatus::tooLarge ||
+                (stored.status == ReadStatus::found && !decodedList(stored));
+    const ReadOutcome kept = readValue(db->get(), kUnreadableCountdownsKey);
+    const ReadOutcome seen = readValue(db->get(), kUnreadableSeenKey);
+    out.keptAside = (kept.status == ReadStatus::found || kept.status == ReadStatus::tooLarge) &&
+                    seen.status == ReadStatus::missing;
+    return out;
+}
 
-    auto stored = readValue(handle, kCountdownsKey);
-    if (stored.status == ReadStatus::failed) {
-        // Not knowing what is stored is not the same as nothing stored:
-        // editing the starters here would overwrite the user's list.
-        return false;
-    }
-    std::optional<std::string> bytes;
-    if (stored.status == ReadStatus::found) {
-        bytes = std::move(stored.bytes);
-    }
-    std::optional<std::vector<Countdown>> edited;
-    try {
-        edited = change(countdownsOrStarters(bytes, calendar));
-    } catch (...) {
-        return false;
-    }
-    if (!edited) {
-        return false;
-    }
-    const auto encoded = encodedCountdowns(*edited);
-    if (!encoded || !writeValue(handle, kCountdownsKey, *encoded, ValueType::blob) ||
-        execute(handle, "COMMIT") != SQLITE_OK) {
-        return false;
-    }
-    transaction.committed = true;
-    return true;
+bool SharedStore::dismissUnreadableCountdowns() const {
+    return storeValue(paths_, kUnreadableSeenKey, "true", ValueType::text);
 }
 
 SavedLocation SharedStore::loadLocation() const {

@@ -13,7 +13,10 @@
 //
 // Every load opens the suite afresh and returns a usable value: a missing or
 // unreadable record gives its default, and nothing is repaired or written
-// back. Every save replaces one whole record in one statement; the last
+// back. A countdown list that cannot be read is never lost to the write that
+// replaces it: that write first moves it, bytes untouched, to
+// "countdowns.v1.unreadable" (only the first such list; a later one does not
+// replace it). Every save replaces one whole record in one statement; the last
 // writer wins. WAL mode and a busy timeout let both programs read and write at
 // once. When the group's suite cannot be opened, the fallback suite
 // $XDG_CONFIG_HOME/solvane/preferences.sqlite is used.
@@ -66,6 +69,17 @@ struct StorePaths {
 // checks. Empty when neither variable names an absolute folder.
 std::filesystem::path solvaneConfigFolder();
 
+// Whether the user's countdown list could not be read.
+struct UnreadableCountdowns {
+    // "countdowns.v1" holds a list that cannot be read (damaged, too large,
+    // written by a newer version): the starter countdowns stand in for it.
+    bool inUse = false;
+    // A write moved such a list to "countdowns.v1.unreadable", and the user
+    // has not dismissed the notice about it.
+    bool keptAside = false;
+    bool operator==(const UnreadableCountdowns&) const = default;
+};
+
 class SharedStore {
   public:
     // The store of this process's application group, for the user's
@@ -88,6 +102,10 @@ class SharedStore {
     using CountdownEdit =
         std::function<std::optional<std::vector<Countdown>>(std::vector<Countdown>)>;
     bool updateCountdowns(const CountdownEdit& change, const Calendar& calendar) const;
+
+    UnreadableCountdowns unreadableCountdowns() const;
+    // Marks the kept-aside list as told about; its bytes stay.
+    bool dismissUnreadableCountdowns() const;
 
     SavedLocation loadLocation() const;
     bool saveLocation(const SavedLocation& location) const;

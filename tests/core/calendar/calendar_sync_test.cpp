@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/calendar/event_picker.h"
+#include "core/model/countdown_json.h"
 
 namespace solvane {
 namespace {
@@ -135,7 +136,7 @@ std::vector<std::string> labels(const std::vector<Countdown>& list) {
     return out;
 }
 
-class FeedChange : public ::testing::Test {
+class ApplyFeeds : public ::testing::Test {
   protected:
     // Sorted by start, as upcomingEvents gives them; "weekly" repeats.
     std::vector<CalendarEvent> upcoming = {
@@ -147,16 +148,16 @@ class FeedChange : public ::testing::Test {
     };
 };
 
-TEST_F(FeedChange, AddsEachFeedEventOnceInStartOrder) {
+TEST_F(ApplyFeeds, AddsEachFeedEventOnceInStartOrder) {
     const Countdown mine = following("My dentist", "dentist", std::nullopt);
-    const auto list = applyFeeds({mine}, {"vdir:home"}, upcoming, newYork());
+    const auto list = applyFeeds({mine}, {"vdir:home"}, upcoming, newYork()).countdowns;
     EXPECT_EQ(labels(list), (std::vector<std::string>{"My dentist", "Weekly", "Event"}));
     EXPECT_EQ(list[1].feedCalendarID, "vdir:home");
     EXPECT_EQ(list[1].start, DateRule::fixed(at(2030, 3, 14)));
     EXPECT_EQ(list[2].end, DateRule::fixed(at(2030, 6, 3)));
 }
 
-TEST_F(FeedChange, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
+TEST_F(ApplyFeeds, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
     upcoming[1].title = "Orthodontist";
     upcoming[1].start = at(2030, 3, 21);
     upcoming[1].end = at(2030, 3, 23);
@@ -165,7 +166,8 @@ TEST_F(FeedChange, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
     auto picked = following("Teeth!", "dentist", std::nullopt);
     auto untitled = following("Kept", "untitled", "vdir:home");
     picked.symbol = "star";
-    const auto list = applyFeeds({feed, picked, untitled}, {"vdir:home"}, upcoming, newYork());
+    const auto list =
+        applyFeeds({feed, picked, untitled}, {"vdir:home"}, upcoming, newYork()).countdowns;
     ASSERT_GE(list.size(), 3u);
     EXPECT_EQ(list[0].label, "Orthodontist");
     EXPECT_EQ(list[1].label, "Teeth!");
@@ -177,7 +179,7 @@ TEST_F(FeedChange, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
     }
 }
 
-TEST_F(FeedChange, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
+TEST_F(ApplyFeeds, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
     auto noEvent = following("No event", "x", "vdir:home");
     noEvent.eventID.reset();
     const std::vector<Countdown> list = {
@@ -188,17 +190,33 @@ TEST_F(FeedChange, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
         following("Picked, gone", "deleted", std::nullopt),
         following("Picked", "launch", std::nullopt),
     };
-    const auto synced = applyFeeds(list, {"vdir:home"}, upcoming, newYork());
+    const auto synced = applyFeeds(list, {"vdir:home"}, upcoming, newYork()).countdowns;
     EXPECT_EQ(labels(synced),
               (std::vector<std::string>{"Weekly", "Picked, gone", "Picked", "Dentist", "Event"}));
-    EXPECT_EQ(labels(applyFeeds(list, {}, upcoming, newYork())),
+    EXPECT_EQ(labels(applyFeeds(list, {}, upcoming, newYork()).countdowns),
               (std::vector<std::string>{"Picked, gone", "Picked"}));
 }
 
-TEST_F(FeedChange, AListInStepWithTheCalendarsComesBackEqual) {
+TEST_F(ApplyFeeds, AListInStepWithTheCalendarsComesBackEqual) {
     const auto once = applyFeeds({following("Mine", "launch", std::nullopt)},
-                                 {"vdir:home", "ics:work"}, upcoming, newYork());
-    EXPECT_EQ(applyFeeds(once, {"vdir:home", "ics:work"}, upcoming, newYork()), once);
+                                 {"vdir:home", "ics:work"}, upcoming, newYork())
+                          .countdowns;
+    EXPECT_EQ(applyFeeds(once, {"vdir:home", "ics:work"}, upcoming, newYork()).countdowns, once);
+}
+
+// A list past the cap could not be stored at all, so the sync adds the
+// earliest events that fit and counts the rest.
+TEST_F(ApplyFeeds, AFullListTakesWhatFitsAndCountsTheRest) {
+    const std::vector<Countdown> nearlyFull(kMaxCountdowns - 1,
+                                            following("Mine", "none", std::nullopt));
+    const auto change = applyFeeds(nearlyFull, {"vdir:home", "ics:work"}, upcoming, newYork());
+    ASSERT_EQ(change.countdowns.size(), kMaxCountdowns);
+    EXPECT_EQ(change.countdowns.back().label, "Weekly");
+    EXPECT_EQ(change.leftOut, 3u);
+
+    const auto full = applyFeeds(change.countdowns, {"vdir:home", "ics:work"}, upcoming, newYork());
+    EXPECT_EQ(full.countdowns, change.countdowns);
+    EXPECT_EQ(full.leftOut, 3u);
 }
 
 // --- The picker ------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "core/store/shared_store.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <atomic>
@@ -148,6 +149,80 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         EXPECT_FALSE(s.loadWeather()) << raw;
         EXPECT_EQ(s.rawValue(key), raw);
     }
+}
+
+// A record larger than any the store reads, written behind the store's back.
+void storeOversizedList(const fs::path& suite) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(suite.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db,
+                           "INSERT OR REPLACE INTO preferences(key, value) "
+                           "VALUES('countdowns.v1', zeroblob(17 * 1024 * 1024))",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+}
+
+// The starters stand in for a list that cannot be read, and the first write
+// after that (an edit, a feed sync) would otherwise lose the user's list.
+TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
+    const std::string tooMany = "[" + [] {
+        std::string one = encodeCountdown(countdown("x")), all = one;
+        for (std::size_t i = 1; i <= kMaxCountdowns; ++i) {
+            all += "," + one;
+        }
+        return all;
+    }() + "]";
+    const std::string cases[] = {
+        R"([{"label":5}])",                  // damaged
+        R"({"version":2,"countdowns":[]})",  // a newer version's form
+        tooMany,                             // past the cap
+        "",                                  // larger than any record
+    };
+    for (const std::string& raw : cases) {
+        for (bool bySave : {false, true}) {
+            TempDir fresh;
+            const SharedStore s(pathsUnder(fresh.path()), "en_US");
+            if (raw.empty()) {
+                ASSERT_TRUE(s.setRawValue("settings.v1", "{}"));  // creates the suite
+                storeOversizedList(s.paths().suite);
+            } else {
+                ASSERT_TRUE(s.setRawValue("countdowns.v1", raw));
+            }
+            SCOPED_TRACE(raw.substr(0, 40));
+            EXPECT_EQ(s.unreadableCountdowns(), (UnreadableCountdowns{true, false}));
+            EXPECT_EQ(labels(s.loadCountdowns(calendar)), kStarters);
+
+            const bool written =
+                bySave ? s.saveCountdowns({countdown("New")})
+                       : s.updateCountdowns([](List list) -> Edit { return list; }, calendar);
+            ASSERT_TRUE(written);
+            EXPECT_EQ(s.unreadableCountdowns(), (UnreadableCountdowns{false, true}));
+            if (!raw.empty()) {
+                EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"), raw);
+            }
+
+            // A second unreadable list does not replace the one kept.
+            ASSERT_TRUE(s.setRawValue("countdowns.v1", "[1]"));
+            ASSERT_TRUE(s.saveCountdowns({countdown("Again")}));
+            if (!raw.empty()) {
+                EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"), raw);
+            }
+            EXPECT_EQ(labels(s.loadCountdowns(calendar)), std::vector<std::string>{"Again"});
+
+            // Dismissing the notice keeps the bytes.
+            ASSERT_TRUE(s.dismissUnreadableCountdowns());
+            EXPECT_EQ(s.unreadableCountdowns(), (UnreadableCountdowns{false, false}));
+            if (!raw.empty()) {
+                EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"), raw);
+            }
+        }
+    }
+    // A readable list is simply replaced.
+    ASSERT_TRUE(store.saveCountdowns({countdown("One")}));
+    ASSERT_TRUE(store.saveCountdowns({countdown("Two")}));
+    EXPECT_EQ(store.rawValue("countdowns.v1.unreadable"), std::nullopt);
+    EXPECT_EQ(store.unreadableCountdowns(), UnreadableCountdowns{});
 }
 
 TEST_F(SharedStoreTest, SettingsDefaultPerAbsentKeyAndTheUnitByLocale) {
