@@ -112,6 +112,17 @@ AppState::AppState(AppServices services, QObject* parent)
     if (!services_.clock) {
         services_.clock = platform::systemNow;
     }
+    readListHealth();
+}
+
+void AppState::readListHealth() {
+    unreadable_ = services_.store.unreadableCountdowns();
+}
+
+void AppState::dismissUnreadableNotice() {
+    services_.store.dismissUnreadableCountdowns();
+    readListHealth();
+    emit countdownsChanged();
 }
 
 AppState::~AppState() {
@@ -183,10 +194,12 @@ void AppState::editCountdowns(const std::function<void(std::vector<Countdown>&)>
     if (saved) {
         countdowns_ = std::move(written);
     } else {
-        // A list that cannot be stored still shows the edit; the widgets keep
-        // showing the stored list, which is the best that can be done.
+        // A list that cannot be stored still shows the edit, and says so; the
+        // widgets keep showing the stored list.
         edit(countdowns_);
     }
+    listSaveFailed_ = !saved;
+    readListHealth();
     emit countdownsChanged();
     reloadWidgets();
 }
@@ -401,10 +414,19 @@ void AppState::syncCalendars() {
     if (services_.events == nullptr) {
         return;
     }
-    if (syncFeeds(services_.store, *services_.events, now(), services_.calendar)) {
+    const FeedSyncOutcome sync =
+        syncFeeds(services_.store, *services_.events, now(), services_.calendar);
+    const bool noticesChanged =
+        sync.leftOut != feedEventsLeftOut_ || (sync.changed && sync.saved == listSaveFailed_);
+    feedEventsLeftOut_ = sync.leftOut;
+    if (sync.changed) {
+        listSaveFailed_ = !sync.saved;
         countdowns_ = services_.store.loadCountdowns(services_.calendar);
+        readListHealth();
         emit countdownsChanged();
         reloadWidgets();
+    } else if (noticesChanged) {
+        emit countdownsChanged();
     }
 }
 

@@ -97,6 +97,16 @@ class AppState : public QObject {
     const SharedStore& store() const { return services_.store; }
     Instant now() const;
 
+    // Whether the stored list could not be read (see SharedStore).
+    const UnreadableCountdowns& unreadableCountdowns() const { return unreadable_; }
+    // Calendar events the last feed sync could not add: the list was full.
+    std::size_t feedEventsLeftOut() const { return feedEventsLeftOut_; }
+    // The last change to the list, the user's or the feed sync's, could not
+    // be stored; the next one that is stored clears it.
+    bool listSaveFailed() const { return listSaveFailed_; }
+    // The user read the notice about a list kept aside.
+    void dismissUnreadableNotice();
+
     // The weather came from Open-Meteo although Apple Weather was asked.
     bool showsFallbackNotice() const;
     // Why Apple Weather failed last, as stored; nullopt when nothing is stored.
@@ -169,6 +179,7 @@ class AppState : public QObject {
     // result; when the store cannot be written, to the list shown.
     void editCountdowns(const std::function<void(std::vector<Countdown>&)>& edit);
     void reloadWidgets();
+    void readListHealth();
     void setWeather(std::optional<WeatherSnapshot> snapshot);
     void beginRefresh();
     void endRefresh();
@@ -181,6 +192,9 @@ class AppState : public QObject {
     std::optional<platform::WeatherKitAttribution> attribution_;
     std::optional<std::string> appleFailureNote_;
     bool calendarAccess_ = false;
+    UnreadableCountdowns unreadable_;
+    std::size_t feedEventsLeftOut_ = 0;
+    bool listSaveFailed_ = false;
     std::optional<Countdown> editing_;
     std::optional<Countdown> pendingEdit_;
     int pendingRefreshes_ = 0;

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -359,6 +360,21 @@ CountdownListWidget::CountdownListWidget(QWidget* parent) : QWidget(parent) {
     layout->addLayout(header);
     buildAddMenu();
 
+    noticeRow_ = new QWidget;
+    auto* noticeLayout = new QHBoxLayout(noticeRow_);
+    noticeLayout->setContentsMargins(0, 0, 0, 0);
+    noticeLayout->setSpacing(8);
+    notice_ = makeLabel({}, captionFont(), noticeColor(palette()));
+    notice_->setObjectName(QStringLiteral("listNotice"));
+    notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    noticeLayout->addWidget(notice_, 1);
+    dismiss_ = new QPushButton(tr("Dismiss"));
+    dismiss_->setFont(captionFont());
+    connect(dismiss_, &QPushButton::clicked, this, &CountdownListWidget::noticeDismissed);
+    noticeLayout->addWidget(dismiss_, 0, Qt::AlignTop);
+    noticeRow_->setVisible(false);
+    layout->addWidget(noticeRow_);
+
     model_ = new CountdownRowsModel(this);
     auto* view = new RowsView(this);
     view_ = view;
@@ -434,6 +450,12 @@ void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Insta
             view_->setCurrentIndex(model_->index(row, 0));
         }
     }
+}
+
+void CountdownListWidget::setNotice(const QString& text, bool dismissible) {
+    notice_->setText(text);
+    dismiss_->setVisible(dismissible);
+    noticeRow_->setVisible(!text.isEmpty());
 }
 
 void CountdownListWidget::setIconLoader(IconLoader loader) {

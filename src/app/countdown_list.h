@@ -27,8 +27,10 @@
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
 
+class QLabel;
 class QListView;
 class QMenu;
+class QPushButton;
 class QToolButton;
 
 namespace solvane::app {
@@ -55,6 +57,13 @@ class CountdownListWidget : public QWidget {
 
     void setCountdowns(std::vector<Countdown> countdowns, Instant now, const Calendar& calendar);
     void setIconLoader(IconLoader loader);
+    // An orange line under the header about the list itself (it could not be
+    // read, or not all of it could be stored); empty hides it. A dismissible
+    // one offers "Dismiss".
+    void setNotice(const QString& text, bool dismissible);
+
+    QLabel* noticeLabel() const { return notice_; }
+    QPushButton* dismissButton() const { return dismiss_; }
 
     QListView* listView() const { return view_; }
     QMenu* addMenu() const { return addMenu_; }
@@ -69,6 +78,7 @@ class CountdownListWidget : public QWidget {
     void newRequested();
     void presetRequested(QString presetId);
     void fromCalendarRequested();
+    void noticeDismissed();
 
   private:
     void buildAddMenu();
@@ -78,6 +88,9 @@ class CountdownListWidget : public QWidget {
     CountdownRowsModel* model_ = nullptr;
     QListView* view_ = nullptr;
     QToolButton* addButton_ = nullptr;
+    QWidget* noticeRow_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QPushButton* dismiss_ = nullptr;
     QMenu* addMenu_ = nullptr;
 };
 

@@ -6,10 +6,12 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStringList>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -25,6 +27,7 @@
 #include "app/privacy_dialog.h"
 #include "app/section_style.h"
 #include "app/weather_section.h"
+#include "core/model/countdown_json.h"
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
 #include "platform/calendar/calendar_database.h"
@@ -250,6 +253,8 @@ void MainWindow::connectState() {
         }
     });
     connect(list_, &CountdownListWidget::fromCalendarRequested, this, &MainWindow::openEventPicker);
+    connect(list_, &CountdownListWidget::noticeDismissed, state,
+            &AppState::dismissUnreadableNotice);
 
     connect(location_, &LocationSection::placeChanged, state, &AppState::placeChanged);
     if (locator_) {
@@ -282,6 +287,32 @@ void MainWindow::connectState() {
 
 void MainWindow::refreshCountdowns() {
     list_->setCountdowns(state_->countdowns(), state_->now(), state_->calendar());
+    QStringList notices;
+    const UnreadableCountdowns& unreadable = state_->unreadableCountdowns();
+    if (unreadable.inUse) {
+        notices << tr(
+            "Your saved countdowns could not be read, so the starter countdowns are "
+            "shown. The saved list is kept, unchanged, and set aside when this list "
+            "changes.");
+    } else if (unreadable.keptAside) {
+        notices << tr("An earlier countdown list could not be read and was kept aside, "
+                      "unchanged, as \u201ccountdowns.v1.unreadable\u201d in %1.")
+                       .arg(QString::fromStdString(state_->store().paths().suite.string()));
+    }
+    if (const std::size_t left = state_->feedEventsLeftOut(); left > 0) {
+        const QLocale locale;
+        const QString events =
+            left == 1 ? tr("1 calendar event was")
+                      : tr("%1 calendar events were").arg(locale.toString(qulonglong{left}));
+        notices << tr("The list is full (it holds %1 countdowns at most), so %2 not added.")
+                       .arg(locale.toString(qulonglong{kMaxCountdowns}), events);
+    }
+    if (state_->listSaveFailed()) {
+        notices << tr(
+            "The last change could not be saved; the widgets still show the saved "
+            "list.");
+    }
+    list_->setNotice(notices.join(QLatin1Char('\n')), !unreadable.inUse && unreadable.keptAside);
 }
 
 void MainWindow::refreshPreview() {

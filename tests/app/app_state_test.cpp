@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app_fakes.h"
+#include "core/model/countdown_json.h"
 #include "support/temp_dir.h"
 
 namespace solvane::app {
@@ -319,6 +320,42 @@ TEST_F(AppStateTest, CalendarSyncAddsFeedEventsReloadsOnlyOnChangeAndFollowsAcce
     EXPECT_TRUE(state->calendarAccess());
     ASSERT_EQ(state->countdowns().size(), 1u) << "the deleted event's countdown goes";
     EXPECT_EQ(reloads_, 2);
+}
+
+TEST_F(AppStateTest, AFullListSaysWhatItCouldNotAddOrStore) {
+    FakeEventStore events;
+    for (const char* id : {"ev-1", "ev-2"}) {
+        events.stored.push_back(
+            CalendarEvent{id, "Trip", kNow + 86400.0 * 5, kNow + 86400.0 * 5 + 3600, false, kFeed});
+    }
+    AppSettings settings = store_.loadSettings();
+    settings.feedCalendarIDs = {kFeed.id};
+    store_.saveSettings(settings);
+    std::vector<Countdown> full;
+    for (std::size_t i = 0; i < kMaxCountdowns; ++i) {
+        full.push_back(countdown("Mine"));
+    }
+    ASSERT_TRUE(store_.saveCountdowns(full));
+    auto state = makeState(&events);
+
+    state->syncCalendars();
+    EXPECT_EQ(state->feedEventsLeftOut(), 2u);
+    EXPECT_FALSE(state->listSaveFailed());
+    EXPECT_EQ(reloads_, 0) << "nothing could be added, nothing changed";
+
+    // One more by hand cannot be stored either: shown, and said so.
+    const Countdown extra = countdown("Extra");
+    state->saveCountdown(extra);
+    EXPECT_TRUE(state->listSaveFailed());
+    EXPECT_EQ(state->countdowns().size(), kMaxCountdowns + 1);
+    EXPECT_EQ(store_.loadCountdowns(newYork()).size(), kMaxCountdowns);
+
+    // Making room lets both through.
+    state->deleteCountdown(state->countdowns().front());
+    EXPECT_FALSE(state->listSaveFailed());
+    state->syncCalendars();
+    EXPECT_EQ(state->feedEventsLeftOut(), 1u);
+    EXPECT_EQ(store_.loadCountdowns(newYork()).back().label, "Trip");
 }
 
 TEST_F(AppStateTest, DraftsAndThePickedEventWaitingForThePicker) {

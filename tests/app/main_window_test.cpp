@@ -485,6 +485,27 @@ TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {
     EXPECT_TRUE(asked_.empty()) << "full access needs no question";
 }
 
+TEST_F(MainWindowTest, AnUnreadableListIsKeptAsideAndTheWindowSaysSo) {
+    const std::string damaged = R"([{"label":5}])";
+    ASSERT_TRUE(store_.setRawValue("countdowns.v1", damaged));
+    MainWindow& window = open();
+    CountdownListWidget* list = window.countdownList();
+    EXPECT_TRUE(list->noticeLabel()->isVisibleTo(&window));
+    EXPECT_TRUE(list->noticeLabel()->text().contains("could not be read"));
+    EXPECT_FALSE(list->dismissButton()->isVisibleTo(&window)) << "nothing kept aside yet";
+    EXPECT_EQ(list->listView()->model()->rowCount(), 4) << "the starters stand in";
+
+    window.state().saveCountdown(onDay("Mine", 12, 25));
+    EXPECT_EQ(store_.rawValue("countdowns.v1.unreadable"), damaged);
+    EXPECT_EQ(labelsIn(store_).back(), "Mine");
+    EXPECT_TRUE(list->noticeLabel()->text().contains("countdowns.v1.unreadable"));
+    ASSERT_TRUE(list->dismissButton()->isVisibleTo(&window));
+
+    QTest::mouseClick(list->dismissButton(), Qt::LeftButton);
+    EXPECT_FALSE(list->noticeLabel()->isVisibleTo(&window));
+    EXPECT_EQ(store_.rawValue("countdowns.v1.unreadable"), damaged) << "dismissing keeps it";
+}
+
 TEST_F(MainWindowTest, PreviewStyleChangesOnlyThePreview) {
     store_.saveCountdowns({onDay("Trip", 12, 10)});
     MainWindow& window = open();
