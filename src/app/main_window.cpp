@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -40,6 +41,17 @@
 namespace solvane::app {
 
 namespace {
+
+// "~/.config/…" reads better than the full path of the user's home.
+QString homeRelative(const std::filesystem::path& path) {
+    const QString full = QString::fromStdString(path.string());
+    const QString home = QDir::homePath();
+    if (!home.isEmpty() && home != QStringLiteral("/") &&
+        full.startsWith(home + QLatin1Char('/'))) {
+        return QStringLiteral("~") + full.mid(home.size());
+    }
+    return full;
+}
 
 constexpr int kPadding = 28;
 constexpr int kColumnGap = 28;
@@ -297,7 +309,7 @@ void MainWindow::refreshCountdowns() {
     } else if (unreadable.keptAside) {
         notices << tr("An earlier countdown list could not be read and was kept aside, "
                       "unchanged, as \u201ccountdowns.v1.unreadable\u201d in %1.")
-                       .arg(QString::fromStdString(state_->store().paths().suite.string()));
+                       .arg(homeRelative(state_->store().paths().suite));
     }
     if (const std::size_t left = state_->feedEventsLeftOut(); left > 0) {
         const QLocale locale;
