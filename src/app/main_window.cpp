@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -31,6 +32,7 @@
 #include "core/model/countdown_json.h"
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
+#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/qt/calendar_watcher.h"
 
@@ -81,6 +83,14 @@ WindowServices WindowServices::standard() {
                 return platform::LocationManager::standard(std::move(prompt));
             },
         .answer = {},
+        .openWidgetGallery =
+            [](QRect keepClear) {
+                const QString beside =
+                    QDir(QCoreApplication::applicationDirPath()).filePath("solvane-widgets");
+                return host::openWidgetGallery(
+                    QFileInfo(beside).isExecutable() ? beside : QStringLiteral("solvane-widgets"),
+                    keepClear);
+            },
         .automaticUpdateChecks = true,
     };
 }
@@ -185,11 +195,19 @@ QWidget* MainWindow::buildRightColumn() {
     preview_ = new BoardPreview(&services_.icons, column);
     layout->addWidget(preview_);
 
-    help_ = makeLabel(tr("Add widgets: start Solvane Widgets, then right-click one of its widgets "
-                         "or its tray icon › Add Widget… › Solvane. Use Edit Widget on any "
-                         "widget to choose its countdowns and style."),
-                      calloutFont(), secondaryTextColor(palette()), column);
-    layout->addWidget(help_);
+    auto* helpRow = new QWidget(column);
+    auto* helpLayout = new QHBoxLayout(helpRow);
+    helpLayout->setContentsMargins(0, 0, 0, 0);
+    helpLayout->setSpacing(16);
+    help_ = makeLabel(tr("Put the board on your desktop with Add Widget…. Right-click a widget "
+                         "for Edit Widget, to choose its countdowns and style."),
+                      calloutFont(), secondaryTextColor(palette()), helpRow);
+    helpLayout->addWidget(help_, 1);
+    addWidget_ = new QPushButton(tr("Add Widget…"), helpRow);
+    addWidget_->setEnabled(static_cast<bool>(services_.openWidgetGallery));
+    connect(addWidget_, &QPushButton::clicked, this, &MainWindow::openWidgetGallery);
+    helpLayout->addWidget(addWidget_, 0, Qt::AlignTop);
+    layout->addWidget(helpRow);
 
     connect(stylePicker_, &QButtonGroup::idClicked, this, [this](int id) {
         if (id >= 0 && id < static_cast<int>(std::size(kStyles))) {
@@ -206,6 +224,8 @@ void MainWindow::buildMenus() {
     appMenu_->addAction(tr("Check for Updates…"), this, &MainWindow::checkForUpdates)
         ->setMenuRole(QAction::ApplicationSpecificRole);
     appMenu_->addSeparator();
+    appMenu_->addAction(tr("Add Widget…"), this, &MainWindow::openWidgetGallery)
+        ->setEnabled(static_cast<bool>(services_.openWidgetGallery));
     appMenu_->addAction(tr("Privacy && Security…"), this, &MainWindow::showPrivacy)
         ->setMenuRole(QAction::ApplicationSpecificRole);
     appMenu_->addSeparator();
@@ -488,6 +508,12 @@ void MainWindow::showAbout() {
            "<p>Weather from Open-Meteo and Apple Weather. Sun and moon computed on this "
            "computer.</p>")
             .arg(QString::fromLatin1(SOLVANE_APP_VERSION)));
+}
+
+void MainWindow::openWidgetGallery() {
+    if (services_.openWidgetGallery) {
+        services_.openWidgetGallery(frameGeometry());
+    }
 }
 
 void MainWindow::showPrivacy() {

@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 
 #include <filesystem>
@@ -34,6 +35,7 @@
 class QButtonGroup;
 class QLabel;
 class QMenu;
+class QPushButton;
 
 namespace solvane::platform {
 class CalendarWatcher;
@@ -64,6 +66,10 @@ struct WindowServices {
         makeLocator;
     // Answers a question in place of the dialog; empty: ask the user.
     std::function<bool(AccessQuestion)> answer;
+    // Opens the widget host's gallery (starting the host when it is not
+    // running), keeping the window's frame clear of new widgets; returns
+    // whether the request went out. Empty: "Add Widget…" is disabled.
+    std::function<bool(QRect keepClear)> openWidgetGallery;
     bool automaticUpdateChecks = true;
 
     static WindowServices standard();
@@ -84,6 +90,7 @@ class MainWindow : public QMainWindow {
     WeatherSection* weatherSection() const { return weather_; }
     CalendarsSection* calendarsSection() const { return calendars_; }
     QLabel* helpText() const { return help_; }
+    QPushButton* addWidgetButton() const { return addWidget_; }
     // The open sheets; null while closed.
     CountdownEditor* editor() const { return editor_; }
     EventPickerSheet* eventPicker() const { return picker_; }
@@ -100,6 +107,7 @@ class MainWindow : public QMainWindow {
     void showAbout();
     void showPrivacy();
     void checkForUpdates();
+    void openWidgetGallery();
 
   signals:
     // Once, after the window's first paint reached the screen.
@@ -140,6 +148,7 @@ class MainWindow : public QMainWindow {
     WeatherSection* weather_ = nullptr;
     CalendarsSection* calendars_ = nullptr;
     QLabel* help_ = nullptr;
+    QPushButton* addWidget_ = nullptr;
     QMenu* appMenu_ = nullptr;
     QPointer<CountdownEditor> editor_;
     QPointer<EventPickerSheet> picker_;

@@ -7,5 +7,6 @@ inline constexpr const char* kDBusService = "org.solvane.Widgets";
 inline constexpr const char* kDBusPath = "/org/solvane/Widgets";
 inline constexpr const char* kDBusInterface = "org.solvane.Widgets";
 inline constexpr const char* kDBusReloadMethod = "ReloadAllTimelines";
+inline constexpr const char* kDBusGalleryMethod = "ShowGallery";
 
 }  // namespace solvane::host

@@ -101,6 +101,11 @@ void HostController::reloadAllTimelines() {
     tick();
 }
 
+void HostController::reloadRequested() {
+    scheduler_.requestReloadAll();
+    tick();
+}
+
 void HostController::tick() {
     scheduler_.checkClockJump();
     for (const std::string& id : scheduler_.takeDueReloads()) {

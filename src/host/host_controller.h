@@ -49,7 +49,10 @@ class HostController : public QObject {
     void setAccentedColours(bool accented);
 
   public slots:
+    // The host's own reasons (the network came back): at most once a minute.
     void reloadAllTimelines();
+    // Another program changed what the widgets show: within about a second.
+    void reloadRequested();
     void tick();
 
   signals:

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QGuiApplication>
 #include <QIcon>
 
@@ -11,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "host/dbus_names.h"
+#include "host/desktop_route.h"
 #include "host/host_controller.h"
 #include "host/plugin_loader.h"
 #include "host/reload_service.h"
@@ -38,6 +41,14 @@ void preferOffscreenWithoutDisplay() {
     if (!display && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+}
+
+bool layerShellOffered() {
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    return platform::LayerShell::offeredByCompositor();
+#else
+    return false;
+#endif
 }
 
 PluginLoad openPlugin() {
@@ -109,7 +120,40 @@ int render(int argc, char** argv, const RenderRequest& request) {
     return 0;
 }
 
-int serve(int argc, char** argv, bool withWindows) {
+// The session as it is before Qt picks a platform.
+SessionFacts sessionFacts() {
+    SessionFacts facts;
+    facts.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    facts.x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        facts.qtPlatform = qEnvironmentVariable("QT_QPA_PLATFORM").toStdString();
+    }
+    if (needsLayerShellProbe(facts)) {
+        facts.layerShell = layerShellOffered();
+    }
+    return facts;
+}
+
+// A second host in the session hands its job to the running one: the user
+// launched "Solvane Widgets" to get at the widgets, so the gallery opens.
+int handOver(bool withWindows) {
+    if (!withWindows) {
+        complain("a widget host is already running in this session; leaving it to that one");
+        return 0;
+    }
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kDBusService, kDBusPath, kDBusInterface, kDBusGalleryMethod);
+    call << 0 << 0 << 0 << 0;
+    call.setAutoStartService(false);
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        complain("a widget host is already running but did not answer: " +
+                 reply.errorMessage().toStdString());
+    }
+    return 0;
+}
+
+int serve(int argc, char** argv, bool withWindows, bool gallery) {
     std::unique_ptr<QGuiApplication> app;
     const bool display = qEnvironmentVariableIsSet("DISPLAY") ||
                          qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
@@ -119,7 +163,12 @@ int serve(int argc, char** argv, bool withWindows) {
         complain("no display; use --headless-service or --render");
         return kExitFailure;
     }
+    RouteChoice route;
     if (withWindows) {
+        route = chooseRoute(sessionFacts());
+        if (route.qtPlatform) {
+            qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*route.qtPlatform));
+        }
         auto* widgetsApp = new QApplication(argc, argv);
         widgetsApp->setQuitOnLastWindowClosed(false);
         app.reset(widgetsApp);
@@ -140,14 +189,19 @@ int serve(int argc, char** argv, bool withWindows) {
     const SystemSchedulerClock clock;
     HostController controller(*load.plugin, defaultPlacedWidgetsPath(), clock);
 
-    ReloadService service([&controller] { controller.reloadAllTimelines(); });
+    std::unique_ptr<Desktop> desktop;
+    ReloadService service([&controller] { controller.reloadRequested(); },
+                          [&desktop](QRect keepClear) {
+                              if (desktop) {
+                                  desktop->openGallery(keepClear);
+                              }
+                          });
     QString error;
     switch (registerReloadService(QDBusConnection::sessionBus(), service, &error)) {
         case RegisterOutcome::registered:
             break;
         case RegisterOutcome::nameTaken:
-            complain("a widget host is already running in this session; leaving it to that one");
-            return 0;
+            return handOver(withWindows);
         case RegisterOutcome::noBus:
             // Widgets still work; only the reload request cannot reach us.
             complain("no session bus (" + error.toStdString() +
@@ -163,10 +217,12 @@ int serve(int argc, char** argv, bool withWindows) {
     }
     controller.watchNetwork();
     controller.start();
-    std::unique_ptr<Desktop> desktop;
     if (withWindows) {
-        desktop = std::make_unique<Desktop>(controller);
+        desktop = std::make_unique<Desktop>(controller, route.route);
         desktop->showAll();
+        if (gallery) {
+            desktop->openGallery();
+        }
     }
     return app->exec();
 }
@@ -187,9 +243,9 @@ int main(int argc, char** argv) {
         case CommandLine::Action::render:
             return render(argc, argv, parsed.command->render);
         case CommandLine::Action::headlessService:
-            return serve(argc, argv, false);
+            return serve(argc, argv, false, false);
         case CommandLine::Action::run:
             break;
     }
-    return serve(argc, argv, true);
+    return serve(argc, argv, true, parsed.command->gallery);
 }

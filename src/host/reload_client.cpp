@@ -1,7 +1,9 @@
 #include "host/reload_client.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QProcess>
 
 #include "host/dbus_names.h"
 
@@ -19,6 +21,35 @@ bool requestWidgetReload() {
     call.setAutoStartService(false);
     call.setDelayedReply(false);
     return bus.send(call);
+}
+
+bool widgetHostRunning() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
+    if (names == nullptr) {
+        return false;
+    }
+    const auto reply = names->isServiceRegistered(kDBusService);
+    return reply.isValid() && reply.value();
+}
+
+bool requestWidgetGallery(QRect keepClear) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        return false;
+    }
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kDBusService, kDBusPath, kDBusInterface, kDBusGalleryMethod);
+    call << keepClear.x() << keepClear.y() << keepClear.width() << keepClear.height();
+    call.setAutoStartService(false);
+    return bus.send(call);
+}
+
+bool openWidgetGallery(const QString& hostProgram, QRect keepClear) {
+    if (widgetHostRunning()) {
+        return requestWidgetGallery(keepClear);
+    }
+    return QProcess::startDetached(hostProgram, {QStringLiteral("--gallery")});
 }
 
 }  // namespace solvane::host

@@ -9,12 +9,20 @@
 
 namespace solvane::host {
 
-ReloadService::ReloadService(std::function<void()> onReload, QObject* parent)
-    : QObject(parent), onReload_(std::move(onReload)) {}
+ReloadService::ReloadService(std::function<void()> onReload, GalleryRequest onGallery,
+                             QObject* parent)
+    : QObject(parent), onReload_(std::move(onReload)), onGallery_(std::move(onGallery)) {}
 
 void ReloadService::ReloadAllTimelines() {
     if (onReload_) {
         onReload_();
+    }
+}
+
+void ReloadService::ShowGallery(int x, int y, int width, int height) {
+    if (onGallery_) {
+        // A negative size from a careless caller is no window at all.
+        onGallery_(width > 0 && height > 0 ? QRect(x, y, width, height) : QRect());
     }
 }
 

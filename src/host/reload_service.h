@@ -1,8 +1,11 @@
-// The host's side of the reload request: one object on the session bus.
+// The host's object on the session bus: the app's reload request, and the
+// request to open the gallery (from the app's "Add Widget…" or from a second
+// launch of the host).
 #pragma once
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -14,13 +17,20 @@ class ReloadService : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.solvane.Widgets")
 
   public:
-    explicit ReloadService(std::function<void()> onReload, QObject* parent = nullptr);
+    // `keepClear` is a window of the caller's that new widgets should not
+    // cover; empty when there is none.
+    using GalleryRequest = std::function<void(QRect keepClear)>;
+
+    explicit ReloadService(std::function<void()> onReload, GalleryRequest onGallery = {},
+                           QObject* parent = nullptr);
 
   public slots:
     Q_SCRIPTABLE void ReloadAllTimelines();
+    Q_SCRIPTABLE void ShowGallery(int x, int y, int width, int height);
 
   private:
     std::function<void()> onReload_;
+    GalleryRequest onGallery_;
 };
 
 enum class RegisterOutcome { registered, nameTaken, noBus };

@@ -64,6 +64,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             command.action = CommandLine::Action::headlessService;
             continue;
         }
+        if (flag == "--gallery") {
+            command.gallery = true;
+            continue;
+        }
         static const std::vector<std::string> kValued = {
             "--render", "--size",   "--style", "--countdowns", "--entry",
             "--mode",   "--scheme", "--out",   "--scale",      "--at"};
@@ -238,13 +242,15 @@ std::string checkWritable(const std::string& path) {
 }
 
 std::string usageText() {
-    return R"(Usage: solvane-widgets [--headless-service]
+    return R"(Usage: solvane-widgets [--gallery | --headless-service]
        solvane-widgets --render KIND --size SIZE --out FILE.png [options]
 
 Without options, shows the placed widgets on the desktop (right-click one for
 Edit Widget, Remove Widget, Add Widget... and Accented Colours) and listens on
-the session bus as org.solvane.Widgets for ReloadAllTimelines.
+the session bus as org.solvane.Widgets for ReloadAllTimelines and ShowGallery.
+Started again while it runs, it asks the running host to open its gallery.
 
+  --gallery            open the gallery at start, even with widgets placed
   --headless-service   keep the timelines and answer reload requests, no windows
   --render KIND        render one widget to PNG and exit (Solvane, Sky, Countdowns, Moon)
   --size SIZE          small | medium | large | extraLarge (as the kind offers)

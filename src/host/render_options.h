@@ -30,6 +30,9 @@ struct RenderRequest {
 struct CommandLine {
     enum class Action { run, help, render, headlessService };
     Action action = Action::run;
+    // With run: open the gallery even when widgets are placed (the app's
+    // "Add Widget…" starting the host).
+    bool gallery = false;
     RenderRequest render;
 };
 

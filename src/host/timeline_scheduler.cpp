@@ -33,6 +33,13 @@ void TimelineScheduler::reloadAll() {
     }
 }
 
+void TimelineScheduler::requestReloadAll() {
+    for (auto& [id, state] : widgets_) {
+        state.pending = true;
+        state.requested = true;
+    }
+}
+
 void TimelineScheduler::reload(const std::string& id) {
     if (auto it = widgets_.find(id); it != widgets_.end()) {
         it->second.pending = true;
@@ -75,7 +82,8 @@ double TimelineScheduler::rateLimitRemaining(const State& state) const {
         return 0.0;
     }
     const double since = clock_.monotonicSeconds() - *state.lastRequest;
-    return std::max(0.0, kMinimumReloadInterval - since);
+    const double spacing = state.requested ? kRequestedReloadSpacing : kMinimumReloadInterval;
+    return std::max(0.0, spacing - since);
 }
 
 bool TimelineScheduler::wantsReload(const State& state, Instant now) const {
@@ -89,6 +97,7 @@ std::vector<std::string> TimelineScheduler::takeDueReloads() {
         if (wantsReload(state, now) && rateLimitRemaining(state) <= 0.0) {
             due.push_back(id);
             state.pending = false;
+            state.requested = false;
             state.reloadAt.reset();
             state.lastRequest = clock_.monotonicSeconds();
         }

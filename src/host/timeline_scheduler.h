@@ -37,6 +37,7 @@ class TimelineScheduler {
   public:
     // A provider may fetch from the network; no reason to ask one widget more often.
     static constexpr double kMinimumReloadInterval = 60.0;
+    static constexpr double kRequestedReloadSpacing = 1.0;
     // Timers fire late under load by seconds; a suspend or a clock change is longer.
     static constexpr double kClockJumpThreshold = 90.0;
     static constexpr double kRetryAfterFailure = 300.0;
@@ -52,6 +53,10 @@ class TimelineScheduler {
     // Both coalesced to at most one request per widget per minute.
     void reloadAll();
     void reload(const std::string& id);
+    // Someone changed what the widgets show (the app saved an edit): every
+    // widget is asked again as soon as its last request is a second old,
+    // whatever its schedule, so requests in quick succession make one.
+    void requestReloadAll();
     // The widget's configuration changed: its entries are stale at once, but
     // the request still waits for the minute to pass.
     void restart(const std::string& id);
@@ -82,6 +87,7 @@ class TimelineScheduler {
         std::optional<Instant> reloadAt;
         std::optional<double> lastRequest;  // monotonic
         bool pending = true;                // a first timeline, or a request, is owed
+        bool requested = false;             // owed to a change made elsewhere: not throttled
     };
 
     double rateLimitRemaining(const State& state) const;

@@ -2,19 +2,64 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
 
 #include "host/edit_panel.h"
 #include "host/gallery_dialog.h"
+#include "host/widget_placement.h"
 #include "host/widget_renderer.h"
+#include "host/x11_desktop.h"
+#include "widgets/catalogue.h"
 
 namespace solvane::host {
+
+namespace {
+
+// A press that moves less than this is a click, not a drag.
+constexpr int kDragThreshold = 4;
+// A panel's tray may start after the host; looked for this often.
+constexpr int kTrayPollMs = 5000;
+constexpr const char* kSniWatcher = "org.kde.StatusNotifierWatcher";
+// The corner radius of every widget's card, in points.
+constexpr int kCardRadius = 22;
+
+std::vector<QRect> screenRects() {
+    std::vector<QRect> rects;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        rects.push_back(screen->geometry());
+    }
+    return rects;
+}
+
+bool styleIsGlass(const PlacedWidget& w) {
+    const auto it = w.configuration.choices.find(std::string(widgets::kStyleParameter));
+    return it == w.configuration.choices.end() || it->second == toString(WidgetStyle::glass);
+}
+
+bool sniWatcherRegistered() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
+    if (names == nullptr) {
+        return false;
+    }
+    const auto reply = names->isServiceRegistered(kSniWatcher);
+    return reply.isValid() && reply.value();
+}
+
+}  // namespace
 
 ColorScheme desktopScheme() {
     return QGuiApplication::palette().color(QPalette::Window).lightness() < 128
@@ -22,51 +67,79 @@ ColorScheme desktopScheme() {
                : ColorScheme::light;
 }
 
-WidgetWindow::WidgetWindow(HostController& controller, Desktop& desktop, std::string id)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool),
+QString widgetTitle(const std::string& displayName) {
+    const QString name = QString::fromStdString(displayName);
+    if (name.isEmpty() || name == QLatin1String("Solvane")) {
+        return QStringLiteral("Solvane");
+    }
+    return QStringLiteral("Solvane \u2014 %1").arg(name);
+}
+
+WidgetWindow::WidgetWindow(HostController& controller, Desktop& desktop, std::string id,
+                           DesktopRoute route)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool |
+                           Qt::WindowDoesNotAcceptFocus),
       controller_(controller),
       desktop_(desktop),
-      id_(std::move(id)) {
+      id_(std::move(id)),
+      route_(route) {
     setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle("Solvane Widget");
     const PlacedWidget* w = controller_.widget(id_);
+    const widgets::WidgetKindSpec* spec = w ? findKind(controller_.kinds(), w->kind) : nullptr;
+    setWindowTitle(widgetTitle(spec ? spec->displayName : std::string()));
     const QSizeF size = widgets::familySize(w ? w->family : widgets::WidgetFamily::small);
     setFixedSize(size.toSize());
     if (w != nullptr) {
-        move(w->position);
+        // Shown where it can be seen; stored as it was until the user drags it.
+        move(clampOntoScreens(QRect(w->position, this->size()), screenRects()));
     }
-    // A drag produces a stream of moves; the file is written once it settles.
-    savePosition_.setSingleShot(true);
-    savePosition_.setInterval(500);
-    connect(&savePosition_, &QTimer::timeout, this, [this] { controller_.moveWidget(id_, pos()); });
     refresh();
 }
 
-void WidgetWindow::refresh() {
-    const PlacedWidget* w = controller_.widget(id_);
-    const auto entry = controller_.currentEntry(id_);
-    if (w == nullptr || !entry) {
+void WidgetWindow::showOnDesktop() {
+    if (route_ == DesktopRoute::x11) {
+        winId();  // the native window, so its properties exist before mapping
+        x11::setDesktopWidgetHints(windowHandle());
+    }
+    show();
+    if (route_ == DesktopRoute::x11) {
+        x11::requestDesktopWidgetState(windowHandle());
+    }
+    updateDesktopBacking();
+}
+
+void WidgetWindow::updateDesktopBacking() {
+    if (route_ != DesktopRoute::x11) {
         return;
     }
-    RenderSettings settings;
-    settings.family = w->family;
-    settings.mode = controller_.accentedColours() ? widgets::RenderingMode::accented
-                                                  : widgets::RenderingMode::fullColor;
-    settings.scheme = desktopScheme();
-    settings.scale = devicePixelRatioF();
-    QImage picture = renderWidget(controller_.plugin(), w->kind, *entry, settings);
+    const PlacedWidget* w = controller_.widget(id_);
+    if (x11::compositing()) {
+        backing_.reset();
+        const bool blur =
+            w != nullptr && styleIsGlass(*w) && x11::windowManagerName() == QLatin1String("KWin");
+        x11::setBlurBehind(windowHandle(),
+                           blur ? x11::roundedRectRows(size(), kCardRadius) : std::vector<QRect>{});
+    } else {
+        backing_ = x11::desktopColour(frameGeometry())
+                       .value_or(QGuiApplication::palette().color(QPalette::Window));
+    }
+}
+
+void WidgetWindow::refresh() {
+    QImage picture = desktop_.picture(id_, devicePixelRatioF());
     if (!picture.isNull()) {
-        picture.setDevicePixelRatio(settings.scale);
         picture_ = std::move(picture);
     }
+    updateDesktopBacking();
     update();
 }
 
 void WidgetWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(rect(), Qt::transparent);
+    painter.fillRect(rect(), backing_ ? *backing_ : QColor(Qt::transparent));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!picture_.isNull()) {
         painter.drawImage(QPointF(0, 0), picture_);
@@ -77,30 +150,43 @@ void WidgetWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    // Wayland lets only the compositor move a window; elsewhere move it ourselves.
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+    if (route_ == DesktopRoute::plain) {
+        // Only the compositor may move a plain Wayland window, and it never
+        // says where the window ended up, so nothing is stored.
+        if (windowHandle() != nullptr) {
+            windowHandle()->startSystemMove();
+        }
         return;
     }
-    dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    pressed_ = true;
+    dragged_ = false;
+    pressGlobal_ = event->globalPosition().toPoint();
+    pressTopLeft_ = pos();
 }
 
 void WidgetWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - dragOffset_);
+    if (!pressed_ || !(event->buttons() & Qt::LeftButton)) {
+        return;
     }
+    const QPoint delta = event->globalPosition().toPoint() - pressGlobal_;
+    if (!dragged_ && delta.manhattanLength() < kDragThreshold) {
+        return;
+    }
+    dragged_ = true;
+    move(pressTopLeft_ + delta);
 }
 
 void WidgetWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && dragging_) {
-        dragging_ = false;
-        controller_.moveWidget(id_, pos());
+    if (event->button() != Qt::LeftButton || !pressed_) {
+        return;
     }
-}
-
-void WidgetWindow::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    savePosition_.start();
+    pressed_ = false;
+    if (dragged_) {
+        dragged_ = false;
+        controller_.moveWidget(id_, pos());
+        updateDesktopBacking();
+        update();
+    }
 }
 
 void WidgetWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -117,82 +203,113 @@ void WidgetWindow::changeEvent(QEvent* event) {
     }
 }
 
-Desktop::Desktop(HostController& controller) : controller_(controller) {
+Desktop::Desktop(HostController& controller, DesktopRoute route)
+    : controller_(controller), route_(route) {
     connect(&controller_, &HostController::entryChanged, this, [this](const QString& id) {
-        if (auto it = windows_.find(id.toStdString()); it != windows_.end()) {
+        if (auto it = views_.find(id.toStdString()); it != views_.end()) {
             it->second->refresh();
         }
     });
     connect(&controller_, &HostController::widgetAdded, this,
-            [this](const QString& id) { addWindow(id.toStdString()); });
+            [this](const QString& id) { addView(id.toStdString()); });
     connect(&controller_, &HostController::widgetRemoved, this, [this](const QString& id) {
-        if (auto it = windows_.find(id.toStdString()); it != windows_.end()) {
-            it->second->deleteLater();
-            windows_.erase(it);
+        const auto it = views_.find(id.toStdString());
+        if (it == views_.end()) {
+            return;
         }
+        // Removal comes from the widget's own menu, still on the stack.
+        WidgetView* view = it->second.release();
+        views_.erase(it);
+        if (auto* window = dynamic_cast<QWidget*>(view)) {
+            window->hide();
+        }
+        QTimer::singleShot(0, this, [view] { delete view; });
     });
     connect(&controller_, &HostController::accentedColoursChanged, this, [this] {
-        for (auto& [id, window] : windows_) {
-            window->refresh();
+        for (auto& [id, view] : views_) {
+            view->refresh();
         }
     });
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        tray_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
-        tray_->setToolTip("Solvane Widgets");
-        auto* menu = new QMenu();
-        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-            menu->clear();
-            populateMenu(*menu, {});
-        });
-        tray_->setContextMenu(menu);
-        tray_->show();
-    }
+    watchForTray();
 }
 
 Desktop::~Desktop() {
-    for (auto& [id, window] : windows_) {
-        delete window;
-    }
+    views_.clear();
     if (tray_ != nullptr) {
         delete tray_->contextMenu();
     }
 }
 
+QImage Desktop::picture(const std::string& id, double scale) const {
+    const PlacedWidget* w = controller_.widget(id);
+    const auto entry = controller_.currentEntry(id);
+    if (w == nullptr || !entry) {
+        return {};
+    }
+    RenderSettings settings;
+    settings.family = w->family;
+    settings.mode = controller_.accentedColours() ? widgets::RenderingMode::accented
+                                                  : widgets::RenderingMode::fullColor;
+    settings.scheme = desktopScheme();
+    settings.scale = scale;
+    QImage picture = renderWidget(controller_.plugin(), w->kind, *entry, settings);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
 void Desktop::showAll() {
     for (const PlacedWidget& w : controller_.placed().widgets) {
-        addWindow(w.id);
+        addView(w.id);
     }
-    if (windows_.empty()) {
+    if (views_.empty()) {
         openGallery();
     }
 }
 
-void Desktop::addWindow(const std::string& id) {
-    if (!controller_.isShown(id) || windows_.contains(id)) {
+void Desktop::addView(const std::string& id) {
+    if (!controller_.isShown(id) || views_.contains(id)) {
         return;
     }
-    auto* window = new WidgetWindow(controller_, *this, id);
-    windows_[id] = window;
-    window->show();
+    auto window = std::make_unique<WidgetWindow>(controller_, *this, id, route_);
+    window->showOnDesktop();
+    views_[id] = std::move(window);
+}
+
+std::vector<MenuEntry> Desktop::menuEntries(const std::string& id) {
+    std::vector<MenuEntry> entries;
+    if (!id.empty()) {
+        entries.push_back({"Edit Widget", [this, id] { openEditPanel(id); }});
+        entries.push_back({"Remove Widget", [this, id] { controller_.removeWidget(id); }});
+        entries.push_back({});
+    } else {
+        entries.push_back({"Open Solvane", [this] { openSolvane(); }});
+        entries.push_back({});
+    }
+    entries.push_back({"Add Widget\u2026", [this] { openGallery(); }});
+    const bool accented = controller_.accentedColours();
+    entries.push_back({"Accented Colours",
+                       [this, accented] { controller_.setAccentedColours(!accented); }, true,
+                       accented});
+    entries.push_back({});
+    entries.push_back({"Quit Widgets", [] { QCoreApplication::quit(); }});
+    return entries;
 }
 
 void Desktop::populateMenu(QMenu& menu, const std::string& id) {
-    if (!id.empty()) {
-        menu.addAction("Edit Widget", this, [this, id] { openEditPanel(id); });
-        menu.addAction("Remove Widget", this, [this, id] { controller_.removeWidget(id); });
-        menu.addSeparator();
+    for (MenuEntry& entry : menuEntries(id)) {
+        if (entry.text.isEmpty()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(entry.text);
+        action->setCheckable(entry.checkable);
+        action->setChecked(entry.checked);
+        connect(action, &QAction::triggered, this, [run = std::move(entry.run)] { run(); });
     }
-    menu.addAction("Add Widget…", this, [this] { openGallery(); });
-    QAction* accented = menu.addAction("Accented Colours");
-    accented->setCheckable(true);
-    accented->setChecked(controller_.accentedColours());
-    connect(accented, &QAction::toggled, this,
-            [this](bool on) { controller_.setAccentedColours(on); });
-    menu.addSeparator();
-    menu.addAction("Quit Widgets", qApp, &QApplication::quit);
 }
 
-void Desktop::openGallery() {
+void Desktop::openGallery(QRect keepClear) {
+    keepClear_ = keepClear;
     if (gallery_) {
         gallery_->raise();
         gallery_->activateWindow();
@@ -200,19 +317,36 @@ void Desktop::openGallery() {
     }
     auto* gallery = new GalleryDialog(controller_.kinds());
     gallery->setAttribute(Qt::WA_DeleteOnClose);
-    connect(gallery, &GalleryDialog::addRequested, this,
-            [this](const QString& kind, widgets::WidgetFamily family) {
-                QPoint where(40, 40);
-                if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                    const QSizeF size = widgets::familySize(family);
-                    where = screen->availableGeometry().center() -
-                            QPoint(static_cast<int>(size.width() / 2),
-                                   static_cast<int>(size.height() / 2));
-                }
-                controller_.addWidget(kind.toStdString(), family, where);
-            });
+    connect(gallery, &GalleryDialog::addRequested, this, &Desktop::addWidgetAtFreePlace);
     gallery_ = gallery;
     gallery->show();
+    gallery->raise();
+    gallery->activateWindow();
+}
+
+void Desktop::addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family) {
+    const QSize size = widgets::familySize(family).toSize();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!keepClear_.isEmpty()) {
+        if (QScreen* at = QGuiApplication::screenAt(keepClear_.center())) {
+            screen = at;
+        }
+    }
+    QPoint where(kWidgetGap, kWidgetGap);
+    if (screen != nullptr) {
+        std::vector<QRect> occupied;
+        for (const auto& [id, view] : views_) {
+            occupied.push_back(view->shownGeometry());
+        }
+        if (!keepClear_.isEmpty()) {
+            occupied.push_back(keepClear_);
+        }
+        if (gallery_ && route_ != DesktopRoute::layerShell) {
+            occupied.push_back(gallery_->frameGeometry());
+        }
+        where = freePlace(size, screen->availableGeometry(), occupied);
+    }
+    controller_.addWidget(kind.toStdString(), family, where);
 }
 
 void Desktop::openEditPanel(const std::string& id) {
@@ -225,6 +359,52 @@ void Desktop::openEditPanel(const std::string& id) {
     if (panel.exec() == QDialog::Accepted) {
         controller_.setConfiguration(id, panel.configuration());
     }
+}
+
+void Desktop::watchForTray() {
+    // A panel may start after the host or be restarted: the entry appears
+    // whenever a tray does, not only when one was there at start.
+    auto* watcher = new QDBusServiceWatcher(kSniWatcher, QDBusConnection::sessionBus(),
+                                            QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &Desktop::createTrayIfPossible);
+    if (x11::active()) {
+        trayPoll_.setInterval(kTrayPollMs);
+        connect(&trayPoll_, &QTimer::timeout, this, &Desktop::createTrayIfPossible);
+        trayPoll_.start();
+    }
+    createTrayIfPossible();
+}
+
+void Desktop::createTrayIfPossible() {
+    // Qt decides between the D-Bus item and the X tray once, when an icon is
+    // made; made before any tray exists it would never show.
+    if (tray_ != nullptr || !(sniWatcherRegistered() || x11::trayManagerPresent())) {
+        return;
+    }
+    trayPoll_.stop();
+    tray_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+    tray_->setToolTip("Solvane Widgets");
+    auto* menu = new QMenu();
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        populateMenu(*menu, {});
+    });
+    // Filled now as well: a D-Bus tray reads the menu before showing it.
+    populateMenu(*menu, {});
+    tray_->setContextMenu(menu);
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger) {
+                    openSolvane();
+                }
+            });
+    tray_->show();
+}
+
+void Desktop::openSolvane() {
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("solvane");
+    QProcess::startDetached(QFileInfo(beside).isExecutable() ? beside : QStringLiteral("solvane"),
+                            {});
 }
 
 }  // namespace solvane::host

@@ -1,74 +1,129 @@
-// The desktop side of the host: one frameless window per placed widget, the
-// gallery, the "Edit Widget" panel and the tray entry.
+// The desktop side of the host: one view per placed widget, the gallery, the
+// "Edit Widget" panel and the tray entry.
+//
+// A view is either a frameless Qt window made a desktop widget (X11 and
+// XWayland, or a plain window elsewhere) or a surface on the compositor's
+// desktop layer (Wayland with layer-shell). Either way a widget's position is
+// the user's: it is stored only when the user has dragged the widget and let
+// go, never because the window system moved or placed the window, and a
+// stored position that no screen shows any more is shown on the nearest
+// screen without being stored.
 #pragma once
 
 #include <QImage>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "host/desktop_route.h"
 #include "host/host_controller.h"
 
+class QMenu;
 class QSystemTrayIcon;
 
 namespace solvane::host {
 
 class Desktop;
 
-class WidgetWindow : public QWidget {
+// One placed widget on the desktop.
+class WidgetView {
+  public:
+    virtual ~WidgetView() = default;
+    // Draws the current entry again; a failed paint keeps the last picture.
+    virtual void refresh() = 0;
+    // Where it shows now, in global coordinates (empty when unknown).
+    virtual QRect shownGeometry() const = 0;
+};
+
+// One item of a widget's or the tray's menu.
+struct MenuEntry {
+    QString text;  // empty: a separator
+    std::function<void()> run;
+    bool checkable = false;
+    bool checked = false;
+};
+
+class WidgetWindow : public QWidget, public WidgetView {
     Q_OBJECT
 
   public:
-    WidgetWindow(HostController& controller, Desktop& desktop, std::string id);
+    WidgetWindow(HostController& controller, Desktop& desktop, std::string id, DesktopRoute route);
 
     const std::string& id() const { return id_; }
-    // Draws the current entry again; a failed paint keeps the last picture.
-    void refresh();
+    void refresh() override;
+    QRect shownGeometry() const override { return frameGeometry(); }
+    void showOnDesktop();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
+    void updateDesktopBacking();
+
     HostController& controller_;
     Desktop& desktop_;
     std::string id_;
+    DesktopRoute route_;
     QImage picture_;
-    QPoint dragOffset_;
-    bool dragging_ = false;
-    QTimer savePosition_;
+    // Without a compositing manager transparent pixels show black; the
+    // card is then laid on this colour instead.
+    std::optional<QColor> backing_;
+    QPoint pressGlobal_;
+    QPoint pressTopLeft_;
+    bool pressed_ = false;
+    bool dragged_ = false;
 };
 
 class Desktop : public QObject {
     Q_OBJECT
 
   public:
-    explicit Desktop(HostController& controller);
+    Desktop(HostController& controller, DesktopRoute route);
     ~Desktop() override;
 
     void showAll();
-    void openGallery();
+    // Opens the gallery, or raises it; new widgets keep clear of `keepClear`
+    // (a window of the program that asked) as well as of the other widgets.
+    void openGallery(QRect keepClear = {});
     void openEditPanel(const std::string& id);
+    std::vector<MenuEntry> menuEntries(const std::string& id);
     void populateMenu(QMenu& menu, const std::string& id);
+    // The picture of widget `id` now, at `scale`, in the desktop's scheme.
+    QImage picture(const std::string& id, double scale) const;
 
   private:
-    void addWindow(const std::string& id);
+    void addView(const std::string& id);
+    void addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family);
+    void watchForTray();
+    void createTrayIfPossible();
+    void openSolvane();
 
     HostController& controller_;
-    std::map<std::string, WidgetWindow*> windows_;
+    DesktopRoute route_;
+    std::map<std::string, std::unique_ptr<WidgetView>> views_;
     QPointer<QWidget> gallery_;
+    QRect keepClear_;
     QSystemTrayIcon* tray_ = nullptr;
+    QTimer trayPoll_;
 };
 
 // The desktop's light or dark appearance, from the application palette.
 ColorScheme desktopScheme();
+
+// The title of a widget window: "Solvane — Moon"; the full board is "Solvane".
+QString widgetTitle(const std::string& displayName);
 
 }  // namespace solvane::host

@@ -173,6 +173,11 @@ class MainWindowTest : public ::testing::Test {
                     asked_.push_back(question);
                     return answer_;
                 },
+            .openWidgetGallery =
+                [this](QRect keepClear) {
+                    galleryRequests_.push_back(keepClear);
+                    return true;
+                },
             .automaticUpdateChecks = false,
         });
         window_->weatherSection()->setImageFetcher([](const std::string&, const net::CancelToken&) {
@@ -210,6 +215,7 @@ class MainWindowTest : public ::testing::Test {
     std::vector<Labels> heldAtRequest_;
     std::vector<AppSettings> settingsAtRequest_;
     std::vector<AccessQuestion> asked_;
+    std::vector<QRect> galleryRequests_;
     bool answer_ = true;
     std::unique_ptr<MainWindow> window_;
 };
@@ -504,6 +510,18 @@ TEST_F(MainWindowTest, AnUnreadableListIsKeptAsideAndTheWindowSaysSo) {
     QTest::mouseClick(list->dismissButton(), Qt::LeftButton);
     EXPECT_FALSE(list->noticeLabel()->isVisibleTo(&window));
     EXPECT_EQ(store_.rawValue("countdowns.v1.unreadable"), damaged) << "dismissing keeps it";
+}
+
+TEST_F(MainWindowTest, AddWidgetAsksForTheGalleryKeepingTheWindowClear) {
+    MainWindow& window = open();
+    ASSERT_TRUE(window.addWidgetButton()->isEnabled());
+    window.addWidgetButton()->click();
+    QAction* fromMenu = findAction(window.applicationMenu(), "Add Widget…");
+    ASSERT_NE(fromMenu, nullptr);
+    fromMenu->trigger();
+    ASSERT_EQ(galleryRequests_.size(), 2u);
+    EXPECT_EQ(galleryRequests_[0], window.frameGeometry());
+    EXPECT_EQ(galleryRequests_[1], window.frameGeometry());
 }
 
 TEST_F(MainWindowTest, PreviewStyleChangesOnlyThePreview) {

@@ -149,6 +149,7 @@ class Screenshots : public ::testing::Test {
                         store);
                 },
             .answer = [](AccessQuestion) { return false; },
+            .openWidgetGallery = [](QRect) { return true; },
             .automaticUpdateChecks = false,
         };
         window_ = std::make_unique<MainWindow>(std::move(services));

@@ -93,6 +93,30 @@ TEST_F(TimelineSchedulerTest, ReloadRequestsAreCoalescedToOncePerMinute) {
     EXPECT_TRUE(scheduler.takeDueReloads().empty());
 }
 
+// A save in the app must reach the widgets at once, a second save a few
+// seconds later too; only requests within the same second are merged.
+TEST_F(TimelineSchedulerTest, RequestedReloadsWaitASecondNotAMinute) {
+    placeWithTimeline("a");
+    placeWithTimeline("b");
+    clock.advance(5.0);
+    scheduler.requestReloadAll();
+    EXPECT_EQ(scheduler.takeDueReloads(), (Strings{"a", "b"}));
+    scheduler.requestReloadAll();
+    scheduler.requestReloadAll();
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    EXPECT_DOUBLE_EQ(*scheduler.secondsUntilNextEvent(), 1.0);
+    clock.advance(1.0);
+    EXPECT_EQ(scheduler.takeDueReloads(), (Strings{"a", "b"}));
+    clock.advance(5.0);
+    scheduler.requestReloadAll();
+    EXPECT_EQ(scheduler.takeDueReloads(), (Strings{"a", "b"}));
+
+    // The host's own reloads keep their minute.
+    clock.advance(5.0);
+    scheduler.reloadAll();
+    EXPECT_TRUE(scheduler.takeDueReloads().empty());
+}
+
 TEST_F(TimelineSchedulerTest, FailureKeepsEntriesAndRetriesLater) {
     placeWithTimeline("w");
     clock.advance(1800.0);

@@ -1,0 +1,274 @@
+#include "host/x11_desktop.h"
+
+#include <xcb/xcb.h>
+#include <QGuiApplication>
+#include <QWindow>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace solvane::host::x11 {
+
+namespace {
+
+constexpr std::uint32_t kAllDesktops = 0xFFFFFFFF;
+constexpr std::uint32_t kStateAdd = 1;
+constexpr std::uint32_t kSourceApplication = 1;
+// Wallpapers are read a patch at a time; a widget is never larger.
+constexpr int kLargestSample = 1024;
+
+struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+template <class T>
+using Reply = std::unique_ptr<T, FreeDeleter>;
+
+xcb_connection_t* connection() {
+    if (!active()) {
+        return nullptr;
+    }
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t* c) {
+    const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
+    return screens.rem > 0 ? screens.data->root : XCB_NONE;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    // Atoms never change for the life of a connection; the host has one.
+    static std::map<std::string, xcb_atom_t> known;
+    if (const auto it = known.find(name); it != known.end()) {
+        return it->second;
+    }
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+    const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    if (value != XCB_ATOM_NONE) {
+        known[name] = value;
+    }
+    return value;
+}
+
+xcb_window_t windowOf(QWindow* window) {
+    return window != nullptr ? static_cast<xcb_window_t>(window->winId()) : XCB_NONE;
+}
+
+std::vector<xcb_atom_t> widgetStates(xcb_connection_t* c) {
+    return {atom(c, "_NET_WM_STATE_BELOW"), atom(c, "_NET_WM_STATE_STICKY"),
+            atom(c, "_NET_WM_STATE_SKIP_TASKBAR"), atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+}
+
+void sendToRoot(xcb_connection_t* c, xcb_window_t window, xcb_atom_t type,
+                std::array<std::uint32_t, 5> data) {
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = type;
+    std::copy(data.begin(), data.end(), event.data.data32);
+    xcb_send_event(c, 0, rootWindow(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&event));
+}
+
+std::optional<std::uint32_t> cardinalProperty(xcb_connection_t* c, xcb_window_t window,
+                                              xcb_atom_t property, xcb_atom_t type) {
+    const Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 1), nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
+        return std::nullopt;
+    }
+    return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
+}  // namespace
+
+bool active() {
+    return qGuiApp != nullptr && QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+void setDesktopWidgetHints(QWindow* window) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t w = windowOf(window);
+    if (c == nullptr || w == XCB_NONE) {
+        return;
+    }
+    const std::vector<xcb_atom_t> states = widgetStates(c);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+                        static_cast<std::uint32_t>(states.size()), states.data());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL,
+                        32, 1, &kAllDesktops);
+    xcb_flush(c);
+}
+
+void requestDesktopWidgetState(QWindow* window) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t w = windowOf(window);
+    if (c == nullptr || w == XCB_NONE) {
+        return;
+    }
+    const std::vector<xcb_atom_t> states = widgetStates(c);
+    const xcb_atom_t wmState = atom(c, "_NET_WM_STATE");
+    // Two states fit in one request.
+    for (std::size_t i = 0; i + 1 < states.size(); i += 2) {
+        sendToRoot(c, w, wmState, {kStateAdd, states[i], states[i + 1], kSourceApplication, 0});
+    }
+    sendToRoot(c, w, atom(c, "_NET_WM_DESKTOP"), {kAllDesktops, kSourceApplication, 0, 0, 0});
+    xcb_flush(c);
+}
+
+namespace {
+
+bool selectionOwned(xcb_connection_t* c, const char* selection) {
+    const Reply<xcb_get_selection_owner_reply_t> reply(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom(c, selection)), nullptr));
+    return reply && reply->owner != XCB_NONE;
+}
+
+}  // namespace
+
+bool compositing() {
+    xcb_connection_t* c = connection();
+    // Not X: a Wayland compositor composites by definition.
+    return c == nullptr || selectionOwned(c, "_NET_WM_CM_S0");
+}
+
+bool trayManagerPresent() {
+    xcb_connection_t* c = connection();
+    return c != nullptr && selectionOwned(c, "_NET_SYSTEM_TRAY_S0");
+}
+
+std::optional<QColor> desktopColour(const QRect& rect) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || rect.isEmpty()) {
+        return std::nullopt;
+    }
+    const xcb_window_t root = rootWindow(c);
+    std::optional<std::uint32_t> pixmap;
+    for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"}) {
+        pixmap = cardinalProperty(c, root, atom(c, name), XCB_ATOM_PIXMAP);
+        if (pixmap && *pixmap != XCB_NONE) {
+            break;
+        }
+    }
+    if (!pixmap || *pixmap == XCB_NONE) {
+        return std::nullopt;
+    }
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, *pixmap), nullptr));
+    if (!geometry || geometry->depth < 24) {
+        return std::nullopt;
+    }
+    const QRect sample = rect.intersected(QRect(0, 0, geometry->width, geometry->height));
+    if (sample.isEmpty()) {
+        return std::nullopt;
+    }
+    const int width = std::min(sample.width(), kLargestSample);
+    const int height = std::min(sample.height(), kLargestSample);
+    const Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
+        c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, *pixmap, static_cast<std::int16_t>(sample.x()),
+                      static_cast<std::int16_t>(sample.y()), static_cast<std::uint16_t>(width),
+                      static_cast<std::uint16_t>(height), ~0u),
+        nullptr));
+    if (!image) {
+        return std::nullopt;
+    }
+    // 24- and 32-bit depths both come as four bytes a pixel, blue first.
+    const int length = xcb_get_image_data_length(image.get());
+    const std::uint8_t* data = xcb_get_image_data(image.get());
+    const long pixels = length / 4;
+    if (pixels <= 0) {
+        return std::nullopt;
+    }
+    std::uint64_t r = 0, g = 0, b = 0;
+    for (long i = 0; i < pixels; ++i) {
+        b += data[i * 4];
+        g += data[i * 4 + 1];
+        r += data[i * 4 + 2];
+    }
+    return QColor(static_cast<int>(r / static_cast<std::uint64_t>(pixels)),
+                  static_cast<int>(g / static_cast<std::uint64_t>(pixels)),
+                  static_cast<int>(b / static_cast<std::uint64_t>(pixels)));
+}
+
+QString windowManagerName() {
+    xcb_connection_t* c = connection();
+    if (c == nullptr) {
+        return {};
+    }
+    const auto check =
+        cardinalProperty(c, rootWindow(c), atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (!check || *check == XCB_NONE) {
+        return {};
+    }
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, *check, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 0, 64),
+        nullptr));
+    if (!reply || reply->format != 8) {
+        return {};
+    }
+    return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                             xcb_get_property_value_length(reply.get()));
+}
+
+void setBlurBehind(QWindow* window, const std::vector<QRect>& region) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t w = windowOf(window);
+    if (c == nullptr || w == XCB_NONE) {
+        return;
+    }
+    const xcb_atom_t blur = atom(c, "_KDE_NET_WM_BLUR_BEHIND_REGION");
+    if (region.empty()) {
+        xcb_delete_property(c, w, blur);
+    } else {
+        std::vector<std::uint32_t> values;
+        values.reserve(region.size() * 4);
+        for (const QRect& r : region) {
+            values.insert(
+                values.end(),
+                {static_cast<std::uint32_t>(r.x()), static_cast<std::uint32_t>(r.y()),
+                 static_cast<std::uint32_t>(r.width()), static_cast<std::uint32_t>(r.height())});
+        }
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, blur, XCB_ATOM_CARDINAL, 32,
+                            static_cast<std::uint32_t>(values.size()), values.data());
+    }
+    xcb_flush(c);
+}
+
+std::vector<QRect> roundedRectRows(QSize size, int radius) {
+    std::vector<QRect> rows;
+    if (size.isEmpty()) {
+        return rows;
+    }
+    const int r = std::clamp(radius, 0, std::min(size.width(), size.height()) / 2);
+    // The inset of the row whose centre lies `dy` pixels inside the corner
+    // circle's centre line.
+    const auto inset = [r](int y) {
+        const double dy = r - (y + 0.5);
+        return r - static_cast<int>(std::floor(std::sqrt(std::max(0.0, double(r) * r - dy * dy))));
+    };
+    for (int y = 0; y < r; ++y) {
+        const int x = inset(y);
+        rows.emplace_back(x, y, size.width() - 2 * x, 1);
+    }
+    if (size.height() > 2 * r) {
+        rows.emplace_back(0, r, size.width(), size.height() - 2 * r);
+    }
+    for (int y = r - 1; y >= 0; --y) {
+        const int x = inset(y);
+        rows.emplace_back(x, size.height() - 1 - y, size.width() - 2 * x, 1);
+    }
+    return rows;
+}
+
+}  // namespace solvane::host::x11
