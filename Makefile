@@ -110,6 +110,13 @@ screenshots: configure
 	  SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots \
 	  xvfb-run -a -s "-screen 0 1400x1000x24" ./$(BUILD)/tests/app/app_screenshots
 
+# The widgets on real desktops (openbox under Xvfb, sway headless) with the
+# Solvane window above them, in docs/screenshots/; look at each one before
+# committing them.
+.PHONY: desktop-screenshots
+desktop-screenshots: build
+	./scripts/desktop-screenshots $(BUILD) docs/screenshots
+
 format:
 	clang-format -i $(FORMAT_FILES)
 

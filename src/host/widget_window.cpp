@@ -44,6 +44,9 @@ std::vector<QRect> screenRects() {
     return rects;
 }
 
+// The widget's surface namespace: compositors match layer rules on it.
+constexpr const char* kLayerNamespace = "solvane-widget";
+
 bool styleIsGlass(const PlacedWidget& w) {
     const auto it = w.configuration.choices.find(std::string(widgets::kStyleParameter));
     return it == w.configuration.choices.end() || it->second == toString(WidgetStyle::glass);
@@ -68,9 +71,11 @@ ColorScheme desktopScheme() {
 }
 
 QString widgetTitle(const std::string& displayName) {
-    const QString name = QString::fromStdString(displayName);
+    QString name = QString::fromStdString(displayName);
+    // The full board shares its name with the app; its window must not
+    // pass for the Solvane window in a task list or a window rule.
     if (name.isEmpty() || name == QLatin1String("Solvane")) {
-        return QStringLiteral("Solvane");
+        name = QStringLiteral("Board");
     }
     return QStringLiteral("Solvane \u2014 %1").arg(name);
 }
@@ -203,8 +208,89 @@ void WidgetWindow::changeEvent(QEvent* event) {
     }
 }
 
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+LayerWidget::LayerWidget(HostController& controller, Desktop& desktop, platform::LayerShell& shell,
+                         std::string id)
+    : controller_(controller), desktop_(desktop), id_(std::move(id)) {
+    place(shell);
+}
+
+LayerWidget::~LayerWidget() = default;
+
+void LayerWidget::place(platform::LayerShell& shell) {
+    const PlacedWidget* w = controller_.widget(id_);
+    const QSize size = widgets::familySize(w ? w->family : widgets::WidgetFamily::small).toSize();
+    const QPoint stored = w ? w->position : QPoint();
+    // Shown where it can be seen; stored as it was until the user drags it.
+    surface_ = shell.createSurface(size, clampOntoScreens(QRect(stored, size), shell.outputs()),
+                                   kLayerNamespace);
+    platform::LayerSurface* surface = surface_.get();
+    connect(surface, &platform::LayerSurface::scaleChanged, this, &LayerWidget::refresh);
+    connect(surface, &platform::LayerSurface::dragFinished, this,
+            [this](QPoint topLeft) { controller_.moveWidget(id_, topLeft); });
+    connect(surface, &platform::LayerSurface::contextMenuRequested, this, &LayerWidget::showMenu);
+    connect(surface, &platform::LayerSurface::menuChosen, this, [this](int index) {
+        if (index >= 0 && index < static_cast<int>(menu_.size()) && menu_[index].run) {
+            // Taken first: the entry may remove this very widget.
+            const auto run = std::move(menu_[index].run);
+            menu_.clear();
+            run();
+        }
+    });
+    connect(surface, &platform::LayerSurface::menuClosed, this, [this] { menu_.clear(); });
+    // The output it was on went away: back on one that is there, once the
+    // compositor has said which.
+    connect(surface, &platform::LayerSurface::closed, this, [this, &shell] {
+        if (shell.isConnected()) {
+            QTimer::singleShot(0, this, [this, &shell] {
+                place(shell);
+                refresh();
+            });
+        }
+    });
+    refresh();
+}
+
+void LayerWidget::refresh() {
+    if (!surface_) {
+        return;
+    }
+    QImage picture = desktop_.picture(id_, surface_->scale());
+    if (!picture.isNull()) {
+        surface_->setImage(picture);
+    }
+}
+
+QRect LayerWidget::shownGeometry() const {
+    return surface_ ? QRect(surface_->position(), surface_->size()) : QRect();
+}
+
+void LayerWidget::showMenu(QPointF at) {
+    menu_ = desktop_.menuEntries(id_);
+    std::vector<platform::LayerMenuItem> items;
+    items.reserve(menu_.size());
+    for (const MenuEntry& entry : menu_) {
+        platform::LayerMenuItem item;
+        item.text = entry.text;
+        item.separator = entry.text.isEmpty();
+        item.checkable = entry.checkable;
+        item.checked = entry.checked;
+        items.push_back(item);
+    }
+    surface_->showMenu(items, at);
+}
+#endif
+
 Desktop::Desktop(HostController& controller, DesktopRoute route)
     : controller_(controller), route_(route) {
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    if (route_ == DesktopRoute::layerShell) {
+        shell_ = platform::LayerShell::connect(this);
+    }
+#endif
+    if (route_ == DesktopRoute::layerShell && !hasLayerShell()) {
+        route_ = DesktopRoute::plain;
+    }
     connect(&controller_, &HostController::entryChanged, this, [this](const QString& id) {
         if (auto it = views_.find(id.toStdString()); it != views_.end()) {
             it->second->refresh();
@@ -266,10 +352,33 @@ void Desktop::showAll() {
     }
 }
 
+bool Desktop::hasLayerShell() const {
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    return shell_ != nullptr;
+#else
+    return false;
+#endif
+}
+
+std::vector<QRect> Desktop::screens() const {
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    if (shell_) {
+        return shell_->outputs();
+    }
+#endif
+    return screenRects();
+}
+
 void Desktop::addView(const std::string& id) {
     if (!controller_.isShown(id) || views_.contains(id)) {
         return;
     }
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    if (shell_) {
+        views_[id] = std::make_unique<LayerWidget>(controller_, *this, *shell_, id);
+        return;
+    }
+#endif
     auto window = std::make_unique<WidgetWindow>(controller_, *this, id, route_);
     window->showOnDesktop();
     views_[id] = std::move(window);
@@ -326,14 +435,24 @@ void Desktop::openGallery(QRect keepClear) {
 
 void Desktop::addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family) {
     const QSize size = widgets::familySize(family).toSize();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!keepClear_.isEmpty()) {
-        if (QScreen* at = QGuiApplication::screenAt(keepClear_.center())) {
-            screen = at;
+    std::optional<QRect> screen;
+    if (hasLayerShell()) {
+        // Wayland keeps window positions to itself: the first output, and
+        // the other widgets, are all that is known.
+        const auto outputs = screens();
+        if (!outputs.empty()) {
+            screen = outputs.front();
+        }
+    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screen = primary->availableGeometry();
+        if (!keepClear_.isEmpty()) {
+            if (const QScreen* at = QGuiApplication::screenAt(keepClear_.center())) {
+                screen = at->availableGeometry();
+            }
         }
     }
     QPoint where(kWidgetGap, kWidgetGap);
-    if (screen != nullptr) {
+    if (screen) {
         std::vector<QRect> occupied;
         for (const auto& [id, view] : views_) {
             occupied.push_back(view->shownGeometry());
@@ -341,10 +460,10 @@ void Desktop::addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily fa
         if (!keepClear_.isEmpty()) {
             occupied.push_back(keepClear_);
         }
-        if (gallery_ && route_ != DesktopRoute::layerShell) {
+        if (gallery_ && !hasLayerShell()) {
             occupied.push_back(gallery_->frameGeometry());
         }
-        where = freePlace(size, screen->availableGeometry(), occupied);
+        where = freePlace(size, *screen, occupied);
     }
     controller_.addWidget(kind.toStdString(), family, where);
 }

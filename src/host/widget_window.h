@@ -25,6 +25,9 @@
 
 #include "host/desktop_route.h"
 #include "host/host_controller.h"
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+#include "platform/wayland/layer_shell.h"
+#endif
 
 class QMenu;
 class QSystemTrayIcon;
@@ -87,6 +90,31 @@ class WidgetWindow : public QWidget, public WidgetView {
     bool dragged_ = false;
 };
 
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+// A widget on a Wayland compositor's bottom layer, through layer-shell.
+class LayerWidget : public QObject, public WidgetView {
+    Q_OBJECT
+
+  public:
+    LayerWidget(HostController& controller, Desktop& desktop, platform::LayerShell& shell,
+                std::string id);
+    ~LayerWidget() override;
+
+    void refresh() override;
+    QRect shownGeometry() const override;
+
+  private:
+    void showMenu(QPointF at);
+    void place(platform::LayerShell& shell);
+
+    HostController& controller_;
+    Desktop& desktop_;
+    std::string id_;
+    std::unique_ptr<platform::LayerSurface> surface_;
+    std::vector<MenuEntry> menu_;  // the entries of the open menu
+};
+#endif
+
 class Desktop : public QObject {
     Q_OBJECT
 
@@ -106,6 +134,8 @@ class Desktop : public QObject {
 
   private:
     void addView(const std::string& id);
+    bool hasLayerShell() const;
+    std::vector<QRect> screens() const;
     void addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family);
     void watchForTray();
     void createTrayIfPossible();
@@ -113,6 +143,9 @@ class Desktop : public QObject {
 
     HostController& controller_;
     DesktopRoute route_;
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    std::unique_ptr<platform::LayerShell> shell_;
+#endif
     std::map<std::string, std::unique_ptr<WidgetView>> views_;
     QPointer<QWidget> gallery_;
     QRect keepClear_;
@@ -123,7 +156,8 @@ class Desktop : public QObject {
 // The desktop's light or dark appearance, from the application palette.
 ColorScheme desktopScheme();
 
-// The title of a widget window: "Solvane — Moon"; the full board is "Solvane".
+// The title of a widget window: "Solvane — Moon"; the full board is
+// "Solvane — Board".
 QString widgetTitle(const std::string& displayName);
 
 }  // namespace solvane::host

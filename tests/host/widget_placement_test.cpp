@@ -102,8 +102,8 @@ TEST(DesktopRoute, FollowsWhatTheSessionOffers) {
 
 TEST(WidgetTitle, NamesTheKind) {
     EXPECT_EQ(widgetTitle("Moon"), QString("Solvane \u2014 Moon"));
-    EXPECT_EQ(widgetTitle("Solvane"), QString("Solvane"));
-    EXPECT_EQ(widgetTitle(""), QString("Solvane"));
+    EXPECT_EQ(widgetTitle("Solvane"), QString("Solvane \u2014 Board"));
+    EXPECT_EQ(widgetTitle(""), QString("Solvane \u2014 Board"));
 }
 
 // KWin blurs behind rectangles; the rows must follow the card's rounded

@@ -1,0 +1,192 @@
+#include "test_compositor.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace solvane::testing {
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr auto kStartLimit = std::chrono::seconds(15);
+
+std::optional<std::filesystem::path> findProgram(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    std::stringstream dirs(path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin");
+    std::string dir;
+    while (std::getline(dirs, dir, ':')) {
+        const std::filesystem::path candidate = std::filesystem::path(dir) / name;
+        if (::access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+bool reap(pid_t pid, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done < 0 && errno == ECHILD)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+}  // namespace
+
+TestCompositor::~TestCompositor() {
+    stop();
+}
+
+std::optional<std::string> TestCompositor::unavailable() {
+    if (!findProgram("sway")) {
+        return "the headless test compositor (sway) is not installed";
+    }
+    if (::geteuid() == 0 && !findProgram("setpriv")) {
+        return "setpriv is missing, and the compositor will not run as root";
+    }
+    return std::nullopt;
+}
+
+bool TestCompositor::start(const std::vector<std::string>& configLines, int outputCount) {
+    char pattern[] = "/tmp/solvane-compositor-XXXXXX";
+    if (::mkdtemp(pattern) == nullptr) {
+        return false;
+    }
+    dir_ = pattern;
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot &&
+        (::chown(dir_.c_str(), kNobody, kNobody) != 0 || ::chmod(dir_.c_str(), 0700) != 0)) {
+        return false;
+    }
+    {
+        std::ofstream config(dir_ / "config");
+        for (const std::string& line : configLines) {
+            config << line << '\n';
+        }
+        config << "xwayland disable\n";
+    }
+
+    const std::string runtime = "XDG_RUNTIME_DIR=" + dir_.string();
+    const std::string home = "HOME=" + dir_.string();
+    const std::string outputs = "WLR_HEADLESS_OUTPUTS=" + std::to_string(outputCount);
+    const std::string config = (dir_ / "config").string();
+    std::vector<std::string> args = {"env",
+                                     runtime,
+                                     home,
+                                     "WLR_BACKENDS=headless",
+                                     "WLR_LIBINPUT_NO_DEVICES=1",
+                                     "WLR_RENDERER=pixman",
+                                     outputs};
+    if (asRoot) {
+        args.insert(args.end(), {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    }
+    args.insert(args.end(), {"sway", "-c", config});
+    const std::string logPath = (dir_ / "compositor.log").string();
+
+    pid_ = ::fork();
+    if (pid_ < 0) {
+        return false;
+    }
+    if (pid_ == 0) {
+        ::setpgid(0, 0);
+        const int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (log >= 0) {
+            ::dup2(log, STDOUT_FILENO);
+            ::dup2(log, STDERR_FILENO);
+        }
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        // Nothing of the test's display environment: it would make the
+        // compositor try to nest inside another one.
+        char path[] = "PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin";
+        char* environment[] = {path, nullptr};
+        ::execve("/usr/bin/env", argv.data(), environment);
+        ::_exit(127);
+    }
+    ::setpgid(pid_, pid_);
+
+    const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return false;
+        }
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_, error)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind("wayland-", 0) == 0 && name.find('.') == std::string::npos) {
+                socket_ = name;
+            } else if (name.rfind("sway-ipc.", 0) == 0) {
+                ipcSocket_ = entry.path();
+            }
+        }
+        if (!socket_.empty() && !ipcSocket_.empty()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+void TestCompositor::stop(bool crash) {
+    if (pid_ > 0) {
+        ::kill(-pid_, crash ? SIGKILL : SIGTERM);
+        if (!reap(pid_, std::chrono::seconds(5))) {
+            ::kill(-pid_, SIGKILL);
+            reap(pid_, std::chrono::seconds(5));
+        }
+        pid_ = -1;
+    }
+    if (!crash && !dir_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+        dir_.clear();
+    }
+}
+
+bool TestCompositor::command(const std::string& text) {
+    const auto client = findProgram("swaymsg");
+    if (!client || ipcSocket_.empty()) {
+        return false;
+    }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (null >= 0) {
+            ::dup2(null, STDOUT_FILENO);
+        }
+        ::execl(client->c_str(), "swaymsg", "-s", ipcSocket_.c_str(), text.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+std::string TestCompositor::log() const {
+    std::ifstream in(dir_ / "compositor.log");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace solvane::testing
