@@ -13,7 +13,10 @@ function(solvane_add_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     SOLVANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
-  gtest_discover_tests(${name}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "TZ=America/New_York;LANG=en_US.UTF-8;LC_ALL=;QT_QPA_PLATFORM=offscreen")
+  # Through env rather than the ENVIRONMENT property: gtest_discover_tests
+  # splits a list given there into separate properties, so only its first
+  # entry would reach the tests.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "env;TZ=America/New_York;LANG=en_US.UTF-8;LC_ALL=;QT_QPA_PLATFORM=offscreen")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
