@@ -77,7 +77,7 @@ WindowServices WindowServices::standard() {
         .icons = std::move(icons),
         .updates = UpdateChecker::Config::standard(),
         .permissions = platform::PermissionRecord::standard(),
-        .calendarRoots = platform::CalendarDatabase::shared().roots(),
+        .calendarWatchPaths = [] { return platform::CalendarDatabase::shared().watchPaths(); },
         .makeLocator =
             [](platform::LocationPermissionPrompt prompt) {
                 return platform::LocationManager::standard(std::move(prompt));
@@ -117,8 +117,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     buildMenus();
     connectState();
 
-    if (!services_.calendarRoots.empty()) {
-        watcher_ = new platform::CalendarWatcher(services_.calendarRoots,
+    if (services_.calendarWatchPaths) {
+        watcher_ = new platform::CalendarWatcher(services_.calendarWatchPaths,
                                                  platform::CalendarWatcher::kDefaultDebounce, this);
         connect(watcher_, &platform::CalendarWatcher::calendarStoreChanged, state_.get(),
                 &AppState::syncCalendars);

@@ -58,8 +58,8 @@ struct WindowServices {
     IconStore icons;
     UpdateChecker::Config updates;
     platform::PermissionRecord permissions;
-    // Watched for calendar changes; none: no watching.
-    std::vector<std::filesystem::path> calendarRoots;
+    // The folders to watch for calendar changes; empty: no watching.
+    std::function<std::vector<std::filesystem::path>()> calendarWatchPaths;
     // Makes the location service, which asks through `prompt`; empty: none
     // (the button says current location is unavailable).
     std::function<std::unique_ptr<platform::LocationManager>(platform::LocationPermissionPrompt)>

@@ -166,7 +166,7 @@ class MainWindowTest : public ::testing::Test {
             .icons = IconStore(store_),
             .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
             .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
-            .calendarRoots = {},
+            .calendarWatchPaths = {},
             .makeLocator = {},
             .answer =
                 [this](AccessQuestion question) {

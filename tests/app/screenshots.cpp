@@ -138,7 +138,7 @@ class Screenshots : public ::testing::Test {
             .updates =
                 UpdateChecker::Config{.info = {}, .stateFile = {}, .clock = [] { return kNow; }},
             .permissions = platform::PermissionRecord(root / "config" / "permissions.json"),
-            .calendarRoots = {},
+            .calendarWatchPaths = {},
             .makeLocator =
                 [store](platform::LocationPermissionPrompt) {
                     return std::make_unique<platform::LocationManager>(

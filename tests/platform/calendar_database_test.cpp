@@ -90,7 +90,8 @@ TEST(CalendarDatabase, NamesCalendarsStablyWhateverElseComesAndGoes) {
     const auto again = moved.calendars();
     ASSERT_EQ(again.size(), 3u);
     EXPECT_EQ(again[0].title, "home");
-    EXPECT_EQ(again[0].accountTitle, "other");
+    // A root without a displayname is no account; never its folder's name.
+    EXPECT_EQ(again[0].accountTitle, "On This Computer");
     EXPECT_NE(again[0].id, calendars[0].id);
     EXPECT_EQ(again[1], calendars[0]);
     EXPECT_EQ(again[2], calendars[1]);

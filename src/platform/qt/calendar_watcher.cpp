@@ -3,13 +3,18 @@
 #include <QSet>
 #include <QString>
 
-#include "platform/calendar/calendar_database.h"
+#include "platform/calendar/folder_source.h"
 
 namespace solvane::platform {
 
 CalendarWatcher::CalendarWatcher(std::vector<std::filesystem::path> roots,
                                  std::chrono::milliseconds debounce, QObject* parent)
-    : QObject(parent), roots_(std::move(roots)) {
+    : CalendarWatcher([roots = std::move(roots)] { return calendarWatchPaths(roots); }, debounce,
+                      parent) {}
+
+CalendarWatcher::CalendarWatcher(WatchPaths paths, std::chrono::milliseconds debounce,
+                                 QObject* parent)
+    : QObject(parent), paths_(std::move(paths)) {
     quiet_.setSingleShot(true);
     quiet_.setInterval(debounce);
     // Every event restarts the wait, so a burst ends in one notification.
@@ -22,13 +27,17 @@ CalendarWatcher::CalendarWatcher(std::vector<std::filesystem::path> roots,
     rewatch();
 }
 
+void CalendarWatcher::poke() {
+    quiet_.start();
+}
+
 QStringList CalendarWatcher::watchedPaths() const {
     return watcher_.directories() + watcher_.files();
 }
 
 void CalendarWatcher::rewatch() {
     QSet<QString> wanted;
-    for (const auto& path : calendarWatchPaths(roots_)) {
+    for (const auto& path : paths_ ? paths_() : std::vector<std::filesystem::path>{}) {
         wanted.insert(QString::fromStdString(path.string()));
     }
     // A file replaced by a rename is a new file: its old watch is dropped
