@@ -10,6 +10,9 @@
 
 #include "cli/board_command.h"
 #include "cli/board_text.h"
+#include "cli/subscription_commands.h"
+#include "core/calendar/calendar_sync.h"
+#include "core/calendar/event_picker.h"
 #include "core/model/countdown_display.h"
 #include "core/model/countdown_json.h"
 #include "core/model/json_forms.h"
@@ -17,11 +20,15 @@
 #include "core/model/rules.h"
 #include "core/sky/sky_snapshot.h"
 #include "core/time/text_format.h"
+#include "platform/calendar/calendar_source.h"
 
 namespace solvane::cli {
 namespace {
 
 using Json = json_forms::Json;
+
+// A year and a bit, as far as any calendar view looks ahead.
+constexpr std::int64_t kMaxEventDays = 3660;
 
 constexpr const char* kUsage = R"(Usage: solvane-board [BOARD OPTIONS]
        solvane-board COMMAND [OPTIONS]
@@ -56,6 +63,16 @@ Commands:
   sky --lat F --lon F [--at ISO8601] [--tz ZONE]
       The sky of the local day at a place: sun times, daylight progress, moon
       illumination, moonrise and moonset, next full and new moon.
+  calendars
+      Every calendar Solvane reads, with its account, colour and source
+      (evolution, folder or subscription).
+  events [--days N] [--at ISO8601] [--tz ZONE]
+      The upcoming events of all calendars as "From Calendar…" lists them:
+      the earliest occurrence of each event in the next N days (365).
+  subscribe URL [--name NAME]
+      Follows the calendar at an https://, http:// or webcal:// address.
+  unsubscribe ID
+      Stops following a subscribed calendar and removes its countdowns.
 
 Options:
   --at ISO8601     the moment to use instead of now, e.g. 2025-05-20T09:00:00-04:00
@@ -333,6 +350,87 @@ int skyCommand(const std::vector<std::string>& args, const Environment& env, std
     return 0;
 }
 
+// Without access no calendar is read; saying so beats an empty list that
+// looks like no calendars at all.
+bool calendarAccess(const Environment& env, std::ostream& err) {
+    if (env.events == nullptr) {
+        return false;
+    }
+    if (env.events->authorization() != CalendarAuthorization::fullAccess) {
+        err << "solvane-board: calendar access is off; turn it on in Solvane \u203a Privacy & "
+               "Security \u203a Calendars\n";
+        return false;
+    }
+    return true;
+}
+
+int calendarsCommand(const std::vector<std::string>& args, const Environment& env,
+                     std::ostream& out, std::ostream& err) {
+    if (!args.empty()) {
+        return fail(err, "calendars takes no arguments");
+    }
+    Json list = Json::array();
+    if (calendarAccess(env, err)) {
+        for (const EventCalendar& c : env.events->calendars()) {
+            list.push_back(Json{{"id", c.id},
+                                {"title", c.title},
+                                {"account", c.accountTitle},
+                                {"colour", c.color},
+                                {"source", std::string(platform::sourceKindOf(c.id))}});
+        }
+    }
+    print(out, list);
+    return 0;
+}
+
+int eventsCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+                  std::ostream& err) {
+    std::string error;
+    const auto a = parseArguments(args, {"--days", "--at", "--tz"}, {}, error);
+    if (!a) {
+        return fail(err, error);
+    }
+    if (!a->positional.empty()) {
+        return fail(err, "events takes no arguments besides its options");
+    }
+    int days = kPickerHorizonDays;
+    if (const auto text = a->values.find("--days"); text != a->values.end()) {
+        const auto n = parseInteger(text->second);
+        if (!n || *n < 1 || *n > kMaxEventDays) {
+            return fail(err, "--days needs a whole number from 1 to " +
+                                 std::to_string(kMaxEventDays) + ", got \"" + text->second + "\"");
+        }
+        days = static_cast<int>(*n);
+    }
+    Instant now = env.now;
+    if (const auto at = a->values.find("--at"); at != a->values.end()) {
+        const auto parsed = parseIso8601(at->second);
+        if (!parsed) {
+            return fail(err,
+                        "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"");
+        }
+        now = *parsed;
+    }
+    const auto calendar = commandCalendar(*a, env, error);
+    if (!calendar) {
+        return fail(err, error);
+    }
+    Json list = Json::array();
+    if (calendarAccess(env, err)) {
+        for (const CalendarEvent& e :
+             EventPicker::firstOccurrences(upcomingEvents(*env.events, days, now, *calendar))) {
+            list.push_back(Json{{"id", e.itemId},
+                                {"calendarID", e.calendar.id},
+                                {"title", e.title ? Json(*e.title) : Json(nullptr)},
+                                {"start", isoOrNull(e.start)},
+                                {"end", isoOrNull(e.end)},
+                                {"allDay", e.allDay}});
+        }
+    }
+    print(out, list);
+    return 0;
+}
+
 }  // namespace
 
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
@@ -357,6 +455,18 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
     }
     if (command == "sky") {
         return skyCommand(rest, env, out, err);
+    }
+    if (command == "calendars") {
+        return calendarsCommand(rest, env, out, err);
+    }
+    if (command == "events") {
+        return eventsCommand(rest, env, out, err);
+    }
+    if (command == "subscribe") {
+        return subscribeCommand(rest, env, out, err);
+    }
+    if (command == "unsubscribe") {
+        return unsubscribeCommand(rest, env, out, err);
     }
     return fail(err, "unknown command \"" + command + "\" (try --help)");
 }

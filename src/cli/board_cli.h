@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/event_store.h"
 #include "core/store/shared_store.h"
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
@@ -23,8 +24,10 @@ struct Environment {
     // The board's store; the user's own (SharedStore::standard()) when absent.
     std::optional<SharedStore> store;
     WeatherServices weather;  // calls left empty count as failing services
-    bool terminal = false;    // stdout is a terminal
-    bool noColor = false;     // NO_COLOR is set
+    // The user's calendars; none: no calendars at all.
+    EventStore* events = nullptr;
+    bool terminal = false;  // stdout is a terminal
+    bool noColor = false;   // NO_COLOR is set
     int columns = 72;
 };
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/board_cli.h"
+#include "platform/calendar/calendar_database.h"
 #include "platform/system_clock.h"
 #include "platform/weather_services.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     cli::Environment env{platform::systemNow(), Calendar::current()};
     env.store = SharedStore::standard();
     env.weather = platform::standardWeatherServices(env.calendar);
+    env.events = &platform::CalendarDatabase::shared();
     env.terminal = ::isatty(STDOUT_FILENO) == 1;
     const char* noColor = std::getenv("NO_COLOR");
     env.noColor = noColor != nullptr && *noColor != '\0';

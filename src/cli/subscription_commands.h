@@ -1,0 +1,20 @@
+// solvane-board's subscription commands: following a calendar published at
+// an address, and no longer following it.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/board_cli.h"
+
+namespace solvane::cli {
+
+// subscribe URL [--name NAME]
+int subscribeCommand(const std::vector<std::string>& args, const Environment& env,
+                     std::ostream& out, std::ostream& err);
+// unsubscribe ID
+int unsubscribeCommand(const std::vector<std::string>& args, const Environment& env,
+                       std::ostream& out, std::ostream& err);
+
+}  // namespace solvane::cli
