@@ -70,8 +70,8 @@ CalendarsSection::CalendarsSection(QWidget* parent) : QWidget(parent) {
     noAccess->setSpacing(8);
     noAccess->addWidget(
         makeLabel(tr("Turn calendar events into countdowns, or auto-add everything from one "
-                     "calendar. Works with iCloud, Google and any calendar synced to this "
-                     "computer."),
+                     "calendar. Works with GNOME Calendar and Evolution (and the accounts in "
+                     "Online Accounts), khal and vdir folders, and calendars you subscribe to."),
                   captionFont(), secondary));
     connectButton_ = new QPushButton(tr("Connect Calendars"));
     connect(connectButton_, &QPushButton::clicked, this, &CalendarsSection::connectRequested);
@@ -104,7 +104,8 @@ CalendarsSection::CalendarsSection(QWidget* parent) : QWidget(parent) {
     withAccess->addWidget(emptyList_);
     withAccess->addWidget(makeLabel(
         tr("Tip: make a calendar called \u201cCountdowns\u201d and add events to it from any "
-           "device. Google calendars appear here once they are synced into ~/.calendars."),
+           "device. Events from GNOME Calendar and Evolution, khal folders and subscribed "
+           "calendars appear here."),
         captionFont(), secondary));
     layout->addWidget(withAccess_);
 

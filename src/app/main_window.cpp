@@ -451,6 +451,10 @@ void MainWindow::openEventPicker() {
     // Asking first, while no sheet is on screen, keeps the question from
     // hiding behind it.
     sheet->load();
+    // The answer may have given access: the Calendars section shows its
+    // toggles now, not at the next start.
+    state_->syncCalendars();
+    refreshCalendars();
     sheet->open();
 }
 

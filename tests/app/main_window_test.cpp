@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "app/board_preview.h"
+#include "app/calendars_section.h"
 #include "app/countdown_list.h"
 #include "app/icon_picker.h"
 #include "app/main_window.h"
@@ -458,6 +459,20 @@ TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
     EXPECT_EQ(section->attributionMark()->text(), "Apple Weather");
     EXPECT_TRUE(section->attributionLink()->text().contains("Data sources"));
     EXPECT_EQ(gHost->sent, 2) << "every retry asks the widgets to catch up";
+}
+
+// Access given from the picker's question shows the calendar toggles at
+// once, not after a restart.
+TEST_F(MainWindowTest, AccessGrantedFromThePickerShowsTheCalendarsAtOnce) {
+    FakeEventStore events;
+    events.state = CalendarAuthorization::notDetermined;
+    MainWindow& window = open(&events);
+    ASSERT_FALSE(window.calendarsSection()->accessShown());
+    window.openEventPicker();
+    ASSERT_NE(window.eventPicker(), nullptr);
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_TRUE(window.calendarsSection()->accessShown());
+    EXPECT_FALSE(window.calendarsSection()->toggles().empty());
 }
 
 TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {

@@ -1,7 +1,10 @@
 #include "platform/calendar/calendar_database.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
+
+#include "platform/calendar/khal_config.h"
 
 namespace solvane::platform {
 
@@ -22,8 +25,7 @@ namespace {
 
 std::vector<std::unique_ptr<CalendarSource>> foldersOnly(std::vector<std::filesystem::path> roots) {
     std::vector<std::unique_ptr<CalendarSource>> sources;
-    sources.push_back(
-        std::make_unique<FolderSource>(std::move(roots), std::vector<FolderCalendar>{}));
+    sources.push_back(std::make_unique<FolderSource>(std::move(roots)));
     return sources;
 }
 
@@ -150,8 +152,15 @@ std::vector<CalendarEvent> CalendarDatabase::events(Instant start, Instant end,
 
 CalendarDatabase& CalendarDatabase::shared() {
     // Never destroyed: a widget request may still be reading at exit.
-    static CalendarDatabase* database =
-        new CalendarDatabase(calendarRootsFromEnvironment(), PermissionRecord::standard());
+    static CalendarDatabase* database = [] {
+        std::vector<std::unique_ptr<CalendarSource>> sources;
+        const std::filesystem::path khal = khalConfigPath();
+        sources.push_back(std::make_unique<FolderSource>(
+            calendarRootsFromEnvironment(), khalCalendarsFromEnvironment,
+            khal.empty() ? std::vector<std::filesystem::path>{}
+                         : std::vector<std::filesystem::path>{khal.parent_path()}));
+        return new CalendarDatabase(std::move(sources), PermissionRecord::standard());
+    }();
     return *database;
 }
 

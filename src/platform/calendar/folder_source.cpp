@@ -505,8 +505,20 @@ std::vector<fs::path> calendarWatchPaths(const std::vector<fs::path>& roots,
     return paths;
 }
 
-FolderSource::FolderSource(std::vector<fs::path> roots, std::vector<FolderCalendar> calendars)
-    : roots_(std::move(roots)), named_(std::move(calendars)), cache_(std::make_unique<Cache>()) {}
+FolderSource::FolderSource(std::vector<fs::path> roots, NamedCalendars named,
+                           std::vector<fs::path> alsoWatch)
+    : roots_(std::move(roots)),
+      named_(std::move(named)),
+      alsoWatch_(std::move(alsoWatch)),
+      cache_(std::make_unique<Cache>()) {}
+
+std::vector<FolderCalendar> FolderSource::namedNow() const {
+    try {
+        return named_ ? named_() : std::vector<FolderCalendar>{};
+    } catch (...) {
+        return {};
+    }
+}
 
 FolderSource::~FolderSource() = default;
 
@@ -516,20 +528,30 @@ bool FolderSource::unreadable() const {
         return ::stat(place.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
                ::access(place.c_str(), R_OK | X_OK) != 0;
     };
+    const std::vector<FolderCalendar> named = namedNow();
     return std::any_of(roots_.begin(), roots_.end(), blocked) ||
-           std::any_of(named_.begin(), named_.end(),
+           std::any_of(named.begin(), named.end(),
                        [&](const FolderCalendar& c) { return blocked(c.path); });
 }
 
 std::vector<fs::path> FolderSource::watchPaths() const {
-    return calendarWatchPaths(roots_, named_);
+    std::vector<fs::path> paths = calendarWatchPaths(roots_, namedNow());
+    for (const fs::path& folder : alsoWatch_) {
+        std::error_code ec;
+        if (fs::is_directory(folder, ec)) {
+            paths.push_back(folder);
+        } else if (auto above = existingAncestor(folder)) {
+            paths.push_back(std::move(*above));
+        }
+    }
+    return paths;
 }
 
 std::vector<EventCalendar> FolderSource::calendars() {
     try {
         std::lock_guard lock(mutex_);
         std::vector<EventCalendar> out;
-        for (auto& calendar : Scan(*cache_).run(roots_, named_)) {
+        for (auto& calendar : Scan(*cache_).run(roots_, namedNow())) {
             out.push_back(std::move(calendar.info));
         }
         return out;
@@ -542,7 +564,7 @@ std::vector<CalendarEvent> FolderSource::events(Instant start, Instant end,
                                                 const Calendar& calendar, std::size_t limit) {
     try {
         std::lock_guard lock(mutex_);
-        const auto calendars = Scan(*cache_).run(roots_, named_);
+        const auto calendars = Scan(*cache_).run(roots_, namedNow());
         ExpansionBudget budget;
         std::vector<CalendarEvent> events;
         std::vector<IcsOccurrence> found;

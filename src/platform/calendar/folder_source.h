@@ -40,6 +40,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -81,11 +82,17 @@ std::vector<std::filesystem::path> calendarWatchPaths(
 
 class FolderSource final : public CalendarSource {
   public:
-    FolderSource(std::vector<std::filesystem::path> roots, std::vector<FolderCalendar> calendars);
+    // The calendars named on their own, asked for at every query so that a
+    // configuration edited meanwhile counts (khal_config.h).
+    using NamedCalendars = std::function<std::vector<FolderCalendar>()>;
+
+    // `alsoWatch`: folders whose changes may name other calendars (khal's
+    // configuration folder).
+    FolderSource(std::vector<std::filesystem::path> roots, NamedCalendars named = {},
+                 std::vector<std::filesystem::path> alsoWatch = {});
     ~FolderSource() override;
 
     const std::vector<std::filesystem::path>& roots() const { return roots_; }
-    const std::vector<FolderCalendar>& namedCalendars() const { return named_; }
 
     std::string_view kind() const override { return kFolderSourceKind; }
     std::vector<EventCalendar> calendars() override;
@@ -97,8 +104,11 @@ class FolderSource final : public CalendarSource {
   private:
     struct Cache;
 
+    std::vector<FolderCalendar> namedNow() const;
+
     std::vector<std::filesystem::path> roots_;
-    std::vector<FolderCalendar> named_;
+    NamedCalendars named_;
+    std::vector<std::filesystem::path> alsoWatch_;
     std::mutex mutex_;
     std::unique_ptr<Cache> cache_;  // guarded by mutex_
 };
