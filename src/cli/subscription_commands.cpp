@@ -1,19 +1,117 @@
 #include "cli/subscription_commands.h"
 
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <optional>
 #include <ostream>
+
+#include "platform/calendar/subscriptions.h"
 
 namespace solvane::cli {
 
-int subscribeCommand(const std::vector<std::string>&, const Environment&, std::ostream&,
-                     std::ostream& err) {
-    err << "solvane-board: subscriptions are not available in this build\n";
+namespace {
+
+using platform::SubscriptionErrorKind;
+using platform::SubscriptionStore;
+
+void print(std::ostream& out, const nlohmann::ordered_json& value) {
+    out << value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
+
+int badArguments(std::ostream& err, const std::string& message) {
+    err << "solvane-board: " << message << "\n";
+    return 2;
+}
+
+int failed(std::ostream& err, const std::string& message) {
+    err << "solvane-board: " << message << "\n";
     return 1;
 }
 
-int unsubscribeCommand(const std::vector<std::string>&, const Environment&, std::ostream&,
-                       std::ostream& err) {
-    err << "solvane-board: subscriptions are not available in this build\n";
-    return 1;
+SharedStore sharedStore(const Environment& env) {
+    return env.store ? *env.store : SharedStore::standard();
+}
+
+}  // namespace
+
+int subscribeCommand(const std::vector<std::string>& args, const Environment&, std::ostream& out,
+                     std::ostream& err) {
+    std::vector<std::string> positional;
+    std::optional<std::string> name;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--name") {
+            if (i + 1 >= args.size()) {
+                return badArguments(err, "--name needs a value");
+            }
+            name = args[++i];
+        } else if (args[i].starts_with("--")) {
+            return badArguments(err, "unknown option " + args[i]);
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (positional.size() != 1) {
+        return badArguments(err, "subscribe needs exactly one URL");
+    }
+    const auto added = SubscriptionStore::standard().subscribe(positional[0], name);
+    if (!added) {
+        const SubscriptionErrorKind kind = added.error().kind;
+        if (kind == SubscriptionErrorKind::invalidAddress ||
+            kind == SubscriptionErrorKind::invalidName) {
+            return badArguments(err, added.error().message);
+        }
+        return failed(err, "could not subscribe: " + added.error().message);
+    }
+    print(out, {{"id", added->id},
+                {"title", added->displayTitle()},
+                {"url", platform::withoutCredentials(added->url)},
+                {"events", added->events}});
+    return 0;
+}
+
+int unsubscribeCommand(const std::vector<std::string>& args, const Environment& env,
+                       std::ostream& out, std::ostream& err) {
+    if (args.size() != 1 || args[0].starts_with("--")) {
+        return badArguments(err, "unsubscribe needs exactly one subscription ID");
+    }
+    const std::string& id = args[0];
+    const SubscriptionStore subscriptions = SubscriptionStore::standard();
+    const auto known = subscriptions.list();
+    if (std::none_of(known.begin(), known.end(),
+                     [&](const platform::Subscription& s) { return s.id == id; })) {
+        return failed(err, "no subscription " +
+                               (platform::isSubscriptionId(id) ? id : std::string("by that id")));
+    }
+
+    // The feed choice goes first, so a feed sync running meanwhile does not
+    // add back what is removed next.
+    const SharedStore store = sharedStore(env);
+    AppSettings settings = store.loadSettings();
+    if (std::erase(settings.feedCalendarIDs, id) > 0 && !store.saveSettings(settings)) {
+        return failed(err, "the settings could not be saved; nothing was removed");
+    }
+    std::size_t removed = 0;
+    const bool written = store.updateCountdowns(
+        [&](std::vector<Countdown> list) -> std::optional<std::vector<Countdown>> {
+            removed =
+                std::erase_if(list, [&](const Countdown& c) { return c.feedCalendarID == id; });
+            if (removed == 0) {
+                return std::nullopt;
+            }
+            return list;
+        },
+        env.calendar);
+    if (removed > 0 && !written) {
+        return failed(err, "the countdowns could not be saved; the subscription is kept");
+    }
+
+    const auto gone = subscriptions.unsubscribe(id);
+    if (!gone) {
+        return failed(err, gone.error().message);
+    }
+    print(out, {{"removed", id}, {"countdowns", removed}});
+    return 0;
 }
 
 }  // namespace solvane::cli

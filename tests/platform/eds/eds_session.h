@@ -1,0 +1,85 @@
+// A real Evolution Data Server for tests and benchmarks, never the user's:
+// the program runs itself again under dbus-run-session, with HOME, the XDG
+// folders and XDG_RUNTIME_DIR in a scratch folder and GSettings in memory,
+// all set before the bus starts, since the EDS services it activates on
+// demand inherit the bus's environment. The scratch folder is removed when
+// the session ends.
+//
+//   int main(int argc, char** argv) {
+//       if (auto code = runInPrivateSession(argc, argv)) return *code;
+//       ...                              // inside the session from here on
+//   }
+//
+// EdsWriter then writes through libecal, as GNOME Calendar would: local
+// calendars under "On This Computer" and the events in them.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace solvane::testing {
+
+// Whether the EDS services and dbus-run-session are installed; when not,
+// why not.
+std::optional<std::string> edsUnavailable();
+
+// The exit status to leave with once the program has run again inside a
+// private session; none when this process is the one inside, or when EDS is
+// not installed (the tests then skip), or when it only lists its tests.
+std::optional<int> runInPrivateSession(int argc, char** argv);
+
+// One local calendar, removed with the writer's object.
+class EdsCalendar {
+  public:
+    ~EdsCalendar();
+    EdsCalendar(const EdsCalendar&) = delete;
+    EdsCalendar& operator=(const EdsCalendar&) = delete;
+
+    const std::string& uid() const { return uid_; }
+    const std::string& error() const { return error_; }
+
+    // An event from a VEVENT's text; VTIMEZONEs of libical's built-in zones
+    // that it names are added to the calendar first.
+    bool add(std::string_view vevent);
+    // Many at once, as one request.
+    bool addAll(const std::vector<std::string>& vevents);
+    // Replaces the event of the VEVENT's UID, or, when it has a
+    // RECURRENCE-ID, only that instance (a moved instance).
+    bool modify(std::string_view vevent);
+    bool remove(const std::string& eventUid);
+
+    bool setEnabled(bool enabled);
+    bool setColor(const std::string& color);
+
+  private:
+    friend class EdsWriter;
+    struct Impl;
+    explicit EdsCalendar(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+    std::string uid_;
+    std::string error_;
+};
+
+class EdsWriter {
+  public:
+    // The session's source registry; none, with `error`, when it does not
+    // answer.
+    static std::unique_ptr<EdsWriter> open(std::string& error);
+    ~EdsWriter();
+    EdsWriter(const EdsWriter&) = delete;
+    EdsWriter& operator=(const EdsWriter&) = delete;
+
+    // A new calendar in "On This Computer", with its client connected.
+    std::unique_ptr<EdsCalendar> addCalendar(const std::string& title, const std::string& color,
+                                             std::string& error);
+
+  private:
+    struct Impl;
+    explicit EdsWriter(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace solvane::testing

@@ -1,0 +1,332 @@
+// EdsSource against a real Evolution Data Server, in a D-Bus session of the
+// test's own (eds_session.h): calendars and events written through libecal
+// as GNOME Calendar writes them, read back through EdsSource.
+#include "platform/calendar/eds_source.h"
+
+#include <glib.h>
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <future>
+#include <map>
+#include <string>
+#include <thread>
+
+#include "platform/eds/eds_session.h"
+#include "support/temp_dir.h"
+
+namespace solvane {
+namespace {
+
+using namespace std::chrono_literals;
+using platform::EdsSource;
+using testing::EdsCalendar;
+using testing::EdsWriter;
+
+// Generous: the first calendar activates EDS's factories on a busy machine.
+constexpr auto kConnect = 20s;
+constexpr auto kPatience = 30s;
+
+// Iterates GLib's default main context, where the change handler runs,
+// until `done` holds or `limit` has passed.
+template <class Done>
+bool spinUntil(Done done, std::chrono::milliseconds limit = kPatience) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= until) {
+            return false;
+        }
+        g_main_context_iteration(nullptr, FALSE);
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+Instant at(const char* iso) {
+    return *parseIso8601(iso);
+}
+
+class EdsSourceTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!testing::edsUnavailable()) {
+            writer_ = EdsWriter::open(writerError_).release();
+        }
+    }
+    static void TearDownTestSuite() {
+        delete writer_;
+        writer_ = nullptr;
+    }
+
+    void SetUp() override {
+        if (auto why = testing::edsUnavailable()) {
+            GTEST_SKIP() << *why;
+        }
+        ASSERT_NE(writer_, nullptr) << writerError_;
+        std::string error;
+        calendar_ = writer_->addCalendar("Solvane Test", "#3a87ad", error);
+        ASSERT_TRUE(calendar_) << error;
+        source_ = EdsSource::connect(kConnect);
+        ASSERT_TRUE(source_);
+        id_ = "eds:" + calendar_->uid();
+    }
+
+    std::optional<EventCalendar> offered() {
+        for (auto& c : source_->calendars()) {
+            if (c.id == id_) {
+                return c;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // This calendar's occurrences, by item identifier.
+    std::multimap<std::string, CalendarEvent> eventsIn(Instant from, Instant to,
+                                                       std::size_t limit = 1000) {
+        std::multimap<std::string, CalendarEvent> out;
+        for (auto& e : source_->events(from, to, user_, limit)) {
+            if (e.calendar.id == id_) {
+                out.emplace(e.itemId, e);
+            }
+        }
+        return out;
+    }
+
+    std::string item(const std::string& uid) const { return id_ + "/" + uid; }
+
+    static inline EdsWriter* writer_ = nullptr;
+    static inline std::string writerError_;
+    const Calendar user_ = *Calendar::make("America/New_York", "en_US");
+    std::unique_ptr<EdsCalendar> calendar_;
+    std::unique_ptr<EdsSource> source_;
+    std::string id_;
+};
+
+TEST(EdsConnect, GivesUpQuietlyOnABusThatIsMissingOrSilent) {
+    // Each in a process of its own: GLib keeps one session bus per process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/solvane-bus", 1);
+            const auto start = std::chrono::steady_clock::now();
+            const bool none = EdsSource::connect(3s) == nullptr;
+            std::_Exit(none && std::chrono::steady_clock::now() - start < 1s ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+
+    // A bus that takes the connection and never answers: only the timeout
+    // ends the wait.
+    EXPECT_EXIT(
+        {
+            testing::TempDir dir;
+            const std::string path = (dir.path() / "bus").string();
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            path.copy(address.sun_path, sizeof address.sun_path - 1);
+            if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+                ::listen(fd, 4) != 0) {
+                std::_Exit(2);
+            }
+            ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + path).c_str(), 1);
+            const auto start = std::chrono::steady_clock::now();
+            const bool none = EdsSource::connect(1s) == nullptr;
+            const auto took = std::chrono::steady_clock::now() - start;
+            std::error_code ignored;
+            std::filesystem::remove_all(dir.path(), ignored);
+            std::_Exit(none && took >= 1s && took < 2s ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(EdsSourceTest, OffersTheCalendarAndItsEventsAsLocalDaysAndInstants) {
+    const std::string tokyo =
+        icaltimezone_get_tzid(icaltimezone_get_builtin_timezone("Asia/Tokyo"));
+    ASSERT_TRUE(calendar_->addAll({
+        "BEGIN:VEVENT\r\nUID:deadline\r\nSUMMARY:Deadline\r\n"
+        "DTSTART;VALUE=DATE:20300314\r\nDTEND;VALUE=DATE:20300315\r\nEND:VEVENT\r\n",
+        // Across the start of daylight saving time (10 March), and untitled.
+        "BEGIN:VEVENT\r\nUID:trip\r\n"
+        "DTSTART;VALUE=DATE:20300309\r\nDTEND;VALUE=DATE:20300312\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:birthday\r\nSUMMARY:Ada's birthday\r\n"
+        "DTSTART;VALUE=DATE:19900602\r\nDTEND;VALUE=DATE:19900603\r\n"
+        "RRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:tokyo\r\nSUMMARY:Call with Tokyo\r\n"
+        "DTSTART;TZID=" +
+            tokyo +
+            ":20300320T090000\r\n"
+            "DTEND;TZID=" +
+            tokyo + ":20300320T100000\r\nEND:VEVENT\r\n",
+        // Floating times: the user's zone.
+        "BEGIN:VEVENT\r\nUID:standup\r\nSUMMARY:Standup\r\n"
+        "DTSTART:20300401T100000\r\nDTEND:20300401T103000\r\n"
+        "RRULE:FREQ=WEEKLY;COUNT=4\r\nEND:VEVENT\r\n",
+    })) << calendar_->error();
+    ASSERT_TRUE(
+        calendar_->modify("BEGIN:VEVENT\r\nUID:standup\r\nSUMMARY:Standup, moved\r\n"
+                          "RECURRENCE-ID:20300408T100000\r\n"
+                          "DTSTART:20300409T150000\r\nDTEND:20300409T153000\r\nEND:VEVENT\r\n"))
+        << calendar_->error();
+
+    ASSERT_TRUE(spinUntil([&] { return offered().has_value(); }));
+    const EventCalendar expected{id_, "Solvane Test", "#3A87AD", "On This Computer"};
+    EXPECT_EQ(*offered(), expected);
+
+    const auto events = eventsIn(*user_.date(2030, 1, 1), *user_.date(2032, 1, 1));
+    auto only = [&](const std::string& uid) {
+        const auto [first, last] = events.equal_range(item(uid));
+        std::vector<CalendarEvent> out;
+        for (auto it = first; it != last; ++it) {
+            out.push_back(it->second);
+        }
+        std::sort(out.begin(), out.end(),
+                  [](const auto& a, const auto& b) { return a.start < b.start; });
+        return out;
+    };
+    for (const auto& [id, e] : events) {
+        EXPECT_EQ(e.calendar, expected) << id;
+    }
+
+    const auto deadline = only("deadline");
+    ASSERT_EQ(deadline.size(), 1u);
+    EXPECT_EQ(deadline[0].title, "Deadline");
+    EXPECT_TRUE(deadline[0].allDay);
+    EXPECT_EQ(deadline[0].start, *user_.date(2030, 3, 14));
+    EXPECT_EQ(deadline[0].end, *user_.date(2030, 3, 15));
+
+    const auto trip = only("trip");
+    ASSERT_EQ(trip.size(), 1u);
+    EXPECT_EQ(trip[0].title, std::nullopt);
+    EXPECT_TRUE(trip[0].allDay);
+    EXPECT_EQ(trip[0].start, *user_.date(2030, 3, 9));
+    EXPECT_EQ(trip[0].end, *user_.date(2030, 3, 12));  // 71 hours: local midnights
+
+    const auto birthday = only("birthday");
+    ASSERT_EQ(birthday.size(), 2u);
+    EXPECT_EQ(birthday[0].start, *user_.date(2030, 6, 2));
+    EXPECT_EQ(birthday[1].start, *user_.date(2031, 6, 2));
+    EXPECT_EQ(birthday[1].end, *user_.date(2031, 6, 3));
+    EXPECT_TRUE(birthday[1].allDay);
+
+    const auto call = only("tokyo");
+    ASSERT_EQ(call.size(), 1u);
+    EXPECT_FALSE(call[0].allDay);
+    EXPECT_EQ(call[0].start, at("2030-03-20T09:00:00+09:00"));
+    EXPECT_EQ(call[0].end, at("2030-03-20T10:00:00+09:00"));
+
+    const auto standup = only("standup");
+    ASSERT_EQ(standup.size(), 4u);
+    EXPECT_EQ(standup[0].start, at("2030-04-01T10:00:00-04:00"));
+    EXPECT_EQ(standup[1].start, at("2030-04-09T15:00:00-04:00"));
+    EXPECT_EQ(standup[1].end, at("2030-04-09T15:30:00-04:00"));
+    EXPECT_EQ(standup[1].title, "Standup, moved");
+    EXPECT_EQ(standup[2].start, at("2030-04-15T10:00:00-04:00"));
+    EXPECT_EQ(standup[3].start, at("2030-04-22T10:00:00-04:00"));
+
+    // The moved instance's original day, without the moved instance in
+    // the window: still nothing there.
+    EXPECT_TRUE(eventsIn(*user_.date(2030, 4, 8), *user_.date(2030, 4, 9)).empty());
+    // Only what overlaps; at most the limit.
+    const auto april9 = eventsIn(*user_.date(2030, 4, 9), *user_.date(2030, 4, 10));
+    ASSERT_EQ(april9.size(), 1u);
+    EXPECT_EQ(april9.begin()->second.title, "Standup, moved");
+    EXPECT_EQ(source_->events(*user_.date(2030, 1, 1), *user_.date(2032, 1, 1), user_, 3).size(),
+              3u);
+}
+
+TEST_F(EdsSourceTest, FollowsTheCalendarBeingRecolouredDisabledAndEnabled) {
+    ASSERT_TRUE(
+        calendar_->add("BEGIN:VEVENT\r\nUID:deadline\r\nSUMMARY:Deadline\r\n"
+                       "DTSTART;VALUE=DATE:20300314\r\nEND:VEVENT\r\n"))
+        << calendar_->error();
+    ASSERT_TRUE(spinUntil([&] { return offered().has_value(); }));
+    const Instant from = *user_.date(2030, 3, 1);
+    const Instant to = *user_.date(2030, 4, 1);
+    ASSERT_EQ(eventsIn(from, to).size(), 1u);
+
+    int calls = 0;
+    source_->setChangeHandler([&] { ++calls; });
+
+    // As GNOME Calendar writes colours.
+    ASSERT_TRUE(calendar_->setColor("rgb(98,160,234)")) << calendar_->error();
+    EXPECT_TRUE(spinUntil([&] { return calls > 0; }));
+    EXPECT_TRUE(spinUntil([&] { return offered() && offered()->color == "#62A0EA"; }));
+
+    calls = 0;
+    ASSERT_TRUE(calendar_->setEnabled(false)) << calendar_->error();
+    EXPECT_TRUE(spinUntil([&] { return calls > 0; }));
+    EXPECT_TRUE(spinUntil([&] { return !offered(); }));
+    EXPECT_TRUE(eventsIn(from, to).empty());
+
+    calls = 0;
+    ASSERT_TRUE(calendar_->setEnabled(true)) << calendar_->error();
+    EXPECT_TRUE(spinUntil([&] { return calls > 0; }));
+    EXPECT_TRUE(spinUntil([&] { return offered().has_value(); }));
+    EXPECT_EQ(eventsIn(from, to).size(), 1u);
+}
+
+TEST_F(EdsSourceTest, TellsOfAddedModifiedAndRemovedEventsOnTheMainThread) {
+    const Instant from = *user_.date(2030, 5, 1);
+    const Instant to = *user_.date(2030, 6, 1);
+    ASSERT_TRUE(spinUntil([&] { return offered().has_value(); }));
+    ASSERT_TRUE(eventsIn(from, to).empty());  // read once, so changes are watched
+
+    int calls = 0;
+    bool elsewhere = false;
+    const auto main = std::this_thread::get_id();
+    source_->setChangeHandler([&] {
+        ++calls;
+        elsewhere = elsewhere || std::this_thread::get_id() != main;
+    });
+    // Read on a worker thread while this one runs the main context, as the
+    // program does.
+    const std::string lunch = item("lunch");
+    auto titleOfLunch = [&]() -> std::optional<std::string> {
+        auto reading = std::async(std::launch::async, [&] { return eventsIn(from, to); });
+        EXPECT_TRUE(spinUntil([&] { return reading.wait_for(0s) == std::future_status::ready; }));
+        const auto events = reading.get();
+        const auto it = events.find(lunch);
+        return it != events.end() ? it->second.title.value_or("") : std::optional<std::string>();
+    };
+
+    ASSERT_TRUE(
+        calendar_->add("BEGIN:VEVENT\r\nUID:lunch\r\nSUMMARY:Lunch\r\n"
+                       "DTSTART:20300510T120000Z\r\nDTEND:20300510T130000Z\r\n"
+                       "END:VEVENT\r\n"))
+        << calendar_->error();
+    EXPECT_TRUE(spinUntil([&] { return calls > 0; }));
+    EXPECT_EQ(titleOfLunch(), "Lunch");
+
+    calls = 0;
+    ASSERT_TRUE(
+        calendar_->modify("BEGIN:VEVENT\r\nUID:lunch\r\nSUMMARY:Long lunch\r\n"
+                          "DTSTART:20300510T120000Z\r\nDTEND:20300510T150000Z\r\n"
+                          "END:VEVENT\r\n"))
+        << calendar_->error();
+    EXPECT_TRUE(spinUntil([&] { return calls > 0; }));
+    EXPECT_EQ(titleOfLunch(), "Long lunch");
+
+    calls = 0;
+    ASSERT_TRUE(calendar_->remove("lunch")) << calendar_->error();
+    EXPECT_TRUE(spinUntil([&] { return calls > 0; }));
+    EXPECT_EQ(titleOfLunch(), std::nullopt);
+    EXPECT_FALSE(elsewhere);
+}
+
+}  // namespace
+}  // namespace solvane
+
+int main(int argc, char** argv) {
+    if (const auto code = solvane::testing::runInPrivateSession(argc, argv)) {
+        return *code;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
