@@ -101,7 +101,7 @@ AppServices AppServices::standard() {
 AppState::AppState(AppServices services, QObject* parent)
     : QObject(parent),
       services_(std::move(services)),
-      countdowns_(services_.store.loadCountdowns(services_.calendar)),
+      countdowns_(services_.store.loadCountdownsForUse(services_.calendar)),
       location_(services_.store.loadLocation()),
       settings_(services_.store.loadSettings()),
       appleFailureNote_(services_.store.loadAppleError()),

@@ -18,7 +18,7 @@ CountdownQuery::CountdownQuery(SharedStore store, std::function<Calendar()> cale
 
 std::vector<CountdownEntity> CountdownQuery::entitiesForIdentifiers(
     const std::vector<Uuid>& ids) const {
-    const std::vector<Countdown> stored = store_.loadCountdowns(calendar_());
+    const std::vector<Countdown> stored = store_.loadCountdownsForUse(calendar_());
     std::vector<CountdownEntity> out;
     for (const Uuid& id : ids) {
         const auto it = std::find_if(stored.begin(), stored.end(),
@@ -31,7 +31,7 @@ std::vector<CountdownEntity> CountdownQuery::entitiesForIdentifiers(
 }
 
 std::vector<CountdownEntity> CountdownQuery::suggestedEntities() const {
-    const std::vector<Countdown> stored = store_.loadCountdowns(calendar_());
+    const std::vector<Countdown> stored = store_.loadCountdownsForUse(calendar_());
     std::vector<CountdownEntity> out;
     out.reserve(stored.size());
     for (const Countdown& c : stored) {

@@ -65,7 +65,9 @@ std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment
     }
     const Instant now = environment.clock();
     return std::make_shared<const BoardEntry>(
-        now, BoardData::assemble(environment.store, now, selection, std::move(weather), calendar),
+        now,
+        BoardData::assemble(BoardSources::load(environment.store, calendar, true), now, selection,
+                            std::move(weather), calendar),
         style);
 }
 
@@ -83,7 +85,7 @@ Timeline makeTimeline(const WidgetEnvironment& environment,
     // Each store read opens the database afresh, which costs more than all
     // eight boards together; one read after the feed sync serves every entry,
     // and the entries agree with each other even while the application saves.
-    BoardSources sources = BoardSources::load(environment.store, calendar);
+    BoardSources sources = BoardSources::load(environment.store, calendar, true);
     sources.place = place;
 
     // One `now` for all entries, so they fall exactly a quarter hour apart.

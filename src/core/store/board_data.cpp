@@ -4,9 +4,11 @@
 
 namespace solvane {
 
-BoardSources BoardSources::load(const SharedStore& store, const Calendar& calendar) {
-    return BoardSources{store.loadLocation(), store.loadCountdowns(calendar),
-                        store.loadSettings().unit};
+BoardSources BoardSources::load(const SharedStore& store, const Calendar& calendar, bool forUse) {
+    return BoardSources{
+        store.loadLocation(),
+        forUse ? store.loadCountdownsForUse(calendar) : store.loadCountdowns(calendar),
+        store.loadSettings().unit};
 }
 
 BoardData BoardData::assemble(const SharedStore& store, Instant now,

@@ -24,7 +24,10 @@ struct BoardSources {
     std::vector<Countdown> countdowns;
     TempUnit unit = TempUnit::fahrenheit;
 
-    static BoardSources load(const SharedStore& store, const Calendar& calendar);
+    // `forUse`: the board is going on screen, so a fresh store gets its
+    // starter countdowns stored (SharedStore::loadCountdownsForUse).
+    static BoardSources load(const SharedStore& store, const Calendar& calendar,
+                             bool forUse = false);
 };
 
 struct BoardData {

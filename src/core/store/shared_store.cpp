@@ -437,8 +437,14 @@ bool keepUnreadableAside(sqlite3* db) {
     return sqlite3_changes(db) == 0 || removeValue(db, kUnreadableSeenKey);
 }
 
-using ListChange = std::function<std::optional<std::vector<Countdown>>(
-    const std::optional<std::vector<Countdown>>& stored)>;
+// The list as stored: decoded when it reads, absent otherwise; `missing`
+// tells nothing stored from something unreadable.
+struct StoredList {
+    std::optional<std::vector<Countdown>> list;
+    bool missing = false;
+};
+
+using ListChange = std::function<std::optional<std::vector<Countdown>>(const StoredList& stored)>;
 
 // Reads the list, asks `change` for the list to write (nullopt: none), keeps
 // an unreadable stored list aside and writes, all in one transaction.
@@ -469,7 +475,7 @@ bool changeStoredList(const StorePaths& paths, const ListChange& change) {
         // writing now could overwrite the user's list.
         return false;
     }
-    const auto list = decodedList(stored);
+    const StoredList list{decodedList(stored), stored.status == ReadStatus::missing};
     std::optional<std::vector<Countdown>> edited;
     try {
         edited = change(list);
@@ -484,7 +490,7 @@ bool changeStoredList(const StorePaths& paths, const ListChange& change) {
         return false;
     }
     const bool unreadable =
-        stored.status == ReadStatus::tooLarge || (stored.status == ReadStatus::found && !list);
+        stored.status == ReadStatus::tooLarge || (stored.status == ReadStatus::found && !list.list);
     if ((unreadable && !keepUnreadableAside(handle)) ||
         !writeValue(handle, kCountdownsKey, *encoded, ValueType::blob) ||
         execute(handle, "COMMIT") != SQLITE_OK) {
@@ -648,13 +654,46 @@ std::vector<Countdown> SharedStore::loadCountdowns(const Calendar& calendar) con
     return countdownsOrStarters(loadValue(paths_, kCountdownsKey), calendar);
 }
 
+std::vector<Countdown> SharedStore::loadCountdownsForUse(const Calendar& calendar) const {
+    // Most reads find a list: read it as any load does, and take the write
+    // lock only when there is none.
+    {
+        auto db = openSuite(paths_);
+        if (!db) {
+            return starterCountdowns(calendar);
+        }
+        ReadOutcome stored = readValue(db->get(), kCountdownsKey);
+        if (stored.status != ReadStatus::missing) {
+            return countdownsOrStarters(stored.status == ReadStatus::found
+                                            ? std::optional(std::move(stored.bytes))
+                                            : std::nullopt,
+                                        calendar);
+        }
+    }
+    std::vector<Countdown> result;
+    bool decided = false;
+    changeStoredList(paths_,
+                     [&](const StoredList& stored) -> std::optional<std::vector<Countdown>> {
+                         decided = true;
+                         if (stored.list) {
+                             result = *stored.list;
+                             return std::nullopt;
+                         }
+                         result = starterCountdowns(calendar);
+                         // Only a key that is not there at all gets the starters: an
+                         // unreadable list is kept for the user.
+                         return stored.missing ? std::optional(result) : std::nullopt;
+                     });
+    return decided ? result : loadCountdowns(calendar);
+}
+
 bool SharedStore::saveCountdowns(const std::vector<Countdown>& countdowns) const {
-    return changeStoredList(paths_, [&](const auto&) { return std::optional(countdowns); });
+    return changeStoredList(paths_, [&](const StoredList&) { return std::optional(countdowns); });
 }
 
 bool SharedStore::updateCountdowns(const CountdownEdit& change, const Calendar& calendar) const {
-    return changeStoredList(paths_, [&](const std::optional<std::vector<Countdown>>& stored) {
-        return change(stored ? *stored : starterCountdowns(calendar));
+    return changeStoredList(paths_, [&](const StoredList& stored) {
+        return change(stored.list ? *stored.list : starterCountdowns(calendar));
     });
 }
 

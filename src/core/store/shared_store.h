@@ -92,6 +92,12 @@ class SharedStore {
     const StorePaths& paths() const { return paths_; }
 
     std::vector<Countdown> loadCountdowns(const Calendar& calendar) const;
+    // The list to show or edit. As loadCountdowns, except that when nothing
+    // is stored yet the starter countdowns are stored first, so that their
+    // identifiers last (a widget keeps the countdowns it shows by them). One
+    // transaction: of two programs starting at once, one stores the starters
+    // and the other reads them. A list that cannot be read stays untouched.
+    std::vector<Countdown> loadCountdownsForUse(const Calendar& calendar) const;
     bool saveCountdowns(const std::vector<Countdown>& countdowns) const;
 
     // Reads the list, lets `change` edit it, and writes the result, all in one

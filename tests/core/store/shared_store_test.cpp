@@ -225,6 +225,34 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
     EXPECT_EQ(store.unreadableCountdowns(), UnreadableCountdowns{});
 }
 
+// The starters shown on a fresh store are stored the first time, so their
+// identifiers last; programs starting together store one list.
+TEST_F(SharedStoreTest, TheStartersAreStoredOnceWhenFirstUsed) {
+    EXPECT_EQ(labels(store.loadCountdowns(calendar)), kStarters);
+    EXPECT_FALSE(store.rawValue("countdowns.v1")) << "a plain read writes nothing";
+
+    std::vector<List> seen(4);
+    std::vector<std::thread> readers;
+    for (auto& list : seen) {
+        readers.emplace_back([&] { list = store.loadCountdownsForUse(calendar); });
+    }
+    for (auto& reader : readers) {
+        reader.join();
+    }
+    for (const auto& list : seen) {
+        EXPECT_EQ(labels(list), kStarters);
+        EXPECT_EQ(list, seen.front()) << "one list, one set of identifiers";
+    }
+    EXPECT_EQ(store.loadCountdowns(calendar), seen.front());
+
+    // A list that cannot be read is the user's, even while starters stand in.
+    TempDir fresh;
+    const SharedStore damaged(pathsUnder(fresh.path()), "en_US");
+    ASSERT_TRUE(damaged.setRawValue("countdowns.v1", "[1]"));
+    EXPECT_EQ(labels(damaged.loadCountdownsForUse(calendar)), kStarters);
+    EXPECT_EQ(damaged.rawValue("countdowns.v1"), "[1]");
+}
+
 TEST_F(SharedStoreTest, SettingsDefaultPerAbsentKeyAndTheUnitByLocale) {
     const struct {
         const char* raw;
