@@ -60,9 +60,12 @@ void BM_FullBoardTimeline(benchmark::State& state) {
         ++networkCalls;
         return Failure{WeatherError::service("bench")};
     };
-    const WidgetEnvironment environment{store, [now] { return now; }, [] { return newYork(); },
+    const WidgetEnvironment environment{store,
+                                        [now] { return now; },
+                                        [] { return newYork(); },
                                         WeatherServices{refuse, refuse, [now] { return now; }, 15},
-                                        nullptr};
+                                        nullptr,
+                                        {}};
 
     for (auto _ : state) {
         Timeline timeline = makeTimeline(environment, std::nullopt, WidgetStyle::glass);
@@ -100,9 +103,12 @@ void BM_DrawWidget(benchmark::State& state, std::string kind, WidgetFamily famil
         [](double, double, const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
         return Failure{WeatherError::service("bench")};
     };
-    const WidgetEnvironment environment{store, [now] { return now; }, [] { return newYork(); },
+    const WidgetEnvironment environment{store,
+                                        [now] { return now; },
+                                        [] { return newYork(); },
                                         WeatherServices{refuse, refuse, [now] { return now; }, 15},
-                                        nullptr};
+                                        nullptr,
+                                        {}};
     const auto entry = makeEntry(environment, std::nullopt, WidgetStyle::glass);
     constexpr double kScale = 2;
     const QSizeF size = familySize(family);

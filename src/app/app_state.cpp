@@ -95,6 +95,7 @@ AppServices AppServices::standard() {
         .events = &platform::CalendarDatabase::shared(),
         .reloadWidgets = [] { host::requestWidgetReload(); },
         .attemptDelay = kWeatherAttemptDelay,
+        .subscriptions = platform::SubscriptionStore::standard(),
     };
 }
 
@@ -113,6 +114,73 @@ AppState::AppState(AppServices services, QObject* parent)
         services_.clock = platform::systemNow;
     }
     readListHealth();
+    readSubscriptions();
+}
+
+void AppState::readSubscriptions() {
+    subscriptions_ = services_.subscriptions ? services_.subscriptions->list()
+                                             : std::vector<platform::Subscription>{};
+}
+
+void AppState::subscribe(const std::string& url, const std::string& name) {
+    if (!services_.subscriptions) {
+        emit subscribeFinished(tr("Subscriptions are not available."));
+        return;
+    }
+    workers_.start([this, store = *services_.subscriptions, url, name] {
+        const auto added = store.subscribe(url, name.empty() ? std::nullopt : std::optional(name));
+        const QString error = added ? QString() : QString::fromStdString(added.error().message);
+        QMetaObject::invokeMethod(
+            this,
+            [this, error] {
+                readSubscriptions();
+                emit subscriptionsChanged();
+                emit subscribeFinished(error);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AppState::unsubscribe(const std::string& id) {
+    if (!services_.subscriptions) {
+        return;
+    }
+    if (forgetFeedCalendar(services_.store, id, services_.calendar)) {
+        services_.subscriptions->unsubscribe(id);
+    }
+    settings_ = services_.store.loadSettings();
+    countdowns_ = services_.store.loadCountdowns(services_.calendar);
+    readSubscriptions();
+    emit settingsChanged();
+    emit countdownsChanged();
+    emit subscriptionsChanged();
+    reloadWidgets();
+}
+
+void AppState::refreshSubscriptions(bool force) {
+    if (!services_.subscriptions || refreshingSubscriptions_) {
+        return;
+    }
+    refreshingSubscriptions_ = true;
+    workers_.start([this, shared = shared_, store = *services_.subscriptions, force] {
+        bool updated = false;
+        if (!shared->stopped()) {
+            for (const auto& refreshed : store.refresh(force)) {
+                updated = updated || refreshed.outcome == platform::RefreshOutcome::updated;
+            }
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, updated] {
+                refreshingSubscriptions_ = false;
+                readSubscriptions();
+                emit subscriptionsChanged();
+                if (updated) {
+                    syncCalendars();
+                }
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void AppState::readListHealth() {
@@ -324,6 +392,7 @@ void AppState::placeChanged(const SavedLocation& place) {
 void AppState::windowShown() {
     syncCalendars();
     refreshWeather();
+    refreshSubscriptions(false);
 }
 
 void AppState::setWeather(std::optional<WeatherSnapshot> snapshot) {

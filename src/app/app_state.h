@@ -35,6 +35,7 @@
 #include "core/time/calendar.h"
 #include "core/weather/weather.h"
 #include "core/weather/weather_fetcher.h"
+#include "platform/calendar/subscriptions.h"
 #include "platform/weatherkit/weatherkit.h"
 
 namespace solvane::app {
@@ -60,6 +61,8 @@ struct AppServices {
     // Asks the widget host to rebuild all timelines; empty does nothing.
     std::function<void()> reloadWidgets;
     std::chrono::milliseconds attemptDelay = kWeatherAttemptDelay;
+    // Calendars followed by address; none: the window offers no subscribing.
+    std::optional<platform::SubscriptionStore> subscriptions;
 
     // The user's store, calendar database, weather services and the D-Bus
     // reload request.
@@ -152,6 +155,17 @@ class AppState : public QObject {
 
     // Calendar access, the feed sync, and on a change the reloaded list.
     void syncCalendars();
+
+    // The calendars followed by address, as last read.
+    const std::vector<platform::Subscription>& subscriptions() const { return subscriptions_; }
+    bool canSubscribe() const { return services_.subscriptions.has_value(); }
+    // Fetches the calendar at `url` on a worker; subscribeFinished reports.
+    void subscribe(const std::string& url, const std::string& name);
+    // No longer follows it: its feed countdowns go, then its copy.
+    void unsubscribe(const std::string& id);
+    // Fetches the subscriptions due (all when `force`) on a worker; a new
+    // copy runs the feed sync.
+    void refreshSubscriptions(bool force);
     // "Connect Calendars": asks through `prompt`, then syncs.
     void connectCalendars(const AccessPrompt& prompt);
 
@@ -171,6 +185,9 @@ class AppState : public QObject {
     void attributionChanged();
     void calendarAccessChanged(bool granted);
     void editingChanged();
+    void subscriptionsChanged();
+    // The end of subscribe(): an empty error means it worked.
+    void subscribeFinished(const QString& error);
 
   private:
     struct Shared;
@@ -180,6 +197,7 @@ class AppState : public QObject {
     void editCountdowns(const std::function<void(std::vector<Countdown>&)>& edit);
     void reloadWidgets();
     void readListHealth();
+    void readSubscriptions();
     void setWeather(std::optional<WeatherSnapshot> snapshot);
     void beginRefresh();
     void endRefresh();
@@ -192,6 +210,8 @@ class AppState : public QObject {
     std::optional<platform::WeatherKitAttribution> attribution_;
     std::optional<std::string> appleFailureNote_;
     bool calendarAccess_ = false;
+    std::vector<platform::Subscription> subscriptions_;
+    bool refreshingSubscriptions_ = false;
     UnreadableCountdowns unreadable_;
     std::size_t feedEventsLeftOut_ = 0;
     bool listSaveFailed_ = false;

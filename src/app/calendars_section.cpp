@@ -102,6 +102,9 @@ CalendarsSection::CalendarsSection(QWidget* parent) : QWidget(parent) {
     withAccess->addWidget(scroll_);
     emptyList_ = makeLabel(tr("No calendars found yet."), calloutFont(), secondary);
     withAccess->addWidget(emptyList_);
+    subscribe_ = new QPushButton(tr("Subscribe to Calendar\u2026"));
+    connect(subscribe_, &QPushButton::clicked, this, &CalendarsSection::subscribeRequested);
+    withAccess->addWidget(subscribe_, 0, Qt::AlignLeft);
     withAccess->addWidget(makeLabel(
         tr("Tip: make a calendar called \u201cCountdowns\u201d and add events to it from any "
            "device. Events from GNOME Calendar and Evolution, khal folders and subscribed "
@@ -128,11 +131,23 @@ void CalendarsSection::setCalendars(std::vector<EventCalendar> calendars,
     rebuildToggles();
 }
 
+void CalendarsSection::setSubscriptionStates(std::map<std::string, SubscriptionState> states) {
+    subscriptionStates_ = std::move(states);
+}
+
+void CalendarsSection::setSubscribingAvailable(bool available) {
+    subscribe_->setVisible(available);
+}
+
 void CalendarsSection::rebuildToggles() {
     for (QCheckBox* toggle : toggles_) {
         toggle->parentWidget()->deleteLater();
     }
     toggles_.clear();
+    for (QWidget* row : extraRows_) {
+        row->deleteLater();
+    }
+    extraRows_.clear();
     while (QLayoutItem* item = listLayout_->takeAt(0)) {
         delete item;
     }
@@ -155,6 +170,10 @@ void CalendarsSection::rebuildToggles() {
         rowLayout->addWidget(makeLabel(qs(calendar.accountTitle), calloutFont(), secondary));
         rowLayout->addStretch(1);
         listLayout_->addWidget(row);
+        if (const auto state = subscriptionStates_.find(calendar.id);
+            state != subscriptionStates_.end()) {
+            addSubscriptionLine(calendar.id, state->second);
+        }
         // A child added to a visible list would be shown only later, after
         // the height below has been worked out without it.
         row->show();
@@ -166,6 +185,30 @@ void CalendarsSection::rebuildToggles() {
     scroll_->setFixedHeight(std::min(needed, kListMaxHeight));
     scroll_->setVisible(!calendars_.empty());
     emptyList_->setVisible(calendars_.empty());
+}
+
+void CalendarsSection::addSubscriptionLine(const std::string& id, const SubscriptionState& state) {
+    auto* line = new QWidget(list_);
+    line->setObjectName(QString::fromStdString("subscription:" + id));
+    auto* layout = new QHBoxLayout(line);
+    // Lined up with the toggle's text, past its box and dot.
+    layout->setContentsMargins(24, 0, 0, 4);
+    layout->setSpacing(8);
+    QLabel* text =
+        makeLabel(state.text, captionFont(),
+                  state.problem ? noticeColor(palette()) : secondaryTextColor(palette()));
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setToolTip(state.address);
+    layout->addWidget(text, 1);
+    auto* unsubscribe = new QPushButton(tr("Unsubscribe"));
+    unsubscribe->setFont(captionFont());
+    const QString calendarId = QString::fromStdString(id);
+    connect(unsubscribe, &QPushButton::clicked, this,
+            [this, calendarId] { emit unsubscribeRequested(calendarId); });
+    layout->addWidget(unsubscribe, 0, Qt::AlignTop);
+    listLayout_->addWidget(line);
+    line->show();
+    extraRows_.push_back(line);
 }
 
 void CalendarsSection::setFeed(const std::string& id, bool on) {

@@ -14,6 +14,7 @@
 
 #include <QWidget>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,19 @@ class CalendarsSection : public QWidget {
     // they were switched on.
     void setCalendars(std::vector<EventCalendar> calendars, std::vector<std::string> feedIds);
 
+    // What the row of a subscribed calendar says under its toggle.
+    struct SubscriptionState {
+        QString text;          // "Updated 2 hours ago"
+        bool problem = false;  // the last update failed
+        QString address;       // shown when the pointer rests on the line
+    };
+    // By calendar id; rows of these calendars also offer "Unsubscribe".
+    // Takes effect with the next setCalendars.
+    void setSubscriptionStates(std::map<std::string, SubscriptionState> states);
+    // Whether "Subscribe to Calendar…" is offered.
+    void setSubscribingAvailable(bool available);
+    QPushButton* subscribeButton() const { return subscribe_; }
+
     bool accessShown() const { return granted_; }
     // The toggles in display order; a toggle's objectName is its calendar id.
     std::vector<QCheckBox*> toggles() const { return toggles_; }
@@ -49,18 +63,24 @@ class CalendarsSection : public QWidget {
 
   signals:
     void connectRequested();
+    void subscribeRequested();
+    void unsubscribeRequested(const QString& calendarId);
     // The whole new list of feed calendar ids: a switched-off id removed, a
     // switched-on one appended at the end.
     void feedsChanged(std::vector<std::string> ids);
 
   private:
     void rebuildToggles();
+    void addSubscriptionLine(const std::string& id, const SubscriptionState& state);
     void setFeed(const std::string& id, bool on);
 
     bool granted_ = false;
     std::vector<EventCalendar> calendars_;
     std::vector<std::string> feedIds_;
     std::vector<QCheckBox*> toggles_;
+    std::map<std::string, SubscriptionState> subscriptionStates_;
+    QPushButton* subscribe_ = nullptr;
+    std::vector<QWidget*> extraRows_;
 
     QWidget* noAccess_ = nullptr;
     QLabel* notice_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -28,10 +29,12 @@
 #include "app/location_section.h"
 #include "app/privacy_dialog.h"
 #include "app/section_style.h"
+#include "app/subscribe_dialog.h"
 #include "app/weather_section.h"
 #include "core/model/countdown_json.h"
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
+#include "core/time/text_format.h"
 #include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/qt/calendar_watcher.h"
@@ -43,6 +46,40 @@
 namespace solvane::app {
 
 namespace {
+
+// What a subscribed calendar's row says: when it was last brought up to
+// date, or why it could not be this time and which copy it shows meanwhile.
+CalendarsSection::SubscriptionState subscriptionState(const platform::Subscription& s, Instant now,
+                                                      const Calendar& calendar) {
+    const auto when = [&](std::optional<Instant> t) {
+        if (!t) {
+            return QCoreApplication::translate("MainWindow", "never");
+        }
+        const double minutes = (now - *t) / 60.0;
+        if (minutes < 1.5) {
+            return QCoreApplication::translate("MainWindow", "just now");
+        }
+        if (minutes < 90) {
+            return QCoreApplication::translate("MainWindow", "%1 minutes ago")
+                .arg(static_cast<int>(std::lround(minutes)));
+        }
+        if (minutes < 36 * 60) {
+            return QCoreApplication::translate("MainWindow", "%1 hours ago")
+                .arg(static_cast<int>(std::lround(minutes / 60)));
+        }
+        return QString::fromStdString(shortDateLabel(*t, calendar));
+    };
+    const QString address = QString::fromStdString(platform::withoutCredentials(s.url));
+    if (s.lastError) {
+        return {QCoreApplication::translate("MainWindow",
+                                            "Could not update %1: %2 Showing the copy from %3.")
+                    .arg(when(s.lastAttempt), QString::fromStdString(*s.lastError),
+                         when(s.lastUpdated)),
+                true, address};
+    }
+    return {QCoreApplication::translate("MainWindow", "Updated %1").arg(when(s.lastUpdated)), false,
+            address};
+}
 
 // "~/.config/…" reads better than the full path of the user's home.
 QString homeRelative(const std::filesystem::path& path) {
@@ -78,6 +115,10 @@ WindowServices WindowServices::standard() {
         .updates = UpdateChecker::Config::standard(),
         .permissions = platform::PermissionRecord::standard(),
         .calendarWatchPaths = [] { return platform::CalendarDatabase::shared().watchPaths(); },
+        .onCalendarChange =
+            [](std::function<void()> handler) {
+                platform::CalendarDatabase::shared().setChangeHandler(std::move(handler));
+            },
         .makeLocator =
             [](platform::LocationPermissionPrompt prompt) {
                 return platform::LocationManager::standard(std::move(prompt));
@@ -117,11 +158,22 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     buildMenus();
     connectState();
 
-    if (services_.calendarWatchPaths) {
+    if (services_.calendarWatchPaths || services_.onCalendarChange) {
         watcher_ = new platform::CalendarWatcher(services_.calendarWatchPaths,
                                                  platform::CalendarWatcher::kDefaultDebounce, this);
-        connect(watcher_, &platform::CalendarWatcher::calendarStoreChanged, state_.get(),
-                &AppState::syncCalendars);
+        connect(watcher_, &platform::CalendarWatcher::calendarStoreChanged, this, [this] {
+            state_->syncCalendars();
+            refreshCalendars();
+        });
+        if (services_.onCalendarChange) {
+            // A burst of changes in EDS waits out the same quiet interval as
+            // one in the folders.
+            services_.onCalendarChange([watcher = QPointer<platform::CalendarWatcher>(watcher_)] {
+                if (watcher) {
+                    watcher->poke();
+                }
+            });
+        }
     }
     connect(updates_.get(), &UpdateChecker::checkFinished, this, &MainWindow::showUpdateResult);
     if (services_.automaticUpdateChecks) {
@@ -148,6 +200,7 @@ MainWindow::~MainWindow() {
     // Sheets are children; close them before the state they report to goes.
     delete editor_.data();
     delete picker_.data();
+    delete subscribe_.data();
 }
 
 QWidget* MainWindow::buildLeftColumn() {
@@ -309,6 +362,11 @@ void MainWindow::connectState() {
         state_->connectCalendars([this] { return ask(AccessQuestion::calendars); });
         refreshCalendars();
     });
+    connect(calendars_, &CalendarsSection::subscribeRequested, this,
+            &MainWindow::openSubscribeDialog);
+    connect(calendars_, &CalendarsSection::unsubscribeRequested, this,
+            [this](const QString& id) { state_->unsubscribe(id.toStdString()); });
+    connect(state, &AppState::subscriptionsChanged, this, &MainWindow::refreshCalendars);
     connect(calendars_, &CalendarsSection::feedsChanged, this,
             [this](std::vector<std::string> ids) {
                 AppSettings settings = state_->settings();
@@ -359,7 +417,30 @@ void MainWindow::refreshWeather() {
 
 void MainWindow::refreshCalendars() {
     calendars_->setAccess(state_->calendarAccess(), state_->calendarAuthorization());
+    calendars_->setSubscribingAvailable(state_->canSubscribe());
+    std::map<std::string, CalendarsSection::SubscriptionState> states;
+    for (const platform::Subscription& s : state_->subscriptions()) {
+        states[s.id] = subscriptionState(s, state_->now(), state_->calendar());
+    }
+    calendars_->setSubscriptionStates(std::move(states));
     calendars_->setCalendars(state_->calendars(), state_->settings().feedCalendarIDs);
+}
+
+void MainWindow::openSubscribeDialog() {
+    if (subscribe_) {
+        subscribe_->raise();
+        return;
+    }
+    auto* dialog = new SubscribeDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &SubscribeDialog::subscribeRequested, this,
+            [this](const QString& address, const QString& name) {
+                state_->subscribe(address.toStdString(), name.toStdString());
+            });
+    connect(state_.get(), &AppState::subscribeFinished, dialog, &SubscribeDialog::finish);
+    subscribe_ = dialog;
+    dialog->open();
 }
 
 void MainWindow::scheduleMinuteTick() {

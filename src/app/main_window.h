@@ -48,6 +48,7 @@ class BoardPreview;
 class CalendarsSection;
 class CountdownListWidget;
 class LocationSection;
+class SubscribeDialog;
 class WeatherSection;
 
 // The questions the window may put to the user before it uses a service.
@@ -60,6 +61,9 @@ struct WindowServices {
     platform::PermissionRecord permissions;
     // The folders to watch for calendar changes; empty: no watching.
     std::function<std::vector<std::filesystem::path>()> calendarWatchPaths;
+    // Hands the calendar sources that report their own changes (EDS) the
+    // function to call on a change; empty: none do.
+    std::function<void(std::function<void()>)> onCalendarChange;
     // Makes the location service, which asks through `prompt`; empty: none
     // (the button says current location is unavailable).
     std::function<std::unique_ptr<platform::LocationManager>(platform::LocationPermissionPrompt)>
@@ -127,6 +131,7 @@ class MainWindow : public QMainWindow {
     void refreshPreview();
     void refreshWeather();
     void refreshCalendars();
+    void openSubscribeDialog();
     void scheduleMinuteTick();
     void editingChanged();
     void editById(const QString& id);
@@ -152,6 +157,7 @@ class MainWindow : public QMainWindow {
     QMenu* appMenu_ = nullptr;
     QPointer<CountdownEditor> editor_;
     QPointer<EventPickerSheet> picker_;
+    QPointer<SubscribeDialog> subscribe_;
     platform::CalendarWatcher* watcher_ = nullptr;
     QTimer minuteTick_;
 };

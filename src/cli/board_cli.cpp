@@ -158,6 +158,20 @@ std::optional<Calendar> commandCalendar(const Arguments& a, const Environment& e
     return cal;
 }
 
+// The moment of the command: now unless --at names another.
+std::optional<Instant> commandMoment(const Arguments& a, const Environment& env,
+                                     std::string& error) {
+    const auto at = a.values.find("--at");
+    if (at == a.values.end()) {
+        return env.now;
+    }
+    const auto parsed = parseIso8601(at->second);
+    if (!parsed) {
+        error = "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"";
+    }
+    return parsed;
+}
+
 Json localDay(std::optional<Instant> t, const Calendar& calendar) {
     if (!t) {
         return nullptr;
@@ -223,15 +237,11 @@ int countdownCommand(const std::vector<std::string>& args, const Environment& en
     if (a->positional.size() != 1) {
         return fail(err, "countdown needs exactly one COUNTDOWN_JSON argument");
     }
-    Instant now = env.now;
-    if (const auto at = a->values.find("--at"); at != a->values.end()) {
-        const auto parsed = parseIso8601(at->second);
-        if (!parsed) {
-            return fail(err,
-                        "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"");
-        }
-        now = *parsed;
+    const auto moment = commandMoment(*a, env, error);
+    if (!moment) {
+        return fail(err, error);
     }
+    const Instant now = *moment;
     const auto countdown = decodeCountdown(a->positional[0]);
     if (!countdown) {
         return fail(err, "invalid countdown: " + countdown.error().message);
@@ -332,15 +342,11 @@ int skyCommand(const std::vector<std::string>& args, const Environment& env, std
         return fail(err,
                     "--lat needs a latitude from -90 to 90, got \"" + a->values.at("--lat") + "\"");
     }
-    Instant now = env.now;
-    if (const auto at = a->values.find("--at"); at != a->values.end()) {
-        const auto parsed = parseIso8601(at->second);
-        if (!parsed) {
-            return fail(err,
-                        "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"");
-        }
-        now = *parsed;
+    const auto moment = commandMoment(*a, env, error);
+    if (!moment) {
+        return fail(err, error);
     }
+    const Instant now = *moment;
     const auto calendar = commandCalendar(*a, env, error);
     if (!calendar) {
         return fail(err, error);
@@ -402,15 +408,11 @@ int eventsCommand(const std::vector<std::string>& args, const Environment& env, 
         }
         days = static_cast<int>(*n);
     }
-    Instant now = env.now;
-    if (const auto at = a->values.find("--at"); at != a->values.end()) {
-        const auto parsed = parseIso8601(at->second);
-        if (!parsed) {
-            return fail(err,
-                        "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"");
-        }
-        now = *parsed;
+    const auto moment = commandMoment(*a, env, error);
+    if (!moment) {
+        return fail(err, error);
     }
+    const Instant now = *moment;
     const auto calendar = commandCalendar(*a, env, error);
     if (!calendar) {
         return fail(err, error);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "core/calendar/calendar_sync.h"
 #include "platform/calendar/subscriptions.h"
 
 namespace solvane::cli {
@@ -84,33 +85,16 @@ int unsubscribeCommand(const std::vector<std::string>& args, const Environment& 
                                (platform::isSubscriptionId(id) ? id : std::string("by that id")));
     }
 
-    // The feed choice goes first, so a feed sync running meanwhile does not
-    // add back what is removed next.
-    const SharedStore store = sharedStore(env);
-    AppSettings settings = store.loadSettings();
-    if (std::erase(settings.feedCalendarIDs, id) > 0 && !store.saveSettings(settings)) {
-        return failed(err, "the settings could not be saved; nothing was removed");
-    }
-    std::size_t removed = 0;
-    const bool written = store.updateCountdowns(
-        [&](std::vector<Countdown> list) -> std::optional<std::vector<Countdown>> {
-            removed =
-                std::erase_if(list, [&](const Countdown& c) { return c.feedCalendarID == id; });
-            if (removed == 0) {
-                return std::nullopt;
-            }
-            return list;
-        },
-        env.calendar);
-    if (removed > 0 && !written) {
-        return failed(err, "the countdowns could not be saved; the subscription is kept");
+    const auto removed = forgetFeedCalendar(sharedStore(env), id, env.calendar);
+    if (!removed) {
+        return failed(err, "the store could not be written; the subscription is kept");
     }
 
     const auto gone = subscriptions.unsubscribe(id);
     if (!gone) {
         return failed(err, gone.error().message);
     }
-    print(out, {{"removed", id}, {"countdowns", removed}});
+    print(out, {{"removed", id}, {"countdowns", *removed}});
     return 0;
 }
 

@@ -74,6 +74,9 @@ std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment
 Timeline makeTimeline(const WidgetEnvironment& environment,
                       const std::optional<std::vector<Uuid>>& selection, WidgetStyle style) {
     const Calendar calendar = environment.calendar();
+    if (environment.refreshCalendars) {
+        environment.refreshCalendars();
+    }
     if (environment.events) {
         // Whether it changed anything does not matter: what it saved is read
         // below with the rest of the store.

@@ -34,6 +34,9 @@ struct WidgetEnvironment {
     std::function<Calendar()> calendar;
     WeatherServices weather;
     std::shared_ptr<EventStore> events;  // null: no feed sync
+    // Brings calendars fetched from elsewhere (subscriptions) up to date
+    // without waiting for them; called before each feed sync. Empty: none.
+    std::function<void()> refreshCalendars;
 
     // The user's store, the wall clock, the user's calendar, the real weather
     // services and the user's calendar database (which is only read: the

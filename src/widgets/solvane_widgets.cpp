@@ -1,15 +1,74 @@
 #include "widgets/solvane_widgets.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <atomic>
 #include <cstdlib>
+#include <mutex>
 #include <utility>
 
+#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
+#include "platform/calendar/subscriptions.h"
 #include "platform/system_clock.h"
 #include "platform/weather_services.h"
 #include "widgets/catalogue.h"
 #include "widgets/widget_views.h"
 
 namespace solvane::widgets {
+
+namespace {
+constexpr int kCalendarQuietMs = 500;
+}  // namespace
+
+namespace {
+
+// A calendar changed in EDS while the host runs: the host is asked to reload,
+// as the app asks it after a save, so the feed sync runs now rather than at
+// the next scheduled reload. Bursts wait out a quiet interval first.
+void followCalendarChanges() {
+    if (QCoreApplication::instance() == nullptr) {
+        return;  // a one-off render: nothing runs long enough to care
+    }
+    auto* quiet = new QTimer(QCoreApplication::instance());
+    quiet->setSingleShot(true);
+    quiet->setInterval(kCalendarQuietMs);
+    QObject::connect(quiet, &QTimer::timeout, [] { host::requestWidgetReload(); });
+    platform::CalendarDatabase::shared().setChangeHandler([timer = QPointer<QTimer>(quiet)] {
+        if (timer) {
+            timer->start();
+        }
+    });
+}
+
+// Subscribed calendars are fetched on a worker thread, at most once per
+// refresh interval each (SubscriptionStore keeps the times), so a timeline
+// never waits on a slow server; a fetch that brings something new asks for
+// a reload, which shows it.
+void refreshSubscriptions() {
+    static std::atomic<bool> running{false};
+    if (running.exchange(true)) {
+        return;
+    }
+    const bool started = QThreadPool::globalInstance()->tryStart([] {
+        bool updated = false;
+        for (const auto& refreshed : platform::SubscriptionStore::standard().refresh(false)) {
+            updated = updated || refreshed.outcome == platform::RefreshOutcome::updated;
+        }
+        running = false;
+        if (updated) {
+            host::requestWidgetReload();
+        }
+    });
+    if (!started) {
+        running = false;
+    }
+}
+
+}  // namespace
 
 WidgetEnvironment WidgetEnvironment::standard() {
     // The database lives for the whole process; the environment only borrows it.
@@ -23,8 +82,11 @@ WidgetEnvironment WidgetEnvironment::standard() {
             clock = [moment = *moment] { return moment; };
         }
     }
-    return {SharedStore::standard(), std::move(clock), &Calendar::current,
-            platform::standardWeatherServices(Calendar::current()), std::move(events)};
+    static std::once_flag following;
+    std::call_once(following, followCalendarChanges);
+    return {SharedStore::standard(), std::move(clock),
+            &Calendar::current,      platform::standardWeatherServices(Calendar::current()),
+            std::move(events),       &refreshSubscriptions};
 }
 
 namespace {

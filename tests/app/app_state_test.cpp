@@ -64,6 +64,9 @@ class AppStateTest : public ::testing::Test {
                     }
                 },
             .attemptDelay = attemptDelay,
+            .subscriptions = platform::SubscriptionStore(
+                platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
+                                            dir_.path() / "data" / "subscriptions"}),
         });
     }
 

@@ -35,11 +35,15 @@
 #include "app/countdown_list.h"
 #include "app/icon_picker.h"
 #include "app/main_window.h"
+#include "app/subscribe_dialog.h"
 #include "app/weather_section.h"
 #include "app_fakes.h"
 #include "board/custom_icons.h"
 #include "host/reload_client.h"
 #include "host/reload_service.h"
+#include "platform/calendar/calendar_database.h"
+#include "platform/calendar/subscription_source.h"
+#include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
 namespace solvane::app {
@@ -161,6 +165,9 @@ class MainWindowTest : public ::testing::Test {
                     EXPECT_TRUE(host::requestWidgetReload());
                 },
             .attemptDelay = 10ms,
+            .subscriptions = platform::SubscriptionStore(
+                platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
+                                            dir_.path() / "data" / "subscriptions"}),
         };
         window_ = std::make_unique<MainWindow>(WindowServices{
             .app = std::move(app),
@@ -168,6 +175,7 @@ class MainWindowTest : public ::testing::Test {
             .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
             .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
             .calendarWatchPaths = {},
+            .onCalendarChange = {},
             .makeLocator = {},
             .answer =
                 [this](AccessQuestion question) {
@@ -473,6 +481,67 @@ TEST_F(MainWindowTest, AccessGrantedFromThePickerShowsTheCalendarsAtOnce) {
     ASSERT_EQ(asked_.size(), 1u);
     EXPECT_TRUE(window.calendarsSection()->accessShown());
     EXPECT_FALSE(window.calendarsSection()->toggles().empty());
+}
+
+// Following a calendar by address from the Calendars section: a page that is
+// no calendar is refused in the dialog, a calendar appears with its state
+// and can be unsubscribed, taking its feed countdowns with it.
+TEST_F(MainWindowTest, SubscribingFromTheCalendarsSection) {
+    testing::LoopbackHttpServer server([](const testing::HttpTestRequest& request) {
+        testing::HttpTestReply reply;
+        if (request.path() == "/page") {
+            reply.body = "<html><body>Not a calendar</body></html>";
+            reply.headers = {{"Content-Type", "text/html"}};
+            return reply;
+        }
+        reply.headers = {{"Content-Type", "text/calendar"}};
+        reply.body =
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nX-WR-CALNAME:Holidays\r\n"
+            "BEGIN:VEVENT\r\nUID:h1\r\nSUMMARY:Founders' Day\r\n"
+            "DTSTART;VALUE=DATE:20231201\r\nDTEND;VALUE=DATE:20231202\r\nEND:VEVENT\r\n"
+            "END:VCALENDAR\r\n";
+        return reply;
+    });
+    const platform::SubscriptionPaths paths{dir_.path() / "config" / "subscriptions.json",
+                                            dir_.path() / "data" / "subscriptions"};
+    platform::PermissionRecord permissions(dir_.path() / "permissions.json");
+    permissions.record(platform::kCalendarsPermissionKey, platform::kPermissionGranted);
+    std::vector<std::unique_ptr<platform::CalendarSource>> sources;
+    sources.push_back(std::make_unique<platform::SubscriptionSource>(paths));
+    platform::CalendarDatabase database(std::move(sources), permissions);
+    MainWindow& window = open(&database);
+    CalendarsSection* section = window.calendarsSection();
+    ASSERT_TRUE(section->subscribeButton()->isVisibleTo(&window));
+
+    const auto dialogOpen = [&] { return window.findChild<SubscribeDialog*>() != nullptr; };
+    section->subscribeButton()->click();
+    ASSERT_TRUE(waitUntil(dialogOpen));
+    SubscribeDialog* dialog = window.findChild<SubscribeDialog*>();
+    dialog->addressField()->setText(QString::fromStdString(server.url() + "/page"));
+    dialog->subscribeButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return dialog->subscribeButton()->isEnabled(); }));
+    EXPECT_TRUE(dialog->statusLabel()->text().contains("cannot be followed"))
+        << dialog->statusLabel()->text().toStdString();
+    EXPECT_TRUE(dialog->isVisible());
+
+    dialog->addressField()->setText(QString::fromStdString(server.url() + "/holidays.ics"));
+    dialog->subscribeButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return !dialogOpen(); }));
+    ASSERT_EQ(window.state().subscriptions().size(), 1u);
+    const std::string id = window.state().subscriptions().front().id;
+    ASSERT_EQ(section->toggles().size(), 1u);
+    EXPECT_EQ(section->toggles()[0]->text(), "Holidays");
+    auto* line = window.findChild<QWidget*>(QString::fromStdString("subscription:" + id));
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->findChild<QLabel*>()->text().startsWith("Updated just now"));
+
+    section->toggles()[0]->click();  // its events become countdowns
+    ASSERT_TRUE(waitUntil([&] { return labelsIn(store_) == Labels{"Founders' Day"}; }));
+    line->findChild<QPushButton*>()->click();
+    EXPECT_TRUE(labelsIn(store_).empty());
+    EXPECT_TRUE(window.state().subscriptions().empty());
+    EXPECT_TRUE(section->toggles().empty());
+    EXPECT_FALSE(std::filesystem::exists(paths.copyOf(id)));
 }
 
 TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {

@@ -133,12 +133,14 @@ class Screenshots : public ::testing::Test {
                                .attribution = {},
                                .events = &calendars_,
                                .reloadWidgets = {},
-                               .attemptDelay = std::chrono::milliseconds(10)},
+                               .attemptDelay = std::chrono::milliseconds(10),
+                               .subscriptions = {}},
             .icons = std::move(icons),
             .updates =
                 UpdateChecker::Config{.info = {}, .stateFile = {}, .clock = [] { return kNow; }},
             .permissions = platform::PermissionRecord(root / "config" / "permissions.json"),
             .calendarWatchPaths = {},
+            .onCalendarChange = {},
             .makeLocator =
                 [store](platform::LocationPermissionPrompt) {
                     return std::make_unique<platform::LocationManager>(

@@ -12,75 +12,20 @@ set -euo pipefail
 
 host=$1
 probe=$2
-for tool in Xvfb openbox xprop wmctrl xdotool xwininfo dbus-run-session; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
-
-# Everything below shares one private session bus.
-if [ -z "${SOLVANE_TEST_IN_SESSION:-}" ]; then
-    exec dbus-run-session -- env SOLVANE_TEST_IN_SESSION=1 "$0" "$@"
-fi
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/run
-export SOLVANE_OPEN_METEO_URL=http://127.0.0.1:9/v1/forecast
-export SOLVANE_WEATHERKIT_URL=http://127.0.0.1:9/ SOLVANE_NOMINATIM_URL=http://127.0.0.1:9/
-# A locale every system has, so the tools print and match titles as UTF-8.
-export TZ=America/New_York LANG=C.UTF-8
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/solvane" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-placed=$XDG_CONFIG_HOME/solvane/widgets.json
-
-fail() {
-    echo "FAIL: $*"
-    echo "-- host log:"
-    tail -n 20 "$work/host.log" 2>/dev/null || true
-    exit 1
-}
-
-# Polls a command for up to $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    for _ in $(seq $((seconds * 10))); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/desktop_test_lib.sh"
+require_tools Xvfb openbox xprop wmctrl xdotool xwininfo dbus-run-session
+in_private_session "$@"
+begin_test_home
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
+remember $!
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -n1 "$work/display")
 openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
+remember $!
 wait_for 10 wmctrl -m || fail "openbox did not start"
 
-host_pid=
-start_host() {
-    "$host" "$@" >>"$work/host.log" 2>&1 &
-    host_pid=$!
-    pids+=("$host_pid")
-}
-stop_host() {
-    kill "$host_pid"
-    wait "$host_pid" 2>/dev/null || true
-}
 # A visible window whose title matches the regular expression $1. Titles
 # hold an em dash, which xdotool matches byte by byte; ".*" stands for it.
 window_named() {
@@ -90,19 +35,7 @@ geometry_of() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}'
 }
 
-cat >"$placed" <<'EOF'
-{
-    "accentedColours": false,
-    "version": 1,
-    "widgets": [
-        {"configuration": {"choices": {"style": "dark"}, "entityLists": {}},
-         "id": "moon", "kind": "Moon", "size": "small", "x": 100, "y": 120},
-        {"configuration": {"choices": {}, "entityLists": {}},
-         "id": "sky", "kind": "Sky", "size": "large", "x": 400, "y": 80}
-    ]
-}
-EOF
-cp "$placed" "$work/placed.before"
+place_two_widgets
 
 echo "== desktop widgets"
 start_host
@@ -136,7 +69,7 @@ corner=$("$probe" pixel 100 120)
 
 echo "== the tray appears later"
 "$probe" sni-watcher >"$work/watcher.log" 2>&1 &
-pids+=($!)
+remember $!
 wait_for 10 grep -q registered "$work/watcher.log" || fail "no tray item registered: $(cat "$work/watcher.log")"
 
 echo "== positions are stored only by the user"

@@ -383,6 +383,7 @@ TEST_F(HostileStore, DeletingCountdownsRemovesOnlyTheirOwnIcons) {
         .events = nullptr,
         .reloadWidgets = {},
         .attemptDelay = 0ms,
+        .subscriptions = {},
     });
     watchOutside();
     const std::vector<Countdown> all = state.countdowns();

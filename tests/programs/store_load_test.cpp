@@ -88,6 +88,7 @@ int appWriter(const StorePaths& paths, const fs::path& report) {
             .events = nullptr,
             .reloadWidgets = {},
             .attemptDelay = 0ms,
+            .subscriptions = {},
         });
         std::mt19937 random(7);
         int added = 0;
@@ -145,9 +146,12 @@ int hostWriter(const StorePaths& paths, const fs::path& report) {
         s.temperatureC = round;
         return s;
     };
-    const widgets::WidgetEnvironment environment{
-        SharedStore(paths, "en_US"), clock, [] { return newYork(); },
-        WeatherServices{reading, reading, clock}, calendar};
+    const widgets::WidgetEnvironment environment{SharedStore(paths, "en_US"),
+                                                 clock,
+                                                 [] { return newYork(); },
+                                                 WeatherServices{reading, reading, clock},
+                                                 calendar,
+                                                 {}};
     Counts counts;
     for (; round < kHostRounds; ++round) {
         calendar->stored = eventsOf(round);

@@ -61,9 +61,12 @@ TEST_F(EntityQueryTest, SuggestedIsEveryCountdownInStoredOrder) {
 }
 
 TEST_F(EntityQueryTest, PluginTakesIdentifiersAsTextAndSkipsUnparsable) {
-    WidgetEnvironment environment{store, [] { return Instant{}; },
-                                  [] { return *Calendar::make("UTC", "en_US"); }, WeatherServices{},
-                                  nullptr};
+    WidgetEnvironment environment{store,
+                                  [] { return Instant{}; },
+                                  [] { return *Calendar::make("UTC", "en_US"); },
+                                  WeatherServices{},
+                                  nullptr,
+                                  {}};
     const auto plugin = makeSolvaneWidgets(std::move(environment));
     const auto entities =
         plugin->entitiesForIdentifiers({b.id.toString(), "garbage", Uuid::random().toString()});

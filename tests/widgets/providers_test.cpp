@@ -111,8 +111,12 @@ class ProvidersTest : public ::testing::Test {
             s.temperatureC = 3;
             return s;
         };
-        return {store, [this] { return now; }, [] { return newYork(); },
-                WeatherServices{call, call, [this] { return now; }, 15}, events};
+        return {store,
+                [this] { return now; },
+                [] { return newYork(); },
+                WeatherServices{call, call, [this] { return now; }, 15},
+                events,
+                {}};
     }
 
     Configuration chosen(const std::vector<const Countdown*>& list) const {

@@ -159,4 +159,25 @@ FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, In
     return outcome;
 }
 
+std::optional<std::size_t> forgetFeedCalendar(const SharedStore& store,
+                                              const std::string& calendarId,
+                                              const Calendar& calendar) {
+    AppSettings settings = store.loadSettings();
+    if (std::erase(settings.feedCalendarIDs, calendarId) > 0 && !store.saveSettings(settings)) {
+        return std::nullopt;
+    }
+    std::size_t removed = 0;
+    const bool written = store.updateCountdowns(
+        [&](std::vector<Countdown> list) -> std::optional<std::vector<Countdown>> {
+            removed = std::erase_if(
+                list, [&](const Countdown& c) { return c.feedCalendarID == calendarId; });
+            return removed == 0 ? std::nullopt : std::optional(std::move(list));
+        },
+        calendar);
+    if (removed > 0 && !written) {
+        return std::nullopt;
+    }
+    return removed;
+}
+
 }  // namespace solvane

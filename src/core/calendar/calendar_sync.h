@@ -71,4 +71,14 @@ struct FeedSyncOutcome {
 FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, Instant now,
                           const Calendar& calendar);
 
+// Stops following the feed calendar `calendarId` (an unsubscribed or
+// vanished calendar): out of the feed choices first, so a sync running
+// meanwhile does not add back what goes next, then its feed countdowns out of
+// the list (countdowns the user picked from its events stay). The number of
+// countdowns removed; nullopt when the store could not be written, with
+// nothing done after the step that failed.
+std::optional<std::size_t> forgetFeedCalendar(const SharedStore& store,
+                                              const std::string& calendarId,
+                                              const Calendar& calendar);
+
 }  // namespace solvane

@@ -5,6 +5,10 @@
 #include <utility>
 
 #include "platform/calendar/khal_config.h"
+#include "platform/calendar/subscription_source.h"
+#ifdef SOLVANE_HAVE_EDS
+#include "platform/calendar/eds_source.h"
+#endif
 
 namespace solvane::platform {
 
@@ -22,6 +26,59 @@ std::string_view sourceKindOf(std::string_view calendarId) {
 }
 
 namespace {
+
+// A source that is only worth its connection once calendars are read: the
+// connection is made at the first question (never while a program starts)
+// and once only, whether it works or not.
+class OnFirstUse final : public CalendarSource {
+  public:
+    using Connect = std::function<std::unique_ptr<CalendarSource>()>;
+
+    OnFirstUse(std::string_view kind, Connect connect)
+        : kind_(kind), connect_(std::move(connect)) {}
+
+    std::string_view kind() const override { return kind_; }
+    std::vector<EventCalendar> calendars() override {
+        CalendarSource* s = source();
+        return s ? s->calendars() : std::vector<EventCalendar>{};
+    }
+    std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar& calendar,
+                                      std::size_t limit) override {
+        CalendarSource* s = source();
+        return s ? s->events(start, end, calendar, limit) : std::vector<CalendarEvent>{};
+    }
+    void setChangeHandler(std::function<void()> handler) override {
+        std::lock_guard lock(mutex_);
+        handler_ = std::move(handler);
+        if (source_) {
+            source_->setChangeHandler(handler_);
+        }
+    }
+
+  private:
+    CalendarSource* source() {
+        std::lock_guard lock(mutex_);
+        if (!tried_) {
+            tried_ = true;
+            try {
+                source_ = connect_();
+            } catch (...) {
+                source_.reset();
+            }
+            if (source_ && handler_) {
+                source_->setChangeHandler(handler_);
+            }
+        }
+        return source_.get();
+    }
+
+    std::string_view kind_;
+    Connect connect_;
+    std::mutex mutex_;
+    bool tried_ = false;
+    std::unique_ptr<CalendarSource> source_;
+    std::function<void()> handler_;
+};
 
 std::vector<std::unique_ptr<CalendarSource>> foldersOnly(std::vector<std::filesystem::path> roots) {
     std::vector<std::unique_ptr<CalendarSource>> sources;
@@ -159,6 +216,13 @@ CalendarDatabase& CalendarDatabase::shared() {
             calendarRootsFromEnvironment(), khalCalendarsFromEnvironment,
             khal.empty() ? std::vector<std::filesystem::path>{}
                          : std::vector<std::filesystem::path>{khal.parent_path()}));
+#ifdef SOLVANE_HAVE_EDS
+        sources.push_back(std::make_unique<OnFirstUse>(
+            kEvolutionSourceKind, []() -> std::unique_ptr<CalendarSource> {
+                return EdsSource::connect(kEdsConnectWait);
+            }));
+#endif
+        sources.push_back(std::make_unique<SubscriptionSource>(SubscriptionPaths::standard()));
         return new CalendarDatabase(std::move(sources), PermissionRecord::standard());
     }();
     return *database;

@@ -1,0 +1,224 @@
+// Calendars kept in Evolution Data Server as a user of GNOME Calendar has
+// them, seen through the programs: solvane-board's calendars and events, and
+// the feed sync following the events (added, renamed, moved, deleted) as
+// EDS reports its changes. A private EDS, never the user's (eds_session.h).
+#include <glib.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/calendar/calendar_sync.h"
+#include "core/store/shared_store.h"
+#include "platform/calendar/calendar_database.h"
+#include "platform/calendar/eds_source.h"
+#include "platform/eds/eds_session.h"
+#include "support/child_process.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace solvane {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Json = nlohmann::json;
+
+constexpr auto kPatience = 30s;
+
+template <class Done>
+bool spinUntil(Done done, std::chrono::milliseconds limit = kPatience) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= until) {
+            return false;
+        }
+        g_main_context_iteration(nullptr, FALSE);
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+// Tuesday 2030-03-12 15:00 in New York.
+const Instant kNow = *newYork().date(2030, 3, 12, 15);
+
+fs::path configFolder() {
+    return fs::path(std::getenv("XDG_CONFIG_HOME"));
+}
+
+// solvane-board in this session, with the permission given and no folders
+// of calendars but an empty one.
+Json board(const std::vector<std::string>& args, const fs::path& scratch) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        env.emplace_back(*e);
+    }
+    env.push_back("SOLVANE_CALENDAR_DIRS=" + (scratch / "no-calendars").string());
+    env.push_back("TZ=America/New_York");
+    std::vector<std::string> argv = {SOLVANE_BOARD_FILE};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const fs::path out = scratch / "out.json";
+    const fs::path err = scratch / "err.txt";
+    const auto done = testing::runProgram(argv, env, scratch, out, err, 60s);
+    EXPECT_EQ(done.code, 0) << std::ifstream(err).rdbuf();
+    std::ifstream in(out);
+    return Json::parse(in, nullptr, false);
+}
+
+class EdsFeedTest : public ::testing::Test {
+  protected:
+    // One writer for all: the registry it opens lives as long as the process.
+    static void SetUpTestSuite() {
+        if (!testing::edsUnavailable()) {
+            writer_ = testing::EdsWriter::open(writerError_).release();
+        }
+    }
+    static void TearDownTestSuite() {
+        delete writer_;
+        writer_ = nullptr;
+    }
+
+    void SetUp() override {
+        if (auto why = testing::edsUnavailable()) {
+            GTEST_SKIP() << *why;
+        }
+        ASSERT_NE(writer_, nullptr) << writerError_;
+        std::string error;
+        family_ = writer_->addCalendar("Family", "#3a87ad", error);
+        ASSERT_TRUE(family_) << error;
+        fs::create_directories(configFolder() / "solvane");
+        std::ofstream(configFolder() / "solvane" / "permissions.json")
+            << R"({"calendars":"granted"})";
+    }
+
+    static inline testing::EdsWriter* writer_ = nullptr;
+    static inline std::string writerError_;
+    std::unique_ptr<testing::EdsCalendar> family_;
+    testing::TempDir scratch_;
+};
+
+TEST_F(EdsFeedTest, TheBoardListsTheCalendarAndTheEventsAsThePickerDoes) {
+    ASSERT_TRUE(family_->addAll({
+        "BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
+        "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:trip\r\nSUMMARY:Trip\r\n"
+        "DTSTART;VALUE=DATE:20300401\r\nDTEND;VALUE=DATE:20300404\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:ana\r\nSUMMARY:Ana's birthday\r\nRRULE:FREQ=YEARLY\r\n"
+        "DTSTART;VALUE=DATE:19900115\r\nDTEND;VALUE=DATE:19900116\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:call\r\nSUMMARY:Tokyo call\r\n"
+        "DTSTART;TZID=Asia/Tokyo:20300318T090000\r\nDTEND;TZID=Asia/Tokyo:20300318T100000\r\n"
+        "END:VEVENT\r\n",
+    })) << family_->error();
+
+    const Json calendars = board({"calendars"}, scratch_.path());
+    const Json* family = nullptr;
+    for (const Json& c : calendars) {
+        if (c["title"] == "Family") {
+            family = &c;
+        }
+    }
+    ASSERT_NE(family, nullptr) << calendars.dump();
+    EXPECT_EQ((*family)["id"], "eds:" + family_->uid());
+    EXPECT_EQ((*family)["source"], "evolution");
+    EXPECT_EQ((*family)["account"], "On This Computer");
+    EXPECT_EQ((*family)["colour"], "#3A87AD");
+
+    const Json events = board({"events", "--days", "365", "--at", "2030-03-12T15:00:00-04:00",
+                               "--tz", "America/New_York"},
+                              scratch_.path());
+    std::map<std::string, Json> byTitle;
+    for (const Json& e : events) {
+        byTitle[e["title"].get<std::string>()] = e;
+    }
+    ASSERT_EQ(byTitle.size(), 4u) << events.dump();
+    EXPECT_EQ(byTitle["Dentist"]["start"], "2030-03-20T04:00:00.000Z");
+    EXPECT_EQ(byTitle["Dentist"]["allDay"], true);
+    EXPECT_EQ(byTitle["Trip"]["end"], "2030-04-04T04:00:00.000Z");
+    EXPECT_EQ(byTitle["Tokyo call"]["start"], "2030-03-18T00:00:00.000Z");
+    EXPECT_EQ(byTitle["Ana's birthday"]["start"], "2031-01-15T05:00:00.000Z")
+        << "the next occurrence, once";
+    EXPECT_EQ(byTitle["Dentist"]["id"], "eds:" + family_->uid() + "/dentist");
+    EXPECT_EQ(byTitle["Dentist"]["calendarID"], "eds:" + family_->uid());
+}
+
+// The feed sync follows the calendar, and EDS's change signal is what runs it.
+TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
+    std::vector<std::unique_ptr<platform::CalendarSource>> sources;
+    sources.push_back(platform::EdsSource::connect(20s));
+    ASSERT_TRUE(sources.back());
+    platform::CalendarDatabase database(std::move(sources), platform::PermissionRecord::standard());
+    const SharedStore store(StorePaths::forGroup("org.solvane.eds-test"), "en_US");
+    const std::string calendarId = "eds:" + family_->uid();
+    AppSettings settings = store.loadSettings();
+    settings.feedCalendarIDs = {calendarId};
+    ASSERT_TRUE(store.saveSettings(settings));
+    ASSERT_TRUE(store.saveCountdowns({}));
+
+    const auto labels = [&] {
+        std::vector<std::string> out;
+        for (const auto& c : store.loadCountdowns(newYork())) {
+            out.push_back(c.label);
+        }
+        return out;
+    };
+    const auto startOf = [&](const std::string& label) {
+        for (const auto& c : store.loadCountdowns(newYork())) {
+            if (c.label == label) {
+                return c.start;
+            }
+        }
+        return DateRule::season(5);
+    };
+    int syncs = 0;
+    database.setChangeHandler([&] {
+        syncFeeds(store, database, kNow, newYork());
+        ++syncs;
+    });
+    // The first read starts the watching.
+    syncFeeds(store, database, kNow, newYork());
+    ASSERT_TRUE(labels().empty());
+
+    ASSERT_TRUE(
+        family_->add("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
+                     "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\n"
+                     "END:VEVENT\r\n"))
+        << family_->error();
+    ASSERT_TRUE(spinUntil([&] { return labels() == std::vector<std::string>{"Dentist"}; }))
+        << "added";
+    EXPECT_GT(syncs, 0);
+
+    ASSERT_TRUE(
+        family_->modify("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Orthodontist\r\n"
+                        "DTSTART;VALUE=DATE:20300322\r\nDTEND;VALUE=DATE:20300323\r\n"
+                        "END:VEVENT\r\n"))
+        << family_->error();
+    ASSERT_TRUE(spinUntil([&] { return labels() == std::vector<std::string>{"Orthodontist"}; }))
+        << "renamed";
+    EXPECT_EQ(startOf("Orthodontist"), DateRule::fixed(*newYork().date(2030, 3, 22))) << "moved";
+
+    ASSERT_TRUE(family_->remove("dentist")) << family_->error();
+    ASSERT_TRUE(spinUntil([&] { return labels().empty(); })) << "deleted";
+}
+
+}  // namespace
+}  // namespace solvane
+
+int main(int argc, char** argv) {
+    if (const auto code = solvane::testing::runInPrivateSession(argc, argv)) {
+        return *code;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
