@@ -109,6 +109,9 @@ screenshots: configure
 	QT_QPA_PLATFORM=xcb TZ=America/New_York LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
 	  SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots \
 	  xvfb-run -a -s "-screen 0 1400x1000x24" ./$(BUILD)/tests/app/app_screenshots
+	cmake --build $(BUILD) -j $(JOBS) --target app_window_fit_test
+	SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots \
+	  ./tests/app/window_fit_test.sh ./$(BUILD)/tests/app/app_window_fit_test
 
 # The widgets on real desktops (openbox under Xvfb, sway headless) with the
 # Solvane window above them, in docs/screenshots/; look at each one before

@@ -13,10 +13,15 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
 #include <QShowEvent>
 #include <QStringList>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -93,6 +98,14 @@ QString homeRelative(const std::filesystem::path& path) {
 }
 
 constexpr int kPadding = 28;
+// Beside the left column, for its scroll bar when the window is too low.
+constexpr int kScrollBarRoom = 14;
+// Lower than this the sections would show only a line or two at a time.
+constexpr int kMinimumHeight = 480;
+constexpr int kTitleBarGuess = 32;
+// How long a window manager takes to frame a new window.
+constexpr std::chrono::milliseconds kFrameSettle{250};
+constexpr int kFrameGuess = 2;
 constexpr int kColumnGap = 28;
 constexpr int kLeftWidth = 340;
 constexpr int kSectionGap = 18;
@@ -133,6 +146,8 @@ WindowServices WindowServices::standard() {
                     keepClear);
             },
         .automaticUpdateChecks = true,
+        .windowSizeFile = solvaneConfigFolder().empty() ? std::filesystem::path()
+                                                        : solvaneConfigFolder() / "window.ini",
     };
 }
 
@@ -148,12 +163,27 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
-    columns->setSpacing(kColumnGap);
-    columns->addWidget(buildLeftColumn(), 0, Qt::AlignTop);
-    columns->addWidget(buildRightColumn(), 0, Qt::AlignTop);
+    // The scroll bar's room is part of the gap while it is not shown.
+    columns->setSpacing(kColumnGap - kScrollBarRoom);
+    // The left column scrolls on screens too low for it; the preview beside
+    // it keeps its size. The scroll bar gets room of its own, so the column
+    // never narrows when it appears.
+    leftColumn_ = buildLeftColumn();
+    leftScroll_ = new QScrollArea(central);
+    leftScroll_->setObjectName(QStringLiteral("leftScroll"));
+    leftScroll_->setWidget(leftColumn_);
+    leftScroll_->setWidgetResizable(true);
+    leftScroll_->setFrameShape(QFrame::NoFrame);
+    leftScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    leftScroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    leftScroll_->setFixedWidth(kLeftWidth + kScrollBarRoom);
+    leftScroll_->setFocusPolicy(Qt::NoFocus);
+    columns->addWidget(leftScroll_);
+    rightColumn_ = buildRightColumn();
+    columns->addWidget(rightColumn_, 0, Qt::AlignTop);
     setCentralWidget(central);
-    // The window is as large as its content and no larger.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    leftColumn_->installEventFilter(this);
+    rightColumn_->installEventFilter(this);
 
     buildMenus();
     connectState();
@@ -637,7 +667,130 @@ void MainWindow::showUpdateResult(const UpdateResult& result, bool requested) {
     box->open();
 }
 
+QSize MainWindow::contentSize() const {
+    const QMargins margins = centralWidget()->layout()->contentsMargins();
+    // Wrapped texts decide the left column's height at its width.
+    const int left =
+        std::max(leftColumn_->sizeHint().height(), leftColumn_->heightForWidth(kLeftWidth));
+    const int height = std::max(left, rightColumn_->sizeHint().height());
+    const int width = margins.left() + leftScroll_->width() + kColumnGap - kScrollBarRoom +
+                      rightColumn_->sizeHint().width() + margins.right();
+    const int menu = menuBar() != nullptr ? menuBar()->sizeHint().height() : 0;
+    return {width, margins.top() + height + margins.bottom() + menu};
+}
+
+void MainWindow::chooseInitialSize() {
+    const QSize content = contentSize();
+    setMinimumSize(content.width(), std::min(kMinimumHeight, content.height()));
+    QSize wanted = content;
+    followContent_ = true;
+    if (!services_.windowSizeFile.empty()) {
+        QSettings saved(QString::fromStdString(services_.windowSizeFile.string()),
+                        QSettings::IniFormat);
+        const QSize remembered = saved.value("window/size").toSize();
+        if (remembered.isValid()) {
+            wanted = remembered.expandedTo(minimumSize());
+            followContent_ = false;
+        }
+    }
+    // Within the free area of the screen, frame included.
+    if (const QScreen* at = screen()) {
+        const QRect free = at->availableGeometry();
+        // Before the first show the window manager has not said how large
+        // its frame is; a title bar's worth is a safe guess.
+        QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+        if (frame.isNull()) {
+            frame = QMargins(kFrameGuess, kTitleBarGuess, kFrameGuess, kFrameGuess);
+        }
+        wanted = wanted.boundedTo(QSize(free.width() - frame.left() - frame.right(),
+                                        free.height() - frame.top() - frame.bottom()));
+        resize(wanted);
+        const QRect outer(QPoint(), wanted.grownBy(frame));
+        move(free.center() - outer.center() + QPoint(frame.left(), frame.top()));
+        return;
+    }
+    resizeOurselves(wanted);
+}
+
+void MainWindow::resizeOurselves(QSize size) {
+    const bool before = resizing_;
+    resizing_ = true;
+    resize(size);
+    resizing_ = before;
+}
+
+void MainWindow::followContent() {
+    if (!sized_ || !followContent_) {
+        return;
+    }
+    QSize wanted = contentSize();
+    setMinimumWidth(wanted.width());
+    if (const QScreen* at = screen()) {
+        const QRect free = at->availableGeometry();
+        const QRect frame = frameGeometry();
+        wanted = wanted.boundedTo(free.size() - (frame.size() - size()));
+    }
+    if (wanted != size()) {
+        resizeOurselves(wanted);
+        keepOnScreen();
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A section that grows or shrinks (calendars listed, a notice shown)
+    // changes the content's size; the window follows until the user sizes it.
+    if (event->type() == QEvent::LayoutRequest &&
+        (watched == leftColumn_ || watched == rightColumn_)) {
+        QTimer::singleShot(0, this, &MainWindow::followContent);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!sized_ || resizing_ || !event->spontaneous()) {
+        return;
+    }
+    // The user's own size from now on.
+    followContent_ = false;
+    if (!services_.windowSizeFile.empty() && isVisible()) {
+        QSettings saved(QString::fromStdString(services_.windowSizeFile.string()),
+                        QSettings::IniFormat);
+        saved.setValue("window/size", size());
+    }
+}
+
+void MainWindow::keepOnScreen() {
+    const QScreen* at = screen();
+    if (at == nullptr) {
+        return;
+    }
+    const QRect free = at->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (free.contains(frame)) {
+        return;
+    }
+    // The frame the window manager drew was larger than guessed.
+    const QSize extra(frame.width() - width(), frame.height() - height());
+    const QSize fits = size().boundedTo(free.size() - extra).expandedTo(minimumSize());
+    resizeOurselves(fits);
+    QPoint topLeft = frame.topLeft();
+    topLeft.setX(
+        std::clamp(topLeft.x(), free.left(), free.right() + 1 - fits.width() - extra.width()));
+    topLeft.setY(
+        std::clamp(topLeft.y(), free.top(), free.bottom() + 1 - fits.height() - extra.height()));
+    move(topLeft);
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
+    if (!sized_) {
+        chooseInitialSize();
+        sized_ = true;
+        // Once mapped, the real frame is known: whatever the guess left over
+        // the edge is brought back.
+        QTimer::singleShot(0, this, &MainWindow::keepOnScreen);
+        QTimer::singleShot(kFrameSettle, this, &MainWindow::keepOnScreen);
+    }
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) {
         // Each time the window comes up: calendars first, then the weather.

@@ -36,6 +36,7 @@ class QButtonGroup;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 namespace solvane::platform {
 class CalendarWatcher;
@@ -75,6 +76,8 @@ struct WindowServices {
     // whether the request went out. Empty: "Add Widget…" is disabled.
     std::function<bool(QRect keepClear)> openWidgetGallery;
     bool automaticUpdateChecks = true;
+    // Where the window's size is remembered; empty: not remembered.
+    std::filesystem::path windowSizeFile;
 
     static WindowServices standard();
 };
@@ -105,6 +108,11 @@ class MainWindow : public QMainWindow {
     // Follows the desktop's appearance; the window starts in `scheme`.
     void setColorScheme(ColorScheme scheme);
 
+    // The left column scrolls when the window is lower than its content.
+    QScrollArea* leftScroll() const { return leftScroll_; }
+    // The whole content's size: the window's size wherever it fits.
+    QSize contentSize() const;
+
   public slots:
     void openNewCountdown();
     void openEventPicker();
@@ -119,10 +127,19 @@ class MainWindow : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
     QWidget* buildLeftColumn();
+    // The size to open at: the one remembered, else the content's, each
+    // within the screen's free area.
+    void chooseInitialSize();
+    // Brings the window's frame back inside the screen's free area.
+    void keepOnScreen();
+    void followContent();
+    void resizeOurselves(QSize size);
     QWidget* buildRightColumn();
     void buildMenus();
     void connectState();
@@ -153,6 +170,12 @@ class MainWindow : public QMainWindow {
     WeatherSection* weather_ = nullptr;
     CalendarsSection* calendars_ = nullptr;
     QLabel* help_ = nullptr;
+    QScrollArea* leftScroll_ = nullptr;
+    QWidget* leftColumn_ = nullptr;
+    QWidget* rightColumn_ = nullptr;
+    bool sized_ = false;
+    bool followContent_ = true;  // the window keeps to its content's size
+    bool resizing_ = false;      // a resize of ours, not the user's
     QPushButton* addWidget_ = nullptr;
     QMenu* appMenu_ = nullptr;
     QPointer<CountdownEditor> editor_;

@@ -188,6 +188,7 @@ class MainWindowTest : public ::testing::Test {
                     return true;
                 },
             .automaticUpdateChecks = false,
+            .windowSizeFile = dir_.path() / "window.ini",
         });
         window_->weatherSection()->setImageFetcher([](const std::string&, const net::CancelToken&) {
             return std::optional<QByteArray>();

@@ -153,6 +153,7 @@ class Screenshots : public ::testing::Test {
             .answer = [](AccessQuestion) { return false; },
             .openWidgetGallery = [](QRect) { return true; },
             .automaticUpdateChecks = false,
+            .windowSizeFile = {},
         };
         window_ = std::make_unique<MainWindow>(std::move(services));
     }

@@ -1,0 +1,168 @@
+// The window on a real screen of a given size (Xvfb with openbox, started by
+// window_fit_test.sh): its frame fits the screen's free area, and what lies
+// below the fold of a laptop screen can still be scrolled to and clicked.
+// On a screen large enough the window is exactly its content's size.
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "app/calendars_section.h"
+#include "app/main_window.h"
+#include "app/weather_section.h"
+#include "app_fakes.h"
+#include "board/custom_icons.h"
+#include "support/temp_dir.h"
+
+namespace solvane::app {
+namespace {
+
+using fakes::kNow;
+using fakes::newYork;
+using fakes::ScriptedService;
+using fakes::waitUntil;
+using namespace std::chrono_literals;
+
+// Eight calendars: more than the section's list shows without scrolling.
+class ManyCalendars : public fakes::FakeEventStore {
+  public:
+    std::vector<EventCalendar> calendars() const override {
+        std::vector<EventCalendar> out;
+        for (int i = 1; i <= 8; ++i) {
+            out.push_back({"vdir:" + std::to_string(i), "Calendar " + std::to_string(i), "#FF8800",
+                           "Personal"});
+        }
+        return out;
+    }
+};
+
+// Brings `widget` into view inside every scroll area around it, then clicks
+// its centre where the screen shows it.
+bool scrollToAndClick(QWidget* widget, QWidget* window) {
+    for (QWidget* p = widget->parentWidget(); p != nullptr; p = p->parentWidget()) {
+        if (auto* scroll = qobject_cast<QScrollArea*>(p)) {
+            scroll->ensureWidgetVisible(widget, 4, 4);
+            QApplication::processEvents();
+        }
+    }
+    const QRect onScreen(widget->mapToGlobal(QPoint()), widget->size());
+    if (!window->frameGeometry().contains(onScreen)) {
+        return false;
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    return true;
+}
+
+class WindowFitTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
+        // Apple failed and Open-Meteo filled in: the notice with its button.
+        const SavedLocation place = store_.loadLocation();
+        WeatherSnapshot cached;
+        cached.fetched = kNow;
+        cached.latitude = place.latitude;
+        cached.longitude = place.longitude;
+        cached.requested = WeatherSource::apple;
+        cached.source = WeatherSource::openMeteo;
+        cached.condition = "Clear";
+        store_.saveWeather(cached);
+
+        WeatherServices weather;
+        weather.apple = apple_.call();
+        weather.openMeteo = openMeteo_.call();
+        weather.clock = [] { return kNow; };
+        weather.appleTimeLimitSeconds = 2;
+        window_ = std::make_unique<MainWindow>(WindowServices{
+            .app = {.store = store_,
+                    .clock = [] { return kNow; },
+                    .calendar = newYork(),
+                    .weather = std::move(weather),
+                    .attribution = {},
+                    .events = &calendars_,
+                    .reloadWidgets = {},
+                    .attemptDelay = 10ms,
+                    .subscriptions = {}},
+            .icons = IconStore(store_),
+            .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
+            .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
+            .calendarWatchPaths = {},
+            .onCalendarChange = {},
+            .makeLocator = {},
+            .answer = [](AccessQuestion) { return true; },
+            .openWidgetGallery = {},
+            .automaticUpdateChecks = false,
+            .windowSizeFile = {},
+        });
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        // The window manager's frame arrives after the window is mapped.
+        waitUntil([] { return false; }, 500ms);
+    }
+
+    testing::TempDir dir_;
+    SharedStore store_{StorePaths{dir_.path() / "config" / "preferences.sqlite",
+                                  dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
+                       "en_US"};
+    ScriptedService apple_{WeatherSource::apple};
+    ScriptedService openMeteo_{WeatherSource::openMeteo};
+    ManyCalendars calendars_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(WindowFitTest, FitsTheScreenAndEveryControlCanBeReached) {
+    const QRect free = window_->screen()->availableGeometry();
+    const QRect frame = window_->frameGeometry();
+    SCOPED_TRACE(QString("screen %1x%2, frame %3x%4 at %5,%6")
+                     .arg(free.width())
+                     .arg(free.height())
+                     .arg(frame.width())
+                     .arg(frame.height())
+                     .arg(frame.x())
+                     .arg(frame.y())
+                     .toStdString());
+    EXPECT_TRUE(free.contains(frame));
+    // `make screenshots` keeps a picture of the laptop screen.
+    const QSize screen = window_->screen()->size();
+    if (const char* folder = std::getenv("SOLVANE_SCREENSHOT_DIR");
+        folder != nullptr && screen == QSize(1366, 768)) {
+        window_->screen()->grabWindow(0).save(QString("%1/window-1366x768.png").arg(folder));
+    }
+
+    const QSize content = window_->contentSize();
+    if (content.height() + 60 < free.height() && content.width() + 20 < free.width()) {
+        EXPECT_EQ(window_->size(), content) << "large screens: the content's size, as ever";
+        waitUntil([] { return false; }, 100ms);
+        EXPECT_EQ(window_->leftScroll()->verticalScrollBar()->maximum(), 0) << "nothing to scroll";
+    }
+
+    CalendarsSection* calendars = window_->calendarsSection();
+    ASSERT_EQ(calendars->toggles().size(), 8u);
+    QCheckBox* last = calendars->toggles().back();
+    ASSERT_TRUE(scrollToAndClick(last, window_.get()));
+    EXPECT_TRUE(last->isChecked());
+    EXPECT_EQ(store_.loadSettings().feedCalendarIDs, std::vector<std::string>{"vdir:8"});
+
+    QPushButton* retry = window_->weatherSection()->retryButton();
+    ASSERT_TRUE(retry->isVisibleTo(window_.get()));
+    const int before = apple_.calls();
+    ASSERT_TRUE(scrollToAndClick(retry, window_.get()));
+    EXPECT_TRUE(waitUntil([&] { return apple_.calls() > before; }));
+}
+
+}  // namespace
+}  // namespace solvane::app
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
