@@ -50,33 +50,47 @@ long limitSeconds(double seconds) {
     return std::max(1L, static_cast<long>(std::ceil(std::min(seconds, kLongestLimitSeconds))));
 }
 
+// ASCII only, not the process locale's idea of case.
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (asciiLower(text[i]) != asciiLower(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // libcurl guesses "http://" for a URL without a scheme; a caller that passes
 // one has made a mistake, and guessing would hide it.
 bool hasWebScheme(std::string_view url) {
-    const auto startsWith = [&](std::string_view prefix) {
-        if (url.size() < prefix.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < prefix.size(); ++i) {
-            const char c = url[i];
-            const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-            if (lower != prefix[i]) {
-                return false;
-            }
-        }
-        return true;
-    };
-    return startsWith("http://") || startsWith("https://");
+    return startsWithNoCase(url, "http://") || startsWithNoCase(url, "https://");
 }
 
 bool hasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 struct Transfer {
     std::string body;
     std::size_t maxBody = 0;
     const CancelToken* cancel = nullptr;
+    const std::vector<std::string>* keptHeaders = nullptr;
+    std::vector<std::pair<std::string, std::string>> headers;
     bool tooLarge = false;
     bool cancelled = false;
 };
@@ -89,6 +103,38 @@ std::size_t onBody(char* data, std::size_t size, std::size_t count, void* user) 
         return 0;  // anything but `bytes` stops the transfer
     }
     transfer->body.append(data, bytes);
+    return bytes;
+}
+
+std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user) {
+    auto* transfer = static_cast<Transfer*>(user);
+    const std::size_t bytes = size * count;
+    const std::string_view line(data, bytes);
+    // Each response of a redirect chain starts with its status line; only
+    // the last one's headers describe the body that arrives.
+    if (startsWithNoCase(line, "HTTP/")) {
+        transfer->headers.clear();
+        return bytes;
+    }
+    try {
+        for (const std::string& name : *transfer->keptHeaders) {
+            if (line.size() <= name.size() || line[name.size()] != ':' ||
+                !startsWithNoCase(line, name)) {
+                continue;
+            }
+            std::string value(trimmed(line.substr(name.size() + 1)));
+            const auto held = std::find_if(transfer->headers.begin(), transfer->headers.end(),
+                                           [&](const auto& kept) { return kept.first == name; });
+            if (held != transfer->headers.end()) {
+                held->second = std::move(value);
+            } else {
+                transfer->headers.emplace_back(name, std::move(value));
+            }
+        }
+    } catch (...) {
+        // Memory ran out; an exception must not unwind through libcurl.
+        return 0;
+    }
     return bytes;
 }
 
@@ -188,6 +234,15 @@ std::string HttpError::printable() const {
     return "HttpError." + std::string(toString(kind));
 }
 
+std::optional<std::string> HttpResponse::header(std::string_view name) const {
+    for (const auto& [kept, value] : headers) {
+        if (kept.size() == name.size() && startsWithNoCase(kept, name)) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
 Result<HttpResponse, HttpError> httpGet(const HttpRequest& request) {
     const CancelToken& cancel = request.cancel;
     if (cancel.cancelled()) {
@@ -211,6 +266,7 @@ Result<HttpResponse, HttpError> httpGet(const HttpRequest& request) {
     Transfer transfer;
     transfer.maxBody = request.maxBodyBytes;
     transfer.cancel = &cancel;
+    transfer.keptHeaders = &request.keptHeaders;
 
     std::unique_ptr<curl_slist, ListDeleter> headers;
     for (const auto& [name, value] : request.headers) {
@@ -256,6 +312,9 @@ Result<HttpResponse, HttpError> httpGet(const HttpRequest& request) {
     curl_easy_setopt(h, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (request.acceptCompressed) {
+        curl_easy_setopt(h, CURLOPT_ACCEPT_ENCODING, "");
+    }
     if (request.maxBodyBytes > 0) {
         // Refuses an announced oversized body before any of it arrives; the
         // write callback still counts what actually comes.
@@ -265,6 +324,10 @@ Result<HttpResponse, HttpError> httpGet(const HttpRequest& request) {
     }
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, onBody);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
+    if (!request.keptHeaders.empty()) {
+        curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, onHeader);
+        curl_easy_setopt(h, CURLOPT_HEADERDATA, &transfer);
+    }
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, onProgress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
@@ -322,6 +385,7 @@ Result<HttpResponse, HttpError> httpGet(const HttpRequest& request) {
         response.contentType = contentType;
     }
     response.body = std::move(transfer.body);
+    response.headers = std::move(transfer.headers);
     return response;
 }
 

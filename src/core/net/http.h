@@ -5,6 +5,8 @@
 // limit, follows at most a few redirects, speaks only HTTP and HTTPS, verifies
 // TLS, and stops promptly when its CancelToken is cancelled from any thread.
 // The status code is reported, not judged: callers decide what a 500 means.
+// Response headers are reported only when asked for by name, so a server
+// cannot make a caller hold more than a few of libcurl's bounded lines.
 //
 //   net::HttpRequest req{.url = "https://example.org/v1/forecast?x=1"};
 //   auto reply = net::httpGet(req);
@@ -15,6 +17,7 @@
 #include <atomic>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -88,6 +91,12 @@ struct HttpRequest {
     double stallSeconds = 30;
     std::size_t maxBodyBytes = 4 * 1024 * 1024;
     long maxRedirects = 5;
+    // Asks for any encoding libcurl can decode and decodes it; maxBodyBytes
+    // then counts the decoded bytes, so a small compressed reply cannot
+    // unpack past it.
+    bool acceptCompressed = false;
+    // The response headers to report, by name in any case.
+    std::vector<std::string> keptHeaders;
     CancelToken cancel;
 };
 
@@ -95,6 +104,13 @@ struct HttpResponse {
     long status = 0;
     std::string body;
     std::string contentType;
+    // The kept headers the last response of a redirect chain carried, named
+    // as asked and trimmed; one sent more than once holds its last value, so
+    // a server repeating a header cannot grow what is held.
+    std::vector<std::pair<std::string, std::string>> headers;
+
+    // A kept header's value, by name in any case.
+    std::optional<std::string> header(std::string_view name) const;
 };
 
 Result<HttpResponse, HttpError> httpGet(const HttpRequest& request);

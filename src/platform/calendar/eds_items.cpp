@@ -4,9 +4,6 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
 #include <ctime>
 #include <map>
 #include <mutex>
@@ -36,89 +33,6 @@ std::string isoTime(std::int64_t unixSeconds) {
     return text;
 }
 
-std::string_view trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-std::string hexByte(long value) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    const long v = std::clamp(value, 0L, 255L);
-    return {kHex[v >> 4], kHex[v & 0xF]};
-}
-
-std::optional<std::string> hexColor(std::string_view hex) {
-    if (hex.empty() || !std::all_of(hex.begin(), hex.end(), [](char c) {
-            return std::isxdigit(static_cast<unsigned char>(c));
-        })) {
-        return std::nullopt;
-    }
-    // #RGBA and #RRGGBBAA carry an alpha that a calendar colour drops.
-    if (hex.size() == 4 || hex.size() == 8) {
-        hex = hex.substr(0, hex.size() / 4 * 3);
-    }
-    if (hex.size() % 3 != 0 || hex.size() > 12) {
-        return std::nullopt;
-    }
-    const std::size_t digits = hex.size() / 3;
-    const long top = (1L << (4 * digits)) - 1;
-    std::string out = "#";
-    for (std::size_t i = 0; i < 3; ++i) {
-        const long channel =
-            std::strtol(std::string(hex.substr(i * digits, digits)).c_str(), nullptr, 16);
-        out += hexByte((channel * 255 + top / 2) / top);
-    }
-    return out;
-}
-
-// "rgb(98,160,234)", "rgba(98,160,234,0.5)", and percentages, as GDK
-// writes them.
-std::optional<std::string> functionalColor(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    std::size_t open = 0;
-    if (lower.starts_with("rgba(")) {
-        open = 5;
-    } else if (lower.starts_with("rgb(")) {
-        open = 4;
-    } else {
-        return std::nullopt;
-    }
-    if (!lower.ends_with(')')) {
-        return std::nullopt;
-    }
-    const std::string inside = lower.substr(open, lower.size() - open - 1);
-    const char* p = inside.c_str();
-    std::string out = "#";
-    for (int i = 0; i < 3; ++i) {
-        char* end = nullptr;
-        double value = std::strtod(p, &end);
-        if (end == p || !std::isfinite(value)) {
-            return std::nullopt;
-        }
-        p = end;
-        while (*p == ' ') {
-            ++p;
-        }
-        if (*p == '%') {
-            value = value * 255.0 / 100.0;
-            ++p;
-        }
-        out += hexByte(std::lround(std::clamp(value, 0.0, 255.0)));
-        while (*p == ' ') {
-            ++p;
-        }
-        if (i < 2 && *p++ != ',') {
-            return std::nullopt;
-        }
-    }
-    return out;
-}
-
 bool knownByName(const std::string& name) {
     if (Calendar::make(name, "en_US")) {
         return true;
@@ -134,14 +48,6 @@ bool knownByName(const std::string& name) {
 std::string edsQuery(std::int64_t fromUnix, std::int64_t toUnix) {
     return "(or (has-recurrences?) (occur-in-time-range? (make-time \"" + isoTime(fromUnix) +
            "\") (make-time \"" + isoTime(toUnix) + "\")))";
-}
-
-std::optional<std::string> edsColor(std::string_view text) {
-    const std::string_view c = trimmed(text);
-    if (c.starts_with('#')) {
-        return hexColor(c.substr(1));
-    }
-    return functionalColor(c);
 }
 
 bool edsZoneKnown(std::string_view tzid) {

@@ -19,6 +19,7 @@
 
 #include <libical/ical.h>
 
+#include "platform/calendar/calendar_color.h"
 #include "platform/calendar/ics_file.h"
 
 namespace solvane::platform {
@@ -32,8 +33,11 @@ std::string edsQuery(std::int64_t fromUnix, std::int64_t toUnix);
 
 // A calendar colour as EDS keeps it — "#RGB", "#RRGGBB", "#RRGGBBAA",
 // "#RRRRGGGGBBBB" (older Evolution), "rgb(r,g,b)" or "rgba(r,g,b,a)" (GNOME
-// Calendar) — as "#RRGGBB" in upper case; none for anything else.
-std::optional<std::string> edsColor(std::string_view text);
+// Calendar) — read as the other sources read theirs, so a calendar keeps
+// its colour whichever way it is reached.
+inline std::optional<std::string> edsColor(std::string_view text) {
+    return calendarColor(text);
+}
 
 // Whether a TZID names a zone that IcsFile finds without the calendar's
 // VTIMEZONE: an IANA name, behind a vendor prefix or not, or a Windows name.

@@ -17,6 +17,8 @@
 
 #include "core/store/shared_store.h"
 #include "core/util/file_descriptor.h"
+#include "platform/calendar/calendar_color.h"
+#include "platform/calendar/file_key.h"
 #include "platform/calendar/ics_file.h"
 
 namespace solvane::platform {
@@ -33,20 +35,6 @@ constexpr std::size_t kMaxWatchPaths = 4000;
 constexpr std::size_t kMaxParsedEvents = 200'000;
 
 using Descriptor = FileDescriptor;
-
-// What tells a changed file from the one parsed before.
-struct FileKey {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    std::int64_t modified = 0;  // nanoseconds
-    std::int64_t changed = 0;   // nanoseconds
-    bool operator==(const FileKey&) const = default;
-};
-
-std::int64_t nanoseconds(const timespec& t) {
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
 
 // A regular file, opened without following a link in its last component
 // and without blocking on a FIFO; -1 for anything else.
@@ -102,49 +90,6 @@ std::optional<std::string> firstLine(const fs::path& path) {
         return std::nullopt;
     }
     return std::string(line.substr(first, line.find_last_not_of(" \t") - first + 1));
-}
-
-// "#RRGGBB" in upper case from "#RGB", "#RGBA", "#RRGGBB" or "#RRGGBBAA"
-// (the alpha of Apple's form is dropped), or a CSS colour name in lower
-// case; none for anything else.
-std::optional<std::string> normalizedColor(std::optional<std::string_view> text) {
-    if (!text) {
-        return std::nullopt;
-    }
-    std::string_view c = *text;
-    const auto first = c.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    c = c.substr(first, c.find_last_not_of(" \t\r\n") - first + 1);
-    auto all = [&](std::string_view s, auto test) {
-        return std::all_of(s.begin(), s.end(),
-                           [&](char ch) { return test(static_cast<unsigned char>(ch)); });
-    };
-    if (c.starts_with('#')) {
-        const std::string_view hex = c.substr(1);
-        if (!all(hex, ::isxdigit)) {
-            return std::nullopt;
-        }
-        std::string rgb;
-        if (hex.size() == 3 || hex.size() == 4) {
-            for (std::size_t i = 0; i < 3; ++i) {
-                rgb += std::string(2, hex[i]);
-            }
-        } else if (hex.size() == 6 || hex.size() == 8) {
-            rgb = hex.substr(0, 6);
-        } else {
-            return std::nullopt;
-        }
-        std::transform(rgb.begin(), rgb.end(), rgb.begin(), ::toupper);
-        return "#" + rgb;
-    }
-    if (!c.empty() && c.size() <= 32 && all(c, ::isalpha)) {
-        std::string name(c);
-        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
-        return name;
-    }
-    return std::nullopt;
 }
 
 bool endsWithIcs(std::string_view name) {
@@ -332,9 +277,9 @@ class Scan {
                                               ? spelled(root.named).filename().string()
                                               : folder.name;
         calendar.info.title = firstLine(folder.path / "displayname").value_or(fallbackTitle);
-        auto color = normalizedColor(firstLine(folder.path / "color"));
+        auto color = calendarColor(firstLine(folder.path / "color"));
         if (!color && named) {
-            color = normalizedColor(named->color);
+            color = calendarColor(named->color);
         }
         calendar.info.color = color.value_or(std::string(kDefaultCalendarColor));
         calendar.info.accountTitle = account;
@@ -368,7 +313,7 @@ class Scan {
         }
         calendar.info.title = file->name().value_or(fs::path(entry.name).stem().string());
         calendar.info.color =
-            normalizedColor(file->color()).value_or(std::string(kDefaultCalendarColor));
+            calendarColor(file->color()).value_or(std::string(kDefaultCalendarColor));
         calendar.info.accountTitle = account;
         calendar.files.push_back(std::move(file));
         return calendar;
@@ -380,8 +325,7 @@ class Scan {
         if (fd.get() < 0 || static_cast<std::size_t>(info.st_size) > kMaxIcsFileBytes) {
             return nullptr;
         }
-        const FileKey key{info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim),
-                          nanoseconds(info.st_ctim)};
+        const FileKey key = FileKey::of(info);
         std::shared_ptr<const IcsFile> file;
         if (const auto known = cache_.files.find(path.native());
             known != cache_.files.end() && known->second.key == key) {

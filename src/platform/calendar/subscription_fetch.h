@@ -1,8 +1,9 @@
-// fetchFeed: one conditional GET of a subscribed calendar, with net::httpGet's
-// bounds (the request's connect, overall and stall limits, body cap, redirect
-// cap, http and https only, also after a redirect, TLS verified, cancellable
-// from any thread) and the two things httpGet does not report: the validators
-// of the final response, and sending the ones held from the last fetch.
+// fetchFeed: one conditional GET of a subscribed calendar through
+// net::httpGet, with its bounds (the request's connect, overall and stall
+// limits, body cap, redirect cap, http and https only, also after a
+// redirect, TLS verified, cancellable from any thread), sending the
+// validators held from the last fetch and reporting those of the final
+// response.
 //
 // The status is reported, not judged: 304 means the copy held is current.
 //
@@ -37,7 +38,7 @@ struct FeedReply {
 };
 
 // Sends If-None-Match and If-Modified-Since for the validators in `held`,
-// besides `request.headers`.
+// besides `request.headers`, and asks for a compressed body.
 Result<FeedReply, net::HttpError> fetchFeed(const net::HttpRequest& request,
                                             const FeedValidators& held = {});
 

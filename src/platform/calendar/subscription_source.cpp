@@ -6,13 +6,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
 
 #include "core/util/file_descriptor.h"
+#include "platform/calendar/file_key.h"
 #include "platform/calendar/folder_source.h"
 #include "platform/calendar/ics_file.h"
 
@@ -25,21 +25,6 @@ namespace fs = std::filesystem;
 // Events parsed across all copies, whatever a query asks for: what copies
 // changed behind the store's back can cost in memory.
 constexpr std::size_t kMaxParsedEvents = 200'000;
-
-// What tells a replaced copy from the one parsed before; every write is a
-// rename, so the inode alone would do, the rest guards against edits in place.
-struct FileKey {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    std::int64_t modified = 0;
-    std::int64_t changed = 0;
-    bool operator==(const FileKey&) const = default;
-};
-
-std::int64_t nanoseconds(const timespec& t) {
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
 
 struct Parsed {
     FileKey key;
@@ -56,8 +41,7 @@ std::shared_ptr<const IcsFile> load(const fs::path& path, const std::string& fal
         info.st_size < 0 || static_cast<std::size_t>(info.st_size) > kMaxIcsFileBytes) {
         return nullptr;
     }
-    key = {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim),
-           nanoseconds(info.st_ctim)};
+    key = FileKey::of(info);
     if (known && known->key == key) {
         return known->file;
     }

@@ -19,6 +19,7 @@
 #include "core/store/shared_store.h"
 #include "core/util/file_descriptor.h"
 #include "core/util/uuid.h"
+#include "platform/calendar/calendar_color.h"
 #include "platform/calendar/ics_file.h"
 #include "platform/calendar/subscription_fetch.h"
 #include "platform/system_clock.h"
@@ -120,41 +121,6 @@ std::optional<std::string> oneLine(const std::optional<std::string>& text) {
         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
     const std::string_view kept = trimmed(line);
     return kept.empty() ? std::nullopt : std::optional<std::string>(kept);
-}
-
-// "#RRGGBB" from "#RGB", "#RGBA", "#RRGGBB" or "#RRGGBBAA", or a CSS colour
-// name in lower case, as the folder source reads them; none otherwise.
-std::optional<std::string> normalizedColor(const std::optional<std::string>& text) {
-    if (!text) {
-        return std::nullopt;
-    }
-    const std::string_view c = trimmed(*text);
-    const auto all = [](std::string_view s, int (*test)(int)) {
-        return std::all_of(s.begin(), s.end(),
-                           [&](char ch) { return test(static_cast<unsigned char>(ch)) != 0; });
-    };
-    if (c.starts_with('#')) {
-        const std::string_view hex = c.substr(1);
-        if (!all(hex, ::isxdigit)) {
-            return std::nullopt;
-        }
-        std::string rgb;
-        if (hex.size() == 3 || hex.size() == 4) {
-            for (std::size_t i = 0; i < 3; ++i) {
-                rgb += std::string(2, hex[i]);
-            }
-        } else if (hex.size() == 6 || hex.size() == 8) {
-            rgb = hex.substr(0, 6);
-        } else {
-            return std::nullopt;
-        }
-        std::transform(rgb.begin(), rgb.end(), rgb.begin(), ::toupper);
-        return "#" + rgb;
-    }
-    if (!c.empty() && c.size() <= 32 && all(c, ::isalpha)) {
-        return lowered(c);
-    }
-    return std::nullopt;
 }
 
 // --- addresses ---------------------------------------------------------------
@@ -607,7 +573,7 @@ Result<CheckedCopy, std::string> checkCalendar(std::string_view text,
     if (declared > 0 && file.eventCount() == 0) {
         return Failure{std::string("the calendar's events could not be read")};
     }
-    return CheckedCopy{oneLine(file.name()), normalizedColor(file.color()), file.eventCount()};
+    return CheckedCopy{oneLine(file.name()), calendarColor(file.color()), file.eventCount()};
 }
 
 std::string fetchMessage(const net::HttpError& error, const std::string& host) {

@@ -9,9 +9,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "support/loopback_http_server.h"
 
@@ -227,6 +229,82 @@ TEST(HttpGet, BodiesCutShortOrTooLargeFail) {
     expectFailure(requestFor(server.url() + "/small", limitedTo(999)), HttpErrorKind::tooLarge);
     expectFailure(requestFor(server.url() + "/small", limitedTo(0)), HttpErrorKind::tooLarge);
     expectFailure(requestFor(server.url() + "/big", limitedTo(65536)), HttpErrorKind::tooLarge);
+}
+
+// gzip's form of 100,000 'x': 132 bytes.
+std::string gzippedXs() {
+    std::string bytes(
+        "\x1F\x8B\x08\x00\x00\x00\x00\x00\x02\x03\xED\xC1\x31\x01\x00\x00\x00\xC2\xA0\xDA"
+        "\x8B\x6F\x0D\x0F\xA0",
+        25);
+    bytes.append(96, '\0');
+    bytes.append("\x80\x57\x03\x71\x11\x07\xFE\xA0\x86\x01\x00", 11);
+    return bytes;
+}
+
+TEST(HttpGet, DecodesACompressedBodyOnlyWhenAskedAndCountsItDecoded) {
+    LoopbackHttpServer server([](const HttpTestRequest& req) {
+        const auto accepted = req.headers.find("accept-encoding");
+        if (accepted == req.headers.end() || accepted->second.find("gzip") == std::string::npos) {
+            return reply(200, "plain");
+        }
+        HttpTestReply r = reply(200, gzippedXs());
+        r.headers.emplace_back("Content-Encoding", "gzip");
+        return r;
+    });
+    auto plain = httpGet(requestFor(server.url()));
+    ASSERT_TRUE(plain) << kindName(plain);
+    EXPECT_EQ(plain->body, "plain");
+    EXPECT_EQ(server.requests().at(0).headers.count("accept-encoding"), 0u);
+
+    const auto compressed = [](std::size_t maxBody) {
+        return [maxBody](HttpRequest& q) {
+            q.acceptCompressed = true;
+            q.maxBodyBytes = maxBody;
+        };
+    };
+    auto decoded = httpGet(requestFor(server.url(), compressed(100'000)));
+    ASSERT_TRUE(decoded) << kindName(decoded);
+    EXPECT_EQ(decoded->body, std::string(100'000, 'x'));
+    // Small on the wire, too large once unpacked.
+    expectFailure(requestFor(server.url(), compressed(99'999)), HttpErrorKind::tooLarge);
+}
+
+TEST(HttpGet, ReportsOnlyTheAskedHeadersOfTheLastResponse) {
+    LoopbackHttpServer server([](const HttpTestRequest& req) {
+        if (req.path() == "/moved") {
+            HttpTestReply r = redirect("/final");
+            r.headers.emplace_back("ETag", "\"old\"");
+            r.headers.emplace_back("Last-Modified", "Tue, 15 Nov 2029 12:45:26 GMT");
+            return r;
+        }
+        HttpTestReply r = reply(200, "arrived");
+        r.headers.emplace_back("etag", "\"new\"");
+        r.headers.emplace_back("X-ETag", "\"not it\"");
+        r.headers.emplace_back("ETag", "  \"newer\"  ");
+        r.headers.emplace_back("X-Secret", "kept out");
+        return r;
+    });
+    const auto keeping = [](HttpRequest& q) {
+        q.keptHeaders = {"ETag", "Last-Modified", "X-Missing"};
+    };
+    auto direct = httpGet(requestFor(server.url() + "/final", keeping));
+    ASSERT_TRUE(direct) << kindName(direct);
+    using Headers = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(direct->headers, (Headers{{"ETag", "\"newer\""}}));
+    EXPECT_EQ(direct->header("etag"), "\"newer\"");
+    EXPECT_EQ(direct->header("X-Secret"), std::nullopt);
+    EXPECT_EQ(direct->header("X-Missing"), std::nullopt);
+
+    // The redirect's own headers describe no body that arrives.
+    auto moved = httpGet(requestFor(server.url() + "/moved", keeping));
+    ASSERT_TRUE(moved) << kindName(moved);
+    EXPECT_EQ(moved->body, "arrived");
+    EXPECT_EQ(moved->headers, (Headers{{"ETag", "\"newer\""}}));
+
+    auto unasked = httpGet(requestFor(server.url() + "/final"));
+    ASSERT_TRUE(unasked) << kindName(unasked);
+    EXPECT_TRUE(unasked->headers.empty());
 }
 
 TEST(HttpGet, QueryValuesKeepUnreservedCharactersAndCommas) {

@@ -2,7 +2,6 @@
 // them, seen through the programs: solvane-board's calendars and events, and
 // the feed sync following the events (added, renamed, moved, deleted) as
 // EDS reports its changes. A private EDS, never the user's (eds_session.h).
-#include <glib.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -10,14 +9,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "core/calendar/calendar_sync.h"
 #include "core/store/shared_store.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/eds_source.h"
+#include "platform/eds/eds_calendar_test.h"
 #include "platform/eds/eds_session.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
@@ -30,21 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Json = nlohmann::json;
-
-constexpr auto kPatience = 30s;
-
-template <class Done>
-bool spinUntil(Done done, std::chrono::milliseconds limit = kPatience) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= until) {
-            return false;
-        }
-        g_main_context_iteration(nullptr, FALSE);
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
+using testing::spinUntil;
 
 const Calendar& newYork() {
     static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
@@ -77,40 +63,23 @@ Json board(const std::vector<std::string>& args, const fs::path& scratch) {
     return Json::parse(in, nullptr, false);
 }
 
-class EdsFeedTest : public ::testing::Test {
+class EdsFeedTest : public testing::EdsCalendarTest {
   protected:
-    // One writer for all: the registry it opens lives as long as the process.
-    static void SetUpTestSuite() {
-        if (!testing::edsUnavailable()) {
-            writer_ = testing::EdsWriter::open(writerError_).release();
-        }
-    }
-    static void TearDownTestSuite() {
-        delete writer_;
-        writer_ = nullptr;
-    }
+    EdsFeedTest() : EdsCalendarTest("Family", "#3a87ad") {}
 
-    void SetUp() override {
-        if (auto why = testing::edsUnavailable()) {
-            GTEST_SKIP() << *why;
-        }
-        ASSERT_NE(writer_, nullptr) << writerError_;
-        std::string error;
-        family_ = writer_->addCalendar("Family", "#3a87ad", error);
-        ASSERT_TRUE(family_) << error;
+    void SetUpWithCalendar() override {
         fs::create_directories(configFolder() / "solvane");
         std::ofstream(configFolder() / "solvane" / "permissions.json")
             << R"({"calendars":"granted"})";
     }
 
-    static inline testing::EdsWriter* writer_ = nullptr;
-    static inline std::string writerError_;
-    std::unique_ptr<testing::EdsCalendar> family_;
+    // "Family", as the board is expected to list it.
+    testing::EdsCalendar& family() { return *calendar_; }
     testing::TempDir scratch_;
 };
 
 TEST_F(EdsFeedTest, TheBoardListsTheCalendarAndTheEventsAsThePickerDoes) {
-    ASSERT_TRUE(family_->addAll({
+    ASSERT_TRUE(family().addAll({
         "BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
         "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\nEND:VEVENT\r\n",
         "BEGIN:VEVENT\r\nUID:trip\r\nSUMMARY:Trip\r\n"
@@ -120,20 +89,20 @@ TEST_F(EdsFeedTest, TheBoardListsTheCalendarAndTheEventsAsThePickerDoes) {
         "BEGIN:VEVENT\r\nUID:call\r\nSUMMARY:Tokyo call\r\n"
         "DTSTART;TZID=Asia/Tokyo:20300318T090000\r\nDTEND;TZID=Asia/Tokyo:20300318T100000\r\n"
         "END:VEVENT\r\n",
-    })) << family_->error();
+    })) << family().error();
 
     const Json calendars = board({"calendars"}, scratch_.path());
-    const Json* family = nullptr;
+    const Json* listed = nullptr;
     for (const Json& c : calendars) {
         if (c["title"] == "Family") {
-            family = &c;
+            listed = &c;
         }
     }
-    ASSERT_NE(family, nullptr) << calendars.dump();
-    EXPECT_EQ((*family)["id"], "eds:" + family_->uid());
-    EXPECT_EQ((*family)["source"], "evolution");
-    EXPECT_EQ((*family)["account"], "On This Computer");
-    EXPECT_EQ((*family)["colour"], "#3A87AD");
+    ASSERT_NE(listed, nullptr) << calendars.dump();
+    EXPECT_EQ((*listed)["id"], "eds:" + family().uid());
+    EXPECT_EQ((*listed)["source"], "evolution");
+    EXPECT_EQ((*listed)["account"], "On This Computer");
+    EXPECT_EQ((*listed)["colour"], "#3A87AD");
 
     const Json events = board({"events", "--days", "365", "--at", "2030-03-12T15:00:00-04:00",
                                "--tz", "America/New_York"},
@@ -149,8 +118,8 @@ TEST_F(EdsFeedTest, TheBoardListsTheCalendarAndTheEventsAsThePickerDoes) {
     EXPECT_EQ(byTitle["Tokyo call"]["start"], "2030-03-18T00:00:00.000Z");
     EXPECT_EQ(byTitle["Ana's birthday"]["start"], "2031-01-15T05:00:00.000Z")
         << "the next occurrence, once";
-    EXPECT_EQ(byTitle["Dentist"]["id"], "eds:" + family_->uid() + "/dentist");
-    EXPECT_EQ(byTitle["Dentist"]["calendarID"], "eds:" + family_->uid());
+    EXPECT_EQ(byTitle["Dentist"]["id"], "eds:" + family().uid() + "/dentist");
+    EXPECT_EQ(byTitle["Dentist"]["calendarID"], "eds:" + family().uid());
 }
 
 // The feed sync follows the calendar, and EDS's change signal is what runs it.
@@ -160,7 +129,7 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
     ASSERT_TRUE(sources.back());
     platform::CalendarDatabase database(std::move(sources), platform::PermissionRecord::standard());
     const SharedStore store(StorePaths::forGroup("org.solvane.eds-test"), "en_US");
-    const std::string calendarId = "eds:" + family_->uid();
+    const std::string calendarId = "eds:" + family().uid();
     AppSettings settings = store.loadSettings();
     settings.feedCalendarIDs = {calendarId};
     ASSERT_TRUE(store.saveSettings(settings));
@@ -191,24 +160,24 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
     ASSERT_TRUE(labels().empty());
 
     ASSERT_TRUE(
-        family_->add("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
+        family().add("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
                      "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\n"
                      "END:VEVENT\r\n"))
-        << family_->error();
+        << family().error();
     ASSERT_TRUE(spinUntil([&] { return labels() == std::vector<std::string>{"Dentist"}; }))
         << "added";
     EXPECT_GT(syncs, 0);
 
     ASSERT_TRUE(
-        family_->modify("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Orthodontist\r\n"
+        family().modify("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Orthodontist\r\n"
                         "DTSTART;VALUE=DATE:20300322\r\nDTEND;VALUE=DATE:20300323\r\n"
                         "END:VEVENT\r\n"))
-        << family_->error();
+        << family().error();
     ASSERT_TRUE(spinUntil([&] { return labels() == std::vector<std::string>{"Orthodontist"}; }))
         << "renamed";
     EXPECT_EQ(startOf("Orthodontist"), DateRule::fixed(*newYork().date(2030, 3, 22))) << "moved";
 
-    ASSERT_TRUE(family_->remove("dentist")) << family_->error();
+    ASSERT_TRUE(family().remove("dentist")) << family().error();
     ASSERT_TRUE(spinUntil([&] { return labels().empty(); })) << "deleted";
 }
 
@@ -216,9 +185,5 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
 }  // namespace solvane
 
 int main(int argc, char** argv) {
-    if (const auto code = solvane::testing::runInPrivateSession(argc, argv)) {
-        return *code;
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return solvane::testing::runEdsTests(argc, argv);
 }

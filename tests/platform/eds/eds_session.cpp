@@ -112,6 +112,18 @@ std::optional<std::string> edsUnavailable() {
     return std::nullopt;
 }
 
+bool spinUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= until) {
+            return false;
+        }
+        g_main_context_iteration(nullptr, FALSE);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
 std::optional<int> runInPrivateSession(int argc, char** argv) {
     if (std::getenv(kInsideMarker) != nullptr || edsUnavailable()) {
         return std::nullopt;

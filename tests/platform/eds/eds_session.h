@@ -11,9 +11,12 @@
 //   }
 //
 // EdsWriter then writes through libecal, as GNOME Calendar would: local
-// calendars under "On This Computer" and the events in them.
+// calendars under "On This Computer" and the events in them, and spinUntil
+// waits for what EDS reports on GLib's default main context.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +33,13 @@ std::optional<std::string> edsUnavailable();
 // private session; none when this process is the one inside, or when EDS is
 // not installed (the tests then skip), or when it only lists its tests.
 std::optional<int> runInPrivateSession(int argc, char** argv);
+
+// Generous: the first calendar activates EDS's factories on a busy machine.
+inline constexpr std::chrono::milliseconds kEdsPatience = std::chrono::seconds(30);
+
+// Iterates GLib's default main context, where EDS's change signals are
+// handled, until `done` holds or `limit` has passed.
+bool spinUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = kEdsPatience);
 
 // One local calendar, removed with the writer's object.
 class EdsCalendar {

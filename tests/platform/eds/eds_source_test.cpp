@@ -3,7 +3,6 @@
 // as GNOME Calendar writes them, read back through EdsSource.
 #include "platform/calendar/eds_source.h"
 
-#include <glib.h>
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 #include <sys/socket.h>
@@ -19,6 +18,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/eds/eds_calendar_test.h"
 #include "platform/eds/eds_session.h"
 #include "support/temp_dir.h"
 
@@ -28,51 +28,20 @@ namespace {
 using namespace std::chrono_literals;
 using platform::EdsSource;
 using testing::EdsCalendar;
-using testing::EdsWriter;
+using testing::spinUntil;
 
 // Generous: the first calendar activates EDS's factories on a busy machine.
 constexpr auto kConnect = 20s;
-constexpr auto kPatience = 30s;
-
-// Iterates GLib's default main context, where the change handler runs,
-// until `done` holds or `limit` has passed.
-template <class Done>
-bool spinUntil(Done done, std::chrono::milliseconds limit = kPatience) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= until) {
-            return false;
-        }
-        g_main_context_iteration(nullptr, FALSE);
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
 
 Instant at(const char* iso) {
     return *parseIso8601(iso);
 }
 
-class EdsSourceTest : public ::testing::Test {
+class EdsSourceTest : public testing::EdsCalendarTest {
   protected:
-    static void SetUpTestSuite() {
-        if (!testing::edsUnavailable()) {
-            writer_ = EdsWriter::open(writerError_).release();
-        }
-    }
-    static void TearDownTestSuite() {
-        delete writer_;
-        writer_ = nullptr;
-    }
+    EdsSourceTest() : EdsCalendarTest("Solvane Test", "#3a87ad") {}
 
-    void SetUp() override {
-        if (auto why = testing::edsUnavailable()) {
-            GTEST_SKIP() << *why;
-        }
-        ASSERT_NE(writer_, nullptr) << writerError_;
-        std::string error;
-        calendar_ = writer_->addCalendar("Solvane Test", "#3a87ad", error);
-        ASSERT_TRUE(calendar_) << error;
+    void SetUpWithCalendar() override {
         source_ = EdsSource::connect(kConnect);
         ASSERT_TRUE(source_);
         id_ = "eds:" + calendar_->uid();
@@ -101,10 +70,7 @@ class EdsSourceTest : public ::testing::Test {
 
     std::string item(const std::string& uid) const { return id_ + "/" + uid; }
 
-    static inline EdsWriter* writer_ = nullptr;
-    static inline std::string writerError_;
     const Calendar user_ = *Calendar::make("America/New_York", "en_US");
-    std::unique_ptr<EdsCalendar> calendar_;
     std::unique_ptr<EdsSource> source_;
     std::string id_;
 };
@@ -324,9 +290,5 @@ TEST_F(EdsSourceTest, TellsOfAddedModifiedAndRemovedEventsOnTheMainThread) {
 }  // namespace solvane
 
 int main(int argc, char** argv) {
-    if (const auto code = solvane::testing::runInPrivateSession(argc, argv)) {
-        return *code;
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return solvane::testing::runEdsTests(argc, argv);
 }
