@@ -1,16 +1,20 @@
 #include "app/icon_picker.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,6 +50,36 @@ ColorScheme schemeOf(const QWidget& w) {
 
 QString fromStd(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The cell `key` moves to from `index` among `count` cells laid out in rows
+// of IconPicker::kColumns, `page` rows to a page; -1 when the key moves
+// nothing. At an edge a move stays put rather than leave the grid, which is
+// what Tab is for.
+int gridStep(int index, int count, int key, int page) {
+    constexpr int columns = IconPicker::kColumns;
+    const int row = index / columns;
+    const int lastRow = (count - 1) / columns;
+    switch (key) {
+        case Qt::Key_Left:
+            return std::max(index - 1, 0);
+        case Qt::Key_Right:
+            return std::min(index + 1, count - 1);
+        case Qt::Key_Up:
+            return row > 0 ? index - columns : index;
+        case Qt::Key_Down:
+            return row < lastRow ? std::min(index + columns, count - 1) : index;
+        case Qt::Key_PageUp:
+            return index - std::min(row, page) * columns;
+        case Qt::Key_PageDown:
+            return std::min(index + std::min(lastRow - row, page) * columns, count - 1);
+        case Qt::Key_Home:
+            return 0;
+        case Qt::Key_End:
+            return count - 1;
+        default:
+            return -1;
+    }
 }
 
 // The current icon on its faint rounded tile.
@@ -85,6 +119,8 @@ class SymbolCell : public QAbstractButton {
         setAccessibleName(name);
         setObjectName(name);
         setCursor(Qt::PointingHandCursor);
+        // One cell at a time takes Tab focus; see IconPicker::setTabStop.
+        setFocusPolicy(Qt::ClickFocus);
     }
 
     const QString& name() const { return name_; }
@@ -124,8 +160,8 @@ IconPicker::IconPicker(QString symbol, std::optional<QString> customImage, IconS
       symbol_(std::move(symbol)),
       customImage_(std::move(customImage)),
       chooser_([](QWidget* owner) -> std::optional<QString> {
-          const QString file =
-              QFileDialog::getOpenFileName(owner, tr("Upload Image"), QString(), imageFilter());
+          const QString file = QFileDialog::getOpenFileName(owner, tr("Upload Image"),
+                                                            imageStartFolder(), imageFilter());
           if (file.isEmpty()) {
               return std::nullopt;
           }
@@ -135,29 +171,33 @@ IconPicker::IconPicker(QString symbol, std::optional<QString> customImage, IconS
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);
 
-    auto* header = new QHBoxLayout;
-    header->setSpacing(10);
+    auto* header = new QGridLayout;
+    header->setHorizontalSpacing(10);
+    header->setVerticalSpacing(2);
     tile_ = new IconTile(*this, icons_, this);
-    header->addWidget(tile_, 0, Qt::AlignVCenter);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
+    header->addWidget(tile_, 0, 0, 2, 1, Qt::AlignVCenter);
     title_ = new QLabel(this);
     title_->setObjectName("iconTitle");
     title_->setFont(app::calloutFont());
+    header->addWidget(title_, 0, 1, Qt::AlignBottom);
     subtitle_ = new QLabel(this);
     subtitle_->setObjectName("iconSubtitle");
     subtitle_->setFont(app::captionFont());
+    subtitle_->setWordWrap(true);
     app::setTextColor(subtitle_, app::secondaryTextColor(palette()));
-    texts->addWidget(title_);
-    texts->addWidget(subtitle_);
-    header->addLayout(texts);
-    header->addStretch(1);
+    // The caption runs on under the buttons: beside them it had too little
+    // room for "Shown in one color to match the widget".
+    header->addWidget(subtitle_, 1, 1, 1, 2, Qt::AlignTop);
+    header->setColumnStretch(1, 1);
+    auto* actions = new QHBoxLayout;
+    actions->setSpacing(10);
     remove_ = new QPushButton(tr("Remove"), this);
     remove_->setAutoDefault(false);
     upload_ = new QPushButton(tr("Upload Image…"), this);
     upload_->setAutoDefault(false);
-    header->addWidget(remove_, 0, Qt::AlignVCenter);
-    header->addWidget(upload_, 0, Qt::AlignVCenter);
+    actions->addWidget(remove_);
+    actions->addWidget(upload_);
+    header->addLayout(actions, 0, 2, Qt::AlignVCenter);
     column->addLayout(header);
 
     search_ = new QLineEdit(this);
@@ -171,10 +211,14 @@ IconPicker::IconPicker(QString symbol, std::optional<QString> customImage, IconS
     for (const std::string_view name : SymbolLibrary::all()) {
         auto* cell = new SymbolCell(fromStd(name), grid_);
         connect(cell, &QAbstractButton::clicked, this, [this, cell] { pickSymbol(cell->name()); });
+        cell->installEventFilter(this);
         cells_.push_back(cell);
     }
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName("symbolGrid");
+    // The cells are the grid's Tab stop; the area itself would be a stop
+    // that shows nothing.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -249,6 +293,11 @@ QString IconPicker::imageFilter() {
     return tr("Images (%1)").arg(patterns.join(' '));
 }
 
+QString IconPicker::imageStartFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
 void IconPicker::pickSymbol(const QString& name) {
     symbol_ = name;
     customImage_.reset();
@@ -307,6 +356,7 @@ void IconPicker::applyQuery() {
     grid_->setFixedSize(width, height);
     scroll_->verticalScrollBar()->setValue(0);
     empty_->setVisible(index == 0);
+    resetTabStop();
 }
 
 void IconPicker::refreshHeader() {
@@ -318,6 +368,95 @@ void IconPicker::refreshHeader() {
         cell->setSelected(!custom && cell->name() == symbol_);
     }
     tile_->update();
+    resetTabStop();
+}
+
+bool IconPicker::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* cell = dynamic_cast<SymbolCell*>(watched)) {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                if (cellKeyPressed(cell, static_cast<const QKeyEvent&>(*event))) {
+                    return true;
+                }
+                break;
+            case QEvent::FocusIn:
+                setTabStop(cell);
+                scroll_->ensureWidgetVisible(cell, 0, kGap);
+                break;
+            case QEvent::FocusOut:
+                resetTabStop();
+                break;
+            default:
+                break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool IconPicker::cellKeyPressed(SymbolCell* cell, const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        // Left to the sheet, Enter would press its default button instead.
+        cell->click();
+        return true;
+    }
+    std::vector<SymbolCell*> shown;
+    for (SymbolCell* c : cells_) {
+        if (!c->isHidden()) {
+            shown.push_back(c);
+        }
+    }
+    const auto at = std::find(shown.begin(), shown.end(), cell);
+    if (at == shown.end()) {
+        return false;
+    }
+    const int page = std::max(1, scroll_->viewport()->height() / (kCell + kGap));
+    const int next = gridStep(static_cast<int>(at - shown.begin()), static_cast<int>(shown.size()),
+                              key.key(), page);
+    if (next < 0) {
+        return false;
+    }
+    shown[static_cast<std::size_t>(next)]->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void IconPicker::resetTabStop() {
+    SymbolCell* first = nullptr;
+    SymbolCell* selected = nullptr;
+    SymbolCell* focused = nullptr;
+    for (SymbolCell* cell : cells_) {
+        if (cell->isHidden()) {
+            continue;
+        }
+        if (!first) {
+            first = cell;
+        }
+        if (cell->selected()) {
+            selected = cell;
+        }
+        if (cell->hasFocus()) {
+            focused = cell;
+        }
+    }
+    setTabStop(focused ? focused : selected ? selected : first);
+}
+
+void IconPicker::setTabStop(SymbolCell* cell) {
+    // Tab goes on to the next widget that takes Tab focus, so any cell but
+    // the stop would lead Tab to the stop rather than out of the grid; the
+    // focused cell is therefore always the stop.
+    if (tabStop_ == cell) {
+        return;
+    }
+    if (tabStop_) {
+        tabStop_->setFocusPolicy(Qt::ClickFocus);
+    }
+    tabStop_ = cell;
+    if (cell) {
+        cell->setFocusPolicy(Qt::StrongFocus);
+    }
 }
 
 }  // namespace solvane

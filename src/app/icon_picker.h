@@ -6,6 +6,10 @@
 // brings the earlier symbol back. A failed import keeps the previous icon and
 // shows an error caption until the next successful import.
 //
+// The grid is one Tab stop, so the keyboard gets past it in one key: Tab
+// lands on the selected cell (or the first one shown), arrows, Home, End,
+// Page Up and Page Down move between cells, and Space or Enter chooses.
+//
 //   IconPicker picker("gift", std::nullopt, &icons, parent);
 //   connect(&picker, &IconPicker::changed, [&] { draft.symbol = picker.symbol(); });
 #pragma once
@@ -17,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -55,6 +60,9 @@ class IconPicker : public QWidget {
 
     // The name filter of the file chooser.
     static QString imageFilter();
+    // Where the file chooser opens: the user's Pictures folder when it
+    // exists, else the home folder.
+    static QString imageStartFolder();
     // Replaces the file dialog, e.g. with a scripted answer.
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
@@ -71,9 +79,17 @@ class IconPicker : public QWidget {
     // The symbol or the custom image changed.
     void changed();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void applyQuery();
     void refreshHeader();
+    bool cellKeyPressed(SymbolCell* cell, const QKeyEvent& key);
+    // The focused cell, else the selected one when shown, else the first
+    // shown, becomes the grid's only Tab stop.
+    void resetTabStop();
+    void setTabStop(SymbolCell* cell);
 
     IconStore* icons_;
     QString symbol_;
@@ -91,6 +107,7 @@ class IconPicker : public QWidget {
     QScrollArea* scroll_ = nullptr;
     QWidget* grid_ = nullptr;
     std::vector<SymbolCell*> cells_;
+    SymbolCell* tabStop_ = nullptr;
     QLabel* empty_ = nullptr;
     QLabel* error_ = nullptr;
 };

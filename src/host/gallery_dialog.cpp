@@ -14,11 +14,15 @@ namespace solvane::host {
 
 namespace {
 
+QString sizeName(widgets::WidgetFamily family) {
+    static const char* const kNames[] = {"Small", "Medium", "Large", "Extra Large"};
+    return QString::fromLatin1(kNames[static_cast<int>(family)]);
+}
+
 QString sizeLabel(widgets::WidgetFamily family) {
     const QSizeF points = widgets::familySize(family);
-    static const char* const kNames[] = {"Small", "Medium", "Large", "Extra Large"};
     return QStringLiteral("%1 (%2 × %3)")
-        .arg(kNames[static_cast<int>(family)])
+        .arg(sizeName(family))
         .arg(points.width())
         .arg(points.height());
 }
@@ -35,7 +39,7 @@ GalleryDialog::GalleryDialog(std::vector<widgets::WidgetKindSpec> kinds, QWidget
     for (const auto& spec : kinds_) {
         QStringList sizes;
         for (const auto family : spec.families) {
-            sizes << sizeLabel(family).section(' ', 0, -3);
+            sizes << sizeName(family);
         }
         list_->addItem(QStringLiteral("%1\n%2\nSizes: %3")
                            .arg(QString::fromStdString(spec.displayName),

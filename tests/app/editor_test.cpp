@@ -1,6 +1,7 @@
 // The countdown sheet and its icon picker: the rules behind the rows on the
 // bare model, then the real widgets driven offscreen with keys and clicks.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDateEdit>
@@ -15,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "app/countdown_editor.h"
 #include "app/icon_picker.h"
@@ -85,6 +88,16 @@ QAbstractButton* buttonTitled(const QWidget& root, const QString& title) {
         }
     }
     return nullptr;
+}
+
+// The focused widget's object name, or a nameless button's title.
+std::string focusName() {
+    const QWidget* w = QApplication::focusWidget();
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    const QString name = !w                                    ? "<nothing>"
+                         : w->objectName().isEmpty() && button ? button->text()
+                                                               : w->objectName();
+    return name.toStdString();
 }
 
 TEST(CountdownEditorModel, BlankLabelsCannotBeSavedAndTitlesFollowTheMode) {
@@ -170,6 +183,62 @@ class CountdownEditorSheet : public ::testing::Test {
         return sheet;
     }
 };
+
+TEST_F(CountdownEditorSheet, TabVisitsEveryControlOnceAndTheSymbolGridAsOneStop) {
+    Countdown trip = onDay(7, 10, "Trip");
+    trip.end = DateRule::fixed(*newYork().date(2025, 7, 17));
+    trip.symbol = "gift";
+    auto sheet = open(trip, CountdownEditor::Mode::edit);
+    sheet->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    ASSERT_EQ(focusName(), "label");
+
+    // A date takes a Tab for each of its weekday, month, day and year.
+    const std::vector<std::string> chain{"startDate",     "startDate",     "startDate", "startDate",
+                                         "lasts",         "endDate",       "endDate",   "endDate",
+                                         "endDate",       "Show progress", "Finish",    "Days",
+                                         "Upload Image…", "symbolSearch",  "gift",      "delete",
+                                         "cancel",        "confirm",       "label"};
+    const auto walk = [&](Qt::KeyboardModifiers modifiers) {
+        std::vector<std::string> seen;
+        for (std::size_t i = 0; i < chain.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            seen.push_back(focusName());
+        }
+        return seen;
+    };
+    EXPECT_EQ(walk({}), chain);
+    std::vector<std::string> back(chain.rbegin() + 1, chain.rend());
+    back.push_back("label");
+    EXPECT_EQ(walk(Qt::ShiftModifier), back);
+
+    // Enter in the grid chooses the cell rather than saving the sheet.
+    for (std::size_t i = 0; i < chain.size() && focusName() != "gift"; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(focusName(), "gift");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->model().draft().symbol, "birthday.cake");
+}
+
+TEST_F(CountdownEditorSheet, TheCustomImageCaptionIsShownWhole) {
+    Countdown trip = onDay(7, 10, "Trip");
+    trip.customImage = "0F8A2B47-6C1D-4E3F-9A5B-7D2C1E0F3A4B.png";
+    auto sheet = open(trip, CountdownEditor::Mode::edit);
+    render(*sheet, "editor_custom_image");
+    const auto* caption = sheet->findChild<QLabel*>("iconSubtitle");
+    ASSERT_EQ(caption->text(), "Shown in one color to match the widget");
+    const QRect needed = caption->fontMetrics().boundingRect(caption->contentsRect(),
+                                                             Qt::TextWordWrap, caption->text());
+    EXPECT_LE(needed.height(), caption->contentsRect().height());
+    EXPECT_LE(needed.width(), caption->contentsRect().width());
+    // Nor is the label itself cut by the picker's edge.
+    const QWidget* picker = sheet->iconPicker();
+    EXPECT_TRUE(
+        picker->rect().contains(QRect(caption->mapTo(picker, QPoint(0, 0)), caption->size())));
+}
 
 TEST_F(CountdownEditorSheet, AddStaysDisabledUntilALabelIsTyped) {
     auto sheet = open(onDay(7, 10), CountdownEditor::Mode::add);
