@@ -1,5 +1,6 @@
 #include "app/calendars_section.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -151,13 +152,16 @@ void CalendarsSection::rebuildToggles() {
     while (QLayoutItem* item = listLayout_->takeAt(0)) {
         delete item;
     }
-    const QColor secondary = secondaryTextColor(palette());
+    // The application's palette, not this widget's: a hidden window's
+    // widgets can lag behind an appearance change, and a colour taken from
+    // the stale one is not recognised, so not restyled, when it ends.
+    const QColor secondary = secondaryTextColor(QApplication::palette());
     for (const EventCalendar& calendar : calendars_) {
         auto* row = new QWidget(list_);
         auto* rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(0, 0, 0, 0);
         rowLayout->setSpacing(6);
-        auto* toggle = new QCheckBox(qs(calendar.title), row);
+        auto* toggle = new QCheckBox(literalText(qs(calendar.title)), row);
         toggle->setObjectName(qs(calendar.id));
         toggle->setFont(calloutFont());
         toggle->setIcon(dotIcon(calendarColor(calendar.color)));
@@ -194,9 +198,9 @@ void CalendarsSection::addSubscriptionLine(const std::string& id, const Subscrip
     // Lined up with the toggle's text, past its box and dot.
     layout->setContentsMargins(24, 0, 0, 4);
     layout->setSpacing(8);
-    QLabel* text =
-        makeLabel(state.text, captionFont(),
-                  state.problem ? noticeColor(palette()) : secondaryTextColor(palette()));
+    QLabel* text = makeLabel(state.text, captionFont(),
+                             state.problem ? noticeColor(QApplication::palette())
+                                           : secondaryTextColor(QApplication::palette()));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->setToolTip(state.address);
     layout->addWidget(text, 1);

@@ -403,16 +403,27 @@ CountdownListWidget::~CountdownListWidget() = default;
 void CountdownListWidget::buildAddMenu() {
     const QColor iconColor = palette().color(QPalette::WindowText);
     addMenu_->addAction(tr("New Countdown"), this, &CountdownListWidget::newRequested);
+    // One submenu, its groups as headings: a heading is a disabled entry in
+    // bold, which every style shows (some draw a titled section as a bare line)
+    // and the arrow keys pass over.
     QMenu* presets = addMenu_->addMenu(tr("From a Preset"));
     const auto& all = catalogue(Calendar::current());
+    QFont headingFont = presets->font();
+    headingFont.setBold(true);
     for (const std::string& group : presetGroups()) {
-        QMenu* groupMenu = presets->addMenu(qs(group));
+        if (!presets->isEmpty()) {
+            presets->addSeparator();
+        }
+        QAction* heading = presets->addAction(literalText(qs(group)));
+        heading->setEnabled(false);
+        heading->setFont(headingFont);
+        heading->setObjectName(QStringLiteral("presetHeading"));
         for (const CountdownPreset& preset : all) {
             if (preset.group != group) {
                 continue;
             }
-            QAction* action =
-                groupMenu->addAction(symbolIcon(preset.symbol, iconColor), qs(preset.title));
+            QAction* action = presets->addAction(symbolIcon(preset.symbol, iconColor),
+                                                 literalText(qs(preset.title)));
             const QString id = qs(preset.id);
             action->setData(id);
             connect(action, &QAction::triggered, this, [this, id] { emit presetRequested(id); });

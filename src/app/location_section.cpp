@@ -1,11 +1,15 @@
 #include "app/location_section.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -18,8 +22,11 @@ namespace solvane::app {
 namespace {
 
 // Either the C form ("40.7") or the user's own ("40,7"), whichever reads.
+// The typographic minus is what some locales write and what the captions
+// show, so it counts as a minus too.
 std::optional<double> readNumber(const QString& text) {
-    const QString trimmed = text.trimmed();
+    QString trimmed = text.trimmed();
+    trimmed.replace(QChar(0x2212), QLatin1Char('-'));
     bool ok = false;
     double value = QLocale::c().toDouble(trimmed, &ok);
     if (!ok) {
@@ -31,8 +38,20 @@ std::optional<double> readNumber(const QString& text) {
     return value;
 }
 
-QString coordinateText(double value) {
+QString shortCoordinate(double value) {
     return QString::asprintf("%.3f", value);
+}
+
+// The shortest text that reads back as the same double, without exponent.
+QString fullCoordinate(double value) {
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+// Focus that moves for these comes back to the same field: another window
+// was activated, or a menu (the field's own context menu among them) opened.
+bool isPause(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
 }
 
 void markInvalid(QLineEdit* field, bool invalid) {
@@ -43,20 +62,6 @@ void markInvalid(QLineEdit* field, bool invalid) {
 }
 
 }  // namespace
-
-std::optional<SavedLocation> placeFromFields(const QString& name, const QString& latitude,
-                                             const QString& longitude) {
-    const auto lat = readNumber(latitude);
-    const auto lon = readNumber(longitude);
-    if (!lat || !lon || std::abs(*lat) > 90 || std::abs(*lon) > 180) {
-        return std::nullopt;
-    }
-    SavedLocation place{*lat, *lon, name.trimmed().toStdString()};
-    if (place.name.empty()) {
-        place.name = QString::asprintf("%.2f, %.2f", *lat, *lon).toStdString();
-    }
-    return place;
-}
 
 LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
@@ -109,14 +114,33 @@ LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
     fields->setColumnStretch(3, 1);
     layout->addLayout(fields);
     for (QLineEdit* field : {name_, latitude_, longitude_}) {
-        connect(field, &QLineEdit::editingFinished, this, &LocationSection::commit);
+        connect(field, &QLineEdit::returnPressed, this, &LocationSection::commit);
+        connect(field, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            if (text == filled_.value(field)) {
+                field->setModified(false);
+            }
+            updateSaveButton();
+        });
+        field->installEventFilter(this);
     }
 
+    auto* footer = new QHBoxLayout;
+    footer->setSpacing(8);
     error_ = makeLabel(QString(), captionFont(), noticeColor(palette()));
     error_->setVisible(false);
-    layout->addWidget(error_);
+    footer->addWidget(error_, 1);
+    save_ = new QPushButton(tr("Save"));
+    // A click leaves the focus in the field being typed in.
+    save_->setFocusPolicy(Qt::TabFocus);
+    save_->setVisible(false);
+    save_->installEventFilter(this);
+    connect(save_, &QPushButton::clicked, this, &LocationSection::commit);
+    footer->addWidget(save_, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addLayout(footer);
     status_ = makeLabel(QString(), captionFont(), secondary);
     status_->setVisible(false);
+    // A failure's second line is the service's own words, for a bug report.
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(status_);
 
     setPlace(defaultLocation());
@@ -124,12 +148,7 @@ LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
 
 void LocationSection::setPlace(const SavedLocation& place) {
     place_ = place;
-    name_->setText(QString::fromStdString(place.name));
-    latitude_->setText(coordinateText(place.latitude));
-    longitude_->setText(coordinateText(place.longitude));
-    markInvalid(latitude_, false);
-    markInvalid(longitude_, false);
-    error_->setVisible(false);
+    fillFields();
     showPlace();
 }
 
@@ -138,44 +157,143 @@ void LocationSection::setStatus(const QString& status) {
     status_->setVisible(!status.isEmpty());
 }
 
-void LocationSection::showPlace() {
-    title_->setText(shownText(QString::fromStdString(place_.name)));
-    coordinates_->setText(QString::asprintf("%.3f, %.3f", place_.latitude, place_.longitude));
+bool LocationSection::hasEdits() const {
+    return name_->isModified() || latitude_->isModified() || longitude_->isModified();
+}
+
+bool LocationSection::inEntry(const QObject* object) const {
+    return object != nullptr &&
+           (object == name_ || object == latitude_ || object == longitude_ || object == save_);
+}
+
+bool LocationSection::eventFilter(QObject* watched, QEvent* event) {
+    if (!inEntry(watched)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress: {
+            // Escape only takes something back while there is something to
+            // take back; otherwise it goes on to the window.
+            const bool undoing = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+                                 (hasEdits() || error_->isVisibleTo(this));
+            if (!undoing) {
+                break;
+            }
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                fillFields();
+            }
+            return true;
+        }
+        case QEvent::FocusIn:
+            if (auto* field = qobject_cast<QLineEdit*>(watched);
+                field != name_ && field != nullptr && !field->isModified()) {
+                fillCoordinate(field, field == latitude_ ? place_.latitude : place_.longitude);
+            }
+            break;
+        case QEvent::FocusOut: {
+            if (isPause(static_cast<QFocusEvent*>(event)->reason())) {
+                break;
+            }
+            if (auto* field = qobject_cast<QLineEdit*>(watched);
+                field != name_ && field != nullptr && !field->isModified()) {
+                fillCoordinate(field, field == latitude_ ? place_.latitude : place_.longitude);
+            }
+            // The application's focus widget is already the one taking over.
+            if (!inEntry(QApplication::focusWidget())) {
+                commit();
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::optional<double> LocationSection::coordinate(const QLineEdit* field, double stored) const {
+    return field->isModified() ? readNumber(field->text()) : std::optional<double>(stored);
 }
 
 void LocationSection::commit() {
-    const auto lat = readNumber(latitude_->text());
-    const auto lon = readNumber(longitude_->text());
-    const bool badLat = !lat || std::abs(*lat) > 90;
-    const bool badLon = !lon || std::abs(*lon) > 180;
-    markInvalid(latitude_, badLat);
-    markInvalid(longitude_, badLon);
-    if (badLat || badLon) {
-        error_->setText(badLat ? tr("Latitude must be a number from -90 to 90.")
-                               : tr("Longitude must be a number from -180 to 180."));
+    if (!hasEdits()) {
+        return;
+    }
+    const QString name = name_->text().trimmed();
+    const auto latitude = coordinate(latitude_, place_.latitude);
+    const auto longitude = coordinate(longitude_, place_.longitude);
+
+    QString nameProblem;
+    if (name.isEmpty()) {
+        nameProblem = tr("Name can't be empty.");
+    } else if (name.toUcs4().size() > kMaxNameLength) {
+        nameProblem = tr("Name is at most %1 characters.").arg(kMaxNameLength);
+    }
+    const QString latitudeProblem = !latitude ? tr("Latitude must be a number.")
+                                    : std::abs(*latitude) > 90
+                                        ? tr("Latitude is between \u221290 and 90.")
+                                        : QString();
+    const QString longitudeProblem = !longitude ? tr("Longitude must be a number.")
+                                     : std::abs(*longitude) > 180
+                                         ? tr("Longitude is between \u2212180 and 180.")
+                                         : QString();
+    markInvalid(name_, !nameProblem.isEmpty());
+    markInvalid(latitude_, !latitudeProblem.isEmpty());
+    markInvalid(longitude_, !longitudeProblem.isEmpty());
+    QStringList problems{nameProblem, latitudeProblem, longitudeProblem};
+    problems.removeAll(QString());
+    if (!problems.isEmpty()) {
+        error_->setText(problems.join(QLatin1Char('\n')));
         error_->setVisible(true);
         return;
     }
-    error_->setVisible(false);
-    const auto place = placeFromFields(name_->text(), latitude_->text(), longitude_->text());
-    // The fields show three decimals; a finish without a change in what they
-    // show must not move the board's place by the rounding.
-    const bool sameCoordinates = latitude_->text().trimmed() == coordinateText(place_.latitude) &&
-                                 longitude_->text().trimmed() == coordinateText(place_.longitude);
-    SavedLocation next = *place;
-    if (sameCoordinates) {
-        next.latitude = place_.latitude;
-        next.longitude = place_.longitude;
-    }
-    if (name_->text().trimmed().isEmpty()) {
-        name_->setText(QString::fromStdString(next.name));
-    }
-    if (next == place_) {
-        return;
-    }
+
+    const SavedLocation next{*latitude, *longitude, name.toStdString()};
+    const bool changed = next != place_;
     place_ = next;
+    fillFields();
     showPlace();
-    emit placeChanged(place_);
+    if (changed) {
+        emit placeChanged(place_);
+    }
+}
+
+void LocationSection::fillFields() {
+    fill(name_, QString::fromStdString(place_.name));
+    fillCoordinate(latitude_, place_.latitude);
+    fillCoordinate(longitude_, place_.longitude);
+    for (QLineEdit* field : {name_, latitude_, longitude_}) {
+        markInvalid(field, false);
+    }
+    error_->setVisible(false);
+    updateSaveButton();
+}
+
+void LocationSection::fill(QLineEdit* field, const QString& text) {
+    filled_.insert(field, text);
+    if (field->text() != text) {
+        field->setText(text);
+    }
+    field->setModified(false);
+}
+
+void LocationSection::fillCoordinate(QLineEdit* field, double value) {
+    fill(field, field->hasFocus() ? fullCoordinate(value) : shortCoordinate(value));
+}
+
+void LocationSection::updateSaveButton() {
+    const bool edits = hasEdits();
+    if (!edits && save_->hasFocus()) {
+        // Hidden with the focus, it would pass the focus out of the section.
+        longitude_->setFocus(Qt::OtherFocusReason);
+    }
+    save_->setVisible(edits);
+}
+
+void LocationSection::showPlace() {
+    title_->setText(shownText(QString::fromStdString(place_.name)));
+    coordinates_->setText(QString::asprintf("%.3f, %.3f", place_.latitude, place_.longitude));
 }
 
 }  // namespace solvane::app

@@ -13,6 +13,7 @@
 
 #include "app/appearance.h"
 #include "app/main_window.h"
+#include "app/single_instance.h"
 
 namespace {
 
@@ -57,6 +58,11 @@ int main(int argc, char* argv[]) {
     parser.addOption(firstPaint);
     parser.process(app);
 
+    solvane::app::SingleInstance instance;
+    if (instance.claim() == solvane::app::SingleInstance::Start::handedOver) {
+        return 0;
+    }
+
     auto* appearance = new solvane::app::Appearance(&app);
     appearance->apply();
 
@@ -77,6 +83,11 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(0, &app, &QApplication::quit);
         });
     }
+    QObject::connect(&instance, &solvane::app::SingleInstance::activated, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return QApplication::exec();
 }

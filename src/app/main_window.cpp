@@ -30,6 +30,7 @@
 #include "app/calendars_section.h"
 #include "app/countdown_editor.h"
 #include "app/countdown_list.h"
+#include "app/error_text.h"
 #include "app/event_picker_sheet.h"
 #include "app/location_section.h"
 #include "app/privacy_dialog.h"
@@ -94,7 +95,19 @@ QString homeRelative(const std::filesystem::path& path) {
         full.startsWith(home + QLatin1Char('/'))) {
         return QStringLiteral("~") + full.mid(home.size());
     }
+
     return full;
+}
+
+// Where Apple Weather's credentials belong, as the user would type it.
+QString credentialsFile() {
+    if (const char* named = std::getenv("SOLVANE_WEATHERKIT_CREDENTIALS");
+        named != nullptr && *named != '\0') {
+        return homeRelative(named);
+    }
+    const std::filesystem::path folder = solvaneConfigFolder();
+    return folder.empty() ? QStringLiteral("~/.config/solvane/weatherkit.json")
+                          : homeRelative(folder / "weatherkit.json");
 }
 
 constexpr int kPadding = 28;
@@ -282,7 +295,7 @@ QWidget* MainWindow::buildRightColumn() {
     auto* helpLayout = new QHBoxLayout(helpRow);
     helpLayout->setContentsMargins(0, 0, 0, 0);
     helpLayout->setSpacing(16);
-    help_ = makeLabel(tr("Put the board on your desktop with Add Widget…. Right-click a widget "
+    help_ = makeLabel(tr("Put the board on your desktop with Add Widget. Right-click a widget "
                          "for Edit Widget, to choose its countdowns and style."),
                       calloutFont(), secondaryTextColor(palette()), helpRow);
     helpLayout->addWidget(help_, 1);
@@ -291,6 +304,25 @@ QWidget* MainWindow::buildRightColumn() {
     connect(addWidget_, &QPushButton::clicked, this, &MainWindow::openWidgetGallery);
     helpLayout->addWidget(addWidget_, 0, Qt::AlignTop);
     layout->addWidget(helpRow);
+
+    updateNotice_ = new QWidget(column);
+    updateNotice_->setObjectName(QStringLiteral("updateNotice"));
+    auto* updateLayout = new QHBoxLayout(updateNotice_);
+    updateLayout->setContentsMargins(0, 0, 0, 0);
+    updateLayout->setSpacing(8);
+    updateLine_ =
+        makeLabel({}, calloutFont(), palette().color(QPalette::WindowText), updateNotice_);
+    updateLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    updateLayout->addWidget(updateLine_, 1);
+    auto* download = new QPushButton(tr("Download…"), updateNotice_);
+    connect(download, &QPushButton::clicked, this,
+            [this] { QDesktopServices::openUrl(QUrl(updateUrl_)); });
+    updateLayout->addWidget(download, 0, Qt::AlignTop);
+    auto* dismiss = new QPushButton(tr("Dismiss"), updateNotice_);
+    connect(dismiss, &QPushButton::clicked, updateNotice_, &QWidget::hide);
+    updateLayout->addWidget(dismiss, 0, Qt::AlignTop);
+    updateNotice_->hide();
+    layout->addWidget(updateNotice_);
 
     connect(stylePicker_, &QButtonGroup::idClicked, this, [this](int id) {
         if (id >= 0 && id < static_cast<int>(std::size(kStyles))) {
@@ -443,6 +475,8 @@ void MainWindow::refreshPreview() {
 
 void MainWindow::refreshWeather() {
     weather_->setWeather(state_->weather(), qs(state_->fallbackDetails()), state_->attribution());
+    const auto& note = state_->appleFailureNote();
+    weather_->setAdvice(weatherAdvice(note ? *note : std::string_view(), credentialsFile()));
 }
 
 void MainWindow::refreshCalendars() {
@@ -647,7 +681,14 @@ void MainWindow::checkForUpdates() {
 }
 
 void MainWindow::showUpdateResult(const UpdateResult& result, bool requested) {
-    if (!requested && result.kind != UpdateResult::Kind::available) {
+    if (!requested) {
+        // A check nobody asked for never stops the user: news of a newer
+        // version waits in a line of the window, anything else is not news.
+        if (result.kind == UpdateResult::Kind::available) {
+            updateUrl_ = qs(result.url);
+            updateLine_->setText(qs(result.message));
+            updateNotice_->show();
+        }
         return;
     }
     auto* box = new QMessageBox(this);
@@ -656,6 +697,10 @@ void MainWindow::showUpdateResult(const UpdateResult& result, bool requested) {
     box->setIcon(result.kind == UpdateResult::Kind::failed ? QMessageBox::Warning
                                                            : QMessageBox::Information);
     box->setText(qs(result.message));
+    if (!result.detail.empty()) {
+        box->setInformativeText(qs(result.detail));
+    }
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (result.kind == UpdateResult::Kind::available && !result.url.empty()) {
         QPushButton* get = box->addButton(tr("Download…"), QMessageBox::AcceptRole);
         box->addButton(tr("Later"), QMessageBox::RejectRole);

@@ -98,6 +98,7 @@ class MainWindow : public QMainWindow {
     CalendarsSection* calendarsSection() const { return calendars_; }
     QLabel* helpText() const { return help_; }
     QPushButton* addWidgetButton() const { return addWidget_; }
+    QWidget* updateNotice() const { return updateNotice_; }
     // The open sheets; null while closed.
     CountdownEditor* editor() const { return editor_; }
     EventPickerSheet* eventPicker() const { return picker_; }
@@ -177,6 +178,9 @@ class MainWindow : public QMainWindow {
     bool followContent_ = true;  // the window keeps to its content's size
     bool resizing_ = false;      // a resize of ours, not the user's
     QPushButton* addWidget_ = nullptr;
+    QWidget* updateNotice_ = nullptr;  // news of a newer version, from a check nobody asked for
+    QLabel* updateLine_ = nullptr;
+    QString updateUrl_;
     QMenu* appMenu_ = nullptr;
     QPointer<CountdownEditor> editor_;
     QPointer<EventPickerSheet> picker_;

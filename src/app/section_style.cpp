@@ -214,4 +214,9 @@ QStringList toQStrings(const std::vector<std::string>& texts) {
     return list;
 }
 
+QString literalText(const QString& text) {
+    QString out = text;
+    return out.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 }  // namespace solvane::app

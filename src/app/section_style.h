@@ -51,4 +51,9 @@ void restyleTextColors(QWidget* root);
 QButtonGroup* addSegments(const QStringList& titles, QWidget* row);
 QStringList toQStrings(const std::vector<std::string>& texts);
 
+// A text as it reads, for a button, check box or menu entry: Qt would take
+// an "&" in it for a keyboard shortcut mark ("Clocks & Sky" showing as
+// "Clocks _Sky").
+QString literalText(const QString& text);
+
 }  // namespace solvane::app

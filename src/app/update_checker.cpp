@@ -253,6 +253,50 @@ int compareVersions(std::string_view a, std::string_view b) {
     return 0;
 }
 
+namespace {
+
+const std::string kCouldNot = "Solvane couldn't check for updates: ";
+
+std::string transportFailure(net::HttpErrorKind kind) {
+    switch (kind) {
+        case net::HttpErrorKind::cannotConnect:
+            return kCouldNot +
+                   "the update server could not be reached. Check the connection and try again.";
+        case net::HttpErrorKind::timedOut:
+            return kCouldNot + "the update server did not answer in time. Try again later.";
+        case net::HttpErrorKind::secureConnectionFailed:
+            return kCouldNot +
+                   "the secure connection to the update server failed. Check this computer's "
+                   "date and time, then try again.";
+        case net::HttpErrorKind::invalidUrl:
+            return kCouldNot +
+                   "the update feed's address (UpdateFeed in Info.json) is not an http or "
+                   "https address.";
+        case net::HttpErrorKind::cancelled:
+            return kCouldNot + "the check was stopped.";
+        case net::HttpErrorKind::tooLarge:
+        case net::HttpErrorKind::tooManyRedirects:
+        case net::HttpErrorKind::connectionLost:
+        case net::HttpErrorKind::other:
+            break;
+    }
+    return kCouldNot + "the update server's answer was cut off or unusable. Try again later.";
+}
+
+std::string statusFailure(long status) {
+    if (status == 404 || status == 410) {
+        return kCouldNot +
+               "the update feed is not at its address any more. The address (UpdateFeed in "
+               "Info.json) may be out of date; a newer Solvane may be out.";
+    }
+    if (status >= 500) {
+        return kCouldNot + "the update server had a problem. Try again later.";
+    }
+    return kCouldNot + "the update server refused the request. Try again later.";
+}
+
+}  // namespace
+
 UpdateResult checkForUpdates(const UpdateInfo& info, const net::CancelToken& cancel) {
     UpdateResult result;
     result.version = info.version;
@@ -271,21 +315,24 @@ UpdateResult checkForUpdates(const UpdateInfo& info, const net::CancelToken& can
     request.cancel = cancel;
     auto reply = net::httpGet(request);
     if (!reply) {
-        result.message = "Couldn't check for updates: " + reply.error().printable() + ".";
+        result.message = transportFailure(reply.error().kind);
+        result.detail = reply.error().printable();
         return result;
     }
     if (reply->status != 200) {
-        result.message = "Couldn't check for updates: the server answered " +
-                         std::to_string(reply->status) + ".";
+        result.message = statusFailure(reply->status);
+        result.detail = "HTTP " + std::to_string(reply->status);
         return result;
     }
     auto items = parseAppcast(reply->body);
     if (!items) {
-        result.message = "Couldn't check for updates: the update feed is not valid.";
+        result.message = kCouldNot + "the update feed could not be read. Try again later.";
+        result.detail = "the feed is not well-formed XML";
         return result;
     }
     if (items->empty()) {
-        result.message = "Couldn't check for updates: the update feed lists no versions.";
+        result.message = kCouldNot + "the update feed lists no versions. Try again later.";
+        result.detail = "no item with a version and an http(s) address";
         return result;
     }
     // Feeds are usually newest first, but nothing promises it.

@@ -66,7 +66,8 @@ int compareVersions(std::string_view a, std::string_view b);
 struct UpdateResult {
     enum class Kind { available, upToDate, noFeed, failed };
     Kind kind = Kind::failed;
-    std::string message;  // the sentence shown to the user
+    std::string message;  // the sentence shown to the user: what happened, what to do
+    std::string detail;   // the technical text behind a failure, for a bug report
     std::string version;  // the newest version (available) or the running one
     std::string url;      // where to get it (available only)
 };

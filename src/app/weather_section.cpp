@@ -78,6 +78,11 @@ WeatherSection::WeatherSection(QWidget* parent) : QWidget(parent), fetcher_(fetc
     noticeTitle_ = makeLabel(tr("Apple Weather didn't answer, so Open-Meteo is filling in."),
                              captionFont(), noticeColor(palette()), notice_);
     notice->addWidget(noticeTitle_);
+    advice_ = makeLabel(QString(), captionFont(), palette().color(QPalette::WindowText), notice_);
+    advice_->setObjectName(QStringLiteral("weatherAdvice"));
+    advice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    advice_->hide();
+    notice->addWidget(advice_);
     details_ = makeLabel(QString(), monospacedFont(10), secondaryTextColor(palette()), notice_);
     details_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     notice->addWidget(details_);
@@ -133,6 +138,11 @@ void WeatherSection::setWeather(const std::optional<WeatherSnapshot>& weather,
     details_->setText(shownText(details));
     notice_->setVisible(fallback);
     refreshAttribution();
+}
+
+void WeatherSection::setAdvice(const QString& advice) {
+    advice_->setText(advice);
+    advice_->setVisible(!advice.isEmpty());
 }
 
 void WeatherSection::setColorScheme(ColorScheme scheme) {

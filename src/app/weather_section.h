@@ -57,7 +57,12 @@ class WeatherSection : public QWidget {
 
     QButtonGroup* sourcePicker() const { return source_; }
     QButtonGroup* unitPicker() const { return unit_; }
+    // What to do about the failure, above its technical details; empty
+    // hides it.
+    void setAdvice(const QString& advice);
+
     QWidget* fallbackNotice() const { return notice_; }
+    QLabel* adviceLabel() const { return advice_; }
     QLabel* detailsLabel() const { return details_; }
     QPushButton* retryButton() const { return retry_; }
     // The credit line; hidden when nothing is credited.
@@ -87,6 +92,7 @@ class WeatherSection : public QWidget {
     QWidget* notice_ = nullptr;
     QLabel* noticeTitle_ = nullptr;
     QLabel* details_ = nullptr;
+    QLabel* advice_ = nullptr;
     QPushButton* retry_ = nullptr;
     QWidget* attribution_ = nullptr;
     QLabel* mark_ = nullptr;

@@ -99,13 +99,18 @@ class FakeEventStore : public EventStore {
   public:
     CalendarAuthorization state = CalendarAuthorization::fullAccess;
     std::vector<CalendarEvent> stored;
+    std::vector<EventCalendar> extraCalendars;  // after kFeed
 
     CalendarAuthorization authorization() const override { return state; }
     bool requestFullAccess(const AccessPrompt& prompt) override {
         state = prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
         return state == CalendarAuthorization::fullAccess;
     }
-    std::vector<EventCalendar> calendars() const override { return {kFeed}; }
+    std::vector<EventCalendar> calendars() const override {
+        std::vector<EventCalendar> all = {kFeed};
+        all.insert(all.end(), extraCalendars.begin(), extraCalendars.end());
+        return all;
+    }
     std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar&) const override {
         std::vector<CalendarEvent> out;
         if (state == CalendarAuthorization::fullAccess) {

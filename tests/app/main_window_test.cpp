@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -33,6 +34,7 @@
 #include "app/board_preview.h"
 #include "app/calendars_section.h"
 #include "app/countdown_list.h"
+#include "app/error_text.h"
 #include "app/icon_picker.h"
 #include "app/main_window.h"
 #include "app/subscribe_dialog.h"
@@ -172,7 +174,9 @@ class MainWindowTest : public ::testing::Test {
         window_ = std::make_unique<MainWindow>(WindowServices{
             .app = std::move(app),
             .icons = IconStore(store_),
-            .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
+            .updates = {.info = updateInfo_,
+                        .stateFile = dir_.path() / "last-update-check",
+                        .clock = {}},
             .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
             .calendarWatchPaths = {},
             .onCalendarChange = {},
@@ -187,7 +191,7 @@ class MainWindowTest : public ::testing::Test {
                     galleryRequests_.push_back(keepClear);
                     return true;
                 },
-            .automaticUpdateChecks = false,
+            .automaticUpdateChecks = automaticUpdateChecks_,
             .windowSizeFile = dir_.path() / "window.ini",
         });
         window_->weatherSection()->setImageFetcher([](const std::string&, const net::CancelToken&) {
@@ -226,6 +230,8 @@ class MainWindowTest : public ::testing::Test {
     std::vector<AppSettings> settingsAtRequest_;
     std::vector<AccessQuestion> asked_;
     std::vector<QRect> galleryRequests_;
+    UpdateInfo updateInfo_;
+    bool automaticUpdateChecks_ = false;
     bool answer_ = true;
     std::unique_ptr<MainWindow> window_;
 };
@@ -460,6 +466,10 @@ TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
     EXPECT_EQ(apple_.calls(), 1);
     EXPECT_TRUE(notice->isVisibleTo(&window));
     EXPECT_EQ(section->detailsLabel()->text(), "WeatherKitError.http(503)");
+    // What to do, above the technical words, which stay for a bug report.
+    EXPECT_TRUE(section->adviceLabel()->isVisibleTo(&window));
+    EXPECT_EQ(section->adviceLabel()->text(),
+              "Apple Weather's servers had a problem. Try again later.");
 
     QTest::mouseClick(section->retryButton(), Qt::LeftButton);
     settle();
@@ -468,6 +478,30 @@ TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
     EXPECT_EQ(section->attributionMark()->text(), "Apple Weather");
     EXPECT_TRUE(section->attributionLink()->text().contains("Data sources"));
     EXPECT_EQ(gHost->sent, 2) << "every retry asks the widgets to catch up";
+}
+
+TEST(WeatherAdvice, EachFailureSaysWhatToDo) {
+    const QString file = "~/.config/solvane/weatherkit.json";
+    EXPECT_EQ(weatherAdvice("WeatherKitError.missingCredentials", file),
+              "Apple Weather needs credentials. Put them in ~/.config/solvane/weatherkit.json "
+              "— see the README's Weather section.");
+    for (const char* refused : {"WeatherKitError.invalidCredentials", "WeatherKitError.http(401)",
+                                "WeatherKitError.http(403)"}) {
+        EXPECT_TRUE(
+            weatherAdvice(refused, file)
+                .startsWith(
+                    "Apple Weather refused the credentials in ~/.config/solvane/weatherkit.json."))
+            << refused;
+    }
+    EXPECT_TRUE(weatherAdvice("WeatherKitError.http(429)", file).contains("Try again in a while"));
+    EXPECT_TRUE(weatherAdvice("HttpError.timedOut", file).contains("Check the connection"));
+    EXPECT_TRUE(weatherAdvice("HttpError.secureConnectionFailed", file).contains("date and time"));
+    // Notes from a newer build, or garbled ones, still get a sentence.
+    for (const char* odd :
+         {"WeatherKitError.http(", "WeatherKitError.http(99999999999)", "SomethingNew.entirely"}) {
+        EXPECT_FALSE(weatherAdvice(odd, file).isEmpty()) << odd;
+    }
+    EXPECT_TRUE(weatherAdvice("", file).isEmpty()) << "no note yet, nothing to advise";
 }
 
 // Access given from the picker's question shows the calendar toggles at
@@ -543,6 +577,33 @@ TEST_F(MainWindowTest, SubscribingFromTheCalendarsSection) {
     EXPECT_TRUE(window.state().subscriptions().empty());
     EXPECT_TRUE(section->toggles().empty());
     EXPECT_FALSE(std::filesystem::exists(paths.copyOf(id)));
+}
+
+// The first start checks for updates by itself; news of a newer version is
+// a line in the window, never a dialog in the way of a new user.
+TEST_F(MainWindowTest, TheCheckNobodyAskedForOpensNoDialog) {
+    testing::LoopbackHttpServer server([](const testing::HttpTestRequest&) {
+        testing::HttpTestReply reply;
+        reply.headers = {{"Content-Type", "application/xml"}};
+        reply.body = R"(<rss><channel><item><enclosure sparkle:version="9.0"
+            url="https://example.org/9.0" xmlns:sparkle="x"/></item></channel></rss>)";
+        return reply;
+    });
+    updateInfo_ = {server.url() + "/appcast.xml", "0.1.0"};
+    automaticUpdateChecks_ = true;
+    MainWindow& window = open();
+    ASSERT_TRUE(waitUntil([&] { return window.updateNotice()->isVisibleTo(&window); }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(window.findChild<QMessageBox*>(), nullptr);
+}
+
+// A calendar's title with "&" reads as written beside its switch.
+TEST_F(MainWindowTest, CalendarTitlesReadAsWritten) {
+    FakeEventStore events;
+    events.extraCalendars = {{"vdir:both", "Work & Play", "#00AA00", "Personal"}};
+    MainWindow& window = open(&events);
+    QCheckBox* toggle = window.calendarsSection()->toggles().back();
+    EXPECT_EQ(toggle->text(), "Work && Play") << "shown as Work & Play";
 }
 
 TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {

@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "app/calendars_section.h"
@@ -161,37 +163,41 @@ TEST(CountdownList, AddMenuOffersNewPresetsByGroupAndCalendar) {
     EXPECT_EQ(news.count(), 1);
     EXPECT_EQ(calendars.count(), 1);
 
+    // One submenu: each group a disabled heading (its "&" shown as written),
+    // then its presets with their icons, in catalogue order.
     const auto groups = presetGroups();
-    ASSERT_EQ(groups.size(), 3u);
-    const auto sections = actions[1]->menu()->actions();
-    ASSERT_EQ(sections.size(), 3);
     const auto& all = catalogue(testCalendar());
-    std::size_t seen = 0;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        QAction* section = sections[static_cast<qsizetype>(g)];
-        EXPECT_EQ(section->text(), qs(groups[g]));
-        ASSERT_NE(section->menu(), nullptr);
-        QStringList titles;
-        for (QAction* item : section->menu()->actions()) {
-            titles << item->text();
-            EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
-        }
-        QStringList expected;
+    QStringList expected;
+    for (const std::string& group : groups) {
+        expected << "# " + qs(group);
         for (const CountdownPreset& preset : all) {
-            if (preset.group == groups[g]) {
+            if (preset.group == group) {
                 expected << qs(preset.title);
             }
         }
-        EXPECT_EQ(titles, expected);
-        seen += static_cast<std::size_t>(titles.size());
     }
-    EXPECT_EQ(seen, all.size());
+    QStringList shown;
+    QAction* lastPreset = nullptr;
+    for (QAction* item : actions[1]->menu()->actions()) {
+        EXPECT_EQ(item->menu(), nullptr) << "no nested submenus";
+        if (item->isSeparator()) {
+            continue;
+        }
+        if (!item->isEnabled()) {
+            shown << "# " + item->iconText();
+            continue;
+        }
+        shown << item->iconText();
+        EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+        lastPreset = item;
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(shown.contains("# Clocks & Sky"));
 
-    sections[2]->menu()->actions().last()->trigger();
+    ASSERT_NE(lastPreset, nullptr);
+    lastPreset->trigger();
     ASSERT_EQ(presets.count(), 1);
-    const auto last =
-        std::find_if(all.rbegin(), all.rend(), [&](const auto& p) { return p.group == groups[2]; });
-    EXPECT_EQ(presets[0][0].toString(), qs(last->id));
+    EXPECT_EQ(presets[0][0].toString(), qs(all.back().id));
 }
 
 EventCalendar calendar(std::string id, std::string title, std::string account,
@@ -359,37 +365,179 @@ TEST(PrivacyDialog, SwitchesShowAndWriteTheRecord) {
     EXPECT_TRUE(failing.errorLabel()->isVisibleTo(&failing));
 }
 
-void typeInto(QLineEdit* field, const QString& text) {
-    field->selectAll();
-    field->del();
+// The section in an active window beside a field of its own, so that focus
+// moves into and out of it as it does for the user.
+struct PlaceFixture {
+    PlaceFixture() {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(section);
+        layout->addWidget(outside);
+        window.show();
+        window.activateWindow();
+        active = QTest::qWaitForWindowActive(&window);
+    }
+    QLineEdit* field(int index) const {
+        return std::array{section->nameField(), section->latitudeField(),
+                          section->longitudeField()}[static_cast<std::size_t>(index)];
+    }
+
+    QWidget window;
+    LocationSection* section = new LocationSection(&window);
+    QLineEdit* outside = new QLineEdit(&window);
+    bool active = false;
+};
+
+void retype(QLineEdit* field, const QString& text) {
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
 }
 
-TEST(LocationSection, SendsOnlyPlacesOnTheGlobe) {
-    LocationSection section;
-    section.setPlace({40.7128, -74.006, "New York"});
-    QSignalSpy places(&section, &LocationSection::placeChanged);
+void expectPlace(const SavedLocation& place, double latitude, double longitude,
+                 const std::string& name) {
+    // Exact: what was typed is what is stored, not its rounding.
+    EXPECT_EQ(place.latitude, latitude);
+    EXPECT_EQ(place.longitude, longitude);
+    EXPECT_EQ(place.name, name);
+}
 
-    typeInto(section.latitudeField(), "95");
-    typeInto(section.latitudeField(), "north");
-    typeInto(section.longitudeField(), "-181");
+TEST(LocationSection, TypedPlaceIsSentWholeOnEnterOrSaveWithEveryDigit) {
+    PlaceFixture f;
+    ASSERT_TRUE(f.active);
+    LocationSection& s = *f.section;
+    QSignalSpy places(&s, &LocationSection::placeChanged);
+
+    s.nameField()->setFocus(Qt::MouseFocusReason);
+    retype(s.nameField(), "Lisbon");
+    QTest::keyClick(s.nameField(), Qt::Key_Tab);
+    ASSERT_TRUE(s.latitudeField()->hasFocus());
+    EXPECT_EQ(places.count(), 0) << "moving on inside the entry sends nothing";
+    EXPECT_TRUE(s.saveButton()->isVisibleTo(&s));
+    EXPECT_EQ(s.latitudeField()->text(), "40.7128") << "the field being edited has every digit";
+    retype(s.latitudeField(), "38.7223");
+    QTest::keyClick(s.latitudeField(), Qt::Key_Tab);
+    retype(s.longitudeField(), "-9.1393");
     EXPECT_EQ(places.count(), 0);
-    EXPECT_TRUE(section.errorLabel()->isVisibleTo(&section));
+    EXPECT_EQ(s.place(), defaultLocation());
 
-    section.setPlace({40.7128, -74.006, "New York"});
-    typeInto(section.nameField(), "New York");
-    EXPECT_EQ(places.count(), 0) << "an unchanged place keeps its full precision";
+    QTest::keyClick(s.longitudeField(), Qt::Key_Return);
+    ASSERT_EQ(places.count(), 1);
+    expectPlace(places[0][0].value<SavedLocation>(), 38.7223, -9.1393, "Lisbon");
+    EXPECT_EQ(s.place(), places[0][0].value<SavedLocation>());
+    EXPECT_FALSE(s.saveButton()->isVisibleTo(&s));
+    EXPECT_EQ(s.latitudeField()->text(), "38.722");
+    EXPECT_EQ(s.longitudeField()->text(), "-9.1393");
+    retype(s.longitudeField(), "-9.13930");
+    QTest::keyClick(s.longitudeField(), Qt::Key_Return);
+    EXPECT_EQ(places.count(), 1) << "the same place is not sent again";
+    EXPECT_FALSE(s.hasEdits());
 
-    typeInto(section.latitudeField(), "48.8566");
-    typeInto(section.longitudeField(), " 2.3522 ");
+    retype(s.longitudeField(), "-9.13");
+    QTest::mouseClick(s.saveButton(), Qt::LeftButton);
     ASSERT_EQ(places.count(), 2);
-    const auto place = places[1][0].value<SavedLocation>();
-    EXPECT_DOUBLE_EQ(place.latitude, 48.8566);
-    EXPECT_DOUBLE_EQ(place.longitude, 2.3522);
-    EXPECT_FALSE(section.errorLabel()->isVisibleTo(&section));
+    expectPlace(places[1][0].value<SavedLocation>(), 38.7223, -9.13, "Lisbon");
+    EXPECT_TRUE(s.longitudeField()->hasFocus()) << "Save leaves the focus where it was";
+}
 
-    EXPECT_EQ(placeFromFields(" ", "-33.8688", "151.2093")->name, "-33.87, 151.21");
+TEST(LocationSection, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
+    PlaceFixture f;
+    ASSERT_TRUE(f.active);
+    LocationSection& s = *f.section;
+    s.setPlace({38.7223, -9.1393, "Lisbon"});
+    EXPECT_EQ(s.latitudeField()->text(), "38.722");
+    QSignalSpy places(&s, &LocationSection::placeChanged);
+
+    s.nameField()->setFocus(Qt::MouseFocusReason);
+    retype(s.nameField(), " Lisboa ");
+    QTest::mouseClick(f.outside, Qt::LeftButton);
+    ASSERT_TRUE(f.outside->hasFocus());
+    ASSERT_EQ(places.count(), 1);
+    expectPlace(places[0][0].value<SavedLocation>(), 38.7223, -9.1393, "Lisboa");
+    EXPECT_EQ(s.latitudeField()->text(), "38.722");
+
+    s.latitudeField()->setFocus(Qt::MouseFocusReason);
+    retype(s.latitudeField(), "12");
+    QTest::keyClick(s.latitudeField(), Qt::Key_Tab);
+    retype(s.longitudeField(), "13");
+    QTest::keyClick(s.longitudeField(), Qt::Key_Escape);
+    EXPECT_EQ(s.latitudeField()->text(), "38.722");
+    EXPECT_EQ(s.longitudeField()->text(), "-9.1393");
+    EXPECT_FALSE(s.hasEdits());
+    EXPECT_FALSE(s.saveButton()->isVisibleTo(&s));
+    QTest::mouseClick(f.outside, Qt::LeftButton);
+    EXPECT_EQ(places.count(), 1);
+
+    // Another window taking the focus, as when copying a coordinate from it,
+    // is a pause: the half-typed place waits.
+    s.nameField()->setFocus(Qt::MouseFocusReason);
+    retype(s.nameField(), "Porto");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(places.count(), 1);
+    EXPECT_TRUE(s.hasEdits());
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    QTest::mouseClick(f.outside, Qt::LeftButton);
+    ASSERT_EQ(places.count(), 2);
+    EXPECT_EQ(places[1][0].value<SavedLocation>().name, "Porto");
+
+    // A place from the location service replaces a half-typed one.
+    retype(s.nameField(), "Somewhere");
+    s.setPlace({48.8566, 2.3522, "Paris"});
+    EXPECT_EQ(s.nameField()->text(), "Paris");
+    EXPECT_FALSE(s.hasEdits());
+    EXPECT_EQ(places.count(), 2);
+}
+
+TEST(LocationSection, InvalidEntriesSendNothingAndSayWhy) {
+    PlaceFixture f;
+    ASSERT_TRUE(f.active);
+    LocationSection& s = *f.section;
+    QSignalSpy places(&s, &LocationSection::placeChanged);
+    const struct {
+        QString name, latitude, longitude;
+        int wrong;
+        QString reason;
+    } cases[] = {
+        {"Lisbon", "95", "-9.1", 1, "Latitude is between \u221290 and 90."},
+        {"Lisbon", "north", "-9.1", 1, "Latitude must be a number."},
+        {"Lisbon", "nan", "-9.1", 1, "Latitude must be a number."},
+        {"Lisbon", "38.7", "-181", 2, "Longitude is between \u2212180 and 180."},
+        {"Lisbon", "38.7", "inf", 2, "Longitude must be a number."},
+        {"   ", "38.7", "-9.1", 0, "Name can't be empty."},
+        {QString(101, 'a'), "38.7", "-9.1", 0, "Name is at most 100 characters."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason.toStdString() + " " + c.latitude.toStdString());
+        s.setPlace(defaultLocation());
+        retype(s.nameField(), c.name);
+        retype(s.latitudeField(), c.latitude);
+        retype(s.longitudeField(), c.longitude);
+        QTest::keyClick(s.nameField(), Qt::Key_Return);
+        EXPECT_EQ(places.count(), 0);
+        EXPECT_EQ(s.place(), defaultLocation());
+        EXPECT_TRUE(s.errorLabel()->isVisibleTo(&s));
+        EXPECT_EQ(s.errorLabel()->text(), c.reason);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(f.field(i)->property("invalid").toBool(), i == c.wrong) << i;
+        }
+    }
+
+    s.setPlace(defaultLocation());
+    s.latitudeField()->setFocus(Qt::MouseFocusReason);
+    retype(s.latitudeField(), "-91");
+    QTest::mouseClick(f.outside, Qt::LeftButton);
+    EXPECT_EQ(places.count(), 0) << "leaving an invalid entry stores nothing";
+    EXPECT_EQ(s.errorLabel()->text(), "Latitude is between \u221290 and 90.");
+    // The minus the captions show reads as one; the keyboard cannot type it here.
+    QTest::keyClick(s.latitudeField(), Qt::Key_A, Qt::ControlModifier);
+    s.latitudeField()->insert("\u221233.8688");
+    QTest::keyClick(s.latitudeField(), Qt::Key_Return);
+    ASSERT_EQ(places.count(), 1);
+    expectPlace(places[0][0].value<SavedLocation>(), -33.8688, -74.006, "New York");
+    EXPECT_FALSE(s.errorLabel()->isVisibleTo(&s));
+    EXPECT_FALSE(s.latitudeField()->property("invalid").toBool());
 }
 
 TEST(LocationSection, StatusLineAndCurrentLocationButton) {

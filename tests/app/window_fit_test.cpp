@@ -158,6 +158,38 @@ TEST_F(WindowFitTest, FitsTheScreenAndEveryControlCanBeReached) {
     EXPECT_TRUE(waitUntil([&] { return apple_.calls() > before; }));
 }
 
+// A keyboard user gets there too: Tab reaches the same two controls, each
+// scrolled into sight as it takes the focus, and Space presses it.
+TEST_F(WindowFitTest, TabReachesEveryControlInSight) {
+    QCheckBox* last = window_->calendarsSection()->toggles().back();
+    QPushButton* retry = window_->weatherSection()->retryButton();
+    QWidget* viewport = window_->leftScroll()->viewport();
+    bool sawLast = false;
+    bool sawRetry = false;
+    for (int step = 0; step < 300 && !(sawLast && sawRetry); ++step) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : window_.get(), Qt::Key_Tab);
+        focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        if (viewport->isAncestorOf(focus)) {
+            const QRect shown(focus->mapTo(viewport, QPoint()), focus->size());
+            EXPECT_TRUE(viewport->rect().contains(shown))
+                << focus->metaObject()->className() << " " << focus->objectName().toStdString()
+                << " takes the focus out of sight";
+        }
+        sawLast = sawLast || focus == last;
+        sawRetry = sawRetry || focus == retry;
+    }
+    EXPECT_TRUE(sawLast);
+    ASSERT_TRUE(sawRetry);
+    while (QApplication::focusWidget() != retry) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const int before = apple_.calls();
+    QTest::keyClick(retry, Qt::Key_Space);
+    EXPECT_TRUE(waitUntil([&] { return apple_.calls() > before; }));
+}
+
 }  // namespace
 }  // namespace solvane::app
 

@@ -56,7 +56,8 @@ void LocationManager::request() {
     wantsLocation_ = true;
     setStatus(qText(location_status::kLocating));
     if (adapter_ == nullptr) {
-        setStatus(qText(location_status::failed("No location service is available.")));
+        setStatus(qText(location_status::failed(
+            "No location service is available. Type the place in the fields above.")));
         return;
     }
     const LocationAuthorization state = adapter_->authorization();
@@ -113,7 +114,9 @@ void LocationManager::handleFixes(const std::vector<LocationFix>& fixes) {
     // The newest fix is the last one.
     const LocationFix fix = fixes.back();
     if (!usable(fix)) {
-        setStatus(qText(location_status::failed("The location service gave no usable position.")));
+        setStatus(qText(location_status::failed(
+            "The location service gave no usable position. Try again, or type the place in the "
+            "fields above.")));
         return;
     }
     geocodeCancel_.cancel();

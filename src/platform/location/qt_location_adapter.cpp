@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace solvane::platform {
@@ -16,21 +18,34 @@ namespace {
 
 constexpr QLatin1StringView kNmeaScheme("nmea:");
 
-// Qt gives an error code and no words; these are the words the status line
-// puts after "Couldn't get location: ".
+// Qt gives an error code and no words. The status line puts these after
+// "Couldn't get location: ": first what happened and what to do, then, on a
+// line of its own, the code itself for a bug report.
+std::string failure(std::string_view sentence, std::string_view technical) {
+    return std::string(sentence) + "\n" + std::string(technical);
+}
+
 std::string describe(QGeoPositionInfoSource::Error error) {
     switch (error) {
         case QGeoPositionInfoSource::AccessError:
-            return "The system denied access to Location Services.";
+            return failure(
+                "The system's location service refused Solvane. Allow location for Solvane "
+                "in your desktop's privacy settings, then try again.",
+                "QGeoPositionInfoSource::AccessError");
         case QGeoPositionInfoSource::UpdateTimeoutError:
-            return "No position was found in time.";
+            return failure(
+                "No position was found in time. Check that networking is on, then try again, "
+                "or type the place in the fields above.",
+                "QGeoPositionInfoSource::UpdateTimeoutError");
         case QGeoPositionInfoSource::ClosedError:
-            return "The location service stopped.";
+            return failure("The location service stopped. Try again in a moment.",
+                           "QGeoPositionInfoSource::ClosedError");
         case QGeoPositionInfoSource::UnknownSourceError:
         case QGeoPositionInfoSource::NoError:
             break;
     }
-    return "The location service failed.";
+    return failure("The location service failed. Try again, or type the place in the fields above.",
+                   "QGeoPositionInfoSource::UnknownSourceError");
 }
 
 }  // namespace
@@ -140,7 +155,11 @@ void QtLocationAdapter::requestLocation() {
     }
     source_ = makeSource();
     if (source_ == nullptr) {
-        delegate_->failed("No location service is available.");
+        delegate_->failed(failure(
+            "No location service is available. Install GeoClue (the geoclue-2.0 package), or "
+            "type the place in the fields above.",
+            options_.source.isEmpty() ? "QGeoPositionInfoSource::createDefaultSource: none"
+                                      : "no source for " + options_.source.toStdString()));
         return;
     }
     connect(source_, &QGeoPositionInfoSource::positionUpdated, this,
@@ -161,7 +180,10 @@ void QtLocationAdapter::positionArrived(const QGeoPositionInfo& info) {
     const QGeoCoordinate coordinate = info.coordinate();
     if (!info.isValid() || !coordinate.isValid() || !std::isfinite(coordinate.latitude()) ||
         !std::isfinite(coordinate.longitude())) {
-        delegate_->failed("The location service gave no usable position.");
+        delegate_->failed(
+            failure("The location service gave no usable position. Try again, or type the place in "
+                    "the fields above.",
+                    "QGeoPositionInfo: invalid coordinate"));
         return;
     }
     delegate_->locationsUpdated({LocationFix{coordinate.latitude(), coordinate.longitude()}});

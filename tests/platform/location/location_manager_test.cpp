@@ -167,7 +167,8 @@ TEST_F(LocationManagerTest, OnlyTheLastFixCountsAndAnUnnamedOneKeepsItsCoordinat
     settle();
     EXPECT_EQ(updates.size(), 1u);
     EXPECT_EQ(locator.status(),
-              "Couldn't get location: The location service gave no usable position.");
+              "Couldn't get location: The location service gave no usable position. Try again, or "
+              "type the place in the fields above.");
 }
 
 TEST_F(LocationManagerTest, ANewerFixSupersedesASlowLookupAndTeardownStopsIt) {

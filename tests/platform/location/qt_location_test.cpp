@@ -2,6 +2,7 @@
 // our permission record, and a loopback Nominatim.
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -84,12 +85,18 @@ TEST_F(QtLocationTest, SourcesThatCannotAnswerEndInAFailureText) {
     ASSERT_TRUE(writePermission(permissions, kLocationPermissionKey, PermissionAnswer::granted));
     std::ofstream(dir.path() / "garbage.nmea") << "$GPXYZ,not,a,fix*00\r\nhello\r\n";
     for (const auto& [log, status] :
-         {std::pair{dir.path() / "missing.nmea", "No location service is available."},
-          std::pair{dir.path() / "garbage.nmea", "No position was found in time."}}) {
+         {std::pair{dir.path() / "missing.nmea",
+                    "No location service is available. Install GeoClue"},
+          std::pair{dir.path() / "garbage.nmea",
+                    "No position was found in time. Check that networking is on"}}) {
         LocationManager& locator = make(log, 300);
         locator.request();
-        EXPECT_TRUE(waitFor([&] { return locator.status().endsWith(status); }))
-            << locator.status().toStdString();
+        // What happened and what to do, then the technical words on their own line.
+        EXPECT_TRUE(waitFor([&] {
+            const QStringList lines = locator.status().split(QLatin1Char('\n'));
+            return lines.size() == 2 && lines[0].startsWith("Couldn't get location: ") &&
+                   lines[0].contains(status) && !lines[1].isEmpty();
+        })) << locator.status().toStdString();
     }
     EXPECT_EQ(prompts, 0);
 }
