@@ -23,6 +23,7 @@
 #include "app/icon_picker.h"
 #include "board/custom_icons.h"
 #include "core/model/presets.h"
+#include "focus_name.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
@@ -90,15 +91,7 @@ QAbstractButton* buttonTitled(const QWidget& root, const QString& title) {
     return nullptr;
 }
 
-// The focused widget's object name, or a nameless button's title.
-std::string focusName() {
-    const QWidget* w = QApplication::focusWidget();
-    const auto* button = qobject_cast<const QAbstractButton*>(w);
-    const QString name = !w                                    ? "<nothing>"
-                         : w->objectName().isEmpty() && button ? button->text()
-                                                               : w->objectName();
-    return name.toStdString();
-}
+using testing::focusName;
 
 TEST(CountdownEditorModel, BlankLabelsCannotBeSavedAndTitlesFollowTheMode) {
     auto fresh = model(onDay(7, 10), true);

@@ -19,21 +19,14 @@
 #include <vector>
 
 #include "app/icon_picker.h"
+#include "focus_name.h"
 #include "host/gallery_dialog.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
 namespace {
 
-// The focused widget's object name, or a nameless button's title.
-std::string focused() {
-    const QWidget* w = QApplication::focusWidget();
-    const auto* button = qobject_cast<const QAbstractButton*>(w);
-    const QString name = !w                                    ? "<nothing>"
-                         : w->objectName().isEmpty() && button ? button->text()
-                                                               : w->objectName();
-    return name.toStdString();
-}
+using testing::focusName;
 
 TEST(IconPicker, TheGridIsOneTabStopWalkedWithArrowKeys) {
     IconPicker picker("gift", std::nullopt, nullptr);
@@ -51,7 +44,7 @@ TEST(IconPicker, TheGridIsOneTabStopWalkedWithArrowKeys) {
     };
     const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        return focused();
+        return focusName();
     };
 
     // In on the selected cell, and out again with the next key.

@@ -440,13 +440,9 @@ TEST_F(MainWindowTest, WeatherSettingsAreStoredReloadedAndANewSourceIsFetched) {
 TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
     store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
     const SavedLocation place = store_.loadLocation();
-    WeatherSnapshot cached;
-    cached.fetched = kNow;
-    cached.latitude = place.latitude;
-    cached.longitude = place.longitude;
+    WeatherSnapshot cached =
+        fakes::snapshotFor(place.latitude, place.longitude, WeatherSource::openMeteo);
     cached.requested = WeatherSource::apple;
-    cached.source = WeatherSource::openMeteo;
-    cached.condition = "Clear";
     ASSERT_TRUE(store_.saveWeather(cached));
     MainWindow& window = open();
     WeatherSection* section = window.weatherSection();

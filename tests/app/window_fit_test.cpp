@@ -67,13 +67,9 @@ class WindowFitTest : public ::testing::Test {
         store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
         // Apple failed and Open-Meteo filled in: the notice with its button.
         const SavedLocation place = store_.loadLocation();
-        WeatherSnapshot cached;
-        cached.fetched = kNow;
-        cached.latitude = place.latitude;
-        cached.longitude = place.longitude;
+        WeatherSnapshot cached =
+            fakes::snapshotFor(place.latitude, place.longitude, WeatherSource::openMeteo);
         cached.requested = WeatherSource::apple;
-        cached.source = WeatherSource::openMeteo;
-        cached.condition = "Clear";
         store_.saveWeather(cached);
 
         WeatherServices weather;
