@@ -113,8 +113,8 @@ void BM_DrawWidget(benchmark::State& state, std::string kind, WidgetFamily famil
     constexpr double kScale = 2;
     const QSizeF size = familySize(family);
     QImage image((size * kScale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    const ViewContext context{family, RenderingMode::fullColor, ColorScheme::dark, &newYork(),
-                              nullptr};
+    const ViewContext context{
+        family, RenderingMode::fullColor, ColorScheme::dark, &newYork(), nullptr, QColor()};
     for (auto _ : state) {
         image.fill(Qt::transparent);
         QPainter painter(&image);

@@ -147,12 +147,21 @@ std::optional<widgets::Timeline> GuardedPlugin::timeline(
 
 bool GuardedPlugin::paint(QPainter& painter, const QRectF& rect, std::string_view kind,
                           WidgetFamily family, widgets::RenderingMode mode, ColorScheme scheme,
-                          const widgets::WidgetEntry& entry) const {
+                          const QColor& accent, const widgets::WidgetEntry& entry) const {
     try {
-        plugin_.paint(painter, rect, kind, family, mode, scheme, entry);
+        plugin_.paint(painter, rect, kind, family, mode, scheme, accent, entry);
         return true;
     } catch (...) {
         return false;
+    }
+}
+
+std::optional<std::string> GuardedPlugin::describe(std::string_view kind, WidgetFamily family,
+                                                   const widgets::WidgetEntry& entry) const {
+    try {
+        return plugin_.describe(kind, family, entry);
+    } catch (...) {
+        return std::nullopt;
     }
 }
 

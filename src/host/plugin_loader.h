@@ -48,7 +48,10 @@ class GuardedPlugin {
                                               const widgets::Configuration& configuration) const;
     bool paint(QPainter& painter, const QRectF& rect, std::string_view kind,
                widgets::WidgetFamily family, widgets::RenderingMode mode, ColorScheme scheme,
-               const widgets::WidgetEntry& entry) const;
+               const QColor& accent, const widgets::WidgetEntry& entry) const;
+    // nullopt when the plug-in failed.
+    std::optional<std::string> describe(std::string_view kind, widgets::WidgetFamily family,
+                                        const widgets::WidgetEntry& entry) const;
 
   private:
     widgets::WidgetPlugin& plugin_;

@@ -14,6 +14,12 @@ QImage renderWidget(const GuardedPlugin& plugin, std::string_view kind,
     const QSizeF points = widgets::familySize(settings.family);
     const QSize pixels(static_cast<int>(std::ceil(points.width() * settings.scale)),
                        static_cast<int>(std::ceil(points.height() * settings.scale)));
+    QColor tint = settings.accent;
+    if (!tint.isValid()) {
+        tint = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
+                   ? QGuiApplication::palette().color(QPalette::Highlight)
+                   : QColor(0x30, 0x8c, 0xc6);
+    }
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     bool painted = false;
@@ -30,18 +36,12 @@ QImage renderWidget(const GuardedPlugin& plugin, std::string_view kind,
         card.addRoundedRect(rect, kWidgetCornerRadius, kWidgetCornerRadius);
         painter.setClipPath(card);
         painted = plugin.paint(painter, rect, kind, settings.family, settings.mode, settings.scheme,
-                               entry);
+                               tint, entry);
     }
     if (!painted) {
         return {};
     }
     if (settings.mode == widgets::RenderingMode::accented) {
-        QColor tint = settings.accent;
-        if (!tint.isValid()) {
-            tint = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
-                       ? QGuiApplication::palette().color(QPalette::Highlight)
-                       : QColor(0x30, 0x8c, 0xc6);
-        }
         tintInPlace(image, tint);
     }
     return image;

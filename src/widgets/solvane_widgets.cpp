@@ -16,6 +16,7 @@
 #include "platform/system_clock.h"
 #include "platform/weather_services.h"
 #include "widgets/catalogue.h"
+#include "widgets/widget_description.h"
 #include "widgets/widget_views.h"
 
 namespace solvane::widgets {
@@ -174,17 +175,31 @@ Timeline SolvaneWidgets::timeline(std::string_view kind, const Configuration& co
 
 void SolvaneWidgets::paint(QPainter& painter, const QRectF& rect, std::string_view kind,
                            WidgetFamily family, RenderingMode mode, ColorScheme scheme,
-                           const WidgetEntry& entry) const {
+                           const QColor& accent, const WidgetEntry& entry) const {
     try {
         const auto* board = dynamic_cast<const BoardEntry*>(&entry);
         if (board == nullptr) {
             return;
         }
         const Calendar calendar = environment_.calendar();
-        const ViewContext context{family, mode, scheme, &calendar, &icons_};
+        const ViewContext context{family, mode, scheme, &calendar, &icons_, accent};
         paintWidget(painter, rect, kind, *board, context);
     } catch (...) {
         // Whatever was drawn stays; the host shows the rest of its frame.
+    }
+}
+
+std::string SolvaneWidgets::describe(std::string_view kind, WidgetFamily family,
+                                     const WidgetEntry& entry) const {
+    try {
+        const auto* board = dynamic_cast<const BoardEntry*>(&entry);
+        if (board == nullptr) {
+            return {};
+        }
+        const Calendar calendar = environment_.calendar();
+        return describeWidget(kind, family, *board, calendar);
+    } catch (...) {
+        return {};
     }
 }
 

@@ -30,7 +30,10 @@ class SolvaneWidgets : public WidgetPlugin {
                                                 const Configuration& configuration) override;
     Timeline timeline(std::string_view kind, const Configuration& configuration) override;
     void paint(QPainter& painter, const QRectF& rect, std::string_view kind, WidgetFamily family,
-               RenderingMode mode, ColorScheme scheme, const WidgetEntry& entry) const override;
+               RenderingMode mode, ColorScheme scheme, const QColor& accent,
+               const WidgetEntry& entry) const override;
+    std::string describe(std::string_view kind, WidgetFamily family,
+                         const WidgetEntry& entry) const override;
 
   private:
     WidgetEnvironment environment_;

@@ -11,6 +11,7 @@
 // keeps showing the last entry when one fails.
 #pragma once
 
+#include <QColor>
 #include <QPainter>
 #include <QRectF>
 #include <QSizeF>
@@ -29,7 +30,7 @@
 
 namespace solvane::widgets {
 
-inline constexpr int kWidgetPluginVersion = 1;
+inline constexpr int kWidgetPluginVersion = 2;
 
 enum class WidgetFamily { small, medium, large, extraLarge };
 
@@ -66,8 +67,9 @@ inline QSizeF familySize(WidgetFamily family) {
     return {170, 170};
 }
 
-// Full colour, or accented: the host tints everything in one colour and the
-// plug-in draws plain fills instead of its backdrops.
+// Full colour, or accented: the desktop asks for one colour, so the plug-in
+// draws plain fills instead of its backdrops, its accent content in the tint
+// the host passes and everything else in one neutral colour.
 enum class RenderingMode { fullColor, accented };
 
 }  // namespace solvane::widgets
@@ -172,10 +174,16 @@ class WidgetPlugin {
     virtual Timeline timeline(std::string_view kind, const Configuration& configuration) = 0;
 
     // Draws `entry` of a widget of `kind` filling `rect` (its family's size in
-    // points, at any painter scale). `scheme` is the desktop's appearance.
+    // points, at any painter scale). `scheme` is the desktop's appearance;
+    // `accent` the tint of accented rendering, unused in full colour.
     virtual void paint(QPainter& painter, const QRectF& rect, std::string_view kind,
                        WidgetFamily family, RenderingMode mode, ColorScheme scheme,
-                       const WidgetEntry& entry) const = 0;
+                       const QColor& accent, const WidgetEntry& entry) const = 0;
+
+    // What a screen reader says for `entry`: the widget's content as
+    // sentences ("Countdowns. Winter solstice in 16 days, …").
+    virtual std::string describe(std::string_view kind, WidgetFamily family,
+                                 const WidgetEntry& entry) const = 0;
 };
 
 }  // namespace solvane::widgets

@@ -2,6 +2,8 @@
 // the time-of-day backdrop), with the content the kind and size call for.
 #pragma once
 
+#include <QColor>
+
 #include <string_view>
 
 #include "board/custom_icons.h"
@@ -17,6 +19,7 @@ struct ViewContext {
     ColorScheme scheme = ColorScheme::light;  // the desktop's appearance
     const Calendar* calendar = nullptr;       // the user's calendar for texts
     const IconStore* icons = nullptr;         // imported icons; none draws symbols
+    QColor accent;                            // accented rendering's tint
 };
 
 // Draws the widget of `kind` ("Solvane", "Sky", "Countdowns", "Moon") for

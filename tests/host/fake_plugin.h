@@ -85,12 +85,19 @@ class FakePlugin : public widgets::WidgetPlugin {
         return t;
     }
     void paint(QPainter& painter, const QRectF& rect, std::string_view, widgets::WidgetFamily,
-               widgets::RenderingMode, ColorScheme scheme,
+               widgets::RenderingMode, ColorScheme scheme, const QColor&,
                const widgets::WidgetEntry&) const override {
         if (paintThrows) {
             throw std::runtime_error("cannot draw");
         }
         painter.fillRect(rect, scheme == ColorScheme::dark ? Qt::black : Qt::white);
+    }
+    std::string describe(std::string_view kind, widgets::WidgetFamily,
+                         const widgets::WidgetEntry&) const override {
+        if (paintThrows) {
+            throw std::runtime_error("cannot say");
+        }
+        return std::string(kind) + ".";
     }
 };
 

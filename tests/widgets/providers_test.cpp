@@ -293,9 +293,10 @@ TEST_F(ProvidersTest, PluginAnswersBoundedWhenItsEnvironmentFails) {
     image.fill(Qt::transparent);
     QPainter painter(&image);
     plugin.paint(painter, QRectF(0, 0, 40, 40), "Moon", WidgetFamily::small,
-                 RenderingMode::fullColor, ColorScheme::light, Foreign{});
+                 RenderingMode::fullColor, ColorScheme::light, QColor(), Foreign{});
     painter.end();
     EXPECT_EQ(image.pixel(20, 20), 0u);
+    EXPECT_EQ(plugin.describe("Moon", WidgetFamily::small, Foreign{}), "");
 }
 
 TEST(WidgetPluginModule, ExportsTheFactoryWithTheCatalogue) {

@@ -115,7 +115,7 @@ BoardEntry entryAt(Instant date, WidgetStyle style, std::vector<CountdownDisplay
 QImage face(std::string_view kind, WidgetFamily family, const BoardEntry& entry,
             RenderingMode mode = RenderingMode::fullColor,
             ColorScheme desktop = ColorScheme::light) {
-    const ViewContext context{family, mode, desktop, &newYork(), nullptr};
+    const ViewContext context{family, mode, desktop, &newYork(), nullptr, QColor(0x30, 0x8c, 0xc6)};
     return render(familySize(family), 1, Qt::transparent, [&](QPainter& p) {
         paintWidget(p, QRectF(QPointF(), familySize(family)), kind, entry, context);
     });
