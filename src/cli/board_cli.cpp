@@ -41,7 +41,11 @@ cache); nothing else in the store is changed.
 Board options:
   --offline        do not fetch weather; show the board without it
   --json           print the whole board as one JSON object
-  --waybar         print one line of JSON for a status bar (text, tooltip, class)
+  --waybar         print one line of JSON for waybar (the same as --format waybar)
+  --format BAR     print the board for a status bar: waybar, i3blocks,
+                   i3status-rs, polybar or plain
+  --follow         with a status bar: keep running and print a new update
+                   whenever it changes (minute, day, weather, saved changes)
   --at ISO8601     show the board for another moment
   --tz ZONE        use another time zone
   --locale LOCALE  use another locale for dates

@@ -3,6 +3,7 @@
 // value is the exit status (0 success, 2 bad arguments).
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ struct Environment {
     Environment(Instant now, Calendar calendar) : now(now), calendar(std::move(calendar)) {}
 
     Instant now;
+    // The running clock, for a board that follows time (--follow); absent:
+    // time stands at `now`.
+    std::function<Instant()> clock;
     Calendar calendar;  // the user's zone and locale
     // The board's store; the user's own (SharedStore::standard()) when absent.
     std::optional<SharedStore> store;
@@ -29,6 +33,7 @@ struct Environment {
     bool terminal = false;  // stdout is a terminal
     bool noColor = false;   // NO_COLOR is set
     int columns = 72;
+    int outputFd = 1;  // where --follow writes its updates
 };
 
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,

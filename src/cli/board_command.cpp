@@ -1,15 +1,19 @@
 #include "cli/board_command.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QString>
 
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <ostream>
 
 #include "board/backdrop.h"
 #include "board/custom_icons.h"
 #include "cli/board_text.h"
+#include "cli/status_follow.h"
+#include "cli/status_line.h"
 #include "core/util/enum_strings.h"
 #include "core/weather/weather_fetcher.h"
 
@@ -19,7 +23,8 @@ namespace {
 struct BoardOptions {
     bool offline = false;
     bool json = false;
-    bool waybar = false;
+    std::optional<BarFormat> bar;  // a status-bar line
+    bool follow = false;
     std::optional<Instant> at;
     std::optional<std::string> zone;
     std::optional<std::string> locale;
@@ -62,7 +67,20 @@ std::optional<BoardOptions> parseBoardOptions(const std::vector<std::string>& ar
         } else if (a == "--json") {
             o.json = true;
         } else if (a == "--waybar") {
-            o.waybar = true;
+            o.bar = o.bar.value_or(BarFormat::waybar);
+        } else if (a == "--follow") {
+            o.follow = true;
+        } else if (a == "--format") {
+            const auto v = value();
+            if (!v) {
+                return std::nullopt;
+            }
+            o.bar = enumFromString<BarFormat>(*v);
+            if (!o.bar) {
+                error = "--format needs waybar, i3blocks, i3status-rs, polybar or plain, got \"" +
+                        *v + "\"";
+                return std::nullopt;
+            }
         } else if (a == "--png" || a == "--style" || a == "--scheme" || a == "--scale") {
             const auto v = value();
             if (!v) {
@@ -133,12 +151,16 @@ std::optional<BoardOptions> parseBoardOptions(const std::vector<std::string>& ar
         error = "--style, --scheme and --scale go with --png";
         return std::nullopt;
     }
-    if (o.png && (o.json || o.waybar)) {
-        error = "--png cannot be combined with --json or --waybar";
+    if (o.png && (o.json || o.bar)) {
+        error = "--png cannot be combined with --json or a status-bar line";
         return std::nullopt;
     }
-    if (o.json && o.waybar) {
-        error = "--json and --waybar cannot be combined";
+    if (o.json && o.bar) {
+        error = "--json and a status-bar line cannot be combined";
+        return std::nullopt;
+    }
+    if (o.follow && !o.bar) {
+        error = "--follow goes with --waybar or --format";
         return std::nullopt;
     }
     return o;
@@ -186,6 +208,38 @@ bool writePng(const BoardData& board, const Calendar& calendar, const SharedStor
     return true;
 }
 
+// The board at `now`, with the countdowns it was assembled from.
+struct ComposedBoard {
+    BoardData board;
+    std::vector<Countdown> countdowns;
+};
+
+ComposedBoard composeBoard(const BoardOptions& options, const Environment& env,
+                           const SharedStore& store, const Calendar& calendar, Instant now) {
+    SavedLocation place = store.loadLocation();
+    if (options.latitude) {
+        place.latitude = *options.latitude;
+        place.longitude = *options.longitude;
+    }
+    if (options.place) {
+        place.name = *options.place;
+    }
+
+    std::optional<WeatherSnapshot> weather;
+    if (options.offline) {
+        weather = std::nullopt;
+    } else if (options.latitude) {
+        weather = uncachedWeather(env.weather, store.loadSettings().weatherSource, place);
+    } else {
+        weather = WeatherFetcher::fetch(store, env.weather, place, std::nullopt, false);
+    }
+
+    BoardSources sources = BoardSources::load(store, calendar, now);
+    sources.place = place;  // the stored one unless overridden
+    BoardData board = BoardData::assemble(sources, now, std::nullopt, weather, calendar);
+    return {std::move(board), std::move(sources.countdowns)};
+}
+
 }  // namespace
 
 int boardCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
@@ -208,28 +262,30 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
     const Instant now = options->at.value_or(env.now);
     const SharedStore store = env.store.value_or(SharedStore::standard());
 
-    SavedLocation place = store.loadLocation();
-    if (options->latitude) {
-        place.latitude = *options->latitude;
-        place.longitude = *options->longitude;
-    }
-    if (options->place) {
-        place.name = *options->place;
+    if (options->follow) {
+        if (QCoreApplication::instance() == nullptr) {
+            err << "solvane-board: --follow needs the program's event loop\n";
+            return 2;
+        }
+        // Time runs on from --at as it does from now, so a test can start a
+        // second before midnight and see the day turn.
+        const std::function<Instant()> wallClock =
+            env.clock ? env.clock : std::function<Instant()>([now] { return now; });
+        const Instant startedAt = wallClock();
+        FollowSource source;
+        source.clock = [wallClock, now, startedAt] {
+            return Instant{now.seconds + (wallClock().seconds - startedAt.seconds)};
+        };
+        source.compose = [options = *options, &env, store, calendar = *calendar](Instant at) {
+            const ComposedBoard composed = composeBoard(options, env, store, calendar, at);
+            return formatStatusLine(statusLine(composed.board, composed.countdowns, calendar),
+                                    *options.bar, true);
+        };
+        return followStatus(source, env.outputFd);
     }
 
-    std::optional<WeatherSnapshot> weather;
-    if (options->offline) {
-        weather = std::nullopt;
-    } else if (options->latitude) {
-        weather = uncachedWeather(env.weather, store.loadSettings().weatherSource, place);
-    } else {
-        weather = WeatherFetcher::fetch(store, env.weather, place, std::nullopt, false);
-    }
-
-    BoardSources sources = BoardSources::load(store, *calendar);
-    sources.place = place;  // the stored one unless overridden
-    const BoardData board = BoardData::assemble(sources, now, std::nullopt, weather, *calendar);
-
+    const ComposedBoard composed = composeBoard(*options, env, store, *calendar, now);
+    const BoardData& board = composed.board;
     if (options->png) {
         if (!writePng(board, *calendar, store, *options, error)) {
             err << "solvane-board: " << error << "\n";
@@ -239,10 +295,8 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
         out << boardJson(board, *calendar)
                    .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
             << "\n";
-    } else if (options->waybar) {
-        out << statusBarJson(board, *calendar)
-                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
-            << "\n";
+    } else if (options->bar) {
+        out << formatStatusLine(statusLine(board, composed.countdowns, *calendar), *options->bar);
     } else {
         out << renderBoardText(board, *calendar,
                                TextStyle{env.terminal && !env.noColor, env.columns});

@@ -225,24 +225,4 @@ Json boardJson(const BoardData& board, const Calendar& calendar) {
                 {"place", board.place},          {"unit", std::string(toString(board.unit))}};
 }
 
-Json statusBarJson(const BoardData& board, const Calendar& calendar) {
-    std::string text;
-    if (board.weather) {
-        text = formatTemperature(board.weather->temperatureC, board.unit);
-    }
-    if (!board.countdowns.empty()) {
-        const auto& next = board.countdowns.front();
-        if (!text.empty()) {
-            text += " · ";
-        }
-        text += next.label + " " + std::to_string(next.value) + " " + next.unit;
-    }
-    if (text.empty()) {
-        text = shortDateLabel(board.date, calendar);
-    }
-    return Json{{"text", text},
-                {"tooltip", renderBoardText(board, calendar, TextStyle{false, 60})},
-                {"class", board.weather ? "solvane" : "solvane no-weather"}};
-}
-
 }  // namespace solvane::cli

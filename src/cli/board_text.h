@@ -1,5 +1,5 @@
 // The board for terminals and scripts: aligned text (optionally coloured),
-// the whole BoardData as JSON, and one line of JSON for a status bar.
+// and the whole BoardData as JSON.
 #pragma once
 
 #include <string>
@@ -21,9 +21,6 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
 
 // Every field of the board; moments as ISO-8601 UTC with milliseconds.
 nlohmann::ordered_json boardJson(const BoardData& board, const Calendar& calendar);
-
-// {"text": …, "tooltip": …, "class": …} for a status bar.
-nlohmann::ordered_json statusBarJson(const BoardData& board, const Calendar& calendar);
 
 // A moment as ISO-8601 UTC with milliseconds; null when absent or
 // unrepresentable.

@@ -18,6 +18,7 @@
 int main(int argc, char** argv) {
     using namespace solvane;
     cli::Environment env{platform::systemNow(), Calendar::current()};
+    env.clock = [] { return platform::systemNow(); };
     env.store = SharedStore::standard();
     env.weather = platform::standardWeatherServices(env.calendar);
     env.events = &platform::CalendarDatabase::shared();
@@ -29,16 +30,19 @@ int main(int argc, char** argv) {
         env.columns = size.ws_col;
     }
     const std::vector<std::string> args(argv + 1, argv + argc);
-    // Only drawing a picture needs a GUI application (for fonts); without a
-    // display it draws offscreen, so the command works over SSH and in CI.
-    std::unique_ptr<QGuiApplication> gui;
-    if (std::find(args.begin(), args.end(), "--png") != args.end()) {
+    // Following the board needs an event loop, and drawing a picture a GUI
+    // application (for fonts); without a display it draws offscreen, so the
+    // command works over SSH and in CI.
+    std::unique_ptr<QCoreApplication> app;
+    if (std::find(args.begin(), args.end(), "--follow") != args.end()) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else if (std::find(args.begin(), args.end(), "--png") != args.end()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
             qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
-        gui = std::make_unique<QGuiApplication>(argc, argv);
+        app = std::make_unique<QGuiApplication>(argc, argv);
     }
     return cli::run(args, env, std::cout, std::cerr);
 }

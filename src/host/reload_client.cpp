@@ -20,7 +20,9 @@ bool requestWidgetReload() {
     // and the caller must never wait for an answer.
     call.setAutoStartService(false);
     call.setDelayedReply(false);
-    return bus.send(call);
+    const bool sent = bus.send(call);
+    bus.send(QDBusMessage::createSignal(kDBusPath, kDBusInterface, kDBusChangedSignal));
+    return sent;
 }
 
 bool widgetHostRunning() {

@@ -10,8 +10,9 @@
 namespace solvane::host {
 
 // Fire and forget: returns at once, and does nothing when no session bus
-// exists or no host is running. Returns whether the request was handed to the
-// bus (not whether a host received it).
+// exists or no host is running. Also broadcasts that the store changed, for
+// status bars following the board. Returns whether the request was handed to
+// the bus (not whether a host received it).
 bool requestWidgetReload();
 
 // Whether a widget host holds its name on this session's bus.

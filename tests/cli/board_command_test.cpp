@@ -131,13 +131,6 @@ TEST_F(BoardCommand, JsonCarriesEveryBoardField) {
     EXPECT_TRUE(j["sky"].contains("phaseName"));
 }
 
-TEST_F(BoardCommand, StatusBarLineNamesTheNextCountdown) {
-    const auto j = run({"--offline", "--waybar"}).json();
-    EXPECT_EQ(j["text"], "Winter solstice 1 day");
-    EXPECT_EQ(j["class"], "solvane no-weather");
-    EXPECT_NE(j["tooltip"].get<std::string>().find("SUN"), std::string::npos);
-}
-
 TEST_F(BoardCommand, RealOpenMeteoClientOverLoopback) {
     testing::LoopbackHttpServer server([](const testing::HttpTestRequest&) {
         testing::HttpTestReply reply;

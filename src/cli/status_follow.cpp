@@ -1,0 +1,145 @@
+#include "cli/status_follow.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <QElapsedTimer>
+
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+
+#include "host/dbus_names.h"
+
+namespace solvane::cli {
+namespace {
+
+constexpr std::int64_t kMinuteMs = 60'000;
+constexpr std::int64_t kMinSpacingMs = 1'000;
+
+int gSignalPipe[2] = {-1, -1};
+
+void onStopSignal(int) {
+    const char byte = 1;
+    // Nothing but write is safe here; a full pipe already holds a wake-up.
+    [[maybe_unused]] const auto n = ::write(gSignalPipe[1], &byte, 1);
+}
+
+bool writeAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A pipe or socket whose reader has gone reports an error without our
+// writing to it; files and terminals never do.
+bool readerGone(int fd) {
+    pollfd p{fd, 0, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLERR | POLLHUP)) != 0;
+}
+
+class Follower : public QObject {
+    Q_OBJECT
+  public:
+    Follower(FollowSource source, int fd) : source_(std::move(source)), fd_(fd) {
+        minute_.setSingleShot(true);
+        connect(&minute_, &QTimer::timeout, this, &Follower::refresh);
+        pending_.setSingleShot(true);
+        connect(&pending_, &QTimer::timeout, this, &Follower::flush);
+        watch_.setInterval(1000);
+        connect(&watch_, &QTimer::timeout, this, [this] {
+            if (readerGone(fd_)) {
+                QCoreApplication::exit(0);
+            }
+        });
+        watch_.start();
+        // Every program that writes the store announces it, whether or not
+        // a widget host is running to hear it.
+        QDBusConnection::sessionBus().connect(
+            QString(), QString::fromUtf8(host::kDBusPath), QString::fromUtf8(host::kDBusInterface),
+            QString::fromUtf8(host::kDBusChangedSignal), this, SLOT(refresh()));
+    }
+
+  public slots:
+    void refresh() {
+        const Instant now = source_.clock();
+        latest_ = source_.compose(now);
+        flush();
+        // Just past the next minute of the clock the bar shows.
+        const auto ms = static_cast<std::int64_t>(std::floor(now.seconds * 1000.0));
+        const std::int64_t intoMinute = ((ms % kMinuteMs) + kMinuteMs) % kMinuteMs;
+        minute_.start(static_cast<int>(kMinuteMs - intoMinute + 20));
+    }
+
+  private:
+    void flush() {
+        if (latest_ == printed_) {
+            return;
+        }
+        const std::int64_t since = sincePrint_.isValid() ? sincePrint_.elapsed() : kMinSpacingMs;
+        if (since < kMinSpacingMs) {
+            if (!pending_.isActive()) {
+                pending_.start(static_cast<int>(kMinSpacingMs - since));
+            }
+            return;
+        }
+        if (!writeAll(fd_, latest_)) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        printed_ = latest_;
+        sincePrint_.start();
+    }
+
+    FollowSource source_;
+    int fd_;
+    std::string latest_;
+    std::string printed_;
+    QElapsedTimer sincePrint_;
+    QTimer minute_;
+    QTimer pending_;
+    QTimer watch_;
+};
+
+}  // namespace
+
+int followStatus(const FollowSource& source, int fd) {
+    // A closed pipe must end the loop through write's EPIPE, not kill us.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalPipe) != 0) {
+        return 1;
+    }
+    struct sigaction stop {};
+    stop.sa_handler = onStopSignal;
+    sigemptyset(&stop.sa_mask);
+    stop.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &stop, nullptr);
+    ::sigaction(SIGINT, &stop, nullptr);
+    QSocketNotifier stopped(gSignalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&stopped, &QSocketNotifier::activated, [] { QCoreApplication::exit(0); });
+
+    Follower follower(source, fd);
+    QTimer::singleShot(0, &follower, &Follower::refresh);
+    return QCoreApplication::exec();
+}
+
+}  // namespace solvane::cli
+
+#include "status_follow.moc"

@@ -1,0 +1,145 @@
+// solvane-board --follow as a bar runs it: the real program on a private
+// session bus, read through a pipe.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "core/store/shared_store.h"
+#include "host/reload_client.h"
+#include "support/child_process.h"
+#include "support/temp_dir.h"
+
+namespace solvane {
+namespace {
+
+using namespace std::chrono_literals;
+
+class Follow : public ::testing::Test {
+  protected:
+    Follow() {
+        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", (dir.path() / "cache").c_str(), 1);
+        ::setenv("SOLVANE_OPEN_METEO_URL", "http://127.0.0.1:9", 1);
+        ::setenv("SOLVANE_WEATHERKIT_URL", "http://127.0.0.1:9", 1);
+        ::setenv("SOLVANE_NOMINATIM_URL", "http://127.0.0.1:9", 1);
+        ::setenv("TZ", "America/New_York", 1);
+    }
+
+    ~Follow() override {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+
+    void start(const std::string& at) {
+        int pipeFds[2];
+        ASSERT_EQ(::pipe(pipeFds), 0);
+        pid = ::fork();
+        if (pid == 0) {
+            ::dup2(pipeFds[1], STDOUT_FILENO);
+            ::close(pipeFds[0]);
+            ::close(pipeFds[1]);
+            ::execl(SOLVANE_BOARD_PROGRAM, SOLVANE_BOARD_PROGRAM, "--offline", "--waybar",
+                    "--follow", "--at", at.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipeFds[1]);
+        fd = pipeFds[0];
+    }
+
+    // The next line within `limit`, without its newline.
+    std::optional<std::string> nextLine(std::chrono::milliseconds limit) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (true) {
+            if (const auto end = buffer.find('\n'); end != std::string::npos) {
+                std::string line = buffer.substr(0, end);
+                buffer.erase(0, end + 1);
+                return line;
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd p{fd, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0) {
+                return std::nullopt;
+            }
+            char chunk[4096];
+            const ssize_t n = ::read(fd, chunk, sizeof chunk);
+            if (n <= 0) {
+                return std::nullopt;
+            }
+            buffer.append(chunk, static_cast<std::size_t>(n));
+        }
+    }
+
+    testing::Finished finish(std::chrono::milliseconds limit) {
+        const testing::Finished f = testing::waitFor(pid, limit);
+        pid = -1;
+        return f;
+    }
+
+    testing::TempDir dir;
+    pid_t pid = -1;
+    int fd = -1;
+    std::string buffer;
+};
+
+TEST_F(Follow, PrintsTheNextDayAndEverySavedChangeThenStopsWhenTheBarCloses) {
+    start("2026-12-20T23:59:59-05:00");
+    const auto first = nextLine(5s);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_NE(first->find("Winter solstice 1 day"), std::string::npos) << *first;
+
+    const auto midnight = nextLine(2500ms);
+    ASSERT_TRUE(midnight.has_value()) << "no update at midnight";
+    EXPECT_NE(midnight->find("Winter solstice 0 days"), std::string::npos) << *midnight;
+    EXPECT_NE(midnight->find("\"today\""), std::string::npos);
+
+    SavedLocation place = SharedStore::standard().loadLocation();
+    place.name = "Tom & Jerry";
+    ASSERT_TRUE(SharedStore::standard().saveLocation(place));
+    host::requestWidgetReload();
+    const auto renamed = nextLine(2s);
+    ASSERT_TRUE(renamed.has_value()) << "no update after a saved change";
+    EXPECT_NE(renamed->find("Tom &amp; Jerry"), std::string::npos) << *renamed;
+
+    ::close(fd);
+    fd = -1;
+    const testing::Finished f = finish(3s);
+    EXPECT_FALSE(f.timedOut);
+    EXPECT_EQ(f.code, 0);
+}
+
+TEST_F(Follow, StopsCleanlyOnSigterm) {
+    start("2026-12-20T12:00:00-05:00");
+    ASSERT_TRUE(nextLine(5s).has_value());
+    ::kill(pid, SIGTERM);
+    const testing::Finished f = finish(2s);
+    EXPECT_FALSE(f.timedOut);
+    EXPECT_EQ(f.code, 0);
+}
+
+}  // namespace
+}  // namespace solvane
+
+int main(int argc, char** argv) {
+    // The reload request goes over the session bus, which needs Qt's loop.
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
