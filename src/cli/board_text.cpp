@@ -145,10 +145,16 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
                       optionalClock(sky.sunset, calendar);
     if (sky.sunrise && sky.sunset) {
         sun += " · Day " + durationText(*sky.sunset - *sky.sunrise);
+    } else if (sky.allDaySun) {
+        sun += *sky.allDaySun == AllDaySun::up ? " · Day 24h" : " · Day 0m";
     }
     out << sun << "\n";
-    out << "  Golden hour " << optionalClock(sky.goldenStart, calendar) << " · Blue hour "
-        << optionalClock(sky.blueStart, calendar) << "–" << optionalClock(sky.blueEnd, calendar);
+    // A span with an unknown end is no span: one dash, not "—–—".
+    const std::string blue =
+        sky.blueStart && sky.blueEnd
+            ? clockText(*sky.blueStart, calendar) + "–" + clockText(*sky.blueEnd, calendar)
+            : "—";
+    out << "  Golden hour " << optionalClock(sky.goldenStart, calendar) << " · Blue hour " << blue;
     if (sky.sunProgress) {
         out << "  " << p.accent(progressBar(*sky.sunProgress, 10));
     }

@@ -131,6 +131,16 @@ TEST_F(BoardCommand, JsonCarriesEveryBoardField) {
     EXPECT_TRUE(j["sky"].contains("phaseName"));
 }
 
+TEST_F(BoardCommand, PolarDaysNameTheirLightAndNoHalfSpans) {
+    for (const auto& [at, day] : {std::pair{"2027-06-21T23:30:00+02:00", "Day 24h"},
+                                  std::pair{"2027-12-21T12:00:00+01:00", "Day 0m"}}) {
+        const auto r = run(
+            {"--offline", "--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo", "--at", at});
+        EXPECT_NE(r.out.find(day), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("—–—"), std::string::npos) << r.out;
+    }
+}
+
 TEST_F(BoardCommand, RealOpenMeteoClientOverLoopback) {
     testing::LoopbackHttpServer server([](const testing::HttpTestRequest&) {
         testing::HttpTestReply reply;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/sky/moon.h"
+#include "core/sky/sky_math.h"
 #include "core/sky/sun_times.h"
 
 namespace solvane {
@@ -35,6 +36,14 @@ SkySnapshot computeWith(Instant now, double latitude, double longitude, const Ca
         s.goldenStart = pair(sky::kSinGoldenAltitude).evening;
         s.blueStart = pair(sky::kSinBlueStartAltitude).evening;
         s.blueEnd = pair(sky::kSinBlueEndAltitude).evening;
+        if (const auto allDay =
+                sky::allDayFromBase(base, latitude, longitude, sky::kSinSunriseAltitude)) {
+            s.allDaySun = allDay->above ? AllDaySun::up : AllDaySun::down;
+            const double circle = 0.5 + (now - allDay->noon) / sky::kSecondsPerDay;
+            if (allDay->above && std::isfinite(circle)) {
+                s.allDayProgress = circle - std::floor(circle);
+            }
+        }
     }
     s.sunProgress = sunProgressAt(now, s.sunrise, s.sunset);
     s.goldenProgress = goldenProgressFor(s.sunrise, s.sunset, s.goldenStart);

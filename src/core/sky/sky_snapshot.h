@@ -34,6 +34,10 @@
 
 namespace solvane {
 
+// The sun on a day it neither rises nor sets: above the horizon all day (the
+// midnight sun) or below it (the polar night).
+enum class AllDaySun { up, down };
+
 struct SkySnapshot {
     std::optional<Instant> sunrise;
     std::optional<Instant> sunset;
@@ -45,6 +49,12 @@ struct SkySnapshot {
     std::optional<double> sunProgress;
     // Where the evening golden hour begins on the daylight span, 0…1.
     double goldenProgress = kDefaultGoldenProgress;
+    // Absent on a day with a sunrise and a sunset.
+    std::optional<AllDaySun> allDaySun;
+    // With the sun up all day, the share of its daily circle behind it at the
+    // moment, by solar time: 0.5 at solar noon, 0 and 1 at solar midnight.
+    // Absent otherwise.
+    std::optional<double> allDayProgress;
     double moonFraction = 0.0;  // lit share of the disc, 0…1
     double moonPhase = 0.0;     // 0 new, 0.25 first quarter, 0.5 full, 0.75 last quarter
     std::optional<Instant> moonRise;

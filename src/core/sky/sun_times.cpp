@@ -37,26 +37,58 @@ Instant solarDayBase(Instant now, const Calendar& calendar) {
     return now;
 }
 
-SunTimePair sunTimePairFromBase(Instant base, double latitude, double longitude,
-                                double sinAltitude) {
-    const double lw = -kRad * longitude;
-    const double phi = kRad * latitude;
-    const double d = dayNumber(base);
+namespace {
+
+// The mean solar transit nearest `base` at the place: its cycle number, the
+// sun's position then and solar noon as a Julian day.
+struct Transit {
+    double lw = 0;
+    double phi = 0;
+    double n = 0;
+    SunCoordinates sun;
+    double noon = 0;
+};
+
+Transit transitNear(Instant base, double latitude, double longitude) {
+    Transit t;
+    t.lw = -kRad * longitude;
+    t.phi = kRad * latitude;
     // Kept as a double: for a moment or longitude far out of range the cycle
     // number is huge or not a number, and it only ever feeds more arithmetic.
-    const double n = std::round(d - kJ0 - lw / kTwoPi);
-    const double ds = kJ0 + lw / kTwoPi + n;
-    const SunCoordinates sun = sunCoordinates(ds);
-    const double noon = solarTransitJulian(ds, sun.meanAnomaly, sun.eclipticLongitude);
+    t.n = std::round(dayNumber(base) - kJ0 - t.lw / kTwoPi);
+    const double ds = kJ0 + t.lw / kTwoPi + t.n;
+    t.sun = sunCoordinates(ds);
+    t.noon = solarTransitJulian(ds, t.sun.meanAnomaly, t.sun.eclipticLongitude);
+    return t;
+}
 
-    const double w = hourAngle(sinAltitude, phi, sun.declination);
+}  // namespace
+
+SunTimePair sunTimePairFromBase(Instant base, double latitude, double longitude,
+                                double sinAltitude) {
+    const Transit t = transitNear(base, latitude, longitude);
+    const double w = hourAngle(sinAltitude, t.phi, t.sun.declination);
     if (std::isnan(w)) {
         return {};
     }
-    const double set =
-        solarTransitJulian(kJ0 + (w + lw) / kTwoPi + n, sun.meanAnomaly, sun.eclipticLongitude);
-    const double rise = noon - (set - noon);
+    const double set = solarTransitJulian(kJ0 + (w + t.lw) / kTwoPi + t.n, t.sun.meanAnomaly,
+                                          t.sun.eclipticLongitude);
+    const double rise = t.noon - (set - t.noon);
     return {finiteMoment(fromJulian(rise)), finiteMoment(fromJulian(set))};
+}
+
+std::optional<AllDay> allDayFromBase(Instant base, double latitude, double longitude,
+                                     double sinAltitude) {
+    const Transit t = transitNear(base, latitude, longitude);
+    const double cosW = (sinAltitude - std::sin(t.phi) * std::sin(t.sun.declination)) /
+                        (std::cos(t.phi) * std::cos(t.sun.declination));
+    const auto noon = finiteMoment(fromJulian(t.noon));
+    // Beyond ±1 the hour angle has no solution: below −1 the sun clears the
+    // altitude even at midnight, above 1 it stays short of it even at noon.
+    if (!noon || !(cosW < -1.0 || cosW > 1.0)) {
+        return std::nullopt;
+    }
+    return AllDay{cosW < -1.0, *noon};
 }
 
 SunTimePair sunTimePair(Instant now, double latitude, double longitude, const Calendar& calendar,

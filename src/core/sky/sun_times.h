@@ -53,6 +53,16 @@ Instant solarDayBase(Instant now, const Calendar& calendar);
 SunTimePair sunTimePairFromBase(Instant base, double latitude, double longitude,
                                 double sinAltitude);
 
+// On a day of `base` when the sun's centre never crosses the altitude: whether
+// it stays above it, and the day's solar noon. Absent when it crosses (or the
+// inputs are not finite).
+struct AllDay {
+    bool above = false;
+    Instant noon;
+};
+std::optional<AllDay> allDayFromBase(Instant base, double latitude, double longitude,
+                                     double sinAltitude);
+
 // sunTimePairFromBase(solarDayBase(now, calendar), …).
 SunTimePair sunTimePair(Instant now, double latitude, double longitude, const Calendar& calendar,
                         double sinAltitude);
