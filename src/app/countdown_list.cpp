@@ -86,8 +86,13 @@ class CountdownRowsModel : public QAbstractListModel {
         const CountdownRow& r = row(index.row());
         switch (role) {
             case Qt::DisplayRole:
-            case Qt::AccessibleTextRole:
                 return r.label;
+            // A screen reader hears the row as the eye reads it: the label,
+            // then what the board shows for it, then its schedule.
+            case Qt::AccessibleTextRole:
+                return r.trailing.isEmpty() ? r.label : r.label + QStringLiteral(", ") + r.trailing;
+            case Qt::AccessibleDescriptionRole:
+                return QString(r.summary).replace(QStringLiteral(" \u00B7 "), QStringLiteral(", "));
             case Qt::ToolTipRole:
                 return r.summary;
             case CountdownListWidget::IdRole:
@@ -378,6 +383,7 @@ CountdownListWidget::CountdownListWidget(QWidget* parent) : QWidget(parent) {
     model_ = new CountdownRowsModel(this);
     auto* view = new RowsView(this);
     view_ = view;
+    view_->setAccessibleName(tr("Countdowns"));
     view_->setModel(model_);
     view_->setItemDelegate(new RowDelegate(model_, view_));
     view_->setAlternatingRowColors(true);
@@ -401,13 +407,20 @@ CountdownListWidget::CountdownListWidget(QWidget* parent) : QWidget(parent) {
 CountdownListWidget::~CountdownListWidget() = default;
 
 void CountdownListWidget::buildAddMenu() {
-    const QColor iconColor = palette().color(QPalette::WindowText);
     addMenu_->addAction(tr("New Countdown"), this, &CountdownListWidget::newRequested);
+    // Filled by setPresets: what is offered depends on the zone and the place.
+    presetMenu_ = addMenu_->addMenu(tr("From a Preset"));
+    addMenu_->addAction(tr("From Calendar\u2026"), this,
+                        &CountdownListWidget::fromCalendarRequested);
+}
+
+void CountdownListWidget::setPresets(const std::vector<CountdownPreset>& all) {
     // One submenu, its groups as headings: a heading is a disabled entry in
     // bold, which every style shows (some draw a titled section as a bare line)
     // and the arrow keys pass over.
-    QMenu* presets = addMenu_->addMenu(tr("From a Preset"));
-    const auto& all = catalogue(Calendar::current());
+    const QColor iconColor = palette().color(QPalette::WindowText);
+    QMenu* presets = presetMenu_;
+    presets->clear();
     QFont headingFont = presets->font();
     headingFont.setBold(true);
     for (const std::string& group : presetGroups()) {
@@ -429,8 +442,6 @@ void CountdownListWidget::buildAddMenu() {
             connect(action, &QAction::triggered, this, [this, id] { emit presetRequested(id); });
         }
     }
-    addMenu_->addAction(tr("From Calendar\u2026"), this,
-                        &CountdownListWidget::fromCalendarRequested);
 }
 
 void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Instant now,

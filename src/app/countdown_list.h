@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "core/model/countdown.h"
+#include "core/model/presets.h"
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
 
@@ -56,6 +57,8 @@ class CountdownListWidget : public QWidget {
     ~CountdownListWidget() override;
 
     void setCountdowns(std::vector<Countdown> countdowns, Instant now, const Calendar& calendar);
+    // The presets "From a Preset" offers, under their groups' headings.
+    void setPresets(const std::vector<CountdownPreset>& presets);
     void setIconLoader(IconLoader loader);
     // An orange line under the header about the list itself (it could not be
     // read, or not all of it could be stored); empty hides it. A dismissible
@@ -92,6 +95,7 @@ class CountdownListWidget : public QWidget {
     QLabel* notice_ = nullptr;
     QPushButton* dismiss_ = nullptr;
     QMenu* addMenu_ = nullptr;
+    QMenu* presetMenu_ = nullptr;
 };
 
 }  // namespace solvane::app

@@ -62,8 +62,10 @@ Commands:
       The day a date rule names in year Y: {"date":"2025-05-23"} or {"date":null}.
   countdown COUNTDOWN_JSON [--at ISO8601] [--tz ZONE] [--locale LOCALE]
       A countdown's phase, row, summary and start description at a moment.
-  presets [--tz ZONE]
-      The preset catalogue as a JSON array.
+  presets [--tz ZONE] [--lat F] [--at ISO8601]
+      The presets offered to a user of the zone at the place (the saved one
+      unless --lat names another), as a JSON array; "starter" marks the
+      countdowns a new user starts with.
   sky --lat F --lon F [--at ISO8601] [--tz ZONE]
       The sky of the local day at a place: sun times, daylight progress, moon
       illumination, moonrise and moonset, next full and new moon.
@@ -290,19 +292,37 @@ int countdownCommand(const std::vector<std::string>& args, const Environment& en
 int presetsCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
                    std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--tz"}, {}, error);
+    const auto a = parseArguments(args, {"--tz", "--lat", "--at"}, {}, error);
     if (!a) {
         return fail(err, error);
     }
     if (!a->positional.empty()) {
-        return fail(err, "presets takes no arguments");
+        return fail(err, "presets takes no arguments besides its options");
+    }
+    std::optional<double> latitude;
+    if (const auto text = a->values.find("--lat"); text != a->values.end()) {
+        latitude = parseNumber(text->second);
+        if (!latitude || *latitude < -90 || *latitude > 90) {
+            return fail(err, "--lat needs a latitude from -90 to 90, got \"" + text->second + "\"");
+        }
+    } else {
+        latitude = (env.store ? *env.store : SharedStore::standard()).loadLocation().latitude;
+    }
+    const auto moment = commandMoment(*a, env, error);
+    if (!moment) {
+        return fail(err, error);
     }
     const auto calendar = commandCalendar(*a, env, error);
     if (!calendar) {
         return fail(err, error);
     }
+    const PresetRegion region = PresetRegion::of(*calendar, *moment, latitude);
+    std::set<std::string> starters;
+    for (const CountdownPreset& p : starterPresets(*calendar, region, *moment)) {
+        starters.insert(p.id);
+    }
     Json list = Json::array();
-    for (const CountdownPreset& p : catalogue(*calendar)) {
+    for (const CountdownPreset& p : catalogue(*calendar, region)) {
         Json item{{"id", p.id},
                   {"group", p.group},
                   {"title", p.title},
@@ -312,6 +332,7 @@ int presetsCommand(const std::vector<std::string>& args, const Environment& env,
             item["end"] = json_forms::toJson(*p.end);
         }
         item["during"] = std::string(toString(p.during));
+        item["starter"] = starters.count(p.id) > 0;
         list.push_back(std::move(item));
     }
     print(out, list);

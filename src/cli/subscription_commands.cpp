@@ -85,7 +85,7 @@ int unsubscribeCommand(const std::vector<std::string>& args, const Environment& 
                                (platform::isSubscriptionId(id) ? id : std::string("by that id")));
     }
 
-    const auto removed = forgetFeedCalendar(sharedStore(env), id, env.calendar);
+    const auto removed = forgetFeedCalendar(sharedStore(env), id, env.calendar, env.now);
     if (!removed) {
         return failed(err, "the store could not be written; the subscription is kept");
     }

@@ -13,12 +13,13 @@ Entity CountdownEntity::entity() const {
     return {id.toString(), label, symbol};
 }
 
-CountdownQuery::CountdownQuery(SharedStore store, std::function<Calendar()> calendar)
-    : store_(std::move(store)), calendar_(std::move(calendar)) {}
+CountdownQuery::CountdownQuery(SharedStore store, std::function<Calendar()> calendar,
+                               std::function<Instant()> clock)
+    : store_(std::move(store)), calendar_(std::move(calendar)), clock_(std::move(clock)) {}
 
 std::vector<CountdownEntity> CountdownQuery::entitiesForIdentifiers(
     const std::vector<Uuid>& ids) const {
-    const std::vector<Countdown> stored = store_.loadCountdownsForUse(calendar_());
+    const std::vector<Countdown> stored = store_.loadCountdownsForUse(calendar_(), clock_());
     std::vector<CountdownEntity> out;
     for (const Uuid& id : ids) {
         const auto it = std::find_if(stored.begin(), stored.end(),
@@ -31,7 +32,7 @@ std::vector<CountdownEntity> CountdownQuery::entitiesForIdentifiers(
 }
 
 std::vector<CountdownEntity> CountdownQuery::suggestedEntities() const {
-    const std::vector<Countdown> stored = store_.loadCountdownsForUse(calendar_());
+    const std::vector<Countdown> stored = store_.loadCountdownsForUse(calendar_(), clock_());
     std::vector<CountdownEntity> out;
     out.reserve(stored.size());
     for (const Countdown& c : stored) {

@@ -30,8 +30,10 @@ struct CountdownEntity {
 
 class CountdownQuery {
   public:
-    // `calendar` is only needed for the starter countdowns of an empty store.
-    CountdownQuery(SharedStore store, std::function<Calendar()> calendar);
+    // `calendar` and `clock` are only needed for the starter countdowns of an
+    // empty store.
+    CountdownQuery(SharedStore store, std::function<Calendar()> calendar,
+                   std::function<Instant()> clock);
 
     // The first stored countdown of each id, in the order given; ids with no
     // stored countdown are left out.
@@ -43,6 +45,7 @@ class CountdownQuery {
   private:
     SharedStore store_;
     std::function<Calendar()> calendar_;
+    std::function<Instant()> clock_;
 };
 
 }  // namespace solvane::widgets

@@ -66,8 +66,8 @@ std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment
     const Instant now = environment.clock();
     return std::make_shared<const BoardEntry>(
         now,
-        BoardData::assemble(BoardSources::load(environment.store, calendar, true), now, selection,
-                            std::move(weather), calendar),
+        BoardData::assemble(BoardSources::load(environment.store, calendar, now, true), now,
+                            selection, std::move(weather), calendar),
         style);
 }
 
@@ -88,11 +88,10 @@ Timeline makeTimeline(const WidgetEnvironment& environment,
     // Each store read opens the database afresh, which costs more than all
     // eight boards together; one read after the feed sync serves every entry,
     // and the entries agree with each other even while the application saves.
-    BoardSources sources = BoardSources::load(environment.store, calendar, true);
-    sources.place = place;
-
     // One `now` for all entries, so they fall exactly a quarter hour apart.
     const Instant now = environment.clock();
+    BoardSources sources = BoardSources::load(environment.store, calendar, now, true);
+    sources.place = place;
     Timeline timeline;
     timeline.entries.reserve(kTimelineEntries);
     for (int i = 0; i < kTimelineEntries; ++i) {

@@ -97,9 +97,9 @@ TEST_F(AppStateTest, EveryEditIsStoredBeforeTheWidgetsAreAskedToReload) {
     ASSERT_EQ(state->countdowns().size(), 2u);
     std::vector<std::vector<std::string>> seenByReload;
     onReload_ = [&] {
-        EXPECT_EQ(store_.loadCountdowns(newYork()), state->countdowns());
+        EXPECT_EQ(store_.loadCountdowns(newYork(), kNow), state->countdowns());
         std::vector<std::string> labels;
-        for (const auto& c : store_.loadCountdowns(newYork())) {
+        for (const auto& c : store_.loadCountdowns(newYork(), kNow)) {
             labels.push_back(c.label);
         }
         seenByReload.push_back(labels);
@@ -150,7 +150,7 @@ TEST_F(AppStateTest, DeletingRemovesEveryCopyAndOnlyATrustedImageFile) {
     state->deleteCountdown(withImage);
     EXPECT_FALSE(std::filesystem::exists(icons / name));
     ASSERT_EQ(state->countdowns().size(), 2u);
-    EXPECT_EQ(store_.loadCountdowns(newYork()).size(), 2u);
+    EXPECT_EQ(store_.loadCountdowns(newYork(), kNow).size(), 2u);
 
     state->deleteCountdown(sneaky);
     EXPECT_TRUE(std::filesystem::exists(dir_.path() / "data" / "keep.png"));
@@ -299,7 +299,7 @@ TEST_F(AppStateTest, CalendarSyncAddsFeedEventsReloadsOnlyOnChangeAndFollowsAcce
     store_.saveCountdowns({countdown("Mine")});
     openMeteo_.script({true});
     auto state = makeState(&events);
-    onReload_ = [&] { EXPECT_EQ(store_.loadCountdowns(newYork()), state->countdowns()); };
+    onReload_ = [&] { EXPECT_EQ(store_.loadCountdowns(newYork(), kNow), state->countdowns()); };
 
     state->windowShown();
     EXPECT_TRUE(state->calendarAccess());
@@ -351,14 +351,14 @@ TEST_F(AppStateTest, AFullListSaysWhatItCouldNotAddOrStore) {
     state->saveCountdown(extra);
     EXPECT_TRUE(state->listSaveFailed());
     EXPECT_EQ(state->countdowns().size(), kMaxCountdowns + 1);
-    EXPECT_EQ(store_.loadCountdowns(newYork()).size(), kMaxCountdowns);
+    EXPECT_EQ(store_.loadCountdowns(newYork(), kNow).size(), kMaxCountdowns);
 
     // Making room lets both through.
     state->deleteCountdown(state->countdowns().front());
     EXPECT_FALSE(state->listSaveFailed());
     state->syncCalendars();
     EXPECT_EQ(state->feedEventsLeftOut(), 1u);
-    EXPECT_EQ(store_.loadCountdowns(newYork()).back().label, "Trip");
+    EXPECT_EQ(store_.loadCountdowns(newYork(), kNow).back().label, "Trip");
 }
 
 TEST_F(AppStateTest, DraftsAndThePickedEventWaitingForThePicker) {

@@ -149,6 +149,8 @@ TEST(CountdownList, DraggingOrMovingRowsReportsFromAndNewIndex) {
 
 TEST(CountdownList, AddMenuOffersNewPresetsByGroupAndCalendar) {
     CountdownListWidget widget;
+    const auto all = catalogue(testCalendar(), PresetRegion{});
+    widget.setPresets(all);
     const auto actions = widget.addMenu()->actions();
     ASSERT_EQ(actions.size(), 3);
     EXPECT_EQ(actions[0]->text(), "New Countdown");
@@ -166,7 +168,6 @@ TEST(CountdownList, AddMenuOffersNewPresetsByGroupAndCalendar) {
     // One submenu: each group a disabled heading (its "&" shown as written),
     // then its presets with their icons, in catalogue order.
     const auto groups = presetGroups();
-    const auto& all = catalogue(testCalendar());
     QStringList expected;
     for (const std::string& group : groups) {
         expected << "# " + qs(group);

@@ -108,6 +108,19 @@ TEST(BoardCli, PresetsListTheCatalogueInRuleForms) {
     EXPECT_EQ(j[18]["title"], "Christmas");
     // Fixed presets are local midnights of 2000 in the zone.
     EXPECT_EQ(j[9]["start"]["fixed"]["_0"], -31604400.0);  // 2000-01-01 00:00 EST
+    EXPECT_EQ(j[0]["starter"], true);
+    EXPECT_EQ(j[1]["starter"], false);
+
+    // Another zone's clock changes, none where the clocks never change, and
+    // the southern seasons' names for a place south of the equator.
+    const auto berlin = runWith({"presets", "--tz", "Europe/Berlin"}).json();
+    EXPECT_EQ(berlin[3]["start"]["nthWeekday"]["n"], -1);
+    EXPECT_EQ(berlin[0]["starter"], false) << "no Summer Fridays outside the United States";
+    EXPECT_EQ(runWith({"presets", "--tz", "Asia/Tokyo"}).json().size(), 17u);
+    const auto sydney = runWith({"presets", "--tz", "Australia/Sydney", "--lat", "-33.9"}).json();
+    EXPECT_EQ(sydney[3]["start"]["nthWeekday"]["month"], 10);
+    EXPECT_EQ(sydney[8]["id"], "winter-solstice");
+    EXPECT_EQ(sydney[8]["title"], "Summer solstice");
 }
 
 TEST(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
@@ -156,6 +169,7 @@ TEST(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
         {"countdown", R"({"label":"x","start":{"season":{"_0":1}}})", "--at", "yesterday"},
         {"countdown", R"({"label":"x","start":{"season":{"_0":1}}})", "--bogus"},
         {"presets", "extra"},
+        {"presets", "--lat", "-91"},
         {"sky", "--lat", "0"},
         {"sky", "--lon", "0"},
         {"sky", "--lat", "north", "--lon", "0"},

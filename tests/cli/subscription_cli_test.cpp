@@ -175,7 +175,8 @@ TEST_F(SubscriptionCli, UnsubscribeRemovesTheCalendarAndItsFeedCountdownsOnly) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "{\"removed\":\"" + id + "\",\"countdowns\":2}\n");
     std::vector<std::string> left;
-    for (const Countdown& c : store.loadCountdowns(*Calendar::make("America/New_York", "en_US"))) {
+    for (const Countdown& c :
+         store.loadCountdowns(*Calendar::make("America/New_York", "en_US"), Instant{})) {
         left.push_back(c.label);
     }
     EXPECT_EQ(left, (std::vector<std::string>{"Picked", "Other feed", "Mine"}));

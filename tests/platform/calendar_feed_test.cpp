@@ -52,7 +52,7 @@ class FeedSync : public ::testing::Test {
     bool sync(Instant now = kToday) {
         return syncFeeds(store, *setup.database, now, newYork()).changed;
     }
-    List stored() const { return store.loadCountdowns(newYork()); }
+    List stored() const { return store.loadCountdowns(newYork(), kToday); }
 
     // "label start[–end]" as local days, e.g. "Trip 03-11–03-13".
     static std::vector<std::string> summary(const List& list) {
@@ -192,7 +192,7 @@ TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
     const pid_t editor = testing::spawn(gate, [&] {
         const SharedStore store(paths, "en_US");
         for (int n = 1; n <= kRounds; ++n) {
-            List list = store.loadCountdowns(newYork());
+            List list = store.loadCountdowns(newYork(), kToday);
             for (auto& c : list) {
                 if (numberIn(c.label) >= 0) {
                     c.label = "edit " + std::to_string(n);

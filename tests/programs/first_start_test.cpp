@@ -128,14 +128,16 @@ std::vector<std::string> labels(const std::vector<Countdown>& list) {
 
 TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
     const Calendar newYork = *Calendar::make("America/New_York", "en_US");
-    const auto starters = labels(starterCountdowns(newYork));
+    const Instant now = *newYork.date(2026, 12, 7, 12);
+    const auto starters =
+        labels(starterCountdowns(newYork, PresetRegion::of(newYork, now, std::nullopt), now));
     for (int round = 0; round < kRounds; ++round) {
         Account account;
         account.placeWidget({});
         startBoth(account);
         const auto stored = account.store().rawValue("countdowns.v1");
         ASSERT_TRUE(stored.has_value()) << "round " << round;
-        const auto list = account.store().loadCountdowns(newYork);
+        const auto list = account.store().loadCountdowns(newYork, now);
         ASSERT_EQ(labels(list), starters) << "round " << round;
 
         if (round + 1 < kRounds) {
@@ -146,9 +148,8 @@ TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
         account.placeWidget({list[1].id.toString(), list[3].id.toString()});
         startBoth(account);
         EXPECT_EQ(account.store().rawValue("countdowns.v1"), stored);
-        const BoardData board =
-            BoardData::assemble(account.store(), *newYork.date(2026, 12, 7, 12),
-                                std::vector<Uuid>{list[1].id, list[3].id}, std::nullopt, newYork);
+        const BoardData board = BoardData::assemble(
+            account.store(), now, std::vector<Uuid>{list[1].id, list[3].id}, std::nullopt, newYork);
         EXPECT_EQ(board.countdowns.size(), 2u);
     }
 }

@@ -267,7 +267,7 @@ TEST(StoreUnderLoad, EditsSyncsAndWeatherFromSeparateProcessesAllSurvive) {
     }
     const auto app = testing::readCounts(report.string() + ".app");
     ASSERT_EQ(static_cast<long>(expected.size()), app.at("added") - app.at("deleted"));
-    for (const auto& c : store.loadCountdowns(newYork())) {
+    for (const auto& c : store.loadCountdowns(newYork(), kNow)) {
         if (isUsers(c)) {
             stored.push_back(c.label);
         }

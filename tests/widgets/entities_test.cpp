@@ -24,7 +24,8 @@ class EntityQueryTest : public ::testing::Test {
     testing::TempDir dir;
     SharedStore store{{dir.path() / "config/g/preferences.sqlite", {}, dir.path() / "data"},
                       "en_US"};
-    CountdownQuery query{store, [] { return *Calendar::make("UTC", "en_US"); }};
+    CountdownQuery query{store, [] { return *Calendar::make("UTC", "en_US"); },
+                         [] { return Instant{}; }};
     Countdown a = named("A", "airplane");
     Countdown b = named("B", "gift");
     Countdown c = named("C", "star");

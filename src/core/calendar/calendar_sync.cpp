@@ -150,7 +150,7 @@ FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, In
                 outcome.changed = synced.countdowns != stored;
                 return outcome.changed ? std::optional(std::move(synced.countdowns)) : std::nullopt;
             },
-            calendar);
+            calendar, now);
         outcome.saved = written || !outcome.changed;
     } catch (...) {
         // Out of memory is the only way here; the stored list is untouched.
@@ -161,7 +161,7 @@ FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, In
 
 std::optional<std::size_t> forgetFeedCalendar(const SharedStore& store,
                                               const std::string& calendarId,
-                                              const Calendar& calendar) {
+                                              const Calendar& calendar, Instant now) {
     AppSettings settings = store.loadSettings();
     if (std::erase(settings.feedCalendarIDs, calendarId) > 0 && !store.saveSettings(settings)) {
         return std::nullopt;
@@ -173,7 +173,7 @@ std::optional<std::size_t> forgetFeedCalendar(const SharedStore& store,
                 list, [&](const Countdown& c) { return c.feedCalendarID == calendarId; });
             return removed == 0 ? std::nullopt : std::optional(std::move(list));
         },
-        calendar);
+        calendar, now);
     if (removed > 0 && !written) {
         return std::nullopt;
     }

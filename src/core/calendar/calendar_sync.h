@@ -76,9 +76,10 @@ FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, In
 // meanwhile does not add back what goes next, then its feed countdowns out of
 // the list (countdowns the user picked from its events stay). The number of
 // countdowns removed; nullopt when the store could not be written, with
-// nothing done after the step that failed.
+// nothing done after the step that failed. `calendar` and `now` make the
+// starter countdowns when no list can be read.
 std::optional<std::size_t> forgetFeedCalendar(const SharedStore& store,
                                               const std::string& calendarId,
-                                              const Calendar& calendar);
+                                              const Calendar& calendar, Instant now);
 
 }  // namespace solvane

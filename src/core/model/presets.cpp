@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <string_view>
+#include <utility>
+
+#include "core/model/seasons.h"
 
 namespace solvane {
 
@@ -78,8 +82,16 @@ static_assert(std::ranges::none_of(kPresets,
                                    }),
               "every preset needs a start");
 
-constexpr std::array<std::string_view, 4> kStarterIds = {"dst-end", "winter-solstice", "dst-start",
-                                                         "summer-fridays"};
+constexpr std::string_view kClockForwardId = "dst-start";
+constexpr std::string_view kClockBackId = "dst-end";
+
+// Presets whose titles and symbols trade places south of the equator: the
+// rules name the same astronomical days, whose seasons are the other way round.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kSeasonPairs{{
+    {"summer", "winter"},
+    {"spring-equinox", "fall-equinox"},
+    {"summer-solstice", "winter-solstice"},
+}};
 
 // UTC midnight of month/day in 2000, for a calendar that cannot build the
 // local one. Worked out from the date itself so the catalogue never depends
@@ -124,12 +136,10 @@ std::vector<CountdownPreset> buildCatalogue(const Calendar& calendar) {
     return list;
 }
 
-}  // namespace
-
-const std::vector<CountdownPreset>& catalogue(const Calendar& calendar) {
-    // Fixed dates are local midnights, so a catalogue belongs to one zone.
-    // Entries are never erased, and std::map keeps references to them valid
-    // while other zones are added.
+// Fixed dates are local midnights, so a catalogue belongs to one zone.
+// Entries are never erased, and std::map keeps references to them valid while
+// other zones are added.
+const std::vector<CountdownPreset>& zoneCatalogue(const Calendar& calendar) {
     static std::mutex mutex;
     static std::map<std::string, std::vector<CountdownPreset>, std::less<>> byZone;
     std::lock_guard lock(mutex);
@@ -138,6 +148,69 @@ const std::vector<CountdownPreset>& catalogue(const Calendar& calendar) {
         found = byZone.emplace(calendar.zoneId(), buildCatalogue(calendar)).first;
     }
     return found->second;
+}
+
+CountdownPreset* findPreset(std::vector<CountdownPreset>& presets, std::string_view id) {
+    const auto it = std::find_if(presets.begin(), presets.end(),
+                                 [&](const CountdownPreset& p) { return p.id == id; });
+    return it == presets.end() ? nullptr : &*it;
+}
+
+// The season index of the first equinox on or after the day of `now`.
+std::int64_t nextEquinox(const Calendar& calendar, Instant now) {
+    const auto today = calendar.startOfDay(now);
+    const auto civil = today ? calendar.civilDate(*today) : std::nullopt;
+    if (!civil) {
+        return 0;
+    }
+    const std::int64_t year = civil->year;
+    const std::array<std::pair<std::int64_t, std::int64_t>, 3> candidates{
+        {{0, year}, {2, year}, {0, year + 1}}};
+    for (const auto& [index, candidateYear] : candidates) {
+        const auto day = seasonDate(index, candidateYear, calendar);
+        if (day && *day >= *today) {
+            return index;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+PresetRegion PresetRegion::of(const Calendar& calendar, Instant now,
+                              std::optional<double> latitude) {
+    PresetRegion region;
+    region.clocks = clockChanges(calendar, now);
+    region.unitedStates = inUnitedStates(calendar);
+    region.hemisphere = latitude && std::isfinite(*latitude) && *latitude < 0
+                            ? Hemisphere::southern
+                            : Hemisphere::northern;
+    return region;
+}
+
+std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetRegion& region) {
+    std::vector<CountdownPreset> presets;
+    presets.reserve(kPresets.size());
+    for (const CountdownPreset& preset : zoneCatalogue(calendar)) {
+        const bool forward = preset.id == kClockForwardId;
+        if (!forward && preset.id != kClockBackId) {
+            presets.push_back(preset);
+        } else if (region.clocks) {
+            presets.push_back(preset);
+            presets.back().start = forward ? region.clocks->forward : region.clocks->back;
+        }
+    }
+    if (region.hemisphere == Hemisphere::southern) {
+        for (const auto& [first, second] : kSeasonPairs) {
+            CountdownPreset* a = findPreset(presets, first);
+            CountdownPreset* b = findPreset(presets, second);
+            if (a != nullptr && b != nullptr) {
+                std::swap(a->title, b->title);
+                std::swap(a->symbol, b->symbol);
+            }
+        }
+    }
+    return presets;
 }
 
 std::vector<std::string> presetGroups() {
@@ -163,17 +236,30 @@ Countdown makeCountdown(const CountdownPreset& preset) {
     return countdown;
 }
 
-std::vector<Countdown> starterCountdowns(const Calendar& calendar) {
-    const auto& presets = catalogue(calendar);
-    std::vector<Countdown> starters;
-    starters.reserve(kStarterIds.size());
-    for (const auto id : kStarterIds) {
-        for (const auto& preset : presets) {
-            if (preset.id == id) {
-                starters.push_back(makeCountdown(preset));
-                break;
-            }
+std::vector<CountdownPreset> starterPresets(const Calendar& calendar, const PresetRegion& region,
+                                            Instant now) {
+    std::vector<CountdownPreset> presets = catalogue(calendar, region);
+    // Ids keep naming the astronomical day, so the winter solstice of the
+    // south is the preset with the June rule.
+    const std::string_view winterSolstice =
+        region.hemisphere == Hemisphere::southern ? "summer-solstice" : "winter-solstice";
+    const std::string_view last = region.unitedStates               ? "summer-fridays"
+                                  : nextEquinox(calendar, now) == 0 ? "spring-equinox"
+                                                                    : "fall-equinox";
+    std::vector<CountdownPreset> starters;
+    for (const std::string_view id : {kClockBackId, winterSolstice, kClockForwardId, last}) {
+        if (const CountdownPreset* preset = findPreset(presets, id)) {
+            starters.push_back(*preset);
         }
+    }
+    return starters;
+}
+
+std::vector<Countdown> starterCountdowns(const Calendar& calendar, const PresetRegion& region,
+                                         Instant now) {
+    std::vector<Countdown> starters;
+    for (const CountdownPreset& preset : starterPresets(calendar, region, now)) {
+        starters.push_back(makeCountdown(preset));
     }
     return starters;
 }

@@ -1,14 +1,18 @@
 // The catalogue of ready-made countdowns: seasons, clock changes, US holidays
 // and summer spans, offered grouped in the application's "From a Preset" menu.
 // Four of them make up the starter list shown when no stored list can be read.
+// What a user is offered depends on where they are: the clock changes are
+// their zone's, and the seasons are named for their hemisphere.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/model/clock_changes.h"
 #include "core/model/countdown.h"
 #include "core/time/calendar.h"
+#include "core/util/enum_strings.h"
 
 namespace solvane {
 
@@ -24,10 +28,40 @@ struct CountdownPreset {
     bool operator==(const CountdownPreset&) const = default;
 };
 
-// The 19 presets in menu order. Fixed dates are local midnights of the month
-// and day in the year 2000 in the calendar's zone; the list is built once per
-// zone and reused.
-const std::vector<CountdownPreset>& catalogue(const Calendar& calendar);
+enum class Hemisphere {
+    northern,
+    southern,
+};
+
+template <>
+struct EnumCases<Hemisphere> {
+    static constexpr std::array<EnumCase<Hemisphere>, 2> list{{
+        {Hemisphere::northern, "northern"},
+        {Hemisphere::southern, "southern"},
+    }};
+};
+
+// Where the presets are offered, as far as they depend on it.
+struct PresetRegion {
+    std::optional<ClockChanges> clocks;  // none: no clock-change presets
+    bool unitedStates = false;
+    Hemisphere hemisphere = Hemisphere::northern;
+
+    // The region of the calendar's zone in the year of `now`, with the
+    // hemisphere of the saved place's latitude: south of the equator is
+    // southern, an unknown latitude northern.
+    static PresetRegion of(const Calendar& calendar, Instant now, std::optional<double> latitude);
+
+    bool operator==(const PresetRegion&) const = default;
+};
+
+// The presets in menu order: the 19 of the catalogue, less "Spring forward"
+// and "Fall back" where the zone keeps one time all year. Those two carry the
+// zone's own rules. In the southern hemisphere the season presets keep their
+// rules and ids and take the local season's title and symbol (the June
+// solstice is "Winter solstice"). Fixed dates are local midnights of the
+// month and day in the year 2000 in the calendar's zone.
+std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetRegion& region);
 
 // The distinct groups in order of first appearance.
 std::vector<std::string> presetGroups();
@@ -35,8 +69,15 @@ std::vector<std::string> presetGroups();
 // A new recurring countdown in days with a fresh random id.
 Countdown makeCountdown(const CountdownPreset& preset);
 
-// "Fall back", "Winter solstice", "Spring forward", "Summer Fridays", with
-// fresh ids on every call.
-std::vector<Countdown> starterCountdowns(const Calendar& calendar);
+// The presets a fresh store starts with: "Fall back", the hemisphere's
+// "Winter solstice", "Spring forward", and in the United States "Summer
+// Fridays", elsewhere the next equinox from the day of `now`. The clock
+// changes are left out where the zone has none.
+std::vector<CountdownPreset> starterPresets(const Calendar& calendar, const PresetRegion& region,
+                                            Instant now);
+
+// makeCountdown of each starter preset, with fresh ids on every call.
+std::vector<Countdown> starterCountdowns(const Calendar& calendar, const PresetRegion& region,
+                                         Instant now);
 
 }  // namespace solvane

@@ -4,17 +4,18 @@
 
 namespace solvane {
 
-BoardSources BoardSources::load(const SharedStore& store, const Calendar& calendar, bool forUse) {
+BoardSources BoardSources::load(const SharedStore& store, const Calendar& calendar, Instant now,
+                                bool forUse) {
     return BoardSources{
         store.loadLocation(),
-        forUse ? store.loadCountdownsForUse(calendar) : store.loadCountdowns(calendar),
+        forUse ? store.loadCountdownsForUse(calendar, now) : store.loadCountdowns(calendar, now),
         store.loadSettings().unit};
 }
 
 BoardData BoardData::assemble(const SharedStore& store, Instant now,
                               const std::optional<std::vector<Uuid>>& selection,
                               std::optional<WeatherSnapshot> weather, const Calendar& calendar) {
-    return assemble(BoardSources::load(store, calendar), now, selection, std::move(weather),
+    return assemble(BoardSources::load(store, calendar, now), now, selection, std::move(weather),
                     calendar);
 }
 

@@ -26,7 +26,7 @@ struct BoardSources {
 
     // `forUse`: the board is going on screen, so a fresh store gets its
     // starter countdowns stored (SharedStore::loadCountdownsForUse).
-    static BoardSources load(const SharedStore& store, const Calendar& calendar,
+    static BoardSources load(const SharedStore& store, const Calendar& calendar, Instant now,
                              bool forUse = false);
 };
 

@@ -378,15 +378,22 @@ bool storeValue(const StorePaths& paths, std::string_view key, std::string_view 
     return db && writeValue(db->get(), key, value, type);
 }
 
+// The starters for where the user is. The latitude is read before any write
+// transaction begins: opening the suite again inside one would wait on it.
+std::vector<Countdown> startersAt(const Calendar& calendar, Instant now, double latitude) {
+    return starterCountdowns(calendar, PresetRegion::of(calendar, now, latitude), now);
+}
+
 std::vector<Countdown> countdownsOrStarters(const std::optional<std::string>& bytes,
-                                            const Calendar& calendar) {
+                                            const SharedStore& store, const Calendar& calendar,
+                                            Instant now) {
     if (bytes) {
         auto decoded = decodeCountdowns(*bytes);
         if (decoded) {
             return std::move(*decoded);
         }
     }
-    return starterCountdowns(calendar);
+    return startersAt(calendar, now, store.loadLocation().latitude);
 }
 
 // The encoders have no way to fail, but a value with no JSON form (a
@@ -650,26 +657,28 @@ SharedStore SharedStore::standard() {
 SharedStore::SharedStore(StorePaths paths, std::string locale)
     : paths_(std::move(paths)), locale_(std::move(locale)) {}
 
-std::vector<Countdown> SharedStore::loadCountdowns(const Calendar& calendar) const {
-    return countdownsOrStarters(loadValue(paths_, kCountdownsKey), calendar);
+std::vector<Countdown> SharedStore::loadCountdowns(const Calendar& calendar, Instant now) const {
+    return countdownsOrStarters(loadValue(paths_, kCountdownsKey), *this, calendar, now);
 }
 
-std::vector<Countdown> SharedStore::loadCountdownsForUse(const Calendar& calendar) const {
+std::vector<Countdown> SharedStore::loadCountdownsForUse(const Calendar& calendar,
+                                                         Instant now) const {
     // Most reads find a list: read it as any load does, and take the write
     // lock only when there is none.
     {
         auto db = openSuite(paths_);
         if (!db) {
-            return starterCountdowns(calendar);
+            return startersAt(calendar, now, loadLocation().latitude);
         }
         ReadOutcome stored = readValue(db->get(), kCountdownsKey);
         if (stored.status != ReadStatus::missing) {
             return countdownsOrStarters(stored.status == ReadStatus::found
                                             ? std::optional(std::move(stored.bytes))
                                             : std::nullopt,
-                                        calendar);
+                                        *this, calendar, now);
         }
     }
+    const double latitude = loadLocation().latitude;
     std::vector<Countdown> result;
     bool decided = false;
     changeStoredList(paths_,
@@ -679,21 +688,23 @@ std::vector<Countdown> SharedStore::loadCountdownsForUse(const Calendar& calenda
                              result = *stored.list;
                              return std::nullopt;
                          }
-                         result = starterCountdowns(calendar);
+                         result = startersAt(calendar, now, latitude);
                          // Only a key that is not there at all gets the starters: an
                          // unreadable list is kept for the user.
                          return stored.missing ? std::optional(result) : std::nullopt;
                      });
-    return decided ? result : loadCountdowns(calendar);
+    return decided ? result : loadCountdowns(calendar, now);
 }
 
 bool SharedStore::saveCountdowns(const std::vector<Countdown>& countdowns) const {
     return changeStoredList(paths_, [&](const StoredList&) { return std::optional(countdowns); });
 }
 
-bool SharedStore::updateCountdowns(const CountdownEdit& change, const Calendar& calendar) const {
+bool SharedStore::updateCountdowns(const CountdownEdit& change, const Calendar& calendar,
+                                   Instant now) const {
+    const double latitude = loadLocation().latitude;
     return changeStoredList(paths_, [&](const StoredList& stored) {
-        return change(stored.list ? *stored.list : starterCountdowns(calendar));
+        return change(stored.list ? *stored.list : startersAt(calendar, now, latitude));
     });
 }
 

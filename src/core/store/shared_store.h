@@ -91,13 +91,15 @@ class SharedStore {
 
     const StorePaths& paths() const { return paths_; }
 
-    std::vector<Countdown> loadCountdowns(const Calendar& calendar) const;
+    // The stored list, or the starter countdowns for the calendar's zone at
+    // `now` and the saved place's hemisphere when none can be read.
+    std::vector<Countdown> loadCountdowns(const Calendar& calendar, Instant now) const;
     // The list to show or edit. As loadCountdowns, except that when nothing
     // is stored yet the starter countdowns are stored first, so that their
     // identifiers last (a widget keeps the countdowns it shows by them). One
     // transaction: of two programs starting at once, one stores the starters
     // and the other reads them. A list that cannot be read stays untouched.
-    std::vector<Countdown> loadCountdownsForUse(const Calendar& calendar) const;
+    std::vector<Countdown> loadCountdownsForUse(const Calendar& calendar, Instant now) const;
     bool saveCountdowns(const std::vector<Countdown>& countdowns) const;
 
     // Reads the list, lets `change` edit it, and writes the result, all in one
@@ -107,7 +109,7 @@ class SharedStore {
     // whether the list was written.
     using CountdownEdit =
         std::function<std::optional<std::vector<Countdown>>(std::vector<Countdown>)>;
-    bool updateCountdowns(const CountdownEdit& change, const Calendar& calendar) const;
+    bool updateCountdowns(const CountdownEdit& change, const Calendar& calendar, Instant now) const;
 
     UnreadableCountdowns unreadableCountdowns() const;
     // Marks the kept-aside list as told about; its bytes stay.

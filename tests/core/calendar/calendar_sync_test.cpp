@@ -197,13 +197,6 @@ TEST_F(ApplyFeeds, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
               (std::vector<std::string>{"Picked, gone", "Picked"}));
 }
 
-TEST_F(ApplyFeeds, AListInStepWithTheCalendarsComesBackEqual) {
-    const auto once = applyFeeds({following("Mine", "launch", std::nullopt)},
-                                 {"vdir:home", "ics:work"}, upcoming, newYork())
-                          .countdowns;
-    EXPECT_EQ(applyFeeds(once, {"vdir:home", "ics:work"}, upcoming, newYork()).countdowns, once);
-}
-
 // A list past the cap could not be stored at all, so the sync adds the
 // earliest events that fit and counts the rest.
 TEST_F(ApplyFeeds, AFullListTakesWhatFitsAndCountsTheRest) {

@@ -145,7 +145,7 @@ TEST(CountdownDisplay, HiddenSpansOnlyShowBeforeTheyStart) {
     EXPECT_EQ(display(hidden, day(ny, 2025, 9, 5), ny), std::nullopt);
     EXPECT_EQ(display(hidden, day(ny, 2025, 8, 30), ny)->value, 2);
 
-    const auto& presets = catalogue(ny);
+    const auto presets = catalogue(ny, PresetRegion{});
     const Countdown fridays = makeCountdown(presets[0]);
     ASSERT_EQ(fridays.label, "Summer Fridays");
     EXPECT_EQ(display(fridays, day(ny, 2025, 7, 1, 12), ny), std::nullopt);

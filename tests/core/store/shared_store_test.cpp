@@ -92,11 +92,12 @@ class SharedStoreTest : public ::testing::Test {
   protected:
     TempDir dir;
     Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    Instant now = *calendar.date(2030, 3, 12, 10);
     SharedStore store{pathsUnder(dir.path()), "en_US"};
 };
 
 TEST_F(SharedStoreTest, EmptySuiteGivesEveryDefaultAndWritesNothing) {
-    EXPECT_EQ(labels(store.loadCountdowns(calendar)), kStarters);
+    EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), kStarters);
     EXPECT_EQ(store.loadLocation(), defaultLocation());
     EXPECT_EQ(store.loadSettings(),
               (AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}}));
@@ -112,18 +113,23 @@ TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
     const AppSettings settings{WeatherSource::apple, TempUnit::celsius, {"work"}};
     ASSERT_TRUE(store.saveCountdowns(list) && store.saveLocation(place) &&
                 store.saveSettings(settings) && store.saveWeather(snapshot()));
-    EXPECT_EQ(store.loadCountdowns(calendar), list);
+    EXPECT_EQ(store.loadCountdowns(calendar, now), list);
     EXPECT_EQ(store.loadLocation(), place);
     EXPECT_EQ(store.loadSettings(), settings);
     EXPECT_EQ(store.loadWeather(), snapshot());
 
     ASSERT_TRUE(store.saveCountdowns({}));
     EXPECT_EQ(store.rawValue("countdowns.v1"), "[]");
-    EXPECT_TRUE(store.loadCountdowns(calendar).empty());
+    EXPECT_TRUE(store.loadCountdowns(calendar, now).empty());
 
     // A record with no JSON form is not written over a good one.
     EXPECT_FALSE(store.saveLocation({std::nan(""), 0, "Lost"}));
     EXPECT_EQ(store.loadLocation(), place);
+
+    ASSERT_TRUE(store.saveAppleError("HttpError.cannotConnect"));
+    ASSERT_TRUE(store.removeAppleError());
+    EXPECT_FALSE(store.loadAppleError());
+    EXPECT_TRUE(store.removeAppleError()) << "removing what is not there is no failure";
 }
 
 TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
@@ -143,7 +149,7 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         TempDir fresh;
         const SharedStore s(pathsUnder(fresh.path()), "en_US");
         ASSERT_TRUE(s.setRawValue(key, raw));
-        EXPECT_EQ(labels(s.loadCountdowns(calendar)), kStarters) << raw;
+        EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), kStarters) << raw;
         EXPECT_EQ(s.loadLocation(), defaultLocation()) << raw;
         EXPECT_EQ(s.loadSettings(), AppSettings::defaults("en_US")) << raw;
         EXPECT_FALSE(s.loadWeather()) << raw;
@@ -191,11 +197,11 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
             }
             SCOPED_TRACE(raw.substr(0, 40));
             EXPECT_EQ(s.unreadableCountdowns(), (UnreadableCountdowns{true, false}));
-            EXPECT_EQ(labels(s.loadCountdowns(calendar)), kStarters);
+            EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), kStarters);
 
             const bool written =
                 bySave ? s.saveCountdowns({countdown("New")})
-                       : s.updateCountdowns([](List list) -> Edit { return list; }, calendar);
+                       : s.updateCountdowns([](List list) -> Edit { return list; }, calendar, now);
             ASSERT_TRUE(written);
             EXPECT_EQ(s.unreadableCountdowns(), (UnreadableCountdowns{false, true}));
             if (!raw.empty()) {
@@ -208,7 +214,7 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
             if (!raw.empty()) {
                 EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"), raw);
             }
-            EXPECT_EQ(labels(s.loadCountdowns(calendar)), std::vector<std::string>{"Again"});
+            EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), std::vector<std::string>{"Again"});
 
             // Dismissing the notice keeps the bytes.
             ASSERT_TRUE(s.dismissUnreadableCountdowns());
@@ -228,13 +234,13 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
 // The starters shown on a fresh store are stored the first time, so their
 // identifiers last; programs starting together store one list.
 TEST_F(SharedStoreTest, TheStartersAreStoredOnceWhenFirstUsed) {
-    EXPECT_EQ(labels(store.loadCountdowns(calendar)), kStarters);
+    EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), kStarters);
     EXPECT_FALSE(store.rawValue("countdowns.v1")) << "a plain read writes nothing";
 
     std::vector<List> seen(4);
     std::vector<std::thread> readers;
     for (auto& list : seen) {
-        readers.emplace_back([&] { list = store.loadCountdownsForUse(calendar); });
+        readers.emplace_back([&] { list = store.loadCountdownsForUse(calendar, now); });
     }
     for (auto& reader : readers) {
         reader.join();
@@ -243,28 +249,37 @@ TEST_F(SharedStoreTest, TheStartersAreStoredOnceWhenFirstUsed) {
         EXPECT_EQ(labels(list), kStarters);
         EXPECT_EQ(list, seen.front()) << "one list, one set of identifiers";
     }
-    EXPECT_EQ(store.loadCountdowns(calendar), seen.front());
+    EXPECT_EQ(store.loadCountdowns(calendar, now), seen.front());
 
     // A list that cannot be read is the user's, even while starters stand in.
     TempDir fresh;
     const SharedStore damaged(pathsUnder(fresh.path()), "en_US");
     ASSERT_TRUE(damaged.setRawValue("countdowns.v1", "[1]"));
-    EXPECT_EQ(labels(damaged.loadCountdownsForUse(calendar)), kStarters);
+    EXPECT_EQ(labels(damaged.loadCountdownsForUse(calendar, now)), kStarters);
     EXPECT_EQ(damaged.rawValue("countdowns.v1"), "[1]");
+
+    // The starters are for the zone and the saved place's hemisphere.
+    TempDir south;
+    const SharedStore sydney(pathsUnder(south.path()), "en_US");
+    ASSERT_TRUE(sydney.saveLocation({-33.87, 151.21, "Sydney"}));
+    const List there =
+        sydney.loadCountdownsForUse(*Calendar::make("Australia/Sydney", "en_US"), now);
+    EXPECT_EQ(labels(there), (std::vector<std::string>{"Fall back", "Winter solstice",
+                                                       "Spring forward", "Fall equinox"}));
+    ASSERT_EQ(there.size(), 4u);
+    EXPECT_EQ(there[1].start, DateRule::season(1));
 }
 
+// Which keys may be absent or null is weather_json_test.cpp's; here, that the
+// store's locale supplies the defaults, for one key and for a whole record.
 TEST_F(SharedStoreTest, SettingsDefaultPerAbsentKeyAndTheUnitByLocale) {
     const struct {
         const char* raw;
         const char* locale;
         AppSettings expected;
     } cases[] = {
-        {"{}", "en_US", {WeatherSource::openMeteo, TempUnit::fahrenheit, {}}},
         {R"({"weatherSource":"apple"})", "en_US", {WeatherSource::apple, TempUnit::fahrenheit, {}}},
         {R"({"weatherSource":"apple"})", "de_DE", {WeatherSource::apple, TempUnit::celsius, {}}},
-        {R"({"unit":null,"feedCalendarIDs":["a"]})",
-         "de_DE",
-         {WeatherSource::openMeteo, TempUnit::celsius, {"a"}}},
         {R"({"weatherSource":"apple","feedCalendarIDs":[1]})",
          "de_DE",
          {WeatherSource::openMeteo, TempUnit::celsius, {}}},
@@ -273,14 +288,6 @@ TEST_F(SharedStoreTest, SettingsDefaultPerAbsentKeyAndTheUnitByLocale) {
         ASSERT_TRUE(store.setRawValue("settings.v1", c.raw));
         EXPECT_EQ(SharedStore(store.paths(), c.locale).loadSettings(), c.expected) << c.raw;
     }
-}
-
-TEST_F(SharedStoreTest, AppleErrorIsPlainTextUntilRemoved) {
-    ASSERT_TRUE(store.saveAppleError("HttpError.cannotConnect"));
-    EXPECT_EQ(store.loadAppleError(), "HttpError.cannotConnect");
-    ASSERT_TRUE(store.removeAppleError());
-    EXPECT_FALSE(store.loadAppleError());
-    EXPECT_TRUE(store.removeAppleError());
 }
 
 TEST_F(SharedStoreTest, FoldersAre0700AndFiles0600WhateverTheUmask) {
@@ -297,7 +304,7 @@ TEST_F(SharedStoreTest, FoldersAre0700AndFiles0600WhateverTheUmask) {
             shm = modeOf(paths.suite.string() + "-shm");
             return list;
         },
-        calendar));
+        calendar, now));
     const auto icons = store.iconsDirectory();
     ::umask(oldMask);
 
@@ -352,16 +359,16 @@ TEST_F(SharedStoreTest, UpdateCountdownsEditsTheStoredListOrNothing) {
         list.push_back(countdown("Added"));
         return list;
     };
-    ASSERT_TRUE(store.updateCountdowns(append, calendar));
+    ASSERT_TRUE(store.updateCountdowns(append, calendar, now));
     EXPECT_EQ(seen, kStarters);  // nothing stored yet
-    ASSERT_TRUE(store.updateCountdowns(append, calendar));
+    ASSERT_TRUE(store.updateCountdowns(append, calendar, now));
     EXPECT_EQ(seen.size(), 5u);
 
     const auto before = store.rawValue("countdowns.v1");
-    EXPECT_FALSE(store.updateCountdowns([](List) { return Edit(); }, calendar));
+    EXPECT_FALSE(store.updateCountdowns([](List) { return Edit(); }, calendar, now));
     EXPECT_FALSE(
-        store.updateCountdowns([](List) -> Edit { throw std::runtime_error("x"); }, calendar));
-    EXPECT_FALSE(store.updateCountdowns(nullptr, calendar));
+        store.updateCountdowns([](List) -> Edit { throw std::runtime_error("x"); }, calendar, now));
+    EXPECT_FALSE(store.updateCountdowns(nullptr, calendar, now));
     EXPECT_EQ(store.rawValue("countdowns.v1"), before);
 }
 
@@ -378,9 +385,10 @@ TEST_F(SharedStoreTest, UpdateCountdownsHoldsOffOtherWritersUntilItCommits) {
             EXPECT_FALSE(otherDone) << "a save slipped into the transaction";
             return list;
         },
-        calendar));
+        calendar, now));
     other.join();
-    EXPECT_EQ(labels(store.loadCountdowns(calendar)), std::vector<std::string>{"Later writer"});
+    EXPECT_EQ(labels(store.loadCountdowns(calendar, now)),
+              std::vector<std::string>{"Later writer"});
 }
 
 TEST(AppGroup, OnlyASafeFolderNameIsTaken) {

@@ -137,13 +137,13 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
 
     const auto labels = [&] {
         std::vector<std::string> out;
-        for (const auto& c : store.loadCountdowns(newYork())) {
+        for (const auto& c : store.loadCountdowns(newYork(), kNow)) {
             out.push_back(c.label);
         }
         return out;
     };
     const auto startOf = [&](const std::string& label) {
-        for (const auto& c : store.loadCountdowns(newYork())) {
+        for (const auto& c : store.loadCountdowns(newYork(), kNow)) {
             if (c.label == label) {
                 return c.start;
             }
