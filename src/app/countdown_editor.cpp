@@ -271,9 +271,14 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
 
     auto* count = new QGroupBox(this);
     auto* countForm = makeForm(count);
+    countForm_ = countForm;
     auto* unitRow = new QWidget(count);
     unit_ = app::addSegments(app::toQStrings(CountdownEditorModel::unitSegments()), unitRow);
     countForm->addRow(tr("Count in"), unitRow);
+    notify_ = new QCheckBox(tr("Notify me on the day"), count);
+    notify_->setObjectName("notify");
+    countForm->addRow(notify_);
+    countForm->setRowVisible(notify_, false);
     column->addWidget(count);
 
     auto* iconBox = new QGroupBox(tr("Icon"), this);
@@ -362,6 +367,19 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
 
     refresh();
     label_->setFocus();
+}
+
+void CountdownEditor::offerReminder(bool on) {
+    notify_->setChecked(on);
+    countForm_->setRowVisible(notify_, true);
+    refresh();
+}
+
+std::optional<bool> CountdownEditor::reminderChoice() const {
+    if (!countForm_->isRowVisible(notify_)) {
+        return std::nullopt;
+    }
+    return notify_->isChecked();
 }
 
 Countdown CountdownEditor::result() const {

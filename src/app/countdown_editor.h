@@ -117,6 +117,12 @@ class CountdownEditor : public QDialog {
     const CountdownEditorModel& model() const { return model_; }
     IconPicker* iconPicker() const { return picker_; }
 
+    // Shows "Notify me on the day", set to `on`; without this call the sheet
+    // offers no such switch.
+    void offerReminder(bool on);
+    // The switch as the user left it; nullopt when it is not offered.
+    std::optional<bool> reminderChoice() const;
+
   signals:
     void saved(const solvane::Countdown& countdown);
     void deleteRequested(const solvane::Countdown& countdown);
@@ -146,6 +152,8 @@ class CountdownEditor : public QDialog {
     QButtonGroup* recurs_ = nullptr;
     QLabel* recursFixed_ = nullptr;
     QButtonGroup* unit_ = nullptr;
+    QFormLayout* countForm_ = nullptr;
+    QCheckBox* notify_ = nullptr;
     IconPicker* picker_ = nullptr;
     QPushButton* confirm_ = nullptr;
 };

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <csignal>
 
+#include "core/util/private_files.h"
 #include "host/dbus_names.h"
 
 namespace solvane::cli {
@@ -31,21 +32,6 @@ void onStopSignal(int) {
     const char byte = 1;
     // Nothing but write is safe here; a full pipe already holds a wake-up.
     [[maybe_unused]] const auto n = ::write(gSignalPipe[1], &byte, 1);
-}
-
-bool writeAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // A pipe or socket whose reader has gone reports an error without our

@@ -21,9 +21,11 @@
 
 #include "app/countdown_editor.h"
 #include "app/icon_picker.h"
+#include "app/reminder_choices.h"
 #include "board/custom_icons.h"
 #include "core/model/presets.h"
 #include "focus_name.h"
+#include "platform/reminder_files.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
@@ -50,7 +52,7 @@ Countdown onDay(int month, int day, std::string label = "") {
 }
 
 Countdown winter() {
-    for (const auto& preset : catalogue(newYork())) {
+    for (const auto& preset : catalogue(newYork(), PresetRegion{})) {
         if (preset.id == "winter") {
             return makeCountdown(preset);
         }
@@ -439,6 +441,36 @@ TEST(IconPicker, AFailedUploadKeepsTheEarlierImageAndSaysSo) {
     EXPECT_EQ(homeless.customImage(), std::nullopt);
 
     EXPECT_TRUE(IconPicker::imageFilter().contains("*.heic"));
+}
+
+// The choices reach the file the widget host reads; untouched starters are
+// offered switched off, everything else on.
+TEST_F(CountdownEditorSheet, ReminderSwitchesKeepTheirChoicesInTheRemindersFile) {
+    const testing::TempDir dir;
+    const auto file = dir.path() / "solvane" / "reminders.json";
+    const auto offered = [&](const Countdown& c) {
+        auto sheet = open(c, CountdownEditor::Mode::edit);
+        app::offerReminderChoice(*sheet, c, newYork(), now(), file);
+        return sheet;
+    };
+    Countdown starter =
+        starterCountdowns(newYork(), PresetRegion::of(newYork(), now(), 40.7), now()).front();
+    auto sheet = offered(starter);
+    auto* notify = sheet->findChild<QCheckBox*>("notify");
+    ASSERT_TRUE(notify->isVisible());
+    EXPECT_FALSE(notify->isChecked());
+    notify->click();
+    sheet->accept();
+    EXPECT_EQ(platform::loadReminderSettings(file).countdowns.at(starter.id.toString()), true);
+    EXPECT_TRUE(offered(starter)->findChild<QCheckBox*>("notify")->isChecked());
+    EXPECT_TRUE(offered(onDay(7, 10, "Trip"))->findChild<QCheckBox*>("notify")->isChecked());
+    EXPECT_FALSE(open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit)->reminderChoice());
+
+    std::unique_ptr<QCheckBox> all(app::makeRemindersSwitch(file, nullptr));
+    EXPECT_TRUE(all->isChecked());
+    all->click();
+    EXPECT_FALSE(platform::loadReminderSettings(file).enabled);
+    EXPECT_EQ(platform::loadReminderSettings(file).countdowns.size(), 1u);
 }
 
 }  // namespace

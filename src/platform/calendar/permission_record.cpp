@@ -12,6 +12,7 @@
 #include "core/model/json_forms.h"
 #include "core/store/shared_store.h"
 #include "core/util/file_descriptor.h"
+#include "core/util/private_files.h"
 
 namespace solvane::platform {
 
@@ -49,40 +50,6 @@ std::optional<Json> readRecord(const fs::path& file) {
         return std::nullopt;
     }
     return std::move(*parsed);
-}
-
-// Missing folders are made 0700 from the start, so the record is never
-// briefly open to others.
-bool makePrivateFolder(const fs::path& folder) {
-    std::vector<fs::path> missing;
-    for (fs::path p = folder; !p.empty() && ::access(p.c_str(), F_OK) != 0; p = p.parent_path()) {
-        missing.push_back(p);
-        if (p == p.parent_path()) {
-            break;
-        }
-    }
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (::mkdir(it->c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "core/model/json_forms.h"
 #include "core/store/shared_store.h"
 #include "core/util/file_descriptor.h"
+#include "core/util/private_files.h"
 #include "core/util/uuid.h"
 #include "platform/calendar/calendar_color.h"
 #include "platform/calendar/ics_file.h"
@@ -296,16 +297,7 @@ class Folder {
         if (fd < 0) {
             return false;
         }
-        bool written = ::fchmod(fd, 0600) == 0;
-        for (std::size_t done = 0; written && done < bytes.size();) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            written = n > 0;
-            done += written ? static_cast<std::size_t>(n) : 0;
-        }
-        written = written && ::fsync(fd) == 0;
+        bool written = ::fchmod(fd, 0600) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
         written = ::close(fd) == 0 && written;
         if (!written || ::renameat(fd_, temp.c_str(), fd_, name.c_str()) != 0) {
             ::unlinkat(fd_, temp.c_str(), 0);

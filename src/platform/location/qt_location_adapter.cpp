@@ -17,6 +17,8 @@ namespace solvane::platform {
 namespace {
 
 constexpr QLatin1StringView kNmeaScheme("nmea:");
+constexpr std::string_view kUnavailable =
+    "Location services are not available on this desktop. Type a place instead.";
 
 // Qt gives an error code and no words. The status line puts these after
 // "Couldn't get location: ": first what happened and what to do, then, on a
@@ -27,11 +29,11 @@ std::string failure(std::string_view sentence, std::string_view technical) {
 
 std::string describe(QGeoPositionInfoSource::Error error) {
     switch (error) {
+        // GeoClue refuses a client both when no agent runs in the session
+        // and when its configuration disallows the program; neither can be
+        // mended from here, and the plug-in tells them apart by nothing.
         case QGeoPositionInfoSource::AccessError:
-            return failure(
-                "The system's location service refused Solvane. Allow location for Solvane "
-                "in your desktop's privacy settings, then try again.",
-                "QGeoPositionInfoSource::AccessError");
+            return failure(kUnavailable, "QGeoPositionInfoSource::AccessError");
         case QGeoPositionInfoSource::UpdateTimeoutError:
             return failure(
                 "No position was found in time. Check that networking is on, then try again, "
@@ -127,7 +129,7 @@ QGeoPositionInfoSource* QtLocationAdapter::makeSource() {
     }
     // GeoClue names the asking program in its own permission dialogs.
     QVariantMap parameters;
-    parameters.insert(QStringLiteral("desktopId"), QStringLiteral("solvane"));
+    parameters.insert(QStringLiteral("desktopId"), QStringLiteral("org.solvane.Solvane"));
     QGeoPositionInfoSource* source = QGeoPositionInfoSource::createDefaultSource(parameters, this);
     if (source != nullptr) {
         // A town-sized fix is all the board needs, and network positioning
@@ -155,10 +157,9 @@ void QtLocationAdapter::requestLocation() {
     }
     source_ = makeSource();
     if (source_ == nullptr) {
-        delegate_->failed(failure(
-            "No location service is available. Install GeoClue (the geoclue-2.0 package), or "
-            "type the place in the fields above.",
-            options_.source.isEmpty() ? "QGeoPositionInfoSource::createDefaultSource: none"
+        delegate_->failed(
+            failure(kUnavailable, options_.source.isEmpty()
+                                      ? "QGeoPositionInfoSource::createDefaultSource: none"
                                       : "no source for " + options_.source.toStdString()));
         return;
     }

@@ -1,7 +1,12 @@
 // The Qt adapter end to end: a recorded NMEA log through Qt's NMEA plug-in,
-// our permission record, and a loopback Nominatim.
+// or Qt's GeoClue plug-in talking to a stand-in GeoClue on a private bus; our
+// permission record; and a loopback Nominatim.
 #include <gtest/gtest.h>
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QProcess>
 #include <QStringList>
 #include <filesystem>
 #include <fstream>
@@ -24,9 +29,11 @@ using solvane::testing::waitFor;
 
 class QtLocationTest : public ::testing::Test {
   protected:
+    // An empty log: the desktop's own service.
     LocationManager& make(const fs::path& log, int timeoutMilliseconds = 5000) {
-        QtLocationAdapter::Options options{QString::fromStdString("nmea:" + log.string()),
-                                           permissions, timeoutMilliseconds};
+        QtLocationAdapter::Options options{
+            log.empty() ? QString() : QString::fromStdString("nmea:" + log.string()), permissions,
+            timeoutMilliseconds};
         NominatimConfig config;
         config.endpoint = nominatim.url();
         manager = std::make_unique<LocationManager>(
@@ -86,7 +93,7 @@ TEST_F(QtLocationTest, SourcesThatCannotAnswerEndInAFailureText) {
     std::ofstream(dir.path() / "garbage.nmea") << "$GPXYZ,not,a,fix*00\r\nhello\r\n";
     for (const auto& [log, status] :
          {std::pair{dir.path() / "missing.nmea",
-                    "No location service is available. Install GeoClue"},
+                    "Location services are not available on this desktop. Type a place instead."},
           std::pair{dir.path() / "garbage.nmea",
                     "No position was found in time. Check that networking is on"}}) {
         LocationManager& locator = make(log, 300);
@@ -99,6 +106,101 @@ TEST_F(QtLocationTest, SourcesThatCannotAnswerEndInAFailureText) {
         })) << locator.status().toStdString();
     }
     EXPECT_EQ(prompts, 0);
+}
+
+// A bus of the test's own stands in for the system bus, where Qt's GeoClue
+// plug-in looks for the service. Qt connects to it once per process, so the
+// bus lasts for all the tests; each test starts its own stand-in service.
+class GeoClueTest : public QtLocationTest {
+  protected:
+    static void SetUpTestSuite() {
+        static solvane::testing::TempDir busDir;
+        QFile config(QString::fromStdString((busDir.path() / "bus.conf").string()));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(R"(<busconfig><type>system</type><listen>unix:tmpdir=/tmp</listen>
+            <policy context="default"><allow send_destination="*" eavesdrop="true"/>
+            <allow eavesdrop="true"/><allow own="*"/></policy>
+            </busconfig>)");
+        config.close();
+        bus = new QProcess;
+        bus->start("dbus-daemon",
+                   {"--nofork", "--print-address=1", "--config-file=" + config.fileName()});
+        ASSERT_TRUE(bus->waitForReadyRead(5000)) << "dbus-daemon did not start";
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus->readLine().trimmed());
+        ASSERT_TRUE(QDBusConnection::systemBus().isConnected());
+    }
+    static void TearDownTestSuite() {
+        if (bus != nullptr) {
+            bus->terminate();
+            bus->waitForFinished(5000);
+            delete bus;
+            bus = nullptr;
+        }
+    }
+
+    void TearDown() override {
+        if (geoclue.state() != QProcess::NotRunning) {
+            geoclue.terminate();
+            geoclue.waitForFinished(5000);
+        }
+    }
+
+    // Parameters of geoclue_refusing.py, as JSON.
+    void startGeoClue(const QString& parameters) {
+        geoclue.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        geoclue.start(SOLVANE_SYSTEM_PYTHON,
+                      {"-m", "dbusmock", "--template",
+                       QString::fromStdString(
+                           (fs::path(SOLVANE_TEST_SOURCE_DIR) / "geoclue_refusing.py").string()),
+                       "-p", parameters, "-l", QString::fromStdString(callLog.string())});
+        ASSERT_TRUE(waitFor(
+            [] {
+                return QDBusConnection::systemBus().interface()->isServiceRegistered(
+                    "org.freedesktop.GeoClue2");
+            },
+            std::chrono::seconds(10)))
+            << "the stand-in GeoClue did not start";
+    }
+
+    // Within two seconds, though the request may take fifteen.
+    void expectUnavailableSoon() {
+        ASSERT_TRUE(
+            writePermission(permissions, kLocationPermissionKey, PermissionAnswer::granted));
+        LocationManager& locator = make({}, 15'000);
+        locator.request();
+        EXPECT_TRUE(waitFor(
+            [&] {
+                return locator.status().startsWith(
+                    "Couldn't get location: Location services are not available on this "
+                    "desktop. Type a place instead.");
+            },
+            std::chrono::seconds(2)))
+            << locator.status().toStdString();
+    }
+
+    static inline QProcess* bus = nullptr;
+    QProcess geoclue;
+    fs::path callLog = dir.path() / "geoclue.log";
+};
+
+TEST_F(GeoClueTest, NoAgentSaysToTypeAPlaceAndNamesTheDesktopEntry) {
+    startGeoClue(R"({"refusal": "'org.solvane.Solvane' disallowed, no agent for UID 1000"})");
+    expectUnavailableSoon();
+    std::string calls;
+    std::getline(std::ifstream(callLog), calls, '\0');
+    EXPECT_NE(calls.find("DesktopId \"org.solvane.Solvane\""), std::string::npos) << calls;
+}
+
+TEST_F(GeoClueTest, RefusedClientsAndAMissingServiceSayTheSame) {
+    startGeoClue(R"({"refusal": "'org.solvane.Solvane' disallowed by configuration"})");
+    expectUnavailableSoon();
+    geoclue.terminate();
+    geoclue.waitForFinished(5000);
+    startGeoClue(R"({"no-client": true})");
+    expectUnavailableSoon();
+    geoclue.terminate();
+    geoclue.waitForFinished(5000);
+    expectUnavailableSoon();
 }
 
 }  // namespace
