@@ -13,6 +13,7 @@
 #include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/system_clock.h"
+#include "platform/system_zone.h"
 #include "platform/weather_services.h"
 
 namespace solvane::app {
@@ -80,11 +81,12 @@ struct AppState::Shared {
 };
 
 AppServices AppServices::standard() {
-    Calendar calendar = Calendar::current();
+    Calendar calendar = Calendar::make(platform::systemZoneId(), Calendar::currentLocaleName())
+                            .value_or(Calendar::current());
     const std::string& locale = calendar.locale();
     std::string language = locale.substr(0, locale.find('_'));
     auto attributionConfig = platform::WeatherKitConfig::standard(calendar.zoneId(), language);
-    WeatherServices weather = platform::standardWeatherServices(calendar);
+    WeatherServices weather = platform::standardWeatherServices(platform::followedSystemCalendar());
     return AppServices{
         .store = SharedStore::standard(),
         .clock = platform::systemNow,
@@ -102,7 +104,8 @@ AppServices AppServices::standard() {
 AppState::AppState(AppServices services, QObject* parent)
     : QObject(parent),
       services_(std::move(services)),
-      countdowns_(services_.store.loadCountdownsForUse(services_.calendar)),
+      countdowns_(services_.store.loadCountdownsForUse(
+          services_.calendar, services_.clock ? services_.clock() : platform::systemNow())),
       location_(services_.store.loadLocation()),
       settings_(services_.store.loadSettings()),
       appleFailureNote_(services_.store.loadAppleError()),
@@ -115,6 +118,18 @@ AppState::AppState(AppServices services, QObject* parent)
     }
     readListHealth();
     readSubscriptions();
+}
+
+bool AppState::setZone(const std::string& zoneId) {
+    if (zoneId == services_.calendar.zoneId()) {
+        return false;
+    }
+    auto moved = Calendar::make(zoneId, services_.calendar.locale());
+    if (!moved) {
+        return false;
+    }
+    services_.calendar = std::move(*moved);
+    return true;
 }
 
 void AppState::readSubscriptions() {
@@ -145,11 +160,11 @@ void AppState::unsubscribe(const std::string& id) {
     if (!services_.subscriptions) {
         return;
     }
-    if (forgetFeedCalendar(services_.store, id, services_.calendar)) {
+    if (forgetFeedCalendar(services_.store, id, services_.calendar, now())) {
         services_.subscriptions->unsubscribe(id);
     }
     settings_ = services_.store.loadSettings();
-    countdowns_ = services_.store.loadCountdowns(services_.calendar);
+    countdowns_ = services_.store.loadCountdowns(services_.calendar, now());
     readSubscriptions();
     emit settingsChanged();
     emit countdownsChanged();
@@ -240,6 +255,10 @@ Countdown AppState::presetDraft(const CountdownPreset& preset) const {
     return makeCountdown(preset);
 }
 
+std::vector<CountdownPreset> AppState::presets() const {
+    return catalogue(calendar(), PresetRegion::of(calendar(), now(), location_.latitude));
+}
+
 bool AppState::isNew(const Countdown& countdown) const {
     return std::none_of(countdowns_.begin(), countdowns_.end(),
                         [&](const Countdown& c) { return c.id == countdown.id; });
@@ -258,7 +277,7 @@ void AppState::editCountdowns(const std::function<void(std::vector<Countdown>&)>
             written = stored;
             return stored;
         },
-        services_.calendar);
+        services_.calendar, now());
     if (saved) {
         countdowns_ = std::move(written);
     } else {
@@ -490,7 +509,7 @@ void AppState::syncCalendars() {
     feedEventsLeftOut_ = sync.leftOut;
     if (sync.changed) {
         listSaveFailed_ = !sync.saved;
-        countdowns_ = services_.store.loadCountdowns(services_.calendar);
+        countdowns_ = services_.store.loadCountdowns(services_.calendar, now());
         readListHealth();
         emit countdownsChanged();
         reloadWidgets();

@@ -97,6 +97,10 @@ class AppState : public QObject {
     const std::optional<Countdown>& editing() const { return editing_; }
     const std::optional<Countdown>& pendingEdit() const { return pendingEdit_; }
     const Calendar& calendar() const { return services_.calendar; }
+    // The system time zone changed: days, dates and captions from now on are
+    // the new zone's; nothing is stored. False for the zone already in use or
+    // an unknown one.
+    bool setZone(const std::string& zoneId);
     const SharedStore& store() const { return services_.store; }
     Instant now() const;
 
@@ -120,6 +124,8 @@ class AppState : public QObject {
     // Drafts for the editor; nothing is stored until saveCountdown.
     Countdown newCountdownDraft() const;
     Countdown presetDraft(const CountdownPreset& preset) const;
+    // The presets offered for the calendar's zone and the saved place.
+    std::vector<CountdownPreset> presets() const;
     // No countdown in the list has the draft's identifier.
     bool isNew(const Countdown& countdown) const;
 

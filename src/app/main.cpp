@@ -14,6 +14,7 @@
 #include "app/appearance.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "platform/qt/time_zone_source.h"
 
 namespace {
 
@@ -70,6 +71,8 @@ int main(int argc, char* argv[]) {
     window.setColorScheme(appearance->scheme());
     QObject::connect(appearance, &solvane::app::Appearance::changed, &window,
                      &solvane::app::MainWindow::setColorScheme);
+    solvane::platform::SystemZoneSource zones;
+    window.followZone(zones);
     if (parser.isSet(firstPaint)) {
         QObject::connect(&window, &solvane::app::MainWindow::firstPainted, &app, [&] {
             // The wall-clock moment lets a launcher measure from before the

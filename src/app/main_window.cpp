@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -34,6 +35,7 @@
 #include "app/event_picker_sheet.h"
 #include "app/location_section.h"
 #include "app/privacy_dialog.h"
+#include "app/reminder_choices.h"
 #include "app/section_style.h"
 #include "app/subscribe_dialog.h"
 #include "app/weather_section.h"
@@ -44,6 +46,8 @@
 #include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/qt/calendar_watcher.h"
+#include "platform/qt/time_zone_source.h"
+#include "platform/reminder_files.h"
 
 #ifndef SOLVANE_APP_VERSION
 #define SOLVANE_APP_VERSION "0"
@@ -161,6 +165,7 @@ WindowServices WindowServices::standard() {
         .automaticUpdateChecks = true,
         .windowSizeFile = solvaneConfigFolder().empty() ? std::filesystem::path()
                                                         : solvaneConfigFolder() / "window.ini",
+        .remindersFile = platform::ReminderFiles::standard().settings,
     };
 }
 
@@ -257,6 +262,9 @@ QWidget* MainWindow::buildLeftColumn() {
     IconStore* icons = &services_.icons;
     list_->setIconLoader([icons](const std::string& name) { return icons->load(name); });
     layout->addWidget(list_);
+    if (!services_.remindersFile.empty()) {
+        layout->addWidget(makeRemindersSwitch(services_.remindersFile, column));
+    }
 
     location_ = new LocationSection(column);
     layout->addWidget(location_);
@@ -363,6 +371,7 @@ void MainWindow::connectState() {
     });
     connect(state, &AppState::locationChanged, this, [this] {
         location_->setPlace(state_->location());
+        list_->setPresets(state_->presets());  // season titles follow the hemisphere
         refreshPreview();
     });
     connect(state, &AppState::settingsChanged, this, [this] {
@@ -390,9 +399,10 @@ void MainWindow::connectState() {
         const auto destination = static_cast<std::size_t>(to > from ? to + 1 : to);
         state_->moveCountdowns({source}, destination);
     });
+    list_->setPresets(state_->presets());
     connect(list_, &CountdownListWidget::newRequested, this, &MainWindow::openNewCountdown);
     connect(list_, &CountdownListWidget::presetRequested, this, [this](const QString& id) {
-        for (const auto& preset : catalogue(state_->calendar())) {
+        for (const auto& preset : state_->presets()) {
             if (qs(preset.id) == id) {
                 state_->beginEditing(state_->presetDraft(preset));
                 return;
@@ -518,6 +528,20 @@ void MainWindow::scheduleMinuteTick() {
     minuteTick_.start(std::clamp(wait, 1000, 61000));
 }
 
+void MainWindow::followZone(platform::ZoneSource& zones) {
+    connect(&zones, &platform::ZoneSource::zoneChanged, this, [this](const QString& zone) {
+        if (!state_->setZone(zone.toStdString())) {
+            return;
+        }
+        // The clock-change presets are the new zone's own.
+        list_->setPresets(state_->presets());
+        refreshCountdowns();
+        refreshPreview();
+        refreshCalendars();
+        scheduleMinuteTick();
+    });
+}
+
 void MainWindow::setColorScheme(ColorScheme scheme) {
     scheme_ = scheme;
     restyleTextColors(this);
@@ -564,6 +588,10 @@ void MainWindow::editingChanged() {
         this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setWindowModality(Qt::WindowModal);
+    if (!services_.remindersFile.empty()) {
+        offerReminderChoice(*editor, *editing, state->calendar(), state->now(),
+                            services_.remindersFile);
+    }
     connect(editor, &CountdownEditor::saved, state, &AppState::saveCountdown);
     connect(editor, &CountdownEditor::deleteRequested, state, &AppState::deleteCountdown);
     connect(editor, &QDialog::finished, state, &AppState::endEditing);

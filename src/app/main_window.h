@@ -40,7 +40,8 @@ class QScrollArea;
 
 namespace solvane::platform {
 class CalendarWatcher;
-}
+class ZoneSource;
+}  // namespace solvane::platform
 
 namespace solvane::app {
 
@@ -78,6 +79,8 @@ struct WindowServices {
     bool automaticUpdateChecks = true;
     // Where the window's size is remembered; empty: not remembered.
     std::filesystem::path windowSizeFile;
+    // The reminder choices; empty: the window offers no reminder switches.
+    std::filesystem::path remindersFile;
 
     static WindowServices standard();
 };
@@ -108,6 +111,9 @@ class MainWindow : public QMainWindow {
 
     // Follows the desktop's appearance; the window starts in `scheme`.
     void setColorScheme(ColorScheme scheme);
+    // Follows the system time zone: on a change the list, the preview and
+    // the captions are drawn again in the new zone.
+    void followZone(platform::ZoneSource& zones);
 
     // The left column scrolls when the window is lower than its content.
     QScrollArea* leftScroll() const { return leftScroll_; }

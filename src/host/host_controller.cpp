@@ -106,6 +106,11 @@ void HostController::reloadRequested() {
     tick();
 }
 
+void HostController::zoneChanged() {
+    scheduler_.reloadAllNow();
+    tick();
+}
+
 void HostController::tick() {
     scheduler_.checkClockJump();
     for (const std::string& id : scheduler_.takeDueReloads()) {

@@ -53,6 +53,9 @@ class HostController : public QObject {
     void reloadAllTimelines();
     // Another program changed what the widgets show: within about a second.
     void reloadRequested();
+    // The system time zone changed: every timeline is rebuilt at once, and
+    // the next day boundary comes from the new entries.
+    void zoneChanged();
     void tick();
 
   signals:

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "host/day_reminders.h"
 #include "host/dbus_names.h"
 #include "host/desktop_route.h"
 #include "host/host_controller.h"
@@ -20,6 +21,7 @@
 #include "host/render_options.h"
 #include "host/widget_renderer.h"
 #include "host/widget_window.h"
+#include "platform/qt/time_zone_source.h"
 
 using namespace solvane;
 using namespace solvane::host;
@@ -61,7 +63,8 @@ PluginLoad openPlugin() {
 }
 
 int render(int argc, char** argv, const RenderRequest& request) {
-    if (const std::string problem = checkWritable(request.out); !problem.empty()) {
+    if (const std::string problem = request.describe ? std::string() : checkWritable(request.out);
+        !problem.empty()) {
         complain(problem);
         return kExitUsage;
     }
@@ -102,6 +105,15 @@ int render(int argc, char** argv, const RenderRequest& request) {
     if (!entry) {
         complain("the widget plug-in gave no entry for " + request.kind);
         return kExitFailure;
+    }
+    if (request.describe) {
+        const auto text = plugin.describe(request.kind, request.family, *entry);
+        if (!text || text->empty()) {
+            complain("the widget plug-in could not describe " + request.kind);
+            return kExitFailure;
+        }
+        std::fputs((*text + "\n").c_str(), stdout);
+        return 0;
     }
     RenderSettings settings;
     settings.family = request.family;
@@ -214,9 +226,37 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
                              std::fprintf(stderr, "solvane-widgets: timeline %d for %s\n",
                                           controller.timelineRequests(), qPrintable(id));
                          });
+        // What each widget shows, as a screen reader would hear it: lets a
+        // test or a bug report see the content without a screen.
+        if (qEnvironmentVariableIsSet("SOLVANE_TRACE_ENTRIES")) {
+            QObject::connect(&controller, &HostController::entryChanged, &controller,
+                             [&controller](const QString& id) {
+                                 const PlacedWidget* widget = controller.widget(id.toStdString());
+                                 const auto entry = controller.currentEntry(id.toStdString());
+                                 if (widget != nullptr && entry) {
+                                     const auto text = controller.plugin().describe(
+                                         widget->kind, widget->family, *entry);
+                                     std::fprintf(stderr, "solvane-widgets: entry for %s: %s\n",
+                                                  qPrintable(id), text.value_or("").c_str());
+                                 }
+                             });
+        }
     }
+    // The desktop switches the zone when the computer travels.
+    platform::SystemZoneSource zones;
+    QObject::connect(&zones, &platform::ZoneSource::zoneChanged, &controller,
+                     &HostController::zoneChanged);
     controller.watchNetwork();
     controller.start();
+    // After the bus name is ours: a second host of this session has handed
+    // over by now and announces nothing.
+    DayReminders reminders(clock, platform::ReminderFiles::standard());
+    if (!withWindows) {
+        QObject::connect(&reminders, &DayReminders::checked, [](int sent) {
+            std::fprintf(stderr, "solvane-widgets: reminders checked, %d sent\n", sent);
+        });
+    }
+    reminders.start();
     if (withWindows) {
         desktop = std::make_unique<Desktop>(controller, route.route);
         desktop->showAll();

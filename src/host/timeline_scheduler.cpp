@@ -40,6 +40,13 @@ void TimelineScheduler::requestReloadAll() {
     }
 }
 
+void TimelineScheduler::reloadAllNow() {
+    for (auto& [id, state] : widgets_) {
+        state.pending = true;
+        state.lastRequest.reset();
+    }
+}
+
 void TimelineScheduler::reload(const std::string& id) {
     if (auto it = widgets_.find(id); it != widgets_.end()) {
         it->second.pending = true;

@@ -57,6 +57,10 @@ class TimelineScheduler {
     // widget is asked again as soon as its last request is a second old,
     // whatever its schedule, so requests in quick succession make one.
     void requestReloadAll();
+    // The system time zone changed: every entry's days, captions and sun
+    // times are another zone's, so every widget is asked again now, whatever
+    // its last request.
+    void reloadAllNow();
     // The widget's configuration changed: its entries are stale at once, but
     // the request still waits for the minute to pass.
     void restart(const std::string& id);

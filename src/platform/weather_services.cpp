@@ -30,4 +30,17 @@ WeatherServices standardWeatherServices(const Calendar& calendar) {
     return services;
 }
 
+WeatherServices standardWeatherServices(std::function<Calendar()> calendar) {
+    const Calendar now = calendar();
+    WeatherServices services = standardWeatherServices(now);
+    const std::string& locale = now.locale();
+    std::string language = locale.substr(0, locale.find('_'));
+    services.apple = [calendar = std::move(calendar), language = std::move(language)](
+                         double latitude, double longitude, const net::CancelToken& cancel) {
+        return fetchWeatherKit(WeatherKitConfig::standard(calendar().zoneId(), language), latitude,
+                               longitude, cancel);
+    };
+    return services;
+}
+
 }  // namespace solvane::platform

@@ -3,6 +3,8 @@
 // SOLVANE_WEATHERKIT_URL and SOLVANE_OPEN_METEO_URL), and the system clock.
 #pragma once
 
+#include <functional>
+
 #include "core/time/calendar.h"
 #include "core/weather/weather_fetcher.h"
 
@@ -11,5 +13,8 @@ namespace solvane::platform {
 // `calendar` gives the time zone WeatherKit is asked for and the language of
 // its texts.
 WeatherServices standardWeatherServices(const Calendar& calendar);
+// As above, with the zone read from `calendar` at each request, for programs
+// that follow the system zone while they run.
+WeatherServices standardWeatherServices(std::function<Calendar()> calendar);
 
 }  // namespace solvane::platform

@@ -14,6 +14,7 @@
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/subscriptions.h"
 #include "platform/system_clock.h"
+#include "platform/system_zone.h"
 #include "platform/weather_services.h"
 #include "widgets/catalogue.h"
 #include "widgets/widget_description.h"
@@ -85,9 +86,12 @@ WidgetEnvironment WidgetEnvironment::standard() {
     }
     static std::once_flag following;
     std::call_once(following, followCalendarChanges);
-    return {SharedStore::standard(), std::move(clock),
-            &Calendar::current,      platform::standardWeatherServices(Calendar::current()),
-            std::move(events),       &refreshSubscriptions};
+    // The host runs for weeks: every timeline reads the system zone afresh,
+    // so one built after the computer changed zones has the new zone's days.
+    auto calendar = platform::followedSystemCalendar();
+    auto weather = platform::standardWeatherServices(calendar);
+    return {SharedStore::standard(), std::move(clock),  std::move(calendar),
+            std::move(weather),      std::move(events), &refreshSubscriptions};
 }
 
 namespace {
@@ -105,7 +109,7 @@ std::vector<Entity> toEntities(const std::vector<CountdownEntity>& list) {
 
 SolvaneWidgets::SolvaneWidgets(WidgetEnvironment environment)
     : environment_(std::move(environment)),
-      query_(environment_.store, environment_.calendar),
+      query_(environment_.store, environment_.calendar, environment_.clock),
       icons_(environment_.store) {}
 
 std::vector<WidgetKindSpec> SolvaneWidgets::kinds() const {

@@ -45,6 +45,7 @@
 #include "host/reload_service.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/subscription_source.h"
+#include "platform/qt/time_zone_source.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
@@ -61,7 +62,7 @@ using fakes::waitUntil;
 
 Labels labelsIn(const SharedStore& store) {
     Labels labels;
-    for (const auto& c : store.loadCountdowns(newYork())) {
+    for (const auto& c : store.loadCountdowns(newYork(), kNow)) {
         labels.push_back(c.label);
     }
     return labels;
@@ -193,6 +194,7 @@ class MainWindowTest : public ::testing::Test {
                 },
             .automaticUpdateChecks = automaticUpdateChecks_,
             .windowSizeFile = dir_.path() / "window.ini",
+            .remindersFile = dir_.path() / "reminders.json",
         });
         window_->weatherSection()->setImageFetcher([](const std::string&, const net::CancelToken&) {
             return std::optional<QByteArray>();
@@ -252,7 +254,7 @@ TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) 
 
     QTest::keyClick(editor()->findChild<QLineEdit*>("label"), Qt::Key_Return);
     waitForEditorClosed();
-    const auto stored = store_.loadCountdowns(newYork());
+    const auto stored = store_.loadCountdowns(newYork(), kNow);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].label, "Winter");
     EXPECT_FALSE(stored[0].start.asFixed());
@@ -261,6 +263,12 @@ TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) 
     EXPECT_EQ(heldAtRequest_, (std::vector<Labels>{{"Winter"}}));
     ASSERT_TRUE(waitUntil([] { return gHost->received == 1; }));
     EXPECT_EQ(gHost->heldOnArrival, (std::vector<Labels>{{"Winter"}}));
+
+    // South of the equator "Winter" is the span that starts at the June solstice.
+    window.state().placeChanged(SavedLocation{-33.87, 151.21, "Sydney"});
+    QAction* southernWinter = findAction(window.countdownList()->addMenu(), "Winter");
+    ASSERT_NE(southernWinter, nullptr);
+    EXPECT_EQ(southernWinter->data().toString(), "summer");
 }
 
 TEST_F(MainWindowTest, CancelChangesNothingDeleteRemovesTheCountdownAndItsImage) {
@@ -369,7 +377,7 @@ TEST_F(MainWindowTest, AFixedDateBecomesAWeekLongSpanWhenItLastsMoreThanADay) {
 
     QTest::mouseClick(button("confirm"), Qt::LeftButton);
     waitForEditorClosed();
-    const auto stored = store_.loadCountdowns(newYork());
+    const auto stored = store_.loadCountdowns(newYork(), kNow);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].start, DateRule::fixed(*newYork().date(2023, 12, 10)));
     EXPECT_EQ(stored[0].end, DateRule::fixed(*newYork().date(2023, 12, 17)));
@@ -403,7 +411,7 @@ TEST_F(MainWindowTest, IconChosenBySearchAndImportedImageAreSavedIntoTheStore) {
 
     QTest::mouseClick(button("confirm"), Qt::LeftButton);
     waitForEditorClosed();
-    const auto stored = store_.loadCountdowns(newYork());
+    const auto stored = store_.loadCountdowns(newYork(), kNow);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].symbol, "beach.umbrella");
     EXPECT_EQ(stored[0].customImage, imported->toStdString());
@@ -627,7 +635,7 @@ TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {
 
     QTest::mouseClick(button("confirm"), Qt::LeftButton);
     waitForEditorClosed();
-    const auto stored = store_.loadCountdowns(newYork());
+    const auto stored = store_.loadCountdowns(newYork(), kNow);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].eventID, "e1");
     EXPECT_TRUE(asked_.empty()) << "full access needs no question";
@@ -677,6 +685,42 @@ TEST_F(MainWindowTest, PreviewStyleChangesOnlyThePreview) {
     EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::light);
     EXPECT_EQ(store_.loadSettings(), before);
     EXPECT_EQ(labelsIn(store_), (Labels{"Trip"}));
+    EXPECT_EQ(gHost->sent, 0);
+}
+
+// The computer flies to Berlin while the window is open: the list, the
+// preview and their captions count Berlin's days, and nothing is stored.
+TEST_F(MainWindowTest, AChangedSystemZoneRedrawsTheListAndPreviewInTheNewZone) {
+    Countdown flight;
+    flight.id = Uuid::random();
+    flight.label = "Flight";
+    // 20:00 on the 14th in New York, when it is 17:13 there; in Berlin the
+    // 15th has begun at that moment, and it is 23:13 on the 14th now.
+    flight.start = DateRule::fixed(kNow + 10'000);
+    store_.saveCountdowns({flight});
+    const std::filesystem::path localtime = dir_.path() / "localtime";
+    std::filesystem::create_symlink("/usr/share/zoneinfo/America/New_York", localtime);
+    platform::SystemZoneSource zones({.localtime = localtime, .pinned = false, .systemBus = false});
+    MainWindow& window = open();
+    window.followZone(zones);
+    const auto trailing = [&window] {
+        const QAbstractItemModel* model = window.countdownList()->listView()->model();
+        return model->index(0, 0).data(CountdownListWidget::TrailingRole).toString();
+    };
+    const auto previewDays = [&window] {
+        return window.preview()->board()->countdowns.at(0).value;
+    };
+    const QString inNewYork = trailing();
+    ASSERT_EQ(previewDays(), 0);
+
+    const std::filesystem::path moved = dir_.path() / ".localtime.new";
+    std::filesystem::create_symlink("/usr/share/zoneinfo/Europe/Berlin", moved);
+    std::filesystem::rename(moved, localtime);
+    ASSERT_TRUE(
+        waitUntil([&] { return window.state().calendar().zoneId() == "Europe/Berlin"; }, 2s));
+    EXPECT_EQ(previewDays(), 1);
+    EXPECT_NE(trailing(), inNewYork);
+    EXPECT_EQ(labelsIn(store_), (Labels{"Flight"}));
     EXPECT_EQ(gHost->sent, 0);
 }
 

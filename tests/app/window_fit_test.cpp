@@ -97,6 +97,7 @@ class WindowFitTest : public ::testing::Test {
             .openWidgetGallery = {},
             .automaticUpdateChecks = false,
             .windowSizeFile = {},
+            .remindersFile = dir_.path() / "reminders.json",
         });
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));

@@ -1,31 +1,27 @@
 // The real widget host, started on a private session bus (dbus-run-session),
-// against a store in a temporary folder: every save the app makes must reach
-// the placed widgets within two seconds, also a second one soon after.
+// against a store in a temporary folder: every save the app makes, and a
+// change of the system time zone, must reach the placed widgets within two
+// seconds.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "core/store/shared_store.h"
+#include "host/host_process.h"
 #include "host/reload_client.h"
 
 namespace solvane::host {
 namespace {
-
-bool waitFor(const std::function<bool()>& done, int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return done();
-}
 
 Countdown named(const Uuid& id, const std::string& label) {
     Countdown c;
@@ -38,18 +34,11 @@ Countdown named(const Uuid& id, const std::string& label) {
 TEST(ReloadLatency, EveryRenameReachesAPlacedWidgetWithinTwoSeconds) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
-    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
-    qputenv("SOLVANE_INFO", SOLVANE_INFO_FILE);
-    qputenv("SOLVANE_OPEN_METEO_URL", "http://127.0.0.1:9/v1/forecast");
-    qputenv("SOLVANE_WEATHERKIT_URL", "http://127.0.0.1:9/");
-    qputenv("SOLVANE_NOMINATIM_URL", "http://127.0.0.1:9/");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useScratchHome(dir);
 
     const SharedStore store = SharedStore::standard();
     const Uuid id = Uuid::random();
     ASSERT_TRUE(store.saveCountdowns({named(id, "First")}));
-    QDir().mkpath(dir.filePath("config/solvane"));
     QFile placed(dir.filePath("config/solvane/widgets.json"));
     ASSERT_TRUE(placed.open(QIODevice::WriteOnly));
     placed.write(R"({"accentedColours": false, "version": 1, "widgets": [
@@ -80,6 +69,60 @@ TEST(ReloadLatency, EveryRenameReachesAPlacedWidgetWithinTwoSeconds) {
         seen = timelines();
         waitFor([] { return false; }, 5000);
     }
+    widgetHost.terminate();
+    widgetHost.waitForFinished(5000);
+}
+
+// The computer flies from New York to Berlin and the desktop replaces the
+// localtime link: within two seconds the widget shows Berlin's day and
+// Berlin's sunrise, long before its next scheduled reload.
+TEST(ZoneChange, TheWidgetShowsTheNewZonesDayWithinTwoSeconds) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    useScratchHome(dir);
+    const SharedStore store = SharedStore::standard();
+    ASSERT_TRUE(store.saveLocation({52.52, 13.405, "Berlin"}));
+    QFile placed(dir.filePath("config/solvane/widgets.json"));
+    ASSERT_TRUE(placed.open(QIODevice::WriteOnly));
+    placed.write(R"({"accentedColours": false, "version": 1, "widgets": [
+        {"configuration": {"choices": {}, "entityLists": {}},
+         "id": "w", "kind": "Sky", "size": "large", "x": 40, "y": 40}]})");
+    placed.close();
+    const std::filesystem::path localtime = dir.filePath("localtime").toStdString();
+    std::filesystem::create_symlink("/usr/share/zoneinfo/America/New_York", localtime);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("TZ");
+    environment.insert("SOLVANE_LOCALTIME_PATH", QString::fromStdString(localtime.string()));
+    // 18:30 in New York is already the next day in Berlin.
+    environment.insert("SOLVANE_NOW", "2026-01-15T23:30:00Z");
+    environment.insert("SOLVANE_TRACE_ENTRIES", "1");
+    environment.insert("SOLVANE_INFO", SOLVANE_INFO_FILE);
+    environment.insert("SOLVANE_OPEN_METEO_URL", "http://127.0.0.1:9/v1/forecast");
+    environment.insert("SOLVANE_WEATHERKIT_URL", "http://127.0.0.1:9/");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // No system bus at all: the link alone has to tell, without complaint.
+    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + dir.filePath("no-system-bus"));
+
+    QProcess widgetHost;
+    widgetHost.setProcessEnvironment(environment);
+    QString log;
+    QObject::connect(&widgetHost, &QProcess::readyReadStandardError,
+                     [&] { log += QString::fromUtf8(widgetHost.readAllStandardError()); });
+    widgetHost.start(SOLVANE_WIDGETS_PROGRAM, {"--headless-service"});
+    ASSERT_TRUE(widgetHost.waitForStarted());
+    const QRegularExpression newYorkDay(R"(entry for w: .*Thursday, January 15\..*Sunrise 2:\d\d)");
+    const QRegularExpression berlinDay(R"(entry for w: .*Friday, January 16\..*Sunrise 8:\d\d)");
+    ASSERT_TRUE(waitFor([&] { return log.contains(newYorkDay); }, 10000)) << log.toStdString();
+
+    const std::filesystem::path moved = dir.filePath(".localtime.new").toStdString();
+    std::filesystem::create_symlink("/usr/share/zoneinfo/Europe/Berlin", moved);
+    std::filesystem::rename(moved, localtime);
+    QElapsedTimer took;
+    took.start();
+    EXPECT_TRUE(waitFor([&] { return log.contains(berlinDay); }, 2000)) << log.toStdString();
+    EXPECT_LT(took.elapsed(), 2000);
+    EXPECT_FALSE(log.contains("bus", Qt::CaseInsensitive)) << log.toStdString();
     widgetHost.terminate();
     widgetHost.waitForFinished(5000);
 }

@@ -115,6 +115,9 @@ TEST_F(TimelineSchedulerTest, RequestedReloadsWaitASecondNotAMinute) {
     clock.advance(5.0);
     scheduler.reloadAll();
     EXPECT_TRUE(scheduler.takeDueReloads().empty());
+    // Entries of another time zone are wrong now, not in a minute.
+    scheduler.reloadAllNow();
+    EXPECT_EQ(scheduler.takeDueReloads(), (Strings{"a", "b"}));
 }
 
 TEST_F(TimelineSchedulerTest, FailureKeepsEntriesAndRetriesLater) {

@@ -1,0 +1,219 @@
+// The system zone as the programs follow it: the localtime link in a scratch
+// folder, replaced the ways desktops and people replace it.
+#include "platform/qt/time_zone_source.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/system_zone.h"
+#include "support/temp_dir.h"
+
+namespace solvane {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "time_zone_source_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+// Runs the event loop for `time`, or until `done` holds.
+bool spin(std::chrono::milliseconds time, const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < time.count() && !done()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return done();
+}
+
+// Long enough for the watcher and the settling interval, when nothing is due.
+void idle() {
+    spin(400ms, [] { return false; });
+}
+
+fs::path zoneFile(const std::string& zone) {
+    return fs::path("/usr/share/zoneinfo") / zone;
+}
+
+// As timedated does it: a new link renamed over the old one.
+void pointAt(const fs::path& link, const fs::path& target) {
+    const fs::path temp = link.parent_path() / ("." + link.filename().string() + ".new");
+    fs::remove(temp);
+    fs::create_symlink(target, temp);
+    fs::rename(temp, link);
+}
+
+std::vector<std::string> gMessages;
+
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    gMessages.push_back(text.toStdString());
+}
+
+class TimeZoneSourceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        application();
+        gMessages.clear();
+        previousHandler_ = qInstallMessageHandler(keepMessage);
+    }
+    void TearDown() override {
+        qInstallMessageHandler(previousHandler_);
+        EXPECT_TRUE(gMessages.empty()) << gMessages.front();
+    }
+
+    platform::SystemZoneSource& follow(bool systemBus = false) {
+        source_ = std::make_unique<platform::SystemZoneSource>(platform::SystemZoneSource::Settings{
+            .localtime = localtime_, .pinned = false, .systemBus = systemBus});
+        QObject::connect(source_.get(), &platform::ZoneSource::zoneChanged,
+                         [this](const QString& zone) { changes_.push_back(zone.toStdString()); });
+        return *source_;
+    }
+    bool changedTo(const std::string& zone) {
+        return spin(2s, [&] { return !changes_.empty() && changes_.back() == zone; });
+    }
+
+    testing::TempDir dir_;
+    fs::path localtime_ = dir_.path() / "etc" / "localtime";
+    std::unique_ptr<platform::SystemZoneSource> source_;
+    std::vector<std::string> changes_;
+    QtMessageHandler previousHandler_ = nullptr;
+};
+
+TEST_F(TimeZoneSourceTest, FollowsTheLinkReplacedInPlaceOrRemovedAndMadeAgain) {
+    fs::create_directories(localtime_.parent_path());
+    fs::create_symlink(zoneFile("America/New_York"), localtime_);
+    auto& source = follow();
+    EXPECT_EQ(source.zoneId(), "America/New_York");
+
+    pointAt(localtime_, zoneFile("Europe/Berlin"));
+    ASSERT_TRUE(changedTo("Europe/Berlin"));
+    EXPECT_EQ(source.zoneId(), "Europe/Berlin");
+
+    // The same zone again, by another spelling of the path: nothing to redo.
+    pointAt(localtime_, "../../../usr/share/zoneinfo/posix/Europe/Berlin");
+    idle();
+    EXPECT_EQ(changes_, std::vector<std::string>{"Europe/Berlin"});
+
+    // By hand: the old link deleted, then a new one made.
+    fs::remove(localtime_);
+    fs::create_symlink(zoneFile("Asia/Tokyo"), localtime_);
+    ASSERT_TRUE(changedTo("Asia/Tokyo"));
+    EXPECT_EQ(changes_.size(), 2U);
+}
+
+// Some systems keep the link's target in a folder of their own
+// (/etc/localtime -> /var/lib/zone/current -> the zone file): a change of
+// that target changes the zone too.
+TEST_F(TimeZoneSourceTest, FollowsAChangedTargetOfTheLink) {
+    const fs::path current = dir_.path() / "state" / "current";
+    fs::create_directories(current.parent_path());
+    fs::create_directories(localtime_.parent_path());
+    fs::create_symlink(zoneFile("America/New_York"), current);
+    fs::create_symlink(current, localtime_);
+    auto& source = follow();
+    EXPECT_EQ(source.zoneId(), "America/New_York");
+
+    pointAt(current, zoneFile("Europe/Berlin"));
+    ASSERT_TRUE(changedTo("Europe/Berlin"));
+    EXPECT_EQ(source.zoneId(), "Europe/Berlin");
+}
+
+TEST_F(TimeZoneSourceTest, AMissingLinkOrAnUnknownZoneKeepsTheLastZoneQuietly) {
+    fs::create_directories(localtime_.parent_path());
+    ::unsetenv("TZ");
+    ::setenv("SOLVANE_LOCALTIME_PATH", localtime_.c_str(), 1);
+    const auto calendar = platform::followedSystemCalendar();
+
+    // Missing from the start: the source still watches for its arrival.
+    auto& source = follow();
+    EXPECT_FALSE(source.zoneId().empty());
+    fs::create_symlink(zoneFile("America/New_York"), localtime_);
+    ASSERT_TRUE(changedTo("America/New_York"));
+    EXPECT_EQ(calendar().zoneId(), "America/New_York");
+
+    fs::remove(localtime_);
+    idle();
+    pointAt(localtime_, zoneFile("Nowhere/Atlantis"));
+    idle();
+    pointAt(localtime_, dir_.path() / "not-a-zone");
+    idle();
+    EXPECT_EQ(changes_, std::vector<std::string>{"America/New_York"});
+    EXPECT_EQ(source.zoneId(), "America/New_York");
+    EXPECT_EQ(calendar().zoneId(), "America/New_York");
+
+    pointAt(localtime_, zoneFile("Europe/Berlin"));
+    ASSERT_TRUE(changedTo("Europe/Berlin"));
+    EXPECT_EQ(calendar().zoneId(), "Europe/Berlin");
+    ::unsetenv("SOLVANE_LOCALTIME_PATH");
+}
+
+// timedated announces the new zone on the system bus, here a private bus
+// standing in for it; what it announces counts only when the zone is known.
+TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    if (!daemon.waitForStarted(5000)) {
+        GTEST_SKIP() << "no dbus-daemon";
+    }
+    ASSERT_TRUE(daemon.waitForReadyRead(5000));
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    ::setenv("DBUS_SYSTEM_BUS_ADDRESS", address.toUtf8().constData(), 1);
+    {
+        QDBusConnection timedated = QDBusConnection::connectToBus(address, "timedated");
+        ASSERT_TRUE(timedated.registerService("org.freedesktop.timedate1"));
+        fs::create_directories(localtime_.parent_path());
+        fs::create_symlink(zoneFile("America/New_York"), localtime_);
+        auto& source = follow(true);
+        const auto announce = [&timedated](const QString& zone) {
+            QDBusMessage signal =
+                QDBusMessage::createSignal("/org/freedesktop/timedate1",
+                                           "org.freedesktop.DBus.Properties", "PropertiesChanged");
+            signal << QString("org.freedesktop.timedate1")
+                   << QVariantMap{{"Timezone", zone}, {"NTP", true}} << QStringList();
+            EXPECT_TRUE(timedated.send(signal));
+        };
+        announce("Nowhere/Atlantis");
+        announce("Europe/Berlin");
+        ASSERT_TRUE(changedTo("Europe/Berlin"));
+        EXPECT_EQ(changes_, std::vector<std::string>{"Europe/Berlin"});
+        EXPECT_EQ(source.zoneId(), "Europe/Berlin");
+    }
+    QDBusConnection::disconnectFromBus("timedated");
+    daemon.terminate();
+    daemon.waitForFinished(5000);
+}
+
+// A set TZ decides the zone, as it does for the C library.
+TEST_F(TimeZoneSourceTest, APinnedZoneWatchesNothing) {
+    fs::create_directories(localtime_.parent_path());
+    fs::create_symlink(zoneFile("America/New_York"), localtime_);
+    ::setenv("TZ", "Asia/Kolkata", 1);
+    ::setenv("SOLVANE_LOCALTIME_PATH", localtime_.c_str(), 1);
+    EXPECT_TRUE(platform::zonePinnedByEnvironment());
+    EXPECT_EQ(platform::systemZoneId(), "Asia/Kolkata");
+    platform::SystemZoneSource source;
+    EXPECT_EQ(source.zoneId(), "Asia/Kolkata");
+    EXPECT_TRUE(source.watchedPaths().isEmpty());
+    ::unsetenv("TZ");
+    ::unsetenv("SOLVANE_LOCALTIME_PATH");
+}
+
+}  // namespace
+}  // namespace solvane
