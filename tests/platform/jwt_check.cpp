@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace solvane::testing {
@@ -26,22 +27,14 @@ std::string pemOf(Write write) {
 
 // Strict: the URL alphabet only, no padding, no stray trailing bits count.
 std::optional<std::string> base64UrlDecode(std::string_view text) {
+    constexpr std::string_view kAlphabet =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
     std::string out;
     unsigned buffer = 0;
     int bits = 0;
     for (const char c : text) {
-        int v = -1;
-        if (c >= 'A' && c <= 'Z')
-            v = c - 'A';
-        if (c >= 'a' && c <= 'z')
-            v = c - 'a' + 26;
-        if (c >= '0' && c <= '9')
-            v = c - '0' + 52;
-        if (c == '-')
-            v = 62;
-        if (c == '_')
-            v = 63;
-        if (v < 0) {
+        const auto v = kAlphabet.find(c);
+        if (v == std::string_view::npos) {
             return std::nullopt;
         }
         buffer = (buffer << 6) | static_cast<unsigned>(v);

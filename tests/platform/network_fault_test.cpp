@@ -3,12 +3,8 @@
 // place name through LocationManager into a real store. Each case must end
 // within the limit it is configured with and leave the documented fallback
 // behind; a table of what was seen is printed at the end.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <stdlib.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 
@@ -258,19 +254,6 @@ HttpTestReply replyFor(Fault fault, const Replies& replies, const HttpTestReques
     return reply;
 }
 
-// A port that was bound and let go: nothing listens there.
-std::string refusingUrl() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    socklen_t len = sizeof addr;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    ::close(fd);
-    return "http://127.0.0.1:" + std::to_string(ntohs(addr.sin_port));
-}
-
 struct FaultyEndpoint {
     Fault fault;
     std::unique_ptr<LoopbackHttpServer> http;
@@ -283,7 +266,8 @@ struct FaultyEndpoint {
             return replyFor(f, replies, request);
         };
         if (f == Fault::refused) {
-            url = refusingUrl();
+            // A server gone again: nothing listens at its port.
+            url = LoopbackHttpServer(handler).url();
         } else if (f == Fault::selfSignedTls) {
             tls = std::make_unique<LoopbackTlsServer>(handler);
             url = tls->url();

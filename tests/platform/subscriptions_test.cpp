@@ -333,6 +333,12 @@ HttpTestReply redirectTo(const std::string& location) {
     return reply;
 }
 
+HttpTestReply silence(const HttpTestRequest& = {}) {
+    HttpTestReply reply;
+    reply.behaviour = Behaviour::neverAnswer;
+    return reply;
+}
+
 HttpTestReply flood(bool announced) {
     HttpTestReply reply = replyWith(200, "");
     reply.behaviour = Behaviour::flood;
@@ -376,16 +382,7 @@ const std::vector<Hostile>& hostileFeeds() {
          "the server sent it on more than 5 times", 6},
         {"RedirectToFile", [](const HttpTestRequest&) { return redirectTo("file:///etc/passwd"); },
          "the server sent it on to an address that is not http or https"},
-        {"RedirectToFtp",
-         [](const HttpTestRequest&) { return redirectTo("ftp://127.0.0.1/team.ics"); },
-         "the server sent it on to an address that is not http or https"},
-        {"NeverAnswers",
-         [](const HttpTestRequest&) {
-             HttpTestReply reply;
-             reply.behaviour = Behaviour::neverAnswer;
-             return reply;
-         },
-         "127.0.0.1 did not answer in time"},
+        {"NeverAnswers", silence, "127.0.0.1 did not answer in time"},
         {"InvalidUtf8",
          [](const HttpTestRequest&) {
              std::string text = calendarText("Team", 2);
@@ -618,11 +615,7 @@ TEST_F(Subscriptions, ACancelledRefreshRecordsNothing) {
     feed.serve(calendarText("Team", 1));
     const auto added = store.subscribe(feed.url());
     ASSERT_TRUE(added);
-    feed.fail([](const HttpTestRequest&) {
-        HttpTestReply reply;
-        reply.behaviour = Behaviour::neverAnswer;
-        return reply;
-    });
+    feed.fail(silence);
     net::CancelToken cancel;
     std::thread canceller([cancel] {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));

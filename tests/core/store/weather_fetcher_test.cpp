@@ -12,8 +12,6 @@
 #include <string>
 #include <thread>
 
-#include "core/weather/open_meteo.h"
-#include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
@@ -230,48 +228,6 @@ TEST(WeatherFetcherWithTimeout, FirstToFinishDecidesAndOddLimitsAreBounded) {
         EXPECT_EQ(outcome ? "snapshot" : outcome.error().printable(), c.expected) << c.seconds;
         EXPECT_LT(secondsSince(start), 2.0) << c.seconds;
     }
-}
-
-TEST_F(WeatherFetcherTest, RealOpenMeteoFillsInForAnAppleRequestThatNeverAnswers) {
-    testing::LoopbackHttpServer meteoServer([](const testing::HttpTestRequest&) {
-        testing::HttpTestReply reply;
-        reply.body = R"({"current": {"temperature_2m": 24.5, "apparent_temperature": 25.1,
-            "weather_code": 2, "is_day": 1, "wind_speed_10m": 14.2, "wind_direction_10m": 200,
-            "cloud_cover": 45}, "daily": {"temperature_2m_max": [27.0],
-            "temperature_2m_min": [18.25]}})";
-        return reply;
-    });
-    testing::LoopbackHttpServer appleServer([](const testing::HttpTestRequest&) {
-        testing::HttpTestReply reply;
-        reply.behaviour = testing::HttpTestReply::Behaviour::neverAnswer;
-        return reply;
-    });
-    services.appleTimeLimitSeconds = 0.5;
-    services.apple = [&](double, double, const net::CancelToken& cancel) -> Outcome {
-        net::HttpRequest request;
-        request.url = appleServer.url() + "/weather";
-        request.cancel = cancel;
-        const auto reply = net::httpGet(request);
-        return Failure{reply ? WeatherError::service("unexpected")
-                             : WeatherError::fromHttp(reply.error())};
-    };
-    services.openMeteo = [&](double lat, double lon, const net::CancelToken& cancel) {
-        return fetchOpenMeteo(meteoServer.url(), lat, lon, services.clock, cancel);
-    };
-
-    const auto start = Clock::now();
-    const auto result = fetch(apple);
-    EXPECT_LT(secondsSince(start), 5.0);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->source, openMeteo);
-    EXPECT_EQ(result->requested, apple);
-    EXPECT_EQ(result->temperatureC, 24.5);
-    EXPECT_EQ(result->highC, 27.0);
-    EXPECT_EQ(result->latitude, place.latitude);
-    EXPECT_EQ(store.loadWeather(), result);
-    EXPECT_EQ(store.loadAppleError(), kAppleTimeoutNote);
-    ASSERT_EQ(meteoServer.requestCount(), 1u);
-    EXPECT_EQ(meteoServer.requests()[0].path(), "/v1/forecast");
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
 #include "core/net/http.h"
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -142,17 +138,10 @@ TEST(HttpGet, SpeaksOnlyHttpAndHttpsAndSendsOnlyWellFormedRequests) {
 }
 
 TEST(HttpGet, RefusedConnectionCannotConnect) {
-    // A port on which nothing listens: bound, then released.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    socklen_t len = sizeof addr;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    ::close(fd);
-    expectFailure(requestFor("http://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/"),
-                  HttpErrorKind::cannotConnect);
+    LoopbackHttpServer server([](const HttpTestRequest&) { return reply(200, ""); });
+    const std::string url = server.url() + "/";
+    server.stop();  // closes the listening socket: nothing listens there
+    expectFailure(requestFor(url), HttpErrorKind::cannotConnect);
 }
 
 TEST(HttpGet, EveryLimitEndsASilentOrStalledTransfer) {

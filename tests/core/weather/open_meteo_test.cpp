@@ -270,19 +270,12 @@ TEST(OpenMeteoFetch, TransportFailuresKeepTheirKind) {
     LoopbackHttpServer server([](const HttpTestRequest&) { return HttpTestReply{}; });
     net::CancelToken cancelled;
     cancelled.cancel();
-    auto r = fetchOpenMeteo(
+    const auto r = fetchOpenMeteo(
         server.url(), 1, 2, [] { return kNow; }, cancelled);
     EXPECT_EQ(outcome(r), "HttpError.cancelled");
-    EXPECT_EQ(server.requestCount(), 0u);
-
-    const std::string deadUrl = server.url();
-    server.stop();  // closes the listening socket: connections are refused
-    r = fetchOpenMeteo(
-        deadUrl, 1, 2, [] { return kNow; }, net::CancelToken());
-    ASSERT_FALSE(r);
-    EXPECT_EQ(r.error().transport, net::HttpErrorKind::cannotConnect);
-    EXPECT_EQ(r.error().printable(), "HttpError.cannotConnect");
+    EXPECT_EQ(r.error().transport, net::HttpErrorKind::cancelled);
     EXPECT_FALSE(r.error().isTimedOut());
+    EXPECT_EQ(server.requestCount(), 0u);
 
     // The time limit and a network time-out read the same in the failure note.
     const auto network = WeatherError::fromHttp({net::HttpErrorKind::timedOut, "timed out"});

@@ -89,27 +89,16 @@ TEST(WeatherFormat, WindUsesTheUnitsSpeedAndOneSpace) {
         {1e20, TempUnit::celsius, "100000000000000000000 km/h"},
         {kNaN, TempUnit::celsius, "-- km/h"},
         {kInf, TempUnit::fahrenheit, "-- mph"},
+        // Either side of a half mile per hour depending on the divisor: 1.609
+        // km to the mile, as the board has always shown, or the exact
+        // 1.609344 km, which reads about 0.02 % lower.
+        {0.8045, TempUnit::fahrenheit, "1 mph"},     // 0.5 exactly; 0.49989 by the statute mile
+        {4.0225, TempUnit::fahrenheit, "3 mph"},     // 2.5 exactly, away from zero; 2.49947
+        {113.45, TempUnit::fahrenheit, "71 mph"},    // 70.5096; 70.4946
+        {483.585, TempUnit::fahrenheit, "301 mph"},  // 300.5500; 300.4858
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatWind(withWind(c.kph, 0), c.unit), c.text) << c.kph;
-    }
-}
-
-// Speeds that land on either side of a half mile per hour depending on the
-// divisor: 1.609 km to the mile, as the board has always shown, or the exact
-// 1.609344 km, which reads about 0.02 % lower.
-TEST(WeatherFormat, WindInMilesDividesBy1609NotTheExactMile) {
-    const struct {
-        double kph;
-        const char* text;
-    } cases[] = {
-        {0.8045, "1 mph"},     // 0.5 exactly; 0.49989 by the statute mile
-        {4.0225, "3 mph"},     // 2.5 exactly, away from zero; 2.49947
-        {113.45, "71 mph"},    // 70.5096; 70.4946
-        {483.585, "301 mph"},  // 300.5500; 300.4858
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(formatWind(withWind(c.kph, 0), TempUnit::fahrenheit), c.text) << c.kph;
     }
 }
 

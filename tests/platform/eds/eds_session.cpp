@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <system_error>
@@ -23,44 +24,33 @@ namespace fs = std::filesystem;
 
 constexpr const char* kInsideMarker = "SOLVANE_EDS_PRIVATE_SESSION";
 
-std::vector<fs::path> dataDirs() {
-    const char* env = std::getenv("XDG_DATA_DIRS");
-    std::string dirs = env != nullptr && *env != '\0' ? env : "/usr/local/share:/usr/share";
-    std::vector<fs::path> out;
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
+// Whether `wanted` holds for one of the folders of a colon-separated list in
+// the variable `name`, or in `fallback` when it is unset or empty.
+bool inSomeFolder(const char* name, const char* fallback,
+                  const std::function<bool(const fs::path&)>& wanted) {
+    const char* env = std::getenv(name);
+    const std::string dirs = env != nullptr && *env != '\0' ? env : fallback;
+    for (std::size_t start = 0; start <= dirs.size();) {
         const std::size_t colon = std::min(dirs.find(':', start), dirs.size());
-        if (colon > start) {
-            out.emplace_back(dirs.substr(start, colon - start));
+        if (colon > start && wanted(dirs.substr(start, colon - start))) {
+            return true;
         }
         start = colon + 1;
     }
-    return out;
+    return false;
 }
 
 bool serviceInstalled(const std::string& name) {
-    for (const auto& dir : dataDirs()) {
+    return inSomeFolder("XDG_DATA_DIRS", "/usr/local/share:/usr/share", [&](const fs::path& dir) {
         std::error_code ec;
-        if (fs::exists(dir / "dbus-1" / "services" / (name + ".service"), ec)) {
-            return true;
-        }
-    }
-    return false;
+        return fs::exists(dir / "dbus-1" / "services" / (name + ".service"), ec);
+    });
 }
 
 bool onPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        const std::size_t colon = std::min(dirs.find(':', start), dirs.size());
-        if (colon > start &&
-            ::access((dirs.substr(start, colon - start) + "/" + program).c_str(), X_OK) == 0) {
-            return true;
-        }
-        start = colon + 1;
-    }
-    return false;
+    return inSomeFolder("PATH", "/usr/bin:/bin", [&](const fs::path& dir) {
+        return ::access((dir / program).c_str(), X_OK) == 0;
+    });
 }
 
 std::string messageOf(GError* error) {
@@ -337,17 +327,16 @@ bool EdsCalendar::remove(const std::string& eventUid) {
 
 bool EdsCalendar::setEnabled(bool enabled) {
     e_source_set_enabled(impl_->source, enabled);
-    GError* raw = nullptr;
-    if (!e_source_write_sync(impl_->source, nullptr, &raw)) {
-        error_ = "write source: " + messageOf(raw);
-        return false;
-    }
-    return true;
+    return writeSource();
 }
 
 bool EdsCalendar::setColor(const std::string& color) {
     auto* extension = e_source_get_extension(impl_->source, E_SOURCE_EXTENSION_CALENDAR);
     e_source_selectable_set_color(E_SOURCE_SELECTABLE(extension), color.c_str());
+    return writeSource();
+}
+
+bool EdsCalendar::writeSource() {
     GError* raw = nullptr;
     if (!e_source_write_sync(impl_->source, nullptr, &raw)) {
         error_ = "write source: " + messageOf(raw);

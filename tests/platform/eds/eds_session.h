@@ -68,6 +68,7 @@ class EdsCalendar {
     friend class EdsWriter;
     struct Impl;
     explicit EdsCalendar(std::unique_ptr<Impl> impl);
+    bool writeSource();
     std::unique_ptr<Impl> impl_;
     std::string uid_;
     std::string error_;
