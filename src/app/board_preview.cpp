@@ -2,14 +2,18 @@
 
 #include <QPainter>
 
+#include "app/section_style.h"
 #include "board/backdrop.h"
+#include "widgets/catalogue.h"
+#include "widgets/widget_description.h"
 
 namespace solvane::app {
 
 BoardPreview::BoardPreview(const IconStore* icons, QWidget* parent)
     : QWidget(parent), icons_(icons) {
     setFixedSize(kWidth, kHeight);
-    setAccessibleName(tr("Board preview"));
+    setAccessibleName(tr("Preview"));
+    setAccessibleRole(this, QAccessible::Graphic);
 }
 
 void BoardPreview::setBoard(BoardData board, const Calendar& calendar) {
@@ -18,6 +22,10 @@ void BoardPreview::setBoard(BoardData board, const Calendar& calendar) {
     }
     board_ = std::move(board);
     calendar_ = calendar;
+    // The picture read out: what the full board widget would say for it.
+    const widgets::BoardEntry entry(board_->date, *board_, style_);
+    setAccessibleDescription(QString::fromStdString(widgets::describeWidget(
+        widgets::kSolvaneKind, widgets::WidgetFamily::extraLarge, entry, calendar)));
     update();
 }
 

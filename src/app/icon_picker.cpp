@@ -109,14 +109,32 @@ class IconTile : public QWidget {
 
 }  // namespace
 
-// One name of the library: a flat button that draws its symbol and shows its
-// name as tooltip and accessible label.
+QString readableSymbolName(const QString& name) {
+    QStringList words;
+    for (const QString& part : name.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
+        // How a glyph is drawn is not what it shows.
+        if (part != QLatin1String("fill")) {
+            words << part;
+        }
+    }
+    QString text = words.join(QLatin1Char(' '));
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
+
+// One name of the library: a flat button that draws its symbol, with its
+// name as tooltip and, read as words, as accessible label; to a screen
+// reader an item of the grid's list.
 class SymbolCell : public QAbstractButton {
   public:
     SymbolCell(const QString& name, QWidget* parent) : QAbstractButton(parent), name_(name) {
         setFixedSize(IconPicker::kCell, IconPicker::kCell);
         setToolTip(name);
-        setAccessibleName(name);
+        setAccessibleName(readableSymbolName(name));
+        app::setAccessibleRole(this, QAccessible::ListItem);
+        app::setAccessibleSelected(this, false);
         setObjectName(name);
         setCursor(Qt::PointingHandCursor);
         // One cell at a time takes Tab focus; see IconPicker::setTabStop.
@@ -127,6 +145,7 @@ class SymbolCell : public QAbstractButton {
     void setSelected(bool selected) {
         if (selected_ != selected) {
             selected_ = selected;
+            app::setAccessibleSelected(this, selected);
             update();
         }
     }
@@ -208,6 +227,8 @@ IconPicker::IconPicker(QString symbol, std::optional<QString> customImage, IconS
     column->addWidget(search_);
 
     grid_ = new QWidget;
+    grid_->setAccessibleName(tr("Symbols"));
+    app::setAccessibleRole(grid_, QAccessible::List);
     for (const std::string_view name : SymbolLibrary::all()) {
         auto* cell = new SymbolCell(fromStd(name), grid_);
         connect(cell, &QAbstractButton::clicked, this, [this, cell] { pickSymbol(cell->name()); });

@@ -32,6 +32,10 @@ namespace solvane {
 class IconStore;
 class SymbolCell;
 
+// A symbol's name as words for a screen reader: "cloud.sun.fill" reads
+// "Cloud sun".
+QString readableSymbolName(const QString& name);
+
 class IconPicker : public QWidget {
     Q_OBJECT
   public:

@@ -1,14 +1,18 @@
 #include "app/section_style.h"
 
+#include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFontDatabase>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QVariant>
 
+#include <mutex>
 #include <optional>
 
 #include "platform/calendar/calendar_database.h"
@@ -35,7 +39,127 @@ bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
 }
 
+constexpr const char* kRoleProperty = "solvaneAccessibleRole";
+constexpr const char* kSelectedProperty = "solvaneAccessibleSelected";
+
+// The label a form layout shows beside `widget`, if any.
+QString formLabel(const QWidget* widget) {
+    const QWidget* parent = widget->parentWidget();
+    const auto* form = parent != nullptr ? qobject_cast<QFormLayout*>(parent->layout()) : nullptr;
+    const auto* label =
+        form != nullptr ? qobject_cast<QLabel*>(form->labelForField(const_cast<QWidget*>(widget)))
+                        : nullptr;
+    return label != nullptr ? label->text() : QString();
+}
+
+// A widget given its role by setAccessibleRole: named by its accessible
+// name, its button text or its form label; a button can be pressed and
+// shows whether it is checked; a cell shows whether it is the chosen one.
+class RoledAccessible : public QAccessibleWidget {
+  public:
+    RoledAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty()) {
+            if (const auto* button = qobject_cast<const QAbstractButton*>(widget())) {
+                text = spokenTitle(button->text());
+            }
+            if (text.isEmpty()) {
+                text = spokenTitle(formLabel(widget()));
+            }
+        }
+        return text;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget())) {
+            s.checkable = button->isCheckable();
+            s.checked = button->isChecked();
+            s.pressed = button->isDown();
+        }
+        if (const QVariant selected = widget()->property(kSelectedProperty); selected.isValid()) {
+            s.selectable = true;
+            s.selected = selected.toBool();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (qobject_cast<const QAbstractButton*>(widget()) != nullptr && widget()->isEnabled()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        auto* button = qobject_cast<QAbstractButton*>(widget());
+        if (action == pressAction() && button != nullptr && button->isEnabled()) {
+            button->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* roledAccessible(const QString&, QObject* object) {
+    if (object == nullptr || !object->isWidgetType()) {
+        return nullptr;
+    }
+    const QVariant role = object->property(kRoleProperty);
+    if (!role.isValid()) {
+        return nullptr;
+    }
+    return new RoledAccessible(static_cast<QWidget*>(object),
+                               static_cast<QAccessible::Role>(role.toInt()));
+}
+
 }  // namespace
+
+void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(roledAccessible); });
+    widget->setProperty(kRoleProperty, static_cast<int>(role));
+    // Setting a name or a text already made Qt build and keep an interface
+    // without the role; the next query builds ours.
+    if (QAccessibleInterface* cached = QAccessible::queryAccessibleInterface(widget);
+        cached != nullptr && cached->role() != role) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
+    }
+}
+
+void setAccessibleSelected(QWidget* widget, bool selected) {
+    const QVariant before = widget->property(kSelectedProperty);
+    widget->setProperty(kSelectedProperty, selected);
+    if (QAccessible::isActive() && (!before.isValid() || before.toBool() != selected)) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(widget, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString spokenTitle(const QString& title) {
+    // "&&" is a written "&"; a single one marks the shortcut letter after it.
+    QString text;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title[i] == QLatin1Char('&')) {
+            ++i;
+        }
+        if (i < title.size()) {
+            text += title[i];
+        }
+    }
+    if (text == QStringLiteral("\u00B0F")) {
+        return QStringLiteral("Fahrenheit");
+    }
+    if (text == QStringLiteral("\u00B0C")) {
+        return QStringLiteral("Celsius");
+    }
+    return text;
+}
 
 QFont headlineFont() {
     return sized(14, true);
@@ -198,9 +322,11 @@ QButtonGroup* addSegments(const QStringList& titles, QWidget* row) {
                                        : first       ? "first"
                                        : last        ? "last"
                                                      : "middle");
+        setAccessibleRole(button, QAccessible::RadioButton);
         group->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
     }
+    setAccessibleRole(row, QAccessible::Grouping);
     row->setProperty(kSegmentsProperty, true);
     row->setStyleSheet(QString::fromLatin1(kSegmentsSheet));
     return group;

@@ -2,6 +2,7 @@
 // that every section sets its headline, caption and callout texts alike.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -48,7 +49,18 @@ void restyleTextColors(QWidget* root);
 
 // A segmented control: one checkable button per title, side by side in
 // `row` (which gets the layout), exclusive; a button's id is its index.
+// Screen readers hear the row as a group (named by its accessible name, else
+// its form label) of radio buttons.
 QButtonGroup* addSegments(const QStringList& titles, QWidget* row);
+
+// What a custom control is to a screen reader. A button keeps its press
+// action and its checked state; `setAccessibleSelected` marks a cell of a
+// grid as the chosen one.
+void setAccessibleRole(QWidget* widget, QAccessible::Role role);
+void setAccessibleSelected(QWidget* widget, bool selected);
+
+// A title as it is spoken: "°F" is "Fahrenheit", an "&" mark is dropped.
+QString spokenTitle(const QString& title);
 QStringList toQStrings(const std::vector<std::string>& texts);
 
 // A text as it reads, for a button, check box or menu entry: Qt would take

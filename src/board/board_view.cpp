@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 #include "board/layout.h"
 #include "board/sky_cards.h"
@@ -40,9 +40,25 @@ struct HeaderTexts {
           place(QString::fromStdString(data.place)) {}
 };
 
-std::array<StackItem, 4> headerItems(const HeaderTexts& texts, const WeatherCredit& credit) {
-    return {textItem(texts.date, kDateFont), spacerItem(0), textItem(texts.place, kPlaceFont),
-            fixedItem(credit.sizeHint(), credit.baseline())};
+// A place name cut shorter than this many characters (and "…") no longer
+// says which place it is; the credit yields before it gets there.
+constexpr qsizetype kPlaceKeeps = 4;
+
+// The date, a flexible space, the place and, with weather, its credit. The
+// date is never cut: the place yields first, then the credit.
+std::vector<StackItem> headerItems(const HeaderTexts& texts, const WeatherCredit& credit) {
+    StackItem date = textItem(texts.date, kDateFont);
+    date.compressible = false;
+    StackItem place = textItem(texts.place, kPlaceFont);
+    place.minimum = headWidth(texts.place, kPlaceFont, kPlaceKeeps);
+    std::vector<StackItem> items{date, spacerItem(0), place};
+    if (credit.weather) {
+        StackItem mark = fixedItem(credit.sizeHint(), credit.baseline());
+        mark.compressible = true;
+        mark.yieldOrder = 1;
+        items.push_back(mark);
+    }
+    return items;
 }
 
 const WeatherSnapshot* weatherOf(const BoardData& data) {
@@ -63,7 +79,7 @@ BoardLayout SolvaneView::layout(const QRectF& rect, const BoardData& data,
     const auto headerFrames = layoutRow(out.header, header, kHeaderGap, CrossAlign::firstBaseline);
     out.date = headerFrames[0];
     out.place = headerFrames[2];
-    out.credit = headerFrames[3];
+    out.credit = headerFrames.size() > 3 ? headerFrames[3] : QRectF(out.place.topRight(), QSizeF());
 
     const double bodyTop = out.header.bottom() + kColumnSpacing;
     const double bodyHeight = std::max(0.0, rect.bottom() - bodyTop);

@@ -24,6 +24,7 @@ constexpr TextStyle kUnavailableFont{13};
 constexpr TextStyle kTemperatureFont{40, FontWeight::regular, FontDesign::monospaced};
 constexpr TextStyle kConditionFont{14, FontWeight::medium};
 constexpr TextStyle kDetailFont{12};
+constexpr double kDetailMinScale = 0.75;
 constexpr TextStyle kRangeFont{12, FontWeight::regular, FontDesign::monospaced};
 constexpr TextStyle kCreditFont{9.5, FontWeight::medium};
 
@@ -109,12 +110,17 @@ struct HeaderParts {
         condition = qstr(w.condition);
         second = detailed ? feelsAndWindText(w, unit) : highLowText(w, unit, true);
         conditions.spacing = 3;
-        conditions.items = {textItem(condition, kConditionFont), textItem(second, kDetailFont)};
+        conditions.items = {textItem(condition, kConditionFont),
+                            textItem(second, kDetailFont, detailed ? kDetailMinScale : 0)};
         if (detailed) {
             row.push_back(fixedItem(symbolSize(28)));
         }
         row.push_back(textItem(temperature, kTemperatureFont, 0.7));
-        row.push_back(conditions.asItem(true));
+        // The column keeps room for the second line at its smallest, so that
+        // line shrinks rather than loses its end.
+        StackItem column = conditions.asItem(true);
+        column.minimum = conditions.items[1].minimum;
+        row.push_back(column);
         row.push_back(spacerItem(4));
         if (detailed) {
             range = highLowText(w, unit, false);
@@ -345,7 +351,7 @@ void WeatherHeader::paint(QPainter& painter, const QRectF& rect, const PaintCont
     const auto frames = layoutRow(rect, parts.row, parts.spacing, CrossAlign::center);
     const QColor fg = ctx.color(ctx.palette.fg);
     if (!weather) {
-        drawSymbol(painter, "cloud", frames[0], 24, fg);
+        drawSymbol(painter, "cloud.slash", frames[0], 24, fg);
         drawLine(painter, frames[1], fitLine(parts.condition, kUnavailableFont, frames[1].width()),
                  fg);
         return;
@@ -362,8 +368,10 @@ void WeatherHeader::paint(QPainter& painter, const QRectF& rect, const PaintCont
                                          parts.conditions.spacing, CrossAlign::leading);
     drawLine(painter, conditions[0],
              fitLine(parts.condition, kConditionFont, conditions[0].width()), fg);
-    drawLine(painter, conditions[1],
-             fitLine(parts.second, kDetailFont, conditions[1].width(), detailed ? 0.75 : 1.0), fg);
+    drawLine(
+        painter, conditions[1],
+        fitLine(parts.second, kDetailFont, conditions[1].width(), detailed ? kDetailMinScale : 1.0),
+        fg);
     ++i;  // the flexible space
 
     if (detailed) {

@@ -12,6 +12,7 @@ namespace solvane {
 namespace {
 
 constexpr const char* kInterFolder = "/usr/share/fonts/opentype/inter/";
+constexpr const char* kNumberFolder = "/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/";
 constexpr const char* kMonoFolder = "/usr/share/fonts/truetype/jetbrains-mono/";
 constexpr const char* kSymbolsFile =
     "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf";
@@ -45,11 +46,20 @@ FontFamilies resolveFamilies() {
         {inter + "Inter-Regular.otf", inter + "Inter-Medium.otf", inter + "Inter-Light.otf",
          inter + "Inter-SemiBold.otf", inter + "Inter-Bold.otf"},
         QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    f.mono = findFamily(QStringLiteral("JetBrains Mono"),
-                        {mono + "JetBrainsMono-Regular.ttf", mono + "JetBrainsMono-Medium.ttf",
-                         mono + "JetBrainsMono-Light.ttf", mono + "JetBrainsMono-SemiBold.ttf",
-                         mono + "JetBrainsMono-Bold.ttf"},
-                        QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    // Numbers are set in Roboto: its figures are all one width, so columns of
+    // numbers line up as in a monospaced face, but its zero is plain (a
+    // monospaced zero is dotted or slashed, which reads as a target at 50
+    // points) and its degree sign sits close to the number. Qt 6.4 cannot
+    // switch Inter to its tabular figures, and Inter's own are proportional.
+    const QString numbers = kNumberFolder;
+    const QString fixedPitch =
+        findFamily(QStringLiteral("JetBrains Mono"),
+                   {mono + "JetBrainsMono-Regular.ttf", mono + "JetBrainsMono-Medium.ttf"},
+                   QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    f.mono = findFamily(QStringLiteral("Roboto"),
+                        {numbers + "Roboto-Regular.ttf", numbers + "Roboto-Medium.ttf",
+                         numbers + "Roboto-Light.ttf", numbers + "Roboto-Bold.ttf"},
+                        fixedPitch);
     f.symbols = findFamily(QStringLiteral("Material Icons"), {QString(kSymbolsFile)}, QString());
     // Font matching substitutes a near family silently; a substitute would
     // draw private-use codepoints as boxes, so only the real face counts.

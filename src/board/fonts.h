@@ -1,5 +1,7 @@
-// The board's typefaces: Inter as the system font, JetBrains Mono for the
-// monospaced design, and the Material Icons font for symbols.
+// The board's typefaces: Inter as the system font, Roboto for the
+// monospaced design (numbers: its figures share one width, so columns align,
+// with a plain zero and a close degree sign), and the Material Icons font for
+// symbols.
 //
 // Sizes are logical points, and one point is one pixel at scale 1, whatever
 // the resolution the paint device reports: a font for a device is built so
@@ -45,7 +47,7 @@ struct TextStyle {
 
 struct FontFamilies {
     QString text;     // "Inter", or the platform's general font
-    QString mono;     // "JetBrains Mono", or the platform's fixed-pitch font
+    QString mono;     // "Roboto", else "JetBrains Mono", else the platform's fixed-pitch font
     QString symbols;  // "Material Icons", or empty when it cannot be found
 };
 

@@ -26,23 +26,24 @@ bool shrinks(const StackItem& item) {
     return item.compressible && !item.flexible;
 }
 
-// Takes `shortage` from the compressible items in proportion to their
-// lengths; an item that reaches its minimum stops giving and the others share
-// what it could not give. When all are at their minimums and room is still
-// short, they give up their minimums too, proportionally again.
-void shrink(std::span<const StackItem> items, std::vector<double>& lengths, double shortage) {
+// Takes `shortage` from the compressible items of one yield order in
+// proportion to their lengths; an item that reaches its minimum stops giving
+// and the others share what it could not give. Returns what is still short.
+double shrinkToMinimums(std::span<const StackItem> items, std::vector<double>& lengths,
+                        double shortage, int order) {
     std::vector<bool> atMinimum(items.size(), false);
     for (std::size_t round = 0; round <= items.size() && shortage > 1e-9; ++round) {
         double giving = 0;
         for (std::size_t i = 0; i < items.size(); ++i) {
-            giving += shrinks(items[i]) && !atMinimum[i] ? lengths[i] : 0;
+            const bool gives = shrinks(items[i]) && items[i].yieldOrder == order && !atMinimum[i];
+            giving += gives ? lengths[i] : 0;
         }
         if (giving <= 0) {
             break;
         }
         double given = 0;
         for (std::size_t i = 0; i < items.size(); ++i) {
-            if (!shrinks(items[i]) || atMinimum[i]) {
+            if (!shrinks(items[i]) || items[i].yieldOrder != order || atMinimum[i]) {
                 continue;
             }
             const double floor = std::clamp(finiteOr(items[i].minimum, 0), 0.0, lengths[i]);
@@ -52,6 +53,24 @@ void shrink(std::span<const StackItem> items, std::vector<double>& lengths, doub
             given += share;
         }
         shortage -= given;
+    }
+    return shortage;
+}
+
+// Takes `shortage` from the compressible items, each yield order down to its
+// minimums in turn. When all are at their minimums and room is still short,
+// they give up their minimums too, all in proportion.
+void shrink(std::span<const StackItem> items, std::vector<double>& lengths, double shortage) {
+    std::vector<int> orders;
+    for (const StackItem& item : items) {
+        if (shrinks(item)) {
+            orders.push_back(item.yieldOrder);
+        }
+    }
+    std::sort(orders.begin(), orders.end());
+    orders.erase(std::unique(orders.begin(), orders.end()), orders.end());
+    for (int order : orders) {
+        shortage = shrinkToMinimums(items, lengths, shortage, order);
     }
     double giving = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -163,6 +182,14 @@ QSizeF stackSize(std::span<const StackItem> items, double spacing, Axis axis) {
     return axis == Axis::horizontal ? QSizeF(length, extent) : QSizeF(extent, length);
 }
 
+// `head` and "…", without the white space the cut left at its end.
+QString withEllipsis(QString head) {
+    while (!head.isEmpty() && head.back().isSpace()) {
+        head.chop(1);
+    }
+    return head + QChar(0x2026);
+}
+
 }  // namespace
 
 QString shownText(const QString& text) {
@@ -171,7 +198,7 @@ QString shownText(const QString& text) {
     }
     // Never half of a surrogate pair at the cut.
     const qsizetype kept = kMaxShownUnits - 1;
-    return text.left(text.at(kept - 1).isHighSurrogate() ? kept - 1 : kept) + QChar(0x2026);
+    return withEllipsis(text.left(text.at(kept - 1).isHighSurrogate() ? kept - 1 : kept));
 }
 
 bool isDrawable(const QRectF& rect) {
@@ -241,6 +268,16 @@ double textWidth(const QString& text, const TextStyle& font) {
     return text.isEmpty() ? 0 : boardFontMetrics(font).horizontalAdvance(shownText(text));
 }
 
+double headWidth(const QString& text, const TextStyle& font, qsizetype kept) {
+    const QString shown = shownText(text);
+    const double whole = textWidth(shown, font);
+    if (kept < 0 || shown.size() <= kept) {
+        return whole;
+    }
+    const qsizetype cut = kept > 0 && shown.at(kept - 1).isHighSurrogate() ? kept - 1 : kept;
+    return std::min(whole, textWidth(withEllipsis(shown.left(cut)), font));
+}
+
 double lineHeight(const TextStyle& font) {
     const QFontMetricsF m = boardFontMetrics(font);
     return m.ascent() + m.descent();
@@ -260,23 +297,24 @@ FittedLine fitLine(const QString& whole, const TextStyle& font, double width, do
         return {text, font, natural};
     }
     const double floor = std::isfinite(minScale) ? std::clamp(minScale, 0.01, 1.0) : 1.0;
-    double scale = std::max(floor, width / natural);
-    TextStyle shrunk = font.scaled(scale);
+    const double floorSize = font.size * floor;
+    TextStyle shrunk = font.scaled(std::max(floor, width / natural));
     double shrunkWidth = textWidth(text, shrunk);
     // Type is set in whole pixels, so a shrunk size can round up past the
-    // room; a point less at a time fixes that while the floor allows.
-    for (int step = 0; step < 8 && shrunkWidth > width; ++step) {
-        const double smaller = (shrunk.size - 1) / font.size;
-        if (smaller < floor) {
-            break;
-        }
-        shrunk = font.scaled(smaller);
+    // room; the next whole size down is tried, and last the floor itself, so
+    // that a text which fits at the floor is never cut.
+    for (int step = 0; step < 64 && shrunkWidth > width && shrunk.size > floorSize + 1e-9; ++step) {
+        const double next = std::max(floorSize, std::round(shrunk.size) - 1);
+        shrunk = font.scaled(next / font.size);
         shrunkWidth = textWidth(text, shrunk);
     }
     if (shrunkWidth <= width) {
         return {text, shrunk, shrunkWidth};
     }
-    const QString cut = boardFontMetrics(shrunk).elidedText(text, Qt::ElideRight, width);
+    QString cut = boardFontMetrics(shrunk).elidedText(text, Qt::ElideRight, width);
+    if (cut.endsWith(QChar(0x2026))) {
+        cut = withEllipsis(cut.chopped(1));
+    }
     return {cut, shrunk, textWidth(cut, shrunk)};
 }
 

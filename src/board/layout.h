@@ -6,7 +6,8 @@
 // flexible item (a spacer) takes an equal share of the room the others leave,
 // never less than its natural length. When the room is short, compressible
 // items (one-line texts) give up length in proportion to their natural
-// length, down to their own minimum, and below it only when all are there;
+// length, down to their own minimum, and below it only when all are there
+// (items can be told to yield in turn instead, see StackItem::yieldOrder);
 // other items keep theirs and may overflow the bounds. Across the axis an
 // item keeps its natural extent, cut to the bounds when compressible, and
 // sits at the leading edge (top or left), the centre or the trailing edge; a
@@ -46,6 +47,9 @@ struct StackItem {
     bool flexible = false;  // a spacer
     bool compressible = false;
     double minimum = 0;  // the shortest a compressible item gets along the axis
+    // Compressible items give up length in rounds, lowest first: a later
+    // round starts only when every earlier item is at its minimum.
+    int yieldOrder = 0;
 };
 
 StackItem fixedItem(QSizeF size, double baseline = 0);
@@ -77,6 +81,10 @@ QString shownText(const QString& text);
 
 // Measured as shownText(text).
 double textWidth(const QString& text, const TextStyle& font);
+// The width of `text` cut to its first `kept` characters and "…", or of the
+// whole text when that is no wider: how far a text may yield and still say
+// what it begins with.
+double headWidth(const QString& text, const TextStyle& font, qsizetype kept);
 double lineHeight(const TextStyle& font);  // ascent + descent
 double ascent(const TextStyle& font);
 
@@ -88,8 +96,9 @@ struct FittedLine {
 };
 
 // `text` in `font` fitted to `width`: shrunk by no more than to `minScale`
-// of its size, then cut with an ellipsis. A width that is not a positive
-// finite number leaves nothing.
+// of its size (the floor itself is tried), then cut with an ellipsis, white
+// space before it trimmed. A width that is not a positive finite number
+// leaves nothing.
 FittedLine fitLine(const QString& text, const TextStyle& font, double width, double minScale = 1.0);
 
 enum class TextAlign { leading, center, trailing };

@@ -72,6 +72,29 @@ const Palette& Palette::forStyle(WidgetStyle style) {
     return glass;
 }
 
+Palette Palette::accented(ColorScheme scheme, const QColor& tint) {
+    const bool dark = scheme == ColorScheme::dark;
+    const QColor neutral = dark ? QColor(255, 255, 255) : QColor(16, 16, 18);
+    const auto strength = [&](double opacity) {
+        PaletteColor c = PaletteColor::rgb(neutral.red(), neutral.green(), neutral.blue());
+        c.opacity = opacity;
+        return c;
+    };
+    PaletteColor accent = PaletteColor::rgb(tint.red(), tint.green(), tint.blue());
+    if (!tint.isValid()) {
+        accent = strength(1.0);
+    }
+    // Secondary text stays at 4.5:1 or better on the style's card and on the
+    // accented glass fill; the disc stays clearly apart from the lit part.
+    return Palette{strength(1.0),
+                   strength(dark ? 0.76 : 0.72),
+                   strength(dark ? 0.2 : 0.16),
+                   strength(dark ? 0.08 : 0.06),
+                   strength(dark ? 0.24 : 0.34),
+                   accent,
+                   dark ? strength(1.0) : PaletteColor::rgb(255, 255, 255)};
+}
+
 const Palette& Palette::standard() {
     return forStyle(WidgetStyle::glass);
 }

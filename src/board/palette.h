@@ -61,6 +61,13 @@ struct Palette {
     std::optional<PaletteColor> moonLit;  // the moon's lit part; fg when absent
 
     static const Palette& forStyle(WidgetStyle style);
+    // Accented rendering: the desktop asks for one colour, so only accent
+    // content keeps a hue (`tint`); everything else is one neutral colour of
+    // full contrast for `scheme` (white on dark, near black on light), with
+    // secondary text, rules and fills as lighter strengths of it. The moon's
+    // lit part stays the bright one on either scheme, so a full moon still
+    // reads as light rather than as a dark hole.
+    static Palette accented(ColorScheme scheme, const QColor& tint);
     // The palette of a view that sets none: glass.
     static const Palette& standard();
 

@@ -43,10 +43,19 @@ QString clockOrDash(const std::optional<Instant>& t, const Calendar& calendar) {
     return timeOrDash(t, calendar, clockText);
 }
 
+}  // namespace
+
 QString clockSpan(const std::optional<Instant>& from, const std::optional<Instant>& to,
                   const Calendar& calendar) {
+    // Half a span reads as a time that never comes; without both ends the
+    // hour does not happen as a span today.
+    if (!from || !to) {
+        return QStringLiteral("—");
+    }
     return clockOrDash(from, calendar) + QStringLiteral("–") + clockOrDash(to, calendar);
 }
+
+namespace {
 
 // The caption row: the section's name and a muted figure at the trailing
 // edge, on one baseline.
@@ -206,10 +215,17 @@ struct MoonParts {
 
 }  // namespace
 
-QString dayLengthText(const SkySnapshot& sky) {
+QString dayLengthFigure(const SkySnapshot& sky) {
+    if (sky.allDaySun == AllDaySun::up) {
+        return QStringLiteral("24h");
+    }
     const double seconds =
         sky.sunrise && sky.sunset ? sky.sunset->seconds - sky.sunrise->seconds : 0.0;
-    return qstr(durationText(seconds)) + QStringLiteral(" light");
+    return qstr(durationText(seconds));
+}
+
+QString dayLengthText(const SkySnapshot& sky) {
+    return dayLengthFigure(sky) + QStringLiteral(" light");
 }
 
 QString moonLitText(const SkySnapshot& sky) {

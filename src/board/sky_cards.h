@@ -15,6 +15,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <optional>
+
 #include "board/components.h"
 #include "core/sky/sky_snapshot.h"
 #include "core/time/calendar.h"
@@ -42,8 +44,15 @@ struct MoonCard {
     void paint(QPainter& painter, const QRectF& rect, const PaintContext& ctx) const;
 };
 
-// "10h 25m light": sunset − sunrise; "0m light" when either is absent.
+// "10h 25m": sunset − sunrise; "24h" while the sun stays up all day, "0m"
+// on any other day without both.
+QString dayLengthFigure(const SkySnapshot& sky);
+// The same followed by " light".
 QString dayLengthText(const SkySnapshot& sky);
+
+// "7:42–8:15"; a single "—" unless both ends are known.
+QString clockSpan(const std::optional<Instant>& from, const std::optional<Instant>& to,
+                  const Calendar& calendar);
 
 // "99% lit": the illuminated percent, truncated.
 QString moonLitText(const SkySnapshot& sky);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace solvane {
 
@@ -127,17 +128,22 @@ void paintSunArc(QPainter& painter, QRectF box, const SkySnapshot& sky, const Pa
     dotted.setDashPattern({2, 3});
     painter.strokePath(skyArcPath(box, 0, 1), dotted);
 
-    // A plain flag and value rather than an optional: GCC's -O2 flow analysis
-    // cannot see through the optional here and warns.
-    const bool hasSun = sky.sunProgress.has_value();
-    const double progress = hasSun ? unitFraction(*sky.sunProgress) : 0.0;
+    // Under the midnight sun the arc is the whole day, and the sun stands on
+    // it by the time of day. A plain flag and value below rather than the
+    // optional: GCC's -O2 flow analysis cannot see through it here and warns.
+    const std::optional<double> sunAt = sky.sunProgress ? sky.sunProgress : sky.allDayProgress;
+    const bool hasSun = sunAt.has_value();
+    const double progress = hasSun ? unitFraction(*sunAt) : 0.0;
     if (hasSun) {
         painter.strokePath(skyArcPath(box, 0, progress),
                            arcPen(palette.fg.resolve(scheme), 1.5, Qt::FlatCap));
     }
 
-    painter.strokePath(skyArcPath(box, sky.goldenProgress, 1),
-                       arcPen(palette.accent.resolve(scheme), 3, Qt::RoundCap));
+    // The polar night has no golden hour: its arc stays a night arc.
+    if (sky.allDaySun != AllDaySun::down) {
+        painter.strokePath(skyArcPath(box, sky.goldenProgress, 1),
+                           arcPen(palette.accent.resolve(scheme), 3, Qt::RoundCap));
+    }
 
     if (hasSun) {
         QRectF sun(0, 0, kSunDiameter, kSunDiameter);
@@ -166,8 +172,13 @@ void paintMoonGlyph(QPainter& painter, QRectF box, const SkySnapshot& sky, const
     painter.fillPath(moonLitPath(square, sky.moonPhase, sky.moonFraction), lit.resolve(scheme));
 
     // Inset by half the pen so the whole 1-point outline stays inside the box.
+    // Muted rather than the rule colour, and opaque: a lit part or a disc
+    // close to the card's own colour (the light style's full moon, a new moon
+    // on glass) would otherwise leave the moon without an outline.
+    QColor edge = palette.muted.resolve(scheme);
+    edge.setAlpha(255);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(palette.line.resolve(scheme), 1));
+    painter.setPen(QPen(edge, 1));
     painter.drawEllipse(square.adjusted(0.5, 0.5, -0.5, -0.5));
     painter.restore();
 }

@@ -3,21 +3,27 @@
 #include <QColor>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QString>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <numbers>
 
 #include "board/fonts.h"
 
 namespace solvane {
 namespace {
 
-// Material has no rain cloud, no sun-behind-cloud and no balloon in this
-// version; the nearest shapes stand in (a drop for rain, the outlined cloud
-// for a partly cloudy sky, bubbles for balloons).
-constexpr std::array<SymbolGlyph, 177> kGlyphs{{
+// Material has no rain cloud and no balloon in this version; the nearest
+// shapes stand in (a drop for rain, bubbles for balloons). Where it has only
+// an outlined shape and a filled one exists, the filled one is used, so
+// glyphs side by side share one style.
+constexpr std::array<SymbolGlyph, 173> kGlyphs{{
     {"airplane", "flight", 0xE539},
     {"airplane.departure", "flight_takeoff", 0xE905},
     {"alarm", "alarm", 0xE855},
@@ -52,7 +58,7 @@ constexpr std::array<SymbolGlyph, 177> kGlyphs{{
     {"cat", "pets", 0xE91D},
     {"chart.line.uptrend.xyaxis", "show_chart", 0xE6E1},
     {"checkmark.seal", "verified", 0xEF76},
-    {"clock", "schedule", 0xE8B5},
+    {"clock", "watch_later", 0xE924},
     {"clock.arrow.circlepath", "history", 0xE889},
     {"cloud", "cloud", 0xE2BD},
     {"cloud.bolt", "thunderstorm", 0xEBDB},
@@ -67,7 +73,6 @@ constexpr std::array<SymbolGlyph, 177> kGlyphs{{
     {"cloud.rain", "water_drop", 0xE798},
     {"cloud.sleet", "cloudy_snowing", 0xE810},
     {"cloud.snow", "cloudy_snowing", 0xE810},
-    {"cloud.sun", "filter_drama", 0xE3DD},
     {"cloud.sun.bolt", "thunderstorm", 0xEBDB},
     {"cloud.sun.rain", "water_drop", 0xE798},
     {"creditcard", "credit_card", 0xE870},
@@ -108,7 +113,7 @@ constexpr std::array<SymbolGlyph, 177> kGlyphs{{
     {"heart", "favorite", 0xE87D},
     {"heart.circle", "volunteer_activism", 0xEA70},
     {"heart.text.square", "monitor_heart", 0xEAA2},
-    {"hourglass", "hourglass_empty", 0xE88B},
+    {"hourglass", "hourglass_bottom", 0xEA5C},
     {"house", "house", 0xEA44},
     {"house.lodge", "cabin", 0xE589},
     {"hurricane", "cyclone", 0xEBD5},
@@ -159,7 +164,7 @@ constexpr std::array<SymbolGlyph, 177> kGlyphs{{
     {"sofa", "weekend", 0xE16B},
     {"sparkles", "auto_awesome", 0xE65F},
     {"sportscourt", "stadium", 0xEB90},
-    {"star", "star_border", 0xE83A},
+    {"star", "star_rate", 0xF0EC},
     {"star.circle", "stars", 0xE8D0},
     {"star.fill", "star", 0xE838},
     {"stopwatch", "timer", 0xE425},
@@ -167,12 +172,9 @@ constexpr std::array<SymbolGlyph, 177> kGlyphs{{
     {"suitcase.rolling", "luggage", 0xF235},
     {"sun.dust", "grain", 0xE3EA},
     {"sun.haze", "foggy", 0xE818},
-    {"sun.horizon", "wb_twilight", 0xE1C6},
     {"sun.max", "wb_sunny", 0xE430},
     {"sun.min", "light_mode", 0xE518},
     {"sun.snow", "sunny_snowing", 0xE819},
-    {"sunrise", "wb_twilight", 0xE1C6},
-    {"sunset", "wb_twilight", 0xE1C6},
     {"tennisball", "sports_tennis", 0xEA32},
     {"tent", "festival", 0xEA68},
     {"theatermasks", "theater_comedy", 0xEA66},
@@ -202,7 +204,160 @@ static_assert(std::ranges::is_sorted(kGlyphs, {}, &SymbolGlyph::name),
 static_assert(std::ranges::adjacent_find(kGlyphs, {}, &SymbolGlyph::name) == kGlyphs.end(),
               "each name once");
 
+// Shapes the font lacks, drawn on Material's 24-unit grid as filled
+// outlines so they match the font's filled glyphs. They are built kFine
+// times larger than the grid: path operations flatten curves at a fixed
+// tolerance, which at grid size would leave the discs polygonal.
+constexpr double kGrid = 24;
+constexpr double kFine = 20;
+constexpr double kStroke = 2;
+
+QPainterPath fine(const QPainterPath& path) {
+    return QTransform::fromScale(kFine, kFine).map(path);
+}
+
+QPainterPath strokeOf(const QPainterPath& path, double width = kStroke) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(path);
+}
+
+QPainterPath segment(QPointF from, QPointF to, double width = kStroke) {
+    QPainterPath path;
+    path.moveTo(from);
+    path.lineTo(to);
+    return fine(strokeOf(path, width));
+}
+
+QPointF polar(QPointF centre, double radius, double degreesUp) {
+    const double a = degreesUp * std::numbers::pi / 180;
+    return {centre.x() + radius * std::cos(a), centre.y() - radius * std::sin(a)};
+}
+
+QPainterPath unite(std::initializer_list<QPainterPath> parts) {
+    QPainterPath out;
+    out.setFillRule(Qt::WindingFill);
+    for (const QPainterPath& part : parts) {
+        out = out.united(part);
+    }
+    return out;
+}
+
+QPainterPath rays(QPointF centre, double from, double to, std::initializer_list<double> angles) {
+    QPainterPath out;
+    for (double angle : angles) {
+        out = out.united(segment(polar(centre, from, angle), polar(centre, to, angle)));
+    }
+    return out;
+}
+
+QPainterPath upperHalfDisc(QPointF centre, double radius) {
+    QPainterPath path;
+    path.moveTo(centre.x() - radius, centre.y());
+    path.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 180, -180);
+    path.closeSubpath();
+    return fine(path);
+}
+
+// A glyph of the symbol font as a shape on the fine grid, its em square
+// scaled by `scale` about the grid's centre and moved by `offset` grid units.
+QPainterPath fontGlyph(char32_t codepoint, double scale = 1, QPointF offset = {}) {
+    if (boardFontFamilies().symbols.isEmpty()) {
+        return {};
+    }
+    const QFont font = symbolFont(kGrid * kFine);
+    const QFontMetricsF metrics(font, referenceDevice());
+    const QString glyph = QString::fromUcs4(&codepoint, 1);
+    QPainterPath path;
+    path.addText(0, 0, font, glyph);
+    const double em = metrics.ascent() + metrics.descent();
+    const double size = kGrid * kFine;
+    QTransform t;
+    t.translate(size / 2 + offset.x() * kFine, size / 2 + offset.y() * kFine);
+    t.scale(scale * size / em, scale * size / em);
+    t.translate(-metrics.horizontalAdvance(glyph) / 2, (metrics.ascent() - metrics.descent()) / 2);
+    return t.map(path).simplified();
+}
+
+constexpr char32_t kCloudGlyph = 0xE2BD;
+constexpr char32_t kSunGlyph = 0xE430;
+
+// The sun half risen over the horizon, with an arrow above it pointing up
+// (rising) or down (setting).
+QPainterPath horizonSunWithArrow(bool rising) {
+    const QPointF sun(12, 18);
+    const double tip = rising ? 2 : 11;
+    const double wings = rising ? tip + 3.5 : tip - 3.5;
+    return unite({upperHalfDisc(sun, 5.5), rays(sun, 7.6, 9.6, {0, 40, 140, 180}),
+                  segment({2, 21}, {22, 21}), segment({12, 2}, {12, 11}),
+                  segment({8.5, wings}, {12, tip}), segment({15.5, wings}, {12, tip})});
+}
+
+// A fuller sun resting on the horizon, with the ground in a shorter line.
+QPainterPath sunOnHorizon() {
+    const QPointF sun(12, 15);
+    return unite({upperHalfDisc(sun, 6), rays(sun, 8, 10.5, {20, 55, 90, 125, 160}),
+                  segment({2, 17.5}, {22, 17.5}), segment({6, 21.5}, {18, 21.5})});
+}
+
+// The sun behind a cloud, with a clear gap where the cloud covers it.
+QPainterPath cloudBeforeSun() {
+    const QPainterPath sun = fontGlyph(kSunGlyph, 0.7, {-4, -4});
+    const QPainterPath cloud = fontGlyph(kCloudGlyph, 0.82, {2, 3});
+    const QPainterPath margin = cloud.united(strokeOf(cloud, 3 * kFine));
+    return sun.subtracted(margin).united(cloud);
+}
+
+// The cloud crossed out: the weather could not be had.
+QPainterPath cloudCrossedOut() {
+    const QPointF from(3.5, 3);
+    const QPointF to(21, 20.5);
+    const QPainterPath gap = segment(from, to, kStroke + 3);
+    return fontGlyph(kCloudGlyph).subtracted(gap).united(segment(from, to));
+}
+
+struct DrawnSymbol {
+    std::string_view name;
+    QPainterPath (*shape)();
+};
+
+const std::array<DrawnSymbol, 5> kDrawn{{
+    {"cloud.slash", cloudCrossedOut},
+    {"cloud.sun", cloudBeforeSun},
+    {"sun.horizon", sunOnHorizon},
+    {"sunrise", [] { return horizonSunWithArrow(true); }},
+    {"sunset", [] { return horizonSunWithArrow(false); }},
+}};
+
+// What an unknown name draws, so a tile is never left empty: the symbol a
+// new countdown starts with.
+constexpr std::string_view kFallbackSymbol = "calendar";
+
 }  // namespace
+
+std::optional<QPainterPath> symbolShape(std::string_view name) {
+    // Built once, on first use, when the symbol font can be read.
+    static const std::array<QPainterPath, kDrawn.size()> shapes = [] {
+        std::array<QPainterPath, kDrawn.size()> out;
+        for (std::size_t i = 0; i < kDrawn.size(); ++i) {
+            out[i] = kDrawn[i].shape();
+        }
+        return out;
+    }();
+    for (std::size_t i = 0; i < kDrawn.size(); ++i) {
+        if (kDrawn[i].name == name) {
+            return shapes[i];
+        }
+    }
+    return std::nullopt;
+}
+
+bool hasSymbol(std::string_view name) {
+    return symbolCodepoint(name).has_value() ||
+           std::ranges::any_of(kDrawn, [&](const DrawnSymbol& d) { return d.name == name; });
+}
 
 std::span<const SymbolGlyph> symbolGlyphs() {
     return kGlyphs;
@@ -224,11 +379,27 @@ QSizeF symbolSize(double sizePoints) {
 
 void drawSymbol(QPainter& painter, std::string_view name, const QRectF& box, double sizePoints,
                 const QColor& color) {
-    const auto codepoint = symbolCodepoint(name);
     const double em = symbolSize(sizePoints).width();
     const bool finite = std::isfinite(box.x()) && std::isfinite(box.y()) &&
                         std::isfinite(box.width()) && std::isfinite(box.height());
-    if (!codepoint || em <= 0 || !finite || boardFontFamilies().symbols.isEmpty()) {
+    if (em <= 0 || !finite) {
+        return;
+    }
+    if (const auto shape = symbolShape(name)) {
+        // The grid fills the em square, as a Material glyph fills its em.
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(box.center().x() - em / 2, box.center().y() - em / 2);
+        painter.scale(em / (kGrid * kFine), em / (kGrid * kFine));
+        painter.fillPath(*shape, color);
+        painter.restore();
+        return;
+    }
+    auto codepoint = symbolCodepoint(name);
+    if (!codepoint) {
+        codepoint = symbolCodepoint(kFallbackSymbol);
+    }
+    if (!codepoint || boardFontFamilies().symbols.isEmpty()) {
         return;
     }
     const QFont font = symbolFont(em, painter.device());

@@ -68,6 +68,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             command.gallery = true;
             continue;
         }
+        if (flag == "--describe") {
+            r.describe = true;
+            continue;
+        }
         static const std::vector<std::string> kValued = {
             "--render", "--size",   "--style", "--countdowns", "--entry",
             "--mode",   "--scheme", "--out",   "--scale",      "--at"};
@@ -150,8 +154,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
     }
     if (command.action != CommandLine::Action::render) {
-        if (!r.out.empty() || sawSize) {
-            return fail("--size and --out only go with --render KIND");
+        if (!r.out.empty() || sawSize || r.describe) {
+            return fail("--size, --out and --describe only go with --render KIND");
         }
         return {command, {}};
     }
@@ -161,8 +165,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (!sawSize) {
         return fail("--render needs --size");
     }
-    if (r.out.empty()) {
-        return fail("--render needs --out FILE.png");
+    if (r.out.empty() && !r.describe) {
+        return fail("--render needs --out FILE.png or --describe");
     }
     return {command, {}};
 }
@@ -244,6 +248,7 @@ std::string checkWritable(const std::string& path) {
 std::string usageText() {
     return R"(Usage: solvane-widgets [--gallery | --headless-service]
        solvane-widgets --render KIND --size SIZE --out FILE.png [options]
+       solvane-widgets --render KIND --size SIZE --describe [options]
 
 Without options, shows the placed widgets on the desktop (right-click one for
 Edit Widget, Remove Widget, Add Widget... and Accented Colours) and listens on
@@ -261,6 +266,7 @@ Started again while it runs, it asks the running host to open its gallery.
   --mode MODE          full | accented (default: full)
   --scheme SCHEME      light | dark desktop appearance (default: light)
   --out FILE.png       where to write the image
+  --describe           print what a screen reader says for the widget instead
   --scale N            pixels per point, 0.25 to 8 (default: 1)
   --at ISO8601         render the board of another moment, e.g. 2025-06-14T20:15:00-04:00
   --help               this text

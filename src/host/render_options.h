@@ -25,6 +25,7 @@ struct RenderRequest {
     std::string out;
     double scale = 1.0;
     std::optional<Instant> at;  // the moment to render instead of now
+    bool describe = false;      // print the entry's accessible text instead of a picture
 };
 
 struct CommandLine {

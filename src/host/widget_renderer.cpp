@@ -41,33 +41,7 @@ QImage renderWidget(const GuardedPlugin& plugin, std::string_view kind,
     if (!painted) {
         return {};
     }
-    if (settings.mode == widgets::RenderingMode::accented) {
-        tintInPlace(image, tint);
-    }
     return image;
-}
-
-void tintInPlace(QImage& image, const QColor& tint) {
-    if (image.format() != QImage::Format_ARGB32_Premultiplied) {
-        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb premultiplied = line[x];
-            const int alpha = qAlpha(premultiplied);
-            if (alpha == 0) {
-                continue;
-            }
-            const QRgb plain = qUnpremultiply(premultiplied);
-            // Dark parts keep a trace of the tint so shapes stay readable.
-            const double strength = 0.25 + 0.75 * qGray(plain) / 255.0;
-            const QRgb tinted = qRgba(static_cast<int>(tint.red() * strength),
-                                      static_cast<int>(tint.green() * strength),
-                                      static_cast<int>(tint.blue() * strength), alpha);
-            line[x] = qPremultiply(tinted);
-        }
-    }
 }
 
 }  // namespace solvane::host

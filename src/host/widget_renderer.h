@@ -19,12 +19,11 @@ struct RenderSettings {
     QColor accent;       // the tint of accented rendering; invalid = the desktop's highlight
 };
 
-// A null image when the plug-in's paint failed.
+// A null image when the plug-in's paint failed. In accented rendering the
+// plug-in draws the one-colour face itself (the tint is passed to it): a tint
+// laid over the finished picture would turn every colour into a shade of the
+// accent and lose the contrast between text and card.
 QImage renderWidget(const GuardedPlugin& plugin, std::string_view kind,
                     const widgets::WidgetEntry& entry, const RenderSettings& settings);
-
-// Accented rendering shows the widget in one colour: brightness becomes the
-// strength of the tint, alpha stays.
-void tintInPlace(QImage& image, const QColor& tint);
 
 }  // namespace solvane::host

@@ -1,5 +1,7 @@
 #include "host/widget_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -16,6 +18,8 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
+
+#include <mutex>
 
 #include "host/edit_panel.h"
 #include "host/gallery_dialog.h"
@@ -62,6 +66,16 @@ bool sniWatcherRegistered() {
     return reply.isValid() && reply.value();
 }
 
+// A widget reads as a window of its own: its name the kind's, its
+// description what it shows now.
+QAccessibleInterface* widgetWindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(WidgetWindow::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 ColorScheme desktopScheme() {
@@ -93,7 +107,15 @@ WidgetWindow::WidgetWindow(HostController& controller, Desktop& desktop, std::st
     setAttribute(Qt::WA_DeleteOnClose, false);
     const PlacedWidget* w = controller_.widget(id_);
     const widgets::WidgetKindSpec* spec = w ? findKind(controller_.kinds(), w->kind) : nullptr;
+    static std::once_flag accessible;
+    std::call_once(accessible, [] { QAccessible::installFactory(widgetWindowAccessible); });
     setWindowTitle(widgetTitle(spec ? spec->displayName : std::string()));
+    setAccessibleName(QString::fromStdString(spec ? spec->displayName : std::string()));
+    // An interface Qt built while this was still only a QWidget would lack the role.
+    if (QAccessibleInterface* cached = QAccessible::queryAccessibleInterface(this);
+        cached != nullptr && cached->role() != QAccessible::Window) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
+    }
     const QSizeF size = widgets::familySize(w ? w->family : widgets::WidgetFamily::small);
     setFixedSize(size.toSize());
     if (w != nullptr) {
@@ -136,6 +158,9 @@ void WidgetWindow::refresh() {
     QImage picture = desktop_.picture(id_, devicePixelRatioF());
     if (!picture.isNull()) {
         picture_ = std::move(picture);
+    }
+    if (const QString text = desktop_.description(id_); !text.isEmpty()) {
+        setAccessibleDescription(text);
     }
     updateDesktopBacking();
     update();
@@ -341,6 +366,16 @@ QImage Desktop::picture(const std::string& id, double scale) const {
     QImage picture = renderWidget(controller_.plugin(), w->kind, *entry, settings);
     picture.setDevicePixelRatio(scale);
     return picture;
+}
+
+QString Desktop::description(const std::string& id) const {
+    const PlacedWidget* w = controller_.widget(id);
+    const auto entry = controller_.currentEntry(id);
+    if (w == nullptr || !entry) {
+        return {};
+    }
+    return QString::fromStdString(
+        controller_.plugin().describe(w->kind, w->family, *entry).value_or(std::string()));
 }
 
 void Desktop::showAll() {

@@ -131,6 +131,8 @@ class Desktop : public QObject {
     void populateMenu(QMenu& menu, const std::string& id);
     // The picture of widget `id` now, at `scale`, in the desktop's scheme.
     QImage picture(const std::string& id, double scale) const;
+    // What a screen reader says for widget `id` now; empty when unknown.
+    QString description(const std::string& id) const;
 
   private:
     void addView(const std::string& id);

@@ -52,8 +52,8 @@ void drawFitted(QPainter& painter, const QRectF& frame, const QString& text, con
     drawLine(painter, frame, fitLine(text, font, frame.width(), minScale), color);
 }
 
-// The hint is wider than a small widget, so it wraps; the block is centred
-// and its lines start at its leading edge.
+// The hint is wider than a small widget, so it wraps there; the block is
+// centred and its lines start at its leading edge.
 void paintEmptyHint(QPainter& painter, const QRectF& rect, const PaintContext& ctx) {
     const QFont font = boardFont(kEmptyFont, painter.device());
     const QFontMetricsF metrics(font, painter.device());
@@ -172,6 +172,10 @@ MediumLayout CountdownsMediumView::layout(const QRectF& rect, std::size_t countd
 
 void CountdownsMediumView::paint(QPainter& painter, const QRectF& rect,
                                  const PaintContext& ctx) const {
+    if (data.countdowns.empty() && isDrawable(rect)) {
+        paintEmptyHint(painter, rect, ctx);
+        return;
+    }
     const MediumLayout l = layout(rect, data.countdowns.size());
     if (l.columns.empty()) {
         return;

@@ -38,8 +38,8 @@ struct MediumLayout {
 };
 
 // The first three countdowns in columns of equal width, each a stack of icon,
-// number, unit, label and caption, with a rule between neighbours. Nothing
-// but the background without countdowns.
+// number, unit, label and caption, with a rule between neighbours. Without
+// countdowns, the small view's hint to add one.
 struct CountdownsMediumView {
     static constexpr std::size_t kMaxColumns = 3;
     static constexpr double kColumnPadding = 10;

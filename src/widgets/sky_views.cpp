@@ -9,9 +9,11 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "board/fonts.h"
 #include "board/layout.h"
+#include "board/sky_cards.h"
 #include "board/sky_drawings.h"
 #include "core/time/text_format.h"
 
@@ -28,6 +30,7 @@ constexpr double kMoonTimesTopPadding = 6;
 constexpr double kMoonTimesSize = 12;
 
 constexpr double kSkySpacing = 12;
+constexpr qsizetype kPlaceKeeps = 4;
 constexpr double kHeaderSpacing = 8;
 constexpr TextStyle kHeaderPlaceFont{12, FontWeight::medium};
 constexpr TextStyle kHeaderDateFont{12};
@@ -165,24 +168,34 @@ void SkyView::paint(QPainter& painter, const QRectF& rect, const PaintContext& c
     const QString place = qstr(data.place);
     const QString date = qstr(shortDateLabel(data.date, calendar));
     const WeatherCredit credit{weather};
-    const std::array header = {textItem(place, kHeaderPlaceFont), spacerItem(),
-                               fixedItem(credit.sizeHint(), credit.baseline()),
-                               textItem(date, kHeaderDateFont)};
+    // The date is never cut: the place yields first, down to its first few
+    // characters, then the credit. Without weather there is no credit, and
+    // no gap kept for it.
+    StackItem placeItem = textItem(place, kHeaderPlaceFont);
+    placeItem.minimum = headWidth(place, kHeaderPlaceFont, kPlaceKeeps);
+    StackItem dateItem = textItem(date, kHeaderDateFont);
+    dateItem.compressible = false;
+    std::vector<StackItem> header = {placeItem, spacerItem()};
+    if (weather) {
+        StackItem mark = fixedItem(credit.sizeHint(), credit.baseline());
+        mark.compressible = true;
+        mark.yieldOrder = 1;
+        header.push_back(mark);
+    }
+    header.push_back(dateItem);
     const double headerHeight = rowSize(header, kHeaderSpacing, CrossAlign::center).height();
 
     // The sun's block.
     const IconValue sunrise{"sunrise", shortTimeText(sky.sunrise, calendar), kSunTimesSize};
     const IconValue sunset{"sunset", shortTimeText(sky.sunset, calendar), kSunTimesSize};
-    const double daySeconds = sky.sunrise && sky.sunset ? *sky.sunset - *sky.sunrise : 0.0;
-    const QString dayLength = qstr(durationText(daySeconds));
+    const QString dayLength = dayLengthFigure(sky);
     const std::array sunTimes = {fixedItem(sunrise.sizeHint()), spacerItem(),
                                  textItem(dayLength, kDayLengthFont), spacerItem(),
                                  fixedItem(sunset.sizeHint())};
     const QString goldenName = QStringLiteral("Golden ");
     const QString golden = orDash(sky.goldenStart, calendar, clockText);
     const QString blueName = QStringLiteral("Blue ");
-    const QString blue = orDash(sky.blueStart, calendar, clockText) + QStringLiteral("–") +
-                         orDash(sky.blueEnd, calendar, clockText);
+    const QString blue = clockSpan(sky.blueStart, sky.blueEnd, calendar);
     // The dot sits on the middle of the line box, as it would centred beside
     // the text alone.
     const double dotBaseline =
@@ -227,8 +240,10 @@ void SkyView::paint(QPainter& painter, const QRectF& rect, const PaintContext& c
     painter.save();
     const auto headerFrames = layoutRow(frames[0], header, kHeaderSpacing, CrossAlign::center);
     paintText(painter, headerFrames[0], place, kHeaderPlaceFont, fg);
-    credit.paint(painter, headerFrames[2], ctx);
-    paintText(painter, headerFrames[3], date, kHeaderDateFont, muted, TextAlign::trailing);
+    if (weather) {
+        credit.paint(painter, headerFrames[2], ctx);
+    }
+    paintText(painter, headerFrames.back(), date, kHeaderDateFont, muted, TextAlign::trailing);
 
     WeatherHeader{weather, data.unit, false}.paint(painter, frames[1], ctx);
 

@@ -141,8 +141,9 @@ void TimeOfDayGlass::paint(QPainter& painter, const QRectF& rect) const {
 }
 
 QColor tertiaryFill(ColorScheme scheme) {
-    // The system's tertiary fill: a neutral grey, stronger on dark surfaces.
-    return rgba(0x767680, scheme == ColorScheme::dark ? 0.24 : 0.12);
+    // The system's tertiary grey (0x767680 at 0.24 on dark, 0.12 on light)
+    // over the scheme's surface, at the opacity of the glass sky.
+    return scheme == ColorScheme::dark ? rgba(0x2F2F33, 0.88) : rgba(0xE6E6E9, 0.88);
 }
 
 bool Styled::glassFull() const {
@@ -151,6 +152,10 @@ bool Styled::glassFull() const {
 
 ColorScheme Styled::scheme() const {
     return glassFull() ? ColorScheme::dark : StyleScheme{style}.apply(desktop);
+}
+
+Palette Styled::contentPalette() const {
+    return mode == RenderingMode::accented ? Palette::accented(scheme(), accent) : palette();
 }
 
 void Styled::paintBackground(QPainter& painter, const QRectF& rect) const {
@@ -180,7 +185,8 @@ void Styled::paint(
     painter.save();
     paintBackground(painter, rect);
     if (content) {
-        const PaintContext ctx{palette(), scheme(), icons};
+        const Palette colours = contentPalette();
+        const PaintContext ctx{colours, scheme(), icons};
         content(painter, contentRect, ctx);
     }
     painter.restore();

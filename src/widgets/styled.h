@@ -56,7 +56,9 @@ struct TimeOfDayGlass {
     void paint(QPainter& painter, const QRectF& rect) const;
 };
 
-// The neutral fill behind a glass widget the host tints (accented rendering).
+// The plain fill behind a glass widget in accented rendering: the tertiary
+// neutral of `scheme`, laid over that scheme's surface because nothing blurs
+// the desktop behind the widget, so the neutral text reads on any wallpaper.
 QColor tertiaryFill(ColorScheme scheme);
 
 inline const QColor kDarkWidgetFill{0x16, 0x16, 0x18};
@@ -68,12 +70,16 @@ struct Styled {
     Instant date{};
     RenderingMode mode = RenderingMode::fullColor;
     ColorScheme desktop = ColorScheme::light;  // the scheme the host draws in
+    QColor accent{};                           // accented rendering's tint
 
     // Glass in full colour: the only case drawn on the time-of-day sky, whose
     // dark tones need light text whatever the desktop's scheme.
     bool glassFull() const;
     ColorScheme scheme() const;
     const Palette& palette() const { return Palette::forStyle(style); }
+    // What the content draws with: the style's palette in full colour, the
+    // neutral one with the tint in accented rendering.
+    Palette contentPalette() const;
 
     void paintBackground(QPainter& painter, const QRectF& rect) const;
     // The background over the whole of `rect`, then `content` with the

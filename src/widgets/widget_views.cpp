@@ -47,8 +47,8 @@ void paintWidget(QPainter& painter, const QRectF& rect, std::string_view kind,
     }
     const double margin = kind == "Solvane" ? SolvaneView::kWidgetPadding : kContentMargin;
     const QRectF content = rect.adjusted(margin, margin, -margin, -margin);
-    const Styled styled{entry.style(), &entry.data().sky, entry.date(), context.mode,
-                        context.scheme};
+    const Styled styled{entry.style(), &entry.data().sky, entry.date(),
+                        context.mode,  context.scheme,    context.accent};
     painter.save();
     // The glows' gradients reach far past the widget; nothing may land outside it.
     painter.setClipRect(rect, Qt::IntersectClip);

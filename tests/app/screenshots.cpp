@@ -102,8 +102,8 @@ class Screenshots : public ::testing::Test {
                           "en_US");
         // The starter list plus one countdown that has run its course, so the
         // list shows a "done" row too.
-        std::vector<Countdown> countdowns = store.loadCountdowns(newYork());
-        for (const auto& preset : catalogue(newYork())) {
+        std::vector<Countdown> countdowns = store.loadCountdowns(newYork(), kNow);
+        for (const auto& preset : catalogue(newYork(), PresetRegion{})) {
             if (preset.id == "new-year") {
                 countdowns.insert(countdowns.begin(), makeCountdown(preset));
             }
@@ -154,6 +154,7 @@ class Screenshots : public ::testing::Test {
             .openWidgetGallery = [](QRect) { return true; },
             .automaticUpdateChecks = false,
             .windowSizeFile = {},
+            .remindersFile = {},
         };
         window_ = std::make_unique<MainWindow>(std::move(services));
     }

@@ -13,7 +13,10 @@
 #include "board/board_view.h"
 #include "board/canvas.h"
 #include "board/components.h"
+#include "board/layout.h"
 #include "board/sky_cards.h"
+#include "board/sky_drawings.h"
+#include "core/time/text_format.h"
 
 #include "support/fixed_weather.h"
 #include "support/golden.h"
@@ -102,6 +105,33 @@ TEST(BoardLayout, EmptyBoardShowsOneRuleAndTheCaption) {
     EXPECT_GE(l.emptyCaption->top(), l.hairlines[0].bottom() + 10);
 }
 
+// However long the place, the date is whole; the place yields first, keeping
+// a few characters, and the credit keeps its room. Without weather there is
+// no credit and the place ends at the board's edge.
+TEST(BoardLayout, HeaderKeepsTheDateWholeAndThePlaceYieldsFirst) {
+    const TextStyle dateFont{12, FontWeight::medium};
+    const TextStyle placeFont{12};
+    BoardData board = sampleBoard(true, true);
+    const QString date = QString::fromStdString(longDateLabel(board.date, newYork()));
+    const std::string sixty = "Rancho Santa Margarita, California, United States of America";
+    ASSERT_EQ(sixty.size(), 60u);
+    for (const std::string& place : {sixty, sixty + ", " + sixty}) {
+        board.place = place;
+        const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
+        EXPECT_EQ(fitLine(date, dateFont, l.date.width()).text, date) << place;
+        EXPECT_GE(l.place.width(), headWidth(QString::fromStdString(place), placeFont, 4)) << place;
+        EXPECT_NEAR(l.credit.width(), WeatherCredit{&*board.weather}.sizeHint().width(), 0.01);
+        EXPECT_NEAR(l.credit.right(), kBoardRect.right(), 0.01);
+    }
+    board.weather.reset();
+    for (const std::string& place : {sixty + ", " + sixty, std::string("Brooklyn")}) {
+        board.place = place;
+        const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
+        EXPECT_EQ(fitLine(date, dateFont, l.date.width()).text, date);
+        EXPECT_NEAR(l.place.right(), kBoardRect.right(), 0.01) << place;
+    }
+}
+
 // The weather area of a board without weather is exactly the "Weather
 // unavailable" header, and the sky panels are there regardless.
 TEST(BoardView, WithoutWeatherShowsUnavailableAndStillTheSkyPanels) {
@@ -140,6 +170,46 @@ TEST(SkyCards, FiguresAndFallbacks) {
     const SkySnapshot empty;
     EXPECT_GT((SunCard{empty, newYork()}.sizeHint().width()), 100);
     EXPECT_GT((MoonCard{empty, *sky.sunset, newYork()}.sizeHint().height()), 140);
+}
+
+// Under the midnight sun the day is 24 hours long and the sun stands on the
+// arc by the time of day; in the polar night there is no light, no sun and
+// no golden stretch. Hours that never end or never begin read one dash.
+TEST(SkyCards, PolarDayAndNight) {
+    const Calendar oslo = *Calendar::make("Europe/Oslo", "en_US");
+    const SkySnapshot day =
+        SkySnapshot::compute(at("2027-06-21T23:30:00+02:00"), 69.65, 18.96, oslo);
+    EXPECT_EQ(dayLengthText(day), "24h light");
+    EXPECT_EQ(clockSpan(day.goldenStart, day.sunset, oslo), "—");
+    EXPECT_EQ(clockSpan(day.blueStart, day.blueEnd, oslo), "—");
+    EXPECT_EQ(clockSpan(day.goldenStart, day.goldenStart, oslo).count(QChar(0x2013)), 1);
+    ASSERT_TRUE(day.allDayProgress.has_value());
+    // Solar noon at Tromsø is about 12:46 in summer time; 23:30 is 10 h 44 min on.
+    EXPECT_NEAR(*day.allDayProgress, 0.5 + (10 * 60 + 44) / 1440.0, 0.01);
+
+    const SkySnapshot night =
+        SkySnapshot::compute(at("2027-12-21T12:00:00+01:00"), 69.65, 18.96, oslo);
+    EXPECT_EQ(night.allDaySun, AllDaySun::down);
+    EXPECT_EQ(dayLengthText(night), "0m light");
+    EXPECT_FALSE(night.allDayProgress.has_value());
+    EXPECT_EQ(clockSpan(night.goldenStart, night.sunset, oslo), "—");
+    // An ordinary day is neither.
+    EXPECT_FALSE(sampleBoard(true, false).sky.allDaySun.has_value());
+
+    const Palette& palette = Palette::forStyle(WidgetStyle::dark);
+    const QColor background(22, 22, 24);
+    const QRectF box(0, 0, 200, 54);
+    const auto arc = [&](const SkySnapshot& sky) {
+        return render(box.size(), 1, background,
+                      [&](QPainter& p) { paintSunArc(p, box, sky, palette, ColorScheme::dark); });
+    };
+    const QImage midnightSun = arc(day);
+    EXPECT_EQ(pixelAt(midnightSun, skyArcPoint(box, *day.allDayProgress)),
+              palette.fg.resolve(ColorScheme::dark));
+    const QColor accent = palette.accent.resolve(ColorScheme::dark);
+    const QPointF golden = skyArcPoint(box, 0.95);
+    EXPECT_EQ(pixelAt(arc(SkySnapshot{}), golden), accent);
+    EXPECT_NE(pixelAt(arc(night), golden), accent);
 }
 
 TEST(BoardBackdrop, CardColoursOfEachStyle) {

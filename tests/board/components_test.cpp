@@ -74,7 +74,7 @@ TEST(WeatherHeader, WithoutWeatherShowsACloudAndTheNoticeInEitherForm) {
     const QImage detailed = draw(true);
     EXPECT_EQ(detailed, draw(false));
     const QImage cloud = render({300, 52}, 1, kBackground, [](QPainter& p) {
-        drawSymbol(p, "cloud", QRectF(QPointF(0, 26 - 14.4), symbolSize(24)), 24, fg());
+        drawSymbol(p, "cloud.slash", QRectF(QPointF(0, 26 - 14.4), symbolSize(24)), 24, fg());
     });
     // The symbol box holds exactly the cloud; the notice follows 8 points on.
     EXPECT_EQ(detailed.copy(0, 0, 29, 52), cloud.copy(0, 0, 29, 52));

@@ -15,7 +15,7 @@ namespace {
 
 TEST(Fonts, TheBoardFacesAreFoundAndSizedInPointsOnAnyDevice) {
     EXPECT_EQ(boardFontFamilies().text, "Inter");
-    EXPECT_EQ(boardFontFamilies().mono, "JetBrains Mono");
+    EXPECT_EQ(boardFontFamilies().mono, "Roboto");
     EXPECT_EQ(boardFontFamilies().symbols, "Material Icons");
     EXPECT_EQ(QFontInfo(boardFont({14, FontWeight::medium})).styleName(), "Medium");
 
@@ -83,6 +83,19 @@ TEST(Layout, RowSharesRoomAmongSpacersAndShrinksTextsWhenShort) {
     EXPECT_EQ(rowSize(items, 4, CrossAlign::center), QSizeF(32 + 8 + 50 + 12, 32));
 }
 
+TEST(Layout, LaterYieldOrdersGiveOnlyOnceEarlierOnesAreAtTheirMinimums) {
+    StackItem first{{100, 10}, 8, false, true, 30};
+    StackItem second{{50, 10}, 8, false, true, 0};
+    second.yieldOrder = 1;
+    const std::array items = {fixedItem({40, 10}), first, second};
+    auto frames = layoutRow(QRectF(0, 0, 150, 10), items, 0, CrossAlign::center);
+    EXPECT_EQ(frames[1].width(), 60);
+    EXPECT_EQ(frames[2].width(), 50);
+    frames = layoutRow(QRectF(0, 0, 100, 10), items, 0, CrossAlign::center);
+    EXPECT_EQ(frames[1].width(), 30);
+    EXPECT_EQ(frames[2].width(), 30);
+}
+
 TEST(Layout, RowOnFirstBaselinesHangsItemsFromOneLine) {
     const std::array items = {StackItem{{40, 14}, 11, false, true}, spacerItem(),
                               StackItem{{30, 20}, 16, false, true}};
@@ -131,6 +144,22 @@ TEST(Layout, OneLineTextShrinksToItsFloorThenEndsInAnEllipsis) {
     line = fitLine("Thanksgiving with the whole family", label, 60);
     EXPECT_TRUE(line.text.endsWith(QChar(0x2026)));
     EXPECT_EQ(line.font, label);
+
+    // Whatever the room, a text that fits at its floor is shrunk, never cut;
+    // and a cut never leaves a space before the "…".
+    const TextStyle detail{12};
+    const QString feels = QStringLiteral("Feels 106° · Wind E 5 mph");
+    for (double width = textWidth(feels, detail.scaled(0.75)); width < textWidth(feels, detail);
+         width += 0.5) {
+        line = fitLine(feels, detail, width, 0.75);
+        EXPECT_EQ(line.text, feels) << width;
+        EXPECT_LE(line.width, width);
+    }
+    const QString label70 = QStringLiteral("Mom's 70th birthday party");
+    for (double width = 10; width < textWidth(label70, label); width += 1) {
+        const QString cut = fitLine(label70, label, width).text;
+        EXPECT_FALSE(cut.contains(QStringLiteral(" …"))) << cut.toStdString();
+    }
 
     for (double width : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_TRUE(fitLine("Summer", label, width).text.isEmpty());

@@ -136,7 +136,7 @@ TEST(MoonGlyph, LitPartUsesMoonLitOrFgInACentredSquareWithAnInsetOutline) {
         EXPECT_EQ(probe(image, {29, 50}), kDarkBackground);
         EXPECT_EQ(probe(image, {130, 50}), kDarkBackground);
         const QColor edge = probe(image, {30, 50});
-        EXPECT_LE(std::abs(edge.red() - resolved(palette.line).red()), 8);
+        EXPECT_LE(std::abs(edge.red() - resolved(palette.muted).red()), 8);
     }
 }
 

@@ -8,10 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "board/canvas.h"
+#include "board/layout.h"
+#include "core/time/text_format.h"
 #include "core/util/enum_strings.h"
 #include "widgets/countdown_views.h"
 #include "widgets/sky_views.h"
@@ -113,9 +117,9 @@ BoardEntry entryAt(Instant date, WidgetStyle style, std::vector<CountdownDisplay
 }
 
 QImage face(std::string_view kind, WidgetFamily family, const BoardEntry& entry,
-            RenderingMode mode = RenderingMode::fullColor,
-            ColorScheme desktop = ColorScheme::light) {
-    const ViewContext context{family, mode, desktop, &newYork(), nullptr, QColor(0x30, 0x8c, 0xc6)};
+            RenderingMode mode = RenderingMode::fullColor, ColorScheme desktop = ColorScheme::light,
+            const Calendar& calendar = newYork()) {
+    const ViewContext context{family, mode, desktop, &calendar, nullptr, QColor(0x30, 0x8c, 0xc6)};
     return render(familySize(family), 1, Qt::transparent, [&](QPainter& p) {
         paintWidget(p, QRectF(QPointF(), familySize(family)), kind, entry, context);
     });
@@ -199,7 +203,7 @@ TEST(CountdownsMediumView, AtMostThreeEqualColumnsWithARuleBetweenNeighbours) {
     EXPECT_TRUE(one.rules.empty());
     EXPECT_TRUE(CountdownsMediumView::layout(content, 0).columns.empty());
 
-    // Drawn: the rules in `line`; with no rows, only the background.
+    // Drawn: the rules in `line`.
     const Instant noon = at("2025-06-14T12:57:00-04:00");
     std::vector<CountdownDisplay> rows(5, row("Trip", 20, "days"));
     const QImage img =
@@ -208,11 +212,12 @@ TEST(CountdownsMediumView, AtMostThreeEqualColumnsWithARuleBetweenNeighbours) {
     for (const QRectF& rule : five.rules) {
         EXPECT_EQ(pixelAt(img, {rule.left() + 0.5, content.center().y()}), line);
     }
-    EXPECT_EQ(face("Countdowns", WidgetFamily::medium, entryAt(noon, WidgetStyle::dark)),
-              face("", WidgetFamily::medium, entryAt(noon, WidgetStyle::dark)));
-    EXPECT_GT(inkedPixels(face("Countdowns", WidgetFamily::small, entryAt(noon, WidgetStyle::dark)),
-                          kDarkWidgetFill),
-              100);
+    // Without countdowns both sizes show the hint to add one.
+    for (WidgetFamily family : {WidgetFamily::small, WidgetFamily::medium}) {
+        EXPECT_GT(inkedPixels(face("Countdowns", family, entryAt(noon, WidgetStyle::dark)),
+                              kDarkWidgetFill),
+                  100);
+    }
 }
 
 TEST(MoonSmallView, PercentIsTruncatedAndAbsentTimesReadADash) {
@@ -234,7 +239,7 @@ WeatherSnapshot fixedWeather() {
 }
 
 // A quarter of an hour before sunset, when the glass sky is at its warmest.
-BoardEntry goldenEntry(WidgetStyle style) {
+BoardData goldenBoard() {
     BoardData b;
     b.date = at("2025-06-14T20:15:00-04:00");
     b.countdowns = {
@@ -256,7 +261,79 @@ BoardEntry goldenEntry(WidgetStyle style) {
     b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, newYork());
     b.place = "Brooklyn";
     b.unit = TempUnit::fahrenheit;
-    return BoardEntry(b.date, std::move(b), style);
+    return b;
+}
+
+BoardEntry dark(BoardData b) {
+    const Instant date = b.date;
+    return BoardEntry(date, std::move(b), WidgetStyle::dark);
+}
+
+// Boards at the edges of what the faces must hold: a long place name, a hot
+// day's long weather line, the midnight sun and the polar night, no
+// countdowns and more than fit, a long label.
+const Calendar& oslo() {
+    static const Calendar calendar = *Calendar::make("Europe/Oslo", "en_US");
+    return calendar;
+}
+
+const std::string kLongPlace = "Rancho Santa Margarita, California, United States of America";
+
+BoardData longPlaceBoard() {
+    BoardData b = goldenBoard();
+    b.place = kLongPlace;
+    return b;
+}
+
+BoardData hotDayBoard() {
+    BoardData b = goldenBoard();
+    WeatherSnapshot& w = *b.weather;
+    w.temperatureC = 38.4;  // 101 °F
+    w.feelsLikeC = 41.2;    // 106 °F
+    w.highC = 40.1;
+    w.lowC = 28.3;
+    w.condition = "Sunny";
+    w.symbol = "sun.max";
+    w.windKph = 8;  // 5 mph
+    w.windDirection = 90;
+    w.cloudCover = 3;
+    return b;
+}
+
+BoardData tromsoBoard(const char* iso) {
+    BoardData b = goldenBoard();
+    b.date = at(iso);
+    b.sky = SkySnapshot::compute(b.date, 69.65, 18.96, oslo());
+    b.place = "Tromsø";
+    b.weather.reset();
+    return b;
+}
+
+BoardData polarDayBoard() {
+    return tromsoBoard("2027-06-21T23:30:00+02:00");
+}
+
+BoardData polarNightBoard() {
+    return tromsoBoard("2027-12-21T12:00:00+01:00");
+}
+
+BoardData noRowsBoard() {
+    BoardData b = goldenBoard();
+    b.countdowns.clear();
+    return b;
+}
+
+BoardData sixRowsBoard() {
+    BoardData b = goldenBoard();
+    b.countdowns.push_back({{}, "Lease renewal", "house", {}, 300, "days", "Fri, Apr 10", {}, {}});
+    return b;
+}
+
+BoardData longLabelBoard() {
+    BoardData b = goldenBoard();
+    b.countdowns.front().label = "Mom's 70th birthday party at the lake house";
+    b.countdowns.front().caption = "Saturday, July 4, with the whole family";
+    return b;
 }
 
 struct GoldenCase {
@@ -265,42 +342,76 @@ struct GoldenCase {
     const char* name;
 };
 
+struct Scenario {
+    const char* name;  // empty for the usual board
+    BoardData (*board)();
+    const Calendar& (*calendar)();
+};
+
 struct GoldenParam {
     GoldenCase widget;
     WidgetStyle style;
     RenderingMode mode;
+    ColorScheme desktop = ColorScheme::light;
+    Scenario scenario{"", goldenBoard, newYork};
 };
 
+// Accented glass follows the desktop's scheme, so it is named by it.
 std::string goldenName(const GoldenParam& p) {
-    return std::string(p.widget.name) + "-" + std::string(toString(p.style)) + "-" +
-           std::string(toString(p.mode));
+    std::string name = std::string(p.widget.name) + "-" + std::string(toString(p.style)) + "-" +
+                       std::string(toString(p.mode));
+    if (p.style == WidgetStyle::glass && p.mode == RenderingMode::accented) {
+        name += "-" + std::string(toString(p.desktop));
+    }
+    if (*p.scenario.name) {
+        name += "-" + std::string(p.scenario.name);
+    }
+    return name;
 }
 
 class WidgetGolden : public ::testing::TestWithParam<GoldenParam> {};
 
 TEST_P(WidgetGolden, MatchesReviewedRender) {
     const GoldenParam& c = GetParam();
-    testing::expectMatchesGolden(face(c.widget.kind, c.widget.family, goldenEntry(c.style), c.mode),
-                                 QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/widgets/") +
-                                     QString::fromStdString(goldenName(c)) +
-                                     QStringLiteral(".png"));
+    BoardData board = c.scenario.board();
+    const Instant date = board.date;
+    testing::expectMatchesGolden(
+        face(c.widget.kind, c.widget.family, BoardEntry(date, std::move(board), c.style), c.mode,
+             c.desktop, c.scenario.calendar()),
+        QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/widgets/") +
+            QString::fromStdString(goldenName(c)) + QStringLiteral(".png"));
 }
 
 std::vector<GoldenParam> goldenParams() {
-    const GoldenCase widgets[] = {
-        {"Solvane", WidgetFamily::extraLarge, "solvane-xl"},
-        {"Sky", WidgetFamily::large, "sky-large"},
-        {"Countdowns", WidgetFamily::small, "countdowns-small"},
-        {"Countdowns", WidgetFamily::medium, "countdowns-medium"},
-        {"Moon", WidgetFamily::small, "moon-small"},
-    };
+    const GoldenCase xl{"Solvane", WidgetFamily::extraLarge, "solvane-xl"};
+    const GoldenCase sky{"Sky", WidgetFamily::large, "sky-large"};
+    const GoldenCase small{"Countdowns", WidgetFamily::small, "countdowns-small"};
+    const GoldenCase medium{"Countdowns", WidgetFamily::medium, "countdowns-medium"};
+    const GoldenCase moon{"Moon", WidgetFamily::small, "moon-small"};
     std::vector<GoldenParam> out;
-    for (const GoldenCase& w : widgets) {
+    for (const GoldenCase& w : {xl, sky, small, medium, moon}) {
         for (WidgetStyle style : {WidgetStyle::glass, WidgetStyle::dark, WidgetStyle::light}) {
-            for (RenderingMode mode : {RenderingMode::fullColor, RenderingMode::accented}) {
-                out.push_back({w, style, mode});
-            }
+            out.push_back({w, style, RenderingMode::fullColor});
+            out.push_back({w, style, RenderingMode::accented});
         }
+        out.push_back({w, WidgetStyle::glass, RenderingMode::accented, ColorScheme::dark});
+    }
+    const Scenario longPlace{"longplace", longPlaceBoard, newYork};
+    const Scenario hotDay{"hotday", hotDayBoard, newYork};
+    const Scenario polarDay{"polarday", polarDayBoard, oslo};
+    const Scenario polarNight{"polarnight", polarNightBoard, oslo};
+    const Scenario noRows{"nocountdowns", noRowsBoard, newYork};
+    const Scenario sixRows{"sixcountdowns", sixRowsBoard, newYork};
+    const Scenario longLabel{"longlabel", longLabelBoard, newYork};
+    const std::pair<GoldenCase, Scenario> edges[] = {
+        {xl, longPlace}, {sky, longPlace},   {xl, hotDay},        {xl, polarDay},
+        {sky, polarDay}, {xl, polarNight},   {sky, polarNight},   {xl, noRows},
+        {small, noRows}, {medium, noRows},   {xl, sixRows},       {medium, sixRows},
+        {xl, longLabel}, {small, longLabel}, {medium, longLabel},
+    };
+    for (const auto& [w, scenario] : edges) {
+        out.push_back(
+            {w, WidgetStyle::dark, RenderingMode::fullColor, ColorScheme::light, scenario});
     }
     return out;
 }
@@ -311,6 +422,27 @@ INSTANTIATE_TEST_SUITE_P(Renders, WidgetGolden, ::testing::ValuesIn(goldenParams
                              std::replace(n.begin(), n.end(), '-', '_');
                              return n;
                          });
+
+// However long the place, the Sky header's date is drawn whole where it
+// stands with a short one.
+TEST(SkyView, TheDateIsNeverCutForThePlace) {
+    ASSERT_EQ(kLongPlace.size(), 60u);
+    // The date and the margin after it, and no more: without weather the
+    // place may come to within a gap of it.
+    const auto dateCorner = [](const BoardEntry& e) {
+        const QImage img = face("Sky", WidgetFamily::large, e);
+        const QString date = QString::fromStdString(shortDateLabel(e.data().date, newYork()));
+        const int width = static_cast<int>(std::ceil(textWidth(date, TextStyle{12}))) + 20;
+        return img.copy(img.width() - width, 0, width, 40);
+    };
+    EXPECT_EQ(dateCorner(dark(longPlaceBoard())), dateCorner(dark(goldenBoard())));
+    EXPECT_GT(inkedPixels(dateCorner(dark(longPlaceBoard())), kDarkWidgetFill), 40);
+    BoardData without = longPlaceBoard();
+    without.weather.reset();
+    BoardData shortWithout = goldenBoard();
+    shortWithout.weather.reset();
+    EXPECT_EQ(dateCorner(dark(without)), dateCorner(dark(shortWithout)));
+}
 
 }  // namespace
 }  // namespace solvane::widgets

@@ -1,0 +1,188 @@
+// The window as a screen reader finds it: every custom control has a name
+// and a role, the list rows read as what they show, the icon grid's cells
+// as the symbol's words, and the preview as the board it draws.
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QListView>
+#include <QMenu>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/board_preview.h"
+#include "app/countdown_editor.h"
+#include "app/countdown_list.h"
+#include "app/icon_picker.h"
+#include "app/main_window.h"
+#include "app_fakes.h"
+#include "support/temp_dir.h"
+
+namespace solvane::app {
+namespace {
+
+using fakes::kNow;
+using fakes::newYork;
+using fakes::ScriptedService;
+using fakes::waitUntil;
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    EXPECT_NE(iface, nullptr) << object->metaObject()->className();
+    return iface;
+}
+
+// The first child of `parent` with `role` and a name, by name.
+QAccessibleInterface* childNamed(QAccessibleInterface* parent, QAccessible::Role role,
+                                 const QString& name) {
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        if (child != nullptr && child->role() == role && child->text(QAccessible::Name) == name) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+class AccessibilityTest : public ::testing::Test {
+  protected:
+    AccessibilityTest()
+        : store_(StorePaths{dir_.path() / "config" / "preferences.sqlite",
+                            dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
+                 "en_US") {}
+
+    MainWindow& open() {
+        WeatherServices weather;
+        weather.apple = apple_.call();
+        weather.openMeteo = openMeteo_.call();
+        weather.clock = [] { return kNow; };
+        AppServices app{
+            .store = store_,
+            .clock = [] { return kNow; },
+            .calendar = newYork(),
+            .weather = std::move(weather),
+            .attribution = [] { return std::optional<platform::WeatherKitAttribution>(); },
+            .events = nullptr,
+            .reloadWidgets = [] { return; },
+            .attemptDelay = {},
+            .subscriptions = platform::SubscriptionStore(
+                platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
+                                            dir_.path() / "data" / "subscriptions"}),
+        };
+        window_ = std::make_unique<MainWindow>(WindowServices{
+            .app = std::move(app),
+            .icons = IconStore(store_),
+            .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
+            .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
+            .calendarWatchPaths = {},
+            .onCalendarChange = {},
+            .makeLocator = {},
+            .answer = [](AccessQuestion) { return false; },
+            .openWidgetGallery = {},
+            .automaticUpdateChecks = false,
+            .windowSizeFile = {},
+            .remindersFile = {},
+        });
+        window_->show();
+        EXPECT_TRUE(waitUntil([this] { return !window_->state().weatherLoading(); }));
+        return *window_;
+    }
+
+    testing::TempDir dir_;
+    SharedStore store_;
+    ScriptedService apple_{WeatherSource::apple};
+    ScriptedService openMeteo_{WeatherSource::openMeteo};
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
+    Countdown trip;
+    trip.id = Uuid::random();
+    trip.label = "Trip";
+    trip.symbol = "airplane";
+    trip.start = DateRule::fixed(*newYork().date(2023, 12, 10));
+    store_.saveCountdowns({trip});
+    MainWindow& window = open();
+
+    // The style picker: a named group of radio buttons, the chosen one checked.
+    QAccessibleInterface* styles = accessible(window.stylePicker()->button(0)->parentWidget());
+    EXPECT_EQ(styles->role(), QAccessible::Grouping);
+    EXPECT_EQ(styles->text(QAccessible::Name), QStringLiteral("Style"));
+    QAccessibleInterface* glass = accessible(window.stylePicker()->button(0));
+    EXPECT_EQ(glass->role(), QAccessible::RadioButton);
+    EXPECT_EQ(glass->text(QAccessible::Name), QStringLiteral("Liquid Glass"));
+    EXPECT_TRUE(glass->state().checked);
+    QAccessibleInterface* dark = accessible(window.stylePicker()->button(1));
+    EXPECT_FALSE(dark->state().checked);
+    ASSERT_NE(dark->actionInterface(), nullptr);
+    dark->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::dark);
+    EXPECT_TRUE(dark->state().checked);
+
+    // The countdown rows: list items named by the label and what the board shows.
+    QAccessibleInterface* list = accessible(window.countdownList()->listView());
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Countdowns"));
+    QAccessibleInterface* row = childNamed(list, QAccessible::ListItem, "Trip, 26 days");
+    ASSERT_NE(row, nullptr);
+    EXPECT_TRUE(row->text(QAccessible::Description).startsWith("Sun, Dec 10"))
+        << row->text(QAccessible::Description).toStdString();
+
+    // The preview reads as the board it draws.
+    QAccessibleInterface* preview = accessible(window.preview());
+    EXPECT_EQ(preview->role(), QAccessible::Graphic);
+    EXPECT_EQ(preview->text(QAccessible::Name), QStringLiteral("Preview"));
+    const QString board = preview->text(QAccessible::Description);
+    EXPECT_TRUE(board.startsWith("Solvane. Tuesday, November 14")) << board.toStdString();
+    EXPECT_TRUE(board.contains("Trip in 26 days")) << board.toStdString();
+
+    // The editor's icon grid: a list of cells named in words, the chosen one
+    // selected; its segments take their form's labels.
+    QAction* add = nullptr;
+    for (QAction* action : window.countdownList()->addMenu()->actions()) {
+        add = action->text() == QStringLiteral("New Countdown") ? action : add;
+    }
+    ASSERT_NE(add, nullptr);
+    add->trigger();
+    ASSERT_TRUE(waitUntil([&] { return window.editor() != nullptr; }));
+    auto* picker = window.editor()->findChild<IconPicker*>();
+    ASSERT_NE(picker, nullptr);
+    picker->pickSymbol(QStringLiteral("star.circle"));
+    QAccessibleInterface* cell = nullptr;
+    for (QObject* object : picker->findChildren<QAbstractButton*>()) {
+        if (object->objectName() == QStringLiteral("star.circle")) {
+            cell = accessible(object);
+        }
+    }
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->role(), QAccessible::ListItem);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Star circle"));
+    EXPECT_TRUE(cell->state().selectable);
+    EXPECT_TRUE(cell->state().selected);
+    QAccessibleInterface* grid = cell->parent();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::List);
+    EXPECT_EQ(grid->text(QAccessible::Name), QStringLiteral("Symbols"));
+    QAccessibleInterface* other = childNamed(grid, QAccessible::ListItem, "Gift");
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(other->state().selected);
+    other->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(picker->symbol(), QStringLiteral("gift"));
+
+    bool labelled = false;
+    for (QWidget* widget : window.editor()->findChildren<QWidget*>()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        if (iface != nullptr && iface->role() == QAccessible::Grouping &&
+            iface->text(QAccessible::Name) == QStringLiteral("Count in")) {
+            labelled = true;
+        }
+    }
+    EXPECT_TRUE(labelled);
+}
+
+}  // namespace
+}  // namespace solvane::app
