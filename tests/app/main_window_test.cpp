@@ -251,6 +251,8 @@ TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) 
     EXPECT_EQ(textOf(editor(), "endRule"), "March equinox");
     EXPECT_EQ(textOf(editor(), "recursFixed"), "Counts to next year's");
     EXPECT_FALSE(shown(editor(), "startDate"));
+    EXPECT_FALSE(shown(editor(), "endDate"));
+    EXPECT_TRUE(editor()->findChild<QCheckBox*>("lasts")->isChecked());
 
     QTest::keyClick(editor()->findChild<QLineEdit*>("label"), Qt::Key_Return);
     waitForEditorClosed();
@@ -287,6 +289,7 @@ TEST_F(MainWindowTest, CancelChangesNothingDeleteRemovesTheCountdownAndItsImage)
     clickRow(0);
     ASSERT_NE(editor(), nullptr);
     EXPECT_EQ(editor()->windowTitle(), "Edit Countdown");
+    EXPECT_EQ(button("confirm")->text(), "Save");
     QTest::keyClicks(editor()->findChild<QLineEdit*>("label"), " day");
     QTest::mouseClick(button("cancel"), Qt::LeftButton);
     waitForEditorClosed();
@@ -344,6 +347,7 @@ TEST_F(MainWindowTest, NewCountdownNeedsALabelBeforeAddIsOffered) {
     auto* label = editor()->findChild<QLineEdit*>("label");
     auto* add = qobject_cast<QPushButton*>(button("confirm"));
     EXPECT_EQ(add->text(), "Add");
+    EXPECT_EQ(button("delete"), nullptr);
     EXPECT_FALSE(add->isEnabled());
     QTest::keyClicks(label, "   ");
     EXPECT_FALSE(add->isEnabled());
@@ -629,6 +633,7 @@ TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {
     EXPECT_EQ(editor()->windowTitle(), "New Countdown");
     EXPECT_EQ(editor()->findChild<QLineEdit*>("label")->text(), "Dentist");
     EXPECT_TRUE(shown(editor(), "dates"));
+    EXPECT_EQ(textOf(editor(), "dates"), "Follow the calendar event");
 
     window.openEventPicker();
     EXPECT_EQ(window.eventPicker(), nullptr) << "no picker over an open editor";

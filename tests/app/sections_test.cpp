@@ -8,7 +8,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -55,12 +54,6 @@ Countdown countdown(std::string label, Instant start, std::optional<Instant> end
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), Qt::LeftButton,
-                      buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 // Three rows at June 10: one ahead, one finished, one hidden while it runs.
@@ -119,32 +112,17 @@ TEST(CountdownList, ClickEditsAndDeleteKeyDeletesEvenFinishedAndHiddenRows) {
     EXPECT_EQ(deletes[0][0].toString(), qs(f.countdowns[2].id.toString()));
 }
 
-TEST(CountdownList, DraggingOrMovingRowsReportsFromAndNewIndex) {
+// Dragging with the mouse is driven in the whole window's tests; here the
+// model's own move, which the drag ends in.
+TEST(CountdownList, MovingRowsReportsFromAndNewIndex) {
     ListFixture f;
     QSignalSpy moves(&f.widget, &CountdownListWidget::moved);
-    QSignalSpy edits(&f.widget, &CountdownListWidget::editRequested);
-    QWidget* viewport = f.widget.listView()->viewport();
-
-    // First row dragged below the last one.
-    const QPoint start = f.rowRect(0).center();
-    const QPoint end(start.x(), f.rowRect(2).bottom() - 2);
-    sendMouse(viewport, QEvent::MouseButtonPress, start, Qt::LeftButton);
-    sendMouse(viewport, QEvent::MouseMove, start + QPoint(0, 12), Qt::LeftButton);
-    sendMouse(viewport, QEvent::MouseMove, end, Qt::LeftButton);
-    sendMouse(viewport, QEvent::MouseButtonRelease, end, Qt::NoButton);
-    ASSERT_EQ(moves.count(), 1);
-    EXPECT_EQ(moves[0][0].toInt(), 0);
-    EXPECT_EQ(moves[0][1].toInt(), 2);
-    EXPECT_EQ(f.data(2, Qt::DisplayRole), "Vacation");
-    EXPECT_EQ(edits.count(), 0) << "a drag is not a click";
-
-    // Through the model: last row to the top; a move onto itself is refused.
     EXPECT_TRUE(f.model()->moveRow({}, 2, {}, 0));
-    EXPECT_FALSE(f.model()->moveRow({}, 1, {}, 2));
-    ASSERT_EQ(moves.count(), 2);
-    EXPECT_EQ(moves[1][0].toInt(), 2);
-    EXPECT_EQ(moves[1][1].toInt(), 0);
-    EXPECT_EQ(f.data(0, Qt::DisplayRole), "Vacation");
+    EXPECT_FALSE(f.model()->moveRow({}, 1, {}, 2)) << "a move onto itself is refused";
+    ASSERT_EQ(moves.count(), 1);
+    EXPECT_EQ(moves[0][0].toInt(), 2);
+    EXPECT_EQ(moves[0][1].toInt(), 0);
+    EXPECT_EQ(f.data(0, Qt::DisplayRole), "Festival");
 }
 
 TEST(CountdownList, AddMenuOffersNewPresetsByGroupAndCalendar) {
@@ -157,16 +135,9 @@ TEST(CountdownList, AddMenuOffersNewPresetsByGroupAndCalendar) {
     EXPECT_EQ(actions[1]->text(), "From a Preset");
     EXPECT_EQ(actions[2]->text(), "From Calendar\u2026");
 
-    QSignalSpy news(&widget, &CountdownListWidget::newRequested);
-    QSignalSpy calendars(&widget, &CountdownListWidget::fromCalendarRequested);
-    QSignalSpy presets(&widget, &CountdownListWidget::presetRequested);
-    actions[0]->trigger();
-    actions[2]->trigger();
-    EXPECT_EQ(news.count(), 1);
-    EXPECT_EQ(calendars.count(), 1);
-
     // One submenu: each group a disabled heading (its "&" shown as written),
-    // then its presets with their icons, in catalogue order.
+    // then its presets with their icons, in catalogue order. What each entry
+    // opens is driven through the whole window.
     const auto groups = presetGroups();
     QStringList expected;
     for (const std::string& group : groups) {
@@ -178,7 +149,6 @@ TEST(CountdownList, AddMenuOffersNewPresetsByGroupAndCalendar) {
         }
     }
     QStringList shown;
-    QAction* lastPreset = nullptr;
     for (QAction* item : actions[1]->menu()->actions()) {
         EXPECT_EQ(item->menu(), nullptr) << "no nested submenus";
         if (item->isSeparator()) {
@@ -190,15 +160,9 @@ TEST(CountdownList, AddMenuOffersNewPresetsByGroupAndCalendar) {
         }
         shown << item->iconText();
         EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
-        lastPreset = item;
     }
     EXPECT_EQ(shown, expected);
     EXPECT_TRUE(shown.contains("# Clocks & Sky"));
-
-    ASSERT_NE(lastPreset, nullptr);
-    lastPreset->trigger();
-    ASSERT_EQ(presets.count(), 1);
-    EXPECT_EQ(presets[0][0].toString(), qs(all.back().id));
 }
 
 EventCalendar calendar(std::string id, std::string title, std::string account,
