@@ -22,8 +22,12 @@ test: deps format-check build unit-tests package-test fuzz asan-tests
 deps:
 	./scripts/install-deps
 
+# Optimised without debug information: neither the tests nor the package need
+# symbols, and leaving them out takes a fifth off every build. For a build to
+# debug: make CMAKE_FLAGS=-DCMAKE_BUILD_TYPE=RelWithDebInfo BUILD=build-debug
 configure:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  '-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG' '-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG' $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -154,7 +154,7 @@ class Screenshots : public ::testing::Test {
             .openWidgetGallery = [](QRect) { return true; },
             .automaticUpdateChecks = false,
             .windowSizeFile = {},
-            .remindersFile = {},
+            .remindersFile = root / "config" / "reminders.json",
         };
         window_ = std::make_unique<MainWindow>(std::move(services));
     }
