@@ -209,20 +209,8 @@ class Folder {
         if (path.empty() || !path.is_absolute()) {
             return Folder();
         }
-        if (create) {
-            std::vector<fs::path> missing;
-            for (fs::path p = path; ::access(p.c_str(), F_OK) != 0 && errno == ENOENT;
-                 p = p.parent_path()) {
-                missing.push_back(p);
-                if (p == p.parent_path()) {
-                    break;
-                }
-            }
-            for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-                if (::mkdir(it->c_str(), 0700) != 0 && errno != EEXIST) {
-                    return Folder();
-                }
-            }
+        if (create && !makePrivateFolder(path)) {
+            return Folder();
         }
         Folder folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat info {};
