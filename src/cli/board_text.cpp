@@ -24,24 +24,6 @@ std::string padRight(const std::string& s, std::size_t width) {
     return w >= width ? s : s + std::string(width - w, ' ');
 }
 
-// Cuts to `width` columns with an ellipsis, never inside a UTF-8 sequence.
-std::string clip(const std::string& s, std::size_t width) {
-    if (columns(s) <= width || width == 0) {
-        return s;
-    }
-    std::size_t cols = 0;
-    std::size_t i = 0;
-    for (; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            if (cols == width - 1) {
-                break;
-            }
-            ++cols;
-        }
-    }
-    return s.substr(0, i) + "…";
-}
-
 class Painter {
   public:
     explicit Painter(bool color) : color_(color) {}
@@ -89,6 +71,27 @@ std::string optionalClockAP(const std::optional<Instant>& t, const Calendar& cal
 }
 
 }  // namespace
+
+std::string clip(const std::string& s, std::size_t width) {
+    if (columns(s) <= width || width == 0) {
+        return s;
+    }
+    std::size_t cols = 0;
+    std::size_t i = 0;
+    for (; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            if (cols == width - 1) {
+                break;
+            }
+            ++cols;
+        }
+    }
+    std::string head = s.substr(0, i);
+    while (!head.empty() && head.back() == ' ') {
+        head.pop_back();
+    }
+    return head + "…";
+}
 
 Json isoOrNull(std::optional<Instant> t) {
     if (!t) {

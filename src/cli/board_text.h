@@ -16,6 +16,10 @@ struct TextStyle {
     int width = 72;      // columns available
 };
 
+// At most `width` terminal columns (code points): cut with an ellipsis, never
+// inside a UTF-8 sequence and never leaving a space before the "…".
+std::string clip(const std::string& s, std::size_t width);
+
 std::string renderBoardText(const BoardData& board, const Calendar& calendar,
                             const TextStyle& style);
 

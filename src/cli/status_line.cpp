@@ -27,21 +27,6 @@ std::string oneLine(const std::string& s) {
     return out;
 }
 
-// At most `n` code points, with an ellipsis when cut.
-std::string clipCodePoints(const std::string& s, std::size_t n) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && count++ == n) {
-            std::string head = s.substr(0, i);
-            while (!head.empty() && head.back() == ' ') {
-                head.pop_back();
-            }
-            return head + "…";
-        }
-    }
-    return s;
-}
-
 std::string dump(const nlohmann::ordered_json& j) {
     return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
@@ -95,8 +80,7 @@ StatusLine statusLine(const BoardData& board, const std::vector<Countdown>& coun
         const std::string label = oneLine(next.label);
         const std::string count = std::to_string(next.value) + " " + next.unit;
         line.text += (line.text.empty() ? "" : " · ") + label + " " + count;
-        line.shortText = clipCodePoints(label, 14) + " " + count;
-        line.name = label;
+        line.shortText = clip(label, 15) + " " + count;
     }
     if (line.text.empty()) {
         line.text = shortDateLabel(board.date, calendar);

@@ -39,11 +39,8 @@ struct StatusLine {
     std::string shortText;  // "Winter solstice 1d"
     std::string tooltip;    // the whole board as aligned text
     bool weather = false;
-    bool today = false;               // a countdown's day is today
-    std::optional<int> percentage;    // 0…100: the first happening span
-    std::optional<std::string> name;  // the countdown the text names
-
-    bool operator==(const StatusLine&) const = default;
+    bool today = false;             // a countdown's day is today
+    std::optional<int> percentage;  // 0…100: the first happening span
 };
 
 // `countdowns` are the board's own, to tell which of them starts today.

@@ -1,4 +1,5 @@
 #include "cli/board_command.h"
+#include "cli/board_fixture.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -32,31 +33,11 @@ WeatherSnapshot sampleWeather(double lat, double lon) {
     return w;
 }
 
-class BoardCommand : public ::testing::Test {
+class BoardCommand : public BoardFixture {
   protected:
-    BoardCommand() : env(*parseIso8601(kNow), *Calendar::make("America/New_York", "en_US")) {
-        env.store = store;
+    BoardCommand() : BoardFixture(kNow) {
         env.weather.clock = [] { return *parseIso8601(kNow); };
     }
-
-    struct Outcome {
-        int status;
-        std::string out;
-        std::string err;
-        nlohmann::json json() const { return nlohmann::json::parse(out); }
-    };
-
-    Outcome run(const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        const int status = boardCommand(args, env, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    testing::TempDir dir;
-    SharedStore store{StorePaths{dir.path() / "suite.sqlite", dir.path() / "fallback.sqlite",
-                                 dir.path() / "data"},
-                      "en_US"};
-    Environment env;
 };
 
 TEST_F(BoardCommand, OfflineBoardShowsRowsSkyAndNoWeather) {

@@ -7,10 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
-#include "cli/board_command.h"
-#include "support/temp_dir.h"
+#include "cli/board_fixture.h"
 
 namespace solvane::cli {
 namespace {
@@ -29,13 +26,9 @@ std::string pangoComplaint(const std::string& markup) {
     return what;
 }
 
-class StatusLines : public ::testing::Test {
+class StatusLines : public BoardFixture {
   protected:
-    StatusLines() : env(*parseIso8601("2026-12-21T10:00:00-05:00"), newYork()) {
-        env.store = store;
-    }
-
-    static Calendar newYork() { return *Calendar::make("America/New_York", "en_US"); }
+    StatusLines() : BoardFixture("2026-12-21T10:00:00-05:00") {}
 
     Countdown on(std::string label, int month, int day, std::optional<int> endDay = {}) const {
         Countdown c;
@@ -48,23 +41,18 @@ class StatusLines : public ::testing::Test {
         return c;
     }
 
-    std::string run(std::vector<std::string> args) {
+    // What the bar gets for the stored countdowns at an awkward place.
+    std::string bar(std::vector<std::string> args) {
         args.insert(args.begin(), {"--offline", "--place", kPlace});
-        std::ostringstream out, err;
-        EXPECT_EQ(boardCommand(args, env, out, err), 0) << err.str();
-        return out.str();
+        const Outcome outcome = run(args);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        return outcome.out;
     }
-
-    testing::TempDir dir;
-    SharedStore store{StorePaths{dir.path() / "suite.sqlite", dir.path() / "fallback.sqlite",
-                                 dir.path() / "data"},
-                      "en_US"};
-    Environment env;
 };
 
 TEST_F(StatusLines, WaybarTextAndTooltipAreValidPangoMarkup) {
     ASSERT_TRUE(store.saveCountdowns({on(kAwkward, 12, 25)}));
-    const std::string line = run({"--waybar"});
+    const std::string line = bar({"--waybar"});
     ASSERT_EQ(line.back(), '\n');
     ASSERT_EQ(line.find('\n'), line.size() - 1);  // one update, one line
     const auto j = nlohmann::json::parse(line);
@@ -86,11 +74,11 @@ TEST_F(StatusLines, WaybarTextAndTooltipAreValidPangoMarkup) {
 TEST_F(StatusLines, ClassesAndPercentageFollowTheDay) {
     // A span on its sixth of ten days, and a one-day countdown due today.
     ASSERT_TRUE(store.saveCountdowns({on("Advent week", 12, 16, 25), on("Solstice", 12, 21)}));
-    const auto j = nlohmann::json::parse(run({"--format", "waybar"}));
+    const auto j = nlohmann::json::parse(bar({"--format", "waybar"}));
     EXPECT_EQ(j["class"], nlohmann::json::array({"solvane", "no-weather", "today"}));
     EXPECT_EQ(j["percentage"], 60);
 
-    const auto rs = nlohmann::json::parse(run({"--format", "i3status-rs"}));
+    const auto rs = nlohmann::json::parse(bar({"--format", "i3status-rs"}));
     EXPECT_EQ(rs["state"], "Good");
     EXPECT_FALSE(rs["icon"].get<std::string>().empty());
     EXPECT_EQ(rs["text"], "Advent week 6 of 10 days");
@@ -101,25 +89,25 @@ TEST_F(StatusLines, EveryBarGetsItsOwnEscaping) {
     ASSERT_TRUE(store.saveCountdowns({on(std::string(kAwkward) + "\nsecond line", 12, 21)}));
     const std::string label = std::string(kAwkward) + " second line 0 days";
 
-    const auto rs = nlohmann::json::parse(run({"--format", "i3status-rs"}));
+    const auto rs = nlohmann::json::parse(bar({"--format", "i3status-rs"}));
     EXPECT_EQ(rs["text"], label);  // JSON escaping only: the bar shows text as given
     EXPECT_EQ(rs["short_text"], "Mum & Dad's \"5… 0 days");
 
-    EXPECT_EQ(run({"--format", "i3blocks"}), label + "\nMum & Dad's \"5… 0 days\n#F0B25A\n");
+    EXPECT_EQ(bar({"--format", "i3blocks"}), label + "\nMum & Dad's \"5… 0 days\n#F0B25A\n");
 
     // Polybar reads %{…} as formatting: a label's % must stay a percent sign.
-    EXPECT_EQ(run({"--format", "polybar"}),
+    EXPECT_EQ(bar({"--format", "polybar"}),
               "%{F#F0B25A}Mum & Dad's \"50%%\" <b>Zoë</b> second line 0 days%{F-}\n");
 
-    EXPECT_EQ(run({"--format", "plain"}), label + "\n");
+    EXPECT_EQ(bar({"--format", "plain"}), label + "\n");
 }
 
 TEST_F(StatusLines, UnknownBarsAndFollowingWithoutABarAreRefused) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--format", "dzen"}, {"--follow"}, {"--format", "plain", "--json"}}) {
-        std::ostringstream out, err;
-        EXPECT_EQ(boardCommand(args, env, out, err), 2) << args[0];
-        EXPECT_TRUE(out.str().empty());
+        const Outcome outcome = run(args);
+        EXPECT_EQ(outcome.status, 2) << args[0];
+        EXPECT_TRUE(outcome.out.empty());
     }
 }
 
