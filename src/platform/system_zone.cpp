@@ -41,6 +41,29 @@ std::optional<fs::path> nextLink(const fs::path& at) {
     return target.lexically_normal();
 }
 
+// The zone name a localtime link's chain spells, not yet checked against
+// the zone database.
+std::optional<std::string> zoneTextOfLink(const fs::path& path) {
+    constexpr std::string_view kFolder = "zoneinfo/";
+    fs::path at = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        const auto target = nextLink(at);
+        if (!target) {
+            return std::nullopt;
+        }
+        const std::string text = target->generic_string();
+        if (const auto found = text.rfind(kFolder); found != std::string::npos) {
+            std::string zone = zoneFromTarget(text.substr(found + kFolder.size()));
+            if (zone.empty()) {
+                return std::nullopt;
+            }
+            return zone;
+        }
+        at = *target;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 fs::path localtimePath() {
@@ -56,24 +79,11 @@ bool zonePinnedByEnvironment() {
 }
 
 std::optional<std::string> zoneNamedByLink(const fs::path& path) {
-    constexpr std::string_view kFolder = "zoneinfo/";
-    fs::path at = path;
-    for (int hop = 0; hop < kMostLinks; ++hop) {
-        const auto target = nextLink(at);
-        if (!target) {
-            return std::nullopt;
-        }
-        const std::string text = target->generic_string();
-        if (const auto found = text.rfind(kFolder); found != std::string::npos) {
-            std::string zone = zoneFromTarget(text.substr(found + kFolder.size()));
-            if (zone.empty() || !Calendar::make(zone, "en_US")) {
-                return std::nullopt;
-            }
-            return zone;
-        }
-        at = *target;
+    auto zone = zoneTextOfLink(path);
+    if (!zone || !Calendar::make(*zone, "en_US")) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return zone;
 }
 
 std::vector<fs::path> linkChain(const fs::path& path) {
@@ -107,7 +117,8 @@ std::function<Calendar()> followedSystemCalendar() {
     auto followed = std::make_shared<Followed>();
     return [followed] {
         std::lock_guard lock(followed->mutex);
-        const auto zone = followed->pinned ? std::nullopt : zoneNamedByLink(followed->path);
+        // Calendar::make below checks the zone, and only when it is new.
+        const auto zone = followed->pinned ? std::nullopt : zoneTextOfLink(followed->path);
         if (!followed->calendar) {
             const std::string locale = Calendar::currentLocaleName();
             followed->calendar = zone ? Calendar::make(*zone, locale) : std::nullopt;

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "platform/event_loop.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
@@ -17,24 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-QCoreApplication& application() {
-    static int argc = 1;
-    static char name[] = "calendar_watcher_test";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
-}
-
-// Runs the event loop for `time`, or until `done` holds.
-template <class Done>
-void spin(std::chrono::milliseconds time, Done done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < time.count() && !done()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-}
+using testing::application;
+using testing::waitFor;
 
 // Writes the way vdir tools do: a hidden temporary file renamed into place.
 void putItem(const fs::path& path, const std::string& text) {
@@ -59,24 +43,24 @@ TEST(CalendarWatcher, ABurstOfChangesGivesOneNotificationAndNewCalendarsAreWatch
     for (int i = 0; i < 20; ++i) {
         putItem(root / "home" / ("item-" + std::to_string(i) + ".ics"), "BEGIN:VCALENDAR\r\n");
     }
-    spin(5s, [&] { return notices > 0; });
-    spin(400ms, [] { return false; });
+    waitFor([&] { return notices > 0; }, 5s);
+    waitFor([] { return false; }, 400ms);
     EXPECT_EQ(notices, 1);
 
     fs::create_directories(root / "travel");
-    spin(5s, [&] { return notices > 1; });
+    waitFor([&] { return notices > 1; }, 5s);
     EXPECT_EQ(notices, 2);
     EXPECT_TRUE(
         watcher.watchedPaths().contains(QString::fromStdString((root / "travel").string())));
     putItem(root / "travel" / "flight.ics", "BEGIN:VCALENDAR\r\n");
-    spin(5s, [&] { return notices > 2; });
+    waitFor([&] { return notices > 2; }, 5s);
     EXPECT_EQ(notices, 3);
 
     // A single-file calendar replaced by a rename is still watched afterwards.
     putItem(root / "work.ics", "BEGIN:VCALENDAR\r\nX-WR-CALNAME:Work\r\nEND:VCALENDAR\r\n");
-    spin(5s, [&] { return notices > 3; });
+    waitFor([&] { return notices > 3; }, 5s);
     std::ofstream(root / "work.ics", std::ios::app) << "\r\n";
-    spin(5s, [&] { return notices > 4; });
+    waitFor([&] { return notices > 4; }, 5s);
     EXPECT_EQ(notices, 5);
 }
 

@@ -24,25 +24,16 @@
 
 #include "core/weather/open_meteo.h"
 #include "core/weather/weather_fetcher.h"
+#include "loopback_test.h"
+#include "platform/event_loop.h"
 #include "platform/jwt_check.h"
 #include "platform/location/location_manager.h"
 #include "platform/location/nominatim.h"
 #include "platform/weatherkit/weatherkit.h"
-#include "support/loopback_http_server.h"
-#include "support/loopback_tls_server.h"
-#include "support/temp_dir.h"
 
 namespace solvane::platform {
 namespace {
 
-namespace fs = std::filesystem;
-using solvane::testing::HttpTestReply;
-using solvane::testing::HttpTestRequest;
-using solvane::testing::LoopbackHttpServer;
-using solvane::testing::LoopbackTlsServer;
-using solvane::testing::TempDir;
-using Behaviour = HttpTestReply::Behaviour;
-using Clock = std::chrono::steady_clock;
 using Outcome = Result<WeatherSnapshot, WeatherError>;
 
 // Short stand-ins for the 60-, 15- and 10-second limits of the programs; the
@@ -52,8 +43,6 @@ constexpr double kOpenMeteoLimit = 2;
 constexpr double kAppleLimit = 2;
 constexpr double kWeatherKitClientLimit = 5;
 constexpr double kGeocoderLimit = 2;
-// Only a hang guard: loaded machines are slow, but never this slow.
-constexpr double kSlack = 5;
 
 constexpr Instant kNow = Instant::fromUnix(1718380000);
 constexpr double kLatitude = 12.3456;
@@ -151,10 +140,6 @@ class OutcomeTable : public ::testing::Environment {
         std::cout << std::flush;
     }
 };
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 std::string printable(const Outcome& r) {
     return r.ok() ? "ok" : r.error().printable();
@@ -442,14 +427,6 @@ class OneFix : public LocationAdapter {
     LocationDelegate* delegate_ = nullptr;
 };
 
-bool runEventsUntil(const std::function<bool()>& done, double seconds) {
-    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
-    while (!done() && Clock::now() < end) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return done();
-}
-
 // The geocoder wired as the program wires it; any failure names the place by
 // its coordinates, and that name is what the store keeps.
 void runNominatim(const FaultCase& c) {
@@ -473,7 +450,9 @@ void runNominatim(const FaultCase& c) {
     const auto start = Clock::now();
     manager.request();
     const bool arrived =
-        runEventsUntil([&] { return delivered.has_value(); }, kGeocoderLimit + kSlack);
+        testing::waitFor([&] { return delivered.has_value(); },
+                         std::chrono::duration_cast<std::chrono::milliseconds>(
+                             std::chrono::duration<double>(kGeocoderLimit + kSlack)));
     const double seconds = secondsSince(start);
     ASSERT_TRUE(arrived) << "no place within the limit";
     const std::string expected = c.fault == Fault::none ? "München, BY" : kCoordinateName;

@@ -22,30 +22,18 @@
 
 #include "calendar_fixture.h"
 #include "core/model/json_forms.h"
+#include "loopback_test.h"
 #include "platform/calendar/subscription_source.h"
-#include "support/loopback_http_server.h"
-#include "support/loopback_tls_server.h"
-#include "support/temp_dir.h"
 
 namespace solvane::platform {
 namespace {
 
-namespace fs = std::filesystem;
-using solvane::testing::HttpTestReply;
-using solvane::testing::HttpTestRequest;
-using solvane::testing::LoopbackHttpServer;
-using solvane::testing::LoopbackTlsServer;
 using solvane::testing::newYork;
 using solvane::testing::ny;
-using solvane::testing::TempDir;
-using Behaviour = HttpTestReply::Behaviour;
-using Clock = std::chrono::steady_clock;
 using Fault = std::function<HttpTestReply(const HttpTestRequest&)>;
 
 // Short stand-ins for the client's 15-, 60- and 30-second limits.
 constexpr double kLimit = 2;
-// Only a hang guard: loaded machines are slow, but never this slow.
-constexpr double kSlack = 5;
 constexpr Instant kStart = Instant::fromUnix(1900000000);  // 2030-03-17
 constexpr double kHour = 3600;
 
@@ -411,10 +399,6 @@ class HostileFeed : public Subscriptions, public ::testing::WithParamInterface<H
 
 void PrintTo(const Hostile& c, std::ostream* out) {
     *out << c.name;
-}
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 // Refused at once when subscribing, leaving nothing behind; refused on a

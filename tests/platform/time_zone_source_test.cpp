@@ -7,15 +7,14 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/event_loop.h"
 #include "platform/system_zone.h"
 #include "support/temp_dir.h"
 
@@ -24,28 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-QCoreApplication& application() {
-    static int argc = 1;
-    static char name[] = "time_zone_source_test";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
-}
-
-// Runs the event loop for `time`, or until `done` holds.
-bool spin(std::chrono::milliseconds time, const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < time.count() && !done()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return done();
-}
+using testing::application;
+using testing::waitFor;
 
 // Long enough for the watcher and the settling interval, when nothing is due.
 void idle() {
-    spin(400ms, [] { return false; });
+    waitFor([] { return false; }, 400ms);
 }
 
 fs::path zoneFile(const std::string& zone) {
@@ -86,7 +69,7 @@ class TimeZoneSourceTest : public ::testing::Test {
         return *source_;
     }
     bool changedTo(const std::string& zone) {
-        return spin(2s, [&] { return !changes_.empty() && changes_.back() == zone; });
+        return waitFor([&] { return !changes_.empty() && changes_.back() == zone; }, 2s);
     }
 
     testing::TempDir dir_;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/calendar/ascii_text.h"
+
 namespace solvane::platform {
 
 namespace {
@@ -18,18 +20,6 @@ bool isHexDigit(char c) {
 
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n\f\v");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n\f\v") - first + 1);
 }
 
 std::string hexByte(long value) {
@@ -64,8 +54,7 @@ std::optional<std::string> hexColor(std::string_view hex) {
 // "rgb(98,160,234)", "rgba(98,160,234,0.5)", and percentages, as desktop
 // colour pickers write them.
 std::optional<std::string> functionalColor(std::string_view text) {
-    std::string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), lower);
+    const std::string lowered = ascii::lowered(text);
     std::size_t open = 0;
     if (lowered.starts_with("rgba(")) {
         open = 5;
@@ -111,7 +100,7 @@ std::optional<std::string> calendarColor(std::optional<std::string_view> text) {
     if (!text) {
         return std::nullopt;
     }
-    const std::string_view c = trimmed(*text);
+    const std::string_view c = ascii::trimmed(*text);
     if (c.starts_with('#')) {
         return hexColor(c.substr(1));
     }
@@ -119,9 +108,7 @@ std::optional<std::string> calendarColor(std::optional<std::string_view> text) {
         return functional;
     }
     if (!c.empty() && c.size() <= kMaxNameBytes && std::all_of(c.begin(), c.end(), isLetter)) {
-        std::string name(c);
-        std::transform(name.begin(), name.end(), name.begin(), lower);
-        return name;
+        return ascii::lowered(c);
     }
     return std::nullopt;
 }

@@ -30,9 +30,6 @@ namespace fs = std::filesystem;
 // displayname and color files hold one short line.
 constexpr std::size_t kMaxSmallFileBytes = 4096;
 constexpr std::size_t kMaxWatchPaths = 4000;
-// Events parsed across all files, whatever a query asks for: what a
-// damaged or hostile folder can cost in memory.
-constexpr std::size_t kMaxParsedEvents = 200'000;
 
 using Descriptor = FileDescriptor;
 
@@ -210,13 +207,9 @@ struct ScannedCalendar {
     std::vector<std::shared_ptr<const IcsFile>> files;
 };
 
-// Parsed files by path, with the key they were parsed at.
+// Parsed files by path.
 struct FileCache {
-    struct Entry {
-        FileKey key;
-        std::shared_ptr<const IcsFile> file;
-    };
-    std::unordered_map<std::string, Entry> files;
+    std::unordered_map<std::string, ParsedIcsFile> files;
 };
 
 // One walk over the roots. Files parsed by an earlier walk are taken over
@@ -320,33 +313,18 @@ class Scan {
     }
 
     std::shared_ptr<const IcsFile> load(const fs::path& path, const std::string& fallbackUid) {
-        struct stat info {};
-        const Descriptor fd(openRegular(path, info));
-        if (fd.get() < 0 || static_cast<std::size_t>(info.st_size) > kMaxIcsFileBytes) {
+        const auto known = cache_.files.find(path.native());
+        auto parsed =
+            loadIcsFile(path, fallbackUid, known == cache_.files.end() ? nullptr : &known->second);
+        if (!parsed || events_ + parsed->file->eventCount() > kMaxParsedEvents) {
             return nullptr;
         }
-        const FileKey key = FileKey::of(info);
-        std::shared_ptr<const IcsFile> file;
-        if (const auto known = cache_.files.find(path.native());
-            known != cache_.files.end() && known->second.key == key) {
-            file = known->second.file;
-        } else {
-            const auto bytes = readAll(fd.get(), kMaxIcsFileBytes);
-            if (!bytes) {
-                return nullptr;
-            }
-            file = std::make_shared<const IcsFile>(IcsFile::parse(*bytes, fallbackUid));
-        }
-        if (events_ + file->eventCount() > kMaxParsedEvents) {
-            return nullptr;
-        }
-        events_ += file->eventCount();
-        next_[path.native()] = {key, file};
-        return file;
+        events_ += parsed->file->eventCount();
+        return (next_[path.native()] = std::move(*parsed)).file;
     }
 
     FileCache& cache_;
-    std::unordered_map<std::string, FileCache::Entry> next_;
+    std::unordered_map<std::string, ParsedIcsFile> next_;
     std::size_t files_ = 0;
     std::size_t events_ = 0;
 };
@@ -409,6 +387,29 @@ std::optional<fs::path> existingAncestor(const fs::path& place) {
 
 }  // namespace
 
+std::optional<fs::path> existingFolder(const fs::path& place) {
+    std::error_code ec;
+    return fs::is_directory(place, ec) ? std::optional(place) : existingAncestor(place);
+}
+
+std::optional<ParsedIcsFile> loadIcsFile(const fs::path& path, std::string_view fallbackUid,
+                                         const ParsedIcsFile* known) {
+    struct stat info {};
+    const Descriptor fd(openRegular(path, info));
+    if (fd.get() < 0 || static_cast<std::size_t>(info.st_size) > kMaxIcsFileBytes) {
+        return std::nullopt;
+    }
+    const FileKey key = FileKey::of(info);
+    if (known != nullptr && known->key == key) {
+        return *known;
+    }
+    const auto bytes = readAll(fd.get(), kMaxIcsFileBytes);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return ParsedIcsFile{key, std::make_shared<const IcsFile>(IcsFile::parse(*bytes, fallbackUid))};
+}
+
 std::vector<fs::path> calendarWatchPaths(const std::vector<fs::path>& roots,
                                          const std::vector<FolderCalendar>& calendars) {
     std::vector<fs::path> paths;
@@ -436,11 +437,8 @@ std::vector<fs::path> calendarWatchPaths(const std::vector<fs::path>& roots,
             }
         }
         for (const auto& calendar : calendars) {
-            std::error_code ec;
-            if (fs::is_directory(calendar.path, ec)) {
-                add(calendar.path);
-            } else if (auto above = existingAncestor(calendar.path)) {
-                add(std::move(*above));
+            if (auto folder = existingFolder(calendar.path)) {
+                add(std::move(*folder));
             }
         }
     } catch (...) {
@@ -481,11 +479,8 @@ bool FolderSource::unreadable() const {
 std::vector<fs::path> FolderSource::watchPaths() const {
     std::vector<fs::path> paths = calendarWatchPaths(roots_, namedNow());
     for (const fs::path& folder : alsoWatch_) {
-        std::error_code ec;
-        if (fs::is_directory(folder, ec)) {
-            paths.push_back(folder);
-        } else if (auto above = existingAncestor(folder)) {
-            paths.push_back(std::move(*above));
+        if (auto existing = existingFolder(folder)) {
+            paths.push_back(std::move(*existing));
         }
     }
     return paths;

@@ -49,8 +49,11 @@
 #include <vector>
 
 #include "platform/calendar/calendar_source.h"
+#include "platform/calendar/file_key.h"
 
 namespace solvane::platform {
+
+class IcsFile;
 
 inline constexpr std::size_t kMaxFolderEntries = 50'000;
 inline constexpr std::size_t kMaxCalendarsPerRoot = 1'000;
@@ -66,6 +69,26 @@ struct FolderCalendar {
     std::optional<std::string> color;  // used when the folder has no color file
     bool operator==(const FolderCalendar&) const = default;
 };
+
+// Events parsed across all files of a source, whatever a query asks for:
+// what damaged or hostile files can cost in memory.
+inline constexpr std::size_t kMaxParsedEvents = 200'000;
+
+// `place` when it is a folder, else the nearest existing folder above it,
+// whose watch shows `place` being made.
+std::optional<std::filesystem::path> existingFolder(const std::filesystem::path& place);
+
+// A parsed calendar file with the key it was parsed at.
+struct ParsedIcsFile {
+    FileKey key;
+    std::shared_ptr<const IcsFile> file;
+};
+
+// The calendar file at `path` when it is a regular file (not reached through
+// a link in its last component) of at most kMaxIcsFileBytes: `known`'s parse
+// when the file has not changed since, else parsed anew; none otherwise.
+std::optional<ParsedIcsFile> loadIcsFile(const std::filesystem::path& path,
+                                         std::string_view fallbackUid, const ParsedIcsFile* known);
 
 // The roots named by the environment, in order, without duplicates:
 // SOLVANE_CALENDAR_DIRS (colon-separated, absolute) when it is set, else

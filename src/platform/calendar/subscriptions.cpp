@@ -20,6 +20,7 @@
 #include "core/util/file_descriptor.h"
 #include "core/util/private_files.h"
 #include "core/util/uuid.h"
+#include "platform/calendar/ascii_text.h"
 #include "platform/calendar/calendar_color.h"
 #include "platform/calendar/ics_file.h"
 #include "platform/calendar/subscription_fetch.h"
@@ -46,21 +47,8 @@ Failure<SubscriptionError> fail(SubscriptionErrorKind kind, std::string message)
     return Failure{SubscriptionError{kind, std::move(message)}};
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n\f\v");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n\f\v") - first + 1);
-}
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return out;
-}
+using ascii::lowered;
+using ascii::trimmed;
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "event_loop.h"
+#include "platform/event_loop.h"
 #include "support/temp_dir.h"
 
 namespace solvane::platform {

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "event_loop.h"
+#include "platform/event_loop.h"
 #include "platform/location/location_manager.h"
 #include "platform/location/nominatim.h"
 #include "support/loopback_http_server.h"

@@ -1,5 +1,5 @@
-// The tests' work arrives through the event loop of the one QCoreApplication
-// that their main makes.
+// The tests' work arrives through the event loop of one QCoreApplication,
+// made by the tests' own main or, with gtest's main, by application().
 #pragma once
 
 #include <QCoreApplication>
@@ -8,6 +8,15 @@
 #include <functional>
 
 namespace solvane::testing {
+
+// The one application, made on first use.
+inline QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "solvane_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
 
 // Runs the event loop until `done` or the limit; returns `done()`.
 inline bool waitFor(const std::function<bool()>& done,
