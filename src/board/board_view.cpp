@@ -26,11 +26,6 @@ constexpr TextStyle kDateFont{12, FontWeight::medium};
 constexpr TextStyle kPlaceFont{12};
 constexpr TextStyle kCaptionFont{12};
 
-const QString& emptyCaptionText() {
-    static const QString text = QStringLiteral("Add countdowns in the Solvane app");
-    return text;
-}
-
 struct HeaderTexts {
     QString date;
     QString place;
@@ -66,6 +61,11 @@ const WeatherSnapshot* weatherOf(const BoardData& data) {
 }
 
 }  // namespace
+
+const QString& SolvaneView::emptyCaption() {
+    static const QString text = QStringLiteral("Add countdowns in the Solvane app");
+    return text;
+}
 
 BoardLayout SolvaneView::layout(const QRectF& rect, const BoardData& data,
                                 const Calendar& calendar) {
@@ -140,7 +140,8 @@ void SolvaneView::paint(QPainter& painter, const QRectF& rect, const BoardData& 
     }
     if (l.emptyCaption) {
         drawLine(painter, *l.emptyCaption,
-                 fitLine(emptyCaptionText(), kCaptionFont, l.emptyCaption->width()), muted);
+                 fitLine(SolvaneView::emptyCaption(), kCaptionFont, l.emptyCaption->width()),
+                 muted);
     }
 
     WeatherHeader{weatherOf(data), data.unit, true}.paint(painter, l.weather, ctx);

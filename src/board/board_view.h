@@ -13,6 +13,7 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 #include <cstddef>
 #include <optional>
@@ -52,6 +53,9 @@ class SolvaneView {
     static QSizeF naturalSize() {
         return kWidgetSize - QSizeF(2 * kWidgetPadding, 2 * kWidgetPadding);
     }
+
+    // What the countdown column says when there are none.
+    static const QString& emptyCaption();
 
     static BoardLayout layout(const QRectF& rect, const BoardData& data, const Calendar& calendar);
 

@@ -96,6 +96,15 @@ std::shared_ptr<const widgets::WidgetEntry> HostController::currentEntry(
     return it->second.fallback;
 }
 
+std::optional<std::string> HostController::describe(const std::string& id) const {
+    const PlacedWidget* w = widget(id);
+    const auto entry = currentEntry(id);
+    if (w == nullptr || !entry) {
+        return std::nullopt;
+    }
+    return plugin_.describe(w->kind, w->family, *entry).value_or(std::string());
+}
+
 void HostController::reloadAllTimelines() {
     scheduler_.reloadAll();
     tick();

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ class HostController : public QObject {
     bool isShown(const std::string& id) const { return live_.contains(id); }
 
     std::shared_ptr<const widgets::WidgetEntry> currentEntry(const std::string& id) const;
+    // What a screen reader says for widget `id` now: absent without a current
+    // entry, empty when the plug-in has nothing to say.
+    std::optional<std::string> describe(const std::string& id) const;
     int timelineRequests() const { return timelineRequests_; }
 
     std::string addWidget(const std::string& kind, widgets::WidgetFamily family, QPoint position);

@@ -231,13 +231,9 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
         if (qEnvironmentVariableIsSet("SOLVANE_TRACE_ENTRIES")) {
             QObject::connect(&controller, &HostController::entryChanged, &controller,
                              [&controller](const QString& id) {
-                                 const PlacedWidget* widget = controller.widget(id.toStdString());
-                                 const auto entry = controller.currentEntry(id.toStdString());
-                                 if (widget != nullptr && entry) {
-                                     const auto text = controller.plugin().describe(
-                                         widget->kind, widget->family, *entry);
+                                 if (const auto text = controller.describe(id.toStdString())) {
                                      std::fprintf(stderr, "solvane-widgets: entry for %s: %s\n",
-                                                  qPrintable(id), text.value_or("").c_str());
+                                                  qPrintable(id), text->c_str());
                                  }
                              });
         }

@@ -369,13 +369,7 @@ QImage Desktop::picture(const std::string& id, double scale) const {
 }
 
 QString Desktop::description(const std::string& id) const {
-    const PlacedWidget* w = controller_.widget(id);
-    const auto entry = controller_.currentEntry(id);
-    if (w == nullptr || !entry) {
-        return {};
-    }
-    return QString::fromStdString(
-        controller_.plugin().describe(w->kind, w->family, *entry).value_or(std::string()));
+    return QString::fromStdString(controller_.describe(id).value_or(std::string()));
 }
 
 void Desktop::showAll() {

@@ -19,9 +19,6 @@
 namespace solvane::widgets {
 namespace {
 
-// The full board's caption without countdowns; the face draws the same words.
-constexpr auto kBoardEmptyCaption = "Add countdowns in the Solvane app";
-
 QString qstr(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -199,36 +196,27 @@ QString creditSentence(const WeatherSnapshot* weather) {
                : QStringLiteral("Weather from the weather service.");
 }
 
-// The plain header: temperature, condition, high and low.
-QString spokenWeather(const WeatherSnapshot* weather, TempUnit unit) {
+// The weather header: temperature, condition, high and low; the detailed one
+// adds what it feels like and the wind before the range, the clouds after it.
+QString spokenWeather(const WeatherSnapshot* weather, TempUnit unit, bool detailed) {
     if (weather == nullptr) {
         return QStringLiteral("Weather unavailable.");
     }
     QStringList parts{spokenTemperature(weather->temperatureC, unit)};
     if (!weather->condition.empty()) {
         parts << qstr(weather->condition).toLower();
+    }
+    if (detailed) {
+        parts << QStringLiteral("feels like ") + spokenTemperature(weather->feelsLikeC, unit)
+              << spokenWind(*weather, unit);
     }
     parts << QStringLiteral("high ") + spokenTemperature(weather->highC, unit)
           << QStringLiteral("low ") + spokenTemperature(weather->lowC, unit);
-    return sentence(parts.join(QStringLiteral(", ")));
-}
-
-// The detailed header adds what it feels like, the wind and the clouds.
-QString spokenDetailedWeather(const WeatherSnapshot* weather, TempUnit unit) {
-    if (weather == nullptr) {
-        return QStringLiteral("Weather unavailable.");
+    if (detailed) {
+        parts << lowerFirst(cloudCoverText(weather->cloudCover))
+                     .replace(QLatin1Char('%'), QStringLiteral(" percent"))
+                     .replace(QLatin1String("-- percent"), QLatin1String("unknown"));
     }
-    QStringList parts{spokenTemperature(weather->temperatureC, unit)};
-    if (!weather->condition.empty()) {
-        parts << qstr(weather->condition).toLower();
-    }
-    parts << QStringLiteral("feels like ") + spokenTemperature(weather->feelsLikeC, unit)
-          << spokenWind(*weather, unit)
-          << QStringLiteral("high ") + spokenTemperature(weather->highC, unit)
-          << QStringLiteral("low ") + spokenTemperature(weather->lowC, unit)
-          << lowerFirst(cloudCoverText(weather->cloudCover))
-                 .replace(QLatin1Char('%'), QStringLiteral(" percent"))
-                 .replace(QLatin1String("-- percent"), QLatin1String("unknown"));
     return sentence(parts.join(QStringLiteral(", ")));
 }
 
@@ -236,9 +224,7 @@ QString spokenDetailedWeather(const WeatherSnapshot* weather, TempUnit unit) {
 
 // The day's light as the sun card writes it, in words.
 QString spokenDayLength(const SkySnapshot& sky) {
-    QString text = dayLengthText(sky);
-    text.remove(QStringLiteral(" light"));
-    const QString words = spokenDuration(text);
+    const QString words = spokenDuration(dayLengthFigure(sky));
     if (words.isEmpty() || words == QLatin1String("0 minutes")) {
         return QStringLiteral("no daylight");
     }
@@ -272,8 +258,7 @@ QString span(const QString& name, const std::optional<Instant>& from,
 
 // The sun card of the full board: day length, times, golden and blue hours.
 QString spokenSunCard(const SkySnapshot& sky, const Calendar& calendar) {
-    const QString times =
-        sunTimes(sky, calendar, [](Instant t, const Calendar& c) { return spokenClock(t, c); });
+    const QString times = sunTimes(sky, calendar, spokenClock);
     return QStringLiteral("Sun: ") + spokenDayLength(sky) + QStringLiteral(". ") + times +
            QStringLiteral(". ") +
            sentence(upperFirst(span(QStringLiteral("golden hour"), sky.goldenStart, sky.sunset,
@@ -285,8 +270,7 @@ QString spokenSunCard(const SkySnapshot& sky, const Calendar& calendar) {
 // The Sky widget's sun block: times with the day length between them, then
 // the start of the golden hour and the blue hour.
 QString spokenSkySun(const SkySnapshot& sky, const Calendar& calendar) {
-    const QString times =
-        sunTimes(sky, calendar, [](Instant t, const Calendar& c) { return spokenShortTime(t, c); });
+    const QString times = sunTimes(sky, calendar, spokenShortTime);
     const QString golden = sky.goldenStart ? QStringLiteral("Golden hour from ") +
                                                  spokenClock(*sky.goldenStart, calendar)
                                            : QStringLiteral("No golden hour");
@@ -323,28 +307,20 @@ QString phaseDate(const QString& name, const std::optional<Instant>& t, const Ca
              : name + QStringLiteral(" date unknown");
 }
 
-QString apTime(Instant t, const Calendar& c) {
-    return spokenClockAP(t, c);
-}
-
-QString shortTime(Instant t, const Calendar& c) {
-    return spokenShortTime(t, c);
-}
-
 // The Moon widget: lit share and next full moon beside the disc, the phase,
 // then moonrise and moonset.
 QString spokenMoonWidget(const SkySnapshot& sky, Instant now, const Calendar& calendar) {
     return sentence(litSentence(sky) + QStringLiteral(", ") +
                     nextFullRelative(sky, now, calendar)) +
            QLatin1Char(' ') + sentence(qstr(sky.phaseName())) + QLatin1Char(' ') +
-           moonTimes(sky, calendar, apTime);
+           moonTimes(sky, calendar, spokenClockAP);
 }
 
 QString spokenMoonCard(const SkySnapshot& sky, Instant now, const Calendar& calendar) {
     return QStringLiteral("Moon: ") + litSentence(sky) + QStringLiteral(". ") +
            sentence(qstr(sky.phaseName()) + QStringLiteral(", ") +
                     nextFullRelative(sky, now, calendar)) +
-           QLatin1Char(' ') + moonTimes(sky, calendar, apTime) + QLatin1Char(' ') +
+           QLatin1Char(' ') + moonTimes(sky, calendar, spokenClockAP) + QLatin1Char(' ') +
            sentence(phaseDate(QStringLiteral("Full moon"), sky.nextFull, calendar) +
                     QStringLiteral(", ") +
                     phaseDate(QStringLiteral("new moon"), sky.nextNew, calendar));
@@ -354,7 +330,7 @@ QString spokenSkyMoon(const SkySnapshot& sky, const Calendar& calendar) {
     return sentence(qstr(sky.phaseName()) + QStringLiteral(", ") + litSentence(sky)) +
            QLatin1Char(' ') +
            sentence(phaseDate(QStringLiteral("Full moon"), sky.nextFull, calendar)) +
-           QLatin1Char(' ') + moonTimes(sky, calendar, shortTime);
+           QLatin1Char(' ') + moonTimes(sky, calendar, spokenShortTime);
 }
 
 // ---- kinds ------------------------------------------------------------------
@@ -384,11 +360,10 @@ QString describeBoard(const BoardData& data, const Calendar& calendar) {
         parts << creditSentence(weather);
     }
     parts << QStringLiteral("Countdowns: ") +
-                 (data.countdowns.empty()
-                      ? QString::fromLatin1(kBoardEmptyCaption) + QLatin1Char('.')
-                      : spokenCountdowns(data.countdowns, SolvaneView::kMaxRows, data.date,
-                                         calendar))
-          << QStringLiteral("Weather: ") + spokenDetailedWeather(weather, data.unit)
+                 (data.countdowns.empty() ? SolvaneView::emptyCaption() + QLatin1Char('.')
+                                          : spokenCountdowns(data.countdowns, SolvaneView::kMaxRows,
+                                                             data.date, calendar))
+          << QStringLiteral("Weather: ") + spokenWeather(weather, data.unit, true)
           << spokenSunCard(data.sky, calendar) << spokenMoonCard(data.sky, data.date, calendar);
     return parts.join(QLatin1Char(' '));
 }
@@ -399,7 +374,7 @@ QString describeSky(const BoardData& data, const Calendar& calendar) {
     if (weather != nullptr) {
         parts << creditSentence(weather);
     }
-    parts << spokenWeather(weather, data.unit) << spokenSkySun(data.sky, calendar)
+    parts << spokenWeather(weather, data.unit, false) << spokenSkySun(data.sky, calendar)
           << spokenSkyMoon(data.sky, calendar);
     return parts.join(QLatin1Char(' '));
 }

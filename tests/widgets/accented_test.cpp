@@ -20,7 +20,7 @@
 #include "widgets/styled.h"
 #include "widgets/widget_views.h"
 
-#include "support/fixed_weather.h"
+#include "widgets/golden_board.h"
 
 namespace solvane::widgets {
 namespace {
@@ -28,10 +28,7 @@ namespace {
 constexpr double kScale = 2;
 const QColor kTint(0x30, 0x8c, 0xc6);
 
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
+using samples::newYork;
 
 double luminance(QRgb c) {
     const auto channel = [](int v) {
@@ -73,28 +70,12 @@ QRgb mostFrequent(const QImage& image) {
     return std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first;
 }
 
+// The reviewed pictures' board with three countdowns and a nearly full moon.
 BoardEntry busyEntry(WidgetStyle style) {
-    BoardData b;
-    b.date = *parseIso8601("2025-06-14T20:15:00-04:00");
-    b.countdowns = {
-        {{}, "Fourth of July", "sparkles", {}, 20, "days", "Fri, Jul 4", {}, {}},
-        {{},
-         "Summer Fridays",
-         "beach.umbrella",
-         {},
-         5,
-         "of 12 days",
-         "Until Fri, Aug 29",
-         0.42,
-         {}},
-        {{}, "Fall back", "clock.arrow.circlepath", {}, 21, "weeks", "Sun, Nov 2", {}, {}},
-    };
-    b.weather = testing::fixedWeather(*parseIso8601("2025-06-14T19:45:00-04:00"));
-    b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, newYork());
+    BoardData b = samples::goldenBoard();
+    b.countdowns.resize(3);
     b.sky.moonPhase = 0.49;
     b.sky.moonFraction = 0.99;
-    b.place = "Brooklyn";
-    b.unit = TempUnit::fahrenheit;
     return BoardEntry(b.date, std::move(b), style);
 }
 

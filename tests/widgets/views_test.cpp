@@ -24,6 +24,7 @@
 
 #include "support/fixed_weather.h"
 #include "support/golden.h"
+#include "widgets/golden_board.h"
 
 namespace solvane::widgets {
 namespace {
@@ -32,10 +33,8 @@ using solvane::testing::inkedPixels;
 using solvane::testing::pixelAt;
 using solvane::testing::render;
 
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
+using samples::goldenBoard;
+using samples::newYork;
 
 Instant at(const char* iso) {
     return *parseIso8601(iso);
@@ -234,36 +233,6 @@ TEST(MoonSmallView, PercentIsTruncatedAndAbsentTimesReadADash) {
 // from fixed boards. Font rasterisation differs a little between machines, so
 // a few pixels may be off. SOLVANE_UPDATE_GOLDENS=1 rewrites the pictures
 // instead (then look at every one before committing).
-WeatherSnapshot fixedWeather() {
-    return testing::fixedWeather(at("2025-06-14T19:45:00-04:00"));
-}
-
-// A quarter of an hour before sunset, when the glass sky is at its warmest.
-BoardData goldenBoard() {
-    BoardData b;
-    b.date = at("2025-06-14T20:15:00-04:00");
-    b.countdowns = {
-        {{}, "Fourth of July", "sparkles", {}, 20, "days", "Fri, Jul 4", {}, {}},
-        {{},
-         "Summer Fridays",
-         "beach.umbrella",
-         {},
-         5,
-         "of 12 days",
-         "Until Fri, Aug 29",
-         0.42,
-         {}},
-        {{}, "Fall back", "clock.arrow.circlepath", {}, 21, "weeks", "Sun, Nov 2", {}, {}},
-        {{}, "Winter solstice", "snowflake", {}, 190, "days", "Sun, Dec 21", {}, {}},
-        {{}, "Mom's birthday", "gift", {}, 244, "days", "Fri, Feb 13", {}, {}},
-    };
-    b.weather = fixedWeather();
-    b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, newYork());
-    b.place = "Brooklyn";
-    b.unit = TempUnit::fahrenheit;
-    return b;
-}
-
 BoardEntry dark(BoardData b) {
     const Instant date = b.date;
     return BoardEntry(date, std::move(b), WidgetStyle::dark);
