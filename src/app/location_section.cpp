@@ -170,6 +170,14 @@ bool LocationSection::eventFilter(QObject* watched, QEvent* event) {
     if (!inEntry(watched)) {
         return QWidget::eventFilter(watched, event);
     }
+    // A coordinate not being typed in shows the place's own: in full while
+    // it has the focus, as the caption does otherwise.
+    const auto refillCoordinate = [&] {
+        if (auto* field = qobject_cast<QLineEdit*>(watched);
+            field != name_ && field != nullptr && !field->isModified()) {
+            fillCoordinate(field, field == latitude_ ? place_.latitude : place_.longitude);
+        }
+    };
     switch (event->type()) {
         case QEvent::ShortcutOverride:
         case QEvent::KeyPress: {
@@ -187,19 +195,13 @@ bool LocationSection::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case QEvent::FocusIn:
-            if (auto* field = qobject_cast<QLineEdit*>(watched);
-                field != name_ && field != nullptr && !field->isModified()) {
-                fillCoordinate(field, field == latitude_ ? place_.latitude : place_.longitude);
-            }
+            refillCoordinate();
             break;
         case QEvent::FocusOut: {
             if (isPause(static_cast<QFocusEvent*>(event)->reason())) {
                 break;
             }
-            if (auto* field = qobject_cast<QLineEdit*>(watched);
-                field != name_ && field != nullptr && !field->isModified()) {
-                fillCoordinate(field, field == latitude_ ? place_.latitude : place_.longitude);
-            }
+            refillCoordinate();
             // The application's focus widget is already the one taking over.
             if (!inEntry(QApplication::focusWidget())) {
                 commit();

@@ -73,20 +73,10 @@ class AccessibilityTest : public ::testing::Test {
                 platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
                                             dir_.path() / "data" / "subscriptions"}),
         };
-        window_ = std::make_unique<MainWindow>(WindowServices{
-            .app = std::move(app),
-            .icons = IconStore(store_),
-            .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
-            .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
-            .calendarWatchPaths = {},
-            .onCalendarChange = {},
-            .makeLocator = {},
-            .answer = [](AccessQuestion) { return false; },
-            .openWidgetGallery = {},
-            .automaticUpdateChecks = false,
-            .windowSizeFile = {},
-            .remindersFile = {},
-        });
+        WindowServices services =
+            fakes::windowServices(std::move(app), IconStore(store_), dir_.path());
+        services.answer = [](AccessQuestion) { return false; };
+        window_ = std::make_unique<MainWindow>(std::move(services));
         window_->show();
         EXPECT_TRUE(waitUntil([this] { return !window_->state().weatherLoading(); }));
         return *window_;

@@ -7,11 +7,13 @@
 #include <QElapsedTimer>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "core/calendar/event_store.h"
 #include "core/time/calendar.h"
 #include "core/weather/weather_fetcher.h"
@@ -92,6 +94,27 @@ class ScriptedService {
     std::vector<bool> answers_;
     std::vector<std::chrono::steady_clock::time_point> times_;
 };
+
+// The window's services around `app` with its files in `dir` and the desktop
+// left out: no automatic update checks, locator, gallery or calendar watching,
+// and questions left to the dialog. Tests set what they need on top.
+inline WindowServices windowServices(AppServices app, IconStore icons,
+                                     const std::filesystem::path& dir) {
+    return WindowServices{
+        .app = std::move(app),
+        .icons = std::move(icons),
+        .updates = {.info = {}, .stateFile = dir / "last-update-check", .clock = {}},
+        .permissions = platform::PermissionRecord(dir / "permissions.json"),
+        .calendarWatchPaths = {},
+        .onCalendarChange = {},
+        .makeLocator = {},
+        .answer = {},
+        .openWidgetGallery = {},
+        .automaticUpdateChecks = false,
+        .windowSizeFile = {},
+        .remindersFile = {},
+    };
+}
 
 inline const EventCalendar kFeed{"vdir:feed", "Countdowns", "#FF8800", "Personal"};
 

@@ -172,30 +172,21 @@ class MainWindowTest : public ::testing::Test {
                 platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
                                             dir_.path() / "data" / "subscriptions"}),
         };
-        window_ = std::make_unique<MainWindow>(WindowServices{
-            .app = std::move(app),
-            .icons = IconStore(store_),
-            .updates = {.info = updateInfo_,
-                        .stateFile = dir_.path() / "last-update-check",
-                        .clock = {}},
-            .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
-            .calendarWatchPaths = {},
-            .onCalendarChange = {},
-            .makeLocator = {},
-            .answer =
-                [this](AccessQuestion question) {
-                    asked_.push_back(question);
-                    return answer_;
-                },
-            .openWidgetGallery =
-                [this](QRect keepClear) {
-                    galleryRequests_.push_back(keepClear);
-                    return true;
-                },
-            .automaticUpdateChecks = automaticUpdateChecks_,
-            .windowSizeFile = dir_.path() / "window.ini",
-            .remindersFile = dir_.path() / "reminders.json",
-        });
+        WindowServices services =
+            fakes::windowServices(std::move(app), IconStore(store_), dir_.path());
+        services.updates.info = updateInfo_;
+        services.answer = [this](AccessQuestion question) {
+            asked_.push_back(question);
+            return answer_;
+        };
+        services.openWidgetGallery = [this](QRect keepClear) {
+            galleryRequests_.push_back(keepClear);
+            return true;
+        };
+        services.automaticUpdateChecks = automaticUpdateChecks_;
+        services.windowSizeFile = dir_.path() / "window.ini";
+        services.remindersFile = dir_.path() / "reminders.json";
+        window_ = std::make_unique<MainWindow>(std::move(services));
         window_->weatherSection()->setImageFetcher([](const std::string&, const net::CancelToken&) {
             return std::optional<QByteArray>();
         });

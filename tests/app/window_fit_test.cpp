@@ -77,28 +77,19 @@ class WindowFitTest : public ::testing::Test {
         weather.openMeteo = openMeteo_.call();
         weather.clock = [] { return kNow; };
         weather.appleTimeLimitSeconds = 2;
-        window_ = std::make_unique<MainWindow>(WindowServices{
-            .app = {.store = store_,
-                    .clock = [] { return kNow; },
-                    .calendar = newYork(),
-                    .weather = std::move(weather),
-                    .attribution = {},
-                    .events = &calendars_,
-                    .reloadWidgets = {},
-                    .attemptDelay = 10ms,
-                    .subscriptions = {}},
-            .icons = IconStore(store_),
-            .updates = {.info = {}, .stateFile = dir_.path() / "last-update-check", .clock = {}},
-            .permissions = platform::PermissionRecord(dir_.path() / "permissions.json"),
-            .calendarWatchPaths = {},
-            .onCalendarChange = {},
-            .makeLocator = {},
-            .answer = [](AccessQuestion) { return true; },
-            .openWidgetGallery = {},
-            .automaticUpdateChecks = false,
-            .windowSizeFile = {},
-            .remindersFile = dir_.path() / "reminders.json",
-        });
+        WindowServices services = fakes::windowServices({.store = store_,
+                                                         .clock = [] { return kNow; },
+                                                         .calendar = newYork(),
+                                                         .weather = std::move(weather),
+                                                         .attribution = {},
+                                                         .events = &calendars_,
+                                                         .reloadWidgets = {},
+                                                         .attemptDelay = 10ms,
+                                                         .subscriptions = {}},
+                                                        IconStore(store_), dir_.path());
+        services.answer = [](AccessQuestion) { return true; };
+        services.remindersFile = dir_.path() / "reminders.json";
+        window_ = std::make_unique<MainWindow>(std::move(services));
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         // The window manager's frame arrives after the window is mapped.

@@ -38,11 +38,14 @@ bool madeFrom(const Countdown& c, const CountdownPreset& preset) {
 
 bool isUntouchedStarter(const Countdown& countdown, const Calendar& calendar, Instant now) {
     // The starters depend on the hemisphere and on the season the store was
-    // filled in, neither of which is on record: any of them counts.
-    for (const double latitude : {1.0, -1.0}) {
-        for (const std::int64_t months : {0, 6}) {
-            const Instant then = calendar.addMonths(now, months).value_or(now);
-            const PresetRegion region = PresetRegion::of(calendar, then, latitude);
+    // filled in, neither of which is on record: any of them counts. The
+    // zone's clock changes do not depend on the hemisphere, so they are read
+    // once for each season.
+    for (const std::int64_t months : {0, 6}) {
+        const Instant then = calendar.addMonths(now, months).value_or(now);
+        PresetRegion region = PresetRegion::of(calendar, then, std::nullopt);
+        for (const Hemisphere hemisphere : {Hemisphere::northern, Hemisphere::southern}) {
+            region.hemisphere = hemisphere;
             for (const CountdownPreset& preset : starterPresets(calendar, region, then)) {
                 if (madeFrom(countdown, preset)) {
                     return true;
