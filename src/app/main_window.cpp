@@ -228,6 +228,11 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
         updates_->startAutomaticChecks();
     }
 
+    // Dragging an edge resizes many times a second; the size is written
+    // once the drag has rested.
+    sizeSave_.setSingleShot(true);
+    sizeSave_.setInterval(400);
+    connect(&sizeSave_, &QTimer::timeout, this, &MainWindow::saveSize);
     minuteTick_.setSingleShot(true);
     connect(&minuteTick_, &QTimer::timeout, this, [this] {
         refreshCountdowns();
@@ -245,6 +250,9 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    if (sizeSave_.isActive()) {
+        saveSize();
+    }
     // Sheets are children; close them before the state they report to goes.
     delete editor_.data();
     delete picker_.data();
@@ -827,10 +835,14 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     // The user's own size from now on.
     followContent_ = false;
     if (!services_.windowSizeFile.empty() && isVisible()) {
-        QSettings saved(QString::fromStdString(services_.windowSizeFile.string()),
-                        QSettings::IniFormat);
-        saved.setValue("window/size", size());
+        sizeSave_.start();
     }
+}
+
+void MainWindow::saveSize() {
+    QSettings saved(QString::fromStdString(services_.windowSizeFile.string()),
+                    QSettings::IniFormat);
+    saved.setValue("window/size", size());
 }
 
 void MainWindow::keepOnScreen() {

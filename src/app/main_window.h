@@ -145,6 +145,7 @@ class MainWindow : public QMainWindow {
     void chooseInitialSize();
     // Brings the window's frame back inside the screen's free area.
     void keepOnScreen();
+    void saveSize();
     void followContent();
     void resizeOurselves(QSize size);
     QWidget* buildRightColumn();
@@ -193,6 +194,7 @@ class MainWindow : public QMainWindow {
     QPointer<SubscribeDialog> subscribe_;
     platform::CalendarWatcher* watcher_ = nullptr;
     QTimer minuteTick_;
+    QTimer sizeSave_;
 };
 
 }  // namespace solvane::app
