@@ -10,10 +10,12 @@
 
 #include <QObject>
 
+#include "host/dbus_names.h"
+
 namespace solvane::app {
 
-inline constexpr const char* kAppBusName = "org.solvane.Solvane";
-inline constexpr const char* kAppBusPath = "/org/solvane/Solvane";
+inline constexpr const char* kAppBusName = host::kAppDBusService;
+inline constexpr const char* kAppBusPath = host::kAppDBusPath;
 
 class SingleInstance : public QObject {
     Q_OBJECT

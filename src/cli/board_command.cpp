@@ -169,21 +169,23 @@ std::optional<BoardOptions> parseBoardOptions(const std::vector<std::string>& ar
 // Weather for a place the store does not hold: asked for directly, never
 // cached, so an override leaves the store as it was.
 std::optional<WeatherSnapshot> uncachedWeather(const WeatherServices& services,
-                                               WeatherSource source, const SavedLocation& place) {
-    const net::CancelToken cancel;
+                                               WeatherSource source, const SavedLocation& place,
+                                               const net::CancelToken& stop) {
     if (source == WeatherSource::apple && services.apple) {
         const auto apple = WeatherFetcher::withTimeout(
-            services.appleTimeLimitSeconds, [&](const net::CancelToken& token) {
+            services.appleTimeLimitSeconds,
+            [&](const net::CancelToken& token) {
                 return services.apple(place.latitude, place.longitude, token);
-            });
+            },
+            stop);
         if (apple) {
             return *apple;
         }
     }
-    if (!services.openMeteo) {
+    if (!services.openMeteo || stop.cancelled()) {
         return std::nullopt;
     }
-    auto snapshot = services.openMeteo(place.latitude, place.longitude, cancel);
+    auto snapshot = services.openMeteo(place.latitude, place.longitude, stop);
     if (!snapshot) {
         return std::nullopt;
     }
@@ -214,8 +216,8 @@ struct ComposedBoard {
     std::vector<Countdown> countdowns;
 };
 
-ComposedBoard composeBoard(const BoardOptions& options, const Environment& env,
-                           const SharedStore& store, const Calendar& calendar, Instant now) {
+// The place the board is for: the stored one unless the options name another.
+SavedLocation boardPlace(const BoardOptions& options, const SharedStore& store) {
     SavedLocation place = store.loadLocation();
     if (options.latitude) {
         place.latitude = *options.latitude;
@@ -224,20 +226,35 @@ ComposedBoard composeBoard(const BoardOptions& options, const Environment& env,
     if (options.place) {
         place.name = *options.place;
     }
+    return place;
+}
 
-    std::optional<WeatherSnapshot> weather;
-    if (options.offline) {
-        weather = std::nullopt;
-    } else if (options.latitude) {
-        weather = uncachedWeather(env.weather, store.loadSettings().weatherSource, place);
-    } else {
-        weather = WeatherFetcher::fetch(store, env.weather, place, std::nullopt, false);
+// The board at `now` with `weather`, which is shown only when it describes
+// the board's place: after a change of place the old place's snapshot is
+// still in the store until the new one arrives.
+ComposedBoard composeBoard(const SharedStore& store, const Calendar& calendar, Instant now,
+                           const SavedLocation& place, std::optional<WeatherSnapshot> weather) {
+    if (weather && !WeatherFetcher::isFor(*weather, place)) {
+        weather.reset();
     }
-
     BoardSources sources = BoardSources::load(store, calendar, now);
-    sources.place = place;  // the stored one unless overridden
-    BoardData board = BoardData::assemble(sources, now, std::nullopt, weather, calendar);
+    sources.place = place;
+    BoardData board = BoardData::assemble(sources, now, std::nullopt, std::move(weather), calendar);
     return {std::move(board), std::move(sources.countdowns)};
+}
+
+// Weather for the board, from the network when it is due; may wait on it.
+std::optional<WeatherSnapshot> fetchBoardWeather(const BoardOptions& options,
+                                                 const Environment& env, const SharedStore& store,
+                                                 const SavedLocation& place,
+                                                 const net::CancelToken& stop) {
+    if (options.offline) {
+        return std::nullopt;
+    }
+    if (options.latitude) {
+        return uncachedWeather(env.weather, store.loadSettings().weatherSource, place, stop);
+    }
+    return WeatherFetcher::fetch(store, env.weather, place, std::nullopt, false, stop);
 }
 
 }  // namespace
@@ -276,15 +293,31 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
         source.clock = [wallClock, now, startedAt] {
             return Instant{now.seconds + (wallClock().seconds - startedAt.seconds)};
         };
-        source.compose = [options = *options, &env, store, calendar = *calendar](Instant at) {
-            const ComposedBoard composed = composeBoard(options, env, store, calendar, at);
+        source.compose = [options = *options, store, calendar = *calendar](
+                             Instant at, const std::optional<WeatherSnapshot>& fetched) {
+            const SavedLocation place = boardPlace(options, store);
+            // The stored snapshot is what the worker last saved, or what
+            // another program fetched meanwhile; an override is never stored.
+            std::optional<WeatherSnapshot> weather;
+            if (!options.offline) {
+                weather = options.latitude ? fetched : store.loadWeather();
+            }
+            const ComposedBoard composed = composeBoard(store, calendar, at, place, weather);
             return formatStatusLine(statusLine(composed.board, composed.countdowns, calendar),
                                     *options.bar, true);
         };
+        if (!options->offline) {
+            source.fetchWeather = [options = *options, &env, store](const net::CancelToken& stop) {
+                return fetchBoardWeather(options, env, store, boardPlace(options, store), stop);
+            };
+        }
         return followStatus(source, env.outputFd);
     }
 
-    const ComposedBoard composed = composeBoard(*options, env, store, *calendar, now);
+    const SavedLocation place = boardPlace(*options, store);
+    const ComposedBoard composed =
+        composeBoard(store, *calendar, now, place,
+                     fetchBoardWeather(*options, env, store, place, net::CancelToken()));
     const BoardData& board = composed.board;
     if (options->png) {
         if (!writePng(board, *calendar, store, *options, error)) {

@@ -5,24 +5,13 @@
 #include <sstream>
 
 #include "core/time/text_format.h"
+#include "core/util/display_text.h"
 #include "core/weather/weather.h"
 
 namespace solvane::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// Terminal columns taken by UTF-8 text: one per code point, which is right for
-// the Latin, Greek and Cyrillic labels people type and close enough elsewhere.
-std::size_t columns(const std::string& s) {
-    return static_cast<std::size_t>(std::count_if(
-        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-std::string padRight(const std::string& s, std::size_t width) {
-    const std::size_t w = columns(s);
-    return w >= width ? s : s + std::string(width - w, ' ');
-}
 
 class Painter {
   public:
@@ -54,8 +43,8 @@ std::string weatherLine(const BoardData& board) {
     }
     const WeatherSnapshot& w = *board.weather;
     std::ostringstream line;
-    line << formatTemperature(w.temperatureC, board.unit) << " " << w.condition << " · Feels "
-         << formatTemperature(w.feelsLikeC, board.unit) << " · H "
+    line << formatTemperature(w.temperatureC, board.unit) << " " << oneLine(w.condition)
+         << " · Feels " << formatTemperature(w.feelsLikeC, board.unit) << " · H "
          << formatTemperature(w.highC, board.unit) << " L " << formatTemperature(w.lowC, board.unit)
          << " · Wind " << formatWind(w, board.unit) << " " << compassPoint(w) << " · Clouds "
          << static_cast<long long>(std::lround(std::clamp(w.cloudCover, 0.0, 100.0))) << "%";
@@ -71,27 +60,6 @@ std::string optionalClockAP(const std::optional<Instant>& t, const Calendar& cal
 }
 
 }  // namespace
-
-std::string clip(const std::string& s, std::size_t width) {
-    if (columns(s) <= width || width == 0) {
-        return s;
-    }
-    std::size_t cols = 0;
-    std::size_t i = 0;
-    for (; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            if (cols == width - 1) {
-                break;
-            }
-            ++cols;
-        }
-    }
-    std::string head = s.substr(0, i);
-    while (!head.empty() && head.back() == ' ') {
-        head.pop_back();
-    }
-    return head + "…";
-}
 
 Json isoOrNull(std::optional<Instant> t) {
     if (!t) {
@@ -114,10 +82,10 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
     std::string title =
         shortDateLabel(board.date, calendar) + " · " + clockText(board.date, calendar);
     if (!board.place.empty()) {
-        title += " · " + board.place;
+        title += " · " + oneLine(board.place);
     }
-    out << p.bold(clip(title, width)) << "\n";
-    out << (board.weather ? clip(weatherLine(board), width) : p.dim("Weather unavailable"))
+    out << p.bold(clipToWidth(title, width)) << "\n";
+    out << (board.weather ? clipToWidth(weatherLine(board), width) : p.dim("Weather unavailable"))
         << "\n\n";
 
     out << p.accent("COUNTDOWNS") << "\n";
@@ -127,14 +95,15 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
     std::size_t labelWidth = 0;
     std::size_t countWidth = 0;
     for (const auto& row : board.countdowns) {
-        labelWidth = std::max(labelWidth, columns(row.label));
-        countWidth = std::max(countWidth, columns(std::to_string(row.value) + " " + row.unit));
+        labelWidth = std::max(labelWidth, displayWidth(oneLine(row.label)));
+        countWidth = std::max(countWidth, displayWidth(std::to_string(row.value) + " " + row.unit));
     }
     labelWidth = std::min(labelWidth, width / 3);
     for (const auto& row : board.countdowns) {
         const std::string count = std::to_string(row.value) + " " + row.unit;
-        std::string line = "  " + padRight(clip(row.label, labelWidth), labelWidth) + "  " +
-                           p.bold(padRight(count, countWidth)) + "  " + p.dim(row.caption);
+        std::string line = "  " +
+                           padToWidth(clipToWidth(oneLine(row.label), labelWidth), labelWidth) +
+                           "  " + p.bold(padToWidth(count, countWidth)) + "  " + p.dim(row.caption);
         if (row.progress) {
             line += "  " + p.accent(progressBar(*row.progress, 10)) + " " +
                     std::to_string(static_cast<int>(std::lround(*row.progress * 100))) + "%";

@@ -16,10 +16,8 @@ struct TextStyle {
     int width = 72;      // columns available
 };
 
-// At most `width` terminal columns (code points): cut with an ellipsis, never
-// inside a UTF-8 sequence and never leaving a space before the "…".
-std::string clip(const std::string& s, std::size_t width);
-
+// Data in the text (labels, the place, the weather condition) passes
+// oneLine() first: a terminal must not receive a label's escape sequences.
 std::string renderBoardText(const BoardData& board, const Calendar& calendar,
                             const TextStyle& style);
 

@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <thread>
 
 #include "core/util/private_files.h"
 #include "host/dbus_names.h"
@@ -49,6 +50,10 @@ class Follower : public QObject {
         connect(&minute_, &QTimer::timeout, this, &Follower::refresh);
         pending_.setSingleShot(true);
         connect(&pending_, &QTimer::timeout, this, &Follower::flush);
+        // Changes that arrive together (a burst of saves) make one update.
+        merge_.setSingleShot(true);
+        merge_.setInterval(kMergeMs);
+        connect(&merge_, &QTimer::timeout, this, &Follower::refresh);
         watch_.setInterval(1000);
         connect(&watch_, &QTimer::timeout, this, [this] {
             if (readerGone(fd_)) {
@@ -60,21 +65,75 @@ class Follower : public QObject {
         // a widget host is running to hear it.
         QDBusConnection::sessionBus().connect(
             QString(), QString::fromUtf8(host::kDBusPath), QString::fromUtf8(host::kDBusInterface),
-            QString::fromUtf8(host::kDBusChangedSignal), this, SLOT(refresh()));
+            QString::fromUtf8(host::kDBusChangedSignal), this, SLOT(storeChanged()));
+    }
+
+    ~Follower() override { stopWeather(); }
+
+    // Cancels a weather request under way and waits for its thread; none is
+    // started after this.
+    void stopWeather() {
+        stopped_ = true;
+        stop_.cancel();
+        if (worker_.joinable()) {
+            worker_.join();
+        }
     }
 
   public slots:
     void refresh() {
         const Instant now = source_.clock();
-        latest_ = source_.compose(now);
+        latest_ = source_.compose(now, fetched_);
         flush();
         // Just past the next minute of the clock the bar shows.
         const auto ms = static_cast<std::int64_t>(std::floor(now.seconds * 1000.0));
         const std::int64_t intoMinute = ((ms % kMinuteMs) + kMinuteMs) % kMinuteMs;
         minute_.start(static_cast<int>(kMinuteMs - intoMinute + 20));
+        // The fetcher reuses a fresh snapshot without the network, so asking
+        // each time is cheap; the place may also have changed.
+        startWeather();
+    }
+
+    void storeChanged() {
+        if (!merge_.isActive()) {
+            merge_.start();
+        }
     }
 
   private:
+    static constexpr int kMergeMs = 50;
+
+    void startWeather() {
+        if (!source_.fetchWeather || stopped_ || busy_) {
+            return;
+        }
+        if (worker_.joinable()) {
+            worker_.join();  // finished: it cleared busy_ from this thread
+        }
+        busy_ = true;
+        worker_ = std::thread([this, fetch = source_.fetchWeather, stop = stop_] {
+            std::optional<WeatherSnapshot> weather = fetch(stop);
+            // Queued to this object's thread; stopWeather() joins this thread
+            // before the object goes, so `this` is alive here.
+            QMetaObject::invokeMethod(
+                this, [this, weather = std::move(weather)] { weatherArrived(weather); },
+                Qt::QueuedConnection);
+        });
+    }
+
+    void weatherArrived(const std::optional<WeatherSnapshot>& weather) {
+        busy_ = false;
+        if (stopped_) {
+            return;
+        }
+        const bool changed = weather != fetched_;
+        fetched_ = weather;
+        if (changed) {
+            latest_ = source_.compose(source_.clock(), fetched_);
+            flush();
+        }
+    }
+
     void flush() {
         if (latest_ == printed_) {
             return;
@@ -98,10 +157,16 @@ class Follower : public QObject {
     int fd_;
     std::string latest_;
     std::string printed_;
+    std::optional<WeatherSnapshot> fetched_;
     QElapsedTimer sincePrint_;
     QTimer minute_;
     QTimer pending_;
+    QTimer merge_;
     QTimer watch_;
+    std::thread worker_;
+    net::CancelToken stop_;
+    bool busy_ = false;
+    bool stopped_ = false;
 };
 
 }  // namespace
@@ -123,7 +188,9 @@ int followStatus(const FollowSource& source, int fd) {
 
     Follower follower(source, fd);
     QTimer::singleShot(0, &follower, &Follower::refresh);
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    follower.stopWeather();
+    return status;
 }
 
 }  // namespace solvane::cli

@@ -7,6 +7,7 @@
 #include "cli/board_text.h"
 #include "core/model/countdown_display.h"
 #include "core/time/text_format.h"
+#include "core/util/display_text.h"
 #include "core/weather/weather.h"
 
 namespace solvane::cli {
@@ -15,26 +16,22 @@ namespace {
 // The golden accent of the boards, for bars that colour their text.
 constexpr const char* kTodayColor = "#F0B25A";
 
-// A bar entry is one line: line breaks and other control characters in a
-// label would end it early or be read as a second entry.
-std::string oneLine(const std::string& s) {
-    std::string out;
-    out.reserve(s.size());
-    for (const char c : s) {
-        const auto u = static_cast<unsigned char>(c);
-        out += (u < 0x20 || u == 0x7F) ? ' ' : c;
-    }
-    return out;
-}
-
 std::string dump(const nlohmann::ordered_json& j) {
     return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
+// polybar reads "%{" as the start of a formatting tag at any position, and
+// "%%" is no escape for it (it prints both signs). A word joiner between the
+// two keeps a label from opening a tag (an action tag runs a command on a
+// click) while it looks the same; a lone "%" needs nothing.
 std::string polybarEscape(const std::string& s) {
     std::string out;
-    for (const char c : s) {
-        out += c == '%' ? std::string("%%") : std::string(1, c);
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        out += s[i];
+        if (s[i] == '%' && i + 1 < s.size() && s[i + 1] == '{') {
+            out += "\u2060";
+        }
     }
     return out;
 }
@@ -80,7 +77,7 @@ StatusLine statusLine(const BoardData& board, const std::vector<Countdown>& coun
         const std::string label = oneLine(next.label);
         const std::string count = std::to_string(next.value) + " " + next.unit;
         line.text += (line.text.empty() ? "" : " · ") + label + " " + count;
-        line.shortText = clip(label, 15) + " " + count;
+        line.shortText = clipToWidth(label, 15) + " " + count;
     }
     if (line.text.empty()) {
         line.text = shortDateLabel(board.date, calendar);
@@ -126,27 +123,30 @@ std::string formatStatusLine(const StatusLine& line, BarFormat format, bool foll
             return dump(j);
         }
         case BarFormat::i3statusRs:
+            // The custom block's default format reads text as Pango markup.
             return dump({{"icon", "calendar"},
                          {"state", line.today ? "Good" : "Info"},
-                         {"text", line.text},
-                         {"short_text", line.shortText}});
+                         {"text", pangoEscape(line.text)},
+                         {"short_text", pangoEscape(line.shortText)}});
         case BarFormat::i3blocks:
+            // Plain text, i3blocks's default markup; a persistent block reads
+            // every line as a new full text.
             if (follow) {
-                return oneLine(line.text) + "\n";
+                return line.text + "\n";
             }
-            return oneLine(line.text) + "\n" + oneLine(line.shortText) + "\n" +
+            return line.text + "\n" + line.shortText + "\n" +
                    (line.today ? std::string(kTodayColor) + "\n" : std::string());
         case BarFormat::polybar: {
-            const std::string text = polybarEscape(oneLine(line.text));
+            const std::string text = polybarEscape(line.text);
             if (line.today) {
                 return "%{F" + std::string(kTodayColor) + "}" + text + "%{F-}\n";
             }
             return text + "\n";
         }
         case BarFormat::plain:
-            return oneLine(line.text) + "\n";
+            break;
     }
-    return oneLine(line.text) + "\n";
+    return line.text + "\n";
 }
 
 }  // namespace solvane::cli

@@ -33,7 +33,9 @@ struct EnumCases<cli::BarFormat> {
 
 namespace solvane::cli {
 
-// What a bar shows, before it is written in any bar's syntax.
+// What a bar shows, before it is written in any bar's syntax. Every text from
+// data in it has passed oneLine(): one line, no directional controls, valid
+// UTF-8.
 struct StatusLine {
     std::string text;       // "41° · Winter solstice 1 day"
     std::string shortText;  // "Winter solstice 1d"
@@ -48,9 +50,11 @@ StatusLine statusLine(const BoardData& board, const std::vector<Countdown>& coun
                       const Calendar& calendar);
 
 // One update in `format`, ending with a newline: a JSON object for waybar and
-// i3status-rs, a line of text for polybar and plain, and for i3blocks its
-// full_text, short_text and colour lines (only full_text when `follow`,
-// since a persistent i3blocks block reads every line as a new text).
+// i3status-rs (texts as Pango markup, which both read), a line of text for
+// polybar (no label can open a formatting tag) and plain, and for i3blocks
+// its full_text, short_text and colour lines as plain text (only full_text
+// when `follow`, since a persistent i3blocks block reads every line as a new
+// text).
 std::string formatStatusLine(const StatusLine& line, BarFormat format, bool follow = false);
 
 // Text made safe for Pango markup, which waybar reads its text and tooltip as.

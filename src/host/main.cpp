@@ -16,6 +16,7 @@
 #include "host/dbus_names.h"
 #include "host/desktop_route.h"
 #include "host/host_controller.h"
+#include "host/open_solvane.h"
 #include "host/plugin_loader.h"
 #include "host/reload_service.h"
 #include "host/render_options.h"
@@ -202,12 +203,20 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
     HostController controller(*load.plugin, defaultPlacedWidgetsPath(), clock);
 
     std::unique_ptr<Desktop> desktop;
-    ReloadService service([&controller] { controller.reloadRequested(); },
-                          [&desktop](QRect keepClear) {
-                              if (desktop) {
-                                  desktop->openGallery(keepClear);
-                              }
-                          });
+    // Started once the bus name is ours: a second host of this session hands
+    // over and announces nothing.
+    DayReminders reminders(clock, platform::ReminderFiles::standard(), &openSolvane);
+    ReloadService service(
+        [&controller, &reminders] {
+            controller.reloadRequested();
+            // A countdown saved for today is announced now, not at midnight.
+            reminders.check();
+        },
+        [&desktop](QRect keepClear) {
+            if (desktop) {
+                desktop->openGallery(keepClear);
+            }
+        });
     QString error;
     switch (registerReloadService(QDBusConnection::sessionBus(), service, &error)) {
         case RegisterOutcome::registered:
@@ -244,9 +253,6 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
                      &HostController::zoneChanged);
     controller.watchNetwork();
     controller.start();
-    // After the bus name is ours: a second host of this session has handed
-    // over by now and announces nothing.
-    DayReminders reminders(clock, platform::ReminderFiles::standard());
     if (!withWindows) {
         QObject::connect(&reminders, &DayReminders::checked, [](int sent) {
             std::fprintf(stderr, "solvane-widgets: reminders checked, %d sent\n", sent);

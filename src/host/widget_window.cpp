@@ -8,13 +8,10 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusServiceWatcher>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProcess>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
@@ -23,6 +20,7 @@
 
 #include "host/edit_panel.h"
 #include "host/gallery_dialog.h"
+#include "host/open_solvane.h"
 #include "host/widget_placement.h"
 #include "host/widget_renderer.h"
 #include "host/x11_desktop.h"
@@ -547,12 +545,6 @@ void Desktop::createTrayIfPossible() {
                 }
             });
     tray_->show();
-}
-
-void Desktop::openSolvane() {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("solvane");
-    QProcess::startDetached(QFileInfo(beside).isExecutable() ? beside : QStringLiteral("solvane"),
-                            {});
 }
 
 }  // namespace solvane::host

@@ -141,7 +141,6 @@ class Desktop : public QObject {
     void addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family);
     void watchForTray();
     void createTrayIfPossible();
-    void openSolvane();
 
     HostController& controller_;
     DesktopRoute route_;

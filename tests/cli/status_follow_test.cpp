@@ -14,10 +14,12 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "core/store/shared_store.h"
 #include "host/reload_client.h"
 #include "support/child_process.h"
+#include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
@@ -47,7 +49,7 @@ class Follow : public ::testing::Test {
         }
     }
 
-    void start(const std::string& at) {
+    void start(const std::string& at, bool offline = true) {
         int pipeFds[2];
         ASSERT_EQ(::pipe(pipeFds), 0);
         pid = ::fork();
@@ -55,8 +57,13 @@ class Follow : public ::testing::Test {
             ::dup2(pipeFds[1], STDOUT_FILENO);
             ::close(pipeFds[0]);
             ::close(pipeFds[1]);
-            ::execl(SOLVANE_BOARD_PROGRAM, SOLVANE_BOARD_PROGRAM, "--offline", "--waybar",
-                    "--follow", "--at", at.c_str(), static_cast<char*>(nullptr));
+            if (offline) {
+                ::execl(SOLVANE_BOARD_PROGRAM, SOLVANE_BOARD_PROGRAM, "--offline", "--waybar",
+                        "--follow", "--at", at.c_str(), static_cast<char*>(nullptr));
+            } else {
+                ::execl(SOLVANE_BOARD_PROGRAM, SOLVANE_BOARD_PROGRAM, "--waybar", "--follow",
+                        "--at", at.c_str(), static_cast<char*>(nullptr));
+            }
             ::_exit(127);
         }
         ::close(pipeFds[1]);
@@ -132,6 +139,45 @@ TEST_F(Follow, StopsCleanlyOnSigterm) {
     const testing::Finished f = finish(2s);
     EXPECT_FALSE(f.timedOut);
     EXPECT_EQ(f.code, 0);
+}
+
+TEST_F(Follow, NeverWaitsOnAWeatherServiceThatDoesNotAnswer) {
+    testing::LoopbackHttpServer silent([](const testing::HttpTestRequest&) {
+        testing::HttpTestReply reply;
+        reply.behaviour = testing::HttpTestReply::Behaviour::neverAnswer;
+        return reply;
+    });
+    ::setenv("SOLVANE_OPEN_METEO_URL", silent.url().c_str(), 1);
+    start("2026-12-20T12:00:00-05:00", false);
+
+    const auto first = nextLine(2s);
+    ASSERT_TRUE(first.has_value()) << "the first line waited on the weather";
+    EXPECT_NE(first->find("no-weather"), std::string::npos) << *first;
+    const auto asked = std::chrono::steady_clock::now() + 5s;
+    while (silent.requestCount() == 0 && std::chrono::steady_clock::now() < asked) {
+        std::this_thread::sleep_for(20ms);
+    }
+    ASSERT_EQ(silent.requestCount(), 1u) << "the weather was never asked for";
+
+    // Saves in a burst, while the request hangs: one line, within 2 s.
+    SavedLocation place = SharedStore::standard().loadLocation();
+    for (const char* name : {"First", "Second", "Third"}) {
+        place.name = name;
+        ASSERT_TRUE(SharedStore::standard().saveLocation(place));
+        host::requestWidgetReload();
+    }
+    const auto changed = nextLine(2s);
+    ASSERT_TRUE(changed.has_value()) << "a saved change waited on the weather";
+    EXPECT_NE(changed->find("Third"), std::string::npos) << *changed;
+    EXPECT_FALSE(nextLine(1500ms).has_value()) << "the burst was not merged";
+
+    const auto signalled = std::chrono::steady_clock::now();
+    ::kill(pid, SIGTERM);
+    const testing::Finished f = finish(2s);
+    EXPECT_FALSE(f.timedOut);
+    EXPECT_EQ(f.code, 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - signalled, 1s);
+    EXPECT_EQ(silent.requestCount(), 1u);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,29 +20,47 @@
 
 #include "core/store/shared_store.h"
 #include "host/host_process.h"
+#include "host/reload_client.h"
 
 namespace solvane::host {
 namespace {
+
+// Stands in for the Solvane window: counts the requests to come forward.
+class FakeWindow : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.solvane.Solvane")
+  public:
+    int activations = 0;
+  public slots:
+    Q_SCRIPTABLE void Activate() { ++activations; }
+};
 
 class DayRemindersTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         useScratchHome(dir);
-
-        const Calendar calendar = Calendar::current();
-        const Instant today = *calendar.startOfDay(Instant::fromUnix(std::time(nullptr)));
         due.id = Uuid::random();
-        due.label = "Mum & Dad's <b>day</b> — \"ours\"";
-        due.start = DateRule::fixed(today);
-        Countdown later = due;
+        due.label = "Mum & Dad's <b>day</b> — \"ours\"\u2028second line";
+        due.start = DateRule::fixed(today());
+        later = due;
         later.id = Uuid::random();
         later.label = "Later";
-        later.start = DateRule::fixed(*calendar.addDays(today, 1));
+        later.start = DateRule::fixed(*Calendar::current().addDays(today(), 1));
         ASSERT_TRUE(SharedStore::standard().saveCountdowns({due, later}));
     }
 
-    void TearDown() override { stopServer(); }
+    void TearDown() override {
+        stopHost();
+        if (server.state() != QProcess::NotRunning) {
+            server.terminate();
+            server.waitForFinished(5000);
+        }
+    }
+
+    static Instant today() {
+        return *Calendar::current().startOfDay(Instant::fromUnix(std::time(nullptr)));
+    }
 
     void startServer() {
         server.start(SOLVANE_SYSTEM_PYTHON, {"-m", "dbusmock", "--template", "notification_daemon",
@@ -54,13 +74,6 @@ class DayRemindersTest : public ::testing::Test {
             << "the stand-in notification server did not start";
     }
 
-    void stopServer() {
-        if (server.state() != QProcess::NotRunning) {
-            server.terminate();
-            server.waitForFinished(5000);
-        }
-    }
-
     QStringList notifyCalls() {
         QFile log(dir.filePath("notify.log"));
         if (!log.open(QIODevice::ReadOnly)) {
@@ -69,48 +82,79 @@ class DayRemindersTest : public ::testing::Test {
         return QString::fromUtf8(log.readAll()).split('\n').filter(" Notify ");
     }
 
+    QByteArray sentRecord() {
+        QFile file(dir.filePath("config/solvane/reminders-sent.json"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     void writeSettings(const QByteArray& json) {
         QFile file(dir.filePath("config/solvane/reminders.json"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(json);
     }
 
-    // Runs the host until it has looked at today; its count of notifications
-    // sent, or nullopt when it never said. The host must still be running
-    // a moment later.
-    std::optional<int> runHost() {
-        QProcess host;
-        QString log;
+    void startHost() {
+        log.clear();
         QObject::connect(&host, &QProcess::readyReadStandardError,
-                         [&] { log += QString::fromUtf8(host.readAllStandardError()); });
+                         [this] { log += QString::fromUtf8(host.readAllStandardError()); });
         host.start(SOLVANE_WIDGETS_PROGRAM, {"--headless-service"});
-        const QRegularExpression checked("reminders checked, (\\d+) sent");
-        std::optional<int> sent;
-        if (waitFor([&] { return checked.match(log).hasMatch(); }, 15000)) {
-            sent = checked.match(log).captured(1).toInt();
+    }
+
+    void stopHost() {
+        if (host.state() != QProcess::NotRunning) {
+            host.terminate();
+            host.waitForFinished(5000);
         }
+        host.disconnect();
+    }
+
+    // The counts of every look the host has reported so far, waiting up to
+    // `ms` for there to be at least `looks`.
+    QList<int> checks(int looks = 1, int ms = 15000) {
+        const QRegularExpression checked("reminders checked, (\\d+) sent");
+        QList<int> counts;
+        waitFor(
+            [&] {
+                counts.clear();
+                for (auto it = checked.globalMatch(log); it.hasNext();) {
+                    counts << it.next().captured(1).toInt();
+                }
+                return counts.size() >= looks;
+            },
+            ms);
+        return counts;
+    }
+
+    // Runs the host until it has looked at today once; that look's count.
+    std::optional<int> runHost() {
+        startHost();
+        const QList<int> counts = checks();
         waitFor([] { return false; }, 1000);
         EXPECT_EQ(host.state(), QProcess::Running) << log.toStdString();
         EXPECT_FALSE(log.contains("org.freedesktop")) << log.toStdString();
-        host.terminate();
-        host.waitForFinished(5000);
-        return sent;
+        stopHost();
+        return counts.isEmpty() ? std::nullopt : std::optional<int>(counts.first());
     }
 
     QTemporaryDir dir;
     QProcess server;
+    QProcess host;
+    QString log;
     Countdown due;
+    Countdown later;
 };
 
 TEST_F(DayRemindersTest, ADayIsAnnouncedOnceAndNotWhenSwitchedOff) {
     startServer();
     ASSERT_EQ(runHost(), 1);
-    ASSERT_TRUE(waitFor([&] { return !notifyCalls().isEmpty(); }, 2000));
     const QStringList calls = notifyCalls();
     ASSERT_EQ(calls.size(), 1) << calls.join('\n').toStdString();
-    EXPECT_TRUE(calls[0].contains("Notify \"Solvane\" 0 \"org.solvane.Solvane\" \"" +
-                                  QString::fromStdString(due.label) + " is today\""))
+    // One line, whatever the label holds; clicking it is the default action.
+    EXPECT_TRUE(
+        calls[0].contains("Notify \"Solvane\" 0 \"org.solvane.Solvane\" \"Mum & Dad's "
+                          "<b>day</b> — \"ours\" second line is today\""))
         << calls[0].toStdString();
+    EXPECT_TRUE(calls[0].contains("[\"default\", \"Open Solvane\"]")) << calls[0].toStdString();
 
     // A restart remembers the day.
     EXPECT_EQ(runHost(), 0);
@@ -126,8 +170,52 @@ TEST_F(DayRemindersTest, ADayIsAnnouncedOnceAndNotWhenSwitchedOff) {
     EXPECT_EQ(notifyCalls().size(), 1);
 }
 
-TEST_F(DayRemindersTest, WithoutANotificationServerTheHostCarriesOn) {
-    EXPECT_EQ(runHost(), 1);
+TEST_F(DayRemindersTest, WithoutAServerNothingIsRecordedUntilOneAppears) {
+    startHost();
+    ASSERT_EQ(checks(), QList<int>{0}) << log.toStdString();
+    EXPECT_FALSE(sentRecord().contains(QByteArray::fromStdString(due.id.toString())));
+
+    startServer();
+    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 5000))
+        << "no notification once a server appeared";
+    ASSERT_TRUE(waitFor([&] {
+        return sentRecord().contains(QByteArray::fromStdString(due.id.toString()));
+    })) << sentRecord().toStdString();
+    waitFor([] { return false; }, 1000);
+    EXPECT_EQ(notifyCalls().size(), 1);
+    EXPECT_EQ(host.state(), QProcess::Running) << log.toStdString();
+}
+
+TEST_F(DayRemindersTest, ACountdownSavedForTodayIsAnnouncedAtOnceAndOpensSolvane) {
+    ASSERT_TRUE(SharedStore::standard().saveCountdowns({later}));
+    startServer();
+    startHost();
+    ASSERT_EQ(checks(), QList<int>{0}) << log.toStdString();
+
+    ASSERT_TRUE(SharedStore::standard().saveCountdowns({later, due}));
+    QElapsedTimer saved;
+    saved.start();
+    requestWidgetReload();
+    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 2000))
+        << "not announced within 2 s of the save";
+    EXPECT_LT(saved.elapsed(), 2000);
+
+    // A click on it: the server says so with ActionInvoked.
+    FakeWindow window;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    ASSERT_TRUE(bus.registerService("org.solvane.Solvane"));
+    ASSERT_TRUE(bus.registerObject("/org/solvane/Solvane", &window,
+                                   QDBusConnection::ExportScriptableSlots));
+    QDBusMessage invoke = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                         "/org/freedesktop/Notifications",
+                                                         "org.freedesktop.DBus.Mock", "EmitSignal");
+    invoke << QString("org.freedesktop.Notifications") << QString("ActionInvoked") << QString("us")
+           << QVariantList{QVariant::fromValue(QDBusVariant(1u)),
+                           QVariant::fromValue(QDBusVariant(QString("default")))};
+    const QDBusMessage reply = bus.call(invoke);
+    ASSERT_NE(reply.type(), QDBusMessage::ErrorMessage) << reply.errorMessage().toStdString();
+    EXPECT_TRUE(waitFor([&] { return window.activations == 1; }, 2000))
+        << "the window was not asked to open";
 }
 
 }  // namespace
@@ -138,3 +226,5 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+#include "day_reminders_test.moc"

@@ -1,5 +1,6 @@
 #include "core/weather/weather_fetcher.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -45,12 +46,7 @@ Outcome call(const WeatherCall& service, const SavedLocation& place,
 
 bool isFresh(const WeatherSnapshot& cached, const SavedLocation& place, WeatherSource source,
              Instant now) {
-    if (cached.requested != source) {
-        return false;
-    }
-    // Written as "less than" so that a NaN anywhere fails the test.
-    if (!(std::fabs(cached.latitude - place.latitude) < kPlaceTolerance) ||
-        !(std::fabs(cached.longitude - place.longitude) < kPlaceTolerance)) {
+    if (cached.requested != source || !WeatherFetcher::isFor(cached, place)) {
         return false;
     }
     const double limit = cached.isFallback() ? kFallbackFreshnessSeconds : kNormalFreshnessSeconds;
@@ -63,8 +59,8 @@ bool isFresh(const WeatherSnapshot& cached, const SavedLocation& place, WeatherS
 
 Result<WeatherSnapshot, WeatherError> WeatherFetcher::withTimeout(
     double seconds,
-    const std::function<Result<WeatherSnapshot, WeatherError>(const net::CancelToken&)>&
-        operation) {
+    const std::function<Result<WeatherSnapshot, WeatherError>(const net::CancelToken&)>& operation,
+    const net::CancelToken& stop) {
     // A limit that is not a finite, non-negative number allows no time at
     // all: falling back at once beats waiting for ever on a bad setting.
     if (!std::isfinite(seconds) || seconds < 0) {
@@ -118,14 +114,22 @@ Result<WeatherSnapshot, WeatherError> WeatherFetcher::withTimeout(
 
     std::optional<Outcome> outcome;
     {
-        const StopAndJoin stop{cancel, worker};
+        const StopAndJoin joined{cancel, worker};
         std::unique_lock lock(mutex);
-        if (finished.wait_until(lock, deadline, [&] { return result.has_value(); })) {
-            outcome = std::move(result);
+        // The caller's stop is a flag, not a wake-up: looked at often enough
+        // that a stopping program is not kept waiting.
+        constexpr auto kStopPoll = std::chrono::milliseconds(50);
+        while (!result && !stop.cancelled() && std::chrono::steady_clock::now() < deadline) {
+            finished.wait_until(lock,
+                                std::min(deadline, std::chrono::steady_clock::now() + kStopPoll),
+                                [&] { return result.has_value(); });
         }
+        outcome = std::move(result);
     }
     if (!outcome) {
-        return Failure{WeatherError::timedOut()};
+        return Failure{stop.cancelled() ? WeatherError::fromHttp(
+                                              net::HttpError{net::HttpErrorKind::cancelled, ""})
+                                        : WeatherError::timedOut()};
     }
     return std::move(*outcome);
 }
@@ -134,7 +138,7 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
                                                      const WeatherServices& services,
                                                      const SavedLocation& place,
                                                      std::optional<WeatherSource> source,
-                                                     bool force) {
+                                                     bool force, const net::CancelToken& stop) {
     const WeatherSource resolved = source ? *source : store.loadSettings().weatherSource;
     const std::optional<WeatherSnapshot> cached = store.loadWeather();
 
@@ -143,11 +147,17 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
         return cached;
     }
 
-    const net::CancelToken never;
+    if (stop.cancelled()) {
+        return cached;
+    }
     if (resolved == WeatherSource::apple) {
         auto apple = withTimeout(
             services.appleTimeLimitSeconds,
-            [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); });
+            [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); },
+            stop);
+        if (stop.cancelled()) {
+            return cached;
+        }
         if (apple) {
             WeatherSnapshot snapshot = std::move(*apple);
             snapshot.requested = WeatherSource::apple;
@@ -158,7 +168,7 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
         const WeatherError& error = apple.error();
         store.saveAppleError(error.isTimedOut() ? std::string(kAppleTimeoutNote)
                                                 : error.printable());
-        auto openMeteo = call(services.openMeteo, place, never);
+        auto openMeteo = call(services.openMeteo, place, stop);
         if (openMeteo) {
             WeatherSnapshot snapshot = std::move(*openMeteo);
             snapshot.requested = WeatherSource::apple;
@@ -168,7 +178,7 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
         return cached;
     }
 
-    auto openMeteo = call(services.openMeteo, place, never);
+    auto openMeteo = call(services.openMeteo, place, stop);
     if (openMeteo) {
         WeatherSnapshot snapshot = std::move(*openMeteo);
         snapshot.requested = WeatherSource::openMeteo;
@@ -176,6 +186,12 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
         return snapshot;
     }
     return cached;
+}
+
+bool WeatherFetcher::isFor(const WeatherSnapshot& snapshot, const SavedLocation& place) {
+    // Written as "less than" so that a NaN anywhere fails the test.
+    return std::fabs(snapshot.latitude - place.latitude) < kPlaceTolerance &&
+           std::fabs(snapshot.longitude - place.longitude) < kPlaceTolerance;
 }
 
 }  // namespace solvane

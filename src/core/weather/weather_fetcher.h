@@ -43,19 +43,28 @@ struct WeatherServices {
 
 struct WeatherFetcher {
     // Runs `operation` on its own thread for at most `seconds`. When the limit
-    // strikes first the outcome is the timed-out error; the operation is then
-    // cancelled and waited for before returning.
+    // strikes first the outcome is the timed-out error; when `stop` is
+    // cancelled first, the cancelled error. The operation is then cancelled
+    // and waited for before returning.
     static Result<WeatherSnapshot, WeatherError> withTimeout(
         double seconds,
         const std::function<Result<WeatherSnapshot, WeatherError>(const net::CancelToken&)>&
-            operation);
+            operation,
+        const net::CancelToken& stop = net::CancelToken());
 
     // `source` absent: the stored settings decide. `force`: never reuse the
     // cache. Empty only when nothing could be fetched and nothing was cached.
+    // Cancelling `stop` ends a request under way and starts no other; what
+    // was cached is returned then, and no failure note is written.
     static std::optional<WeatherSnapshot> fetch(const SharedStore& store,
                                                 const WeatherServices& services,
                                                 const SavedLocation& place,
-                                                std::optional<WeatherSource> source, bool force);
+                                                std::optional<WeatherSource> source, bool force,
+                                                const net::CancelToken& stop = net::CancelToken());
+
+    // Whether `snapshot` was fetched for `place` (within kPlaceTolerance):
+    // weather is shown only for the place it describes.
+    static bool isFor(const WeatherSnapshot& snapshot, const SavedLocation& place);
 };
 
 }  // namespace solvane

@@ -196,6 +196,42 @@ TEST_F(WeatherFetcherTest, SnapshotWithNoJsonFormIsReturnedButNotWritten) {
     EXPECT_EQ(store.loadWeather(), good);
 }
 
+// A program that is stopping cancels the fetch: the request under way ends
+// at once, no other is started, and no failure note is left behind.
+TEST_F(WeatherFetcherTest, StoppingEndsTheRequestAndStartsNoOther) {
+    for (const WeatherSource source : {apple, openMeteo}) {
+        SCOPED_TRACE(std::string(toString(source)));
+        std::atomic<int> hung{0};
+        const auto hang = [&](double, double, const net::CancelToken& cancel) -> Outcome {
+            ++hung;
+            while (!cancel.cancelled()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            return Failure{WeatherError::fromHttp({net::HttpErrorKind::cancelled, ""})};
+        };
+        services.appleTimeLimitSeconds = 30;
+        (source == apple ? services.apple : services.openMeteo) = hang;
+        const net::CancelToken stop;
+        std::thread stopper([stop] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            stop.cancel();
+        });
+        const auto start = Clock::now();
+        EXPECT_FALSE(WeatherFetcher::fetch(store, services, place, source, true, stop));
+        stopper.join();
+        EXPECT_LT(secondsSince(start), 1.0);
+        EXPECT_EQ(hung, 1);
+        EXPECT_EQ(meteoFake.calls, 0);
+        EXPECT_FALSE(store.loadAppleError());
+        services = {appleFake.call(), meteoFake.call(), [] { return kNow; }, 15};
+    }
+    // Already stopped: nothing is asked at all.
+    const net::CancelToken stopped;
+    stopped.cancel();
+    EXPECT_FALSE(WeatherFetcher::fetch(store, services, place, apple, true, stopped));
+    EXPECT_EQ(appleFake.calls + meteoFake.calls, 0);
+}
+
 TEST(WeatherFetcherWithTimeout, FirstToFinishDecidesAndOddLimitsAreBounded) {
     const WeatherSnapshot snap = snapshotAt(1, 2, apple, apple, kNow, 9);
     auto blockUntilCancelled = [](const net::CancelToken& cancel) -> Outcome {
