@@ -198,6 +198,35 @@ void AppState::refreshSubscriptions(bool force) {
     });
 }
 
+bool AppState::rereadList() {
+    std::vector<Countdown> stored = services_.store.loadCountdowns(services_.calendar, now());
+    keepShownIdentifiers(stored, countdowns_);
+    if (stored == countdowns_) {
+        return false;
+    }
+    countdowns_ = std::move(stored);
+    readListHealth();
+    return true;
+}
+
+void AppState::storeChanged() {
+    if (rereadList()) {
+        emit countdownsChanged();
+    }
+    if (AppSettings stored = services_.store.loadSettings(); stored != settings_) {
+        settings_ = std::move(stored);
+        emit settingsChanged();
+    }
+    if (SavedLocation stored = services_.store.loadLocation(); stored != location_) {
+        location_ = std::move(stored);
+        emit locationChanged();
+        if (weather_ && !WeatherFetcher::isFor(*weather_, location_)) {
+            setWeather(std::nullopt);
+            refreshWeather();
+        }
+    }
+}
+
 void AppState::readListHealth() {
     unreadable_ = services_.store.unreadableCountdowns();
 }
@@ -270,16 +299,27 @@ void AppState::editCountdowns(const std::function<void(std::vector<Countdown>&)>
     // events again under new identifiers, and widgets showing them by
     // identifier would lose them.
     std::vector<Countdown> written;
+    bool unchanged = false;
     const bool saved = services_.store.updateCountdowns(
         [&](std::vector<Countdown> stored) -> std::optional<std::vector<Countdown>> {
             keepShownIdentifiers(stored, countdowns_);
+            const std::vector<Countdown> before = stored;
             edit(stored);
             written = stored;
-            return stored;
+            unchanged = stored == before;
+            return unchanged ? std::nullopt : std::optional(std::move(stored));
         },
         services_.calendar, now());
-    if (saved) {
+    if (saved || unchanged) {
+        const bool shownChanged = written != countdowns_;
         countdowns_ = std::move(written);
+        if (unchanged) {
+            // Nothing to store; the list shown catches up with the store.
+            if (shownChanged) {
+                emit countdownsChanged();
+            }
+            return;
+        }
     } else {
         // A list that cannot be stored still shows the edit, and says so; the
         // widgets keep showing the stored list.
@@ -297,16 +337,19 @@ void AppState::reloadWidgets() {
     }
 }
 
-void AppState::saveCountdown(const Countdown& countdown) {
+bool AppState::saveCountdown(const Countdown& countdown, bool added) {
+    bool found = added;
     editCountdowns([&](std::vector<Countdown>& list) {
         auto it = std::find_if(list.begin(), list.end(),
                                [&](const Countdown& c) { return c.id == countdown.id; });
         if (it != list.end()) {
             *it = countdown;
-        } else {
+            found = true;
+        } else if (added) {
             list.push_back(countdown);
         }
     });
+    return found;
 }
 
 void AppState::deleteCountdown(const Countdown& countdown) {
@@ -404,6 +447,11 @@ void AppState::placeChanged(const SavedLocation& place) {
     // the widgets right when the place came from elsewhere.
     services_.store.saveLocation(location_);
     emit locationChanged();
+    // The old place's weather must not stand under the new name while the
+    // new place's is on its way (or when it never comes).
+    if (weather_ && !WeatherFetcher::isFor(*weather_, location_)) {
+        setWeather(std::nullopt);
+    }
     refreshWeather();
     reloadWidgets();
 }
@@ -451,8 +499,9 @@ void AppState::refreshWeather() {
         QMetaObject::invokeMethod(
             this,
             [this, snapshot] {
-                // An empty outcome leaves the weather shown as it was.
-                if (snapshot) {
+                // An empty outcome leaves the weather shown as it was; one
+                // for a place left meanwhile is no longer the board's.
+                if (snapshot && WeatherFetcher::isFor(*snapshot, location_)) {
                     setWeather(snapshot);
                 }
             },
@@ -484,7 +533,8 @@ void AppState::retryAppleWeather() {
         QMetaObject::invokeMethod(
             this,
             [this, snapshot] {
-                setWeather(snapshot);
+                setWeather(snapshot && WeatherFetcher::isFor(*snapshot, location_) ? snapshot
+                                                                                   : std::nullopt);
                 reloadWidgets();
                 endRefresh();
             },
@@ -509,11 +559,11 @@ void AppState::syncCalendars() {
     feedEventsLeftOut_ = sync.leftOut;
     if (sync.changed) {
         listSaveFailed_ = !sync.saved;
-        countdowns_ = services_.store.loadCountdowns(services_.calendar, now());
-        readListHealth();
+        rereadList();
         emit countdownsChanged();
         reloadWidgets();
-    } else if (noticesChanged) {
+    } else if (rereadList() || noticesChanged) {
+        // The widget host's sync of the same change may have stored it first.
         emit countdownsChanged();
     }
 }

@@ -129,8 +129,12 @@ class AppState : public QObject {
     // No countdown in the list has the draft's identifier.
     bool isNew(const Countdown& countdown) const;
 
-    // Replaces the countdown with the same identifier, or appends it.
-    void saveCountdown(const Countdown& countdown);
+    // Applies the edit to the record with the countdown's identifier in the
+    // list as stored now; `added` (a new draft) appends it when there is
+    // none. False, with nothing written, for an edit of a countdown that is
+    // no longer stored (its calendar was switched off, another program
+    // removed it): writing it back would resurrect what is gone.
+    bool saveCountdown(const Countdown& countdown, bool added);
     // Removes every countdown with that identifier and the custom image of the
     // first one.
     void deleteCountdown(const Countdown& countdown);
@@ -182,6 +186,12 @@ class AppState : public QObject {
     void pickedEvent(const Countdown& countdown);
     void pickerDismissed();
 
+  public slots:
+    // Another program (the widget host's feed sync, the command line) may
+    // have written the store: the list, settings and place are read again,
+    // and what differs from what is shown is announced.
+    void storeChanged();
+
   signals:
     void countdownsChanged();
     void locationChanged();
@@ -202,6 +212,8 @@ class AppState : public QObject {
     // result; when the store cannot be written, to the list shown.
     void editCountdowns(const std::function<void(std::vector<Countdown>&)>& edit);
     void reloadWidgets();
+    // The list as stored, keeping the identifiers shown; true when it differs.
+    bool rereadList();
     void readListHealth();
     void readSubscriptions();
     void setWeather(std::optional<WeatherSnapshot> snapshot);

@@ -290,10 +290,17 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     iconColumn->addWidget(picker_);
     column->addWidget(iconBox);
 
+    goneNotice_ = new QLabel(this);
+    goneNotice_->setObjectName("goneNotice");
+    goneNotice_->setWordWrap(true);
+    goneNotice_->setVisible(false);
+    column->addWidget(goneNotice_);
+
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     if (mode == Mode::edit) {
         auto* remove = new QPushButton(tr("Delete"), this);
+        delete_ = remove;
         remove->setObjectName("delete");
         remove->setAutoDefault(false);
         QPalette red = remove->palette();
@@ -387,7 +394,11 @@ Countdown CountdownEditor::result() const {
 }
 
 void CountdownEditor::accept() {
-    if (!model_.canSave()) {
+    if (!model_.canSave() || gone_) {
+        return;
+    }
+    if (commit_ && !commit_(model_.draft())) {
+        markGone();
         return;
     }
     saved_ = model_.draft();
@@ -395,9 +406,25 @@ void CountdownEditor::accept() {
     QDialog::accept();
 }
 
+void CountdownEditor::markGone() {
+    if (gone_) {
+        return;
+    }
+    gone_ = true;
+    goneNotice_->setText(
+        tr("“%1” is no longer in the list: its calendar was switched off, or it was removed "
+           "elsewhere. Your changes cannot be saved.")
+            .arg(QString::fromStdString(initial_.label)));
+    goneNotice_->setVisible(true);
+    if (delete_ != nullptr) {
+        delete_->setEnabled(false);
+    }
+    refresh();
+}
+
 void CountdownEditor::refresh() {
     const auto& d = model_.draft();
-    confirm_->setEnabled(model_.canSave());
+    confirm_->setEnabled(model_.canSave() && !gone_);
 
     const bool fixed = model_.startIsFixed();
     whenForm_->setRowVisible(startDate_, fixed);

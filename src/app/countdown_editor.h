@@ -123,6 +123,15 @@ class CountdownEditor : public QDialog {
     // The switch as the user left it; nullopt when it is not offered.
     std::optional<bool> reminderChoice() const;
 
+    // Stores the countdown when the user saves; false when it could not be
+    // (the countdown is no longer in the list), which keeps the sheet open
+    // and says so. Without one, saving always succeeds.
+    void setCommit(std::function<bool(const Countdown&)> commit) { commit_ = std::move(commit); }
+    // The countdown being edited has left the list meanwhile: the sheet says
+    // so and offers only to close.
+    void markGone();
+    bool isGone() const { return gone_; }
+
   signals:
     void saved(const solvane::Countdown& countdown);
     void deleteRequested(const solvane::Countdown& countdown);
@@ -135,6 +144,10 @@ class CountdownEditor : public QDialog {
 
     Countdown initial_;
     std::optional<Countdown> saved_;
+    std::function<bool(const Countdown&)> commit_;
+    bool gone_ = false;
+    QLabel* goneNotice_ = nullptr;
+    QPushButton* delete_ = nullptr;
     CountdownEditorModel model_;
 
     QLineEdit* label_ = nullptr;

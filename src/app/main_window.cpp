@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +44,7 @@
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
 #include "core/time/text_format.h"
+#include "host/dbus_names.h"
 #include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/qt/calendar_watcher.h"
@@ -205,6 +207,13 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 
     buildMenus();
     connectState();
+    // Every program that writes the store says so on the session bus: the
+    // widget host after its feed sync, the command line after an
+    // unsubscribe, this window after its own saves (which then read back
+    // unchanged).
+    QDBusConnection::sessionBus().connect(
+        QString(), QString::fromLatin1(host::kDBusPath), QString::fromLatin1(host::kDBusInterface),
+        QString::fromLatin1(host::kDBusChangedSignal), state_.get(), SLOT(storeChanged()));
 
     if (services_.calendarWatchPaths || services_.onCalendarChange) {
         watcher_ = new platform::CalendarWatcher(services_.calendarWatchPaths,
@@ -376,6 +385,7 @@ void MainWindow::connectState() {
     connect(state, &AppState::countdownsChanged, this, [this] {
         refreshCountdowns();
         refreshPreview();
+        markEditedCountdownGone();
     });
     connect(state, &AppState::locationChanged, this, [this] {
         location_->setPlace(state_->location());
@@ -600,11 +610,26 @@ void MainWindow::editingChanged() {
         offerReminderChoice(*editor, *editing, state->calendar(), state->now(),
                             services_.remindersFile);
     }
-    connect(editor, &CountdownEditor::saved, state, &AppState::saveCountdown);
+    // The edit applies to the countdown as stored when Save is pressed; one
+    // that has gone by then is not brought back.
+    editor->setCommit([state, added = mode == CountdownEditor::Mode::add](const Countdown& c) {
+        return state->saveCountdown(c, added);
+    });
     connect(editor, &CountdownEditor::deleteRequested, state, &AppState::deleteCountdown);
     connect(editor, &QDialog::finished, state, &AppState::endEditing);
     editor_ = editor;
     editor->open();
+}
+
+void MainWindow::markEditedCountdownGone() {
+    if (!editor_ || editor_->model().isNew()) {
+        return;
+    }
+    const Uuid id = editor_->model().draft().id;
+    const auto& list = state_->countdowns();
+    if (std::none_of(list.begin(), list.end(), [&](const Countdown& c) { return c.id == id; })) {
+        editor_->markGone();
+    }
 }
 
 void MainWindow::openEventPicker() {

@@ -159,6 +159,7 @@ class MainWindow : public QMainWindow {
     void openSubscribeDialog();
     void scheduleMinuteTick();
     void editingChanged();
+    void markEditedCountdownGone();
     void editById(const QString& id);
     void deleteById(const QString& id);
     bool ask(AccessQuestion question);

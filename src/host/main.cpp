@@ -18,6 +18,7 @@
 #include "host/host_controller.h"
 #include "host/open_solvane.h"
 #include "host/plugin_loader.h"
+#include "host/reload_client.h"
 #include "host/reload_service.h"
 #include "host/render_options.h"
 #include "host/widget_renderer.h"
@@ -36,14 +37,12 @@ void complain(const std::string& message) {
     std::fprintf(stderr, "solvane-widgets: %s\n", message.c_str());
 }
 
-// Before any Q*Application exists: without a display the offscreen platform
-// still gives fonts and painting.
-void preferOffscreenWithoutDisplay() {
-    const bool display =
-        qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (!display && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+// Before any Q*Application exists. Rendering and the headless service draw
+// nothing on a screen, so they never depend on one: a display variable that
+// is empty, or names a server that is not there, must not stop them (Qt
+// aborts when its platform cannot connect).
+void runWithoutDisplay() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 bool layerShellOffered() {
@@ -69,7 +68,7 @@ int render(int argc, char** argv, const RenderRequest& request) {
         complain(problem);
         return kExitUsage;
     }
-    preferOffscreenWithoutDisplay();
+    runWithoutDisplay();
     if (request.at) {
         // The plug-in's own clock reads this fixed moment; nothing else does.
         ::setenv("SOLVANE_NOW", formatIso8601(*request.at).value_or("").c_str(), 1);
@@ -168,9 +167,9 @@ int handOver(bool withWindows) {
 
 int serve(int argc, char** argv, bool withWindows, bool gallery) {
     std::unique_ptr<QGuiApplication> app;
-    const bool display = qEnvironmentVariableIsSet("DISPLAY") ||
-                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-                         qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY") ||
+                         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (withWindows && !display) {
         // Qt would abort with a less helpful message.
         complain("no display; use --headless-service or --render");
@@ -186,7 +185,7 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
         widgetsApp->setQuitOnLastWindowClosed(false);
         app.reset(widgetsApp);
     } else {
-        preferOffscreenWithoutDisplay();
+        runWithoutDisplay();
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     QGuiApplication::setApplicationName("solvane-widgets");
@@ -251,6 +250,14 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
     platform::SystemZoneSource zones;
     QObject::connect(&zones, &platform::ZoneSource::zoneChanged, &controller,
                      &HostController::zoneChanged);
+    // The plug-in follows the calendars itself and says when to reload; what
+    // its feed sync writes, the other programs hear of from here.
+    load.plugin->setHostNotices(
+        widgets::HostNotices{[&controller] { controller.reloadRequested(); },
+                             [&reminders] {
+                                 announceStoreChanged();
+                                 reminders.check();
+                             }});
     controller.watchNetwork();
     controller.start();
     if (!withWindows) {

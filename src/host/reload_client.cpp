@@ -21,8 +21,14 @@ bool requestWidgetReload() {
     call.setAutoStartService(false);
     call.setDelayedReply(false);
     const bool sent = bus.send(call);
-    bus.send(QDBusMessage::createSignal(kDBusPath, kDBusInterface, kDBusChangedSignal));
+    announceStoreChanged();
     return sent;
+}
+
+bool announceStoreChanged() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() &&
+           bus.send(QDBusMessage::createSignal(kDBusPath, kDBusInterface, kDBusChangedSignal));
 }
 
 bool widgetHostRunning() {

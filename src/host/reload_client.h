@@ -15,6 +15,10 @@ namespace solvane::host {
 // the bus (not whether a host received it).
 bool requestWidgetReload();
 
+// Only the broadcast: the store changed. For the host itself, whose feed
+// sync wrote it, so the window and status bars read it again.
+bool announceStoreChanged();
+
 // Whether a widget host holds its name on this session's bus.
 bool widgetHostRunning();
 

@@ -262,7 +262,7 @@ Started again while it runs, it asks the running host to open its gallery.
   --style STYLE        glass | dark | light (default: the widget's default)
   --countdowns ID,...  the chosen countdowns, in order (kinds with a countdown list)
   --entry WHICH        placeholder | snapshot | N, the timeline's Nth entry, 0..7
-                       (default: snapshot)
+                       (default: 0, the board as it is now)
   --mode MODE          full | accented (default: full)
   --scheme SCHEME      light | dark desktop appearance (default: light)
   --out FILE.png       where to write the image

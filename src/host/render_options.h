@@ -18,7 +18,8 @@ struct RenderRequest {
     widgets::WidgetFamily family = widgets::WidgetFamily::small;
     std::optional<std::string> style;
     std::optional<std::vector<std::string>> countdowns;
-    Source source = Source::snapshot;
+    // The live entry by default: the gallery's sample weather is only for the gallery.
+    Source source = Source::timeline;
     int timelineIndex = 0;  // with Source::timeline
     widgets::RenderingMode mode = widgets::RenderingMode::fullColor;
     ColorScheme scheme = ColorScheme::light;

@@ -78,9 +78,13 @@ Timeline makeTimeline(const WidgetEnvironment& environment,
         environment.refreshCalendars();
     }
     if (environment.events) {
-        // Whether it changed anything does not matter: what it saved is read
-        // below with the rest of the store.
-        syncFeeds(environment.store, *environment.events, environment.clock(), calendar);
+        // What it saved is read below with the rest of the store; the other
+        // programs showing the list hear of a change from the host.
+        const FeedSyncOutcome sync =
+            syncFeeds(environment.store, *environment.events, environment.clock(), calendar);
+        if (sync.changed && sync.saved && environment.notices->storeWritten) {
+            environment.notices->storeWritten();
+        }
     }
     const SavedLocation place = environment.store.loadLocation();
     const std::optional<WeatherSnapshot> weather = fetchWeather(environment, place);

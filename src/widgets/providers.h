@@ -6,6 +6,7 @@
 // fake weather services and a fake calendar database.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,6 +38,13 @@ struct WidgetEnvironment {
     // Brings calendars fetched from elsewhere (subscriptions) up to date
     // without waiting for them; called before each feed sync. Empty: none.
     std::function<void()> refreshCalendars;
+    // What the host wants to hear (shared with workers that outlive a call);
+    // empty until the host hands them in.
+    std::shared_ptr<HostNotices> notices = std::make_shared<HostNotices>();
+    // The folders a calendar watch follows, and where a source that reports
+    // its own changes (EDS) is told whom to tell; empty: no watching.
+    std::function<std::vector<std::filesystem::path>()> watchCalendars{};
+    std::function<void(std::function<void()>)> onCalendarChange{};
 
     // The user's store, the wall clock, the user's calendar, the real weather
     // services and the user's calendar database (which is only read: the

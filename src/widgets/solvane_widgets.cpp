@@ -3,16 +3,14 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QThreadPool>
-#include <QTimer>
 
 #include <atomic>
 #include <cstdlib>
-#include <mutex>
 #include <utility>
 
-#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/subscriptions.h"
+#include "platform/qt/calendar_watcher.h"
 #include "platform/system_clock.h"
 #include "platform/system_zone.h"
 #include "platform/weather_services.h"
@@ -23,46 +21,31 @@
 namespace solvane::widgets {
 
 namespace {
-constexpr int kCalendarQuietMs = 500;
-}  // namespace
-
-namespace {
-
-// A calendar changed in EDS while the host runs: the host is asked to reload,
-// as the app asks it after a save, so the feed sync runs now rather than at
-// the next scheduled reload. Bursts wait out a quiet interval first.
-void followCalendarChanges() {
-    if (QCoreApplication::instance() == nullptr) {
-        return;  // a one-off render: nothing runs long enough to care
-    }
-    auto* quiet = new QTimer(QCoreApplication::instance());
-    quiet->setSingleShot(true);
-    quiet->setInterval(kCalendarQuietMs);
-    QObject::connect(quiet, &QTimer::timeout, [] { host::requestWidgetReload(); });
-    platform::CalendarDatabase::shared().setChangeHandler([timer = QPointer<QTimer>(quiet)] {
-        if (timer) {
-            timer->start();
-        }
-    });
-}
 
 // Subscribed calendars are fetched on a worker thread, at most once per
 // refresh interval each (SubscriptionStore keeps the times), so a timeline
-// never waits on a slow server; a fetch that brings something new asks for
-// a reload, which shows it.
-void refreshSubscriptions() {
+// never waits on a slow server; a fetch that brings something new tells the
+// host, on its own thread, which asks for timelines again and so shows it.
+void refreshSubscriptions(const std::shared_ptr<HostNotices>& notices) {
     static std::atomic<bool> running{false};
     if (running.exchange(true)) {
         return;
     }
-    const bool started = QThreadPool::globalInstance()->tryStart([] {
+    const bool started = QThreadPool::globalInstance()->tryStart([notices] {
         bool updated = false;
         for (const auto& refreshed : platform::SubscriptionStore::standard().refresh(false)) {
             updated = updated || refreshed.outcome == platform::RefreshOutcome::updated;
         }
         running = false;
-        if (updated) {
-            host::requestWidgetReload();
+        if (updated && QCoreApplication::instance() != nullptr) {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [notices] {
+                    if (notices->reloadRequested) {
+                        notices->reloadRequested();
+                    }
+                },
+                Qt::QueuedConnection);
         }
     });
     if (!started) {
@@ -84,14 +67,22 @@ WidgetEnvironment WidgetEnvironment::standard() {
             clock = [moment = *moment] { return moment; };
         }
     }
-    static std::once_flag following;
-    std::call_once(following, followCalendarChanges);
     // The host runs for weeks: every timeline reads the system zone afresh,
     // so one built after the computer changed zones has the new zone's days.
     auto calendar = platform::followedSystemCalendar();
     auto weather = platform::standardWeatherServices(calendar);
-    return {SharedStore::standard(), std::move(clock),  std::move(calendar),
-            std::move(weather),      std::move(events), &refreshSubscriptions};
+    auto notices = std::make_shared<HostNotices>();
+    return {SharedStore::standard(),
+            std::move(clock),
+            std::move(calendar),
+            std::move(weather),
+            std::move(events),
+            [notices] { refreshSubscriptions(notices); },
+            notices,
+            [] { return platform::CalendarDatabase::shared().watchPaths(); },
+            [](std::function<void()> handler) {
+                platform::CalendarDatabase::shared().setChangeHandler(std::move(handler));
+            }};
 }
 
 namespace {
@@ -111,6 +102,38 @@ SolvaneWidgets::SolvaneWidgets(WidgetEnvironment environment)
     : environment_(std::move(environment)),
       query_(environment_.store, environment_.calendar, environment_.clock),
       icons_(environment_.store) {}
+
+SolvaneWidgets::~SolvaneWidgets() = default;
+
+void SolvaneWidgets::setHostNotices(HostNotices notices) {
+    try {
+        *environment_.notices = std::move(notices);
+        if (watcher_ || !environment_.watchCalendars || QCoreApplication::instance() == nullptr) {
+            return;
+        }
+        // The host follows the calendars itself, whether or not a window is
+        // open: folders (an item written in place included) and EDS's own
+        // change reports, a burst waiting out one quiet interval.
+        watcher_ = std::make_unique<platform::CalendarWatcher>(environment_.watchCalendars);
+        QObject::connect(watcher_.get(), &platform::CalendarWatcher::calendarStoreChanged,
+                         [notices = environment_.notices] {
+                             if (notices->reloadRequested) {
+                                 notices->reloadRequested();
+                             }
+                         });
+        if (environment_.onCalendarChange) {
+            environment_.onCalendarChange(
+                [watcher = QPointer<platform::CalendarWatcher>(watcher_.get())] {
+                    if (watcher) {
+                        watcher->poke();
+                    }
+                });
+        }
+    } catch (...) {
+        // Without the watch the timelines still follow the calendars at
+        // their scheduled reloads.
+    }
+}
 
 std::vector<WidgetKindSpec> SolvaneWidgets::kinds() const {
     try {

@@ -16,12 +16,18 @@
 #include "widgets/providers.h"
 #include "widgets/widget_plugin.h"
 
+namespace solvane::platform {
+class CalendarWatcher;
+}
+
 namespace solvane::widgets {
 
 class SolvaneWidgets : public WidgetPlugin {
   public:
     explicit SolvaneWidgets(WidgetEnvironment environment);
+    ~SolvaneWidgets() override;
 
+    void setHostNotices(HostNotices notices) override;
     std::vector<WidgetKindSpec> kinds() const override;
     std::vector<Entity> suggestedEntities() const override;
     std::vector<Entity> entitiesForIdentifiers(const std::vector<std::string>& ids) const override;
@@ -39,6 +45,7 @@ class SolvaneWidgets : public WidgetPlugin {
     WidgetEnvironment environment_;
     CountdownQuery query_;
     IconStore icons_;
+    std::unique_ptr<platform::CalendarWatcher> watcher_;
 };
 
 std::unique_ptr<WidgetPlugin> makeSolvaneWidgets(WidgetEnvironment environment);

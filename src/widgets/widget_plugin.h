@@ -17,6 +17,7 @@
 #include <QSizeF>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,7 +31,7 @@
 
 namespace solvane::widgets {
 
-inline constexpr int kWidgetPluginVersion = 2;
+inline constexpr int kWidgetPluginVersion = 3;
 
 enum class WidgetFamily { small, medium, large, extraLarge };
 
@@ -151,11 +152,28 @@ struct Timeline {
     std::optional<Instant> reloadAfter;                       // ask again at this moment
 };
 
+// What the plug-in tells the host while it runs; called on the host's main
+// thread.
+struct HostNotices {
+    // What the widgets show may have changed outside the shared store (a
+    // calendar changed, a subscribed calendar brought something new): the
+    // host asks for timelines again soon, as after a save.
+    std::function<void()> reloadRequested;
+    // The plug-in wrote the shared store (its feed sync changed the
+    // countdowns): the host tells the other programs showing the store.
+    std::function<void()> storeWritten;
+};
+
 class WidgetPlugin {
   public:
     virtual ~WidgetPlugin() = default;
 
     virtual int interfaceVersion() const { return kWidgetPluginVersion; }
+
+    // A host that runs for a while (not a one-off render) hands these in
+    // once, before asking for timelines; the plug-in then follows its
+    // sources itself.
+    virtual void setHostNotices(HostNotices notices) { (void)notices; }
 
     // The widgets in the order the gallery lists them.
     virtual std::vector<WidgetKindSpec> kinds() const = 0;

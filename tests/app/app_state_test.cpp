@@ -108,9 +108,9 @@ TEST_F(AppStateTest, EveryEditIsStoredBeforeTheWidgetsAreAskedToReload) {
     Countdown added = state->newCountdownDraft();
     EXPECT_TRUE(state->isNew(added));
     added.label = "C";
-    state->saveCountdown(added);
+    state->saveCountdown(added, true);
     added.label = "C2";
-    state->saveCountdown(added);  // replaced in place, not appended
+    state->saveCountdown(added, true);  // replaced in place, not appended
     state->moveCountdowns({2}, 0);
     state->moveCountdowns({0, 1}, 3);
     state->deleteCountdown(added);
@@ -285,6 +285,24 @@ TEST_F(AppStateTest, NewPlaceIsStoredFetchedAndReloaded) {
     EXPECT_EQ(reloads_, 1);
 }
 
+TEST_F(AppStateTest, TheOldPlacesWeatherIsNeverShownUnderTheNewName) {
+    openMeteo_.script({true});  // then the service fails
+    auto state = makeState();
+    state->refreshWeather();
+    settle(*state);
+    ASSERT_TRUE(state->weather());
+    state->placeChanged(SavedLocation{48.14, 11.58, "Munich"});
+    EXPECT_FALSE(state->weather()) << "Hamburg's weather stood under Munich's name";
+    EXPECT_TRUE(state->weatherLoading());
+    settle(*state);
+    EXPECT_FALSE(state->weather());
+    // The store still holds the old snapshot; a window opened now shows none.
+    auto reopened = makeState();
+    reopened->refreshWeather();
+    settle(*reopened);
+    EXPECT_FALSE(reopened->weather());
+}
+
 TEST_F(AppStateTest, CalendarSyncAddsFeedEventsReloadsOnlyOnChangeAndFollowsAccess) {
     FakeEventStore events;
     events.stored.push_back(
@@ -344,7 +362,7 @@ TEST_F(AppStateTest, AFullListSaysWhatItCouldNotAddOrStore) {
 
     // One more by hand cannot be stored either: shown, and said so.
     const Countdown extra = countdown("Extra");
-    state->saveCountdown(extra);
+    state->saveCountdown(extra, true);
     EXPECT_TRUE(state->listSaveFailed());
     EXPECT_EQ(state->countdowns().size(), kMaxCountdowns + 1);
     EXPECT_EQ(store_.loadCountdowns(newYork(), kNow).size(), kMaxCountdowns);

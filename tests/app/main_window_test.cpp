@@ -647,7 +647,7 @@ TEST_F(MainWindowTest, AnUnreadableListIsKeptAsideAndTheWindowSaysSo) {
     EXPECT_FALSE(list->dismissButton()->isVisibleTo(&window)) << "nothing kept aside yet";
     EXPECT_EQ(list->listView()->model()->rowCount(), 4) << "the starters stand in";
 
-    window.state().saveCountdown(onDay("Mine", 12, 25));
+    window.state().saveCountdown(onDay("Mine", 12, 25), true);
     EXPECT_EQ(store_.rawValue("countdowns.v1.unreadable"), damaged);
     EXPECT_EQ(labelsIn(store_).back(), "Mine");
     EXPECT_TRUE(list->noticeLabel()->text().contains("countdowns.v1.unreadable"));

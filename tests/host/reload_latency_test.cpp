@@ -13,12 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
 #include "core/store/shared_store.h"
 #include "host/host_process.h"
 #include "host/reload_client.h"
+#include "platform/calendar/calendar_database.h"
 
 namespace solvane::host {
 namespace {
@@ -125,6 +127,68 @@ TEST(ZoneChange, TheWidgetShowsTheNewZonesDayWithinTwoSeconds) {
     EXPECT_FALSE(log.contains("bus", Qt::CaseInsensitive)) << log.toStdString();
     widgetHost.terminate();
     widgetHost.waitForFinished(5000);
+}
+
+// Only the widget host runs (no window): an event added to a folder
+// calendar, and the same item rewritten in place, reach a placed widget
+// within five seconds, long before the next scheduled reload.
+TEST(CalendarFolders, TheHostAloneFollowsAFolderCalendar) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    useScratchHome(dir);
+    const std::filesystem::path root = dir.filePath("calendars").toStdString();
+    std::filesystem::create_directories(root / "home");
+    qputenv("SOLVANE_CALENDAR_DIRS", QByteArray::fromStdString(root.string()));
+    QFile permissions(dir.filePath("config/solvane/permissions.json"));
+    ASSERT_TRUE(permissions.open(QIODevice::WriteOnly));
+    permissions.write(R"({"calendars":"granted"})");
+    permissions.close();
+    const auto calendars =
+        platform::CalendarDatabase({root}, platform::PermissionRecord::standard()).calendars();
+    ASSERT_EQ(calendars.size(), 1u);
+    const SharedStore store = SharedStore::standard();
+    AppSettings settings = store.loadSettings();
+    settings.feedCalendarIDs = {calendars[0].id};
+    ASSERT_TRUE(store.saveSettings(settings));
+    ASSERT_TRUE(store.saveCountdowns({}));
+    QFile placed(dir.filePath("config/solvane/widgets.json"));
+    ASSERT_TRUE(placed.open(QIODevice::WriteOnly));
+    placed.write(R"({"accentedColours": false, "version": 1, "widgets": [
+        {"configuration": {"choices": {}, "entityLists": {}},
+         "id": "w", "kind": "Countdowns", "size": "medium", "x": 40, "y": 40}]})");
+    placed.close();
+    qputenv("SOLVANE_NOW", "2030-03-12T15:00:00Z");
+    qputenv("SOLVANE_TRACE_ENTRIES", "1");
+
+    QProcess widgetHost;
+    QString log;
+    QObject::connect(&widgetHost, &QProcess::readyReadStandardError,
+                     [&] { log += QString::fromUtf8(widgetHost.readAllStandardError()); });
+    widgetHost.start(SOLVANE_WIDGETS_PROGRAM, {"--headless-service"});
+    ASSERT_TRUE(widgetHost.waitForStarted());
+    ASSERT_TRUE(waitFor([&] { return log.contains("entry for w: "); }, 10000)) << log.toStdString();
+
+    const auto item = [&](const char* summary) {
+        return std::string("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:party\r\n") +
+               "SUMMARY:" + summary +
+               "\r\nDTSTART;VALUE=DATE:20300401\r\nDTEND;VALUE=DATE:20300402\r\n"
+               "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    };
+    const std::filesystem::path file = root / "home" / "party.ics";
+    {
+        std::ofstream(root / "home" / ".party.tmp") << item("Garden party");
+        std::filesystem::rename(root / "home" / ".party.tmp", file);
+    }
+    EXPECT_TRUE(waitFor([&] { return log.contains("Garden party"); }, 5000)) << log.toStdString();
+    std::ofstream(file, std::ios::trunc) << item("Party moved indoors");
+    EXPECT_TRUE(waitFor([&] { return log.contains("Party moved indoors"); }, 5000))
+        << "an item rewritten in place was not seen:\n"
+        << log.toStdString();
+    widgetHost.terminate();
+    widgetHost.waitForFinished(5000);
+    qunsetenv("SOLVANE_NOW");
+    qunsetenv("SOLVANE_TRACE_ENTRIES");
+    qunsetenv("SOLVANE_CALENDAR_DIRS");
 }
 
 }  // namespace

@@ -36,7 +36,9 @@ TEST(RenderArguments, ParsesAFullRequest) {
 
     const auto plain = parse({"--render", "Moon", "--size", "small", "--out", "m.png"});
     ASSERT_TRUE(plain.command);
-    EXPECT_EQ(plain.command->render.source, RenderRequest::Source::snapshot);
+    // The board as it is, not the gallery's sample.
+    EXPECT_EQ(plain.command->render.source, RenderRequest::Source::timeline);
+    EXPECT_EQ(plain.command->render.timelineIndex, 0);
     EXPECT_FALSE(plain.command->render.countdowns);
     // An empty list is a choice of its own: no countdowns.
     const auto none = parse({"--render", "Countdowns", "--size", "small", "--countdowns", "",

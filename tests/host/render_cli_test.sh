@@ -34,4 +34,16 @@ expect 0 --help
 SOLVANE_WIDGETS_PLUGIN="$wrong" expect 1 --render Moon --size small --out "$out/x.png"
 grep -q "version" "$out/stderr" || fail "no version in: $(cat "$out/stderr")"
 SOLVANE_WIDGETS_PLUGIN="$out/none.so" expect 1 --render Moon --size small --out "$out/x.png"
+
+# Neither the renderer nor the headless service needs a screen: an empty
+# display variable, or one naming no server, must not stop them.
+for display in "" ":97"; do
+    env -u QT_QPA_PLATFORM DISPLAY="$display" WAYLAND_DISPLAY="$display" \
+        "$host" --render Moon --size small --out "$out/d.png" 2>"$out/stderr" \
+        || fail "--render with DISPLAY='$display': $(cat "$out/stderr")"
+    env -u QT_QPA_PLATFORM DISPLAY="$display" DBUS_SESSION_BUS_ADDRESS="unix:path=$out/run/none" \
+        XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data" \
+        timeout -s TERM 3 "$host" --headless-service 2>"$out/stderr"
+    [ $? -eq 124 ] || fail "--headless-service with DISPLAY='$display' ended: $(cat "$out/stderr")"
+done
 echo ok

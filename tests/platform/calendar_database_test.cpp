@@ -63,8 +63,9 @@ TEST(CalendarDatabase, ReadsEveryOccurrenceOverlappingTheIntervalInStartOrder) {
     };
     EXPECT_EQ(rows(events), expected);
     ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events[4].itemId, "team-sync@solvane.test");
-    EXPECT_EQ(events[6].itemId, "team-sync@solvane.test");
+    // Every occurrence carries the event's name within its calendar.
+    EXPECT_EQ(events[4].itemId, events[4].calendar.id + "/team-sync@solvane.test");
+    EXPECT_EQ(events[6].itemId, events[4].itemId);
 }
 
 TEST(CalendarDatabase, NamesCalendarsStablyWhateverElseComesAndGoes) {

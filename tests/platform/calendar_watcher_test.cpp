@@ -62,6 +62,12 @@ TEST(CalendarWatcher, ABurstOfChangesGivesOneNotificationAndNewCalendarsAreWatch
     std::ofstream(root / "work.ics", std::ios::app) << "\r\n";
     waitFor([&] { return notices > 4; }, 5s);
     EXPECT_EQ(notices, 5);
+
+    // An item rewritten in place, as `cat new > item.ics` does: same file,
+    // new contents, nothing else in its folder touched.
+    std::ofstream(root / "travel" / "flight.ics", std::ios::trunc) << "BEGIN:VCALENDAR\r\nX\r\n";
+    waitFor([&] { return notices > 5; }, 5s);
+    EXPECT_EQ(notices, 6);
 }
 
 }  // namespace

@@ -100,14 +100,14 @@ int appWriter(const StorePaths& paths, const fs::path& report) {
             if (step < 3 || users.empty()) {
                 Countdown c = state.newCountdownDraft();
                 c.label = "user " + std::to_string(added++);
-                state.saveCountdown(c);
+                state.saveCountdown(c, true);
             } else if (step < 5) {
                 state.deleteCountdown(users[random() % users.size()]);
                 ++counts["deleted"];
             } else if (step < 7) {
                 Countdown c = users[random() % users.size()];
                 c.symbol = "star " + std::to_string(i);
-                state.saveCountdown(c);
+                state.saveCountdown(c, false);
             } else if (step < 9) {
                 const std::size_t size = state.countdowns().size();
                 state.moveCountdowns({random() % size}, random() % (size + 1));

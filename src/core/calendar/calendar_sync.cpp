@@ -23,7 +23,33 @@ void sortByStart(std::vector<CalendarEvent>& events) {
         [](const CalendarEvent& a, const CalendarEvent& b) { return a.start < b.start; });
 }
 
+// Followed events were once named by their bare UID, which two calendars
+// can share; they are now named "<calendar>/<UID>". A countdown stored
+// with a bare UID finds its event again: a feed countdown in its own
+// calendar, one picked by hand in the first calendar holding that UID.
+std::string upgradedEventId(const Countdown& countdown,
+                            const std::vector<const CalendarEvent*>& firsts) {
+    const std::string& uid = *countdown.eventID;
+    if (countdown.feedCalendarID) {
+        return *countdown.feedCalendarID + "/" + uid;
+    }
+    for (const CalendarEvent* event : firsts) {
+        const std::string& id = event->itemId;
+        if (id.size() == event->calendar.id.size() + 1 + uid.size() &&
+            id.starts_with(event->calendar.id) && id[event->calendar.id.size()] == '/' &&
+            id.ends_with(uid)) {
+            return id;
+        }
+    }
+    return {};
+}
+
 }  // namespace
+
+Uuid feedCountdownId(std::string_view itemId) {
+    static const Uuid kFeedNamespace = *Uuid::parse("5E0F3C2A-9B1D-4C7E-8A41-3D6F2B9C0E17");
+    return Uuid::named(kFeedNamespace, itemId);
+}
 
 std::vector<CalendarEvent> upcomingEvents(const EventStore& store, int days, Instant now,
                                           const Calendar& calendar) {
@@ -89,9 +115,13 @@ FeedChange applyFeeds(std::vector<Countdown> countdowns,
         if (!countdown.eventID) {
             continue;
         }
-        const auto found = firstOf.find(*countdown.eventID);
+        auto found = firstOf.find(*countdown.eventID);
         if (found == firstOf.end()) {
-            continue;
+            found = firstOf.find(upgradedEventId(countdown, firsts));
+            if (found == firstOf.end()) {
+                continue;
+            }
+            countdown.eventID = found->second->itemId;
         }
         const CalendarEvent& event = *found->second;
         countdown.start = DateRule::fixed(dayOf(event.start, calendar));
@@ -126,6 +156,14 @@ FeedChange applyFeeds(std::vector<Countdown> countdowns,
         }
         Countdown added = countdownFrom(*event, calendar);
         added.feedCalendarID = event->calendar.id;
+        // The same event gives the same countdown each time it is added
+        // (its calendar switched off and on, a sync after a reinstall), so
+        // reminder choices and widgets that chose it by identifier keep it.
+        const Uuid stable = feedCountdownId(event->itemId);
+        if (std::none_of(countdowns.begin(), countdowns.end(),
+                         [&](const Countdown& c) { return c.id == stable; })) {
+            added.id = stable;
+        }
         countdowns.push_back(std::move(added));
     }
     out.countdowns = std::move(countdowns);

@@ -2,6 +2,10 @@
 // countdown made from one event, and the feed sync that keeps countdowns of
 // the feed calendars' events added, dated, titled and removed.
 //
+// Events are named "<calendar id>/<UID>" by every source, so the same UID in
+// two calendars is two events, and a feed countdown's own identifier derives
+// from that name (feedCountdownId).
+//
 // A feed countdown carries the identifier of the calendar that added it
 // (`feedCalendarID`) and of the event it follows (`eventID`). A countdown the
 // user picked from an event carries only `eventID`: it follows the event's
@@ -15,6 +19,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/calendar/event_store.h"
@@ -37,6 +42,11 @@ std::vector<CalendarEvent> upcomingEvents(const EventStore& store, int days, Ins
 // the start of that day; none for an event that ends on the day it starts.
 // An all-day event's end is exclusive, so its last moment is a second before.
 std::optional<DateRule> endRule(const CalendarEvent& event, const Calendar& calendar);
+
+// The identifier of the feed countdown that follows the event `itemId`
+// ("<calendar>/<UID>"): always the same for the same event, different for
+// the same UID in another calendar.
+Uuid feedCountdownId(std::string_view itemId);
 
 // A new, non-recurring countdown on the event's days, following the event;
 // titled "Event" when the event has no title.

@@ -1,5 +1,8 @@
 #include "core/util/uuid.h"
 
+#include <openssl/evp.h>
+
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <thread>
@@ -48,6 +51,19 @@ constexpr bool isDashPosition(std::size_t i) {
 }
 
 }  // namespace
+
+Uuid Uuid::named(const Uuid& nameSpace, std::string_view name) {
+    std::string input(nameSpace.bytes().begin(), nameSpace.bytes().end());
+    input.append(name);
+    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
+    unsigned int length = 0;
+    EVP_Digest(input.data(), input.size(), digest.data(), &length, EVP_sha1(), nullptr);
+    std::array<std::uint8_t, 16> bytes{};
+    std::copy_n(digest.begin(), bytes.size(), bytes.begin());
+    bytes[6] = static_cast<std::uint8_t>((bytes[6] & 0x0F) | 0x50);  // version 5
+    bytes[8] = static_cast<std::uint8_t>((bytes[8] & 0x3F) | 0x80);  // RFC 4122 variant
+    return Uuid(bytes);
+}
 
 Uuid Uuid::random() {
     thread_local std::mt19937_64 generator = seededGenerator();

@@ -140,7 +140,12 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
                                                      std::optional<WeatherSource> source,
                                                      bool force, const net::CancelToken& stop) {
     const WeatherSource resolved = source ? *source : store.loadSettings().weatherSource;
-    const std::optional<WeatherSnapshot> cached = store.loadWeather();
+    std::optional<WeatherSnapshot> cached = store.loadWeather();
+    // Another place's weather is no answer for this one, however recent: a
+    // board would show it under the new place's name.
+    if (cached && !isFor(*cached, place)) {
+        cached.reset();
+    }
 
     // Without a clock no age can be known, so the cache cannot be trusted.
     if (cached && !force && services.clock && isFresh(*cached, place, resolved, services.clock())) {

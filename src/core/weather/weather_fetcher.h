@@ -6,7 +6,8 @@
 // runs under a 15-second limit; when it fails, the reason is kept as the
 // failure note "weather.appleError" and Open-Meteo fills in. Every fresh
 // snapshot is written to the store; when everything fails the cached snapshot
-// is returned as it is, whatever its age or place.
+// is returned as it is, whatever its age, if it was fetched for the place
+// (within kPlaceTolerance); another place's snapshot is never returned.
 #pragma once
 
 #include <functional>

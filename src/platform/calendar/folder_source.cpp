@@ -515,7 +515,9 @@ std::vector<CalendarEvent> FolderSource::events(Instant start, Instant end,
                     if (events.size() >= limit) {
                         return events;
                     }
-                    events.push_back({*o.uid, *o.title, o.start, o.end, o.allDay, scanned.info});
+                    // Named within its calendar: two calendars may share a UID.
+                    events.push_back({scanned.info.id + "/" + *o.uid, *o.title, o.start, o.end,
+                                      o.allDay, scanned.info});
                 }
             }
         }

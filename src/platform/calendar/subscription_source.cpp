@@ -86,8 +86,8 @@ std::vector<CalendarEvent> SubscriptionSource::events(Instant start, Instant end
                 if (events.size() >= limit) {
                     return events;
                 }
-                events.push_back({*occurrence.uid, *occurrence.title, occurrence.start,
-                                  occurrence.end, occurrence.allDay, o.info});
+                events.push_back({o.info.id + "/" + *occurrence.uid, *occurrence.title,
+                                  occurrence.start, occurrence.end, occurrence.allDay, o.info});
             }
         }
         return events;

@@ -1,11 +1,28 @@
 #include "platform/qt/calendar_watcher.h"
 
-#include <QSet>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <set>
+
 #include <QString>
 
 #include "platform/calendar/folder_source.h"
 
 namespace solvane::platform {
+
+namespace {
+
+// A folder: what happens to the items in it, an item written in place
+// included. A single file: anything done to it, and its going.
+constexpr std::uint32_t kFolderEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
+                                        IN_CLOSE_WRITE | IN_MODIFY | IN_ATTRIB | IN_DELETE_SELF |
+                                        IN_MOVE_SELF | IN_ONLYDIR;
+constexpr std::uint32_t kFileEvents =
+    IN_CLOSE_WRITE | IN_MODIFY | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
+
+}  // namespace
 
 CalendarWatcher::CalendarWatcher(std::vector<std::filesystem::path> roots,
                                  std::chrono::milliseconds debounce, QObject* parent)
@@ -17,14 +34,23 @@ CalendarWatcher::CalendarWatcher(WatchPaths paths, std::chrono::milliseconds deb
     : QObject(parent), paths_(std::move(paths)) {
     quiet_.setSingleShot(true);
     quiet_.setInterval(debounce);
-    // Every event restarts the wait, so a burst ends in one notification.
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &quiet_, qOverload<>(&QTimer::start));
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, &quiet_, qOverload<>(&QTimer::start));
     connect(&quiet_, &QTimer::timeout, this, [this] {
         rewatch();
         emit calendarStoreChanged();
     });
+    inotify_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (inotify_ >= 0) {
+        readable_ = std::make_unique<QSocketNotifier>(inotify_, QSocketNotifier::Read);
+        connect(readable_.get(), &QSocketNotifier::activated, this, &CalendarWatcher::drain);
+    }
     rewatch();
+}
+
+CalendarWatcher::~CalendarWatcher() {
+    readable_.reset();
+    if (inotify_ >= 0) {
+        ::close(inotify_);
+    }
 }
 
 void CalendarWatcher::poke() {
@@ -32,28 +58,57 @@ void CalendarWatcher::poke() {
 }
 
 QStringList CalendarWatcher::watchedPaths() const {
-    return watcher_.directories() + watcher_.files();
+    QStringList out;
+    for (const auto& [descriptor, path] : watches_) {
+        out.append(path);
+    }
+    return out;
+}
+
+void CalendarWatcher::drain() {
+    // Only that something happened matters; every event restarts the wait,
+    // so a burst ends in one notification.
+    alignas(inotify_event) char buffer[8192];
+    bool seen = false;
+    for (;;) {
+        const ssize_t n = ::read(inotify_, buffer, sizeof buffer);
+        if (n > 0) {
+            seen = true;
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        break;
+    }
+    if (seen) {
+        quiet_.start();
+    }
 }
 
 void CalendarWatcher::rewatch() {
-    QSet<QString> wanted;
-    for (const auto& path : paths_ ? paths_() : std::vector<std::filesystem::path>{}) {
-        wanted.insert(QString::fromStdString(path.string()));
+    if (inotify_ < 0) {
+        return;
     }
-    // A file replaced by a rename is a new file: its old watch is dropped
-    // and the path watched afresh.
-    QStringList gone = watcher_.files();
-    for (const QString& folder : watcher_.directories()) {
-        if (!wanted.remove(folder)) {
-            gone.append(folder);
+    // Adding a watch again for the same file or folder gives back its
+    // descriptor; a path now naming another file (one replaced by a rename)
+    // gets a new one, and the old is dropped.
+    std::map<int, QString> kept;
+    for (const auto& path : paths_ ? paths_() : std::vector<std::filesystem::path>{}) {
+        std::error_code error;
+        const bool folder = std::filesystem::is_directory(path, error);
+        const int descriptor =
+            ::inotify_add_watch(inotify_, path.c_str(), folder ? kFolderEvents : kFileEvents);
+        if (descriptor >= 0) {
+            kept[descriptor] = QString::fromStdString(path.string());
         }
     }
-    if (!gone.isEmpty()) {
-        watcher_.removePaths(gone);
+    for (const auto& [descriptor, path] : watches_) {
+        if (!kept.contains(descriptor)) {
+            ::inotify_rm_watch(inotify_, descriptor);
+        }
     }
-    if (!wanted.isEmpty()) {
-        watcher_.addPaths(QStringList(wanted.begin(), wanted.end()));
-    }
+    watches_ = std::move(kept);
 }
 
 }  // namespace solvane::platform

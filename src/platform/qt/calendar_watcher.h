@@ -9,22 +9,25 @@
 // calendars, new roots and files replaced by a rename. poke() starts the
 // same wait for a source that reports its own changes (EDS).
 //
-// Seen: items added, removed or renamed in a calendar folder (vdir tools
-// write items by renaming a temporary file into place), calendars added or
-// removed in a root, and any change to a single-file calendar. An item file
-// rewritten in place is not seen until something else in its folder
-// changes.
+// Seen: items added, removed, renamed or written in place in a calendar
+// folder (vdir tools rename a temporary file into place; a plain `cat new >
+// item.ics` rewrites it), calendars added or removed in a root, and any
+// change to a single-file calendar. The watch is the kernel's (inotify) on
+// each folder and single file; without it (the user's inotify limits are
+// used up) nothing is seen and the scheduled reloads still catch up.
 //
 //   auto* watcher = new CalendarWatcher([] { return database.watchPaths(); }, 500ms, window);
 //   connect(watcher, &CalendarWatcher::calendarStoreChanged, window, &Window::syncCalendars);
 #pragma once
 
-#include <QFileSystemWatcher>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace solvane::platform {
@@ -44,6 +47,7 @@ class CalendarWatcher : public QObject {
     explicit CalendarWatcher(std::vector<std::filesystem::path> roots,
                              std::chrono::milliseconds debounce = kDefaultDebounce,
                              QObject* parent = nullptr);
+    ~CalendarWatcher() override;
 
     // The paths being watched, for diagnostics and tests.
     QStringList watchedPaths() const;
@@ -57,9 +61,12 @@ class CalendarWatcher : public QObject {
 
   private:
     void rewatch();
+    void drain();
 
     WatchPaths paths_;
-    QFileSystemWatcher watcher_;
+    int inotify_ = -1;
+    std::unique_ptr<QSocketNotifier> readable_;
+    std::map<int, QString> watches_;  // watch descriptor → path
     QTimer quiet_;
 };
 

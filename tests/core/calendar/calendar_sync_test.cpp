@@ -197,6 +197,34 @@ TEST_F(ApplyFeeds, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
               (std::vector<std::string>{"Picked, gone", "Picked"}));
 }
 
+TEST_F(ApplyFeeds, AFeedCountdownKeepsItsIdentityAcrossOffAndOnAndPerCalendar) {
+    // Named as the sources name them: the same UID in two calendars.
+    const std::vector<CalendarEvent> named = {
+        event("vdir:home/party", "Party", at(2030, 4, 1), at(2030, 4, 2), true, kHome),
+        event("ics:work/party", "Party", at(2030, 4, 3), at(2030, 4, 4), true, kWork),
+    };
+    const std::vector<std::string> both = {"vdir:home", "ics:work"};
+    const auto on = applyFeeds({}, both, named, newYork()).countdowns;
+    ASSERT_EQ(on.size(), 2u) << "one UID in two calendars is two events";
+    EXPECT_NE(on[0].id, on[1].id);
+    EXPECT_EQ(on[0].id, feedCountdownId("vdir:home/party"));
+    const auto off = applyFeeds(on, {}, named, newYork()).countdowns;
+    EXPECT_TRUE(off.empty());
+    EXPECT_EQ(applyFeeds(off, both, named, newYork()).countdowns, on);
+
+    // Stored before events were named within their calendar: a feed countdown
+    // finds its event in its own calendar, keeping its identifier, and one
+    // picked by hand the first calendar holding the UID.
+    const Countdown old = following("Party", "party", "ics:work");
+    const Countdown picked = following("Mine", "party", std::nullopt);
+    const auto upgraded = applyFeeds({old, picked}, {"ics:work"}, named, newYork()).countdowns;
+    ASSERT_EQ(upgraded.size(), 2u) << "the work party was added a second time";
+    EXPECT_EQ(upgraded[0].id, old.id);
+    EXPECT_EQ(upgraded[0].eventID, "ics:work/party");
+    EXPECT_EQ(upgraded[0].start, DateRule::fixed(at(2030, 4, 3)));
+    EXPECT_EQ(upgraded[1].eventID, "vdir:home/party");
+}
+
 // A list past the cap could not be stored at all, so the sync adds the
 // earliest events that fit and counts the rest.
 TEST_F(ApplyFeeds, AFullListTakesWhatFitsAndCountsTheRest) {

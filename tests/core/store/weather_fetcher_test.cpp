@@ -163,14 +163,18 @@ TEST_F(WeatherFetcherTest, AppleFailureNoteIsTheErrorsPrintableForm) {
     }
 }
 
-TEST_F(WeatherFetcherTest, BothFailingReturnsTheCacheUnchangedAndWritesNoWeather) {
+TEST_F(WeatherFetcherTest, BothFailingReturnsTheCacheOfThePlaceUnchangedAndWritesNoWeather) {
     appleFake.failure = kRefused;
     meteoFake.failure = WeatherError::decoding("DecodingError");
     EXPECT_FALSE(fetch(apple, true));
     EXPECT_FALSE(store.rawValue("weather.v2"));
     EXPECT_EQ(store.loadAppleError(), "HttpError.cannotConnect");
 
-    const WeatherSnapshot old = snapshotAt(51.5, -0.12, apple, apple, kNow - 86400, 3);
+    // Another place's snapshot is never an answer, however fresh.
+    ASSERT_TRUE(store.saveWeather(snapshotAt(51.5, -0.12, apple, apple, kNow, 3)));
+    EXPECT_FALSE(fetch(apple));
+
+    const WeatherSnapshot old = snapshotAt(40.7128, -74.006, apple, apple, kNow - 86400, 3);
     ASSERT_TRUE(store.saveWeather(old));
     const auto before = store.rawValue("weather.v2");
     ASSERT_TRUE(store.saveAppleError("earlier"));

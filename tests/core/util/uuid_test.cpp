@@ -47,5 +47,13 @@ TEST(Uuid, RandomIsVersionFourAndDistinct) {
     EXPECT_EQ(seen.size(), 1000u);
 }
 
+TEST(Uuid, NamedIsVersionFiveAndTheSameForTheSameName) {
+    const Uuid dns = *Uuid::parse("6BA7B810-9DAD-11D1-80B4-00C04FD430C8");
+    EXPECT_EQ(Uuid::named(dns, "python.org").toString(), "886313E1-3B8A-5372-9B90-0C9AEE199E5D");
+    EXPECT_EQ(Uuid::named(dns, "a"), Uuid::named(dns, "a"));
+    EXPECT_NE(Uuid::named(dns, "a"), Uuid::named(dns, "b"));
+    EXPECT_NE(Uuid::named(dns, "a"), Uuid::named(Uuid(), "a"));
+}
+
 }  // namespace
 }  // namespace solvane
