@@ -141,11 +141,16 @@ void CalendarsSection::setSubscribingAvailable(bool available) {
 }
 
 void CalendarsSection::rebuildToggles() {
+    // Deleted later, since a click in one of them may be what rebuilds the
+    // list; hidden now, or they stay painted where they were, under the new
+    // rows, until then.
     for (QCheckBox* toggle : toggles_) {
+        toggle->parentWidget()->hide();
         toggle->parentWidget()->deleteLater();
     }
     toggles_.clear();
     for (QWidget* row : extraRows_) {
+        row->hide();
         row->deleteLater();
     }
     extraRows_.clear();

@@ -407,7 +407,8 @@ int calendarsCommand(const std::vector<std::string>& args, const Environment& en
                                 {"title", c.title},
                                 {"account", c.accountTitle},
                                 {"colour", c.color},
-                                {"source", std::string(platform::sourceKindOf(c.id))}});
+                                {"source", std::string(platform::sourceKindOf(c.id))},
+                                {"responding", c.responding}});
         }
     }
     print(out, list);

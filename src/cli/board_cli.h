@@ -34,6 +34,9 @@ struct Environment {
     bool noColor = false;   // NO_COLOR is set
     int columns = 72;
     int outputFd = 1;  // where --follow writes its updates
+    // Tells the other programs (window, widgets, status bars) that a
+    // command wrote the store; empty: nobody is told.
+    std::function<void()> storeChanged;
 };
 
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,

@@ -1,6 +1,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "cli/board_cli.h"
+#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/system_clock.h"
 #include "platform/weather_services.h"
@@ -34,8 +37,19 @@ int main(int argc, char** argv) {
     // application (for fonts), always offscreen, so the command works over
     // SSH and in CI.
     std::unique_ptr<QCoreApplication> app;
-    if (std::find(args.begin(), args.end(), "--follow") != args.end()) {
+    const bool writes = !args.empty() && (args[0] == "subscribe" || args[0] == "unsubscribe");
+    if (std::find(args.begin(), args.end(), "--follow") != args.end() || writes) {
         app = std::make_unique<QCoreApplication>(argc, argv);
+        if (writes) {
+            env.storeChanged = [] {
+                if (host::requestWidgetReload()) {
+                    // One round trip to the bus: what was sent before it has
+                    // left this program, which is about to end.
+                    QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                        QStringLiteral("org.freedesktop.DBus"));
+                }
+            };
+        }
     } else if (std::find(args.begin(), args.end(), "--png") != args.end()) {
         // A picture needs no screen: an empty display variable, or one naming
         // a server that is not there, must not stop it.

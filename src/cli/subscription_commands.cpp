@@ -36,8 +36,8 @@ SharedStore sharedStore(const Environment& env) {
 
 }  // namespace
 
-int subscribeCommand(const std::vector<std::string>& args, const Environment&, std::ostream& out,
-                     std::ostream& err) {
+int subscribeCommand(const std::vector<std::string>& args, const Environment& env,
+                     std::ostream& out, std::ostream& err) {
     std::vector<std::string> positional;
     std::optional<std::string> name;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -63,6 +63,9 @@ int subscribeCommand(const std::vector<std::string>& args, const Environment&, s
             return badArguments(err, added.error().message);
         }
         return failed(err, "could not subscribe: " + added.error().message);
+    }
+    if (env.storeChanged) {
+        env.storeChanged();  // the window lists the new calendar
     }
     print(out, {{"id", added->id},
                 {"title", added->displayTitle()},
@@ -93,6 +96,9 @@ int unsubscribeCommand(const std::vector<std::string>& args, const Environment& 
     const auto gone = subscriptions.unsubscribe(id);
     if (!gone) {
         return failed(err, gone.error().message);
+    }
+    if (env.storeChanged) {
+        env.storeChanged();  // its countdowns left the list the others show
     }
     print(out, {{"removed", id}, {"countdowns", *removed}});
     return 0;

@@ -309,6 +309,58 @@ TEST_F(MainWindowTest, CancelChangesNothingDeleteRemovesTheCountdownAndItsImage)
     ASSERT_TRUE(waitUntil([] { return gHost->received == 2; }));
 }
 
+// Another program (the widget host's feed sync) replaces countdowns while the
+// user edits one: the list follows at once, the sheet says its countdown has
+// gone, and nothing brings the old one back.
+TEST_F(MainWindowTest, AStoreChangeElsewhereReachesTheListAndTheOpenSheet) {
+    const Countdown trip = onDay("Trip", 12, 10);
+    const Countdown party = onDay("Party", 12, 20);
+    store_.saveCountdowns({trip, party});
+    open();
+    QAbstractItemModel* rows = window_->countdownList()->listView()->model();
+    const auto shownLabels = [&] {
+        Labels out;
+        for (int i = 0; i < rows->rowCount(); ++i) {
+            out.push_back(rows->index(i, 0).data(Qt::DisplayRole).toString().toStdString());
+        }
+        return out;
+    };
+    clickRow(0);
+    ASSERT_NE(editor(), nullptr);
+    QTest::keyClicks(editor()->findChild<QLineEdit*>("label"), " abroad");
+
+    const Countdown concert = onDay("Concert", 12, 15);
+    store_.saveCountdowns({party, concert});
+    ASSERT_TRUE(host::announceStoreChanged());
+    QElapsedTimer took;
+    took.start();
+    ASSERT_TRUE(waitUntil([&] {
+        return shownLabels() == Labels{"Party", "Concert"};
+    })) << "the list kept what was stored before";
+    EXPECT_LT(took.elapsed(), 1000);
+    auto* notice = editor()->findChild<QLabel*>("goneNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains("“Trip” is no longer in the list"))
+        << notice->text().toStdString();
+    EXPECT_FALSE(button("confirm")->isEnabled());
+    QTest::keyClick(editor()->findChild<QLineEdit*>("label"), Qt::Key_Return);
+    EXPECT_EQ(labelsIn(store_), (Labels{"Party", "Concert"}));
+    QTest::mouseClick(button("cancel"), Qt::LeftButton);
+    waitForEditorClosed();
+
+    // Gone between the last change the window heard of and Save: the sheet
+    // stays, says so, and the list as stored is kept.
+    clickRow(1);
+    ASSERT_NE(editor(), nullptr);
+    store_.saveCountdowns({party});
+    QTest::keyClicks(editor()->findChild<QLineEdit*>("label"), "!");
+    QTest::mouseClick(button("confirm"), Qt::LeftButton);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_TRUE(editor()->isGone());
+    EXPECT_EQ(labelsIn(store_), (Labels{"Party"}));
+}
+
 TEST_F(MainWindowTest, DraggingRowsDownAndUpRewritesTheStoredOrder) {
     store_.saveCountdowns({onDay("A", 12, 1), onDay("B", 12, 2), onDay("C", 12, 3)});
     MainWindow& window = open();

@@ -218,6 +218,23 @@ TEST(CalendarsSection, TogglesSortByAccountThenTitleAndEditTheFeedList) {
     EXPECT_EQ(feeds[1][0].value<Ids>(), (Ids{"b", "w"}));
 }
 
+// The list is rebuilt while a click on one of its rows is still being
+// handled (Unsubscribe), so the old rows go later; until then none of them
+// may still be painted under the new ones.
+TEST(CalendarsSection, ARebuiltListShowsOnlyItsOwnRows) {
+    CalendarsSection section;
+    section.setAccess(true, CalendarAuthorization::fullAccess);
+    section.show();
+    section.setCalendars({calendar("a", "Feed", "Subscribed"), calendar("b", "Work", "Personal")},
+                         {});
+    section.setCalendars({calendar("b", "Work", "Personal"), calendar("c", "Team", "Online")}, {});
+    int visibleRows = 0;
+    for (QCheckBox* box : section.findChildren<QCheckBox*>()) {
+        visibleRows += box->isVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(visibleRows, 2);
+}
+
 class FakeStore : public EventStore {
   public:
     CalendarAuthorization authorization() const override { return auth; }

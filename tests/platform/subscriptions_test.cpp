@@ -190,6 +190,22 @@ TEST_F(Subscriptions, AGoodFeedIsStoredPrivatelyAndOfferedAsACalendar) {
     EXPECT_EQ(store.list().size(), 1u);
 }
 
+// A holiday feed still kept in Latin-1 is read as its publisher meant it,
+// in Windows-1252 (its superset), and kept as UTF-8.
+TEST_F(Subscriptions, AFeedThatIsNotUtf8IsReadAsWindows1252) {
+    std::string text = calendarText("F\xEAtes", 2);
+    text.replace(text.find("Event 2"), 7, "Caf\xE9 \x80 2");
+    feed.serve(text);
+    const auto added = store.subscribe(feed.url());
+    ASSERT_TRUE(added) << added.error().message;
+    EXPECT_EQ(added->displayTitle(), "Fêtes");
+    EXPECT_EQ(added->events, 2u);
+    SubscriptionSource source(paths);
+    EXPECT_EQ(titles(source),
+              (std::vector<std::string>{added->id + " Café € 2", added->id + " Event 1"}));
+    EXPECT_NE(copy(*added).find("Café € 2"), std::string::npos);
+}
+
 TEST_F(Subscriptions, TheTitleIsTheUsersNameElseTheCalendarsElseTheHost) {
     feed.serve(calendarText("Team", 1));
     const auto named = store.subscribe(feed.url("/a.ics"), "  Mine  ");
@@ -371,10 +387,10 @@ const std::vector<Hostile>& hostileFeeds() {
         {"RedirectToFile", [](const HttpTestRequest&) { return redirectTo("file:///etc/passwd"); },
          "the server sent it on to an address that is not http or https"},
         {"NeverAnswers", silence, "127.0.0.1 did not answer in time"},
-        {"InvalidUtf8",
+        {"NulBytes",
          [](const HttpTestRequest&) {
              std::string text = calendarText("Team", 2);
-             text.replace(text.find("Event 2"), 7, "Caf\xE9 2");  // Latin-1
+             text.replace(text.find("Event 2"), 7, std::string("Ev\0nt 2", 7));
              return replyWith(200, text);
          },
          "the calendar is not valid UTF-8 text"},

@@ -45,6 +45,9 @@ struct EventCalendar {
     std::string title;         // shown beside its toggle and in picker rows
     std::string color;         // "#RRGGBB", or a colour name as the calendar wrote it
     std::string accountTitle;  // the account (source) the calendar belongs to
+    // False when its source did not answer when last asked (a remote
+    // calendar whose server hangs): its events are left out until it does.
+    bool responding = true;
 
     bool operator==(const EventCalendar&) const = default;
 };

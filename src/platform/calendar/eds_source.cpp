@@ -717,7 +717,17 @@ std::unique_ptr<EdsSource> EdsSource::connect(std::chrono::milliseconds timeout)
 
 std::vector<EventCalendar> EdsSource::calendars() {
     try {
-        return Core::calendarsOf(state_->core->enabled());
+        const auto enabled = state_->core->enabled();
+        // Connecting is what tells whether a calendar answers; one that is
+        // already connected costs nothing here.
+        const auto ready = state_->ready(enabled, Clock::now() + kEdsConnectWait);
+        auto calendars = Core::calendarsOf(enabled);
+        for (std::size_t i = 0; i < calendars.size(); ++i) {
+            calendars[i].responding =
+                std::any_of(ready.begin(), ready.end(),
+                            [&](const auto& client) { return client->uid == enabled[i].uid; });
+        }
+        return calendars;
     } catch (...) {
         return {};
     }
@@ -743,7 +753,8 @@ std::vector<CalendarEvent> EdsSource::events(Instant start, Instant end, const C
         for (const auto& client : clients) {
             const auto e = std::find_if(enabled.begin(), enabled.end(),
                                         [&](const Enabled& x) { return x.uid == client->uid; });
-            const auto items = state_->items(*client, from, to, deadline);
+            const auto items =
+                state_->items(*client, from, to, std::min(deadline, Clock::now() + kEdsReadWait));
             if (!items || e == enabled.end()) {
                 continue;
             }

@@ -21,10 +21,13 @@
 // + "/" + event UID, shared by all occurrences. One-off events before 1970
 // are not found.
 //
-// Work is bounded: a query waits for a calendar to connect until
-// kEdsConnectWait after it began connecting, and for EDS kEdsQueryTime in
-// all; a calendar not ready by then is left out of that query, and the
-// change handler is called once it is ready. At most kEdsMaxComponents
+// Work is bounded: calendars connect in parallel, a query waits for one to
+// connect until kEdsConnectWait after it began connecting, for one to be
+// read kEdsReadWait, and for EDS kEdsQueryTime in all; a calendar not ready
+// or not read by then is left out of that query (and listed as not
+// responding), and the change handler is called once it is ready. A remote
+// calendar whose server accepts and never answers so costs a query about a
+// second, once. At most kEdsMaxComponents
 // components are read per calendar, and rules are followed within
 // IcsFile's limits. Calendars a query has read are kept until EDS reports a
 // change in them, so a repeated query asks EDS nothing.
@@ -50,7 +53,8 @@
 
 namespace solvane::platform {
 
-inline constexpr std::chrono::milliseconds kEdsConnectWait{5000};
+inline constexpr std::chrono::milliseconds kEdsConnectWait{1000};
+inline constexpr std::chrono::milliseconds kEdsReadWait{2000};
 inline constexpr std::chrono::milliseconds kEdsQueryTime{10000};
 inline constexpr std::size_t kEdsMaxComponents = 100'000;
 

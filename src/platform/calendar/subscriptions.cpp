@@ -92,6 +92,33 @@ bool validUtf8(std::string_view text) {
     return true;
 }
 
+// Windows-1252, which also reads ISO-8859-1 text as its publishers meant it
+// (as browsers do): 0x80–0x9F are its typographic marks, the five bytes it
+// leaves undefined stand for the C1 code points of the same value.
+std::string fromWindows1252(std::string_view bytes) {
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        const char32_t code = b < 0x80 ? b : b < 0xA0 ? kHigh[b - 0x80] : b;
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}
+
 bool hasControl(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) {
         const auto b = static_cast<unsigned char>(c);
@@ -611,6 +638,11 @@ Fetched fetchCalendar(const Address& address, const FeedValidators& held,
     std::string& body = reply->body;
     if (std::string_view(body).starts_with("\xEF\xBB\xBF")) {
         body.erase(0, 3);
+    }
+    // Feeds written before UTF-8 was the rule (a holiday feed kept in
+    // Latin-1) are read in the legacy encoding rather than refused.
+    if (body.find('\0') == std::string::npos && !validUtf8(body)) {
+        body = fromWindows1252(body);
     }
     auto checked = checkCalendar(body, reply->contentType);
     if (!checked) {

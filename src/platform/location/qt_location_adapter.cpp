@@ -1,5 +1,7 @@
 #include "platform/location/qt_location_adapter.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QGeoCoordinate>
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
@@ -48,6 +50,24 @@ std::string describe(QGeoPositionInfoSource::Error error) {
     }
     return failure("The location service failed. Try again, or type the place in the fields above.",
                    "QGeoPositionInfoSource::UnknownSourceError");
+}
+
+// Whether GeoClue can answer at all: running, or started by the system bus
+// on demand. Without it Qt's plug-in waits out the whole timeout before it
+// reports anything.
+bool geoClueReachable() {
+    const QString name = QStringLiteral("org.freedesktop.GeoClue2");
+    QDBusConnection bus = QDBusConnection::systemBus();
+    QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
+    if (names == nullptr) {
+        return false;
+    }
+    const auto running = names->isServiceRegistered(name);
+    if (running.isValid() && running.value()) {
+        return true;
+    }
+    const auto activatable = names->activatableServiceNames();
+    return activatable.isValid() && activatable.value().contains(name);
 }
 
 }  // namespace
@@ -154,6 +174,10 @@ void QtLocationAdapter::requestLocation() {
     if (source_ != nullptr) {
         source_->disconnect(this);
         source_->deleteLater();
+    }
+    if (options_.source.isEmpty() && !geoClueReachable()) {
+        delegate_->failed(failure(kUnavailable, "org.freedesktop.GeoClue2: not on the system bus"));
+        return;
     }
     source_ = makeSource();
     if (source_ == nullptr) {

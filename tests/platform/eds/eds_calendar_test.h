@@ -54,6 +54,8 @@ class EdsCalendarTest : public ::testing::Test {
 
     std::unique_ptr<EdsCalendar> calendar_;
 
+    static EdsWriter& writer() { return *writer_; }
+
   private:
     static inline EdsWriter* writer_ = nullptr;
     static inline std::string writerError_;

@@ -20,6 +20,7 @@
 #include "platform/eds/eds_calendar_test.h"
 #include "platform/eds/eds_session.h"
 #include "support/child_process.h"
+#include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -120,6 +121,39 @@ TEST_F(EdsFeedTest, TheBoardListsTheCalendarAndTheEventsAsThePickerDoes) {
         << "the next occurrence, once";
     EXPECT_EQ(byTitle["Dentist"]["id"], "eds:" + family().uid() + "/dentist");
     EXPECT_EQ(byTitle["Dentist"]["calendarID"], "eds:" + family().uid());
+}
+
+// An online calendar whose server accepts and never answers holds nothing up:
+// the board reads the other calendars at once and says which one is silent.
+TEST_F(EdsFeedTest, ACalendarWhoseServerNeverAnswersIsLeftOutQuickly) {
+    testing::LoopbackHttpServer silent([](const testing::HttpTestRequest&) {
+        testing::HttpTestReply reply;
+        reply.behaviour = testing::HttpTestReply::Behaviour::neverAnswer;
+        return reply;
+    });
+    std::string error;
+    const auto remote = writer().addRemoteCalendar("Work", silent.url() + "/cal/", error);
+    ASSERT_TRUE(remote) << error;
+    ASSERT_TRUE(
+        family().add("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
+                     "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\n"
+                     "END:VEVENT\r\n"))
+        << family().error();
+
+    const auto started = std::chrono::steady_clock::now();
+    const Json events = board(
+        {"events", "--days", "30", "--at", "2030-03-12T15:00:00-04:00", "--tz", "America/New_York"},
+        scratch_.path());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);
+    ASSERT_EQ(events.size(), 1u) << events.dump();
+    EXPECT_EQ(events[0]["title"], "Dentist");
+
+    std::map<std::string, bool> responding;
+    for (const Json& c : board({"calendars"}, scratch_.path())) {
+        responding[c["id"].get<std::string>()] = c["responding"].get<bool>();
+    }
+    EXPECT_EQ(responding["eds:" + *remote], false);
+    EXPECT_EQ(responding["eds:" + family().uid()], true);
 }
 
 // The feed sync follows the calendar, and EDS's change signal is what runs it.

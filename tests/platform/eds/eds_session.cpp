@@ -261,6 +261,40 @@ std::unique_ptr<EdsCalendar> EdsWriter::addCalendar(const std::string& title,
     return out;
 }
 
+std::optional<std::string> EdsWriter::addRemoteCalendar(const std::string& title,
+                                                        const std::string& url,
+                                                        std::string& error) {
+    GError* raw = nullptr;
+    ESource* scratch = e_source_new(nullptr, nullptr, &raw);
+    if (scratch == nullptr) {
+        error = "new source: " + messageOf(raw);
+        return std::nullopt;
+    }
+    e_source_set_display_name(scratch, title.c_str());
+    e_source_set_parent(scratch, "caldav-stub");
+    auto* calendar = e_source_get_extension(scratch, E_SOURCE_EXTENSION_CALENDAR);
+    e_source_backend_set_backend_name(E_SOURCE_BACKEND(calendar), "caldav");
+    auto* webdav =
+        E_SOURCE_WEBDAV(e_source_get_extension(scratch, E_SOURCE_EXTENSION_WEBDAV_BACKEND));
+    GUri* uri = g_uri_parse(url.c_str(), G_URI_FLAGS_NONE, nullptr);
+    if (uri != nullptr) {
+        e_source_webdav_set_uri(webdav, uri);
+        g_uri_unref(uri);
+    }
+    auto* auth =
+        E_SOURCE_AUTHENTICATION(e_source_get_extension(scratch, E_SOURCE_EXTENSION_AUTHENTICATION));
+    e_source_authentication_set_host(auth, "127.0.0.1");
+    const std::string uid = e_source_get_uid(scratch);
+    const bool committed =
+        e_source_registry_commit_source_sync(impl_->registry, scratch, nullptr, &raw);
+    g_object_unref(scratch);
+    if (!committed) {
+        error = "commit source: " + messageOf(raw);
+        return std::nullopt;
+    }
+    return uid;
+}
+
 EdsCalendar::EdsCalendar(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 EdsCalendar::~EdsCalendar() = default;
 

@@ -86,6 +86,10 @@ class EdsWriter {
     // A new calendar in "On This Computer", with its client connected.
     std::unique_ptr<EdsCalendar> addCalendar(const std::string& title, const std::string& color,
                                              std::string& error);
+    // A CalDAV calendar at `url`, as an online account adds one; its client
+    // is not connected. The source's UID, or nothing with `error`.
+    std::optional<std::string> addRemoteCalendar(const std::string& title, const std::string& url,
+                                                 std::string& error);
 
   private:
     struct Impl;
