@@ -106,7 +106,7 @@ AppState::AppState(AppServices services, QObject* parent)
       services_(std::move(services)),
       countdowns_(services_.store.loadCountdownsForUse(
           services_.calendar, services_.clock ? services_.clock() : platform::systemNow())),
-      location_(services_.store.loadLocation()),
+      location_(services_.store.loadLocation(services_.calendar)),
       settings_(services_.store.loadSettings()),
       appleFailureNote_(services_.store.loadAppleError()),
       shared_(std::make_shared<Shared>()) {
@@ -116,6 +116,7 @@ AppState::AppState(AppServices services, QObject* parent)
     if (!services_.clock) {
         services_.clock = platform::systemNow;
     }
+    placeSource_ = services_.store.loadPlace(services_.calendar).source;
     readListHealth();
     readSubscriptions();
 }
@@ -129,6 +130,9 @@ bool AppState::setZone(const std::string& zoneId) {
         return false;
     }
     services_.calendar = std::move(*moved);
+    if (placeSource_ != PlaceSource::saved) {
+        storeChanged();  // the new zone's city, while the user has chosen none
+    }
     return true;
 }
 
@@ -217,8 +221,10 @@ void AppState::storeChanged() {
         settings_ = std::move(stored);
         emit settingsChanged();
     }
-    if (SavedLocation stored = services_.store.loadLocation(); stored != location_) {
-        location_ = std::move(stored);
+    if (BoardPlace stored = services_.store.loadPlace(services_.calendar);
+        stored.location != location_ || stored.source != placeSource_) {
+        location_ = std::move(stored.location);
+        placeSource_ = stored.source;
         emit locationChanged();
         if (weather_ && !WeatherFetcher::isFor(*weather_, location_)) {
             setWeather(std::nullopt);
@@ -443,6 +449,7 @@ void AppState::setFeedCalendar(const std::string& calendarId, bool on) {
 
 void AppState::placeChanged(const SavedLocation& place) {
     location_ = place;
+    placeSource_ = PlaceSource::saved;
     // The location service normally stored it already; storing again keeps
     // the widgets right when the place came from elsewhere.
     services_.store.saveLocation(location_);

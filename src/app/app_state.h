@@ -83,6 +83,9 @@ class AppState : public QObject {
 
     const std::vector<Countdown>& countdowns() const { return countdowns_; }
     const SavedLocation& location() const { return location_; }
+    // Whether the place is the user's or, until one is chosen, the zone's city
+    // (or the built-in default).
+    PlaceSource placeSource() const { return placeSource_; }
     const AppSettings& settings() const { return settings_; }
     const std::optional<WeatherSnapshot>& weather() const { return weather_; }
     bool weatherLoading() const { return pendingRefreshes_ > 0; }
@@ -98,8 +101,8 @@ class AppState : public QObject {
     const std::optional<Countdown>& pendingEdit() const { return pendingEdit_; }
     const Calendar& calendar() const { return services_.calendar; }
     // The system time zone changed: days, dates and captions from now on are
-    // the new zone's; nothing is stored. False for the zone already in use or
-    // an unknown one.
+    // the new zone's, and so is the place while none is chosen; nothing is
+    // stored. False for the zone already in use or an unknown one.
     bool setZone(const std::string& zoneId);
     const SharedStore& store() const { return services_.store; }
     Instant now() const;
@@ -223,6 +226,7 @@ class AppState : public QObject {
     AppServices services_;
     std::vector<Countdown> countdowns_;
     SavedLocation location_;
+    PlaceSource placeSource_ = PlaceSource::saved;
     AppSettings settings_;
     std::optional<WeatherSnapshot> weather_;
     std::optional<platform::WeatherKitAttribution> attribution_;

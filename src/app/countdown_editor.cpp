@@ -8,10 +8,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -38,6 +40,60 @@ QDate toQDate(const CivilDate& d) {
 CivilDate fromQDate(const QDate& d) {
     return CivilDate{d.year(), d.month(), d.day()};
 }
+
+}  // namespace
+
+QString qtDateFormat(std::string_view icu) {
+    QString out;
+    for (std::size_t i = 0; i < icu.size();) {
+        const char c = icu[i];
+        if (c == '\'') {
+            // Quoted text, or '' for a quote: the same in Qt's formats.
+            const std::size_t end = icu.find('\'', i + 1);
+            const std::size_t stop = end == std::string_view::npos ? icu.size() : end + 1;
+            out += QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(stop - i));
+            i = stop;
+            continue;
+        }
+        std::size_t run = 1;
+        while (i + run < icu.size() && icu[i + run] == c) {
+            ++run;
+        }
+        switch (c) {
+            case 'E':
+            case 'c':
+            case 'e':
+                out += run >= 4 ? QStringLiteral("dddd") : QStringLiteral("ddd");
+                break;
+            case 'd':
+                out += run >= 2 ? QStringLiteral("dd") : QStringLiteral("d");
+                break;
+            case 'M':
+            case 'L':
+                out += QString(static_cast<qsizetype>(std::min<std::size_t>(run, 4)), u'M');
+                break;
+            case 'y':
+            case 'u':
+                out += run == 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+                break;
+            case 'G':
+                break;  // a Gregorian field needs no era
+            default:
+                if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+                    // A field Qt has no counterpart for reads as itself.
+                    out += QLatin1Char('\'') +
+                           QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(run)) +
+                           QLatin1Char('\'');
+                } else {
+                    out += QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(run));
+                }
+        }
+        i += run;
+    }
+    return out.trimmed();
+}
+
+namespace {
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -221,10 +277,17 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
 
     auto* when = new QGroupBox(tr("When"), this);
     whenForm_ = makeForm(when);
+    // The locale's own order and names, the same as the board's dates.
+    const QLocale dateLocale(QString::fromStdString(calendar.locale()));
+    QString dateFormat = qtDateFormat(dateFieldPattern(calendar));
+    if (dateFormat.isEmpty()) {
+        dateFormat = QStringLiteral("ddd, MMM d, yyyy");
+    }
     startDate_ = new QDateEdit(when);
     startDate_->setObjectName("startDate");
     startDate_->setCalendarPopup(true);
-    startDate_->setDisplayFormat("ddd, MMM d, yyyy");
+    startDate_->setLocale(dateLocale);
+    startDate_->setDisplayFormat(dateFormat);
     if (const auto day = model_.startDay()) {
         startDate_->setDate(toQDate(*day));
     }
@@ -251,7 +314,8 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     endDate_ = new QDateEdit(when);
     endDate_->setObjectName("endDate");
     endDate_->setCalendarPopup(true);
-    endDate_->setDisplayFormat("ddd, MMM d, yyyy");
+    endDate_->setLocale(dateLocale);
+    endDate_->setDisplayFormat(dateFormat);
     whenForm_->addRow(tr("Ends"), endDate_);
     endRule_ = new QLabel(when);
     endRule_->setObjectName("endRule");

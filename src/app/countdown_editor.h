@@ -20,6 +20,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/model/countdown.h"
@@ -38,6 +39,11 @@ namespace solvane {
 
 class IconPicker;
 class IconStore;
+
+// A date pattern in ICU's syntax ("EEE, d. MMM y") as a Qt display format
+// ("ddd, d. MMM yyyy"): weekday and month names, day, month and year, quoted
+// text as it is; an era is left out.
+QString qtDateFormat(std::string_view icuPattern);
 
 class CountdownEditorModel {
   public:

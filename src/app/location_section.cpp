@@ -21,16 +21,26 @@ namespace solvane::app {
 
 namespace {
 
-// Either the C form ("40.7") or the user's own ("40,7"), whichever reads.
-// The typographic minus is what some locales write and what the captions
-// show, so it counts as a minus too.
+// The user's numbers: their locale's decimal separator ("52,520" in German)
+// and the point everyone types ("52.520"). A coordinate has no thousands, so
+// a group separator is never read as one: "52,520" is not 52520 anywhere.
+QLocale numbersLocale() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
 std::optional<double> readNumber(const QString& text) {
     QString trimmed = text.trimmed();
+    // The typographic minus is what some locales write and what the
+    // captions show.
     trimmed.replace(QChar(0x2212), QLatin1Char('-'));
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    double value = QLocale::c().toDouble(trimmed, &ok);
+    double value = numbersLocale().toDouble(trimmed, &ok);
     if (!ok) {
-        value = QLocale().toDouble(trimmed, &ok);
+        value = c.toDouble(trimmed, &ok);
     }
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
@@ -39,12 +49,12 @@ std::optional<double> readNumber(const QString& text) {
 }
 
 QString shortCoordinate(double value) {
-    return QString::asprintf("%.3f", value);
+    return numbersLocale().toString(value, 'f', 3);
 }
 
 // The shortest text that reads back as the same double, without exponent.
 QString fullCoordinate(double value) {
-    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+    return numbersLocale().toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
 // Focus that moves for these comes back to the same field: another window
@@ -99,16 +109,23 @@ LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
     name_ = new QLineEdit;
     name_->setPlaceholderText(tr("Place name"));
     latitude_ = new QLineEdit;
-    latitude_->setPlaceholderText(tr("40.713"));
+    latitude_->setPlaceholderText(shortCoordinate(40.713));
     latitude_->setToolTip(tr("Degrees north; south is negative"));
     longitude_ = new QLineEdit;
-    longitude_->setPlaceholderText(tr("-74.006"));
+    longitude_->setPlaceholderText(shortCoordinate(-74.006));
     longitude_->setToolTip(tr("Degrees east; west is negative"));
-    fields->addWidget(fieldLabel(tr("Name")), 0, 0);
+    // Each field is named by the label beside it, for screen readers too.
+    const auto labelled = [&](const QString& text, QLineEdit* field) {
+        QLabel* label = fieldLabel(text);
+        label->setBuddy(field);
+        field->setAccessibleName(text);
+        return label;
+    };
+    fields->addWidget(labelled(tr("Name"), name_), 0, 0);
     fields->addWidget(name_, 0, 1, 1, 3);
-    fields->addWidget(fieldLabel(tr("Latitude")), 1, 0);
+    fields->addWidget(labelled(tr("Latitude"), latitude_), 1, 0);
     fields->addWidget(latitude_, 1, 1);
-    fields->addWidget(fieldLabel(tr("Longitude")), 1, 2);
+    fields->addWidget(labelled(tr("Longitude"), longitude_), 1, 2);
     fields->addWidget(longitude_, 1, 3);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
@@ -146,8 +163,9 @@ LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
     setPlace(defaultLocation());
 }
 
-void LocationSection::setPlace(const SavedLocation& place) {
+void LocationSection::setPlace(const SavedLocation& place, bool fromTimeZone) {
     place_ = place;
+    fromTimeZone_ = fromTimeZone;
     fillFields();
     showPlace();
 }
@@ -252,8 +270,11 @@ void LocationSection::commit() {
     }
 
     const SavedLocation next{*latitude, *longitude, name.toStdString()};
-    const bool changed = next != place_;
+    // A place typed over the time zone's city is the user's own, even when
+    // it is the same.
+    const bool changed = next != place_ || fromTimeZone_;
     place_ = next;
+    fromTimeZone_ = false;
     fillFields();
     showPlace();
     if (changed) {
@@ -294,8 +315,15 @@ void LocationSection::updateSaveButton() {
 }
 
 void LocationSection::showPlace() {
-    title_->setText(shownText(QString::fromStdString(place_.name)));
-    coordinates_->setText(QString::asprintf("%.3f, %.3f", place_.latitude, place_.longitude));
+    const QString name = shownText(QString::fromStdString(place_.name));
+    title_->setText(fromTimeZone_ ? tr("%1 (from your time zone)").arg(name) : name);
+    // A comma between the two reads as a decimal comma where numbers have
+    // one.
+    const QString between =
+        numbersLocale().decimalPoint() == QLatin1String(",") ? QStringLiteral("; ")
+                                                              : QStringLiteral(", ");
+    coordinates_->setText(shortCoordinate(place_.latitude) + between +
+                          shortCoordinate(place_.longitude));
 }
 
 }  // namespace solvane::app

@@ -59,8 +59,10 @@ class LocationSection : public QWidget {
   public slots:
     // Shows a place that came from elsewhere (the store, the location
     // service) without sending it back. It replaces anything half typed: the
-    // user asked for it, or it is the place just committed.
-    void setPlace(const solvane::SavedLocation& place);
+    // user asked for it, or it is the place just committed. `fromTimeZone`:
+    // nobody chose it yet, it is the time zone's city, and the section says
+    // so.
+    void setPlace(const solvane::SavedLocation& place, bool fromTimeZone = false);
     // The location service's status; an empty text hides the line.
     void setStatus(const QString& status);
 
@@ -83,6 +85,7 @@ class LocationSection : public QWidget {
     void showPlace();
 
     SavedLocation place_;
+    bool fromTimeZone_ = false;
     // What each field was last filled with, so typing it back is no edit.
     QHash<const QLineEdit*, QString> filled_;
     QLabel* title_ = nullptr;

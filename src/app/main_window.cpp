@@ -250,7 +250,7 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     });
 
     refreshCountdowns();
-    location_->setPlace(state_->location());
+    location_->setPlace(state_->location(), state_->placeSource() == PlaceSource::zone);
     weather_->setSettings(state_->settings());
     refreshWeather();
     refreshCalendars();
@@ -388,7 +388,7 @@ void MainWindow::connectState() {
         markEditedCountdownGone();
     });
     connect(state, &AppState::locationChanged, this, [this] {
-        location_->setPlace(state_->location());
+        location_->setPlace(state_->location(), state_->placeSource() == PlaceSource::zone);
         list_->setPresets(state_->presets());  // season titles follow the hemisphere
         refreshPreview();
     });

@@ -305,8 +305,6 @@ int presetsCommand(const std::vector<std::string>& args, const Environment& env,
         if (!latitude || *latitude < -90 || *latitude > 90) {
             return fail(err, "--lat needs a latitude from -90 to 90, got \"" + text->second + "\"");
         }
-    } else {
-        latitude = (env.store ? *env.store : SharedStore::standard()).loadLocation().latitude;
     }
     const auto moment = commandMoment(*a, env, error);
     if (!moment) {
@@ -315,6 +313,13 @@ int presetsCommand(const std::vector<std::string>& args, const Environment& env,
     const auto calendar = commandCalendar(*a, env, error);
     if (!calendar) {
         return fail(err, error);
+    }
+    if (!latitude) {
+        // The saved place, else the zone's own city: a new user in Sydney is
+        // offered the southern seasons.
+        latitude = (env.store ? *env.store : SharedStore::standard())
+                       .loadLocation(*calendar)
+                       .latitude;
     }
     const PresetRegion region = PresetRegion::of(*calendar, *moment, latitude);
     std::set<std::string> starters;

@@ -216,15 +216,18 @@ struct ComposedBoard {
     std::vector<Countdown> countdowns;
 };
 
-// The place the board is for: the stored one unless the options name another.
-SavedLocation boardPlace(const BoardOptions& options, const SharedStore& store) {
-    SavedLocation place = store.loadLocation();
+// The place the board is for: the stored one (or the zone's city) unless the
+// options name another.
+BoardPlace boardPlace(const BoardOptions& options, const SharedStore& store,
+                      const Calendar& calendar) {
+    BoardPlace place = store.loadPlace(calendar);
     if (options.latitude) {
-        place.latitude = *options.latitude;
-        place.longitude = *options.longitude;
+        place.location.latitude = *options.latitude;
+        place.location.longitude = *options.longitude;
+        place.source = PlaceSource::override;
     }
     if (options.place) {
-        place.name = *options.place;
+        place.location.name = *options.place;
     }
     return place;
 }
@@ -295,7 +298,7 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
         };
         source.compose = [options = *options, store, calendar = *calendar](
                              Instant at, const std::optional<WeatherSnapshot>& fetched) {
-            const SavedLocation place = boardPlace(options, store);
+            const SavedLocation place = boardPlace(options, store, calendar).location;
             // The stored snapshot is what the worker last saved, or what
             // another program fetched meanwhile; an override is never stored.
             std::optional<WeatherSnapshot> weather;
@@ -307,17 +310,19 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
                                     *options.bar, true);
         };
         if (!options->offline) {
-            source.fetchWeather = [options = *options, &env, store](const net::CancelToken& stop) {
-                return fetchBoardWeather(options, env, store, boardPlace(options, store), stop);
+            source.fetchWeather = [options = *options, &env, store,
+                                   calendar = *calendar](const net::CancelToken& stop) {
+                return fetchBoardWeather(options, env, store,
+                                         boardPlace(options, store, calendar).location, stop);
             };
         }
         return followStatus(source, env.outputFd);
     }
 
-    const SavedLocation place = boardPlace(*options, store);
-    const ComposedBoard composed =
-        composeBoard(store, *calendar, now, place,
-                     fetchBoardWeather(*options, env, store, place, net::CancelToken()));
+    const BoardPlace place = boardPlace(*options, store, *calendar);
+    const ComposedBoard composed = composeBoard(
+        store, *calendar, now, place.location,
+        fetchBoardWeather(*options, env, store, place.location, net::CancelToken()));
     const BoardData& board = composed.board;
     if (options->png) {
         if (!writePng(board, *calendar, store, *options, error)) {
@@ -325,9 +330,11 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
             return 2;
         }
     } else if (options->json) {
-        out << boardJson(board, *calendar)
-                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
-            << "\n";
+        nlohmann::ordered_json json = boardJson(board, *calendar);
+        json["location"] = {{"latitude", place.location.latitude},
+                            {"longitude", place.location.longitude},
+                            {"source", std::string(toString(place.source))}};
+        out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     } else if (options->bar) {
         out << formatStatusLine(statusLine(board, composed.countdowns, *calendar), *options->bar);
     } else {

@@ -59,7 +59,7 @@ std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment
                                             WidgetStyle style) {
     const Calendar calendar = environment.calendar();
     std::optional<WeatherSnapshot> weather =
-        fetchWeather(environment, environment.store.loadLocation());
+        fetchWeather(environment, environment.store.loadLocation(calendar));
     if (!weather) {
         weather = sampleWeather(environment.clock);
     }
@@ -86,7 +86,7 @@ Timeline makeTimeline(const WidgetEnvironment& environment,
             environment.notices->storeWritten();
         }
     }
-    const SavedLocation place = environment.store.loadLocation();
+    const SavedLocation place = environment.store.loadLocation(calendar);
     const std::optional<WeatherSnapshot> weather = fetchWeather(environment, place);
 
     // Each store read opens the database afresh, which costs more than all

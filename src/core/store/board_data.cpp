@@ -7,7 +7,7 @@ namespace solvane {
 BoardSources BoardSources::load(const SharedStore& store, const Calendar& calendar, Instant now,
                                 bool forUse) {
     return BoardSources{
-        store.loadLocation(),
+        store.loadLocation(calendar),
         forUse ? store.loadCountdownsForUse(calendar, now) : store.loadCountdowns(calendar, now),
         store.loadSettings().unit};
 }

@@ -393,7 +393,7 @@ std::vector<Countdown> countdownsOrStarters(const std::optional<std::string>& by
             return std::move(*decoded);
         }
     }
-    return startersAt(calendar, now, store.loadLocation().latitude);
+    return startersAt(calendar, now, store.loadLocation(calendar).latitude);
 }
 
 // The encoders have no way to fail, but a value with no JSON form (a
@@ -668,7 +668,7 @@ std::vector<Countdown> SharedStore::loadCountdownsForUse(const Calendar& calenda
     {
         auto db = openSuite(paths_);
         if (!db) {
-            return startersAt(calendar, now, loadLocation().latitude);
+            return startersAt(calendar, now, loadLocation(calendar).latitude);
         }
         ReadOutcome stored = readValue(db->get(), kCountdownsKey);
         if (stored.status != ReadStatus::missing) {
@@ -678,7 +678,7 @@ std::vector<Countdown> SharedStore::loadCountdownsForUse(const Calendar& calenda
                                         *this, calendar, now);
         }
     }
-    const double latitude = loadLocation().latitude;
+    const double latitude = loadLocation(calendar).latitude;
     std::vector<Countdown> result;
     bool decided = false;
     changeStoredList(paths_,
@@ -702,7 +702,7 @@ bool SharedStore::saveCountdowns(const std::vector<Countdown>& countdowns) const
 
 bool SharedStore::updateCountdowns(const CountdownEdit& change, const Calendar& calendar,
                                    Instant now) const {
-    const double latitude = loadLocation().latitude;
+    const double latitude = loadLocation(calendar).latitude;
     return changeStoredList(paths_, [&](const StoredList& stored) {
         return change(stored.list ? *stored.list : startersAt(calendar, now, latitude));
     });
@@ -728,14 +728,21 @@ bool SharedStore::dismissUnreadableCountdowns() const {
     return storeValue(paths_, kUnreadableSeenKey, "true", ValueType::text);
 }
 
-SavedLocation SharedStore::loadLocation() const {
+std::optional<SavedLocation> SharedStore::loadSavedLocation() const {
     if (const auto bytes = loadValue(paths_, kLocationKey)) {
         auto decoded = decodeSavedLocation(*bytes);
         if (decoded) {
             return std::move(*decoded);
         }
     }
-    return defaultLocation();
+    return std::nullopt;
+}
+
+BoardPlace SharedStore::loadPlace(const Calendar& calendar) const {
+    if (auto saved = loadSavedLocation()) {
+        return {std::move(*saved), PlaceSource::saved};
+    }
+    return defaultPlace(calendar);
 }
 
 bool SharedStore::saveLocation(const SavedLocation& location) const {

@@ -6,7 +6,7 @@
 // under versioned keys:
 //
 //   "countdowns.v1"       array of countdowns     default: the starter countdowns
-//   "location.v1"         SavedLocation           default: defaultLocation()
+//   "location.v1"         SavedLocation           default: defaultPlace(calendar)
 //   "settings.v1"         AppSettings             default: AppSettings::defaults(locale)
 //   "weather.v2"          WeatherSnapshot         default: no weather
 //   "weather.appleError"  text                    default: no text
@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "core/model/countdown.h"
+#include "core/store/default_place.h"
 #include "core/store/saved_location.h"
 #include "core/time/calendar.h"
 #include "core/weather/weather.h"
@@ -115,7 +116,13 @@ class SharedStore {
     // Marks the kept-aside list as told about; its bytes stay.
     bool dismissUnreadableCountdowns() const;
 
-    SavedLocation loadLocation() const;
+    // The place the user chose, if one is stored and readable.
+    std::optional<SavedLocation> loadSavedLocation() const;
+    // That place, else the default for the calendar's zone (never stored).
+    BoardPlace loadPlace(const Calendar& calendar) const;
+    SavedLocation loadLocation(const Calendar& calendar) const {
+        return loadPlace(calendar).location;
+    }
     bool saveLocation(const SavedLocation& location) const;
 
     AppSettings loadSettings() const;

@@ -19,6 +19,13 @@ namespace {
 
 enum class Style { clock, clockAP, shortDate, longDate };
 
+// Whether the locale's preferred hour ("j", what its people read on a
+// clock) counts 0–23 or 1–24 rather than 1–12.
+bool hourCycleIs24(icu::DateTimePatternGenerator& generator, UErrorCode& status) {
+    const icu::UnicodeString hour = generator.getBestPattern(UNICODE_STRING_SIMPLE("j"), status);
+    return hour.indexOf(u'H') >= 0 || hour.indexOf(u'k') >= 0;
+}
+
 // Formatters are costly to build and not safe to share between threads while
 // formatting, so one of each style is kept per zone and locale, and every use
 // holds the lock.
@@ -60,37 +67,33 @@ class FormatterCache {
     static std::unique_ptr<icu::SimpleDateFormat> build(Style style, const Calendar& calendar) {
         const icu::Locale locale(calendar.locale().c_str());
         UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::SimpleDateFormat> f;
-        std::optional<icu::DateFormatSymbols> apSymbols;
-        switch (style) {
-            case Style::clock:
-                f = std::make_unique<icu::SimpleDateFormat>(UNICODE_STRING_SIMPLE("h:mm"), locale,
-                                                            status);
-                break;
-            case Style::clockAP: {
-                apSymbols.emplace(locale, status);
-                const icu::UnicodeString marks[2] = {UNICODE_STRING_SIMPLE("a"),
-                                                     UNICODE_STRING_SIMPLE("p")};
-                apSymbols->setAmPmStrings(marks, 2);
-                f = std::make_unique<icu::SimpleDateFormat>(UNICODE_STRING_SIMPLE("h:mma"), locale,
-                                                            status);
-                break;
-            }
-            case Style::shortDate:
-            case Style::longDate: {
-                std::unique_ptr<icu::DateTimePatternGenerator> generator(
-                    icu::DateTimePatternGenerator::createInstance(locale, status));
-                if (U_FAILURE(status)) {
-                    return nullptr;
-                }
-                const icu::UnicodeString pattern = generator->getBestPattern(
-                    style == Style::longDate ? UNICODE_STRING_SIMPLE("EEEEMMMMd")
-                                             : UNICODE_STRING_SIMPLE("EEEMMMd"),
-                    status);
-                f = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
-                break;
-            }
+        std::unique_ptr<icu::DateTimePatternGenerator> generator(
+            icu::DateTimePatternGenerator::createInstance(locale, status));
+        if (U_FAILURE(status)) {
+            return nullptr;
         }
+        const bool clock = style == Style::clock || style == Style::clockAP;
+        icu::UnicodeString pattern;
+        std::optional<icu::DateFormatSymbols> apSymbols;
+        if (clock && hourCycleIs24(*generator, status)) {
+            // The locale's own 24-hour form ("07:06" in German, "7:06" in
+            // Japanese): nothing to tell morning from evening.
+            pattern = generator->getBestPattern(UNICODE_STRING_SIMPLE("Hmm"), status);
+        } else if (style == Style::clock) {
+            pattern = UNICODE_STRING_SIMPLE("h:mm");
+        } else if (style == Style::clockAP) {
+            pattern = UNICODE_STRING_SIMPLE("h:mma");
+            apSymbols.emplace(locale, status);
+            const icu::UnicodeString marks[2] = {UNICODE_STRING_SIMPLE("a"),
+                                                 UNICODE_STRING_SIMPLE("p")};
+            apSymbols->setAmPmStrings(marks, 2);
+        } else {
+            pattern = generator->getBestPattern(style == Style::longDate
+                                                    ? UNICODE_STRING_SIMPLE("EEEEMMMMd")
+                                                    : UNICODE_STRING_SIMPLE("EEEMMMd"),
+                                                status);
+        }
+        auto f = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
         if (U_FAILURE(status) || !f) {
             return nullptr;
         }
@@ -117,6 +120,24 @@ class FormatterCache {
 
 }  // namespace
 
+bool usesTwentyFourHourClock(const Calendar& calendar) {
+    // A pattern generator takes milliseconds to build; a locale's answer
+    // never changes.
+    static std::mutex mutex;
+    static std::map<std::string, bool> known;
+    std::lock_guard lock(mutex);
+    if (const auto it = known.find(calendar.locale()); it != known.end()) {
+        return it->second;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(icu::Locale(calendar.locale().c_str()),
+                                                      status));
+    const bool answer = U_SUCCESS(status) && hourCycleIs24(*generator, status) && U_SUCCESS(status);
+    known.emplace(calendar.locale(), answer);
+    return answer;
+}
+
 std::string clockText(Instant t, const Calendar& calendar) {
     return FormatterCache::shared().format(Style::clock, t, calendar);
 }
@@ -131,6 +152,23 @@ std::string shortDateLabel(Instant t, const Calendar& calendar) {
 
 std::string longDateLabel(Instant t, const Calendar& calendar) {
     return FormatterCache::shared().format(Style::longDate, t, calendar);
+}
+
+std::string dateFieldPattern(const Calendar& calendar) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(icu::Locale(calendar.locale().c_str()),
+                                                      status));
+    if (U_FAILURE(status)) {
+        return {};
+    }
+    const icu::UnicodeString pattern =
+        generator->getBestPattern(UNICODE_STRING_SIMPLE("yMMMEd"), status);
+    std::string out;
+    if (U_SUCCESS(status)) {
+        pattern.toUTF8String(out);
+    }
+    return out;
 }
 
 std::string durationText(double seconds) {

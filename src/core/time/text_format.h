@@ -2,8 +2,8 @@
 // them. Formatters are built once per (zone, locale) and reused; all functions
 // are safe to call from several threads.
 //
-//   clockText(t, cal)        "6:05"        sunrise, sunset, golden hour
-//   clockTextAP(t, cal)      "6:05p"       moonrise, moonset
+//   clockText(t, cal)        "6:05"        sunrise, sunset, golden hour ("18:05" de_DE)
+//   clockTextAP(t, cal)      "6:05p"       moonrise, moonset ("18:05" de_DE)
 //   shortDateLabel(t, cal)   "Fri, Dec 25" (en_US; the locale decides order)
 //   longDateLabel(t, cal)    "Friday, December 25"
 //   durationText(37500)      "10h 25m"
@@ -18,10 +18,17 @@
 
 namespace solvane {
 
-// "h:mm": 12-hour clock, no leading zero, no day-period marker.
+// Whether the calendar's locale reads the time on a 24-hour clock (its
+// preferred hour cycle, CLDR's "j"): de_DE, en_GB, fr_FR, ja_JP do, en_US,
+// ko_KR, hi_IN, ar_EG do not.
+bool usesTwentyFourHourClock(const Calendar& calendar);
+
+// In a 12-hour locale "h:mm": no leading zero, no day-period marker. In a
+// 24-hour locale its own 24-hour form: "07:06" (de_DE), "7:06" (ja_JP).
 std::string clockText(Instant t, const Calendar& calendar);
 
-// "h:mma" with "a" and "p" as the day-period symbols: 00:30 → "12:30a".
+// In a 12-hour locale "h:mma" with "a" and "p" as the day-period symbols:
+// 00:30 → "12:30a". In a 24-hour locale the same as clockText.
 std::string clockTextAP(Instant t, const Calendar& calendar);
 
 // Abbreviated weekday, abbreviated month and day of the month, in the
@@ -31,6 +38,11 @@ std::string shortDateLabel(Instant t, const Calendar& calendar);
 // Full weekday, full month and day of the month, in the locale's own order
 // and punctuation.
 std::string longDateLabel(Instant t, const Calendar& calendar);
+
+// The locale's pattern (ICU syntax) for a whole date with weekday, month
+// name and year, as a date field shows it: "EEE, MMM d, y" (en_US),
+// "EEE, d. MMM y" (de_DE), "EEE d MMM y" (en_GB). Empty when ICU has none.
+std::string dateFieldPattern(const Calendar& calendar);
 
 // Whole minutes, truncated toward zero: "45m" below an hour, else "10h 5m".
 // Non-finite input gives "—".
