@@ -18,6 +18,22 @@ bool isPlace(double latitude, double longitude) {
            latitude <= 90.0;
 }
 
+void addSunTimes(SkySnapshot& s, Instant now, const sky::SolarDay& day) {
+    const sky::SunTimePair horizon = sky::sunTimePair(day, sky::kSunriseAltitude);
+    s.sunrise = horizon.morning;
+    s.sunset = horizon.evening;
+    s.goldenStart = sky::sunTimePair(day, sky::kGoldenAltitude).evening;
+    s.blueStart = sky::sunTimePair(day, sky::kBlueStartAltitude).evening;
+    s.blueEnd = sky::sunTimePair(day, sky::kBlueEndAltitude).evening;
+    if (const auto above = sky::staysAbove(day, sky::kSunriseAltitude)) {
+        s.allDaySun = *above ? AllDaySun::up : AllDaySun::down;
+        const double circle = 0.5 + (sky::dayNumber(now) - day.noon);
+        if (*above && std::isfinite(circle)) {
+            s.allDayProgress = circle - std::floor(circle);
+        }
+    }
+}
+
 using PhaseSearch = std::optional<Instant> (*)(Instant, double);
 
 SkySnapshot computeWith(Instant now, double latitude, double longitude, const Calendar& calendar,
@@ -26,24 +42,8 @@ SkySnapshot computeWith(Instant now, double latitude, double longitude, const Ca
     const bool place = isPlace(latitude, longitude);
 
     if (place) {
-        const Instant base = sky::solarDayBase(now, calendar);
-        const auto pair = [&](double sinAltitude) {
-            return sky::sunTimePairFromBase(base, latitude, longitude, sinAltitude);
-        };
-        const sky::SunTimePair horizon = pair(sky::kSinSunriseAltitude);
-        s.sunrise = horizon.morning;
-        s.sunset = horizon.evening;
-        s.goldenStart = pair(sky::kSinGoldenAltitude).evening;
-        s.blueStart = pair(sky::kSinBlueStartAltitude).evening;
-        s.blueEnd = pair(sky::kSinBlueEndAltitude).evening;
-        if (const auto allDay =
-                sky::allDayFromBase(base, latitude, longitude, sky::kSinSunriseAltitude)) {
-            s.allDaySun = allDay->above ? AllDaySun::up : AllDaySun::down;
-            const double circle = 0.5 + (now - allDay->noon) / sky::kSecondsPerDay;
-            if (allDay->above && std::isfinite(circle)) {
-                s.allDayProgress = circle - std::floor(circle);
-            }
-        }
+        const sky::SunTrack sun = sky::sunTrack(sky::dayNumber(sky::solarDayBase(now, calendar)));
+        addSunTimes(s, now, sky::solarDay(sun, latitude, longitude));
     }
     s.sunProgress = sunProgressAt(now, s.sunrise, s.sunset);
     s.goldenProgress = goldenProgressFor(s.sunrise, s.sunset, s.goldenStart);

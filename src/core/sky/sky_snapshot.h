@@ -6,6 +6,9 @@
 // evening moments at which it descends through +6° (golden hour starts), −4°
 // (blue hour starts) and −6° (blue hour ends), how far the moment is through
 // the day's daylight, and where on the daylight span the golden hour begins.
+// They are those an almanac gives, to within a second (sun_times.h). On the
+// day the midnight sun begins there is a sunrise and no sunset; on the day it
+// ends, a sunset and no sunrise (and likewise around the polar night).
 // The moon fields give the illumination at the moment, the moonrise and moonset
 // shown for today (a rise followed by the set that ends that passage, even if
 // it falls tomorrow), and the next full and new moon on the hourly grid that
@@ -22,7 +25,7 @@
 //
 //   auto utc = *Calendar::make("UTC", "en_US");
 //   auto s = SkySnapshot::compute(*parseIso8601("2024-03-20T15:00:00Z"), 0, 0, utc);
-//   // s.sunrise 06:05:21Z, s.sunset 18:12:01Z, s.moonPhase ≈ 0.3594,
+//   // s.sunrise 06:04:02Z, s.sunset 18:10:33Z, s.moonPhase ≈ 0.3594,
 //   // s.phaseName() == "Waxing gibbous", s.nextFull 2024-03-25T06:00:00Z
 #pragma once
 
@@ -49,7 +52,7 @@ struct SkySnapshot {
     std::optional<double> sunProgress;
     // Where the evening golden hour begins on the daylight span, 0…1.
     double goldenProgress = kDefaultGoldenProgress;
-    // Absent on a day with a sunrise and a sunset.
+    // Present on a day with neither sunrise nor sunset.
     std::optional<AllDaySun> allDaySun;
     // With the sun up all day, the share of its daily circle behind it at the
     // moment, by solar time: 0.5 at solar noon, 0 and 1 at solar midnight.
