@@ -171,38 +171,4 @@ double findRoot(F&& f, double a, double fa, double b, double fb, double toleranc
     return 0.5 * (a + b);
 }
 
-// --- The short series still behind the moon and the sun times ---------------
-
-// Julian day of 1970-01-01 in the noon-based count.
-inline constexpr double kJ1970 = 2440588.0;
-// Julian day of the J2000.0 epoch.
-inline constexpr double kJ2000 = 2451545.0;
-// Obliquity of the ecliptic, ε = 23.4397°.
-inline constexpr double kSinObliquity = 0.39778370349342274;
-inline constexpr double kCosObliquity = 0.9174792233260962;
-// Ecliptic longitude of the Earth's perihelion, rad × 102.9372.
-inline constexpr double kPerihelion = 1.796593062783907;
-// Correction of the mean solar transit, days.
-inline constexpr double kJ0 = 0.0009;
-
-// The moment of Julian day `julianDay`.
-Instant fromJulian(double julianDay);
-
-// Equatorial coordinates of a point at ecliptic longitude `l` and latitude `b`
-// (radians) through the fixed obliquity. Right ascension in (−π, π],
-// declination in [−π/2, π/2].
-double rightAscension(double l, double b);
-double declination(double l, double b);
-
-// The sun's mean anomaly and ecliptic longitude with its equatorial
-// coordinates, all radians, for day number `d`.
-struct SunCoordinates {
-    double meanAnomaly = 0.0;
-    double eclipticLongitude = 0.0;
-    double declination = 0.0;
-    double rightAscension = 0.0;
-};
-
-SunCoordinates sunCoordinates(double d);
-
 }  // namespace solvane::sky
