@@ -3,270 +3,296 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/sky/sky_math.h"
+#include "core/sky/moon_position.h"
+#include "core/sky/sun_position.h"
 
 namespace solvane::sky {
 namespace {
 
-constexpr double kSecondsPerHour = 3600.0;
-constexpr double kMeanLunationHours = kMeanLunationDays * 24.0;
-// rad × 0.133: altitude of the moon's centre at rise and set, its parallax
-// less its semi-diameter (refraction is already in the altitude).
-constexpr double kMoonRiseAltitudeOffset = 0.0023212879051524586;
-constexpr double kSunDistanceKm = 149598000.0;
+// How closely rises, sets and phases are found, days: a twentieth of a second.
+constexpr double kTimeTolerance = 0.05 / kSecondsPerDay;
 
-// How far before the predicted crossing the fast phase search starts scanning.
-// The prediction uses ecliptic longitudes while the crossing is decided by
-// right ascensions, which the moon's latitude can pull apart by about five
-// hours; the rest is slack.
-constexpr double kScanLeadHours = 8.0;
-// Hours the fast search scans before giving up on its prediction.
-constexpr int kScanWindowHours = 24;
-// The skipped hours must have advanced the phase by what the mean lunation
-// predicts, give or take this. A crossing hidden in them would add a whole
-// lunation; the true phase strays from the mean one by a few hundredths.
-constexpr double kAdvanceTolerance = 0.1;
+// --- Phases -------------------------------------------------------------------
 
-// Meeus 16.4, in radians: refraction for an apparent altitude `h`; below the
-// horizon that of the horizon itself.
-double refraction(double h) {
-    const double clamped = h > 0.0 ? h : 0.0;
-    return 0.0002967 / std::tan(clamped + 0.00312536 / (clamped + 0.08901179));
-}
+// The mean rate of the moon's elongation from the sun, radians per day.
+constexpr double kMeanElongationRate = kTwoPi / kMeanLunationDays;
+// The low-precision sun is good to 0.01°; within twice that of a target the
+// first guess may stand on the wrong side of the start.
+constexpr double kLowPrecisionElongation = 0.02 * kRad;
 
-MoonIllumination illuminationAt(double d) {
-    const SunCoordinates sun = sunCoordinates(d);
-    const MoonCoordinates moon = moonCoordinates(d);
-    const double raGap = sun.rightAscension - moon.rightAscension;
-    const double elongation =
-        std::acos(std::sin(sun.declination) * std::sin(moon.declination) +
-                  std::cos(sun.declination) * std::cos(moon.declination) * std::cos(raGap));
-    const double phaseAngle = std::atan2(kSunDistanceKm * std::sin(elongation),
-                                         moon.distanceKm - kSunDistanceKm * std::cos(elongation));
-    const double positionAngle =
-        std::atan2(std::cos(sun.declination) * std::sin(raGap),
-                   std::sin(sun.declination) * std::cos(moon.declination) -
-                       std::cos(sun.declination) * std::sin(moon.declination) * std::cos(raGap));
-    const double side = positionAngle < 0.0 ? -1.0 : 1.0;
-    return {(1.0 + std::cos(phaseAngle)) / 2.0, 0.5 + 0.5 * phaseAngle * side / kPi};
-}
-
-double phaseAt(Instant t) {
-    return illuminationAt(dayNumber(t)).phase;
-}
-
-bool passedTarget(double prev, double cur, double target) {
-    if (target == kNewMoonPhase) {
-        return prev > 0.9 && cur < 0.1;
-    }
-    return prev < target && cur >= target;
-}
-
-Instant searchHour(Instant start, int k) {
-    return start + static_cast<double>(k) * kSecondsPerHour;
-}
-
-// The hourly scan over k = first … last, with `prev` the phase at hour
-// first − 1.
-std::optional<Instant> scanHours(Instant start, double target, int first, int last, double prev) {
-    for (int k = first; k <= last; ++k) {
-        const Instant t = searchHour(start, k);
-        const double cur = phaseAt(t);
-        if (passedTarget(prev, cur, target)) {
-            return t;
-        }
-        prev = cur;
-    }
-    return std::nullopt;
-}
-
-// How much phase is left from `phase` until `target` is next reached, 0…1.
-double phaseToGo(double phase, double target) {
-    const double gap = target - phase;
-    return gap - std::floor(gap);
-}
-
-// The moon's ecliptic longitude minus the sun's (radians) and its rate per
-// day, from the same series as the positions but without the rotation to the
-// equator: enough to place a phase crossing within hours, at a fraction of
-// the cost of the illumination.
-struct LongitudeGap {
-    double angle;
-    double ratePerDay;
+struct Elongation {
+    double angle;  // the moon's longitude less the sun's, radians
+    double rate;   // radians per day
 };
 
-LongitudeGap longitudeGap(double d) {
-    const double moonAnomaly = kRad * (134.963 + 13.064993 * d);
-    const double moonLongitude =
-        kRad * (218.316 + 13.176396 * d) + 0.10976375665792339 * std::sin(moonAnomaly);
-    const double sunAnomaly = kRad * (357.5291 + 0.98560028 * d);
-    const double sunLongitude =
-        sunAnomaly + kRad * (1.9148 * std::sin(sunAnomaly) + 0.02 * std::sin(2.0 * sunAnomaly)) +
-        kPerihelion + kPi;
-    const double rate = kRad * (13.176396 - 0.98560028) +
-                        0.10976375665792339 * std::cos(moonAnomaly) * kRad * 13.064993 -
-                        kRad * 1.9148 * std::cos(sunAnomaly) * kRad * 0.98560028;
-    return {moonLongitude - sunLongitude, rate};
+Elongation elongationAt(double d, bool precise) {
+    const double T = julianCenturiesTT(d);
+    const MoonLongitude moon = moonLongitude(T);
+    // The low-precision sun's rate serves both: the full theory's differs by
+    // 4 parts in 10⁴ of it, 3 × 10⁻⁵ of the elongation's.
+    const SunLongitude sun = sunLongitudeLowPrecision(T);
+    const double longitude = precise ? sunPlace(T).longitude : sun.longitude;
+    return {moon.longitude - longitude, moon.ratePerDay - sun.ratePerDay};
 }
 
-// Hours from the moment of day number `d0` to the next crossing of `target`
-// by the longitude gap, starting from the mean-lunation guess `guessHours`.
-// Newton's method: the gap grows by 10.7° to 13.7° a day, so three steps from
-// a guess within two days land within seconds.
-double predictedCrossingHours(double d0, double guessHours, double target) {
-    double hours = guessHours;
-    for (int step = 0; step < 3; ++step) {
-        const LongitudeGap gap = longitudeGap(d0 + hours / 24.0);
-        const double miss = std::remainder(gap.angle - kTwoPi * target, kTwoPi);
-        hours -= miss / gap.ratePerDay * 24.0;
+// The moment near `guess` (day number, within 15 hours of it) at which the
+// elongation is `target`: two of Newton's steps. The elongation's rate varies
+// by a fifth over a lunation, so the first, on the low-precision sun, lands
+// within 12 minutes (and within 72 s of the full theory's answer), and the
+// second, on the full theory, within a quarter of a second.
+double phaseMomentNear(double guess, double target) {
+    double d = guess;
+    for (int step = 0; step < 2; ++step) {
+        const Elongation e = elongationAt(d, step == 1);
+        d -= std::remainder(e.angle - target, kTwoPi) / e.rate;
     }
-    return hours;
+    return d;
+}
+
+// --- Rise and set ------------------------------------------------------------
+
+// About one altitude an hour: the moon's altitude peaks and dips about 12 hours
+// apart, so between two samples it has at most one turn.
+constexpr double kSamplesPerDay = 24.0;
+constexpr int kMaxSamples = 64;
+// Within this of the horizon a peak or dip between samples is looked at
+// closely. Near the horizon a parabola through three samples an hour apart
+// misses the true extreme by a few thousandths of a degree.
+constexpr double kGrazingMargin = 0.5 * kRad;
+// Golden-section steps to find an extreme within two hours to about 5 s.
+constexpr int kExtremeSteps = 16;
+
+// The moment between a and b at which `f` is largest (sign +1) or smallest
+// (−1), and the value there.
+template <typename F>
+std::pair<double, double> extreme(F&& f, double a, double b, double sign) {
+    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
+    double x1 = b - ratio * (b - a);
+    double x2 = a + ratio * (b - a);
+    double f1 = sign * f(x1);
+    double f2 = sign * f(x2);
+    for (int i = 0; i < kExtremeSteps; ++i) {
+        if (f1 > f2) {
+            b = x2;
+            x2 = x1;
+            f2 = f1;
+            x1 = b - ratio * (b - a);
+            f1 = sign * f(x1);
+        } else {
+            a = x1;
+            x1 = x2;
+            f1 = f2;
+            x2 = a + ratio * (b - a);
+            f2 = sign * f(x2);
+        }
+    }
+    return f1 > f2 ? std::pair{x1, sign * f1} : std::pair{x2, sign * f2};
+}
+
+// Illumination from the sun's and moon's places in one frame.
+MoonIllumination illumination(double sunLongitude, double sunLatitude, double sunDistanceAu,
+                              const MoonPosition& moon) {
+    const double gap = moon.longitude - sunLongitude;
+    // Meeus 48.2 and 48.3: the elongation ψ and the phase angle i (the angle
+    // at the moon between the sun and the Earth).
+    const double cosElongation = std::cos(moon.latitude) * std::cos(sunLatitude) * std::cos(gap) +
+                                 std::sin(moon.latitude) * std::sin(sunLatitude);
+    const double elongation = std::acos(std::clamp(cosElongation, -1.0, 1.0));
+    const double sunKm = sunDistanceAu * kAstronomicalUnitKm;
+    const double phaseAngle =
+        std::atan2(sunKm * std::sin(elongation), moon.distanceKm - sunKm * std::cos(elongation));
+    const bool waxing = std::sin(gap) > 0.0;
+    const double share = phaseAngle / kTwoPi;
+    return {(1.0 + std::cos(phaseAngle)) / 2.0, waxing ? 0.5 - share : 0.5 + share};
+}
+
+void add(MoonCrossings& crossings, double d, bool rise) {
+    if (crossings.count < kMaxMoonCrossings) {
+        crossings.items[static_cast<std::size_t>(crossings.count++)] = {fromDayNumber(d), rise};
+    }
 }
 
 }  // namespace
 
-MoonCoordinates moonCoordinates(double d) {
-    const double meanLongitude = kRad * (218.316 + 13.176396 * d);
-    const double meanAnomaly = kRad * (134.963 + 13.064993 * d);
-    const double argumentOfLatitude = kRad * (93.272 + 13.22935 * d);
-    const double l = meanLongitude + 0.10976375665792339 * std::sin(meanAnomaly);
-    const double b = 0.08950048404226922 * std::sin(argumentOfLatitude);
-    const double distance = 385001.0 - 20905.0 * std::cos(meanAnomaly);
-    return {rightAscension(l, b), declination(l, b), distance};
-}
-
-double moonAltitude(Instant t, double latitude, double longitude) {
-    const double d = dayNumber(t);
-    const MoonCoordinates moon = moonCoordinates(d);
-    const double phi = kRad * latitude;
-    const double hourAngle =
-        kRad * (280.16 + 360.9856235 * d) + kRad * longitude - moon.rightAscension;
-    const double h = std::asin(std::sin(phi) * std::sin(moon.declination) +
-                               std::cos(phi) * std::cos(moon.declination) * std::cos(hourAngle));
-    return h + refraction(h);
-}
-
 MoonIllumination moonIllumination(Instant t) {
-    return illuminationAt(dayNumber(t));
+    const double T = julianCenturiesTT(dayNumber(t));
+    const SunPosition sun = sunPlace(T);
+    return illumination(sun.longitude, sun.latitude, sun.distanceAu, moonPosition(T));
 }
 
-MoonTimes moonTimes(Instant dayStart, double latitude, double longitude) {
-    const auto altitude = [&](int hour) {
-        return moonAltitude(searchHour(dayStart, hour), latitude, longitude) -
-               kMoonRiseAltitudeOffset;
-    };
-    std::optional<double> riseHours;
-    std::optional<double> setHours;
-    double h0 = altitude(0);
-    // Twelve two-hour windows, each fitted with the parabola through its
-    // three altitudes at x = −1, 0, 1.
-    for (int i = 1; i <= 24; i += 2) {
-        const double h1 = altitude(i);
-        const double h2 = altitude(i + 1);
-        const double a = (h0 + h2) / 2.0 - h1;
-        const double b = (h2 - h0) / 2.0;
-        const double xe = -b / (2.0 * a);
-        const double ye = (a * xe + b) * xe + h1;
-        const double discriminant = b * b - 4.0 * a * h1;
-        int roots = 0;
-        double x1 = 0.0;
-        double x2 = 0.0;
-        if (discriminant >= 0.0) {
-            const double dx = std::sqrt(discriminant) / (2.0 * std::fabs(a));
-            x1 = xe - dx;
-            x2 = xe + dx;
-            roots += std::fabs(x1) <= 1.0 ? 1 : 0;
-            roots += std::fabs(x2) <= 1.0 ? 1 : 0;
-            if (x1 < -1.0) {
-                x1 = x2;
-            }
-        }
-        if (roots == 1) {
-            if (h0 < 0.0) {
-                riseHours = i + x1;
-            } else {
-                setHours = i + x1;
-            }
-        } else if (roots == 2) {
-            riseHours = i + (ye < 0.0 ? x2 : x1);
-            setHours = i + (ye < 0.0 ? x1 : x2);
-        }
-        if (riseHours && setHours) {
-            break;
-        }
-        h0 = h2;
-    }
-    MoonTimes times;
-    if (riseHours) {
-        times.rise = dayStart + *riseHours * kSecondsPerHour;
-    }
-    if (setHours) {
-        times.set = dayStart + *setHours * kSecondsPerHour;
-    }
-    return times;
-}
-
-MoonTimes shownMoonTimes(const MoonTimes& today, const MoonTimes& tomorrow) {
-    MoonTimes shown;
-    shown.rise = today.rise ? today.rise : tomorrow.rise;
-    if (!shown.rise) {
-        shown.set = today.set ? today.set : tomorrow.set;
-        return shown;
-    }
-    for (const auto& set : {today.set, tomorrow.set}) {
-        if (set && *set > *shown.rise) {
-            shown.set = set;
-            break;
-        }
-    }
-    return shown;
-}
-
-std::optional<Instant> nextPhaseReference(Instant start, double target) {
-    if (!std::isfinite(start.seconds)) {
-        return std::nullopt;
-    }
-    return scanHours(start, target, 1, kPhaseSearchHours, phaseAt(start));
+MoonIllumination moonIllumination(const SunTrack& sun, Instant t) {
+    const double d = dayNumber(t);
+    const double s = d - sun.epoch;
+    // The track's longitude is apparent; the moon's is not yet.
+    const double longitude =
+        sun.longitude - sun.equator.nutationInLongitude + s * (sun.rate + s * sun.halfAcceleration);
+    return illumination(longitude, sun.latitude, sun.distanceAu,
+                        moonPosition(julianCenturiesTT(d)));
 }
 
 std::optional<Instant> nextPhase(Instant start, double target) {
-    // Only the full and new moon are accelerated. For those two the phase
-    // tells exactly which side of the crossing an hour lies on: below 0.5
-    // (above 0.9) exactly while the position angle is negative (positive), and
-    // the condition can only hold where that sign flips, when the right
-    // ascensions of sun and moon oppose (meet), once per lunation. Near other
-    // targets the phase can wobble back and forth across them, and only a
-    // full scan finds the first passage.
-    if (!std::isfinite(start.seconds) || (target != kFullMoonPhase && target != kNewMoonPhase)) {
-        return nextPhaseReference(start, target);
+    const double d0 = dayNumber(start);
+    if (!std::isfinite(d0) || !(target >= 0.0 && target < 1.0)) {
+        return std::nullopt;
     }
-    const double startPhase = phaseAt(start);
-    const double toGo = phaseToGo(startPhase, target);
-    const double predicted =
-        predictedCrossingHours(dayNumber(start), toGo * kMeanLunationHours, target);
-    const double jumpHours = std::floor(predicted - kScanLeadHours);
-    // Also false for a prediction that is not a number.
-    if (!(jumpHours >= 1.0 && jumpHours < kPhaseSearchHours)) {
-        return scanHours(start, target, 1, kPhaseSearchHours, startPhase);
+    const double targetAngle = kTwoPi * target;
+    // The elongation only ever grows, so the first crossing after the start
+    // is the one the angle still to go leads to.
+    const Elongation atStart = elongationAt(d0, false);
+    const double gap = targetAngle - atStart.angle;
+    const double angleToGo = gap - kTwoPi * std::floor(gap / kTwoPi);
+    double d = phaseMomentNear(d0 + angleToGo / kMeanElongationRate, targetAngle);
+    if (d < d0) {
+        // The low-precision sun put a crossing just before the start after it.
+        d = phaseMomentNear(d + kMeanLunationDays, targetAngle);
+    } else if (angleToGo > kTwoPi - kLowPrecisionElongation) {
+        // … or one just after the start before it.
+        const double earlier =
+            phaseMomentNear(d0 - (kTwoPi - angleToGo) / kMeanElongationRate, targetAngle);
+        d = earlier >= d0 ? earlier : d;
     }
-    const int jump = static_cast<int>(jumpHours);
-    const double jumpPhase = phaseAt(searchHour(start, jump));
-    // The scan may start at the jump only if the jump lies before the
-    // crossing (the phase there is on the side the crossing condition needs
-    // for `prev`) and no crossing hides in the skipped hours: the phase must
-    // have advanced by about what the mean lunation gives for them, not by a
-    // lunation more.
-    const bool beforeCrossing =
-        target == kNewMoonPhase ? jumpPhase > 0.9 : jumpPhase < kFullMoonPhase;
-    const double advance = toGo - phaseToGo(jumpPhase, target);
-    const double expectedAdvance = jump / kMeanLunationHours;
-    if (beforeCrossing && std::fabs(advance - expectedAdvance) <= kAdvanceTolerance) {
-        const int last = std::min(kPhaseSearchHours, jump + kScanWindowHours);
-        if (const auto found = scanHours(start, target, jump + 1, last, jumpPhase)) {
-            return found;
+    const Instant moment = fromDayNumber(d);
+    return std::isfinite(moment.seconds) ? std::optional(moment) : std::nullopt;
+}
+
+MoonTrack moonTrack(double from, double to) {
+    MoonTrack track;
+    track.from = from;
+    track.to = to;
+    const double middle = 0.5 * (from + to);
+    const double half = 0.5 * (to - from);
+    track.equator = equatorOfDate(julianCenturiesTT(middle));
+    // The series through the moon's positions at the Chebyshev nodes
+    // x_j = cos(π (j + ½) / N): c_k = 2/N Σ_j p(x_j) T_k(x_j).
+    std::array<Vec3, kMoonTrackNodes> at{};
+    std::array<double, kMoonTrackNodes> x{};
+    constexpr double n = kMoonTrackNodes;
+    for (std::size_t j = 0; j < at.size(); ++j) {
+        x[j] = std::cos(kPi * (static_cast<double>(j) + 0.5) / n);
+        const MoonPosition moon = moonPosition(julianCenturiesTT(middle + half * x[j]));
+        const Vec3 direction = equatorialDirection(
+            moon.longitude + track.equator.nutationInLongitude, moon.latitude, track.equator);
+        at[j] = (moon.distanceKm / kEarthRadiusKm) * direction;
+    }
+    for (std::size_t j = 0; j < at.size(); ++j) {
+        // T_k(x) by T_{k+1} = 2x T_k − T_{k−1}, from T_0 = 1 and a T_{−1} of
+        // x, which makes T_1 = x.
+        double tk = 1.0;
+        double tkLess1 = x[j];
+        for (Vec3& c : track.coefficients) {
+            c.x += 2.0 / n * tk * at[j].x;
+            c.y += 2.0 / n * tk * at[j].y;
+            c.z += 2.0 / n * tk * at[j].z;
+            const double next = 2.0 * x[j] * tk - tkLess1;
+            tkLess1 = tk;
+            tk = next;
         }
     }
-    return scanHours(start, target, 1, kPhaseSearchHours, startPhase);
+    return track;
+}
+
+Vec3 moonVector(const MoonTrack& track, double d) {
+    // Clenshaw's recurrence for Σ c_k T_k(x) − c_0 / 2.
+    const double x = (2.0 * d - track.from - track.to) / (track.to - track.from);
+    Vec3 b1;
+    Vec3 b2;
+    for (std::size_t k = track.coefficients.size(); k-- > 1;) {
+        const Vec3& c = track.coefficients[k];
+        const Vec3 b0{2.0 * x * b1.x - b2.x + c.x, 2.0 * x * b1.y - b2.y + c.y,
+                      2.0 * x * b1.z - b2.z + c.z};
+        b2 = b1;
+        b1 = b0;
+    }
+    const Vec3& c0 = track.coefficients[0];
+    return {x * b1.x - b2.x + 0.5 * c0.x, x * b1.y - b2.y + 0.5 * c0.y,
+            x * b1.z - b2.z + 0.5 * c0.z};
+}
+
+double moonLimbAltitude(const MoonTrack& track, const Observer& observer, double d) {
+    const Horizon horizon = horizonAt(observer, apparentSiderealTime(d, track.equator));
+    const Vec3 fromObserver = moonVector(track, d) - horizon.position;
+    const double distance = norm(fromObserver);
+    const double centre = std::asin(dot(horizon.zenith, fromObserver) / distance);
+    return centre + std::asin(kMoonRadiusInEarthRadii / distance) + kHorizonRefraction;
+}
+
+MoonCrossings moonCrossings(const MoonTrack& track, const Observer& observer, Instant from,
+                            Instant to) {
+    MoonCrossings crossings;
+    const double start = dayNumber(from);
+    const double end = dayNumber(to);
+    const double span = end - start;
+    if (!(span > 0.0 && span < kMaxSamples / kSamplesPerDay)) {
+        return crossings;
+    }
+    const auto altitude = [&](double d) { return moonLimbAltitude(track, observer, d); };
+    const int steps = std::max(1, static_cast<int>(std::ceil(span * kSamplesPerDay)));
+    const double step = span / steps;
+    // Samples k = −1 … steps + 1; the ones beyond the ends show whether the
+    // altitude turns at the first or last sample.
+    std::array<double, kMaxSamples + 3> sample{};
+    const auto when = [&](int k) { return start + k * step; };
+    const auto f = [&](int k) { return sample[static_cast<std::size_t>(k + 1)]; };
+    for (int k = -1; k <= steps + 1; ++k) {
+        sample[static_cast<std::size_t>(k + 1)] = altitude(when(k));
+    }
+    for (int k = 0; k < steps; ++k) {
+        if ((f(k) < 0.0) != (f(k + 1) < 0.0)) {
+            add(crossings, findRoot(altitude, when(k), f(k), when(k + 1), f(k + 1), kTimeTolerance),
+                f(k + 1) >= 0.0);
+        }
+    }
+    // A peak below the horizon that may poke above it between samples (or a
+    // dip above it that may reach below).
+    for (int k = 0; k <= steps; ++k) {
+        const double before = f(k - 1);
+        const double here = f(k);
+        const double after = f(k + 1);
+        const bool peak =
+            here > before && here >= after && here < 0.0 && before < 0.0 && after < 0.0;
+        const bool dip =
+            here < before && here <= after && here >= 0.0 && before >= 0.0 && after >= 0.0;
+        // The parabola's vertex: how far the samples say the extreme goes.
+        const double curvature = before - 2.0 * here + after;
+        const double vertex = here - (after - before) * (after - before) / (8.0 * curvature);
+        if (!(peak && vertex > -kGrazingMargin) && !(dip && vertex < kGrazingMargin)) {
+            continue;
+        }
+        const auto [at, value] = extreme(altitude, when(k - 1), when(k + 1), peak ? 1.0 : -1.0);
+        if (peak ? value >= 0.0 : value < 0.0) {
+            add(crossings, findRoot(altitude, when(k - 1), before, at, value, kTimeTolerance),
+                peak);
+            add(crossings, findRoot(altitude, at, value, when(k + 1), after, kTimeTolerance),
+                !peak);
+        }
+    }
+    MoonCrossing* first = crossings.items.data();
+    MoonCrossing* last = first + crossings.count;
+    std::sort(first, last,
+              [](const MoonCrossing& a, const MoonCrossing& b) { return a.at < b.at; });
+    // Keep the crossings inside [from, to): the refined peaks may reach past.
+    const MoonCrossing* kept = std::remove_if(
+        first, last, [&](const MoonCrossing& c) { return !(c.at >= from && c.at < to); });
+    crossings.count = static_cast<int>(kept - first);
+    return crossings;
+}
+
+MoonTimes shownMoonTimes(const MoonCrossings& crossings) {
+    const MoonCrossing* first = crossings.items.data();
+    const MoonCrossing* last = first + crossings.count;
+    const MoonCrossing* rise =
+        std::find_if(first, last, [](const MoonCrossing& c) { return c.rise; });
+    // After the rise, the set that ends its passage; without one, the first.
+    const MoonCrossing* set = std::find_if(rise == last ? first : rise, last,
+                                           [](const MoonCrossing& c) { return !c.rise; });
+    MoonTimes shown;
+    if (rise != last) {
+        shown.rise = rise->at;
+    }
+    if (set != last) {
+        shown.set = set->at;
+    }
+    return shown;
 }
 
 }  // namespace solvane::sky

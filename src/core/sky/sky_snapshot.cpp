@@ -9,79 +9,71 @@
 namespace solvane {
 namespace {
 
-// The phase searches start an hour before today so that a crossing in the
-// last hour of yesterday is reported at today's first hour.
-constexpr double kPhaseSearchLeadSeconds = 3600.0;
-
 bool isPlace(double latitude, double longitude) {
     return std::isfinite(latitude) && std::isfinite(longitude) && latitude >= -90.0 &&
            latitude <= 90.0;
 }
 
-using PhaseSearch = std::optional<Instant> (*)(Instant, double);
+// The start of the local day `days` after the one starting at `dayStart`. A
+// day may start at 01:00 when its clocks skipped midnight, and a calendar day
+// later is then 01:00, not the next day's start.
+Instant startOfDayAfter(const Calendar& calendar, Instant dayStart, int days) {
+    const auto later = calendar.addDays(dayStart, days);
+    const auto start = later ? calendar.startOfDay(*later) : std::nullopt;
+    return start.value_or(dayStart + days * sky::kSecondsPerDay);
+}
 
-SkySnapshot computeWith(Instant now, double latitude, double longitude, const Calendar& calendar,
-                        PhaseSearch nextPhase) {
-    SkySnapshot s;
-    const bool place = isPlace(latitude, longitude);
-
-    if (place) {
-        const Instant base = sky::solarDayBase(now, calendar);
-        const auto pair = [&](double sinAltitude) {
-            return sky::sunTimePairFromBase(base, latitude, longitude, sinAltitude);
-        };
-        const sky::SunTimePair horizon = pair(sky::kSinSunriseAltitude);
-        s.sunrise = horizon.morning;
-        s.sunset = horizon.evening;
-        s.goldenStart = pair(sky::kSinGoldenAltitude).evening;
-        s.blueStart = pair(sky::kSinBlueStartAltitude).evening;
-        s.blueEnd = pair(sky::kSinBlueEndAltitude).evening;
-        if (const auto allDay =
-                sky::allDayFromBase(base, latitude, longitude, sky::kSinSunriseAltitude)) {
-            s.allDaySun = allDay->above ? AllDaySun::up : AllDaySun::down;
-            const double circle = 0.5 + (now - allDay->noon) / sky::kSecondsPerDay;
-            if (allDay->above && std::isfinite(circle)) {
-                s.allDayProgress = circle - std::floor(circle);
-            }
+void addSunTimes(SkySnapshot& s, Instant now, const sky::SolarDay& day) {
+    const sky::SunTimePair horizon = sky::sunTimePair(day, sky::kSunriseAltitude);
+    s.sunrise = horizon.morning;
+    s.sunset = horizon.evening;
+    s.goldenStart = sky::sunTimePair(day, sky::kGoldenAltitude).evening;
+    s.blueStart = sky::sunTimePair(day, sky::kBlueStartAltitude).evening;
+    s.blueEnd = sky::sunTimePair(day, sky::kBlueEndAltitude).evening;
+    if (const auto above = sky::staysAbove(day, sky::kSunriseAltitude)) {
+        s.allDaySun = *above ? AllDaySun::up : AllDaySun::down;
+        const double circle = 0.5 + (sky::dayNumber(now) - day.noon);
+        if (*above && std::isfinite(circle)) {
+            s.allDayProgress = circle - std::floor(circle);
         }
     }
-    s.sunProgress = sunProgressAt(now, s.sunrise, s.sunset);
-    s.goldenProgress = goldenProgressFor(s.sunrise, s.sunset, s.goldenStart);
-
-    if (const auto todayStart = calendar.startOfDay(now)) {
-        if (place) {
-            // Today may start at 01:00 when its clocks skipped midnight; a
-            // calendar day later is then 01:00, not the start of tomorrow.
-            const auto tomorrow = calendar.addDays(*todayStart, 1);
-            const Instant tomorrowStart =
-                (tomorrow ? calendar.startOfDay(*tomorrow) : std::nullopt).value_or(*todayStart);
-            const sky::MoonTimes shown =
-                sky::shownMoonTimes(sky::moonTimes(*todayStart, latitude, longitude),
-                                    sky::moonTimes(tomorrowStart, latitude, longitude));
-            s.moonRise = shown.rise;
-            s.moonSet = shown.set;
-        }
-        const Instant searchStart = *todayStart - kPhaseSearchLeadSeconds;
-        s.nextFull = nextPhase(searchStart, sky::kFullMoonPhase);
-        s.nextNew = nextPhase(searchStart, sky::kNewMoonPhase);
-    }
-
-    const sky::MoonIllumination moon = sky::moonIllumination(now);
-    s.moonFraction = moon.fraction;
-    s.moonPhase = moon.phase;
-    return s;
 }
 
 }  // namespace
 
 SkySnapshot SkySnapshot::compute(Instant now, double latitude, double longitude,
                                  const Calendar& calendar) {
-    return computeWith(now, latitude, longitude, calendar, &sky::nextPhase);
-}
+    SkySnapshot s;
+    const bool place = isPlace(latitude, longitude);
+    const sky::SunTrack sun = sky::sunTrack(sky::dayNumber(sky::solarDayBase(now, calendar)));
+    if (place) {
+        addSunTimes(s, now, sky::solarDay(sun, latitude, longitude));
+    }
+    s.sunProgress = sunProgressAt(now, s.sunrise, s.sunset);
+    s.goldenProgress = goldenProgressFor(s.sunrise, s.sunset, s.goldenStart);
 
-SkySnapshot SkySnapshot::computeReference(Instant now, double latitude, double longitude,
-                                          const Calendar& calendar) {
-    return computeWith(now, latitude, longitude, calendar, &sky::nextPhaseReference);
+    if (const auto todayStart = calendar.startOfDay(now)) {
+        if (place) {
+            // Today's moon and tomorrow's, for a rise today whose set comes
+            // tomorrow.
+            const Instant end = startOfDayAfter(calendar, *todayStart, 2);
+            // An hour's margin either side lets the search see the altitude
+            // turn at the ends.
+            const sky::MoonTrack track = sky::moonTrack(sky::dayNumber(*todayStart) - 1.0 / 24.0,
+                                                        sky::dayNumber(end) + 1.0 / 24.0);
+            const sky::MoonTimes shown = sky::shownMoonTimes(
+                sky::moonCrossings(track, sky::observerAt(latitude, longitude), *todayStart, end));
+            s.moonRise = shown.rise;
+            s.moonSet = shown.set;
+        }
+        s.nextFull = sky::nextPhase(*todayStart, sky::kFullMoonPhase);
+        s.nextNew = sky::nextPhase(*todayStart, sky::kNewMoonPhase);
+    }
+
+    const sky::MoonIllumination moon = sky::moonIllumination(sun, now);
+    s.moonFraction = moon.fraction;
+    s.moonPhase = moon.phase;
+    return s;
 }
 
 std::string_view SkySnapshot::phaseName() const {

@@ -6,11 +6,17 @@
 // evening moments at which it descends through +6° (golden hour starts), −4°
 // (blue hour starts) and −6° (blue hour ends), how far the moment is through
 // the day's daylight, and where on the daylight span the golden hour begins.
-// The moon fields give the illumination at the moment, the moonrise and moonset
-// shown for today (a rise followed by the set that ends that passage, even if
-// it falls tomorrow), and the next full and new moon on the hourly grid that
-// starts an hour before today begins, so a full moon in the last hour of
-// yesterday shows as today at 00:00.
+// On the day the midnight sun begins there is a sunrise and no sunset; on the
+// day it ends, a sunset and no sunrise (and likewise around the polar night).
+// The moon fields give the illumination at the moment, the moonrise and
+// moonset shown for today (a rise followed by the set that ends that passage,
+// even if it falls tomorrow), and the moments of the next full and new moon,
+// the first at or after the start of today: a full moon earlier today is
+// still the next one, on today's date.
+//
+// Times are those an almanac gives, to within seconds (sun_times.h, moon.h):
+// the sun's centre at −50′ for sunrise and sunset, the moon's upper limb with
+// the standard refraction, seen from sea level.
 //
 // Computing a snapshot never fails: what cannot be computed is absent. A
 // latitude outside −90…90 or a coordinate that is not finite names no place,
@@ -22,8 +28,8 @@
 //
 //   auto utc = *Calendar::make("UTC", "en_US");
 //   auto s = SkySnapshot::compute(*parseIso8601("2024-03-20T15:00:00Z"), 0, 0, utc);
-//   // s.sunrise 06:05:21Z, s.sunset 18:12:01Z, s.moonPhase ≈ 0.3594,
-//   // s.phaseName() == "Waxing gibbous", s.nextFull 2024-03-25T06:00:00Z
+//   // s.sunrise 06:04:12Z, s.sunset 18:11:05Z, s.moonPhase ≈ 0.3592,
+//   // s.phaseName() == "Waxing gibbous", s.nextFull 2024-03-25T07:00Z
 #pragma once
 
 #include <optional>
@@ -49,7 +55,7 @@ struct SkySnapshot {
     std::optional<double> sunProgress;
     // Where the evening golden hour begins on the daylight span, 0…1.
     double goldenProgress = kDefaultGoldenProgress;
-    // Absent on a day with a sunrise and a sunset.
+    // Present on a day with neither sunrise nor sunset.
     std::optional<AllDaySun> allDaySun;
     // With the sun up all day, the share of its daily circle behind it at the
     // moment, by solar time: 0.5 at solar noon, 0 and 1 at solar midnight.
@@ -69,11 +75,6 @@ struct SkySnapshot {
     // `latitude` and `longitude` in degrees, north and east positive.
     static SkySnapshot compute(Instant now, double latitude, double longitude,
                                const Calendar& calendar);
-
-    // The same snapshot with the plain hourly phase searches; always equal to
-    // compute, only slower. Kept as the yardstick for compute.
-    static SkySnapshot computeReference(Instant now, double latitude, double longitude,
-                                        const Calendar& calendar);
 
     // English name of moonPhase, each name from its lower bound included:
     // "New moon" below 0.03 and from 0.97, then "Waxing crescent" (0.03),

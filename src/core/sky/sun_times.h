@@ -1,40 +1,76 @@
 // Sun times: the morning and evening moments at which the sun's centre stands
 // at a given altitude on one local day.
 //
-// The day is fixed by a base moment, local noon of the calendar day of `now`,
-// so every sun time of a snapshot describes the same local day, whatever the
-// hour of `now`: at 23:00 today's sunset lies in the past and tomorrow's is not
-// used. From the base comes the number of the nearest mean solar transit at the
-// place, the sun's position at that transit, the hour angle at which it reaches
-// the altitude, and the two moments symmetric about solar noon. There is no
-// correction for the observer's height.
+// The day is the solar day whose noon (the sun's upper transit) lies nearest
+// local noon of the calendar day of `now`, from the lower transit before it to
+// the one after. So every sun time of a snapshot describes the same day,
+// whatever the hour of `now` (at 23:00 today's sunset lies in the past and
+// tomorrow's is not used), and a summer sunset just after midnight still
+// belongs to the evening before. The morning moment is the sun's rise through
+// the altitude between the first lower transit and noon, the evening moment its
+// descent between noon and the second lower transit; each is found to a
+// twentieth of a second from the sun's apparent place (sun_position.h), the
+// apparent sidereal time and the observer's latitude, not from a mean hour
+// angle.
 //
-// The altitude is passed as its sine, as the formulas use it; the four
-// altitudes the board shows are listed below. When the sun stays above or
-// below the altitude all day (polar day or night, or a summer night that never
-// gets dark enough) both moments are absent.
+// Altitudes are geometric, of the sun's centre seen from the Earth's centre;
+// the sunrise altitude −50′ folds in the standard horizontal refraction (34′)
+// and the sun's mean semi-diameter (16′). There is no correction for the
+// observer's height. When the sun stays on one side of an altitude for half
+// the day, that half's moment is absent: near the polar circles a day can have
+// a sunrise and no sunset (the midnight sun begins that evening) or the
+// reverse.
 //
-//   auto utc = Calendar::make("UTC", "en_US");
-//   sunTimePair(*parseIso8601("2024-03-20T15:00:00Z"), 0, 0, *utc, kSinSunriseAltitude)
-//       // morning 06:05:21Z, evening 18:12:01Z
+//   auto utc = *Calendar::make("UTC", "en_US");
+//   auto base = solarDayBase(*parseIso8601("2024-03-20T15:00:00Z"), utc);
+//   auto day = solarDay(sunTrack(dayNumber(base)), 0, 0);
+//   sunTimePair(day, kSunriseAltitude)  // morning 06:04:03Z, evening 18:10:34Z
 #pragma once
 
 #include <optional>
 
+#include "core/sky/sky_math.h"
+#include "core/sky/sun_position.h"
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
 
 namespace solvane::sky {
 
-// Sines of the altitudes of the sun's centre behind the snapshot's sun times.
-// −0.833°: the upper limb on the horizon, refraction included.
-inline constexpr double kSinSunriseAltitude = -0.01453808050249695;
+// Altitudes of the sun's centre behind the snapshot's sun times, radians.
+// −50′: the upper limb on the horizon, 34′ of refraction and 16′ of
+// semi-diameter.
+inline constexpr double kSunriseAltitude = -50.0 / 60.0 * kRad;
 // +6°: start of the evening golden hour.
-inline constexpr double kSinGoldenAltitude = 0.10452846326765347;
+inline constexpr double kGoldenAltitude = 6.0 * kRad;
 // −4°: start of the blue hour.
-inline constexpr double kSinBlueStartAltitude = -0.0697564737441253;
+inline constexpr double kBlueStartAltitude = -4.0 * kRad;
 // −6°: end of the blue hour.
-inline constexpr double kSinBlueEndAltitude = -0.10452846326765347;
+inline constexpr double kBlueEndAltitude = -6.0 * kRad;
+
+// One solar day at a place (see above). Moments are day numbers; all three
+// are not a number when the inputs are not finite.
+struct SolarDay {
+    SunTrack track;
+    Observer observer;
+    double morningMidnight = 0.0;  // lower transit before noon
+    double noon = 0.0;             // upper transit
+    double eveningMidnight = 0.0;  // lower transit after noon
+    // The sine of the sun's altitude at those three moments.
+    double sinAltitudeMorning = 0.0;
+    double sinAltitudeNoon = 0.0;
+    double sinAltitudeEvening = 0.0;
+};
+
+// Local noon (12:00:00) of the calendar day of `now`, or `now` itself when the
+// calendar cannot name that moment (a moment outside its range, or not finite).
+Instant solarDayBase(Instant now, const Calendar& calendar);
+
+// The solar day whose noon lies nearest the track's epoch, at latitude and
+// longitude in degrees.
+SolarDay solarDay(const SunTrack& track, double latitude, double longitude);
+
+// The sine of the altitude of the sun's centre at day number `d`.
+double sunSinAltitude(const SolarDay& day, double d);
 
 struct SunTimePair {
     std::optional<Instant> morning;
@@ -42,29 +78,12 @@ struct SunTimePair {
     bool operator==(const SunTimePair&) const = default;
 };
 
-// Local noon (12:00:00) of the calendar day of `now`, or `now` itself when the
-// calendar cannot name that moment (a moment outside its range, or not finite).
-Instant solarDayBase(Instant now, const Calendar& calendar);
+// The moments of the day at which the sun's centre passes `altitude`
+// (radians): rising in the morning half, descending in the evening half.
+SunTimePair sunTimePair(const SolarDay& day, double altitude);
 
-// The morning and evening moments of the day of `base` at which the sun's
-// centre has altitude asin(`sinAltitude`), at latitude and longitude in degrees.
-// Either is absent when the sun does not reach that altitude, or when the
-// inputs are not finite.
-SunTimePair sunTimePairFromBase(Instant base, double latitude, double longitude,
-                                double sinAltitude);
-
-// On a day of `base` when the sun's centre never crosses the altitude: whether
-// it stays above it, and the day's solar noon. Absent when it crosses (or the
-// inputs are not finite).
-struct AllDay {
-    bool above = false;
-    Instant noon;
-};
-std::optional<AllDay> allDayFromBase(Instant base, double latitude, double longitude,
-                                     double sinAltitude);
-
-// sunTimePairFromBase(solarDayBase(now, calendar), …).
-SunTimePair sunTimePair(Instant now, double latitude, double longitude, const Calendar& calendar,
-                        double sinAltitude);
+// Whether the sun's centre stays above `altitude` all day (true), below it
+// (false), or crosses it (absent; also when the inputs are not finite).
+std::optional<bool> staysAbove(const SolarDay& day, double altitude);
 
 }  // namespace solvane::sky

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/model/rules.h"
+#include "sky/erfa_sky.h"
 
 namespace solvane {
 namespace {
@@ -25,83 +26,15 @@ constexpr double kTwoMinutes = 120.0;
 
 // --- True moments, worked out here independently of the code under test -----
 //
-// The sun's apparent geocentric longitude of date comes from ERFA: the Earth's
-// heliocentric position and barycentric velocity (epv00, within a few km of
-// the JPL ephemeris), annual aberration, and IAU 2006/2000A precession and
-// nutation; the longitude is measured in the true ecliptic of date. Each
-// crossing is solved for in terrestrial time and turned into universal time
-// with the ΔT below.
+// The sun's apparent geocentric longitude of date comes from ERFA
+// (sky/erfa_sky.h). Each crossing is solved for in terrestrial time and
+// turned into universal time with that file's ΔT (measured values, then a
+// forecast: forecasts differ by tens of seconds in 2100; both that and the
+// model's own error stay well inside two minutes).
 
 double wrapAngle(double radians) {
     double x = std::remainder(radians, 2.0 * kPi);
     return x <= -kPi ? x + 2.0 * kPi : x;
-}
-
-double apparentSolarLongitude(double ttJulianDay) {
-    const double d1 = ERFA_DJ00;
-    const double d2 = ttJulianDay - ERFA_DJ00;
-    double heliocentric[2][3];
-    double barycentric[2][3];
-    eraEpv00(d1, d2, heliocentric, barycentric);
-    double towardsSun[3] = {-heliocentric[0][0], -heliocentric[0][1], -heliocentric[0][2]};
-    double distance = 0;
-    double direction[3];
-    eraPn(towardsSun, &distance, direction);
-    double velocity[3];  // in units of the speed of light
-    for (int i = 0; i < 3; ++i) {
-        velocity[i] = barycentric[1][i] * ERFA_AULT / ERFA_DAYSEC;
-    }
-    const double speed = eraPm(velocity);
-    double apparent[3];
-    eraAb(direction, velocity, distance, std::sqrt(1.0 - speed * speed), apparent);
-    double toTrueEquator[3][3];
-    eraPnm06a(d1, d2, toTrueEquator);
-    double ofDate[3];
-    eraRxp(toTrueEquator, apparent, ofDate);
-    double dpsi = 0;
-    double deps = 0;
-    eraNut06a(d1, d2, &dpsi, &deps);
-    const double obliquity = eraObl06(d1, d2) + deps;
-    const double y = ofDate[1] * std::cos(obliquity) + ofDate[2] * std::sin(obliquity);
-    return std::atan2(y, ofDate[0]);
-}
-
-// ΔT = TT − UT in seconds. Up to 2020 the measured values (5-year means from
-// the historical record and the IERS); after that a forecast: a straight line
-// from the last measurement to the long-term parabola of Morrison and
-// Stephenson, which it follows from 2150. Forecasts differ by tens of seconds
-// in 2100; both that and the model's own error stay well inside two minutes.
-double deltaT(double year) {
-    struct Point {
-        double year;
-        double seconds;
-    };
-    static constexpr std::array<Point, 19> kMeasured = {{
-        {1800, 13.7}, {1850, 7.1},  {1900, -2.7}, {1950, 29.1}, {1955, 31.1},
-        {1960, 33.2}, {1965, 35.7}, {1970, 40.2}, {1975, 45.5}, {1980, 50.5},
-        {1985, 54.3}, {1990, 56.9}, {1995, 60.8}, {2000, 63.8}, {2005, 64.7},
-        {2010, 66.1}, {2015, 67.6}, {2020, 69.4}, {2025, 69.2},
-    }};
-    const auto parabola = [](double y) {
-        const double u = (y - 1820.0) / 100.0;
-        return -20.0 + 32.0 * u * u;
-    };
-    if (year <= kMeasured.front().year) {
-        return kMeasured.front().seconds;
-    }
-    for (std::size_t i = 1; i < kMeasured.size(); ++i) {
-        if (year <= kMeasured[i].year) {
-            const Point a = kMeasured[i - 1];
-            const Point b = kMeasured[i];
-            return a.seconds + (b.seconds - a.seconds) * (year - a.year) / (b.year - a.year);
-        }
-    }
-    if (year >= 2150.0) {
-        return parabola(year);
-    }
-    const Point last = kMeasured.back();
-    return last.seconds +
-           (parabola(2150.0) - last.seconds) * (year - last.year) / (2150.0 - last.year);
 }
 
 Instant trueMoment(int season, std::int64_t year) {
@@ -113,14 +46,15 @@ Instant trueMoment(int season, std::int64_t year) {
     // Newton's step with the sun's mean rate; its speed varies by 3 %, so
     // each step cuts the error thirtyfold.
     for (int i = 0; i < 30; ++i) {
-        const double step = wrapAngle(target - apparentSolarLongitude(jd)) * 365.2422 / (2 * kPi);
+        const double step = wrapAngle(target - erfa_sky::apparentSolarLongitude(jd - ERFA_DJ00)) *
+                            365.2422 / (2 * kPi);
         jd += step;
         if (std::fabs(step) < 1e-8) {
             break;
         }
     }
     const double year0 = 2000.0 + (jd - ERFA_DJ00) / 365.25;
-    const double utJulianDay = jd - deltaT(year0) / ERFA_DAYSEC;
+    const double utJulianDay = jd - erfa_sky::deltaT(year0) / ERFA_DAYSEC;
     return Instant::fromUnix((utJulianDay - kUnixEpochJulianDay) * ERFA_DAYSEC);
 }
 

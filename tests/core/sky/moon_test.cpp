@@ -4,11 +4,10 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
+#include <random>
 #include <string>
-#include <vector>
 
-#include "core/time/calendar.h"
+#include "core/sky/moon_position.h"
 
 namespace solvane::sky {
 namespace {
@@ -17,145 +16,120 @@ Instant at(const char* iso) {
     return *parseIso8601(iso);
 }
 
-// The altitude of the moon's centre at rise and set: its parallax less its
-// semi-diameter, 0.133°.
-constexpr double kRiseAltitude = 0.133 * std::numbers::pi / 180;
+TEST(MoonIllumination, WorkedExampleAndTheTrackAgree) {
+    // Meeus 48.a, 1992-04-12 0h TD (58 s of ΔT before): 67.86 % lit, waxing.
+    const Instant t = at("1992-04-12T00:00:00Z") - 58.0;
+    const MoonIllumination lit = moonIllumination(t);
+    EXPECT_NEAR(lit.fraction, 0.6786, 5e-5);
+    EXPECT_LT(lit.phase, 0.5);
+    // The phase and the fraction describe the same disc.
+    EXPECT_NEAR((1.0 - std::cos(kTwoPi * lit.phase)) / 2.0, lit.fraction, 1e-12);
+    const MoonIllumination fromTrack = moonIllumination(sunTrack(dayNumber(t) + 0.4), t);
+    EXPECT_NEAR(fromTrack.fraction, lit.fraction, 1e-6);
+    EXPECT_NEAR(fromTrack.phase, lit.phase, 1e-6);
+    EXPECT_TRUE(std::isnan(moonIllumination(Instant{std::nan("")}).phase));
+}
 
-struct Crossing {
-    double minutes;  // from the start of the day
-    bool rise;
-};
+TEST(MoonPhaseSearch, FindsTheFirstMomentAtOrAfterTheStart) {
+    // Meeus 49.a: new moon 1977-02-18 03:37:40 TD, 03:36:52 UT.
+    const auto fresh = nextPhase(at("1977-02-10T00:00:00Z"), kNewMoonPhase);
+    ASSERT_TRUE(fresh);
+    EXPECT_NEAR(*fresh - at("1977-02-18T03:36:52Z"), 0.0, 10.0);
+    // From the moment itself, or a second before, it is that moment; from a
+    // second after, the next lunation's.
+    EXPECT_NEAR(*nextPhase(*fresh, kNewMoonPhase) - *fresh, 0.0, 0.1);
+    EXPECT_NEAR(*nextPhase(*fresh - 1.0, kNewMoonPhase) - *fresh, 0.0, 0.1);
+    EXPECT_NEAR(*nextPhase(*fresh + 1.0, kNewMoonPhase) - *fresh, kMeanLunationDays * 86400.0,
+                1.0 * 86400.0);
+    // Any position in the lunation; almanac: last quarter 2024-01-04 03:30Z,
+    // new moon 01-11 11:57Z, first quarter 01-18 03:53Z, full moon 01-25
+    // 17:54Z.
+    const Instant start = at("2024-01-01T00:00:00Z");
+    const std::pair<double, const char*> phases[] = {{0.75, "2024-01-04T03:30:00Z"},
+                                                     {0.0, "2024-01-11T11:57:00Z"},
+                                                     {0.25, "2024-01-18T03:53:00Z"},
+                                                     {0.5, "2024-01-25T17:54:00Z"}};
+    for (const auto& [target, almanac] : phases) {
+        const auto moment = nextPhase(start, target);
+        ASSERT_TRUE(moment) << target;
+        EXPECT_NEAR(*moment - at(almanac), 0.0, 60.0) << target;
+    }
+    for (const double bad : {1.0, -0.1, std::nan("")}) {
+        EXPECT_FALSE(nextPhase(start, bad)) << bad;
+    }
+    EXPECT_FALSE(nextPhase(Instant{std::numeric_limits<double>::infinity()}, 0.5));
+}
 
-// Every horizon crossing within the 24 hours from `start`, found minute by
-// minute and interpolated between minutes: a reference that shares nothing
-// with the two-hour parabolas under test but the altitude itself.
-std::vector<Crossing> crossingsByTheMinute(Instant start, double latitude, double longitude) {
-    std::vector<Crossing> found;
-    double before = moonAltitude(start, latitude, longitude) - kRiseAltitude;
-    for (int minute = 1; minute <= 24 * 60; ++minute) {
-        const double now = moonAltitude(start + minute * 60.0, latitude, longitude) - kRiseAltitude;
-        if ((before < 0) != (now < 0)) {
-            found.push_back({minute - 1 + before / (before - now), now >= 0});
+TEST(MoonTrack, FollowsTheLunarSeries) {
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> day(-18000.0, 55000.0);
+    for (int i = 0; i < 50; ++i) {
+        const double from = day(rng);
+        const MoonTrack track = moonTrack(from, from + 2.1);
+        for (int j = 0; j <= 21; ++j) {
+            const double d = from + j * 0.1;
+            const MoonPosition moon = moonPosition(julianCenturiesTT(d));
+            const Vec3 expected =
+                (moon.distanceKm / kEarthRadiusKm) *
+                equatorialDirection(moon.longitude + track.equator.nutationInLongitude,
+                                    moon.latitude, track.equator);
+            const Vec3 got = moonVector(track, d);
+            EXPECT_LT(norm(got - expected) / norm(expected), 0.02 * kArcsecond) << d;
         }
-        before = now;
-    }
-    return found;
-}
-
-// "S0 R11 S11": each crossing's direction and the two-hour window it lies in.
-std::string windowsOf(const std::vector<Crossing>& crossings) {
-    std::string text;
-    for (const auto& c : crossings) {
-        text += (text.empty() ? "" : " ") + std::string(c.rise ? "R" : "S") +
-                std::to_string(static_cast<int>(c.minutes) / 120);
-    }
-    return text;
-}
-
-// The day is read as twelve two-hour windows, in order, each through a
-// parabola; a later crossing replaces an earlier one of the same direction.
-// These days put two crossings in one window, a later crossing in place of an
-// earlier one, and crossings in the last window, where a scan that stops short
-// of the day's end would miss them.
-TEST(MoonTimes, TwoHourWindowsFindWhatAMinuteByMinuteScanFinds) {
-    struct Case {
-        const char* what;
-        const char* zone;
-        double latitude, longitude;
-        int year, month, day;
-        const char* crossings;  // found by the minute
-        int rise, set;          // the crossings reported
-    };
-    const Case cases[] = {
-        {"New York: rise in the day's last hour", "America/New_York", 40.7128, -74.0060, 2024, 5,
-         26, "S3 R11", 1, 0},
-        {"Longyearbyen: up for an hour", "Arctic/Longyearbyen", 78.2232, 15.6267, 2024, 8, 10,
-         "R8 S8", 0, 1},
-        {"Tromsø: down for an hour", "Europe/Oslo", 69.6496, 18.9560, 2024, 2, 16, "S2 R2", 1, 0},
-        {"Longyearbyen: the evening's rise replaces the night's", "Arctic/Longyearbyen", 78.2232,
-         15.6267, 2023, 6, 13, "R0 S10 R10", 2, 1},
-        {"Tromsø: the last window's set replaces the night's", "Europe/Oslo", 69.6496, 18.9560,
-         2020, 7, 2, "S0 R11 S11", 1, 2},
-    };
-    for (const auto& c : cases) {
-        const Instant start = *Calendar::make(c.zone, "en_US")->date(c.year, c.month, c.day);
-        const std::vector<Crossing> reference =
-            crossingsByTheMinute(start, c.latitude, c.longitude);
-        const std::string found = windowsOf(reference);
-        EXPECT_EQ(found, c.crossings) << c.what;
-        const MoonTimes times = moonTimes(start, c.latitude, c.longitude);
-        EXPECT_TRUE(times.rise && times.set) << c.what;
-        if (found != c.crossings || !times.rise || !times.set) {
-            continue;
-        }
-        // The parabolas stay within a minute and a half of the scan here.
-        EXPECT_NEAR((*times.rise - start) / 60, reference[c.rise].minutes, 2) << c.what;
-        EXPECT_NEAR((*times.set - start) / 60, reference[c.set].minutes, 2) << c.what;
     }
 }
 
+// The pair shown is the first rise and the set that ends its passage.
 TEST(MoonTimes, ShownPairIsARiseAndTheSetThatEndsItsPassage) {
-    const auto h = [](double hours) { return std::optional(Instant{hours * 3600.0}); };
-    const std::nullopt_t none = std::nullopt;
+    const auto h = [](double hours) { return Instant{hours * 3600.0}; };
+    const auto hh = [&](double hours) { return std::optional(h(hours)); };
     struct Case {
         const char* what;
-        MoonTimes today, tomorrow, shown;
+        std::vector<MoonCrossing> crossings;
+        MoonTimes shown;
     };
     const Case cases[] = {
-        {"rise then set today", {h(5), h(17)}, {h(30), h(42)}, {h(5), h(17)}},
-        {"set before rise today", {h(15), h(3)}, {h(40), h(28)}, {h(15), h(28)}},
-        {"no set today", {h(20), none}, {h(45), h(33)}, {h(20), h(33)}},
-        {"no rise today", {none, h(10)}, {h(26), h(36)}, {h(26), h(36)}},
-        {"no set after the rise", {h(15), h(3)}, {none, none}, {h(15), none}},
-        {"a set at the rise", {h(8), h(8)}, {none, none}, {h(8), none}},
-        {"no rise: today's set", {none, h(10)}, {none, h(35)}, {none, h(10)}},
-        {"no rise: tomorrow's set", {none, none}, {none, h(35)}, {none, h(35)}},
+        {"rise then set today", {{h(5), true}, {h(17), false}, {h(30), true}}, {hh(5), hh(17)}},
+        {"set before rise today", {{h(3), false}, {h(15), true}, {h(28), false}}, {hh(15), hh(28)}},
+        {"no rise today", {{h(10), false}, {h(26), true}, {h(36), false}}, {hh(26), hh(36)}},
+        {"up for minutes, then the night's passage",
+         {{h(2), true}, {h(2.2), false}, {h(20), true}},
+         {hh(2), hh(2.2)}},
+        {"no set after the rise", {{h(3), false}, {h(15), true}}, {hh(15), std::nullopt}},
+        {"no rise at all", {{h(10), false}}, {std::nullopt, hh(10)}},
+        {"nothing", {}, {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(shownMoonTimes(c.today, c.tomorrow), c.shown) << c.what;
+        MoonCrossings crossings;
+        for (const auto& x : c.crossings) {
+            crossings.items[static_cast<std::size_t>(crossings.count++)] = x;
+        }
+        EXPECT_EQ(shownMoonTimes(crossings), c.shown) << c.what;
     }
 }
 
 TEST(MoonTimes, FarNorthTheMoonCanStayUpOrDownAllDay) {
     // Over a month at 80°N there are whole days with the moon above and whole
-    // days with it below; on those neither rise nor set is reported.
+    // days with it below; on those there is no crossing.
+    const Observer north = observerAt(80, 15);
     int up = 0;
     int down = 0;
     for (int day = 0; day < 30; ++day) {
         const Instant start = at("2024-01-01T00:00:00Z") + day * 86400.0;
-        const MoonTimes times = moonTimes(start, 80, 15);
-        if (!times.rise && !times.set) {
-            (moonAltitude(start, 80, 15) > 0 ? up : down) += 1;
+        const double d = dayNumber(start);
+        const MoonTrack track = moonTrack(d - 0.1, d + 1.1);
+        if (moonCrossings(track, north, start, start + 86400.0).count == 0) {
+            (moonLimbAltitude(track, north, d) > 0 ? up : down) += 1;
         }
     }
     EXPECT_GT(up, 3);
     EXPECT_GT(down, 3);
-    EXPECT_EQ(moonTimes(Instant{std::nan("")}, 45, 7), MoonTimes{});
-}
-
-TEST(MoonPhaseSearch, FindsTheHourAfterEachCrossing) {
-    const Instant start = at("2024-01-01T00:00:00Z") + 1234.5;  // off the UTC hours
-    const auto full = nextPhase(start, kFullMoonPhase);
-    const auto fresh = nextPhase(start, kNewMoonPhase);
-    const auto quarter = nextPhase(start, 0.25);  // not accelerated
-    ASSERT_TRUE(full && fresh && quarter);
-    // Almanac: new moon 01-11 11:57Z, first quarter 01-18 03:53Z, full moon
-    // 01-25 17:54Z; the short series is good to some hours.
-    EXPECT_NEAR(*fresh - at("2024-01-11T11:57:00Z"), 0, 12 * 3600.0);
-    EXPECT_NEAR(*quarter - at("2024-01-18T03:53:00Z"), 0, 12 * 3600.0);
-    EXPECT_NEAR(*full - at("2024-01-25T17:54:00Z"), 0, 12 * 3600.0);
-    for (const Instant t : {*full, *fresh, *quarter}) {
-        EXPECT_EQ(std::fmod(t - start, 3600.0), 0.0);
+    // No span, a reversed one, or one too long to sample: no crossings.
+    const MoonTrack track = moonTrack(0.0, 2.0);
+    for (const auto& [from, to] : {std::pair{0.5, 0.5}, {1.0, 0.5}, {0.0, 5.0}, {0.0, NAN}}) {
+        EXPECT_EQ(moonCrossings(track, north, fromDayNumber(from), fromDayNumber(to)).count, 0)
+            << from << " " << to;
     }
-    EXPECT_LT(moonIllumination(*full - 3600.0).phase, 0.5);
-    EXPECT_GT(moonIllumination(*full).fraction, 0.99);
-    EXPECT_GT(moonIllumination(*fresh - 3600.0).phase, 0.9);
-    EXPECT_LT(moonIllumination(*fresh).fraction, 0.01);
-
-    EXPECT_FALSE(nextPhase(start, 1.5));
-    EXPECT_FALSE(nextPhase(start, std::nan("")));
-    EXPECT_FALSE(nextPhase(Instant{std::nan("")}, kFullMoonPhase));
-    EXPECT_FALSE(nextPhaseReference(Instant{std::numeric_limits<double>::infinity()}, 0.0));
 }
 
 }  // namespace
