@@ -46,7 +46,7 @@ void BM_FullBoardTimeline(benchmark::State& state) {
         countdowns.push_back(c);
     }
     store.saveCountdowns(countdowns);
-    const SavedLocation place = store.loadLocation();
+    const SavedLocation place = store.loadLocation(newYork());
     WeatherSnapshot cached;
     cached.fetched = now - 60;
     cached.latitude = place.latitude;
@@ -91,7 +91,7 @@ void BM_DrawWidget(benchmark::State& state, std::string kind, WidgetFamily famil
     const SharedStore store(StorePaths{root / "p.sqlite", root / "f.sqlite", root / "container"},
                             "en_US");
     const Instant now = *newYork().date(2030, 3, 12, 16);
-    const SavedLocation place = store.loadLocation();
+    const SavedLocation place = store.loadLocation(newYork());
     WeatherSnapshot cached;
     cached.fetched = now - 60;
     cached.latitude = place.latitude;

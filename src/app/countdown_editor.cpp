@@ -55,6 +55,19 @@ QString qtDateFormat(std::string_view icu) {
             i = stop;
             continue;
         }
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letter) {
+            // Punctuation and text in any script, taken whole so a
+            // character of several bytes stays one.
+            std::size_t end = i + 1;
+            while (end < icu.size() && icu[end] != '\'' &&
+                   !((icu[end] >= 'a' && icu[end] <= 'z') || (icu[end] >= 'A' && icu[end] <= 'Z'))) {
+                ++end;
+            }
+            out += QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(end - i));
+            i = end;
+            continue;
+        }
         std::size_t run = 1;
         while (i + run < icu.size() && icu[i + run] == c) {
             ++run;
@@ -79,14 +92,10 @@ QString qtDateFormat(std::string_view icu) {
             case 'G':
                 break;  // a Gregorian field needs no era
             default:
-                if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
-                    // A field Qt has no counterpart for reads as itself.
-                    out += QLatin1Char('\'') +
-                           QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(run)) +
-                           QLatin1Char('\'');
-                } else {
-                    out += QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(run));
-                }
+                // A field Qt has no counterpart for reads as itself.
+                out += QLatin1Char('\'') +
+                       QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(run)) +
+                       QLatin1Char('\'');
         }
         i += run;
     }

@@ -275,7 +275,7 @@ TEST_F(AppStateTest, NewPlaceIsStoredFetchedAndReloaded) {
     state->refreshWeather();
     settle(*state);
     const SavedLocation place{48.85, 2.35, "Paris"};
-    onReload_ = [&] { EXPECT_EQ(store_.loadLocation(), place); };
+    onReload_ = [&] { EXPECT_EQ(store_.loadSavedLocation(), place); };
     state->placeChanged(place);
     settle(*state);
     EXPECT_EQ(state->location(), place);

@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -201,6 +203,37 @@ TEST_F(CountdownEditorSheet, TheCustomImageCaptionIsShownWhole) {
     const QWidget* picker = sheet->iconPicker();
     EXPECT_TRUE(
         picker->rect().contains(QRect(caption->mapTo(picker, QPoint(0, 0)), caption->size())));
+}
+
+// The date field is in the user's order and words, shown and typed.
+TEST_F(CountdownEditorSheet, TheDateFieldFollowsTheLocalesOrder) {
+    struct Case {
+        const char* zone;
+        const char* locale;
+        const char* shown;
+        const char* typed;
+    };
+    const Case cases[] = {
+        {"America/New_York", "en_US", "Wed, Jan 6, 2027", "Fri, Feb 12, 2027"},
+        {"Europe/Berlin", "de_DE", "Mi., 6. Jan. 2027", "Fr., 12. Feb. 2027"},
+        {"Europe/London", "en_GB", "Wed, 6 Jan 2027", "Fri, 12 Feb 2027"},
+    };
+    for (const Case& c : cases) {
+        const Calendar calendar = *Calendar::make(c.zone, c.locale);
+        Countdown trip = onDay(1, 1, "Trip");
+        trip.start = DateRule::fixed(*calendar.date(2027, 1, 6));
+        CountdownEditor sheet(trip, CountdownEditor::Mode::edit, calendar, nullptr, now);
+        sheet.show();
+        auto* field = sheet.findChild<QDateEdit*>("startDate");
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->text(), c.shown) << c.locale;
+        // What the user types in that order reads as the date meant.
+        EXPECT_EQ(QLocale(c.locale).toDate(c.typed, field->displayFormat()), QDate(2027, 2, 12))
+            << c.locale;
+    }
+    EXPECT_EQ(qtDateFormat("EEE, d. MMM y"), "ddd, d. MMM yyyy");
+    EXPECT_EQ(qtDateFormat("EEEE d 'de' MMMM 'de' y"), "dddd d 'de' MMMM 'de' yyyy");
+    EXPECT_EQ(qtDateFormat("y年M月d日(EEE)"), "yyyy年M月d日(ddd)");
 }
 
 TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {

@@ -494,7 +494,7 @@ TEST_F(MainWindowTest, WeatherSettingsAreStoredReloadedAndANewSourceIsFetched) {
 
 TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
     store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
-    const SavedLocation place = store_.loadLocation();
+    const SavedLocation place = store_.loadLocation(newYork());
     WeatherSnapshot cached =
         fakes::snapshotFor(place.latitude, place.longitude, WeatherSource::openMeteo);
     cached.requested = WeatherSource::apple;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
@@ -380,6 +381,48 @@ void expectPlace(const SavedLocation& place, double latitude, double longitude,
     EXPECT_EQ(place.latitude, latitude);
     EXPECT_EQ(place.longitude, longitude);
     EXPECT_EQ(place.name, name);
+}
+
+// Coordinates read in the user's own numbers ("52,520" in German) and in
+// the point everyone types, and show as the user's locale writes them; a
+// group separator is never taken for thousands. The fields are named for
+// screen readers by their labels.
+TEST(LocationSection, CoordinatesAreTheUsersNumbers) {
+    struct Case {
+        const char* locale;
+        const char* typed;
+        std::optional<double> read;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"de_DE", "52,520", 52.52, "52,520"},
+        {"de_DE", "52.520", 52.52, "52,520"},
+        {"en_US", "52.520", 52.52, "52.520"},
+        {"en_US", "52,520", std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(c.locale));
+        PlaceFixture f;
+        ASSERT_TRUE(f.active);
+        LocationSection& s = *f.section;
+        EXPECT_EQ(s.latitudeField()->accessibleName(), "Latitude");
+        EXPECT_EQ(s.longitudeField()->accessibleName(), "Longitude");
+        EXPECT_EQ(s.nameField()->accessibleName(), "Name");
+        QSignalSpy places(&s, &LocationSection::placeChanged);
+        s.latitudeField()->setFocus(Qt::MouseFocusReason);
+        retype(s.latitudeField(), c.typed);
+        QTest::keyClick(s.latitudeField(), Qt::Key_Return);
+        f.outside->setFocus(Qt::MouseFocusReason);
+        if (!c.read) {
+            EXPECT_EQ(places.count(), 0) << c.locale << " " << c.typed;
+            EXPECT_TRUE(s.errorLabel()->isVisibleTo(&s));
+            continue;
+        }
+        ASSERT_EQ(places.count(), 1) << c.locale << " " << c.typed;
+        EXPECT_EQ(places[0][0].value<SavedLocation>().latitude, *c.read);
+        EXPECT_EQ(s.latitudeField()->text(), c.shown);
+    }
+    QLocale::setDefault(QLocale("en_US"));
 }
 
 TEST(LocationSection, TypedPlaceIsSentWholeOnEnterOrSaveWithEveryDigit) {

@@ -66,7 +66,7 @@ class WindowFitTest : public ::testing::Test {
     void SetUp() override {
         store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
         // Apple failed and Open-Meteo filled in: the notice with its button.
-        const SavedLocation place = store_.loadLocation();
+        const SavedLocation place = store_.loadLocation(newYork());
         WeatherSnapshot cached =
             fakes::snapshotFor(place.latitude, place.longitude, WeatherSource::openMeteo);
         cached.requested = WeatherSource::apple;

@@ -40,6 +40,37 @@ class BoardCommand : public BoardFixture {
     }
 };
 
+// Until a place is chosen the board is for the zone's city, on its clock;
+// the JSON says where the place came from.
+TEST_F(BoardCommand, AFirstBoardIsForTheZonesCityOnItsOwnClock) {
+    const auto source = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--offline", "--json"});
+        const auto r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const auto j = r.json();
+        return std::make_pair(j["place"].get<std::string>(),
+                              j["location"]["source"].get<std::string>());
+    };
+    EXPECT_EQ(source({"--tz", "Europe/Berlin", "--locale", "de_DE"}),
+              std::make_pair(std::string("Berlin"), std::string("zone")));
+    EXPECT_EQ(source({"--tz", "Etc/UTC"}),
+              std::make_pair(std::string("New York"), std::string("default")));
+    EXPECT_EQ(source({"--tz", "Europe/Berlin", "--lat", "48.14", "--lon", "11.58"}).second,
+              "override");
+    const auto r = run({"--offline", "--json", "--tz", "Europe/Berlin"});
+    EXPECT_NEAR(r.json()["location"]["latitude"].get<double>(), 52.5, 1e-9);
+
+    // Berlin's sun on Berlin's 24-hour clock.
+    const auto text = run({"--offline", "--tz", "Europe/Berlin", "--locale", "de_DE"});
+    EXPECT_NE(text.out.find("Berlin"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Sunrise 08:"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Sunset 15:"), std::string::npos) << text.out;
+
+    ASSERT_TRUE(store.saveLocation({48.14, 11.58, "München"}));
+    EXPECT_EQ(source({"--tz", "Europe/Berlin"}),
+              std::make_pair(std::string("München"), std::string("saved")));
+}
+
 TEST_F(BoardCommand, OfflineBoardShowsRowsSkyAndNoWeather) {
     bool asked = false;
     env.weather.openMeteo = [&](double, double,

@@ -117,7 +117,7 @@ TEST_F(Follow, PrintsTheNextDayAndEverySavedChangeThenStopsWhenTheBarCloses) {
     EXPECT_NE(midnight->find("Winter solstice 0 days"), std::string::npos) << *midnight;
     EXPECT_NE(midnight->find("\"today\""), std::string::npos);
 
-    SavedLocation place = SharedStore::standard().loadLocation();
+    SavedLocation place = SharedStore::standard().loadSavedLocation().value_or(defaultLocation());
     place.name = "Tom & Jerry";
     ASSERT_TRUE(SharedStore::standard().saveLocation(place));
     host::requestWidgetReload();
@@ -160,7 +160,7 @@ TEST_F(Follow, NeverWaitsOnAWeatherServiceThatDoesNotAnswer) {
     ASSERT_EQ(silent.requestCount(), 1u) << "the weather was never asked for";
 
     // Saves in a burst, while the request hangs: one line, within 2 s.
-    SavedLocation place = SharedStore::standard().loadLocation();
+    SavedLocation place = SharedStore::standard().loadSavedLocation().value_or(defaultLocation());
     for (const char* name : {"First", "Second", "Third"}) {
         place.name = name;
         ASSERT_TRUE(SharedStore::standard().saveLocation(place));

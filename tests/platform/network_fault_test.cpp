@@ -457,7 +457,7 @@ void runNominatim(const FaultCase& c) {
     ASSERT_TRUE(arrived) << "no place within the limit";
     const std::string expected = c.fault == Fault::none ? "München, BY" : kCoordinateName;
     EXPECT_EQ(delivered->name, expected);
-    EXPECT_EQ(store.loadLocation(), *delivered);
+    EXPECT_EQ(store.loadSavedLocation(), *delivered);
     EXPECT_EQ(manager.status().toStdString(), "Updated to " + expected);
     endpoint.expectReached(1);
 

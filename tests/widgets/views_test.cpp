@@ -286,6 +286,21 @@ BoardData polarNightBoard() {
     return tromsoBoard("2027-12-21T12:00:00+01:00");
 }
 
+// A first board in Germany: Berlin's sky on Berlin's 24-hour clock.
+const Calendar& berlin() {
+    static const Calendar calendar = *Calendar::make("Europe/Berlin", "de_DE");
+    return calendar;
+}
+
+BoardData berlinBoard() {
+    BoardData b = goldenBoard();
+    b.date = at("2025-06-14T21:15:00+02:00");
+    b.sky = SkySnapshot::compute(b.date, 52.5, 13.3667, berlin());
+    b.place = "Berlin";
+    b.unit = TempUnit::celsius;
+    return b;
+}
+
 BoardData noRowsBoard() {
     BoardData b = goldenBoard();
     b.countdowns.clear();
@@ -372,11 +387,13 @@ std::vector<GoldenParam> goldenParams() {
     const Scenario noRows{"nocountdowns", noRowsBoard, newYork};
     const Scenario sixRows{"sixcountdowns", sixRowsBoard, newYork};
     const Scenario longLabel{"longlabel", longLabelBoard, newYork};
+    const Scenario twentyFour{"24h", berlinBoard, berlin};
     const std::pair<GoldenCase, Scenario> edges[] = {
         {xl, longPlace}, {sky, longPlace},   {xl, hotDay},        {xl, polarDay},
         {sky, polarDay}, {xl, polarNight},   {sky, polarNight},   {xl, noRows},
         {small, noRows}, {medium, noRows},   {xl, sixRows},       {medium, sixRows},
-        {xl, longLabel}, {small, longLabel}, {medium, longLabel},
+        {xl, longLabel}, {small, longLabel}, {medium, longLabel}, {xl, twentyFour},
+        {sky, twentyFour}, {moon, twentyFour},
     };
     for (const auto& [w, scenario] : edges) {
         out.push_back(

@@ -120,8 +120,15 @@ std::vector<icu::UnicodeString> equivalents(const icu::UnicodeString& zone) {
 
 }  // namespace
 
-std::optional<SavedLocation> zoneCity(std::string_view zoneId, std::string_view locale,
-                                      const std::filesystem::path& zoneInfo) {
+namespace {
+
+struct City {
+    std::string zone;  // as the table names it
+    SavedLocation location;
+};
+
+std::optional<City> findCity(std::string_view zoneId, std::string_view locale,
+                             const std::filesystem::path& zoneInfo) {
     try {
         const auto& table = tables(zoneInfo);
         const icu::UnicodeString zone = icu::UnicodeString::fromUTF8(
@@ -144,7 +151,8 @@ std::optional<SavedLocation> zoneCity(std::string_view zoneId, std::string_view 
             if (city.isEmpty()) {
                 return std::nullopt;
             }
-            return SavedLocation{found->second.latitude, found->second.longitude, utf8(city)};
+            return City{found->first, SavedLocation{found->second.latitude,
+                                                    found->second.longitude, utf8(city)}};
         }
     } catch (...) {
         // Out of memory reading a table: the built-in place stands in.
@@ -152,18 +160,26 @@ std::optional<SavedLocation> zoneCity(std::string_view zoneId, std::string_view 
     return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<SavedLocation> zoneCity(std::string_view zoneId, std::string_view locale,
+                                      const std::filesystem::path& zoneInfo) {
+    auto city = findCity(zoneId, locale, zoneInfo);
+    return city ? std::optional(std::move(city->location)) : std::nullopt;
+}
+
 BoardPlace defaultPlace(const Calendar& calendar, const std::filesystem::path& zoneInfo) {
-    auto city = zoneCity(calendar.zoneId(), calendar.locale(), zoneInfo);
+    auto city = findCity(calendar.zoneId(), calendar.locale(), zoneInfo);
     if (!city) {
         return {defaultLocation(), PlaceSource::fallback};
     }
-    if (calendar.zoneId() == "America/New_York") {
+    if (city->zone == "America/New_York") {
         // New York's own board keeps the exact place it always had.
         const SavedLocation newYork = defaultLocation();
-        city->latitude = newYork.latitude;
-        city->longitude = newYork.longitude;
+        city->location.latitude = newYork.latitude;
+        city->location.longitude = newYork.longitude;
     }
-    return {std::move(*city), PlaceSource::zone};
+    return {std::move(city->location), PlaceSource::zone};
 }
 
 }  // namespace solvane

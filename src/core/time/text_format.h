@@ -41,7 +41,7 @@ std::string longDateLabel(Instant t, const Calendar& calendar);
 
 // The locale's pattern (ICU syntax) for a whole date with weekday, month
 // name and year, as a date field shows it: "EEE, MMM d, y" (en_US),
-// "EEE, d. MMM y" (de_DE), "EEE d MMM y" (en_GB). Empty when ICU has none.
+// "EEE, d. MMM y" (de_DE), "EEE, d MMM y" (en_GB). Empty when ICU has none.
 std::string dateFieldPattern(const Calendar& calendar);
 
 // Whole minutes, truncated toward zero: "45m" below an hour, else "10h 5m".

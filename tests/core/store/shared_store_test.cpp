@@ -98,7 +98,7 @@ class SharedStoreTest : public ::testing::Test {
 
 TEST_F(SharedStoreTest, EmptySuiteGivesEveryDefaultAndWritesNothing) {
     EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), kStarters);
-    EXPECT_EQ(store.loadLocation(), defaultLocation());
+    EXPECT_EQ(store.loadLocation(calendar), defaultLocation());
     EXPECT_EQ(store.loadSettings(),
               (AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}}));
     EXPECT_EQ(SharedStore(store.paths(), "de_DE").loadSettings().unit, TempUnit::celsius);
@@ -114,7 +114,7 @@ TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
     ASSERT_TRUE(store.saveCountdowns(list) && store.saveLocation(place) &&
                 store.saveSettings(settings) && store.saveWeather(snapshot()));
     EXPECT_EQ(store.loadCountdowns(calendar, now), list);
-    EXPECT_EQ(store.loadLocation(), place);
+    EXPECT_EQ(store.loadLocation(calendar), place);
     EXPECT_EQ(store.loadSettings(), settings);
     EXPECT_EQ(store.loadWeather(), snapshot());
 
@@ -124,7 +124,7 @@ TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
 
     // A record with no JSON form is not written over a good one.
     EXPECT_FALSE(store.saveLocation({std::nan(""), 0, "Lost"}));
-    EXPECT_EQ(store.loadLocation(), place);
+    EXPECT_EQ(store.loadLocation(calendar), place);
 
     ASSERT_TRUE(store.saveAppleError("HttpError.cannotConnect"));
     ASSERT_TRUE(store.removeAppleError());
@@ -150,7 +150,7 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         const SharedStore s(pathsUnder(fresh.path()), "en_US");
         ASSERT_TRUE(s.setRawValue(key, raw));
         EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), kStarters) << raw;
-        EXPECT_EQ(s.loadLocation(), defaultLocation()) << raw;
+        EXPECT_EQ(s.loadLocation(calendar), defaultLocation()) << raw;
         EXPECT_EQ(s.loadSettings(), AppSettings::defaults("en_US")) << raw;
         EXPECT_FALSE(s.loadWeather()) << raw;
         EXPECT_EQ(s.rawValue(key), raw);
@@ -344,9 +344,9 @@ TEST(SharedStoreFallback, TakesOverWhenTheGroupSuiteCannotBeOpened) {
         const SharedStore store(paths, "en_US");
         const SavedLocation place{48.8566, 2.3522, "Paris"};
         EXPECT_EQ(store.saveLocation(place), c.fallbackUsable) << c.name;
-        EXPECT_EQ(store.loadLocation(), c.fallbackUsable ? place : defaultLocation()) << c.name;
+        EXPECT_EQ(store.loadSavedLocation(), c.fallbackUsable ? std::optional(place) : std::nullopt) << c.name;
         const SharedStore fallbackOnly({paths.fallbackSuite, {}, {}}, "en_US");
-        EXPECT_EQ(fallbackOnly.loadLocation() == place, c.fallbackUsable) << c.name;
+        EXPECT_EQ(fallbackOnly.loadSavedLocation() == place, c.fallbackUsable) << c.name;
         const fs::path elsewhere = paths.suite.parent_path() / "elsewhere";
         EXPECT_FALSE(fs::exists(elsewhere) && fs::file_size(elsewhere) != 0) << "followed a link";
     }

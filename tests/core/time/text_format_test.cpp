@@ -37,6 +37,38 @@ TEST(TextFormat, ClockTextsUseTheZoneAndTwelveHourClock) {
     EXPECT_EQ(clockText(at("2025-06-01T22:05:00Z"), calendar("Asia/Tokyo")), "7:05");
 }
 
+// Every time a program shows goes through these two: in a 24-hour locale
+// its own 24-hour form, in a 12-hour one the forms as they always were.
+TEST(TextFormat, ClockTextsFollowTheLocalesHourCycle) {
+    struct Case {
+        const char* locale;
+        bool twentyFour;
+        const char* morning;  // 07:06
+        const char* evening;  // 22:30
+        const char* eveningAP;
+    };
+    const Case cases[] = {
+        {"en_US", false, "7:06", "10:30", "10:30p"},
+        {"en_GB", true, "07:06", "22:30", "22:30"},
+        {"de_DE", true, "07:06", "22:30", "22:30"},
+        {"fr_FR", true, "07:06", "22:30", "22:30"},
+        {"ja_JP", true, "7:06", "22:30", "22:30"},
+        {"ru_RU", true, "07:06", "22:30", "22:30"},
+        {"zh_CN", true, "07:06", "22:30", "22:30"},
+        {"ko_KR", false, "7:06", "10:30", "10:30p"},
+        {"hi_IN", false, "7:06", "10:30", "10:30p"},
+        {"ar_EG", false, "٧:٠٦", "١٠:٣٠", "١٠:٣٠p"},
+        {"de_DE.UTF-8", true, "07:06", "22:30", "22:30"},
+    };
+    for (const auto& c : cases) {
+        const Calendar utc = calendar("UTC", c.locale);
+        EXPECT_EQ(usesTwentyFourHourClock(utc), c.twentyFour) << c.locale;
+        EXPECT_EQ(clockText(at("2025-06-01T07:06:00Z"), utc), c.morning) << c.locale;
+        EXPECT_EQ(clockText(at("2025-06-01T22:30:00Z"), utc), c.evening) << c.locale;
+        EXPECT_EQ(clockTextAP(at("2025-06-01T22:30:00Z"), utc), c.eveningAP) << c.locale;
+    }
+}
+
 TEST(TextFormat, ShortDateLabelFollowsTheLocale) {
     const Instant christmas = at("2026-12-25T12:00:00Z");
     EXPECT_EQ(shortDateLabel(christmas, calendar("America/New_York", "en_US")), "Fri, Dec 25");
@@ -45,6 +77,11 @@ TEST(TextFormat, ShortDateLabelFollowsTheLocale) {
     // The day is the zone's: 02:00 UTC on the 26th is still the 25th in New York.
     EXPECT_EQ(shortDateLabel(at("2026-12-26T02:00:00Z"), calendar("America/New_York")),
               "Fri, Dec 25");
+    // A date field's pattern: the locale's own order of weekday, day, month
+    // and year.
+    EXPECT_EQ(dateFieldPattern(calendar("America/New_York", "en_US")), "EEE, MMM d, y");
+    EXPECT_EQ(dateFieldPattern(calendar("Europe/Berlin", "de_DE")), "EEE, d. MMM y");
+    EXPECT_EQ(dateFieldPattern(calendar("Europe/London", "en_GB")), "EEE, d MMM y");
     // A locale that prefers another calendar still labels Gregorian days.
     EXPECT_NE(shortDateLabel(christmas, calendar("Asia/Bangkok", "th_TH")).find("25"),
               std::string::npos);

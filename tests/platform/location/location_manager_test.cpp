@@ -123,7 +123,7 @@ TEST_F(LocationManagerTest, RequestFlowByAuthorization) {
     }
     const SavedLocation boulder{40.015, -105.2705, "Boulder, CO"};
     EXPECT_EQ(updates, std::vector(3, boulder));
-    EXPECT_EQ(store.loadLocation(), boulder);
+    EXPECT_EQ(store.loadSavedLocation(), boulder);
     EXPECT_TRUE(geocodedOffMain);
 }
 

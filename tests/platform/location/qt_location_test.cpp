@@ -65,7 +65,7 @@ TEST_F(QtLocationTest, GrantedFirstRequestReadsTheLogAndNamesTheFix) {
     ASSERT_TRUE(waitFor([&] { return !locator.wantsLocation(); }))
         << locator.status().toStdString();
     EXPECT_EQ(locator.status(), "Updated to Boulder, CO");
-    const SavedLocation stored = store.loadLocation();
+    const SavedLocation stored = store.loadSavedLocation().value_or(SavedLocation{});
     EXPECT_NEAR(stored.latitude, 40.015, 1e-9);
     EXPECT_NEAR(stored.longitude, -105.2705, 1e-9);
     EXPECT_EQ(readPermission(permissions, kLocationPermissionKey), PermissionAnswer::granted);
