@@ -285,6 +285,19 @@ TEST_F(AppStateTest, NewPlaceIsStoredFetchedAndReloaded) {
     EXPECT_EQ(reloads_, 1);
 }
 
+// Until the user chooses, the place is the zone's city, and says so; a place
+// saved by another program is taken up.
+TEST_F(AppStateTest, ThePlaceIsTheZonesCityUntilOneIsChosen) {
+    auto state = makeState();
+    EXPECT_EQ(state->placeSource(), PlaceSource::zone);
+    EXPECT_EQ(state->location().name, "New York");
+    EXPECT_FALSE(store_.loadSavedLocation()) << "a default is never stored";
+    ASSERT_TRUE(store_.saveLocation({52.52, 13.405, "Berlin"}));
+    state->storeChanged();
+    EXPECT_EQ(state->placeSource(), PlaceSource::saved);
+    EXPECT_EQ(state->location().name, "Berlin");
+}
+
 TEST_F(AppStateTest, TheOldPlacesWeatherIsNeverShownUnderTheNewName) {
     openMeteo_.script({true});  // then the service fails
     auto state = makeState();
