@@ -547,8 +547,7 @@ void Desktop::populateMenu(QMenu& menu, const std::string& id) {
 void Desktop::openGallery(QRect keepClear) {
     keepClear_ = keepClear;
     if (gallery_) {
-        gallery_->raise();
-        gallery_->activateWindow();
+        raiseGallery();
         return;
     }
     auto* gallery = new GalleryDialog(controller_.kinds());
@@ -556,8 +555,18 @@ void Desktop::openGallery(QRect keepClear) {
     connect(gallery, &GalleryDialog::addRequested, this, &Desktop::addWidgetAtFreePlace);
     gallery_ = gallery;
     gallery->show();
-    gallery->raise();
-    gallery->activateWindow();
+    raiseGallery();
+}
+
+void Desktop::raiseGallery() {
+    gallery_->raise();
+    gallery_->activateWindow();
+    // The user asked for it from another program (the Solvane window, a
+    // launcher), so it comes up in front even where the window manager
+    // would keep the focus where it was.
+    if (x11::active()) {
+        x11::activate(gallery_->windowHandle());
+    }
 }
 
 void Desktop::addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family) {

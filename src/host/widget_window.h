@@ -154,6 +154,7 @@ class Desktop : public QObject {
     std::vector<ScreenArea> screens() const;
     std::map<std::string, QPoint> placements() const;
     void placeAll();
+    void raiseGallery();
     void watchScreen(QScreen* screen);
     void addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family);
     void watchForTray();
