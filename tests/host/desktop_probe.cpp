@@ -15,13 +15,13 @@
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusUnixFileDescriptor>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <QDBusReply>
-#include <QDBusUnixFileDescriptor>
-#include <QFile>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -64,9 +64,10 @@ class Watcher : public QObject, protected QDBusContext {
 };
 
 int usage() {
-    std::fputs("usage: desktop_probe pixel X Y | shot FILE.png | sni-watcher | "
-               "kwin-shot FILE.png [X Y]\n",
-               stderr);
+    std::fputs(
+        "usage: desktop_probe pixel X Y | shot FILE.png | sni-watcher | "
+        "kwin-shot FILE.png [X Y]\n",
+        stderr);
     return 2;
 }
 
@@ -76,9 +77,9 @@ int kwinShot(const QStringList& args) {
     if (::pipe(fds) != 0) {
         return 1;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        "org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2",
-        "CaptureActiveScreen");
+    QDBusMessage call =
+        QDBusMessage::createMethodCall("org.kde.KWin", "/org/kde/KWin/ScreenShot2",
+                                       "org.kde.KWin.ScreenShot2", "CaptureActiveScreen");
     call << QVariantMap{} << QVariant::fromValue(QDBusUnixFileDescriptor(fds[1]));
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 10000);
     ::close(fds[1]);
@@ -104,8 +105,7 @@ int kwinShot(const QStringList& args) {
         QImage(reinterpret_cast<const uchar*>(data.constData()), width, height, stride, format)
             .copy();
     if (args.size() == 4) {
-        std::printf("%s\n",
-                    qPrintable(image.pixelColor(args[2].toInt(), args[3].toInt()).name()));
+        std::printf("%s\n", qPrintable(image.pixelColor(args[2].toInt(), args[3].toInt()).name()));
     }
     return image.save(args[1], "PNG") ? 0 : 1;
 }
