@@ -6,26 +6,16 @@
 //   desktop_probe sni-watcher    a panel's tray on the session bus; prints
 //                                "registered SERVICE" for each item that
 //                                registers with it, then keeps running
-//   desktop_probe kwin-shot FILE.png [X Y]
-//                                KWin's picture of its screen through its
-//                                ScreenShot2 interface (Wayland surfaces
-//                                included), and the colour at X,Y
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
-#include <QDBusReply>
-#include <QDBusUnixFileDescriptor>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QStringList>
-#include <QVariantMap>
-
-#include <unistd.h>
 
 #include <cstdio>
 
@@ -64,50 +54,8 @@ class Watcher : public QObject, protected QDBusContext {
 };
 
 int usage() {
-    std::fputs(
-        "usage: desktop_probe pixel X Y | shot FILE.png | sni-watcher | "
-        "kwin-shot FILE.png [X Y]\n",
-        stderr);
+    std::fputs("usage: desktop_probe pixel X Y | shot FILE.png | sni-watcher\n", stderr);
     return 2;
-}
-
-// KWin writes the raw pixels into a pipe and describes them in its reply.
-int kwinShot(const QStringList& args) {
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        return 1;
-    }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall("org.kde.KWin", "/org/kde/KWin/ScreenShot2",
-                                       "org.kde.KWin.ScreenShot2", "CaptureActiveScreen");
-    call << QVariantMap{} << QVariant::fromValue(QDBusUnixFileDescriptor(fds[1]));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 10000);
-    ::close(fds[1]);
-    QFile pipe;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty() ||
-        !pipe.open(fds[0], QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
-        std::fprintf(stderr, "desktop_probe: no picture from KWin: %s\n",
-                     qPrintable(reply.errorMessage()));
-        ::close(fds[0]);
-        return 1;
-    }
-    const QByteArray data = pipe.readAll();
-    const QVariantMap meta = qdbus_cast<QVariantMap>(reply.arguments().at(0));
-    const int width = meta.value("width").toInt();
-    const int height = meta.value("height").toInt();
-    const int stride = meta.value("stride").toInt();
-    const auto format = static_cast<QImage::Format>(meta.value("format").toInt());
-    if (width <= 0 || height <= 0 || data.size() < qsizetype(stride) * height) {
-        std::fputs("desktop_probe: KWin sent a short picture\n", stderr);
-        return 1;
-    }
-    const QImage image =
-        QImage(reinterpret_cast<const uchar*>(data.constData()), width, height, stride, format)
-            .copy();
-    if (args.size() == 4) {
-        std::printf("%s\n", qPrintable(image.pixelColor(args[2].toInt(), args[3].toInt()).name()));
-    }
-    return image.save(args[1], "PNG") ? 0 : 1;
 }
 
 }  // namespace
@@ -129,9 +77,6 @@ int main(int argc, char** argv) {
         std::puts("watching");
         std::fflush(stdout);
         return app.exec();
-    }
-    if (args.value(0) == "kwin-shot" && (args.size() == 2 || args.size() == 4)) {
-        return kwinShot(args);
     }
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
