@@ -31,16 +31,22 @@ struct RouteChoice {
     DesktopRoute route = DesktopRoute::plain;
     // The Qt platform to use instead of Qt's own choice; none keeps Qt's.
     std::optional<std::string> qtPlatform;
+    // Why the route differs from what the user's setting suggests; empty
+    // when it does not.
+    std::string why;
     bool operator==(const RouteChoice&) const = default;
 };
 
-// A platform the user named is kept: "xcb" is X11, "wayland" is layer-shell
-// when offered and plain windows otherwise, anything else (offscreen, …) is
+// A platform the user named is kept for Qt's windows: "xcb" is X11, except
+// that in a Wayland session whose compositor offers layer-shell the widgets
+// still go on its desktop layer (an X11 window there is placed, stacked and
+// focused like any other, whatever its hints ask); "wayland" is layer-shell
+// when offered and plain windows otherwise; anything else (offscreen, …) is
 // plain.
 RouteChoice chooseRoute(const SessionFacts& facts);
 
 // Whether the layer-shell probe is worth making for these facts: a Wayland
-// session and no platform other than Wayland named.
+// session and no platform other than Wayland or X11 named.
 bool needsLayerShellProbe(const SessionFacts& facts);
 
 }  // namespace solvane::host

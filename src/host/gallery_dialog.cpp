@@ -72,7 +72,10 @@ GalleryDialog::GalleryDialog(std::vector<widgets::WidgetKindSpec> kinds, QWidget
         list_->setCurrentRow(0);
     }
     add->setEnabled(!kinds_.empty());
-    resize(420, 460);
+    // A dialog of one size: tiling compositors (sway, i3) float such a
+    // window instead of giving it the whole screen, where it would hide the
+    // widgets it adds.
+    setFixedSize(420, 460);
 }
 
 void GalleryDialog::kindChosen(int row) {

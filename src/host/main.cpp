@@ -178,6 +178,9 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
     RouteChoice route;
     if (withWindows) {
         route = chooseRoute(sessionFacts());
+        if (!route.why.empty()) {
+            complain(route.why);
+        }
         if (route.qtPlatform) {
             qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*route.qtPlatform));
         }

@@ -2,20 +2,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace solvane::host {
 
 namespace {
 
-// A widget with at least this much of itself on a screen can still be
-// grabbed and dragged back by the user; less is as good as lost.
-constexpr int kGrabbable = 48;
-// Candidate places are tried this far apart: fine enough to fit widgets
-// snugly, coarse enough to stay cheap on a large desktop.
+// Candidate places for a new widget are tried this far apart: fine enough to
+// fit widgets snugly, coarse enough to stay cheap on a large desktop.
 constexpr int kSearchStep = 8;
-// Each further widget of a full screen sits this much further down and left.
-constexpr int kCascade = 24;
+
+QRect freeAreaOf(const ScreenArea& screen) {
+    const QRect free = screen.free.intersected(screen.geometry);
+    return free.isEmpty() ? screen.geometry : free;
+}
 
 double distanceToRect(QPointF p, const QRect& r) {
     const double dx = std::max({double(r.left()) - p.x(), 0.0, p.x() - double(r.right())});
@@ -23,61 +25,150 @@ double distanceToRect(QPointF p, const QRect& r) {
     return std::hypot(dx, dy);
 }
 
-int clampAxis(int value, int low, int high) {
-    return high < low ? low : std::clamp(value, low, high);
-}
-
-QPoint insideOf(const QRect& screen, const QRect& widget) {
-    return {clampAxis(widget.x(), screen.left(), screen.right() + 1 - widget.width()),
-            clampAxis(widget.y(), screen.top(), screen.bottom() + 1 - widget.height())};
-}
-
-}  // namespace
-
-QPoint clampOntoScreens(const QRect& widget, const std::vector<QRect>& screens) {
-    if (screens.empty()) {
-        return widget.topLeft();
-    }
-    const int needW = std::min(kGrabbable, widget.width());
-    const int needH = std::min(kGrabbable, widget.height());
-    for (const QRect& screen : screens) {
-        const QRect shown = screen.intersected(widget);
-        if (shown.width() >= needW && shown.height() >= needH) {
-            return widget.topLeft();
+// The screen a widget belongs to: the one showing most of it, else the one
+// nearest to its centre.
+const ScreenArea& homeScreen(const QRect& widget, const std::vector<ScreenArea>& screens) {
+    const ScreenArea* home = nullptr;
+    std::int64_t most = 0;
+    for (const ScreenArea& screen : screens) {
+        const QRect shown = screen.geometry.intersected(widget);
+        const std::int64_t area = std::int64_t(shown.width()) * shown.height();
+        if (!shown.isEmpty() && area > most) {
+            most = area;
+            home = &screen;
         }
+    }
+    if (home != nullptr) {
+        return *home;
     }
     const QPointF centre = QRectF(widget).center();
-    const QRect* nearest = &screens.front();
     double best = std::numeric_limits<double>::infinity();
-    for (const QRect& screen : screens) {
-        const double d = distanceToRect(centre, screen);
+    home = &screens.front();
+    for (const ScreenArea& screen : screens) {
+        const double d = distanceToRect(centre, screen.geometry);
         if (d < best) {
             best = d;
-            nearest = &screen;
+            home = &screen;
         }
     }
-    return insideOf(*nearest, widget);
+    return *home;
 }
 
-QPoint freePlace(QSize size, const QRect& screen, const std::vector<QRect>& occupied) {
-    const QRect area = screen.adjusted(kWidgetGap, kWidgetGap, -kWidgetGap, -kWidgetGap);
-    const auto isFree = [&](const QRect& candidate) {
-        const QRect withGap = candidate.adjusted(-kWidgetGap, -kWidgetGap, kWidgetGap, kWidgetGap);
-        return std::none_of(occupied.begin(), occupied.end(),
-                            [&](const QRect& o) { return o.intersects(withGap); });
+std::int64_t overlapWith(const QRect& candidate, const std::vector<QRect>& others) {
+    std::int64_t total = 0;
+    for (const QRect& other : others) {
+        const QRect both =
+            candidate.intersected(other.adjusted(-kWidgetGap, -kWidgetGap, kWidgetGap, kWidgetGap));
+        total += std::int64_t(both.width()) * both.height();
+    }
+    return total;
+}
+
+// The spot inside `area` nearest to `target` that keeps kWidgetGap from
+// every one of `others`, or the one overlapping them least. The nearest free
+// spot lies either at the target or against an edge of the area or of a
+// gap-widened neighbour, so those lines are the only candidates needed.
+QPoint nearestSpot(QSize size, const QRect& area, QPoint target, const std::vector<QRect>& others) {
+    const int minX = area.left();
+    const int maxX = std::max(minX, area.right() + 1 - size.width());
+    const int minY = area.top();
+    const int maxY = std::max(minY, area.bottom() + 1 - size.height());
+    std::vector<int> xs = {target.x(), minX, maxX};
+    std::vector<int> ys = {target.y(), minY, maxY};
+    for (const QRect& other : others) {
+        xs.push_back(other.left() - kWidgetGap - size.width());
+        xs.push_back(other.right() + 1 + kWidgetGap);
+        ys.push_back(other.top() - kWidgetGap - size.height());
+        ys.push_back(other.bottom() + 1 + kWidgetGap);
+    }
+    const auto settle = [](std::vector<int>& values, int low, int high) {
+        for (int& v : values) {
+            v = std::clamp(v, low, high);
+        }
+        std::sort(values.begin(), values.end());
+        values.erase(std::unique(values.begin(), values.end()), values.end());
     };
-    const int firstX = area.right() + 1 - size.width();
-    const int lastY = area.bottom() + 1 - size.height();
-    for (int x = firstX; x >= area.left(); x -= kSearchStep) {
-        for (int y = area.top(); y <= lastY; y += kSearchStep) {
+    settle(xs, minX, maxX);
+    settle(ys, minY, maxY);
+    QPoint best(std::clamp(target.x(), minX, maxX), std::clamp(target.y(), minY, maxY));
+    std::int64_t bestOverlap = std::numeric_limits<std::int64_t>::max();
+    std::int64_t bestDistance = std::numeric_limits<std::int64_t>::max();
+    for (const int x : xs) {
+        for (const int y : ys) {
+            const std::int64_t overlap = overlapWith(QRect(QPoint(x, y), size), others);
+            const std::int64_t dx = x - target.x();
+            const std::int64_t dy = y - target.y();
+            const std::int64_t distance = dx * dx + dy * dy;
+            if (overlap < bestOverlap || (overlap == bestOverlap && distance < bestDistance)) {
+                best = QPoint(x, y);
+                bestOverlap = overlap;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
+}
+
+std::optional<QPoint> firstClear(QSize size, const QRect& area, const std::vector<QRect>& others) {
+    const QRect inner = area.adjusted(kWidgetGap, kWidgetGap, -kWidgetGap, -kWidgetGap);
+    const int firstX = inner.right() + 1 - size.width();
+    const int lastY = inner.bottom() + 1 - size.height();
+    for (int x = firstX; x >= inner.left(); x -= kSearchStep) {
+        for (int y = inner.top(); y <= lastY; y += kSearchStep) {
             const QRect candidate(QPoint(x, y), size);
-            if (isFree(candidate)) {
+            if (overlapWith(candidate, others) == 0) {
                 return candidate.topLeft();
             }
         }
     }
-    const QPoint from = occupied.empty() ? QPoint(firstX, area.top()) : occupied.back().topLeft();
-    return insideOf(area, QRect(from + QPoint(-kCascade, kCascade), size));
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<QPoint> placeWidgets(const std::vector<QRect>& stored,
+                                 const std::vector<ScreenArea>& screens) {
+    std::vector<QPoint> shownAt;
+    shownAt.reserve(stored.size());
+    for (const QRect& widget : stored) {
+        shownAt.push_back(widget.topLeft());
+    }
+    if (screens.empty()) {
+        return shownAt;
+    }
+    std::vector<bool> fits(stored.size());
+    std::vector<QRect> shown;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        fits[i] = std::any_of(screens.begin(), screens.end(), [&](const ScreenArea& screen) {
+            return freeAreaOf(screen).contains(stored[i]);
+        });
+        if (fits[i]) {
+            shown.push_back(stored[i]);
+        }
+    }
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (fits[i]) {
+            continue;
+        }
+        const QRect area = freeAreaOf(homeScreen(stored[i], screens));
+        shownAt[i] = nearestSpot(stored[i].size(), area, stored[i].topLeft(), shown);
+        shown.emplace_back(shownAt[i], stored[i].size());
+    }
+    return shownAt;
+}
+
+QPoint freePlace(QSize size, const QRect& area, const std::vector<QRect>& shown,
+                 const std::vector<QRect>& windows) {
+    std::vector<QRect> everything = shown;
+    everything.insert(everything.end(), windows.begin(), windows.end());
+    if (const auto clear = firstClear(size, area, everything)) {
+        return *clear;
+    }
+    if (const auto clear = firstClear(size, area, shown)) {
+        return *clear;
+    }
+    const QPoint topRight(area.right() + 1 - kWidgetGap - size.width(), area.top() + kWidgetGap);
+    return nearestSpot(size, area, topRight, shown);
 }
 
 }  // namespace solvane::host

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPalette>
 
+#include <algorithm>
 #include <cmath>
 
 namespace solvane::host {
@@ -12,8 +13,12 @@ namespace solvane::host {
 QImage renderWidget(const GuardedPlugin& plugin, std::string_view kind,
                     const widgets::WidgetEntry& entry, const RenderSettings& settings) {
     const QSizeF points = widgets::familySize(settings.family);
-    const QSize pixels(static_cast<int>(std::ceil(points.width() * settings.scale)),
-                       static_cast<int>(std::ceil(points.height() * settings.scale)));
+    // Whole device pixels, as the window that shows it has: at 1.25 a
+    // 170-point widget is 213 pixels, not 212.5, and the card fills every
+    // one of them rather than leaving a half-covered seam along two edges.
+    const QSize pixels(
+        std::max(1, static_cast<int>(std::lround(points.width() * settings.scale))),
+        std::max(1, static_cast<int>(std::lround(points.height() * settings.scale))));
     QColor tint = settings.accent;
     if (!tint.isValid()) {
         tint = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
@@ -28,7 +33,7 @@ QImage renderWidget(const GuardedPlugin& plugin, std::string_view kind,
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.scale(settings.scale, settings.scale);
+        painter.scale(pixels.width() / points.width(), pixels.height() / points.height());
         const QRectF rect(QPointF(0, 0), points);
         // The window is translucent: whatever the plug-in paints outside the
         // rounded card would show as square corners on the desktop.

@@ -16,6 +16,7 @@
 #include <QSystemTrayIcon>
 #include <QWindow>
 
+#include <cmath>
 #include <mutex>
 
 #include "host/edit_panel.h"
@@ -35,19 +36,18 @@ constexpr int kDragThreshold = 4;
 // A panel's tray may start after the host; looked for this often.
 constexpr int kTrayPollMs = 5000;
 constexpr const char* kSniWatcher = "org.kde.StatusNotifierWatcher";
-// The corner radius of every widget's card, in points.
-constexpr int kCardRadius = 22;
+// Screens change in bursts (a mode, then the work area, then the panels
+// moving); the widgets move once it has settled, well within a second.
+constexpr int kScreensSettleMs = 150;
 
-std::vector<QRect> screenRects() {
-    std::vector<QRect> rects;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        rects.push_back(screen->geometry());
-    }
-    return rects;
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+// The widgets' surface namespace: compositors match layer rules on it. KWin
+// instead reads a window type from it, and keeps only "desktop" surfaces on
+// the screen while it shows the desktop.
+QString layerNamespace(const platform::LayerShell& shell) {
+    return shell.typesByNamespace() ? QStringLiteral("desktop") : QStringLiteral("solvane-widget");
 }
-
-// The widget's surface namespace: compositors match layer rules on it.
-constexpr const char* kLayerNamespace = "solvane-widget";
+#endif
 
 bool styleIsGlass(const PlacedWidget& w) {
     const auto it = w.configuration.choices.find(std::string(widgets::kStyleParameter));
@@ -116,11 +116,26 @@ WidgetWindow::WidgetWindow(HostController& controller, Desktop& desktop, std::st
     }
     const QSizeF size = widgets::familySize(w ? w->family : widgets::WidgetFamily::small);
     setFixedSize(size.toSize());
-    if (w != nullptr) {
-        // Shown where it can be seen; stored as it was until the user drags it.
-        move(clampOntoScreens(QRect(w->position, this->size()), screenRects()));
-    }
     refresh();
+}
+
+void WidgetWindow::showAt(QPoint topLeft) {
+    // The user's drag goes on where the pointer is.
+    if (pressed_ || pos() == topLeft) {
+        return;
+    }
+    move(topLeft);
+    updateDesktopBacking();
+    update();
+}
+
+void WidgetWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle(); window != nullptr && !watchingScreen_) {
+        watchingScreen_ = true;
+        // Another screen may have another scale: drawn again at its pixels.
+        connect(window, &QWindow::screenChanged, this, [this] { refresh(); });
+    }
 }
 
 void WidgetWindow::showOnDesktop() {
@@ -140,13 +155,21 @@ void WidgetWindow::updateDesktopBacking() {
         return;
     }
     const PlacedWidget* w = controller_.widget(id_);
+    const int radius = static_cast<int>(kWidgetCornerRadius);
     if (x11::compositing()) {
         backing_.reset();
+        x11::setShape(windowHandle(), {});
         const bool blur =
             w != nullptr && styleIsGlass(*w) && x11::windowManagerName() == QLatin1String("KWin");
         x11::setBlurBehind(windowHandle(),
-                           blur ? x11::roundedRectRows(size(), kCardRadius) : std::vector<QRect>{});
+                           blur ? x11::roundedRectRows(size(), radius) : std::vector<QRect>{});
     } else {
+        // The corners are cut away, so whatever the desktop shows there
+        // shows; only the card's soft edge is laid on the colour behind it.
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels(qRound(width() * ratio), qRound(height() * ratio));
+        x11::setShape(windowHandle(),
+                      x11::roundedRectRows(pixels, static_cast<int>(std::floor(radius * ratio))));
         backing_ = x11::desktopColour(frameGeometry())
                        .value_or(QGuiApplication::palette().color(QPalette::Window));
     }
@@ -214,6 +237,8 @@ void WidgetWindow::mouseReleaseEvent(QMouseEvent* event) {
         controller_.moveWidget(id_, pos());
         updateDesktopBacking();
         update();
+        // Left partly off the screen, it is shown whole.
+        desktop_.followScreens();
     }
 }
 
@@ -243,14 +268,13 @@ LayerWidget::~LayerWidget() = default;
 void LayerWidget::place(platform::LayerShell& shell) {
     const PlacedWidget* w = controller_.widget(id_);
     const QSize size = widgets::familySize(w ? w->family : widgets::WidgetFamily::small).toSize();
-    const QPoint stored = w ? w->position : QPoint();
-    // Shown where it can be seen; stored as it was until the user drags it.
-    surface_ = shell.createSurface(size, clampOntoScreens(QRect(stored, size), shell.outputs()),
-                                   kLayerNamespace);
+    surface_ = shell.createSurface(size, desktop_.placeFor(id_), layerNamespace(shell));
     platform::LayerSurface* surface = surface_.get();
     connect(surface, &platform::LayerSurface::scaleChanged, this, &LayerWidget::refresh);
-    connect(surface, &platform::LayerSurface::dragFinished, this,
-            [this](QPoint topLeft) { controller_.moveWidget(id_, topLeft); });
+    connect(surface, &platform::LayerSurface::dragFinished, this, [this](QPoint topLeft) {
+        controller_.moveWidget(id_, topLeft);
+        desktop_.followScreens();
+    });
     connect(surface, &platform::LayerSurface::contextMenuRequested, this, &LayerWidget::showMenu);
     connect(surface, &platform::LayerSurface::menuChosen, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(menu_.size()) && menu_[index].run) {
@@ -288,6 +312,12 @@ QRect LayerWidget::shownGeometry() const {
     return surface_ ? QRect(surface_->position(), surface_->size()) : QRect();
 }
 
+void LayerWidget::showAt(QPoint topLeft) {
+    if (surface_ && !surface_->isClosed() && surface_->position() != topLeft) {
+        surface_->setPosition(topLeft);
+    }
+}
+
 void LayerWidget::showMenu(QPointF at) {
     menu_ = desktop_.menuEntries(id_);
     std::vector<platform::LayerMenuItem> items;
@@ -314,6 +344,22 @@ Desktop::Desktop(HostController& controller, DesktopRoute route)
     if (route_ == DesktopRoute::layerShell && !hasLayerShell()) {
         route_ = DesktopRoute::plain;
     }
+    screensSettle_.setSingleShot(true);
+    screensSettle_.setInterval(kScreensSettleMs);
+    connect(&screensSettle_, &QTimer::timeout, this, &Desktop::placeAll);
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    if (shell_) {
+        connect(shell_.get(), &platform::LayerShell::outputsChanged, this, &Desktop::followScreens);
+    }
+#endif
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watchScreen(screen);
+    }
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+        watchScreen(screen);
+        followScreens();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Desktop::followScreens);
     connect(&controller_, &HostController::entryChanged, this, [this](const QString& id) {
         if (auto it = views_.find(id.toStdString()); it != views_.end()) {
             it->second->refresh();
@@ -333,6 +379,8 @@ Desktop::Desktop(HostController& controller, DesktopRoute route)
             window->hide();
         }
         QTimer::singleShot(0, this, [view] { delete view; });
+        // Widgets shown away from their places may have room there now.
+        followScreens();
     });
     connect(&controller_, &HostController::accentedColoursChanged, this, [this] {
         for (auto& [id, view] : views_) {
@@ -387,13 +435,64 @@ bool Desktop::hasLayerShell() const {
 #endif
 }
 
-std::vector<QRect> Desktop::screens() const {
+std::vector<ScreenArea> Desktop::screens() const {
+    std::vector<ScreenArea> areas;
 #ifdef SOLVANE_HAVE_LAYER_SHELL
     if (shell_) {
-        return shell_->outputs();
+        for (const platform::OutputArea& output : shell_->outputAreas()) {
+            areas.push_back({output.geometry, output.usable});
+        }
+        return areas;
     }
 #endif
-    return screenRects();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.push_back({screen->geometry(), screen->availableGeometry()});
+    }
+    return areas;
+}
+
+void Desktop::watchScreen(QScreen* screen) {
+    connect(screen, &QScreen::geometryChanged, this, &Desktop::followScreens);
+    connect(screen, &QScreen::availableGeometryChanged, this, &Desktop::followScreens);
+}
+
+std::map<std::string, QPoint> Desktop::placements() const {
+    std::vector<std::string> ids;
+    std::vector<QRect> stored;
+    for (const PlacedWidget& w : controller_.placed().widgets) {
+        if (controller_.isShown(w.id)) {
+            ids.push_back(w.id);
+            stored.emplace_back(w.position, widgets::familySize(w.family).toSize());
+        }
+    }
+    const std::vector<QPoint> at = placeWidgets(stored, screens());
+    std::map<std::string, QPoint> byId;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        byId[ids[i]] = at[i];
+    }
+    return byId;
+}
+
+QPoint Desktop::placeFor(const std::string& id) const {
+    const auto all = placements();
+    if (const auto it = all.find(id); it != all.end()) {
+        return it->second;
+    }
+    const PlacedWidget* w = controller_.widget(id);
+    return w != nullptr ? w->position : QPoint();
+}
+
+void Desktop::followScreens() {
+    screensSettle_.start();
+}
+
+void Desktop::placeAll() {
+    const auto all = placements();
+    for (auto& [id, view] : views_) {
+        if (const auto it = all.find(id); it != all.end()) {
+            view->showAt(it->second);
+        }
+    }
 }
 
 void Desktop::addView(const std::string& id) {
@@ -407,6 +506,7 @@ void Desktop::addView(const std::string& id) {
     }
 #endif
     auto window = std::make_unique<WidgetWindow>(controller_, *this, id, route_);
+    window->move(placeFor(id));
     window->showOnDesktop();
     views_[id] = std::move(window);
 }
@@ -447,8 +547,7 @@ void Desktop::populateMenu(QMenu& menu, const std::string& id) {
 void Desktop::openGallery(QRect keepClear) {
     keepClear_ = keepClear;
     if (gallery_) {
-        gallery_->raise();
-        gallery_->activateWindow();
+        raiseGallery();
         return;
     }
     auto* gallery = new GalleryDialog(controller_.kinds());
@@ -456,43 +555,59 @@ void Desktop::openGallery(QRect keepClear) {
     connect(gallery, &GalleryDialog::addRequested, this, &Desktop::addWidgetAtFreePlace);
     gallery_ = gallery;
     gallery->show();
-    gallery->raise();
-    gallery->activateWindow();
+    raiseGallery();
+}
+
+void Desktop::raiseGallery() {
+    gallery_->raise();
+    gallery_->activateWindow();
+    // The user asked for it from another program (the Solvane window, a
+    // launcher), so it comes up in front even where the window manager
+    // would keep the focus where it was.
+    if (x11::active()) {
+        x11::activate(gallery_->windowHandle());
+    }
 }
 
 void Desktop::addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family) {
     const QSize size = widgets::familySize(family).toSize();
-    std::optional<QRect> screen;
+    const std::vector<ScreenArea> areas = screens();
+    if (areas.empty()) {
+        controller_.addWidget(kind.toStdString(), family, QPoint(kWidgetGap, kWidgetGap));
+        return;
+    }
+    std::vector<QRect> shown;
+    for (const auto& [id, view] : views_) {
+        shown.push_back(view->shownGeometry());
+    }
+    std::vector<QRect> windows;
+    ScreenArea area = areas.front();
     if (hasLayerShell()) {
-        // Wayland keeps window positions to itself: the first output, and
-        // the other widgets, are all that is known.
-        const auto outputs = screens();
-        if (!outputs.empty()) {
-            screen = outputs.front();
+        // Wayland keeps window positions to itself. Compositors open a
+        // floating dialog in the middle of the output, so the gallery is
+        // taken to be there; the Solvane window's place is not known.
+        if (gallery_) {
+            QRect guess(QPoint(), gallery_->frameGeometry().size());
+            guess.moveCenter(area.geometry.center());
+            windows.push_back(guess);
         }
-    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        screen = primary->availableGeometry();
-        if (!keepClear_.isEmpty()) {
-            if (const QScreen* at = QGuiApplication::screenAt(keepClear_.center())) {
-                screen = at->availableGeometry();
-            }
+    } else {
+        const QScreen* at = QGuiApplication::primaryScreen();
+        if (!keepClear_.isEmpty() && QGuiApplication::screenAt(keepClear_.center()) != nullptr) {
+            at = QGuiApplication::screenAt(keepClear_.center());
         }
-    }
-    QPoint where(kWidgetGap, kWidgetGap);
-    if (screen) {
-        std::vector<QRect> occupied;
-        for (const auto& [id, view] : views_) {
-            occupied.push_back(view->shownGeometry());
+        if (at != nullptr) {
+            area = {at->geometry(), at->availableGeometry()};
         }
         if (!keepClear_.isEmpty()) {
-            occupied.push_back(keepClear_);
+            windows.push_back(keepClear_);
         }
-        if (gallery_ && !hasLayerShell()) {
-            occupied.push_back(gallery_->frameGeometry());
+        if (gallery_) {
+            windows.push_back(gallery_->frameGeometry());
         }
-        where = freePlace(size, *screen, occupied);
     }
-    controller_.addWidget(kind.toStdString(), family, where);
+    const QRect free = area.free.isEmpty() ? area.geometry : area.free;
+    controller_.addWidget(kind.toStdString(), family, freePlace(size, free, shown, windows));
 }
 
 void Desktop::openEditPanel(const std::string& id) {

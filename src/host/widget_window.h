@@ -5,9 +5,10 @@
 // XWayland, or a plain window elsewhere) or a surface on the compositor's
 // desktop layer (Wayland with layer-shell). Either way a widget's position is
 // the user's: it is stored only when the user has dragged the widget and let
-// go, never because the window system moved or placed the window, and a
-// stored position that no screen shows any more is shown on the nearest
-// screen without being stored.
+// go, never because the window system moved or placed the window. Where a
+// widget shows follows the screens as they change (widget_placement.h): a
+// stored position the screens cannot show whole is shown elsewhere without
+// being stored, and comes back when its screen does.
 #pragma once
 
 #include <QImage>
@@ -25,11 +26,13 @@
 
 #include "host/desktop_route.h"
 #include "host/host_controller.h"
+#include "host/widget_placement.h"
 #ifdef SOLVANE_HAVE_LAYER_SHELL
 #include "platform/wayland/layer_shell.h"
 #endif
 
 class QMenu;
+class QScreen;
 class QSystemTrayIcon;
 
 namespace solvane::host {
@@ -44,6 +47,8 @@ class WidgetView {
     virtual void refresh() = 0;
     // Where it shows now, in global coordinates (empty when unknown).
     virtual QRect shownGeometry() const = 0;
+    // Shows it with its top-left at `topLeft`; nothing is stored.
+    virtual void showAt(QPoint topLeft) = 0;
 };
 
 // One item of a widget's or the tray's menu.
@@ -63,10 +68,12 @@ class WidgetWindow : public QWidget, public WidgetView {
     const std::string& id() const { return id_; }
     void refresh() override;
     QRect shownGeometry() const override { return frameGeometry(); }
+    void showAt(QPoint topLeft) override;
     void showOnDesktop();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -88,6 +95,7 @@ class WidgetWindow : public QWidget, public WidgetView {
     QPoint pressTopLeft_;
     bool pressed_ = false;
     bool dragged_ = false;
+    bool watchingScreen_ = false;
 };
 
 #ifdef SOLVANE_HAVE_LAYER_SHELL
@@ -102,6 +110,7 @@ class LayerWidget : public QObject, public WidgetView {
 
     void refresh() override;
     QRect shownGeometry() const override;
+    void showAt(QPoint topLeft) override;
 
   private:
     void showMenu(QPointF at);
@@ -123,6 +132,11 @@ class Desktop : public QObject {
     ~Desktop() override;
 
     void showAll();
+    // Where widget `id` shows on the screens as they are now.
+    QPoint placeFor(const std::string& id) const;
+    // Every widget to where the screens as they are now show it, soon (the
+    // screens' changes come in bursts).
+    void followScreens();
     // Opens the gallery, or raises it; new widgets keep clear of `keepClear`
     // (a window of the program that asked) as well as of the other widgets.
     void openGallery(QRect keepClear = {});
@@ -137,7 +151,11 @@ class Desktop : public QObject {
   private:
     void addView(const std::string& id);
     bool hasLayerShell() const;
-    std::vector<QRect> screens() const;
+    std::vector<ScreenArea> screens() const;
+    std::map<std::string, QPoint> placements() const;
+    void placeAll();
+    void raiseGallery();
+    void watchScreen(QScreen* screen);
     void addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family);
     void watchForTray();
     void createTrayIfPossible();
@@ -152,6 +170,7 @@ class Desktop : public QObject {
     QRect keepClear_;
     QSystemTrayIcon* tray_ = nullptr;
     QTimer trayPoll_;
+    QTimer screensSettle_;
 };
 
 // The desktop's light or dark appearance, from the application palette.

@@ -1,5 +1,6 @@
 #include "host/x11_desktop.h"
 
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 #include <QGuiApplication>
 #include <QWindow>
@@ -21,6 +22,7 @@ namespace {
 constexpr std::uint32_t kAllDesktops = 0xFFFFFFFF;
 constexpr std::uint32_t kStateAdd = 1;
 constexpr std::uint32_t kSourceApplication = 1;
+constexpr std::uint32_t kSourcePager = 2;
 // Wallpapers are read a patch at a time; a widget is never larger.
 constexpr int kLargestSample = 1024;
 
@@ -107,6 +109,12 @@ void setDesktopWidgetHints(QWindow* window) {
                         static_cast<std::uint32_t>(states.size()), states.data());
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL,
                         32, 1, &kAllDesktops);
+    // Show Desktop (openbox, mutter, KWin, xfwm4) hides every window but the
+    // desktop's own and the panels; a widget is part of the desktop. The
+    // type is read once, when the window is first mapped.
+    const xcb_atom_t desktopType = atom(c, "_NET_WM_WINDOW_TYPE_DESKTOP");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                        32, 1, &desktopType);
     xcb_flush(c);
 }
 
@@ -219,6 +227,44 @@ QString windowManagerName() {
     }
     return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply.get())),
                              xcb_get_property_value_length(reply.get()));
+}
+
+void setShape(QWindow* window, const std::vector<QRect>& region) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t w = windowOf(window);
+    if (c == nullptr || w == XCB_NONE) {
+        return;
+    }
+    const Reply<xcb_shape_query_version_reply_t> shape(
+        xcb_shape_query_version_reply(c, xcb_shape_query_version(c), nullptr));
+    if (!shape) {
+        return;
+    }
+    if (region.empty()) {
+        xcb_shape_mask(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, w, 0, 0, XCB_NONE);
+    } else {
+        std::vector<xcb_rectangle_t> rects;
+        rects.reserve(region.size());
+        for (const QRect& r : region) {
+            rects.push_back({static_cast<std::int16_t>(r.x()), static_cast<std::int16_t>(r.y()),
+                             static_cast<std::uint16_t>(r.width()),
+                             static_cast<std::uint16_t>(r.height())});
+        }
+        xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
+                             XCB_CLIP_ORDERING_YX_BANDED, w, 0, 0,
+                             static_cast<std::uint32_t>(rects.size()), rects.data());
+    }
+    xcb_flush(c);
+}
+
+void activate(QWindow* window) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t w = windowOf(window);
+    if (c == nullptr || w == XCB_NONE) {
+        return;
+    }
+    sendToRoot(c, w, atom(c, "_NET_ACTIVE_WINDOW"), {kSourcePager, XCB_CURRENT_TIME, 0, 0, 0});
+    xcb_flush(c);
 }
 
 void setBlurBehind(QWindow* window, const std::vector<QRect>& region) {

@@ -1,10 +1,12 @@
 // What makes a widget window a desktop widget under an X11 window manager
-// (and XWayland), through the EWMH properties Qt has no flags for: below
-// other windows, on every workspace, left out of taskbars, pagers and
-// switchers, never taking the focus by appearing. Also what the widgets need
-// to know of the X desktop: whether a compositing manager runs (without one,
-// transparent corners come out black), the desktop's colour behind a widget,
-// and KWin's blur behind glass.
+// (and XWayland), through the EWMH properties Qt has no flags for: a window
+// of the desktop (which window managers keep on the screen while they show
+// the desktop), below other windows, on every workspace, left out of
+// taskbars, pagers and switchers, never taking the focus by appearing. Also
+// what the widgets need to know of the X desktop: whether a compositing
+// manager runs (without one, transparent pixels come out black, so the
+// rounded corners are cut out with the Shape extension), the desktop's colour
+// behind a widget, and KWin's blur behind glass.
 //
 // Every call is a no-op (or gives nothing) when Qt does not run on X11.
 //
@@ -47,6 +49,15 @@ std::optional<QColor> desktopColour(const QRect& rect);
 
 // The window manager's own name (_NET_SUPPORTING_WM_CHECK), empty when none.
 QString windowManagerName();
+
+// Cuts the window down to `region` (native pixels) with the X Shape
+// extension, so the desktop shows through everywhere else whatever it is;
+// an empty region gives the window back its whole rectangle.
+void setShape(QWindow* window, const std::vector<QRect>& region);
+
+// Asks a window manager to raise and focus `window` as a pager would, which
+// focus-stealing prevention lets through: the user asked for it elsewhere.
+void activate(QWindow* window);
 
 // Asks KWin to blur what lies behind `region` (window coordinates) of the
 // window; an empty region takes the request back.

@@ -2,7 +2,9 @@
 # The widget host on real Wayland compositors, headless, on a private session
 # bus. Weston offers no layer-shell, so the host must go through XWayland;
 # sway offers it, so the widgets must be bottom-layer surfaces at their
-# stored places. Neither start may write over the stored positions.
+# stored places, and must follow its outputs while it runs: an output scaled
+# to 2 (half its logical size) and an output plugged in. Nothing may write
+# over the stored positions.
 #
 #   desktop_wayland_test.sh SOLVANE_WIDGETS
 set -euo pipefail
@@ -60,4 +62,48 @@ grep -q 'xdg_wm_base.*get_xdg_surface' "$work/host.log" && fail "a widget became
 sleep 1
 stop_host
 cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed under sway"
+
+echo "== sway: the widgets follow its outputs"
+swaymsg() { SWAYSOCK=$(ls "$sway_run"/sway-ipc.*.sock) command swaymsg "$@" >/dev/null; }
+swaymsg create_output
+swaymsg output HEADLESS-1 position 0 0
+swaymsg output HEADLESS-2 resolution 1280x800 position 1280 0
+# Countdowns and Moon on the second output; Sky on a third, not there yet.
+cat >"$placed" <<'JSON'
+{"accentedColours": false, "version": 1, "widgets": [
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "countdowns", "kind": "Countdowns",
+  "size": "medium", "x": 1300, "y": 100},
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "moon", "kind": "Moon",
+  "size": "small", "x": 1500, "y": 500},
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "sky", "kind": "Sky",
+  "size": "large", "x": 2700, "y": 100}]}
+JSON
+cp "$placed" "$work/placed.before"
+start_host WAYLAND_DISPLAY="$sway_run/wayland-1" WAYLAND_DEBUG=client
+wait_for 20 grep -q 'set_margin(500, 0, 0, 220)' "$work/host.log" || fail "the Moon widget is not at 1500,500"
+# Sky's output is not there: the nearest, clear of Countdowns.
+wait_for 5 grep -q 'set_margin(100, 0, 0, 916)' "$work/host.log" ||
+    fail "the Sky widget is not on the nearest output: $(grep -a set_margin "$work/host.log")"
+: >"$work/host.log"
+swaymsg output HEADLESS-2 scale 2
+# 640 × 400 now: Moon comes up beside Countdowns, Sky below it all the same.
+wait_for 2 grep -aq 'set_margin(230, 0, 0, 400)' "$work/host.log" ||
+    fail "the Moon widget did not follow the scale: $(grep -a set_margin "$work/host.log")"
+: >"$work/host.log"
+swaymsg output HEADLESS-2 scale 1
+wait_for 2 grep -aq 'set_margin(500, 0, 0, 220)' "$work/host.log" ||
+    fail "the Moon widget did not go back: $(grep -a set_margin "$work/host.log")"
+: >"$work/host.log"
+swaymsg create_output
+swaymsg output HEADLESS-3 position 2560 0
+wait_for 2 grep -aq 'set_margin(100, 0, 0, 140)' "$work/host.log" ||
+    fail "the Sky widget did not go to its output: $(grep -a set_margin "$work/host.log")"
+if [ -n "${SOLVANE_SCREENSHOT_DIR:-}" ]; then
+    swaymsg output HEADLESS-2 scale 2
+    sleep 1
+    XDG_RUNTIME_DIR=$sway_run WAYLAND_DISPLAY=wayland-1 grim -o HEADLESS-2 \
+        "$SOLVANE_SCREENSHOT_DIR/desktop-sway-scale2.png"
+fi
+stop_host
+cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed with the outputs"
 echo "PASS"

@@ -4,7 +4,12 @@
 # workspace, out of taskbar and pager, titled by kind), keep the user's
 # positions (stored only after a drag), show a card rather than black corners
 # without a compositor, put their tray entry in a tray that appears later, and
-# a second launch must bring up the gallery.
+# a second launch must bring up the gallery. Show Desktop must leave them
+# shown, and their corners must show whatever the desktop has. On a screen
+# that changes size while the host runs (Xephyr, which RandR can resize) every
+# widget must be wholly on the screen and clear of the others within two
+# seconds, without a word of widgets.json changing, and back when the size
+# comes back.
 #
 #   desktop_x11_test.sh SOLVANE_WIDGETS DESKTOP_PROBE
 set -euo pipefail
@@ -13,7 +18,7 @@ set -euo pipefail
 host=$1
 probe=$2
 source "$(dirname "$0")/desktop_test_lib.sh"
-require_tools Xvfb openbox xprop wmctrl xdotool xwininfo dbus-run-session
+require_tools Xvfb Xephyr openbox xprop wmctrl xdotool xwininfo xrandr hsetroot dbus-run-session
 in_private_session "$@"
 begin_test_home
 
@@ -63,9 +68,24 @@ for kind in Moon Sky; do
 done
 wmctrl -s 0
 
-echo "== no black corners without a compositor"
-corner=$("$probe" pixel 100 120)
-[ "$corner" != "#000000" ] || fail "the Moon widget's corner is black"
+echo "== Show Desktop leaves them shown"
+wmctrl -k on
+wait_for 5 bash -c "wmctrl -m | grep -q 'mode: ON'" || fail "openbox did not show the desktop"
+sleep 0.5
+for kind in Moon Sky; do
+    xwininfo -id "$(window_named "Solvane .* $kind")" | grep -q IsViewable ||
+        fail "Show Desktop hid the $kind widget"
+done
+wmctrl -k off
+
+echo "== the desktop shows through the corners without a compositor"
+for colour in "#204060" "#7a3b12"; do
+    hsetroot -solid "$colour" >/dev/null
+    sleep 0.3
+    corner=$("$probe" pixel 100 120)
+    [ "$corner" = "$colour" ] || fail "the Moon widget's corner shows $corner over $colour"
+done
+[ "$("$probe" pixel 185 205)" != "#7a3b12" ] || fail "the Moon widget is not drawn"
 
 echo "== the tray appears later"
 "$probe" sni-watcher >"$work/watcher.log" 2>&1 &
@@ -104,4 +124,56 @@ wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Add Widget\$'" ||
 timeout 10 "$host" >>"$work/host.log" 2>&1 || fail "the second launch did not exit 0"
 wait_for 10 window_named "Add Widget" || fail "the second launch brought up no gallery"
 stop_host
+echo "== a screen that changes size while the host runs"
+exec 4>"$work/nested"
+Xephyr -displayfd 4 -screen 1600x1200 -nolisten tcp >"$work/xephyr.log" 2>&1 &
+remember $!
+wait_for 10 test -s "$work/nested" || fail "Xephyr did not start"
+export DISPLAY=:$(head -n1 "$work/nested")
+openbox >"$work/openbox2.log" 2>&1 &
+remember $!
+wait_for 10 wmctrl -m || fail "openbox did not start in Xephyr"
+cat >"$placed" <<'JSON'
+{"accentedColours": false, "version": 1, "widgets": [
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "board", "kind": "Solvane",
+  "size": "extraLarge", "x": 840, "y": 40},
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "countdowns", "kind": "Countdowns",
+  "size": "medium", "x": 1200, "y": 1000},
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "moon", "kind": "Moon",
+  "size": "small", "x": 1400, "y": 800}]}
+JSON
+cp "$placed" "$work/placed.before"
+start_host
+wait_for 15 window_named "Solvane .* Moon" || fail "the widgets did not appear in Xephyr"
+rects() {
+    for kind in Board Countdowns Moon; do
+        xwininfo -id "$(window_named "Solvane .* $kind")" |
+            awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                 /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+    done
+}
+# Every widget inside W × H and no two overlapping.
+all_fit() {
+    rects | awk -v W="$1" -v H="$2" '
+        { x[NR]=$1; y[NR]=$2; w[NR]=$3; h[NR]=$4
+          if ($1 < 0 || $2 < 0 || $1 + $3 > W || $2 + $4 > H) bad = 1 }
+        END { for (i = 1; i <= NR; i++) for (j = i + 1; j <= NR; j++)
+                  if (x[i] < x[j] + w[j] && x[j] < x[i] + w[i] &&
+                      y[i] < y[j] + h[j] && y[j] < y[i] + h[i]) bad = 1
+              exit bad }'
+}
+wait_for 5 all_fit 1600 1200 || fail "the widgets do not fit 1600 × 1200: $(rects | tr '\n' ';')"
+before=$(rects)
+xrandr -s 1024x768 2>/dev/null
+wait_for 2 all_fit 1024 768 || fail "after 1024 × 768: $(rects | tr '\n' ';')"
+if [ -n "${SOLVANE_SCREENSHOT_DIR:-}" ]; then
+    hsetroot -add "#20394f" -add "#5d7f99" -gradient 160 >/dev/null
+    sleep 0.5
+    "$probe" shot "$SOLVANE_SCREENSHOT_DIR/desktop-x11-resized.png"
+fi
+xrandr -s 1600x1200 2>/dev/null
+sleep 1
+[ "$(rects)" = "$before" ] || fail "the widgets did not go back: $(rects | tr '\n' ';')"
+stop_host
+cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed with the screen: $(cat "$placed")"
 echo "PASS"

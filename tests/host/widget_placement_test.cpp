@@ -6,57 +6,144 @@
 #include "host/widget_window.h"
 #include "host/x11_desktop.h"
 
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QPoint& p, std::ostream* out) {
+    *out << "(" << p.x() << ", " << p.y() << ")";
+}
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << r.width() << "x" << r.height() << "+" << r.x() << "+" << r.y();
+}
+QT_END_NAMESPACE
+
 namespace solvane::host {
 namespace {
 
-const QRect kLeft(0, 0, 1920, 1080);
-const QRect kRight(1920, 0, 1280, 1024);
+bool clearOfEachOther(const std::vector<QRect>& rects) {
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        for (std::size_t j = i + 1; j < rects.size(); ++j) {
+            if (rects[i].intersects(rects[j])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
-TEST(WidgetPlacement, APositionNoScreenShowsComesBackToTheNearestOne) {
-    const std::vector<QRect> screens = {kLeft, kRight};
+std::vector<QRect> shownRects(const std::vector<QRect>& stored,
+                              const std::vector<ScreenArea>& screens) {
+    const std::vector<QPoint> at = placeWidgets(stored, screens);
+    std::vector<QRect> rects;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        rects.emplace_back(at[i], stored[i].size());
+    }
+    return rects;
+}
+
+TEST(WidgetPlacement, AStoredPlaceThatDoesNotFitShowsWhollyInsideTheFreeArea) {
+    // 1280 × 720 with a 30-point panel along the bottom, and a second screen.
+    const ScreenArea laptop{{0, 0, 1280, 720}, {0, 0, 1280, 690}};
+    const ScreenArea right{{1280, 0, 1920, 1080}, {}};
     struct Case {
+        const char* what;
         QRect widget;
         QPoint shownAt;
     };
     const Case cases[] = {
-        {{100, 100, 170, 170}, {100, 100}},     // on a screen
-        {{1850, 500, 170, 170}, {1850, 500}},   // across both
-        {{-120, 40, 170, 170}, {-120, 40}},     // half off, still grabbable
-        {{-140, 40, 170, 170}, {0, 40}},        // a sliver left: pulled back
-        {{5000, 40, 170, 170}, {3030, 40}},     // a screen that is gone
-        {{2500, 1500, 364, 382}, {2500, 642}},  // below the right screen
-        {{-9000, -9000, 724, 360}, {0, 0}},     // far above and left
+        {"fits: stays", {100, 100, 170, 170}, {100, 100}},
+        {"mostly on the second screen", {1180, 40, 724, 360}, {1280, 40}},
+        {"under the panel", {300, 600, 170, 170}, {300, 520}},
+        {"across both screens", {1200, 500, 170, 170}, {1280, 500}},
+        {"a screen that is gone", {5000, 40, 170, 170}, {3030, 40}},
+        {"far above and left", {-9000, -9000, 724, 360}, {0, 0}},
+        {"larger than the free area", {200, 100, 1400, 800}, {0, 0}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(clampOntoScreens(c.widget, screens), c.shownAt)
-            << c.widget.x() << "," << c.widget.y();
+        EXPECT_EQ(placeWidgets({c.widget}, {laptop, right}), std::vector<QPoint>{c.shownAt})
+            << c.what;
     }
-    EXPECT_EQ(clampOntoScreens({5000, 40, 170, 170}, {}), QPoint(5000, 40));
-    // Larger than the screen: its top-left corner shows.
-    EXPECT_EQ(clampOntoScreens({3000, 3000, 800, 600}, {{0, 0, 640, 480}}), QPoint(0, 0));
+    EXPECT_EQ(placeWidgets({{5000, 40, 170, 170}}, {}), std::vector<QPoint>{QPoint(5000, 40)});
+    // The board after 1920 × 1080 became 1280 × 720: pulled left until all
+    // of it shows.
+    EXPECT_EQ(placeWidgets({{1180, 40, 724, 360}}, {laptop}), std::vector<QPoint>{QPoint(556, 40)});
+}
+
+TEST(WidgetPlacement, PulledBackWidgetsOverlapNoOtherWidget) {
+    const ScreenArea screen{{0, 0, 1280, 720}, {}};
+    struct Case {
+        const char* what;
+        std::vector<QRect> stored;
+    };
+    const Case cases[] = {
+        // The desktop pictures' layout, made on a 1440 × 900 screen.
+        {"a smaller screen",
+         {{40, 40, 724, 360}, {1036, 40, 364, 382}, {40, 424, 364, 170}, {1230, 446, 170, 170}}},
+        {"two off the same edge",
+         {{1200, 100, 170, 170}, {1200, 120, 170, 170}, {1200, 140, 170, 170}}},
+        {"pulled onto one that stays", {{1100, 300, 170, 170}, {1250, 300, 170, 170}}},
+    };
+    for (const auto& c : cases) {
+        const auto rects = shownRects(c.stored, {screen});
+        for (const QRect& r : rects) {
+            EXPECT_TRUE(screen.geometry.contains(r)) << c.what;
+        }
+        EXPECT_TRUE(clearOfEachOther(rects)) << c.what;
+    }
+    // Widgets the user put over each other stay where the user put them.
+    const std::vector<QRect> overlapping = {{100, 100, 364, 170}, {200, 120, 170, 170}};
+    EXPECT_EQ(shownRects(overlapping, {screen}), overlapping);
+    // The stored places come back with the screen that shows them.
+    const std::vector<QRect> wide = cases[0].stored;
+    EXPECT_EQ(shownRects(wide, {{{0, 0, 1440, 900}, {}}}), wide);
 }
 
 TEST(WidgetPlacement, NewWidgetsGoWhereNothingElseIs) {
     const QSize small(170, 170);
     const QRect screen(0, 0, 1920, 1080);
     // The first down the right-hand side, each next one below it.
-    const QPoint first = freePlace(small, screen, {});
+    const QPoint first = freePlace(small, screen, {}, {});
     EXPECT_EQ(first, QPoint(1920 - kWidgetGap - 170, kWidgetGap));
     const QRect firstRect(first, small);
-    const QPoint second = freePlace(small, screen, {firstRect});
+    const QPoint second = freePlace(small, screen, {firstRect}, {});
     EXPECT_EQ(second.x(), first.x());
     EXPECT_GE(second.y(), firstRect.bottom() + 1 + kWidgetGap);
 
     // The Solvane window covering the right half pushes them left of it.
     const QRect app(900, 40, 1000, 800);
-    const QRect placed(freePlace(small, screen, {app}), small);
+    const QRect placed(freePlace(small, screen, {}, {app}), small);
     EXPECT_FALSE(placed.intersects(app.adjusted(-kWidgetGap, -kWidgetGap, kWidgetGap, kWidgetGap)));
     EXPECT_TRUE(screen.contains(placed));
+}
 
-    // A full screen still gives a place on it, off the last one.
-    const QRect full(0, 0, 1920, 1080);
-    const QRect fallback(freePlace(small, screen, {full}), small);
-    EXPECT_TRUE(screen.contains(fallback));
+// A gallery the compositor shows full screen leaves no place clear of it;
+// widgets added one after another still take places clear of each other.
+TEST(WidgetPlacement, SeveralAddedInARowNeverStack) {
+    const QRect screen(0, 0, 1280, 720);
+    struct Case {
+        const char* what;
+        std::vector<QRect> windows;
+        QSize size;
+        int count;
+        int clear;  // how many of them the screen holds apart
+    };
+    const Case cases[] = {
+        {"full-screen gallery", {screen}, {364, 170}, 4, 4},
+        {"gallery and window", {{438, 118, 420, 460}, {0, 0, 1200, 700}}, {170, 170}, 6, 6},
+        {"more than the screen holds", {}, {364, 382}, 5, 3},
+    };
+    for (const auto& c : cases) {
+        std::vector<QRect> shown;
+        for (int i = 0; i < c.count; ++i) {
+            shown.emplace_back(freePlace(c.size, screen, shown, c.windows), c.size);
+            EXPECT_TRUE(screen.contains(shown.back())) << c.what << " #" << i;
+        }
+        // Past what the screen holds they overlap least, never exactly.
+        EXPECT_TRUE(clearOfEachOther({shown.begin(), shown.begin() + c.clear})) << c.what;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                EXPECT_NE(shown[i].topLeft(), shown[j].topLeft()) << c.what;
+            }
+        }
+    }
 }
 
 SessionFacts facts(bool wayland, bool x11, const char* qtPlatform, bool layerShell) {
@@ -75,17 +162,20 @@ TEST(DesktopRoute, FollowsWhatTheSessionOffers) {
         SessionFacts facts;
         RouteChoice expected;
     };
-    const RouteChoice x11{DesktopRoute::x11, std::nullopt};
-    const RouteChoice layer{DesktopRoute::layerShell, std::nullopt};
-    const RouteChoice plain{DesktopRoute::plain, std::nullopt};
+    const RouteChoice x11{DesktopRoute::x11, std::nullopt, {}};
+    const RouteChoice layer{DesktopRoute::layerShell, std::nullopt, {}};
+    const RouteChoice plain{DesktopRoute::plain, std::nullopt, {}};
     const Case cases[] = {
         {facts(false, true, nullptr, false), x11},
         // GNOME: no layer-shell, so through XWayland.
-        {facts(true, true, nullptr, false), {DesktopRoute::x11, "xcb"}},
+        {facts(true, true, nullptr, false), {DesktopRoute::x11, "xcb", {}}},
         {facts(true, true, nullptr, true), layer},
         {facts(true, false, nullptr, false), plain},
-        // What the user named wins.
-        {facts(true, true, "xcb", true), x11},
+        // What the user named wins, except that an X11 window cannot stay
+        // on a Wayland compositor's desktop: there the widgets still go on
+        // its layer, and the host says so.
+        {facts(true, true, "xcb", false), x11},
+        {facts(false, true, "xcb", false), x11},
         {facts(true, true, "wayland", false), plain},
         {facts(true, false, "wayland-egl", true), layer},
         {facts(false, true, "offscreen", false), plain},
@@ -95,8 +185,13 @@ TEST(DesktopRoute, FollowsWhatTheSessionOffers) {
             << c.facts.wayland << c.facts.x11 << c.facts.qtPlatform.value_or("-")
             << c.facts.layerShell;
     }
+    const RouteChoice forced = chooseRoute(facts(true, true, "xcb", true));
+    EXPECT_EQ(forced.route, DesktopRoute::layerShell);
+    EXPECT_EQ(forced.qtPlatform, std::nullopt);
+    EXPECT_NE(forced.why.find("QT_QPA_PLATFORM=xcb"), std::string::npos);
     EXPECT_TRUE(needsLayerShellProbe(facts(true, true, nullptr, false)));
-    EXPECT_FALSE(needsLayerShellProbe(facts(true, true, "xcb", false)));
+    EXPECT_TRUE(needsLayerShellProbe(facts(true, true, "xcb", false)));
+    EXPECT_FALSE(needsLayerShellProbe(facts(true, true, "offscreen", false)));
     EXPECT_FALSE(needsLayerShellProbe(facts(false, true, nullptr, false)));
 }
 

@@ -117,6 +117,8 @@ void registryGlobal(void* data, wl_registry* registry, uint32_t name, const char
     if (iface == wl_compositor_interface.name && c->compositor == nullptr) {
         c->compositor =
             static_cast<wl_compositor*>(bind(&wl_compositor_interface, kCompositorVersion));
+    } else if (iface == "org_kde_plasma_shell") {
+        c->kdeShell = true;
     } else if (iface == wl_shm_interface.name && c->shm == nullptr) {
         c->shm = static_cast<wl_shm*>(bind(&wl_shm_interface, 1));
     } else if (iface == zwlr_layer_shell_v1_interface.name && c->layerShell == nullptr) {
@@ -345,6 +347,7 @@ void Connection::shutdown() {
     }
     releaseSeat();
     for (auto& output : outputs) {
+        dropProbe(*output);
         if (output->xdgOutput != nullptr) {
             zxdg_output_v1_destroy(output->xdgOutput);
         }
@@ -447,6 +450,76 @@ void Connection::outputDone(Output& output) {
             post(state->owner, [owner = state->owner, scale] { emit owner->scaleChanged(scale); });
         }
     }
+    if (output.probe == nullptr) {
+        probeUsable(output);
+    }
+    outputsChanged();
+}
+
+void Connection::outputsChanged() {
+    if (onOutputsChanged) {
+        onOutputsChanged();
+    }
+}
+
+namespace {
+
+const zwlr_layer_surface_v1_listener kProbeListener = {
+    [](void* d, zwlr_layer_surface_v1*, uint32_t serial, uint32_t width, uint32_t height) {
+        auto* o = static_cast<Output*>(d);
+        o->connection->usableConfigured(
+            *o, serial,
+            QSize(static_cast<int>(std::min<uint32_t>(width, 1u << 20)),
+                  static_cast<int>(std::min<uint32_t>(height, 1u << 20))));
+    },
+    [](void* d, zwlr_layer_surface_v1*) {
+        auto* o = static_cast<Output*>(d);
+        o->connection->dropProbe(*o);
+        o->connection->outputsChanged();
+    },
+};
+
+}  // namespace
+
+void Connection::probeUsable(Output& output) {
+    if (!usable() || layerShell == nullptr || compositor == nullptr) {
+        return;
+    }
+    output.probe = wl_compositor_create_surface(compositor);
+    output.probeLayer = zwlr_layer_shell_v1_get_layer_surface(
+        layerShell, output.probe, output.output, ZWLR_LAYER_SHELL_V1_LAYER_BACKGROUND,
+        "solvane-usable-area");
+    zwlr_layer_surface_v1_add_listener(output.probeLayer, &kProbeListener, &output);
+    zwlr_layer_surface_v1_set_size(output.probeLayer, 0, 0);
+    zwlr_layer_surface_v1_set_anchor(output.probeLayer, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP |
+                                                            ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
+                                                            ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT |
+                                                            ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
+    zwlr_layer_surface_v1_set_exclusive_zone(output.probeLayer, 0);
+    zwlr_layer_surface_v1_set_keyboard_interactivity(
+        output.probeLayer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+    // Committed without a buffer: configured, never shown.
+    wl_surface_commit(output.probe);
+}
+
+void Connection::dropProbe(Output& output) {
+    if (output.probeLayer != nullptr) {
+        zwlr_layer_surface_v1_destroy(output.probeLayer);
+        output.probeLayer = nullptr;
+    }
+    if (output.probe != nullptr) {
+        retire(output.probe);
+        output.probe = nullptr;
+    }
+    output.usableSize = QSize();
+}
+
+void Connection::usableConfigured(Output& output, uint32_t serial, QSize size) {
+    zwlr_layer_surface_v1_ack_configure(output.probeLayer, serial);
+    if (size != output.usableSize) {
+        output.usableSize = size;
+        outputsChanged();
+    }
 }
 
 void Connection::removeGlobal(uint32_t name) {
@@ -459,6 +532,7 @@ void Connection::removeGlobal(uint32_t name) {
             continue;
         }
         // Surfaces on it hear from the compositor (closed) on their own.
+        dropProbe(**it);
         if ((*it)->xdgOutput != nullptr) {
             zxdg_output_v1_destroy((*it)->xdgOutput);
         }
@@ -468,6 +542,7 @@ void Connection::removeGlobal(uint32_t name) {
             wl_output_destroy((*it)->output);
         }
         outputs.erase(it);
+        outputsChanged();
         return;
     }
 }

@@ -69,9 +69,15 @@ bool LayerSurface::isMenuOpen() const {
 // --- LayerShell
 
 LayerShell::LayerShell(std::shared_ptr<Connection> connection, QObject* parent)
-    : QObject(parent), connection_(std::move(connection)) {}
+    : QObject(parent), connection_(std::move(connection)) {
+    // Heard mid-dispatch, told from the event loop.
+    connection_->onOutputsChanged = [this] {
+        QMetaObject::invokeMethod(this, &LayerShell::outputsChanged, Qt::QueuedConnection);
+    };
+}
 
 LayerShell::~LayerShell() {
+    connection_->onOutputsChanged = nullptr;
     connection_->shutdown();
 }
 
@@ -112,6 +118,18 @@ std::vector<QRect> LayerShell::outputs() const {
         result.push_back(output->geometry());
     }
     return result;
+}
+
+std::vector<OutputArea> LayerShell::outputAreas() const {
+    std::vector<OutputArea> result;
+    for (const auto& output : connection_->outputs) {
+        result.push_back({output->geometry(), output->usable()});
+    }
+    return result;
+}
+
+bool LayerShell::typesByNamespace() const {
+    return connection_->kdeShell;
 }
 
 bool LayerShell::isConnected() const {

@@ -116,6 +116,18 @@ class LayerSurface : public QObject {
     std::unique_ptr<wayland::SurfaceState> state_;
 };
 
+// One output as the layer shell sees it, in logical layout coordinates.
+struct OutputArea {
+    QRect geometry;
+    // What the compositor leaves to surfaces that reserve no room (the
+    // output less its panels and docks); empty until it has said. The
+    // compositor tells only its size, so where panels take less than the
+    // whole difference is not known: the area is narrowed by that
+    // difference on both sides, which is never wrong, only cautious.
+    QRect usable;
+    bool operator==(const OutputArea&) const = default;
+};
+
 class LayerShell : public QObject {
     Q_OBJECT
 
@@ -133,6 +145,12 @@ class LayerShell : public QObject {
     // The logical geometry of each output, in the order the compositor
     // announced them.
     std::vector<QRect> outputs() const;
+    // The same with what panels leave of each.
+    std::vector<OutputArea> outputAreas() const;
+    // Whether the compositor reads a window type from a surface's namespace
+    // (KWin: "desktop", "dock", "notification", …) rather than leaving the
+    // namespace to the user's rules.
+    bool typesByNamespace() const;
     // False once the connection broke.
     bool isConnected() const;
 
@@ -144,6 +162,10 @@ class LayerShell : public QObject {
     // when the connection is gone it is closed from the start.
     std::unique_ptr<LayerSurface> createSurface(QSize logicalSize, QPoint topLeft,
                                                 const QString& nameSpace);
+
+  signals:
+    // An output came, went, or changed its size, scale or usable area.
+    void outputsChanged();
 
   private:
     explicit LayerShell(std::shared_ptr<wayland::Connection> connection, QObject* parent);

@@ -18,6 +18,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -66,6 +67,21 @@ struct Output {
     int scale = 1;
     std::optional<QPoint> logicalPosition;
     std::optional<QSize> logicalSize;
+    // A layer surface that is never shown, anchored to every edge: the size
+    // the compositor gives it is what panels leave of the output.
+    wl_surface* probe = nullptr;
+    zwlr_layer_surface_v1* probeLayer = nullptr;
+    QSize usableSize;
+
+    QRect usable() const {
+        const QRect whole = geometry();
+        if (usableSize.isEmpty() || whole.isEmpty()) {
+            return {};
+        }
+        const int dx = std::clamp(whole.width() - usableSize.width(), 0, whole.width() / 4);
+        const int dy = std::clamp(whole.height() - usableSize.height(), 0, whole.height() / 4);
+        return whole.adjusted(dx, dy, -dx, -dy);
+    }
 
     QRect geometry() const {
         if (logicalPosition && logicalSize && !logicalSize->isEmpty()) {
@@ -128,6 +144,7 @@ struct Connection {
     wl_shm* shm = nullptr;
     zwlr_layer_shell_v1* layerShell = nullptr;
     uint32_t layerShellVersion = 0;
+    bool kdeShell = false;  // KWin, which reads window types from namespaces
     xdg_wm_base* wmBase = nullptr;
     zxdg_output_manager_v1* xdgOutputManager = nullptr;
     wl_seat* seat = nullptr;
@@ -154,6 +171,8 @@ struct Connection {
     bool dispatching = false;
     // Surfaces given up during a dispatch, destroyed once it is over.
     std::vector<wl_surface*> retiredSurfaces;
+    // Told when an output comes, goes or changes; called mid-dispatch.
+    std::function<void()> onOutputsChanged;
 
     ~Connection() { shutdown(); }
 
@@ -172,6 +191,10 @@ struct Connection {
     QPoint originOf(uint32_t outputName) const;
     void bindXdgOutput(Output& output);
     void outputDone(Output& output);
+    void probeUsable(Output& output);
+    void dropProbe(Output& output);
+    void usableConfigured(Output& output, uint32_t serial, QSize size);
+    void outputsChanged();
     void removeGlobal(uint32_t name);
     void seatCapabilities(uint32_t capabilities);
     void releaseSeat();
