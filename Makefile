@@ -12,7 +12,7 @@ CMAKE_FLAGS ?=
 FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp' 2>/dev/null)
 FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz weatherkit_fuzz ics_fuzz
 
-.PHONY: run test deps build configure unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean package package-test
+.PHONY: translations run test deps build configure unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean package package-test
 
 run: deps build
 	./scripts/run $(BUILD)
@@ -123,6 +123,19 @@ screenshots: configure
 .PHONY: desktop-screenshots
 desktop-screenshots: build
 	./scripts/desktop-screenshots $(BUILD) docs/screenshots
+
+# The catalogues in translations/ brought up to date with the sources: each
+# language's .ts gains the new texts (to be translated in Linguist or an
+# editor; see the README) and loses the ones gone, and the pseudo-locale
+# en_XA is made anew from them. The build compiles them with lrelease.
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+LANGUAGES = de fr es it pt_BR ru ja zh_CN
+
+translations: deps
+	$(LUPDATE) -silent -locations none -no-obsolete \
+	  -tr-function-alias QT_TRANSLATE_NOOP+=SOLVANE_TRANSLATE_NOOP \
+	  src -ts $(LANGUAGES:%=translations/solvane_%.ts)
+	./scripts/pseudo-translate translations/solvane_de.ts translations/solvane_en_XA.ts
 
 format:
 	clang-format -i $(FORMAT_FILES)

@@ -21,6 +21,7 @@
 #include "app/section_style.h"
 #include "core/model/countdown_display.h"
 #include "core/time/text_format.h"
+#include "core/util/translation.h"
 
 namespace solvane {
 
@@ -60,8 +61,9 @@ QString qtDateFormat(std::string_view icu) {
             // Punctuation and text in any script, taken whole so a
             // character of several bytes stays one.
             std::size_t end = i + 1;
-            while (end < icu.size() && icu[end] != '\'' &&
-                   !((icu[end] >= 'a' && icu[end] <= 'z') || (icu[end] >= 'A' && icu[end] <= 'Z'))) {
+            while (
+                end < icu.size() && icu[end] != '\'' &&
+                !((icu[end] >= 'a' && icu[end] <= 'z') || (icu[end] >= 'A' && icu[end] <= 'Z'))) {
                 ++end;
             }
             out += QString::fromUtf8(icu.data() + i, static_cast<qsizetype>(end - i));
@@ -118,11 +120,12 @@ CountdownEditorModel::CountdownEditorModel(Countdown initial, bool isNew, Calend
       clock_(std::move(clock)) {}
 
 std::string CountdownEditorModel::sheetTitle() const {
-    return isNew_ ? "New Countdown" : "Edit Countdown";
+    return isNew_ ? translate("CountdownEditor", "New Countdown")
+                  : translate("CountdownEditor", "Edit Countdown");
 }
 
 std::string CountdownEditorModel::confirmTitle() const {
-    return isNew_ ? "Add" : "Save";
+    return isNew_ ? translate("CountdownEditor", "Add") : translate("CountdownEditor", "Save");
 }
 
 bool CountdownEditorModel::canSave() const {
@@ -130,7 +133,8 @@ bool CountdownEditorModel::canSave() const {
 }
 
 std::string CountdownEditorModel::startTitle() const {
-    return startIsFixed() && !draft_.end ? "Date" : "Starts";
+    return startIsFixed() && !draft_.end ? translate("CountdownEditor", "Date")
+                                         : translate("CountdownEditor", "Starts");
 }
 
 std::optional<CivilDate> CountdownEditorModel::startDay() const {
@@ -146,7 +150,8 @@ std::string CountdownEditorModel::startDescription() const {
 
 std::string CountdownEditorModel::nextText() const {
     const auto next = currentOrNextStart(draft_, clock_(), calendar_);
-    return "Next: " + (next ? shortDateLabel(*next, calendar_) : std::string("—"));
+    return withArguments(translate("CountdownEditor", "Next: %1"),
+                         {next ? shortDateLabel(*next, calendar_) : std::string("—")});
 }
 
 bool CountdownEditorModel::endIsFixed() const {
@@ -212,21 +217,18 @@ bool CountdownEditorModel::setEndDay(CivilDate day) {
 }
 
 std::vector<std::string> CountdownEditorModel::duringSegments() {
-    return {"Show progress", "Hide it"};
+    return {translate("CountdownEditor", "Show progress"), translate("CountdownEditor", "Hide it")};
 }
 
 std::vector<std::string> CountdownEditorModel::recursSegments() {
-    return {"Finish", "Count to next year's"};
+    return {translate("CountdownEditor", "Finish"),
+            translate("CountdownEditor", "Count to next year's")};
 }
 
 std::vector<std::string> CountdownEditorModel::unitSegments() {
-    std::vector<std::string> titles;
-    for (const auto& c : EnumCases<CountUnit>::list) {
-        std::string title(c.name);
-        title[0] = static_cast<char>(title[0] - 'a' + 'A');
-        titles.push_back(std::move(title));
-    }
-    return titles;
+    // In the order of CountUnit's cases.
+    return {translate("CountdownEditor", "Days"), translate("CountdownEditor", "Weeks"),
+            translate("CountdownEditor", "Workdays")};
 }
 
 Instant CountdownEditorModel::startRowDate() const {

@@ -8,9 +8,9 @@ namespace solvane::app {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ErrorText", text);
-}
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ErrorText)
+};
 
 // The status of a note such as "WeatherKitError.http(503)"; 0 for others.
 int httpStatusIn(std::string_view note) {
@@ -30,44 +30,48 @@ QString weatherAdvice(std::string_view note, const QString& credentials) {
     if (note.empty()) {
         return {};
     }
-    const QString readme = tr("see the README's Weather section");
+    const QString readme = Words::tr("see the README's Weather section");
     if (note == "WeatherKitError.missingCredentials") {
-        return tr("Apple Weather needs credentials. Put them in %1 — %2.").arg(credentials, readme);
+        return Words::tr("Apple Weather needs credentials. Put them in %1 — %2.")
+            .arg(credentials, readme);
     }
     const int status = httpStatusIn(note);
     if (note == "WeatherKitError.invalidCredentials" || status == 401 || status == 403) {
-        return tr("Apple Weather refused the credentials in %1. Check the team, service and key "
-                  "IDs and the key file — %2.")
+        return Words::tr(
+                   "Apple Weather refused the credentials in %1. Check the team, service and key "
+                   "IDs and the key file — %2.")
             .arg(credentials, readme);
     }
     if (status == 429) {
-        return tr("Apple Weather is taking fewer requests for now. Try again in a while.");
+        return Words::tr("Apple Weather is taking fewer requests for now. Try again in a while.");
     }
     if (status >= 500) {
-        return tr("Apple Weather's servers had a problem. Try again later.");
+        return Words::tr("Apple Weather's servers had a problem. Try again later.");
     }
     if (note == "WeatherKitError.invalidCoordinates") {
-        return tr(
+        return Words::tr(
             "Apple Weather does not accept this place's coordinates. Check the latitude "
             "and longitude above.");
     }
     if (note == "WeatherKitError.decoding") {
-        return tr(
+        return Words::tr(
             "Apple Weather answered with something Solvane could not read. Try again "
             "later.");
     }
     if (note == "HttpError.timedOut") {
-        return tr("Apple Weather did not answer in time. Check the connection, then try again.");
+        return Words::tr(
+            "Apple Weather did not answer in time. Check the connection, then try again.");
     }
     if (note == "HttpError.cannotConnect") {
-        return tr("Apple Weather could not be reached. Check the connection, then try again.");
+        return Words::tr(
+            "Apple Weather could not be reached. Check the connection, then try again.");
     }
     if (note == "HttpError.secureConnectionFailed") {
-        return tr(
+        return Words::tr(
             "The secure connection to Apple Weather failed. Check this computer's date and "
             "time, then try again.");
     }
-    return tr("Apple Weather failed. Try again later.");
+    return Words::tr("Apple Weather failed. Try again later.");
 }
 
 }  // namespace solvane::app

@@ -24,6 +24,7 @@
 #include "board/components.h"
 #include "board/custom_icons.h"
 #include "board/symbol_library.h"
+#include "board/symbol_names.h"
 #include "board/symbols.h"
 
 namespace solvane {
@@ -110,18 +111,7 @@ class IconTile : public QWidget {
 }  // namespace
 
 QString readableSymbolName(const QString& name) {
-    QStringList words;
-    for (const QString& part : name.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
-        // How a glyph is drawn is not what it shows.
-        if (part != QLatin1String("fill")) {
-            words << part;
-        }
-    }
-    QString text = words.join(QLatin1Char(' '));
-    if (!text.isEmpty()) {
-        text[0] = text[0].toUpper();
-    }
-    return text;
+    return QString::fromStdString(localizedSymbolWords(name.toStdString()));
 }
 
 // One name of the library: a flat button that draws its symbol, with its
@@ -131,7 +121,7 @@ class SymbolCell : public QAbstractButton {
   public:
     SymbolCell(const QString& name, QWidget* parent) : QAbstractButton(parent), name_(name) {
         setFixedSize(IconPicker::kCell, IconPicker::kCell);
-        setToolTip(name);
+        setToolTip(readableSymbolName(name));
         setAccessibleName(readableSymbolName(name));
         app::setAccessibleRole(this, QAccessible::ListItem);
         app::setAccessibleSelected(this, false);
@@ -358,13 +348,20 @@ bool IconPicker::importFile(const QString& file) {
 
 void IconPicker::applyQuery() {
     const auto found = SymbolLibrary::search(search_->text().toStdString());
+    const QString query = search_->text().trimmed();
     std::size_t next = 0;
     int index = 0;
     for (SymbolCell* cell : cells_) {
         // search() yields a sub-sequence of all(), so one forward pass matches.
-        const bool shown = next < found.size() && fromStd(found[next]) == cell->name();
-        if (shown) {
+        const bool byName = next < found.size() && fromStd(found[next]) == cell->name();
+        if (byName) {
             ++next;
+        }
+        // The words the user reads count too, in their language.
+        const bool shown =
+            byName || (!query.isEmpty() &&
+                       readableSymbolName(cell->name()).contains(query, Qt::CaseInsensitive));
+        if (shown) {
             cell->move(kGridPadding + (index % kColumns) * (kCell + kGap),
                        kGridPadding + (index / kColumns) * (kCell + kGap));
             ++index;
@@ -382,7 +379,7 @@ void IconPicker::applyQuery() {
 
 void IconPicker::refreshHeader() {
     const bool custom = customImage_.has_value();
-    title_->setText(custom ? tr("Custom image") : symbol_);
+    title_->setText(custom ? tr("Custom image") : readableSymbolName(symbol_));
     subtitle_->setText(custom ? tr("Shown in one color to match the widget") : tr("Symbol"));
     remove_->setVisible(custom);
     for (SymbolCell* cell : cells_) {

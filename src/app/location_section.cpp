@@ -319,9 +319,9 @@ void LocationSection::showPlace() {
     title_->setText(fromTimeZone_ ? tr("%1 (from your time zone)").arg(name) : name);
     // A comma between the two reads as a decimal comma where numbers have
     // one.
-    const QString between =
-        numbersLocale().decimalPoint() == QLatin1String(",") ? QStringLiteral("; ")
-                                                              : QStringLiteral(", ");
+    const QString between = numbersLocale().decimalPoint() == QLatin1String(",")
+                                ? QStringLiteral("; ")
+                                : QStringLiteral(", ");
     coordinates_->setText(shortCoordinate(place_.latitude) + between +
                           shortCoordinate(place_.longitude));
 }

@@ -3,10 +3,7 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <chrono>
 #include <cstdio>
@@ -15,23 +12,7 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "platform/qt/time_zone_source.h"
-
-namespace {
-
-// Translations beside the program's share folder; English needs none.
-void installTranslations(QApplication& app) {
-    auto* own = new QTranslator(&app);
-    const QString folder = QApplication::applicationDirPath() + "/../share/solvane/translations";
-    if (own->load(QLocale(), "solvane", "_", folder)) {
-        QApplication::installTranslator(own);
-    }
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(qt);
-    }
-}
-
-}  // namespace
+#include "platform/qt/translations.h"
 
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceStart;
@@ -45,7 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName("org.solvane.Solvane");
     QApplication::setWindowIcon(
         QIcon::fromTheme("org.solvane.Solvane", QIcon(":/solvane/org.solvane.Solvane.svg")));
-    installTranslations(app);
+    solvane::platform::installTranslations();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

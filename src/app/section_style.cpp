@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -153,10 +154,10 @@ QString spokenTitle(const QString& title) {
         }
     }
     if (text == QStringLiteral("\u00B0F")) {
-        return QStringLiteral("Fahrenheit");
+        return QCoreApplication::translate("SectionStyle", "Fahrenheit");
     }
     if (text == QStringLiteral("\u00B0C")) {
-        return QStringLiteral("Celsius");
+        return QCoreApplication::translate("SectionStyle", "Celsius");
     }
     return text;
 }

@@ -1,5 +1,7 @@
 #include "app/update_checker.h"
 
+#include "core/util/translation.h"
+
 #include <QByteArray>
 #include <QMetaObject>
 #include <QXmlStreamReader>
@@ -255,44 +257,54 @@ int compareVersions(std::string_view a, std::string_view b) {
 
 namespace {
 
-const std::string kCouldNot = "Solvane couldn't check for updates: ";
-
 std::string transportFailure(net::HttpErrorKind kind) {
     switch (kind) {
         case net::HttpErrorKind::cannotConnect:
-            return kCouldNot +
-                   "the update server could not be reached. Check the connection and try again.";
+            return translate("UpdateChecker",
+                             "Solvane couldn't check for updates: the update server could not be "
+                             "reached. Check the connection and try again.");
         case net::HttpErrorKind::timedOut:
-            return kCouldNot + "the update server did not answer in time. Try again later.";
+            return translate("UpdateChecker",
+                             "Solvane couldn't check for updates: the update server did not answer "
+                             "in time. Try again later.");
         case net::HttpErrorKind::secureConnectionFailed:
-            return kCouldNot +
-                   "the secure connection to the update server failed. Check this computer's "
-                   "date and time, then try again.";
+            return translate(
+                "UpdateChecker",
+                "Solvane couldn't check for updates: the secure connection to the update server "
+                "failed. Check this computer's date and time, then try again.");
         case net::HttpErrorKind::invalidUrl:
-            return kCouldNot +
-                   "the update feed's address (UpdateFeed in Info.json) is not an http or "
-                   "https address.";
+            return translate("UpdateChecker",
+                             "Solvane couldn't check for updates: the update feed's address "
+                             "(UpdateFeed in Info.json) is not an http or https address.");
         case net::HttpErrorKind::cancelled:
-            return kCouldNot + "the check was stopped.";
+            return translate("UpdateChecker",
+                             "Solvane couldn't check for updates: the check was stopped.");
         case net::HttpErrorKind::tooLarge:
         case net::HttpErrorKind::tooManyRedirects:
         case net::HttpErrorKind::connectionLost:
         case net::HttpErrorKind::other:
             break;
     }
-    return kCouldNot + "the update server's answer was cut off or unusable. Try again later.";
+    return translate("UpdateChecker",
+                     "Solvane couldn't check for updates: the update server's answer was cut off "
+                     "or unusable. Try again later.");
 }
 
 std::string statusFailure(long status) {
     if (status == 404 || status == 410) {
-        return kCouldNot +
-               "the update feed is not at its address any more. The address (UpdateFeed in "
-               "Info.json) may be out of date; a newer Solvane may be out.";
+        return translate("UpdateChecker",
+                         "Solvane couldn't check for updates: the update feed is not at its "
+                         "address any more. The address (UpdateFeed in Info.json) may be out of "
+                         "date; a newer Solvane may be out.");
     }
     if (status >= 500) {
-        return kCouldNot + "the update server had a problem. Try again later.";
+        return translate("UpdateChecker",
+                         "Solvane couldn't check for updates: the update server had a problem. Try "
+                         "again later.");
     }
-    return kCouldNot + "the update server refused the request. Try again later.";
+    return translate("UpdateChecker",
+                     "Solvane couldn't check for updates: the update server refused the request. "
+                     "Try again later.");
 }
 
 }  // namespace
@@ -302,7 +314,7 @@ UpdateResult checkForUpdates(const UpdateInfo& info, const net::CancelToken& can
     result.version = info.version;
     if (!info.feed) {
         result.kind = UpdateResult::Kind::noFeed;
-        result.message = "No update feed is configured.";
+        result.message = translate("UpdateChecker", "No update feed is configured.");
         return result;
     }
     net::HttpRequest request;
@@ -326,12 +338,16 @@ UpdateResult checkForUpdates(const UpdateInfo& info, const net::CancelToken& can
     }
     auto items = parseAppcast(reply->body);
     if (!items) {
-        result.message = kCouldNot + "the update feed could not be read. Try again later.";
+        result.message = translate("UpdateChecker",
+                                   "Solvane couldn't check for updates: the update feed could not "
+                                   "be read. Try again later.");
         result.detail = "the feed is not well-formed XML";
         return result;
     }
     if (items->empty()) {
-        result.message = kCouldNot + "the update feed lists no versions. Try again later.";
+        result.message = translate("UpdateChecker",
+                                   "Solvane couldn't check for updates: the update feed lists no "
+                                   "versions. Try again later.");
         result.detail = "no item with a version and an http(s) address";
         return result;
     }
@@ -344,11 +360,13 @@ UpdateResult checkForUpdates(const UpdateInfo& info, const net::CancelToken& can
         result.kind = UpdateResult::Kind::available;
         result.version = newest->version;
         result.url = newest->url;
-        result.message =
-            "Solvane " + newest->version + " is available — download it from " + newest->url + ".";
+        result.message = withArguments(
+            translate("UpdateChecker", "Solvane %1 is available — download it from %2."),
+            {newest->version, newest->url});
     } else {
         result.kind = UpdateResult::Kind::upToDate;
-        result.message = "You're up to date (Solvane " + info.version + ").";
+        result.message = withArguments(
+            translate("UpdateChecker", "You're up to date (Solvane %1)."), {info.version});
     }
     return result;
 }

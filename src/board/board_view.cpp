@@ -1,5 +1,7 @@
 #include "board/board_view.h"
 
+#include <QCoreApplication>
+
 #include <QPainter>
 
 #include <algorithm>
@@ -62,9 +64,8 @@ const WeatherSnapshot* weatherOf(const BoardData& data) {
 
 }  // namespace
 
-const QString& SolvaneView::emptyCaption() {
-    static const QString text = QStringLiteral("Add countdowns in the Solvane app");
-    return text;
+QString SolvaneView::emptyCaption() {
+    return QCoreApplication::translate("Board", "Add countdowns in the Solvane app");
 }
 
 BoardLayout SolvaneView::layout(const QRectF& rect, const BoardData& data,
@@ -85,7 +86,7 @@ BoardLayout SolvaneView::layout(const QRectF& rect, const BoardData& data,
     const double bodyHeight = std::max(0.0, rect.bottom() - bodyTop);
     out.countdownColumn = QRectF(rect.left(), bodyTop, kCountdownWidth, bodyHeight);
 
-    const SectionLabel label{QStringLiteral("Countdowns")};
+    const SectionLabel label{QCoreApplication::translate("Board", "Countdowns")};
     out.countdownLabel =
         QRectF(out.countdownColumn.topLeft(), QSizeF(kCountdownWidth, label.sizeHint().height()));
     double y = out.countdownLabel.bottom() + kLabelPadding + kRowSpacing;
@@ -131,7 +132,8 @@ void SolvaneView::paint(QPainter& painter, const QRectF& rect, const BoardData& 
              TextAlign::trailing);
     WeatherCredit{weatherOf(data)}.paint(painter, l.credit, ctx);
 
-    SectionLabel{QStringLiteral("Countdowns")}.paint(painter, l.countdownLabel, ctx);
+    SectionLabel{QCoreApplication::translate("Board", "Countdowns")}.paint(painter,
+                                                                           l.countdownLabel, ctx);
     for (const QRectF& rule : l.hairlines) {
         Hairline{}.paint(painter, rule, ctx);
     }

@@ -55,7 +55,7 @@ class SolvaneView {
     }
 
     // What the countdown column says when there are none.
-    static const QString& emptyCaption();
+    static QString emptyCaption();
 
     static BoardLayout layout(const QRectF& rect, const BoardData& data, const Calendar& calendar);
 

@@ -1,5 +1,7 @@
 #include "board/components.h"
 
+#include <QCoreApplication>
+
 #include <QPainter>
 
 #include <algorithm>
@@ -101,13 +103,13 @@ struct HeaderParts {
     HeaderParts(const WeatherSnapshot* weather, TempUnit unit, bool detailed) {
         if (!weather) {
             spacing = kDefaultSpacing;
-            condition = QStringLiteral("Weather unavailable");
+            condition = QCoreApplication::translate("Board", "Weather unavailable");
             row = {fixedItem(symbolSize(24)), textItem(condition, kUnavailableFont), spacerItem()};
             return;
         }
         const WeatherSnapshot& w = *weather;
         temperature = qstr(formatTemperature(w.temperatureC, unit));
-        condition = qstr(w.condition);
+        condition = qstr(localizedCondition(w));
         second = detailed ? feelsAndWindText(w, unit) : highLowText(w, unit, true);
         conditions.spacing = 3;
         conditions.items = {textItem(condition, kConditionFont),
@@ -389,8 +391,11 @@ void WeatherHeader::paint(QPainter& painter, const QRectF& rect, const PaintCont
 namespace {
 
 QString creditText(const WeatherSnapshot& weather) {
-    return weather.source == WeatherSource::openMeteo ? QStringLiteral("Open-Meteo")
-                                                      : QStringLiteral("Weather");
+    // The service's own name, or the mark's word beside its logo.
+    return weather.source == WeatherSource::openMeteo
+               ? QStringLiteral("Open-Meteo")
+               : QCoreApplication::translate("Board", "Weather",
+                                             "beside the weather service's mark");
 }
 
 std::array<StackItem, 2> creditItems(const WeatherSnapshot& weather) {
@@ -428,24 +433,27 @@ void WeatherCredit::paint(QPainter& painter, const QRectF& rect, const PaintCont
 }
 
 QString cloudCoverText(double percent) {
+    const QString pattern = QCoreApplication::translate("Board", "Clouds %1%", "cloud cover");
     if (!std::isfinite(percent)) {
-        return QStringLiteral("Clouds --%");
+        return pattern.arg(QStringLiteral("--"));
     }
     // Bounded first: lround of a value beyond long's range has no defined result.
     constexpr double kBound = 1e9;
-    return QStringLiteral("Clouds %1%").arg(std::lround(std::clamp(percent, -kBound, kBound)));
+    return pattern.arg(std::lround(std::clamp(percent, -kBound, kBound)));
 }
 
 QString feelsAndWindText(const WeatherSnapshot& weather, TempUnit unit) {
-    return QStringLiteral("Feels ") + qstr(formatTemperature(weather.feelsLikeC, unit)) +
-           QStringLiteral(" · Wind ") + qstr(compassPoint(weather)) + QLatin1Char(' ') +
-           qstr(formatWind(weather, unit));
+    return QCoreApplication::translate("Board", "Feels %1 · Wind %2 %3")
+        .arg(qstr(formatTemperature(weather.feelsLikeC, unit)),
+             qstr(localizedCompassPoint(weather)), qstr(formatWind(weather, unit)));
 }
 
 QString highLowText(const WeatherSnapshot& weather, TempUnit unit, bool dotted) {
-    return QStringLiteral("H ") + qstr(formatTemperature(weather.highC, unit)) +
-           (dotted ? QStringLiteral(" · L ") : QStringLiteral("  L ")) +
-           qstr(formatTemperature(weather.lowC, unit));
+    const QString high = QCoreApplication::translate("Board", "H %1", "the day's high temperature")
+                             .arg(qstr(formatTemperature(weather.highC, unit)));
+    const QString low = QCoreApplication::translate("Board", "L %1", "the day's low temperature")
+                            .arg(qstr(formatTemperature(weather.lowC, unit)));
+    return high + (dotted ? QStringLiteral(" · ") : QStringLiteral("  ")) + low;
 }
 
 }  // namespace solvane

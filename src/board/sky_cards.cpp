@@ -1,5 +1,9 @@
 #include "board/sky_cards.h"
 
+#include <QCoreApplication>
+
+#include "core/util/translation.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -158,13 +162,13 @@ struct SunParts {
     FactRow blue;
 
     SunParts(const SkySnapshot& sky, const Calendar& calendar)
-        : caption{SectionLabel{QStringLiteral("Sun")}, dayLengthText(sky)},
+        : caption{SectionLabel{QCoreApplication::translate("Board", "Sun")}, dayLengthText(sky)},
           times{IconValue{"sunrise", clockOrDash(sky.sunrise, calendar), kIconValueSize},
                 IconValue{"sunset", clockOrDash(sky.sunset, calendar), kIconValueSize}},
-          golden{QStringLiteral("Golden"), clockSpan(sky.goldenStart, sky.sunset, calendar), false,
-                 true, true},
-          blue{QStringLiteral("Blue"), clockSpan(sky.blueStart, sky.blueEnd, calendar), true, true,
-               false} {}
+          golden{QCoreApplication::translate("Board", "Golden", "golden hour"),
+                 clockSpan(sky.goldenStart, sky.sunset, calendar), false, true, true},
+          blue{QCoreApplication::translate("Board", "Blue", "blue hour"),
+               clockSpan(sky.blueStart, sky.blueEnd, calendar), true, true, false} {}
 
     std::array<double, 6> heights() const {
         return {caption.size().height(), kArcHeight,
@@ -186,17 +190,19 @@ struct MoonParts {
     FactRow fresh;
 
     MoonParts(const SkySnapshot& sky, Instant now, const Calendar& calendar)
-        : caption{SectionLabel{QStringLiteral("Moon")}, moonLitText(sky)},
-          phase(QString::fromUtf8(sky.phaseName().data(),
-                                  static_cast<qsizetype>(sky.phaseName().size()))),
-          nextFull(QStringLiteral("Full ") + qstr(relativeDayText(sky.nextFull, now, calendar))),
+        : caption{SectionLabel{QCoreApplication::translate("Board", "Moon")}, moonLitText(sky)},
+          phase(QString::fromStdString(sky.localizedPhaseName())),
+          nextFull(QCoreApplication::translate("Board", "Full %1",
+                                               "the next full moon: today, tomorrow, in 5 days")
+                       .arg(qstr(relativeDayText(sky.nextFull, now, calendar)))),
           times{IconValue{"arrow.up", timeOrDash(sky.moonRise, calendar, clockTextAP),
                           kIconValueSize},
                 IconValue{"arrow.down", timeOrDash(sky.moonSet, calendar, clockTextAP),
                           kIconValueSize}},
-          full{QStringLiteral("Full moon"), timeOrDash(sky.nextFull, calendar, shortDateLabel)},
-          fresh{QStringLiteral("New moon"), timeOrDash(sky.nextNew, calendar, shortDateLabel),
-                true} {}
+          full{QCoreApplication::translate("Board", "Full moon"),
+               timeOrDash(sky.nextFull, calendar, shortDateLabel)},
+          fresh{QCoreApplication::translate("Board", "New moon"),
+                timeOrDash(sky.nextNew, calendar, shortDateLabel), true} {}
 
     std::array<double, 6> heights() const {
         return {caption.size().height(), kGlyphRow,
@@ -217,7 +223,7 @@ struct MoonParts {
 
 QString dayLengthFigure(const SkySnapshot& sky) {
     if (sky.allDaySun == AllDaySun::up) {
-        return QStringLiteral("24h");
+        return qstr(fullDayText());
     }
     const double seconds =
         sky.sunrise && sky.sunset ? sky.sunset->seconds - sky.sunrise->seconds : 0.0;
@@ -225,11 +231,13 @@ QString dayLengthFigure(const SkySnapshot& sky) {
 }
 
 QString dayLengthText(const SkySnapshot& sky) {
-    return dayLengthFigure(sky) + QStringLiteral(" light");
+    return QCoreApplication::translate("Board", "%1 light", "hours of daylight")
+        .arg(dayLengthFigure(sky));
 }
 
 QString moonLitText(const SkySnapshot& sky) {
-    return QString::number(moonLitPercent(sky)) + QStringLiteral("% lit");
+    return QCoreApplication::translate("Board", "%1% lit", "the moon's lit share")
+        .arg(moonLitPercent(sky));
 }
 
 QSizeF SunCard::sizeHint() const {

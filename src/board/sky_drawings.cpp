@@ -1,5 +1,7 @@
 #include "board/sky_drawings.h"
 
+#include <QCoreApplication>
+
 #include <QPainter>
 #include <QPen>
 
@@ -188,9 +190,9 @@ int moonLitPercent(const SkySnapshot& sky) {
 }
 
 QString moonGlyphAccessibleText(const SkySnapshot& sky) {
-    const std::string_view name = sky.phaseName();
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-           QStringLiteral(", %1 percent illuminated").arg(moonLitPercent(sky));
+    return QCoreApplication::translate("Board", "%1, %2 percent illuminated", "the moon's picture")
+        .arg(QString::fromStdString(sky.localizedPhaseName()))
+        .arg(moonLitPercent(sky));
 }
 
 }  // namespace solvane

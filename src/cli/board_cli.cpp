@@ -317,9 +317,8 @@ int presetsCommand(const std::vector<std::string>& args, const Environment& env,
     if (!latitude) {
         // The saved place, else the zone's own city: a new user in Sydney is
         // offered the southern seasons.
-        latitude = (env.store ? *env.store : SharedStore::standard())
-                       .loadLocation(*calendar)
-                       .latitude;
+        latitude =
+            (env.store ? *env.store : SharedStore::standard()).loadLocation(*calendar).latitude;
     }
     const PresetRegion region = PresetRegion::of(*calendar, *moment, latitude);
     std::set<std::string> starters;

@@ -320,9 +320,9 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
     }
 
     const BoardPlace place = boardPlace(*options, store, *calendar);
-    const ComposedBoard composed = composeBoard(
-        store, *calendar, now, place.location,
-        fetchBoardWeather(*options, env, store, place.location, net::CancelToken()));
+    const ComposedBoard composed =
+        composeBoard(store, *calendar, now, place.location,
+                     fetchBoardWeather(*options, env, store, place.location, net::CancelToken()));
     const BoardData& board = composed.board;
     if (options->png) {
         if (!writePng(board, *calendar, store, *options, error)) {

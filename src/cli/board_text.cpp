@@ -1,11 +1,14 @@
 #include "cli/board_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 
 #include "core/time/text_format.h"
 #include "core/util/display_text.h"
+#include "core/util/translation.h"
 #include "core/weather/weather.h"
 
 namespace solvane::cli {
@@ -39,16 +42,19 @@ std::string progressBar(double fraction, int cells) {
 
 std::string weatherLine(const BoardData& board) {
     if (!board.weather) {
-        return "Weather unavailable";
+        return QCoreApplication::translate("BoardText", "Weather unavailable").toStdString();
     }
     const WeatherSnapshot& w = *board.weather;
-    std::ostringstream line;
-    line << formatTemperature(w.temperatureC, board.unit) << " " << oneLine(w.condition)
-         << " · Feels " << formatTemperature(w.feelsLikeC, board.unit) << " · H "
-         << formatTemperature(w.highC, board.unit) << " L " << formatTemperature(w.lowC, board.unit)
-         << " · Wind " << formatWind(w, board.unit) << " " << compassPoint(w) << " · Clouds "
-         << static_cast<long long>(std::lround(std::clamp(w.cloudCover, 0.0, 100.0))) << "%";
-    return line.str();
+    const auto clouds =
+        std::to_string(static_cast<long long>(std::lround(std::clamp(w.cloudCover, 0.0, 100.0))));
+    return withArguments(
+        QCoreApplication::translate("BoardText",
+                                    "%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%")
+            .toStdString(),
+        {formatTemperature(w.temperatureC, board.unit), oneLine(localizedCondition(w)),
+         formatTemperature(w.feelsLikeC, board.unit), formatTemperature(w.highC, board.unit),
+         formatTemperature(w.lowC, board.unit), formatWind(w, board.unit), localizedCompassPoint(w),
+         clouds});
 }
 
 std::string optionalClock(const std::optional<Instant>& t, const Calendar& calendar) {
@@ -85,12 +91,16 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
         title += " · " + oneLine(board.place);
     }
     out << p.bold(clipToWidth(title, width)) << "\n";
-    out << (board.weather ? clipToWidth(weatherLine(board), width) : p.dim("Weather unavailable"))
+    out << (board.weather ? clipToWidth(weatherLine(board), width)
+                          : p.dim(QCoreApplication::translate("BoardText", "Weather unavailable")
+                                      .toStdString()))
         << "\n\n";
 
-    out << p.accent("COUNTDOWNS") << "\n";
+    out << p.accent(QCoreApplication::translate("BoardText", "COUNTDOWNS").toStdString()) << "\n";
     if (board.countdowns.empty()) {
-        out << p.dim("  Nothing coming up.") << "\n";
+        out << p.dim("  " +
+                     QCoreApplication::translate("BoardText", "Nothing coming up.").toStdString())
+            << "\n";
     }
     std::size_t labelWidth = 0;
     std::size_t countWidth = 0;
@@ -112,13 +122,22 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
     }
 
     const SkySnapshot& sky = board.sky;
-    out << "\n" << p.accent("SUN") << "\n";
-    std::string sun = "  Sunrise " + optionalClock(sky.sunrise, calendar) + " · Sunset " +
-                      optionalClock(sky.sunset, calendar);
+    out << "\n" << p.accent(QCoreApplication::translate("BoardText", "SUN").toStdString()) << "\n";
+    std::string sun =
+        "  " + withArguments(
+                   QCoreApplication::translate("BoardText", "Sunrise %1 · Sunset %2").toStdString(),
+                   {optionalClock(sky.sunrise, calendar), optionalClock(sky.sunset, calendar)});
+    std::optional<std::string> daylight;
     if (sky.sunrise && sky.sunset) {
-        sun += " · Day " + durationText(*sky.sunset - *sky.sunrise);
+        daylight = durationText(*sky.sunset - *sky.sunrise);
     } else if (sky.allDaySun) {
-        sun += *sky.allDaySun == AllDaySun::up ? " · Day 24h" : " · Day 0m";
+        daylight = *sky.allDaySun == AllDaySun::up ? fullDayText() : durationText(0);
+    }
+    if (daylight) {
+        sun +=
+            withArguments(QCoreApplication::translate("BoardText", " · Day %1", "hours of daylight")
+                              .toStdString(),
+                          {*daylight});
     }
     out << sun << "\n";
     // A span with an unknown end is no span: one dash, not "—–—".
@@ -126,23 +145,36 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
         sky.blueStart && sky.blueEnd
             ? clockText(*sky.blueStart, calendar) + "–" + clockText(*sky.blueEnd, calendar)
             : "—";
-    out << "  Golden hour " << optionalClock(sky.goldenStart, calendar) << " · Blue hour " << blue;
+    out << "  "
+        << withArguments(QCoreApplication::translate("BoardText", "Golden hour %1 · Blue hour %2")
+                             .toStdString(),
+                         {optionalClock(sky.goldenStart, calendar), blue});
     if (sky.sunProgress) {
         out << "  " << p.accent(progressBar(*sky.sunProgress, 10));
     }
     out << "\n";
 
-    out << "\n" << p.accent("MOON") << "\n";
-    out << "  " << sky.phaseName() << " · "
-        << static_cast<int>(std::lround(std::clamp(sky.moonFraction, 0.0, 1.0) * 100))
-        << "% lit · Rise " << optionalClockAP(sky.moonRise, calendar) << " · Set "
-        << optionalClockAP(sky.moonSet, calendar) << "\n";
-    out << "  Full moon "
-        << (sky.nextFull ? shortDateLabel(*sky.nextFull, calendar) + " (" +
-                               relativeDayText(sky.nextFull, board.date, calendar) + ")"
-                         : std::string("—"))
-        << " · New moon "
-        << (sky.nextNew ? shortDateLabel(*sky.nextNew, calendar) : std::string("—")) << "\n";
+    out << "\n" << p.accent(QCoreApplication::translate("BoardText", "MOON").toStdString()) << "\n";
+    const auto lit =
+        std::to_string(static_cast<int>(std::lround(std::clamp(sky.moonFraction, 0.0, 1.0) * 100)));
+    out << "  "
+        << withArguments(QCoreApplication::translate("BoardText", "%1 · %2% lit · Rise %3 · Set %4")
+                             .toStdString(),
+                         {sky.localizedPhaseName(), lit, optionalClockAP(sky.moonRise, calendar),
+                          optionalClockAP(sky.moonSet, calendar)})
+        << "\n";
+    const std::string full =
+        sky.nextFull ? withArguments(QCoreApplication::translate("BoardText", "%1 (%2)",
+                                                                 "a day and how far away it is")
+                                         .toStdString(),
+                                     {shortDateLabel(*sky.nextFull, calendar),
+                                      relativeDayText(sky.nextFull, board.date, calendar)})
+                     : std::string("—");
+    out << "  "
+        << withArguments(
+               QCoreApplication::translate("BoardText", "Full moon %1 · New moon %2").toStdString(),
+               {full, sky.nextNew ? shortDateLabel(*sky.nextNew, calendar) : std::string("—")})
+        << "\n";
     return out.str();
 }
 

@@ -15,6 +15,7 @@
 #include "cli/board_cli.h"
 #include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
+#include "platform/qt/translations.h"
 #include "platform/system_clock.h"
 #include "platform/weather_services.h"
 
@@ -36,9 +37,11 @@ int main(int argc, char** argv) {
     // Following the board needs an event loop, and drawing a picture a GUI
     // application (for fonts), always offscreen, so the command works over
     // SSH and in CI.
+    // Every command has an application: its catalogues translate what the
+    // board and the status lines say.
     std::unique_ptr<QCoreApplication> app;
     const bool writes = !args.empty() && (args[0] == "subscribe" || args[0] == "unsubscribe");
-    if (std::find(args.begin(), args.end(), "--follow") != args.end() || writes) {
+    if (std::find(args.begin(), args.end(), "--png") == args.end()) {
         app = std::make_unique<QCoreApplication>(argc, argv);
         if (writes) {
             env.storeChanged = [] {
@@ -50,11 +53,18 @@ int main(int argc, char** argv) {
                 }
             };
         }
-    } else if (std::find(args.begin(), args.end(), "--png") != args.end()) {
+    } else {
         // A picture needs no screen: an empty display variable, or one naming
         // a server that is not there, must not stop it.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
+    // --locale names the language too.
+    QString language;
+    if (const auto at = std::find(args.begin(), args.end(), "--locale");
+        at != args.end() && at + 1 != args.end()) {
+        language = QString::fromStdString(*(at + 1));
+    }
+    platform::installTranslations(language);
     return cli::run(args, env, std::cout, std::cerr);
 }

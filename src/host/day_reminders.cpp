@@ -1,5 +1,6 @@
 #include "host/day_reminders.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -102,7 +103,8 @@ void DayReminders::notify(const DueReminder& reminder) {
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("org.solvane.Solvane"));
     // The default action is what a click on the notification does.
-    const QStringList actions{QStringLiteral("default"), QStringLiteral("Open Solvane")};
+    const QStringList actions{QStringLiteral("default"),
+                              QCoreApplication::translate("Reminders", "Open Solvane")};
     call << QStringLiteral("Solvane") << 0u << QStringLiteral("org.solvane.Solvane")
          << QString::fromStdString(oneLine(reminder.summary)) << QString() << actions << hints
          << -1;

@@ -1,6 +1,7 @@
 #include "host/edit_panel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -57,8 +58,8 @@ void moveCurrent(QListWidget* list, int by) {
 EditPanel::EditPanel(const GuardedPlugin& plugin, const widgets::WidgetKindSpec& spec,
                      widgets::Configuration configuration, QWidget* parent)
     : QDialog(parent), original_(std::move(configuration)) {
-    setWindowTitle(
-        QStringLiteral("Edit Widget — %1").arg(QString::fromStdString(spec.displayName)));
+    setWindowTitle(QCoreApplication::translate("EditPanel", "Edit Widget — %1")
+                       .arg(QString::fromStdString(spec.displayName)));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
@@ -84,7 +85,8 @@ EditPanel::EditPanel(const GuardedPlugin& plugin, const widgets::WidgetKindSpec&
         }
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText("Done");
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("EditPanel", "Done"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -116,13 +118,14 @@ QWidget* EditPanel::entityListEditor(const GuardedPlugin& plugin,
         }
     }
     list->setToolTip(
-        QStringLiteral("Checked %1 are shown in this order; with none checked, all are shown.")
-            .arg(QString::fromStdString(parameter.title).toLower()));
+        QCoreApplication::translate("EditPanel",
+                                    "Checked ones are shown in this order; with none checked, "
+                                    "all are shown."));
     row->addWidget(list, 1);
 
     auto* side = new QVBoxLayout;
-    auto* up = new QPushButton("Up");
-    auto* down = new QPushButton("Down");
+    auto* up = new QPushButton(QCoreApplication::translate("EditPanel", "Up"));
+    auto* down = new QPushButton(QCoreApplication::translate("EditPanel", "Down"));
     connect(up, &QPushButton::clicked, list, [list] { moveCurrent(list, -1); });
     connect(down, &QPushButton::clicked, list, [list] { moveCurrent(list, +1); });
     side->addWidget(up);

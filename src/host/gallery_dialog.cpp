@@ -1,6 +1,7 @@
 #include "host/gallery_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,13 +16,16 @@ namespace solvane::host {
 namespace {
 
 QString sizeName(widgets::WidgetFamily family) {
-    static const char* const kNames[] = {"Small", "Medium", "Large", "Extra Large"};
-    return QString::fromLatin1(kNames[static_cast<int>(family)]);
+    static const char* const kNames[] = {QT_TRANSLATE_NOOP("GalleryDialog", "Small"),
+                                         QT_TRANSLATE_NOOP("GalleryDialog", "Medium"),
+                                         QT_TRANSLATE_NOOP("GalleryDialog", "Large"),
+                                         QT_TRANSLATE_NOOP("GalleryDialog", "Extra Large")};
+    return QCoreApplication::translate("GalleryDialog", kNames[static_cast<int>(family)]);
 }
 
 QString sizeLabel(widgets::WidgetFamily family) {
     const QSizeF points = widgets::familySize(family);
-    return QStringLiteral("%1 (%2 × %3)")
+    return QCoreApplication::translate("GalleryDialog", "%1 (%2 × %3)", "a size and its points")
         .arg(sizeName(family))
         .arg(points.width())
         .arg(points.height());
@@ -31,7 +35,7 @@ QString sizeLabel(widgets::WidgetFamily family) {
 
 GalleryDialog::GalleryDialog(std::vector<widgets::WidgetKindSpec> kinds, QWidget* parent)
     : QDialog(parent), kinds_(std::move(kinds)) {
-    setWindowTitle("Add Widget");
+    setWindowTitle(QCoreApplication::translate("GalleryDialog", "Add Widget"));
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget;
     list_->setWordWrap(true);
@@ -41,20 +45,23 @@ GalleryDialog::GalleryDialog(std::vector<widgets::WidgetKindSpec> kinds, QWidget
         for (const auto family : spec.families) {
             sizes << sizeName(family);
         }
-        list_->addItem(QStringLiteral("%1\n%2\nSizes: %3")
+        list_->addItem(QCoreApplication::translate("GalleryDialog", "%1\n%2\nSizes: %3")
                            .arg(QString::fromStdString(spec.displayName),
-                                QString::fromStdString(spec.description), sizes.join(", ")));
+                                QString::fromStdString(spec.description),
+                                sizes.join(QCoreApplication::translate("GalleryDialog", ", ",
+                                                                       "between sizes"))));
     }
     layout->addWidget(list_);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel("Size:"));
+    row->addWidget(new QLabel(QCoreApplication::translate("GalleryDialog", "Size:")));
     sizes_ = new QComboBox;
     row->addWidget(sizes_, 1);
     layout->addLayout(row);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* add = buttons->addButton("Add Widget", QDialogButtonBox::AcceptRole);
+    QPushButton* add = buttons->addButton(
+        QCoreApplication::translate("GalleryDialog", "Add Widget"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(add, &QPushButton::clicked, this, [this] {

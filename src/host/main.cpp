@@ -24,6 +24,7 @@
 #include "host/widget_renderer.h"
 #include "host/widget_window.h"
 #include "platform/qt/time_zone_source.h"
+#include "platform/qt/translations.h"
 
 using namespace solvane;
 using namespace solvane::host;
@@ -74,6 +75,7 @@ int render(int argc, char** argv, const RenderRequest& request) {
         ::setenv("SOLVANE_NOW", formatIso8601(*request.at).value_or("").c_str(), 1);
     }
     QGuiApplication app(argc, argv);
+    platform::installTranslations();
     PluginLoad load = openPlugin();
     if (!load.plugin) {
         return kExitFailure;
@@ -191,6 +193,7 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
         runWithoutDisplay();
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
+    platform::installTranslations();
     QGuiApplication::setApplicationName("solvane-widgets");
     QGuiApplication::setDesktopFileName("org.solvane.Widgets");
     // The tray entry shows the window icon; from the build tree the theme

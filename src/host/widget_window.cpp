@@ -87,9 +87,10 @@ QString widgetTitle(const std::string& displayName) {
     // The full board shares its name with the app; its window must not
     // pass for the Solvane window in a task list or a window rule.
     if (name.isEmpty() || name == QLatin1String("Solvane")) {
-        name = QStringLiteral("Board");
+        name = QCoreApplication::translate("WidgetWindow", "Board", "the full board widget");
     }
-    return QStringLiteral("Solvane \u2014 %1").arg(name);
+    return QCoreApplication::translate("WidgetWindow", "Solvane — %1", "a widget window's title")
+        .arg(name);
 }
 
 WidgetWindow::WidgetWindow(HostController& controller, Desktop& desktop, std::string id,
@@ -514,20 +515,25 @@ void Desktop::addView(const std::string& id) {
 std::vector<MenuEntry> Desktop::menuEntries(const std::string& id) {
     std::vector<MenuEntry> entries;
     if (!id.empty()) {
-        entries.push_back({"Edit Widget", [this, id] { openEditPanel(id); }});
-        entries.push_back({"Remove Widget", [this, id] { controller_.removeWidget(id); }});
+        entries.push_back({QCoreApplication::translate("WidgetWindow", "Edit Widget"),
+                           [this, id] { openEditPanel(id); }});
+        entries.push_back({QCoreApplication::translate("WidgetWindow", "Remove Widget"),
+                           [this, id] { controller_.removeWidget(id); }});
         entries.push_back({});
     } else {
-        entries.push_back({"Open Solvane", [this] { openSolvane(); }});
+        entries.push_back({QCoreApplication::translate("WidgetWindow", "Open Solvane"),
+                           [this] { openSolvane(); }});
         entries.push_back({});
     }
-    entries.push_back({"Add Widget\u2026", [this] { openGallery(); }});
+    entries.push_back(
+        {QCoreApplication::translate("WidgetWindow", "Add Widget…"), [this] { openGallery(); }});
     const bool accented = controller_.accentedColours();
-    entries.push_back({"Accented Colours",
+    entries.push_back({QCoreApplication::translate("WidgetWindow", "Accented Colours"),
                        [this, accented] { controller_.setAccentedColours(!accented); }, true,
                        accented});
     entries.push_back({});
-    entries.push_back({"Quit Widgets", [] { QCoreApplication::quit(); }});
+    entries.push_back({QCoreApplication::translate("WidgetWindow", "Quit Widgets"),
+                       [] { QCoreApplication::quit(); }});
     return entries;
 }
 
@@ -644,7 +650,7 @@ void Desktop::createTrayIfPossible() {
     }
     trayPoll_.stop();
     tray_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
-    tray_->setToolTip("Solvane Widgets");
+    tray_->setToolTip(QCoreApplication::translate("WidgetWindow", "Solvane Widgets"));
     auto* menu = new QMenu();
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         menu->clear();

@@ -1,5 +1,7 @@
 #include "widgets/catalogue.h"
 
+#include <QCoreApplication>
+
 #include <string>
 
 namespace solvane::widgets {
@@ -9,10 +11,13 @@ namespace {
 ParameterSpec styleParameter() {
     ParameterSpec style;
     style.name = std::string(kStyleParameter);
-    style.title = "Style";
+    style.title = QCoreApplication::translate("WidgetCatalogue", "Style").toStdString();
     style.kind = ParameterSpec::Kind::enumeration;
-    style.typeLabel = "Style";
-    style.options = {{"glass", "Liquid Glass"}, {"dark", "Dark"}, {"light", "Light"}};
+    style.typeLabel = QCoreApplication::translate("WidgetCatalogue", "Style").toStdString();
+    style.options = {
+        {"glass", QCoreApplication::translate("WidgetCatalogue", "Liquid Glass").toStdString()},
+        {"dark", QCoreApplication::translate("WidgetCatalogue", "Dark").toStdString()},
+        {"light", QCoreApplication::translate("WidgetCatalogue", "Light").toStdString()}};
     style.defaultValue = std::string(toString(WidgetStyle::glass));
     return style;
 }
@@ -20,38 +25,49 @@ ParameterSpec styleParameter() {
 }  // namespace
 
 IntentSpec styleIntent() {
-    return {"StyleIntent", "Style", {styleParameter()}};
+    return {"StyleIntent",
+            QCoreApplication::translate("WidgetCatalogue", "Style").toStdString(),
+            {styleParameter()}};
 }
 
 IntentSpec countdownsIntent() {
     ParameterSpec countdowns;
     countdowns.name = std::string(kCountdownsParameter);
-    countdowns.title = "Countdowns";
+    countdowns.title = QCoreApplication::translate("WidgetCatalogue", "Countdowns").toStdString();
     countdowns.kind = ParameterSpec::Kind::entityList;
-    countdowns.typeLabel = "Countdown";
-    return {"CountdownsIntent", "Countdowns", {countdowns, styleParameter()}};
+    countdowns.typeLabel =
+        QCoreApplication::translate("WidgetCatalogue", "Countdown").toStdString();
+    return {"CountdownsIntent",
+            QCoreApplication::translate("WidgetCatalogue", "Countdowns").toStdString(),
+            {countdowns, styleParameter()}};
 }
 
 std::vector<WidgetKindSpec> widgetCatalogue() {
     return {
         {std::string(kSolvaneKind),
          "Solvane",
-         "Countdowns, weather, sun and moon at a glance.",
+         QCoreApplication::translate("WidgetCatalogue",
+                                     "Countdowns, weather, sun and moon at a glance.")
+             .toStdString(),
          {WidgetFamily::extraLarge},
          countdownsIntent()},
         {std::string(kSkyKind),
-         "Sky",
-         "Weather, sunrise, sunset, golden hour and the moon.",
+         QCoreApplication::translate("WidgetCatalogue", "Sky").toStdString(),
+         QCoreApplication::translate("WidgetCatalogue",
+                                     "Weather, sunrise, sunset, golden hour and the moon.")
+             .toStdString(),
          {WidgetFamily::large},
          styleIntent()},
         {std::string(kCountdownsKind),
-         "Countdowns",
-         "Count down to the days you care about.",
+         QCoreApplication::translate("WidgetCatalogue", "Countdowns").toStdString(),
+         QCoreApplication::translate("WidgetCatalogue", "Count down to the days you care about.")
+             .toStdString(),
          {WidgetFamily::small, WidgetFamily::medium},
          countdownsIntent()},
         {std::string(kMoonKind),
-         "Moon",
-         "Moon phase, moonrise and moonset.",
+         QCoreApplication::translate("WidgetCatalogue", "Moon").toStdString(),
+         QCoreApplication::translate("WidgetCatalogue", "Moon phase, moonrise and moonset.")
+             .toStdString(),
          {WidgetFamily::small},
          styleIntent()},
     };

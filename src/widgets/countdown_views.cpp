@@ -1,4 +1,7 @@
 #include "widgets/countdown_views.h"
+#include "core/util/translation.h"
+
+#include <QCoreApplication>
 
 #include <QPainter>
 
@@ -71,15 +74,17 @@ void paintEmptyHint(QPainter& painter, const QRectF& rect, const PaintContext& c
 }  // namespace
 
 std::optional<QString> CountdownSmallView::weeksText(const CountdownDisplay& c) {
-    if (!c.unit.starts_with("day") || c.value < kWeeksFromDays) {
+    // Only a count of days, as the row words it, turns into weeks.
+    const int n = static_cast<int>(std::clamp<std::int64_t>(c.value, 0, 1'000'000'000));
+    if (c.value < kWeeksFromDays ||
+        c.unit != translate("CountdownDisplay", "day(s)", "under the number of days left", n)) {
         return std::nullopt;
     }
-    return QString::number(c.value / 7) + QStringLiteral(" wks");
+    return QCoreApplication::translate("Widgets", "%1 wks", "weeks, short").arg(c.value / 7);
 }
 
-const QString& CountdownSmallView::emptyText() {
-    static const QString text = QStringLiteral("Add a countdown in the Solvane app");
-    return text;
+QString CountdownSmallView::emptyText() {
+    return QCoreApplication::translate("Widgets", "Add a countdown in the Solvane app");
 }
 
 void CountdownSmallView::paint(QPainter& painter, const QRectF& rect,

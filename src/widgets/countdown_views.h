@@ -26,7 +26,7 @@ struct CountdownSmallView {
 
     // "2 wks" for 14 to 20 days; nothing below 14 days or for other units.
     static std::optional<QString> weeksText(const CountdownDisplay& c);
-    static const QString& emptyText();
+    static QString emptyText();
 
     void paint(QPainter& painter, const QRectF& rect, const PaintContext& ctx) const;
 };

@@ -1,5 +1,7 @@
 #include "widgets/sky_views.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QLocale>
 #include <QPainter>
@@ -57,10 +59,6 @@ QString qstr(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString qstr(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 template <typename Format>
 QString orDash(const std::optional<Instant>& t, const Calendar& calendar, Format format) {
     return t ? qstr(format(*t, calendar)) : QStringLiteral("—");
@@ -88,12 +86,16 @@ QRectF squareIn(const QRectF& frame, double side) {
 }  // namespace
 
 QString moonPercentText(const SkySnapshot& sky) {
-    return QString::number(moonLitPercent(sky)) + QStringLiteral("%");
+    return QCoreApplication::translate("Widgets", "%1%", "percent").arg(moonLitPercent(sky));
 }
 
 QString shortTimeText(const std::optional<Instant>& t, const Calendar& calendar) {
     if (!t || !std::isfinite(t->unixSeconds())) {
         return QStringLiteral("—");
+    }
+    // Where the locale reads a 24-hour clock, every face shows the same one.
+    if (usesTwentyFourHourClock(calendar)) {
+        return qstr(clockText(*t, calendar));
     }
     const QTimeZone zone(QByteArray::fromStdString(calendar.zoneId()));
     const auto ms = static_cast<qint64>(std::llround(t->unixSeconds() * 1000.0));
@@ -112,7 +114,9 @@ void MoonSmallView::paint(QPainter& painter, const QRectF& rect, const PaintCont
     const QColor muted = ctx.color(ctx.palette.muted);
     const QString percent = moonPercentText(sky);
     const QString nextFull =
-        QStringLiteral("Full ") + qstr(relativeDayText(sky.nextFull, data.date, calendar));
+        QCoreApplication::translate("Board", "Full %1",
+                                    "the next full moon: today, tomorrow, in 5 days")
+            .arg(qstr(relativeDayText(sky.nextFull, data.date, calendar)));
     const IconValue rise{"arrow.up", orDash(sky.moonRise, calendar, clockTextAP), kMoonTimesSize};
     const IconValue set{"arrow.down", orDash(sky.moonSet, calendar, clockTextAP), kMoonTimesSize};
 
@@ -144,8 +148,8 @@ void MoonSmallView::paint(QPainter& painter, const QRectF& rect, const PaintCont
                      figureFrames[1].height()),
               nextFull, kMoonNextFullFont, muted, TextAlign::trailing);
 
-    paintText(painter, frames[2], qstr(sky.phaseName()), kMoonPhaseFont, fg, TextAlign::leading,
-              kMoonPhaseMinScale);
+    paintText(painter, frames[2], qstr(sky.localizedPhaseName()), kMoonPhaseFont, fg,
+              TextAlign::leading, kMoonPhaseMinScale);
 
     const QRectF times = frames[3].adjusted(0, kMoonTimesTopPadding, 0, 0);
     rise.paint(painter, QRectF(times.topLeft(), rise.sizeHint()), ctx);
@@ -192,9 +196,11 @@ void SkyView::paint(QPainter& painter, const QRectF& rect, const PaintContext& c
     const std::array sunTimes = {fixedItem(sunrise.sizeHint()), spacerItem(),
                                  textItem(dayLength, kDayLengthFont), spacerItem(),
                                  fixedItem(sunset.sizeHint())};
-    const QString goldenName = QStringLiteral("Golden ");
+    const QString goldenName =
+        QCoreApplication::translate("Board", "Golden", "golden hour") + QLatin1Char(' ');
     const QString golden = orDash(sky.goldenStart, calendar, clockText);
-    const QString blueName = QStringLiteral("Blue ");
+    const QString blueName =
+        QCoreApplication::translate("Board", "Blue", "blue hour") + QLatin1Char(' ');
     const QString blue = clockSpan(sky.blueStart, sky.blueEnd, calendar);
     // The dot sits on the middle of the line box, as it would centred beside
     // the text alone.
@@ -212,10 +218,10 @@ void SkyView::paint(QPainter& painter, const QRectF& rect, const PaintContext& c
     const double sunHeight = kArcHeight + kSunSpacing + sunTimesHeight + kSunSpacing + hoursHeight;
 
     // The moon's block.
-    const QString phase = qstr(sky.phaseName());
+    const QString phase = qstr(sky.localizedPhaseName());
     const QString percent = moonPercentText(sky);
-    const QString full =
-        QStringLiteral("Full moon ") + orDash(sky.nextFull, calendar, shortDateLabel);
+    const QString full = QCoreApplication::translate("Widgets", "Full moon %1", "and its date")
+                             .arg(orDash(sky.nextFull, calendar, shortDateLabel));
     const IconValue moonRise{"arrow.up", shortTimeText(sky.moonRise, calendar), kSkyMoonTimesSize};
     const IconValue moonSet{"arrow.down", shortTimeText(sky.moonSet, calendar), kSkyMoonTimesSize};
     const std::array phaseRow = {textItem(phase, kSkyPhaseFont), spacerItem(kHeaderSpacing),

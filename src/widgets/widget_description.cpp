@@ -1,17 +1,21 @@
 #include "widgets/widget_description.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <utility>
 
 #include "board/board_view.h"
 #include "board/sky_cards.h"
 #include "board/sky_drawings.h"
 #include "core/time/text_format.h"
+#include "core/util/translation.h"
 #include "widgets/catalogue.h"
 #include "widgets/countdown_views.h"
 #include "widgets/sky_views.h"
@@ -42,81 +46,85 @@ QString lowerFirst(QString text) {
     return text;
 }
 
-QString upperFirst(QString text) {
-    if (!text.isEmpty()) {
-        text[0] = text[0].toUpper();
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(WidgetDescription)
+};
+
+// "9 hours 23 minutes"; "24 hours"; "0 minutes".
+QString spokenDuration(double seconds) {
+    const auto minutes = static_cast<long long>(std::max(0.0, seconds) / 60.0);
+    const int hours = static_cast<int>(std::min<long long>(minutes / 60, 1'000'000));
+    const int rest = static_cast<int>(minutes % 60);
+    const QString hourWords =
+        QString::fromStdString(translate("WidgetDescription", "%n hour(s)", nullptr, hours));
+    const QString minuteWords =
+        QString::fromStdString(translate("WidgetDescription", "%n minute(s)", nullptr, rest));
+    if (hours == 0) {
+        return minuteWords;
     }
-    return text;
+    if (rest == 0) {
+        return hourWords;
+    }
+    return Words::tr("%1 %2", "hours and minutes").arg(hourWords, minuteWords);
 }
 
-// "9h 23m" → "9 hours 23 minutes"; "24h" → "24 hours"; "0m" → "0 minutes".
-QString spokenDuration(const QString& text) {
-    static const QRegularExpression part(QStringLiteral("(\\d+)([hm])"));
-    QStringList words;
-    auto it = part.globalMatch(text);
-    while (it.hasNext()) {
-        const auto match = it.next();
-        const QString number = match.captured(1);
-        const bool hours = match.captured(2) == QLatin1String("h");
-        const bool one = number == QLatin1String("1");
-        words << number + QLatin1Char(' ') +
-                     (hours ? (one ? QStringLiteral("hour") : QStringLiteral("hours"))
-                            : (one ? QStringLiteral("minute") : QStringLiteral("minutes")));
-    }
-    return words.join(QLatin1Char(' '));
-}
-
-// "72°" → "72 degrees"; a value that is not a number has none to say.
+// "72 degrees"; a value that is not a number has none to say.
 QString spokenTemperature(double celsius, TempUnit unit) {
     QString text = qstr(formatTemperature(celsius, unit));
     text.remove(QChar(0x00B0));
-    if (text.contains(QLatin1String("--"))) {
-        return QStringLiteral("unknown");
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) {
+        return Words::tr("unknown", "a temperature");
     }
-    return text + (text == QLatin1String("1") || text == QLatin1String("-1")
-                       ? QStringLiteral(" degree")
-                       : QStringLiteral(" degrees"));
+    // The plural form follows the size of the number; its sign is said as written.
+    const int size = value < 0 ? -value : value;
+    return QString::fromStdString(translate("WidgetDescription", "%1 degree(s)", nullptr, size))
+        .arg(value);
 }
 
 QString spokenCompass(std::string_view point) {
     static constexpr std::array<std::pair<std::string_view, const char*>, 8> kNames{{
-        {"N", "north"},
-        {"NE", "northeast"},
-        {"E", "east"},
-        {"SE", "southeast"},
-        {"S", "south"},
-        {"SW", "southwest"},
-        {"W", "west"},
-        {"NW", "northwest"},
+        {"N", QT_TRANSLATE_NOOP("WidgetDescription", "north")},
+        {"NE", QT_TRANSLATE_NOOP("WidgetDescription", "northeast")},
+        {"E", QT_TRANSLATE_NOOP("WidgetDescription", "east")},
+        {"SE", QT_TRANSLATE_NOOP("WidgetDescription", "southeast")},
+        {"S", QT_TRANSLATE_NOOP("WidgetDescription", "south")},
+        {"SW", QT_TRANSLATE_NOOP("WidgetDescription", "southwest")},
+        {"W", QT_TRANSLATE_NOOP("WidgetDescription", "west")},
+        {"NW", QT_TRANSLATE_NOOP("WidgetDescription", "northwest")},
     }};
     for (const auto& [abbreviation, name] : kNames) {
         if (abbreviation == point) {
-            return QString::fromLatin1(name);
+            return Words::tr(name);
         }
     }
     return qstr(point);
 }
 
 QString spokenWind(const WeatherSnapshot& weather, TempUnit unit) {
-    QString speed = qstr(formatWind(weather, unit));
-    if (speed.contains(QLatin1String("--"))) {
-        return QStringLiteral("wind unknown");
+    const bool miles = unit == TempUnit::fahrenheit;
+    const double value = miles ? weather.windKph / 1.609 : weather.windKph;
+    if (!std::isfinite(value)) {
+        return Words::tr("wind unknown");
     }
-    speed.replace(QLatin1String(" km/h"), QLatin1String(" kilometres per hour"));
-    speed.replace(QLatin1String(" mph"), QLatin1String(" miles per hour"));
-    return QStringLiteral("wind ") + spokenCompass(compassPoint(weather)) + QLatin1Char(' ') +
-           speed;
+    const QString speed =
+        (miles ? Words::tr("%1 miles per hour") : Words::tr("%1 kilometres per hour"))
+            .arg(qstr(formatWind(weather, unit)).section(QLatin1Char(' '), 0, 0));
+    return Words::tr("wind %1 %2", "direction and speed")
+        .arg(spokenCompass(compassPoint(weather)), speed);
 }
 
-// "6:05p" → "6:05 PM", as the moon's times are drawn.
+// "6:05p" → "6:05 PM", as the moon's times are drawn in a 12-hour locale.
 QString spokenClockAP(Instant t, const Calendar& calendar) {
     QString text = qstr(clockTextAP(t, calendar));
     if (text.endsWith(QLatin1Char('a'))) {
         text.chop(1);
-        text += QStringLiteral(" AM");
-    } else if (text.endsWith(QLatin1Char('p'))) {
+        return Words::tr("%1 AM").arg(text);
+    }
+    if (text.endsWith(QLatin1Char('p'))) {
         text.chop(1);
-        text += QStringLiteral(" PM");
+        return Words::tr("%1 PM").arg(text);
     }
     return text;
 }
@@ -133,18 +141,23 @@ QString longDate(Instant t, const Calendar& calendar) {
     return plainSpaces(qstr(longDateLabel(t, calendar)));
 }
 
+// `pattern` with the time put in, or `absent`.
 template <typename Format>
-QString timeOr(const std::optional<Instant>& t, const QString& name, const QString& absent,
+QString timeOr(const std::optional<Instant>& t, const QString& pattern, const QString& absent,
                const Calendar& calendar, Format format) {
-    return t ? name + QLatin1Char(' ') + format(*t, calendar) : absent;
+    return t ? pattern.arg(format(*t, calendar)) : absent;
 }
 
 // A text ending in a full stop, unless it has one already.
 QString sentence(const QString& text) {
-    if (text.isEmpty() || text.endsWith(QLatin1Char('.'))) {
+    if (text.isEmpty() || text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x3002))) {
         return text;
     }
-    return text + QLatin1Char('.');
+    return text + Words::tr(".", "the end of a sentence");
+}
+
+QString joined(const QString& first, const QString& second) {
+    return Words::tr("%1, %2", "two parts of a sentence").arg(first, second);
 }
 
 // ---- countdowns -----------------------------------------------------------
@@ -159,21 +172,30 @@ QString spokenCountdown(const CountdownDisplay& c, Instant now, const Calendar& 
     const QString label = qstr(c.label);
     const QString unit = qstr(c.unit);
     if (isHappening(c)) {
-        // "of 3 weeks" counts weeks; the value is the current one of them.
-        const QString word =
-            unit.endsWith(QLatin1String("weeks")) ? QStringLiteral("week") : QStringLiteral("day");
-        return label + QStringLiteral(", ") + word + QLatin1Char(' ') + QString::number(c.value) +
-               QLatin1Char(' ') + unit + QStringLiteral(", ") +
-               lowerFirst(plainSpaces(qstr(c.caption)));
+        // The row says "of 3 weeks" when it counts weeks: its number is the
+        // current week then.
+        bool weeks = false;
+        static const QRegularExpression number(QStringLiteral("\\d+"));
+        if (const auto match = number.match(unit); match.hasMatch()) {
+            weeks = unit == QString::fromStdString(translate("CountdownDisplay", "of %n week(s)",
+                                                             "under the week of a span",
+                                                             match.captured().toInt()));
+        }
+        const QString until = lowerFirst(plainSpaces(qstr(c.caption)));
+        return (weeks ? Words::tr("%1, week %2 %3, %4",
+                                  "label, the week of a span, of how many, until")
+                      : Words::tr("%1, day %2 %3, %4",
+                                  "label, the day of a span, of how many, until"))
+            .arg(label, QString::number(c.value), unit, until);
     }
     const QString date = longDate(c.sortDate, calendar);
     const auto today = calendar.startOfDay(now);
     const auto days = today ? calendar.dayDifference(*today, c.sortDate) : std::nullopt;
     if (days && *days <= 0) {
-        return label + QStringLiteral(" today, ") + date;
+        return Words::tr("%1 today, %2", "label, date").arg(label, date);
     }
-    return label + QStringLiteral(" in ") + QString::number(c.value) + QLatin1Char(' ') + unit +
-           QStringLiteral(", ") + date;
+    return Words::tr("%1 in %2 %3, %4", "label, number, unit, date")
+        .arg(label, QString::number(c.value), unit, date);
 }
 
 QString spokenCountdowns(const std::vector<CountdownDisplay>& list, std::size_t limit, Instant now,
@@ -192,145 +214,155 @@ QString creditSentence(const WeatherSnapshot* weather) {
         return {};
     }
     return weather->source == WeatherSource::openMeteo
-               ? QStringLiteral("Weather from Open-Meteo.")
-               : QStringLiteral("Weather from the weather service.");
+               ? Words::tr("Weather from Open-Meteo.")
+               : Words::tr("Weather from the weather service.");
 }
 
 // The weather header: temperature, condition, high and low; the detailed one
 // adds what it feels like and the wind before the range, the clouds after it.
 QString spokenWeather(const WeatherSnapshot* weather, TempUnit unit, bool detailed) {
     if (weather == nullptr) {
-        return QStringLiteral("Weather unavailable.");
+        return Words::tr("Weather unavailable.");
     }
     QStringList parts{spokenTemperature(weather->temperatureC, unit)};
     if (!weather->condition.empty()) {
-        parts << qstr(weather->condition).toLower();
+        parts << qstr(localizedCondition(*weather)).toLower();
     }
     if (detailed) {
-        parts << QStringLiteral("feels like ") + spokenTemperature(weather->feelsLikeC, unit)
+        parts << Words::tr("feels like %1").arg(spokenTemperature(weather->feelsLikeC, unit))
               << spokenWind(*weather, unit);
     }
-    parts << QStringLiteral("high ") + spokenTemperature(weather->highC, unit)
-          << QStringLiteral("low ") + spokenTemperature(weather->lowC, unit);
+    parts << Words::tr("high %1").arg(spokenTemperature(weather->highC, unit))
+          << Words::tr("low %1").arg(spokenTemperature(weather->lowC, unit));
     if (detailed) {
-        parts << lowerFirst(cloudCoverText(weather->cloudCover))
-                     .replace(QLatin1Char('%'), QStringLiteral(" percent"))
-                     .replace(QLatin1String("-- percent"), QLatin1String("unknown"));
+        parts << (std::isfinite(weather->cloudCover)
+                      ? Words::tr("clouds %1 percent")
+                            .arg(std::lround(std::clamp(weather->cloudCover, 0.0, 100.0)))
+                      : Words::tr("clouds unknown"));
     }
-    return sentence(parts.join(QStringLiteral(", ")));
+    return sentence(parts.join(Words::tr(", ", "between parts of a list")));
 }
 
 // ---- sun --------------------------------------------------------------------
 
 // The day's light as the sun card writes it, in words.
 QString spokenDayLength(const SkySnapshot& sky) {
-    const QString words = spokenDuration(dayLengthFigure(sky));
-    if (words.isEmpty() || words == QLatin1String("0 minutes")) {
-        return QStringLiteral("no daylight");
+    double seconds = 0;
+    if (sky.allDaySun == AllDaySun::up) {
+        seconds = 86400;
+    } else if (sky.sunrise && sky.sunset) {
+        seconds = *sky.sunset - *sky.sunrise;
     }
-    return words + QStringLiteral(" of light");
+    if (seconds < 60) {
+        return Words::tr("no daylight");
+    }
+    return Words::tr("%1 of light").arg(spokenDuration(seconds));
 }
 
 template <typename Format>
 QString sunTimes(const SkySnapshot& sky, const Calendar& calendar, Format format) {
     if (sky.allDaySun == AllDaySun::up) {
-        return QStringLiteral("The sun stays up all day");
+        return Words::tr("The sun stays up all day");
     }
     if (sky.allDaySun == AllDaySun::down) {
-        return QStringLiteral("The sun stays down all day");
+        return Words::tr("The sun stays down all day");
     }
-    return timeOr(sky.sunrise, QStringLiteral("Sunrise"), QStringLiteral("No sunrise"), calendar,
-                  format) +
-           QStringLiteral(", ") +
-           timeOr(sky.sunset, QStringLiteral("sunset"), QStringLiteral("no sunset"), calendar,
-                  format);
+    return joined(
+        timeOr(sky.sunrise, Words::tr("Sunrise %1"), Words::tr("No sunrise"), calendar, format),
+        timeOr(sky.sunset, Words::tr("sunset %1"), Words::tr("no sunset"), calendar, format));
 }
 
 // A span the face writes only when both ends are known.
-QString span(const QString& name, const std::optional<Instant>& from,
-             const std::optional<Instant>& to, const Calendar& calendar) {
-    if (from && to) {
-        return name + QLatin1Char(' ') + spokenClock(*from, calendar) + QStringLiteral(" to ") +
-               spokenClock(*to, calendar);
+QString goldenHour(const SkySnapshot& sky, const Calendar& calendar) {
+    if (sky.goldenStart && sky.sunset) {
+        return Words::tr("Golden hour %1 to %2")
+            .arg(spokenClock(*sky.goldenStart, calendar), spokenClock(*sky.sunset, calendar));
     }
-    return QStringLiteral("no ") + name;
+    return Words::tr("No golden hour");
+}
+
+QString blueHour(const SkySnapshot& sky, const Calendar& calendar) {
+    if (sky.blueStart && sky.blueEnd) {
+        return Words::tr("blue hour %1 to %2")
+            .arg(spokenClock(*sky.blueStart, calendar), spokenClock(*sky.blueEnd, calendar));
+    }
+    return Words::tr("no blue hour");
 }
 
 // The sun card of the full board: day length, times, golden and blue hours.
 QString spokenSunCard(const SkySnapshot& sky, const Calendar& calendar) {
-    const QString times = sunTimes(sky, calendar, spokenClock);
-    return QStringLiteral("Sun: ") + spokenDayLength(sky) + QStringLiteral(". ") + times +
-           QStringLiteral(". ") +
-           sentence(upperFirst(span(QStringLiteral("golden hour"), sky.goldenStart, sky.sunset,
-                                    calendar)) +
-                    QStringLiteral(", ") +
-                    span(QStringLiteral("blue hour"), sky.blueStart, sky.blueEnd, calendar));
+    return Words::tr("Sun: %1.", "the day's length").arg(spokenDayLength(sky)) + QLatin1Char(' ') +
+           sentence(sunTimes(sky, calendar, spokenClock)) + QLatin1Char(' ') +
+           sentence(joined(goldenHour(sky, calendar), blueHour(sky, calendar)));
 }
 
 // The Sky widget's sun block: times with the day length between them, then
 // the start of the golden hour and the blue hour.
 QString spokenSkySun(const SkySnapshot& sky, const Calendar& calendar) {
-    const QString times = sunTimes(sky, calendar, spokenShortTime);
-    const QString golden = sky.goldenStart ? QStringLiteral("Golden hour from ") +
-                                                 spokenClock(*sky.goldenStart, calendar)
-                                           : QStringLiteral("No golden hour");
-    return sentence(times + QStringLiteral(", ") + spokenDayLength(sky)) + QLatin1Char(' ') +
-           sentence(golden + QStringLiteral(", ") +
-                    span(QStringLiteral("blue hour"), sky.blueStart, sky.blueEnd, calendar));
+    const QString golden =
+        sky.goldenStart
+            ? Words::tr("Golden hour from %1").arg(spokenClock(*sky.goldenStart, calendar))
+            : Words::tr("No golden hour");
+    return sentence(joined(sunTimes(sky, calendar, spokenShortTime), spokenDayLength(sky))) +
+           QLatin1Char(' ') + sentence(joined(golden, blueHour(sky, calendar)));
 }
 
 // ---- moon -------------------------------------------------------------------
 
 QString litSentence(const SkySnapshot& sky) {
-    return QString::number(moonLitPercent(sky)) + QStringLiteral(" percent lit");
+    return Words::tr("%1 percent lit").arg(moonLitPercent(sky));
 }
 
 // "full moon today", "full moon in 5 days", as "Full today" reads.
 QString nextFullRelative(const SkySnapshot& sky, Instant now, const Calendar& calendar) {
     if (!sky.nextFull) {
-        return QStringLiteral("next full moon unknown");
+        return Words::tr("next full moon unknown");
     }
-    return QStringLiteral("full moon ") + qstr(relativeDayText(sky.nextFull, now, calendar));
+    return Words::tr("full moon %1", "today, tomorrow, in 5 days")
+        .arg(qstr(relativeDayText(sky.nextFull, now, calendar)));
 }
 
 template <typename Format>
 QString moonTimes(const SkySnapshot& sky, const Calendar& calendar, Format format) {
-    return sentence(timeOr(sky.moonRise, QStringLiteral("Moonrise"), QStringLiteral("No moonrise"),
-                           calendar, format) +
-                    QStringLiteral(", ") +
-                    timeOr(sky.moonSet, QStringLiteral("moonset"), QStringLiteral("no moonset"),
-                           calendar, format));
+    return sentence(joined(
+        timeOr(sky.moonRise, Words::tr("Moonrise %1"), Words::tr("No moonrise"), calendar, format),
+        timeOr(sky.moonSet, Words::tr("moonset %1"), Words::tr("no moonset"), calendar, format)));
 }
 
-QString phaseDate(const QString& name, const std::optional<Instant>& t, const Calendar& calendar) {
-    return t ? name + QLatin1Char(' ') + longDate(*t, calendar)
-             : name + QStringLiteral(" date unknown");
+QString fullMoonDate(const std::optional<Instant>& t, const Calendar& calendar) {
+    return t ? Words::tr("Full moon %1").arg(longDate(*t, calendar))
+             : Words::tr("Full moon date unknown");
+}
+
+QString newMoonDate(const std::optional<Instant>& t, const Calendar& calendar) {
+    return t ? Words::tr("new moon %1").arg(longDate(*t, calendar))
+             : Words::tr("new moon date unknown");
+}
+
+QString phase(const SkySnapshot& sky) {
+    return qstr(sky.localizedPhaseName());
 }
 
 // The Moon widget: lit share and next full moon beside the disc, the phase,
 // then moonrise and moonset.
 QString spokenMoonWidget(const SkySnapshot& sky, Instant now, const Calendar& calendar) {
-    return sentence(litSentence(sky) + QStringLiteral(", ") +
-                    nextFullRelative(sky, now, calendar)) +
-           QLatin1Char(' ') + sentence(qstr(sky.phaseName())) + QLatin1Char(' ') +
+    return sentence(joined(litSentence(sky), nextFullRelative(sky, now, calendar))) +
+           QLatin1Char(' ') + sentence(phase(sky)) + QLatin1Char(' ') +
            moonTimes(sky, calendar, spokenClockAP);
 }
 
 QString spokenMoonCard(const SkySnapshot& sky, Instant now, const Calendar& calendar) {
-    return QStringLiteral("Moon: ") + litSentence(sky) + QStringLiteral(". ") +
-           sentence(qstr(sky.phaseName()) + QStringLiteral(", ") +
-                    nextFullRelative(sky, now, calendar)) +
-           QLatin1Char(' ') + moonTimes(sky, calendar, spokenClockAP) + QLatin1Char(' ') +
-           sentence(phaseDate(QStringLiteral("Full moon"), sky.nextFull, calendar) +
-                    QStringLiteral(", ") +
-                    phaseDate(QStringLiteral("new moon"), sky.nextNew, calendar));
+    return Words::tr("Moon: %1.", "the moon's lit share").arg(litSentence(sky)) + QLatin1Char(' ') +
+           sentence(joined(phase(sky), nextFullRelative(sky, now, calendar))) + QLatin1Char(' ') +
+           moonTimes(sky, calendar, spokenClockAP) + QLatin1Char(' ') +
+           sentence(
+               joined(fullMoonDate(sky.nextFull, calendar), newMoonDate(sky.nextNew, calendar)));
 }
 
 QString spokenSkyMoon(const SkySnapshot& sky, const Calendar& calendar) {
-    return sentence(qstr(sky.phaseName()) + QStringLiteral(", ") + litSentence(sky)) +
-           QLatin1Char(' ') +
-           sentence(phaseDate(QStringLiteral("Full moon"), sky.nextFull, calendar)) +
-           QLatin1Char(' ') + moonTimes(sky, calendar, spokenShortTime);
+    return sentence(joined(phase(sky), litSentence(sky))) + QLatin1Char(' ') +
+           sentence(fullMoonDate(sky.nextFull, calendar)) + QLatin1Char(' ') +
+           moonTimes(sky, calendar, spokenShortTime);
 }
 
 // ---- kinds ------------------------------------------------------------------
@@ -341,13 +373,12 @@ QString placeAndDate(const BoardData& data, const Calendar& calendar, bool place
     if (place.isEmpty()) {
         return sentence(date);
     }
-    return sentence(placeFirst ? place + QStringLiteral(", ") + date
-                               : date + QStringLiteral(", ") + place);
+    return sentence(placeFirst ? joined(place, date) : joined(date, place));
 }
 
 QString describeCountdowns(const BoardData& data, WidgetFamily family, const Calendar& calendar) {
     if (data.countdowns.empty()) {
-        return CountdownSmallView::emptyText() + QLatin1Char('.');
+        return sentence(CountdownSmallView::emptyText());
     }
     const std::size_t shown = family == WidgetFamily::small ? 1 : CountdownsMediumView::kMaxColumns;
     return spokenCountdowns(data.countdowns, shown, data.date, calendar);
@@ -359,11 +390,12 @@ QString describeBoard(const BoardData& data, const Calendar& calendar) {
     if (weather != nullptr) {
         parts << creditSentence(weather);
     }
-    parts << QStringLiteral("Countdowns: ") +
-                 (data.countdowns.empty() ? SolvaneView::emptyCaption() + QLatin1Char('.')
-                                          : spokenCountdowns(data.countdowns, SolvaneView::kMaxRows,
-                                                             data.date, calendar))
-          << QStringLiteral("Weather: ") + spokenWeather(weather, data.unit, true)
+    parts << Words::tr("Countdowns: %1")
+                 .arg(data.countdowns.empty()
+                          ? sentence(SolvaneView::emptyCaption())
+                          : spokenCountdowns(data.countdowns, SolvaneView::kMaxRows, data.date,
+                                             calendar))
+          << Words::tr("Weather: %1").arg(spokenWeather(weather, data.unit, true))
           << spokenSunCard(data.sky, calendar) << spokenMoonCard(data.sky, data.date, calendar);
     return parts.join(QLatin1Char(' '));
 }
@@ -403,7 +435,7 @@ std::string describeWidget(std::string_view kind, WidgetFamily family, const Boa
             name = QString::fromStdString(spec.displayName);
         }
     }
-    return (name + QStringLiteral(". ") + body).simplified().toStdString();
+    return (sentence(name) + QLatin1Char(' ') + body).simplified().toStdString();
 }
 
 }  // namespace solvane::widgets

@@ -150,7 +150,7 @@ TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
     }
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->role(), QAccessible::ListItem);
-    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Star circle"));
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Star in a circle"));
     EXPECT_TRUE(cell->state().selectable);
     EXPECT_TRUE(cell->state().selected);
     QAccessibleInterface* grid = cell->parent();

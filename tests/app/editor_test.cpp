@@ -332,7 +332,7 @@ TEST(IconPicker, SearchNarrowsTheGridInCatalogueOrder) {
     QTest::mouseClick(picker.findChild<QAbstractButton*>("beach.umbrella"), Qt::LeftButton);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(picker.symbol(), "beach.umbrella");
-    EXPECT_EQ(text(picker, "iconTitle"), "beach.umbrella");
+    EXPECT_EQ(text(picker, "iconTitle"), "Beach umbrella");
 }
 
 TEST(IconPicker, ACustomImageHidesTheSymbolUntilRemoved) {
@@ -348,7 +348,7 @@ TEST(IconPicker, ACustomImageHidesTheSymbolUntilRemoved) {
     EXPECT_EQ(picker.customImage(), std::nullopt);
     EXPECT_EQ(picker.symbol(), "gift");
     EXPECT_EQ(picker.selectedSymbol(), "gift");
-    EXPECT_EQ(text(picker, "iconTitle"), "gift");
+    EXPECT_EQ(text(picker, "iconTitle"), "Gift");
     EXPECT_FALSE(remove->isVisible());
 
     IconPicker other("gift", QString("0F8A2B47-6C1D-4E3F-9A5B-7D2C1E0F3A4B.png"), nullptr);

@@ -5,9 +5,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListView>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>

@@ -389,10 +389,10 @@ std::vector<GoldenParam> goldenParams() {
     const Scenario longLabel{"longlabel", longLabelBoard, newYork};
     const Scenario twentyFour{"24h", berlinBoard, berlin};
     const std::pair<GoldenCase, Scenario> edges[] = {
-        {xl, longPlace}, {sky, longPlace},   {xl, hotDay},        {xl, polarDay},
-        {sky, polarDay}, {xl, polarNight},   {sky, polarNight},   {xl, noRows},
-        {small, noRows}, {medium, noRows},   {xl, sixRows},       {medium, sixRows},
-        {xl, longLabel}, {small, longLabel}, {medium, longLabel}, {xl, twentyFour},
+        {xl, longPlace},   {sky, longPlace},   {xl, hotDay},        {xl, polarDay},
+        {sky, polarDay},   {xl, polarNight},   {sky, polarNight},   {xl, noRows},
+        {small, noRows},   {medium, noRows},   {xl, sixRows},       {medium, sixRows},
+        {xl, longLabel},   {small, longLabel}, {medium, longLabel}, {xl, twentyFour},
         {sky, twentyFour}, {moon, twentyFour},
     };
     for (const auto& [w, scenario] : edges) {

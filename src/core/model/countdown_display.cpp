@@ -7,6 +7,7 @@
 
 #include "core/model/rules.h"
 #include "core/time/text_format.h"
+#include "core/util/translation.h"
 
 namespace solvane {
 
@@ -29,17 +30,25 @@ std::int64_t dayDifference(Instant from, Instant to, const Calendar& calendar) {
     return calendar.dayDifference(from, to).value_or(0);
 }
 
-const char* singularOrPlural(CountUnit unit, std::int64_t value) {
-    const bool one = value == 1;
+// Counts beyond an int are shown as the largest; the plural form of a huge
+// number is the same in every language that has one.
+int pluralCount(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, 0, std::numeric_limits<int>::max()));
+}
+
+// The word under the number: "days" under 20.
+std::string unitWord(CountUnit unit, std::int64_t value) {
+    const int n = pluralCount(value);
     switch (unit) {
         case CountUnit::days:
-            return one ? "day" : "days";
+            return translate("CountdownDisplay", "day(s)", "under the number of days left", n);
         case CountUnit::weeks:
-            return one ? "week" : "weeks";
+            return translate("CountdownDisplay", "week(s)", "under the number of weeks left", n);
         case CountUnit::workdays:
-            return one ? "workday" : "workdays";
+            return translate("CountdownDisplay", "workday(s)", "under the number of workdays left",
+                             n);
     }
-    return "days";
+    return translate("CountdownDisplay", "day(s)", "under the number of days left", n);
 }
 
 CountdownDisplay rowFor(const Countdown& countdown) {
@@ -57,7 +66,7 @@ CountdownDisplay upcomingRow(const Countdown& countdown, const UpcomingPhase& up
     const std::int64_t days =
         std::max<std::int64_t>(dayDifference(today, upcoming.start, calendar), 0);
     row.value = countValue(countdown.unit, days, today, calendar);
-    row.unit = singularOrPlural(countdown.unit, row.value);
+    row.unit = unitWord(countdown.unit, row.value);
     row.caption = shortDateLabel(upcoming.start, calendar);
     row.sortDate = upcoming.start;
     return row;
@@ -73,27 +82,43 @@ CountdownDisplay activeRow(const Countdown& countdown, const ActivePhase& active
     const std::int64_t dayNumber = std::clamp<std::int64_t>(
         saturatingAdd(dayDifference(active.start, today, calendar), 1), 1, total);
 
-    std::int64_t shownTotal = total;
-    const char* word = "days";
     row.value = dayNumber;
+    // "5" over "of 12 days": the day of the span, then its length.
     if (countdown.unit == CountUnit::weeks && span >= 14) {
         row.value = (dayNumber - 1) / 7 + 1;
-        shownTotal = saturatingAdd(total, 6) / 7;
-        word = "weeks";
+        const int weeks = pluralCount(saturatingAdd(total, 6) / 7);
+        row.unit =
+            translate("CountdownDisplay", "of %n week(s)", "under the week of a span", weeks);
+    } else {
+        const int days = pluralCount(total);
+        row.unit = translate("CountdownDisplay", "of %n day(s)", "under the day of a span", days);
     }
-    row.unit = "of " + std::to_string(shownTotal) + " " + word;
-    row.caption = "Until " + shortDateLabel(active.end, calendar);
+    row.caption = withArguments(translate("CountdownDisplay", "Until %1", "the last day of a span"),
+                                {shortDateLabel(active.end, calendar)});
     row.progress = static_cast<double>(dayNumber) / static_cast<double>(total);
     row.sortDate = Instant::distantPast();
     return row;
 }
 
-const char* ordinalText(std::int64_t n) {
-    static constexpr std::array<const char*, 5> kOrdinals = {"1st", "2nd", "3rd", "4th", "5th"};
-    if (n >= 1 && n <= 5) {
-        return kOrdinals[static_cast<std::size_t>(n - 1)];
+// "2nd Sunday of May": the whole phrase is the translator's, so each
+// language orders and inflects it as it must.
+std::string nthWeekdayText(std::int64_t n, const std::string& weekday, const std::string& month) {
+    static constexpr std::array<const char*, 5> kPatterns = {
+        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "1st %1 of %2"),
+        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "2nd %1 of %2"),
+        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "3rd %1 of %2"),
+        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "4th %1 of %2"),
+        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "5th %1 of %2"),
+    };
+    if (n < 0) {
+        return withArguments(translate("CountdownDisplay", "Last %1 of %2"), {weekday, month});
     }
-    return nullptr;
+    if (n >= 1 && n <= 5) {
+        const char* pattern = kPatterns[static_cast<std::size_t>(n - 1)];
+        return withArguments(translate("CountdownDisplay", pattern), {weekday, month});
+    }
+    return withArguments(translate("CountdownDisplay", "%3th %1 of %2"),
+                         {weekday, month, std::to_string(n)});
 }
 
 // The name at 1-based `position`, without forming position − 1 (which would
@@ -199,21 +224,23 @@ std::int64_t countValue(CountUnit unit, std::int64_t days, Instant today,
 std::string scheduleSummary(const Countdown& countdown, Instant now, const Calendar& calendar) {
     const CountdownPhase current = phase(countdown, now, calendar);
     if (const auto* active = std::get_if<ActivePhase>(&current)) {
-        return "Happening now · until " + shortDateLabel(active->end, calendar);
+        return withArguments(translate("CountdownDisplay", "Happening now · until %1"),
+                             {shortDateLabel(active->end, calendar)});
     }
     const auto* upcoming = std::get_if<UpcomingPhase>(&current);
     if (!upcoming) {
-        return "Finished";
+        return translate("CountdownDisplay", "Finished");
     }
     std::string text = shortDateLabel(upcoming->start, calendar);
     if (upcoming->end) {
-        text += " – " + shortDateLabel(*upcoming->end, calendar);
+        text = withArguments(translate("CountdownDisplay", "%1 – %2", "from one day to another"),
+                             {text, shortDateLabel(*upcoming->end, calendar)});
     }
     if (countdown.recurs || !countdown.start.asFixed()) {
-        text += " · every year";
+        text += translate("CountdownDisplay", " · every year");
     }
     if (countdown.eventID) {
-        text += " · from Calendar";
+        text += translate("CountdownDisplay", " · from Calendar");
     }
     return text;
 }
@@ -236,33 +263,32 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
     }
     if (const auto* season = rule.asSeason()) {
         static constexpr std::array<const char*, 4> kSeasons = {
-            "March equinox", "June solstice", "September equinox", "December solstice"};
+            SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "March equinox"),
+            SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "June solstice"),
+            SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "September equinox"),
+            SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "December solstice")};
         if (season->index >= 0 && season->index <= 3) {
-            return kSeasons[static_cast<std::size_t>(season->index)];
+            const char* name = kSeasons[static_cast<std::size_t>(season->index)];
+            return translate("CountdownDisplay", name);
         }
-        return "Season";
+        return translate("CountdownDisplay", "Season");
     }
     const auto& nth = std::get<DateRule::NthWeekday>(rule.value);
-    std::string text;
-    if (nth.n < 0) {
-        text = "Last";
-    } else if (const char* ordinal = ordinalText(nth.n)) {
-        text = ordinal;
-    } else {
-        text = std::to_string(nth.n) + "th";
-    }
     const std::string* weekdayName = nameAt(calendar.weekdayNames(), nth.weekday);
     const std::string* monthName = nameAt(calendar.monthNames(), nth.month);
-    text += " ";
-    text += weekdayName ? *weekdayName : std::string("day");
-    text += " of ";
-    if (monthName) {
-        text += *monthName;
-    }
+    std::string text =
+        nthWeekdayText(nth.n, weekdayName ? *weekdayName : translate("CountdownDisplay", "day"),
+                       monthName ? *monthName : std::string());
+    // The count picks the plural form; it is written out whole, however large.
+    const std::string days = std::to_string(magnitude(nth.offset));
+    const int form = static_cast<int>(
+        std::min<std::uint64_t>(magnitude(nth.offset), std::numeric_limits<int>::max()));
     if (nth.offset > 0) {
-        text += ", " + std::to_string(nth.offset) + " days after";
+        text = withArguments(translate("CountdownDisplay", "%1, %2 day(s) after", nullptr, form),
+                             {text, days});
     } else if (nth.offset < 0) {
-        text += ", " + std::to_string(magnitude(nth.offset)) + " days before";
+        text = withArguments(translate("CountdownDisplay", "%1, %2 day(s) before", nullptr, form),
+                             {text, days});
     }
     return text;
 }

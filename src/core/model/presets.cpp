@@ -1,5 +1,7 @@
 #include "core/model/presets.h"
 
+#include "core/util/translation.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -46,34 +48,51 @@ struct PresetEntry {
     DuringMode during;
 };
 
-constexpr std::string_view kSpans = "Spans";
-constexpr std::string_view kClocks = "Clocks & Sky";
-constexpr std::string_view kHolidays = "Holidays (US)";
+constexpr std::string_view kSpans = SOLVANE_TRANSLATE_NOOP("Presets", "Spans");
+constexpr std::string_view kClocks = SOLVANE_TRANSLATE_NOOP("Presets", "Clocks & Sky");
+constexpr std::string_view kHolidays = SOLVANE_TRANSLATE_NOOP("Presets", "Holidays (US)");
 constexpr DuringMode kProgress = DuringMode::progress;
 
 // Weekdays: 1 Sunday, 2 Monday, 5 Thursday.
 constexpr std::array<PresetEntry, 19> kPresets{{
-    {"summer-fridays", kSpans, "Summer Fridays", "beach.umbrella", nth(-1, 2, 5, -3),
-     nth(1, 2, 9, 0), DuringMode::hide},
-    {"summer", kSpans, "Summer", "sun.max", season(1), season(2), kProgress},
-    {"winter", kSpans, "Winter", "snowflake", season(3), season(0), kProgress},
-    {"dst-start", kClocks, "Spring forward", "sun.horizon", nth(2, 1, 3, 0), none(), kProgress},
-    {"dst-end", kClocks, "Fall back", "clock.arrow.circlepath", nth(1, 1, 11, 0), none(),
+    {"summer-fridays", kSpans, SOLVANE_TRANSLATE_NOOP("Presets", "Summer Fridays"),
+     "beach.umbrella", nth(-1, 2, 5, -3), nth(1, 2, 9, 0), DuringMode::hide},
+    {"summer", kSpans, SOLVANE_TRANSLATE_NOOP("Presets", "Summer"), "sun.max", season(1), season(2),
      kProgress},
-    {"spring-equinox", kClocks, "Spring equinox", "leaf", season(0), none(), kProgress},
-    {"summer-solstice", kClocks, "Summer solstice", "sun.max", season(1), none(), kProgress},
-    {"fall-equinox", kClocks, "Fall equinox", "wind", season(2), none(), kProgress},
-    {"winter-solstice", kClocks, "Winter solstice", "snowflake", season(3), none(), kProgress},
-    {"new-year", kHolidays, "New Year's Day", "sparkles", fixedMD(1, 1), none(), kProgress},
-    {"valentines", kHolidays, "Valentine's Day", "heart", fixedMD(2, 14), none(), kProgress},
-    {"mothers-day", kHolidays, "Mother's Day", "gift", nth(2, 1, 5, 0), none(), kProgress},
-    {"memorial-day", kHolidays, "Memorial Day", "flag", nth(-1, 2, 5, 0), none(), kProgress},
-    {"fathers-day", kHolidays, "Father's Day", "gift", nth(3, 1, 6, 0), none(), kProgress},
-    {"july-4", kHolidays, "Independence Day", "sparkles", fixedMD(7, 4), none(), kProgress},
-    {"labor-day", kHolidays, "Labor Day", "beach.umbrella", nth(1, 2, 9, 0), none(), kProgress},
-    {"halloween", kHolidays, "Halloween", "moon.stars", fixedMD(10, 31), none(), kProgress},
-    {"thanksgiving", kHolidays, "Thanksgiving", "fork.knife", nth(4, 5, 11, 0), none(), kProgress},
-    {"christmas", kHolidays, "Christmas", "gift", fixedMD(12, 25), none(), kProgress},
+    {"winter", kSpans, SOLVANE_TRANSLATE_NOOP("Presets", "Winter"), "snowflake", season(3),
+     season(0), kProgress},
+    {"dst-start", kClocks, SOLVANE_TRANSLATE_NOOP("Presets", "Spring forward"), "sun.horizon",
+     nth(2, 1, 3, 0), none(), kProgress},
+    {"dst-end", kClocks, SOLVANE_TRANSLATE_NOOP("Presets", "Fall back"), "clock.arrow.circlepath",
+     nth(1, 1, 11, 0), none(), kProgress},
+    {"spring-equinox", kClocks, SOLVANE_TRANSLATE_NOOP("Presets", "Spring equinox"), "leaf",
+     season(0), none(), kProgress},
+    {"summer-solstice", kClocks, SOLVANE_TRANSLATE_NOOP("Presets", "Summer solstice"), "sun.max",
+     season(1), none(), kProgress},
+    {"fall-equinox", kClocks, SOLVANE_TRANSLATE_NOOP("Presets", "Fall equinox"), "wind", season(2),
+     none(), kProgress},
+    {"winter-solstice", kClocks, SOLVANE_TRANSLATE_NOOP("Presets", "Winter solstice"), "snowflake",
+     season(3), none(), kProgress},
+    {"new-year", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "New Year's Day"), "sparkles",
+     fixedMD(1, 1), none(), kProgress},
+    {"valentines", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Valentine's Day"), "heart",
+     fixedMD(2, 14), none(), kProgress},
+    {"mothers-day", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Mother's Day"), "gift",
+     nth(2, 1, 5, 0), none(), kProgress},
+    {"memorial-day", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Memorial Day"), "flag",
+     nth(-1, 2, 5, 0), none(), kProgress},
+    {"fathers-day", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Father's Day"), "gift",
+     nth(3, 1, 6, 0), none(), kProgress},
+    {"july-4", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Independence Day"), "sparkles",
+     fixedMD(7, 4), none(), kProgress},
+    {"labor-day", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Labor Day"), "beach.umbrella",
+     nth(1, 2, 9, 0), none(), kProgress},
+    {"halloween", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Halloween"), "moon.stars",
+     fixedMD(10, 31), none(), kProgress},
+    {"thanksgiving", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Thanksgiving"), "fork.knife",
+     nth(4, 5, 11, 0), none(), kProgress},
+    {"christmas", kHolidays, SOLVANE_TRANSLATE_NOOP("Presets", "Christmas"), "gift",
+     fixedMD(12, 25), none(), kProgress},
 }};
 
 static_assert(std::ranges::none_of(kPresets,
@@ -210,6 +229,12 @@ std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetReg
             }
         }
     }
+    // In the user's language: a preset becomes a countdown labelled so, and
+    // that label is the user's from then on.
+    for (CountdownPreset& preset : presets) {
+        preset.title = translate("Presets", preset.title.c_str());
+        preset.group = translate("Presets", preset.group.c_str());
+    }
     return presets;
 }
 
@@ -219,6 +244,9 @@ std::vector<std::string> presetGroups() {
         if (std::find(groups.begin(), groups.end(), entry.group) == groups.end()) {
             groups.emplace_back(entry.group);
         }
+    }
+    for (std::string& group : groups) {
+        group = translate("Presets", group.c_str());
     }
     return groups;
 }

@@ -1,5 +1,7 @@
 #include "core/model/reminders.h"
 
+#include "core/util/translation.h"
+
 #include <array>
 #include <cstdio>
 
@@ -93,8 +95,12 @@ ReminderRound reminderRound(const std::vector<Countdown>& countdowns,
                 continue;
             }
             round.sent.insert(key);
-            round.due.push_back({std::move(key), countdown.label + (countdown.end ? " starts today"
-                                                                                  : " is today")});
+            // "Summer starts today" for a span, "Winter solstice is today".
+            std::string summary =
+                withArguments(countdown.end ? translate("Reminders", "%1 starts today")
+                                            : translate("Reminders", "%1 is today"),
+                              {countdown.label});
+            round.due.push_back({std::move(key), std::move(summary)});
         }
     }
     return round;

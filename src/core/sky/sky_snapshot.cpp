@@ -1,5 +1,7 @@
 #include "core/sky/sky_snapshot.h"
 
+#include "core/util/translation.h"
+
 #include <cmath>
 
 #include "core/sky/moon.h"
@@ -79,27 +81,31 @@ SkySnapshot SkySnapshot::compute(Instant now, double latitude, double longitude,
 std::string_view SkySnapshot::phaseName() const {
     const double p = moonPhase;
     if (p < 0.03 || p >= 0.97) {
-        return "New moon";
+        return SOLVANE_TRANSLATE_NOOP("MoonPhase", "New moon");
     }
     if (p < 0.22) {
-        return "Waxing crescent";
+        return SOLVANE_TRANSLATE_NOOP("MoonPhase", "Waxing crescent");
     }
     if (p < 0.28) {
-        return "First quarter";
+        return SOLVANE_TRANSLATE_NOOP("MoonPhase", "First quarter");
     }
     if (p < 0.47) {
-        return "Waxing gibbous";
+        return SOLVANE_TRANSLATE_NOOP("MoonPhase", "Waxing gibbous");
     }
     if (p < 0.53) {
-        return "Full moon";
+        return SOLVANE_TRANSLATE_NOOP("MoonPhase", "Full moon");
     }
     if (p < 0.72) {
-        return "Waning gibbous";
+        return SOLVANE_TRANSLATE_NOOP("MoonPhase", "Waning gibbous");
     }
     if (p < 0.78) {
-        return "Last quarter";
+        return SOLVANE_TRANSLATE_NOOP("MoonPhase", "Last quarter");
     }
-    return "Waning crescent";
+    return SOLVANE_TRANSLATE_NOOP("MoonPhase", "Waning crescent");
+}
+
+std::string SkySnapshot::localizedPhaseName() const {
+    return translate("MoonPhase", std::string(phaseName()).c_str());
 }
 
 std::optional<double> sunProgressAt(Instant now, std::optional<Instant> sunrise,

@@ -33,6 +33,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/time/calendar.h"
@@ -82,6 +83,8 @@ struct SkySnapshot {
     // "Waning gibbous" (0.53), "Last quarter" (0.72), "Waning crescent"
     // (0.78). A phase that is not a number reads "Waning crescent".
     std::string_view phaseName() const;
+    // The same name in the user's language.
+    std::string localizedPhaseName() const;
 
     bool operator==(const SkySnapshot&) const = default;
 };

@@ -151,8 +151,8 @@ std::optional<City> findCity(std::string_view zoneId, std::string_view locale,
             if (city.isEmpty()) {
                 return std::nullopt;
             }
-            return City{found->first, SavedLocation{found->second.latitude,
-                                                    found->second.longitude, utf8(city)}};
+            return City{found->first,
+                        SavedLocation{found->second.latitude, found->second.longitude, utf8(city)}};
         }
     } catch (...) {
         // Out of memory reading a table: the built-in place stands in.

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/util/translation.h"
+
 namespace solvane {
 
 std::string coordinatePlaceName(double latitude, double longitude) {
@@ -36,12 +38,26 @@ std::string placeName(const std::optional<PlaceParts>& parts, double latitude, d
 
 namespace location_status {
 
+std::string locating() {
+    return translate("Location", "Locating…");
+}
+
+std::string accessOffOnRequest() {
+    return translate("Location",
+                     "Location access is off. Turn it on in Solvane › Privacy & Security › "
+                     "Location Services.");
+}
+
+std::string accessOff() {
+    return translate("Location", "Location access is off.");
+}
+
 std::string updated(std::string_view placeName) {
-    return "Updated to " + std::string(placeName);
+    return withArguments(translate("Location", "Updated to %1"), {placeName});
 }
 
 std::string failed(std::string_view errorDescription) {
-    return "Couldn't get location: " + std::string(errorDescription);
+    return withArguments(translate("Location", "Couldn't get location: %1"), {errorDescription});
 }
 
 }  // namespace location_status

@@ -59,14 +59,13 @@ constexpr bool accessIsOff(LocationAuthorization state) {
 // hides the line.
 namespace location_status {
 
-inline constexpr std::string_view kLocating = "Locating\u2026";
+// In the user's language.
+std::string locating();
 // Asked while access is denied: the switch that turns it back on is this
 // app's own, in the Solvane menu's "Privacy & Security…" window.
-inline constexpr std::string_view kAccessOffOnRequest =
-    "Location access is off. Turn it on in Solvane \u203a Privacy & Security \u203a Location "
-    "Services.";
+std::string accessOffOnRequest();
 // Access went off while a request was waiting for it.
-inline constexpr std::string_view kAccessOff = "Location access is off.";
+std::string accessOff();
 
 std::string updated(std::string_view placeName);
 std::string failed(std::string_view errorDescription);

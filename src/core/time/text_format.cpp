@@ -5,7 +5,9 @@
 #include <unicode/gregocal.h>
 #include <unicode/smpdtfmt.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -13,6 +15,7 @@
 #include <tuple>
 
 #include "core/time/calendar_internal.h"
+#include "core/util/translation.h"
 
 namespace solvane {
 namespace {
@@ -178,10 +181,16 @@ std::string durationText(double seconds) {
         return "—";
     }
     const auto minutes = static_cast<long long>(seconds / 60.0);
+    // Abbreviations as each language writes them: "9h 22m", "9 Std. 22 Min.".
     if (minutes < 60) {
-        return std::to_string(minutes) + "m";
+        return withArguments(translate("Duration", "%1m", "minutes"), {std::to_string(minutes)});
     }
-    return std::to_string(minutes / 60) + "h " + std::to_string(minutes % 60) + "m";
+    return withArguments(translate("Duration", "%1h %2m", "hours and minutes"),
+                         {std::to_string(minutes / 60), std::to_string(minutes % 60)});
+}
+
+std::string fullDayText() {
+    return withArguments(translate("Duration", "%1h", "whole hours"), {"24"});
 }
 
 std::string relativeDayText(std::optional<Instant> t, Instant now, const Calendar& calendar) {
@@ -195,12 +204,13 @@ std::string relativeDayText(std::optional<Instant> t, Instant now, const Calenda
         k = calendar.dayDifference(*today, *day).value_or(0);
     }
     if (k <= 0) {
-        return "today";
+        return translate("RelativeDay", "today");
     }
     if (k == 1) {
-        return "tomorrow";
+        return translate("RelativeDay", "tomorrow");
     }
-    return "in " + std::to_string(k) + " days";
+    const auto days = static_cast<int>(std::min<std::int64_t>(k, std::numeric_limits<int>::max()));
+    return translate("RelativeDay", "in %n day(s)", nullptr, days);
 }
 
 }  // namespace solvane

@@ -44,12 +44,15 @@ std::string longDateLabel(Instant t, const Calendar& calendar);
 // "EEE, d. MMM y" (de_DE), "EEE, d MMM y" (en_GB). Empty when ICU has none.
 std::string dateFieldPattern(const Calendar& calendar);
 
-// Whole minutes, truncated toward zero: "45m" below an hour, else "10h 5m".
-// Non-finite input gives "—".
+// Whole minutes, truncated toward zero: "45m" below an hour, else "10h 5m"
+// (in the user's language). Non-finite input gives "—".
 std::string durationText(double seconds);
 
+// "24h": the daylight of a day the sun never sets.
+std::string fullDayText();
+
 // Calendar days from today to the day of `t`: "today" (also for past days),
-// "tomorrow", "in N days"; "—" when `t` is absent.
+// "tomorrow", "in N days" (in the user's language); "—" when `t` is absent.
 std::string relativeDayText(std::optional<Instant> t, Instant now, const Calendar& calendar);
 
 }  // namespace solvane

@@ -1,5 +1,7 @@
 #include "core/weather/open_meteo.h"
 
+#include "core/util/translation.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -300,46 +302,46 @@ std::string openMeteoUrl(std::string_view endpoint, double latitude, double long
 std::string_view openMeteoConditionText(std::int64_t code) {
     switch (code) {
         case 0:
-            return "Clear";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Clear");
         case 1:
-            return "Mostly Clear";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Mostly Clear");
         case 2:
-            return "Partly Cloudy";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Partly Cloudy");
         case 3:
-            return "Cloudy";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Cloudy");
         case 45:
         case 48:
-            return "Foggy";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Foggy");
         case 51:
         case 53:
         case 55:
-            return "Drizzle";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Drizzle");
         case 56:
         case 57:
         case 66:
         case 67:
-            return "Freezing Rain";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Freezing Rain");
         case 61:
         case 63:
         case 65:
-            return "Rain";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Rain");
         case 71:
         case 73:
         case 75:
         case 77:
-            return "Snow";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Snow");
         case 80:
         case 81:
         case 82:
-            return "Showers";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Showers");
         case 85:
         case 86:
-            return "Snow Showers";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Snow Showers");
         case 95:
-            return "Thunderstorms";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Thunderstorms");
         case 96:
         case 99:
-            return "Hail";
+            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Hail");
         default:
             return "\u2014";
     }

@@ -1,5 +1,7 @@
 #include "core/weather/weather.h"
 
+#include "core/util/translation.h"
+
 #include <unicode/ulocdata.h>
 #include <unicode/utypes.h>
 
@@ -84,15 +86,26 @@ std::string formatTemperature(double celsius, TempUnit unit) {
 std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit) {
     const bool miles = unit == TempUnit::fahrenheit;
     const double value = miles ? snapshot.windKph / 1.609 : snapshot.windKph;
-    const char* suffix = miles ? " mph" : " km/h";
-    if (!std::isfinite(value)) {
-        return std::string("--") + suffix;
-    }
-    return roundedText(value) + suffix;
+    const std::string speed = std::isfinite(value) ? roundedText(value) : std::string("--");
+    return withArguments(miles ? translate("Units", "%1 mph", "wind speed")
+                               : translate("Units", "%1 km/h", "wind speed"),
+                         {speed});
+}
+
+std::string localizedCondition(const WeatherSnapshot& snapshot) {
+    return translate("WeatherCondition", snapshot.condition.c_str());
+}
+
+std::string localizedCompassPoint(const WeatherSnapshot& snapshot) {
+    return translate("Compass", std::string(compassPoint(snapshot)).c_str());
 }
 
 std::string_view compassPoint(const WeatherSnapshot& snapshot) {
-    static constexpr std::string_view kPoints[8] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+    static constexpr std::string_view kPoints[8] = {
+        SOLVANE_TRANSLATE_NOOP("Compass", "N"), SOLVANE_TRANSLATE_NOOP("Compass", "NE"),
+        SOLVANE_TRANSLATE_NOOP("Compass", "E"), SOLVANE_TRANSLATE_NOOP("Compass", "SE"),
+        SOLVANE_TRANSLATE_NOOP("Compass", "S"), SOLVANE_TRANSLATE_NOOP("Compass", "SW"),
+        SOLVANE_TRANSLATE_NOOP("Compass", "W"), SOLVANE_TRANSLATE_NOOP("Compass", "NW")};
     if (!std::isfinite(snapshot.windDirection)) {
         return kPoints[0];
     }

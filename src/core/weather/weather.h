@@ -94,11 +94,17 @@ struct AppSettings {
 // values read "--°".
 std::string formatTemperature(double celsius, TempUnit unit);
 
-// "19 km/h" or "12 mph" (km/h ÷ 1.609). Non-finite speeds read "-- km/h".
+// "19 km/h" or "12 mph" (km/h ÷ 1.609), as the user's language writes them.
+// Non-finite speeds read "-- km/h".
 std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit);
 
-// One of the eight compass points for the wind direction; "N" for a
-// non-finite direction.
+// One of the eight compass points for the wind direction, in English ("N"
+// for a non-finite direction): a key, also for the spoken names.
 std::string_view compassPoint(const WeatherSnapshot& snapshot);
+// The same point as the user's language abbreviates it ("SO" in French).
+std::string localizedCompassPoint(const WeatherSnapshot& snapshot);
+
+// The condition, stored in English, in the user's language.
+std::string localizedCondition(const WeatherSnapshot& snapshot);
 
 }  // namespace solvane

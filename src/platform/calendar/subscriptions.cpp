@@ -1,5 +1,7 @@
 #include "platform/calendar/subscriptions.h"
 
+#include "core/util/translation.h"
+
 #include <curl/curl.h>
 #include <fcntl.h>
 #include <strings.h>
@@ -158,23 +160,26 @@ struct Address {
 Result<Address, SubscriptionError> parseAddress(std::string_view given) {
     const std::string_view url = trimmed(given);
     if (url.empty()) {
-        return fail(SubscriptionErrorKind::invalidAddress, "no address given");
+        return fail(SubscriptionErrorKind::invalidAddress,
+                    translate("Subscriptions", "no address given"));
     }
     if (url.size() > kMaxSubscriptionUrlBytes) {
-        return fail(
-            SubscriptionErrorKind::invalidAddress,
-            "the address is longer than " + std::to_string(kMaxSubscriptionUrlBytes) + " bytes");
+        return fail(SubscriptionErrorKind::invalidAddress,
+                    withArguments(translate("Subscriptions", "the address is longer than %1 bytes"),
+                                  {std::to_string(kMaxSubscriptionUrlBytes)}));
     }
     if (hasControl(url) || url.find(' ') != std::string_view::npos || !validUtf8(url)) {
-        return fail(SubscriptionErrorKind::invalidAddress,
-                    "the address holds spaces or characters that are not text");
+        return fail(
+            SubscriptionErrorKind::invalidAddress,
+            translate("Subscriptions", "the address holds spaces or characters that are not text"));
     }
     const auto separator = url.find("://");
     const std::string scheme =
         lowered(url.substr(0, separator == std::string_view::npos ? 0 : separator));
     if (scheme != "https" && scheme != "http" && scheme != "webcal") {
         return fail(SubscriptionErrorKind::invalidAddress,
-                    "only https://, http:// and webcal:// addresses can be followed");
+                    translate("Subscriptions",
+                              "only https://, http:// and webcal:// addresses can be followed"));
     }
     // webcal:// only says "a calendar"; its servers serve it over https.
     Address address;
@@ -188,7 +193,7 @@ Result<Address, SubscriptionError> parseAddress(std::string_view given) {
         curl_url_get(parsed.get(), CURLUPART_HOST, &host.text, 0) != CURLUE_OK ||
         host.text == nullptr || *host.text == '\0') {
         return fail(SubscriptionErrorKind::invalidAddress,
-                    "the address is not a valid web address");
+                    translate("Subscriptions", "the address is not a valid web address"));
     }
     address.host = lowered(host.text);
     CurlText key;
@@ -196,7 +201,7 @@ Result<Address, SubscriptionError> parseAddress(std::string_view given) {
         curl_url_get(parsed.get(), CURLUPART_URL, &key.text, CURLU_NO_DEFAULT_PORT) != CURLUE_OK ||
         key.text == nullptr) {
         return fail(SubscriptionErrorKind::invalidAddress,
-                    "the address is not a valid web address");
+                    translate("Subscriptions", "the address is not a valid web address"));
     }
     address.key = key.text;
     return address;
@@ -435,10 +440,11 @@ class Change {
         Folder config = Folder::open(paths.list.parent_path(), true);
         if (!copies.ok() || !config.ok() || !paths.list.has_filename()) {
             return fail(SubscriptionErrorKind::storage,
-                        "the subscription folders could not be made");
+                        translate("Subscriptions", "the subscription folders could not be made"));
         }
         if (!copies.lock()) {
-            return fail(SubscriptionErrorKind::storage, "the subscription list is busy");
+            return fail(SubscriptionErrorKind::storage,
+                        translate("Subscriptions", "the subscription list is busy"));
         }
         Change change(std::move(copies), std::move(config), paths.list.filename().string());
         change.list_ = readList(change.config_, change.name_);
@@ -491,7 +497,8 @@ class Change {
 };
 
 Failure<SubscriptionError> notSaved() {
-    return fail(SubscriptionErrorKind::storage, "the subscription list could not be saved");
+    return fail(SubscriptionErrorKind::storage,
+                translate("Subscriptions", "the subscription list could not be saved"));
 }
 
 // --- fetching ----------------------------------------------------------------
@@ -537,24 +544,27 @@ Result<CheckedCopy, std::string> checkCalendar(std::string_view text,
                                                std::string_view contentType) {
     const std::string_view start = trimmed(text.substr(0, 4096));
     if (start.empty()) {
-        return Failure{std::string("the address gave an empty reply, not a calendar")};
+        return Failure{
+            translate("Subscriptions", "the address gave an empty reply, not a calendar")};
     }
     if (!startsWithNoCase(start, "BEGIN:VCALENDAR")) {
         // Servers label calendars loosely, so the label decides only what
         // the message says.
         if (start.starts_with('<') || startsWithNoCase(contentType, "text/html")) {
-            return Failure{std::string("the address gave a web page, not a calendar")};
+            return Failure{
+                translate("Subscriptions", "the address gave a web page, not a calendar")};
         }
-        return Failure{std::string("the address did not give a calendar")};
+        return Failure{translate("Subscriptions", "the address did not give a calendar")};
     }
     if (text.find('\0') != std::string_view::npos || !validUtf8(text)) {
-        return Failure{std::string("the calendar is not valid UTF-8 text")};
+        return Failure{translate("Subscriptions", "the calendar is not valid UTF-8 text")};
     }
     if (countLines(text, "END:VCALENDAR", 1) == 0) {
         return Failure{std::string("the calendar is cut short (no END:VCALENDAR)")};
     }
     const std::string tooMany =
-        "the calendar holds more than " + thousands(kMaxSubscriptionEvents) + " events";
+        withArguments(translate("Subscriptions", "the calendar holds more than %1 events"),
+                      {thousands(kMaxSubscriptionEvents)});
     // Counted before libical sees the bytes, so a flood of events costs no
     // parse.
     const std::size_t declared = countLines(text, "BEGIN:VEVENT", kMaxSubscriptionEvents);
@@ -566,7 +576,7 @@ Result<CheckedCopy, std::string> checkCalendar(std::string_view text,
         return Failure{tooMany};
     }
     if (declared > 0 && file.eventCount() == 0) {
-        return Failure{std::string("the calendar's events could not be read")};
+        return Failure{translate("Subscriptions", "the calendar's events could not be read")};
     }
     return CheckedCopy{oneLine(file.name()), calendarColor(file.color()), file.eventCount()};
 }
@@ -574,26 +584,32 @@ Result<CheckedCopy, std::string> checkCalendar(std::string_view text,
 std::string fetchMessage(const net::HttpError& error, const std::string& host) {
     switch (error.kind) {
         case net::HttpErrorKind::invalidUrl:
-            return "the server sent it on to an address that is not http or https";
+            return translate("Subscriptions",
+                             "the server sent it on to an address that is not http or https");
         case net::HttpErrorKind::cannotConnect:
-            return "could not connect to " + host;
+            return withArguments(translate("Subscriptions", "could not connect to %1"), {host});
         case net::HttpErrorKind::timedOut:
-            return host + " did not answer in time";
+            return withArguments(translate("Subscriptions", "%1 did not answer in time"), {host});
         case net::HttpErrorKind::cancelled:
-            return "cancelled";
+            return translate("Subscriptions", "cancelled");
         case net::HttpErrorKind::tooLarge:
-            return "the calendar is larger than " + megabytes(kMaxIcsFileBytes);
+            return withArguments(translate("Subscriptions", "the calendar is larger than %1"),
+                                 {megabytes(kMaxIcsFileBytes)});
         case net::HttpErrorKind::tooManyRedirects:
-            return "the server sent it on more than " + std::to_string(kMaxSubscriptionRedirects) +
-                   " times";
+            return withArguments(
+                translate("Subscriptions", "the server sent it on more than %1 times"),
+                {std::to_string(kMaxSubscriptionRedirects)});
         case net::HttpErrorKind::secureConnectionFailed:
-            return "no secure connection could be made to " + host;
+            return withArguments(
+                translate("Subscriptions", "no secure connection could be made to %1"), {host});
         case net::HttpErrorKind::connectionLost:
-            return "the connection to " + host + " was lost";
+            return withArguments(translate("Subscriptions", "the connection to %1 was lost"),
+                                 {host});
         case net::HttpErrorKind::other:
             break;
     }
-    return "the calendar could not be fetched from " + host;
+    return withArguments(translate("Subscriptions", "the calendar could not be fetched from %1"),
+                         {host});
 }
 
 struct Fetched {
@@ -767,13 +783,15 @@ Result<Subscription, SubscriptionError> SubscriptionStore::subscribe(
         if (name) {
             const std::string_view kept = trimmed(*name);
             if (kept.size() > kMaxSubscriptionNameBytes) {
-                return fail(SubscriptionErrorKind::invalidName,
-                            "the name is longer than " + std::to_string(kMaxSubscriptionNameBytes) +
-                                " bytes");
+                return fail(
+                    SubscriptionErrorKind::invalidName,
+                    withArguments(translate("Subscriptions", "the name is longer than %1 bytes"),
+                                  {std::to_string(kMaxSubscriptionNameBytes)}));
             }
             if (hasControl(kept) || !validUtf8(kept)) {
-                return fail(SubscriptionErrorKind::invalidName,
-                            "the name holds characters that are not text");
+                return fail(
+                    SubscriptionErrorKind::invalidName,
+                    translate("Subscriptions", "the name holds characters that are not text"));
             }
             name = kept.empty() ? std::nullopt : std::optional<std::string>(kept);
         }
@@ -793,7 +811,8 @@ Result<Subscription, SubscriptionError> SubscriptionStore::subscribe(
         }
         if (known.size() >= kMaxSubscriptions) {
             return fail(SubscriptionErrorKind::tooMany,
-                        "already following " + std::to_string(kMaxSubscriptions) + " calendars");
+                        withArguments(translate("Subscriptions", "already following %1 calendars"),
+                                      {std::to_string(kMaxSubscriptions)}));
         }
 
         const Fetched fetched = fetchCalendar(*address, {}, options_, cancel);
@@ -812,7 +831,8 @@ Result<Subscription, SubscriptionError> SubscriptionStore::subscribe(
         }
         if (entries.size() >= kMaxSubscriptions) {
             return fail(SubscriptionErrorKind::tooMany,
-                        "already following " + std::to_string(kMaxSubscriptions) + " calendars");
+                        withArguments(translate("Subscriptions", "already following %1 calendars"),
+                                      {std::to_string(kMaxSubscriptions)}));
         }
         Subscription added;
         added.id = newId(entries);
@@ -820,7 +840,8 @@ Result<Subscription, SubscriptionError> SubscriptionStore::subscribe(
         added.name = std::move(name);
         takeCopy(added, fetched, now());
         if (!change->writeCopy(added.id, fetched.body)) {
-            return fail(SubscriptionErrorKind::storage, "the calendar could not be saved");
+            return fail(SubscriptionErrorKind::storage,
+                        translate("Subscriptions", "the calendar could not be saved"));
         }
         entries.push_back(added);
         if (!change->commit()) {
@@ -837,7 +858,9 @@ Result<Subscription, SubscriptionError> SubscriptionStore::unsubscribe(std::stri
     try {
         const auto unknown = [&] {
             return fail(SubscriptionErrorKind::notFound,
-                        "no subscription " + std::string(isSubscriptionId(id) ? id : "by that id"));
+                        (isSubscriptionId(id)
+                             ? withArguments(translate("Subscriptions", "no subscription %1"), {id})
+                             : translate("Subscriptions", "no subscription by that id")));
         };
         if (!isSubscriptionId(id)) {
             return unknown();
@@ -901,7 +924,7 @@ SubscriptionRefresh SubscriptionStore::fetchInto(const Subscription& subscriptio
                 outcome = RefreshOutcome::updated;
             } else {
                 stored->lastAttempt = finished;
-                stored->lastError = "the calendar could not be saved";
+                stored->lastError = translate("Subscriptions", "the calendar could not be saved");
             }
             break;
         case Fetched::Kind::notModified:
@@ -965,7 +988,9 @@ Result<SubscriptionRefresh, SubscriptionError> SubscriptionStore::refresh(
             }
         }
         return fail(SubscriptionErrorKind::notFound,
-                    "no subscription " + std::string(isSubscriptionId(id) ? id : "by that id"));
+                    (isSubscriptionId(id)
+                         ? withArguments(translate("Subscriptions", "no subscription %1"), {id})
+                         : translate("Subscriptions", "no subscription by that id")));
     } catch (...) {
         return fail(SubscriptionErrorKind::storage, "out of memory");
     }

@@ -1,5 +1,7 @@
 #include "platform/location/location_manager.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <utility>
 
@@ -54,15 +56,17 @@ std::unique_ptr<LocationManager> LocationManager::standard(LocationPermissionPro
 
 void LocationManager::request() {
     wantsLocation_ = true;
-    setStatus(qText(location_status::kLocating));
+    setStatus(qText(location_status::locating()));
     if (adapter_ == nullptr) {
         setStatus(qText(location_status::failed(
-            "No location service is available. Type the place in the fields above.")));
+            QCoreApplication::translate(
+                "Location", "No location service is available. Type the place in the fields above.")
+                .toStdString())));
         return;
     }
     const LocationAuthorization state = adapter_->authorization();
     if (accessIsOff(state)) {
-        setStatus(qText(location_status::kAccessOffOnRequest));
+        setStatus(qText(location_status::accessOffOnRequest()));
         return;
     }
     if (state == LocationAuthorization::notDetermined) {
@@ -101,7 +105,7 @@ void LocationManager::handleAuthorization(LocationAuthorization state) {
         return;
     }
     if (accessIsOff(state)) {
-        setStatus(qText(location_status::kAccessOff));
+        setStatus(qText(location_status::accessOff()));
     } else if (state == LocationAuthorization::authorizedAlways) {
         adapter_->requestLocation();
     }
@@ -115,8 +119,10 @@ void LocationManager::handleFixes(const std::vector<LocationFix>& fixes) {
     const LocationFix fix = fixes.back();
     if (!usable(fix)) {
         setStatus(qText(location_status::failed(
-            "The location service gave no usable position. Try again, or type the place in the "
-            "fields above.")));
+            QCoreApplication::translate("Location",
+                                        "The location service gave no usable position. Try "
+                                        "again, or type the place in the fields above.")
+                .toStdString())));
         return;
     }
     geocodeCancel_.cancel();

@@ -1,5 +1,6 @@
 #include "platform/location/qt_location_adapter.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QGeoCoordinate>
@@ -19,8 +20,13 @@ namespace solvane::platform {
 namespace {
 
 constexpr QLatin1StringView kNmeaScheme("nmea:");
-constexpr std::string_view kUnavailable =
-    "Location services are not available on this desktop. Type a place instead.";
+std::string unavailable() {
+    return QCoreApplication::translate(
+               "Location",
+               "Location services are not available on this desktop. Type a place "
+               "instead.")
+        .toStdString();
+}
 
 // Qt gives an error code and no words. The status line puts these after
 // "Couldn't get location: ": first what happened and what to do, then, on a
@@ -35,20 +41,28 @@ std::string describe(QGeoPositionInfoSource::Error error) {
         // and when its configuration disallows the program; neither can be
         // mended from here, and the plug-in tells them apart by nothing.
         case QGeoPositionInfoSource::AccessError:
-            return failure(kUnavailable, "QGeoPositionInfoSource::AccessError");
+            return failure(unavailable(), "QGeoPositionInfoSource::AccessError");
         case QGeoPositionInfoSource::UpdateTimeoutError:
             return failure(
-                "No position was found in time. Check that networking is on, then try again, "
-                "or type the place in the fields above.",
+                QCoreApplication::translate("Location",
+                                            "No position was found in time. Check that "
+                                            "networking is on, then try again, or type the place "
+                                            "in the fields above.")
+                    .toStdString(),
                 "QGeoPositionInfoSource::UpdateTimeoutError");
         case QGeoPositionInfoSource::ClosedError:
-            return failure("The location service stopped. Try again in a moment.",
+            return failure(QCoreApplication::translate(
+                               "Location", "The location service stopped. Try again in a moment.")
+                               .toStdString(),
                            "QGeoPositionInfoSource::ClosedError");
         case QGeoPositionInfoSource::UnknownSourceError:
         case QGeoPositionInfoSource::NoError:
             break;
     }
-    return failure("The location service failed. Try again, or type the place in the fields above.",
+    return failure(QCoreApplication::translate("Location",
+                                               "The location service failed. Try again, or "
+                                               "type the place in the fields above.")
+                       .toStdString(),
                    "QGeoPositionInfoSource::UnknownSourceError");
 }
 
@@ -176,15 +190,16 @@ void QtLocationAdapter::requestLocation() {
         source_->deleteLater();
     }
     if (options_.source.isEmpty() && !geoClueReachable()) {
-        delegate_->failed(failure(kUnavailable, "org.freedesktop.GeoClue2: not on the system bus"));
+        delegate_->failed(
+            failure(unavailable(), "org.freedesktop.GeoClue2: not on the system bus"));
         return;
     }
     source_ = makeSource();
     if (source_ == nullptr) {
         delegate_->failed(
-            failure(kUnavailable, options_.source.isEmpty()
-                                      ? "QGeoPositionInfoSource::createDefaultSource: none"
-                                      : "no source for " + options_.source.toStdString()));
+            failure(unavailable(), options_.source.isEmpty()
+                                       ? "QGeoPositionInfoSource::createDefaultSource: none"
+                                       : "no source for " + options_.source.toStdString()));
         return;
     }
     connect(source_, &QGeoPositionInfoSource::positionUpdated, this,
@@ -206,8 +221,10 @@ void QtLocationAdapter::positionArrived(const QGeoPositionInfo& info) {
     if (!info.isValid() || !coordinate.isValid() || !std::isfinite(coordinate.latitude()) ||
         !std::isfinite(coordinate.longitude())) {
         delegate_->failed(
-            failure("The location service gave no usable position. Try again, or type the place in "
-                    "the fields above.",
+            failure(QCoreApplication::translate("Location",
+                                                "The location service gave no usable position. "
+                                                "Try again, or type the place in the fields above.")
+                        .toStdString(),
                     "QGeoPositionInfo: invalid coordinate"));
         return;
     }

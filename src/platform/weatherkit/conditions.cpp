@@ -1,5 +1,7 @@
 #include "platform/weatherkit/conditions.h"
 
+#include "core/util/translation.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -9,50 +11,73 @@ namespace {
 
 constexpr std::array<WeatherKitCondition, 35> kConditions{{
     // Visibility
-    {"BlowingDust", "Blowing Dust", "sun.dust", "moon.dust"},
-    {"Clear", "Clear", "sun.max", "moon.stars"},
-    {"Cloudy", "Cloudy", "cloud", "cloud"},
-    {"Foggy", "Foggy", "cloud.fog", "cloud.fog"},
-    {"Haze", "Haze", "sun.haze", "moon.haze"},
-    {"MostlyClear", "Mostly Clear", "sun.max", "moon.stars"},
-    {"MostlyCloudy", "Mostly Cloudy", "cloud.sun", "cloud.moon"},
-    {"PartlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},
-    {"Smoky", "Smoky", "smoke", "smoke"},
+    {"BlowingDust", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Blowing Dust"), "sun.dust",
+     "moon.dust"},
+    {"Clear", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Clear"), "sun.max", "moon.stars"},
+    {"Cloudy", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Cloudy"), "cloud", "cloud"},
+    {"Foggy", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Foggy"), "cloud.fog", "cloud.fog"},
+    {"Haze", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Haze"), "sun.haze", "moon.haze"},
+    {"MostlyClear", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Mostly Clear"), "sun.max",
+     "moon.stars"},
+    {"MostlyCloudy", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Mostly Cloudy"), "cloud.sun",
+     "cloud.moon"},
+    {"PartlyCloudy", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Partly Cloudy"), "cloud.sun",
+     "cloud.moon"},
+    {"Smoky", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Smoky"), "smoke", "smoke"},
     // Wind
-    {"Breezy", "Breezy", "wind", "wind"},
-    {"Windy", "Windy", "wind", "wind"},
+    {"Breezy", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Breezy"), "wind", "wind"},
+    {"Windy", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Windy"), "wind", "wind"},
     // Precipitation
-    {"Drizzle", "Drizzle", "cloud.drizzle", "cloud.drizzle"},
-    {"HeavyRain", "Heavy Rain", "cloud.heavyrain", "cloud.heavyrain"},
-    {"IsolatedThunderstorms", "Isolated Thunderstorms", "cloud.sun.bolt", "cloud.moon.bolt"},
-    {"Rain", "Rain", "cloud.rain", "cloud.rain"},
-    {"SunShowers", "Sun Showers", "cloud.sun.rain", "cloud.moon.rain"},
-    {"ScatteredThunderstorms", "Scattered Thunderstorms", "cloud.sun.bolt", "cloud.moon.bolt"},
-    {"StrongStorms", "Strong Storms", "cloud.bolt.rain", "cloud.bolt.rain"},
-    {"Thunderstorms", "Thunderstorms", "cloud.bolt.rain", "cloud.bolt.rain"},
+    {"Drizzle", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Drizzle"), "cloud.drizzle",
+     "cloud.drizzle"},
+    {"HeavyRain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Heavy Rain"), "cloud.heavyrain",
+     "cloud.heavyrain"},
+    {"IsolatedThunderstorms", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Isolated Thunderstorms"),
+     "cloud.sun.bolt", "cloud.moon.bolt"},
+    {"Rain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Rain"), "cloud.rain", "cloud.rain"},
+    {"SunShowers", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Sun Showers"), "cloud.sun.rain",
+     "cloud.moon.rain"},
+    {"ScatteredThunderstorms",
+     SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Scattered Thunderstorms"), "cloud.sun.bolt",
+     "cloud.moon.bolt"},
+    {"StrongStorms", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Strong Storms"), "cloud.bolt.rain",
+     "cloud.bolt.rain"},
+    {"Thunderstorms", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Thunderstorms"),
+     "cloud.bolt.rain", "cloud.bolt.rain"},
     // Hazards
-    {"Frigid", "Frigid", "thermometer.snowflake", "thermometer.snowflake"},
-    {"Hail", "Hail", "cloud.hail", "cloud.hail"},
-    {"Hot", "Hot", "thermometer.sun", "thermometer.sun"},
+    {"Frigid", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Frigid"), "thermometer.snowflake",
+     "thermometer.snowflake"},
+    {"Hail", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Hail"), "cloud.hail", "cloud.hail"},
+    {"Hot", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Hot"), "thermometer.sun",
+     "thermometer.sun"},
     // Winter precipitation; flurries in sunshine have no moon form, and at
     // night they are just snow from a cloud.
-    {"Flurries", "Flurries", "cloud.snow", "cloud.snow"},
-    {"Sleet", "Sleet", "cloud.sleet", "cloud.sleet"},
-    {"Snow", "Snow", "cloud.snow", "cloud.snow"},
-    {"SunFlurries", "Sun Flurries", "sun.snow", "cloud.snow"},
-    {"WintryMix", "Wintry Mix", "cloud.sleet", "cloud.sleet"},
+    {"Flurries", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Flurries"), "cloud.snow",
+     "cloud.snow"},
+    {"Sleet", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Sleet"), "cloud.sleet", "cloud.sleet"},
+    {"Snow", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Snow"), "cloud.snow", "cloud.snow"},
+    {"SunFlurries", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Sun Flurries"), "sun.snow",
+     "cloud.snow"},
+    {"WintryMix", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Wintry Mix"), "cloud.sleet",
+     "cloud.sleet"},
     // Winter hazards
-    {"Blizzard", "Blizzard", "wind.snow", "wind.snow"},
-    {"BlowingSnow", "Blowing Snow", "wind.snow", "wind.snow"},
-    {"FreezingDrizzle", "Freezing Drizzle", "cloud.sleet", "cloud.sleet"},
-    {"FreezingRain", "Freezing Rain", "cloud.sleet", "cloud.sleet"},
-    {"HeavySnow", "Heavy Snow", "cloud.snow", "cloud.snow"},
+    {"Blizzard", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Blizzard"), "wind.snow", "wind.snow"},
+    {"BlowingSnow", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Blowing Snow"), "wind.snow",
+     "wind.snow"},
+    {"FreezingDrizzle", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Freezing Drizzle"),
+     "cloud.sleet", "cloud.sleet"},
+    {"FreezingRain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Freezing Rain"), "cloud.sleet",
+     "cloud.sleet"},
+    {"HeavySnow", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Heavy Snow"), "cloud.snow",
+     "cloud.snow"},
     // Tropical and severe hazards. The documented list stops at 34 codes;
     // "Tornado" is the one other name REST clients in the wild handle, and a
     // row of its own draws the funnel instead of the generic cloud.
-    {"Hurricane", "Hurricane", "hurricane", "hurricane"},
-    {"TropicalStorm", "Tropical Storm", "tropicalstorm", "tropicalstorm"},
-    {"Tornado", "Tornado", "tornado", "tornado"},
+    {"Hurricane", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Hurricane"), "hurricane",
+     "hurricane"},
+    {"TropicalStorm", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Tropical Storm"), "tropicalstorm",
+     "tropicalstorm"},
+    {"Tornado", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Tornado"), "tornado", "tornado"},
 }};
 
 constexpr std::string_view kGenericSymbol = "cloud";

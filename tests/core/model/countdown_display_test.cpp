@@ -102,7 +102,7 @@ TEST(CountdownDisplay, ActiveSpans) {
         {12, 5, CountUnit::workdays, 5, "of 12 days", 5.0 / 12},
         {20, 9, CountUnit::weeks, 2, "of 3 weeks", 9.0 / 20},
         {14, 14, CountUnit::weeks, 2, "of 2 weeks", 1.0},
-        {1, 1, CountUnit::days, 1, "of 1 days", 1.0},
+        {1, 1, CountUnit::days, 1, "of 1 day", 1.0},
     };
     for (const auto& c : cases) {
         const auto row =
@@ -208,7 +208,7 @@ TEST(CountdownDisplay, RuleDescriptions) {
     const std::pair<DateRule, const char*> cases[] = {
         {DateRule::nthWeekday(-1, 2, 5, -3), "Last Monday of May, 3 days before"},
         {DateRule::nthWeekday(2, 1, 3, 0), "2nd Sunday of March"},
-        {DateRule::nthWeekday(3, 7, 12, 1), "3rd Saturday of December, 1 days after"},
+        {DateRule::nthWeekday(3, 7, 12, 1), "3rd Saturday of December, 1 day after"},
         {DateRule::nthWeekday(0, 9, 13, 0), "0th day of "},
         {DateRule::nthWeekday(11, kMin, kMin, kMin),
          "11th day of , 9223372036854775808 days before"},

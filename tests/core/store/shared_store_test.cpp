@@ -344,7 +344,8 @@ TEST(SharedStoreFallback, TakesOverWhenTheGroupSuiteCannotBeOpened) {
         const SharedStore store(paths, "en_US");
         const SavedLocation place{48.8566, 2.3522, "Paris"};
         EXPECT_EQ(store.saveLocation(place), c.fallbackUsable) << c.name;
-        EXPECT_EQ(store.loadSavedLocation(), c.fallbackUsable ? std::optional(place) : std::nullopt) << c.name;
+        EXPECT_EQ(store.loadSavedLocation(), c.fallbackUsable ? std::optional(place) : std::nullopt)
+            << c.name;
         const SharedStore fallbackOnly({paths.fallbackSuite, {}, {}}, "en_US");
         EXPECT_EQ(fallbackOnly.loadSavedLocation() == place, c.fallbackUsable) << c.name;
         const fs::path elsewhere = paths.suite.parent_path() / "elsewhere";

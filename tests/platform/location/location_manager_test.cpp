@@ -78,7 +78,7 @@ class LocationManagerTest : public ::testing::Test {
 TEST_F(LocationManagerTest, RequestFlowByAuthorization) {
     const std::string updated = "Updated to Boulder, CO";
     const std::string locating = "Locating\u2026";
-    const std::string offOnRequest(location_status::kAccessOffOnRequest);
+    const std::string offOnRequest = location_status::accessOffOnRequest();
     const struct {
         Auth before;
         std::optional<Auth> answer;  // the authorization change that follows

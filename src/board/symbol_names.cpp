@@ -1,0 +1,185 @@
+#include "board/symbol_names.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "core/util/translation.h"
+
+namespace solvane {
+
+namespace {
+
+// In name order, for the search below.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 148> kWords{{
+    {"airplane", SOLVANE_TRANSLATE_NOOP("Symbols", "Airplane")},
+    {"airplane.departure", SOLVANE_TRANSLATE_NOOP("Symbols", "Airplane taking off")},
+    {"alarm", SOLVANE_TRANSLATE_NOOP("Symbols", "Alarm clock")},
+    {"bag", SOLVANE_TRANSLATE_NOOP("Symbols", "Bag")},
+    {"balloon", SOLVANE_TRANSLATE_NOOP("Symbols", "Balloon")},
+    {"balloon.2", SOLVANE_TRANSLATE_NOOP("Symbols", "Balloons")},
+    {"baseball", SOLVANE_TRANSLATE_NOOP("Symbols", "Baseball")},
+    {"basketball", SOLVANE_TRANSLATE_NOOP("Symbols", "Basketball")},
+    {"beach.umbrella", SOLVANE_TRANSLATE_NOOP("Symbols", "Beach umbrella")},
+    {"bed.double", SOLVANE_TRANSLATE_NOOP("Symbols", "Double bed")},
+    {"bell", SOLVANE_TRANSLATE_NOOP("Symbols", "Bell")},
+    {"bicycle", SOLVANE_TRANSLATE_NOOP("Symbols", "Bicycle")},
+    {"bird", SOLVANE_TRANSLATE_NOOP("Symbols", "Bird")},
+    {"birthday.cake", SOLVANE_TRANSLATE_NOOP("Symbols", "Birthday cake")},
+    {"bolt", SOLVANE_TRANSLATE_NOOP("Symbols", "Lightning bolt")},
+    {"book", SOLVANE_TRANSLATE_NOOP("Symbols", "Book")},
+    {"books.vertical", SOLVANE_TRANSLATE_NOOP("Symbols", "Books")},
+    {"briefcase", SOLVANE_TRANSLATE_NOOP("Symbols", "Briefcase")},
+    {"building.2", SOLVANE_TRANSLATE_NOOP("Symbols", "Buildings")},
+    {"bus", SOLVANE_TRANSLATE_NOOP("Symbols", "Bus")},
+    {"calendar", SOLVANE_TRANSLATE_NOOP("Symbols", "Calendar")},
+    {"calendar.badge.clock", SOLVANE_TRANSLATE_NOOP("Symbols", "Calendar with clock")},
+    {"calendar.circle", SOLVANE_TRANSLATE_NOOP("Symbols", "Calendar in a circle")},
+    {"camera", SOLVANE_TRANSLATE_NOOP("Symbols", "Camera")},
+    {"camera.aperture", SOLVANE_TRANSLATE_NOOP("Symbols", "Camera aperture")},
+    {"camera.macro", SOLVANE_TRANSLATE_NOOP("Symbols", "Flower")},
+    {"car", SOLVANE_TRANSLATE_NOOP("Symbols", "Car")},
+    {"cart", SOLVANE_TRANSLATE_NOOP("Symbols", "Shopping cart")},
+    {"cat", SOLVANE_TRANSLATE_NOOP("Symbols", "Cat")},
+    {"chart.line.uptrend.xyaxis", SOLVANE_TRANSLATE_NOOP("Symbols", "Rising chart")},
+    {"checkmark.seal", SOLVANE_TRANSLATE_NOOP("Symbols", "Seal with check mark")},
+    {"clock", SOLVANE_TRANSLATE_NOOP("Symbols", "Clock")},
+    {"clock.arrow.circlepath", SOLVANE_TRANSLATE_NOOP("Symbols", "Clock with arrow")},
+    {"cloud", SOLVANE_TRANSLATE_NOOP("Symbols", "Cloud")},
+    {"cloud.bolt", SOLVANE_TRANSLATE_NOOP("Symbols", "Cloud with lightning")},
+    {"cloud.moon", SOLVANE_TRANSLATE_NOOP("Symbols", "Cloud and moon")},
+    {"cloud.rain", SOLVANE_TRANSLATE_NOOP("Symbols", "Cloud with rain")},
+    {"cloud.snow", SOLVANE_TRANSLATE_NOOP("Symbols", "Cloud with snow")},
+    {"cloud.sun", SOLVANE_TRANSLATE_NOOP("Symbols", "Cloud and sun")},
+    {"creditcard", SOLVANE_TRANSLATE_NOOP("Symbols", "Credit card")},
+    {"cross.case", SOLVANE_TRANSLATE_NOOP("Symbols", "First aid kit")},
+    {"crown", SOLVANE_TRANSLATE_NOOP("Symbols", "Crown")},
+    {"cup.and.saucer", SOLVANE_TRANSLATE_NOOP("Symbols", "Cup and saucer")},
+    {"desktopcomputer", SOLVANE_TRANSLATE_NOOP("Symbols", "Desktop computer")},
+    {"doc.text", SOLVANE_TRANSLATE_NOOP("Symbols", "Document")},
+    {"dog", SOLVANE_TRANSLATE_NOOP("Symbols", "Dog")},
+    {"dollarsign.circle", SOLVANE_TRANSLATE_NOOP("Symbols", "Dollar sign")},
+    {"drop", SOLVANE_TRANSLATE_NOOP("Symbols", "Drop")},
+    {"dumbbell", SOLVANE_TRANSLATE_NOOP("Symbols", "Dumbbell")},
+    {"envelope", SOLVANE_TRANSLATE_NOOP("Symbols", "Envelope")},
+    {"ferry", SOLVANE_TRANSLATE_NOOP("Symbols", "Ferry")},
+    {"figure.hiking", SOLVANE_TRANSLATE_NOOP("Symbols", "Hiker")},
+    {"figure.run", SOLVANE_TRANSLATE_NOOP("Symbols", "Runner")},
+    {"figure.skiing.downhill", SOLVANE_TRANSLATE_NOOP("Symbols", "Skier")},
+    {"figure.surfing", SOLVANE_TRANSLATE_NOOP("Symbols", "Surfer")},
+    {"figure.walk", SOLVANE_TRANSLATE_NOOP("Symbols", "Walker")},
+    {"figure.yoga", SOLVANE_TRANSLATE_NOOP("Symbols", "Yoga")},
+    {"film", SOLVANE_TRANSLATE_NOOP("Symbols", "Film")},
+    {"fish", SOLVANE_TRANSLATE_NOOP("Symbols", "Fish")},
+    {"flag", SOLVANE_TRANSLATE_NOOP("Symbols", "Flag")},
+    {"flag.checkered", SOLVANE_TRANSLATE_NOOP("Symbols", "Checkered flag")},
+    {"flame", SOLVANE_TRANSLATE_NOOP("Symbols", "Flame")},
+    {"folder", SOLVANE_TRANSLATE_NOOP("Symbols", "Folder")},
+    {"football", SOLVANE_TRANSLATE_NOOP("Symbols", "Football")},
+    {"fork.knife", SOLVANE_TRANSLATE_NOOP("Symbols", "Fork and knife")},
+    {"fuelpump", SOLVANE_TRANSLATE_NOOP("Symbols", "Fuel pump")},
+    {"gamecontroller", SOLVANE_TRANSLATE_NOOP("Symbols", "Game controller")},
+    {"gift", SOLVANE_TRANSLATE_NOOP("Symbols", "Gift")},
+    {"globe.americas", SOLVANE_TRANSLATE_NOOP("Symbols", "Globe")},
+    {"graduationcap", SOLVANE_TRANSLATE_NOOP("Symbols", "Graduation cap")},
+    {"hammer", SOLVANE_TRANSLATE_NOOP("Symbols", "Hammer")},
+    {"hammer.circle", SOLVANE_TRANSLATE_NOOP("Symbols", "Hammer in a circle")},
+    {"heart", SOLVANE_TRANSLATE_NOOP("Symbols", "Heart")},
+    {"heart.circle", SOLVANE_TRANSLATE_NOOP("Symbols", "Heart in a circle")},
+    {"heart.text.square", SOLVANE_TRANSLATE_NOOP("Symbols", "Card with heart")},
+    {"hourglass", SOLVANE_TRANSLATE_NOOP("Symbols", "Hourglass")},
+    {"house", SOLVANE_TRANSLATE_NOOP("Symbols", "House")},
+    {"house.lodge", SOLVANE_TRANSLATE_NOOP("Symbols", "Lodge")},
+    {"key", SOLVANE_TRANSLATE_NOOP("Symbols", "Key")},
+    {"lamp.desk", SOLVANE_TRANSLATE_NOOP("Symbols", "Desk lamp")},
+    {"laptopcomputer", SOLVANE_TRANSLATE_NOOP("Symbols", "Laptop")},
+    {"leaf", SOLVANE_TRANSLATE_NOOP("Symbols", "Leaf")},
+    {"leaf.arrow.triangle.circlepath", SOLVANE_TRANSLATE_NOOP("Symbols", "Recycling leaf")},
+    {"lightbulb", SOLVANE_TRANSLATE_NOOP("Symbols", "Light bulb")},
+    {"lightbulb.2", SOLVANE_TRANSLATE_NOOP("Symbols", "Light bulbs")},
+    {"lock", SOLVANE_TRANSLATE_NOOP("Symbols", "Lock")},
+    {"map", SOLVANE_TRANSLATE_NOOP("Symbols", "Map")},
+    {"mappin", SOLVANE_TRANSLATE_NOOP("Symbols", "Map pin")},
+    {"medal", SOLVANE_TRANSLATE_NOOP("Symbols", "Medal")},
+    {"moon", SOLVANE_TRANSLATE_NOOP("Symbols", "Moon")},
+    {"moon.circle", SOLVANE_TRANSLATE_NOOP("Symbols", "Moon in a circle")},
+    {"moon.stars", SOLVANE_TRANSLATE_NOOP("Symbols", "Moon and stars")},
+    {"mountain.2", SOLVANE_TRANSLATE_NOOP("Symbols", "Mountains")},
+    {"music.mic", SOLVANE_TRANSLATE_NOOP("Symbols", "Microphone")},
+    {"music.note", SOLVANE_TRANSLATE_NOOP("Symbols", "Music note")},
+    {"paintbrush", SOLVANE_TRANSLATE_NOOP("Symbols", "Paintbrush")},
+    {"paintpalette", SOLVANE_TRANSLATE_NOOP("Symbols", "Paint palette")},
+    {"paperplane", SOLVANE_TRANSLATE_NOOP("Symbols", "Paper plane")},
+    {"party.popper", SOLVANE_TRANSLATE_NOOP("Symbols", "Party popper")},
+    {"pawprint", SOLVANE_TRANSLATE_NOOP("Symbols", "Paw print")},
+    {"pencil", SOLVANE_TRANSLATE_NOOP("Symbols", "Pencil")},
+    {"person", SOLVANE_TRANSLATE_NOOP("Symbols", "Person")},
+    {"person.2", SOLVANE_TRANSLATE_NOOP("Symbols", "Two people")},
+    {"person.3", SOLVANE_TRANSLATE_NOOP("Symbols", "Three people")},
+    {"phone", SOLVANE_TRANSLATE_NOOP("Symbols", "Phone")},
+    {"photo", SOLVANE_TRANSLATE_NOOP("Symbols", "Photo")},
+    {"pills", SOLVANE_TRANSLATE_NOOP("Symbols", "Pills")},
+    {"popcorn", SOLVANE_TRANSLATE_NOOP("Symbols", "Popcorn")},
+    {"rainbow", SOLVANE_TRANSLATE_NOOP("Symbols", "Rainbow")},
+    {"rosette", SOLVANE_TRANSLATE_NOOP("Symbols", "Rosette")},
+    {"sailboat", SOLVANE_TRANSLATE_NOOP("Symbols", "Sailboat")},
+    {"scissors", SOLVANE_TRANSLATE_NOOP("Symbols", "Scissors")},
+    {"shippingbox", SOLVANE_TRANSLATE_NOOP("Symbols", "Parcel")},
+    {"snowflake", SOLVANE_TRANSLATE_NOOP("Symbols", "Snowflake")},
+    {"soccerball", SOLVANE_TRANSLATE_NOOP("Symbols", "Soccer ball")},
+    {"sofa", SOLVANE_TRANSLATE_NOOP("Symbols", "Sofa")},
+    {"sparkles", SOLVANE_TRANSLATE_NOOP("Symbols", "Sparkles")},
+    {"sportscourt", SOLVANE_TRANSLATE_NOOP("Symbols", "Sports court")},
+    {"star", SOLVANE_TRANSLATE_NOOP("Symbols", "Star")},
+    {"star.circle", SOLVANE_TRANSLATE_NOOP("Symbols", "Star in a circle")},
+    {"star.fill", SOLVANE_TRANSLATE_NOOP("Symbols", "Star")},
+    {"stopwatch", SOLVANE_TRANSLATE_NOOP("Symbols", "Stopwatch")},
+    {"suitcase", SOLVANE_TRANSLATE_NOOP("Symbols", "Suitcase")},
+    {"suitcase.rolling", SOLVANE_TRANSLATE_NOOP("Symbols", "Rolling suitcase")},
+    {"sun.horizon", SOLVANE_TRANSLATE_NOOP("Symbols", "Sun on the horizon")},
+    {"sun.max", SOLVANE_TRANSLATE_NOOP("Symbols", "Sun")},
+    {"sun.min", SOLVANE_TRANSLATE_NOOP("Symbols", "Small sun")},
+    {"sunrise", SOLVANE_TRANSLATE_NOOP("Symbols", "Sunrise")},
+    {"sunset", SOLVANE_TRANSLATE_NOOP("Symbols", "Sunset")},
+    {"tennisball", SOLVANE_TRANSLATE_NOOP("Symbols", "Tennis ball")},
+    {"tent", SOLVANE_TRANSLATE_NOOP("Symbols", "Tent")},
+    {"theatermasks", SOLVANE_TRANSLATE_NOOP("Symbols", "Theater masks")},
+    {"thermometer.snowflake", SOLVANE_TRANSLATE_NOOP("Symbols", "Cold thermometer")},
+    {"thermometer.sun", SOLVANE_TRANSLATE_NOOP("Symbols", "Hot thermometer")},
+    {"ticket", SOLVANE_TRANSLATE_NOOP("Symbols", "Ticket")},
+    {"timer", SOLVANE_TRANSLATE_NOOP("Symbols", "Timer")},
+    {"tornado", SOLVANE_TRANSLATE_NOOP("Symbols", "Tornado")},
+    {"tram", SOLVANE_TRANSLATE_NOOP("Symbols", "Tram")},
+    {"trash", SOLVANE_TRANSLATE_NOOP("Symbols", "Trash can")},
+    {"tree", SOLVANE_TRANSLATE_NOOP("Symbols", "Tree")},
+    {"trophy", SOLVANE_TRANSLATE_NOOP("Symbols", "Trophy")},
+    {"tshirt", SOLVANE_TRANSLATE_NOOP("Symbols", "T-shirt")},
+    {"umbrella", SOLVANE_TRANSLATE_NOOP("Symbols", "Umbrella")},
+    {"video", SOLVANE_TRANSLATE_NOOP("Symbols", "Video camera")},
+    {"washer", SOLVANE_TRANSLATE_NOOP("Symbols", "Washing machine")},
+    {"wind", SOLVANE_TRANSLATE_NOOP("Symbols", "Wind")},
+    {"wineglass", SOLVANE_TRANSLATE_NOOP("Symbols", "Wine glass")},
+    {"wrench.and.screwdriver", SOLVANE_TRANSLATE_NOOP("Symbols", "Wrench and screwdriver")},
+}};
+
+}  // namespace
+
+std::optional<std::string_view> symbolWords(std::string_view symbol) {
+    const auto it = std::lower_bound(kWords.begin(), kWords.end(), symbol,
+                                     [](const auto& entry, std::string_view name) {
+                                         return entry.first < name;
+                                     });
+    if (it == kWords.end() || it->first != symbol) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+std::string localizedSymbolWords(std::string_view symbol) {
+    if (const auto words = symbolWords(symbol)) {
+        return translate("Symbols", std::string(*words).c_str());
+    }
+    return std::string(symbol);
+}
+
+}  // namespace solvane
