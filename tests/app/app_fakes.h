@@ -11,6 +11,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main_window.h"
@@ -66,6 +67,11 @@ class ScriptedService {
         std::lock_guard lock(mutex_);
         answers_ = std::move(answers);
     }
+    // Each answer comes this long after the call, like a slow network's.
+    void delayAnswers(std::chrono::milliseconds delay) {
+        std::lock_guard lock(mutex_);
+        delay_ = delay;
+    }
     int calls() const {
         std::lock_guard lock(mutex_);
         return static_cast<int>(times_.size());
@@ -78,10 +84,14 @@ class ScriptedService {
     WeatherCall call() {
         return [this](double latitude, double longitude,
                       const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
-            std::lock_guard lock(mutex_);
+            std::unique_lock lock(mutex_);
             const std::size_t index = times_.size();
             times_.push_back(std::chrono::steady_clock::now());
-            if (index < answers_.size() && answers_[index]) {
+            const bool answer = index < answers_.size() && answers_[index];
+            const auto delay = delay_;
+            lock.unlock();
+            std::this_thread::sleep_for(delay);
+            if (answer) {
                 return snapshotFor(latitude, longitude, source_);
             }
             return Failure(WeatherError::service("WeatherKitError.http(503)"));
@@ -93,6 +103,7 @@ class ScriptedService {
     mutable std::mutex mutex_;
     std::vector<bool> answers_;
     std::vector<std::chrono::steady_clock::time_point> times_;
+    std::chrono::milliseconds delay_{0};
 };
 
 // The window's services around `app` with its files in `dir` and the desktop
