@@ -3,8 +3,8 @@
 # bus. Weston offers no layer-shell, so the host must go through XWayland;
 # sway offers it, so the widgets must be bottom-layer surfaces at their
 # stored places, and must follow its outputs while it runs: an output scaled
-# to 2 (half its logical size) and an output plugged in. Nothing may write
-# over the stored positions.
+# to 2 (half its logical size), an output plugged in and one taken away.
+# Nothing may write over the stored positions.
 #
 #   desktop_wayland_test.sh SOLVANE_WIDGETS
 set -euo pipefail
@@ -106,4 +106,42 @@ if [ -n "${SOLVANE_SCREENSHOT_DIR:-}" ]; then
 fi
 stop_host
 cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed with the outputs"
+
+echo "== sway: an output taken away"
+# Headless outputs cannot be unplugged in this sway; a sway nested in the
+# first has its outputs as windows there, and closing one takes it away.
+# Floating, so that the outputs keep their size (1280 × 720, side by side).
+outer_ipc=$(ls "$sway_run"/sway-ipc.*.sock)
+swaymsg() { SWAYSOCK=$outer_ipc command swaymsg "$@" >/dev/null; }
+swaymsg 'for_window [app_id="wlroots"] floating enable'
+env XDG_RUNTIME_DIR="$sway_run" WAYLAND_DISPLAY=wayland-1 HOME="$sway_run" WLR_BACKENDS=wayland \
+    WLR_WL_OUTPUTS=2 WLR_RENDERER=pixman setpriv --reuid=65534 --regid=65534 --clear-groups \
+    sway -c "$work/sway.conf" >"$work/sway-nested.log" 2>&1 &
+remember $!
+wait_for 15 test -S "$sway_run/wayland-2" || fail "the nested sway did not start"
+cat >"$placed" <<'JSON'
+{"accentedColours": false, "version": 1, "widgets": [
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "countdowns", "kind": "Countdowns",
+  "size": "medium", "x": 20, "y": 100},
+ {"configuration": {"choices": {}, "entityLists": {}}, "id": "sky", "kind": "Sky",
+  "size": "large", "x": 1300, "y": 100}]}
+JSON
+cp "$placed" "$work/placed.before"
+start_host WAYLAND_DISPLAY="$sway_run/wayland-2" WAYLAND_DEBUG=client
+wait_for 20 grep -aq 'set_margin(100, 0, 0, 20)' "$work/host.log" || fail "the Sky widget is not at 1300,100"
+first_output=$(grep -ao 'wl_output@[0-9]*.name("WL-1")' "$work/host.log" | grep -o 'wl_output@[0-9]*')
+: >"$work/host.log"
+swaymsg '[title="wlroots - WL-2"] kill'
+# On the output that is left, wholly inside and clear of Countdowns.
+wait_for 2 grep -aq "get_layer_surface(.*, $first_output, 1, \"solvane-widget\")" "$work/host.log" ||
+    fail "the Sky widget is not on the output left: $(grep -a get_layer_surface "$work/host.log")"
+wait_for 2 grep -aq 'set_margin(100, 0, 0, 916)' "$work/host.log" ||
+    fail "the Sky widget is not wholly on the output left: $(grep -a set_margin "$work/host.log")"
+if [ -n "${SOLVANE_SCREENSHOT_DIR:-}" ]; then
+    sleep 1
+    XDG_RUNTIME_DIR=$sway_run WAYLAND_DISPLAY=wayland-1 grim -o HEADLESS-1 \
+        "$SOLVANE_SCREENSHOT_DIR/desktop-sway-output-removed.png"
+fi
+stop_host
+cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed when an output went"
 echo "PASS"
