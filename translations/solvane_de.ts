@@ -5,307 +5,307 @@
     <name>Board</name>
     <message>
         <source>Add countdowns in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns in der Solvane-App hinzufügen</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns</translation>
     </message>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter nicht verfügbar</translation>
     </message>
     <message>
         <source>Weather</source>
         <comment>beside the weather service&apos;s mark</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wetter</translation>
     </message>
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wolken %1 %</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefühlt %1 · Wind %2 %3</translation>
     </message>
     <message>
         <source>H %1</source>
         <comment>the day&apos;s high temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>H %1</translation>
     </message>
     <message>
         <source>L %1</source>
         <comment>the day&apos;s low temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>T %1</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gold</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Full %1</source>
         <comment>the next full moon: today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond %1</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond</translation>
     </message>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumond</translation>
     </message>
     <message>
         <source>%1 light</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tageslicht</translation>
     </message>
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % beleuchtet</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
         <comment>the moon&apos;s picture</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, zu %2 Prozent beleuchtet</translation>
     </message>
 </context>
 <context>
     <name>BoardText</name>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter nicht verfügbar</translation>
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 · Gefühlt %3 · H %4 T %5 · Wind %6 %7 · Wolken %8 %</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
-        <translation type="unfinished"></translation>
+        <translation>COUNTDOWNS</translation>
     </message>
     <message>
         <source>Nothing coming up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine anstehenden Countdowns.</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SONNE</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenaufgang %1 · Sonnenuntergang %2</translation>
     </message>
     <message>
         <source> · Day %1</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation> · Tageslänge %1</translation>
     </message>
     <message>
         <source>Golden hour %1 · Blue hour %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Goldene Stunde %1 · Blaue Stunde %2</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>MOND</translation>
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 % beleuchtet · Aufgang %3 · Untergang %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a day and how far away it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Full moon %1 · New moon %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond %1 · Neumond %2</translation>
     </message>
 </context>
 <context>
     <name>Compass</name>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>NE</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>SE</source>
-        <translation type="unfinished"></translation>
+        <translation>SO</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SW</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation type="unfinished"></translation>
+        <translation>NW</translation>
     </message>
 </context>
 <context>
     <name>CountdownDisplay</name>
     <message>
         <source>1st %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>1. %1 im %2</translation>
     </message>
     <message>
         <source>2nd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. %1 im %2</translation>
     </message>
     <message>
         <source>3rd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>3. %1 im %2</translation>
     </message>
     <message>
         <source>4th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>4. %1 im %2</translation>
     </message>
     <message>
         <source>5th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>5. %1 im %2</translation>
     </message>
     <message>
         <source>March equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagundnachtgleiche im März</translation>
     </message>
     <message>
         <source>June solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenwende im Juni</translation>
     </message>
     <message>
         <source>September equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagundnachtgleiche im September</translation>
     </message>
     <message>
         <source>December solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenwende im Dezember</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>under the number of days left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tag</numerusform>
+            <numerusform>Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n week(s)</source>
         <comment>under the week of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>von %n Woche</numerusform>
+            <numerusform>von %n Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>under the number of weeks left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Woche</numerusform>
+            <numerusform>Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>workday(s)</source>
         <comment>under the number of workdays left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Werktag</numerusform>
+            <numerusform>Werktage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n day(s)</source>
         <comment>under the day of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>von %n Tag</numerusform>
+            <numerusform>von %n Tagen</numerusform>
         </translation>
     </message>
     <message>
         <source>Until %1</source>
         <comment>the last day of a span</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bis %1</translation>
     </message>
     <message>
         <source>Last %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter %1 im %2</translation>
     </message>
     <message>
         <source>%3th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3. %1 im %2</translation>
     </message>
     <message>
         <source>Happening now · until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft gerade · bis %1</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorbei</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <comment>from one day to another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source> · every year</source>
-        <translation type="unfinished"></translation>
+        <translation> · jährlich</translation>
     </message>
     <message>
         <source> · from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation> · aus dem Kalender</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) after</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 Tag danach</numerusform>
+            <numerusform>%1, %2 Tage danach</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 Tag davor</numerusform>
+            <numerusform>%1, %2 Tage davor</numerusform>
         </translation>
     </message>
 </context>
@@ -313,59 +313,59 @@
     <name>CountdownEditor</name>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Countdown</translation>
     </message>
     <message>
         <source>Edit Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown bearbeiten</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Termin: %1</translation>
     </message>
     <message>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt zeigen</translation>
     </message>
     <message>
         <source>Hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Count to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Jahr weiterzählen</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <source>Workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Werktage</translation>
     </message>
 </context>
 <context>
@@ -373,347 +373,349 @@
     <message>
         <source>%1m</source>
         <comment>minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Min.</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Std. %2 Min.</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>whole hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Std.</translation>
     </message>
 </context>
 <context>
     <name>EditPanel</name>
     <message>
         <source>Edit Widget — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget bearbeiten — %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Checked ones are shown in this order; with none checked, all are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Countdowns werden in dieser Reihenfolge angezeigt; ist keiner markiert, werden alle angezeigt.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
 </context>
 <context>
     <name>ErrorText</name>
     <message>
         <source>see the README&apos;s Weather section</source>
-        <translation type="unfinished"></translation>
+        <translation>siehe den Abschnitt „Weather“ in der README</translation>
     </message>
     <message>
         <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather benötigt Zugangsdaten. Hinterlegen Sie sie in %1 — %2.</translation>
     </message>
     <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather hat die Zugangsdaten in %1 abgelehnt. Prüfen Sie Team-, Dienst- und Schlüssel-ID sowie die Schlüsseldatei — %2.</translation>
     </message>
     <message>
         <source>Apple Weather is taking fewer requests for now. Try again in a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather nimmt derzeit weniger Anfragen an. Versuchen Sie es später noch einmal.</translation>
     </message>
     <message>
         <source>Apple Weather&apos;s servers had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei den Servern von Apple Weather ist ein Problem aufgetreten. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Apple Weather does not accept this place&apos;s coordinates. Check the latitude and longitude above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather akzeptiert die Koordinaten dieses Orts nicht. Prüfen Sie Breiten- und Längengrad oben.</translation>
     </message>
     <message>
         <source>Apple Weather answered with something Solvane could not read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather hat mit etwas geantwortet, das Solvane nicht lesen konnte. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Apple Weather did not answer in time. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather hat nicht rechtzeitig geantwortet. Prüfen Sie die Verbindung und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Apple Weather could not be reached. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather ist nicht erreichbar. Prüfen Sie die Verbindung und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>The secure connection to Apple Weather failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die sichere Verbindung zu Apple Weather ist fehlgeschlagen. Prüfen Sie Datum und Uhrzeit dieses Computers und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Apple Weather failed. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei Apple Weather. Versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>
     <name>GalleryDialog</name>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Extragroß</translation>
     </message>
     <message>
         <source>%1 (%2 × %3)</source>
         <comment>a size and its points</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 × %3)</translation>
     </message>
     <message>
         <source>Add Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget hinzufügen</translation>
     </message>
     <message>
         <source>%1
 %2
 Sizes: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Größen: %3</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between sizes</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>Locating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort wird ermittelt…</translation>
     </message>
     <message>
         <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Standortzugriff ist deaktiviert. Aktivieren Sie ihn unter Solvane › Datenschutz &amp; Sicherheit › Standort.</translation>
     </message>
     <message>
         <source>Location access is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Standortzugriff ist deaktiviert.</translation>
     </message>
     <message>
         <source>Updated to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort aktualisiert: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t get location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort konnte nicht ermittelt werden: %1</translation>
     </message>
     <message>
         <source>No location service is available. Type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Ortungsdienst verfügbar. Geben Sie den Ort in die Felder oben ein.</translation>
     </message>
     <message>
         <source>The location service gave no usable position. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ortungsdienst hat keine verwertbare Position geliefert. Versuchen Sie es erneut oder geben Sie den Ort in die Felder oben ein.</translation>
     </message>
     <message>
         <source>Location services are not available on this desktop. Type a place instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortungsdienste sind auf diesem Desktop nicht verfügbar. Geben Sie stattdessen einen Ort ein.</translation>
     </message>
     <message>
         <source>No position was found in time. Check that networking is on, then try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nicht rechtzeitig eine Position gefunden. Prüfen Sie, ob das Netzwerk eingeschaltet ist, und versuchen Sie es erneut, oder geben Sie den Ort in die Felder oben ein.</translation>
     </message>
     <message>
         <source>The location service stopped. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ortungsdienst wurde beendet. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ortungsdienst ist fehlgeschlagen. Versuchen Sie es erneut oder geben Sie den Ort in die Felder oben ein.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>just now</source>
-        <translation type="unfinished"></translation>
+        <translation>gerade eben</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Minuten</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Stunden</translation>
     </message>
     <message>
         <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung fehlgeschlagen (%1): %2. Angezeigt wird die Kopie (abgerufen %3).</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert: %1</translation>
     </message>
 </context>
 <context>
     <name>MoonPhase</name>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumond</translation>
     </message>
     <message>
         <source>Waxing crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zunehmende Sichel</translation>
     </message>
     <message>
         <source>First quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Viertel</translation>
     </message>
     <message>
         <source>Waxing gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zunehmender Mond</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond</translation>
     </message>
     <message>
         <source>Waning gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Abnehmender Mond</translation>
     </message>
     <message>
         <source>Last quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Viertel</translation>
     </message>
     <message>
         <source>Waning crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abnehmende Sichel</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>Spans</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiträume</translation>
     </message>
     <message>
         <source>Clocks &amp; Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitumstellung &amp; Himmel</translation>
     </message>
     <message>
         <source>Holidays (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertage (USA)</translation>
     </message>
     <message>
         <source>Summer Fridays</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerfreitage</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit beginnt</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit endet</translation>
     </message>
     <message>
         <source>Spring equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühlings-Tagundnachtgleiche</translation>
     </message>
     <message>
         <source>Summer solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommersonnenwende</translation>
     </message>
     <message>
         <source>Fall equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Herbst-Tagundnachtgleiche</translation>
     </message>
     <message>
         <source>Winter solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Wintersonnenwende</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Neujahr</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Valentinstag</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Muttertag</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vatertag</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Unabhängigkeitstag</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Labor Day</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Thanksgiving</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Weihnachten</translation>
     </message>
 </context>
 <context>
     <name>RelativeDay</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>heute</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>morgen</translation>
     </message>
     <message numerus="yes">
         <source>in %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
         </translation>
     </message>
 </context>
@@ -721,740 +723,740 @@ Sizes: %3</source>
     <name>Reminders</name>
     <message>
         <source>Notify me when a countdown&apos;s day comes</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigen, wenn der Tag eines Countdowns gekommen ist</translation>
     </message>
     <message>
         <source>%1 starts today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beginnt heute</translation>
     </message>
     <message>
         <source>%1 is today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist heute</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane öffnen</translation>
     </message>
 </context>
 <context>
     <name>SectionStyle</name>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>no address given</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Adresse angegeben</translation>
     </message>
     <message>
         <source>the address is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse ist länger als %1 Byte</translation>
     </message>
     <message>
         <source>the address holds spaces or characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse enthält Leerzeichen oder Zeichen, die kein Text sind</translation>
     </message>
     <message>
         <source>only https://, http:// and webcal:// addresses can be followed</source>
-        <translation type="unfinished"></translation>
+        <translation>es können nur Adressen mit https://, http:// oder webcal:// abonniert werden</translation>
     </message>
     <message>
         <source>the address is not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse ist keine gültige Webadresse</translation>
     </message>
     <message>
         <source>the subscription folders could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ordner für Abonnements konnten nicht angelegt werden</translation>
     </message>
     <message>
         <source>the subscription list is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>die Abonnementliste ist gerade in Benutzung</translation>
     </message>
     <message>
         <source>the subscription list could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>die Abonnementliste konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>the address gave an empty reply, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse lieferte eine leere Antwort statt eines Kalenders</translation>
     </message>
     <message>
         <source>the address gave a web page, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse lieferte eine Webseite statt eines Kalenders</translation>
     </message>
     <message>
         <source>the address did not give a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse lieferte keinen Kalender</translation>
     </message>
     <message>
         <source>the calendar is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender ist kein gültiger UTF-8-Text</translation>
     </message>
     <message>
         <source>the calendar holds more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender enthält mehr als %1 Termine</translation>
     </message>
     <message>
         <source>the calendar&apos;s events could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Termine des Kalenders konnten nicht gelesen werden</translation>
     </message>
     <message>
         <source>the server sent it on to an address that is not http or https</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server leitete an eine Adresse weiter, die nicht http oder https ist</translation>
     </message>
     <message>
         <source>could not connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Verbindung zu %1 möglich</translation>
     </message>
     <message>
         <source>%1 did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nicht rechtzeitig geantwortet</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>the calendar is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender ist größer als %1</translation>
     </message>
     <message>
         <source>the server sent it on more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server leitete mehr als %1-mal weiter</translation>
     </message>
     <message>
         <source>no secure connection could be made to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine sichere Verbindung zu %1 möglich</translation>
     </message>
     <message>
         <source>the connection to %1 was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung zu %1 wurde unterbrochen</translation>
     </message>
     <message>
         <source>the calendar could not be fetched from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender konnte nicht von %1 abgerufen werden</translation>
     </message>
     <message>
         <source>the name is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist länger als %1 Byte</translation>
     </message>
     <message>
         <source>the name holds characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name enthält Zeichen, die kein Text sind</translation>
     </message>
     <message>
         <source>already following %1 calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>es werden bereits %1 Kalender abonniert</translation>
     </message>
     <message>
         <source>the calendar could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>no subscription %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Abonnement %1</translation>
     </message>
     <message>
         <source>no subscription by that id</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Abonnement mit dieser ID</translation>
     </message>
 </context>
 <context>
     <name>Symbols</name>
     <message>
         <source>Airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeug</translation>
     </message>
     <message>
         <source>Airplane taking off</source>
-        <translation type="unfinished"></translation>
+        <translation>Startendes Flugzeug</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker</translation>
     </message>
     <message>
         <source>Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasche</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftballon</translation>
     </message>
     <message>
         <source>Balloons</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftballons</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Baseball</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Basketball</translation>
     </message>
     <message>
         <source>Beach umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenschirm</translation>
     </message>
     <message>
         <source>Double bed</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelbett</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>Bicycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrrad</translation>
     </message>
     <message>
         <source>Bird</source>
-        <translation type="unfinished"></translation>
+        <translation>Vogel</translation>
     </message>
     <message>
         <source>Birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstagstorte</translation>
     </message>
     <message>
         <source>Lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Blitz</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Buch</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Bücher</translation>
     </message>
     <message>
         <source>Briefcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktentasche</translation>
     </message>
     <message>
         <source>Buildings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebäude</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bus</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Calendar with clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender mit Uhr</translation>
     </message>
     <message>
         <source>Calendar in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender im Kreis</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Camera aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerablende</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Shopping cart</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufswagen</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Katze</translation>
     </message>
     <message>
         <source>Rising chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steigendes Diagramm</translation>
     </message>
     <message>
         <source>Seal with check mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Siegel mit Häkchen</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>Clock with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr mit Pfeil</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke</translation>
     </message>
     <message>
         <source>Cloud with lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke mit Blitz</translation>
     </message>
     <message>
         <source>Cloud and moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke und Mond</translation>
     </message>
     <message>
         <source>Cloud with rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke mit Regen</translation>
     </message>
     <message>
         <source>Cloud with snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke mit Schnee</translation>
     </message>
     <message>
         <source>Cloud and sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke und Sonne</translation>
     </message>
     <message>
         <source>Credit card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>First aid kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbandskasten</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Krone</translation>
     </message>
     <message>
         <source>Cup and saucer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasse mit Untertasse</translation>
     </message>
     <message>
         <source>Desktop computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Computer</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Hund</translation>
     </message>
     <message>
         <source>Dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Dollarzeichen</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropfen</translation>
     </message>
     <message>
         <source>Dumbbell</source>
-        <translation type="unfinished"></translation>
+        <translation>Hantel</translation>
     </message>
     <message>
         <source>Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Briefumschlag</translation>
     </message>
     <message>
         <source>Ferry</source>
-        <translation type="unfinished"></translation>
+        <translation>Fähre</translation>
     </message>
     <message>
         <source>Hiker</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanderer</translation>
     </message>
     <message>
         <source>Runner</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufer</translation>
     </message>
     <message>
         <source>Skier</source>
-        <translation type="unfinished"></translation>
+        <translation>Skifahrer</translation>
     </message>
     <message>
         <source>Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Surfer</translation>
     </message>
     <message>
         <source>Walker</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaziergänger</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>Yoga</translation>
     </message>
     <message>
         <source>Film</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisch</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Flagge</translation>
     </message>
     <message>
         <source>Checkered flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielflagge</translation>
     </message>
     <message>
         <source>Flame</source>
-        <translation type="unfinished"></translation>
+        <translation>Flamme</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Football</translation>
     </message>
     <message>
         <source>Fork and knife</source>
-        <translation type="unfinished"></translation>
+        <translation>Messer und Gabel</translation>
     </message>
     <message>
         <source>Fuel pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapfsäule</translation>
     </message>
     <message>
         <source>Game controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamecontroller</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenk</translation>
     </message>
     <message>
         <source>Globe</source>
-        <translation type="unfinished"></translation>
+        <translation>Globus</translation>
     </message>
     <message>
         <source>Graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Doktorhut</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hammer</translation>
     </message>
     <message>
         <source>Hammer in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Hammer im Kreis</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>Heart in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz im Kreis</translation>
     </message>
     <message>
         <source>Card with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte mit Herz</translation>
     </message>
     <message>
         <source>Hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>Sanduhr</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Haus</translation>
     </message>
     <message>
         <source>Lodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Hütte</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel</translation>
     </message>
     <message>
         <source>Desk lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibtischlampe</translation>
     </message>
     <message>
         <source>Laptop</source>
-        <translation type="unfinished"></translation>
+        <translation>Laptop</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt</translation>
     </message>
     <message>
         <source>Recycling leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Recycling-Blatt</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Glühbirne</translation>
     </message>
     <message>
         <source>Light bulbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Glühbirnen</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Schloss</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Map pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Stecknadel</translation>
     </message>
     <message>
         <source>Medal</source>
-        <translation type="unfinished"></translation>
+        <translation>Medaille</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Moon in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond im Kreis</translation>
     </message>
     <message>
         <source>Moon and stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond und Sterne</translation>
     </message>
     <message>
         <source>Mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>Berge</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon</translation>
     </message>
     <message>
         <source>Music note</source>
-        <translation type="unfinished"></translation>
+        <translation>Musiknote</translation>
     </message>
     <message>
         <source>Paintbrush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinsel</translation>
     </message>
     <message>
         <source>Paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbpalette</translation>
     </message>
     <message>
         <source>Paper plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierflieger</translation>
     </message>
     <message>
         <source>Party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>Partyknaller</translation>
     </message>
     <message>
         <source>Paw print</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfotenabdruck</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleistift</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Person</translation>
     </message>
     <message>
         <source>Two people</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Personen</translation>
     </message>
     <message>
         <source>Three people</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Personen</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Pills</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabletten</translation>
     </message>
     <message>
         <source>Popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Popcorn</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenbogen</translation>
     </message>
     <message>
         <source>Rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosette</translation>
     </message>
     <message>
         <source>Sailboat</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schere</translation>
     </message>
     <message>
         <source>Parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneeflocke</translation>
     </message>
     <message>
         <source>Soccer ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußball</translation>
     </message>
     <message>
         <source>Sofa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofa</translation>
     </message>
     <message>
         <source>Sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkeln</translation>
     </message>
     <message>
         <source>Sports court</source>
-        <translation type="unfinished"></translation>
+        <translation>Sportplatz</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <source>Star in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern im Kreis</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppuhr</translation>
     </message>
     <message>
         <source>Suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Koffer</translation>
     </message>
     <message>
         <source>Rolling suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollkoffer</translation>
     </message>
     <message>
         <source>Sun on the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne am Horizont</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Small sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Sonne</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenaufgang</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Tennisball</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelt</translation>
     </message>
     <message>
         <source>Theater masks</source>
-        <translation type="unfinished"></translation>
+        <translation>Theatermasken</translation>
     </message>
     <message>
         <source>Cold thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometer kalt</translation>
     </message>
     <message>
         <source>Hot thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometer heiß</translation>
     </message>
     <message>
         <source>Ticket</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrittskarte</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
     <message>
         <source>Tram</source>
-        <translation type="unfinished"></translation>
+        <translation>Straßenbahn</translation>
     </message>
     <message>
         <source>Trash can</source>
-        <translation type="unfinished"></translation>
+        <translation>Mülleimer</translation>
     </message>
     <message>
         <source>Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Baum</translation>
     </message>
     <message>
         <source>Trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokal</translation>
     </message>
     <message>
         <source>T-shirt</source>
-        <translation type="unfinished"></translation>
+        <translation>T-Shirt</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenschirm</translation>
     </message>
     <message>
         <source>Video camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Videokamera</translation>
     </message>
     <message>
         <source>Washing machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Waschmaschine</translation>
     </message>
     <message>
         <source>Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Wind</translation>
     </message>
     <message>
         <source>Wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Weinglas</translation>
     </message>
     <message>
         <source>Wrench and screwdriver</source>
-        <translation type="unfinished"></translation>
+        <translation>Schraubenschlüssel und Schraubendreher</translation>
     </message>
 </context>
 <context>
@@ -1462,273 +1464,273 @@ Sizes: %3</source>
     <message>
         <source>%1 mph</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>%1 km/h</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
     <name>UpdateChecker</name>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server could not be reached. Check the connection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Der Update-Server war nicht erreichbar. Prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server did not answer in time. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Der Update-Server hat nicht rechtzeitig geantwortet. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the secure connection to the update server failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Die sichere Verbindung zum Update-Server ist fehlgeschlagen. Prüfen Sie Datum und Uhrzeit dieses Computers und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed&apos;s address (UpdateFeed in Info.json) is not an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Die Adresse des Update-Feeds (UpdateFeed in Info.json) ist keine http- oder https-Adresse.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server&apos;s answer was cut off or unusable. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Die Antwort des Update-Servers war unvollständig oder unbrauchbar. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed is not at its address any more. The address (UpdateFeed in Info.json) may be out of date; a newer Solvane may be out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Der Update-Feed ist nicht mehr unter seiner Adresse zu finden. Die Adresse (UpdateFeed in Info.json) ist möglicherweise veraltet; vielleicht gibt es bereits eine neuere Version von Solvane.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Beim Update-Server ist ein Problem aufgetreten. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server refused the request. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Der Update-Server hat die Anfrage abgelehnt. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>No update feed is configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Update-Feed eingerichtet.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed could not be read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Der Update-Feed konnte nicht gelesen werden. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed lists no versions. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane konnte nicht nach Updates suchen: Der Update-Feed enthält keine Versionen. Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Solvane %1 is available — download it from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane %1 ist verfügbar — laden Sie es von %2 herunter.</translation>
     </message>
     <message>
         <source>You&apos;re up to date (Solvane %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind auf dem neuesten Stand (Solvane %1).</translation>
     </message>
 </context>
 <context>
     <name>WeatherCondition</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Mostly Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwiegend klar</translation>
     </message>
     <message>
         <source>Partly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilweise bewölkt</translation>
     </message>
     <message>
         <source>Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewölkt</translation>
     </message>
     <message>
         <source>Foggy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebel</translation>
     </message>
     <message>
         <source>Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieselregen</translation>
     </message>
     <message>
         <source>Freezing Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefrierender Regen</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Regen</translation>
     </message>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnee</translation>
     </message>
     <message>
         <source>Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Schauer</translation>
     </message>
     <message>
         <source>Snow Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneeschauer</translation>
     </message>
     <message>
         <source>Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewitter</translation>
     </message>
     <message>
         <source>Hail</source>
-        <translation type="unfinished"></translation>
+        <translation>Hagel</translation>
     </message>
     <message>
         <source>Blowing Dust</source>
-        <translation type="unfinished"></translation>
+        <translation>Staubtreiben</translation>
     </message>
     <message>
         <source>Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunst</translation>
     </message>
     <message>
         <source>Mostly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwiegend bewölkt</translation>
     </message>
     <message>
         <source>Smoky</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauch</translation>
     </message>
     <message>
         <source>Breezy</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht windig</translation>
     </message>
     <message>
         <source>Windy</source>
-        <translation type="unfinished"></translation>
+        <translation>Windig</translation>
     </message>
     <message>
         <source>Heavy Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Starkregen</translation>
     </message>
     <message>
         <source>Isolated Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinzelte Gewitter</translation>
     </message>
     <message>
         <source>Sun Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne und Schauer</translation>
     </message>
     <message>
         <source>Scattered Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebietsweise Gewitter</translation>
     </message>
     <message>
         <source>Strong Storms</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwere Unwetter</translation>
     </message>
     <message>
         <source>Frigid</source>
-        <translation type="unfinished"></translation>
+        <translation>Eisig kalt</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiß</translation>
     </message>
     <message>
         <source>Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichter Schneefall</translation>
     </message>
     <message>
         <source>Sleet</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneeregen</translation>
     </message>
     <message>
         <source>Sun Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne und Schneeflocken</translation>
     </message>
     <message>
         <source>Wintry Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Winterlicher Mischniederschlag</translation>
     </message>
     <message>
         <source>Blizzard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneesturm</translation>
     </message>
     <message>
         <source>Blowing Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneetreiben</translation>
     </message>
     <message>
         <source>Freezing Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefrierender Nieselregen</translation>
     </message>
     <message>
         <source>Heavy Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Starker Schneefall</translation>
     </message>
     <message>
         <source>Hurricane</source>
-        <translation type="unfinished"></translation>
+        <translation>Hurrikan</translation>
     </message>
     <message>
         <source>Tropical Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropensturm</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Glas</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown</translation>
     </message>
     <message>
         <source>Countdowns, weather, sun and moon at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns, Wetter, Sonne und Mond auf einen Blick.</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel</translation>
     </message>
     <message>
         <source>Weather, sunrise, sunset, golden hour and the moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter, Sonnenaufgang, Sonnenuntergang, goldene Stunde und Mond.</translation>
     </message>
     <message>
         <source>Count down to the days you care about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns zu den Tagen, die Ihnen wichtig sind.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Moon phase, moonrise and moonset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondphase, Mondaufgang und Monduntergang.</translation>
     </message>
 </context>
 <context>
@@ -1736,271 +1738,271 @@ Sizes: %3</source>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>unknown</source>
         <comment>a temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordost</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>Ost</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>Südost</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>Süd</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>Südwest</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>West</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordwest</translation>
     </message>
     <message>
         <source>wind unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wind unbekannt</translation>
     </message>
     <message>
         <source>%1 miles per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Meilen pro Stunde</translation>
     </message>
     <message>
         <source>%1 kilometres per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kilometer pro Stunde</translation>
     </message>
     <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wind aus %1, %2</translation>
     </message>
     <message>
         <source>%1 AM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vormittags</translation>
     </message>
     <message>
         <source>%1 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nachmittags</translation>
     </message>
     <message>
         <source>.</source>
         <comment>the end of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>two parts of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, week %2 %3, %4</source>
         <comment>label, the week of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Woche %2 %3, %4</translation>
     </message>
     <message>
         <source>%1, day %2 %3, %4</source>
         <comment>label, the day of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Tag %2 %3, %4</translation>
     </message>
     <message>
         <source>%1 today, %2</source>
         <comment>label, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: heute, %2</translation>
     </message>
     <message>
         <source>%1 in %2 %3, %4</source>
         <comment>label, number, unit, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch %2 %3, %4</translation>
     </message>
     <message>
         <source>Weather from Open-Meteo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetterdaten von Open-Meteo.</translation>
     </message>
     <message>
         <source>Weather from the weather service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetterdaten vom Wetterdienst.</translation>
     </message>
     <message>
         <source>Weather unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter nicht verfügbar.</translation>
     </message>
     <message>
         <source>feels like %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gefühlt %1</translation>
     </message>
     <message>
         <source>high %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstwert %1</translation>
     </message>
     <message>
         <source>low %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefstwert %1</translation>
     </message>
     <message>
         <source>clouds %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewölkung %1 Prozent</translation>
     </message>
     <message>
         <source>clouds unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewölkung unbekannt</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between parts of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>no daylight</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Tageslicht</translation>
     </message>
     <message>
         <source>%1 of light</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tageslicht</translation>
     </message>
     <message>
         <source>The sun stays up all day</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sonne geht heute nicht unter</translation>
     </message>
     <message>
         <source>The sun stays down all day</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sonne geht heute nicht auf</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenaufgang um %1</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sonnenaufgang</translation>
     </message>
     <message>
         <source>sunset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenuntergang um %1</translation>
     </message>
     <message>
         <source>no sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Sonnenuntergang</translation>
     </message>
     <message>
         <source>Golden hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Goldene Stunde von %1 bis %2</translation>
     </message>
     <message>
         <source>No golden hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine goldene Stunde</translation>
     </message>
     <message>
         <source>blue hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>blaue Stunde von %1 bis %2</translation>
     </message>
     <message>
         <source>no blue hour</source>
-        <translation type="unfinished"></translation>
+        <translation>keine blaue Stunde</translation>
     </message>
     <message>
         <source>Sun: %1.</source>
         <comment>the day&apos;s length</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonne: %1.</translation>
     </message>
     <message>
         <source>Golden hour from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Goldene Stunde ab %1</translation>
     </message>
     <message>
         <source>%1 percent lit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Prozent beleuchtet</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>nächster Vollmond unbekannt</translation>
     </message>
     <message>
         <source>full moon %1</source>
         <comment>today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond %1</translation>
     </message>
     <message>
         <source>Moonrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondaufgang um %1</translation>
     </message>
     <message>
         <source>No moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Mondaufgang</translation>
     </message>
     <message>
         <source>moonset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monduntergang um %1</translation>
     </message>
     <message>
         <source>no moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Monduntergang</translation>
     </message>
     <message>
         <source>Full moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond am %1</translation>
     </message>
     <message>
         <source>Full moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Vollmonds unbekannt</translation>
     </message>
     <message>
         <source>new moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumond am %1</translation>
     </message>
     <message>
         <source>new moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Neumonds unbekannt</translation>
     </message>
     <message>
         <source>Moon: %1.</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mond: %1.</translation>
     </message>
     <message>
         <source>Countdowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns: %1</translation>
     </message>
     <message>
         <source>Weather: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 degree(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Grad</numerusform>
+            <numerusform>%1 Grad</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
 </context>
@@ -2009,40 +2011,40 @@ Sizes: %3</source>
     <message>
         <source>Board</source>
         <comment>the full board widget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Solvane — %1</source>
         <comment>a widget window&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solvane — %1</translation>
     </message>
     <message>
         <source>Edit Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget bearbeiten</translation>
     </message>
     <message>
         <source>Remove Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget entfernen</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane öffnen</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget hinzufügen…</translation>
     </message>
     <message>
         <source>Accented Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Akzentfarben</translation>
     </message>
     <message>
         <source>Quit Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Widgets beenden</translation>
     </message>
     <message>
         <source>Solvane Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane-Widgets</translation>
     </message>
 </context>
 <context>
@@ -2050,608 +2052,608 @@ Sizes: %3</source>
     <message>
         <source>%1 wks</source>
         <comment>weeks, short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wo.</translation>
     </message>
     <message>
         <source>Add a countdown in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown in der Solvane-App hinzufügen</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Full moon %1</source>
         <comment>and its date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Countdowns, weather and the day&apos;s sky for the desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns, Wetter und der Himmel des Tages für den Desktop.</translation>
     </message>
     <message>
         <source>Print the time from start to the first painted window and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit vom Start bis zum ersten gezeichneten Fenster ausgeben und beenden.</translation>
     </message>
 </context>
 <context>
     <name>solvane::CountdownEditor</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung</translation>
     </message>
     <message>
         <source>Follow the calendar event</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie im Kalendertermin</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Lasts more than a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauert mehr als einen Tag</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>While it&apos;s happening</source>
-        <translation type="unfinished"></translation>
+        <translation>Währenddessen</translation>
     </message>
     <message>
         <source>When it&apos;s over</source>
-        <translation type="unfinished"></translation>
+        <translation>Danach</translation>
     </message>
     <message>
         <source>Counts to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählt zum nächsten Jahr weiter</translation>
     </message>
     <message>
         <source>Count in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählen in</translation>
     </message>
     <message>
         <source>Notify me on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Tag selbst benachrichtigen</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht mehr in der Liste: Sein Kalender wurde ausgeschaltet, oder der Countdown wurde an anderer Stelle entfernt. Ihre Änderungen können nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
     <message>
         <source>Upload Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild importieren</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild importieren…</translation>
     </message>
     <message>
         <source>Search symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole suchen</translation>
     </message>
     <message>
         <source>Search symbols: rain, plane, gift…</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole suchen: Regen, Flugzeug, Geschenk…</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>No symbols match. Try another word, or upload your own image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine passenden Symbole. Versuchen Sie ein anderes Wort oder importieren Sie ein eigenes Bild.</translation>
     </message>
     <message>
         <source>That file couldn&apos;t be read as an image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei konnte nicht als Bild gelesen werden.</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1)</translation>
     </message>
     <message>
         <source>Custom image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Bild</translation>
     </message>
     <message>
         <source>Shown in one color to match the widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfarbig dargestellt, passend zum Widget</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::AppState</name>
     <message>
         <source>Subscriptions are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements sind nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::BoardPreview</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CalendarsSection</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Turn calendar events into countdowns, or auto-add everything from one calendar. Works with GNOME Calendar and Evolution (and the accounts in Online Accounts), khal and vdir folders, and calendars you subscribe to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Machen Sie Kalendertermine zu Countdowns oder fügen Sie automatisch alles aus einem Kalender hinzu. Funktioniert mit GNOME Calendar und Evolution (samt den Konten aus Online-Konten), khal- und vdir-Ordnern sowie abonnierten Kalendern.</translation>
     </message>
     <message>
         <source>Connect Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender verbinden</translation>
     </message>
     <message>
         <source>Calendar access is off. Turn it on in Solvane › Privacy &amp; Security › Calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalenderzugriff ist deaktiviert. Aktivieren Sie ihn unter Solvane › Datenschutz &amp; Sicherheit › Kalender.</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anstehende Termine automatisch hinzufügen aus:</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Kalender gefunden.</translation>
     </message>
     <message>
         <source>Subscribe to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender abonnieren…</translation>
     </message>
     <message>
         <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Legen Sie einen Kalender namens „Countdowns“ an und fügen Sie ihm von jedem beliebigen Gerät aus Termine hinzu. Termine aus GNOME Calendar und Evolution, khal-Ordnern und abonnierten Kalendern erscheinen hier.</translation>
     </message>
     <message>
         <source>Unsubscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Abo beenden</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CountdownListWidget</name>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdowns</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Countdown</translation>
     </message>
     <message>
         <source>From a Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Vorlage</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Kalender…</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>vorbei</translation>
     </message>
     <message>
         <source>hidden now</source>
-        <translation type="unfinished"></translation>
+        <translation>derzeit ausgeblendet</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten…</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::EventPickerSheet</name>
     <message>
         <source>Add from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Kalender hinzufügen</translation>
     </message>
     <message>
         <source>Search upcoming events</source>
-        <translation type="unfinished"></translation>
+        <translation>Anstehende Termine durchsuchen</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::LocationSection</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Use Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuellen Standort verwenden</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsname</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad nördlicher Breite; Süden ist negativ</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad östlicher Länge; Westen ist negativ</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Name can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf nicht leer sein.</translation>
     </message>
     <message>
         <source>Name is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf höchstens %1 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Latitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Breitengrad muss eine Zahl sein.</translation>
     </message>
     <message>
         <source>Latitude is between ነ and 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Breitengrad liegt zwischen −90 und 90.</translation>
     </message>
     <message>
         <source>Longitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Längengrad muss eine Zahl sein.</translation>
     </message>
     <message>
         <source>Longitude is between ↀ and 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Längengrad liegt zwischen −180 und 180.</translation>
     </message>
     <message>
         <source>%1 (from your time zone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (aus Ihrer Zeitzone)</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::MainWindow</name>
     <message>
         <source>Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Glas</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „Widget hinzufügen“ kommt die Übersicht auf Ihren Desktop. Klicken Sie mit der rechten Maustaste auf ein Widget und wählen Sie „Widget bearbeiten“, um seine Countdowns und seinen Stil festzulegen.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget hinzufügen…</translation>
     </message>
     <message>
         <source>Download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen…</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>&amp;Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solvane</translation>
     </message>
     <message>
         <source>About Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Solvane</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen…</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenschutz &amp;&amp; Sicherheit…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane beenden</translation>
     </message>
     <message>
         <source>&amp;Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Countdown</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Countdown</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Kalender…</translation>
     </message>
     <message>
         <source>Current location is not available on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der aktuelle Standort ist auf diesem Computer nicht verfügbar.</translation>
     </message>
     <message>
         <source>Your saved countdowns could not be read, so the starter countdowns are shown. The saved list is kept, unchanged, and set aside when this list changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre gespeicherten Countdowns konnten nicht gelesen werden, daher werden die Start-Countdowns angezeigt. Die gespeicherte Liste bleibt unverändert erhalten und wird beiseitegelegt, sobald sich diese Liste ändert.</translation>
     </message>
     <message>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine frühere Countdown-Liste konnte nicht gelesen werden und wurde unverändert als „countdowns.v1.unreadable“ in %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>1 calendar event was</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kalendertermin wurde</translation>
     </message>
     <message>
         <source>%1 calendar events were</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kalendertermine wurden</translation>
     </message>
     <message>
         <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ist voll (sie fasst höchstens %1 Countdowns), %2 daher nicht hinzugefügt.</translation>
     </message>
     <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung konnte nicht gespeichert werden; die Widgets zeigen weiterhin die gespeicherte Liste.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Solvane would like to read your calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane möchte auf Ihre Kalender zugreifen.</translation>
     </message>
     <message>
         <source>Events you pick, and the calendars you choose to follow, become countdowns. Nothing leaves this computer, and you can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine, die Sie auswählen, und die Kalender, denen Sie folgen möchten, werden zu Countdowns. Nichts verlässt diesen Computer, und Sie können dies unter Solvane › Datenschutz &amp; Sicherheit ändern.</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlauben</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Solvane would like to use your current location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane möchte Ihren aktuellen Standort verwenden.</translation>
     </message>
     <message>
         <source>It sets the place for the weather, sunrise and sunset. You can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit wird der Ort für Wetter, Sonnenaufgang und Sonnenuntergang festgelegt. Sie können dies unter Solvane › Datenschutz &amp; Sicherheit ändern.</translation>
     </message>
     <message>
         <source>Delete Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown löschen</translation>
     </message>
     <message>
         <source>Delete this countdown?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Countdown löschen?</translation>
     </message>
     <message>
         <source>It is removed from the list and from every widget that shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er wird aus der Liste und aus jedem Widget entfernt, das ihn anzeigt.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Don&apos;t Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erlauben</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Countdowns to the days you care about, the weather and the day&apos;s sky, on your desktop.&lt;/p&gt;&lt;p&gt;Weather from Open-Meteo and Apple Weather. Sun and moon computed on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Countdowns zu den Tagen, die Ihnen wichtig sind, das Wetter und der Himmel des Tages – auf Ihrem Desktop.&lt;/p&gt;&lt;p&gt;Wetterdaten von Open-Meteo und Apple Weather. Sonne und Mond werden auf diesem Computer berechnet.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareaktualisierung</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
     <message>
         <source>Privacy &amp; Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenschutz &amp; Sicherheit</translation>
     </message>
     <message>
         <source>Choose what Solvane may read. Your answers stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, was Solvane lesen darf. Ihre Antworten bleiben auf diesem Computer.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Read your calendar folders to turn events into countdowns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kalenderordner lesen, um Termine in Countdowns umzuwandeln.</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Standort dieses Computers ermitteln, wenn Sie auf „Aktuellen Standort verwenden“ klicken.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Antwort konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::SubscribeDialog</name>
     <message>
         <source>Subscribe to Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender abonnieren</translation>
     </message>
     <message>
         <source>Follow a calendar published on the web: holidays, a team&apos;s fixtures, school terms. Its events can then become countdowns; it is checked for changes every few hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnieren Sie einen im Web veröffentlichten Kalender: Feiertage, die Spiele eines Teams, Schulferien. Seine Termine können dann zu Countdowns werden; er wird alle paar Stunden auf Änderungen geprüft.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>As the calendar names itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie vom Kalender vorgegeben</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Subscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnieren</translation>
     </message>
     <message>
         <source>Fetching the calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wird abgerufen…</translation>
     </message>
     <message>
         <source>This calendar cannot be followed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kalender kann nicht abonniert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::WeatherSection</name>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter</translation>
     </message>
     <message>
         <source>Apple Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather</translation>
     </message>
     <message>
         <source>Open-Meteo</source>
-        <translation type="unfinished"></translation>
+        <translation>Open-Meteo</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Apple Weather didn&apos;t answer, so Open-Meteo is filling in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather hat nicht geantwortet, daher springt Open-Meteo ein.</translation>
     </message>
     <message>
         <source>Try Apple Weather Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather erneut versuchen</translation>
     </message>
     <message>
         <source>Weather data by</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetterdaten von</translation>
     </message>
     <message>
         <source>Data sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquellen</translation>
     </message>
 </context>
 </TS>

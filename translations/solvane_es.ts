@@ -5,307 +5,307 @@
     <name>Board</name>
     <message>
         <source>Add countdowns in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade cuentas atrás en la app Solvane</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas atrás</translation>
     </message>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos del tiempo</translation>
     </message>
     <message>
         <source>Weather</source>
         <comment>beside the weather service&apos;s mark</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nubes %1 %</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensación %1 · Viento %2 %3</translation>
     </message>
     <message>
         <source>H %1</source>
         <comment>the day&apos;s high temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Máx %1</translation>
     </message>
     <message>
         <source>L %1</source>
         <comment>the day&apos;s low temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mín %1</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dorada</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Full %1</source>
         <comment>the next full moon: today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Llena %1</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna llena</translation>
     </message>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna nueva</translation>
     </message>
     <message>
         <source>%1 light</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de luz</translation>
     </message>
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % iluminada</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
         <comment>the moon&apos;s picture</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, iluminada al %2 por ciento</translation>
     </message>
 </context>
 <context>
     <name>BoardText</name>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos del tiempo</translation>
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 · Sensación %3 · Máx %4 Mín %5 · Viento %6 %7 · Nubes %8 %</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
-        <translation type="unfinished"></translation>
+        <translation>CUENTAS ATRÁS</translation>
     </message>
     <message>
         <source>Nothing coming up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada a la vista.</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOL</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Amanecer %1 · Atardecer %2</translation>
     </message>
     <message>
         <source> · Day %1</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation> · %1 de luz</translation>
     </message>
     <message>
         <source>Golden hour %1 · Blue hour %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora dorada %1 · Hora azul %2</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>LUNA</translation>
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 % iluminada · Salida %3 · Puesta %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a day and how far away it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Full moon %1 · New moon %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna llena %1 · Luna nueva %2</translation>
     </message>
 </context>
 <context>
     <name>Compass</name>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>NE</source>
-        <translation type="unfinished"></translation>
+        <translation>NE</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>SE</source>
-        <translation type="unfinished"></translation>
+        <translation>SE</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SO</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
     <name>CountdownDisplay</name>
     <message>
         <source>1st %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer %1 de %2</translation>
     </message>
     <message>
         <source>2nd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo %1 de %2</translation>
     </message>
     <message>
         <source>3rd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercer %1 de %2</translation>
     </message>
     <message>
         <source>4th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto %1 de %2</translation>
     </message>
     <message>
         <source>5th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinto %1 de %2</translation>
     </message>
     <message>
         <source>March equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio de marzo</translation>
     </message>
     <message>
         <source>June solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de junio</translation>
     </message>
     <message>
         <source>September equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio de septiembre</translation>
     </message>
     <message>
         <source>December solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de diciembre</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>under the number of days left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>día</numerusform>
+            <numerusform>días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n week(s)</source>
         <comment>under the week of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %n semana</numerusform>
+            <numerusform>de %n semanas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>under the number of weeks left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>semana</numerusform>
+            <numerusform>semanas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>workday(s)</source>
         <comment>under the number of workdays left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>día laborable</numerusform>
+            <numerusform>días laborables</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n day(s)</source>
         <comment>under the day of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %n día</numerusform>
+            <numerusform>de %n días</numerusform>
         </translation>
     </message>
     <message>
         <source>Until %1</source>
         <comment>the last day of a span</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hasta el %1</translation>
     </message>
     <message>
         <source>Last %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Último %1 de %2</translation>
     </message>
     <message>
         <source>%3th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3.º %1 de %2</translation>
     </message>
     <message>
         <source>Happening now · until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En curso · hasta el %1</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminada</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <comment>from one day to another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source> · every year</source>
-        <translation type="unfinished"></translation>
+        <translation> · cada año</translation>
     </message>
     <message>
         <source> · from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation> · del calendario</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>día</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) after</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 día después</numerusform>
+            <numerusform>%1, %2 días después</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 día antes</numerusform>
+            <numerusform>%1, %2 días antes</numerusform>
         </translation>
     </message>
 </context>
@@ -313,59 +313,59 @@
     <name>CountdownEditor</name>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta atrás</translation>
     </message>
     <message>
         <source>Edit Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cuenta atrás</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima fecha: %1</translation>
     </message>
     <message>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar progreso</translation>
     </message>
     <message>
         <source>Hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultarla</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar</translation>
     </message>
     <message>
         <source>Count to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir el año que viene</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanas</translation>
     </message>
     <message>
         <source>Workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Días laborables</translation>
     </message>
 </context>
 <context>
@@ -373,347 +373,349 @@
     <message>
         <source>%1m</source>
         <comment>minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>whole hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
 </context>
 <context>
     <name>EditPanel</name>
     <message>
         <source>Edit Widget — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar widget — %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Checked ones are shown in this order; with none checked, all are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las marcadas se muestran en este orden; si no hay ninguna marcada, se muestran todas.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
 </context>
 <context>
     <name>ErrorText</name>
     <message>
         <source>see the README&apos;s Weather section</source>
-        <translation type="unfinished"></translation>
+        <translation>consulta la sección Weather del README</translation>
     </message>
     <message>
         <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather necesita credenciales. Ponlas en %1 — %2.</translation>
     </message>
     <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather ha rechazado las credenciales de %1. Comprueba los ID de equipo, de servicio y de clave, y el archivo de clave — %2.</translation>
     </message>
     <message>
         <source>Apple Weather is taking fewer requests for now. Try again in a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather está aceptando menos solicitudes por ahora. Vuelve a intentarlo dentro de un rato.</translation>
     </message>
     <message>
         <source>Apple Weather&apos;s servers had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los servidores de Apple Weather han tenido un problema. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Apple Weather does not accept this place&apos;s coordinates. Check the latitude and longitude above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather no acepta las coordenadas de este lugar. Comprueba la latitud y la longitud de arriba.</translation>
     </message>
     <message>
         <source>Apple Weather answered with something Solvane could not read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather ha respondido con algo que Solvane no ha podido leer. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Apple Weather did not answer in time. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather no ha respondido a tiempo. Comprueba la conexión y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Apple Weather could not be reached. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido contactar con Apple Weather. Comprueba la conexión y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>The secure connection to Apple Weather failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la conexión segura con Apple Weather. Comprueba la fecha y la hora de este ordenador y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Apple Weather failed. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather ha fallado. Vuelve a intentarlo más tarde.</translation>
     </message>
 </context>
 <context>
     <name>GalleryDialog</name>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Pequeño</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediano</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Extragrande</translation>
     </message>
     <message>
         <source>%1 (%2 × %3)</source>
         <comment>a size and its points</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 × %3)</translation>
     </message>
     <message>
         <source>Add Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir widget</translation>
     </message>
     <message>
         <source>%1
 %2
 Sizes: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Tamaños: %3</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between sizes</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>Locating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando la ubicación…</translation>
     </message>
     <message>
         <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation type="unfinished"></translation>
+        <translation>El acceso a la ubicación está desactivado. Actívalo en Solvane › Privacidad y seguridad › Ubicación.</translation>
     </message>
     <message>
         <source>Location access is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El acceso a la ubicación está desactivado.</translation>
     </message>
     <message>
         <source>Updated to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación actualizada: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t get location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido obtener la ubicación: %1</translation>
     </message>
     <message>
         <source>No location service is available. Type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún servicio de localización disponible. Escribe el lugar en los campos de arriba.</translation>
     </message>
     <message>
         <source>The location service gave no usable position. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de localización no ha dado una posición utilizable. Vuelve a intentarlo o escribe el lugar en los campos de arriba.</translation>
     </message>
     <message>
         <source>Location services are not available on this desktop. Type a place instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los servicios de localización no están disponibles en este escritorio. Escribe un lugar a mano.</translation>
     </message>
     <message>
         <source>No position was found in time. Check that networking is on, then try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ninguna posición a tiempo. Comprueba que la red esté activada y vuelve a intentarlo, o escribe el lugar en los campos de arriba.</translation>
     </message>
     <message>
         <source>The location service stopped. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de localización se ha detenido. Vuelve a intentarlo en un momento.</translation>
     </message>
     <message>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de localización ha fallado. Vuelve a intentarlo o escribe el lugar en los campos de arriba.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>just now</source>
-        <translation type="unfinished"></translation>
+        <translation>hace un momento</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 minutos</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 horas</translation>
     </message>
     <message>
         <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido actualizar (%1): %2. Se muestra la copia de %3.</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última actualización: %1</translation>
     </message>
 </context>
 <context>
     <name>MoonPhase</name>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna nueva</translation>
     </message>
     <message>
         <source>Waxing crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna creciente</translation>
     </message>
     <message>
         <source>First quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto creciente</translation>
     </message>
     <message>
         <source>Waxing gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibosa creciente</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna llena</translation>
     </message>
     <message>
         <source>Waning gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibosa menguante</translation>
     </message>
     <message>
         <source>Last quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto menguante</translation>
     </message>
     <message>
         <source>Waning crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna menguante</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>Spans</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodos</translation>
     </message>
     <message>
         <source>Clocks &amp; Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Relojes y cielo</translation>
     </message>
     <message>
         <source>Holidays (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Festivos (EE. UU.)</translation>
     </message>
     <message>
         <source>Summer Fridays</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes de verano</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierno</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio al horario de verano</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio al horario de invierno</translation>
     </message>
     <message>
         <source>Spring equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio de primavera</translation>
     </message>
     <message>
         <source>Summer solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de verano</translation>
     </message>
     <message>
         <source>Fall equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio de otoño</translation>
     </message>
     <message>
         <source>Winter solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de invierno</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Año Nuevo</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Valentín</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Madre</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del Padre</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Independencia</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Labor Day</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción de Gracias</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Navidad</translation>
     </message>
 </context>
 <context>
     <name>RelativeDay</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoy</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>mañana</translation>
     </message>
     <message numerus="yes">
         <source>in %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>en %n día</numerusform>
+            <numerusform>en %n días</numerusform>
         </translation>
     </message>
 </context>
@@ -721,740 +723,740 @@ Sizes: %3</source>
     <name>Reminders</name>
     <message>
         <source>Notify me when a countdown&apos;s day comes</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisarme cuando llegue el día de una cuenta atrás</translation>
     </message>
     <message>
         <source>%1 starts today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empieza hoy</translation>
     </message>
     <message>
         <source>%1 is today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es hoy</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Solvane</translation>
     </message>
 </context>
 <context>
     <name>SectionStyle</name>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>no address given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ninguna dirección</translation>
     </message>
     <message>
         <source>the address is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección ocupa más de %1 bytes</translation>
     </message>
     <message>
         <source>the address holds spaces or characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección contiene espacios o caracteres que no son texto</translation>
     </message>
     <message>
         <source>only https://, http:// and webcal:// addresses can be followed</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se pueden seguir direcciones https://, http:// y webcal://</translation>
     </message>
     <message>
         <source>the address is not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección no es una dirección web válida</translation>
     </message>
     <message>
         <source>the subscription folders could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han podido crear las carpetas de suscripciones</translation>
     </message>
     <message>
         <source>the subscription list is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de suscripciones está ocupada</translation>
     </message>
     <message>
         <source>the subscription list could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido guardar la lista de suscripciones</translation>
     </message>
     <message>
         <source>the address gave an empty reply, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección ha devuelto una respuesta vacía, no un calendario</translation>
     </message>
     <message>
         <source>the address gave a web page, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección ha devuelto una página web, no un calendario</translation>
     </message>
     <message>
         <source>the address did not give a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección no ha devuelto un calendario</translation>
     </message>
     <message>
         <source>the calendar is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>el calendario no es texto UTF-8 válido</translation>
     </message>
     <message>
         <source>the calendar holds more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>el calendario contiene más de %1 eventos</translation>
     </message>
     <message>
         <source>the calendar&apos;s events could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han podido leer los eventos del calendario</translation>
     </message>
     <message>
         <source>the server sent it on to an address that is not http or https</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor lo ha redirigido a una dirección que no es http ni https</translation>
     </message>
     <message>
         <source>could not connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido conectar con %1</translation>
     </message>
     <message>
         <source>%1 did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no ha respondido a tiempo</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha cancelado</translation>
     </message>
     <message>
         <source>the calendar is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el calendario ocupa más de %1</translation>
     </message>
     <message>
         <source>the server sent it on more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor lo ha redirigido más de %1 veces</translation>
     </message>
     <message>
         <source>no secure connection could be made to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido establecer una conexión segura con %1</translation>
     </message>
     <message>
         <source>the connection to %1 was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha perdido la conexión con %1</translation>
     </message>
     <message>
         <source>the calendar could not be fetched from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido descargar el calendario de %1</translation>
     </message>
     <message>
         <source>the name is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre ocupa más de %1 bytes</translation>
     </message>
     <message>
         <source>the name holds characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre contiene caracteres que no son texto</translation>
     </message>
     <message>
         <source>already following %1 calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>ya sigues %1 calendarios</translation>
     </message>
     <message>
         <source>the calendar could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido guardar el calendario</translation>
     </message>
     <message>
         <source>no subscription %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la suscripción %1</translation>
     </message>
     <message>
         <source>no subscription by that id</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna suscripción con ese identificador</translation>
     </message>
 </context>
 <context>
     <name>Symbols</name>
     <message>
         <source>Airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avión</translation>
     </message>
     <message>
         <source>Airplane taking off</source>
-        <translation type="unfinished"></translation>
+        <translation>Avión despegando</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador</translation>
     </message>
     <message>
         <source>Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolsa</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Globo</translation>
     </message>
     <message>
         <source>Balloons</source>
-        <translation type="unfinished"></translation>
+        <translation>Globos</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelota de béisbol</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Balón de baloncesto</translation>
     </message>
     <message>
         <source>Beach umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombrilla</translation>
     </message>
     <message>
         <source>Double bed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cama de matrimonio</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Campana</translation>
     </message>
     <message>
         <source>Bicycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bicicleta</translation>
     </message>
     <message>
         <source>Bird</source>
-        <translation type="unfinished"></translation>
+        <translation>Pájaro</translation>
     </message>
     <message>
         <source>Birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarta de cumpleaños</translation>
     </message>
     <message>
         <source>Lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayo</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros</translation>
     </message>
     <message>
         <source>Briefcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Maletín</translation>
     </message>
     <message>
         <source>Buildings</source>
-        <translation type="unfinished"></translation>
+        <translation>Edificios</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Autobús</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <source>Calendar with clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario con reloj</translation>
     </message>
     <message>
         <source>Calendar in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario en un círculo</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara de fotos</translation>
     </message>
     <message>
         <source>Camera aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma de cámara</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche</translation>
     </message>
     <message>
         <source>Shopping cart</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrito de la compra</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gato</translation>
     </message>
     <message>
         <source>Rising chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico ascendente</translation>
     </message>
     <message>
         <source>Seal with check mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sello con marca de verificación</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>Clock with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj con flecha</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube</translation>
     </message>
     <message>
         <source>Cloud with lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube con rayo</translation>
     </message>
     <message>
         <source>Cloud and moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube y luna</translation>
     </message>
     <message>
         <source>Cloud with rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube con lluvia</translation>
     </message>
     <message>
         <source>Cloud with snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube con nieve</translation>
     </message>
     <message>
         <source>Cloud and sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube y sol</translation>
     </message>
     <message>
         <source>Credit card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <source>First aid kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Botiquín</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Corona</translation>
     </message>
     <message>
         <source>Cup and saucer</source>
-        <translation type="unfinished"></translation>
+        <translation>Taza y platillo</translation>
     </message>
     <message>
         <source>Desktop computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador de sobremesa</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Perro</translation>
     </message>
     <message>
         <source>Dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo del dólar</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Gota</translation>
     </message>
     <message>
         <source>Dumbbell</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancuerna</translation>
     </message>
     <message>
         <source>Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Ferry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferri</translation>
     </message>
     <message>
         <source>Hiker</source>
-        <translation type="unfinished"></translation>
+        <translation>Excursionista</translation>
     </message>
     <message>
         <source>Runner</source>
-        <translation type="unfinished"></translation>
+        <translation>Corredor</translation>
     </message>
     <message>
         <source>Skier</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquiador</translation>
     </message>
     <message>
         <source>Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Surfista</translation>
     </message>
     <message>
         <source>Walker</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona caminando</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>Yoga</translation>
     </message>
     <message>
         <source>Film</source>
-        <translation type="unfinished"></translation>
+        <translation>Película</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Pez</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandera</translation>
     </message>
     <message>
         <source>Checkered flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandera a cuadros</translation>
     </message>
     <message>
         <source>Flame</source>
-        <translation type="unfinished"></translation>
+        <translation>Llama</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Balón de fútbol americano</translation>
     </message>
     <message>
         <source>Fork and knife</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenedor y cuchillo</translation>
     </message>
     <message>
         <source>Fuel pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Surtidor de gasolina</translation>
     </message>
     <message>
         <source>Game controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Mando de videojuegos</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalo</translation>
     </message>
     <message>
         <source>Globe</source>
-        <translation type="unfinished"></translation>
+        <translation>Globo terráqueo</translation>
     </message>
     <message>
         <source>Graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Birrete</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Martillo</translation>
     </message>
     <message>
         <source>Hammer in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Martillo en un círculo</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazón</translation>
     </message>
     <message>
         <source>Heart in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazón en un círculo</translation>
     </message>
     <message>
         <source>Card with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta con corazón</translation>
     </message>
     <message>
         <source>Hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj de arena</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>Lodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabaña</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Llave</translation>
     </message>
     <message>
         <source>Desk lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lámpara de escritorio</translation>
     </message>
     <message>
         <source>Laptop</source>
-        <translation type="unfinished"></translation>
+        <translation>Portátil</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja</translation>
     </message>
     <message>
         <source>Recycling leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja con símbolo de reciclaje</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bombilla</translation>
     </message>
     <message>
         <source>Light bulbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Bombillas</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Candado</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Map pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcador de mapa</translation>
     </message>
     <message>
         <source>Medal</source>
-        <translation type="unfinished"></translation>
+        <translation>Medalla</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Moon in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna en un círculo</translation>
     </message>
     <message>
         <source>Moon and stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna y estrellas</translation>
     </message>
     <message>
         <source>Mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>Montañas</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrófono</translation>
     </message>
     <message>
         <source>Music note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota musical</translation>
     </message>
     <message>
         <source>Paintbrush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel</translation>
     </message>
     <message>
         <source>Paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de pintor</translation>
     </message>
     <message>
         <source>Paper plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avión de papel</translation>
     </message>
     <message>
         <source>Party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanzador de confeti</translation>
     </message>
     <message>
         <source>Paw print</source>
-        <translation type="unfinished"></translation>
+        <translation>Huella de pata</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápiz</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona</translation>
     </message>
     <message>
         <source>Two people</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos personas</translation>
     </message>
     <message>
         <source>Three people</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres personas</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Pills</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastillas</translation>
     </message>
     <message>
         <source>Popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Palomitas</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arcoíris</translation>
     </message>
     <message>
         <source>Rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>Escarapela</translation>
     </message>
     <message>
         <source>Sailboat</source>
-        <translation type="unfinished"></translation>
+        <translation>Velero</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijeras</translation>
     </message>
     <message>
         <source>Parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquete</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Copo de nieve</translation>
     </message>
     <message>
         <source>Soccer ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Balón de fútbol</translation>
     </message>
     <message>
         <source>Sofa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofá</translation>
     </message>
     <message>
         <source>Sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>Destellos</translation>
     </message>
     <message>
         <source>Sports court</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista deportiva</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>Star in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella en un círculo</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>Suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Maleta</translation>
     </message>
     <message>
         <source>Rolling suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Maleta con ruedas</translation>
     </message>
     <message>
         <source>Sun on the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol en el horizonte</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Small sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol pequeño</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Amanecer</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Atardecer</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelota de tenis</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienda de campaña</translation>
     </message>
     <message>
         <source>Theater masks</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscaras de teatro</translation>
     </message>
     <message>
         <source>Cold thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro frío</translation>
     </message>
     <message>
         <source>Hot thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro caliente</translation>
     </message>
     <message>
         <source>Ticket</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
     <message>
         <source>Tram</source>
-        <translation type="unfinished"></translation>
+        <translation>Tranvía</translation>
     </message>
     <message>
         <source>Trash can</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera</translation>
     </message>
     <message>
         <source>Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Árbol</translation>
     </message>
     <message>
         <source>Trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Trofeo</translation>
     </message>
     <message>
         <source>T-shirt</source>
-        <translation type="unfinished"></translation>
+        <translation>Camiseta</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraguas</translation>
     </message>
     <message>
         <source>Video camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Videocámara</translation>
     </message>
     <message>
         <source>Washing machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavadora</translation>
     </message>
     <message>
         <source>Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Viento</translation>
     </message>
     <message>
         <source>Wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Copa de vino</translation>
     </message>
     <message>
         <source>Wrench and screwdriver</source>
-        <translation type="unfinished"></translation>
+        <translation>Llave inglesa y destornillador</translation>
     </message>
 </context>
 <context>
@@ -1462,273 +1464,273 @@ Sizes: %3</source>
     <message>
         <source>%1 mph</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>%1 km/h</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
     <name>UpdateChecker</name>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server could not be reached. Check the connection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: no se ha podido contactar con el servidor de actualizaciones. Comprueba la conexión y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server did not answer in time. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: el servidor de actualizaciones no ha respondido a tiempo. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the secure connection to the update server failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: ha fallado la conexión segura con el servidor de actualizaciones. Comprueba la fecha y la hora de este ordenador y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed&apos;s address (UpdateFeed in Info.json) is not an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: la dirección del canal de actualizaciones (UpdateFeed en Info.json) no es una dirección http ni https.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: se ha detenido la comprobación.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server&apos;s answer was cut off or unusable. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: la respuesta del servidor de actualizaciones estaba incompleta o no se podía usar. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed is not at its address any more. The address (UpdateFeed in Info.json) may be out of date; a newer Solvane may be out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: el canal de actualizaciones ya no está en su dirección. Puede que la dirección (UpdateFeed en Info.json) esté desactualizada; quizá ya haya una versión más reciente de Solvane.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: el servidor de actualizaciones ha tenido un problema. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server refused the request. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: el servidor de actualizaciones ha rechazado la solicitud. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>No update feed is configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún canal de actualizaciones configurado.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed could not be read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: no se ha podido leer el canal de actualizaciones. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed lists no versions. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane no ha podido buscar actualizaciones: el canal de actualizaciones no incluye ninguna versión. Vuelve a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Solvane %1 is available — download it from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane %1 ya está disponible — descárgalo desde %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date (Solvane %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes la última versión (Solvane %1).</translation>
     </message>
 </context>
 <context>
     <name>WeatherCondition</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Despejado</translation>
     </message>
     <message>
         <source>Mostly Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayormente despejado</translation>
     </message>
     <message>
         <source>Partly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcialmente nublado</translation>
     </message>
     <message>
         <source>Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nublado</translation>
     </message>
     <message>
         <source>Foggy</source>
-        <translation type="unfinished"></translation>
+        <translation>Niebla</translation>
     </message>
     <message>
         <source>Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Llovizna</translation>
     </message>
     <message>
         <source>Freezing Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluvia helada</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluvia</translation>
     </message>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieve</translation>
     </message>
     <message>
         <source>Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Chubascos</translation>
     </message>
     <message>
         <source>Snow Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Chubascos de nieve</translation>
     </message>
     <message>
         <source>Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Tormentas</translation>
     </message>
     <message>
         <source>Hail</source>
-        <translation type="unfinished"></translation>
+        <translation>Granizo</translation>
     </message>
     <message>
         <source>Blowing Dust</source>
-        <translation type="unfinished"></translation>
+        <translation>Polvareda</translation>
     </message>
     <message>
         <source>Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruma</translation>
     </message>
     <message>
         <source>Mostly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayormente nublado</translation>
     </message>
     <message>
         <source>Smoky</source>
-        <translation type="unfinished"></translation>
+        <translation>Humo</translation>
     </message>
     <message>
         <source>Breezy</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisa</translation>
     </message>
     <message>
         <source>Windy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventoso</translation>
     </message>
     <message>
         <source>Heavy Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluvia intensa</translation>
     </message>
     <message>
         <source>Isolated Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Tormentas aisladas</translation>
     </message>
     <message>
         <source>Sun Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol y chubascos</translation>
     </message>
     <message>
         <source>Scattered Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Tormentas dispersas</translation>
     </message>
     <message>
         <source>Strong Storms</source>
-        <translation type="unfinished"></translation>
+        <translation>Tormentas fuertes</translation>
     </message>
     <message>
         <source>Frigid</source>
-        <translation type="unfinished"></translation>
+        <translation>Frío intenso</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor</translation>
     </message>
     <message>
         <source>Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevisca</translation>
     </message>
     <message>
         <source>Sleet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguanieve</translation>
     </message>
     <message>
         <source>Sun Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol y nevisca</translation>
     </message>
     <message>
         <source>Wintry Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluvia y nieve</translation>
     </message>
     <message>
         <source>Blizzard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventisca</translation>
     </message>
     <message>
         <source>Blowing Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieve y viento</translation>
     </message>
     <message>
         <source>Freezing Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Llovizna helada</translation>
     </message>
     <message>
         <source>Heavy Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevada intensa</translation>
     </message>
     <message>
         <source>Hurricane</source>
-        <translation type="unfinished"></translation>
+        <translation>Huracán</translation>
     </message>
     <message>
         <source>Tropical Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tormenta tropical</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid Glass</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas atrás</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta atrás</translation>
     </message>
     <message>
         <source>Countdowns, weather, sun and moon at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas atrás, el tiempo, el sol y la luna de un vistazo.</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Cielo</translation>
     </message>
     <message>
         <source>Weather, sunrise, sunset, golden hour and the moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo, el amanecer, el atardecer, la hora dorada y la luna.</translation>
     </message>
     <message>
         <source>Count down to the days you care about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta los días que faltan para las fechas que te importan.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Moon phase, moonrise and moonset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunar, salida y puesta de la luna.</translation>
     </message>
 </context>
 <context>
@@ -1736,271 +1738,271 @@ Sizes: %3</source>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>unknown</source>
         <comment>a temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>desconocida</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>norte</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>noreste</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>este</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>sureste</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>sur</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>suroeste</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>oeste</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>noroeste</translation>
     </message>
     <message>
         <source>wind unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>sin datos del viento</translation>
     </message>
     <message>
         <source>%1 miles per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 millas por hora</translation>
     </message>
     <message>
         <source>%1 kilometres per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kilómetros por hora</translation>
     </message>
     <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>viento del %1 a %2</translation>
     </message>
     <message>
         <source>%1 AM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a. m.</translation>
     </message>
     <message>
         <source>%1 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 p. m.</translation>
     </message>
     <message>
         <source>.</source>
         <comment>the end of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>two parts of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, week %2 %3, %4</source>
         <comment>label, the week of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, semana %2 %3, %4</translation>
     </message>
     <message>
         <source>%1, day %2 %3, %4</source>
         <comment>label, the day of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, día %2 %3, %4</translation>
     </message>
     <message>
         <source>%1 today, %2</source>
         <comment>label, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, hoy, %2</translation>
     </message>
     <message>
         <source>%1 in %2 %3, %4</source>
         <comment>label, number, unit, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dentro de %2 %3, %4</translation>
     </message>
     <message>
         <source>Weather from Open-Meteo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos meteorológicos de Open-Meteo.</translation>
     </message>
     <message>
         <source>Weather from the weather service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del servicio meteorológico.</translation>
     </message>
     <message>
         <source>Weather unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos del tiempo.</translation>
     </message>
     <message>
         <source>feels like %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sensación térmica de %1</translation>
     </message>
     <message>
         <source>high %1</source>
-        <translation type="unfinished"></translation>
+        <translation>máxima de %1</translation>
     </message>
     <message>
         <source>low %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mínima de %1</translation>
     </message>
     <message>
         <source>clouds %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>nubosidad del %1 por ciento</translation>
     </message>
     <message>
         <source>clouds unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>nubosidad desconocida</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between parts of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>no daylight</source>
-        <translation type="unfinished"></translation>
+        <translation>sin luz diurna</translation>
     </message>
     <message>
         <source>%1 of light</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de luz</translation>
     </message>
     <message>
         <source>The sun stays up all day</source>
-        <translation type="unfinished"></translation>
+        <translation>El sol no se pone en todo el día</translation>
     </message>
     <message>
         <source>The sun stays down all day</source>
-        <translation type="unfinished"></translation>
+        <translation>El sol no sale en todo el día</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Amanecer a las %1</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>El sol no sale</translation>
     </message>
     <message>
         <source>sunset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>atardecer a las %1</translation>
     </message>
     <message>
         <source>no sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>el sol no se pone</translation>
     </message>
     <message>
         <source>Golden hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora dorada de %1 a %2</translation>
     </message>
     <message>
         <source>No golden hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin hora dorada</translation>
     </message>
     <message>
         <source>blue hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>hora azul de %1 a %2</translation>
     </message>
     <message>
         <source>no blue hour</source>
-        <translation type="unfinished"></translation>
+        <translation>sin hora azul</translation>
     </message>
     <message>
         <source>Sun: %1.</source>
         <comment>the day&apos;s length</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sol: %1.</translation>
     </message>
     <message>
         <source>Golden hour from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora dorada desde las %1</translation>
     </message>
     <message>
         <source>%1 percent lit</source>
-        <translation type="unfinished"></translation>
+        <translation>iluminada al %1 por ciento</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>se desconoce la próxima luna llena</translation>
     </message>
     <message>
         <source>full moon %1</source>
         <comment>today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>luna llena %1</translation>
     </message>
     <message>
         <source>Moonrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de la luna a las %1</translation>
     </message>
     <message>
         <source>No moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>La luna no sale</translation>
     </message>
     <message>
         <source>moonset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puesta de la luna a las %1</translation>
     </message>
     <message>
         <source>no moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>la luna no se pone</translation>
     </message>
     <message>
         <source>Full moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna llena el %1</translation>
     </message>
     <message>
         <source>Full moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Se desconoce la fecha de la luna llena</translation>
     </message>
     <message>
         <source>new moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>luna nueva el %1</translation>
     </message>
     <message>
         <source>new moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>se desconoce la fecha de la luna nueva</translation>
     </message>
     <message>
         <source>Moon: %1.</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luna: %1.</translation>
     </message>
     <message>
         <source>Countdowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas atrás: %1</translation>
     </message>
     <message>
         <source>Weather: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 degree(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 grado</numerusform>
+            <numerusform>%1 grados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -2009,40 +2011,40 @@ Sizes: %3</source>
     <message>
         <source>Board</source>
         <comment>the full board widget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Panel</translation>
     </message>
     <message>
         <source>Solvane — %1</source>
         <comment>a widget window&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solvane — %1</translation>
     </message>
     <message>
         <source>Edit Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar widget</translation>
     </message>
     <message>
         <source>Remove Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar widget</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Solvane</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir widget…</translation>
     </message>
     <message>
         <source>Accented Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de acento</translation>
     </message>
     <message>
         <source>Quit Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar los widgets</translation>
     </message>
     <message>
         <source>Solvane Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Widgets de Solvane</translation>
     </message>
 </context>
 <context>
@@ -2050,608 +2052,608 @@ Sizes: %3</source>
     <message>
         <source>%1 wks</source>
         <comment>weeks, short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sem.</translation>
     </message>
     <message>
         <source>Add a countdown in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una cuenta atrás en la app Solvane</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Full moon %1</source>
         <comment>and its date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luna llena %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Countdowns, weather and the day&apos;s sky for the desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas atrás, el tiempo y el cielo del día en el escritorio.</translation>
     </message>
     <message>
         <source>Print the time from start to the first painted window and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el tiempo que pasa desde el inicio hasta la primera ventana dibujada y salir.</translation>
     </message>
 </context>
 <context>
     <name>solvane::CountdownEditor</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Follow the calendar event</source>
-        <translation type="unfinished"></translation>
+        <translation>Según el evento del calendario</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Lasts more than a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dura más de un día</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>While it&apos;s happening</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras dura</translation>
     </message>
     <message>
         <source>When it&apos;s over</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando termine</translation>
     </message>
     <message>
         <source>Counts to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Se repite el año que viene</translation>
     </message>
     <message>
         <source>Count in</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar en</translation>
     </message>
     <message>
         <source>Notify me on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisarme ese día</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya no está en la lista: se ha desactivado su calendario o se ha eliminado desde otro sitio. No se pueden guardar los cambios.</translation>
     </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
     <message>
         <source>Upload Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir imagen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir imagen…</translation>
     </message>
     <message>
         <source>Search symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar símbolos</translation>
     </message>
     <message>
         <source>Search symbols: rain, plane, gift…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar símbolos: lluvia, avión, regalo…</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>No symbols match. Try another word, or upload your own image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún símbolo coincide. Prueba con otra palabra o sube tu propia imagen.</translation>
     </message>
     <message>
         <source>That file couldn&apos;t be read as an image.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer ese archivo como imagen.</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (%1)</translation>
     </message>
     <message>
         <source>Custom image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen personalizada</translation>
     </message>
     <message>
         <source>Shown in one color to match the widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestra en un solo color, a juego con el widget</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::AppState</name>
     <message>
         <source>Subscriptions are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las suscripciones no están disponibles.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::BoardPreview</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CalendarsSection</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendarios</translation>
     </message>
     <message>
         <source>Turn calendar events into countdowns, or auto-add everything from one calendar. Works with GNOME Calendar and Evolution (and the accounts in Online Accounts), khal and vdir folders, and calendars you subscribe to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte eventos del calendario en cuentas atrás o añade automáticamente todo lo de un calendario. Funciona con GNOME Calendar y Evolution (y las cuentas de Cuentas en línea), con carpetas de khal y vdir, y con los calendarios a los que te suscribas.</translation>
     </message>
     <message>
         <source>Connect Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar calendarios</translation>
     </message>
     <message>
         <source>Calendar access is off. Turn it on in Solvane › Privacy &amp; Security › Calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>El acceso a los calendarios está desactivado. Actívalo en Solvane › Privacidad y seguridad › Calendarios.</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir automáticamente los próximos eventos de:</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha encontrado ningún calendario.</translation>
     </message>
     <message>
         <source>Subscribe to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscribirse a un calendario…</translation>
     </message>
     <message>
         <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo: crea un calendario llamado «Cuentas atrás» y añádele eventos desde cualquier dispositivo. Aquí aparecen los eventos de GNOME Calendar y Evolution, de las carpetas de khal y de los calendarios suscritos.</translation>
     </message>
     <message>
         <source>Unsubscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar suscripción</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CountdownListWidget</name>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas atrás</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta atrás</translation>
     </message>
     <message>
         <source>From a Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde una plantilla</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el calendario…</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>terminada</translation>
     </message>
     <message>
         <source>hidden now</source>
-        <translation type="unfinished"></translation>
+        <translation>oculta ahora</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar…</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::EventPickerSheet</name>
     <message>
         <source>Add from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir desde el calendario</translation>
     </message>
     <message>
         <source>Search upcoming events</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar próximos eventos</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::LocationSection</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Use Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ubicación actual</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del lugar</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados norte; el sur es negativo</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados este; el oeste es negativo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Name can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no puede estar vacío.</translation>
     </message>
     <message>
         <source>Name is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre puede tener como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>Latitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitud debe ser un número.</translation>
     </message>
     <message>
         <source>Latitude is between ነ and 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitud debe estar entre −90 y 90.</translation>
     </message>
     <message>
         <source>Longitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud debe ser un número.</translation>
     </message>
     <message>
         <source>Longitude is between ↀ and 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud debe estar entre −180 y 180.</translation>
     </message>
     <message>
         <source>%1 (from your time zone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (según tu zona horaria)</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::MainWindow</name>
     <message>
         <source>Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid Glass</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon el panel en tu escritorio con Añadir widget. Haz clic con el botón derecho en un widget y elige Editar widget para escoger sus cuentas atrás y su estilo.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir widget…</translation>
     </message>
     <message>
         <source>Download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar…</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>&amp;Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solvane</translation>
     </message>
     <message>
         <source>About Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Solvane</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones…</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacidad y seguridad…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Solvane</translation>
     </message>
     <message>
         <source>&amp;Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta atrás</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta atrás</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el calendario…</translation>
     </message>
     <message>
         <source>Current location is not available on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ubicación actual no está disponible en este ordenador.</translation>
     </message>
     <message>
         <source>Your saved countdowns could not be read, so the starter countdowns are shown. The saved list is kept, unchanged, and set aside when this list changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido leer tus cuentas atrás guardadas, así que se muestran las cuentas atrás iniciales. La lista guardada se conserva sin cambios y se apartará cuando esta lista cambie.</translation>
     </message>
     <message>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer una lista anterior de cuentas atrás; se ha apartado sin cambios como «countdowns.v1.unreadable» en %1.</translation>
     </message>
     <message>
         <source>1 calendar event was</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha añadido 1 evento del calendario</translation>
     </message>
     <message>
         <source>%1 calendar events were</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han añadido %1 eventos del calendario</translation>
     </message>
     <message>
         <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista está llena (admite como máximo %1 cuentas atrás), así que %2.</translation>
     </message>
     <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el último cambio; los widgets siguen mostrando la lista guardada.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendarios</translation>
     </message>
     <message>
         <source>Solvane would like to read your calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane quiere leer tus calendarios.</translation>
     </message>
     <message>
         <source>Events you pick, and the calendars you choose to follow, become countdowns. Nothing leaves this computer, and you can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los eventos que elijas y los calendarios que decidas seguir se convierten en cuentas atrás. Nada sale de este ordenador, y puedes cambiarlo en Solvane › Privacidad y seguridad.</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Solvane would like to use your current location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane quiere usar tu ubicación actual.</translation>
     </message>
     <message>
         <source>It sets the place for the weather, sunrise and sunset. You can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirve para fijar el lugar del tiempo, del amanecer y del atardecer. Puedes cambiarlo en Solvane › Privacidad y seguridad.</translation>
     </message>
     <message>
         <source>Delete Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta atrás</translation>
     </message>
     <message>
         <source>Delete this countdown?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar esta cuenta atrás?</translation>
     </message>
     <message>
         <source>It is removed from the list and from every widget that shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se quitará de la lista y de todos los widgets que la muestran.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Don&apos;t Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>No permitir</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Countdowns to the days you care about, the weather and the day&apos;s sky, on your desktop.&lt;/p&gt;&lt;p&gt;Weather from Open-Meteo and Apple Weather. Sun and moon computed on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Cuentas atrás para los días que te importan, el tiempo y el cielo del día, en tu escritorio.&lt;/p&gt;&lt;p&gt;Datos meteorológicos de Open-Meteo y Apple Weather. El sol y la luna se calculan en este ordenador.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de software</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
     <message>
         <source>Privacy &amp; Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacidad y seguridad</translation>
     </message>
     <message>
         <source>Choose what Solvane may read. Your answers stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige qué puede leer Solvane. Tus respuestas se quedan en este ordenador.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendarios</translation>
     </message>
     <message>
         <source>Read your calendar folders to turn events into countdowns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer tus carpetas de calendario para convertir eventos en cuentas atrás.</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Averiguar la ubicación de este ordenador cuando hagas clic en Usar ubicación actual.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar tu respuesta en %1.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::SubscribeDialog</name>
     <message>
         <source>Subscribe to Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscribirse a un calendario</translation>
     </message>
     <message>
         <source>Follow a calendar published on the web: holidays, a team&apos;s fixtures, school terms. Its events can then become countdowns; it is checked for changes every few hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue un calendario publicado en la web: festivos, los partidos de un equipo, el calendario escolar. Sus eventos podrán convertirse en cuentas atrás; se comprueba si tiene cambios cada pocas horas.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>As the calendar names itself</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre que indique el calendario</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Subscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscribirse</translation>
     </message>
     <message>
         <source>Fetching the calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando el calendario…</translation>
     </message>
     <message>
         <source>This calendar cannot be followed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede seguir este calendario: %1</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::WeatherSection</name>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Apple Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather</translation>
     </message>
     <message>
         <source>Open-Meteo</source>
-        <translation type="unfinished"></translation>
+        <translation>Open-Meteo</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Apple Weather didn&apos;t answer, so Open-Meteo is filling in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather no ha respondido, así que Open-Meteo lo sustituye.</translation>
     </message>
     <message>
         <source>Try Apple Weather Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a probar Apple Weather</translation>
     </message>
     <message>
         <source>Weather data by</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos meteorológicos de</translation>
     </message>
     <message>
         <source>Data sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes de datos</translation>
     </message>
 </context>
 </TS>

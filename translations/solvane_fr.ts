@@ -5,307 +5,307 @@
     <name>Board</name>
     <message>
         <source>Add countdowns in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez des comptes à rebours dans l&apos;application Solvane</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes à rebours</translation>
     </message>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo indisponible</translation>
     </message>
     <message>
         <source>Weather</source>
         <comment>beside the weather service&apos;s mark</comment>
-        <translation type="unfinished"></translation>
+        <translation>Météo</translation>
     </message>
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nuages %1 %</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressenti %1 · Vent %2 %3</translation>
     </message>
     <message>
         <source>H %1</source>
         <comment>the day&apos;s high temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Max. %1</translation>
     </message>
     <message>
         <source>L %1</source>
         <comment>the day&apos;s low temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Min. %1</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dorée</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bleue</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Full %1</source>
         <comment>the next full moon: today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune %1</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune</translation>
     </message>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle lune</translation>
     </message>
     <message>
         <source>%1 light</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de jour</translation>
     </message>
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % éclairée</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
         <comment>the moon&apos;s picture</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, lune éclairée à %2 pour cent</translation>
     </message>
 </context>
 <context>
     <name>BoardText</name>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo indisponible</translation>
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 · Ressenti %3 · Max. %4 Min. %5 · Vent %6 %7 · Nuages %8 %</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
-        <translation type="unfinished"></translation>
+        <translation>COMPTES À REBOURS</translation>
     </message>
     <message>
         <source>Nothing coming up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte à rebours à venir.</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLEIL</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever %1 · Coucher %2</translation>
     </message>
     <message>
         <source> · Day %1</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation> · Durée du jour %1</translation>
     </message>
     <message>
         <source>Golden hour %1 · Blue hour %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure dorée %1 · Heure bleue %2</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>LUNE</translation>
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 % éclairée · Lever %3 · Coucher %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a day and how far away it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Full moon %1 · New moon %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune %1 · Nouvelle lune %2</translation>
     </message>
 </context>
 <context>
     <name>Compass</name>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>NE</source>
-        <translation type="unfinished"></translation>
+        <translation>NE</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>SE</source>
-        <translation type="unfinished"></translation>
+        <translation>SE</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SO</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
     <name>CountdownDisplay</name>
     <message>
         <source>1st %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>1er %1 en %2</translation>
     </message>
     <message>
         <source>2nd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e %1 en %2</translation>
     </message>
     <message>
         <source>3rd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>3e %1 en %2</translation>
     </message>
     <message>
         <source>4th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>4e %1 en %2</translation>
     </message>
     <message>
         <source>5th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>5e %1 en %2</translation>
     </message>
     <message>
         <source>March equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe de mars</translation>
     </message>
     <message>
         <source>June solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice de juin</translation>
     </message>
     <message>
         <source>September equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe de septembre</translation>
     </message>
     <message>
         <source>December solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice de décembre</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>under the number of days left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>jour</numerusform>
+            <numerusform>jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n week(s)</source>
         <comment>under the week of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sur %n semaine</numerusform>
+            <numerusform>sur %n semaines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>under the number of weeks left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>semaine</numerusform>
+            <numerusform>semaines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>workday(s)</source>
         <comment>under the number of workdays left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>jour ouvré</numerusform>
+            <numerusform>jours ouvrés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n day(s)</source>
         <comment>under the day of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sur %n jour</numerusform>
+            <numerusform>sur %n jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Until %1</source>
         <comment>the last day of a span</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Last %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier %1 en %2</translation>
     </message>
     <message>
         <source>%3th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3e %1 en %2</translation>
     </message>
     <message>
         <source>Happening now · until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours · jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <comment>from one day to another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source> · every year</source>
-        <translation type="unfinished"></translation>
+        <translation> · chaque année</translation>
     </message>
     <message>
         <source> · from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation> · depuis le calendrier</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>jour</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) after</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 jour après</numerusform>
+            <numerusform>%1, %2 jours après</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 jour avant</numerusform>
+            <numerusform>%1, %2 jours avant</numerusform>
         </translation>
     </message>
 </context>
@@ -313,59 +313,59 @@
     <name>CountdownEditor</name>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte à rebours</translation>
     </message>
     <message>
         <source>Edit Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compte à rebours</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine date : %1</translation>
     </message>
     <message>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la progression</translation>
     </message>
     <message>
         <source>Hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Count to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à l&apos;année suivante</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaines</translation>
     </message>
     <message>
         <source>Workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours ouvrés</translation>
     </message>
 </context>
 <context>
@@ -373,347 +373,349 @@
     <message>
         <source>%1m</source>
         <comment>minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>whole hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
 </context>
 <context>
     <name>EditPanel</name>
     <message>
         <source>Edit Widget — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le widget — %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Checked ones are shown in this order; with none checked, all are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les comptes à rebours cochés s&apos;affichent dans cet ordre ; si aucun n&apos;est coché, tous s&apos;affichent.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
 </context>
 <context>
     <name>ErrorText</name>
     <message>
         <source>see the README&apos;s Weather section</source>
-        <translation type="unfinished"></translation>
+        <translation>voir la section « Weather » du README</translation>
     </message>
     <message>
         <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather a besoin d&apos;identifiants. Placez-les dans %1 — %2.</translation>
     </message>
     <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather a refusé les identifiants de %1. Vérifiez les identifiants d&apos;équipe, de service et de clé ainsi que le fichier de clé — %2.</translation>
     </message>
     <message>
         <source>Apple Weather is taking fewer requests for now. Try again in a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather accepte moins de requêtes pour le moment. Réessayez dans un moment.</translation>
     </message>
     <message>
         <source>Apple Weather&apos;s servers had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les serveurs d&apos;Apple Weather ont rencontré un problème. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Apple Weather does not accept this place&apos;s coordinates. Check the latitude and longitude above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather n&apos;accepte pas les coordonnées de ce lieu. Vérifiez la latitude et la longitude ci-dessus.</translation>
     </message>
     <message>
         <source>Apple Weather answered with something Solvane could not read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather a renvoyé une réponse que Solvane n&apos;a pas pu lire. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Apple Weather did not answer in time. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather n&apos;a pas répondu à temps. Vérifiez la connexion, puis réessayez.</translation>
     </message>
     <message>
         <source>Apple Weather could not be reached. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre Apple Weather. Vérifiez la connexion, puis réessayez.</translation>
     </message>
     <message>
         <source>The secure connection to Apple Weather failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion sécurisée à Apple Weather a échoué. Vérifiez la date et l&apos;heure de cet ordinateur, puis réessayez.</translation>
     </message>
     <message>
         <source>Apple Weather failed. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec d&apos;Apple Weather. Réessayez plus tard.</translation>
     </message>
 </context>
 <context>
     <name>GalleryDialog</name>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Petit</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grand</translation>
     </message>
     <message>
         <source>%1 (%2 × %3)</source>
         <comment>a size and its points</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 × %3)</translation>
     </message>
     <message>
         <source>Add Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un widget</translation>
     </message>
     <message>
         <source>%1
 %2
 Sizes: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Tailles : %3</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between sizes</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>Locating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Localisation en cours…</translation>
     </message>
     <message>
         <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès à la localisation est désactivé. Activez-le dans Solvane › Confidentialité et sécurité › Localisation.</translation>
     </message>
     <message>
         <source>Location access is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès à la localisation est désactivé.</translation>
     </message>
     <message>
         <source>Updated to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Position mise à jour : %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t get location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;obtenir la position : %1</translation>
     </message>
     <message>
         <source>No location service is available. Type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service de localisation n&apos;est disponible. Saisissez le lieu dans les champs ci-dessus.</translation>
     </message>
     <message>
         <source>The location service gave no usable position. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de localisation n&apos;a fourni aucune position exploitable. Réessayez ou saisissez le lieu dans les champs ci-dessus.</translation>
     </message>
     <message>
         <source>Location services are not available on this desktop. Type a place instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les services de localisation ne sont pas disponibles sur ce bureau. Saisissez plutôt un lieu.</translation>
     </message>
     <message>
         <source>No position was found in time. Check that networking is on, then try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune position n&apos;a été trouvée à temps. Vérifiez que le réseau est activé, puis réessayez, ou saisissez le lieu dans les champs ci-dessus.</translation>
     </message>
     <message>
         <source>The location service stopped. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de localisation s&apos;est arrêté. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de localisation a échoué. Réessayez ou saisissez le lieu dans les champs ci-dessus.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais</translation>
     </message>
     <message>
         <source>just now</source>
-        <translation type="unfinished"></translation>
+        <translation>à l&apos;instant</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 minutes</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 heures</translation>
     </message>
     <message>
         <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la mise à jour (%1) : %2. Copie affichée : celle obtenue %3.</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour : %1</translation>
     </message>
 </context>
 <context>
     <name>MoonPhase</name>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle lune</translation>
     </message>
     <message>
         <source>Waxing crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier croissant</translation>
     </message>
     <message>
         <source>First quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier quartier</translation>
     </message>
     <message>
         <source>Waxing gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbeuse croissante</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune</translation>
     </message>
     <message>
         <source>Waning gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbeuse décroissante</translation>
     </message>
     <message>
         <source>Last quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier quartier</translation>
     </message>
     <message>
         <source>Waning crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier croissant</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>Spans</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes</translation>
     </message>
     <message>
         <source>Clocks &amp; Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement d&apos;heure et ciel</translation>
     </message>
     <message>
         <source>Holidays (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours fériés (États-Unis)</translation>
     </message>
     <message>
         <source>Summer Fridays</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredis d&apos;été</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Été</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiver</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage à l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage à l&apos;heure d&apos;hiver</translation>
     </message>
     <message>
         <source>Spring equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe de printemps</translation>
     </message>
     <message>
         <source>Summer solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice d&apos;été</translation>
     </message>
     <message>
         <source>Fall equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe d&apos;automne</translation>
     </message>
     <message>
         <source>Winter solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice d&apos;hiver</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de l&apos;An</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Valentin</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête des mères</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête des pères</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de l&apos;Indépendance</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Labor Day</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Thanksgiving</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Noël</translation>
     </message>
 </context>
 <context>
     <name>RelativeDay</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>demain</translation>
     </message>
     <message numerus="yes">
         <source>in %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
         </translation>
     </message>
 </context>
@@ -721,740 +723,740 @@ Sizes: %3</source>
     <name>Reminders</name>
     <message>
         <source>Notify me when a countdown&apos;s day comes</source>
-        <translation type="unfinished"></translation>
+        <translation>M&apos;avertir quand arrive le jour d&apos;un compte à rebours</translation>
     </message>
     <message>
         <source>%1 starts today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 commence aujourd&apos;hui</translation>
     </message>
     <message>
         <source>%1 is today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, c&apos;est aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Solvane</translation>
     </message>
 </context>
 <context>
     <name>SectionStyle</name>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>no address given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune adresse indiquée</translation>
     </message>
     <message>
         <source>the address is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse dépasse %1 octets</translation>
     </message>
     <message>
         <source>the address holds spaces or characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse contient des espaces ou des caractères qui ne sont pas du texte</translation>
     </message>
     <message>
         <source>only https://, http:// and webcal:// addresses can be followed</source>
-        <translation type="unfinished"></translation>
+        <translation>seules les adresses https://, http:// et webcal:// peuvent être suivies</translation>
     </message>
     <message>
         <source>the address is not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse n&apos;est pas une adresse web valide</translation>
     </message>
     <message>
         <source>the subscription folders could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>les dossiers d&apos;abonnement n&apos;ont pas pu être créés</translation>
     </message>
     <message>
         <source>the subscription list is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des abonnements est occupée</translation>
     </message>
     <message>
         <source>the subscription list could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des abonnements n&apos;a pas pu être enregistrée</translation>
     </message>
     <message>
         <source>the address gave an empty reply, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse a renvoyé une réponse vide, pas un calendrier</translation>
     </message>
     <message>
         <source>the address gave a web page, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse a renvoyé une page web, pas un calendrier</translation>
     </message>
     <message>
         <source>the address did not give a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse n&apos;a pas renvoyé de calendrier</translation>
     </message>
     <message>
         <source>the calendar is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier n&apos;est pas un texte UTF-8 valide</translation>
     </message>
     <message>
         <source>the calendar holds more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier contient plus de %1 événements</translation>
     </message>
     <message>
         <source>the calendar&apos;s events could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>les événements du calendrier n&apos;ont pas pu être lus</translation>
     </message>
     <message>
         <source>the server sent it on to an address that is not http or https</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a redirigé vers une adresse qui n&apos;est ni http ni https</translation>
     </message>
     <message>
         <source>could not connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de se connecter à %1</translation>
     </message>
     <message>
         <source>%1 did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas répondu à temps</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>the calendar is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier dépasse %1</translation>
     </message>
     <message>
         <source>the server sent it on more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a redirigé plus de %1 fois</translation>
     </message>
     <message>
         <source>no secure connection could be made to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;établir une connexion sécurisée avec %1</translation>
     </message>
     <message>
         <source>the connection to %1 was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion à %1 a été perdue</translation>
     </message>
     <message>
         <source>the calendar could not be fetched from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier n&apos;a pas pu être récupéré depuis %1</translation>
     </message>
     <message>
         <source>the name is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom dépasse %1 octets</translation>
     </message>
     <message>
         <source>the name holds characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient des caractères qui ne sont pas du texte</translation>
     </message>
     <message>
         <source>already following %1 calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 calendriers sont déjà suivis</translation>
     </message>
     <message>
         <source>the calendar could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>no subscription %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun abonnement %1</translation>
     </message>
     <message>
         <source>no subscription by that id</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun abonnement avec cet identifiant</translation>
     </message>
 </context>
 <context>
     <name>Symbols</name>
     <message>
         <source>Airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avion</translation>
     </message>
     <message>
         <source>Airplane taking off</source>
-        <translation type="unfinished"></translation>
+        <translation>Avion au décollage</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil</translation>
     </message>
     <message>
         <source>Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sac</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon</translation>
     </message>
     <message>
         <source>Balloons</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballons</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Baseball</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Basket-ball</translation>
     </message>
     <message>
         <source>Beach umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Parasol</translation>
     </message>
     <message>
         <source>Double bed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit double</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloche</translation>
     </message>
     <message>
         <source>Bicycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vélo</translation>
     </message>
     <message>
         <source>Bird</source>
-        <translation type="unfinished"></translation>
+        <translation>Oiseau</translation>
     </message>
     <message>
         <source>Birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>Gâteau d&apos;anniversaire</translation>
     </message>
     <message>
         <source>Lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclair</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Livre</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Livres</translation>
     </message>
     <message>
         <source>Briefcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Porte-documents</translation>
     </message>
     <message>
         <source>Buildings</source>
-        <translation type="unfinished"></translation>
+        <translation>Immeubles</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bus</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>Calendar with clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier avec horloge</translation>
     </message>
     <message>
         <source>Calendar in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier dans un cercle</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil photo</translation>
     </message>
     <message>
         <source>Camera aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaphragme</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Voiture</translation>
     </message>
     <message>
         <source>Shopping cart</source>
-        <translation type="unfinished"></translation>
+        <translation>Chariot</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Rising chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique en hausse</translation>
     </message>
     <message>
         <source>Seal with check mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceau avec coche</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>Clock with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge avec flèche</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage</translation>
     </message>
     <message>
         <source>Cloud with lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage avec éclair</translation>
     </message>
     <message>
         <source>Cloud and moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage et lune</translation>
     </message>
     <message>
         <source>Cloud with rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage avec pluie</translation>
     </message>
     <message>
         <source>Cloud with snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage avec neige</translation>
     </message>
     <message>
         <source>Cloud and sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage et soleil</translation>
     </message>
     <message>
         <source>Credit card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte bancaire</translation>
     </message>
     <message>
         <source>First aid kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trousse de secours</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Couronne</translation>
     </message>
     <message>
         <source>Cup and saucer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasse et soucoupe</translation>
     </message>
     <message>
         <source>Desktop computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur de bureau</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chien</translation>
     </message>
     <message>
         <source>Dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole du dollar</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Goutte</translation>
     </message>
     <message>
         <source>Dumbbell</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltère</translation>
     </message>
     <message>
         <source>Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Enveloppe</translation>
     </message>
     <message>
         <source>Ferry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferry</translation>
     </message>
     <message>
         <source>Hiker</source>
-        <translation type="unfinished"></translation>
+        <translation>Randonneur</translation>
     </message>
     <message>
         <source>Runner</source>
-        <translation type="unfinished"></translation>
+        <translation>Coureur</translation>
     </message>
     <message>
         <source>Skier</source>
-        <translation type="unfinished"></translation>
+        <translation>Skieur</translation>
     </message>
     <message>
         <source>Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Surfeur</translation>
     </message>
     <message>
         <source>Walker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcheur</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>Yoga</translation>
     </message>
     <message>
         <source>Film</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Drapeau</translation>
     </message>
     <message>
         <source>Checkered flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Drapeau à damier</translation>
     </message>
     <message>
         <source>Flame</source>
-        <translation type="unfinished"></translation>
+        <translation>Flamme</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Football américain</translation>
     </message>
     <message>
         <source>Fork and knife</source>
-        <translation type="unfinished"></translation>
+        <translation>Fourchette et couteau</translation>
     </message>
     <message>
         <source>Fuel pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe à essence</translation>
     </message>
     <message>
         <source>Game controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Manette de jeu</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeau</translation>
     </message>
     <message>
         <source>Globe</source>
-        <translation type="unfinished"></translation>
+        <translation>Globe</translation>
     </message>
     <message>
         <source>Graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Toque de diplômé</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Marteau</translation>
     </message>
     <message>
         <source>Hammer in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Marteau dans un cercle</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>Heart in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur dans un cercle</translation>
     </message>
     <message>
         <source>Card with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte avec cœur</translation>
     </message>
     <message>
         <source>Hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>Sablier</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Maison</translation>
     </message>
     <message>
         <source>Lodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Chalet</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé</translation>
     </message>
     <message>
         <source>Desk lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe de bureau</translation>
     </message>
     <message>
         <source>Laptop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur portable</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille</translation>
     </message>
     <message>
         <source>Recycling leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de recyclage</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampoule</translation>
     </message>
     <message>
         <source>Light bulbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampoules</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenas</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>Map pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère</translation>
     </message>
     <message>
         <source>Medal</source>
-        <translation type="unfinished"></translation>
+        <translation>Médaille</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Moon in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune dans un cercle</translation>
     </message>
     <message>
         <source>Moon and stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune et étoiles</translation>
     </message>
     <message>
         <source>Mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>Montagnes</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Music note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de musique</translation>
     </message>
     <message>
         <source>Paintbrush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinceau</translation>
     </message>
     <message>
         <source>Paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette de peinture</translation>
     </message>
     <message>
         <source>Paper plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avion en papier</translation>
     </message>
     <message>
         <source>Party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotillon</translation>
     </message>
     <message>
         <source>Paw print</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte de patte</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Crayon</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne</translation>
     </message>
     <message>
         <source>Two people</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux personnes</translation>
     </message>
     <message>
         <source>Three people</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois personnes</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo</translation>
     </message>
     <message>
         <source>Pills</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimés</translation>
     </message>
     <message>
         <source>Popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pop-corn</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc-en-ciel</translation>
     </message>
     <message>
         <source>Rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosette</translation>
     </message>
     <message>
         <source>Sailboat</source>
-        <translation type="unfinished"></translation>
+        <translation>Voilier</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciseaux</translation>
     </message>
     <message>
         <source>Parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>Colis</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Flocon de neige</translation>
     </message>
     <message>
         <source>Soccer ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon de football</translation>
     </message>
     <message>
         <source>Sofa</source>
-        <translation type="unfinished"></translation>
+        <translation>Canapé</translation>
     </message>
     <message>
         <source>Sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>Étincelles</translation>
     </message>
     <message>
         <source>Sports court</source>
-        <translation type="unfinished"></translation>
+        <translation>Terrain de sport</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile</translation>
     </message>
     <message>
         <source>Star in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile dans un cercle</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronomètre</translation>
     </message>
     <message>
         <source>Suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Valise</translation>
     </message>
     <message>
         <source>Rolling suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Valise à roulettes</translation>
     </message>
     <message>
         <source>Sun on the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil à l&apos;horizon</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Small sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Petit soleil</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever du soleil</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher du soleil</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Balle de tennis</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente</translation>
     </message>
     <message>
         <source>Theater masks</source>
-        <translation type="unfinished"></translation>
+        <translation>Masques de théâtre</translation>
     </message>
     <message>
         <source>Cold thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermomètre froid</translation>
     </message>
     <message>
         <source>Hot thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermomètre chaud</translation>
     </message>
     <message>
         <source>Ticket</source>
-        <translation type="unfinished"></translation>
+        <translation>Billet</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteur</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornade</translation>
     </message>
     <message>
         <source>Tram</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramway</translation>
     </message>
     <message>
         <source>Trash can</source>
-        <translation type="unfinished"></translation>
+        <translation>Poubelle</translation>
     </message>
     <message>
         <source>Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbre</translation>
     </message>
     <message>
         <source>Trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Trophée</translation>
     </message>
     <message>
         <source>T-shirt</source>
-        <translation type="unfinished"></translation>
+        <translation>T-shirt</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Parapluie</translation>
     </message>
     <message>
         <source>Video camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra</translation>
     </message>
     <message>
         <source>Washing machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Lave-linge</translation>
     </message>
     <message>
         <source>Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent</translation>
     </message>
     <message>
         <source>Wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Verre à vin</translation>
     </message>
     <message>
         <source>Wrench and screwdriver</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé et tournevis</translation>
     </message>
 </context>
 <context>
@@ -1462,273 +1464,273 @@ Sizes: %3</source>
     <message>
         <source>%1 mph</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>%1 km/h</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
     <name>UpdateChecker</name>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server could not be reached. Check the connection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour est injoignable. Vérifiez la connexion et réessayez.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server did not answer in time. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour n&apos;a pas répondu à temps. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the secure connection to the update server failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : la connexion sécurisée au serveur de mise à jour a échoué. Vérifiez la date et l&apos;heure de cet ordinateur, puis réessayez.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed&apos;s address (UpdateFeed in Info.json) is not an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : l&apos;adresse du flux de mises à jour (UpdateFeed dans Info.json) n&apos;est pas une adresse http ou https.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : la vérification a été interrompue.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server&apos;s answer was cut off or unusable. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : la réponse du serveur de mise à jour était tronquée ou inutilisable. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed is not at its address any more. The address (UpdateFeed in Info.json) may be out of date; a newer Solvane may be out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le flux de mises à jour ne se trouve plus à son adresse. L&apos;adresse (UpdateFeed dans Info.json) est peut-être obsolète ; une version plus récente de Solvane est peut-être disponible.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour a rencontré un problème. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server refused the request. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour a refusé la requête. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>No update feed is configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun flux de mises à jour n&apos;est configuré.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed could not be read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le flux de mises à jour n&apos;a pas pu être lu. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed lists no versions. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le flux de mises à jour ne contient aucune version. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane %1 is available — download it from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane %1 est disponible — téléchargez-le sur %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date (Solvane %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes à jour (Solvane %1).</translation>
     </message>
 </context>
 <context>
     <name>WeatherCondition</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Dégagé</translation>
     </message>
     <message>
         <source>Mostly Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Plutôt dégagé</translation>
     </message>
     <message>
         <source>Partly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Partiellement nuageux</translation>
     </message>
     <message>
         <source>Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuageux</translation>
     </message>
     <message>
         <source>Foggy</source>
-        <translation type="unfinished"></translation>
+        <translation>Brouillard</translation>
     </message>
     <message>
         <source>Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruine</translation>
     </message>
     <message>
         <source>Freezing Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluie verglaçante</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluie</translation>
     </message>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neige</translation>
     </message>
     <message>
         <source>Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Averses</translation>
     </message>
     <message>
         <source>Snow Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Averses de neige</translation>
     </message>
     <message>
         <source>Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Orages</translation>
     </message>
     <message>
         <source>Hail</source>
-        <translation type="unfinished"></translation>
+        <translation>Grêle</translation>
     </message>
     <message>
         <source>Blowing Dust</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent de poussière</translation>
     </message>
     <message>
         <source>Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Brume sèche</translation>
     </message>
     <message>
         <source>Mostly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Plutôt nuageux</translation>
     </message>
     <message>
         <source>Smoky</source>
-        <translation type="unfinished"></translation>
+        <translation>Fumée</translation>
     </message>
     <message>
         <source>Breezy</source>
-        <translation type="unfinished"></translation>
+        <translation>Brise</translation>
     </message>
     <message>
         <source>Windy</source>
-        <translation type="unfinished"></translation>
+        <translation>Venteux</translation>
     </message>
     <message>
         <source>Heavy Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortes pluies</translation>
     </message>
     <message>
         <source>Isolated Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Orages isolés</translation>
     </message>
     <message>
         <source>Sun Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil et averses</translation>
     </message>
     <message>
         <source>Scattered Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Orages épars</translation>
     </message>
     <message>
         <source>Strong Storms</source>
-        <translation type="unfinished"></translation>
+        <translation>Violents orages</translation>
     </message>
     <message>
         <source>Frigid</source>
-        <translation type="unfinished"></translation>
+        <translation>Glacial</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaud</translation>
     </message>
     <message>
         <source>Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelques flocons</translation>
     </message>
     <message>
         <source>Sleet</source>
-        <translation type="unfinished"></translation>
+        <translation>Grésil</translation>
     </message>
     <message>
         <source>Sun Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil et flocons</translation>
     </message>
     <message>
         <source>Wintry Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluie et neige mêlées</translation>
     </message>
     <message>
         <source>Blizzard</source>
-        <translation type="unfinished"></translation>
+        <translation>Blizzard</translation>
     </message>
     <message>
         <source>Blowing Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neige soufflée</translation>
     </message>
     <message>
         <source>Freezing Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruine verglaçante</translation>
     </message>
     <message>
         <source>Heavy Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortes chutes de neige</translation>
     </message>
     <message>
         <source>Hurricane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouragan</translation>
     </message>
     <message>
         <source>Tropical Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempête tropicale</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornade</translation>
     </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Verre</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes à rebours</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte à rebours</translation>
     </message>
     <message>
         <source>Countdowns, weather, sun and moon at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes à rebours, météo, soleil et lune en un coup d&apos;œil.</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciel</translation>
     </message>
     <message>
         <source>Weather, sunrise, sunset, golden hour and the moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo, lever et coucher du soleil, heure dorée et lune.</translation>
     </message>
     <message>
         <source>Count down to the days you care about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte à rebours des jours qui comptent pour vous.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Moon phase, moonrise and moonset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de la lune, lever et coucher de la lune.</translation>
     </message>
 </context>
 <context>
@@ -1736,271 +1738,271 @@ Sizes: %3</source>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>unknown</source>
         <comment>a temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>inconnue</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>nord</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-est</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>est</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-est</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>sud</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-ouest</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>ouest</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-ouest</translation>
     </message>
     <message>
         <source>wind unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>vent inconnu</translation>
     </message>
     <message>
         <source>%1 miles per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 miles par heure</translation>
     </message>
     <message>
         <source>%1 kilometres per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kilomètres par heure</translation>
     </message>
     <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>vent de secteur %1, %2</translation>
     </message>
     <message>
         <source>%1 AM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 du matin</translation>
     </message>
     <message>
         <source>%1 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de l&apos;après-midi</translation>
     </message>
     <message>
         <source>.</source>
         <comment>the end of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>two parts of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, week %2 %3, %4</source>
         <comment>label, the week of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, semaine %2 %3, %4</translation>
     </message>
     <message>
         <source>%1, day %2 %3, %4</source>
         <comment>label, the day of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, jour %2 %3, %4</translation>
     </message>
     <message>
         <source>%1 today, %2</source>
         <comment>label, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aujourd&apos;hui, %2</translation>
     </message>
     <message>
         <source>%1 in %2 %3, %4</source>
         <comment>label, number, unit, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2 %3, %4</translation>
     </message>
     <message>
         <source>Weather from Open-Meteo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo fournie par Open-Meteo.</translation>
     </message>
     <message>
         <source>Weather from the weather service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo fournie par le service météo.</translation>
     </message>
     <message>
         <source>Weather unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo indisponible.</translation>
     </message>
     <message>
         <source>feels like %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ressenti %1</translation>
     </message>
     <message>
         <source>high %1</source>
-        <translation type="unfinished"></translation>
+        <translation>maximum %1</translation>
     </message>
     <message>
         <source>low %1</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum %1</translation>
     </message>
     <message>
         <source>clouds %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>couverture nuageuse %1 pour cent</translation>
     </message>
     <message>
         <source>clouds unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>couverture nuageuse inconnue</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between parts of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>no daylight</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de lumière du jour</translation>
     </message>
     <message>
         <source>%1 of light</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de jour</translation>
     </message>
     <message>
         <source>The sun stays up all day</source>
-        <translation type="unfinished"></translation>
+        <translation>Le soleil ne se couche pas de la journée</translation>
     </message>
     <message>
         <source>The sun stays down all day</source>
-        <translation type="unfinished"></translation>
+        <translation>Le soleil ne se lève pas de la journée</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever du soleil à %1</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de lever du soleil</translation>
     </message>
     <message>
         <source>sunset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>coucher du soleil à %1</translation>
     </message>
     <message>
         <source>no sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de coucher du soleil</translation>
     </message>
     <message>
         <source>Golden hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure dorée de %1 à %2</translation>
     </message>
     <message>
         <source>No golden hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;heure dorée</translation>
     </message>
     <message>
         <source>blue hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>heure bleue de %1 à %2</translation>
     </message>
     <message>
         <source>no blue hour</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;heure bleue</translation>
     </message>
     <message>
         <source>Sun: %1.</source>
         <comment>the day&apos;s length</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soleil : %1.</translation>
     </message>
     <message>
         <source>Golden hour from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure dorée à partir de %1</translation>
     </message>
     <message>
         <source>%1 percent lit</source>
-        <translation type="unfinished"></translation>
+        <translation>éclairée à %1 pour cent</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>date de la prochaine pleine lune inconnue</translation>
     </message>
     <message>
         <source>full moon %1</source>
         <comment>today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>pleine lune %1</translation>
     </message>
     <message>
         <source>Moonrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever de la lune à %1</translation>
     </message>
     <message>
         <source>No moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de lever de la lune</translation>
     </message>
     <message>
         <source>moonset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>coucher de la lune à %1</translation>
     </message>
     <message>
         <source>no moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de coucher de la lune</translation>
     </message>
     <message>
         <source>Full moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune le %1</translation>
     </message>
     <message>
         <source>Full moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de la pleine lune inconnue</translation>
     </message>
     <message>
         <source>new moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nouvelle lune le %1</translation>
     </message>
     <message>
         <source>new moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>date de la nouvelle lune inconnue</translation>
     </message>
     <message>
         <source>Moon: %1.</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lune : %1.</translation>
     </message>
     <message>
         <source>Countdowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes à rebours : %1</translation>
     </message>
     <message>
         <source>Weather: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo : %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 degree(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 degré</numerusform>
+            <numerusform>%1 degrés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
 </context>
@@ -2009,40 +2011,40 @@ Sizes: %3</source>
     <message>
         <source>Board</source>
         <comment>the full board widget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Solvane — %1</source>
         <comment>a widget window&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solvane — %1</translation>
     </message>
     <message>
         <source>Edit Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le widget</translation>
     </message>
     <message>
         <source>Remove Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le widget</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Solvane</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un widget…</translation>
     </message>
     <message>
         <source>Accented Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs d&apos;accent</translation>
     </message>
     <message>
         <source>Quit Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter les widgets</translation>
     </message>
     <message>
         <source>Solvane Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Widgets Solvane</translation>
     </message>
 </context>
 <context>
@@ -2050,608 +2052,608 @@ Sizes: %3</source>
     <message>
         <source>%1 wks</source>
         <comment>weeks, short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sem.</translation>
     </message>
     <message>
         <source>Add a countdown in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un compte à rebours dans l&apos;application Solvane</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Full moon %1</source>
         <comment>and its date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Countdowns, weather and the day&apos;s sky for the desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes à rebours, météo et ciel du jour pour le bureau.</translation>
     </message>
     <message>
         <source>Print the time from start to the first painted window and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le temps écoulé entre le démarrage et la première fenêtre dessinée, puis quitter.</translation>
     </message>
 </context>
 <context>
     <name>solvane::CountdownEditor</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé</translation>
     </message>
     <message>
         <source>Follow the calendar event</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon l&apos;événement du calendrier</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Lasts more than a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dure plus d&apos;un jour</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>While it&apos;s happening</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant l&apos;événement</translation>
     </message>
     <message>
         <source>When it&apos;s over</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois passé</translation>
     </message>
     <message>
         <source>Counts to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe à l&apos;année suivante</translation>
     </message>
     <message>
         <source>Count in</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter en</translation>
     </message>
     <message>
         <source>Notify me on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>M&apos;avertir le jour même</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est plus dans la liste : son calendrier a été désactivé, ou il a été supprimé ailleurs. Vos modifications ne peuvent pas être enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
     <message>
         <source>Upload Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une image</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une image…</translation>
     </message>
     <message>
         <source>Search symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des symboles</translation>
     </message>
     <message>
         <source>Search symbols: rain, plane, gift…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des symboles : pluie, avion, cadeau…</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles</translation>
     </message>
     <message>
         <source>No symbols match. Try another word, or upload your own image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun symbole ne correspond. Essayez un autre mot ou importez votre propre image.</translation>
     </message>
     <message>
         <source>That file couldn&apos;t be read as an image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;a pas pu être lu comme une image.</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (%1)</translation>
     </message>
     <message>
         <source>Custom image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image personnalisée</translation>
     </message>
     <message>
         <source>Shown in one color to match the widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichée d&apos;une seule couleur, assortie au widget</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::AppState</name>
     <message>
         <source>Subscriptions are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les abonnements ne sont pas disponibles.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::BoardPreview</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CalendarsSection</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendriers</translation>
     </message>
     <message>
         <source>Turn calendar events into countdowns, or auto-add everything from one calendar. Works with GNOME Calendar and Evolution (and the accounts in Online Accounts), khal and vdir folders, and calendars you subscribe to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformez des événements de calendrier en comptes à rebours, ou ajoutez automatiquement tous ceux d&apos;un calendrier. Fonctionne avec GNOME Calendar et Evolution (et les comptes de Comptes en ligne), les dossiers khal et vdir, et les calendriers auxquels vous êtes abonné.</translation>
     </message>
     <message>
         <source>Connect Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter des calendriers</translation>
     </message>
     <message>
         <source>Calendar access is off. Turn it on in Solvane › Privacy &amp; Security › Calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès aux calendriers est désactivé. Activez-le dans Solvane › Confidentialité et sécurité › Calendriers.</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter automatiquement les événements à venir de :</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun calendrier trouvé pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Subscribe to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;abonner à un calendrier…</translation>
     </message>
     <message>
         <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce : créez un calendrier nommé « Comptes à rebours » et ajoutez-y des événements depuis n&apos;importe quel appareil. Les événements de GNOME Calendar et d&apos;Evolution, des dossiers khal et des calendriers suivis apparaissent ici.</translation>
     </message>
     <message>
         <source>Unsubscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Se désabonner</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CountdownListWidget</name>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes à rebours</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte à rebours</translation>
     </message>
     <message>
         <source>From a Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir d&apos;un modèle</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le calendrier…</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>terminé</translation>
     </message>
     <message>
         <source>hidden now</source>
-        <translation type="unfinished"></translation>
+        <translation>masqué pour l&apos;instant</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier…</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::EventPickerSheet</name>
     <message>
         <source>Add from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter depuis le calendrier</translation>
     </message>
     <message>
         <source>Search upcoming events</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des événements à venir</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::LocationSection</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Localisation</translation>
     </message>
     <message>
         <source>Use Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la position actuelle</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du lieu</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés nord ; négatif au sud</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés est ; négatif à l&apos;ouest</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Name can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne peut pas être vide.</translation>
     </message>
     <message>
         <source>Name is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne peut pas dépasser %1 caractères.</translation>
     </message>
     <message>
         <source>Latitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitude doit être un nombre.</translation>
     </message>
     <message>
         <source>Latitude is between ነ and 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitude est comprise entre −90 et 90.</translation>
     </message>
     <message>
         <source>Longitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitude doit être un nombre.</translation>
     </message>
     <message>
         <source>Longitude is between ↀ and 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitude est comprise entre −180 et 180.</translation>
     </message>
     <message>
         <source>%1 (from your time zone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (d&apos;après votre fuseau horaire)</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::MainWindow</name>
     <message>
         <source>Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Verre</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placez le tableau sur votre bureau avec « Ajouter un widget ». Faites un clic droit sur un widget et choisissez « Modifier le widget » pour choisir ses comptes à rebours et son style.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un widget…</translation>
     </message>
     <message>
         <source>Download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger…</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>&amp;Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solvane</translation>
     </message>
     <message>
         <source>About Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Solvane</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation type="unfinished"></translation>
+        <translation>Confidentialité et sécurité…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Solvane</translation>
     </message>
     <message>
         <source>&amp;Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte à rebours</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte à rebours</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le calendrier…</translation>
     </message>
     <message>
         <source>Current location is not available on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La position actuelle n&apos;est pas disponible sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Your saved countdowns could not be read, so the starter countdowns are shown. The saved list is kept, unchanged, and set aside when this list changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos comptes à rebours enregistrés n&apos;ont pas pu être lus ; les comptes à rebours de départ sont donc affichés. La liste enregistrée est conservée telle quelle et mise de côté dès que cette liste change.</translation>
     </message>
     <message>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de comptes à rebours antérieure n&apos;a pas pu être lue et a été mise de côté, telle quelle, sous le nom « countdowns.v1.unreadable » dans %1.</translation>
     </message>
     <message>
         <source>1 calendar event was</source>
-        <translation type="unfinished"></translation>
+        <translation>1 événement de calendrier n&apos;a pas été ajouté</translation>
     </message>
     <message>
         <source>%1 calendar events were</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 événements de calendrier n&apos;ont pas été ajoutés</translation>
     </message>
     <message>
         <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste est pleine (elle contient au plus %1 comptes à rebours) : %2.</translation>
     </message>
     <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière modification n&apos;a pas pu être enregistrée ; les widgets affichent toujours la liste enregistrée.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendriers</translation>
     </message>
     <message>
         <source>Solvane would like to read your calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane souhaite lire vos calendriers.</translation>
     </message>
     <message>
         <source>Events you pick, and the calendars you choose to follow, become countdowns. Nothing leaves this computer, and you can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les événements que vous choisissez et les calendriers que vous décidez de suivre deviennent des comptes à rebours. Rien ne quitte cet ordinateur, et vous pouvez modifier ce choix dans Solvane › Confidentialité et sécurité.</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Localisation</translation>
     </message>
     <message>
         <source>Solvane would like to use your current location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane souhaite utiliser votre position actuelle.</translation>
     </message>
     <message>
         <source>It sets the place for the weather, sunrise and sunset. You can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle sert à définir le lieu pour la météo, le lever et le coucher du soleil. Vous pouvez modifier ce choix dans Solvane › Confidentialité et sécurité.</translation>
     </message>
     <message>
         <source>Delete Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte à rebours</translation>
     </message>
     <message>
         <source>Delete this countdown?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer ce compte à rebours ?</translation>
     </message>
     <message>
         <source>It is removed from the list and from every widget that shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sera retiré de la liste et de tous les widgets qui l&apos;affichent.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Don&apos;t Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas autoriser</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Countdowns to the days you care about, the weather and the day&apos;s sky, on your desktop.&lt;/p&gt;&lt;p&gt;Weather from Open-Meteo and Apple Weather. Sun and moon computed on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Des comptes à rebours vers les jours qui comptent pour vous, la météo et le ciel du jour, sur votre bureau.&lt;/p&gt;&lt;p&gt;Météo fournie par Open-Meteo et Apple Weather. Soleil et lune calculés sur cet ordinateur.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour logicielle</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
     <message>
         <source>Privacy &amp; Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Confidentialité et sécurité</translation>
     </message>
     <message>
         <source>Choose what Solvane may read. Your answers stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez ce que Solvane peut lire. Vos réponses restent sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendriers</translation>
     </message>
     <message>
         <source>Read your calendar folders to turn events into countdowns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire vos dossiers de calendriers pour transformer des événements en comptes à rebours.</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Localisation</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminer la position de cet ordinateur lorsque vous cliquez sur « Utiliser la position actuelle ».</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer votre réponse dans %1.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::SubscribeDialog</name>
     <message>
         <source>Subscribe to Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;abonner à un calendrier</translation>
     </message>
     <message>
         <source>Follow a calendar published on the web: holidays, a team&apos;s fixtures, school terms. Its events can then become countdowns; it is checked for changes every few hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez un calendrier publié sur le web : jours fériés, matchs d&apos;une équipe, vacances scolaires. Ses événements peuvent alors devenir des comptes à rebours ; ses modifications sont vérifiées toutes les quelques heures.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse :</translation>
     </message>
     <message>
         <source>As the calendar names itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom donné par le calendrier</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Subscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;abonner</translation>
     </message>
     <message>
         <source>Fetching the calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération du calendrier…</translation>
     </message>
     <message>
         <source>This calendar cannot be followed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de suivre ce calendrier : %1</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::WeatherSection</name>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo</translation>
     </message>
     <message>
         <source>Apple Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather</translation>
     </message>
     <message>
         <source>Open-Meteo</source>
-        <translation type="unfinished"></translation>
+        <translation>Open-Meteo</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Apple Weather didn&apos;t answer, so Open-Meteo is filling in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather n&apos;a pas répondu ; Open-Meteo prend le relais.</translation>
     </message>
     <message>
         <source>Try Apple Weather Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer Apple Weather</translation>
     </message>
     <message>
         <source>Weather data by</source>
-        <translation type="unfinished"></translation>
+        <translation>Données météo fournies par</translation>
     </message>
     <message>
         <source>Data sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources des données</translation>
     </message>
 </context>
 </TS>

@@ -5,307 +5,307 @@
     <name>Board</name>
     <message>
         <source>Add countdowns in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi conti alla rovescia nell&apos;app Solvane</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Conti alla rovescia</translation>
     </message>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Meteo non disponibile</translation>
     </message>
     <message>
         <source>Weather</source>
         <comment>beside the weather service&apos;s mark</comment>
-        <translation type="unfinished"></translation>
+        <translation>Meteo</translation>
     </message>
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nuvole %1%</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Percepita %1 · Vento %2 %3</translation>
     </message>
     <message>
         <source>H %1</source>
         <comment>the day&apos;s high temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Max %1</translation>
     </message>
     <message>
         <source>L %1</source>
         <comment>the day&apos;s low temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Min %1</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole</translation>
     </message>
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dorata</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Full %1</source>
         <comment>the next full moon: today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Piena %1</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna piena</translation>
     </message>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna nuova</translation>
     </message>
     <message>
         <source>%1 light</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 di luce</translation>
     </message>
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1% illuminata</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
         <comment>the moon&apos;s picture</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, illuminata al %2 per cento</translation>
     </message>
 </context>
 <context>
     <name>BoardText</name>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Meteo non disponibile</translation>
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 · Percepita %3 · Max %4 Min %5 · Vento %6 %7 · Nuvole %8%</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTI ALLA ROVESCIA</translation>
     </message>
     <message>
         <source>Nothing coming up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente in programma.</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLE</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alba %1 · Tramonto %2</translation>
     </message>
     <message>
         <source> · Day %1</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation> · %1 di luce</translation>
     </message>
     <message>
         <source>Golden hour %1 · Blue hour %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora dorata %1 · Ora blu %2</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>LUNA</translation>
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2% illuminata · Sorge %3 · Tramonta %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a day and how far away it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Full moon %1 · New moon %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna piena %1 · Luna nuova %2</translation>
     </message>
 </context>
 <context>
     <name>Compass</name>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>NE</source>
-        <translation type="unfinished"></translation>
+        <translation>NE</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>SE</source>
-        <translation type="unfinished"></translation>
+        <translation>SE</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SO</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
     <name>CountdownDisplay</name>
     <message>
         <source>1st %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo %1 di %2</translation>
     </message>
     <message>
         <source>2nd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconda %1 di %2</translation>
     </message>
     <message>
         <source>3rd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Terza %1 di %2</translation>
     </message>
     <message>
         <source>4th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarto %1 di %2</translation>
     </message>
     <message>
         <source>5th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinto %1 di %2</translation>
     </message>
     <message>
         <source>March equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinozio di marzo</translation>
     </message>
     <message>
         <source>June solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstizio di giugno</translation>
     </message>
     <message>
         <source>September equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinozio di settembre</translation>
     </message>
     <message>
         <source>December solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstizio di dicembre</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>under the number of days left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>giorno</numerusform>
+            <numerusform>giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n week(s)</source>
         <comment>under the week of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>di %n settimana</numerusform>
+            <numerusform>di %n settimane</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>under the number of weeks left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>settimana</numerusform>
+            <numerusform>settimane</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>workday(s)</source>
         <comment>under the number of workdays left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>giorno lavorativo</numerusform>
+            <numerusform>giorni lavorativi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n day(s)</source>
         <comment>under the day of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>di %n giorno</numerusform>
+            <numerusform>di %n giorni</numerusform>
         </translation>
     </message>
     <message>
         <source>Until %1</source>
         <comment>the last day of a span</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fino a %1</translation>
     </message>
     <message>
         <source>Last %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima %1 di %2</translation>
     </message>
     <message>
         <source>%3th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3º %1 di %2</translation>
     </message>
     <message>
         <source>Happening now · until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In corso · fino a %1</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <comment>from one day to another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source> · every year</source>
-        <translation type="unfinished"></translation>
+        <translation> · ogni anno</translation>
     </message>
     <message>
         <source> · from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation> · dal calendario</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Stagione</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>giorno</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) after</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 giorno dopo</numerusform>
+            <numerusform>%1, %2 giorni dopo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 giorno prima</numerusform>
+            <numerusform>%1, %2 giorni prima</numerusform>
         </translation>
     </message>
 </context>
@@ -313,59 +313,59 @@
     <name>CountdownEditor</name>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo conto alla rovescia</translation>
     </message>
     <message>
         <source>Edit Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica conto alla rovescia</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima data: %1</translation>
     </message>
     <message>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra avanzamento</translation>
     </message>
     <message>
         <source>Hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondilo</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina</translation>
     </message>
     <message>
         <source>Count to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti l&apos;anno prossimo</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Settimane</translation>
     </message>
     <message>
         <source>Workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni lavorativi</translation>
     </message>
 </context>
 <context>
@@ -373,347 +373,349 @@
     <message>
         <source>%1m</source>
         <comment>minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>whole hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
 </context>
 <context>
     <name>EditPanel</name>
     <message>
         <source>Edit Widget — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica widget — %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Checked ones are shown in this order; with none checked, all are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelli selezionati vengono mostrati in quest&apos;ordine; se nessuno è selezionato, vengono mostrati tutti.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
 </context>
 <context>
     <name>ErrorText</name>
     <message>
         <source>see the README&apos;s Weather section</source>
-        <translation type="unfinished"></translation>
+        <translation>vedi la sezione Weather del README</translation>
     </message>
     <message>
         <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather richiede le credenziali. Inseriscile in %1 — %2.</translation>
     </message>
     <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather ha rifiutato le credenziali in %1. Controlla gli ID del team, del servizio e della chiave e il file della chiave — %2.</translation>
     </message>
     <message>
         <source>Apple Weather is taking fewer requests for now. Try again in a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ora Apple Weather accetta meno richieste. Riprova tra un po&apos;.</translation>
     </message>
     <message>
         <source>Apple Weather&apos;s servers had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>I server di Apple Weather hanno avuto un problema. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Apple Weather does not accept this place&apos;s coordinates. Check the latitude and longitude above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather non accetta le coordinate di questo luogo. Controlla la latitudine e la longitudine qui sopra.</translation>
     </message>
     <message>
         <source>Apple Weather answered with something Solvane could not read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather ha risposto con dati che Solvane non è riuscito a leggere. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Apple Weather did not answer in time. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather non ha risposto in tempo. Controlla la connessione, poi riprova.</translation>
     </message>
     <message>
         <source>Apple Weather could not be reached. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile raggiungere Apple Weather. Controlla la connessione, poi riprova.</translation>
     </message>
     <message>
         <source>The secure connection to Apple Weather failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione sicura con Apple Weather non è riuscita. Controlla la data e l&apos;ora di questo computer, poi riprova.</translation>
     </message>
     <message>
         <source>Apple Weather failed. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di Apple Weather. Riprova più tardi.</translation>
     </message>
 </context>
 <context>
     <name>GalleryDialog</name>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Piccolo</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Molto grande</translation>
     </message>
     <message>
         <source>%1 (%2 × %3)</source>
         <comment>a size and its points</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 × %3)</translation>
     </message>
     <message>
         <source>Add Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi widget</translation>
     </message>
     <message>
         <source>%1
 %2
 Sizes: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Dimensioni: %3</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between sizes</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione:</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>Locating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca della posizione…</translation>
     </message>
     <message>
         <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accesso alla posizione è disattivato. Attivalo in Solvane › Privacy e sicurezza › Posizione.</translation>
     </message>
     <message>
         <source>Location access is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accesso alla posizione è disattivato.</translation>
     </message>
     <message>
         <source>Updated to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione aggiornata: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t get location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ottenere la posizione: %1</translation>
     </message>
     <message>
         <source>No location service is available. Type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun servizio di localizzazione disponibile. Scrivi il luogo nei campi qui sopra.</translation>
     </message>
     <message>
         <source>The location service gave no usable position. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio di localizzazione non ha fornito una posizione utilizzabile. Riprova, oppure scrivi il luogo nei campi qui sopra.</translation>
     </message>
     <message>
         <source>Location services are not available on this desktop. Type a place instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>I servizi di localizzazione non sono disponibili su questo desktop. Scrivi invece un luogo.</translation>
     </message>
     <message>
         <source>No position was found in time. Check that networking is on, then try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna posizione trovata in tempo. Controlla che la rete sia attiva, poi riprova, oppure scrivi il luogo nei campi qui sopra.</translation>
     </message>
     <message>
         <source>The location service stopped. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio di localizzazione si è interrotto. Riprova tra un momento.</translation>
     </message>
     <message>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio di localizzazione non ha funzionato. Riprova, oppure scrivi il luogo nei campi qui sopra.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>just now</source>
-        <translation type="unfinished"></translation>
+        <translation>poco fa</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minuti fa</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ore fa</translation>
     </message>
     <message>
         <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento non riuscito (%1): %2. Viene mostrata la copia di %3.</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo aggiornamento: %1</translation>
     </message>
 </context>
 <context>
     <name>MoonPhase</name>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna nuova</translation>
     </message>
     <message>
         <source>Waxing crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna crescente</translation>
     </message>
     <message>
         <source>First quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo quarto</translation>
     </message>
     <message>
         <source>Waxing gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbosa crescente</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna piena</translation>
     </message>
     <message>
         <source>Waning gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbosa calante</translation>
     </message>
     <message>
         <source>Last quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo quarto</translation>
     </message>
     <message>
         <source>Waning crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna calante</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>Spans</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodi</translation>
     </message>
     <message>
         <source>Clocks &amp; Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Orologi e cielo</translation>
     </message>
     <message>
         <source>Holidays (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Festività (USA)</translation>
     </message>
     <message>
         <source>Summer Fridays</source>
-        <translation type="unfinished"></translation>
+        <translation>Venerdì d&apos;estate</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Estate</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverno</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio dell&apos;ora legale</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine dell&apos;ora legale</translation>
     </message>
     <message>
         <source>Spring equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinozio di primavera</translation>
     </message>
     <message>
         <source>Summer solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstizio d&apos;estate</translation>
     </message>
     <message>
         <source>Fall equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinozio d&apos;autunno</translation>
     </message>
     <message>
         <source>Winter solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstizio d&apos;inverno</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Capodanno</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Valentino</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa della mamma</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa del papà</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno dell&apos;Indipendenza</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Labor Day</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringraziamento</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Natale</translation>
     </message>
 </context>
 <context>
     <name>RelativeDay</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>oggi</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>domani</translation>
     </message>
     <message numerus="yes">
         <source>in %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>tra %n giorno</numerusform>
+            <numerusform>tra %n giorni</numerusform>
         </translation>
     </message>
 </context>
@@ -721,740 +723,740 @@ Sizes: %3</source>
     <name>Reminders</name>
     <message>
         <source>Notify me when a countdown&apos;s day comes</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisami quando arriva il giorno di un conto alla rovescia</translation>
     </message>
     <message>
         <source>%1 starts today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 inizia oggi</translation>
     </message>
     <message>
         <source>%1 is today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è oggi</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri Solvane</translation>
     </message>
 </context>
 <context>
     <name>SectionStyle</name>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>no address given</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun indirizzo indicato</translation>
     </message>
     <message>
         <source>the address is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo supera i %1 byte</translation>
     </message>
     <message>
         <source>the address holds spaces or characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo contiene spazi o caratteri che non sono testo</translation>
     </message>
     <message>
         <source>only https://, http:// and webcal:// addresses can be followed</source>
-        <translation type="unfinished"></translation>
+        <translation>si possono seguire solo indirizzi https://, http:// e webcal://</translation>
     </message>
     <message>
         <source>the address is not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo non è un indirizzo web valido</translation>
     </message>
     <message>
         <source>the subscription folders could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare le cartelle delle iscrizioni</translation>
     </message>
     <message>
         <source>the subscription list is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elenco delle iscrizioni è occupato</translation>
     </message>
     <message>
         <source>the subscription list could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile salvare l&apos;elenco delle iscrizioni</translation>
     </message>
     <message>
         <source>the address gave an empty reply, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo ha restituito una risposta vuota, non un calendario</translation>
     </message>
     <message>
         <source>the address gave a web page, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo ha restituito una pagina web, non un calendario</translation>
     </message>
     <message>
         <source>the address did not give a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo non ha restituito un calendario</translation>
     </message>
     <message>
         <source>the calendar is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>il calendario non è testo UTF-8 valido</translation>
     </message>
     <message>
         <source>the calendar holds more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>il calendario contiene più di %1 eventi</translation>
     </message>
     <message>
         <source>the calendar&apos;s events could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere gli eventi del calendario</translation>
     </message>
     <message>
         <source>the server sent it on to an address that is not http or https</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha reindirizzato a un indirizzo che non è http o https</translation>
     </message>
     <message>
         <source>could not connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile connettersi a %1</translation>
     </message>
     <message>
         <source>%1 did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha risposto in tempo</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>operazione annullata</translation>
     </message>
     <message>
         <source>the calendar is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il calendario è più grande di %1</translation>
     </message>
     <message>
         <source>the server sent it on more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>il server ha reindirizzato più di %1 volte</translation>
     </message>
     <message>
         <source>no secure connection could be made to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile stabilire una connessione sicura con %1</translation>
     </message>
     <message>
         <source>the connection to %1 was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>la connessione con %1 si è interrotta</translation>
     </message>
     <message>
         <source>the calendar could not be fetched from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scaricare il calendario da %1</translation>
     </message>
     <message>
         <source>the name is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome supera i %1 byte</translation>
     </message>
     <message>
         <source>the name holds characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome contiene caratteri che non sono testo</translation>
     </message>
     <message>
         <source>already following %1 calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>segui già %1 calendari</translation>
     </message>
     <message>
         <source>the calendar could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile salvare il calendario</translation>
     </message>
     <message>
         <source>no subscription %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;iscrizione %1 non esiste</translation>
     </message>
     <message>
         <source>no subscription by that id</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna iscrizione con questo ID</translation>
     </message>
 </context>
 <context>
     <name>Symbols</name>
     <message>
         <source>Airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Aereo</translation>
     </message>
     <message>
         <source>Airplane taking off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aereo in decollo</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia</translation>
     </message>
     <message>
         <source>Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>Borsa</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Palloncino</translation>
     </message>
     <message>
         <source>Balloons</source>
-        <translation type="unfinished"></translation>
+        <translation>Palloncini</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Palla da baseball</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pallone da basket</translation>
     </message>
     <message>
         <source>Beach umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombrellone</translation>
     </message>
     <message>
         <source>Double bed</source>
-        <translation type="unfinished"></translation>
+        <translation>Letto matrimoniale</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Campanella</translation>
     </message>
     <message>
         <source>Bicycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bicicletta</translation>
     </message>
     <message>
         <source>Bird</source>
-        <translation type="unfinished"></translation>
+        <translation>Uccello</translation>
     </message>
     <message>
         <source>Birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>Torta di compleanno</translation>
     </message>
     <message>
         <source>Lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Fulmine</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Libri</translation>
     </message>
     <message>
         <source>Briefcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Valigetta</translation>
     </message>
     <message>
         <source>Buildings</source>
-        <translation type="unfinished"></translation>
+        <translation>Edifici</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Autobus</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <source>Calendar with clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario con orologio</translation>
     </message>
     <message>
         <source>Calendar in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario in un cerchio</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <source>Camera aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaframma</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiore</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Shopping cart</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrello della spesa</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gatto</translation>
     </message>
     <message>
         <source>Rising chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico in crescita</translation>
     </message>
     <message>
         <source>Seal with check mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigillo con segno di spunta</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Orologio</translation>
     </message>
     <message>
         <source>Clock with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Orologio con freccia</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvola</translation>
     </message>
     <message>
         <source>Cloud with lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvola con fulmine</translation>
     </message>
     <message>
         <source>Cloud and moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvola e luna</translation>
     </message>
     <message>
         <source>Cloud with rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvola con pioggia</translation>
     </message>
     <message>
         <source>Cloud with snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvola con neve</translation>
     </message>
     <message>
         <source>Cloud and sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvola e sole</translation>
     </message>
     <message>
         <source>Credit card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta di credito</translation>
     </message>
     <message>
         <source>First aid kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kit di pronto soccorso</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Corona</translation>
     </message>
     <message>
         <source>Cup and saucer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tazza e piattino</translation>
     </message>
     <message>
         <source>Desktop computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer fisso</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cane</translation>
     </message>
     <message>
         <source>Dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Simbolo del dollaro</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Goccia</translation>
     </message>
     <message>
         <source>Dumbbell</source>
-        <translation type="unfinished"></translation>
+        <translation>Manubrio</translation>
     </message>
     <message>
         <source>Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Busta</translation>
     </message>
     <message>
         <source>Ferry</source>
-        <translation type="unfinished"></translation>
+        <translation>Traghetto</translation>
     </message>
     <message>
         <source>Hiker</source>
-        <translation type="unfinished"></translation>
+        <translation>Escursionista</translation>
     </message>
     <message>
         <source>Runner</source>
-        <translation type="unfinished"></translation>
+        <translation>Corridore</translation>
     </message>
     <message>
         <source>Skier</source>
-        <translation type="unfinished"></translation>
+        <translation>Sciatore</translation>
     </message>
     <message>
         <source>Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Surfista</translation>
     </message>
     <message>
         <source>Walker</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona che cammina</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>Yoga</translation>
     </message>
     <message>
         <source>Film</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellicola</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesce</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandiera</translation>
     </message>
     <message>
         <source>Checkered flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandiera a scacchi</translation>
     </message>
     <message>
         <source>Flame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiamma</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Pallone da football americano</translation>
     </message>
     <message>
         <source>Fork and knife</source>
-        <translation type="unfinished"></translation>
+        <translation>Forchetta e coltello</translation>
     </message>
     <message>
         <source>Fuel pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Distributore di benzina</translation>
     </message>
     <message>
         <source>Game controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller per videogiochi</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalo</translation>
     </message>
     <message>
         <source>Globe</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappamondo</translation>
     </message>
     <message>
         <source>Graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocco da laureato</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Martello</translation>
     </message>
     <message>
         <source>Hammer in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Martello in un cerchio</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuore</translation>
     </message>
     <message>
         <source>Heart in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuore in un cerchio</translation>
     </message>
     <message>
         <source>Card with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartolina con cuore</translation>
     </message>
     <message>
         <source>Hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>Clessidra</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>Lodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Baita</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiave</translation>
     </message>
     <message>
         <source>Desk lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampada da scrivania</translation>
     </message>
     <message>
         <source>Laptop</source>
-        <translation type="unfinished"></translation>
+        <translation>Portatile</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Foglia</translation>
     </message>
     <message>
         <source>Recycling leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Foglia con simbolo del riciclo</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampadina</translation>
     </message>
     <message>
         <source>Light bulbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampadine</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Lucchetto</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa</translation>
     </message>
     <message>
         <source>Map pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnaposto</translation>
     </message>
     <message>
         <source>Medal</source>
-        <translation type="unfinished"></translation>
+        <translation>Medaglia</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Moon in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna in un cerchio</translation>
     </message>
     <message>
         <source>Moon and stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna e stelle</translation>
     </message>
     <message>
         <source>Mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>Montagne</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfono</translation>
     </message>
     <message>
         <source>Music note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota musicale</translation>
     </message>
     <message>
         <source>Paintbrush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennello</translation>
     </message>
     <message>
         <source>Paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolozza</translation>
     </message>
     <message>
         <source>Paper plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Aeroplanino di carta</translation>
     </message>
     <message>
         <source>Party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparacoriandoli</translation>
     </message>
     <message>
         <source>Paw print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impronta di zampa</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Matita</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona</translation>
     </message>
     <message>
         <source>Two people</source>
-        <translation type="unfinished"></translation>
+        <translation>Due persone</translation>
     </message>
     <message>
         <source>Three people</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre persone</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Pills</source>
-        <translation type="unfinished"></translation>
+        <translation>Pillole</translation>
     </message>
     <message>
         <source>Popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Popcorn</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arcobaleno</translation>
     </message>
     <message>
         <source>Rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>Coccarda</translation>
     </message>
     <message>
         <source>Sailboat</source>
-        <translation type="unfinished"></translation>
+        <translation>Barca a vela</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbici</translation>
     </message>
     <message>
         <source>Parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacco</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiocco di neve</translation>
     </message>
     <message>
         <source>Soccer ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pallone da calcio</translation>
     </message>
     <message>
         <source>Sofa</source>
-        <translation type="unfinished"></translation>
+        <translation>Divano</translation>
     </message>
     <message>
         <source>Sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>Scintille</translation>
     </message>
     <message>
         <source>Sports court</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo sportivo</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stella</translation>
     </message>
     <message>
         <source>Star in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Stella in un cerchio</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronometro</translation>
     </message>
     <message>
         <source>Suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Valigia</translation>
     </message>
     <message>
         <source>Rolling suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Trolley</translation>
     </message>
     <message>
         <source>Sun on the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole all&apos;orizzonte</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole</translation>
     </message>
     <message>
         <source>Small sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole piccolo</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Alba</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramonto</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pallina da tennis</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenda</translation>
     </message>
     <message>
         <source>Theater masks</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschere teatrali</translation>
     </message>
     <message>
         <source>Cold thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termometro freddo</translation>
     </message>
     <message>
         <source>Hot thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termometro caldo</translation>
     </message>
     <message>
         <source>Ticket</source>
-        <translation type="unfinished"></translation>
+        <translation>Biglietto</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
     <message>
         <source>Tram</source>
-        <translation type="unfinished"></translation>
+        <translation>Tram</translation>
     </message>
     <message>
         <source>Trash can</source>
-        <translation type="unfinished"></translation>
+        <translation>Cestino</translation>
     </message>
     <message>
         <source>Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Albero</translation>
     </message>
     <message>
         <source>Trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Trofeo</translation>
     </message>
     <message>
         <source>T-shirt</source>
-        <translation type="unfinished"></translation>
+        <translation>Maglietta</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombrello</translation>
     </message>
     <message>
         <source>Video camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Videocamera</translation>
     </message>
     <message>
         <source>Washing machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavatrice</translation>
     </message>
     <message>
         <source>Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento</translation>
     </message>
     <message>
         <source>Wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Calice di vino</translation>
     </message>
     <message>
         <source>Wrench and screwdriver</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiave inglese e cacciavite</translation>
     </message>
 </context>
 <context>
@@ -1462,273 +1464,273 @@ Sizes: %3</source>
     <message>
         <source>%1 mph</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>%1 km/h</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
     <name>UpdateChecker</name>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server could not be reached. Check the connection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: impossibile raggiungere il server degli aggiornamenti. Controlla la connessione e riprova.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server did not answer in time. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: il server degli aggiornamenti non ha risposto in tempo. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the secure connection to the update server failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: la connessione sicura con il server degli aggiornamenti non è riuscita. Controlla la data e l&apos;ora di questo computer, poi riprova.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed&apos;s address (UpdateFeed in Info.json) is not an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: l&apos;indirizzo del feed degli aggiornamenti (UpdateFeed in Info.json) non è un indirizzo http o https.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: il controllo è stato interrotto.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server&apos;s answer was cut off or unusable. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: la risposta del server degli aggiornamenti era incompleta o inutilizzabile. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed is not at its address any more. The address (UpdateFeed in Info.json) may be out of date; a newer Solvane may be out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: il feed degli aggiornamenti non si trova più al suo indirizzo. L&apos;indirizzo (UpdateFeed in Info.json) potrebbe non essere aggiornato; potrebbe essere uscita una versione più recente di Solvane.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: il server degli aggiornamenti ha avuto un problema. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server refused the request. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: il server degli aggiornamenti ha rifiutato la richiesta. Riprova più tardi.</translation>
     </message>
     <message>
         <source>No update feed is configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun feed degli aggiornamenti configurato.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed could not be read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: impossibile leggere il feed degli aggiornamenti. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed lists no versions. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane non è riuscito a verificare gli aggiornamenti: il feed degli aggiornamenti non elenca alcuna versione. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Solvane %1 is available — download it from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane %1 è disponibile — scaricalo da %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date (Solvane %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai la versione più recente (Solvane %1).</translation>
     </message>
 </context>
 <context>
     <name>WeatherCondition</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Sereno</translation>
     </message>
     <message>
         <source>Mostly Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevalentemente sereno</translation>
     </message>
     <message>
         <source>Partly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Parzialmente nuvoloso</translation>
     </message>
     <message>
         <source>Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvoloso</translation>
     </message>
     <message>
         <source>Foggy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebbia</translation>
     </message>
     <message>
         <source>Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioviggine</translation>
     </message>
     <message>
         <source>Freezing Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioggia gelata</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioggia</translation>
     </message>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve</translation>
     </message>
     <message>
         <source>Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rovesci</translation>
     </message>
     <message>
         <source>Snow Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rovesci di neve</translation>
     </message>
     <message>
         <source>Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporali</translation>
     </message>
     <message>
         <source>Hail</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandine</translation>
     </message>
     <message>
         <source>Blowing Dust</source>
-        <translation type="unfinished"></translation>
+        <translation>Polvere sollevata</translation>
     </message>
     <message>
         <source>Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Foschia</translation>
     </message>
     <message>
         <source>Mostly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevalentemente nuvoloso</translation>
     </message>
     <message>
         <source>Smoky</source>
-        <translation type="unfinished"></translation>
+        <translation>Fumo</translation>
     </message>
     <message>
         <source>Breezy</source>
-        <translation type="unfinished"></translation>
+        <translation>Brezza</translation>
     </message>
     <message>
         <source>Windy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventoso</translation>
     </message>
     <message>
         <source>Heavy Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioggia forte</translation>
     </message>
     <message>
         <source>Isolated Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporali isolati</translation>
     </message>
     <message>
         <source>Sun Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole e rovesci</translation>
     </message>
     <message>
         <source>Scattered Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporali sparsi</translation>
     </message>
     <message>
         <source>Strong Storms</source>
-        <translation type="unfinished"></translation>
+        <translation>Forti temporali</translation>
     </message>
     <message>
         <source>Frigid</source>
-        <translation type="unfinished"></translation>
+        <translation>Freddo intenso</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldo</translation>
     </message>
     <message>
         <source>Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Deboli nevicate</translation>
     </message>
     <message>
         <source>Sleet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevischio</translation>
     </message>
     <message>
         <source>Sun Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole e deboli nevicate</translation>
     </message>
     <message>
         <source>Wintry Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioggia mista a neve</translation>
     </message>
     <message>
         <source>Blizzard</source>
-        <translation type="unfinished"></translation>
+        <translation>Bufera di neve</translation>
     </message>
     <message>
         <source>Blowing Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve sollevata</translation>
     </message>
     <message>
         <source>Freezing Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioviggine gelata</translation>
     </message>
     <message>
         <source>Heavy Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Forti nevicate</translation>
     </message>
     <message>
         <source>Hurricane</source>
-        <translation type="unfinished"></translation>
+        <translation>Uragano</translation>
     </message>
     <message>
         <source>Tropical Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempesta tropicale</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid Glass</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Scuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiaro</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Conti alla rovescia</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Conto alla rovescia</translation>
     </message>
     <message>
         <source>Countdowns, weather, sun and moon at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conti alla rovescia, meteo, sole e luna a colpo d&apos;occhio.</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Cielo</translation>
     </message>
     <message>
         <source>Weather, sunrise, sunset, golden hour and the moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meteo, alba, tramonto, ora dorata e luna.</translation>
     </message>
     <message>
         <source>Count down to the days you care about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta i giorni che mancano alle date che ti stanno a cuore.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Moon phase, moonrise and moonset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunare, sorgere e tramonto della luna.</translation>
     </message>
 </context>
 <context>
@@ -1736,271 +1738,271 @@ Sizes: %3</source>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>unknown</source>
         <comment>a temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuta</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>nord</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-est</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>est</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-est</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>sud</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-ovest</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>ovest</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-ovest</translation>
     </message>
     <message>
         <source>wind unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>vento non disponibile</translation>
     </message>
     <message>
         <source>%1 miles per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 miglia all&apos;ora</translation>
     </message>
     <message>
         <source>%1 kilometres per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chilometri all&apos;ora</translation>
     </message>
     <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>vento da %1 a %2</translation>
     </message>
     <message>
         <source>%1 AM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antimeridiane</translation>
     </message>
     <message>
         <source>%1 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pomeridiane</translation>
     </message>
     <message>
         <source>.</source>
         <comment>the end of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>two parts of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, week %2 %3, %4</source>
         <comment>label, the week of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, settimana %2 %3, %4</translation>
     </message>
     <message>
         <source>%1, day %2 %3, %4</source>
         <comment>label, the day of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, giorno %2 %3, %4</translation>
     </message>
     <message>
         <source>%1 today, %2</source>
         <comment>label, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, oggi, %2</translation>
     </message>
     <message>
         <source>%1 in %2 %3, %4</source>
         <comment>label, number, unit, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tra %2 %3, %4</translation>
     </message>
     <message>
         <source>Weather from Open-Meteo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati meteo di Open-Meteo.</translation>
     </message>
     <message>
         <source>Weather from the weather service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati meteo del servizio meteorologico.</translation>
     </message>
     <message>
         <source>Weather unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meteo non disponibile.</translation>
     </message>
     <message>
         <source>feels like %1</source>
-        <translation type="unfinished"></translation>
+        <translation>percepita %1</translation>
     </message>
     <message>
         <source>high %1</source>
-        <translation type="unfinished"></translation>
+        <translation>massima %1</translation>
     </message>
     <message>
         <source>low %1</source>
-        <translation type="unfinished"></translation>
+        <translation>minima %1</translation>
     </message>
     <message>
         <source>clouds %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>nuvolosità al %1 per cento</translation>
     </message>
     <message>
         <source>clouds unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>nuvolosità sconosciuta</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between parts of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>no daylight</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna luce del giorno</translation>
     </message>
     <message>
         <source>%1 of light</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di luce</translation>
     </message>
     <message>
         <source>The sun stays up all day</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sole non tramonta per tutto il giorno</translation>
     </message>
     <message>
         <source>The sun stays down all day</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sole non sorge per tutto il giorno</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alba alle %1</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sole non sorge</translation>
     </message>
     <message>
         <source>sunset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tramonto alle %1</translation>
     </message>
     <message>
         <source>no sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>il sole non tramonta</translation>
     </message>
     <message>
         <source>Golden hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora dorata dalle %1 alle %2</translation>
     </message>
     <message>
         <source>No golden hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna ora dorata</translation>
     </message>
     <message>
         <source>blue hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ora blu dalle %1 alle %2</translation>
     </message>
     <message>
         <source>no blue hour</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna ora blu</translation>
     </message>
     <message>
         <source>Sun: %1.</source>
         <comment>the day&apos;s length</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sole: %1.</translation>
     </message>
     <message>
         <source>Golden hour from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora dorata dalle %1</translation>
     </message>
     <message>
         <source>%1 percent lit</source>
-        <translation type="unfinished"></translation>
+        <translation>illuminata al %1 per cento</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>prossima luna piena sconosciuta</translation>
     </message>
     <message>
         <source>full moon %1</source>
         <comment>today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>luna piena %1</translation>
     </message>
     <message>
         <source>Moonrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgere della luna alle %1</translation>
     </message>
     <message>
         <source>No moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>La luna non sorge</translation>
     </message>
     <message>
         <source>moonset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tramonto della luna alle %1</translation>
     </message>
     <message>
         <source>no moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>la luna non tramonta</translation>
     </message>
     <message>
         <source>Full moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna piena %1</translation>
     </message>
     <message>
         <source>Full moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Data della luna piena sconosciuta</translation>
     </message>
     <message>
         <source>new moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>luna nuova %1</translation>
     </message>
     <message>
         <source>new moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>data della luna nuova sconosciuta</translation>
     </message>
     <message>
         <source>Moon: %1.</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luna: %1.</translation>
     </message>
     <message>
         <source>Countdowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conti alla rovescia: %1</translation>
     </message>
     <message>
         <source>Weather: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meteo: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 degree(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 grado</numerusform>
+            <numerusform>%1 gradi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
         </translation>
     </message>
 </context>
@@ -2009,40 +2011,40 @@ Sizes: %3</source>
     <message>
         <source>Board</source>
         <comment>the full board widget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pannello</translation>
     </message>
     <message>
         <source>Solvane — %1</source>
         <comment>a widget window&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solvane — %1</translation>
     </message>
     <message>
         <source>Edit Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica widget</translation>
     </message>
     <message>
         <source>Remove Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi widget</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri Solvane</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi widget…</translation>
     </message>
     <message>
         <source>Accented Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori d&apos;accento</translation>
     </message>
     <message>
         <source>Quit Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi i widget</translation>
     </message>
     <message>
         <source>Solvane Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget di Solvane</translation>
     </message>
 </context>
 <context>
@@ -2050,608 +2052,608 @@ Sizes: %3</source>
     <message>
         <source>%1 wks</source>
         <comment>weeks, short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sett.</translation>
     </message>
     <message>
         <source>Add a countdown in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un conto alla rovescia nell&apos;app Solvane</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Full moon %1</source>
         <comment>and its date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luna piena %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Countdowns, weather and the day&apos;s sky for the desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conti alla rovescia, meteo e il cielo del giorno sul desktop.</translation>
     </message>
     <message>
         <source>Print the time from start to the first painted window and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il tempo dall&apos;avvio alla prima finestra disegnata ed esce.</translation>
     </message>
 </context>
 <context>
     <name>solvane::CountdownEditor</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Follow the calendar event</source>
-        <translation type="unfinished"></translation>
+        <translation>Segue l&apos;evento del calendario</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Lasts more than a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dura più di un giorno</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>While it&apos;s happening</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentre è in corso</translation>
     </message>
     <message>
         <source>When it&apos;s over</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando è finito</translation>
     </message>
     <message>
         <source>Counts to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ripete l&apos;anno prossimo</translation>
     </message>
     <message>
         <source>Count in</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta in</translation>
     </message>
     <message>
         <source>Notify me on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisami il giorno stesso</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icona</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” non è più nell&apos;elenco: il suo calendario è stato disattivato oppure è stato rimosso altrove. Non è possibile salvare le modifiche.</translation>
     </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
     <message>
         <source>Upload Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica immagine</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica immagine…</translation>
     </message>
     <message>
         <source>Search symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca simboli</translation>
     </message>
     <message>
         <source>Search symbols: rain, plane, gift…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca simboli: pioggia, aereo, regalo…</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Simboli</translation>
     </message>
     <message>
         <source>No symbols match. Try another word, or upload your own image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun simbolo corrispondente. Prova un&apos;altra parola o carica un&apos;immagine tua.</translation>
     </message>
     <message>
         <source>That file couldn&apos;t be read as an image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file come immagine.</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (%1)</translation>
     </message>
     <message>
         <source>Custom image</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine personalizzata</translation>
     </message>
     <message>
         <source>Shown in one color to match the widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrata in un solo colore, in tinta con il widget</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Simbolo</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::AppState</name>
     <message>
         <source>Subscriptions are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le iscrizioni non sono disponibili.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::BoardPreview</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CalendarsSection</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendari</translation>
     </message>
     <message>
         <source>Turn calendar events into countdowns, or auto-add everything from one calendar. Works with GNOME Calendar and Evolution (and the accounts in Online Accounts), khal and vdir folders, and calendars you subscribe to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma gli eventi del calendario in conti alla rovescia, oppure aggiungi automaticamente tutto quello che c&apos;è in un calendario. Funziona con GNOME Calendar ed Evolution (e gli account in Account online), con le cartelle khal e vdir e con i calendari a cui ti iscrivi.</translation>
     </message>
     <message>
         <source>Connect Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Collega calendari</translation>
     </message>
     <message>
         <source>Calendar access is off. Turn it on in Solvane › Privacy &amp; Security › Calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accesso ai calendari è disattivato. Attivalo in Solvane › Privacy e sicurezza › Calendari.</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi automaticamente i prossimi eventi da:</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun calendario trovato finora.</translation>
     </message>
     <message>
         <source>Subscribe to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti a un calendario…</translation>
     </message>
     <message>
         <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento: crea un calendario chiamato “Conti alla rovescia” e aggiungici eventi da qualsiasi dispositivo. Qui compaiono gli eventi di GNOME Calendar ed Evolution, delle cartelle khal e dei calendari a cui sei iscritto.</translation>
     </message>
     <message>
         <source>Unsubscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla iscrizione</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CountdownListWidget</name>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Conti alla rovescia</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo conto alla rovescia</translation>
     </message>
     <message>
         <source>From a Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Da un modello</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal calendario…</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>terminato</translation>
     </message>
     <message>
         <source>hidden now</source>
-        <translation type="unfinished"></translation>
+        <translation>ora nascosto</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica…</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::EventPickerSheet</name>
     <message>
         <source>Add from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi dal calendario</translation>
     </message>
     <message>
         <source>Search upcoming events</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca eventi in programma</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::LocationSection</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Use Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa posizione attuale</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del luogo</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi nord; il sud è negativo</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi est; l&apos;ovest è negativo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Name can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome non può essere vuoto.</translation>
     </message>
     <message>
         <source>Name is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome può avere al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>Latitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitudine deve essere un numero.</translation>
     </message>
     <message>
         <source>Latitude is between ነ and 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitudine deve essere compresa tra −90 e 90.</translation>
     </message>
     <message>
         <source>Longitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitudine deve essere un numero.</translation>
     </message>
     <message>
         <source>Longitude is between ↀ and 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitudine deve essere compresa tra −180 e 180.</translation>
     </message>
     <message>
         <source>%1 (from your time zone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dal tuo fuso orario)</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::MainWindow</name>
     <message>
         <source>Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid Glass</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Scuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiaro</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti il pannello sul desktop con Aggiungi widget. Fai clic destro su un widget e scegli Modifica widget per selezionarne i conti alla rovescia e lo stile.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi widget…</translation>
     </message>
     <message>
         <source>Download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica…</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>&amp;Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solvane</translation>
     </message>
     <message>
         <source>About Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Solvane</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla aggiornamenti…</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacy e sicurezza…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Solvane</translation>
     </message>
     <message>
         <source>&amp;Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conto alla rovescia</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo conto alla rovescia</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal calendario…</translation>
     </message>
     <message>
         <source>Current location is not available on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La posizione attuale non è disponibile su questo computer.</translation>
     </message>
     <message>
         <source>Your saved countdowns could not be read, so the starter countdowns are shown. The saved list is kept, unchanged, and set aside when this list changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere i conti alla rovescia salvati, quindi vengono mostrati quelli iniziali. L&apos;elenco salvato viene conservato senza modifiche e messo da parte quando questo elenco cambia.</translation>
     </message>
     <message>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere un elenco precedente di conti alla rovescia, che è stato messo da parte senza modifiche come “countdowns.v1.unreadable” in %1.</translation>
     </message>
     <message>
         <source>1 calendar event was</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento del calendario non è stato aggiunto</translation>
     </message>
     <message>
         <source>%1 calendar events were</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eventi del calendario non sono stati aggiunti</translation>
     </message>
     <message>
         <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco è pieno (può contenere al massimo %1 conti alla rovescia), quindi %2.</translation>
     </message>
     <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;ultima modifica; i widget mostrano ancora l&apos;elenco salvato.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendari</translation>
     </message>
     <message>
         <source>Solvane would like to read your calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane vorrebbe leggere i tuoi calendari.</translation>
     </message>
     <message>
         <source>Events you pick, and the calendars you choose to follow, become countdowns. Nothing leaves this computer, and you can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli eventi che scegli e i calendari che decidi di seguire diventano conti alla rovescia. Nulla lascia questo computer e puoi cambiare questa impostazione in Solvane › Privacy e sicurezza.</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenti</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Solvane would like to use your current location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane vorrebbe usare la tua posizione attuale.</translation>
     </message>
     <message>
         <source>It sets the place for the weather, sunrise and sunset. You can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serve a impostare il luogo per meteo, alba e tramonto. Puoi cambiare questa impostazione in Solvane › Privacy e sicurezza.</translation>
     </message>
     <message>
         <source>Delete Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina conto alla rovescia</translation>
     </message>
     <message>
         <source>Delete this countdown?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare questo conto alla rovescia?</translation>
     </message>
     <message>
         <source>It is removed from the list and from every widget that shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrà rimosso dall&apos;elenco e da tutti i widget che lo mostrano.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Don&apos;t Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Non consentire</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Countdowns to the days you care about, the weather and the day&apos;s sky, on your desktop.&lt;/p&gt;&lt;p&gt;Weather from Open-Meteo and Apple Weather. Sun and moon computed on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Conti alla rovescia per i giorni che ti stanno a cuore, il meteo e il cielo del giorno, sul tuo desktop.&lt;/p&gt;&lt;p&gt;Dati meteo di Open-Meteo e Apple Weather. Sole e luna calcolati su questo computer.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento software</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tardi</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
     <message>
         <source>Privacy &amp; Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacy e sicurezza</translation>
     </message>
     <message>
         <source>Choose what Solvane may read. Your answers stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli cosa può leggere Solvane. Le tue risposte restano su questo computer.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendari</translation>
     </message>
     <message>
         <source>Read your calendar folders to turn events into countdowns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggere le cartelle dei calendari per trasformare gli eventi in conti alla rovescia.</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovare la posizione di questo computer quando fai clic su Usa posizione attuale.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la risposta in %1.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::SubscribeDialog</name>
     <message>
         <source>Subscribe to Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti a un calendario</translation>
     </message>
     <message>
         <source>Follow a calendar published on the web: holidays, a team&apos;s fixtures, school terms. Its events can then become countdowns; it is checked for changes every few hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segui un calendario pubblicato sul web: festività, le partite di una squadra, il calendario scolastico. I suoi eventi potranno poi diventare conti alla rovescia; le modifiche vengono controllate ogni qualche ora.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo:</translation>
     </message>
     <message>
         <source>As the calendar names itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome indicato dal calendario</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Subscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti</translation>
     </message>
     <message>
         <source>Fetching the calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricamento del calendario…</translation>
     </message>
     <message>
         <source>This calendar cannot be followed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile seguire questo calendario: %1</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::WeatherSection</name>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Meteo</translation>
     </message>
     <message>
         <source>Apple Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather</translation>
     </message>
     <message>
         <source>Open-Meteo</source>
-        <translation type="unfinished"></translation>
+        <translation>Open-Meteo</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>Apple Weather didn&apos;t answer, so Open-Meteo is filling in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather non ha risposto, quindi lo sostituisce Open-Meteo.</translation>
     </message>
     <message>
         <source>Try Apple Weather Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprova Apple Weather</translation>
     </message>
     <message>
         <source>Weather data by</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati meteo di</translation>
     </message>
     <message>
         <source>Data sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonti dei dati</translation>
     </message>
 </context>
 </TS>

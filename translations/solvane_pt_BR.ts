@@ -5,307 +5,307 @@
     <name>Board</name>
     <message>
         <source>Add countdowns in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione contagens regressivas no app Solvane</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagens regressivas</translation>
     </message>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Clima indisponível</translation>
     </message>
     <message>
         <source>Weather</source>
         <comment>beside the weather service&apos;s mark</comment>
-        <translation type="unfinished"></translation>
+        <translation>Clima</translation>
     </message>
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nuvens %1%</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensação %1 · Vento %2 %3</translation>
     </message>
     <message>
         <source>H %1</source>
         <comment>the day&apos;s high temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Máx %1</translation>
     </message>
     <message>
         <source>L %1</source>
         <comment>the day&apos;s low temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mín %1</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dourada</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua</translation>
     </message>
     <message>
         <source>Full %1</source>
         <comment>the next full moon: today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cheia %1</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua cheia</translation>
     </message>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua nova</translation>
     </message>
     <message>
         <source>%1 light</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de luz</translation>
     </message>
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1% iluminada</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
         <comment>the moon&apos;s picture</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 por cento iluminada</translation>
     </message>
 </context>
 <context>
     <name>BoardText</name>
     <message>
         <source>Weather unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Clima indisponível</translation>
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 · Sensação %3 · Máx %4 Mín %5 · Vento %6 %7 · Nuvens %8%</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTAGENS REGRESSIVAS</translation>
     </message>
     <message>
         <source>Nothing coming up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada por vir.</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOL</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascer do sol %1 · Pôr do sol %2</translation>
     </message>
     <message>
         <source> · Day %1</source>
         <comment>hours of daylight</comment>
-        <translation type="unfinished"></translation>
+        <translation> · Dia %1</translation>
     </message>
     <message>
         <source>Golden hour %1 · Blue hour %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora dourada %1 · Hora azul %2</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>LUA</translation>
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2% iluminada · Nascer %3 · Ocaso %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a day and how far away it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Full moon %1 · New moon %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua cheia %1 · Lua nova %2</translation>
     </message>
 </context>
 <context>
     <name>Compass</name>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>NE</source>
-        <translation type="unfinished"></translation>
+        <translation>NE</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>SE</source>
-        <translation type="unfinished"></translation>
+        <translation>SE</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SO</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>NW</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
     <name>CountdownDisplay</name>
     <message>
         <source>1st %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre os dias 1 e 7 de %2</translation>
     </message>
     <message>
         <source>2nd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre os dias 8 e 14 de %2</translation>
     </message>
     <message>
         <source>3rd %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre os dias 15 e 21 de %2</translation>
     </message>
     <message>
         <source>4th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre os dias 22 e 28 de %2</translation>
     </message>
     <message>
         <source>5th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a partir do dia 29 de %2</translation>
     </message>
     <message>
         <source>March equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinócio de março</translation>
     </message>
     <message>
         <source>June solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstício de junho</translation>
     </message>
     <message>
         <source>September equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinócio de setembro</translation>
     </message>
     <message>
         <source>December solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstício de dezembro</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>under the number of days left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dia</numerusform>
+            <numerusform>dias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n week(s)</source>
         <comment>under the week of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %n semana</numerusform>
+            <numerusform>de %n semanas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>under the number of weeks left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>semana</numerusform>
+            <numerusform>semanas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>workday(s)</source>
         <comment>under the number of workdays left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dia útil</numerusform>
+            <numerusform>dias úteis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>of %n day(s)</source>
         <comment>under the day of a span</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %n dia</numerusform>
+            <numerusform>de %n dias</numerusform>
         </translation>
     </message>
     <message>
         <source>Until %1</source>
         <comment>the last day of a span</comment>
-        <translation type="unfinished"></translation>
+        <translation>Até %1</translation>
     </message>
     <message>
         <source>Last %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nos últimos sete dias de %2</translation>
     </message>
     <message>
         <source>%3th %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nº %3 de %2</translation>
     </message>
     <message>
         <source>Happening now · until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acontecendo agora · até %1</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrada</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <comment>from one day to another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source> · every year</source>
-        <translation type="unfinished"></translation>
+        <translation> · todo ano</translation>
     </message>
     <message>
         <source> · from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation> · do calendário</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>dia</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) after</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 dia depois</numerusform>
+            <numerusform>%1, %2 dias depois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 day(s) before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 dia antes</numerusform>
+            <numerusform>%1, %2 dias antes</numerusform>
         </translation>
     </message>
 </context>
@@ -313,59 +313,59 @@
     <name>CountdownEditor</name>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova contagem regressiva</translation>
     </message>
     <message>
         <source>Edit Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar contagem regressiva</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima data: %1</translation>
     </message>
     <message>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o progresso</translation>
     </message>
     <message>
         <source>Hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrar</translation>
     </message>
     <message>
         <source>Count to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Passar para o próximo ano</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dias</translation>
     </message>
     <message>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanas</translation>
     </message>
     <message>
         <source>Workdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Dias úteis</translation>
     </message>
 </context>
 <context>
@@ -373,347 +373,349 @@
     <message>
         <source>%1m</source>
         <comment>minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>whole hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
 </context>
 <context>
     <name>EditPanel</name>
     <message>
         <source>Edit Widget — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar widget — %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>Checked ones are shown in this order; with none checked, all are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os itens marcados aparecem nesta ordem; se nenhum estiver marcado, todos aparecem.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Para cima</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Para baixo</translation>
     </message>
 </context>
 <context>
     <name>ErrorText</name>
     <message>
         <source>see the README&apos;s Weather section</source>
-        <translation type="unfinished"></translation>
+        <translation>consulte a seção Weather do README</translation>
     </message>
     <message>
         <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather precisa de credenciais. Coloque-as em %1 — %2.</translation>
     </message>
     <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather recusou as credenciais em %1. Verifique os IDs da equipe, do serviço e da chave e o arquivo da chave — %2.</translation>
     </message>
     <message>
         <source>Apple Weather is taking fewer requests for now. Try again in a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather está aceitando menos solicitações no momento. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
         <source>Apple Weather&apos;s servers had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os servidores do Apple Weather tiveram um problema. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Apple Weather does not accept this place&apos;s coordinates. Check the latitude and longitude above.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather não aceita as coordenadas deste local. Verifique a latitude e a longitude acima.</translation>
     </message>
     <message>
         <source>Apple Weather answered with something Solvane could not read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather respondeu com algo que o Solvane não conseguiu ler. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Apple Weather did not answer in time. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather não respondeu a tempo. Verifique a conexão e tente novamente.</translation>
     </message>
     <message>
         <source>Apple Weather could not be reached. Check the connection, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível acessar o Apple Weather. Verifique a conexão e tente novamente.</translation>
     </message>
     <message>
         <source>The secure connection to Apple Weather failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conexão segura com o Apple Weather falhou. Verifique a data e a hora deste computador e tente novamente.</translation>
     </message>
     <message>
         <source>Apple Weather failed. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather falhou. Tente novamente mais tarde.</translation>
     </message>
 </context>
 <context>
     <name>GalleryDialog</name>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Pequeno</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Médio</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Extragrande</translation>
     </message>
     <message>
         <source>%1 (%2 × %3)</source>
         <comment>a size and its points</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 × %3)</translation>
     </message>
     <message>
         <source>Add Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar widget</translation>
     </message>
     <message>
         <source>%1
 %2
 Sizes: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Tamanhos: %3</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between sizes</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho:</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>Locating…</source>
-        <translation type="unfinished"></translation>
+        <translation>Localizando…</translation>
     </message>
     <message>
         <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso à localização está desativado. Ative-o em Solvane › Privacidade e segurança › Localização.</translation>
     </message>
     <message>
         <source>Location access is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso à localização está desativado.</translation>
     </message>
     <message>
         <source>Updated to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Localização atualizada: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t get location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível obter a localização: %1</translation>
     </message>
     <message>
         <source>No location service is available. Type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum serviço de localização está disponível. Digite o local nos campos acima.</translation>
     </message>
     <message>
         <source>The location service gave no usable position. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de localização não forneceu uma posição utilizável. Tente novamente ou digite o local nos campos acima.</translation>
     </message>
     <message>
         <source>Location services are not available on this desktop. Type a place instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os serviços de localização não estão disponíveis neste ambiente de trabalho. Digite um local.</translation>
     </message>
     <message>
         <source>No position was found in time. Check that networking is on, then try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma posição foi encontrada a tempo. Verifique se a rede está ativada e tente novamente, ou digite o local nos campos acima.</translation>
     </message>
     <message>
         <source>The location service stopped. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de localização parou. Tente novamente em instantes.</translation>
     </message>
     <message>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de localização falhou. Tente novamente ou digite o local nos campos acima.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>just now</source>
-        <translation type="unfinished"></translation>
+        <translation>agora mesmo</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>há %1 minutos</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>há %1 horas</translation>
     </message>
     <message>
         <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível atualizar (%1): %2. Mostrando a cópia da última atualização (%3).</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última atualização: %1</translation>
     </message>
 </context>
 <context>
     <name>MoonPhase</name>
     <message>
         <source>New moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua nova</translation>
     </message>
     <message>
         <source>Waxing crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua crescente</translation>
     </message>
     <message>
         <source>First quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarto crescente</translation>
     </message>
     <message>
         <source>Waxing gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibosa crescente</translation>
     </message>
     <message>
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua cheia</translation>
     </message>
     <message>
         <source>Waning gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibosa minguante</translation>
     </message>
     <message>
         <source>Last quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarto minguante</translation>
     </message>
     <message>
         <source>Waning crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua minguante</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>Spans</source>
-        <translation type="unfinished"></translation>
+        <translation>Períodos</translation>
     </message>
     <message>
         <source>Clocks &amp; Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Relógio e céu</translation>
     </message>
     <message>
         <source>Holidays (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feriados (EUA)</translation>
     </message>
     <message>
         <source>Summer Fridays</source>
-        <translation type="unfinished"></translation>
+        <translation>Sextas de verão</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verão</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverno</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Início do horário de verão</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim do horário de verão</translation>
     </message>
     <message>
         <source>Spring equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinócio de primavera</translation>
     </message>
     <message>
         <source>Summer solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstício de verão</translation>
     </message>
     <message>
         <source>Fall equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinócio de outono</translation>
     </message>
     <message>
         <source>Winter solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstício de inverno</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano-Novo</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de São Valentim</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia das Mães</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia dos Pais</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia da Independência</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia do Trabalho</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de Ação de Graças</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Natal</translation>
     </message>
 </context>
 <context>
     <name>RelativeDay</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoje</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>amanhã</translation>
     </message>
     <message numerus="yes">
         <source>in %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>em %n dia</numerusform>
+            <numerusform>em %n dias</numerusform>
         </translation>
     </message>
 </context>
@@ -721,740 +723,740 @@ Sizes: %3</source>
     <name>Reminders</name>
     <message>
         <source>Notify me when a countdown&apos;s day comes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar quando chegar o dia de uma contagem regressiva</translation>
     </message>
     <message>
         <source>%1 starts today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 começa hoje</translation>
     </message>
     <message>
         <source>%1 is today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é hoje</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o Solvane</translation>
     </message>
 </context>
 <context>
     <name>SectionStyle</name>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>no address given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum endereço informado</translation>
     </message>
     <message>
         <source>the address is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço tem mais de %1 bytes</translation>
     </message>
     <message>
         <source>the address holds spaces or characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço contém espaços ou caracteres que não são texto</translation>
     </message>
     <message>
         <source>only https://, http:// and webcal:// addresses can be followed</source>
-        <translation type="unfinished"></translation>
+        <translation>só é possível seguir endereços https://, http:// e webcal://</translation>
     </message>
     <message>
         <source>the address is not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço não é um endereço da web válido</translation>
     </message>
     <message>
         <source>the subscription folders could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar as pastas de assinaturas</translation>
     </message>
     <message>
         <source>the subscription list is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>a lista de assinaturas está ocupada</translation>
     </message>
     <message>
         <source>the subscription list could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível salvar a lista de assinaturas</translation>
     </message>
     <message>
         <source>the address gave an empty reply, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço retornou uma resposta vazia, não um calendário</translation>
     </message>
     <message>
         <source>the address gave a web page, not a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço retornou uma página da web, não um calendário</translation>
     </message>
     <message>
         <source>the address did not give a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço não retornou um calendário</translation>
     </message>
     <message>
         <source>the calendar is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>o calendário não é um texto UTF-8 válido</translation>
     </message>
     <message>
         <source>the calendar holds more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>o calendário tem mais de %1 eventos</translation>
     </message>
     <message>
         <source>the calendar&apos;s events could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler os eventos do calendário</translation>
     </message>
     <message>
         <source>the server sent it on to an address that is not http or https</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor redirecionou para um endereço que não é http nem https</translation>
     </message>
     <message>
         <source>could not connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível conectar a %1</translation>
     </message>
     <message>
         <source>%1 did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não respondeu a tempo</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>the calendar is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o calendário é maior que %1</translation>
     </message>
     <message>
         <source>the server sent it on more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor redirecionou mais de %1 vezes</translation>
     </message>
     <message>
         <source>no secure connection could be made to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível estabelecer uma conexão segura com %1</translation>
     </message>
     <message>
         <source>the connection to %1 was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>a conexão com %1 foi perdida</translation>
     </message>
     <message>
         <source>the calendar could not be fetched from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível obter o calendário de %1</translation>
     </message>
     <message>
         <source>the name is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome tem mais de %1 bytes</translation>
     </message>
     <message>
         <source>the name holds characters that are not text</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome contém caracteres que não são texto</translation>
     </message>
     <message>
         <source>already following %1 calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>já está seguindo %1 calendários</translation>
     </message>
     <message>
         <source>the calendar could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível salvar o calendário</translation>
     </message>
     <message>
         <source>no subscription %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma assinatura %1</translation>
     </message>
     <message>
         <source>no subscription by that id</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma assinatura com esse ID</translation>
     </message>
 </context>
 <context>
     <name>Symbols</name>
     <message>
         <source>Airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avião</translation>
     </message>
     <message>
         <source>Airplane taking off</source>
-        <translation type="unfinished"></translation>
+        <translation>Avião decolando</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador</translation>
     </message>
     <message>
         <source>Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolsa</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Balão</translation>
     </message>
     <message>
         <source>Balloons</source>
-        <translation type="unfinished"></translation>
+        <translation>Balões</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola de beisebol</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola de basquete</translation>
     </message>
     <message>
         <source>Beach umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda-sol</translation>
     </message>
     <message>
         <source>Double bed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cama de casal</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Sino</translation>
     </message>
     <message>
         <source>Bicycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bicicleta</translation>
     </message>
     <message>
         <source>Bird</source>
-        <translation type="unfinished"></translation>
+        <translation>Pássaro</translation>
     </message>
     <message>
         <source>Birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolo de aniversário</translation>
     </message>
     <message>
         <source>Lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Raio</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Livro</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Livros</translation>
     </message>
     <message>
         <source>Briefcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Maleta</translation>
     </message>
     <message>
         <source>Buildings</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédios</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ônibus</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário</translation>
     </message>
     <message>
         <source>Calendar with clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário com relógio</translation>
     </message>
     <message>
         <source>Calendar in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário em um círculo</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Câmera</translation>
     </message>
     <message>
         <source>Camera aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abertura da câmera</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Carro</translation>
     </message>
     <message>
         <source>Shopping cart</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrinho de compras</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gato</translation>
     </message>
     <message>
         <source>Rising chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico em alta</translation>
     </message>
     <message>
         <source>Seal with check mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Selo com marca de verificação</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Relógio</translation>
     </message>
     <message>
         <source>Clock with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Relógio com seta circular</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem</translation>
     </message>
     <message>
         <source>Cloud with lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem com raio</translation>
     </message>
     <message>
         <source>Cloud and moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem e lua</translation>
     </message>
     <message>
         <source>Cloud with rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem com chuva</translation>
     </message>
     <message>
         <source>Cloud with snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem com neve</translation>
     </message>
     <message>
         <source>Cloud and sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem e sol</translation>
     </message>
     <message>
         <source>Credit card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartão de crédito</translation>
     </message>
     <message>
         <source>First aid kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kit de primeiros socorros</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Coroa</translation>
     </message>
     <message>
         <source>Cup and saucer</source>
-        <translation type="unfinished"></translation>
+        <translation>Xícara e pires</translation>
     </message>
     <message>
         <source>Desktop computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computador de mesa</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachorro</translation>
     </message>
     <message>
         <source>Dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrão</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Gota</translation>
     </message>
     <message>
         <source>Dumbbell</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltere</translation>
     </message>
     <message>
         <source>Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Envelope</translation>
     </message>
     <message>
         <source>Ferry</source>
-        <translation type="unfinished"></translation>
+        <translation>Balsa</translation>
     </message>
     <message>
         <source>Hiker</source>
-        <translation type="unfinished"></translation>
+        <translation>Pessoa fazendo trilha</translation>
     </message>
     <message>
         <source>Runner</source>
-        <translation type="unfinished"></translation>
+        <translation>Corredor</translation>
     </message>
     <message>
         <source>Skier</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquiador</translation>
     </message>
     <message>
         <source>Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Surfista</translation>
     </message>
     <message>
         <source>Walker</source>
-        <translation type="unfinished"></translation>
+        <translation>Pessoa caminhando</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>Ioga</translation>
     </message>
     <message>
         <source>Film</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Peixe</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandeira</translation>
     </message>
     <message>
         <source>Checkered flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandeira quadriculada</translation>
     </message>
     <message>
         <source>Flame</source>
-        <translation type="unfinished"></translation>
+        <translation>Chama</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola de futebol americano</translation>
     </message>
     <message>
         <source>Fork and knife</source>
-        <translation type="unfinished"></translation>
+        <translation>Garfo e faca</translation>
     </message>
     <message>
         <source>Fuel pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomba de combustível</translation>
     </message>
     <message>
         <source>Game controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle de videogame</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Presente</translation>
     </message>
     <message>
         <source>Globe</source>
-        <translation type="unfinished"></translation>
+        <translation>Globo</translation>
     </message>
     <message>
         <source>Graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>Capelo de formatura</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Martelo</translation>
     </message>
     <message>
         <source>Hammer in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Martelo em um círculo</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Coração</translation>
     </message>
     <message>
         <source>Heart in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Coração em um círculo</translation>
     </message>
     <message>
         <source>Card with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartão com coração</translation>
     </message>
     <message>
         <source>Hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampulheta</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>Lodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Chalé</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Chave</translation>
     </message>
     <message>
         <source>Desk lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminária de mesa</translation>
     </message>
     <message>
         <source>Laptop</source>
-        <translation type="unfinished"></translation>
+        <translation>Notebook</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha</translation>
     </message>
     <message>
         <source>Recycling leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de reciclagem</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâmpada</translation>
     </message>
     <message>
         <source>Light bulbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâmpadas</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeado</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Map pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfinete de mapa</translation>
     </message>
     <message>
         <source>Medal</source>
-        <translation type="unfinished"></translation>
+        <translation>Medalha</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua</translation>
     </message>
     <message>
         <source>Moon in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua em um círculo</translation>
     </message>
     <message>
         <source>Moon and stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua e estrelas</translation>
     </message>
     <message>
         <source>Mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>Montanhas</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfone</translation>
     </message>
     <message>
         <source>Music note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota musical</translation>
     </message>
     <message>
         <source>Paintbrush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel</translation>
     </message>
     <message>
         <source>Paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de tintas</translation>
     </message>
     <message>
         <source>Paper plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avião de papel</translation>
     </message>
     <message>
         <source>Party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>Lança-confete</translation>
     </message>
     <message>
         <source>Paw print</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegada de pata</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápis</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Pessoa</translation>
     </message>
     <message>
         <source>Two people</source>
-        <translation type="unfinished"></translation>
+        <translation>Duas pessoas</translation>
     </message>
     <message>
         <source>Three people</source>
-        <translation type="unfinished"></translation>
+        <translation>Três pessoas</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Pills</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimidos</translation>
     </message>
     <message>
         <source>Popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipoca</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arco-íris</translation>
     </message>
     <message>
         <source>Rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>Roseta</translation>
     </message>
     <message>
         <source>Sailboat</source>
-        <translation type="unfinished"></translation>
+        <translation>Veleiro</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tesoura</translation>
     </message>
     <message>
         <source>Parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacote</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Floco de neve</translation>
     </message>
     <message>
         <source>Soccer ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola de futebol</translation>
     </message>
     <message>
         <source>Sofa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofá</translation>
     </message>
     <message>
         <source>Sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilhos</translation>
     </message>
     <message>
         <source>Sports court</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadra esportiva</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrela</translation>
     </message>
     <message>
         <source>Star in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrela em um círculo</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronômetro</translation>
     </message>
     <message>
         <source>Suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mala</translation>
     </message>
     <message>
         <source>Rolling suitcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mala de rodinhas</translation>
     </message>
     <message>
         <source>Sun on the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol no horizonte</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Small sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol pequeno</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascer do sol</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Pôr do sol</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola de tênis</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Barraca</translation>
     </message>
     <message>
         <source>Theater masks</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscaras de teatro</translation>
     </message>
     <message>
         <source>Cold thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termômetro frio</translation>
     </message>
     <message>
         <source>Hot thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termômetro quente</translation>
     </message>
     <message>
         <source>Ticket</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
     <message>
         <source>Tram</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonde</translation>
     </message>
     <message>
         <source>Trash can</source>
-        <translation type="unfinished"></translation>
+        <translation>Lixeira</translation>
     </message>
     <message>
         <source>Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Árvore</translation>
     </message>
     <message>
         <source>Trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Troféu</translation>
     </message>
     <message>
         <source>T-shirt</source>
-        <translation type="unfinished"></translation>
+        <translation>Camiseta</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda-chuva</translation>
     </message>
     <message>
         <source>Video camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Câmera de vídeo</translation>
     </message>
     <message>
         <source>Washing machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de lavar</translation>
     </message>
     <message>
         <source>Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento</translation>
     </message>
     <message>
         <source>Wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Taça de vinho</translation>
     </message>
     <message>
         <source>Wrench and screwdriver</source>
-        <translation type="unfinished"></translation>
+        <translation>Chave inglesa e chave de fenda</translation>
     </message>
 </context>
 <context>
@@ -1462,273 +1464,273 @@ Sizes: %3</source>
     <message>
         <source>%1 mph</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>%1 km/h</source>
         <comment>wind speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
     <name>UpdateChecker</name>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server could not be reached. Check the connection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: não foi possível acessar o servidor de atualizações. Verifique a conexão e tente novamente.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server did not answer in time. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: o servidor de atualizações não respondeu a tempo. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the secure connection to the update server failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: a conexão segura com o servidor de atualizações falhou. Verifique a data e a hora deste computador e tente novamente.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed&apos;s address (UpdateFeed in Info.json) is not an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: o endereço do feed de atualizações (UpdateFeed no Info.json) não é um endereço http ou https.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the check was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: a verificação foi interrompida.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server&apos;s answer was cut off or unusable. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: a resposta do servidor de atualizações veio cortada ou inutilizável. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed is not at its address any more. The address (UpdateFeed in Info.json) may be out of date; a newer Solvane may be out.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: o feed de atualizações não está mais no seu endereço. O endereço (UpdateFeed no Info.json) pode estar desatualizado; talvez já exista uma versão mais nova do Solvane.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server had a problem. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: o servidor de atualizações teve um problema. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server refused the request. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: o servidor de atualizações recusou a solicitação. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>No update feed is configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum feed de atualizações está configurado.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed could not be read. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: não foi possível ler o feed de atualizações. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed lists no versions. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane não conseguiu verificar se há atualizações: o feed de atualizações não lista nenhuma versão. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Solvane %1 is available — download it from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane %1 está disponível — baixe-o em %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date (Solvane %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está com a versão mais recente (Solvane %1).</translation>
     </message>
 </context>
 <context>
     <name>WeatherCondition</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Céu limpo</translation>
     </message>
     <message>
         <source>Mostly Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Predominantemente limpo</translation>
     </message>
     <message>
         <source>Partly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcialmente nublado</translation>
     </message>
     <message>
         <source>Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nublado</translation>
     </message>
     <message>
         <source>Foggy</source>
-        <translation type="unfinished"></translation>
+        <translation>Neblina</translation>
     </message>
     <message>
         <source>Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Garoa</translation>
     </message>
     <message>
         <source>Freezing Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuva congelante</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuva</translation>
     </message>
     <message>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve</translation>
     </message>
     <message>
         <source>Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pancadas de chuva</translation>
     </message>
     <message>
         <source>Snow Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pancadas de neve</translation>
     </message>
     <message>
         <source>Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovoadas</translation>
     </message>
     <message>
         <source>Hail</source>
-        <translation type="unfinished"></translation>
+        <translation>Granizo</translation>
     </message>
     <message>
         <source>Blowing Dust</source>
-        <translation type="unfinished"></translation>
+        <translation>Poeira ao vento</translation>
     </message>
     <message>
         <source>Haze</source>
-        <translation type="unfinished"></translation>
+        <translation>Névoa seca</translation>
     </message>
     <message>
         <source>Mostly Cloudy</source>
-        <translation type="unfinished"></translation>
+        <translation>Predominantemente nublado</translation>
     </message>
     <message>
         <source>Smoky</source>
-        <translation type="unfinished"></translation>
+        <translation>Fumaça</translation>
     </message>
     <message>
         <source>Breezy</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisa</translation>
     </message>
     <message>
         <source>Windy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventania</translation>
     </message>
     <message>
         <source>Heavy Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuva forte</translation>
     </message>
     <message>
         <source>Isolated Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovoadas isoladas</translation>
     </message>
     <message>
         <source>Sun Showers</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuva com sol</translation>
     </message>
     <message>
         <source>Scattered Thunderstorms</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovoadas esparsas</translation>
     </message>
     <message>
         <source>Strong Storms</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempestades fortes</translation>
     </message>
     <message>
         <source>Frigid</source>
-        <translation type="unfinished"></translation>
+        <translation>Frio intenso</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor</translation>
     </message>
     <message>
         <source>Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve fraca</translation>
     </message>
     <message>
         <source>Sleet</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuva de gelo</translation>
     </message>
     <message>
         <source>Sun Flurries</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve fraca com sol</translation>
     </message>
     <message>
         <source>Wintry Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuva e neve</translation>
     </message>
     <message>
         <source>Blizzard</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevasca</translation>
     </message>
     <message>
         <source>Blowing Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve com vento</translation>
     </message>
     <message>
         <source>Freezing Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Garoa congelante</translation>
     </message>
     <message>
         <source>Heavy Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve forte</translation>
     </message>
     <message>
         <source>Hurricane</source>
-        <translation type="unfinished"></translation>
+        <translation>Furacão</translation>
     </message>
     <message>
         <source>Tropical Storm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempestade tropical</translation>
     </message>
     <message>
         <source>Tornado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornado</translation>
     </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid Glass</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagens regressivas</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagem regressiva</translation>
     </message>
     <message>
         <source>Countdowns, weather, sun and moon at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagens regressivas, clima, sol e lua num relance.</translation>
     </message>
     <message>
         <source>Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Céu</translation>
     </message>
     <message>
         <source>Weather, sunrise, sunset, golden hour and the moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clima, nascer e pôr do sol, hora dourada e a lua.</translation>
     </message>
     <message>
         <source>Count down to the days you care about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagem regressiva para os dias que importam para você.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua</translation>
     </message>
     <message>
         <source>Moon phase, moonrise and moonset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase da lua, nascer e ocaso da lua.</translation>
     </message>
 </context>
 <context>
@@ -1736,271 +1738,271 @@ Sizes: %3</source>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>unknown</source>
         <comment>a temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>desconhecida</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>norte</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>nordeste</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>leste</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>sudeste</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>sul</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>sudoeste</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>oeste</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>noroeste</translation>
     </message>
     <message>
         <source>wind unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>vento desconhecido</translation>
     </message>
     <message>
         <source>%1 miles per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 milhas por hora</translation>
     </message>
     <message>
         <source>%1 kilometres per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quilômetros por hora</translation>
     </message>
     <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>vento de %1, %2</translation>
     </message>
     <message>
         <source>%1 AM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antes do meio-dia</translation>
     </message>
     <message>
         <source>%1 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 depois do meio-dia</translation>
     </message>
     <message>
         <source>.</source>
         <comment>the end of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>two parts of a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, week %2 %3, %4</source>
         <comment>label, the week of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, semana %2 %3, %4</translation>
     </message>
     <message>
         <source>%1, day %2 %3, %4</source>
         <comment>label, the day of a span, of how many, until</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, dia %2 %3, %4</translation>
     </message>
     <message>
         <source>%1 today, %2</source>
         <comment>label, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hoje, %2</translation>
     </message>
     <message>
         <source>%1 in %2 %3, %4</source>
         <comment>label, number, unit, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 em %2 %3, %4</translation>
     </message>
     <message>
         <source>Weather from Open-Meteo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados meteorológicos do Open-Meteo.</translation>
     </message>
     <message>
         <source>Weather from the weather service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados meteorológicos do serviço de meteorologia.</translation>
     </message>
     <message>
         <source>Weather unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clima indisponível.</translation>
     </message>
     <message>
         <source>feels like %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sensação térmica: %1</translation>
     </message>
     <message>
         <source>high %1</source>
-        <translation type="unfinished"></translation>
+        <translation>máxima: %1</translation>
     </message>
     <message>
         <source>low %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mínima: %1</translation>
     </message>
     <message>
         <source>clouds %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>nebulosidade de %1 por cento</translation>
     </message>
     <message>
         <source>clouds unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>nebulosidade desconhecida</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between parts of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>no daylight</source>
-        <translation type="unfinished"></translation>
+        <translation>sem luz do dia</translation>
     </message>
     <message>
         <source>%1 of light</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de luz</translation>
     </message>
     <message>
         <source>The sun stays up all day</source>
-        <translation type="unfinished"></translation>
+        <translation>O sol não se põe o dia todo</translation>
     </message>
     <message>
         <source>The sun stays down all day</source>
-        <translation type="unfinished"></translation>
+        <translation>O sol não nasce o dia todo</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascer do sol às %1</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem nascer do sol</translation>
     </message>
     <message>
         <source>sunset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pôr do sol às %1</translation>
     </message>
     <message>
         <source>no sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>sem pôr do sol</translation>
     </message>
     <message>
         <source>Golden hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora dourada das %1 às %2</translation>
     </message>
     <message>
         <source>No golden hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem hora dourada</translation>
     </message>
     <message>
         <source>blue hour %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>hora azul das %1 às %2</translation>
     </message>
     <message>
         <source>no blue hour</source>
-        <translation type="unfinished"></translation>
+        <translation>sem hora azul</translation>
     </message>
     <message>
         <source>Sun: %1.</source>
         <comment>the day&apos;s length</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sol: %1.</translation>
     </message>
     <message>
         <source>Golden hour from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora dourada a partir das %1</translation>
     </message>
     <message>
         <source>%1 percent lit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por cento iluminada</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>próxima lua cheia desconhecida</translation>
     </message>
     <message>
         <source>full moon %1</source>
         <comment>today, tomorrow, in 5 days</comment>
-        <translation type="unfinished"></translation>
+        <translation>lua cheia %1</translation>
     </message>
     <message>
         <source>Moonrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascer da lua às %1</translation>
     </message>
     <message>
         <source>No moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem nascer da lua</translation>
     </message>
     <message>
         <source>moonset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ocaso da lua às %1</translation>
     </message>
     <message>
         <source>no moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>sem ocaso da lua</translation>
     </message>
     <message>
         <source>Full moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua cheia: %1</translation>
     </message>
     <message>
         <source>Full moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Data da lua cheia desconhecida</translation>
     </message>
     <message>
         <source>new moon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lua nova: %1</translation>
     </message>
     <message>
         <source>new moon date unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>data da lua nova desconhecida</translation>
     </message>
     <message>
         <source>Moon: %1.</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lua: %1.</translation>
     </message>
     <message>
         <source>Countdowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagens regressivas: %1</translation>
     </message>
     <message>
         <source>Weather: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clima: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 degree(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 grau</numerusform>
+            <numerusform>%1 graus</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -2009,40 +2011,40 @@ Sizes: %3</source>
     <message>
         <source>Board</source>
         <comment>the full board widget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Painel</translation>
     </message>
     <message>
         <source>Solvane — %1</source>
         <comment>a widget window&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solvane — %1</translation>
     </message>
     <message>
         <source>Edit Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar widget</translation>
     </message>
     <message>
         <source>Remove Widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover widget</translation>
     </message>
     <message>
         <source>Open Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o Solvane</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar widget…</translation>
     </message>
     <message>
         <source>Accented Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cores de destaque</translation>
     </message>
     <message>
         <source>Quit Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrar widgets</translation>
     </message>
     <message>
         <source>Solvane Widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Widgets do Solvane</translation>
     </message>
 </context>
 <context>
@@ -2050,608 +2052,608 @@ Sizes: %3</source>
     <message>
         <source>%1 wks</source>
         <comment>weeks, short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sem.</translation>
     </message>
     <message>
         <source>Add a countdown in the Solvane app</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione uma contagem regressiva no app Solvane</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Full moon %1</source>
         <comment>and its date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lua cheia %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Countdowns, weather and the day&apos;s sky for the desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagens regressivas, clima e o céu do dia na área de trabalho.</translation>
     </message>
     <message>
         <source>Print the time from start to the first painted window and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o tempo do início até a primeira janela desenhada e sair.</translation>
     </message>
 </context>
 <context>
     <name>solvane::CountdownEditor</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Follow the calendar event</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguem o evento do calendário</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Lasts more than a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dura mais de um dia</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Término</translation>
     </message>
     <message>
         <source>While it&apos;s happening</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquanto acontece</translation>
     </message>
     <message>
         <source>When it&apos;s over</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando terminar</translation>
     </message>
     <message>
         <source>Counts to next year&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa para o próximo ano</translation>
     </message>
     <message>
         <source>Count in</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar em</translation>
     </message>
     <message>
         <source>Notify me on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar no dia</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>A contagem regressiva “%1” não está mais na lista: o calendário dela foi desativado ou ela foi removida em outro lugar. Não é possível salvar suas alterações.</translation>
     </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
     <message>
         <source>Upload Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar imagem</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar imagem…</translation>
     </message>
     <message>
         <source>Search symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar símbolos</translation>
     </message>
     <message>
         <source>Search symbols: rain, plane, gift…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar símbolos: chuva, avião, presente…</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>No symbols match. Try another word, or upload your own image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum símbolo encontrado. Tente outra palavra ou carregue sua própria imagem.</translation>
     </message>
     <message>
         <source>That file couldn&apos;t be read as an image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler esse arquivo como imagem.</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens (%1)</translation>
     </message>
     <message>
         <source>Custom image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem personalizada</translation>
     </message>
     <message>
         <source>Shown in one color to match the widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibida em uma só cor, combinando com o widget</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::AppState</name>
     <message>
         <source>Subscriptions are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>As assinaturas não estão disponíveis.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::BoardPreview</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévia</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CalendarsSection</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendários</translation>
     </message>
     <message>
         <source>Turn calendar events into countdowns, or auto-add everything from one calendar. Works with GNOME Calendar and Evolution (and the accounts in Online Accounts), khal and vdir folders, and calendars you subscribe to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme eventos do calendário em contagens regressivas ou adicione automaticamente tudo de um calendário. Funciona com o GNOME Calendar e o Evolution (e as contas em Contas on-line), pastas do khal e do vdir e calendários que você assina.</translation>
     </message>
     <message>
         <source>Connect Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar calendários</translation>
     </message>
     <message>
         <source>Calendar access is off. Turn it on in Solvane › Privacy &amp; Security › Calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso aos calendários está desativado. Ative-o em Solvane › Privacidade e segurança › Calendários.</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar automaticamente os próximos eventos de:</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum calendário encontrado ainda.</translation>
     </message>
     <message>
         <source>Subscribe to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinar calendário…</translation>
     </message>
     <message>
         <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica: crie um calendário chamado “Contagens regressivas” e adicione eventos a ele de qualquer dispositivo. Eventos do GNOME Calendar e do Evolution, de pastas do khal e de calendários assinados aparecem aqui.</translation>
     </message>
     <message>
         <source>Unsubscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar assinatura</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::CountdownListWidget</name>
     <message>
         <source>Countdowns</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagens regressivas</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispensar</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova contagem regressiva</translation>
     </message>
     <message>
         <source>From a Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>De um modelo</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Do calendário…</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>encerrada</translation>
     </message>
     <message>
         <source>hidden now</source>
-        <translation type="unfinished"></translation>
+        <translation>oculta agora</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar…</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para cima</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para baixo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::EventPickerSheet</name>
     <message>
         <source>Add from Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar do calendário</translation>
     </message>
     <message>
         <source>Search upcoming events</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar próximos eventos</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::LocationSection</name>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Localização</translation>
     </message>
     <message>
         <source>Use Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar localização atual</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do local</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Graus ao norte; sul é negativo</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Graus a leste; oeste é negativo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Name can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome não pode ficar vazio.</translation>
     </message>
     <message>
         <source>Name is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome pode ter no máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>Latitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>A latitude deve ser um número.</translation>
     </message>
     <message>
         <source>Latitude is between ነ and 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>A latitude deve estar entre −90 e 90.</translation>
     </message>
     <message>
         <source>Longitude must be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>A longitude deve ser um número.</translation>
     </message>
     <message>
         <source>Longitude is between ↀ and 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>A longitude deve estar entre −180 e 180.</translation>
     </message>
     <message>
         <source>%1 (from your time zone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pelo seu fuso horário)</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::MainWindow</name>
     <message>
         <source>Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévia</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Liquid Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid Glass</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque o painel na área de trabalho com Adicionar widget. Clique com o botão direito em um widget e escolha Editar widget para definir as contagens regressivas e o estilo dele.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar widget…</translation>
     </message>
     <message>
         <source>Download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixar…</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispensar</translation>
     </message>
     <message>
         <source>&amp;Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solvane</translation>
     </message>
     <message>
         <source>About Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Solvane</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar atualizações…</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacidade e segurança…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do Solvane</translation>
     </message>
     <message>
         <source>&amp;Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contagem regressiva</translation>
     </message>
     <message>
         <source>New Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova contagem regressiva</translation>
     </message>
     <message>
         <source>From Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Do calendário…</translation>
     </message>
     <message>
         <source>Current location is not available on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>A localização atual não está disponível neste computador.</translation>
     </message>
     <message>
         <source>Your saved countdowns could not be read, so the starter countdowns are shown. The saved list is kept, unchanged, and set aside when this list changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler suas contagens regressivas salvas, por isso as iniciais estão sendo exibidas. A lista salva é mantida sem alterações e será guardada à parte quando esta lista mudar.</translation>
     </message>
     <message>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler uma lista anterior de contagens regressivas; ela foi guardada à parte, sem alterações, como “countdowns.v1.unreadable” em %1.</translation>
     </message>
     <message>
         <source>1 calendar event was</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento do calendário não foi adicionado</translation>
     </message>
     <message>
         <source>%1 calendar events were</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eventos do calendário não foram adicionados</translation>
     </message>
     <message>
         <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista está cheia (comporta no máximo %1 contagens regressivas), então %2.</translation>
     </message>
     <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a última alteração; os widgets continuam mostrando a lista salva.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendários</translation>
     </message>
     <message>
         <source>Solvane would like to read your calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane gostaria de ler seus calendários.</translation>
     </message>
     <message>
         <source>Events you pick, and the calendars you choose to follow, become countdowns. Nothing leaves this computer, and you can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os eventos que você escolher e os calendários que decidir acompanhar viram contagens regressivas. Nada sai deste computador, e você pode mudar isso em Solvane › Privacidade e segurança.</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Localização</translation>
     </message>
     <message>
         <source>Solvane would like to use your current location.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Solvane gostaria de usar sua localização atual.</translation>
     </message>
     <message>
         <source>It sets the place for the weather, sunrise and sunset. You can change this in Solvane › Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela define o local do clima e dos horários do nascer e do pôr do sol. Você pode mudar isso em Solvane › Privacidade e segurança.</translation>
     </message>
     <message>
         <source>Delete Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir contagem regressiva</translation>
     </message>
     <message>
         <source>Delete this countdown?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir esta contagem regressiva?</translation>
     </message>
     <message>
         <source>It is removed from the list and from every widget that shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela será removida da lista e de todos os widgets que a exibem.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Don&apos;t Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Não permitir</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Countdowns to the days you care about, the weather and the day&apos;s sky, on your desktop.&lt;/p&gt;&lt;p&gt;Weather from Open-Meteo and Apple Weather. Sun and moon computed on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Solvane %1&lt;/h3&gt;&lt;p&gt;Contagens regressivas para os dias que importam para você, o clima e o céu do dia, na sua área de trabalho.&lt;/p&gt;&lt;p&gt;Dados meteorológicos do Open-Meteo e do Apple Weather. Sol e lua calculados neste computador.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualização de software</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais tarde</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
     <message>
         <source>Privacy &amp; Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacidade e segurança</translation>
     </message>
     <message>
         <source>Choose what Solvane may read. Your answers stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o que o Solvane pode ler. Suas respostas ficam neste computador.</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendários</translation>
     </message>
     <message>
         <source>Read your calendar folders to turn events into countdowns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler suas pastas de calendário para transformar eventos em contagens regressivas.</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Localização</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrar a localização deste computador quando você clicar em Usar localização atual.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar sua resposta em %1.</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::SubscribeDialog</name>
     <message>
         <source>Subscribe to Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinar calendário</translation>
     </message>
     <message>
         <source>Follow a calendar published on the web: holidays, a team&apos;s fixtures, school terms. Its events can then become countdowns; it is checked for changes every few hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siga um calendário publicado na web: feriados, os jogos de um time, o calendário escolar. Os eventos dele podem virar contagens regressivas; ele é verificado a cada poucas horas.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço:</translation>
     </message>
     <message>
         <source>As the calendar names itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Como o próprio calendário se chama</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Subscribe</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinar</translation>
     </message>
     <message>
         <source>Fetching the calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo o calendário…</translation>
     </message>
     <message>
         <source>This calendar cannot be followed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível seguir este calendário: %1</translation>
     </message>
 </context>
 <context>
     <name>solvane::app::WeatherSection</name>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Clima</translation>
     </message>
     <message>
         <source>Apple Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Weather</translation>
     </message>
     <message>
         <source>Open-Meteo</source>
-        <translation type="unfinished"></translation>
+        <translation>Open-Meteo</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Apple Weather didn&apos;t answer, so Open-Meteo is filling in.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Apple Weather não respondeu, então o Open-Meteo está substituindo.</translation>
     </message>
     <message>
         <source>Try Apple Weather Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentar o Apple Weather novamente</translation>
     </message>
     <message>
         <source>Weather data by</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados meteorológicos fornecidos por</translation>
     </message>
     <message>
         <source>Data sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de dados</translation>
     </message>
 </context>
 </TS>
