@@ -23,7 +23,7 @@
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation>Wolken %1 %</translation>
+        <translation>Wolken %1&#xa0;%</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
@@ -78,7 +78,7 @@
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation>%1 % beleuchtet</translation>
+        <translation>%1&#xa0;% beleuchtet</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation>%1 %2 · Gefühlt %3 · H %4 T %5 · Wind %6 %7 · Wolken %8 %</translation>
+        <translation>%1 %2 · Gefühlt %3 · H %4 T %5 · Wind %6 %7 · Wolken %8&#xa0;%</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation>%1 · %2 % beleuchtet · Aufgang %3 · Untergang %4</translation>
+        <translation>%1 · %2&#xa0;% beleuchtet · Aufgang %3 · Untergang %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -262,10 +262,6 @@
         <translation>Letzter %1 im %2</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%3. %1 im %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>Läuft gerade · bis %1</translation>
     </message>
@@ -307,6 +303,10 @@
             <numerusform>%1, %2 Tag davor</numerusform>
             <numerusform>%1, %2 Tage davor</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%3. %1 im %2</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,6 @@ Größen: %3</translation>
         <translation>Standort wird ermittelt…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>Der Standortzugriff ist deaktiviert. Aktivieren Sie ihn unter Solvane › Datenschutz &amp; Sicherheit › Standort.</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>Der Standortzugriff ist deaktiviert.</translation>
     </message>
@@ -547,6 +543,10 @@ Größen: %3</translation>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>Der Ortungsdienst ist fehlgeschlagen. Versuchen Sie es erneut oder geben Sie den Ort in die Felder oben ein.</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>Der Standortzugriff ist deaktiviert. Aktivieren Sie ihn unter Solvane › Datenschutz &amp; Sicherheit › Standort.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -559,20 +559,33 @@ Größen: %3</translation>
         <translation>gerade eben</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>vor %1 Minuten</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>vor %1 Stunden</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>Aktualisierung fehlgeschlagen (%1): %2. Angezeigt wird die Kopie (abgerufen %3).</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>Aktualisiert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>vor %n Minute</numerusform>
+            <numerusform>vor %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>vor %n Stunde</numerusform>
+            <numerusform>vor %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>Aktualisierung fehlgeschlagen (%1): %2. Angezeigt wird die Kopie (abgerufen %3).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>Die Liste ist voll (sie fasst höchstens %1 Countdowns): %n Kalendertermin nicht hinzugefügt.</numerusform>
+            <numerusform>Die Liste ist voll (sie fasst höchstens %1 Countdowns): %n Kalendertermine nicht hinzugefügt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1782,14 +1795,6 @@ Größen: %3</translation>
         <translation>Wind unbekannt</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>%1 Meilen pro Stunde</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>%1 Kilometer pro Stunde</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>Wind aus %1, %2</translation>
@@ -1857,10 +1862,6 @@ Größen: %3</translation>
         <translation>Tiefstwert %1</translation>
     </message>
     <message>
-        <source>clouds %1 percent</source>
-        <translation>Bewölkung %1 Prozent</translation>
-    </message>
-    <message>
         <source>clouds unknown</source>
         <translation>Bewölkung unbekannt</translation>
     </message>
@@ -1925,10 +1926,6 @@ Größen: %3</translation>
     <message>
         <source>Golden hour from %1</source>
         <translation>Goldene Stunde ab %1</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>%1 Prozent beleuchtet</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -2005,6 +2002,39 @@ Größen: %3</translation>
             <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>keep</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>%Ln Meile pro Stunde</numerusform>
+            <numerusform>%Ln Meilen pro Stunde</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>%Ln Kilometer pro Stunde</numerusform>
+            <numerusform>%Ln Kilometer pro Stunde</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>Bewölkung %Ln Prozent</numerusform>
+            <numerusform>Bewölkung %Ln Prozent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>%Ln Prozent beleuchtet</numerusform>
+            <numerusform>%Ln Prozent beleuchtet</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2061,7 +2091,7 @@ Größen: %3</translation>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Full moon %1</source>
@@ -2247,12 +2277,12 @@ Größen: %3</translation>
         <translation>Kalender abonnieren…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>Tipp: Legen Sie einen Kalender namens „Countdowns“ an und fügen Sie ihm von jedem beliebigen Gerät aus Termine hinzu. Termine aus GNOME Calendar und Evolution, khal-Ordnern und abonnierten Kalendern erscheinen hier.</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>Abo beenden</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>Tipp: Legen Sie einen Kalender namens „Countdowns“ an und fügen Sie ihm von jedem beliebigen Gerät aus Termine hinzu. Termine aus GNOME Calendar und Evolution, khal-Ordnern und abonnierten Kalendern erscheinen hier.</translation>
     </message>
 </context>
 <context>
@@ -2368,20 +2398,20 @@ Größen: %3</translation>
         <translation>Der Breitengrad muss eine Zahl sein.</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>Der Breitengrad liegt zwischen −90 und 90.</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>Der Längengrad muss eine Zahl sein.</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>Der Längengrad liegt zwischen −180 und 180.</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1 (aus Ihrer Zeitzone)</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>Der Breitengrad liegt zwischen −90 und 90.</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>Der Längengrad liegt zwischen −180 und 180.</translation>
     </message>
 </context>
 <context>
@@ -2467,22 +2497,6 @@ Größen: %3</translation>
         <translation>Ihre gespeicherten Countdowns konnten nicht gelesen werden, daher werden die Start-Countdowns angezeigt. Die gespeicherte Liste bleibt unverändert erhalten und wird beiseitegelegt, sobald sich diese Liste ändert.</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>Eine frühere Countdown-Liste konnte nicht gelesen werden und wurde unverändert als „countdowns.v1.unreadable“ in %1 aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>1 Kalendertermin wurde</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>%1 Kalendertermine wurden</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>Die Liste ist voll (sie fasst höchstens %1 Countdowns), %2 daher nicht hinzugefügt.</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>Die letzte Änderung konnte nicht gespeichert werden; die Widgets zeigen weiterhin die gespeicherte Liste.</translation>
     </message>
@@ -2549,6 +2563,10 @@ Größen: %3</translation>
     <message>
         <source>Later</source>
         <translation>Später</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>Eine frühere Countdown-Liste konnte nicht gelesen werden und wurde unverändert als „countdowns.v1.unreadable“ in %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>

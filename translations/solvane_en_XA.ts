@@ -246,10 +246,6 @@
         <translation>［Ļåšţ %1 öƒ %2····］</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>［%3ţĥ %1 öƒ %2····］</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>［Ĥåþþéñîñĝ ñöŵ · ûñţîļ %1········］</translation>
     </message>
@@ -285,6 +281,10 @@
     <message numerus="yes">
         <source>%1, %2 day(s) before</source>
         <translation><numerusform>［%1, %2 đåý ƀéƒöŕé·····］</numerusform><numerusform>［%1, %2 đåýš ƀéƒöŕé······］</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>［%1 ñûɱƀéŕ %3 öƒ %2······］</translation>
     </message>
 </context>
 <context>
@@ -486,10 +486,6 @@ Sizes: %3</source>
         <translation>［Ļöçåţîñĝ…···］</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>［Ļöçåţîöñ åççéšš îš öƒƒ. Ţûŕñ îţ öñ îñ Šöļṽåñé › Þŕîṽåçý &amp; Šéçûŕîţý › Ļöçåţîöñ Šéŕṽîçéš.·····························］</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>［Ļöçåţîöñ åççéšš îš öƒƒ.·······］</translation>
     </message>
@@ -525,6 +521,10 @@ Sizes: %3</source>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>［Ţĥé ļöçåţîöñ šéŕṽîçé ƒåîļéđ. Ţŕý åĝåîñ, öŕ ţýþé ţĥé þļåçé îñ ţĥé ƒîéļđš åƀöṽé.··························］</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>［Ļöçåţîöñ åççéšš îš öƒƒ. Ţûŕñ îţ öñ îñ Šöļṽåñé › Þŕîṽåçý &amp; Šéçûŕîţý › Ļöçåţîöñ.··························］</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -537,20 +537,24 @@ Sizes: %3</source>
         <translation>［ĵûšţ ñöŵ··］</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>［%1 ɱîñûţéš åĝö····］</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>［%1 ĥöûŕš åĝö····］</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>［Çöûļđ ñöţ ûþđåţé %1: %2 Šĥöŵîñĝ ţĥé çöþý ƒŕöɱ %3.················］</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>［Ûþđåţéđ %1···］</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation><numerusform>［%n ɱîñûţé åĝö····］</numerusform><numerusform>［%n ɱîñûţéš åĝö····］</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation><numerusform>［%n ĥöûŕ åĝö···］</numerusform><numerusform>［%n ĥöûŕš åĝö····］</numerusform></translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>［Çöûļđ ñöţ ûþđåţé %1: %2. Šĥöŵîñĝ ţĥé çöþý ƒŕöɱ %3.················］</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation><numerusform>［Ţĥé ļîšţ îš ƒûļļ (îţ ĥöļđš %1 çöûñţđöŵñš åţ ɱöšţ): %n çåļéñđåŕ éṽéñţ ñöţ åđđéđ.··························］</numerusform><numerusform>［Ţĥé ļîšţ îš ƒûļļ (îţ ĥöļđš %1 çöûñţđöŵñš åţ ɱöšţ): %n çåļéñđåŕ éṽéñţš ñöţ åđđéđ.··························］</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1757,14 +1761,6 @@ Sizes: %3</source>
         <translation>［ŵîñđ ûñķñöŵñ····］</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>［%1 ɱîļéš þéŕ ĥöûŕ·····］</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>［%1 ķîļöɱéţŕéš þéŕ ĥöûŕ·······］</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>［ŵîñđ %1 %2···］</translation>
@@ -1830,10 +1826,6 @@ Sizes: %3</source>
     <message>
         <source>low %1</source>
         <translation>［ļöŵ %1··］</translation>
-    </message>
-    <message>
-        <source>clouds %1 percent</source>
-        <translation>［çļöûđš %1 þéŕçéñţ·····］</translation>
     </message>
     <message>
         <source>clouds unknown</source>
@@ -1902,10 +1894,6 @@ Sizes: %3</source>
         <translation>［Ĝöļđéñ ĥöûŕ ƒŕöɱ %1······］</translation>
     </message>
     <message>
-        <source>%1 percent lit</source>
-        <translation>［%1 þéŕçéñţ ļîţ····］</translation>
-    </message>
-    <message>
         <source>next full moon unknown</source>
         <translation>［ñéẋţ ƒûļļ ɱööñ ûñķñöŵñ·······］</translation>
     </message>
@@ -1970,6 +1958,27 @@ Sizes: %3</source>
     <message numerus="yes">
         <source>%n minute(s)</source>
         <translation><numerusform>［%n ɱîñûţé···］</numerusform><numerusform>［%n ɱîñûţéš···］</numerusform></translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: 'lower' starts it with a small letter, 'keep' leaves it as written</comment>
+        <translation>［ļöŵéŕ·］</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation><numerusform>［%Ļñ ɱîļéš þéŕ ĥöûŕ······］</numerusform><numerusform>［%Ļñ ɱîļéš þéŕ ĥöûŕ······］</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation><numerusform>［%Ļñ ķîļöɱéţŕéš þéŕ ĥöûŕ·······］</numerusform><numerusform>［%Ļñ ķîļöɱéţŕéš þéŕ ĥöûŕ·······］</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation><numerusform>［çļöûđš %Ļñ þéŕçéñţ······］</numerusform><numerusform>［çļöûđš %Ļñ þéŕçéñţ······］</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation><numerusform>［%Ļñ þéŕçéñţ ļîţ·····］</numerusform><numerusform>［%Ļñ þéŕçéñţ ļîţ·····］</numerusform></translation>
     </message>
 </context>
 <context>
@@ -2213,12 +2222,12 @@ Sizes: %3</source>
         <translation>［Šûƀšçŕîƀé ţö Çåļéñđåŕ…·······］</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>［Ţîþ: ɱåķé å çåļéñđåŕ çåļļéđ ǌöûñţđöŵñš” åñđ åđđ éṽéñţš ţö îţ ƒŕöɱ åñý đéṽîçé. Éṽéñţš ƒŕöɱ ĜÑÖṀÉ Çåļéñđåŕ åñđ Éṽöļûţîöñ, ķĥåļ ƒöļđéŕš åñđ šûƀšçŕîƀéđ çåļéñđåŕš åþþéåŕ ĥéŕé.························································］</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>［Ûñšûƀšçŕîƀé···］</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>［Ţîþ: ɱåķé å çåļéñđåŕ çåļļéđ “Çöûñţđöŵñš” åñđ åđđ éṽéñţš ţö îţ ƒŕöɱ åñý đéṽîçé. Éṽéñţš ƒŕöɱ ĜÑÖṀÉ Çåļéñđåŕ åñđ Éṽöļûţîöñ, ķĥåļ ƒöļđéŕš åñđ šûƀšçŕîƀéđ çåļéñđåŕš åþþéåŕ ĥéŕé.·························································］</translation>
     </message>
 </context>
 <context>
@@ -2334,20 +2343,20 @@ Sizes: %3</source>
         <translation>［Ļåţîţûđé ɱûšţ ƀé å ñûɱƀéŕ.········］</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>［Ļåţîţûđé îš ƀéţŵééñ ነ åñđ 90.·········］</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>［Ļöñĝîţûđé ɱûšţ ƀé å ñûɱƀéŕ.·········］</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>［Ļöñĝîţûđé îš ƀéţŵééñ ↀ åñđ 180.··········］</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>［%1 (ƒŕöɱ ýöûŕ ţîɱé žöñé)········］</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>［Ļåţîţûđé îš ƀéţŵééñ −90 åñđ 90.··········］</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>［Ļöñĝîţûđé îš ƀéţŵééñ −180 åñđ 180.···········］</translation>
     </message>
 </context>
 <context>
@@ -2433,22 +2442,6 @@ Sizes: %3</source>
         <translation>［Ýöûŕ šåṽéđ çöûñţđöŵñš çöûļđ ñöţ ƀé ŕéåđ, šö ţĥé šţåŕţéŕ çöûñţđöŵñš åŕé šĥöŵñ. Ţĥé šåṽéđ ļîšţ îš ķéþţ, ûñçĥåñĝéđ, åñđ šéţ åšîđé ŵĥéñ ţĥîš ļîšţ çĥåñĝéš.··················································］</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>［Åñ éåŕļîéŕ çöûñţđöŵñ ļîšţ çöûļđ ñöţ ƀé ŕéåđ åñđ ŵåš ķéþţ åšîđé, ûñçĥåñĝéđ, åš ǌöûñţđöŵñš.ṽ1.ûñŕéåđåƀļé” îñ %1.····································］</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>［1 çåļéñđåŕ éṽéñţ ŵåš······］</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>［%1 çåļéñđåŕ éṽéñţš ŵéŕé·······］</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>［Ţĥé ļîšţ îš ƒûļļ (îţ ĥöļđš %1 çöûñţđöŵñš åţ ɱöšţ), šö %2 ñöţ åđđéđ.······················］</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>［Ţĥé ļåšţ çĥåñĝé çöûļđ ñöţ ƀé šåṽéđ; ţĥé ŵîđĝéţš šţîļļ šĥöŵ ţĥé šåṽéđ ļîšţ.························］</translation>
     </message>
@@ -2515,6 +2508,10 @@ Sizes: %3</source>
     <message>
         <source>Later</source>
         <translation>［Ļåţéŕ·］</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>［Åñ éåŕļîéŕ çöûñţđöŵñ ļîšţ çöûļđ ñöţ ƀé ŕéåđ åñđ ŵåš ķéþţ åšîđé, ûñçĥåñĝéđ, åš “çöûñţđöŵñš.ṽ1.ûñŕéåđåƀļé” îñ %1.·····································］</translation>
     </message>
 </context>
 <context>

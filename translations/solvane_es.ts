@@ -23,7 +23,7 @@
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation>Nubes %1 %</translation>
+        <translation>Nubes %1&#xa0;%</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
@@ -78,7 +78,7 @@
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation>%1 % iluminada</translation>
+        <translation>%1&#xa0;% iluminada</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation>%1 %2 · Sensación %3 · Máx %4 Mín %5 · Viento %6 %7 · Nubes %8 %</translation>
+        <translation>%1 %2 · Sensación %3 · Máx %4 Mín %5 · Viento %6 %7 · Nubes %8&#xa0;%</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation>%1 · %2 % iluminada · Salida %3 · Puesta %4</translation>
+        <translation>%1 · %2&#xa0;% iluminada · Salida %3 · Puesta %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -262,10 +262,6 @@
         <translation>Último %1 de %2</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%3.º %1 de %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>En curso · hasta el %1</translation>
     </message>
@@ -307,6 +303,10 @@
             <numerusform>%1, %2 día antes</numerusform>
             <numerusform>%1, %2 días antes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%3.º %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,6 @@ Tamaños: %3</translation>
         <translation>Buscando la ubicación…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>El acceso a la ubicación está desactivado. Actívalo en Solvane › Privacidad y seguridad › Ubicación.</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>El acceso a la ubicación está desactivado.</translation>
     </message>
@@ -547,6 +543,10 @@ Tamaños: %3</translation>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>El servicio de localización ha fallado. Vuelve a intentarlo o escribe el lugar en los campos de arriba.</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>El acceso a la ubicación está desactivado. Actívalo en Solvane › Privacidad y seguridad › Ubicación.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -559,20 +559,33 @@ Tamaños: %3</translation>
         <translation>hace un momento</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>hace %1 minutos</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>hace %1 horas</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>No se ha podido actualizar (%1): %2. Se muestra la copia de %3.</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>Última actualización: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>hace %n minuto</numerusform>
+            <numerusform>hace %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>hace %n hora</numerusform>
+            <numerusform>hace %n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>No se ha podido actualizar (%1): %2. Se muestra la copia de %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>La lista está llena (admite como máximo %1 cuentas atrás): no se ha añadido %n evento del calendario.</numerusform>
+            <numerusform>La lista está llena (admite como máximo %1 cuentas atrás): no se han añadido %n eventos del calendario.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -622,7 +635,7 @@ Tamaños: %3</translation>
     </message>
     <message>
         <source>Holidays (US)</source>
-        <translation>Festivos (EE. UU.)</translation>
+        <translation>Festivos (EE.&#xa0;UU.)</translation>
     </message>
     <message>
         <source>Summer Fridays</source>
@@ -1782,25 +1795,17 @@ Tamaños: %3</translation>
         <translation>sin datos del viento</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>%1 millas por hora</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>%1 kilómetros por hora</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>viento del %1 a %2</translation>
     </message>
     <message>
         <source>%1 AM</source>
-        <translation>%1 a. m.</translation>
+        <translation>%1 a.&#xa0;m.</translation>
     </message>
     <message>
         <source>%1 PM</source>
-        <translation>%1 p. m.</translation>
+        <translation>%1 p.&#xa0;m.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1855,10 +1860,6 @@ Tamaños: %3</translation>
     <message>
         <source>low %1</source>
         <translation>mínima de %1</translation>
-    </message>
-    <message>
-        <source>clouds %1 percent</source>
-        <translation>nubosidad del %1 por ciento</translation>
     </message>
     <message>
         <source>clouds unknown</source>
@@ -1925,10 +1926,6 @@ Tamaños: %3</translation>
     <message>
         <source>Golden hour from %1</source>
         <translation>Hora dorada desde las %1</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>iluminada al %1 por ciento</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -2005,6 +2002,39 @@ Tamaños: %3</translation>
             <numerusform>%n minutos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>lower</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>%Ln milla por hora</numerusform>
+            <numerusform>%Ln millas por hora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>%Ln kilómetro por hora</numerusform>
+            <numerusform>%Ln kilómetros por hora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>nubosidad del %Ln por ciento</numerusform>
+            <numerusform>nubosidad del %Ln por ciento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>iluminada al %Ln por ciento</numerusform>
+            <numerusform>iluminada al %Ln por ciento</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2061,7 +2091,7 @@ Tamaños: %3</translation>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Full moon %1</source>
@@ -2247,12 +2277,12 @@ Tamaños: %3</translation>
         <translation>Suscribirse a un calendario…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>Consejo: crea un calendario llamado «Cuentas atrás» y añádele eventos desde cualquier dispositivo. Aquí aparecen los eventos de GNOME Calendar y Evolution, de las carpetas de khal y de los calendarios suscritos.</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>Cancelar suscripción</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>Consejo: crea un calendario llamado «Cuentas atrás» y añádele eventos desde cualquier dispositivo. Aquí aparecen los eventos de GNOME Calendar y Evolution, de las carpetas de khal y de los calendarios suscritos.</translation>
     </message>
 </context>
 <context>
@@ -2368,20 +2398,20 @@ Tamaños: %3</translation>
         <translation>La latitud debe ser un número.</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>La latitud debe estar entre −90 y 90.</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>La longitud debe ser un número.</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>La longitud debe estar entre −180 y 180.</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1 (según tu zona horaria)</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>La latitud debe estar entre −90 y 90.</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>La longitud debe estar entre −180 y 180.</translation>
     </message>
 </context>
 <context>
@@ -2467,22 +2497,6 @@ Tamaños: %3</translation>
         <translation>No se han podido leer tus cuentas atrás guardadas, así que se muestran las cuentas atrás iniciales. La lista guardada se conserva sin cambios y se apartará cuando esta lista cambie.</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>No se ha podido leer una lista anterior de cuentas atrás; se ha apartado sin cambios como «countdowns.v1.unreadable» en %1.</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>no se ha añadido 1 evento del calendario</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>no se han añadido %1 eventos del calendario</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>La lista está llena (admite como máximo %1 cuentas atrás), así que %2.</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>No se ha podido guardar el último cambio; los widgets siguen mostrando la lista guardada.</translation>
     </message>
@@ -2549,6 +2563,10 @@ Tamaños: %3</translation>
     <message>
         <source>Later</source>
         <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>No se ha podido leer una lista anterior de cuentas atrás; se ha apartado sin cambios como «countdowns.v1.unreadable» en %1.</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,7 @@
     <message>
         <source>Clouds %1%</source>
         <comment>cloud cover</comment>
-        <translation>Nuages %1 %</translation>
+        <translation>Nuages %1&#xa0;%</translation>
     </message>
     <message>
         <source>Feels %1 · Wind %2 %3</source>
@@ -78,7 +78,7 @@
     <message>
         <source>%1% lit</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation>%1 % éclairée</translation>
+        <translation>%1&#xa0;% éclairée</translation>
     </message>
     <message>
         <source>%1, %2 percent illuminated</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%</source>
-        <translation>%1 %2 · Ressenti %3 · Max. %4 Min. %5 · Vent %6 %7 · Nuages %8 %</translation>
+        <translation>%1 %2 · Ressenti %3 · Max. %4 Min. %5 · Vent %6 %7 · Nuages %8&#xa0;%</translation>
     </message>
     <message>
         <source>COUNTDOWNS</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>%1 · %2% lit · Rise %3 · Set %4</source>
-        <translation>%1 · %2 % éclairée · Lever %3 · Coucher %4</translation>
+        <translation>%1 · %2&#xa0;% éclairée · Lever %3 · Coucher %4</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -262,10 +262,6 @@
         <translation>Dernier %1 en %2</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%3e %1 en %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>En cours · jusqu&apos;au %1</translation>
     </message>
@@ -308,6 +304,10 @@
             <numerusform>%1, %2 jours avant</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%3e %1 en %2</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Next: %1</source>
-        <translation>Prochaine date : %1</translation>
+        <translation>Prochaine date&#xa0;: %1</translation>
     </message>
     <message>
         <source>Show progress</source>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>Checked ones are shown in this order; with none checked, all are shown.</source>
-        <translation>Les comptes à rebours cochés s&apos;affichent dans cet ordre ; si aucun n&apos;est coché, tous s&apos;affichent.</translation>
+        <translation>Les comptes à rebours cochés s&apos;affichent dans cet ordre&#xa0;; si aucun n&apos;est coché, tous s&apos;affichent.</translation>
     </message>
     <message>
         <source>Up</source>
@@ -413,7 +413,7 @@
     <name>ErrorText</name>
     <message>
         <source>see the README&apos;s Weather section</source>
-        <translation>voir la section « Weather » du README</translation>
+        <translation>voir la section «&#xa0;Weather&#xa0;» du README</translation>
     </message>
     <message>
         <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
@@ -489,7 +489,7 @@
 Sizes: %3</source>
         <translation>%1
 %2
-Tailles : %3</translation>
+Tailles&#xa0;: %3</translation>
     </message>
     <message>
         <source>, </source>
@@ -498,7 +498,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -508,20 +508,16 @@ Tailles : %3</translation>
         <translation>Localisation en cours…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>L&apos;accès à la localisation est désactivé. Activez-le dans Solvane › Confidentialité et sécurité › Localisation.</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>L&apos;accès à la localisation est désactivé.</translation>
     </message>
     <message>
         <source>Updated to %1</source>
-        <translation>Position mise à jour : %1</translation>
+        <translation>Position mise à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t get location: %1</source>
-        <translation>Impossible d&apos;obtenir la position : %1</translation>
+        <translation>Impossible d&apos;obtenir la position&#xa0;: %1</translation>
     </message>
     <message>
         <source>No location service is available. Type the place in the fields above.</source>
@@ -547,6 +543,10 @@ Tailles : %3</translation>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>Le service de localisation a échoué. Réessayez ou saisissez le lieu dans les champs ci-dessus.</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>L&apos;accès à la localisation est désactivé. Activez-le dans Solvane › Confidentialité et sécurité › Localisation.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -559,20 +559,33 @@ Tailles : %3</translation>
         <translation>à l&apos;instant</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>il y a %1 minutes</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>il y a %1 heures</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>Échec de la mise à jour (%1) : %2. Copie affichée : celle obtenue %3.</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
-        <translation>Mis à jour : %1</translation>
+        <translation>Mis à jour&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>il y a %n minute</numerusform>
+            <numerusform>il y a %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>il y a %n heure</numerusform>
+            <numerusform>il y a %n heures</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>Échec de la mise à jour (%1)&#xa0;: %2. Copie affichée&#xa0;: celle obtenue %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>La liste est pleine (elle contient au plus %1 comptes à rebours) : %n événement de calendrier n&apos;a pas été ajouté.</numerusform>
+            <numerusform>La liste est pleine (elle contient au plus %1 comptes à rebours) : %n événements de calendrier n&apos;ont pas été ajoutés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1476,39 +1489,39 @@ Tailles : %3</translation>
     <name>UpdateChecker</name>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server could not be reached. Check the connection and try again.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour est injoignable. Vérifiez la connexion et réessayez.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: le serveur de mise à jour est injoignable. Vérifiez la connexion et réessayez.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server did not answer in time. Try again later.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour n&apos;a pas répondu à temps. Réessayez plus tard.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: le serveur de mise à jour n&apos;a pas répondu à temps. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the secure connection to the update server failed. Check this computer&apos;s date and time, then try again.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : la connexion sécurisée au serveur de mise à jour a échoué. Vérifiez la date et l&apos;heure de cet ordinateur, puis réessayez.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: la connexion sécurisée au serveur de mise à jour a échoué. Vérifiez la date et l&apos;heure de cet ordinateur, puis réessayez.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed&apos;s address (UpdateFeed in Info.json) is not an http or https address.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : l&apos;adresse du flux de mises à jour (UpdateFeed dans Info.json) n&apos;est pas une adresse http ou https.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: l&apos;adresse du flux de mises à jour (UpdateFeed dans Info.json) n&apos;est pas une adresse http ou https.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the check was stopped.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : la vérification a été interrompue.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: la vérification a été interrompue.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server&apos;s answer was cut off or unusable. Try again later.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : la réponse du serveur de mise à jour était tronquée ou inutilisable. Réessayez plus tard.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: la réponse du serveur de mise à jour était tronquée ou inutilisable. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed is not at its address any more. The address (UpdateFeed in Info.json) may be out of date; a newer Solvane may be out.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le flux de mises à jour ne se trouve plus à son adresse. L&apos;adresse (UpdateFeed dans Info.json) est peut-être obsolète ; une version plus récente de Solvane est peut-être disponible.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: le flux de mises à jour ne se trouve plus à son adresse. L&apos;adresse (UpdateFeed dans Info.json) est peut-être obsolète&#xa0;; une version plus récente de Solvane est peut-être disponible.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server had a problem. Try again later.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour a rencontré un problème. Réessayez plus tard.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: le serveur de mise à jour a rencontré un problème. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update server refused the request. Try again later.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le serveur de mise à jour a refusé la requête. Réessayez plus tard.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: le serveur de mise à jour a refusé la requête. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>No update feed is configured.</source>
@@ -1516,11 +1529,11 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed could not be read. Try again later.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le flux de mises à jour n&apos;a pas pu être lu. Réessayez plus tard.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: le flux de mises à jour n&apos;a pas pu être lu. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane couldn&apos;t check for updates: the update feed lists no versions. Try again later.</source>
-        <translation>Solvane n&apos;a pas pu rechercher de mises à jour : le flux de mises à jour ne contient aucune version. Réessayez plus tard.</translation>
+        <translation>Solvane n&apos;a pas pu rechercher de mises à jour&#xa0;: le flux de mises à jour ne contient aucune version. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Solvane %1 is available — download it from %2.</source>
@@ -1782,14 +1795,6 @@ Tailles : %3</translation>
         <translation>vent inconnu</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>%1 miles par heure</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>%1 kilomètres par heure</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>vent de secteur %1, %2</translation>
@@ -1825,7 +1830,7 @@ Tailles : %3</translation>
     <message>
         <source>%1 today, %2</source>
         <comment>label, date</comment>
-        <translation>%1 : aujourd&apos;hui, %2</translation>
+        <translation>%1&#xa0;: aujourd&apos;hui, %2</translation>
     </message>
     <message>
         <source>%1 in %2 %3, %4</source>
@@ -1855,10 +1860,6 @@ Tailles : %3</translation>
     <message>
         <source>low %1</source>
         <translation>minimum %1</translation>
-    </message>
-    <message>
-        <source>clouds %1 percent</source>
-        <translation>couverture nuageuse %1 pour cent</translation>
     </message>
     <message>
         <source>clouds unknown</source>
@@ -1920,15 +1921,11 @@ Tailles : %3</translation>
     <message>
         <source>Sun: %1.</source>
         <comment>the day&apos;s length</comment>
-        <translation>Soleil : %1.</translation>
+        <translation>Soleil&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Golden hour from %1</source>
         <translation>Heure dorée à partir de %1</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>éclairée à %1 pour cent</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -1974,15 +1971,15 @@ Tailles : %3</translation>
     <message>
         <source>Moon: %1.</source>
         <comment>the moon&apos;s lit share</comment>
-        <translation>Lune : %1.</translation>
+        <translation>Lune&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Countdowns: %1</source>
-        <translation>Comptes à rebours : %1</translation>
+        <translation>Comptes à rebours&#xa0;: %1</translation>
     </message>
     <message>
         <source>Weather: %1</source>
-        <translation>Météo : %1</translation>
+        <translation>Météo&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 degree(s)</source>
@@ -2003,6 +2000,39 @@ Tailles : %3</translation>
         <translation>
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>lower</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>%Ln mile par heure</numerusform>
+            <numerusform>%Ln miles par heure</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>%Ln kilomètre par heure</numerusform>
+            <numerusform>%Ln kilomètres par heure</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>couverture nuageuse %Ln pour cent</numerusform>
+            <numerusform>couverture nuageuse %Ln pour cent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>éclairée à %Ln pour cent</numerusform>
+            <numerusform>éclairée à %Ln pour cent</numerusform>
         </translation>
     </message>
 </context>
@@ -2061,7 +2091,7 @@ Tailles : %3</translation>
     <message>
         <source>%1%</source>
         <comment>percent</comment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Full moon %1</source>
@@ -2148,7 +2178,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
-        <translation>« %1 » n&apos;est plus dans la liste : son calendrier a été désactivé, ou il a été supprimé ailleurs. Vos modifications ne peuvent pas être enregistrées.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est plus dans la liste&#xa0;: son calendrier a été désactivé, ou il a été supprimé ailleurs. Vos modifications ne peuvent pas être enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -2171,7 +2201,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Search symbols: rain, plane, gift…</source>
-        <translation>Rechercher des symboles : pluie, avion, cadeau…</translation>
+        <translation>Rechercher des symboles&#xa0;: pluie, avion, cadeau…</translation>
     </message>
     <message>
         <source>Symbols</source>
@@ -2236,7 +2266,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation>Ajouter automatiquement les événements à venir de :</translation>
+        <translation>Ajouter automatiquement les événements à venir de&#xa0;:</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
@@ -2247,12 +2277,12 @@ Tailles : %3</translation>
         <translation>S&apos;abonner à un calendrier…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>Astuce : créez un calendrier nommé « Comptes à rebours » et ajoutez-y des événements depuis n&apos;importe quel appareil. Les événements de GNOME Calendar et d&apos;Evolution, des dossiers khal et des calendriers suivis apparaissent ici.</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>Se désabonner</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>Astuce&#xa0;: créez un calendrier nommé «&#xa0;Comptes à rebours&#xa0;» et ajoutez-y des événements depuis n&apos;importe quel appareil. Les événements de GNOME Calendar et d&apos;Evolution, des dossiers khal et des calendriers suivis apparaissent ici.</translation>
     </message>
 </context>
 <context>
@@ -2333,11 +2363,11 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation>Degrés nord ; négatif au sud</translation>
+        <translation>Degrés nord&#xa0;; négatif au sud</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation>Degrés est ; négatif à l&apos;ouest</translation>
+        <translation>Degrés est&#xa0;; négatif à l&apos;ouest</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2368,20 +2398,20 @@ Tailles : %3</translation>
         <translation>La latitude doit être un nombre.</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>La latitude est comprise entre −90 et 90.</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>La longitude doit être un nombre.</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>La longitude est comprise entre −180 et 180.</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1 (d&apos;après votre fuseau horaire)</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>La latitude est comprise entre −90 et 90.</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>La longitude est comprise entre −180 et 180.</translation>
     </message>
 </context>
 <context>
@@ -2412,7 +2442,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation>Placez le tableau sur votre bureau avec « Ajouter un widget ». Faites un clic droit sur un widget et choisissez « Modifier le widget » pour choisir ses comptes à rebours et son style.</translation>
+        <translation>Placez le tableau sur votre bureau avec «&#xa0;Ajouter un widget&#xa0;». Faites un clic droit sur un widget et choisissez «&#xa0;Modifier le widget&#xa0;» pour choisir ses comptes à rebours et son style.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
@@ -2464,27 +2494,11 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Your saved countdowns could not be read, so the starter countdowns are shown. The saved list is kept, unchanged, and set aside when this list changes.</source>
-        <translation>Vos comptes à rebours enregistrés n&apos;ont pas pu être lus ; les comptes à rebours de départ sont donc affichés. La liste enregistrée est conservée telle quelle et mise de côté dès que cette liste change.</translation>
-    </message>
-    <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>Une liste de comptes à rebours antérieure n&apos;a pas pu être lue et a été mise de côté, telle quelle, sous le nom « countdowns.v1.unreadable » dans %1.</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>1 événement de calendrier n&apos;a pas été ajouté</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>%1 événements de calendrier n&apos;ont pas été ajoutés</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>La liste est pleine (elle contient au plus %1 comptes à rebours) : %2.</translation>
+        <translation>Vos comptes à rebours enregistrés n&apos;ont pas pu être lus&#xa0;; les comptes à rebours de départ sont donc affichés. La liste enregistrée est conservée telle quelle et mise de côté dès que cette liste change.</translation>
     </message>
     <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>La dernière modification n&apos;a pas pu être enregistrée ; les widgets affichent toujours la liste enregistrée.</translation>
+        <translation>La dernière modification n&apos;a pas pu être enregistrée&#xa0;; les widgets affichent toujours la liste enregistrée.</translation>
     </message>
     <message>
         <source>Calendars</source>
@@ -2520,7 +2534,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Delete this countdown?</source>
-        <translation>Supprimer ce compte à rebours ?</translation>
+        <translation>Supprimer ce compte à rebours&#xa0;?</translation>
     </message>
     <message>
         <source>It is removed from the list and from every widget that shows it.</source>
@@ -2550,6 +2564,10 @@ Tailles : %3</translation>
         <source>Later</source>
         <translation>Plus tard</translation>
     </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>Une liste de comptes à rebours antérieure n&apos;a pas pu être lue et a été mise de côté, telle quelle, sous le nom «&#xa0;countdowns.v1.unreadable&#xa0;» dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2575,7 +2593,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation>Déterminer la position de cet ordinateur lorsque vous cliquez sur « Utiliser la position actuelle ».</translation>
+        <translation>Déterminer la position de cet ordinateur lorsque vous cliquez sur «&#xa0;Utiliser la position actuelle&#xa0;».</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>
@@ -2590,11 +2608,11 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Follow a calendar published on the web: holidays, a team&apos;s fixtures, school terms. Its events can then become countdowns; it is checked for changes every few hours.</source>
-        <translation>Suivez un calendrier publié sur le web : jours fériés, matchs d&apos;une équipe, vacances scolaires. Ses événements peuvent alors devenir des comptes à rebours ; ses modifications sont vérifiées toutes les quelques heures.</translation>
+        <translation>Suivez un calendrier publié sur le web&#xa0;: jours fériés, matchs d&apos;une équipe, vacances scolaires. Ses événements peuvent alors devenir des comptes à rebours&#xa0;; ses modifications sont vérifiées toutes les quelques heures.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Adresse :</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>As the calendar names itself</source>
@@ -2602,7 +2620,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Subscribe</source>
@@ -2614,7 +2632,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>This calendar cannot be followed: %1</source>
-        <translation>Impossible de suivre ce calendrier : %1</translation>
+        <translation>Impossible de suivre ce calendrier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2641,7 +2659,7 @@ Tailles : %3</translation>
     </message>
     <message>
         <source>Apple Weather didn&apos;t answer, so Open-Meteo is filling in.</source>
-        <translation>Apple Weather n&apos;a pas répondu ; Open-Meteo prend le relais.</translation>
+        <translation>Apple Weather n&apos;a pas répondu&#xa0;; Open-Meteo prend le relais.</translation>
     </message>
     <message>
         <source>Try Apple Weather Again</source>

@@ -262,10 +262,6 @@
         <translation>Ultima %1 di %2</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%3º %1 di %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>In corso · fino a %1</translation>
     </message>
@@ -307,6 +303,10 @@
             <numerusform>%1, %2 giorno prima</numerusform>
             <numerusform>%1, %2 giorni prima</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%3º %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,6 @@ Dimensioni: %3</translation>
         <translation>Ricerca della posizione…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>L&apos;accesso alla posizione è disattivato. Attivalo in Solvane › Privacy e sicurezza › Posizione.</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>L&apos;accesso alla posizione è disattivato.</translation>
     </message>
@@ -547,6 +543,10 @@ Dimensioni: %3</translation>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>Il servizio di localizzazione non ha funzionato. Riprova, oppure scrivi il luogo nei campi qui sopra.</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>L&apos;accesso alla posizione è disattivato. Attivalo in Solvane › Privacy e sicurezza › Posizione.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -559,20 +559,33 @@ Dimensioni: %3</translation>
         <translation>poco fa</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>%1 minuti fa</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>%1 ore fa</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>Aggiornamento non riuscito (%1): %2. Viene mostrata la copia di %3.</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>Ultimo aggiornamento: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>%n minuto fa</numerusform>
+            <numerusform>%n minuti fa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>%n ora fa</numerusform>
+            <numerusform>%n ore fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>Aggiornamento non riuscito (%1): %2. Viene mostrata la copia di %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>L&apos;elenco è pieno (può contenere al massimo %1 conti alla rovescia): %n evento del calendario non è stato aggiunto.</numerusform>
+            <numerusform>L&apos;elenco è pieno (può contenere al massimo %1 conti alla rovescia): %n eventi del calendario non sono stati aggiunti.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1782,14 +1795,6 @@ Dimensioni: %3</translation>
         <translation>vento non disponibile</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>%1 miglia all&apos;ora</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>%1 chilometri all&apos;ora</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>vento da %1 a %2</translation>
@@ -1857,10 +1862,6 @@ Dimensioni: %3</translation>
         <translation>minima %1</translation>
     </message>
     <message>
-        <source>clouds %1 percent</source>
-        <translation>nuvolosità al %1 per cento</translation>
-    </message>
-    <message>
         <source>clouds unknown</source>
         <translation>nuvolosità sconosciuta</translation>
     </message>
@@ -1925,10 +1926,6 @@ Dimensioni: %3</translation>
     <message>
         <source>Golden hour from %1</source>
         <translation>Ora dorata dalle %1</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>illuminata al %1 per cento</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -2003,6 +2000,39 @@ Dimensioni: %3</translation>
         <translation>
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>lower</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>%Ln miglio all&apos;ora</numerusform>
+            <numerusform>%Ln miglia all&apos;ora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>%Ln chilometro all&apos;ora</numerusform>
+            <numerusform>%Ln chilometri all&apos;ora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>nuvolosità al %Ln per cento</numerusform>
+            <numerusform>nuvolosità al %Ln per cento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>illuminata al %Ln per cento</numerusform>
+            <numerusform>illuminata al %Ln per cento</numerusform>
         </translation>
     </message>
 </context>
@@ -2247,12 +2277,12 @@ Dimensioni: %3</translation>
         <translation>Iscriviti a un calendario…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>Suggerimento: crea un calendario chiamato “Conti alla rovescia” e aggiungici eventi da qualsiasi dispositivo. Qui compaiono gli eventi di GNOME Calendar ed Evolution, delle cartelle khal e dei calendari a cui sei iscritto.</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>Annulla iscrizione</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>Suggerimento: crea un calendario chiamato “Conti alla rovescia” e aggiungici eventi da qualsiasi dispositivo. Qui compaiono gli eventi di GNOME Calendar ed Evolution, delle cartelle khal e dei calendari a cui sei iscritto.</translation>
     </message>
 </context>
 <context>
@@ -2368,20 +2398,20 @@ Dimensioni: %3</translation>
         <translation>La latitudine deve essere un numero.</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>La latitudine deve essere compresa tra −90 e 90.</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>La longitudine deve essere un numero.</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>La longitudine deve essere compresa tra −180 e 180.</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1 (dal tuo fuso orario)</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>La latitudine deve essere compresa tra −90 e 90.</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>La longitudine deve essere compresa tra −180 e 180.</translation>
     </message>
 </context>
 <context>
@@ -2467,22 +2497,6 @@ Dimensioni: %3</translation>
         <translation>Non è stato possibile leggere i conti alla rovescia salvati, quindi vengono mostrati quelli iniziali. L&apos;elenco salvato viene conservato senza modifiche e messo da parte quando questo elenco cambia.</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>Non è stato possibile leggere un elenco precedente di conti alla rovescia, che è stato messo da parte senza modifiche come “countdowns.v1.unreadable” in %1.</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>1 evento del calendario non è stato aggiunto</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>%1 eventi del calendario non sono stati aggiunti</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>L&apos;elenco è pieno (può contenere al massimo %1 conti alla rovescia), quindi %2.</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>Impossibile salvare l&apos;ultima modifica; i widget mostrano ancora l&apos;elenco salvato.</translation>
     </message>
@@ -2549,6 +2563,10 @@ Dimensioni: %3</translation>
     <message>
         <source>Later</source>
         <translation>Più tardi</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>Non è stato possibile leggere un elenco precedente di conti alla rovescia, che è stato messo da parte senza modifiche come “countdowns.v1.unreadable” in %1.</translation>
     </message>
 </context>
 <context>

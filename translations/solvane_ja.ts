@@ -257,10 +257,6 @@
         <translation>%2の最終%1</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%2の第%3%1</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>進行中 · %1まで</translation>
     </message>
@@ -300,6 +296,10 @@
         <translation>
             <numerusform>%1の%2日前</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%2の第%3%1</translation>
     </message>
 </context>
 <context>
@@ -501,10 +501,6 @@ Sizes: %3</source>
         <translation>位置情報を取得中…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>位置情報へのアクセスがオフになっています。Solvane › プライバシーとセキュリティ › 位置情報 でオンにしてください。</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>位置情報へのアクセスがオフになっています。</translation>
     </message>
@@ -540,6 +536,10 @@ Sizes: %3</source>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>位置情報サービスでエラーが発生しました。もう一度試すか、上の欄に場所を入力してください。</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>位置情報へのアクセスがオフになっています。Solvane › プライバシーとセキュリティ › 位置情報 でオンにしてください。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -552,20 +552,30 @@ Sizes: %3</source>
         <translation>たった今</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>%1分前</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>%1時間前</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>更新できませんでした（%1）：%2。%3に取得したデータを表示しています。</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>最終更新：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>%n分前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>%n時間前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>更新できませんでした（%1）：%2。%3に取得したデータを表示しています。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>リストがいっぱいのため（最大%1件）、%n件のカレンダーイベントを追加できませんでした。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1774,14 +1784,6 @@ Sizes: %3</source>
         <translation>風は不明</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>毎時%1マイル</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>毎時%1キロメートル</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>%1の風、%2</translation>
@@ -1849,10 +1851,6 @@ Sizes: %3</source>
         <translation>最低気温%1</translation>
     </message>
     <message>
-        <source>clouds %1 percent</source>
-        <translation>雲量%1パーセント</translation>
-    </message>
-    <message>
         <source>clouds unknown</source>
         <translation>雲量は不明</translation>
     </message>
@@ -1917,10 +1915,6 @@ Sizes: %3</source>
     <message>
         <source>Golden hour from %1</source>
         <translation>ゴールデンアワーは%1から</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>輝面比%1パーセント</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -1992,6 +1986,35 @@ Sizes: %3</source>
         <source>%n minute(s)</source>
         <translation>
             <numerusform>%n分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>keep</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>毎時%Lnマイル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>毎時%Lnキロメートル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>雲量%Lnパーセント</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>輝面比%Lnパーセント</numerusform>
         </translation>
     </message>
 </context>
@@ -2236,12 +2259,12 @@ Sizes: %3</source>
         <translation>カレンダーを購読…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>ヒント：「カウントダウン」という名前のカレンダーを作成すれば、どのデバイスからでもイベントを追加できます。GNOME Calendar と Evolution のイベント、khal のフォルダ、購読しているカレンダーがここに表示されます。</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>購読を解除</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>ヒント：「カウントダウン」という名前のカレンダーを作成すれば、どのデバイスからでもイベントを追加できます。GNOME Calendar と Evolution のイベント、khal のフォルダ、購読しているカレンダーがここに表示されます。</translation>
     </message>
 </context>
 <context>
@@ -2357,20 +2380,20 @@ Sizes: %3</source>
         <translation>緯度は数値で入力してください。</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>緯度は−90から90の範囲で入力してください。</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>経度は数値で入力してください。</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>経度は−180から180の範囲で入力してください。</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1（タイムゾーンから推定）</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>緯度は−90から90の範囲で入力してください。</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>経度は−180から180の範囲で入力してください。</translation>
     </message>
 </context>
 <context>
@@ -2456,22 +2479,6 @@ Sizes: %3</source>
         <translation>保存されたカウントダウンを読み込めなかったため、初期のカウントダウンを表示しています。保存されたリストはそのまま保持され、このリストを変更した時点で別に保管されます。</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>以前のカウントダウンリストを読み込めなかったため、そのまま「countdowns.v1.unreadable」として %1 に保管しました。</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>1件のカレンダーイベント</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>%1件のカレンダーイベント</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>リストがいっぱいのため（最大%1件）、%2を追加できませんでした。</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>最後の変更を保存できませんでした。ウィジェットには保存済みのリストが表示されたままです。</translation>
     </message>
@@ -2538,6 +2545,10 @@ Sizes: %3</source>
     <message>
         <source>Later</source>
         <translation>後で</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>以前のカウントダウンリストを読み込めなかったため、そのまま「countdowns.v1.unreadable」として %1 に保管しました。</translation>
     </message>
 </context>
 <context>

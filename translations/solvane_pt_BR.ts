@@ -262,10 +262,6 @@
         <translation>%1 nos últimos sete dias de %2</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%1 nº %3 de %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>Acontecendo agora · até %1</translation>
     </message>
@@ -307,6 +303,10 @@
             <numerusform>%1, %2 dia antes</numerusform>
             <numerusform>%1, %2 dias antes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%1 nº %3 de %2</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,6 @@ Tamanhos: %3</translation>
         <translation>Localizando…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>O acesso à localização está desativado. Ative-o em Solvane › Privacidade e segurança › Localização.</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>O acesso à localização está desativado.</translation>
     </message>
@@ -547,6 +543,10 @@ Tamanhos: %3</translation>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>O serviço de localização falhou. Tente novamente ou digite o local nos campos acima.</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>O acesso à localização está desativado. Ative-o em Solvane › Privacidade e segurança › Localização.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -559,20 +559,33 @@ Tamanhos: %3</translation>
         <translation>agora mesmo</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>há %1 minutos</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>há %1 horas</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>Não foi possível atualizar (%1): %2. Mostrando a cópia da última atualização (%3).</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>Última atualização: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>há %n minuto</numerusform>
+            <numerusform>há %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>há %n hora</numerusform>
+            <numerusform>há %n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>Não foi possível atualizar (%1): %2. Mostrando a cópia da última atualização (%3).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>A lista está cheia (comporta no máximo %1 contagens regressivas): %n evento do calendário não foi adicionado.</numerusform>
+            <numerusform>A lista está cheia (comporta no máximo %1 contagens regressivas): %n eventos do calendário não foram adicionados.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1782,14 +1795,6 @@ Tamanhos: %3</translation>
         <translation>vento desconhecido</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>%1 milhas por hora</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>%1 quilômetros por hora</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>vento de %1, %2</translation>
@@ -1857,10 +1862,6 @@ Tamanhos: %3</translation>
         <translation>mínima: %1</translation>
     </message>
     <message>
-        <source>clouds %1 percent</source>
-        <translation>nebulosidade de %1 por cento</translation>
-    </message>
-    <message>
         <source>clouds unknown</source>
         <translation>nebulosidade desconhecida</translation>
     </message>
@@ -1925,10 +1926,6 @@ Tamanhos: %3</translation>
     <message>
         <source>Golden hour from %1</source>
         <translation>Hora dourada a partir das %1</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>%1 por cento iluminada</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -2003,6 +2000,39 @@ Tamanhos: %3</translation>
         <translation>
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>lower</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>%Ln milha por hora</numerusform>
+            <numerusform>%Ln milhas por hora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>%Ln quilômetro por hora</numerusform>
+            <numerusform>%Ln quilômetros por hora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>nebulosidade de %Ln por cento</numerusform>
+            <numerusform>nebulosidade de %Ln por cento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>%Ln por cento iluminada</numerusform>
+            <numerusform>%Ln por cento iluminada</numerusform>
         </translation>
     </message>
 </context>
@@ -2247,12 +2277,12 @@ Tamanhos: %3</translation>
         <translation>Assinar calendário…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>Dica: crie um calendário chamado “Contagens regressivas” e adicione eventos a ele de qualquer dispositivo. Eventos do GNOME Calendar e do Evolution, de pastas do khal e de calendários assinados aparecem aqui.</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>Cancelar assinatura</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>Dica: crie um calendário chamado “Contagens regressivas” e adicione eventos a ele de qualquer dispositivo. Eventos do GNOME Calendar e do Evolution, de pastas do khal e de calendários assinados aparecem aqui.</translation>
     </message>
 </context>
 <context>
@@ -2368,20 +2398,20 @@ Tamanhos: %3</translation>
         <translation>A latitude deve ser um número.</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>A latitude deve estar entre −90 e 90.</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>A longitude deve ser um número.</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>A longitude deve estar entre −180 e 180.</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1 (pelo seu fuso horário)</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>A latitude deve estar entre −90 e 90.</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>A longitude deve estar entre −180 e 180.</translation>
     </message>
 </context>
 <context>
@@ -2467,22 +2497,6 @@ Tamanhos: %3</translation>
         <translation>Não foi possível ler suas contagens regressivas salvas, por isso as iniciais estão sendo exibidas. A lista salva é mantida sem alterações e será guardada à parte quando esta lista mudar.</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>Não foi possível ler uma lista anterior de contagens regressivas; ela foi guardada à parte, sem alterações, como “countdowns.v1.unreadable” em %1.</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>1 evento do calendário não foi adicionado</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>%1 eventos do calendário não foram adicionados</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>A lista está cheia (comporta no máximo %1 contagens regressivas), então %2.</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>Não foi possível salvar a última alteração; os widgets continuam mostrando a lista salva.</translation>
     </message>
@@ -2549,6 +2563,10 @@ Tamanhos: %3</translation>
     <message>
         <source>Later</source>
         <translation>Mais tarde</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>Não foi possível ler uma lista anterior de contagens regressivas; ela foi guardada à parte, sem alterações, como “countdowns.v1.unreadable” em %1.</translation>
     </message>
 </context>
 <context>

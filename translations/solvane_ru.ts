@@ -267,10 +267,6 @@
         <translation>%1 в последнюю неделю %2</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%1 %2 № %3</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>Идёт сейчас · до %1</translation>
     </message>
@@ -314,6 +310,10 @@
             <numerusform>%1, на %2 дня раньше</numerusform>
             <numerusform>%1, на %2 дней раньше</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%1 %2 № %3</translation>
     </message>
 </context>
 <context>
@@ -515,10 +515,6 @@ Sizes: %3</source>
         <translation>Определение местоположения…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>Доступ к местоположению выключен. Включите его в Solvane › Конфиденциальность и безопасность › Местоположение.</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>Доступ к местоположению выключен.</translation>
     </message>
@@ -554,6 +550,10 @@ Sizes: %3</source>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>Сбой службы определения местоположения. Повторите попытку или введите место в поля выше.</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>Доступ к местоположению выключен. Включите его в Solvane › Конфиденциальность и безопасность › Местоположение.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -566,20 +566,36 @@ Sizes: %3</source>
         <translation>только что</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>%1 мин назад</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>%1 ч назад</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>Не удалось обновить (%1): %2. Показана копия, полученная %3.</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>Обновлено: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>%n минуту назад</numerusform>
+            <numerusform>%n минуты назад</numerusform>
+            <numerusform>%n минут назад</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>%n час назад</numerusform>
+            <numerusform>%n часа назад</numerusform>
+            <numerusform>%n часов назад</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>Не удалось обновить (%1): %2. Показана копия, полученная %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>Список заполнен (в нём может быть не больше %1 обратных отсчётов): %n событие календаря не добавлено.</numerusform>
+            <numerusform>Список заполнен (в нём может быть не больше %1 обратных отсчётов): %n события календаря не добавлены.</numerusform>
+            <numerusform>Список заполнен (в нём может быть не больше %1 обратных отсчётов): %n событий календаря не добавлено.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,14 +1806,6 @@ Sizes: %3</source>
         <translation>данных о ветре нет</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>скорость в милях в час — %1</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>скорость в километрах в час — %1</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>ветер %1, %2</translation>
@@ -1865,10 +1873,6 @@ Sizes: %3</source>
         <translation>минимум: %1</translation>
     </message>
     <message>
-        <source>clouds %1 percent</source>
-        <translation>облачность в процентах — %1</translation>
-    </message>
-    <message>
         <source>clouds unknown</source>
         <translation>облачность неизвестна</translation>
     </message>
@@ -1933,10 +1937,6 @@ Sizes: %3</source>
     <message>
         <source>Golden hour from %1</source>
         <translation>Золотой час с %1</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>освещённость в процентах — %1</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -2014,6 +2014,43 @@ Sizes: %3</source>
             <numerusform>%n минута</numerusform>
             <numerusform>%n минуты</numerusform>
             <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>lower</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>%Ln миля в час</numerusform>
+            <numerusform>%Ln мили в час</numerusform>
+            <numerusform>%Ln миль в час</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>%Ln километр в час</numerusform>
+            <numerusform>%Ln километра в час</numerusform>
+            <numerusform>%Ln километров в час</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>облачность %Ln процент</numerusform>
+            <numerusform>облачность %Ln процента</numerusform>
+            <numerusform>облачность %Ln процентов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>освещена на %Ln процент</numerusform>
+            <numerusform>освещена на %Ln процента</numerusform>
+            <numerusform>освещена на %Ln процентов</numerusform>
         </translation>
     </message>
 </context>
@@ -2258,12 +2295,12 @@ Sizes: %3</source>
         <translation>Подписаться на календарь…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>Совет: создайте календарь «Обратные отсчёты» и добавляйте в него события с любого устройства. Здесь появляются события из GNOME Calendar и Evolution, папок khal и календарей, на которые вы подписаны.</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>Отписаться</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>Совет: создайте календарь «Обратные отсчёты» и добавляйте в него события с любого устройства. Здесь появляются события из GNOME Calendar и Evolution, папок khal и календарей, на которые вы подписаны.</translation>
     </message>
 </context>
 <context>
@@ -2379,20 +2416,20 @@ Sizes: %3</source>
         <translation>Широта должна быть числом.</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>Широта должна быть от −90 до 90.</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>Долгота должна быть числом.</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>Долгота должна быть от −180 до 180.</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1 (по вашему часовому поясу)</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>Широта должна быть от −90 до 90.</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>Долгота должна быть от −180 до 180.</translation>
     </message>
 </context>
 <context>
@@ -2478,22 +2515,6 @@ Sizes: %3</source>
         <translation>Не удалось прочитать сохранённые обратные отсчёты, поэтому показаны начальные. Сохранённый список остаётся без изменений и будет отложен в сторону, когда этот список изменится.</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>Не удалось прочитать прежний список обратных отсчётов; он отложен без изменений как «countdowns.v1.unreadable» в %1.</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>1 событие календаря не добавлено</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>не добавлено событий календаря: %1</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>Список заполнен (в нём может быть не больше %1 обратных отсчётов), поэтому %2.</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>Не удалось сохранить последнее изменение; виджеты по-прежнему показывают сохранённый список.</translation>
     </message>
@@ -2560,6 +2581,10 @@ Sizes: %3</source>
     <message>
         <source>Later</source>
         <translation>Позже</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>Не удалось прочитать прежний список обратных отсчётов; он отложен без изменений как «countdowns.v1.unreadable» в %1.</translation>
     </message>
 </context>
 <context>

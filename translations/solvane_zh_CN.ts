@@ -257,10 +257,6 @@
         <translation>%2最后一个%1</translation>
     </message>
     <message>
-        <source>%3th %1 of %2</source>
-        <translation>%2第%3个%1</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>进行中 · 至%1</translation>
     </message>
@@ -300,6 +296,10 @@
         <translation>
             <numerusform>%1前%2天</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 number %3 of %2</source>
+        <translation>%2第%3个%1</translation>
     </message>
 </context>
 <context>
@@ -501,10 +501,6 @@ Sizes: %3</source>
         <translation>正在定位…</translation>
     </message>
     <message>
-        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location Services.</source>
-        <translation>位置访问已关闭。请在 Solvane › 隐私与安全性 › 位置 中开启。</translation>
-    </message>
-    <message>
         <source>Location access is off.</source>
         <translation>位置访问已关闭。</translation>
     </message>
@@ -540,6 +536,10 @@ Sizes: %3</source>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
         <translation>定位服务出错。请重试，或在上方的字段中输入地点。</translation>
     </message>
+    <message>
+        <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
+        <translation>位置访问已关闭。请在 Solvane › 隐私与安全性 › 位置 中开启。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -552,20 +552,30 @@ Sizes: %3</source>
         <translation>刚刚</translation>
     </message>
     <message>
-        <source>%1 minutes ago</source>
-        <translation>%1分钟前</translation>
-    </message>
-    <message>
-        <source>%1 hours ago</source>
-        <translation>%1小时前</translation>
-    </message>
-    <message>
-        <source>Could not update %1: %2 Showing the copy from %3.</source>
-        <translation>更新失败（%1）：%2。正在显示%3获取的版本。</translation>
-    </message>
-    <message>
         <source>Updated %1</source>
         <translation>上次更新：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>%n分钟前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>%n小时前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not update %1: %2. Showing the copy from %3.</source>
+        <translation>更新失败（%1）：%2。正在显示%3获取的版本。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
+        <translation>
+            <numerusform>列表已满（最多可容纳%1个倒计时），因此有%n个日历事件未添加。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1774,14 +1784,6 @@ Sizes: %3</source>
         <translation>风况未知</translation>
     </message>
     <message>
-        <source>%1 miles per hour</source>
-        <translation>每小时%1英里</translation>
-    </message>
-    <message>
-        <source>%1 kilometres per hour</source>
-        <translation>每小时%1公里</translation>
-    </message>
-    <message>
         <source>wind %1 %2</source>
         <comment>direction and speed</comment>
         <translation>%1风，%2</translation>
@@ -1849,10 +1851,6 @@ Sizes: %3</source>
         <translation>最低气温%1</translation>
     </message>
     <message>
-        <source>clouds %1 percent</source>
-        <translation>云量百分之%1</translation>
-    </message>
-    <message>
         <source>clouds unknown</source>
         <translation>云量未知</translation>
     </message>
@@ -1917,10 +1915,6 @@ Sizes: %3</source>
     <message>
         <source>Golden hour from %1</source>
         <translation>黄金时刻从%1开始</translation>
-    </message>
-    <message>
-        <source>%1 percent lit</source>
-        <translation>照明度百分之%1</translation>
     </message>
     <message>
         <source>next full moon unknown</source>
@@ -1992,6 +1986,35 @@ Sizes: %3</source>
         <source>%n minute(s)</source>
         <translation>
             <numerusform>%n分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>a weather condition in mid-sentence: &apos;lower&apos; starts it with a small letter, &apos;keep&apos; leaves it as written</comment>
+        <translation>keep</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln miles per hour</source>
+        <translation>
+            <numerusform>每小时%Ln英里</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln kilometres per hour</source>
+        <translation>
+            <numerusform>每小时%Ln公里</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>clouds %Ln percent</source>
+        <translation>
+            <numerusform>云量百分之%Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln percent lit</source>
+        <translation>
+            <numerusform>照明度百分之%Ln</numerusform>
         </translation>
     </message>
 </context>
@@ -2236,12 +2259,12 @@ Sizes: %3</source>
         <translation>订阅日历…</translation>
     </message>
     <message>
-        <source>Tip: make a calendar called ǌountdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
-        <translation>提示：创建一个名为“倒计时”的日历，即可从任何设备向其中添加事件。来自 GNOME Calendar 和 Evolution、khal 文件夹以及已订阅日历的事件会显示在这里。</translation>
-    </message>
-    <message>
         <source>Unsubscribe</source>
         <translation>取消订阅</translation>
+    </message>
+    <message>
+        <source>Tip: make a calendar called “Countdowns” and add events to it from any device. Events from GNOME Calendar and Evolution, khal folders and subscribed calendars appear here.</source>
+        <translation>提示：创建一个名为“倒计时”的日历，即可从任何设备向其中添加事件。来自 GNOME Calendar 和 Evolution、khal 文件夹以及已订阅日历的事件会显示在这里。</translation>
     </message>
 </context>
 <context>
@@ -2357,20 +2380,20 @@ Sizes: %3</source>
         <translation>纬度必须是数字。</translation>
     </message>
     <message>
-        <source>Latitude is between ነ and 90.</source>
-        <translation>纬度必须介于−90到90之间。</translation>
-    </message>
-    <message>
         <source>Longitude must be a number.</source>
         <translation>经度必须是数字。</translation>
     </message>
     <message>
-        <source>Longitude is between ↀ and 180.</source>
-        <translation>经度必须介于−180到180之间。</translation>
-    </message>
-    <message>
         <source>%1 (from your time zone)</source>
         <translation>%1（根据你的时区）</translation>
+    </message>
+    <message>
+        <source>Latitude is between −90 and 90.</source>
+        <translation>纬度必须介于−90到90之间。</translation>
+    </message>
+    <message>
+        <source>Longitude is between −180 and 180.</source>
+        <translation>经度必须介于−180到180之间。</translation>
     </message>
 </context>
 <context>
@@ -2456,22 +2479,6 @@ Sizes: %3</source>
         <translation>无法读取已保存的倒计时，因此显示的是初始倒计时。已保存的列表会原样保留，并在此列表发生更改时另行存放。</translation>
     </message>
     <message>
-        <source>An earlier countdown list could not be read and was kept aside, unchanged, as ǌountdowns.v1.unreadable” in %1.</source>
-        <translation>无法读取之前的倒计时列表，已将其原样另存为 %1 中的“countdowns.v1.unreadable”。</translation>
-    </message>
-    <message>
-        <source>1 calendar event was</source>
-        <translation>1个日历事件</translation>
-    </message>
-    <message>
-        <source>%1 calendar events were</source>
-        <translation>%1个日历事件</translation>
-    </message>
-    <message>
-        <source>The list is full (it holds %1 countdowns at most), so %2 not added.</source>
-        <translation>列表已满（最多可容纳%1个倒计时），因此有%2未添加。</translation>
-    </message>
-    <message>
         <source>The last change could not be saved; the widgets still show the saved list.</source>
         <translation>无法保存最近的更改；小组件仍显示已保存的列表。</translation>
     </message>
@@ -2538,6 +2545,10 @@ Sizes: %3</source>
     <message>
         <source>Later</source>
         <translation>稍后</translation>
+    </message>
+    <message>
+        <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
+        <translation>无法读取之前的倒计时列表，已将其原样另存为 %1 中的“countdowns.v1.unreadable”。</translation>
     </message>
 </context>
 <context>

@@ -107,7 +107,7 @@ CalendarsSection::CalendarsSection(QWidget* parent) : QWidget(parent) {
     connect(subscribe_, &QPushButton::clicked, this, &CalendarsSection::subscribeRequested);
     withAccess->addWidget(subscribe_, 0, Qt::AlignLeft);
     withAccess->addWidget(makeLabel(
-        tr("Tip: make a calendar called \u201cCountdowns\u201d and add events to it from any "
+        tr("Tip: make a calendar called “Countdowns” and add events to it from any "
            "device. Events from GNOME Calendar and Evolution, khal folders and subscribed "
            "calendars appear here."),
         captionFont(), secondary));

@@ -252,11 +252,11 @@ void LocationSection::commit() {
     }
     const QString latitudeProblem = !latitude ? tr("Latitude must be a number.")
                                     : std::abs(*latitude) > 90
-                                        ? tr("Latitude is between \u221290 and 90.")
+                                        ? tr("Latitude is between −90 and 90.")
                                         : QString();
     const QString longitudeProblem = !longitude ? tr("Longitude must be a number.")
                                      : std::abs(*longitude) > 180
-                                         ? tr("Longitude is between \u2212180 and 180.")
+                                         ? tr("Longitude is between −180 and 180.")
                                          : QString();
     markInvalid(name_, !nameProblem.isEmpty());
     markInvalid(latitude_, !latitudeProblem.isEmpty());

@@ -44,6 +44,7 @@
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
 #include "core/time/text_format.h"
+#include "core/util/translation.h"
 #include "host/dbus_names.h"
 #include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
@@ -72,19 +73,19 @@ CalendarsSection::SubscriptionState subscriptionState(const platform::Subscripti
             return QCoreApplication::translate("MainWindow", "just now");
         }
         if (minutes < 90) {
-            return QCoreApplication::translate("MainWindow", "%1 minutes ago")
-                .arg(static_cast<int>(std::lround(minutes)));
+            const int n = static_cast<int>(std::lround(minutes));
+            return QString::fromStdString(translate("MainWindow", "%n minute(s) ago", nullptr, n));
         }
         if (minutes < 36 * 60) {
-            return QCoreApplication::translate("MainWindow", "%1 hours ago")
-                .arg(static_cast<int>(std::lround(minutes / 60)));
+            const int n = static_cast<int>(std::lround(minutes / 60));
+            return QString::fromStdString(translate("MainWindow", "%n hour(s) ago", nullptr, n));
         }
         return QString::fromStdString(shortDateLabel(*t, calendar));
     };
     const QString address = QString::fromStdString(platform::withoutCredentials(s.url));
     if (s.lastError) {
         return {QCoreApplication::translate("MainWindow",
-                                            "Could not update %1: %2 Showing the copy from %3.")
+                                            "Could not update %1: %2. Showing the copy from %3.")
                     .arg(when(s.lastAttempt), QString::fromStdString(*s.lastError),
                          when(s.lastUpdated)),
                 true, address};
@@ -476,16 +477,18 @@ void MainWindow::refreshCountdowns() {
             "changes.");
     } else if (unreadable.keptAside) {
         notices << tr("An earlier countdown list could not be read and was kept aside, "
-                      "unchanged, as \u201ccountdowns.v1.unreadable\u201d in %1.")
+                      "unchanged, as “countdowns.v1.unreadable” in %1.")
                        .arg(homeRelative(state_->store().paths().suite));
     }
     if (const std::size_t left = state_->feedEventsLeftOut(); left > 0) {
         const QLocale locale;
-        const QString events =
-            left == 1 ? tr("1 calendar event was")
-                      : tr("%1 calendar events were").arg(locale.toString(qulonglong{left}));
-        notices << tr("The list is full (it holds %1 countdowns at most), so %2 not added.")
-                       .arg(locale.toString(qulonglong{kMaxCountdowns}), events);
+        const int n = static_cast<int>(std::min<std::size_t>(left, 1'000'000));
+        notices << QString::fromStdString(
+                       translate("MainWindow",
+                                 "The list is full (it holds %1 countdowns at most): %n calendar "
+                                 "event(s) not added.",
+                                 nullptr, n))
+                       .arg(locale.toString(qulonglong{kMaxCountdowns}));
     }
     if (state_->listSaveFailed()) {
         notices << tr(

@@ -50,6 +50,16 @@ struct Words {
     Q_DECLARE_TR_FUNCTIONS(WidgetDescription)
 };
 
+// "72 degrees, partly cloudy": most languages write the condition small in
+// mid-sentence, German keeps its nouns capitalised; the translator says which.
+QString conditionInSentence(const QString& condition) {
+    const bool lower =
+        Words::tr("lower",
+                  "a weather condition in mid-sentence: 'lower' starts it "
+                  "with a small letter, 'keep' leaves it as written") != QLatin1String("keep");
+    return lower ? condition.toLower() : condition;
+}
+
 // "9 hours 23 minutes"; "24 hours"; "0 minutes".
 QString spokenDuration(double seconds) {
     const auto minutes = static_cast<long long>(std::max(0.0, seconds) / 60.0);
@@ -108,9 +118,10 @@ QString spokenWind(const WeatherSnapshot& weather, TempUnit unit) {
     if (!std::isfinite(value)) {
         return Words::tr("wind unknown");
     }
-    const QString speed =
-        (miles ? Words::tr("%1 miles per hour") : Words::tr("%1 kilometres per hour"))
-            .arg(qstr(formatWind(weather, unit)).section(QLatin1Char(' '), 0, 0));
+    // The number as the face draws it, whole; the words agree with it.
+    const int n = static_cast<int>(std::lround(std::min(value, 1e6)));
+    const QString speed = miles ? Words::tr("%Ln miles per hour", nullptr, n)
+                                : Words::tr("%Ln kilometres per hour", nullptr, n);
     return Words::tr("wind %1 %2", "direction and speed")
         .arg(spokenCompass(compassPoint(weather)), speed);
 }
@@ -226,7 +237,7 @@ QString spokenWeather(const WeatherSnapshot* weather, TempUnit unit, bool detail
     }
     QStringList parts{spokenTemperature(weather->temperatureC, unit)};
     if (!weather->condition.empty()) {
-        parts << qstr(localizedCondition(*weather)).toLower();
+        parts << conditionInSentence(qstr(localizedCondition(*weather)));
     }
     if (detailed) {
         parts << Words::tr("feels like %1").arg(spokenTemperature(weather->feelsLikeC, unit))
@@ -235,10 +246,12 @@ QString spokenWeather(const WeatherSnapshot* weather, TempUnit unit, bool detail
     parts << Words::tr("high %1").arg(spokenTemperature(weather->highC, unit))
           << Words::tr("low %1").arg(spokenTemperature(weather->lowC, unit));
     if (detailed) {
-        parts << (std::isfinite(weather->cloudCover)
-                      ? Words::tr("clouds %1 percent")
-                            .arg(std::lround(std::clamp(weather->cloudCover, 0.0, 100.0)))
-                      : Words::tr("clouds unknown"));
+        const int clouds =
+            std::isfinite(weather->cloudCover)
+                ? static_cast<int>(std::lround(std::clamp(weather->cloudCover, 0.0, 100.0)))
+                : -1;
+        parts << (clouds >= 0 ? Words::tr("clouds %Ln percent", nullptr, clouds)
+                              : Words::tr("clouds unknown"));
     }
     return sentence(parts.join(Words::tr(", ", "between parts of a list")));
 }
@@ -310,7 +323,8 @@ QString spokenSkySun(const SkySnapshot& sky, const Calendar& calendar) {
 // ---- moon -------------------------------------------------------------------
 
 QString litSentence(const SkySnapshot& sky) {
-    return Words::tr("%1 percent lit").arg(moonLitPercent(sky));
+    const int lit = moonLitPercent(sky);
+    return Words::tr("%Ln percent lit", nullptr, lit);
 }
 
 // "full moon today", "full moon in 5 days", as "Full today" reads.

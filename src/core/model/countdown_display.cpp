@@ -117,7 +117,9 @@ std::string nthWeekdayText(std::int64_t n, const std::string& weekday, const std
         const char* pattern = kPatterns[static_cast<std::size_t>(n - 1)];
         return withArguments(translate("CountdownDisplay", pattern), {weekday, month});
     }
-    return withArguments(translate("CountdownDisplay", "%3th %1 of %2"),
+    // No month has a sixth of any weekday; a stored rule that asks for one
+    // is shown for what it says, without an ordinal ending to get wrong.
+    return withArguments(translate("CountdownDisplay", "%1 number %3 of %2"),
                          {weekday, month, std::to_string(n)});
 }
 

@@ -45,7 +45,7 @@ std::string locating() {
 std::string accessOffOnRequest() {
     return translate("Location",
                      "Location access is off. Turn it on in Solvane › Privacy & Security › "
-                     "Location Services.");
+                     "Location.");
 }
 
 std::string accessOff() {
