@@ -116,6 +116,8 @@ screenshots: configure
 	cmake --build $(BUILD) -j $(JOBS) --target app_window_fit_test
 	SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots \
 	  ./tests/app/window_fit_test.sh ./$(BUILD)/tests/app/app_window_fit_test
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots ctest -R '^Languages$$'
 
 # The widgets on real desktops (openbox under Xvfb, sway headless) with the
 # Solvane window above them, in docs/screenshots/; look at each one before

@@ -71,6 +71,10 @@ void markInvalid(QLineEdit* field, bool invalid) {
                                  : QString());
 }
 
+// The widest "Use Current Location" button that leaves the place's name half
+// of the column.
+constexpr int kBesideButtonWidth = 170;
+
 }  // namespace
 
 LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
@@ -80,12 +84,13 @@ LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
     layout->addWidget(makeHeadline(tr("Location")));
 
     const QColor secondary = secondaryTextColor(palette());
-    auto* row = new QHBoxLayout;
+    auto* row = new QBoxLayout(QBoxLayout::LeftToRight);
     row->setSpacing(8);
     auto* names = new QVBoxLayout;
     names->setSpacing(2);
     title_ = new QLabel;
     title_->setFont(calloutFont());
+    title_->setWordWrap(true);
     coordinates_ = makeLabel(QString(), monospacedFont(11), secondary);
     coordinates_->setWordWrap(false);
     coordinates_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -95,7 +100,14 @@ LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
     useCurrent_ = new QPushButton(tr("Use Current Location"));
     connect(useCurrent_, &QPushButton::clicked, this,
             &LocationSection::useCurrentLocationRequested);
-    row->addWidget(useCurrent_, 0, Qt::AlignVCenter);
+    // Beside the place where the words are short; below it where the
+    // button's own words would leave the place's name too little room.
+    if (useCurrent_->sizeHint().width() > kBesideButtonWidth) {
+        row->setDirection(QBoxLayout::TopToBottom);
+        row->addWidget(useCurrent_, 0, Qt::AlignLeft);
+    } else {
+        row->addWidget(useCurrent_, 0, Qt::AlignVCenter);
+    }
     layout->addLayout(row);
 
     auto* fields = new QGridLayout;

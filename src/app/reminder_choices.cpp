@@ -4,12 +4,13 @@
 #include <QCoreApplication>
 
 #include "app/countdown_editor.h"
+#include "app/wrapping_check_box.h"
 #include "platform/reminder_files.h"
 
 namespace solvane::app {
 
 QCheckBox* makeRemindersSwitch(const std::filesystem::path& file, QWidget* parent) {
-    auto* toggle = new QCheckBox(
+    auto* toggle = new WrappingCheckBox(
         QCoreApplication::translate("Reminders", "Notify me when a countdown's day comes"), parent);
     toggle->setObjectName(QStringLiteral("reminders"));
     toggle->setChecked(platform::loadReminderSettings(file).enabled);

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <set>
@@ -23,6 +25,7 @@
 #include "app/board_preview.h"
 #include "app/main_window.h"
 #include "core/model/presets.h"
+#include "platform/qt/translations.h"
 
 namespace solvane::app {
 namespace {
@@ -92,18 +95,24 @@ void settle(int milliseconds) {
 
 class Screenshots : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override { open(newYork(), "en_US"); }
+
+    // The window as someone living in `calendar`'s zone and locale first
+    // sees it (the locale's starter countdowns), with a few of their own.
+    void open(const Calendar& calendar, const std::string& locale) {
+        window_.reset();
         ASSERT_TRUE(dir_.isValid());
-        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
-        qputenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8());
-        const std::filesystem::path root = dir_.path().toStdString();
+        const QString home = dir_.filePath(QString::fromStdString(locale));
+        qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());
+        qputenv("XDG_DATA_HOME", (home + "/data").toUtf8());
+        const std::filesystem::path root = home.toStdString();
         SharedStore store(StorePaths{root / "config" / "preferences.sqlite",
                                      root / "config" / "fallback.sqlite", root / "data"},
-                          "en_US");
+                          locale);
         // The starter list plus one countdown that has run its course, so the
         // list shows a "done" row too.
-        std::vector<Countdown> countdowns = store.loadCountdowns(newYork(), kNow);
-        for (const auto& preset : catalogue(newYork(), PresetRegion{})) {
+        std::vector<Countdown> countdowns = store.loadCountdowns(calendar, kNow);
+        for (const auto& preset : catalogue(calendar, PresetRegion{})) {
             if (preset.id == "new-year") {
                 countdowns.insert(countdowns.begin(), makeCountdown(preset));
             }
@@ -115,7 +124,10 @@ class Screenshots : public ::testing::Test {
         trip.start = DateRule::fixed(kNow - 86400.0 * 40);
         countdowns.push_back(trip);
         store.saveCountdowns(countdowns);
-        store.saveLocation(SavedLocation{40.7128, -74.0060, "New York"});
+        // A first start elsewhere shows the zone's city until a place is chosen.
+        if (locale == "en_US") {
+            store.saveLocation(SavedLocation{40.7128, -74.0060, "New York"});
+        }
         AppSettings settings = store.loadSettings();
         settings.feedCalendarIDs = {"vdir:holidays"};
         store.saveSettings(settings);
@@ -128,7 +140,7 @@ class Screenshots : public ::testing::Test {
         WindowServices services{
             .app = AppServices{.store = store,
                                .clock = [] { return kNow; },
-                               .calendar = newYork(),
+                               .calendar = calendar,
                                .weather = std::move(weather),
                                .attribution = {},
                                .events = &calendars_,
@@ -224,6 +236,45 @@ TEST_F(Screenshots, EveryStyleInBothAppearances) {
             }
         }
     }
+}
+
+// The window in German, Russian and Japanese, each where it is spoken: the
+// longer words and the CJK characters must fit the same window. The pictures
+// are looked at for clipping; the test checks that the language took.
+TEST_F(Screenshots, InGermanRussianAndJapanese) {
+    qputenv("SOLVANE_TRANSLATIONS", SOLVANE_TRANSLATIONS_DIR);
+    const QString out = qEnvironmentVariable("SOLVANE_SCREENSHOT_DIR");
+    struct Language {
+        const char* name;
+        const char* zone;
+        const char* locale;
+        QString headline;  // the countdown list's, in that language
+    };
+    const Language languages[] = {
+        {"de", "Europe/Berlin", "de_DE", QStringLiteral("Countdowns")},
+        {"ru", "Europe/Moscow", "ru_RU", QStringLiteral("Обратные отсчёты")},
+        {"ja", "Asia/Tokyo", "ja_JP", QStringLiteral("カウントダウン")},
+    };
+    for (const Language& language : languages) {
+        SCOPED_TRACE(language.name);
+        ASSERT_EQ(platform::installTranslations(language.name), language.name);
+        QLocale::setDefault(QLocale(QString::fromLatin1(language.locale)));
+        const Calendar calendar = *Calendar::make(language.zone, language.locale);
+        open(calendar, language.locale);
+        const QImage shot = take(ColorScheme::light, 0);
+        ASSERT_FALSE(shot.isNull());
+        EXPECT_GT(distinctColours(shot), 200u);
+        const auto labels = window_->findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == language.headline;
+        }));
+        if (!out.isEmpty()) {
+            EXPECT_TRUE(shot.save(QStringLiteral("%1/window-%2.png").arg(out, language.name)));
+        }
+        window_.reset();
+    }
+    platform::installTranslations("en_US");
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
 }
 
 }  // namespace

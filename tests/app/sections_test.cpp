@@ -24,6 +24,7 @@
 #include "app/event_picker_sheet.h"
 #include "app/location_section.h"
 #include "app/privacy_dialog.h"
+#include "app/wrapping_check_box.h"
 #include "core/model/countdown_display.h"
 #include "core/model/presets.h"
 #include "support/temp_dir.h"
@@ -387,6 +388,29 @@ void expectPlace(const SavedLocation& place, double latitude, double longitude,
 // the point everyone types, and show as the user's locale writes them; a
 // group separator is never taken for thousands. The fields are named for
 // screen readers by their labels.
+// A long translation in a narrow column: the box grows a line instead of
+// cutting the text, and a click on the second line still toggles it.
+TEST(WrappingCheckBox, ALongTextWrapsAndAllOfItToggles) {
+    QWidget column;
+    column.setFixedSize(200, 200);
+    auto* layout = new QVBoxLayout(&column);
+    auto* box = new WrappingCheckBox(
+        QStringLiteral("Benachrichtigen, wenn der Tag eines Countdowns gekommen ist"));
+    QCheckBox plain(QStringLiteral("Short"));
+    layout->addWidget(box);
+    layout->addStretch();
+    column.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&column));
+    EXPECT_LE(box->width(), 200);
+    EXPECT_GE(box->height(), 2 * box->fontMetrics().height());
+    EXPECT_EQ(box->heightForWidth(2000), plain.sizeHint().height()) << "one line when it fits";
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() - 4));
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(box->text(), QStringLiteral("Benachrichtigen, wenn der Tag eines Countdowns "
+                                          "gekommen ist"))
+        << "screen readers read the whole text";
+}
+
 TEST(LocationSection, CoordinatesAreTheUsersNumbers) {
     struct Case {
         const char* locale;
