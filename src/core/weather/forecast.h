@@ -61,6 +61,11 @@ inline constexpr double kForecastShownForSeconds = 6 * 3600;
 inline constexpr double kForecastFreshnessSeconds = 3600;
 inline constexpr std::size_t kForecastHoursShown = 24;
 inline constexpr std::size_t kForecastDaysShown = 7;
+// The most a forecast holds: a service's longest reply (ten days of hours
+// and days) with room to spare. A reply or a stored record beyond these is
+// refused rather than read, so damage cannot grow one without bound.
+inline constexpr std::size_t kForecastMaxHours = 400;
+inline constexpr std::size_t kForecastMaxDays = 20;
 
 // "moon.stars" for "sun.max", "cloud.moon" for "cloud.sun"; symbols without a
 // night form come back as they are. daySymbol() undoes it.

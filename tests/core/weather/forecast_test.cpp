@@ -1,0 +1,163 @@
+#include "core/weather/forecast.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/time/date_text.h"
+#include "core/weather/open_meteo.h"
+
+namespace solvane {
+namespace {
+
+constexpr double kHour = 3600;
+// 2024-06-14 04:00 UTC, midnight in New York.
+constexpr Instant kStart = Instant::fromUnix(1718337600);
+
+// `hours` hours from kStart and `days` days from June 14th.
+Forecast forecastOf(int hours, int days, Instant fetched = kStart) {
+    Forecast f;
+    f.fetched = fetched;
+    for (int i = 0; i < hours; ++i) {
+        f.hours.push_back({kStart + i * kHour, 20.0 + i, "cloud.sun", std::nullopt});
+    }
+    for (int i = 0; i < days; ++i) {
+        f.days.push_back({{2024, 6, 14 + i}, 25, 15, "sun.max", 10.0 * i});
+    }
+    return f;
+}
+
+std::vector<double> offsetsInHours(const std::vector<HourForecast>& hours) {
+    std::vector<double> out;
+    for (const auto& h : hours) {
+        out.push_back((h.time - kStart) / kHour);
+    }
+    return out;
+}
+
+TEST(ForecastSymbols, NightFormsAreTheConditionTablesOwn) {
+    // Whatever Open-Meteo draws by night is the night form of its day symbol,
+    // and the day form of that is the day symbol again.
+    for (std::int64_t code = -1; code <= 100; ++code) {
+        const std::string day(openMeteoConditionSymbol(code, true));
+        const std::string night(openMeteoConditionSymbol(code, false));
+        EXPECT_EQ(nightSymbol(day), night) << code;
+        EXPECT_EQ(daySymbol(night), day) << code;
+    }
+    const struct {
+        const char* day;
+        const char* night;
+    } pairs[] = {{"sun.haze", "moon.haze"},
+                 {"sun.dust", "moon.dust"},
+                 {"cloud.sun.rain", "cloud.moon.rain"},
+                 {"cloud.sun.bolt", "cloud.moon.bolt"}};
+    for (const auto& p : pairs) {
+        EXPECT_EQ(nightSymbol(p.day), p.night);
+        EXPECT_EQ(daySymbol(p.night), p.day);
+        EXPECT_EQ(nightSymbol(p.night), p.night) << "a night form stays one";
+        EXPECT_EQ(daySymbol(p.day), p.day);
+    }
+    // Flurries in sunshine snow from a cloud at night, and that cloud is a
+    // daytime symbol of its own.
+    EXPECT_EQ(nightSymbol("sun.snow"), "cloud.snow");
+    EXPECT_EQ(daySymbol("cloud.snow"), "cloud.snow");
+    EXPECT_EQ(nightSymbol("no.such.symbol"), "no.such.symbol");
+    EXPECT_EQ(nightSymbol(""), "");
+}
+
+TEST(ForecastUpcoming, HoursStartWithTheOneUnderWayAndNeverGoBack) {
+    const Forecast f = forecastOf(48, 0);
+    const struct {
+        double nowHours;
+        std::size_t count;
+        std::vector<double> expected;
+    } cases[] = {
+        {5.5, 3, {5, 6, 7}},  {5.0, 2, {5, 6}},  // on the hour: that hour
+        {5.999, 2, {5, 6}},                      // its last moment: still that hour
+        {-30, 2, {0, 1}},                        // before the forecast: its first hours
+        {46.2, 24, {46, 47}},                    // fewer left than asked for
+        {48.0, 24, {}},                          // all gone by
+        {10, 0, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(offsetsInHours(upcomingHours(f, kStart + c.nowHours * kHour, c.count)),
+                  c.expected)
+            << c.nowHours;
+    }
+    EXPECT_EQ(upcomingHours(f, kStart + 1.5 * kHour, kForecastHoursShown).size(), 24u);
+    EXPECT_TRUE(upcomingHours(f, Instant{std::nan("")}, 24).empty());
+
+    // Hours that start on the half hour (an offset of 5:30) count the same way.
+    Forecast half = forecastOf(4, 0);
+    for (auto& h : half.hours) {
+        h.time = h.time + 1800;
+    }
+    EXPECT_EQ(upcomingHours(half, kStart + 2.4 * kHour, 24).front().time, kStart + 1.5 * kHour);
+}
+
+TEST(ForecastUpcoming, DaysStartWithTodayAndNeverGoBack) {
+    const Forecast f = forecastOf(0, 7);  // June 14th to 20th
+    const auto dates = [&](const CivilDate& today, std::size_t count) {
+        std::vector<std::string> out;
+        for (const auto& d : upcomingDays(f, today, count)) {
+            out.push_back(isoDateText(d.date));
+        }
+        return out;
+    };
+    EXPECT_EQ(dates({2024, 6, 16}, 3),
+              (std::vector<std::string>{"2024-06-16", "2024-06-17", "2024-06-18"}));
+    EXPECT_EQ(dates({2024, 6, 19}, 7), (std::vector<std::string>{"2024-06-19", "2024-06-20"}));
+    EXPECT_EQ(dates({2024, 5, 31}, 1), (std::vector<std::string>{"2024-06-14"}));
+    EXPECT_TRUE(dates({2024, 6, 21}, 7).empty());
+    EXPECT_TRUE(dates({2025, 1, 1}, 7).empty()) << "a later year is later whatever its month";
+}
+
+TEST(ForecastShowable, YoungWithAnHourToCome) {
+    const struct {
+        const char* name;
+        double ageHours;
+        double nowHours;  // from the first hour
+        bool showable;
+    } cases[] = {
+        {"just fetched", 0, 1, true},
+        {"almost six hours old", 5.99, 6, true},
+        {"six hours old", 6, 6, false},
+        {"from the future (clock set back)", -3, 1, true},
+        {"young, every hour gone", 1, 48, false},
+        {"young, in the last hour", 1, 47.5, true},
+    };
+    const Forecast base = forecastOf(48, 7);
+    for (const auto& c : cases) {
+        Forecast f = base;
+        const Instant now = kStart + c.nowHours * kHour;
+        f.fetched = now - c.ageHours * kHour;
+        EXPECT_EQ(forecastShowable(f, now), c.showable) << c.name;
+    }
+    Forecast unknownAge = base;
+    unknownAge.fetched = Instant{std::nan("")};
+    EXPECT_FALSE(forecastShowable(unknownAge, kStart));
+    EXPECT_FALSE(forecastShowable(forecastOf(0, 7), kStart)) << "days alone show nothing";
+}
+
+TEST(DateText, WritesAndReadsRealDaysOnly) {
+    EXPECT_EQ(isoDateText({2024, 2, 29}), "2024-02-29");
+    EXPECT_EQ(isoDateText({987, 1, 5}), "0987-01-05");
+    EXPECT_EQ(parseIsoDate("2024-02-29"), (CivilDate{2024, 2, 29}));
+    EXPECT_EQ(parseIsoDate("2000-12-31"), (CivilDate{2000, 12, 31}));
+    for (const char* bad : {"2023-02-29", "1900-02-29", "2024-13-01", "2024-00-10", "2024-04-31",
+                            "2024-1-01", "2024-01-1", "2024/01/01", "2024-01-01T00:00",
+                            " 2024-01-01", "2024-01-01 ", "+024-01-01", "", "-"}) {
+        EXPECT_FALSE(parseIsoDate(bad)) << bad;
+    }
+    // Dates with no such text come out as text that never reads back.
+    for (const CivilDate bad : {CivilDate{2023, 2, 29}, CivilDate{10000, 1, 1}, CivilDate{-1, 1, 1},
+                                CivilDate{2024, 0, 1}}) {
+        EXPECT_FALSE(parseIsoDate(isoDateText(bad))) << isoDateText(bad);
+    }
+}
+
+}  // namespace
+}  // namespace solvane
