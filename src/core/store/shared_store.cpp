@@ -22,6 +22,7 @@
 #include "core/model/json_forms.h"
 #include "core/model/presets.h"
 #include "core/util/file_descriptor.h"
+#include "core/weather/forecast_json.h"
 #include "core/weather/weather_json.h"
 
 // Older SQLite builds lack the flag; the suite is also checked for a symlink
@@ -41,6 +42,7 @@ constexpr const char* kLocationKey = "location.v1";
 constexpr const char* kSettingsKey = "settings.v1";
 constexpr const char* kWeatherKey = "weather.v2";
 constexpr const char* kAppleErrorKey = "weather.appleError";
+constexpr const char* kForecastKey = "forecast.v1";
 // A list that could not be read, moved here by the write that replaced it,
 // and the mark that the user has seen the notice about it.
 constexpr const char* kUnreadableCountdownsKey = "countdowns.v1.unreadable";
@@ -780,6 +782,21 @@ std::optional<WeatherSnapshot> SharedStore::loadWeather() const {
 bool SharedStore::saveWeather(const WeatherSnapshot& snapshot) const {
     const std::string bytes = encodeWeatherSnapshot(snapshot);
     return decodeWeatherSnapshot(bytes) && storeValue(paths_, kWeatherKey, bytes);
+}
+
+std::optional<Forecast> SharedStore::loadForecast() const {
+    if (const auto bytes = loadValue(paths_, kForecastKey)) {
+        auto decoded = decodeForecast(*bytes);
+        if (decoded) {
+            return std::move(*decoded);
+        }
+    }
+    return std::nullopt;
+}
+
+bool SharedStore::saveForecast(const Forecast& forecast) const {
+    const std::string bytes = encodeForecast(forecast);
+    return decodeForecast(bytes) && storeValue(paths_, kForecastKey, bytes);
 }
 
 std::optional<std::string> SharedStore::loadAppleError() const {

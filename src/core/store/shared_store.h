@@ -10,6 +10,7 @@
 //   "settings.v1"         AppSettings             default: AppSettings::defaults(locale)
 //   "weather.v2"          WeatherSnapshot         default: no weather
 //   "weather.appleError"  text                    default: no text
+//   "forecast.v1"         Forecast                default: no forecast
 //
 // Every load opens the suite afresh and returns a usable value: a missing or
 // unreadable record gives its default, and nothing is repaired or written
@@ -40,6 +41,7 @@
 #include "core/store/default_place.h"
 #include "core/store/saved_location.h"
 #include "core/time/calendar.h"
+#include "core/weather/forecast.h"
 #include "core/weather/weather.h"
 
 namespace solvane {
@@ -130,6 +132,10 @@ class SharedStore {
 
     std::optional<WeatherSnapshot> loadWeather() const;
     bool saveWeather(const WeatherSnapshot& snapshot) const;
+
+    // The last forecast fetched, for whichever place it was fetched for.
+    std::optional<Forecast> loadForecast() const;
+    bool saveForecast(const Forecast& forecast) const;
 
     std::optional<std::string> loadAppleError() const;
     bool saveAppleError(std::string_view note) const;

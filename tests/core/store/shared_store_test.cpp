@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/model/countdown_json.h"
+#include "core/weather/forecast_json.h"
 #include "core/weather/weather_json.h"
 #include "support/temp_dir.h"
 
@@ -155,6 +156,40 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         EXPECT_FALSE(s.loadWeather()) << raw;
         EXPECT_EQ(s.rawValue(key), raw);
     }
+}
+
+TEST_F(SharedStoreTest, TheForecastIsARecordOfItsOwnBesideTheWeather) {
+    EXPECT_FALSE(store.loadForecast());
+    ASSERT_TRUE(store.saveWeather(snapshot()));
+    const auto weatherBytes = store.rawValue("weather.v2");
+
+    Forecast forecast;
+    forecast.fetched = Instant{760000000.5};
+    forecast.latitude = 40.7128;
+    forecast.longitude = -74.006;
+    forecast.source = WeatherSource::openMeteo;
+    forecast.requested = WeatherSource::apple;
+    forecast.hours = {{Instant{760000000}, 21.5, "cloud.sun", 20.0}};
+    forecast.days = {{{2025, 1, 1}, 24, 12, "cloud.rain", std::nullopt}};
+    ASSERT_TRUE(store.saveForecast(forecast));
+    EXPECT_EQ(store.loadForecast(), forecast);
+    EXPECT_EQ(store.rawValue("forecast.v1"), encodeForecast(forecast));
+    // The weather's own record reads as it did, byte for byte.
+    EXPECT_EQ(store.rawValue("weather.v2"), weatherBytes);
+    EXPECT_EQ(store.loadWeather(), snapshot());
+
+    // A forecast with no JSON form is not written over a good one.
+    Forecast lost = forecast;
+    lost.latitude = std::nan("");
+    EXPECT_FALSE(store.saveForecast(lost));
+    EXPECT_EQ(store.loadForecast(), forecast);
+
+    // One that cannot be read is no forecast, and is left as it is.
+    const std::string damaged = R"({"fetched":760000000,"latitude":1,"longitude":2})";
+    ASSERT_TRUE(store.setRawValue("forecast.v1", damaged));
+    EXPECT_FALSE(store.loadForecast());
+    EXPECT_EQ(store.rawValue("forecast.v1"), damaged);
+    EXPECT_EQ(store.loadWeather(), snapshot());
 }
 
 // A record larger than any the store reads, written behind the store's back.
