@@ -1,30 +1,16 @@
 #include "core/weather/weather_fetcher.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <mutex>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <utility>
+
+#include "core/weather/time_limit.h"
 
 namespace solvane {
 
 namespace {
 
 using Outcome = Result<WeatherSnapshot, WeatherError>;
-
-// Far beyond any sensible limit, yet small enough that the deadline cannot
-// overflow the steady clock: about 31 years.
-constexpr double kLongestLimitSeconds = 1e9;
-
-// What the caller sees when there was no outcome at all: the operation threw,
-// or no thread could be started for it.
-WeatherError unknownFailure() {
-    return WeatherError::fromHttp(net::HttpError{net::HttpErrorKind::other, "no outcome"});
-}
 
 // A service the program did not wire fails like any other request, so the
 // fallback and the failure note still work.
@@ -40,7 +26,7 @@ Outcome call(const WeatherCall& service, const SavedLocation& place,
     try {
         return service(place.latitude, place.longitude, cancel);
     } catch (...) {
-        return Failure{unknownFailure()};
+        return Failure{time_limit_detail::noOutcome()};
     }
 }
 
@@ -61,77 +47,7 @@ Result<WeatherSnapshot, WeatherError> WeatherFetcher::withTimeout(
     double seconds,
     const std::function<Result<WeatherSnapshot, WeatherError>(const net::CancelToken&)>& operation,
     const net::CancelToken& stop) {
-    // A limit that is not a finite, non-negative number allows no time at
-    // all: falling back at once beats waiting for ever on a bad setting.
-    if (!std::isfinite(seconds) || seconds < 0) {
-        seconds = 0;
-    }
-    if (seconds > kLongestLimitSeconds) {
-        seconds = kLongestLimitSeconds;
-    }
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                              std::chrono::duration<double>(seconds));
-
-    std::mutex mutex;
-    std::condition_variable finished;
-    std::optional<Outcome> result;
-    const net::CancelToken cancel;
-
-    auto work = [&] {
-        Outcome outcome = [&]() -> Outcome {
-            if (!operation) {
-                return Failure{unknownFailure()};
-            }
-            try {
-                return operation(cancel);
-            } catch (...) {
-                return Failure{unknownFailure()};
-            }
-        }();
-        const std::lock_guard lock(mutex);
-        result.emplace(std::move(outcome));
-        finished.notify_all();
-    };
-
-    std::thread worker;
-    try {
-        worker = std::thread(work);
-    } catch (const std::system_error&) {
-        return Failure{unknownFailure()};
-    }
-
-    // Whoever lost the race is stopped and waited for, on every way out: the
-    // operation must not outlive the references it was given.
-    struct StopAndJoin {
-        const net::CancelToken& cancel;
-        std::thread& worker;
-        ~StopAndJoin() {
-            cancel.cancel();
-            worker.join();
-        }
-    };
-
-    std::optional<Outcome> outcome;
-    {
-        const StopAndJoin joined{cancel, worker};
-        std::unique_lock lock(mutex);
-        // The caller's stop is a flag, not a wake-up: looked at often enough
-        // that a stopping program is not kept waiting.
-        constexpr auto kStopPoll = std::chrono::milliseconds(50);
-        while (!result && !stop.cancelled() && std::chrono::steady_clock::now() < deadline) {
-            finished.wait_until(lock,
-                                std::min(deadline, std::chrono::steady_clock::now() + kStopPoll),
-                                [&] { return result.has_value(); });
-        }
-        outcome = std::move(result);
-    }
-    if (!outcome) {
-        return Failure{stop.cancelled() ? WeatherError::fromHttp(
-                                              net::HttpError{net::HttpErrorKind::cancelled, ""})
-                                        : WeatherError::timedOut()};
-    }
-    return std::move(*outcome);
+    return withTimeLimit<WeatherSnapshot>(seconds, operation, stop);
 }
 
 std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,

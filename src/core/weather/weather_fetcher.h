@@ -46,7 +46,8 @@ struct WeatherFetcher {
     // Runs `operation` on its own thread for at most `seconds`. When the limit
     // strikes first the outcome is the timed-out error; when `stop` is
     // cancelled first, the cancelled error. The operation is then cancelled
-    // and waited for before returning.
+    // and waited for before returning. withTimeLimit (time_limit.h) does the
+    // same for any other record.
     static Result<WeatherSnapshot, WeatherError> withTimeout(
         double seconds,
         const std::function<Result<WeatherSnapshot, WeatherError>(const net::CancelToken&)>&
