@@ -1,0 +1,108 @@
+#include "core/weather/forecast_fetcher.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "core/weather/time_limit.h"
+
+namespace solvane {
+
+namespace {
+
+using Outcome = Result<Forecast, WeatherError>;
+
+// A service the program did not wire fails like any other request, so the
+// fallback and the failure note still work.
+Outcome notConfigured() {
+    return Failure{WeatherError::service("ForecastServices.notConfigured")};
+}
+
+Outcome call(const ForecastCall& service, const SavedLocation& place,
+             const net::CancelToken& cancel) {
+    if (!service) {
+        return notConfigured();
+    }
+    try {
+        return service(place.latitude, place.longitude, cancel);
+    } catch (...) {
+        return Failure{time_limit_detail::noOutcome()};
+    }
+}
+
+bool isFresh(const Forecast& cached, WeatherSource source, Instant now) {
+    // A forecast from the future (the clock was set back) has a negative age
+    // and counts as fresh. A fallback one is kept as long: the hours it
+    // tells do not change for asking Apple Weather again within the hour.
+    return cached.requested == source && now - cached.fetched < kForecastFreshnessSeconds;
+}
+
+// Written to the store before it is handed back: every program showing a
+// forecast reads the same one. One that cannot be stored is still returned.
+Forecast keep(const SharedStore& store, Forecast forecast, WeatherSource requested) {
+    forecast.requested = requested;
+    store.saveForecast(forecast);
+    return forecast;
+}
+
+}  // namespace
+
+std::optional<Forecast> ForecastFetcher::fetch(const SharedStore& store,
+                                               const ForecastServices& services,
+                                               const SavedLocation& place,
+                                               std::optional<WeatherSource> source, bool force,
+                                               const net::CancelToken& stop) {
+    const WeatherSource resolved = source ? *source : store.loadSettings().weatherSource;
+    std::optional<Forecast> stored = cached(store, place);
+
+    // Without a clock no age can be known, so the stored one cannot be trusted.
+    if (stored && !force && services.clock && isFresh(*stored, resolved, services.clock())) {
+        return stored;
+    }
+    if (stop.cancelled()) {
+        return stored;
+    }
+
+    if (resolved == WeatherSource::apple) {
+        auto apple = withTimeLimit<Forecast>(
+            services.appleTimeLimitSeconds,
+            [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); },
+            stop);
+        if (stop.cancelled()) {
+            return stored;
+        }
+        if (apple) {
+            // The note stays: it tells why the current weather fell back, and
+            // only the weather's own next success from Apple clears it.
+            return keep(store, std::move(*apple), WeatherSource::apple);
+        }
+        const WeatherError& error = apple.error();
+        store.saveAppleError(error.isTimedOut() ? std::string(kAppleTimeoutNote)
+                                                : error.printable());
+    }
+
+    auto openMeteo = call(services.openMeteo, place, stop);
+    if (openMeteo) {
+        return keep(store, std::move(*openMeteo), resolved);
+    }
+    return stored;
+}
+
+std::optional<Forecast> ForecastFetcher::cached(const SharedStore& store,
+                                                const SavedLocation& place) {
+    auto stored = store.loadForecast();
+    // Another place's forecast is no answer for this one, however recent: a
+    // view would show it under the new place's name.
+    if (stored && !isFor(*stored, place)) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
+bool ForecastFetcher::isFor(const Forecast& forecast, const SavedLocation& place) {
+    // Written as "less than" so that a NaN anywhere fails the test.
+    return std::fabs(forecast.latitude - place.latitude) < kPlaceTolerance &&
+           std::fabs(forecast.longitude - place.longitude) < kPlaceTolerance;
+}
+
+}  // namespace solvane
