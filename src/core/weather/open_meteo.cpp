@@ -6,13 +6,17 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "core/model/json_forms.h"
+#include "core/time/date_text.h"
 
 namespace solvane {
 
@@ -24,6 +28,13 @@ constexpr std::string_view kCurrentFields =
     "temperature_2m,apparent_temperature,weather_code,is_day,wind_speed_10m,wind_direction_10m,"
     "cloud_cover";
 constexpr std::string_view kDailyFields = "temperature_2m_max,temperature_2m_min";
+constexpr std::string_view kForecastHourlyFields =
+    "temperature_2m,weather_code,precipitation_probability,is_day";
+constexpr std::string_view kForecastDailyFields =
+    "weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max";
+
+// No zone has ever been further from UTC than 14 hours; ISO 8601 allows 18.
+constexpr std::int64_t kMaxUtcOffsetSeconds = 18 * 3600;
 
 // Decimal exponents outside [-4, 16) switch to exponent form, the way the
 // usual shortest-repr printers do: 0.0001 stays plain, 0.00001 is 1e-05, and
@@ -46,9 +57,22 @@ WeatherError typeMismatch(const std::string& path) {
 WeatherError dataCorrupted() {
     return WeatherError::decoding("DecodingError.dataCorrupted");
 }
+// Well-formed JSON of the right type whose value makes no sense: a time that
+// is no time, lists of different lengths, times out of order.
+WeatherError dataCorrupted(const std::string& path) {
+    return WeatherError::decoding("DecodingError.dataCorrupted(\"" + path + "\")");
+}
 
 std::string join(std::string_view parent, std::string_view key) {
     return std::string(parent) + "." + std::string(key);
+}
+
+std::string pathOf(std::string_view parent, std::string_view key) {
+    return parent.empty() ? std::string(key) : join(parent, key);
+}
+
+std::string indexed(const std::string& path, std::size_t index) {
+    return path + "[" + std::to_string(index) + "]";
 }
 
 Result<const Json*, WeatherError> member(const Json& object, std::string_view parent,
@@ -91,24 +115,30 @@ Result<double, WeatherError> readDouble(const Json& object, std::string_view par
 
 // Only a JSON integer token that fits 64 bits: 2.5, 2.0 and 1e2 are all the
 // wrong type for a code.
-Result<std::int64_t, WeatherError> readInt64(const Json& object, std::string_view parent,
-                                             const char* key) {
-    auto found = member(object, parent, key);
-    if (!found) {
-        return Failure{found.error()};
+Result<std::int64_t, WeatherError> asInt64(const Json& value, const std::string& path) {
+    if (value.is_null()) {
+        return Failure{valueNotFound(path)};
     }
-    const Json& value = **found;
     if (value.is_number_unsigned()) {
         const auto u = value.get<std::uint64_t>();
         if (u > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-            return Failure{typeMismatch(join(parent, key))};
+            return Failure{typeMismatch(path)};
         }
         return static_cast<std::int64_t>(u);
     }
     if (value.is_number_integer()) {
         return value.get<std::int64_t>();
     }
-    return Failure{typeMismatch(join(parent, key))};
+    return Failure{typeMismatch(path)};
+}
+
+Result<std::int64_t, WeatherError> readInt64(const Json& object, std::string_view parent,
+                                             const char* key) {
+    auto found = member(object, parent, key);
+    if (!found) {
+        return Failure{found.error()};
+    }
+    return asInt64(**found, pathOf(parent, key));
 }
 
 // The whole list is checked, not just today's entry: a null anywhere in it
@@ -214,6 +244,275 @@ Result<WeatherSnapshot, WeatherError> readReply(const Json& root, double latitud
     return s;
 }
 
+// --- The forecast ------------------------------------------------------------
+
+// A list member of a block; `length`, when given, is the length of the
+// block's time list, which every other list must match entry for entry.
+Result<const Json*, WeatherError> readList(const Json& block, std::string_view parent,
+                                           const char* key, std::optional<std::size_t> length) {
+    auto found = member(block, parent, key);
+    if (!found) {
+        return Failure{found.error()};
+    }
+    const std::string path = join(parent, key);
+    if (!(*found)->is_array()) {
+        return Failure{typeMismatch(path)};
+    }
+    if (length && (*found)->size() != *length) {
+        return Failure{dataCorrupted(path)};
+    }
+    return *found;
+}
+
+// The block's time list: at least one entry and no more than a forecast holds.
+Result<const Json*, WeatherError> readTimes(const Json& block, std::string_view parent,
+                                            std::size_t most) {
+    auto times = readList(block, parent, "time", std::nullopt);
+    if (!times) {
+        return times;
+    }
+    if ((*times)->empty() || (*times)->size() > most) {
+        return Failure{dataCorrupted(join(parent, "time"))};
+    }
+    return times;
+}
+
+Result<const std::string*, WeatherError> asText(const Json& value, const std::string& path) {
+    if (value.is_null()) {
+        return Failure{valueNotFound(path)};
+    }
+    if (!value.is_string()) {
+        return Failure{typeMismatch(path)};
+    }
+    return &value.get_ref<const std::string&>();
+}
+
+// Null where the service has no chance to give (beyond the range of the
+// models that have one); a percentage, held within 0…100, otherwise.
+Result<std::optional<double>, WeatherError> asChance(const Json& value, const std::string& path) {
+    if (value.is_null()) {
+        return std::optional<double>();
+    }
+    auto number = asDouble(value, path);
+    if (!number) {
+        return Failure{number.error()};
+    }
+    return std::optional<double>(std::clamp(*number, 0.0, 100.0));
+}
+
+// "2024-06-14T15:00" read as if it were UTC.
+std::optional<Instant> wallClockAsUtc(const std::string& text) {
+    if (text.size() != 16 || text[10] != 'T') {
+        return std::nullopt;
+    }
+    return parseIso8601(text + "Z");
+}
+
+struct Lists {
+    std::vector<const Json*> lists;
+    const Json& at(std::size_t list, std::size_t entry) const { return (*lists[list])[entry]; }
+};
+
+Result<Lists, WeatherError> readLists(const Json& block, std::string_view parent,
+                                      std::initializer_list<const char*> keys, std::size_t length) {
+    Lists out;
+    for (const char* key : keys) {
+        auto list = readList(block, parent, key, length);
+        if (!list) {
+            return Failure{list.error()};
+        }
+        out.lists.push_back(*list);
+    }
+    return out;
+}
+
+Result<std::vector<HourForecast>, WeatherError> readHours(const Json& root,
+                                                          std::int64_t utcOffset) {
+    auto hourly = readObject(root, "hourly");
+    if (!hourly) {
+        return Failure{hourly.error()};
+    }
+    auto times = readTimes(**hourly, "hourly", kForecastMaxHours);
+    if (!times) {
+        return Failure{times.error()};
+    }
+    const std::size_t count = (*times)->size();
+    auto lists =
+        readLists(**hourly, "hourly",
+                  {"temperature_2m", "weather_code", "precipitation_probability", "is_day"}, count);
+    if (!lists) {
+        return Failure{lists.error()};
+    }
+
+    std::vector<HourForecast> hours;
+    hours.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string timePath = indexed("hourly.time", i);
+        auto text = asText((**times)[i], timePath);
+        if (!text) {
+            return Failure{text.error()};
+        }
+        // The service writes every hour with the one offset in force when it
+        // was asked, across any change of clocks in the days it covers, and
+        // says which: the offset, not the zone's rules, undoes it. Read by
+        // the zone, the hours after a change would all be an hour out.
+        const auto wallClock = wallClockAsUtc(**text);
+        if (!wallClock) {
+            return Failure{dataCorrupted(timePath)};
+        }
+        const Instant time = *wallClock - static_cast<double>(utcOffset);
+        if (!hours.empty() && !(hours.back().time < time)) {
+            return Failure{dataCorrupted(timePath)};
+        }
+        auto temperature = asDouble(lists->at(0, i), indexed("hourly.temperature_2m", i));
+        if (!temperature) {
+            return Failure{temperature.error()};
+        }
+        auto code = asInt64(lists->at(1, i), indexed("hourly.weather_code", i));
+        if (!code) {
+            return Failure{code.error()};
+        }
+        auto chance = asChance(lists->at(2, i), indexed("hourly.precipitation_probability", i));
+        if (!chance) {
+            return Failure{chance.error()};
+        }
+        // Asked for so that a reply can be checked whole; the symbol is kept
+        // in its daytime form and the views decide the night from the sky.
+        auto isDay = asInt64(lists->at(3, i), indexed("hourly.is_day", i));
+        if (!isDay) {
+            return Failure{isDay.error()};
+        }
+        hours.push_back(
+            {time, *temperature, std::string(openMeteoConditionSymbol(*code, true)), *chance});
+    }
+    return hours;
+}
+
+Result<std::vector<DayForecast>, WeatherError> readDays(const Json& root) {
+    auto daily = readObject(root, "daily");
+    if (!daily) {
+        return Failure{daily.error()};
+    }
+    auto times = readTimes(**daily, "daily", kForecastMaxDays);
+    if (!times) {
+        return Failure{times.error()};
+    }
+    const std::size_t count = (*times)->size();
+    auto lists = readLists(**daily, "daily",
+                           {"weather_code", "temperature_2m_max", "temperature_2m_min",
+                            "precipitation_probability_max"},
+                           count);
+    if (!lists) {
+        return Failure{lists.error()};
+    }
+
+    std::vector<DayForecast> days;
+    days.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string timePath = indexed("daily.time", i);
+        auto text = asText((**times)[i], timePath);
+        if (!text) {
+            return Failure{text.error()};
+        }
+        const auto date = parseIsoDate(**text);
+        if (!date) {
+            return Failure{dataCorrupted(timePath)};
+        }
+        if (!days.empty() &&
+            std::tie(date->year, date->month, date->day) <=
+                std::tie(days.back().date.year, days.back().date.month, days.back().date.day)) {
+            return Failure{dataCorrupted(timePath)};
+        }
+        auto code = asInt64(lists->at(0, i), indexed("daily.weather_code", i));
+        if (!code) {
+            return Failure{code.error()};
+        }
+        auto high = asDouble(lists->at(1, i), indexed("daily.temperature_2m_max", i));
+        if (!high) {
+            return Failure{high.error()};
+        }
+        auto low = asDouble(lists->at(2, i), indexed("daily.temperature_2m_min", i));
+        if (!low) {
+            return Failure{low.error()};
+        }
+        auto chance = asChance(lists->at(3, i), indexed("daily.precipitation_probability_max", i));
+        if (!chance) {
+            return Failure{chance.error()};
+        }
+        days.push_back(
+            {*date, *high, *low, std::string(openMeteoConditionSymbol(*code, true)), *chance});
+    }
+    return days;
+}
+
+Result<Forecast, WeatherError> readForecastReply(const Json& root, double latitude,
+                                                 double longitude, Instant fetched) {
+    if (!root.is_object()) {
+        return Failure{typeMismatch("")};
+    }
+    auto offset = readInt64(root, "", "utc_offset_seconds");
+    if (!offset) {
+        return Failure{offset.error()};
+    }
+    if (*offset < -kMaxUtcOffsetSeconds || *offset > kMaxUtcOffsetSeconds) {
+        return Failure{dataCorrupted("utc_offset_seconds")};
+    }
+    auto hours = readHours(root, *offset);
+    if (!hours) {
+        return Failure{hours.error()};
+    }
+    auto days = readDays(root);
+    if (!days) {
+        return Failure{days.error()};
+    }
+    Forecast f;
+    f.fetched = fetched;
+    f.latitude = latitude;
+    f.longitude = longitude;
+    f.source = WeatherSource::openMeteo;
+    f.requested = WeatherSource::openMeteo;
+    f.hours = std::move(*hours);
+    f.days = std::move(*days);
+    return f;
+}
+
+using QueryItem = std::pair<std::string_view, std::string>;
+
+// {endpoint}/v1/forecast with the items in the order given.
+std::string forecastAddress(std::string_view endpoint, std::span<const QueryItem> items) {
+    while (!endpoint.empty() && endpoint.back() == '/') {
+        endpoint.remove_suffix(1);
+    }
+    std::string url(endpoint);
+    url += "/v1/forecast";
+    char separator = '?';
+    for (const auto& [name, value] : items) {
+        url += separator;
+        url += name;
+        url += '=';
+        url += net::encodeQueryValue(value);
+        separator = '&';
+    }
+    return url;
+}
+
+// One GET under the overall limit; the connect and stall limits are the
+// transfer's own, or the overall limit when that is shorter.
+Result<std::string, WeatherError> fetchBody(std::string url, double timeoutSeconds,
+                                            const net::CancelToken& cancel) {
+    net::HttpRequest request;
+    request.url = std::move(url);
+    request.connectTimeoutSeconds = std::min(timeoutSeconds, request.connectTimeoutSeconds);
+    request.totalTimeoutSeconds = timeoutSeconds;
+    request.stallSeconds = std::min(timeoutSeconds, request.stallSeconds);
+    request.cancel = cancel;
+    auto reply = net::httpGet(request);
+    if (!reply) {
+        return Failure{WeatherError::fromHttp(reply.error())};
+    }
+    return std::move(reply->body);
+}
+
 }  // namespace
 
 std::string coordinateText(double degrees) {
@@ -275,10 +574,7 @@ std::string coordinateText(double degrees) {
 }
 
 std::string openMeteoUrl(std::string_view endpoint, double latitude, double longitude) {
-    while (!endpoint.empty() && endpoint.back() == '/') {
-        endpoint.remove_suffix(1);
-    }
-    const std::pair<std::string_view, std::string> items[] = {
+    const QueryItem items[] = {
         {"latitude", coordinateText(latitude)},
         {"longitude", coordinateText(longitude)},
         {"current", std::string(kCurrentFields)},
@@ -286,17 +582,19 @@ std::string openMeteoUrl(std::string_view endpoint, double latitude, double long
         {"timezone", "auto"},
         {"forecast_days", "1"},
     };
-    std::string url(endpoint);
-    url += "/v1/forecast";
-    char separator = '?';
-    for (const auto& [name, value] : items) {
-        url += separator;
-        url += name;
-        url += '=';
-        url += net::encodeQueryValue(value);
-        separator = '&';
-    }
-    return url;
+    return forecastAddress(endpoint, items);
+}
+
+std::string openMeteoForecastUrl(std::string_view endpoint, double latitude, double longitude) {
+    const QueryItem items[] = {
+        {"latitude", coordinateText(latitude)},
+        {"longitude", coordinateText(longitude)},
+        {"hourly", std::string(kForecastHourlyFields)},
+        {"daily", std::string(kForecastDailyFields)},
+        {"timezone", "auto"},
+        {"forecast_days", "7"},
+    };
+    return forecastAddress(endpoint, items);
 }
 
 std::string_view openMeteoConditionText(std::int64_t code) {
@@ -408,17 +706,11 @@ Result<WeatherSnapshot, WeatherError> fetchOpenMeteo(std::string_view endpoint, 
                                                      const std::function<Instant()>& clock,
                                                      const net::CancelToken& cancel,
                                                      double timeoutSeconds) {
-    net::HttpRequest request;
-    request.url = openMeteoUrl(endpoint, latitude, longitude);
-    request.connectTimeoutSeconds = std::min(timeoutSeconds, request.connectTimeoutSeconds);
-    request.totalTimeoutSeconds = timeoutSeconds;
-    request.stallSeconds = std::min(timeoutSeconds, request.stallSeconds);
-    request.cancel = cancel;
-    auto reply = net::httpGet(request);
-    if (!reply) {
-        return Failure{WeatherError::fromHttp(reply.error())};
+    auto body = fetchBody(openMeteoUrl(endpoint, latitude, longitude), timeoutSeconds, cancel);
+    if (!body) {
+        return Failure{body.error()};
     }
-    auto snapshot = parseOpenMeteo(reply->body, latitude, longitude, Instant{});
+    auto snapshot = parseOpenMeteo(*body, latitude, longitude, Instant{});
     if (!snapshot) {
         return snapshot;
     }
@@ -426,6 +718,36 @@ Result<WeatherSnapshot, WeatherError> fetchOpenMeteo(std::string_view endpoint, 
     // request left.
     snapshot->fetched = clock ? clock() : Instant{};
     return snapshot;
+}
+
+Result<Forecast, WeatherError> parseOpenMeteoForecast(std::string_view body, double latitude,
+                                                      double longitude, Instant fetched) {
+    auto document = json_forms::parseJson(body);
+    if (!document) {
+        return Failure{dataCorrupted()};
+    }
+    try {
+        return readForecastReply(*document, latitude, longitude, fetched);
+    } catch (const nlohmann::json::exception&) {
+        return Failure{dataCorrupted()};
+    }
+}
+
+Result<Forecast, WeatherError> fetchOpenMeteoForecast(std::string_view endpoint, double latitude,
+                                                      double longitude,
+                                                      const std::function<Instant()>& clock,
+                                                      const net::CancelToken& cancel,
+                                                      double timeoutSeconds) {
+    auto body =
+        fetchBody(openMeteoForecastUrl(endpoint, latitude, longitude), timeoutSeconds, cancel);
+    if (!body) {
+        return Failure{body.error()};
+    }
+    auto forecast = parseOpenMeteoForecast(*body, latitude, longitude, Instant{});
+    if (forecast) {
+        forecast->fetched = clock ? clock() : Instant{};
+    }
+    return forecast;
 }
 
 }  // namespace solvane

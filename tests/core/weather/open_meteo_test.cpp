@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <random>
 #include <sstream>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "core/model/json_forms.h"
+#include "core/time/calendar.h"
+#include "core/time/date_text.h"
 #include "support/loopback_http_server.h"
 
 namespace solvane {
@@ -282,6 +285,280 @@ TEST(OpenMeteoFetch, TransportFailuresKeepTheirKind) {
     EXPECT_TRUE(network.isTimedOut());
     EXPECT_EQ(network.printable(), WeatherError::timedOut().printable());
     EXPECT_EQ(WeatherError::timedOut().printable(), "HttpError.timedOut");
+}
+
+// --- the forecast --------------------------------------------------------------
+
+constexpr const char* kForecastQueryTail =
+    "&hourly=temperature_2m,weather_code,precipitation_probability,is_day"
+    "&daily=weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max"
+    "&timezone=auto&forecast_days=7";
+
+std::string outcome(const Result<Forecast, WeatherError>& r) {
+    return r.ok() ? std::string("a forecast") : r.error().printable();
+}
+
+// A reply as the service writes one for a place whose clocks read
+// `utcOffset` seconds ahead of UTC when it was asked: `hours` hours from
+// local midnight of `firstDay`, each labelled with that one offset, and as
+// many days.
+Json generatedReply(const char* zone, int utcOffset, const char* firstDay, int hours, int days) {
+    const Instant midnight = *parseIso8601(std::string(firstDay) + "T00:00Z");
+    Json hourly = {{"time", Json::array()},
+                   {"temperature_2m", Json::array()},
+                   {"weather_code", Json::array()},
+                   {"precipitation_probability", Json::array()},
+                   {"is_day", Json::array()}};
+    for (int i = 0; i < hours; ++i) {
+        // Wall-clock text: the UTC form of midnight plus i hours, cut short.
+        hourly["time"].push_back(formatIso8601(midnight + i * 3600.0)->substr(0, 16));
+        hourly["temperature_2m"].push_back(10 + i % 24 * 0.5);
+        hourly["weather_code"].push_back(i % 2 == 0 ? 0 : 61);
+        hourly["precipitation_probability"].push_back(i % 24 * 4);
+        hourly["is_day"].push_back(i % 24 >= 7 && i % 24 < 19 ? 1 : 0);
+    }
+    Json daily = {{"time", Json::array()},
+                  {"weather_code", Json::array()},
+                  {"temperature_2m_max", Json::array()},
+                  {"temperature_2m_min", Json::array()},
+                  {"precipitation_probability_max", Json::array()}};
+    for (int i = 0; i < days; ++i) {
+        daily["time"].push_back(formatIso8601(midnight + i * 86400.0)->substr(0, 10));
+        daily["weather_code"].push_back(3);
+        daily["temperature_2m_max"].push_back(21.5);
+        daily["temperature_2m_min"].push_back(9);
+        daily["precipitation_probability_max"].push_back(92);
+    }
+    return {{"latitude", 52.52},
+            {"longitude", 13.419998},
+            {"generationtime_ms", 0.09},
+            {"utc_offset_seconds", utcOffset},
+            {"timezone", zone},
+            {"timezone_abbreviation", "GMT+2"},
+            {"elevation", 38.0},
+            {"hourly", hourly},
+            {"daily", daily}};
+}
+
+std::string forecastReplyWith(const std::function<void(Json&)>& change) {
+    Json reply = *json_forms::parseJson(readReply("forecast_reply.json"));
+    change(reply);
+    return reply.dump();
+}
+
+TEST(OpenMeteoForecastUrl, ASeparateRequestAndTheCurrentOneUnchanged) {
+    EXPECT_EQ(openMeteoForecastUrl("https://api.open-meteo.com/", 40, -12.75),
+              std::string("https://api.open-meteo.com/v1/forecast?latitude=40.0&longitude=-12.75") +
+                  kForecastQueryTail);
+    // The current-conditions request reads exactly as it always has.
+    EXPECT_EQ(openMeteoUrl(kOpenMeteoEndpoint, 51.5, -1e-05),
+              "https://api.open-meteo.com/v1/forecast?latitude=51.5&longitude=-1e-05"
+              "&current=temperature_2m,apparent_temperature,weather_code,is_day,wind_speed_10m,"
+              "wind_direction_10m,cloud_cover&daily=temperature_2m_max,temperature_2m_min"
+              "&timezone=auto&forecast_days=1");
+}
+
+TEST(OpenMeteoForecastParse, ARecordedWeekKeepsEveryHourAndDay) {
+    const auto r = parseOpenMeteoForecast(readReply("forecast_reply.json"), 40.7128, -74.006, kNow);
+    ASSERT_TRUE(r) << outcome(r);
+    EXPECT_EQ(r->fetched, kNow);
+    EXPECT_EQ(r->latitude, 40.7128);  // asked for, not the grid point echoed back
+    EXPECT_EQ(r->longitude, -74.006);
+    EXPECT_EQ(r->source, WeatherSource::openMeteo);
+    EXPECT_EQ(r->requested, WeatherSource::openMeteo);
+    ASSERT_EQ(r->hours.size(), 168u);
+    ASSERT_EQ(r->days.size(), 7u);
+
+    // Local midnight in New York, and one hour after another from there.
+    EXPECT_EQ(r->hours[0].time, *parseIso8601("2024-06-14T00:00-04:00"));
+    for (std::size_t i = 1; i < r->hours.size(); ++i) {
+        EXPECT_EQ(r->hours[i].time - r->hours[i - 1].time, 3600) << i;
+    }
+    // 15:00: partly cloudy with a 13% chance; midnight's mostly clear night
+    // sky is kept in its daytime form.
+    EXPECT_EQ(r->hours[15],
+              (HourForecast{*parseIso8601("2024-06-14T19:00Z"), 27.3, "cloud.sun", 13.0}));
+    EXPECT_EQ(r->hours[0].symbol, "cloud.sun");
+    // The last half day is past the range of the chance of precipitation.
+    EXPECT_EQ(r->hours[155].precipitationChance.has_value(), true);
+    EXPECT_EQ(r->hours[156].precipitationChance, std::nullopt);
+
+    EXPECT_EQ(r->days[0].date, (CivilDate{2024, 6, 14}));
+    EXPECT_EQ(r->days[2], (DayForecast{{2024, 6, 16}, 25.3, 14.5, "cloud.rain", 79.0}));
+    EXPECT_EQ(r->days[3].symbol, "cloud.heavyrain");
+    EXPECT_EQ(r->days[6].date, (CivilDate{2024, 6, 20}));
+    EXPECT_EQ(r->days[6].precipitationChance, std::nullopt);
+}
+
+// The service labels every hour with the one offset in force when it was
+// asked, across a change of clocks: read by the zone's rules, the hours after
+// the change would be an hour out, or two would fall on one.
+TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
+    const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
+    const auto autumn = parseOpenMeteoForecast(
+        generatedReply("Europe/Berlin", 7200, "2024-10-26", 48, 2).dump(), 52.52, 13.42, kNow);
+    ASSERT_TRUE(autumn) << outcome(autumn);
+    for (std::size_t i = 1; i < autumn->hours.size(); ++i) {
+        EXPECT_EQ(autumn->hours[i].time - autumn->hours[i - 1].time, 3600) << i;
+    }
+    // Labelled 2024-10-27T05:00 at +2: 03:00 UTC, which Berlin's clocks,
+    // gone back to +1 overnight, read as 04:00.
+    const Instant fiveLabelled = autumn->hours[24 + 5].time;
+    EXPECT_EQ(fiveLabelled, *parseIso8601("2024-10-27T03:00Z"));
+    EXPECT_EQ(fiveLabelled, *berlin.date(2024, 10, 27, 4));
+
+    // Spring in Sydney: 02:00 on October 5th never shows on a clock there,
+    // yet the service labels an hour so; it is 16:00 UTC the day before.
+    const auto spring = parseOpenMeteoForecast(
+        generatedReply("Australia/Sydney", 36000, "2025-10-04", 48, 2).dump(), -33.87, 151.21,
+        kNow);
+    ASSERT_TRUE(spring) << outcome(spring);
+    EXPECT_EQ(spring->hours[26].time, *parseIso8601("2025-10-04T16:00Z"));
+    EXPECT_EQ(spring->hours.back().time - spring->hours.front().time, 47 * 3600);
+
+    // Half-hour offsets, and a zone ICU has never heard of: the offset alone
+    // decides.
+    const auto delhi = parseOpenMeteoForecast(
+        generatedReply("Nowhere/Invented", 19800, "2024-06-14", 24, 1).dump(), 28.6, 77.2, kNow);
+    ASSERT_TRUE(delhi) << outcome(delhi);
+    EXPECT_EQ(delhi->hours[0].time, *parseIso8601("2024-06-13T18:30Z"));
+    EXPECT_EQ(delhi->days[0].date, (CivilDate{2024, 6, 14}));
+}
+
+TEST(OpenMeteoForecastParse, ChancesAreHeldToPercentagesAndMayBeMissing) {
+    const auto r = parseOpenMeteoForecast(
+        forecastReplyWith([](Json& j) {
+            j["hourly"]["precipitation_probability"][0] = 120;
+            j["hourly"]["precipitation_probability"][1] = -5;
+            j["daily"]["precipitation_probability_max"] =
+                Json::array({nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
+        }),
+        0, 0, kNow);
+    ASSERT_TRUE(r) << outcome(r);
+    EXPECT_EQ(r->hours[0].precipitationChance, 100.0);
+    EXPECT_EQ(r->hours[1].precipitationChance, 0.0);
+    for (const auto& day : r->days) {
+        EXPECT_EQ(day.precipitationChance, std::nullopt);
+    }
+}
+
+TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
+    const Json discarded(Json::value_t::discarded);
+    const auto set = [](const char* block, const char* key, Json value) {
+        return forecastReplyWith([=](Json& j) {
+            if (value.is_discarded()) {
+                j[block].erase(key);
+            } else {
+                j[block][key] = value;
+            }
+        });
+    };
+    const auto setAt = [](const char* block, const char* key, std::size_t i, Json value) {
+        return forecastReplyWith([=](Json& j) { j[block][key][i] = value; });
+    };
+    Json tooMany = generatedReply("UTC", 0, "2024-06-14", 401, 1);
+    Json noDays = generatedReply("UTC", 0, "2024-06-14", 24, 0);
+    const struct {
+        std::string body;
+        const char* printable;
+    } cases[] = {
+        {set("hourly", "time", discarded), R"(DecodingError.keyNotFound("hourly.time"))"},
+        {set("hourly", "is_day", discarded), R"(DecodingError.keyNotFound("hourly.is_day"))"},
+        {set("daily", "precipitation_probability_max", discarded),
+         R"(DecodingError.keyNotFound("daily.precipitation_probability_max"))"},
+        {forecastReplyWith([](Json& j) { j.erase("daily"); }),
+         R"(DecodingError.keyNotFound("daily"))"},
+        {forecastReplyWith([](Json& j) { j["hourly"]["temperature_2m"].erase(167); }),
+         R"(DecodingError.dataCorrupted("hourly.temperature_2m"))"},
+        {forecastReplyWith([](Json& j) { j["daily"]["weather_code"].push_back(3); }),
+         R"(DecodingError.dataCorrupted("daily.weather_code"))"},
+        {setAt("hourly", "temperature_2m", 5, nullptr),
+         R"(DecodingError.valueNotFound("hourly.temperature_2m[5]"))"},
+        {setAt("daily", "temperature_2m_max", 6, nullptr),
+         R"(DecodingError.valueNotFound("daily.temperature_2m_max[6]"))"},
+        {setAt("hourly", "weather_code", 3, nullptr),
+         R"(DecodingError.valueNotFound("hourly.weather_code[3]"))"},
+        {setAt("hourly", "weather_code", 3, 2.5),
+         R"(DecodingError.typeMismatch("hourly.weather_code[3]"))"},
+        {setAt("hourly", "precipitation_probability", 0, "5"),
+         R"(DecodingError.typeMismatch("hourly.precipitation_probability[0]"))"},
+        {setAt("hourly", "is_day", 4, true), R"(DecodingError.typeMismatch("hourly.is_day[4]"))"},
+        {set("daily", "temperature_2m_min", "x"),
+         R"(DecodingError.typeMismatch("daily.temperature_2m_min"))"},
+        {setAt("hourly", "time", 0, 1718337600), R"(DecodingError.typeMismatch("hourly.time[0]"))"},
+        {setAt("hourly", "time", 2, "2024-06-14 02:00"),
+         R"(DecodingError.dataCorrupted("hourly.time[2]"))"},
+        {setAt("hourly", "time", 2, "2024-06-14T02:00:00"),
+         R"(DecodingError.dataCorrupted("hourly.time[2]"))"},
+        {setAt("hourly", "time", 2, "2024-06-14T24:00"),
+         R"(DecodingError.dataCorrupted("hourly.time[2]"))"},
+        {setAt("hourly", "time", 1, "2024-06-14T00:00"),
+         R"(DecodingError.dataCorrupted("hourly.time[1]"))"},
+        {setAt("daily", "time", 3, "2024-06-31"),
+         R"(DecodingError.dataCorrupted("daily.time[3]"))"},
+        {setAt("daily", "time", 3, "2024-06-16"),
+         R"(DecodingError.dataCorrupted("daily.time[3]"))"},
+        {forecastReplyWith([](Json& j) { j.erase("utc_offset_seconds"); }),
+         R"(DecodingError.keyNotFound("utc_offset_seconds"))"},
+        {forecastReplyWith([](Json& j) { j["utc_offset_seconds"] = -14400.5; }),
+         R"(DecodingError.typeMismatch("utc_offset_seconds"))"},
+        {forecastReplyWith([](Json& j) { j["utc_offset_seconds"] = 86400; }),
+         R"(DecodingError.dataCorrupted("utc_offset_seconds"))"},
+        {tooMany.dump(), R"(DecodingError.dataCorrupted("hourly.time"))"},
+        {noDays.dump(), R"(DecodingError.dataCorrupted("daily.time"))"},
+        {R"({"error":true,"reason":"Cannot initialize WeatherVariable from invalid String value"})",
+         R"(DecodingError.keyNotFound("utc_offset_seconds"))"},
+        {"[]", R"(DecodingError.typeMismatch(""))"},
+        {readReply("full_reply.json"), R"(DecodingError.keyNotFound("hourly"))"},
+        {readReply("forecast_reply.json").substr(0, 3000), "DecodingError.dataCorrupted"},
+    };
+    for (const auto& c : cases) {
+        const auto r = parseOpenMeteoForecast(c.body, 0, 0, kNow);
+        ASSERT_FALSE(r) << c.printable;
+        EXPECT_EQ(r.error().kind, WeatherError::Kind::decoding);
+        EXPECT_EQ(r.error().printable(), c.printable);
+    }
+}
+
+TEST(OpenMeteoForecastFetch, SendsItsOwnRequestAndStampsAfterTheReply) {
+    const std::string body = readReply("forecast_reply.json");
+    LoopbackHttpServer server([&](const HttpTestRequest& req) {
+        HttpTestReply reply;
+        if (req.path() == "/v1/forecast") {
+            reply.body = body;
+        } else {
+            reply.status = 429;
+            reply.body = R"({"error":true,"reason":"Daily API request limit exceeded."})";
+        }
+        return reply;
+    });
+    std::size_t requestsWhenStamped = 0;
+    const auto clock = [&] {
+        requestsWhenStamped = server.requestCount();
+        return kNow;
+    };
+    auto r =
+        fetchOpenMeteoForecast(server.url() + "/", 40.7128, -74.006, clock, net::CancelToken());
+    ASSERT_TRUE(r) << outcome(r);
+    EXPECT_EQ(r->fetched, kNow);
+    EXPECT_EQ(r->hours.size(), 168u);
+    EXPECT_EQ(requestsWhenStamped, 1u);
+    ASSERT_EQ(server.requestCount(), 1u);
+    const HttpTestRequest request = server.requests().at(0);
+    EXPECT_EQ(request.method, "GET");
+    EXPECT_EQ(request.query(),
+              std::string("latitude=40.7128&longitude=-74.006") + kForecastQueryTail);
+
+    requestsWhenStamped = 0;
+    r = fetchOpenMeteoForecast(server.url() + "/throttled", 1, 2, clock, net::CancelToken());
+    EXPECT_EQ(outcome(r), R"(DecodingError.keyNotFound("utc_offset_seconds"))");
+    EXPECT_EQ(requestsWhenStamped, 0u);  // nothing decoded, nothing stamped
+
+    net::CancelToken cancelled;
+    cancelled.cancel();
+    EXPECT_EQ(outcome(fetchOpenMeteoForecast(server.url(), 1, 2, clock, cancelled)),
+              "HttpError.cancelled");
+    EXPECT_EQ(server.requestCount(), 2u);
 }
 
 }  // namespace
