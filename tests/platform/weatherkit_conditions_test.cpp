@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "core/weather/forecast.h"
 #include "platform/weatherkit/weatherkit.h"
 
 namespace solvane::platform {
@@ -118,6 +119,15 @@ TEST(WeatherKitConditions, UnknownCodesReadAsTheirOwnWordsUnderAPlainCloud) {
         huge += "Ab";
     }
     EXPECT_EQ(weatherKitConditionText(huge).size(), 32u * 2 + 31);
+}
+
+// A forecast keeps the daytime symbol and a view draws the night from it:
+// that must be the symbol the table itself draws by night.
+TEST(WeatherKitConditions, TheForecastsNightFormIsTheTablesNightSymbol) {
+    for (const auto& row : weatherKitConditions()) {
+        EXPECT_EQ(nightSymbol(row.daySymbol), row.nightSymbol) << row.code;
+        EXPECT_EQ(nightSymbol(daySymbol(row.nightSymbol)), row.nightSymbol) << row.code;
+    }
 }
 
 }  // namespace

@@ -6,12 +6,17 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <mutex>
 #include <sstream>
 #include <thread>
+#include <vector>
 
+#include "core/model/json_forms.h"
+#include "core/time/date_text.h"
+#include "core/weather/open_meteo.h"
 #include "platform/jwt_check.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
@@ -31,6 +36,8 @@ constexpr Instant kDecodedTime = Instant::fromUnix(1710946843.5);
 constexpr const char* kWeatherPath = "/api/v1/weather/en/40.713/-74.006";
 constexpr const char* kWeatherQuery =
     "dataSets=currentWeather,forecastDaily&timezone=America%2FNew_York";
+constexpr const char* kForecastQuery =
+    "dataSets=forecastHourly,forecastDaily&timezone=America%2FNew_York";
 
 std::string fixture(const std::string& name) {
     std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/weatherkit/" + name);
@@ -93,7 +100,8 @@ class FakeWeatherKit {
     HttpTestReply handle(const HttpTestRequest& request) {
         std::lock_guard lock(mutex_);
         const bool attribution = request.path() == "/attribution/en";
-        if (!attribution && (request.path() != kWeatherPath || request.query() != kWeatherQuery)) {
+        const bool weather = request.query() == kWeatherQuery || request.query() == kForecastQuery;
+        if (!attribution && (request.path() != kWeatherPath || !weather)) {
             problems_ += "target " + request.target + "; ";
             return {404, "{}"};
         }
@@ -433,6 +441,246 @@ TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
     canceller.join();
     EXPECT_EQ(printable(r), "HttpError.cancelled");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+// --- forecast ----------------------------------------------------------------
+
+using Json = json_forms::Json;
+
+std::string printable(const Result<Forecast, WeatherError>& r) {
+    return r.ok() ? "ok" : r.error().printable();
+}
+
+std::string forecastWith(const std::function<void(Json&)>& change) {
+    Json reply = *json_forms::parseJson(fixture("forecast_reply.json"));
+    change(reply);
+    return reply.dump();
+}
+
+Instant at(const char* iso) {
+    return *parseIso8601(iso);
+}
+
+TEST(WeatherKitForecastUrl, AskedForTheHourlyAndDailySets) {
+    EXPECT_EQ(weatherKitForecastUrl("https://weatherkit.apple.com/", "en", 40.713, -74.006,
+                                    "America/New_York"),
+              std::string("https://weatherkit.apple.com") + kWeatherPath + "?" + kForecastQuery);
+    EXPECT_EQ(weatherKitForecastUrl("http://h:1", "zh Hans", -0.5, 180, "UTC"),
+              "http://h:1/api/v1/weather/zh%20Hans/-0.5/180.0?dataSets=forecastHourly,"
+              "forecastDaily&timezone=UTC");
+}
+
+TEST(WeatherKitForecast, MapsTheHoursAndDaysOfARecordedReply) {
+    // Trimmed to its first 36 hours; the days are the service's ten.
+    const auto r = parseWeatherKitForecast(fixture("forecast_reply.json"), 40.713, -74.006,
+                                           kDecodedTime, "America/New_York");
+    ASSERT_TRUE(r.ok()) << r.error().printable();
+    EXPECT_EQ(r->fetched, kDecodedTime);
+    EXPECT_EQ(r->latitude, 40.713);
+    EXPECT_EQ(r->source, WeatherSource::apple);
+    EXPECT_EQ(r->requested, WeatherSource::apple);
+    ASSERT_EQ(r->hours.size(), 36u);
+    ASSERT_EQ(r->days.size(), 10u);
+
+    const HourForecast& eleven = r->hours[13];  // 11:00 in New York
+    EXPECT_EQ(eleven.time, at("2024-03-20T15:00:00Z"));
+    EXPECT_EQ(eleven.temperatureC, 20.75);
+    EXPECT_EQ(eleven.symbol, "cloud");
+    EXPECT_DOUBLE_EQ(eleven.precipitationChance.value_or(-1), 12);
+    // 22:00, clear: kept in the daytime form, the views draw the night.
+    EXPECT_EQ(r->hours[0].time, at("2024-03-20T02:00:00Z"));
+    EXPECT_EQ(r->hours[0].symbol, "sun.max");
+    EXPECT_EQ(r->hours[0].precipitationChance, 0.0);
+    EXPECT_EQ(r->hours[30].symbol, "cloud.heavyrain");
+
+    const DayForecast& today = r->days[0];
+    EXPECT_EQ(today.date, (CivilDate{2024, 3, 20}));
+    EXPECT_EQ(today.highC, 24.61);
+    EXPECT_EQ(today.lowC, 12.08);
+    EXPECT_EQ(today.symbol, "cloud.sun");
+    EXPECT_DOUBLE_EQ(today.precipitationChance.value_or(-1), 12);
+    EXPECT_EQ(r->days[7].symbol, "cloud.snow");  // flurries
+    EXPECT_EQ(r->days[9].date, (CivilDate{2024, 3, 29}));
+}
+
+// A day starts at local midnight in the zone asked for, sent as UTC: east of
+// Greenwich that is the evening before, which UTC would date a day early.
+TEST(WeatherKitForecast, EachDayIsDatedInTheZoneItWasAskedFor) {
+    const auto daysStarting = [](std::vector<const char*> starts) {
+        return forecastWith([&](Json& j) {
+            Json& days = j["forecastDaily"]["days"];
+            days.erase(days.begin() + static_cast<std::ptrdiff_t>(starts.size()), days.end());
+            for (std::size_t i = 0; i < starts.size(); ++i) {
+                days[i]["forecastStart"] = starts[i];
+            }
+        });
+    };
+    const auto dates = [](const std::string& body, std::string_view zone) {
+        std::vector<std::string> out;
+        const auto r = parseWeatherKitForecast(body, 1, 2, {}, zone);
+        for (const auto& day : r.ok() ? r->days : std::vector<DayForecast>{}) {
+            out.push_back(isoDateText(day.date));
+        }
+        return out;
+    };
+    using Dates = std::vector<std::string>;
+    const std::string tokyo = daysStarting({"2024-03-19T15:00:00Z", "2024-03-20T15:00:00Z"});
+    EXPECT_EQ(dates(tokyo, "Asia/Tokyo"), (Dates{"2024-03-20", "2024-03-21"}));
+    EXPECT_EQ(dates(tokyo, "UTC"), (Dates{"2024-03-19", "2024-03-20"}));
+    // A zone ICU does not know is read as UTC, the service's own default.
+    EXPECT_EQ(dates(tokyo, "Mars/Olympus_Mons"), (Dates{"2024-03-19", "2024-03-20"}));
+
+    // Berlin's clocks go back in the night to the 27th: that day is 25 hours.
+    const std::string berlin =
+        daysStarting({"2024-10-25T22:00:00Z", "2024-10-26T22:00:00Z", "2024-10-27T23:00:00Z"});
+    EXPECT_EQ(dates(berlin, "Europe/Berlin"), (Dates{"2024-10-26", "2024-10-27", "2024-10-28"}));
+}
+
+TEST(WeatherKitForecast, ChancesAreHeldToPercentagesAndMayBeMissing) {
+    const auto r = parseWeatherKitForecast(
+        forecastWith([](Json& j) {
+            j["forecastHourly"]["hours"][0].erase("precipitationChance");
+            j["forecastHourly"]["hours"][1]["precipitationChance"] = nullptr;
+            j["forecastHourly"]["hours"][2]["precipitationChance"] = 1.4;
+            j["forecastDaily"]["days"][0]["precipitationChance"] = -0.2;
+        }),
+        1, 2, {}, "America/New_York");
+    ASSERT_TRUE(r.ok()) << r.error().printable();
+    EXPECT_EQ(r->hours[0].precipitationChance, std::nullopt);
+    EXPECT_EQ(r->hours[1].precipitationChance, std::nullopt);
+    EXPECT_EQ(r->hours[2].precipitationChance, 100.0);
+    EXPECT_EQ(r->days[0].precipitationChance, 0.0);
+}
+
+TEST(WeatherKitForecast, AnythingElseIsADecodingError) {
+    const auto hour = [](const char* key, Json value) {
+        return forecastWith([=](Json& j) {
+            Json& h = j["forecastHourly"]["hours"][3];
+            value.is_discarded() ? void(h.erase(key)) : void(h[key] = value);
+        });
+    };
+    const auto day = [](const char* key, Json value) {
+        return forecastWith([=](Json& j) {
+            Json& d = j["forecastDaily"]["days"][2];
+            value.is_discarded() ? void(d.erase(key)) : void(d[key] = value);
+        });
+    };
+    const Json gone(Json::value_t::discarded);
+    const std::string bodies[] = {
+        forecastWith([](Json& j) { j.erase("forecastHourly"); }),
+        forecastWith([](Json& j) { j.erase("forecastDaily"); }),
+        forecastWith([](Json& j) { j["forecastHourly"]["hours"] = Json::array(); }),
+        forecastWith([](Json& j) { j["forecastDaily"]["days"] = Json::object(); }),
+        forecastWith([](Json& j) { j["forecastDaily"] = nullptr; }),
+        forecastWith([](Json& j) {
+            Json& hours = j["forecastHourly"]["hours"];
+            while (hours.size() <= kForecastMaxHours) {
+                hours.push_back(hours.back());
+            }
+        }),
+        forecastWith([](Json& j) {
+            Json& hours = j["forecastHourly"]["hours"];
+            std::swap(hours[4], hours[5]);
+        }),
+        forecastWith([](Json& j) {
+            Json& days = j["forecastDaily"]["days"];
+            days[3]["forecastStart"] = days[2]["forecastStart"];
+        }),
+        hour("forecastStart", gone),
+        hour("forecastStart", "tomorrow"),
+        hour("forecastStart", 1710900000),
+        hour("temperature", nullptr),
+        hour("temperature", "20"),
+        hour("conditionCode", gone),
+        hour("conditionCode", 3),
+        hour("precipitationChance", "0.1"),
+        hour("daylight", "yes"),
+        day("temperatureMin", gone),
+        day("temperatureMax", nullptr),
+        day("conditionCode", false),
+        day("forecastStart", "2024-03-22"),
+        day("precipitationChance", Json::array({0.1})),
+        fixture("full_reply.json"),
+        fixture("error_500.json"),
+        fixture("forecast_reply.json").substr(0, 20000),
+        "[]",
+        "",
+    };
+    for (const auto& body : bodies) {
+        SCOPED_TRACE(body.substr(0, 80));
+        EXPECT_EQ(printable(parseWeatherKitForecast(body, 0, 0, {}, "America/New_York")),
+                  "WeatherKitError.decoding");
+    }
+}
+
+TEST(WeatherKitForecastFetch, ASignedRequestOfItsOwnYieldsTheForecast) {
+    const Account account;
+    FakeWeatherKit service(account, account.key.get(), {{200, fixture("forecast_reply.json")}});
+    const auto r =
+        fetchWeatherKitForecast(configFor(service.server.url(), account), 40.713, -74.006, {});
+    ASSERT_TRUE(r.ok()) << r.error().printable() << " / " << service.problems();
+    EXPECT_EQ(service.problems(), "");
+    EXPECT_EQ(r->fetched, kDecodedTime);  // read after decoding, not at signing
+    EXPECT_EQ(*r, *parseWeatherKitForecast(fixture("forecast_reply.json"), 40.713, -74.006,
+                                           kDecodedTime, "America/New_York"));
+    ASSERT_EQ(service.server.requestCount(), 1u);
+    EXPECT_EQ(service.server.requests()[0].query(), kForecastQuery);
+
+    const auto viaCall = weatherKitForecastCall(configFor(service.server.url(), account));
+    EXPECT_EQ(printable(viaCall(40.713, -74.006, {})), "ok");
+
+    // Without credentials nothing is asked at all.
+    auto none = configFor(service.server.url(), account);
+    none.credentials = [] {
+        return Result<WeatherKitCredentials, WeatherError>(
+            Failure{WeatherError::service("WeatherKitError.missingCredentials")});
+    };
+    EXPECT_EQ(printable(fetchWeatherKitForecast(none, 40.713, -74.006, {})),
+              "WeatherKitError.missingCredentials");
+    EXPECT_EQ(service.server.requestCount(), 2u);
+}
+
+// Both services over loopback sockets behind the fetcher and a real store:
+// Apple Weather refusing the token, Open-Meteo filling in, and within the
+// hour no request at all.
+TEST(WeatherKitForecastFetch, RefusedFallsBackToOpenMeteoAndTheHourAsksNothing) {
+    const Account account;
+    const auto stranger = solvane::testing::generateKey("P-256");
+    FakeWeatherKit apple(account, stranger.get(), {{200, fixture("forecast_reply.json")}});
+    const std::string meteoReply = [] {
+        std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/open_meteo/forecast_reply.json");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }();
+    LoopbackHttpServer meteo([&](const HttpTestRequest&) {
+        return HttpTestReply{200, meteoReply};
+    });
+    const TempDir dir;
+    const SharedStore store({dir.path() / "g/preferences.sqlite", {}, dir.path() / "data"},
+                            "en_US");
+    ForecastServices services;
+    services.clock = [] { return kDecodedTime; };
+    services.apple = weatherKitForecastCall(configFor(apple.server.url(), account));
+    services.openMeteo = [&](double lat, double lon, const net::CancelToken& cancel) {
+        return fetchOpenMeteoForecast(meteo.url(), lat, lon, services.clock, cancel, 5);
+    };
+    const SavedLocation place{40.713, -74.006, "New York"};
+
+    const auto first = ForecastFetcher::fetch(store, services, place, WeatherSource::apple, false);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->source, WeatherSource::openMeteo);
+    EXPECT_EQ(first->requested, WeatherSource::apple);
+    EXPECT_EQ(first->hours.size(), 168u);
+    EXPECT_EQ(store.loadForecast(), first);
+    EXPECT_EQ(store.loadAppleError(), "WeatherKitError.http(401)");
+    EXPECT_EQ(apple.server.requestCount(), 1u);
+    EXPECT_EQ(meteo.requestCount(), 1u);
+
+    const auto again = ForecastFetcher::fetch(store, services, place, WeatherSource::apple, false);
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(apple.server.requestCount(), 1u);
+    EXPECT_EQ(meteo.requestCount(), 1u);
 }
 
 // --- attribution ---------------------------------------------------------------

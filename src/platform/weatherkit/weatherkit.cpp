@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <tuple>
 #include <utility>
 
 #include "core/model/json_forms.h"
@@ -207,6 +208,135 @@ net::HttpRequest boundedRequest(const WeatherKitConfig& config, std::string url,
     return request;
 }
 
+std::string weatherAddress(std::string_view endpoint, std::string_view language, double latitude,
+                           double longitude, std::string_view dataSets, std::string_view timezone) {
+    return trimmedEndpoint(endpoint) + "/api/v1/weather/" + net::encodeQueryValue(language) + "/" +
+           coordinateText(latitude) + "/" + coordinateText(longitude) +
+           "?dataSets=" + std::string(dataSets) + "&timezone=" + net::encodeQueryValue(timezone);
+}
+
+// --- The forecast ------------------------------------------------------------
+
+// `block`.`key` of the reply: a list of one entry or more, and no more than a
+// forecast holds.
+const Json* entries(const Json& reply, const char* block, const char* key, std::size_t most) {
+    const Json* forecast = member(reply, block);
+    if (forecast == nullptr || !forecast->is_object()) {
+        return nullptr;
+    }
+    const Json* list = member(*forecast, key);
+    if (list == nullptr || !list->is_array() || list->empty() || list->size() > most) {
+        return nullptr;
+    }
+    return list;
+}
+
+std::optional<Instant> forecastStart(const Json& entry) {
+    const Json* start = member(entry, "forecastStart");
+    if (start == nullptr || !start->is_string()) {
+        return std::nullopt;
+    }
+    return parseIso8601(start->get_ref<const std::string&>());
+}
+
+// Daytime form: the views decide the night from the sky.
+std::optional<std::string> daytimeSymbol(const Json& entry) {
+    const Json* code = member(entry, "conditionCode");
+    if (code == nullptr || !code->is_string()) {
+        return std::nullopt;
+    }
+    return std::string(weatherKitConditionSymbol(code->get_ref<const std::string&>(), true));
+}
+
+// A fraction, held within 0…1, as a percentage; absent or null, none given.
+// Anything else spoils the entry.
+std::optional<std::optional<double>> chanceOf(const Json& entry) {
+    const Json* value = member(entry, "precipitationChance");
+    if (value == nullptr) {
+        return std::optional<double>();
+    }
+    const auto fraction = finiteNumber(value);
+    if (!fraction) {
+        return std::nullopt;
+    }
+    return std::optional<double>(std::clamp(*fraction, 0.0, 1.0) * 100);
+}
+
+std::optional<HourForecast> hourFrom(const Json& entry) {
+    if (!entry.is_object()) {
+        return std::nullopt;
+    }
+    const auto start = forecastStart(entry);
+    const auto temperature = requiredNumber(entry, "temperature");
+    auto symbol = daytimeSymbol(entry);
+    const auto chance = chanceOf(entry);
+    const Json* daylight = member(entry, "daylight");
+    if (!start || !temperature || !symbol || !chance ||
+        (daylight != nullptr && !daylight->is_boolean())) {
+        return std::nullopt;
+    }
+    return HourForecast{*start, *temperature, std::move(*symbol), *chance};
+}
+
+std::optional<DayForecast> dayFrom(const Json& entry, const Calendar& zone) {
+    if (!entry.is_object()) {
+        return std::nullopt;
+    }
+    const auto start = forecastStart(entry);
+    const auto date = start ? zone.civilDate(*start) : std::nullopt;
+    const auto high = requiredNumber(entry, "temperatureMax");
+    const auto low = requiredNumber(entry, "temperatureMin");
+    auto symbol = daytimeSymbol(entry);
+    const auto chance = chanceOf(entry);
+    if (!date || !high || !low || !symbol || !chance) {
+        return std::nullopt;
+    }
+    return DayForecast{*date, *high, *low, std::move(*symbol), *chance};
+}
+
+bool dateBefore(const CivilDate& a, const CivilDate& b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
+
+// The zone the days were asked for; one ICU does not know cannot have been
+// answered in its own terms, and UTC is the service's own default.
+std::optional<Calendar> zoneCalendar(std::string_view timezone) {
+    auto zone = Calendar::make(timezone, "en_US");
+    return zone ? zone : Calendar::make("UTC", "en_US");
+}
+
+// Credentials, place and token checked in that order, failing before any
+// request; then one signed GET, and the body of a 200 reply.
+Result<std::string, WeatherError> signedGet(const WeatherKitConfig& config, double latitude,
+                                            double longitude, std::string url,
+                                            const net::CancelToken& cancel) {
+    const auto credentials = credentialsFor(config);
+    if (!credentials) {
+        return Failure{credentials.error()};
+    }
+    if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 ||
+        std::abs(longitude) > 180) {
+        return invalidCoordinates();
+    }
+    if (cancel.cancelled()) {
+        return Failure{WeatherError::fromHttp(net::HttpError{net::HttpErrorKind::cancelled, {}})};
+    }
+    const auto token = makeWeatherKitToken(*credentials, clockFor(config)());
+    if (!token) {
+        return Failure{token.error()};
+    }
+    auto request = boundedRequest(config, std::move(url), kMaxWeatherBytes, cancel);
+    request.headers.emplace_back("Authorization", "Bearer " + *token);
+    auto reply = net::httpGet(request);
+    if (!reply) {
+        return Failure{WeatherError::fromHttp(reply.error())};
+    }
+    if (reply->status != 200) {
+        return httpStatus(reply->status);
+    }
+    return std::move(reply->body);
+}
+
 }  // namespace
 
 Result<WeatherKitCredentials, WeatherError> parseWeatherKitCredentials(std::string_view json,
@@ -294,9 +424,14 @@ Result<std::string, WeatherError> makeWeatherKitToken(const WeatherKitCredential
 
 std::string weatherKitUrl(std::string_view endpoint, std::string_view language, double latitude,
                           double longitude, std::string_view timezone) {
-    return trimmedEndpoint(endpoint) + "/api/v1/weather/" + net::encodeQueryValue(language) + "/" +
-           coordinateText(latitude) + "/" + coordinateText(longitude) +
-           "?dataSets=currentWeather,forecastDaily&timezone=" + net::encodeQueryValue(timezone);
+    return weatherAddress(endpoint, language, latitude, longitude, "currentWeather,forecastDaily",
+                          timezone);
+}
+
+std::string weatherKitForecastUrl(std::string_view endpoint, std::string_view language,
+                                  double latitude, double longitude, std::string_view timezone) {
+    return weatherAddress(endpoint, language, latitude, longitude, "forecastHourly,forecastDaily",
+                          timezone);
 }
 
 Result<WeatherSnapshot, WeatherError> parseWeatherKitReply(std::string_view body, double latitude,
@@ -383,37 +518,16 @@ WeatherKitConfig WeatherKitConfig::standard(std::string timezone, std::string la
 Result<WeatherSnapshot, WeatherError> fetchWeatherKit(const WeatherKitConfig& config,
                                                       double latitude, double longitude,
                                                       const net::CancelToken& cancel) {
-    const auto credentials = credentialsFor(config);
-    if (!credentials) {
-        return Failure{credentials.error()};
-    }
-    if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 ||
-        std::abs(longitude) > 180) {
-        return invalidCoordinates();
-    }
-    if (cancel.cancelled()) {
-        return Failure{WeatherError::fromHttp(net::HttpError{net::HttpErrorKind::cancelled, {}})};
-    }
-    const auto clock = clockFor(config);
-    const auto token = makeWeatherKitToken(*credentials, clock());
-    if (!token) {
-        return Failure{token.error()};
-    }
-    auto request = boundedRequest(
-        config,
+    const auto body = signedGet(
+        config, latitude, longitude,
         weatherKitUrl(config.endpoint, config.language, latitude, longitude, config.timezone),
-        kMaxWeatherBytes, cancel);
-    request.headers.emplace_back("Authorization", "Bearer " + *token);
-    const auto reply = net::httpGet(request);
-    if (!reply) {
-        return Failure{WeatherError::fromHttp(reply.error())};
+        cancel);
+    if (!body) {
+        return Failure{body.error()};
     }
-    if (reply->status != 200) {
-        return httpStatus(reply->status);
-    }
-    auto snapshot = parseWeatherKitReply(reply->body, latitude, longitude, Instant{});
+    auto snapshot = parseWeatherKitReply(*body, latitude, longitude, Instant{});
     if (snapshot) {
-        snapshot->fetched = clock();
+        snapshot->fetched = clockFor(config)();
     }
     return snapshot;
 }
@@ -422,6 +536,71 @@ WeatherCall weatherKitCall(WeatherKitConfig config) {
     return [config = std::move(config)](double latitude, double longitude,
                                         const net::CancelToken& cancel) {
         return fetchWeatherKit(config, latitude, longitude, cancel);
+    };
+}
+
+Result<Forecast, WeatherError> parseWeatherKitForecast(std::string_view body, double latitude,
+                                                       double longitude, Instant fetched,
+                                                       std::string_view timezone) {
+    const auto parsed = json_forms::parseJson(body, kMaxJsonDepth);
+    if (!parsed || !parsed->is_object()) {
+        return decodingFailed();
+    }
+    const Json* hourList = entries(*parsed, "forecastHourly", "hours", kForecastMaxHours);
+    const Json* dayList = entries(*parsed, "forecastDaily", "days", kForecastMaxDays);
+    const auto zone = zoneCalendar(timezone);
+    if (hourList == nullptr || dayList == nullptr || !zone) {
+        return decodingFailed();
+    }
+
+    Forecast forecast;
+    forecast.fetched = fetched;
+    forecast.latitude = latitude;
+    forecast.longitude = longitude;
+    forecast.source = WeatherSource::apple;
+    forecast.requested = WeatherSource::apple;
+    forecast.hours.reserve(hourList->size());
+    for (const Json& entry : *hourList) {
+        auto hour = hourFrom(entry);
+        // Out of order is as broken as missing: the views take the first
+        // hours after now as the next ones.
+        if (!hour || (!forecast.hours.empty() && !(forecast.hours.back().time < hour->time))) {
+            return decodingFailed();
+        }
+        forecast.hours.push_back(std::move(*hour));
+    }
+    forecast.days.reserve(dayList->size());
+    for (const Json& entry : *dayList) {
+        auto day = dayFrom(entry, *zone);
+        if (!day || (!forecast.days.empty() && !dateBefore(forecast.days.back().date, day->date))) {
+            return decodingFailed();
+        }
+        forecast.days.push_back(std::move(*day));
+    }
+    return forecast;
+}
+
+Result<Forecast, WeatherError> fetchWeatherKitForecast(const WeatherKitConfig& config,
+                                                       double latitude, double longitude,
+                                                       const net::CancelToken& cancel) {
+    const auto body = signedGet(config, latitude, longitude,
+                                weatherKitForecastUrl(config.endpoint, config.language, latitude,
+                                                      longitude, config.timezone),
+                                cancel);
+    if (!body) {
+        return Failure{body.error()};
+    }
+    auto forecast = parseWeatherKitForecast(*body, latitude, longitude, Instant{}, config.timezone);
+    if (forecast) {
+        forecast->fetched = clockFor(config)();
+    }
+    return forecast;
+}
+
+ForecastCall weatherKitForecastCall(WeatherKitConfig config) {
+    return [config = std::move(config)](double latitude, double longitude,
+                                        const net::CancelToken& cancel) {
+        return fetchWeatherKitForecast(config, latitude, longitude, cancel);
     };
 }
 

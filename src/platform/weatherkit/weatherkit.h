@@ -1,8 +1,11 @@
 // The Apple Weather client on Linux: Apple's WeatherKit REST service, asked
-// for the current weather and today's forecast of one coordinate.
+// for the current weather and today's forecast of one coordinate, and, as a
+// request of its own, for the hours and days to come.
 //
 //   GET {endpoint}/api/v1/weather/{language}/{lat}/{lon}
 //       ?dataSets=currentWeather,forecastDaily&timezone={zone}
+//   GET {endpoint}/api/v1/weather/{language}/{lat}/{lon}
+//       ?dataSets=forecastHourly,forecastDaily&timezone={zone}
 //   Authorization: Bearer {developer token}
 //
 // The endpoint is https://weatherkit.apple.com unless SOLVANE_WEATHERKIT_URL
@@ -39,6 +42,8 @@
 #include "core/net/http.h"
 #include "core/time/instant.h"
 #include "core/util/result.h"
+#include "core/weather/forecast.h"
+#include "core/weather/forecast_fetcher.h"
 #include "core/weather/weather.h"
 #include "core/weather/weather_error.h"
 #include "core/weather/weather_fetcher.h"
@@ -83,6 +88,11 @@ Result<std::string, WeatherError> makeWeatherKitToken(const WeatherKitCredential
 std::string weatherKitUrl(std::string_view endpoint, std::string_view language, double latitude,
                           double longitude, std::string_view timezone);
 
+// The forecast address: as weatherKitUrl, with the hourly and daily data
+// sets.
+std::string weatherKitForecastUrl(std::string_view endpoint, std::string_view language,
+                                  double latitude, double longitude, std::string_view timezone);
+
 // Decodes a reply into a snapshot for the requested coordinates, stamped
 // `fetched`, source and requested both apple. Needs currentWeather with
 // numeric temperature, temperatureApparent, windSpeed, cloudCover and a
@@ -92,6 +102,21 @@ std::string weatherKitUrl(std::string_view endpoint, std::string_view language, 
 // Cloud cover, a fraction, is held within 0…1 before becoming a percentage.
 Result<WeatherSnapshot, WeatherError> parseWeatherKitReply(std::string_view body, double latitude,
                                                            double longitude, Instant fetched);
+
+// Decodes a forecast reply for the requested coordinates, stamped `fetched`,
+// source and requested both apple. Needs forecastHourly.hours and
+// forecastDaily.days, each a non-empty list in time order of at most
+// kForecastMaxHours and kForecastMaxDays entries. An hour needs forecastStart
+// (ISO 8601), a numeric temperature and a string conditionCode; a day needs
+// forecastStart, temperatureMax, temperatureMin and conditionCode. A day's
+// forecastStart is its local midnight in `timezone`, the zone the request
+// named, and gives the day's date there (UTC when ICU does not know the
+// zone). precipitationChance, a fraction held within 0…1, becomes a
+// percentage; absent or null, the entry has none. Symbols are the condition
+// table's daytime form.
+Result<Forecast, WeatherError> parseWeatherKitForecast(std::string_view body, double latitude,
+                                                       double longitude, Instant fetched,
+                                                       std::string_view timezone);
 
 struct WeatherKitConfig {
     std::string endpoint = std::string(kWeatherKitEndpoint);
@@ -116,6 +141,14 @@ Result<WeatherSnapshot, WeatherError> fetchWeatherKit(const WeatherKitConfig& co
 
 // fetchWeatherKit as the apple entry of WeatherServices.
 WeatherCall weatherKitCall(WeatherKitConfig config);
+
+// The forecast the same way: credentials first, then one GET of its own.
+Result<Forecast, WeatherError> fetchWeatherKitForecast(const WeatherKitConfig& config,
+                                                       double latitude, double longitude,
+                                                       const net::CancelToken& cancel);
+
+// fetchWeatherKitForecast as the apple entry of ForecastServices.
+ForecastCall weatherKitForecastCall(WeatherKitConfig config);
 
 struct WeatherKitAttribution {
     std::string serviceName;  // "Apple Weather"
