@@ -9,22 +9,29 @@
 
 namespace solvane::platform {
 
-WeatherServices standardWeatherServices(const Calendar& calendar) {
+namespace {
+
+std::string openMeteoEndpoint() {
     const char* override = std::getenv("SOLVANE_OPEN_METEO_URL");
-    std::string openMeteoEndpoint =
-        override != nullptr && *override != '\0' ? override : std::string(kOpenMeteoEndpoint);
-    // "de_DE" asks for German texts; WeatherKit takes the language part.
+    return override != nullptr && *override != '\0' ? override : std::string(kOpenMeteoEndpoint);
+}
+
+// "de_DE" asks for German texts; WeatherKit takes the language part.
+std::string languageOf(const Calendar& calendar) {
     const std::string& locale = calendar.locale();
     std::string language = locale.substr(0, locale.find('_'));
-    if (language.empty()) {
-        language = "en";
-    }
+    return language.empty() ? std::string("en") : language;
+}
 
+}  // namespace
+
+WeatherServices standardWeatherServices(const Calendar& calendar) {
     WeatherServices services;
     services.clock = systemNow;
-    services.apple = weatherKitCall(WeatherKitConfig::standard(calendar.zoneId(), language));
-    services.openMeteo = [endpoint = std::move(openMeteoEndpoint)](
-                             double latitude, double longitude, const net::CancelToken& cancel) {
+    services.apple =
+        weatherKitCall(WeatherKitConfig::standard(calendar.zoneId(), languageOf(calendar)));
+    services.openMeteo = [endpoint = openMeteoEndpoint()](double latitude, double longitude,
+                                                          const net::CancelToken& cancel) {
         return fetchOpenMeteo(endpoint, latitude, longitude, systemNow, cancel);
     };
     return services;
@@ -33,12 +40,33 @@ WeatherServices standardWeatherServices(const Calendar& calendar) {
 WeatherServices standardWeatherServices(std::function<Calendar()> calendar) {
     const Calendar now = calendar();
     WeatherServices services = standardWeatherServices(now);
-    const std::string& locale = now.locale();
-    std::string language = locale.substr(0, locale.find('_'));
-    services.apple = [calendar = std::move(calendar), language = std::move(language)](
+    services.apple = [calendar = std::move(calendar), language = languageOf(now)](
                          double latitude, double longitude, const net::CancelToken& cancel) {
         return fetchWeatherKit(WeatherKitConfig::standard(calendar().zoneId(), language), latitude,
                                longitude, cancel);
+    };
+    return services;
+}
+
+ForecastServices standardForecastServices(const Calendar& calendar) {
+    ForecastServices services;
+    services.clock = systemNow;
+    services.apple =
+        weatherKitForecastCall(WeatherKitConfig::standard(calendar.zoneId(), languageOf(calendar)));
+    services.openMeteo = [endpoint = openMeteoEndpoint()](double latitude, double longitude,
+                                                          const net::CancelToken& cancel) {
+        return fetchOpenMeteoForecast(endpoint, latitude, longitude, systemNow, cancel);
+    };
+    return services;
+}
+
+ForecastServices standardForecastServices(std::function<Calendar()> calendar) {
+    const Calendar now = calendar();
+    ForecastServices services = standardForecastServices(now);
+    services.apple = [calendar = std::move(calendar), language = languageOf(now)](
+                         double latitude, double longitude, const net::CancelToken& cancel) {
+        return fetchWeatherKitForecast(WeatherKitConfig::standard(calendar().zoneId(), language),
+                                       latitude, longitude, cancel);
     };
     return services;
 }

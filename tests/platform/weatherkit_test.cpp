@@ -18,6 +18,7 @@
 #include "core/time/date_text.h"
 #include "core/weather/open_meteo.h"
 #include "platform/jwt_check.h"
+#include "platform/weather_services.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
@@ -681,6 +682,38 @@ TEST(WeatherKitForecastFetch, RefusedFallsBackToOpenMeteoAndTheHourAsksNothing) 
     EXPECT_EQ(again, first);
     EXPECT_EQ(apple.server.requestCount(), 1u);
     EXPECT_EQ(meteo.requestCount(), 1u);
+}
+
+// The programs' wiring asks the endpoints the environment names, and Apple
+// Weather not at all without credentials.
+TEST(StandardForecastServices, AskTheEndpointsTheEnvironmentNames) {
+    const std::string meteoReply = [] {
+        std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/open_meteo/forecast_reply.json");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }();
+    LoopbackHttpServer meteo([&](const HttpTestRequest&) {
+        return HttpTestReply{200, meteoReply};
+    });
+    LoopbackHttpServer apple([](const HttpTestRequest&) { return HttpTestReply{500, "{}"}; });
+    const ScopedEnv meteoUrl("SOLVANE_OPEN_METEO_URL", meteo.url().c_str());
+    const ScopedEnv appleUrl("SOLVANE_WEATHERKIT_URL", apple.url().c_str());
+    const ScopedEnv noCredentials("SOLVANE_WEATHERKIT_CREDENTIALS", "/nonexistent/weatherkit.json");
+    const Calendar calendar = *Calendar::make("Asia/Tokyo", "ja_JP");
+    for (const ForecastServices& services :
+         {standardForecastServices(calendar), standardForecastServices([&] { return calendar; })}) {
+        EXPECT_EQ(printable(services.apple(35.68, 139.69, {})),
+                  "WeatherKitError.missingCredentials");
+        const auto forecast = services.openMeteo(35.68, 139.69, {});
+        ASSERT_TRUE(forecast.ok()) << forecast.error().printable();
+        EXPECT_EQ(forecast->hours.size(), 168u);
+        ASSERT_TRUE(services.clock);
+    }
+    EXPECT_EQ(apple.requestCount(), 0u);
+    ASSERT_EQ(meteo.requestCount(), 2u);
+    EXPECT_EQ(meteo.requests()[0].path(), "/v1/forecast");
+    EXPECT_NE(meteo.requests()[0].query().find("&hourly="), std::string::npos);
 }
 
 // --- attribution ---------------------------------------------------------------
