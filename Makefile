@@ -10,7 +10,8 @@ FUZZ_SECONDS ?= 30
 CMAKE_FLAGS ?=
 
 FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp' 2>/dev/null)
-FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz weatherkit_fuzz ics_fuzz
+FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz \
+  open_meteo_forecast_fuzz weatherkit_fuzz weatherkit_forecast_fuzz ics_fuzz
 
 .PHONY: translations run test deps build configure unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean package package-test
 
