@@ -165,10 +165,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 148> kWords{
 }  // namespace
 
 std::optional<std::string_view> symbolWords(std::string_view symbol) {
-    const auto it = std::lower_bound(kWords.begin(), kWords.end(), symbol,
-                                     [](const auto& entry, std::string_view name) {
-                                         return entry.first < name;
-                                     });
+    const auto it = std::lower_bound(
+        kWords.begin(), kWords.end(), symbol,
+        [](const auto& entry, std::string_view name) { return entry.first < name; });
     if (it == kWords.end() || it->first != symbol) {
         return std::nullopt;
     }

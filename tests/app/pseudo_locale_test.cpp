@@ -106,8 +106,8 @@ class PseudoLocale : public ::testing::Test {
             if (!w->isVisibleTo(root) && w != root) {
                 continue;
             }
-            const QString where = QString::fromLatin1(w->metaObject()->className()) + " " +
-                                  w->objectName();
+            const QString where =
+                QString::fromLatin1(w->metaObject()->className()) + " " + w->objectName();
             expectTranslated(where + " title", w->windowTitle());
             expectTranslated(where + " tooltip", w->toolTip());
             expectTranslated(where + " name", w->accessibleName());
@@ -124,9 +124,9 @@ class PseudoLocale : public ::testing::Test {
                        view != nullptr && view->model() != nullptr) {
                 for (int row = 0; row < view->model()->rowCount(); ++row) {
                     const QModelIndex index = view->model()->index(row, 0);
-                    for (const int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole),
-                                           int(Qt::AccessibleTextRole),
-                                           int(Qt::AccessibleDescriptionRole)}) {
+                    for (const int role :
+                         {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole),
+                          int(Qt::AccessibleDescriptionRole)}) {
                         expectTranslated(where + " row", index.data(role).toString());
                     }
                 }
@@ -141,8 +141,7 @@ class PseudoLocale : public ::testing::Test {
 
     testing::TempDir dir_;
     SharedStore store_{StorePaths{dir_.path() / "config" / "preferences.sqlite",
-                                  dir_.path() / "config" / "fallback.sqlite",
-                                  dir_.path() / "data"},
+                                  dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
                        "en_US"};
     ScriptedService apple_{WeatherSource::apple};
     ScriptedService openMeteo_{WeatherSource::openMeteo};
@@ -178,9 +177,8 @@ TEST_F(PseudoLocale, TheWindowSaysNothingThatIsNotInACatalogue) {
         .events = nullptr,
         .reloadWidgets = [] { return; },
         .attemptDelay = {},
-        .subscriptions = platform::SubscriptionStore(
-            platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
-                                        dir_.path() / "data" / "subscriptions"}),
+        .subscriptions = platform::SubscriptionStore(platform::SubscriptionPaths{
+            dir_.path() / "config" / "subscriptions.json", dir_.path() / "data" / "subscriptions"}),
     };
     WindowServices services = fakes::windowServices(std::move(app), IconStore(store_), dir_.path());
     services.answer = [](AccessQuestion) { return false; };

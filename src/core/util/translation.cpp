@@ -31,8 +31,7 @@ std::string englishText(const char* source, int n) {
     return text;
 }
 
-std::string translate(const char* context, const char* source, const char* disambiguation,
-                      int n) {
+std::string translate(const char* context, const char* source, const char* disambiguation, int n) {
     if (const TranslateFunction f = gTranslate.load()) {
         std::string text = f(context, source, disambiguation, n);
         // A text no catalogue knows comes back as it was written: English,

@@ -35,8 +35,8 @@ using TranslateFunction = std::string (*)(const char* context, const char* sourc
 // fallback. Set once at start, before any other thread translates.
 void installTranslation(TranslateFunction function);
 
-std::string translate(const char* context, const char* source,
-                      const char* disambiguation = nullptr, int n = -1);
+std::string translate(const char* context, const char* source, const char* disambiguation = nullptr,
+                      int n = -1);
 
 // The English fallback alone: "%n" replaced by `n`, "(s)" dropped for 1 and
 // made "s" otherwise.

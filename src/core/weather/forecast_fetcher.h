@@ -24,8 +24,8 @@
 
 namespace solvane {
 
-using ForecastCall = std::function<Result<Forecast, WeatherError>(
-    double latitude, double longitude, const net::CancelToken& cancel)>;
+using ForecastCall = std::function<Result<Forecast, WeatherError>(double latitude, double longitude,
+                                                                  const net::CancelToken& cancel)>;
 
 struct ForecastServices {
     ForecastCall apple;
@@ -39,8 +39,7 @@ struct ForecastFetcher {
     // stored forecast. Empty when nothing could be had for the place.
     // Cancelling `stop` ends a request under way; what was stored is
     // returned then, and no failure note is written.
-    static std::optional<Forecast> fetch(const SharedStore& store,
-                                         const ForecastServices& services,
+    static std::optional<Forecast> fetch(const SharedStore& store, const ForecastServices& services,
                                          const SavedLocation& place,
                                          std::optional<WeatherSource> source, bool force,
                                          const net::CancelToken& stop = net::CancelToken());
