@@ -100,6 +100,13 @@ double sunSinAltitude(const SolarDay& day, double d) {
     return dot(horizon.zenith, sunDirection(day.track, d));
 }
 
+double sunSinAltitudeAt(const SunTrack& track, double latitude, double longitude, double d) {
+    SolarDay day;
+    day.track = track;
+    day.observer = observerAt(latitude, longitude);
+    return sunSinAltitude(day, d);
+}
+
 SunTimePair sunTimePair(const SolarDay& day, double altitude) {
     const double sinAltitude = std::sin(altitude);
     const double morning = day.sinAltitudeMorning - sinAltitude;

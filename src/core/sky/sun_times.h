@@ -72,6 +72,10 @@ SolarDay solarDay(const SunTrack& track, double latitude, double longitude);
 // The sine of the altitude of the sun's centre at day number `d`.
 double sunSinAltitude(const SolarDay& day, double d);
 
+// The sine of the altitude of the sun's centre at day number `d` from the
+// place, with a track made within a day of `d`; no transit is searched for.
+double sunSinAltitudeAt(const SunTrack& track, double latitude, double longitude, double d);
+
 struct SunTimePair {
     std::optional<Instant> morning;
     std::optional<Instant> evening;

@@ -12,6 +12,7 @@
 #include "core/store/saved_location.h"
 #include "core/store/shared_store.h"
 #include "core/time/calendar.h"
+#include "core/weather/forecast.h"
 #include "core/weather/weather.h"
 
 namespace solvane {
@@ -37,6 +38,8 @@ struct BoardData {
     SkySnapshot sky;
     std::string place;
     TempUnit unit = TempUnit::fahrenheit;
+    // Only for the views that show one; their providers fetch it.
+    std::optional<Forecast> forecast;
 
     // Reads place, countdowns and settings from the store (their defaults when
     // nothing usable is stored) and never writes.

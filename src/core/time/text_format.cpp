@@ -20,7 +20,7 @@
 namespace solvane {
 namespace {
 
-enum class Style { clock, clockAP, shortDate, longDate };
+enum class Style { clock, clockAP, shortDate, longDate, hour, weekday };
 
 // Whether the locale's preferred hour ("j", what its people read on a
 // clock) counts 0–23 or 1–24 rather than 1–12.
@@ -90,6 +90,11 @@ class FormatterCache {
             const icu::UnicodeString marks[2] = {UNICODE_STRING_SIMPLE("a"),
                                                  UNICODE_STRING_SIMPLE("p")};
             apSymbols->setAmPmStrings(marks, 2);
+        } else if (style == Style::hour) {
+            // The hour as the locale names it on its own: "3 PM", "15 Uhr", "15時".
+            pattern = generator->getBestPattern(UNICODE_STRING_SIMPLE("j"), status);
+        } else if (style == Style::weekday) {
+            pattern = generator->getBestPattern(UNICODE_STRING_SIMPLE("EEE"), status);
         } else {
             pattern = generator->getBestPattern(style == Style::longDate
                                                     ? UNICODE_STRING_SIMPLE("EEEEMMMMd")
@@ -155,6 +160,14 @@ std::string shortDateLabel(Instant t, const Calendar& calendar) {
 
 std::string longDateLabel(Instant t, const Calendar& calendar) {
     return FormatterCache::shared().format(Style::longDate, t, calendar);
+}
+
+std::string hourText(Instant t, const Calendar& calendar) {
+    return FormatterCache::shared().format(Style::hour, t, calendar);
+}
+
+std::string weekdayText(Instant t, const Calendar& calendar) {
+    return FormatterCache::shared().format(Style::weekday, t, calendar);
 }
 
 std::string dateFieldPattern(const Calendar& calendar) {

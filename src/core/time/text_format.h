@@ -39,6 +39,13 @@ std::string shortDateLabel(Instant t, const Calendar& calendar);
 // and punctuation.
 std::string longDateLabel(Instant t, const Calendar& calendar);
 
+// The hour of `t` as the locale names an hour on its own, for a column of
+// hours: "3 PM" (en_US), "15 Uhr" (de_DE), "15時" (ja_JP).
+std::string hourText(Instant t, const Calendar& calendar);
+
+// The abbreviated weekday: "Mon", "Mo.", "月".
+std::string weekdayText(Instant t, const Calendar& calendar);
+
 // The locale's pattern (ICU syntax) for a whole date with weekday, month
 // name and year, as a date field shows it: "EEE, MMM d, y" (en_US),
 // "EEE, d. MMM y" (de_DE), "EEE, d MMM y" (en_GB). Empty when ICU has none.

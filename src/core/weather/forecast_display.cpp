@@ -1,0 +1,71 @@
+#include "core/weather/forecast_display.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "core/sky/sky_math.h"
+#include "core/sky/sun_position.h"
+#include "core/sky/sun_times.h"
+#include "core/util/translation.h"
+
+namespace solvane {
+
+void markNightHours(Forecast& forecast, double latitude, double longitude) {
+    if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::fabs(latitude) > 90) {
+        return;
+    }
+    const double threshold = std::sin(sky::kSunriseAltitude);
+    // One solar track serves a day either side of its epoch, so a week of
+    // hours needs a handful of them, not one per hour.
+    std::optional<sky::SunTrack> track;
+    for (HourForecast& hour : forecast.hours) {
+        if (!std::isfinite(hour.time.unixSeconds())) {
+            continue;
+        }
+        const double d = sky::dayNumber(hour.time);
+        if (!track || std::fabs(d - track->epoch) > 0.75) {
+            track = sky::sunTrack(d);
+        }
+        if (sky::sunSinAltitudeAt(*track, latitude, longitude, d) < threshold) {
+            hour.symbol = std::string(nightSymbol(hour.symbol));
+        }
+    }
+}
+
+std::vector<HourForecast> hourSteps(const Forecast& forecast, Instant now, int step,
+                                    std::size_t count) {
+    const auto every = static_cast<std::size_t>(std::max(step, 1));
+    const std::vector<HourForecast> hours = upcomingHours(forecast, now, every * count);
+    std::vector<HourForecast> out;
+    for (std::size_t i = 0; i < hours.size() && out.size() < count; i += every) {
+        out.push_back(hours[i]);
+    }
+    return out;
+}
+
+std::string_view symbolCondition(std::string_view symbol) {
+    static constexpr std::pair<std::string_view, const char*> kConditions[] = {
+        {"sun.max", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Clear")},
+        {"moon.stars", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Clear")},
+        {"cloud.sun", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Partly Cloudy")},
+        {"cloud.moon", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Partly Cloudy")},
+        {"cloud", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Cloudy")},
+        {"cloud.fog", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Foggy")},
+        {"cloud.drizzle", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Drizzle")},
+        {"cloud.sleet", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Freezing Rain")},
+        {"cloud.rain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Rain")},
+        {"cloud.heavyrain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Showers")},
+        {"cloud.snow", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Snow")},
+        {"cloud.bolt.rain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Thunderstorms")},
+    };
+    for (const auto& [name, condition] : kConditions) {
+        if (name == symbol) {
+            return condition;
+        }
+    }
+    return "\u2014";
+}
+
+}  // namespace solvane

@@ -1,0 +1,34 @@
+// What the forecast views take from a forecast: the hours they show, each
+// with the symbol of the sky at that hour (a night form after sunset and
+// before sunrise, from the sun's altitude at the place, not from the
+// service), and the words a symbol stands for.
+//
+//   Forecast shown = forecast;
+//   markNightHours(shown, place.latitude, place.longitude);
+//   for (const HourForecast& h : hourSteps(shown, now, 3, 6)) …
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "core/weather/forecast.h"
+
+namespace solvane {
+
+// Every hour whose start has the sun's upper limb below the horizon at the
+// place takes the night form of its symbol. A place that is not finite
+// changes nothing.
+void markNightHours(Forecast& forecast, double latitude, double longitude);
+
+// `count` hours `step` hours apart, the first the one `now` falls in; fewer
+// when the forecast runs out. A step below 1 counts as 1.
+std::vector<HourForecast> hourSteps(const Forecast& forecast, Instant now, int step,
+                                    std::size_t count);
+
+// The condition a symbol shows, in English, for the "WeatherCondition"
+// catalogue context ("Partly Cloudy" for "cloud.sun" and "cloud.moon");
+// "—" for a symbol that is no weather.
+std::string_view symbolCondition(std::string_view symbol);
+
+}  // namespace solvane
