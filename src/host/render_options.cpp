@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <tuple>
 
 #include "core/util/uuid.h"
 
@@ -73,8 +74,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
         static const std::vector<std::string> kValued = {
-            "--render", "--size",   "--style", "--countdowns", "--entry",
-            "--mode",   "--scheme", "--out",   "--scale",      "--at"};
+            "--render", "--size", "--style", "--countdowns", "--entry", "--mode",
+            "--scheme", "--out",  "--scale", "--at",         "--show"};
         if (std::find(kValued.begin(), kValued.end(), flag) == kValued.end()) {
             return fail("unknown option " + flag);
         }
@@ -94,6 +95,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             sawSize = true;
         } else if (flag == "--style") {
             r.style = value;
+        } else if (flag == "--show") {
+            r.show = value;
         } else if (flag == "--countdowns") {
             std::vector<std::string> ids =
                 value.empty() ? std::vector<std::string>{} : splitCommas(value);
@@ -189,20 +192,24 @@ std::string checkAgainstKinds(const RenderRequest& request,
         return request.kind + " does not come in size " + std::string(toString(request.family)) +
                " (" + familyList(spec->families) + ")";
     }
-    if (request.style) {
-        const ParameterSpec* style =
-            findParameter(*spec, ParameterSpec::Kind::enumeration, "style");
-        if (style == nullptr) {
-            return request.kind + " has no style";
+    // A choice the kind offers, one of its values.
+    for (const auto& [flag, name, value] : {std::tuple{"--style", "style", request.style},
+                                            std::tuple{"--show", "show", request.show}}) {
+        if (!value) {
+            continue;
+        }
+        const ParameterSpec* choice = findParameter(*spec, ParameterSpec::Kind::enumeration, name);
+        if (choice == nullptr) {
+            return request.kind + " has no " + name;
         }
         std::string offered;
         bool found = false;
-        for (const auto& option : style->options) {
+        for (const auto& option : choice->options) {
             offered += (offered.empty() ? "" : ", ") + option.value;
-            found = found || option.value == *request.style;
+            found = found || option.value == *value;
         }
         if (!found) {
-            return "bad --style " + *request.style + " (" + offered + ")";
+            return std::string("bad ") + flag + " " + *value + " (" + offered + ")";
         }
     }
     if (request.countdowns &&
@@ -222,6 +229,9 @@ widgets::Configuration configurationFor(const RenderRequest& request,
     }
     if (request.style) {
         configuration.choices["style"] = *request.style;
+    }
+    if (request.show) {
+        configuration.choices["show"] = *request.show;
     }
     if (request.countdowns) {
         configuration.entityLists["countdowns"] = *request.countdowns;
@@ -257,10 +267,12 @@ Started again while it runs, it asks the running host to open its gallery.
 
   --gallery            open the gallery at start, even with widgets placed
   --headless-service   keep the timelines and answer reload requests, no windows
-  --render KIND        render one widget to PNG and exit (Solvane, Sky, Countdowns, Moon)
+  --render KIND        render one widget to PNG and exit (Solvane, Sky, Countdowns,
+                       Moon, Forecast)
   --size SIZE          small | medium | large | extraLarge (as the kind offers)
   --style STYLE        glass | dark | light (default: the widget's default)
   --countdowns ID,...  the chosen countdowns, in order (kinds with a countdown list)
+  --show WHAT          hours | days: what a medium Forecast shows (default: hours)
   --entry WHICH        placeholder | snapshot | N, the timeline's Nth entry, 0..7
                        (default: 0, the board as it is now)
   --mode MODE          full | accented (default: full)

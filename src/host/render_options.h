@@ -17,6 +17,7 @@ struct RenderRequest {
     std::string kind;
     widgets::WidgetFamily family = widgets::WidgetFamily::small;
     std::optional<std::string> style;
+    std::optional<std::string> show;  // what a medium Forecast shows: hours or days
     std::optional<std::vector<std::string>> countdowns;
     // The live entry by default: the gallery's sample weather is only for the gallery.
     Source source = Source::timeline;

@@ -10,17 +10,20 @@ namespace solvane::widgets {
 
 class BoardEntry : public WidgetEntry {
   public:
-    BoardEntry(Instant date, BoardData data, WidgetStyle style)
-        : date_(date), data_(std::move(data)), style_(style) {}
+    BoardEntry(Instant date, BoardData data, WidgetStyle style, bool showsDays = false)
+        : date_(date), data_(std::move(data)), style_(style), showsDays_(showsDays) {}
 
     Instant date() const override { return date_; }
     const BoardData& data() const { return data_; }
     WidgetStyle style() const { return style_; }
+    // A medium Forecast widget set to the next days rather than hours.
+    bool showsDays() const { return showsDays_; }
 
   private:
     Instant date_;
     BoardData data_;
     WidgetStyle style_;
+    bool showsDays_ = false;
 };
 
 }  // namespace solvane::widgets

@@ -42,6 +42,22 @@ IntentSpec countdownsIntent() {
             {countdowns, styleParameter()}};
 }
 
+IntentSpec forecastIntent() {
+    ParameterSpec show;
+    show.name = std::string(kForecastShowParameter);
+    show.title =
+        QCoreApplication::translate("WidgetCatalogue", "Medium Widget Shows").toStdString();
+    show.kind = ParameterSpec::Kind::enumeration;
+    show.typeLabel = show.title;
+    show.options = {
+        {"hours", QCoreApplication::translate("WidgetCatalogue", "Next Hours").toStdString()},
+        {"days", QCoreApplication::translate("WidgetCatalogue", "Next Days").toStdString()}};
+    show.defaultValue = "hours";
+    return {"ForecastIntent",
+            QCoreApplication::translate("WidgetCatalogue", "Forecast").toStdString(),
+            {show, styleParameter()}};
+}
+
 std::vector<WidgetKindSpec> widgetCatalogue() {
     return {
         {std::string(kSolvaneKind),
@@ -70,6 +86,12 @@ std::vector<WidgetKindSpec> widgetCatalogue() {
              .toStdString(),
          {WidgetFamily::small},
          styleIntent()},
+        {std::string(kForecastKind),
+         QCoreApplication::translate("WidgetCatalogue", "Forecast").toStdString(),
+         QCoreApplication::translate("WidgetCatalogue", "The next hours and the week ahead.")
+             .toStdString(),
+         {WidgetFamily::medium, WidgetFamily::large},
+         forecastIntent()},
     };
 }
 
@@ -106,6 +128,11 @@ WidgetStyle selectedStyle(const Configuration& configuration) {
         return WidgetStyle::glass;
     }
     return enumFromString<WidgetStyle>(found->second).value_or(WidgetStyle::glass);
+}
+
+bool forecastShowsDays(const Configuration& configuration) {
+    const auto found = configuration.choices.find(std::string(kForecastShowParameter));
+    return found != configuration.choices.end() && found->second == "days";
 }
 
 }  // namespace solvane::widgets

@@ -1,4 +1,4 @@
-// The four widgets the plug-in offers, in gallery order, and what their
+// The five widgets the plug-in offers, in gallery order, and what their
 // providers take from a placed widget's configuration.
 #pragma once
 
@@ -17,14 +17,18 @@ inline constexpr std::string_view kSolvaneKind = "Solvane";
 inline constexpr std::string_view kSkyKind = "Sky";
 inline constexpr std::string_view kCountdownsKind = "Countdowns";
 inline constexpr std::string_view kMoonKind = "Moon";
+inline constexpr std::string_view kForecastKind = "Forecast";
 
 inline constexpr std::string_view kStyleParameter = "style";
 inline constexpr std::string_view kCountdownsParameter = "countdowns";
+// What the medium Forecast widget shows: "hours" (the default) or "days".
+inline constexpr std::string_view kForecastShowParameter = "show";
 
 IntentSpec styleIntent();
 IntentSpec countdownsIntent();
+IntentSpec forecastIntent();
 
-// Solvane, Sky, Countdowns, Moon.
+// Solvane, Sky, Countdowns, Moon, Forecast.
 std::vector<WidgetKindSpec> widgetCatalogue();
 
 // Whether widgets of `kind` are configured with chosen countdowns; false for
@@ -43,5 +47,9 @@ std::optional<std::vector<Uuid>> selectionFor(std::string_view kind,
 
 // The chosen style; glass when none or an unknown one is stored.
 WidgetStyle selectedStyle(const Configuration& configuration);
+
+// Whether a medium Forecast widget was set to show the next days; hours when
+// nothing or anything else is stored.
+bool forecastShowsDays(const Configuration& configuration);
 
 }  // namespace solvane::widgets

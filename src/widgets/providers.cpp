@@ -1,11 +1,13 @@
 #include "widgets/providers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "core/calendar/calendar_sync.h"
 #include "core/model/countdown_display.h"
 #include "core/store/board_data.h"
+#include "core/weather/forecast_display.h"
 
 namespace solvane::widgets {
 
@@ -43,6 +45,42 @@ std::optional<WeatherSnapshot> fetchWeather(const WidgetEnvironment& environment
 }
 
 }  // namespace
+
+Forecast sampleForecast(Instant now, const Calendar& calendar) {
+    const SavedLocation place = defaultLocation();
+    Forecast f;
+    f.fetched = now;
+    f.latitude = place.latitude;
+    f.longitude = place.longitude;
+    const double hourStart = std::floor(now.unixSeconds() / 3600) * 3600;
+    // A mild week: a day's swing of ten degrees, a wet spell in the middle.
+    static constexpr const char* kSymbols[] = {"sun.max",    "cloud.sun", "cloud",
+                                               "cloud.rain", "cloud.sun", "sun.max"};
+    for (int h = 0; h < 7 * 24; ++h) {
+        HourForecast hour;
+        hour.time = Instant::fromUnix(hourStart + h * 3600.0);
+        hour.temperatureC = 12 + 5 * std::sin((h % 24 - 9) * 3.14159265 / 12) - h / 48.0;
+        hour.symbol = kSymbols[(h / 8) % 6];
+        hour.precipitationChance = hour.symbol == "cloud.rain" ? 60.0 : 0.0;
+        f.hours.push_back(hour);
+    }
+    for (int d = 0; d < 7; ++d) {
+        const auto day0 = calendar.addDays(now, d);
+        const auto date = day0 ? calendar.civilDate(*day0) : std::nullopt;
+        if (!date) {
+            break;
+        }
+        DayForecast day;
+        day.date = *date;
+        day.highC = 17 - d * 0.5 + (d % 3);
+        day.lowC = 7 - d * 0.5;
+        day.symbol = kSymbols[d % 6];
+        day.precipitationChance = day.symbol == "cloud.rain" ? 70.0 : 10.0;
+        f.days.push_back(day);
+    }
+    markNightHours(f, place.latitude, place.longitude);
+    return f;
+}
 
 std::shared_ptr<const BoardEntry> makePlaceholder(const WidgetEnvironment& environment) {
     const Instant now = environment.clock();
@@ -106,6 +144,44 @@ Timeline makeTimeline(const WidgetEnvironment& environment,
     timeline.reloadAfter =
         now + (weather ? kReloadWithWeatherSeconds : kReloadWithoutWeatherSeconds);
     return timeline;
+}
+
+Timeline makeForecastTimeline(const WidgetEnvironment& environment, WidgetStyle style,
+                              bool showsDays) {
+    const Calendar calendar = environment.calendar();
+    const SavedLocation place = environment.store.loadLocation(calendar);
+    std::optional<Forecast> forecast =
+        ForecastFetcher::fetch(environment.store, environment.forecast, place, std::nullopt, false);
+    if (forecast) {
+        // Once per timeline: every entry shows the same hours.
+        markNightHours(*forecast, place.latitude, place.longitude);
+    }
+    const Instant now = environment.clock();
+    BoardSources sources = BoardSources::load(environment.store, calendar, now, true);
+    sources.place = place;
+    sources.countdowns.clear();  // the face shows none, and each board would sort them
+    Timeline timeline;
+    timeline.entries.reserve(kTimelineEntries);
+    for (int i = 0; i < kTimelineEntries; ++i) {
+        const Instant moment = now + i * kEntrySpacingSeconds;
+        BoardData data = BoardData::assemble(sources, moment, std::nullopt, std::nullopt, calendar);
+        data.forecast = forecast;
+        timeline.entries.push_back(
+            std::make_shared<const BoardEntry>(moment, std::move(data), style, showsDays));
+    }
+    timeline.reloadAfter =
+        now + (forecast ? kReloadWithWeatherSeconds : kReloadWithoutWeatherSeconds);
+    return timeline;
+}
+
+std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironment& environment) {
+    const Instant now = environment.clock();
+    const Calendar calendar = environment.calendar();
+    BoardData data =
+        BoardData::assemble(environment.store, now, std::nullopt, std::nullopt, calendar);
+    data.countdowns.clear();
+    data.forecast = sampleForecast(now, calendar);
+    return std::make_shared<const BoardEntry>(now, std::move(data), WidgetStyle::glass);
 }
 
 }  // namespace solvane::widgets

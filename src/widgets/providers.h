@@ -17,6 +17,7 @@
 #include "core/store/widget_style.h"
 #include "core/time/calendar.h"
 #include "core/util/uuid.h"
+#include "core/weather/forecast_fetcher.h"
 #include "core/weather/weather_fetcher.h"
 #include "widgets/board_entry.h"
 #include "widgets/widget_plugin.h"
@@ -45,6 +46,8 @@ struct WidgetEnvironment {
     // its own changes (EDS) is told whom to tell; empty: no watching.
     std::function<std::vector<std::filesystem::path>()> watchCalendars{};
     std::function<void(std::function<void()>)> onCalendarChange{};
+    // Asked only by the widgets that show a forecast.
+    ForecastServices forecast{};
 
     // The user's store, the wall clock, the user's calendar, the real weather
     // services and the user's calendar database (which is only read: the
@@ -55,6 +58,11 @@ struct WidgetEnvironment {
 // The weather shown where none can be had, made at the first call and then
 // kept for the life of the process; `clock` gives its fetch time.
 const WeatherSnapshot& sampleWeather(const std::function<Instant()>& clock);
+
+// The forecast shown where none can be had (the gallery's picture): a week of
+// hours and days from the hour `now` falls in (days of `calendar`), at the
+// default place.
+Forecast sampleForecast(Instant now, const Calendar& calendar);
 
 // All countdowns, the sample weather, glass; no weather fetch, no feed sync.
 std::shared_ptr<const BoardEntry> makePlaceholder(const WidgetEnvironment& environment);
@@ -69,5 +77,15 @@ std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment
 // widget shows that it has none and asks again after 5 minutes, not 30.
 Timeline makeTimeline(const WidgetEnvironment& environment,
                       const std::optional<std::vector<Uuid>>& selection, WidgetStyle style);
+
+// The Forecast widget's: the place's forecast (an hour's cache, else the
+// service) with night hours marked, on boards for now and every quarter
+// hour up to 105 minutes on; with none, the boards say so and the widget
+// asks again after 5 minutes.
+Timeline makeForecastTimeline(const WidgetEnvironment& environment, WidgetStyle style,
+                              bool showsDays);
+
+// The gallery's Forecast: the sample forecast.
+std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironment& environment);
 
 }  // namespace solvane::widgets

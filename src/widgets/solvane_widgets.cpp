@@ -71,6 +71,7 @@ WidgetEnvironment WidgetEnvironment::standard() {
     // so one built after the computer changed zones has the new zone's days.
     auto calendar = platform::followedSystemCalendar();
     auto weather = platform::standardWeatherServices(calendar);
+    auto forecast = platform::standardForecastServices(calendar);
     auto notices = std::make_shared<HostNotices>();
     return {SharedStore::standard(),
             std::move(clock),
@@ -82,7 +83,8 @@ WidgetEnvironment WidgetEnvironment::standard() {
             [] { return platform::CalendarDatabase::shared().watchPaths(); },
             [](std::function<void()> handler) {
                 platform::CalendarDatabase::shared().setChangeHandler(std::move(handler));
-            }};
+            },
+            std::move(forecast)};
 }
 
 namespace {
@@ -167,8 +169,11 @@ std::vector<Entity> SolvaneWidgets::entitiesForIdentifiers(
     }
 }
 
-std::shared_ptr<const WidgetEntry> SolvaneWidgets::placeholder(std::string_view) const {
+std::shared_ptr<const WidgetEntry> SolvaneWidgets::placeholder(std::string_view kind) const {
     try {
+        if (kind == kForecastKind) {
+            return makeForecastPlaceholder(environment_);
+        }
         return makePlaceholder(environment_);
     } catch (...) {
         return nullptr;
@@ -178,6 +183,13 @@ std::shared_ptr<const WidgetEntry> SolvaneWidgets::placeholder(std::string_view)
 std::shared_ptr<const WidgetEntry> SolvaneWidgets::snapshot(std::string_view kind,
                                                             const Configuration& configuration) {
     try {
+        if (kind == kForecastKind) {
+            // The gallery's picture: never a request for a widget not placed.
+            const auto entry = makeForecastPlaceholder(environment_);
+            return std::make_shared<const BoardEntry>(entry->date(), entry->data(),
+                                                      selectedStyle(configuration),
+                                                      forecastShowsDays(configuration));
+        }
         return makeEntry(environment_, selectionFor(kind, configuration),
                          selectedStyle(configuration));
     } catch (...) {
@@ -187,6 +199,10 @@ std::shared_ptr<const WidgetEntry> SolvaneWidgets::snapshot(std::string_view kin
 
 Timeline SolvaneWidgets::timeline(std::string_view kind, const Configuration& configuration) {
     try {
+        if (kind == kForecastKind) {
+            return makeForecastTimeline(environment_, selectedStyle(configuration),
+                                        forecastShowsDays(configuration));
+        }
         return makeTimeline(environment_, selectionFor(kind, configuration),
                             selectedStyle(configuration));
     } catch (...) {

@@ -16,8 +16,10 @@
 #include "board/sky_drawings.h"
 #include "core/time/text_format.h"
 #include "core/util/translation.h"
+#include "core/weather/forecast_display.h"
 #include "widgets/catalogue.h"
 #include "widgets/countdown_views.h"
+#include "widgets/forecast_views.h"
 #include "widgets/sky_views.h"
 
 namespace solvane::widgets {
@@ -425,6 +427,77 @@ QString describeSky(const BoardData& data, const Calendar& calendar) {
     return parts.join(QLatin1Char(' '));
 }
 
+// ---- forecast ---------------------------------------------------------------
+
+QString spokenCondition(std::string_view symbol) {
+    return conditionInSentence(
+        QString::fromStdString(translate("WeatherCondition", symbolCondition(symbol).data())));
+}
+
+QString spokenChance(const std::optional<double>& percent) {
+    if (ForecastView::chanceText(percent).isEmpty()) {
+        return {};
+    }
+    const int n = static_cast<int>(std::lround(std::min(*percent, 100.0)));
+    return Words::tr("%Ln percent chance of precipitation", nullptr, n);
+}
+
+QString withChance(const QString& text, const std::optional<double>& percent) {
+    const QString chance = spokenChance(percent);
+    return sentence(chance.isEmpty() ? text : joined(text, chance));
+}
+
+// In face order: the place and today's range, then each column (hours, or
+// days on a medium face set to them), then the week on the large face.
+QString describeForecast(const BoardData& data, WidgetFamily family, bool showsDays,
+                         const Calendar& calendar) {
+    QStringList parts;
+    if (!data.place.empty()) {
+        parts << sentence(qstr(data.place));
+    }
+    const Instant now = data.date;
+    if (!data.forecast || !forecastShowable(*data.forecast, now)) {
+        parts << sentence(ForecastView::unavailableText());
+        return parts.join(QLatin1Char(' '));
+    }
+    const Forecast& forecast = *data.forecast;
+    const auto today = calendar.civilDate(now);
+    const std::vector<DayForecast> week =
+        today ? upcomingDays(forecast, *today, ForecastView::kDays) : std::vector<DayForecast>();
+    const auto day = [&](const DayForecast& d) {
+        return withChance(Words::tr("%1: high %2, low %3, %4", "day, high, low, condition")
+                              .arg(ForecastView::dayLabel(d.date, now, calendar),
+                                   spokenTemperature(d.highC, data.unit),
+                                   spokenTemperature(d.lowC, data.unit), spokenCondition(d.symbol)),
+                          d.precipitationChance);
+    };
+    if (!week.empty()) {
+        parts << sentence(Words::tr("Today: high %1, low %2")
+                              .arg(spokenTemperature(week.front().highC, data.unit),
+                                   spokenTemperature(week.front().lowC, data.unit)));
+    }
+    if (showsDays && family == WidgetFamily::medium) {
+        for (std::size_t i = 0; i < week.size() && i < ForecastView::kColumns; ++i) {
+            parts << day(week[i]);
+        }
+        return parts.join(QLatin1Char(' '));
+    }
+    for (const HourForecast& h :
+         hourSteps(forecast, now, ForecastView::kHourStep, ForecastView::kColumns)) {
+        parts << withChance(
+            Words::tr("%1: %2, %3", "hour, temperature, condition")
+                .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar)),
+                     spokenTemperature(h.temperatureC, data.unit), spokenCondition(h.symbol)),
+            h.precipitationChance);
+    }
+    if (family == WidgetFamily::large) {
+        for (const DayForecast& d : week) {
+            parts << day(d);
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
 }  // namespace
 
 std::string describeWidget(std::string_view kind, WidgetFamily family, const BoardEntry& entry,
@@ -439,6 +512,8 @@ std::string describeWidget(std::string_view kind, WidgetFamily family, const Boa
         body = describeCountdowns(data, family, calendar);
     } else if (kind == kMoonKind) {
         body = spokenMoonWidget(data.sky, data.date, calendar);
+    } else if (kind == kForecastKind) {
+        body = describeForecast(data, family, entry.showsDays(), calendar);
     } else {
         return {};
     }

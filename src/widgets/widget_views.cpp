@@ -5,6 +5,7 @@
 #include "board/board_view.h"
 #include "board/layout.h"
 #include "widgets/countdown_views.h"
+#include "widgets/forecast_views.h"
 #include "widgets/sky_views.h"
 #include "widgets/styled.h"
 
@@ -35,6 +36,9 @@ void paintContent(QPainter& painter, const QRectF& content, std::string_view kin
         CountdownsFamilyView{data, context.family}.paint(painter, content, ctx);
     } else if (kind == "Moon") {
         MoonSmallView{data, calendar}.paint(painter, content, ctx);
+    } else if (kind == "Forecast") {
+        ForecastView{data, calendar, context.family, entry.showsDays()}.paint(painter, content,
+                                                                              ctx);
     }
 }
 

@@ -22,7 +22,8 @@ struct ViewContext {
     QColor accent;                            // accented rendering's tint
 };
 
-// Draws the widget of `kind` ("Solvane", "Sky", "Countdowns", "Moon") for
+// Draws the widget of `kind` ("Solvane", "Sky", "Countdowns", "Moon",
+// "Forecast") for
 // `entry` filling `rect`. An unknown kind draws only the styled background.
 void paintWidget(QPainter& painter, const QRectF& rect, std::string_view kind,
                  const BoardEntry& entry, const ViewContext& context);

@@ -86,8 +86,9 @@ struct Face {
 
 constexpr std::array kFaces{
     Face{"Solvane", WidgetFamily::extraLarge}, Face{"Sky", WidgetFamily::large},
-    Face{"Countdowns", WidgetFamily::small}, Face{"Countdowns", WidgetFamily::medium},
-    Face{"Moon", WidgetFamily::small}};
+    Face{"Countdowns", WidgetFamily::small},   Face{"Countdowns", WidgetFamily::medium},
+    Face{"Moon", WidgetFamily::small},         Face{"Forecast", WidgetFamily::medium},
+    Face{"Forecast", WidgetFamily::large}};
 
 struct Look {
     WidgetStyle style;

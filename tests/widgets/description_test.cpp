@@ -72,6 +72,35 @@ void expectSpokenOnly(const std::string& text) {
     }
 }
 
+// Face order: the place and today's range, the hours three apart from the one
+// under way (the chance only where the face shows one), then the week.
+TEST(DescribeWidget, ForecastHoursThenTheWeekOrUnavailable) {
+    BoardData data = board(true);
+    Forecast f;
+    f.fetched = data.date;
+    for (int h = 0; h < 48; ++h) {
+        f.hours.push_back({data.date + h * 3600.0, 4.0 - h * 0.1,
+                           h < 5 ? "cloud.sun" : "cloud.moon",
+                           h == 3 ? std::optional<double>(60) : std::optional<double>(5)});
+    }
+    for (int d = 0; d < 7; ++d) {
+        f.days.push_back({{2025, 12, 5 + d}, 6.0 + d, -1.0, "cloud.rain", 30.0});
+    }
+    data.forecast = f;
+    const std::string large = describe("Forecast", WidgetFamily::large, data);
+    EXPECT_THAT(large, HasSubstr("Forecast. Brooklyn. Today: high 43 degrees, low 30 degrees. "
+                                 "Now: 39 degrees, partly cloudy. 3 PM: 39 degrees, partly "
+                                 "cloudy, 60 percent chance of precipitation. 6 PM: 38 degrees"))
+        << large;
+    EXPECT_THAT(large, HasSubstr("Sat: high 45 degrees, low 30 degrees, rain, 30 percent chance"));
+    expectSpokenOnly(large);
+    EXPECT_THAT(describe("Forecast", WidgetFamily::medium, data), Not(HasSubstr("Sat:")));
+
+    data.forecast->fetched = data.date - 7 * 3600;
+    EXPECT_THAT(describe("Forecast", WidgetFamily::medium, data),
+                HasSubstr("Brooklyn. Forecast unavailable."));
+}
+
 TEST(DescribeWidget, CountdownsInTheOrderShownWithTodayAndTheEmptyList) {
     const std::string small = describe("Countdowns", WidgetFamily::small, board(true));
     EXPECT_EQ(small, "Countdowns. Winter solstice in 16 days, Sunday, December 21.");

@@ -3,10 +3,14 @@
 // the glass sky is at its warmest.
 #pragma once
 
+#include <cmath>
+#include <string>
+
 #include "core/sky/sky_snapshot.h"
 #include "core/store/board_data.h"
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
+#include "core/weather/forecast_display.h"
 
 #include "support/fixed_weather.h"
 
@@ -15,6 +19,45 @@ namespace solvane::widgets::samples {
 inline const Calendar& newYork() {
     static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
     return calendar;
+}
+
+// A week from 8 PM on the reviewed evening: a warm day cooling into a
+// showery night, a wet Tuesday, then clearing; night hours marked from the
+// sky over Brooklyn.
+inline Forecast goldenForecast(Instant fetched) {
+    Forecast f;
+    f.fetched = fetched;
+    f.latitude = 40.68;
+    f.longitude = -73.94;
+    const Instant start = *parseIso8601("2025-06-14T20:00:00-04:00");
+    static constexpr const char* kHourSymbols[] = {"cloud.sun",  "cloud.sun",  "cloud",
+                                                   "cloud.rain", "cloud.rain", "cloud",
+                                                   "sun.max",    "sun.max"};
+    for (int h = 0; h < 7 * 24; ++h) {
+        HourForecast hour;
+        hour.time = start + h * 3600.0;
+        const int local = (20 + h) % 24;
+        hour.temperatureC = 22 + 6 * std::sin((local - 9) * 3.14159265358979 / 12) - h / 60.0;
+        hour.symbol = kHourSymbols[(h / 3) % 8];
+        hour.precipitationChance = hour.symbol == std::string("cloud.rain") ? 70.0 - h % 3 * 10
+                                   : hour.symbol == std::string("cloud")    ? 20.0
+                                                                            : 0.0;
+        f.hours.push_back(hour);
+    }
+    const struct {
+        int day;
+        double high, low;
+        const char* symbol;
+        double chance;
+    } kDays[] = {{14, 29, 19, "cloud.sun", 10},      {15, 27, 18, "cloud.rain", 80},
+                 {16, 24, 17, "cloud.rain", 60},     {17, 26, 16, "cloud", 20},
+                 {18, 30, 18, "sun.max", 0},         {19, 33, 21, "sun.max", 0},
+                 {20, 31, 22, "cloud.bolt.rain", 40}};
+    for (const auto& d : kDays) {
+        f.days.push_back({{2025, 6, d.day}, d.high, d.low, d.symbol, d.chance});
+    }
+    markNightHours(f, f.latitude, f.longitude);
+    return f;
 }
 
 inline BoardData goldenBoard() {
@@ -39,6 +82,7 @@ inline BoardData goldenBoard() {
     b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, newYork());
     b.place = "Brooklyn";
     b.unit = TempUnit::fahrenheit;
+    b.forecast = goldenForecast(*parseIso8601("2025-06-14T19:50:00-04:00"));
     return b;
 }
 

@@ -239,6 +239,67 @@ TEST_F(ProvidersTest, FeedSyncRunsBeforeTheTimelineIsBuilt) {
     }
 }
 
+// The Forecast widget asks for a forecast only when none for the place is
+// under an hour old, shows night symbols after dark, and with none (offline,
+// nothing stored) says so and asks again soon; the gallery never asks.
+TEST_F(ProvidersTest, ForecastTimelineUsesTheHoursCacheAndMarksTheNight) {
+    int forecastCalls = 0;
+    WidgetEnvironment env = environment();
+    env.forecast.clock = [this] { return now; };
+    env.forecast.openMeteo = [&](double lat, double lon,
+                                 const net::CancelToken&) -> Result<Forecast, WeatherError> {
+        ++forecastCalls;
+        if (!online) {
+            return Failure{WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, ""})};
+        }
+        Forecast f = sampleForecast(now, newYork());
+        f.latitude = lat;
+        f.longitude = lon;
+        for (HourForecast& h : f.hours) {
+            h.symbol = "sun.max";  // as the service gives it, whatever the hour
+        }
+        return f;
+    };
+    const Timeline first = makeForecastTimeline(env, WidgetStyle::dark, false);
+    ASSERT_EQ(first.entries.size(), static_cast<std::size_t>(kTimelineEntries));
+    EXPECT_EQ(forecastCalls, 1);
+    const BoardData& data = board(first.entries.front()).data();
+    ASSERT_TRUE(data.forecast);
+    EXPECT_TRUE(data.countdowns.empty());
+    EXPECT_EQ(board(first.entries.front()).style(), WidgetStyle::dark);
+    // 10 AM in New York: this hour is day; 11 PM the same day is night.
+    const auto hours = upcomingHours(*data.forecast, now, 24);
+    ASSERT_GE(hours.size(), 14u);
+    EXPECT_EQ(hours[0].symbol, "sun.max");
+    EXPECT_EQ(hours[13].symbol, "moon.stars");
+    EXPECT_EQ(first.reloadAfter, now + kReloadWithWeatherSeconds);
+
+    now = now + 30 * 60;
+    makeForecastTimeline(env, WidgetStyle::dark, false);
+    EXPECT_EQ(forecastCalls, 1) << "under an hour old: the stored forecast answers";
+    now = now + 31 * 60;
+    online = false;
+    const Timeline offline = makeForecastTimeline(env, WidgetStyle::dark, true);
+    EXPECT_EQ(forecastCalls, 2);
+    EXPECT_TRUE(board(offline.entries.front()).data().forecast) << "the place's stored one";
+    EXPECT_TRUE(board(offline.entries.front()).showsDays());
+
+    ASSERT_TRUE(store.setRawValue("forecast.v1", "null"));
+    const Timeline none = makeForecastTimeline(env, WidgetStyle::dark, false);
+    EXPECT_FALSE(board(none.entries.front()).data().forecast);
+    EXPECT_EQ(none.reloadAfter, now + kReloadWithoutWeatherSeconds);
+
+    SolvaneWidgets plugin(env);
+    const int before = forecastCalls;
+    Configuration days;
+    days.choices["show"] = "days";
+    const auto snapshot = plugin.snapshot(kForecastKind, days);
+    ASSERT_TRUE(snapshot);
+    EXPECT_TRUE(board(snapshot).data().forecast) << "the sample";
+    EXPECT_TRUE(board(snapshot).showsDays());
+    EXPECT_EQ(forecastCalls, before);
+}
+
 TEST(WidgetConfiguration, SelectionAndStyleReadBoundedFromAnyConfiguration) {
     Configuration config;
     EXPECT_EQ(selectedCountdowns(config), std::nullopt);
@@ -320,7 +381,8 @@ TEST(WidgetPluginModule, ExportsTheFactoryWithTheCatalogue) {
     for (const auto& spec : plugin->kinds()) {
         kinds.push_back(spec.kind);
     }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"Solvane", "Sky", "Countdowns", "Moon"}));
+    EXPECT_EQ(kinds,
+              (std::vector<std::string>{"Solvane", "Sky", "Countdowns", "Moon", "Forecast"}));
     EXPECT_EQ(plugin->kinds()[2].families,
               (std::vector<WidgetFamily>{WidgetFamily::small, WidgetFamily::medium}));
     EXPECT_EQ(familySize(WidgetFamily::extraLarge), QSizeF(724, 360));

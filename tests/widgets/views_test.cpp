@@ -301,6 +301,12 @@ BoardData berlinBoard() {
     return b;
 }
 
+BoardData noForecastBoard() {
+    BoardData b = goldenBoard();
+    b.forecast.reset();
+    return b;
+}
+
 BoardData noRowsBoard() {
     BoardData b = goldenBoard();
     b.countdowns.clear();
@@ -330,6 +336,7 @@ struct Scenario {
     const char* name;  // empty for the usual board
     BoardData (*board)();
     const Calendar& (*calendar)();
+    bool showsDays = false;  // a medium Forecast set to the next days
 };
 
 struct GoldenParam {
@@ -360,8 +367,9 @@ TEST_P(WidgetGolden, MatchesReviewedRender) {
     BoardData board = c.scenario.board();
     const Instant date = board.date;
     testing::expectMatchesGolden(
-        face(c.widget.kind, c.widget.family, BoardEntry(date, std::move(board), c.style), c.mode,
-             c.desktop, c.scenario.calendar()),
+        face(c.widget.kind, c.widget.family,
+             BoardEntry(date, std::move(board), c.style, c.scenario.showsDays), c.mode, c.desktop,
+             c.scenario.calendar()),
         QStringLiteral(SOLVANE_TEST_DATA_DIR "/goldens/widgets/") +
             QString::fromStdString(goldenName(c)) + QStringLiteral(".png"));
 }
@@ -372,8 +380,10 @@ std::vector<GoldenParam> goldenParams() {
     const GoldenCase small{"Countdowns", WidgetFamily::small, "countdowns-small"};
     const GoldenCase medium{"Countdowns", WidgetFamily::medium, "countdowns-medium"};
     const GoldenCase moon{"Moon", WidgetFamily::small, "moon-small"};
+    const GoldenCase forecastMedium{"Forecast", WidgetFamily::medium, "forecast-medium"};
+    const GoldenCase forecastLarge{"Forecast", WidgetFamily::large, "forecast-large"};
     std::vector<GoldenParam> out;
-    for (const GoldenCase& w : {xl, sky, small, medium, moon}) {
+    for (const GoldenCase& w : {xl, sky, small, medium, moon, forecastMedium, forecastLarge}) {
         for (WidgetStyle style : {WidgetStyle::glass, WidgetStyle::dark, WidgetStyle::light}) {
             out.push_back({w, style, RenderingMode::fullColor});
             out.push_back({w, style, RenderingMode::accented});
@@ -388,12 +398,32 @@ std::vector<GoldenParam> goldenParams() {
     const Scenario sixRows{"sixcountdowns", sixRowsBoard, newYork};
     const Scenario longLabel{"longlabel", longLabelBoard, newYork};
     const Scenario twentyFour{"24h", berlinBoard, berlin};
+    const Scenario days{"days", goldenBoard, newYork, true};
+    const Scenario noForecast{"noforecast", noForecastBoard, newYork};
     const std::pair<GoldenCase, Scenario> edges[] = {
-        {xl, longPlace},   {sky, longPlace},   {xl, hotDay},        {xl, polarDay},
-        {sky, polarDay},   {xl, polarNight},   {sky, polarNight},   {xl, noRows},
-        {small, noRows},   {medium, noRows},   {xl, sixRows},       {medium, sixRows},
-        {xl, longLabel},   {small, longLabel}, {medium, longLabel}, {xl, twentyFour},
-        {sky, twentyFour}, {moon, twentyFour},
+        {xl, longPlace},
+        {sky, longPlace},
+        {xl, hotDay},
+        {xl, polarDay},
+        {sky, polarDay},
+        {xl, polarNight},
+        {sky, polarNight},
+        {xl, noRows},
+        {small, noRows},
+        {medium, noRows},
+        {xl, sixRows},
+        {medium, sixRows},
+        {xl, longLabel},
+        {small, longLabel},
+        {medium, longLabel},
+        {xl, twentyFour},
+        {sky, twentyFour},
+        {moon, twentyFour},
+        {forecastMedium, days},
+        {forecastMedium, noForecast},
+        {forecastLarge, noForecast},
+        {forecastLarge, twentyFour},
+        {forecastLarge, longPlace},
     };
     for (const auto& [w, scenario] : edges) {
         out.push_back(

@@ -1,0 +1,46 @@
+// The Forecast widget's faces: the next hours on the medium widget (or the
+// next days, as configured), the next hours and the week on the large one.
+//
+//   ForecastView{board, calendar, WidgetFamily::large, false}.paint(painter, content, ctx);
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+
+#include "board/components.h"
+#include "core/store/board_data.h"
+#include "core/time/calendar.h"
+#include "widgets/widget_plugin.h"
+
+class QPainter;
+
+namespace solvane::widgets {
+
+struct ForecastView {
+    // Hours shown, this many apart; columns on either face.
+    static constexpr int kHourStep = 3;
+    static constexpr std::size_t kColumns = 6;
+    static constexpr std::size_t kDays = 7;
+    // A chance below this is not worth a figure under the symbol.
+    static constexpr double kChanceShownFrom = 10;
+
+    const BoardData& data;
+    const Calendar& calendar;
+    WidgetFamily family = WidgetFamily::medium;
+    bool days = false;  // the medium face shows days instead of hours
+
+    // "Forecast unavailable".
+    static QString unavailableText();
+    // "Now", then the hour as the locale names it: "3 PM", "15 Uhr".
+    static QString hourLabel(Instant hour, Instant now, const Calendar& calendar);
+    // "Today", then the abbreviated weekday.
+    static QString dayLabel(const CivilDate& day, Instant now, const Calendar& calendar);
+    // "30%", rounded; empty below kChanceShownFrom or when not given.
+    static QString chanceText(const std::optional<double>& percent);
+
+    void paint(QPainter& painter, const QRectF& rect, const PaintContext& ctx) const;
+};
+
+}  // namespace solvane::widgets
