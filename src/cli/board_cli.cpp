@@ -10,6 +10,7 @@
 
 #include "cli/board_command.h"
 #include "cli/board_text.h"
+#include "cli/forecast_command.h"
 #include "cli/subscription_commands.h"
 #include "core/calendar/calendar_sync.h"
 #include "core/calendar/event_picker.h"
@@ -69,6 +70,11 @@ Commands:
   sky --lat F --lon F [--at ISO8601] [--tz ZONE]
       The sky of the local day at a place: sun times, daylight progress, moon
       illumination, moonrise and moonset, next full and new moon.
+  forecast [--json] [--offline] [--at ISO8601] [--tz ZONE] [--locale LOCALE]
+      The next hours and days for the saved place, in your units, clock and
+      language; from the forecast's cache when it is under an hour old, and
+      only from the cache with --offline. --json gives the next 24 hours and
+      7 days as {"place", "hourly", "daily", "source", "fetched"}.
   calendars
       Every calendar Solvane reads, with its account, colour and source
       (evolution, folder or subscription).
@@ -487,6 +493,9 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
     }
     if (command == "sky") {
         return skyCommand(rest, env, out, err);
+    }
+    if (command == "forecast") {
+        return forecastCommand(rest, env, out, err);
     }
     if (command == "calendars") {
         return calendarsCommand(rest, env, out, err);

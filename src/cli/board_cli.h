@@ -12,6 +12,7 @@
 #include "core/store/shared_store.h"
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
+#include "core/weather/forecast_fetcher.h"
 #include "core/weather/weather_fetcher.h"
 
 namespace solvane::cli {
@@ -28,6 +29,7 @@ struct Environment {
     // The board's store; the user's own (SharedStore::standard()) when absent.
     std::optional<SharedStore> store;
     WeatherServices weather;  // calls left empty count as failing services
+    ForecastServices forecast;
     // The user's calendars; none: no calendars at all.
     EventStore* events = nullptr;
     bool terminal = false;  // stdout is a terminal

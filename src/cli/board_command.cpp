@@ -15,6 +15,7 @@
 #include "cli/status_follow.h"
 #include "cli/status_line.h"
 #include "core/util/enum_strings.h"
+#include "core/weather/forecast_fetcher.h"
 #include "core/weather/weather_fetcher.h"
 
 namespace solvane::cli {
@@ -305,7 +306,8 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
             if (!options.offline) {
                 weather = options.latitude ? fetched : store.loadWeather();
             }
-            const ComposedBoard composed = composeBoard(store, calendar, at, place, weather);
+            ComposedBoard composed = composeBoard(store, calendar, at, place, weather);
+            composed.board.forecast = ForecastFetcher::cached(store, place);
             return formatStatusLine(statusLine(composed.board, composed.countdowns, calendar),
                                     *options.bar, true);
         };
@@ -320,9 +322,13 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
     }
 
     const BoardPlace place = boardPlace(*options, store, *calendar);
-    const ComposedBoard composed =
+    ComposedBoard composed =
         composeBoard(store, *calendar, now, place.location,
                      fetchBoardWeather(*options, env, store, place.location, net::CancelToken()));
+    if (options->bar) {
+        // Only what is cached: a bar never makes the forecast's request.
+        composed.board.forecast = ForecastFetcher::cached(store, place.location);
+    }
     const BoardData& board = composed.board;
     if (options->png) {
         if (!writePng(board, *calendar, store, *options, error)) {

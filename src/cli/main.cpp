@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     env.clock = [] { return platform::systemNow(); };
     env.store = SharedStore::standard();
     env.weather = platform::standardWeatherServices(env.calendar);
+    env.forecast = platform::standardForecastServices(env.calendar);
     env.events = &platform::CalendarDatabase::shared();
     env.terminal = ::isatty(STDOUT_FILENO) == 1;
     const char* noColor = std::getenv("NO_COLOR");

@@ -1,13 +1,18 @@
 #include "cli/status_line.h"
 
+#include <QCoreApplication>
+
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 #include "cli/board_text.h"
+#include "cli/forecast_command.h"
 #include "core/model/countdown_display.h"
 #include "core/time/text_format.h"
 #include "core/util/display_text.h"
+#include "core/util/translation.h"
 #include "core/weather/weather.h"
 
 namespace solvane::cli {
@@ -86,6 +91,19 @@ StatusLine statusLine(const BoardData& board, const std::vector<Countdown>& coun
         line.shortText = line.text;
     }
     line.tooltip = renderBoardText(board, calendar, TextStyle{false, 60});
+    if (board.forecast) {
+        if (const auto chance = chanceForRestOfDay(*board.forecast, board.date, calendar)) {
+            const auto percent =
+                static_cast<long long>(std::lround(std::clamp(*chance, 0.0, 100.0)));
+            line.tooltip +=
+                "\n" +
+                withArguments(QCoreApplication::translate(
+                                  "BoardText", "Chance of precipitation for the rest of today: %1%")
+                                  .toStdString(),
+                              {std::to_string(percent)}) +
+                "\n";
+        }
+    }
     for (const CountdownDisplay& row : board.countdowns) {
         if (row.progress && std::isfinite(*row.progress)) {
             line.percentage =

@@ -1,0 +1,263 @@
+#include "cli/forecast_command.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <sstream>
+
+#include "cli/board_text.h"
+#include "core/time/text_format.h"
+#include "core/util/display_text.h"
+#include "core/util/enum_strings.h"
+#include "core/util/translation.h"
+#include "core/weather/forecast_display.h"
+#include "core/weather/forecast_fetcher.h"
+
+namespace solvane::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Three hours apart, a day's worth, in the text; every hour in the JSON.
+constexpr int kTextHourStep = 3;
+constexpr std::size_t kTextHours = 8;
+
+struct ForecastOptions {
+    bool json = false;
+    bool offline = false;
+    std::optional<Instant> at;
+    std::optional<std::string> zone;
+    std::optional<std::string> locale;
+};
+
+std::optional<ForecastOptions> parseOptions(const std::vector<std::string>& args,
+                                            std::string& error) {
+    ForecastOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--json") {
+            o.json = true;
+        } else if (a == "--offline") {
+            o.offline = true;
+        } else if (a == "--at" || a == "--tz" || a == "--locale") {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return std::nullopt;
+            }
+            const std::string& v = args[++i];
+            if (a == "--at") {
+                o.at = parseIso8601(v);
+                if (!o.at) {
+                    error = "--at needs an ISO-8601 moment with a zone, got \"" + v + "\"";
+                    return std::nullopt;
+                }
+            } else if (a == "--tz") {
+                o.zone = v;
+            } else {
+                o.locale = v;
+            }
+        } else {
+            error = "forecast: unknown option " + a + " (try --help)";
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+std::string dateText(const CivilDate& d) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+std::string condition(std::string_view symbol) {
+    return translate("WeatherCondition", symbolCondition(symbol).data());
+}
+
+std::string chanceText(const std::optional<double>& percent) {
+    if (!percent || !std::isfinite(*percent) || *percent < 10) {
+        return {};
+    }
+    return withArguments(
+        QCoreApplication::translate("ForecastText", "%1% chance", "of precipitation").toStdString(),
+        {std::to_string(std::lround(std::min(*percent, 100.0)))});
+}
+
+std::string hourLabel(Instant hour, Instant now, const Calendar& calendar) {
+    return hour <= now ? QCoreApplication::translate("ForecastText", "Now").toStdString()
+                       : hourText(hour, calendar);
+}
+
+std::string dayLabel(const CivilDate& day, Instant now, const Calendar& calendar) {
+    if (calendar.civilDate(now) == day) {
+        return QCoreApplication::translate("ForecastText", "Today").toStdString();
+    }
+    const auto noon = calendar.date(day.year, day.month, day.day, 12);
+    return noon ? weekdayText(*noon, calendar) : dateText(day);
+}
+
+std::string renderText(const std::optional<Forecast>& forecast, const std::string& place,
+                       Instant now, TempUnit unit, const Calendar& calendar,
+                       const TextStyle& style) {
+    const auto bold = [&](const std::string& s) {
+        return style.color ? "\x1b[1m" + s + "\x1b[0m" : s;
+    };
+    const auto accent = [&](const std::string& s) {
+        return style.color ? "\x1b[38;5;215m" + s + "\x1b[0m" : s;
+    };
+    const auto width = static_cast<std::size_t>(std::max(style.width, 40));
+    std::ostringstream out;
+    std::string title = QCoreApplication::translate("ForecastText", "Forecast").toStdString();
+    if (!place.empty()) {
+        title = oneLine(place) + " · " + title;
+    }
+    out << bold(clipToWidth(title, width)) << "\n";
+    if (!forecast) {
+        out << QCoreApplication::translate("ForecastText", "Forecast unavailable").toStdString()
+            << "\n";
+        return out.str();
+    }
+    // Rows as columns: each cell padded to the widest of its kind.
+    const auto table = [&](const std::vector<std::vector<std::string>>& rows) {
+        std::vector<std::size_t> widths;
+        for (const auto& row : rows) {
+            widths.resize(std::max(widths.size(), row.size()));
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                widths[i] = std::max(widths[i], displayWidth(row[i]));
+            }
+        }
+        for (const auto& row : rows) {
+            std::string line;
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                line += "  " + (i + 1 < row.size() ? padToWidth(row[i], widths[i]) : row[i]);
+            }
+            while (!line.empty() && line.back() == ' ') {
+                line.pop_back();
+            }
+            out << clipToWidth(line, width) << "\n";
+        }
+    };
+    out << "\n"
+        << accent(QCoreApplication::translate("ForecastText", "NEXT HOURS").toStdString()) << "\n";
+    std::vector<std::vector<std::string>> hours;
+    for (const HourForecast& h : hourSteps(*forecast, now, kTextHourStep, kTextHours)) {
+        hours.push_back({hourLabel(h.time, now, calendar), formatTemperature(h.temperatureC, unit),
+                         condition(h.symbol), chanceText(h.precipitationChance)});
+    }
+    table(hours);
+    out << "\n"
+        << accent(QCoreApplication::translate("ForecastText", "NEXT DAYS").toStdString()) << "\n";
+    std::vector<std::vector<std::string>> days;
+    if (const auto today = calendar.civilDate(now)) {
+        for (const DayForecast& d : upcomingDays(*forecast, *today, kForecastDaysShown)) {
+            days.push_back(
+                {dayLabel(d.date, now, calendar),
+                 formatTemperature(d.highC, unit) + " / " + formatTemperature(d.lowC, unit),
+                 condition(d.symbol), chanceText(d.precipitationChance)});
+        }
+    }
+    table(days);
+    return out.str();
+}
+
+Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place, Instant now,
+                const Calendar& calendar) {
+    Json hourly = Json::array();
+    Json daily = Json::array();
+    if (forecast) {
+        for (const HourForecast& h : upcomingHours(*forecast, now, kForecastHoursShown)) {
+            hourly.push_back({{"time", isoOrNull(h.time)},
+                              {"temperatureC", numberOrNull(h.temperatureC)},
+                              {"symbol", h.symbol},
+                              {"precipitationChance", numberOrNull(h.precipitationChance)}});
+        }
+        if (const auto today = calendar.civilDate(now)) {
+            for (const DayForecast& d : upcomingDays(*forecast, *today, kForecastDaysShown)) {
+                daily.push_back({{"date", dateText(d.date)},
+                                 {"highC", numberOrNull(d.highC)},
+                                 {"lowC", numberOrNull(d.lowC)},
+                                 {"symbol", d.symbol},
+                                 {"precipitationChance", numberOrNull(d.precipitationChance)}});
+            }
+        }
+    }
+    return Json{
+        {"place", place.location.name},
+        {"location",
+         {{"latitude", place.location.latitude},
+          {"longitude", place.location.longitude},
+          {"source", std::string(toString(place.source))}}},
+        {"hourly", std::move(hourly)},
+        {"daily", std::move(daily)},
+        {"source", forecast ? Json(std::string(toString(forecast->source))) : Json(nullptr)},
+        {"requested", forecast ? Json(std::string(toString(forecast->requested))) : Json(nullptr)},
+        {"fetched", forecast ? isoOrNull(forecast->fetched) : Json(nullptr)},
+    };
+}
+
+}  // namespace
+
+std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
+                                         const Calendar& calendar) {
+    if (!forecastShowable(forecast, now)) {
+        return std::nullopt;
+    }
+    const auto today = calendar.civilDate(now);
+    std::optional<double> highest;
+    for (const HourForecast& h : upcomingHours(forecast, now, kForecastHoursShown)) {
+        if (!today || calendar.civilDate(h.time) != today) {
+            break;
+        }
+        if (h.precipitationChance && std::isfinite(*h.precipitationChance)) {
+            highest = std::max(highest.value_or(0.0), *h.precipitationChance);
+        }
+    }
+    return highest;
+}
+
+int forecastCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+                    std::ostream& err) {
+    std::string error;
+    const auto options = parseOptions(args, error);
+    if (!options) {
+        err << "solvane-board: " << error << "\n";
+        return 2;
+    }
+    std::optional<Calendar> calendar = env.calendar;
+    if (options->zone || options->locale) {
+        calendar = Calendar::make(options->zone.value_or(env.calendar.zoneId()),
+                                  options->locale.value_or(env.calendar.locale()));
+        if (!calendar) {
+            err << "solvane-board: unknown time zone " << options->zone.value_or("") << "\n";
+            return 2;
+        }
+    }
+    const Instant now = options->at.value_or(env.now);
+    const SharedStore store = env.store.value_or(SharedStore::standard());
+    const BoardPlace place = store.loadPlace(*calendar);
+    std::optional<Forecast> forecast =
+        options->offline
+            ? ForecastFetcher::cached(store, place.location)
+            : ForecastFetcher::fetch(store, env.forecast, place.location, std::nullopt, false);
+    if (forecast && !forecastShowable(*forecast, now)) {
+        forecast.reset();
+    }
+    if (forecast) {
+        markNightHours(*forecast, place.location.latitude, place.location.longitude);
+    }
+    const TempUnit unit = store.loadSettings().unit;
+    if (options->json) {
+        out << renderJson(forecast, place, now, *calendar)
+                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            << "\n";
+    } else {
+        out << renderText(forecast, place.location.name, now, unit, *calendar,
+                          TextStyle{env.terminal && !env.noColor, env.columns});
+    }
+    return 0;
+}
+
+}  // namespace solvane::cli

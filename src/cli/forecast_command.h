@@ -1,0 +1,25 @@
+// solvane-board forecast: the next hours and days for the saved place, as
+// text or JSON, from the forecast's own cache when it is fresh.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/board_cli.h"
+#include "core/time/calendar.h"
+#include "core/weather/forecast.h"
+
+namespace solvane::cli {
+
+int forecastCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+                    std::ostream& err);
+
+// The highest chance of precipitation over the hours left of the local day
+// of `now` (the hour under way included); absent without a shown forecast
+// or a chance in those hours.
+std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
+                                         const Calendar& calendar);
+
+}  // namespace solvane::cli
