@@ -82,6 +82,44 @@ BENCHMARK(BM_FullBoardTimeline)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
+// The Forecast widget's eight entries from a cached forecast: no request,
+// the night hours marked once, no countdowns sorted.
+void BM_ForecastTimeline(benchmark::State& state) {
+    std::string pattern = (fs::temp_directory_path() / "solvane-bench-XXXXXX").string();
+    const fs::path root = ::mkdtemp(pattern.data());
+    const SharedStore store(StorePaths{root / "p.sqlite", root / "f.sqlite", root / "container"},
+                            "en_US");
+    const Instant now = *newYork().date(2030, 3, 12, 10);
+    const SavedLocation place = store.loadLocation(newYork());
+    Forecast cached = sampleForecast(now - 60, newYork());
+    cached.latitude = place.latitude;
+    cached.longitude = place.longitude;
+    store.saveForecast(cached);
+
+    int networkCalls = 0;
+    const ForecastCall refuse = [&](double, double,
+                                    const net::CancelToken&) -> Result<Forecast, WeatherError> {
+        ++networkCalls;
+        return Failure{WeatherError::service("bench")};
+    };
+    WidgetEnvironment environment{
+        store, [now] { return now; }, [] { return newYork(); }, WeatherServices{}, nullptr, {}};
+    environment.forecast = ForecastServices{refuse, refuse, [now] { return now; }, 15};
+    for (auto _ : state) {
+        Timeline timeline = makeForecastTimeline(environment, WidgetStyle::glass, false);
+        benchmark::DoNotOptimize(timeline);
+    }
+    if (networkCalls != 0) {
+        state.SkipWithError("the cached forecast was not used");
+    }
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+BENCHMARK(BM_ForecastTimeline)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
 // One widget face at scale 2, as the host draws each entry when its date
 // comes: every kind in every size it is offered in, from a full entry with
 // weather and four countdowns.
@@ -109,7 +147,10 @@ void BM_DrawWidget(benchmark::State& state, std::string kind, WidgetFamily famil
                                         WeatherServices{refuse, refuse, [now] { return now; }, 15},
                                         nullptr,
                                         {}};
-    const auto entry = makeEntry(environment, std::nullopt, WidgetStyle::glass);
+    // The Forecast face with a full week to draw, as the gallery's sample has.
+    const auto entry = kind == kForecastKind
+                           ? makeForecastPlaceholder(environment)
+                           : makeEntry(environment, std::nullopt, WidgetStyle::glass);
     constexpr double kScale = 2;
     const QSizeF size = familySize(family);
     QImage image((size * kScale).toSize(), QImage::Format_ARGB32_Premultiplied);
