@@ -91,7 +91,7 @@ void BM_ForecastTimeline(benchmark::State& state) {
                             "en_US");
     const Instant now = *newYork().date(2030, 3, 12, 10);
     const SavedLocation place = store.loadLocation(newYork());
-    Forecast cached = sampleForecast(now - 60, newYork());
+    Forecast cached = sampleForecast(now - 60, newYork(), place);
     cached.latitude = place.latitude;
     cached.longitude = place.longitude;
     store.saveForecast(cached);

@@ -46,8 +46,7 @@ std::optional<WeatherSnapshot> fetchWeather(const WidgetEnvironment& environment
 
 }  // namespace
 
-Forecast sampleForecast(Instant now, const Calendar& calendar) {
-    const SavedLocation place = defaultLocation();
+Forecast sampleForecast(Instant now, const Calendar& calendar, const SavedLocation& place) {
     Forecast f;
     f.fetched = now;
     f.latitude = place.latitude;
@@ -59,7 +58,11 @@ Forecast sampleForecast(Instant now, const Calendar& calendar) {
     for (int h = 0; h < 7 * 24; ++h) {
         HourForecast hour;
         hour.time = Instant::fromUnix(hourStart + h * 3600.0);
-        hour.temperatureC = 12 + 5 * std::sin((h % 24 - 9) * 3.14159265 / 12) - h / 48.0;
+        // Warmest at 3 PM on the place's clock, coldest at 3 AM.
+        const auto midnight = calendar.startOfDay(hour.time);
+        const double clockHour =
+            midnight ? (hour.time.unixSeconds() - midnight->unixSeconds()) / 3600.0 : 0;
+        hour.temperatureC = 12 + 5 * std::sin((clockHour - 9) * 3.14159265 / 12) - h / 48.0;
         hour.symbol = kSymbols[(h / 8) % 6];
         hour.precipitationChance = hour.symbol == "cloud.rain" ? 60.0 : 0.0;
         f.hours.push_back(hour);
@@ -180,7 +183,7 @@ std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironmen
     BoardData data =
         BoardData::assemble(environment.store, now, std::nullopt, std::nullopt, calendar);
     data.countdowns.clear();
-    data.forecast = sampleForecast(now, calendar);
+    data.forecast = sampleForecast(now, calendar, environment.store.loadLocation(calendar));
     return std::make_shared<const BoardEntry>(now, std::move(data), WidgetStyle::glass);
 }
 

@@ -60,9 +60,9 @@ struct WidgetEnvironment {
 const WeatherSnapshot& sampleWeather(const std::function<Instant()>& clock);
 
 // The forecast shown where none can be had (the gallery's picture): a week of
-// hours and days from the hour `now` falls in (days of `calendar`), at the
-// default place.
-Forecast sampleForecast(Instant now, const Calendar& calendar);
+// hours and days from the hour `now` falls in, on the clock and days of
+// `calendar`, with the night hours of `place`.
+Forecast sampleForecast(Instant now, const Calendar& calendar, const SavedLocation& place);
 
 // All countdowns, the sample weather, glass; no weather fetch, no feed sync.
 std::shared_ptr<const BoardEntry> makePlaceholder(const WidgetEnvironment& environment);

@@ -252,7 +252,7 @@ TEST_F(ProvidersTest, ForecastTimelineUsesTheHoursCacheAndMarksTheNight) {
         if (!online) {
             return Failure{WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, ""})};
         }
-        Forecast f = sampleForecast(now, newYork());
+        Forecast f = sampleForecast(now, newYork(), defaultLocation());
         f.latitude = lat;
         f.longitude = lon;
         for (HourForecast& h : f.hours) {
@@ -298,6 +298,14 @@ TEST_F(ProvidersTest, ForecastTimelineUsesTheHoursCacheAndMarksTheNight) {
     EXPECT_TRUE(board(snapshot).data().forecast) << "the sample";
     EXPECT_TRUE(board(snapshot).showsDays());
     EXPECT_EQ(forecastCalls, before);
+    // The sample's nights are the shown place's: 10 AM in New York is
+    // midnight in Tokyo.
+    ASSERT_TRUE(store.saveLocation({35.68, 139.69, "Tokyo"}));
+    const auto tokyo = plugin.snapshot(kForecastKind, days);
+    ASSERT_TRUE(tokyo);
+    const auto tokyoHours = upcomingHours(*board(tokyo).data().forecast, now, 1);
+    ASSERT_EQ(tokyoHours.size(), 1u);
+    EXPECT_TRUE(tokyoHours[0].symbol.find("moon") != std::string::npos) << tokyoHours[0].symbol;
 }
 
 TEST(WidgetConfiguration, SelectionAndStyleReadBoundedFromAnyConfiguration) {
