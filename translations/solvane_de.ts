@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>Vollmond %1 · Neumond %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>Niederschlagswahrscheinlichkeit für den Rest des Tages: %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -454,6 +458,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Fehler bei Apple Weather. Versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>%1&#xa0;% Regen</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Vorhersage</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Vorhersage nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>NÄCHSTE STUNDEN</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>NÄCHSTE TAGE</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1781,26 @@ Größen: %3</translation>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>Mondphase, Mondaufgang und Monduntergang.</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>Mittleres Widget zeigt</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>Nächste Stunden</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>Nächste Tage</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Vorhersage</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>Die nächsten Stunden und die kommende Woche.</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2035,6 +2091,27 @@ Größen: %3</translation>
             <numerusform>%Ln Prozent beleuchtet</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>Niederschlagswahrscheinlichkeit %Ln Prozent</numerusform>
+            <numerusform>Niederschlagswahrscheinlichkeit %Ln Prozent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1: Höchstwert %2, Tiefstwert %3, %4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>Heute: Höchstwert %1, Tiefstwert %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2097,6 +2174,24 @@ Größen: %3</translation>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>Vollmond %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>H %1  T %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Vorhersage nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>［Ƒûļļ ɱööñ %1 · Ñéŵ ɱööñ %2········］</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>［Çĥåñçé öƒ þŕéçîþîţåţîöñ ƒöŕ ţĥé ŕéšţ öƒ ţöđåý: %1%················］</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -432,6 +436,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>［Åþþļé Ŵéåţĥéŕ ƒåîļéđ. Ţŕý åĝåîñ ļåţéŕ.············］</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>［%1% çĥåñçé···］</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>［Ñöŵ·］</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>［Ţöđåý·］</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>［Ƒöŕéçåšţ··］</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>［Ƒöŕéçåšţ ûñåṽåîļåƀļé······］</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>［ÑÉẊŢ ĤÖÛŔŠ···］</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>［ÑÉẊŢ ĐÅÝŠ···］</translation>
     </message>
 </context>
 <context>
@@ -1711,6 +1747,26 @@ Sizes: %3</source>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>［Ṁööñ þĥåšé, ɱööñŕîšé åñđ ɱööñšéţ.···········］</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>［Ṁéđîûɱ Ŵîđĝéţ Šĥöŵš······］</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>［Ñéẋţ Ĥöûŕš···］</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>［Ñéẋţ Đåýš···］</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>［Ƒöŕéçåšţ··］</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>［Ţĥé ñéẋţ ĥöûŕš åñđ ţĥé ŵééķ åĥéåđ.···········］</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -1980,6 +2036,24 @@ Sizes: %3</source>
         <source>%Ln percent lit</source>
         <translation><numerusform>［%Ļñ þéŕçéñţ ļîţ·····］</numerusform><numerusform>［%Ļñ þéŕçéñţ ļîţ·····］</numerusform></translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation><numerusform>［%Ļñ þéŕçéñţ çĥåñçé öƒ þŕéçîþîţåţîöñ···········］</numerusform><numerusform>［%Ļñ þéŕçéñţ çĥåñçé öƒ þŕéçîþîţåţîöñ···········］</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>［%1: ĥîĝĥ %2, ļöŵ %3, %4·······］</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>［Ţöđåý: ĥîĝĥ %1, ļöŵ %2·······］</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>［%1: %2, %3···］</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2042,6 +2116,24 @@ Sizes: %3</source>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>［Ƒûļļ ɱööñ %1····］</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today's high and low</comment>
+        <translation>［Ĥ %1  Ļ %2···］</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>［Ƒöŕéçåšţ ûñåṽåîļåƀļé······］</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>［Ñöŵ·］</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>［Ţöđåý·］</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>Luna llena %1 · Luna nueva %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>Probabilidad de precipitación para el resto del día: %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -454,6 +458,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Apple Weather ha fallado. Vuelve a intentarlo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>%1&#xa0;% de prob.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Pronóstico</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Sin pronóstico</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>PRÓXIMAS HORAS</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>PRÓXIMOS DÍAS</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1781,26 @@ Tamaños: %3</translation>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>Fase lunar, salida y puesta de la luna.</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>El widget mediano muestra</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>Próximas horas</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>Próximos días</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Pronóstico</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>Las próximas horas y la semana que viene.</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2035,6 +2091,27 @@ Tamaños: %3</translation>
             <numerusform>iluminada al %Ln por ciento</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>probabilidad de precipitación del %Ln por ciento</numerusform>
+            <numerusform>probabilidad de precipitación del %Ln por ciento</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1: máxima de %2, mínima de %3, %4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>Hoy: máxima de %1, mínima de %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2097,6 +2174,24 @@ Tamaños: %3</translation>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>Luna llena %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>Máx %1  Mín %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Sin pronóstico</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
     </message>
 </context>
 <context>

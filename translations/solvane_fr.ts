@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>Pleine lune %1 · Nouvelle lune %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>Risque de précipitations pour le reste de la journée&#xa0;: %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -454,6 +458,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Échec d&apos;Apple Weather. Réessayez plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>%1&#xa0;% de risque</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maint.</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Auj.</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Prévisions</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Prévisions indisponibles</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>PROCHAINES HEURES</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>PROCHAINS JOURS</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1781,26 @@ Tailles&#xa0;: %3</translation>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>Phase de la lune, lever et coucher de la lune.</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>Le widget moyen affiche</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>Prochaines heures</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>Prochains jours</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Prévisions</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>Les prochaines heures et la semaine à venir.</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2035,6 +2091,27 @@ Tailles&#xa0;: %3</translation>
             <numerusform>éclairée à %Ln pour cent</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>risque de précipitations de %Ln pour cent</numerusform>
+            <numerusform>risque de précipitations de %Ln pour cent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1&#xa0;: maximum %2, minimum %3, %4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>Aujourd&apos;hui&#xa0;: maximum %1, minimum %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1&#xa0;: %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2097,6 +2174,24 @@ Tailles&#xa0;: %3</translation>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>Pleine lune %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>Max. %1  Min. %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Prévisions indisponibles</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>Maint.</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Auj.</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>Luna piena %1 · Luna nuova %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>Probabilità di precipitazioni per il resto della giornata: %1%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -454,6 +458,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Errore di Apple Weather. Riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>%1% di prob.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Previsioni</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Previsioni non disponibili</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>PROSSIME ORE</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>PROSSIMI GIORNI</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1781,26 @@ Dimensioni: %3</translation>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>Fase lunare, sorgere e tramonto della luna.</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>Il widget medio mostra</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>Prossime ore</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>Prossimi giorni</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Previsioni</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>Le prossime ore e la settimana a venire.</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2035,6 +2091,27 @@ Dimensioni: %3</translation>
             <numerusform>illuminata al %Ln per cento</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>probabilità di precipitazioni del %Ln per cento</numerusform>
+            <numerusform>probabilità di precipitazioni del %Ln per cento</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1: massima %2, minima %3, %4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>Oggi: massima %1, minima %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2097,6 +2174,24 @@ Dimensioni: %3</translation>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>Luna piena %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>Max %1  Min %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Previsioni non disponibili</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
     </message>
 </context>
 <context>

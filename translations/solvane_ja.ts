@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>満月 %1 · 新月 %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>今日これからの降水確率：%1%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -447,6 +451,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Apple Weather でエラーが発生しました。後でもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>降水%1%</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>予報</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>予報情報なし</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>これからの時間</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>これからの日</translation>
     </message>
 </context>
 <context>
@@ -1734,6 +1770,26 @@ Sizes: %3</source>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>月相、月の出、月の入り。</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>中サイズのウィジェットの表示</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>これからの時間</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>これからの日</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>予報</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>これからの数時間と1週間。</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2017,6 +2073,26 @@ Sizes: %3</source>
             <numerusform>輝面比%Lnパーセント</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>降水確率%Lnパーセント</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1：最高気温%2、最低気温%3、%4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>今日：最高気温%1、最低気温%2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1：%2、%3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2079,6 +2155,24 @@ Sizes: %3</source>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>満月 %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>最高 %1  最低 %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>予報情報なし</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>Lua cheia %1 · Lua nova %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>Chance de chuva no resto do dia: %1%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -454,6 +458,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>O Apple Weather falhou. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>%1% de chance</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Previsão</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Previsão indisponível</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>PRÓXIMAS HORAS</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>PRÓXIMOS DIAS</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1781,26 @@ Tamanhos: %3</translation>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>Fase da lua, nascer e ocaso da lua.</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>O widget médio mostra</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>Próximas horas</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>Próximos dias</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Previsão</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>As próximas horas e a semana que vem.</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2035,6 +2091,27 @@ Tamanhos: %3</translation>
             <numerusform>%Ln por cento iluminada</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>chance de chuva de %Ln por cento</numerusform>
+            <numerusform>chance de chuva de %Ln por cento</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1: máxima: %2, mínima: %3, %4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>Hoje: máxima: %1, mínima: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2097,6 +2174,24 @@ Tamanhos: %3</translation>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>Lua cheia %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>Máx %1  Mín %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Previsão indisponível</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
     </message>
 </context>
 <context>

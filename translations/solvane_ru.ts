@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>Полнолуние %1 · Новолуние %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>Вероятность осадков до конца дня: %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -461,6 +465,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Сбой Apple Weather. Повторите попытку позже.</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>осадки %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Прогноз</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Прогноз недоступен</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>БЛИЖАЙШИЕ ЧАСЫ</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>БЛИЖАЙШИЕ ДНИ</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1792,26 @@ Sizes: %3</source>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>Фаза луны, её восход и заход.</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>Средний виджет показывает</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>Ближайшие часы</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>Ближайшие дни</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Прогноз</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>Ближайшие часы и неделя вперёд.</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2053,6 +2109,28 @@ Sizes: %3</source>
             <numerusform>освещена на %Ln процентов</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>вероятность осадков %Ln процент</numerusform>
+            <numerusform>вероятность осадков %Ln процента</numerusform>
+            <numerusform>вероятность осадков %Ln процентов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1: максимум: %2, минимум: %3, %4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>Сегодня: максимум: %1, минимум: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2115,6 +2193,24 @@ Sizes: %3</source>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>Полнолуние %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>Макс %1  Мин %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>Прогноз недоступен</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,10 @@
         <source>Full moon %1 · New moon %2</source>
         <translation>满月 %1 · 新月 %2</translation>
     </message>
+    <message>
+        <source>Chance of precipitation for the rest of today: %1%</source>
+        <translation>今天剩余时间的降水概率：%1%</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -447,6 +451,38 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Apple Weather 出错。请稍后再试。</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>%1% chance</source>
+        <comment>of precipitation</comment>
+        <translation>降水%1%</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>预报</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>预报不可用</translation>
+    </message>
+    <message>
+        <source>NEXT HOURS</source>
+        <translation>未来几小时</translation>
+    </message>
+    <message>
+        <source>NEXT DAYS</source>
+        <translation>未来几天</translation>
     </message>
 </context>
 <context>
@@ -1734,6 +1770,26 @@ Sizes: %3</source>
         <source>Moon phase, moonrise and moonset.</source>
         <translation>月相、月出和月落。</translation>
     </message>
+    <message>
+        <source>Medium Widget Shows</source>
+        <translation>中号小组件显示</translation>
+    </message>
+    <message>
+        <source>Next Hours</source>
+        <translation>未来几小时</translation>
+    </message>
+    <message>
+        <source>Next Days</source>
+        <translation>未来几天</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>预报</translation>
+    </message>
+    <message>
+        <source>The next hours and the week ahead.</source>
+        <translation>未来几小时和一周。</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDescription</name>
@@ -2017,6 +2073,26 @@ Sizes: %3</source>
             <numerusform>照明度百分之%Ln</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln percent chance of precipitation</source>
+        <translation>
+            <numerusform>降水概率百分之%Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: high %2, low %3, %4</source>
+        <comment>day, high, low, condition</comment>
+        <translation>%1：最高气温%2，最低气温%3，%4</translation>
+    </message>
+    <message>
+        <source>Today: high %1, low %2</source>
+        <translation>今天：最高气温%1，最低气温%2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>hour, temperature, condition</comment>
+        <translation>%1：%2，%3</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2079,6 +2155,24 @@ Sizes: %3</source>
         <source>Full moon %1</source>
         <comment>and its date</comment>
         <translation>满月 %1</translation>
+    </message>
+    <message>
+        <source>H %1  L %2</source>
+        <comment>today&apos;s high and low</comment>
+        <translation>高 %1  低 %2</translation>
+    </message>
+    <message>
+        <source>Forecast unavailable</source>
+        <translation>预报不可用</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way</comment>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
     </message>
 </context>
 <context>
