@@ -17,6 +17,7 @@
 #include <tuple>
 #include <utility>
 
+#include "app/date_field.h"
 #include "app/icon_picker.h"
 #include "app/section_style.h"
 #include "core/model/countdown_display.h"
@@ -294,15 +295,24 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     if (dateFormat.isEmpty()) {
         dateFormat = QStringLiteral("ddd, MMM d, yyyy");
     }
-    startDate_ = new QDateEdit(when);
+    const auto dateError = [this, when] {
+        auto* error = new QLabel(when);
+        error->setWordWrap(true);
+        error->setFont(app::captionFont());
+        app::setTextColor(error, app::noticeColor(palette()));
+        return error;
+    };
+    startDate_ = new app::DateField(when);
     startDate_->setObjectName("startDate");
-    startDate_->setCalendarPopup(true);
     startDate_->setLocale(dateLocale);
     startDate_->setDisplayFormat(dateFormat);
     if (const auto day = model_.startDay()) {
-        startDate_->setDate(toQDate(*day));
+        startDate_->showDate(toQDate(*day));
     }
     whenForm_->addRow(tr("Date"), startDate_);
+    startError_ = dateError();
+    startError_->setObjectName("startDateError");
+    whenForm_->addRow(QString(), startError_);
 
     startRule_ = new QWidget(when);
     auto* ruleColumn = new QVBoxLayout(startRule_);
@@ -322,12 +332,14 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     lasts_->setObjectName("lasts");
     whenForm_->addRow(lasts_);
 
-    endDate_ = new QDateEdit(when);
+    endDate_ = new app::DateField(when);
     endDate_->setObjectName("endDate");
-    endDate_->setCalendarPopup(true);
     endDate_->setLocale(dateLocale);
     endDate_->setDisplayFormat(dateFormat);
     whenForm_->addRow(tr("Ends"), endDate_);
+    endError_ = dateError();
+    endError_->setObjectName("endDateError");
+    whenForm_->addRow(QString(), endError_);
     endRule_ = new QLabel(when);
     endRule_->setObjectName("endRule");
     whenForm_->addRow(tr("Ends"), endRule_);
@@ -420,14 +432,20 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
         refresh();
     });
     connect(startDate_, &QDateEdit::dateChanged, this, [this](QDate date) {
+        startError_->clear();
         model_.setStartDay(fromQDate(date));
         refresh();
     });
+    connect(startDate_, &app::DateField::refused, this,
+            [this] { showDateError(startDate_, startError_); });
+    connect(endDate_, &app::DateField::refused, this,
+            [this] { showDateError(endDate_, endError_); });
     connect(lasts_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setLastsMoreThanADay(on);
         refresh();
     });
     connect(endDate_, &QDateEdit::dateChanged, this, [this](QDate date) {
+        endError_->clear();
         model_.setEndDay(fromQDate(date));
         refresh();
     });
@@ -472,6 +490,13 @@ void CountdownEditor::accept() {
     if (!model_.canSave() || gone_) {
         return;
     }
+    for (const auto& [field, error] : {std::pair{startDate_, startError_}, {endDate_, endError_}}) {
+        if (field->isVisibleTo(this) && !field->hasAcceptableInput()) {
+            showDateError(field, error);
+            field->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     if (commit_ && !commit_(model_.draft())) {
         markGone();
         return;
@@ -479,6 +504,13 @@ void CountdownEditor::accept() {
     saved_ = model_.draft();
     emit saved(*saved_);
     QDialog::accept();
+}
+
+void CountdownEditor::showDateError(app::DateField* field, QLabel* error) {
+    const QString example = field->locale().toString(field->date(), field->displayFormat());
+    error->setText(
+        tr("Type the whole date, like “%1”, or press Alt+Down to pick it.").arg(example));
+    refresh();
 }
 
 void CountdownEditor::markGone() {
@@ -504,6 +536,7 @@ void CountdownEditor::refresh() {
     const bool fixed = model_.startIsFixed();
     whenForm_->setRowVisible(startDate_, fixed);
     whenForm_->setRowVisible(startRule_, !fixed);
+    whenForm_->setRowVisible(startError_, fixed && !startError_->text().isEmpty());
     if (auto* title = qobject_cast<QLabel*>(whenForm_->labelForField(startDate_))) {
         title->setText(qs(model_.startTitle()));
     }
@@ -516,6 +549,8 @@ void CountdownEditor::refresh() {
     }
     whenForm_->setRowVisible(endDate_, lasts && model_.endIsFixed());
     whenForm_->setRowVisible(endRule_, lasts && !model_.endIsFixed());
+    whenForm_->setRowVisible(endError_,
+                             lasts && model_.endIsFixed() && !endError_->text().isEmpty());
     whenForm_->setRowVisible(duringRow_, lasts);
     if (lasts) {
         const QSignalBlocker block(endDate_);
@@ -523,6 +558,7 @@ void CountdownEditor::refresh() {
             endDate_->setMinimumDate(toQDate(*minimum));
         }
         if (const auto day = model_.endDay()) {
+            endDate_->setMaximumDate(std::max(toQDate(*day), app::DateField::latest()));
             endDate_->setDate(toQDate(*day));
         }
         endRule_->setText(qs(model_.endDescription()));

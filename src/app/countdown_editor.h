@@ -37,6 +37,9 @@ class QPushButton;
 
 namespace solvane {
 
+namespace app {
+class DateField;
+}
 class IconPicker;
 class IconStore;
 
@@ -147,6 +150,7 @@ class CountdownEditor : public QDialog {
 
   private:
     void refresh();
+    void showDateError(app::DateField* field, QLabel* error);
 
     Countdown initial_;
     std::optional<Countdown> saved_;
@@ -159,11 +163,13 @@ class CountdownEditor : public QDialog {
     QLineEdit* label_ = nullptr;
     QFormLayout* topForm_ = nullptr;
     QFormLayout* whenForm_ = nullptr;
-    QDateEdit* startDate_ = nullptr;
+    app::DateField* startDate_ = nullptr;
+    QLabel* startError_ = nullptr;
     QWidget* startRule_ = nullptr;
     QLabel* nextCaption_ = nullptr;
     QCheckBox* lasts_ = nullptr;
-    QDateEdit* endDate_ = nullptr;
+    app::DateField* endDate_ = nullptr;
+    QLabel* endError_ = nullptr;
     QLabel* endRule_ = nullptr;
     QWidget* duringRow_ = nullptr;
     QButtonGroup* during_ = nullptr;

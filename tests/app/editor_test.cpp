@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/countdown_editor.h"
+#include "app/date_field.h"
 #include "app/icon_picker.h"
 #include "app/reminder_choices.h"
 #include "board/custom_icons.h"
@@ -159,12 +160,11 @@ TEST_F(CountdownEditorSheet, TabVisitsEveryControlOnceAndTheSymbolGridAsOneStop)
     ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
     ASSERT_EQ(focusName(), "label");
 
-    // A date takes a Tab for each of its weekday, month, day and year.
-    const std::vector<std::string> chain{"startDate",     "startDate",     "startDate", "startDate",
-                                         "lasts",         "endDate",       "endDate",   "endDate",
-                                         "endDate",       "Show progress", "Finish",    "Days",
-                                         "Upload Image…", "symbolSearch",  "gift",      "delete",
-                                         "cancel",        "confirm",       "label"};
+    // A date is one stop, its parts walked with the arrows; each segmented
+    // choice is one stop, on its checked segment.
+    const std::vector<std::string> chain{
+        "startDate",    "lasts", "endDate", "Show progress", "Finish",  "Days", "Upload Image…",
+        "symbolSearch", "gift",  "delete",  "cancel",        "confirm", "label"};
     const auto walk = [&](Qt::KeyboardModifiers modifiers) {
         std::vector<std::string> seen;
         for (std::size_t i = 0; i < chain.size(); ++i) {
@@ -234,6 +234,90 @@ TEST_F(CountdownEditorSheet, TheDateFieldFollowsTheLocalesOrder) {
     EXPECT_EQ(qtDateFormat("EEE, d. MMM y"), "ddd, d. MMM yyyy");
     EXPECT_EQ(qtDateFormat("EEEE d 'de' MMMM 'de' y"), "dddd d 'de' MMMM 'de' yyyy");
     EXPECT_EQ(qtDateFormat("y年M月d日(EEE)"), "yyyy年M月d日(ddd)");
+}
+
+// The calendar opens from the keyboard; the arrows move in it, Enter picks,
+// Escape closes it with the date it had.
+TEST_F(CountdownEditorSheet, TheDateFieldsCalendarByKeyboard) {
+    auto sheet = open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit);
+    sheet->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    auto* field = sheet->findChild<app::DateField*>("startDate");
+    ASSERT_NE(field, nullptr);
+    field->setFocus(Qt::TabFocusReason);
+    const auto popup = [] { return QApplication::activePopupWidget(); };
+
+    QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_NE(popup(), nullptr) << "Alt+Down opens it";
+    EXPECT_EQ(field->date(), QDate(2025, 7, 10)) << "and changes nothing";
+    QTest::keyClick(popup()->focusWidget(), Qt::Key_Right);
+    QTest::keyClick(popup()->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(popup()->focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return popup() == nullptr; }));
+    EXPECT_EQ(field->date(), QDate(2025, 7, 18));
+    EXPECT_EQ(sheet->model().startDay(), (CivilDate{2025, 7, 18}));
+
+    QTest::keyClick(field, Qt::Key_F4);
+    ASSERT_NE(popup(), nullptr) << "F4 opens it";
+    QTest::keyClick(popup()->focusWidget(), Qt::Key_Left);
+    QTest::keyClick(popup()->focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return popup() == nullptr; }));
+    EXPECT_EQ(field->date(), QDate(2025, 7, 18)) << "Escape keeps the date it had";
+    EXPECT_EQ(sheet->model().startDay(), (CivilDate{2025, 7, 18}));
+    EXPECT_TRUE(sheet->isVisible()) << "Escape in the calendar leaves the sheet open";
+}
+
+// Typing never jumps into another part behind the user's back, and a date
+// left unfinished is refused with the field's error, never saved.
+TEST_F(CountdownEditorSheet, TypedDatesAreWholeOrRefused) {
+    auto sheet = open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit);
+    sheet->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    auto* field = sheet->findChild<app::DateField*>("startDate");
+    auto* error = sheet->findChild<QLabel*>("startDateError");
+    ASSERT_NE(error, nullptr);
+    QSignalSpy saved(sheet.get(), &CountdownEditor::saved);
+
+    // "Jun" completes the month and moves on to the day; Tab then leaves the
+    // field, so "14" is never typed into the year.
+    field->setFocus(Qt::TabFocusReason);
+    field->setSelectedSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(field, "Jun");
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "lasts");
+    QTest::keyClicks(QApplication::focusWidget(), "14");
+    EXPECT_EQ(field->date(), QDate(2025, 6, 10));
+    EXPECT_FALSE(error->isVisible());
+
+    // The year emptied: Enter is refused in place, Tab leaves it unfinished
+    // and Save is refused too, each time saying how to finish it.
+    field->setFocus(Qt::TabFocusReason);
+    field->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    ASSERT_FALSE(field->hasAcceptableInput()) << field->text().toStdString();
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_TRUE(error->isVisible());
+    EXPECT_TRUE(error->text().contains("Tue, Jun 10, 2025")) << error->text().toStdString();
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_FALSE(field->hasAcceptableInput()) << "what was typed stays, to be finished";
+    QTest::mouseClick(sheet->findChild<QPushButton*>("confirm"), Qt::LeftButton);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(saved.count(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), field) << "sent back to the date";
+
+    // Finished, it saves; a year that is not a countdown's is never taken.
+    field->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(field, "0001");
+    EXPECT_NE(field->date().year(), 1);
+    field->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(field, "2027");
+    EXPECT_TRUE(field->hasAcceptableInput());
+    EXPECT_FALSE(error->isVisible());
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_EQ(saved.count(), 1);
+    EXPECT_EQ(saved.at(0).at(0).value<Countdown>().start,
+              DateRule::fixed(*newYork().date(2027, 6, 10)));
 }
 
 TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
