@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -306,6 +307,81 @@ void restyleTextColors(QWidget* root) {
     }
 }
 
+namespace {
+
+// A segmented control is one stop on the Tab chain, and the stop is the
+// chosen segment: Space there never changes the choice. The arrows move to
+// the neighbouring segment and choose it, as in a group of radio buttons.
+class SegmentKeys : public QObject {
+  public:
+    explicit SegmentKeys(QButtonGroup* group) : QObject(group), group_(group) {
+        connect(group, &QButtonGroup::buttonToggled, this, [this] { settleTabStop(); });
+    }
+
+    void watch(QAbstractButton* button) {
+        button->installEventFilter(this);
+        settleTabStop();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (button == nullptr || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            return false;
+        }
+        const bool mirrored = button->layoutDirection() == Qt::RightToLeft;
+        int step = 0;
+        switch (key->key()) {
+            case Qt::Key_Up:
+                step = -1;
+                break;
+            case Qt::Key_Down:
+                step = 1;
+                break;
+            case Qt::Key_Left:
+                step = mirrored ? 1 : -1;
+                break;
+            case Qt::Key_Right:
+                step = mirrored ? -1 : 1;
+                break;
+            default:
+                return false;
+        }
+        const QList<QAbstractButton*> buttons = group_->buttons();
+        const qsizetype count = buttons.size();
+        const qsizetype from = buttons.indexOf(button);
+        for (qsizetype i = 1; from >= 0 && i < count; ++i) {
+            QAbstractButton* next = buttons[((from + step * i) % count + count) % count];
+            if (next->isEnabled() && !next->isHidden()) {
+                next->setFocus(Qt::OtherFocusReason);
+                next->click();
+                break;
+            }
+        }
+        return true;
+    }
+
+  private:
+    void settleTabStop() {
+        const QList<QAbstractButton*> buttons = group_->buttons();
+        QAbstractButton* stop = group_->checkedButton();
+        if (stop == nullptr && !buttons.isEmpty()) {
+            stop = buttons.front();
+        }
+        for (QAbstractButton* b : buttons) {
+            b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+
+    QButtonGroup* group_;
+};
+
+}  // namespace
+
 QButtonGroup* addSegments(const QStringList& titles, QWidget* row) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -326,6 +402,10 @@ QButtonGroup* addSegments(const QStringList& titles, QWidget* row) {
         setAccessibleRole(button, QAccessible::RadioButton);
         group->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
+    }
+    auto* keys = new SegmentKeys(group);
+    for (QAbstractButton* button : group->buttons()) {
+        keys->watch(button);
     }
     setAccessibleRole(row, QAccessible::Grouping);
     row->setProperty(kSegmentsProperty, true);

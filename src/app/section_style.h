@@ -50,7 +50,8 @@ void restyleTextColors(QWidget* root);
 // A segmented control: one checkable button per title, side by side in
 // `row` (which gets the layout), exclusive; a button's id is its index.
 // Screen readers hear the row as a group (named by its accessible name, else
-// its form label) of radio buttons.
+// its form label) of radio buttons, and it is keyed like one: a single Tab
+// stop on the checked segment, the arrows moving the choice.
 QButtonGroup* addSegments(const QStringList& titles, QWidget* row);
 
 // What a custom control is to a screen reader. A button keeps its press
