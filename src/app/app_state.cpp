@@ -510,6 +510,12 @@ void AppState::refreshWeather() {
                 // for a place left meanwhile is no longer the board's.
                 if (snapshot && WeatherFetcher::isFor(*snapshot, location_)) {
                     setWeather(snapshot);
+                } else if (auto note = services_.store.loadAppleError();
+                           note != appleFailureNote_) {
+                    // Nothing to show, but why is news: Apple Weather's
+                    // failure is told even when Open-Meteo could not stand in.
+                    appleFailureNote_ = std::move(note);
+                    emit weatherChanged();
                 }
             },
             Qt::QueuedConnection);

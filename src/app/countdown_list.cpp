@@ -465,12 +465,22 @@ void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Insta
         row.customImage = std::move(countdown.customImage);
         rows.push_back(std::move(row));
     }
-    const QString current = idAt(view_->currentIndex().row());
+    const int currentRow = view_->currentIndex().row();
+    const QString current = idAt(currentRow);
     model_->setRows(std::move(rows));
+    if (current.isEmpty()) {
+        return;
+    }
     for (int row = 0; row < model_->rowCount(); ++row) {
-        if (!current.isEmpty() && idAt(row) == current) {
+        if (idAt(row) == current) {
             view_->setCurrentIndex(model_->index(row, 0));
+            return;
         }
+    }
+    // Gone (deleted): the row that took its place, or the one before it when
+    // it was the last, so a keyboard user goes on where they were.
+    if (model_->rowCount() > 0) {
+        view_->setCurrentIndex(model_->index(std::min(currentRow, model_->rowCount() - 1), 0));
     }
 }
 
@@ -500,15 +510,25 @@ void CountdownListWidget::showContextMenu(const QPoint& position) {
     view_->setCurrentIndex(model_->index(row, 0));
     const QString id = idAt(row);
     QMenu menu(this);
-    menu.addAction(tr("Edit\u2026"), this, [this, id] { emit editRequested(id); });
+    menu.setObjectName(QStringLiteral("rowMenu"));
+    // Each entry shows the key that does the same from the list.
+    QAction* edit = menu.addAction(tr("Edit\u2026"), this, [this, id] { emit editRequested(id); });
+    edit->setShortcut(QKeySequence(Qt::Key_Return));
     QAction* up =
         menu.addAction(tr("Move Up"), this, [this, row] { model_->moveRow({}, row, {}, row - 1); });
+    up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     up->setEnabled(row > 0);
     QAction* down = menu.addAction(tr("Move Down"), this,
                                    [this, row] { model_->moveRow({}, row, {}, row + 2); });
+    down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     down->setEnabled(row + 1 < model_->rowCount());
     menu.addSeparator();
-    menu.addAction(tr("Delete"), this, [this, id] { emit deleteRequested(id); });
+    QAction* remove = menu.addAction(tr("Delete"), this, [this, id] { emit deleteRequested(id); });
+    remove->setShortcut(QKeySequence(Qt::Key_Delete));
+    for (QAction* action : menu.actions()) {
+        // Shown only: the list itself answers these keys.
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
     menu.exec(view_->viewport()->mapToGlobal(position));
 }
 

@@ -4,6 +4,8 @@
 
 #include <charconv>
 
+#include "core/weather/weather_fetcher.h"
+
 namespace solvane::app {
 
 namespace {
@@ -24,7 +26,34 @@ int httpStatusIn(std::string_view note) {
     return status;
 }
 
+bool isTimeout(std::string_view note) {
+    return note == "HttpError.timedOut" || note == kAppleTimeoutNote;
+}
+
 }  // namespace
+
+QString weatherHeading(std::string_view note) {
+    if (note.empty()) {
+        return {};
+    }
+    const int status = httpStatusIn(note);
+    if (note == "WeatherKitError.missingCredentials") {
+        return Words::tr("Apple Weather needs your WeatherKit key.");
+    }
+    if (note == "WeatherKitError.invalidCredentials" || status == 401 || status == 403) {
+        return Words::tr("Apple Weather refused your WeatherKit key.");
+    }
+    if (note == "WeatherKitError.invalidCoordinates" || (status >= 400 && status < 500)) {
+        return Words::tr("Apple Weather refused the request.");
+    }
+    if (note == "HttpError.cannotConnect") {
+        return Words::tr("Apple Weather can't be reached: no network, or no way to it.");
+    }
+    if (isTimeout(note) || status >= 500 || note == "HttpError.connectionLost") {
+        return Words::tr("Apple Weather didn't answer.");
+    }
+    return Words::tr("Apple Weather failed.");
+}
 
 QString weatherAdvice(std::string_view note, const QString& credentials) {
     if (note.empty()) {
@@ -32,7 +61,7 @@ QString weatherAdvice(std::string_view note, const QString& credentials) {
     }
     const QString readme = Words::tr("see the README's Weather section");
     if (note == "WeatherKitError.missingCredentials") {
-        return Words::tr("Apple Weather needs credentials. Put them in %1 — %2.")
+        return Words::tr("Put your WeatherKit key and its IDs in %1 — %2.")
             .arg(credentials, readme);
     }
     const int status = httpStatusIn(note);
@@ -58,7 +87,7 @@ QString weatherAdvice(std::string_view note, const QString& credentials) {
             "Apple Weather answered with something Solvane could not read. Try again "
             "later.");
     }
-    if (note == "HttpError.timedOut") {
+    if (isTimeout(note)) {
         return Words::tr(
             "Apple Weather did not answer in time. Check the connection, then try again.");
     }

@@ -2,7 +2,7 @@
 // technical text, which stays below it, selectable, for a bug report.
 //
 //   weatherAdvice("WeatherKitError.missingCredentials", "~/.config/solvane/weatherkit.json")
-//     // "Apple Weather needs credentials. Put them in ~/.config/…"
+//     // "Put your WeatherKit key and its IDs in ~/.config/…"
 #pragma once
 
 #include <QString>
@@ -10,6 +10,11 @@
 #include <string_view>
 
 namespace solvane::app {
+
+// What happened, in a few words, for the heading above the advice: the key
+// missing, the key or the request refused, no network, no answer. Empty when
+// there is no note.
+QString weatherHeading(std::string_view note);
 
 // For the failure note Apple Weather left (weather.appleError), naming
 // `credentials` (the file they belong in) where they are the trouble. Empty

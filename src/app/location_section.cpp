@@ -161,6 +161,11 @@ LocationSection::LocationSection(QWidget* parent) : QWidget(parent) {
     save_ = new QPushButton(tr("Save"));
     // A click leaves the focus in the field being typed in.
     save_->setFocusPolicy(Qt::TabFocus);
+    // Its row keeps its height while the button is hidden, so that nothing
+    // below moves when typing brings it up.
+    QSizePolicy keepsRoom = save_->sizePolicy();
+    keepsRoom.setRetainSizeWhenHidden(true);
+    save_->setSizePolicy(keepsRoom);
     save_->setVisible(false);
     save_->installEventFilter(this);
     connect(save_, &QPushButton::clicked, this, &LocationSection::commit);

@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QStringList>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -40,6 +41,7 @@
 #include "app/section_style.h"
 #include "app/subscribe_dialog.h"
 #include "app/weather_section.h"
+#include "board/layout.h"
 #include "core/model/countdown_json.h"
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
@@ -118,8 +120,8 @@ QString credentialsFile() {
 }
 
 constexpr int kPadding = 28;
-// Beside the left column, for its scroll bar when the window is too low.
-constexpr int kScrollBarRoom = 14;
+// Between the left column's controls and its scroll bar, when it has one.
+constexpr int kScrollBarMargin = 8;
 // Lower than this the sections would show only a line or two at a time.
 constexpr int kMinimumHeight = 480;
 constexpr int kTitleBarGuess = 32;
@@ -184,8 +186,11 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
-    // The scroll bar's room is part of the gap while it is not shown.
-    columns->setSpacing(kColumnGap - kScrollBarRoom);
+    // The scroll bar's room (the bar and a margin before it) is part of the
+    // gap while it is not shown.
+    scrollBarRoom_ =
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + kScrollBarMargin;
+    columns->setSpacing(std::max(0, kColumnGap - scrollBarRoom_));
     // The left column scrolls on screens too low for it; the preview beside
     // it keeps its size. The scroll bar gets room of its own, so the column
     // never narrows when it appears.
@@ -197,7 +202,10 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     leftScroll_->setFrameShape(QFrame::NoFrame);
     leftScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     leftScroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    leftScroll_->setFixedWidth(kLeftWidth + kScrollBarRoom);
+    leftScroll_->setFixedWidth(kLeftWidth + scrollBarRoom_);
+    // The column keeps its width beside the bar, so its controls stay clear
+    // of it.
+    leftColumn_->setMaximumWidth(kLeftWidth);
     leftScroll_->setFocusPolicy(Qt::NoFocus);
     columns->addWidget(leftScroll_);
     rightColumn_ = buildRightColumn();
@@ -507,7 +515,8 @@ void MainWindow::refreshPreview() {
 void MainWindow::refreshWeather() {
     weather_->setWeather(state_->weather(), qs(state_->fallbackDetails()), state_->attribution());
     const auto& note = state_->appleFailureNote();
-    weather_->setAdvice(weatherAdvice(note ? *note : std::string_view(), credentialsFile()));
+    const std::string_view said = note ? std::string_view(*note) : std::string_view();
+    weather_->setAdvice(weatherHeading(said), weatherAdvice(said, credentialsFile()));
 }
 
 void MainWindow::refreshCalendars() {
@@ -588,7 +597,7 @@ void MainWindow::deleteById(const QString& id) {
     for (const auto& countdown : state_->countdowns()) {
         if (qs(countdown.id.toString()) == id) {
             const Countdown doomed = countdown;
-            if (ask(AccessQuestion::deleteCountdown)) {
+            if (ask(AccessQuestion::deleteCountdown, shownText(qs(countdown.label)))) {
                 state_->deleteCountdown(doomed);
             }
             return;
@@ -667,7 +676,7 @@ void MainWindow::openEventPicker() {
     sheet->open();
 }
 
-bool MainWindow::ask(AccessQuestion question) {
+bool MainWindow::ask(AccessQuestion question, const QString& subject) {
     if (services_.answer) {
         return services_.answer(question);
     }
@@ -695,12 +704,16 @@ bool MainWindow::ask(AccessQuestion question) {
             break;
         case AccessQuestion::deleteCountdown:
             title = tr("Delete Countdown");
-            text = tr("Delete this countdown?");
+            text =
+                subject.isEmpty() ? tr("Delete this countdown?") : tr("Delete “%1”?").arg(subject);
             detail = tr("It is removed from the list and from every widget that shows it.");
             yes = tr("Delete");
             break;
     }
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
+    // A label is the user's (or a feed's) text, never markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setObjectName(QStringLiteral("question"));
     box.setInformativeText(detail);
     QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
     QPushButton* refuse = box.addButton(
@@ -782,8 +795,9 @@ QSize MainWindow::contentSize() const {
     const int left =
         std::max(leftColumn_->sizeHint().height(), leftColumn_->heightForWidth(kLeftWidth));
     const int height = std::max(left, rightColumn_->sizeHint().height());
-    const int width = margins.left() + leftScroll_->width() + kColumnGap - kScrollBarRoom +
-                      rightColumn_->sizeHint().width() + margins.right();
+    const int width = margins.left() + leftScroll_->width() +
+                      std::max(0, kColumnGap - scrollBarRoom_) + rightColumn_->sizeHint().width() +
+                      margins.right();
     const int menu = menuBar() != nullptr ? menuBar()->sizeHint().height() : 0;
     return {width, margins.top() + height + margins.bottom() + menu};
 }
@@ -814,8 +828,12 @@ void MainWindow::chooseInitialSize() {
         wanted = wanted.boundedTo(QSize(free.width() - frame.left() - frame.right(),
                                         free.height() - frame.top() - frame.bottom()));
         resize(wanted);
-        const QRect outer(QPoint(), wanted.grownBy(frame));
-        move(free.center() - outer.center() + QPoint(frame.left(), frame.top()));
+        // Centred across, and a third of the spare height from the top: a
+        // notice that arrives later grows the window downward into the room
+        // left below, without moving it.
+        const QSize outer = wanted.grownBy(frame);
+        move(free.left() + (free.width() - outer.width()) / 2 + frame.left(),
+             free.top() + (free.height() - outer.height()) / 3 + frame.top());
         return;
     }
     resizeOurselves(wanted);
@@ -835,9 +853,14 @@ void MainWindow::followContent() {
     QSize wanted = contentSize();
     setMinimumWidth(wanted.width());
     if (const QScreen* at = screen()) {
+        // Down only, to the bottom of the free area: the window never moves
+        // under the user; below that the left column scrolls.
         const QRect free = at->availableGeometry();
         const QRect frame = frameGeometry();
-        wanted = wanted.boundedTo(free.size() - (frame.size() - size()));
+        const int below = frame.bottom() - geometry().bottom();
+        const int room = free.bottom() - below - geometry().top() + 1;
+        wanted = wanted.boundedTo(
+            QSize(free.width() - (frame.width() - width()), std::max(room, minimumHeight())));
     }
     if (wanted != size()) {
         resizeOurselves(wanted);
@@ -896,6 +919,13 @@ void MainWindow::keepOnScreen() {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
+    const bool first = !sized_;
+    if (first && !event->spontaneous()) {
+        // The calendars are listed before the size is chosen: the window
+        // grows only downward once placed.
+        state_->windowShown();
+        refreshCalendars();
+    }
     if (!sized_) {
         chooseInitialSize();
         sized_ = true;
@@ -905,7 +935,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         QTimer::singleShot(kFrameSettle, this, &MainWindow::keepOnScreen);
     }
     QMainWindow::showEvent(event);
-    if (!event->spontaneous()) {
+    if (!first && !event->spontaneous()) {
         // Each time the window comes up: calendars first, then the weather.
         state_->windowShown();
         refreshCalendars();

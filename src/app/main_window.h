@@ -162,7 +162,8 @@ class MainWindow : public QMainWindow {
     void markEditedCountdownGone();
     void editById(const QString& id);
     void deleteById(const QString& id);
-    bool ask(AccessQuestion question);
+    // `subject` names what a delete removes.
+    bool ask(AccessQuestion question, const QString& subject = {});
     void showUpdateResult(const UpdateResult& result, bool requested);
 
     WindowServices services_;
@@ -180,6 +181,7 @@ class MainWindow : public QMainWindow {
     CalendarsSection* calendars_ = nullptr;
     QLabel* help_ = nullptr;
     QScrollArea* leftScroll_ = nullptr;
+    int scrollBarRoom_ = 0;
     QWidget* leftColumn_ = nullptr;
     QWidget* rightColumn_ = nullptr;
     bool sized_ = false;

@@ -124,8 +124,10 @@ WeatherSection::~WeatherSection() {
 }
 
 void WeatherSection::setSettings(const AppSettings& settings) {
-    source_->button(settings.weatherSource == WeatherSource::apple ? 0 : 1)->setChecked(true);
+    appleChosen_ = settings.weatherSource == WeatherSource::apple;
+    source_->button(appleChosen_ ? 0 : 1)->setChecked(true);
     unit_->button(settings.unit == TempUnit::fahrenheit ? 0 : 1)->setChecked(true);
+    refreshNotice();
 }
 
 void WeatherSection::setWeather(const std::optional<WeatherSnapshot>& weather,
@@ -133,16 +135,33 @@ void WeatherSection::setWeather(const std::optional<WeatherSnapshot>& weather,
                                 const std::optional<platform::WeatherKitAttribution>& attribution) {
     weather_ = weather;
     credit_ = attribution;
-    const bool fallback = weather && weather->requested == WeatherSource::apple &&
-                          weather->source != WeatherSource::apple;
     details_->setText(shownText(details));
-    notice_->setVisible(fallback);
+    refreshNotice();
     refreshAttribution();
 }
 
-void WeatherSection::setAdvice(const QString& advice) {
+void WeatherSection::setAdvice(const QString& heading, const QString& advice) {
+    heading_ = heading;
     advice_->setText(advice);
     advice_->setVisible(!advice.isEmpty());
+    refreshNotice();
+}
+
+void WeatherSection::refreshNotice() {
+    const bool fallback = weather_ && weather_->requested == WeatherSource::apple &&
+                          weather_->source != WeatherSource::apple;
+    // Apple Weather's failure is told while it is the source chosen, whether
+    // or not Open-Meteo could fill in (offline it cannot).
+    const bool failing = appleChosen_ && (fallback || !advice_->text().isEmpty());
+    if (heading_.isEmpty()) {
+        noticeTitle_->setText(tr("Apple Weather didn't answer, so Open-Meteo is filling in."));
+    } else if (fallback) {
+        noticeTitle_->setText(
+            tr("%1 Open-Meteo is filling in.", "%1: what happened to Apple Weather").arg(heading_));
+    } else {
+        noticeTitle_->setText(heading_);
+    }
+    notice_->setVisible(failing);
 }
 
 void WeatherSection::setColorScheme(ColorScheme scheme) {

@@ -57,9 +57,12 @@ class WeatherSection : public QWidget {
 
     QButtonGroup* sourcePicker() const { return source_; }
     QButtonGroup* unitPicker() const { return unit_; }
-    // What to do about the failure, above its technical details; empty
-    // hides it.
-    void setAdvice(const QString& advice);
+    // What happened to Apple Weather (the notice's heading) and what to do
+    // about it, above the technical details; an empty advice hides it. The
+    // notice shows while Apple Weather is the source and failing, with or
+    // without weather from Open-Meteo in its place.
+    void setAdvice(const QString& heading, const QString& advice);
+    QLabel* noticeHeading() const { return noticeTitle_; }
 
     QWidget* fallbackNotice() const { return notice_; }
     QLabel* adviceLabel() const { return advice_; }
@@ -76,6 +79,7 @@ class WeatherSection : public QWidget {
     void retryRequested();
 
   private:
+    void refreshNotice();
     void refreshAttribution();
     void markArrived(const QString& url, const QImage& image);
 
@@ -83,6 +87,8 @@ class WeatherSection : public QWidget {
     std::optional<WeatherSnapshot> weather_;
     std::optional<platform::WeatherKitAttribution> credit_;
     ColorScheme scheme_ = ColorScheme::light;
+    bool appleChosen_ = false;
+    QString heading_;
     // Marks by address; a null image records a failed fetch.
     std::map<QString, QImage> marks_;
     std::map<QString, bool> fetching_;

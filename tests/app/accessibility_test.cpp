@@ -5,8 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -18,7 +21,9 @@
 #include "app/countdown_editor.h"
 #include "app/countdown_list.h"
 #include "app/icon_picker.h"
+#include "app/location_section.h"
 #include "app/main_window.h"
+#include "app/weather_section.h"
 #include "app_fakes.h"
 #include "support/temp_dir.h"
 
@@ -172,6 +177,75 @@ TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
         }
     }
     EXPECT_TRUE(labelled);
+}
+
+// Every visible node of the tree under `root` whose name is `name`; what a
+// screen reader can reach, so nodes marked invisible or of no size are left
+// out.
+int shownNodesNamed(QAccessibleInterface* root, const QString& name, int depth = 0) {
+    if (root == nullptr || depth > 40 || root->state().invisible) {
+        return 0;
+    }
+    int found = root->text(QAccessible::Name) == name && !root->rect().isEmpty() ? 1 : 0;
+    for (int i = 0; i < root->childCount(); ++i) {
+        found += shownNodesNamed(root->child(i), name, depth + 1);
+    }
+    return found;
+}
+
+// Apple Weather chosen, no key, no network: the window says so as it opens
+// (and again once it has been closed), and the keyboard reaches the source
+// picker on the choice already made.
+TEST_F(AccessibilityTest, OfflineAdviceIsShownAndTheFocusedSegmentIsTheCheckedOne) {
+    store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
+    apple_.failWith(WeatherError::service("WeatherKitError.missingCredentials"));
+    openMeteo_.failWith(WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, "offline"}));
+    for (int start = 0; start < 2; ++start) {
+        MainWindow& window = open();
+        WeatherSection* section = window.weatherSection();
+        ASSERT_TRUE(waitUntil([&] { return section->fallbackNotice()->isVisibleTo(&window); }))
+            << "start " << start;
+        EXPECT_EQ(section->noticeHeading()->text(), "Apple Weather needs your WeatherKit key.");
+        const QString advice = section->adviceLabel()->text();
+        EXPECT_TRUE(advice.contains("weatherkit.json")) << advice.toStdString();
+        QAccessibleInterface* root = accessible(&window);
+        EXPECT_EQ(shownNodesNamed(root, advice), 1);
+        EXPECT_EQ(shownNodesNamed(root, section->noticeHeading()->text()), 1);
+    }
+    EXPECT_EQ(store_.loadAppleError(), "WeatherKitError.missingCredentials");
+
+    // Tab into the source picker from the field before it.
+    MainWindow& window = *window_;
+    QButtonGroup* source = window.weatherSection()->sourcePicker();
+    const auto focusedSegment = [&] {
+        return qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    };
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.locationSection()->longitudeField()->setFocus();
+    for (int i = 0; i < 5 && !source->buttons().contains(focusedSegment()); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(focusedSegment(), source->button(0)) << "Apple Weather, the checked one";
+    QAccessibleInterface* focused = accessible(focusedSegment());
+    EXPECT_EQ(focused->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(focused->state().focused);
+    EXPECT_TRUE(focused->state().checked);
+    QTest::keyClick(focusedSegment(), Qt::Key_Space);
+    EXPECT_EQ(store_.loadSettings().weatherSource, WeatherSource::apple) << "Space keeps it";
+
+    // An arrow moves the choice; Tab goes on to the units, one stop later.
+    QTest::keyClick(focusedSegment(), Qt::Key_Right);
+    EXPECT_EQ(focusedSegment(), source->button(1));
+    EXPECT_TRUE(accessible(focusedSegment())->state().checked);
+    EXPECT_EQ(store_.loadSettings().weatherSource, WeatherSource::openMeteo);
+    EXPECT_TRUE(waitUntil([&] {
+        return !window.weatherSection()->fallbackNotice()->isVisibleTo(&window);
+    })) << "Apple Weather is no longer asked";
+    QTest::keyClick(focusedSegment(), Qt::Key_Tab);
+    EXPECT_EQ(focusedSegment(), window.weatherSection()->unitPicker()->button(0)) << "°F";
+    QTest::keyClick(focusedSegment(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedSegment(), source->button(1)) << "back to the choice, Open-Meteo";
 }
 
 }  // namespace

@@ -72,6 +72,11 @@ class ScriptedService {
         std::lock_guard lock(mutex_);
         delay_ = delay;
     }
+    // What a failing answer says; an Apple Weather 503 unless told.
+    void failWith(WeatherError error) {
+        std::lock_guard lock(mutex_);
+        failure_ = std::move(error);
+    }
     int calls() const {
         std::lock_guard lock(mutex_);
         return static_cast<int>(times_.size());
@@ -89,12 +94,13 @@ class ScriptedService {
             times_.push_back(std::chrono::steady_clock::now());
             const bool answer = index < answers_.size() && answers_[index];
             const auto delay = delay_;
+            WeatherError failure = failure_;
             lock.unlock();
             std::this_thread::sleep_for(delay);
             if (answer) {
                 return snapshotFor(latitude, longitude, source_);
             }
-            return Failure(WeatherError::service("WeatherKitError.http(503)"));
+            return Failure(std::move(failure));
         };
     }
 
@@ -104,6 +110,7 @@ class ScriptedService {
     std::vector<bool> answers_;
     std::vector<std::chrono::steady_clock::time_point> times_;
     std::chrono::milliseconds delay_{0};
+    WeatherError failure_ = WeatherError::service("WeatherKitError.http(503)");
 };
 
 // The window's services around `app` with its files in `dir` and the desktop

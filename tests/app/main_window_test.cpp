@@ -20,12 +20,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -175,10 +177,12 @@ class MainWindowTest : public ::testing::Test {
         WindowServices services =
             fakes::windowServices(std::move(app), IconStore(store_), dir_.path());
         services.updates.info = updateInfo_;
-        services.answer = [this](AccessQuestion question) {
-            asked_.push_back(question);
-            return answer_;
-        };
+        if (!realQuestions_) {
+            services.answer = [this](AccessQuestion question) {
+                asked_.push_back(question);
+                return answer_;
+            };
+        }
         services.openWidgetGallery = [this](QRect keepClear) {
             galleryRequests_.push_back(keepClear);
             return true;
@@ -226,8 +230,28 @@ class MainWindowTest : public ::testing::Test {
     UpdateInfo updateInfo_;
     bool automaticUpdateChecks_ = false;
     bool answer_ = true;
+    bool realQuestions_ = false;  // the window's own message boxes
     std::unique_ptr<MainWindow> window_;
 };
+
+// Runs `reply` on the next popup or modal window of class T once it is up
+// (a message box or a menu runs its own event loop until answered).
+template <class T>
+void whenShown(std::function<void(T*)> reply) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, reply] {
+        QWidget* up = QApplication::activePopupWidget();
+        if (up == nullptr) {
+            up = QApplication::activeModalWidget();
+        }
+        if (auto* shown = qobject_cast<T*>(up); shown != nullptr && shown->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            reply(shown);
+        }
+    });
+    poll->start(20);
+}
 
 TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) {
     MainWindow& window = open();
@@ -307,6 +331,64 @@ TEST_F(MainWindowTest, CancelChangesNothingDeleteRemovesTheCountdownAndItsImage)
     EXPECT_EQ(labelsIn(store_), Labels{});
     EXPECT_EQ(heldAtRequest_, (std::vector<Labels>{{"Other"}, {}}));
     ASSERT_TRUE(waitUntil([] { return gHost->received == 2; }));
+}
+
+// Delete says which countdown goes (its label as written, never markup), and
+// the keyboard carries on from the row that took its place.
+TEST_F(MainWindowTest, DeleteNamesTheCountdownAndTheFocusStaysWhereItWas) {
+    store_.saveCountdowns({onDay("First", 12, 10), onDay("Mum & Dad's <b>anniversary</b>", 12, 12),
+                           onDay("Third", 12, 20)});
+    realQuestions_ = true;
+    MainWindow& window = open();
+    QListView* view = window.countdownList()->listView();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(1, 0));
+
+    QString asked;
+    whenShown<QMessageBox>([&](QMessageBox* box) {
+        asked = box->text();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        QTest::keyClick(box, Qt::Key_Return);  // Cancel is the default
+    });
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(asked, "Delete “Mum & Dad's <b>anniversary</b>”?");
+    EXPECT_EQ(labelsIn(store_).size(), 3u);
+
+    const auto deleteCurrent = [&] {
+        whenShown<QMessageBox>([](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons()) {
+                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                    b->click();
+                }
+            }
+        });
+        QTest::keyClick(view, Qt::Key_Delete);
+    };
+    deleteCurrent();
+    EXPECT_EQ(labelsIn(store_), (Labels{"First", "Third"}));
+    EXPECT_EQ(view->currentIndex().row(), 1) << "Third took its place";
+    deleteCurrent();
+    EXPECT_EQ(labelsIn(store_), (Labels{"First"}));
+    EXPECT_EQ(view->currentIndex().row(), 0) << "the last gone: the one before it";
+
+    // The row's menu shows the keys that do the same from the list.
+    std::map<QString, QString> keys;
+    whenShown<QMenu>([&](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                keys[action->text()] = action->shortcut().toString(QKeySequence::NativeText);
+            }
+        }
+        menu->close();
+    });
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, rowRect(0).center());
+    emit view->customContextMenuRequested(rowRect(0).center());
+    EXPECT_EQ(keys[QStringLiteral("Move Up")], "Ctrl+Up");
+    EXPECT_EQ(keys[QStringLiteral("Move Down")], "Ctrl+Down");
+    EXPECT_EQ(keys[QStringLiteral("Delete")], "Del");
+    EXPECT_EQ(keys[QStringLiteral("Edit…")], "Return");
 }
 
 // Another program (the widget host's feed sync) replaces countdowns while the
@@ -521,6 +603,8 @@ TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
     EXPECT_TRUE(section->adviceLabel()->isVisibleTo(&window));
     EXPECT_EQ(section->adviceLabel()->text(),
               "Apple Weather's servers had a problem. Try again later.");
+    EXPECT_EQ(section->noticeHeading()->text(),
+              "Apple Weather didn't answer. Open-Meteo is filling in.");
 
     QTest::mouseClick(section->retryButton(), Qt::LeftButton);
     settle();
@@ -534,7 +618,7 @@ TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
 TEST(WeatherAdvice, EachFailureSaysWhatToDo) {
     const QString file = "~/.config/solvane/weatherkit.json";
     EXPECT_EQ(weatherAdvice("WeatherKitError.missingCredentials", file),
-              "Apple Weather needs credentials. Put them in ~/.config/solvane/weatherkit.json "
+              "Put your WeatherKit key and its IDs in ~/.config/solvane/weatherkit.json "
               "— see the README's Weather section.");
     for (const char* refused : {"WeatherKitError.invalidCredentials", "WeatherKitError.http(401)",
                                 "WeatherKitError.http(403)"}) {
@@ -553,6 +637,22 @@ TEST(WeatherAdvice, EachFailureSaysWhatToDo) {
         EXPECT_FALSE(weatherAdvice(odd, file).isEmpty()) << odd;
     }
     EXPECT_TRUE(weatherAdvice("", file).isEmpty()) << "no note yet, nothing to advise";
+
+    // The heading says what happened, the timeout the fetcher notes included.
+    const std::pair<const char*, const char*> headings[] = {
+        {"WeatherKitError.missingCredentials", "Apple Weather needs your WeatherKit key."},
+        {"WeatherKitError.http(401)", "Apple Weather refused your WeatherKit key."},
+        {"WeatherKitError.http(429)", "Apple Weather refused the request."},
+        {"HttpError.cannotConnect", "Apple Weather can't be reached: no network, or no way to it."},
+        {"Apple Weather didn't answer within 15 seconds.", "Apple Weather didn't answer."},
+        {"WeatherKitError.http(503)", "Apple Weather didn't answer."},
+        {"SomethingNew.entirely", "Apple Weather failed."},
+    };
+    for (const auto& [note, heading] : headings) {
+        EXPECT_EQ(weatherHeading(note), heading) << note;
+    }
+    EXPECT_TRUE(weatherAdvice("Apple Weather didn't answer within 15 seconds.", file)
+                    .contains("did not answer in time"));
 }
 
 // Access given from the picker's question shows the calendar toggles at

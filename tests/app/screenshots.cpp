@@ -8,10 +8,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListView>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,11 @@
 
 #include "app/appearance.h"
 #include "app/board_preview.h"
+#include "app/countdown_editor.h"
+#include "app/countdown_list.h"
+#include "app/date_field.h"
 #include "app/main_window.h"
+#include "app/weather_section.h"
 #include "core/model/presets.h"
 #include "platform/qt/translations.h"
 
@@ -130,11 +136,25 @@ class Screenshots : public ::testing::Test {
         }
         AppSettings settings = store.loadSettings();
         settings.feedCalendarIDs = {"vdir:holidays"};
+        if (offline_) {
+            settings.weatherSource = WeatherSource::apple;
+        }
         store.saveSettings(settings);
 
         WeatherServices weather;
         weather.apple = openMeteo();
         weather.openMeteo = openMeteo();
+        if (offline_) {
+            // Apple Weather chosen without a key, on a computer with no network.
+            weather.apple = [](double, double, const net::CancelToken&) {
+                return Result<WeatherSnapshot, WeatherError>(
+                    Failure(WeatherError::service("WeatherKitError.missingCredentials")));
+            };
+            weather.openMeteo = [](double, double, const net::CancelToken&) {
+                return Result<WeatherSnapshot, WeatherError>(Failure(
+                    WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, "offline"})));
+            };
+        }
         weather.clock = [] { return kNow; };
         IconStore icons(store);
         WindowServices services{
@@ -186,6 +206,7 @@ class Screenshots : public ::testing::Test {
         return shot;
     }
 
+    bool offline_ = false;
     QTemporaryDir dir_;
     Calendars calendars_;
     std::unique_ptr<MainWindow> window_;
@@ -275,6 +296,43 @@ TEST_F(Screenshots, InGermanRussianAndJapanese) {
     }
     platform::installTranslations("en_US");
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+}
+
+// What a keyboard user without a network sees: Apple Weather's advice in the
+// window, and the countdown sheet's calendar opened with Alt+Down.
+TEST_F(Screenshots, OfflineAdviceAndTheDateCalendar) {
+    const QString out = qEnvironmentVariable("SOLVANE_SCREENSHOT_DIR");
+    offline_ = true;
+    open(*Calendar::make("America/New_York", "en_US"), "en_US-offline");
+    const QImage shot = take(ColorScheme::light, 0);
+    ASSERT_TRUE(window_->weatherSection()->adviceLabel()->isVisible());
+    if (!out.isEmpty()) {
+        EXPECT_TRUE(shot.save(out + "/window-apple-offline.png"));
+    }
+
+    QListView* list = window_->countdownList()->listView();
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    settle(300);
+    CountdownEditor* sheet = window_->editor();
+    ASSERT_NE(sheet, nullptr);
+    auto* date = sheet->findChild<DateField*>("startDate");
+    ASSERT_NE(date, nullptr);
+    date->setFocus();
+    QTest::keyClick(date, Qt::Key_Down, Qt::AltModifier);
+    settle(300);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    const QRect both = sheet->frameGeometry().united(popup->frameGeometry());
+    const QImage sheetShot =
+        sheet->screen()->grabWindow(0, both.x(), both.y(), both.width(), both.height()).toImage();
+    if (!out.isEmpty()) {
+        EXPECT_TRUE(sheetShot.save(out + "/editor-date-calendar.png"));
+    }
+    QTest::keyClick(popup->focusWidget(), Qt::Key_Escape);
+    sheet->reject();
+    offline_ = false;
 }
 
 }  // namespace

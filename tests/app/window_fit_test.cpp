@@ -4,6 +4,7 @@
 // On a screen large enough the window is exactly its content's size.
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "app/calendars_section.h"
+#include "app/location_section.h"
 #include "app/main_window.h"
 #include "app/weather_section.h"
 #include "app_fakes.h"
@@ -161,6 +163,36 @@ TEST_F(WindowFitTest, StillFitsWhenANoticeArrivesAfterTheWindowIsPlaced) {
     // The window follows its content, then the frame settles.
     waitUntil([] { return false; }, 600ms);
     expectFits(*window_);
+}
+
+// Typing a place brings up its Save button; nothing else in the window moves,
+// and no control reaches under the scroll bar.
+TEST_F(WindowFitTest, TheWindowStaysStillAndClearOfTheScrollBar) {
+    start(/*noticeLate=*/false);
+    waitUntil([] { return false; }, 300ms);
+    const QRect frame = window_->frameGeometry();
+    QWidget* weather = window_->weatherSection();
+    const QPoint weatherAt = weather->mapTo(window_.get(), QPoint());
+    QLineEdit* name = window_->locationSection()->nameField();
+    name->setFocus();
+    QTest::keyClicks(name, "x");
+    waitUntil([] { return false; }, 300ms);
+    EXPECT_EQ(window_->frameGeometry(), frame);
+    EXPECT_EQ(weather->mapTo(window_.get(), QPoint()), weatherAt) << "the sections below stay put";
+    QTest::keyClick(name, Qt::Key_Escape);
+
+    const QScrollBar* bar = window_->leftScroll()->verticalScrollBar();
+    if (!bar->isVisible()) {
+        return;  // a screen tall enough
+    }
+    const int barLeft = bar->mapTo(window_.get(), QPoint()).x();
+    for (QWidget* control : window_->leftScroll()->widget()->findChildren<QWidget*>()) {
+        if (control->isVisibleTo(window_.get()) && control->focusPolicy() != Qt::NoFocus) {
+            const int right = control->mapTo(window_.get(), QPoint(control->width(), 0)).x();
+            EXPECT_LE(right + 4, barLeft)
+                << control->metaObject()->className() << " " << control->objectName().toStdString();
+        }
+    }
 }
 
 // A keyboard user gets there too: Tab reaches the same two controls, each
