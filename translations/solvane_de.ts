@@ -420,10 +420,6 @@
         <translation>siehe den Abschnitt „Weather“ in der README</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>Apple Weather benötigt Zugangsdaten. Hinterlegen Sie sie in %1 — %2.</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>Apple Weather hat die Zugangsdaten in %1 abgelehnt. Prüfen Sie Team-, Dienst- und Schlüssel-ID sowie die Schlüsseldatei — %2.</translation>
     </message>
@@ -458,6 +454,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Fehler bei Apple Weather. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>Apple Weather braucht Ihren WeatherKit-Schlüssel.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>Apple Weather hat Ihren WeatherKit-Schlüssel abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>Apple Weather hat die Anfrage abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>Apple Weather ist nicht erreichbar: kein Netzwerk oder kein Weg dorthin.</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>Apple Weather hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>Fehler bei Apple Weather.</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>Legen Sie Ihren WeatherKit-Schlüssel und seine IDs in %1 ab — %2.</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2299,10 @@ Größen: %3</translation>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>„%1“ ist nicht mehr in der Liste: Sein Kalender wurde ausgeschaltet, oder der Countdown wurde an anderer Stelle entfernt. Ihre Änderungen können nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>Geben Sie das ganze Datum ein, etwa „%1“, oder wählen Sie es mit Alt+Pfeil nach unten.</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2663,6 +2691,10 @@ Größen: %3</translation>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>Eine frühere Countdown-Liste konnte nicht gelesen werden und wurde unverändert als „countdowns.v1.unreadable“ in %1 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2767,6 +2799,11 @@ Größen: %3</translation>
     <message>
         <source>Data sources</source>
         <translation>Datenquellen</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1 Open-Meteo springt ein.</translation>
     </message>
 </context>
 </TS>

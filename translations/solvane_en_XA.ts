@@ -398,10 +398,6 @@
         <translation>［šéé ţĥé ŔÉÅĐṀÉ'š Ŵéåţĥéŕ šéçţîöñ··········］</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>［Åþþļé Ŵéåţĥéŕ ñééđš çŕéđéñţîåļš. Þûţ ţĥéɱ îñ %1 — %2.·················］</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>［Åþþļé Ŵéåţĥéŕ ŕéƒûšéđ ţĥé çŕéđéñţîåļš îñ %1. Çĥéçķ ţĥé ţéåɱ, šéŕṽîçé åñđ ķéý ÎĐš åñđ ţĥé ķéý ƒîļé — %2.··································］</translation>
     </message>
@@ -436,6 +432,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>［Åþþļé Ŵéåţĥéŕ ƒåîļéđ. Ţŕý åĝåîñ ļåţéŕ.············］</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>［Åþþļé Ŵéåţĥéŕ ñééđš ýöûŕ ŴéåţĥéŕĶîţ ķéý.·············］</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>［Åþþļé Ŵéåţĥéŕ ŕéƒûšéđ ýöûŕ ŴéåţĥéŕĶîţ ķéý.··············］</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>［Åþþļé Ŵéåţĥéŕ ŕéƒûšéđ ţĥé ŕéǫûéšţ.···········］</translation>
+    </message>
+    <message>
+        <source>Apple Weather can't be reached: no network, or no way to it.</source>
+        <translation>［Åþþļé Ŵéåţĥéŕ çåñ'ţ ƀé ŕéåçĥéđ: ñö ñéţŵöŕķ, öŕ ñö ŵåý ţö îţ.····················］</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn't answer.</source>
+        <translation>［Åþþļé Ŵéåţĥéŕ đîđñ'ţ åñšŵéŕ.·········］</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>［Åþþļé Ŵéåţĥéŕ ƒåîļéđ.·······］</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>［Þûţ ýöûŕ ŴéåţĥéŕĶîţ ķéý åñđ îţš ÎĐš îñ %1 — %2.···············］</translation>
     </message>
 </context>
 <context>
@@ -2217,6 +2241,10 @@ Sizes: %3</source>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>［“%1” îš ñö ļöñĝéŕ îñ ţĥé ļîšţ: îţš çåļéñđåŕ ŵåš šŵîţçĥéđ öƒƒ, öŕ îţ ŵåš ŕéɱöṽéđ éļšéŵĥéŕé. Ýöûŕ çĥåñĝéš çåññöţ ƀé šåṽéđ.········································］</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>［Ţýþé ţĥé ŵĥöļé đåţé, ļîķé “%1”, öŕ þŕéšš Åļţ+Đöŵñ ţö þîçķ îţ.····················］</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2605,6 +2633,10 @@ Sizes: %3</source>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>［Åñ éåŕļîéŕ çöûñţđöŵñ ļîšţ çöûļđ ñöţ ƀé ŕéåđ åñđ ŵåš ķéþţ åšîđé, ûñçĥåñĝéđ, åš “çöûñţđöŵñš.ṽ1.ûñŕéåđåƀļé” îñ %1.·····································］</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>［Đéļéţé “%1”?····］</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2709,6 +2741,11 @@ Sizes: %3</source>
     <message>
         <source>Data sources</source>
         <translation>［Đåţå šöûŕçéš····］</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>［%1 Öþéñ-Ṁéţéö îš ƒîļļîñĝ îñ.·········］</translation>
     </message>
 </context>
 </TS>

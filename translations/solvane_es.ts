@@ -420,10 +420,6 @@
         <translation>consulta la sección Weather del README</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>Apple Weather necesita credenciales. Ponlas en %1 — %2.</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>Apple Weather ha rechazado las credenciales de %1. Comprueba los ID de equipo, de servicio y de clave, y el archivo de clave — %2.</translation>
     </message>
@@ -458,6 +454,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Apple Weather ha fallado. Vuelve a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>Apple Weather necesita tu clave de WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>Apple Weather ha rechazado tu clave de WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>Apple Weather ha rechazado la solicitud.</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>No se puede contactar con Apple Weather: no hay red o no hay forma de llegar a él.</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>Apple Weather no ha respondido.</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>Apple Weather ha fallado.</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>Pon tu clave de WeatherKit y sus ID en %1 — %2.</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2299,10 @@ Tamaños: %3</translation>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>«%1» ya no está en la lista: se ha desactivado su calendario o se ha eliminado desde otro sitio. No se pueden guardar los cambios.</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>Escribe la fecha completa, como «%1», o pulsa Alt+Abajo para elegirla.</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2663,6 +2691,10 @@ Tamaños: %3</translation>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>No se ha podido leer una lista anterior de cuentas atrás; se ha apartado sin cambios como «countdowns.v1.unreadable» en %1.</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>¿Eliminar «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2767,6 +2799,11 @@ Tamaños: %3</translation>
     <message>
         <source>Data sources</source>
         <translation>Fuentes de datos</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1 Open-Meteo lo sustituye.</translation>
     </message>
 </context>
 </TS>

@@ -420,10 +420,6 @@
         <translation>voir la section «&#xa0;Weather&#xa0;» du README</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>Apple Weather a besoin d&apos;identifiants. Placez-les dans %1 — %2.</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>Apple Weather a refusé les identifiants de %1. Vérifiez les identifiants d&apos;équipe, de service et de clé ainsi que le fichier de clé — %2.</translation>
     </message>
@@ -458,6 +454,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Échec d&apos;Apple Weather. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>Apple Weather a besoin de votre clé WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>Apple Weather a refusé votre clé WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>Apple Weather a refusé la demande.</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>Impossible de joindre Apple Weather&#xa0;: pas de réseau, ou aucun chemin jusqu&apos;au service.</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>Apple Weather n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>Échec d&apos;Apple Weather.</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>Placez votre clé WeatherKit et ses identifiants dans %1 — %2.</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2299,10 @@ Tailles&#xa0;: %3</translation>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est plus dans la liste&#xa0;: son calendrier a été désactivé, ou il a été supprimé ailleurs. Vos modifications ne peuvent pas être enregistrées.</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>Saisissez la date complète, comme «&#xa0;%1&#xa0;», ou appuyez sur Alt+Bas pour la choisir.</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2663,6 +2691,10 @@ Tailles&#xa0;: %3</translation>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>Une liste de comptes à rebours antérieure n&apos;a pas pu être lue et a été mise de côté, telle quelle, sous le nom «&#xa0;countdowns.v1.unreadable&#xa0;» dans %1.</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2767,6 +2799,11 @@ Tailles&#xa0;: %3</translation>
     <message>
         <source>Data sources</source>
         <translation>Sources des données</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1 Open-Meteo prend le relais.</translation>
     </message>
 </context>
 </TS>

@@ -420,10 +420,6 @@
         <translation>vedi la sezione Weather del README</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>Apple Weather richiede le credenziali. Inseriscile in %1 — %2.</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>Apple Weather ha rifiutato le credenziali in %1. Controlla gli ID del team, del servizio e della chiave e il file della chiave — %2.</translation>
     </message>
@@ -458,6 +454,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Errore di Apple Weather. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>Apple Weather ha bisogno della tua chiave WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>Apple Weather ha rifiutato la tua chiave WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>Apple Weather ha rifiutato la richiesta.</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>Apple Weather non è raggiungibile: nessuna rete, o nessuna via per arrivarci.</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>Apple Weather non ha risposto.</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>Errore di Apple Weather.</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>Metti la tua chiave WeatherKit e i suoi ID in %1 — %2.</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2299,10 @@ Dimensioni: %3</translation>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>“%1” non è più nell&apos;elenco: il suo calendario è stato disattivato oppure è stato rimosso altrove. Non è possibile salvare le modifiche.</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>Digita la data completa, come «%1», oppure premi Alt+Giù per sceglierla.</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2663,6 +2691,10 @@ Dimensioni: %3</translation>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>Non è stato possibile leggere un elenco precedente di conti alla rovescia, che è stato messo da parte senza modifiche come “countdowns.v1.unreadable” in %1.</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>Eliminare «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2767,6 +2799,11 @@ Dimensioni: %3</translation>
     <message>
         <source>Data sources</source>
         <translation>Fonti dei dati</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1 Lo sostituisce Open-Meteo.</translation>
     </message>
 </context>
 </TS>

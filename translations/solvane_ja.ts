@@ -413,10 +413,6 @@
         <translation>README の「Weather」の項を参照してください</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>Apple Weather には認証情報が必要です。%1 に設定してください — %2。</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>Apple Weather が %1 の認証情報を拒否しました。チーム ID、サービス ID、キー ID とキーファイルを確認してください — %2。</translation>
     </message>
@@ -451,6 +447,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Apple Weather でエラーが発生しました。後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>Apple Weather には WeatherKit のキーが必要です。</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>Apple Weather が WeatherKit のキーを拒否しました。</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>Apple Weather がリクエストを拒否しました。</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>Apple Weather に接続できません。ネットワークがないか、経路がありません。</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>Apple Weather から応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>Apple Weather でエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>WeatherKit のキーとその ID を %1 に置いてください — %2。</translation>
     </message>
 </context>
 <context>
@@ -2256,6 +2280,10 @@ Sizes: %3</source>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>「%1」はリストにありません。カレンダーがオフにされたか、別の場所で削除されました。変更内容は保存できません。</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>「%1」のように日付をすべて入力するか、Alt+下矢印キーで選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2644,6 +2672,10 @@ Sizes: %3</source>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>以前のカウントダウンリストを読み込めなかったため、そのまま「countdowns.v1.unreadable」として %1 に保管しました。</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>「%1」を削除しますか？</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2748,6 +2780,11 @@ Sizes: %3</source>
     <message>
         <source>Data sources</source>
         <translation>データソース</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1代わりに Open-Meteo のデータを表示しています。</translation>
     </message>
 </context>
 </TS>

@@ -420,10 +420,6 @@
         <translation>consulte a seção Weather do README</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>O Apple Weather precisa de credenciais. Coloque-as em %1 — %2.</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>O Apple Weather recusou as credenciais em %1. Verifique os IDs da equipe, do serviço e da chave e o arquivo da chave — %2.</translation>
     </message>
@@ -458,6 +454,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>O Apple Weather falhou. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>O Apple Weather precisa da sua chave do WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>O Apple Weather recusou sua chave do WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>O Apple Weather recusou a solicitação.</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>Não é possível acessar o Apple Weather: sem rede ou sem caminho até ele.</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>O Apple Weather não respondeu.</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>O Apple Weather falhou.</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>Coloque sua chave do WeatherKit e os IDs dela em %1 — %2.</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2299,10 @@ Tamanhos: %3</translation>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>A contagem regressiva “%1” não está mais na lista: o calendário dela foi desativado ou ela foi removida em outro lugar. Não é possível salvar suas alterações.</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>Digite a data completa, como “%1”, ou pressione Alt+Seta para baixo para escolhê-la.</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2663,6 +2691,10 @@ Tamanhos: %3</translation>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>Não foi possível ler uma lista anterior de contagens regressivas; ela foi guardada à parte, sem alterações, como “countdowns.v1.unreadable” em %1.</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>Excluir “%1”?</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2767,6 +2799,11 @@ Tamanhos: %3</translation>
     <message>
         <source>Data sources</source>
         <translation>Fontes de dados</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1 O Open-Meteo está substituindo.</translation>
     </message>
 </context>
 </TS>

@@ -427,10 +427,6 @@
         <translation>см. раздел «Weather» в README</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>Для Apple Weather нужны учётные данные. Укажите их в %1 — %2.</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>Apple Weather не принимает учётные данные из %1. Проверьте идентификаторы команды, сервиса и ключа, а также файл ключа — %2.</translation>
     </message>
@@ -465,6 +461,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Сбой Apple Weather. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>Apple Weather нужен ваш ключ WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>Apple Weather не принимает ваш ключ WeatherKit.</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>Apple Weather отклонил запрос.</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>Apple Weather недоступен: нет сети или к нему нет доступа.</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>Apple Weather не отвечает.</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>Сбой Apple Weather.</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>Поместите ключ WeatherKit и его идентификаторы в %1 — %2.</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2318,10 @@ Sizes: %3</source>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>Обратного отсчёта «%1» больше нет в списке: его календарь отключён или он был удалён в другом месте. Сохранить изменения нельзя.</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>Введите дату полностью, например «%1», или нажмите Alt+Вниз, чтобы выбрать её.</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2682,6 +2710,10 @@ Sizes: %3</source>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>Не удалось прочитать прежний список обратных отсчётов; он отложен без изменений как «countdowns.v1.unreadable» в %1.</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>Удалить «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2786,6 +2818,11 @@ Sizes: %3</source>
     <message>
         <source>Data sources</source>
         <translation>Источники данных</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1 Данные временно берутся из Open-Meteo.</translation>
     </message>
 </context>
 </TS>

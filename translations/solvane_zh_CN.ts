@@ -413,10 +413,6 @@
         <translation>请参阅 README 中的“Weather”部分</translation>
     </message>
     <message>
-        <source>Apple Weather needs credentials. Put them in %1 — %2.</source>
-        <translation>Apple Weather 需要凭据。请将凭据放入 %1 — %2。</translation>
-    </message>
-    <message>
         <source>Apple Weather refused the credentials in %1. Check the team, service and key IDs and the key file — %2.</source>
         <translation>Apple Weather 拒绝了 %1 中的凭据。请检查团队 ID、服务 ID、密钥 ID 以及密钥文件 — %2。</translation>
     </message>
@@ -451,6 +447,34 @@
     <message>
         <source>Apple Weather failed. Try again later.</source>
         <translation>Apple Weather 出错。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>Apple Weather needs your WeatherKit key.</source>
+        <translation>Apple Weather 需要你的 WeatherKit 密钥。</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused your WeatherKit key.</source>
+        <translation>Apple Weather 拒绝了你的 WeatherKit 密钥。</translation>
+    </message>
+    <message>
+        <source>Apple Weather refused the request.</source>
+        <translation>Apple Weather 拒绝了请求。</translation>
+    </message>
+    <message>
+        <source>Apple Weather can&apos;t be reached: no network, or no way to it.</source>
+        <translation>无法连接 Apple Weather：没有网络，或无法访问。</translation>
+    </message>
+    <message>
+        <source>Apple Weather didn&apos;t answer.</source>
+        <translation>Apple Weather 未响应。</translation>
+    </message>
+    <message>
+        <source>Apple Weather failed.</source>
+        <translation>Apple Weather 出错。</translation>
+    </message>
+    <message>
+        <source>Put your WeatherKit key and its IDs in %1 — %2.</source>
+        <translation>请将你的 WeatherKit 密钥及其 ID 放入 %1 — %2。</translation>
     </message>
 </context>
 <context>
@@ -2256,6 +2280,10 @@ Sizes: %3</source>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
         <translation>“%1”已不在列表中：其所在日历已关闭，或已在别处删除。你的更改无法保存。</translation>
     </message>
+    <message>
+        <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
+        <translation>请输入完整日期，例如“%1”，或按 Alt+向下键选择。</translation>
+    </message>
 </context>
 <context>
     <name>solvane::IconPicker</name>
@@ -2644,6 +2672,10 @@ Sizes: %3</source>
         <source>An earlier countdown list could not be read and was kept aside, unchanged, as “countdowns.v1.unreadable” in %1.</source>
         <translation>无法读取之前的倒计时列表，已将其原样另存为 %1 中的“countdowns.v1.unreadable”。</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>要删除“%1”吗？</translation>
+    </message>
 </context>
 <context>
     <name>solvane::app::PrivacyDialog</name>
@@ -2748,6 +2780,11 @@ Sizes: %3</source>
     <message>
         <source>Data sources</source>
         <translation>数据来源</translation>
+    </message>
+    <message>
+        <source>%1 Open-Meteo is filling in.</source>
+        <comment>%1: what happened to Apple Weather</comment>
+        <translation>%1暂由 Open-Meteo 提供数据。</translation>
     </message>
 </context>
 </TS>
