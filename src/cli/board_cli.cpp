@@ -156,18 +156,11 @@ std::optional<std::int64_t> parseInteger(const std::string& text) {
 // The zone and locale of the command: the user's unless overridden.
 std::optional<Calendar> commandCalendar(const Arguments& a, const Environment& env,
                                         std::string& error) {
-    const auto tz = a.values.find("--tz");
-    const auto locale = a.values.find("--locale");
-    if (tz == a.values.end() && locale == a.values.end()) {
-        return env.calendar;
-    }
-    const std::string zone = tz != a.values.end() ? tz->second : env.calendar.zoneId();
-    const std::string loc = locale != a.values.end() ? locale->second : env.calendar.locale();
-    auto cal = Calendar::make(zone, loc);
-    if (!cal) {
-        error = "unknown time zone " + zone;
-    }
-    return cal;
+    const auto named = [&a](const char* flag) {
+        const auto found = a.values.find(flag);
+        return found != a.values.end() ? std::optional<std::string>(found->second) : std::nullopt;
+    };
+    return calendarFor(env, named("--tz"), named("--locale"), error);
 }
 
 // The moment of the command: now unless --at names another.
@@ -470,6 +463,19 @@ int eventsCommand(const std::vector<std::string>& args, const Environment& env, 
 }
 
 }  // namespace
+
+std::optional<Calendar> calendarFor(const Environment& env, const std::optional<std::string>& zone,
+                                    const std::optional<std::string>& locale, std::string& error) {
+    if (!zone && !locale) {
+        return env.calendar;
+    }
+    const std::string zoneId = zone.value_or(env.calendar.zoneId());
+    auto calendar = Calendar::make(zoneId, locale.value_or(env.calendar.locale()));
+    if (!calendar) {
+        error = "unknown time zone " + zoneId;
+    }
+    return calendar;
+}
 
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
         std::ostream& err) {

@@ -44,4 +44,9 @@ struct Environment {
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
         std::ostream& err);
 
+// The user's calendar, or one in the zone and locale a command names; empty
+// for a zone ICU does not know, with `error` saying so.
+std::optional<Calendar> calendarFor(const Environment& env, const std::optional<std::string>& zone,
+                                    const std::optional<std::string>& locale, std::string& error);
+
 }  // namespace solvane::cli

@@ -226,14 +226,11 @@ int forecastCommand(const std::vector<std::string>& args, const Environment& env
         err << "solvane-board: " << error << "\n";
         return 2;
     }
-    std::optional<Calendar> calendar = env.calendar;
-    if (options->zone || options->locale) {
-        calendar = Calendar::make(options->zone.value_or(env.calendar.zoneId()),
-                                  options->locale.value_or(env.calendar.locale()));
-        if (!calendar) {
-            err << "solvane-board: unknown time zone " << options->zone.value_or("") << "\n";
-            return 2;
-        }
+    const std::optional<Calendar> calendar =
+        calendarFor(env, options->zone, options->locale, error);
+    if (!calendar) {
+        err << "solvane-board: " << error << "\n";
+        return 2;
     }
     const Instant now = options->at.value_or(env.now);
     const SharedStore store = env.store.value_or(SharedStore::standard());
