@@ -81,7 +81,7 @@ TEST(ForecastJson, EveryKeyIsRequiredAndOnlyAChanceMayBeNull) {
         EXPECT_FALSE(decodeForecast(sampleWith([&](Json& j) { j[key] = nullptr; }))) << key;
     }
     for (const char* list : {"hours", "days"}) {
-        const Json& entry = (*json_forms::parseJson(kSampleText))[list][1];
+        const Json entry = (*json_forms::parseJson(kSampleText))[list][1];
         for (const auto& [key, value] : entry.items()) {
             const std::string path = std::string(list) + "[1]." + key;
             const auto missing =
