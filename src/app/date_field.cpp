@@ -36,15 +36,6 @@ void DateField::openCalendar() {
     if (calendar == nullptr) {
         return;
     }
-    if (!filtering_) {
-        // Escape reaches the calendar's day grid first, so it is watched there.
-        filtering_ = true;
-        calendar->installEventFilter(this);
-        for (QWidget* part : calendar->findChildren<QWidget*>()) {
-            part->installEventFilter(this);
-        }
-    }
-    beforeCalendar_ = date();
     // The popup opens the way a click on the field's arrow opens it, so that
     // it is placed, filled and closed exactly as for the mouse.
     QStyleOptionComboBox option;
@@ -62,6 +53,21 @@ void DateField::openCalendar() {
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(this, &release);
     calendar->setFocus(Qt::PopupFocusReason);
+}
+
+void DateField::mousePressEvent(QMouseEvent* event) {
+    // Whichever way the calendar opens, Escape in it takes back what the
+    // arrows moved.
+    if (QCalendarWidget* calendar = calendarWidget(); calendar != nullptr && !filtering_) {
+        // Escape reaches the calendar's day grid first, so it is watched there.
+        filtering_ = true;
+        calendar->installEventFilter(this);
+        for (QWidget* part : calendar->findChildren<QWidget*>()) {
+            part->installEventFilter(this);
+        }
+    }
+    beforeCalendar_ = date();
+    QDateEdit::mousePressEvent(event);
 }
 
 void DateField::keyPressEvent(QKeyEvent* event) {

@@ -265,6 +265,14 @@ TEST_F(CountdownEditorSheet, TheDateFieldsCalendarByKeyboard) {
     EXPECT_EQ(field->date(), QDate(2025, 7, 18)) << "Escape keeps the date it had";
     EXPECT_EQ(sheet->model().startDay(), (CivilDate{2025, 7, 18}));
     EXPECT_TRUE(sheet->isVisible()) << "Escape in the calendar leaves the sheet open";
+
+    // Opened by its arrow, Escape takes back what the keys moved just the same.
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 6, field->height() / 2));
+    ASSERT_NE(popup(), nullptr);
+    QTest::keyClick(popup()->focusWidget(), Qt::Key_Up);
+    QTest::keyClick(popup()->focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return popup() == nullptr; }));
+    EXPECT_EQ(field->date(), QDate(2025, 7, 18));
 }
 
 // Typing never jumps into another part behind the user's back, and a date
