@@ -1,6 +1,5 @@
 #include "core/weather/forecast_fetcher.h"
 
-#include <cmath>
 #include <string>
 #include <utility>
 
@@ -12,22 +11,10 @@ namespace {
 
 using Outcome = Result<Forecast, WeatherError>;
 
-// A service the program did not wire fails like any other request, so the
-// fallback and the failure note still work.
-Outcome notConfigured() {
-    return Failure{WeatherError::service("ForecastServices.notConfigured")};
-}
-
 Outcome call(const ForecastCall& service, const SavedLocation& place,
              const net::CancelToken& cancel) {
-    if (!service) {
-        return notConfigured();
-    }
-    try {
-        return service(place.latitude, place.longitude, cancel);
-    } catch (...) {
-        return Failure{time_limit_detail::noOutcome()};
-    }
+    return askService<Forecast>(service, place.latitude, place.longitude, cancel,
+                                "ForecastServices.notConfigured");
 }
 
 bool isFresh(const Forecast& cached, WeatherSource source, Instant now) {
@@ -100,9 +87,7 @@ std::optional<Forecast> ForecastFetcher::cached(const SharedStore& store,
 }
 
 bool ForecastFetcher::isFor(const Forecast& forecast, const SavedLocation& place) {
-    // Written as "less than" so that a NaN anywhere fails the test.
-    return std::fabs(forecast.latitude - place.latitude) < kPlaceTolerance &&
-           std::fabs(forecast.longitude - place.longitude) < kPlaceTolerance;
+    return WeatherFetcher::isNear(forecast.latitude, forecast.longitude, place);
 }
 
 }  // namespace solvane

@@ -75,4 +75,21 @@ Result<T, WeatherError> withTimeLimit(
     return std::move(*result);
 }
 
+// `service` asked for a coordinate. One the program did not wire fails with
+// the service error `unwired`, and one that throws gives no outcome, so the
+// fallback and the failure note work for them as for any failed request.
+template <class T>
+Result<T, WeatherError> askService(
+    const std::function<Result<T, WeatherError>(double, double, const net::CancelToken&)>& service,
+    double latitude, double longitude, const net::CancelToken& cancel, const char* unwired) {
+    if (!service) {
+        return Failure{WeatherError::service(unwired)};
+    }
+    try {
+        return service(latitude, longitude, cancel);
+    } catch (...) {
+        return Failure{time_limit_detail::noOutcome()};
+    }
+}
+
 }  // namespace solvane

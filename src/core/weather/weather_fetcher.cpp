@@ -12,22 +12,10 @@ namespace {
 
 using Outcome = Result<WeatherSnapshot, WeatherError>;
 
-// A service the program did not wire fails like any other request, so the
-// fallback and the failure note still work.
-Outcome notConfigured() {
-    return Failure{WeatherError::service("WeatherServices.notConfigured")};
-}
-
 Outcome call(const WeatherCall& service, const SavedLocation& place,
              const net::CancelToken& cancel) {
-    if (!service) {
-        return notConfigured();
-    }
-    try {
-        return service(place.latitude, place.longitude, cancel);
-    } catch (...) {
-        return Failure{time_limit_detail::noOutcome()};
-    }
+    return askService<WeatherSnapshot>(service, place.latitude, place.longitude, cancel,
+                                       "WeatherServices.notConfigured");
 }
 
 bool isFresh(const WeatherSnapshot& cached, const SavedLocation& place, WeatherSource source,
@@ -110,9 +98,13 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
 }
 
 bool WeatherFetcher::isFor(const WeatherSnapshot& snapshot, const SavedLocation& place) {
+    return isNear(snapshot.latitude, snapshot.longitude, place);
+}
+
+bool WeatherFetcher::isNear(double latitude, double longitude, const SavedLocation& place) {
     // Written as "less than" so that a NaN anywhere fails the test.
-    return std::fabs(snapshot.latitude - place.latitude) < kPlaceTolerance &&
-           std::fabs(snapshot.longitude - place.longitude) < kPlaceTolerance;
+    return std::fabs(latitude - place.latitude) < kPlaceTolerance &&
+           std::fabs(longitude - place.longitude) < kPlaceTolerance;
 }
 
 }  // namespace solvane

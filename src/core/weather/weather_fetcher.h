@@ -67,6 +67,8 @@ struct WeatherFetcher {
     // Whether `snapshot` was fetched for `place` (within kPlaceTolerance):
     // weather is shown only for the place it describes.
     static bool isFor(const WeatherSnapshot& snapshot, const SavedLocation& place);
+    // The same for any record fetched at (latitude, longitude).
+    static bool isNear(double latitude, double longitude, const SavedLocation& place);
 };
 
 }  // namespace solvane
