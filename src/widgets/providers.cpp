@@ -160,9 +160,8 @@ Timeline makeForecastTimeline(const WidgetEnvironment& environment, WidgetStyle 
         markNightHours(*forecast, place.latitude, place.longitude);
     }
     const Instant now = environment.clock();
-    BoardSources sources = BoardSources::load(environment.store, calendar, now, true);
-    sources.place = place;
-    sources.countdowns.clear();  // the face shows none, and each board would sort them
+    // The face shows no countdowns: none are read, and each board has none to sort.
+    const BoardSources sources{place, {}, environment.store.loadSettings().unit};
     Timeline timeline;
     timeline.entries.reserve(kTimelineEntries);
     for (int i = 0; i < kTimelineEntries; ++i) {
@@ -180,10 +179,10 @@ Timeline makeForecastTimeline(const WidgetEnvironment& environment, WidgetStyle 
 std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironment& environment) {
     const Instant now = environment.clock();
     const Calendar calendar = environment.calendar();
-    BoardData data =
-        BoardData::assemble(environment.store, now, std::nullopt, std::nullopt, calendar);
-    data.countdowns.clear();
-    data.forecast = sampleForecast(now, calendar, environment.store.loadLocation(calendar));
+    const BoardSources sources{
+        environment.store.loadLocation(calendar), {}, environment.store.loadSettings().unit};
+    BoardData data = BoardData::assemble(sources, now, std::nullopt, std::nullopt, calendar);
+    data.forecast = sampleForecast(now, calendar, sources.place);
     return std::make_shared<const BoardEntry>(now, std::move(data), WidgetStyle::glass);
 }
 
