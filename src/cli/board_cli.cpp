@@ -501,7 +501,23 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
         return skyCommand(rest, env, out, err);
     }
     if (command == "forecast") {
-        return forecastCommand(rest, env, out, err);
+        std::string error;
+        const auto a =
+            parseArguments(rest, {"--at", "--tz", "--locale"}, {"--json", "--offline"}, error);
+        if (!a) {
+            return fail(err, "forecast: " + error);
+        }
+        if (!a->positional.empty()) {
+            return fail(err, "forecast takes no arguments");
+        }
+        auto calendar = commandCalendar(*a, env, error);
+        const auto now = commandMoment(*a, env, error);
+        if (!calendar || !now) {
+            return fail(err, error);
+        }
+        return forecastCommand({a->flags.count("--json") > 0, a->flags.count("--offline") > 0, *now,
+                                std::move(*calendar)},
+                               env, out);
     }
     if (command == "calendars") {
         return calendarsCommand(rest, env, out, err);

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <ostream>
 #include <sstream>
 
 #include "cli/board_text.h"
+#include "core/time/date_text.h"
 #include "core/time/text_format.h"
 #include "core/util/display_text.h"
 #include "core/util/enum_strings.h"
@@ -24,54 +24,6 @@ using Json = nlohmann::ordered_json;
 // Three hours apart, a day's worth, in the text; every hour in the JSON.
 constexpr int kTextHourStep = 3;
 constexpr std::size_t kTextHours = 8;
-
-struct ForecastOptions {
-    bool json = false;
-    bool offline = false;
-    std::optional<Instant> at;
-    std::optional<std::string> zone;
-    std::optional<std::string> locale;
-};
-
-std::optional<ForecastOptions> parseOptions(const std::vector<std::string>& args,
-                                            std::string& error) {
-    ForecastOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            o.json = true;
-        } else if (a == "--offline") {
-            o.offline = true;
-        } else if (a == "--at" || a == "--tz" || a == "--locale") {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a value";
-                return std::nullopt;
-            }
-            const std::string& v = args[++i];
-            if (a == "--at") {
-                o.at = parseIso8601(v);
-                if (!o.at) {
-                    error = "--at needs an ISO-8601 moment with a zone, got \"" + v + "\"";
-                    return std::nullopt;
-                }
-            } else if (a == "--tz") {
-                o.zone = v;
-            } else {
-                o.locale = v;
-            }
-        } else {
-            error = "forecast: unknown option " + a + " (try --help)";
-            return std::nullopt;
-        }
-    }
-    return o;
-}
-
-std::string dateText(const CivilDate& d) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return buf;
-}
 
 std::string condition(std::string_view symbol) {
     return translate("WeatherCondition", symbolCondition(symbol).data());
@@ -96,7 +48,7 @@ std::string dayLabel(const CivilDate& day, Instant now, const Calendar& calendar
         return QCoreApplication::translate("ForecastText", "Today").toStdString();
     }
     const auto noon = calendar.date(day.year, day.month, day.day, 12);
-    return noon ? weekdayText(*noon, calendar) : dateText(day);
+    return noon ? weekdayText(*noon, calendar) : isoDateText(day);
 }
 
 std::string renderText(const std::optional<Forecast>& forecast, const std::string& place,
@@ -176,7 +128,7 @@ Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place
         }
         if (const auto today = calendar.civilDate(now)) {
             for (const DayForecast& d : upcomingDays(*forecast, *today, kForecastDaysShown)) {
-                daily.push_back({{"date", dateText(d.date)},
+                daily.push_back({{"date", isoDateText(d.date)},
                                  {"highC", numberOrNull(d.highC)},
                                  {"lowC", numberOrNull(d.lowC)},
                                  {"symbol", d.symbol},
@@ -218,25 +170,13 @@ std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
     return highest;
 }
 
-int forecastCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
-                    std::ostream& err) {
-    std::string error;
-    const auto options = parseOptions(args, error);
-    if (!options) {
-        err << "solvane-board: " << error << "\n";
-        return 2;
-    }
-    const std::optional<Calendar> calendar =
-        calendarFor(env, options->zone, options->locale, error);
-    if (!calendar) {
-        err << "solvane-board: " << error << "\n";
-        return 2;
-    }
-    const Instant now = options->at.value_or(env.now);
+int forecastCommand(const ForecastRequest& request, const Environment& env, std::ostream& out) {
+    const Calendar& calendar = request.calendar;
+    const Instant now = request.now;
     const SharedStore store = env.store.value_or(SharedStore::standard());
-    const BoardPlace place = store.loadPlace(*calendar);
+    const BoardPlace place = store.loadPlace(calendar);
     std::optional<Forecast> forecast =
-        options->offline
+        request.offline
             ? ForecastFetcher::cached(store, place.location)
             : ForecastFetcher::fetch(store, env.forecast, place.location, std::nullopt, false);
     if (forecast && !forecastShowable(*forecast, now)) {
@@ -246,12 +186,12 @@ int forecastCommand(const std::vector<std::string>& args, const Environment& env
         markNightHours(*forecast, place.location.latitude, place.location.longitude);
     }
     const TempUnit unit = store.loadSettings().unit;
-    if (options->json) {
-        out << renderJson(forecast, place, now, *calendar)
+    if (request.json) {
+        out << renderJson(forecast, place, now, calendar)
                    .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
             << "\n";
     } else {
-        out << renderText(forecast, place.location.name, now, unit, *calendar,
+        out << renderText(forecast, place.location.name, now, unit, calendar,
                           TextStyle{env.terminal && !env.noColor, env.columns});
     }
     return 0;

@@ -13,8 +13,15 @@
 
 namespace solvane::cli {
 
-int forecastCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
-                    std::ostream& err);
+// What the command line asked for, its options already read.
+struct ForecastRequest {
+    bool json = false;
+    bool offline = false;  // the cache only
+    Instant now;
+    Calendar calendar;
+};
+
+int forecastCommand(const ForecastRequest& request, const Environment& env, std::ostream& out);
 
 // The highest chance of precipitation over the hours left of the local day
 // of `now` (the hour under way included); absent without a shown forecast
