@@ -152,24 +152,6 @@ Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place
 
 }  // namespace
 
-std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
-                                         const Calendar& calendar) {
-    if (!forecastShowable(forecast, now)) {
-        return std::nullopt;
-    }
-    const auto today = calendar.civilDate(now);
-    std::optional<double> highest;
-    for (const HourForecast& h : upcomingHours(forecast, now, kForecastHoursShown)) {
-        if (!today || calendar.civilDate(h.time) != today) {
-            break;
-        }
-        if (h.precipitationChance && std::isfinite(*h.precipitationChance)) {
-            highest = std::max(highest.value_or(0.0), *h.precipitationChance);
-        }
-    }
-    return highest;
-}
-
 int forecastCommand(const ForecastRequest& request, const Environment& env, std::ostream& out) {
     const Calendar& calendar = request.calendar;
     const Instant now = request.now;

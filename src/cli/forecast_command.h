@@ -9,7 +9,6 @@
 
 #include "cli/board_cli.h"
 #include "core/time/calendar.h"
-#include "core/weather/forecast.h"
 
 namespace solvane::cli {
 
@@ -22,11 +21,5 @@ struct ForecastRequest {
 };
 
 int forecastCommand(const ForecastRequest& request, const Environment& env, std::ostream& out);
-
-// The highest chance of precipitation over the hours left of the local day
-// of `now` (the hour under way included); absent without a shown forecast
-// or a chance in those hours.
-std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
-                                         const Calendar& calendar);
 
 }  // namespace solvane::cli

@@ -8,11 +8,11 @@
 #include <cmath>
 
 #include "cli/board_text.h"
-#include "cli/forecast_command.h"
 #include "core/model/countdown_display.h"
 #include "core/time/text_format.h"
 #include "core/util/display_text.h"
 #include "core/util/translation.h"
+#include "core/weather/forecast_display.h"
 #include "core/weather/weather.h"
 
 namespace solvane::cli {

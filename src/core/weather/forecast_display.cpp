@@ -68,4 +68,22 @@ std::string_view symbolCondition(std::string_view symbol) {
     return "\u2014";
 }
 
+std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
+                                         const Calendar& calendar) {
+    if (!forecastShowable(forecast, now)) {
+        return std::nullopt;
+    }
+    const auto today = calendar.civilDate(now);
+    std::optional<double> highest;
+    for (const HourForecast& h : upcomingHours(forecast, now, kForecastHoursShown)) {
+        if (!today || calendar.civilDate(h.time) != today) {
+            break;
+        }
+        if (h.precipitationChance && std::isfinite(*h.precipitationChance)) {
+            highest = std::max(highest.value_or(0.0), *h.precipitationChance);
+        }
+    }
+    return highest;
+}
+
 }  // namespace solvane

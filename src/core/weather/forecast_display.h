@@ -9,9 +9,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "core/time/calendar.h"
 #include "core/weather/forecast.h"
 
 namespace solvane {
@@ -30,5 +32,11 @@ std::vector<HourForecast> hourSteps(const Forecast& forecast, Instant now, int s
 // catalogue context ("Partly Cloudy" for "cloud.sun" and "cloud.moon");
 // "—" for a symbol that is no weather.
 std::string_view symbolCondition(std::string_view symbol);
+
+// The highest chance of precipitation over the hours left of the local day
+// of `now` (the hour under way included); absent without a shown forecast
+// or a chance in those hours.
+std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
+                                         const Calendar& calendar);
 
 }  // namespace solvane
