@@ -176,14 +176,15 @@ Timeline makeForecastTimeline(const WidgetEnvironment& environment, WidgetStyle 
     return timeline;
 }
 
-std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironment& environment) {
+std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironment& environment,
+                                                          WidgetStyle style, bool showsDays) {
     const Instant now = environment.clock();
     const Calendar calendar = environment.calendar();
     const BoardSources sources{
         environment.store.loadLocation(calendar), {}, environment.store.loadSettings().unit};
     BoardData data = BoardData::assemble(sources, now, std::nullopt, std::nullopt, calendar);
     data.forecast = sampleForecast(now, calendar, sources.place);
-    return std::make_shared<const BoardEntry>(now, std::move(data), WidgetStyle::glass);
+    return std::make_shared<const BoardEntry>(now, std::move(data), style, showsDays);
 }
 
 }  // namespace solvane::widgets

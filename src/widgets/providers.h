@@ -86,6 +86,8 @@ Timeline makeForecastTimeline(const WidgetEnvironment& environment, WidgetStyle 
                               bool showsDays);
 
 // The gallery's Forecast: the sample forecast.
-std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironment& environment);
+std::shared_ptr<const BoardEntry> makeForecastPlaceholder(const WidgetEnvironment& environment,
+                                                          WidgetStyle style = WidgetStyle::glass,
+                                                          bool showsDays = false);
 
 }  // namespace solvane::widgets

@@ -185,10 +185,8 @@ std::shared_ptr<const WidgetEntry> SolvaneWidgets::snapshot(std::string_view kin
     try {
         if (kind == kForecastKind) {
             // The gallery's picture: never a request for a widget not placed.
-            const auto entry = makeForecastPlaceholder(environment_);
-            return std::make_shared<const BoardEntry>(entry->date(), entry->data(),
-                                                      selectedStyle(configuration),
-                                                      forecastShowsDays(configuration));
+            return makeForecastPlaceholder(environment_, selectedStyle(configuration),
+                                           forecastShowsDays(configuration));
         }
         return makeEntry(environment_, selectionFor(kind, configuration),
                          selectedStyle(configuration));
