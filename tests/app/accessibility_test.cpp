@@ -25,14 +25,11 @@
 #include "app/main_window.h"
 #include "app/weather_section.h"
 #include "app_fakes.h"
-#include "support/temp_dir.h"
 
 namespace solvane::app {
 namespace {
 
-using fakes::kNow;
 using fakes::newYork;
-using fakes::ScriptedService;
 using fakes::waitUntil;
 
 QAccessibleInterface* accessible(QObject* object) {
@@ -53,33 +50,10 @@ QAccessibleInterface* childNamed(QAccessibleInterface* parent, QAccessible::Role
     return nullptr;
 }
 
-class AccessibilityTest : public ::testing::Test {
+class AccessibilityTest : public fakes::StoreTest {
   protected:
-    AccessibilityTest()
-        : store_(StorePaths{dir_.path() / "config" / "preferences.sqlite",
-                            dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
-                 "en_US") {}
-
     MainWindow& open() {
-        WeatherServices weather;
-        weather.apple = apple_.call();
-        weather.openMeteo = openMeteo_.call();
-        weather.clock = [] { return kNow; };
-        AppServices app{
-            .store = store_,
-            .clock = [] { return kNow; },
-            .calendar = newYork(),
-            .weather = std::move(weather),
-            .attribution = [] { return std::optional<platform::WeatherKitAttribution>(); },
-            .events = nullptr,
-            .reloadWidgets = [] { return; },
-            .attemptDelay = {},
-            .subscriptions = platform::SubscriptionStore(
-                platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
-                                            dir_.path() / "data" / "subscriptions"}),
-        };
-        WindowServices services =
-            fakes::windowServices(std::move(app), IconStore(store_), dir_.path());
+        WindowServices services = windowServicesFor(appServices());
         services.answer = [](AccessQuestion) { return false; };
         window_ = std::make_unique<MainWindow>(std::move(services));
         window_->show();
@@ -87,19 +61,12 @@ class AccessibilityTest : public ::testing::Test {
         return *window_;
     }
 
-    testing::TempDir dir_;
-    SharedStore store_;
-    ScriptedService apple_{WeatherSource::apple};
-    ScriptedService openMeteo_{WeatherSource::openMeteo};
     std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
-    Countdown trip;
-    trip.id = Uuid::random();
-    trip.label = "Trip";
+    Countdown trip = fakes::countdownOn("Trip", *newYork().date(2023, 12, 10));
     trip.symbol = "airplane";
-    trip.start = DateRule::fixed(*newYork().date(2023, 12, 10));
     store_.saveCountdowns({trip});
     MainWindow& window = open();
 
@@ -137,10 +104,7 @@ TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
 
     // The editor's icon grid: a list of cells named in words, the chosen one
     // selected; its segments take their form's labels.
-    QAction* add = nullptr;
-    for (QAction* action : window.countdownList()->addMenu()->actions()) {
-        add = action->text() == QStringLiteral("New Countdown") ? action : add;
-    }
+    QAction* add = fakes::findAction(window.countdownList()->addMenu(), "New Countdown");
     ASSERT_NE(add, nullptr);
     add->trigger();
     ASSERT_TRUE(waitUntil([&] { return window.editor() != nullptr; }));

@@ -1,10 +1,17 @@
 // What the companion window's tests share: the calendar and moment they run
-// at, a bounded wait on the event loop, scripted weather services and a fake
-// calendar database.
+// at, a bounded wait on the event loop, scripted weather services, a fake
+// calendar database and lookups of the window's parts and its focus.
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -18,6 +25,7 @@
 #include "core/calendar/event_store.h"
 #include "core/time/calendar.h"
 #include "core/weather/weather_fetcher.h"
+#include "support/temp_dir.h"
 
 namespace solvane::app::fakes {
 
@@ -29,6 +37,48 @@ inline const Calendar& newYork() {
 }
 
 inline const Instant kNow = Instant::fromUnix(1'700'000'000);  // 2023-11-14, 17:13 in New York
+
+inline Countdown countdownOn(std::string label, Instant start) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = DateRule::fixed(start);
+    return c;
+}
+
+// The action titled `text` in `menu` or any submenu of it.
+inline QAction* findAction(QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+        if (QAction* inner = action->menu() ? findAction(action->menu(), text) : nullptr) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
+
+inline QString labelText(const QWidget* root, const char* name) {
+    const auto* label = root->findChild<QLabel*>(name);
+    return label ? label->text() : QString("<missing %1>").arg(name);
+}
+
+inline bool shown(const QWidget* root, const char* name) {
+    const auto* w = root->findChild<QWidget*>(name);
+    return w != nullptr && w->isVisibleTo(root);
+}
+
+// The focused widget's object name, or a nameless button's title, for tests
+// that walk the keyboard focus.
+inline std::string focusName() {
+    const QWidget* w = QApplication::focusWidget();
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    const QString name = !w                                    ? "<nothing>"
+                         : w->objectName().isEmpty() && button ? button->text()
+                                                               : w->objectName();
+    return name.toStdString();
+}
 
 inline bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
     QElapsedTimer timer;
@@ -134,6 +184,43 @@ inline WindowServices windowServices(AppServices app, IconStore icons,
     };
 }
 
+// A store in a fresh folder and the two scripted weather services, which a
+// window or its state is opened on; appServices() ties them together at kNow
+// and each test changes what it needs on top.
+class StoreTest : public ::testing::Test {
+  protected:
+    AppServices appServices(const Calendar& calendar = newYork()) {
+        WeatherServices weather;
+        weather.apple = apple_.call();
+        weather.openMeteo = openMeteo_.call();
+        weather.clock = [] { return kNow; };
+        weather.appleTimeLimitSeconds = 2;
+        return AppServices{
+            .store = store_,
+            .clock = [] { return kNow; },
+            .calendar = calendar,
+            .weather = std::move(weather),
+            .attribution = [] { return std::optional<platform::WeatherKitAttribution>(); },
+            .events = nullptr,
+            .reloadWidgets = {},
+            .attemptDelay = 10ms,
+            .subscriptions = platform::SubscriptionStore(
+                platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
+                                            dir_.path() / "data" / "subscriptions"}),
+        };
+    }
+    WindowServices windowServicesFor(AppServices app) {
+        return windowServices(std::move(app), IconStore(store_), dir_.path());
+    }
+
+    testing::TempDir dir_;
+    SharedStore store_{StorePaths{dir_.path() / "config" / "preferences.sqlite",
+                                  dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
+                       "en_US"};
+    ScriptedService apple_{WeatherSource::apple};
+    ScriptedService openMeteo_{WeatherSource::openMeteo};
+};
+
 inline const EventCalendar kFeed{"vdir:feed", "Countdowns", "#FF8800", "Personal"};
 
 class FakeEventStore : public EventStore {
@@ -141,10 +228,13 @@ class FakeEventStore : public EventStore {
     CalendarAuthorization state = CalendarAuthorization::fullAccess;
     std::vector<CalendarEvent> stored;
     std::vector<EventCalendar> extraCalendars;  // after kFeed
+    int requests = 0;
 
     CalendarAuthorization authorization() const override { return state; }
     bool requestFullAccess(const AccessPrompt& prompt) override {
-        state = prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
+        ++requests;
+        state =
+            prompt && prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
         return state == CalendarAuthorization::fullAccess;
     }
     std::vector<EventCalendar> calendars() const override {

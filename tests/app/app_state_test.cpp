@@ -12,13 +12,11 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "app_fakes.h"
 #include "core/model/countdown_json.h"
-#include "support/temp_dir.h"
 
 namespace solvane::app {
 namespace {
@@ -28,67 +26,40 @@ using fakes::FakeEventStore;
 using fakes::kFeed;
 using fakes::kNow;
 using fakes::newYork;
-using fakes::ScriptedService;
 using fakes::waitUntil;
 
-class AppStateTest : public ::testing::Test {
+class AppStateTest : public fakes::StoreTest {
   protected:
-    AppStateTest()
-        : store_(StorePaths{dir_.path() / "config" / "preferences.sqlite",
-                            dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
-                 "en_US") {}
-
     std::unique_ptr<AppState> makeState(EventStore* events = nullptr,
                                         std::chrono::milliseconds attemptDelay = 10ms) {
-        WeatherServices weather;
-        weather.apple = apple_.call();
-        weather.openMeteo = openMeteo_.call();
-        weather.clock = [] { return kNow; };
-        weather.appleTimeLimitSeconds = 2;
-        return std::make_unique<AppState>(AppServices{
-            .store = store_,
-            .clock = [] { return kNow; },
-            .calendar = newYork(),
-            .weather = std::move(weather),
-            .attribution = [this]() -> std::optional<platform::WeatherKitAttribution> {
-                ++attributionCalls_;
-                return platform::WeatherKitAttribution{"Apple Weather", "https://l/light.png",
-                                                       "https://l/dark.png", "https://l/legal"};
-            },
-            .events = events,
-            .reloadWidgets =
-                [this] {
-                    ++reloads_;
-                    if (onReload_) {
-                        onReload_();
-                    }
-                },
-            .attemptDelay = attemptDelay,
-            .subscriptions = platform::SubscriptionStore(
-                platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
-                                            dir_.path() / "data" / "subscriptions"}),
-        });
+        AppServices app = appServices();
+        app.attribution = [this]() -> std::optional<platform::WeatherKitAttribution> {
+            ++attributionCalls_;
+            return platform::WeatherKitAttribution{"Apple Weather", "https://l/light.png",
+                                                   "https://l/dark.png", "https://l/legal"};
+        };
+        app.events = events;
+        app.reloadWidgets = [this] {
+            ++reloads_;
+            if (onReload_) {
+                onReload_();
+            }
+        };
+        app.attemptDelay = attemptDelay;
+        return std::make_unique<AppState>(std::move(app));
     }
 
     void settle(AppState& state) {
         ASSERT_TRUE(waitUntil([&] { return !state.weatherLoading(); }));
     }
 
-    testing::TempDir dir_;
-    SharedStore store_;
-    ScriptedService apple_{WeatherSource::apple};
-    ScriptedService openMeteo_{WeatherSource::openMeteo};
     std::atomic<int> attributionCalls_{0};
     int reloads_ = 0;
     std::function<void()> onReload_;
 };
 
 Countdown countdown(std::string label) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = std::move(label);
-    c.start = DateRule::fixed(kNow + 86400.0 * 10);
-    return c;
+    return fakes::countdownOn(std::move(label), kNow + 86400.0 * 10);
 }
 
 TEST_F(AppStateTest, EveryEditIsStoredBeforeTheWidgetsAreAskedToReload) {
@@ -114,24 +85,16 @@ TEST_F(AppStateTest, EveryEditIsStoredBeforeTheWidgetsAreAskedToReload) {
     state->moveCountdowns({2}, 0);
     state->moveCountdowns({0, 1}, 3);
     state->deleteCountdown(added);
+    // Moves that change nothing write nothing, so ask for no reload.
+    state->moveCountdowns({}, 0);
+    state->moveCountdowns({7, 99}, 0);  // out of range
+    state->moveCountdowns({0}, 1);      // before itself's successor: same place
+    state->moveCountdowns({1}, 1000);   // already last
 
     EXPECT_EQ(
         seenByReload,
         (std::vector<std::vector<std::string>>{
             {"A", "B", "C"}, {"A", "B", "C2"}, {"C2", "A", "B"}, {"B", "C2", "A"}, {"B", "A"}}));
-}
-
-TEST_F(AppStateTest, MovesThatChangeNothingWriteNothing) {
-    store_.saveCountdowns({countdown("A"), countdown("B")});
-    auto state = makeState();
-    state->moveCountdowns({}, 0);
-    state->moveCountdowns({7, 99}, 0);  // out of range
-    state->moveCountdowns({0}, 1);      // before itself's successor: same place
-    state->moveCountdowns({1}, 1000);   // already last
-    EXPECT_EQ(reloads_, 0);
-    state->moveCountdowns({0}, 1000);
-    EXPECT_EQ(state->countdowns()[0].label, "B");
-    EXPECT_EQ(reloads_, 1);
 }
 
 TEST_F(AppStateTest, DeletingRemovesEveryCopyAndOnlyATrustedImageFile) {
@@ -254,19 +217,14 @@ TEST_F(AppStateTest, FallbackNoticeShowsTheNoteUntilAnAppleSuccessAndRetryForces
     EXPECT_FALSE(state->showsFallbackNotice());
     EXPECT_FALSE(state->appleFailureNote());
     EXPECT_EQ(reloads_, 1);
-}
 
-TEST_F(AppStateTest, RetryThatFindsNothingClearsTheWeather) {
-    auto state = makeState();
-    openMeteo_.script({true});
-    state->refreshWeather();
-    settle(*state);
-    ASSERT_TRUE(state->weather());
-    store_.setRawValue("weather.v2", "not json");  // nothing cached to fall back on
+    // A retry that finds nothing, with nothing cached to fall back on, clears
+    // the weather rather than keep showing the old.
+    store_.setRawValue("weather.v2", "not json");
     state->retryAppleWeather();
     settle(*state);
     EXPECT_FALSE(state->weather());
-    EXPECT_EQ(reloads_, 1);
+    EXPECT_EQ(reloads_, 2);
 }
 
 TEST_F(AppStateTest, NewPlaceIsStoredFetchedAndReloaded) {

@@ -19,14 +19,14 @@
 #include <vector>
 
 #include "app/icon_picker.h"
-#include "focus_name.h"
+#include "app_fakes.h"
 #include "host/gallery_dialog.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
 namespace {
 
-using testing::focusName;
+using app::fakes::focusName;
 
 TEST(IconPicker, TheGridIsOneTabStopWalkedWithArrowKeys) {
     IconPicker picker("gift", std::nullopt, nullptr);

@@ -26,13 +26,11 @@
 #include "core/model/reminders.h"
 #include "core/util/translation.h"
 #include "platform/qt/translations.h"
-#include "support/temp_dir.h"
 
 namespace solvane::app {
 namespace {
 
 using fakes::kNow;
-using fakes::ScriptedService;
 using fakes::waitUntil;
 
 const std::set<QString> kAllowed = {
@@ -68,7 +66,7 @@ QStringList strays(QString text) {
     return out;
 }
 
-class PseudoLocale : public ::testing::Test {
+class PseudoLocale : public fakes::StoreTest {
   protected:
     void SetUp() override {
         qputenv("SOLVANE_TRANSLATIONS", SOLVANE_TRANSLATIONS_DIR);
@@ -138,24 +136,12 @@ class PseudoLocale : public ::testing::Test {
             }
         }
     }
-
-    testing::TempDir dir_;
-    SharedStore store_{StorePaths{dir_.path() / "config" / "preferences.sqlite",
-                                  dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
-                       "en_US"};
-    ScriptedService apple_{WeatherSource::apple};
-    ScriptedService openMeteo_{WeatherSource::openMeteo};
 };
 
 TEST_F(PseudoLocale, TheWindowSaysNothingThatIsNotInACatalogue) {
     const Calendar calendar = *Calendar::make("America/New_York", "en_XA");
-    Countdown zed;
-    zed.id = Uuid::random();
-    zed.label = "Zed";
-    zed.start = DateRule::fixed(*calendar.addDays(kNow, 12));
-    Countdown span = zed;
-    span.id = Uuid::random();
-    span.start = DateRule::fixed(*calendar.addDays(kNow, -2));
+    const Countdown zed = fakes::countdownOn("Zed", *calendar.addDays(kNow, 12));
+    Countdown span = fakes::countdownOn("Zed", *calendar.addDays(kNow, -2));
     span.end = DateRule::fixed(*calendar.addDays(kNow, 5));
     ASSERT_TRUE(store_.saveCountdowns({zed, span}));
     ASSERT_TRUE(store_.saveLocation({40.7, -74.0, "Qux"}));
@@ -164,23 +150,7 @@ TEST_F(PseudoLocale, TheWindowSaysNothingThatIsNotInACatalogue) {
     ASSERT_TRUE(store_.saveAppleError("WeatherKitError.missingCredentials"));
     openMeteo_.script({true, true, true});
 
-    WeatherServices weather;
-    weather.apple = apple_.call();
-    weather.openMeteo = openMeteo_.call();
-    weather.clock = [] { return kNow; };
-    AppServices app{
-        .store = store_,
-        .clock = [] { return kNow; },
-        .calendar = calendar,
-        .weather = std::move(weather),
-        .attribution = [] { return std::optional<platform::WeatherKitAttribution>(); },
-        .events = nullptr,
-        .reloadWidgets = [] { return; },
-        .attemptDelay = {},
-        .subscriptions = platform::SubscriptionStore(platform::SubscriptionPaths{
-            dir_.path() / "config" / "subscriptions.json", dir_.path() / "data" / "subscriptions"}),
-    };
-    WindowServices services = fakes::windowServices(std::move(app), IconStore(store_), dir_.path());
+    WindowServices services = windowServicesFor(appServices(calendar));
     services.answer = [](AccessQuestion) { return false; };
     MainWindow window(std::move(services));
     window.show();
@@ -210,10 +180,7 @@ TEST_F(PseudoLocale, TheWindowSaysNothingThatIsNotInACatalogue) {
 TEST_F(PseudoLocale, TheReminderIsInACatalogue) {
     platform::routeCoreTextsThroughQt();
     const Calendar calendar = *Calendar::make("America/New_York", "en_XA");
-    Countdown zed;
-    zed.id = Uuid::random();
-    zed.label = "Zed";
-    zed.start = DateRule::fixed(*calendar.startOfDay(kNow));
+    const Countdown zed = fakes::countdownOn("Zed", *calendar.startOfDay(kNow));
     const ReminderRound round = reminderRound({zed}, {}, calendar, kNow, {});
     ASSERT_EQ(round.due.size(), 1u);
     expectTranslated("reminder", QString::fromStdString(round.due[0].summary));

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListView>
 #include <QPixmap>
@@ -30,6 +29,7 @@
 #include "app/date_field.h"
 #include "app/main_window.h"
 #include "app/weather_section.h"
+#include "app_fakes.h"
 #include "core/model/presets.h"
 #include "platform/qt/translations.h"
 
@@ -38,11 +38,6 @@ namespace {
 
 // Sunday 6 December 2026, 15:30 in New York.
 const Instant kNow = Instant::fromUnix(1'796'589'000);
-
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
 
 WeatherCall openMeteo() {
     return [](double latitude, double longitude,
@@ -65,18 +60,11 @@ WeatherCall openMeteo() {
 }
 
 // Two calendars, one of them followed, so the section shows its toggles.
-class Calendars : public EventStore {
+class Calendars : public fakes::FakeEventStore {
   public:
-    CalendarAuthorization authorization() const override {
-        return CalendarAuthorization::fullAccess;
-    }
-    bool requestFullAccess(const AccessPrompt&) override { return true; }
     std::vector<EventCalendar> calendars() const override {
         return {{"vdir:home", "Home", "#34C759", "Personal"},
                 {"vdir:holidays", "Holidays", "#FF9500", "Personal"}};
-    }
-    std::vector<CalendarEvent> events(Instant, Instant, const Calendar&) const override {
-        return {};
     }
 };
 
@@ -92,16 +80,12 @@ class QuietLocation : public platform::LocationAdapter {
 };
 
 void settle(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    fakes::waitUntil([] { return false; }, std::chrono::milliseconds(milliseconds));
 }
 
 class Screenshots : public ::testing::Test {
   protected:
-    void SetUp() override { open(newYork(), "en_US"); }
+    void SetUp() override { open(fakes::newYork(), "en_US"); }
 
     // The window as someone living in `calendar`'s zone and locale first
     // sees it (the locale's starter countdowns), with a few of their own.
@@ -156,38 +140,27 @@ class Screenshots : public ::testing::Test {
             };
         }
         weather.clock = [] { return kNow; };
-        IconStore icons(store);
-        WindowServices services{
-            .app = AppServices{.store = store,
-                               .clock = [] { return kNow; },
-                               .calendar = calendar,
-                               .weather = std::move(weather),
-                               .attribution = {},
-                               .events = &calendars_,
-                               .reloadWidgets = {},
-                               .attemptDelay = std::chrono::milliseconds(10),
-                               .subscriptions = {}},
-            .icons = std::move(icons),
-            .updates =
-                UpdateChecker::Config{.info = {}, .stateFile = {}, .clock = [] { return kNow; }},
-            .permissions = platform::PermissionRecord(root / "config" / "permissions.json"),
-            .calendarWatchPaths = {},
-            .onCalendarChange = {},
-            .makeLocator =
-                [store](platform::LocationPermissionPrompt) {
-                    return std::make_unique<platform::LocationManager>(
-                        std::make_unique<QuietLocation>(),
-                        [](double, double, const net::CancelToken&) {
-                            return std::optional<PlaceParts>();
-                        },
-                        store);
-                },
-            .answer = [](AccessQuestion) { return false; },
-            .openWidgetGallery = [](QRect) { return true; },
-            .automaticUpdateChecks = false,
-            .windowSizeFile = {},
-            .remindersFile = root / "config" / "reminders.json",
+        WindowServices services =
+            fakes::windowServices(AppServices{.store = store,
+                                              .clock = [] { return kNow; },
+                                              .calendar = calendar,
+                                              .weather = std::move(weather),
+                                              .attribution = {},
+                                              .events = &calendars_,
+                                              .reloadWidgets = {},
+                                              .attemptDelay = std::chrono::milliseconds(10),
+                                              .subscriptions = {}},
+                                  IconStore(store), root / "config");
+        services.updates.clock = [] { return kNow; };
+        services.makeLocator = [store](platform::LocationPermissionPrompt) {
+            return std::make_unique<platform::LocationManager>(
+                std::make_unique<QuietLocation>(),
+                [](double, double, const net::CancelToken&) { return std::optional<PlaceParts>(); },
+                store);
         };
+        services.answer = [](AccessQuestion) { return false; };
+        services.openWidgetGallery = [](QRect) { return true; };
+        services.remindersFile = root / "config" / "reminders.json";
         window_ = std::make_unique<MainWindow>(std::move(services));
     }
 

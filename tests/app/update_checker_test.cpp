@@ -2,15 +2,13 @@
 // appcast reading and the version order.
 #include "app/update_checker.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <optional>
 #include <string>
 
+#include "app_fakes.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
@@ -146,13 +144,15 @@ class UpdateCheckerAuto : public ::testing::Test {
                                            [&](const UpdateResult& r, bool requested) {
                                                finished = std::make_pair(r, requested);
                                            });
-        QElapsedTimer timer;
-        timer.start();
-        while (!finished && timer.elapsed() < 10'000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
+        fakes::waitUntil([&] { return finished.has_value(); });
         QObject::disconnect(connection);
         return finished;
+    }
+
+    UpdateChecker::Config configFor(std::optional<std::string> feed) {
+        return {.info = UpdateInfo{std::move(feed), "0.9"},
+                .stateFile = dir_.path() / "solvane" / "last-update-check",
+                .clock = [this] { return now_; }};
     }
 
     testing::TempDir dir_;
@@ -161,10 +161,7 @@ class UpdateCheckerAuto : public ::testing::Test {
 
 TEST_F(UpdateCheckerAuto, ChecksOffTheMainThreadAndOnceADay) {
     LoopbackHttpServer server([&](const HttpTestRequest&) { return xmlReply(200, kTwoReleases); });
-    UpdateChecker::Config config;
-    config.info = UpdateInfo{server.url() + "/appcast.xml", "0.9"};
-    config.stateFile = dir_.path() / "solvane" / "last-update-check";
-    config.clock = [this] { return now_; };
+    const UpdateChecker::Config config = configFor(server.url() + "/appcast.xml");
     UpdateChecker checker(config);
 
     EXPECT_TRUE(checker.automaticCheckDue());
@@ -194,10 +191,7 @@ TEST_F(UpdateCheckerAuto, ChecksOffTheMainThreadAndOnceADay) {
 }
 
 TEST_F(UpdateCheckerAuto, NoFeedIsNeverDueAndSaysSoWhenAsked) {
-    UpdateChecker::Config config;
-    config.info = UpdateInfo{std::nullopt, "0.9"};
-    config.stateFile = dir_.path() / "last";
-    config.clock = [this] { return now_; };
+    const UpdateChecker::Config config = configFor(std::nullopt);
     UpdateChecker checker(config);
     EXPECT_FALSE(checker.automaticCheckDue());
     checker.checkNow();

@@ -55,7 +55,10 @@ bool scrollToAndClick(QWidget* widget, QWidget* window) {
             QApplication::processEvents();
         }
     }
-    const QRect onScreen(widget->mapToGlobal(QPoint()), widget->size());
+    // Where the window's frame says the widget is: Qt's own window handle can
+    // lag behind the window manager's placement.
+    const QRect onScreen(window->geometry().topLeft() + widget->mapTo(window, QPoint()),
+                         widget->size());
     if (!window->frameGeometry().contains(onScreen)) {
         return false;
     }

@@ -1,37 +1,22 @@
 #include "board/sky_drawings.h"
 
-#include <QImage>
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <limits>
+
+#include "board/canvas.h"
 
 namespace solvane {
 namespace {
+
+using testing::pixelAt;
+using testing::render;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 const QColor kDarkBackground(28, 28, 30);
-
-QImage render(QSizeF logical, double scale, const QColor& background,
-              const std::function<void(QPainter&)>& draw) {
-    QImage image((logical * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.scale(scale, scale);
-    draw(painter);
-    painter.end();
-    return image;
-}
-
-QColor probe(const QImage& image, QPointF logical, double scale = 1) {
-    return image.pixelColor(static_cast<int>(std::floor(logical.x() * scale)),
-                            static_cast<int>(std::floor(logical.y() * scale)));
-}
 
 QColor resolved(const PaletteColor& c) {
     return c.resolve(ColorScheme::dark);
@@ -47,7 +32,7 @@ QImage renderLit(double phase, double fraction) {
 }
 
 bool lit(const QImage& image, double x, double y) {
-    return probe(image, QPointF(x, y)).red() == 255;
+    return pixelAt(image, QPointF(x, y)).red() == 255;
 }
 
 TEST(SkyArc, FollowsTheUpperHalfEllipseAboveTheBaseline) {
@@ -85,7 +70,7 @@ TEST(MoonLit, HalfMoonsLightExactlyTheirHalf) {
                 const double d = std::hypot(dx, y + 0.5 - 50);
                 const bool clearOfEdges = d < 48 && std::abs(dx) > 2;
                 if (d > 51 || (clearOfEdges && side * dx < 0)) {
-                    wrong += probe(image, QPointF(x, y)).red() != 0;
+                    wrong += pixelAt(image, QPointF(x, y)).red() != 0;
                 } else if (clearOfEdges) {
                     wrong += !lit(image, x, y);
                 }
@@ -131,11 +116,11 @@ TEST(MoonGlyph, LitPartUsesMoonLitOrFgInACentredSquareWithAnInsetOutline) {
             paintMoonGlyph(p, QRectF(0, 0, 160, 100), sky, palette, ColorScheme::dark);
         });
         const QColor litColor = resolved(palette.moonLit ? *palette.moonLit : palette.fg);
-        EXPECT_EQ(probe(image, {105, 50}), litColor);
-        EXPECT_EQ(probe(image, {55, 50}), resolved(palette.disc));
-        EXPECT_EQ(probe(image, {29, 50}), kDarkBackground);
-        EXPECT_EQ(probe(image, {130, 50}), kDarkBackground);
-        const QColor edge = probe(image, {30, 50});
+        EXPECT_EQ(pixelAt(image, {105, 50}), litColor);
+        EXPECT_EQ(pixelAt(image, {55, 50}), resolved(palette.disc));
+        EXPECT_EQ(pixelAt(image, {29, 50}), kDarkBackground);
+        EXPECT_EQ(pixelAt(image, {130, 50}), kDarkBackground);
+        const QColor edge = pixelAt(image, {30, 50});
         EXPECT_LE(std::abs(edge.red() - resolved(palette.muted).red()), 8);
     }
 }
@@ -163,7 +148,7 @@ QImage renderSunArc(const SkySnapshot& sky) {
 TEST(SunArc, SunAndElapsedDaylightOnlyWhileTheSunIsUp) {
     const Palette& palette = Palette::forStyle(WidgetStyle::dark);
     const QColor fg = resolved(palette.fg);
-    const auto at = [](const QImage& image, QPointF p) { return probe(image, p, kScale); };
+    const auto at = [](const QImage& image, QPointF p) { return pixelAt(image, p, kScale); };
 
     SkySnapshot noon;
     noon.sunProgress = 0.5;

@@ -151,24 +151,17 @@ TEST(Symbols, GlyphSitsCentredInItsBox) {
     EXPECT_EQ(testing::pixelAt(image, {30, 2}, 2), QColor(Qt::white));
 }
 
-TEST(SymbolLibrary, HoldsTheCatalogueInOrderEachNameOnce) {
-    ASSERT_EQ(SymbolLibrary::groups().size(), 7u);
-    std::size_t total = 0;
-    for (const auto& group : SymbolLibrary::groups()) {
-        total += group.symbols.size();
-    }
-    EXPECT_EQ(total, 148u);
-    const auto all = SymbolLibrary::all();
-    ASSERT_EQ(all.size(), 148u);
-    EXPECT_EQ(all.front(), "calendar");
-    EXPECT_EQ(all[18], "sun.max");
-    EXPECT_EQ(all.back(), "checkmark.seal");
-    EXPECT_EQ(std::set<std::string_view>(all.begin(), all.end()).size(), 148u);
-}
-
+// Search keeps the catalogue's order, which is its groups' order with no
+// name twice.
 TEST(SymbolLibrary, SearchFindsNamesInCatalogueOrder) {
     using Names = std::vector<std::string_view>;
     const auto all = SymbolLibrary::all();
+    Names grouped;
+    for (const auto& group : SymbolLibrary::groups()) {
+        grouped.insert(grouped.end(), group.symbols.begin(), group.symbols.end());
+    }
+    EXPECT_EQ(grouped, Names(all.begin(), all.end()));
+    EXPECT_EQ(std::set<std::string_view>(all.begin(), all.end()).size(), all.size());
     EXPECT_EQ(SymbolLibrary::search(""), Names(all.begin(), all.end()));
     EXPECT_EQ(SymbolLibrary::search(" \t "), Names(all.begin(), all.end()));
     for (const char* query : {"Cloud Sun", "cloud sun", "cloudsun"}) {

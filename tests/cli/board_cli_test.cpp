@@ -1,60 +1,40 @@
 #include "cli/board_cli.h"
+#include "cli/board_fixture.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
-#include "support/temp_dir.h"
-
 namespace solvane::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-    nlohmann::json json() const { return nlohmann::json::parse(out); }
-};
+using BoardCli = BoardFixture;
 
-Outcome runWith(std::vector<std::string> args, const char* now = "2025-12-20T12:00:00-05:00") {
-    static const testing::TempDir dir;
-    Environment env{*parseIso8601(now), *Calendar::make("America/New_York", "en_US")};
-    // Never the user's own store, even for commands that do not read it.
-    env.store = SharedStore(StorePaths{dir.path() / "suite.sqlite", dir.path() / "fallback.sqlite",
-                                       dir.path() / "data"},
-                            "en_US");
-    std::ostringstream out, err;
-    const int status = run(args, env, out, err);
-    return {status, out.str(), err.str()};
-}
-
-TEST(BoardCli, RuleNamesTheLocalDayOrNull) {
-    auto r = runWith(
+TEST_F(BoardCli, RuleNamesTheLocalDayOrNull) {
+    auto r = run(
         {"rule", R"({"nthWeekday":{"n":-1,"weekday":2,"month":5,"offset":-3}})", "--year", "2025"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "{\"date\":\"2025-05-23\"}\n");
 
     // The solstice is at 20:50 UTC, still the 21st in New York and already the
     // 22nd in Tokyo.
-    r = runWith({"rule", R"({"season":{"_0":3}})", "--year", "2026", "--tz", "America/New_York"});
+    r = run({"rule", R"({"season":{"_0":3}})", "--year", "2026", "--tz", "America/New_York"});
     EXPECT_EQ(r.json()["date"], "2026-12-21");
-    r = runWith({"rule", R"({"season":{"_0":3}})", "--year", "2026", "--tz", "Asia/Tokyo"});
+    r = run({"rule", R"({"season":{"_0":3}})", "--year", "2026", "--tz", "Asia/Tokyo"});
     EXPECT_EQ(r.json()["date"], "2026-12-22");
 
-    r = runWith({"rule", R"({"season":{"_0":5}})", "--year", "2025"});
+    r = run({"rule", R"({"season":{"_0":5}})", "--year", "2025"});
     EXPECT_EQ(r.out, "{\"date\":null}\n");
 
     // A fixed date recurs only with --recurs.
     const std::string fixed = R"({"fixed":{"_0":788356800}})";  // 2025-12-25 12:00 UTC
-    EXPECT_EQ(runWith({"rule", fixed, "--year", "2030"}).json()["date"], "2025-12-25");
-    EXPECT_EQ(runWith({"rule", fixed, "--year", "2030", "--recurs"}).json()["date"], "2030-12-25");
+    EXPECT_EQ(run({"rule", fixed, "--year", "2030"}).json()["date"], "2025-12-25");
+    EXPECT_EQ(run({"rule", fixed, "--year", "2030", "--recurs"}).json()["date"], "2030-12-25");
 }
 
-TEST(BoardCli, CountdownReportsPhaseRowAndTexts) {
+TEST_F(BoardCli, CountdownReportsPhaseRowAndTexts) {
     const std::string christmas =
         R"({"label":"Christmas","start":{"fixed":{"_0":788356800}},"recurs":true,"symbol":"gift"})";
-    auto r = runWith({"countdown", christmas, "--at", "2025-12-20T12:00:00-05:00"});
+    auto r = run({"countdown", christmas, "--at", "2025-12-20T12:00:00-05:00"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto j = r.json();
     EXPECT_EQ(j["phase"], "upcoming");
@@ -71,7 +51,7 @@ TEST(BoardCli, CountdownReportsPhaseRowAndTexts) {
     // A happening span sorts at the distant past and carries progress.
     const std::string winter =
         R"({"label":"Winter","start":{"season":{"_0":3}},"end":{"season":{"_0":0}},"recurs":true})";
-    const auto w = runWith({"countdown", winter, "--at", "2026-01-10T12:00:00-05:00"}).json();
+    const auto w = run({"countdown", winter, "--at", "2026-01-10T12:00:00-05:00"}).json();
     EXPECT_EQ(w["phase"], "active");
     EXPECT_EQ(w["start"], "2025-12-21");
     EXPECT_EQ(w["end"], "2026-03-20");
@@ -81,22 +61,18 @@ TEST(BoardCli, CountdownReportsPhaseRowAndTexts) {
 
     // Finished: nothing left to count.
     const std::string once = R"({"label":"Once","start":{"fixed":{"_0":0}}})";
-    const auto f = runWith({"countdown", once}).json();
+    const auto f = run({"countdown", once}).json();
     EXPECT_EQ(f["phase"], "finished");
     EXPECT_TRUE(f["display"].is_null());
     EXPECT_EQ(f["summary"], "Finished");
+
+    const auto berlin = run({"countdown", christmas, "--tz", "Europe/Berlin", "--locale", "de_DE",
+                             "--at", "2025-12-20T12:00:00Z"});
+    EXPECT_EQ(berlin.json()["display"]["caption"], "Do., 25. Dez.");
 }
 
-TEST(BoardCli, CountdownHonoursZoneAndLocale) {
-    const std::string c = R"({"label":"X","start":{"fixed":{"_0":788356800}},"recurs":true})";
-    const auto j = runWith({"countdown", c, "--tz", "Europe/Berlin", "--locale", "de_DE", "--at",
-                            "2025-12-20T12:00:00Z"})
-                       .json();
-    EXPECT_EQ(j["display"]["caption"], "Do., 25. Dez.");
-}
-
-TEST(BoardCli, PresetsListTheCatalogueInRuleForms) {
-    const auto r = runWith({"presets"});
+TEST_F(BoardCli, PresetsListTheCatalogueInRuleForms) {
+    const auto r = run({"presets"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto j = r.json();
     ASSERT_EQ(j.size(), 19u);
@@ -113,19 +89,19 @@ TEST(BoardCli, PresetsListTheCatalogueInRuleForms) {
 
     // Another zone's clock changes, none where the clocks never change, and
     // the southern seasons' names for a place south of the equator.
-    const auto berlin = runWith({"presets", "--tz", "Europe/Berlin"}).json();
+    const auto berlin = run({"presets", "--tz", "Europe/Berlin"}).json();
     EXPECT_EQ(berlin[3]["start"]["nthWeekday"]["n"], -1);
     EXPECT_EQ(berlin[0]["starter"], false) << "no Summer Fridays outside the United States";
-    EXPECT_EQ(runWith({"presets", "--tz", "Asia/Tokyo"}).json().size(), 17u);
-    const auto sydney = runWith({"presets", "--tz", "Australia/Sydney", "--lat", "-33.9"}).json();
+    EXPECT_EQ(run({"presets", "--tz", "Asia/Tokyo"}).json().size(), 17u);
+    const auto sydney = run({"presets", "--tz", "Australia/Sydney", "--lat", "-33.9"}).json();
     EXPECT_EQ(sydney[3]["start"]["nthWeekday"]["month"], 10);
     EXPECT_EQ(sydney[8]["id"], "winter-solstice");
     EXPECT_EQ(sydney[8]["title"], "Summer solstice");
 }
 
-TEST(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
-    auto r = runWith(
-        {"sky", "--lat", "0", "--lon", "+0", "--at", "2024-03-20T15:00:00Z", "--tz", "UTC"});
+TEST_F(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
+    auto r =
+        run({"sky", "--lat", "0", "--lon", "+0", "--at", "2024-03-20T15:00:00Z", "--tz", "UTC"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto j = r.json();
     const auto ordered = nlohmann::ordered_json::parse(r.out);
@@ -143,18 +119,18 @@ TEST(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
     EXPECT_EQ(j["phaseName"], "Waxing gibbous");
 
     // Midnight sun: the absent times are null, and the local day follows --tz.
-    r = runWith({"sky", "--lat", "80", "--lon", "0", "--at", "2024-06-21T12:00:00Z"});
+    r = run({"sky", "--lat", "80", "--lon", "0", "--at", "2024-06-21T12:00:00Z"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.json()["sunrise"].is_null());
     EXPECT_TRUE(r.json()["sunProgress"].is_null());
     EXPECT_EQ(r.json()["goldenProgress"], 0.9);
-    const auto tokyo = runWith({"sky", "--lat", "35.7", "--lon", "139.7", "--at",
-                                "2024-03-20T23:00:00Z", "--tz", "Asia/Tokyo"})
+    const auto tokyo = run({"sky", "--lat", "35.7", "--lon", "139.7", "--at",
+                            "2024-03-20T23:00:00Z", "--tz", "Asia/Tokyo"})
                            .json();
     EXPECT_EQ(tokyo["sunrise"].get<std::string>().substr(0, 10), "2024-03-20");  // 03-21 local
 }
 
-TEST(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
+TEST_F(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
     const std::vector<std::vector<std::string>> cases = {
         {"frobnicate"},
         {"rule"},
@@ -183,18 +159,30 @@ TEST(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
         {"sky", "--lat", "0", "--lon", "0", "--at", "noon"},
         {"sky", "--lat", "0", "--lon", "0", "--tz", "Nowhere/Town"},
         {"sky", "--lat", "0", "--lon", "0", "extra"},
+        // The board itself, and the bars it writes for.
+        {"--lat", "95", "--lon", "0"},
+        {"--lat", "40"},
+        {"--lat", "north", "--lon", "0"},
+        {"--lon", "nan", "--lat", "0"},
+        {"--json", "--waybar"},
+        {"--tz", "Nowhere/Town"},
+        {"--at", "soon"},
+        {"--frobnicate"},
+        {"--format", "dzen"},
+        {"--follow"},
+        {"--format", "plain", "--json"},
     };
     for (const auto& args : cases) {
-        const auto r = runWith(args);
-        EXPECT_EQ(r.status, 2) << args[0];
+        const auto r = run(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
         EXPECT_TRUE(r.out.empty());
         ASSERT_FALSE(r.err.empty());
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
     }
 }
 
-TEST(BoardCli, HelpDescribesEveryCommand) {
-    const auto r = runWith({"--help"});
+TEST_F(BoardCli, HelpDescribesEveryCommand) {
+    const auto r = run({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: solvane-board", 0), 0u);
     for (const char* word :

@@ -4,13 +4,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
-#include "core/model/countdown_json.h"
-#include "core/weather/open_meteo.h"
-#include "support/loopback_http_server.h"
-#include "support/temp_dir.h"
-
 namespace solvane::cli {
 namespace {
 
@@ -150,41 +143,6 @@ TEST_F(BoardCommand, PolarDaysNameTheirLightAndNoHalfSpans) {
             {"--offline", "--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo", "--at", at});
         EXPECT_NE(r.out.find(day), std::string::npos) << r.out;
         EXPECT_EQ(r.out.find("—–—"), std::string::npos) << r.out;
-    }
-}
-
-TEST_F(BoardCommand, RealOpenMeteoClientOverLoopback) {
-    testing::LoopbackHttpServer server([](const testing::HttpTestRequest&) {
-        testing::HttpTestReply reply;
-        reply.body = R"({"current":{"temperature_2m":-3.4,"apparent_temperature":-8,
-            "weather_code":71,"is_day":1,"wind_speed_10m":20,"wind_direction_10m":10,
-            "cloud_cover":100},"daily":{"temperature_2m_max":[-1],"temperature_2m_min":[-6]}})";
-        return reply;
-    });
-    const std::string endpoint = server.url();
-    env.weather.openMeteo = [&](double lat, double lon, const net::CancelToken& cancel) {
-        return fetchOpenMeteo(endpoint, lat, lon, env.weather.clock, cancel);
-    };
-    const auto r = run({});
-    EXPECT_NE(r.out.find("26° Snow"), std::string::npos) << r.out;
-    EXPECT_EQ(server.requestCount(), 1u);
-}
-
-TEST_F(BoardCommand, BadOptionsExitWithStatusTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--lat", "95", "--lon", "0"},
-             {"--lat", "40"},
-             {"--lat", "north", "--lon", "0"},
-             {"--lon", "nan", "--lat", "0"},
-             {"--json", "--waybar"},
-             {"--tz", "Nowhere/Town"},
-             {"--at", "soon"},
-             {"--frobnicate"},
-         }) {
-        const auto r = run(args);
-        EXPECT_EQ(r.status, 2) << args[0];
-        EXPECT_TRUE(r.out.empty());
-        EXPECT_FALSE(r.err.empty());
     }
 }
 

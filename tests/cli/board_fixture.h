@@ -1,4 +1,4 @@
-// The board command run in process against a store of its own, as the
+// The command line run in process against a store of its own, as the
 // command-line tests share it.
 #pragma once
 
@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/board_command.h"
+#include "cli/board_cli.h"
 #include "support/temp_dir.h"
 
 namespace solvane::cli {
 
 class BoardFixture : public ::testing::Test {
   protected:
-    explicit BoardFixture(const char* now) : env(*parseIso8601(now), newYork()) {
+    explicit BoardFixture(const char* now = "2025-12-20T12:00:00-05:00")
+        : env(*parseIso8601(now), newYork()) {
         env.store = store;
     }
 
@@ -31,11 +32,19 @@ class BoardFixture : public ::testing::Test {
 
     Outcome run(const std::vector<std::string>& args) {
         std::ostringstream out, err;
-        const int status = boardCommand(args, env, out, err);
+        const int status = cli::run(args, env, out, err);
         return {status, out.str(), err.str()};
     }
 
+    // What a command that must succeed prints.
+    std::string output(const std::vector<std::string>& args) {
+        const Outcome outcome = run(args);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        return outcome.out;
+    }
+
     testing::TempDir dir;
+    // Never the user's own store, even for commands that do not read it.
     SharedStore store{StorePaths{dir.path() / "suite.sqlite", dir.path() / "fallback.sqlite",
                                  dir.path() / "data"},
                       "en_US"};

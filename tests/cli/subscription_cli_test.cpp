@@ -2,20 +2,18 @@
 // calendar server, with the XDG folders and the shared store in a temporary
 // folder.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/board_cli.h"
+#include "cli/board_fixture.h"
+#include "core/test_helpers.h"
 #include "platform/calendar/subscriptions.h"
 #include "support/loopback_http_server.h"
-#include "support/temp_dir.h"
 
 namespace solvane::cli {
 namespace {
@@ -32,48 +30,12 @@ constexpr const char* kTeam =
     "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Retro\r\nDTSTART;VALUE=DATE:20260119\r\nEND:VEVENT\r\n"
     "END:VCALENDAR\r\n";
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-    nlohmann::json json() const { return nlohmann::json::parse(out); }
-};
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = ::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-class SubscriptionCli : public ::testing::Test {
+class SubscriptionCli : public BoardFixture {
   protected:
-    Outcome run(const std::vector<std::string>& args) {
-        Environment env{*parseIso8601("2025-12-20T12:00:00-05:00"),
-                        *Calendar::make("America/New_York", "en_US")};
-        env.store = store;
-        std::ostringstream out, err;
-        const int status = cli::run(args, env, out, err);
-        return {status, out.str(), err.str()};
-    }
     std::string url(const std::string& path) const { return server.url() + path; }
 
-    testing::TempDir dir;
-    ScopedEnv config{"XDG_CONFIG_HOME", (dir.path() / "config").string()};
-    ScopedEnv data{"XDG_DATA_HOME", (dir.path() / "data").string()};
-    SharedStore store{StorePaths{dir.path() / "config/org.solvane.shared/preferences.sqlite",
-                                 dir.path() / "config/solvane/preferences.sqlite",
-                                 dir.path() / "data/org.solvane.shared"},
-                      "en_US"};
+    testing::ScopedEnv config{"XDG_CONFIG_HOME", (dir.path() / "config").c_str()};
+    testing::ScopedEnv data{"XDG_DATA_HOME", (dir.path() / "data").c_str()};
     LoopbackHttpServer server{[](const HttpTestRequest& request) {
         HttpTestReply reply;
         reply.headers = {{"Content-Type", "text/calendar"}};
@@ -175,8 +137,7 @@ TEST_F(SubscriptionCli, UnsubscribeRemovesTheCalendarAndItsFeedCountdownsOnly) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "{\"removed\":\"" + id + "\",\"countdowns\":2}\n");
     std::vector<std::string> left;
-    for (const Countdown& c :
-         store.loadCountdowns(*Calendar::make("America/New_York", "en_US"), Instant{})) {
+    for (const Countdown& c : store.loadCountdowns(newYork(), Instant{})) {
         left.push_back(c.label);
     }
     EXPECT_EQ(left, (std::vector<std::string>{"Picked", "Other feed", "Mine"}));

@@ -51,7 +51,7 @@ class DayRemindersTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        stopHost();
+        host.stop();
         if (server.state() != QProcess::NotRunning) {
             server.terminate();
             server.waitForFinished(5000);
@@ -70,7 +70,7 @@ class DayRemindersTest : public ::testing::Test {
                 return QDBusConnection::sessionBus().interface()->isServiceRegistered(
                     "org.freedesktop.Notifications");
             },
-            10000))
+            10s))
             << "the stand-in notification server did not start";
     }
 
@@ -93,53 +93,37 @@ class DayRemindersTest : public ::testing::Test {
         file.write(json);
     }
 
-    void startHost() {
-        log.clear();
-        QObject::connect(&host, &QProcess::readyReadStandardError,
-                         [this] { log += QString::fromUtf8(host.readAllStandardError()); });
-        host.start(SOLVANE_WIDGETS_PROGRAM, {"--headless-service"});
-    }
-
-    void stopHost() {
-        if (host.state() != QProcess::NotRunning) {
-            host.terminate();
-            host.waitForFinished(5000);
-        }
-        host.disconnect();
-    }
-
     // The counts of every look the host has reported so far, waiting up to
-    // `ms` for there to be at least `looks`.
-    QList<int> checks(int looks = 1, int ms = 15000) {
+    // 15 seconds for the first.
+    QList<int> checks() {
         const QRegularExpression checked("reminders checked, (\\d+) sent");
         QList<int> counts;
         waitFor(
             [&] {
                 counts.clear();
-                for (auto it = checked.globalMatch(log); it.hasNext();) {
+                for (auto it = checked.globalMatch(host.log); it.hasNext();) {
                     counts << it.next().captured(1).toInt();
                 }
-                return counts.size() >= looks;
+                return !counts.isEmpty();
             },
-            ms);
+            15s);
         return counts;
     }
 
     // Runs the host until it has looked at today once; that look's count.
     std::optional<int> runHost() {
-        startHost();
+        host.start();
         const QList<int> counts = checks();
-        waitFor([] { return false; }, 1000);
-        EXPECT_EQ(host.state(), QProcess::Running) << log.toStdString();
-        EXPECT_FALSE(log.contains("org.freedesktop")) << log.toStdString();
-        stopHost();
+        waitFor([] { return false; }, 1s);
+        EXPECT_TRUE(host.running()) << host.log.toStdString();
+        EXPECT_FALSE(host.log.contains("org.freedesktop")) << host.log.toStdString();
+        host.stop();
         return counts.isEmpty() ? std::nullopt : std::optional<int>(counts.first());
     }
 
     QTemporaryDir dir;
     QProcess server;
-    QProcess host;
-    QString log;
+    HeadlessHost host;
     Countdown due;
     Countdown later;
 };
@@ -166,37 +150,37 @@ TEST_F(DayRemindersTest, ADayIsAnnouncedOnceAndNotWhenSwitchedOff) {
     writeSettings(QByteArray(R"({"notify": true, "countdowns": {")") +
                   QByteArray::fromStdString(due.id.toString()) + R"(": false}})");
     EXPECT_EQ(runHost(), 0);
-    waitFor([] { return false; }, 500);
+    waitFor([] { return false; }, 500ms);
     EXPECT_EQ(notifyCalls().size(), 1);
 }
 
 TEST_F(DayRemindersTest, WithoutAServerNothingIsRecordedUntilOneAppears) {
-    startHost();
-    ASSERT_EQ(checks(), QList<int>{0}) << log.toStdString();
+    host.start();
+    ASSERT_EQ(checks(), QList<int>{0}) << host.log.toStdString();
     EXPECT_FALSE(sentRecord().contains(QByteArray::fromStdString(due.id.toString())));
 
     startServer();
-    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 5000))
+    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 5s))
         << "no notification once a server appeared";
     ASSERT_TRUE(waitFor([&] {
         return sentRecord().contains(QByteArray::fromStdString(due.id.toString()));
     })) << sentRecord().toStdString();
-    waitFor([] { return false; }, 1000);
+    waitFor([] { return false; }, 1s);
     EXPECT_EQ(notifyCalls().size(), 1);
-    EXPECT_EQ(host.state(), QProcess::Running) << log.toStdString();
+    EXPECT_TRUE(host.running()) << host.log.toStdString();
 }
 
 TEST_F(DayRemindersTest, ACountdownSavedForTodayIsAnnouncedAtOnceAndOpensSolvane) {
     ASSERT_TRUE(SharedStore::standard().saveCountdowns({later}));
     startServer();
-    startHost();
-    ASSERT_EQ(checks(), QList<int>{0}) << log.toStdString();
+    host.start();
+    ASSERT_EQ(checks(), QList<int>{0}) << host.log.toStdString();
 
     ASSERT_TRUE(SharedStore::standard().saveCountdowns({later, due}));
     QElapsedTimer saved;
     saved.start();
     requestWidgetReload();
-    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 2000))
+    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 2s))
         << "not announced within 2 s of the save";
     EXPECT_LT(saved.elapsed(), 2000);
 
@@ -214,7 +198,7 @@ TEST_F(DayRemindersTest, ACountdownSavedForTodayIsAnnouncedAtOnceAndOpensSolvane
                            QVariant::fromValue(QDBusVariant(QString("default")))};
     const QDBusMessage reply = bus.call(invoke);
     ASSERT_NE(reply.type(), QDBusMessage::ErrorMessage) << reply.errorMessage().toStdString();
-    EXPECT_TRUE(waitFor([&] { return window.activations == 1; }, 2000))
+    EXPECT_TRUE(waitFor([&] { return window.activations == 1; }, 2s))
         << "the window was not asked to open";
 }
 

@@ -85,8 +85,10 @@ JSON
 }
 
 host_pid=
-# The host with extra environment NAME=VALUE pairs, logging to $work/host.log.
+# The host with extra environment NAME=VALUE pairs, logging to a fresh
+# $work/host.log.
 start_host() {
+    : >"$work/host.log"
     env "$@" "$host" >>"$work/host.log" 2>&1 &
     host_pid=$!
     remember "$host_pid"

@@ -16,12 +16,6 @@ require_tools weston Xwayland sway setpriv xdotool dbus-run-session
 in_private_session "$@"
 begin_test_home
 place_two_widgets
-start_host() {
-    : >"$work/host.log"
-    env "$@" "$host" >>"$work/host.log" 2>&1 &
-    host_pid=$!
-    remember "$host_pid"
-}
 
 echo "== weston: no layer-shell, so XWayland"
 weston_run=$work/weston-run

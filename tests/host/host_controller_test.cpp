@@ -1,13 +1,12 @@
 #include "host/host_controller.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "fake_clock.h"
 #include "fake_plugin.h"
+#include "platform/event_loop.h"
 
 namespace solvane::host {
 namespace {
@@ -23,12 +22,7 @@ int serialOf(const std::shared_ptr<const widgets::WidgetEntry>& entry) {
 
 class HostControllerTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "host_controller_test";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { solvane::testing::application(); }
 
     QString path() const { return dir.filePath("solvane/widgets.json"); }
 
@@ -82,18 +76,6 @@ TEST_F(HostControllerTest, FailingPluginKeepsTheLastEntryOnScreen) {
     // Before any timeline arrived, a failure leaves the first snapshot showing.
     const std::string second = host.addWidget("Moon", WidgetFamily::small, {0, 0});
     EXPECT_EQ(serialOf(host.currentEntry(second)), -2);
-}
-
-TEST_F(HostControllerTest, CorruptFileStartsEmpty) {
-    QDir().mkpath(dir.filePath("solvane"));
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\"version\":1,\"widgets\":[{");
-    file.close();
-    HostController host(plugin, path(), clock);
-    EXPECT_EQ(host.start(), LoadStatus::corrupt);
-    EXPECT_TRUE(host.placed().widgets.empty());
-    EXPECT_TRUE(QFile::exists(path() + ".bad"));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <chrono>
 
 #include "fake_clock.h"
 #include "fake_plugin.h"
@@ -17,18 +17,13 @@
 #include "host/host_controller.h"
 #include "host/reload_client.h"
 #include "host/reload_service.h"
+#include "platform/event_loop.h"
 
 namespace solvane::host {
 namespace {
 
-bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return done();
-}
+using namespace std::chrono_literals;
+using solvane::testing::waitFor;
 
 TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
     ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "run under dbus-run-session";
@@ -72,7 +67,7 @@ TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
     EXPECT_TRUE(requestWidgetReload());
     EXPECT_TRUE(requestWidgetReload());
     ASSERT_TRUE(waitFor([&] { return plugin.timelineCalls >= 3; }));
-    waitFor([] { return false; }, 200);
+    waitFor([] { return false; }, 200ms);
     EXPECT_EQ(plugin.timelineCalls, 3);
     QDBusConnection::disconnectFromBus("second-host");
 }

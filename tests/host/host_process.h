@@ -1,25 +1,21 @@
 // What the tests that run the real widget host share: a scratch home for it
-// whose services all point at a closed loopback port, and waiting on Qt's
-// loop for something the host does.
+// whose services all point at a closed loopback port, the host itself with
+// its log, and waiting on Qt's loop for something the host does.
 #pragma once
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
-#include <functional>
+#include <chrono>
+
+#include "platform/event_loop.h"
 
 namespace solvane::host {
 
-inline bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return done();
-}
+using namespace std::chrono_literals;
+using solvane::testing::waitFor;
 
 // Config and data folders inside `dir`, and no way out to the network.
 inline void useScratchHome(const QTemporaryDir& dir) {
@@ -32,5 +28,45 @@ inline void useScratchHome(const QTemporaryDir& dir) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QDir().mkpath(dir.filePath("config/solvane"));
 }
+
+// One widget, "w", of `kind` and `size`, placed in the scratch home.
+inline bool placeWidget(const QTemporaryDir& dir, const QString& kind, const QString& size) {
+    QFile placed(dir.filePath("config/solvane/widgets.json"));
+    return placed.open(QIODevice::WriteOnly) &&
+           placed.write(QString(R"({"accentedColours": false, "version": 1, "widgets": [
+        {"configuration": {"choices": {}, "entityLists": {}},
+         "id": "w", "kind": "%1", "size": "%2", "x": 40, "y": 40}]})")
+                            .arg(kind, size)
+                            .toUtf8()) > 0;
+}
+
+// The host as the session starts it, without a window, its standard error
+// gathered in `log`; stopped when the object goes.
+class HeadlessHost {
+  public:
+    ~HeadlessHost() { stop(); }
+
+    bool start(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+        log.clear();
+        process_.setProcessEnvironment(environment);
+        QObject::connect(&process_, &QProcess::readyReadStandardError,
+                         [this] { log += QString::fromUtf8(process_.readAllStandardError()); });
+        process_.start(SOLVANE_WIDGETS_PROGRAM, {"--headless-service"});
+        return process_.waitForStarted();
+    }
+    void stop() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            process_.waitForFinished(5000);
+        }
+        process_.disconnect();
+    }
+    bool running() const { return process_.state() == QProcess::Running; }
+
+    QString log;
+
+  private:
+    QProcess process_;
+};
 
 }  // namespace solvane::host

@@ -94,6 +94,13 @@ TEST_F(FeedSync, AddsTheFeedsEventsThenWritesNothingUntilTheyChange) {
     ASSERT_TRUE(sync(ny(2030, 3, 27, 12)));
     EXPECT_EQ(summary(stored()),
               (std::vector<std::string>{"Team sync 04-01", "Conference 04-01–04-03"}));
+
+    // Without full access the list is left alone, whatever the feeds.
+    const auto synced = store.rawValue("countdowns.v1");
+    setup.permissions.record(platform::kCalendarsPermissionKey, platform::kPermissionDenied);
+    setFeeds({});
+    EXPECT_FALSE(sync(ny(2030, 3, 27, 12)));
+    EXPECT_EQ(store.rawValue("countdowns.v1"), synced);
 }
 
 TEST_F(FeedSync, RenamesFeedCountdownsButNotOnesPickedByHand) {
@@ -142,15 +149,6 @@ TEST_F(FeedSync, RemovesADeletedEventAndEverythingOfACalendarNoLongerAFeed) {
     setFeeds({});
     ASSERT_TRUE(sync());
     EXPECT_EQ(stored(), before);
-}
-
-TEST_F(FeedSync, WithoutFullAccessLeavesTheListAlone) {
-    ASSERT_TRUE(sync());
-    const auto bytes = store.rawValue("countdowns.v1");
-    setup.permissions.record(platform::kCalendarsPermissionKey, platform::kPermissionDenied);
-    setFeeds({});
-    EXPECT_FALSE(sync());
-    EXPECT_EQ(store.rawValue("countdowns.v1"), bytes);
 }
 
 // --- Two processes ----------------------------------------------------------------------

@@ -53,6 +53,7 @@ class TimeZoneSourceTest : public ::testing::Test {
   protected:
     void SetUp() override {
         application();
+        fs::create_directories(localtime_.parent_path());
         gMessages.clear();
         previousHandler_ = qInstallMessageHandler(keepMessage);
     }
@@ -80,7 +81,6 @@ class TimeZoneSourceTest : public ::testing::Test {
 };
 
 TEST_F(TimeZoneSourceTest, FollowsTheLinkReplacedInPlaceOrRemovedAndMadeAgain) {
-    fs::create_directories(localtime_.parent_path());
     fs::create_symlink(zoneFile("America/New_York"), localtime_);
     auto& source = follow();
     EXPECT_EQ(source.zoneId(), "America/New_York");
@@ -107,7 +107,6 @@ TEST_F(TimeZoneSourceTest, FollowsTheLinkReplacedInPlaceOrRemovedAndMadeAgain) {
 TEST_F(TimeZoneSourceTest, FollowsAChangedTargetOfTheLink) {
     const fs::path current = dir_.path() / "state" / "current";
     fs::create_directories(current.parent_path());
-    fs::create_directories(localtime_.parent_path());
     fs::create_symlink(zoneFile("America/New_York"), current);
     fs::create_symlink(current, localtime_);
     auto& source = follow();
@@ -119,7 +118,6 @@ TEST_F(TimeZoneSourceTest, FollowsAChangedTargetOfTheLink) {
 }
 
 TEST_F(TimeZoneSourceTest, AMissingLinkOrAnUnknownZoneKeepsTheLastZoneQuietly) {
-    fs::create_directories(localtime_.parent_path());
     ::unsetenv("TZ");
     ::setenv("SOLVANE_LOCALTIME_PATH", localtime_.c_str(), 1);
     const auto calendar = platform::followedSystemCalendar();
@@ -161,7 +159,6 @@ TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
     {
         QDBusConnection timedated = QDBusConnection::connectToBus(address, "timedated");
         ASSERT_TRUE(timedated.registerService("org.freedesktop.timedate1"));
-        fs::create_directories(localtime_.parent_path());
         fs::create_symlink(zoneFile("America/New_York"), localtime_);
         auto& source = follow(true);
         const auto announce = [&timedated](const QString& zone) {
@@ -185,7 +182,6 @@ TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
 
 // A set TZ decides the zone, as it does for the C library.
 TEST_F(TimeZoneSourceTest, APinnedZoneWatchesNothing) {
-    fs::create_directories(localtime_.parent_path());
     fs::create_symlink(zoneFile("America/New_York"), localtime_);
     ::setenv("TZ", "Asia/Kolkata", 1);
     ::setenv("SOLVANE_LOCALTIME_PATH", localtime_.c_str(), 1);

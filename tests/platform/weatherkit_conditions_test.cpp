@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <set>
 #include <string>
 
 #include "core/weather/forecast.h"
@@ -12,88 +10,43 @@
 namespace solvane::platform {
 namespace {
 
-struct Row {
-    const char* code;
-    const char* description;
-    const char* day;
-    const char* night;
-};
-
-// Written out again rather than read from the table: the board's icons and
-// the failure-free fallback both depend on these exact names.
-constexpr Row kExpected[] = {
-    {"BlowingDust", "Blowing Dust", "sun.dust", "moon.dust"},
-    {"Clear", "Clear", "sun.max", "moon.stars"},
-    {"Cloudy", "Cloudy", "cloud", "cloud"},
-    {"Foggy", "Foggy", "cloud.fog", "cloud.fog"},
-    {"Haze", "Haze", "sun.haze", "moon.haze"},
-    {"MostlyClear", "Mostly Clear", "sun.max", "moon.stars"},
-    {"MostlyCloudy", "Mostly Cloudy", "cloud.sun", "cloud.moon"},
-    {"PartlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},
-    {"Smoky", "Smoky", "smoke", "smoke"},
-    {"Breezy", "Breezy", "wind", "wind"},
-    {"Windy", "Windy", "wind", "wind"},
-    {"Drizzle", "Drizzle", "cloud.drizzle", "cloud.drizzle"},
-    {"HeavyRain", "Heavy Rain", "cloud.heavyrain", "cloud.heavyrain"},
-    {"IsolatedThunderstorms", "Isolated Thunderstorms", "cloud.sun.bolt", "cloud.moon.bolt"},
-    {"Rain", "Rain", "cloud.rain", "cloud.rain"},
-    {"SunShowers", "Sun Showers", "cloud.sun.rain", "cloud.moon.rain"},
-    {"ScatteredThunderstorms", "Scattered Thunderstorms", "cloud.sun.bolt", "cloud.moon.bolt"},
-    {"StrongStorms", "Strong Storms", "cloud.bolt.rain", "cloud.bolt.rain"},
-    {"Thunderstorms", "Thunderstorms", "cloud.bolt.rain", "cloud.bolt.rain"},
-    {"Frigid", "Frigid", "thermometer.snowflake", "thermometer.snowflake"},
-    {"Hail", "Hail", "cloud.hail", "cloud.hail"},
-    {"Hot", "Hot", "thermometer.sun", "thermometer.sun"},
-    {"Flurries", "Flurries", "cloud.snow", "cloud.snow"},
-    {"Sleet", "Sleet", "cloud.sleet", "cloud.sleet"},
-    {"Snow", "Snow", "cloud.snow", "cloud.snow"},
-    {"SunFlurries", "Sun Flurries", "sun.snow", "cloud.snow"},
-    {"WintryMix", "Wintry Mix", "cloud.sleet", "cloud.sleet"},
-    {"Blizzard", "Blizzard", "wind.snow", "wind.snow"},
-    {"BlowingSnow", "Blowing Snow", "wind.snow", "wind.snow"},
-    {"FreezingDrizzle", "Freezing Drizzle", "cloud.sleet", "cloud.sleet"},
-    {"FreezingRain", "Freezing Rain", "cloud.sleet", "cloud.sleet"},
-    {"HeavySnow", "Heavy Snow", "cloud.snow", "cloud.snow"},
-    {"Hurricane", "Hurricane", "hurricane", "hurricane"},
-    {"TropicalStorm", "Tropical Storm", "tropicalstorm", "tropicalstorm"},
-    {"Tornado", "Tornado", "tornado", "tornado"},
-};
-
-std::string replyWith(const std::string& code, bool daylight) {
+std::string replyWith(std::string_view code, bool daylight) {
     return R"({"currentWeather":{"temperature":1,"temperatureApparent":1,"windSpeed":1,)"
            R"("cloudCover":0,"conditionCode":")" +
-           code + R"(","daylight":)" + (daylight ? "true" : "false") + "}}";
+           std::string(code) + R"(","daylight":)" + (daylight ? "true" : "false") + "}}";
+}
+
+void expectReadAs(const WeatherKitCondition& want) {
+    SCOPED_TRACE(want.code);
+    for (const bool daylight : {true, false}) {
+        const auto snapshot = parseWeatherKitReply(replyWith(want.code, daylight), 0, 0, {});
+        ASSERT_TRUE(snapshot.ok());
+        EXPECT_EQ(snapshot->condition, want.description);
+        EXPECT_EQ(snapshot->symbol, daylight ? want.daySymbol : want.nightSymbol);
+    }
 }
 
 TEST(WeatherKitConditions, EveryCodeReachesTheSnapshotWithItsTextAndDayOrNightSymbol) {
-    const auto table = weatherKitConditions();
-    ASSERT_EQ(table.size(), std::size(kExpected));
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const Row& want = kExpected[i];
-        SCOPED_TRACE(want.code);
-        EXPECT_EQ(table[i].code, want.code);
-        EXPECT_EQ(table[i].description, want.description);
-        for (const bool daylight : {true, false}) {
-            const auto snapshot = parseWeatherKitReply(replyWith(want.code, daylight), 0, 0, {});
-            ASSERT_TRUE(snapshot.ok());
-            EXPECT_EQ(snapshot->condition, want.description);
-            EXPECT_EQ(snapshot->symbol, daylight ? want.day : want.night);
-        }
+    ASSERT_EQ(weatherKitConditions().size(), 35u);
+    for (const auto& row : weatherKitConditions()) {
+        expectReadAs(row);
+    }
+    // Written out, not read from the table: the board's icons depend on these
+    // names, and each kind of row (moon form, plain cloud at night, the same
+    // by day and night) is here once.
+    const WeatherKitCondition written[] = {
+        {"Clear", "Clear", "sun.max", "moon.stars"},
+        {"PartlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},
+        {"IsolatedThunderstorms", "Isolated Thunderstorms", "cloud.sun.bolt", "cloud.moon.bolt"},
+        {"SunFlurries", "Sun Flurries", "sun.snow", "cloud.snow"},
+        {"FreezingRain", "Freezing Rain", "cloud.sleet", "cloud.sleet"},
+        {"Tornado", "Tornado", "tornado", "tornado"},
+    };
+    for (const auto& row : written) {
+        expectReadAs(row);
     }
     // The platform's own spelling starts in lower case.
     EXPECT_EQ(weatherKitConditionSymbol("partlyCloudy", false), "cloud.moon");
-}
-
-TEST(WeatherKitConditions, EverySymbolDrawnIsOneOfTheDocumentedNames) {
-    const auto names = weatherKitSymbolNames();
-    const std::set<std::string_view> documented(names.begin(), names.end());
-    EXPECT_EQ(documented.size(), names.size()) << "a name is listed twice";
-    std::set<std::string_view> used{"cloud"};
-    for (const auto& row : weatherKitConditions()) {
-        used.insert(row.daySymbol);
-        used.insert(row.nightSymbol);
-    }
-    EXPECT_EQ(used, documented);
 }
 
 TEST(WeatherKitConditions, UnknownCodesReadAsTheirOwnWordsUnderAPlainCloud) {

@@ -16,7 +16,6 @@
 
 #include "core/model/json_forms.h"
 #include "core/time/date_text.h"
-#include "core/weather/open_meteo.h"
 #include "platform/jwt_check.h"
 #include "platform/weather_services.h"
 #include "support/loopback_http_server.h"
@@ -40,8 +39,8 @@ constexpr const char* kWeatherQuery =
 constexpr const char* kForecastQuery =
     "dataSets=forecastHourly,forecastDaily&timezone=America%2FNew_York";
 
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/weatherkit/" + name);
+std::string fixture(const std::string& name, const std::string& folder = "weatherkit") {
+    std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/" + folder + "/" + name);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
@@ -145,23 +144,20 @@ WeatherKitConfig configFor(const std::string& endpoint, const Account& account) 
     return config;
 }
 
-std::string printable(const Result<WeatherSnapshot, WeatherError>& r) {
+template <class T>
+std::string printable(const Result<T, WeatherError>& r) {
     return r.ok() ? "ok" : r.error().printable();
 }
 
 // --- credentials and token ---------------------------------------------------
 
-TEST(WeatherKitCredentials, ReadsFourStringsWithARelativeKeyBesideTheFile) {
-    const Account account;
-    const auto relative = loadWeatherKitCredentialsFrom(account.file);
-    ASSERT_TRUE(relative.ok());
-    EXPECT_EQ(*relative, (WeatherKitCredentials{"TEAM123456", "com.example.solvane", "KEY123",
-                                                account.dir.path() / "AuthKey_KEY123.p8"}));
-
+// A relative key file beside the credentials is read by every fetch below,
+// whose tokens carry the four strings.
+TEST(WeatherKitCredentials, AnAbsoluteKeyFileIsKeptAsGiven) {
     const auto absolute = parseWeatherKitCredentials(
         R"({"teamID":"T","serviceID":"S","keyID":"K","keyFile":"/keys/a.p8"})", "/elsewhere");
     ASSERT_TRUE(absolute.ok());
-    EXPECT_EQ(absolute->keyFile, fs::path("/keys/a.p8"));
+    EXPECT_EQ(*absolute, (WeatherKitCredentials{"T", "S", "K", "/keys/a.p8"}));
 }
 
 TEST(WeatherKitCredentials, AnythingElseIsInvalidAndNoFileIsMissing) {
@@ -223,17 +219,8 @@ TEST(WeatherKitCredentials, ComeFromTheVariableElseTheXdgConfigFolder) {
     }
 }
 
-TEST(WeatherKitToken, VerifiesWithThePublicKeyAndWithNoOther) {
-    const Account account;
-    const auto token = makeWeatherKitToken(account.credentials(), kTokenTime);
-    ASSERT_TRUE(token.ok());
-    EXPECT_EQ(token->find('='), std::string::npos);
-    EXPECT_EQ(solvane::testing::tokenProblem(*token, account.key.get(), account.expectation()), "");
-    const auto stranger = solvane::testing::generateKey("P-256");
-    EXPECT_EQ(solvane::testing::tokenProblem(*token, stranger.get(), account.expectation()),
-              "signature does not verify");
-}
-
+// Tokens that verify, and the fake's refusal of one signed with another key,
+// are checked by every fetch below.
 TEST(WeatherKitToken, AnyKeyButUnencryptedPkcs8P256IsInvalidCredentials) {
     const Account account;
     const auto p384 = solvane::testing::generateKey("P-384");
@@ -342,39 +329,31 @@ TEST(WeatherKitReply, AnythingElseIsADecodingError) {
     }
 }
 
-TEST(WeatherKitUrl, PlacesLanguageCoordinatesAndZone) {
-    EXPECT_EQ(
-        weatherKitUrl("https://weatherkit.apple.com/", "en", 40.713, -74.006, "America/New_York"),
-        std::string("https://weatherkit.apple.com") + kWeatherPath + "?" + kWeatherQuery);
-    EXPECT_EQ(weatherKitUrl("http://h:1", "zh Hans", -0.5, 180, "UTC"),
-              "http://h:1/api/v1/weather/zh%20Hans/-0.5/180.0?dataSets=currentWeather,"
-              "forecastDaily&timezone=UTC");
-}
-
 // --- fetch -------------------------------------------------------------------
 
-TEST(WeatherKitFetch, ASignedRequestForThePlaceYieldsTheSnapshot) {
+// The fake checks the token, the place and the data sets of each request.
+TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
     const Account account;
-    FakeWeatherKit service(account, account.key.get(), {{200, fixture("full_reply.json")}});
-    const auto config = configFor(service.server.url(), account);
-    const auto r = fetchWeatherKit(config, 40.713, -74.006, {});
-    ASSERT_TRUE(r.ok()) << r.error().printable() << " / " << service.problems();
+    FakeWeatherKit service(
+        account, account.key.get(),
+        {{200, fixture("full_reply.json")}, {200, fixture("forecast_reply.json")}});
+    // A slash ending the endpoint is not doubled in the path.
+    const auto snapshot =
+        weatherKitCall(configFor(service.server.url() + "/", account))(40.713, -74.006, {});
+    ASSERT_TRUE(snapshot.ok()) << snapshot.error().printable() << " / " << service.problems();
+    EXPECT_EQ(snapshot->fetched, kDecodedTime);  // read after decoding, not at signing
+    EXPECT_EQ(*snapshot,
+              *parseWeatherKitReply(fixture("full_reply.json"), 40.713, -74.006, kDecodedTime));
+
+    const auto forecast =
+        weatherKitForecastCall(configFor(service.server.url(), account))(40.713, -74.006, {});
+    ASSERT_TRUE(forecast.ok()) << forecast.error().printable() << " / " << service.problems();
+    EXPECT_EQ(*forecast, *parseWeatherKitForecast(fixture("forecast_reply.json"), 40.713, -74.006,
+                                                  kDecodedTime, "America/New_York"));
     EXPECT_EQ(service.problems(), "");
-    EXPECT_EQ(r->fetched, kDecodedTime);  // read after decoding, not at signing
-    EXPECT_EQ(*r, *parseWeatherKitReply(fixture("full_reply.json"), 40.713, -74.006, kDecodedTime));
-
-    const auto viaCall = weatherKitCall(configFor(service.server.url(), account));
-    EXPECT_EQ(printable(viaCall(40.713, -74.006, {})), "ok");
-    EXPECT_EQ(service.server.requestCount(), 2u);
-}
-
-TEST(WeatherKitFetch, TheServerCheckRefusesATokenSignedWithAnotherKey) {
-    const Account account;
-    const auto stranger = solvane::testing::generateKey("P-256");
-    FakeWeatherKit service(account, stranger.get(), {{200, fixture("full_reply.json")}});
-    const auto r = fetchWeatherKit(configFor(service.server.url(), account), 40.713, -74.006, {});
-    EXPECT_EQ(printable(r), "WeatherKitError.http(401)");
-    EXPECT_EQ(service.problems(), "signature does not verify; ");
+    ASSERT_EQ(service.server.requestCount(), 2u);
+    EXPECT_EQ(service.server.requests()[0].query(), kWeatherQuery);
+    EXPECT_EQ(service.server.requests()[1].query(), kForecastQuery);
 }
 
 TEST(WeatherKitFetch, CredentialPlaceOrCancelProblemsFailBeforeAnyRequest) {
@@ -408,18 +387,21 @@ TEST(WeatherKitFetch, CredentialPlaceOrCancelProblemsFailBeforeAnyRequest) {
 TEST(WeatherKitFetch, ServiceAndTransportFailuresPrintTheirTypeAndCase) {
     using B = HttpTestReply::Behaviour;
     const Account account;
-    const std::pair<HttpTestReply, const char*> cases[] = {
-        {{401, fixture("error_401.json")}, "WeatherKitError.http(401)"},
-        // The client's own limit, not the fetcher's.
-        {{200, fixture("full_reply.json"), {}, B::neverAnswer}, "HttpError.timedOut"},
-    };
-    for (const auto& [reply, text] : cases) {
-        FakeWeatherKit service(account, account.key.get(), {reply});
-        auto config = configFor(service.server.url(), account);
-        config.timeoutSeconds = 0.3;
-        const auto r = fetchWeatherKit(config, 40.713, -74.006, {});
-        EXPECT_EQ(printable(r), text);
-    }
+    // The fake refuses a token signed with another key, as the service would.
+    const auto stranger = solvane::testing::generateKey("P-256");
+    FakeWeatherKit refusing(account, stranger.get(), {{200, fixture("full_reply.json")}});
+    EXPECT_EQ(
+        printable(fetchWeatherKit(configFor(refusing.server.url(), account), 40.713, -74.006, {})),
+        "WeatherKitError.http(401)");
+    EXPECT_EQ(refusing.problems(), "signature does not verify; ");
+
+    // The client's own limit, not the fetcher's.
+    FakeWeatherKit silent(account, account.key.get(),
+                          {{200, fixture("full_reply.json"), {}, B::neverAnswer}});
+    auto config = configFor(silent.server.url(), account);
+    config.timeoutSeconds = 0.3;
+    EXPECT_EQ(printable(fetchWeatherKit(config, 40.713, -74.006, {})), "HttpError.timedOut");
+
     FakeWeatherKit cut(account, account.key.get(),
                        {{200, fixture("full_reply.json"), {}, B::cutBody}});
     const auto r = fetchWeatherKit(configFor(cut.server.url(), account), 40.713, -74.006, {});
@@ -448,10 +430,6 @@ TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
 
 using Json = json_forms::Json;
 
-std::string printable(const Result<Forecast, WeatherError>& r) {
-    return r.ok() ? "ok" : r.error().printable();
-}
-
 std::string forecastWith(const std::function<void(Json&)>& change) {
     Json reply = *json_forms::parseJson(fixture("forecast_reply.json"));
     change(reply);
@@ -460,15 +438,6 @@ std::string forecastWith(const std::function<void(Json&)>& change) {
 
 Instant at(const char* iso) {
     return *parseIso8601(iso);
-}
-
-TEST(WeatherKitForecastUrl, AskedForTheHourlyAndDailySets) {
-    EXPECT_EQ(weatherKitForecastUrl("https://weatherkit.apple.com/", "en", 40.713, -74.006,
-                                    "America/New_York"),
-              std::string("https://weatherkit.apple.com") + kWeatherPath + "?" + kForecastQuery);
-    EXPECT_EQ(weatherKitForecastUrl("http://h:1", "zh Hans", -0.5, 180, "UTC"),
-              "http://h:1/api/v1/weather/zh%20Hans/-0.5/180.0?dataSets=forecastHourly,"
-              "forecastDaily&timezone=UTC");
 }
 
 TEST(WeatherKitForecast, MapsTheHoursAndDaysOfARecordedReply) {
@@ -554,25 +523,23 @@ TEST(WeatherKitForecast, ChancesAreHeldToPercentagesAndMayBeMissing) {
 }
 
 TEST(WeatherKitForecast, AnythingElseIsADecodingError) {
-    const auto hour = [](const char* key, Json value) {
-        return forecastWith([=](Json& j) {
-            Json& h = j["forecastHourly"]["hours"][3];
-            value.is_discarded() ? void(h.erase(key)) : void(h[key] = value);
-        });
-    };
-    const auto day = [](const char* key, Json value) {
-        return forecastWith([=](Json& j) {
-            Json& d = j["forecastDaily"]["days"][2];
-            value.is_discarded() ? void(d.erase(key)) : void(d[key] = value);
-        });
-    };
+    // The recorded reply with the value at `pointer` replaced, or removed.
     const Json gone(Json::value_t::discarded);
+    const auto with = [](const std::string& pointer, Json value) {
+        return forecastWith([&](Json& j) {
+            const Json::json_pointer at(pointer);
+            value.is_discarded() ? void(j[at.parent_pointer()].erase(at.back()))
+                                 : void(j[at] = value);
+        });
+    };
+    const std::string hour = "/forecastHourly/hours/3/";
+    const std::string day = "/forecastDaily/days/2/";
     const std::string bodies[] = {
-        forecastWith([](Json& j) { j.erase("forecastHourly"); }),
-        forecastWith([](Json& j) { j.erase("forecastDaily"); }),
-        forecastWith([](Json& j) { j["forecastHourly"]["hours"] = Json::array(); }),
-        forecastWith([](Json& j) { j["forecastDaily"]["days"] = Json::object(); }),
-        forecastWith([](Json& j) { j["forecastDaily"] = nullptr; }),
+        with("/forecastHourly", gone),
+        with("/forecastDaily", gone),
+        with("/forecastHourly/hours", Json::array()),
+        with("/forecastDaily/days", Json::object()),
+        with("/forecastDaily", nullptr),
         forecastWith([](Json& j) {
             Json& hours = j["forecastHourly"]["hours"];
             while (hours.size() <= kForecastMaxHours) {
@@ -587,20 +554,20 @@ TEST(WeatherKitForecast, AnythingElseIsADecodingError) {
             Json& days = j["forecastDaily"]["days"];
             days[3]["forecastStart"] = days[2]["forecastStart"];
         }),
-        hour("forecastStart", gone),
-        hour("forecastStart", "tomorrow"),
-        hour("forecastStart", 1710900000),
-        hour("temperature", nullptr),
-        hour("temperature", "20"),
-        hour("conditionCode", gone),
-        hour("conditionCode", 3),
-        hour("precipitationChance", "0.1"),
-        hour("daylight", "yes"),
-        day("temperatureMin", gone),
-        day("temperatureMax", nullptr),
-        day("conditionCode", false),
-        day("forecastStart", "2024-03-22"),
-        day("precipitationChance", Json::array({0.1})),
+        with(hour + "forecastStart", gone),
+        with(hour + "forecastStart", "tomorrow"),
+        with(hour + "forecastStart", 1710900000),
+        with(hour + "temperature", nullptr),
+        with(hour + "temperature", "20"),
+        with(hour + "conditionCode", gone),
+        with(hour + "conditionCode", 3),
+        with(hour + "precipitationChance", "0.1"),
+        with(hour + "daylight", "yes"),
+        with(day + "temperatureMin", gone),
+        with(day + "temperatureMax", nullptr),
+        with(day + "conditionCode", false),
+        with(day + "forecastStart", "2024-03-22"),
+        with(day + "precipitationChance", Json::array({0.1})),
         fixture("full_reply.json"),
         fixture("error_500.json"),
         fixture("forecast_reply.json").substr(0, 20000),
@@ -614,88 +581,13 @@ TEST(WeatherKitForecast, AnythingElseIsADecodingError) {
     }
 }
 
-TEST(WeatherKitForecastFetch, ASignedRequestOfItsOwnYieldsTheForecast) {
-    const Account account;
-    FakeWeatherKit service(account, account.key.get(), {{200, fixture("forecast_reply.json")}});
-    const auto r =
-        fetchWeatherKitForecast(configFor(service.server.url(), account), 40.713, -74.006, {});
-    ASSERT_TRUE(r.ok()) << r.error().printable() << " / " << service.problems();
-    EXPECT_EQ(service.problems(), "");
-    EXPECT_EQ(r->fetched, kDecodedTime);  // read after decoding, not at signing
-    EXPECT_EQ(*r, *parseWeatherKitForecast(fixture("forecast_reply.json"), 40.713, -74.006,
-                                           kDecodedTime, "America/New_York"));
-    ASSERT_EQ(service.server.requestCount(), 1u);
-    EXPECT_EQ(service.server.requests()[0].query(), kForecastQuery);
-
-    const auto viaCall = weatherKitForecastCall(configFor(service.server.url(), account));
-    EXPECT_EQ(printable(viaCall(40.713, -74.006, {})), "ok");
-
-    // Without credentials nothing is asked at all.
-    auto none = configFor(service.server.url(), account);
-    none.credentials = [] {
-        return Result<WeatherKitCredentials, WeatherError>(
-            Failure{WeatherError::service("WeatherKitError.missingCredentials")});
-    };
-    EXPECT_EQ(printable(fetchWeatherKitForecast(none, 40.713, -74.006, {})),
-              "WeatherKitError.missingCredentials");
-    EXPECT_EQ(service.server.requestCount(), 2u);
-}
-
-// Both services over loopback sockets behind the fetcher and a real store:
-// Apple Weather refusing the token, Open-Meteo filling in, and within the
-// hour no request at all.
-TEST(WeatherKitForecastFetch, RefusedFallsBackToOpenMeteoAndTheHourAsksNothing) {
-    const Account account;
-    const auto stranger = solvane::testing::generateKey("P-256");
-    FakeWeatherKit apple(account, stranger.get(), {{200, fixture("forecast_reply.json")}});
-    const std::string meteoReply = [] {
-        std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/open_meteo/forecast_reply.json");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }();
-    LoopbackHttpServer meteo([&](const HttpTestRequest&) {
-        return HttpTestReply{200, meteoReply};
-    });
-    const TempDir dir;
-    const SharedStore store({dir.path() / "g/preferences.sqlite", {}, dir.path() / "data"},
-                            "en_US");
-    ForecastServices services;
-    services.clock = [] { return kDecodedTime; };
-    services.apple = weatherKitForecastCall(configFor(apple.server.url(), account));
-    services.openMeteo = [&](double lat, double lon, const net::CancelToken& cancel) {
-        return fetchOpenMeteoForecast(meteo.url(), lat, lon, services.clock, cancel, 5);
-    };
-    const SavedLocation place{40.713, -74.006, "New York"};
-
-    const auto first = ForecastFetcher::fetch(store, services, place, WeatherSource::apple, false);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->source, WeatherSource::openMeteo);
-    EXPECT_EQ(first->requested, WeatherSource::apple);
-    EXPECT_EQ(first->hours.size(), 168u);
-    EXPECT_EQ(store.loadForecast(), first);
-    EXPECT_EQ(store.loadAppleError(), "WeatherKitError.http(401)");
-    EXPECT_EQ(apple.server.requestCount(), 1u);
-    EXPECT_EQ(meteo.requestCount(), 1u);
-
-    const auto again = ForecastFetcher::fetch(store, services, place, WeatherSource::apple, false);
-    EXPECT_EQ(again, first);
-    EXPECT_EQ(apple.server.requestCount(), 1u);
-    EXPECT_EQ(meteo.requestCount(), 1u);
-}
-
 // The programs' wiring asks the endpoints the environment names, and Apple
 // Weather not at all without credentials.
 TEST(StandardForecastServices, AskTheEndpointsTheEnvironmentNames) {
-    const std::string meteoReply = [] {
-        std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/open_meteo/forecast_reply.json");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }();
-    LoopbackHttpServer meteo([&](const HttpTestRequest&) {
-        return HttpTestReply{200, meteoReply};
-    });
+    LoopbackHttpServer meteo(
+        [reply = fixture("forecast_reply.json", "open_meteo")](const HttpTestRequest&) {
+            return HttpTestReply{200, reply};
+        });
     LoopbackHttpServer apple([](const HttpTestRequest&) { return HttpTestReply{500, "{}"}; });
     const ScopedEnv meteoUrl("SOLVANE_OPEN_METEO_URL", meteo.url().c_str());
     const ScopedEnv appleUrl("SOLVANE_WEATHERKIT_URL", apple.url().c_str());

@@ -9,6 +9,7 @@
 #include "widgets/widget_description.h"
 
 #include "support/fixed_weather.h"
+#include "widgets/golden_board.h"
 
 namespace solvane::widgets {
 namespace {
@@ -16,14 +17,8 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
-
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
+using samples::at;
+using samples::newYork;
 
 CountdownDisplay upcoming(const char* label, std::int64_t days, const char* day) {
     CountdownDisplay c;

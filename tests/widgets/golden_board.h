@@ -21,6 +21,10 @@ inline const Calendar& newYork() {
     return calendar;
 }
 
+inline Instant at(const char* iso) {
+    return *parseIso8601(iso);
+}
+
 // A week from 8 PM on the reviewed evening: a warm day cooling into a
 // showery night, a wet Tuesday, then clearing; night hours marked from the
 // sky over Brooklyn.
@@ -29,7 +33,7 @@ inline Forecast goldenForecast(Instant fetched) {
     f.fetched = fetched;
     f.latitude = 40.68;
     f.longitude = -73.94;
-    const Instant start = *parseIso8601("2025-06-14T20:00:00-04:00");
+    const Instant start = at("2025-06-14T20:00:00-04:00");
     static constexpr const char* kHourSymbols[] = {"cloud.sun",  "cloud.sun",  "cloud",
                                                    "cloud.rain", "cloud.rain", "cloud",
                                                    "sun.max",    "sun.max"};
@@ -62,7 +66,7 @@ inline Forecast goldenForecast(Instant fetched) {
 
 inline BoardData goldenBoard() {
     BoardData b;
-    b.date = *parseIso8601("2025-06-14T20:15:00-04:00");
+    b.date = at("2025-06-14T20:15:00-04:00");
     b.countdowns = {
         {{}, "Fourth of July", "sparkles", {}, 20, "days", "Fri, Jul 4", {}, {}},
         {{},
@@ -78,11 +82,11 @@ inline BoardData goldenBoard() {
         {{}, "Winter solstice", "snowflake", {}, 190, "days", "Sun, Dec 21", {}, {}},
         {{}, "Mom's birthday", "gift", {}, 244, "days", "Fri, Feb 13", {}, {}},
     };
-    b.weather = solvane::testing::fixedWeather(*parseIso8601("2025-06-14T19:45:00-04:00"));
+    b.weather = solvane::testing::fixedWeather(at("2025-06-14T19:45:00-04:00"));
     b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, newYork());
     b.place = "Brooklyn";
     b.unit = TempUnit::fahrenheit;
-    b.forecast = goldenForecast(*parseIso8601("2025-06-14T19:50:00-04:00"));
+    b.forecast = goldenForecast(at("2025-06-14T19:50:00-04:00"));
     return b;
 }
 

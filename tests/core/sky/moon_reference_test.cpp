@@ -20,17 +20,7 @@ namespace solvane {
 namespace {
 
 using erfa_sky::Place;
-using reference::Case;
-using reference::dayStart;
-using reference::iso;
-using reference::kCases;
-using reference::kDay;
-using reference::kPi;
-using reference::kRad;
-using reference::localNoon;
-using reference::randomCases;
-using reference::report;
-using reference::Spread;
+using namespace reference;
 
 // Within this of the horizon the moon's limb grazes it at a peak or dip, and
 // whether it crosses is up to the arcseconds between the two lunar series and

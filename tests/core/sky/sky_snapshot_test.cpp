@@ -6,15 +6,15 @@
 #include <limits>
 #include <string>
 
+#include "core/test_helpers.h"
+
 namespace solvane {
 namespace {
 
+using testing::cal;
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-Calendar cal(const char* zone) {
-    return *Calendar::make(zone, "en_US");
-}
 
 Instant at(const char* iso) {
     return *parseIso8601(iso);

@@ -17,15 +17,7 @@ namespace solvane {
 namespace {
 
 using erfa_sky::Place;
-using reference::Case;
-using reference::iso;
-using reference::kCases;
-using reference::kDay;
-using reference::kRad;
-using reference::localNoon;
-using reference::randomCases;
-using reference::report;
-using reference::Spread;
+using namespace reference;
 
 // The moment near `guess` at which the sun's hour angle is `target` (0 or π).
 Instant sunTransit(const erfa_sky::Span& span, const Place& place, Instant guess, double target) {

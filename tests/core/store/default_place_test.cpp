@@ -6,14 +6,13 @@
 
 #include "core/model/presets.h"
 #include "core/store/shared_store.h"
+#include "core/test_helpers.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
 namespace {
 
-Calendar calendar(const char* zone, const char* locale = "en_US") {
-    return *Calendar::make(zone, locale);
-}
+using testing::cal;
 
 // The first board of a new user is for the city of their time zone, named
 // in their language, until they choose a place.
@@ -40,7 +39,7 @@ TEST(DefaultPlace, IsTheTimeZonesCityInTheUsersLanguage) {
         {"UTC", "de_DE", "New York", 40.7128, -74.0060, PlaceSource::fallback},
     };
     for (const auto& c : cases) {
-        const BoardPlace place = defaultPlace(calendar(c.zone, c.locale));
+        const BoardPlace place = defaultPlace(cal(c.zone, c.locale));
         EXPECT_EQ(place.location.name, c.name) << c.zone;
         EXPECT_NEAR(place.location.latitude, c.latitude, 1e-4) << c.zone;
         EXPECT_NEAR(place.location.longitude, c.longitude, 1e-4) << c.zone;
@@ -55,7 +54,7 @@ TEST(DefaultPlace, AMissingOrBrokenZoneTableKeepsNewYork) {
     std::ofstream(dir.path() / "zone1970.tab") << "# comment\nDE\tnot-a-place\tEurope/Berlin\n"
                                                << "JP\t+3541+13945\n"
                                                << "FR\t+4852+00220\tEurope/Paris\tmost\n";
-    EXPECT_EQ(defaultPlace(calendar("Europe/Berlin"), dir.path()).source, PlaceSource::fallback);
+    EXPECT_EQ(defaultPlace(cal("Europe/Berlin"), dir.path()).source, PlaceSource::fallback);
     const auto paris = zoneCity("Europe/Paris", "fr_FR", dir.path());
     ASSERT_TRUE(paris);
     EXPECT_NEAR(paris->latitude, 48.8667, 1e-4);
@@ -68,7 +67,7 @@ TEST(DefaultPlace, StandsInUntilAPlaceIsSavedAndGivesTheSeasonsOfItsHemisphere) 
     testing::TempDir dir;
     const SharedStore store{{dir.path() / "p.sqlite", dir.path() / "f.sqlite", dir.path()},
                             "en_AU"};
-    const Calendar sydney = calendar("Australia/Sydney", "en_AU");
+    const Calendar sydney = cal("Australia/Sydney", "en_AU");
     EXPECT_EQ(store.loadPlace(sydney).source, PlaceSource::zone);
     EXPECT_FALSE(store.loadSavedLocation());
     EXPECT_FALSE(store.rawValue("location.v1"));
@@ -84,13 +83,6 @@ TEST(DefaultPlace, StandsInUntilAPlaceIsSavedAndGivesTheSeasonsOfItsHemisphere) 
     const SavedLocation perth{-31.95, 115.86, "Perth"};
     ASSERT_TRUE(store.saveLocation(perth));
     EXPECT_EQ(store.loadPlace(sydney), (BoardPlace{perth, PlaceSource::saved}));
-}
-
-TEST(DefaultPlace, SourcesHaveTheirNames) {
-    for (const PlaceSource source : allCases<PlaceSource>()) {
-        EXPECT_EQ(enumFromString<PlaceSource>(toString(source)), source);
-    }
-    EXPECT_EQ(toString(PlaceSource::fallback), "default");
 }
 
 }  // namespace

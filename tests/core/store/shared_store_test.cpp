@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/model/countdown_json.h"
+#include "core/test_helpers.h"
 #include "core/weather/forecast_json.h"
 #include "core/weather/weather_json.h"
 #include "support/temp_dir.h"
@@ -24,25 +25,11 @@ namespace solvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::labels;
+using testing::ScopedEnv;
 using testing::TempDir;
 using List = std::vector<Countdown>;
 using Edit = std::optional<List>;
-
-// Sets an environment variable for one scope and puts the old value back.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 StorePaths pathsUnder(const fs::path& root) {
     return {root / "config/org.solvane.shared/preferences.sqlite",
@@ -57,14 +44,6 @@ mode_t modeOf(const fs::path& path) {
 void writeFile(const fs::path& path, const std::string& bytes) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<std::string> labels(const List& list) {
-    std::vector<std::string> out;
-    for (const auto& c : list) {
-        out.push_back(c.label);
-    }
-    return out;
 }
 
 const std::vector<std::string> kStarters = {"Fall back", "Winter solstice", "Spring forward",
@@ -89,6 +68,18 @@ WeatherSnapshot snapshot() {
     return s;
 }
 
+Forecast forecast() {
+    Forecast f;
+    f.fetched = Instant{760000000.5};
+    f.latitude = 40.7128;
+    f.longitude = -74.006;
+    f.source = WeatherSource::openMeteo;
+    f.requested = WeatherSource::apple;
+    f.hours = {{Instant{760000000}, 21.5, "cloud.sun", 20.0}};
+    f.days = {{{2025, 1, 1}, 24, 12, "cloud.rain", std::nullopt}};
+    return f;
+}
+
 class SharedStoreTest : public ::testing::Test {
   protected:
     TempDir dir;
@@ -97,27 +88,23 @@ class SharedStoreTest : public ::testing::Test {
     SharedStore store{pathsUnder(dir.path()), "en_US"};
 };
 
-TEST_F(SharedStoreTest, EmptySuiteGivesEveryDefaultAndWritesNothing) {
-    EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), kStarters);
-    EXPECT_EQ(store.loadLocation(calendar), defaultLocation());
-    EXPECT_EQ(store.loadSettings(),
-              (AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}}));
-    EXPECT_EQ(SharedStore(store.paths(), "de_DE").loadSettings().unit, TempUnit::celsius);
-    EXPECT_FALSE(store.loadWeather());
-    EXPECT_FALSE(store.loadAppleError());
-    EXPECT_FALSE(store.rawValue("countdowns.v1"));
-}
-
 TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
     const List list = {countdown("Trip"), countdown("Exam")};
     const SavedLocation place{35.6762, 139.6503, "Tokyo"};
     const AppSettings settings{WeatherSource::apple, TempUnit::celsius, {"work"}};
     ASSERT_TRUE(store.saveCountdowns(list) && store.saveLocation(place) &&
                 store.saveSettings(settings) && store.saveWeather(snapshot()));
+    // The forecast is a record of its own: the weather's reads as it did,
+    // byte for byte.
+    const auto weatherBytes = store.rawValue("weather.v2");
+    ASSERT_TRUE(store.saveForecast(forecast()));
+    EXPECT_EQ(store.rawValue("weather.v2"), weatherBytes);
+    EXPECT_EQ(store.rawValue("forecast.v1"), encodeForecast(forecast()));
     EXPECT_EQ(store.loadCountdowns(calendar, now), list);
     EXPECT_EQ(store.loadLocation(calendar), place);
     EXPECT_EQ(store.loadSettings(), settings);
     EXPECT_EQ(store.loadWeather(), snapshot());
+    EXPECT_EQ(store.loadForecast(), forecast());
 
     ASSERT_TRUE(store.saveCountdowns({}));
     EXPECT_EQ(store.rawValue("countdowns.v1"), "[]");
@@ -126,6 +113,10 @@ TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
     // A record with no JSON form is not written over a good one.
     EXPECT_FALSE(store.saveLocation({std::nan(""), 0, "Lost"}));
     EXPECT_EQ(store.loadLocation(calendar), place);
+    Forecast lost = forecast();
+    lost.latitude = std::nan("");
+    EXPECT_FALSE(store.saveForecast(lost));
+    EXPECT_EQ(store.loadForecast(), forecast());
 
     ASSERT_TRUE(store.saveAppleError("HttpError.cannotConnect"));
     ASSERT_TRUE(store.removeAppleError());
@@ -145,6 +136,7 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         {"location.v1", R"({"latitude":1,"longitude":2})"},
         {"weather.v2", noRequested},
         {"settings.v1", R"({"weatherSource":"apple","unit":"kelvin"})"},
+        {"forecast.v1", R"({"fetched":760000000,"latitude":1,"longitude":2})"},
     };
     for (const auto& [key, raw] : cases) {
         TempDir fresh;
@@ -154,42 +146,9 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         EXPECT_EQ(s.loadLocation(calendar), defaultLocation()) << raw;
         EXPECT_EQ(s.loadSettings(), AppSettings::defaults("en_US")) << raw;
         EXPECT_FALSE(s.loadWeather()) << raw;
+        EXPECT_FALSE(s.loadForecast()) << raw;
         EXPECT_EQ(s.rawValue(key), raw);
     }
-}
-
-TEST_F(SharedStoreTest, TheForecastIsARecordOfItsOwnBesideTheWeather) {
-    EXPECT_FALSE(store.loadForecast());
-    ASSERT_TRUE(store.saveWeather(snapshot()));
-    const auto weatherBytes = store.rawValue("weather.v2");
-
-    Forecast forecast;
-    forecast.fetched = Instant{760000000.5};
-    forecast.latitude = 40.7128;
-    forecast.longitude = -74.006;
-    forecast.source = WeatherSource::openMeteo;
-    forecast.requested = WeatherSource::apple;
-    forecast.hours = {{Instant{760000000}, 21.5, "cloud.sun", 20.0}};
-    forecast.days = {{{2025, 1, 1}, 24, 12, "cloud.rain", std::nullopt}};
-    ASSERT_TRUE(store.saveForecast(forecast));
-    EXPECT_EQ(store.loadForecast(), forecast);
-    EXPECT_EQ(store.rawValue("forecast.v1"), encodeForecast(forecast));
-    // The weather's own record reads as it did, byte for byte.
-    EXPECT_EQ(store.rawValue("weather.v2"), weatherBytes);
-    EXPECT_EQ(store.loadWeather(), snapshot());
-
-    // A forecast with no JSON form is not written over a good one.
-    Forecast lost = forecast;
-    lost.latitude = std::nan("");
-    EXPECT_FALSE(store.saveForecast(lost));
-    EXPECT_EQ(store.loadForecast(), forecast);
-
-    // One that cannot be read is no forecast, and is left as it is.
-    const std::string damaged = R"({"fetched":760000000,"latitude":1,"longitude":2})";
-    ASSERT_TRUE(store.setRawValue("forecast.v1", damaged));
-    EXPECT_FALSE(store.loadForecast());
-    EXPECT_EQ(store.rawValue("forecast.v1"), damaged);
-    EXPECT_EQ(store.loadWeather(), snapshot());
 }
 
 // A record larger than any the store reads, written behind the store's back.
@@ -266,10 +225,16 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
     EXPECT_EQ(store.unreadableCountdowns(), UnreadableCountdowns{});
 }
 
-// The starters shown on a fresh store are stored the first time, so their
-// identifiers last; programs starting together store one list.
-TEST_F(SharedStoreTest, TheStartersAreStoredOnceWhenFirstUsed) {
+// A fresh store reads as every default. The starters it shows are stored the
+// first time they are used, so their identifiers last; programs starting
+// together store one list.
+TEST_F(SharedStoreTest, AnEmptySuiteGivesDefaultsAndStoresTheStartersOnceWhenFirstUsed) {
     EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), kStarters);
+    EXPECT_EQ(store.loadLocation(calendar), defaultLocation());
+    EXPECT_EQ(store.loadSettings(),
+              (AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}}));
+    EXPECT_EQ(SharedStore(store.paths(), "de_DE").loadSettings().unit, TempUnit::celsius);
+    EXPECT_FALSE(store.loadWeather() || store.loadForecast() || store.loadAppleError());
     EXPECT_FALSE(store.rawValue("countdowns.v1")) << "a plain read writes nothing";
 
     std::vector<List> seen(4);

@@ -12,21 +12,14 @@
 #include <string>
 #include <thread>
 
-#include "support/temp_dir.h"
+#include "core/store/fetcher_fixture.h"
 
 namespace solvane {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace fetcher_test;
 using Outcome = Result<WeatherSnapshot, WeatherError>;
 using enum WeatherSource;
-
-const Instant kNow{760000000};
-const WeatherError kRefused = WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, ""});
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 WeatherSnapshot snapshotAt(double lat, double lon, WeatherSource source, WeatherSource requested,
                            Instant fetched, double temperatureC) {
@@ -41,46 +34,11 @@ WeatherSnapshot snapshotAt(double lat, double lon, WeatherSource source, Weather
     return s;
 }
 
-// Answers from memory and counts its callers.
-struct FakeService {
-    WeatherSource source;
-    double temperatureC;
-    std::optional<WeatherError> failure;
-    std::atomic<int> calls{0};
-
-    WeatherCall call() {
-        return [this](double lat, double lon, const net::CancelToken&) -> Outcome {
-            ++calls;
-            if (failure) {
-                return Failure{*failure};
-            }
-            return snapshotAt(lat, lon, source, source, kNow, temperatureC);
-        };
-    }
-};
-
-class WeatherFetcherTest : public ::testing::Test {
-  protected:
-    testing::TempDir dir;
-    SharedStore store{{dir.path() / "config/g/preferences.sqlite", {}, dir.path() / "data"},
-                      "en_US"};
-    FakeService appleFake{apple, 30, std::nullopt};
-    FakeService meteoFake{openMeteo, 20, std::nullopt};
-    SavedLocation place{40.7128, -74.006, "New York"};
-    WeatherServices services{appleFake.call(), meteoFake.call(), [] { return kNow; }, 15};
-
-    std::optional<WeatherSnapshot> fetch(std::optional<WeatherSource> source, bool force = false) {
-        return WeatherFetcher::fetch(store, services, place, source, force);
-    }
-};
+using WeatherFetcherTest =
+    FetcherTest<WeatherSnapshot, WeatherServices, WeatherFetcher, snapshotAt>;
 
 TEST_F(WeatherFetcherTest, ReusesTheCacheOnlyWhileItIsFresh) {
-    const struct {
-        const char* name;
-        double dLat, dLon, age;
-        WeatherSource cachedSource, cachedRequested, resolved;
-        bool force, reused;
-    } cases[] = {
+    expectReuse({
         {"24 minutes", 0, 0, 24 * 60, openMeteo, openMeteo, openMeteo, false, true},
         {"exactly 25 minutes", 0, 0, 1500, openMeteo, openMeteo, openMeteo, false, false},
         {"apple, 24 minutes", 0, 0, 24 * 60, apple, apple, apple, false, true},
@@ -94,28 +52,7 @@ TEST_F(WeatherFetcherTest, ReusesTheCacheOnlyWhileItIsFresh) {
         {"apple cache, openMeteo asked", 0, 0, 60, apple, apple, openMeteo, false, false},
         {"fallback, openMeteo asked", 0, 0, 60, openMeteo, apple, openMeteo, false, false},
         {"forced, a second old", 0, 0, 1, openMeteo, openMeteo, openMeteo, true, false},
-    };
-    // On whole degrees the offsets above are exactly the differences seen.
-    place = {0, 0, "Null Island"};
-    for (const auto& c : cases) {
-        appleFake.calls = meteoFake.calls = 0;
-        const WeatherSnapshot cached =
-            snapshotAt(c.dLat, c.dLon, c.cachedSource, c.cachedRequested, kNow - c.age, 5);
-        ASSERT_TRUE(store.saveWeather(cached));
-        const auto result = fetch(c.resolved, c.force);
-        ASSERT_TRUE(result) << c.name;
-        if (c.reused) {
-            EXPECT_EQ(*result, cached) << c.name;
-            EXPECT_EQ(appleFake.calls + meteoFake.calls, 0) << c.name;
-        } else {
-            EXPECT_EQ(result->requested, c.resolved) << c.name;
-            EXPECT_EQ((c.resolved == apple ? appleFake : meteoFake).calls, 1) << c.name;
-            EXPECT_EQ(store.loadWeather(), result) << c.name;
-        }
-    }
-    // No source given: the stored settings decide.
-    ASSERT_TRUE(store.saveSettings({apple, TempUnit::celsius, {}}));
-    EXPECT_EQ(fetch(std::nullopt, true)->source, apple);
+    });
 }
 
 TEST_F(WeatherFetcherTest, AppleTimeoutFallsBackWithTheNoteUntilAppleAnswers) {
@@ -163,30 +100,8 @@ TEST_F(WeatherFetcherTest, AppleFailureNoteIsTheErrorsPrintableForm) {
     }
 }
 
-TEST_F(WeatherFetcherTest, BothFailingReturnsTheCacheOfThePlaceUnchangedAndWritesNoWeather) {
-    appleFake.failure = kRefused;
-    meteoFake.failure = WeatherError::decoding("DecodingError");
-    EXPECT_FALSE(fetch(apple, true));
-    EXPECT_FALSE(store.rawValue("weather.v2"));
-    EXPECT_EQ(store.loadAppleError(), "HttpError.cannotConnect");
-
-    // Another place's snapshot is never an answer, however fresh.
-    ASSERT_TRUE(store.saveWeather(snapshotAt(51.5, -0.12, apple, apple, kNow, 3)));
-    EXPECT_FALSE(fetch(apple));
-
-    const WeatherSnapshot old = snapshotAt(40.7128, -74.006, apple, apple, kNow - 86400, 3);
-    ASSERT_TRUE(store.saveWeather(old));
-    const auto before = store.rawValue("weather.v2");
-    ASSERT_TRUE(store.saveAppleError("earlier"));
-    EXPECT_EQ(fetch(apple), old);
-    EXPECT_EQ(store.loadAppleError(), "HttpError.cannotConnect");
-    // Open-Meteo by choice leaves the note alone, failing or not.
-    ASSERT_TRUE(store.saveAppleError("earlier"));
-    EXPECT_EQ(fetch(openMeteo), old);
-    EXPECT_EQ(store.rawValue("weather.v2"), before);
-    meteoFake.failure.reset();
-    EXPECT_EQ(fetch(openMeteo)->requested, openMeteo);
-    EXPECT_EQ(store.loadAppleError(), "earlier");
+TEST_F(WeatherFetcherTest, EverythingFailingGivesTheStoredOneOfThePlaceUntouched) {
+    expectEverythingFailingGivesTheStoredOneOfThePlace();
 }
 
 TEST_F(WeatherFetcherTest, SnapshotWithNoJsonFormIsReturnedButNotWritten) {
@@ -200,40 +115,8 @@ TEST_F(WeatherFetcherTest, SnapshotWithNoJsonFormIsReturnedButNotWritten) {
     EXPECT_EQ(store.loadWeather(), good);
 }
 
-// A program that is stopping cancels the fetch: the request under way ends
-// at once, no other is started, and no failure note is left behind.
-TEST_F(WeatherFetcherTest, StoppingEndsTheRequestAndStartsNoOther) {
-    for (const WeatherSource source : {apple, openMeteo}) {
-        SCOPED_TRACE(std::string(toString(source)));
-        std::atomic<int> hung{0};
-        const auto hang = [&](double, double, const net::CancelToken& cancel) -> Outcome {
-            ++hung;
-            while (!cancel.cancelled()) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
-            return Failure{WeatherError::fromHttp({net::HttpErrorKind::cancelled, ""})};
-        };
-        services.appleTimeLimitSeconds = 30;
-        (source == apple ? services.apple : services.openMeteo) = hang;
-        const net::CancelToken stop;
-        std::thread stopper([stop] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            stop.cancel();
-        });
-        const auto start = Clock::now();
-        EXPECT_FALSE(WeatherFetcher::fetch(store, services, place, source, true, stop));
-        stopper.join();
-        EXPECT_LT(secondsSince(start), 1.0);
-        EXPECT_EQ(hung, 1);
-        EXPECT_EQ(meteoFake.calls, 0);
-        EXPECT_FALSE(store.loadAppleError());
-        services = {appleFake.call(), meteoFake.call(), [] { return kNow; }, 15};
-    }
-    // Already stopped: nothing is asked at all.
-    const net::CancelToken stopped;
-    stopped.cancel();
-    EXPECT_FALSE(WeatherFetcher::fetch(store, services, place, apple, true, stopped));
-    EXPECT_EQ(appleFake.calls + meteoFake.calls, 0);
+TEST_F(WeatherFetcherTest, StoppingEndsTheRequestAndGivesTheStoredOne) {
+    expectStoppingEndsTheRequest();
 }
 
 TEST(WeatherFetcherWithTimeout, FirstToFinishDecidesAndOddLimitsAreBounded) {

@@ -7,16 +7,14 @@
 #include <limits>
 #include <thread>
 
+#include "core/test_helpers.h"
 #include "core/weather/weather.h"
 
 namespace solvane {
 namespace {
 
-Calendar calendar(const char* zone, const char* locale = "en_US") {
-    auto c = Calendar::make(zone, locale);
-    EXPECT_TRUE(c.has_value()) << zone;
-    return *c;
-}
+using testing::cal;
+using testing::ScopedEnv;
 
 std::string isoUtc(std::optional<Instant> t) {
     return t ? formatIso8601(*t).value_or("?") : "none";
@@ -25,19 +23,16 @@ std::string isoUtc(std::optional<Instant> t) {
 TEST(Calendar, UnknownZoneIsRefusedAndPosixLocaleNamesAreNormalised) {
     EXPECT_FALSE(Calendar::make("Mars/Olympus_Mons", "en_US").has_value());
     EXPECT_FALSE(Calendar::make("", "en_US").has_value());
-    EXPECT_EQ(calendar("UTC", "de_DE.UTF-8@euro").locale(), "de_DE");
-    EXPECT_EQ(calendar("UTC", "C").locale(), "en_US");
-    EXPECT_EQ(calendar("UTC", "POSIX").locale(), "en_US");
+    EXPECT_EQ(cal("UTC", "de_DE.UTF-8@euro").locale(), "de_DE");
+    EXPECT_EQ(cal("UTC", "C").locale(), "en_US");
+    EXPECT_EQ(cal("UTC", "POSIX").locale(), "en_US");
 }
 
 TEST(Calendar, CurrentReadsZoneAndLocaleFromEnvironment) {
-    setenv("TZ", "Asia/Tokyo", 1);
-    setenv("LC_ALL", "fr_FR.UTF-8", 1);
+    const ScopedEnv tz("TZ", "Asia/Tokyo"), all("LC_ALL", "fr_FR.UTF-8");
     const Calendar c = Calendar::current();
     EXPECT_EQ(c.zoneId(), "Asia/Tokyo");
     EXPECT_EQ(c.locale(), "fr_FR");
-    unsetenv("LC_ALL");
-    setenv("TZ", "America/New_York", 1);
 }
 
 // Units follow LC_MEASUREMENT and dates LC_TIME; LC_ALL overrides both and
@@ -57,23 +52,16 @@ TEST(Calendar, MeasurementLocaleFollowsPosixOrder) {
         {nullptr, "", "en_US.UTF-8", "en_US", TempUnit::fahrenheit},  // empty means unset
         {nullptr, nullptr, "C.UTF-8", "en_US", TempUnit::fahrenheit},
     };
-    const auto set = [](const char* name, const char* value) {
-        value ? setenv(name, value, 1) : unsetenv(name);
-    };
     for (const auto& c : cases) {
-        set("LC_ALL", c.all);
-        set("LC_MEASUREMENT", c.measurement);
-        set("LANG", c.lang);
+        const ScopedEnv all("LC_ALL", c.all), measurement("LC_MEASUREMENT", c.measurement),
+            lang("LANG", c.lang);
         EXPECT_EQ(Calendar::measurementLocaleName(), c.expected) << c.measurement << " " << c.lang;
         EXPECT_EQ(defaultTempUnit(Calendar::measurementLocaleName()), c.unit);
     }
     // Dates keep following LC_TIME and LANG.
-    set("LC_ALL", nullptr);
-    set("LC_MEASUREMENT", "en_US.UTF-8");
-    set("LANG", "de_DE.UTF-8");
+    const ScopedEnv all("LC_ALL", nullptr), timeLocale("LC_TIME", nullptr),
+        measurement("LC_MEASUREMENT", "en_US.UTF-8"), lang("LANG", "de_DE.UTF-8");
     EXPECT_EQ(Calendar::currentLocaleName(), "de_DE");
-    set("LC_MEASUREMENT", nullptr);
-    set("LANG", "en_US.UTF-8");
 }
 
 struct DateCase {
@@ -99,13 +87,13 @@ TEST(Calendar, DateFromComponentsIsLocalAndLenient) {
         {"America/Sao_Paulo", 2018, 11, 4, {}, "2018-11-04T03:00:00.000Z"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(isoUtc(calendar(c.zone).date(c.y, c.m, c.d, c.hour)), c.utc)
+        EXPECT_EQ(isoUtc(cal(c.zone).date(c.y, c.m, c.d, c.hour)), c.utc)
             << c.zone << " " << c.y << "-" << c.m << "-" << c.d;
     }
 }
 
 TEST(Calendar, ComponentsThatDoNotFitGiveNoDate) {
-    const Calendar c = calendar("UTC");
+    const Calendar c = cal("UTC");
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
     constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
     EXPECT_FALSE(c.date(kMax, 1, 1));
@@ -127,7 +115,7 @@ TEST(Calendar, ComponentsThatDoNotFitGiveNoDate) {
 }
 
 TEST(Calendar, NthWeekdayCountsFromTheFirstAndRollsOver) {
-    const Calendar ny = calendar("America/New_York");
+    const Calendar ny = cal("America/New_York");
     // 2nd Sunday of March 2026, 4th Thursday of November 2025.
     EXPECT_EQ(isoUtc(ny.nthWeekday(2026, 3, 1, 2)), "2026-03-08T05:00:00.000Z");
     EXPECT_EQ(isoUtc(ny.nthWeekday(2025, 11, 5, 4)), "2025-11-27T05:00:00.000Z");
@@ -139,7 +127,7 @@ TEST(Calendar, NthWeekdayCountsFromTheFirstAndRollsOver) {
 }
 
 TEST(Calendar, StartOfDayFollowsClockChanges) {
-    const Calendar ny = calendar("America/New_York");
+    const Calendar ny = cal("America/New_York");
     // 2025-03-09 (23-hour day) and 2025-11-02 (25-hour day), seen late in the day.
     EXPECT_EQ(isoUtc(ny.startOfDay(*parseIso8601("2025-03-10T03:30:00Z"))),
               "2025-03-09T05:00:00.000Z");
@@ -147,24 +135,19 @@ TEST(Calendar, StartOfDayFollowsClockChanges) {
               "2025-11-02T04:00:00.000Z");
     // Havana set its clocks back from 01:00 to 00:00 on 2024-11-03: midnight
     // happened twice and the day starts at the first.
-    const Calendar havana = calendar("America/Havana");
+    const Calendar havana = cal("America/Havana");
     EXPECT_EQ(isoUtc(havana.startOfDay(*parseIso8601("2024-11-03T12:00:00Z"))),
               "2024-11-03T04:00:00.000Z");
 }
 
-TEST(Calendar, DayDifferenceCountsCalendarDaysAcrossClockChanges) {
-    const Calendar ny = calendar("America/New_York");
+TEST(Calendar, DaysAreCountedAndAddedInLocalTimeAcrossClockChanges) {
+    const Calendar ny = cal("America/New_York");
     const Instant mar8 = *ny.date(2025, 3, 8);
     const Instant mar10 = *ny.date(2025, 3, 10);
     EXPECT_EQ(ny.dayDifference(mar8, mar10), 2);  // 47 hours apart
     EXPECT_EQ(ny.dayDifference(mar10, mar8), -2);
     EXPECT_EQ(ny.dayDifference(*ny.date(2025, 10, 31), *ny.date(2025, 11, 3)), 3);
     EXPECT_EQ(ny.dayDifference(*ny.date(1, 1, 1), *ny.date(9999, 12, 31)), 3652058);
-}
-
-TEST(Calendar, AddingDaysAndMonthsKeepsLocalTime) {
-    const Calendar ny = calendar("America/New_York");
-    const Instant mar8 = *ny.date(2025, 3, 8);
     EXPECT_EQ(isoUtc(ny.addDays(mar8, 1)), "2025-03-09T05:00:00.000Z");
     EXPECT_EQ(isoUtc(ny.addDays(mar8, 2)), "2025-03-10T04:00:00.000Z");
     EXPECT_EQ(isoUtc(ny.addMonths(*ny.date(2025, 1, 31), 1)), "2025-02-28T05:00:00.000Z");
@@ -173,10 +156,10 @@ TEST(Calendar, AddingDaysAndMonthsKeepsLocalTime) {
 
 TEST(Calendar, CivilDateAndWeekdayAreLocal) {
     const Instant t = *parseIso8601("2025-12-26T03:00:00Z");
-    EXPECT_EQ(calendar("America/New_York").civilDate(t), (CivilDate{2025, 12, 25}));
-    EXPECT_EQ(calendar("America/New_York").weekday(t), 5);  // Thursday
-    EXPECT_EQ(calendar("Asia/Tokyo").civilDate(t), (CivilDate{2025, 12, 26}));
-    EXPECT_EQ(calendar("Asia/Tokyo").weekday(t), 6);
+    EXPECT_EQ(cal("America/New_York").civilDate(t), (CivilDate{2025, 12, 25}));
+    EXPECT_EQ(cal("America/New_York").weekday(t), 5);  // Thursday
+    EXPECT_EQ(cal("Asia/Tokyo").civilDate(t), (CivilDate{2025, 12, 26}));
+    EXPECT_EQ(cal("Asia/Tokyo").weekday(t), 6);
 }
 
 TEST(Calendar, WeekendFollowsTheLocale) {
@@ -191,29 +174,29 @@ TEST(Calendar, WeekendFollowsTheLocale) {
         {"ar_SA", {false, false, false, false, false, true, true}},
     };
     for (const auto& c : cases) {
-        const Calendar cal = calendar("UTC", c.locale);
+        const Calendar local = cal("UTC", c.locale);
         for (int w = 1; w <= 7; ++w) {
-            EXPECT_EQ(cal.isWeekendWeekday(w), c.weekend[w - 1]) << c.locale << " " << w;
+            EXPECT_EQ(local.isWeekendWeekday(w), c.weekend[w - 1]) << c.locale << " " << w;
         }
-        EXPECT_FALSE(cal.isWeekendWeekday(0));
-        EXPECT_FALSE(cal.isWeekendWeekday(8));
+        EXPECT_FALSE(local.isWeekendWeekday(0));
+        EXPECT_FALSE(local.isWeekendWeekday(8));
     }
-    EXPECT_TRUE(calendar("UTC").isWeekend(*parseIso8601("2025-12-27T12:00:00Z")));
+    EXPECT_TRUE(cal("UTC").isWeekend(*parseIso8601("2025-12-27T12:00:00Z")));
 }
 
 TEST(Calendar, NamesComeFromTheLocale) {
-    const Calendar en = calendar("UTC", "en_US");
+    const Calendar en = cal("UTC", "en_US");
     ASSERT_EQ(en.weekdayNames().size(), 7u);
     ASSERT_EQ(en.monthNames().size(), 12u);
     EXPECT_EQ(en.weekdayNames().front(), "Sunday");
     EXPECT_EQ(en.monthNames()[4], "May");
-    const Calendar de = calendar("UTC", "de_DE");
+    const Calendar de = cal("UTC", "de_DE");
     EXPECT_EQ(de.weekdayNames()[1], "Montag");
     EXPECT_EQ(de.monthNames()[2], "März");
 }
 
 TEST(Calendar, CopiesShareOneCalendarSafelyAcrossThreads) {
-    const Calendar ny = calendar("America/New_York");
+    const Calendar ny = cal("America/New_York");
     std::vector<std::thread> threads;
     std::atomic<int> wrong{0};
     for (int i = 0; i < 4; ++i) {

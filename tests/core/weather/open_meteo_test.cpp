@@ -17,6 +17,7 @@
 #include "core/model/json_forms.h"
 #include "core/time/calendar.h"
 #include "core/time/date_text.h"
+#include "core/weather/open_meteo_reply.h"
 #include "support/loopback_http_server.h"
 
 namespace solvane {
@@ -31,6 +32,10 @@ constexpr const char* kQueryTail =
     "&current=temperature_2m,apparent_temperature,weather_code,is_day,wind_speed_10m,"
     "wind_direction_10m,cloud_cover&daily=temperature_2m_max,temperature_2m_min"
     "&timezone=auto&forecast_days=1";
+constexpr const char* kForecastQueryTail =
+    "&hourly=temperature_2m,weather_code,precipitation_probability,is_day"
+    "&daily=weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max"
+    "&timezone=auto&forecast_days=7";
 
 const Instant kNow{740000000.5};
 
@@ -44,6 +49,9 @@ std::string readReply(const std::string& name) {
 
 std::string outcome(const Result<WeatherSnapshot, WeatherError>& r) {
     return r.ok() ? std::string("a snapshot") : r.error().printable();
+}
+std::string outcome(const Result<Forecast, WeatherError>& r) {
+    return r.ok() ? std::string("a forecast") : r.error().printable();
 }
 
 // The recorded full reply with `member` of `block` set to `value`, or removed
@@ -101,51 +109,13 @@ TEST(OpenMeteoCoordinates, ShortestTextThatReadsBack) {
     }
 }
 
-TEST(OpenMeteoUrl, FixedQueryInFixedOrder) {
-    const std::string expected = std::string("https://api.open-meteo.com/v1/forecast") +
-                                 "?latitude=40.0&longitude=-12.75" + kQueryTail;
-    EXPECT_EQ(openMeteoUrl(kOpenMeteoEndpoint, 40, -12.75), expected);
-    EXPECT_EQ(openMeteoUrl("https://api.open-meteo.com/", 40, -12.75), expected);
-}
-
-TEST(OpenMeteoConditions, EveryCodeRowByDayAndNight) {
-    const struct {
-        std::vector<std::int64_t> codes;
-        const char* text;
-        const char* day;
-        const char* night;
-    } rows[] = {
-        {{0}, "Clear", "sun.max", "moon.stars"},
-        {{1}, "Mostly Clear", "cloud.sun", "cloud.moon"},
-        {{2}, "Partly Cloudy", "cloud.sun", "cloud.moon"},
-        {{3}, "Cloudy", "cloud", "cloud"},
-        {{45, 48}, "Foggy", "cloud.fog", "cloud.fog"},
-        {{51, 53, 55}, "Drizzle", "cloud.drizzle", "cloud.drizzle"},
-        {{56, 57, 66, 67}, "Freezing Rain", "cloud.sleet", "cloud.sleet"},
-        {{61, 63, 65}, "Rain", "cloud.rain", "cloud.rain"},
-        {{71, 73, 75, 77}, "Snow", "cloud.snow", "cloud.snow"},
-        {{80, 81, 82}, "Showers", "cloud.heavyrain", "cloud.heavyrain"},
-        {{85, 86}, "Snow Showers", "cloud.snow", "cloud.snow"},
-        {{95}, "Thunderstorms", "cloud.bolt.rain", "cloud.bolt.rain"},
-        {{96, 99}, "Hail", "cloud.bolt.rain", "cloud.bolt.rain"},
-    };
-    std::vector<bool> listed(100, false);
-    for (const auto& row : rows) {
-        for (std::int64_t code : row.codes) {
-            listed[static_cast<std::size_t>(code)] = true;
-            EXPECT_EQ(openMeteoConditionText(code), row.text) << code;
-            EXPECT_EQ(openMeteoConditionSymbol(code, true), row.day) << code;
-            EXPECT_EQ(openMeteoConditionSymbol(code, false), row.night) << code;
-        }
-    }
-    // Every other code: an em dash with the storm symbol, day or night.
-    std::vector<std::int64_t> others = {-1, 100, std::numeric_limits<std::int64_t>::min()};
-    for (std::int64_t code = 0; code < 100; ++code) {
-        if (!listed[static_cast<std::size_t>(code)]) {
-            others.push_back(code);
-        }
-    }
-    for (std::int64_t code : others) {
+// A code the service does not define, or not yet, reads as an em dash with
+// the storm symbol, never as a neighbouring condition.
+TEST(OpenMeteoConditions, UnknownCodesReadAsADash) {
+    for (const std::int64_t code :
+         {std::int64_t{-1}, std::int64_t{4}, std::int64_t{44}, std::int64_t{52}, std::int64_t{62},
+          std::int64_t{78}, std::int64_t{94}, std::int64_t{97}, std::int64_t{100},
+          std::numeric_limits<std::int64_t>::min()}) {
         EXPECT_EQ(openMeteoConditionText(code), "\u2014") << code;
         EXPECT_EQ(openMeteoConditionSymbol(code, true), "cloud.bolt.rain") << code;
         EXPECT_EQ(openMeteoConditionSymbol(code, false), "cloud.bolt.rain") << code;
@@ -233,12 +203,13 @@ TEST(OpenMeteoParse, BrokenRepliesFailWithADecodingError) {
     EXPECT_EQ(outcome(parseOpenMeteo(huge, 0, 0, kNow)), "DecodingError.dataCorrupted");
 }
 
-TEST(OpenMeteoFetch, SendsTheFixedRequestAndStampsAfterTheReply) {
-    const std::string body = readReply("full_reply.json");
+TEST(OpenMeteoFetch, SendsTheFixedRequestsAndStampsAfterTheReply) {
+    const std::string current = readReply("full_reply.json");
+    const std::string week = readReply("forecast_reply.json");
     LoopbackHttpServer server([&](const HttpTestRequest& req) {
         HttpTestReply reply;
         if (req.path() == "/v1/forecast") {
-            reply.body = body;
+            reply.body = req.query().find("forecast_days=7") != std::string::npos ? week : current;
         } else {
             // "/429/v1/forecast": the service's own answers to throttling and outages.
             reply.status = std::atoi(req.path().c_str() + 1);
@@ -256,15 +227,28 @@ TEST(OpenMeteoFetch, SendsTheFixedRequestAndStampsAfterTheReply) {
     EXPECT_EQ(r->fetched, kNow);
     EXPECT_EQ(r->longitude, -0.00001);
     EXPECT_EQ(requestsWhenStamped, 1u);
-    const HttpTestRequest request = server.requests().at(0);
-    EXPECT_EQ(request.method, "GET");
-    EXPECT_EQ(request.path(), "/v1/forecast");
-    EXPECT_EQ(request.query(), std::string("latitude=51.5&longitude=-1e-05") + kQueryTail);
+    auto f =
+        fetchOpenMeteoForecast(server.url() + "/", 40.7128, -74.006, clock, net::CancelToken());
+    ASSERT_TRUE(f) << outcome(f);
+    EXPECT_EQ(f->fetched, kNow);
+    EXPECT_EQ(f->hours.size(), 168u);
+    EXPECT_EQ(requestsWhenStamped, 2u);
+    ASSERT_EQ(server.requestCount(), 2u);
+    for (const HttpTestRequest& request : server.requests()) {
+        EXPECT_EQ(request.method, "GET");
+        EXPECT_EQ(request.path(), "/v1/forecast");
+    }
+    EXPECT_EQ(server.requests()[0].query(),
+              std::string("latitude=51.5&longitude=-1e-05") + kQueryTail);
+    EXPECT_EQ(server.requests()[1].query(),
+              std::string("latitude=40.7128&longitude=-74.006") + kForecastQueryTail);
 
     for (const char* status : {"429", "500"}) {
         requestsWhenStamped = 0;
         r = fetchOpenMeteo(server.url() + "/" + status, 1, 2, clock, net::CancelToken());
         EXPECT_EQ(outcome(r), R"(DecodingError.keyNotFound("current"))") << status;
+        f = fetchOpenMeteoForecast(server.url() + "/" + status, 1, 2, clock, net::CancelToken());
+        EXPECT_EQ(outcome(f), R"(DecodingError.keyNotFound("utc_offset_seconds"))") << status;
         EXPECT_EQ(requestsWhenStamped, 0u);  // nothing decoded, nothing stamped
     }
 }
@@ -278,6 +262,9 @@ TEST(OpenMeteoFetch, TransportFailuresKeepTheirKind) {
     EXPECT_EQ(outcome(r), "HttpError.cancelled");
     EXPECT_EQ(r.error().transport, net::HttpErrorKind::cancelled);
     EXPECT_FALSE(r.error().isTimedOut());
+    EXPECT_EQ(outcome(fetchOpenMeteoForecast(
+                  server.url(), 1, 2, [] { return kNow; }, cancelled)),
+              "HttpError.cancelled");
     EXPECT_EQ(server.requestCount(), 0u);
 
     // The time limit and a network time-out read the same in the failure note.
@@ -289,73 +276,24 @@ TEST(OpenMeteoFetch, TransportFailuresKeepTheirKind) {
 
 // --- the forecast --------------------------------------------------------------
 
-constexpr const char* kForecastQueryTail =
-    "&hourly=temperature_2m,weather_code,precipitation_probability,is_day"
-    "&daily=weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max"
-    "&timezone=auto&forecast_days=7";
-
-std::string outcome(const Result<Forecast, WeatherError>& r) {
-    return r.ok() ? std::string("a forecast") : r.error().printable();
-}
-
-// A reply as the service writes one for a place whose clocks read
-// `utcOffset` seconds ahead of UTC when it was asked: `hours` hours from
-// local midnight of `firstDay`, each labelled with that one offset, and as
-// many days.
-Json generatedReply(const char* zone, int utcOffset, const char* firstDay, int hours, int days) {
-    const Instant midnight = *parseIso8601(std::string(firstDay) + "T00:00Z");
-    Json hourly = {{"time", Json::array()},
-                   {"temperature_2m", Json::array()},
-                   {"weather_code", Json::array()},
-                   {"precipitation_probability", Json::array()},
-                   {"is_day", Json::array()}};
-    for (int i = 0; i < hours; ++i) {
-        // Wall-clock text: the UTC form of midnight plus i hours, cut short.
-        hourly["time"].push_back(formatIso8601(midnight + i * 3600.0)->substr(0, 16));
-        hourly["temperature_2m"].push_back(10 + i % 24 * 0.5);
-        hourly["weather_code"].push_back(i % 2 == 0 ? 0 : 61);
-        hourly["precipitation_probability"].push_back(i % 24 * 4);
-        hourly["is_day"].push_back(i % 24 >= 7 && i % 24 < 19 ? 1 : 0);
-    }
-    Json daily = {{"time", Json::array()},
-                  {"weather_code", Json::array()},
-                  {"temperature_2m_max", Json::array()},
-                  {"temperature_2m_min", Json::array()},
-                  {"precipitation_probability_max", Json::array()}};
-    for (int i = 0; i < days; ++i) {
-        daily["time"].push_back(formatIso8601(midnight + i * 86400.0)->substr(0, 10));
-        daily["weather_code"].push_back(3);
-        daily["temperature_2m_max"].push_back(21.5);
-        daily["temperature_2m_min"].push_back(9);
-        daily["precipitation_probability_max"].push_back(92);
-    }
-    return {{"latitude", 52.52},
-            {"longitude", 13.419998},
-            {"generationtime_ms", 0.09},
-            {"utc_offset_seconds", utcOffset},
-            {"timezone", zone},
-            {"timezone_abbreviation", "GMT+2"},
-            {"elevation", 38.0},
-            {"hourly", hourly},
-            {"daily", daily}};
+// Rain every other hour, and every day cloudy with a 92% chance.
+std::string generatedReply(const char* zone, int utcOffset, const char* firstDay, int hours,
+                           int days) {
+    return testing::openMeteoForecastReply(
+        zone, utcOffset, firstDay, hours, days,
+        [](int i) {
+            return testing::ReplyHour{10 + i % 24 * 0.5, i % 2 == 0 ? 0 : 61, i % 24 * 4,
+                                      i % 24 >= 7 && i % 24 < 19};
+        },
+        [](int) {
+            return testing::ReplyDay{3, 21.5, 9, 92};
+        });
 }
 
 std::string forecastReplyWith(const std::function<void(Json&)>& change) {
     Json reply = *json_forms::parseJson(readReply("forecast_reply.json"));
     change(reply);
     return reply.dump();
-}
-
-TEST(OpenMeteoForecastUrl, ASeparateRequestAndTheCurrentOneUnchanged) {
-    EXPECT_EQ(openMeteoForecastUrl("https://api.open-meteo.com/", 40, -12.75),
-              std::string("https://api.open-meteo.com/v1/forecast?latitude=40.0&longitude=-12.75") +
-                  kForecastQueryTail);
-    // The current-conditions request reads exactly as it always has.
-    EXPECT_EQ(openMeteoUrl(kOpenMeteoEndpoint, 51.5, -1e-05),
-              "https://api.open-meteo.com/v1/forecast?latitude=51.5&longitude=-1e-05"
-              "&current=temperature_2m,apparent_temperature,weather_code,is_day,wind_speed_10m,"
-              "wind_direction_10m,cloud_cover&daily=temperature_2m_max,temperature_2m_min"
-              "&timezone=auto&forecast_days=1");
 }
 
 TEST(OpenMeteoForecastParse, ARecordedWeekKeepsEveryHourAndDay) {
@@ -396,7 +334,7 @@ TEST(OpenMeteoForecastParse, ARecordedWeekKeepsEveryHourAndDay) {
 TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
     const auto autumn = parseOpenMeteoForecast(
-        generatedReply("Europe/Berlin", 7200, "2024-10-26", 48, 2).dump(), 52.52, 13.42, kNow);
+        generatedReply("Europe/Berlin", 7200, "2024-10-26", 48, 2), 52.52, 13.42, kNow);
     ASSERT_TRUE(autumn) << outcome(autumn);
     for (std::size_t i = 1; i < autumn->hours.size(); ++i) {
         EXPECT_EQ(autumn->hours[i].time - autumn->hours[i - 1].time, 3600) << i;
@@ -410,8 +348,7 @@ TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     // Spring in Sydney: 02:00 on October 5th never shows on a clock there,
     // yet the service labels an hour so; it is 16:00 UTC the day before.
     const auto spring = parseOpenMeteoForecast(
-        generatedReply("Australia/Sydney", 36000, "2025-10-04", 48, 2).dump(), -33.87, 151.21,
-        kNow);
+        generatedReply("Australia/Sydney", 36000, "2025-10-04", 48, 2), -33.87, 151.21, kNow);
     ASSERT_TRUE(spring) << outcome(spring);
     EXPECT_EQ(spring->hours[26].time, *parseIso8601("2025-10-04T16:00Z"));
     EXPECT_EQ(spring->hours.back().time - spring->hours.front().time, 47 * 3600);
@@ -419,7 +356,7 @@ TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     // Half-hour offsets, and a zone ICU has never heard of: the offset alone
     // decides.
     const auto delhi = parseOpenMeteoForecast(
-        generatedReply("Nowhere/Invented", 19800, "2024-06-14", 24, 1).dump(), 28.6, 77.2, kNow);
+        generatedReply("Nowhere/Invented", 19800, "2024-06-14", 24, 1), 28.6, 77.2, kNow);
     ASSERT_TRUE(delhi) << outcome(delhi);
     EXPECT_EQ(delhi->hours[0].time, *parseIso8601("2024-06-13T18:30Z"));
     EXPECT_EQ(delhi->days[0].date, (CivilDate{2024, 6, 14}));
@@ -456,8 +393,8 @@ TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
     const auto setAt = [](const char* block, const char* key, std::size_t i, Json value) {
         return forecastReplyWith([=](Json& j) { j[block][key][i] = value; });
     };
-    Json tooMany = generatedReply("UTC", 0, "2024-06-14", 401, 1);
-    Json noDays = generatedReply("UTC", 0, "2024-06-14", 24, 0);
+    const std::string tooMany = generatedReply("UTC", 0, "2024-06-14", 401, 1);
+    const std::string noDays = generatedReply("UTC", 0, "2024-06-14", 24, 0);
     const struct {
         std::string body;
         const char* printable;
@@ -504,8 +441,8 @@ TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
          R"(DecodingError.typeMismatch("utc_offset_seconds"))"},
         {forecastReplyWith([](Json& j) { j["utc_offset_seconds"] = 86400; }),
          R"(DecodingError.dataCorrupted("utc_offset_seconds"))"},
-        {tooMany.dump(), R"(DecodingError.dataCorrupted("hourly.time"))"},
-        {noDays.dump(), R"(DecodingError.dataCorrupted("daily.time"))"},
+        {tooMany, R"(DecodingError.dataCorrupted("hourly.time"))"},
+        {noDays, R"(DecodingError.dataCorrupted("daily.time"))"},
         {R"({"error":true,"reason":"Cannot initialize WeatherVariable from invalid String value"})",
          R"(DecodingError.keyNotFound("utc_offset_seconds"))"},
         {"[]", R"(DecodingError.typeMismatch(""))"},
@@ -518,47 +455,6 @@ TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
         EXPECT_EQ(r.error().kind, WeatherError::Kind::decoding);
         EXPECT_EQ(r.error().printable(), c.printable);
     }
-}
-
-TEST(OpenMeteoForecastFetch, SendsItsOwnRequestAndStampsAfterTheReply) {
-    const std::string body = readReply("forecast_reply.json");
-    LoopbackHttpServer server([&](const HttpTestRequest& req) {
-        HttpTestReply reply;
-        if (req.path() == "/v1/forecast") {
-            reply.body = body;
-        } else {
-            reply.status = 429;
-            reply.body = R"({"error":true,"reason":"Daily API request limit exceeded."})";
-        }
-        return reply;
-    });
-    std::size_t requestsWhenStamped = 0;
-    const auto clock = [&] {
-        requestsWhenStamped = server.requestCount();
-        return kNow;
-    };
-    auto r =
-        fetchOpenMeteoForecast(server.url() + "/", 40.7128, -74.006, clock, net::CancelToken());
-    ASSERT_TRUE(r) << outcome(r);
-    EXPECT_EQ(r->fetched, kNow);
-    EXPECT_EQ(r->hours.size(), 168u);
-    EXPECT_EQ(requestsWhenStamped, 1u);
-    ASSERT_EQ(server.requestCount(), 1u);
-    const HttpTestRequest request = server.requests().at(0);
-    EXPECT_EQ(request.method, "GET");
-    EXPECT_EQ(request.query(),
-              std::string("latitude=40.7128&longitude=-74.006") + kForecastQueryTail);
-
-    requestsWhenStamped = 0;
-    r = fetchOpenMeteoForecast(server.url() + "/throttled", 1, 2, clock, net::CancelToken());
-    EXPECT_EQ(outcome(r), R"(DecodingError.keyNotFound("utc_offset_seconds"))");
-    EXPECT_EQ(requestsWhenStamped, 0u);  // nothing decoded, nothing stamped
-
-    net::CancelToken cancelled;
-    cancelled.cancel();
-    EXPECT_EQ(outcome(fetchOpenMeteoForecast(server.url(), 1, 2, clock, cancelled)),
-              "HttpError.cancelled");
-    EXPECT_EQ(server.requestCount(), 2u);
 }
 
 }  // namespace

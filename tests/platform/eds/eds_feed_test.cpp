@@ -15,6 +15,7 @@
 
 #include "core/calendar/calendar_sync.h"
 #include "core/store/shared_store.h"
+#include "core/time/date_text.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/eds_source.h"
 #include "platform/eds/eds_calendar_test.h"
@@ -39,7 +40,11 @@ const Calendar& newYork() {
 }
 
 // Tuesday 2030-03-12 15:00 in New York.
-const Instant kNow = *newYork().date(2030, 3, 12, 15);
+const Instant kToday = *newYork().date(2030, 3, 12, 15);
+
+constexpr const char* kDentist =
+    "BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
+    "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\nEND:VEVENT\r\n";
 
 fs::path configFolder() {
     return fs::path(std::getenv("XDG_CONFIG_HOME"));
@@ -81,8 +86,7 @@ class EdsFeedTest : public testing::EdsCalendarTest {
 
 TEST_F(EdsFeedTest, TheBoardListsTheCalendarAndTheEventsAsThePickerDoes) {
     ASSERT_TRUE(family().addAll({
-        "BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
-        "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\nEND:VEVENT\r\n",
+        kDentist,
         "BEGIN:VEVENT\r\nUID:trip\r\nSUMMARY:Trip\r\n"
         "DTSTART;VALUE=DATE:20300401\r\nDTEND;VALUE=DATE:20300404\r\nEND:VEVENT\r\n",
         "BEGIN:VEVENT\r\nUID:ana\r\nSUMMARY:Ana's birthday\r\nRRULE:FREQ=YEARLY\r\n"
@@ -134,11 +138,7 @@ TEST_F(EdsFeedTest, ACalendarWhoseServerNeverAnswersIsLeftOutQuickly) {
     std::string error;
     const auto remote = writer().addRemoteCalendar("Work", silent.url() + "/cal/", error);
     ASSERT_TRUE(remote) << error;
-    ASSERT_TRUE(
-        family().add("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
-                     "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\n"
-                     "END:VEVENT\r\n"))
-        << family().error();
+    ASSERT_TRUE(family().addAll({kDentist})) << family().error();
 
     const auto started = std::chrono::steady_clock::now();
     const Json events = board(
@@ -169,37 +169,27 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
     ASSERT_TRUE(store.saveSettings(settings));
     ASSERT_TRUE(store.saveCountdowns({}));
 
-    const auto labels = [&] {
+    // "label YYYY-MM-DD" for each stored countdown.
+    const auto stored = [&] {
         std::vector<std::string> out;
-        for (const auto& c : store.loadCountdowns(newYork(), kNow)) {
-            out.push_back(c.label);
+        for (const auto& c : store.loadCountdowns(newYork(), kToday)) {
+            out.push_back(c.label + " " +
+                          isoDateText(*newYork().civilDate(c.start.asFixed()->date)));
         }
         return out;
     };
-    const auto startOf = [&](const std::string& label) {
-        for (const auto& c : store.loadCountdowns(newYork(), kNow)) {
-            if (c.label == label) {
-                return c.start;
-            }
-        }
-        return DateRule::season(5);
-    };
+    using List = std::vector<std::string>;
     int syncs = 0;
     database.setChangeHandler([&] {
-        syncFeeds(store, database, kNow, newYork());
+        syncFeeds(store, database, kToday, newYork());
         ++syncs;
     });
     // The first read starts the watching.
-    syncFeeds(store, database, kNow, newYork());
-    ASSERT_TRUE(labels().empty());
+    syncFeeds(store, database, kToday, newYork());
+    ASSERT_TRUE(stored().empty());
 
-    ASSERT_TRUE(
-        family().add("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Dentist\r\n"
-                     "DTSTART;VALUE=DATE:20300320\r\nDTEND;VALUE=DATE:20300321\r\n"
-                     "END:VEVENT\r\n"))
-        << family().error();
-    ASSERT_TRUE(spinUntil([&] { return labels() == std::vector<std::string>{"Dentist"}; }))
-        << "added";
+    ASSERT_TRUE(family().addAll({kDentist})) << family().error();
+    ASSERT_TRUE(spinUntil([&] { return stored() == List{"Dentist 2030-03-20"}; })) << "added";
     EXPECT_GT(syncs, 0);
 
     ASSERT_TRUE(
@@ -207,12 +197,11 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
                         "DTSTART;VALUE=DATE:20300322\r\nDTEND;VALUE=DATE:20300323\r\n"
                         "END:VEVENT\r\n"))
         << family().error();
-    ASSERT_TRUE(spinUntil([&] { return labels() == std::vector<std::string>{"Orthodontist"}; }))
-        << "renamed";
-    EXPECT_EQ(startOf("Orthodontist"), DateRule::fixed(*newYork().date(2030, 3, 22))) << "moved";
+    ASSERT_TRUE(spinUntil([&] { return stored() == List{"Orthodontist 2030-03-22"}; }))
+        << "renamed and moved";
 
     ASSERT_TRUE(family().remove("dentist")) << family().error();
-    ASSERT_TRUE(spinUntil([&] { return labels().empty(); })) << "deleted";
+    ASSERT_TRUE(spinUntil([&] { return stored().empty(); })) << "deleted";
 }
 
 }  // namespace

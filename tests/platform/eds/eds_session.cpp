@@ -298,10 +298,6 @@ std::optional<std::string> EdsWriter::addRemoteCalendar(const std::string& title
 EdsCalendar::EdsCalendar(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 EdsCalendar::~EdsCalendar() = default;
 
-bool EdsCalendar::add(std::string_view vevent) {
-    return addAll({std::string(vevent)});
-}
-
 bool EdsCalendar::addAll(const std::vector<std::string>& vevents) {
     GSList* components = nullptr;
     bool ok = true;

@@ -51,10 +51,8 @@ class EdsCalendar {
     const std::string& uid() const { return uid_; }
     const std::string& error() const { return error_; }
 
-    // An event from a VEVENT's text; VTIMEZONEs of libical's built-in zones
-    // that it names are added to the calendar first.
-    bool add(std::string_view vevent);
-    // Many at once, as one request.
+    // Events from VEVENTs' text, as one request; VTIMEZONEs of libical's
+    // built-in zones that they name are added to the calendar first.
     bool addAll(const std::vector<std::string>& vevents);
     // Replaces the event of the VEVENT's UID, or, when it has a
     // RECURRENCE-ID, only that instance (a moved instance).

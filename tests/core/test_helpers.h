@@ -1,0 +1,70 @@
+// Calendars, days, countdown lists and environment variables as the core and
+// command-line tests write them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/model/countdown.h"
+#include "core/time/calendar.h"
+
+namespace solvane::testing {
+
+inline Calendar cal(const char* zone, const char* locale = "en_US") {
+    auto c = Calendar::make(zone, locale);
+    EXPECT_TRUE(c.has_value()) << zone;
+    return *c;
+}
+
+inline Instant day(const Calendar& c, int y, int m, int d, int hour = 0) {
+    return *c.date(y, m, d, hour);
+}
+
+// "2025-03-20" for a local midnight, "none" for no date, "not midnight" for a
+// date that is not the start of its day.
+inline std::string ymd(const Calendar& c, std::optional<Instant> t) {
+    if (!t) {
+        return "none";
+    }
+    if (c.startOfDay(*t) != t) {
+        return "not midnight";
+    }
+    const auto d = *c.civilDate(*t);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+inline std::vector<std::string> labels(const std::vector<Countdown>& list) {
+    std::vector<std::string> out;
+    for (const auto& c : list) {
+        out.push_back(c.label);
+    }
+    return out;
+}
+
+// Sets an environment variable, or unsets it for null, for one scope and puts
+// the old value back.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+}  // namespace solvane::testing
