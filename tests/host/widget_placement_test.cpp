@@ -195,12 +195,6 @@ TEST(DesktopRoute, FollowsWhatTheSessionOffers) {
     EXPECT_FALSE(needsLayerShellProbe(facts(false, true, nullptr, false)));
 }
 
-TEST(WidgetTitle, NamesTheKind) {
-    EXPECT_EQ(widgetTitle("Moon"), QString("Solvane \u2014 Moon"));
-    EXPECT_EQ(widgetTitle("Solvane"), QString("Solvane \u2014 Board"));
-    EXPECT_EQ(widgetTitle(""), QString("Solvane \u2014 Board"));
-}
-
 // KWin blurs behind rectangles; the rows must follow the card's rounded
 // corners and cover exactly the card, each pixel once.
 TEST(BlurRegion, RowsTraceTheRoundedCard) {

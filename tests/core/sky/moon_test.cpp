@@ -108,22 +108,10 @@ TEST(MoonTimes, ShownPairIsARiseAndTheSetThatEndsItsPassage) {
     }
 }
 
-TEST(MoonTimes, FarNorthTheMoonCanStayUpOrDownAllDay) {
-    // Over a month at 80°N there are whole days with the moon above and whole
-    // days with it below; on those there is no crossing.
+// Whole days with the moon above or below, far north, are checked against
+// the reference; here the spans the search refuses.
+TEST(MoonTimes, SpansThatCannotBeSearchedHaveNoCrossings) {
     const Observer north = observerAt(80, 15);
-    int up = 0;
-    int down = 0;
-    for (int day = 0; day < 30; ++day) {
-        const Instant start = at("2024-01-01T00:00:00Z") + day * 86400.0;
-        const double d = dayNumber(start);
-        const MoonTrack track = moonTrack(d - 0.1, d + 1.1);
-        if (moonCrossings(track, north, start, start + 86400.0).count == 0) {
-            (moonLimbAltitude(track, north, d) > 0 ? up : down) += 1;
-        }
-    }
-    EXPECT_GT(up, 3);
-    EXPECT_GT(down, 3);
     // No span, a reversed one, or one too long to sample: no crossings.
     const MoonTrack track = moonTrack(0.0, 2.0);
     for (const auto& [from, to] : {std::pair{0.5, 0.5}, {1.0, 0.5}, {0.0, 5.0}, {0.0, NAN}}) {
