@@ -14,7 +14,7 @@ root="$scratch/root"
 
 control=$(dpkg-deb --field "$deb" Package Version Depends)
 for dep in libqt6widgets6 libqt6gui6 libcurl4 libical3 libsqlite3-0 libssl3 libicu72 \
-           fonts-inter fonts-roboto-unhinted fonts-material-design-icons-iconfont libqt6svg6; do
+           libabsl20220623 tzdata fonts-inter fonts-roboto-unhinted fonts-material-design-icons-iconfont libqt6svg6; do
   grep -q "$dep" <<<"$control" || fail "Depends does not name $dep"
 done
 

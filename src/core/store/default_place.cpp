@@ -4,6 +4,7 @@
 #include <unicode/timezone.h>
 #include <unicode/tznames.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -102,6 +103,13 @@ std::string utf8(const icu::UnicodeString& s) {
     return out;
 }
 
+// "America/Argentina/Rio_Gallegos" → "Rio Gallegos".
+icu::UnicodeString cityOfZoneName(const std::string& zone) {
+    std::string city = zone.substr(zone.rfind('/') + 1);
+    std::replace(city.begin(), city.end(), '_', ' ');
+    return icu::UnicodeString::fromUTF8(city);
+}
+
 // The zone and every name linked to it, the zone's own first.
 std::vector<icu::UnicodeString> equivalents(const icu::UnicodeString& zone) {
     std::vector<icu::UnicodeString> out{zone};
@@ -147,6 +155,11 @@ std::optional<City> findCity(std::string_view zoneId, std::string_view locale,
                 if (city.isEmpty()) {
                     names->getExemplarLocationName(zone, city);
                 }
+            }
+            if (city.isEmpty()) {
+                // A zone newer than ICU's tables ("America/Ciudad_Juarez"):
+                // its name spells the city.
+                city = cityOfZoneName(found->first);
             }
             if (city.isEmpty()) {
                 return std::nullopt;

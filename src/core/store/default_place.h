@@ -3,7 +3,7 @@
 // and a first board in Sydney the southern seasons.
 //
 // The city comes from the system's zone table (zone1970.tab, then the older
-// zone.tab, under /usr/share/zoneinfo): the coordinates of the zone's
+// zone.tab, in the time-zone database's folder): the coordinates of the zone's
 // principal city, named in the user's language by ICU's exemplar city names
 // ("Berlin", "ベルリン", "São Paulo"). A zone the tables do not place
 // (Etc/UTC, an unknown name) keeps New York, the built-in default, and
@@ -21,6 +21,7 @@
 
 #include "core/store/saved_location.h"
 #include "core/time/calendar.h"
+#include "core/time/zone_rules.h"
 #include "core/util/enum_strings.h"
 
 namespace solvane {
@@ -50,16 +51,14 @@ struct BoardPlace {
     bool operator==(const BoardPlace&) const = default;
 };
 
-inline constexpr std::string_view kSystemZoneInfo = "/usr/share/zoneinfo";
-
 // The principal city of `zoneId` (or of a zone linked to it) in the zone
 // tables under `zoneInfo`, named in `locale`; nothing when the tables do not
 // place it or ICU has no name for it.
 std::optional<SavedLocation> zoneCity(std::string_view zoneId, std::string_view locale,
-                                      const std::filesystem::path& zoneInfo = kSystemZoneInfo);
+                                      const std::filesystem::path& zoneInfo = zoneInfoDirectory());
 
 // The zone's city for the calendar's zone and locale, else New York.
 BoardPlace defaultPlace(const Calendar& calendar,
-                        const std::filesystem::path& zoneInfo = kSystemZoneInfo);
+                        const std::filesystem::path& zoneInfo = zoneInfoDirectory());
 
 }  // namespace solvane

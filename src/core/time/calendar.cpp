@@ -1,9 +1,12 @@
 #include "core/time/calendar.h"
 
+#include <unicode/basictz.h>
 #include <unicode/dtfmtsym.h>
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
+#include <unicode/tzrule.h>
+#include <unicode/tztrans.h>
 #include <unicode/unistr.h>
 
 #include <array>
@@ -13,6 +16,8 @@
 #include <mutex>
 
 #include "core/time/calendar_internal.h"
+#include "core/time/zone_rules.h"
+#include "core/time/zone_rules_internal.h"
 
 namespace solvane {
 namespace {
@@ -25,6 +30,9 @@ constexpr std::int64_t kMaxAbsYear = 300'000;
 constexpr std::int64_t kMaxAbsMonths = kMaxAbsYear * 12;
 constexpr std::int64_t kMaxAbsDays = kMaxAbsYear * 366;
 constexpr std::int64_t kMaxAbsHours = kMaxAbsDays * 24;
+// Transitions that move no clock (a new name, standard and daylight time
+// traded at one offset) are passed over, but never forever.
+constexpr int kMostQuietTransitions = 64;
 
 bool within(std::int64_t v, std::int64_t bound) {
     return v >= -bound && v <= bound;
@@ -53,6 +61,7 @@ struct Calendar::Impl {
     std::vector<std::string> weekdayNames;
     std::vector<std::string> monthNames;
     std::array<bool, 7> weekend{};  // index 0 = Sunday
+    ZoneStamp stamp;                // the zone file the rules were read from
 
     mutable std::mutex mutex;
     std::unique_ptr<icu::Calendar> calendar;  // guarded by mutex
@@ -101,17 +110,20 @@ struct Calendar::Impl {
 Calendar::Calendar(std::shared_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 std::optional<Calendar> Calendar::make(std::string_view zoneId, std::string_view locale) {
-    const auto zoneName = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(zoneId.data(), static_cast<std::int32_t>(zoneId.size())));
-    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(zoneName));
-    icu::UnicodeString resolvedId;
-    if (!zone || *zone == icu::TimeZone::getUnknown() ||
-        zone->getID(resolvedId) == UNICODE_STRING_SIMPLE("Etc/Unknown")) {
+    auto loaded = loadZone(zoneId);
+    if (!loaded) {
         return std::nullopt;
     }
+    return CalendarAccess::make(std::string(zoneId), std::move(loaded->zone),
+                                std::move(loaded->stamp), locale);
+}
 
-    auto impl = std::make_shared<Impl>();
-    impl->zoneId = utf8(resolvedId);
+std::optional<Calendar> CalendarAccess::make(std::string zoneId,
+                                             std::unique_ptr<icu::TimeZone> zone, ZoneStamp stamp,
+                                             std::string_view locale) {
+    auto impl = std::make_shared<Calendar::Impl>();
+    impl->zoneId = std::move(zoneId);
+    impl->stamp = std::move(stamp);
     impl->locale = icuLocaleName(locale);
     const icu::Locale icuLocale(impl->locale.c_str());
 
@@ -193,18 +205,89 @@ std::string Calendar::measurementLocaleName() {
 
 Calendar Calendar::current() {
     const std::string locale = currentLocaleName();
+    if (const auto name = environmentZoneName()) {
+        if (auto cal = make(*name, locale)) {
+            return *cal;
+        }
+    }
+    // TZ holds a POSIX rule, or /etc/localtime is a copy rather than a link:
+    // ICU's reading of them names a zone, read from the database when it
+    // has one of that name, else taken as ICU has it.
     std::unique_ptr<icu::TimeZone> host(icu::TimeZone::detectHostTimeZone());
-    if (host) {
+    if (host && *host != icu::TimeZone::getUnknown()) {
         icu::UnicodeString id;
         host->getID(id);
         if (auto cal = make(utf8(id), locale)) {
+            return *cal;
+        }
+        if (auto cal = CalendarAccess::make(utf8(id), std::move(host), ZoneStamp{}, locale)) {
             return *cal;
         }
     }
     if (auto cal = make("UTC", locale)) {
         return *cal;
     }
-    return *make("UTC", "en_US");
+    std::unique_ptr<icu::TimeZone> utc(icu::TimeZone::getGMT()->clone());
+    return *CalendarAccess::make("UTC", std::move(utc), ZoneStamp{}, "en_US");
+}
+
+bool Calendar::rulesCurrent() const {
+    return stampCurrent(impl_->stamp);
+}
+
+Calendar Calendar::refreshed() const {
+    if (rulesCurrent()) {
+        return *this;
+    }
+    return make(impl_->zoneId, impl_->locale).value_or(*this);
+}
+
+std::optional<std::int32_t> Calendar::utcOffset(Instant t) const {
+    if (!Impl::inRange(t)) {
+        return std::nullopt;
+    }
+    std::int32_t raw = 0;
+    std::int32_t dst = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    std::lock_guard lock(impl_->mutex);
+    impl_->calendar->getTimeZone().getOffset(Impl::toUDate(t), false, raw, dst, status);
+    if (U_FAILURE(status)) {
+        return std::nullopt;
+    }
+    return (raw + dst) / 1000;
+}
+
+std::optional<ZoneTransition> Calendar::nextTransition(Instant after) const {
+    if (!Impl::inRange(after)) {
+        return std::nullopt;
+    }
+    std::lock_guard lock(impl_->mutex);
+    const auto* zone = dynamic_cast<const icu::BasicTimeZone*>(&impl_->calendar->getTimeZone());
+    if (zone == nullptr) {
+        return std::nullopt;
+    }
+    UDate from = Impl::toUDate(after);
+    icu::TimeZoneTransition transition;
+    // A change of name or of the split between standard and daylight time
+    // is not a change of the clocks.
+    for (int step = 0; step < kMostQuietTransitions; ++step) {
+        if (!zone->getNextTransition(from, false, transition)) {
+            return std::nullopt;
+        }
+        from = transition.getTime();
+        const icu::TimeZoneRule* before = transition.getFrom();
+        const icu::TimeZoneRule* next = transition.getTo();
+        const std::int32_t offsetBefore = before->getRawOffset() + before->getDSTSavings();
+        const std::int32_t offsetAfter = next->getRawOffset() + next->getDSTSavings();
+        const Instant at = Impl::fromUDate(from);
+        if (!Impl::inRange(at)) {
+            return std::nullopt;
+        }
+        if (offsetBefore != offsetAfter) {
+            return ZoneTransition{at, offsetBefore / 1000, offsetAfter / 1000};
+        }
+    }
+    return std::nullopt;
 }
 
 const std::string& Calendar::zoneId() const {
@@ -338,6 +421,10 @@ const std::vector<std::string>& Calendar::monthNames() const {
 
 // Lets the text formatters build ICU objects for the same zone and locale
 // without exposing ICU in the public header.
+const ZoneStamp& CalendarAccess::stamp(const Calendar& c) {
+    return c.impl_->stamp;
+}
+
 std::unique_ptr<icu::TimeZone> CalendarAccess::zone(const Calendar& c) {
     std::lock_guard lock(c.impl_->mutex);
     return std::unique_ptr<icu::TimeZone>(c.impl_->calendar->getTimeZone().clone());

@@ -40,10 +40,19 @@ struct CivilDate {
     bool operator==(const CivilDate&) const = default;
 };
 
+// A change of a zone's UTC offset: the clocks jump at `at`.
+struct ZoneTransition {
+    Instant at;
+    std::int32_t offsetBefore = 0;  // seconds east of UTC
+    std::int32_t offsetAfter = 0;
+    bool operator==(const ZoneTransition&) const = default;
+};
+
 class Calendar {
   public:
-    // A calendar for an IANA zone ("Asia/Tokyo", "UTC") and an ICU or POSIX
-    // locale ("en_US", "de_DE.UTF-8"). An unknown zone gives nullopt.
+    // A calendar for a zone of the system's time-zone database ("Asia/Tokyo",
+    // "UTC"; see zone_rules.h) and an ICU or POSIX locale ("en_US",
+    // "de_DE.UTF-8"). A zone the database does not hold gives nullopt.
     static std::optional<Calendar> make(std::string_view zoneId, std::string_view locale);
 
     // The user's calendar: zone from TZ or /etc/localtime, locale from LC_ALL,
@@ -61,6 +70,19 @@ class Calendar {
 
     const std::string& zoneId() const;
     const std::string& locale() const;
+
+    // False once the zone's file has been replaced (a tzdata upgrade) since
+    // this calendar was made: a new Calendar::make has the new rules.
+    bool rulesCurrent() const;
+    // This calendar while its rules are current, else the same zone and
+    // locale made afresh (this one when the zone can no longer be made).
+    Calendar refreshed() const;
+
+    // The zone's offset from UTC at `t`, in seconds east.
+    std::optional<std::int32_t> utcOffset(Instant t) const;
+
+    // The first change of the zone's UTC offset strictly after `after`.
+    std::optional<ZoneTransition> nextTransition(Instant after) const;
 
     // The first instant of the local day that contains `t` (local midnight, or
     // the first existing moment when a clock change skips midnight).

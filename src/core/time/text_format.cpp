@@ -60,11 +60,15 @@ class FormatterCache {
 
     icu::SimpleDateFormat* get(Style style, const Calendar& calendar) {
         Key key{style, calendar.zoneId(), calendar.locale()};
+        const ZoneStamp& stamp = CalendarAccess::stamp(calendar);
         auto it = formatters_.find(key);
         if (it == formatters_.end()) {
-            it = formatters_.emplace(key, build(style, calendar)).first;
+            it = formatters_.emplace(key, Entry{stamp, build(style, calendar)}).first;
+        } else if (it->second.stamp != stamp) {
+            // The zone's file was replaced since: its new rules.
+            it->second = Entry{stamp, build(style, calendar)};
         }
-        return it->second.get();
+        return it->second.formatter.get();
     }
 
     static std::unique_ptr<icu::SimpleDateFormat> build(Style style, const Calendar& calendar) {
@@ -122,8 +126,13 @@ class FormatterCache {
         return f;
     }
 
+    struct Entry {
+        ZoneStamp stamp;  // the rules the formatter's zone was read with
+        std::unique_ptr<icu::SimpleDateFormat> formatter;
+    };
+
     std::mutex mutex_;
-    std::map<Key, std::unique_ptr<icu::SimpleDateFormat>> formatters_;
+    std::map<Key, Entry> formatters_;
 };
 
 }  // namespace
