@@ -312,6 +312,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%3. %1 im %2</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>Wenn die Uhren vorgestellt werden</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>Wenn die Uhren zurückgestellt werden</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

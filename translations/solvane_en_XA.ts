@@ -290,6 +290,14 @@
         <source>%1 number %3 of %2</source>
         <translation>［%1 ñûɱƀéŕ %3 öƒ %2······］</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>［Ŵĥéñ ţĥé çļöçķš ĝö ƒöŕŵåŕđ········］</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>［Ŵĥéñ ţĥé çļöçķš ĝö ƀåçķ·······］</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

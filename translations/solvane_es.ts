@@ -312,6 +312,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%3.º %1 de %2</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>Cuando se adelantan los relojes</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>Cuando se atrasan los relojes</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

@@ -312,6 +312,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%3e %1 en %2</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>Quand on avance l&apos;heure</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>Quand on recule l&apos;heure</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

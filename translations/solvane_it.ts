@@ -312,6 +312,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%3º %1 di %2</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>Quando si spostano avanti le lancette</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>Quando si spostano indietro le lancette</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

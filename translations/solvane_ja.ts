@@ -305,6 +305,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%2の第%3%1</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>時計を進める日</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>時計を戻す日</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

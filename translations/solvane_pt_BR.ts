@@ -312,6 +312,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%1 nº %3 de %2</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>Quando os relógios são adiantados</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>Quando os relógios são atrasados</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

@@ -319,6 +319,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%1 %2 № %3</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>Когда часы переводят вперёд</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>Когда часы переводят назад</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

@@ -305,6 +305,14 @@
         <source>%1 number %3 of %2</source>
         <translation>%2第%3个%1</translation>
     </message>
+    <message>
+        <source>When the clocks go forward</source>
+        <translation>时钟拨快之日</translation>
+    </message>
+    <message>
+        <source>When the clocks go back</source>
+        <translation>时钟拨回之日</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>

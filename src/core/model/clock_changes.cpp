@@ -1,15 +1,11 @@
 #include "core/model/clock_changes.h"
 
-#include <unicode/basictz.h>
-#include <unicode/dtrule.h>
-#include <unicode/tzrule.h>
-#include <unicode/tztrans.h>
+#include <unicode/timezone.h>
 
-#include <cmath>
-#include <cstdint>
-#include <memory>
+#include <array>
+#include <mutex>
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/model/rules.h"
 #include "core/time/calendar_internal.h"
@@ -17,174 +13,183 @@
 namespace solvane {
 namespace {
 
-constexpr double kMillisPerDay = 86'400'000.0;
+constexpr std::int64_t kMostYears = 64;
+// Real zones change a few times a year at most.
+constexpr int kMostChangesPerYear = 8;
+// A rule is kept when it names the change in each of this many years: more
+// than two turns of the weekdays through the month, so "the 4th Sunday" and
+// "the last Sunday" cannot both pass.
+constexpr std::int64_t kYearsChecked = 15;
+// Days a rule may lie before or after its weekday: a week either way.
+constexpr std::size_t kRememberedAnswers = 8;
+constexpr std::array<std::int64_t, 13> kOffsets = {0, -1, 1, -2, 2, -3, 3, -4, 4, -5, 5, -6, 6};
 
-// Months of 30 days, numbered from 0 as ICU numbers them.
-bool hasThirtyDays(std::int32_t month) {
-    return month == 3 || month == 5 || month == 8 || month == 10;
+std::optional<int> daysInMonth(std::int64_t year, std::int64_t month, const Calendar& calendar) {
+    const auto first = calendar.date(year, month, 1);
+    const auto next = first ? calendar.addMonths(*first, 1) : std::nullopt;
+    const auto diff = next ? calendar.dayDifference(*first, *next) : std::nullopt;
+    return diff ? std::optional(static_cast<int>(*diff)) : std::nullopt;
 }
 
-// The ordinal (1…4, or −1 for the last) that names the rule's day in every
-// year. "On or after the 8th" is always the second such weekday, but "on or
-// after the 2nd" is the first in some years and the second in others.
-std::optional<std::int64_t> ordinalOf(const icu::DateTimeRule& rule) {
-    const std::int32_t day = rule.getRuleDayOfMonth();
-    const std::int32_t month = rule.getRuleMonth();
-    switch (rule.getDateRuleType()) {
-        case icu::DateTimeRule::DOW: {
-            const std::int32_t week = rule.getRuleWeekInMonth();
-            if ((week >= 1 && week <= 4) || week == -1) {
-                return week;
-            }
-            return std::nullopt;
+// The nthWeekday rules that name `day` as a weekday of its month moved by
+// `offset` days: the n-th (1…4) and, in the last week, the last.
+std::vector<DateRule> rulesNaming(Instant day, std::int64_t offset, const Calendar& calendar) {
+    std::vector<DateRule> rules;
+    const auto base = calendar.addDays(day, -offset);
+    const auto civil = base ? calendar.civilDate(*base) : std::nullopt;
+    const auto weekday = base ? calendar.weekday(*base) : std::nullopt;
+    const auto length = civil ? daysInMonth(civil->year, civil->month, calendar) : std::nullopt;
+    if (!civil || !weekday || !length) {
+        return rules;
+    }
+    if (const std::int64_t n = (civil->day - 1) / 7 + 1; n <= 4) {
+        rules.push_back(DateRule::nthWeekday(n, *weekday, civil->month, offset));
+    }
+    if (civil->day + 7 > *length) {
+        rules.push_back(DateRule::nthWeekday(-1, *weekday, civil->month, offset));
+    }
+    return rules;
+}
+
+// The nthWeekday rule that names the day of the one change in `direction` of
+// each year from `firstYear` on; none when some year has another number of
+// such changes or no rule fits them all.
+std::optional<DateRule> ruleForChanges(ClockDirection direction, std::int64_t firstYear,
+                                       const Calendar& calendar) {
+    std::vector<Instant> days;
+    std::int64_t year = firstYear;
+    for (const Instant day :
+         clockChangeDays(direction, firstYear, firstYear + kYearsChecked - 1, calendar)) {
+        const auto civil = calendar.civilDate(day);
+        if (!civil || civil->year != year) {
+            return std::nullopt;  // a year without such a change, or with two
         }
-        case icu::DateTimeRule::DOW_GEQ_DOM:
-            if (day >= 1 && day <= 22 && (day - 1) % 7 == 0) {
-                return (day - 1) / 7 + 1;
+        days.push_back(day);
+        ++year;
+    }
+    if (year != firstYear + kYearsChecked) {
+        return std::nullopt;
+    }
+    for (const std::int64_t offset : kOffsets) {
+        for (const DateRule& rule : rulesNaming(days.front(), offset, calendar)) {
+            bool namesAll = true;
+            for (std::size_t i = 0; namesAll && i < days.size(); ++i) {
+                const auto y = firstYear + static_cast<std::int64_t>(i);
+                namesAll = resolve(rule, y, true, calendar) == days[i];
             }
-            return std::nullopt;
-        case icu::DateTimeRule::DOW_LEQ_DOM:
-            if (day >= 7 && day <= 28 && day % 7 == 0) {
-                return day / 7;
+            if (namesAll) {
+                return rule;
             }
-            // February's last day moves with leap years; other months' does not.
-            if (month != 1 && day == (hasThirtyDays(month) ? 30 : 31)) {
-                return -1;
-            }
-            return std::nullopt;
-        case icu::DateTimeRule::DOM:
-            return std::nullopt;
+        }
     }
     return std::nullopt;
 }
 
-// Days from the rule's date to the local day of the change. The rule's time
-// of day is on the clock before the change (or standard time, or UTC), so a
-// change at 24:00 or one set in UTC far from the zone falls on a
-// neighbouring day.
-std::int64_t dayShift(const icu::DateTimeRule& rule, const icu::TimeZoneRule& before,
-                      const icu::TimeZoneRule& after) {
-    double base = 0;
-    switch (rule.getTimeRuleType()) {
-        case icu::DateTimeRule::WALL_TIME:
-            base = static_cast<double>(before.getRawOffset()) + before.getDSTSavings();
-            break;
-        case icu::DateTimeRule::STANDARD_TIME:
-            base = before.getRawOffset();
-            break;
-        case icu::DateTimeRule::UTC_TIME:
-            break;
-    }
-    const double localAfter =
-        rule.getRuleMillisInDay() - base + after.getRawOffset() + after.getDSTSavings();
-    return static_cast<std::int64_t>(std::floor(localAfter / kMillisPerDay));
+ClockDirection directionOf(const ZoneTransition& t) {
+    return t.offsetAfter > t.offsetBefore ? ClockDirection::forward : ClockDirection::back;
 }
 
-std::optional<DateRule> asNthWeekday(const icu::AnnualTimeZoneRule& change,
-                                     const icu::AnnualTimeZoneRule& other) {
-    const icu::DateTimeRule* rule = change.getRule();
-    if (rule == nullptr) {
-        return std::nullopt;
-    }
-    const auto n = ordinalOf(*rule);
-    if (!n) {
-        return std::nullopt;
-    }
-    return DateRule::nthWeekday(*n, rule->getRuleDayOfWeek(), rule->getRuleMonth() + 1,
-                                dayShift(*rule, other, change));
-}
+}  // namespace
 
-bool startsDaylightTime(const icu::TimeZoneTransition& t) {
-    return t.getFrom()->getDSTSavings() == 0 && t.getTo()->getDSTSavings() != 0;
-}
-bool endsDaylightTime(const icu::TimeZoneTransition& t) {
-    return t.getFrom()->getDSTSavings() != 0 && t.getTo()->getDSTSavings() == 0;
-}
-
-// Whether the rules name the day of every change the zone makes in `year`
-// and the next: a reading of the zone's rules that a rule form this code does
-// not know would get wrong offers nothing rather than a wrong day.
-bool namesEveryChange(const icu::BasicTimeZone& zone, const ClockChanges& changes,
-                      std::int32_t year, const Calendar& calendar) {
-    const auto from = calendar.date(year, 1, 1);
-    const auto to = calendar.date(year + 2, 1, 1);
+std::vector<Instant> clockChangeDays(ClockDirection direction, std::int64_t firstYear,
+                                     std::int64_t lastYear, const Calendar& calendar) {
+    std::vector<Instant> days;
+    if (lastYear < firstYear || lastYear - firstYear >= kMostYears) {
+        return days;
+    }
+    const auto from = calendar.date(firstYear, 1, 1);
+    const auto to = calendar.date(lastYear + 1, 1, 1);
     if (!from || !to) {
-        return false;
+        return days;
     }
-    const double end = to->unixSeconds() * 1000.0;
-    UDate t = from->unixSeconds() * 1000.0;
-    icu::TimeZoneTransition transition;
-    int changesSeen = 0;
-    while (zone.getNextTransition(t, false, transition) && transition.getTime() < end) {
-        t = transition.getTime();
-        const bool forward = startsDaylightTime(transition);
-        if (!forward && !endsDaylightTime(transition)) {
-            continue;  // a new standard time, not a daylight-saving change
+    // A change at the very first moment of the year is the year's own.
+    Instant at = *from - 1.0;
+    const std::int64_t most = (lastYear - firstYear + 1) * kMostChangesPerYear;
+    for (std::int64_t seen = 0; seen < most; ++seen) {
+        const auto change = calendar.nextTransition(at);
+        if (!change || change->at >= *to) {
+            break;
         }
-        const Instant at = Instant::fromUnix(t / 1000.0);
-        const auto civil = calendar.civilDate(at);
-        const auto day = calendar.startOfDay(at);
-        if (!civil || !day ||
-            resolve(forward ? changes.forward : changes.back, civil->year, true, calendar) != day) {
-            return false;
+        at = change->at;
+        if (directionOf(*change) != direction) {
+            continue;
         }
-        ++changesSeen;
+        const auto day = calendar.startOfDay(change->at);
+        if (day && (days.empty() || days.back() != *day)) {
+            days.push_back(*day);
+        }
     }
-    return changesSeen > 0;
+    return days;
+}
+
+namespace {
+
+std::optional<ClockChanges> findClockChanges(const Calendar& calendar, Instant today) {
+    const auto horizon = calendar.addMonths(today, 12);
+    if (!horizon) {
+        return std::nullopt;
+    }
+    std::optional<Instant> firstForward;
+    std::optional<Instant> firstBack;
+    Instant at = today - 1.0;
+    for (int seen = 0; seen < kMostChangesPerYear; ++seen) {
+        const auto change = calendar.nextTransition(at);
+        if (!change || change->at >= *horizon) {
+            break;
+        }
+        at = change->at;
+        auto& first = directionOf(*change) == ClockDirection::forward ? firstForward : firstBack;
+        if (!first) {
+            first = change->at;
+        }
+    }
+    if (!firstForward && !firstBack) {
+        return std::nullopt;
+    }
+    const auto ruleFor = [&](ClockDirection direction,
+                             const std::optional<Instant>& first) -> std::optional<DateRule> {
+        const auto year = first ? calendar.civilDate(*first) : std::nullopt;
+        if (!year) {
+            return std::nullopt;
+        }
+        return ruleForChanges(direction, year->year, calendar)
+            .value_or(DateRule::clockChange(direction));
+    };
+    return ClockChanges{ruleFor(ClockDirection::forward, firstForward),
+                        ruleFor(ClockDirection::back, firstBack)};
 }
 
 }  // namespace
 
 std::optional<ClockChanges> clockChanges(const Calendar& calendar, Instant now) {
-    const auto today = calendar.civilDate(now);
+    const auto today = calendar.startOfDay(now);
     if (!today) {
         return std::nullopt;
     }
-    const std::unique_ptr<icu::TimeZone> zone = CalendarAccess::zone(calendar);
-    const auto* basic = dynamic_cast<const icu::BasicTimeZone*>(zone.get());
-    if (basic == nullptr) {
-        return std::nullopt;
-    }
-    UErrorCode status = U_ZERO_ERROR;
-    std::int32_t count = basic->countTransitionRules(status);
-    if (U_FAILURE(status) || count <= 0) {
-        return std::nullopt;
-    }
-    std::vector<const icu::TimeZoneRule*> rules(static_cast<std::size_t>(count));
-    const icu::InitialTimeZoneRule* initial = nullptr;
-    basic->getTimeZoneRules(initial, rules.data(), count, status);
-    if (U_FAILURE(status)) {
-        return std::nullopt;
-    }
-
-    // Yearly rules are the zone's current ones; past years are a table of
-    // dates. Exactly one yearly rule of each kind makes one pair of changes.
-    const icu::AnnualTimeZoneRule* forward = nullptr;
-    const icu::AnnualTimeZoneRule* back = nullptr;
-    for (std::int32_t i = 0; i < count; ++i) {
-        const auto* annual = dynamic_cast<const icu::AnnualTimeZoneRule*>(rules[i]);
-        if (annual == nullptr || annual->getStartYear() > today->year ||
-            annual->getEndYear() < today->year) {
-            continue;
+    // Asked for each countdown a reminder round looks at, and the answer
+    // only changes with the day and the zone's rules: the last few are kept.
+    struct Answer {
+        std::string zone;
+        ZoneStamp stamp;
+        Instant today;
+        std::optional<ClockChanges> changes;
+    };
+    const ZoneStamp& stamp = CalendarAccess::stamp(calendar);
+    static std::mutex mutex;
+    static std::array<Answer, kRememberedAnswers> remembered;
+    static std::size_t next = 0;
+    {
+        std::lock_guard lock(mutex);
+        for (const Answer& a : remembered) {
+            if (a.zone == calendar.zoneId() && a.stamp == stamp && a.today == *today) {
+                return a.changes;
+            }
         }
-        const icu::AnnualTimeZoneRule*& slot = annual->getDSTSavings() != 0 ? forward : back;
-        if (slot != nullptr) {
-            return std::nullopt;
-        }
-        slot = annual;
     }
-    if (forward == nullptr || back == nullptr) {
-        return std::nullopt;
-    }
-    const auto forwardRule = asNthWeekday(*forward, *back);
-    const auto backRule = asNthWeekday(*back, *forward);
-    if (!forwardRule || !backRule) {
-        return std::nullopt;
-    }
-    const ClockChanges changes{*forwardRule, *backRule};
-    if (!namesEveryChange(*basic, changes, today->year, calendar)) {
-        return std::nullopt;
-    }
+    auto changes = findClockChanges(calendar, *today);
+    std::lock_guard lock(mutex);
+    remembered[next] = Answer{calendar.zoneId(), stamp, *today, changes};
+    next = (next + 1) % remembered.size();
     return changes;
 }
 

@@ -275,6 +275,11 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
         }
         return translate("CountdownDisplay", "Season");
     }
+    if (const auto* change = rule.asClockChange()) {
+        return change->direction == ClockDirection::forward
+                   ? translate("CountdownDisplay", "When the clocks go forward")
+                   : translate("CountdownDisplay", "When the clocks go back");
+    }
     const auto& nth = std::get<DateRule::NthWeekday>(rule.value);
     const std::string* weekdayName = nameAt(calendar.weekdayNames(), nth.weekday);
     const std::string* monthName = nameAt(calendar.monthNames(), nth.month);

@@ -242,6 +242,26 @@ Result<DateRule, DecodeError> readDateRule(const Json& value) {
     if (!value.is_object()) {
         return fail(std::string("a date rule must be an object, got ") + value.type_name());
     }
+    // A clock-change rule carries a rule of the older kinds beside it for
+    // versions that do not know it (they read the one key they know); here
+    // the clock change is the rule.
+    if (const auto change = value.find("clockChange"); change != value.end()) {
+        if (!change->is_object()) {
+            return fail(wrongType("clockChange", "an object", *change));
+        }
+        auto direction = requiredMember(*change, "_0");
+        if (!direction) {
+            return Failure{direction.error()};
+        }
+        if (!(*direction)->is_string()) {
+            return fail(wrongType("_0", "a string", **direction));
+        }
+        auto parsed = readEnum(*change, "_0", ClockDirection::forward);
+        if (!parsed) {
+            return Failure{parsed.error()};
+        }
+        return DateRule::clockChange(*parsed);
+    }
     // A case key counts even when its value is null: it is there, just
     // unreadable, and fails below as the wrong type.
     const bool hasFixed = value.contains("fixed");
@@ -474,6 +494,14 @@ Json toJson(const DateRule& rule) {
     } else if (const auto* season = rule.asSeason()) {
         payload["_0"] = season->index;
         out["season"] = std::move(payload);
+    } else if (const auto* change = rule.asClockChange()) {
+        payload["_0"] = std::string(toString(change->direction));
+        out["clockChange"] = std::move(payload);
+        // For versions that do not know the rule: the days earlier versions
+        // gave clock changes, so the list stays readable there.
+        const bool forward = change->direction == ClockDirection::forward;
+        out["nthWeekday"] = toJson(forward ? DateRule::nthWeekday(2, 1, 3, 0)
+                                           : DateRule::nthWeekday(1, 1, 11, 0))["nthWeekday"];
     }
     return out;
 }

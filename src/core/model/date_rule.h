@@ -10,17 +10,38 @@
 //                                        such weekday of the month
 //   season(index)                        0 March equinox, 1 June solstice,
 //                                        2 September equinox, 3 December solstice
+//   clockChange(direction)               the day the zone's clocks go forward
+//                                        (or back), read from the zone's own
+//                                        changes: for zones whose changes no
+//                                        nthWeekday rule names (Morocco's move
+//                                        with Ramadan, a change made once)
 //
 // Payloads are stored as signed 64-bit integers and are not range-checked
 // here; resolution (rules.h) decides what an out-of-range rule names.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <variant>
 
 #include "core/time/instant.h"
+#include "core/util/enum_strings.h"
 
 namespace solvane {
+
+// Which way the clocks move: forward when the UTC offset grows.
+enum class ClockDirection {
+    forward,
+    back,
+};
+
+template <>
+struct EnumCases<ClockDirection> {
+    static constexpr std::array<EnumCase<ClockDirection>, 2> list{{
+        {ClockDirection::forward, "forward"},
+        {ClockDirection::back, "back"},
+    }};
+};
 
 struct DateRule {
     struct Fixed {
@@ -39,7 +60,12 @@ struct DateRule {
         bool operator==(const Season&) const = default;
     };
 
-    std::variant<Fixed, NthWeekday, Season> value;
+    struct ClockChange {
+        ClockDirection direction = ClockDirection::forward;
+        bool operator==(const ClockChange&) const = default;
+    };
+
+    std::variant<Fixed, NthWeekday, Season, ClockChange> value;
 
     static DateRule fixed(Instant date) { return DateRule{Fixed{date}}; }
     static DateRule nthWeekday(std::int64_t n, std::int64_t weekday, std::int64_t month,
@@ -47,10 +73,14 @@ struct DateRule {
         return DateRule{NthWeekday{n, weekday, month, offset}};
     }
     static DateRule season(std::int64_t index) { return DateRule{Season{index}}; }
+    static DateRule clockChange(ClockDirection direction) {
+        return DateRule{ClockChange{direction}};
+    }
 
     const Fixed* asFixed() const { return std::get_if<Fixed>(&value); }
     const NthWeekday* asNthWeekday() const { return std::get_if<NthWeekday>(&value); }
     const Season* asSeason() const { return std::get_if<Season>(&value); }
+    const ClockChange* asClockChange() const { return std::get_if<ClockChange>(&value); }
 
     bool operator==(const DateRule&) const = default;
 };

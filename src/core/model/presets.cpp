@@ -215,8 +215,10 @@ std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetReg
         if (!forward && preset.id != kClockBackId) {
             presets.push_back(preset);
         } else if (region.clocks) {
-            presets.push_back(preset);
-            presets.back().start = forward ? region.clocks->forward : region.clocks->back;
+            if (const auto& rule = forward ? region.clocks->forward : region.clocks->back) {
+                presets.push_back(preset);
+                presets.back().start = *rule;
+            }
         }
     }
     if (region.hemisphere == Hemisphere::southern) {

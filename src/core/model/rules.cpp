@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/model/clock_changes.h"
+
 namespace solvane {
 
 namespace {
@@ -69,6 +71,10 @@ std::optional<Instant> resolve(const DateRule& rule, std::int64_t year, bool rec
     if (const auto* season = rule.asSeason()) {
         return seasonDate(season->index, year, calendar);
     }
+    if (const auto* change = rule.asClockChange()) {
+        const auto days = clockChangeDays(change->direction, year, year, calendar);
+        return days.empty() ? std::nullopt : std::optional(days.front());
+    }
     return std::nullopt;
 }
 
@@ -90,6 +96,16 @@ std::vector<Occurrence> occurrences(const Countdown& countdown, Instant now,
     const std::int64_t firstYear = singleYear ? thisYear : thisYear - 1;
     const std::int64_t lastYear = singleYear ? thisYear : thisYear + 2;
     out.reserve(static_cast<std::size_t>(lastYear - firstYear + 1));
+
+    // A zone may change its clocks the same way twice in a year (Morocco's
+    // changes follow Ramadan through the seasons): each change is a day.
+    if (const auto* change = countdown.start.asClockChange(); change && !countdown.end) {
+        for (const Instant day :
+             clockChangeDays(change->direction, firstYear, lastYear, calendar)) {
+            out.push_back({day, std::nullopt});
+        }
+        return out;
+    }
 
     for (std::int64_t y = firstYear; y <= lastYear; ++y) {
         const auto s = resolve(countdown.start, y, countdown.recurs, calendar);

@@ -35,7 +35,8 @@ struct Occurrence {
 
 // The countdown's occurrences in the years around `now`: only this year for a
 // non-recurring fixed start, otherwise last year through two years ahead, in
-// that order. A year whose start gives no date contributes nothing.
+// that order. A year whose start gives no date contributes nothing; a
+// one-day countdown to a clock change has every change of those years.
 std::vector<Occurrence> occurrences(const Countdown& countdown, Instant now,
                                     const Calendar& calendar);
 

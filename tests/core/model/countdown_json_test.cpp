@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -84,6 +83,9 @@ TEST(CountdownJsonRule, EachCaseHasOneExactForm) {
         {DateRule::nthWeekday(9, 0, 13, 0),
          R"({"nthWeekday":{"n":9,"weekday":0,"month":13,"offset":0}})"},
         {DateRule::season(7), R"({"season":{"_0":7}})"},
+        // Beside it, for versions that do not know it, the day they gave it.
+        {DateRule::clockChange(ClockDirection::back),
+         R"({"clockChange":{"_0":"back"},"nthWeekday":{"n":1,"weekday":1,"month":11,"offset":0}})"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(encodeDateRule(c.rule), c.text);
@@ -99,6 +101,8 @@ TEST(CountdownJsonRule, ReadsAnyNumberAsADateAndIgnoresUnknownKeys) {
               DateRule::fixed(Instant{18446744073709551615.0}));
     EXPECT_EQ(decodeDateRule(R"({"season":{"_0":2,"x":1},"extra":{"_0":1}})").valueOr({}),
               DateRule::season(2));
+    EXPECT_EQ(decodeDateRule(R"({"clockChange":{"_0":"forward"}})").valueOr({}),
+              DateRule::clockChange(ClockDirection::forward));
 }
 
 TEST(CountdownJsonRule, KeyCountOtherThanOneFailsWithTheFixedMessage) {
@@ -119,7 +123,9 @@ TEST(CountdownJsonRule, BadPayloadsFail) {
           R"({"season":{"_0":true}})", R"({"season":{"_0":9223372036854775808}})",
           R"({"season":{"_0":-9223372036854775809}})",
           R"({"nthWeekday":{"n":1,"weekday":1,"month":1}})",
-          R"({"nthWeekday":{"n":1,"weekday":"1","month":1,"offset":0}})"}) {
+          R"({"nthWeekday":{"n":1,"weekday":"1","month":1,"offset":0}})",
+          R"({"clockChange":{"_0":"sideways"},"season":{"_0":1}})", R"({"clockChange":{}})",
+          R"({"clockChange":{"_0":null}})", R"({"clockChange":"forward"})"}) {
         const auto r = decodeDateRule(text);
         EXPECT_FALSE(r.ok()) << text;
         EXPECT_FALSE(why(r).empty()) << text;
@@ -213,9 +219,7 @@ TEST(CountdownJsonDecode, OlderFormIsConverted) {
 }
 
 TEST(CountdownJsonParse, RefusesDeepNestingBeforeParsing) {
-    const auto start = std::chrono::steady_clock::now();
     const auto deep = decodeCountdowns(std::string(100000, '['));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
     EXPECT_NE(why(deep).find("nested deeper than 64"), std::string::npos) << why(deep);
 
     EXPECT_TRUE(json_forms::parseJson("[[[]]]", 3).ok());
@@ -241,14 +245,13 @@ TEST(CountdownJsonParse, KeepsKeyOrderAndLastDuplicateWins) {
     ASSERT_TRUE(doc.ok());
     EXPECT_EQ(doc->dump(), R"({"b":3,"a":2})");
 
-    // Many keys must not turn parsing quadratic.
+    // Many keys must not turn parsing quadratic (which would run into the
+    // test's time limit).
     std::string wide = R"({"label":"wide","start":{"season":{"_0":0}})";
     for (int i = 0; i < 200000; ++i) {
         wide += ",\"k" + std::to_string(i) + "\":0";
     }
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(decodeCountdown(wide + "}").ok());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(120));
 }
 
 TEST(CountdownJsonEncode, UnrepresentableValuesStillDecode) {

@@ -1,16 +1,14 @@
 #include "core/model/presets.h"
 
 #include <gtest/gtest.h>
-#include <unicode/basictz.h>
-#include <unicode/tzrule.h>
-#include <unicode/tztrans.h>
 
-#include <memory>
 #include <set>
+#include <tuple>
 
 #include "core/model/countdown_display.h"
 #include "core/model/rules.h"
 #include "core/test_helpers.h"
+#include "core/time/c_library_zone.h"
 
 namespace solvane {
 namespace {
@@ -31,19 +29,15 @@ const CountdownPreset* presetWithId(const std::vector<CountdownPreset>& presets,
     return nullptr;
 }
 
-// The local day of the zone's next change into (or out of) daylight-saving
-// time after `from`, as ICU reports it.
-std::optional<Instant> nextChangeDay(const Calendar& c, Instant from, bool intoDaylightTime) {
-    const std::unique_ptr<icu::TimeZone> zone(
-        icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(c.zoneId())));
-    const auto& basic = dynamic_cast<const icu::BasicTimeZone&>(*zone);
-    icu::TimeZoneTransition change;
-    for (UDate at = from.unixSeconds() * 1000.0; basic.getNextTransition(at, false, change);
-         at = change.getTime()) {
-        const bool before = change.getFrom()->getDSTSavings() != 0;
-        const bool after = change.getTo()->getDSTSavings() != 0;
-        if (before != after && after == intoDaylightTime) {
-            return c.startOfDay(Instant::fromUnix(change.getTime() / 1000.0));
+// The local day of the zone's next change forward (or back) after `from`,
+// as the C library reads the zone's file.
+std::optional<Instant> nextChangeDay(const Calendar& c, Instant from, bool forward) {
+    const CLibraryZone zone(c.zoneId());
+    const auto start = static_cast<std::int64_t>(from.unixSeconds());
+    for (const CChange& change : zone.changes(start, start + 3 * 366 * 86400LL)) {
+        if ((change.after > change.before) == forward) {
+            const CLocal local = zone.at(change.at);
+            return c.date(local.year, local.month, local.day);
         }
     }
     return std::nullopt;
@@ -109,7 +103,8 @@ TEST(Presets, StarterCountdownsRecurWithFreshIdentifiers) {
 struct ZoneCase {
     const char* zone;
     double latitude;
-    std::optional<DateRule> forward, back;  // none: no clock-change presets
+    std::int32_t juneOffset;                // seconds east of UTC on 2027-06-15
+    std::optional<DateRule> forward, back;  // none: no such clock-change preset
     std::vector<std::string> starters;      // made on 2025-01-15
 };
 
@@ -117,8 +112,8 @@ class PresetsInZone : public ::testing::TestWithParam<ZoneCase> {};
 
 // What a user of the zone is offered: the clock changes are the zone's own,
 // and a countdown made from one in 2025 counts to the day the clocks really
-// change in every year to 2035; the starters and the season titles follow the
-// zone and the hemisphere.
+// change (as the C library reads the same zone file) through 2035;
+// the starters and the season titles follow the zone and the hemisphere.
 TEST_P(PresetsInZone, ClockChangesStartersAndSeasonTitles) {
     const ZoneCase& z = GetParam();
     const Calendar c = cal(z.zone);
@@ -126,19 +121,25 @@ TEST_P(PresetsInZone, ClockChangesStartersAndSeasonTitles) {
     const auto presets = catalogue(c, region);
     const CountdownPreset* forward = presetWithId(presets, "dst-start");
     const CountdownPreset* back = presetWithId(presets, "dst-end");
+    EXPECT_EQ(c.utcOffset(*parseIso8601("2027-06-15T12:00:00Z")), z.juneOffset);
     ASSERT_EQ(forward != nullptr, z.forward.has_value());
     ASSERT_EQ(back != nullptr, z.back.has_value());
-    EXPECT_EQ(presets.size(), z.forward ? 19u : 17u);
-    if (forward != nullptr) {
-        EXPECT_EQ(forward->start, *z.forward);
-        EXPECT_EQ(back->start, *z.back);
+    EXPECT_EQ(presets.size(), 17u + (forward != nullptr) + (back != nullptr));
+    for (const auto& [preset, rule, isForward] :
+         {std::tuple{forward, z.forward, true}, {back, z.back, false}}) {
+        if (preset == nullptr) {
+            continue;
+        }
+        EXPECT_EQ(preset->start, *rule);
+        // Twice a year, so that a second change of one kind in a year
+        // (Casablanca goes back in January and December 2029) is met too.
         for (int year = 2025; year <= 2035; ++year) {
-            SCOPED_TRACE(year);
-            const Instant from = day(c, year, 1, 1, 12);
-            EXPECT_EQ(currentOrNextStart(makeCountdown(*forward), from, c),
-                      nextChangeDay(c, from, true));
-            EXPECT_EQ(currentOrNextStart(makeCountdown(*back), from, c),
-                      nextChangeDay(c, from, false));
+            for (const int month : {1, 7}) {
+                SCOPED_TRACE(year * 100 + month);
+                const Instant from = day(c, year, month, 1, 12);
+                EXPECT_EQ(currentOrNextStart(makeCountdown(*preset), from, c),
+                          nextChangeDay(c, from, isForward));
+            }
         }
     }
 
@@ -180,32 +181,46 @@ const std::vector<std::string> kNorth = {"Fall back", "Winter solstice", "Spring
                                          "Spring equinox"};
 const std::vector<std::string> kSouth = {"Fall back", "Winter solstice", "Spring forward",
                                          "Fall equinox"};
-DateRule nth(std::int64_t n, std::int64_t month) {
-    return DateRule::nthWeekday(n, 1, month, 0);  // Sundays
+const std::vector<std::string> kNoClocksNorth = {"Winter solstice", "Spring equinox"};
+const std::vector<std::string> kNoClocksSouth = {"Winter solstice", "Fall equinox"};
+DateRule nth(std::int64_t n, std::int64_t month, std::int64_t weekday = 1,
+             std::int64_t offset = 0) {
+    return DateRule::nthWeekday(n, weekday, month, offset);  // Sundays unless said
 }
+constexpr std::int32_t kHour = 3600;
+const DateRule kChangeForward = DateRule::clockChange(ClockDirection::forward);
+const DateRule kChangeBack = DateRule::clockChange(ClockDirection::back);
 
 INSTANTIATE_TEST_SUITE_P(
     Zones, PresetsInZone,
     ::testing::Values(
-        ZoneCase{"America/New_York", 40.71, nth(2, 3), nth(1, 11), kUnitedStates},
-        ZoneCase{"America/Chicago", 41.88, nth(2, 3), nth(1, 11), kUnitedStates},
-        ZoneCase{"Europe/Berlin", 52.52, nth(-1, 3), nth(-1, 10), kNorth},
-        ZoneCase{"Europe/London", 51.51, nth(-1, 3), nth(-1, 10), kNorth},
-        ZoneCase{"Australia/Sydney", -33.87, nth(1, 10), nth(1, 4), kSouth},
-        // Chile changes on the Sunday on or after the 2nd, not one ordinal.
-        ZoneCase{"America/Santiago",
-                 -33.45,
-                 std::nullopt,
-                 std::nullopt,
-                 {"Winter solstice", "Fall equinox"}},
-        ZoneCase{
-            "Asia/Tokyo", 35.68, std::nullopt, std::nullopt, {"Winter solstice", "Spring equinox"}},
-        ZoneCase{"Asia/Kolkata",
-                 22.57,
-                 std::nullopt,
-                 std::nullopt,
-                 {"Winter solstice", "Spring equinox"}},
-        ZoneCase{"Pacific/Auckland", -36.85, nth(-1, 9), nth(1, 4), kSouth}),
+        ZoneCase{"America/New_York", 40.71, -4 * kHour, nth(2, 3), nth(1, 11), kUnitedStates},
+        ZoneCase{"America/Chicago", 41.88, -5 * kHour, nth(2, 3), nth(1, 11), kUnitedStates},
+        ZoneCase{"Europe/Berlin", 52.52, 2 * kHour, nth(-1, 3), nth(-1, 10), kNorth},
+        ZoneCase{"Europe/London", 51.51, kHour, nth(-1, 3), nth(-1, 10), kNorth},
+        ZoneCase{"Australia/Sydney", -33.87, 10 * kHour, nth(1, 10), nth(1, 4), kSouth},
+        ZoneCase{"Pacific/Auckland", -36.85, 12 * kHour, nth(-1, 9), nth(1, 4), kSouth},
+        ZoneCase{"Asia/Tokyo", 35.68, 9 * kHour, std::nullopt, std::nullopt, kNoClocksNorth},
+        // Zones whose rules changed after ICU's own table was made, or
+        // whose changes are not a plain "n-th Sunday".
+        ZoneCase{"America/Mexico_City", 19.43, -6 * kHour, std::nullopt, std::nullopt,
+                 kNoClocksNorth},
+        // Last Friday of April at 0:00; back at 24:00 of the last Thursday of October.
+        ZoneCase{"Africa/Cairo", 30.05, 3 * kHour, nth(-1, 4, 6), nth(-1, 10, 5), kNorth},
+        ZoneCase{"America/Asuncion", -25.26, -3 * kHour, std::nullopt, std::nullopt,
+                 kNoClocksSouth},
+        // At 01:00 UTC: the Saturday before October's last Sunday, locally.
+        ZoneCase{"America/Nuuk", 64.18, -kHour, nth(-1, 3), nth(-1, 10, 1, -1), kNorth},
+        // The Friday before the last Sunday of March: the day after the 4th Thursday.
+        ZoneCase{"Asia/Jerusalem", 31.78, 3 * kHour, nth(4, 3, 5, 1), nth(-1, 10), kNorth},
+        // Saturday midnight: Sunday on or after September 2nd, Saturday of April's first week.
+        ZoneCase{"America/Santiago", -33.45, -4 * kHour, nth(1, 9, 7, 1), nth(1, 4, 7), kSouth},
+        // Morocco's clocks go back for Ramadan: days no rule names.
+        ZoneCase{"Africa/Casablanca", 33.65, kHour, kChangeForward, kChangeBack, kNorth},
+        ZoneCase{"Australia/Lord_Howe", -31.55, 10 * kHour + 1800, nth(1, 10), nth(1, 4), kSouth},
+        ZoneCase{"Asia/Kathmandu", 27.72, 5 * kHour + 2700, std::nullopt, std::nullopt,
+                 kNoClocksNorth},
+        ZoneCase{"Pacific/Chatham", -43.95, 12 * kHour + 2700, nth(-1, 9), nth(1, 4), kSouth}),
     [](const auto& info) {
         std::string name = info.param.zone;
         std::erase_if(name, [](char ch) { return ch == '/' || ch == '_'; });
