@@ -123,7 +123,12 @@ AppState::AppState(AppServices services, QObject* parent)
 
 bool AppState::setZone(const std::string& zoneId) {
     if (zoneId == services_.calendar.zoneId()) {
-        return false;
+        if (services_.calendar.rulesCurrent()) {
+            return false;
+        }
+        // The same zone with the rules of its replaced file.
+        services_.calendar = services_.calendar.refreshed();
+        return true;
     }
     auto moved = Calendar::make(zoneId, services_.calendar.locale());
     if (!moved) {

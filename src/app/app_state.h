@@ -102,7 +102,8 @@ class AppState : public QObject {
     const Calendar& calendar() const { return services_.calendar; }
     // The system time zone changed: days, dates and captions from now on are
     // the new zone's, and so is the place while none is chosen; nothing is
-    // stored. False for the zone already in use or an unknown one.
+    // stored. The zone in use is made afresh when its file was replaced (a
+    // tzdata upgrade). False when nothing changed or the zone is unknown.
     bool setZone(const std::string& zoneId);
     const SharedStore& store() const { return services_.store; }
     Instant now() const;

@@ -17,7 +17,9 @@ BoardPreview::BoardPreview(const IconStore* icons, QWidget* parent)
 }
 
 void BoardPreview::setBoard(BoardData board, const Calendar& calendar) {
-    if (board_ == board && calendar_ && calendar_->zoneId() == calendar.zoneId()) {
+    // The same zone read afresh (a tzdata upgrade) may show other times.
+    if (board_ == board && calendar_ && calendar_->zoneId() == calendar.zoneId() &&
+        calendar_->rulesCurrent()) {
         return;
     }
     board_ = std::move(board);

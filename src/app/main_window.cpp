@@ -559,8 +559,8 @@ void MainWindow::scheduleMinuteTick() {
 }
 
 void MainWindow::followZone(platform::ZoneSource& zones) {
-    connect(&zones, &platform::ZoneSource::zoneChanged, this, [this](const QString& zone) {
-        if (!state_->setZone(zone.toStdString())) {
+    const auto moved = [this](const std::string& zone) {
+        if (!state_->setZone(zone)) {
             return;
         }
         // The clock-change presets are the new zone's own.
@@ -569,7 +569,12 @@ void MainWindow::followZone(platform::ZoneSource& zones) {
         refreshPreview();
         refreshCalendars();
         scheduleMinuteTick();
-    });
+    };
+    connect(&zones, &platform::ZoneSource::zoneChanged, this,
+            [moved](const QString& zone) { moved(zone.toStdString()); });
+    // A tzdata upgrade: the same zone, with its new rules.
+    connect(&zones, &platform::ZoneSource::rulesChanged, this,
+            [moved, &zones] { moved(zones.zoneId()); });
 }
 
 void MainWindow::setColorScheme(ColorScheme scheme) {

@@ -294,8 +294,12 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
         source.clock = [wallClock, now, startedAt] {
             return Instant{now.seconds + (wallClock().seconds - startedAt.seconds)};
         };
-        source.compose = [options = *options, store, calendar = *calendar](
-                             Instant at, const std::optional<WeatherSnapshot>& fetched) {
+        source.compose = [options = *options, store, running = *calendar](
+                             Instant at, const std::optional<WeatherSnapshot>& fetched) mutable {
+            // A tzdata upgrade while the bar runs: the next update has the
+            // zone's new rules.
+            running = running.refreshed();
+            const Calendar& calendar = running;
             const SavedLocation place = boardPlace(options, store, calendar).location;
             // The stored snapshot is what the worker last saved, or what
             // another program fetched meanwhile; an override is never stored.

@@ -252,9 +252,12 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
                              });
         }
     }
-    // The desktop switches the zone when the computer travels.
+    // The desktop switches the zone when the computer travels, and the
+    // package manager replaces the zone's rules when they change.
     platform::SystemZoneSource zones;
     QObject::connect(&zones, &platform::ZoneSource::zoneChanged, &controller,
+                     &HostController::zoneChanged);
+    QObject::connect(&zones, &platform::ZoneSource::rulesChanged, &controller,
                      &HostController::zoneChanged);
     // The plug-in follows the calendars itself and says when to reload; what
     // its feed sync writes, the other programs hear of from here.

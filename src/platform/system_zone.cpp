@@ -1,5 +1,7 @@
 #include "platform/system_zone.h"
 
+#include "core/time/zone_rules.h"
+
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -8,63 +10,7 @@
 
 namespace solvane::platform {
 
-namespace {
-
 namespace fs = std::filesystem;
-
-// Longer chains than this are loops or mistakes, not a zone.
-constexpr int kMostLinks = 8;
-
-// Zone files also live in "posix/" and "right/" copies of the database; the
-// zone is the same.
-std::string zoneFromTarget(std::string name) {
-    for (std::string_view prefix : {"posix/", "right/"}) {
-        if (name.starts_with(prefix)) {
-            name.erase(0, prefix.size());
-        }
-    }
-    return name;
-}
-
-std::optional<fs::path> nextLink(const fs::path& at) {
-    std::error_code error;
-    if (!fs::is_symlink(at, error)) {
-        return std::nullopt;
-    }
-    fs::path target = fs::read_symlink(at, error);
-    if (error) {
-        return std::nullopt;
-    }
-    if (target.is_relative()) {
-        target = at.parent_path() / target;
-    }
-    return target.lexically_normal();
-}
-
-// The zone name a localtime link's chain spells, not yet checked against
-// the zone database.
-std::optional<std::string> zoneTextOfLink(const fs::path& path) {
-    constexpr std::string_view kFolder = "zoneinfo/";
-    fs::path at = path;
-    for (int hop = 0; hop < kMostLinks; ++hop) {
-        const auto target = nextLink(at);
-        if (!target) {
-            return std::nullopt;
-        }
-        const std::string text = target->generic_string();
-        if (const auto found = text.rfind(kFolder); found != std::string::npos) {
-            std::string zone = zoneFromTarget(text.substr(found + kFolder.size()));
-            if (zone.empty()) {
-                return std::nullopt;
-            }
-            return zone;
-        }
-        at = *target;
-    }
-    return std::nullopt;
-}
-
-}  // namespace
 
 fs::path localtimePath() {
     if (const char* path = std::getenv("SOLVANE_LOCALTIME_PATH");
@@ -79,23 +25,11 @@ bool zonePinnedByEnvironment() {
 }
 
 std::optional<std::string> zoneNamedByLink(const fs::path& path) {
-    auto zone = zoneTextOfLink(path);
+    auto zone = zoneNameOfLink(path);
     if (!zone || !Calendar::make(*zone, "en_US")) {
         return std::nullopt;
     }
     return zone;
-}
-
-std::vector<fs::path> linkChain(const fs::path& path) {
-    std::vector<fs::path> chain{path};
-    for (int hop = 0; hop < kMostLinks; ++hop) {
-        const auto target = nextLink(chain.back());
-        if (!target) {
-            break;
-        }
-        chain.push_back(*target);
-    }
-    return chain;
 }
 
 std::string systemZoneId() {
@@ -117,8 +51,9 @@ std::function<Calendar()> followedSystemCalendar() {
     auto followed = std::make_shared<Followed>();
     return [followed] {
         std::lock_guard lock(followed->mutex);
-        // Calendar::make below checks the zone, and only when it is new.
-        const auto zone = followed->pinned ? std::nullopt : zoneTextOfLink(followed->path);
+        // Calendar::make below checks the zone, and only when it is new or
+        // its file has been replaced (a tzdata upgrade).
+        const auto zone = followed->pinned ? std::nullopt : zoneNameOfLink(followed->path);
         if (!followed->calendar) {
             const std::string locale = Calendar::currentLocaleName();
             followed->calendar = zone ? Calendar::make(*zone, locale) : std::nullopt;
@@ -129,6 +64,8 @@ std::function<Calendar()> followedSystemCalendar() {
             if (auto moved = Calendar::make(*zone, followed->calendar->locale())) {
                 followed->calendar = std::move(moved);
             }
+        } else {
+            followed->calendar = followed->calendar->refreshed();
         }
         return *followed->calendar;
     };

@@ -32,10 +32,6 @@ bool zonePinnedByEnvironment();
 // does not know.
 std::optional<std::string> zoneNamedByLink(const std::filesystem::path& path);
 
-// `path` and every link it passes through on the way to the zone file: the
-// paths whose replacement can change the zone.
-std::vector<std::filesystem::path> linkChain(const std::filesystem::path& path);
-
 // The zone in effect now: TZ's when set; else the one the localtime link
 // names; else the C library's and ICU's guess (a copied zone file), which is
 // UTC when nothing can be read.

@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QPainter>
-#include <QTimeZone>
 
 #include <algorithm>
 #include <array>
@@ -97,10 +96,11 @@ QString shortTimeText(const std::optional<Instant>& t, const Calendar& calendar)
     if (usesTwentyFourHourClock(calendar)) {
         return qstr(clockText(*t, calendar));
     }
-    const QTimeZone zone(QByteArray::fromStdString(calendar.zoneId()));
-    const auto ms = static_cast<qint64>(std::llround(t->unixSeconds() * 1000.0));
-    const QDateTime local = zone.isValid() ? QDateTime::fromMSecsSinceEpoch(ms, zone)
-                                           : QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
+    // The calendar's offset rather than Qt's zone: both read from one
+    // database, and the calendar also knows the file's later replacements.
+    const double wall = t->unixSeconds() + calendar.utcOffset(*t).value_or(0);
+    const QDateTime local =
+        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(std::llround(wall * 1000.0)), Qt::UTC);
     return QLocale(QString::fromStdString(calendar.locale()))
         .toString(local.time(), QLocale::ShortFormat);
 }

@@ -22,6 +22,7 @@
 #include "support/child_process.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
+#include "support/zone_files.h"
 
 namespace solvane {
 namespace {
@@ -129,6 +130,31 @@ TEST_F(Follow, PrintsTheNextDayAndEverySavedChangeThenStopsWhenTheBarCloses) {
     const testing::Finished f = finish(3s);
     EXPECT_FALSE(f.timedOut);
     EXPECT_EQ(f.code, 0);
+}
+
+// A tzdata upgrade while the bar runs: the zone's file is replaced, and the
+// next minute's update reads the clock by the new rules (17:01, not 15:31).
+TEST_F(Follow, TakesTheZonesNewRulesWhenItsFileIsReplaced) {
+    const auto tzdir = dir.path() / "zoneinfo";
+    ASSERT_TRUE(testing::installZone(tzdir, "Test/Here", "Zone Test/Here 3:30 - +0330\n"));
+    ::setenv("TZDIR", tzdir.c_str(), 1);
+    ::setenv("TZ", "Test/Here", 1);
+    // Ten seconds before the minute: the update for 15:31 is soon due.
+    start("2027-06-15T12:00:50Z");
+    const auto first = nextLine(5s);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_NE(first->find("\u00b7 3:30 \u00b7"), std::string::npos) << *first;
+
+    ASSERT_TRUE(testing::installZone(tzdir, "Test/Here", "Zone Test/Here 5:00 - +05\n"));
+    const auto deadline = std::chrono::steady_clock::now() + 75s;
+    bool updated = false;
+    while (!updated && std::chrono::steady_clock::now() < deadline) {
+        const auto line = nextLine(std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now()));
+        updated = line && line->find("\u00b7 5:0") != std::string::npos;
+    }
+    EXPECT_TRUE(updated) << "no update with the new rules";
+    ::unsetenv("TZDIR");
 }
 
 TEST_F(Follow, NeverWaitsOnAWeatherServiceThatDoesNotAnswer) {

@@ -17,6 +17,7 @@
 #include "platform/event_loop.h"
 #include "platform/system_zone.h"
 #include "support/temp_dir.h"
+#include "support/zone_files.h"
 
 namespace solvane {
 namespace {
@@ -180,17 +181,38 @@ TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
     daemon.waitForFinished(5000);
 }
 
-// A set TZ decides the zone, as it does for the C library.
-TEST_F(TimeZoneSourceTest, APinnedZoneWatchesNothing) {
+// A set TZ decides the zone, as it does for the C library; only the zone's
+// own file is watched, and its replacement (a tzdata upgrade) tells the
+// programs to read the rules again, and a followed calendar reads them.
+TEST_F(TimeZoneSourceTest, APinnedZoneFollowsOnlyTheRulesInItsFile) {
+    const fs::path tzdir = dir_.path() / "zoneinfo";
+    ASSERT_TRUE(testing::installZone(tzdir, "Test/Here", "Zone Test/Here 3:30 - +0330\n"));
     fs::create_symlink(zoneFile("America/New_York"), localtime_);
-    ::setenv("TZ", "Asia/Kolkata", 1);
+    ::setenv("TZDIR", tzdir.c_str(), 1);
+    ::setenv("TZ", "Test/Here", 1);
     ::setenv("SOLVANE_LOCALTIME_PATH", localtime_.c_str(), 1);
     EXPECT_TRUE(platform::zonePinnedByEnvironment());
-    EXPECT_EQ(platform::systemZoneId(), "Asia/Kolkata");
+    EXPECT_EQ(platform::systemZoneId(), "Test/Here");
+    const auto calendar = platform::followedSystemCalendar();
     platform::SystemZoneSource source;
-    EXPECT_EQ(source.zoneId(), "Asia/Kolkata");
-    EXPECT_TRUE(source.watchedPaths().isEmpty());
+    int rulesChanges = 0;
+    QObject::connect(&source, &platform::ZoneSource::rulesChanged, [&] { ++rulesChanges; });
+    EXPECT_EQ(source.zoneId(), "Test/Here");
+    EXPECT_EQ(source.watchedPaths(),
+              QStringList({QString::fromStdString((tzdir / "Test" / "Here").string()),
+                           QString::fromStdString((tzdir / "Test").string())}));
+
+    const Instant june = *parseIso8601("2027-06-15T12:00:00Z");
+    EXPECT_EQ(calendar().utcOffset(june), 3 * 3600 + 1800);
+    ASSERT_TRUE(testing::installZone(tzdir, "Test/Here", "Zone Test/Here 5:00 - +05\n"));
+    ASSERT_TRUE(waitFor([&] { return rulesChanges > 0; }, 2s));
+    EXPECT_EQ(calendar().utcOffset(june), 5 * 3600);
+    pointAt(localtime_, zoneFile("Europe/Berlin"));
+    idle();
+    EXPECT_EQ(rulesChanges, 1);
+    EXPECT_EQ(source.zoneId(), "Test/Here");
     ::unsetenv("TZ");
+    ::unsetenv("TZDIR");
     ::unsetenv("SOLVANE_LOCALTIME_PATH");
 }
 

@@ -153,7 +153,7 @@ struct ZoneFree {
 struct Zone {
     enum class Kind { utc, named, defined };
     Kind kind = Kind::utc;
-    std::optional<Calendar> named;          // an IANA zone, through ICU
+    std::optional<Calendar> named;          // a zone of the system database
     std::shared_ptr<icaltimezone> defined;  // the file's own VTIMEZONE
 };
 using ZoneRef = std::shared_ptr<const Zone>;
@@ -179,15 +179,19 @@ std::optional<Calendar> windowsZone(const std::string& name) {
     return Calendar::make(id, "en_US");
 }
 
-// The zone an IANA or Windows name stands for. ICU's zones rather than
-// libical's: they come from the same data as the user's calendar, and
-// libical's reading of the system's zone files does not know the rules after
-// the last transition written in them.
+// The zone an IANA or Windows name stands for, from the same database as the
+// user's calendar rather than through libical, whose reading of the system's
+// zone files does not know the rules after the last transition written in
+// them.
 std::optional<Calendar> knownZone(const std::string& name) {
     static std::mutex mutex;
     static std::map<std::string, std::optional<Calendar>, std::less<>> known;
     std::lock_guard lock(mutex);
     if (const auto it = known.find(name); it != known.end()) {
+        // A tzdata upgrade while the program runs reaches events too.
+        if (it->second) {
+            it->second = it->second->refreshed();
+        }
         return it->second;
     }
     auto zone = Calendar::make(name, "en_US");

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "core/time/calendar.h"
+#include "core/time/zone_rules.h"
 #include "platform/system_zone.h"
 
 namespace solvane::platform {
@@ -45,11 +46,9 @@ SystemZoneSource::SystemZoneSource(QObject* parent)
 
 SystemZoneSource::SystemZoneSource(Settings settings, QObject* parent)
     : ZoneSource(parent), settings_(std::move(settings)) {
-    if (settings_.pinned) {
-        zone_ = Calendar::current().zoneId();
-        return;
-    }
-    zone_ = readZone(settings_.localtime).value_or(Calendar::current().zoneId());
+    zone_ = settings_.pinned ? Calendar::current().zoneId()
+                             : readZone(settings_.localtime).value_or(Calendar::current().zoneId());
+    rules_ = Calendar::make(zone_, "en_US");
 
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
@@ -59,7 +58,7 @@ SystemZoneSource::SystemZoneSource(Settings settings, QObject* parent)
             qOverload<>(&QTimer::start));
     rewatch();
 
-    if (settings_.systemBus) {
+    if (settings_.systemBus && !settings_.pinned) {
         // Without a system bus, or without timedated on it, the link alone
         // tells: both are normal in containers and minimal sessions.
         QDBusConnection bus = QDBusConnection::systemBus();
@@ -83,12 +82,22 @@ void SystemZoneSource::rewatch() {
         watcher_.removePaths(watched);
     }
     QStringList wanted;
-    for (const auto& link : linkChain(settings_.localtime)) {
-        for (const QString& path : {qpath(link), qpath(link.parent_path())}) {
-            if (!wanted.contains(path) && QFileInfo::exists(path)) {
-                wanted << path;
+    const auto want = [&](const std::filesystem::path& path) {
+        for (const QString& p : {qpath(path), qpath(path.parent_path())}) {
+            if (!wanted.contains(p) && QFileInfo::exists(p)) {
+                wanted << p;
             }
         }
+    };
+    if (!settings_.pinned) {
+        for (const auto& link : linkChain(settings_.localtime)) {
+            want(link);
+        }
+    }
+    // A package manager replaces a zone file by renaming a new one over it,
+    // which its folder sees.
+    if (isZoneName(zone_)) {
+        want(zoneInfoDirectory() / zone_);
     }
     if (!wanted.isEmpty()) {
         watcher_.addPaths(wanted);
@@ -96,17 +105,30 @@ void SystemZoneSource::rewatch() {
 }
 
 void SystemZoneSource::recheck() {
+    if (!settings_.pinned) {
+        if (const auto zone = readZone(settings_.localtime); zone && *zone != zone_) {
+            adopt(*zone);
+            return;
+        }
+    }
     rewatch();
-    if (const auto zone = readZone(settings_.localtime)) {
-        adopt(*zone);
+    if (rules_ && !rules_->rulesCurrent()) {
+        rules_ = rules_->refreshed();
+        emit rulesChanged();
     }
 }
 
 void SystemZoneSource::adopt(const std::string& zone) {
-    if (zone == zone_ || !Calendar::make(zone, "en_US")) {
+    if (zone == zone_) {
+        return;
+    }
+    auto calendar = Calendar::make(zone, "en_US");
+    if (!calendar) {
         return;
     }
     zone_ = zone;
+    rules_ = std::move(calendar);
+    rewatch();  // the new zone's file
     emit zoneChanged(QString::fromStdString(zone_));
 }
 

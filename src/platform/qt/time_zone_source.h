@@ -22,7 +22,10 @@
 #include <QVariantMap>
 
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "core/time/calendar.h"
 
 namespace solvane::platform {
 
@@ -37,6 +40,8 @@ class ZoneSource : public QObject {
 
   signals:
     void zoneChanged(const QString& zoneId);
+    // The same zone's rules were replaced in the database.
+    void rulesChanged();
 };
 
 class SystemZoneSource final : public ZoneSource {
@@ -60,7 +65,7 @@ class SystemZoneSource final : public ZoneSource {
     QStringList watchedPaths() const;
 
   public slots:
-    // Reads the link again and emits when the zone changed.
+    // Reads the link and the zone's file again and emits what changed.
     void recheck();
 
   private slots:
@@ -73,6 +78,7 @@ class SystemZoneSource final : public ZoneSource {
 
     Settings settings_;
     std::string zone_;
+    std::optional<Calendar> rules_;  // the zone as its file was when last read
     QFileSystemWatcher watcher_;
     // A link is replaced in several steps (a new link renamed over the old);
     // the zone is read once they have settled.
