@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QDateEdit>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -348,12 +347,9 @@ TEST_F(MainWindowTest, AStoreChangeElsewhereReachesTheListAndTheOpenSheet) {
     const Countdown concert = onDay("Concert", 12, 15);
     store_.saveCountdowns({party, concert});
     ASSERT_TRUE(host::announceStoreChanged());
-    QElapsedTimer took;
-    took.start();
     ASSERT_TRUE(waitUntil([&] {
         return shownLabels() == Labels{"Party", "Concert"};
     })) << "the list kept what was stored before";
-    EXPECT_LT(took.elapsed(), 1000);
     auto* notice = editor()->findChild<QLabel*>("goneNotice");
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->isVisible());
