@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "core/calendar/event_store.h"
+#include "core/calendar/fake_event_store.h"
 #include "core/time/calendar.h"
 #include "core/weather/weather_fetcher.h"
 #include "support/temp_dir.h"
@@ -223,36 +223,9 @@ class StoreTest : public ::testing::Test {
 
 inline const EventCalendar kFeed{"vdir:feed", "Countdowns", "#FF8800", "Personal"};
 
-class FakeEventStore : public EventStore {
-  public:
-    CalendarAuthorization state = CalendarAuthorization::fullAccess;
-    std::vector<CalendarEvent> stored;
-    std::vector<EventCalendar> extraCalendars;  // after kFeed
-    int requests = 0;
-
-    CalendarAuthorization authorization() const override { return state; }
-    bool requestFullAccess(const AccessPrompt& prompt) override {
-        ++requests;
-        state =
-            prompt && prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
-        return state == CalendarAuthorization::fullAccess;
-    }
-    std::vector<EventCalendar> calendars() const override {
-        std::vector<EventCalendar> all = {kFeed};
-        all.insert(all.end(), extraCalendars.begin(), extraCalendars.end());
-        return all;
-    }
-    std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar&) const override {
-        std::vector<CalendarEvent> out;
-        if (state == CalendarAuthorization::fullAccess) {
-            for (const auto& e : stored) {
-                if (e.start < end && e.end > start) {
-                    out.push_back(e);
-                }
-            }
-        }
-        return out;
-    }
+// The fake calendar database, holding kFeed.
+struct FakeEventStore : testing::FakeEventStore {
+    FakeEventStore() { calendarList = {kFeed}; }
 };
 
 }  // namespace solvane::app::fakes

@@ -59,15 +59,6 @@ WeatherCall openMeteo() {
     };
 }
 
-// Two calendars, one of them followed, so the section shows its toggles.
-class Calendars : public fakes::FakeEventStore {
-  public:
-    std::vector<EventCalendar> calendars() const override {
-        return {{"vdir:home", "Home", "#34C759", "Personal"},
-                {"vdir:holidays", "Holidays", "#FF9500", "Personal"}};
-    }
-};
-
 // A computer that knows where it is but is never asked in these pictures.
 class QuietLocation : public platform::LocationAdapter {
   public:
@@ -118,6 +109,9 @@ class Screenshots : public ::testing::Test {
         if (locale == "en_US") {
             store.saveLocation(SavedLocation{40.7128, -74.0060, "New York"});
         }
+        // Two calendars, one of them followed, so the section shows its toggles.
+        calendars_.calendarList = {{"vdir:home", "Home", "#34C759", "Personal"},
+                                   {"vdir:holidays", "Holidays", "#FF9500", "Personal"}};
         AppSettings settings = store.loadSettings();
         settings.feedCalendarIDs = {"vdir:holidays"};
         if (offline_) {
@@ -181,7 +175,7 @@ class Screenshots : public ::testing::Test {
 
     bool offline_ = false;
     QTemporaryDir dir_;
-    Calendars calendars_;
+    testing::FakeEventStore calendars_;
     std::unique_ptr<MainWindow> window_;
 };
 
