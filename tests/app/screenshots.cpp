@@ -134,17 +134,12 @@ class Screenshots : public ::testing::Test {
             };
         }
         weather.clock = [] { return kNow; };
+        AppServices app = fakes::servicesOn(store, std::move(weather));
+        app.clock = [] { return kNow; };
+        app.calendar = calendar;
+        app.events = &calendars_;
         WindowServices services =
-            fakes::windowServices(AppServices{.store = store,
-                                              .clock = [] { return kNow; },
-                                              .calendar = calendar,
-                                              .weather = std::move(weather),
-                                              .attribution = {},
-                                              .events = &calendars_,
-                                              .reloadWidgets = {},
-                                              .attemptDelay = std::chrono::milliseconds(10),
-                                              .subscriptions = {}},
-                                  IconStore(store), root / "config");
+            fakes::windowServices(std::move(app), IconStore(store), root / "config");
         services.updates.clock = [] { return kNow; };
         services.makeLocator = [store](platform::LocationPermissionPrompt) {
             return std::make_unique<platform::LocationManager>(
