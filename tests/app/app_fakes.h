@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "core/calendar/event_store.h"
+#include "core/calendar/fake_event_store.h"
 #include "core/time/calendar.h"
 #include "core/weather/weather_fetcher.h"
 #include "support/temp_dir.h"
@@ -163,6 +163,21 @@ class ScriptedService {
     WeatherError failure_ = WeatherError::service("WeatherKitError.http(503)");
 };
 
+// A state's services on `store` at kNow in New York with `weather`, and
+// nothing else: no attribution, calendars, reloads or subscriptions, and no
+// delay between attempts.
+inline AppServices servicesOn(SharedStore store, WeatherServices weather = {}) {
+    return AppServices{.store = std::move(store),
+                       .clock = [] { return kNow; },
+                       .calendar = newYork(),
+                       .weather = std::move(weather),
+                       .attribution = {},
+                       .events = nullptr,
+                       .reloadWidgets = {},
+                       .attemptDelay = 0ms,
+                       .subscriptions = {}};
+}
+
 // The window's services around `app` with its files in `dir` and the desktop
 // left out: no automatic update checks, locator, gallery or calendar watching,
 // and questions left to the dialog. Tests set what they need on top.
@@ -195,19 +210,13 @@ class StoreTest : public ::testing::Test {
         weather.openMeteo = openMeteo_.call();
         weather.clock = [] { return kNow; };
         weather.appleTimeLimitSeconds = 2;
-        return AppServices{
-            .store = store_,
-            .clock = [] { return kNow; },
-            .calendar = calendar,
-            .weather = std::move(weather),
-            .attribution = [] { return std::optional<platform::WeatherKitAttribution>(); },
-            .events = nullptr,
-            .reloadWidgets = {},
-            .attemptDelay = 10ms,
-            .subscriptions = platform::SubscriptionStore(
-                platform::SubscriptionPaths{dir_.path() / "config" / "subscriptions.json",
-                                            dir_.path() / "data" / "subscriptions"}),
-        };
+        AppServices app = servicesOn(store_, std::move(weather));
+        app.calendar = calendar;
+        app.attribution = [] { return std::optional<platform::WeatherKitAttribution>(); };
+        app.attemptDelay = 10ms;
+        app.subscriptions = platform::SubscriptionStore(platform::SubscriptionPaths{
+            dir_.path() / "config" / "subscriptions.json", dir_.path() / "data" / "subscriptions"});
+        return app;
     }
     WindowServices windowServicesFor(AppServices app) {
         return windowServices(std::move(app), IconStore(store_), dir_.path());
@@ -223,36 +232,9 @@ class StoreTest : public ::testing::Test {
 
 inline const EventCalendar kFeed{"vdir:feed", "Countdowns", "#FF8800", "Personal"};
 
-class FakeEventStore : public EventStore {
-  public:
-    CalendarAuthorization state = CalendarAuthorization::fullAccess;
-    std::vector<CalendarEvent> stored;
-    std::vector<EventCalendar> extraCalendars;  // after kFeed
-    int requests = 0;
-
-    CalendarAuthorization authorization() const override { return state; }
-    bool requestFullAccess(const AccessPrompt& prompt) override {
-        ++requests;
-        state =
-            prompt && prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
-        return state == CalendarAuthorization::fullAccess;
-    }
-    std::vector<EventCalendar> calendars() const override {
-        std::vector<EventCalendar> all = {kFeed};
-        all.insert(all.end(), extraCalendars.begin(), extraCalendars.end());
-        return all;
-    }
-    std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar&) const override {
-        std::vector<CalendarEvent> out;
-        if (state == CalendarAuthorization::fullAccess) {
-            for (const auto& e : stored) {
-                if (e.start < end && e.end > start) {
-                    out.push_back(e);
-                }
-            }
-        }
-        return out;
-    }
+// The fake calendar database, holding kFeed.
+struct FakeEventStore : testing::FakeEventStore {
+    FakeEventStore() { calendarList = {kFeed}; }
 };
 
 }  // namespace solvane::app::fakes

@@ -4,7 +4,6 @@
 #include "app/app_state.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -180,14 +179,12 @@ TEST_F(AppStateTest, RefreshTriesThreeTimesApartWithoutBlockingAndKeepsTheOldWea
     EXPECT_TRUE(state->weather());
 }
 
+// A close that waited out the day between attempts would hang the test.
 TEST_F(AppStateTest, ClosingTheWindowDoesNotWaitOutTheDelayBetweenAttempts) {
-    auto state = makeState(nullptr, 60s);
+    auto state = makeState(nullptr, 24h);
     state->refreshWeather();
     ASSERT_TRUE(waitUntil([&] { return openMeteo_.calls() == 1; }));
-    QElapsedTimer timer;
-    timer.start();
     state.reset();
-    EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_EQ(openMeteo_.calls(), 1);
 }
 

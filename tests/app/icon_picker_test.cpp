@@ -20,6 +20,7 @@
 
 #include "app/icon_picker.h"
 #include "app_fakes.h"
+#include "core/test_helpers.h"
 #include "host/gallery_dialog.h"
 #include "support/temp_dir.h"
 
@@ -99,10 +100,8 @@ TEST(IconPicker, TheGridIsOneTabStopWalkedWithArrowKeys) {
 TEST(IconPicker, TheImageChooserStartsInPicturesElseHome) {
     const testing::TempDir dir;
     const std::string home = dir.path().string();
-    const QByteArray savedHome = qgetenv("HOME");
-    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", QByteArray::fromStdString(home));
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home + "/.config"));
+    const testing::ScopedEnv homeEnv("HOME", home.c_str());
+    const testing::ScopedEnv configEnv("XDG_CONFIG_HOME", (home + "/.config").c_str());
     const auto start = [] { return IconPicker::imageStartFolder().toStdString(); };
 
     EXPECT_EQ(start(), home) << "no Pictures folder yet";
@@ -114,13 +113,6 @@ TEST(IconPicker, TheImageChooserStartsInPicturesElseHome) {
     ASSERT_TRUE(std::filesystem::create_directory(dir.path() / "Bilder"));
     std::ofstream(dir.path() / ".config/user-dirs.dirs") << "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n";
     EXPECT_EQ(start(), home + "/Bilder");
-
-    qputenv("HOME", savedHome);
-    if (savedConfig.isEmpty()) {
-        qunsetenv("XDG_CONFIG_HOME");
-    } else {
-        qputenv("XDG_CONFIG_HOME", savedConfig);
-    }
 }
 
 TEST(GalleryDialog, EachKindsTextIsShownWholeAtAnyWidth) {

@@ -59,15 +59,6 @@ WeatherCall openMeteo() {
     };
 }
 
-// Two calendars, one of them followed, so the section shows its toggles.
-class Calendars : public fakes::FakeEventStore {
-  public:
-    std::vector<EventCalendar> calendars() const override {
-        return {{"vdir:home", "Home", "#34C759", "Personal"},
-                {"vdir:holidays", "Holidays", "#FF9500", "Personal"}};
-    }
-};
-
 // A computer that knows where it is but is never asked in these pictures.
 class QuietLocation : public platform::LocationAdapter {
   public:
@@ -118,6 +109,9 @@ class Screenshots : public ::testing::Test {
         if (locale == "en_US") {
             store.saveLocation(SavedLocation{40.7128, -74.0060, "New York"});
         }
+        // Two calendars, one of them followed, so the section shows its toggles.
+        calendars_.calendarList = {{"vdir:home", "Home", "#34C759", "Personal"},
+                                   {"vdir:holidays", "Holidays", "#FF9500", "Personal"}};
         AppSettings settings = store.loadSettings();
         settings.feedCalendarIDs = {"vdir:holidays"};
         if (offline_) {
@@ -140,17 +134,12 @@ class Screenshots : public ::testing::Test {
             };
         }
         weather.clock = [] { return kNow; };
+        AppServices app = fakes::servicesOn(store, std::move(weather));
+        app.clock = [] { return kNow; };
+        app.calendar = calendar;
+        app.events = &calendars_;
         WindowServices services =
-            fakes::windowServices(AppServices{.store = store,
-                                              .clock = [] { return kNow; },
-                                              .calendar = calendar,
-                                              .weather = std::move(weather),
-                                              .attribution = {},
-                                              .events = &calendars_,
-                                              .reloadWidgets = {},
-                                              .attemptDelay = std::chrono::milliseconds(10),
-                                              .subscriptions = {}},
-                                  IconStore(store), root / "config");
+            fakes::windowServices(std::move(app), IconStore(store), root / "config");
         services.updates.clock = [] { return kNow; };
         services.makeLocator = [store](platform::LocationPermissionPrompt) {
             return std::make_unique<platform::LocationManager>(
@@ -181,7 +170,7 @@ class Screenshots : public ::testing::Test {
 
     bool offline_ = false;
     QTemporaryDir dir_;
-    Calendars calendars_;
+    testing::FakeEventStore calendars_;
     std::unique_ptr<MainWindow> window_;
 };
 

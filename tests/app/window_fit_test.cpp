@@ -21,30 +21,13 @@
 #include "app/main_window.h"
 #include "app/weather_section.h"
 #include "app_fakes.h"
-#include "board/custom_icons.h"
-#include "support/temp_dir.h"
 
 namespace solvane::app {
 namespace {
 
-using fakes::kNow;
 using fakes::newYork;
-using fakes::ScriptedService;
 using fakes::waitUntil;
 using namespace std::chrono_literals;
-
-// Eight calendars: more than the section's list shows without scrolling.
-class ManyCalendars : public fakes::FakeEventStore {
-  public:
-    std::vector<EventCalendar> calendars() const override {
-        std::vector<EventCalendar> out;
-        for (int i = 1; i <= 8; ++i) {
-            out.push_back({"vdir:" + std::to_string(i), "Calendar " + std::to_string(i), "#FF8800",
-                           "Personal"});
-        }
-        return out;
-    }
-};
 
 // Brings `widget` into view inside every scroll area around it, then clicks
 // its centre where the screen shows it.
@@ -66,7 +49,7 @@ bool scrollToAndClick(QWidget* widget, QWidget* window) {
     return true;
 }
 
-class WindowFitTest : public ::testing::Test {
+class WindowFitTest : public fakes::StoreTest {
   protected:
     // Apple failed and Open-Meteo filled in: the notice with its button, from
     // the stored weather before the window shows, or only once the window's
@@ -84,22 +67,16 @@ class WindowFitTest : public ::testing::Test {
             cached.requested = WeatherSource::apple;
             store_.saveWeather(cached);
         }
-
-        WeatherServices weather;
-        weather.apple = apple_.call();
-        weather.openMeteo = openMeteo_.call();
-        weather.clock = [] { return kNow; };
-        weather.appleTimeLimitSeconds = 2;
-        WindowServices services = fakes::windowServices({.store = store_,
-                                                         .clock = [] { return kNow; },
-                                                         .calendar = newYork(),
-                                                         .weather = std::move(weather),
-                                                         .attribution = {},
-                                                         .events = &calendars_,
-                                                         .reloadWidgets = {},
-                                                         .attemptDelay = 10ms,
-                                                         .subscriptions = {}},
-                                                        IconStore(store_), dir_.path());
+        // Eight calendars: more than the section's list shows without scrolling.
+        for (int i = 1; i <= 8; ++i) {
+            calendars_.calendarList.push_back({"vdir:" + std::to_string(i),
+                                               "Calendar " + std::to_string(i), "#FF8800",
+                                               "Personal"});
+        }
+        AppServices app = appServices();
+        app.events = &calendars_;
+        app.subscriptions = {};
+        WindowServices services = windowServicesFor(std::move(app));
         services.answer = [](AccessQuestion) { return true; };
         services.remindersFile = dir_.path() / "reminders.json";
         window_ = std::make_unique<MainWindow>(std::move(services));
@@ -109,13 +86,7 @@ class WindowFitTest : public ::testing::Test {
         waitUntil([] { return false; }, 500ms);
     }
 
-    testing::TempDir dir_;
-    SharedStore store_{StorePaths{dir_.path() / "config" / "preferences.sqlite",
-                                  dir_.path() / "config" / "fallback.sqlite", dir_.path() / "data"},
-                       "en_US"};
-    ScriptedService apple_{WeatherSource::apple};
-    ScriptedService openMeteo_{WeatherSource::openMeteo};
-    ManyCalendars calendars_;
+    testing::FakeEventStore calendars_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -374,17 +374,7 @@ TEST_F(HostileStore, DeletingCountdownsRemovesOnlyTheirOwnIcons) {
     const SharedStore store(
         {suite, root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"},
         "en_US");
-    app::AppState state(app::AppServices{
-        .store = store,
-        .clock = [] { return app::fakes::kNow; },
-        .calendar = app::fakes::newYork(),
-        .weather = {},
-        .attribution = {},
-        .events = nullptr,
-        .reloadWidgets = {},
-        .attemptDelay = 0ms,
-        .subscriptions = {},
-    });
+    app::AppState state(app::fakes::servicesOn(store));
     watchOutside();
     const std::vector<Countdown> all = state.countdowns();
     ASSERT_EQ(all.size(), 8u);

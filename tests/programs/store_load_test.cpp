@@ -79,17 +79,8 @@ int appWriter(const StorePaths& paths, const fs::path& report) {
     };
     Counts counts = {{"operations", kAppEdits}};
     {
-        app::AppState state(app::AppServices{
-            .store = SharedStore(paths, "en_US"),
-            .clock = [] { return kNow; },
-            .calendar = newYork(),
-            .weather = {offline, offline, [] { return kNow; }},
-            .attribution = {},
-            .events = nullptr,
-            .reloadWidgets = {},
-            .attemptDelay = 0ms,
-            .subscriptions = {},
-        });
+        app::AppState state(app::fakes::servicesOn(SharedStore(paths, "en_US"),
+                                                   {offline, offline, [] { return kNow; }}));
         std::mt19937 random(7);
         int added = 0;
         for (int i = 0; i < kAppEdits; ++i) {

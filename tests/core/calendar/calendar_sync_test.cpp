@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/calendar/event_picker.h"
+#include "core/calendar/fake_event_store.h"
 #include "core/model/countdown_json.h"
 #include "core/test_helpers.h"
 
@@ -33,35 +34,6 @@ CalendarEvent event(std::string id, std::optional<std::string> title, Instant st
                     bool allDay = false, const EventCalendar& calendar = kHome) {
     return {std::move(id), std::move(title), start, end, allDay, calendar};
 }
-
-class FakeEventStore : public EventStore {
-  public:
-    CalendarAuthorization state = CalendarAuthorization::fullAccess;
-    std::vector<CalendarEvent> stored;
-    mutable std::vector<std::pair<Instant, Instant>> queries;
-    int prompts = 0;
-
-    CalendarAuthorization authorization() const override { return state; }
-    bool requestFullAccess(const AccessPrompt& prompt) override {
-        ++prompts;
-        state = prompt() ? CalendarAuthorization::fullAccess : CalendarAuthorization::denied;
-        return state == CalendarAuthorization::fullAccess;
-    }
-    std::vector<EventCalendar> calendars() const override { return {kHome, kWork}; }
-    std::vector<CalendarEvent> events(Instant start, Instant end, const Calendar&) const override {
-        queries.emplace_back(start, end);
-        if (state != CalendarAuthorization::fullAccess) {
-            return {};
-        }
-        std::vector<CalendarEvent> out;
-        for (const auto& e : stored) {
-            if (e.start < end && e.end > start) {
-                out.push_back(e);
-            }
-        }
-        return out;
-    }
-};
 
 const Instant kNow = at(2030, 3, 12, 15);
 
