@@ -15,11 +15,10 @@ bool installZone(const fs::path& tzdir, const std::string& name, const std::stri
     fs::remove_all(stage);
     fs::create_directories(stage);
     std::ofstream(stage / "source") << source;
-    const Finished zic =
-        runProgram({"/usr/sbin/zic", "-b", "fat", "-d", (stage / "out").string(),
-                    (stage / "source").string()},
-                   {"PATH=/usr/bin:/bin"}, stage, stage / "zic.out", stage / "zic.err",
-                   std::chrono::seconds(30));
+    const Finished zic = runProgram(
+        {"/usr/sbin/zic", "-b", "fat", "-d", (stage / "out").string(), (stage / "source").string()},
+        {"PATH=/usr/bin:/bin"}, stage, stage / "zic.out", stage / "zic.err",
+        std::chrono::seconds(30));
     const fs::path built = stage / "out" / name;
     if (zic.code != 0 || !fs::exists(built)) {
         return false;

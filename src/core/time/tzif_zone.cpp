@@ -151,13 +151,11 @@ class TzifTimeZone final : public icu::BasicTimeZone {
         : icu::BasicTimeZone(unicode(id)), rules_(std::move(rules)) {
         const Period first = rules_->periodAt(fromUnix(-kLimitSeconds));
         const Split s = rules_->split(first);
-        initial_ = std::make_unique<icu::InitialTimeZoneRule>(unicode(first.abbreviation), s.raw,
-                                                              s.dst);
+        initial_ =
+            std::make_unique<icu::InitialTimeZoneRule>(unicode(first.abbreviation), s.raw, s.dst);
     }
     TzifTimeZone(const TzifTimeZone& other)
-        : icu::BasicTimeZone(other),
-          rules_(other.rules_),
-          initial_(other.initial_->clone()) {}
+        : icu::BasicTimeZone(other), rules_(other.rules_), initial_(other.initial_->clone()) {}
 
     TzifTimeZone* clone() const override { return new TzifTimeZone(*this); }
 
@@ -253,9 +251,7 @@ class TzifTimeZone final : public icu::BasicTimeZone {
     void setRawOffset(int32_t /*offsetMillis*/) override {}
 
     // ICU asks these of "now"; its own zones read the clock for them too.
-    int32_t getRawOffset() const override {
-        return rules_->split(rules_->periodAt(now())).raw;
-    }
+    int32_t getRawOffset() const override { return rules_->split(rules_->periodAt(now())).raw; }
     UBool useDaylightTime() const override {
         // Daylight time anywhere in the year from now, as ICU's zones answer.
         Seconds at = now();

@@ -30,8 +30,8 @@ constexpr std::size_t kLongestZoneName = 255;
 constexpr std::size_t kMostCachedZones = 1024;
 
 bool isNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '-' || c == '+' || c == '.';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '+' || c == '.';
 }
 
 ZoneFileIdentity identify(const std::string& path) {
@@ -214,8 +214,8 @@ std::optional<std::string> environmentZoneName() {
         }
         std::string name(value);
         if (value.front() == '/') {
-            name = nameInTarget(fs::path(name).lexically_normal().generic_string(),
-                                directoryText());
+            name =
+                nameInTarget(fs::path(name).lexically_normal().generic_string(), directoryText());
         }
         if (isZoneName(name) && isRegularFile((zoneInfoDirectory() / name).string())) {
             return name;

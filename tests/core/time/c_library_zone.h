@@ -4,8 +4,8 @@
 
 #include <time.h>
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 

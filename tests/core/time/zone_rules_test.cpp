@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "core/test_helpers.h"
-#include "core/time/calendar_internal.h"
 #include "core/time/c_library_zone.h"
+#include "core/time/calendar_internal.h"
 #include "support/temp_dir.h"
 #include "support/zone_files.h"
 
@@ -76,8 +76,8 @@ TEST(ZoneRules, AgreeWithTheCLibraryInEveryZoneOfTheTable) {
             }
         }
         std::vector<CChange> changes;
-        for (auto at = c->nextTransition(unix(kUnix2027 - 1));
-             at && at->at < unix(kUnix2029); at = c->nextTransition(at->at)) {
+        for (auto at = c->nextTransition(unix(kUnix2027 - 1)); at && at->at < unix(kUnix2029);
+             at = c->nextTransition(at->at)) {
             changes.push_back({static_cast<std::int64_t>(at->at.unixSeconds()), at->offsetBefore,
                                at->offsetAfter});
             const CLocal local = reference.at(changes.back().at);
