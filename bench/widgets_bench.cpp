@@ -6,6 +6,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -28,6 +29,53 @@ const Calendar& newYork() {
     static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
     return calendar;
 }
+
+// A session of edits: the window saves a change every few seconds and the
+// host builds a timeline after each. The timeline's cost after the session
+// must stay within a fifth of a fresh one's (Arg 0) on the same list.
+void BM_TimelineAfterEdits(benchmark::State& state) {
+    std::string pattern = (fs::temp_directory_path() / "solvane-bench-XXXXXX").string();
+    const fs::path root = ::mkdtemp(pattern.data());
+    const SharedStore store(StorePaths{root / "p.sqlite", root / "f.sqlite", root / "container"},
+                            "en_US");
+    const Instant now = *newYork().date(2030, 3, 12, 10);
+    std::vector<Countdown> countdowns;
+    for (int i = 0; i < 20; ++i) {
+        Countdown c;
+        c.id = Uuid::random();
+        c.label = "Countdown " + std::to_string(i);
+        c.start = DateRule::fixed(*newYork().addDays(now, 3 * i + 1));
+        countdowns.push_back(c);
+    }
+    store.saveCountdowns(countdowns);
+    const WeatherCall refuse =
+        [](double, double, const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
+        return Failure{WeatherError::service("bench")};
+    };
+    const WidgetEnvironment environment{store,
+                                        [now] { return now; },
+                                        [] { return newYork(); },
+                                        WeatherServices{refuse, refuse, [now] { return now; }, 15},
+                                        nullptr,
+                                        {}};
+    for (std::int64_t edit = 0; edit < state.range(0); ++edit) {
+        store.updateCountdowns(
+            [edit](std::vector<Countdown> list) -> std::optional<std::vector<Countdown>> {
+                list[static_cast<std::size_t>(edit) % list.size()].label =
+                    "Edited " + std::to_string(edit);
+                std::rotate(list.begin(), list.begin() + 1, list.end());
+                return list;
+            },
+            newYork(), now);
+        benchmark::DoNotOptimize(makeTimeline(environment, std::nullopt, WidgetStyle::glass));
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(makeTimeline(environment, std::nullopt, WidgetStyle::glass));
+    }
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+BENCHMARK(BM_TimelineAfterEdits)->Arg(0)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 void BM_FullBoardTimeline(benchmark::State& state) {
     std::string pattern = (fs::temp_directory_path() / "solvane-bench-XXXXXX").string();

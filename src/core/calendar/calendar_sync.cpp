@@ -110,6 +110,20 @@ FeedChange applyFeeds(std::vector<Countdown> countdowns,
     }
     const std::unordered_set<std::string_view> feeds(feedCalendarIDs.begin(),
                                                      feedCalendarIDs.end());
+    // Each feed calendar's nearest events are the ones it may follow.
+    FeedChange out;
+    std::unordered_set<std::string_view> withinCap;
+    std::unordered_map<std::string_view, std::size_t> perCalendar;
+    for (const CalendarEvent* event : firsts) {
+        if (feeds.count(event->calendar.id) == 0) {
+            continue;
+        }
+        if (++perCalendar[event->calendar.id] <= kMaxFeedCountdownsPerCalendar) {
+            withinCap.insert(event->itemId);
+        } else {
+            ++out.beyondCalendarCap[event->calendar.id];
+        }
+    }
 
     for (auto& countdown : countdowns) {
         if (!countdown.eventID) {
@@ -133,8 +147,9 @@ FeedChange applyFeeds(std::vector<Countdown> countdowns,
     }
 
     std::erase_if(countdowns, [&](const Countdown& c) {
-        return c.feedCalendarID && (feeds.count(*c.feedCalendarID) == 0 || !c.eventID ||
-                                    firstOf.count(*c.eventID) == 0);
+        return c.feedCalendarID &&
+               (feeds.count(*c.feedCalendarID) == 0 || !c.eventID ||
+                firstOf.count(*c.eventID) == 0 || withinCap.count(*c.eventID) == 0);
     });
 
     std::unordered_set<std::string> followed;
@@ -143,9 +158,9 @@ FeedChange applyFeeds(std::vector<Countdown> countdowns,
             followed.insert(*countdown.eventID);
         }
     }
-    FeedChange out;
     for (const CalendarEvent* event : firsts) {
-        if (feeds.count(event->calendar.id) == 0 || followed.count(event->itemId) != 0) {
+        if (feeds.count(event->calendar.id) == 0 || followed.count(event->itemId) != 0 ||
+            withinCap.count(event->itemId) == 0) {
             continue;
         }
         // A list past the cap could not be stored at all; the earliest
@@ -181,15 +196,19 @@ FeedSyncOutcome syncFeeds(const SharedStore& store, const EventStore& events, In
         // The query can take a while; it stays outside the transaction so the
         // application is never kept waiting to save an edit.
         const auto upcoming = upcomingEvents(events, kFeedHorizonDays, now, calendar);
-        const bool written = store.updateCountdowns(
+        const auto written = store.updateCountdowns(
             [&](std::vector<Countdown> stored) -> std::optional<std::vector<Countdown>> {
                 auto synced = applyFeeds(stored, feeds, upcoming, calendar);
                 outcome.leftOut = synced.leftOut;
+                outcome.beyondCalendarCap = synced.beyondCalendarCap;
                 outcome.changed = synced.countdowns != stored;
                 return outcome.changed ? std::optional(std::move(synced.countdowns)) : std::nullopt;
             },
             calendar, now);
-        outcome.saved = written || !outcome.changed;
+        outcome.saved = written.valueOr(false) || !outcome.changed;
+        if (!written) {
+            outcome.saveFault = written.error();
+        }
     } catch (...) {
         // Out of memory is the only way here; the stored list is untouched.
         outcome.saved = !outcome.changed;
@@ -205,14 +224,14 @@ std::optional<std::size_t> forgetFeedCalendar(const SharedStore& store,
         return std::nullopt;
     }
     std::size_t removed = 0;
-    const bool written = store.updateCountdowns(
+    const auto written = store.updateCountdowns(
         [&](std::vector<Countdown> list) -> std::optional<std::vector<Countdown>> {
             removed = std::erase_if(
                 list, [&](const Countdown& c) { return c.feedCalendarID == calendarId; });
             return removed == 0 ? std::nullopt : std::optional(std::move(list));
         },
         calendar, now);
-    if (removed > 0 && !written) {
+    if (removed > 0 && !written.valueOr(false)) {
         return std::nullopt;
     }
     return removed;

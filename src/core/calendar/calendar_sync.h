@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,10 @@ namespace solvane {
 
 inline constexpr int kPickerHorizonDays = 365;
 inline constexpr int kFeedHorizonDays = 400;
+// The most countdowns one feed calendar adds: its nearest events. A feed of
+// thousands of repeating events would otherwise fill the list, and every
+// board and bar with it.
+inline constexpr std::size_t kMaxFeedCountdownsPerCalendar = 500;
 
 // The occurrences of all calendars that overlap the start of today through
 // the start of the day `days` days later, earliest start first. Empty when
@@ -58,18 +63,23 @@ Countdown countdownFrom(const CalendarEvent& event, const Calendar& calendar);
 // `feedCalendarIDs` or whose event is gone are removed, and events of feed
 // calendars that no countdown follows yet are appended in start order, as
 // many as the list has room for (kMaxCountdowns); the rest are counted in
-// `leftOut`.
+// `leftOut`. Each feed calendar follows only its kMaxFeedCountdownsPerCalendar
+// nearest events: feed countdowns of later ones are removed, and the events
+// passed over are counted by calendar in `beyondCalendarCap`.
 struct FeedChange {
     std::vector<Countdown> countdowns;
     std::size_t leftOut = 0;
+    std::map<std::string, std::size_t> beyondCalendarCap;
 };
 FeedChange applyFeeds(std::vector<Countdown> countdowns,
                       const std::vector<std::string>& feedCalendarIDs,
                       const std::vector<CalendarEvent>& upcoming, const Calendar& calendar);
 
 struct FeedSyncOutcome {
-    bool changed = false;     // the sync changed the list (written or not)
-    bool saved = true;        // false when a change was due but not written
+    bool changed = false;                 // the sync changed the list (written or not)
+    bool saved = true;                    // false when a change was due but not written
+    std::optional<StoreFault> saveFault;  // why, when the store said
+    std::map<std::string, std::size_t> beyondCalendarCap;  // see FeedChange
     std::size_t leftOut = 0;  // events not added because the list is full
     bool operator==(const FeedSyncOutcome&) const = default;
 };

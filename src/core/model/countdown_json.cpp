@@ -592,6 +592,26 @@ std::string encodeCountdown(const Countdown& countdown) {
     return json_forms::dump(json_forms::toJson(countdown));
 }
 
+std::string encodeCountdownList(const std::vector<Countdown>& countdowns,
+                                const std::vector<KeptRecord>& kept) {
+    std::string out = "[";
+    std::size_t next = 0;  // the next countdown to write
+    auto keptAt = kept.begin();
+    const std::size_t total = countdowns.size() + kept.size();
+    for (std::size_t index = 0; index < total; ++index) {
+        if (index > 0) {
+            out += ',';
+        }
+        if (keptAt != kept.end() && (keptAt->index <= index || next == countdowns.size())) {
+            out += keptAt->bytes;
+            ++keptAt;
+        } else {
+            out += encodeCountdown(countdowns[next++]);
+        }
+    }
+    return out + "]";
+}
+
 std::string encodeDateRule(const DateRule& rule) {
     return json_forms::dump(json_forms::toJson(rule));
 }
@@ -612,6 +632,87 @@ Result<T, DecodeError> decodeWith(std::string_view bytes, FromJson fromJson) {
 Result<std::vector<Countdown>, DecodeError> decodeCountdowns(std::string_view json) {
     return decodeWith<std::vector<Countdown>>(
         json, [](const Json& v) { return json_forms::countdownsFromJson(v); });
+}
+
+namespace {
+
+// The exact bytes of each element of a JSON array the parser has accepted.
+std::vector<std::string_view> arrayElements(std::string_view json) {
+    std::vector<std::string_view> elements;
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    std::size_t i = json.find('[');
+    if (i == std::string_view::npos) {
+        return elements;
+    }
+    ++i;
+    int depth = 0;
+    bool inString = false;
+    std::size_t start = std::string_view::npos;
+    for (; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        if (start == std::string_view::npos && !isSpace(c) && c != ']') {
+            start = i;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (depth == 0 && (c == ',' || c == ']')) {
+            if (start != std::string_view::npos) {
+                std::size_t end = i;
+                while (end > start && isSpace(json[end - 1])) {
+                    --end;
+                }
+                elements.push_back(json.substr(start, end - start));
+            }
+            start = std::string_view::npos;
+            if (c == ']') {
+                break;
+            }
+        }
+    }
+    return elements;
+}
+
+}  // namespace
+
+Result<CountdownList, DecodeError> decodeCountdownList(std::string_view json) {
+    auto document = json_forms::parseJson(json);
+    if (!document) {
+        return Failure{document.error()};
+    }
+    if (!document->is_array()) {
+        return Failure{DecodeError{std::string("a countdown list must be an array, got ") +
+                                   document->type_name()}};
+    }
+    if (document->size() > kMaxCountdowns) {
+        return Failure{DecodeError{"a countdown list holds at most " +
+                                   std::to_string(kMaxCountdowns) + " countdowns"}};
+    }
+    const std::vector<std::string_view> elements = arrayElements(json);
+    if (elements.size() != document->size()) {
+        return Failure{DecodeError{"the countdown list cannot be split into its records"}};
+    }
+    CountdownList list;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        auto countdown = json_forms::countdownFromJson((*document)[i]);
+        if (countdown) {
+            list.countdowns.push_back(std::move(*countdown));
+        } else {
+            list.kept.push_back({i, std::string(elements[i])});
+        }
+    }
+    return list;
 }
 
 Result<Countdown, DecodeError> decodeCountdown(std::string_view json) {

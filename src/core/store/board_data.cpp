@@ -4,19 +4,26 @@
 
 namespace solvane {
 
-BoardSources BoardSources::load(const SharedStore& store, const Calendar& calendar, Instant now,
-                                bool forUse) {
-    return BoardSources{
-        store.loadLocation(calendar),
-        forUse ? store.loadCountdownsForUse(calendar, now) : store.loadCountdowns(calendar, now),
-        store.loadSettings().unit};
+StoreRead<BoardSources> BoardSources::load(const SharedStore& store, const Calendar& calendar,
+                                           Instant now, bool forUse) {
+    auto countdowns = store.readCountdowns(calendar, now, forUse);
+    if (!countdowns) {
+        return Failure{countdowns.error()};
+    }
+    return BoardSources{store.loadLocation(calendar), std::move(*countdowns),
+                        store.loadSettings().unit};
 }
 
 BoardData BoardData::assemble(const SharedStore& store, Instant now,
                               const std::optional<std::vector<Uuid>>& selection,
                               std::optional<WeatherSnapshot> weather, const Calendar& calendar) {
-    return assemble(BoardSources::load(store, calendar, now), now, selection, std::move(weather),
-                    calendar);
+    return assemble(BoardSources::load(store, calendar, now)
+                        .valueOr(BoardSources::withoutCountdowns(store, calendar)),
+                    now, selection, std::move(weather), calendar);
+}
+
+BoardSources BoardSources::withoutCountdowns(const SharedStore& store, const Calendar& calendar) {
+    return BoardSources{store.loadLocation(calendar), {}, store.loadSettings().unit};
 }
 
 BoardData BoardData::assemble(const BoardSources& sources, Instant now,

@@ -26,9 +26,13 @@ struct BoardSources {
     TempUnit unit = TempUnit::fahrenheit;
 
     // `forUse`: the board is going on screen, so a fresh store gets its
-    // starter countdowns stored (SharedStore::loadCountdownsForUse).
-    static BoardSources load(const SharedStore& store, const Calendar& calendar, Instant now,
-                             bool forUse = false);
+    // starter countdowns stored (SharedStore::readCountdowns). The fault
+    // when the store cannot be read: no defaults stand in for the user's.
+    static StoreRead<BoardSources> load(const SharedStore& store, const Calendar& calendar,
+                                        Instant now, bool forUse = false);
+    // The place and unit as stored, and no countdowns: what stands in when
+    // the list cannot be read.
+    static BoardSources withoutCountdowns(const SharedStore& store, const Calendar& calendar);
 };
 
 struct BoardData {
@@ -42,7 +46,8 @@ struct BoardData {
     std::optional<Forecast> forecast;
 
     // Reads place, countdowns and settings from the store (their defaults when
-    // nothing usable is stored) and never writes.
+    // nothing usable is stored; no countdowns when the store cannot be read)
+    // and never writes.
     //
     // With a non-empty selection the rows follow the selection's order: each
     // identifier gives the row of the first countdown with that id, unknown

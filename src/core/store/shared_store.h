@@ -12,15 +12,24 @@
 //   "weather.appleError"  text                    default: no text
 //   "forecast.v1"         Forecast                default: no forecast
 //
-// Every load opens the suite afresh and returns a usable value: a missing or
+// Every load opens the store afresh and returns a usable value: a missing or
 // unreadable record gives its default, and nothing is repaired or written
 // back. A countdown list that cannot be read is never lost to the write that
 // replaces it: that write first moves it, bytes untouched, to
 // "countdowns.v1.unreadable" (only the first such list; a later one does not
-// replace it). Every save replaces one whole record in one statement; the last
-// writer wins. WAL mode and a busy timeout let both programs read and write at
-// once. When the group's suite cannot be opened, the fallback suite
-// $XDG_CONFIG_HOME/solvane/preferences.sqlite is used.
+// replace it). A record of the list that this version cannot read (written by
+// a newer version, or damaged) is left out of what is shown and goes back,
+// byte for byte, into every list written. Every save replaces one whole
+// record in one statement; the last writer wins. WAL mode lets both programs
+// read and write at once; a read waits a few seconds for another program's
+// lock, then says the store is busy.
+//
+// The store is one file. Its faults are said, never hidden behind defaults
+// or another file (see suite.h for how each is met): the list is read with
+// readCountdowns, which gives the fault instead of a list; saves give the
+// fault that kept them from being made; health() tells the window what to
+// say. The fallback file $XDG_CONFIG_HOME/solvane/preferences.sqlite stands
+// in only when no folder can be made for the group at all.
 //
 // The shared container is $XDG_DATA_HOME/<group>/, with the "Icons" folder
 // for imported images. Folders are created 0700 and files 0600.
@@ -40,6 +49,7 @@
 #include "core/model/countdown.h"
 #include "core/store/default_place.h"
 #include "core/store/saved_location.h"
+#include "core/store/store_fault.h"
 #include "core/time/calendar.h"
 #include "core/weather/forecast.h"
 #include "core/weather/weather.h"
@@ -59,7 +69,7 @@ const std::string& appGroupIdentifier();
 
 struct StorePaths {
     std::filesystem::path suite;          // the group's preferences.sqlite
-    std::filesystem::path fallbackSuite;  // used when `suite` cannot be opened
+    std::filesystem::path fallbackSuite;  // when no folder can be made for `suite`
     std::filesystem::path container;      // holds Icons/
 
     // Paths for `group` under the XDG folders of the environment
@@ -75,12 +85,24 @@ std::filesystem::path solvaneConfigFolder();
 // Whether the user's countdown list could not be read.
 struct UnreadableCountdowns {
     // "countdowns.v1" holds a list that cannot be read (damaged, too large,
-    // written by a newer version): the starter countdowns stand in for it.
+    // not a list): the starter countdowns stand in for it.
     bool inUse = false;
     // A write moved such a list to "countdowns.v1.unreadable", and the user
     // has not dismissed the notice about it.
     bool keptAside = false;
+    // Records of the list this version cannot read, kept and not shown.
+    std::size_t keptRecords = 0;
     bool operator==(const UnreadableCountdowns&) const = default;
+};
+
+// What the window tells about the store.
+struct StoreHealth {
+    std::optional<StoreFault> readFault;       // nothing could be read
+    std::optional<StoreFault> writeFault;      // readable, but no save can be made
+    std::optional<std::string> recoveredCopy;  // a damaged store was set right; the
+                                               // file kept of it, until dismissed
+    UnreadableCountdowns countdowns;
+    bool operator==(const StoreHealth&) const = default;
 };
 
 class SharedStore {
@@ -95,28 +117,35 @@ class SharedStore {
     const StorePaths& paths() const { return paths_; }
 
     // The stored list, or the starter countdowns for the calendar's zone at
-    // `now` and the saved place's hemisphere when none can be read.
+    // `now` and the saved place's hemisphere when none is stored or the list
+    // cannot be read; the fault when the store itself cannot be read. With
+    // `forUse` (the list goes on screen) a store with nothing yet gets the
+    // starters stored first, so that their identifiers last (a widget keeps
+    // the countdowns it shows by them): of two programs starting at once, one
+    // stores them and the other reads them.
+    StoreRead<std::vector<Countdown>> readCountdowns(const Calendar& calendar, Instant now,
+                                                     bool forUse = false) const;
+    // The same, with nothing in place of a fault, for those that show nothing
+    // then.
     std::vector<Countdown> loadCountdowns(const Calendar& calendar, Instant now) const;
-    // The list to show or edit. As loadCountdowns, except that when nothing
-    // is stored yet the starter countdowns are stored first, so that their
-    // identifiers last (a widget keeps the countdowns it shows by them). One
-    // transaction: of two programs starting at once, one stores the starters
-    // and the other reads them. A list that cannot be read stays untouched.
     std::vector<Countdown> loadCountdownsForUse(const Calendar& calendar, Instant now) const;
-    bool saveCountdowns(const std::vector<Countdown>& countdowns) const;
+    StoreResult saveCountdowns(const std::vector<Countdown>& countdowns) const;
 
     // Reads the list, lets `change` edit it, and writes the result, all in one
     // transaction so no other writer's list is lost in between. `change`
     // returns nullopt to leave the list as it is. The list passed in is the
-    // stored one, or the starter countdowns when none can be read. Returns
-    // whether the list was written.
+    // stored one, or the starter countdowns when none can be read. Gives
+    // whether the list was written, or the fault that kept it from it.
     using CountdownEdit =
         std::function<std::optional<std::vector<Countdown>>(std::vector<Countdown>)>;
-    bool updateCountdowns(const CountdownEdit& change, const Calendar& calendar, Instant now) const;
+    StoreRead<bool> updateCountdowns(const CountdownEdit& change, const Calendar& calendar,
+                                     Instant now) const;
 
-    UnreadableCountdowns unreadableCountdowns() const;
+    StoreHealth health() const;
     // Marks the kept-aside list as told about; its bytes stay.
-    bool dismissUnreadableCountdowns() const;
+    StoreResult dismissUnreadableCountdowns() const;
+    // Marks the recovered store's notice as told about; the kept copy stays.
+    StoreResult dismissRecoveredNotice() const;
 
     // The place the user chose, if one is stored and readable.
     std::optional<SavedLocation> loadSavedLocation() const;
@@ -125,30 +154,33 @@ class SharedStore {
     SavedLocation loadLocation(const Calendar& calendar) const {
         return loadPlace(calendar).location;
     }
-    bool saveLocation(const SavedLocation& location) const;
+    StoreResult saveLocation(const SavedLocation& location) const;
 
     AppSettings loadSettings() const;
-    bool saveSettings(const AppSettings& settings) const;
+    StoreResult saveSettings(const AppSettings& settings) const;
 
     std::optional<WeatherSnapshot> loadWeather() const;
-    bool saveWeather(const WeatherSnapshot& snapshot) const;
+    StoreResult saveWeather(const WeatherSnapshot& snapshot) const;
 
     // The last forecast fetched, for whichever place it was fetched for.
     std::optional<Forecast> loadForecast() const;
-    bool saveForecast(const Forecast& forecast) const;
+    StoreResult saveForecast(const Forecast& forecast) const;
 
     std::optional<std::string> loadAppleError() const;
-    bool saveAppleError(std::string_view note) const;
-    bool removeAppleError() const;
+    StoreResult saveAppleError(std::string_view note) const;
+    StoreResult removeAppleError() const;
 
     // container/Icons, created when missing; nullopt when it cannot be made.
     std::optional<std::filesystem::path> iconsDirectory() const;
 
     // The stored bytes of a key as they are, for diagnostics and tests.
     std::optional<std::string> rawValue(std::string_view key) const;
-    bool setRawValue(std::string_view key, std::string_view value) const;
+    StoreResult setRawValue(std::string_view key, std::string_view value) const;
 
   private:
+    StoreResult saveRecord(std::string_view key, const std::string& bytes,
+                           const std::function<bool(const std::string&)>& reads) const;
+
     StorePaths paths_;
     std::string locale_;
 };

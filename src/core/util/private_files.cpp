@@ -4,26 +4,50 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 #include <vector>
 
 namespace solvane {
 
-bool makePrivateFolder(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> missing;
-    for (std::filesystem::path p = folder; !p.empty() && ::access(p.c_str(), F_OK) != 0;
-         p = p.parent_path()) {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr mode_t kPrivateFolder = 0700;
+
+}  // namespace
+
+bool makePrivateFolder(const fs::path& dir) {
+    if (dir.empty() || !dir.is_absolute()) {
+        return false;
+    }
+    std::vector<fs::path> missing;
+    std::error_code ec;
+    for (fs::path p = dir; !fs::exists(fs::symlink_status(p, ec)); p = p.parent_path()) {
+        if (ec && ec != std::errc::no_such_file_or_directory) {
+            return false;
+        }
         missing.push_back(p);
         if (p == p.parent_path()) {
             break;
         }
     }
+    // mkdir with 0700 leaves no moment in which the folder is wider open; the
+    // chmod undoes whatever the umask took away from the owner.
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (::mkdir(it->c_str(), 0700) != 0 && errno != EEXIST) {
+        if (::mkdir(it->c_str(), kPrivateFolder) != 0 && errno != EEXIST) {
             return false;
         }
+        ::chmod(it->c_str(), kPrivateFolder);
     }
     struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (::stat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return false;
+    }
+    if ((info.st_mode & 07777) != kPrivateFolder) {
+        ::chmod(dir.c_str(), kPrivateFolder);
+    }
+    return true;
 }
 
 bool writeAll(int fd, std::string_view bytes) {

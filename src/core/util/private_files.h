@@ -8,7 +8,10 @@
 namespace solvane {
 
 // Makes `folder` and any missing parents 0700, so nothing written into it is
-// ever briefly open to others. Whether `folder` is a folder afterwards.
+// ever briefly open to others, and makes `folder` itself 0700 even when it was
+// there already: it holds the user's records (parents that were there keep
+// what their owner set). Whether `folder`, which must be absolute, is a folder
+// afterwards.
 bool makePrivateFolder(const std::filesystem::path& folder);
 
 // Writes all of `bytes` to `fd`, retrying interrupted and short writes.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <string>
 #include <vector>
 
@@ -205,6 +207,27 @@ TEST_F(ApplyFeeds, AFullListTakesWhatFitsAndCountsTheRest) {
     const auto full = applyFeeds(change.countdowns, {"vdir:home", "ics:work"}, upcoming, newYork());
     EXPECT_EQ(full.countdowns, change.countdowns);
     EXPECT_EQ(full.leftOut, 3u);
+}
+
+// A feed of thousands of repeating events adds its nearest few hundred, no
+// more, and says how many it passed over; an event that falls out of those
+// loses its countdown.
+TEST_F(ApplyFeeds, OneCalendarAddsItsNearestEventsOnly) {
+    std::vector<CalendarEvent> busy;
+    const std::size_t total = kMaxFeedCountdownsPerCalendar + 120;
+    for (std::size_t i = 0; i < total; ++i) {
+        const Instant start = at(2030, 3, 13) + 3600.0 * static_cast<double>(i);
+        busy.push_back(event("busy" + std::to_string(i), "Busy", start, start + 600));
+    }
+    busy.push_back(event("launch", "Launch", at(2030, 5, 1, 9), at(2030, 5, 1, 11), false, kWork));
+    std::stable_sort(busy.begin(), busy.end(),
+                     [](const auto& a, const auto& b) { return a.start < b.start; });
+    const Countdown far = following("Busy", "busy" + std::to_string(total - 1), "vdir:home");
+    const auto change = applyFeeds({far}, {"vdir:home", "ics:work"}, busy, newYork());
+    EXPECT_EQ(change.countdowns.size(), kMaxFeedCountdownsPerCalendar + 1);
+    EXPECT_EQ(change.countdowns.front().eventID, "busy0");
+    EXPECT_EQ(change.countdowns.back().label, "Launch");
+    EXPECT_EQ(change.beyondCalendarCap, (std::map<std::string, std::size_t>{{"vdir:home", 120}}));
 }
 
 // --- The picker ------------------------------------------------------------------------

@@ -73,9 +73,9 @@ class FetcherTest : public ::testing::Test {
     int calls() const { return appleFake.calls + meteoFake.calls; }
     bool save(const Record& record) const {
         if constexpr (std::is_same_v<Record, Forecast>) {
-            return store.saveForecast(record);
+            return store.saveForecast(record).ok();
         } else {
-            return store.saveWeather(record);
+            return store.saveWeather(record).ok();
         }
     }
     std::optional<Record> stored() const {

@@ -175,9 +175,11 @@ TEST(StoreProcesses, AWriterKilledAtAnyMomentLeavesEveryKeyWhole) {
     constexpr int kWidth = 200;  // countdowns and identifiers per record, some 50 kB
     const Calendar utc = *Calendar::make("UTC", "en_US");
     const auto writeRound = [&](const SharedStore& store, long n) {
-        return (n % 2 == 0 ? store.saveCountdowns(listOf(n, kWidth))
-                           : store.updateCountdowns([&](auto) { return listOf(n, kWidth); }, utc,
-                                                    Instant{})) &&
+        return (n % 2 == 0
+                    ? store.saveCountdowns(listOf(n, kWidth)).ok()
+                    : store
+                          .updateCountdowns([&](auto) { return listOf(n, kWidth); }, utc, Instant{})
+                          .valueOr(false)) &&
                store.saveSettings(settingsOf(n, kWidth)) && store.saveWeather(weatherOf(n, 20000));
     };
     // Kills spread over the first few rounds, however fast this machine

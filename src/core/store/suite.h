@@ -1,0 +1,129 @@
+// The SQLite file behind the shared store, one connection at a time: opened
+// with its faults told apart, recovered when it is damaged, read and written
+// one whole record at a time. Internal to the store.
+//
+// Opening takes the group's file and nothing else, except when no folder for
+// the group can be made at all: then the fallback file stands for it. A link
+// or folder in the file's place is refused. A file that cannot be written (a
+// read-only folder, a write-protected file) is opened for reading, so the
+// user's records stay in view, and every write says why it cannot be done.
+//
+// A file that cannot be read as a database is kept beside itself, bytes
+// untouched, under a dated name ("preferences.sqlite.damaged-20261207T160248Z");
+// every record that can still be read goes into a fresh file, which notes the
+// kept copy under "store.recovered" for the window to tell; one line says so
+// on stderr. Two programs finding the damage at once recover it once.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/store/shared_store.h"
+#include "core/store/store_fault.h"
+
+namespace solvane {
+
+// The records of the store.
+inline constexpr const char* kCountdownsKey = "countdowns.v1";
+inline constexpr const char* kLocationKey = "location.v1";
+inline constexpr const char* kSettingsKey = "settings.v1";
+inline constexpr const char* kWeatherKey = "weather.v2";
+inline constexpr const char* kAppleErrorKey = "weather.appleError";
+inline constexpr const char* kForecastKey = "forecast.v1";
+// A list that could not be read, moved here by the write that replaced it,
+// and the mark that the user has seen the notice about it.
+inline constexpr const char* kUnreadableCountdownsKey = "countdowns.v1.unreadable";
+inline constexpr const char* kUnreadableSeenKey = "countdowns.v1.unreadable.seen";
+// The file a damaged store was kept as, and the mark that the user has seen
+// the notice about it.
+inline constexpr const char* kRecoveredKey = "store.recovered";
+inline constexpr const char* kRecoveredSeenKey = "store.recovered.seen";
+
+enum class ValueStatus {
+    found,
+    missing,
+    tooLarge,  // there, but larger than any record is read
+};
+
+struct StoredValue {
+    ValueStatus status = ValueStatus::missing;
+    std::string bytes;
+};
+
+enum class ValueType { blob, text };
+
+// Keeps the file at `file` aside and moves what can be read of it into a
+// fresh one (see above); false when the damage could not be set right.
+bool recoverDamagedSuite(const std::filesystem::path& file);
+
+class Suite {
+  public:
+    // The group's file (see above); a damaged one is recovered first.
+    static Result<Suite, StoreFault> open(const StorePaths& paths);
+
+    Result<StoredValue, StoreFault> read(std::string_view key) const;
+    StoreResult write(std::string_view key, std::string_view value,
+                      ValueType type = ValueType::blob) const;
+    StoreResult remove(std::string_view key) const;
+
+    // A write transaction: taken before reading, so that no other writer's
+    // change falls between what is read and what is written. Rolled back
+    // unless committed.
+    StoreResult begin() const;
+    StoreResult commit() const;
+    void rollback() const;
+
+    // Why writes cannot be done through this connection, known at opening.
+    std::optional<StoreFault> writeFault() const { return writeFault_; }
+
+    sqlite3* handle() const { return db_.get(); }
+    const std::filesystem::path& file() const { return file_; }
+
+    // The fault an SQLite result code stands for on this connection.
+    StoreFault faultOf(int rc) const;
+
+  private:
+    friend bool recoverDamagedSuite(const std::filesystem::path& file);
+
+    struct Closer {
+        void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+    };
+    Suite(std::unique_ptr<sqlite3, Closer> db, std::filesystem::path file,
+          std::optional<StoreFault> writeFault, bool hasTable);
+
+    std::unique_ptr<sqlite3, Closer> db_;
+    std::filesystem::path file_;
+    std::optional<StoreFault> writeFault_;
+    bool hasTable_ = true;  // a new file that cannot be written has none
+};
+
+// Runs `op` on an open suite; when it finds the file damaged, recovers the
+// file and runs it once more.
+template <class T, class Op>
+Result<T, StoreFault> withSuite(const StorePaths& paths, const Op& op) {
+    for (int attempt = 0;; ++attempt) {
+        std::filesystem::path file;
+        {
+            auto suite = Suite::open(paths);
+            if (!suite) {
+                return Failure{suite.error()};
+            }
+            Result<T, StoreFault> result = op(*suite);
+            if (result || result.error() != StoreFault::damaged || attempt > 0) {
+                return result;
+            }
+            file = suite->file();
+        }
+        if (!recoverDamagedSuite(file)) {
+            return Failure{StoreFault::damaged};
+        }
+    }
+}
+
+
+}  // namespace solvane
