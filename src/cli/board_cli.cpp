@@ -1,5 +1,10 @@
 #include "cli/board_cli.h"
 
+#include "cli/arguments.h"
+#include "cli/countdown_commands.h"
+
+#include "core/util/display_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -85,6 +90,14 @@ Commands:
       Follows the calendar at an https://, http:// or webcal:// address.
   unsubscribe ID
       Stops following a subscribed calendar and removes its countdowns.
+  add --label TEXT (--date YYYY-MM-DD [--end YYYY-MM-DD] | --rule JSON)
+      [--symbol NAME] [--yearly] [--tz ZONE]
+      Adds a countdown to the list and prints its ID: a day (or a span to
+      --end), every year with --yearly, or the day a rule names each year.
+  remove ID
+      Removes the countdown with that ID (and its own picture).
+  list [--json] [--at ISO8601] [--tz ZONE] [--locale LOCALE]
+      The countdowns in list order: ID, next day and label.
 
 Options:
   --at ISO8601     the moment to use instead of now, e.g. 2025-05-20T09:00:00-04:00
@@ -93,40 +106,6 @@ Options:
   --lat F, --lon F latitude and longitude in degrees, north and east positive
   --help           this text
 )";
-
-// Positional arguments and --options of one command line.
-struct Arguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> values;
-    std::set<std::string> flags;
-};
-
-std::optional<Arguments> parseArguments(const std::vector<std::string>& args,
-                                        const std::set<std::string>& valueOptions,
-                                        const std::set<std::string>& flagOptions,
-                                        std::string& error) {
-    Arguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.rfind("--", 0) == 0) {
-            if (flagOptions.count(a)) {
-                parsed.flags.insert(a);
-            } else if (valueOptions.count(a)) {
-                if (i + 1 >= args.size()) {
-                    error = a + " needs a value";
-                    return std::nullopt;
-                }
-                parsed.values[a] = args[++i];
-            } else {
-                error = "unknown option " + a;
-                return std::nullopt;
-            }
-        } else {
-            parsed.positional.push_back(a);
-        }
-    }
-    return parsed;
-}
 
 // A finite decimal number such as "62", "-0.5", "+13.4" or "1e-3".
 std::optional<double> parseNumber(const std::string& text) {
@@ -151,30 +130,6 @@ std::optional<std::int64_t> parseInteger(const std::string& text) {
         return std::nullopt;
     }
     return v;
-}
-
-// The zone and locale of the command: the user's unless overridden.
-std::optional<Calendar> commandCalendar(const Arguments& a, const Environment& env,
-                                        std::string& error) {
-    const auto named = [&a](const char* flag) {
-        const auto found = a.values.find(flag);
-        return found != a.values.end() ? std::optional<std::string>(found->second) : std::nullopt;
-    };
-    return calendarFor(env, named("--tz"), named("--locale"), error);
-}
-
-// The moment of the command: now unless --at names another.
-std::optional<Instant> commandMoment(const Arguments& a, const Environment& env,
-                                     std::string& error) {
-    const auto at = a.values.find("--at");
-    if (at == a.values.end()) {
-        return env.now;
-    }
-    const auto parsed = parseIso8601(at->second);
-    if (!parsed) {
-        error = "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"";
-    }
-    return parsed;
 }
 
 Json localDay(std::optional<Instant> t, const Calendar& calendar) {
@@ -464,6 +419,12 @@ int eventsCommand(const std::vector<std::string>& args, const Environment& env, 
 
 }  // namespace
 
+int storeFailed(std::ostream& err, const SharedStore& store, StoreFault fault) {
+    err << "solvane-board: "
+        << oneLine(storeFaultText(fault) + " (" + store.paths().suite.string() + ")") << "\n";
+    return kStoreFailedStatus;
+}
+
 std::optional<Calendar> calendarFor(const Environment& env, const std::optional<std::string>& zone,
                                     const std::optional<std::string>& locale, std::string& error) {
     if (!zone && !locale) {
@@ -527,6 +488,15 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
     }
     if (command == "subscribe") {
         return subscribeCommand(rest, env, out, err);
+    }
+    if (command == "add") {
+        return addCommand(rest, env, out, err);
+    }
+    if (command == "remove") {
+        return removeCommand(rest, env, out, err);
+    }
+    if (command == "list") {
+        return listCommand(rest, env, out, err);
     }
     if (command == "unsubscribe") {
         return unsubscribeCommand(rest, env, out, err);

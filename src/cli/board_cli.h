@@ -1,6 +1,7 @@
 // The solvane-board command line, as a function so tests can run it in
 // process. Output is written to `out`, one-line errors to `err`; the return
-// value is the exit status (0 success, 2 bad arguments).
+// value is the exit status (0 success, 2 bad arguments, 3 the store could not
+// be read or written).
 #pragma once
 
 #include <functional>
@@ -41,11 +42,17 @@ struct Environment {
     std::function<void()> storeChanged;
 };
 
+inline constexpr int kStoreFailedStatus = 3;
+
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
         std::ostream& err);
 
+// Says on `err`, in one line, why the store failed a command, and gives the
+// exit status for it.
+int storeFailed(std::ostream& err, const SharedStore& store, StoreFault fault);
+
 // The user's calendar, or one in the zone and locale a command names; empty
-// for a zone ICU does not know, with `error` saying so.
+// for a zone the database does not hold, with `error` saying so.
 std::optional<Calendar> calendarFor(const Environment& env, const std::optional<std::string>& zone,
                                     const std::optional<std::string>& locale, std::string& error);
 

@@ -14,6 +14,7 @@
 #include "cli/board_text.h"
 #include "cli/status_follow.h"
 #include "cli/status_line.h"
+#include "core/util/display_text.h"
 #include "core/util/enum_strings.h"
 #include "core/weather/forecast_fetcher.h"
 #include "core/weather/weather_fetcher.h"
@@ -236,15 +237,24 @@ BoardPlace boardPlace(const BoardOptions& options, const SharedStore& store,
 // The board at `now` with `weather`, which is shown only when it describes
 // the board's place: after a change of place the old place's snapshot is
 // still in the store until the new one arrives.
-ComposedBoard composeBoard(const SharedStore& store, const Calendar& calendar, Instant now,
+ComposedBoard composeBoard(BoardSources sources, const Calendar& calendar, Instant now,
                            const SavedLocation& place, std::optional<WeatherSnapshot> weather) {
     if (weather && !WeatherFetcher::isFor(*weather, place)) {
         weather.reset();
     }
-    BoardSources sources = BoardSources::load(store, calendar, now);
     sources.place = place;
     BoardData board = BoardData::assemble(sources, now, std::nullopt, std::move(weather), calendar);
     return {std::move(board), std::move(sources.countdowns)};
+}
+
+// What a bar shows while the store cannot be read: the reason, never a board
+// of defaults.
+StatusLine storeFaultLine(const SharedStore& store, StoreFault fault) {
+    StatusLine line;
+    line.text = oneLine(storeFaultText(fault));
+    line.shortText = line.text;
+    line.tooltip = oneLine(storeFaultText(fault) + " (" + store.paths().suite.string() + ")");
+    return line;
 }
 
 // Weather for the board, from the network when it is due; may wait on it.
@@ -307,7 +317,12 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
             if (!options.offline) {
                 weather = options.latitude ? fetched : store.loadWeather();
             }
-            ComposedBoard composed = composeBoard(store, calendar, at, place, weather);
+            auto sources = BoardSources::load(store, calendar, at);
+            if (!sources) {
+                return formatStatusLine(storeFaultLine(store, sources.error()), *options.bar, true);
+            }
+            ComposedBoard composed =
+                composeBoard(std::move(*sources), calendar, at, place, weather);
             composed.board.forecast = ForecastFetcher::cached(store, place);
             return formatStatusLine(statusLine(composed.board, composed.countdowns, calendar),
                                     *options.bar, true);
@@ -322,9 +337,15 @@ int boardCommand(const std::vector<std::string>& args, const Environment& env, s
         return followStatus(source, env.outputFd);
     }
 
+    // The store first: a board of defaults is never shown for a store that
+    // cannot be read, and no weather is fetched for it.
+    auto sources = BoardSources::load(store, *calendar, now);
+    if (!sources) {
+        return storeFailed(err, store, sources.error());
+    }
     const BoardPlace place = boardPlace(*options, store, *calendar);
     ComposedBoard composed =
-        composeBoard(store, *calendar, now, place.location,
+        composeBoard(std::move(*sources), *calendar, now, place.location,
                      fetchBoardWeather(*options, env, store, place.location, net::CancelToken()));
     if (options->bar) {
         // Only what is cached: a bar never makes the forecast's request.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <sstream>
 
 #include "core/time/text_format.h"
@@ -102,14 +103,18 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
                      QCoreApplication::translate("BoardText", "Nothing coming up.").toStdString())
             << "\n";
     }
+    // A board is read at a glance: the nearest rows, and how many more
+    // there are (a subscribed feed can bring hundreds).
+    const std::size_t shown = std::min(board.countdowns.size(), kMostTextRows);
+    const auto rows = std::span(board.countdowns).first(shown);
     std::size_t labelWidth = 0;
     std::size_t countWidth = 0;
-    for (const auto& row : board.countdowns) {
+    for (const auto& row : rows) {
         labelWidth = std::max(labelWidth, displayWidth(oneLine(row.label)));
         countWidth = std::max(countWidth, displayWidth(std::to_string(row.value) + " " + row.unit));
     }
     labelWidth = std::min(labelWidth, width / 3);
-    for (const auto& row : board.countdowns) {
+    for (const auto& row : rows) {
         const std::string count = std::to_string(row.value) + " " + row.unit;
         std::string line = "  " +
                            padToWidth(clipToWidth(oneLine(row.label), labelWidth), labelWidth) +
@@ -119,6 +124,12 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
                     std::to_string(static_cast<int>(std::lround(*row.progress * 100))) + "%";
         }
         out << line << "\n";
+    }
+    if (const std::size_t more = board.countdowns.size() - shown; more > 0) {
+        const int n = static_cast<int>(std::min<std::size_t>(more, 1'000'000));
+        out << p.dim("  " + QCoreApplication::translate("BoardText", "… and %n more", nullptr, n)
+                                .toStdString())
+            << "\n";
     }
 
     const SkySnapshot& sky = board.sky;

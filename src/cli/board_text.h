@@ -2,6 +2,7 @@
 // and the whole BoardData as JSON.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -16,8 +17,12 @@ struct TextStyle {
     int width = 72;      // columns available
 };
 
+// The most countdown rows a text board lists; the rest are counted.
+inline constexpr std::size_t kMostTextRows = 50;
+
 // Data in the text (labels, the place, the weather condition) passes
 // oneLine() first: a terminal must not receive a label's escape sequences.
+// At most kMostTextRows countdowns are listed, then "… and N more".
 std::string renderBoardText(const BoardData& board, const Calendar& calendar,
                             const TextStyle& style);
 

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
+#include <map>
+
 namespace solvane::cli {
 namespace {
 
@@ -171,6 +174,21 @@ TEST_F(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
         {"--format", "dzen"},
         {"--follow"},
         {"--format", "plain", "--json"},
+        // Countdowns from the command line.
+        {"add"},
+        {"add", "--label", "x"},
+        {"add", "--label", " \t", "--date", "2026-01-01"},
+        {"add", "--label", "x", "--date", "2026-02-30"},
+        {"add", "--label", "x", "--date", "2026-01-05", "--end", "2026-01-01"},
+        {"add", "--label", "x", "--rule", R"({"season":{"_0":1}})", "--end", "2026-01-01"},
+        {"add", "--label", "x", "--date", "2026-01-01", "--rule", R"({"season":{"_0":1}})"},
+        {"add", "--label", "x", "--rule", R"({"lunar":{"day":1}})"},
+        {"add", "--label", "x", "--date", "2026-01-01", "--symbol", "../../etc/passwd"},
+        {"add", "--label", "x", "--date", "2026-01-01", "--tz", "Nowhere/Town"},
+        {"add", "word", "--label", "x", "--date", "2026-01-01"},
+        {"remove"},
+        {"remove", "not-an-id"},
+        {"list", "extra"},
     };
     for (const auto& args : cases) {
         const auto r = run(args);
@@ -181,12 +199,81 @@ TEST_F(BoardCli, BadArgumentsExitWithStatusTwoAndOneLine) {
     }
 }
 
+// Countdowns added, listed and removed from the command line go through the
+// store as the window's edits do; a label is taken as one line of text.
+TEST_F(BoardCli, AddListAndRemoveCountdowns) {
+    const auto trip = run({"add", "--label", "Trip\x1b]52;c;cGF5\x07", "--date", "2026-01-02",
+                           "--end", "2026-01-09", "--symbol", "airplane"});
+    ASSERT_EQ(trip.status, 0) << trip.err;
+    const std::string id = trip.out.substr(0, trip.out.find('\n'));
+    ASSERT_TRUE(Uuid::parse(id).has_value()) << trip.out;
+    ASSERT_EQ(run({"add", "--label", "Birthday", "--date", "1990-03-14", "--yearly"}).status, 0);
+    ASSERT_EQ(run({"add", "--label", "Thanksgiving", "--rule",
+                   R"({"nthWeekday":{"n":4,"weekday":5,"month":11,"offset":0}})"})
+                  .status,
+              0);
+    std::map<std::string, std::string> next;
+    for (const auto& c : run({"list", "--json"}).json()) {
+        next[c["label"]] = c["next"].is_null() ? "" : c["next"].get<std::string>();
+    }
+    EXPECT_EQ(next["Trip ]52;c;cGF5"], "2026-01-02");
+    EXPECT_EQ(next["Birthday"], "2026-03-14");
+    EXPECT_EQ(next["Thanksgiving"], "2026-11-26");
+    const std::string text = output({"list"});
+    EXPECT_NE(text.find(id + "  2026-01-02  Trip"), std::string::npos) << text;
+    EXPECT_EQ(text.find('\x1b'), std::string::npos);
+
+    EXPECT_EQ(run({"remove", id}).status, 0);
+    EXPECT_EQ(output({"list"}).find(id), std::string::npos);
+    const auto again = run({"remove", id});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.err.find(id), std::string::npos);
+}
+
+// A store that cannot be read or written fails every command that needs it,
+// with one line and status 3: never a board of defaults.
+TEST_F(BoardCli, AStoreThatCannotBeReadFailsWithStatusThree) {
+    std::filesystem::create_directory(store.paths().suite);
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--offline"},
+                                               {"--json", "--offline"},
+                                               {"--waybar", "--offline"},
+                                               {"list"},
+                                               {"add", "--label", "x", "--date", "2026-01-01"},
+                                               {"remove", Uuid::random().toString()}}) {
+        const auto r = run(args);
+        EXPECT_EQ(r.status, kStoreFailedStatus) << ::testing::PrintToString(args);
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    }
+}
+
+// A board of hundreds of countdowns lists the nearest fifty and counts the
+// rest, in the terminal and in a bar's tooltip alike.
+TEST_F(BoardCli, ALongListIsCutAtFiftyRows) {
+    std::vector<Countdown> many;
+    for (int i = 0; i < 120; ++i) {
+        Countdown c;
+        c.id = Uuid::random();
+        c.label = "Day " + std::to_string(i);
+        c.start = DateRule::fixed(*newYork().date(2026, 1, 1 + i));
+        many.push_back(c);
+    }
+    ASSERT_TRUE(store.saveCountdowns(many));
+    const std::string text = output({"--offline"});
+    EXPECT_NE(text.find("Day 49 "), std::string::npos);
+    EXPECT_EQ(text.find("Day 50 "), std::string::npos);
+    EXPECT_NE(text.find("… and 70 more"), std::string::npos) << text;
+    const auto bar = nlohmann::json::parse(output({"--waybar", "--offline"}));
+    EXPECT_NE(bar["tooltip"].get<std::string>().find("… and 70 more"), std::string::npos);
+}
+
 TEST_F(BoardCli, HelpDescribesEveryCommand) {
     const auto r = run({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: solvane-board", 0), 0u);
-    for (const char* word :
-         {"--offline", "--json", "--waybar", "rule", "countdown", "presets", "sky"}) {
+    for (const char* word : {"--offline", "--json", "--waybar", "rule", "countdown", "presets",
+                             "sky", "add", "remove", "list"}) {
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     }
 }

@@ -1,0 +1,39 @@
+// The arguments of one solvane-board command: positional words and --options,
+// the zone and locale it names, and the moment it is for.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/board_cli.h"
+
+namespace solvane::cli {
+
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+
+    std::optional<std::string> value(const std::string& option) const;
+};
+
+// `valueOptions` take the next word; `flagOptions` stand alone. Any other
+// --option, or a value option at the end, is an error.
+std::optional<Arguments> parseArguments(const std::vector<std::string>& args,
+                                        const std::set<std::string>& valueOptions,
+                                        const std::set<std::string>& flagOptions,
+                                        std::string& error);
+
+// The zone and locale of the command: the user's unless --tz or --locale
+// names another.
+std::optional<Calendar> commandCalendar(const Arguments& a, const Environment& env,
+                                        std::string& error);
+
+// The moment of the command: now unless --at names another.
+std::optional<Instant> commandMoment(const Arguments& a, const Environment& env,
+                                     std::string& error);
+
+}  // namespace solvane::cli
