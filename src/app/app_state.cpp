@@ -20,6 +20,10 @@ namespace solvane::app {
 
 namespace {
 
+// How often a store that cannot be read (another program holds it) is
+// tried again.
+constexpr std::chrono::milliseconds kStoreRetry{2000};
+
 // A record stored without an identifier (as older versions wrote them) gets
 // a new one on every read. It takes back the one the window shows, found by
 // its content, so that an edit by identifier finds it and the list written
@@ -104,8 +108,6 @@ AppServices AppServices::standard() {
 AppState::AppState(AppServices services, QObject* parent)
     : QObject(parent),
       services_(std::move(services)),
-      countdowns_(services_.store.loadCountdownsForUse(
-          services_.calendar, services_.clock ? services_.clock() : platform::systemNow())),
       location_(services_.store.loadLocation(services_.calendar)),
       settings_(services_.store.loadSettings()),
       appleFailureNote_(services_.store.loadAppleError()),
@@ -116,8 +118,19 @@ AppState::AppState(AppServices services, QObject* parent)
     if (!services_.clock) {
         services_.clock = platform::systemNow;
     }
+    storeRetry_.setInterval(kStoreRetry);
+    connect(&storeRetry_, &QTimer::timeout, this, &AppState::storeChanged);
+    auto stored = services_.store.readCountdowns(services_.calendar, now(), true);
+    if (stored) {
+        countdowns_ = std::move(*stored);
+    }
     placeSource_ = services_.store.loadPlace(services_.calendar).source;
     readListHealth();
+    if (!stored) {
+        // Nothing is shown rather than defaults that are not the user's.
+        health_.readFault = stored.error();
+        storeRetry_.start();
+    }
     readSubscriptions();
 }
 
@@ -208,13 +221,21 @@ void AppState::refreshSubscriptions(bool force) {
 }
 
 bool AppState::rereadList() {
-    std::vector<Countdown> stored = services_.store.loadCountdowns(services_.calendar, now());
-    keepShownIdentifiers(stored, countdowns_);
-    if (stored == countdowns_) {
+    auto stored = services_.store.readCountdowns(services_.calendar, now());
+    if (!stored) {
+        // The list shown stays as it was until the store can be read again.
+        const bool changed = health_.readFault != stored.error();
+        health_.readFault = stored.error();
+        storeRetry_.start();
+        return changed;
+    }
+    const bool wasUnreadable = health_.readFault.has_value();
+    keepShownIdentifiers(*stored, countdowns_);
+    readListHealth();
+    if (*stored == countdowns_ && !wasUnreadable) {
         return false;
     }
-    countdowns_ = std::move(stored);
-    readListHealth();
+    countdowns_ = std::move(*stored);
     return true;
 }
 
@@ -239,11 +260,30 @@ void AppState::storeChanged() {
 }
 
 void AppState::readListHealth() {
-    unreadable_ = services_.store.unreadableCountdowns();
+    health_ = services_.store.health();
+    if (health_.readFault) {
+        storeRetry_.start();
+    } else {
+        storeRetry_.stop();
+    }
 }
 
-void AppState::dismissUnreadableNotice() {
-    services_.store.dismissUnreadableCountdowns();
+bool AppState::noteSave(const StoreResult& saved) {
+    const std::optional<StoreFault> fault =
+        saved ? std::nullopt : std::optional<StoreFault>(saved.error());
+    if (fault != lastSaveFault_) {
+        lastSaveFault_ = fault;
+        emit countdownsChanged();  // the notice under the list says it
+    }
+    return saved.ok();
+}
+
+void AppState::dismissStoreNotice() {
+    if (health_.recoveredCopy) {
+        services_.store.dismissRecoveredNotice();
+    } else {
+        services_.store.dismissUnreadableCountdowns();
+    }
     readListHealth();
     emit countdownsChanged();
 }
@@ -311,7 +351,7 @@ void AppState::editCountdowns(const std::function<void(std::vector<Countdown>&)>
     // identifier would lose them.
     std::vector<Countdown> written;
     bool unchanged = false;
-    const bool saved = services_.store.updateCountdowns(
+    const auto outcome = services_.store.updateCountdowns(
         [&](std::vector<Countdown> stored) -> std::optional<std::vector<Countdown>> {
             keepShownIdentifiers(stored, countdowns_);
             const std::vector<Countdown> before = stored;
@@ -321,6 +361,7 @@ void AppState::editCountdowns(const std::function<void(std::vector<Countdown>&)>
             return unchanged ? std::nullopt : std::optional(std::move(stored));
         },
         services_.calendar, now());
+    const bool saved = outcome.valueOr(false);
     if (saved || unchanged) {
         const bool shownChanged = written != countdowns_;
         countdowns_ = std::move(written);
@@ -336,7 +377,9 @@ void AppState::editCountdowns(const std::function<void(std::vector<Countdown>&)>
         // widgets keep showing the stored list.
         edit(countdowns_);
     }
-    listSaveFailed_ = !saved;
+    lastSaveFault_ =
+        saved ? std::nullopt
+              : std::optional<StoreFault>(outcome ? StoreFault::unavailable : outcome.error());
     readListHealth();
     emit countdownsChanged();
     reloadWidgets();
@@ -422,7 +465,7 @@ void AppState::setSettings(const AppSettings& settings) {
         return;
     }
     settings_ = settings;
-    services_.store.saveSettings(settings_);
+    noteSave(services_.store.saveSettings(settings_));
     emit settingsChanged();
     syncCalendars();
     reloadWidgets();
@@ -457,7 +500,7 @@ void AppState::placeChanged(const SavedLocation& place) {
     placeSource_ = PlaceSource::saved;
     // The location service normally stored it already; storing again keeps
     // the widgets right when the place came from elsewhere.
-    services_.store.saveLocation(location_);
+    noteSave(services_.store.saveLocation(location_));
     emit locationChanged();
     // The old place's weather must not stand under the new name while the
     // new place's is on its way (or when it never comes).
@@ -572,11 +615,18 @@ void AppState::syncCalendars() {
     }
     const FeedSyncOutcome sync =
         syncFeeds(services_.store, *services_.events, now(), services_.calendar);
-    const bool noticesChanged =
-        sync.leftOut != feedEventsLeftOut_ || (sync.changed && sync.saved == listSaveFailed_);
+    const std::optional<StoreFault> syncFault =
+        sync.saved ? std::nullopt : std::optional(sync.saveFault.value_or(StoreFault::unavailable));
+    const bool noticesChanged = sync.leftOut != feedEventsLeftOut_ ||
+                                (sync.changed && syncFault != lastSaveFault_) ||
+                                sync.beyondCalendarCap != feedBeyondCap_;
     feedEventsLeftOut_ = sync.leftOut;
+    if (sync.beyondCalendarCap != feedBeyondCap_) {
+        feedBeyondCap_ = sync.beyondCalendarCap;
+        emit subscriptionsChanged();  // the calendars view says it
+    }
     if (sync.changed) {
-        listSaveFailed_ = !sync.saved;
+        lastSaveFault_ = syncFault;
         rereadList();
         emit countdownsChanged();
         reloadWidgets();

@@ -17,10 +17,12 @@
 
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -108,15 +110,20 @@ class AppState : public QObject {
     const SharedStore& store() const { return services_.store; }
     Instant now() const;
 
-    // Whether the stored list could not be read (see SharedStore).
-    const UnreadableCountdowns& unreadableCountdowns() const { return unreadable_; }
+    // What the store is like: whether it can be read and written, a list
+    // that could not be read, a damaged store set right (see SharedStore).
+    // While it cannot be read the window keeps what it showed and reads it
+    // again every few seconds.
+    const StoreHealth& storeHealth() const { return health_; }
     // Calendar events the last feed sync could not add: the list was full.
     std::size_t feedEventsLeftOut() const { return feedEventsLeftOut_; }
-    // The last change to the list, the user's or the feed sync's, could not
-    // be stored; the next one that is stored clears it.
-    bool listSaveFailed() const { return listSaveFailed_; }
-    // The user read the notice about a list kept aside.
-    void dismissUnreadableNotice();
+    // By calendar: its events past the ones a calendar adds at most.
+    const std::map<std::string, std::size_t>& feedEventsBeyondCap() const { return feedBeyondCap_; }
+    // Why the last change, the user's or the feed sync's, could not be
+    // stored; none once one is stored.
+    const std::optional<StoreFault>& lastSaveFault() const { return lastSaveFault_; }
+    // The user read the notice about a list kept aside or a store set right.
+    void dismissStoreNotice();
 
     // The weather came from Open-Meteo although Apple Weather was asked.
     bool showsFallbackNotice() const;
@@ -219,6 +226,8 @@ class AppState : public QObject {
     // The list as stored, keeping the identifiers shown; true when it differs.
     bool rereadList();
     void readListHealth();
+    // Keeps the result of a save for the notice; true when it was made.
+    bool noteSave(const StoreResult& saved);
     void readSubscriptions();
     void setWeather(std::optional<WeatherSnapshot> snapshot);
     void beginRefresh();
@@ -235,9 +244,12 @@ class AppState : public QObject {
     bool calendarAccess_ = false;
     std::vector<platform::Subscription> subscriptions_;
     bool refreshingSubscriptions_ = false;
-    UnreadableCountdowns unreadable_;
+    StoreHealth health_;
     std::size_t feedEventsLeftOut_ = 0;
-    bool listSaveFailed_ = false;
+    std::map<std::string, std::size_t> feedBeyondCap_;
+    std::optional<StoreFault> lastSaveFault_;
+    // Reads the store again while it cannot be read.
+    QTimer storeRetry_;
     std::optional<Countdown> editing_;
     std::optional<Countdown> pendingEdit_;
     int pendingRefreshes_ = 0;

@@ -15,6 +15,8 @@
 #include <utility>
 
 #include "app/section_style.h"
+#include "core/calendar/calendar_sync.h"
+#include "core/util/translation.h"
 
 namespace solvane::app {
 
@@ -183,6 +185,10 @@ void CalendarsSection::rebuildToggles() {
             state != subscriptionStates_.end()) {
             addSubscriptionLine(calendar.id, state->second);
         }
+        if (const auto beyond = beyondCap_.find(calendar.id);
+            beyond != beyondCap_.end() && beyond->second > 0 && toggle->isChecked()) {
+            addBeyondCapLine(calendar.id, beyond->second);
+        }
         // A child added to a visible list would be shown only later, after
         // the height below has been worked out without it.
         row->show();
@@ -218,6 +224,27 @@ void CalendarsSection::addSubscriptionLine(const std::string& id, const Subscrip
     listLayout_->addWidget(line);
     line->show();
     extraRows_.push_back(line);
+}
+
+void CalendarsSection::setBeyondCap(std::map<std::string, std::size_t> counts) {
+    beyondCap_ = std::move(counts);
+}
+
+void CalendarsSection::addBeyondCapLine(const std::string& id, std::size_t count) {
+    const int n = static_cast<int>(std::min<std::size_t>(count, 1'000'000));
+    QLabel* text = makeLabel(
+        QString::fromStdString(
+            translate("CalendarsSection",
+                      "%n later event(s) not added: a calendar adds its %1 nearest.", nullptr, n))
+            .arg(QLocale().toString(qulonglong{kMaxFeedCountdownsPerCalendar})),
+        captionFont(), secondaryTextColor(QApplication::palette()));
+    text->setObjectName(QString::fromStdString("beyond:" + id));
+    text->setWordWrap(true);
+    // Lined up with the toggle's text, past its box and dot.
+    text->setContentsMargins(24, 0, 0, 4);
+    listLayout_->addWidget(text);
+    text->show();
+    extraRows_.push_back(text);
 }
 
 void CalendarsSection::setFeed(const std::string& id, bool on) {

@@ -50,6 +50,9 @@ class CalendarsSection : public QWidget {
     // By calendar id; rows of these calendars also offer "Unsubscribe".
     // Takes effect with the next setCalendars.
     void setSubscriptionStates(std::map<std::string, SubscriptionState> states);
+    // By calendar id: events it has beyond the ones one calendar adds, said
+    // under its toggle. Takes effect with the next setCalendars.
+    void setBeyondCap(std::map<std::string, std::size_t> counts);
     // Whether "Subscribe to Calendar…" is offered.
     void setSubscribingAvailable(bool available);
     QPushButton* subscribeButton() const { return subscribe_; }
@@ -72,11 +75,13 @@ class CalendarsSection : public QWidget {
   private:
     void rebuildToggles();
     void addSubscriptionLine(const std::string& id, const SubscriptionState& state);
+    void addBeyondCapLine(const std::string& id, std::size_t count);
     void setFeed(const std::string& id, bool on);
 
     bool granted_ = false;
     std::vector<EventCalendar> calendars_;
     std::vector<std::string> feedIds_;
+    std::map<std::string, std::size_t> beyondCap_;
     std::vector<QCheckBox*> toggles_;
     std::map<std::string, SubscriptionState> subscriptionStates_;
     QPushButton* subscribe_ = nullptr;

@@ -437,8 +437,7 @@ void MainWindow::connectState() {
         }
     });
     connect(list_, &CountdownListWidget::fromCalendarRequested, this, &MainWindow::openEventPicker);
-    connect(list_, &CountdownListWidget::noticeDismissed, state,
-            &AppState::dismissUnreadableNotice);
+    connect(list_, &CountdownListWidget::noticeDismissed, state, &AppState::dismissStoreNotice);
 
     connect(location_, &LocationSection::placeChanged, state, &AppState::placeChanged);
     if (locator_) {
@@ -477,16 +476,37 @@ void MainWindow::connectState() {
 void MainWindow::refreshCountdowns() {
     list_->setCountdowns(state_->countdowns(), state_->now(), state_->calendar());
     QStringList notices;
-    const UnreadableCountdowns& unreadable = state_->unreadableCountdowns();
-    if (unreadable.inUse) {
+    const StoreHealth& health = state_->storeHealth();
+    const QString store = homeRelative(state_->store().paths().suite);
+    const auto reason = [](StoreFault fault) { return qs(storeFaultText(fault)); };
+    if (health.readFault) {
+        notices << (*health.readFault == StoreFault::busy
+                        ? tr("%1 Trying again…").arg(reason(*health.readFault))
+                        : tr("%1 Your countdowns cannot be shown until it can be read (%2).")
+                              .arg(reason(*health.readFault), store));
+    }
+    if (health.recoveredCopy) {
+        notices << tr("The countdown store was damaged. What could still be read was saved; the "
+                      "damaged file is kept as “%1” beside %2.")
+                       .arg(qs(*health.recoveredCopy), store);
+    }
+    if (health.countdowns.inUse) {
         notices << tr(
             "Your saved countdowns could not be read, so the starter countdowns are "
             "shown. The saved list is kept, unchanged, and set aside when this list "
             "changes.");
-    } else if (unreadable.keptAside) {
+    } else if (health.countdowns.keptAside && !health.recoveredCopy) {
         notices << tr("An earlier countdown list could not be read and was kept aside, "
                       "unchanged, as “countdowns.v1.unreadable” in %1.")
-                       .arg(homeRelative(state_->store().paths().suite));
+                       .arg(store);
+    }
+    if (const std::size_t kept = health.countdowns.keptRecords; kept > 0) {
+        const int n = static_cast<int>(std::min<std::size_t>(kept, kMaxCountdowns));
+        notices << QString::fromStdString(translate(
+            "MainWindow",
+            "%n countdown(s) made by a newer version of Solvane cannot be shown here; they are "
+            "kept as they are.",
+            nullptr, n));
     }
     if (const std::size_t left = state_->feedEventsLeftOut(); left > 0) {
         const QLocale locale;
@@ -498,17 +518,24 @@ void MainWindow::refreshCountdowns() {
                                  nullptr, n))
                        .arg(locale.toString(qulonglong{kMaxCountdowns}));
     }
-    if (state_->listSaveFailed()) {
-        notices << tr(
-            "The last change could not be saved; the widgets still show the saved "
-            "list.");
+    if (const auto& fault = state_->lastSaveFault()) {
+        notices << tr("The last change could not be saved: %1 The widgets still show the saved "
+                      "list.")
+                       .arg(reason(*fault));
+    } else if (health.writeFault && !health.readFault) {
+        notices << tr("Changes cannot be saved: %1").arg(reason(*health.writeFault));
     }
-    list_->setNotice(notices.join(QLatin1Char('\n')), !unreadable.inUse && unreadable.keptAside);
+    const bool dismissible = health.recoveredCopy.has_value() ||
+                             (!health.countdowns.inUse && health.countdowns.keptAside);
+    list_->setNotice(notices.join(QLatin1Char('\n')), dismissible);
 }
 
 void MainWindow::refreshPreview() {
-    preview_->setBoard(BoardData::assemble(state_->store(), state_->now(), std::nullopt,
-                                           state_->weather(), state_->calendar()),
+    // The list the window shows: while the store cannot be read, that is
+    // what it showed before, not defaults.
+    const BoardSources shown{state_->location(), state_->countdowns(), state_->settings().unit};
+    preview_->setBoard(BoardData::assemble(shown, state_->now(), std::nullopt, state_->weather(),
+                                           state_->calendar()),
                        state_->calendar());
 }
 
@@ -527,6 +554,7 @@ void MainWindow::refreshCalendars() {
         states[s.id] = subscriptionState(s, state_->now(), state_->calendar());
     }
     calendars_->setSubscriptionStates(std::move(states));
+    calendars_->setBeyondCap(state_->feedEventsBeyondCap());
     calendars_->setCalendars(state_->calendars(), state_->settings().feedCalendarIDs);
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "board/components.h"
 #include "board/layout.h"
 #include "board/sky_cards.h"
 #include "core/time/text_format.h"
@@ -34,7 +35,7 @@ struct HeaderTexts {
 
     HeaderTexts(const BoardData& data, const Calendar& calendar)
         : date(QString::fromStdString(longDateLabel(data.date, calendar))),
-          place(QString::fromStdString(data.place)) {}
+          place(visibleText(data.place)) {}
 };
 
 // A place name cut shorter than this many characters (and "…") no longer

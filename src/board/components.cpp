@@ -42,6 +42,16 @@ QString qstr(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+}  // namespace
+
+QString visibleText(std::string_view utf8) {
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return text;
+}
+
+namespace {
+
 // Corner geometry of a continuous-curvature corner for a radius of 1: each
 // point is (distance back along the edge that runs into the corner, distance
 // along the edge that leaves it). The curve starts 1.5287 radii before the
@@ -76,7 +86,7 @@ struct RowParts {
     std::array<StackItem, 4> row;
 
     explicit RowParts(const CountdownDisplay& c)
-        : label(qstr(c.label)),
+        : label(visibleText(c.label)),
           caption(qstr(c.caption)),
           value(QString::number(c.value)),
           unit(qstr(c.unit)) {

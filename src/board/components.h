@@ -48,6 +48,10 @@ struct PaintContext {
 // path.
 QPainterPath continuousRoundedRect(const QRectF& rect, double radius);
 
+// Text from outside (a label, a place name) as it is drawn: control
+// characters are left out rather than drawn as boxes.
+QString visibleText(std::string_view utf8);
+
 // A countdown's icon, centred in the box it is painted in: the custom image
 // as a template in fg, fitted into a square of 1.1 × size, when the icon
 // store has it; otherwise the symbol at `size`.

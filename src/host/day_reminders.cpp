@@ -25,6 +25,8 @@ constexpr double kLongestWait = 60.0;
 // A server that takes longer than this to show a notification is taken not
 // to have shown it; the reminder is tried again later.
 constexpr int kNotifyTimeoutMs = 10'000;
+// A store another program holds is looked at again this soon.
+constexpr int kStoreRetryMs = 5'000;
 
 constexpr const char* kService = "org.freedesktop.Notifications";
 constexpr const char* kPath = "/org/freedesktop/Notifications";
@@ -66,9 +68,18 @@ void DayReminders::check() {
     checkedDay_ = today;
     owed_ = false;
     const ReminderSettings settings = platform::loadReminderSettings(files_.settings);
+    const auto stored = today && settings.enabled
+                            ? SharedStore::standard().readCountdowns(calendar, now)
+                            : StoreRead<std::vector<Countdown>>(std::vector<Countdown>{});
+    if (!stored) {
+        // The store cannot be read now: the round is owed, and tried again
+        // within a minute rather than passed over.
+        owed_ = true;
+        timer_.start(kStoreRetryMs);
+        return;
+    }
     if (today && settings.enabled) {
-        const std::vector<Countdown> countdowns =
-            SharedStore::standard().loadCountdowns(calendar, now);
+        const std::vector<Countdown>& countdowns = *stored;
         // Only the pruning of long-past days is written now; each occurrence
         // is recorded when the server has taken it.
         const ReminderRound round =

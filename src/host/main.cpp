@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/util/display_text.h"
 #include "host/day_reminders.h"
 #include "host/dbus_names.h"
 #include "host/desktop_route.h"
@@ -34,8 +35,10 @@ namespace {
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
+// Everything written to a terminal passes the status lines' sanitising
+// step: a label can neither steer the terminal nor break the line.
 void complain(const std::string& message) {
-    std::fprintf(stderr, "solvane-widgets: %s\n", message.c_str());
+    std::fprintf(stderr, "solvane-widgets: %s\n", oneLine(message).c_str());
 }
 
 // Before any Q*Application exists. Rendering and the headless service draw
@@ -114,7 +117,7 @@ int render(int argc, char** argv, const RenderRequest& request) {
             complain("the widget plug-in could not describe " + request.kind);
             return kExitFailure;
         }
-        std::fputs((*text + "\n").c_str(), stdout);
+        std::fputs((oneLine(*text) + "\n").c_str(), stdout);
         return 0;
     }
     RenderSettings settings;
@@ -247,7 +250,7 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
                              [&controller](const QString& id) {
                                  if (const auto text = controller.describe(id.toStdString())) {
                                      std::fprintf(stderr, "solvane-widgets: entry for %s: %s\n",
-                                                  qPrintable(id), text->c_str());
+                                                  qPrintable(id), oneLine(*text).c_str());
                                  }
                              });
         }

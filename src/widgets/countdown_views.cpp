@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "board/components.h"
 #include "board/fonts.h"
 #include "board/layout.h"
 
@@ -104,7 +105,7 @@ void CountdownSmallView::paint(QPainter& painter, const QRectF& rect,
     const std::optional<QString> weeks = weeksText(c);
     const QString value = QString::number(c.value);
     const QString unit = qstr(c.unit);
-    const QString label = qstr(c.label);
+    const QString label = visibleText(c.label);
     const QString caption = qstr(c.caption);
 
     const double topRowHeight =
@@ -213,7 +214,7 @@ void CountdownsMediumView::paint(QPainter& painter, const QRectF& rect,
         drawOnBaseline(painter, valueFrame.left(), valueFrame.top() + ascent(kMediumValueFont),
                        valueFrame.width(), valueLine, fg);
         drawFitted(painter, frames[2], qstr(c.unit), kMediumUnitFont, muted);
-        drawFitted(painter, frames[4], qstr(c.label), kMediumLabelFont, fg);
+        drawFitted(painter, frames[4], visibleText(c.label), kMediumLabelFont, fg);
         drawFitted(painter, frames[5], qstr(c.caption), kMediumCaptionFont, muted);
     }
     painter.restore();

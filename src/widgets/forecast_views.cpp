@@ -9,6 +9,7 @@
 #include <limits>
 #include <vector>
 
+#include "board/components.h"
 #include "board/layout.h"
 #include "board/symbols.h"
 #include "core/time/text_format.h"
@@ -140,7 +141,7 @@ void paintHeader(QPainter& painter, const QRectF& row, const BoardData& data,
     const double rangeWidth = range.isEmpty() ? 0 : textWidth(range, kRangeFont);
     text(painter,
          QRectF(row.left(), row.top(), std::max(0.0, row.width() - rangeWidth - 8), row.height()),
-         qstr(data.place), kPlaceFont, fg, TextAlign::leading, 1.0);
+         visibleText(data.place), kPlaceFont, fg, TextAlign::leading, 1.0);
     if (!range.isEmpty()) {
         text(painter, row, range, kRangeFont, muted, TextAlign::trailing, 1.0);
     }

@@ -105,11 +105,11 @@ std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment
         weather = sampleWeather(environment.clock);
     }
     const Instant now = environment.clock();
+    const BoardSources sources =
+        BoardSources::load(environment.store, calendar, now, true)
+            .valueOr(BoardSources::withoutCountdowns(environment.store, calendar));
     return std::make_shared<const BoardEntry>(
-        now,
-        BoardData::assemble(BoardSources::load(environment.store, calendar, now, true), now,
-                            selection, std::move(weather), calendar),
-        style);
+        now, BoardData::assemble(sources, now, selection, std::move(weather), calendar), style);
 }
 
 Timeline makeTimeline(const WidgetEnvironment& environment,
@@ -135,7 +135,13 @@ Timeline makeTimeline(const WidgetEnvironment& environment,
     // and the entries agree with each other even while the application saves.
     // One `now` for all entries, so they fall exactly a quarter hour apart.
     const Instant now = environment.clock();
-    BoardSources sources = BoardSources::load(environment.store, calendar, now, true);
+    auto read = BoardSources::load(environment.store, calendar, now, true);
+    if (!read) {
+        // No entries: the host keeps what it shows and asks again soon,
+        // rather than showing defaults as the user's countdowns.
+        return Timeline{{}, now + kReloadWithoutWeatherSeconds};
+    }
+    BoardSources sources = std::move(*read);
     sources.place = place;
     Timeline timeline;
     timeline.entries.reserve(kTimelineEntries);

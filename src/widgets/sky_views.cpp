@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "board/components.h"
 #include "board/fonts.h"
 #include "board/layout.h"
 #include "board/sky_cards.h"
@@ -169,7 +170,7 @@ void SkyView::paint(QPainter& painter, const QRectF& rect, const PaintContext& c
     const QColor muted = ctx.color(ctx.palette.muted);
 
     // The header line.
-    const QString place = qstr(data.place);
+    const QString place = visibleText(data.place);
     const QString date = qstr(shortDateLabel(data.date, calendar));
     const WeatherCredit credit{weather};
     // The date is never cut: the place yields first, down to its first few

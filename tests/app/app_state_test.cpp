@@ -325,19 +325,19 @@ TEST_F(AppStateTest, AFullListSaysWhatItCouldNotAddOrStore) {
 
     state->syncCalendars();
     EXPECT_EQ(state->feedEventsLeftOut(), 2u);
-    EXPECT_FALSE(state->listSaveFailed());
+    EXPECT_FALSE(state->lastSaveFault());
     EXPECT_EQ(reloads_, 0) << "nothing could be added, nothing changed";
 
     // One more by hand cannot be stored either: shown, and said so.
     const Countdown extra = countdown("Extra");
     state->saveCountdown(extra, true);
-    EXPECT_TRUE(state->listSaveFailed());
+    EXPECT_TRUE(state->lastSaveFault());
     EXPECT_EQ(state->countdowns().size(), kMaxCountdowns + 1);
     EXPECT_EQ(store_.loadCountdowns(newYork(), kNow).size(), kMaxCountdowns);
 
     // Making room lets both through.
     state->deleteCountdown(state->countdowns().front());
-    EXPECT_FALSE(state->listSaveFailed());
+    EXPECT_FALSE(state->lastSaveFault());
     state->syncCalendars();
     EXPECT_EQ(state->feedEventsLeftOut(), 1u);
     EXPECT_EQ(store_.loadCountdowns(newYork(), kNow).back().label, "Trip");

@@ -672,7 +672,7 @@ TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {
 }
 
 TEST_F(MainWindowTest, AnUnreadableListIsKeptAsideAndTheWindowSaysSo) {
-    const std::string damaged = R"([{"label":5}])";
+    const std::string damaged = R"({"label":5})";
     ASSERT_TRUE(store_.setRawValue("countdowns.v1", damaged));
     MainWindow& window = open();
     CountdownListWidget* list = window.countdownList();
@@ -690,6 +690,33 @@ TEST_F(MainWindowTest, AnUnreadableListIsKeptAsideAndTheWindowSaysSo) {
     QTest::mouseClick(list->dismissButton(), Qt::LeftButton);
     EXPECT_FALSE(list->noticeLabel()->isVisibleTo(&window));
     EXPECT_EQ(store_.rawValue("countdowns.v1.unreadable"), damaged) << "dismissing keeps it";
+}
+
+// A store the window cannot read is said, with no list in its place; a
+// record of a newer version is said and not shown.
+TEST_F(MainWindowTest, TheWindowSaysWhatIsWrongWithTheStore) {
+    const std::filesystem::path suite = store_.paths().suite;
+    for (const char* part : {"", "-wal", "-shm"}) {
+        std::filesystem::remove(suite.string() + part);
+    }
+    std::filesystem::create_directories(suite);
+    {
+        MainWindow& window = open();
+        CountdownListWidget* list = window.countdownList();
+        EXPECT_TRUE(list->noticeLabel()->text().contains("A link or a folder"))
+            << list->noticeLabel()->text().toStdString();
+        EXPECT_EQ(list->listView()->model()->rowCount(), 0) << "no defaults in its place";
+        window.state().saveCountdown(onDay("Mine", 12, 25), true);
+        EXPECT_TRUE(list->noticeLabel()->text().contains("could not be saved"));
+        window_.reset();
+    }
+    std::filesystem::remove_all(store_.paths().suite);
+    ASSERT_TRUE(store_.setRawValue(
+        "countdowns.v1", R"([{"label":"Mine","start":{"season":{"_0":1}}},)"
+                         R"({"label":"Later","start":{"season":{"_0":1}},"unit":"fortnights"}])"));
+    MainWindow& window = open();
+    EXPECT_EQ(window.countdownList()->listView()->model()->rowCount(), 1);
+    EXPECT_TRUE(window.countdownList()->noticeLabel()->text().contains("newer version"));
 }
 
 TEST_F(MainWindowTest, AddWidgetAsksForTheGalleryKeepingTheWindowClear) {

@@ -304,6 +304,9 @@ Records extremeRecords(const fs::path& secret) {
     const std::string max = std::to_string(std::numeric_limits<std::int64_t>::max());
     const std::string min = std::to_string(std::numeric_limits<std::int64_t>::min());
     std::vector<std::string> list = iconCountdowns(secret);
+    const std::string today =
+        R"({"fixed":{"_0":)" + std::to_string(std::time(nullptr) - 978307200) + "}}";
+    list.insert(list.begin(), countdown(R"(Clear\u001b[2J\u001b]52;c;SGk=\u0007\u009b!p)", today));
     list.push_back(countdown(huge, R"({"season":{"_0":2}})"));
     list.push_back(
         countdown("Far", R"({"fixed":{"_0":1.7976931348623157e308}})", R"(,"recurs":true)"));
@@ -343,6 +346,18 @@ TEST_F(HostileStore, ExtremeRecordsShowAndNothingOutsideIsOpened) {
     EXPECT_NE(board["--json"].find(R"("label":"Good")"), std::string::npos);
     EXPECT_GT(board["--json"].size(), 20u * 1024 * 1024) << "the huge label and place, whole";
     EXPECT_EQ(board["--json"].find("Winter solstice"), std::string::npos) << "fell back";
+    // A label cannot clear the terminal, write its clipboard or ring it.
+    const fs::path out = root / "home" / "describe.txt";
+    const auto described = testing::runProgram(
+        {SOLVANE_HOST_FILE, "--render", "Countdowns", "--size", "medium", "--describe"},
+        environment(), root, out, root / "home" / "describe.err", 30s);
+    EXPECT_EQ(described.code, 0);
+    for (const std::string& text : {slurp(out), board["text"]}) {
+        EXPECT_NE(text.find("Clear"), std::string::npos) << text.substr(0, 200);
+        for (const char* control : {"\x1b", "\x07", "\xc2\x9b"}) {
+            EXPECT_EQ(text.find(control), std::string::npos) << text.substr(0, 200);
+        }
+    }
 }
 
 // Records that must not decode: a million-element array, nesting 10,000
