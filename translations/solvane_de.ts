@@ -142,6 +142,23 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>Niederschlagswahrscheinlichkeit für den Rest des Tages: %1&#xa0;%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weiterer</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>%n späterer Termin nicht hinzugefügt: Ein Kalender fügt seine %1 nächsten hinzu.</numerusform>
+            <numerusform>%n spätere Termine nicht hinzugefügt: Ein Kalender fügt seine %1 nächsten hinzu.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -655,6 +672,13 @@ Größen: %3</translation>
             <numerusform>Die Liste ist voll (sie fasst höchstens %1 Countdowns): %n Kalendertermine nicht hinzugefügt.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>%n Countdown aus einer neueren Solvane-Version kann hier nicht angezeigt werden; er bleibt unverändert erhalten.</numerusform>
+            <numerusform>%n Countdowns aus einer neueren Solvane-Version können hier nicht angezeigt werden; sie bleiben unverändert erhalten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -828,6 +852,37 @@ Größen: %3</translation>
     <message>
         <source>Celsius</source>
         <translation>Celsius</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>Ein anderes Programm hält den Countdown-Speicher belegt.</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>Der Countdown-Speicher ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>In den Countdown-Speicher kann nicht geschrieben werden (schreibgeschützt).</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>Der Zugriff auf den Countdown-Speicher wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>Wo der Countdown-Speicher liegen sollte, befindet sich ein Link oder ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>Der Countdown-Speicher ist nicht erreichbar.</translation>
     </message>
 </context>
 <context>
@@ -2628,10 +2683,6 @@ Größen: %3</translation>
         <translation>Ihre gespeicherten Countdowns konnten nicht gelesen werden, daher werden die Start-Countdowns angezeigt. Die gespeicherte Liste bleibt unverändert erhalten und wird beiseitegelegt, sobald sich diese Liste ändert.</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>Die letzte Änderung konnte nicht gespeichert werden; die Widgets zeigen weiterhin die gespeicherte Liste.</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>Kalender</translation>
     </message>
@@ -2702,6 +2753,26 @@ Größen: %3</translation>
     <message>
         <source>Delete “%1”?</source>
         <translation>„%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 Es wird erneut versucht …</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 Ihre Countdowns können erst angezeigt werden, wenn er gelesen werden kann (%2).</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>Der Countdown-Speicher war beschädigt. Was noch lesbar war, wurde gerettet; die beschädigte Datei wird als „%1“ neben %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>Die letzte Änderung konnte nicht gespeichert werden: %1 Die Widgets zeigen weiterhin die gespeicherte Liste.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>Änderungen können nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,17 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>［Çĥåñçé öƒ þŕéçîþîţåţîöñ ƒöŕ ţĥé ŕéšţ öƒ ţöđåý: %1%················］</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation><numerusform>［… åñđ %n ɱöŕé····］</numerusform><numerusform>［… åñđ %n ɱöŕé····］</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation><numerusform>［%n ļåţéŕ éṽéñţ ñöţ åđđéđ: å çåļéñđåŕ åđđš îţš %1 ñéåŕéšţ.···················］</numerusform><numerusform>［%n ļåţéŕ éṽéñţš ñöţ åđđéđ: å çåļéñđåŕ åđđš îţš %1 ñéåŕéšţ.···················］</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -624,6 +635,10 @@ Sizes: %3</source>
         <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
         <translation><numerusform>［Ţĥé ļîšţ îš ƒûļļ (îţ ĥöļđš %1 çöûñţđöŵñš åţ ɱöšţ): %n çåļéñđåŕ éṽéñţ ñöţ åđđéđ.··························］</numerusform><numerusform>［Ţĥé ļîšţ îš ƒûļļ (îţ ĥöļđš %1 çöûñţđöŵñš åţ ɱöšţ): %n çåļéñđåŕ éṽéñţš ñöţ åđđéđ.··························］</numerusform></translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation><numerusform>［%n çöûñţđöŵñ ɱåđé ƀý å ñéŵéŕ ṽéŕšîöñ öƒ Šöļṽåñé çåññöţ ƀé šĥöŵñ ĥéŕé; ţĥéý åŕé ķéþţ åš ţĥéý åŕé.································］</numerusform><numerusform>［%n çöûñţđöŵñš ɱåđé ƀý å ñéŵéŕ ṽéŕšîöñ öƒ Šöļṽåñé çåññöţ ƀé šĥöŵñ ĥéŕé; ţĥéý åŕé ķéþţ åš ţĥéý åŕé.································］</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -794,6 +809,37 @@ Sizes: %3</source>
     <message>
         <source>Celsius</source>
         <translation>［Çéļšîûš··］</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>［Åñöţĥéŕ þŕöĝŕåɱ îš ĥöļđîñĝ ţĥé çöûñţđöŵñ šţöŕé.···············］</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>［Ţĥé çöûñţđöŵñ šţöŕé îš đåɱåĝéđ.··········］</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>［Ţĥé đîšķ îš ƒûļļ.·····］</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>［Ţĥé çöûñţđöŵñ šţöŕé çåññöţ ƀé ŵŕîţţéñ (ŕéåđ-öñļý).················］</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>［Þéŕɱîššîöñ ţö ţĥé çöûñţđöŵñ šţöŕé ŵåš đéñîéđ.···············］</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>［Å ļîñķ öŕ å ƒöļđéŕ šţåñđš ŵĥéŕé ţĥé çöûñţđöŵñ šţöŕé ƀéļöñĝš.····················］</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>［Ţĥé çöûñţđöŵñ šţöŕé çåññöţ ƀé ŕéåçĥéđ.············］</translation>
     </message>
 </context>
 <context>
@@ -2570,10 +2616,6 @@ Sizes: %3</source>
         <translation>［Ýöûŕ šåṽéđ çöûñţđöŵñš çöûļđ ñöţ ƀé ŕéåđ, šö ţĥé šţåŕţéŕ çöûñţđöŵñš åŕé šĥöŵñ. Ţĥé šåṽéđ ļîšţ îš ķéþţ, ûñçĥåñĝéđ, åñđ šéţ åšîđé ŵĥéñ ţĥîš ļîšţ çĥåñĝéš.··················································］</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>［Ţĥé ļåšţ çĥåñĝé çöûļđ ñöţ ƀé šåṽéđ; ţĥé ŵîđĝéţš šţîļļ šĥöŵ ţĥé šåṽéđ ļîšţ.························］</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>［Çåļéñđåŕš···］</translation>
     </message>
@@ -2644,6 +2686,26 @@ Sizes: %3</source>
     <message>
         <source>Delete “%1”?</source>
         <translation>［Đéļéţé “%1”?····］</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>［%1 Ţŕýîñĝ åĝåîñ…·····］</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>［%1 Ýöûŕ çöûñţđöŵñš çåññöţ ƀé šĥöŵñ ûñţîļ îţ çåñ ƀé ŕéåđ (%2).····················］</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>［Ţĥé çöûñţđöŵñ šţöŕé ŵåš đåɱåĝéđ. Ŵĥåţ çöûļđ šţîļļ ƀé ŕéåđ ŵåš šåṽéđ; ţĥé đåɱåĝéđ ƒîļé îš ķéþţ åš “%1” ƀéšîđé %2.·····································］</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>［Ţĥé ļåšţ çĥåñĝé çöûļđ ñöţ ƀé šåṽéđ: %1 Ţĥé ŵîđĝéţš šţîļļ šĥöŵ ţĥé šåṽéđ ļîšţ.·························］</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>［Çĥåñĝéš çåññöţ ƀé šåṽéđ: %1·········］</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,23 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>Probabilidad de precipitación para el resto del día: %1&#xa0;%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>%n evento posterior no añadido: un calendario añade sus %1 más cercanos.</numerusform>
+            <numerusform>%n eventos posteriores no añadidos: un calendario añade sus %1 más cercanos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -655,6 +672,13 @@ Tamaños: %3</translation>
             <numerusform>La lista está llena (admite como máximo %1 cuentas atrás): no se han añadido %n eventos del calendario.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>%n cuenta atrás creada con una versión más reciente de Solvane no se puede mostrar aquí; se conserva tal cual.</numerusform>
+            <numerusform>%n cuentas atrás creadas con una versión más reciente de Solvane no se pueden mostrar aquí; se conservan tal cual.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -828,6 +852,37 @@ Tamaños: %3</translation>
     <message>
         <source>Celsius</source>
         <translation>Celsius</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>Otro programa está ocupando el almacén de cuentas atrás.</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>El almacén de cuentas atrás está dañado.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>No se puede escribir en el almacén de cuentas atrás (solo lectura).</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>Se ha denegado el acceso al almacén de cuentas atrás.</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>Hay un enlace o una carpeta donde debería estar el almacén de cuentas atrás.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>No se puede acceder al almacén de cuentas atrás.</translation>
     </message>
 </context>
 <context>
@@ -2628,10 +2683,6 @@ Tamaños: %3</translation>
         <translation>No se han podido leer tus cuentas atrás guardadas, así que se muestran las cuentas atrás iniciales. La lista guardada se conserva sin cambios y se apartará cuando esta lista cambie.</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>No se ha podido guardar el último cambio; los widgets siguen mostrando la lista guardada.</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>Calendarios</translation>
     </message>
@@ -2702,6 +2753,26 @@ Tamaños: %3</translation>
     <message>
         <source>Delete “%1”?</source>
         <translation>¿Eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 Reintentando…</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 Tus cuentas atrás no se podrán mostrar hasta que se pueda leer (%2).</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>El almacén de cuentas atrás estaba dañado. Se ha guardado lo que aún se podía leer; el archivo dañado se conserva como «%1» junto a %2.</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>No se ha podido guardar el último cambio: %1 Los widgets siguen mostrando la lista guardada.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>No se pueden guardar los cambios: %1</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,23 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>Risque de précipitations pour le reste de la journée&#xa0;: %1&#xa0;%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n de plus</numerusform>
+            <numerusform>… et %n de plus</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>%n événement ultérieur non ajouté : un calendrier ajoute ses %1 plus proches.</numerusform>
+            <numerusform>%n événements ultérieurs non ajoutés : un calendrier ajoute ses %1 plus proches.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -655,6 +672,13 @@ Tailles&#xa0;: %3</translation>
             <numerusform>La liste est pleine (elle contient au plus %1 comptes à rebours) : %n événements de calendrier n&apos;ont pas été ajoutés.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>%n compte à rebours créé par une version plus récente de Solvane ne peut pas être affiché ici ; il est conservé tel quel.</numerusform>
+            <numerusform>%n comptes à rebours créés par une version plus récente de Solvane ne peuvent pas être affichés ici ; ils sont conservés tels quels.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -828,6 +852,37 @@ Tailles&#xa0;: %3</translation>
     <message>
         <source>Celsius</source>
         <translation>Celsius</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>Un autre programme bloque le stockage des comptes à rebours.</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>Le stockage des comptes à rebours est endommagé.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>Le stockage des comptes à rebours ne peut pas être modifié (lecture seule).</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>L&apos;accès au stockage des comptes à rebours a été refusé.</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>Un lien ou un dossier se trouve à l&apos;emplacement du stockage des comptes à rebours.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>Le stockage des comptes à rebours est inaccessible.</translation>
     </message>
 </context>
 <context>
@@ -2628,10 +2683,6 @@ Tailles&#xa0;: %3</translation>
         <translation>Vos comptes à rebours enregistrés n&apos;ont pas pu être lus&#xa0;; les comptes à rebours de départ sont donc affichés. La liste enregistrée est conservée telle quelle et mise de côté dès que cette liste change.</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>La dernière modification n&apos;a pas pu être enregistrée&#xa0;; les widgets affichent toujours la liste enregistrée.</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>Calendriers</translation>
     </message>
@@ -2702,6 +2753,26 @@ Tailles&#xa0;: %3</translation>
     <message>
         <source>Delete “%1”?</source>
         <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 Nouvelle tentative…</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 Vos comptes à rebours ne pourront être affichés qu&apos;une fois le stockage lisible (%2).</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>Le stockage des comptes à rebours était endommagé. Ce qui pouvait encore être lu a été récupéré ; le fichier endommagé est conservé sous le nom « %1 » à côté de %2.</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>La dernière modification n&apos;a pas pu être enregistrée : %1 Les widgets affichent toujours la liste enregistrée.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>Les modifications ne peuvent pas être enregistrées : %1</translation>
     </message>
 </context>
 <context>

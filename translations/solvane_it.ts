@@ -142,6 +142,23 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>Probabilità di precipitazioni per il resto della giornata: %1%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e %n altro</numerusform>
+            <numerusform>… e altri %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>%n evento successivo non aggiunto: un calendario aggiunge i suoi %1 più vicini.</numerusform>
+            <numerusform>%n eventi successivi non aggiunti: un calendario aggiunge i suoi %1 più vicini.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -655,6 +672,13 @@ Dimensioni: %3</translation>
             <numerusform>L&apos;elenco è pieno (può contenere al massimo %1 conti alla rovescia): %n eventi del calendario non sono stati aggiunti.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>%n conto alla rovescia creato da una versione più recente di Solvane non può essere mostrato qui; viene conservato così com&apos;è.</numerusform>
+            <numerusform>%n conti alla rovescia creati da una versione più recente di Solvane non possono essere mostrati qui; vengono conservati così come sono.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -828,6 +852,37 @@ Dimensioni: %3</translation>
     <message>
         <source>Celsius</source>
         <translation>Celsius</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>Un altro programma sta bloccando l&apos;archivio dei conti alla rovescia.</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>L&apos;archivio dei conti alla rovescia è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Il disco è pieno.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>Impossibile scrivere nell&apos;archivio dei conti alla rovescia (sola lettura).</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>L&apos;accesso all&apos;archivio dei conti alla rovescia è stato negato.</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>Al posto dell&apos;archivio dei conti alla rovescia c&apos;è un collegamento o una cartella.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>L&apos;archivio dei conti alla rovescia non è raggiungibile.</translation>
     </message>
 </context>
 <context>
@@ -2628,10 +2683,6 @@ Dimensioni: %3</translation>
         <translation>Non è stato possibile leggere i conti alla rovescia salvati, quindi vengono mostrati quelli iniziali. L&apos;elenco salvato viene conservato senza modifiche e messo da parte quando questo elenco cambia.</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>Impossibile salvare l&apos;ultima modifica; i widget mostrano ancora l&apos;elenco salvato.</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>Calendari</translation>
     </message>
@@ -2702,6 +2753,26 @@ Dimensioni: %3</translation>
     <message>
         <source>Delete “%1”?</source>
         <translation>Eliminare «%1»?</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 Nuovo tentativo in corso…</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 I tuoi conti alla rovescia non possono essere mostrati finché non sarà leggibile (%2).</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>L&apos;archivio dei conti alla rovescia era danneggiato. Quanto era ancora leggibile è stato salvato; il file danneggiato è conservato come “%1” accanto a %2.</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>Non è stato possibile salvare l&apos;ultima modifica: %1 I widget mostrano ancora l&apos;elenco salvato.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>Impossibile salvare le modifiche: %1</translation>
     </message>
 </context>
 <context>

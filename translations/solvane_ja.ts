@@ -142,6 +142,21 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>今日これからの降水確率：%1%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>…ほか %n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>以降の予定 %n 件は追加されていません。1 つのカレンダーから追加されるのは直近の %1 件までです。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -645,6 +660,12 @@ Sizes: %3</source>
             <numerusform>リストがいっぱいのため（最大%1件）、%n件のカレンダーイベントを追加できませんでした。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>新しいバージョンの Solvane で作成されたカウントダウン %n 件はここに表示できません。そのまま保持されています。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -817,6 +838,37 @@ Sizes: %3</source>
     <message>
         <source>Celsius</source>
         <translation>摂氏</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>別のプログラムがカウントダウンの保存先を使用中です。</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>カウントダウンの保存先が破損しています。</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>ディスクがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>カウントダウンの保存先に書き込めません（読み取り専用）。</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>カウントダウンの保存先へのアクセスが拒否されました。</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>カウントダウンの保存先の場所にリンクまたはフォルダがあります。</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>カウントダウンの保存先にアクセスできません。</translation>
     </message>
 </context>
 <context>
@@ -2609,10 +2661,6 @@ Sizes: %3</source>
         <translation>保存されたカウントダウンを読み込めなかったため、初期のカウントダウンを表示しています。保存されたリストはそのまま保持され、このリストを変更した時点で別に保管されます。</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>最後の変更を保存できませんでした。ウィジェットには保存済みのリストが表示されたままです。</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>カレンダー</translation>
     </message>
@@ -2683,6 +2731,26 @@ Sizes: %3</source>
     <message>
         <source>Delete “%1”?</source>
         <translation>「%1」を削除しますか？</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 再試行しています…</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 読み込めるようになるまでカウントダウンは表示できません（%2）。</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>カウントダウンの保存先が破損していました。読み取れた内容は保存しました。破損したファイルは「%1」として %2 の横に保管されています。</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>最後の変更を保存できませんでした：%1 ウィジェットには保存済みのリストが表示されたままです。</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>変更を保存できません：%1</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,23 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>Chance de chuva no resto do dia: %1%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>%n evento posterior não adicionado: um calendário adiciona seus %1 mais próximos.</numerusform>
+            <numerusform>%n eventos posteriores não adicionados: um calendário adiciona seus %1 mais próximos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -655,6 +672,13 @@ Tamanhos: %3</translation>
             <numerusform>A lista está cheia (comporta no máximo %1 contagens regressivas): %n eventos do calendário não foram adicionados.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>%n contagem regressiva criada por uma versão mais nova do Solvane não pode ser exibida aqui; ela é mantida como está.</numerusform>
+            <numerusform>%n contagens regressivas criadas por uma versão mais nova do Solvane não podem ser exibidas aqui; elas são mantidas como estão.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -828,6 +852,37 @@ Tamanhos: %3</translation>
     <message>
         <source>Celsius</source>
         <translation>Celsius</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>Outro programa está bloqueando o armazenamento das contagens regressivas.</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>O armazenamento das contagens regressivas está danificado.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>O disco está cheio.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>Não é possível gravar no armazenamento das contagens regressivas (somente leitura).</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>O acesso ao armazenamento das contagens regressivas foi negado.</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>Há um link ou uma pasta no lugar do armazenamento das contagens regressivas.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>Não é possível acessar o armazenamento das contagens regressivas.</translation>
     </message>
 </context>
 <context>
@@ -2628,10 +2683,6 @@ Tamanhos: %3</translation>
         <translation>Não foi possível ler suas contagens regressivas salvas, por isso as iniciais estão sendo exibidas. A lista salva é mantida sem alterações e será guardada à parte quando esta lista mudar.</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>Não foi possível salvar a última alteração; os widgets continuam mostrando a lista salva.</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>Calendários</translation>
     </message>
@@ -2702,6 +2753,26 @@ Tamanhos: %3</translation>
     <message>
         <source>Delete “%1”?</source>
         <translation>Excluir “%1”?</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 Tentando novamente…</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 Suas contagens regressivas só poderão ser exibidas quando ele puder ser lido (%2).</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>O armazenamento das contagens regressivas estava danificado. O que ainda podia ser lido foi salvo; o arquivo danificado foi mantido como “%1” ao lado de %2.</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>Não foi possível salvar a última alteração: %1 Os widgets continuam mostrando a lista salva.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>Não é possível salvar as alterações: %1</translation>
     </message>
 </context>
 <context>

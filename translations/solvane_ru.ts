@@ -142,6 +142,25 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>Вероятность осадков до конца дня: %1&#xa0;%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… и ещё %n</numerusform>
+            <numerusform>… и ещё %n</numerusform>
+            <numerusform>… и ещё %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>%n более позднее событие не добавлено: календарь добавляет %1 ближайших.</numerusform>
+            <numerusform>%n более поздних события не добавлено: календарь добавляет %1 ближайших.</numerusform>
+            <numerusform>%n более поздних событий не добавлено: календарь добавляет %1 ближайших.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -665,6 +684,14 @@ Sizes: %3</source>
             <numerusform>Список заполнен (в нём может быть не больше %1 обратных отсчётов): %n событий календаря не добавлено.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>%n обратный отсчёт из более новой версии Solvane нельзя показать здесь; он сохранён без изменений.</numerusform>
+            <numerusform>%n обратных отсчёта из более новой версии Solvane нельзя показать здесь; они сохранены без изменений.</numerusform>
+            <numerusform>%n обратных отсчётов из более новой версии Solvane нельзя показать здесь; они сохранены без изменений.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -839,6 +866,37 @@ Sizes: %3</source>
     <message>
         <source>Celsius</source>
         <translation>Цельсий</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>Хранилище обратных отсчётов занято другой программой.</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>Хранилище обратных отсчётов повреждено.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Диск заполнен.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>В хранилище обратных отсчётов нельзя записывать (только для чтения).</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>Доступ к хранилищу обратных отсчётов запрещён.</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>На месте хранилища обратных отсчётов находится ссылка или папка.</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>Хранилище обратных отсчётов недоступно.</translation>
     </message>
 </context>
 <context>
@@ -2647,10 +2705,6 @@ Sizes: %3</source>
         <translation>Не удалось прочитать сохранённые обратные отсчёты, поэтому показаны начальные. Сохранённый список остаётся без изменений и будет отложен в сторону, когда этот список изменится.</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>Не удалось сохранить последнее изменение; виджеты по-прежнему показывают сохранённый список.</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>Календари</translation>
     </message>
@@ -2721,6 +2775,26 @@ Sizes: %3</source>
     <message>
         <source>Delete “%1”?</source>
         <translation>Удалить «%1»?</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 Повторная попытка…</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 Обратные отсчёты нельзя показать, пока хранилище не удастся прочитать (%2).</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>Хранилище обратных отсчётов было повреждено. Всё, что удалось прочитать, сохранено; повреждённый файл оставлен как «%1» рядом с %2.</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>Не удалось сохранить последнее изменение: %1 Виджеты по-прежнему показывают сохранённый список.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>Изменения нельзя сохранить: %1</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,21 @@
         <source>Chance of precipitation for the rest of today: %1%</source>
         <translation>今天剩余时间的降水概率：%1%</translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>……另有 %n 项</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsSection</name>
+    <message numerus="yes">
+        <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
+        <translation>
+            <numerusform>另有 %n 个较晚的日程未添加：每个日历只添加最近的 %1 个。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -645,6 +660,12 @@ Sizes: %3</source>
             <numerusform>列表已满（最多可容纳%1个倒计时），因此有%n个日历事件未添加。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
+        <translation>
+            <numerusform>有 %n 个由较新版本的 Solvane 创建的倒计时无法在此显示；它们会原样保留。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoonPhase</name>
@@ -817,6 +838,37 @@ Sizes: %3</source>
     <message>
         <source>Celsius</source>
         <translation>摄氏</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Another program is holding the countdown store.</source>
+        <translation>另一个程序正在占用倒计时存储。</translation>
+    </message>
+    <message>
+        <source>The countdown store is damaged.</source>
+        <translation>倒计时存储已损坏。</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>磁盘已满。</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be written (read-only).</source>
+        <translation>无法写入倒计时存储（只读）。</translation>
+    </message>
+    <message>
+        <source>Permission to the countdown store was denied.</source>
+        <translation>访问倒计时存储的权限被拒绝。</translation>
+    </message>
+    <message>
+        <source>A link or a folder stands where the countdown store belongs.</source>
+        <translation>倒计时存储所在的位置是一个链接或文件夹。</translation>
+    </message>
+    <message>
+        <source>The countdown store cannot be reached.</source>
+        <translation>无法访问倒计时存储。</translation>
     </message>
 </context>
 <context>
@@ -2609,10 +2661,6 @@ Sizes: %3</source>
         <translation>无法读取已保存的倒计时，因此显示的是初始倒计时。已保存的列表会原样保留，并在此列表发生更改时另行存放。</translation>
     </message>
     <message>
-        <source>The last change could not be saved; the widgets still show the saved list.</source>
-        <translation>无法保存最近的更改；小组件仍显示已保存的列表。</translation>
-    </message>
-    <message>
         <source>Calendars</source>
         <translation>日历</translation>
     </message>
@@ -2683,6 +2731,26 @@ Sizes: %3</source>
     <message>
         <source>Delete “%1”?</source>
         <translation>要删除“%1”吗？</translation>
+    </message>
+    <message>
+        <source>%1 Trying again…</source>
+        <translation>%1 正在重试…</translation>
+    </message>
+    <message>
+        <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
+        <translation>%1 在能够读取之前，无法显示你的倒计时（%2）。</translation>
+    </message>
+    <message>
+        <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
+        <translation>倒计时存储已损坏。仍可读取的内容已保存；损坏的文件已另存为 %2 旁的“%1”。</translation>
+    </message>
+    <message>
+        <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
+        <translation>无法保存上一次更改：%1 小组件仍显示已保存的列表。</translation>
+    </message>
+    <message>
+        <source>Changes cannot be saved: %1</source>
+        <translation>无法保存更改：%1</translation>
     </message>
 </context>
 <context>
