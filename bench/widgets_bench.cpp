@@ -7,9 +7,11 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <QGuiApplication>
@@ -76,6 +78,42 @@ void BM_TimelineAfterEdits(benchmark::State& state) {
     fs::remove_all(root, ignored);
 }
 BENCHMARK(BM_TimelineAfterEdits)->Arg(0)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The host's timeline while the weather service hangs: built from what is
+// stored, the fetch running on its own thread; must stay under 5 ms.
+void BM_TimelineWhileAFetchHangs(benchmark::State& state) {
+    std::string pattern = (fs::temp_directory_path() / "solvane-bench-XXXXXX").string();
+    const fs::path root = ::mkdtemp(pattern.data());
+    const SharedStore store(StorePaths{root / "p.sqlite", root / "f.sqlite", root / "container"},
+                            "en_US");
+    const Instant now = *newYork().date(2030, 3, 12, 10);
+    const SavedLocation place = store.loadLocation(newYork());
+    WeatherSnapshot old;
+    old.fetched = now - 7200;  // due again
+    old.latitude = place.latitude;
+    old.longitude = place.longitude;
+    store.saveWeather(old);
+    const WeatherCall hang =
+        [](double, double,
+           const net::CancelToken& cancel) -> Result<WeatherSnapshot, WeatherError> {
+        while (!cancel.cancelled()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return Failure{WeatherError::timedOut()};
+    };
+    const WeatherServices weather{hang, hang, [now] { return now; }, 15};
+    WidgetEnvironment environment{
+        store, [now] { return now; }, [] { return newYork(); }, weather, nullptr, {}};
+    environment.background =
+        std::make_shared<BackgroundFetch>(store, weather, ForecastServices{}, [] {});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(makeTimeline(environment, std::nullopt, WidgetStyle::glass));
+    }
+    environment.background.reset();
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+BENCHMARK(BM_TimelineWhileAFetchHangs)->Unit(benchmark::kMillisecond);
 
 void BM_FullBoardTimeline(benchmark::State& state) {
     std::string pattern = (fs::temp_directory_path() / "solvane-bench-XXXXXX").string();

@@ -512,6 +512,18 @@
         <source>NEXT DAYS</source>
         <translation>［ÑÉẊŢ ĐÅÝŠ···］</translation>
     </message>
+    <message>
+        <source>feels %1</source>
+        <translation>［ƒééļš %1··］</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <translation>［%1, ĝûšţš %2····］</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>［Ûþđåţéđ %1···］</translation>
+    </message>
 </context>
 <context>
     <name>GalleryDialog</name>
@@ -1564,6 +1576,21 @@ Sizes: %3</source>
         <comment>wind speed</comment>
         <translation>［%1 ķɱ/ĥ··］</translation>
     </message>
+    <message>
+        <source>%1 m/s</source>
+        <comment>wind speed</comment>
+        <translation>［%1 ɱ/š··］</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>precipitation</comment>
+        <translation>［%1 îñ·］</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <comment>precipitation</comment>
+        <translation>［%1 ɱɱ·］</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -2132,6 +2159,10 @@ Sizes: %3</source>
         <comment>hour, temperature, condition</comment>
         <translation>［%1: %2, %3···］</translation>
     </message>
+    <message>
+        <source>chance of precipitation unknown</source>
+        <translation>［çĥåñçé öƒ þŕéçîþîţåţîöñ ûñķñöŵñ··········］</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2212,6 +2243,24 @@ Sizes: %3</source>
     <message>
         <source>Today</source>
         <translation>［Ţöđåý·］</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <comment>when the forecast was fetched</comment>
+        <translation>［Ûþđåţéđ %1···］</translation>
+    </message>
+    <message>
+        <source>Feels %1</source>
+        <translation>［Ƒééļš %1··］</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <comment>wind, then its gusts</comment>
+        <translation>［%1, ĝûšţš %2····］</translation>
+    </message>
+    <message>
+        <source>Wind %1</source>
+        <translation>［Ŵîñđ %1··］</translation>
     </message>
 </context>
 <context>

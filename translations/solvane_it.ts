@@ -540,6 +540,18 @@
         <source>NEXT DAYS</source>
         <translation>PROSSIMI GIORNI</translation>
     </message>
+    <message>
+        <source>feels %1</source>
+        <translation>percepita %1</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <translation>%1, raffiche %2</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>Aggiornato %1</translation>
+    </message>
 </context>
 <context>
     <name>GalleryDialog</name>
@@ -1607,6 +1619,21 @@ Dimensioni: %3</translation>
         <comment>wind speed</comment>
         <translation>%1 km/h</translation>
     </message>
+    <message>
+        <source>%1 m/s</source>
+        <comment>wind speed</comment>
+        <translation>%1 m/s</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>precipitation</comment>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <comment>precipitation</comment>
+        <translation>%1 mm</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -2199,6 +2226,10 @@ Dimensioni: %3</translation>
         <comment>hour, temperature, condition</comment>
         <translation>%1: %2, %3</translation>
     </message>
+    <message>
+        <source>chance of precipitation unknown</source>
+        <translation>probabilità di precipitazioni sconosciuta</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2279,6 +2310,24 @@ Dimensioni: %3</translation>
     <message>
         <source>Today</source>
         <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <comment>when the forecast was fetched</comment>
+        <translation>Aggiornato %1</translation>
+    </message>
+    <message>
+        <source>Feels %1</source>
+        <translation>Percepita %1</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <comment>wind, then its gusts</comment>
+        <translation>%1, raffiche %2</translation>
+    </message>
+    <message>
+        <source>Wind %1</source>
+        <translation>Vento %1</translation>
     </message>
 </context>
 <context>

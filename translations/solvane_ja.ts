@@ -531,6 +531,18 @@
         <source>NEXT DAYS</source>
         <translation>これからの日</translation>
     </message>
+    <message>
+        <source>feels %1</source>
+        <translation>体感 %1</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <translation>%1、最大瞬間 %2</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>%1 更新</translation>
+    </message>
 </context>
 <context>
     <name>GalleryDialog</name>
@@ -1593,6 +1605,21 @@ Sizes: %3</source>
         <comment>wind speed</comment>
         <translation>%1 km/h</translation>
     </message>
+    <message>
+        <source>%1 m/s</source>
+        <comment>wind speed</comment>
+        <translation>%1 m/s</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>precipitation</comment>
+        <translation>%1 インチ</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <comment>precipitation</comment>
+        <translation>%1 mm</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -2177,6 +2204,10 @@ Sizes: %3</source>
         <comment>hour, temperature, condition</comment>
         <translation>%1：%2、%3</translation>
     </message>
+    <message>
+        <source>chance of precipitation unknown</source>
+        <translation>降水確率は不明</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2257,6 +2288,24 @@ Sizes: %3</source>
     <message>
         <source>Today</source>
         <translation>今日</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <comment>when the forecast was fetched</comment>
+        <translation>%1 更新</translation>
+    </message>
+    <message>
+        <source>Feels %1</source>
+        <translation>体感 %1</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <comment>wind, then its gusts</comment>
+        <translation>%1、最大瞬間 %2</translation>
+    </message>
+    <message>
+        <source>Wind %1</source>
+        <translation>風 %1</translation>
     </message>
 </context>
 <context>

@@ -549,6 +549,18 @@
         <source>NEXT DAYS</source>
         <translation>БЛИЖАЙШИЕ ДНИ</translation>
     </message>
+    <message>
+        <source>feels %1</source>
+        <translation>ощущается как %1</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <translation>%1, порывы %2</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>Обновлено %1</translation>
+    </message>
 </context>
 <context>
     <name>GalleryDialog</name>
@@ -1621,6 +1633,21 @@ Sizes: %3</source>
         <comment>wind speed</comment>
         <translation>%1 км/ч</translation>
     </message>
+    <message>
+        <source>%1 m/s</source>
+        <comment>wind speed</comment>
+        <translation>%1 м/с</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>precipitation</comment>
+        <translation>%1 дюйм.</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <comment>precipitation</comment>
+        <translation>%1 мм</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -2221,6 +2248,10 @@ Sizes: %3</source>
         <comment>hour, temperature, condition</comment>
         <translation>%1: %2, %3</translation>
     </message>
+    <message>
+        <source>chance of precipitation unknown</source>
+        <translation>вероятность осадков неизвестна</translation>
+    </message>
 </context>
 <context>
     <name>WidgetWindow</name>
@@ -2301,6 +2332,24 @@ Sizes: %3</source>
     <message>
         <source>Today</source>
         <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <comment>when the forecast was fetched</comment>
+        <translation>Обновлено %1</translation>
+    </message>
+    <message>
+        <source>Feels %1</source>
+        <translation>Ощущается как %1</translation>
+    </message>
+    <message>
+        <source>%1, gusts %2</source>
+        <comment>wind, then its gusts</comment>
+        <translation>%1, порывы %2</translation>
+    </message>
+    <message>
+        <source>Wind %1</source>
+        <translation>Ветер %1</translation>
     </message>
 </context>
 <context>

@@ -30,12 +30,49 @@ std::string condition(std::string_view symbol) {
 }
 
 std::string chanceText(const std::optional<double>& percent) {
-    if (!percent || !std::isfinite(*percent) || *percent < 10) {
+    // Not given is not low: a dash says that the service did not say.
+    if (!percent || !std::isfinite(*percent)) {
+        return "\u2014";
+    }
+    if (*percent < 10) {
         return {};
     }
     return withArguments(
         QCoreApplication::translate("ForecastText", "%1% chance", "of precipitation").toStdString(),
         {std::to_string(std::lround(std::min(*percent, 100.0)))});
+}
+
+// "feels 12° · 15 km/h NW, gusts 30 km/h · 0.4 mm": what the service gave.
+std::string extrasText(const std::optional<double>& feelsLike, const std::optional<double>& wind,
+                       const std::optional<double>& direction, const std::optional<double>& gust,
+                       const std::optional<double>& amount, TempUnit unit,
+                       const Calendar& calendar) {
+    std::vector<std::string> parts;
+    if (feelsLike) {
+        parts.push_back(
+            withArguments(QCoreApplication::translate("ForecastText", "feels %1").toStdString(),
+                          {formatTemperature(*feelsLike, unit)}));
+    }
+    if (wind) {
+        std::string text = formatWindSpeed(*wind, unit, calendar.locale());
+        if (direction) {
+            text += " " + localizedCompassPoint(*direction);
+        }
+        if (gust) {
+            text = withArguments(
+                QCoreApplication::translate("ForecastText", "%1, gusts %2").toStdString(),
+                {text, formatWindSpeed(*gust, unit, calendar.locale())});
+        }
+        parts.push_back(text);
+    }
+    if (amount && *amount > 0) {
+        parts.push_back(formatPrecipitation(*amount, unit));
+    }
+    std::string out;
+    for (const std::string& part : parts) {
+        out += (out.empty() ? "" : " \u00b7 ") + part;
+    }
+    return out;
 }
 
 std::string hourLabel(Instant hour, Instant now, const Calendar& calendar) {
@@ -49,6 +86,21 @@ std::string dayLabel(const CivilDate& day, Instant now, const Calendar& calendar
     }
     const auto noon = calendar.date(day.year, day.month, day.day, 12);
     return noon ? weekdayText(*noon, calendar) : isoDateText(day);
+}
+
+// "Updated 9:05" (or a day and time) once the forecast is over an hour old:
+// it is still shown, and says so.
+std::optional<std::string> updatedText(const Forecast& forecast, Instant now,
+                                       const Calendar& calendar) {
+    if (!(now - forecast.fetched > kForecastFreshnessSeconds)) {
+        return std::nullopt;
+    }
+    const std::string when = calendar.dayDifference(forecast.fetched, now) == 0
+                                 ? timeText(forecast.fetched, calendar)
+                                 : shortDateLabel(forecast.fetched, calendar) + " " +
+                                       timeText(forecast.fetched, calendar);
+    return withArguments(QCoreApplication::translate("ForecastText", "Updated %1").toStdString(),
+                         {when});
 }
 
 std::string renderText(const std::optional<Forecast>& forecast, const std::string& place,
@@ -71,6 +123,9 @@ std::string renderText(const std::optional<Forecast>& forecast, const std::strin
         out << QCoreApplication::translate("ForecastText", "Forecast unavailable").toStdString()
             << "\n";
         return out.str();
+    }
+    if (const auto updated = updatedText(*forecast, now, calendar)) {
+        out << *updated << "\n";
     }
     // Rows as columns: each cell padded to the widest of its kind.
     const auto table = [&](const std::vector<std::vector<std::string>>& rows) {
@@ -97,7 +152,9 @@ std::string renderText(const std::optional<Forecast>& forecast, const std::strin
     std::vector<std::vector<std::string>> hours;
     for (const HourForecast& h : hourSteps(*forecast, now, kTextHourStep, kTextHours)) {
         hours.push_back({hourLabel(h.time, now, calendar), formatTemperature(h.temperatureC, unit),
-                         condition(h.symbol), chanceText(h.precipitationChance)});
+                         condition(h.symbol), chanceText(h.precipitationChance),
+                         extrasText(h.feelsLikeC, h.windKph, h.windDirection, h.gustKph,
+                                    h.precipitationMm, unit, calendar)});
     }
     table(hours);
     out << "\n"
@@ -108,7 +165,9 @@ std::string renderText(const std::optional<Forecast>& forecast, const std::strin
             days.push_back(
                 {dayLabel(d.date, now, calendar),
                  formatTemperature(d.highC, unit) + " / " + formatTemperature(d.lowC, unit),
-                 condition(d.symbol), chanceText(d.precipitationChance)});
+                 condition(d.symbol), chanceText(d.precipitationChance),
+                 extrasText(std::nullopt, d.windKph, d.windDirection, d.gustKph, d.precipitationMm,
+                            unit, calendar)});
         }
     }
     table(days);
@@ -116,7 +175,7 @@ std::string renderText(const std::optional<Forecast>& forecast, const std::strin
 }
 
 Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place, Instant now,
-                const Calendar& calendar) {
+                const Calendar& calendar, const std::optional<std::string>& unavailable) {
     Json hourly = Json::array();
     Json daily = Json::array();
     if (forecast) {
@@ -124,7 +183,12 @@ Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place
             hourly.push_back({{"time", isoOrNull(h.time)},
                               {"temperatureC", numberOrNull(h.temperatureC)},
                               {"symbol", h.symbol},
-                              {"precipitationChance", numberOrNull(h.precipitationChance)}});
+                              {"precipitationChance", numberOrNull(h.precipitationChance)},
+                              {"feelsLikeC", numberOrNull(h.feelsLikeC)},
+                              {"windKph", numberOrNull(h.windKph)},
+                              {"windDirection", numberOrNull(h.windDirection)},
+                              {"gustKph", numberOrNull(h.gustKph)},
+                              {"precipitationMm", numberOrNull(h.precipitationMm)}});
         }
         if (const auto today = calendar.civilDate(now)) {
             for (const DayForecast& d : upcomingDays(*forecast, *today, kForecastDaysShown)) {
@@ -132,7 +196,11 @@ Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place
                                  {"highC", numberOrNull(d.highC)},
                                  {"lowC", numberOrNull(d.lowC)},
                                  {"symbol", d.symbol},
-                                 {"precipitationChance", numberOrNull(d.precipitationChance)}});
+                                 {"precipitationChance", numberOrNull(d.precipitationChance)},
+                                 {"windKph", numberOrNull(d.windKph)},
+                                 {"windDirection", numberOrNull(d.windDirection)},
+                                 {"gustKph", numberOrNull(d.gustKph)},
+                                 {"precipitationMm", numberOrNull(d.precipitationMm)}});
             }
         }
     }
@@ -147,29 +215,44 @@ Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place
         {"source", forecast ? Json(std::string(toString(forecast->source))) : Json(nullptr)},
         {"requested", forecast ? Json(std::string(toString(forecast->requested))) : Json(nullptr)},
         {"fetched", forecast ? isoOrNull(forecast->fetched) : Json(nullptr)},
+        {"zone", forecast ? Json(calendar.zoneId()) : Json(nullptr)},
+        {"unavailable", unavailable ? Json(*unavailable) : Json(nullptr)},
     };
 }
 
 }  // namespace
 
 int forecastCommand(const ForecastRequest& request, const Environment& env, std::ostream& out) {
-    const Calendar& calendar = request.calendar;
     const Instant now = request.now;
     const SharedStore store = env.store.value_or(SharedStore::standard());
-    const BoardPlace place = store.loadPlace(calendar);
+    const BoardPlace place = store.loadPlace(request.calendar);
     std::optional<Forecast> forecast =
         request.offline
             ? ForecastFetcher::cached(store, place.location)
             : ForecastFetcher::fetch(store, env.forecast, place.location, std::nullopt, false);
-    if (forecast && !forecastShowable(*forecast, now)) {
+    // Days, today and hours are the place's, wherever the computer is.
+    const Calendar calendar =
+        forecast ? placeCalendar(*forecast, request.calendar) : request.calendar;
+    // Why there is none, for scripts: a word, not a sentence.
+    std::optional<std::string> unavailable;
+    if (forecast && !forecastShowable(*forecast, now, calendar)) {
         forecast.reset();
+        unavailable = "expired";
+    } else if (!forecast) {
+        const WeatherSource source = store.loadSettings().weatherSource;
+        unavailable = request.offline ? "notStored"
+                      : env.forecast.clock && store.loadNotBefore(WeatherSource::openMeteo) &&
+                              *store.loadNotBefore(WeatherSource::openMeteo) > now
+                          ? "retryAfter"
+                      : source == WeatherSource::apple ? "servicesFailed"
+                                                       : "serviceFailed";
     }
     if (forecast) {
         markNightHours(*forecast, place.location.latitude, place.location.longitude);
     }
     const TempUnit unit = store.loadSettings().unit;
     if (request.json) {
-        out << renderJson(forecast, place, now, calendar)
+        out << renderJson(forecast, place, now, calendar, unavailable)
                    .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
             << "\n";
     } else {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/store/default_place.h"
 #include "core/weather/open_meteo.h"
 #include "platform/system_clock.h"
 #include "platform/weatherkit/weatherkit.h"
@@ -48,11 +49,26 @@ WeatherServices standardWeatherServices(std::function<Calendar()> calendar) {
     return services;
 }
 
+namespace {
+
+// Apple Weather dates a forecast's days in the zone it is given: the
+// place's, not the computer's, so a Tokyo forecast seen from Berlin has
+// Tokyo's days.
+std::string placeZone(double latitude, double longitude, const Calendar& fallback) {
+    return nearestZone(latitude, longitude).value_or(fallback.zoneId());
+}
+
+}  // namespace
+
 ForecastServices standardForecastServices(const Calendar& calendar) {
     ForecastServices services;
     services.clock = systemNow;
-    services.apple =
-        weatherKitForecastCall(WeatherKitConfig::standard(calendar.zoneId(), languageOf(calendar)));
+    services.apple = [calendar, language = languageOf(calendar)](double latitude, double longitude,
+                                                                 const net::CancelToken& cancel) {
+        return fetchWeatherKitForecast(
+            WeatherKitConfig::standard(placeZone(latitude, longitude, calendar), language),
+            latitude, longitude, cancel);
+    };
     services.openMeteo = [endpoint = openMeteoEndpoint()](double latitude, double longitude,
                                                           const net::CancelToken& cancel) {
         return fetchOpenMeteoForecast(endpoint, latitude, longitude, systemNow, cancel);
@@ -65,8 +81,9 @@ ForecastServices standardForecastServices(std::function<Calendar()> calendar) {
     ForecastServices services = standardForecastServices(now);
     services.apple = [calendar = std::move(calendar), language = languageOf(now)](
                          double latitude, double longitude, const net::CancelToken& cancel) {
-        return fetchWeatherKitForecast(WeatherKitConfig::standard(calendar().zoneId(), language),
-                                       latitude, longitude, cancel);
+        return fetchWeatherKitForecast(
+            WeatherKitConfig::standard(placeZone(latitude, longitude, calendar()), language),
+            latitude, longitude, cancel);
     };
     return services;
 }

@@ -14,6 +14,7 @@
 #include "board/symbols.h"
 #include "core/time/text_format.h"
 #include "core/weather/forecast_display.h"
+#include "core/weather/weather.h"
 
 namespace solvane::widgets {
 namespace {
@@ -127,13 +128,16 @@ std::vector<Column> dayColumns(const Forecast& forecast, Instant now, TempUnit u
     return out;
 }
 
-// The place on the left, today's range on the right.
+// The place on the left, today's range (or how old the forecast is) on the
+// right.
 void paintHeader(QPainter& painter, const QRectF& row, const BoardData& data,
-                 const std::vector<DayForecast>& days, const PaintContext& ctx) {
+                 const std::vector<DayForecast>& days, const QString& updated,
+                 const PaintContext& ctx) {
     const QColor fg = ctx.color(ctx.palette.fg);
     const QColor muted = ctx.color(ctx.palette.muted);
-    QString range;
-    if (!days.empty()) {
+    // An old forecast says when it was fetched, in the place of today's range.
+    QString range = updated;
+    if (range.isEmpty() && !days.empty()) {
         range = QCoreApplication::translate("Widgets", "H %1  L %2", "today's high and low")
                     .arg(temperature(days.front().highC, data.unit),
                          temperature(days.front().lowC, data.unit));
@@ -243,11 +247,57 @@ QString ForecastView::dayLabel(const CivilDate& day, Instant now, const Calendar
 }
 
 QString ForecastView::chanceText(const std::optional<double>& percent) {
-    if (!percent || !std::isfinite(*percent) || *percent < kChanceShownFrom) {
+    if (!percent || !std::isfinite(*percent)) {
+        return QStringLiteral("\u2014");
+    }
+    if (*percent < kChanceShownFrom) {
         return {};
     }
     const int whole = static_cast<int>(std::lround(std::min(*percent, 100.0)));
     return QCoreApplication::translate("Widgets", "%1%", "percent").arg(whole);
+}
+
+QString ForecastView::updatedText(const Forecast& forecast, Instant now, const Calendar& place,
+                                  bool spoken) {
+    if (!(now - forecast.fetched > kForecastFreshnessSeconds)) {
+        return {};
+    }
+    // A face has room for "5:00a"; a screen reader would spell that out.
+    const QString when = place.dayDifference(forecast.fetched, now) == 0
+                             ? qstr(spoken ? timeText(forecast.fetched, place)
+                                           : clockTextAP(forecast.fetched, place))
+                             : qstr(shortDateLabel(forecast.fetched, place));
+    return QCoreApplication::translate("Widgets", "Updated %1", "when the forecast was fetched")
+        .arg(when);
+}
+
+QString ForecastView::detailsText(const Forecast& forecast, Instant now, TempUnit unit,
+                                  const Calendar& place) {
+    const auto hours = upcomingHours(forecast, now, 1);
+    if (hours.empty()) {
+        return {};
+    }
+    const HourForecast& h = hours.front();
+    QStringList parts;
+    if (h.feelsLikeC) {
+        parts << QCoreApplication::translate("Widgets", "Feels %1")
+                     .arg(temperature(*h.feelsLikeC, unit));
+    }
+    if (h.windKph) {
+        QString wind = qstr(formatWindSpeed(*h.windKph, unit, place.locale()));
+        if (h.windDirection) {
+            wind += QLatin1Char(' ') + qstr(localizedCompassPoint(*h.windDirection));
+        }
+        if (h.gustKph) {
+            wind = QCoreApplication::translate("Widgets", "%1, gusts %2", "wind, then its gusts")
+                       .arg(wind, qstr(formatWindSpeed(*h.gustKph, unit, place.locale())));
+        }
+        parts << QCoreApplication::translate("Widgets", "Wind %1").arg(wind);
+    }
+    if (h.precipitationMm && *h.precipitationMm > 0) {
+        parts << qstr(formatPrecipitation(*h.precipitationMm, unit));
+    }
+    return parts.join(QStringLiteral(" \u00b7 "));
 }
 
 void ForecastView::paint(QPainter& painter, const QRectF& rect, const PaintContext& ctx) const {
@@ -255,16 +305,30 @@ void ForecastView::paint(QPainter& painter, const QRectF& rect, const PaintConte
         return;
     }
     const Instant now = data.date;
-    const Forecast* forecast =
-        data.forecast && forecastShowable(*data.forecast, now) ? &*data.forecast : nullptr;
+    // The place's days and hours, wherever the computer is.
+    const Calendar place =
+        data.forecast ? placeCalendar(*data.forecast, this->calendar) : this->calendar;
+    const Calendar& calendar = place;
+    const Forecast* forecast = data.forecast && forecastShowable(*data.forecast, now, calendar)
+                                   ? &*data.forecast
+                                   : nullptr;
     const std::vector<DayForecast> week =
         forecast ? shownDays(*forecast, now, calendar, kDays) : std::vector<DayForecast>();
     const double headerHeight = lineHeight(kPlaceFont);
 
     painter.save();
     paintHeader(painter, QRectF(rect.left(), rect.top(), rect.width(), headerHeight), data, week,
-                ctx);
-    const QRectF body = rect.adjusted(0, headerHeight + kBlockGap, 0, 0);
+                forecast ? updatedText(*forecast, now, calendar, false) : QString(), ctx);
+    QRectF body = rect.adjusted(0, headerHeight + kBlockGap, 0, 0);
+    if (forecast != nullptr && family == WidgetFamily::large) {
+        const QString details = detailsText(*forecast, now, data.unit, calendar);
+        if (!details.isEmpty()) {
+            const double h = lineHeight(kColumnLabelFont);
+            text(painter, QRectF(body.left(), body.top() - kBlockGap / 2, body.width(), h), details,
+                 kColumnLabelFont, ctx.color(ctx.palette.muted), TextAlign::leading);
+            body.setTop(body.top() + h);
+        }
+    }
     if (forecast == nullptr) {
         paintUnavailable(painter, body, ctx);
         painter.restore();

@@ -37,8 +37,17 @@ struct ForecastView {
     static QString hourLabel(Instant hour, Instant now, const Calendar& calendar);
     // "Today", then the abbreviated weekday.
     static QString dayLabel(const CivilDate& day, Instant now, const Calendar& calendar);
-    // "30%", rounded; empty below kChanceShownFrom or when not given.
+    // "30%", rounded; empty below kChanceShownFrom; "—" when not given, which
+    // is not the same as low.
     static QString chanceText(const std::optional<double>& percent);
+    // "Updated 9:05a" (spoken: "Updated 9:05 AM") for a forecast over an hour
+    // old at `now`; empty else.
+    static QString updatedText(const Forecast& forecast, Instant now, const Calendar& place,
+                               bool spoken);
+    // The hour under way as a line: "Feels 12° · Wind 15 km/h NW, gusts
+    // 30 km/h · 0.4 mm"; what the service gave, empty when nothing.
+    static QString detailsText(const Forecast& forecast, Instant now, TempUnit unit,
+                               const Calendar& place);
 
     void paint(QPainter& painter, const QRectF& rect, const PaintContext& ctx) const;
 };

@@ -38,10 +38,30 @@ namespace {
 
 std::optional<WeatherSnapshot> fetchWeather(const WidgetEnvironment& environment,
                                             const SavedLocation& place) {
-    // No source: the stored setting decides. No forcing: a fresh cached
-    // snapshot answers without the network.
-    return WeatherFetcher::fetch(environment.store, environment.weather, place, std::nullopt,
-                                 false);
+    if (!environment.background) {
+        // No source: the stored setting decides. No forcing: a fresh cached
+        // snapshot answers without the network.
+        return WeatherFetcher::fetch(environment.store, environment.weather, place, std::nullopt,
+                                     false);
+    }
+    // The host's thread shows what is stored; the widgets are built again
+    // when the fetch has stored something new.
+    if (WeatherFetcher::due(environment.store, environment.weather, place)) {
+        environment.background->weather(place);
+    }
+    return WeatherFetcher::stored(environment.store, place);
+}
+
+std::optional<Forecast> fetchForecast(const WidgetEnvironment& environment,
+                                      const SavedLocation& place) {
+    if (!environment.background) {
+        return ForecastFetcher::fetch(environment.store, environment.forecast, place, std::nullopt,
+                                      false);
+    }
+    if (ForecastFetcher::due(environment.store, environment.forecast, place)) {
+        environment.background->forecast(place);
+    }
+    return ForecastFetcher::cached(environment.store, place);
 }
 
 }  // namespace
@@ -159,8 +179,7 @@ Timeline makeForecastTimeline(const WidgetEnvironment& environment, WidgetStyle 
                               bool showsDays) {
     const Calendar calendar = environment.calendar();
     const SavedLocation place = environment.store.loadLocation(calendar);
-    std::optional<Forecast> forecast =
-        ForecastFetcher::fetch(environment.store, environment.forecast, place, std::nullopt, false);
+    std::optional<Forecast> forecast = fetchForecast(environment, place);
     if (forecast) {
         // Once per timeline: every entry shows the same hours.
         markNightHours(*forecast, place.latitude, place.longitude);

@@ -17,6 +17,7 @@
 #include "core/store/widget_style.h"
 #include "core/time/calendar.h"
 #include "core/util/uuid.h"
+#include "core/weather/background_fetch.h"
 #include "core/weather/forecast_fetcher.h"
 #include "core/weather/weather_fetcher.h"
 #include "widgets/board_entry.h"
@@ -48,6 +49,9 @@ struct WidgetEnvironment {
     std::function<void(std::function<void()>)> onCalendarChange{};
     // Asked only by the widgets that show a forecast.
     ForecastServices forecast{};
+    // In a host that keeps running, fetches run here and timelines show
+    // what is stored; none (a one-off render, a test): fetched in the call.
+    std::shared_ptr<BackgroundFetch> background{};
 
     // The user's store, the wall clock, the user's calendar, the real weather
     // services and the user's calendar database (which is only read: the
@@ -72,9 +76,11 @@ std::shared_ptr<const BoardEntry> makeEntry(const WidgetEnvironment& environment
                                             const std::optional<std::vector<Uuid>>& selection,
                                             WidgetStyle style);
 
-// Runs the feed sync, fetches the weather once and builds the boards for now
+// Runs the feed sync, takes the weather once and builds the boards for now
 // and every quarter hour up to 105 minutes on; no sample weather here, so the
-// widget shows that it has none and asks again after 5 minutes, not 30.
+// widget shows that it has none and asks again after 5 minutes, not 30. With
+// a background fetch the weather is what is stored, and a fetch that is due
+// runs meanwhile: the call never waits for the network.
 Timeline makeTimeline(const WidgetEnvironment& environment,
                       const std::optional<std::vector<Uuid>>& selection, WidgetStyle style);
 

@@ -110,6 +110,25 @@ SolvaneWidgets::~SolvaneWidgets() = default;
 void SolvaneWidgets::setHostNotices(HostNotices notices) {
     try {
         *environment_.notices = std::move(notices);
+        if (!environment_.background && QCoreApplication::instance() != nullptr) {
+            // A host that keeps running never waits for the network: its
+            // fetches run on a thread of their own, and a new record makes
+            // the host ask for timelines again, on its own thread.
+            environment_.background = std::make_shared<BackgroundFetch>(
+                environment_.store, environment_.weather, environment_.forecast,
+                [notices = environment_.notices] {
+                    if (auto* app = QCoreApplication::instance()) {
+                        QMetaObject::invokeMethod(
+                            app,
+                            [notices] {
+                                if (notices->reloadRequested) {
+                                    notices->reloadRequested();
+                                }
+                            },
+                            Qt::QueuedConnection);
+                    }
+                });
+        }
         if (watcher_ || !environment_.watchCalendars || QCoreApplication::instance() == nullptr) {
             return;
         }

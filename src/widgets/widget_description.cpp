@@ -435,6 +435,9 @@ QString spokenCondition(std::string_view symbol) {
 }
 
 QString spokenChance(const std::optional<double>& percent) {
+    if (!percent || !std::isfinite(*percent)) {
+        return Words::tr("chance of precipitation unknown");
+    }
     if (ForecastView::chanceText(percent).isEmpty()) {
         return {};
     }
@@ -450,17 +453,30 @@ QString withChance(const QString& text, const std::optional<double>& percent) {
 // In face order: the place and today's range, then each column (hours, or
 // days on a medium face set to them), then the week on the large face.
 QString describeForecast(const BoardData& data, WidgetFamily family, bool showsDays,
-                         const Calendar& calendar) {
+                         const Calendar& user) {
     QStringList parts;
     if (!data.place.empty()) {
         parts << sentence(qstr(data.place));
     }
     const Instant now = data.date;
-    if (!data.forecast || !forecastShowable(*data.forecast, now)) {
+    // The place's days and hours, as the face shows them.
+    const Calendar place = data.forecast ? placeCalendar(*data.forecast, user) : user;
+    const Calendar& calendar = place;
+    if (!data.forecast || !forecastShowable(*data.forecast, now, calendar)) {
         parts << sentence(ForecastView::unavailableText());
         return parts.join(QLatin1Char(' '));
     }
     const Forecast& forecast = *data.forecast;
+    if (const QString updated = ForecastView::updatedText(forecast, now, calendar, true);
+        !updated.isEmpty()) {
+        parts << sentence(plainSpaces(updated));
+    }
+    if (family == WidgetFamily::large) {
+        if (const QString details = ForecastView::detailsText(forecast, now, data.unit, calendar);
+            !details.isEmpty()) {
+            parts << sentence(details);
+        }
+    }
     const auto today = calendar.civilDate(now);
     const std::vector<DayForecast> week =
         today ? upcomingDays(forecast, *today, ForecastView::kDays) : std::vector<DayForecast>();

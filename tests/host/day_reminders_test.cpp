@@ -161,7 +161,8 @@ TEST_F(DayRemindersTest, WithoutAServerNothingIsRecordedUntilOneAppears) {
 
     startServer();
     ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 5s))
-        << "no notification once a server appeared";
+        << "no notification once a server appeared\n"
+        << host.log.toStdString();
     ASSERT_TRUE(waitFor([&] {
         return sentRecord().contains(QByteArray::fromStdString(due.id.toString()));
     })) << sentRecord().toStdString();

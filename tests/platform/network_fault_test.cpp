@@ -20,6 +20,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/weather/forecast_fetcher.h"
 #include "core/weather/open_meteo.h"
 #include "core/weather/weather_fetcher.h"
 #include "loopback_test.h"
@@ -84,8 +85,7 @@ const FaultCase kCases[] = {
     {Fault::drip, "DripsAByteASecond", "HttpError.timedOut", nullptr},
     {Fault::status500Html, "Status500Html", "DecodingError.dataCorrupted",
      "WeatherKitError.http(500)"},
-    {Fault::status429, "Status429", R"(DecodingError.keyNotFound("current"))",
-     "WeatherKitError.http(429)"},
+    {Fault::status429, "Status429", "OpenMeteoError.http(429)", "WeatherKitError.http(429)"},
     {Fault::truncatedJson, "TruncatedJson", "DecodingError.dataCorrupted",
      "WeatherKitError.decoding"},
     {Fault::flood, "Body50MB", "HttpError.tooLarge", "HttpError.tooLarge"},
@@ -442,6 +442,68 @@ INSTANTIATE_TEST_SUITE_P(Matrix, NetworkFault,
                                                               Client::nominatim),
                                             ::testing::ValuesIn(kCases)),
                          caseName);
+
+// A service that asks to be left alone for a while is not asked again before
+// then, for the weather or the forecast, whatever the programs' clocks say;
+// a wait it cannot be held to (unreadable, or days long) ends sooner.
+TEST(RetryAfter, AThrottledServiceIsLeftAloneForTheTimeItAsked) {
+    char httpDate[64];
+    const std::time_t inFiveMinutes = std::time(nullptr) + 300;
+    std::strftime(httpDate, sizeof httpDate, "%a, %d %b %Y %H:%M:%S GMT",
+                  std::gmtime(&inFiveMinutes));
+    const struct {
+        int status;
+        std::string retryAfter;
+        double stillWaitingAt, askedAgainAt;
+    } cases[] = {
+        {429, "120", 119, 121},    {503, " 30 ", 29, 31},
+        {429, httpDate, 250, 350}, {429, "99999999999", 86000, 86401},
+        {429, "soon", 0, 0},       {500, "120", 0, 0},
+        {429, "", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.retryAfter + " with " + std::to_string(c.status));
+        LoopbackHttpServer server([&](const HttpTestRequest&) {
+            HttpTestReply reply;
+            reply.status = c.status;
+            reply.body = R"({"error":true,"reason":"Too many concurrent requests"})";
+            reply.headers.emplace_back("Retry-After", c.retryAfter);
+            return reply;
+        });
+        TempDir dir;
+        const SharedStore store{{dir.path() / "g/preferences.sqlite", {}, dir.path() / "data"},
+                                "en_US"};
+        const SavedLocation place{kLatitude, kLongitude, "Somewhere"};
+        Instant now = kNow;
+        const auto clock = [&] { return now; };
+        WeatherServices weather;
+        weather.clock = clock;
+        weather.openMeteo = [&](double lat, double lon, const net::CancelToken& cancel) {
+            return fetchOpenMeteo(server.url(), lat, lon, clock, cancel, kOpenMeteoLimit);
+        };
+        ForecastServices forecast;
+        forecast.clock = clock;
+        forecast.openMeteo = [&](double lat, double lon, const net::CancelToken& cancel) {
+            return fetchOpenMeteoForecast(server.url(), lat, lon, clock, cancel, kOpenMeteoLimit);
+        };
+        const auto ask = [&](double after) {
+            now = kNow + after;
+            WeatherFetcher::fetch(store, weather, place, WeatherSource::openMeteo, true);
+            ForecastFetcher::fetch(store, forecast, place, WeatherSource::openMeteo, true);
+            return server.requestCount();
+        };
+
+        if (c.askedAgainAt == 0) {
+            EXPECT_EQ(ask(0), 2u);
+            EXPECT_EQ(ask(1), 4u);
+            continue;
+        }
+        // The weather's answer holds the forecast back as well.
+        EXPECT_EQ(ask(0), 1u);
+        EXPECT_EQ(ask(c.stillWaitingAt), 1u);
+        EXPECT_EQ(ask(c.askedAgainAt), 2u);
+    }
+}
 
 }  // namespace
 }  // namespace solvane::platform

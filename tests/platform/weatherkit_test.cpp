@@ -583,29 +583,57 @@ TEST(WeatherKitForecast, AnythingElseIsADecodingError) {
 
 // The programs' wiring asks the endpoints the environment names, and Apple
 // Weather not at all without credentials.
-TEST(StandardForecastServices, AskTheEndpointsTheEnvironmentNames) {
+// Whatever the computer's zone, both services' forecasts are the place's:
+// Apple is asked in the place's zone, Open-Meteo names the one it used, and
+// the days, "today" and the hours are read on that clock.
+TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
+    const Account account;
     LoopbackHttpServer meteo(
-        [reply = fixture("forecast_reply.json", "open_meteo")](const HttpTestRequest&) {
-            return HttpTestReply{200, reply};
+        [reply = fixture("forecast_reply.json", "open_meteo")](const HttpTestRequest& r) {
+            Json json = *json_forms::parseJson(reply);
+            if (r.query().find("latitude=35.68") != std::string::npos) {
+                json["timezone"] = "Asia/Tokyo";
+                json["utc_offset_seconds"] = 32400;
+            }
+            return HttpTestReply{200, json.dump()};
         });
-    LoopbackHttpServer apple([](const HttpTestRequest&) { return HttpTestReply{500, "{}"}; });
+    LoopbackHttpServer apple([reply = fixture("forecast_reply.json")](const HttpTestRequest&) {
+        return HttpTestReply{200, reply};
+    });
     const ScopedEnv meteoUrl("SOLVANE_OPEN_METEO_URL", meteo.url().c_str());
     const ScopedEnv appleUrl("SOLVANE_WEATHERKIT_URL", apple.url().c_str());
-    const ScopedEnv noCredentials("SOLVANE_WEATHERKIT_CREDENTIALS", "/nonexistent/weatherkit.json");
-    const Calendar calendar = *Calendar::make("Asia/Tokyo", "ja_JP");
-    for (const ForecastServices& services :
-         {standardForecastServices(calendar), standardForecastServices([&] { return calendar; })}) {
-        EXPECT_EQ(printable(services.apple(35.68, 139.69, {})),
-                  "WeatherKitError.missingCredentials");
-        const auto forecast = services.openMeteo(35.68, 139.69, {});
-        ASSERT_TRUE(forecast.ok()) << forecast.error().printable();
-        EXPECT_EQ(forecast->hours.size(), 168u);
-        ASSERT_TRUE(services.clock);
+    const ScopedEnv credentials("SOLVANE_WEATHERKIT_CREDENTIALS", account.file.c_str());
+    const struct {
+        double latitude, longitude;
+        const char* zone;
+        const char* query;
+    } places[] = {{35.68, 139.69, "Asia/Tokyo", "timezone=Asia%2FTokyo"},
+                  {40.71, -74.01, "America/New_York", "timezone=America%2FNew_York"}};
+    for (const char* computer : {"Europe/Berlin", "Asia/Tokyo", "America/New_York"}) {
+        const Calendar calendar = *Calendar::make(computer, "de_DE");
+        for (const auto& place : places) {
+            SCOPED_TRACE(std::string(place.zone) + " seen from " + computer);
+            for (const ForecastServices& services :
+                 {standardForecastServices(calendar),
+                  standardForecastServices([&] { return calendar; })}) {
+                const auto fromApple = services.apple(place.latitude, place.longitude, {});
+                ASSERT_TRUE(fromApple.ok()) << fromApple.error().printable();
+                EXPECT_NE(apple.requests().back().query().find(place.query), std::string::npos)
+                    << apple.requests().back().query();
+                const auto fromMeteo = services.openMeteo(place.latitude, place.longitude, {});
+                ASSERT_TRUE(fromMeteo.ok()) << fromMeteo.error().printable();
+                EXPECT_NE(meteo.requests().back().query().find("&timezone=auto"),
+                          std::string::npos);
+                for (const Forecast& forecast : {*fromApple, *fromMeteo}) {
+                    EXPECT_EQ(forecast.zone, place.zone);
+                    const Calendar read = placeCalendar(forecast, calendar);
+                    EXPECT_EQ(read.zoneId(), place.zone);
+                    EXPECT_EQ(read.locale(), "de_DE") << "the user's language, the place's clock";
+                }
+                ASSERT_TRUE(services.clock);
+            }
+        }
     }
-    EXPECT_EQ(apple.requestCount(), 0u);
-    ASSERT_EQ(meteo.requestCount(), 2u);
-    EXPECT_EQ(meteo.requests()[0].path(), "/v1/forecast");
-    EXPECT_NE(meteo.requests()[0].query().find("&hourly="), std::string::npos);
 }
 
 // --- attribution ---------------------------------------------------------------

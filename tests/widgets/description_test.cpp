@@ -73,6 +73,7 @@ TEST(DescribeWidget, ForecastHoursThenTheWeekOrUnavailable) {
     BoardData data = board(true);
     Forecast f;
     f.fetched = data.date;
+    f.zone = "America/New_York";
     for (int h = 0; h < 48; ++h) {
         f.hours.push_back({data.date + h * 3600.0, 4.0 - h * 0.1,
                            h < 5 ? "cloud.sun" : "cloud.moon",
@@ -91,7 +92,11 @@ TEST(DescribeWidget, ForecastHoursThenTheWeekOrUnavailable) {
     expectSpokenOnly(large);
     EXPECT_THAT(describe("Forecast", WidgetFamily::medium, data), Not(HasSubstr("Sat:")));
 
+    // An old forecast still speaks while enough of it lies ahead, and says when it was made.
     data.forecast->fetched = data.date - 7 * 3600;
+    EXPECT_THAT(describe("Forecast", WidgetFamily::medium, data),
+                HasSubstr("Brooklyn. Updated 5:00 AM. Today:"));
+    data.forecast->hours.resize(2);
     EXPECT_THAT(describe("Forecast", WidgetFamily::medium, data),
                 HasSubstr("Brooklyn. Forecast unavailable."));
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <ctime>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -232,6 +233,30 @@ class Attachment {
 
 std::string HttpError::printable() const {
     return "HttpError." + std::string(toString(kind));
+}
+
+std::optional<double> retryAfterSeconds(std::string_view value) {
+    constexpr double kLongestWait = 24 * 3600;
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
+        value.remove_prefix(1);
+    }
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) {
+        value.remove_suffix(1);
+    }
+    if (value.empty() || value.size() > 64) {
+        return std::nullopt;
+    }
+    if (std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        // Any number of digits: past a day it is a day.
+        return value.size() > 6 ? kLongestWait
+                                : std::min(kLongestWait, std::stod(std::string(value)));
+    }
+    const std::time_t at = curl_getdate(std::string(value).c_str(), nullptr);
+    if (at < 0) {
+        return std::nullopt;
+    }
+    const double wait = std::difftime(at, std::time(nullptr));
+    return std::clamp(wait, 0.0, kLongestWait);
 }
 
 std::optional<std::string> HttpResponse::header(std::string_view name) const {

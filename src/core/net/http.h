@@ -115,6 +115,11 @@ struct HttpResponse {
 
 Result<HttpResponse, HttpError> httpGet(const HttpRequest& request);
 
+// The wait a Retry-After header asks for, in seconds from now: a number of
+// seconds or an HTTP date; at most a day, never negative; nullopt for
+// anything else.
+std::optional<double> retryAfterSeconds(std::string_view value);
+
 // Percent-encoding of a query value; unreserved characters and "," stay.
 std::string encodeQueryValue(std::string_view value);
 

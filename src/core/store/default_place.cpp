@@ -5,6 +5,7 @@
 #include <unicode/tznames.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -174,6 +175,34 @@ std::optional<City> findCity(std::string_view zoneId, std::string_view locale,
 }
 
 }  // namespace
+
+std::optional<std::string> nearestZone(double latitude, double longitude,
+                                       const std::filesystem::path& zoneInfo) {
+    if (!std::isfinite(latitude) || !std::isfinite(longitude)) {
+        return std::nullopt;
+    }
+    constexpr double kRadians = 3.14159265358979323846 / 180;
+    std::optional<std::string> best;
+    double bestDistance = 0;
+    try {
+        for (const auto& [zone, at] : tables(zoneInfo)) {
+            // The haversine's inner term orders places by distance as the
+            // distance itself does.
+            const double dLat = (at.latitude - latitude) * kRadians;
+            const double dLon = (at.longitude - longitude) * kRadians;
+            const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                             std::cos(latitude * kRadians) * std::cos(at.latitude * kRadians) *
+                                 std::sin(dLon / 2) * std::sin(dLon / 2);
+            if (!best || h < bestDistance) {
+                best = zone;
+                bestDistance = h;
+            }
+        }
+    } catch (...) {
+        return std::nullopt;  // out of memory reading a table
+    }
+    return best;
+}
 
 std::optional<SavedLocation> zoneCity(std::string_view zoneId, std::string_view locale,
                                       const std::filesystem::path& zoneInfo) {

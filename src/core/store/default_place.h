@@ -57,6 +57,13 @@ struct BoardPlace {
 std::optional<SavedLocation> zoneCity(std::string_view zoneId, std::string_view locale,
                                       const std::filesystem::path& zoneInfo = zoneInfoDirectory());
 
+// The zone of the principal city in the zone tables nearest to a place (by
+// great-circle distance): the zone a place most likely keeps its clocks by,
+// for services that date a forecast's days in a zone they are given. nullopt
+// without tables or for a place that is not finite.
+std::optional<std::string> nearestZone(double latitude, double longitude,
+                                       const std::filesystem::path& zoneInfo = zoneInfoDirectory());
+
 // The zone's city for the calendar's zone and locale, else New York.
 BoardPlace defaultPlace(const Calendar& calendar,
                         const std::filesystem::path& zoneInfo = zoneInfoDirectory());

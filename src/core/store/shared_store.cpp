@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
@@ -560,6 +561,35 @@ std::optional<Forecast> SharedStore::loadForecast() const {
 StoreResult SharedStore::saveForecast(const Forecast& forecast) const {
     return saveRecord(kForecastKey, encodeForecast(forecast),
                       [](const std::string& b) { return decodeForecast(b).ok(); });
+}
+
+std::optional<Instant> SharedStore::loadNotBefore(WeatherSource source) const {
+    const auto bytes = loadValue(paths_, kNotBeforeKey);
+    const auto document = bytes ? json_forms::parseJson(*bytes)
+                                : Result<json_forms::Json, DecodeError>(Failure{DecodeError{}});
+    if (!document || !document->is_object()) {
+        return std::nullopt;
+    }
+    const auto it = document->find(std::string(toString(source)));
+    if (it == document->end() || !it->is_number() || !std::isfinite(it->get<double>())) {
+        return std::nullopt;
+    }
+    return Instant{it->get<double>()};
+}
+
+StoreResult SharedStore::saveNotBefore(WeatherSource source, Instant notBefore) const {
+    if (!std::isfinite(notBefore.seconds)) {
+        return Failure{StoreFault::unavailable};
+    }
+    json_forms::Json document = json_forms::Json::object();
+    for (const WeatherSource other : allCases<WeatherSource>()) {
+        if (other == source) {
+            document[std::string(toString(other))] = notBefore.seconds;
+        } else if (const auto kept = loadNotBefore(other)) {
+            document[std::string(toString(other))] = kept->seconds;
+        }
+    }
+    return storeValue(paths_, kNotBeforeKey, json_forms::dump(document));
 }
 
 std::optional<std::string> SharedStore::loadAppleError() const {

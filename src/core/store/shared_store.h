@@ -11,6 +11,7 @@
 //   "weather.v2"          WeatherSnapshot         default: no weather
 //   "weather.appleError"  text                    default: no text
 //   "forecast.v1"         Forecast                default: no forecast
+//   "weather.notBefore.v1" {service: date}        default: no wait
 //
 // Every load opens the store afresh and returns a usable value: a missing or
 // unreadable record gives its default, and nothing is repaired or written
@@ -165,6 +166,11 @@ class SharedStore {
     // The last forecast fetched, for whichever place it was fetched for.
     std::optional<Forecast> loadForecast() const;
     StoreResult saveForecast(const Forecast& forecast) const;
+
+    // The moment before which `source` asked not to be asked again, if it
+    // lies ahead of any moment; the weather and the forecast heed it alike.
+    std::optional<Instant> loadNotBefore(WeatherSource source) const;
+    StoreResult saveNotBefore(WeatherSource source, Instant notBefore) const;
 
     std::optional<std::string> loadAppleError() const;
     StoreResult saveAppleError(std::string_view note) const;

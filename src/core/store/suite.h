@@ -35,6 +35,8 @@ inline constexpr const char* kSettingsKey = "settings.v1";
 inline constexpr const char* kWeatherKey = "weather.v2";
 inline constexpr const char* kAppleErrorKey = "weather.appleError";
 inline constexpr const char* kForecastKey = "forecast.v1";
+// By service: the moment before which it asked not to be asked (Retry-After).
+inline constexpr const char* kNotBeforeKey = "weather.notBefore.v1";
 // A list that could not be read, moved here by the write that replaced it,
 // and the mark that the user has seen the notice about it.
 inline constexpr const char* kUnreadableCountdownsKey = "countdowns.v1.unreadable";
@@ -124,6 +126,5 @@ Result<T, StoreFault> withSuite(const StorePaths& paths, const Op& op) {
         }
     }
 }
-
 
 }  // namespace solvane

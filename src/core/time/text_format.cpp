@@ -20,7 +20,7 @@
 namespace solvane {
 namespace {
 
-enum class Style { clock, clockAP, shortDate, longDate, hour, weekday };
+enum class Style { clock, clockAP, time, shortDate, longDate, hour, weekday };
 
 // Whether the locale's preferred hour ("j", what its people read on a
 // clock) counts 0–23 or 1–24 rather than 1–12.
@@ -94,6 +94,8 @@ class FormatterCache {
             const icu::UnicodeString marks[2] = {UNICODE_STRING_SIMPLE("a"),
                                                  UNICODE_STRING_SIMPLE("p")};
             apSymbols->setAmPmStrings(marks, 2);
+        } else if (style == Style::time) {
+            pattern = generator->getBestPattern(UNICODE_STRING_SIMPLE("jmm"), status);
         } else if (style == Style::hour) {
             // The hour as the locale names it on its own: "3 PM", "15 Uhr", "15時".
             pattern = generator->getBestPattern(UNICODE_STRING_SIMPLE("j"), status);
@@ -161,6 +163,10 @@ std::string clockText(Instant t, const Calendar& calendar) {
 
 std::string clockTextAP(Instant t, const Calendar& calendar) {
     return FormatterCache::shared().format(Style::clockAP, t, calendar);
+}
+
+std::string timeText(Instant t, const Calendar& calendar) {
+    return FormatterCache::shared().format(Style::time, t, calendar);
 }
 
 std::string shortDateLabel(Instant t, const Calendar& calendar) {

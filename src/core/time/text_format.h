@@ -31,6 +31,9 @@ std::string clockText(Instant t, const Calendar& calendar);
 // 00:30 → "12:30a". In a 24-hour locale the same as clockText.
 std::string clockTextAP(Instant t, const Calendar& calendar);
 
+// The time as the locale writes it in a sentence: "5:00 AM", "05:00", "5:00".
+std::string timeText(Instant t, const Calendar& calendar);
+
 // Abbreviated weekday, abbreviated month and day of the month, in the
 // locale's own order and punctuation.
 std::string shortDateLabel(Instant t, const Calendar& calendar);

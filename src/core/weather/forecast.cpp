@@ -2,6 +2,8 @@
 
 #include <tuple>
 
+#include "core/store/default_place.h"
+
 namespace solvane {
 namespace {
 
@@ -81,11 +83,25 @@ std::vector<DayForecast> upcomingDays(const Forecast& forecast, const CivilDate&
     return out;
 }
 
-bool forecastShowable(const Forecast& forecast, Instant now) {
-    // A forecast from the future (the clock was set back) has a negative age
-    // and counts as young; a NaN age does not.
-    return now - forecast.fetched < kForecastShownForSeconds &&
-           !upcomingHours(forecast, now, 1).empty();
+bool forecastShowable(const Forecast& forecast, Instant now, const Calendar& place) {
+    const auto today = place.civilDate(now);
+    return today &&
+           upcomingHours(forecast, now, kForecastLeastShown).size() == kForecastLeastShown &&
+           upcomingDays(forecast, *today, kForecastLeastShown).size() == kForecastLeastShown;
+}
+
+Calendar placeCalendar(const Forecast& forecast, const Calendar& user) {
+    if (!forecast.zone.empty()) {
+        if (auto own = Calendar::make(forecast.zone, user.locale())) {
+            return *own;
+        }
+    }
+    if (const auto zone = nearestZone(forecast.latitude, forecast.longitude)) {
+        if (auto near = Calendar::make(*zone, user.locale())) {
+            return *near;
+        }
+    }
+    return user;
 }
 
 }  // namespace solvane

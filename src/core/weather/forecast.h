@@ -4,7 +4,8 @@
 //
 // Symbols are stored in their daytime form ("cloud.sun"); a view that draws
 // an hour after sunset or before sunrise takes nightSymbol() of it, from the
-// sky, not from the service. Temperatures are Celsius, chances percent.
+// sky, not from the service. Temperatures are Celsius, chances percent,
+// wind km/h, precipitation millimetres.
 //
 //   const auto hours = upcomingHours(forecast, now, 24);  // from this hour on
 //   const auto days = upcomingDays(forecast, calendar.civilDate(now), 7);
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/time/calendar.h"
@@ -23,19 +25,47 @@
 namespace solvane {
 
 struct HourForecast {
+    HourForecast() = default;
+    // The figures every service gives; the others are added when given.
+    HourForecast(Instant time, double temperatureC, std::string symbol,
+                 std::optional<double> precipitationChance = std::nullopt)
+        : time(time),
+          temperatureC(temperatureC),
+          symbol(std::move(symbol)),
+          precipitationChance(precipitationChance) {}
+
     Instant time;  // the start of the hour
     double temperatureC = 0;
     std::string symbol;                         // daytime form, "cloud.sun"
     std::optional<double> precipitationChance;  // percent, 0…100; absent: not given
+    // What a service may add; absent: not given.
+    std::optional<double> feelsLikeC;
+    std::optional<double> windKph;
+    std::optional<double> windDirection;  // degrees it blows from, 0 = north
+    std::optional<double> gustKph;
+    std::optional<double> precipitationMm;  // over the hour
     bool operator==(const HourForecast&) const = default;
 };
 
 struct DayForecast {
+    DayForecast() = default;
+    DayForecast(CivilDate date, double highC, double lowC, std::string symbol,
+                std::optional<double> precipitationChance = std::nullopt)
+        : date(date),
+          highC(highC),
+          lowC(lowC),
+          symbol(std::move(symbol)),
+          precipitationChance(precipitationChance) {}
+
     CivilDate date;  // the place's own date
     double highC = 0;
     double lowC = 0;
     std::string symbol;  // daytime form
     std::optional<double> precipitationChance;
+    std::optional<double> windKph;  // the day's strongest
+    std::optional<double> windDirection;
+    std::optional<double> gustKph;
+    std::optional<double> precipitationMm;  // the day's total
     bool operator==(const DayForecast&) const = default;
 };
 
@@ -45,6 +75,9 @@ struct Forecast {
     double longitude = 0;
     WeatherSource source = WeatherSource::openMeteo;
     WeatherSource requested = WeatherSource::openMeteo;
+    // The place's zone, in which its days are dated ("Asia/Tokyo"); empty
+    // when the service did not say.
+    std::string zone;
     std::vector<HourForecast> hours;  // in time order, one an hour
     std::vector<DayForecast> days;    // in date order, from the place's today
 
@@ -54,9 +87,9 @@ struct Forecast {
     bool operator==(const Forecast&) const = default;
 };
 
-// A forecast older than this is not shown ("Forecast unavailable"): its
-// hours have run out or its days have moved on.
-inline constexpr double kForecastShownForSeconds = 6 * 3600;
+// A forecast is shown while this many of its hours and of its days are still
+// to come; one older than kForecastFreshnessSeconds says when it was fetched.
+inline constexpr std::size_t kForecastLeastShown = 3;
 // A forecast younger than this answers without asking the service again.
 inline constexpr double kForecastFreshnessSeconds = 3600;
 inline constexpr std::size_t kForecastHoursShown = 24;
@@ -79,8 +112,15 @@ std::vector<HourForecast> upcomingHours(const Forecast& forecast, Instant now, s
 std::vector<DayForecast> upcomingDays(const Forecast& forecast, const CivilDate& today,
                                       std::size_t count);
 
-// Whether `forecast` may be shown at `now`: young enough and with an hour to
-// come.
-bool forecastShowable(const Forecast& forecast, Instant now);
+// Whether `forecast` may be shown at `now`: at least kForecastLeastShown
+// hours to come, and as many days from the place's today (`place` is
+// placeCalendar's).
+bool forecastShowable(const Forecast& forecast, Instant now, const Calendar& place);
+
+// The calendar of the forecast's place, in `user`'s locale: its days, its
+// "today" and its hours are the place's, wherever the computer is. The zone
+// is the forecast's own, else the zone whose principal city is nearest to
+// the place, else `user`'s.
+Calendar placeCalendar(const Forecast& forecast, const Calendar& user);
 
 }  // namespace solvane

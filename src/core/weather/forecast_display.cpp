@@ -69,8 +69,10 @@ std::string_view symbolCondition(std::string_view symbol) {
 }
 
 std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,
-                                         const Calendar& calendar) {
-    if (!forecastShowable(forecast, now)) {
+                                         const Calendar& user) {
+    // The place's day, which is not the computer's when they lie apart.
+    const Calendar calendar = placeCalendar(forecast, user);
+    if (!forecastShowable(forecast, now, calendar)) {
         return std::nullopt;
     }
     const auto today = calendar.civilDate(now);

@@ -33,7 +33,7 @@ std::vector<HourForecast> hourSteps(const Forecast& forecast, Instant now, int s
 // "—" for a symbol that is no weather.
 std::string_view symbolCondition(std::string_view symbol);
 
-// The highest chance of precipitation over the hours left of the local day
+// The highest chance of precipitation over the hours left of the place's day
 // of `now` (the hour under way included); absent without a shown forecast
 // or a chance in those hours.
 std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "core/weather/service_wait.h"
 #include "core/weather/time_limit.h"
 
 namespace solvane {
@@ -50,7 +51,8 @@ std::optional<Forecast> ForecastFetcher::fetch(const SharedStore& store,
         return stored;
     }
 
-    if (resolved == WeatherSource::apple) {
+    if (resolved == WeatherSource::apple &&
+        !serviceWaiting(store, WeatherSource::apple, services.clock)) {
         auto apple = withTimeLimit<Forecast>(
             services.appleTimeLimitSeconds,
             [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); },
@@ -64,15 +66,26 @@ std::optional<Forecast> ForecastFetcher::fetch(const SharedStore& store,
             return keep(store, std::move(*apple), WeatherSource::apple);
         }
         const WeatherError& error = apple.error();
+        rememberWait(store, WeatherSource::apple, services.clock, error);
         store.saveAppleError(error.isTimedOut() ? std::string(kAppleTimeoutNote)
                                                 : error.printable());
     }
-
+    if (serviceWaiting(store, WeatherSource::openMeteo, services.clock)) {
+        return stored;
+    }
     auto openMeteo = call(services.openMeteo, place, stop);
     if (openMeteo) {
         return keep(store, std::move(*openMeteo), resolved);
     }
+    rememberWait(store, WeatherSource::openMeteo, services.clock, openMeteo.error());
     return stored;
+}
+
+bool ForecastFetcher::due(const SharedStore& store, const ForecastServices& services,
+                          const SavedLocation& place) {
+    const auto stored = cached(store, place);
+    return !stored || !services.clock ||
+           !isFresh(*stored, store.loadSettings().weatherSource, services.clock());
 }
 
 std::optional<Forecast> ForecastFetcher::cached(const SharedStore& store,

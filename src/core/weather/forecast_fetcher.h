@@ -46,6 +46,9 @@ struct ForecastFetcher {
 
     // The stored forecast when it is for `place`; never the network.
     static std::optional<Forecast> cached(const SharedStore& store, const SavedLocation& place);
+    // Whether fetch() would ask a service now (with the stored source).
+    static bool due(const SharedStore& store, const ForecastServices& services,
+                    const SavedLocation& place);
 
     static bool isFor(const Forecast& forecast, const SavedLocation& place);
 };

@@ -1,7 +1,10 @@
 #include "core/weather/forecast_json.h"
 
+#include "core/time/zone_rules.h"
+
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -126,6 +129,18 @@ Result<const Json*, DecodeError> readList(const Json& object, const char* key, s
     return *found;
 }
 
+// Figures a service may add: anything but a finite number reads as not
+// given, so a record written before they were kept still reads.
+void readExtras(const Json& value,
+                std::initializer_list<std::pair<const char*, std::optional<double>*>> fields) {
+    for (const auto& [key, field] : fields) {
+        const auto it = value.find(key);
+        if (it != value.end() && it->is_number() && std::isfinite(it->get<double>())) {
+            *field = it->get<double>();
+        }
+    }
+}
+
 Result<HourForecast, DecodeError> readHour(const Json& value, std::size_t index) {
     if (!value.is_object()) {
         return fail("hours[" + std::to_string(index) + "] must be an object, got " +
@@ -152,6 +167,11 @@ Result<HourForecast, DecodeError> readHour(const Json& value, std::size_t index)
         return Failure{chance.error()};
     }
     hour.precipitationChance = *chance;
+    readExtras(value, {{"feelsLikeC", &hour.feelsLikeC},
+                       {"windKph", &hour.windKph},
+                       {"windDirection", &hour.windDirection},
+                       {"gustKph", &hour.gustKph},
+                       {"precipitationMm", &hour.precipitationMm}});
     return hour;
 }
 
@@ -191,6 +211,10 @@ Result<DayForecast, DecodeError> readDay(const Json& value, std::size_t index) {
         return Failure{chance.error()};
     }
     day.precipitationChance = *chance;
+    readExtras(value, {{"windKph", &day.windKph},
+                       {"windDirection", &day.windDirection},
+                       {"gustKph", &day.gustKph},
+                       {"precipitationMm", &day.precipitationMm}});
     return day;
 }
 
@@ -223,6 +247,11 @@ Result<Forecast, DecodeError> readForecast(const Json& value) {
             return Failure{source.error()};
         }
         *field = *source;
+    }
+    // Written since forecasts follow the place's zone; older records have none.
+    if (const auto zone = value.find("zone");
+        zone != value.end() && zone->is_string() && isZoneName(zone->get<std::string>())) {
+        f.zone = zone->get<std::string>();
     }
 
     auto hours = readList(value, "hours", kForecastMaxHours);
@@ -263,6 +292,16 @@ Result<Forecast, DecodeError> readForecast(const Json& value) {
 
 }  // namespace
 
+// Only the figures given are written, each a finite number.
+void writeExtras(Json& out,
+                 std::initializer_list<std::pair<const char*, std::optional<double>>> fields) {
+    for (const auto& [key, field] : fields) {
+        if (field && std::isfinite(*field)) {
+            out[key] = numberJson(*field);
+        }
+    }
+}
+
 std::string encodeForecast(const Forecast& forecast) {
     // A non-finite number has no JSON form: null in its place makes a
     // document that fails to read back, so a store that checks before saving
@@ -279,6 +318,9 @@ std::string encodeForecast(const Forecast& forecast) {
     out["longitude"] = number(forecast.longitude);
     out["source"] = std::string(toString(forecast.source));
     out["requested"] = std::string(toString(forecast.requested));
+    if (!forecast.zone.empty()) {
+        out["zone"] = forecast.zone;
+    }
     Json hours = Json::array();
     for (const auto& hour : forecast.hours) {
         Json h = Json::object();
@@ -286,6 +328,11 @@ std::string encodeForecast(const Forecast& forecast) {
         h["temperatureC"] = number(hour.temperatureC);
         h["symbol"] = hour.symbol;
         h["precipitationChance"] = chance(hour.precipitationChance);
+        writeExtras(h, {{"feelsLikeC", hour.feelsLikeC},
+                        {"windKph", hour.windKph},
+                        {"windDirection", hour.windDirection},
+                        {"gustKph", hour.gustKph},
+                        {"precipitationMm", hour.precipitationMm}});
         hours.push_back(std::move(h));
     }
     out["hours"] = std::move(hours);
@@ -297,6 +344,10 @@ std::string encodeForecast(const Forecast& forecast) {
         d["lowC"] = number(day.lowC);
         d["symbol"] = day.symbol;
         d["precipitationChance"] = chance(day.precipitationChance);
+        writeExtras(d, {{"windKph", day.windKph},
+                        {"windDirection", day.windDirection},
+                        {"gustKph", day.gustKph},
+                        {"precipitationMm", day.precipitationMm}});
         days.push_back(std::move(d));
     }
     out["days"] = std::move(days);

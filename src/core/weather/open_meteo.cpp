@@ -1,5 +1,7 @@
 #include "core/weather/open_meteo.h"
 
+#include "core/time/zone_rules.h"
+
 #include "core/util/translation.h"
 
 #include <algorithm>
@@ -29,9 +31,11 @@ constexpr std::string_view kCurrentFields =
     "cloud_cover";
 constexpr std::string_view kDailyFields = "temperature_2m_max,temperature_2m_min";
 constexpr std::string_view kForecastHourlyFields =
-    "temperature_2m,weather_code,precipitation_probability,is_day";
+    "temperature_2m,weather_code,precipitation_probability,is_day,apparent_temperature,"
+    "wind_speed_10m,wind_direction_10m,wind_gusts_10m,precipitation";
 constexpr std::string_view kForecastDailyFields =
-    "weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max";
+    "weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max,"
+    "wind_speed_10m_max,wind_direction_10m_dominant,wind_gusts_10m_max,precipitation_sum";
 
 // No zone has ever been further from UTC than 14 hours; ISO 8601 allows 18.
 constexpr std::int64_t kMaxUtcOffsetSeconds = 18 * 3600;
@@ -326,6 +330,28 @@ Result<Lists, WeatherError> readLists(const Json& block, std::string_view parent
     return out;
 }
 
+// A list the forecast can do without: absent, or not as long as the block's
+// times, it gives nothing; a value that is not a finite number is not given.
+struct ExtraList {
+    const Json* list = nullptr;
+    std::optional<double> at(std::size_t i) const {
+        if (list == nullptr) {
+            return std::nullopt;
+        }
+        const Json& v = (*list)[i];
+        return v.is_number() && std::isfinite(v.get<double>()) ? std::optional(v.get<double>())
+                                                               : std::nullopt;
+    }
+};
+
+ExtraList extraList(const Json& block, const char* key, std::size_t length) {
+    const auto it = block.find(key);
+    if (it == block.end() || !it->is_array() || it->size() != length) {
+        return {};
+    }
+    return {&*it};
+}
+
 Result<std::vector<HourForecast>, WeatherError> readHours(const Json& root,
                                                           std::int64_t utcOffset) {
     auto hourly = readObject(root, "hourly");
@@ -344,6 +370,11 @@ Result<std::vector<HourForecast>, WeatherError> readHours(const Json& root,
         return Failure{lists.error()};
     }
 
+    const ExtraList feelsLike = extraList(**hourly, "apparent_temperature", count);
+    const ExtraList wind = extraList(**hourly, "wind_speed_10m", count);
+    const ExtraList direction = extraList(**hourly, "wind_direction_10m", count);
+    const ExtraList gusts = extraList(**hourly, "wind_gusts_10m", count);
+    const ExtraList amount = extraList(**hourly, "precipitation", count);
     std::vector<HourForecast> hours;
     hours.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -364,6 +395,11 @@ Result<std::vector<HourForecast>, WeatherError> readHours(const Json& root,
         if (!hours.empty() && !(hours.back().time < time)) {
             return Failure{dataCorrupted(timePath)};
         }
+        // A service runs out of model hours at the end of its lists and
+        // says so with nulls: such an hour is left out, not the forecast.
+        if (lists->at(0, i).is_null() || lists->at(1, i).is_null()) {
+            continue;
+        }
         auto temperature = asDouble(lists->at(0, i), indexed("hourly.temperature_2m", i));
         if (!temperature) {
             return Failure{temperature.error()};
@@ -378,12 +414,22 @@ Result<std::vector<HourForecast>, WeatherError> readHours(const Json& root,
         }
         // Asked for so that a reply can be checked whole; the symbol is kept
         // in its daytime form and the views decide the night from the sky.
-        auto isDay = asInt64(lists->at(3, i), indexed("hourly.is_day", i));
-        if (!isDay) {
-            return Failure{isDay.error()};
+        if (!lists->at(3, i).is_null()) {
+            if (auto isDay = asInt64(lists->at(3, i), indexed("hourly.is_day", i)); !isDay) {
+                return Failure{isDay.error()};
+            }
         }
-        hours.push_back(
-            {time, *temperature, std::string(openMeteoConditionSymbol(*code, true)), *chance});
+        HourForecast hour;
+        hour.time = time;
+        hour.temperatureC = *temperature;
+        hour.symbol = std::string(openMeteoConditionSymbol(*code, true));
+        hour.precipitationChance = *chance;
+        hour.feelsLikeC = feelsLike.at(i);
+        hour.windKph = wind.at(i);
+        hour.windDirection = direction.at(i);
+        hour.gustKph = gusts.at(i);
+        hour.precipitationMm = amount.at(i);
+        hours.push_back(std::move(hour));
     }
     return hours;
 }
@@ -406,6 +452,10 @@ Result<std::vector<DayForecast>, WeatherError> readDays(const Json& root) {
         return Failure{lists.error()};
     }
 
+    const ExtraList wind = extraList(**daily, "wind_speed_10m_max", count);
+    const ExtraList direction = extraList(**daily, "wind_direction_10m_dominant", count);
+    const ExtraList gusts = extraList(**daily, "wind_gusts_10m_max", count);
+    const ExtraList amount = extraList(**daily, "precipitation_sum", count);
     std::vector<DayForecast> days;
     days.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -423,6 +473,9 @@ Result<std::vector<DayForecast>, WeatherError> readDays(const Json& root) {
                 std::tie(days.back().date.year, days.back().date.month, days.back().date.day)) {
             return Failure{dataCorrupted(timePath)};
         }
+        if (lists->at(0, i).is_null() || lists->at(1, i).is_null() || lists->at(2, i).is_null()) {
+            continue;  // a day beyond the models, as for hours
+        }
         auto code = asInt64(lists->at(0, i), indexed("daily.weather_code", i));
         if (!code) {
             return Failure{code.error()};
@@ -439,8 +492,17 @@ Result<std::vector<DayForecast>, WeatherError> readDays(const Json& root) {
         if (!chance) {
             return Failure{chance.error()};
         }
-        days.push_back(
-            {*date, *high, *low, std::string(openMeteoConditionSymbol(*code, true)), *chance});
+        DayForecast day;
+        day.date = *date;
+        day.highC = *high;
+        day.lowC = *low;
+        day.symbol = std::string(openMeteoConditionSymbol(*code, true));
+        day.precipitationChance = *chance;
+        day.windKph = wind.at(i);
+        day.windDirection = direction.at(i);
+        day.gustKph = gusts.at(i);
+        day.precipitationMm = amount.at(i);
+        days.push_back(std::move(day));
     }
     return days;
 }
@@ -465,7 +527,15 @@ Result<Forecast, WeatherError> readForecastReply(const Json& root, double latitu
     if (!days) {
         return Failure{days.error()};
     }
+    if (hours->empty() || days->empty()) {
+        return Failure{valueNotFound("hourly")};
+    }
     Forecast f;
+    // The zone the service dated the days in (timezone=auto: the place's).
+    if (const auto zone = root.find("timezone");
+        zone != root.end() && zone->is_string() && isZoneName(zone->get<std::string>())) {
+        f.zone = zone->get<std::string>();
+    }
     f.fetched = fetched;
     f.latitude = latitude;
     f.longitude = longitude;
@@ -505,10 +575,16 @@ Result<std::string, WeatherError> fetchBody(std::string url, double timeoutSecon
     request.connectTimeoutSeconds = std::min(timeoutSeconds, request.connectTimeoutSeconds);
     request.totalTimeoutSeconds = timeoutSeconds;
     request.stallSeconds = std::min(timeoutSeconds, request.stallSeconds);
+    request.keptHeaders = {"Retry-After"};
     request.cancel = cancel;
     auto reply = net::httpGet(request);
     if (!reply) {
         return Failure{WeatherError::fromHttp(reply.error())};
+    }
+    // A service that asks to be left alone for a while is; any other error
+    // page fails to decode like any unexpected body.
+    if ((reply->status == 429 || reply->status == 503) && reply->header("Retry-After")) {
+        return Failure{WeatherError::httpStatus("OpenMeteoError", *reply)};
     }
     return std::move(reply->body);
 }

@@ -3,8 +3,9 @@
 // its own to the same address, the hours and days to come.
 //
 // Parsing takes bytes and knows nothing of the network; fetching only moves
-// bytes and maps transport failures. The HTTP status is not examined: an
-// error page fails to decode like any other unexpected body.
+// bytes and maps transport failures. The HTTP status is examined only for a
+// 429 or 503 with Retry-After, whose wait the error carries: any other error
+// page fails to decode like any other unexpected body.
 #pragma once
 
 #include <cstdint>
@@ -21,9 +22,10 @@
 namespace solvane {
 
 inline constexpr std::string_view kOpenMeteoEndpoint = "https://api.open-meteo.com";
-// The overall limit of one forecast request. Nothing else bounds the request
-// when it fills in for Apple Weather, so this is the longest a fallback waits.
-inline constexpr double kOpenMeteoTimeLimitSeconds = 60;
+// The whole of one request, connection to last byte: a server that trickles
+// cannot hold a call open longer, and Apple Weather with this fallback ends
+// within 30 seconds.
+inline constexpr double kOpenMeteoTimeLimitSeconds = 15;
 
 // The shortest text that reads back to the same double: 41.5, 40.0, -12.75,
 // 1e-05.

@@ -5,8 +5,10 @@
 #include <unicode/ulocdata.h>
 #include <unicode/utypes.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace solvane {
@@ -92,6 +94,43 @@ std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit) {
                          {speed});
 }
 
+std::string formatWindSpeed(double kph, TempUnit unit, std::string_view locale) {
+    // Where the weather services give metres a second, people read them.
+    static constexpr std::string_view kMetresPerSecond[] = {"ru", "uk", "be", "fi", "sv", "nb",
+                                                            "nn", "no", "da", "is", "et", "lv",
+                                                            "lt", "ja", "zh", "ko"};
+    const std::string_view language = locale.substr(0, locale.find('_'));
+    if (unit == TempUnit::fahrenheit) {
+        return withArguments(translate("Units", "%1 mph", "wind speed"),
+                             {std::isfinite(kph) ? roundedText(kph / 1.609) : "--"});
+    }
+    if (std::find(std::begin(kMetresPerSecond), std::end(kMetresPerSecond), language) !=
+        std::end(kMetresPerSecond)) {
+        return withArguments(translate("Units", "%1 m/s", "wind speed"),
+                             {std::isfinite(kph) ? roundedText(kph / 3.6) : "--"});
+    }
+    return withArguments(translate("Units", "%1 km/h", "wind speed"),
+                         {std::isfinite(kph) ? roundedText(kph) : "--"});
+}
+
+std::string formatPrecipitation(double mm, TempUnit unit) {
+    if (!std::isfinite(mm)) {
+        return "--";
+    }
+    char text[32];
+    if (unit == TempUnit::fahrenheit) {
+        std::snprintf(text, sizeof text, "%.2f", std::max(mm, 0.0) / 25.4);
+        return withArguments(translate("Units", "%1 in", "precipitation"), {text});
+    }
+    // Tenths below a centimetre, where a drizzle differs from a shower.
+    std::snprintf(text, sizeof text, mm < 10 ? "%.1f" : "%.0f", std::max(mm, 0.0));
+    return withArguments(translate("Units", "%1 mm", "precipitation"), {text});
+}
+
+std::string localizedCompassPoint(double degrees) {
+    return translate("Compass", std::string(compassPoint(degrees)).c_str());
+}
+
 std::string localizedCondition(const WeatherSnapshot& snapshot) {
     return translate("WeatherCondition", snapshot.condition.c_str());
 }
@@ -101,15 +140,19 @@ std::string localizedCompassPoint(const WeatherSnapshot& snapshot) {
 }
 
 std::string_view compassPoint(const WeatherSnapshot& snapshot) {
+    return compassPoint(snapshot.windDirection);
+}
+
+std::string_view compassPoint(double degrees) {
     static constexpr std::string_view kPoints[8] = {
         SOLVANE_TRANSLATE_NOOP("Compass", "N"), SOLVANE_TRANSLATE_NOOP("Compass", "NE"),
         SOLVANE_TRANSLATE_NOOP("Compass", "E"), SOLVANE_TRANSLATE_NOOP("Compass", "SE"),
         SOLVANE_TRANSLATE_NOOP("Compass", "S"), SOLVANE_TRANSLATE_NOOP("Compass", "SW"),
         SOLVANE_TRANSLATE_NOOP("Compass", "W"), SOLVANE_TRANSLATE_NOOP("Compass", "NW")};
-    if (!std::isfinite(snapshot.windDirection)) {
+    if (!std::isfinite(degrees)) {
         return kPoints[0];
     }
-    double d = std::fmod(snapshot.windDirection, 360.0);
+    double d = std::fmod(degrees, 360.0);
     if (d < 0) {
         d += 360.0;
     }

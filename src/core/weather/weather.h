@@ -98,9 +98,21 @@ std::string formatTemperature(double celsius, TempUnit unit);
 // Non-finite speeds read "-- km/h".
 std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit);
 
+// A forecast's wind speed as the unit setting and the locale read it: mph
+// with Fahrenheit; m/s where the language's own weather services give it so
+// (Russian, Japanese, Chinese, Korean, the Nordic and Baltic languages);
+// km/h elsewhere. "12 km/h", "3 m/s".
+std::string formatWindSpeed(double kph, TempUnit unit, std::string_view locale);
+
+// An amount of precipitation: inches with Fahrenheit ("0.12 in"), otherwise
+// millimetres, tenths below ten ("0.4 mm", "12 mm").
+std::string formatPrecipitation(double mm, TempUnit unit);
+
 // One of the eight compass points for the wind direction, in English ("N"
 // for a non-finite direction): a key, also for the spoken names.
 std::string_view compassPoint(const WeatherSnapshot& snapshot);
+std::string_view compassPoint(double degrees);
+std::string localizedCompassPoint(double degrees);
 // The same point as the user's language abbreviates it ("SO" in French).
 std::string localizedCompassPoint(const WeatherSnapshot& snapshot);
 

@@ -32,4 +32,14 @@ WeatherError WeatherError::service(std::string text) {
     return out;
 }
 
+WeatherError WeatherError::httpStatus(std::string_view prefix, const net::HttpResponse& reply) {
+    WeatherError out = service(std::string(prefix) + ".http(" + std::to_string(reply.status) + ")");
+    if (reply.status == 429 || reply.status == 503) {
+        if (const auto after = reply.header("Retry-After")) {
+            out.retryAfterSeconds = net::retryAfterSeconds(*after);
+        }
+    }
+    return out;
+}
+
 }  // namespace solvane

@@ -5,6 +5,7 @@
 //   WeatherError::service("WeatherKitError.http(401)").printable()
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/net/http.h"
@@ -20,11 +21,16 @@ struct WeatherError {
     Kind kind = Kind::transport;
     net::HttpErrorKind transport = net::HttpErrorKind::other;
     std::string text;  // the printable form
+    // The service asked not to be asked again for this long (Retry-After).
+    std::optional<double> retryAfterSeconds;
 
     static WeatherError fromHttp(const net::HttpError& error);
     static WeatherError timedOut();
     static WeatherError decoding(std::string text);
     static WeatherError service(std::string text);
+    // A reply that is not a success: "<prefix>.http(429)", with the wait a
+    // 429 or 503 asked for in its Retry-After header.
+    static WeatherError httpStatus(std::string_view prefix, const net::HttpResponse& reply);
 
     // A time-out from the time limit or from the network.
     bool isTimedOut() const {

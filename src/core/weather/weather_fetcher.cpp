@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "core/weather/service_wait.h"
 #include "core/weather/time_limit.h"
 
 namespace solvane {
@@ -38,28 +39,46 @@ Result<WeatherSnapshot, WeatherError> WeatherFetcher::withTimeout(
     return withTimeLimit<WeatherSnapshot>(seconds, operation, stop);
 }
 
-std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
-                                                     const WeatherServices& services,
-                                                     const SavedLocation& place,
-                                                     std::optional<WeatherSource> source,
-                                                     bool force, const net::CancelToken& stop) {
-    const WeatherSource resolved = source ? *source : store.loadSettings().weatherSource;
+std::optional<WeatherSnapshot> WeatherFetcher::stored(const SharedStore& store,
+                                                      const SavedLocation& place) {
     std::optional<WeatherSnapshot> cached = store.loadWeather();
     // Another place's weather is no answer for this one, however recent: a
     // board would show it under the new place's name.
     if (cached && !isFor(*cached, place)) {
         cached.reset();
     }
+    return cached;
+}
+
+bool WeatherFetcher::due(const SharedStore& store, const WeatherServices& services,
+                         const SavedLocation& place) {
+    const auto cached = stored(store, place);
+    return !cached || !services.clock ||
+           !isFresh(*cached, place, store.loadSettings().weatherSource, services.clock());
+}
+
+std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
+                                                     const WeatherServices& services,
+                                                     const SavedLocation& place,
+                                                     std::optional<WeatherSource> source,
+                                                     bool force, const net::CancelToken& stop) {
+    const WeatherSource resolved = source ? *source : store.loadSettings().weatherSource;
+    std::optional<WeatherSnapshot> cached = stored(store, place);
 
     // Without a clock no age can be known, so the cache cannot be trusted.
     if (cached && !force && services.clock && isFresh(*cached, place, resolved, services.clock())) {
         return cached;
     }
-
     if (stop.cancelled()) {
         return cached;
     }
-    if (resolved == WeatherSource::apple) {
+    const auto keep = [&](WeatherSnapshot snapshot) {
+        snapshot.requested = resolved;
+        store.saveWeather(snapshot);
+        return snapshot;
+    };
+    if (resolved == WeatherSource::apple &&
+        !serviceWaiting(store, WeatherSource::apple, services.clock)) {
         auto apple = withTimeout(
             services.appleTimeLimitSeconds,
             [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); },
@@ -68,32 +87,22 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
             return cached;
         }
         if (apple) {
-            WeatherSnapshot snapshot = std::move(*apple);
-            snapshot.requested = WeatherSource::apple;
             store.removeAppleError();
-            store.saveWeather(snapshot);
-            return snapshot;
+            return keep(std::move(*apple));
         }
         const WeatherError& error = apple.error();
+        rememberWait(store, WeatherSource::apple, services.clock, error);
         store.saveAppleError(error.isTimedOut() ? std::string(kAppleTimeoutNote)
                                                 : error.printable());
-        auto openMeteo = call(services.openMeteo, place, stop);
-        if (openMeteo) {
-            WeatherSnapshot snapshot = std::move(*openMeteo);
-            snapshot.requested = WeatherSource::apple;
-            store.saveWeather(snapshot);
-            return snapshot;
-        }
+    }
+    if (serviceWaiting(store, WeatherSource::openMeteo, services.clock)) {
         return cached;
     }
-
     auto openMeteo = call(services.openMeteo, place, stop);
     if (openMeteo) {
-        WeatherSnapshot snapshot = std::move(*openMeteo);
-        snapshot.requested = WeatherSource::openMeteo;
-        store.saveWeather(snapshot);
-        return snapshot;
+        return keep(std::move(*openMeteo));
     }
+    rememberWait(store, WeatherSource::openMeteo, services.clock, openMeteo.error());
     return cached;
 }
 

@@ -7,7 +7,12 @@
 // failure note "weather.appleError" and Open-Meteo fills in. Every fresh
 // snapshot is written to the store; when everything fails the cached snapshot
 // is returned as it is, whatever its age, if it was fetched for the place
-// (within kPlaceTolerance); another place's snapshot is never returned.
+// (within kPlaceTolerance); another place's snapshot is never returned. A
+// service that asked to be left alone (Retry-After) is not asked until its
+// wait has run out (service_wait.h).
+//
+// A program that must not wait for the network shows stored() and has
+// BackgroundFetch (background_fetch.h) fetch when due().
 #pragma once
 
 #include <functional>
@@ -63,6 +68,13 @@ struct WeatherFetcher {
                                                 const SavedLocation& place,
                                                 std::optional<WeatherSource> source, bool force,
                                                 const net::CancelToken& stop = net::CancelToken());
+
+    // The stored snapshot when it is for `place`, whatever its age.
+    static std::optional<WeatherSnapshot> stored(const SharedStore& store,
+                                                 const SavedLocation& place);
+    // Whether fetch() would ask a service now (with the stored source).
+    static bool due(const SharedStore& store, const WeatherServices& services,
+                    const SavedLocation& place);
 
     // Whether `snapshot` was fetched for `place` (within kPlaceTolerance):
     // weather is shown only for the place it describes.

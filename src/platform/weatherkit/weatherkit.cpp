@@ -47,9 +47,6 @@ Failure<WeatherError> invalidCoordinates() {
 Failure<WeatherError> decodingFailed() {
     return Failure{WeatherError::decoding(weatherKitCase("decoding"))};
 }
-Failure<WeatherError> httpStatus(long status) {
-    return Failure{WeatherError::service(weatherKitCase("http(" + std::to_string(status) + ")"))};
-}
 
 enum class FileRead { read, missing, unreadable };
 
@@ -204,6 +201,7 @@ net::HttpRequest boundedRequest(const WeatherKitConfig& config, std::string url,
     request.totalTimeoutSeconds = config.timeoutSeconds;
     request.stallSeconds = config.timeoutSeconds;
     request.maxBodyBytes = maxBody;
+    request.keptHeaders = {"Retry-After"};
     request.cancel = cancel;
     return request;
 }
@@ -275,7 +273,17 @@ std::optional<HourForecast> hourFrom(const Json& entry) {
         (daylight != nullptr && !daylight->is_boolean())) {
         return std::nullopt;
     }
-    return HourForecast{*start, *temperature, std::move(*symbol), *chance};
+    HourForecast hour;
+    hour.time = *start;
+    hour.temperatureC = *temperature;
+    hour.symbol = std::move(*symbol);
+    hour.precipitationChance = *chance;
+    hour.feelsLikeC = finiteNumber(member(entry, "temperatureApparent"));
+    hour.windKph = finiteNumber(member(entry, "windSpeed"));
+    hour.windDirection = finiteNumber(member(entry, "windDirection"));
+    hour.gustKph = finiteNumber(member(entry, "windGust"));
+    hour.precipitationMm = finiteNumber(member(entry, "precipitationAmount"));
+    return hour;
 }
 
 std::optional<DayForecast> dayFrom(const Json& entry, const Calendar& zone) {
@@ -291,7 +299,19 @@ std::optional<DayForecast> dayFrom(const Json& entry, const Calendar& zone) {
     if (!date || !high || !low || !symbol || !chance) {
         return std::nullopt;
     }
-    return DayForecast{*date, *high, *low, std::move(*symbol), *chance};
+    DayForecast day;
+    day.date = *date;
+    day.highC = *high;
+    day.lowC = *low;
+    day.symbol = std::move(*symbol);
+    day.precipitationChance = *chance;
+    day.windKph = finiteNumber(member(entry, "windSpeedMax"));
+    day.gustKph = finiteNumber(member(entry, "windGustSpeedMax"));
+    day.precipitationMm = finiteNumber(member(entry, "precipitationAmount"));
+    if (const Json* daytime = member(entry, "daytimeForecast"); daytime && daytime->is_object()) {
+        day.windDirection = finiteNumber(member(*daytime, "windDirection"));
+    }
+    return day;
 }
 
 bool dateBefore(const CivilDate& a, const CivilDate& b) {
@@ -332,7 +352,7 @@ Result<std::string, WeatherError> signedGet(const WeatherKitConfig& config, doub
         return Failure{WeatherError::fromHttp(reply.error())};
     }
     if (reply->status != 200) {
-        return httpStatus(reply->status);
+        return Failure{WeatherError::httpStatus("WeatherKitError", *reply)};
     }
     return std::move(reply->body);
 }
@@ -559,6 +579,7 @@ Result<Forecast, WeatherError> parseWeatherKitForecast(std::string_view body, do
     forecast.longitude = longitude;
     forecast.source = WeatherSource::apple;
     forecast.requested = WeatherSource::apple;
+    forecast.zone = zone->zoneId();
     forecast.hours.reserve(hourList->size());
     for (const Json& entry : *hourList) {
         auto hour = hourFrom(entry);

@@ -59,6 +59,11 @@ TEST(ForecastJson, WritesEveryKeyInFieldOrderAndReadsThemBack) {
     odd.hours[0].symbol = "\u2014 \"quoted\"";
     odd.hours[1].precipitationChance = 99.95;
     odd.days[1].date = {9999, 12, 31};
+    odd.zone = "America/New_York";
+    odd.hours[0].feelsLikeC = -3.5;
+    odd.hours[0].windDirection = 359;
+    odd.days[0].gustKph = 88;
+    odd.days[0].precipitationMm = 0;
     EXPECT_EQ(decodeForecast(encodeForecast(odd)).valueOr({}), odd);
     // No hours or days is a record too; it is just never shown.
     odd.hours.clear();
@@ -68,7 +73,9 @@ TEST(ForecastJson, WritesEveryKeyInFieldOrderAndReadsThemBack) {
     // Keys of a later version are ignored.
     const std::string extra = sampleWith([](Json& j) {
         j["version"] = 2;
-        j["hours"][0]["windKph"] = 3;
+        j["hours"][0]["visibilityKm"] = 3;
+        j["zone"] = "../../etc/passwd";
+        j["days"][0]["windKph"] = "fast";
     });
     EXPECT_EQ(decodeForecast(extra).valueOr({}), sample());
 }

@@ -105,31 +105,43 @@ TEST(ForecastUpcoming, DaysStartWithTodayAndNeverGoBack) {
     EXPECT_TRUE(dates({2025, 1, 1}, 7).empty()) << "a later year is later whatever its month";
 }
 
-TEST(ForecastShowable, YoungWithAnHourToCome) {
+// A forecast is shown, however old, while three of its hours and three of
+// its days are still to come, on the place's own clock: a New York forecast
+// seen from Berlin at 2 AM still has New York's evening and New York's day.
+TEST(Forecast, ShownWhileThreeHoursAndThreeDaysRemainOnThePlacesClock) {
+    const Calendar newYork = *Calendar::make("America/New_York", "en_US");
+    const Calendar berlin = *Calendar::make("Europe/Berlin", "de_DE");
     const struct {
         const char* name;
-        double ageHours;
+        int hours, days;
         double nowHours;  // from the first hour
+        const char* zone;
         bool showable;
     } cases[] = {
-        {"just fetched", 0, 1, true},
-        {"almost six hours old", 5.99, 6, true},
-        {"six hours old", 6, 6, false},
-        {"from the future (clock set back)", -3, 1, true},
-        {"young, every hour gone", 1, 48, false},
-        {"young, in the last hour", 1, 47.5, true},
+        {"a week, just begun", 48, 7, 1, "America/New_York", true},
+        {"two days old, hours to come", 96, 7, 50, "America/New_York", true},
+        {"in the last three hours", 48, 7, 45.5, "America/New_York", true},
+        {"two hours left", 48, 7, 46.5, "America/New_York", false},
+        {"days alone", 0, 7, 0, "America/New_York", false},
+        {"two days left", 48, 2, 1, "America/New_York", false},
+        // 23:30 in New York on the 16th, already the 17th in Berlin: read
+        // by the computer's day, only two of the three days would be left.
+        {"seen from ahead of the place", 96, 5, 67.5, "America/New_York", true},
+        {"no zone: the nearest city's", 96, 5, 67.5, "", true},
     };
-    const Forecast base = forecastOf(48, 7);
     for (const auto& c : cases) {
-        Forecast f = base;
-        const Instant now = kStart + c.nowHours * kHour;
-        f.fetched = now - c.ageHours * kHour;
-        EXPECT_EQ(forecastShowable(f, now), c.showable) << c.name;
+        Forecast f = forecastOf(c.hours, c.days);
+        f.latitude = 40.71;
+        f.longitude = -74.01;
+        f.zone = c.zone;
+        const Calendar place = placeCalendar(f, berlin);
+        EXPECT_EQ(place.zoneId(), "America/New_York") << c.name;
+        EXPECT_EQ(place.locale(), "de_DE") << c.name;
+        EXPECT_EQ(forecastShowable(f, kStart + c.nowHours * kHour, place), c.showable) << c.name;
     }
-    Forecast unknownAge = base;
-    unknownAge.fetched = Instant{std::nan("")};
-    EXPECT_FALSE(forecastShowable(unknownAge, kStart));
-    EXPECT_FALSE(forecastShowable(forecastOf(0, 7), kStart)) << "days alone show nothing";
+    Forecast nowhere;
+    nowhere.latitude = std::nan("");
+    EXPECT_EQ(placeCalendar(nowhere, newYork).zoneId(), "America/New_York") << "the user's";
 }
 
 TEST(DateText, WritesAndReadsRealDaysOnly) {

@@ -33,8 +33,10 @@ constexpr const char* kQueryTail =
     "wind_direction_10m,cloud_cover&daily=temperature_2m_max,temperature_2m_min"
     "&timezone=auto&forecast_days=1";
 constexpr const char* kForecastQueryTail =
-    "&hourly=temperature_2m,weather_code,precipitation_probability,is_day"
-    "&daily=weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max"
+    "&hourly=temperature_2m,weather_code,precipitation_probability,is_day,apparent_temperature,"
+    "wind_speed_10m,wind_direction_10m,wind_gusts_10m,precipitation"
+    "&daily=weather_code,temperature_2m_max,temperature_2m_min,precipitation_probability_max,"
+    "wind_speed_10m_max,wind_direction_10m_dominant,wind_gusts_10m_max,precipitation_sum"
     "&timezone=auto&forecast_days=7";
 
 const Instant kNow{740000000.5};
@@ -379,6 +381,31 @@ TEST(OpenMeteoForecastParse, ChancesAreHeldToPercentagesAndMayBeMissing) {
     }
 }
 
+// Past the models' reach the lists end in nulls: those hours and days are
+// left out and the rest kept, with the extras that are null simply absent.
+TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
+    const auto r = parseOpenMeteoForecast(forecastReplyWith([](Json& j) {
+                                              auto& hourly = j["hourly"];
+                                              for (std::size_t i = 150; i < 168; ++i) {
+                                                  hourly["temperature_2m"][i] = nullptr;
+                                                  hourly["weather_code"][i] = nullptr;
+                                              }
+                                              hourly["weather_code"][3] = nullptr;
+                                              j["daily"]["temperature_2m_max"][6] = nullptr;
+                                              hourly["apparent_temperature"] = Json::array();
+                                              hourly["wind_speed_10m"] = Json(168, 12.5);
+                                              hourly["wind_speed_10m"][0] = nullptr;
+                                          }),
+                                          40.7128, -74.006, kNow);
+    ASSERT_TRUE(r) << r.error().printable();
+    EXPECT_EQ(r->hours.size(), 168u - 18u - 1u);
+    EXPECT_EQ(r->days.size(), 6u);
+    EXPECT_FALSE(r->hours[0].feelsLikeC);
+    EXPECT_FALSE(r->hours[0].windKph);
+    EXPECT_EQ(r->hours[1].windKph, 12.5);
+    EXPECT_EQ(r->zone, "America/New_York");
+}
+
 TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
     const Json discarded(Json::value_t::discarded);
     const auto set = [](const char* block, const char* key, Json value) {
@@ -409,12 +436,11 @@ TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
          R"(DecodingError.dataCorrupted("hourly.temperature_2m"))"},
         {forecastReplyWith([](Json& j) { j["daily"]["weather_code"].push_back(3); }),
          R"(DecodingError.dataCorrupted("daily.weather_code"))"},
-        {setAt("hourly", "temperature_2m", 5, nullptr),
-         R"(DecodingError.valueNotFound("hourly.temperature_2m[5]"))"},
-        {setAt("daily", "temperature_2m_max", 6, nullptr),
-         R"(DecodingError.valueNotFound("daily.temperature_2m_max[6]"))"},
-        {setAt("hourly", "weather_code", 3, nullptr),
-         R"(DecodingError.valueNotFound("hourly.weather_code[3]"))"},
+        {forecastReplyWith([](Json& j) {
+             for (auto& t : j["hourly"]["temperature_2m"])
+                 t = nullptr;
+         }),
+         R"(DecodingError.valueNotFound("hourly"))"},
         {setAt("hourly", "weather_code", 3, 2.5),
          R"(DecodingError.typeMismatch("hourly.weather_code[3]"))"},
         {setAt("hourly", "precipitation_probability", 0, "5"),
