@@ -239,13 +239,19 @@ std::optional<Instant> forecastStart(const Json& entry) {
     return parseIso8601(start->get_ref<const std::string&>());
 }
 
-// Daytime form: the views decide the night from the sky.
-std::optional<std::string> daytimeSymbol(const Json& entry) {
+struct EntryCondition {
+    std::string name;
+    std::string symbol;  // daytime form: the views decide the night from the sky
+};
+
+std::optional<EntryCondition> conditionOf(const Json& entry) {
     const Json* code = member(entry, "conditionCode");
     if (code == nullptr || !code->is_string()) {
         return std::nullopt;
     }
-    return std::string(weatherKitConditionSymbol(code->get_ref<const std::string&>(), true));
+    const auto& text = code->get_ref<const std::string&>();
+    return EntryCondition{weatherKitConditionText(text),
+                          std::string(weatherKitConditionSymbol(text, true))};
 }
 
 // A fraction, held within 0…1, as a percentage; absent or null, none given.
@@ -268,14 +274,15 @@ std::optional<HourForecast> hourFrom(const Json& entry) {
     }
     const auto start = forecastStart(entry);
     const auto temperature = requiredNumber(entry, "temperature");
-    auto symbol = daytimeSymbol(entry);
+    auto condition = conditionOf(entry);
     const auto chance = chanceOf(entry);
     const Json* daylight = member(entry, "daylight");
-    if (!start || !temperature || !symbol || !chance ||
+    if (!start || !temperature || !condition || !chance ||
         (daylight != nullptr && !daylight->is_boolean())) {
         return std::nullopt;
     }
-    return HourForecast{*start, *temperature, std::move(*symbol), *chance};
+    return HourForecast{*start, *temperature, std::move(condition->name),
+                        std::move(condition->symbol), *chance};
 }
 
 std::optional<DayForecast> dayFrom(const Json& entry, const Calendar& zone) {
@@ -286,12 +293,13 @@ std::optional<DayForecast> dayFrom(const Json& entry, const Calendar& zone) {
     const auto date = start ? zone.civilDate(*start) : std::nullopt;
     const auto high = requiredNumber(entry, "temperatureMax");
     const auto low = requiredNumber(entry, "temperatureMin");
-    auto symbol = daytimeSymbol(entry);
+    auto condition = conditionOf(entry);
     const auto chance = chanceOf(entry);
-    if (!date || !high || !low || !symbol || !chance) {
+    if (!date || !high || !low || !condition || !chance) {
         return std::nullopt;
     }
-    return DayForecast{*date, *high, *low, std::move(*symbol), *chance};
+    return DayForecast{
+        *date, *high, *low, std::move(condition->name), std::move(condition->symbol), *chance};
 }
 
 bool dateBefore(const CivilDate& a, const CivilDate& b) {
