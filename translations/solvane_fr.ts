@@ -155,8 +155,8 @@
     <message numerus="yes">
         <source>%n later event(s) not added: a calendar adds its %1 nearest.</source>
         <translation>
-            <numerusform>%n événement ultérieur non ajouté : un calendrier ajoute ses %1 plus proches.</numerusform>
-            <numerusform>%n événements ultérieurs non ajoutés : un calendrier ajoute ses %1 plus proches.</numerusform>
+            <numerusform>%n événement ultérieur non ajouté&#xa0;: un calendrier ajoute ses %1 plus proches.</numerusform>
+            <numerusform>%n événements ultérieurs non ajoutés&#xa0;: un calendrier ajoute ses %1 plus proches.</numerusform>
         </translation>
     </message>
 </context>
@@ -675,8 +675,8 @@ Tailles&#xa0;: %3</translation>
     <message numerus="yes">
         <source>%n countdown(s) made by a newer version of Solvane cannot be shown here; they are kept as they are.</source>
         <translation>
-            <numerusform>%n compte à rebours créé par une version plus récente de Solvane ne peut pas être affiché ici ; il est conservé tel quel.</numerusform>
-            <numerusform>%n comptes à rebours créés par une version plus récente de Solvane ne peuvent pas être affichés ici ; ils sont conservés tels quels.</numerusform>
+            <numerusform>%n compte à rebours créé par une version plus récente de Solvane ne peut pas être affiché ici&#xa0;; il est conservé tel quel.</numerusform>
+            <numerusform>%n comptes à rebours créés par une version plus récente de Solvane ne peuvent pas être affichés ici&#xa0;; ils sont conservés tels quels.</numerusform>
         </translation>
     </message>
 </context>
@@ -1817,6 +1817,10 @@ Tailles&#xa0;: %3</translation>
         <source>Tornado</source>
         <translation>Tornade</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>Orages avec grêle</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>
@@ -2764,15 +2768,15 @@ Tailles&#xa0;: %3</translation>
     </message>
     <message>
         <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>
-        <translation>Le stockage des comptes à rebours était endommagé. Ce qui pouvait encore être lu a été récupéré ; le fichier endommagé est conservé sous le nom « %1 » à côté de %2.</translation>
+        <translation>Le stockage des comptes à rebours était endommagé. Ce qui pouvait encore être lu a été récupéré&#xa0;; le fichier endommagé est conservé sous le nom «&#xa0;%1&#xa0;» à côté de %2.</translation>
     </message>
     <message>
         <source>The last change could not be saved: %1 The widgets still show the saved list.</source>
-        <translation>La dernière modification n&apos;a pas pu être enregistrée : %1 Les widgets affichent toujours la liste enregistrée.</translation>
+        <translation>La dernière modification n&apos;a pas pu être enregistrée&#xa0;: %1 Les widgets affichent toujours la liste enregistrée.</translation>
     </message>
     <message>
         <source>Changes cannot be saved: %1</source>
-        <translation>Les modifications ne peuvent pas être enregistrées : %1</translation>
+        <translation>Les modifications ne peuvent pas être enregistrées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
