@@ -20,9 +20,11 @@ namespace solvane {
 namespace {
 
 // Material has no rain cloud and no balloon in this version; the nearest
-// shapes stand in (a drop for rain, bubbles for balloons). Where it has only
-// an outlined shape and a filled one exists, the filled one is used, so
-// glyphs side by side share one style.
+// shapes stand in (a drop for rain, an umbrella for showers, bands for haze,
+// a cloud of grains for dust, bubbles for balloons). Heavy rain keeps rain's
+// drop, and sleet and hail snow's cloud, for want of shapes of their own.
+// Where it has only an outlined shape and a filled one exists, the filled
+// one is used, so glyphs side by side share one style.
 constexpr std::array<SymbolGlyph, 173> kGlyphs{{
     {"airplane", "flight", 0xE539},
     {"airplane.departure", "flight_takeoff", 0xE905},
