@@ -45,13 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < f.hours.size(); ++i) {
         const HourForecast& h = f.hours[i];
         check(std::isfinite(h.time.seconds) && std::isfinite(h.temperatureC));
-        check(!h.symbol.empty() && chanceInRange(h.precipitationChance));
+        check(!h.condition.empty() && !h.symbol.empty() && chanceInRange(h.precipitationChance));
         check(i == 0 || f.hours[i - 1].time < h.time);
     }
     for (std::size_t i = 0; i < f.days.size(); ++i) {
         const DayForecast& d = f.days[i];
         check(std::isfinite(d.highC) && std::isfinite(d.lowC));
-        check(!d.symbol.empty() && chanceInRange(d.precipitationChance));
+        check(!d.condition.empty() && !d.symbol.empty() && chanceInRange(d.precipitationChance));
         check(i == 0 ||
               std::tie(f.days[i - 1].date.year, f.days[i - 1].date.month, f.days[i - 1].date.day) <
                   std::tie(d.date.year, d.date.month, d.date.day));

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/weather/conditions.h"
 #include "platform/weatherkit/weatherkit.h"
 
 namespace {
@@ -23,9 +24,12 @@ void check(bool ok) {
     }
 }
 
+// A row's symbol by day or by night, or the plain cloud of an unknown code.
 bool documentedSymbol(std::string_view symbol) {
-    const auto names = weatherKitSymbolNames();
-    return std::find(names.begin(), names.end(), symbol) != names.end();
+    return symbol == "cloud" ||
+           std::ranges::any_of(weatherConditions(), [&](const WeatherCondition& c) {
+               return c.daySymbol == symbol || c.nightSymbol == symbol;
+           });
 }
 
 bool usableUrl(const std::string& url) {

@@ -1844,6 +1844,10 @@ Größen: %3</translation>
         <source>Tornado</source>
         <translation>Tornado</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>Gewitter mit Hagel</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

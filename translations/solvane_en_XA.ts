@@ -1801,6 +1801,10 @@ Sizes: %3</source>
         <source>Tornado</source>
         <translation>［Ţöŕñåđö··］</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>［Ţĥûñđéŕšţöŕɱš ŵîţĥ Ĥåîļ·······］</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

@@ -1844,6 +1844,10 @@ Tamaños: %3</translation>
         <source>Tornado</source>
         <translation>Tornado</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>Tormentas con granizo</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

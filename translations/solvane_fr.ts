@@ -1622,17 +1622,17 @@ Tailles&#xa0;: %3</translation>
     <message>
         <source>%1 m/s</source>
         <comment>wind speed</comment>
-        <translation>%1 m/s</translation>
+        <translation>%1&#xa0;m/s</translation>
     </message>
     <message>
         <source>%1 in</source>
         <comment>precipitation</comment>
-        <translation>%1 po</translation>
+        <translation>%1&#xa0;po</translation>
     </message>
     <message>
         <source>%1 mm</source>
         <comment>precipitation</comment>
-        <translation>%1 mm</translation>
+        <translation>%1&#xa0;mm</translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1843,10 @@ Tailles&#xa0;: %3</translation>
     <message>
         <source>Tornado</source>
         <translation>Tornade</translation>
+    </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>Orages avec grêle</translation>
     </message>
 </context>
 <context>

@@ -1844,6 +1844,10 @@ Dimensioni: %3</translation>
         <source>Tornado</source>
         <translation>Tornado</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>Temporali con grandine</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

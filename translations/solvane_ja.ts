@@ -1830,6 +1830,10 @@ Sizes: %3</source>
         <source>Tornado</source>
         <translation>竜巻</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>ひょうを伴う雷雨</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

@@ -1844,6 +1844,10 @@ Tamanhos: %3</translation>
         <source>Tornado</source>
         <translation>Tornado</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>Trovoadas com granizo</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

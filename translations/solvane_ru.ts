@@ -1858,6 +1858,10 @@ Sizes: %3</source>
         <source>Tornado</source>
         <translation>Торнадо</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>Грозы с градом</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

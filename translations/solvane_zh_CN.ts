@@ -1830,6 +1830,10 @@ Sizes: %3</source>
         <source>Tornado</source>
         <translation>龙卷风</translation>
     </message>
+    <message>
+        <source>Thunderstorms with Hail</source>
+        <translation>雷暴伴有冰雹</translation>
+    </message>
 </context>
 <context>
     <name>WidgetCatalogue</name>

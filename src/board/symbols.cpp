@@ -20,9 +20,11 @@ namespace solvane {
 namespace {
 
 // Material has no rain cloud and no balloon in this version; the nearest
-// shapes stand in (a drop for rain, bubbles for balloons). Where it has only
-// an outlined shape and a filled one exists, the filled one is used, so
-// glyphs side by side share one style.
+// shapes stand in (a drop for rain, an umbrella for showers, bands for haze,
+// a cloud of grains for dust, bubbles for balloons). Heavy rain keeps rain's
+// drop, and sleet and hail snow's cloud, for want of shapes of their own.
+// Where it has only an outlined shape and a filled one exists, the filled
+// one is used, so glyphs side by side share one style.
 constexpr std::array<SymbolGlyph, 173> kGlyphs{{
     {"airplane", "flight", 0xE539},
     {"airplane.departure", "flight_takeoff", 0xE905},
@@ -69,12 +71,12 @@ constexpr std::array<SymbolGlyph, 173> kGlyphs{{
     {"cloud.heavyrain", "water_drop", 0xE798},
     {"cloud.moon", "nights_stay", 0xEA46},
     {"cloud.moon.bolt", "thunderstorm", 0xEBDB},
-    {"cloud.moon.rain", "water_drop", 0xE798},
+    {"cloud.moon.rain", "umbrella", 0xF1AD},
     {"cloud.rain", "water_drop", 0xE798},
     {"cloud.sleet", "cloudy_snowing", 0xE810},
     {"cloud.snow", "cloudy_snowing", 0xE810},
     {"cloud.sun.bolt", "thunderstorm", 0xEBDB},
-    {"cloud.sun.rain", "water_drop", 0xE798},
+    {"cloud.sun.rain", "umbrella", 0xF1AD},
     {"creditcard", "credit_card", 0xE870},
     {"cross.case", "medical_services", 0xF109},
     {"crown", "diamond", 0xEAD5},
@@ -133,8 +135,8 @@ constexpr std::array<SymbolGlyph, 173> kGlyphs{{
     {"medal", "military_tech", 0xEA3F},
     {"moon", "bedtime", 0xEF44},
     {"moon.circle", "dark_mode", 0xE51C},
-    {"moon.dust", "grain", 0xE3EA},
-    {"moon.haze", "foggy", 0xE818},
+    {"moon.dust", "blur_on", 0xE3A5},
+    {"moon.haze", "dehaze", 0xE3C7},
     {"moon.stars", "mode_night", 0xF036},
     {"mountain.2", "landscape", 0xE3F7},
     {"music.mic", "mic", 0xE029},
@@ -170,8 +172,8 @@ constexpr std::array<SymbolGlyph, 173> kGlyphs{{
     {"stopwatch", "timer", 0xE425},
     {"suitcase", "card_travel", 0xE8F8},
     {"suitcase.rolling", "luggage", 0xF235},
-    {"sun.dust", "grain", 0xE3EA},
-    {"sun.haze", "foggy", 0xE818},
+    {"sun.dust", "blur_on", 0xE3A5},
+    {"sun.haze", "dehaze", 0xE3C7},
     {"sun.max", "wb_sunny", 0xE430},
     {"sun.min", "light_mode", 0xE518},
     {"sun.snow", "sunny_snowing", 0xE819},
@@ -187,7 +189,7 @@ constexpr std::array<SymbolGlyph, 173> kGlyphs{{
     {"trash", "delete", 0xE872},
     {"tree", "park", 0xEA63},
     {"trophy", "emoji_events", 0xEA23},
-    {"tropicalstorm", "cyclone", 0xEBD5},
+    {"tropicalstorm", "storm", 0xF070},
     {"tshirt", "dry_cleaning", 0xEA58},
     {"umbrella", "umbrella", 0xF1AD},
     {"video", "videocam", 0xE04B},

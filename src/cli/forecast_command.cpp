@@ -25,8 +25,9 @@ using Json = nlohmann::ordered_json;
 constexpr int kTextHourStep = 3;
 constexpr std::size_t kTextHours = 8;
 
-std::string condition(std::string_view symbol) {
-    return translate("WeatherCondition", symbolCondition(symbol).data());
+template <typename Entry>
+std::string condition(const Entry& entry) {
+    return translate("WeatherCondition", std::string(shownCondition(entry)).c_str());
 }
 
 std::string chanceText(const std::optional<double>& percent) {
@@ -152,7 +153,7 @@ std::string renderText(const std::optional<Forecast>& forecast, const std::strin
     std::vector<std::vector<std::string>> hours;
     for (const HourForecast& h : hourSteps(*forecast, now, kTextHourStep, kTextHours)) {
         hours.push_back({hourLabel(h.time, now, calendar), formatTemperature(h.temperatureC, unit),
-                         condition(h.symbol), chanceText(h.precipitationChance),
+                         condition(h), chanceText(h.precipitationChance),
                          extrasText(h.feelsLikeC, h.windKph, h.windDirection, h.gustKph,
                                     h.precipitationMm, unit, calendar)});
     }
@@ -165,7 +166,7 @@ std::string renderText(const std::optional<Forecast>& forecast, const std::strin
             days.push_back(
                 {dayLabel(d.date, now, calendar),
                  formatTemperature(d.highC, unit) + " / " + formatTemperature(d.lowC, unit),
-                 condition(d.symbol), chanceText(d.precipitationChance),
+                 condition(d), chanceText(d.precipitationChance),
                  extrasText(std::nullopt, d.windKph, d.windDirection, d.gustKph, d.precipitationMm,
                             unit, calendar)});
         }
@@ -182,6 +183,7 @@ Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place
         for (const HourForecast& h : upcomingHours(*forecast, now, kForecastHoursShown)) {
             hourly.push_back({{"time", isoOrNull(h.time)},
                               {"temperatureC", numberOrNull(h.temperatureC)},
+                              {"condition", std::string(shownCondition(h))},
                               {"symbol", h.symbol},
                               {"precipitationChance", numberOrNull(h.precipitationChance)},
                               {"feelsLikeC", numberOrNull(h.feelsLikeC)},
@@ -195,6 +197,7 @@ Json renderJson(const std::optional<Forecast>& forecast, const BoardPlace& place
                 daily.push_back({{"date", isoDateText(d.date)},
                                  {"highC", numberOrNull(d.highC)},
                                  {"lowC", numberOrNull(d.lowC)},
+                                 {"condition", std::string(shownCondition(d))},
                                  {"symbol", d.symbol},
                                  {"precipitationChance", numberOrNull(d.precipitationChance)},
                                  {"windKph", numberOrNull(d.windKph)},

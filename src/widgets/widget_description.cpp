@@ -429,9 +429,10 @@ QString describeSky(const BoardData& data, const Calendar& calendar) {
 
 // ---- forecast ---------------------------------------------------------------
 
-QString spokenCondition(std::string_view symbol) {
-    return conditionInSentence(
-        QString::fromStdString(translate("WeatherCondition", symbolCondition(symbol).data())));
+template <typename Entry>
+QString spokenCondition(const Entry& entry) {
+    return conditionInSentence(QString::fromStdString(
+        translate("WeatherCondition", std::string(shownCondition(entry)).c_str())));
 }
 
 QString spokenChance(const std::optional<double>& percent) {
@@ -484,7 +485,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
         return withChance(Words::tr("%1: high %2, low %3, %4", "day, high, low, condition")
                               .arg(ForecastView::dayLabel(d.date, now, calendar),
                                    spokenTemperature(d.highC, data.unit),
-                                   spokenTemperature(d.lowC, data.unit), spokenCondition(d.symbol)),
+                                   spokenTemperature(d.lowC, data.unit), spokenCondition(d)),
                           d.precipitationChance);
     };
     if (!week.empty()) {
@@ -503,7 +504,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
         parts << withChance(
             Words::tr("%1: %2, %3", "hour, temperature, condition")
                 .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar)),
-                     spokenTemperature(h.temperatureC, data.unit), spokenCondition(h.symbol)),
+                     spokenTemperature(h.temperatureC, data.unit), spokenCondition(h)),
             h.precipitationChance);
     }
     if (family == WidgetFamily::large) {

@@ -56,6 +56,7 @@ TEST_F(ForecastCommand, JsonHasTheNextDayOfHoursAndTheWeekFromTheStandIn) {
     EXPECT_EQ(j["hourly"][0]["time"], "2026-12-20T10:00:00.000Z");
     EXPECT_DOUBLE_EQ(j["hourly"][0]["temperatureC"].get<double>(), 2.5);
     EXPECT_DOUBLE_EQ(j["hourly"][0]["precipitationChance"].get<double>(), 5);
+    EXPECT_EQ(j["hourly"][0]["condition"], "Rain");
     EXPECT_EQ(j["hourly"][0]["symbol"], "cloud.rain");
     EXPECT_EQ(j["hourly"][23]["time"], "2026-12-21T09:00:00.000Z");
     EXPECT_EQ(j["daily"][0]["date"], "2026-12-20");

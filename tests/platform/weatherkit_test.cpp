@@ -467,9 +467,11 @@ TEST(WeatherKitForecast, MapsTheHoursAndDaysOfARecordedReply) {
     EXPECT_EQ(today.date, (CivilDate{2024, 3, 20}));
     EXPECT_EQ(today.highC, 24.61);
     EXPECT_EQ(today.lowC, 12.08);
+    EXPECT_EQ(today.condition, "Mostly Cloudy");
     EXPECT_EQ(today.symbol, "cloud.sun");
     EXPECT_DOUBLE_EQ(today.precipitationChance.value_or(-1), 12);
-    EXPECT_EQ(r->days[7].symbol, "cloud.snow");  // flurries
+    EXPECT_EQ(r->days[7].condition, "Flurries");
+    EXPECT_EQ(r->days[7].symbol, "cloud.snow");
     EXPECT_EQ(r->days[9].date, (CivilDate{2024, 3, 29}));
 }
 

@@ -75,17 +75,18 @@ TEST(DescribeWidget, ForecastHoursThenTheWeekOrUnavailable) {
     f.fetched = data.date;
     f.zone = "America/New_York";
     for (int h = 0; h < 48; ++h) {
-        f.hours.push_back({data.date + h * 3600.0, 4.0 - h * 0.1,
+        f.hours.push_back({data.date + h * 3600.0, 4.0 - h * 0.1, "Mostly Cloudy",
                            h < 5 ? "cloud.sun" : "cloud.moon",
                            h == 3 ? std::optional<double>(60) : std::optional<double>(5)});
     }
+    // Days stored before conditions were kept name their symbol's.
     for (int d = 0; d < 7; ++d) {
-        f.days.push_back({{2025, 12, 5 + d}, 6.0 + d, -1.0, "cloud.rain", 30.0});
+        f.days.push_back({{2025, 12, 5 + d}, 6.0 + d, -1.0, "", "cloud.rain", 30.0});
     }
     data.forecast = f;
     const std::string large = describe("Forecast", WidgetFamily::large, data);
     EXPECT_THAT(large, HasSubstr("Forecast. Brooklyn. Today: high 43 degrees, low 30 degrees. "
-                                 "Now: 39 degrees, partly cloudy. 3 PM: 39 degrees, partly "
+                                 "Now: 39 degrees, mostly cloudy. 3 PM: 39 degrees, mostly "
                                  "cloudy, 60 percent chance of precipitation. 6 PM: 38 degrees"))
         << large;
     EXPECT_THAT(large, HasSubstr("Sat: high 45 degrees, low 30 degrees, rain, 30 percent chance"));

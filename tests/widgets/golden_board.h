@@ -58,7 +58,7 @@ inline Forecast goldenForecast(Instant fetched) {
                  {18, 30, 18, "sun.max", 0},         {19, 33, 21, "sun.max", 0},
                  {20, 31, 22, "cloud.bolt.rain", 40}};
     for (const auto& d : kDays) {
-        f.days.push_back({{2025, 6, d.day}, d.high, d.low, d.symbol, d.chance});
+        f.days.push_back({{2025, 6, d.day}, d.high, d.low, "", d.symbol, d.chance});
     }
     markNightHours(f, f.latitude, f.longitude);
     return f;

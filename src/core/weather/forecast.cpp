@@ -14,7 +14,7 @@ struct SymbolPair {
     std::string_view night;
 };
 
-// The sky-dependent names of both services' condition tables; every other
+// The sky-dependent names of the condition table (conditions.h); every other
 // name draws the same by day and by night.
 constexpr SymbolPair kPairs[] = {
     {"sun.max", "moon.stars"},

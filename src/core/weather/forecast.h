@@ -1,11 +1,15 @@
 // Forecast: the next hours and days of one place, as one service told them —
-// hourly temperature, symbol and chance of precipitation, and each day's high,
-// low, symbol and chance — kept beside the current weather in the store.
+// hourly temperature, condition, symbol and chance of precipitation, and each
+// day's high, low, condition, symbol and chance — kept beside the current
+// weather in the store.
 //
-// Symbols are stored in their daytime form ("cloud.sun"); a view that draws
-// an hour after sunset or before sunrise takes nightSymbol() of it, from the
-// sky, not from the service. Temperatures are Celsius, chances percent,
-// wind km/h, precipitation millimetres.
+// The condition is the English name the weather line would give the same
+// code ("Heavy Rain", core/weather/conditions.h), kept because several
+// conditions draw one symbol. Symbols are stored in their daytime form
+// ("cloud.sun"); a view that draws an hour after sunset or before sunrise
+// takes nightSymbol() of it, from the sky, not from the service.
+// Temperatures are Celsius, chances percent, wind km/h, precipitation
+// millimetres.
 //
 //   const auto hours = upcomingHours(forecast, now, 24);  // from this hour on
 //   const auto days = upcomingDays(forecast, calendar.civilDate(now), 7);
@@ -33,9 +37,17 @@ struct HourForecast {
           temperatureC(temperatureC),
           symbol(std::move(symbol)),
           precipitationChance(precipitationChance) {}
+    HourForecast(Instant time, double temperatureC, std::string condition, std::string symbol,
+                 std::optional<double> precipitationChance)
+        : time(time),
+          temperatureC(temperatureC),
+          condition(std::move(condition)),
+          symbol(std::move(symbol)),
+          precipitationChance(precipitationChance) {}
 
     Instant time;  // the start of the hour
     double temperatureC = 0;
+    std::string condition;                      // "Partly Cloudy"; empty in older records
     std::string symbol;                         // daytime form, "cloud.sun"
     std::optional<double> precipitationChance;  // percent, 0…100; absent: not given
     // What a service may add; absent: not given.
@@ -56,10 +68,19 @@ struct DayForecast {
           lowC(lowC),
           symbol(std::move(symbol)),
           precipitationChance(precipitationChance) {}
+    DayForecast(CivilDate date, double highC, double lowC, std::string condition,
+                std::string symbol, std::optional<double> precipitationChance)
+        : date(date),
+          highC(highC),
+          lowC(lowC),
+          condition(std::move(condition)),
+          symbol(std::move(symbol)),
+          precipitationChance(precipitationChance) {}
 
     CivilDate date;  // the place's own date
     double highC = 0;
     double lowC = 0;
+    std::string condition;
     std::string symbol;  // daytime form
     std::optional<double> precipitationChance;
     std::optional<double> windKph;  // the day's strongest

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <utility>
 
 #include "core/sky/sky_math.h"
 #include "core/sky/sun_position.h"
 #include "core/sky/sun_times.h"
-#include "core/util/translation.h"
+#include "core/weather/conditions.h"
 
 namespace solvane {
 
@@ -45,27 +44,20 @@ std::vector<HourForecast> hourSteps(const Forecast& forecast, Instant now, int s
     return out;
 }
 
-std::string_view symbolCondition(std::string_view symbol) {
-    static constexpr std::pair<std::string_view, const char*> kConditions[] = {
-        {"sun.max", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Clear")},
-        {"moon.stars", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Clear")},
-        {"cloud.sun", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Partly Cloudy")},
-        {"cloud.moon", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Partly Cloudy")},
-        {"cloud", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Cloudy")},
-        {"cloud.fog", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Foggy")},
-        {"cloud.drizzle", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Drizzle")},
-        {"cloud.sleet", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Freezing Rain")},
-        {"cloud.rain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Rain")},
-        {"cloud.heavyrain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Showers")},
-        {"cloud.snow", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Snow")},
-        {"cloud.bolt.rain", SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Thunderstorms")},
-    };
-    for (const auto& [name, condition] : kConditions) {
-        if (name == symbol) {
-            return condition;
-        }
-    }
-    return "\u2014";
+namespace {
+
+std::string_view conditionOrSymbols(const std::string& condition, const std::string& symbol) {
+    return condition.empty() ? symbolCondition(symbol) : std::string_view(condition);
+}
+
+}  // namespace
+
+std::string_view shownCondition(const HourForecast& hour) {
+    return conditionOrSymbols(hour.condition, hour.symbol);
+}
+
+std::string_view shownCondition(const DayForecast& day) {
+    return conditionOrSymbols(day.condition, day.symbol);
 }
 
 std::optional<double> chanceForRestOfDay(const Forecast& forecast, Instant now,

@@ -1,7 +1,7 @@
 // What the forecast views take from a forecast: the hours they show, each
 // with the symbol of the sky at that hour (a night form after sunset and
 // before sunrise, from the sun's altitude at the place, not from the
-// service), and the words a symbol stands for.
+// service), and the condition each names.
 //
 //   Forecast shown = forecast;
 //   markNightHours(shown, place.latitude, place.longitude);
@@ -28,10 +28,12 @@ void markNightHours(Forecast& forecast, double latitude, double longitude);
 std::vector<HourForecast> hourSteps(const Forecast& forecast, Instant now, int step,
                                     std::size_t count);
 
-// The condition a symbol shows, in English, for the "WeatherCondition"
-// catalogue context ("Partly Cloudy" for "cloud.sun" and "cloud.moon");
-// "—" for a symbol that is no weather.
-std::string_view symbolCondition(std::string_view symbol);
+// The condition an hour or a day names, in English, for the
+// "WeatherCondition" catalogue context: the one the service gave, or for a
+// record from before conditions were kept, the one its symbol stands for
+// (symbolCondition). The same at night as by day.
+std::string_view shownCondition(const HourForecast& hour);
+std::string_view shownCondition(const DayForecast& day);
 
 // The highest chance of precipitation over the hours left of the place's day
 // of `now` (the hour under way included); absent without a shown forecast

@@ -22,8 +22,11 @@ constexpr auto fail = json_forms::decodeFailure;
 constexpr auto quoted = json_forms::quotedKey;
 constexpr auto numberJson = json_forms::wholeOrDouble;
 
-// Symbol names are a few words joined by dots; anything longer is damage.
+// Symbol names are a few words joined by dots, and a condition is a few
+// words (a code the table lacks reads as its own words, at most 64 letters
+// and the spaces between them); anything longer is damage.
 constexpr std::size_t kMaxSymbolBytes = 64;
+constexpr std::size_t kMaxConditionBytes = 128;
 
 std::string at(std::string_view list, std::size_t index, std::string_view key) {
     return std::string(list) + "[" + std::to_string(index) + "]." + std::string(key);
@@ -61,8 +64,10 @@ Result<double, DecodeError> readNumber(const Json& object, const char* key,
     return number;
 }
 
-Result<std::string, DecodeError> readSymbol(const Json& object, const std::string& path) {
-    auto found = member(object, "symbol", path);
+Result<std::string, DecodeError> readText(const Json& object, const char* key,
+                                          const std::string& path, std::size_t most,
+                                          std::string_view what) {
+    auto found = member(object, key, path);
     if (!found) {
         return Failure{found.error()};
     }
@@ -71,10 +76,23 @@ Result<std::string, DecodeError> readSymbol(const Json& object, const std::strin
         return fail(wrongType(path, "a string", value));
     }
     const auto& text = value.get_ref<const std::string&>();
-    if (text.size() > kMaxSymbolBytes) {
-        return fail(quoted(path) + " is longer than any symbol name");
+    if (text.size() > most) {
+        return fail(quoted(path) + " is longer than any " + std::string(what));
     }
     return text;
+}
+
+Result<std::string, DecodeError> readSymbol(const Json& object, const std::string& path) {
+    return readText(object, "symbol", path, kMaxSymbolBytes, "symbol name");
+}
+
+// Records written before conditions were kept have none: the views then
+// name the symbol's condition.
+Result<std::string, DecodeError> readCondition(const Json& object, const std::string& path) {
+    if (!object.contains("condition")) {
+        return std::string();
+    }
+    return readText(object, "condition", path, kMaxConditionBytes, "condition");
 }
 
 // The key must be there; null means the service gave no chance.
@@ -157,6 +175,11 @@ Result<HourForecast, DecodeError> readHour(const Json& value, std::size_t index)
         return Failure{temperature.error()};
     }
     hour.temperatureC = *temperature;
+    auto condition = readCondition(value, at("hours", index, "condition"));
+    if (!condition) {
+        return Failure{condition.error()};
+    }
+    hour.condition = std::move(*condition);
     auto symbol = readSymbol(value, at("hours", index, "symbol"));
     if (!symbol) {
         return Failure{symbol.error()};
@@ -201,6 +224,11 @@ Result<DayForecast, DecodeError> readDay(const Json& value, std::size_t index) {
         }
         *field = *number;
     }
+    auto condition = readCondition(value, at("days", index, "condition"));
+    if (!condition) {
+        return Failure{condition.error()};
+    }
+    day.condition = std::move(*condition);
     auto symbol = readSymbol(value, at("days", index, "symbol"));
     if (!symbol) {
         return Failure{symbol.error()};
@@ -326,6 +354,7 @@ std::string encodeForecast(const Forecast& forecast) {
         Json h = Json::object();
         h["time"] = number(hour.time.seconds);
         h["temperatureC"] = number(hour.temperatureC);
+        h["condition"] = hour.condition;
         h["symbol"] = hour.symbol;
         h["precipitationChance"] = chance(hour.precipitationChance);
         writeExtras(h, {{"feelsLikeC", hour.feelsLikeC},
@@ -342,6 +371,7 @@ std::string encodeForecast(const Forecast& forecast) {
         d["date"] = isoDateText(day.date);
         d["highC"] = number(day.highC);
         d["lowC"] = number(day.lowC);
+        d["condition"] = day.condition;
         d["symbol"] = day.symbol;
         d["precipitationChance"] = chance(day.precipitationChance);
         writeExtras(d, {{"windKph", day.windKph},

@@ -2,16 +2,17 @@
 //
 //   {"fetched": 757382400, "latitude": 40.7128, "longitude": -74.006,
 //    "source": "openMeteo", "requested": "apple",
-//    "hours": [{"time": 757382400, "temperatureC": 21.5, "symbol": "cloud.sun",
-//               "precipitationChance": 20}, …],
-//    "days": [{"date": "2025-01-01", "highC": 24.1, "lowC": 12, "symbol": "cloud.rain",
-//              "precipitationChance": null}, …]}
+//    "hours": [{"time": 757382400, "temperatureC": 21.5, "condition": "Partly Cloudy",
+//               "symbol": "cloud.sun", "precipitationChance": 20}, …],
+//    "days": [{"date": "2025-01-01", "highC": 24.1, "lowC": 12, "condition": "Rain",
+//              "symbol": "cloud.rain", "precipitationChance": null}, …]}
 //
 // Times are seconds since 2001-01-01 UTC, as in the weather snapshot; dates
-// are the place's own days. Every key is required; only a chance may be null
-// (the service gave none). A missing key, a wrong type, a chance outside
-// 0…100, hours or days out of order, more than kForecastMaxHours hours or
-// kForecastMaxDays days, or a symbol longer than any symbol name makes the
+// are the place's own days. Every key is required but the condition, which
+// records written before it was kept lack (it reads as empty); only a chance
+// may be null (the service gave none). A missing key, a wrong type, a chance
+// outside 0…100, hours or days out of order, more than kForecastMaxHours hours
+// or kForecastMaxDays days, or a symbol or condition longer than any makes the
 // whole record unreadable.
 #pragma once
 

@@ -1,7 +1,6 @@
 #include "core/weather/open_meteo.h"
 
 #include "core/time/zone_rules.h"
-
 #include "core/util/translation.h"
 
 #include <algorithm>
@@ -19,6 +18,7 @@
 
 #include "core/model/json_forms.h"
 #include "core/time/date_text.h"
+#include "core/weather/conditions.h"
 
 namespace solvane {
 
@@ -422,6 +422,7 @@ Result<std::vector<HourForecast>, WeatherError> readHours(const Json& root,
         HourForecast hour;
         hour.time = time;
         hour.temperatureC = *temperature;
+        hour.condition = std::string(openMeteoConditionText(*code));
         hour.symbol = std::string(openMeteoConditionSymbol(*code, true));
         hour.precipitationChance = *chance;
         hour.feelsLikeC = feelsLike.at(i);
@@ -496,6 +497,7 @@ Result<std::vector<DayForecast>, WeatherError> readDays(const Json& root) {
         day.date = *date;
         day.highC = *high;
         day.lowC = *low;
+        day.condition = std::string(openMeteoConditionText(*code));
         day.symbol = std::string(openMeteoConditionSymbol(*code, true));
         day.precipitationChance = *chance;
         day.windKph = wind.at(i);
@@ -674,94 +676,15 @@ std::string openMeteoForecastUrl(std::string_view endpoint, double latitude, dou
 }
 
 std::string_view openMeteoConditionText(std::int64_t code) {
-    switch (code) {
-        case 0:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Clear");
-        case 1:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Mostly Clear");
-        case 2:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Partly Cloudy");
-        case 3:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Cloudy");
-        case 45:
-        case 48:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Foggy");
-        case 51:
-        case 53:
-        case 55:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Drizzle");
-        case 56:
-        case 57:
-        case 66:
-        case 67:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Freezing Rain");
-        case 61:
-        case 63:
-        case 65:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Rain");
-        case 71:
-        case 73:
-        case 75:
-        case 77:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Snow");
-        case 80:
-        case 81:
-        case 82:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Showers");
-        case 85:
-        case 86:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Snow Showers");
-        case 95:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Thunderstorms");
-        case 96:
-        case 99:
-            return SOLVANE_TRANSLATE_NOOP("WeatherCondition", "Hail");
-        default:
-            return "\u2014";
-    }
+    const WeatherCondition* condition = openMeteoCondition(code);
+    return condition != nullptr ? condition->name : "\u2014";
 }
 
 std::string_view openMeteoConditionSymbol(std::int64_t code, bool isDay) {
-    switch (code) {
-        case 0:
-            return isDay ? "sun.max" : "moon.stars";
-        case 1:
-        case 2:
-            return isDay ? "cloud.sun" : "cloud.moon";
-        case 3:
-            return "cloud";
-        case 45:
-        case 48:
-            return "cloud.fog";
-        case 51:
-        case 53:
-        case 55:
-            return "cloud.drizzle";
-        case 56:
-        case 57:
-        case 66:
-        case 67:
-            return "cloud.sleet";
-        case 61:
-        case 63:
-        case 65:
-            return "cloud.rain";
-        case 71:
-        case 73:
-        case 75:
-        case 77:
-        case 85:
-        case 86:
-            return "cloud.snow";
-        case 80:
-        case 81:
-        case 82:
-            return "cloud.heavyrain";
-        default:
-            // Thunderstorms, hail and every unlisted code: the em dash text
-            // pairs with the storm symbol on purpose.
-            return "cloud.bolt.rain";
-    }
+    const WeatherCondition* condition = openMeteoCondition(code);
+    // Every unlisted code: the em dash text pairs with the storm symbol on
+    // purpose.
+    return condition != nullptr ? condition->symbol(isDay) : "cloud.bolt.rain";
 }
 
 Result<WeatherSnapshot, WeatherError> parseOpenMeteo(std::string_view body, double latitude,

@@ -34,8 +34,9 @@ std::string coordinateText(double degrees);
 // {endpoint}/v1/forecast with the six query items in their fixed order.
 std::string openMeteoUrl(std::string_view endpoint, double latitude, double longitude);
 
-// WMO weather interpretation code → "Partly Cloudy" / "cloud.sun"; any other
-// code reads "—" with the thunderstorm symbol. Night is any is_day but 1.
+// A WMO weather interpretation code's condition (core/weather/conditions.h):
+// "Partly Cloudy" / "cloud.sun" for 2; a code the service does not document
+// reads "—" with the thunderstorm symbol. Night is any is_day but 1.
 std::string_view openMeteoConditionText(std::int64_t code);
 std::string_view openMeteoConditionSymbol(std::int64_t code, bool isDay);
 
@@ -64,7 +65,8 @@ std::string openMeteoForecastUrl(std::string_view endpoint, double latitude, dou
 // read with its utc_offset_seconds; days are "2024-06-14". Every array must
 // be there and as long as its block's time; temperatures and codes may not be
 // null, while a null chance of precipitation is one the service did not give.
-// Symbols are in their daytime form. Times out of order, no hours or no days,
+// Each hour and day keeps its code's condition; symbols are in their daytime
+// form. Times out of order, no hours or no days,
 // or more than kForecastMaxHours hours or kForecastMaxDays days fail.
 Result<Forecast, WeatherError> parseOpenMeteoForecast(std::string_view body, double latitude,
                                                       double longitude, Instant fetched);

@@ -237,13 +237,19 @@ std::optional<Instant> forecastStart(const Json& entry) {
     return parseIso8601(start->get_ref<const std::string&>());
 }
 
-// Daytime form: the views decide the night from the sky.
-std::optional<std::string> daytimeSymbol(const Json& entry) {
+struct EntryCondition {
+    std::string name;
+    std::string symbol;  // daytime form: the views decide the night from the sky
+};
+
+std::optional<EntryCondition> conditionOf(const Json& entry) {
     const Json* code = member(entry, "conditionCode");
     if (code == nullptr || !code->is_string()) {
         return std::nullopt;
     }
-    return std::string(weatherKitConditionSymbol(code->get_ref<const std::string&>(), true));
+    const auto& text = code->get_ref<const std::string&>();
+    return EntryCondition{weatherKitConditionText(text),
+                          std::string(weatherKitConditionSymbol(text, true))};
 }
 
 // A fraction, held within 0…1, as a percentage; absent or null, none given.
@@ -266,17 +272,18 @@ std::optional<HourForecast> hourFrom(const Json& entry) {
     }
     const auto start = forecastStart(entry);
     const auto temperature = requiredNumber(entry, "temperature");
-    auto symbol = daytimeSymbol(entry);
+    auto condition = conditionOf(entry);
     const auto chance = chanceOf(entry);
     const Json* daylight = member(entry, "daylight");
-    if (!start || !temperature || !symbol || !chance ||
+    if (!start || !temperature || !condition || !chance ||
         (daylight != nullptr && !daylight->is_boolean())) {
         return std::nullopt;
     }
     HourForecast hour;
     hour.time = *start;
     hour.temperatureC = *temperature;
-    hour.symbol = std::move(*symbol);
+    hour.condition = std::move(condition->name);
+    hour.symbol = std::move(condition->symbol);
     hour.precipitationChance = *chance;
     hour.feelsLikeC = finiteNumber(member(entry, "temperatureApparent"));
     hour.windKph = finiteNumber(member(entry, "windSpeed"));
@@ -294,16 +301,17 @@ std::optional<DayForecast> dayFrom(const Json& entry, const Calendar& zone) {
     const auto date = start ? zone.civilDate(*start) : std::nullopt;
     const auto high = requiredNumber(entry, "temperatureMax");
     const auto low = requiredNumber(entry, "temperatureMin");
-    auto symbol = daytimeSymbol(entry);
+    auto condition = conditionOf(entry);
     const auto chance = chanceOf(entry);
-    if (!date || !high || !low || !symbol || !chance) {
+    if (!date || !high || !low || !condition || !chance) {
         return std::nullopt;
     }
     DayForecast day;
     day.date = *date;
     day.highC = *high;
     day.lowC = *low;
-    day.symbol = std::move(*symbol);
+    day.condition = std::move(condition->name);
+    day.symbol = std::move(condition->symbol);
     day.precipitationChance = *chance;
     day.windKph = finiteNumber(member(entry, "windSpeedMax"));
     day.gustKph = finiteNumber(member(entry, "windGustSpeedMax"));

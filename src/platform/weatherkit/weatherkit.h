@@ -112,8 +112,9 @@ Result<WeatherSnapshot, WeatherError> parseWeatherKitReply(std::string_view body
 // forecastStart is its local midnight in `timezone`, the zone the request
 // named, and gives the day's date there (UTC when ICU does not know the
 // zone). precipitationChance, a fraction held within 0…1, becomes a
-// percentage; absent or null, the entry has none. Symbols are the condition
-// table's daytime form.
+// percentage; absent or null, the entry has none. Each entry keeps its
+// code's condition text, as the current weather reads it, and the condition
+// table's daytime symbol.
 Result<Forecast, WeatherError> parseWeatherKitForecast(std::string_view body, double latitude,
                                                        double longitude, Instant fetched,
                                                        std::string_view timezone);

@@ -18,7 +18,7 @@ Forecast hoursFrom(const char* iso, int count, const char* symbol = "cloud.sun")
     const Instant start = *parseIso8601(iso);
     f.fetched = start;
     for (int h = 0; h < count; ++h) {
-        f.hours.push_back({start + h * 3600.0, 20, symbol, std::nullopt});
+        f.hours.push_back({start + h * 3600.0, 20, "", symbol, std::nullopt});
     }
     return f;
 }
@@ -63,11 +63,24 @@ TEST(ForecastSteps, EveryThirdHourFromTheOneUnderWay) {
     EXPECT_TRUE(hourSteps(f, now, 3, 0).empty());
 }
 
-TEST(ForecastSteps, SymbolsNameTheirConditionByDayAndNight) {
-    EXPECT_EQ(symbolCondition("cloud.sun"), "Partly Cloudy");
-    EXPECT_EQ(symbolCondition("cloud.moon"), "Partly Cloudy");
-    EXPECT_EQ(symbolCondition("moon.stars"), symbolCondition("sun.max"));
-    EXPECT_EQ(symbolCondition("gift"), "\u2014");
+// The condition the service gave, by day and by night; a record from before
+// conditions were kept names its symbol's.
+TEST(ForecastSteps, EachEntryNamesItsConditionOrElseItsSymbols) {
+    const struct {
+        const char* condition;
+        const char* symbol;
+        const char* shown;
+    } cases[] = {
+        {"Mostly Cloudy", "cloud.moon", "Mostly Cloudy"},
+        {"Mostly Clear", "sun.max", "Mostly Clear"},
+        {"", "cloud.moon", "Partly Cloudy"},
+        {"", "cloud.heavyrain", "Heavy Rain"},
+        {"", "gift", "\u2014"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shownCondition(HourForecast{{}, 0, c.condition, c.symbol, {}}), c.shown);
+        EXPECT_EQ(shownCondition(DayForecast{{}, 0, 0, c.condition, c.symbol, {}}), c.shown);
+    }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/time/date_text.h"
-#include "core/weather/open_meteo.h"
+#include "core/weather/conditions.h"
 
 namespace solvane {
 namespace {
@@ -22,10 +22,11 @@ Forecast forecastOf(int hours, int days, Instant fetched = kStart) {
     Forecast f;
     f.fetched = fetched;
     for (int i = 0; i < hours; ++i) {
-        f.hours.push_back({kStart + i * kHour, 20.0 + i, "cloud.sun", std::nullopt});
+        f.hours.push_back(
+            {kStart + i * kHour, 20.0 + i, "Partly Cloudy", "cloud.sun", std::nullopt});
     }
     for (int i = 0; i < days; ++i) {
-        f.days.push_back({{2024, 6, 14 + i}, 25, 15, "sun.max", 10.0 * i});
+        f.days.push_back({{2024, 6, 14 + i}, 25, 15, "Clear", "sun.max", 10.0 * i});
     }
     return f;
 }
@@ -39,19 +40,18 @@ std::vector<double> offsetsInHours(const std::vector<HourForecast>& hours) {
 }
 
 TEST(ForecastSymbols, NightFormsAreTheConditionTablesOwn) {
-    // Whatever Open-Meteo draws by night is the night form of its day symbol,
-    // and the day form of that is the day symbol again; either form stays
-    // itself.
-    for (std::int64_t code = -1; code <= 100; ++code) {
-        const std::string day(openMeteoConditionSymbol(code, true));
-        const std::string night(openMeteoConditionSymbol(code, false));
-        EXPECT_EQ(nightSymbol(day), night) << code;
-        EXPECT_EQ(daySymbol(night), day) << code;
-        EXPECT_EQ(nightSymbol(night), night) << code;
-        EXPECT_EQ(daySymbol(day), day) << code;
+    // Whatever a condition draws by night is the night form of its day
+    // symbol, and either form stays itself; the day form of the night one is
+    // the day symbol again, but for flurries in sunshine, which snow from a
+    // cloud at night, and that cloud is a daytime symbol of its own.
+    for (const WeatherCondition& c : weatherConditions()) {
+        EXPECT_EQ(nightSymbol(c.daySymbol), c.nightSymbol) << c.name;
+        EXPECT_EQ(nightSymbol(c.nightSymbol), c.nightSymbol) << c.name;
+        EXPECT_EQ(daySymbol(c.daySymbol), c.daySymbol) << c.name;
+        if (c.daySymbol != "sun.snow") {
+            EXPECT_EQ(daySymbol(c.nightSymbol), c.daySymbol) << c.name;
+        }
     }
-    // Flurries in sunshine snow from a cloud at night, and that cloud is a
-    // daytime symbol of its own.
     EXPECT_EQ(nightSymbol("sun.snow"), "cloud.snow");
     EXPECT_EQ(daySymbol("cloud.snow"), "cloud.snow");
     EXPECT_EQ(nightSymbol("no.such.symbol"), "no.such.symbol");

@@ -316,16 +316,18 @@ TEST(OpenMeteoForecastParse, ARecordedWeekKeepsEveryHourAndDay) {
     }
     // 15:00: partly cloudy with a 13% chance; midnight's mostly clear night
     // sky is kept in its daytime form.
-    EXPECT_EQ(r->hours[15],
-              (HourForecast{*parseIso8601("2024-06-14T19:00Z"), 27.3, "cloud.sun", 13.0}));
-    EXPECT_EQ(r->hours[0].symbol, "cloud.sun");
+    EXPECT_EQ(r->hours[15], (HourForecast{*parseIso8601("2024-06-14T19:00Z"), 27.3, "Partly Cloudy",
+                                          "cloud.sun", 13.0}));
+    EXPECT_EQ(r->hours[0].condition, "Mostly Clear");
+    EXPECT_EQ(r->hours[0].symbol, "sun.max");
     // The last half day is past the range of the chance of precipitation.
     EXPECT_EQ(r->hours[155].precipitationChance.has_value(), true);
     EXPECT_EQ(r->hours[156].precipitationChance, std::nullopt);
 
     EXPECT_EQ(r->days[0].date, (CivilDate{2024, 6, 14}));
-    EXPECT_EQ(r->days[2], (DayForecast{{2024, 6, 16}, 25.3, 14.5, "cloud.rain", 79.0}));
-    EXPECT_EQ(r->days[3].symbol, "cloud.heavyrain");
+    EXPECT_EQ(r->days[2], (DayForecast{{2024, 6, 16}, 25.3, 14.5, "Rain", "cloud.rain", 79.0}));
+    EXPECT_EQ(r->days[3].condition, "Showers");
+    EXPECT_EQ(r->days[3].symbol, "cloud.sun.rain");
     EXPECT_EQ(r->days[6].date, (CivilDate{2024, 6, 20}));
     EXPECT_EQ(r->days[6].precipitationChance, std::nullopt);
 }
