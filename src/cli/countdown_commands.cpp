@@ -125,8 +125,8 @@ std::optional<Countdown> describedCountdown(const Arguments& a, const Calendar& 
 int addCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
                std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--label", "--date", "--end", "--rule", "--symbol", "--tz"},
-                                  {"--yearly"}, error);
+    const auto a = parseArguments(
+        args, {"--label", "--date", "--end", "--rule", "--symbol", "--tz"}, {"--yearly"}, error);
     if (!a) {
         return badArguments(err, "add: " + error);
     }
@@ -232,8 +232,9 @@ int listCommand(const std::vector<std::string>& args, const Environment& env, st
     }
     for (const Countdown& c : *countdowns) {
         const Json next = dayJson(currentOrNextStart(c, *now, *calendar), *calendar);
-        out << c.id.toString() << "  " << (next.is_string() ? next.get<std::string>() : "finished  ")
-            << "  " << clipToWidth(oneLine(c.label), kMaxLabelColumns) << "\n";
+        out << c.id.toString() << "  "
+            << (next.is_string() ? next.get<std::string>() : "finished  ") << "  "
+            << clipToWidth(oneLine(c.label), kMaxLabelColumns) << "\n";
     }
     return 0;
 }

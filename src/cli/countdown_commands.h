@@ -26,8 +26,8 @@ namespace solvane::cli {
 int addCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
                std::ostream& err);
 // remove ID
-int removeCommand(const std::vector<std::string>& args, const Environment& env,
-                  std::ostream& out, std::ostream& err);
+int removeCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+                  std::ostream& err);
 // list [--json] [--at ISO8601] [--tz ZONE] [--locale LOCALE]: ids, labels
 // and next dates, in list order.
 int listCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,

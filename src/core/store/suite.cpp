@@ -5,12 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <algorithm>
 #include <ctime>
+#include <fstream>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -204,8 +204,8 @@ Result<Opened, StoreFault> tryOpen(const fs::path& file) {
 
     // A write-protected file opens for reading only, without a word.
     if (!opened.writeFault && sqlite3_db_readonly(opened.db, "main") == 1) {
-        opened.writeFault = ::access(file.c_str(), W_OK) != 0 ? faultOfErrno(errno)
-                                                              : StoreFault::readOnly;
+        opened.writeFault =
+            ::access(file.c_str(), W_OK) != 0 ? faultOfErrno(errno) : StoreFault::readOnly;
     }
     sqlite3_busy_handler(opened.db, waitBriefly, nullptr);
     // Every call opens and closes the file, and a checkpoint on each close
@@ -294,8 +294,8 @@ std::optional<fs::path> wholeSizedCopy(const fs::path& file) {
         }
     }
     const fs::path copy = besideFile(file, ".salvage");
-    const FileDescriptor fd(::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW,
-                                   kPrivateFile));
+    const FileDescriptor fd(
+        ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, kPrivateFile));
     if (fd.get() < 0 || !writeAll(fd.get(), bytes)) {
         std::error_code ec;
         fs::remove(copy, ec);
@@ -310,16 +310,15 @@ void collectRows(sqlite3_stmt* statement, std::vector<Row>& rows, int& rc) {
         const auto* value = static_cast<const char*>(sqlite3_column_blob(statement, 1));
         const int size = sqlite3_column_bytes(statement, 1);
         const bool text = sqlite3_column_type(statement, 1) == SQLITE_TEXT;
-        if (key == nullptr ||
-            std::any_of(rows.begin(), rows.end(), [&](const Row& r) {
+        if (key == nullptr || std::any_of(rows.begin(), rows.end(), [&](const Row& r) {
                 return r.key == reinterpret_cast<const char*>(key);
             })) {
             continue;
         }
-        rows.push_back({reinterpret_cast<const char*>(key),
-                        value != nullptr ? std::string(value, static_cast<std::size_t>(size))
-                                         : std::string(),
-                        text});
+        rows.push_back(
+            {reinterpret_cast<const char*>(key),
+             value != nullptr ? std::string(value, static_cast<std::size_t>(size)) : std::string(),
+             text});
     }
 }
 
@@ -340,8 +339,8 @@ std::vector<Row> salvage(const fs::path& file, bool& damaged) {
         }
     } removeCopy{*copy};
     sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close_v2(raw);
         return rows;
     }
@@ -379,9 +378,8 @@ std::vector<Row> salvage(const fs::path& file, bool& damaged) {
     if (auto scan = prepare(raw, "SELECT key, value FROM preferences")) {
         collectRows(scan->get(), rows, rc);
     }
-    for (const char* key :
-         {kCountdownsKey, kLocationKey, kSettingsKey, kWeatherKey, kAppleErrorKey, kForecastKey,
-          kUnreadableCountdownsKey, kUnreadableSeenKey}) {
+    for (const char* key : {kCountdownsKey, kLocationKey, kSettingsKey, kWeatherKey, kAppleErrorKey,
+                            kForecastKey, kUnreadableCountdownsKey, kUnreadableSeenKey}) {
         auto one = prepare(raw, "SELECT key, value FROM preferences WHERE key = ?1");
         if (one && bindText(one->get(), 1, key)) {
             collectRows(one->get(), rows, rc);
@@ -414,8 +412,8 @@ fs::path keptName(const fs::path& file) {
 class RecoveryLock {
   public:
     explicit RecoveryLock(const fs::path& file)
-        : fd_(::open(besideFile(file, ".lock").c_str(),
-                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kPrivateFile)) {
+        : fd_(::open(besideFile(file, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                     kPrivateFile)) {
         const auto giveUp =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(4 * kBusyWaitMs);
         while (fd_.get() >= 0 && !locked_ && std::chrono::steady_clock::now() < giveUp) {
@@ -461,10 +459,7 @@ std::string storeFaultText(StoreFault fault) {
 
 Suite::Suite(std::unique_ptr<sqlite3, Closer> db, fs::path file,
              std::optional<StoreFault> writeFault, bool hasTable)
-    : db_(std::move(db)),
-      file_(std::move(file)),
-      writeFault_(writeFault),
-      hasTable_(hasTable) {}
+    : db_(std::move(db)), file_(std::move(file)), writeFault_(writeFault), hasTable_(hasTable) {}
 
 Result<Suite, StoreFault> Suite::open(const StorePaths& paths) {
     fs::path file = paths.suite;
@@ -487,8 +482,8 @@ Result<Suite, StoreFault> Suite::open(const StorePaths& paths) {
     if (!opened) {
         return Failure{opened.error()};
     }
-    return Suite(std::unique_ptr<sqlite3, Closer>(opened->db), std::move(file),
-                 opened->writeFault, opened->hasTable);
+    return Suite(std::unique_ptr<sqlite3, Closer>(opened->db), std::move(file), opened->writeFault,
+                 opened->hasTable);
 }
 
 StoreFault Suite::faultOf(int rc) const {
@@ -620,8 +615,8 @@ bool recoverDamagedSuite(const fs::path& file) {
     std::error_code ec;
     fs::rename(file, kept, ec);
     if (ec) {
-        say("the store " + file.string() + " cannot be read, and cannot be kept aside: " +
-            ec.message());
+        say("the store " + file.string() +
+            " cannot be read, and cannot be kept aside: " + ec.message());
         return false;
     }
     // The log holds changes of the same database: it goes with it.
@@ -633,8 +628,8 @@ bool recoverDamagedSuite(const fs::path& file) {
     auto fresh = tryOpen(file);
     if (!fresh) {
         say("the store " + file.string() + " could not be read and was kept as " +
-            kept.filename().string() + "; a new one cannot be made: " +
-            storeFaultText(fresh.error()));
+            kept.filename().string() +
+            "; a new one cannot be made: " + storeFaultText(fresh.error()));
         return false;
     }
     const Suite suite(std::unique_ptr<sqlite3, Suite::Closer>(fresh->db), file, fresh->writeFault,

@@ -178,8 +178,8 @@ TEST_F(StoreFaults, AReadOnlyFolderKeepsTheListInViewAndEverySaveSaysWhy) {
         [&] {
             const auto list = store.readCountdowns(calendar, now);
             const auto saved = store.saveCountdowns({countdown("Lost")});
-            return list.ok() && labels(*list) == std::vector<std::string>{"Mine"} &&
-                   !saved.ok() && saved.error() == StoreFault::readOnly &&
+            return list.ok() && labels(*list) == std::vector<std::string>{"Mine"} && !saved.ok() &&
+                   saved.error() == StoreFault::readOnly &&
                    store.health().writeFault == StoreFault::readOnly;
         });
 }
@@ -190,9 +190,7 @@ TEST_F(StoreFaults, AFullDiskFailsTheSaveAndKeepsTheList) {
     const std::string folder = paths.suite.parent_path();
     fs::create_directories(folder);
     inMountNamespace(
-        [&] {
-            return ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k,mode=0700") == 0;
-        },
+        [&] { return ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k,mode=0700") == 0; },
         [&] {
             std::vector<Countdown> many;
             for (int i = 0; i < 2000; ++i) {
@@ -249,9 +247,9 @@ TEST_F(StoreFaults, RecordsOfANewerVersionAreKeptInPlace) {
                         },
                         calendar, now)
                     .valueOr(false));
-    EXPECT_EQ(store.rawValue("countdowns.v1"),
-              "[" + encodeCountdown(a) + "," + lunar + "," + encodeCountdown(b) + "," + months +
-                  "," + encodeCountdown(c) + "]");
+    EXPECT_EQ(store.rawValue("countdowns.v1"), "[" + encodeCountdown(a) + "," + lunar + "," +
+                                                   encodeCountdown(b) + "," + months + "," +
+                                                   encodeCountdown(c) + "]");
     // A shorter list keeps them too, after what is left.
     ASSERT_TRUE(store.saveCountdowns({b}));
     EXPECT_EQ(store.rawValue("countdowns.v1"),
