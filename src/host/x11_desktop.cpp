@@ -11,9 +11,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace solvane::host::x11 {
 
@@ -25,6 +27,8 @@ constexpr std::uint32_t kSourceApplication = 1;
 constexpr std::uint32_t kSourcePager = 2;
 // Wallpapers are read a patch at a time; a widget is never larger.
 constexpr int kLargestSample = 1024;
+// Longer stacking lists than this are not read whole.
+constexpr std::uint32_t kLongestList = 4096;
 
 struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
@@ -92,6 +96,49 @@ std::optional<std::uint32_t> cardinalProperty(xcb_connection_t* c, xcb_window_t 
     return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
 }
 
+std::vector<std::uint32_t> windowList(xcb_connection_t* c, xcb_window_t window,
+                                      xcb_atom_t property) {
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, property, XCB_ATOM_WINDOW, 0, kLongestList), nullptr));
+    if (!reply || reply->format != 32) {
+        return {};
+    }
+    const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+// Whether this connection made `window`: every id it makes shares its base.
+bool ownWindow(xcb_connection_t* c, std::uint32_t window) {
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    return (window & ~setup->resource_id_mask) == setup->resource_id_base;
+}
+
+// The windows of the stacking list whose type is the desktop's, bottom first,
+// their types asked for all at once.
+std::vector<std::uint32_t> desktopTyped(xcb_connection_t* c,
+                                        const std::vector<std::uint32_t>& windows) {
+    const xcb_atom_t typeAtom = atom(c, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t desktopType = atom(c, "_NET_WM_WINDOW_TYPE_DESKTOP");
+    std::vector<xcb_get_property_cookie_t> asked;
+    asked.reserve(windows.size());
+    for (const std::uint32_t window : windows) {
+        asked.push_back(xcb_get_property(c, 0, window, typeAtom, XCB_ATOM_ATOM, 0, 16));
+    }
+    std::vector<std::uint32_t> desktops;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, asked[i], nullptr));
+        if (!reply || reply->format != 32) {
+            continue;
+        }
+        const auto* types = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        const int count = xcb_get_property_value_length(reply.get()) / 4;
+        if (std::find(types, types + count, desktopType) != types + count) {
+            desktops.push_back(windows[i]);
+        }
+    }
+    return desktops;
+}
+
 }  // namespace
 
 bool active() {
@@ -155,28 +202,12 @@ bool trayManagerPresent() {
     return c != nullptr && selectionOwned(c, "_NET_SYSTEM_TRAY_S0");
 }
 
-std::optional<QColor> desktopColour(const QRect& rect) {
-    xcb_connection_t* c = connection();
-    if (c == nullptr || rect.isEmpty()) {
-        return std::nullopt;
-    }
-    const xcb_window_t root = rootWindow(c);
-    std::optional<std::uint32_t> pixmap;
-    for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"}) {
-        pixmap = cardinalProperty(c, root, atom(c, name), XCB_ATOM_PIXMAP);
-        if (pixmap && *pixmap != XCB_NONE) {
-            break;
-        }
-    }
-    if (!pixmap || *pixmap == XCB_NONE) {
-        return std::nullopt;
-    }
-    const Reply<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, *pixmap), nullptr));
-    if (!geometry || geometry->depth < 24) {
-        return std::nullopt;
-    }
-    const QRect sample = rect.intersected(QRect(0, 0, geometry->width, geometry->height));
+namespace {
+
+// The average colour of `area` of a drawable of `size`, read a patch at a time.
+std::optional<QColor> averageColour(xcb_connection_t* c, xcb_drawable_t drawable, QRect area,
+                                    QSize size) {
+    const QRect sample = area.intersected(QRect(QPoint(), size));
     if (sample.isEmpty()) {
         return std::nullopt;
     }
@@ -184,7 +215,7 @@ std::optional<QColor> desktopColour(const QRect& rect) {
     const int height = std::min(sample.height(), kLargestSample);
     const Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
         c,
-        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, *pixmap, static_cast<std::int16_t>(sample.x()),
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, static_cast<std::int16_t>(sample.x()),
                       static_cast<std::int16_t>(sample.y()), static_cast<std::uint16_t>(width),
                       static_cast<std::uint16_t>(height), ~0u),
         nullptr));
@@ -207,6 +238,65 @@ std::optional<QColor> desktopColour(const QRect& rect) {
     return QColor(static_cast<int>(r / static_cast<std::uint64_t>(pixels)),
                   static_cast<int>(g / static_cast<std::uint64_t>(pixels)),
                   static_cast<int>(b / static_cast<std::uint64_t>(pixels)));
+}
+
+std::optional<QColor> rootPixmapColour(xcb_connection_t* c, const QRect& rect) {
+    std::optional<std::uint32_t> pixmap;
+    for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"}) {
+        pixmap = cardinalProperty(c, rootWindow(c), atom(c, name), XCB_ATOM_PIXMAP);
+        if (pixmap && *pixmap != XCB_NONE) {
+            break;
+        }
+    }
+    if (!pixmap || *pixmap == XCB_NONE) {
+        return std::nullopt;
+    }
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, *pixmap), nullptr));
+    if (!geometry || geometry->depth < 24) {
+        return std::nullopt;
+    }
+    return averageColour(c, *pixmap, rect, QSize(geometry->width, geometry->height));
+}
+
+// A desktop shell draws its wallpaper into a window of the desktop type
+// instead. Under a compositing manager every window keeps its whole picture,
+// so the part a widget covers can be read back.
+std::optional<QColor> desktopWindowColour(xcb_connection_t* c, const QRect& rect) {
+    const xcb_window_t root = rootWindow(c);
+    std::vector<std::uint32_t> desktops =
+        desktopTyped(c, windowList(c, root, atom(c, "_NET_CLIENT_LIST_STACKING")));
+    for (auto it = desktops.rbegin(); it != desktops.rend(); ++it) {
+        if (ownWindow(c, *it)) {
+            continue;
+        }
+        const Reply<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(c, xcb_get_geometry(c, *it), nullptr));
+        const Reply<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(
+            c, xcb_translate_coordinates(c, *it, root, 0, 0), nullptr));
+        if (!geometry || !origin || geometry->depth < 24) {
+            continue;
+        }
+        const QRect area(QPoint(origin->dst_x, origin->dst_y),
+                         QSize(geometry->width, geometry->height));
+        if (area.contains(rect)) {
+            return averageColour(c, *it, rect.translated(-area.topLeft()), area.size());
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QColor> desktopColour(const QRect& rect) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || rect.isEmpty()) {
+        return std::nullopt;
+    }
+    if (auto colour = rootPixmapColour(c, rect)) {
+        return colour;
+    }
+    return selectionOwned(c, "_NET_WM_CM_S0") ? desktopWindowColour(c, rect) : std::nullopt;
 }
 
 QString windowManagerName() {
@@ -264,30 +354,6 @@ void activate(QWindow* window) {
         return;
     }
     sendToRoot(c, w, atom(c, "_NET_ACTIVE_WINDOW"), {kSourcePager, XCB_CURRENT_TIME, 0, 0, 0});
-    xcb_flush(c);
-}
-
-void setBlurBehind(QWindow* window, const std::vector<QRect>& region) {
-    xcb_connection_t* c = connection();
-    const xcb_window_t w = windowOf(window);
-    if (c == nullptr || w == XCB_NONE) {
-        return;
-    }
-    const xcb_atom_t blur = atom(c, "_KDE_NET_WM_BLUR_BEHIND_REGION");
-    if (region.empty()) {
-        xcb_delete_property(c, w, blur);
-    } else {
-        std::vector<std::uint32_t> values;
-        values.reserve(region.size() * 4);
-        for (const QRect& r : region) {
-            values.insert(
-                values.end(),
-                {static_cast<std::uint32_t>(r.x()), static_cast<std::uint32_t>(r.y()),
-                 static_cast<std::uint32_t>(r.width()), static_cast<std::uint32_t>(r.height())});
-        }
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, blur, XCB_ATOM_CARDINAL, 32,
-                            static_cast<std::uint32_t>(values.size()), values.data());
-    }
     xcb_flush(c);
 }
 

@@ -6,7 +6,7 @@
 // what the widgets need to know of the X desktop: whether a compositing
 // manager runs (without one, transparent pixels come out black, so the
 // rounded corners are cut out with the Shape extension), the desktop's colour
-// behind a widget, and KWin's blur behind glass.
+// behind a widget.
 //
 // Every call is a no-op (or gives nothing) when Qt does not run on X11.
 //
@@ -44,7 +44,9 @@ bool compositing();
 bool trayManagerPresent();
 
 // The average colour of the desktop background under `rect` (global), read
-// from the root pixmap wallpaper setters publish; nullopt when there is none.
+// from the root pixmap wallpaper setters publish or, under a compositing
+// manager, from another program's desktop window (a desktop shell's
+// wallpaper); nullopt when there is neither.
 std::optional<QColor> desktopColour(const QRect& rect);
 
 // The window manager's own name (_NET_SUPPORTING_WM_CHECK), empty when none.
@@ -58,10 +60,6 @@ void setShape(QWindow* window, const std::vector<QRect>& region);
 // Asks a window manager to raise and focus `window` as a pager would, which
 // focus-stealing prevention lets through: the user asked for it elsewhere.
 void activate(QWindow* window);
-
-// Asks KWin to blur what lies behind `region` (window coordinates) of the
-// window; an empty region takes the request back.
-void setBlurBehind(QWindow* window, const std::vector<QRect>& region);
 
 // A rounded rectangle of `size` with corner `radius` as whole-pixel rows:
 // full-width in the middle, one narrower row per scanline in the corners.

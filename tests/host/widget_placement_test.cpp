@@ -195,9 +195,9 @@ TEST(DesktopRoute, FollowsWhatTheSessionOffers) {
     EXPECT_FALSE(needsLayerShellProbe(facts(false, true, nullptr, false)));
 }
 
-// KWin blurs behind rectangles; the rows must follow the card's rounded
-// corners and cover exactly the card, each pixel once.
-TEST(BlurRegion, RowsTraceTheRoundedCard) {
+// The Shape extension cuts to rectangles; the rows must follow the card's
+// rounded corners and cover exactly the card, each pixel once.
+TEST(ShapeRegion, RowsTraceTheRoundedCard) {
     const QSize size(170, 170);
     const auto rows = x11::roundedRectRows(size, 22);
     long area = 0;
