@@ -381,6 +381,9 @@ Desktop::Desktop(HostController& controller, DesktopRoute route)
         }
     });
     watchForTray();
+    if (route_ == DesktopRoute::x11 && x11::active()) {
+        stacking_ = std::make_unique<x11::DesktopStacking>();
+    }
 }
 
 Desktop::~Desktop() {

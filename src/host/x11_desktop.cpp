@@ -2,6 +2,7 @@
 
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -27,6 +28,12 @@ constexpr std::uint32_t kSourceApplication = 1;
 constexpr std::uint32_t kSourcePager = 2;
 // Wallpapers are read a patch at a time; a widget is never larger.
 constexpr int kLargestSample = 1024;
+// A window manager changes the stacking list several times for one user
+// action; the widgets are looked at once it has settled.
+constexpr int kStackingSettleMs = 20;
+// At most this many rounds of raises in this span.
+constexpr std::size_t kMostRaises = 8;
+constexpr qint64 kRaiseSpanMs = 4000;
 // Longer stacking lists than this are not read whole.
 constexpr std::uint32_t kLongestList = 4096;
 
@@ -354,6 +361,92 @@ void activate(QWindow* window) {
         return;
     }
     sendToRoot(c, w, atom(c, "_NET_ACTIVE_WINDOW"), {kSourcePager, XCB_CURRENT_TIME, 0, 0, 0});
+    xcb_flush(c);
+}
+
+std::vector<std::uint32_t> buriedWindows(const std::vector<std::uint32_t>& stacking,
+                                         const std::set<std::uint32_t>& ours,
+                                         const std::set<std::uint32_t>& otherDesktops) {
+    const auto top = std::find_if(stacking.rbegin(), stacking.rend(),
+                                  [&](std::uint32_t w) { return otherDesktops.contains(w); });
+    std::vector<std::uint32_t> buried;
+    if (top != stacking.rend()) {
+        std::copy_if(stacking.begin(), std::prev(top.base()), std::back_inserter(buried),
+                     [&](std::uint32_t w) { return ours.contains(w); });
+    }
+    return buried;
+}
+
+DesktopStacking::DesktopStacking() {
+    xcb_connection_t* c = connection();
+    if (c == nullptr) {
+        return;
+    }
+    root_ = rootWindow(c);
+    stackingAtom_ = atom(c, "_NET_CLIENT_LIST_STACKING");
+    // Qt listens to the root's properties for its own needs; asked for here
+    // as well, added to whatever this connection already listens to.
+    const Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root_), nullptr));
+    const std::uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0u) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    soon_.setSingleShot(true);
+    QObject::connect(&soon_, &QTimer::timeout, &soon_, [this] { restack(); });
+    clock_.start();
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+DesktopStacking::~DesktopStacking() = default;
+
+bool DesktopStacking::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (root_ == XCB_NONE || message == nullptr || eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == root_ && change->atom == stackingAtom_ && !soon_.isActive()) {
+            soon_.start(kStackingSettleMs);
+        }
+    }
+    return false;
+}
+
+void DesktopStacking::restack() {
+    xcb_connection_t* c = connection();
+    if (c == nullptr) {
+        return;
+    }
+    const std::vector<std::uint32_t> stacking = windowList(c, root_, stackingAtom_);
+    // Only the windows above the lowest widget can cover one. The host's
+    // only windows of the desktop type are its widgets.
+    const auto lowest = std::find_if(stacking.begin(), stacking.end(),
+                                     [&](std::uint32_t w) { return ownWindow(c, w); });
+    std::set<std::uint32_t> ours;
+    std::set<std::uint32_t> otherDesktops;
+    for (const std::uint32_t w : desktopTyped(c, {lowest, stacking.end()})) {
+        (ownWindow(c, w) ? ours : otherDesktops).insert(w);
+    }
+    const std::vector<std::uint32_t> buried = buriedWindows(stacking, ours, otherDesktops);
+    if (buried.empty()) {
+        return;
+    }
+    const qint64 now = clock_.elapsed();
+    while (!recentRaises_.empty() && now - recentRaises_.front() >= kRaiseSpanMs) {
+        recentRaises_.pop_front();
+    }
+    if (recentRaises_.size() >= kMostRaises) {
+        soon_.start(static_cast<int>(recentRaises_.front() + kRaiseSpanMs - now));
+        return;
+    }
+    recentRaises_.push_back(now);
+    // Bottom first, so the widgets keep their order among themselves.
+    const xcb_atom_t restackAtom = atom(c, "_NET_RESTACK_WINDOW");
+    for (const std::uint32_t window : buried) {
+        sendToRoot(c, window, restackAtom, {kSourcePager, XCB_NONE, XCB_STACK_MODE_ABOVE, 0, 0});
+    }
     xcb_flush(c);
 }
 

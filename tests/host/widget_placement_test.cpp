@@ -217,5 +217,18 @@ TEST(ShapeRegion, RowsTraceTheRoundedCard) {
     EXPECT_EQ(x11::roundedRectRows(size, 0).size(), 1u);
 }
 
+// Widgets 1 and 2, another program's desktop windows 8 and 9, a window 5.
+TEST(DesktopStacking, RaisesTheWidgetsUnderAnotherDesktopWindowBottomFirst) {
+    const struct {
+        std::vector<std::uint32_t> stacking, buried;
+    } cases[] = {
+        {{8, 1, 2, 5}, {}},     {{1, 8, 2, 5}, {1}}, {{2, 1, 8, 5}, {2, 1}},
+        {{1, 8, 2, 9}, {1, 2}}, {{1, 2, 5}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(x11::buriedWindows(c.stacking, {1, 2}, {8, 9}), c.buried);
+    }
+}
+
 }  // namespace
 }  // namespace solvane::host
