@@ -49,11 +49,6 @@ QString layerNamespace(const platform::LayerShell& shell) {
 }
 #endif
 
-bool styleIsGlass(const PlacedWidget& w) {
-    const auto it = w.configuration.choices.find(std::string(widgets::kStyleParameter));
-    return it == w.configuration.choices.end() || it->second == toString(WidgetStyle::glass);
-}
-
 bool sniWatcherRegistered() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
@@ -155,15 +150,12 @@ void WidgetWindow::updateDesktopBacking() {
     if (route_ != DesktopRoute::x11) {
         return;
     }
-    const PlacedWidget* w = controller_.widget(id_);
     const int radius = static_cast<int>(kWidgetCornerRadius);
-    if (x11::compositing()) {
+    // KWin draws every window of the desktop type opaque, whatever its
+    // visual: there the corners come out black unless they are cut away.
+    if (x11::compositing() && x11::windowManagerName() != QLatin1String("KWin")) {
         backing_.reset();
         x11::setShape(windowHandle(), {});
-        const bool blur =
-            w != nullptr && styleIsGlass(*w) && x11::windowManagerName() == QLatin1String("KWin");
-        x11::setBlurBehind(windowHandle(),
-                           blur ? x11::roundedRectRows(size(), radius) : std::vector<QRect>{});
     } else {
         // The corners are cut away, so whatever the desktop shows there
         // shows; only the card's soft edge is laid on the colour behind it.
@@ -389,6 +381,9 @@ Desktop::Desktop(HostController& controller, DesktopRoute route)
         }
     });
     watchForTray();
+    if (route_ == DesktopRoute::x11 && x11::active()) {
+        stacking_ = std::make_unique<x11::DesktopStacking>();
+    }
 }
 
 Desktop::~Desktop() {

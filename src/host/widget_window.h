@@ -38,6 +38,9 @@ class QSystemTrayIcon;
 namespace solvane::host {
 
 class Desktop;
+namespace x11 {
+class DesktopStacking;
+}
 
 // One placed widget on the desktop.
 class WidgetView {
@@ -171,6 +174,7 @@ class Desktop : public QObject {
     QSystemTrayIcon* tray_ = nullptr;
     QTimer trayPoll_;
     QTimer screensSettle_;
+    std::unique_ptr<x11::DesktopStacking> stacking_;
 };
 
 // The desktop's light or dark appearance, from the application palette.

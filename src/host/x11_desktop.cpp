@@ -2,6 +2,7 @@
 
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -11,9 +12,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace solvane::host::x11 {
 
@@ -25,6 +28,14 @@ constexpr std::uint32_t kSourceApplication = 1;
 constexpr std::uint32_t kSourcePager = 2;
 // Wallpapers are read a patch at a time; a widget is never larger.
 constexpr int kLargestSample = 1024;
+// A window manager changes the stacking list several times for one user
+// action; the widgets are looked at once it has settled.
+constexpr int kStackingSettleMs = 20;
+// At most this many rounds of raises in this span.
+constexpr std::size_t kMostRaises = 8;
+constexpr qint64 kRaiseSpanMs = 4000;
+// Longer stacking lists than this are not read whole.
+constexpr std::uint32_t kLongestList = 4096;
 
 struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
@@ -92,6 +103,49 @@ std::optional<std::uint32_t> cardinalProperty(xcb_connection_t* c, xcb_window_t 
     return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
 }
 
+std::vector<std::uint32_t> windowList(xcb_connection_t* c, xcb_window_t window,
+                                      xcb_atom_t property) {
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, property, XCB_ATOM_WINDOW, 0, kLongestList), nullptr));
+    if (!reply || reply->format != 32) {
+        return {};
+    }
+    const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+// Whether this connection made `window`: every id it makes shares its base.
+bool ownWindow(xcb_connection_t* c, std::uint32_t window) {
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    return (window & ~setup->resource_id_mask) == setup->resource_id_base;
+}
+
+// The windows of the stacking list whose type is the desktop's, bottom first,
+// their types asked for all at once.
+std::vector<std::uint32_t> desktopTyped(xcb_connection_t* c,
+                                        const std::vector<std::uint32_t>& windows) {
+    const xcb_atom_t typeAtom = atom(c, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t desktopType = atom(c, "_NET_WM_WINDOW_TYPE_DESKTOP");
+    std::vector<xcb_get_property_cookie_t> asked;
+    asked.reserve(windows.size());
+    for (const std::uint32_t window : windows) {
+        asked.push_back(xcb_get_property(c, 0, window, typeAtom, XCB_ATOM_ATOM, 0, 16));
+    }
+    std::vector<std::uint32_t> desktops;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, asked[i], nullptr));
+        if (!reply || reply->format != 32) {
+            continue;
+        }
+        const auto* types = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        const int count = xcb_get_property_value_length(reply.get()) / 4;
+        if (std::find(types, types + count, desktopType) != types + count) {
+            desktops.push_back(windows[i]);
+        }
+    }
+    return desktops;
+}
+
 }  // namespace
 
 bool active() {
@@ -155,28 +209,12 @@ bool trayManagerPresent() {
     return c != nullptr && selectionOwned(c, "_NET_SYSTEM_TRAY_S0");
 }
 
-std::optional<QColor> desktopColour(const QRect& rect) {
-    xcb_connection_t* c = connection();
-    if (c == nullptr || rect.isEmpty()) {
-        return std::nullopt;
-    }
-    const xcb_window_t root = rootWindow(c);
-    std::optional<std::uint32_t> pixmap;
-    for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"}) {
-        pixmap = cardinalProperty(c, root, atom(c, name), XCB_ATOM_PIXMAP);
-        if (pixmap && *pixmap != XCB_NONE) {
-            break;
-        }
-    }
-    if (!pixmap || *pixmap == XCB_NONE) {
-        return std::nullopt;
-    }
-    const Reply<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, *pixmap), nullptr));
-    if (!geometry || geometry->depth < 24) {
-        return std::nullopt;
-    }
-    const QRect sample = rect.intersected(QRect(0, 0, geometry->width, geometry->height));
+namespace {
+
+// The average colour of `area` of a drawable of `size`, read a patch at a time.
+std::optional<QColor> averageColour(xcb_connection_t* c, xcb_drawable_t drawable, QRect area,
+                                    QSize size) {
+    const QRect sample = area.intersected(QRect(QPoint(), size));
     if (sample.isEmpty()) {
         return std::nullopt;
     }
@@ -184,7 +222,7 @@ std::optional<QColor> desktopColour(const QRect& rect) {
     const int height = std::min(sample.height(), kLargestSample);
     const Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
         c,
-        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, *pixmap, static_cast<std::int16_t>(sample.x()),
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, static_cast<std::int16_t>(sample.x()),
                       static_cast<std::int16_t>(sample.y()), static_cast<std::uint16_t>(width),
                       static_cast<std::uint16_t>(height), ~0u),
         nullptr));
@@ -207,6 +245,65 @@ std::optional<QColor> desktopColour(const QRect& rect) {
     return QColor(static_cast<int>(r / static_cast<std::uint64_t>(pixels)),
                   static_cast<int>(g / static_cast<std::uint64_t>(pixels)),
                   static_cast<int>(b / static_cast<std::uint64_t>(pixels)));
+}
+
+std::optional<QColor> rootPixmapColour(xcb_connection_t* c, const QRect& rect) {
+    std::optional<std::uint32_t> pixmap;
+    for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"}) {
+        pixmap = cardinalProperty(c, rootWindow(c), atom(c, name), XCB_ATOM_PIXMAP);
+        if (pixmap && *pixmap != XCB_NONE) {
+            break;
+        }
+    }
+    if (!pixmap || *pixmap == XCB_NONE) {
+        return std::nullopt;
+    }
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, *pixmap), nullptr));
+    if (!geometry || geometry->depth < 24) {
+        return std::nullopt;
+    }
+    return averageColour(c, *pixmap, rect, QSize(geometry->width, geometry->height));
+}
+
+// A desktop shell draws its wallpaper into a window of the desktop type
+// instead. Under a compositing manager every window keeps its whole picture,
+// so the part a widget covers can be read back.
+std::optional<QColor> desktopWindowColour(xcb_connection_t* c, const QRect& rect) {
+    const xcb_window_t root = rootWindow(c);
+    std::vector<std::uint32_t> desktops =
+        desktopTyped(c, windowList(c, root, atom(c, "_NET_CLIENT_LIST_STACKING")));
+    for (auto it = desktops.rbegin(); it != desktops.rend(); ++it) {
+        if (ownWindow(c, *it)) {
+            continue;
+        }
+        const Reply<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(c, xcb_get_geometry(c, *it), nullptr));
+        const Reply<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(
+            c, xcb_translate_coordinates(c, *it, root, 0, 0), nullptr));
+        if (!geometry || !origin || geometry->depth < 24) {
+            continue;
+        }
+        const QRect area(QPoint(origin->dst_x, origin->dst_y),
+                         QSize(geometry->width, geometry->height));
+        if (area.contains(rect)) {
+            return averageColour(c, *it, rect.translated(-area.topLeft()), area.size());
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QColor> desktopColour(const QRect& rect) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || rect.isEmpty()) {
+        return std::nullopt;
+    }
+    if (auto colour = rootPixmapColour(c, rect)) {
+        return colour;
+    }
+    return selectionOwned(c, "_NET_WM_CM_S0") ? desktopWindowColour(c, rect) : std::nullopt;
 }
 
 QString windowManagerName() {
@@ -267,26 +364,88 @@ void activate(QWindow* window) {
     xcb_flush(c);
 }
 
-void setBlurBehind(QWindow* window, const std::vector<QRect>& region) {
+std::vector<std::uint32_t> buriedWindows(const std::vector<std::uint32_t>& stacking,
+                                         const std::set<std::uint32_t>& ours,
+                                         const std::set<std::uint32_t>& otherDesktops) {
+    const auto top = std::find_if(stacking.rbegin(), stacking.rend(),
+                                  [&](std::uint32_t w) { return otherDesktops.contains(w); });
+    std::vector<std::uint32_t> buried;
+    if (top != stacking.rend()) {
+        std::copy_if(stacking.begin(), std::prev(top.base()), std::back_inserter(buried),
+                     [&](std::uint32_t w) { return ours.contains(w); });
+    }
+    return buried;
+}
+
+DesktopStacking::DesktopStacking() {
     xcb_connection_t* c = connection();
-    const xcb_window_t w = windowOf(window);
-    if (c == nullptr || w == XCB_NONE) {
+    if (c == nullptr) {
         return;
     }
-    const xcb_atom_t blur = atom(c, "_KDE_NET_WM_BLUR_BEHIND_REGION");
-    if (region.empty()) {
-        xcb_delete_property(c, w, blur);
-    } else {
-        std::vector<std::uint32_t> values;
-        values.reserve(region.size() * 4);
-        for (const QRect& r : region) {
-            values.insert(
-                values.end(),
-                {static_cast<std::uint32_t>(r.x()), static_cast<std::uint32_t>(r.y()),
-                 static_cast<std::uint32_t>(r.width()), static_cast<std::uint32_t>(r.height())});
+    root_ = rootWindow(c);
+    stackingAtom_ = atom(c, "_NET_CLIENT_LIST_STACKING");
+    // Qt listens to the root's properties for its own needs; asked for here
+    // as well, added to whatever this connection already listens to.
+    const Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root_), nullptr));
+    const std::uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0u) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    soon_.setSingleShot(true);
+    QObject::connect(&soon_, &QTimer::timeout, &soon_, [this] { restack(); });
+    clock_.start();
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+DesktopStacking::~DesktopStacking() = default;
+
+bool DesktopStacking::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (root_ == XCB_NONE || message == nullptr || eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == root_ && change->atom == stackingAtom_ && !soon_.isActive()) {
+            soon_.start(kStackingSettleMs);
         }
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, blur, XCB_ATOM_CARDINAL, 32,
-                            static_cast<std::uint32_t>(values.size()), values.data());
+    }
+    return false;
+}
+
+void DesktopStacking::restack() {
+    xcb_connection_t* c = connection();
+    if (c == nullptr) {
+        return;
+    }
+    const std::vector<std::uint32_t> stacking = windowList(c, root_, stackingAtom_);
+    // Only the windows above the lowest widget can cover one. The host's
+    // only windows of the desktop type are its widgets.
+    const auto lowest = std::find_if(stacking.begin(), stacking.end(),
+                                     [&](std::uint32_t w) { return ownWindow(c, w); });
+    std::set<std::uint32_t> ours;
+    std::set<std::uint32_t> otherDesktops;
+    for (const std::uint32_t w : desktopTyped(c, {lowest, stacking.end()})) {
+        (ownWindow(c, w) ? ours : otherDesktops).insert(w);
+    }
+    const std::vector<std::uint32_t> buried = buriedWindows(stacking, ours, otherDesktops);
+    if (buried.empty()) {
+        return;
+    }
+    const qint64 now = clock_.elapsed();
+    while (!recentRaises_.empty() && now - recentRaises_.front() >= kRaiseSpanMs) {
+        recentRaises_.pop_front();
+    }
+    if (recentRaises_.size() >= kMostRaises) {
+        soon_.start(static_cast<int>(recentRaises_.front() + kRaiseSpanMs - now));
+        return;
+    }
+    recentRaises_.push_back(now);
+    // Bottom first, so the widgets keep their order among themselves.
+    const xcb_atom_t restackAtom = atom(c, "_NET_RESTACK_WINDOW");
+    for (const std::uint32_t window : buried) {
+        sendToRoot(c, window, restackAtom, {kSourcePager, XCB_NONE, XCB_STACK_MODE_ABOVE, 0, 0});
     }
     xcb_flush(c);
 }

@@ -6,7 +6,7 @@
 // what the widgets need to know of the X desktop: whether a compositing
 // manager runs (without one, transparent pixels come out black, so the
 // rounded corners are cut out with the Shape extension), the desktop's colour
-// behind a widget, and KWin's blur behind glass.
+// behind a widget, and the stacking among the desktop's windows.
 //
 // Every call is a no-op (or gives nothing) when Qt does not run on X11.
 //
@@ -15,12 +15,18 @@
 //   x11::requestDesktopWidgetState(window); // once mapped
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QTimer>
 
+#include <cstdint>
+#include <deque>
 #include <optional>
+#include <set>
 #include <vector>
 
 class QWindow;
@@ -44,7 +50,9 @@ bool compositing();
 bool trayManagerPresent();
 
 // The average colour of the desktop background under `rect` (global), read
-// from the root pixmap wallpaper setters publish; nullopt when there is none.
+// from the root pixmap wallpaper setters publish or, under a compositing
+// manager, from another program's desktop window (a desktop shell's
+// wallpaper); nullopt when there is neither.
 std::optional<QColor> desktopColour(const QRect& rect);
 
 // The window manager's own name (_NET_SUPPORTING_WM_CHECK), empty when none.
@@ -59,9 +67,44 @@ void setShape(QWindow* window, const std::vector<QRect>& region);
 // focus-stealing prevention lets through: the user asked for it elsewhere.
 void activate(QWindow* window);
 
-// Asks KWin to blur what lies behind `region` (window coordinates) of the
-// window; an empty region takes the request back.
-void setBlurBehind(QWindow* window, const std::vector<QRect>& region);
+// Keeps the host's windows of the desktop type (its widgets) above every
+// other client's window of that type for as long as it lives. A desktop shell (plasmashell, a file
+// manager's desktop) draws the wallpaper in a full-screen window of that
+// type, which the window manager raises among the desktop windows when it
+// maps it, when it is clicked and when the desktop is shown or hidden again;
+// the widgets share that layer and would be hidden until the host restarts.
+// Whenever the root's stacking list changes, the widgets found under such a
+// window are raised as a pager raises a window: the window manager keeps
+// them in the desktop layer, so no widget ever comes above an ordinary window.
+//
+//   auto stacking = std::make_unique<x11::DesktopStacking>();
+class DesktopStacking : public QAbstractNativeEventFilter {
+  public:
+    DesktopStacking();
+    ~DesktopStacking() override;
+    DesktopStacking(const DesktopStacking&) = delete;
+    DesktopStacking& operator=(const DesktopStacking&) = delete;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+  private:
+    void restack();
+
+    std::uint32_t root_ = 0;
+    std::uint32_t stackingAtom_ = 0;
+    QTimer soon_;
+    // When the last raises were asked: another program that raises its own
+    // desktop window whenever it is covered is answered a few times, not in
+    // an endless loop.
+    QElapsedTimer clock_;
+    std::deque<qint64> recentRaises_;
+};
+
+// Those of `ours` that lie under the topmost of `otherDesktops` in
+// `stacking` (the window manager's order, bottom first), bottom first.
+std::vector<std::uint32_t> buriedWindows(const std::vector<std::uint32_t>& stacking,
+                                         const std::set<std::uint32_t>& ours,
+                                         const std::set<std::uint32_t>& otherDesktops);
 
 // A rounded rectangle of `size` with corner `radius` as whole-pixel rows:
 // full-width in the middle, one narrower row per scanline in the corners.

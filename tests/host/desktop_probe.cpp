@@ -3,6 +3,9 @@
 //
 //   desktop_probe pixel X Y      the colour on screen at X,Y, as #rrggbb
 //   desktop_probe shot FILE.png  the whole screen as a PNG
+//   desktop_probe changed FILE.png X,Y,W,H …
+//                                for each rectangle, the percentage of its
+//                                pixels that differ on screen from FILE.png
 //   desktop_probe sni-watcher    a panel's tray on the session bus; prints
 //                                "registered SERVICE" for each item that
 //                                registers with it, then keeps running
@@ -18,6 +21,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -53,8 +57,20 @@ class Watcher : public QObject, protected QDBusContext {
     QStringList items_;
 };
 
+// A channel off by this little is the same colour drawn again.
+constexpr int kSameColour = 8;
+
+bool differ(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) > kSameColour ||
+           std::abs(qGreen(a) - qGreen(b)) > kSameColour ||
+           std::abs(qBlue(a) - qBlue(b)) > kSameColour;
+}
+
 int usage() {
-    std::fputs("usage: desktop_probe pixel X Y | shot FILE.png | sni-watcher\n", stderr);
+    std::fputs(
+        "usage: desktop_probe pixel X Y | shot FILE.png | changed FILE.png X,Y,W,H... | "
+        "sni-watcher\n",
+        stderr);
     return 2;
 }
 
@@ -89,6 +105,33 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%s\n", qPrintable(image.pixelColor(0, 0).name()));
+        return 0;
+    }
+    if (args.value(0) == "changed" && args.size() >= 3) {
+        const QImage now = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage before = QImage(args[1]).convertToFormat(QImage::Format_RGB32);
+        if (now.isNull() || before.size() != now.size()) {
+            return 1;
+        }
+        QStringList shares;
+        for (const QString& arg : args.mid(2)) {
+            const QStringList n = arg.split(',');
+            const QRect rect = n.size() == 4
+                                   ? QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt())
+                                         .intersected(now.rect())
+                                   : QRect();
+            if (rect.isEmpty()) {
+                return usage();
+            }
+            long changed = 0;
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    changed += differ(now.pixel(x, y), before.pixel(x, y)) ? 1 : 0;
+                }
+            }
+            shares << QString::number(changed * 100 / (long(rect.width()) * rect.height()));
+        }
+        std::printf("%s\n", qPrintable(shares.join(' ')));
         return 0;
     }
     if (args.value(0) == "shot" && args.size() == 2) {

@@ -195,9 +195,9 @@ TEST(DesktopRoute, FollowsWhatTheSessionOffers) {
     EXPECT_FALSE(needsLayerShellProbe(facts(false, true, nullptr, false)));
 }
 
-// KWin blurs behind rectangles; the rows must follow the card's rounded
-// corners and cover exactly the card, each pixel once.
-TEST(BlurRegion, RowsTraceTheRoundedCard) {
+// The Shape extension cuts to rectangles; the rows must follow the card's
+// rounded corners and cover exactly the card, each pixel once.
+TEST(ShapeRegion, RowsTraceTheRoundedCard) {
     const QSize size(170, 170);
     const auto rows = x11::roundedRectRows(size, 22);
     long area = 0;
@@ -215,6 +215,19 @@ TEST(BlurRegion, RowsTraceTheRoundedCard) {
     EXPECT_EQ(rows.front().x(), rows.back().x());
     EXPECT_EQ(x11::roundedRectRows({}, 22).size(), 0u);
     EXPECT_EQ(x11::roundedRectRows(size, 0).size(), 1u);
+}
+
+// Widgets 1 and 2, another program's desktop windows 8 and 9, a window 5.
+TEST(DesktopStacking, RaisesTheWidgetsUnderAnotherDesktopWindowBottomFirst) {
+    const struct {
+        std::vector<std::uint32_t> stacking, buried;
+    } cases[] = {
+        {{8, 1, 2, 5}, {}},     {{1, 8, 2, 5}, {1}}, {{2, 1, 8, 5}, {2, 1}},
+        {{1, 8, 2, 9}, {1, 2}}, {{1, 2, 5}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(x11::buriedWindows(c.stacking, {1, 2}, {8, 9}), c.buried);
+    }
 }
 
 }  // namespace
