@@ -15,6 +15,7 @@
 #include "core/util/translation.h"
 #include "core/weather/forecast_display.h"
 #include "core/weather/forecast_fetcher.h"
+#include "core/weather/service_wait.h"
 
 namespace solvane::cli {
 namespace {
@@ -244,8 +245,7 @@ int forecastCommand(const ForecastRequest& request, const Environment& env, std:
     } else if (!forecast) {
         const WeatherSource source = store.loadSettings().weatherSource;
         unavailable = request.offline ? "notStored"
-                      : env.forecast.clock && store.loadNotBefore(WeatherSource::openMeteo) &&
-                              *store.loadNotBefore(WeatherSource::openMeteo) > now
+                      : serviceWaiting(store, WeatherSource::openMeteo, env.forecast.clock)
                           ? "retryAfter"
                       : source == WeatherSource::apple ? "servicesFailed"
                                                        : "serviceFailed";

@@ -48,6 +48,7 @@ class HeadlessHost {
 
     bool start(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         log.clear();
+        process_.disconnect();
         process_.setProcessEnvironment(environment);
         QObject::connect(&process_, &QProcess::readyReadStandardError,
                          [this] { log += QString::fromUtf8(process_.readAllStandardError()); });
@@ -62,6 +63,8 @@ class HeadlessHost {
         process_.disconnect();
     }
     bool running() const { return process_.state() == QProcess::Running; }
+    // SIGTERM, without waiting for the end.
+    void terminate() { process_.terminate(); }
 
     QString log;
 
