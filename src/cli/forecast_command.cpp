@@ -20,6 +20,8 @@
 namespace solvane::cli {
 namespace {
 
+constexpr std::string_view kExtrasSeparator = " \u00b7 ";
+
 using Json = nlohmann::ordered_json;
 
 // Three hours apart, a day's worth, in the text; every hour in the JSON.
@@ -68,11 +70,11 @@ std::string extrasText(const std::optional<double>& feelsLike, const std::option
         parts.push_back(text);
     }
     if (amount && *amount > 0) {
-        parts.push_back(formatPrecipitation(*amount, unit));
+        parts.push_back(formatPrecipitation(*amount, unit, calendar.locale()));
     }
     std::string out;
     for (const std::string& part : parts) {
-        out += (out.empty() ? "" : " \u00b7 ") + part;
+        out += (out.empty() ? "" : std::string(kExtrasSeparator)) + part;
     }
     return out;
 }
@@ -138,15 +140,46 @@ std::string renderText(const std::optional<Forecast>& forecast, const std::strin
                 widths[i] = std::max(widths[i], displayWidth(row[i]));
             }
         }
-        for (const auto& row : rows) {
-            std::string line;
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                line += "  " + (i + 1 < row.size() ? padToWidth(row[i], widths[i]) : row[i]);
-            }
+        const auto trimmed = [](std::string line) {
             while (!line.empty() && line.back() == ' ') {
                 line.pop_back();
             }
-            out << clipToWidth(line, width) << "\n";
+            return line;
+        };
+        for (const auto& row : rows) {
+            std::string line;
+            for (std::size_t i = 0; i + 1 < row.size(); ++i) {
+                line += "  " + padToWidth(row[i], widths[i]);
+            }
+            const std::string last = row.empty() ? std::string() : row.back();
+            if (displayWidth(trimmed(line + "  " + last)) <= width) {
+                out << trimmed(line + "  " + last) << "\n";
+                continue;
+            }
+            // The wind and rain column does not fit beside the rest: it goes
+            // below, broken between its figures rather than cut off.
+            out << clipToWidth(trimmed(line), width) << "\n";
+            if (last.empty()) {
+                continue;
+            }
+            // Under the second column, so the label still heads its row.
+            const std::string indent(std::min<std::size_t>(widths.front() + 4, width / 3), ' ');
+            std::string wrapped = indent;
+            std::size_t from = 0;
+            while (from <= last.size()) {
+                const std::size_t dot = last.find(kExtrasSeparator, from);
+                const std::string part =
+                    last.substr(from, dot == std::string::npos ? std::string::npos : dot - from);
+                from = dot == std::string::npos ? last.size() + 1 : dot + kExtrasSeparator.size();
+                if (wrapped.size() > indent.size() &&
+                    displayWidth(wrapped + std::string(kExtrasSeparator) + part) > width) {
+                    out << wrapped << "\n";
+                    wrapped = indent;
+                }
+                wrapped +=
+                    (wrapped.size() > indent.size() ? std::string(kExtrasSeparator) : "") + part;
+            }
+            out << clipToWidth(wrapped, width) << "\n";
         }
     };
     out << "\n"

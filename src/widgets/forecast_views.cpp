@@ -295,7 +295,7 @@ QString ForecastView::detailsText(const Forecast& forecast, Instant now, TempUni
         parts << QCoreApplication::translate("Widgets", "Wind %1").arg(wind);
     }
     if (h.precipitationMm && *h.precipitationMm > 0) {
-        parts << qstr(formatPrecipitation(*h.precipitationMm, unit));
+        parts << qstr(formatPrecipitation(*h.precipitationMm, unit, place.locale()));
     }
     return parts.join(QStringLiteral(" \u00b7 "));
 }

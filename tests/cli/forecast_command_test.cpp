@@ -39,11 +39,21 @@ class ForecastCommand : public BoardFixture {
         };
     }
 
-    testing::LoopbackHttpServer server{[](const testing::HttpTestRequest& request) {
+    testing::LoopbackHttpServer server{[this](const testing::HttpTestRequest& request) {
         testing::HttpTestReply reply;
         reply.body = request.path() == "/v1/forecast" ? standInReply() : "{}";
+        if (withExtras && request.path() == "/v1/forecast") {
+            Json j = Json::parse(reply.body);
+            j["hourly"]["apparent_temperature"] = Json(168, -3.0);
+            j["hourly"]["wind_speed_10m"] = Json(168, 18.0);
+            j["hourly"]["wind_direction_10m"] = Json(168, 225);
+            j["hourly"]["wind_gusts_10m"] = Json(168, 41.0);
+            j["hourly"]["precipitation"] = Json(168, 0.44);
+            reply.body = j.dump();
+        }
         return reply;
     }};
+    bool withExtras = false;
 };
 
 TEST_F(ForecastCommand, JsonHasTheNextDayOfHoursAndTheWeekFromTheStandIn) {
@@ -100,6 +110,32 @@ TEST_F(ForecastCommand, OfflineReadsOnlyTheCacheAndTheBarAddsTodaysChance) {
     EXPECT_EQ(server.requestCount(), 1u) << "the bar never asks for a forecast";
     j = Json::parse(output({"forecast", "--json", "--offline"}));
     EXPECT_EQ(j["hourly"].size(), 24u);
+}
+
+// What does not fit beside the rest goes on a line of its own rather than
+// being cut off; the JSON carries the figures, and says why there is no
+// forecast when there is none.
+TEST_F(ForecastCommand, FeelsLikeWindAndRainAreShownWholeAndAbsenceIsExplained) {
+    EXPECT_EQ(Json::parse(output({"forecast", "--json", "--offline"}))["unavailable"], "notStored");
+    withExtras = true;
+    const std::string text = output({"forecast"});
+    EXPECT_NE(text.find("  Now    37°  Rain\n         feels 27° · 11 mph SW, gusts 25 "
+                        "mph · 0.02 in\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("\u2026"), std::string::npos) << text;
+    const Json j = Json::parse(output({"forecast", "--json"}));
+    EXPECT_DOUBLE_EQ(j["hourly"][0]["gustKph"].get<double>(), 41);
+    EXPECT_DOUBLE_EQ(j["hourly"][0]["precipitationMm"].get<double>(), 0.44);
+    EXPECT_TRUE(j["daily"][0]["windKph"].is_null()) << "not asked of the stand-in";
+    EXPECT_EQ(j["zone"], "America/New_York");
+    EXPECT_TRUE(j["unavailable"].is_null());
+
+    // Two hours on it is still shown, and says when it was made.
+    env.now = env.now + 2 * 3600;
+    EXPECT_NE(output({"forecast", "--offline"}).find("Updated 5:20\u202fAM\n"), std::string::npos);
+    env.now = env.now + 5 * 86400;
+    EXPECT_EQ(Json::parse(output({"forecast", "--json", "--offline"}))["unavailable"], "expired");
 }
 
 }  // namespace

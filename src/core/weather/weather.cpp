@@ -2,6 +2,7 @@
 
 #include "core/util/translation.h"
 
+#include <unicode/numfmt.h>
 #include <unicode/ulocdata.h>
 #include <unicode/utypes.h>
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iterator>
+#include <memory>
 #include <string>
 
 namespace solvane {
@@ -113,18 +115,31 @@ std::string formatWindSpeed(double kph, TempUnit unit, std::string_view locale) 
                          {std::isfinite(kph) ? roundedText(kph) : "--"});
 }
 
-std::string formatPrecipitation(double mm, TempUnit unit) {
+std::string formatPrecipitation(double mm, TempUnit unit, std::string_view locale) {
     if (!std::isfinite(mm)) {
         return "--";
     }
-    char text[32];
-    if (unit == TempUnit::fahrenheit) {
-        std::snprintf(text, sizeof text, "%.2f", std::max(mm, 0.0) / 25.4);
-        return withArguments(translate("Units", "%1 in", "precipitation"), {text});
+    const bool inches = unit == TempUnit::fahrenheit;
+    const double amount = std::max(mm, 0.0) / (inches ? 25.4 : 1.0);
+    // Tenths of a millimetre below a centimetre, where a drizzle differs
+    // from a shower; hundredths of an inch.
+    const int fraction = inches ? 2 : amount < 10 ? 1 : 0;
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(
+        icu::Locale(icuLocaleName(locale).c_str()), status));
+    std::string text;
+    if (U_SUCCESS(status) && format) {
+        format->setMinimumFractionDigits(fraction);
+        format->setMaximumFractionDigits(fraction);
+        icu::UnicodeString out;
+        format->format(amount, out).toUTF8String(text);
+    } else {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*f", fraction, amount);
+        text = buffer;
     }
-    // Tenths below a centimetre, where a drizzle differs from a shower.
-    std::snprintf(text, sizeof text, mm < 10 ? "%.1f" : "%.0f", std::max(mm, 0.0));
-    return withArguments(translate("Units", "%1 mm", "precipitation"), {text});
+    return inches ? withArguments(translate("Units", "%1 in", "precipitation"), {text})
+                  : withArguments(translate("Units", "%1 mm", "precipitation"), {text});
 }
 
 std::string localizedCompassPoint(double degrees) {

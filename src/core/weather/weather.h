@@ -105,8 +105,9 @@ std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit);
 std::string formatWindSpeed(double kph, TempUnit unit, std::string_view locale);
 
 // An amount of precipitation: inches with Fahrenheit ("0.12 in"), otherwise
-// millimetres, tenths below ten ("0.4 mm", "12 mm").
-std::string formatPrecipitation(double mm, TempUnit unit);
+// millimetres, tenths below ten ("0.4 mm", "12 mm"), with the locale's
+// decimal sign ("0,4 мм").
+std::string formatPrecipitation(double mm, TempUnit unit, std::string_view locale);
 
 // One of the eight compass points for the wind direction, in English ("N"
 // for a non-finite direction): a key, also for the spoken names.

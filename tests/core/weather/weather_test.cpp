@@ -102,6 +102,29 @@ TEST(WeatherFormat, WindUsesTheUnitsSpeedAndOneSpace) {
     }
 }
 
+// The forecast's figures: speed in the unit the locale's people read,
+// amounts with the locale's decimal sign.
+TEST(WeatherFormat, ForecastFiguresFollowTheUnitAndTheLocale) {
+    const struct {
+        std::string text, expected;
+    } cases[] = {
+        {formatWindSpeed(36, TempUnit::celsius, "en_GB"), "36 km/h"},
+        {formatWindSpeed(36, TempUnit::celsius, "ru_RU"), "10 m/s"},
+        {formatWindSpeed(36, TempUnit::celsius, "ja_JP"), "10 m/s"},
+        {formatWindSpeed(36, TempUnit::fahrenheit, "ru_RU"), "22 mph"},
+        {formatWindSpeed(kNaN, TempUnit::celsius, "de_DE"), "-- km/h"},
+        {formatPrecipitation(0.44, TempUnit::celsius, "en_US"), "0.4 mm"},
+        {formatPrecipitation(0.44, TempUnit::celsius, "ru_RU"), "0,4 mm"},
+        {formatPrecipitation(12.6, TempUnit::celsius, "de_DE"), "13 mm"},
+        {formatPrecipitation(-1, TempUnit::celsius, "fr_FR"), "0,0 mm"},
+        {formatPrecipitation(5.2, TempUnit::fahrenheit, "en_US"), "0.20 in"},
+        {formatPrecipitation(kInf, TempUnit::fahrenheit, "en_US"), "--"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.text, c.expected);
+    }
+}
+
 TEST(WeatherFormat, CompassPointTruncatesIntoEightSectors) {
     const struct {
         double degrees;
