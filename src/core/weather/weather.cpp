@@ -125,8 +125,8 @@ std::string formatPrecipitation(double mm, TempUnit unit, std::string_view local
     // from a shower; hundredths of an inch.
     const int fraction = inches ? 2 : amount < 10 ? 1 : 0;
     UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(
-        icu::Locale(icuLocaleName(locale).c_str()), status));
+    const std::unique_ptr<icu::NumberFormat> format(
+        icu::NumberFormat::createInstance(icu::Locale(icuLocaleName(locale).c_str()), status));
     std::string text;
     if (U_SUCCESS(status) && format) {
         format->setMinimumFractionDigits(fraction);
