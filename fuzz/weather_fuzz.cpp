@@ -23,7 +23,10 @@ void forecast(std::string_view bytes) {
     if (!second || *second != *first) {
         __builtin_trap();
     }
-    // Whatever hour the clock shows, the next hours come in order.
+    // Whatever hour the clock shows, the next hours come in order; the
+    // record's zone, whatever it names, gives a clock to read them on.
+    static const solvane::Calendar user = *solvane::Calendar::make("America/New_York", "en_US");
+    const solvane::Calendar place = solvane::placeCalendar(*first, user);
     for (const solvane::Instant now : {first->fetched, solvane::Instant{0}}) {
         const auto hours = solvane::upcomingHours(*first, now, solvane::kForecastHoursShown);
         for (std::size_t i = 1; i < hours.size(); ++i) {
@@ -31,7 +34,7 @@ void forecast(std::string_view bytes) {
                 __builtin_trap();
             }
         }
-        solvane::forecastShowable(*first, now);
+        solvane::forecastShowable(*first, now, place);
     }
 }
 
