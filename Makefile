@@ -34,7 +34,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 unit-tests: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 # The Debian package of the build (installed to /usr), then unpacked into a
 # scratch root and run from there.
@@ -51,7 +51,7 @@ asan-tests:
 	  -DSOLVANE_CORE_ONLY=ON -DSOLVANE_SANITIZE=ON -DSOLVANE_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 # Each libFuzzer target for FUZZ_SECONDS on a scratch copy of its corpus, so a
 # run never writes into the repository.

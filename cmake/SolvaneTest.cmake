@@ -18,5 +18,6 @@ function(solvane_add_test name)
   # entry would reach the tests.
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
     "env;TZ=America/New_York;LANG=en_US.UTF-8;LC_ALL=;QT_QPA_PLATFORM=offscreen")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  # Tests never time themselves: a case that hangs is ended here instead.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endfunction()

@@ -414,16 +414,18 @@ TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
     FakeWeatherKit service(account, account.key.get(),
                            {{200, "{}", {}, HttpTestReply::Behaviour::neverAnswer}});
     net::CancelToken cancel;
-    std::thread canceller([cancel] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    // Cancelled once the request is waiting on the server, which never answers:
+    // only the cancel can end the call (CTest's limit guards against a hang).
+    std::thread canceller([cancel, &service] {
+        while (service.server.requestCount() == 0) {
+            std::this_thread::yield();
+        }
         cancel.cancel();
     });
-    const auto start = std::chrono::steady_clock::now();
     const auto r =
         fetchWeatherKit(configFor(service.server.url(), account), 40.713, -74.006, cancel);
     canceller.join();
     EXPECT_EQ(printable(r), "HttpError.cancelled");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 // --- forecast ----------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -112,8 +113,16 @@ void startBoth(const Account& account) {
            std::chrono::steady_clock::now() < giveUp) {
         std::this_thread::sleep_for(20ms);
     }
-    // Its first timeline is asked for at start; give it the moment it takes.
-    std::this_thread::sleep_for(300ms);
+    // Its first timeline is asked for at start and made before the signal
+    // is read.
+    const auto logged = [&] {
+        std::ifstream log(account.root / "host.log");
+        return std::string(std::istreambuf_iterator<char>(log), {}).find("timeline ") !=
+               std::string::npos;
+    };
+    while (!logged() && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(20ms);
+    }
     ::kill(host, SIGTERM);
     testing::waitFor(host, 10s);
 }

@@ -81,9 +81,7 @@ TEST_F(ForecastFetcherTest, AppleFailingLetsOpenMeteoFillInAndLeavesTheWeathersN
     std::atomic<int> hung{0};
     services.apple = hangUntilCancelled<Forecast>(hung);
     services.appleTimeLimitSeconds = 0.2;
-    const auto start = Clock::now();
     EXPECT_EQ(fetch(apple, true)->source, openMeteo);
-    EXPECT_LT(secondsSince(start), 5.0);
     EXPECT_EQ(hung, 1);
     EXPECT_EQ(store.loadAppleError(), kAppleTimeoutNote);
 
