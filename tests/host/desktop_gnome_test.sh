@@ -14,18 +14,20 @@ set -euo pipefail
 host=$1
 source "$(dirname "$0")/desktop_test_lib.sh"
 require_tools gnome-shell Xwayland xmessage gdbus dbus-daemon dbus-run-session
-# XWayland puts its socket in /tmp/.X11-unix, which must be world-writable;
-# where it is not, a private one in a mount namespace of this test's own.
-if [ "$(stat -c %a /tmp/.X11-unix 2>/dev/null)" != 1777 ] && [ -z "${SOLVANE_TEST_OWN_X11_DIR:-}" ]; then
-    if [ "$(id -u)" -ne 0 ] || ! command -v unshare >/dev/null; then
-        echo "skipped: /tmp/.X11-unix is not world-writable and no mount namespace can be made"
-        exit 77
-    fi
+# XWayland puts its sockets in /tmp/.X11-unix, and GNOME Shell, stopped,
+# leaves them there: a private one, in a mount namespace of this test's own,
+# where that can be made; the shared one otherwise, which must then be
+# world-writable.
+if [ -z "${SOLVANE_TEST_OWN_X11_DIR:-}" ] && [ "$(id -u)" -eq 0 ] && command -v unshare >/dev/null &&
+    unshare -m true 2>/dev/null; then
     exec unshare -m --propagation private env SOLVANE_TEST_OWN_X11_DIR=1 "$0" "$@"
 fi
 if [ -n "${SOLVANE_TEST_OWN_X11_DIR:-}" ] && [ -z "${SOLVANE_TEST_IN_SESSION:-}" ]; then
     mkdir -p /tmp/.X11-unix
     mount -t tmpfs -o mode=1777 tmpfs /tmp/.X11-unix
+elif [ "$(stat -c %a /tmp/.X11-unix 2>/dev/null)" != 1777 ]; then
+    echo "skipped: /tmp/.X11-unix is not world-writable and no mount namespace can be made"
+    exit 77
 fi
 # A session bus without service files: GNOME Shell would start the
 # calendar server and Evolution's services on it, which nothing here needs.
