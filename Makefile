@@ -121,11 +121,13 @@ screenshots: configure
 	cd $(BUILD) && SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots ctest -R '^Languages$$'
 
 # The widgets on real desktops (openbox under Xvfb, sway headless) with the
-# Solvane window above them, in docs/screenshots/; look at each one before
-# committing them.
+# Solvane window above them, and on GNOME Shell below a normal window, in
+# docs/screenshots/; look at each one before committing them.
 .PHONY: desktop-screenshots
 desktop-screenshots: build
 	./scripts/desktop-screenshots $(BUILD) docs/screenshots
+	SOLVANE_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots \
+	  ./tests/host/desktop_gnome_test.sh ./$(BUILD)/bin/solvane-widgets
 
 # The catalogues in translations/ brought up to date with the sources: each
 # language's .ts gains the new texts (to be translated in Linguist or an

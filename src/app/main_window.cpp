@@ -853,29 +853,50 @@ void MainWindow::chooseInitialSize() {
     if (const QScreen* at = screen()) {
         const QRect free = at->availableGeometry();
         // Before the first show the window manager has not said how large
-        // its frame is; a title bar's worth is a safe guess.
-        QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-        if (frame.isNull()) {
-            frame = QMargins(kFrameGuess, kTitleBarGuess, kFrameGuess, kFrameGuess);
-        }
+        // its frame is.
+        const QMargins frame = knownFrame();
         wanted = wanted.boundedTo(QSize(free.width() - frame.left() - frame.right(),
                                         free.height() - frame.top() - frame.bottom()));
-        resize(wanted);
         // Centred across, and a third of the spare height from the top: a
         // notice that arrives later grows the window downward into the room
-        // left below, without moving it.
+        // left below.
         const QSize outer = wanted.grownBy(frame);
-        move(free.left() + (free.width() - outer.width()) / 2 + frame.left(),
-             free.top() + (free.height() - outer.height()) / 3 + frame.top());
+        placeOurselves(
+            QRect(QPoint(free.left() + (free.width() - outer.width()) / 2 + frame.left(),
+                         free.top() + (free.height() - outer.height()) / 3 + frame.top()),
+                  wanted));
         return;
     }
     resizeOurselves(wanted);
 }
 
+QMargins MainWindow::knownFrame() const {
+    const QRect frame = frameGeometry();
+    // Until the window manager has framed the window Qt gives no frame, and
+    // while KWin reparents it one smaller than the window itself; a title
+    // bar's worth is safer than either.
+    if (frame == geometry() || !frame.contains(geometry())) {
+        return QMargins(kFrameGuess, kTitleBarGuess, kFrameGuess, kFrameGuess);
+    }
+    return QMargins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                    frame.right() - geometry().right(), frame.bottom() - geometry().bottom());
+}
+
 void MainWindow::resizeOurselves(QSize size) {
+    placeOurselves(QRect(geometry().topLeft(), size));
+}
+
+void MainWindow::placeOurselves(QRect client) {
     const bool before = resizing_;
     resizing_ = true;
-    resize(size);
+    if (QWindow* handle = windowHandle(); handle != nullptr && handle->isVisible()) {
+        // Qt sends a resize with the position it last heard of from the
+        // window system, which can be where the window manager's frame was
+        // while it was still mapping the window: the window would jump
+        // there. The whole rectangle, given first, is what Qt sends.
+        handle->setGeometry(client);
+    }
+    setGeometry(client);
     resizing_ = before;
 }
 
@@ -885,18 +906,24 @@ void MainWindow::followContent() {
     }
     QSize wanted = contentSize();
     setMinimumWidth(wanted.width());
+    QPoint topLeft = geometry().topLeft();
     if (const QScreen* at = screen()) {
-        // Down only, to the bottom of the free area: the window never moves
-        // under the user; below that the left column scrolls.
+        // Downward into the room below; up only by what that room lacks,
+        // never past the top of the free area, and only until the user
+        // first reaches into the window (what they aim at must not move);
+        // beyond that the left column scrolls.
         const QRect free = at->availableGeometry();
-        const QRect frame = frameGeometry();
-        const int below = frame.bottom() - geometry().bottom();
-        const int room = free.bottom() - below - geometry().top() + 1;
-        wanted = wanted.boundedTo(
-            QSize(free.width() - (frame.width() - width()), std::max(room, minimumHeight())));
+        const QMargins frame = knownFrame();
+        wanted = wanted.boundedTo(QSize(free.width() - frame.left() - frame.right(),
+                                        free.height() - frame.top() - frame.bottom()));
+        wanted.setHeight(std::max(wanted.height(), minimumHeight()));
+        const int lacking = topLeft.y() + wanted.height() + frame.bottom() - (free.bottom() + 1);
+        if (lacking > 0 && !used_) {
+            topLeft.setY(std::max(free.top() + frame.top(), topLeft.y() - lacking));
+        }
     }
-    if (wanted != size()) {
-        resizeOurselves(wanted);
+    if (wanted != size() || topLeft != geometry().topLeft()) {
+        placeOurselves(QRect(topLeft, wanted));
         keepOnScreen();
     }
 }
@@ -907,6 +934,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::LayoutRequest &&
         (watched == leftColumn_ || watched == rightColumn_)) {
         QTimer::singleShot(0, this, &MainWindow::followContent);
+    }
+    if (watched == windowHandle()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::KeyPress:
+            case QEvent::Wheel:
+            case QEvent::TouchBegin:
+                used_ = true;
+                break;
+            default:
+                break;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -935,20 +974,19 @@ void MainWindow::keepOnScreen() {
         return;
     }
     const QRect free = at->availableGeometry();
-    const QRect frame = frameGeometry();
+    const QRect frame = geometry().marginsAdded(knownFrame());
     if (free.contains(frame)) {
         return;
     }
     // The frame the window manager drew was larger than guessed.
     const QSize extra(frame.width() - width(), frame.height() - height());
     const QSize fits = size().boundedTo(free.size() - extra).expandedTo(minimumSize());
-    resizeOurselves(fits);
     QPoint topLeft = frame.topLeft();
-    topLeft.setX(
-        std::clamp(topLeft.x(), free.left(), free.right() + 1 - fits.width() - extra.width()));
-    topLeft.setY(
-        std::clamp(topLeft.y(), free.top(), free.bottom() + 1 - fits.height() - extra.height()));
-    move(topLeft);
+    topLeft.setX(std::max(free.left(),
+                          std::min(topLeft.x(), free.right() + 1 - fits.width() - extra.width())));
+    topLeft.setY(std::max(
+        free.top(), std::min(topLeft.y(), free.bottom() + 1 - fits.height() - extra.height())));
+    placeOurselves(QRect(topLeft + (geometry().topLeft() - frame.topLeft()), fits));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -962,6 +1000,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!sized_) {
         chooseInitialSize();
         sized_ = true;
+        // Input reaches the window here before any of its widgets.
+        windowHandle()->installEventFilter(this);
         // Once mapped, the real frame is known: whatever the guess left over
         // the edge is brought back.
         QTimer::singleShot(0, this, &MainWindow::keepOnScreen);
@@ -979,6 +1019,10 @@ bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::UpdateRequest && !firstPaintSeen_ && isVisible()) {
         firstPaintSeen_ = true;
+        // Shown, so framed: the frame is known now, and the window grows or
+        // moves into what the guess left.
+        followContent();
+        keepOnScreen();
         emit firstPainted();
     }
     return handled;

@@ -148,6 +148,10 @@ class MainWindow : public QMainWindow {
     void saveSize();
     void followContent();
     void resizeOurselves(QSize size);
+    // The window manager's frame around the window, as far as it is known.
+    QMargins knownFrame() const;
+    // The window's own geometry (without the frame), in one request.
+    void placeOurselves(QRect client);
     QWidget* buildRightColumn();
     void buildMenus();
     void connectState();
@@ -187,6 +191,7 @@ class MainWindow : public QMainWindow {
     bool sized_ = false;
     bool followContent_ = true;  // the window keeps to its content's size
     bool resizing_ = false;      // a resize of ours, not the user's
+    bool used_ = false;          // the user has clicked, typed or scrolled in it
     QPushButton* addWidget_ = nullptr;
     QWidget* updateNotice_ = nullptr;  // news of a newer version, from a check nobody asked for
     QLabel* updateLine_ = nullptr;

@@ -2,11 +2,13 @@
 // session: on an X11 window manager (or under XWayland) as windows with EWMH
 // hints; on a Wayland compositor that offers layer-shell (KDE Plasma, sway,
 // Hyprland, …) as surfaces on its bottom layer; on one that does not (GNOME)
-// through XWayland, so the X11 behaviour applies; plain windows only when
-// nothing better exists.
+// through XWayland, so the X11 behaviour applies, whatever Qt platform the
+// user's environment names; plain windows only when nothing better exists.
 //
 //   chooseRoute({.wayland = true, .x11 = true, .layerShell = false})
 //     // {DesktopRoute::x11, "xcb"}: GNOME, through XWayland
+//   chooseRoute({.wayland = true, .x11 = true, .qtPlatform = "wayland"})
+//     // the same, and `why` says so
 #pragma once
 
 #include <optional>
@@ -22,7 +24,7 @@ enum class DesktopRoute {
 
 struct SessionFacts {
     bool wayland = false;                   // WAYLAND_DISPLAY is set
-    bool x11 = false;                       // DISPLAY is set
+    bool x11 = false;                       // DISPLAY names an X server that answers
     std::optional<std::string> qtPlatform;  // QT_QPA_PLATFORM as the user set it
     bool layerShell = false;                // the Wayland compositor offers layer-shell
 };
@@ -41,8 +43,10 @@ struct RouteChoice {
 // that in a Wayland session whose compositor offers layer-shell the widgets
 // still go on its desktop layer (an X11 window there is placed, stacked and
 // focused like any other, whatever its hints ask); "wayland" is layer-shell
-// when offered and plain windows otherwise; anything else (offscreen, …) is
-// plain.
+// when offered, and otherwise X11 for the whole host (through XWayland), since
+// Wayland has no other way to keep a window on the desktop; anything else
+// (offscreen, …) is plain. Plain windows in a Wayland session always come
+// with a `why`.
 RouteChoice chooseRoute(const SessionFacts& facts);
 
 // Whether the layer-shell probe is worth making for these facts: a Wayland

@@ -24,6 +24,7 @@
 #include "host/render_options.h"
 #include "host/widget_renderer.h"
 #include "host/widget_window.h"
+#include "host/x11_desktop.h"
 #include "platform/qt/time_zone_source.h"
 #include "platform/qt/translations.h"
 
@@ -141,7 +142,7 @@ int render(int argc, char** argv, const RenderRequest& request) {
 SessionFacts sessionFacts() {
     SessionFacts facts;
     facts.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    facts.x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    facts.x11 = x11::serverAnswers();
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         facts.qtPlatform = qEnvironmentVariable("QT_QPA_PLATFORM").toStdString();
     }
@@ -186,10 +187,21 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
         if (!route.why.empty()) {
             complain(route.why);
         }
+        const bool named = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+        const QByteArray userPlatform = qgetenv("QT_QPA_PLATFORM");
         if (route.qtPlatform) {
             qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*route.qtPlatform));
         }
         auto* widgetsApp = new QApplication(argc, argv);
+        if (route.qtPlatform) {
+            // The app, when the host starts it, follows the user's setting,
+            // not the host's.
+            if (named) {
+                qputenv("QT_QPA_PLATFORM", userPlatform);
+            } else {
+                qunsetenv("QT_QPA_PLATFORM");
+            }
+        }
         widgetsApp->setQuitOnLastWindowClosed(false);
         app.reset(widgetsApp);
     } else {

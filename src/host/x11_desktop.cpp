@@ -152,6 +152,17 @@ bool active() {
     return qGuiApp != nullptr && QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
+bool serverAnswers() {
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+        return false;
+    }
+    xcb_connection_t* c = xcb_connect(display, nullptr);
+    const bool answers = xcb_connection_has_error(c) == 0;
+    xcb_disconnect(c);
+    return answers;
+}
+
 void setDesktopWidgetHints(QWindow* window) {
     xcb_connection_t* c = connection();
     const xcb_window_t w = windowOf(window);

@@ -36,6 +36,10 @@ namespace solvane::host::x11 {
 // Whether Qt talks to an X server (the xcb platform).
 bool active();
 
+// Whether the X server DISPLAY names answers; asked before Qt starts, which
+// aborts when its platform cannot connect.
+bool serverAnswers();
+
 // Sets the state and workspace properties on a window that is not mapped
 // yet, where the window manager reads them when it maps the window.
 void setDesktopWidgetHints(QWindow* window);

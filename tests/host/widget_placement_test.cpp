@@ -160,37 +160,47 @@ SessionFacts facts(bool wayland, bool x11, const char* qtPlatform, bool layerShe
 TEST(DesktopRoute, FollowsWhatTheSessionOffers) {
     struct Case {
         SessionFacts facts;
-        RouteChoice expected;
+        DesktopRoute route;
+        std::optional<std::string> qtPlatform;
+        bool says;  // one line on stderr tells the user what was done
     };
-    const RouteChoice x11{DesktopRoute::x11, std::nullopt, {}};
-    const RouteChoice layer{DesktopRoute::layerShell, std::nullopt, {}};
-    const RouteChoice plain{DesktopRoute::plain, std::nullopt, {}};
+    using enum DesktopRoute;
     const Case cases[] = {
-        {facts(false, true, nullptr, false), x11},
+        {facts(false, true, nullptr, false), x11, std::nullopt, false},
         // GNOME: no layer-shell, so through XWayland.
-        {facts(true, true, nullptr, false), {DesktopRoute::x11, "xcb", {}}},
-        {facts(true, true, nullptr, true), layer},
-        {facts(true, false, nullptr, false), plain},
-        // What the user named wins, except that an X11 window cannot stay
-        // on a Wayland compositor's desktop: there the widgets still go on
-        // its layer, and the host says so.
-        {facts(true, true, "xcb", false), x11},
-        {facts(false, true, "xcb", false), x11},
-        {facts(true, true, "wayland", false), plain},
-        {facts(true, false, "wayland-egl", true), layer},
-        {facts(false, true, "offscreen", false), plain},
+        {facts(true, true, nullptr, false), x11, "xcb", false},
+        {facts(true, true, nullptr, true), layerShell, std::nullopt, false},
+        {facts(true, false, nullptr, false), plain, std::nullopt, true},
+        // What the user named wins, except that a widget must stay on the
+        // desktop: an X11 window cannot on a Wayland compositor with
+        // layer-shell, a Wayland window cannot on one without.
+        {facts(true, true, "xcb", false), x11, std::nullopt, false},
+        {facts(false, true, "xcb", false), x11, std::nullopt, false},
+        {facts(true, true, "xcb", true), layerShell, std::nullopt, true},
+        {facts(true, true, "wayland", false), x11, "xcb", true},
+        {facts(true, true, "wayland;xcb", false), x11, "xcb", true},
+        {facts(false, true, "wayland;xcb", false), x11, "xcb", true},
+        {facts(true, false, "wayland", false), plain, std::nullopt, true},
+        {facts(false, false, "wayland", false), plain, std::nullopt, false},
+        {facts(true, false, "wayland-egl", true), layerShell, std::nullopt, false},
+        {facts(false, true, "offscreen", false), plain, std::nullopt, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(chooseRoute(c.facts), c.expected)
-            << c.facts.wayland << c.facts.x11 << c.facts.qtPlatform.value_or("-")
-            << c.facts.layerShell;
+        const RouteChoice chosen = chooseRoute(c.facts);
+        const std::string session = std::to_string(c.facts.wayland) + std::to_string(c.facts.x11) +
+                                    c.facts.qtPlatform.value_or("-") +
+                                    std::to_string(c.facts.layerShell);
+        EXPECT_EQ(chosen.route, c.route) << session;
+        EXPECT_EQ(chosen.qtPlatform, c.qtPlatform) << session;
+        EXPECT_EQ(!chosen.why.empty(), c.says) << session << ": " << chosen.why;
+        if (c.facts.qtPlatform && c.says && c.route != plain) {
+            EXPECT_NE(chosen.why.find("QT_QPA_PLATFORM=" + *c.facts.qtPlatform), std::string::npos)
+                << chosen.why;
+        }
     }
-    const RouteChoice forced = chooseRoute(facts(true, true, "xcb", true));
-    EXPECT_EQ(forced.route, DesktopRoute::layerShell);
-    EXPECT_EQ(forced.qtPlatform, std::nullopt);
-    EXPECT_NE(forced.why.find("QT_QPA_PLATFORM=xcb"), std::string::npos);
     EXPECT_TRUE(needsLayerShellProbe(facts(true, true, nullptr, false)));
     EXPECT_TRUE(needsLayerShellProbe(facts(true, true, "xcb", false)));
+    EXPECT_TRUE(needsLayerShellProbe(facts(true, true, "wayland;xcb", false)));
     EXPECT_FALSE(needsLayerShellProbe(facts(true, true, "offscreen", false)));
     EXPECT_FALSE(needsLayerShellProbe(facts(false, true, nullptr, false)));
 }
