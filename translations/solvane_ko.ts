@@ -664,7 +664,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Could not update %1: %2. Showing the copy from %3.</source>
-        <translation>%1 업데이트 실패: %2. %3에 받아 둔 사본을 표시합니다.</translation>
+        <translation>%1 업데이트 실패: %2. 저장된 사본을 표시합니다(받은 시점: %3).</translation>
     </message>
     <message numerus="yes">
         <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>

@@ -675,7 +675,7 @@ Storlekar: %3</translation>
     </message>
     <message>
         <source>Could not update %1: %2. Showing the copy from %3.</source>
-        <translation>Det gick inte att uppdatera %1: %2. Visar kopian från %3.</translation>
+        <translation>Uppdateringen misslyckades (%1): %2. Visar kopian som hämtades %3.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
