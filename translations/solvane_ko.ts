@@ -46,12 +46,12 @@
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation>골든 아워</translation>
+        <translation>골든</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation>블루 아워</translation>
+        <translation>블루</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -2218,7 +2218,7 @@ Sizes: %3</source>
     <message>
         <source>Board</source>
         <comment>the full board widget</comment>
-        <translation>한눈에 보기</translation>
+        <translation>보드</translation>
     </message>
     <message>
         <source>Solvane — %1</source>
