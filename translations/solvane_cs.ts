@@ -1944,7 +1944,7 @@ Velikosti: %3</translation>
     <message>
         <source>unknown</source>
         <comment>a temperature</comment>
-        <translation>neznámá</translation>
+        <translation>bez údaje</translation>
     </message>
     <message>
         <source>north</source>
@@ -1980,7 +1980,7 @@ Velikosti: %3</translation>
     </message>
     <message>
         <source>wind unknown</source>
-        <translation>vítr neznámý</translation>
+        <translation>údaje o větru chybí</translation>
     </message>
     <message>
         <source>wind %1 %2</source>
@@ -2439,7 +2439,7 @@ Velikosti: %3</translation>
     </message>
     <message>
         <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
-        <translation>Zadejte celé datum, například „%1“, nebo ho vyberte pomocí Alt+šipka dolů.</translation>
+        <translation>Zadejte celé datum, například „%1“, nebo ho vyberte klávesami Alt+šipka dolů.</translation>
     </message>
 </context>
 <context>

@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Count to next year&apos;s</source>
-        <translation>Räkna till nästa års</translation>
+        <translation>Räkna vidare till nästa år</translation>
     </message>
     <message>
         <source>Days</source>
@@ -1930,7 +1930,7 @@ Storlekar: %3</translation>
     <message>
         <source>unknown</source>
         <comment>a temperature</comment>
-        <translation>okänd</translation>
+        <translation>okänd temperatur</translation>
     </message>
     <message>
         <source>north</source>
@@ -2389,7 +2389,7 @@ Storlekar: %3</translation>
     </message>
     <message>
         <source>Counts to next year&apos;s</source>
-        <translation>Räknar till nästa års</translation>
+        <translation>Räknar vidare till nästa år</translation>
     </message>
     <message>
         <source>Count in</source>
