@@ -2415,7 +2415,7 @@ Velikosti: %3</translation>
     </message>
     <message>
         <source>Count in</source>
-        <translation>Počítat v</translation>
+        <translation>Jednotka odpočtu</translation>
     </message>
     <message>
         <source>Notify me on the day</source>

@@ -969,7 +969,7 @@ Storlekar: %3</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation>avbrutet</translation>
+        <translation>åtgärden avbröts</translation>
     </message>
     <message>
         <source>the calendar is larger than %1</source>
@@ -1877,7 +1877,7 @@ Storlekar: %3</translation>
     </message>
     <message>
         <source>Countdowns, weather, sun and moon at a glance.</source>
-        <translation>Nedräkningar, väder, sol och måne i en överblick.</translation>
+        <translation>Nedräkningar, väder, sol och måne på ett ögonkast.</translation>
     </message>
     <message>
         <source>Sky</source>
