@@ -675,7 +675,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Could not update %1: %2. Showing the copy from %3.</source>
-        <translation>Kan %1 niet bijwerken: %2. De kopie van %3 wordt getoond.</translation>
+        <translation>Bijwerken mislukt (%1): %2. De kopie van %3 wordt getoond.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>

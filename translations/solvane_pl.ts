@@ -686,7 +686,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Could not update %1: %2. Showing the copy from %3.</source>
-        <translation>Nie udało się zaktualizować (%1): %2. Wyświetlana jest kopia z %3.</translation>
+        <translation>Aktualizacja nieudana (%1): %2. Wyświetlana jest kopia pobrana %3.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full (it holds %1 countdowns at most): %n calendar event(s) not added.</source>
