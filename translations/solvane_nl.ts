@@ -2353,7 +2353,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Follow the calendar event</source>
-        <translation>Agenda-afspraak volgen</translation>
+        <translation>Zoals in de agenda-afspraak</translation>
     </message>
     <message>
         <source>Dates</source>

@@ -2331,7 +2331,7 @@ Boyutlar: %3</translation>
     </message>
     <message>
         <source>Follow the calendar event</source>
-        <translation>Takvim etkinliğini izle</translation>
+        <translation>Takvim etkinliğini izler</translation>
     </message>
     <message>
         <source>Dates</source>
