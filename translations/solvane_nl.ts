@@ -2681,7 +2681,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation>Zet het overzicht op je bureaublad met Widget toevoegen. Klik met de rechtermuisknop op een widget en kies Widget bewerken om de aftellingen en stijl ervan te kiezen.</translation>
+        <translation>Zet het overzicht op je bureaublad met ‘Widget toevoegen’. Klik met de rechtermuisknop op een widget en kies ‘Widget bewerken’ om de aftellingen en stijl ervan te kiezen.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
@@ -2709,7 +2709,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation>Privacy &amp;&amp; beveiliging…</translation>
+        <translation>Privacy en beveiliging…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
@@ -2852,7 +2852,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation>De locatie van deze computer bepalen wanneer je op Huidige locatie gebruiken klikt.</translation>
+        <translation>De locatie van deze computer bepalen wanneer je op ‘Huidige locatie gebruiken’ klikt.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>

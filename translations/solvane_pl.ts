@@ -2703,7 +2703,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation>Umieść tablicę na pulpicie za pomocą polecenia Dodaj widżet. Kliknij widżet prawym przyciskiem myszy i wybierz Edytuj widżet, aby wybrać jego odliczania i styl.</translation>
+        <translation>Umieść tablicę na pulpicie za pomocą polecenia „Dodaj widżet”. Kliknij widżet prawym przyciskiem myszy i wybierz „Edytuj widżet”, aby wybrać jego odliczania i styl.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
@@ -2731,7 +2731,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation>Prywatność &amp;&amp; bezpieczeństwo…</translation>
+        <translation>Prywatność i bezpieczeństwo…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
@@ -2874,7 +2874,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation>Ustalanie lokalizacji tego komputera po kliknięciu Użyj bieżącej lokalizacji.</translation>
+        <translation>Ustalanie lokalizacji tego komputera po kliknięciu „Użyj bieżącej lokalizacji”.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>

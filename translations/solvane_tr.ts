@@ -2659,7 +2659,7 @@ Boyutlar: %3</translation>
     </message>
     <message>
         <source>Put the board on your desktop with Add Widget. Right-click a widget for Edit Widget, to choose its countdowns and style.</source>
-        <translation>Panoyu Widget Ekle ile masaüstünüze yerleştirin. Geri sayımlarını ve stilini seçmek için bir widget’a sağ tıklayıp Widget’ı Düzenle’yi seçin.</translation>
+        <translation>Panoyu “Widget Ekle” ile masaüstünüze yerleştirin. Geri sayımlarını ve stilini seçmek için bir widget’a sağ tıklayıp “Widget’ı Düzenle” komutunu seçin.</translation>
     </message>
     <message>
         <source>Add Widget…</source>
@@ -2687,7 +2687,7 @@ Boyutlar: %3</translation>
     </message>
     <message>
         <source>Privacy &amp;&amp; Security…</source>
-        <translation>Gizlilik &amp;&amp; Güvenlik…</translation>
+        <translation>Gizlilik ve Güvenlik…</translation>
     </message>
     <message>
         <source>Quit Solvane</source>
@@ -2830,7 +2830,7 @@ Boyutlar: %3</translation>
     </message>
     <message>
         <source>Find this computer&apos;s location when you click Use Current Location.</source>
-        <translation>Geçerli Konumu Kullan’a tıkladığınızda bu bilgisayarın konumunu bulur.</translation>
+        <translation>“Geçerli Konumu Kullan” düğmesine tıkladığınızda bu bilgisayarın konumunu bulur.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save your answer to %1.</source>
