@@ -2142,7 +2142,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Full moon %1</source>
-        <translation>Pełnia %1</translation>
+        <translation>Pełnia: %1</translation>
     </message>
     <message>
         <source>Full moon date unknown</source>
@@ -2150,7 +2150,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>new moon %1</source>
-        <translation>nów %1</translation>
+        <translation>nów: %1</translation>
     </message>
     <message>
         <source>new moon date unknown</source>
