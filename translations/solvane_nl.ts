@@ -219,19 +219,19 @@
     </message>
     <message>
         <source>March equinox</source>
-        <translation>Maart-equinox</translation>
+        <translation>Equinox van maart</translation>
     </message>
     <message>
         <source>June solstice</source>
-        <translation>Juni-zonnewende</translation>
+        <translation>Zonnewende van juni</translation>
     </message>
     <message>
         <source>September equinox</source>
-        <translation>September-equinox</translation>
+        <translation>Equinox van september</translation>
     </message>
     <message>
         <source>December solstice</source>
-        <translation>December-zonnewende</translation>
+        <translation>Zonnewende van december</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
@@ -610,7 +610,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Updated to %1</source>
-        <translation>Bijgewerkt naar %1</translation>
+        <translation>Locatie bijgewerkt: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t get location: %1</source>
@@ -2505,7 +2505,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation>Voeg automatisch komende afspraken toe uit:</translation>
+        <translation>Komende afspraken automatisch toevoegen uit:</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
@@ -2564,11 +2564,11 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation>Omhoog</translation>
+        <translation>Omhoog verplaatsen</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation>Omlaag</translation>
+        <translation>Omlaag verplaatsen</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2689,7 +2689,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Download…</source>
-        <translation>Download…</translation>
+        <translation>Downloaden…</translation>
     </message>
     <message>
         <source>Dismiss</source>
@@ -2813,7 +2813,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>%1 Your countdowns cannot be shown until it can be read (%2).</source>
-        <translation>%1 Je aftellingen kunnen pas worden getoond als ze kan worden gelezen (%2).</translation>
+        <translation>%1 Je aftellingen kunnen pas worden getoond als de opslag weer leesbaar is (%2).</translation>
     </message>
     <message>
         <source>The countdown store was damaged. What could still be read was saved; the damaged file is kept as “%1” beside %2.</source>

@@ -83,7 +83,7 @@
     <message>
         <source>%1, %2 percent illuminated</source>
         <comment>the moon&apos;s picture</comment>
-        <translation>%1, oświetlony w %2 procentach</translation>
+        <translation>%1, oświetlenie %2 procent</translation>
     </message>
 </context>
 <context>
@@ -340,11 +340,11 @@
     </message>
     <message>
         <source>When the clocks go forward</source>
-        <translation>Gdy zegarki przestawia się do przodu</translation>
+        <translation>Gdy przestawia się zegarki do przodu</translation>
     </message>
     <message>
         <source>When the clocks go back</source>
-        <translation>Gdy zegarki przestawia się do tyłu</translation>
+        <translation>Gdy przestawia się zegarki do tyłu</translation>
     </message>
 </context>
 <context>
@@ -647,7 +647,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>The location service failed. Try again, or type the place in the fields above.</source>
-        <translation>Usługa lokalizacji zawiodła. Spróbuj ponownie lub wpisz miejsce w polach powyżej.</translation>
+        <translation>Usługa lokalizacji zgłosiła błąd. Spróbuj ponownie lub wpisz miejsce w polach powyżej.</translation>
     </message>
     <message>
         <source>Location access is off. Turn it on in Solvane › Privacy &amp; Security › Location.</source>
@@ -2287,7 +2287,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Accented Colours</source>
-        <translation>Kolory akcentów</translation>
+        <translation>Kolorowe akcenty</translation>
     </message>
     <message>
         <source>Quit Widgets</source>
@@ -2435,7 +2435,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>“%1” is no longer in the list: its calendar was switched off, or it was removed elsewhere. Your changes cannot be saved.</source>
-        <translation>„%1” nie ma już na liście: jego kalendarz został wyłączony albo zostało usunięte gdzie indziej. Nie można zapisać zmian.</translation>
+        <translation>„%1” nie ma już na liście: jego kalendarz został wyłączony albo zostało ono usunięte w innym miejscu. Nie można zapisać zmian.</translation>
     </message>
     <message>
         <source>Type the whole date, like “%1”, or press Alt+Down to pick it.</source>
@@ -2446,7 +2446,7 @@ Rozmiary: %3</translation>
     <name>solvane::IconPicker</name>
     <message>
         <source>Upload Image</source>
-        <translation>Prześlij obraz</translation>
+        <translation>Wczytaj obraz</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -2454,7 +2454,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Upload Image…</source>
-        <translation>Prześlij obraz…</translation>
+        <translation>Wczytaj obraz…</translation>
     </message>
     <message>
         <source>Search symbols</source>
@@ -2470,7 +2470,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>No symbols match. Try another word, or upload your own image.</source>
-        <translation>Brak pasujących symboli. Spróbuj innego słowa lub prześlij własny obraz.</translation>
+        <translation>Brak pasujących symboli. Spróbuj innego słowa lub wczytaj własny obraz.</translation>
     </message>
     <message>
         <source>That file couldn&apos;t be read as an image.</source>
@@ -2558,7 +2558,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation>Odrzuć</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>New Countdown</source>
@@ -2624,11 +2624,11 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation>Stopnie na północ; południe jest ujemne</translation>
+        <translation>Stopnie szerokości północnej; południowa jest ujemna</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation>Stopnie na wschód; zachód jest ujemny</translation>
+        <translation>Stopnie długości wschodniej; zachodnia jest ujemna</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2715,7 +2715,7 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation>Odrzuć</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>&amp;Solvane</source>

@@ -294,7 +294,7 @@
     </message>
     <message>
         <source> · from Calendar</source>
-        <translation> · Takvim’den</translation>
+        <translation> · takvimden</translation>
     </message>
     <message>
         <source>Season</source>
@@ -2483,7 +2483,7 @@ Boyutlar: %3</translation>
     </message>
     <message>
         <source>Auto-add upcoming events from:</source>
-        <translation>Yaklaşan etkinlikleri otomatik ekle:</translation>
+        <translation>Şu takvimlerden yaklaşan etkinlikleri otomatik ekle:</translation>
     </message>
     <message>
         <source>No calendars found yet.</source>
@@ -2580,11 +2580,11 @@ Boyutlar: %3</translation>
     </message>
     <message>
         <source>Degrees north; south is negative</source>
-        <translation>Kuzey derecesi; güney negatiftir</translation>
+        <translation>Kuzey enlemi derecesi; güney negatiftir</translation>
     </message>
     <message>
         <source>Degrees east; west is negative</source>
-        <translation>Doğu derecesi; batı negatiftir</translation>
+        <translation>Doğu boylamı derecesi; batı negatiftir</translation>
     </message>
     <message>
         <source>Name</source>

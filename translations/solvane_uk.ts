@@ -729,7 +729,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Waning gibbous</source>
-        <translation>Спадний місяць</translation>
+        <translation>Спадаючий місяць</translation>
     </message>
     <message>
         <source>Last quarter</source>
