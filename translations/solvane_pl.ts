@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>Apple Weather answered with something Solvane could not read. Try again later.</source>
-        <translation>Apple Weather odpowiedziało czymś, czego Solvane nie potrafi odczytać. Spróbuj ponownie później.</translation>
+        <translation>Solvane nie może odczytać odpowiedzi Apple Weather. Spróbuj ponownie później.</translation>
     </message>
     <message>
         <source>Apple Weather did not answer in time. Check the connection, then try again.</source>
@@ -1058,11 +1058,11 @@ Rozmiary: %3</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation>Baseball</translation>
+        <translation>Piłka baseballowa</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation>Koszykówka</translation>
+        <translation>Piłka do koszykówki</translation>
     </message>
     <message>
         <source>Beach umbrella</source>

@@ -1086,7 +1086,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Birthday cake</source>
-        <translation>Святковий торт</translation>
+        <translation>Торт на день народження</translation>
     </message>
     <message>
         <source>Lightning bolt</source>
@@ -1374,7 +1374,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Lock</source>
-        <translation>Замок</translation>
+        <translation>Навісний замок</translation>
     </message>
     <message>
         <source>Map</source>
