@@ -147,7 +147,7 @@ desktop-screenshots: build
 # editor; see the README) and loses the ones gone, and the pseudo-locale
 # en_XA is made anew from them. The build compiles them with lrelease.
 LUPDATE ?= /usr/lib/qt6/bin/lupdate
-LANGUAGES = de fr es it pt_BR ru ja zh_CN
+LANGUAGES = de fr es it pt_BR ru ja zh_CN pl nl tr uk ko sv cs
 
 translations: deps
 	$(LUPDATE) -silent -locations none -no-obsolete \
