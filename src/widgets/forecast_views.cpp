@@ -231,19 +231,34 @@ QString ForecastView::unavailableText() {
     return QCoreApplication::translate("Widgets", "Forecast unavailable");
 }
 
-QString ForecastView::hourLabel(Instant hour, Instant now, const Calendar& calendar) {
+QString ForecastView::hourLabel(Instant hour, Instant now, const Calendar& calendar, bool spoken) {
     if (hour <= now) {
-        return QCoreApplication::translate("Widgets", "Now", "the hour under way");
+        return spoken ? QCoreApplication::translate(
+                            "Widgets", "Now", "the hour under way, read aloud: never shortened")
+                      : QCoreApplication::translate("Widgets", "Now", "the hour under way");
     }
     return qstr(hourText(hour, calendar));
 }
 
-QString ForecastView::dayLabel(const CivilDate& day, Instant now, const Calendar& calendar) {
+QString ForecastView::dayLabel(const CivilDate& day, Instant now, const Calendar& calendar,
+                               bool spoken) {
     if (calendar.civilDate(now) == day) {
-        return QCoreApplication::translate("Widgets", "Today");
+        return spoken
+                   ? QCoreApplication::translate("Widgets", "Today", "read aloud: never shortened")
+                   : QCoreApplication::translate("Widgets", "Today");
     }
     const auto noon = calendar.date(day.year, day.month, day.day, 12);
-    return noon ? qstr(weekdayText(*noon, calendar)) : QString();
+    if (!noon) {
+        return {};
+    }
+    if (spoken) {
+        const auto weekday = calendar.weekday(*noon);
+        const auto& names = calendar.weekdayNames();
+        if (weekday && *weekday >= 1 && static_cast<std::size_t>(*weekday) <= names.size()) {
+            return qstr(names[static_cast<std::size_t>(*weekday - 1)]);
+        }
+    }
+    return qstr(weekdayText(*noon, calendar));
 }
 
 QString ForecastView::chanceText(const std::optional<double>& percent) {

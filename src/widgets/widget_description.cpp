@@ -483,7 +483,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
         today ? upcomingDays(forecast, *today, ForecastView::kDays) : std::vector<DayForecast>();
     const auto day = [&](const DayForecast& d) {
         return withChance(Words::tr("%1: high %2, low %3, %4", "day, high, low, condition")
-                              .arg(ForecastView::dayLabel(d.date, now, calendar),
+                              .arg(ForecastView::dayLabel(d.date, now, calendar, true),
                                    spokenTemperature(d.highC, data.unit),
                                    spokenTemperature(d.lowC, data.unit), spokenCondition(d)),
                           d.precipitationChance);
@@ -503,7 +503,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
          hourSteps(forecast, now, ForecastView::kHourStep, ForecastView::kColumns)) {
         parts << withChance(
             Words::tr("%1: %2, %3", "hour, temperature, condition")
-                .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar)),
+                .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar, true)),
                      spokenTemperature(h.temperatureC, data.unit), spokenCondition(h)),
             h.precipitationChance);
     }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -26,6 +27,15 @@ QString posixLocale(const QString& value) {
 
 bool isEnglish(const QString& language) {
     return language == QLatin1String("en") || language.startsWith(QLatin1String("en_"));
+}
+
+// English is written British in the Commonwealth and American elsewhere; the
+// American is the source, the British a catalogue of what differs.
+bool writesBritishEnglish(const QString& language) {
+    static const QStringList kBritish = {QStringLiteral("en_GB"), QStringLiteral("en_AU"),
+                                         QStringLiteral("en_NZ"), QStringLiteral("en_IE"),
+                                         QStringLiteral("en_ZA"), QStringLiteral("en_IN")};
+    return kBritish.contains(language.section(QLatin1Char('_'), 0, 1));
 }
 
 // Whether Solvane has a catalogue for `language`, as QTranslator would find
@@ -92,26 +102,40 @@ QString messagesLanguage() {
     return QStringLiteral("en_US");
 }
 
+QString catalogueName(const QString& language) {
+    return writesBritishEnglish(language) ? QStringLiteral("en_GB") : language;
+}
+
 QString installTranslations(const QString& language) {
     const QString chosen = language.isEmpty() ? messagesLanguage() : posixLocale(language);
     if (QCoreApplication::instance() == nullptr) {
         return chosen;
     }
     auto* own = new QTranslator(QCoreApplication::instance());
-    // English has a catalogue too, for its plural forms.
-    if (own->load(QStringLiteral("solvane_") + chosen, translationsFolder())) {
+    const bool ownLoaded =
+        own->load(QStringLiteral("solvane_") + catalogueName(chosen), translationsFolder());
+    if (ownLoaded) {
         replace(gOwn, own);
     } else {
         delete own;
         replace(gOwn, nullptr);
     }
+    // Without a catalogue of ours the window is English, so Qt's buttons are
+    // too: Qt's Arabic or Hebrew catalogue would also mirror the whole
+    // window around English words.
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QStringLiteral("qtbase_") + chosen,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (ownLoaded && qt->load(QStringLiteral("qtbase_") + chosen,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         replace(gQt, qt);
     } else {
         delete qt;
         replace(gQt, nullptr);
+    }
+    // Set, not left to Qt, which takes it from whichever catalogue last
+    // carried a direction.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        QGuiApplication::setLayoutDirection(ownLoaded ? QLocale(chosen).textDirection()
+                                                      : Qt::LeftToRight);
     }
     routeCoreTextsThroughQt();
     return chosen;
