@@ -45,8 +45,8 @@ QString temperature(double celsius, TempUnit unit) {
 }
 
 void text(QPainter& painter, const QRectF& frame, const QString& s, const TextStyle& font,
-          const QColor& color, TextAlign align, double minScale = 0.8) {
-    drawLine(painter, frame, fitLine(s, font, frame.width(), minScale), color, align);
+          const QColor& color, TextAlign align, double minScale = 0.8, Fit fit = Fit::fact) {
+    drawLine(painter, frame, fitLine(s, font, frame.width(), minScale, fit), color, align);
 }
 
 // One column: its label, the symbol, the figure and the chance under it.
@@ -145,7 +145,7 @@ void paintHeader(QPainter& painter, const QRectF& row, const BoardData& data,
     const double rangeWidth = range.isEmpty() ? 0 : textWidth(range, kRangeFont);
     text(painter,
          QRectF(row.left(), row.top(), std::max(0.0, row.width() - rangeWidth - 8), row.height()),
-         visibleText(data.place), kPlaceFont, fg, TextAlign::leading, 1.0);
+         visibleText(data.place), kPlaceFont, fg, TextAlign::leading, 1.0, Fit::label);
     if (!range.isEmpty()) {
         text(painter, row, range, kRangeFont, muted, TextAlign::trailing, 1.0);
     }

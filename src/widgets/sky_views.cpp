@@ -65,8 +65,9 @@ QString orDash(const std::optional<Instant>& t, const Calendar& calendar, Format
 }
 
 void paintText(QPainter& painter, const QRectF& frame, const QString& text, const TextStyle& font,
-               const QColor& color, TextAlign align = TextAlign::leading, double minScale = 1.0) {
-    drawLine(painter, frame, fitLine(text, font, frame.width(), minScale), color, align);
+               const QColor& color, TextAlign align = TextAlign::leading, double minScale = 1.0,
+               Fit fit = Fit::fact) {
+    drawLine(painter, frame, fitLine(text, font, frame.width(), minScale, fit), color, align);
 }
 
 void paintDot(QPainter& painter, const QRectF& box, const QColor& color) {
@@ -246,7 +247,8 @@ void SkyView::paint(QPainter& painter, const QRectF& rect, const PaintContext& c
 
     painter.save();
     const auto headerFrames = layoutRow(frames[0], header, kHeaderSpacing, CrossAlign::center);
-    paintText(painter, headerFrames[0], place, kHeaderPlaceFont, fg);
+    paintText(painter, headerFrames[0], place, kHeaderPlaceFont, fg, TextAlign::leading, 1.0,
+              Fit::label);
     if (weather) {
         credit.paint(painter, headerFrames[2], ctx);
     }

@@ -82,17 +82,17 @@ QString spokenDuration(double seconds) {
 
 // "72 degrees"; a value that is not a number has none to say.
 QString spokenTemperature(double celsius, TempUnit unit) {
-    QString text = qstr(formatTemperature(celsius, unit));
-    text.remove(QChar(0x00B0));
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok) {
+    const double shown = unit == TempUnit::fahrenheit ? celsius * 9 / 5 + 32 : celsius;
+    if (!std::isfinite(shown) || std::fabs(shown) > 1e6) {
         return Words::tr("unknown", "a temperature");
     }
+    // The degrees the face shows, rounded the same way.
+    const QString figure = qstr(numberText(shown));
+    const int value = static_cast<int>(std::lround(shown));
     // The plural form follows the size of the number; its sign is said as written.
     const int size = value < 0 ? -value : value;
     return QString::fromStdString(translate("WidgetDescription", "%1 degree(s)", nullptr, size))
-        .arg(value);
+        .arg(figure);
 }
 
 QString spokenCompass(std::string_view point) {
@@ -199,7 +199,8 @@ QString spokenCountdown(const CountdownDisplay& c, Instant now, const Calendar& 
                                   "label, the week of a span, of how many, until")
                       : Words::tr("%1, day %2 %3, %4",
                                   "label, the day of a span, of how many, until"))
-            .arg(label, QString::number(c.value), unit, until);
+            .arg(label, QString::fromStdString(numberText(static_cast<double>(c.value))), unit,
+                 until);
     }
     const QString date = longDate(c.sortDate, calendar);
     const auto today = calendar.startOfDay(now);
@@ -208,7 +209,7 @@ QString spokenCountdown(const CountdownDisplay& c, Instant now, const Calendar& 
         return Words::tr("%1 today, %2", "label, date").arg(label, date);
     }
     return Words::tr("%1 in %2 %3, %4", "label, number, unit, date")
-        .arg(label, QString::number(c.value), unit, date);
+        .arg(label, QString::fromStdString(numberText(static_cast<double>(c.value))), unit, date);
 }
 
 QString spokenCountdowns(const std::vector<CountdownDisplay>& list, std::size_t limit, Instant now,

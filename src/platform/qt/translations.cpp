@@ -7,9 +7,11 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTranslator>
 
+#include "core/time/text_format.h"
 #include "core/util/translation.h"
 
 namespace solvane::platform {
@@ -57,7 +59,17 @@ bool hasCatalogue(const QString& language) {
 
 std::string translateWithQt(const char* context, const char* source, const char* disambiguation,
                             int n) {
-    return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
+    QString text = QCoreApplication::translate(context, source, disambiguation, n);
+    // Qt writes the count in ASCII digits; the line around it is in the
+    // locale's. Only the count itself is a whole run of those digits.
+    if (n >= 0) {
+        const QString local = QString::fromStdString(numberText(n));
+        if (local != QString::number(n)) {
+            const QRegularExpression count(QStringLiteral("(?<![0-9])%1(?![0-9])").arg(n));
+            text.replace(count, local);
+        }
+    }
+    return text.toStdString();
 }
 
 QPointer<QTranslator> gOwn;
@@ -108,6 +120,12 @@ QString catalogueName(const QString& language) {
 
 QString installTranslations(const QString& language) {
     const QString chosen = language.isEmpty() ? messagesLanguage() : posixLocale(language);
+    // A language named for the run names its numbers too; otherwise they
+    // follow the calendar's locale, as the dates beside them do.
+    if (!language.isEmpty()) {
+        setNumberLocale(chosen.toStdString());
+    }
+    QLocale::setDefault(QLocale(QString::fromStdString(numberLocale())));
     if (QCoreApplication::instance() == nullptr) {
         return chosen;
     }
