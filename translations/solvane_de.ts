@@ -1001,11 +1001,11 @@ Größen: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Sommerzeit beginnt</translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Sommerzeit endet</translation>
+        <translation>Winterzeit</translation>
     </message>
     <message>
         <source>Spring equinox</source>

@@ -1001,11 +1001,11 @@ Tamaños: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Cambio al horario de verano</translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Cambio al horario de invierno</translation>
+        <translation>Horario de invierno</translation>
     </message>
     <message>
         <source>Spring equinox</source>

@@ -1001,11 +1001,11 @@ Tailles&#xa0;: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Passage à l&apos;heure d&apos;été</translation>
+        <translation>Heure d’été</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Passage à l&apos;heure d&apos;hiver</translation>
+        <translation>Heure d’hiver</translation>
     </message>
     <message>
         <source>Spring equinox</source>

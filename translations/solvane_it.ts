@@ -1001,11 +1001,11 @@ Dimensioni: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Inizio dell&apos;ora legale</translation>
+        <translation>Ora legale</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Fine dell&apos;ora legale</translation>
+        <translation>Ora solare</translation>
     </message>
     <message>
         <source>Spring equinox</source>

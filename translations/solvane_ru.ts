@@ -1014,11 +1014,11 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Переход на летнее время</translation>
+        <translation>Летнее время</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Переход на зимнее время</translation>
+        <translation>Зимнее время</translation>
     </message>
     <message>
         <source>Spring equinox</source>

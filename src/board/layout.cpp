@@ -349,6 +349,28 @@ FittedLine fitLine(const QString& whole, const TextStyle& font, double width, do
     return {cut, line.font, textWidth(cut, line.font)};
 }
 
+std::optional<std::pair<QString, QString>> twoLines(const QString& text, const TextStyle& font,
+                                                    double width) {
+    const QString shown = shownText(text);
+    if (textWidth(shown, font) <= width) {
+        return std::nullopt;
+    }
+    std::optional<std::pair<QString, QString>> best;
+    double bestWidest = 0;
+    for (qsizetype at = shown.indexOf(QLatin1Char(' ')); at > 0;
+         at = shown.indexOf(QLatin1Char(' '), at + 1)) {
+        QString first = shown.left(at).trimmed();
+        QString second = shown.mid(at + 1).trimmed();
+        const double widest = std::max(textWidth(first, font), textWidth(second, font));
+        if (!first.isEmpty() && !second.isEmpty() && widest <= width &&
+            (!best || widest < bestWidest)) {
+            best.emplace(std::move(first), std::move(second));
+            bestWidest = widest;
+        }
+    }
+    return best;
+}
+
 QStringList takeOverfullFacts() {
     const std::lock_guard lock(gOverfullMutex);
     return std::exchange(gOverfull, {});

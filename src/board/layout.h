@@ -29,7 +29,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "board/fonts.h"
@@ -119,6 +121,12 @@ inline constexpr double kFactMinScale = 0.6;
 // number leaves nothing.
 FittedLine fitLine(const QString& text, const TextStyle& font, double width, double minScale = 1.0,
                    Fit fit = Fit::fact);
+
+// `text` broken at the space that leaves two lines in `font` no wider than
+// `width` and as even as can be; none when it fits one line or no break
+// gives two that fit: the second line a face gives a fact before it shrinks.
+std::optional<std::pair<QString, QString>> twoLines(const QString& text, const TextStyle& font,
+                                                    double width);
 
 // The facts fitLine had to leave wider than their room since the last call,
 // emptying the list: what a face with too little room for them would cut.

@@ -217,7 +217,7 @@ std::string nthWeekdayText(std::int64_t n, std::int64_t weekday, std::int64_t mo
     // is shown for what it says, without an ordinal ending to get wrong.
     return withArguments(translate("CountdownDisplay", "%1 number %3 of %2"),
                          {weekdayName ? *weekdayName : translate("CountdownDisplay", "day"),
-                          monthText, numberText(static_cast<double>(n))});
+                          monthText, integerText(std::to_string(n))});
 }
 
 // |offset| as unsigned, so the most negative payload does not overflow.
@@ -371,7 +371,7 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
     const auto& nth = std::get<DateRule::NthWeekday>(rule.value);
     std::string text = nthWeekdayText(nth.n, nth.weekday, nth.month, calendar);
     // The count picks the plural form; it is written out whole, however large.
-    const std::string days = numberText(static_cast<double>(magnitude(nth.offset)));
+    const std::string days = integerText(std::to_string(magnitude(nth.offset)));
     const int form = static_cast<int>(
         std::min<std::uint64_t>(magnitude(nth.offset), std::numeric_limits<int>::max()));
     if (nth.offset > 0) {

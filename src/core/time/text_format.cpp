@@ -5,6 +5,8 @@
 #include <unicode/gregocal.h>
 #include <unicode/numfmt.h>
 #include <unicode/smpdtfmt.h>
+#include <unicode/uchar.h>
+#include <unicode/uscript.h>
 
 #include <algorithm>
 #include <cmath>
@@ -31,10 +33,34 @@ bool hourCycleIs24(icu::DateTimePatternGenerator& generator, UErrorCode& status)
     return hour.indexOf(u'H') >= 0 || hour.indexOf(u'k') >= 0;
 }
 
-// The locale's own 12-hour pattern with its narrowest day period, close to
-// the minutes where the day period follows them: "h:mma" gives "6:05p" in
-// English, "٦:٠٥م" in Arabic; "a h:mm" stays as Korean writes it.
-icu::UnicodeString narrowDayPeriodPattern(icu::UnicodeString pattern) {
+// The first letter's script in `text`, or USCRIPT_COMMON when it has none.
+UScriptCode letterScript(const icu::UnicodeString& text) {
+    for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
+        const UChar32 c = text.char32At(i);
+        if (u_isalpha(c)) {
+            UErrorCode status = U_ZERO_ERROR;
+            return uscript_getScript(c, &status);
+        }
+    }
+    return USCRIPT_COMMON;
+}
+
+// The day period `width` ("a" or "aaaaa") gives in the evening.
+icu::UnicodeString dayPeriod(const icu::Locale& locale, const icu::UnicodeString& width) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::SimpleDateFormat f(width, locale, status);
+    icu::UnicodeString out;
+    if (U_SUCCESS(status)) {
+        f.format(22 * 3600 * 1000.0, out);
+    }
+    return out;
+}
+
+// The locale's own 12-hour pattern with its narrowest day period written in
+// its own letters, close to the minutes where the day period follows them:
+// "6:05p" in English, "٦:٠٥م" in Arabic, "오후 6:05" in Korean (whose narrow
+// form is the Latin "PM").
+icu::UnicodeString narrowDayPeriodPattern(icu::UnicodeString pattern, const icu::Locale& locale) {
     const int32_t first = pattern.indexOf(u'a');
     if (first < 0) {
         return pattern;
@@ -43,8 +69,12 @@ icu::UnicodeString narrowDayPeriodPattern(icu::UnicodeString pattern) {
     while (last + 1 < pattern.length() && pattern[last + 1] == u'a') {
         ++last;
     }
-    pattern.replace(first, last - first + 1, UNICODE_STRING_SIMPLE("aaaaa"));
-    if (first > 0 && first + 5 == pattern.length()) {
+    const icu::UnicodeString narrow = UNICODE_STRING_SIMPLE("aaaaa");
+    const bool ownLetters = letterScript(dayPeriod(locale, narrow)) ==
+                            letterScript(dayPeriod(locale, UNICODE_STRING_SIMPLE("a")));
+    const icu::UnicodeString width = ownLetters ? narrow : UNICODE_STRING_SIMPLE("a");
+    pattern.replace(first, last - first + 1, width);
+    if (first > 0 && first + width.length() == pattern.length()) {
         int32_t space = first;
         while (space > 0 && (pattern[space - 1] == u' ' || pattern[space - 1] == u'\u202F' ||
                              pattern[space - 1] == u'\u00A0')) {
@@ -115,7 +145,7 @@ class FormatterCache {
             pattern = UNICODE_STRING_SIMPLE("h:mm");
         } else if (style == Style::clockAP) {
             pattern = narrowDayPeriodPattern(
-                generator->getBestPattern(UNICODE_STRING_SIMPLE("jmm"), status));
+                generator->getBestPattern(UNICODE_STRING_SIMPLE("hmm"), status), locale);
         } else if (style == Style::time) {
             pattern = generator->getBestPattern(UNICODE_STRING_SIMPLE("jmm"), status);
         } else if (style == Style::hour) {
@@ -285,6 +315,38 @@ std::string numberText(double value, int fractionDigits) {
     }
     icu::UnicodeString out;
     format->format(rounded, out);
+    std::string text;
+    out.toUTF8String(text);
+    return text;
+}
+
+std::string integerText(std::string_view digits) {
+    const std::size_t start = !digits.empty() && digits.front() == '-' ? 1 : 0;
+    if (digits.size() == start ||
+        digits.find_first_not_of("0123456789", start) != std::string_view::npos) {
+        return std::string(digits);
+    }
+    const std::string locale = numberLocale();
+    NumberFormats& f = numberFormats();
+    std::lock_guard lock(f.mutex);
+    auto& format = f.byFraction[-1];
+    if (!format) {
+        UErrorCode status = U_ZERO_ERROR;
+        format.reset(icu::NumberFormat::createInstance(icu::Locale(locale.c_str()), status));
+        if (U_FAILURE(status) || !format) {
+            format.reset();
+            return std::string(digits);
+        }
+        format->setGroupingUsed(false);
+        format->setMaximumFractionDigits(0);
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString out;
+    format->format(icu::StringPiece(digits.data(), static_cast<int32_t>(digits.size())), out,
+                   nullptr, status);
+    if (U_FAILURE(status)) {
+        return std::string(digits);
+    }
     std::string text;
     out.toUTF8String(text);
     return text;

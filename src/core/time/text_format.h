@@ -68,6 +68,11 @@ std::string numberLocale();
 // Non-finite input gives "--".
 std::string numberText(double value, int fractionDigits = 0);
 
+// A whole number however large, digit for digit: "١٢" for "12" in ar_EG.
+// `digits` is ASCII, an optional "-" then digits; anything else comes back
+// as it is.
+std::string integerText(std::string_view digits);
+
 // Whole minutes, truncated toward zero: "45m" below an hour, else "10h 5m"
 // (in the user's language). Non-finite input gives "—".
 std::string durationText(double seconds);
