@@ -380,8 +380,10 @@ void WeatherHeader::paint(QPainter& painter, const QRectF& rect, const PaintCont
 
     const auto conditions = layoutColumn(frames[i++], parts.conditions.items,
                                          parts.conditions.spacing, CrossAlign::leading);
+    // The service's words for the sky, not a figure: cut before it crowds
+    // the figures out.
     drawLine(painter, conditions[0],
-             fitLine(parts.condition, kConditionFont, conditions[0].width()), fg);
+             fitLine(parts.condition, kConditionFont, conditions[0].width(), 1.0, Fit::label), fg);
     drawLine(
         painter, conditions[1],
         fitLine(parts.second, kDetailFont, conditions[1].width(), detailed ? kDetailMinScale : 1.0),
