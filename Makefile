@@ -146,12 +146,14 @@ desktop-screenshots: build
 # language's .ts gains the new texts (to be translated in Linguist or an
 # editor; see the README) and loses the ones gone, and the pseudo-locale
 # en_XA is made anew from them. The build compiles them with lrelease.
+# British English (en_GB) holds only the texts it writes differently from the
+# American sources, so it is kept by hand rather than filled by lupdate.
 LUPDATE ?= /usr/lib/qt6/bin/lupdate
 LANGUAGES = de fr es it pt_BR ru ja zh_CN pl nl tr uk ko sv cs
 
 translations: deps
 	$(LUPDATE) -silent -locations none -no-obsolete \
-	  -tr-function-alias QT_TRANSLATE_NOOP+=SOLVANE_TRANSLATE_NOOP \
+	  -tr-function-alias QT_TRANSLATE_NOOP+=SOLVANE_TRANSLATE_NOOP,QT_TRANSLATE_NOOP3+=SOLVANE_TRANSLATE_NOOP3 \
 	  src -ts $(LANGUAGES:%=translations/solvane_%.ts)
 	./scripts/pseudo-translate translations/solvane_de.ts translations/solvane_en_XA.ts
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "board/fonts.h"
 #include "core/util/display_text.h"
 #include "host/day_reminders.h"
 #include "host/desktop_route.h"
@@ -209,6 +210,7 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     platform::installTranslations();
+    QGuiApplication::setFont(withProportionalLatin(QGuiApplication::font()));
     QGuiApplication::setApplicationName("solvane-widgets");
     QGuiApplication::setDesktopFileName("org.solvane.Widgets");
     // The tray entry shows the window icon; from the build tree the theme

@@ -84,17 +84,18 @@ QString spokenDuration(double seconds) {
 
 // "72 degrees"; a value that is not a number has none to say.
 QString spokenTemperature(double celsius, TempUnit unit) {
-    // Rounded as the faces round it, so the words say the number drawn.
-    const double shown =
-        std::round(unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius);
-    if (!std::isfinite(shown) || std::abs(shown) > 1e6) {
+    const double shown = std::round(
+        unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius);
+    if (!std::isfinite(shown) || std::fabs(shown) > 1e6) {
         return Words::tr("unknown", "a temperature");
     }
+    // The degrees the face shows, rounded the same way, in the locale's digits.
+    const QString figure = qstr(numberText(shown));
     const int value = static_cast<int>(shown);
     // The plural form follows the size of the number; its sign is said as written.
     const int size = value < 0 ? -value : value;
     return QString::fromStdString(translate("WidgetDescription", "%1 degree(s)", nullptr, size))
-        .arg(value);
+        .arg(figure);
 }
 
 QString spokenCompass(std::string_view point) {
@@ -201,7 +202,8 @@ QString spokenCountdown(const CountdownDisplay& c, Instant now, const Calendar& 
                                   "label, the week of a span, of how many, until")
                       : Words::tr("%1, day %2 %3, %4",
                                   "label, the day of a span, of how many, until"))
-            .arg(label, QString::number(c.value), unit, until);
+            .arg(label, QString::fromStdString(numberText(static_cast<double>(c.value))), unit,
+                 until);
     }
     const QString date = longDate(c.sortDate, calendar);
     const auto today = calendar.startOfDay(now);
@@ -210,7 +212,7 @@ QString spokenCountdown(const CountdownDisplay& c, Instant now, const Calendar& 
         return Words::tr("%1 today, %2", "label, date").arg(label, date);
     }
     return Words::tr("%1 in %2 %3, %4", "label, number, unit, date")
-        .arg(label, QString::number(c.value), unit, date);
+        .arg(label, QString::fromStdString(numberText(static_cast<double>(c.value))), unit, date);
 }
 
 QString spokenCountdowns(const std::vector<CountdownDisplay>& list, std::size_t limit, Instant now,
@@ -485,7 +487,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
         today ? upcomingDays(forecast, *today, ForecastView::kDays) : std::vector<DayForecast>();
     const auto day = [&](const DayForecast& d) {
         return withChance(Words::tr("%1: high %2, low %3, %4", "day, high, low, condition")
-                              .arg(ForecastView::dayLabel(d.date, now, calendar),
+                              .arg(ForecastView::dayLabel(d.date, now, calendar, true),
                                    spokenTemperature(d.highC, data.unit),
                                    spokenTemperature(d.lowC, data.unit), spokenCondition(d)),
                           d.precipitationChance);
@@ -505,7 +507,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
          hourSteps(forecast, now, ForecastView::kHourStep, ForecastView::kColumns)) {
         parts << withChance(
             Words::tr("%1: %2, %3", "hour, temperature, condition")
-                .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar)),
+                .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar, true)),
                      spokenTemperature(h.temperatureC, data.unit), spokenCondition(h)),
             h.precipitationChance);
     }

@@ -1,5 +1,6 @@
 #include "core/weather/weather.h"
 
+#include "core/time/text_format.h"
 #include "core/util/translation.h"
 #include "core/weather/service_table.h"
 #include "core/weather/units.h"
@@ -29,17 +30,11 @@ std::string icuLocaleName(std::string_view posix) {
     return name;
 }
 
-// The rounded value as a plain integer without ever converting to an integer
-// type: a finite double far beyond any integer's range still prints, and a
-// value that rounds to zero from below loses its minus sign.
+// The rounded value in the locale's digits, never through an integer type:
+// a finite double far beyond any integer's range still prints, and a value
+// that rounds to zero from below loses its minus sign.
 std::string roundedText(double value) {
-    double rounded = std::round(value);  // halves away from zero
-    if (rounded == 0.0) {
-        rounded = 0.0;
-    }
-    char buffer[400];  // the largest double has 309 digits
-    std::snprintf(buffer, sizeof buffer, "%.0f", rounded);
-    return buffer;
+    return numberText(value);
 }
 
 }  // namespace
