@@ -273,6 +273,15 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
         }
         h.type = *type;
     }
+    if (j.contains("ifSameAs")) {
+        h.sameAs = j["ifSameAs"].is_string() ? parseHolidayRule(j["ifSameAs"].get<std::string>())
+                                             : std::nullopt;
+        const auto& add = j.contains("thenAdd") ? j["thenAdd"] : nlohmann::json();
+        if (!h.sameAs || !add.is_number_integer() || std::abs(add.get<std::int64_t>()) > 400) {
+            return fail("holiday \"" + h.id + "\": \"ifSameAs\" takes a rule and \"thenAdd\" days");
+        }
+        h.thenAdd = add.get<int>();
+    }
     if (j.contains("observed")) {
         const auto observed = j["observed"].is_string()
                                   ? enumFromString<ObservedRule>(j["observed"].get<std::string>())
@@ -282,7 +291,8 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
         }
         h.observed = *observed;
     }
-    for (const auto& [key, target] : {std::pair{"from", &h.from}, std::pair{"until", &h.until}}) {
+    for (const auto& [key, target] : {std::pair{"from", &h.from}, std::pair{"until", &h.until},
+                                      std::pair{"observedFrom", &h.observedFrom}}) {
         if (j.contains(key)) {
             if (!j[key].is_number_integer()) {
                 return fail("holiday \"" + h.id + "\": \"" + key + "\" is a year");
@@ -496,7 +506,13 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
             if (!h.holdsIn(y) || !h.holdsIn(region)) {
                 continue;
             }
-            for (const DayNumber d : baseDays(h.rule, y, country.utcOffsetMinutes)) {
+            for (DayNumber d : baseDays(h.rule, y, country.utcOffsetMinutes)) {
+                if (h.sameAs) {
+                    const auto other = baseDays(*h.sameAs, y, country.utcOffsetMinutes);
+                    if (std::find(other.begin(), other.end(), d) != other.end()) {
+                        d += h.thenAdd;
+                    }
+                }
                 all.push_back({d, &h, false});
             }
         }
@@ -528,7 +544,8 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     std::stable_sort(all.begin(), all.end(), byDay);
     std::vector<HolidayDay> substitutes;
     for (const HolidayDay& d : all) {
-        if (d.holiday->type != HolidayType::publicHoliday) {
+        if (d.holiday->type != HolidayType::publicHoliday ||
+            (d.holiday->observedFrom && civilDateOf(d.day).year < *d.holiday->observedFrom)) {
             continue;
         }
         if (const auto sub = substituteDay(d.holiday->observed, d.day, country.weekend, off)) {

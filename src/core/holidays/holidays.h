@@ -106,6 +106,11 @@ struct Holiday {
     std::vector<int> exceptYears;      // years it does not hold
     std::vector<std::string> regions;  // empty: the whole country
     ObservedRule observed = ObservedRule::none;
+    std::optional<int> observedFrom;  // first year days off are made up
+    // When the rule meets the day `sameAs` names, `thenAdd` days later
+    // (France's Mother's Day gives way to Pentecost).
+    std::optional<HolidayRule> sameAs;
+    int thenAdd = 0;
     std::map<std::string, std::string, std::less<>> names;  // language → name
 
     bool holdsIn(std::int64_t year) const;
