@@ -460,6 +460,9 @@ Result<CountryHolidays, std::string> parseCountryHolidays(std::string_view json)
         if (!holiday) {
             return fail(holiday.error());
         }
+        if (!ids.insert(holiday->id).second) {
+            return fail("holiday \"" + holiday->id + "\" is there twice");
+        }
         for (const std::string& r : holiday->regions) {
             if (country.region(r) == nullptr) {
                 return fail("holiday \"" + holiday->id + "\": unknown region \"" + r + "\"");

@@ -76,5 +76,60 @@ TEST(Holidays, CountriesAgainstOfficialCalendars) {
     }
 }
 
+// Every shipped file loads, and every year of the range has its days off.
+TEST(Holidays, EveryCountryFileLoads) {
+    const auto codes = holidayCountries(kData);
+    EXPECT_GE(codes.size(), 30u);
+    for (const std::string& code : codes) {
+        const auto country = loadCountry(kData, code);
+        ASSERT_TRUE(country) << country.error();
+        EXPECT_EQ(country->code, code);
+        for (int year = 1900; year <= 2199; year += 23) {
+            EXPECT_FALSE(holidaysOfYear(*country, "", year).empty()) << code << " " << year;
+        }
+    }
+}
+
+TEST(Holidays, FaultyFilesAreRefusedWithAReason) {
+    const std::string head = R"({"country": "XX", "name": {"en": "X"}, )";
+    const std::pair<std::string, const char*> kCases[] = {
+        {"[1, 2", "not a JSON object"},
+        {R"({"country": "XYZ"})", "two-letter"},
+        {head + R"("holidays": [{"id": "a", "rule": "13-01", "name": {"en": "A"}}]})",
+         "does not parse"},
+        {head + R"("holidays": [{"id": "a", "rule": "3 mon of 05 next", "name": {"en": "A"}}]})",
+         "does not parse"},
+        {head + R"("holidays": [{"id": "a", "rule": "01-01", "name": {"de": "A"}}]})", "English"},
+        {head +
+             R"("holidays": [{"id": "a", "rule": "01-01", "regions": ["Q"], "name": {"en": "A"}}]})",
+         "unknown region"},
+        {head + R"("holidays": [{"id": "a", "rule": "01-01", "name": {"en": "A"}},
+                               {"id": "a", "rule": "01-02", "name": {"en": "B"}}]})",
+         "twice"},
+        {head +
+             R"("holidays": [{"id": "a", "rule": "01-01", "observed": "never", "name": {"en": "A"}}]})",
+         "observed"},
+        {std::string(kMaxHolidayFileBytes + 1, ' '), "larger"},
+    };
+    for (const auto& [json, reason] : kCases) {
+        const auto parsed = parseCountryHolidays(json);
+        ASSERT_FALSE(parsed) << json;
+        EXPECT_NE(parsed.error().find(reason), std::string::npos) << parsed.error();
+    }
+    EXPECT_FALSE(loadCountry(kData, "ZZ"));
+    EXPECT_FALSE(parseCountryAndRegion("DEU"));
+    EXPECT_EQ(parseCountryAndRegion("gb-sct")->region, "SCT");
+}
+
+TEST(Holidays, DefaultCountryFromLocaleThenZone) {
+    EXPECT_EQ(localeTerritory("de_AT.UTF-8"), "AT");
+    EXPECT_EQ(localeTerritory("zh_Hant_TW"), "TW");
+    EXPECT_EQ(localeTerritory("C"), std::nullopt);
+    EXPECT_EQ(defaultHolidayCountry("C.UTF-8", "Europe/Zurich", systemZoneTable()), "CH");
+    EXPECT_EQ(defaultHolidayCountry("pt_BR", "Europe/Zurich", systemZoneTable()), "BR");
+    EXPECT_EQ(zoneCountry("Nowhere/Else", systemZoneTable()), std::nullopt);
+    EXPECT_EQ(zoneCountry("Europe/Zurich", "/nonexistent/zone1970.tab"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace solvane
