@@ -282,6 +282,18 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
         }
         h.thenAdd = add.get<int>();
     }
+    if (j.contains("ifWeekday")) {
+        if (!j["ifWeekday"].is_object()) {
+            return fail("holiday \"" + h.id + "\": \"ifWeekday\" maps weekdays to days added");
+        }
+        for (const auto& [weekday, shift] : j["ifWeekday"].items()) {
+            const auto w = weekdayNamed(weekday);
+            if (!w || !shift.is_number_integer() || std::abs(shift.get<std::int64_t>()) > 6) {
+                return fail("holiday \"" + h.id + "\": \"ifWeekday\" maps weekdays to days added");
+            }
+            h.weekdayShift[static_cast<std::size_t>(*w)] = shift.get<int>();
+        }
+    }
     if (j.contains("observed")) {
         const auto observed = j["observed"].is_string()
                                   ? enumFromString<ObservedRule>(j["observed"].get<std::string>())
@@ -292,7 +304,8 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
         h.observed = *observed;
     }
     for (const auto& [key, target] : {std::pair{"from", &h.from}, std::pair{"until", &h.until},
-                                      std::pair{"observedFrom", &h.observedFrom}}) {
+                                      std::pair{"observedFrom", &h.observedFrom},
+                                      std::pair{"observanceFrom", &h.observanceFrom}}) {
         if (j.contains(key)) {
             if (!j[key].is_number_integer()) {
                 return fail("holiday \"" + h.id + "\": \"" + key + "\" is a year");
@@ -516,7 +529,9 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
                         d += h.thenAdd;
                     }
                 }
-                all.push_back({d, &h, false});
+                d += h.weekdayShift[static_cast<std::size_t>(weekdayOf(d))];
+                const bool kept = h.observanceFrom && y >= *h.observanceFrom;
+                all.push_back({d, &h, kept ? HolidayType::observance : h.type, false});
             }
         }
     }
@@ -525,7 +540,7 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
 
     std::set<DayNumber> off;
     for (const HolidayDay& d : all) {
-        if (d.holiday->type == HolidayType::publicHoliday) {
+        if (d.type == HolidayType::publicHoliday) {
             off.insert(d.day);
         }
     }
@@ -539,7 +554,7 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
             const DayNumber between = d + 1;
             if (!originals.contains(between) && originals.contains(between + 1) &&
                 weekdayOf(between) != 1 && h.holdsIn(civilDateOf(between).year)) {
-                all.push_back({between, &h, false});
+                all.push_back({between, &h, h.type, false});
                 off.insert(between);
             }
         }
@@ -547,14 +562,14 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     std::stable_sort(all.begin(), all.end(), byDay);
     std::vector<HolidayDay> substitutes;
     for (const HolidayDay& d : all) {
-        if (d.holiday->type != HolidayType::publicHoliday ||
+        if (d.type != HolidayType::publicHoliday ||
             (d.holiday->observedFrom && civilDateOf(d.day).year < *d.holiday->observedFrom)) {
             continue;
         }
         if (const auto sub = substituteDay(d.holiday->observed, d.day, country.weekend, off)) {
             if (!off.contains(*sub) || d.holiday->observed == ObservedRule::nearestWeekday) {
                 off.insert(*sub);
-                substitutes.push_back({*sub, d.holiday, true});
+                substitutes.push_back({*sub, d.holiday, HolidayType::publicHoliday, true});
             }
         }
     }

@@ -107,10 +107,17 @@ struct Holiday {
     std::vector<std::string> regions;  // empty: the whole country
     ObservedRule observed = ObservedRule::none;
     std::optional<int> observedFrom;  // first year days off are made up
+    // From this year on only kept, no longer a day off (Ukraine's martial
+    // law suspends days off).
+    std::optional<int> observanceFrom;
     // When the rule meets the day `sameAs` names, `thenAdd` days later
     // (France's Mother's Day gives way to Pentecost).
     std::optional<HolidayRule> sameAs;
     int thenAdd = 0;
+    // Days added when the day falls on a weekday, index 1 = Sunday … 7 =
+    // Saturday (Israel's Independence Day leaves Friday and Saturday for the
+    // Thursday before).
+    std::array<int, 8> weekdayShift{};
     std::map<std::string, std::string, std::less<>> names;  // language → name
 
     bool holdsIn(std::int64_t year) const;
@@ -142,6 +149,7 @@ Result<CountryHolidays, std::string> loadCountryHolidays(const std::filesystem::
 struct HolidayDay {
     DayNumber day = 0;
     const Holiday* holiday = nullptr;
+    HolidayType type = HolidayType::publicHoliday;
     bool substitute = false;  // the day off made up for one on a weekend
 };
 
