@@ -27,6 +27,12 @@ int main(int argc, char** argv) {
     env.weather = platform::standardWeatherServices(env.calendar);
     env.forecast = platform::standardForecastServices(env.calendar);
     env.events = &platform::CalendarDatabase::shared();
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') {
+            env.localeVariable = value;
+            break;
+        }
+    }
     env.terminal = ::isatty(STDOUT_FILENO) == 1;
     const char* noColor = std::getenv("NO_COLOR");
     env.noColor = noColor != nullptr && *noColor != '\0';
