@@ -84,8 +84,8 @@ QString spokenDuration(double seconds) {
 
 // "72 degrees"; a value that is not a number has none to say.
 QString spokenTemperature(double celsius, TempUnit unit) {
-    const double shown = std::round(
-        unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius);
+    const double shown =
+        std::round(unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius);
     if (!std::isfinite(shown) || std::fabs(shown) > 1e6) {
         return Words::tr("unknown", "a temperature");
     }

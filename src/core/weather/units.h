@@ -4,7 +4,9 @@
 
 namespace solvane::units {
 
-constexpr double kKilometresPerMile = 1.609344;
+// The board has always divided by 1.609, not the statute mile's 1.609344;
+// kept so that no shown speed moves across a rounding edge.
+constexpr double kKilometresPerMile = 1.609;
 constexpr double kMillimetresPerInch = 25.4;
 
 constexpr double fahrenheitFromCelsius(double celsius) {
