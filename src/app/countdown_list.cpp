@@ -201,6 +201,9 @@ class RowDelegate : public QStyledItemDelegate {
         painter->drawText(trailing, Qt::AlignVCenter | Qt::AlignRight, r.trailing);
         area.setRight(trailing.left() - kRowSpacing);
 
+        // A label typed in Hebrew or Arabic reads right to left within its
+        // line, still at the line's leading edge.
+        painter->setLayoutDirection(Qt::LayoutDirectionAuto);
         const QFontMetrics labelMetrics(calloutFont());
         const QFontMetrics captionMetrics(captionFont());
         const int block = labelMetrics.height() + 1 + captionMetrics.height();
