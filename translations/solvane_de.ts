@@ -1009,7 +1009,7 @@ Größen: %3</translation>
     </message>
     <message>
         <source>Spring equinox</source>
-        <translation>Frühlings-Tagundnachtgleiche</translation>
+        <translation>Frühlingsanfang</translation>
     </message>
     <message>
         <source>Summer solstice</source>
@@ -1017,7 +1017,7 @@ Größen: %3</translation>
     </message>
     <message>
         <source>Fall equinox</source>
-        <translation>Herbst-Tagundnachtgleiche</translation>
+        <translation>Herbstanfang</translation>
     </message>
     <message>
         <source>Winter solstice</source>

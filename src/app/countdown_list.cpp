@@ -25,6 +25,7 @@
 #include "board/symbols.h"
 #include "core/model/countdown_display.h"
 #include "core/model/presets.h"
+#include "core/time/text_format.h"
 
 namespace solvane::app {
 
@@ -457,7 +458,8 @@ void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Insta
         row.label = shownText(qs(countdown.label));
         row.summary = qs(scheduleSummary(countdown, now, calendar));
         if (const auto shown = display(countdown, now, calendar)) {
-            row.trailing = QString::number(shown->value) + QLatin1Char(' ') + qs(shown->unit);
+            row.trailing = qs(numberText(static_cast<double>(shown->value))) + QLatin1Char(' ') +
+                           qs(shown->unit);
             row.showsValue = true;
         } else if (std::holds_alternative<FinishedPhase>(phase(countdown, now, calendar))) {
             row.trailing = tr("done");
