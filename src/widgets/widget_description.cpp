@@ -17,10 +17,12 @@
 #include "core/time/text_format.h"
 #include "core/util/translation.h"
 #include "core/weather/forecast_display.h"
+#include "core/weather/units.h"
 #include "widgets/catalogue.h"
 #include "widgets/countdown_views.h"
 #include "widgets/forecast_views.h"
 #include "widgets/sky_views.h"
+#include "widgets/widget_kinds.h"
 
 namespace solvane::widgets {
 namespace {
@@ -82,13 +84,14 @@ QString spokenDuration(double seconds) {
 
 // "72 degrees"; a value that is not a number has none to say.
 QString spokenTemperature(double celsius, TempUnit unit) {
-    const double shown = unit == TempUnit::fahrenheit ? celsius * 9 / 5 + 32 : celsius;
+    const double shown = std::round(
+        unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius);
     if (!std::isfinite(shown) || std::fabs(shown) > 1e6) {
         return Words::tr("unknown", "a temperature");
     }
-    // The degrees the face shows, rounded the same way.
+    // The degrees the face shows, rounded the same way, in the locale's digits.
     const QString figure = qstr(numberText(shown));
-    const int value = static_cast<int>(std::lround(shown));
+    const int value = static_cast<int>(shown);
     // The plural form follows the size of the number; its sign is said as written.
     const int size = value < 0 ? -value : value;
     return QString::fromStdString(translate("WidgetDescription", "%1 degree(s)", nullptr, size))
@@ -116,7 +119,7 @@ QString spokenCompass(std::string_view point) {
 
 QString spokenWind(const WeatherSnapshot& weather, TempUnit unit) {
     const bool miles = unit == TempUnit::fahrenheit;
-    const double value = miles ? weather.windKph / 1.609 : weather.windKph;
+    const double value = miles ? units::mphFromKph(weather.windKph) : weather.windKph;
     if (!std::isfinite(value)) {
         return Words::tr("wind unknown");
     }
@@ -518,31 +521,37 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
 
 }  // namespace
 
+QString describeBoardWidget(const BoardEntry& entry, WidgetFamily, const Calendar& calendar) {
+    return describeBoard(entry.data(), calendar);
+}
+
+QString describeSkyWidget(const BoardEntry& entry, WidgetFamily, const Calendar& calendar) {
+    return describeSky(entry.data(), calendar);
+}
+
+QString describeCountdownsWidget(const BoardEntry& entry, WidgetFamily family,
+                                 const Calendar& calendar) {
+    return describeCountdowns(entry.data(), family, calendar);
+}
+
+QString describeMoonWidget(const BoardEntry& entry, WidgetFamily, const Calendar& calendar) {
+    return spokenMoonWidget(entry.data().sky, entry.data().date, calendar);
+}
+
+QString describeForecastWidget(const BoardEntry& entry, WidgetFamily family,
+                               const Calendar& calendar) {
+    return describeForecast(entry.data(), family, entry.showsDays(), calendar);
+}
+
 std::string describeWidget(std::string_view kind, WidgetFamily family, const BoardEntry& entry,
                            const Calendar& calendar) {
-    const BoardData& data = entry.data();
-    QString body;
-    if (kind == kSolvaneKind) {
-        body = describeBoard(data, calendar);
-    } else if (kind == kSkyKind) {
-        body = describeSky(data, calendar);
-    } else if (kind == kCountdownsKind) {
-        body = describeCountdowns(data, family, calendar);
-    } else if (kind == kMoonKind) {
-        body = spokenMoonWidget(data.sky, data.date, calendar);
-    } else if (kind == kForecastKind) {
-        body = describeForecast(data, family, entry.showsDays(), calendar);
-    } else {
+    const WidgetKind* found = findWidgetKind(kind);
+    if (found == nullptr) {
         return {};
     }
-    // The catalogue names the kinds; the text opens with the name the gallery shows.
-    QString name = qstr(kind);
-    for (const WidgetKindSpec& spec : widgetCatalogue()) {
-        if (spec.kind == kind) {
-            name = QString::fromStdString(spec.displayName);
-        }
-    }
-    return (sentence(name) + QLatin1Char(' ') + body).simplified().toStdString();
+    // The text opens with the name the gallery shows.
+    const QString body = found->describe(entry, family, calendar);
+    return (sentence(kindTitle(*found)) + QLatin1Char(' ') + body).simplified().toStdString();
 }
 
 }  // namespace solvane::widgets

@@ -2,6 +2,8 @@
 
 #include "core/time/text_format.h"
 #include "core/util/translation.h"
+#include "core/weather/service_table.h"
+#include "core/weather/units.h"
 
 #include <unicode/numfmt.h>
 #include <unicode/ulocdata.h>
@@ -38,13 +40,7 @@ std::string roundedText(double value) {
 }  // namespace
 
 std::string_view displayName(WeatherSource source) {
-    switch (source) {
-        case WeatherSource::apple:
-            return "Apple Weather";
-        case WeatherSource::openMeteo:
-            return "Open-Meteo";
-    }
-    return {};
+    return serviceEntry(source).displayName;
 }
 
 std::string_view label(TempUnit unit) {
@@ -75,7 +71,8 @@ AppSettings AppSettings::defaults(std::string_view locale) {
 }
 
 std::string formatTemperature(double celsius, TempUnit unit) {
-    const double value = unit == TempUnit::fahrenheit ? celsius * 9 / 5 + 32 : celsius;
+    const double value =
+        unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius;
     if (!std::isfinite(value)) {
         return "--°";
     }
@@ -84,7 +81,7 @@ std::string formatTemperature(double celsius, TempUnit unit) {
 
 std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit) {
     const bool miles = unit == TempUnit::fahrenheit;
-    const double value = miles ? snapshot.windKph / 1.609 : snapshot.windKph;
+    const double value = miles ? units::mphFromKph(snapshot.windKph) : snapshot.windKph;
     const std::string speed = std::isfinite(value) ? roundedText(value) : std::string("--");
     return withArguments(miles ? translate("Units", "%1 mph", "wind speed")
                                : translate("Units", "%1 km/h", "wind speed"),
@@ -99,12 +96,13 @@ std::string formatWindSpeed(double kph, TempUnit unit, std::string_view locale) 
     const std::string_view language = locale.substr(0, locale.find('_'));
     if (unit == TempUnit::fahrenheit) {
         return withArguments(translate("Units", "%1 mph", "wind speed"),
-                             {std::isfinite(kph) ? roundedText(kph / 1.609) : "--"});
+                             {std::isfinite(kph) ? roundedText(units::mphFromKph(kph)) : "--"});
     }
     if (std::find(std::begin(kMetresPerSecond), std::end(kMetresPerSecond), language) !=
         std::end(kMetresPerSecond)) {
-        return withArguments(translate("Units", "%1 m/s", "wind speed"),
-                             {std::isfinite(kph) ? roundedText(kph / 3.6) : "--"});
+        return withArguments(
+            translate("Units", "%1 m/s", "wind speed"),
+            {std::isfinite(kph) ? roundedText(units::metresPerSecondFromKph(kph)) : "--"});
     }
     return withArguments(translate("Units", "%1 km/h", "wind speed"),
                          {std::isfinite(kph) ? roundedText(kph) : "--"});
@@ -115,7 +113,8 @@ std::string formatPrecipitation(double mm, TempUnit unit, std::string_view local
         return "--";
     }
     const bool inches = unit == TempUnit::fahrenheit;
-    const double amount = std::max(mm, 0.0) / (inches ? 25.4 : 1.0);
+    const double amount =
+        inches ? units::inchesFromMillimetres(std::max(mm, 0.0)) : std::max(mm, 0.0);
     // Tenths of a millimetre below a centimetre, where a drizzle differs
     // from a shower; hundredths of an inch.
     const int fraction = inches ? 2 : amount < 10 ? 1 : 0;
