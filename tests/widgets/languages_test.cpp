@@ -152,8 +152,10 @@ BoardData longestBoard(const Calendar& calendar) {
         countdowns.push_back(makeCountdown(preset));
     }
     b.countdowns = sortedDisplays(countdowns, b.date, calendar);
-    b.weather->temperatureC = 38.4;  // 101 °F
-    b.weather->highC = 40.1;
+    // Each place's own unit; where it is Fahrenheit, three digits of it.
+    b.unit = defaultTempUnit(calendar.locale());
+    b.weather->temperatureC = b.unit == TempUnit::fahrenheit ? 38.4 : -12.4;  // 101 °F, -12 °C
+    b.weather->highC = b.unit == TempUnit::fahrenheit ? 40.1 : -10.2;
     b.weather->cloudCover = 88;
     b.place = "Rancho Santa Margarita, California, United States of America";
     b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, calendar);
