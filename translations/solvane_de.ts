@@ -760,7 +760,7 @@
     <message>
         <source>%1% chance</source>
         <comment>of precipitation</comment>
-        <translation>%1 % Niederschlag</translation>
+        <translation>%1&#xa0;% Niederschlag</translation>
     </message>
     <message>
         <source>Now</source>
@@ -842,6 +842,21 @@ Größen: %3</translation>
     <message>
         <source>Size:</source>
         <translation>Größe:</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>%1 (day off in lieu)</source>
+        <translation>%1 (Ersatzfeiertag)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysCommand</name>
+    <message>
+        <source>(observance)</source>
+        <comment>kept, but not a day off</comment>
+        <translation>(Gedenktag, kein Feiertag)</translation>
     </message>
 </context>
 <context>
