@@ -760,7 +760,7 @@
     <message>
         <source>%1% chance</source>
         <comment>of precipitation</comment>
-        <translation>%1 % Niederschlag</translation>
+        <translation>%1&#xa0;% Niederschlag</translation>
     </message>
     <message>
         <source>Now</source>
@@ -842,6 +842,21 @@ Größen: %3</translation>
     <message>
         <source>Size:</source>
         <translation>Größe:</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>%1 (day off in lieu)</source>
+        <translation>%1 (Ersatzfeiertag)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysCommand</name>
+    <message>
+        <source>(observance)</source>
+        <comment>kept, but not a day off</comment>
+        <translation>(Gedenktag, kein Feiertag)</translation>
     </message>
 </context>
 <context>
@@ -1009,7 +1024,7 @@ Größen: %3</translation>
     </message>
     <message>
         <source>Spring equinox</source>
-        <translation>Frühlings-Tagundnachtgleiche</translation>
+        <translation>Frühlingsanfang</translation>
     </message>
     <message>
         <source>Summer solstice</source>
@@ -1017,7 +1032,7 @@ Größen: %3</translation>
     </message>
     <message>
         <source>Fall equinox</source>
-        <translation>Herbst-Tagundnachtgleiche</translation>
+        <translation>Herbstanfang</translation>
     </message>
     <message>
         <source>Winter solstice</source>

@@ -845,6 +845,21 @@ Dimensioni: %3</translation>
     </message>
 </context>
 <context>
+    <name>Holidays</name>
+    <message>
+        <source>%1 (day off in lieu)</source>
+        <translation>%1 (festività spostata)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysCommand</name>
+    <message>
+        <source>(observance)</source>
+        <comment>kept, but not a day off</comment>
+        <translation>(ricorrenza non festiva)</translation>
+    </message>
+</context>
+<context>
     <name>Location</name>
     <message>
         <source>Locating…</source>

@@ -854,6 +854,21 @@ Sizes: %3</source>
     </message>
 </context>
 <context>
+    <name>Holidays</name>
+    <message>
+        <source>%1 (day off in lieu)</source>
+        <translation>%1 (перенесённый выходной)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysCommand</name>
+    <message>
+        <source>(observance)</source>
+        <comment>kept, but not a day off</comment>
+        <translation>(памятная дата, не выходной)</translation>
+    </message>
+</context>
+<context>
     <name>Location</name>
     <message>
         <source>Locating…</source>

@@ -25,6 +25,7 @@
 #include "board/symbols.h"
 #include "core/model/countdown_display.h"
 #include "core/model/presets.h"
+#include "core/time/text_format.h"
 
 namespace solvane::app {
 
@@ -201,6 +202,9 @@ class RowDelegate : public QStyledItemDelegate {
         painter->drawText(trailing, Qt::AlignVCenter | Qt::AlignRight, r.trailing);
         area.setRight(trailing.left() - kRowSpacing);
 
+        // A label typed in Hebrew or Arabic reads right to left within its
+        // line, still at the line's leading edge.
+        painter->setLayoutDirection(Qt::LayoutDirectionAuto);
         const QFontMetrics labelMetrics(calloutFont());
         const QFontMetrics captionMetrics(captionFont());
         const int block = labelMetrics.height() + 1 + captionMetrics.height();
@@ -454,7 +458,8 @@ void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Insta
         row.label = shownText(qs(countdown.label));
         row.summary = qs(scheduleSummary(countdown, now, calendar));
         if (const auto shown = display(countdown, now, calendar)) {
-            row.trailing = QString::number(shown->value) + QLatin1Char(' ') + qs(shown->unit);
+            row.trailing = qs(numberText(static_cast<double>(shown->value))) + QLatin1Char(' ') +
+                           qs(shown->unit);
             row.showsValue = true;
         } else if (std::holds_alternative<FinishedPhase>(phase(countdown, now, calendar))) {
             row.trailing = tr("done");

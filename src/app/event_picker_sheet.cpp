@@ -68,6 +68,8 @@ class EventRowDelegate : public QStyledItemDelegate {
         painter->drawEllipse(QRectF(area.left(), area.center().y() - kDot / 2.0 + 0.5, kDot, kDot));
 
         const QRect text = area.adjusted(kDot + 10, 0, 0, 0);
+        // An event named in Hebrew or Arabic reads right to left in its line.
+        painter->setLayoutDirection(Qt::LayoutDirectionAuto);
         const QFontMetrics title(calloutFont());
         const QFontMetrics detail(captionFont());
         const int top = text.top() + (text.height() - title.height() - 1 - detail.height()) / 2;

@@ -333,7 +333,11 @@ void LocationSection::updateSaveButton() {
 
 void LocationSection::showPlace() {
     const QString name = shownText(QString::fromStdString(place_.name));
-    title_->setText(fromTimeZone_ ? tr("%1 (from your time zone)").arg(name) : name);
+    // The name isolated, so that an Arabic or Hebrew name keeps its place
+    // before the note in whatever direction the window reads.
+    title_->setText(fromTimeZone_
+                        ? tr("%1 (from your time zone)").arg(QChar(0x2068) + name + QChar(0x2069))
+                        : name);
     // A comma between the two reads as a decimal comma where numbers have
     // one.
     const QString between = numbersLocale().decimalPoint() == QLatin1String(",")

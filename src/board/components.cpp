@@ -128,11 +128,15 @@ struct HeaderParts {
         if (detailed) {
             row.push_back(fixedItem(symbolSize(28)));
         }
-        row.push_back(textItem(temperature, kTemperatureFont, 0.7));
-        // The column keeps room for the second line at its smallest, so that
-        // line shrinks rather than loses its end.
+        // The temperature gives up room only once the words beside it are
+        // at their smallest: a long "feels like" in Ukrainian must not cut it.
+        StackItem figure = textItem(temperature, kTemperatureFont, 0.7);
+        figure.yieldOrder = 1;
+        row.push_back(figure);
+        // The column keeps room for the second line at the smallest a fact is
+        // set, so that line shrinks rather than loses its end.
         StackItem column = conditions.asItem(true);
-        column.minimum = conditions.items[1].minimum;
+        column.minimum = textItem(second, kDetailFont, kFactMinScale).minimum;
         row.push_back(column);
         row.push_back(spacerItem(4));
         if (detailed) {

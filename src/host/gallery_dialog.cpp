@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -27,8 +28,8 @@ QString sizeLabel(widgets::WidgetFamily family) {
     const QSizeF points = widgets::familySize(family);
     return QCoreApplication::translate("GalleryDialog", "%1 (%2 × %3)", "a size and its points")
         .arg(sizeName(family))
-        .arg(points.width())
-        .arg(points.height());
+        .arg(QLocale().toString(points.width(), 'f', 0))
+        .arg(QLocale().toString(points.height(), 'f', 0));
 }
 
 }  // namespace

@@ -269,7 +269,8 @@ QString ForecastView::chanceText(const std::optional<double>& percent) {
         return {};
     }
     const int whole = static_cast<int>(std::lround(std::min(*percent, 100.0)));
-    return QCoreApplication::translate("Widgets", "%1%", "percent").arg(whole);
+    return QCoreApplication::translate("Widgets", "%1%", "percent")
+        .arg(qstr(numberText(static_cast<double>(whole))));
 }
 
 QString ForecastView::updatedText(const Forecast& forecast, Instant now, const Calendar& place,

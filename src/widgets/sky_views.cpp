@@ -88,7 +88,8 @@ QRectF squareIn(const QRectF& frame, double side) {
 }  // namespace
 
 QString moonPercentText(const SkySnapshot& sky) {
-    return QCoreApplication::translate("Widgets", "%1%", "percent").arg(moonLitPercent(sky));
+    return QCoreApplication::translate("Widgets", "%1%", "percent")
+        .arg(qstr(numberText(static_cast<double>(moonLitPercent(sky)))));
 }
 
 QString shortTimeText(const std::optional<Instant>& t, const Calendar& calendar) {

@@ -6,6 +6,7 @@
 // is cut.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -14,6 +15,7 @@
 #include <unicode/locid.h>
 
 #include <algorithm>
+#include <iostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -54,7 +56,7 @@ struct InLanguage {
 };
 
 // The languages the build ships, each with the place its readers most
-// likely live ("de" → "de_DE").
+// likely live ("de" → "de_DE"), and locales read in an English window.
 std::vector<std::pair<QString, std::string>> shippedLanguages() {
     std::vector<std::pair<QString, std::string>> out;
     for (const QString& file : QDir(QStringLiteral(SOLVANE_TRANSLATIONS_DIR))
@@ -68,7 +70,10 @@ std::vector<std::pair<QString, std::string>> shippedLanguages() {
         likely.addLikelySubtags(status);
         out.emplace_back(language, std::string(likely.getLanguage()) + "_" + likely.getCountry());
     }
-    out.emplace_back(QStringLiteral("en_US"), "en_US");
+    // English, and English windows around other scripts' dates and digits.
+    for (const char* locale : {"en_US", "ar_EG", "fa_IR", "hi_IN", "he_IL"}) {
+        out.emplace_back(QString::fromLatin1(locale), locale);
+    }
     return out;
 }
 
@@ -152,8 +157,10 @@ BoardData longestBoard(const Calendar& calendar) {
         countdowns.push_back(makeCountdown(preset));
     }
     b.countdowns = sortedDisplays(countdowns, b.date, calendar);
-    b.weather->temperatureC = 38.4;  // 101 °F
-    b.weather->highC = 40.1;
+    // Each place's own unit; where it is Fahrenheit, three digits of it.
+    b.unit = defaultTempUnit(calendar.locale());
+    b.weather->temperatureC = b.unit == TempUnit::fahrenheit ? 38.4 : -12.4;  // 101 °F, -12 °C
+    b.weather->highC = b.unit == TempUnit::fahrenheit ? 40.1 : -10.2;
     b.weather->cloudCover = 88;
     b.place = "Rancho Santa Margarita, California, United States of America";
     b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, calendar);
@@ -203,6 +210,12 @@ TEST(Languages, EachLineReadsOneDigitSystem) {
 TEST(Languages, NoFaceCutsAFactInAnyLanguage) {
     std::set<std::string> overfull;
     for (const auto& [language, locale] : shippedLanguages()) {
+        // Without a face for its script a text is measured in boxes; the
+        // package recommends one, a test machine may not have it.
+        if (locale == "hi_IN" && QFontDatabase::families(QFontDatabase::Devanagari).isEmpty()) {
+            std::cout << "hi_IN not drawn: no Devanagari face installed\n";
+            continue;
+        }
         const InLanguage in(language, locale);
         const BoardData board = longestBoard(in.calendar);
         takeOverfullFacts();
