@@ -132,31 +132,6 @@ TEST(BoardLayout, HeaderKeepsTheDateWholeAndThePlaceYieldsFirst) {
     }
 }
 
-// The weather area of a board without weather is exactly the "Weather
-// unavailable" header, and the sky panels are there regardless.
-TEST(BoardView, WithoutWeatherShowsUnavailableAndStillTheSkyPanels) {
-    const BoardData board = sampleBoard(true, false);
-    const PaintContext ctx{Palette::forStyle(WidgetStyle::dark), ColorScheme::dark};
-    const QColor background(22, 22, 24);
-    const QSizeF size = SolvaneView::kWidgetSize;
-    const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
-    const QImage whole = render(size, 1, background, [&](QPainter& p) {
-        SolvaneView{}.paint(p, kBoardRect, board, ctx, newYork());
-    });
-    const QImage alone = render(size, 1, background, [&](QPainter& p) {
-        WeatherHeader{nullptr, board.unit, true}.paint(p, l.weather, ctx);
-    });
-    const QRect area = l.weather.toAlignedRect();
-    EXPECT_EQ(whole.copy(area), alone.copy(area));
-    EXPECT_GT(testing::inkedPixels(alone.copy(area), background), 50);
-
-    const QColor panel = ctx.color(ctx.palette.panel);
-    for (const QRectF& card : {l.sun, l.moon}) {
-        EXPECT_EQ(pixelAt(whole, card.topLeft() + QPointF(6, card.height() / 2)), panel);
-        EXPECT_EQ(pixelAt(whole, card.topRight() + QPointF(-6, card.height() / 2)), panel);
-    }
-}
-
 TEST(SkyCards, FiguresAndFallbacks) {
     SkySnapshot sky;
     sky.moonFraction = 0.997;
@@ -212,30 +187,16 @@ TEST(SkyCards, PolarDayAndNight) {
     EXPECT_NE(pixelAt(arc(night), golden), accent);
 }
 
-TEST(BoardBackdrop, CardColoursOfEachStyle) {
+// The card's colours and the glass wallpaper are in the reviewed pictures;
+// these edges are too few pixels for their tolerance to notice.
+TEST(BoardBackdrop, CardEdgesOfEachStyle) {
     const BoardData board = sampleBoard(true, true);
     const QImage dark = renderBoardImage(board, newYork(), WidgetStyle::dark, ColorScheme::dark, 1);
     const QImage light =
         renderBoardImage(board, newYork(), WidgetStyle::light, ColorScheme::light, 1);
-    const QImage glass =
-        renderBoardImage(board, newYork(), WidgetStyle::glass, ColorScheme::dark, 1);
-    ASSERT_EQ(dark.size(), QSize(724, 360));
-    ASSERT_EQ(glass.size(), QSize(768, 404));
-
-    // Inside the card's padding, clear of the board's content.
-    const QPointF inside(8, 200);
-    EXPECT_EQ(pixelAt(dark, inside), QColor(22, 22, 24));
-    EXPECT_EQ(pixelAt(light, inside), QColor(243, 242, 238));
     EXPECT_EQ(pixelAt(dark, {1, 1}).alpha(), 0);  // outside the rounded corner
     // The light card's inner border darkens its very edge.
     EXPECT_LT(pixelAt(light, {0.5, 200}).red(), 235);
-
-    // Glass: the teal wallpaper around the card, a darker frosted card over it.
-    const QColor wallpaper = pixelAt(glass, {6, 390});
-    EXPECT_GT(wallpaper.green(), wallpaper.red() + 30);
-    EXPECT_EQ(wallpaper.alpha(), 255);
-    const QColor frosted = pixelAt(glass, {22 + 8, 22 + 300});
-    EXPECT_LT(frosted.lightness(), pixelAt(glass, {22 - 14, 22 + 300}).lightness());
 }
 
 // Whole renders compared with reviewed pictures in tests/data/goldens. Font

@@ -6,11 +6,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/model/countdown.h"
+#include "core/store/shared_store.h"
 #include "core/time/calendar.h"
 
 namespace solvane::testing {
@@ -38,6 +40,12 @@ inline std::string ymd(const Calendar& c, std::optional<Instant> t) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
     return buf;
+}
+
+// A store's places under `root`, laid out as the programs lay them out.
+inline StorePaths pathsUnder(const std::filesystem::path& root) {
+    return {root / "config/org.solvane.shared/preferences.sqlite",
+            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
 }
 
 inline std::vector<std::string> labels(const std::vector<Countdown>& list) {

@@ -1,5 +1,5 @@
 // What the tests that put clients against loopback servers share: the
-// servers, a scratch folder, and a stopwatch with a hang guard.
+// servers, a scratch folder, and a hang guard.
 #pragma once
 
 #include <chrono>
@@ -22,9 +22,5 @@ using Clock = std::chrono::steady_clock;
 
 // Only a hang guard: loaded machines are slow, but never this slow.
 inline constexpr double kSlack = 5;
-
-inline double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 }  // namespace solvane::platform

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "core/weather/conditions.h"
 #include "platform/weatherkit/weatherkit.h"
 
 namespace solvane::platform {
@@ -33,18 +32,10 @@ void expectReadAs(const Expected& want) {
     }
 }
 
-TEST(WeatherKitConditions, EveryCodeReachesTheSnapshotWithItsTextAndDayOrNightSymbol) {
-    std::size_t codes = 0;
-    for (const WeatherCondition& row : weatherConditions()) {
-        if (!row.weatherKitCode.empty()) {
-            expectReadAs({row.weatherKitCode, row.name, row.daySymbol, row.nightSymbol});
-            ++codes;
-        }
-    }
-    EXPECT_EQ(codes, 35u);
-    // Written out, not read from the table: the board's icons depend on these
-    // names, and each kind of row (moon form, plain cloud at night, the same
-    // by day and night) is here once.
+TEST(WeatherKitConditions, EachKindOfCodeReachesTheSnapshotWithItsTextAndSymbol) {
+    // Written out, not read from the table (whose rows the core's test
+    // counts): the board's icons depend on these names, and each kind of row
+    // (moon form, plain cloud at night, the same by day and night) is here once.
     const Expected written[] = {
         {"Clear", "Clear", "sun.max", "moon.stars"},
         {"PartlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},

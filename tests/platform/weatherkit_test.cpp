@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/model/json_forms.h"
+#include "core/test_helpers.h"
 #include "core/time/date_text.h"
 #include "platform/jwt_check.h"
 #include "platform/weather_services.h"
@@ -29,6 +30,7 @@ using solvane::testing::HttpTestReply;
 using solvane::testing::HttpTestRequest;
 using solvane::testing::Key;
 using solvane::testing::LoopbackHttpServer;
+using solvane::testing::ScopedEnv;
 using solvane::testing::TempDir;
 
 constexpr Instant kTokenTime = Instant::fromUnix(1710946841.75);
@@ -49,21 +51,6 @@ std::string fixture(const std::string& name, const std::string& folder = "weathe
 void writeFile(const fs::path& path, std::string_view text) {
     std::ofstream(path, std::ios::binary) << text;
 }
-
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // A developer account on disk: a fresh P-256 key and the credentials file
 // that names it relative to itself.

@@ -18,15 +18,9 @@
 
 namespace solvane::fetcher_test {
 
-using Clock = std::chrono::steady_clock;
-
 inline const Instant kNow{760000000};
 inline const WeatherError kRefused =
     WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, ""});
-
-inline double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // A call that counts its callers and gives up only when cancelled.
 template <class Record>

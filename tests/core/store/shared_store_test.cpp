@@ -26,15 +26,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::labels;
+using testing::pathsUnder;
 using testing::ScopedEnv;
 using testing::TempDir;
 using List = std::vector<Countdown>;
 using Edit = std::optional<List>;
-
-StorePaths pathsUnder(const fs::path& root) {
-    return {root / "config/org.solvane.shared/preferences.sqlite",
-            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
-}
 
 mode_t modeOf(const fs::path& path) {
     struct stat info {};

@@ -22,12 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::labels;
+using testing::pathsUnder;
 using testing::TempDir;
-
-StorePaths pathsUnder(const fs::path& root) {
-    return {root / "config/org.solvane.shared/preferences.sqlite",
-            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
-}
 
 Countdown countdown(const std::string& label) {
     Countdown c;

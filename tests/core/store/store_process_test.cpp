@@ -19,6 +19,7 @@
 
 #include "core/model/countdown_json.h"
 #include "core/store/shared_store.h"
+#include "core/test_helpers.h"
 #include "core/weather/weather_json.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
@@ -26,13 +27,10 @@
 namespace solvane {
 namespace {
 
+using solvane::testing::pathsUnder;
+
 constexpr int kRounds = 1000;
 enum Exit : int { kOk = 0, kSaveFailed = 10, kReadBackWrong = 11 };
-
-StorePaths pathsUnder(const std::filesystem::path& root) {
-    return {root / "config/org.solvane.shared/preferences.sqlite",
-            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
-}
 
 Countdown labelled(const std::string& label) {
     Countdown c;

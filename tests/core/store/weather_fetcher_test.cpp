@@ -83,20 +83,6 @@ TEST_F(WeatherFetcherTest, AppleTimeoutFallsBackWithTheNoteUntilAppleAnswers) {
     EXPECT_FALSE(store.loadAppleError());
 }
 
-TEST_F(WeatherFetcherTest, AppleFailureNoteIsTheErrorsPrintableForm) {
-    const std::pair<WeatherError, std::string> cases[] = {
-        {kRefused, "HttpError.cannotConnect"},
-        {WeatherError::service("WeatherKitError.http(401)"), "WeatherKitError.http(401)"},
-        {WeatherError::fromHttp({net::HttpErrorKind::timedOut, ""}),
-         std::string(kAppleTimeoutNote)},
-    };
-    for (const auto& [error, note] : cases) {
-        appleFake.failure = error;
-        EXPECT_TRUE(fetch(apple, true)->isFallback());
-        EXPECT_EQ(store.loadAppleError(), note);
-    }
-}
-
 TEST_F(WeatherFetcherTest, EverythingFailingGivesTheStoredOneOfThePlaceUntouched) {
     expectEverythingFailingGivesTheStoredOneOfThePlace();
 }
