@@ -21,7 +21,7 @@ done
 # No lintian error, and no warning the packaging does not override with a
 # comment saying why.
 command -v lintian >/dev/null || fail "lintian is missing (scripts/install-deps installs it)"
-lintian --fail-on error,warning --no-tag-display-limit "$deb" ||
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" ||
   fail "lintian found the problems above in $(basename "$deb")"
 
 dpkg -x "$deb" "$root"
