@@ -9,6 +9,7 @@ using enum ValueKind;
 
 constexpr std::array kOptions{
     OptionSpec{"--help", {}, none, {}, "show the options and exit", "-h"},
+    OptionSpec{"--help-all", {}, none, {}, "show Qt's options too and exit"},
     OptionSpec{"--version", {}, none, {}, "show the version and exit", "-v"},
     OptionSpec{"--quit-after-first-paint",
                {},

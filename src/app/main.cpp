@@ -36,6 +36,8 @@ int main(int argc, char* argv[]) {
     for (const solvane::OptionSpec& option : solvane::app::appProgram().commands.front().options) {
         if (option.name == "--help") {
             parser.addHelpOption();
+        } else if (option.name == "--help-all") {
+            // Qt's help option brings it.
         } else if (option.name == "--version") {
             parser.addVersionOption();
         } else {

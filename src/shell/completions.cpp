@@ -97,6 +97,30 @@ std::set<ValueKind> lookedUp(const ProgramSpec& program) {
     return kinds;
 }
 
+// The value options of every command as case patterns ("rule:--tz"), under
+// the action that completes their value, actions in the order they first
+// appear, so options completed alike share one branch.
+std::vector<std::pair<std::string, std::vector<std::string>>> valueBranches(
+    const ProgramSpec& program, const ValueLists& lists,
+    const std::function<std::string(ValueKind, const std::vector<std::string>&)>& action) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> branches;
+    for (const CommandSpec& c : program.commands) {
+        for (const OptionSpec& o : c.options) {
+            if (!o.takesValue()) {
+                continue;
+            }
+            const std::string a = action(o.kind, fixedValues(o, lists));
+            auto branch = std::find_if(branches.begin(), branches.end(),
+                                       [&](const auto& b) { return b.first == a; });
+            if (branch == branches.end()) {
+                branch = branches.insert(branches.end(), {a, {}});
+            }
+            branch->second.push_back(quoted(std::string(c.name) + ":" + std::string(o.name)));
+        }
+    }
+    return branches;
+}
+
 // --- bash -----------------------------------------------------------------
 
 std::string bashAction(ValueKind kind, const std::vector<std::string>& fixed) {
@@ -142,13 +166,9 @@ std::string bashCompletion(const ProgramSpec& program, const ValueLists& lists) 
              "        command=${words[1]}\n    fi\n";
     }
     s += "\n    case $command:$prev in\n";
-    for (const CommandSpec& c : program.commands) {
-        for (const OptionSpec& o : c.options) {
-            if (o.takesValue()) {
-                s += "        " + quoted(std::string(c.name) + ":" + std::string(o.name)) + ") " +
-                     bashAction(o.kind, fixedValues(o, lists)) + "; return ;;\n";
-            }
-        }
+    for (const auto& [action, patterns] : valueBranches(program, lists, bashAction)) {
+        s += "        " + joined(patterns, " | ") + ")\n            " + action +
+             "\n            return\n            ;;\n";
     }
     s += "    esac\n\n";
     if (hasCommands(program)) {
@@ -225,13 +245,8 @@ std::string zshCompletion(const ProgramSpec& program, const ValueLists& lists) {
         s += "if (( CURRENT > 2 )) && [[ $words[2] != -* ]]; then\n  command=$words[2]\nfi\n";
     }
     s += "\ncase $command:$prev in\n";
-    for (const CommandSpec& c : program.commands) {
-        for (const OptionSpec& o : c.options) {
-            if (o.takesValue()) {
-                s += "  (" + quoted(std::string(c.name) + ":" + std::string(o.name)) + ") " +
-                     zshAction(o.kind, fixedValues(o, lists)) + "; return ;;\n";
-            }
-        }
+    for (const auto& [action, patterns] : valueBranches(program, lists, zshAction)) {
+        s += "  (" + joined(patterns, " | ") + ")\n    " + action + "\n    return\n    ;;\n";
     }
     s += "esac\n\n";
     if (hasCommands(program)) {

@@ -29,7 +29,7 @@ struct ValueLists {
     std::vector<std::string> widgetKinds;
     // By parameter name ("style", "show"): every value any kind offers.
     std::map<std::string, std::vector<std::string>, std::less<>> widgetParameters;
-    // "CC" or "CC-REGION"; empty until the program has a table of them.
+    // The country codes holidays are known for; none without the holiday files.
     std::vector<std::string> countries;
 };
 

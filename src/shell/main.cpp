@@ -5,14 +5,17 @@
 //   solvane-options completions build/share  // bash-completion/completions/…,
 //                                            // zsh/vendor-completions/…,
 //                                            // fish/vendor_completions.d/…
+//   solvane-options completions build/share data/holidays  // with country codes
 //   solvane-options list
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/command_line.h"
 #include "board/symbol_library.h"
@@ -25,7 +28,21 @@ namespace {
 
 using namespace solvane;
 
-shell::ValueLists valueLists() {
+// The countries are the holiday files' names (DE.json); their regions are
+// inside the files and not offered.
+std::vector<std::string> holidayCountries(const std::filesystem::path& folder) {
+    std::vector<std::string> codes;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (entry.path().extension() == ".json") {
+            codes.push_back(entry.path().stem().string());
+        }
+    }
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+shell::ValueLists valueLists(const std::optional<std::filesystem::path>& holidays) {
     shell::ValueLists lists;
     for (const std::string_view symbol : SymbolLibrary::all()) {
         lists.symbols.emplace_back(symbol);
@@ -41,7 +58,9 @@ shell::ValueLists valueLists() {
             }
         }
     }
-    // Country codes join here once the holidays have a table of them.
+    if (holidays) {
+        lists.countries = holidayCountries(*holidays);
+    }
     return lists;
 }
 
@@ -59,7 +78,7 @@ bool write(const std::filesystem::path& file, const std::string& text) {
 }
 
 int usage() {
-    std::fputs("usage: solvane-options list | completions DIR\n", stderr);
+    std::fputs("usage: solvane-options list | completions DIR [HOLIDAY_FOLDER]\n", stderr);
     return 2;
 }
 
@@ -73,11 +92,12 @@ int main(int argc, char** argv) {
         std::fputs(shell::optionListing(programs).c_str(), stdout);
         return std::ferror(stdout) != 0 ? 1 : 0;
     }
-    if (what != "completions" || argc != 3) {
+    if (what != "completions" || argc < 3 || argc > 4) {
         return usage();
     }
     const std::filesystem::path dir = argv[2];
-    const shell::ValueLists lists = valueLists();
+    const shell::ValueLists lists =
+        valueLists(argc == 4 ? std::optional<std::filesystem::path>(argv[3]) : std::nullopt);
     bool written = true;
     for (const ProgramSpec* p : programs) {
         const std::string name(p->name);

@@ -57,6 +57,6 @@ solvane-widgets --size e|extraLarge
 solvane-widgets --show |days hours
 solvane-widgets --entry p|placeholder
 solvane-widgets --countdowns $id,|~$id,$id
-solvane --|--help --quit-after-first-paint --version
+solvane --|--help --help-all --quit-after-first-paint --version
 EOF_CASES
 exit $status
