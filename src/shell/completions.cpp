@@ -323,20 +323,32 @@ std::string fishCompletion(const ProgramSpec& program, const ValueLists& lists) 
              "    for id in (solvane-board list 2>/dev/null | string match -r '^\\S+')\n"
              "        echo $head$id\n    end\nend\n\n";
     }
-    s += head + " -f\n";
     const bool commands = hasCommands(program);
+    if (commands) {
+        // fish's own __fish_use_subcommand would take an option's value
+        // ("--format waybar") for a command.
+        s += "# Whether the command (the word after the program, unless an option) is\n"
+             "# NAME, \"\" for none; with FIRST, also that nothing follows the program yet.\n"
+             "function __solvane_command_is --argument-names name first\n"
+             "    set -l words (commandline -opc)\n    set -l command\n"
+             "    if set -q words[2]; and not string match -q -- '-*' $words[2]\n"
+             "        set command $words[2]\n    end\n"
+             "    test \"$command\" = \"$name\"; or return 1\n"
+             "    test -z \"$first\"; or test (count $words) -eq 1\nend\n\n";
+    }
+    s += head + " -f\n";
     for (const CommandSpec& c : program.commands) {
         if (!c.name.empty()) {
-            s += head + " -n __fish_use_subcommand -a " + quoted(c.name) + " -d " + quoted(c.help) +
-                 "\n";
+            s += head + " -n '__solvane_command_is \"\" first' -a " + quoted(c.name) + " -d " +
+                 quoted(c.help) + "\n";
         }
     }
     for (const CommandSpec& c : program.commands) {
         std::string condition;
         if (commands) {
-            condition = c.name.empty()
-                            ? " -n __fish_use_subcommand"
-                            : " -n " + quoted("__fish_seen_subcommand_from " + std::string(c.name));
+            condition =
+                " -n " + quoted("__solvane_command_is " +
+                                (c.name.empty() ? std::string("\"\"") : std::string(c.name)));
         }
         for (const OptionSpec& o : c.options) {
             s += head + condition + " -l " + std::string(o.name.substr(2));
