@@ -204,7 +204,9 @@ int listCommand(const Arguments& a, const Environment& env, std::ostream& out, s
         return badArguments(err, error);
     }
     const SharedStore store = sharedStore(env);
-    const auto countdowns = store.readCountdowns(*calendar, *now);
+    // The IDs printed are for `remove`: a new store's starters are stored
+    // first, or each listing would make them anew under other IDs.
+    const auto countdowns = store.readCountdowns(*calendar, *now, /*forUse=*/true);
     if (!countdowns) {
         return storeFailed(err, store, countdowns.error());
     }
