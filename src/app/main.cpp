@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "board/fonts.h"
 #include "platform/qt/time_zone_source.h"
 #include "platform/qt/translations.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(
         QIcon::fromTheme("org.solvane.Solvane", QIcon(":/solvane/org.solvane.Solvane.svg")));
     solvane::platform::installTranslations();
+    QApplication::setFont(solvane::withProportionalLatin(QApplication::font()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -17,6 +17,7 @@
 #include "cli/board_options.h"
 #include "cli/board_text.h"
 #include "cli/forecast_command.h"
+#include "cli/holidays_command.h"
 #include "cli/subscription_commands.h"
 #include "core/calendar/calendar_sync.h"
 #include "core/calendar/event_picker.h"
@@ -81,6 +82,12 @@ Commands:
       language; from the forecast's cache when it is under an hour old, and
       only from the cache with --offline. --json gives the next 24 hours and
       7 days as {"place", "hourly", "daily", "source", "fetched"}.
+  holidays [--country CC[-REGION]] [--year YYYY] [--json]
+      The public holidays and observances of a country (or one of its
+      regions, e.g. DE-BY) in a year (this one), names in your language where
+      known. The country is your locale's (LC_ALL, LC_TIME, LANG), else your
+      time zone's. --json gives [{"date", "id", "name", "type"}], type
+      "public" or "observance".
   calendars
       Every calendar Solvane reads, with its account, colour and source
       (evolution, folder or subscription).
@@ -459,6 +466,7 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
         {"presets", presetsCommand},
         {"sky", skyCommand},
         {"forecast", forecastArguments},
+        {"holidays", holidaysCommand},
         {"calendars", calendarsCommand},
         {"events", eventsCommand},
         {"subscribe", subscribeCommand},

@@ -5,6 +5,7 @@
 // their options are those of boardProgram() (cli/board_options.h).
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -38,6 +39,12 @@ struct Environment {
     bool noColor = false;   // NO_COLOR is set
     int columns = 72;
     int outputFd = 1;  // where --follow writes its updates
+    // The first of LC_ALL, LC_TIME and LANG that is set, as given ("de_AT.UTF-8",
+    // "C"): its territory is the user's country for holidays. Empty: the
+    // zone's country.
+    std::string localeVariable;
+    // Where the countries' holiday files are; absent: beside the program.
+    std::optional<std::filesystem::path> holidayFolder;
     // Tells the other programs (window, widgets, status bars) that a
     // command wrote the store; empty: nobody is told.
     std::function<void()> storeChanged;

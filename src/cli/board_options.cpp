@@ -48,6 +48,12 @@ constexpr std::array kPresetsOptions{kTz, kLat, kAt, kHelp};
 constexpr std::array kSkyOptions{kLat, kLon, kAt, kTz, kHelp};
 constexpr std::array kForecastOptions{kJson, kOffline, kAt, kTz, kLocale, kHelp};
 constexpr std::array kOnlyHelp{kHelp};
+constexpr std::array kHolidaysOptions{
+    OptionSpec{"--country", "CC[-REGION]", country, {}, "a country, or one of its regions"},
+    OptionSpec{"--year", "YYYY", number, {}, "the year"},
+    kJson,
+    kHelp,
+};
 constexpr std::array kEventsOptions{
     OptionSpec{"--days", "N", number, {}, "how many days ahead"},
     kAt,
@@ -77,6 +83,7 @@ constexpr std::array kCommands{
     CommandSpec{"presets", kPresetsOptions, {}, none, "the presets offered"},
     CommandSpec{"sky", kSkyOptions, {}, none, "the sky of a day at a place"},
     CommandSpec{"forecast", kForecastOptions, {}, none, "the next hours and days"},
+    CommandSpec{"holidays", kHolidaysOptions, {}, none, "a country's holidays of a year"},
     CommandSpec{"calendars", kOnlyHelp, {}, none, "the calendars read"},
     CommandSpec{"events", kEventsOptions, {}, none, "the calendars' upcoming events"},
     CommandSpec{"subscribe", kSubscribeOptions, "URL", text, "follow a published calendar"},

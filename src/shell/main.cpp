@@ -20,6 +20,7 @@
 #include "app/command_line.h"
 #include "board/symbol_library.h"
 #include "cli/board_options.h"
+#include "core/holidays/holiday_catalog.h"
 #include "host/render_options.h"
 #include "shell/completions.h"
 #include "widgets/catalogue.h"
@@ -28,17 +29,18 @@ namespace {
 
 using namespace solvane;
 
-// The countries are the holiday files' names (DE.json); their regions are
-// inside the files and not offered.
-std::vector<std::string> holidayCountries(const std::filesystem::path& folder) {
+// Every country of the holiday files, each followed by its regions: DE,
+// DE-BW, DE-BY, …
+std::vector<std::string> countriesAndRegions(const std::filesystem::path& folder) {
     std::vector<std::string> codes;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.path().extension() == ".json") {
-            codes.push_back(entry.path().stem().string());
+    for (const std::string& country : holidayCountries(folder)) {
+        codes.push_back(country);
+        if (const auto file = loadCountry(folder, country)) {
+            for (const HolidayRegion& region : file->regions) {
+                codes.push_back(country + "-" + region.code);
+            }
         }
     }
-    std::sort(codes.begin(), codes.end());
     return codes;
 }
 
@@ -59,7 +61,7 @@ shell::ValueLists valueLists(const std::optional<std::filesystem::path>& holiday
         }
     }
     if (holidays) {
-        lists.countries = holidayCountries(*holidays);
+        lists.countries = countriesAndRegions(*holidays);
     }
     return lists;
 }

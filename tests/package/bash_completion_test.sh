@@ -49,6 +49,7 @@ solvane-board forecast --|--at --help --json --locale --offline --tz
 solvane-board add --symbol gif|gift
 solvane-board add --label |
 solvane-board --tz Europe/Berl|Europe/Berlin
+solvane-board holidays --country DE-B|~DE-BY
 solvane-board list --locale |~C.utf8
 solvane-board remove |~$id
 solvane-board frobnicate --|

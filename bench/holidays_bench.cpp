@@ -1,0 +1,57 @@
+// A country's holidays for one year, as the command line and the presets
+// ask for them: Germany's with a Land (Easter and fixed rules), and China's
+// over ever-changing years, so each year's lunar months are worked out afresh
+// (the new moons and solar terms are the cost).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "core/holidays/holidays.h"
+
+namespace {
+
+using namespace solvane;
+
+const CountryHolidays& country(const char* code) {
+    static std::map<std::string, CountryHolidays> loaded;
+    auto found = loaded.find(code);
+    if (found == loaded.end()) {
+        auto parsed = loadCountryHolidays(std::filesystem::path(SOLVANE_HOLIDAY_DATA) /
+                                          (std::string(code) + ".json"));
+        if (!parsed) {
+            std::abort();
+        }
+        found = loaded.emplace(code, std::move(*parsed)).first;
+    }
+    return found->second;
+}
+
+void germanyYear(benchmark::State& state) {
+    const CountryHolidays& de = country("DE");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(holidaysOfYear(de, "BY", 2025));
+    }
+}
+BENCHMARK(germanyYear);
+
+void chinaYearUncached(benchmark::State& state) {
+    const CountryHolidays& cn = country("CN");
+    int year = 1900;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(holidaysOfYear(cn, "", year));
+        year = year == 2199 ? 1900 : year + 1;
+    }
+}
+BENCHMARK(chinaYearUncached)->Unit(benchmark::kMicrosecond);
+
+void loadFile(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            loadCountryHolidays(std::filesystem::path(SOLVANE_HOLIDAY_DATA) / "US.json"));
+    }
+}
+BENCHMARK(loadFile)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
