@@ -7,8 +7,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "app/appearance.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "board/fonts.h"
@@ -33,14 +35,21 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QApplication::translate("main", "Countdowns, weather and the day's sky for the desktop."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption firstPaint(
-        "quit-after-first-paint",
-        QApplication::translate("main",
-                                "Print the time from start to the first painted window and quit."));
-    parser.addOption(firstPaint);
+    for (const solvane::OptionSpec& option : solvane::app::appProgram().commands.front().options) {
+        if (option.name == "--help") {
+            parser.addHelpOption();
+        } else if (option.name == "--help-all") {
+            // Qt's help option brings it.
+        } else if (option.name == "--version") {
+            parser.addVersionOption();
+        } else {
+            parser.addOption(QCommandLineOption(
+                QString::fromUtf8(option.name.substr(2)),
+                QApplication::translate("main", std::string(option.help).c_str())));
+        }
+    }
     parser.process(app);
+    const QString firstPaint = QStringLiteral("quit-after-first-paint");
 
     solvane::app::SingleInstance instance;
     if (instance.claim() == solvane::app::SingleInstance::Start::handedOver) {

@@ -8,25 +8,24 @@ std::optional<std::string> Arguments::value(const std::string& option) const {
 }
 
 std::optional<Arguments> parseArguments(const std::vector<std::string>& args,
-                                        const std::set<std::string>& valueOptions,
-                                        const std::set<std::string>& flagOptions,
-                                        std::string& error) {
+                                        const CommandSpec& command, std::string& error) {
     Arguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.rfind("--", 0) == 0) {
-            if (flagOptions.count(a)) {
-                parsed.flags.insert(a);
-            } else if (valueOptions.count(a)) {
-                if (i + 1 >= args.size()) {
-                    error = a + " needs a value";
-                    return std::nullopt;
-                }
-                parsed.values[a] = args[++i];
-            } else {
-                error = "unknown option " + a;
+        const OptionSpec* option = findOption(command, a);
+        if (option != nullptr) {
+            const std::string name(option->name);
+            if (!option->takesValue()) {
+                parsed.flags.insert(name);
+            } else if (i + 1 >= args.size()) {
+                error = name + " needs a value";
                 return std::nullopt;
+            } else {
+                parsed.values[name] = args[++i];
             }
+        } else if (a.starts_with("--")) {
+            error = "unknown option " + a + " (try --help)";
+            return std::nullopt;
         } else {
             parsed.positional.push_back(a);
         }

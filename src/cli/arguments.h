@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/board_cli.h"
+#include "core/util/option_table.h"
 
 namespace solvane::cli {
 
@@ -20,12 +21,11 @@ struct Arguments {
     std::optional<std::string> value(const std::string& option) const;
 };
 
-// `valueOptions` take the next word; `flagOptions` stand alone. Any other
-// --option, or a value option at the end, is an error.
+// The options `command` lists, kept under their long names: those with a
+// value take the next word, the others stand alone. Any other --option, or a
+// value option at the end, is an error.
 std::optional<Arguments> parseArguments(const std::vector<std::string>& args,
-                                        const std::set<std::string>& valueOptions,
-                                        const std::set<std::string>& flagOptions,
-                                        std::string& error);
+                                        const CommandSpec& command, std::string& error);
 
 // The zone and locale of the command: the user's unless --tz or --locale
 // names another.

@@ -14,6 +14,7 @@
 #include <set>
 
 #include "cli/board_command.h"
+#include "cli/board_options.h"
 #include "cli/board_text.h"
 #include "cli/forecast_command.h"
 #include "cli/holidays_command.h"
@@ -163,57 +164,48 @@ int fail(std::ostream& err, const std::string& message) {
     return 2;
 }
 
-int ruleCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
-                std::ostream& err) {
+int ruleCommand(const Arguments& a, const Environment& env, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--year", "--tz"}, {"--recurs"}, error);
-    if (!a) {
-        return fail(err, error);
-    }
-    if (a->positional.size() != 1) {
+    if (a.positional.size() != 1) {
         return fail(err, "rule needs exactly one RULE_JSON argument");
     }
-    const auto yearText = a->values.find("--year");
-    if (yearText == a->values.end()) {
+    const auto yearText = a.values.find("--year");
+    if (yearText == a.values.end()) {
         return fail(err, "rule needs --year Y");
     }
     const auto year = parseInteger(yearText->second);
     if (!year) {
         return fail(err, "--year needs an integer, got \"" + yearText->second + "\"");
     }
-    const auto rule = decodeDateRule(a->positional[0]);
+    const auto rule = decodeDateRule(a.positional[0]);
     if (!rule) {
         return fail(err, "invalid rule: " + rule.error().message);
     }
-    const auto calendar = commandCalendar(*a, env, error);
+    const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
         return fail(err, error);
     }
-    const auto date = resolve(*rule, *year, a->flags.count("--recurs") > 0, *calendar);
+    const auto date = resolve(*rule, *year, a.flags.count("--recurs") > 0, *calendar);
     print(out, Json{{"date", localDay(date, *calendar)}});
     return 0;
 }
 
-int countdownCommand(const std::vector<std::string>& args, const Environment& env,
-                     std::ostream& out, std::ostream& err) {
+int countdownCommand(const Arguments& a, const Environment& env, std::ostream& out,
+                     std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--at", "--tz", "--locale"}, {}, error);
-    if (!a) {
-        return fail(err, error);
-    }
-    if (a->positional.size() != 1) {
+    if (a.positional.size() != 1) {
         return fail(err, "countdown needs exactly one COUNTDOWN_JSON argument");
     }
-    const auto moment = commandMoment(*a, env, error);
+    const auto moment = commandMoment(a, env, error);
     if (!moment) {
         return fail(err, error);
     }
     const Instant now = *moment;
-    const auto countdown = decodeCountdown(a->positional[0]);
+    const auto countdown = decodeCountdown(a.positional[0]);
     if (!countdown) {
         return fail(err, "invalid countdown: " + countdown.error().message);
     }
-    const auto calendar = commandCalendar(*a, env, error);
+    const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
         return fail(err, error);
     }
@@ -250,28 +242,24 @@ int countdownCommand(const std::vector<std::string>& args, const Environment& en
     return 0;
 }
 
-int presetsCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int presetsCommand(const Arguments& a, const Environment& env, std::ostream& out,
                    std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--tz", "--lat", "--at"}, {}, error);
-    if (!a) {
-        return fail(err, error);
-    }
-    if (!a->positional.empty()) {
+    if (!a.positional.empty()) {
         return fail(err, "presets takes no arguments besides its options");
     }
     std::optional<double> latitude;
-    if (const auto text = a->values.find("--lat"); text != a->values.end()) {
+    if (const auto text = a.values.find("--lat"); text != a.values.end()) {
         latitude = parseNumber(text->second);
         if (!latitude || *latitude < -90 || *latitude > 90) {
             return fail(err, "--lat needs a latitude from -90 to 90, got \"" + text->second + "\"");
         }
     }
-    const auto moment = commandMoment(*a, env, error);
+    const auto moment = commandMoment(a, env, error);
     if (!moment) {
         return fail(err, error);
     }
-    const auto calendar = commandCalendar(*a, env, error);
+    const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
         return fail(err, error);
     }
@@ -304,21 +292,16 @@ int presetsCommand(const std::vector<std::string>& args, const Environment& env,
     return 0;
 }
 
-int skyCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
-               std::ostream& err) {
+int skyCommand(const Arguments& a, const Environment& env, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--lat", "--lon", "--at", "--tz"}, {}, error);
-    if (!a) {
-        return fail(err, error);
-    }
-    if (!a->positional.empty()) {
+    if (!a.positional.empty()) {
         return fail(err, "sky takes no arguments besides its options");
     }
     double coordinates[2] = {0, 0};
     const char* names[2] = {"--lat", "--lon"};
     for (int i = 0; i < 2; ++i) {
-        const auto text = a->values.find(names[i]);
-        if (text == a->values.end()) {
+        const auto text = a.values.find(names[i]);
+        if (text == a.values.end()) {
             return fail(err, "sky needs --lat F and --lon F");
         }
         const auto value = parseNumber(text->second);
@@ -330,14 +313,14 @@ int skyCommand(const std::vector<std::string>& args, const Environment& env, std
     }
     if (coordinates[0] < -90 || coordinates[0] > 90) {
         return fail(err,
-                    "--lat needs a latitude from -90 to 90, got \"" + a->values.at("--lat") + "\"");
+                    "--lat needs a latitude from -90 to 90, got \"" + a.values.at("--lat") + "\"");
     }
-    const auto moment = commandMoment(*a, env, error);
+    const auto moment = commandMoment(a, env, error);
     if (!moment) {
         return fail(err, error);
     }
     const Instant now = *moment;
-    const auto calendar = commandCalendar(*a, env, error);
+    const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
         return fail(err, error);
     }
@@ -360,9 +343,9 @@ bool calendarAccess(const Environment& env, std::ostream& err) {
     return true;
 }
 
-int calendarsCommand(const std::vector<std::string>& args, const Environment& env,
-                     std::ostream& out, std::ostream& err) {
-    if (!args.empty()) {
+int calendarsCommand(const Arguments& a, const Environment& env, std::ostream& out,
+                     std::ostream& err) {
+    if (!a.positional.empty()) {
         return fail(err, "calendars takes no arguments");
     }
     Json list = Json::array();
@@ -380,18 +363,14 @@ int calendarsCommand(const std::vector<std::string>& args, const Environment& en
     return 0;
 }
 
-int eventsCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int eventsCommand(const Arguments& a, const Environment& env, std::ostream& out,
                   std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--days", "--at", "--tz"}, {}, error);
-    if (!a) {
-        return fail(err, error);
-    }
-    if (!a->positional.empty()) {
+    if (!a.positional.empty()) {
         return fail(err, "events takes no arguments besides its options");
     }
     int days = kPickerHorizonDays;
-    if (const auto text = a->values.find("--days"); text != a->values.end()) {
+    if (const auto text = a.values.find("--days"); text != a.values.end()) {
         const auto n = parseInteger(text->second);
         if (!n || *n < 1 || *n > kMaxEventDays) {
             return fail(err, "--days needs a whole number from 1 to " +
@@ -399,12 +378,12 @@ int eventsCommand(const std::vector<std::string>& args, const Environment& env, 
         }
         days = static_cast<int>(*n);
     }
-    const auto moment = commandMoment(*a, env, error);
+    const auto moment = commandMoment(a, env, error);
     if (!moment) {
         return fail(err, error);
     }
     const Instant now = *moment;
-    const auto calendar = commandCalendar(*a, env, error);
+    const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
         return fail(err, error);
     }
@@ -422,6 +401,22 @@ int eventsCommand(const std::vector<std::string>& args, const Environment& env, 
     }
     print(out, list);
     return 0;
+}
+
+int forecastArguments(const Arguments& a, const Environment& env, std::ostream& out,
+                      std::ostream& err) {
+    if (!a.positional.empty()) {
+        return fail(err, "forecast takes no arguments");
+    }
+    std::string error;
+    auto calendar = commandCalendar(a, env, error);
+    const auto now = commandMoment(a, env, error);
+    if (!calendar || !now) {
+        return fail(err, error);
+    }
+    return forecastCommand(
+        {a.flags.count("--json") > 0, a.flags.count("--offline") > 0, *now, std::move(*calendar)},
+        env, out);
 }
 
 }  // namespace
@@ -447,71 +442,44 @@ std::optional<Calendar> calendarFor(const Environment& env, const std::optional<
 
 int run(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
         std::ostream& err) {
-    if (args.empty() || (args[0].rfind("--", 0) == 0 && args[0] != "--help")) {
-        return boardCommand(args, env, out, err);
+    // A first word that is an option belongs to the board itself.
+    const bool board = args.empty() || args[0].starts_with("-");
+    const std::string command = board ? std::string() : args[0];
+    const CommandSpec* spec = findCommand(boardProgram(), command);
+    if (spec == nullptr) {
+        return fail(err, "unknown command \"" + command + "\" (try --help)");
     }
-    const std::string& command = args[0];
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "--help" || command == "-h" || command == "help") {
+    std::string error;
+    const auto a = parseArguments({args.begin() + (board ? 0 : 1), args.end()}, *spec, error);
+    if (!a) {
+        return fail(err, board ? error : command + ": " + error);
+    }
+    if (command == "help" || a->flags.count("--help") > 0) {
         out << kUsage;
         return 0;
     }
-    if (command == "rule") {
-        return ruleCommand(rest, env, out, err);
+    using Handler = int (*)(const Arguments&, const Environment&, std::ostream&, std::ostream&);
+    static const std::map<std::string, Handler, std::less<>> kHandlers{
+        {"", boardCommand},
+        {"rule", ruleCommand},
+        {"countdown", countdownCommand},
+        {"presets", presetsCommand},
+        {"sky", skyCommand},
+        {"forecast", forecastArguments},
+        {"holidays", holidaysCommand},
+        {"calendars", calendarsCommand},
+        {"events", eventsCommand},
+        {"subscribe", subscribeCommand},
+        {"unsubscribe", unsubscribeCommand},
+        {"add", addCommand},
+        {"remove", removeCommand},
+        {"list", listCommand},
+    };
+    const auto handler = kHandlers.find(command);
+    if (handler == kHandlers.end()) {
+        return fail(err, "command \"" + command + "\" is not available in this build");
     }
-    if (command == "countdown") {
-        return countdownCommand(rest, env, out, err);
-    }
-    if (command == "presets") {
-        return presetsCommand(rest, env, out, err);
-    }
-    if (command == "sky") {
-        return skyCommand(rest, env, out, err);
-    }
-    if (command == "forecast") {
-        std::string error;
-        const auto a =
-            parseArguments(rest, {"--at", "--tz", "--locale"}, {"--json", "--offline"}, error);
-        if (!a) {
-            return fail(err, "forecast: " + error);
-        }
-        if (!a->positional.empty()) {
-            return fail(err, "forecast takes no arguments");
-        }
-        auto calendar = commandCalendar(*a, env, error);
-        const auto now = commandMoment(*a, env, error);
-        if (!calendar || !now) {
-            return fail(err, error);
-        }
-        return forecastCommand({a->flags.count("--json") > 0, a->flags.count("--offline") > 0, *now,
-                                std::move(*calendar)},
-                               env, out);
-    }
-    if (command == "holidays") {
-        return holidaysCommand(rest, env, out, err);
-    }
-    if (command == "calendars") {
-        return calendarsCommand(rest, env, out, err);
-    }
-    if (command == "events") {
-        return eventsCommand(rest, env, out, err);
-    }
-    if (command == "subscribe") {
-        return subscribeCommand(rest, env, out, err);
-    }
-    if (command == "add") {
-        return addCommand(rest, env, out, err);
-    }
-    if (command == "remove") {
-        return removeCommand(rest, env, out, err);
-    }
-    if (command == "list") {
-        return listCommand(rest, env, out, err);
-    }
-    if (command == "unsubscribe") {
-        return unsubscribeCommand(rest, env, out, err);
-    }
-    return fail(err, "unknown command \"" + command + "\" (try --help)");
+    return handler->second(*a, env, out, err);
 }
 
 }  // namespace solvane::cli

@@ -1,7 +1,8 @@
 // The solvane-board command line, as a function so tests can run it in
 // process. Output is written to `out`, one-line errors to `err`; the return
-// value is the exit status (0 success, 2 bad arguments, 3 the store could not
-// be read or written).
+// value is the exit status (0 success, 1 nothing to remove or no room to add,
+// 2 bad arguments, 3 the store could not be read or written). The commands and
+// their options are those of boardProgram() (cli/board_options.h).
 #pragma once
 
 #include <filesystem>

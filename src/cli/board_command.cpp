@@ -11,6 +11,7 @@
 
 #include "board/backdrop.h"
 #include "board/custom_icons.h"
+#include "cli/arguments.h"
 #include "cli/board_text.h"
 #include "cli/status_follow.h"
 #include "cli/status_line.h"
@@ -51,100 +52,74 @@ std::optional<double> parseDegrees(const std::string& text, double limit) {
     return v;
 }
 
-// Parses the options; on a bad one fills `error` and returns nullopt.
-std::optional<BoardOptions> parseBoardOptions(const std::vector<std::string>& args,
-                                              std::string& error) {
+// Reads the options the parser took; on a bad value fills `error` and
+// returns nullopt.
+std::optional<BoardOptions> parseBoardOptions(const Arguments& a, std::string& error) {
+    if (!a.positional.empty()) {
+        error = "unexpected argument " + a.positional.front() + " (try --help)";
+        return std::nullopt;
+    }
     BoardOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a value";
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        if (a == "--offline") {
-            o.offline = true;
-        } else if (a == "--json") {
-            o.json = true;
-        } else if (a == "--waybar") {
-            o.bar = o.bar.value_or(BarFormat::waybar);
-        } else if (a == "--follow") {
-            o.follow = true;
-        } else if (a == "--format") {
-            const auto v = value();
-            if (!v) {
-                return std::nullopt;
-            }
-            o.bar = enumFromString<BarFormat>(*v);
-            if (!o.bar) {
-                error = "--format needs waybar, i3blocks, i3status-rs, polybar or plain, got \"" +
-                        *v + "\"";
-                return std::nullopt;
-            }
-        } else if (a == "--png" || a == "--style" || a == "--scheme" || a == "--scale") {
-            const auto v = value();
-            if (!v) {
-                return std::nullopt;
-            }
-            if (a == "--png") {
-                o.png = *v;
-            } else if (a == "--style") {
-                o.style = enumFromString<WidgetStyle>(*v);
-                if (!o.style) {
-                    error = "--style needs glass, dark or light, got \"" + *v + "\"";
-                    return std::nullopt;
-                }
-            } else if (a == "--scheme") {
-                o.scheme = enumFromString<ColorScheme>(*v);
-                if (!o.scheme) {
-                    error = "--scheme needs light or dark, got \"" + *v + "\"";
-                    return std::nullopt;
-                }
-            } else {
-                o.scale = parseDegrees(*v, 4);
-                if (!o.scale || *o.scale < 1) {
-                    error = "--scale needs a number from 1 to 4, got \"" + *v + "\"";
-                    return std::nullopt;
-                }
-            }
-        } else if (a == "--at" || a == "--tz" || a == "--locale" || a == "--lat" || a == "--lon" ||
-                   a == "--place") {
-            const auto v = value();
-            if (!v) {
-                return std::nullopt;
-            }
-            if (a == "--at") {
-                o.at = parseIso8601(*v);
-                if (!o.at) {
-                    error = "--at needs an ISO-8601 moment with a zone, got \"" + *v + "\"";
-                    return std::nullopt;
-                }
-            } else if (a == "--tz") {
-                o.zone = *v;
-            } else if (a == "--locale") {
-                o.locale = *v;
-            } else if (a == "--lat") {
-                o.latitude = parseDegrees(*v, 90);
-                if (!o.latitude) {
-                    error = "--lat needs degrees between -90 and 90, got \"" + *v + "\"";
-                    return std::nullopt;
-                }
-            } else if (a == "--lon") {
-                o.longitude = parseDegrees(*v, 180);
-                if (!o.longitude) {
-                    error = "--lon needs degrees between -180 and 180, got \"" + *v + "\"";
-                    return std::nullopt;
-                }
-            } else {
-                o.place = *v;
-            }
-        } else {
-            error = "unknown option " + a + " (try --help)";
+    o.offline = a.flags.count("--offline") > 0;
+    o.json = a.flags.count("--json") > 0;
+    o.follow = a.flags.count("--follow") > 0;
+    if (a.flags.count("--waybar") > 0) {
+        o.bar = BarFormat::waybar;
+    }
+    if (const auto v = a.value("--format")) {
+        o.bar = enumFromString<BarFormat>(*v);
+        if (!o.bar) {
+            error = "--format needs waybar, i3blocks, i3status-rs, polybar or plain, got \"" + *v +
+                    "\"";
             return std::nullopt;
         }
     }
+    o.png = a.value("--png");
+    if (const auto v = a.value("--style")) {
+        o.style = enumFromString<WidgetStyle>(*v);
+        if (!o.style) {
+            error = "--style needs glass, dark or light, got \"" + *v + "\"";
+            return std::nullopt;
+        }
+    }
+    if (const auto v = a.value("--scheme")) {
+        o.scheme = enumFromString<ColorScheme>(*v);
+        if (!o.scheme) {
+            error = "--scheme needs light or dark, got \"" + *v + "\"";
+            return std::nullopt;
+        }
+    }
+    if (const auto v = a.value("--scale")) {
+        o.scale = parseDegrees(*v, 4);
+        if (!o.scale || *o.scale < 1) {
+            error = "--scale needs a number from 1 to 4, got \"" + *v + "\"";
+            return std::nullopt;
+        }
+    }
+    if (const auto v = a.value("--at")) {
+        o.at = parseIso8601(*v);
+        if (!o.at) {
+            error = "--at needs an ISO-8601 moment with a zone, got \"" + *v + "\"";
+            return std::nullopt;
+        }
+    }
+    o.zone = a.value("--tz");
+    o.locale = a.value("--locale");
+    if (const auto v = a.value("--lat")) {
+        o.latitude = parseDegrees(*v, 90);
+        if (!o.latitude) {
+            error = "--lat needs degrees between -90 and 90, got \"" + *v + "\"";
+            return std::nullopt;
+        }
+    }
+    if (const auto v = a.value("--lon")) {
+        o.longitude = parseDegrees(*v, 180);
+        if (!o.longitude) {
+            error = "--lon needs degrees between -180 and 180, got \"" + *v + "\"";
+            return std::nullopt;
+        }
+    }
+    o.place = a.value("--place");
     if (o.latitude.has_value() != o.longitude.has_value()) {
         error = "--lat and --lon go together";
         return std::nullopt;
@@ -273,7 +248,7 @@ std::optional<WeatherSnapshot> fetchBoardWeather(const BoardOptions& options,
 
 }  // namespace
 
-int boardCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int boardCommand(const Arguments& args, const Environment& env, std::ostream& out,
                  std::ostream& err) {
     std::string error;
     const auto options = parseBoardOptions(args, error);

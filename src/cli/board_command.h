@@ -3,14 +3,13 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
-#include <vector>
 
+#include "cli/arguments.h"
 #include "cli/board_cli.h"
 
 namespace solvane::cli {
 
-int boardCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int boardCommand(const Arguments& args, const Environment& env, std::ostream& out,
                  std::ostream& err);
 
 }  // namespace solvane::cli

@@ -122,19 +122,13 @@ std::optional<Countdown> describedCountdown(const Arguments& a, const Calendar& 
 
 }  // namespace
 
-int addCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
-               std::ostream& err) {
+int addCommand(const Arguments& a, const Environment& env, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(
-        args, {"--label", "--date", "--end", "--rule", "--symbol", "--tz"}, {"--yearly"}, error);
-    if (!a) {
-        return badArguments(err, "add: " + error);
-    }
-    if (!a->positional.empty()) {
+    if (!a.positional.empty()) {
         return badArguments(err, "add takes no words beside its options");
     }
-    const auto calendar = commandCalendar(*a, env, error);
-    const auto countdown = calendar ? describedCountdown(*a, *calendar, error) : std::nullopt;
+    const auto calendar = commandCalendar(a, env, error);
+    const auto countdown = calendar ? describedCountdown(a, *calendar, error) : std::nullopt;
     if (!countdown) {
         return badArguments(err, error);
     }
@@ -162,14 +156,14 @@ int addCommand(const std::vector<std::string>& args, const Environment& env, std
     return 0;
 }
 
-int removeCommand(const std::vector<std::string>& args, const Environment& env,
-                  std::ostream& /*out*/, std::ostream& err) {
-    if (args.size() != 1 || args[0].starts_with("--")) {
+int removeCommand(const Arguments& a, const Environment& env, std::ostream& /*out*/,
+                  std::ostream& err) {
+    if (a.positional.size() != 1) {
         return badArguments(err, "remove needs exactly one countdown ID");
     }
-    const auto id = Uuid::parse(args[0]);
+    const auto id = Uuid::parse(a.positional[0]);
     if (!id) {
-        return badArguments(err, "\"" + args[0] + "\" is not a countdown ID");
+        return badArguments(err, "\"" + a.positional[0] + "\" is not a countdown ID");
     }
     const SharedStore store = sharedStore(env);
     std::optional<std::string> image;
@@ -199,27 +193,24 @@ int removeCommand(const std::vector<std::string>& args, const Environment& env,
     return 0;
 }
 
-int listCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
-                std::ostream& err) {
+int listCommand(const Arguments& a, const Environment& env, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto a = parseArguments(args, {"--at", "--tz", "--locale"}, {"--json"}, error);
-    if (!a) {
-        return badArguments(err, "list: " + error);
-    }
-    if (!a->positional.empty()) {
+    if (!a.positional.empty()) {
         return badArguments(err, "list takes no arguments");
     }
-    const auto calendar = commandCalendar(*a, env, error);
-    const auto now = commandMoment(*a, env, error);
+    const auto calendar = commandCalendar(a, env, error);
+    const auto now = commandMoment(a, env, error);
     if (!calendar || !now) {
         return badArguments(err, error);
     }
     const SharedStore store = sharedStore(env);
-    const auto countdowns = store.readCountdowns(*calendar, *now);
+    // The IDs printed are for `remove`: a new store's starters are stored
+    // first, or each listing would make them anew under other IDs.
+    const auto countdowns = store.readCountdowns(*calendar, *now, /*forUse=*/true);
     if (!countdowns) {
         return storeFailed(err, store, countdowns.error());
     }
-    if (a->flags.count("--json") > 0) {
+    if (a.flags.count("--json") > 0) {
         Json list = Json::array();
         for (const Countdown& c : *countdowns) {
             list.push_back({{"id", c.id.toString()},

@@ -17,20 +17,20 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/board_cli.h"
 
 namespace solvane::cli {
 
 // add --label TEXT (--date YYYY-MM-DD [--end YYYY-MM-DD] | --rule JSON)
 //     [--symbol NAME] [--yearly]: prints the new countdown's id.
-int addCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
-               std::ostream& err);
+int addCommand(const Arguments& args, const Environment& env, std::ostream& out, std::ostream& err);
 // remove ID
-int removeCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int removeCommand(const Arguments& args, const Environment& env, std::ostream& out,
                   std::ostream& err);
 // list [--json] [--at ISO8601] [--tz ZONE] [--locale LOCALE]: ids, labels
 // and next dates, in list order.
-int listCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int listCommand(const Arguments& args, const Environment& env, std::ostream& out,
                 std::ostream& err);
 
 }  // namespace solvane::cli

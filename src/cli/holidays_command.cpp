@@ -44,14 +44,9 @@ std::string languageOf(const std::string& locale) {
 
 }  // namespace
 
-int holidaysCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int holidaysCommand(const Arguments& a, const Environment& env, std::ostream& out,
                     std::ostream& err) {
-    std::string error;
-    const auto a = parseArguments(args, {"--country", "--year"}, {"--json"}, error);
-    if (!a) {
-        return fail(err, "holidays: " + error);
-    }
-    if (!a->positional.empty()) {
+    if (!a.positional.empty()) {
         return fail(err, "holidays takes no arguments besides its options");
     }
     const auto folder = env.holidayFolder ? env.holidayFolder : holidayFolder();
@@ -59,7 +54,7 @@ int holidaysCommand(const std::vector<std::string>& args, const Environment& env
         return fail(err, "the holiday files are not installed (share/solvane/holidays)");
     }
     std::string place;
-    if (const auto named = a->value("--country")) {
+    if (const auto named = a.value("--country")) {
         place = *named;
     } else if (const auto found = defaultHolidayCountry(env.localeVariable, env.calendar.zoneId(),
                                                         systemZoneTable())) {
@@ -87,7 +82,7 @@ int holidaysCommand(const std::vector<std::string>& args, const Environment& env
                              "\"" + (codes.empty() ? "" : " (regions: " + joined(codes) + ")"));
     }
     std::int64_t year = 0;
-    if (const auto text = a->value("--year")) {
+    if (const auto text = a.value("--year")) {
         const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), year);
         if (ec != std::errc{} || end != text->data() + text->size() || year < kFirstHolidayYear ||
             year > kLastHolidayYear) {
@@ -105,7 +100,7 @@ int holidaysCommand(const std::vector<std::string>& args, const Environment& env
 
     const std::string language = languageOf(env.calendar.locale());
     const auto days = holidaysOfYear(*country, where->region, year);
-    if (a->flags.count("--json") > 0) {
+    if (a.flags.count("--json") > 0) {
         Json list = Json::array();
         for (const HolidayDay& d : days) {
             list.push_back(Json{{"date", isoDay(d.day)},

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/board_cli.h"
 
 namespace solvane::cli {
 
-int holidaysCommand(const std::vector<std::string>& args, const Environment& env, std::ostream& out,
+int holidaysCommand(const Arguments& args, const Environment& env, std::ostream& out,
                     std::ostream& err);
 
 }  // namespace solvane::cli

@@ -36,26 +36,12 @@ SharedStore sharedStore(const Environment& env) {
 
 }  // namespace
 
-int subscribeCommand(const std::vector<std::string>& args, const Environment& env,
-                     std::ostream& out, std::ostream& err) {
-    std::vector<std::string> positional;
-    std::optional<std::string> name;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--name") {
-            if (i + 1 >= args.size()) {
-                return badArguments(err, "--name needs a value");
-            }
-            name = args[++i];
-        } else if (args[i].starts_with("--")) {
-            return badArguments(err, "unknown option " + args[i]);
-        } else {
-            positional.push_back(args[i]);
-        }
-    }
-    if (positional.size() != 1) {
+int subscribeCommand(const Arguments& a, const Environment& env, std::ostream& out,
+                     std::ostream& err) {
+    if (a.positional.size() != 1) {
         return badArguments(err, "subscribe needs exactly one URL");
     }
-    const auto added = SubscriptionStore::standard().subscribe(positional[0], name);
+    const auto added = SubscriptionStore::standard().subscribe(a.positional[0], a.value("--name"));
     if (!added) {
         const SubscriptionErrorKind kind = added.error().kind;
         if (kind == SubscriptionErrorKind::invalidAddress ||
@@ -74,12 +60,12 @@ int subscribeCommand(const std::vector<std::string>& args, const Environment& en
     return 0;
 }
 
-int unsubscribeCommand(const std::vector<std::string>& args, const Environment& env,
-                       std::ostream& out, std::ostream& err) {
-    if (args.size() != 1 || args[0].starts_with("--")) {
+int unsubscribeCommand(const Arguments& a, const Environment& env, std::ostream& out,
+                       std::ostream& err) {
+    if (a.positional.size() != 1) {
         return badArguments(err, "unsubscribe needs exactly one subscription ID");
     }
-    const std::string& id = args[0];
+    const std::string& id = a.positional[0];
     const SubscriptionStore subscriptions = SubscriptionStore::standard();
     const auto known = subscriptions.list();
     if (std::none_of(known.begin(), known.end(),

@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/board_cli.h"
 
 namespace solvane::cli {
 
 // subscribe URL [--name NAME]
-int subscribeCommand(const std::vector<std::string>& args, const Environment& env,
-                     std::ostream& out, std::ostream& err);
+int subscribeCommand(const Arguments& args, const Environment& env, std::ostream& out,
+                     std::ostream& err);
 // unsubscribe ID
-int unsubscribeCommand(const std::vector<std::string>& args, const Environment& env,
-                       std::ostream& out, std::ostream& err);
+int unsubscribeCommand(const Arguments& args, const Environment& env, std::ostream& out,
+                       std::ostream& err);
 
 }  // namespace solvane::cli

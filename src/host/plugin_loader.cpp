@@ -17,7 +17,7 @@ std::vector<std::string> pluginCandidates(const std::string& executableDir) {
     }
     constexpr const char* kFile = "libsolvane-widgets.so";
     return {
-        (std::filesystem::path(executableDir) / ".." / "lib" / "solvane" / kFile)
+        (std::filesystem::path(executableDir) / ".." / "lib" / "solvane" / "plugins" / kFile)
             .lexically_normal()
             .string(),
         std::string(SOLVANE_INSTALL_PLUGIN_DIR) + "/" + kFile,

@@ -14,8 +14,9 @@
 
 namespace solvane::host {
 
-// $SOLVANE_WIDGETS_PLUGIN alone when set; otherwise <exeDir>/../lib/solvane/
-// then the install prefix's lib/solvane/.
+// $SOLVANE_WIDGETS_PLUGIN alone when set; otherwise
+// <exeDir>/../lib/solvane/plugins/ then the install prefix's
+// lib/solvane/plugins/.
 std::vector<std::string> pluginCandidates(const std::string& executableDir);
 
 struct PluginLoad {

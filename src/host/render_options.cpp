@@ -46,7 +46,38 @@ std::string familyList(const std::vector<widgets::WidgetFamily>& families) {
     return out;
 }
 
+using enum ValueKind;
+
+// The timeline has at most eight entries.
+constexpr std::array<std::string_view, 10> kEntryChoices{"placeholder", "snapshot", "0", "1", "2",
+                                                         "3",           "4",        "5", "6", "7"};
+
+constexpr std::array kOptions{
+    OptionSpec{"--gallery", {}, none, {}, "open the gallery at start"},
+    OptionSpec{"--headless-service", {}, none, {}, "keep the timelines without windows"},
+    OptionSpec{"--render", "KIND", widgetKind, {}, "render one widget and exit"},
+    OptionSpec{"--size", "SIZE", choice, kCaseNames<widgets::WidgetFamily>, "the widget's size"},
+    OptionSpec{"--set", "NAME=VALUE", text, {}, "one of the kind's settings"},
+    OptionSpec{"--style", "STYLE", widgetParameter, {}, "the widget's style"},
+    OptionSpec{"--countdowns", "ID,...", countdownId, {}, "the chosen countdowns, in order"},
+    OptionSpec{"--show", "WHAT", widgetParameter, {}, "what a medium Forecast shows"},
+    OptionSpec{"--entry", "WHICH", choice, kEntryChoices, "which entry of the timeline"},
+    OptionSpec{"--mode", "MODE", choice, kCaseNames<widgets::RenderingMode>, "the colours"},
+    OptionSpec{"--scheme", "SCHEME", choice, kCaseNames<ColorScheme>, "the desktop's appearance"},
+    OptionSpec{"--out", "FILE.png", file, {}, "where to write the picture"},
+    OptionSpec{"--describe", {}, none, {}, "print what a screen reader says"},
+    OptionSpec{"--scale", "N", number, {}, "pixels per point, 0.25 to 8"},
+    OptionSpec{"--at", "ISO8601", moment, {}, "the moment instead of now"},
+    OptionSpec{"--help", {}, none, {}, "show the usage and exit", "-h"},
+};
+constexpr std::array kCommands{CommandSpec{{}, kOptions}};
+constexpr ProgramSpec kProgram{"solvane-widgets", kCommands};
+
 }  // namespace
+
+const ProgramSpec& widgetsProgram() {
+    return kProgram;
+}
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine command;
@@ -55,8 +86,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     const auto fail = [](std::string message) { return ParsedCommandLine{std::nullopt, message}; };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& flag = args[i];
-        if (flag == "--help" || flag == "-h") {
+        const OptionSpec* option = findOption(kProgram.commands.front(), args[i]);
+        if (option == nullptr) {
+            return fail("unknown option " + args[i]);
+        }
+        const std::string flag(option->name);
+        if (flag == "--help") {
             command.action = CommandLine::Action::help;
             return {command, {}};
         }
@@ -71,12 +106,6 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (flag == "--describe") {
             r.describe = true;
             continue;
-        }
-        static const std::vector<std::string> kValued = {
-            "--render", "--size", "--style", "--countdowns", "--entry", "--mode",
-            "--scheme", "--out",  "--scale", "--at",         "--show",  "--set"};
-        if (std::find(kValued.begin(), kValued.end(), flag) == kValued.end()) {
-            return fail("unknown option " + flag);
         }
         if (i + 1 >= args.size()) {
             return fail(flag + " needs a value");
@@ -112,19 +141,17 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             }
             r.countdowns = std::move(ids);
         } else if (flag == "--entry") {
+            const auto* which = std::find(kEntryChoices.begin(), kEntryChoices.end(), value);
+            if (which == kEntryChoices.end()) {
+                return fail("bad --entry " + value + " (placeholder, snapshot or 0..7)");
+            }
             if (value == "placeholder") {
                 r.source = RenderRequest::Source::placeholder;
             } else if (value == "snapshot") {
                 r.source = RenderRequest::Source::snapshot;
             } else {
-                int n = -1;
-                const auto [end, ec] =
-                    std::from_chars(value.data(), value.data() + value.size(), n);
-                if (ec != std::errc{} || end != value.data() + value.size() || n < 0 || n > 7) {
-                    return fail("bad --entry " + value + " (placeholder, snapshot or 0..7)");
-                }
                 r.source = RenderRequest::Source::timeline;
-                r.timelineIndex = n;
+                r.timelineIndex = static_cast<int>(which - kEntryChoices.begin()) - 2;
             }
         } else if (flag == "--mode") {
             const auto mode = enumFromString<widgets::RenderingMode>(value);
@@ -282,7 +309,7 @@ Started again while it runs, it asks the running host to open its gallery.
   --help               this text
 
 Placed widgets are kept in $XDG_CONFIG_HOME/solvane/widgets.json. The plug-in is
-taken from $SOLVANE_WIDGETS_PLUGIN, else <program dir>/../lib/solvane/.
+taken from $SOLVANE_WIDGETS_PLUGIN, else from <program dir>/../lib/solvane/plugins/.
 Exit status: 0 done, 1 failure, 2 bad arguments.
 )";
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/time/instant.h"
+#include "core/util/option_table.h"
 
 #include <map>
 #include <optional>
@@ -50,6 +51,9 @@ struct ParsedCommandLine {
     std::optional<CommandLine> command;
     std::string error;  // one line when command is absent
 };
+
+// The options parseCommandLine() accepts.
+const ProgramSpec& widgetsProgram();
 
 // `args` without the program name.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);

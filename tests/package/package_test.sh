@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Unpacks the Debian package into a scratch root (as dpkg would lay it out,
-# without installing it) and runs the programs from there, so the package
-# is checked for what it declares, what it holds and that its programs find
-# their plug-in and Info.json beside themselves.
+# Checks the Debian package with lintian, then unpacks it into a scratch root
+# (as dpkg would lay it out, without installing it) and runs the programs from
+# there, so the package is checked for what it declares, what it holds and
+# that its programs find their plug-in and Info.json beside themselves.
 set -euo pipefail
 deb="$1"
 fail() { echo "package-test: $*" >&2; exit 1; }
@@ -18,14 +18,33 @@ for dep in libqt6widgets6 libqt6gui6 libcurl4 libical3 libsqlite3-0 libssl3 libi
   grep -q "$dep" <<<"$control" || fail "Depends does not name $dep"
 done
 
+# No lintian error, and no warning the packaging does not override with a
+# comment saying why.
+command -v lintian >/dev/null || fail "lintian is missing (scripts/install-deps installs it)"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" ||
+  fail "lintian found the problems above in $(basename "$deb")"
+
 dpkg -x "$deb" "$root"
+overrides="$root/usr/share/lintian/overrides/solvane"
+if [ -s "$overrides" ]; then
+  awk '/^[[:space:]]*$/ { said = 0; next }
+       /^#/ { said = 1; next }
+       !said { print "package-test: lintian override without a comment: " $0; bad = 1 }
+       END { exit bad }' "$overrides" >&2 || exit 1
+fi
 for f in usr/bin/solvane usr/bin/solvane-board usr/bin/solvane-widgets \
-         usr/lib/solvane/libsolvane-widgets.so usr/share/solvane/Info.json \
+         usr/lib/solvane/plugins/libsolvane-widgets.so usr/share/solvane/Info.json \
          usr/share/applications/org.solvane.Solvane.desktop \
          usr/share/applications/org.solvane.Widgets.desktop \
          usr/share/icons/hicolor/scalable/apps/org.solvane.Solvane.svg \
          usr/share/metainfo/org.solvane.Solvane.metainfo.xml \
-         etc/xdg/autostart/org.solvane.Widgets.desktop; do
+         etc/xdg/autostart/org.solvane.Widgets.desktop \
+         usr/share/doc/solvane/copyright usr/share/doc/solvane/changelog.gz \
+         usr/share/man/man1/solvane.1.gz usr/share/man/man1/solvane-board.1.gz \
+         usr/share/man/man1/solvane-widgets.1.gz \
+         usr/share/bash-completion/completions/solvane-board \
+         usr/share/zsh/vendor-completions/_solvane-board \
+         usr/share/fish/vendor_completions.d/solvane-board.fish; do
   [ -e "$root/$f" ] || fail "missing /$f"
 done
 grep -q '^Exec=solvane-widgets$' "$root/etc/xdg/autostart/org.solvane.Widgets.desktop" ||
@@ -54,4 +73,4 @@ group=$(sed -n 's/.*"AppGroup": *"\([^"]*\)".*/\1/p' "$root/usr/share/solvane/In
 timeout 30 "$root/usr/bin/solvane-board" --offline >/dev/null
 [ -d "$XDG_CONFIG_HOME/$group" ] || fail "no store under $XDG_CONFIG_HOME/$group"
 
-echo "package-test: $(basename "$deb") unpacks, declares its dependencies, and its programs run"
+echo "package-test: $(basename "$deb") passes lintian, unpacks, declares its dependencies, and its programs run"
