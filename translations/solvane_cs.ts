@@ -200,26 +200,6 @@
 <context>
     <name>CountdownDisplay</name>
     <message>
-        <source>1st %1 of %2</source>
-        <translation>1. %1 %2</translation>
-    </message>
-    <message>
-        <source>2nd %1 of %2</source>
-        <translation>2. %1 %2</translation>
-    </message>
-    <message>
-        <source>3rd %1 of %2</source>
-        <translation>3. %1 %2</translation>
-    </message>
-    <message>
-        <source>4th %1 of %2</source>
-        <translation>4. %1 %2</translation>
-    </message>
-    <message>
-        <source>5th %1 of %2</source>
-        <translation>5. %1 %2</translation>
-    </message>
-    <message>
         <source>March equinox</source>
         <translation>Březnová rovnodennost</translation>
     </message>
@@ -286,10 +266,6 @@
         <translation>Do %1</translation>
     </message>
     <message>
-        <source>Last %1 of %2</source>
-        <translation>Poslední %1 %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>Právě probíhá · do %1</translation>
     </message>
@@ -345,6 +321,276 @@
     <message>
         <source>When the clocks go back</source>
         <translation>Když se hodiny posunou zpět</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>První %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>První %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>První %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>První %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>První %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>První %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>První %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Druhá %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Druhé %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Druhé %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Druhá %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Druhý %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Druhý %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Druhá %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Třetí %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Třetí %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Třetí %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Třetí %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Třetí %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Třetí %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Třetí %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Čtvrtá %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Čtvrté %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Čtvrté %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Čtvrtá %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Čtvrtý %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Čtvrtý %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Čtvrtá %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Pátá %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Páté %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Páté %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Pátá %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Pátý %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Pátý %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Pátá %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Poslední %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Poslední %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Poslední %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Poslední %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Poslední %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Poslední %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Poslední %1 %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>January after &quot;of&quot; in &quot;2nd Monday of January&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>February after &quot;of&quot; in &quot;2nd Monday of February&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>March after &quot;of&quot; in &quot;2nd Monday of March&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>April after &quot;of&quot; in &quot;2nd Monday of April&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>May after &quot;of&quot; in &quot;2nd Monday of May&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>June after &quot;of&quot; in &quot;2nd Monday of June&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>July after &quot;of&quot; in &quot;2nd Monday of July&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>August after &quot;of&quot; in &quot;2nd Monday of August&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>September after &quot;of&quot; in &quot;2nd Monday of September&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>October after &quot;of&quot; in &quot;2nd Monday of October&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>November after &quot;of&quot; in &quot;2nd Monday of November&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -605,6 +851,21 @@ Velikosti: %3</translation>
     <message>
         <source>Size:</source>
         <translation>Velikost:</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>%1 (day off in lieu)</source>
+        <translation>%1 (náhradní volný den)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysCommand</name>
+    <message>
+        <source>(observance)</source>
+        <comment>kept, but not a day off</comment>
+        <translation>(významný den, není volno)</translation>
     </message>
 </context>
 <context>
@@ -2354,6 +2615,16 @@ Velikosti: %3</translation>
     <message>
         <source>Wind %1</source>
         <translation>Vítr %1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way, read aloud: never shortened</comment>
+        <translation>Teď</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <comment>read aloud: never shortened</comment>
+        <translation>Dnes</translation>
     </message>
 </context>
 <context>

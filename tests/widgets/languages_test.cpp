@@ -100,6 +100,15 @@ TEST(Languages, OrdinalWeekdayPhrasesInEachLanguagesGrammar) {
         {"es", "es_ES", DateRule::nthWeekday(3, 7, 12, 0), "Tercer sábado de diciembre"},
         {"ja", "ja_JP", DateRule::nthWeekday(-1, 2, 5, 0), "5月の最終月曜日"},
         {"zh_CN", "zh_CN", DateRule::nthWeekday(2, 1, 5, 0), "五月第二个星期日"},
+        {"pl", "pl_PL", DateRule::nthWeekday(-1, 2, 5, 0), "Ostatni poniedziałek maja"},
+        {"pl", "pl_PL", DateRule::nthWeekday(2, 1, 1, 0), "Druga niedziela stycznia"},
+        {"uk", "uk_UA", DateRule::nthWeekday(1, 6, 3, 0), "Перша пʼятниця березня"},
+        {"cs", "cs_CZ", DateRule::nthWeekday(2, 2, 5, 0), "Druhé pondělí května"},
+        {"cs", "cs_CZ", DateRule::nthWeekday(4, 5, 11, 0), "Čtvrtý čtvrtek listopadu"},
+        {"sv", "sv_SE", DateRule::nthWeekday(2, 1, 5, 0), "Andra söndagen i maj"},
+        {"tr", "tr_TR", DateRule::nthWeekday(-1, 2, 5, 0), "Mayıs ayının son Pazartesi günü"},
+        {"ko", "ko_KR", DateRule::nthWeekday(2, 1, 5, 0), "5월 둘째 일요일"},
+        {"nl", "nl_NL", DateRule::nthWeekday(2, 1, 5, 0), "Tweede zondag van mei"},
         {"en_US", "en_US", DateRule::nthWeekday(-1, 2, 5, 0), "Last Monday of May"},
     };
     for (const auto& c : cases) {
