@@ -7,7 +7,7 @@ English heading or unit is left, and the days left take the language's
 plural forms (Russian день/дня/дней for 1, 2, 5, 11, 21 and 22; Polish
 dzień/dni; Japanese and Turkish one form for all). The widgets' spoken descriptions follow the same catalogue.
 With SOLVANE_SCREENSHOT_DIR set, the four widgets are also rendered there in
-German, Russian and Japanese, to be looked at.
+German, Polish, Korean, Russian and Japanese, to be looked at.
 
 usage: languages_test.py BOARD WIDGETS PLUGIN TRANSLATIONS INFO
 """
@@ -139,7 +139,7 @@ for language, (zone, locale, sun) in LANGUAGES.items():
     if ENGLISH.search(board):
         failures.append(f"{language}: English left in\n{board}")
 
-    if SHOTS and language in ("de", "ru", "ja"):
+    if SHOTS and language in ("de", "pl", "ko", "ru", "ja"):
         for kind, size in (("Solvane", "extraLarge"), ("Sky", "large"),
                            ("Countdowns", "medium"), ("Moon", "small")):
             out = os.path.join(SHOTS, f"widget-{language}-{kind.lower()}-{size}.png")
