@@ -49,17 +49,31 @@ std::string readReply(const std::string& name) {
     return text.str();
 }
 
-std::string outcome(const Result<WeatherSnapshot, WeatherError>& r) {
-    return r.ok() ? std::string("a snapshot") : r.error().printable();
-}
-std::string outcome(const Result<Forecast, WeatherError>& r) {
-    return r.ok() ? std::string("a forecast") : r.error().printable();
+template <class T>
+std::string outcome(const Result<T, WeatherError>& r) {
+    return r.ok() ? std::string("a result") : r.error().printable();
 }
 
-// The recorded full reply with `member` of `block` set to `value`, or removed
-// when `value` is discarded.
-std::string replyWith(const char* block, const char* member, const Json& value) {
-    Json reply = *json_forms::parseJson(readReply("full_reply.json"));
+std::string keyNotFound(const char* path) {
+    return std::string("DecodingError.keyNotFound(\"") + path + "\")";
+}
+std::string valueNotFound(const char* path) {
+    return std::string("DecodingError.valueNotFound(\"") + path + "\")";
+}
+std::string typeMismatch(const char* path) {
+    return std::string("DecodingError.typeMismatch(\"") + path + "\")";
+}
+std::string dataCorrupted(const char* path = nullptr) {
+    return std::string("DecodingError.dataCorrupted") +
+           (path ? "(\"" + std::string(path) + "\")" : "");
+}
+
+const Json kRemoved(Json::value_t::discarded);
+
+// A recorded reply with `member` of `block` set to `value`, or removed.
+std::string replyWith(const char* block, const char* member, const Json& value,
+                      const char* file = "full_reply.json") {
+    Json reply = *json_forms::parseJson(readReply(file));
     if (value.is_discarded()) {
         reply[block].erase(member);
     } else {
@@ -156,42 +170,32 @@ TEST(OpenMeteoParse, DayIsOnlyIsDayOne) {
 }
 
 TEST(OpenMeteoParse, BrokenRepliesFailWithADecodingError) {
-    const struct {
-        std::string body;
-        const char* printable;
-    } cases[] = {
-        {readReply("error_reply.json"), R"(DecodingError.keyNotFound("current"))"},
-        {readReply("null_in_daily.json"),
-         R"(DecodingError.valueNotFound("daily.temperature_2m_max[0]"))"},
-        {readReply("truncated_reply.json"), "DecodingError.dataCorrupted"},
-        {replyWith("current", "temperature_2m", Json(Json::value_t::discarded)),
-         R"(DecodingError.keyNotFound("current.temperature_2m"))"},
-        {replyWith("current", "cloud_cover", nullptr),
-         R"(DecodingError.valueNotFound("current.cloud_cover"))"},
+    const std::pair<std::string, std::string> cases[] = {
+        {readReply("error_reply.json"), keyNotFound("current")},
+        {readReply("null_in_daily.json"), valueNotFound("daily.temperature_2m_max[0]")},
+        {readReply("truncated_reply.json"), dataCorrupted()},
+        {replyWith("current", "temperature_2m", kRemoved), keyNotFound("current.temperature_2m")},
+        {replyWith("current", "cloud_cover", nullptr), valueNotFound("current.cloud_cover")},
         // Codes are JSON integers that fit 64 bits, nothing else.
-        {replyWith("current", "weather_code", 2.5),
-         R"(DecodingError.typeMismatch("current.weather_code"))"},
-        {replyWith("current", "weather_code", 2.0),
-         R"(DecodingError.typeMismatch("current.weather_code"))"},
+        {replyWith("current", "weather_code", 2.5), typeMismatch("current.weather_code")},
+        {replyWith("current", "weather_code", 2.0), typeMismatch("current.weather_code")},
         {replyWith("current", "weather_code", 9223372036854775808ULL),
-         R"(DecodingError.typeMismatch("current.weather_code"))"},
-        {replyWith("current", "is_day", true), R"(DecodingError.typeMismatch("current.is_day"))"},
-        {replyWith("current", "wind_speed_10m", "11"),
-         R"(DecodingError.typeMismatch("current.wind_speed_10m"))"},
-        {replyWith("daily", "temperature_2m_max", 27.6),
-         R"(DecodingError.typeMismatch("daily.temperature_2m_max"))"},
+         typeMismatch("current.weather_code")},
+        {replyWith("current", "is_day", true), typeMismatch("current.is_day")},
+        {replyWith("current", "wind_speed_10m", "11"), typeMismatch("current.wind_speed_10m")},
+        {replyWith("daily", "temperature_2m_max", 27.6), typeMismatch("daily.temperature_2m_max")},
         {replyWith("daily", "temperature_2m_min", Json::array({17.9, "18"})),
-         R"(DecodingError.typeMismatch("daily.temperature_2m_min[1]"))"},
-        {R"({"current":[],"daily":{}})", R"(DecodingError.typeMismatch("current"))"},
-        {"[]", R"(DecodingError.typeMismatch(""))"},
-        {"<html>Too Many Requests</html>", "DecodingError.dataCorrupted"},
-        {std::string(5000, '[') + std::string(5000, ']'), "DecodingError.dataCorrupted"},
+         typeMismatch("daily.temperature_2m_min[1]")},
+        {R"({"current":[],"daily":{}})", typeMismatch("current")},
+        {"[]", typeMismatch("")},
+        {"<html>Too Many Requests</html>", dataCorrupted()},
+        {std::string(5000, '[') + std::string(5000, ']'), dataCorrupted()},
     };
-    for (const auto& c : cases) {
-        auto r = parseOpenMeteo(c.body, 0, 0, kNow);
-        ASSERT_FALSE(r) << c.printable;
+    for (const auto& [body, printable] : cases) {
+        auto r = parseOpenMeteo(body, 0, 0, kNow);
+        ASSERT_FALSE(r) << printable;
         EXPECT_EQ(r.error().kind, WeatherError::Kind::decoding);
-        EXPECT_EQ(r.error().printable(), c.printable);
+        EXPECT_EQ(r.error().printable(), printable);
     }
 
     // Whole temperatures are fine; a number beyond the double range is not.
@@ -202,7 +206,7 @@ TEST(OpenMeteoParse, BrokenRepliesFailWithADecodingError) {
     EXPECT_EQ(whole.valueOr({}).highC, 3.0) << outcome(whole);
     std::string huge = readReply("full_reply.json");
     huge.replace(huge.find("24.3"), 4, "1e309");
-    EXPECT_EQ(outcome(parseOpenMeteo(huge, 0, 0, kNow)), "DecodingError.dataCorrupted");
+    EXPECT_EQ(outcome(parseOpenMeteo(huge, 0, 0, kNow)), dataCorrupted());
 }
 
 TEST(OpenMeteoFetch, SendsTheFixedRequestsAndStampsAfterTheReply) {
@@ -248,9 +252,9 @@ TEST(OpenMeteoFetch, SendsTheFixedRequestsAndStampsAfterTheReply) {
     for (const char* status : {"429", "500"}) {
         requestsWhenStamped = 0;
         r = fetchOpenMeteo(server.url() + "/" + status, 1, 2, clock, net::CancelToken());
-        EXPECT_EQ(outcome(r), R"(DecodingError.keyNotFound("current"))") << status;
+        EXPECT_EQ(outcome(r), keyNotFound("current")) << status;
         f = fetchOpenMeteoForecast(server.url() + "/" + status, 1, 2, clock, net::CancelToken());
-        EXPECT_EQ(outcome(f), R"(DecodingError.keyNotFound("utc_offset_seconds"))") << status;
+        EXPECT_EQ(outcome(f), keyNotFound("utc_offset_seconds")) << status;
         EXPECT_EQ(requestsWhenStamped, 0u);  // nothing decoded, nothing stamped
     }
 }
@@ -275,8 +279,6 @@ TEST(OpenMeteoFetch, TransportFailuresKeepTheirKind) {
     EXPECT_EQ(network.printable(), WeatherError::timedOut().printable());
     EXPECT_EQ(WeatherError::timedOut().printable(), "HttpError.timedOut");
 }
-
-// --- the forecast --------------------------------------------------------------
 
 // Rain every other hour, and every day cloudy with a 92% chance.
 std::string generatedReply(const char* zone, int utcOffset, const char* firstDay, int hours,
@@ -386,19 +388,19 @@ TEST(OpenMeteoForecastParse, ChancesAreHeldToPercentagesAndMayBeMissing) {
 // Past the models' reach the lists end in nulls: those hours and days are
 // left out and the rest kept, with the extras that are null simply absent.
 TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
-    const auto r = parseOpenMeteoForecast(forecastReplyWith([](Json& j) {
-                                              auto& hourly = j["hourly"];
-                                              for (std::size_t i = 150; i < 168; ++i) {
-                                                  hourly["temperature_2m"][i] = nullptr;
-                                                  hourly["weather_code"][i] = nullptr;
-                                              }
-                                              hourly["weather_code"][3] = nullptr;
-                                              j["daily"]["temperature_2m_max"][6] = nullptr;
-                                              hourly["apparent_temperature"] = Json::array();
-                                              hourly["wind_speed_10m"] = Json(168, 12.5);
-                                              hourly["wind_speed_10m"][0] = nullptr;
-                                          }),
-                                          40.7128, -74.006, kNow);
+    const auto nullsAtTheEnd = [](Json& j) {
+        auto& hourly = j["hourly"];
+        for (std::size_t i = 150; i < 168; ++i) {
+            hourly["temperature_2m"][i] = nullptr;
+            hourly["weather_code"][i] = nullptr;
+        }
+        hourly["weather_code"][3] = nullptr;
+        j["daily"]["temperature_2m_max"][6] = nullptr;
+        hourly["apparent_temperature"] = Json::array();
+        hourly["wind_speed_10m"] = Json(168, 12.5);
+        hourly["wind_speed_10m"][0] = nullptr;
+    };
+    const auto r = parseOpenMeteoForecast(forecastReplyWith(nullsAtTheEnd), 40.7128, -74.006, kNow);
     ASSERT_TRUE(r) << r.error().printable();
     EXPECT_EQ(r->hours.size(), 168u - 18u - 1u);
     EXPECT_EQ(r->days.size(), 6u);
@@ -409,79 +411,54 @@ TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
 }
 
 TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
-    const Json discarded(Json::value_t::discarded);
-    const auto set = [](const char* block, const char* key, Json value) {
-        return forecastReplyWith([=](Json& j) {
-            if (value.is_discarded()) {
-                j[block].erase(key);
-            } else {
-                j[block][key] = value;
-            }
-        });
+    const auto set = [](const char* block, const char* key, const Json& value) {
+        return replyWith(block, key, value, "forecast_reply.json");
     };
     const auto setAt = [](const char* block, const char* key, std::size_t i, Json value) {
         return forecastReplyWith([=](Json& j) { j[block][key][i] = value; });
     };
-    const std::string tooMany = generatedReply("UTC", 0, "2024-06-14", 401, 1);
-    const std::string noDays = generatedReply("UTC", 0, "2024-06-14", 24, 0);
-    const struct {
-        std::string body;
-        const char* printable;
-    } cases[] = {
-        {set("hourly", "time", discarded), R"(DecodingError.keyNotFound("hourly.time"))"},
-        {set("hourly", "is_day", discarded), R"(DecodingError.keyNotFound("hourly.is_day"))"},
-        {set("daily", "precipitation_probability_max", discarded),
-         R"(DecodingError.keyNotFound("daily.precipitation_probability_max"))"},
-        {forecastReplyWith([](Json& j) { j.erase("daily"); }),
-         R"(DecodingError.keyNotFound("daily"))"},
-        {forecastReplyWith([](Json& j) { j["hourly"]["temperature_2m"].erase(167); }),
-         R"(DecodingError.dataCorrupted("hourly.temperature_2m"))"},
-        {forecastReplyWith([](Json& j) { j["daily"]["weather_code"].push_back(3); }),
-         R"(DecodingError.dataCorrupted("daily.weather_code"))"},
-        {forecastReplyWith([](Json& j) {
-             for (auto& t : j["hourly"]["temperature_2m"])
-                 t = nullptr;
-         }),
-         R"(DecodingError.valueNotFound("hourly"))"},
-        {setAt("hourly", "weather_code", 3, 2.5),
-         R"(DecodingError.typeMismatch("hourly.weather_code[3]"))"},
+    const auto change = forecastReplyWith;
+    const std::pair<std::string, std::string> cases[] = {
+        {set("hourly", "time", kRemoved), keyNotFound("hourly.time")},
+        {set("hourly", "is_day", kRemoved), keyNotFound("hourly.is_day")},
+        {set("daily", "precipitation_probability_max", kRemoved),
+         keyNotFound("daily.precipitation_probability_max")},
+        {change([](Json& j) { j.erase("daily"); }), keyNotFound("daily")},
+        {change([](Json& j) { j["hourly"]["temperature_2m"].erase(167); }),
+         dataCorrupted("hourly.temperature_2m")},
+        {change([](Json& j) { j["daily"]["weather_code"].push_back(3); }),
+         dataCorrupted("daily.weather_code")},
+        {set("hourly", "temperature_2m", Json(168, nullptr)), valueNotFound("hourly")},
+        {setAt("hourly", "weather_code", 3, 2.5), typeMismatch("hourly.weather_code[3]")},
         {setAt("hourly", "precipitation_probability", 0, "5"),
-         R"(DecodingError.typeMismatch("hourly.precipitation_probability[0]"))"},
-        {setAt("hourly", "is_day", 4, true), R"(DecodingError.typeMismatch("hourly.is_day[4]"))"},
-        {set("daily", "temperature_2m_min", "x"),
-         R"(DecodingError.typeMismatch("daily.temperature_2m_min"))"},
-        {setAt("hourly", "time", 0, 1718337600), R"(DecodingError.typeMismatch("hourly.time[0]"))"},
-        {setAt("hourly", "time", 2, "2024-06-14 02:00"),
-         R"(DecodingError.dataCorrupted("hourly.time[2]"))"},
-        {setAt("hourly", "time", 2, "2024-06-14T02:00:00"),
-         R"(DecodingError.dataCorrupted("hourly.time[2]"))"},
-        {setAt("hourly", "time", 2, "2024-06-14T24:00"),
-         R"(DecodingError.dataCorrupted("hourly.time[2]"))"},
-        {setAt("hourly", "time", 1, "2024-06-14T00:00"),
-         R"(DecodingError.dataCorrupted("hourly.time[1]"))"},
-        {setAt("daily", "time", 3, "2024-06-31"),
-         R"(DecodingError.dataCorrupted("daily.time[3]"))"},
-        {setAt("daily", "time", 3, "2024-06-16"),
-         R"(DecodingError.dataCorrupted("daily.time[3]"))"},
-        {forecastReplyWith([](Json& j) { j.erase("utc_offset_seconds"); }),
-         R"(DecodingError.keyNotFound("utc_offset_seconds"))"},
-        {forecastReplyWith([](Json& j) { j["utc_offset_seconds"] = -14400.5; }),
-         R"(DecodingError.typeMismatch("utc_offset_seconds"))"},
-        {forecastReplyWith([](Json& j) { j["utc_offset_seconds"] = 86400; }),
-         R"(DecodingError.dataCorrupted("utc_offset_seconds"))"},
-        {tooMany, R"(DecodingError.dataCorrupted("hourly.time"))"},
-        {noDays, R"(DecodingError.dataCorrupted("daily.time"))"},
+         typeMismatch("hourly.precipitation_probability[0]")},
+        {setAt("hourly", "is_day", 4, true), typeMismatch("hourly.is_day[4]")},
+        {set("daily", "temperature_2m_min", "x"), typeMismatch("daily.temperature_2m_min")},
+        {setAt("hourly", "time", 0, 1718337600), typeMismatch("hourly.time[0]")},
+        {setAt("hourly", "time", 2, "2024-06-14 02:00"), dataCorrupted("hourly.time[2]")},
+        {setAt("hourly", "time", 2, "2024-06-14T02:00:00"), dataCorrupted("hourly.time[2]")},
+        {setAt("hourly", "time", 2, "2024-06-14T24:00"), dataCorrupted("hourly.time[2]")},
+        {setAt("hourly", "time", 1, "2024-06-14T00:00"), dataCorrupted("hourly.time[1]")},
+        {setAt("daily", "time", 3, "2024-06-31"), dataCorrupted("daily.time[3]")},
+        {setAt("daily", "time", 3, "2024-06-16"), dataCorrupted("daily.time[3]")},
+        {change([](Json& j) { j.erase("utc_offset_seconds"); }), keyNotFound("utc_offset_seconds")},
+        {change([](Json& j) { j["utc_offset_seconds"] = -14400.5; }),
+         typeMismatch("utc_offset_seconds")},
+        {change([](Json& j) { j["utc_offset_seconds"] = 86400; }),
+         dataCorrupted("utc_offset_seconds")},
+        {generatedReply("UTC", 0, "2024-06-14", 401, 1), dataCorrupted("hourly.time")},
+        {generatedReply("UTC", 0, "2024-06-14", 24, 0), dataCorrupted("daily.time")},
         {R"({"error":true,"reason":"Cannot initialize WeatherVariable from invalid String value"})",
-         R"(DecodingError.keyNotFound("utc_offset_seconds"))"},
-        {"[]", R"(DecodingError.typeMismatch(""))"},
-        {readReply("full_reply.json"), R"(DecodingError.keyNotFound("hourly"))"},
-        {readReply("forecast_reply.json").substr(0, 3000), "DecodingError.dataCorrupted"},
+         keyNotFound("utc_offset_seconds")},
+        {"[]", typeMismatch("")},
+        {readReply("full_reply.json"), keyNotFound("hourly")},
+        {readReply("forecast_reply.json").substr(0, 3000), dataCorrupted()},
     };
-    for (const auto& c : cases) {
-        const auto r = parseOpenMeteoForecast(c.body, 0, 0, kNow);
-        ASSERT_FALSE(r) << c.printable;
+    for (const auto& [body, printable] : cases) {
+        const auto r = parseOpenMeteoForecast(body, 0, 0, kNow);
+        ASSERT_FALSE(r) << printable;
         EXPECT_EQ(r.error().kind, WeatherError::Kind::decoding);
-        EXPECT_EQ(r.error().printable(), c.printable);
+        EXPECT_EQ(r.error().printable(), printable);
     }
 }
 
