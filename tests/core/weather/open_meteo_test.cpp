@@ -12,6 +12,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/model/json_forms.h"
@@ -149,9 +150,8 @@ TEST(OpenMeteoParse, RecordedRepliesBecomeSnapshotsForTheRequestedPlace) {
     // No daily entry: today's range collapses to the current reading.
     auto empty = parseOpenMeteo(readReply("empty_daily.json"), -33.87, 151.21, kNow);
     ASSERT_TRUE(empty) << outcome(empty);
-    EXPECT_EQ(empty->highC, -1.0);
-    EXPECT_EQ(empty->lowC, -1.0);
-    EXPECT_EQ(empty->symbol, "moon.stars");
+    EXPECT_EQ(std::tie(empty->highC, empty->lowC, empty->symbol),
+              std::tuple(-1.0, -1.0, "moon.stars"));
 }
 
 TEST(OpenMeteoParse, DayIsOnlyIsDayOne) {
@@ -230,14 +230,12 @@ TEST(OpenMeteoFetch, SendsTheFixedRequestsAndStampsAfterTheReply) {
     };
     auto r = fetchOpenMeteo(server.url() + "/", 51.5, -0.00001, clock, net::CancelToken());
     ASSERT_TRUE(r) << outcome(r);
-    EXPECT_EQ(r->fetched, kNow);
-    EXPECT_EQ(r->longitude, -0.00001);
+    EXPECT_EQ(std::tie(r->fetched, r->longitude), std::tuple(kNow, -0.00001));
     EXPECT_EQ(requestsWhenStamped, 1u);
     auto f =
         fetchOpenMeteoForecast(server.url() + "/", 40.7128, -74.006, clock, net::CancelToken());
     ASSERT_TRUE(f) << outcome(f);
-    EXPECT_EQ(f->fetched, kNow);
-    EXPECT_EQ(f->hours.size(), 168u);
+    EXPECT_EQ(std::tuple(f->fetched, f->hours.size()), std::tuple(kNow, 168u));
     EXPECT_EQ(requestsWhenStamped, 2u);
     ASSERT_EQ(server.requestCount(), 2u);
     for (const HttpTestRequest& request : server.requests()) {
@@ -300,36 +298,38 @@ std::string forecastReplyWith(const std::function<void(Json&)>& change) {
     return reply.dump();
 }
 
+void expectHourly(const std::vector<HourForecast>& hours) {
+    for (std::size_t i = 1; i < hours.size(); ++i) {
+        EXPECT_EQ(hours[i].time - hours[i - 1].time, 3600) << i;
+    }
+}
+
 TEST(OpenMeteoForecastParse, ARecordedWeekKeepsEveryHourAndDay) {
     const auto r = parseOpenMeteoForecast(readReply("forecast_reply.json"), 40.7128, -74.006, kNow);
     ASSERT_TRUE(r) << outcome(r);
-    EXPECT_EQ(r->fetched, kNow);
-    EXPECT_EQ(r->latitude, 40.7128);  // asked for, not the grid point echoed back
-    EXPECT_EQ(r->longitude, -74.006);
-    EXPECT_EQ(r->source, WeatherSource::openMeteo);
-    EXPECT_EQ(r->requested, WeatherSource::openMeteo);
+    // The place asked for, not the grid point echoed back.
+    EXPECT_EQ(
+        std::tie(r->fetched, r->latitude, r->longitude, r->source, r->requested),
+        std::tuple(kNow, 40.7128, -74.006, WeatherSource::openMeteo, WeatherSource::openMeteo));
     ASSERT_EQ(r->hours.size(), 168u);
     ASSERT_EQ(r->days.size(), 7u);
-
     // Local midnight in New York, and one hour after another from there.
     EXPECT_EQ(r->hours[0].time, *parseIso8601("2024-06-14T00:00-04:00"));
-    for (std::size_t i = 1; i < r->hours.size(); ++i) {
-        EXPECT_EQ(r->hours[i].time - r->hours[i - 1].time, 3600) << i;
-    }
+    expectHourly(r->hours);
     // 15:00: partly cloudy with a 13% chance; midnight's mostly clear night
     // sky is kept in its daytime form.
     EXPECT_EQ(r->hours[15], (HourForecast{*parseIso8601("2024-06-14T19:00Z"), 27.3, "Partly Cloudy",
                                           "cloud.sun", 13.0}));
-    EXPECT_EQ(r->hours[0].condition, "Mostly Clear");
-    EXPECT_EQ(r->hours[0].symbol, "sun.max");
+    EXPECT_EQ(std::tie(r->hours[0].condition, r->hours[0].symbol),
+              std::tuple("Mostly Clear", "sun.max"));
     // The last half day is past the range of the chance of precipitation.
-    EXPECT_EQ(r->hours[155].precipitationChance.has_value(), true);
+    EXPECT_TRUE(r->hours[155].precipitationChance.has_value());
     EXPECT_EQ(r->hours[156].precipitationChance, std::nullopt);
 
     EXPECT_EQ(r->days[0].date, (CivilDate{2024, 6, 14}));
     EXPECT_EQ(r->days[2], (DayForecast{{2024, 6, 16}, 25.3, 14.5, "Rain", "cloud.rain", 79.0}));
-    EXPECT_EQ(r->days[3].condition, "Showers");
-    EXPECT_EQ(r->days[3].symbol, "cloud.sun.rain");
+    EXPECT_EQ(std::tie(r->days[3].condition, r->days[3].symbol),
+              std::tuple("Showers", "cloud.sun.rain"));
     EXPECT_EQ(r->days[6].date, (CivilDate{2024, 6, 20}));
     EXPECT_EQ(r->days[6].precipitationChance, std::nullopt);
 }
@@ -342,9 +342,7 @@ TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     const auto autumn = parseOpenMeteoForecast(
         generatedReply("Europe/Berlin", 7200, "2024-10-26", 48, 2), 52.52, 13.42, kNow);
     ASSERT_TRUE(autumn) << outcome(autumn);
-    for (std::size_t i = 1; i < autumn->hours.size(); ++i) {
-        EXPECT_EQ(autumn->hours[i].time - autumn->hours[i - 1].time, 3600) << i;
-    }
+    expectHourly(autumn->hours);
     // Labelled 2024-10-27T05:00 at +2: 03:00 UTC, which Berlin's clocks,
     // gone back to +1 overnight, read as 04:00.
     const Instant fiveLabelled = autumn->hours[24 + 5].time;
@@ -402,8 +400,7 @@ TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
     };
     const auto r = parseOpenMeteoForecast(forecastReplyWith(nullsAtTheEnd), 40.7128, -74.006, kNow);
     ASSERT_TRUE(r) << r.error().printable();
-    EXPECT_EQ(r->hours.size(), 168u - 18u - 1u);
-    EXPECT_EQ(r->days.size(), 6u);
+    EXPECT_EQ(std::tuple(r->hours.size(), r->days.size()), std::tuple(168u - 18u - 1u, 6u));
     EXPECT_FALSE(r->hours[0].feelsLikeC);
     EXPECT_FALSE(r->hours[0].windKph);
     EXPECT_EQ(r->hours[1].windKph, 12.5);
