@@ -96,15 +96,12 @@ struct Look {
     std::vector<QColor> wallpapers;  // what shows through a glass widget
 };
 
-const std::vector<Look>& looks() {
-    static const std::vector<Look> all = {
-        {WidgetStyle::glass, ColorScheme::dark, {QColor(128, 128, 128), Qt::white}},
-        {WidgetStyle::glass, ColorScheme::light, {QColor(128, 128, 128), Qt::black}},
-        {WidgetStyle::dark, ColorScheme::light, {Qt::black}},
-        {WidgetStyle::light, ColorScheme::dark, {Qt::black}},
-    };
-    return all;
-}
+const std::vector<Look> kLooks = {
+    {WidgetStyle::glass, ColorScheme::dark, {QColor(128, 128, 128), Qt::white}},
+    {WidgetStyle::glass, ColorScheme::light, {QColor(128, 128, 128), Qt::black}},
+    {WidgetStyle::dark, ColorScheme::light, {Qt::black}},
+    {WidgetStyle::light, ColorScheme::dark, {Qt::black}},
+};
 
 QImage accentedFace(const Face& face, const Look& look, const QColor& wallpaper,
                     const QColor& tint = kTint) {
@@ -172,7 +169,7 @@ bool textLike(const Cluster& c) {
 
 TEST(Accented, EveryTextReadsAgainstItsCard) {
     for (const Face& face : kFaces) {
-        for (const Look& look : looks()) {
+        for (const Look& look : kLooks) {
             for (const QColor& wallpaper : look.wallpapers) {
                 const std::string name =
                     std::string(face.kind) + " " + std::string(toString(face.family)) + " " +
@@ -217,7 +214,7 @@ TEST(Accented, MoonOutlineReadsInEveryStyleSchemeAndMode) {
     const Instant dusk = *parseIso8601("2025-06-14T20:15:00-04:00");
     const SkySnapshot times = SkySnapshot::compute(dusk, 40.68, -73.94, newYork());
     for (RenderingMode mode : {RenderingMode::fullColor, RenderingMode::accented}) {
-        for (const Look& look : looks()) {
+        for (const Look& look : kLooks) {
             const Styled styled{look.style, &times, dusk, mode, look.desktop, kTint};
             const Palette palette = styled.contentPalette();
             for (double fraction : {1.0, 0.0}) {
