@@ -159,17 +159,10 @@ void storeOversizedList(const fs::path& suite) {
 // The starters stand in for a list that cannot be read, and the first write
 // after that (an edit, a feed sync) would otherwise lose the user's list.
 TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
-    const std::string tooMany = "[" + [] {
-        std::string one = encodeCountdown(countdown("x")), all = one;
-        for (std::size_t i = 1; i <= kMaxCountdowns; ++i) {
-            all += "," + one;
-        }
-        return all;
-    }() + "]";
     const std::string cases[] = {
-        R"({"version":2,"countdowns":[]})",  // a form that is not a list
-        tooMany,                             // past the cap
-        "",                                  // larger than any record
+        R"({"version":2,"countdowns":[]})",                          // a form that is not a list
+        encodeCountdowns(List(kMaxCountdowns + 1, countdown("x"))),  // past the cap
+        "",                                                          // larger than any record
     };
     for (const std::string& raw : cases) {
         for (bool bySave : {false, true}) {
