@@ -24,6 +24,7 @@
 
 #include "app/app_fakes.h"
 #include "app/app_state.h"
+#include "core/test_helpers.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 
@@ -386,9 +387,7 @@ TEST_F(HostileStore, UndecodableRecordsGiveTheDefaults) {
 // may turn that into deleting anything else.
 TEST_F(HostileStore, DeletingCountdownsRemovesOnlyTheirOwnIcons) {
     writeRecords(suite, {{"countdowns.v1", "[" + joined(iconCountdowns(secret)) + "]"}});
-    const SharedStore store(
-        {suite, root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"},
-        "en_US");
+    const SharedStore store(testing::pathsUnder(root), "en_US");
     app::AppState state(app::fakes::servicesOn(store));
     watchOutside();
     const std::vector<Countdown> all = state.countdowns();

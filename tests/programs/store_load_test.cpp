@@ -22,6 +22,7 @@
 #include "app/app_fakes.h"
 #include "app/app_state.h"
 #include "core/model/countdown_json.h"
+#include "core/test_helpers.h"
 #include "core/weather/weather_json.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
@@ -44,11 +45,6 @@ constexpr long kOperations = 10000;
 // The readers make up whatever the writers' operations leave of the total.
 constexpr long kReads = (kOperations - kAppEdits - 2 * kHostRounds + kReaders - 1) / kReaders;
 constexpr const char* kNote = "HttpError.cannotConnect";
-
-StorePaths pathsUnder(const fs::path& root) {
-    return {root / "config/org.solvane.shared/preferences.sqlite",
-            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
-}
 
 // The feed calendar as the host sees it in round `round`: four events at a
 // time, the earliest leaving and a new one arriving every five rounds, so most
@@ -200,7 +196,7 @@ int reader(const StorePaths& paths, int stop, const fs::path& report) {
 
 TEST(StoreUnderLoad, EditsSyncsAndWeatherFromSeparateProcessesAllSurvive) {
     testing::TempDir dir;
-    const StorePaths paths = pathsUnder(dir.path());
+    const StorePaths paths = testing::pathsUnder(dir.path());
     const SharedStore store(paths, "en_US");
     // Every key exists from the start, so a read that finds one missing is a
     // fault and not a reader that came early.

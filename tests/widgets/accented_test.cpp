@@ -96,15 +96,12 @@ struct Look {
     std::vector<QColor> wallpapers;  // what shows through a glass widget
 };
 
-const std::vector<Look>& looks() {
-    static const std::vector<Look> all = {
-        {WidgetStyle::glass, ColorScheme::dark, {QColor(128, 128, 128), Qt::white}},
-        {WidgetStyle::glass, ColorScheme::light, {QColor(128, 128, 128), Qt::black}},
-        {WidgetStyle::dark, ColorScheme::light, {Qt::black}},
-        {WidgetStyle::light, ColorScheme::dark, {Qt::black}},
-    };
-    return all;
-}
+const std::vector<Look> kLooks = {
+    {WidgetStyle::glass, ColorScheme::dark, {QColor(128, 128, 128), Qt::white}},
+    {WidgetStyle::glass, ColorScheme::light, {QColor(128, 128, 128), Qt::black}},
+    {WidgetStyle::dark, ColorScheme::light, {Qt::black}},
+    {WidgetStyle::light, ColorScheme::dark, {Qt::black}},
+};
 
 QImage accentedFace(const Face& face, const Look& look, const QColor& wallpaper,
                     const QColor& tint = kTint) {
@@ -129,47 +126,35 @@ struct Cluster {
 std::vector<Cluster> inkClusters(const QImage& image, const QImage& otherTint,
                                  const std::vector<QRgb>& surfaces) {
     const int w = image.width();
-    const int h = image.height();
-    std::vector<char> ink(static_cast<std::size_t>(w) * h, 0);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = image.pixel(x, y);
-            const bool surface =
-                std::ranges::any_of(surfaces, [&](QRgb s) { return near(c, s, 6); });
-            const bool accent = !near(c, otherTint.pixel(x, y), 2);
-            ink[static_cast<std::size_t>(y) * w + x] = surface || accent ? 0 : 1;
-        }
+    const int size = w * image.height();
+    std::vector<char> ink(static_cast<std::size_t>(size));
+    for (int i = 0; i < size; ++i) {
+        const QRgb c = image.pixel(i % w, i / w);
+        ink[i] = std::ranges::none_of(surfaces, [&](QRgb s) { return near(c, s, 6); }) &&
+                 near(c, otherTint.pixel(i % w, i / w), 2);
     }
     std::vector<Cluster> out;
-    std::vector<QPoint> stack;
-    for (int y0 = 0; y0 < h; ++y0) {
-        for (int x0 = 0; x0 < w; ++x0) {
-            if (!ink[static_cast<std::size_t>(y0) * w + x0]) {
-                continue;
-            }
-            Cluster cluster;
-            cluster.bounds = QRect(x0, y0, 1, 1);
-            stack.assign(1, QPoint(x0, y0));
-            ink[static_cast<std::size_t>(y0) * w + x0] = 0;
-            while (!stack.empty()) {
-                const QPoint p = stack.back();
-                stack.pop_back();
-                cluster.pixels.push_back(image.pixel(p));
-                cluster.bounds |= QRect(p, QSize(1, 1));
-                for (int dy = -1; dy <= 1; ++dy) {
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int x = p.x() + dx;
-                        const int y = p.y() + dy;
-                        if (x >= 0 && y >= 0 && x < w && y < h &&
-                            ink[static_cast<std::size_t>(y) * w + x]) {
-                            ink[static_cast<std::size_t>(y) * w + x] = 0;
-                            stack.emplace_back(x, y);
-                        }
-                    }
+    for (int first = 0; first < size; ++first) {
+        if (!ink[first]) {
+            continue;
+        }
+        Cluster cluster{QRect(first % w, first / w, 1, 1), {}};
+        std::vector<int> stack{first};
+        ink[first] = 0;
+        while (!stack.empty()) {
+            const QPoint p(stack.back() % w, stack.back() / w);
+            stack.pop_back();
+            cluster.pixels.push_back(image.pixel(p));
+            cluster.bounds |= QRect(p, QSize(1, 1));
+            for (int d = 0; d < 9; ++d) {
+                const QPoint n = p + QPoint(d % 3 - 1, d / 3 - 1);
+                if (image.rect().contains(n) && ink[n.y() * w + n.x()]) {
+                    ink[n.y() * w + n.x()] = 0;
+                    stack.push_back(n.y() * w + n.x());
                 }
             }
-            out.push_back(std::move(cluster));
         }
+        out.push_back(std::move(cluster));
     }
     return out;
 }
@@ -184,7 +169,7 @@ bool textLike(const Cluster& c) {
 
 TEST(Accented, EveryTextReadsAgainstItsCard) {
     for (const Face& face : kFaces) {
-        for (const Look& look : looks()) {
+        for (const Look& look : kLooks) {
             for (const QColor& wallpaper : look.wallpapers) {
                 const std::string name =
                     std::string(face.kind) + " " + std::string(toString(face.family)) + " " +
@@ -215,12 +200,7 @@ TEST(Accented, EveryTextReadsAgainstItsCard) {
                     EXPECT_GE(reached, 4.5)
                         << name << ": ink at (" << cluster.bounds.x() / kScale << ", "
                         << cluster.bounds.y() / kScale << ") points, card "
-                        << QColor(card).name().toStdString() << " strongest "
-                        << QColor(
-                               *std::ranges::max_element(cluster.pixels, {},
-                                                         [&](QRgb c) { return contrast(c, card); }))
-                               .name()
-                               .toStdString();
+                        << QColor(card).name().toStdString();
                 }
                 EXPECT_GE(texts, 5) << name;
             }
@@ -234,7 +214,7 @@ TEST(Accented, MoonOutlineReadsInEveryStyleSchemeAndMode) {
     const Instant dusk = *parseIso8601("2025-06-14T20:15:00-04:00");
     const SkySnapshot times = SkySnapshot::compute(dusk, 40.68, -73.94, newYork());
     for (RenderingMode mode : {RenderingMode::fullColor, RenderingMode::accented}) {
-        for (const Look& look : looks()) {
+        for (const Look& look : kLooks) {
             const Styled styled{look.style, &times, dusk, mode, look.desktop, kTint};
             const Palette palette = styled.contentPalette();
             for (double fraction : {1.0, 0.0}) {

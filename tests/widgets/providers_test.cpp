@@ -206,8 +206,7 @@ TEST_F(ProvidersTest, PlaceholderIsGlassWithTheSampleAndFetchesNothing) {
 TEST_F(ProvidersTest, OfflineSnapshotShowsTheSampleButTimelineShowsNone) {
     online = false;
     const auto snap = makeEntry(environment(), std::nullopt, WidgetStyle::light);
-    ASSERT_TRUE(snap->data().weather);
-    EXPECT_EQ(snap->data().weather->condition, "Partly Cloudy");
+    EXPECT_EQ(snap->data().weather.value_or(WeatherSnapshot{}).condition, "Partly Cloudy");
     EXPECT_EQ(snap->style(), WidgetStyle::light);
 
     const Timeline timeline = makeTimeline(environment(), std::nullopt, WidgetStyle::light);
@@ -285,8 +284,8 @@ TEST_F(ProvidersTest, ForecastTimelineUsesTheHoursCacheAndMarksTheNight) {
     online = false;
     const Timeline offline = makeForecastTimeline(env, WidgetStyle::dark, true);
     EXPECT_EQ(forecastCalls, 2);
-    EXPECT_TRUE(board(offline.entries.front()).data().forecast) << "the place's stored one";
-    EXPECT_TRUE(board(offline.entries.front()).showsDays());
+    const BoardEntry& stored = board(offline.entries.front());
+    EXPECT_TRUE(stored.data().forecast && stored.showsDays()) << "the place's stored one";
 
     ASSERT_TRUE(store.setRawValue("forecast.v1", "null"));
     const Timeline none = makeForecastTimeline(env, WidgetStyle::dark, false);
@@ -299,14 +298,13 @@ TEST_F(ProvidersTest, ForecastTimelineUsesTheHoursCacheAndMarksTheNight) {
     days.choices["show"] = "days";
     const auto snapshot = plugin.snapshot(kForecastKind, days);
     ASSERT_TRUE(snapshot);
-    EXPECT_TRUE(board(snapshot).data().forecast) << "the sample";
-    EXPECT_TRUE(board(snapshot).showsDays());
+    EXPECT_TRUE(board(snapshot).data().forecast && board(snapshot).showsDays()) << "the sample";
     EXPECT_EQ(forecastCalls, before);
     // The sample's nights are the shown place's: 10 AM in New York is
     // midnight in Tokyo.
     ASSERT_TRUE(store.saveLocation({35.68, 139.69, "Tokyo"}));
     const auto tokyo = plugin.snapshot(kForecastKind, days);
-    ASSERT_TRUE(tokyo);
+    ASSERT_TRUE(tokyo && board(tokyo).data().forecast);
     const auto tokyoHours = upcomingHours(*board(tokyo).data().forecast, now, 1);
     ASSERT_EQ(tokyoHours.size(), 1u);
     EXPECT_TRUE(tokyoHours[0].symbol.find("moon") != std::string::npos) << tokyoHours[0].symbol;
@@ -316,6 +314,12 @@ TEST_F(ProvidersTest, ForecastTimelineUsesTheHoursCacheAndMarksTheNight) {
 // at every call.
 TEST_F(ProvidersTest, EntitiesFollowTheStoreInTheAskedOrder) {
     const CountdownQuery query{store, [] { return newYork(); }, [this] { return now; }};
+    // The plug-in takes identifiers as text and skips what does not parse.
+    const auto plugin = makeSolvaneWidgets(environment());
+    EXPECT_EQ(
+        plugin->entitiesForIdentifiers({b.id.toString(), "garbage", Uuid::random().toString()}),
+        (std::vector<Entity>{{b.id.toString(), "B", "gift"}}));
+    EXPECT_EQ(plugin->suggestedEntities().size(), 3u);
     EXPECT_EQ(query.entitiesForIdentifiers({c.id, a.id}),
               (std::vector<CountdownEntity>{{c.id, "C", "star"}, {a.id, "A", "airplane"}}));
     const auto suggested = query.suggestedEntities();
@@ -334,14 +338,6 @@ TEST_F(ProvidersTest, EntitiesFollowTheStoreInTheAskedOrder) {
               (std::vector<CountdownEntity>{{c.id, "C", "star"}}));
     ASSERT_TRUE(store.saveCountdowns({}));
     EXPECT_TRUE(query.suggestedEntities().empty());
-}
-
-TEST_F(ProvidersTest, PluginTakesEntityIdentifiersAsTextAndSkipsUnparsable) {
-    const auto plugin = makeSolvaneWidgets(environment());
-    EXPECT_EQ(
-        plugin->entitiesForIdentifiers({b.id.toString(), "garbage", Uuid::random().toString()}),
-        (std::vector<Entity>{{b.id.toString(), "B", "gift"}}));
-    EXPECT_EQ(plugin->suggestedEntities().size(), 3u);
 }
 
 TEST(WidgetConfiguration, SelectionAndStyleReadBoundedFromAnyConfiguration) {

@@ -38,6 +38,7 @@ using samples::goldenBoard;
 using samples::newYork;
 
 constexpr double kMinute = 60;
+const Instant kNoon = at("2025-06-14T12:57:00-04:00");
 
 SkySnapshot sunTimes() {
     SkySnapshot sky;
@@ -70,8 +71,7 @@ TEST(GlassLight, GlowsPeakAtTheirAnchorsAndFadeOverTheirHalfWidths) {
     EXPECT_DOUBLE_EQ(lightAt(sky, sunset + 52 * kMinute).duskGlow, 0);
     EXPECT_DOUBLE_EQ(lightAt(sky, sunset + 2 * kMinute).duskGlow, 0);
 
-    const GlassLight noon = lightAt(sky, at("2025-06-14T12:57:00-04:00"));
-    EXPECT_EQ(noon, GlassLight{});
+    EXPECT_EQ(lightAt(sky, kNoon), GlassLight{});
 }
 
 TEST(GlassLight, NightRunsFromThreeQuartersOfAnHourAfterSunsetToHalfAnHourBeforeSunrise) {
@@ -108,10 +108,9 @@ QImage face(std::string_view kind, WidgetFamily family, const BoardEntry& entry,
 // An unknown kind draws only the background, which makes it a clean probe;
 // the plain fills of each style and mode are in the reviewed pictures.
 TEST(Styled, GlassBackgroundFollowsTheTimeOfDay) {
-    const Instant noon = at("2025-06-14T12:57:00-04:00");
     // Full-colour glass: the sky, lighter at the top, warm low on the right
     // at sunset and not at noon.
-    const QImage day = face("", WidgetFamily::medium, entryAt(noon, WidgetStyle::glass));
+    const QImage day = face("", WidgetFamily::medium, entryAt(kNoon, WidgetStyle::glass));
     const QImage dusk = face("", WidgetFamily::medium,
                              entryAt(*sunTimes().sunset - 5 * kMinute, WidgetStyle::glass));
     EXPECT_GT(pixelAt(day, {182, 2}).lightness(), pixelAt(day, {182, 168}).lightness());
@@ -133,11 +132,10 @@ TEST(CountdownSmallView, WeeksTextOnlyForTwoWeeksOrMoreInDays) {
     EXPECT_EQ(CountdownSmallView::weeksText(row("a", 30, "of 40 days")), std::nullopt);
 
     // The weeks text is the only ink in the top row's trailing half.
-    const Instant noon = at("2025-06-14T12:57:00-04:00");
     const QRectF corner(100, 16, 54, 20);
     const auto cornerInk = [&](std::int64_t days) {
         const QImage img = face("Countdowns", WidgetFamily::small,
-                                entryAt(noon, WidgetStyle::dark, {row("Trip", days, "days")}));
+                                entryAt(kNoon, WidgetStyle::dark, {row("Trip", days, "days")}));
         return inkedPixels(img.copy(corner.toRect()), kDarkWidgetFill);
     };
     EXPECT_GT(cornerInk(20), 20);
@@ -165,17 +163,16 @@ TEST(CountdownsMediumView, AtMostThreeEqualColumnsWithARuleBetweenNeighbours) {
     EXPECT_TRUE(CountdownsMediumView::layout(content, 0).columns.empty());
 
     // Drawn: the rules in `line`.
-    const Instant noon = at("2025-06-14T12:57:00-04:00");
     std::vector<CountdownDisplay> rows(5, row("Trip", 20, "days"));
     const QImage img =
-        face("Countdowns", WidgetFamily::medium, entryAt(noon, WidgetStyle::dark, rows));
+        face("Countdowns", WidgetFamily::medium, entryAt(kNoon, WidgetStyle::dark, rows));
     const QColor line = Palette::forStyle(WidgetStyle::dark).line.color;
     for (const QRectF& rule : five.rules) {
         EXPECT_EQ(pixelAt(img, {rule.left() + 0.5, content.center().y()}), line);
     }
     // Without countdowns both sizes show the hint to add one.
     for (WidgetFamily family : {WidgetFamily::small, WidgetFamily::medium}) {
-        EXPECT_GT(inkedPixels(face("Countdowns", family, entryAt(noon, WidgetStyle::dark)),
+        EXPECT_GT(inkedPixels(face("Countdowns", family, entryAt(kNoon, WidgetStyle::dark)),
                               kDarkWidgetFill),
                   100);
     }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-
 #include <string>
 #include <vector>
 
@@ -39,6 +38,17 @@ CalendarEvent event(std::string id, std::optional<std::string> title, Instant st
 
 const Instant kNow = at(2030, 3, 12, 15);
 
+Countdown following(const std::string& label, const std::string& eventId,
+                    std::optional<std::string> feed) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = label;
+    c.start = DateRule::fixed(at(2030, 1, 1));
+    c.eventID = eventId;
+    c.feedCalendarID = std::move(feed);
+    return c;
+}
+
 TEST(CalendarSync, EndRuleIsTheLastDayOfAMultiDayEvent) {
     struct Case {
         const char* name;
@@ -68,15 +78,12 @@ TEST(CalendarSync, EndRuleIsTheLastDayOfAMultiDayEvent) {
 TEST(CalendarSync, CountdownFromAnEventFollowsItOnItsDays) {
     const auto untitled = event("trip", std::nullopt, at(2030, 3, 11, 18), at(2030, 3, 13, 9));
     const Countdown a = countdownFrom(untitled, newYork());
-    const Countdown b = countdownFrom(untitled, newYork());
-    Countdown expected;
+    Countdown expected = following("Event", "trip", std::nullopt);
     expected.id = a.id;
-    expected.label = "Event";
     expected.start = DateRule::fixed(at(2030, 3, 11));
     expected.end = DateRule::fixed(at(2030, 3, 13));
-    expected.eventID = "trip";
     EXPECT_EQ(a, expected);
-    EXPECT_NE(a.id, b.id);
+    EXPECT_NE(a.id, countdownFrom(untitled, newYork()).id);
 }
 
 TEST(CalendarSync, UpcomingEventsAskFromTodayToTheStartOfTheLastDay) {
@@ -90,19 +97,6 @@ TEST(CalendarSync, UpcomingEventsAskFromTodayToTheStartOfTheLastDay) {
     EXPECT_EQ(store.queries[0].second, at(2031, 4, 16));
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0].itemId, "ongoing");
-}
-
-// --- The feed sync's change ------------------------------------------------------------
-
-Countdown following(const std::string& label, const std::string& eventId,
-                    std::optional<std::string> feed) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = label;
-    c.start = DateRule::fixed(at(2030, 1, 1));
-    c.eventID = eventId;
-    c.feedCalendarID = std::move(feed);
-    return c;
 }
 
 class ApplyFeeds : public ::testing::Test {
@@ -138,10 +132,9 @@ TEST_F(ApplyFeeds, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
     const auto list =
         applyFeeds({feed, picked, untitled}, {"vdir:home"}, upcoming, newYork()).countdowns;
     ASSERT_GE(list.size(), 3u);
-    EXPECT_EQ(list[0].label, "Orthodontist");
-    EXPECT_EQ(list[1].label, "Teeth!");
+    EXPECT_EQ(labels({list.begin(), list.begin() + 3}),
+              (std::vector<std::string>{"Orthodontist", "Teeth!", "Kept"}));
     EXPECT_EQ(list[1].symbol, "star");
-    EXPECT_EQ(list[2].label, "Kept");
     for (int i : {0, 1}) {
         EXPECT_EQ(list[i].start, DateRule::fixed(at(2030, 3, 21)));
         EXPECT_EQ(list[i].end, DateRule::fixed(at(2030, 3, 22)));
@@ -177,9 +170,8 @@ TEST_F(ApplyFeeds, AFeedCountdownKeepsItsIdentityAcrossOffAndOnAndPerCalendar) {
     ASSERT_EQ(on.size(), 2u) << "one UID in two calendars is two events";
     EXPECT_NE(on[0].id, on[1].id);
     EXPECT_EQ(on[0].id, feedCountdownId("vdir:home/party"));
-    const auto off = applyFeeds(on, {}, named, newYork()).countdowns;
-    EXPECT_TRUE(off.empty());
-    EXPECT_EQ(applyFeeds(off, both, named, newYork()).countdowns, on);
+    EXPECT_TRUE(applyFeeds(on, {}, named, newYork()).countdowns.empty());
+    EXPECT_EQ(applyFeeds({}, both, named, newYork()).countdowns, on);
 
     // Stored before events were named within their calendar: a feed countdown
     // finds its event in its own calendar, keeping its identifier, and one
@@ -229,8 +221,6 @@ TEST_F(ApplyFeeds, OneCalendarAddsItsNearestEventsOnly) {
     EXPECT_EQ(change.countdowns.back().label, "Launch");
     EXPECT_EQ(change.beyondCalendarCap, (std::map<std::string, std::size_t>{{"vdir:home", 120}}));
 }
-
-// --- The picker ------------------------------------------------------------------------
 
 TEST(EventPicker, LoadAsksOnlyWithoutFullAccessAndKeepsFirstOccurrences) {
     FakeEventStore store;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "core/model/presets.h"
 #include "core/test_helpers.h"
@@ -66,9 +67,8 @@ TEST(CountdownDisplay, OneDayCountdownTheDayAfter) {
     const Instant july4 = day(ny, 2025, 7, 4, 9);
     const auto onDay = display(oneDay(july4), day(ny, 2025, 7, 4, 23), ny);
     ASSERT_TRUE(onDay);
-    EXPECT_EQ(onDay->caption, "Fri, Jul 4");
-    EXPECT_EQ(onDay->customImage, "A.png");
-    EXPECT_EQ(onDay->symbol, "gift");
+    EXPECT_EQ(std::tie(onDay->caption, onDay->customImage, onDay->symbol),
+              std::tuple("Fri, Jul 4", "A.png", "gift"));
 
     const Instant nextDay = day(ny, 2025, 7, 5, 0);
     EXPECT_EQ(display(oneDay(july4), nextDay, ny), std::nullopt);
@@ -127,8 +127,7 @@ TEST(CountdownDisplay, SpanAfterAMidnightClockChangeIsHappeningOnItsFirstDay) {
     EXPECT_EQ(std::get<ActivePhase>(now).start, day(santiago, 2024, 9, 9));
     const auto row = display(week, noon, santiago);
     ASSERT_TRUE(row.has_value());
-    EXPECT_EQ(row->value, 1);
-    EXPECT_EQ(row->unit, "of 5 days");
+    EXPECT_EQ(std::tie(row->value, row->unit), std::tuple(1, "of 5 days"));
 }
 
 TEST(CountdownDisplay, HiddenSpansOnlyShowBeforeTheyStart) {
@@ -272,11 +271,11 @@ TEST(CountdownDisplay, SortedRowsLeadWithHappeningSpansAndKeepListOrderWithinTie
     }
     ASSERT_EQ(expected.size(), 88u);
 
-    std::vector<std::string> labels;
+    std::vector<std::string> sorted;
     for (const auto& row : sortedDisplays(list, day(ny, 2025, 9, 10), ny)) {
-        labels.push_back(row.label);
+        sorted.push_back(row.label);
     }
-    EXPECT_EQ(labels, expected);
+    EXPECT_EQ(sorted, expected);
 }
 
 }  // namespace

@@ -153,24 +153,15 @@ TEST(CountdownJsonDecode, MissingKeysTakeDefaultsAndIdIsFreshEachTime) {
 
 TEST(CountdownJsonDecode, OneBadRecordFailsTheList) {
     const std::string good = R"({"label":"ok","start":{"season":{"_0":1}}})";
-    for (const char* bad : {
-             R"({"start":{"season":{"_0":1}}})",
-             R"({"label":7,"start":{"season":{"_0":1}}})",
-             R"({"label":"x","start":{"season":{"_0":1}},"during":"sometimes"})",
-             R"({"label":"x","start":{"season":{"_0":1}},"during":"Progress"})",
-             R"({"label":"x","start":{"season":{"_0":1}},"unit":"months"})",
-             R"({"label":"x","start":{"season":{"_0":1}},"unit":"days "})",
-             R"({"label":"x","start":{"season":{"_0":1}},"recurs":"true"})",
-             R"({"label":"x","start":{"season":{"_0":1}},"symbol":5})",
-             R"({"label":"x","start":{"season":{"_0":1}},"eventID":[]})",
-             R"({"label":"x","start":{"season":{"_0":1}},"end":{}})",
-             R"({"label":"x","start":{"season":{"_0":1}},"id":"not-a-uuid"})",
-             R"({"label":"x","start":{"season":{"_0":1}},"id":42})",
-             R"({"label":"x"})",
-             R"({"label":"x","date":"2020-01-01"})",
-             R"({"label":"x","date":1,"repeatRule":3})",
-             R"("just text")",
-         }) {
+    const std::string x = R"({"label":"x","start":{"season":{"_0":1}})";
+    for (const std::string& bad : std::vector<std::string>{
+             R"({"start":{"season":{"_0":1}}})", R"({"label":7,"start":{"season":{"_0":1}}})",
+             x + R"(,"during":"sometimes"})", x + R"(,"during":"Progress"})",
+             x + R"(,"unit":"months"})", x + R"(,"unit":"days "})", x + R"(,"recurs":"true"})",
+             x + R"(,"symbol":5})", x + R"(,"eventID":[]})", x + R"(,"end":{}})",
+             x + R"(,"id":"not-a-uuid"})", x + R"(,"id":42})", R"({"label":"x"})",
+             R"({"label":"x","date":"2020-01-01"})", R"({"label":"x","date":1,"repeatRule":3})",
+             R"("just text")"}) {
         const auto r = decodeCountdowns("[" + good + "," + bad + "," + good + "]");
         EXPECT_FALSE(r.ok()) << bad;
         EXPECT_FALSE(why(r).empty()) << bad;
@@ -183,34 +174,30 @@ TEST(CountdownJsonDecode, OlderFormIsConverted) {
     ASSERT_TRUE(list.ok()) << why(list);
     ASSERT_EQ(list->size(), 6u);
     const auto& l = *list;
-
-    Countdown plain;  // only label and date: every default
-    plain.id = l[0].id;
-    plain.label = "Anniversary";
-    plain.start = DateRule::fixed(Instant{757382400});
-    EXPECT_EQ(l[0], plain);
     EXPECT_NE(l[0].id, Uuid());
-
     EXPECT_EQ(l[1].id.toString(), "0B4D2F9E-61A7-4C3B-9E21-5D8A7C6B1F03");
-    EXPECT_EQ(l[1].start, DateRule::fixed(Instant{757382400.5}));
-    EXPECT_TRUE(l[1].recurs);
-    EXPECT_EQ(l[1].symbol, "gift");
-
-    EXPECT_EQ(l[2].start, DateRule::nthWeekday(2, 1, 3, 0));
-    EXPECT_TRUE(l[2].recurs);
-
-    EXPECT_EQ(l[3].start, DateRule::nthWeekday(1, 1, 11, 0));
-    EXPECT_TRUE(l[3].recurs);
-    EXPECT_EQ(l[3].unit, CountUnit::weeks);
-    EXPECT_EQ(l[3].during, DuringMode::hide);
-    EXPECT_EQ(l[3].end, DateRule::season(1));
-    EXPECT_EQ(l[3].eventID, "E1");
-
-    // A misspelt rule reads as none, and "recurs" belongs to the newer form.
-    EXPECT_EQ(l[4].start, DateRule::fixed(Instant{5}));
-    EXPECT_FALSE(l[4].recurs);
-    EXPECT_EQ(l[5].start, DateRule::fixed(Instant{-86400}));
-    EXPECT_FALSE(l[5].recurs);
+    // Every field the older form lacks takes its default; a misspelt rule
+    // reads as none, and "recurs" belongs to the newer form.
+    const auto older = [&](std::size_t i, const char* label, DateRule start, bool recurs) {
+        Countdown c;
+        c.id = l[i].id;
+        c.label = label;
+        c.start = start;
+        c.recurs = recurs;
+        return c;
+    };
+    Countdown birthday = older(1, "Birthday", DateRule::fixed(Instant{757382400.5}), true);
+    birthday.symbol = "gift";
+    Countdown back = older(3, "Clocks back", DateRule::nthWeekday(1, 1, 11, 0), true);
+    back.unit = CountUnit::weeks;
+    back.during = DuringMode::hide;
+    back.end = DateRule::season(1);
+    back.eventID = "E1";
+    EXPECT_EQ(l, (std::vector<Countdown>{
+                     older(0, "Anniversary", DateRule::fixed(Instant{757382400}), false), birthday,
+                     older(2, "Clocks forward", DateRule::nthWeekday(2, 1, 3, 0), true), back,
+                     older(4, "Typo", DateRule::fixed(Instant{5}), false),
+                     older(5, "Plain", DateRule::fixed(Instant{-86400}), false)}));
 
     // Writing always uses the newer form.
     const std::string rewritten = encodeCountdowns(l);
@@ -277,21 +264,13 @@ class RandomCountdowns {
         c.id = Uuid::random();
         c.label = text();
         c.start = rule();
-        if (coin()) {
-            c.end = rule();
-        }
+        c.end = coin() ? std::optional(rule()) : std::nullopt;
         c.recurs = coin();
         c.during = coin() ? DuringMode::progress : DuringMode::hide;
         c.symbol = text();
         c.unit = allCases<CountUnit>()[rng_() % 3];
-        if (coin()) {
-            c.customImage = text();
-        }
-        if (coin()) {
-            c.eventID = text();
-        }
-        if (coin()) {
-            c.feedCalendarID = text();
+        for (auto* optional : {&c.customImage, &c.eventID, &c.feedCalendarID}) {
+            *optional = coin() ? std::optional(text()) : std::nullopt;
         }
         return c;
     }
@@ -300,49 +279,41 @@ class RandomCountdowns {
     bool coin() { return rng_() % 2 == 0; }
 
     std::int64_t integer() {
-        switch (rng_() % 3) {
-            case 0:
-                return static_cast<std::int64_t>(rng_() % 21) - 10;
-            case 1:
-                return static_cast<std::int64_t>(rng_());
-            default:
-                return coin() ? INT64_MIN : INT64_MAX;
-        }
+        const auto kind = rng_() % 3;
+        return kind == 0   ? static_cast<std::int64_t>(rng_() % 21) - 10
+               : kind == 1 ? static_cast<std::int64_t>(rng_())
+               : coin()    ? INT64_MIN
+                           : INT64_MAX;
     }
 
+    // Whole seconds, fractions, any finite bit pattern, and the edges.
     double date() {
+        const double edges[] = {-0.0, 9007199254740992.0, 9007199254740994.0,
+                                std::numeric_limits<double>::denorm_min(),
+                                std::numeric_limits<double>::max()};
+        double d = 0;
         switch (rng_() % 4) {
             case 0:
                 return static_cast<double>(static_cast<std::int64_t>(rng_() % 4000000000) -
                                            2000000000);
             case 1:
                 return std::uniform_real_distribution<double>(-3e9, 3e9)(rng_);
-            case 2: {
-                double d;
+            case 2:
                 do {
                     const std::uint64_t bits = rng_();
                     std::memcpy(&d, &bits, sizeof d);
                 } while (!std::isfinite(d));
                 return d;
-            }
-            default: {
-                const double edges[] = {-0.0, 9007199254740992.0, 9007199254740994.0,
-                                        std::numeric_limits<double>::denorm_min(),
-                                        std::numeric_limits<double>::max()};
+            default:
                 return edges[rng_() % 5];
-            }
         }
     }
 
     DateRule rule() {
-        switch (rng_() % 3) {
-            case 0:
-                return DateRule::fixed(Instant{date()});
-            case 1:
-                return DateRule::nthWeekday(integer(), integer(), integer(), integer());
-            default:
-                return DateRule::season(integer());
-        }
+        const auto kind = rng_() % 3;
+        return kind == 0   ? DateRule::fixed(Instant{date()})
+               : kind == 1 ? DateRule::nthWeekday(integer(), integer(), integer(), integer())
+                           : DateRule::season(integer());
     }
 
     std::string text() {

@@ -159,17 +159,10 @@ void storeOversizedList(const fs::path& suite) {
 // The starters stand in for a list that cannot be read, and the first write
 // after that (an edit, a feed sync) would otherwise lose the user's list.
 TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
-    const std::string tooMany = "[" + [] {
-        std::string one = encodeCountdown(countdown("x")), all = one;
-        for (std::size_t i = 1; i <= kMaxCountdowns; ++i) {
-            all += "," + one;
-        }
-        return all;
-    }() + "]";
     const std::string cases[] = {
-        R"({"version":2,"countdowns":[]})",  // a form that is not a list
-        tooMany,                             // past the cap
-        "",                                  // larger than any record
+        R"({"version":2,"countdowns":[]})",                          // a form that is not a list
+        encodeCountdowns(List(kMaxCountdowns + 1, countdown("x"))),  // past the cap
+        "",                                                          // larger than any record
     };
     for (const std::string& raw : cases) {
         for (bool bySave : {false, true}) {
@@ -182,6 +175,10 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
                 ASSERT_TRUE(s.setRawValue("countdowns.v1", raw));
             }
             SCOPED_TRACE(raw.substr(0, 40));
+            const auto expectKept = [&] {
+                EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"),
+                          raw.empty() ? std::nullopt : std::optional(raw));
+            };
             EXPECT_EQ(s.health().countdowns, (UnreadableCountdowns{true, false}));
             EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), kStarters);
 
@@ -191,24 +188,18 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
                              .valueOr(false);
             ASSERT_TRUE(written);
             EXPECT_EQ(s.health().countdowns, (UnreadableCountdowns{false, true}));
-            if (!raw.empty()) {
-                EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"), raw);
-            }
+            expectKept();
 
             // A second unreadable list does not replace the one kept.
             ASSERT_TRUE(s.setRawValue("countdowns.v1", "1"));
             ASSERT_TRUE(s.saveCountdowns({countdown("Again")}));
-            if (!raw.empty()) {
-                EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"), raw);
-            }
+            expectKept();
             EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), std::vector<std::string>{"Again"});
 
             // Dismissing the notice keeps the bytes.
             ASSERT_TRUE(s.dismissUnreadableCountdowns());
             EXPECT_EQ(s.health().countdowns, (UnreadableCountdowns{false, false}));
-            if (!raw.empty()) {
-                EXPECT_EQ(s.rawValue("countdowns.v1.unreadable"), raw);
-            }
+            expectKept();
         }
     }
     // A readable list is simply replaced.
@@ -231,12 +222,11 @@ TEST_F(SharedStoreTest, AnEmptySuiteGivesDefaultsAndStoresTheStartersOnceWhenFir
     EXPECT_FALSE(store.rawValue("countdowns.v1")) << "a plain read writes nothing";
 
     std::vector<List> seen(4);
-    std::vector<std::thread> readers;
-    for (auto& list : seen) {
-        readers.emplace_back([&] { list = store.loadCountdownsForUse(calendar, now); });
-    }
-    for (auto& reader : readers) {
-        reader.join();
+    {
+        std::vector<std::jthread> readers;
+        for (auto& list : seen) {
+            readers.emplace_back([&] { list = store.loadCountdownsForUse(calendar, now); });
+        }
     }
     for (const auto& list : seen) {
         EXPECT_EQ(labels(list), kStarters);
@@ -245,14 +235,13 @@ TEST_F(SharedStoreTest, AnEmptySuiteGivesDefaultsAndStoresTheStartersOnceWhenFir
     EXPECT_EQ(store.loadCountdowns(calendar, now), seen.front());
 
     // A list that cannot be read is the user's, even while starters stand in.
-    TempDir fresh;
+    TempDir fresh, south;
     const SharedStore damaged(pathsUnder(fresh.path()), "en_US");
     ASSERT_TRUE(damaged.setRawValue("countdowns.v1", "{}"));
     EXPECT_EQ(labels(damaged.loadCountdownsForUse(calendar, now)), kStarters);
     EXPECT_EQ(damaged.rawValue("countdowns.v1"), "{}");
 
     // The starters are for the zone and the saved place's hemisphere.
-    TempDir south;
     const SharedStore sydney(pathsUnder(south.path()), "en_US");
     ASSERT_TRUE(sydney.saveLocation({-33.87, 151.21, "Sydney"}));
     const List there =
@@ -301,9 +290,9 @@ TEST_F(SharedStoreTest, FoldersAre0700AndFiles0600WhateverTheUmask) {
     const auto icons = store.iconsDirectory();
     ::umask(oldMask);
 
-    EXPECT_EQ(modeOf(paths.suite), 0600u);
-    EXPECT_EQ(wal, 0600u);
-    EXPECT_EQ(shm, 0600u);
+    for (const auto& mode : {std::optional(modeOf(paths.suite)), wal, shm}) {
+        EXPECT_EQ(mode, 0600u);
+    }
     EXPECT_EQ(modeOf(paths.suite.parent_path()), 0700u);
     ASSERT_TRUE(icons);
     EXPECT_EQ(icons->string(), (paths.container / "Icons").string());
