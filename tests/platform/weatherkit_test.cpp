@@ -242,20 +242,20 @@ TEST(WeatherKitToken, AnyKeyButUnencryptedPkcs8P256IsInvalidCredentials) {
 TEST(WeatherKitReply, MapsCurrentWeatherAndTodaysForecast) {
     const auto r = parseWeatherKitReply(fixture("full_reply.json"), 40.713, -74.006, kDecodedTime);
     ASSERT_TRUE(r.ok()) << r.error().printable();
-    WeatherSnapshot want;
-    want.fetched = kDecodedTime;
-    want.latitude = 40.713;
-    want.longitude = -74.006;
-    want.source = want.requested = WeatherSource::apple;
-    want.temperatureC = 21.37;
-    want.feelsLikeC = 20.86;
-    want.highC = 24.61;
-    want.lowC = 12.08;
-    want.condition = "Partly Cloudy";
-    want.symbol = "cloud.sun";
-    want.windKph = 14.2;
-    want.windDirection = 247;
-    want.cloudCover = 25;
+    const WeatherSnapshot want{.fetched = kDecodedTime,
+                               .latitude = 40.713,
+                               .longitude = -74.006,
+                               .source = WeatherSource::apple,
+                               .requested = WeatherSource::apple,
+                               .temperatureC = 21.37,
+                               .feelsLikeC = 20.86,
+                               .highC = 24.61,
+                               .lowC = 12.08,
+                               .condition = "Partly Cloudy",
+                               .symbol = "cloud.sun",
+                               .windKph = 14.2,
+                               .windDirection = 247,
+                               .cloudCover = 25};
     EXPECT_EQ(*r, want);
 }
 
