@@ -136,8 +136,6 @@ std::string printable(const Result<T, WeatherError>& r) {
     return r.ok() ? "ok" : r.error().printable();
 }
 
-// --- credentials and token ---------------------------------------------------
-
 // A relative key file beside the credentials is read by every fetch below,
 // whose tokens carry the four strings.
 TEST(WeatherKitCredentials, AnAbsoluteKeyFileIsKeptAsGiven) {
@@ -237,8 +235,6 @@ TEST(WeatherKitToken, AnyKeyButUnencryptedPkcs8P256IsInvalidCredentials) {
     EXPECT_FALSE(makeWeatherKitToken(account.credentials(), kTokenTime).ok());
 }
 
-// --- reply -------------------------------------------------------------------
-
 TEST(WeatherKitReply, MapsCurrentWeatherAndTodaysForecast) {
     const auto r = parseWeatherKitReply(fixture("full_reply.json"), 40.713, -74.006, kDecodedTime);
     ASSERT_TRUE(r.ok()) << r.error().printable();
@@ -316,9 +312,6 @@ TEST(WeatherKitReply, AnythingElseIsADecodingError) {
     }
 }
 
-// --- fetch -------------------------------------------------------------------
-
-// The fake checks the token, the place and the data sets of each request.
 TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
     const Account account;
     FakeWeatherKit service(
@@ -414,8 +407,6 @@ TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
     canceller.join();
     EXPECT_EQ(printable(r), "HttpError.cancelled");
 }
-
-// --- forecast ----------------------------------------------------------------
 
 using Json = json_forms::Json;
 
@@ -626,8 +617,6 @@ TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
         }
     }
 }
-
-// --- attribution ---------------------------------------------------------------
 
 TEST(WeatherKitAttribution, FetchedOnceWithLogosResolvedAgainstTheEndpoint) {
     const Account account;
