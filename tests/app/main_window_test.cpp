@@ -724,9 +724,8 @@ TEST_F(MainWindowTest, AddWidgetAsksForTheGalleryKeepingTheWindowClear) {
     QAction* fromMenu = findAction(window.applicationMenu(), "Add Widget…");
     ASSERT_NE(fromMenu, nullptr);
     fromMenu->trigger();
-    ASSERT_EQ(galleryRequests_.size(), 2u);
-    EXPECT_EQ(galleryRequests_[0], window.frameGeometry());
-    EXPECT_EQ(galleryRequests_[1], window.frameGeometry());
+    EXPECT_EQ(galleryRequests_,
+              (std::vector<QRect>{window.frameGeometry(), window.frameGeometry()}));
 }
 
 TEST_F(MainWindowTest, PreviewStyleChangesOnlyThePreview) {
