@@ -179,18 +179,14 @@ TEST_F(CountdownEditorSheet, TabVisitsEveryControlOnceAndTheSymbolGridAsOneStop)
 
 // The date field is in the user's order and words, shown and typed.
 TEST_F(CountdownEditorSheet, TheDateFieldFollowsTheLocalesOrder) {
-    struct Case {
-        const char* zone;
-        const char* locale;
-        const char* shown;
-        const char* typed;
-    };
-    const Case cases[] = {
+    const struct {
+        const char *zone, *locale, *shown, *typed;
+    } cases[] = {
         {"America/New_York", "en_US", "Wed, Jan 6, 2027", "Fri, Feb 12, 2027"},
         {"Europe/Berlin", "de_DE", "Mi., 6. Jan. 2027", "Fr., 12. Feb. 2027"},
         {"Europe/London", "en_GB", "Wed, 6 Jan 2027", "Fri, 12 Feb 2027"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Calendar calendar = *Calendar::make(c.zone, c.locale);
         Countdown trip = onDay(1, 1, "Trip");
         trip.start = DateRule::fixed(*calendar.date(2027, 1, 6));

@@ -367,19 +367,17 @@ TEST(WrappingCheckBox, ALongTextWrapsAndAllOfItToggles) {
 // group separator is never taken for thousands. The fields are named for
 // screen readers by their labels.
 TEST(LocationSection, CoordinatesAreTheUsersNumbers) {
-    struct Case {
-        const char* locale;
-        const char* typed;
+    const struct {
+        const char *locale, *typed;
         std::optional<double> read;
         const char* shown;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"de_DE", "52,520", 52.52, "52,520"},
         {"de_DE", "52.520", 52.52, "52,520"},
         {"en_US", "52.520", 52.52, "52.520"},
         {"en_US", "52,520", std::nullopt, ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         QLocale::setDefault(QLocale(c.locale));
         PlaceFixture f;
         ASSERT_TRUE(f.active);

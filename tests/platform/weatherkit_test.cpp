@@ -181,10 +181,8 @@ TEST(WeatherKitCredentials, ComeFromTheVariableElseTheXdgConfigFolder) {
     const std::string configPath = config.path().string();
     const std::string home = account.dir.path().string();  // no .config inside
     const std::string absent = (config.path() / "absent.json").string();
-    struct Case {
-        const char* explicitPath;
-        const char* xdg;
-        const char* home;
+    const struct {
+        const char *explicitPath, *xdg, *home;
         bool found;
     } cases[] = {
         {account.file.c_str(), "/nowhere", home.c_str(), true},
@@ -587,8 +585,7 @@ TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
     const ScopedEnv credentials("SOLVANE_WEATHERKIT_CREDENTIALS", account.file.c_str());
     const struct {
         double latitude, longitude;
-        const char* zone;
-        const char* query;
+        const char *zone, *query;
     } places[] = {{35.68, 139.69, "Asia/Tokyo", "timezone=Asia%2FTokyo"},
                   {40.71, -74.01, "America/New_York", "timezone=America%2FNew_York"}};
     for (const char* computer : {"Europe/Berlin", "Asia/Tokyo", "America/New_York"}) {
