@@ -51,6 +51,15 @@ class AppStateTest : public fakes::StoreTest {
     void settle(AppState& state) {
         ASSERT_TRUE(waitUntil([&] { return !state.weatherLoading(); }));
     }
+    void followFeed(FakeEventStore& events, std::initializer_list<const char*> ids) {
+        for (const char* id : ids) {
+            events.stored.push_back(CalendarEvent{id, "Trip", kNow + 86400.0 * 5,
+                                                  kNow + 86400.0 * 5 + 3600, false, kFeed});
+        }
+        AppSettings settings = store_.loadSettings();
+        settings.feedCalendarIDs = {kFeed.id};
+        store_.saveSettings(settings);
+    }
 
     std::atomic<int> attributionCalls_{0};
     int reloads_ = 0;
@@ -143,9 +152,9 @@ TEST_F(AppStateTest, SettingsChangesAreStoredReloadedAndRefetchOnlyForANewSource
     state->setWeatherSource(WeatherSource::apple);  // no change, nothing happens
     EXPECT_EQ(reloads_, 2);
 
-    state->setFeedCalendar("b", true);
-    state->setFeedCalendar("a", true);
-    state->setFeedCalendar("b", true);
+    for (const char* id : {"b", "a", "b"}) {
+        state->setFeedCalendar(id, true);
+    }
     EXPECT_EQ(store_.loadSettings().feedCalendarIDs, (std::vector<std::string>{"a", "b"}));
     state->setFeedCalendar("a", false);
     EXPECT_EQ(store_.loadSettings().feedCalendarIDs, (std::vector<std::string>{"b"}));
@@ -189,9 +198,7 @@ TEST_F(AppStateTest, ClosingTheWindowDoesNotWaitOutTheDelayBetweenAttempts) {
 }
 
 TEST_F(AppStateTest, FallbackNoticeShowsTheNoteUntilAnAppleSuccessAndRetryForcesApple) {
-    AppSettings settings = store_.loadSettings();
-    settings.weatherSource = WeatherSource::apple;
-    store_.saveSettings(settings);
+    store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
     openMeteo_.script({true});
     auto state = makeState();
     EXPECT_EQ(state->fallbackDetails(), kNoFailureDetails);
@@ -273,11 +280,7 @@ TEST_F(AppStateTest, TheOldPlacesWeatherIsNeverShownUnderTheNewName) {
 
 TEST_F(AppStateTest, CalendarSyncAddsFeedEventsReloadsOnlyOnChangeAndFollowsAccess) {
     FakeEventStore events;
-    events.stored.push_back(
-        CalendarEvent{"ev-1", "Trip", kNow + 86400.0 * 5, kNow + 86400.0 * 5 + 3600, false, kFeed});
-    AppSettings settings = store_.loadSettings();
-    settings.feedCalendarIDs = {kFeed.id};
-    store_.saveSettings(settings);
+    followFeed(events, {"ev-1"});
     store_.saveCountdowns({countdown("Mine")});
     openMeteo_.script({true});
     auto state = makeState(&events);
@@ -309,13 +312,7 @@ TEST_F(AppStateTest, CalendarSyncAddsFeedEventsReloadsOnlyOnChangeAndFollowsAcce
 
 TEST_F(AppStateTest, AFullListSaysWhatItCouldNotAddOrStore) {
     FakeEventStore events;
-    for (const char* id : {"ev-1", "ev-2"}) {
-        events.stored.push_back(
-            CalendarEvent{id, "Trip", kNow + 86400.0 * 5, kNow + 86400.0 * 5 + 3600, false, kFeed});
-    }
-    AppSettings settings = store_.loadSettings();
-    settings.feedCalendarIDs = {kFeed.id};
-    store_.saveSettings(settings);
+    followFeed(events, {"ev-1", "ev-2"});
     std::vector<Countdown> full;
     for (std::size_t i = 0; i < kMaxCountdowns; ++i) {
         full.push_back(countdown("Mine"));

@@ -128,9 +128,15 @@ TEST(CountdownEditorModel, RulesAreShownInWordsWithTheirNextStart) {
 
 class CountdownEditorSheet : public ::testing::Test {
   protected:
-    std::unique_ptr<CountdownEditor> open(const Countdown& c, CountdownEditor::Mode mode) {
-        auto sheet = std::make_unique<CountdownEditor>(c, mode, newYork(), nullptr, now);
+    // `active`: focused as the user's window is, for keys and Tab.
+    std::unique_ptr<CountdownEditor> open(const Countdown& c, bool active = false) {
+        auto sheet = std::make_unique<CountdownEditor>(c, CountdownEditor::Mode::edit, newYork(),
+                                                       nullptr, now);
         sheet->show();
+        if (active) {
+            sheet->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+        }
         return sheet;
     }
 };
@@ -139,9 +145,7 @@ TEST_F(CountdownEditorSheet, TabVisitsEveryControlOnceAndTheSymbolGridAsOneStop)
     Countdown trip = onDay(7, 10, "Trip");
     trip.end = DateRule::fixed(*newYork().date(2025, 7, 17));
     trip.symbol = "gift";
-    auto sheet = open(trip, CountdownEditor::Mode::edit);
-    sheet->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    auto sheet = open(trip, true);
     ASSERT_EQ(focusName(), "label");
 
     // A date is one stop, its parts walked with the arrows; each segmented
@@ -175,18 +179,14 @@ TEST_F(CountdownEditorSheet, TabVisitsEveryControlOnceAndTheSymbolGridAsOneStop)
 
 // The date field is in the user's order and words, shown and typed.
 TEST_F(CountdownEditorSheet, TheDateFieldFollowsTheLocalesOrder) {
-    struct Case {
-        const char* zone;
-        const char* locale;
-        const char* shown;
-        const char* typed;
-    };
-    const Case cases[] = {
+    const struct {
+        const char *zone, *locale, *shown, *typed;
+    } cases[] = {
         {"America/New_York", "en_US", "Wed, Jan 6, 2027", "Fri, Feb 12, 2027"},
         {"Europe/Berlin", "de_DE", "Mi., 6. Jan. 2027", "Fr., 12. Feb. 2027"},
         {"Europe/London", "en_GB", "Wed, 6 Jan 2027", "Fri, 12 Feb 2027"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Calendar calendar = *Calendar::make(c.zone, c.locale);
         Countdown trip = onDay(1, 1, "Trip");
         trip.start = DateRule::fixed(*calendar.date(2027, 1, 6));
@@ -207,9 +207,7 @@ TEST_F(CountdownEditorSheet, TheDateFieldFollowsTheLocalesOrder) {
 // The calendar opens from the keyboard; the arrows move in it, Enter picks,
 // Escape closes it with the date it had.
 TEST_F(CountdownEditorSheet, TheDateFieldsCalendarByKeyboard) {
-    auto sheet = open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit);
-    sheet->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    auto sheet = open(onDay(7, 10, "Trip"), true);
     auto* field = sheet->findChild<app::DateField*>("startDate");
     ASSERT_NE(field, nullptr);
     field->setFocus(Qt::TabFocusReason);
@@ -246,9 +244,7 @@ TEST_F(CountdownEditorSheet, TheDateFieldsCalendarByKeyboard) {
 // Typing never jumps into another part behind the user's back, and a date
 // left unfinished is refused with the field's error, never saved.
 TEST_F(CountdownEditorSheet, TypedDatesAreWholeOrRefused) {
-    auto sheet = open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit);
-    sheet->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    auto sheet = open(onDay(7, 10, "Trip"), true);
     auto* field = sheet->findChild<app::DateField*>("startDate");
     auto* error = sheet->findChild<QLabel*>("startDateError");
     ASSERT_NE(error, nullptr);
@@ -297,7 +293,7 @@ TEST_F(CountdownEditorSheet, TypedDatesAreWholeOrRefused) {
 }
 
 TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
-    auto sheet = open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit);
+    auto sheet = open(onDay(7, 10, "Trip"));
     for (const char* segment : {"Show progress", "Hide it", "Finish", "Count to next year's",
                                 "Days", "Weeks", "Workdays"}) {
         EXPECT_NE(buttonTitled(*sheet, segment), nullptr) << segment;
@@ -330,7 +326,7 @@ TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
 TEST_F(CountdownEditorSheet, EscapeDropsTheDraftAndReturnSavesIt) {
     const Countdown initial = onDay(7, 10, "Trip");
     for (const bool save : {false, true}) {
-        auto sheet = open(initial, CountdownEditor::Mode::edit);
+        auto sheet = open(initial);
         QSignalSpy saved(sheet.get(), &CountdownEditor::saved);
         auto* label = sheet->findChild<QLineEdit*>("label");
         QTest::keyClick(label, Qt::Key_End);
@@ -348,7 +344,6 @@ TEST_F(CountdownEditorSheet, EscapeDropsTheDraftAndReturnSavesIt) {
     }
 }
 
-// The library's own search is tested with the symbols; here the grid follows it.
 TEST(IconPicker, SearchNarrowsTheGridInCatalogueOrder) {
     IconPicker picker("gift", std::nullopt, nullptr);
     picker.show();
@@ -385,7 +380,7 @@ TEST_F(CountdownEditorSheet, ACustomImageHidesTheSymbolUntilRemovedAndItsCaption
     Countdown trip = onDay(7, 10, "Trip");
     trip.symbol = "gift";
     trip.customImage = "0F8A2B47-6C1D-4E3F-9A5B-7D2C1E0F3A4B.png";
-    auto sheet = open(trip, CountdownEditor::Mode::edit);
+    auto sheet = open(trip);
     IconPicker& picker = *sheet->iconPicker();
     const auto* caption = picker.findChild<QLabel*>("iconSubtitle");
     ASSERT_EQ(caption->text(), "Shown in one color to match the widget");
@@ -408,7 +403,7 @@ TEST_F(CountdownEditorSheet, ACustomImageHidesTheSymbolUntilRemovedAndItsCaption
     EXPECT_EQ(labelText(&picker, "iconTitle"), "Gift");
     EXPECT_FALSE(remove->isVisible());
 
-    const auto second = open(trip, CountdownEditor::Mode::edit);
+    const auto second = open(trip);
     IconPicker& other = *second->iconPicker();
     QTest::mouseClick(other.findChild<QAbstractButton*>("star"), Qt::LeftButton);
     EXPECT_EQ(other.customImage(), std::nullopt);
@@ -461,7 +456,7 @@ TEST_F(CountdownEditorSheet, ReminderSwitchesKeepTheirChoicesInTheRemindersFile)
     const testing::TempDir dir;
     const auto file = dir.path() / "solvane" / "reminders.json";
     const auto offered = [&](const Countdown& c) {
-        auto sheet = open(c, CountdownEditor::Mode::edit);
+        auto sheet = open(c);
         app::offerReminderChoice(*sheet, c, newYork(), now(), file);
         return sheet;
     };
@@ -476,7 +471,7 @@ TEST_F(CountdownEditorSheet, ReminderSwitchesKeepTheirChoicesInTheRemindersFile)
     EXPECT_EQ(platform::loadReminderSettings(file).countdowns.at(starter.id.toString()), true);
     EXPECT_TRUE(offered(starter)->findChild<QCheckBox*>("notify")->isChecked());
     EXPECT_TRUE(offered(onDay(7, 10, "Trip"))->findChild<QCheckBox*>("notify")->isChecked());
-    EXPECT_FALSE(open(onDay(7, 10, "Trip"), CountdownEditor::Mode::edit)->reminderChoice());
+    EXPECT_FALSE(open(onDay(7, 10, "Trip"))->reminderChoice());
 
     std::unique_ptr<QCheckBox> all(app::makeRemindersSwitch(file, nullptr));
     EXPECT_TRUE(all->isChecked());

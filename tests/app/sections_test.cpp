@@ -81,10 +81,8 @@ TEST(CountdownList, RowsShowSummaryValueDoneAndHiddenNow) {
     EXPECT_EQ(f.data(0, CountdownListWidget::TrailingRole), "24 days");
     EXPECT_EQ(f.data(1, CountdownListWidget::TrailingRole), "done");
     EXPECT_EQ(f.data(2, CountdownListWidget::TrailingRole), "hidden now");
-    EXPECT_TRUE(
-        f.model()->data(f.model()->index(0, 0), CountdownListWidget::ShowsValueRole).toBool());
-    EXPECT_FALSE(
-        f.model()->data(f.model()->index(1, 0), CountdownListWidget::ShowsValueRole).toBool());
+    EXPECT_EQ(f.data(0, CountdownListWidget::ShowsValueRole), "true");
+    EXPECT_EQ(f.data(1, CountdownListWidget::ShowsValueRole), "false");
 }
 
 TEST(CountdownList, ClickEditsAndDeleteKeyDeletesEvenFinishedAndHiddenRows) {
@@ -181,14 +179,14 @@ TEST(CalendarsSection, TogglesSortByAccountThenTitleAndEditTheFeedList) {
         {"h", "b"});
     const auto toggles = section.toggles();
     QStringList ids;
+    std::vector<bool> checked;
     for (QCheckBox* toggle : toggles) {
         ids << toggle->objectName();
+        checked.push_back(toggle->isChecked());
     }
     EXPECT_EQ(ids, (QStringList{"b", "x", "w", "h"}));
+    EXPECT_EQ(checked, (std::vector<bool>{true, false, false, true}));
     EXPECT_EQ(toggles[2]->text(), "Work && Play") << "shown as Work & Play";
-    EXPECT_TRUE(toggles[0]->isChecked());
-    EXPECT_FALSE(toggles[2]->isChecked());
-    EXPECT_TRUE(toggles[3]->isChecked());
 
     QSignalSpy feeds(&section, &CalendarsSection::feedsChanged);
     toggles[2]->click();  // Work on: appended
@@ -322,6 +320,12 @@ struct PlaceFixture {
     bool active = false;
 };
 
+struct LocationEntry : ::testing::Test, PlaceFixture {
+    void SetUp() override { ASSERT_TRUE(active); }
+    LocationSection& s = *section;
+    QSignalSpy places{section, &LocationSection::placeChanged};
+};
+
 void retype(QLineEdit* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
@@ -363,19 +367,17 @@ TEST(WrappingCheckBox, ALongTextWrapsAndAllOfItToggles) {
 // group separator is never taken for thousands. The fields are named for
 // screen readers by their labels.
 TEST(LocationSection, CoordinatesAreTheUsersNumbers) {
-    struct Case {
-        const char* locale;
-        const char* typed;
+    const struct {
+        const char *locale, *typed;
         std::optional<double> read;
         const char* shown;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"de_DE", "52,520", 52.52, "52,520"},
         {"de_DE", "52.520", 52.52, "52,520"},
         {"en_US", "52.520", 52.52, "52.520"},
         {"en_US", "52,520", std::nullopt, ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         QLocale::setDefault(QLocale(c.locale));
         PlaceFixture f;
         ASSERT_TRUE(f.active);
@@ -400,12 +402,7 @@ TEST(LocationSection, CoordinatesAreTheUsersNumbers) {
     QLocale::setDefault(QLocale("en_US"));
 }
 
-TEST(LocationSection, TypedPlaceIsSentWholeOnEnterOrSaveWithEveryDigit) {
-    PlaceFixture f;
-    ASSERT_TRUE(f.active);
-    LocationSection& s = *f.section;
-    QSignalSpy places(&s, &LocationSection::placeChanged);
-
+TEST_F(LocationEntry, TypedPlaceIsSentWholeOnEnterOrSaveWithEveryDigit) {
     s.nameField()->setFocus(Qt::MouseFocusReason);
     retype(s.nameField(), "Lisbon");
     QTest::keyClick(s.nameField(), Qt::Key_Tab);
@@ -438,18 +435,14 @@ TEST(LocationSection, TypedPlaceIsSentWholeOnEnterOrSaveWithEveryDigit) {
     EXPECT_TRUE(s.longitudeField()->hasFocus()) << "Save leaves the focus where it was";
 }
 
-TEST(LocationSection, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
-    PlaceFixture f;
-    ASSERT_TRUE(f.active);
-    LocationSection& s = *f.section;
+TEST_F(LocationEntry, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
     s.setPlace({38.7223, -9.1393, "Lisbon"});
     EXPECT_EQ(s.latitudeField()->text(), "38.722");
-    QSignalSpy places(&s, &LocationSection::placeChanged);
 
     s.nameField()->setFocus(Qt::MouseFocusReason);
     retype(s.nameField(), " Lisboa ");
-    QTest::mouseClick(f.outside, Qt::LeftButton);
-    ASSERT_TRUE(f.outside->hasFocus());
+    QTest::mouseClick(outside, Qt::LeftButton);
+    ASSERT_TRUE(outside->hasFocus());
     ASSERT_EQ(places.count(), 1);
     expectPlace(places[0][0].value<SavedLocation>(), 38.7223, -9.1393, "Lisboa");
     EXPECT_EQ(s.latitudeField()->text(), "38.722");
@@ -463,7 +456,7 @@ TEST(LocationSection, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
     EXPECT_EQ(s.longitudeField()->text(), "-9.1393");
     EXPECT_FALSE(s.hasEdits());
     EXPECT_FALSE(s.saveButton()->isVisibleTo(&s));
-    QTest::mouseClick(f.outside, Qt::LeftButton);
+    QTest::mouseClick(outside, Qt::LeftButton);
     EXPECT_EQ(places.count(), 1);
 
     // Another window taking the focus, as when copying a coordinate from it,
@@ -476,9 +469,9 @@ TEST(LocationSection, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_EQ(places.count(), 1);
     EXPECT_TRUE(s.hasEdits());
-    f.window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
-    QTest::mouseClick(f.outside, Qt::LeftButton);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(outside, Qt::LeftButton);
     ASSERT_EQ(places.count(), 2);
     EXPECT_EQ(places[1][0].value<SavedLocation>().name, "Porto");
 
@@ -490,11 +483,7 @@ TEST(LocationSection, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
     EXPECT_EQ(places.count(), 2);
 }
 
-TEST(LocationSection, InvalidEntriesSendNothingAndSayWhy) {
-    PlaceFixture f;
-    ASSERT_TRUE(f.active);
-    LocationSection& s = *f.section;
-    QSignalSpy places(&s, &LocationSection::placeChanged);
+TEST_F(LocationEntry, InvalidEntriesSendNothingAndSayWhy) {
     const struct {
         QString name, latitude, longitude;
         int wrong;
@@ -520,14 +509,14 @@ TEST(LocationSection, InvalidEntriesSendNothingAndSayWhy) {
         EXPECT_TRUE(s.errorLabel()->isVisibleTo(&s));
         EXPECT_EQ(s.errorLabel()->text(), c.reason);
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(f.field(i)->property("invalid").toBool(), i == c.wrong) << i;
+            EXPECT_EQ(field(i)->property("invalid").toBool(), i == c.wrong) << i;
         }
     }
 
     s.setPlace(defaultLocation());
     s.latitudeField()->setFocus(Qt::MouseFocusReason);
     retype(s.latitudeField(), "-91");
-    QTest::mouseClick(f.outside, Qt::LeftButton);
+    QTest::mouseClick(outside, Qt::LeftButton);
     EXPECT_EQ(places.count(), 0) << "leaving an invalid entry stores nothing";
     EXPECT_EQ(s.errorLabel()->text(), "Latitude is between \u221290 and 90.");
     // The minus the captions show reads as one; the keyboard cannot type it here.

@@ -65,7 +65,7 @@ enum class Fault {
     floodWithoutLength,
     redirectLoop,
     selfSignedTls,
-    invalidUtf8,
+    invalidUtf8
 };
 
 struct FaultCase {
@@ -255,16 +255,14 @@ struct FaultyEndpoint {
 // --- the clients -------------------------------------------------------------
 
 WeatherSnapshot staleSnapshot() {
-    WeatherSnapshot s;
-    s.fetched = kNow - 7200;
-    s.latitude = kLatitude;
-    s.longitude = kLongitude;
-    s.temperatureC = 3.5;
-    s.highC = 6;
-    s.lowC = 1;
-    s.condition = "Foggy";
-    s.symbol = "cloud.fog";
-    return s;
+    return {.fetched = kNow - 7200,
+            .latitude = kLatitude,
+            .longitude = kLongitude,
+            .temperatureC = 3.5,
+            .highC = 6,
+            .lowC = 1,
+            .condition = "Foggy",
+            .symbol = "cloud.fog"};
 }
 
 struct WeatherRun {
@@ -286,7 +284,7 @@ struct WeatherRun {
     }
 
     // The fetcher's answer (CTest's limit guards against one that never comes).
-    std::optional<WeatherSnapshot> fetch(WeatherSource source, double /*limit*/) {
+    std::optional<WeatherSnapshot> fetch(WeatherSource source) {
         return WeatherFetcher::fetch(store, services, place, source, false);
     }
 };
@@ -298,7 +296,7 @@ void runOpenMeteo(const FaultCase& c) {
     WeatherRun run(endpoint.url);
     const bool healthy = c.fault == Fault::none;
 
-    const auto fresh = run.fetch(WeatherSource::openMeteo, kOpenMeteoLimit);
+    const auto fresh = run.fetch(WeatherSource::openMeteo);
     ASSERT_EQ(run.openMeteoOutcomes.size(), 1u);
     EXPECT_EQ(run.openMeteoOutcomes[0], c.openMeteoError);
     EXPECT_EQ(fresh.has_value(), healthy);
@@ -307,7 +305,7 @@ void runOpenMeteo(const FaultCase& c) {
 
     const WeatherSnapshot stale = staleSnapshot();
     ASSERT_TRUE(run.store.saveWeather(stale));
-    const auto afterStale = run.fetch(WeatherSource::openMeteo, kOpenMeteoLimit);
+    const auto afterStale = run.fetch(WeatherSource::openMeteo);
     ASSERT_TRUE(afterStale);
     EXPECT_EQ(*afterStale == stale, !healthy) << "a failure must hand back the cache";
     EXPECT_EQ(run.store.loadWeather(), afterStale);
@@ -333,9 +331,7 @@ struct Account {
 void runWeatherKit(const FaultCase& c) {
     const FaultyEndpoint endpoint(c.fault, weatherKitReplies());
     LoopbackHttpServer openMeteo([good = openMeteoReplies().good](const HttpTestRequest&) {
-        HttpTestReply reply;
-        reply.body = good;
-        return reply;
+        return HttpTestReply{200, good};
     });
     const Account account;
     WeatherKitConfig config;
@@ -350,7 +346,7 @@ void runWeatherKit(const FaultCase& c) {
     const bool healthy = c.fault == Fault::none;
     const std::string note = c.appleNote ? c.appleNote : std::string(kAppleTimeoutNote);
 
-    const auto result = run.fetch(WeatherSource::apple, kAppleLimit + kOpenMeteoLimit);
+    const auto result = run.fetch(WeatherSource::apple);
     ASSERT_TRUE(result);
     EXPECT_EQ(toString(result->requested), "apple");
     EXPECT_EQ(toString(result->source), healthy ? "apple" : "openMeteo");
@@ -420,18 +416,9 @@ std::string caseName(const ::testing::TestParamInfo<NetworkFault::ParamType>& in
 }
 
 TEST_P(NetworkFault, EndsWithinItsLimitWithTheDocumentedFallback) {
+    static constexpr void (*kRun[])(const FaultCase&) = {runOpenMeteo, runWeatherKit, runNominatim};
     const auto& [client, c] = GetParam();
-    switch (client) {
-        case Client::openMeteo:
-            runOpenMeteo(c);
-            break;
-        case Client::weatherKit:
-            runWeatherKit(c);
-            break;
-        case Client::nominatim:
-            runNominatim(c);
-            break;
-    }
+    kRun[static_cast<int>(client)](c);
 }
 
 INSTANTIATE_TEST_SUITE_P(Matrix, NetworkFault,
@@ -461,11 +448,10 @@ TEST(RetryAfter, AThrottledServiceIsLeftAloneForTheTimeItAsked) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.retryAfter + " with " + std::to_string(c.status));
         LoopbackHttpServer server([&](const HttpTestRequest&) {
-            HttpTestReply reply;
-            reply.status = c.status;
-            reply.body = R"({"error":true,"reason":"Too many concurrent requests"})";
-            reply.headers.emplace_back("Retry-After", c.retryAfter);
-            return reply;
+            return HttpTestReply{
+                c.status,
+                R"({"error":true,"reason":"Too many concurrent requests"})",
+                {{"Content-Type", "application/json"}, {"Retry-After", c.retryAfter}}};
         });
         TempDir dir;
         const SharedStore store{{dir.path() / "g/preferences.sqlite", {}, dir.path() / "data"},

@@ -300,11 +300,7 @@ struct Hostile {
 };
 
 HttpTestReply replyWith(int status, std::string body, std::string type = "text/calendar") {
-    HttpTestReply reply;
-    reply.status = status;
-    reply.body = std::move(body);
-    reply.headers = {{"Content-Type", std::move(type)}};
-    return reply;
+    return {status, std::move(body), {{"Content-Type", std::move(type)}}};
 }
 
 // The same reply to every request.
@@ -313,17 +309,16 @@ Fault always(HttpTestReply reply) {
 }
 
 HttpTestReply redirectTo(const std::string& location) {
-    HttpTestReply reply = replyWith(302, "");
-    reply.headers.emplace_back("Location", location);
-    return reply;
+    return {302, "", {{"Content-Type", "text/calendar"}, {"Location", location}}};
 }
 
 HttpTestReply behaving(Behaviour behaviour, bool announced = true) {
-    HttpTestReply reply = replyWith(200, "");
-    reply.behaviour = behaviour;
-    reply.floodBytes = 50 * 1024 * 1024;
-    reply.floodAnnounced = announced;
-    return reply;
+    return {.status = 200,
+            .body = "",
+            .headers = {{"Content-Type", "text/calendar"}},
+            .behaviour = behaviour,
+            .floodBytes = 50 * 1024 * 1024,
+            .floodAnnounced = announced};
 }
 
 // Just under the size limit, with lines ended by LF alone, so only the
@@ -440,29 +435,20 @@ INSTANTIATE_TEST_SUITE_P(Feeds, HostileFeed, ::testing::ValuesIn(hostileFeeds())
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Subscriptions, AddressesThatCannotBeFollowedAreRefusedWithoutAFetch) {
-    const char* addresses[] = {
-        "",
-        "   ",
-        "ftp://example.org/team.ics",
-        "file:///etc/passwd",
-        "javascript:alert(1)",
-        "/home/user/team.ics",
-        "example.org/team.ics",
-        "https://",
-        "https://exa mple.org/team.ics",
-        "https://example.org/team.ics\nHost: evil",
-        "webcal://example.org/\x01team.ics",
-    };
-    for (const char* address : addresses) {
+    for (const char* address :
+         {"", "   ", "ftp://example.org/team.ics", "file:///etc/passwd", "javascript:alert(1)",
+          "/home/user/team.ics", "example.org/team.ics", "https://",
+          "https://exa mple.org/team.ics", "https://example.org/team.ics\nHost: evil",
+          "webcal://example.org/\x01team.ics"}) {
         const auto r = store.subscribe(address);
         ASSERT_FALSE(r) << address;
         EXPECT_EQ(r.error().kind, SubscriptionErrorKind::invalidAddress) << address;
         EXPECT_EQ(r.error().message.find('\n'), std::string::npos);
     }
-    EXPECT_EQ(store.subscribe(feed.url(), std::string(300, 'x')).error().kind,
-              SubscriptionErrorKind::invalidName);
-    EXPECT_EQ(store.subscribe(feed.url(), "two\nlines").error().kind,
-              SubscriptionErrorKind::invalidName);
+    for (const std::string& name : {std::string(300, 'x'), std::string("two\nlines")}) {
+        EXPECT_EQ(store.subscribe(feed.url(), name).error().kind,
+                  SubscriptionErrorKind::invalidName);
+    }
     EXPECT_EQ(feed.server().requestCount(), 0u);
     EXPECT_FALSE(fs::exists(paths.list));
 }

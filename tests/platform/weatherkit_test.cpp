@@ -136,8 +136,6 @@ std::string printable(const Result<T, WeatherError>& r) {
     return r.ok() ? "ok" : r.error().printable();
 }
 
-// --- credentials and token ---------------------------------------------------
-
 // A relative key file beside the credentials is read by every fetch below,
 // whose tokens carry the four strings.
 TEST(WeatherKitCredentials, AnAbsoluteKeyFileIsKeptAsGiven) {
@@ -183,10 +181,8 @@ TEST(WeatherKitCredentials, ComeFromTheVariableElseTheXdgConfigFolder) {
     const std::string configPath = config.path().string();
     const std::string home = account.dir.path().string();  // no .config inside
     const std::string absent = (config.path() / "absent.json").string();
-    struct Case {
-        const char* explicitPath;
-        const char* xdg;
-        const char* home;
+    const struct {
+        const char *explicitPath, *xdg, *home;
         bool found;
     } cases[] = {
         {account.file.c_str(), "/nowhere", home.c_str(), true},
@@ -237,25 +233,23 @@ TEST(WeatherKitToken, AnyKeyButUnencryptedPkcs8P256IsInvalidCredentials) {
     EXPECT_FALSE(makeWeatherKitToken(account.credentials(), kTokenTime).ok());
 }
 
-// --- reply -------------------------------------------------------------------
-
 TEST(WeatherKitReply, MapsCurrentWeatherAndTodaysForecast) {
     const auto r = parseWeatherKitReply(fixture("full_reply.json"), 40.713, -74.006, kDecodedTime);
     ASSERT_TRUE(r.ok()) << r.error().printable();
-    WeatherSnapshot want;
-    want.fetched = kDecodedTime;
-    want.latitude = 40.713;
-    want.longitude = -74.006;
-    want.source = want.requested = WeatherSource::apple;
-    want.temperatureC = 21.37;
-    want.feelsLikeC = 20.86;
-    want.highC = 24.61;
-    want.lowC = 12.08;
-    want.condition = "Partly Cloudy";
-    want.symbol = "cloud.sun";
-    want.windKph = 14.2;
-    want.windDirection = 247;
-    want.cloudCover = 25;
+    const WeatherSnapshot want{.fetched = kDecodedTime,
+                               .latitude = 40.713,
+                               .longitude = -74.006,
+                               .source = WeatherSource::apple,
+                               .requested = WeatherSource::apple,
+                               .temperatureC = 21.37,
+                               .feelsLikeC = 20.86,
+                               .highC = 24.61,
+                               .lowC = 12.08,
+                               .condition = "Partly Cloudy",
+                               .symbol = "cloud.sun",
+                               .windKph = 14.2,
+                               .windDirection = 247,
+                               .cloudCover = 25};
     EXPECT_EQ(*r, want);
 }
 
@@ -316,9 +310,6 @@ TEST(WeatherKitReply, AnythingElseIsADecodingError) {
     }
 }
 
-// --- fetch -------------------------------------------------------------------
-
-// The fake checks the token, the place and the data sets of each request.
 TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
     const Account account;
     FakeWeatherKit service(
@@ -414,8 +405,6 @@ TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
     canceller.join();
     EXPECT_EQ(printable(r), "HttpError.cancelled");
 }
-
-// --- forecast ----------------------------------------------------------------
 
 using Json = json_forms::Json;
 
@@ -596,8 +585,7 @@ TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
     const ScopedEnv credentials("SOLVANE_WEATHERKIT_CREDENTIALS", account.file.c_str());
     const struct {
         double latitude, longitude;
-        const char* zone;
-        const char* query;
+        const char *zone, *query;
     } places[] = {{35.68, 139.69, "Asia/Tokyo", "timezone=Asia%2FTokyo"},
                   {40.71, -74.01, "America/New_York", "timezone=America%2FNew_York"}};
     for (const char* computer : {"Europe/Berlin", "Asia/Tokyo", "America/New_York"}) {
@@ -626,8 +614,6 @@ TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
         }
     }
 }
-
-// --- attribution ---------------------------------------------------------------
 
 TEST(WeatherKitAttribution, FetchedOnceWithLogosResolvedAgainstTheEndpoint) {
     const Account account;
