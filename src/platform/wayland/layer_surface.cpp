@@ -222,6 +222,7 @@ void Connection::commitPosition(SurfaceState& state) {
                                      state.topLeft.x() - origin.x());
     wl_surface_commit(state.surface);
     state.committedTopLeft = state.topLeft;
+    state.moveSettled = false;
     state.moveSync = wl_display_sync(display);
     wl_callback_add_listener(state.moveSync, &kMoveSyncListener, &state);
     flush();
@@ -230,6 +231,17 @@ void Connection::commitPosition(SurfaceState& state) {
 void Connection::moveSynced(SurfaceState& state) {
     wl_callback_destroy(state.moveSync);
     state.moveSync = nullptr;
+    // KWin moves layer surfaces after the pass over its clients that read the
+    // new margins, and input it handled in that same pass is still relative
+    // to the old place: the move counts as shown once a second sync has come
+    // back, which it handles in a later pass.
+    if (!state.moveSettled) {
+        state.moveSettled = true;
+        state.moveSync = wl_display_sync(display);
+        wl_callback_add_listener(state.moveSync, &kMoveSyncListener, &state);
+        flush();
+        return;
+    }
     state.shownTopLeft = state.committedTopLeft;
     if (state.topLeft != state.committedTopLeft && !state.closed && state.layer != nullptr) {
         commitPosition(state);
