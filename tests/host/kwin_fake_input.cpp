@@ -7,9 +7,10 @@
 //                   touch-move X Y | touch-up | keys CODE+CODE… |
 //                   until FILE …
 //
-// KWin gives the seat a touch screen only while a fake-input client is
-// connected: "until FILE" waits (30 s at most) for FILE to exist, so that
-// the test can first see the program under test take the touch screen.
+// KWin gives the seat a pointer and a touch screen only while a fake-input
+// client is connected, and clients take them anew each time: "until FILE"
+// keeps this one connected (ten minutes at most) until FILE exists, so that
+// the steps of other runs reach clients that already hold them.
 // "keys" holds down the evdev key codes in turn and lets them go in reverse
 // (keys 125+32 is Meta+D).
 //
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
         } else if (step == "until") {
             const char* file = argv[++i];
             for (int tries = 0; ::access(file, F_OK) != 0; ++tries) {
-                if (tries == 300 || wl_display_roundtrip(display) < 0) {
+                if (tries == 6000 || wl_display_roundtrip(display) < 0) {
                     return 1;
                 }
                 ::usleep(100000);

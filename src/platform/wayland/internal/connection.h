@@ -122,7 +122,8 @@ struct SurfaceState {
     QPoint committedTopLeft;  // what the last committed margins say
     QPoint shownTopLeft;      // what the compositor is known to have applied
     wl_callback* moveSync = nullptr;
-    bool moveSettled = false;  // the first of a move's two syncs has come back
+    bool moveSettled = false;      // the move's first sync has come back
+    bool awaitingArrange = false;  // KWin: the move waits for its pass that arranges
     QSize logicalSize;
     QImage image;
     bool pendingDraw = false;
@@ -219,6 +220,8 @@ struct Connection {
     void moveTo(SurfaceState& state, QPoint topLeft);
     void commitPosition(SurfaceState& state);
     void moveSynced(SurfaceState& state);
+    void arranged(Output& output);
+    void moveShown(SurfaceState& state);
     void rebind(SurfaceState& state);
     void raise(SurfaceState& state, bool up);
 
