@@ -7,7 +7,11 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -40,12 +44,16 @@ constexpr const char* kSniWatcher = "org.kde.StatusNotifierWatcher";
 constexpr int kScreensSettleMs = 150;
 
 #ifdef SOLVANE_HAVE_LAYER_SHELL
-// The widgets' surface namespace: compositors match layer rules on it. KWin
-// instead reads a window type from it, and keeps only "desktop" surfaces on
-// the screen while it shows the desktop.
-QString layerNamespace(const platform::LayerShell& shell) {
-    return shell.typesByNamespace() ? QStringLiteral("desktop") : QStringLiteral("solvane-widget");
-}
+// KWin reads a window type from a layer surface's namespace. Its "desktop"
+// type shares the layer of a desktop shell's wallpaper window (plasmashell),
+// which KWin raises over it when it is clicked; any other name is an
+// ordinary surface of the bottom layer, which KWin keeps above every desktop
+// window and below every ordinary one, left out of task managers and
+// switchers. While KWin shows the desktop it lifts the desktop windows over
+// all the others, so the widgets are made desktop surfaces for that time.
+constexpr const char* kWidgetNamespace = "solvane-widget";
+constexpr const char* kKWinDesktopNamespace = "desktop";
+constexpr const char* kKWinService = "org.kde.KWin";
 #endif
 
 bool sniWatcherRegistered() {
@@ -260,7 +268,7 @@ LayerWidget::~LayerWidget() = default;
 void LayerWidget::place(platform::LayerShell& shell) {
     const PlacedWidget* w = controller_.widget(id_);
     const QSize size = widgets::familySize(w ? w->family : widgets::WidgetFamily::small).toSize();
-    surface_ = shell.createSurface(size, desktop_.placeFor(id_), layerNamespace(shell));
+    surface_ = shell.createSurface(size, desktop_.placeFor(id_), desktop_.layerNamespace());
     platform::LayerSurface* surface = surface_.get();
     connect(surface, &platform::LayerSurface::scaleChanged, this, &LayerWidget::refresh);
     connect(surface, &platform::LayerSurface::dragFinished, this, [this](QPoint topLeft) {
@@ -324,6 +332,54 @@ void LayerWidget::showMenu(QPointF at) {
     }
     surface_->showMenu(items, at);
 }
+
+void LayerWidget::replace(platform::LayerShell& shell) {
+    // A surface's namespace is fixed when it is made.
+    surface_.reset();
+    place(shell);
+}
+
+QString Desktop::layerNamespace() const {
+    return shell_ && shell_->typesByNamespace() && kwinShowingDesktop_
+               ? QString::fromLatin1(kKWinDesktopNamespace)
+               : QString::fromLatin1(kWidgetNamespace);
+}
+
+void Desktop::followKWin() {
+    if (!shell_ || !shell_->typesByNamespace()) {
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.connect(kKWinService, QStringLiteral("/KWin"), kKWinService,
+                QStringLiteral("showingDesktopChanged"), this, SLOT(kwinShowsDesktop(bool)));
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        kKWinService, QStringLiteral("/KWin"), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    ask << QString::fromLatin1(kKWinService) << QStringLiteral("showingDesktop");
+    auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(ask), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<QDBusVariant> reply = *w;
+        if (reply.isValid()) {
+            kwinShowsDesktop(reply.value().variant().toBool());
+        }
+        w->deleteLater();
+    });
+    // Plasma's panels are not layer surfaces, and KWin does not take them
+    // off the room it tells layer surfaces; its XWayland has it.
+    workArea_ = x11::WorkAreaWatch::open([this] { followScreens(); });
+}
+
+void Desktop::kwinShowsDesktop(bool showing) {
+    if (showing == kwinShowingDesktop_) {
+        return;
+    }
+    kwinShowingDesktop_ = showing;
+    for (auto& [id, view] : views_) {
+        if (auto* widget = dynamic_cast<LayerWidget*>(view.get())) {
+            widget->replace(*shell_);
+        }
+    }
+}
 #endif
 
 Desktop::Desktop(HostController& controller, DesktopRoute route)
@@ -342,6 +398,7 @@ Desktop::Desktop(HostController& controller, DesktopRoute route)
 #ifdef SOLVANE_HAVE_LAYER_SHELL
     if (shell_) {
         connect(shell_.get(), &platform::LayerShell::outputsChanged, this, &Desktop::followScreens);
+        followKWin();
     }
 #endif
     for (QScreen* screen : QGuiApplication::screens()) {
@@ -434,8 +491,14 @@ std::vector<ScreenArea> Desktop::screens() const {
     std::vector<ScreenArea> areas;
 #ifdef SOLVANE_HAVE_LAYER_SHELL
     if (shell_) {
-        for (const platform::OutputArea& output : shell_->outputAreas()) {
-            areas.push_back({output.geometry, output.usable});
+        const std::vector<platform::OutputArea> outputs = shell_->outputAreas();
+        const QRect panelsLeave = workAreaOnOutputs(outputs);
+        for (const platform::OutputArea& output : outputs) {
+            QRect free = output.usable.isEmpty() ? output.geometry : output.usable;
+            if (const QRect left = free.intersected(panelsLeave); !left.isEmpty()) {
+                free = left;
+            }
+            areas.push_back({output.geometry, free});
         }
         return areas;
     }
@@ -445,6 +508,26 @@ std::vector<ScreenArea> Desktop::screens() const {
     }
     return areas;
 }
+
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+QRect Desktop::workAreaOnOutputs(const std::vector<platform::OutputArea>& outputs) const {
+    const std::optional<QRect> area = workArea_ ? workArea_->workArea() : std::nullopt;
+    const QSize screen = workArea_ ? workArea_->screenSize() : QSize();
+    QRect layout;
+    for (const platform::OutputArea& output : outputs) {
+        layout |= output.geometry;
+    }
+    if (!area || screen.isEmpty() || layout.isEmpty()) {
+        return {};
+    }
+    // XWayland's screen spans the outputs' layout, in pixels of its own
+    // where it scales.
+    const double sx = double(layout.width()) / screen.width();
+    const double sy = double(layout.height()) / screen.height();
+    return QRect(QPoint(layout.x() + qRound(area->x() * sx), layout.y() + qRound(area->y() * sy)),
+                 QSize(qRound(area->width() * sx), qRound(area->height() * sy)));
+}
+#endif
 
 void Desktop::watchScreen(QScreen* screen) {
     connect(screen, &QScreen::geometryChanged, this, &Desktop::followScreens);

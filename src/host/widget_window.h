@@ -40,7 +40,8 @@ namespace solvane::host {
 class Desktop;
 namespace x11 {
 class DesktopStacking;
-}
+class WorkAreaWatch;
+}  // namespace x11
 
 // One placed widget on the desktop.
 class WidgetView {
@@ -115,6 +116,9 @@ class LayerWidget : public QObject, public WidgetView {
     QRect shownGeometry() const override;
     void showAt(QPoint topLeft) override;
 
+    // The same widget on a new surface, of the namespace the desktop asks now.
+    void replace(platform::LayerShell& shell);
+
   private:
     void showMenu(QPointF at);
     void place(platform::LayerShell& shell);
@@ -150,6 +154,15 @@ class Desktop : public QObject {
     QImage picture(const std::string& id, double scale) const;
     // What a screen reader says for widget `id` now; empty when unknown.
     QString description(const std::string& id) const;
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    // The namespace a widget's layer surface is made with now.
+    QString layerNamespace() const;
+#endif
+
+  private slots:
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    void kwinShowsDesktop(bool showing);
+#endif
 
   private:
     void addView(const std::string& id);
@@ -162,12 +175,19 @@ class Desktop : public QObject {
     void addWidgetAtFreePlace(const QString& kind, widgets::WidgetFamily family);
     void watchForTray();
     void createTrayIfPossible();
+#ifdef SOLVANE_HAVE_LAYER_SHELL
+    void followKWin();
+    // XWayland's work area on the outputs' layout; empty when unknown.
+    QRect workAreaOnOutputs(const std::vector<platform::OutputArea>& outputs) const;
+#endif
 
     HostController& controller_;
     DesktopRoute route_;
 #ifdef SOLVANE_HAVE_LAYER_SHELL
     std::unique_ptr<platform::LayerShell> shell_;
+    bool kwinShowingDesktop_ = false;
 #endif
+    std::unique_ptr<x11::WorkAreaWatch> workArea_;
     std::map<std::string, std::unique_ptr<WidgetView>> views_;
     QPointer<QWidget> gallery_;
     QRect keepClear_;

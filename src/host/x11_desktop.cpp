@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSocketNotifier>
 #include <QWindow>
 
 #include <algorithm>
@@ -485,6 +486,85 @@ std::vector<QRect> roundedRectRows(QSize size, int radius) {
         rows.emplace_back(x, size.height() - 1 - y, size.width() - 2 * x, 1);
     }
     return rows;
+}
+
+std::unique_ptr<WorkAreaWatch> WorkAreaWatch::open(std::function<void()> changed) {
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+        return nullptr;
+    }
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c) != 0) {
+        xcb_disconnect(c);
+        return nullptr;
+    }
+    std::unique_ptr<WorkAreaWatch> watch(new WorkAreaWatch);
+    watch->connection_ = c;
+    watch->root_ = rootWindow(c);
+    static constexpr char kName[] = "_NET_WORKAREA";
+    const Reply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof kName - 1, kName), nullptr));
+    watch->workAreaAtom_ = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    // This connection's own interest in the root: other clients' masks stay.
+    const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, watch->root_, XCB_CW_EVENT_MASK, &mask);
+    watch->read();
+    watch->changed_ = std::move(changed);
+    watch->notifier_ =
+        std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(c), QSocketNotifier::Read);
+    QObject::connect(watch->notifier_.get(), &QSocketNotifier::activated,
+                     [w = watch.get()] { w->readable(); });
+    return watch;
+}
+
+WorkAreaWatch::~WorkAreaWatch() {
+    notifier_.reset();
+    xcb_disconnect(connection_);
+}
+
+void WorkAreaWatch::read() {
+    xcb_connection_t* c = connection_;
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, root_), nullptr));
+    screenSize_ = geometry ? QSize(geometry->width, geometry->height) : QSize();
+    // The first desktop's: KWin gives every desktop the same.
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root_, workAreaAtom_, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    workArea_.reset();
+    if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) >= 16) {
+        const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+        const QRect area(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
+                         static_cast<int>(v[3]));
+        if (area.isValid() && QRect(QPoint(), screenSize_).contains(area)) {
+            workArea_ = area;
+        }
+    }
+}
+
+void WorkAreaWatch::readable() {
+    bool relevant = false;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+        const auto type = event->response_type & 0x7f;
+        if (type == XCB_PROPERTY_NOTIFY) {
+            relevant |=
+                reinterpret_cast<xcb_property_notify_event_t*>(event)->atom == workAreaAtom_;
+        } else if (type == XCB_CONFIGURE_NOTIFY) {
+            relevant = true;
+        }
+        std::free(event);
+    }
+    if (xcb_connection_has_error(connection_) != 0) {
+        // The server went (KWin stops its XWayland when it is not needed):
+        // panels' room is no longer known, which is no reason to stop.
+        notifier_->setEnabled(false);
+        relevant = workArea_.has_value();
+        workArea_.reset();
+    } else if (relevant) {
+        read();
+    }
+    if (relevant && changed_) {
+        changed_();
+    }
 }
 
 }  // namespace solvane::host::x11

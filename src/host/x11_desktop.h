@@ -25,11 +25,15 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <vector>
 
+class QSocketNotifier;
 class QWindow;
+struct xcb_connection_t;
 
 namespace solvane::host::x11 {
 
@@ -102,6 +106,42 @@ class DesktopStacking : public QAbstractNativeEventFilter {
     // an endless loop.
     QElapsedTimer clock_;
     std::deque<qint64> recentRaises_;
+};
+
+// The work area the window manager of the X server DISPLAY names publishes
+// (_NET_WORKAREA), read over a connection of its own, beside whatever
+// platform Qt runs on. Under KWin on Wayland that server is its XWayland,
+// where KWin publishes the room Plasma's panels leave: KWin does not take
+// those panels off what it tells layer surfaces.
+//
+//   auto watch = x11::WorkAreaWatch::open([&] { followScreens(); });
+//   if (watch && watch->workArea()) use(*watch->workArea(), watch->screenSize());
+class WorkAreaWatch {
+  public:
+    // nullptr when DISPLAY names no server that answers. `changed` is called
+    // from the event loop whenever the work area or the screen's size changes.
+    static std::unique_ptr<WorkAreaWatch> open(std::function<void()> changed);
+    ~WorkAreaWatch();
+    WorkAreaWatch(const WorkAreaWatch&) = delete;
+    WorkAreaWatch& operator=(const WorkAreaWatch&) = delete;
+
+    // In the server's coordinates; nullopt while none is published or once
+    // the server has gone.
+    std::optional<QRect> workArea() const { return workArea_; }
+    QSize screenSize() const { return screenSize_; }
+
+  private:
+    WorkAreaWatch() = default;
+    void read();
+    void readable();
+
+    xcb_connection_t* connection_ = nullptr;
+    std::uint32_t root_ = 0;
+    std::uint32_t workAreaAtom_ = 0;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::function<void()> changed_;
+    std::optional<QRect> workArea_;
+    QSize screenSize_;
 };
 
 // Those of `ours` that lie under the topmost of `otherDesktops` in

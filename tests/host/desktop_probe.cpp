@@ -9,19 +9,28 @@
 //   desktop_probe sni-watcher    a panel's tray on the session bus; prints
 //                                "registered SERVICE" for each item that
 //                                registers with it, then keeps running
+//
+// With SOLVANE_PROBE_SCREEN="kwin WIDTHxHEIGHT" the screen is KWin's, as its
+// screenshot interface on the session bus gives it (on Wayland, where no
+// client can read the screen itself).
 #include <QDBusAbstractAdaptor>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace {
 
@@ -66,6 +75,58 @@ bool differ(QRgb a, QRgb b) {
            std::abs(qBlue(a) - qBlue(b)) > kSameColour;
 }
 
+QImage grab(QScreen* screen, QRect rect = {}) {
+    const QStringList kwin = qEnvironmentVariable("SOLVANE_PROBE_SCREEN").split(' ');
+    if (kwin.value(0) != QLatin1String("kwin")) {
+        return rect.isNull()
+                   ? screen->grabWindow(0).toImage()
+                   : screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height())
+                         .toImage();
+    }
+    // ScreenShot2 writes the pixels into a pipe and posts no notice (the
+    // older interface's saved files each put a notice on the screen).
+    int fds[2];
+    if (::pipe(fds) != 0) {
+        return {};
+    }
+    const QStringList size = kwin.value(1).split('x');
+    QDBusMessage reply;
+    {
+        // The message holds a copy of the pipe's end until it goes: only
+        // then does the pipe end when KWin has written.
+        QDBusMessage ask = QDBusMessage::createMethodCall(
+            "org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2", "CaptureArea");
+        ask << 0 << 0 << size.value(0).toUInt() << size.value(1).toUInt()
+            << QVariantMap{{"native-resolution", true}}
+            << QVariant::fromValue(QDBusUnixFileDescriptor(fds[1]));
+        reply = QDBusConnection::sessionBus().call(ask);
+    }
+    ::close(fds[1]);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        std::fprintf(stderr, "desktop_probe: %s\n", qPrintable(reply.errorMessage()));
+        ::close(fds[0]);
+        return {};
+    }
+    QByteArray data;
+    char chunk[65536];
+    for (ssize_t n; (n = ::read(fds[0], chunk, sizeof chunk)) > 0;) {
+        data.append(chunk, n);
+    }
+    ::close(fds[0]);
+    const QVariantMap meta = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+    const int w = meta.value("width").toInt();
+    const int h = meta.value("height").toInt();
+    const int stride = meta.value("stride").toInt();
+    const auto format = static_cast<QImage::Format>(meta.value("format").toInt());
+    if (reply.type() != QDBusMessage::ReplyMessage || w <= 0 || h <= 0 ||
+        data.size() < qsizetype(stride) * h) {
+        return {};
+    }
+    const QImage image =
+        QImage(reinterpret_cast<const uchar*>(data.constData()), w, h, stride, format).copy();
+    return rect.isNull() ? image : image.copy(rect);
+}
+
 int usage() {
     std::fputs(
         "usage: desktop_probe pixel X Y | shot FILE.png | changed FILE.png X,Y,W,H... | "
@@ -99,8 +160,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (args.value(0) == "pixel" && args.size() == 3) {
-        const QImage image =
-            screen->grabWindow(0, args[1].toInt(), args[2].toInt(), 1, 1).toImage();
+        const QImage image = grab(screen, QRect(args[1].toInt(), args[2].toInt(), 1, 1));
         if (image.isNull()) {
             return 1;
         }
@@ -108,7 +168,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.value(0) == "changed" && args.size() >= 3) {
-        const QImage now = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage now = grab(screen).convertToFormat(QImage::Format_RGB32);
         const QImage before = QImage(args[1]).convertToFormat(QImage::Format_RGB32);
         if (now.isNull() || before.size() != now.size()) {
             return 1;
@@ -135,7 +195,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.value(0) == "shot" && args.size() == 2) {
-        return screen->grabWindow(0).save(args[1], "PNG") ? 0 : 1;
+        const QImage image = grab(screen);
+        return !image.isNull() && image.save(args[1], "PNG") ? 0 : 1;
     }
     return usage();
 }

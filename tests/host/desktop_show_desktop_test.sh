@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Show Desktop on KWin and mutter, headless, on a private session bus: every
 # window but the desktop's own goes away, and the widgets must count as the
-# desktop's. On KWin's Wayland side that is a layer surface of its "desktop"
-# namespace (which KWin makes a desktop window); KWin's X11 side (through its
-# XWayland) and mutter (GNOME, no layer-shell, so the widgets go through
+# desktop's. On KWin's Wayland side the widgets are bottom-layer surfaces of
+# their own namespace, made desktop surfaces only while KWin shows the desktop
+# (desktop_plasma_wayland_test.sh shows it there); KWin's X11 side (through
+# its XWayland) and mutter (GNOME, no layer-shell, so the widgets go through
 # XWayland) are asked to show the desktop and must leave the widgets shown.
 #
 #   desktop_show_desktop_test.sh SOLVANE_WIDGETS
@@ -29,7 +30,7 @@ kept_while_shown() {
     done
 }
 
-echo "== KWin, Wayland: the widgets are surfaces of its desktop type"
+echo "== KWin, Wayland: the widgets are bottom-layer surfaces of their own"
 # The packaged binary carries a file capability this sandbox cannot grant;
 # a copy has none.
 cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
@@ -45,8 +46,8 @@ remember $!
 wait_for 20 test -S "$kwin_run/wayland-k" || fail "KWin did not start: $(tail -n 5 "$work/kwin.log")"
 start_host XDG_RUNTIME_DIR="$kwin_run" WAYLAND_DISPLAY="$kwin_run/wayland-k" DISPLAY= \
     WAYLAND_DEBUG=client
-wait_for 20 bash -c "[ \$(grep -c 'get_layer_surface(.*, 1, \"desktop\")' '$work/host.log') -ge 2 ]" ||
-    fail "the widgets are not KWin's desktop surfaces"
+wait_for 20 bash -c "[ \$(grep -c 'get_layer_surface(.*, 1, \"solvane-widget\")' '$work/host.log') -ge 2 ]" ||
+    fail "the widgets are not bottom-layer surfaces of their own"
 wait_for 10 grep -q 'zwlr_layer_surface_v1@[0-9]*\.set_margin(120, 0, 0, 100)' "$work/host.log" ||
     fail "the Moon widget is not at 100,120 on KWin"
 stop_host

@@ -516,6 +516,7 @@ void Connection::dropProbe(Output& output) {
 
 void Connection::usableConfigured(Output& output, uint32_t serial, QSize size) {
     zwlr_layer_surface_v1_ack_configure(output.probeLayer, serial);
+    arranged(output);
     if (size != output.usableSize) {
         output.usableSize = size;
         outputsChanged();

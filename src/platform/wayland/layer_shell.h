@@ -25,7 +25,9 @@
 //   layer, without the keyboard, when the menu closes.
 // - Dragging follows the compositor's relative pointer motion where it is
 //   offered, since compositors disagree on which position a held button's
-//   motion is relative to.
+//   motion is relative to; motion that comes without a relative part
+//   (tablets, absolute pointers of virtual machines and remote desktops)
+//   and a finger on a touch screen are followed where they say they are.
 // - Nothing throws, and no compositor input can abort the program.
 //
 //   auto shell = LayerShell::connect();
@@ -90,7 +92,7 @@ class LayerSurface : public QObject {
     bool isMenuOpen() const;
 
   signals:
-    // Dragged with the left button and let go; the surface followed the
+    // Dragged with the left button or a finger and let go; the surface followed the
     // pointer meanwhile and now sits at `topLeft`. A press and release less
     // than four pixels apart is a click and emits nothing.
     void dragFinished(QPoint topLeft);

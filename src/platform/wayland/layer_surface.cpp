@@ -222,6 +222,9 @@ void Connection::commitPosition(SurfaceState& state) {
                                      state.topLeft.x() - origin.x());
     wl_surface_commit(state.surface);
     state.committedTopLeft = state.topLeft;
+    state.moveSettled = false;
+    const Output* output = outputByName(state.outputName);
+    state.awaitingArrange = kdeShell && output != nullptr && output->probeLayer != nullptr;
     state.moveSync = wl_display_sync(display);
     wl_callback_add_listener(state.moveSync, &kMoveSyncListener, &state);
     flush();
@@ -230,6 +233,35 @@ void Connection::commitPosition(SurfaceState& state) {
 void Connection::moveSynced(SurfaceState& state) {
     wl_callback_destroy(state.moveSync);
     state.moveSync = nullptr;
+    // KWin moves layer surfaces in a later pass than the one that read the
+    // new margins, and input it handles before that is still relative to the
+    // old place. That pass configures the output's probe surface (which never
+    // has a size of its own); a second sync stands in where it does not come.
+    if (state.awaitingArrange && !state.moveSettled) {
+        state.moveSettled = true;
+        state.moveSync = wl_display_sync(display);
+        wl_callback_add_listener(state.moveSync, &kMoveSyncListener, &state);
+        flush();
+        return;
+    }
+    moveShown(state);
+}
+
+void Connection::arranged(Output& output) {
+    for (SurfaceState* state : surfaces) {
+        // A configure before the move's first sync came back may come from
+        // an earlier pass.
+        if (state->outputName == output.name && state->awaitingArrange && state->moveSettled &&
+            state->moveSync != nullptr) {
+            wl_callback_destroy(state->moveSync);
+            state->moveSync = nullptr;
+            moveShown(*state);
+        }
+    }
+}
+
+void Connection::moveShown(SurfaceState& state) {
+    state.awaitingArrange = false;
     state.shownTopLeft = state.committedTopLeft;
     if (state.topLeft != state.committedTopLeft && !state.closed && state.layer != nullptr) {
         commitPosition(state);

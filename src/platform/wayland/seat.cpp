@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 #include "platform/wayland/internal/connection.h"
 #include "relative-pointer-unstable-v1-client-protocol.h"
@@ -31,7 +33,7 @@ const wl_pointer_listener kPointerListener = {
         static_cast<Connection*>(d)->pointerButton(serial, button, state);
     },
     [](void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {},
-    [](void*, wl_pointer*) {},
+    [](void* d, wl_pointer*) { static_cast<Connection*>(d)->pointerFrame(); },
     [](void*, wl_pointer*, uint32_t) {},
     [](void*, wl_pointer*, uint32_t, uint32_t) {},
     [](void*, wl_pointer*, uint32_t, int32_t) {},
@@ -44,6 +46,25 @@ const zwp_relative_pointer_v1_listener kRelativePointerListener = {
         static_cast<Connection*>(d)->relativeMotion(
             QPointF(wl_fixed_to_double(dx), wl_fixed_to_double(dy)));
     },
+};
+
+const wl_touch_listener kTouchListener = {
+    [](void* d, wl_touch*, uint32_t serial, uint32_t, wl_surface* surface, int32_t id, wl_fixed_t x,
+       wl_fixed_t y) {
+        static_cast<Connection*>(d)->touchDown(
+            serial, surface, id, QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
+    },
+    [](void* d, wl_touch*, uint32_t, uint32_t, int32_t id) {
+        static_cast<Connection*>(d)->touchUp(id);
+    },
+    [](void* d, wl_touch*, uint32_t, int32_t id, wl_fixed_t x, wl_fixed_t y) {
+        static_cast<Connection*>(d)->touchMotion(
+            id, QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
+    },
+    [](void*, wl_touch*) {},
+    [](void* d, wl_touch*) { static_cast<Connection*>(d)->touchCancel(); },
+    [](void*, wl_touch*, int32_t, wl_fixed_t, wl_fixed_t) {},
+    [](void*, wl_touch*, int32_t, wl_fixed_t) {},
 };
 
 const wl_keyboard_listener kKeyboardListener = {
@@ -67,6 +88,7 @@ const wl_keyboard_listener kKeyboardListener = {
 void Connection::seatCapabilities(uint32_t capabilities) {
     const bool hasPointer = (capabilities & WL_SEAT_CAPABILITY_POINTER) != 0;
     const bool hasKeyboard = (capabilities & WL_SEAT_CAPABILITY_KEYBOARD) != 0;
+    const bool hasTouch = (capabilities & WL_SEAT_CAPABILITY_TOUCH) != 0;
     if (hasPointer && pointer == nullptr) {
         pointer = wl_seat_get_pointer(seat);
         wl_pointer_add_listener(pointer, &kPointerListener, this);
@@ -87,6 +109,14 @@ void Connection::seatCapabilities(uint32_t capabilities) {
     } else if (!hasKeyboard && keyboard != nullptr) {
         seatVersion >= 3 ? wl_keyboard_release(keyboard) : wl_keyboard_destroy(keyboard);
         keyboard = nullptr;
+    }
+    if (hasTouch && touch == nullptr) {
+        touch = wl_seat_get_touch(seat);
+        wl_touch_add_listener(touch, &kTouchListener, this);
+    } else if (!hasTouch && touch != nullptr) {
+        touchCancel();
+        seatVersion >= 3 ? wl_touch_release(touch) : wl_touch_destroy(touch);
+        touch = nullptr;
     }
 }
 
@@ -177,7 +207,7 @@ void Connection::pointerEnter(uint32_t serial, wl_surface* surface, QPointF loca
 }
 
 void Connection::pointerLeave(wl_surface* surface) {
-    if (SurfaceState* state = widgetFor(surface); state != nullptr && state->leftDown) {
+    if (SurfaceState* state = widgetFor(surface); state != nullptr && state->leftDown && !touchId) {
         // The compositor ended the implicit grab: keep where it got to.
         finishDrag(*state);
     }
@@ -197,21 +227,46 @@ void Connection::pointerMotion(QPointF local) {
         return;
     }
     SurfaceState* state = widgetFor(pointerFocus);
-    if (state == nullptr || state != pressed || relativePointer != nullptr) {
+    if (state == nullptr || state != pressed || touchId) {
         return;
     }
-    // Without relative motion, take the coordinates as the protocol defines
-    // them: relative to where the surface is now.
-    dragTo(*state, QPointF(state->shownTopLeft) + local);
+    if (relativePointer != nullptr && seatVersion >= WL_POINTER_FRAME_SINCE_VERSION) {
+        // Whether this motion came with a relative one is known at the
+        // frame's end: tablets, virtual machines' and remote desktops'
+        // pointers move only absolutely.
+        frameMotion = local;
+        return;
+    }
+    if (relativePointer == nullptr) {
+        absoluteDrag(*state, local);
+    }
+}
+
+void Connection::absoluteDrag(SurfaceState& state, QPointF local) {
+    // Take the coordinates as the protocol defines them: relative to where
+    // the surface is now.
+    dragPointer = QPointF(state.shownTopLeft) + local;
+    dragTo(state, dragPointer);
 }
 
 void Connection::relativeMotion(QPointF delta) {
     // Some compositors keep reporting a held button's motion relative to
     // where the surface was at the press, others relative to where it is
-    // now; the relative motion is the same under both.
-    if (pressed != nullptr) {
+    // now; the relative motion is the same under both. A zero delta is a
+    // warp, which says nothing of the motion.
+    if (pressed != nullptr && !touchId && !delta.isNull()) {
+        frameRelative = true;
         dragPointer = clampToOutputs(dragPointer + delta);
         dragTo(*pressed, dragPointer);
+    }
+}
+
+void Connection::pointerFrame() {
+    const std::optional<QPointF> motion = std::exchange(frameMotion, std::nullopt);
+    const bool relative = std::exchange(frameRelative, false);
+    SurfaceState* state = widgetFor(pointerFocus);
+    if (motion && !relative && state != nullptr && state == pressed) {
+        absoluteDrag(*state, *motion);
     }
 }
 
@@ -244,6 +299,9 @@ void Connection::pointerButton(uint32_t serial, uint32_t button, uint32_t button
         closeMenu(*activeMenu, -1);
         return;
     }
+    if (button == BTN_LEFT && touchId) {
+        return;  // a finger is dragging it
+    }
     if (button == BTN_LEFT) {
         if (down) {
             state->pressSerial = serial;
@@ -253,6 +311,8 @@ void Connection::pointerButton(uint32_t serial, uint32_t button, uint32_t button
             state->pressTopLeft = state->shownTopLeft;
             pressed = state;
             dragPointer = QPointF(state->shownTopLeft) + pointerLocal;
+            frameMotion.reset();
+            frameRelative = false;
         } else if (state->leftDown) {
             finishDrag(*state);
         }
@@ -260,6 +320,73 @@ void Connection::pointerButton(uint32_t serial, uint32_t button, uint32_t button
         state->pressSerial = serial;
         post(state->owner,
              [owner = state->owner, at = pointerLocal] { emit owner->contextMenuRequested(at); });
+    }
+}
+
+// --- touch: one finger drags a widget as the left button does; the first
+// finger down owns the drag, others are ignored until it lifts.
+
+void Connection::touchDown(uint32_t serial, wl_surface* surface, int32_t id, QPointF local) {
+    if (MenuState* menu = menuFor(surface)) {
+        if (!touchId) {
+            touchId = id;
+            touchMenu = menu->surface;
+            hoverMenu(*menu, local);
+        }
+        return;
+    }
+    SurfaceState* state = widgetFor(surface);
+    if (state == nullptr || state->closed || touchId || pressed != nullptr) {
+        return;
+    }
+    if (activeMenu != nullptr) {
+        closeMenu(*activeMenu, -1);
+        return;
+    }
+    touchId = id;
+    state->pressSerial = serial;
+    state->leftDown = true;
+    state->dragging = false;
+    state->pressLocal = local;
+    state->pressTopLeft = state->shownTopLeft;
+    pressed = state;
+}
+
+void Connection::touchMotion(int32_t id, QPointF local) {
+    if (touchId != id) {
+        return;
+    }
+    if (MenuState* menu = menuFor(touchMenu)) {
+        hoverMenu(*menu, local);
+    } else if (pressed != nullptr) {
+        absoluteDrag(*pressed, local);
+    }
+}
+
+void Connection::touchUp(int32_t id) {
+    if (touchId != id) {
+        return;
+    }
+    touchId.reset();
+    if (MenuState* menu = menuFor(std::exchange(touchMenu, nullptr))) {
+        if (menu::isSelectable(menu->items, menu->hover)) {
+            closeMenu(*menu->parent, menu->hover);
+        }
+    } else if (pressed != nullptr) {
+        finishDrag(*pressed);
+    }
+}
+
+void Connection::touchCancel() {
+    // The compositor took the touch for a gesture of its own: keep where
+    // the drag got to, as when it ends a pointer's grab.
+    if (!touchId) {
+        return;
+    }
+    touchId.reset();
+    touchMenu = nullptr;
+    if (pressed != nullptr) {
+        finishDrag(*pressed);
     }
 }
 

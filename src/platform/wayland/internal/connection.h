@@ -122,6 +122,8 @@ struct SurfaceState {
     QPoint committedTopLeft;  // what the last committed margins say
     QPoint shownTopLeft;      // what the compositor is known to have applied
     wl_callback* moveSync = nullptr;
+    bool moveSettled = false;      // the move's first sync has come back
+    bool awaitingArrange = false;  // KWin: the move waits for its pass that arranges
     QSize logicalSize;
     QImage image;
     bool pendingDraw = false;
@@ -154,6 +156,7 @@ struct Connection {
     zwp_relative_pointer_manager_v1* relativePointers = nullptr;
     zwp_relative_pointer_v1* relativePointer = nullptr;
     wl_keyboard* keyboard = nullptr;
+    wl_touch* touch = nullptr;
     wl_cursor_theme* cursorTheme = nullptr;
     wl_surface* cursorSurface = nullptr;
     bool cursorAttached = false;
@@ -162,6 +165,12 @@ struct Connection {
     SurfaceState* activeMenu = nullptr;
     SurfaceState* pressed = nullptr;  // the widget the left button went down on
     QPointF dragPointer;              // where that drag has taken the pointer, globally
+    // The pointer frame being read: an absolute motion, and whether a
+    // relative one came with it.
+    std::optional<QPointF> frameMotion;
+    bool frameRelative = false;
+    std::optional<int32_t> touchId;  // the finger holding `pressed` or a menu
+    wl_surface* touchMenu = nullptr;
     wl_surface* pointerFocus = nullptr;
     QPointF pointerLocal;
     std::unique_ptr<QSocketNotifier> readNotifier;
@@ -211,6 +220,8 @@ struct Connection {
     void moveTo(SurfaceState& state, QPoint topLeft);
     void commitPosition(SurfaceState& state);
     void moveSynced(SurfaceState& state);
+    void arranged(Output& output);
+    void moveShown(SurfaceState& state);
     void rebind(SurfaceState& state);
     void raise(SurfaceState& state, bool up);
 
@@ -228,6 +239,12 @@ struct Connection {
     void pointerMotion(QPointF local);
     void pointerButton(uint32_t serial, uint32_t button, uint32_t state);
     void relativeMotion(QPointF delta);
+    void pointerFrame();
+    void absoluteDrag(SurfaceState& state, QPointF local);
+    void touchDown(uint32_t serial, wl_surface* surface, int32_t id, QPointF local);
+    void touchMotion(int32_t id, QPointF local);
+    void touchUp(int32_t id);
+    void touchCancel();
     void dragTo(SurfaceState& state, QPointF pointerGlobal);
     void finishDrag(SurfaceState& state);
     void bindRelativePointer();
