@@ -508,6 +508,24 @@ Result<CountryHolidays, std::string> loadCountryHolidays(const std::filesystem::
     return parsed;
 }
 
+std::vector<DayNumber> holidayDays(const CountryHolidays& country, const Holiday& h,
+                                   std::int64_t year) {
+    std::vector<DayNumber> days;
+    if (!h.holdsIn(year)) {
+        return days;
+    }
+    for (DayNumber d : baseDays(h.rule, year, country.utcOffsetMinutes)) {
+        if (h.sameAs) {
+            const auto other = baseDays(*h.sameAs, year, country.utcOffsetMinutes);
+            if (std::find(other.begin(), other.end(), d) != other.end()) {
+                d += h.thenAdd;
+            }
+        }
+        days.push_back(d + h.weekdayShift[static_cast<std::size_t>(weekdayOf(d))]);
+    }
+    return days;
+}
+
 std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::string_view region,
                                        std::int64_t year) {
     std::vector<HolidayDay> all;
@@ -522,14 +540,7 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
             if (!h.holdsIn(y) || !h.holdsIn(region)) {
                 continue;
             }
-            for (DayNumber d : baseDays(h.rule, y, country.utcOffsetMinutes)) {
-                if (h.sameAs) {
-                    const auto other = baseDays(*h.sameAs, y, country.utcOffsetMinutes);
-                    if (std::find(other.begin(), other.end(), d) != other.end()) {
-                        d += h.thenAdd;
-                    }
-                }
-                d += h.weekdayShift[static_cast<std::size_t>(weekdayOf(d))];
+            for (const DayNumber d : holidayDays(country, h, y)) {
                 const bool kept = h.observanceFrom && y >= *h.observanceFrom;
                 all.push_back({d, &h, kept ? HolidayType::observance : h.type, false});
             }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/holidays/holiday_catalog.h"
+#include "core/holidays/holiday_presets.h"
 #include "core/model/seasons.h"
 
 namespace solvane {
@@ -204,6 +206,12 @@ PresetRegion PresetRegion::of(const Calendar& calendar, Instant now,
     region.hemisphere = latitude && std::isfinite(*latitude) && *latitude < 0
                             ? Hemisphere::southern
                             : Hemisphere::northern;
+    auto country =
+        defaultHolidayCountry(currentLocaleVariable(), calendar.zoneId(), systemZoneTable());
+    if (country && *country != "US" && installedCountry(*country) != nullptr) {
+        region.holidayCountry = std::move(country);
+        region.holidaysFrom = now;
+    }
     return region;
 }
 
@@ -236,6 +244,14 @@ std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetReg
     for (CountdownPreset& preset : presets) {
         preset.title = translate("Presets", preset.title.c_str());
         preset.group = translate("Presets", preset.group.c_str());
+    }
+    if (const CountryHolidays* country =
+            region.holidayCountry ? installedCountry(*region.holidayCountry) : nullptr) {
+        // Already in the user's language, as the file names them.
+        for (CountdownPreset& preset :
+             holidayPresets(*country, "", calendar, region.holidaysFrom)) {
+            presets.push_back(std::move(preset));
+        }
     }
     return presets;
 }
@@ -280,6 +296,12 @@ std::vector<CountdownPreset> starterPresets(const Calendar& calendar, const Pres
     for (const std::string_view id : {kClockBackId, winterSolstice, kClockForwardId, last}) {
         if (const CountdownPreset* preset = findPreset(presets, id)) {
             starters.push_back(*preset);
+        }
+    }
+    if (const CountryHolidays* country =
+            region.holidayCountry ? installedCountry(*region.holidayCountry) : nullptr) {
+        for (CountdownPreset& preset : nextPublicHolidayPresets(*country, "", calendar, now, 2)) {
+            starters.push_back(std::move(preset));
         }
     }
     return starters;
