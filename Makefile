@@ -13,24 +13,37 @@ FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp' 2>/dev/null)
 FUZZ_TARGETS = countdowns_fuzz settings_fuzz weather_fuzz location_fuzz open_meteo_fuzz \
   open_meteo_forecast_fuzz weatherkit_fuzz weatherkit_forecast_fuzz ics_fuzz
 
-.PHONY: translations run test deps build configure unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean package package-test
+.PHONY: translations run test deps test-deps build build-run configure configure-run unit-tests asan-tests fuzz fuzz-build fuzz-long bench format format-check clean package package-test
 
-run: deps build
+run: deps build-run
 	./scripts/run $(BUILD)
 
-test: deps format-check build unit-tests package-test fuzz asan-tests
+test: test-deps format-check build unit-tests package-test fuzz asan-tests
 
 deps:
 	./scripts/install-deps
 
+test-deps:
+	./scripts/install-deps --test
+
 # Optimised without debug information: neither the tests nor the package need
 # symbols, and leaving them out takes a fifth off every build. For a build to
 # debug: make CMAKE_FLAGS=-DCMAKE_BUILD_TYPE=RelWithDebInfo BUILD=build-debug
+RELEASE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  '-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG' '-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG'
+
 configure:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	  '-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG' '-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG' $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) $(RELEASE_FLAGS) -DSOLVANE_TESTS=ON -DSOLVANE_BENCH=ON $(CMAKE_FLAGS)
 
 build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# What `make run` runs and nothing more: the three programs, the widgets'
+# plug-in and the catalogues; the tests and benchmarks are left for `make test`.
+configure-run:
+	cmake -S . -B $(BUILD) $(RELEASE_FLAGS) -DSOLVANE_TESTS=OFF -DSOLVANE_BENCH=OFF $(CMAKE_FLAGS)
+
+build-run: configure-run
 	cmake --build $(BUILD) -j $(JOBS)
 
 unit-tests: build
@@ -80,7 +93,7 @@ fuzz: fuzz-build
 # $(FUZZ_BUILD)/.
 FUZZ_LONG_SECONDS ?= 600
 
-fuzz-long: deps fuzz-build
+fuzz-long: test-deps fuzz-build
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  name=$${t%_fuzz}; work=$$(mktemp -d); mkdir -p fuzz/corpus/$$name; \
 	  cp -r fuzz/corpus/$$name/. $$work/; \
@@ -95,7 +108,7 @@ fuzz-long: deps fuzz-build
 
 BENCH_BUILD ?= build-bench
 
-bench: deps
+bench: test-deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANE_BENCH=ON \
 	  -DSOLVANE_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
@@ -133,12 +146,14 @@ desktop-screenshots: build
 # language's .ts gains the new texts (to be translated in Linguist or an
 # editor; see the README) and loses the ones gone, and the pseudo-locale
 # en_XA is made anew from them. The build compiles them with lrelease.
+# British English (en_GB) holds only the texts it writes differently from the
+# American sources, so it is kept by hand rather than filled by lupdate.
 LUPDATE ?= /usr/lib/qt6/bin/lupdate
-LANGUAGES = de fr es it pt_BR ru ja zh_CN
+LANGUAGES = de fr es it pt_BR ru ja zh_CN pl nl tr uk ko sv cs
 
 translations: deps
 	$(LUPDATE) -silent -locations none -no-obsolete \
-	  -tr-function-alias QT_TRANSLATE_NOOP+=SOLVANE_TRANSLATE_NOOP \
+	  -tr-function-alias QT_TRANSLATE_NOOP+=SOLVANE_TRANSLATE_NOOP,QT_TRANSLATE_NOOP3+=SOLVANE_TRANSLATE_NOOP3 \
 	  src -ts $(LANGUAGES:%=translations/solvane_%.ts)
 	./scripts/pseudo-translate translations/solvane_de.ts translations/solvane_en_XA.ts
 

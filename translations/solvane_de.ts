@@ -46,12 +46,12 @@
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation>Gold</translation>
+        <translation>Goldene Stunde</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation>Blau</translation>
+        <translation>Blaue Stunde</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -198,26 +198,6 @@
 <context>
     <name>CountdownDisplay</name>
     <message>
-        <source>1st %1 of %2</source>
-        <translation>1. %1 im %2</translation>
-    </message>
-    <message>
-        <source>2nd %1 of %2</source>
-        <translation>2. %1 im %2</translation>
-    </message>
-    <message>
-        <source>3rd %1 of %2</source>
-        <translation>3. %1 im %2</translation>
-    </message>
-    <message>
-        <source>4th %1 of %2</source>
-        <translation>4. %1 im %2</translation>
-    </message>
-    <message>
-        <source>5th %1 of %2</source>
-        <translation>5. %1 im %2</translation>
-    </message>
-    <message>
         <source>March equinox</source>
         <translation>Tagundnachtgleiche im März</translation>
     </message>
@@ -279,10 +259,6 @@
         <translation>Bis %1</translation>
     </message>
     <message>
-        <source>Last %1 of %2</source>
-        <translation>Letzter %1 im %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>Läuft gerade · bis %1</translation>
     </message>
@@ -336,6 +312,276 @@
     <message>
         <source>When the clocks go back</source>
         <translation>Wenn die Uhren zurückgestellt werden</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>1. %1 im %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>1. %1 im %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>1. %1 im %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>1. %1 im %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>1. %1 im %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>1. %1 im %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>1. %1 im %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>2. %1 im %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>2. %1 im %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>2. %1 im %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>2. %1 im %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>2. %1 im %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>2. %1 im %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>2. %1 im %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>3. %1 im %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>3. %1 im %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>3. %1 im %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>3. %1 im %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>3. %1 im %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>3. %1 im %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>3. %1 im %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>4. %1 im %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>4. %1 im %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>4. %1 im %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>4. %1 im %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>4. %1 im %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>4. %1 im %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>4. %1 im %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>5. %1 im %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>5. %1 im %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>5. %1 im %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>5. %1 im %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>5. %1 im %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>5. %1 im %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>5. %1 im %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>January after &quot;of&quot; in &quot;2nd Monday of January&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>February after &quot;of&quot; in &quot;2nd Monday of February&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>March after &quot;of&quot; in &quot;2nd Monday of March&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>April after &quot;of&quot; in &quot;2nd Monday of April&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>May after &quot;of&quot; in &quot;2nd Monday of May&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>June after &quot;of&quot; in &quot;2nd Monday of June&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>July after &quot;of&quot; in &quot;2nd Monday of July&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>August after &quot;of&quot; in &quot;2nd Monday of August&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>September after &quot;of&quot; in &quot;2nd Monday of September&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>October after &quot;of&quot; in &quot;2nd Monday of October&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>November after &quot;of&quot; in &quot;2nd Monday of November&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -514,7 +760,7 @@
     <message>
         <source>%1% chance</source>
         <comment>of precipitation</comment>
-        <translation>%1&#xa0;% Regen</translation>
+        <translation>%1 % Niederschlag</translation>
     </message>
     <message>
         <source>Now</source>
@@ -755,11 +1001,11 @@ Größen: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Sommerzeit beginnt</translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Sommerzeit endet</translation>
+        <translation>Winterzeit</translation>
     </message>
     <message>
         <source>Spring equinox</source>
@@ -2332,6 +2578,16 @@ Größen: %3</translation>
     <message>
         <source>Wind %1</source>
         <translation>Wind %1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way, read aloud: never shortened</comment>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <comment>read aloud: never shortened</comment>
+        <translation>Heute</translation>
     </message>
 </context>
 <context>

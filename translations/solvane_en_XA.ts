@@ -191,26 +191,6 @@
 <context>
     <name>CountdownDisplay</name>
     <message>
-        <source>1st %1 of %2</source>
-        <translation>［1šţ %1 öƒ %2····］</translation>
-    </message>
-    <message>
-        <source>2nd %1 of %2</source>
-        <translation>［2ñđ %1 öƒ %2····］</translation>
-    </message>
-    <message>
-        <source>3rd %1 of %2</source>
-        <translation>［3ŕđ %1 öƒ %2····］</translation>
-    </message>
-    <message>
-        <source>4th %1 of %2</source>
-        <translation>［4ţĥ %1 öƒ %2····］</translation>
-    </message>
-    <message>
-        <source>5th %1 of %2</source>
-        <translation>［5ţĥ %1 öƒ %2····］</translation>
-    </message>
-    <message>
         <source>March equinox</source>
         <translation>［Ṁåŕçĥ éǫûîñöẋ····］</translation>
     </message>
@@ -255,10 +235,6 @@
         <source>Until %1</source>
         <comment>the last day of a span</comment>
         <translation>［Ûñţîļ %1··］</translation>
-    </message>
-    <message>
-        <source>Last %1 of %2</source>
-        <translation>［Ļåšţ %1 öƒ %2····］</translation>
     </message>
     <message>
         <source>Happening now · until %1</source>
@@ -308,6 +284,276 @@
     <message>
         <source>When the clocks go back</source>
         <translation>［Ŵĥéñ ţĥé çļöçķš ĝö ƀåçķ·······］</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>［1šţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>［1šţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>［1šţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>［1šţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>［1šţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>［1šţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>［1šţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>［2ñđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>［2ñđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>［2ñđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>［2ñđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>［2ñđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>［2ñđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>［2ñđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>［3ŕđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>［3ŕđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>［3ŕđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>［3ŕđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>［3ŕđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>［3ŕđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>［3ŕđ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>［4ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>［4ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>［4ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>［4ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>［4ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>［4ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>［4ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>［5ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>［5ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>［5ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>［5ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>［5ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>［5ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>［5ţĥ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>［Ļåšţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>［Ļåšţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>［Ļåšţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>［Ļåšţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>［Ļåšţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>［Ļåšţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>［Ļåšţ %1 öƒ %2····］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>January after "of" in "2nd Monday of January"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>February after "of" in "2nd Monday of February"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>March after "of" in "2nd Monday of March"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>April after "of" in "2nd Monday of April"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>May after "of" in "2nd Monday of May"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>June after "of" in "2nd Monday of June"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>July after "of" in "2nd Monday of July"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>August after "of" in "2nd Monday of August"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>September after "of" in "2nd Monday of September"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>October after "of" in "2nd Monday of October"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>November after "of" in "2nd Monday of November"</comment>
+        <translation>［%1·］</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>December after "of" in "2nd Monday of December"</comment>
+        <translation>［%1·］</translation>
     </message>
 </context>
 <context>
@@ -2265,6 +2511,16 @@ Sizes: %3</source>
     <message>
         <source>Wind %1</source>
         <translation>［Ŵîñđ %1··］</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way, read aloud: never shortened</comment>
+        <translation>［Ñöŵ·］</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <comment>read aloud: never shortened</comment>
+        <translation>［Ţöđåý·］</translation>
     </message>
 </context>
 <context>

@@ -46,12 +46,12 @@
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation>Dorada</translation>
+        <translation>Hora dorada</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation>Azul</translation>
+        <translation>Hora azul</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -198,26 +198,6 @@
 <context>
     <name>CountdownDisplay</name>
     <message>
-        <source>1st %1 of %2</source>
-        <translation>Primer %1 de %2</translation>
-    </message>
-    <message>
-        <source>2nd %1 of %2</source>
-        <translation>Segundo %1 de %2</translation>
-    </message>
-    <message>
-        <source>3rd %1 of %2</source>
-        <translation>Tercer %1 de %2</translation>
-    </message>
-    <message>
-        <source>4th %1 of %2</source>
-        <translation>Cuarto %1 de %2</translation>
-    </message>
-    <message>
-        <source>5th %1 of %2</source>
-        <translation>Quinto %1 de %2</translation>
-    </message>
-    <message>
         <source>March equinox</source>
         <translation>Equinoccio de marzo</translation>
     </message>
@@ -279,10 +259,6 @@
         <translation>Hasta el %1</translation>
     </message>
     <message>
-        <source>Last %1 of %2</source>
-        <translation>Último %1 de %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>En curso · hasta el %1</translation>
     </message>
@@ -336,6 +312,276 @@
     <message>
         <source>When the clocks go back</source>
         <translation>Cuando se atrasan los relojes</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Quinto %1 de %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Quinto %1 de %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Quinto %1 de %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Quinto %1 de %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Quinto %1 de %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Quinto %1 de %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Quinto %1 de %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>January after &quot;of&quot; in &quot;2nd Monday of January&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>February after &quot;of&quot; in &quot;2nd Monday of February&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>March after &quot;of&quot; in &quot;2nd Monday of March&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>April after &quot;of&quot; in &quot;2nd Monday of April&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>May after &quot;of&quot; in &quot;2nd Monday of May&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>June after &quot;of&quot; in &quot;2nd Monday of June&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>July after &quot;of&quot; in &quot;2nd Monday of July&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>August after &quot;of&quot; in &quot;2nd Monday of August&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>September after &quot;of&quot; in &quot;2nd Monday of September&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>October after &quot;of&quot; in &quot;2nd Monday of October&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>November after &quot;of&quot; in &quot;2nd Monday of November&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -755,11 +1001,11 @@ Tamaños: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Cambio al horario de verano</translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Cambio al horario de invierno</translation>
+        <translation>Horario de invierno</translation>
     </message>
     <message>
         <source>Spring equinox</source>
@@ -2332,6 +2578,16 @@ Tamaños: %3</translation>
     <message>
         <source>Wind %1</source>
         <translation>Viento %1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way, read aloud: never shortened</comment>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <comment>read aloud: never shortened</comment>
+        <translation>Hoy</translation>
     </message>
 </context>
 <context>

@@ -46,12 +46,12 @@
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation>Dorée</translation>
+        <translation>Heure dorée</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation>Bleue</translation>
+        <translation>Heure bleue</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -198,26 +198,6 @@
 <context>
     <name>CountdownDisplay</name>
     <message>
-        <source>1st %1 of %2</source>
-        <translation>1er %1 en %2</translation>
-    </message>
-    <message>
-        <source>2nd %1 of %2</source>
-        <translation>2e %1 en %2</translation>
-    </message>
-    <message>
-        <source>3rd %1 of %2</source>
-        <translation>3e %1 en %2</translation>
-    </message>
-    <message>
-        <source>4th %1 of %2</source>
-        <translation>4e %1 en %2</translation>
-    </message>
-    <message>
-        <source>5th %1 of %2</source>
-        <translation>5e %1 en %2</translation>
-    </message>
-    <message>
         <source>March equinox</source>
         <translation>Équinoxe de mars</translation>
     </message>
@@ -279,10 +259,6 @@
         <translation>Jusqu&apos;au %1</translation>
     </message>
     <message>
-        <source>Last %1 of %2</source>
-        <translation>Dernier %1 en %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>En cours · jusqu&apos;au %1</translation>
     </message>
@@ -327,7 +303,7 @@
     </message>
     <message>
         <source>%1 number %3 of %2</source>
-        <translation>%3e %1 en %2</translation>
+        <translation>%3e %1 %2</translation>
     </message>
     <message>
         <source>When the clocks go forward</source>
@@ -336,6 +312,276 @@
     <message>
         <source>When the clocks go back</source>
         <translation>Quand on recule l&apos;heure</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>1er %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>1er %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>1er %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>1er %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>1er %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>1er %1 %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>1er %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>2e %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>2e %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>2e %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>2e %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>2e %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>2e %1 %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>2e %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>3e %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>3e %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>3e %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>3e %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>3e %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>3e %1 %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>3e %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>4e %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>4e %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>4e %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>4e %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>4e %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>4e %1 %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>4e %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>5e %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>5e %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>5e %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>5e %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>5e %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>5e %1 %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>5e %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Dernier %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Dernier %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Dernier %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Dernier %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Dernier %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Dernier %1 %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Dernier %1 %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>January after &quot;of&quot; in &quot;2nd Monday of January&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>February after &quot;of&quot; in &quot;2nd Monday of February&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>March after &quot;of&quot; in &quot;2nd Monday of March&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>April after &quot;of&quot; in &quot;2nd Monday of April&quot;</comment>
+        <translation>d’%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>May after &quot;of&quot; in &quot;2nd Monday of May&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>June after &quot;of&quot; in &quot;2nd Monday of June&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>July after &quot;of&quot; in &quot;2nd Monday of July&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>August after &quot;of&quot; in &quot;2nd Monday of August&quot;</comment>
+        <translation>d’%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>September after &quot;of&quot; in &quot;2nd Monday of September&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>October after &quot;of&quot; in &quot;2nd Monday of October&quot;</comment>
+        <translation>d’%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>November after &quot;of&quot; in &quot;2nd Monday of November&quot;</comment>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
+        <translation>de %1</translation>
     </message>
 </context>
 <context>
@@ -755,11 +1001,11 @@ Tailles&#xa0;: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Passage à l&apos;heure d&apos;été</translation>
+        <translation>Heure d’été</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Passage à l&apos;heure d&apos;hiver</translation>
+        <translation>Heure d’hiver</translation>
     </message>
     <message>
         <source>Spring equinox</source>
@@ -2332,6 +2578,16 @@ Tailles&#xa0;: %3</translation>
     <message>
         <source>Wind %1</source>
         <translation>Vent %1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way, read aloud: never shortened</comment>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <comment>read aloud: never shortened</comment>
+        <translation>Aujourd’hui</translation>
     </message>
 </context>
 <context>

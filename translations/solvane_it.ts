@@ -46,12 +46,12 @@
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation>Dorata</translation>
+        <translation>Ora d’oro</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation>Blu</translation>
+        <translation>Ora blu</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -198,26 +198,6 @@
 <context>
     <name>CountdownDisplay</name>
     <message>
-        <source>1st %1 of %2</source>
-        <translation>Primo %1 di %2</translation>
-    </message>
-    <message>
-        <source>2nd %1 of %2</source>
-        <translation>Seconda %1 di %2</translation>
-    </message>
-    <message>
-        <source>3rd %1 of %2</source>
-        <translation>Terza %1 di %2</translation>
-    </message>
-    <message>
-        <source>4th %1 of %2</source>
-        <translation>Quarto %1 di %2</translation>
-    </message>
-    <message>
-        <source>5th %1 of %2</source>
-        <translation>Quinto %1 di %2</translation>
-    </message>
-    <message>
         <source>March equinox</source>
         <translation>Equinozio di marzo</translation>
     </message>
@@ -279,10 +259,6 @@
         <translation>Fino a %1</translation>
     </message>
     <message>
-        <source>Last %1 of %2</source>
-        <translation>Ultima %1 di %2</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>In corso · fino a %1</translation>
     </message>
@@ -336,6 +312,276 @@
     <message>
         <source>When the clocks go back</source>
         <translation>Quando si spostano indietro le lancette</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Prima %1 di %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Primo %1 di %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Primo %1 di %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Primo %1 di %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Primo %1 di %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Primo %1 di %2</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Primo %1 di %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Seconda %1 di %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Secondo %1 di %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Secondo %1 di %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Secondo %1 di %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Secondo %1 di %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Secondo %1 di %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Secondo %1 di %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Terza %1 di %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Terzo %1 di %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Terzo %1 di %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Terzo %1 di %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Terzo %1 di %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Terzo %1 di %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Terzo %1 di %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Quarta %1 di %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Quarto %1 di %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Quarto %1 di %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Quarto %1 di %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Quarto %1 di %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Quarto %1 di %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Quarto %1 di %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Quinta %1 di %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Quinto %1 di %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Quinto %1 di %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Quinto %1 di %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Quinto %1 di %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Quinto %1 di %2</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Quinto %1 di %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>Ultima %1 di %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>Ultimo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>Ultimo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>Ultimo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>Ultimo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>Ultimo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>Ultimo %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>January after &quot;of&quot; in &quot;2nd Monday of January&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>February after &quot;of&quot; in &quot;2nd Monday of February&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>March after &quot;of&quot; in &quot;2nd Monday of March&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>April after &quot;of&quot; in &quot;2nd Monday of April&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>May after &quot;of&quot; in &quot;2nd Monday of May&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>June after &quot;of&quot; in &quot;2nd Monday of June&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>July after &quot;of&quot; in &quot;2nd Monday of July&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>August after &quot;of&quot; in &quot;2nd Monday of August&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>September after &quot;of&quot; in &quot;2nd Monday of September&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>October after &quot;of&quot; in &quot;2nd Monday of October&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>November after &quot;of&quot; in &quot;2nd Monday of November&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -755,11 +1001,11 @@ Dimensioni: %3</translation>
     </message>
     <message>
         <source>Spring forward</source>
-        <translation>Inizio dell&apos;ora legale</translation>
+        <translation>Ora legale</translation>
     </message>
     <message>
         <source>Fall back</source>
-        <translation>Fine dell&apos;ora legale</translation>
+        <translation>Ora solare</translation>
     </message>
     <message>
         <source>Spring equinox</source>
@@ -2332,6 +2578,16 @@ Dimensioni: %3</translation>
     <message>
         <source>Wind %1</source>
         <translation>Vento %1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way, read aloud: never shortened</comment>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <comment>read aloud: never shortened</comment>
+        <translation>Oggi</translation>
     </message>
 </context>
 <context>

@@ -46,12 +46,12 @@
     <message>
         <source>Golden</source>
         <comment>golden hour</comment>
-        <translation>ゴールデン</translation>
+        <translation>ゴールデンアワー</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>blue hour</comment>
-        <translation>ブルー</translation>
+        <translation>ブルーアワー</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -196,26 +196,6 @@
 <context>
     <name>CountdownDisplay</name>
     <message>
-        <source>1st %1 of %2</source>
-        <translation>%2の第1%1</translation>
-    </message>
-    <message>
-        <source>2nd %1 of %2</source>
-        <translation>%2の第2%1</translation>
-    </message>
-    <message>
-        <source>3rd %1 of %2</source>
-        <translation>%2の第3%1</translation>
-    </message>
-    <message>
-        <source>4th %1 of %2</source>
-        <translation>%2の第4%1</translation>
-    </message>
-    <message>
-        <source>5th %1 of %2</source>
-        <translation>%2の第5%1</translation>
-    </message>
-    <message>
         <source>March equinox</source>
         <translation>3月の分点</translation>
     </message>
@@ -272,10 +252,6 @@
         <translation>%1まで</translation>
     </message>
     <message>
-        <source>Last %1 of %2</source>
-        <translation>%2の最終%1</translation>
-    </message>
-    <message>
         <source>Happening now · until %1</source>
         <translation>進行中 · %1まで</translation>
     </message>
@@ -327,6 +303,276 @@
     <message>
         <source>When the clocks go back</source>
         <translation>時計を戻す日</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>%2の第1%1</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>%2の第1%1</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>%2の第1%1</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>%2の第1%1</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>%2の第1%1</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>%2の第1%1</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>%2の第1%1</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>%2の第2%1</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>%2の第2%1</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>%2の第2%1</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>%2の第2%1</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>%2の第2%1</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>%2の第2%1</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>%2の第2%1</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>%2の第3%1</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>%2の第3%1</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>%2の第3%1</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>%2の第3%1</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>%2の第3%1</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>%2の第3%1</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>%2の第3%1</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>%2の第4%1</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>%2の第4%1</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>%2の第4%1</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>%2の第4%1</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>%2の第4%1</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>%2の第4%1</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>%2の第4%1</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>%2の第5%1</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>%2の第5%1</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>%2の第5%1</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>%2の第5%1</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>%2の第5%1</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>%2の第5%1</translation>
+    </message>
+    <message>
+        <source>5th %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>%2の第5%1</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Sunday</comment>
+        <translation>%2の最終%1</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Monday</comment>
+        <translation>%2の最終%1</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Tuesday</comment>
+        <translation>%2の最終%1</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Wednesday</comment>
+        <translation>%2の最終%1</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Thursday</comment>
+        <translation>%2の最終%1</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Friday</comment>
+        <translation>%2の最終%1</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 is Saturday</comment>
+        <translation>%2の最終%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>January after &quot;of&quot; in &quot;2nd Monday of January&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>February after &quot;of&quot; in &quot;2nd Monday of February&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>March after &quot;of&quot; in &quot;2nd Monday of March&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>April after &quot;of&quot; in &quot;2nd Monday of April&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>May after &quot;of&quot; in &quot;2nd Monday of May&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>June after &quot;of&quot; in &quot;2nd Monday of June&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>July after &quot;of&quot; in &quot;2nd Monday of July&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>August after &quot;of&quot; in &quot;2nd Monday of August&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>September after &quot;of&quot; in &quot;2nd Monday of September&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>October after &quot;of&quot; in &quot;2nd Monday of October&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>November after &quot;of&quot; in &quot;2nd Monday of November&quot;</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -525,11 +771,11 @@
     </message>
     <message>
         <source>NEXT HOURS</source>
-        <translation>これからの時間</translation>
+        <translation>今後の数時間</translation>
     </message>
     <message>
         <source>NEXT DAYS</source>
-        <translation>これからの日</translation>
+        <translation>週間予報</translation>
     </message>
     <message>
         <source>feels %1</source>
@@ -695,7 +941,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Waxing gibbous</source>
-        <translation>十三夜月</translation>
+        <translation>上弦過ぎの月</translation>
     </message>
     <message>
         <source>Full moon</source>
@@ -703,7 +949,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Waning gibbous</source>
-        <translation>寝待月</translation>
+        <translation>満月過ぎの月</translation>
     </message>
     <message>
         <source>Last quarter</source>
@@ -711,7 +957,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Waning crescent</source>
-        <translation>有明月</translation>
+        <translation>下弦過ぎの月</translation>
     </message>
 </context>
 <context>
@@ -1891,11 +2137,11 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Next Hours</source>
-        <translation>これからの時間</translation>
+        <translation>今後の数時間</translation>
     </message>
     <message>
         <source>Next Days</source>
-        <translation>これからの日</translation>
+        <translation>週間予報</translation>
     </message>
     <message>
         <source>Forecast</source>
@@ -2310,6 +2556,16 @@ Sizes: %3</source>
     <message>
         <source>Wind %1</source>
         <translation>風 %1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>the hour under way, read aloud: never shortened</comment>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <comment>read aloud: never shortened</comment>
+        <translation>今日</translation>
     </message>
 </context>
 <context>
@@ -2904,7 +3160,7 @@ Sizes: %3</source>
     </message>
     <message>
         <source>Weather data by</source>
-        <translation>気象データ提供:</translation>
+        <translation>気象データ提供：</translation>
     </message>
     <message>
         <source>Data sources</source>

@@ -10,8 +10,8 @@
 
 #include "board/custom_icons.h"
 #include "core/calendar/calendar_sync.h"
-#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
+#include "platform/dbus/widget_host_client.h"
 #include "platform/system_clock.h"
 #include "platform/system_zone.h"
 #include "platform/weather_services.h"
@@ -99,7 +99,7 @@ AppServices AppServices::standard() {
         .attribution = [config = std::move(
                             attributionConfig)] { return platform::weatherKitAttribution(config); },
         .events = &platform::CalendarDatabase::shared(),
-        .reloadWidgets = [] { host::requestWidgetReload(); },
+        .reloadWidgets = [] { bus::requestWidgetReload(); },
         .attemptDelay = kWeatherAttemptDelay,
         .subscriptions = platform::SubscriptionStore::standard(),
     };

@@ -11,6 +11,7 @@
 #include "app/appearance.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "board/fonts.h"
 #include "platform/qt/time_zone_source.h"
 #include "platform/qt/translations.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(
         QIcon::fromTheme("org.solvane.Solvane", QIcon(":/solvane/org.solvane.Solvane.svg")));
     solvane::platform::installTranslations();
+    QApplication::setFont(solvane::withProportionalLatin(QApplication::font()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -47,9 +47,9 @@
 #include "core/store/board_data.h"
 #include "core/time/text_format.h"
 #include "core/util/translation.h"
-#include "host/dbus_names.h"
-#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
+#include "platform/dbus/bus_names.h"
+#include "platform/dbus/widget_host_client.h"
 #include "platform/qt/calendar_watcher.h"
 #include "platform/qt/time_zone_source.h"
 #include "platform/reminder_files.h"
@@ -163,7 +163,7 @@ WindowServices WindowServices::standard() {
             [](QRect keepClear) {
                 const QString beside =
                     QDir(QCoreApplication::applicationDirPath()).filePath("solvane-widgets");
-                return host::openWidgetGallery(
+                return bus::openWidgetGallery(
                     QFileInfo(beside).isExecutable() ? beside : QStringLiteral("solvane-widgets"),
                     keepClear);
             },
@@ -221,8 +221,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     // unsubscribe, this window after its own saves (which then read back
     // unchanged).
     QDBusConnection::sessionBus().connect(
-        QString(), QString::fromLatin1(host::kDBusPath), QString::fromLatin1(host::kDBusInterface),
-        QString::fromLatin1(host::kDBusChangedSignal), state_.get(), SLOT(storeChanged()));
+        QString(), QString::fromLatin1(bus::kDBusPath), QString::fromLatin1(bus::kDBusInterface),
+        QString::fromLatin1(bus::kDBusChangedSignal), state_.get(), SLOT(storeChanged()));
 
     if (services_.calendarWatchPaths || services_.onCalendarChange) {
         watcher_ = new platform::CalendarWatcher(services_.calendarWatchPaths,

@@ -10,12 +10,12 @@
 
 #include <QObject>
 
-#include "host/dbus_names.h"
+#include "platform/dbus/bus_names.h"
 
 namespace solvane::app {
 
-inline constexpr const char* kAppBusName = host::kAppDBusService;
-inline constexpr const char* kAppBusPath = host::kAppDBusPath;
+inline constexpr const char* kAppBusName = bus::kAppDBusService;
+inline constexpr const char* kAppBusPath = bus::kAppDBusPath;
 
 class SingleInstance : public QObject {
     Q_OBJECT

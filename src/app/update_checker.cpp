@@ -13,11 +13,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 #include <utility>
 
+#include "core/store/app_info.h"
 #include "core/store/shared_store.h"
+#include "core/util/bounded_file.h"
 #include "platform/system_clock.h"
 
 #ifndef SOLVANE_APP_VERSION
@@ -30,42 +31,12 @@ namespace solvane::app {
 
 namespace {
 
-constexpr std::size_t kMaxInfoBytes = 64 * 1024;
 // A feed of thousands of releases is not a real feed; stop reading there.
 constexpr std::size_t kMaxAppcastItems = 1000;
 constexpr std::size_t kMaxVersionLength = 64;
 constexpr std::size_t kMaxUrlLength = 2048;
 constexpr std::string_view kAppcastNamespace =
     "http://www.andymatuschak.org/xml-namespaces/sparkle";
-
-std::optional<std::string> readSmallFile(const fs::path& file, std::size_t limit) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec) || fs::file_size(file, ec) > limit || ec) {
-        return std::nullopt;
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return std::move(text).str();
-}
-
-std::vector<fs::path> infoCandidates() {
-    std::vector<fs::path> candidates;
-    if (const char* explicitInfo = std::getenv("SOLVANE_INFO");
-        explicitInfo != nullptr && *explicitInfo != '\0') {
-        candidates.emplace_back(explicitInfo);
-    }
-    std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && program.is_absolute()) {
-        candidates.push_back(program.parent_path() / "Info.json");
-        candidates.push_back(program.parent_path() / ".." / "share" / "solvane" / "Info.json");
-    }
-    return candidates;
-}
 
 bool isWebAddress(std::string_view url) {
     return url.size() <= kMaxUrlLength &&
@@ -106,36 +77,17 @@ struct ItemFields {
 }  // namespace
 
 UpdateInfo readUpdateInfo(const fs::path& file, std::string_view fallbackVersion) {
-    UpdateInfo info{std::nullopt, std::string(fallbackVersion)};
-    auto text = readSmallFile(file, kMaxInfoBytes);
-    if (!text) {
-        return info;
+    const auto read = readAppInfo(file);
+    if (!read) {
+        return UpdateInfo{std::nullopt, std::string(fallbackVersion)};
     }
-    auto json = nlohmann::json::parse(*text, nullptr, false);
-    if (!json.is_object()) {
-        return info;
-    }
-    if (auto feed = json.find("UpdateFeed"); feed != json.end() && feed->is_string()) {
-        std::string address = feed->get<std::string>();
-        if (!address.empty()) {
-            info.feed = std::move(address);
-        }
-    }
-    if (auto version = json.find("Version"); version != json.end() && version->is_string()) {
-        std::string text = version->get<std::string>();
-        if (!text.empty() && text.size() <= kMaxVersionLength) {
-            info.version = std::move(text);
-        }
-    }
-    return info;
+    return UpdateInfo{read->updateFeed, read->version.value_or(std::string(fallbackVersion))};
 }
 
 UpdateInfo readUpdateInfo() {
     // The first readable Info.json is the program's, as for the store.
-    for (const auto& candidate : infoCandidates()) {
-        if (readSmallFile(candidate, kMaxInfoBytes)) {
-            return readUpdateInfo(candidate, SOLVANE_APP_VERSION);
-        }
+    if (const auto found = findAppInfo()) {
+        return readUpdateInfo(found->file, SOLVANE_APP_VERSION);
     }
     return UpdateInfo{std::nullopt, SOLVANE_APP_VERSION};
 }
@@ -428,7 +380,7 @@ std::optional<Instant> UpdateChecker::lastAutomaticCheck() const {
     if (config_.stateFile.empty()) {
         return std::nullopt;
     }
-    auto text = readSmallFile(config_.stateFile, 64);
+    auto text = readBoundedFile(config_.stateFile, 64);
     if (!text) {
         return std::nullopt;
     }

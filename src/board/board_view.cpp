@@ -129,8 +129,8 @@ void SolvaneView::paint(QPainter& painter, const QRectF& rect, const BoardData& 
 
     painter.save();
     drawLine(painter, l.date, fitLine(texts.date, kDateFont, l.date.width()), fg);
-    drawLine(painter, l.place, fitLine(texts.place, kPlaceFont, l.place.width()), muted,
-             TextAlign::trailing);
+    drawLine(painter, l.place, fitLine(texts.place, kPlaceFont, l.place.width(), 1.0, Fit::label),
+             muted, TextAlign::trailing);
     WeatherCredit{weatherOf(data)}.paint(painter, l.credit, ctx);
 
     SectionLabel{QCoreApplication::translate("Board", "Countdowns")}.paint(painter,

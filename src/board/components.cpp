@@ -1,4 +1,5 @@
 #include "board/components.h"
+#include "core/time/text_format.h"
 
 #include <QCoreApplication>
 
@@ -88,7 +89,7 @@ struct RowParts {
     explicit RowParts(const CountdownDisplay& c)
         : label(visibleText(c.label)),
           caption(qstr(c.caption)),
-          value(QString::number(c.value)),
+          value(QString::fromStdString(numberText(static_cast<double>(c.value)))),
           unit(qstr(c.unit)) {
         middle.spacing = 2;
         middle.items = {textItem(label, kLabelFont), textItem(caption, kCaptionFont)};
@@ -336,7 +337,8 @@ void CountdownRow::paint(QPainter& painter, const QRectF& rect, const PaintConte
 
     const auto middle =
         layoutColumn(frames[1], parts.middle.items, parts.middle.spacing, CrossAlign::leading);
-    drawLine(painter, middle[0], fitLine(parts.label, kLabelFont, middle[0].width()), fg);
+    drawLine(painter, middle[0],
+             fitLine(parts.label, kLabelFont, middle[0].width(), 1.0, Fit::label), fg);
     drawLine(painter, middle[1], fitLine(parts.caption, kCaptionFont, middle[1].width()), muted);
     if (c.progress && middle.size() > 2) {
         ProgressLine{*c.progress}.paint(painter, middle[2].adjusted(0, 3, 0, 0), ctx);
@@ -378,8 +380,10 @@ void WeatherHeader::paint(QPainter& painter, const QRectF& rect, const PaintCont
 
     const auto conditions = layoutColumn(frames[i++], parts.conditions.items,
                                          parts.conditions.spacing, CrossAlign::leading);
+    // The service's words for the sky, not a figure: cut before it crowds
+    // the figures out.
     drawLine(painter, conditions[0],
-             fitLine(parts.condition, kConditionFont, conditions[0].width()), fg);
+             fitLine(parts.condition, kConditionFont, conditions[0].width(), 1.0, Fit::label), fg);
     drawLine(
         painter, conditions[1],
         fitLine(parts.second, kDetailFont, conditions[1].width(), detailed ? kDetailMinScale : 1.0),
@@ -449,7 +453,7 @@ QString cloudCoverText(double percent) {
     }
     // Bounded first: lround of a value beyond long's range has no defined result.
     constexpr double kBound = 1e9;
-    return pattern.arg(std::lround(std::clamp(percent, -kBound, kBound)));
+    return pattern.arg(QString::fromStdString(numberText(std::clamp(percent, -kBound, kBound))));
 }
 
 QString feelsAndWindText(const WeatherSnapshot& weather, TempUnit unit) {

@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/util/bounded_file.h"
 #include "core/util/uuid.h"
 
 namespace solvane {
@@ -31,7 +32,7 @@ namespace fs = std::filesystem;
 constexpr int kMaxSide = 16384;
 constexpr std::int64_t kMaxPixels = 100'000'000;
 // A stored icon is a small PNG; anything far larger was not written by import.
-constexpr off_t kMaxStoredBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxStoredBytes = 4 * 1024 * 1024;
 constexpr int kMaxStoredSide = 4096;
 constexpr int kTranslucentAlpha = 199;
 constexpr int kTranslucentCount = 1638;  // about a tenth of the canvas
@@ -95,28 +96,8 @@ bool writeNewFile(const fs::path& folder, const std::string& name, const QByteAr
 }
 
 std::optional<QByteArray> readStoredFile(const fs::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    QByteArray bytes;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxStoredBytes;
-    if (ok) {
-        bytes.resize(static_cast<qsizetype>(info.st_size));
-        qsizetype done = 0;
-        while (ok && done < bytes.size()) {
-            const ssize_t n =
-                ::read(fd, bytes.data() + done, static_cast<std::size_t>(bytes.size() - done));
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            ok = n > 0;
-            done += ok ? n : 0;
-        }
-    }
-    ::close(fd);
-    return ok ? std::optional(bytes) : std::nullopt;
+    const auto bytes = readBoundedFile(file, kMaxStoredBytes, Links::refuse);
+    return bytes ? std::optional(QByteArray::fromStdString(*bytes)) : std::nullopt;
 }
 
 }  // namespace

@@ -37,6 +37,17 @@ QString findFamily(const QString& family, std::initializer_list<QString> files,
     return loaded.isEmpty() ? fallback : loaded;
 }
 
+// A proportional face for Latin text when Inter is missing: the platform's
+// general font may be a CJK face whose Latin letters are all one width.
+QString proportionalFallback() {
+    for (const QString& family : {QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            return family;
+        }
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
 FontFamilies resolveFamilies() {
     const QString inter = kInterFolder;
     const QString mono = kMonoFolder;
@@ -45,7 +56,7 @@ FontFamilies resolveFamilies() {
         QStringLiteral("Inter"),
         {inter + "Inter-Regular.otf", inter + "Inter-Medium.otf", inter + "Inter-Light.otf",
          inter + "Inter-SemiBold.otf", inter + "Inter-Bold.otf"},
-        QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+        proportionalFallback());
     // Numbers are set in Roboto: its figures are all one width, so columns of
     // numbers line up as in a monospaced face, but its zero is plain (a
     // monospaced zero is dotted or slashed, which reads as a target at 50
@@ -126,6 +137,22 @@ QFont boardFont(const TextStyle& style, const QPaintDevice* device) {
     if (style.tracking != 0 && std::isfinite(style.tracking)) {
         font.setLetterSpacing(QFont::AbsoluteSpacing, style.tracking);
     }
+    return font;
+}
+
+QFont withProportionalLatin(const QFont& base) {
+    const QFontMetricsF metrics(base);
+    const bool fixedLatin =
+        QFontInfo(base).fixedPitch() || metrics.horizontalAdvance(QStringLiteral("iiiii")) ==
+                                            metrics.horizontalAdvance(QStringLiteral("WWWWW"));
+    if (!fixedLatin) {
+        return base;
+    }
+    QFont font = base;
+    QStringList families = {boardFontFamilies().text, proportionalFallback()};
+    families << base.families() << base.family();
+    families.removeDuplicates();
+    font.setFamilies(families);
     return font;
 }
 

@@ -59,6 +59,13 @@ const FontFamilies& boardFontFamilies();
 // 1-point font.
 QFont boardFont(const TextStyle& style, const QPaintDevice* device = nullptr);
 
+// `base` when its Latin letters are proportional; else `base` with the
+// board's text face (or another proportional one) ahead of its families, so
+// a Japanese or Chinese desktop whose default face has Latin letters of one
+// width still sets Latin text proportionally, its own script falling through
+// to base's faces.
+QFont withProportionalLatin(const QFont& base);
+
 // Metrics of boardFont(style, device) on that device.
 QFontMetricsF boardFontMetrics(const TextStyle& style, const QPaintDevice* device = nullptr);
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <utility>
 
 namespace solvane {
 namespace {
@@ -201,6 +203,10 @@ QString shownText(const QString& text) {
     return withEllipsis(text.left(text.at(kept - 1).isHighSurrogate() ? kept - 1 : kept));
 }
 
+QString isolated(const QString& text) {
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
 bool isDrawable(const QRectF& rect) {
     return std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width()) &&
            std::isfinite(rect.height()) && rect.width() >= 0 && rect.height() >= 0;
@@ -287,7 +293,32 @@ double ascent(const TextStyle& font) {
     return boardFontMetrics(font).ascent();
 }
 
-FittedLine fitLine(const QString& whole, const TextStyle& font, double width, double minScale) {
+namespace {
+
+// The smallest of `font` between `from` and `floorScale` at which `text`
+// fits `width`, or the floor itself. Type is set in whole pixels, so a
+// shrunk size can round up past the room; the next whole size down is
+// tried, and last the floor itself.
+FittedLine shrinkToFit(const QString& text, const TextStyle& font, double width, double natural,
+                       double floorScale) {
+    const double floorSize = font.size * floorScale;
+    TextStyle shrunk = font.scaled(std::max(floorScale, width / natural));
+    double shrunkWidth = textWidth(text, shrunk);
+    for (int step = 0; step < 64 && shrunkWidth > width && shrunk.size > floorSize + 1e-9; ++step) {
+        const double next = std::max(floorSize, std::round(shrunk.size) - 1);
+        shrunk = font.scaled(next / font.size);
+        shrunkWidth = textWidth(text, shrunk);
+    }
+    return {text, shrunk, shrunkWidth};
+}
+
+std::mutex gOverfullMutex;
+QStringList gOverfull;
+
+}  // namespace
+
+FittedLine fitLine(const QString& whole, const TextStyle& font, double width, double minScale,
+                   Fit fit) {
     const QString text = shownText(whole);
     if (!(std::isfinite(width) && width > 0) || text.isEmpty()) {
         return {QString(), font, 0};
@@ -297,25 +328,52 @@ FittedLine fitLine(const QString& whole, const TextStyle& font, double width, do
         return {text, font, natural};
     }
     const double floor = std::isfinite(minScale) ? std::clamp(minScale, 0.01, 1.0) : 1.0;
-    const double floorSize = font.size * floor;
-    TextStyle shrunk = font.scaled(std::max(floor, width / natural));
-    double shrunkWidth = textWidth(text, shrunk);
-    // Type is set in whole pixels, so a shrunk size can round up past the
-    // room; the next whole size down is tried, and last the floor itself, so
-    // that a text which fits at the floor is never cut.
-    for (int step = 0; step < 64 && shrunkWidth > width && shrunk.size > floorSize + 1e-9; ++step) {
-        const double next = std::max(floorSize, std::round(shrunk.size) - 1);
-        shrunk = font.scaled(next / font.size);
-        shrunkWidth = textWidth(text, shrunk);
+    FittedLine line = shrinkToFit(text, font, width, natural, floor);
+    if (line.width <= width) {
+        return line;
     }
-    if (shrunkWidth <= width) {
-        return {text, shrunk, shrunkWidth};
+    if (fit == Fit::fact) {
+        if (floor > kFactMinScale) {
+            line = shrinkToFit(text, font, width, natural, kFactMinScale);
+        }
+        if (line.width > width + 0.5) {
+            const std::lock_guard lock(gOverfullMutex);
+            gOverfull << text;
+        }
+        return line;
     }
-    QString cut = boardFontMetrics(shrunk).elidedText(text, Qt::ElideRight, width);
+    QString cut = boardFontMetrics(line.font).elidedText(text, Qt::ElideRight, width);
     if (cut.endsWith(QChar(0x2026))) {
         cut = withEllipsis(cut.chopped(1));
     }
-    return {cut, shrunk, textWidth(cut, shrunk)};
+    return {cut, line.font, textWidth(cut, line.font)};
+}
+
+std::optional<std::pair<QString, QString>> twoLines(const QString& text, const TextStyle& font,
+                                                    double width) {
+    const QString shown = shownText(text);
+    if (textWidth(shown, font) <= width) {
+        return std::nullopt;
+    }
+    std::optional<std::pair<QString, QString>> best;
+    double bestWidest = 0;
+    for (qsizetype at = shown.indexOf(QLatin1Char(' ')); at > 0;
+         at = shown.indexOf(QLatin1Char(' '), at + 1)) {
+        QString first = shown.left(at).trimmed();
+        QString second = shown.mid(at + 1).trimmed();
+        const double widest = std::max(textWidth(first, font), textWidth(second, font));
+        if (!first.isEmpty() && !second.isEmpty() && widest <= width &&
+            (!best || widest < bestWidest)) {
+            best.emplace(std::move(first), std::move(second));
+            bestWidest = widest;
+        }
+    }
+    return best;
+}
+
+QStringList takeOverfullFacts() {
+    const std::lock_guard lock(gOverfullMutex);
+    return std::exchange(gOverfull, {});
 }
 
 void drawLine(QPainter& painter, const QRectF& frame, const FittedLine& line, const QColor& color,
@@ -332,6 +390,10 @@ void drawLine(QPainter& painter, const QRectF& frame, const FittedLine& line, co
         x = frame.left() + (frame.width() - line.width) / 2;
     }
     painter.save();
+    // A line takes the direction of its first strong letter: a label typed
+    // in Hebrew or Arabic reads right to left within its line, whatever the
+    // window's direction.
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
     painter.setFont(boardFont(line.font, painter.device()));
     painter.setPen(color);
     painter.drawText(QPointF(x, top + metrics.ascent()), line.text);

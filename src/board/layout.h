@@ -15,7 +15,10 @@
 // in the bounds.
 //
 // Texts are one line: fitLine shrinks a font down to a minimum scale until
-// the text fits, then cuts what still does not fit with an ellipsis.
+// the text fits. A fact (a number, a date, a time, the word that tells two
+// texts apart) is never cut: past the scale its caller allows it shrinks on
+// to a floor and is drawn whole. Only a label the user wrote (or a place's
+// name) is cut, with an ellipsis.
 //
 //   std::array items = {fixedItem({32, 32}), textItem("Label", font), spacerItem(8)};
 //   std::vector<QRectF> frames = layoutRow(bounds, items, 12, CrossAlign::center);
@@ -24,8 +27,11 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "board/fonts.h"
@@ -79,6 +85,11 @@ double rowBaseline(std::span<const StackItem> items, CrossAlign align);
 inline constexpr qsizetype kMaxShownUnits = 1024;
 QString shownText(const QString& text);
 
+// `text` as one unit inside a line (U+2068 … U+2069): its direction is its
+// own and its neighbours' does not reorder it, so a time in Arabic digits
+// beside a dash stays where it was put.
+QString isolated(const QString& text);
+
 // Measured as shownText(text).
 double textWidth(const QString& text, const TextStyle& font);
 // The width of `text` cut to its first `kept` characters and "…", or of the
@@ -95,11 +106,31 @@ struct FittedLine {
     double width = 0;
 };
 
+enum class Fit {
+    fact,   // shrunk as far as kFactMinScale, then drawn whole however wide
+    label,  // shrunk to its minScale, then cut with an ellipsis
+};
+
+// The smallest a fact is set, as a share of its size.
+inline constexpr double kFactMinScale = 0.6;
+
 // `text` in `font` fitted to `width`: shrunk by no more than to `minScale`
-// of its size (the floor itself is tried), then cut with an ellipsis, white
-// space before it trimmed. A width that is not a positive finite number
-// leaves nothing.
-FittedLine fitLine(const QString& text, const TextStyle& font, double width, double minScale = 1.0);
+// of its size (the floor itself is tried); then a label is cut with an
+// ellipsis, white space before it trimmed, and a fact shrinks on to
+// kFactMinScale and is kept whole. A width that is not a positive finite
+// number leaves nothing.
+FittedLine fitLine(const QString& text, const TextStyle& font, double width, double minScale = 1.0,
+                   Fit fit = Fit::fact);
+
+// `text` broken at the space that leaves two lines in `font` no wider than
+// `width` and as even as can be; none when it fits one line or no break
+// gives two that fit: the second line a face gives a fact before it shrinks.
+std::optional<std::pair<QString, QString>> twoLines(const QString& text, const TextStyle& font,
+                                                    double width);
+
+// The facts fitLine had to leave wider than their room since the last call,
+// emptying the list: what a face with too little room for them would cut.
+QStringList takeOverfullFacts();
 
 enum class TextAlign { leading, center, trailing };
 

@@ -56,7 +56,10 @@ QString clockSpan(const std::optional<Instant>& from, const std::optional<Instan
     if (!from || !to) {
         return QStringLiteral("—");
     }
-    return clockOrDash(from, calendar) + QStringLiteral("–") + clockOrDash(to, calendar);
+    // Each end isolated: two runs of Arabic digits joined by a dash would
+    // otherwise be read as one right-to-left run and drawn ends swapped.
+    return isolated(clockOrDash(from, calendar)) + QStringLiteral("–") +
+           isolated(clockOrDash(to, calendar));
 }
 
 namespace {
@@ -237,7 +240,7 @@ QString dayLengthText(const SkySnapshot& sky) {
 
 QString moonLitText(const SkySnapshot& sky) {
     return QCoreApplication::translate("Board", "%1% lit", "the moon's lit share")
-        .arg(moonLitPercent(sky));
+        .arg(QString::fromStdString(numberText(static_cast<double>(moonLitPercent(sky)))));
 }
 
 QSizeF SunCard::sizeHint() const {

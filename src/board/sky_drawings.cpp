@@ -1,4 +1,5 @@
 #include "board/sky_drawings.h"
+#include "core/time/text_format.h"
 
 #include <QCoreApplication>
 
@@ -192,7 +193,7 @@ int moonLitPercent(const SkySnapshot& sky) {
 QString moonGlyphAccessibleText(const SkySnapshot& sky) {
     return QCoreApplication::translate("Board", "%1, %2 percent illuminated", "the moon's picture")
         .arg(QString::fromStdString(sky.localizedPhaseName()))
-        .arg(moonLitPercent(sky));
+        .arg(QString::fromStdString(numberText(static_cast<double>(moonLitPercent(sky)))));
 }
 
 }  // namespace solvane

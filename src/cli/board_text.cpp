@@ -46,8 +46,7 @@ std::string weatherLine(const BoardData& board) {
         return QCoreApplication::translate("BoardText", "Weather unavailable").toStdString();
     }
     const WeatherSnapshot& w = *board.weather;
-    const auto clouds =
-        std::to_string(static_cast<long long>(std::lround(std::clamp(w.cloudCover, 0.0, 100.0))));
+    const auto clouds = numberText(std::clamp(w.cloudCover, 0.0, 100.0));
     return withArguments(
         QCoreApplication::translate("BoardText",
                                     "%1 %2 · Feels %3 · H %4 L %5 · Wind %6 %7 · Clouds %8%")
@@ -111,17 +110,20 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
     std::size_t countWidth = 0;
     for (const auto& row : rows) {
         labelWidth = std::max(labelWidth, displayWidth(oneLine(row.label)));
-        countWidth = std::max(countWidth, displayWidth(std::to_string(row.value) + " " + row.unit));
+        countWidth = std::max(
+            countWidth, displayWidth(numberText(static_cast<double>(row.value)) + " " + row.unit));
     }
     labelWidth = std::min(labelWidth, width / 3);
     for (const auto& row : rows) {
-        const std::string count = std::to_string(row.value) + " " + row.unit;
+        const std::string count = numberText(static_cast<double>(row.value)) + " " + row.unit;
         std::string line = "  " +
                            padToWidth(clipToWidth(oneLine(row.label), labelWidth), labelWidth) +
                            "  " + p.bold(padToWidth(count, countWidth)) + "  " + p.dim(row.caption);
         if (row.progress) {
             line += "  " + p.accent(progressBar(*row.progress, 10)) + " " +
-                    std::to_string(static_cast<int>(std::lround(*row.progress * 100))) + "%";
+                    numberText(
+                        static_cast<double>(static_cast<int>(std::lround(*row.progress * 100)))) +
+                    "%";
         }
         out << line << "\n";
     }
@@ -166,8 +168,8 @@ std::string renderBoardText(const BoardData& board, const Calendar& calendar,
     out << "\n";
 
     out << "\n" << p.accent(QCoreApplication::translate("BoardText", "MOON").toStdString()) << "\n";
-    const auto lit =
-        std::to_string(static_cast<int>(std::lround(std::clamp(sky.moonFraction, 0.0, 1.0) * 100)));
+    const auto lit = numberText(static_cast<double>(
+        static_cast<int>(std::lround(std::clamp(sky.moonFraction, 0.0, 1.0) * 100))));
     out << "  "
         << withArguments(QCoreApplication::translate("BoardText", "%1 · %2% lit · Rise %3 · Set %4")
                              .toStdString(),

@@ -43,7 +43,7 @@ std::string chanceText(const std::optional<double>& percent) {
     }
     return withArguments(
         QCoreApplication::translate("ForecastText", "%1% chance", "of precipitation").toStdString(),
-        {std::to_string(std::lround(std::min(*percent, 100.0)))});
+        {numberText(std::min(*percent, 100.0))});
 }
 
 // "feels 12° · 15 km/h NW, gusts 30 km/h · 0.4 mm": what the service gave.

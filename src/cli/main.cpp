@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "cli/board_cli.h"
-#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
+#include "platform/dbus/widget_host_client.h"
 #include "platform/qt/translations.h"
 #include "platform/system_clock.h"
 #include "platform/weather_services.h"
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         app = std::make_unique<QCoreApplication>(argc, argv);
         if (writes) {
             env.storeChanged = [] {
-                if (host::requestWidgetReload()) {
+                if (bus::requestWidgetReload()) {
                     // One round trip to the bus: what was sent before it has
                     // left this program, which is about to end.
                     QDBusConnection::sessionBus().interface()->isServiceRegistered(

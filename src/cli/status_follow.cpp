@@ -19,7 +19,7 @@
 #include <thread>
 
 #include "core/util/private_files.h"
-#include "host/dbus_names.h"
+#include "platform/dbus/bus_names.h"
 
 namespace solvane::cli {
 namespace {
@@ -64,8 +64,8 @@ class Follower : public QObject {
         // Every program that writes the store announces it, whether or not
         // a widget host is running to hear it.
         QDBusConnection::sessionBus().connect(
-            QString(), QString::fromUtf8(host::kDBusPath), QString::fromUtf8(host::kDBusInterface),
-            QString::fromUtf8(host::kDBusChangedSignal), this, SLOT(storeChanged()));
+            QString(), QString::fromUtf8(bus::kDBusPath), QString::fromUtf8(bus::kDBusInterface),
+            QString::fromUtf8(bus::kDBusChangedSignal), this, SLOT(storeChanged()));
     }
 
     ~Follower() override { stopWeather(); }

@@ -80,7 +80,7 @@ StatusLine statusLine(const BoardData& board, const std::vector<Countdown>& coun
     if (!board.countdowns.empty()) {
         const CountdownDisplay& next = board.countdowns.front();
         const std::string label = oneLine(next.label);
-        const std::string count = std::to_string(next.value) + " " + next.unit;
+        const std::string count = numberText(static_cast<double>(next.value)) + " " + next.unit;
         line.text += (line.text.empty() ? "" : " · ") + label + " " + count;
         line.shortText = clipToWidth(label, 15) + " " + count;
     }
@@ -100,7 +100,7 @@ StatusLine statusLine(const BoardData& board, const std::vector<Countdown>& coun
                 withArguments(QCoreApplication::translate(
                                   "BoardText", "Chance of precipitation for the rest of today: %1%")
                                   .toStdString(),
-                              {std::to_string(percent)}) +
+                              {numberText(percent)}) +
                 "\n";
         }
     }

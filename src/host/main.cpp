@@ -12,19 +12,20 @@
 #include <string>
 #include <vector>
 
+#include "board/fonts.h"
 #include "core/util/display_text.h"
 #include "host/day_reminders.h"
-#include "host/dbus_names.h"
 #include "host/desktop_route.h"
 #include "host/host_controller.h"
 #include "host/open_solvane.h"
 #include "host/plugin_loader.h"
-#include "host/reload_client.h"
 #include "host/reload_service.h"
 #include "host/render_options.h"
 #include "host/widget_renderer.h"
 #include "host/widget_window.h"
 #include "host/x11_desktop.h"
+#include "platform/dbus/bus_names.h"
+#include "platform/dbus/widget_host_client.h"
 #include "platform/qt/time_zone_source.h"
 #include "platform/qt/translations.h"
 
@@ -159,8 +160,8 @@ int handOver(bool withWindows) {
         complain("a widget host is already running in this session; leaving it to that one");
         return 0;
     }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kDBusService, kDBusPath, kDBusInterface, kDBusGalleryMethod);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        bus::kDBusService, bus::kDBusPath, bus::kDBusInterface, bus::kDBusGalleryMethod);
     call << 0 << 0 << 0 << 0;
     call.setAutoStartService(false);
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
@@ -209,6 +210,7 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     platform::installTranslations();
+    QGuiApplication::setFont(withProportionalLatin(QGuiApplication::font()));
     QGuiApplication::setApplicationName("solvane-widgets");
     QGuiApplication::setDesktopFileName("org.solvane.Widgets");
     // The tray entry shows the window icon; from the build tree the theme
@@ -279,7 +281,7 @@ int serve(int argc, char** argv, bool withWindows, bool gallery) {
     load.plugin->setHostNotices(
         widgets::HostNotices{[&controller] { controller.reloadRequested(); },
                              [&reminders] {
-                                 announceStoreChanged();
+                                 bus::announceStoreChanged();
                                  reminders.check();
                              }});
     controller.watchNetwork();

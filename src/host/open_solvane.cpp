@@ -8,15 +8,16 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "host/dbus_names.h"
+#include "platform/dbus/bus_names.h"
 
 namespace solvane::host {
 
 void openSolvane() {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected() && bus.interface()->isServiceRegistered(kAppDBusService)) {
-        QDBusMessage call = QDBusMessage::createMethodCall(kAppDBusService, kAppDBusPath,
-                                                           kAppDBusInterface, kAppActivateMethod);
+    if (bus.isConnected() && bus.interface()->isServiceRegistered(bus::kAppDBusService)) {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(bus::kAppDBusService, bus::kAppDBusPath,
+                                           bus::kAppDBusInterface, bus::kAppActivateMethod);
         call.setAutoStartService(false);
         // No answer is awaited: a window that is there comes forward.
         if (bus.send(call)) {

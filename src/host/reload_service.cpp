@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "host/dbus_names.h"
+#include "platform/dbus/bus_names.h"
 
 namespace solvane::host {
 
@@ -38,20 +38,20 @@ RegisterOutcome registerReloadService(QDBusConnection bus, ReloadService& servic
         return RegisterOutcome::noBus;
     }
     const auto reply =
-        names->registerService(kDBusService, QDBusConnectionInterface::DontQueueService,
+        names->registerService(bus::kDBusService, QDBusConnectionInterface::DontQueueService,
                                QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
         if (error != nullptr) {
-            *error = reply.isValid() ? QStringLiteral("%1 is already owned").arg(kDBusService)
+            *error = reply.isValid() ? QStringLiteral("%1 is already owned").arg(bus::kDBusService)
                                      : reply.error().message();
         }
         return RegisterOutcome::nameTaken;
     }
-    if (!bus.registerObject(kDBusPath, &service, QDBusConnection::ExportScriptableSlots)) {
+    if (!bus.registerObject(bus::kDBusPath, &service, QDBusConnection::ExportScriptableSlots)) {
         if (error != nullptr) {
             *error = bus.lastError().message();
         }
-        bus.unregisterService(kDBusService);
+        bus.unregisterService(bus::kDBusService);
         return RegisterOutcome::noBus;
     }
     return RegisterOutcome::registered;

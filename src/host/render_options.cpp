@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <tuple>
 
 #include "core/util/uuid.h"
 
@@ -75,7 +74,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
         static const std::vector<std::string> kValued = {
             "--render", "--size", "--style", "--countdowns", "--entry", "--mode",
-            "--scheme", "--out",  "--scale", "--at",         "--show"};
+            "--scheme", "--out",  "--scale", "--at",         "--show",  "--set"};
         if (std::find(kValued.begin(), kValued.end(), flag) == kValued.end()) {
             return fail("unknown option " + flag);
         }
@@ -93,10 +92,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             }
             r.family = *family;
             sawSize = true;
-        } else if (flag == "--style") {
-            r.style = value;
-        } else if (flag == "--show") {
-            r.show = value;
+        } else if (flag == "--style" || flag == "--show") {
+            r.settings[flag.substr(2)] = {value, flag + " " + value};
+        } else if (flag == "--set") {
+            const auto equals = value.find('=');
+            if (equals == std::string::npos || equals == 0) {
+                return fail("bad --set " + value + " (NAME=VALUE)");
+            }
+            r.settings[value.substr(0, equals)] = {value.substr(equals + 1), "--set " + value};
         } else if (flag == "--countdowns") {
             std::vector<std::string> ids =
                 value.empty() ? std::vector<std::string>{} : splitCommas(value);
@@ -193,11 +196,7 @@ std::string checkAgainstKinds(const RenderRequest& request,
                " (" + familyList(spec->families) + ")";
     }
     // A choice the kind offers, one of its values.
-    for (const auto& [flag, name, value] : {std::tuple{"--style", "style", request.style},
-                                            std::tuple{"--show", "show", request.show}}) {
-        if (!value) {
-            continue;
-        }
+    for (const auto& [name, setting] : request.settings) {
         const ParameterSpec* choice = findParameter(*spec, ParameterSpec::Kind::enumeration, name);
         if (choice == nullptr) {
             return request.kind + " has no " + name;
@@ -206,10 +205,10 @@ std::string checkAgainstKinds(const RenderRequest& request,
         bool found = false;
         for (const auto& option : choice->options) {
             offered += (offered.empty() ? "" : ", ") + option.value;
-            found = found || option.value == *value;
+            found = found || option.value == setting.value;
         }
         if (!found) {
-            return std::string("bad ") + flag + " " + *value + " (" + offered + ")";
+            return "bad " + setting.written + " (" + offered + ")";
         }
     }
     if (request.countdowns &&
@@ -227,11 +226,8 @@ widgets::Configuration configurationFor(const RenderRequest& request,
             configuration.choices[p.name] = *p.defaultValue;
         }
     }
-    if (request.style) {
-        configuration.choices["style"] = *request.style;
-    }
-    if (request.show) {
-        configuration.choices["show"] = *request.show;
+    for (const auto& [name, setting] : request.settings) {
+        configuration.choices[name] = setting.value;
     }
     if (request.countdowns) {
         configuration.entityLists["countdowns"] = *request.countdowns;
@@ -267,12 +263,14 @@ Started again while it runs, it asks the running host to open its gallery.
 
   --gallery            open the gallery at start, even with widgets placed
   --headless-service   keep the timelines and answer reload requests, no windows
-  --render KIND        render one widget to PNG and exit (Solvane, Sky, Countdowns,
-                       Moon, Forecast)
+  --render KIND        render one widget to PNG and exit (a kind the plug-in offers:
+                       Solvane, Sky, Countdowns, Moon, Forecast)
   --size SIZE          small | medium | large | extraLarge (as the kind offers)
-  --style STYLE        glass | dark | light (default: the widget's default)
+  --set NAME=VALUE     one of the kind's settings, checked against what it offers
+  --style STYLE        short for --set style=STYLE: glass | dark | light
+  --show WHAT          short for --set show=WHAT: hours | days, what a medium
+                       Forecast shows (default: hours)
   --countdowns ID,...  the chosen countdowns, in order (kinds with a countdown list)
-  --show WHAT          hours | days: what a medium Forecast shows (default: hours)
   --entry WHICH        placeholder | snapshot | N, the timeline's Nth entry, 0..7
                        (default: 0, the board as it is now)
   --mode MODE          full | accented (default: full)

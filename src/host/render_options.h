@@ -3,6 +3,7 @@
 
 #include "core/time/instant.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,8 +17,14 @@ struct RenderRequest {
 
     std::string kind;
     widgets::WidgetFamily family = widgets::WidgetFamily::small;
-    std::optional<std::string> style;
-    std::optional<std::string> show;  // what a medium Forecast shows: hours or days
+    // The kind's settings by name, as --set NAME=VALUE gives them (--style
+    // and --show are its short forms), checked against the kind's own
+    // parameters; each remembers how it was written, for the message.
+    struct Setting {
+        std::string value;
+        std::string written;  // "--style dark", "--set show=days"
+    };
+    std::map<std::string, Setting> settings;
     std::optional<std::vector<std::string>> countdowns;
     // The live entry by default: the gallery's sample weather is only for the gallery.
     Source source = Source::timeline;

@@ -25,7 +25,6 @@
 #include "host/widget_placement.h"
 #include "host/widget_renderer.h"
 #include "host/x11_desktop.h"
-#include "widgets/catalogue.h"
 
 namespace solvane::host {
 

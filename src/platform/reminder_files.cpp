@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/store/shared_store.h"
+#include "core/util/bounded_file.h"
 #include "core/util/file_descriptor.h"
 #include "core/util/private_files.h"
 
@@ -25,24 +26,7 @@ namespace fs = std::filesystem;
 constexpr std::size_t kMaxBytes = 1024 * 1024;
 
 std::string readSmall(const fs::path& file) {
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > kMaxBytes) {
-        return {};
-    }
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxBytes) {
-            return n == 0 ? bytes : std::string();
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
+    return readBoundedFile(file, kMaxBytes, Links::refuse).valueOr(std::string());
 }
 
 bool writeWhole(const fs::path& file, const std::string& bytes) {

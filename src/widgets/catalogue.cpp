@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "widgets/widget_kinds.h"
+
 namespace solvane::widgets {
 
 namespace {
@@ -59,44 +61,18 @@ IntentSpec forecastIntent() {
 }
 
 std::vector<WidgetKindSpec> widgetCatalogue() {
-    return {
-        {std::string(kSolvaneKind),
-         "Solvane",
-         QCoreApplication::translate("WidgetCatalogue",
-                                     "Countdowns, weather, sun and moon at a glance.")
-             .toStdString(),
-         {WidgetFamily::extraLarge},
-         countdownsIntent()},
-        {std::string(kSkyKind),
-         QCoreApplication::translate("WidgetCatalogue", "Sky").toStdString(),
-         QCoreApplication::translate("WidgetCatalogue",
-                                     "Weather, sunrise, sunset, golden hour and the moon.")
-             .toStdString(),
-         {WidgetFamily::large},
-         styleIntent()},
-        {std::string(kCountdownsKind),
-         QCoreApplication::translate("WidgetCatalogue", "Countdowns").toStdString(),
-         QCoreApplication::translate("WidgetCatalogue", "Count down to the days you care about.")
-             .toStdString(),
-         {WidgetFamily::small, WidgetFamily::medium},
-         countdownsIntent()},
-        {std::string(kMoonKind),
-         QCoreApplication::translate("WidgetCatalogue", "Moon").toStdString(),
-         QCoreApplication::translate("WidgetCatalogue", "Moon phase, moonrise and moonset.")
-             .toStdString(),
-         {WidgetFamily::small},
-         styleIntent()},
-        {std::string(kForecastKind),
-         QCoreApplication::translate("WidgetCatalogue", "Forecast").toStdString(),
-         QCoreApplication::translate("WidgetCatalogue", "The next hours and the week ahead.")
-             .toStdString(),
-         {WidgetFamily::medium, WidgetFamily::large},
-         forecastIntent()},
-    };
+    std::vector<WidgetKindSpec> specs;
+    for (const WidgetKind& kind : widgetKinds()) {
+        specs.push_back({std::string(kind.name), kindTitle(kind).toStdString(),
+                         QCoreApplication::translate("WidgetCatalogue", kind.summary).toStdString(),
+                         kind.families, kind.intent()});
+    }
+    return specs;
 }
 
 bool takesCountdowns(std::string_view kind) {
-    return kind == kSolvaneKind || kind == kCountdownsKind;
+    const WidgetKind* found = findWidgetKind(kind);
+    return found != nullptr && found->takesCountdowns;
 }
 
 std::optional<std::vector<Uuid>> selectedCountdowns(const Configuration& configuration) {

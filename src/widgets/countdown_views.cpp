@@ -1,4 +1,5 @@
 #include "widgets/countdown_views.h"
+#include "core/time/text_format.h"
 #include "core/util/translation.h"
 
 #include <QCoreApplication>
@@ -52,8 +53,8 @@ void drawOnBaseline(QPainter& painter, double x, double baseline, double width,
 
 // A one-line text filling a frame's width, cut or shrunk to fit it.
 void drawFitted(QPainter& painter, const QRectF& frame, const QString& text, const TextStyle& font,
-                const QColor& color, double minScale = 1.0) {
-    drawLine(painter, frame, fitLine(text, font, frame.width(), minScale), color);
+                const QColor& color, double minScale = 1.0, Fit fit = Fit::fact) {
+    drawLine(painter, frame, fitLine(text, font, frame.width(), minScale, fit), color);
 }
 
 // The hint is wider than a small widget, so it wraps there; the block is
@@ -103,7 +104,7 @@ void CountdownSmallView::paint(QPainter& painter, const QRectF& rect,
     const CountdownIcon icon{c.symbol, c.customImage ? std::string_view(*c.customImage) : "",
                              kSmallIconSize};
     const std::optional<QString> weeks = weeksText(c);
-    const QString value = QString::number(c.value);
+    const QString value = QString::fromStdString(numberText(static_cast<double>(c.value)));
     const QString unit = qstr(c.unit);
     const QString label = visibleText(c.label);
     const QString caption = qstr(c.caption);
@@ -146,7 +147,7 @@ void CountdownSmallView::paint(QPainter& painter, const QRectF& rect,
     drawOnBaseline(painter, figures.left() + valueLine.width + kValueUnitGap, baseline,
                    unitLine.width, unitLine, muted);
 
-    drawFitted(painter, frames[3], label, kSmallLabelFont, fg);
+    drawFitted(painter, frames[3], label, kSmallLabelFont, fg, 1.0, Fit::label);
     drawFitted(painter, frames[4], caption, kSmallCaptionFont, muted);
     if (c.progress) {
         const QRectF track(frames[5].left(), frames[5].top() + kProgressTopPadding,
@@ -209,12 +210,13 @@ void CountdownsMediumView::paint(QPainter& painter, const QRectF& rect,
         const auto frames = layoutColumn(column, items, 0, CrossAlign::leading);
         icon.paint(painter, QRectF(frames[0].topLeft(), icon.sizeHint()), ctx);
         const QRectF valueFrame = frames[1].adjusted(0, kMediumValueTopPadding, 0, 0);
-        const FittedLine valueLine = fitLine(QString::number(c.value), kMediumValueFont,
-                                             valueFrame.width(), kMediumValueMinScale);
+        const FittedLine valueLine =
+            fitLine(QString::fromStdString(numberText(static_cast<double>(c.value))),
+                    kMediumValueFont, valueFrame.width(), kMediumValueMinScale);
         drawOnBaseline(painter, valueFrame.left(), valueFrame.top() + ascent(kMediumValueFont),
                        valueFrame.width(), valueLine, fg);
         drawFitted(painter, frames[2], qstr(c.unit), kMediumUnitFont, muted);
-        drawFitted(painter, frames[4], visibleText(c.label), kMediumLabelFont, fg);
+        drawFitted(painter, frames[4], visibleText(c.label), kMediumLabelFont, fg, 1.0, Fit::label);
         drawFitted(painter, frames[5], qstr(c.caption), kMediumCaptionFont, muted);
     }
     painter.restore();

@@ -45,8 +45,8 @@ QString temperature(double celsius, TempUnit unit) {
 }
 
 void text(QPainter& painter, const QRectF& frame, const QString& s, const TextStyle& font,
-          const QColor& color, TextAlign align, double minScale = 0.8) {
-    drawLine(painter, frame, fitLine(s, font, frame.width(), minScale), color, align);
+          const QColor& color, TextAlign align, double minScale = 0.8, Fit fit = Fit::fact) {
+    drawLine(painter, frame, fitLine(s, font, frame.width(), minScale, fit), color, align);
 }
 
 // One column: its label, the symbol, the figure and the chance under it.
@@ -145,7 +145,7 @@ void paintHeader(QPainter& painter, const QRectF& row, const BoardData& data,
     const double rangeWidth = range.isEmpty() ? 0 : textWidth(range, kRangeFont);
     text(painter,
          QRectF(row.left(), row.top(), std::max(0.0, row.width() - rangeWidth - 8), row.height()),
-         visibleText(data.place), kPlaceFont, fg, TextAlign::leading, 1.0);
+         visibleText(data.place), kPlaceFont, fg, TextAlign::leading, 1.0, Fit::label);
     if (!range.isEmpty()) {
         text(painter, row, range, kRangeFont, muted, TextAlign::trailing, 1.0);
     }
@@ -231,19 +231,34 @@ QString ForecastView::unavailableText() {
     return QCoreApplication::translate("Widgets", "Forecast unavailable");
 }
 
-QString ForecastView::hourLabel(Instant hour, Instant now, const Calendar& calendar) {
+QString ForecastView::hourLabel(Instant hour, Instant now, const Calendar& calendar, bool spoken) {
     if (hour <= now) {
-        return QCoreApplication::translate("Widgets", "Now", "the hour under way");
+        return spoken ? QCoreApplication::translate(
+                            "Widgets", "Now", "the hour under way, read aloud: never shortened")
+                      : QCoreApplication::translate("Widgets", "Now", "the hour under way");
     }
     return qstr(hourText(hour, calendar));
 }
 
-QString ForecastView::dayLabel(const CivilDate& day, Instant now, const Calendar& calendar) {
+QString ForecastView::dayLabel(const CivilDate& day, Instant now, const Calendar& calendar,
+                               bool spoken) {
     if (calendar.civilDate(now) == day) {
-        return QCoreApplication::translate("Widgets", "Today");
+        return spoken
+                   ? QCoreApplication::translate("Widgets", "Today", "read aloud: never shortened")
+                   : QCoreApplication::translate("Widgets", "Today");
     }
     const auto noon = calendar.date(day.year, day.month, day.day, 12);
-    return noon ? qstr(weekdayText(*noon, calendar)) : QString();
+    if (!noon) {
+        return {};
+    }
+    if (spoken) {
+        const auto weekday = calendar.weekday(*noon);
+        const auto& names = calendar.weekdayNames();
+        if (weekday && *weekday >= 1 && static_cast<std::size_t>(*weekday) <= names.size()) {
+            return qstr(names[static_cast<std::size_t>(*weekday - 1)]);
+        }
+    }
+    return qstr(weekdayText(*noon, calendar));
 }
 
 QString ForecastView::chanceText(const std::optional<double>& percent) {

@@ -33,10 +33,13 @@ struct ForecastView {
 
     // "Forecast unavailable".
     static QString unavailableText();
-    // "Now", then the hour as the locale names it: "3 PM", "15 Uhr".
-    static QString hourLabel(Instant hour, Instant now, const Calendar& calendar);
-    // "Today", then the abbreviated weekday.
-    static QString dayLabel(const CivilDate& day, Instant now, const Calendar& calendar);
+    // "Now", then the hour as the locale names it: "3 PM", "15 Uhr". Spoken,
+    // every word is whole where the face may abbreviate ("Maintenant").
+    static QString hourLabel(Instant hour, Instant now, const Calendar& calendar,
+                             bool spoken = false);
+    // "Today", then the abbreviated weekday; spoken, the whole weekday.
+    static QString dayLabel(const CivilDate& day, Instant now, const Calendar& calendar,
+                            bool spoken = false);
     // "30%", rounded; empty below kChanceShownFrom; "—" when not given, which
     // is not the same as low.
     static QString chanceText(const std::optional<double>& percent);

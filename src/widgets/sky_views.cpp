@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -65,8 +66,9 @@ QString orDash(const std::optional<Instant>& t, const Calendar& calendar, Format
 }
 
 void paintText(QPainter& painter, const QRectF& frame, const QString& text, const TextStyle& font,
-               const QColor& color, TextAlign align = TextAlign::leading, double minScale = 1.0) {
-    drawLine(painter, frame, fitLine(text, font, frame.width(), minScale), color, align);
+               const QColor& color, TextAlign align = TextAlign::leading, double minScale = 1.0,
+               Fit fit = Fit::fact) {
+    drawLine(painter, frame, fitLine(text, font, frame.width(), minScale, fit), color, align);
 }
 
 void paintDot(QPainter& painter, const QRectF& box, const QColor& color) {
@@ -121,8 +123,17 @@ void MoonSmallView::paint(QPainter& painter, const QRectF& rect, const PaintCont
     const IconValue rise{"arrow.up", orDash(sky.moonRise, calendar, clockTextAP), kMoonTimesSize};
     const IconValue set{"arrow.down", orDash(sky.moonSet, calendar, clockTextAP), kMoonTimesSize};
 
-    const std::array figures = {textItem(percent, kMoonPercentFont),
-                                textItem(nextFull, kMoonNextFullFont)};
+    // "Full in 26 days" takes a second line where one is too narrow for it
+    // ("Pleine lune / dans 26 jours").
+    const auto nextFullLines =
+        twoLines(nextFull, kMoonNextFullFont, std::max(0.0, rect.width() - kMoonSmallGlyph));
+    std::vector<StackItem> figures = {textItem(percent, kMoonPercentFont)};
+    const QStringList nextFullTexts = nextFullLines
+                                          ? QStringList{nextFullLines->first, nextFullLines->second}
+                                          : QStringList{nextFull};
+    for (const QString& line : nextFullTexts) {
+        figures.push_back(textItem(line, kMoonNextFullFont));
+    }
     const QSizeF figuresSize = columnSize(figures, kMoonFiguresSpacing);
     const double topHeight = std::max(kMoonSmallGlyph, figuresSize.height());
     const double timesHeight = std::max(rise.sizeHint().height(), set.sizeHint().height());
@@ -144,10 +155,12 @@ void MoonSmallView::paint(QPainter& painter, const QRectF& rect, const PaintCont
     const auto figureFrames =
         layoutColumn(figuresBox, figures, kMoonFiguresSpacing, CrossAlign::trailing);
     paintText(painter, figureFrames[0], percent, kMoonPercentFont, fg, TextAlign::trailing);
-    paintText(painter,
-              QRectF(figuresBox.left(), figureFrames[1].top(), figuresBox.width(),
-                     figureFrames[1].height()),
-              nextFull, kMoonNextFullFont, muted, TextAlign::trailing);
+    for (qsizetype i = 0; i < nextFullTexts.size(); ++i) {
+        const QRectF& frame = figureFrames[static_cast<std::size_t>(i) + 1];
+        paintText(painter,
+                  QRectF(figuresBox.left(), frame.top(), figuresBox.width(), frame.height()),
+                  nextFullTexts[i], kMoonNextFullFont, muted, TextAlign::trailing);
+    }
 
     paintText(painter, frames[2], qstr(sky.localizedPhaseName()), kMoonPhaseFont, fg,
               TextAlign::leading, kMoonPhaseMinScale);
@@ -246,7 +259,8 @@ void SkyView::paint(QPainter& painter, const QRectF& rect, const PaintContext& c
 
     painter.save();
     const auto headerFrames = layoutRow(frames[0], header, kHeaderSpacing, CrossAlign::center);
-    paintText(painter, headerFrames[0], place, kHeaderPlaceFont, fg);
+    paintText(painter, headerFrames[0], place, kHeaderPlaceFont, fg, TextAlign::leading, 1.0,
+              Fit::label);
     if (weather) {
         credit.paint(painter, headerFrames[2], ctx);
     }

@@ -16,6 +16,7 @@
 #include "platform/weather_services.h"
 #include "widgets/catalogue.h"
 #include "widgets/widget_description.h"
+#include "widgets/widget_kinds.h"
 #include "widgets/widget_views.h"
 
 namespace solvane::widgets {
@@ -190,10 +191,8 @@ std::vector<Entity> SolvaneWidgets::entitiesForIdentifiers(
 
 std::shared_ptr<const WidgetEntry> SolvaneWidgets::placeholder(std::string_view kind) const {
     try {
-        if (kind == kForecastKind) {
-            return makeForecastPlaceholder(environment_);
-        }
-        return makePlaceholder(environment_);
+        const WidgetKind* found = findWidgetKind(kind);
+        return found != nullptr ? found->placeholder(environment_) : makePlaceholder(environment_);
     } catch (...) {
         return nullptr;
     }
@@ -202,13 +201,11 @@ std::shared_ptr<const WidgetEntry> SolvaneWidgets::placeholder(std::string_view 
 std::shared_ptr<const WidgetEntry> SolvaneWidgets::snapshot(std::string_view kind,
                                                             const Configuration& configuration) {
     try {
-        if (kind == kForecastKind) {
-            // The gallery's picture: never a request for a widget not placed.
-            return makeForecastPlaceholder(environment_, selectedStyle(configuration),
-                                           forecastShowsDays(configuration));
+        const WidgetKind* found = findWidgetKind(kind);
+        if (found == nullptr) {
+            return makeEntry(environment_, std::nullopt, selectedStyle(configuration));
         }
-        return makeEntry(environment_, selectionFor(kind, configuration),
-                         selectedStyle(configuration));
+        return found->snapshot(environment_, configuration);
     } catch (...) {
         return placeholder(kind);
     }
@@ -216,12 +213,11 @@ std::shared_ptr<const WidgetEntry> SolvaneWidgets::snapshot(std::string_view kin
 
 Timeline SolvaneWidgets::timeline(std::string_view kind, const Configuration& configuration) {
     try {
-        if (kind == kForecastKind) {
-            return makeForecastTimeline(environment_, selectedStyle(configuration),
-                                        forecastShowsDays(configuration));
+        const WidgetKind* found = findWidgetKind(kind);
+        if (found != nullptr) {
+            return found->timeline(environment_, configuration);
         }
-        return makeTimeline(environment_, selectionFor(kind, configuration),
-                            selectedStyle(configuration));
+        return makeTimeline(environment_, std::nullopt, selectedStyle(configuration));
     } catch (...) {
         // No entries keeps the host on the last one it has; asking again soon
         // gives a passing fault a second chance.

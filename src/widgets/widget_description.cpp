@@ -17,10 +17,12 @@
 #include "core/time/text_format.h"
 #include "core/util/translation.h"
 #include "core/weather/forecast_display.h"
+#include "core/weather/units.h"
 #include "widgets/catalogue.h"
 #include "widgets/countdown_views.h"
 #include "widgets/forecast_views.h"
 #include "widgets/sky_views.h"
+#include "widgets/widget_kinds.h"
 
 namespace solvane::widgets {
 namespace {
@@ -82,17 +84,18 @@ QString spokenDuration(double seconds) {
 
 // "72 degrees"; a value that is not a number has none to say.
 QString spokenTemperature(double celsius, TempUnit unit) {
-    QString text = qstr(formatTemperature(celsius, unit));
-    text.remove(QChar(0x00B0));
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok) {
+    const double shown = std::round(
+        unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius);
+    if (!std::isfinite(shown) || std::fabs(shown) > 1e6) {
         return Words::tr("unknown", "a temperature");
     }
+    // The degrees the face shows, rounded the same way, in the locale's digits.
+    const QString figure = qstr(numberText(shown));
+    const int value = static_cast<int>(shown);
     // The plural form follows the size of the number; its sign is said as written.
     const int size = value < 0 ? -value : value;
     return QString::fromStdString(translate("WidgetDescription", "%1 degree(s)", nullptr, size))
-        .arg(value);
+        .arg(figure);
 }
 
 QString spokenCompass(std::string_view point) {
@@ -116,7 +119,7 @@ QString spokenCompass(std::string_view point) {
 
 QString spokenWind(const WeatherSnapshot& weather, TempUnit unit) {
     const bool miles = unit == TempUnit::fahrenheit;
-    const double value = miles ? weather.windKph / 1.609 : weather.windKph;
+    const double value = miles ? units::mphFromKph(weather.windKph) : weather.windKph;
     if (!std::isfinite(value)) {
         return Words::tr("wind unknown");
     }
@@ -199,7 +202,8 @@ QString spokenCountdown(const CountdownDisplay& c, Instant now, const Calendar& 
                                   "label, the week of a span, of how many, until")
                       : Words::tr("%1, day %2 %3, %4",
                                   "label, the day of a span, of how many, until"))
-            .arg(label, QString::number(c.value), unit, until);
+            .arg(label, QString::fromStdString(numberText(static_cast<double>(c.value))), unit,
+                 until);
     }
     const QString date = longDate(c.sortDate, calendar);
     const auto today = calendar.startOfDay(now);
@@ -208,7 +212,7 @@ QString spokenCountdown(const CountdownDisplay& c, Instant now, const Calendar& 
         return Words::tr("%1 today, %2", "label, date").arg(label, date);
     }
     return Words::tr("%1 in %2 %3, %4", "label, number, unit, date")
-        .arg(label, QString::number(c.value), unit, date);
+        .arg(label, QString::fromStdString(numberText(static_cast<double>(c.value))), unit, date);
 }
 
 QString spokenCountdowns(const std::vector<CountdownDisplay>& list, std::size_t limit, Instant now,
@@ -483,7 +487,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
         today ? upcomingDays(forecast, *today, ForecastView::kDays) : std::vector<DayForecast>();
     const auto day = [&](const DayForecast& d) {
         return withChance(Words::tr("%1: high %2, low %3, %4", "day, high, low, condition")
-                              .arg(ForecastView::dayLabel(d.date, now, calendar),
+                              .arg(ForecastView::dayLabel(d.date, now, calendar, true),
                                    spokenTemperature(d.highC, data.unit),
                                    spokenTemperature(d.lowC, data.unit), spokenCondition(d)),
                           d.precipitationChance);
@@ -503,7 +507,7 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
          hourSteps(forecast, now, ForecastView::kHourStep, ForecastView::kColumns)) {
         parts << withChance(
             Words::tr("%1: %2, %3", "hour, temperature, condition")
-                .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar)),
+                .arg(plainSpaces(ForecastView::hourLabel(h.time, now, calendar, true)),
                      spokenTemperature(h.temperatureC, data.unit), spokenCondition(h)),
             h.precipitationChance);
     }
@@ -517,31 +521,37 @@ QString describeForecast(const BoardData& data, WidgetFamily family, bool showsD
 
 }  // namespace
 
+QString describeBoardWidget(const BoardEntry& entry, WidgetFamily, const Calendar& calendar) {
+    return describeBoard(entry.data(), calendar);
+}
+
+QString describeSkyWidget(const BoardEntry& entry, WidgetFamily, const Calendar& calendar) {
+    return describeSky(entry.data(), calendar);
+}
+
+QString describeCountdownsWidget(const BoardEntry& entry, WidgetFamily family,
+                                 const Calendar& calendar) {
+    return describeCountdowns(entry.data(), family, calendar);
+}
+
+QString describeMoonWidget(const BoardEntry& entry, WidgetFamily, const Calendar& calendar) {
+    return spokenMoonWidget(entry.data().sky, entry.data().date, calendar);
+}
+
+QString describeForecastWidget(const BoardEntry& entry, WidgetFamily family,
+                               const Calendar& calendar) {
+    return describeForecast(entry.data(), family, entry.showsDays(), calendar);
+}
+
 std::string describeWidget(std::string_view kind, WidgetFamily family, const BoardEntry& entry,
                            const Calendar& calendar) {
-    const BoardData& data = entry.data();
-    QString body;
-    if (kind == kSolvaneKind) {
-        body = describeBoard(data, calendar);
-    } else if (kind == kSkyKind) {
-        body = describeSky(data, calendar);
-    } else if (kind == kCountdownsKind) {
-        body = describeCountdowns(data, family, calendar);
-    } else if (kind == kMoonKind) {
-        body = spokenMoonWidget(data.sky, data.date, calendar);
-    } else if (kind == kForecastKind) {
-        body = describeForecast(data, family, entry.showsDays(), calendar);
-    } else {
+    const WidgetKind* found = findWidgetKind(kind);
+    if (found == nullptr) {
         return {};
     }
-    // The catalogue names the kinds; the text opens with the name the gallery shows.
-    QString name = qstr(kind);
-    for (const WidgetKindSpec& spec : widgetCatalogue()) {
-        if (spec.kind == kind) {
-            name = QString::fromStdString(spec.displayName);
-        }
-    }
-    return (sentence(name) + QLatin1Char(' ') + body).simplified().toStdString();
+    // The text opens with the name the gallery shows.
+    const QString body = found->describe(entry, family, calendar);
+    return (sentence(kindTitle(*found)) + QLatin1Char(' ') + body).simplified().toStdString();
 }
 
 }  // namespace solvane::widgets

@@ -2,6 +2,8 @@
 // order the face shows it.
 #pragma once
 
+#include <QString>
+
 #include <string>
 #include <string_view>
 
@@ -14,5 +16,14 @@ namespace solvane::widgets {
 // with dates and times in `calendar`. Empty for an unknown kind.
 std::string describeWidget(std::string_view kind, WidgetFamily family, const BoardEntry& entry,
                            const Calendar& calendar);
+
+// Each kind's spoken face, without the kind's name.
+QString describeBoardWidget(const BoardEntry& entry, WidgetFamily family, const Calendar& calendar);
+QString describeSkyWidget(const BoardEntry& entry, WidgetFamily family, const Calendar& calendar);
+QString describeCountdownsWidget(const BoardEntry& entry, WidgetFamily family,
+                                 const Calendar& calendar);
+QString describeMoonWidget(const BoardEntry& entry, WidgetFamily family, const Calendar& calendar);
+QString describeForecastWidget(const BoardEntry& entry, WidgetFamily family,
+                               const Calendar& calendar);
 
 }  // namespace solvane::widgets

@@ -41,10 +41,10 @@
 #include "app/weather_section.h"
 #include "app_fakes.h"
 #include "board/custom_icons.h"
-#include "host/reload_client.h"
 #include "host/reload_service.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/subscription_source.h"
+#include "platform/dbus/widget_host_client.h"
 #include "platform/qt/time_zone_source.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
@@ -124,7 +124,7 @@ class MainWindowTest : public fakes::StoreTest {
             // Noted as it is sent: what a host rebuilding right now would read.
             heldAtRequest_.push_back(labelsIn(store_));
             ++gHost->sent;
-            EXPECT_TRUE(host::requestWidgetReload());
+            EXPECT_TRUE(bus::requestWidgetReload());
         };
         WindowServices services = windowServicesFor(std::move(app));
         services.updates.info = updateInfo_;
@@ -337,7 +337,7 @@ TEST_F(MainWindowTest, AStoreChangeElsewhereReachesTheListAndTheOpenSheet) {
 
     const Countdown concert = onDay("Concert", 12, 15);
     store_.saveCountdowns({party, concert});
-    ASSERT_TRUE(host::announceStoreChanged());
+    ASSERT_TRUE(bus::announceStoreChanged());
     ASSERT_TRUE(waitUntil([&] {
         return shownLabels() == Labels{"Party", "Concert"};
     })) << "the list kept what was stored before";

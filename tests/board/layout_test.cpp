@@ -135,13 +135,21 @@ TEST(Layout, OneLineTextShrinksToItsFloorThenEndsInAnEllipsis) {
     EXPECT_LT(line.font.size, 40);
     EXPECT_LE(line.width, natural * 0.8 + 0.5);
 
+    // Past its floor a fact shrinks on to the facts' floor and stays whole,
+    // noted as overfull; a label is cut at its own floor.
+    takeOverfullFacts();
     line = fitLine("72°", font, natural * 0.5, 0.7);
+    EXPECT_NEAR(line.font.size, 40 * kFactMinScale, 0.01);
+    EXPECT_EQ(line.text, "72°");
+    EXPECT_EQ(takeOverfullFacts(), QStringList{"72°"});
+    line = fitLine("72°", font, natural * 0.5, 0.7, Fit::label);
     EXPECT_NEAR(line.font.size, 28, 0.01);
     EXPECT_TRUE(line.text.endsWith(QChar(0x2026))) << line.text.toStdString();
     EXPECT_LE(line.width, natural * 0.5);
+    EXPECT_TRUE(takeOverfullFacts().isEmpty());
 
     const TextStyle label{14, FontWeight::medium};
-    line = fitLine("Thanksgiving with the whole family", label, 60);
+    line = fitLine("Thanksgiving with the whole family", label, 60, 1.0, Fit::label);
     EXPECT_TRUE(line.text.endsWith(QChar(0x2026)));
     EXPECT_EQ(line.font, label);
 
@@ -157,7 +165,7 @@ TEST(Layout, OneLineTextShrinksToItsFloorThenEndsInAnEllipsis) {
     }
     const QString label70 = QStringLiteral("Mom's 70th birthday party");
     for (double width = 10; width < textWidth(label70, label); width += 1) {
-        const QString cut = fitLine(label70, label, width).text;
+        const QString cut = fitLine(label70, label, width, 1.0, Fit::label).text;
         EXPECT_FALSE(cut.contains(QStringLiteral(" …"))) << cut.toStdString();
     }
 

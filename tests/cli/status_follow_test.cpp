@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "core/store/shared_store.h"
-#include "host/reload_client.h"
+#include "platform/dbus/widget_host_client.h"
 #include "support/child_process.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
@@ -120,7 +120,7 @@ TEST_F(Follow, PrintsTheNextDayAndEverySavedChangeThenStopsWhenTheBarCloses) {
     SavedLocation place = SharedStore::standard().loadSavedLocation().value_or(defaultLocation());
     place.name = "Tom & Jerry";
     ASSERT_TRUE(SharedStore::standard().saveLocation(place));
-    host::requestWidgetReload();
+    bus::requestWidgetReload();
     const auto renamed = nextLine(2s);
     ASSERT_TRUE(renamed.has_value()) << "no update after a saved change";
     EXPECT_NE(renamed->find("Tom &amp; Jerry"), std::string::npos) << *renamed;
@@ -180,7 +180,7 @@ TEST_F(Follow, NeverWaitsOnAWeatherServiceThatDoesNotAnswer) {
     for (const char* name : {"First", "Second", "Third"}) {
         place.name = name;
         ASSERT_TRUE(SharedStore::standard().saveLocation(place));
-        host::requestWidgetReload();
+        bus::requestWidgetReload();
     }
     const auto changed = nextLine(2s);
     ASSERT_TRUE(changed.has_value()) << "a saved change waited on the weather";

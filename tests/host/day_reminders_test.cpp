@@ -19,7 +19,7 @@
 
 #include "core/store/shared_store.h"
 #include "host/host_process.h"
-#include "host/reload_client.h"
+#include "platform/dbus/widget_host_client.h"
 
 namespace solvane::host {
 namespace {
@@ -174,7 +174,7 @@ TEST_F(DayRemindersTest, ACountdownSavedForTodayIsAnnouncedAtOnceAndOpensSolvane
     ASSERT_EQ(checks(), QList<int>{0}) << host.log.toStdString();
 
     ASSERT_TRUE(SharedStore::standard().saveCountdowns({later, due}));
-    requestWidgetReload();
+    bus::requestWidgetReload();
     ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 10s))
         << "not announced after the save";
 

@@ -12,10 +12,10 @@
 
 #include "fake_clock.h"
 #include "fake_plugin.h"
-#include "host/dbus_names.h"
 #include "host/host_controller.h"
-#include "host/reload_client.h"
 #include "host/reload_service.h"
+#include "platform/dbus/bus_names.h"
+#include "platform/dbus/widget_host_client.h"
 #include "platform/event_loop.h"
 
 namespace solvane::host {
@@ -29,7 +29,7 @@ TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
 
     // No host yet: the app's request must not fail (nor wait: it is sent
     // without a reply).
-    requestWidgetReload();
+    bus::requestWidgetReload();
 
     QTemporaryDir dir;
     testing::FakeClock clock;
@@ -58,15 +58,15 @@ TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
     // very thread.
     clock.advance(61.0);
     QDBusPendingCallWatcher call(other.asyncCall(QDBusMessage::createMethodCall(
-        kDBusService, kDBusPath, kDBusInterface, kDBusReloadMethod)));
+        bus::kDBusService, bus::kDBusPath, bus::kDBusInterface, bus::kDBusReloadMethod)));
     ASSERT_TRUE(waitFor([&] { return call.isFinished(); }));
     EXPECT_FALSE(call.isError()) << call.error().message().toStdString();
     EXPECT_EQ(plugin.timelineCalls, 2);
 
     // The app's client: two quick requests within the minute make one timeline.
     clock.advance(61.0);
-    EXPECT_TRUE(requestWidgetReload());
-    EXPECT_TRUE(requestWidgetReload());
+    EXPECT_TRUE(bus::requestWidgetReload());
+    EXPECT_TRUE(bus::requestWidgetReload());
     ASSERT_TRUE(waitFor([&] { return received == 3; }));
     EXPECT_EQ(plugin.timelineCalls, 3);
     QDBusConnection::disconnectFromBus("second-host");

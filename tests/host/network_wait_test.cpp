@@ -15,8 +15,8 @@
 #include <string>
 
 #include "core/store/shared_store.h"
-#include "host/dbus_names.h"
 #include "host/host_process.h"
+#include "platform/dbus/bus_names.h"
 #include "support/loopback_http_server.h"
 
 namespace solvane::host {
@@ -25,8 +25,8 @@ namespace {
 // A reload asked for with a short limit: a host whose thread waits for the
 // network cannot answer it.
 bool reloadAnsweredSoon() {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kDBusService, kDBusPath, kDBusInterface, kDBusReloadMethod);
+    QDBusMessage call = QDBusMessage::createMethodCall(bus::kDBusService, bus::kDBusPath,
+                                                       bus::kDBusInterface, bus::kDBusReloadMethod);
     return QDBusConnection::sessionBus().call(call, QDBus::Block, 2000).type() ==
            QDBusMessage::ReplyMessage;
 }

@@ -16,8 +16,8 @@
 
 #include "core/store/shared_store.h"
 #include "host/host_process.h"
-#include "host/reload_client.h"
 #include "platform/calendar/calendar_database.h"
+#include "platform/dbus/widget_host_client.h"
 
 namespace solvane::host {
 namespace {
@@ -43,13 +43,13 @@ TEST(ReloadLatency, EveryRenameReachesAPlacedWidgetWithinTwoSeconds) {
     HeadlessHost host;
     ASSERT_TRUE(host.start());
     const auto timelines = [&] { return host.log.count("solvane-widgets: timeline "); };
-    ASSERT_TRUE(waitFor([&] { return timelines() >= 1 && widgetHostRunning(); }, 10s))
+    ASSERT_TRUE(waitFor([&] { return timelines() >= 1 && bus::widgetHostRunning(); }, 10s))
         << host.log.toStdString();
 
     int seen = timelines();
     for (const char* label : {"Second", "Third"}) {
         ASSERT_TRUE(store.saveCountdowns({named(id, label)}));
-        ASSERT_TRUE(requestWidgetReload());
+        ASSERT_TRUE(bus::requestWidgetReload());
         EXPECT_TRUE(waitFor([&] { return timelines() > seen; }, 10s))
             << label << " reached no widget:\n"
             << host.log.toStdString();

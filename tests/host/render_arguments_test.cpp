@@ -25,7 +25,7 @@ TEST(RenderArguments, ParsesAFullRequest) {
     EXPECT_EQ(parsed.command->action, CommandLine::Action::render);
     EXPECT_EQ(r.kind, "Countdowns");
     EXPECT_EQ(r.family, WidgetFamily::medium);
-    EXPECT_EQ(r.style, "dark");
+    EXPECT_EQ(r.settings.at("style").value, "dark");
     ASSERT_TRUE(r.countdowns);
     EXPECT_EQ(r.countdowns->front(), "E621E1F8-C36C-495A-93FC-0C247A3E6E5F");
     EXPECT_EQ(r.source, RenderRequest::Source::timeline);
@@ -69,6 +69,7 @@ TEST(RenderArguments, RejectsBadArgumentsWithOneLine) {
         {"--render", "Moon", "--size", "small", "--out", "m.png", "--scale", "0"},
         {"--render", "Moon", "--size", "small", "--out", "m.png", "--scale", "nan"},
         {"--render", "Moon", "--size", "small", "--out", "m.png", "--frobnicate"},
+        {"--render", "Moon", "--size", "small", "--out", "m.png", "--set", "=dark"},
         {"--size", "small"},
     };
     for (const auto& args : bad) {
@@ -89,6 +90,11 @@ TEST(RenderArguments, ChecksTheRequestAgainstThePluginsKinds) {
     EXPECT_NE(check({"--render", "Moon", "--size", "medium", "--out", "a.png"}), "");
     EXPECT_NE(check({"--render", "Moon", "--size", "small", "--style", "neon", "--out", "a.png"}),
               "");
+    EXPECT_EQ(
+        check({"--render", "Moon", "--size", "small", "--set", "style=dark", "--out", "a.png"}),
+        "");
+    EXPECT_EQ(check({"--render", "Moon", "--size", "small", "--set", "tint=red", "--out", "a.png"}),
+              "Moon has no tint");
     EXPECT_NE(check({"--render", "Moon", "--size", "small", "--countdowns",
                      "e621e1f8-c36c-495a-93fc-0c247a3e6e5f", "--out", "a.png"}),
               "");

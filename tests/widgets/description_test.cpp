@@ -89,9 +89,11 @@ TEST(DescribeWidget, ForecastHoursThenTheWeekOrUnavailable) {
                                  "Now: 39 degrees, mostly cloudy. 3 PM: 39 degrees, mostly "
                                  "cloudy, 60 percent chance of precipitation. 6 PM: 38 degrees"))
         << large;
-    EXPECT_THAT(large, HasSubstr("Sat: high 45 degrees, low 30 degrees, rain, 30 percent chance"));
+    // Spoken, the weekday is whole where the face abbreviates it.
+    EXPECT_THAT(large,
+                HasSubstr("Saturday: high 45 degrees, low 30 degrees, rain, 30 percent chance"));
     expectSpokenOnly(large);
-    EXPECT_THAT(describe("Forecast", WidgetFamily::medium, data), Not(HasSubstr("Sat:")));
+    EXPECT_THAT(describe("Forecast", WidgetFamily::medium, data), Not(HasSubstr("Saturday:")));
 
     // An old forecast still speaks while enough of it lies ahead, and says when it was made.
     data.forecast->fetched = data.date - 7 * 3600;

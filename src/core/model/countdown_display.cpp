@@ -102,29 +102,6 @@ CountdownDisplay activeRow(const Countdown& countdown, const ActivePhase& active
     return row;
 }
 
-// "2nd Sunday of May": the whole phrase is the translator's, so each
-// language orders and inflects it as it must.
-std::string nthWeekdayText(std::int64_t n, const std::string& weekday, const std::string& month) {
-    static constexpr std::array<const char*, 5> kPatterns = {
-        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "1st %1 of %2"),
-        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "2nd %1 of %2"),
-        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "3rd %1 of %2"),
-        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "4th %1 of %2"),
-        SOLVANE_TRANSLATE_NOOP("CountdownDisplay", "5th %1 of %2"),
-    };
-    if (n < 0) {
-        return withArguments(translate("CountdownDisplay", "Last %1 of %2"), {weekday, month});
-    }
-    if (n >= 1 && n <= 5) {
-        const char* pattern = kPatterns[static_cast<std::size_t>(n - 1)];
-        return withArguments(translate("CountdownDisplay", pattern), {weekday, month});
-    }
-    // No month has a sixth of any weekday; a stored rule that asks for one
-    // is shown for what it says, without an ordinal ending to get wrong.
-    return withArguments(translate("CountdownDisplay", "%1 number %3 of %2"),
-                         {weekday, month, std::to_string(n)});
-}
-
 // The name at 1-based `position`, without forming position − 1 (which would
 // overflow for the smallest payload).
 const std::string* nameAt(const std::vector<std::string>& names, std::int64_t position) {
@@ -132,6 +109,117 @@ const std::string* nameAt(const std::vector<std::string>& names, std::int64_t po
         return nullptr;
     }
     return &names[static_cast<std::size_t>(position - 1)];
+}
+
+// "2nd Sunday of May": the whole phrase is the translator's, once for each
+// weekday, so each language orders it and gives the ordinal the weekday's
+// gender ("Ultimo lunedì", "Ultima domenica"; "второй понедельник", "вторая
+// среда"). The month comes in the calendar's format form, the genitive where
+// a language has one ("января").
+std::string nthWeekdayText(std::int64_t n, std::int64_t weekday, std::int64_t month,
+                           const Calendar& calendar) {
+    static constexpr TranslatableText kPatterns[6][7] = {
+        {
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "1st %1 of %2", "%1 is Sunday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "1st %1 of %2", "%1 is Monday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "1st %1 of %2", "%1 is Tuesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "1st %1 of %2", "%1 is Wednesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "1st %1 of %2", "%1 is Thursday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "1st %1 of %2", "%1 is Friday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "1st %1 of %2", "%1 is Saturday"),
+        },
+        {
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "2nd %1 of %2", "%1 is Sunday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "2nd %1 of %2", "%1 is Monday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "2nd %1 of %2", "%1 is Tuesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "2nd %1 of %2", "%1 is Wednesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "2nd %1 of %2", "%1 is Thursday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "2nd %1 of %2", "%1 is Friday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "2nd %1 of %2", "%1 is Saturday"),
+        },
+        {
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "3rd %1 of %2", "%1 is Sunday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "3rd %1 of %2", "%1 is Monday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "3rd %1 of %2", "%1 is Tuesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "3rd %1 of %2", "%1 is Wednesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "3rd %1 of %2", "%1 is Thursday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "3rd %1 of %2", "%1 is Friday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "3rd %1 of %2", "%1 is Saturday"),
+        },
+        {
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "4th %1 of %2", "%1 is Sunday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "4th %1 of %2", "%1 is Monday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "4th %1 of %2", "%1 is Tuesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "4th %1 of %2", "%1 is Wednesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "4th %1 of %2", "%1 is Thursday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "4th %1 of %2", "%1 is Friday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "4th %1 of %2", "%1 is Saturday"),
+        },
+        {
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "5th %1 of %2", "%1 is Sunday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "5th %1 of %2", "%1 is Monday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "5th %1 of %2", "%1 is Tuesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "5th %1 of %2", "%1 is Wednesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "5th %1 of %2", "%1 is Thursday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "5th %1 of %2", "%1 is Friday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "5th %1 of %2", "%1 is Saturday"),
+        },
+        {
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "Last %1 of %2", "%1 is Sunday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "Last %1 of %2", "%1 is Monday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "Last %1 of %2", "%1 is Tuesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "Last %1 of %2", "%1 is Wednesday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "Last %1 of %2", "%1 is Thursday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "Last %1 of %2", "%1 is Friday"),
+            SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "Last %1 of %2", "%1 is Saturday"),
+        },
+    };
+    // The month as it follows the ordinal's "of", where French writes
+    // "d’avril" but "de mai" and German "im Mai".
+    static constexpr TranslatableText kMonthForms[12] = {
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "January after \"of\" in \"2nd Monday of January\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "February after \"of\" in \"2nd Monday of February\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "March after \"of\" in \"2nd Monday of March\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "April after \"of\" in \"2nd Monday of April\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "May after \"of\" in \"2nd Monday of May\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "June after \"of\" in \"2nd Monday of June\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "July after \"of\" in \"2nd Monday of July\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "August after \"of\" in \"2nd Monday of August\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "September after \"of\" in \"2nd Monday of September\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "October after \"of\" in \"2nd Monday of October\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "November after \"of\" in \"2nd Monday of November\""),
+        SOLVANE_TRANSLATE_NOOP3("CountdownDisplay", "%1",
+                                "December after \"of\" in \"2nd Monday of December\""),
+    };
+    const std::string* weekdayName = nameAt(calendar.weekdayNames(), weekday);
+    const std::string* monthName = nameAt(calendar.monthNames(), month);
+    const std::string monthText =
+        monthName ? withArguments(translate("CountdownDisplay", kMonthForms[month - 1].source,
+                                            kMonthForms[month - 1].disambiguation),
+                                  {*monthName})
+                  : std::string();
+    const std::size_t row = n < 0 ? 5 : static_cast<std::size_t>(n - 1);
+    if (weekdayName && (n < 0 || (n >= 1 && n <= 5))) {
+        const TranslatableText& pattern = kPatterns[row][static_cast<std::size_t>(weekday - 1)];
+        return withArguments(translate("CountdownDisplay", pattern.source, pattern.disambiguation),
+                             {*weekdayName, monthText});
+    }
+    // No month has a sixth of any weekday; a stored rule that asks for one
+    // is shown for what it says, without an ordinal ending to get wrong.
+    return withArguments(translate("CountdownDisplay", "%1 number %3 of %2"),
+                         {weekdayName ? *weekdayName : translate("CountdownDisplay", "day"),
+                          monthText, integerText(std::to_string(n))});
 }
 
 // |offset| as unsigned, so the most negative payload does not overflow.
@@ -294,13 +382,9 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
         return translate("CountdownDisplay", "Holiday");
     }
     const auto& nth = std::get<DateRule::NthWeekday>(rule.value);
-    const std::string* weekdayName = nameAt(calendar.weekdayNames(), nth.weekday);
-    const std::string* monthName = nameAt(calendar.monthNames(), nth.month);
-    std::string text =
-        nthWeekdayText(nth.n, weekdayName ? *weekdayName : translate("CountdownDisplay", "day"),
-                       monthName ? *monthName : std::string());
+    std::string text = nthWeekdayText(nth.n, nth.weekday, nth.month, calendar);
     // The count picks the plural form; it is written out whole, however large.
-    const std::string days = std::to_string(magnitude(nth.offset));
+    const std::string days = integerText(std::to_string(magnitude(nth.offset)));
     const int form = static_cast<int>(
         std::min<std::uint64_t>(magnitude(nth.offset), std::numeric_limits<int>::max()));
     if (nth.offset > 0) {

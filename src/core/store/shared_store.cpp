@@ -22,6 +22,7 @@
 #include "core/model/countdown_json.h"
 #include "core/model/json_forms.h"
 #include "core/model/presets.h"
+#include "core/store/app_info.h"
 #include "core/store/suite.h"
 #include "core/util/file_descriptor.h"
 #include "core/util/private_files.h"
@@ -37,46 +38,6 @@ namespace {
 // Far larger than any list a person keeps; a record beyond it is damage or
 // mischief.
 constexpr int kMaxKeptAsideBytes = 64 * 1024 * 1024;
-// An information dictionary holds a handful of keys.
-constexpr std::size_t kMaxInfoBytes = 64 * 1024;
-constexpr std::size_t kMaxGroupLength = 128;
-
-// --- Files -------------------------------------------------------------------------
-
-// The whole of a small regular file; nullopt for anything else, including a
-// FIFO or device that would block or never end.
-std::optional<std::string> readSmallFile(const fs::path& file, std::size_t limit) {
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::size_t>(info.st_size) > limit) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[8192];
-    while (true) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return std::nullopt;
-        }
-        if (n == 0) {
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        // The file may grow after fstat.
-        if (bytes.size() > limit) {
-            return std::nullopt;
-        }
-    }
-    return bytes;
-}
-
 // --- Records -----------------------------------------------------------------------
 
 StoreRead<StoredValue> readRecord(const StorePaths& paths, std::string_view key) {
@@ -227,75 +188,12 @@ StoreRead<bool> changeStoredList(const StorePaths& paths, const ListChange& chan
 
 // --- The application group ---------------------------------------------------------
 
-bool isSafeGroup(std::string_view group) {
-    if (group.empty() || group.size() > kMaxGroupLength || group.front() == '.' ||
-        group.find("..") != std::string_view::npos) {
-        return false;
-    }
-    for (const char c : group) {
-        const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                             (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-';
-        if (!allowed) {
-            return false;
-        }
-    }
-    return true;
-}
-
-struct InfoLookup {
-    bool readable = false;             // the file is a JSON object
-    std::optional<std::string> group;  // its "AppGroup", when usable
-};
-
-InfoLookup lookUpInfo(const fs::path& infoFile) {
-    const auto bytes = readSmallFile(infoFile, kMaxInfoBytes);
-    if (!bytes) {
-        return {};
-    }
-    const auto document = json_forms::parseJson(*bytes);
-    if (!document || !document->is_object()) {
-        return {};
-    }
-    const auto it = document->find("AppGroup");
-    if (it == document->end() || !it->is_string()) {
-        return {true, std::nullopt};
-    }
-    std::string group = it->get<std::string>();
-    // The group becomes a folder name under the user's config and data
-    // folders; anything that could step out of them is not a group.
-    if (!isSafeGroup(group)) {
-        return {true, std::nullopt};
-    }
-    return {true, std::move(group)};
-}
-
-std::vector<fs::path> infoCandidates() {
-    std::vector<fs::path> candidates;
-    if (const char* explicitInfo = std::getenv("SOLVANE_INFO");
-        explicitInfo != nullptr && *explicitInfo != '\0') {
-        candidates.emplace_back(explicitInfo);
-    }
-    std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && program.is_absolute()) {
-        const fs::path folder = program.parent_path();
-        candidates.push_back(folder / "Info.json");
-        candidates.push_back(folder / ".." / "share" / "solvane" / "Info.json");
-    }
-    return candidates;
-}
-
 // The first Info.json that can be read is the program's information
 // dictionary, and it alone decides: a missing, non-string or unsafe
 // "AppGroup" in it means the built-in group, not a hunt through the others.
 std::string resolveAppGroup() {
-    for (const auto& candidate : infoCandidates()) {
-        auto lookup = lookUpInfo(candidate);
-        if (lookup.readable) {
-            return lookup.group ? std::move(*lookup.group) : std::string(kBuiltInAppGroup);
-        }
-    }
-    return std::string(kBuiltInAppGroup);
+    const auto found = findAppInfo();
+    return found && found->info.appGroup ? *found->info.appGroup : std::string(kBuiltInAppGroup);
 }
 
 fs::path homeFolder() {
@@ -341,7 +239,8 @@ fs::path solvaneConfigFolder() {
 }
 
 std::optional<std::string> readAppGroup(const fs::path& infoFile) {
-    return lookUpInfo(infoFile).group;
+    const auto info = readAppInfo(infoFile);
+    return info ? info->appGroup : std::nullopt;
 }
 
 const std::string& appGroupIdentifier() {
@@ -353,7 +252,7 @@ const std::string& appGroupIdentifier() {
 
 StorePaths StorePaths::forGroup(std::string_view group) {
     const std::string folder =
-        isSafeGroup(group) ? std::string(group) : std::string(kBuiltInAppGroup);
+        isSafeAppGroup(group) ? std::string(group) : std::string(kBuiltInAppGroup);
     const fs::path config = xdgFolder("XDG_CONFIG_HOME", ".config");
     const fs::path data = xdgFolder("XDG_DATA_HOME", fs::path(".local") / "share");
     StorePaths paths;

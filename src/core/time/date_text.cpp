@@ -1,22 +1,15 @@
 #include "core/time/date_text.h"
 
+#include "core/time/civil_days.h"
+
 #include <cstdio>
 
 namespace solvane {
 namespace {
 
-constexpr bool isLeap(std::int32_t y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-constexpr std::int32_t daysInMonth(std::int32_t y, std::int32_t m) {
-    constexpr std::int32_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeap(y) ? 29 : kDays[m - 1];
-}
-
 bool isRealDate(const CivilDate& d) {
     return d.year >= 0 && d.year <= 9999 && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
-           d.day <= daysInMonth(d.year, d.month);
+           d.day <= civil::daysInMonth(d.year, d.month);
 }
 
 // Exactly `count` ASCII digits from `at`.

@@ -1,5 +1,7 @@
 #include "core/time/instant.h"
 
+#include "core/time/civil_days.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -7,44 +9,9 @@
 namespace solvane {
 namespace {
 
-// Days since 1970-01-01 of a proleptic Gregorian civil date, and back
-// (H. Hinnant, "chrono-Compatible Low-Level Date Algorithms").
-constexpr std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-    y -= m <= 2 ? 1 : 0;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-struct Civil {
-    std::int64_t year;
-    unsigned month;
-    unsigned day;
-};
-
-constexpr Civil civilFromDays(std::int64_t z) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
-    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-    return {y + (m <= 2 ? 1 : 0), m, d};
-}
-
-constexpr bool isLeap(std::int64_t y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-constexpr unsigned daysInMonth(std::int64_t y, unsigned m) {
-    constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeap(y) ? 29 : kDays[m - 1];
-}
+using civil::civilFromDays;
+using civil::daysFromCivil;
+using civil::daysInMonth;
 
 class Cursor {
   public:
@@ -159,13 +126,11 @@ std::optional<Instant> parseIso8601(std::string_view text) {
     if (!c.atEnd()) {
         return std::nullopt;
     }
-    if (*month < 1 || *month > 12 || *day < 1 ||
-        static_cast<unsigned>(*day) > daysInMonth(*year, static_cast<unsigned>(*month)) ||
-        *hour > 23 || *minute > 59 || second > 60) {
+    if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month) || *hour > 23 ||
+        *minute > 59 || second > 60) {
         return std::nullopt;
     }
-    const std::int64_t days =
-        daysFromCivil(*year, static_cast<unsigned>(*month), static_cast<unsigned>(*day));
+    const std::int64_t days = daysFromCivil(*year, *month, *day);
     const double unix = static_cast<double>(days) * 86400.0 + *hour * 3600.0 + *minute * 60.0 +
                         second + frac - offsetSeconds;
     return Instant::fromUnix(unix);
@@ -184,16 +149,16 @@ std::optional<std::string> formatIso8601(Instant instant) {
         rest += 86'400'000;
         days -= 1;
     }
-    const Civil civil = civilFromDays(days);
+    const civil::Ymd civil = civilFromDays(days);
     const auto ms = static_cast<int>(rest % 1000);
     const auto secs = static_cast<int>(rest / 1000);
     char buf[64];
     if (civil.year >= 0 && civil.year <= 9999) {
-        std::snprintf(buf, sizeof buf, "%04lld-%02u-%02uT%02d:%02d:%02d.%03dZ",
+        std::snprintf(buf, sizeof buf, "%04lld-%02d-%02dT%02d:%02d:%02d.%03dZ",
                       static_cast<long long>(civil.year), civil.month, civil.day, secs / 3600,
                       secs / 60 % 60, secs % 60, ms);
     } else {
-        std::snprintf(buf, sizeof buf, "%+07lld-%02u-%02uT%02d:%02d:%02d.%03dZ",
+        std::snprintf(buf, sizeof buf, "%+07lld-%02d-%02dT%02d:%02d:%02d.%03dZ",
                       static_cast<long long>(civil.year), civil.month, civil.day, secs / 3600,
                       secs / 60 % 60, secs % 60, ms);
     }

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/time/calendar.h"
 #include "core/time/instant.h"
@@ -27,8 +28,9 @@ bool usesTwentyFourHourClock(const Calendar& calendar);
 // 24-hour locale its own 24-hour form: "07:06" (de_DE), "7:06" (ja_JP).
 std::string clockText(Instant t, const Calendar& calendar);
 
-// In a 12-hour locale "h:mma" with "a" and "p" as the day-period symbols:
-// 00:30 → "12:30a". In a 24-hour locale the same as clockText.
+// In a 12-hour locale its own pattern with the narrowest day period, close
+// to the minutes when it follows them: 00:30 → "12:30a" (en_US), "١٢:٣٠ص"
+// (ar_EG), "오전 12:30" (ko_KR). In a 24-hour locale the same as clockText.
 std::string clockTextAP(Instant t, const Calendar& calendar);
 
 // The time as the locale writes it in a sentence: "5:00 AM", "05:00", "5:00".
@@ -53,6 +55,23 @@ std::string weekdayText(Instant t, const Calendar& calendar);
 // name and year, as a date field shows it: "EEE, MMM d, y" (en_US),
 // "EEE, d. MMM y" (de_DE), "EEE, d MMM y" (en_GB). Empty when ICU has none.
 std::string dateFieldPattern(const Calendar& calendar);
+
+// Numbers as the reader's locale writes them, in its own digits, so a line
+// that holds a date and a count reads one digit system ("١٤" beside an
+// Arabic date, "۱۴" beside a Persian one). The locale is the calendar's
+// (LC_ALL, LC_TIME, LANG) unless a program names another for a run.
+void setNumberLocale(std::string_view locale);
+std::string numberLocale();
+
+// `value` rounded half away from zero to `fractionDigits` places, without
+// grouping and without a minus sign on a zero: "-3", "12", "٢٢", "5,3" (de).
+// Non-finite input gives "--".
+std::string numberText(double value, int fractionDigits = 0);
+
+// A whole number however large, digit for digit: "١٢" for "12" in ar_EG.
+// `digits` is ASCII, an optional "-" then digits; anything else comes back
+// as it is.
+std::string integerText(std::string_view digits);
 
 // Whole minutes, truncated toward zero: "45m" below an hour, else "10h 5m"
 // (in the user's language). Non-finite input gives "—".

@@ -1,5 +1,7 @@
 #include "core/util/translation.h"
 
+#include "core/time/text_format.h"
+
 #include <atomic>
 #include <string_view>
 
@@ -25,7 +27,7 @@ void installTranslation(TranslateFunction function) {
 std::string englishText(const char* source, int n) {
     std::string text = source != nullptr ? source : "";
     if (n >= 0) {
-        replaceAll(text, "%n", std::to_string(n));
+        replaceAll(text, "%n", numberText(n));
     }
     replaceAll(text, "(s)", n == 1 ? "" : "s");
     return text;

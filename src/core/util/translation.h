@@ -24,8 +24,19 @@
 // Marks a text for the catalogues where it is defined; it is translated
 // later, with the same context, where it is shown.
 #define SOLVANE_TRANSLATE_NOOP(context, text) text
+// The same for a text whose source is shared by several messages, each told
+// apart for the translator by its disambiguation.
+#define SOLVANE_TRANSLATE_NOOP3(context, text, disambiguation) \
+    ::solvane::TranslatableText {                              \
+        text, disambiguation                                   \
+    }
 
 namespace solvane {
+
+struct TranslatableText {
+    const char* source;
+    const char* disambiguation;
+};
 
 // `n` < 0: no count. Returns UTF-8.
 using TranslateFunction = std::string (*)(const char* context, const char* source,

@@ -3,20 +3,11 @@
 #include <string>
 #include <utility>
 
-#include "core/weather/service_wait.h"
-#include "core/weather/time_limit.h"
+#include "core/weather/service_chain.h"
 
 namespace solvane {
 
 namespace {
-
-using Outcome = Result<Forecast, WeatherError>;
-
-Outcome call(const ForecastCall& service, const SavedLocation& place,
-             const net::CancelToken& cancel) {
-    return askService<Forecast>(service, place.latitude, place.longitude, cancel,
-                                "ForecastServices.notConfigured");
-}
 
 bool isFresh(const Forecast& cached, WeatherSource source, Instant now) {
     // A forecast from the future (the clock was set back) has a negative age
@@ -51,34 +42,18 @@ std::optional<Forecast> ForecastFetcher::fetch(const SharedStore& store,
         return stored;
     }
 
-    if (resolved == WeatherSource::apple &&
-        !serviceWaiting(store, WeatherSource::apple, services.clock)) {
-        auto apple = withTimeLimit<Forecast>(
-            services.appleTimeLimitSeconds,
-            [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); },
-            stop);
-        if (stop.cancelled()) {
-            return stored;
-        }
-        if (apple) {
-            // The note stays: it tells why the current weather fell back, and
-            // only the weather's own next success from Apple clears it.
-            return keep(store, std::move(*apple), WeatherSource::apple);
-        }
-        const WeatherError& error = apple.error();
-        rememberWait(store, WeatherSource::apple, services.clock, error);
-        store.saveAppleError(error.isTimedOut() ? std::string(kAppleTimeoutNote)
-                                                : error.printable());
-    }
-    if (serviceWaiting(store, WeatherSource::openMeteo, services.clock)) {
+    // A success of Apple Weather's leaves its note: it tells why the current
+    // weather fell back, and only the weather's own next success clears it.
+    const auto callFor = [&](WeatherSource service) {
+        return service == WeatherSource::apple ? services.apple : services.openMeteo;
+    };
+    auto answer = askServicesInTurn<Forecast>(
+        store, resolved, callFor, place, services.clock, services.appleTimeLimitSeconds,
+        /*clearNoteOnSuccess=*/false, stop, "ForecastServices.notConfigured");
+    if (!answer.record) {
         return stored;
     }
-    auto openMeteo = call(services.openMeteo, place, stop);
-    if (openMeteo) {
-        return keep(store, std::move(*openMeteo), resolved);
-    }
-    rememberWait(store, WeatherSource::openMeteo, services.clock, openMeteo.error());
-    return stored;
+    return keep(store, std::move(*answer.record), resolved);
 }
 
 bool ForecastFetcher::due(const SharedStore& store, const ForecastServices& services,

@@ -1,6 +1,9 @@
 #include "core/weather/weather.h"
 
+#include "core/time/text_format.h"
 #include "core/util/translation.h"
+#include "core/weather/service_table.h"
+#include "core/weather/units.h"
 
 #include <unicode/numfmt.h>
 #include <unicode/ulocdata.h>
@@ -27,29 +30,17 @@ std::string icuLocaleName(std::string_view posix) {
     return name;
 }
 
-// The rounded value as a plain integer without ever converting to an integer
-// type: a finite double far beyond any integer's range still prints, and a
-// value that rounds to zero from below loses its minus sign.
+// The rounded value in the locale's digits, never through an integer type:
+// a finite double far beyond any integer's range still prints, and a value
+// that rounds to zero from below loses its minus sign.
 std::string roundedText(double value) {
-    double rounded = std::round(value);  // halves away from zero
-    if (rounded == 0.0) {
-        rounded = 0.0;
-    }
-    char buffer[400];  // the largest double has 309 digits
-    std::snprintf(buffer, sizeof buffer, "%.0f", rounded);
-    return buffer;
+    return numberText(value);
 }
 
 }  // namespace
 
 std::string_view displayName(WeatherSource source) {
-    switch (source) {
-        case WeatherSource::apple:
-            return "Apple Weather";
-        case WeatherSource::openMeteo:
-            return "Open-Meteo";
-    }
-    return {};
+    return serviceEntry(source).displayName;
 }
 
 std::string_view label(TempUnit unit) {
@@ -80,7 +71,8 @@ AppSettings AppSettings::defaults(std::string_view locale) {
 }
 
 std::string formatTemperature(double celsius, TempUnit unit) {
-    const double value = unit == TempUnit::fahrenheit ? celsius * 9 / 5 + 32 : celsius;
+    const double value =
+        unit == TempUnit::fahrenheit ? units::fahrenheitFromCelsius(celsius) : celsius;
     if (!std::isfinite(value)) {
         return "--°";
     }
@@ -89,7 +81,7 @@ std::string formatTemperature(double celsius, TempUnit unit) {
 
 std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit) {
     const bool miles = unit == TempUnit::fahrenheit;
-    const double value = miles ? snapshot.windKph / 1.609 : snapshot.windKph;
+    const double value = miles ? units::mphFromKph(snapshot.windKph) : snapshot.windKph;
     const std::string speed = std::isfinite(value) ? roundedText(value) : std::string("--");
     return withArguments(miles ? translate("Units", "%1 mph", "wind speed")
                                : translate("Units", "%1 km/h", "wind speed"),
@@ -104,12 +96,13 @@ std::string formatWindSpeed(double kph, TempUnit unit, std::string_view locale) 
     const std::string_view language = locale.substr(0, locale.find('_'));
     if (unit == TempUnit::fahrenheit) {
         return withArguments(translate("Units", "%1 mph", "wind speed"),
-                             {std::isfinite(kph) ? roundedText(kph / 1.609) : "--"});
+                             {std::isfinite(kph) ? roundedText(units::mphFromKph(kph)) : "--"});
     }
     if (std::find(std::begin(kMetresPerSecond), std::end(kMetresPerSecond), language) !=
         std::end(kMetresPerSecond)) {
-        return withArguments(translate("Units", "%1 m/s", "wind speed"),
-                             {std::isfinite(kph) ? roundedText(kph / 3.6) : "--"});
+        return withArguments(
+            translate("Units", "%1 m/s", "wind speed"),
+            {std::isfinite(kph) ? roundedText(units::metresPerSecondFromKph(kph)) : "--"});
     }
     return withArguments(translate("Units", "%1 km/h", "wind speed"),
                          {std::isfinite(kph) ? roundedText(kph) : "--"});
@@ -120,7 +113,8 @@ std::string formatPrecipitation(double mm, TempUnit unit, std::string_view local
         return "--";
     }
     const bool inches = unit == TempUnit::fahrenheit;
-    const double amount = std::max(mm, 0.0) / (inches ? 25.4 : 1.0);
+    const double amount =
+        inches ? units::inchesFromMillimetres(std::max(mm, 0.0)) : std::max(mm, 0.0);
     // Tenths of a millimetre below a centimetre, where a drizzle differs
     // from a shower; hundredths of an inch.
     const int fraction = inches ? 2 : amount < 10 ? 1 : 0;

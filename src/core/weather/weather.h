@@ -94,7 +94,7 @@ struct AppSettings {
 // values read "--°".
 std::string formatTemperature(double celsius, TempUnit unit);
 
-// "19 km/h" or "12 mph" (km/h ÷ 1.609), as the user's language writes them.
+// "19 km/h" or "12 mph" (km/h in miles), as the user's language writes them.
 // Non-finite speeds read "-- km/h".
 std::string formatWind(const WeatherSnapshot& snapshot, TempUnit unit);
 

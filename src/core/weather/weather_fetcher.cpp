@@ -4,20 +4,11 @@
 #include <string>
 #include <utility>
 
-#include "core/weather/service_wait.h"
 #include "core/weather/time_limit.h"
 
 namespace solvane {
 
 namespace {
-
-using Outcome = Result<WeatherSnapshot, WeatherError>;
-
-Outcome call(const WeatherCall& service, const SavedLocation& place,
-             const net::CancelToken& cancel) {
-    return askService<WeatherSnapshot>(service, place.latitude, place.longitude, cancel,
-                                       "WeatherServices.notConfigured");
-}
 
 bool isFresh(const WeatherSnapshot& cached, const SavedLocation& place, WeatherSource source,
              Instant now) {
@@ -72,38 +63,18 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
     if (stop.cancelled()) {
         return cached;
     }
-    const auto keep = [&](WeatherSnapshot snapshot) {
-        snapshot.requested = resolved;
-        store.saveWeather(snapshot);
-        return snapshot;
+    const auto callFor = [&](WeatherSource service) {
+        return service == WeatherSource::apple ? services.apple : services.openMeteo;
     };
-    if (resolved == WeatherSource::apple &&
-        !serviceWaiting(store, WeatherSource::apple, services.clock)) {
-        auto apple = withTimeout(
-            services.appleTimeLimitSeconds,
-            [&](const net::CancelToken& cancel) { return call(services.apple, place, cancel); },
-            stop);
-        if (stop.cancelled()) {
-            return cached;
-        }
-        if (apple) {
-            store.removeAppleError();
-            return keep(std::move(*apple));
-        }
-        const WeatherError& error = apple.error();
-        rememberWait(store, WeatherSource::apple, services.clock, error);
-        store.saveAppleError(error.isTimedOut() ? std::string(kAppleTimeoutNote)
-                                                : error.printable());
-    }
-    if (serviceWaiting(store, WeatherSource::openMeteo, services.clock)) {
+    auto answer = askServicesInTurn<WeatherSnapshot>(
+        store, resolved, callFor, place, services.clock, services.appleTimeLimitSeconds,
+        /*clearNoteOnSuccess=*/true, stop, "WeatherServices.notConfigured");
+    if (!answer.record) {
         return cached;
     }
-    auto openMeteo = call(services.openMeteo, place, stop);
-    if (openMeteo) {
-        return keep(std::move(*openMeteo));
-    }
-    rememberWait(store, WeatherSource::openMeteo, services.clock, openMeteo.error());
-    return cached;
+    answer.record->requested = resolved;
+    store.saveWeather(*answer.record);
+    return answer.record;
 }
 
 bool WeatherFetcher::isFor(const WeatherSnapshot& snapshot, const SavedLocation& place) {

@@ -22,6 +22,7 @@
 #include "core/store/saved_location.h"
 #include "core/store/shared_store.h"
 #include "core/util/result.h"
+#include "core/weather/service_chain.h"
 #include "core/weather/weather.h"
 #include "core/weather/weather_error.h"
 
@@ -31,8 +32,6 @@ inline constexpr double kPlaceTolerance = 0.01;          // degrees, strict
 inline constexpr double kNormalFreshnessSeconds = 1500;  // 25 minutes
 inline constexpr double kFallbackFreshnessSeconds = 300;
 inline constexpr double kAppleTimeLimitSeconds = 15;
-inline constexpr std::string_view kAppleTimeoutNote =
-    "Apple Weather didn't answer within 15 seconds.";
 
 // A weather request for a coordinate that stops when the token is cancelled.
 using WeatherCall = std::function<Result<WeatherSnapshot, WeatherError>(

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "core/store/shared_store.h"
+#include "core/util/bounded_file.h"
 #include "core/util/file_descriptor.h"
 #include "platform/calendar/calendar_color.h"
 #include "platform/calendar/file_key.h"
@@ -47,36 +48,9 @@ int openRegular(const fs::path& path, struct stat& info) {
     return fd;
 }
 
-std::optional<std::string> readAll(int fd, std::size_t limit) {
-    std::string bytes;
-    char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return std::nullopt;
-        }
-        if (n == 0) {
-            return bytes;
-        }
-        // The file may have grown since it was measured.
-        if (bytes.size() + static_cast<std::size_t>(n) > limit) {
-            return std::nullopt;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
 // The first line of a small text file, trimmed; none when missing or empty.
 std::optional<std::string> firstLine(const fs::path& path) {
-    struct stat info {};
-    const Descriptor fd(openRegular(path, info));
-    if (fd.get() < 0 || static_cast<std::size_t>(info.st_size) > kMaxSmallFileBytes) {
-        return std::nullopt;
-    }
-    const auto bytes = readAll(fd.get(), kMaxSmallFileBytes);
+    const auto bytes = readBoundedFile(path, kMaxSmallFileBytes, Links::refuse);
     if (!bytes) {
         return std::nullopt;
     }
@@ -403,7 +377,7 @@ std::optional<ParsedIcsFile> loadIcsFile(const fs::path& path, std::string_view 
     if (known != nullptr && known->key == key) {
         return *known;
     }
-    const auto bytes = readAll(fd.get(), kMaxIcsFileBytes);
+    const auto bytes = readBoundedFrom(fd.get(), kMaxIcsFileBytes);
     if (!bytes) {
         return std::nullopt;
     }

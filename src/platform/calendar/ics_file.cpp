@@ -16,6 +16,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "core/time/civil_days.h"
+
 namespace solvane::platform {
 
 namespace {
@@ -43,42 +45,11 @@ constexpr int kMaxDefinedZonesPerFile = 4;
 constexpr std::size_t kMaxSharedZones = 64;
 constexpr std::size_t kMaxSharedZoneBytes = 16 * 1024;
 
-// --- Civil dates (proleptic Gregorian, no zone) --------------------------------
-
-constexpr std::int64_t daysFromCivil(std::int64_t y, std::int64_t m, std::int64_t d) {
-    y -= m <= 2 ? 1 : 0;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-struct Ymd {
-    std::int64_t year, month, day;
-};
-
-constexpr Ymd civilFromDays(std::int64_t z) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
-    const std::int64_t m = mp < 10 ? mp + 3 : mp - 9;
-    return {yoe + era * 400 + (m <= 2 ? 1 : 0), m, d};
-}
-
-constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
-}
-
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
+using civil::civilFromDays;
+using civil::daysFromCivil;
+using civil::daysInMonth;
+using civil::floorDiv;
+using civil::Ymd;
 
 // A DATE or DATE-TIME as written, before any zone applies.
 struct Wall {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/util/bounded_file.h"
 #include "core/util/file_descriptor.h"
 
 namespace solvane::platform {
@@ -246,24 +247,12 @@ std::vector<FolderCalendar> khalCalendarsFromEnvironment() {
     if (file.empty()) {
         return {};
     }
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > kMaxKhalConfigBytes) {
+    const auto text = readBoundedFile(file, kMaxKhalConfigBytes);
+    if (!text) {
         return {};
     }
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t read = 0;
-    while (read < text.size()) {
-        const ssize_t n = ::read(fd.get(), text.data() + read, text.size() - read);
-        if (n <= 0) {
-            break;
-        }
-        read += static_cast<std::size_t>(n);
-    }
-    text.resize(read);
     const char* home = std::getenv("HOME");
-    return khalCalendars(text, home && *home == '/' ? fs::path(home) : fs::path("/"),
+    return khalCalendars(*text, home && *home == '/' ? fs::path(home) : fs::path("/"),
                          [](const std::string& name) {
                              const char* value = std::getenv(name.c_str());
                              return std::string(value ? value : "");

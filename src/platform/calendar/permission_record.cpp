@@ -11,6 +11,7 @@
 
 #include "core/model/json_forms.h"
 #include "core/store/shared_store.h"
+#include "core/util/bounded_file.h"
 #include "core/util/file_descriptor.h"
 #include "core/util/private_files.h"
 
@@ -27,25 +28,11 @@ constexpr std::size_t kMaxRecordBytes = 64 * 1024;
 using Descriptor = FileDescriptor;
 
 std::optional<Json> readRecord(const fs::path& file) {
-    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > kMaxRecordBytes) {
+    const auto bytes = readBoundedFile(file, kMaxRecordBytes, Links::refuse);
+    if (!bytes) {
         return std::nullopt;
     }
-    std::string bytes;
-    char buffer[4096];
-    ssize_t n = 0;
-    while ((n = ::read(fd.get(), buffer, sizeof buffer)) != 0) {
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxRecordBytes) {
-            return std::nullopt;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    auto parsed = json_forms::parseJson(bytes);
+    auto parsed = json_forms::parseJson(*bytes);
     if (!parsed || !parsed->is_object()) {
         return std::nullopt;
     }

@@ -19,6 +19,7 @@
 
 #include "core/model/json_forms.h"
 #include "core/store/shared_store.h"
+#include "core/util/bounded_file.h"
 #include "core/util/file_descriptor.h"
 #include "core/util/private_files.h"
 #include "core/util/uuid.h"
@@ -259,36 +260,13 @@ class Folder {
 
     // The bytes of a regular file up to `limit`; ENOENT in `error` when missing.
     std::optional<std::string> read(const std::string& name, std::size_t limit, int& error) const {
+        auto bytes = readBoundedFileAt(fd_, name, limit);
+        if (!bytes) {
+            error = bytes.error() == FileReadError::missing ? ENOENT : EINVAL;
+            return std::nullopt;
+        }
         error = 0;
-        const int fd = ::openat(fd_, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
-            error = errno;
-            return std::nullopt;
-        }
-        const FileDescriptor closer(fd);
-        struct stat info {};
-        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-            static_cast<std::size_t>(info.st_size) > limit) {
-            error = EINVAL;
-            return std::nullopt;
-        }
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-        char buffer[65536];
-        while (true) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0 || bytes.size() + static_cast<std::size_t>(std::max<ssize_t>(n, 0)) > limit) {
-                error = EINVAL;
-                return std::nullopt;
-            }
-            if (n == 0) {
-                return bytes;
-            }
-            bytes.append(buffer, static_cast<std::size_t>(n));
-        }
+        return std::move(*bytes);
     }
 
     bool holdsRegular(const std::string& name) const {

@@ -3,12 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTranslator>
 
+#include "core/time/text_format.h"
 #include "core/util/translation.h"
 
 namespace solvane::platform {
@@ -26,6 +29,15 @@ QString posixLocale(const QString& value) {
 
 bool isEnglish(const QString& language) {
     return language == QLatin1String("en") || language.startsWith(QLatin1String("en_"));
+}
+
+// English is written British in the Commonwealth and American elsewhere; the
+// American is the source, the British a catalogue of what differs.
+bool writesBritishEnglish(const QString& language) {
+    static const QStringList kBritish = {QStringLiteral("en_GB"), QStringLiteral("en_AU"),
+                                         QStringLiteral("en_NZ"), QStringLiteral("en_IE"),
+                                         QStringLiteral("en_ZA"), QStringLiteral("en_IN")};
+    return kBritish.contains(language.section(QLatin1Char('_'), 0, 1));
 }
 
 // Whether Solvane has a catalogue for `language`, as QTranslator would find
@@ -47,7 +59,17 @@ bool hasCatalogue(const QString& language) {
 
 std::string translateWithQt(const char* context, const char* source, const char* disambiguation,
                             int n) {
-    return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
+    QString text = QCoreApplication::translate(context, source, disambiguation, n);
+    // Qt writes the count in ASCII digits; the line around it is in the
+    // locale's. Only the count itself is a whole run of those digits.
+    if (n >= 0) {
+        const QString local = QString::fromStdString(numberText(n));
+        if (local != QString::number(n)) {
+            const QRegularExpression count(QStringLiteral("(?<![0-9])%1(?![0-9])").arg(n));
+            text.replace(count, local);
+        }
+    }
+    return text.toStdString();
 }
 
 QPointer<QTranslator> gOwn;
@@ -92,26 +114,46 @@ QString messagesLanguage() {
     return QStringLiteral("en_US");
 }
 
+QString catalogueName(const QString& language) {
+    return writesBritishEnglish(language) ? QStringLiteral("en_GB") : language;
+}
+
 QString installTranslations(const QString& language) {
     const QString chosen = language.isEmpty() ? messagesLanguage() : posixLocale(language);
+    // A language named for the run names its numbers too; otherwise they
+    // follow the calendar's locale, as the dates beside them do.
+    if (!language.isEmpty()) {
+        setNumberLocale(chosen.toStdString());
+    }
+    QLocale::setDefault(QLocale(QString::fromStdString(numberLocale())));
     if (QCoreApplication::instance() == nullptr) {
         return chosen;
     }
     auto* own = new QTranslator(QCoreApplication::instance());
-    // English has a catalogue too, for its plural forms.
-    if (own->load(QStringLiteral("solvane_") + chosen, translationsFolder())) {
+    const bool ownLoaded =
+        own->load(QStringLiteral("solvane_") + catalogueName(chosen), translationsFolder());
+    if (ownLoaded) {
         replace(gOwn, own);
     } else {
         delete own;
         replace(gOwn, nullptr);
     }
+    // Without a catalogue of ours the window is English, so Qt's buttons are
+    // too: Qt's Arabic or Hebrew catalogue would also mirror the whole
+    // window around English words.
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QStringLiteral("qtbase_") + chosen,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (ownLoaded && qt->load(QStringLiteral("qtbase_") + chosen,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         replace(gQt, qt);
     } else {
         delete qt;
         replace(gQt, nullptr);
+    }
+    // Set, not left to Qt, which takes it from whichever catalogue last
+    // carried a direction.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        QGuiApplication::setLayoutDirection(ownLoaded ? QLocale(chosen).textDirection()
+                                                      : Qt::LeftToRight);
     }
     routeCoreTextsThroughQt();
     return chosen;

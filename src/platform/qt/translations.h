@@ -5,7 +5,13 @@
 // The language is the first of $LANGUAGE (a colon-separated list, as GNU
 // gettext reads it) that Solvane has a catalogue for, English included; else
 // LC_ALL, else LC_MESSAGES, else LANG; "C" and "POSIX" read as English. A
-// program's --locale option names it instead.
+// program's --locale option names it instead. English is American, except in
+// Britain, Ireland, Australia, New Zealand, South Africa and India, which
+// read the British catalogue (en_GB).
+//
+// A language Solvane has no catalogue for gets an English window laid out
+// left to right, Qt's buttons included; a window in a catalogue's language
+// takes that language's direction.
 //
 //   QApplication app(argc, argv);
 //   platform::installTranslations();      // or installTranslations("de_DE")
@@ -21,6 +27,9 @@ QString translationsFolder();
 
 // The user's language as above, in ICU/POSIX form ("de_DE", "pt_BR").
 QString messagesLanguage();
+
+// The catalogue that serves `language`: "en_GB" for "en_AU", else itself.
+QString catalogueName(const QString& language);
 
 // Loads the catalogues of `language` (messagesLanguage() when empty) and
 // routes the core's texts through them; needs a QCoreApplication. Returns

@@ -12,6 +12,7 @@
 
 #include "core/model/json_forms.h"
 #include "core/store/shared_store.h"
+#include "core/util/bounded_file.h"
 #include "core/weather/open_meteo.h"
 #include "platform/system_clock.h"
 #include "platform/weatherkit/jwt.h"
@@ -46,39 +47,6 @@ Failure<WeatherError> invalidCoordinates() {
 }
 Failure<WeatherError> decodingFailed() {
     return Failure{WeatherError::decoding(weatherKitCase("decoding"))};
-}
-
-enum class FileRead { read, missing, unreadable };
-
-// Regular files only and never more than `limit` bytes, whatever the file
-// claims: a FIFO or a file still growing must not stall or flood the caller.
-FileRead readBoundedFile(const fs::path& path, std::size_t limit, std::string& out) {
-    out.clear();
-    std::error_code ec;
-    const auto status = fs::status(path, ec);
-    if (status.type() == fs::file_type::not_found) {
-        return FileRead::missing;
-    }
-    if (ec || status.type() != fs::file_type::regular) {
-        return FileRead::unreadable;
-    }
-    std::ifstream in;
-    // Unbuffered, so the bytes of a key go straight into `out`, the one copy
-    // that is wiped, and not also through the stream's own buffer.
-    in.rdbuf()->pubsetbuf(nullptr, 0);
-    in.open(path, std::ios::binary);
-    if (!in) {
-        return FileRead::unreadable;
-    }
-    out.resize(limit + 1);
-    in.read(out.data(), static_cast<std::streamsize>(out.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (in.bad() || got > limit) {
-        jwt::wipeSecret(out);
-        return FileRead::unreadable;
-    }
-    out.resize(got);
-    return FileRead::read;
 }
 
 bool printableAscii(std::string_view text) {
@@ -394,16 +362,11 @@ Result<WeatherKitCredentials, WeatherError> parseWeatherKitCredentials(std::stri
 }
 
 Result<WeatherKitCredentials, WeatherError> loadWeatherKitCredentialsFrom(const fs::path& file) {
-    std::string text;
-    switch (readBoundedFile(file, kMaxCredentialsBytes, text)) {
-        case FileRead::missing:
-            return missingCredentials();
-        case FileRead::unreadable:
-            return invalidCredentials();
-        case FileRead::read:
-            break;
+    const auto text = readBoundedFile(file, kMaxCredentialsBytes);
+    if (!text) {
+        return text.error() == FileReadError::missing ? missingCredentials() : invalidCredentials();
     }
-    return parseWeatherKitCredentials(text, file.parent_path());
+    return parseWeatherKitCredentials(*text, file.parent_path());
 }
 
 Result<WeatherKitCredentials, WeatherError> loadWeatherKitCredentials() {
@@ -438,10 +401,11 @@ Result<std::string, WeatherError> makeWeatherKitToken(const WeatherKitCredential
     const std::string signingInput =
         jwt::base64Url(dump(header)) + "." + jwt::base64Url(dump(claims));
 
-    std::string pem;
-    if (readBoundedFile(credentials.keyFile, kMaxKeyBytes, pem) != FileRead::read) {
+    auto key = readBoundedFile(credentials.keyFile, kMaxKeyBytes);
+    if (!key) {
         return invalidCredentials();
     }
+    std::string& pem = *key;
     const auto signature = jwt::signEs256(pem, signingInput);
     jwt::wipeSecret(pem);
     if (!signature) {

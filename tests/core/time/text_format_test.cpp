@@ -38,7 +38,8 @@ TEST(TextFormat, ClockTextsUseTheZoneAndTwelveHourClock) {
 }
 
 // Every time a program shows goes through these two: in a 24-hour locale
-// its own 24-hour form, in a 12-hour one the forms as they always were.
+// its own 24-hour form, in a 12-hour one the day period in the locale's own
+// letters where its pattern puts it.
 TEST(TextFormat, ClockTextsFollowTheLocalesHourCycle) {
     struct Case {
         const char* locale;
@@ -52,8 +53,8 @@ TEST(TextFormat, ClockTextsFollowTheLocalesHourCycle) {
         {"en_GB", true, "07:06", "22:30", "22:30"},
         {"de_DE", true, "07:06", "22:30", "22:30"},
         {"ja_JP", true, "7:06", "22:30", "22:30"},
-        {"ko_KR", false, "7:06", "10:30", "10:30p"},
-        {"ar_EG", false, "٧:٠٦", "١٠:٣٠", "١٠:٣٠p"},
+        {"ko_KR", false, "7:06", "10:30", "오후 10:30"},
+        {"ar_EG", false, "٧:٠٦", "١٠:٣٠", "١٠:٣٠م"},
         {"de_DE.UTF-8", true, "07:06", "22:30", "22:30"},
     };
     for (const auto& c : cases) {

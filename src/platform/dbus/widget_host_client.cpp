@@ -1,13 +1,13 @@
-#include "host/reload_client.h"
+#include "platform/dbus/widget_host_client.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
 
-#include "host/dbus_names.h"
+#include "platform/dbus/bus_names.h"
 
-namespace solvane::host {
+namespace solvane::bus {
 
 bool requestWidgetReload() {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -60,4 +60,4 @@ bool openWidgetGallery(const QString& hostProgram, QRect keepClear) {
     return QProcess::startDetached(hostProgram, {QStringLiteral("--gallery")});
 }
 
-}  // namespace solvane::host
+}  // namespace solvane::bus

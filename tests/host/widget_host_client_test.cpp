@@ -1,4 +1,4 @@
-#include "host/reload_client.h"
+#include "platform/dbus/widget_host_client.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@ TEST(ReloadClient, ReturnsAtOnceWithoutASessionBus) {
     // Before the first use: the bus connection is made once per process.
     setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/solvane-test-bus", 1);
     unsetenv("DISPLAY");
-    EXPECT_FALSE(requestWidgetReload());
-    EXPECT_FALSE(requestWidgetReload());
+    EXPECT_FALSE(bus::requestWidgetReload());
+    EXPECT_FALSE(bus::requestWidgetReload());
 }
 
 }  // namespace

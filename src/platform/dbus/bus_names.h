@@ -1,7 +1,7 @@
 // The names the programs meet under on the session bus.
 #pragma once
 
-namespace solvane::host {
+namespace solvane::bus {
 
 inline constexpr const char* kDBusService = "org.solvane.Widgets";
 inline constexpr const char* kDBusPath = "/org/solvane/Widgets";
@@ -19,4 +19,4 @@ inline constexpr const char* kAppDBusPath = "/org/solvane/Solvane";
 inline constexpr const char* kAppDBusInterface = "org.solvane.Solvane";
 inline constexpr const char* kAppActivateMethod = "Activate";
 
-}  // namespace solvane::host
+}  // namespace solvane::bus

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QString>
 
-namespace solvane::host {
+namespace solvane::bus {
 
 // Fire and forget: returns at once, and does nothing when no session bus
 // exists or no host is running. Also broadcasts that the store changed, for
@@ -32,4 +32,4 @@ bool requestWidgetGallery(QRect keepClear = {});
 // happened.
 bool openWidgetGallery(const QString& hostProgram, QRect keepClear = {});
 
-}  // namespace solvane::host
+}  // namespace solvane::bus
