@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <set>
 #include <sstream>
 
+#include "core/util/bounded_file.h"
 #include "core/util/translation.h"
 
 namespace solvane {
@@ -488,20 +488,13 @@ Result<CountryHolidays, std::string> parseCountryHolidays(std::string_view json)
 
 Result<CountryHolidays, std::string> loadCountryHolidays(const std::filesystem::path& file) {
     const auto fail = [&](std::string why) { return Failure{file.string() + ": " + why}; };
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec) {
-        return fail("cannot be read");
+    const auto text = readBoundedFile(file, kMaxHolidayFileBytes);
+    if (!text) {
+        return fail(text.error() == FileReadError::tooLarge
+                        ? "is larger than " + std::to_string(kMaxHolidayFileBytes) + " bytes"
+                        : "cannot be read (" + std::string(toString(text.error())) + ")");
     }
-    if (size > kMaxHolidayFileBytes) {
-        return fail("is larger than " + std::to_string(kMaxHolidayFileBytes) + " bytes");
-    }
-    std::ifstream in(file, std::ios::binary);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    if (!in.read(text.data(), static_cast<std::streamsize>(size))) {
-        return fail("cannot be read");
-    }
-    auto parsed = parseCountryHolidays(text);
+    auto parsed = parseCountryHolidays(*text);
     if (!parsed) {
         return fail(parsed.error());
     }
