@@ -177,6 +177,14 @@ CountdownPreset* findPreset(std::vector<CountdownPreset>& presets, std::string_v
     return it == presets.end() ? nullptr : &*it;
 }
 
+std::string lowerCode(std::string_view code) {
+    std::string out(code);
+    for (char& c : out) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return out;
+}
+
 // The season index of the first equinox on or after the day of `now`.
 std::int64_t nextEquinox(const Calendar& calendar, Instant now) {
     const auto today = calendar.startOfDay(now);
@@ -247,9 +255,25 @@ std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetReg
     }
     if (const CountryHolidays* country =
             region.holidayCountry ? installedCountry(*region.holidayCountry) : nullptr) {
+        // Elsewhere the United States' days say whose they are, and the days
+        // the country keeps itself (its own Mother's Day) come from its set.
+        const std::string usGroup = translate("Presets", kHolidays.data());
+        auto local = holidayPresets(*country, "", calendar, region.holidaysFrom);
+        std::erase_if(presets, [&](const CountdownPreset& p) {
+            return p.group == usGroup &&
+                   std::any_of(local.begin(), local.end(), [&](const CountdownPreset& l) {
+                       return l.start == p.start ||
+                              l.id == "holiday-" + lowerCode(country->code) + "-" + p.id;
+                   });
+        });
+        for (CountdownPreset& preset : presets) {
+            if (preset.group == usGroup) {
+                preset.title =
+                    withArguments(translate("Presets", "%1 (United States)"), {preset.title});
+            }
+        }
         // Already in the user's language, as the file names them.
-        for (CountdownPreset& preset :
-             holidayPresets(*country, "", calendar, region.holidaysFrom)) {
+        for (CountdownPreset& preset : local) {
             presets.push_back(std::move(preset));
         }
     }

@@ -60,5 +60,30 @@ TEST(HolidayPresets, HolidayRuleStoredResolvedAndDescribed) {
         std::nullopt);
 }
 
+TEST(HolidayPresets, CatalogueAndStartersOutsideTheUnitedStates) {
+    ::setenv("SOLVANE_HOLIDAYS", SOLVANE_HOLIDAY_DATA, 1);
+    const auto paris = *Calendar::make("Europe/Paris", "fr_FR");
+    PresetRegion region = PresetRegion::of(paris, *paris.date(2025, 12, 20, 12), 48.9);
+    region.holidayCountry = "FR";
+    region.holidaysFrom = *paris.date(2025, 12, 20, 12);
+    std::vector<std::string> us, france;
+    for (const CountdownPreset& p : catalogue(paris, region)) {
+        if (p.id.starts_with("holiday-fr-")) {
+            france.push_back(p.id);
+        } else if (p.title.ends_with("(United States)")) {
+            us.push_back(p.id);
+        }
+    }
+    // The country's own Mother's Day, Christmas and New Year's Day stand in
+    // for the United States'.
+    EXPECT_EQ(us, (std::vector<std::string>{"memorial-day", "july-4", "labor-day", "halloween",
+                                            "thanksgiving"}));
+    EXPECT_EQ(france.size(), 15u);  // nationwide
+    const auto starters = starterPresets(paris, region, region.holidaysFrom);
+    ASSERT_EQ(starters.size(), 6u);
+    EXPECT_EQ(starters[4].id, "holiday-fr-christmas-day");
+    EXPECT_EQ(starters[5].id, "holiday-fr-new-year");
+}
+
 }  // namespace
 }  // namespace solvane
