@@ -206,18 +206,26 @@ std::int64_t nextEquinox(const Calendar& calendar, Instant now) {
 
 }  // namespace
 
-PresetRegion PresetRegion::of(const Calendar& calendar, Instant now,
-                              std::optional<double> latitude) {
+PresetRegion PresetRegion::of(const Calendar& calendar, Instant now, std::optional<double> latitude,
+                              std::string_view holidayPlace) {
     PresetRegion region;
     region.clocks = clockChanges(calendar, now);
     region.unitedStates = inUnitedStates(calendar);
     region.hemisphere = latitude && std::isfinite(*latitude) && *latitude < 0
                             ? Hemisphere::southern
                             : Hemisphere::northern;
-    auto country =
-        defaultHolidayCountry(currentLocaleVariable(), calendar.zoneId(), systemZoneTable());
+    std::optional<std::string> country;
+    std::string holidayRegion;
+    if (const auto chosen = parseCountryAndRegion(holidayPlace)) {
+        country = chosen->country;
+        holidayRegion = chosen->region;
+    } else {
+        country =
+            defaultHolidayCountry(currentLocaleVariable(), calendar.zoneId(), systemZoneTable());
+    }
     if (country && *country != "US" && installedCountry(*country) != nullptr) {
         region.holidayCountry = std::move(country);
+        region.holidayRegion = std::move(holidayRegion);
         region.holidaysFrom = now;
     }
     return region;
@@ -258,7 +266,7 @@ std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetReg
         // Elsewhere the United States' days say whose they are, and the days
         // the country keeps itself (its own Mother's Day) come from its set.
         const std::string usGroup = translate("Presets", kHolidays.data());
-        auto local = holidayPresets(*country, "", calendar, region.holidaysFrom);
+        auto local = holidayPresets(*country, region.holidayRegion, calendar, region.holidaysFrom);
         std::erase_if(presets, [&](const CountdownPreset& p) {
             return p.group == usGroup &&
                    std::any_of(local.begin(), local.end(), [&](const CountdownPreset& l) {
@@ -324,7 +332,8 @@ std::vector<CountdownPreset> starterPresets(const Calendar& calendar, const Pres
     }
     if (const CountryHolidays* country =
             region.holidayCountry ? installedCountry(*region.holidayCountry) : nullptr) {
-        for (CountdownPreset& preset : nextPublicHolidayPresets(*country, "", calendar, now, 2)) {
+        for (CountdownPreset& preset :
+             nextPublicHolidayPresets(*country, region.holidayRegion, calendar, now, 2)) {
             starters.push_back(std::move(preset));
         }
     }

@@ -49,13 +49,17 @@ struct PresetRegion {
     // The user's country for holidays (its file installed), outside the
     // United States, whose days the catalogue already holds.
     std::optional<std::string> holidayCountry;
-    Instant holidaysFrom;  // the moment whose year the holiday presets are ordered by
+    std::string holidayRegion;  // empty: the whole country
+    Instant holidaysFrom;       // the moment whose year the holiday presets are ordered by
 
     // The region of the calendar's zone in the year of `now`, with the
     // hemisphere of the saved place's latitude: south of the equator is
     // southern, an unknown latitude northern. The holiday country is the
     // territory of the user's locale variables, else the zone's country.
-    static PresetRegion of(const Calendar& calendar, Instant now, std::optional<double> latitude);
+    // A chosen holiday place ("DE", "DE-BY"; see AppSettings) stands for the
+    // locale's and zone's country.
+    static PresetRegion of(const Calendar& calendar, Instant now, std::optional<double> latitude,
+                           std::string_view holidayPlace = {});
 
     bool operator==(const PresetRegion&) const = default;
 };

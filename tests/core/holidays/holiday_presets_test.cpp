@@ -11,6 +11,7 @@
 #include "core/model/countdown_display.h"
 #include "core/model/countdown_json.h"
 #include "core/model/rules.h"
+#include "core/weather/weather_json.h"
 
 namespace solvane {
 namespace {
@@ -83,6 +84,27 @@ TEST(HolidayPresets, CatalogueAndStartersOutsideTheUnitedStates) {
     ASSERT_EQ(starters.size(), 6u);
     EXPECT_EQ(starters[4].id, "holiday-fr-christmas-day");
     EXPECT_EQ(starters[5].id, "holiday-fr-new-year");
+}
+
+// The chosen place is a setting of its own, written only once chosen, and
+// stands for the locale's and zone's country, region included.
+TEST(HolidayPresets, ChosenPlaceSettingAndRegion) {
+    ::setenv("SOLVANE_HOLIDAYS", SOLVANE_HOLIDAY_DATA, 1);
+    AppSettings settings;
+    EXPECT_EQ(encodeAppSettings(settings).find("holidayPlace"), std::string::npos);
+    settings.holidayPlace = "DE-BY";
+    EXPECT_EQ(decodeAppSettings(encodeAppSettings(settings), AppSettings{}).value(), settings);
+
+    const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
+    const Instant march = *berlin.date(2025, 3, 1, 12);
+    const auto region = PresetRegion::of(berlin, march, 52.5, "de-by");
+    EXPECT_EQ(region.holidayCountry, "DE");
+    EXPECT_EQ(region.holidayRegion, "BY");
+    const auto presets = catalogue(berlin, region);
+    EXPECT_TRUE(std::any_of(presets.begin(), presets.end(), [](const CountdownPreset& p) {
+        return p.id == "holiday-de-corpus-christi";
+    }));
+    EXPECT_FALSE(PresetRegion::of(berlin, march, 52.5, "US").holidayCountry);
 }
 
 }  // namespace
