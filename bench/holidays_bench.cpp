@@ -1,13 +1,15 @@
-// A country's holidays for one year, as the command line and the presets
-// ask for them: Germany's with a Land (Easter and fixed rules), and China's
-// over ever-changing years, so each year's lunar months are worked out afresh
-// (the new moons and solar terms are the cost).
+// A country's holidays for one year, as the command line asks for them:
+// Germany's with a Land (Easter and fixed rules), and China's over
+// ever-changing years, so each year's lunar months are worked out afresh (the
+// new moons and solar terms are the cost); the presets menu's group of one
+// country; and reading a country's file.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <map>
 #include <string>
 
+#include "core/holidays/holiday_presets.h"
 #include "core/holidays/holidays.h"
 
 namespace {
@@ -45,6 +47,17 @@ void chinaYearUncached(benchmark::State& state) {
     }
 }
 BENCHMARK(chinaYearUncached)->Unit(benchmark::kMicrosecond);
+
+// The presets menu's holiday group for one country.
+void germanyPresets(benchmark::State& state) {
+    const CountryHolidays& de = country("DE");
+    const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
+    const Instant now = *berlin.date(2025, 3, 1, 12);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(holidayPresets(de, "BY", berlin, now));
+    }
+}
+BENCHMARK(germanyPresets)->Unit(benchmark::kMicrosecond);
 
 void loadFile(benchmark::State& state) {
     for (auto _ : state) {

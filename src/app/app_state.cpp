@@ -336,7 +336,8 @@ Countdown AppState::presetDraft(const CountdownPreset& preset) const {
 }
 
 std::vector<CountdownPreset> AppState::presets() const {
-    return catalogue(calendar(), PresetRegion::of(calendar(), now(), location_.latitude));
+    return catalogue(calendar(), PresetRegion::of(calendar(), now(), location_.latitude,
+                                                  settings_.holidayPlace));
 }
 
 bool AppState::isNew(const Countdown& countdown) const {
@@ -483,6 +484,12 @@ void AppState::setWeatherSource(WeatherSource source) {
 void AppState::setUnit(TempUnit unit) {
     AppSettings changed = settings_;
     changed.unit = unit;
+    setSettings(changed);
+}
+
+void AppState::setHolidayPlace(const std::string& place) {
+    AppSettings changed = settings_;
+    changed.holidayPlace = place;
     setSettings(changed);
 }
 

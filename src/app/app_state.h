@@ -159,6 +159,7 @@ class AppState : public QObject {
     void setSettings(const AppSettings& settings);
     void setWeatherSource(WeatherSource source);
     void setUnit(TempUnit unit);
+    void setHolidayPlace(const std::string& place);
     // A feed toggle: the identifier moves to the end of the list when on.
     void setFeedCalendar(const std::string& calendarId, bool on);
 

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 #include "app/section_style.h"
@@ -427,7 +428,15 @@ void CountdownListWidget::setPresets(const std::vector<CountdownPreset>& all) {
     presets->clear();
     QFont headingFont = presets->font();
     headingFont.setBold(true);
-    for (const std::string& group : presetGroups()) {
+    // The groups in the order the presets bring them: a country's holidays
+    // follow the catalogue's own groups.
+    std::vector<std::string> groups;
+    for (const CountdownPreset& preset : all) {
+        if (std::find(groups.begin(), groups.end(), preset.group) == groups.end()) {
+            groups.push_back(preset.group);
+        }
+    }
+    for (const std::string& group : groups) {
         if (!presets->isEmpty()) {
             presets->addSeparator();
         }

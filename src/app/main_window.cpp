@@ -403,6 +403,7 @@ void MainWindow::connectState() {
     });
     connect(state, &AppState::settingsChanged, this, [this] {
         weather_->setSettings(state_->settings());
+        list_->setPresets(state_->presets());  // the chosen country's holidays
         refreshCalendars();
         refreshPreview();
     });
@@ -454,6 +455,8 @@ void MainWindow::connectState() {
 
     connect(weather_, &WeatherSection::sourceChosen, state, &AppState::setWeatherSource);
     connect(weather_, &WeatherSection::unitChosen, state, &AppState::setUnit);
+    connect(weather_, &WeatherSection::holidayPlaceChosen, state,
+            [state](const QString& place) { state->setHolidayPlace(place.toStdString()); });
     connect(weather_, &WeatherSection::retryRequested, state, &AppState::retryAppleWeather);
 
     connect(calendars_, &CalendarsSection::connectRequested, this, [this] {

@@ -1,14 +1,19 @@
 #include "app/weather_section.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/section_style.h"
 #include "board/layout.h"
+#include "core/holidays/holiday_catalog.h"
 
 namespace solvane::app {
 
@@ -71,6 +76,30 @@ WeatherSection::WeatherSection(QWidget* parent) : QWidget(parent), fetcher_(fetc
     unitRow->setAccessibleName(tr("Units"));
     layout->addWidget(labelledRow(tr("Units"), unitRow, this));
 
+    // Holidays: the countries whose files are installed, by name in the
+    // user's language where the file has it.
+    holidayCountry_ = new QComboBox(this);
+    holidayCountry_->setObjectName(QStringLiteral("holidayCountry"));
+    holidayCountry_->setAccessibleName(tr("Holidays"));
+    holidayCountry_->addItem(tr("From your language and time zone"), QString());
+    const std::string language = QLocale().name().section(QLatin1Char('_'), 0, 0).toStdString();
+    if (const auto folder = holidayFolder()) {
+        for (const std::string& code : holidayCountries(*folder)) {
+            if (const CountryHolidays* country = installedCountry(code)) {
+                holidayCountry_->addItem(
+                    QString::fromStdString(localName(country->names, language)),
+                    QString::fromStdString(code));
+            }
+        }
+    }
+    layout->addWidget(labelledRow(tr("Holidays"), holidayCountry_, this));
+    holidayRegion_ = new QComboBox(this);
+    holidayRegion_->setObjectName(QStringLiteral("holidayRegion"));
+    holidayRegion_->setAccessibleName(tr("Region"));
+    holidayRegionRow_ = labelledRow(tr("Region"), holidayRegion_, this);
+    layout->addWidget(holidayRegionRow_);
+    holidayRegionRow_->hide();
+
     notice_ = new QWidget(this);
     auto* notice = new QVBoxLayout(notice_);
     notice->setContentsMargins(0, 0, 0, 0);
@@ -116,6 +145,36 @@ WeatherSection::WeatherSection(QWidget* parent) : QWidget(parent), fetcher_(fetc
         emit unitChosen(id == 0 ? TempUnit::fahrenheit : TempUnit::celsius);
     });
     connect(retry_, &QPushButton::clicked, this, &WeatherSection::retryRequested);
+    connect(holidayCountry_, &QComboBox::activated, this, [this] {
+        fillHolidayRegions(holidayCountry_->currentData().toString(), QString());
+        emitHolidayPlace();
+    });
+    connect(holidayRegion_, &QComboBox::activated, this, &WeatherSection::emitHolidayPlace);
+}
+
+void WeatherSection::fillHolidayRegions(const QString& country, const QString& region) {
+    holidayRegion_->clear();
+    const CountryHolidays* holidays =
+        country.isEmpty() ? nullptr : installedCountry(country.toStdString());
+    if (holidays == nullptr || holidays->regions.empty()) {
+        holidayRegionRow_->hide();
+        return;
+    }
+    const std::string language = QLocale().name().section(QLatin1Char('_'), 0, 0).toStdString();
+    holidayRegion_->addItem(tr("Whole country"), QString());
+    for (const HolidayRegion& r : holidays->regions) {
+        holidayRegion_->addItem(QString::fromStdString(localName(r.names, language)),
+                                QString::fromStdString(r.code));
+    }
+    holidayRegion_->setCurrentIndex(std::max(0, holidayRegion_->findData(region)));
+    holidayRegionRow_->show();
+}
+
+void WeatherSection::emitHolidayPlace() {
+    const QString country = holidayCountry_->currentData().toString();
+    const QString region =
+        holidayRegionRow_->isHidden() ? QString() : holidayRegion_->currentData().toString();
+    emit holidayPlaceChosen(region.isEmpty() ? country : country + QLatin1Char('-') + region);
 }
 
 WeatherSection::~WeatherSection() {
@@ -127,6 +186,11 @@ void WeatherSection::setSettings(const AppSettings& settings) {
     appleChosen_ = settings.weatherSource == WeatherSource::apple;
     source_->button(appleChosen_ ? 0 : 1)->setChecked(true);
     unit_->button(settings.unit == TempUnit::fahrenheit ? 0 : 1)->setChecked(true);
+    const auto place = parseCountryAndRegion(settings.holidayPlace);
+    const QString country = place ? QString::fromStdString(place->country) : QString();
+    holidayCountry_->setCurrentIndex(std::max(0, holidayCountry_->findData(country)));
+    fillHolidayRegions(holidayCountry_->currentData().toString(),
+                       place ? QString::fromStdString(place->region) : QString());
     refreshNotice();
 }
 

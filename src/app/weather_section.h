@@ -29,6 +29,7 @@
 #include "platform/weatherkit/weatherkit.h"
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -57,6 +58,11 @@ class WeatherSection : public QWidget {
 
     QButtonGroup* sourcePicker() const { return source_; }
     QButtonGroup* unitPicker() const { return unit_; }
+    // The country whose holidays are offered, and its region where its days
+    // off differ by region; the first country entry follows the locale and
+    // the zone.
+    QComboBox* holidayCountryPicker() const { return holidayCountry_; }
+    QComboBox* holidayRegionPicker() const { return holidayRegion_; }
     // What happened to Apple Weather (the notice's heading) and what to do
     // about it, above the technical details; an empty advice hides it. The
     // notice shows while Apple Weather is the source and failing, with or
@@ -76,10 +82,14 @@ class WeatherSection : public QWidget {
   signals:
     void sourceChosen(solvane::WeatherSource source);
     void unitChosen(solvane::TempUnit unit);
+    // "DE", "DE-BY", or empty for the locale's and zone's country.
+    void holidayPlaceChosen(const QString& place);
     void retryRequested();
 
   private:
     void refreshNotice();
+    void fillHolidayRegions(const QString& country, const QString& region);
+    void emitHolidayPlace();
     void refreshAttribution();
     void markArrived(const QString& url, const QImage& image);
 
@@ -95,6 +105,9 @@ class WeatherSection : public QWidget {
 
     QButtonGroup* source_ = nullptr;
     QButtonGroup* unit_ = nullptr;
+    QComboBox* holidayCountry_ = nullptr;
+    QComboBox* holidayRegion_ = nullptr;
+    QWidget* holidayRegionRow_ = nullptr;
     QWidget* notice_ = nullptr;
     QLabel* noticeTitle_ = nullptr;
     QLabel* details_ = nullptr;

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <memory>
+#include <mutex>
 
 namespace solvane {
 
@@ -136,6 +139,47 @@ std::optional<std::string> defaultHolidayCountry(std::string_view locale, std::s
         return territory;
     }
     return zoneCountry(zoneId, zoneTable);
+}
+
+const CountryHolidays* installedCountry(std::string_view code) {
+    static std::mutex mutex;
+    // Entries are never erased, so what they point to stays put.
+    static std::map<std::string, std::unique_ptr<CountryHolidays>, std::less<>> loaded;
+    std::lock_guard lock(mutex);
+    if (const auto it = loaded.find(code); it != loaded.end()) {
+        return it->second.get();
+    }
+    std::unique_ptr<CountryHolidays> country;
+    if (const auto folder = holidayFolder()) {
+        if (auto read = loadCountry(*folder, code)) {
+            country = std::make_unique<CountryHolidays>(std::move(*read));
+        }
+    }
+    return loaded.emplace(std::string(code), std::move(country)).first->second.get();
+}
+
+std::optional<CivilDate> installedHolidayDate(std::string_view country, std::string_view id,
+                                              std::int64_t year) {
+    const CountryHolidays* holidays = installedCountry(country);
+    if (holidays == nullptr) {
+        return std::nullopt;
+    }
+    for (const Holiday& h : holidays->holidays) {
+        if (h.id == id) {
+            const auto days = holidayDays(*holidays, h, year);
+            return days.empty() ? std::nullopt : std::optional(civilDateOf(days.front()));
+        }
+    }
+    return std::nullopt;
+}
+
+std::string currentLocaleVariable() {
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return {};
 }
 
 fs::path systemZoneTable() {

@@ -51,6 +51,18 @@ std::optional<std::string> zoneCountry(std::string_view zoneId,
 std::optional<std::string> defaultHolidayCountry(std::string_view locale, std::string_view zoneId,
                                                  const std::filesystem::path& zoneTable);
 
+// The installed country (from holidayFolder()), read once per process and
+// kept; nullptr when it is not installed or its file is faulty.
+const CountryHolidays* installedCountry(std::string_view code);
+
+// The civil day of the holiday `id` of an installed country in `year` (the
+// first, for an Islamic day that comes twice); nullopt when there is none.
+std::optional<CivilDate> installedHolidayDate(std::string_view country, std::string_view id,
+                                              std::int64_t year);
+
+// The first of LC_ALL, LC_TIME and LANG that is set, as given.
+std::string currentLocaleVariable();
+
 // The system's zone1970.tab.
 std::filesystem::path systemZoneTable();
 

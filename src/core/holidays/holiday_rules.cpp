@@ -13,6 +13,7 @@
 #include "core/sky/moon.h"
 #include "core/sky/sky_math.h"
 #include "core/sky/sun_position.h"
+#include "core/time/civil_days.h"
 
 namespace solvane {
 
@@ -26,16 +27,11 @@ bool inRange(std::int64_t year) {
 }
 
 bool isLeap(std::int64_t y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return civil::isLeapYear(y);
 }
 
 int daysInMonth(std::int64_t y, std::int64_t m) {
-    static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeap(y) ? 29 : kDays[static_cast<std::size_t>(m - 1)];
-}
-
-DayNumber floorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+    return civil::daysInMonth(y, static_cast<int>(m));
 }
 
 // One ICU calendar of each kind per thread: making one costs far more than
@@ -240,28 +236,12 @@ std::optional<DayNumber> chineseDay(std::int64_t lunarYear, int month, int day,
 }  // namespace
 
 DayNumber dayNumberOf(const CivilDate& date) {
-    // Days from civil (H. Hinnant's algorithm, eras of 400 years).
-    const std::int64_t y = date.year - (date.month <= 2 ? 1 : 0);
-    const std::int64_t era = floorDiv(y, 400);
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t m = date.month;
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    return civil::daysFromCivil(date.year, date.month, date.day);
 }
 
 CivilDate civilDateOf(DayNumber day) {
-    const std::int64_t z = day + 719468;
-    const std::int64_t era = floorDiv(z, 146097);
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
-    const std::int64_t m = mp + (mp < 10 ? 3 : -9);
-    const std::int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-    return CivilDate{static_cast<std::int32_t>(y), static_cast<std::int32_t>(m),
-                     static_cast<std::int32_t>(d)};
+    const civil::Ymd ymd = civil::civilFromDays(day);
+    return CivilDate{static_cast<std::int32_t>(ymd.year), ymd.month, ymd.day};
 }
 
 int weekdayOf(DayNumber day) {

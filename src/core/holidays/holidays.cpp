@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <set>
 #include <sstream>
 
+#include "core/util/bounded_file.h"
 #include "core/util/translation.h"
 
 namespace solvane {
@@ -488,24 +488,35 @@ Result<CountryHolidays, std::string> parseCountryHolidays(std::string_view json)
 
 Result<CountryHolidays, std::string> loadCountryHolidays(const std::filesystem::path& file) {
     const auto fail = [&](std::string why) { return Failure{file.string() + ": " + why}; };
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec) {
-        return fail("cannot be read");
+    const auto text = readBoundedFile(file, kMaxHolidayFileBytes);
+    if (!text) {
+        return fail(text.error() == FileReadError::tooLarge
+                        ? "is larger than " + std::to_string(kMaxHolidayFileBytes) + " bytes"
+                        : "cannot be read (" + std::string(toString(text.error())) + ")");
     }
-    if (size > kMaxHolidayFileBytes) {
-        return fail("is larger than " + std::to_string(kMaxHolidayFileBytes) + " bytes");
-    }
-    std::ifstream in(file, std::ios::binary);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    if (!in.read(text.data(), static_cast<std::streamsize>(size))) {
-        return fail("cannot be read");
-    }
-    auto parsed = parseCountryHolidays(text);
+    auto parsed = parseCountryHolidays(*text);
     if (!parsed) {
         return fail(parsed.error());
     }
     return parsed;
+}
+
+std::vector<DayNumber> holidayDays(const CountryHolidays& country, const Holiday& h,
+                                   std::int64_t year) {
+    std::vector<DayNumber> days;
+    if (!h.holdsIn(year)) {
+        return days;
+    }
+    for (DayNumber d : baseDays(h.rule, year, country.utcOffsetMinutes)) {
+        if (h.sameAs) {
+            const auto other = baseDays(*h.sameAs, year, country.utcOffsetMinutes);
+            if (std::find(other.begin(), other.end(), d) != other.end()) {
+                d += h.thenAdd;
+            }
+        }
+        days.push_back(d + h.weekdayShift[static_cast<std::size_t>(weekdayOf(d))]);
+    }
+    return days;
 }
 
 std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::string_view region,
@@ -522,14 +533,7 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
             if (!h.holdsIn(y) || !h.holdsIn(region)) {
                 continue;
             }
-            for (DayNumber d : baseDays(h.rule, y, country.utcOffsetMinutes)) {
-                if (h.sameAs) {
-                    const auto other = baseDays(*h.sameAs, y, country.utcOffsetMinutes);
-                    if (std::find(other.begin(), other.end(), d) != other.end()) {
-                        d += h.thenAdd;
-                    }
-                }
-                d += h.weekdayShift[static_cast<std::size_t>(weekdayOf(d))];
+            for (const DayNumber d : holidayDays(country, h, y)) {
                 const bool kept = h.observanceFrom && y >= *h.observanceFrom;
                 all.push_back({d, &h, kept ? HolidayType::observance : h.type, false});
             }

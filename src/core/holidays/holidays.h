@@ -153,6 +153,11 @@ struct HolidayDay {
     bool substitute = false;  // the day off made up for one on a weekend
 };
 
+// The days the holiday itself falls on in `year` (no substitute days): none
+// in a year it does not hold, two for an Islamic day that comes twice.
+std::vector<DayNumber> holidayDays(const CountryHolidays& country, const Holiday& holiday,
+                                   std::int64_t year);
+
 // The country's holidays in `year`, in date order: the nationwide ones, and
 // with a region code those of that region too. Substitute days follow the
 // holiday's observed rule and may come from the neighbouring year's

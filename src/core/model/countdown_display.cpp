@@ -1,5 +1,7 @@
 #include "core/model/countdown_display.h"
 
+#include "core/holidays/holiday_catalog.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -367,6 +369,17 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
         return change->direction == ClockDirection::forward
                    ? translate("CountdownDisplay", "When the clocks go forward")
                    : translate("CountdownDisplay", "When the clocks go back");
+    }
+    if (const auto* holiday = rule.asHoliday()) {
+        const std::string language = calendar.locale().substr(0, calendar.locale().find('_'));
+        if (const CountryHolidays* country = installedCountry(holiday->country)) {
+            for (const Holiday& h : country->holidays) {
+                if (h.id == holiday->id) {
+                    return localName(h.names, language);
+                }
+            }
+        }
+        return translate("CountdownDisplay", "Holiday");
     }
     const auto& nth = std::get<DateRule::NthWeekday>(rule.value);
     std::string text = nthWeekdayText(nth.n, nth.weekday, nth.month, calendar);

@@ -262,6 +262,31 @@ Result<DateRule, DecodeError> readDateRule(const Json& value) {
         }
         return DateRule::clockChange(*parsed);
     }
+    // A country's holiday carries a fixed day beside it for the same reason.
+    if (const auto holiday = value.find("holiday"); holiday != value.end()) {
+        if (!holiday->is_object()) {
+            return fail(wrongType("holiday", "an object", *holiday));
+        }
+        std::string fields[2];
+        const char* names[2] = {"country", "id"};
+        for (int i = 0; i < 2; ++i) {
+            auto member = requiredMember(*holiday, names[i]);
+            if (!member) {
+                return Failure{member.error()};
+            }
+            if (!(*member)->is_string()) {
+                return fail(wrongType(names[i], "a string", **member));
+            }
+            fields[i] = (*member)->get<std::string>();
+        }
+        Instant fallback;
+        if (const auto fixed = value.find("fixed"); fixed != value.end() && fixed->is_object()) {
+            if (auto date = readDate(*fixed, "_0")) {
+                fallback = *date;
+            }
+        }
+        return DateRule::holiday(std::move(fields[0]), std::move(fields[1]), fallback);
+    }
     // A case key counts even when its value is null: it is there, just
     // unreadable, and fails below as the wrong type.
     const bool hasFixed = value.contains("fixed");
@@ -502,6 +527,12 @@ Json toJson(const DateRule& rule) {
         const bool forward = change->direction == ClockDirection::forward;
         out["nthWeekday"] = toJson(forward ? DateRule::nthWeekday(2, 1, 3, 0)
                                            : DateRule::nthWeekday(1, 1, 11, 0))["nthWeekday"];
+    } else if (const auto* holiday = rule.asHoliday()) {
+        payload["country"] = holiday->country;
+        payload["id"] = holiday->id;
+        out["holiday"] = std::move(payload);
+        // Versions that do not know the rule read a day of the holiday.
+        out["fixed"] = toJson(DateRule::fixed(holiday->fallback))["fixed"];
     }
     return out;
 }

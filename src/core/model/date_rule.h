@@ -15,6 +15,11 @@
 //                                        changes: for zones whose changes no
 //                                        nthWeekday rule names (Morocco's move
 //                                        with Ramadan, a change made once)
+//   holiday(country, id, fallback)       a country's holiday as its file names
+//                                        it (core/holidays): Easter Monday,
+//                                        Eid al-Fitr, Qingming; `fallback` is
+//                                        a fixed date for versions and
+//                                        installs that do not know it
 //
 // Payloads are stored as signed 64-bit integers and are not range-checked
 // here; resolution (rules.h) decides what an out-of-range rule names.
@@ -22,6 +27,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <variant>
 
 #include "core/time/instant.h"
@@ -65,7 +71,14 @@ struct DateRule {
         bool operator==(const ClockChange&) const = default;
     };
 
-    std::variant<Fixed, NthWeekday, Season, ClockChange> value;
+    struct Holiday {
+        std::string country;  // ISO 3166 code, upper case
+        std::string id;       // the holiday's id in the country's file
+        Instant fallback;     // a day of it, for readers that cannot work it out
+        bool operator==(const Holiday&) const = default;
+    };
+
+    std::variant<Fixed, NthWeekday, Season, ClockChange, Holiday> value;
 
     static DateRule fixed(Instant date) { return DateRule{Fixed{date}}; }
     static DateRule nthWeekday(std::int64_t n, std::int64_t weekday, std::int64_t month,
@@ -80,7 +93,12 @@ struct DateRule {
     const Fixed* asFixed() const { return std::get_if<Fixed>(&value); }
     const NthWeekday* asNthWeekday() const { return std::get_if<NthWeekday>(&value); }
     const Season* asSeason() const { return std::get_if<Season>(&value); }
+    static DateRule holiday(std::string country, std::string id, Instant fallback) {
+        return DateRule{Holiday{std::move(country), std::move(id), fallback}};
+    }
+
     const ClockChange* asClockChange() const { return std::get_if<ClockChange>(&value); }
+    const Holiday* asHoliday() const { return std::get_if<Holiday>(&value); }
 
     bool operator==(const DateRule&) const = default;
 };

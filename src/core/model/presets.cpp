@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/holidays/holiday_catalog.h"
+#include "core/holidays/holiday_presets.h"
 #include "core/model/seasons.h"
 
 namespace solvane {
@@ -175,6 +177,14 @@ CountdownPreset* findPreset(std::vector<CountdownPreset>& presets, std::string_v
     return it == presets.end() ? nullptr : &*it;
 }
 
+std::string lowerCode(std::string_view code) {
+    std::string out(code);
+    for (char& c : out) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return out;
+}
+
 // The season index of the first equinox on or after the day of `now`.
 std::int64_t nextEquinox(const Calendar& calendar, Instant now) {
     const auto today = calendar.startOfDay(now);
@@ -196,14 +206,28 @@ std::int64_t nextEquinox(const Calendar& calendar, Instant now) {
 
 }  // namespace
 
-PresetRegion PresetRegion::of(const Calendar& calendar, Instant now,
-                              std::optional<double> latitude) {
+PresetRegion PresetRegion::of(const Calendar& calendar, Instant now, std::optional<double> latitude,
+                              std::string_view holidayPlace) {
     PresetRegion region;
     region.clocks = clockChanges(calendar, now);
     region.unitedStates = inUnitedStates(calendar);
     region.hemisphere = latitude && std::isfinite(*latitude) && *latitude < 0
                             ? Hemisphere::southern
                             : Hemisphere::northern;
+    std::optional<std::string> country;
+    std::string holidayRegion;
+    if (const auto chosen = parseCountryAndRegion(holidayPlace)) {
+        country = chosen->country;
+        holidayRegion = chosen->region;
+    } else {
+        country =
+            defaultHolidayCountry(currentLocaleVariable(), calendar.zoneId(), systemZoneTable());
+    }
+    if (country && *country != "US" && installedCountry(*country) != nullptr) {
+        region.holidayCountry = std::move(country);
+        region.holidayRegion = std::move(holidayRegion);
+        region.holidaysFrom = now;
+    }
     return region;
 }
 
@@ -236,6 +260,30 @@ std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetReg
     for (CountdownPreset& preset : presets) {
         preset.title = translate("Presets", preset.title.c_str());
         preset.group = translate("Presets", preset.group.c_str());
+    }
+    if (const CountryHolidays* country =
+            region.holidayCountry ? installedCountry(*region.holidayCountry) : nullptr) {
+        // Elsewhere the United States' days say whose they are, and the days
+        // the country keeps itself (its own Mother's Day) come from its set.
+        const std::string usGroup = translate("Presets", kHolidays.data());
+        auto local = holidayPresets(*country, region.holidayRegion, calendar, region.holidaysFrom);
+        std::erase_if(presets, [&](const CountdownPreset& p) {
+            return p.group == usGroup &&
+                   std::any_of(local.begin(), local.end(), [&](const CountdownPreset& l) {
+                       return l.start == p.start ||
+                              l.id == "holiday-" + lowerCode(country->code) + "-" + p.id;
+                   });
+        });
+        for (CountdownPreset& preset : presets) {
+            if (preset.group == usGroup) {
+                preset.title =
+                    withArguments(translate("Presets", "%1 (United States)"), {preset.title});
+            }
+        }
+        // Already in the user's language, as the file names them.
+        for (CountdownPreset& preset : local) {
+            presets.push_back(std::move(preset));
+        }
     }
     return presets;
 }
@@ -280,6 +328,13 @@ std::vector<CountdownPreset> starterPresets(const Calendar& calendar, const Pres
     for (const std::string_view id : {kClockBackId, winterSolstice, kClockForwardId, last}) {
         if (const CountdownPreset* preset = findPreset(presets, id)) {
             starters.push_back(*preset);
+        }
+    }
+    if (const CountryHolidays* country =
+            region.holidayCountry ? installedCountry(*region.holidayCountry) : nullptr) {
+        for (CountdownPreset& preset :
+             nextPublicHolidayPresets(*country, region.holidayRegion, calendar, now, 2)) {
+            starters.push_back(std::move(preset));
         }
     }
     return starters;

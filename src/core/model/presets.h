@@ -46,11 +46,20 @@ struct PresetRegion {
     std::optional<ClockChanges> clocks;  // none: no clock-change presets
     bool unitedStates = false;
     Hemisphere hemisphere = Hemisphere::northern;
+    // The user's country for holidays (its file installed), outside the
+    // United States, whose days the catalogue already holds.
+    std::optional<std::string> holidayCountry;
+    std::string holidayRegion;  // empty: the whole country
+    Instant holidaysFrom;       // the moment whose year the holiday presets are ordered by
 
     // The region of the calendar's zone in the year of `now`, with the
     // hemisphere of the saved place's latitude: south of the equator is
-    // southern, an unknown latitude northern.
-    static PresetRegion of(const Calendar& calendar, Instant now, std::optional<double> latitude);
+    // southern, an unknown latitude northern. The holiday country is the
+    // territory of the user's locale variables, else the zone's country.
+    // A chosen holiday place ("DE", "DE-BY"; see AppSettings) stands for the
+    // locale's and zone's country.
+    static PresetRegion of(const Calendar& calendar, Instant now, std::optional<double> latitude,
+                           std::string_view holidayPlace = {});
 
     bool operator==(const PresetRegion&) const = default;
 };
@@ -60,7 +69,8 @@ struct PresetRegion {
 // zone's own rules. In the southern hemisphere the season presets keep their
 // rules and ids and take the local season's title and symbol (the June
 // solstice is "Winter solstice"). Fixed dates are local midnights of the
-// month and day in the year 2000 in the calendar's zone.
+// month and day in the year 2000 in the calendar's zone. With a holiday
+// country, its holidays follow as the group "Holidays (<country>)".
 std::vector<CountdownPreset> catalogue(const Calendar& calendar, const PresetRegion& region);
 
 // The distinct groups in order of first appearance.
@@ -71,8 +81,9 @@ Countdown makeCountdown(const CountdownPreset& preset);
 
 // The presets a fresh store starts with: "Fall back", the hemisphere's
 // "Winter solstice", "Spring forward", and in the United States "Summer
-// Fridays", elsewhere the next equinox from the day of `now`. The clock
-// changes are left out where the zone has none.
+// Fridays", elsewhere the next equinox from the day of `now` and the holiday
+// country's next two public holidays. The clock changes are left out where
+// the zone has none.
 std::vector<CountdownPreset> starterPresets(const Calendar& calendar, const PresetRegion& region,
                                             Instant now);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/holidays/holiday_catalog.h"
 #include "core/model/clock_changes.h"
 
 namespace solvane {
@@ -70,6 +71,18 @@ std::optional<Instant> resolve(const DateRule& rule, std::int64_t year, bool rec
     }
     if (const auto* season = rule.asSeason()) {
         return seasonDate(season->index, year, calendar);
+    }
+    if (const auto* holiday = rule.asHoliday()) {
+        if (const auto day = installedHolidayDate(holiday->country, holiday->id, year)) {
+            return calendar.date(day->year, day->month, day->day);
+        }
+        // Where the holiday's country is not installed (or no longer has
+        // it), the day it was made with keeps the countdown going. A holiday
+        // that simply does not fall in this year names no day, like any rule.
+        if (installedCountry(holiday->country) != nullptr) {
+            return std::nullopt;
+        }
+        return resolve(DateRule::fixed(holiday->fallback), year, recurring, calendar);
     }
     if (const auto* change = rule.asClockChange()) {
         const auto days = clockChangeDays(change->direction, year, year, calendar);

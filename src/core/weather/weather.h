@@ -84,6 +84,9 @@ struct AppSettings {
     WeatherSource weatherSource = WeatherSource::openMeteo;
     TempUnit unit = TempUnit::fahrenheit;
     std::vector<std::string> feedCalendarIDs;
+    // The holidays offered: a country ("DE") or one of its regions ("DE-BY");
+    // empty: the country of the locale, else of the time zone.
+    std::string holidayPlace = {};
 
     // The defaults for a user of `locale`.
     static AppSettings defaults(std::string_view locale);

@@ -197,6 +197,13 @@ Result<AppSettings, DecodeError> readSettings(const Json& value, const AppSettin
         }
         settings.feedCalendarIDs = std::move(ids);
     }
+
+    if (const Json* member = presentMember(value, "holidayPlace")) {
+        if (!member->is_string()) {
+            return fail(wrongType("holidayPlace", "a string", *member));
+        }
+        settings.holidayPlace = member->get<std::string>();
+    }
     return settings;
 }
 
@@ -242,6 +249,10 @@ std::string encodeAppSettings(const AppSettings& settings) {
         ids.push_back(id);
     }
     out["feedCalendarIDs"] = std::move(ids);
+    // Written only once chosen, so the record stays as it was until then.
+    if (!settings.holidayPlace.empty()) {
+        out["holidayPlace"] = settings.holidayPlace;
+    }
     return dump(out);
 }
 

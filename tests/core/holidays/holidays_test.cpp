@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/holidays/holiday_catalog.h"
+#include "core/holidays/working_days.h"
 
 namespace solvane {
 namespace {
@@ -142,6 +143,24 @@ TEST(Holidays, FaultyFilesAreRefusedWithAReason) {
     EXPECT_FALSE(loadCountry(kData, "ZZ"));
     EXPECT_FALSE(parseCountryAndRegion("DEU"));
     EXPECT_EQ(parseCountryAndRegion("gb-sct")->region, "SCT");
+}
+
+// Across Easter in Berlin (Saturday and Sunday off) and across Passover in
+// Jerusalem (Friday and Saturday off).
+TEST(Holidays, WorkingDaysSkipTheLocalesWeekendAndTheHolidays) {
+    const auto de = loadCountry(kData, "DE");
+    const auto il = loadCountry(kData, "IL");
+    ASSERT_TRUE(de && il);
+    const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
+    const auto jerusalem = *Calendar::make("Asia/Jerusalem", "he_IL");
+    const auto span = [](const Calendar& c, int d0, int d1, const CountryHolidays* country) {
+        return workingDaysUntil(*c.date(2025, 4, d0, 9), *c.date(2025, 4, d1), c, country, "");
+    };
+    EXPECT_EQ(span(berlin, 14, 22, &*de), 4);  // Good Friday and Easter Monday off
+    EXPECT_EQ(span(berlin, 14, 22, nullptr), 6);
+    EXPECT_EQ(span(jerusalem, 10, 22, &*il), 7);  // Passover's first and seventh days
+    EXPECT_EQ(span(jerusalem, 10, 22, nullptr), 8);
+    EXPECT_EQ(span(berlin, 22, 14, &*de), 0);
 }
 
 TEST(Holidays, DefaultCountryFromLocaleThenZone) {
