@@ -592,6 +592,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Svátek</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1090,6 +1094,14 @@ Velikosti: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Vánoce</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Svátky (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (Spojené státy)</translation>
     </message>
 </context>
 <context>
@@ -3229,6 +3241,22 @@ Velikosti: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Místo ní se používá Open-Meteo.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Svátky</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Podle jazyka a časového pásma</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Celá země</translation>
     </message>
 </context>
 </TS>

@@ -583,6 +583,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feiertag</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1077,6 +1081,14 @@ Größen: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Weihnachten</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Feiertage (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (Vereinigte Staaten)</translation>
     </message>
 </context>
 <context>
@@ -3207,6 +3219,22 @@ Größen: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Open-Meteo springt ein.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Aus Ihrer Sprache und Zeitzone</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Ganzes Land</translation>
     </message>
 </context>
 </TS>

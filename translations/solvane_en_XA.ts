@@ -555,6 +555,10 @@
         <comment>December after "of" in "2nd Monday of December"</comment>
         <translation>［%1·］</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>［Ĥöļîđåý··］</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1037,6 +1041,14 @@ Sizes: %3</source>
     <message>
         <source>Christmas</source>
         <translation>［Çĥŕîšţɱåš···］</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>［Ĥöļîđåýš (%1)····］</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>［%1 (Ûñîţéđ Šţåţéš)······］</translation>
     </message>
 </context>
 <context>
@@ -3140,6 +3152,22 @@ Sizes: %3</source>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>［%1 Öþéñ-Ṁéţéö îš ƒîļļîñĝ îñ.·········］</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>［Ĥöļîđåýš··］</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>［Ƒŕöɱ ýöûŕ ļåñĝûåĝé åñđ ţîɱé žöñé··········］</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>［Ŕéĝîöñ··］</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>［Ŵĥöļé çöûñţŕý····］</translation>
     </message>
 </context>
 </TS>

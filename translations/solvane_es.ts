@@ -583,6 +583,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Festivo</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1077,6 +1081,14 @@ Tamaños: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Navidad</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Festivos (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (Estados Unidos)</translation>
     </message>
 </context>
 <context>
@@ -3207,6 +3219,22 @@ Tamaños: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Open-Meteo lo sustituye.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Según tu idioma y zona horaria</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Todo el país</translation>
     </message>
 </context>
 </TS>

@@ -583,6 +583,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>de %1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Jour férié</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1077,6 +1081,14 @@ Tailles&#xa0;: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Noël</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Jours fériés (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (États-Unis)</translation>
     </message>
 </context>
 <context>
@@ -3207,6 +3219,22 @@ Tailles&#xa0;: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Open-Meteo prend le relais.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>D&apos;après votre langue et votre fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Tout le pays</translation>
     </message>
 </context>
 </TS>

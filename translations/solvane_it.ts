@@ -583,6 +583,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Festività</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1077,6 +1081,14 @@ Dimensioni: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Natale</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Festività (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (Stati Uniti)</translation>
     </message>
 </context>
 <context>
@@ -3207,6 +3219,22 @@ Dimensioni: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Lo sostituisce Open-Meteo.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Festività</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Dalla lingua e dal fuso orario</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Regione</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Tutto il paese</translation>
     </message>
 </context>
 </TS>

@@ -574,6 +574,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>공휴일</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1064,6 +1068,14 @@ Sizes: %3</source>
     <message>
         <source>Christmas</source>
         <translation>크리스마스</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>공휴일 (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (미국)</translation>
     </message>
 </context>
 <context>
@@ -3185,6 +3197,22 @@ Sizes: %3</source>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Open-Meteo를 대신 사용합니다.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>공휴일</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>언어와 시간대 기준</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>지역</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>전국</translation>
     </message>
 </context>
 </TS>

@@ -583,6 +583,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feestdag</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1077,6 +1081,14 @@ Groottes: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Kerstmis</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Feestdagen (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (Verenigde Staten)</translation>
     </message>
 </context>
 <context>
@@ -3207,6 +3219,22 @@ Groottes: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Open-Meteo springt in.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feestdagen</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Op basis van je taal en tijdzone</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Regio</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Heel het land</translation>
     </message>
 </context>
 </TS>

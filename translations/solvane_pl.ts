@@ -592,6 +592,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Święto</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1090,6 +1094,14 @@ Rozmiary: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Boże Narodzenie</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Święta (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (Stany Zjednoczone)</translation>
     </message>
 </context>
 <context>
@@ -3229,6 +3241,22 @@ Rozmiary: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 W zastępstwie działa Open-Meteo.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Święta</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Na podstawie języka i strefy czasowej</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Cały kraj</translation>
     </message>
 </context>
 </TS>

@@ -583,6 +583,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Helgdag</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1077,6 +1081,14 @@ Storlekar: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Juldagen</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Helgdagar (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (USA)</translation>
     </message>
 </context>
 <context>
@@ -3207,6 +3219,22 @@ Storlekar: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Open-Meteo används i stället.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Helgdagar</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Från ditt språk och din tidszon</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Hela landet</translation>
     </message>
 </context>
 </TS>

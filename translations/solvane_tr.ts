@@ -574,6 +574,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Tatil</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1064,6 +1068,14 @@ Boyutlar: %3</translation>
     <message>
         <source>Christmas</source>
         <translation>Noel</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Resmî tatiller (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (ABD)</translation>
     </message>
 </context>
 <context>
@@ -3185,6 +3197,22 @@ Boyutlar: %3</translation>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Open-Meteo devreye girdi.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Resmî tatiller</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>Dilinize ve saat diliminize göre</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Tüm ülke</translation>
     </message>
 </context>
 </TS>

@@ -592,6 +592,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Свято</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1090,6 +1094,14 @@ Sizes: %3</source>
     <message>
         <source>Christmas</source>
         <translation>Різдво</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>Свята (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1 (США)</translation>
     </message>
 </context>
 <context>
@@ -3229,6 +3241,22 @@ Sizes: %3</source>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1 Його замінює Open-Meteo.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Свята</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>За мовою та часовим поясом</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Регіон</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>Уся країна</translation>
     </message>
 </context>
 </TS>

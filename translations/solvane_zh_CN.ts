@@ -574,6 +574,10 @@
         <comment>December after &quot;of&quot; in &quot;2nd Monday of December&quot;</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Holiday</source>
+        <translation>节假日</translation>
+    </message>
 </context>
 <context>
     <name>CountdownEditor</name>
@@ -1064,6 +1068,14 @@ Sizes: %3</source>
     <message>
         <source>Christmas</source>
         <translation>圣诞节</translation>
+    </message>
+    <message>
+        <source>Holidays (%1)</source>
+        <translation>节假日（%1）</translation>
+    </message>
+    <message>
+        <source>%1 (United States)</source>
+        <translation>%1（美国）</translation>
     </message>
 </context>
 <context>
@@ -3185,6 +3197,22 @@ Sizes: %3</source>
         <source>%1 Open-Meteo is filling in.</source>
         <comment>%1: what happened to Apple Weather</comment>
         <translation>%1暂由 Open-Meteo 提供数据。</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>节假日</translation>
+    </message>
+    <message>
+        <source>From your language and time zone</source>
+        <translation>根据你的语言和时区</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>地区</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation>全国</translation>
     </message>
 </context>
 </TS>
