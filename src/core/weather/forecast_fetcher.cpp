@@ -44,16 +44,13 @@ std::optional<Forecast> ForecastFetcher::fetch(const SharedStore& store,
 
     // A success of Apple Weather's leaves its note: it tells why the current
     // weather fell back, and only the weather's own next success clears it.
-    const auto callFor = [&](WeatherSource service) {
-        return service == WeatherSource::apple ? services.apple : services.openMeteo;
-    };
-    auto answer = askServicesInTurn<Forecast>(
-        store, resolved, callFor, place, services.clock, services.appleTimeLimitSeconds,
-        /*clearNoteOnSuccess=*/false, stop, "ForecastServices.notConfigured");
-    if (!answer.record) {
+    auto answer = askServicesInTurn<Forecast>(store, resolved, services, place,
+                                              /*clearNoteOnSuccess=*/false, stop,
+                                              "ForecastServices.notConfigured");
+    if (!answer) {
         return stored;
     }
-    return keep(store, std::move(*answer.record), resolved);
+    return keep(store, std::move(*answer), resolved);
 }
 
 bool ForecastFetcher::due(const SharedStore& store, const ForecastServices& services,

@@ -25,25 +25,15 @@ namespace solvane {
 inline constexpr std::string_view kAppleTimeoutNote =
     "Apple Weather didn't answer within 15 seconds.";
 
-// What one round of asking came to: the record and who gave it, or nothing
-// (everything failed, waited or was stopped).
-template <class Record>
-struct ServiceAnswer {
-    std::optional<Record> record;
-    WeatherSource from = WeatherSource::openMeteo;
-};
-
-// Asks `requested` and then its stand-ins. `callFor` gives each service's
-// request; `clearNoteOnSuccess` lets a success of a service that keeps a
-// failure note clear it (the current weather's does; the forecast leaves the
+// Asks `requested` and then its stand-ins, each through its call in
+// `services` (WeatherServices or ForecastServices); `clearNoteOnSuccess` lets a success of a
+// service that keeps a failure note clear it (the current weather's does; the forecast leaves the
 // note to it). A cancelled `stop` ends the round at once.
-template <class Record>
-ServiceAnswer<Record> askServicesInTurn(
-    const SharedStore& store, WeatherSource requested,
-    const std::function<std::function<Result<Record, WeatherError>(
-        double, double, const net::CancelToken&)>(WeatherSource)>& callFor,
-    const SavedLocation& place, const std::function<Instant()>& clock, double timeLimitSeconds,
-    bool clearNoteOnSuccess, const net::CancelToken& stop, const char* unwired) {
+template <class Record, class Services>
+std::optional<Record> askServicesInTurn(const SharedStore& store, WeatherSource requested,
+                                        const Services& services, const SavedLocation& place,
+                                        bool clearNoteOnSuccess, const net::CancelToken& stop,
+                                        const char* unwired) {
     // Each service at most once, whatever the table says.
     std::size_t asked = 0;
     for (std::optional<WeatherSource> source = requested;
@@ -53,15 +43,17 @@ ServiceAnswer<Record> askServicesInTurn(
         if (stop.cancelled()) {
             return {};
         }
-        if (serviceWaiting(store, entry.source, clock)) {
+        if (serviceWaiting(store, entry.source, services.clock)) {
             continue;
         }
-        const auto service = callFor(entry.source);
+        const auto& service =
+            entry.source == WeatherSource::apple ? services.apple : services.openMeteo;
         const auto ask = [&](const net::CancelToken& cancel) {
             return askService<Record>(service, place.latitude, place.longitude, cancel, unwired);
         };
         Result<Record, WeatherError> outcome =
-            entry.timeLimited ? withTimeLimit<Record>(timeLimitSeconds, ask, stop) : ask(stop);
+            entry.timeLimited ? withTimeLimit<Record>(services.appleTimeLimitSeconds, ask, stop)
+                              : ask(stop);
         if (entry.timeLimited && stop.cancelled()) {
             return {};
         }
@@ -69,9 +61,9 @@ ServiceAnswer<Record> askServicesInTurn(
             if (entry.keepsFailureNote && clearNoteOnSuccess) {
                 store.removeAppleError();
             }
-            return {std::move(*outcome), entry.source};
+            return std::move(*outcome);
         }
-        rememberWait(store, entry.source, clock, outcome.error());
+        rememberWait(store, entry.source, services.clock, outcome.error());
         if (entry.keepsFailureNote) {
             store.saveAppleError(outcome.error().isTimedOut() ? std::string(kAppleTimeoutNote)
                                                               : outcome.error().printable());

@@ -63,18 +63,15 @@ std::optional<WeatherSnapshot> WeatherFetcher::fetch(const SharedStore& store,
     if (stop.cancelled()) {
         return cached;
     }
-    const auto callFor = [&](WeatherSource service) {
-        return service == WeatherSource::apple ? services.apple : services.openMeteo;
-    };
-    auto answer = askServicesInTurn<WeatherSnapshot>(
-        store, resolved, callFor, place, services.clock, services.appleTimeLimitSeconds,
-        /*clearNoteOnSuccess=*/true, stop, "WeatherServices.notConfigured");
-    if (!answer.record) {
+    auto answer = askServicesInTurn<WeatherSnapshot>(store, resolved, services, place,
+                                                     /*clearNoteOnSuccess=*/true, stop,
+                                                     "WeatherServices.notConfigured");
+    if (!answer) {
         return cached;
     }
-    answer.record->requested = resolved;
-    store.saveWeather(*answer.record);
-    return answer.record;
+    answer->requested = resolved;
+    store.saveWeather(*answer);
+    return answer;
 }
 
 bool WeatherFetcher::isFor(const WeatherSnapshot& snapshot, const SavedLocation& place) {
