@@ -187,21 +187,21 @@ wait_for 10 others_seen_under_normal && holds_for_2s others_seen_under_normal ||
 echo "== Show Desktop: the normal window goes, the widgets stay"
 # KWin's D-Bus call would end it as soon as its caller leaves the bus.
 wmctrl -k on
-wait_for 5 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 1'" || fail "KWin did not show the desktop"
+wait_for 20 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 1'" || fail "KWin did not show the desktop"
 widgets_stay_seen "while KWin shows the desktop"
 wmctrl -k off
-wait_for 5 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 0'" || fail "KWin kept showing the desktop"
+wait_for 20 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 0'" || fail "KWin kept showing the desktop"
 wait_for 5 normal_on_top || fail "after Show Desktop the Moon widget is over a normal window"
 
 echo "== Peek at Desktop, the panel's button at its end"
 xdotool mousemove $((width - 27)) $(((bottom + height) / 2)) click 1
-wait_for 5 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 1'" ||
+wait_for 20 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 1'" ||
     fail "the panel's Peek at Desktop button did not show the desktop"
 # Its tooltip would lie over Countdowns.
 xdotool mousemove 1100 300
 widgets_stay_seen "while peeking at the desktop"
 xdotool mousemove $((width - 27)) $(((bottom + height) / 2)) click 1
-wait_for 5 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 0'" || fail "peeking did not end"
+wait_for 20 bash -c "xprop -root _NET_SHOWING_DESKTOP | grep -q '= 0'" || fail "peeking did not end"
 xdotool mousemove 1100 300
 wait_for 5 normal_on_top || fail "after peeking the Moon widget is over a normal window"
 kill "$normal_pid"
