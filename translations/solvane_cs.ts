@@ -243,8 +243,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>workday(s)</source>
-        <comment>under the number of workdays left</comment>
+        <source>working day(s)</source>
+        <comment>under the number of working days left</comment>
         <translation>
             <numerusform>pracovní den</numerusform>
             <numerusform>pracovní dny</numerusform>
@@ -652,7 +652,7 @@
         <translation>Týdny</translation>
     </message>
     <message>
-        <source>Workdays</source>
+        <source>Working days</source>
         <translation>Pracovní dny</translation>
     </message>
 </context>

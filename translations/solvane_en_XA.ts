@@ -222,9 +222,9 @@
         <translation><numerusform>［ŵééķ·］</numerusform><numerusform>［ŵééķš·］</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>workday(s)</source>
-        <comment>under the number of workdays left</comment>
-        <translation><numerusform>［ŵöŕķđåý··］</numerusform><numerusform>［ŵöŕķđåýš··］</numerusform></translation>
+        <source>working day(s)</source>
+        <comment>under the number of working days left</comment>
+        <translation><numerusform>［ŵöŕķîñĝ đåý···］</numerusform><numerusform>［ŵöŕķîñĝ đåýš····］</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>of %n day(s)</source>
@@ -615,8 +615,8 @@
         <translation>［Ŵééķš·］</translation>
     </message>
     <message>
-        <source>Workdays</source>
-        <translation>［Ŵöŕķđåýš··］</translation>
+        <source>Working days</source>
+        <translation>［Ŵöŕķîñĝ đåýš····］</translation>
     </message>
 </context>
 <context>

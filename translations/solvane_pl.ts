@@ -243,8 +243,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>workday(s)</source>
-        <comment>under the number of workdays left</comment>
+        <source>working day(s)</source>
+        <comment>under the number of working days left</comment>
         <translation>
             <numerusform>dzień roboczy</numerusform>
             <numerusform>dni robocze</numerusform>
@@ -652,7 +652,7 @@
         <translation>Tygodnie</translation>
     </message>
     <message>
-        <source>Workdays</source>
+        <source>Working days</source>
         <translation>Dni robocze</translation>
     </message>
 </context>

@@ -238,8 +238,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>workday(s)</source>
-        <comment>under the number of workdays left</comment>
+        <source>working day(s)</source>
+        <comment>under the number of working days left</comment>
         <translation>
             <numerusform>dia útil</numerusform>
             <numerusform>dias úteis</numerusform>
@@ -643,7 +643,7 @@
         <translation>Semanas</translation>
     </message>
     <message>
-        <source>Workdays</source>
+        <source>Working days</source>
         <translation>Dias úteis</translation>
     </message>
 </context>

@@ -243,8 +243,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>workday(s)</source>
-        <comment>under the number of workdays left</comment>
+        <source>working day(s)</source>
+        <comment>under the number of working days left</comment>
         <translation>
             <numerusform>рабочий день</numerusform>
             <numerusform>рабочих дня</numerusform>
@@ -652,7 +652,7 @@
         <translation>Недели</translation>
     </message>
     <message>
-        <source>Workdays</source>
+        <source>Working days</source>
         <translation>Рабочие дни</translation>
     </message>
 </context>

@@ -243,8 +243,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>workday(s)</source>
-        <comment>under the number of workdays left</comment>
+        <source>working day(s)</source>
+        <comment>under the number of working days left</comment>
         <translation>
             <numerusform>робочий день</numerusform>
             <numerusform>робочі дні</numerusform>
@@ -652,7 +652,7 @@
         <translation>Тижні</translation>
     </message>
     <message>
-        <source>Workdays</source>
+        <source>Working days</source>
         <translation>Робочі дні</translation>
     </message>
 </context>

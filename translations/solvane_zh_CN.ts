@@ -233,8 +233,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>workday(s)</source>
-        <comment>under the number of workdays left</comment>
+        <source>working day(s)</source>
+        <comment>under the number of working days left</comment>
         <translation>
             <numerusform>个工作日</numerusform>
         </translation>
@@ -634,7 +634,7 @@
         <translation>周</translation>
     </message>
     <message>
-        <source>Workdays</source>
+        <source>Working days</source>
         <translation>工作日</translation>
     </message>
 </context>

@@ -229,7 +229,7 @@ std::vector<std::string> CountdownEditorModel::recursSegments() {
 std::vector<std::string> CountdownEditorModel::unitSegments() {
     // In the order of CountUnit's cases.
     return {translate("CountdownEditor", "Days"), translate("CountdownEditor", "Weeks"),
-            translate("CountdownEditor", "Workdays")};
+            translate("CountdownEditor", "Working days")};
 }
 
 Instant CountdownEditorModel::startRowDate() const {

@@ -458,7 +458,7 @@ void CountdownListWidget::setPresets(const std::vector<CountdownPreset>& all) {
 }
 
 void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Instant now,
-                                        const Calendar& calendar) {
+                                        const Calendar& calendar, const DaysOff& daysOff) {
     std::vector<CountdownRow> rows;
     rows.reserve(countdowns.size());
     for (Countdown& countdown : countdowns) {
@@ -466,7 +466,7 @@ void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Insta
         row.id = qs(countdown.id.toString());
         row.label = shownText(qs(countdown.label));
         row.summary = qs(scheduleSummary(countdown, now, calendar));
-        if (const auto shown = display(countdown, now, calendar)) {
+        if (const auto shown = display(countdown, now, calendar, daysOff)) {
             row.trailing = qs(numberText(static_cast<double>(shown->value))) + QLatin1Char(' ') +
                            qs(shown->unit);
             row.showsValue = true;

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "core/holidays/working_days.h"
 #include "core/model/countdown.h"
 #include "core/model/presets.h"
 #include "core/time/calendar.h"
@@ -56,7 +57,8 @@ class CountdownListWidget : public QWidget {
     explicit CountdownListWidget(QWidget* parent = nullptr);
     ~CountdownListWidget() override;
 
-    void setCountdowns(std::vector<Countdown> countdowns, Instant now, const Calendar& calendar);
+    void setCountdowns(std::vector<Countdown> countdowns, Instant now, const Calendar& calendar,
+                       const DaysOff& daysOff = {});
     // The presets "From a Preset" offers, under their groups' headings.
     void setPresets(const std::vector<CountdownPreset>& presets);
     void setIconLoader(IconLoader loader);

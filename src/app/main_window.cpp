@@ -404,6 +404,7 @@ void MainWindow::connectState() {
     connect(state, &AppState::settingsChanged, this, [this] {
         weather_->setSettings(state_->settings());
         list_->setPresets(state_->presets());  // the chosen country's holidays
+        refreshCountdowns();                   // working days leave them out
         refreshCalendars();
         refreshPreview();
     });
@@ -477,7 +478,8 @@ void MainWindow::connectState() {
 }
 
 void MainWindow::refreshCountdowns() {
-    list_->setCountdowns(state_->countdowns(), state_->now(), state_->calendar());
+    list_->setCountdowns(state_->countdowns(), state_->now(), state_->calendar(),
+                         DaysOff::forPlace(state_->settings().holidayPlace, state_->calendar()));
     QStringList notices;
     const StoreHealth& health = state_->storeHealth();
     const QString store = homeRelative(state_->store().paths().suite);

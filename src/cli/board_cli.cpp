@@ -225,7 +225,9 @@ int countdownCommand(const Arguments& a, const Environment& env, std::ostream& o
         result["start"] = nullptr;
         result["end"] = nullptr;
     }
-    if (const auto row = display(*countdown, now, *calendar)) {
+    // No store is read here, so working days leave out the holidays of the
+    // locale's or the zone's country.
+    if (const auto row = display(*countdown, now, *calendar, DaysOff::forPlace({}, *calendar))) {
         result["display"] = Json{
             {"value", row->value},
             {"unit", row->unit},

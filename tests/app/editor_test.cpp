@@ -295,7 +295,7 @@ TEST_F(CountdownEditorSheet, TypedDatesAreWholeOrRefused) {
 TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
     auto sheet = open(onDay(7, 10, "Trip"));
     for (const char* segment : {"Show progress", "Hide it", "Finish", "Count to next year's",
-                                "Days", "Weeks", "Workdays"}) {
+                                "Days", "Weeks", "Working days"}) {
         EXPECT_NE(buttonTitled(*sheet, segment), nullptr) << segment;
     }
     EXPECT_EQ(sheet->findChild<QDateEdit*>("startDate")->date(), QDate(2025, 7, 10));

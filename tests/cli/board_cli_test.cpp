@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -196,6 +197,31 @@ TEST_F(BoardCli, AddListAndRemoveCountdowns) {
     const auto again = run({"remove", id});
     EXPECT_EQ(again.status, 1);
     EXPECT_NE(again.err.find(id), std::string::npos);
+}
+
+// Working days leave out the weekend and the chosen place's public holidays:
+// from Saturday 20 December to Wednesday 7 January, 13 weekdays, less
+// Christmas and New Year's Day in the US (the zone's country), and in Bavaria
+// also Boxing Day and Epiphany.
+TEST_F(BoardCli, WorkingDaysLeaveOutThePlacesHolidays) {
+    ::setenv("SOLVANE_HOLIDAYS", SOLVANE_HOLIDAY_DATA, 1);
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = "Back to work";
+    c.start = DateRule::fixed(*newYork().date(2026, 1, 7, 12));
+    c.unit = CountUnit::workdays;
+    ASSERT_TRUE(store.saveCountdowns({c}));
+    for (const auto& [place, count] : {std::pair{"", 11}, {"DE-BY", 9}}) {
+        AppSettings settings = store.loadSettings();
+        settings.holidayPlace = place;
+        ASSERT_TRUE(store.saveSettings(settings));
+        const auto row = run({"--json", "--offline"}).json()["countdowns"][0];
+        EXPECT_EQ(row["value"], count) << place;
+        EXPECT_EQ(row["unit"], "working days") << place;
+        EXPECT_NE(output({"--offline"}).find(std::to_string(count) + " working days"),
+                  std::string::npos)
+            << place;
+    }
 }
 
 // A store that cannot be read or written fails every command that needs it,

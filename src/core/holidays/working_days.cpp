@@ -1,39 +1,71 @@
 #include "core/holidays/working_days.h"
 
+#include <algorithm>
+#include <array>
 #include <set>
+
+#include "core/holidays/holiday_catalog.h"
 
 namespace solvane {
 
-std::optional<std::int64_t> workingDaysUntil(Instant from, Instant to, const Calendar& calendar,
-                                             const CountryHolidays* country,
-                                             std::string_view region) {
-    const auto a = calendar.civilDate(from);
-    const auto b = calendar.civilDate(to);
-    if (!a || !b) {
-        return std::nullopt;
+DaysOff DaysOff::forPlace(std::string_view chosenPlace, const Calendar& calendar) {
+    DaysOff off;
+    std::optional<std::string> country;
+    if (const auto chosen = parseCountryAndRegion(chosenPlace)) {
+        country = chosen->country;
+        off.region = chosen->region;
+    } else {
+        country = defaultHolidayCountry(calendar.locale(), calendar.zoneId(), systemZoneTable());
     }
-    const auto first = validDay(a->year, a->month, a->day);
-    const auto end = validDay(b->year, b->month, b->day);
-    if (!first || !end) {
-        return std::nullopt;
+    if (country) {
+        off.country = installedCountry(*country);
     }
-    std::set<DayNumber> off;
-    if (country != nullptr) {
-        for (std::int64_t year = a->year; year <= b->year; ++year) {
-            for (const HolidayDay& d : holidaysOfYear(*country, region, year)) {
-                if (d.type == HolidayType::publicHoliday) {
-                    off.insert(d.day);
-                }
+    if (off.country == nullptr || off.country->region(off.region) == nullptr) {
+        off.region.clear();
+    }
+    return off;
+}
+
+std::int64_t workingDaysAhead(Instant today, std::int64_t days, const Calendar& calendar,
+                              const DaysOff& off) {
+    const auto civil = calendar.civilDate(today);
+    if (days <= 0 || !civil) {
+        return 0;
+    }
+    const DayNumber first = dayNumberOf(*civil);
+    // Every run of seven consecutive days holds each weekday once, so whole
+    // weeks contribute a fixed count and only the remainder needs walking;
+    // a countdown centuries away costs the same as one next week.
+    std::array<bool, 8> working{};  // indexed by weekday 1…7
+    std::int64_t perWeek = 0;
+    for (int w = 1; w <= 7; ++w) {
+        working[static_cast<std::size_t>(w)] = !calendar.isWeekendWeekday(w);
+        perWeek += working[static_cast<std::size_t>(w)] ? 1 : 0;
+    }
+    std::int64_t count = (days / 7) * perWeek;
+    for (std::int64_t k = 1; k <= days % 7; ++k) {
+        count += working[static_cast<std::size_t>(weekdayOf(first + k))] ? 1 : 0;
+    }
+    if (off.country == nullptr || civil->year > kLastHolidayYear) {
+        return count;
+    }
+    // Holidays are only known to the end of their last year; later days
+    // keep their weekend alone.
+    const DayNumber lastKnown =
+        dayNumberOf(CivilDate{static_cast<std::int32_t>(kLastHolidayYear), 12, 31});
+    const DayNumber last = first + std::min(days, std::max<DayNumber>(lastKnown - first, 0));
+    const std::int64_t lastYear = civilDateOf(last).year;
+    std::set<DayNumber> taken;  // a holiday and a day made up for another may share a day
+    for (std::int64_t year = std::max<std::int64_t>(civil->year, kFirstHolidayYear);
+         year <= lastYear; ++year) {
+        for (const HolidayDay& d : holidaysOfYear(*off.country, off.region, year)) {
+            if (d.type == HolidayType::publicHoliday && d.day > first && d.day <= last &&
+                working[static_cast<std::size_t>(weekdayOf(d.day))] && taken.insert(d.day).second) {
+                --count;
             }
         }
     }
-    std::int64_t count = 0;
-    for (DayNumber day = *first; day < *end; ++day) {
-        if (!calendar.isWeekendWeekday(weekdayOf(day)) && !off.contains(day)) {
-            ++count;
-        }
-    }
-    return count;
+    return std::max<std::int64_t>(count, 0);
 }
 
 }  // namespace solvane

@@ -31,7 +31,7 @@ struct EnumCases<DuringMode> {
 enum class CountUnit {
     days,
     weeks,
-    workdays,  // days the locale does not count as weekend days
+    workdays,  // working days: neither the locale's weekend nor public holidays
 };
 
 template <>

@@ -47,8 +47,8 @@ std::string unitWord(CountUnit unit, std::int64_t value) {
         case CountUnit::weeks:
             return translate("CountdownDisplay", "week(s)", "under the number of weeks left", n);
         case CountUnit::workdays:
-            return translate("CountdownDisplay", "workday(s)", "under the number of workdays left",
-                             n);
+            return translate("CountdownDisplay", "working day(s)",
+                             "under the number of working days left", n);
     }
     return translate("CountdownDisplay", "day(s)", "under the number of days left", n);
 }
@@ -63,11 +63,11 @@ CountdownDisplay rowFor(const Countdown& countdown) {
 }
 
 CountdownDisplay upcomingRow(const Countdown& countdown, const UpcomingPhase& upcoming,
-                             Instant today, const Calendar& calendar) {
+                             Instant today, const Calendar& calendar, const DaysOff& off) {
     CountdownDisplay row = rowFor(countdown);
     const std::int64_t days =
         std::max<std::int64_t>(dayDifference(today, upcoming.start, calendar), 0);
-    row.value = countValue(countdown.unit, days, today, calendar);
+    row.value = countValue(countdown.unit, days, today, calendar, off);
     row.unit = unitWord(countdown.unit, row.value);
     row.caption = shortDateLabel(upcoming.start, calendar);
     row.sortDate = upcoming.start;
@@ -261,7 +261,7 @@ CountdownPhase phase(const Countdown& countdown, Instant now, const Calendar& ca
 }
 
 std::optional<CountdownDisplay> display(const Countdown& countdown, Instant now,
-                                        const Calendar& calendar) {
+                                        const Calendar& calendar, const DaysOff& off) {
     const CountdownPhase current = phase(countdown, now, calendar);
     if (std::holds_alternative<FinishedPhase>(current)) {
         return std::nullopt;
@@ -269,7 +269,7 @@ std::optional<CountdownDisplay> display(const Countdown& countdown, Instant now,
     // phase() only leaves finished when the calendar found today's start.
     const Instant today = calendar.startOfDay(now).value_or(now);
     if (const auto* upcoming = std::get_if<UpcomingPhase>(&current)) {
-        return upcomingRow(countdown, *upcoming, today, calendar);
+        return upcomingRow(countdown, *upcoming, today, calendar, off);
     }
     if (countdown.during == DuringMode::hide) {
         return std::nullopt;
@@ -277,8 +277,8 @@ std::optional<CountdownDisplay> display(const Countdown& countdown, Instant now,
     return activeRow(countdown, std::get<ActivePhase>(current), today, calendar);
 }
 
-std::int64_t countValue(CountUnit unit, std::int64_t days, Instant today,
-                        const Calendar& calendar) {
+std::int64_t countValue(CountUnit unit, std::int64_t days, Instant today, const Calendar& calendar,
+                        const DaysOff& off) {
     switch (unit) {
         case CountUnit::days:
             return days;
@@ -287,30 +287,7 @@ std::int64_t countValue(CountUnit unit, std::int64_t days, Instant today,
         case CountUnit::workdays:
             break;
     }
-    if (days <= 0) {
-        return 0;
-    }
-    const auto todayWeekday = calendar.weekday(today);
-    if (!todayWeekday) {
-        return 0;
-    }
-    // Every run of seven consecutive days holds each weekday once, so whole
-    // weeks contribute a fixed count and only the remainder needs walking;
-    // a countdown centuries away costs the same as one next week.
-    std::array<bool, 7> workday{};  // indexed by weekday − 1
-    std::int64_t perWeek = 0;
-    for (int w = 1; w <= 7; ++w) {
-        workday[static_cast<std::size_t>(w - 1)] = !calendar.isWeekendWeekday(w);
-        perWeek += workday[static_cast<std::size_t>(w - 1)] ? 1 : 0;
-    }
-    std::int64_t count = (days / 7) * perWeek;
-    const std::int64_t remainder = days % 7;
-    // Today is never counted; the remainder runs from tomorrow onward.
-    for (std::int64_t k = 1; k <= remainder; ++k) {
-        const auto index = static_cast<std::size_t>((*todayWeekday - 1 + k) % 7);
-        count += workday[index] ? 1 : 0;
-    }
-    return count;
+    return workingDaysAhead(today, days, calendar, off);
 }
 
 std::string scheduleSummary(const Countdown& countdown, Instant now, const Calendar& calendar) {
@@ -398,11 +375,11 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
 }
 
 std::vector<CountdownDisplay> sortedDisplays(const std::vector<Countdown>& countdowns, Instant now,
-                                             const Calendar& calendar) {
+                                             const Calendar& calendar, const DaysOff& off) {
     std::vector<CountdownDisplay> rows;
     rows.reserve(countdowns.size());
     for (const auto& countdown : countdowns) {
-        if (auto row = display(countdown, now, calendar)) {
+        if (auto row = display(countdown, now, calendar, off)) {
             rows.push_back(std::move(*row));
         }
     }

@@ -12,6 +12,7 @@
 #include <string>
 #include <variant>
 
+#include "core/holidays/working_days.h"
 #include "core/model/countdown.h"
 #include "core/time/calendar.h"
 
@@ -50,13 +51,15 @@ struct CountdownDisplay {
 CountdownPhase phase(const Countdown& countdown, Instant now, const Calendar& calendar);
 
 // Absent for finished countdowns and for hidden spans while they happen.
+// Working days leave out `off`'s public holidays besides the weekend.
 std::optional<CountdownDisplay> display(const Countdown& countdown, Instant now,
-                                        const Calendar& calendar);
+                                        const Calendar& calendar, const DaysOff& off = {});
 
 // `days` (from today, a local midnight) expressed in `unit`: whole weeks
-// truncated, or the days up to and including the target that are not weekend
-// days (today itself never counts). Costs the same for any number of days.
-std::int64_t countValue(CountUnit unit, std::int64_t days, Instant today, const Calendar& calendar);
+// truncated, or the working days up to and including the target (today itself
+// never counts).
+std::int64_t countValue(CountUnit unit, std::int64_t days, Instant today, const Calendar& calendar,
+                        const DaysOff& off = {});
 
 // The application's one-line summary: "Fri, Dec 25 · every year · from Calendar",
 // "Happening now · until Mon, Sep 7", or "Finished".
@@ -72,6 +75,6 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar);
 // Rows of all the countdowns at `now`, ordered by sortDate; equal keys keep list
 // order.
 std::vector<CountdownDisplay> sortedDisplays(const std::vector<Countdown>& countdowns, Instant now,
-                                             const Calendar& calendar);
+                                             const Calendar& calendar, const DaysOff& off = {});
 
 }  // namespace solvane

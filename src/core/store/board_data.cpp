@@ -10,8 +10,9 @@ StoreRead<BoardSources> BoardSources::load(const SharedStore& store, const Calen
     if (!countdowns) {
         return Failure{countdowns.error()};
     }
-    return BoardSources{store.loadLocation(calendar), std::move(*countdowns),
-                        store.loadSettings().unit};
+    const AppSettings settings = store.loadSettings();
+    return BoardSources{store.loadLocation(calendar), std::move(*countdowns), settings.unit,
+                        DaysOff::forPlace(settings.holidayPlace, calendar)};
 }
 
 BoardData BoardData::assemble(const SharedStore& store, Instant now,
@@ -23,7 +24,11 @@ BoardData BoardData::assemble(const SharedStore& store, Instant now,
 }
 
 BoardSources BoardSources::withoutCountdowns(const SharedStore& store, const Calendar& calendar) {
-    return BoardSources{store.loadLocation(calendar), {}, store.loadSettings().unit};
+    const AppSettings settings = store.loadSettings();
+    return BoardSources{store.loadLocation(calendar),
+                        {},
+                        settings.unit,
+                        DaysOff::forPlace(settings.holidayPlace, calendar)};
 }
 
 BoardData BoardData::assemble(const BoardSources& sources, Instant now,
@@ -38,12 +43,12 @@ BoardData BoardData::assemble(const BoardSources& sources, Instant now,
             if (it == countdowns.end()) {
                 continue;
             }
-            if (auto row = display(*it, now, calendar)) {
+            if (auto row = display(*it, now, calendar, sources.daysOff)) {
                 board.countdowns.push_back(std::move(*row));
             }
         }
     } else {
-        board.countdowns = sortedDisplays(countdowns, now, calendar);
+        board.countdowns = sortedDisplays(countdowns, now, calendar, sources.daysOff);
     }
     board.date = now;
     board.weather = std::move(weather);

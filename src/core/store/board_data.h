@@ -18,12 +18,14 @@
 namespace solvane {
 
 // What a board is assembled from, as read from the store at one moment: the
-// place, the countdowns (or their defaults) and the temperature unit. Read it
-// once to build several boards from the same state.
+// place, the countdowns (or their defaults), the temperature unit and the
+// holidays working days leave out. Read it once to build several boards from
+// the same state.
 struct BoardSources {
     SavedLocation place;
     std::vector<Countdown> countdowns;
     TempUnit unit = TempUnit::fahrenheit;
+    DaysOff daysOff;
 
     // `forUse`: the board is going on screen, so a fresh store gets its
     // starter countdowns stored (SharedStore::readCountdowns). The fault

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "core/holidays/holiday_catalog.h"
@@ -145,22 +146,33 @@ TEST(Holidays, FaultyFilesAreRefusedWithAReason) {
     EXPECT_EQ(parseCountryAndRegion("gb-sct")->region, "SCT");
 }
 
-// Across Easter in Berlin (Saturday and Sunday off) and across Passover in
-// Jerusalem (Friday and Saturday off).
+// Across Easter in Berlin (Saturday and Sunday off), across Passover in
+// Jerusalem (Friday and Saturday off), and across Christmas on a weekend in
+// England, whose days off are made up on the Monday and Tuesday after.
 TEST(Holidays, WorkingDaysSkipTheLocalesWeekendAndTheHolidays) {
     const auto de = loadCountry(kData, "DE");
     const auto il = loadCountry(kData, "IL");
-    ASSERT_TRUE(de && il);
+    const auto gb = loadCountry(kData, "GB");
+    ASSERT_TRUE(de && il && gb);
     const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
     const auto jerusalem = *Calendar::make("Asia/Jerusalem", "he_IL");
-    const auto span = [](const Calendar& c, int d0, int d1, const CountryHolidays* country) {
-        return workingDaysUntil(*c.date(2025, 4, d0, 9), *c.date(2025, 4, d1), c, country, "");
+    const auto london = *Calendar::make("Europe/London", "en_GB");
+    const auto ahead = [](const Calendar& c, int y, int m, int d, std::int64_t days,
+                          const CountryHolidays* country, const char* region = "") {
+        return workingDaysAhead(*c.date(y, m, d), days, c, DaysOff{country, region});
     };
-    EXPECT_EQ(span(berlin, 14, 22, &*de), 4);  // Good Friday and Easter Monday off
-    EXPECT_EQ(span(berlin, 14, 22, nullptr), 6);
-    EXPECT_EQ(span(jerusalem, 10, 22, &*il), 7);  // Passover's first and seventh days
-    EXPECT_EQ(span(jerusalem, 10, 22, nullptr), 8);
-    EXPECT_EQ(span(berlin, 22, 14, &*de), 0);
+    EXPECT_EQ(ahead(berlin, 2025, 4, 14, 8, &*de), 4);  // Good Friday and Easter Monday off
+    EXPECT_EQ(ahead(berlin, 2025, 4, 14, 8, nullptr), 6);
+    EXPECT_EQ(ahead(jerusalem, 2025, 4, 10, 12, &*il), 7);  // Passover's first day, a Sunday
+    EXPECT_EQ(ahead(jerusalem, 2025, 4, 10, 12, nullptr), 8);
+    EXPECT_EQ(ahead(london, 2027, 12, 24, 7, &*gb, "EAW"), 3);
+    EXPECT_EQ(ahead(berlin, 2025, 4, 22, -8, &*de), 0);
+    // Past the last year holidays are known for, only the weekend is off.
+    EXPECT_EQ(ahead(berlin, 2199, 12, 31, 7 * 52, &*de), 5 * 52);
+    // The user's chosen place wins; an unknown region keeps the country's days.
+    ::setenv("SOLVANE_HOLIDAYS", SOLVANE_HOLIDAY_DATA, 1);
+    EXPECT_EQ(DaysOff::forPlace("gb-sct", berlin).region, "SCT");
+    EXPECT_EQ(DaysOff::forPlace("DE-XX", london).region, "");
 }
 
 TEST(Holidays, DefaultCountryFromLocaleThenZone) {
