@@ -854,6 +854,186 @@ Tamaños: %3</translation>
         <source>%1 (day off in lieu)</source>
         <translation>%1 (festivo trasladado)</translation>
     </message>
+    <message>
+        <source>New Year&apos;s Day</source>
+        <translation type="unfinished">Año Nuevo</translation>
+    </message>
+    <message>
+        <source>New Year&apos;s Eve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valentine&apos;s Day</source>
+        <translation type="unfinished">San Valentín</translation>
+    </message>
+    <message>
+        <source>International Women&apos;s Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maundy Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easter Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orthodox Good Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orthodox Easter Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labour Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation type="unfinished">Día de la Madre</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation type="unfinished">Día del Padre</translation>
+    </message>
+    <message>
+        <source>Ascension Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whit Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whit Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corpus Christi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midsummer Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saints Peter and Paul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assumption Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reformation Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halloween</source>
+        <translation type="unfinished">Halloween</translation>
+    </message>
+    <message>
+        <source>All Saints&apos; Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Souls&apos; Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Immaculate Conception</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Christmas Eve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Christmas Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Day of Christmas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>St Stephen&apos;s Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boxing Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation type="unfinished">Día de la Independencia</translation>
+    </message>
+    <message>
+        <source>National Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constitution Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Republic Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Victory Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liberation Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Children&apos;s Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Islamic New Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prophet&apos;s Birthday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese New Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mid-Autumn Festival</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

@@ -82,7 +82,7 @@ CountdownPreset presetFor(const CountryHolidays& country, const Holiday& h, DayN
     preset.id = "holiday-" + lower(country.code) + "-" + h.id;
     preset.group =
         withArguments(translate("Presets", "Holidays (%1)"), {localName(country.names, language)});
-    preset.title = localName(h.names, language);
+    preset.title = holidayTitle(h, language);
     preset.symbol = h.type == HolidayType::publicHoliday ? "flag" : "gift";
     preset.start = ruleFor(country, h, calendar, day);
     preset.during = DuringMode::progress;

@@ -583,6 +583,65 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     return all;
 }
 
+namespace {
+
+// Days kept under the same id in many countries, named in every shipped
+// language through the catalogues; a country's file names the others in its
+// own language and English.
+struct CommonHoliday {
+    std::string_view id;
+    const char* name;
+};
+constexpr CommonHoliday kCommonHolidays[] = {
+    {"new-year", SOLVANE_TRANSLATE_NOOP("Holidays", "New Year's Day")},
+    {"new-years-eve", SOLVANE_TRANSLATE_NOOP("Holidays", "New Year's Eve")},
+    {"epiphany", SOLVANE_TRANSLATE_NOOP("Holidays", "Epiphany")},
+    {"valentines-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Valentine's Day")},
+    {"womens-day", SOLVANE_TRANSLATE_NOOP("Holidays", "International Women's Day")},
+    {"maundy-thursday", SOLVANE_TRANSLATE_NOOP("Holidays", "Maundy Thursday")},
+    {"good-friday", SOLVANE_TRANSLATE_NOOP("Holidays", "Good Friday")},
+    {"easter-sunday", SOLVANE_TRANSLATE_NOOP("Holidays", "Easter Sunday")},
+    {"easter-monday", SOLVANE_TRANSLATE_NOOP("Holidays", "Easter Monday")},
+    {"orthodox-good-friday", SOLVANE_TRANSLATE_NOOP("Holidays", "Orthodox Good Friday")},
+    {"orthodox-easter", SOLVANE_TRANSLATE_NOOP("Holidays", "Orthodox Easter")},
+    {"orthodox-easter-monday", SOLVANE_TRANSLATE_NOOP("Holidays", "Orthodox Easter Monday")},
+    {"labour-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Labour Day")},
+    {"mothers-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Mother's Day")},
+    {"fathers-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Father's Day")},
+    {"ascension-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Ascension Day")},
+    {"whit-sunday", SOLVANE_TRANSLATE_NOOP("Holidays", "Whit Sunday")},
+    {"whit-monday", SOLVANE_TRANSLATE_NOOP("Holidays", "Whit Monday")},
+    {"corpus-christi", SOLVANE_TRANSLATE_NOOP("Holidays", "Corpus Christi")},
+    {"midsummer-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Midsummer Day")},
+    {"sts-peter-and-paul", SOLVANE_TRANSLATE_NOOP("Holidays", "Saints Peter and Paul")},
+    {"assumption-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Assumption Day")},
+    {"reformation-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Reformation Day")},
+    {"halloween", SOLVANE_TRANSLATE_NOOP("Holidays", "Halloween")},
+    {"all-saints-day", SOLVANE_TRANSLATE_NOOP("Holidays", "All Saints' Day")},
+    {"all-souls-day", SOLVANE_TRANSLATE_NOOP("Holidays", "All Souls' Day")},
+    {"immaculate-conception", SOLVANE_TRANSLATE_NOOP("Holidays", "Immaculate Conception")},
+    {"christmas-eve", SOLVANE_TRANSLATE_NOOP("Holidays", "Christmas Eve")},
+    {"christmas-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Christmas Day")},
+    {"second-day-of-christmas", SOLVANE_TRANSLATE_NOOP("Holidays", "Second Day of Christmas")},
+    {"st-stephens-day", SOLVANE_TRANSLATE_NOOP("Holidays", "St Stephen's Day")},
+    {"boxing-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Boxing Day")},
+    {"independence-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Independence Day")},
+    {"national-day", SOLVANE_TRANSLATE_NOOP("Holidays", "National Day")},
+    {"constitution-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Constitution Day")},
+    {"republic-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Republic Day")},
+    {"victory-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Victory Day")},
+    {"liberation-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Liberation Day")},
+    {"childrens-day", SOLVANE_TRANSLATE_NOOP("Holidays", "Children's Day")},
+    {"eid-al-fitr", SOLVANE_TRANSLATE_NOOP("Holidays", "Eid al-Fitr")},
+    {"eid-al-adha", SOLVANE_TRANSLATE_NOOP("Holidays", "Eid al-Adha")},
+    {"islamic-new-year", SOLVANE_TRANSLATE_NOOP("Holidays", "Islamic New Year")},
+    {"mawlid", SOLVANE_TRANSLATE_NOOP("Holidays", "Prophet's Birthday")},
+    {"chinese-new-year", SOLVANE_TRANSLATE_NOOP("Holidays", "Chinese New Year")},
+    {"mid-autumn-festival", SOLVANE_TRANSLATE_NOOP("Holidays", "Mid-Autumn Festival")},
+};
+
+}  // namespace
+
 std::string localName(const Names& names, std::string_view language) {
     if (const auto it = names.find(language); it != names.end()) {
         return it->second;
@@ -593,9 +652,28 @@ std::string localName(const Names& names, std::string_view language) {
     return names.empty() ? std::string() : names.begin()->second;
 }
 
+std::string holidayTitle(const Holiday& holiday, std::string_view language) {
+    if (holiday.names.contains(language)) {
+        return holiday.names.find(language)->second;
+    }
+    if (language != "en") {
+        for (const CommonHoliday& common : kCommonHolidays) {
+            // Only a catalogue's own name: without one the country's
+            // English name says more than the shared one.
+            if (common.id == holiday.id) {
+                std::string name = translate("Holidays", common.name);
+                if (name != common.name) {
+                    return name;
+                }
+            }
+        }
+    }
+    return localName(holiday.names, language);
+}
+
 std::string holidayName(const HolidayDay& day, std::string_view language) {
     std::string name =
-        day.holiday == nullptr ? std::string() : localName(day.holiday->names, language);
+        day.holiday == nullptr ? std::string() : holidayTitle(*day.holiday, language);
     if (day.substitute) {
         return withArguments(translate("Holidays", "%1 (day off in lieu)"), {name});
     }

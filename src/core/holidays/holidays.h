@@ -166,8 +166,12 @@ std::vector<DayNumber> holidayDays(const CountryHolidays& country, const Holiday
 std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::string_view region,
                                        std::int64_t year);
 
-// The holiday's name in `language` ("de", "pt"), else in English, else any;
-// a substitute day says so in the user's language.
+// The holiday's name in `language` ("de", "pt"): its own, else the
+// catalogue's for a day many countries keep (Christmas Day, Eid al-Fitr),
+// else its English name, else any.
+std::string holidayTitle(const Holiday& holiday, std::string_view language);
+// holidayTitle of the day's holiday; a substitute day says so in the user's
+// language.
 std::string holidayName(const HolidayDay& day, std::string_view language);
 std::string localName(const std::map<std::string, std::string, std::less<>>& names,
                       std::string_view language);

@@ -352,7 +352,7 @@ std::string ruleDescription(const DateRule& rule, const Calendar& calendar) {
         if (const CountryHolidays* country = installedCountry(holiday->country)) {
             for (const Holiday& h : country->holidays) {
                 if (h.id == holiday->id) {
-                    return localName(h.names, language);
+                    return holidayTitle(h, language);
                 }
             }
         }
