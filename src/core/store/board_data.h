@@ -25,7 +25,7 @@ struct BoardSources {
     SavedLocation place;
     std::vector<Countdown> countdowns;
     TempUnit unit = TempUnit::fahrenheit;
-    DaysOff daysOff;
+    DaysOff daysOff = {};
 
     // `forUse`: the board is going on screen, so a fresh store gets its
     // starter countdowns stored (SharedStore::readCountdowns). The fault

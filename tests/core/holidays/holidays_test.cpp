@@ -10,6 +10,7 @@
 
 #include "core/holidays/holiday_catalog.h"
 #include "core/holidays/working_days.h"
+#include "core/util/translation.h"
 
 namespace solvane {
 namespace {
@@ -173,6 +174,33 @@ TEST(Holidays, WorkingDaysSkipTheLocalesWeekendAndTheHolidays) {
     ::setenv("SOLVANE_HOLIDAYS", SOLVANE_HOLIDAY_DATA, 1);
     EXPECT_EQ(DaysOff::forPlace("gb-sct", berlin).region, "SCT");
     EXPECT_EQ(DaysOff::forPlace("DE-XX", london).region, "");
+}
+
+// A country's own name first, then the catalogue's for a day many countries
+// keep, then the country's English name.
+TEST(Holidays, NamesInTheUsersLanguage) {
+    const auto fr = loadCountry(kData, "FR");
+    const auto de = loadCountry(kData, "DE");
+    ASSERT_TRUE(fr && de);
+    const auto named = [](const CountryHolidays& country, std::string_view id,
+                          std::string_view language) {
+        for (const Holiday& h : country.holidays) {
+            if (h.id == id) {
+                return holidayTitle(h, language);
+            }
+        }
+        return std::string("absent");
+    };
+    installTranslation([](const char*, const char* source, const char*, int) {
+        return std::string(source) == "Christmas Day" ? std::string("Weihnachten")
+                                                      : std::string(source);
+    });
+    EXPECT_EQ(named(*fr, "christmas-day", "de"), "Weihnachten");
+    EXPECT_EQ(named(*de, "christmas-day", "de"), "1. Weihnachtstag");
+    EXPECT_EQ(named(*fr, "bastille-day", "de"), "Bastille Day");
+    EXPECT_EQ(named(*fr, "christmas-day", "fr"), "Noël");
+    installTranslation(nullptr);  // no catalogue: the country's English name
+    EXPECT_EQ(named(*fr, "christmas-day", "sv"), "Christmas Day");
 }
 
 TEST(Holidays, DefaultCountryFromLocaleThenZone) {
