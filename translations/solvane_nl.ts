@@ -884,11 +884,11 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Easter Sunday</source>
-        <translation>Eerste Paasdag</translation>
+        <translation>Eerste paasdag</translation>
     </message>
     <message>
         <source>Easter Monday</source>
-        <translation>Tweede Paasdag</translation>
+        <translation>Tweede paasdag</translation>
     </message>
     <message>
         <source>Orthodox Good Friday</source>
@@ -900,7 +900,7 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Orthodox Easter Monday</source>
-        <translation>Orthodoxe Tweede Paasdag</translation>
+        <translation>Orthodoxe tweede paasdag</translation>
     </message>
     <message>
         <source>Labour Day</source>
@@ -920,11 +920,11 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Whit Sunday</source>
-        <translation>Eerste Pinksterdag</translation>
+        <translation>Eerste pinksterdag</translation>
     </message>
     <message>
         <source>Whit Monday</source>
-        <translation>Tweede Pinksterdag</translation>
+        <translation>Tweede pinksterdag</translation>
     </message>
     <message>
         <source>Corpus Christi</source>
@@ -968,19 +968,19 @@ Groottes: %3</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation>Eerste Kerstdag</translation>
+        <translation>Eerste kerstdag</translation>
     </message>
     <message>
         <source>Second Day of Christmas</source>
-        <translation>Tweede Kerstdag</translation>
+        <translation>Tweede kerstdag</translation>
     </message>
     <message>
         <source>St Stephen&apos;s Day</source>
-        <translation>Tweede Kerstdag</translation>
+        <translation>Tweede kerstdag</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation>Tweede Kerstdag</translation>
+        <translation>Tweede kerstdag</translation>
     </message>
     <message>
         <source>Independence Day</source>

@@ -916,7 +916,7 @@ Storlekar: %3</translation>
     </message>
     <message>
         <source>Ascension Day</source>
-        <translation>Kristi himmelsfärds dag</translation>
+        <translation>Kristi himmelsfärdsdag</translation>
     </message>
     <message>
         <source>Whit Sunday</source>

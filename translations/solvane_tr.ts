@@ -919,7 +919,7 @@ Boyutlar: %3</translation>
     </message>
     <message>
         <source>Corpus Christi</source>
-        <translation>Kutsal Beden Bayramı</translation>
+        <translation>Corpus Christi</translation>
     </message>
     <message>
         <source>Midsummer Day</source>
