@@ -865,183 +865,183 @@ Velikosti: %3</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished">Nový rok</translation>
+        <translation>Nový rok</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Silvestr</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Tři králové</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished">Valentýn</translation>
+        <translation>Den svatého Valentýna</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezinárodní den žen</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelený čtvrtek</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Velký pátek</translation>
     </message>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikonoční neděle</translation>
     </message>
     <message>
         <source>Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikonoční pondělí</translation>
     </message>
     <message>
         <source>Orthodox Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravoslavný Velký pátek</translation>
     </message>
     <message>
         <source>Orthodox Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravoslavné Velikonoce</translation>
     </message>
     <message>
         <source>Orthodox Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravoslavné Velikonoční pondělí</translation>
     </message>
     <message>
         <source>Labour Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Svátek práce</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished">Den matek</translation>
+        <translation>Den matek</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished">Den otců</translation>
+        <translation>Den otců</translation>
     </message>
     <message>
         <source>Ascension Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nanebevstoupení Páně</translation>
     </message>
     <message>
         <source>Whit Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Letnice</translation>
     </message>
     <message>
         <source>Whit Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Svatodušní pondělí</translation>
     </message>
     <message>
         <source>Corpus Christi</source>
-        <translation type="unfinished"></translation>
+        <translation>Boží tělo</translation>
     </message>
     <message>
         <source>Midsummer Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den svatého Jana</translation>
     </message>
     <message>
         <source>Saints Peter and Paul</source>
-        <translation type="unfinished"></translation>
+        <translation>Svatý Petr a Pavel</translation>
     </message>
     <message>
         <source>Assumption Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nanebevzetí Panny Marie</translation>
     </message>
     <message>
         <source>Reformation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den reformace</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished">Halloween</translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Všech svatých</translation>
     </message>
     <message>
         <source>All Souls&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Památka zesnulých</translation>
     </message>
     <message>
         <source>Immaculate Conception</source>
-        <translation type="unfinished"></translation>
+        <translation>Neposkvrněné početí Panny Marie</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Štědrý den</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Boží hod vánoční</translation>
     </message>
     <message>
         <source>Second Day of Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Druhý svátek vánoční</translation>
     </message>
     <message>
         <source>St Stephen&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Svatý Štěpán</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Druhý svátek vánoční</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished">Den nezávislosti</translation>
+        <translation>Den nezávislosti</translation>
     </message>
     <message>
         <source>National Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Národní svátek</translation>
     </message>
     <message>
         <source>Constitution Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ústavy</translation>
     </message>
     <message>
         <source>Republic Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den republiky</translation>
     </message>
     <message>
         <source>Victory Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den vítězství</translation>
     </message>
     <message>
         <source>Liberation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den osvobození</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den dětí</translation>
     </message>
     <message>
         <source>Eid al-Fitr</source>
-        <translation type="unfinished"></translation>
+        <translation>Íd al-fitr</translation>
     </message>
     <message>
         <source>Eid al-Adha</source>
-        <translation type="unfinished"></translation>
+        <translation>Íd al-adhá</translation>
     </message>
     <message>
         <source>Islamic New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Islámský nový rok</translation>
     </message>
     <message>
         <source>Prophet&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Narozeniny proroka Mohameda</translation>
     </message>
     <message>
         <source>Chinese New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Čínský nový rok</translation>
     </message>
     <message>
         <source>Mid-Autumn Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Svátek středu podzimu</translation>
     </message>
 </context>
 <context>

@@ -856,183 +856,183 @@ Größen: %3</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished">Neujahr</translation>
+        <translation>Neujahr</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Silvester</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Drei Könige</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished">Valentinstag</translation>
+        <translation>Valentinstag</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationaler Frauentag</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gründonnerstag</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Karfreitag</translation>
     </message>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostersonntag</translation>
     </message>
     <message>
         <source>Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostermontag</translation>
     </message>
     <message>
         <source>Orthodox Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthodoxer Karfreitag</translation>
     </message>
     <message>
         <source>Orthodox Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthodoxer Ostersonntag</translation>
     </message>
     <message>
         <source>Orthodox Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthodoxer Ostermontag</translation>
     </message>
     <message>
         <source>Labour Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Arbeit</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished">Muttertag</translation>
+        <translation>Muttertag</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished">Vatertag</translation>
+        <translation>Vatertag</translation>
     </message>
     <message>
         <source>Ascension Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Christi Himmelfahrt</translation>
     </message>
     <message>
         <source>Whit Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfingstsonntag</translation>
     </message>
     <message>
         <source>Whit Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfingstmontag</translation>
     </message>
     <message>
         <source>Corpus Christi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fronleichnam</translation>
     </message>
     <message>
         <source>Midsummer Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittsommertag</translation>
     </message>
     <message>
         <source>Saints Peter and Paul</source>
-        <translation type="unfinished"></translation>
+        <translation>Peter und Paul</translation>
     </message>
     <message>
         <source>Assumption Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mariä Himmelfahrt</translation>
     </message>
     <message>
         <source>Reformation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Reformationstag</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished">Halloween</translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerheiligen</translation>
     </message>
     <message>
         <source>All Souls&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerseelen</translation>
     </message>
     <message>
         <source>Immaculate Conception</source>
-        <translation type="unfinished"></translation>
+        <translation>Mariä Empfängnis</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiligabend</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Weihnachtstag</translation>
     </message>
     <message>
         <source>Second Day of Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Weihnachtstag</translation>
     </message>
     <message>
         <source>St Stephen&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Stephanstag</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Weihnachtstag</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished">Unabhängigkeitstag</translation>
+        <translation>Unabhängigkeitstag</translation>
     </message>
     <message>
         <source>National Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalfeiertag</translation>
     </message>
     <message>
         <source>Constitution Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfassungstag</translation>
     </message>
     <message>
         <source>Republic Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Republik</translation>
     </message>
     <message>
         <source>Victory Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag des Sieges</translation>
     </message>
     <message>
         <source>Liberation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Befreiung</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Kindertag</translation>
     </message>
     <message>
         <source>Eid al-Fitr</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuckerfest</translation>
     </message>
     <message>
         <source>Eid al-Adha</source>
-        <translation type="unfinished"></translation>
+        <translation>Opferfest</translation>
     </message>
     <message>
         <source>Islamic New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Islamisches Neujahr</translation>
     </message>
     <message>
         <source>Prophet&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag des Propheten</translation>
     </message>
     <message>
         <source>Chinese New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisches Neujahr</translation>
     </message>
     <message>
         <source>Mid-Autumn Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondfest</translation>
     </message>
 </context>
 <context>

@@ -826,6 +826,186 @@ Sizes: %3</source>
         <source>%1 (day off in lieu)</source>
         <translation>［%1 (đåý öƒƒ îñ ļîéû)······］</translation>
     </message>
+    <message>
+        <source>New Year's Day</source>
+        <translation>［Ñéŵ Ýéåŕ'š Đåý····］</translation>
+    </message>
+    <message>
+        <source>New Year's Eve</source>
+        <translation>［Ñéŵ Ýéåŕ'š Éṽé····］</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <translation>［Éþîþĥåñý··］</translation>
+    </message>
+    <message>
+        <source>Valentine's Day</source>
+        <translation>［Ṽåļéñţîñé'š Đåý·····］</translation>
+    </message>
+    <message>
+        <source>International Women's Day</source>
+        <translation>［Îñţéŕñåţîöñåļ Ŵöɱéñ'š Đåý········］</translation>
+    </message>
+    <message>
+        <source>Maundy Thursday</source>
+        <translation>［Ṁåûñđý Ţĥûŕšđåý·····］</translation>
+    </message>
+    <message>
+        <source>Good Friday</source>
+        <translation>［Ĝööđ Ƒŕîđåý···］</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>［Éåšţéŕ Šûñđåý····］</translation>
+    </message>
+    <message>
+        <source>Easter Monday</source>
+        <translation>［Éåšţéŕ Ṁöñđåý····］</translation>
+    </message>
+    <message>
+        <source>Orthodox Good Friday</source>
+        <translation>［Öŕţĥöđöẋ Ĝööđ Ƒŕîđåý······］</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <translation>［Öŕţĥöđöẋ Éåšţéŕ·····］</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter Monday</source>
+        <translation>［Öŕţĥöđöẋ Éåšţéŕ Ṁöñđåý·······］</translation>
+    </message>
+    <message>
+        <source>Labour Day</source>
+        <translation>［Ļåƀöûŕ Đåý···］</translation>
+    </message>
+    <message>
+        <source>Mother's Day</source>
+        <translation>［Ṁöţĥéŕ'š Đåý····］</translation>
+    </message>
+    <message>
+        <source>Father's Day</source>
+        <translation>［Ƒåţĥéŕ'š Đåý····］</translation>
+    </message>
+    <message>
+        <source>Ascension Day</source>
+        <translation>［Åšçéñšîöñ Đåý····］</translation>
+    </message>
+    <message>
+        <source>Whit Sunday</source>
+        <translation>［Ŵĥîţ Šûñđåý···］</translation>
+    </message>
+    <message>
+        <source>Whit Monday</source>
+        <translation>［Ŵĥîţ Ṁöñđåý···］</translation>
+    </message>
+    <message>
+        <source>Corpus Christi</source>
+        <translation>［Çöŕþûš Çĥŕîšţî····］</translation>
+    </message>
+    <message>
+        <source>Midsummer Day</source>
+        <translation>［Ṁîđšûɱɱéŕ Đåý····］</translation>
+    </message>
+    <message>
+        <source>Saints Peter and Paul</source>
+        <translation>［Šåîñţš Þéţéŕ åñđ Þåûļ·······］</translation>
+    </message>
+    <message>
+        <source>Assumption Day</source>
+        <translation>［Åššûɱþţîöñ Đåý····］</translation>
+    </message>
+    <message>
+        <source>Reformation Day</source>
+        <translation>［Ŕéƒöŕɱåţîöñ Đåý·····］</translation>
+    </message>
+    <message>
+        <source>Halloween</source>
+        <translation>［Ĥåļļöŵééñ···］</translation>
+    </message>
+    <message>
+        <source>All Saints' Day</source>
+        <translation>［Åļļ Šåîñţš' Đåý·····］</translation>
+    </message>
+    <message>
+        <source>All Souls' Day</source>
+        <translation>［Åļļ Šöûļš' Đåý····］</translation>
+    </message>
+    <message>
+        <source>Immaculate Conception</source>
+        <translation>［Îɱɱåçûļåţé Çöñçéþţîöñ·······］</translation>
+    </message>
+    <message>
+        <source>Christmas Eve</source>
+        <translation>［Çĥŕîšţɱåš Éṽé····］</translation>
+    </message>
+    <message>
+        <source>Christmas Day</source>
+        <translation>［Çĥŕîšţɱåš Đåý····］</translation>
+    </message>
+    <message>
+        <source>Second Day of Christmas</source>
+        <translation>［Šéçöñđ Đåý öƒ Çĥŕîšţɱåš·······］</translation>
+    </message>
+    <message>
+        <source>St Stephen's Day</source>
+        <translation>［Šţ Šţéþĥéñ'š Đåý·····］</translation>
+    </message>
+    <message>
+        <source>Boxing Day</source>
+        <translation>［Ɓöẋîñĝ Đåý···］</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>［Îñđéþéñđéñçé Đåý·····］</translation>
+    </message>
+    <message>
+        <source>National Day</source>
+        <translation>［Ñåţîöñåļ Đåý····］</translation>
+    </message>
+    <message>
+        <source>Constitution Day</source>
+        <translation>［Çöñšţîţûţîöñ Đåý·····］</translation>
+    </message>
+    <message>
+        <source>Republic Day</source>
+        <translation>［Ŕéþûƀļîç Đåý····］</translation>
+    </message>
+    <message>
+        <source>Victory Day</source>
+        <translation>［Ṽîçţöŕý Đåý···］</translation>
+    </message>
+    <message>
+        <source>Liberation Day</source>
+        <translation>［Ļîƀéŕåţîöñ Đåý····］</translation>
+    </message>
+    <message>
+        <source>Children's Day</source>
+        <translation>［Çĥîļđŕéñ'š Đåý····］</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>［Éîđ åļ-Ƒîţŕ···］</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>［Éîđ åļ-Åđĥå···］</translation>
+    </message>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>［Îšļåɱîç Ñéŵ Ýéåŕ·····］</translation>
+    </message>
+    <message>
+        <source>Prophet's Birthday</source>
+        <translation>［Þŕöþĥéţ'š Ɓîŕţĥđåý······］</translation>
+    </message>
+    <message>
+        <source>Chinese New Year</source>
+        <translation>［Çĥîñéšé Ñéŵ Ýéåŕ·····］</translation>
+    </message>
+    <message>
+        <source>Mid-Autumn Festival</source>
+        <translation>［Ṁîđ-Åûţûɱñ Ƒéšţîṽåļ······］</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

@@ -856,183 +856,183 @@ Tamaños: %3</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished">Año Nuevo</translation>
+        <translation>Año Nuevo</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Nochevieja</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de Reyes</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished">San Valentín</translation>
+        <translation>San Valentín</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día Internacional de la Mujer</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves Santo</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes Santo</translation>
     </message>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Pascua</translation>
     </message>
     <message>
         <source>Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes de Pascua</translation>
     </message>
     <message>
         <source>Orthodox Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes Santo ortodoxo</translation>
     </message>
     <message>
         <source>Orthodox Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pascua ortodoxa</translation>
     </message>
     <message>
         <source>Orthodox Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes de Pascua ortodoxo</translation>
     </message>
     <message>
         <source>Labour Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del Trabajo</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished">Día de la Madre</translation>
+        <translation>Día de la Madre</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished">Día del Padre</translation>
+        <translation>Día del Padre</translation>
     </message>
     <message>
         <source>Ascension Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Ascensión</translation>
     </message>
     <message>
         <source>Whit Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Pentecostés</translation>
     </message>
     <message>
         <source>Whit Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes de Pentecostés</translation>
     </message>
     <message>
         <source>Corpus Christi</source>
-        <translation type="unfinished"></translation>
+        <translation>Corpus Christi</translation>
     </message>
     <message>
         <source>Midsummer Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de San Juan</translation>
     </message>
     <message>
         <source>Saints Peter and Paul</source>
-        <translation type="unfinished"></translation>
+        <translation>San Pedro y San Pablo</translation>
     </message>
     <message>
         <source>Assumption Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Asunción de la Virgen</translation>
     </message>
     <message>
         <source>Reformation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Reforma</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished">Halloween</translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de Todos los Santos</translation>
     </message>
     <message>
         <source>All Souls&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de los Fieles Difuntos</translation>
     </message>
     <message>
         <source>Immaculate Conception</source>
-        <translation type="unfinished"></translation>
+        <translation>Inmaculada Concepción</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Nochebuena</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Navidad</translation>
     </message>
     <message>
         <source>Second Day of Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo día de Navidad</translation>
     </message>
     <message>
         <source>St Stephen&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Esteban</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxing Day</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished">Día de la Independencia</translation>
+        <translation>Día de la Independencia</translation>
     </message>
     <message>
         <source>National Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día Nacional</translation>
     </message>
     <message>
         <source>Constitution Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Constitución</translation>
     </message>
     <message>
         <source>Republic Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la República</translation>
     </message>
     <message>
         <source>Victory Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Victoria</translation>
     </message>
     <message>
         <source>Liberation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Liberación</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del Niño</translation>
     </message>
     <message>
         <source>Eid al-Fitr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiesta del Fin del Ramadán</translation>
     </message>
     <message>
         <source>Eid al-Adha</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiesta del Sacrificio</translation>
     </message>
     <message>
         <source>Islamic New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año Nuevo islámico</translation>
     </message>
     <message>
         <source>Prophet&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacimiento del Profeta</translation>
     </message>
     <message>
         <source>Chinese New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año Nuevo chino</translation>
     </message>
     <message>
         <source>Mid-Autumn Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Festival del Medio Otoño</translation>
     </message>
 </context>
 <context>

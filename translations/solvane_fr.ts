@@ -856,183 +856,183 @@ Tailles&#xa0;: %3</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished">Jour de l&apos;An</translation>
+        <translation>Jour de l&apos;An</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Sylvestre</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Épiphanie</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished">Saint-Valentin</translation>
+        <translation>Saint-Valentin</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée internationale des femmes</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi saint</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi saint</translation>
     </message>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pâques</translation>
     </message>
     <message>
         <source>Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi de Pâques</translation>
     </message>
     <message>
         <source>Orthodox Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi saint orthodoxe</translation>
     </message>
     <message>
         <source>Orthodox Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pâques orthodoxe</translation>
     </message>
     <message>
         <source>Orthodox Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi de Pâques orthodoxe</translation>
     </message>
     <message>
         <source>Labour Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête du Travail</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished">Fête des mères</translation>
+        <translation>Fête des mères</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished">Fête des pères</translation>
+        <translation>Fête des pères</translation>
     </message>
     <message>
         <source>Ascension Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascension</translation>
     </message>
     <message>
         <source>Whit Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentecôte</translation>
     </message>
     <message>
         <source>Whit Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi de Pentecôte</translation>
     </message>
     <message>
         <source>Corpus Christi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête-Dieu</translation>
     </message>
     <message>
         <source>Midsummer Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Jean</translation>
     </message>
     <message>
         <source>Saints Peter and Paul</source>
-        <translation type="unfinished"></translation>
+        <translation>Saints Pierre et Paul</translation>
     </message>
     <message>
         <source>Assumption Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Assomption</translation>
     </message>
     <message>
         <source>Reformation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête de la Réformation</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished">Halloween</translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Toussaint</translation>
     </message>
     <message>
         <source>All Souls&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour des défunts</translation>
     </message>
     <message>
         <source>Immaculate Conception</source>
-        <translation type="unfinished"></translation>
+        <translation>Immaculée Conception</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille de Noël</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Noël</translation>
     </message>
     <message>
         <source>Second Day of Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendemain de Noël</translation>
     </message>
     <message>
         <source>St Stephen&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Étienne</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendemain de Noël</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished">Jour de l&apos;Indépendance</translation>
+        <translation>Jour de l&apos;Indépendance</translation>
     </message>
     <message>
         <source>National Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête nationale</translation>
     </message>
     <message>
         <source>Constitution Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la Constitution</translation>
     </message>
     <message>
         <source>Republic Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête de la République</translation>
     </message>
     <message>
         <source>Victory Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la Victoire</translation>
     </message>
     <message>
         <source>Liberation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la Libération</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée de l&apos;enfant</translation>
     </message>
     <message>
         <source>Eid al-Fitr</source>
-        <translation type="unfinished"></translation>
+        <translation>Aïd el-Fitr</translation>
     </message>
     <message>
         <source>Eid al-Adha</source>
-        <translation type="unfinished"></translation>
+        <translation>Aïd el-Kébir</translation>
     </message>
     <message>
         <source>Islamic New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel An islamique</translation>
     </message>
     <message>
         <source>Prophet&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouloud</translation>
     </message>
     <message>
         <source>Chinese New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel An chinois</translation>
     </message>
     <message>
         <source>Mid-Autumn Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête de la mi-automne</translation>
     </message>
 </context>
 <context>

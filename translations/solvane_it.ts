@@ -856,183 +856,183 @@ Dimensioni: %3</translation>
     </message>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished">Capodanno</translation>
+        <translation>Capodanno</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>San Silvestro</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Epifania</translation>
     </message>
     <message>
         <source>Valentine&apos;s Day</source>
-        <translation type="unfinished">San Valentino</translation>
+        <translation>San Valentino</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata internazionale della donna</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Giovedì santo</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Venerdì santo</translation>
     </message>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasqua</translation>
     </message>
     <message>
         <source>Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunedì dell&apos;Angelo</translation>
     </message>
     <message>
         <source>Orthodox Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Venerdì santo ortodosso</translation>
     </message>
     <message>
         <source>Orthodox Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasqua ortodossa</translation>
     </message>
     <message>
         <source>Orthodox Easter Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunedì dell&apos;Angelo ortodosso</translation>
     </message>
     <message>
         <source>Labour Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa dei lavoratori</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished">Festa della mamma</translation>
+        <translation>Festa della mamma</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished">Festa del papà</translation>
+        <translation>Festa del papà</translation>
     </message>
     <message>
         <source>Ascension Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascensione</translation>
     </message>
     <message>
         <source>Whit Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentecoste</translation>
     </message>
     <message>
         <source>Whit Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunedì di Pentecoste</translation>
     </message>
     <message>
         <source>Corpus Christi</source>
-        <translation type="unfinished"></translation>
+        <translation>Corpus Domini</translation>
     </message>
     <message>
         <source>Midsummer Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa di mezza estate</translation>
     </message>
     <message>
         <source>Saints Peter and Paul</source>
-        <translation type="unfinished"></translation>
+        <translation>Santi Pietro e Paolo</translation>
     </message>
     <message>
         <source>Assumption Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Assunzione di Maria</translation>
     </message>
     <message>
         <source>Reformation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa della Riforma</translation>
     </message>
     <message>
         <source>Halloween</source>
-        <translation type="unfinished">Halloween</translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ognissanti</translation>
     </message>
     <message>
         <source>All Souls&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Commemorazione dei defunti</translation>
     </message>
     <message>
         <source>Immaculate Conception</source>
-        <translation type="unfinished"></translation>
+        <translation>Immacolata Concezione</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilia di Natale</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Natale</translation>
     </message>
     <message>
         <source>Second Day of Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo giorno di Natale</translation>
     </message>
     <message>
         <source>St Stephen&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Santo Stefano</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Santo Stefano</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished">Giorno dell&apos;Indipendenza</translation>
+        <translation>Giorno dell&apos;Indipendenza</translation>
     </message>
     <message>
         <source>National Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa nazionale</translation>
     </message>
     <message>
         <source>Constitution Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa della Costituzione</translation>
     </message>
     <message>
         <source>Republic Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa della Repubblica</translation>
     </message>
     <message>
         <source>Victory Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno della Vittoria</translation>
     </message>
     <message>
         <source>Liberation Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa della Liberazione</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata dei bambini</translation>
     </message>
     <message>
         <source>Eid al-Fitr</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa di fine Ramadan</translation>
     </message>
     <message>
         <source>Eid al-Adha</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa del sacrificio</translation>
     </message>
     <message>
         <source>Islamic New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Capodanno islamico</translation>
     </message>
     <message>
         <source>Prophet&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascita del Profeta</translation>
     </message>
     <message>
         <source>Chinese New Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Capodanno cinese</translation>
     </message>
     <message>
         <source>Mid-Autumn Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa di metà autunno</translation>
     </message>
 </context>
 <context>
