@@ -228,20 +228,33 @@ TEST_F(AppStateTest, FallbackNoticeShowsTheNoteUntilAnAppleSuccessAndRetryForces
     EXPECT_EQ(reloads_, 2);
 }
 
-TEST_F(AppStateTest, NewPlaceIsStoredFetchedAndReloaded) {
-    openMeteo_.script({true, true});
+// Until its own weather comes, the old place's is never shown under the new
+// name, not even by a window opened later on the same store.
+TEST_F(AppStateTest, ANewPlaceIsStoredFetchedAndNeverShowsTheOldWeather) {
+    openMeteo_.script({true, true});  // then the service fails
     auto state = makeState();
     state->refreshWeather();
     settle(*state);
-    const SavedLocation place{48.85, 2.35, "Paris"};
-    onReload_ = [&] { EXPECT_EQ(store_.loadSavedLocation(), place); };
-    state->placeChanged(place);
+    const SavedLocation paris{48.85, 2.35, "Paris"};
+    onReload_ = [&] { EXPECT_EQ(store_.loadSavedLocation(), paris); };
+    state->placeChanged(paris);
+    EXPECT_FALSE(state->weather()) << "the old place's weather stood under the new name";
+    EXPECT_TRUE(state->weatherLoading());
     settle(*state);
-    EXPECT_EQ(state->location(), place);
+    EXPECT_EQ(state->location(), paris);
     EXPECT_EQ(openMeteo_.calls(), 2) << "the cache was for the old place";
     ASSERT_TRUE(state->weather());
     EXPECT_DOUBLE_EQ(state->weather()->latitude, 48.85);
     EXPECT_EQ(reloads_, 1);
+
+    onReload_ = nullptr;
+    state->placeChanged(SavedLocation{48.14, 11.58, "Munich"});
+    settle(*state);
+    EXPECT_FALSE(state->weather());
+    auto reopened = makeState();
+    reopened->refreshWeather();
+    settle(*reopened);
+    EXPECT_FALSE(reopened->weather());
 }
 
 // Until the user chooses, the place is the zone's city, and says so; a place
@@ -255,24 +268,6 @@ TEST_F(AppStateTest, ThePlaceIsTheZonesCityUntilOneIsChosen) {
     state->storeChanged();
     EXPECT_EQ(state->placeSource(), PlaceSource::saved);
     EXPECT_EQ(state->location().name, "Berlin");
-}
-
-TEST_F(AppStateTest, TheOldPlacesWeatherIsNeverShownUnderTheNewName) {
-    openMeteo_.script({true});  // then the service fails
-    auto state = makeState();
-    state->refreshWeather();
-    settle(*state);
-    ASSERT_TRUE(state->weather());
-    state->placeChanged(SavedLocation{48.14, 11.58, "Munich"});
-    EXPECT_FALSE(state->weather()) << "Hamburg's weather stood under Munich's name";
-    EXPECT_TRUE(state->weatherLoading());
-    settle(*state);
-    EXPECT_FALSE(state->weather());
-    // The store still holds the old snapshot; a window opened now shows none.
-    auto reopened = makeState();
-    reopened->refreshWeather();
-    settle(*reopened);
-    EXPECT_FALSE(reopened->weather());
 }
 
 TEST_F(AppStateTest, CalendarSyncAddsFeedEventsReloadsOnlyOnChangeAndFollowsAccess) {

@@ -311,7 +311,6 @@ TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
     EXPECT_FALSE(shown(sheet.get(), "endRule"));
     EXPECT_EQ(sheet->findChild<QDateEdit*>("endDate")->date(), QDate(2025, 7, 17));
     EXPECT_TRUE(buttonTitled(*sheet, "Hide it")->isVisibleTo(sheet.get()));
-    EXPECT_EQ(sheet->model().draft().end, DateRule::fixed(*newYork().date(2025, 7, 17)));
 
     QTest::mouseClick(buttonTitled(*sheet, "Hide it"), Qt::LeftButton);
     QTest::mouseClick(buttonTitled(*sheet, "Weeks"), Qt::LeftButton);

@@ -71,13 +71,10 @@ struct ListFixture {
 TEST(CountdownList, RowsShowSummaryValueDoneAndHiddenNow) {
     ListFixture f;
     ASSERT_EQ(f.model()->rowCount(), 3);
-    for (int row = 0; row < 3; ++row) {
-        const Countdown& c = f.countdowns[static_cast<std::size_t>(row)];
-        EXPECT_EQ(f.data(row, Qt::DisplayRole), qs(c.label));
-        EXPECT_EQ(f.data(row, CountdownListWidget::IdRole), qs(c.id.toString()));
-        EXPECT_EQ(f.data(row, CountdownListWidget::SummaryRole),
-                  qs(scheduleSummary(c, f.now, newYork())));
-    }
+    // The ids are the click test's; the summary, the core's.
+    EXPECT_EQ(f.data(2, Qt::DisplayRole), "Festival");
+    EXPECT_EQ(f.data(2, CountdownListWidget::SummaryRole),
+              qs(scheduleSummary(f.countdowns[2], f.now, newYork())));
     EXPECT_EQ(f.data(0, CountdownListWidget::TrailingRole), "24 days");
     EXPECT_EQ(f.data(1, CountdownListWidget::TrailingRole), "done");
     EXPECT_EQ(f.data(2, CountdownListWidget::TrailingRole), "hidden now");

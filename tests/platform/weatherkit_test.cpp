@@ -137,15 +137,12 @@ std::string printable(const Result<T, WeatherError>& r) {
 }
 
 // A relative key file beside the credentials is read by every fetch below,
-// whose tokens carry the four strings.
-TEST(WeatherKitCredentials, AnAbsoluteKeyFileIsKeptAsGiven) {
+// whose tokens carry the four strings; an absolute one is kept as given.
+TEST(WeatherKitCredentials, AnAbsoluteKeyFileIsKeptAnythingElseIsInvalidNoFileIsMissing) {
     const auto absolute = parseWeatherKitCredentials(
         R"({"teamID":"T","serviceID":"S","keyID":"K","keyFile":"/keys/a.p8"})", "/elsewhere");
     ASSERT_TRUE(absolute.ok());
     EXPECT_EQ(*absolute, (WeatherKitCredentials{"T", "S", "K", "/keys/a.p8"}));
-}
-
-TEST(WeatherKitCredentials, AnythingElseIsInvalidAndNoFileIsMissing) {
     const std::string bad[] = {
         "",
         "[]",
