@@ -21,8 +21,11 @@ std::string lower(std::string_view text) {
     return out;
 }
 
+// A day kept only in some years (Neuchâtel's 2 January after a New Year's
+// Day on a Sunday) is not the same every year either.
 bool plain(const Holiday& h) {
-    return h.rule.moveWeekday == 0 && !h.sameAs &&
+    return h.rule.moveWeekday == 0 && !h.sameAs && h.years.empty() && h.exceptYears.empty() &&
+           !h.until &&
            std::all_of(h.weekdayShift.begin(), h.weekdayShift.end(), [](int s) { return s == 0; });
 }
 

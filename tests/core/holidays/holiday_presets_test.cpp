@@ -34,6 +34,11 @@ TEST(HolidayPresets, RulesGroupsAndStarters) {
     EXPECT_EQ(find("holiday-de-epiphany").symbol, "flag");
     EXPECT_EQ(find("holiday-de-easter-monday").start,
               DateRule::holiday("DE", "easter-monday", *berlin.date(2025, 4, 21)));
+    // A day of some years only is no yearly fixed day.
+    const auto city = holidayPresets(*de, "BE", berlin, march);
+    EXPECT_TRUE(std::any_of(city.begin(), city.end(), [&](const CountdownPreset& p) {
+        return p.start == DateRule::holiday("DE", "liberation-day", *berlin.date(2025, 5, 8));
+    }));
 
     const auto starters = nextPublicHolidayPresets(*de, "", berlin, *berlin.date(2025, 12, 20), 2);
     ASSERT_EQ(starters.size(), 2u);
