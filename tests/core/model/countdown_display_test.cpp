@@ -44,12 +44,17 @@ TEST(CountdownDisplay, UpcomingValuesAndWords) {
         const char* word;
     };
     const Case cases[] = {
-        {CountUnit::days, 11, 11, 0, "days"},          {CountUnit::days, 11, 12, 1, "day"},
-        {CountUnit::days, 1, 31, 30, "days"},          {CountUnit::weeks, 1, 8, 1, "week"},
-        {CountUnit::weeks, 1, 7, 0, "weeks"},          {CountUnit::weeks, 1, 14, 1, "week"},
-        {CountUnit::weeks, 1, 15, 2, "weeks"},         {CountUnit::workdays, 11, 14, 1, "workday"},
-        {CountUnit::workdays, 11, 12, 0, "workdays"},  {CountUnit::workdays, 11, 11, 0, "workdays"},
-        {CountUnit::workdays, 11, 25, 10, "workdays"},
+        {CountUnit::days, 11, 11, 0, "days"},
+        {CountUnit::days, 11, 12, 1, "day"},
+        {CountUnit::days, 1, 31, 30, "days"},
+        {CountUnit::weeks, 1, 8, 1, "week"},
+        {CountUnit::weeks, 1, 7, 0, "weeks"},
+        {CountUnit::weeks, 1, 14, 1, "week"},
+        {CountUnit::weeks, 1, 15, 2, "weeks"},
+        {CountUnit::workdays, 11, 14, 1, "working day"},
+        {CountUnit::workdays, 11, 12, 0, "working days"},
+        {CountUnit::workdays, 11, 11, 0, "working days"},
+        {CountUnit::workdays, 11, 25, 10, "working days"},
     };
     for (const auto& c : cases) {
         const Instant target = day(ny, 2025, 7, c.targetDay, 20);
