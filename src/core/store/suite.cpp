@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -99,8 +100,11 @@ StoreFault faultOfCode(int rc, int systemErrno, std::optional<StoreFault> writeF
 
 // SQLite's own back-off would sleep up to 100 ms at a time; a short, even
 // poll gets in soon after the other program lets go, and gives up in time.
+std::atomic<std::uint64_t> waitsForOthers{0};
+
 int waitBriefly(void*, int attempts) {
     constexpr int kPollMicroseconds = 1000;
+    waitsForOthers.fetch_add(1, std::memory_order_relaxed);
     if (attempts >= kBusyWaitMs * 1000 / kPollMicroseconds) {
         return 0;
     }
@@ -599,6 +603,10 @@ void Suite::rollback() const {
     if (sqlite3_get_autocommit(db_.get()) == 0) {
         execute(db_.get(), "ROLLBACK");
     }
+}
+
+std::uint64_t busyWaits() {
+    return waitsForOthers.load(std::memory_order_relaxed);
 }
 
 bool recoverDamagedSuite(const fs::path& file) {

@@ -17,6 +17,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -58,6 +59,10 @@ struct StoredValue {
 };
 
 enum class ValueType { blob, text };
+
+// How often a connection of this process has found the file locked by
+// another writer and waited: what a held-off writer leaves to be seen.
+std::uint64_t busyWaits();
 
 // Keeps the file at `file` aside and moves what can be read of it into a
 // fresh one (see above); false when the damage could not be set right.

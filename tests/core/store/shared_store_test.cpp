@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/model/countdown_json.h"
+#include "core/store/suite.h"
 #include "core/test_helpers.h"
 #include "core/weather/forecast_json.h"
 #include "core/weather/weather_json.h"
@@ -327,13 +328,17 @@ TEST_F(SharedStoreTest, UpdateCountdownsEditsTheStoredListOrNothing) {
 TEST_F(SharedStoreTest, UpdateCountdownsHoldsOffOtherWritersUntilItCommits) {
     std::atomic<bool> otherDone{false};
     std::thread other;
+    const std::uint64_t waitsBefore = busyWaits();
     ASSERT_TRUE(store.updateCountdowns(
         [&](List list) -> Edit {
             other = std::thread([&] {
                 EXPECT_TRUE(store.saveCountdowns({countdown("Later writer")}));
                 otherDone = true;
             });
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            // Until the other writer is seen waiting on the lock, or slips in.
+            while (busyWaits() == waitsBefore && !otherDone) {
+                std::this_thread::yield();
+            }
             EXPECT_FALSE(otherDone) << "a save slipped into the transaction";
             return list;
         },
