@@ -28,7 +28,8 @@ weston_x=$(grep -o "listening on display :[0-9]*" "$work/weston.log" | grep -o "
 start_host WAYLAND_DISPLAY="$weston_run/wayland-w" DISPLAY="$weston_x"
 wait_for 20 env DISPLAY="$weston_x" xdotool search --name "^Solvane .* Moon\$" ||
     fail "no widget window appeared under XWayland"
-sleep 1
+wait_for 5 env DISPLAY="$weston_x" xdotool search --name "^Solvane .* Sky\$" ||
+    fail "the Sky widget did not appear under XWayland"
 stop_host
 cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed under weston"
 
@@ -53,7 +54,6 @@ grep -q 'zwlr_layer_surface_v1@[0-9]*\.set_margin(120, 0, 0, 100)' "$work/host.l
 grep -q 'zwlr_layer_surface_v1@[0-9]*\.set_margin(80, 0, 0, 400)' "$work/host.log" ||
     fail "the Sky widget is not at 400,80"
 grep -q 'xdg_wm_base.*get_xdg_surface' "$work/host.log" && fail "a widget became an ordinary window"
-sleep 1
 stop_host
 cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed under sway"
 

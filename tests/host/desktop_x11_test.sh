@@ -61,7 +61,7 @@ done
 
 echo "== every workspace"
 wmctrl -s 1
-sleep 0.5
+wait_for 5 bash -c "wmctrl -d | grep -q '^1 *\*'" || fail "openbox did not go to workspace 2"
 for kind in Moon Sky; do
     xwininfo -id "$(xdotool search --name "^Solvane .* $kind\$" | head -n1)" | grep -q IsViewable ||
         fail "the $kind widget is gone on workspace 2"
@@ -71,7 +71,6 @@ wmctrl -s 0
 echo "== Show Desktop leaves them shown"
 wmctrl -k on
 wait_for 5 bash -c "wmctrl -m | grep -q 'mode: ON'" || fail "openbox did not show the desktop"
-sleep 0.5
 for kind in Moon Sky; do
     xwininfo -id "$(window_named "Solvane .* $kind")" | grep -q IsViewable ||
         fail "Show Desktop hid the $kind widget"
@@ -81,9 +80,8 @@ wmctrl -k off
 echo "== the desktop shows through the corners without a compositor"
 for colour in "#204060" "#7a3b12"; do
     hsetroot -solid "$colour" >/dev/null
-    sleep 0.3
-    corner=$("$probe" pixel 100 120)
-    [ "$corner" = "$colour" ] || fail "the Moon widget's corner shows $corner over $colour"
+    wait_for 5 bash -c "[ \"\$('$probe' pixel 100 120)\" = '$colour' ]" ||
+        fail "the Moon widget's corner shows $("$probe" pixel 100 120) over $colour"
 done
 [ "$("$probe" pixel 185 205)" != "#7a3b12" ] || fail "the Moon widget is not drawn"
 
@@ -98,7 +96,6 @@ cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed without a d
 
 start_host
 wait_for 15 window_named "Solvane .* Moon" || fail "the widgets did not come back"
-sleep 0.5
 xdotool mousemove 170 190 mousedown 1
 for step in 1 2 3 4 5 6 7 8 9 10; do
     xdotool mousemove $((170 + 13 * step)) $((190 + 21 * step))
@@ -172,8 +169,9 @@ if [ -n "${SOLVANE_SCREENSHOT_DIR:-}" ]; then
     "$probe" shot "$SOLVANE_SCREENSHOT_DIR/desktop-x11-resized.png"
 fi
 xrandr -s 1600x1200 2>/dev/null
-sleep 1
-[ "$(rects)" = "$before" ] || fail "the widgets did not go back: $(rects | tr '\n' ';')"
+back_as_before() { [ "$(rects)" = "$before" ]; }
+wait_for 5 back_as_before ||
+    fail "the widgets did not go back: $(rects | tr '\n' ';')"
 stop_host
 cmp -s "$placed" "$work/placed.before" || fail "widgets.json changed with the screen: $(cat "$placed")"
 echo "PASS"
