@@ -490,6 +490,94 @@ Result<Suite, StoreFault> Suite::open(const StorePaths& paths) {
                  opened->hasTable);
 }
 
+namespace {
+
+// What tells the file at a path apart from the one a connection opened.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    uid_t owner = 0;
+    mode_t mode = 0;
+    bool writable = false;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const fs::path& file) {
+    struct stat status {};
+    if (::lstat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return FileIdentity{status.st_dev, status.st_ino, status.st_uid, status.st_mode,
+                        ::access(file.c_str(), W_OK) == 0};
+}
+
+struct KeptSuite {
+    std::optional<Suite> suite;
+    StorePaths paths;
+    FileIdentity identity;
+    bool inUse = false;
+};
+
+KeptSuite& keptSuite() {
+    thread_local KeptSuite kept;
+    return kept;
+}
+
+}  // namespace
+
+Result<SuiteLease, StoreFault> SuiteLease::take(const StorePaths& paths) {
+    KeptSuite& kept = keptSuite();
+    SuiteLease lease;
+    if (!kept.inUse && kept.suite && kept.paths.suite == paths.suite &&
+        kept.paths.fallbackSuite == paths.fallbackSuite &&
+        identityOf(kept.suite->file()) == kept.identity) {
+        kept.inUse = true;
+        lease.holdsKept_ = true;
+        lease.reused_ = true;
+        return lease;
+    }
+    const auto before = identityOf(paths.suite);
+    auto opened = Suite::open(paths);
+    if (!opened) {
+        return Failure{opened.error()};
+    }
+    const auto after = identityOf(opened->file());
+    // Kept only when nothing changed the file while it was opened; the
+    // fallback file only stands in until the group's folder can be made, so
+    // it is opened afresh each time.
+    if (kept.inUse || !after || opened->file() != paths.suite || before != after) {
+        lease.own_ = std::move(*opened);
+        return lease;
+    }
+    kept.suite = std::move(*opened);
+    kept.paths = paths;
+    kept.identity = *after;
+    kept.inUse = true;
+    lease.holdsKept_ = true;
+    return lease;
+}
+
+SuiteLease::SuiteLease(SuiteLease&& other) noexcept
+    : own_(std::move(other.own_)),
+      holdsKept_(std::exchange(other.holdsKept_, false)),
+      reused_(other.reused_),
+      dropped_(other.dropped_) {}
+
+SuiteLease::~SuiteLease() {
+    if (!holdsKept_) {
+        return;
+    }
+    KeptSuite& kept = keptSuite();
+    kept.inUse = false;
+    if (dropped_) {
+        kept.suite.reset();
+    }
+}
+
+const Suite& SuiteLease::suite() const {
+    return own_ ? *own_ : *keptSuite().suite;
+}
+
 StoreFault Suite::faultOf(int rc) const {
     return faultOfCode(rc, sqlite3_system_errno(db_.get()), writeFault_);
 }

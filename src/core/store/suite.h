@@ -109,22 +109,65 @@ class Suite {
     bool hasTable_ = true;  // a new file that cannot be written has none
 };
 
-// Runs `op` on an open suite; when it finds the file damaged, recovers the
-// file and runs it once more.
+// The connection one operation runs on. A thread keeps the connection its
+// operations open and reuses it while the file at the store's path is still
+// the one it opened, as it was (not replaced, recovered, removed, given
+// another owner or mode, or made writable or not since): a program opens the
+// file once, not once per record. An operation run inside another (a read in
+// the middle of an edit) gets a connection of its own, as does every
+// operation on a file that cannot be told apart.
+class SuiteLease {
+  public:
+    static Result<SuiteLease, StoreFault> take(const StorePaths& paths);
+    SuiteLease(SuiteLease&& other) noexcept;
+    SuiteLease& operator=(SuiteLease&&) = delete;
+    ~SuiteLease();
+
+    const Suite& suite() const;
+    // Whether the connection was kept from an earlier operation.
+    bool reused() const { return reused_; }
+    // Not kept for the next operation: a connection that met a fault is not
+    // trusted again.
+    void drop() { dropped_ = true; }
+
+  private:
+    SuiteLease() = default;
+    std::optional<Suite> own_;  // used once, never kept
+    bool holdsKept_ = false;
+    bool reused_ = false;
+    bool dropped_ = false;
+};
+
+// Runs `op` on the store's connection; when it fails on a kept connection
+// for a reason a fresh one may not share, runs it once more on a fresh one;
+// when it finds the file damaged, recovers the file and runs it once more.
 template <class T, class Op>
 Result<T, StoreFault> withSuite(const StorePaths& paths, const Op& op) {
+    bool reopened = false;
     for (int attempt = 0;; ++attempt) {
         std::filesystem::path file;
         {
-            auto suite = Suite::open(paths);
-            if (!suite) {
-                return Failure{suite.error()};
+            auto lease = SuiteLease::take(paths);
+            if (!lease) {
+                return Failure{lease.error()};
             }
-            Result<T, StoreFault> result = op(*suite);
-            if (result || result.error() != StoreFault::damaged || attempt > 0) {
+            Result<T, StoreFault> result = op(lease->suite());
+            if (result) {
                 return result;
             }
-            file = suite->file();
+            lease->drop();
+            // Waiting again on a busy or full store would only double the wait.
+            const StoreFault fault = result.error();
+            if (lease->reused() && !reopened && fault != StoreFault::busy &&
+                fault != StoreFault::full) {
+                reopened = true;
+                --attempt;
+                continue;
+            }
+            if (fault != StoreFault::damaged || attempt > 0) {
+                return result;
+            }
+            file = lease->suite().file();
         }
         if (!recoverDamagedSuite(file)) {
             return Failure{StoreFault::damaged};
