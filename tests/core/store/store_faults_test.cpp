@@ -160,6 +160,35 @@ TEST_F(StoreFaults, ALinkOrAFolderInTheStoresPlaceIsRefused) {
     EXPECT_TRUE(fs::exists(blocked.fallbackSuite));
 }
 
+// A program reads the file once and keeps its connection, but another may
+// remove or replace the file in between: every record still goes to and
+// comes from the file now at the path, never one that is gone.
+TEST_F(StoreFaults, EachRecordFollowsTheFileNowAtThePath) {
+    TempDir other;
+    const SharedStore theirs(pathsUnder(other.path()), "en_US");
+    ASSERT_TRUE(theirs.saveCountdowns({countdown("Theirs")}));
+    foldLog(theirs.paths().suite);
+
+    ASSERT_TRUE(store.saveCountdowns({countdown("Mine")}));
+    EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), std::vector<std::string>{"Mine"});
+    foldLog(paths.suite);
+    fs::rename(theirs.paths().suite, paths.suite);
+    EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), std::vector<std::string>{"Theirs"});
+
+    for (const char* end : {"", "-wal", "-shm"}) {
+        fs::remove(paths.suite.string() + end);
+    }
+    ASSERT_TRUE(store.saveCountdowns({countdown("Again")}));
+    foldLog(paths.suite);
+    EXPECT_NE(bytesOf(paths.suite).find("Again"), std::string::npos) << "saved to a removed file";
+
+    fs::remove(paths.suite);
+    fs::create_directory(paths.suite);
+    const auto saved = store.saveLocation({1, 2, "Here"});
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error(), StoreFault::notAFile);
+}
+
 // A folder that cannot be written still shows the user's list; each save
 // says why it cannot be made.
 TEST_F(StoreFaults, AReadOnlyFolderKeepsTheListInViewAndEverySaveSaysWhy) {
