@@ -13,7 +13,8 @@
 //   "forecast.v1"         Forecast                default: no forecast
 //   "weather.notBefore.v1" {service: date}        default: no wait
 //
-// Every load opens the store afresh and returns a usable value: a missing or
+// Every load reads the file now at the store's path and returns a usable
+// value (see SuiteLease for the one connection a thread keeps): a missing or
 // unreadable record gives its default, and nothing is repaired or written
 // back. A countdown list that cannot be read is never lost to the write that
 // replaces it: that write first moves it, bytes untouched, to

@@ -113,10 +113,10 @@ int waitBriefly(void*, int attempts) {
 }
 
 // The log of changes is folded into the file and emptied once it holds this
-// many pages. Every program opens the file afresh for each record and, the
-// last one out not checkpointing, each opening reads the whole log again:
-// left to grow (SQLite's own checkpoint never gets to reset it here), a
-// session of edits made every read slower and slower.
+// many pages. Several programs open the file, and none closing it last
+// checkpoints; each opening reads the whole log again: left to grow
+// (SQLite's own checkpoint never gets to reset it here), a session of edits
+// made every read slower and slower.
 constexpr int kCheckpointFrames = 32;
 
 int foldLog(void*, sqlite3* db, const char* name, int frames) {
@@ -212,9 +212,9 @@ Result<Opened, StoreFault> tryOpen(const fs::path& file) {
             ::access(file.c_str(), W_OK) != 0 ? faultOfErrno(errno) : StoreFault::readOnly;
     }
     sqlite3_busy_handler(opened.db, waitBriefly, nullptr);
-    // Every call opens and closes the file, and a checkpoint on each close
-    // would cost a disk sync per record read or written. The log is folded
-    // into the database every few dozen pages instead.
+    // Connections come and go with threads and faults, and a checkpoint on
+    // each close would cost a disk sync each time. The log is folded into the
+    // database every few dozen pages instead.
     sqlite3_db_config(opened.db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     sqlite3_wal_hook(opened.db, foldLog, nullptr);
     // Room for one record at the limit plus its key; a bigger value then fails
