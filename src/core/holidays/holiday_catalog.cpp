@@ -141,6 +141,17 @@ std::optional<std::string> defaultHolidayCountry(std::string_view locale, std::s
     return zoneCountry(zoneId, zoneTable);
 }
 
+std::optional<CountryAndRegion> holidayPlace(std::string_view chosen, const Calendar& calendar) {
+    if (auto place = parseCountryAndRegion(chosen)) {
+        return place;
+    }
+    if (auto country =
+            defaultHolidayCountry(calendar.locale(), calendar.zoneId(), systemZoneTable())) {
+        return CountryAndRegion{std::move(*country), {}};
+    }
+    return std::nullopt;
+}
+
 const CountryHolidays* installedCountry(std::string_view code) {
     static std::mutex mutex;
     // Entries are never erased, so what they point to stays put.

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/holidays/holidays.h"
+#include "core/time/calendar.h"
 #include "core/util/result.h"
 
 namespace solvane {
@@ -50,6 +51,11 @@ std::optional<std::string> zoneCountry(std::string_view zoneId,
 // The locale's territory, else the zone's country.
 std::optional<std::string> defaultHolidayCountry(std::string_view locale, std::string_view zoneId,
                                                  const std::filesystem::path& zoneTable);
+
+// The place whose holidays the user keeps: the one `chosen` names ("DE-BY",
+// the Holidays setting), else the calendar locale's territory, else its
+// zone's country (without a region); nullopt when none can be told.
+std::optional<CountryAndRegion> holidayPlace(std::string_view chosen, const Calendar& calendar);
 
 // The installed country (from holidayFolder()), read once per process and
 // kept; nullptr when it is not installed or its file is faulty.

@@ -10,18 +10,11 @@ namespace solvane {
 
 DaysOff DaysOff::forPlace(std::string_view chosenPlace, const Calendar& calendar) {
     DaysOff off;
-    std::optional<std::string> country;
-    if (const auto chosen = parseCountryAndRegion(chosenPlace)) {
-        country = chosen->country;
-        off.region = chosen->region;
-    } else {
-        country = defaultHolidayCountry(calendar.locale(), calendar.zoneId(), systemZoneTable());
-    }
-    if (country) {
-        off.country = installedCountry(*country);
-    }
-    if (off.country == nullptr || off.country->region(off.region) == nullptr) {
-        off.region.clear();
+    if (const auto place = holidayPlace(chosenPlace, calendar)) {
+        off.country = installedCountry(place->country);
+        if (off.country != nullptr && off.country->region(place->region) != nullptr) {
+            off.region = place->region;
+        }
     }
     return off;
 }

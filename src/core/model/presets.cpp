@@ -214,18 +214,10 @@ PresetRegion PresetRegion::of(const Calendar& calendar, Instant now, std::option
     region.hemisphere = latitude && std::isfinite(*latitude) && *latitude < 0
                             ? Hemisphere::southern
                             : Hemisphere::northern;
-    std::optional<std::string> country;
-    std::string holidayRegion;
-    if (const auto chosen = parseCountryAndRegion(holidayPlace)) {
-        country = chosen->country;
-        holidayRegion = chosen->region;
-    } else {
-        country =
-            defaultHolidayCountry(currentLocaleVariable(), calendar.zoneId(), systemZoneTable());
-    }
-    if (country && *country != "US" && installedCountry(*country) != nullptr) {
-        region.holidayCountry = std::move(country);
-        region.holidayRegion = std::move(holidayRegion);
+    auto place = solvane::holidayPlace(holidayPlace, calendar);
+    if (place && place->country != "US" && installedCountry(place->country) != nullptr) {
+        region.holidayCountry = std::move(place->country);
+        region.holidayRegion = std::move(place->region);
         region.holidaysFrom = now;
     }
     return region;
