@@ -17,6 +17,7 @@
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
 #include "core/store/shared_store.h"
+#include "core/test_helpers.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 
@@ -53,13 +54,7 @@ struct Account {
         return env;
     }
 
-    SharedStore store() const {
-        const fs::path config = root / "config";
-        return SharedStore(StorePaths{config / "org.solvane.shared" / "preferences.sqlite",
-                                      config / "solvane" / "preferences.sqlite",
-                                      root / "data" / "org.solvane.shared"},
-                           "en_US");
-    }
+    SharedStore store() const { return SharedStore(testing::pathsUnder(root), "en_US"); }
 
     // One Countdowns widget showing the countdowns `chosen`, or all.
     void placeWidget(const std::vector<std::string>& chosen) const {
@@ -127,19 +122,11 @@ void startBoth(const Account& account) {
     testing::waitFor(host, 10s);
 }
 
-std::vector<std::string> labels(const std::vector<Countdown>& list) {
-    std::vector<std::string> out;
-    for (const auto& c : list) {
-        out.push_back(c.label);
-    }
-    return out;
-}
-
 TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
     const Calendar newYork = *Calendar::make("America/New_York", "en_US");
     const Instant now = *newYork.date(2026, 12, 7, 12);
-    const auto starters =
-        labels(starterCountdowns(newYork, PresetRegion::of(newYork, now, std::nullopt), now));
+    const auto starters = testing::labels(
+        starterCountdowns(newYork, PresetRegion::of(newYork, now, std::nullopt), now));
     for (int round = 0; round < kRounds; ++round) {
         Account account;
         account.placeWidget({});
@@ -147,7 +134,7 @@ TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
         const auto stored = account.store().rawValue("countdowns.v1");
         ASSERT_TRUE(stored.has_value()) << "round " << round;
         const auto list = account.store().loadCountdowns(newYork, now);
-        ASSERT_EQ(labels(list), starters) << "round " << round;
+        ASSERT_EQ(testing::labels(list), starters) << "round " << round;
 
         if (round + 1 < kRounds) {
             continue;

@@ -4,8 +4,6 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
-#include <atomic>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -322,25 +320,6 @@ TEST_F(SharedStoreTest, UpdateCountdownsEditsTheStoredListOrNothing) {
             .valueOr(true));
     EXPECT_FALSE(store.updateCountdowns(nullptr, calendar, now).valueOr(true));
     EXPECT_EQ(store.rawValue("countdowns.v1"), before);
-}
-
-TEST_F(SharedStoreTest, UpdateCountdownsHoldsOffOtherWritersUntilItCommits) {
-    std::atomic<bool> otherDone{false};
-    std::thread other;
-    ASSERT_TRUE(store.updateCountdowns(
-        [&](List list) -> Edit {
-            other = std::thread([&] {
-                EXPECT_TRUE(store.saveCountdowns({countdown("Later writer")}));
-                otherDone = true;
-            });
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            EXPECT_FALSE(otherDone) << "a save slipped into the transaction";
-            return list;
-        },
-        calendar, now));
-    other.join();
-    EXPECT_EQ(labels(store.loadCountdowns(calendar, now)),
-              std::vector<std::string>{"Later writer"});
 }
 
 TEST(AppGroup, OnlyASafeFolderNameIsTaken) {
