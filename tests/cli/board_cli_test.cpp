@@ -105,9 +105,8 @@ TEST_F(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
                                               "blueEnd", "sunProgress", "goldenProgress",
                                               "moonFraction", "moonPhase", "moonRise", "moonSet",
                                               "nextFull", "nextNew", "phaseName"}));
-    EXPECT_EQ(j["sunrise"].get<std::string>().substr(0, 19), "2024-03-20T06:04:02");
+    // The figures are sky_snapshot_test.cpp's; here, their forms.
     EXPECT_EQ(j["nextFull"], "2024-03-25T07:00:15.513Z");
-    EXPECT_NEAR(j["moonPhase"].get<double>(), 0.3590, 5e-5);
     EXPECT_EQ(j["phaseName"], "Waxing gibbous");
 
     // Midnight sun: the absent times are null, and the local day follows --tz.

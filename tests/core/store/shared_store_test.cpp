@@ -140,6 +140,11 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         EXPECT_FALSE(s.loadForecast()) << raw;
         EXPECT_EQ(s.rawValue(key), raw);
     }
+    // Which keys may be absent is weather_json_test.cpp's; the store's locale
+    // supplies their defaults.
+    ASSERT_TRUE(store.setRawValue("settings.v1", R"({"weatherSource":"apple"})"));
+    EXPECT_EQ(SharedStore(store.paths(), "de_DE").loadSettings(),
+              (AppSettings{WeatherSource::apple, TempUnit::celsius, {}}));
 }
 
 // A record larger than any the store reads, written behind the store's back.
@@ -248,26 +253,6 @@ TEST_F(SharedStoreTest, AnEmptySuiteGivesDefaultsAndStoresTheStartersOnceWhenFir
                                                        "Spring forward", "Fall equinox"}));
     ASSERT_EQ(there.size(), 4u);
     EXPECT_EQ(there[1].start, DateRule::season(1));
-}
-
-// Which keys may be absent or null is weather_json_test.cpp's; here, that the
-// store's locale supplies the defaults, for one key and for a whole record.
-TEST_F(SharedStoreTest, SettingsDefaultPerAbsentKeyAndTheUnitByLocale) {
-    const struct {
-        const char* raw;
-        const char* locale;
-        AppSettings expected;
-    } cases[] = {
-        {R"({"weatherSource":"apple"})", "en_US", {WeatherSource::apple, TempUnit::fahrenheit, {}}},
-        {R"({"weatherSource":"apple"})", "de_DE", {WeatherSource::apple, TempUnit::celsius, {}}},
-        {R"({"weatherSource":"apple","feedCalendarIDs":[1]})",
-         "de_DE",
-         {WeatherSource::openMeteo, TempUnit::celsius, {}}},
-    };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(store.setRawValue("settings.v1", c.raw));
-        EXPECT_EQ(SharedStore(store.paths(), c.locale).loadSettings(), c.expected) << c.raw;
-    }
 }
 
 TEST_F(SharedStoreTest, FoldersAre0700AndFiles0600WhateverTheUmask) {
