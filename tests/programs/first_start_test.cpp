@@ -71,35 +71,16 @@ struct Account {
     }
 };
 
-pid_t start(testing::StartGate& gate, const std::vector<std::string>& argv,
-            const std::vector<std::string>& env, const fs::path& log) {
-    return testing::spawn(gate, [&] {
-        std::vector<char*> args;
-        for (const auto& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        std::vector<char*> vars;
-        for (const auto& e : env) {
-            vars.push_back(const_cast<char*>(e.c_str()));
-        }
-        vars.push_back(nullptr);
-        std::freopen(log.c_str(), "w", stdout);
-        std::freopen(log.c_str(), "a", stderr);
-        ::execve(args[0], args.data(), vars.data());
-        return 127;
-    });
-}
-
 // Both programs at once; the host runs until it has stored its first
 // timeline's countdowns, the app until its first paint.
 void startBoth(const Account& account) {
     testing::StartGate gate;
     const auto env = account.environment();
-    const pid_t app =
-        start(gate, {SOLVANE_APP_FILE, "--quit-after-first-paint"}, env, account.root / "app.log");
-    const pid_t host =
-        start(gate, {SOLVANE_HOST_FILE, "--headless-service"}, env, account.root / "host.log");
+    const fs::path& root = account.root;
+    const pid_t app = testing::startProgram({SOLVANE_APP_FILE, "--quit-after-first-paint"}, env,
+                                            root, root / "app.out", root / "app.log", &gate);
+    const pid_t host = testing::startProgram({SOLVANE_HOST_FILE, "--headless-service"}, env, root,
+                                             root / "host.out", root / "host.log", &gate);
     gate.release();
     const auto appDone = testing::waitFor(app, 30s);
     EXPECT_EQ(appDone.code, 0) << (appDone.timedOut ? "the app hung" : "the app failed");
