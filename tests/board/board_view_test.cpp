@@ -18,23 +18,17 @@
 #include "board/sky_drawings.h"
 #include "core/time/text_format.h"
 
+#include "core/test_helpers.h"
 #include "support/fixed_weather.h"
 #include "support/golden.h"
 
 namespace solvane {
 namespace {
 
+using testing::at;
+using testing::newYork;
 using testing::pixelAt;
 using testing::render;
-
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
-
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
 
 WeatherSnapshot sampleWeather() {
     return testing::fixedWeather(at("2025-06-14T15:00:00-04:00"));

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/test_helpers.h"
 #include "support/temp_dir.h"
 #include "widgets/catalogue.h"
 #include "widgets/entities.h"
@@ -25,20 +26,15 @@
 namespace solvane::widgets {
 namespace {
 
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
+using solvane::testing::labels;
+using solvane::testing::newYork;
 
 Instant at(int y, int m, int d, int hour = 0, int minute = 0) {
     return *newYork().date(y, m, d, hour) + minute * 60.0;
 }
 
 Countdown countdownOn(std::string label, Instant day, std::string symbol) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = std::move(label);
-    c.start = DateRule::fixed(day);
+    Countdown c = solvane::testing::named(std::move(label), DateRule::fixed(day));
     c.symbol = std::move(symbol);
     return c;
 }
@@ -65,14 +61,6 @@ class FakeEventStore : public EventStore {
   private:
     std::vector<std::string>& log_;
 };
-
-std::vector<std::string> labels(const BoardData& data) {
-    std::vector<std::string> out;
-    for (const auto& row : data.countdowns) {
-        out.push_back(row.label);
-    }
-    return out;
-}
 
 const BoardEntry& board(const std::shared_ptr<const WidgetEntry>& entry) {
     return dynamic_cast<const BoardEntry&>(*entry);

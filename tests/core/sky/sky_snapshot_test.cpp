@@ -12,14 +12,11 @@
 namespace solvane {
 namespace {
 
+using testing::at;
 using testing::cal;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
 
 // UTC to the whole second, the precision the almanac figures are given in.
 std::string toSecond(std::optional<Instant> t) {

@@ -24,6 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::labels;
+using testing::named;
 using testing::pathsUnder;
 using testing::ScopedEnv;
 using testing::TempDir;
@@ -42,14 +43,6 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 
 const std::vector<std::string> kStarters = {"Fall back", "Winter solstice", "Spring forward",
                                             "Summer Fridays"};
-
-Countdown countdown(const std::string& label) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = label;
-    c.start = DateRule::season(2);
-    return c;
-}
 
 WeatherSnapshot snapshot() {
     WeatherSnapshot s;
@@ -83,7 +76,7 @@ class SharedStoreTest : public ::testing::Test {
 };
 
 TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
-    const List list = {countdown("Trip"), countdown("Exam")};
+    const List list = {named("Trip"), named("Exam")};
     const SavedLocation place{35.6762, 139.6503, "Tokyo"};
     const AppSettings settings{WeatherSource::apple, TempUnit::celsius, {"work"}};
     ASSERT_TRUE(store.saveCountdowns(list) && store.saveLocation(place) &&
@@ -163,9 +156,9 @@ void storeOversizedList(const fs::path& suite) {
 // after that (an edit, a feed sync) would otherwise lose the user's list.
 TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
     const std::string cases[] = {
-        R"({"version":2,"countdowns":[]})",                          // a form that is not a list
-        encodeCountdowns(List(kMaxCountdowns + 1, countdown("x"))),  // past the cap
-        "",                                                          // larger than any record
+        R"({"version":2,"countdowns":[]})",                      // a form that is not a list
+        encodeCountdowns(List(kMaxCountdowns + 1, named("x"))),  // past the cap
+        "",                                                      // larger than any record
     };
     for (const std::string& raw : cases) {
         for (bool bySave : {false, true}) {
@@ -186,7 +179,7 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
             EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), kStarters);
 
             const bool written =
-                bySave ? s.saveCountdowns({countdown("New")}).ok()
+                bySave ? s.saveCountdowns({named("New")}).ok()
                        : s.updateCountdowns([](List list) -> Edit { return list; }, calendar, now)
                              .valueOr(false);
             ASSERT_TRUE(written);
@@ -195,7 +188,7 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
 
             // A second unreadable list does not replace the one kept.
             ASSERT_TRUE(s.setRawValue("countdowns.v1", "1"));
-            ASSERT_TRUE(s.saveCountdowns({countdown("Again")}));
+            ASSERT_TRUE(s.saveCountdowns({named("Again")}));
             expectKept();
             EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), std::vector<std::string>{"Again"});
 
@@ -206,8 +199,8 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
         }
     }
     // A readable list is simply replaced.
-    ASSERT_TRUE(store.saveCountdowns({countdown("One")}));
-    ASSERT_TRUE(store.saveCountdowns({countdown("Two")}));
+    ASSERT_TRUE(store.saveCountdowns({named("One")}));
+    ASSERT_TRUE(store.saveCountdowns({named("Two")}));
     EXPECT_EQ(store.rawValue("countdowns.v1.unreadable"), std::nullopt);
     EXPECT_EQ(store.health(), StoreHealth{});
 }
@@ -290,7 +283,7 @@ TEST_F(SharedStoreTest, UpdateCountdownsEditsTheStoredListOrNothing) {
     std::vector<std::string> seen;
     auto append = [&](List list) -> Edit {
         seen = labels(list);
-        list.push_back(countdown("Added"));
+        list.push_back(named("Added"));
         return list;
     };
     ASSERT_TRUE(store.updateCountdowns(append, calendar, now));

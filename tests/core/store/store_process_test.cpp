@@ -27,14 +27,6 @@ namespace {
 
 using solvane::testing::pathsUnder;
 
-Countdown labelled(const std::string& label) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = label;
-    c.start = DateRule::season(3);
-    return c;
-}
-
 long numberIn(const std::string& text, std::size_t from) {
     return from < text.size() ? std::strtol(text.c_str() + from, nullptr, 10) : -2;
 }
@@ -43,7 +35,7 @@ long numberIn(const std::string& text, std::size_t from) {
 // naming the round, and weather whose text names it too, `padding` long.
 std::vector<Countdown> listOf(long n, int width) {
     return std::vector<Countdown>(static_cast<std::size_t>(width),
-                                  labelled("round " + std::to_string(n)));
+                                  solvane::testing::named("round " + std::to_string(n)));
 }
 AppSettings settingsOf(long n, int width) {
     return {WeatherSource::apple, TempUnit::celsius,
