@@ -34,16 +34,6 @@ TEST_F(BoardCli, RuleNamesTheLocalDayOrNull) {
     EXPECT_EQ(run({"rule", fixed, "--year", "2030", "--recurs"}).json()["date"], "2030-12-25");
 }
 
-// Every member `expected` names, at any depth, as in `actual`.
-void expectHas(const nlohmann::json& actual, const char* expected) {
-    const auto flat = nlohmann::json::parse(expected).flatten();
-    for (const auto& [at, value] : flat.items()) {
-        const nlohmann::json::json_pointer pointer(at);
-        EXPECT_EQ(actual.contains(pointer) ? actual[pointer] : nlohmann::json("absent"), value)
-            << at;
-    }
-}
-
 TEST_F(BoardCli, CountdownReportsPhaseRowAndTexts) {
     const std::string christmas =
         R"({"label":"Christmas","start":{"fixed":{"_0":788356800}},"recurs":true,"symbol":"gift"})";
