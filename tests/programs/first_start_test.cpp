@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -92,9 +91,7 @@ void startBoth(const Account& account) {
     // Its first timeline is asked for at start and made before the signal
     // is read.
     const auto logged = [&] {
-        std::ifstream log(account.root / "host.log");
-        return std::string(std::istreambuf_iterator<char>(log), {}).find("timeline ") !=
-               std::string::npos;
+        return testing::readFile(account.root / "host.log").find("timeline ") != std::string::npos;
     };
     while (!logged() && std::chrono::steady_clock::now() < giveUp) {
         std::this_thread::sleep_for(20ms);

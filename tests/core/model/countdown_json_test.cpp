@@ -4,12 +4,11 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <random>
-#include <sstream>
 
 #include "core/model/json_forms.h"
+#include "support/temp_dir.h"
 
 namespace solvane {
 namespace {
@@ -20,10 +19,7 @@ std::string why(const Result<T, DecodeError>& r) {
 }
 
 std::string readFixture(const char* name) {
-    std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/countdowns/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing::readFile(std::string(SOLVANE_TEST_DATA_DIR) + "/countdowns/" + name);
 }
 
 const Uuid kId = *Uuid::parse("E621E1F8-C36C-495A-93FC-0C247A3E6E5F");

@@ -26,11 +26,6 @@ using testing::named;
 using testing::pathsUnder;
 using testing::TempDir;
 
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // Everything in the log moved into the file itself, as after a quiet while.
 void foldLog(const fs::path& suite) {
     sqlite3* db = nullptr;
@@ -84,7 +79,7 @@ TEST_F(StoreFaults, ADamagedFileIsKeptAsideAndWhatReadsIsSaved) {
         }
         ASSERT_TRUE(s.saveCountdowns({named("Mine")}));
         foldLog(s.paths().suite);
-        std::string damaged = bytesOf(s.paths().suite);
+        std::string damaged = testing::readFile(s.paths().suite);
         if (half) {
             damaged.resize(damaged.size() / 2);
         } else {
@@ -102,7 +97,8 @@ TEST_F(StoreFaults, ADamagedFileIsKeptAsideAndWhatReadsIsSaved) {
         const StoreHealth health = s.health();
         ASSERT_TRUE(health.recoveredCopy.has_value()) << said;
         EXPECT_TRUE(health.recoveredCopy->starts_with("preferences.sqlite.damaged-"));
-        EXPECT_EQ(bytesOf(s.paths().suite.parent_path() / *health.recoveredCopy), damaged);
+        EXPECT_EQ(testing::readFile(s.paths().suite.parent_path() / *health.recoveredCopy),
+                  damaged);
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
         EXPECT_NE(said.find(*health.recoveredCopy), std::string::npos) << said;
         if (half) {
@@ -142,7 +138,7 @@ TEST_F(StoreFaults, ALinkOrAFolderInTheStoresPlaceIsRefused) {
         EXPECT_EQ(saved.error(), StoreFault::notAFile);
         EXPECT_EQ(store.health().readFault, StoreFault::notAFile);
     }
-    EXPECT_EQ(bytesOf(elsewhere), "precious");
+    EXPECT_EQ(testing::readFile(elsewhere), "precious");
     EXPECT_FALSE(fs::exists(paths.fallbackSuite));
 
     TempDir other;

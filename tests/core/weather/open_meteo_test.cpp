@@ -6,11 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <random>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -20,6 +18,7 @@
 #include "core/time/date_text.h"
 #include "core/weather/open_meteo_reply.h"
 #include "support/loopback_http_server.h"
+#include "support/temp_dir.h"
 
 namespace solvane {
 namespace {
@@ -43,11 +42,9 @@ constexpr const char* kForecastQueryTail =
 const Instant kNow{740000000.5};
 
 std::string readReply(const std::string& name) {
-    std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/open_meteo/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_FALSE(text.str().empty()) << name;
-    return text.str();
+    const std::string text = testing::readFile(SOLVANE_TEST_DATA_DIR "/open_meteo/" + name);
+    EXPECT_FALSE(text.empty()) << name;
+    return text;
 }
 
 template <class T>
