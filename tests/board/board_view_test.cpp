@@ -18,45 +18,32 @@
 #include "board/sky_drawings.h"
 #include "core/time/text_format.h"
 
+#include "core/test_helpers.h"
 #include "support/fixed_weather.h"
 #include "support/golden.h"
 
 namespace solvane {
 namespace {
 
+using testing::at;
+using testing::newYork;
 using testing::pixelAt;
 using testing::render;
-
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
-
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
 
 WeatherSnapshot sampleWeather() {
     return testing::fixedWeather(at("2025-06-14T15:00:00-04:00"));
 }
 
 std::vector<CountdownDisplay> sampleRows(std::size_t n) {
-    const std::vector<CountdownDisplay> all = {
-        {{},
-         "Summer Fridays",
-         "beach.umbrella",
-         {},
-         5,
-         "of 12 days",
-         "Until Fri, Aug 29",
-         0.42,
-         {}},
+    std::vector<CountdownDisplay> all = {
+        {{}, "Summer Fridays", "beach.umbrella", {}, 5, "of 12 days", "Until Fri, Aug 29", {}, {}},
         {{}, "Fourth of July", "sparkles", {}, 20, "days", "Fri, Jul 4", {}, {}},
         {{}, "Fall back", "clock.arrow.circlepath", {}, 21, "weeks", "Sun, Nov 2", {}, {}},
         {{}, "Winter solstice", "snowflake", {}, 190, "days", "Sun, Dec 21", {}, {}},
         {{}, "Mom's birthday", "gift", {}, 244, "days", "Fri, Feb 13", {}, {}},
         {{}, "Lease renewal", "house", {}, 300, "days", "Fri, Apr 10", {}, {}},
     };
+    all[0].progress = 0.42;
     return {all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min(n, all.size()))};
 }
 

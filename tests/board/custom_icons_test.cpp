@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "support/temp_dir.h"
 
 namespace solvane {
@@ -37,11 +34,6 @@ class CustomIcons : public ::testing::Test {
     testing::TempDir dir_;
 };
 
-std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST_F(CustomIcons, AnOpaquePhotoBecomesAMaskOfItsDarknessInANewPrivatePng) {
     const auto name = store().importImage(kIcons / "photo.jpg");
     ASSERT_TRUE(name);
@@ -53,7 +45,7 @@ TEST_F(CustomIcons, AnOpaquePhotoBecomesAMaskOfItsDarknessInANewPrivatePng) {
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     // PNG header: 128 × 128, 8 bits per channel, colour type 6 (RGBA).
-    const std::string bytes = readBytes(file);
+    const std::string bytes = testing::readFile(file);
     ASSERT_GT(bytes.size(), 26u);
     EXPECT_EQ(bytes.substr(12, 4), "IHDR");
     EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\0\x80\0\0\0\x80", 8));

@@ -35,16 +35,6 @@ TEST_F(BoardCli, RuleNamesTheLocalDayOrNull) {
     EXPECT_EQ(run({"rule", fixed, "--year", "2030", "--recurs"}).json()["date"], "2030-12-25");
 }
 
-// Every member `expected` names, at any depth, as in `actual`.
-void expectHas(const nlohmann::json& actual, const char* expected) {
-    const auto flat = nlohmann::json::parse(expected).flatten();
-    for (const auto& [at, value] : flat.items()) {
-        const nlohmann::json::json_pointer pointer(at);
-        EXPECT_EQ(actual.contains(pointer) ? actual[pointer] : nlohmann::json("absent"), value)
-            << at;
-    }
-}
-
 TEST_F(BoardCli, CountdownReportsPhaseRowAndTexts) {
     const std::string christmas =
         R"({"label":"Christmas","start":{"fixed":{"_0":788356800}},"recurs":true,"symbol":"gift"})";
@@ -106,9 +96,8 @@ TEST_F(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
                                               "blueEnd", "sunProgress", "goldenProgress",
                                               "moonFraction", "moonPhase", "moonRise", "moonSet",
                                               "nextFull", "nextNew", "phaseName"}));
-    EXPECT_EQ(j["sunrise"].get<std::string>().substr(0, 19), "2024-03-20T06:04:02");
+    // The figures are sky_snapshot_test.cpp's; here, their forms.
     EXPECT_EQ(j["nextFull"], "2024-03-25T07:00:15.513Z");
-    EXPECT_NEAR(j["moonPhase"].get<double>(), 0.3590, 5e-5);
     EXPECT_EQ(j["phaseName"], "Waxing gibbous");
 
     // Midnight sun: the absent times are null, and the local day follows --tz.

@@ -115,9 +115,7 @@ TEST_F(BoardCommand, OverridesNeverTouchTheStore) {
     const auto r = run(
         {"--lat", "35.68", "--lon", "139.69", "--place", "Tokyo", "--tz", "Asia/Tokyo", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto j = r.json();
-    EXPECT_EQ(j["place"], "Tokyo");
-    EXPECT_EQ(j["weather"]["latitude"], 35.68);
+    expectHas(r.json(), R"({"place":"Tokyo","weather":{"latitude":35.68}})");
     EXPECT_FALSE(store.loadWeather().has_value());
     EXPECT_FALSE(store.rawValue("location.v1").has_value());
     EXPECT_FALSE(store.rawValue("countdowns.v1").has_value());
@@ -125,10 +123,8 @@ TEST_F(BoardCommand, OverridesNeverTouchTheStore) {
 
 TEST_F(BoardCommand, JsonCarriesEveryBoardField) {
     const auto j = run({"--offline", "--json", "--at", "2024-03-20T15:00:00Z"}).json();
-    EXPECT_EQ(j["date"], "2024-03-20T15:00:00.000Z");
-    EXPECT_TRUE(j["weather"].is_null());
-    EXPECT_EQ(j["unit"], "fahrenheit");
-    EXPECT_EQ(j["place"], "New York");
+    expectHas(j, R"({"date":"2024-03-20T15:00:00.000Z","weather":null,"unit":"fahrenheit",
+                     "place":"New York"})");
     ASSERT_FALSE(j["countdowns"].empty());
     EXPECT_EQ(j["countdowns"][0]["id"].get<std::string>().size(), 36u);
     EXPECT_TRUE(j["countdowns"][0].contains("sortDate"));

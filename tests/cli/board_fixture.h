@@ -14,6 +14,16 @@
 
 namespace solvane::cli {
 
+// Every member `expected` names, at any depth, as in `actual`.
+inline void expectHas(const nlohmann::json& actual, const char* expected) {
+    const auto flat = nlohmann::json::parse(expected).flatten();
+    for (const auto& [at, value] : flat.items()) {
+        const nlohmann::json::json_pointer pointer(at);
+        EXPECT_EQ(actual.contains(pointer) ? actual[pointer] : nlohmann::json("absent"), value)
+            << at;
+    }
+}
+
 class BoardFixture : public ::testing::Test {
   protected:
     explicit BoardFixture(const char* now = "2025-12-20T12:00:00-05:00")

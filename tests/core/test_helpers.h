@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/model/countdown.h"
+#include "core/store/board_data.h"
 #include "core/store/shared_store.h"
 #include "core/time/calendar.h"
 
@@ -25,6 +26,24 @@ inline Calendar cal(const char* zone, const char* locale = "en_US") {
 
 inline Instant day(const Calendar& c, int y, int m, int d, int hour = 0) {
     return *c.date(y, m, d, hour);
+}
+
+inline const Calendar& newYork() {
+    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
+    return calendar;
+}
+
+inline Instant at(const char* iso) {
+    return *parseIso8601(iso);
+}
+
+// A countdown with a fresh identifier.
+inline Countdown named(std::string label, DateRule start = DateRule::season(2)) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = start;
+    return c;
 }
 
 // "2025-03-20" for a local midnight, "none" for no date, "not midnight" for a
@@ -52,6 +71,13 @@ inline std::vector<std::string> labels(const std::vector<Countdown>& list) {
     std::vector<std::string> out;
     for (const auto& c : list) {
         out.push_back(c.label);
+    }
+    return out;
+}
+inline std::vector<std::string> labels(const BoardData& board) {
+    std::vector<std::string> out;
+    for (const auto& row : board.countdowns) {
+        out.push_back(row.label);
     }
     return out;
 }

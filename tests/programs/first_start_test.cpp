@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
 #include "core/store/shared_store.h"
+#include "core/test_helpers.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 
@@ -53,13 +53,7 @@ struct Account {
         return env;
     }
 
-    SharedStore store() const {
-        const fs::path config = root / "config";
-        return SharedStore(StorePaths{config / "org.solvane.shared" / "preferences.sqlite",
-                                      config / "solvane" / "preferences.sqlite",
-                                      root / "data" / "org.solvane.shared"},
-                           "en_US");
-    }
+    SharedStore store() const { return SharedStore(testing::pathsUnder(root), "en_US"); }
 
     // One Countdowns widget showing the countdowns `chosen`, or all.
     void placeWidget(const std::vector<std::string>& chosen) const {
@@ -76,35 +70,16 @@ struct Account {
     }
 };
 
-pid_t start(testing::StartGate& gate, const std::vector<std::string>& argv,
-            const std::vector<std::string>& env, const fs::path& log) {
-    return testing::spawn(gate, [&] {
-        std::vector<char*> args;
-        for (const auto& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        std::vector<char*> vars;
-        for (const auto& e : env) {
-            vars.push_back(const_cast<char*>(e.c_str()));
-        }
-        vars.push_back(nullptr);
-        std::freopen(log.c_str(), "w", stdout);
-        std::freopen(log.c_str(), "a", stderr);
-        ::execve(args[0], args.data(), vars.data());
-        return 127;
-    });
-}
-
 // Both programs at once; the host runs until it has stored its first
 // timeline's countdowns, the app until its first paint.
 void startBoth(const Account& account) {
     testing::StartGate gate;
     const auto env = account.environment();
-    const pid_t app =
-        start(gate, {SOLVANE_APP_FILE, "--quit-after-first-paint"}, env, account.root / "app.log");
-    const pid_t host =
-        start(gate, {SOLVANE_HOST_FILE, "--headless-service"}, env, account.root / "host.log");
+    const fs::path& root = account.root;
+    const pid_t app = testing::startProgram({SOLVANE_APP_FILE, "--quit-after-first-paint"}, env,
+                                            root, root / "app.out", root / "app.log", &gate);
+    const pid_t host = testing::startProgram({SOLVANE_HOST_FILE, "--headless-service"}, env, root,
+                                             root / "host.out", root / "host.log", &gate);
     gate.release();
     const auto appDone = testing::waitFor(app, 30s);
     EXPECT_EQ(appDone.code, 0) << (appDone.timedOut ? "the app hung" : "the app failed");
@@ -116,9 +91,7 @@ void startBoth(const Account& account) {
     // Its first timeline is asked for at start and made before the signal
     // is read.
     const auto logged = [&] {
-        std::ifstream log(account.root / "host.log");
-        return std::string(std::istreambuf_iterator<char>(log), {}).find("timeline ") !=
-               std::string::npos;
+        return testing::readFile(account.root / "host.log").find("timeline ") != std::string::npos;
     };
     while (!logged() && std::chrono::steady_clock::now() < giveUp) {
         std::this_thread::sleep_for(20ms);
@@ -127,19 +100,11 @@ void startBoth(const Account& account) {
     testing::waitFor(host, 10s);
 }
 
-std::vector<std::string> labels(const std::vector<Countdown>& list) {
-    std::vector<std::string> out;
-    for (const auto& c : list) {
-        out.push_back(c.label);
-    }
-    return out;
-}
-
 TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
     const Calendar newYork = *Calendar::make("America/New_York", "en_US");
     const Instant now = *newYork.date(2026, 12, 7, 12);
-    const auto starters =
-        labels(starterCountdowns(newYork, PresetRegion::of(newYork, now, std::nullopt), now));
+    const auto starters = testing::labels(
+        starterCountdowns(newYork, PresetRegion::of(newYork, now, std::nullopt), now));
     for (int round = 0; round < kRounds; ++round) {
         Account account;
         account.placeWidget({});
@@ -147,7 +112,7 @@ TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
         const auto stored = account.store().rawValue("countdowns.v1");
         ASSERT_TRUE(stored.has_value()) << "round " << round;
         const auto list = account.store().loadCountdowns(newYork, now);
-        ASSERT_EQ(labels(list), starters) << "round " << round;
+        ASSERT_EQ(testing::labels(list), starters) << "round " << round;
 
         if (round + 1 < kRounds) {
             continue;

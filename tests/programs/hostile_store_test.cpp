@@ -61,13 +61,8 @@ std::string nth(const std::string& field, const std::string& value) {
     return rule.replace(rule.find('"' + field + '"') + field.size() + 3, 1, value);
 }
 
-std::string slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 bool isPng(const fs::path& file) {
-    return slurp(file).starts_with("\x89PNG\r\n\x1a\n");
+    return testing::readFile(file).starts_with("\x89PNG\r\n\x1a\n");
 }
 
 // The store's table as the programs make it, holding `records` byte for byte.
@@ -198,10 +193,10 @@ class HostileStore : public ::testing::Test {
             }
             struct stat info {};
             ::lstat(it->path().c_str(), &info);
-            listing[relative.string()] = std::to_string(info.st_size) + " " +
-                                         std::to_string(info.st_mtim.tv_sec) + "." +
-                                         std::to_string(info.st_mtim.tv_nsec) + " " +
-                                         (it->is_regular_file() ? slurp(it->path()) : "");
+            listing[relative.string()] =
+                std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
+                std::to_string(info.st_mtim.tv_nsec) + " " +
+                (it->is_regular_file() ? testing::readFile(it->path()) : "");
         }
         return listing;
     }
@@ -235,14 +230,15 @@ class HostileStore : public ::testing::Test {
             const auto finished = testing::runProgram(argv, environment(), root, out, err, 30s);
             const std::string mode = argv.size() > 2 ? argv[2] : argv.size() > 1 ? argv[1] : "text";
             const std::string what = fs::path(argv[0]).filename().string() + ' ' + mode;
-            EXPECT_EQ(finished.code, 0) << what << (finished.timedOut ? "hung" : slurp(err));
+            EXPECT_EQ(finished.code, 0)
+                << what << (finished.timedOut ? "hung" : testing::readFile(err));
             // Decoding the largest record the store reads (16 MB) costs a few
             // hundred megabytes at worst.
             EXPECT_LT(finished.maxRssKiB, 1024 * 1024) << what;
             if (argv[0] == SOLVANE_HOST_FILE) {
                 EXPECT_TRUE(isPng(picture)) << what;
             }
-            board[mode] = slurp(out);
+            board[mode] = testing::readFile(out);
         }
         EXPECT_TRUE(isPng(pictures / "board.png"));
         EXPECT_TRUE(board["--quit-after-first-paint"].starts_with("first paint"));
@@ -353,7 +349,7 @@ TEST_F(HostileStore, ExtremeRecordsShowAndNothingOutsideIsOpened) {
         {SOLVANE_HOST_FILE, "--render", "Countdowns", "--size", "medium", "--describe"},
         environment(), root, out, root / "home" / "describe.err", 30s);
     EXPECT_EQ(described.code, 0);
-    for (const std::string& text : {slurp(out), board["text"]}) {
+    for (const std::string& text : {testing::readFile(out), board["text"]}) {
         EXPECT_NE(text.find("Clear"), std::string::npos) << text.substr(0, 200);
         for (const char* control : {"\x1b", "\x07", "\xc2\x9b"}) {
             EXPECT_EQ(text.find(control), std::string::npos) << text.substr(0, 200);

@@ -66,10 +66,10 @@ Finished waitFor(pid_t pid, std::chrono::milliseconds limit) {
     return finished;
 }
 
-Finished runProgram(const std::vector<std::string>& argv,
-                    const std::vector<std::string>& environment, const std::filesystem::path& cwd,
-                    const std::filesystem::path& out, const std::filesystem::path& err,
-                    std::chrono::milliseconds limit) {
+pid_t startProgram(const std::vector<std::string>& argv,
+                   const std::vector<std::string>& environment, const std::filesystem::path& cwd,
+                   const std::filesystem::path& out, const std::filesystem::path& err,
+                   StartGate* gate) {
     // Built before the fork: only async-signal-safe calls may follow it.
     std::vector<char*> args, env;
     for (const auto& a : argv) {
@@ -82,6 +82,9 @@ Finished runProgram(const std::vector<std::string>& argv,
     env.push_back(nullptr);
     const pid_t pid = ::fork();
     if (pid == 0) {
+        if (gate != nullptr) {
+            gate->wait();
+        }
         const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int in = ::open("/dev/null", O_RDONLY);
@@ -92,6 +95,14 @@ Finished runProgram(const std::vector<std::string>& argv,
         ::execve(args[0], args.data(), env.data());
         ::_exit(127);
     }
+    return pid;
+}
+
+Finished runProgram(const std::vector<std::string>& argv,
+                    const std::vector<std::string>& environment, const std::filesystem::path& cwd,
+                    const std::filesystem::path& out, const std::filesystem::path& err,
+                    std::chrono::milliseconds limit) {
+    const pid_t pid = startProgram(argv, environment, cwd, out, err);
     return pid < 0 ? Finished{} : waitFor(pid, limit);
 }
 

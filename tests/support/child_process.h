@@ -55,8 +55,15 @@ struct Finished {
 // Waits for `pid`, killing it once `limit` has passed.
 Finished waitFor(pid_t pid, std::chrono::milliseconds limit);
 
-// Runs `argv` in the folder `cwd` with exactly `environment` (NAME=VALUE),
-// standard output to `out` and standard error to `err`.
+// Starts `argv` in the folder `cwd` with exactly `environment` (NAME=VALUE),
+// standard output to `out` and standard error to `err`, once `gate` (if any)
+// lets go. -1 when the fork fails.
+pid_t startProgram(const std::vector<std::string>& argv,
+                   const std::vector<std::string>& environment, const std::filesystem::path& cwd,
+                   const std::filesystem::path& out, const std::filesystem::path& err,
+                   StartGate* gate = nullptr);
+
+// startProgram, waited for.
 Finished runProgram(const std::vector<std::string>& argv,
                     const std::vector<std::string>& environment, const std::filesystem::path& cwd,
                     const std::filesystem::path& out, const std::filesystem::path& err,

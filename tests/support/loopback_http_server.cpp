@@ -9,30 +9,22 @@
 #include <algorithm>
 #include <cctype>
 #include <csignal>
+#include <map>
 #include <sstream>
 
 namespace solvane::testing {
 namespace {
 
 const char* reason(int status) {
-    switch (status) {
-        case 200:
-            return "OK";
-        case 301:
-            return "Moved Permanently";
-        case 302:
-            return "Found";
-        case 401:
-            return "Unauthorized";
-        case 404:
-            return "Not Found";
-        case 429:
-            return "Too Many Requests";
-        case 500:
-            return "Internal Server Error";
-        default:
-            return "Status";
-    }
+    static const std::map<int, const char*> kReasons = {{200, "OK"},
+                                                        {301, "Moved Permanently"},
+                                                        {302, "Found"},
+                                                        {401, "Unauthorized"},
+                                                        {404, "Not Found"},
+                                                        {429, "Too Many Requests"},
+                                                        {500, "Internal Server Error"}};
+    const auto found = kReasons.find(status);
+    return found == kReasons.end() ? "Status" : found->second;
 }
 
 // Waits until `fd` is readable or the server stops; false on stop.
@@ -52,21 +44,25 @@ bool waitReadable(int fd, const std::atomic<bool>& stopping) {
 
 }  // namespace
 
-LoopbackHttpServer::LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {
+int listenOnLoopback(int& port) {
     // A client that hangs up mid-reply must not kill the test process.
     std::signal(SIGPIPE, SIG_IGN);
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     int one = 1;
-    ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    ::bind(listenFd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::listen(listenFd_, 16);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    ::listen(fd, 16);
     socklen_t len = sizeof addr;
-    ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    port = ntohs(addr.sin_port);
+    return fd;
+}
+
+LoopbackHttpServer::LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {
+    listenFd_ = listenOnLoopback(port_);
     thread_ = std::thread([this] { serve(); });
 }
 

@@ -57,6 +57,8 @@ HttpTestRequest parseHttpTestRequest(const std::string& head);
 // The status line and headers, with "Connection: close" and the length.
 std::string httpTestReplyHead(const HttpTestReply& reply, std::size_t contentLength,
                               bool announceLength = true);
+// A socket listening on 127.0.0.1 at a port of the system's choosing.
+int listenOnLoopback(int& port);
 
 class LoopbackHttpServer {
   public:
@@ -69,7 +71,6 @@ class LoopbackHttpServer {
 
     // "http://127.0.0.1:PORT"
     std::string url() const;
-    int port() const { return port_; }
 
     // Requests received so far, oldest first.
     std::vector<HttpTestRequest> requests() const;

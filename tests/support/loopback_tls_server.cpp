@@ -1,7 +1,5 @@
 #include "support/loopback_tls_server.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <openssl/evp.h>
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
@@ -11,7 +9,6 @@
 #include <sys/time.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <stdexcept>
 
 namespace solvane::testing {
@@ -81,7 +78,6 @@ struct LoopbackTlsServer::Tls {
 
 LoopbackTlsServer::LoopbackTlsServer(Handler handler)
     : handler_(std::move(handler)), tls_(std::make_unique<Tls>()) {
-    std::signal(SIGPIPE, SIG_IGN);
     tls_->key.reset(EVP_EC_gen("P-256"));
     require(tls_->key != nullptr, "key");
     tls_->cert = selfSignedCertificate(tls_->key.get());
@@ -90,17 +86,7 @@ LoopbackTlsServer::LoopbackTlsServer(Handler handler)
     require(SSL_CTX_use_certificate(tls_->context.get(), tls_->cert.get()) == 1, "certificate");
     require(SSL_CTX_use_PrivateKey(tls_->context.get(), tls_->key.get()) == 1, "private key");
 
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    int one = 1;
-    ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listenFd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::listen(listenFd_, 16);
-    socklen_t len = sizeof addr;
-    ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    listenFd_ = listenOnLoopback(port_);
     thread_ = std::thread([this] { serve(); });
 }
 

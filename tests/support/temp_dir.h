@@ -1,8 +1,11 @@
 // A fresh folder under the system's temporary directory, removed with
-// everything in it when the object goes away.
+// everything in it when the object goes away; and a file's bytes read whole.
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace solvane::testing {
 
@@ -18,5 +21,11 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+// The bytes of `file`; empty when it cannot be read.
+inline std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 }  // namespace solvane::testing

@@ -69,19 +69,12 @@ inline BoardData goldenBoard() {
     b.date = at("2025-06-14T20:15:00-04:00");
     b.countdowns = {
         {{}, "Fourth of July", "sparkles", {}, 20, "days", "Fri, Jul 4", {}, {}},
-        {{},
-         "Summer Fridays",
-         "beach.umbrella",
-         {},
-         5,
-         "of 12 days",
-         "Until Fri, Aug 29",
-         0.42,
-         {}},
+        {{}, "Summer Fridays", "beach.umbrella", {}, 5, "of 12 days", "Until Fri, Aug 29", {}, {}},
         {{}, "Fall back", "clock.arrow.circlepath", {}, 21, "weeks", "Sun, Nov 2", {}, {}},
         {{}, "Winter solstice", "snowflake", {}, 190, "days", "Sun, Dec 21", {}, {}},
         {{}, "Mom's birthday", "gift", {}, 244, "days", "Fri, Feb 13", {}, {}},
     };
+    b.countdowns[1].progress = 0.42;
     b.weather = solvane::testing::fixedWeather(at("2025-06-14T19:45:00-04:00"));
     b.sky = SkySnapshot::compute(b.date, 40.68, -73.94, newYork());
     b.place = "Brooklyn";

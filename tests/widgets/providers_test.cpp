@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/fake_event_store.h"
+#include "core/test_helpers.h"
 #include "support/temp_dir.h"
 #include "widgets/catalogue.h"
 #include "widgets/entities.h"
@@ -25,54 +27,20 @@
 namespace solvane::widgets {
 namespace {
 
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
+using solvane::testing::labels;
+using solvane::testing::newYork;
 
 Instant at(int y, int m, int d, int hour = 0, int minute = 0) {
     return *newYork().date(y, m, d, hour) + minute * 60.0;
 }
 
 Countdown countdownOn(std::string label, Instant day, std::string symbol) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = std::move(label);
-    c.start = DateRule::fixed(day);
+    Countdown c = solvane::testing::named(std::move(label), DateRule::fixed(day));
     c.symbol = std::move(symbol);
     return c;
 }
 
 const EventCalendar kFeed{"vdir:feed", "Launches", "#FF8800", "Personal"};
-
-// Records its queries in a log it shares with the weather calls, so a test
-// can tell which ran first.
-class FakeEventStore : public EventStore {
-  public:
-    explicit FakeEventStore(std::vector<std::string>& log) : log_(log) {}
-    std::vector<CalendarEvent> stored;
-
-    CalendarAuthorization authorization() const override {
-        return CalendarAuthorization::fullAccess;
-    }
-    bool requestFullAccess(const AccessPrompt&) override { return true; }
-    std::vector<EventCalendar> calendars() const override { return {kFeed}; }
-    std::vector<CalendarEvent> events(Instant, Instant, const Calendar&) const override {
-        log_.push_back("events");
-        return stored;
-    }
-
-  private:
-    std::vector<std::string>& log_;
-};
-
-std::vector<std::string> labels(const BoardData& data) {
-    std::vector<std::string> out;
-    for (const auto& row : data.countdowns) {
-        out.push_back(row.label);
-    }
-    return out;
-}
 
 const BoardEntry& board(const std::shared_ptr<const WidgetEntry>& entry) {
     return dynamic_cast<const BoardEntry&>(*entry);
@@ -85,27 +53,27 @@ class ProvidersTest : public ::testing::Test {
                       "en_US"};
     Instant now = at(2030, 3, 12, 10);
     bool online = true;
-    std::vector<std::string> log;  // "weather" and "events", in call order
-    std::shared_ptr<FakeEventStore> events = std::make_shared<FakeEventStore>(log);
+    std::shared_ptr<solvane::testing::FakeEventStore> events =
+        std::make_shared<solvane::testing::FakeEventStore>();
+    int weatherCalls = 0;
+    std::size_t queriesBeforeWeather = 0;  // the calendar's, when the weather was last asked
 
     const Countdown a = countdownOn("A", at(2030, 3, 20), "airplane");
     const Countdown b = countdownOn("B", at(2030, 6, 1), "gift");
     Countdown c = countdownOn("C", at(2030, 4, 2), "star");
 
     void SetUp() override {
+        events->calendarList = {kFeed};
         c.customImage = "0A6B1C2D-3E4F-4A5B-8C6D-7E8F9A0B1C2D.png";
         ASSERT_TRUE(store.saveCountdowns({b, a, c}));
-    }
-
-    int weatherCalls() const {
-        return static_cast<int>(std::count(log.begin(), log.end(), "weather"));
     }
 
     WidgetEnvironment environment() {
         WeatherCall call = [this](
                                double lat, double lon,
                                const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
-            log.push_back("weather");
+            ++weatherCalls;
+            queriesBeforeWeather = events->queries.size();
             if (!online) {
                 return Failure{WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, ""})};
             }
@@ -139,9 +107,9 @@ TEST_F(ProvidersTest, TimelineHoldsEightQuarterHoursAndReloadsByWeather) {
     for (const bool withWeather : {true, false}) {
         online = withWeather;
         ASSERT_TRUE(store.setRawValue("weather.v2", "null"));
-        log.clear();
+        weatherCalls = 0;
         const Timeline timeline = makeTimeline(environment(), std::nullopt, WidgetStyle::dark);
-        EXPECT_EQ(weatherCalls(), 1) << withWeather;
+        EXPECT_EQ(weatherCalls, 1) << withWeather;
         ASSERT_EQ(timeline.entries.size(), 8u);
         for (int i = 0; i < 8; ++i) {
             const BoardEntry& entry = board(timeline.entries[i]);
@@ -193,7 +161,8 @@ TEST_F(ProvidersTest, TimelineBoardsAreTheAssembledBoards) {
 TEST_F(ProvidersTest, PlaceholderIsGlassWithTheSampleAndFetchesNothing) {
     SolvaneWidgets plugin(environment());
     const auto entry = plugin.placeholder("Countdowns");
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(weatherCalls, 0);
+    EXPECT_TRUE(events->queries.empty());
     EXPECT_EQ(board(entry).date(), now);
     EXPECT_EQ(board(entry).style(), WidgetStyle::glass);
     EXPECT_EQ(labels(board(entry).data()), (std::vector<std::string>{"A", "C", "B"}));
@@ -235,8 +204,7 @@ TEST_F(ProvidersTest, FeedSyncRunsBeforeTheTimelineIsBuilt) {
     events->stored = {{"launch-1", "Launch", at(2030, 3, 15), at(2030, 3, 16), true, kFeed}};
 
     const Timeline timeline = makeTimeline(environment(), std::nullopt, WidgetStyle::glass);
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.front(), "events");
+    EXPECT_GE(queriesBeforeWeather, 1u) << "the weather was asked before the sync";
     for (const auto& entry : timeline.entries) {
         EXPECT_EQ(labels(board(entry).data()), (std::vector<std::string>{"Launch", "A", "C", "B"}));
     }

@@ -19,11 +19,6 @@ namespace {
 
 using namespace testing;
 
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
-
 Instant at(int y, int m, int d, int hour = 0, int minute = 0) {
     return *newYork().date(y, m, d, hour) + minute * 60.0;
 }

@@ -8,13 +8,12 @@
 #include <string>
 
 #include "core/sky/moon_position.h"
+#include "core/test_helpers.h"
 
 namespace solvane::sky {
 namespace {
 
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
+using solvane::testing::at;
 
 TEST(MoonIllumination, WorkedExampleAndTheTrackAgree) {
     // Meeus 48.a, 1992-04-12 0h TD (58 s of ΔT before): 67.86 % lit, waxing.

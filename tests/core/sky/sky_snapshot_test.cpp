@@ -7,18 +7,16 @@
 #include <string>
 
 #include "core/test_helpers.h"
+#include "core/time/text_format.h"
 
 namespace solvane {
 namespace {
 
+using testing::at;
 using testing::cal;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
 
 // UTC to the whole second, the precision the almanac figures are given in.
 std::string toSecond(std::optional<Instant> t) {
@@ -59,16 +57,9 @@ TEST(SkySnapshot, EquatorAtTheMarchEquinox) {
 // night), the day it ends a sunset and no sunrise; the polar night's first
 // day has neither.
 TEST(SkySnapshot, PolarDaysBeginAndEndOnTheirDay) {
-    const Calendar oslo = cal("Europe/Oslo");
+    const Calendar oslo = cal("Europe/Oslo", "en_GB");  // a 24-hour clock
     const auto local = [&](std::optional<Instant> t) {
-        if (!t) {
-            return std::string("none");
-        }
-        const auto minutes = static_cast<int>((*t - *oslo.startOfDay(*t)) / 60.0);
-        const auto twoDigits = [](int n) {
-            return std::string(n < 10 ? "0" : "") + std::to_string(n);
-        };
-        return twoDigits(minutes / 60) + ":" + twoDigits(minutes % 60);
+        return t ? clockText(*t, oslo) : std::string("none");
     };
     const struct {
         const char* day;

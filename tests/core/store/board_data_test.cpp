@@ -7,34 +7,21 @@
 #include <string>
 #include <vector>
 
+#include "core/test_helpers.h"
 #include "support/temp_dir.h"
 
 namespace solvane {
 namespace {
 
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
+using testing::labels;
+using testing::newYork;
 
 Instant day(int y, int m, int d, int hour = 0) {
     return *newYork().date(y, m, d, hour);
 }
 
 Countdown countdownOn(std::string label, Instant date) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = std::move(label);
-    c.start = DateRule::fixed(date);
-    return c;
-}
-
-std::vector<std::string> labels(const BoardData& board) {
-    std::vector<std::string> out;
-    for (const auto& row : board.countdowns) {
-        out.push_back(row.label);
-    }
-    return out;
+    return testing::named(std::move(label), DateRule::fixed(date));
 }
 
 TEST(BoardData, ASelectionGivesARowPerIdentifierInItsOwnOrder) {

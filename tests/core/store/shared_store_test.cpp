@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <atomic>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -27,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::labels;
+using testing::named;
 using testing::pathsUnder;
 using testing::ScopedEnv;
 using testing::TempDir;
@@ -45,14 +45,6 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 
 const std::vector<std::string> kStarters = {"Fall back", "Winter solstice", "Spring forward",
                                             "Summer Fridays"};
-
-Countdown countdown(const std::string& label) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = label;
-    c.start = DateRule::season(2);
-    return c;
-}
 
 WeatherSnapshot snapshot() {
     WeatherSnapshot s;
@@ -86,7 +78,7 @@ class SharedStoreTest : public ::testing::Test {
 };
 
 TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
-    const List list = {countdown("Trip"), countdown("Exam")};
+    const List list = {named("Trip"), named("Exam")};
     const SavedLocation place{35.6762, 139.6503, "Tokyo"};
     const AppSettings settings{WeatherSource::apple, TempUnit::celsius, {"work"}};
     ASSERT_TRUE(store.saveCountdowns(list) && store.saveLocation(place) &&
@@ -143,6 +135,11 @@ TEST_F(SharedStoreTest, UnreadableRecordsGiveDefaultsAndAreNotRepaired) {
         EXPECT_FALSE(s.loadForecast()) << raw;
         EXPECT_EQ(s.rawValue(key), raw);
     }
+    // Which keys may be absent is weather_json_test.cpp's; the store's locale
+    // supplies their defaults.
+    ASSERT_TRUE(store.setRawValue("settings.v1", R"({"weatherSource":"apple"})"));
+    EXPECT_EQ(SharedStore(store.paths(), "de_DE").loadSettings(),
+              (AppSettings{WeatherSource::apple, TempUnit::celsius, {}}));
 }
 
 // A record larger than any the store reads, written behind the store's back.
@@ -161,9 +158,9 @@ void storeOversizedList(const fs::path& suite) {
 // after that (an edit, a feed sync) would otherwise lose the user's list.
 TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
     const std::string cases[] = {
-        R"({"version":2,"countdowns":[]})",                          // a form that is not a list
-        encodeCountdowns(List(kMaxCountdowns + 1, countdown("x"))),  // past the cap
-        "",                                                          // larger than any record
+        R"({"version":2,"countdowns":[]})",                      // a form that is not a list
+        encodeCountdowns(List(kMaxCountdowns + 1, named("x"))),  // past the cap
+        "",                                                      // larger than any record
     };
     for (const std::string& raw : cases) {
         for (bool bySave : {false, true}) {
@@ -184,7 +181,7 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
             EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), kStarters);
 
             const bool written =
-                bySave ? s.saveCountdowns({countdown("New")}).ok()
+                bySave ? s.saveCountdowns({named("New")}).ok()
                        : s.updateCountdowns([](List list) -> Edit { return list; }, calendar, now)
                              .valueOr(false);
             ASSERT_TRUE(written);
@@ -193,7 +190,7 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
 
             // A second unreadable list does not replace the one kept.
             ASSERT_TRUE(s.setRawValue("countdowns.v1", "1"));
-            ASSERT_TRUE(s.saveCountdowns({countdown("Again")}));
+            ASSERT_TRUE(s.saveCountdowns({named("Again")}));
             expectKept();
             EXPECT_EQ(labels(s.loadCountdowns(calendar, now)), std::vector<std::string>{"Again"});
 
@@ -204,8 +201,8 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
         }
     }
     // A readable list is simply replaced.
-    ASSERT_TRUE(store.saveCountdowns({countdown("One")}));
-    ASSERT_TRUE(store.saveCountdowns({countdown("Two")}));
+    ASSERT_TRUE(store.saveCountdowns({named("One")}));
+    ASSERT_TRUE(store.saveCountdowns({named("Two")}));
     EXPECT_EQ(store.rawValue("countdowns.v1.unreadable"), std::nullopt);
     EXPECT_EQ(store.health(), StoreHealth{});
 }
@@ -253,26 +250,6 @@ TEST_F(SharedStoreTest, AnEmptySuiteGivesDefaultsAndStoresTheStartersOnceWhenFir
     EXPECT_EQ(there[1].start, DateRule::season(1));
 }
 
-// Which keys may be absent or null is weather_json_test.cpp's; here, that the
-// store's locale supplies the defaults, for one key and for a whole record.
-TEST_F(SharedStoreTest, SettingsDefaultPerAbsentKeyAndTheUnitByLocale) {
-    const struct {
-        const char* raw;
-        const char* locale;
-        AppSettings expected;
-    } cases[] = {
-        {R"({"weatherSource":"apple"})", "en_US", {WeatherSource::apple, TempUnit::fahrenheit, {}}},
-        {R"({"weatherSource":"apple"})", "de_DE", {WeatherSource::apple, TempUnit::celsius, {}}},
-        {R"({"weatherSource":"apple","feedCalendarIDs":[1]})",
-         "de_DE",
-         {WeatherSource::openMeteo, TempUnit::celsius, {}}},
-    };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(store.setRawValue("settings.v1", c.raw));
-        EXPECT_EQ(SharedStore(store.paths(), c.locale).loadSettings(), c.expected) << c.raw;
-    }
-}
-
 TEST_F(SharedStoreTest, FoldersAre0700AndFiles0600WhateverTheUmask) {
     const mode_t oldMask = ::umask(0);
     const StorePaths& paths = store.paths();
@@ -308,7 +285,7 @@ TEST_F(SharedStoreTest, UpdateCountdownsEditsTheStoredListOrNothing) {
     std::vector<std::string> seen;
     auto append = [&](List list) -> Edit {
         seen = labels(list);
-        list.push_back(countdown("Added"));
+        list.push_back(named("Added"));
         return list;
     };
     ASSERT_TRUE(store.updateCountdowns(append, calendar, now));

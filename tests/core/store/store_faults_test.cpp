@@ -22,21 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::labels;
+using testing::named;
 using testing::pathsUnder;
 using testing::TempDir;
-
-Countdown countdown(const std::string& label) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = label;
-    c.start = DateRule::season(2);
-    return c;
-}
-
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // Everything in the log moved into the file itself, as after a quiet while.
 void foldLog(const fs::path& suite) {
@@ -89,9 +77,9 @@ TEST_F(StoreFaults, ADamagedFileIsKeptAsideAndWhatReadsIsSaved) {
         for (int i = 0; i < 40; ++i) {
             ASSERT_TRUE(s.setRawValue("padding." + std::to_string(i), std::string(900, 'p')));
         }
-        ASSERT_TRUE(s.saveCountdowns({countdown("Mine")}));
+        ASSERT_TRUE(s.saveCountdowns({named("Mine")}));
         foldLog(s.paths().suite);
-        std::string damaged = bytesOf(s.paths().suite);
+        std::string damaged = testing::readFile(s.paths().suite);
         if (half) {
             damaged.resize(damaged.size() / 2);
         } else {
@@ -109,7 +97,8 @@ TEST_F(StoreFaults, ADamagedFileIsKeptAsideAndWhatReadsIsSaved) {
         const StoreHealth health = s.health();
         ASSERT_TRUE(health.recoveredCopy.has_value()) << said;
         EXPECT_TRUE(health.recoveredCopy->starts_with("preferences.sqlite.damaged-"));
-        EXPECT_EQ(bytesOf(s.paths().suite.parent_path() / *health.recoveredCopy), damaged);
+        EXPECT_EQ(testing::readFile(s.paths().suite.parent_path() / *health.recoveredCopy),
+                  damaged);
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
         EXPECT_NE(said.find(*health.recoveredCopy), std::string::npos) << said;
         if (half) {
@@ -119,7 +108,7 @@ TEST_F(StoreFaults, ADamagedFileIsKeptAsideAndWhatReadsIsSaved) {
         }
 
         ::testing::internal::CaptureStderr();
-        ASSERT_TRUE(s.saveCountdowns({countdown("After")}));
+        ASSERT_TRUE(s.saveCountdowns({named("After")}));
         ASSERT_TRUE(s.dismissRecoveredNotice());
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "told twice";
         EXPECT_FALSE(s.health().recoveredCopy.has_value());
@@ -149,14 +138,14 @@ TEST_F(StoreFaults, ALinkOrAFolderInTheStoresPlaceIsRefused) {
         EXPECT_EQ(saved.error(), StoreFault::notAFile);
         EXPECT_EQ(store.health().readFault, StoreFault::notAFile);
     }
-    EXPECT_EQ(bytesOf(elsewhere), "precious");
+    EXPECT_EQ(testing::readFile(elsewhere), "precious");
     EXPECT_FALSE(fs::exists(paths.fallbackSuite));
 
     TempDir other;
     const StorePaths blocked = pathsUnder(other.path());
     fs::create_directories(blocked.suite.parent_path().parent_path());
     std::ofstream(blocked.suite.parent_path()) << "a file where the group's folder belongs";
-    ASSERT_TRUE(SharedStore(blocked, "en_US").saveCountdowns({countdown("Kept")}));
+    ASSERT_TRUE(SharedStore(blocked, "en_US").saveCountdowns({named("Kept")}));
     EXPECT_TRUE(fs::exists(blocked.fallbackSuite));
 }
 
@@ -192,7 +181,7 @@ TEST_F(StoreFaults, EachRecordFollowsTheFileNowAtThePath) {
 // A folder that cannot be written still shows the user's list; each save
 // says why it cannot be made.
 TEST_F(StoreFaults, AReadOnlyFolderKeepsTheListInViewAndEverySaveSaysWhy) {
-    ASSERT_TRUE(store.saveCountdowns({countdown("Mine")}));
+    ASSERT_TRUE(store.saveCountdowns({named("Mine")}));
     const std::string folder = paths.suite.parent_path();
     inMountNamespace(
         [&] {
@@ -202,7 +191,7 @@ TEST_F(StoreFaults, AReadOnlyFolderKeepsTheListInViewAndEverySaveSaysWhy) {
         },
         [&] {
             const auto list = store.readCountdowns(calendar, now);
-            const auto saved = store.saveCountdowns({countdown("Lost")});
+            const auto saved = store.saveCountdowns({named("Lost")});
             return list.ok() && labels(*list) == std::vector<std::string>{"Mine"} && !saved.ok() &&
                    saved.error() == StoreFault::readOnly &&
                    store.health().writeFault == StoreFault::readOnly;
@@ -219,9 +208,9 @@ TEST_F(StoreFaults, AFullDiskFailsTheSaveAndKeepsTheList) {
         [&] {
             std::vector<Countdown> many;
             for (int i = 0; i < 2000; ++i) {
-                many.push_back(countdown("A countdown with a long label " + std::to_string(i)));
+                many.push_back(named("A countdown with a long label " + std::to_string(i)));
             }
-            const bool first = store.saveCountdowns({countdown("Mine")}).ok();
+            const bool first = store.saveCountdowns({named("Mine")}).ok();
             const auto saved = store.saveCountdowns(many);
             const auto list = store.readCountdowns(calendar, now);
             return first && !saved.ok() && saved.error() == StoreFault::full && list.ok() &&
@@ -233,7 +222,7 @@ TEST_F(StoreFaults, AFullDiskFailsTheSaveAndKeepsTheList) {
 // Another program holding the store is waited for a while, then said: never
 // an empty list or the defaults in place of the user's.
 TEST_F(StoreFaults, ALockHeldByAnotherProgramIsBusyNotEmpty) {
-    ASSERT_TRUE(store.saveCountdowns({countdown("Mine")}));
+    ASSERT_TRUE(store.saveCountdowns({named("Mine")}));
     sqlite3* holder = nullptr;
     ASSERT_EQ(sqlite3_open(paths.suite.c_str(), &holder), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(holder,
@@ -245,7 +234,7 @@ TEST_F(StoreFaults, ALockHeldByAnotherProgramIsBusyNotEmpty) {
     ASSERT_FALSE(held.ok());
     EXPECT_EQ(held.error(), StoreFault::busy);
     EXPECT_EQ(store.health().readFault, StoreFault::busy);
-    EXPECT_FALSE(store.saveCountdowns({countdown("Lost")}).ok());
+    EXPECT_FALSE(store.saveCountdowns({named("Lost")}).ok());
     sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
     EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), std::vector<std::string>{"Mine"});
@@ -255,7 +244,7 @@ TEST_F(StoreFaults, ALockHeldByAnotherProgramIsBusyNotEmpty) {
 // is left out of the list shown and written back, byte for byte, in its
 // place by every save.
 TEST_F(StoreFaults, RecordsOfANewerVersionAreKeptInPlace) {
-    const Countdown a = countdown("A"), b = countdown("B"), c = countdown("C");
+    const Countdown a = named("A"), b = named("B"), c = named("C");
     const std::string lunar = R"({"label":"Lunar", "start":{"lunar":{"day":1}}})";
     const std::string months = R"({"label":"M","start":{"season":{"_0":1}},"unit":"months"})";
     ASSERT_TRUE(store.setRawValue("countdowns.v1", "[" + encodeCountdown(a) + ",\n  " + lunar +

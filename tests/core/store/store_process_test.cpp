@@ -1,6 +1,5 @@
-// The store as the two programs use it: separate processes writing and reading
-// one suite at once, with no lock between them but SQLite's, and a writer that
-// dies at any moment.
+// The store as the programs use it: a writer that dies at any moment. Writers
+// and readers in separate processes at once are store_load_test.cpp's.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -29,17 +27,6 @@ namespace {
 
 using solvane::testing::pathsUnder;
 
-constexpr int kRounds = 1000;
-enum Exit : int { kOk = 0, kSaveFailed = 10, kReadBackWrong = 11 };
-
-Countdown labelled(const std::string& label) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = label;
-    c.start = DateRule::season(3);
-    return c;
-}
-
 long numberIn(const std::string& text, std::size_t from) {
     return from < text.size() ? std::strtol(text.c_str() + from, nullptr, 10) : -2;
 }
@@ -48,7 +35,7 @@ long numberIn(const std::string& text, std::size_t from) {
 // naming the round, and weather whose text names it too, `padding` long.
 std::vector<Countdown> listOf(long n, int width) {
     return std::vector<Countdown>(static_cast<std::size_t>(width),
-                                  labelled("round " + std::to_string(n)));
+                                  solvane::testing::named("round " + std::to_string(n)));
 }
 AppSettings settingsOf(long n, int width) {
     return {WeatherSource::apple, TempUnit::celsius,
@@ -93,74 +80,6 @@ long roundOf(const SharedStore& store, const std::string& key) {
 }
 
 const std::vector<std::string> kKeys = {"countdowns.v1", "settings.v1", "weather.v2"};
-
-TEST(StoreProcesses, WritersAndAReaderNeverSeeAHoleOrGoBack) {
-    testing::TempDir dir;
-    const StorePaths paths = pathsUnder(dir.path());
-    testing::StartGate gate;
-    const pid_t lists = testing::spawn(gate, [&] {
-        const SharedStore store(paths, "en_US");
-        for (int n = 1; n <= kRounds; ++n) {
-            if (!store.saveCountdowns(listOf(n, 1)) || !store.saveSettings(settingsOf(n, 1))) {
-                return kSaveFailed;
-            }
-            // Nobody else writes these keys, so this must be our own write.
-            if (roundOf(store, "countdowns.v1") != n || roundOf(store, "settings.v1") != n) {
-                return kReadBackWrong;
-            }
-        }
-        return kOk;
-    });
-    const pid_t weather = testing::spawn(gate, [&] {
-        const SharedStore store(paths, "en_US");
-        for (int n = 1; n <= kRounds; ++n) {
-            if (!store.saveWeather(weatherOf(n, 0))) {
-                return kSaveFailed;
-            }
-            if (roundOf(store, "weather.v2") != n) {
-                return kReadBackWrong;
-            }
-        }
-        return kOk;
-    });
-    gate.release();
-    ASSERT_GT(lists, 0);
-    ASSERT_GT(weather, 0);
-
-    // Once written, a key must always be there and decode; with one writer
-    // counting up per key, its round may never go back.
-    const SharedStore store(paths, "en_US");
-    std::map<std::string, long> last, faults;
-    std::map<pid_t, int> exits;
-    int passes = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
-    for (; exits.size() < 2; ++passes) {
-        for (const auto& key : kKeys) {
-            const long round = roundOf(store, key);
-            if (round == -2 || (last.count(key) != 0 && round < last[key])) {
-                ++faults[key];
-            }
-            if (round >= 0) {
-                last[key] = round;
-            }
-        }
-        for (const pid_t pid : {lists, weather}) {
-            int status = 0;
-            if (exits.count(pid) == 0 && ::waitpid(pid, &status, WNOHANG) == pid) {
-                exits[pid] = testing::exitCode(status);
-            } else if (exits.count(pid) == 0 && std::chrono::steady_clock::now() > deadline) {
-                ::kill(pid, SIGKILL);
-            }
-        }
-    }
-    EXPECT_EQ(exits[lists], kOk);
-    EXPECT_EQ(exits[weather], kOk);
-    for (const auto& key : kKeys) {
-        EXPECT_EQ(faults[key], 0) << key;
-        EXPECT_EQ(roundOf(store, key), kRounds) << key;
-    }
-    EXPECT_GT(passes, 10) << "the reader hardly overlapped the writers";
-}
 
 // SQLite rolls back whatever a dead process left unfinished when the suite is
 // next opened; this holds the store (its opening, transactions and busy

@@ -11,11 +11,8 @@
 namespace solvane {
 namespace {
 
+using testing::at;
 using testing::cal;
-
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
 
 TEST(TextFormat, ClockTextsUseTheZoneAndTwelveHourClock) {
     const Calendar ny = cal("America/New_York");

@@ -192,8 +192,7 @@ TEST_F(ZoneFolder, RulesAreTheFilesAndAReplacedFileIsReadAgain) {
 // UTC for one it does not, said once on stderr; anything that is no zone
 // file at all, or no zone name, is an unknown zone.
 TEST_F(ZoneFolder, DamagedFilesFallBackOnceAndNamesStayInTheFolder) {
-    std::ifstream real("/usr/share/zoneinfo/America/Mexico_City", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(real)), {});
+    const std::string bytes = readFile("/usr/share/zoneinfo/America/Mexico_City");
     fs::create_directories(tzdir_ / "America");
     fs::create_directories(tzdir_ / "Test");
     std::ofstream(tzdir_ / "America" / "Mexico_City", std::ios::binary) << bytes.substr(0, 80);

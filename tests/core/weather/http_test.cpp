@@ -116,13 +116,6 @@ TEST(HttpGet, SpeaksOnlyHttpAndHttpsAndSendsOnlyWellFormedRequests) {
     EXPECT_EQ(server.requestCount(), before);
 }
 
-TEST(HttpGet, RefusedConnectionCannotConnect) {
-    LoopbackHttpServer server([](const HttpTestRequest&) { return reply(200, ""); });
-    const std::string url = server.url() + "/";
-    server.stop();  // closes the listening socket: nothing listens there
-    expectFailure({.url = url}, HttpErrorKind::cannotConnect);
-}
-
 TEST(HttpGet, EveryLimitEndsASilentOrStalledTransfer) {
     LoopbackHttpServer silent(
         [](const HttpTestRequest&) { return reply(200, "", Behaviour::neverAnswer); });

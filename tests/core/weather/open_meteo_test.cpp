@@ -6,11 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <random>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -20,6 +18,7 @@
 #include "core/time/date_text.h"
 #include "core/weather/open_meteo_reply.h"
 #include "support/loopback_http_server.h"
+#include "support/temp_dir.h"
 
 namespace solvane {
 namespace {
@@ -43,11 +42,9 @@ constexpr const char* kForecastQueryTail =
 const Instant kNow{740000000.5};
 
 std::string readReply(const std::string& name) {
-    std::ifstream in(std::string(SOLVANE_TEST_DATA_DIR) + "/open_meteo/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_FALSE(text.str().empty()) << name;
-    return text.str();
+    const std::string text = testing::readFile(SOLVANE_TEST_DATA_DIR "/open_meteo/" + name);
+    EXPECT_FALSE(text.empty()) << name;
+    return text;
 }
 
 template <class T>
@@ -366,28 +363,15 @@ TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     EXPECT_EQ(delhi->days[0].date, (CivilDate{2024, 6, 14}));
 }
 
-TEST(OpenMeteoForecastParse, ChancesAreHeldToPercentagesAndMayBeMissing) {
-    const auto r = parseOpenMeteoForecast(
-        forecastReplyWith([](Json& j) {
-            j["hourly"]["precipitation_probability"][0] = 120;
-            j["hourly"]["precipitation_probability"][1] = -5;
-            j["daily"]["precipitation_probability_max"] =
-                Json::array({nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
-        }),
-        0, 0, kNow);
-    ASSERT_TRUE(r) << outcome(r);
-    EXPECT_EQ(r->hours[0].precipitationChance, 100.0);
-    EXPECT_EQ(r->hours[1].precipitationChance, 0.0);
-    for (const auto& day : r->days) {
-        EXPECT_EQ(day.precipitationChance, std::nullopt);
-    }
-}
-
 // Past the models' reach the lists end in nulls: those hours and days are
 // left out and the rest kept, with the extras that are null simply absent.
+// Chances are held to percentages and may be missing.
 TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
     const auto nullsAtTheEnd = [](Json& j) {
         auto& hourly = j["hourly"];
+        hourly["precipitation_probability"][1] = 120;
+        hourly["precipitation_probability"][2] = -5;
+        j["daily"]["precipitation_probability_max"] = Json(7, nullptr);
         for (std::size_t i = 150; i < 168; ++i) {
             hourly["temperature_2m"][i] = nullptr;
             hourly["weather_code"][i] = nullptr;
@@ -405,6 +389,9 @@ TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
     EXPECT_FALSE(r->hours[0].windKph);
     EXPECT_EQ(r->hours[1].windKph, 12.5);
     EXPECT_EQ(r->zone, "America/New_York");
+    EXPECT_EQ(std::tuple(r->hours[1].precipitationChance, r->hours[2].precipitationChance,
+                         r->days[0].precipitationChance),
+              std::tuple(100.0, 0.0, std::optional<double>()));
 }
 
 TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
