@@ -309,7 +309,7 @@ TEST_F(SharedStoreTest, UpdateCountdownsHoldsOffOtherWritersUntilItCommits) {
     ASSERT_TRUE(store.updateCountdowns(
         [&](List list) -> Edit {
             other = std::thread([&] {
-                EXPECT_TRUE(store.saveCountdowns({countdown("Later writer")}));
+                EXPECT_TRUE(store.saveCountdowns({named("Later writer")}));
                 otherDone = true;
             });
             // Until the other writer is seen waiting on the lock, or slips in.

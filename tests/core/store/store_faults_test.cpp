@@ -155,10 +155,10 @@ TEST_F(StoreFaults, ALinkOrAFolderInTheStoresPlaceIsRefused) {
 TEST_F(StoreFaults, EachRecordFollowsTheFileNowAtThePath) {
     TempDir other;
     const SharedStore theirs(pathsUnder(other.path()), "en_US");
-    ASSERT_TRUE(theirs.saveCountdowns({countdown("Theirs")}));
+    ASSERT_TRUE(theirs.saveCountdowns({named("Theirs")}));
     foldLog(theirs.paths().suite);
 
-    ASSERT_TRUE(store.saveCountdowns({countdown("Mine")}));
+    ASSERT_TRUE(store.saveCountdowns({named("Mine")}));
     EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), std::vector<std::string>{"Mine"});
     foldLog(paths.suite);
     fs::rename(theirs.paths().suite, paths.suite);
@@ -167,9 +167,10 @@ TEST_F(StoreFaults, EachRecordFollowsTheFileNowAtThePath) {
     for (const char* end : {"", "-wal", "-shm"}) {
         fs::remove(paths.suite.string() + end);
     }
-    ASSERT_TRUE(store.saveCountdowns({countdown("Again")}));
+    ASSERT_TRUE(store.saveCountdowns({named("Again")}));
     foldLog(paths.suite);
-    EXPECT_NE(bytesOf(paths.suite).find("Again"), std::string::npos) << "saved to a removed file";
+    EXPECT_NE(testing::readFile(paths.suite).find("Again"), std::string::npos)
+        << "saved to a removed file";
 
     fs::remove(paths.suite);
     fs::create_directory(paths.suite);
