@@ -199,7 +199,7 @@ std::vector<DayNumber> baseDays(const HolidayRule& rule, std::int64_t year, int 
             add(orthodoxEasterSunday(year));
             break;
         case Base::lunar:
-            days = lunarDates(rule.lunar, year, rule.month, rule.day);
+            days = lunarDates(rule.lunar, year, rule.month, rule.day, utcOffset);
             break;
         case Base::persian:
             days = persianDates(year, rule.month, rule.day);
