@@ -131,10 +131,11 @@ std::size_t parseBase(const std::vector<std::string_view>& w, HolidayRule& rule)
 }
 
 // The day off on or near a weekend day under `rule`; nullopt when none is
-// made up. `taken` holds the days already off.
+// made up. `taken` holds the days already off; a `shared` day, one another
+// holiday falls on too, is made up like a weekend day.
 std::optional<DayNumber> substituteDay(ObservedRule rule, DayNumber day,
                                        const std::vector<int>& weekend,
-                                       const std::set<DayNumber>& taken) {
+                                       const std::set<DayNumber>& taken, bool shared) {
     const auto isWeekend = [&](DayNumber d) {
         return std::find(weekend.begin(), weekend.end(), weekdayOf(d)) != weekend.end();
     };
@@ -147,7 +148,7 @@ std::optional<DayNumber> substituteDay(ObservedRule rule, DayNumber day,
             }
             return weekdayOf(day) == 1 ? std::optional(day + 1) : std::nullopt;
         case ObservedRule::nextWorkingDay: {
-            if (!isWeekend(day)) {
+            if (!isWeekend(day) && !shared) {
                 return std::nullopt;
             }
             DayNumber next = day + 1;
@@ -158,7 +159,7 @@ std::optional<DayNumber> substituteDay(ObservedRule rule, DayNumber day,
             return next;
         }
         case ObservedRule::sundayToNextFreeDay: {
-            if (weekdayOf(day) != 1) {
+            if (weekdayOf(day) != 1 && !shared) {
                 return std::nullopt;
             }
             DayNumber next = day + 1;
@@ -198,7 +199,7 @@ std::vector<DayNumber> baseDays(const HolidayRule& rule, std::int64_t year, int 
             add(orthodoxEasterSunday(year));
             break;
         case Base::lunar:
-            days = lunarDates(rule.lunar, year, rule.month, rule.day);
+            days = lunarDates(rule.lunar, year, rule.month, rule.day, utcOffset);
             break;
         case Base::persian:
             days = persianDates(year, rule.month, rule.day);
@@ -302,6 +303,12 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
             return fail("holiday \"" + h.id + "\": unknown observed rule");
         }
         h.observed = *observed;
+    }
+    if (j.contains("observedWhenShared")) {
+        if (!j["observedWhenShared"].is_boolean()) {
+            return fail("holiday \"" + h.id + "\": \"observedWhenShared\" is true or false");
+        }
+        h.observedWhenShared = j["observedWhenShared"].get<bool>();
     }
     for (const auto& [key, target] : {std::pair{"from", &h.from}, std::pair{"until", &h.until},
                                       std::pair{"observedFrom", &h.observedFrom},
@@ -543,9 +550,10 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     std::stable_sort(all.begin(), all.end(), byDay);
 
     std::set<DayNumber> off;
+    std::set<DayNumber> offTwice;  // days two public holidays fall on
     for (const HolidayDay& d : all) {
-        if (d.type == HolidayType::publicHoliday) {
-            off.insert(d.day);
+        if (d.type == HolidayType::publicHoliday && !off.insert(d.day).second) {
+            offTwice.insert(d.day);
         }
     }
     // A day between two days off (not a weekend day) becomes one itself.
@@ -570,7 +578,9 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
             (d.holiday->observedFrom && civilDateOf(d.day).year < *d.holiday->observedFrom)) {
             continue;
         }
-        if (const auto sub = substituteDay(d.holiday->observed, d.day, country.weekend, off)) {
+        const bool shared = d.holiday->observedWhenShared && offTwice.contains(d.day);
+        if (const auto sub =
+                substituteDay(d.holiday->observed, d.day, country.weekend, off, shared)) {
             if (!off.contains(*sub) || d.holiday->observed == ObservedRule::nearestWeekday) {
                 off.insert(*sub);
                 substitutes.push_back({*sub, d.holiday, HolidayType::publicHoliday, true});

@@ -107,6 +107,9 @@ struct Holiday {
     std::vector<std::string> regions;  // empty: the whole country
     ObservedRule observed = ObservedRule::none;
     std::optional<int> observedFrom;  // first year days off are made up
+    // Made up as well when another public holiday falls on it (South
+    // Korea's Children's Day on Buddha's Birthday).
+    bool observedWhenShared = false;
     // From this year on only kept, no longer a day off (Ukraine's martial
     // law suspends days off).
     std::optional<int> observanceFrom;
