@@ -86,9 +86,8 @@ WeatherSection::WeatherSection(QWidget* parent) : QWidget(parent), fetcher_(fetc
     if (const auto folder = holidayFolder()) {
         for (const std::string& code : holidayCountries(*folder)) {
             if (const CountryHolidays* country = installedCountry(code)) {
-                holidayCountry_->addItem(
-                    QString::fromStdString(localName(country->names, language)),
-                    QString::fromStdString(code));
+                holidayCountry_->addItem(QString::fromStdString(countryTitle(*country, language)),
+                                         QString::fromStdString(code));
             }
         }
     }

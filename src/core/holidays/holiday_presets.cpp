@@ -84,7 +84,7 @@ CountdownPreset presetFor(const CountryHolidays& country, const Holiday& h, DayN
     CountdownPreset preset;
     preset.id = "holiday-" + lower(country.code) + "-" + h.id;
     preset.group =
-        withArguments(translate("Presets", "Holidays (%1)"), {localName(country.names, language)});
+        withArguments(translate("Presets", "Holidays (%1)"), {countryTitle(country, language)});
     preset.title = holidayTitle(h, language);
     preset.symbol = h.type == HolidayType::publicHoliday ? "flag" : "gift";
     preset.start = ruleFor(country, h, calendar, day);

@@ -1,5 +1,8 @@
 #include "core/holidays/holidays.h"
 
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -679,6 +682,21 @@ std::string holidayTitle(const Holiday& holiday, std::string_view language) {
         }
     }
     return localName(holiday.names, language);
+}
+
+std::string countryTitle(const CountryHolidays& country, std::string_view language) {
+    if (const auto it = country.names.find(language); it != country.names.end()) {
+        return it->second;
+    }
+    icu::UnicodeString name;
+    icu::Locale("", country.code.c_str())
+        .getDisplayCountry(icu::Locale(std::string(language).c_str()), name);
+    // ICU answers with the code itself for a territory it does not know.
+    if (!name.isBogus() && name != icu::UnicodeString::fromUTF8(country.code)) {
+        std::string text;
+        return name.toUTF8String(text);
+    }
+    return localName(country.names, language);
 }
 
 std::string holidayName(const HolidayDay& day, std::string_view language) {

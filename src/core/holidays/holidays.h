@@ -173,6 +173,9 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
 // catalogue's for a day many countries keep (Christmas Day, Eid al-Fitr),
 // else its English name, else any.
 std::string holidayTitle(const Holiday& holiday, std::string_view language);
+// The country's name in `language`: its file's, else the locale data's
+// ("Deutschland", "Allemagne", "ドイツ"), else its English name.
+std::string countryTitle(const CountryHolidays& country, std::string_view language);
 // holidayTitle of the day's holiday; a substitute day says so in the user's
 // language.
 std::string holidayName(const HolidayDay& day, std::string_view language);

@@ -410,6 +410,9 @@ TEST(Holidays, NamesInTheUsersLanguage) {
     EXPECT_EQ(named(*fr, "christmas-day", "fr"), "Noël");
     installTranslation(nullptr);  // no catalogue: the country's English name
     EXPECT_EQ(named(*fr, "christmas-day", "sv"), "Christmas Day");
+    // Countries by the locale data where their files do not name them.
+    EXPECT_EQ(countryTitle(*de, "fr"), "Allemagne");
+    EXPECT_EQ(countryTitle(*fr, "ja"), "フランス");
 }
 
 TEST(Holidays, DefaultCountryFromLocaleThenZone) {
