@@ -515,11 +515,19 @@ struct KeptSuite {
     std::optional<Suite> suite;
     StorePaths paths;
     FileIdentity identity;
+    pid_t owner = 0;  // the process that opened it
     bool inUse = false;
 };
 
 KeptSuite& keptSuite() {
     thread_local KeptSuite kept;
+    // A connection must not be used, nor closed, by a child forked after it
+    // was opened: closing it there could undo the parent's locks. The child
+    // lets it be and opens its own.
+    if (kept.suite && kept.owner != ::getpid()) {
+        new Suite(std::move(*kept.suite));  // NOLINT: deliberately never closed
+        kept.suite.reset();
+    }
     return kept;
 }
 
@@ -550,6 +558,7 @@ Result<SuiteLease, StoreFault> SuiteLease::take(const StorePaths& paths) {
         return lease;
     }
     kept.suite = std::move(*opened);
+    kept.owner = ::getpid();
     kept.paths = paths;
     kept.identity = *after;
     kept.inUse = true;
