@@ -145,8 +145,10 @@ std::optional<CountryAndRegion> holidayPlace(std::string_view chosen, const Cale
     if (auto place = parseCountryAndRegion(chosen)) {
         return place;
     }
+    // The locale as the environment names it: the calendar reads C and POSIX
+    // as en_US, which would make everyone without a locale American.
     if (auto country =
-            defaultHolidayCountry(calendar.locale(), calendar.zoneId(), systemZoneTable())) {
+            defaultHolidayCountry(currentLocaleVariable(), calendar.zoneId(), systemZoneTable())) {
         return CountryAndRegion{std::move(*country), {}};
     }
     return std::nullopt;

@@ -53,8 +53,9 @@ std::optional<std::string> defaultHolidayCountry(std::string_view locale, std::s
                                                  const std::filesystem::path& zoneTable);
 
 // The place whose holidays the user keeps: the one `chosen` names ("DE-BY",
-// the Holidays setting), else the calendar locale's territory, else its
-// zone's country (without a region); nullopt when none can be told.
+// the Holidays setting), else the territory of the locale LC_ALL, LC_TIME or
+// LANG names, else the calendar zone's country (without a region); nullopt
+// when none can be told.
 std::optional<CountryAndRegion> holidayPlace(std::string_view chosen, const Calendar& calendar);
 
 // The installed country (from holidayFolder()), read once per process and

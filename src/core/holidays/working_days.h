@@ -23,7 +23,7 @@ struct DaysOff {
     std::string region;
 
     // The installed country of `chosenPlace` ("DE-BY"); when none is chosen,
-    // that of the calendar's locale territory, else of its zone.
+    // that of the locale's territory (LC_ALL, LC_TIME, LANG), else of the zone.
     static DaysOff forPlace(std::string_view chosenPlace, const Calendar& calendar);
 };
 
