@@ -179,6 +179,13 @@ TEST(Holidays, DefaultCountryFromLocaleThenZone) {
     EXPECT_EQ(defaultHolidayCountry("pt_BR", "Europe/Zurich", systemZoneTable()), "BR");
     EXPECT_EQ(zoneCountry("Nowhere/Else", systemZoneTable()), std::nullopt);
     EXPECT_EQ(zoneCountry("Europe/Zurich", "/nonexistent/zone1970.tab"), std::nullopt);
+    // Without a locale the calendar reads as en_US; the place still follows
+    // the zone, not the United States.
+    ::setenv("LANG", "C.UTF-8", 1);
+    ::unsetenv("LC_TIME");
+    const auto zurich = *Calendar::make("Europe/Zurich", "C.UTF-8");
+    EXPECT_EQ(holidayPlace("", zurich)->country, "CH");
+    EXPECT_EQ(holidayPlace("de-by", zurich)->region, "BY");
 }
 
 }  // namespace
