@@ -55,9 +55,12 @@ fail() {
     exit 1
 }
 
-# Polls a command for up to $1 seconds.
+# Polls a command until it succeeds. $1 is the seconds it takes on an idle
+# machine; it is given three times that, since a busy one (a build beside the
+# tests) starts compositors and shells several times slower, and a wait that
+# succeeds returns at once.
 wait_for() {
-    local seconds=$1
+    local seconds=$(($1 * 3))
     shift
     for _ in $(seq $((seconds * 10))); do
         if "$@" >/dev/null 2>&1; then return 0; fi
