@@ -74,17 +74,18 @@ fuzz-build:
 	  -DSOLVANE_TESTS=OFF -DSOLVANE_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
+# Each target alone on a core, as many at once as there are cores; each says
+# its result when it ends, and the first finding fails the run.
 fuzz: fuzz-build
-	@set -e; for t in $(FUZZ_TARGETS); do \
-	  corpus=$$(mktemp -d); \
-	  name=$${t%_fuzz}; \
+	@printf '%s\n' $(FUZZ_TARGETS) | xargs -P $(JOBS) -I{} bash -c '\
+	  t={}; corpus=$$(mktemp -d); name=$${t%_fuzz}; \
 	  if [ -d fuzz/corpus/$$name ]; then cp -r fuzz/corpus/$$name/. $$corpus/; fi; \
-	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
 	  ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    -artifact_prefix=$(FUZZ_BUILD)/ $$corpus 2>&1 | tail -n 12; \
-	  status=$${PIPESTATUS[0]}; rm -rf $$corpus; \
-	  if [ "$$status" -ne 0 ]; then echo "fuzz: $$t found a problem"; exit 1; fi; \
-	done
+	    -artifact_prefix=$(FUZZ_BUILD)/ $$corpus >$$corpus.log 2>&1; \
+	  status=$$?; \
+	  printf "fuzz: %s for %s s\n%s\n" $$t $(FUZZ_SECONDS) "$$(tail -n 12 $$corpus.log)"; \
+	  rm -rf $$corpus $$corpus.log; \
+	  if [ $$status -ne 0 ]; then echo "fuzz: $$t found a problem"; exit 255; fi'
 
 # The long runs done before a release: every target for FUZZ_LONG_SECONDS,
 # then the inputs that reached code the corpus did not (new edges, not new hit
