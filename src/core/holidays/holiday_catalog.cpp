@@ -147,9 +147,21 @@ std::optional<CountryAndRegion> holidayPlace(std::string_view chosen, const Cale
     }
     // The locale as the environment names it: the calendar reads C and POSIX
     // as en_US, which would make everyone without a locale American.
-    if (auto country =
-            defaultHolidayCountry(currentLocaleVariable(), calendar.zoneId(), systemZoneTable())) {
-        return CountryAndRegion{std::move(*country), {}};
+    if (auto territory = localeTerritory(currentLocaleVariable())) {
+        return CountryAndRegion{std::move(*territory), {}};
+    }
+    // Every board asks; the zone table is read once per zone, not each time.
+    static std::mutex mutex;
+    static std::map<std::string, std::optional<std::string>, std::less<>> countryOfZone;
+    std::lock_guard lock(mutex);
+    auto it = countryOfZone.find(calendar.zoneId());
+    if (it == countryOfZone.end()) {
+        it = countryOfZone
+                 .emplace(calendar.zoneId(), zoneCountry(calendar.zoneId(), systemZoneTable()))
+                 .first;
+    }
+    if (it->second) {
+        return CountryAndRegion{*it->second, {}};
     }
     return std::nullopt;
 }
