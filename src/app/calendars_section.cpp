@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/section_style.h"
+#include "board/components.h"
 #include "core/calendar/calendar_sync.h"
 #include "core/util/translation.h"
 
@@ -23,21 +24,16 @@ namespace solvane::app {
 namespace {
 
 constexpr int kListMaxHeight = 96;
-constexpr int kDot = 8;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QIcon dotIcon(const QColor& color) {
-    QPixmap pixmap(kDot * 2, kDot * 2);
+    QPixmap pixmap(kCalendarDot * 2, kCalendarDot * 2);
     pixmap.setDevicePixelRatio(2);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
-    painter.drawEllipse(QRectF(0, 0, kDot, kDot));
+    painter.drawEllipse(QRectF(0, 0, kCalendarDot, kCalendarDot));
     return QIcon(pixmap);
 }
 
@@ -46,11 +42,12 @@ QIcon dotIcon(const QColor& color) {
 std::vector<EventCalendar> sortedForDisplay(std::vector<EventCalendar> calendars) {
     std::stable_sort(
         calendars.begin(), calendars.end(), [](const EventCalendar& a, const EventCalendar& b) {
-            const int account = QString::localeAwareCompare(qs(a.accountTitle), qs(b.accountTitle));
+            const int account =
+                QString::localeAwareCompare(qstr(a.accountTitle), qstr(b.accountTitle));
             if (account != 0) {
                 return account < 0;
             }
-            const int title = QString::localeAwareCompare(qs(a.title), qs(b.title));
+            const int title = QString::localeAwareCompare(qstr(a.title), qstr(b.title));
             if (title != 0) {
                 return title < 0;
             }
@@ -168,17 +165,17 @@ void CalendarsSection::rebuildToggles() {
         auto* rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(0, 0, 0, 0);
         rowLayout->setSpacing(6);
-        auto* toggle = new QCheckBox(literalText(qs(calendar.title)), row);
-        toggle->setObjectName(qs(calendar.id));
+        auto* toggle = new QCheckBox(literalText(qstr(calendar.title)), row);
+        toggle->setObjectName(qstr(calendar.id));
         toggle->setFont(calloutFont());
         toggle->setIcon(dotIcon(calendarColor(calendar.color)));
-        toggle->setIconSize(QSize(kDot, kDot));
+        toggle->setIconSize(QSize(kCalendarDot, kCalendarDot));
         toggle->setChecked(std::find(feedIds_.begin(), feedIds_.end(), calendar.id) !=
                            feedIds_.end());
         const std::string id = calendar.id;
         connect(toggle, &QCheckBox::toggled, this, [this, id](bool on) { setFeed(id, on); });
         rowLayout->addWidget(toggle);
-        rowLayout->addWidget(makeLabel(qs(calendar.accountTitle), calloutFont(), secondary));
+        rowLayout->addWidget(makeLabel(qstr(calendar.accountTitle), calloutFont(), secondary));
         rowLayout->addStretch(1);
         listLayout_->addWidget(row);
         if (const auto state = subscriptionStates_.find(calendar.id);

@@ -20,6 +20,7 @@
 #include "app/date_field.h"
 #include "app/icon_picker.h"
 #include "app/section_style.h"
+#include "board/components.h"
 #include "core/model/countdown_display.h"
 #include "core/time/text_format.h"
 #include "core/util/translation.h"
@@ -105,13 +106,7 @@ QString qtDateFormat(std::string_view icu) {
     return out.trimmed();
 }
 
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 CountdownEditorModel::CountdownEditorModel(Countdown initial, bool isNew, Calendar calendar,
                                            std::function<Instant()> clock)
@@ -257,7 +252,7 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     setWindowFlag(Qt::Sheet);
     setModal(true);
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(qs(model_.sheetTitle()));
+    setWindowTitle(qstr(model_.sheetTitle()));
     setFixedWidth(kSheetWidth);
 
     auto* column = new QVBoxLayout(this);
@@ -278,7 +273,7 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     // column lines up across them.
     auto* top = new QGroupBox(this);
     topForm_ = makeForm(top);
-    label_ = new QLineEdit(qs(model_.draft().label), top);
+    label_ = new QLineEdit(qstr(model_.draft().label), top);
     label_->setObjectName("label");
     topForm_->addRow(tr("Label"), label_);
     auto* eventRow = new QLabel(tr("Follow the calendar event"), top);
@@ -318,7 +313,7 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     auto* ruleColumn = new QVBoxLayout(startRule_);
     ruleColumn->setContentsMargins(0, 0, 0, 0);
     ruleColumn->setSpacing(2);
-    auto* ruleText = new QLabel(qs(model_.startDescription()), startRule_);
+    auto* ruleText = new QLabel(qstr(model_.startDescription()), startRule_);
     ruleText->setObjectName("startRule");
     nextCaption_ = new QLabel(startRule_);
     nextCaption_->setObjectName("nextStart");
@@ -372,7 +367,7 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     auto* iconColumn = new QVBoxLayout(iconBox);
     const auto& d = model_.draft();
     picker_ = new IconPicker(
-        qs(d.symbol), d.customImage ? std::optional<QString>(qs(*d.customImage)) : std::nullopt,
+        qstr(d.symbol), d.customImage ? std::optional<QString>(qstr(*d.customImage)) : std::nullopt,
         icons, iconBox);
     iconColumn->addWidget(picker_);
     column->addWidget(iconBox);
@@ -403,7 +398,7 @@ CountdownEditor::CountdownEditor(const Countdown& initial, Mode mode, const Cale
     auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
     cancel->setAutoDefault(false);
-    confirm_ = new QPushButton(qs(model_.confirmTitle()), this);
+    confirm_ = new QPushButton(qstr(model_.confirmTitle()), this);
     confirm_->setObjectName("confirm");
     confirm_->setDefault(true);
     buttons->addWidget(cancel);
@@ -538,9 +533,9 @@ void CountdownEditor::refresh() {
     whenForm_->setRowVisible(startRule_, !fixed);
     whenForm_->setRowVisible(startError_, fixed && !startError_->text().isEmpty());
     if (auto* title = qobject_cast<QLabel*>(whenForm_->labelForField(startDate_))) {
-        title->setText(qs(model_.startTitle()));
+        title->setText(qstr(model_.startTitle()));
     }
-    nextCaption_->setText(qs(model_.nextText()));
+    nextCaption_->setText(qstr(model_.nextText()));
 
     const bool lasts = model_.lastsMoreThanADay();
     {
@@ -561,7 +556,7 @@ void CountdownEditor::refresh() {
             endDate_->setMaximumDate(std::max(toQDate(*day), app::DateField::latest()));
             endDate_->setDate(toQDate(*day));
         }
-        endRule_->setText(qs(model_.endDescription()));
+        endRule_->setText(qstr(model_.endDescription()));
     }
     during_->button(d.during == DuringMode::hide ? 1 : 0)->setChecked(true);
 

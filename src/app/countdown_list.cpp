@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "app/section_style.h"
+#include "board/components.h"
 #include "board/custom_icons.h"
 #include "board/layout.h"
 #include "board/symbols.h"
@@ -36,10 +37,6 @@ constexpr int kIconFrame = 22;
 constexpr int kRowSpacing = 10;
 constexpr int kRowPadding = 8;
 constexpr int kListHeight = 230;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QIcon symbolIcon(std::string_view name, const QColor& color) {
     constexpr int kSide = 16;
@@ -440,7 +437,7 @@ void CountdownListWidget::setPresets(const std::vector<CountdownPreset>& all) {
         if (!presets->isEmpty()) {
             presets->addSeparator();
         }
-        QAction* heading = presets->addAction(literalText(qs(group)));
+        QAction* heading = presets->addAction(literalText(qstr(group)));
         heading->setEnabled(false);
         heading->setFont(headingFont);
         heading->setObjectName(QStringLiteral("presetHeading"));
@@ -449,8 +446,8 @@ void CountdownListWidget::setPresets(const std::vector<CountdownPreset>& all) {
                 continue;
             }
             QAction* action = presets->addAction(symbolIcon(preset.symbol, iconColor),
-                                                 literalText(qs(preset.title)));
-            const QString id = qs(preset.id);
+                                                 literalText(qstr(preset.title)));
+            const QString id = qstr(preset.id);
             action->setData(id);
             connect(action, &QAction::triggered, this, [this, id] { emit presetRequested(id); });
         }
@@ -463,12 +460,12 @@ void CountdownListWidget::setCountdowns(std::vector<Countdown> countdowns, Insta
     rows.reserve(countdowns.size());
     for (Countdown& countdown : countdowns) {
         CountdownRow row;
-        row.id = qs(countdown.id.toString());
-        row.label = shownText(qs(countdown.label));
-        row.summary = qs(scheduleSummary(countdown, now, calendar));
+        row.id = qstr(countdown.id.toString());
+        row.label = shownText(qstr(countdown.label));
+        row.summary = qstr(scheduleSummary(countdown, now, calendar));
         if (const auto shown = display(countdown, now, calendar, daysOff)) {
-            row.trailing = qs(numberText(static_cast<double>(shown->value))) + QLatin1Char(' ') +
-                           qs(shown->unit);
+            row.trailing = qstr(numberText(static_cast<double>(shown->value))) + QLatin1Char(' ') +
+                           qstr(shown->unit);
             row.showsValue = true;
         } else if (std::holds_alternative<FinishedPhase>(phase(countdown, now, calendar))) {
             row.trailing = tr("done");

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/section_style.h"
+#include "board/components.h"
 #include "core/calendar/calendar_sync.h"
 
 namespace solvane::app {
@@ -24,15 +25,10 @@ namespace {
 
 constexpr int kSheetWidth = 460;
 constexpr int kListHeight = 320;
-constexpr int kDot = 8;
 constexpr int kPadding = 8;
 constexpr int kDetailRole = Qt::UserRole + 1;
 constexpr int kColorRole = Qt::UserRole + 2;
 constexpr int kEventRole = Qt::UserRole + 3;
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class EventRowDelegate : public QStyledItemDelegate {
   public:
@@ -65,9 +61,10 @@ class EventRowDelegate : public QStyledItemDelegate {
         const QRect area = option.rect.adjusted(kPadding + 2, 0, -kPadding, 0);
         painter->setPen(Qt::NoPen);
         painter->setBrush(index.data(kColorRole).value<QColor>());
-        painter->drawEllipse(QRectF(area.left(), area.center().y() - kDot / 2.0 + 0.5, kDot, kDot));
+        painter->drawEllipse(QRectF(area.left(), area.center().y() - kCalendarDot / 2.0 + 0.5,
+                                    kCalendarDot, kCalendarDot));
 
-        const QRect text = area.adjusted(kDot + 10, 0, 0, 0);
+        const QRect text = area.adjusted(kCalendarDot + 10, 0, 0, 0);
         // An event named in Hebrew or Arabic reads right to left in its line.
         painter->setLayoutDirection(Qt::LayoutDirectionAuto);
         const QFontMetrics title(calloutFont());
@@ -182,7 +179,7 @@ void EventPickerSheet::load() {
 
 std::optional<QString> EventPickerSheet::emptyText() const {
     if (const auto text = picker_.emptyStateText(store_.authorization())) {
-        return qs(*text);
+        return qstr(*text);
     }
     return std::nullopt;
 }
@@ -197,8 +194,8 @@ void EventPickerSheet::refresh() {
     list_->clear();
     const auto& all = picker_.events();
     for (const CalendarEvent* event : picker_.visibleEvents()) {
-        auto* item = new QListWidgetItem(qs(rowTitle(*event)), list_);
-        item->setData(kDetailRole, qs(rowDetail(*event, calendar_)));
+        auto* item = new QListWidgetItem(qstr(rowTitle(*event)), list_);
+        item->setData(kDetailRole, qstr(rowDetail(*event, calendar_)));
         item->setData(kColorRole, calendarColor(event->calendar.color));
         item->setData(kEventRole, static_cast<int>(event - all.data()));
     }

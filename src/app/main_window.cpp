@@ -41,6 +41,7 @@
 #include "app/section_style.h"
 #include "app/subscribe_dialog.h"
 #include "app/weather_section.h"
+#include "board/components.h"
 #include "board/layout.h"
 #include "core/model/countdown_json.h"
 #include "core/model/presets.h"
@@ -134,10 +135,6 @@ constexpr int kSectionGap = 18;
 constexpr int kRightGap = 12;
 
 const WidgetStyle kStyles[] = {WidgetStyle::glass, WidgetStyle::dark, WidgetStyle::light};
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -432,7 +429,7 @@ void MainWindow::connectState() {
     connect(list_, &CountdownListWidget::newRequested, this, &MainWindow::openNewCountdown);
     connect(list_, &CountdownListWidget::presetRequested, this, [this](const QString& id) {
         for (const auto& preset : state_->presets()) {
-            if (qs(preset.id) == id) {
+            if (qstr(preset.id) == id) {
                 state_->beginEditing(state_->presetDraft(preset));
                 return;
             }
@@ -483,7 +480,7 @@ void MainWindow::refreshCountdowns() {
     QStringList notices;
     const StoreHealth& health = state_->storeHealth();
     const QString store = homeRelative(state_->store().paths().suite);
-    const auto reason = [](StoreFault fault) { return qs(storeFaultText(fault)); };
+    const auto reason = [](StoreFault fault) { return qstr(storeFaultText(fault)); };
     if (health.readFault) {
         notices << (*health.readFault == StoreFault::busy
                         ? tr("%1 Trying again…").arg(reason(*health.readFault))
@@ -493,7 +490,7 @@ void MainWindow::refreshCountdowns() {
     if (health.recoveredCopy) {
         notices << tr("The countdown store was damaged. What could still be read was saved; the "
                       "damaged file is kept as “%1” beside %2.")
-                       .arg(qs(*health.recoveredCopy), store);
+                       .arg(qstr(*health.recoveredCopy), store);
     }
     if (health.countdowns.inUse) {
         notices << tr(
@@ -545,7 +542,7 @@ void MainWindow::refreshPreview() {
 }
 
 void MainWindow::refreshWeather() {
-    weather_->setWeather(state_->weather(), qs(state_->fallbackDetails()), state_->attribution());
+    weather_->setWeather(state_->weather(), qstr(state_->fallbackDetails()), state_->attribution());
     const auto& note = state_->appleFailureNote();
     const std::string_view said = note ? std::string_view(*note) : std::string_view();
     weather_->setAdvice(weatherHeading(said), weatherAdvice(said, credentialsFile()));
@@ -624,7 +621,7 @@ void MainWindow::openNewCountdown() {
 
 void MainWindow::editById(const QString& id) {
     for (const auto& countdown : state_->countdowns()) {
-        if (qs(countdown.id.toString()) == id) {
+        if (qstr(countdown.id.toString()) == id) {
             state_->beginEditing(countdown);
             return;
         }
@@ -633,9 +630,9 @@ void MainWindow::editById(const QString& id) {
 
 void MainWindow::deleteById(const QString& id) {
     for (const auto& countdown : state_->countdowns()) {
-        if (qs(countdown.id.toString()) == id) {
+        if (qstr(countdown.id.toString()) == id) {
             const Countdown doomed = countdown;
-            if (ask(AccessQuestion::deleteCountdown, shownText(qs(countdown.label)))) {
+            if (ask(AccessQuestion::deleteCountdown, shownText(qstr(countdown.label)))) {
                 state_->deleteCountdown(doomed);
             }
             return;
@@ -800,8 +797,8 @@ void MainWindow::showUpdateResult(const UpdateResult& result, bool requested) {
         // A check nobody asked for never stops the user: news of a newer
         // version waits in a line of the window, anything else is not news.
         if (result.kind == UpdateResult::Kind::available) {
-            updateUrl_ = qs(result.url);
-            updateLine_->setText(qs(result.message));
+            updateUrl_ = qstr(result.url);
+            updateLine_->setText(qstr(result.message));
             updateNotice_->show();
         }
         return;
@@ -811,15 +808,15 @@ void MainWindow::showUpdateResult(const UpdateResult& result, bool requested) {
     box->setWindowTitle(tr("Software Update"));
     box->setIcon(result.kind == UpdateResult::Kind::failed ? QMessageBox::Warning
                                                            : QMessageBox::Information);
-    box->setText(qs(result.message));
+    box->setText(qstr(result.message));
     if (!result.detail.empty()) {
-        box->setInformativeText(qs(result.detail));
+        box->setInformativeText(qstr(result.detail));
     }
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (result.kind == UpdateResult::Kind::available && !result.url.empty()) {
         QPushButton* get = box->addButton(tr("Download…"), QMessageBox::AcceptRole);
         box->addButton(tr("Later"), QMessageBox::RejectRole);
-        const QUrl url(qs(result.url));
+        const QUrl url(qstr(result.url));
         connect(get, &QPushButton::clicked, this, [url] { QDesktopServices::openUrl(url); });
     } else {
         box->addButton(QMessageBox::Ok);

@@ -34,6 +34,8 @@ QColor noticeColor(const QPalette& palette);
 // A calendar's colour as it wrote it ("#RRGGBB" or a colour name); the
 // default calendar colour when it cannot be read.
 QColor calendarColor(std::string_view written);
+// How wide a calendar's colour dot is drawn, in pixels.
+inline constexpr int kCalendarDot = 8;
 
 // A word-wrapping label in `font` and `color`.
 QLabel* makeLabel(const QString& text, const QFont& font, const QColor& color,

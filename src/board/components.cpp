@@ -39,11 +39,11 @@ constexpr double kCreditGap = 1;
 // between a symbol and its text.
 constexpr double kDefaultSpacing = 8;
 
+}  // namespace
+
 QString qstr(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-
-}  // namespace
 
 QString visibleText(std::string_view utf8) {
     QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

@@ -52,6 +52,9 @@ QPainterPath continuousRoundedRect(const QRectF& rect, double radius);
 // characters are left out rather than drawn as boxes.
 QString visibleText(std::string_view utf8);
 
+// UTF-8 text from the core as Qt's.
+QString qstr(std::string_view utf8);
+
 // A countdown's icon, centred in the box it is painted in: the custom image
 // as a template in fg, fitted into a square of 1.1 × size, when the icon
 // store has it; otherwise the symbol at `size`.

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "board/components.h"
 #include "board/layout.h"
 #include "board/sky_drawings.h"
 #include "core/time/text_format.h"
@@ -33,10 +34,6 @@ constexpr TextStyle kRowFigures{12, FontWeight::regular, FontDesign::monospaced}
 constexpr TextStyle kPhaseFont{14, FontWeight::medium};
 constexpr TextStyle kNextFullFont{12};
 constexpr double kPhaseMinScale = 0.8;
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 template <typename Format>
 QString timeOrDash(const std::optional<Instant>& t, const Calendar& calendar, Format format) {

@@ -1,5 +1,10 @@
 #include "cli/arguments.h"
 
+#include <ostream>
+
+#include "core/model/json_forms.h"
+#include "core/util/display_text.h"
+
 namespace solvane::cli {
 
 std::optional<std::string> Arguments::value(const std::string& option) const {
@@ -49,6 +54,20 @@ std::optional<Instant> commandMoment(const Arguments& a, const Environment& env,
         error = "--at needs an ISO-8601 moment with a zone, got \"" + at->second + "\"";
     }
     return parsed;
+}
+
+int badArguments(std::ostream& err, const std::string& message) {
+    err << "solvane-board: " << oneLine(message) << "\n";
+    return 2;
+}
+
+int failed(std::ostream& err, const std::string& message) {
+    err << "solvane-board: " << oneLine(message) << "\n";
+    return 1;
+}
+
+void printJson(std::ostream& out, const nlohmann::ordered_json& value) {
+    out << json_forms::dump(value) << "\n";
 }
 
 }  // namespace solvane::cli

@@ -153,40 +153,29 @@ Json localDay(std::optional<Instant> t, const Calendar& calendar) {
     return buf;
 }
 
-// JSON has no spelling for a number that is not finite.
-
-void print(std::ostream& out, const Json& value) {
-    out << value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
-}
-
-int fail(std::ostream& err, const std::string& message) {
-    err << "solvane-board: " << message << "\n";
-    return 2;
-}
-
 int ruleCommand(const Arguments& a, const Environment& env, std::ostream& out, std::ostream& err) {
     std::string error;
     if (a.positional.size() != 1) {
-        return fail(err, "rule needs exactly one RULE_JSON argument");
+        return badArguments(err, "rule needs exactly one RULE_JSON argument");
     }
     const auto yearText = a.values.find("--year");
     if (yearText == a.values.end()) {
-        return fail(err, "rule needs --year Y");
+        return badArguments(err, "rule needs --year Y");
     }
     const auto year = parseInteger(yearText->second);
     if (!year) {
-        return fail(err, "--year needs an integer, got \"" + yearText->second + "\"");
+        return badArguments(err, "--year needs an integer, got \"" + yearText->second + "\"");
     }
     const auto rule = decodeDateRule(a.positional[0]);
     if (!rule) {
-        return fail(err, "invalid rule: " + rule.error().message);
+        return badArguments(err, "invalid rule: " + rule.error().message);
     }
     const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     const auto date = resolve(*rule, *year, a.flags.count("--recurs") > 0, *calendar);
-    print(out, Json{{"date", localDay(date, *calendar)}});
+    printJson(out, Json{{"date", localDay(date, *calendar)}});
     return 0;
 }
 
@@ -194,20 +183,20 @@ int countdownCommand(const Arguments& a, const Environment& env, std::ostream& o
                      std::ostream& err) {
     std::string error;
     if (a.positional.size() != 1) {
-        return fail(err, "countdown needs exactly one COUNTDOWN_JSON argument");
+        return badArguments(err, "countdown needs exactly one COUNTDOWN_JSON argument");
     }
     const auto moment = commandMoment(a, env, error);
     if (!moment) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     const Instant now = *moment;
     const auto countdown = decodeCountdown(a.positional[0]);
     if (!countdown) {
-        return fail(err, "invalid countdown: " + countdown.error().message);
+        return badArguments(err, "invalid countdown: " + countdown.error().message);
     }
     const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
 
     Json result;
@@ -240,7 +229,7 @@ int countdownCommand(const Arguments& a, const Environment& env, std::ostream& o
     }
     result["summary"] = scheduleSummary(*countdown, now, *calendar);
     result["startDescription"] = ruleDescription(countdown->start, *calendar);
-    print(out, result);
+    printJson(out, result);
     return 0;
 }
 
@@ -248,22 +237,23 @@ int presetsCommand(const Arguments& a, const Environment& env, std::ostream& out
                    std::ostream& err) {
     std::string error;
     if (!a.positional.empty()) {
-        return fail(err, "presets takes no arguments besides its options");
+        return badArguments(err, "presets takes no arguments besides its options");
     }
     std::optional<double> latitude;
     if (const auto text = a.values.find("--lat"); text != a.values.end()) {
         latitude = parseNumber(text->second);
         if (!latitude || *latitude < -90 || *latitude > 90) {
-            return fail(err, "--lat needs a latitude from -90 to 90, got \"" + text->second + "\"");
+            return badArguments(
+                err, "--lat needs a latitude from -90 to 90, got \"" + text->second + "\"");
         }
     }
     const auto moment = commandMoment(a, env, error);
     if (!moment) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     if (!latitude) {
         // The saved place, else the zone's own city: a new user in Sydney is
@@ -290,44 +280,45 @@ int presetsCommand(const Arguments& a, const Environment& env, std::ostream& out
         item["starter"] = starters.count(p.id) > 0;
         list.push_back(std::move(item));
     }
-    print(out, list);
+    printJson(out, list);
     return 0;
 }
 
 int skyCommand(const Arguments& a, const Environment& env, std::ostream& out, std::ostream& err) {
     std::string error;
     if (!a.positional.empty()) {
-        return fail(err, "sky takes no arguments besides its options");
+        return badArguments(err, "sky takes no arguments besides its options");
     }
     double coordinates[2] = {0, 0};
     const char* names[2] = {"--lat", "--lon"};
     for (int i = 0; i < 2; ++i) {
         const auto text = a.values.find(names[i]);
         if (text == a.values.end()) {
-            return fail(err, "sky needs --lat F and --lon F");
+            return badArguments(err, "sky needs --lat F and --lon F");
         }
         const auto value = parseNumber(text->second);
         if (!value) {
-            return fail(err, std::string(names[i]) + " needs a finite number of degrees, got \"" +
-                                 text->second + "\"");
+            return badArguments(err, std::string(names[i]) +
+                                         " needs a finite number of degrees, got \"" +
+                                         text->second + "\"");
         }
         coordinates[i] = *value;
     }
     if (coordinates[0] < -90 || coordinates[0] > 90) {
-        return fail(err,
-                    "--lat needs a latitude from -90 to 90, got \"" + a.values.at("--lat") + "\"");
+        return badArguments(
+            err, "--lat needs a latitude from -90 to 90, got \"" + a.values.at("--lat") + "\"");
     }
     const auto moment = commandMoment(a, env, error);
     if (!moment) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     const Instant now = *moment;
     const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
 
-    print(out, skyJson(SkySnapshot::compute(now, coordinates[0], coordinates[1], *calendar)));
+    printJson(out, skyJson(SkySnapshot::compute(now, coordinates[0], coordinates[1], *calendar)));
     return 0;
 }
 
@@ -348,7 +339,7 @@ bool calendarAccess(const Environment& env, std::ostream& err) {
 int calendarsCommand(const Arguments& a, const Environment& env, std::ostream& out,
                      std::ostream& err) {
     if (!a.positional.empty()) {
-        return fail(err, "calendars takes no arguments");
+        return badArguments(err, "calendars takes no arguments");
     }
     Json list = Json::array();
     if (calendarAccess(env, err)) {
@@ -361,7 +352,7 @@ int calendarsCommand(const Arguments& a, const Environment& env, std::ostream& o
                                 {"responding", c.responding}});
         }
     }
-    print(out, list);
+    printJson(out, list);
     return 0;
 }
 
@@ -369,25 +360,26 @@ int eventsCommand(const Arguments& a, const Environment& env, std::ostream& out,
                   std::ostream& err) {
     std::string error;
     if (!a.positional.empty()) {
-        return fail(err, "events takes no arguments besides its options");
+        return badArguments(err, "events takes no arguments besides its options");
     }
     int days = kPickerHorizonDays;
     if (const auto text = a.values.find("--days"); text != a.values.end()) {
         const auto n = parseInteger(text->second);
         if (!n || *n < 1 || *n > kMaxEventDays) {
-            return fail(err, "--days needs a whole number from 1 to " +
-                                 std::to_string(kMaxEventDays) + ", got \"" + text->second + "\"");
+            return badArguments(err, "--days needs a whole number from 1 to " +
+                                         std::to_string(kMaxEventDays) + ", got \"" + text->second +
+                                         "\"");
         }
         days = static_cast<int>(*n);
     }
     const auto moment = commandMoment(a, env, error);
     if (!moment) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     const Instant now = *moment;
     const auto calendar = commandCalendar(a, env, error);
     if (!calendar) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     Json list = Json::array();
     if (calendarAccess(env, err)) {
@@ -401,20 +393,20 @@ int eventsCommand(const Arguments& a, const Environment& env, std::ostream& out,
                                 {"allDay", e.allDay}});
         }
     }
-    print(out, list);
+    printJson(out, list);
     return 0;
 }
 
 int forecastArguments(const Arguments& a, const Environment& env, std::ostream& out,
                       std::ostream& err) {
     if (!a.positional.empty()) {
-        return fail(err, "forecast takes no arguments");
+        return badArguments(err, "forecast takes no arguments");
     }
     std::string error;
     auto calendar = commandCalendar(a, env, error);
     const auto now = commandMoment(a, env, error);
     if (!calendar || !now) {
-        return fail(err, error);
+        return badArguments(err, error);
     }
     return forecastCommand(
         {a.flags.count("--json") > 0, a.flags.count("--offline") > 0, *now, std::move(*calendar)},
@@ -449,12 +441,12 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
     const std::string command = board ? std::string() : args[0];
     const CommandSpec* spec = findCommand(boardProgram(), command);
     if (spec == nullptr) {
-        return fail(err, "unknown command \"" + command + "\" (try --help)");
+        return badArguments(err, "unknown command \"" + command + "\" (try --help)");
     }
     std::string error;
     const auto a = parseArguments({args.begin() + (board ? 0 : 1), args.end()}, *spec, error);
     if (!a) {
-        return fail(err, board ? error : command + ": " + error);
+        return badArguments(err, board ? error : command + ": " + error);
     }
     if (command == "help" || a->flags.count("--help") > 0) {
         out << kUsage;
@@ -479,7 +471,7 @@ int run(const std::vector<std::string>& args, const Environment& env, std::ostre
     };
     const auto handler = kHandlers.find(command);
     if (handler == kHandlers.end()) {
-        return fail(err, "command \"" + command + "\" is not available in this build");
+        return badArguments(err, "command \"" + command + "\" is not available in this build");
     }
     return handler->second(*a, env, out, err);
 }

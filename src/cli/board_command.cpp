@@ -337,7 +337,7 @@ int boardCommand(const Arguments& args, const Environment& env, std::ostream& ou
         json["location"] = {{"latitude", place.location.latitude},
                             {"longitude", place.location.longitude},
                             {"source", std::string(toString(place.source))}};
-        out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        printJson(out, json);
     } else if (options->bar) {
         out << formatStatusLine(statusLine(board, composed.countdowns, *calendar), *options->bar);
     } else {

@@ -23,22 +23,8 @@ using Json = nlohmann::ordered_json;
 // stored whole.
 constexpr std::size_t kMaxLabelColumns = 200;
 
-int badArguments(std::ostream& err, const std::string& message) {
-    err << "solvane-board: " << oneLine(message) << "\n";
-    return 2;
-}
-
-int failed(std::ostream& err, const std::string& message) {
-    err << "solvane-board: " << oneLine(message) << "\n";
-    return 1;
-}
-
 SharedStore sharedStore(const Environment& env) {
     return env.store ? *env.store : SharedStore::standard();
-}
-
-void print(std::ostream& out, const Json& value) {
-    out << value.dump(-1, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
 // Local midnight of a "YYYY-MM-DD" day.
@@ -218,7 +204,7 @@ int listCommand(const Arguments& a, const Environment& env, std::ostream& out, s
                             {"next", dayJson(currentOrNextStart(c, *now, *calendar), *calendar)},
                             {"summary", scheduleSummary(c, *now, *calendar)}});
         }
-        print(out, list);
+        printJson(out, list);
         return 0;
     }
     for (const Countdown& c : *countdowns) {

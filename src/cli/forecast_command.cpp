@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "cli/arguments.h"
 #include "cli/board_text.h"
 #include "core/time/date_text.h"
 #include "core/time/text_format.h"
@@ -288,9 +289,7 @@ int forecastCommand(const ForecastRequest& request, const Environment& env, std:
     }
     const TempUnit unit = store.loadSettings().unit;
     if (request.json) {
-        out << renderJson(forecast, place, now, calendar, unavailable)
-                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
-            << "\n";
+        printJson(out, renderJson(forecast, place, now, calendar, unavailable));
     } else {
         out << renderText(forecast, place.location.name, now, unit, calendar,
                           TextStyle{env.terminal && !env.noColor, env.columns});

@@ -17,11 +17,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-int fail(std::ostream& err, const std::string& message) {
-    err << "solvane-board: " << oneLine(message) << "\n";
-    return 2;
-}
-
 std::string isoDay(DayNumber day) {
     const CivilDate c = civilDateOf(day);
     char text[16];
@@ -47,11 +42,11 @@ std::string languageOf(const std::string& locale) {
 int holidaysCommand(const Arguments& a, const Environment& env, std::ostream& out,
                     std::ostream& err) {
     if (!a.positional.empty()) {
-        return fail(err, "holidays takes no arguments besides its options");
+        return badArguments(err, "holidays takes no arguments besides its options");
     }
     const auto folder = env.holidayFolder ? env.holidayFolder : holidayFolder();
     if (!folder) {
-        return fail(err, "the holiday files are not installed (share/solvane/holidays)");
+        return badArguments(err, "the holiday files are not installed (share/solvane/holidays)");
     }
     std::string place;
     if (const auto named = a.value("--country")) {
@@ -60,40 +55,42 @@ int holidaysCommand(const Arguments& a, const Environment& env, std::ostream& ou
                                                         systemZoneTable())) {
         place = *found;
     } else {
-        return fail(err, "cannot tell which country you are in; name it with --country CC");
+        return badArguments(err, "cannot tell which country you are in; name it with --country CC");
     }
     const auto where = parseCountryAndRegion(place);
     if (!where) {
-        return fail(err,
-                    "--country needs a country code such as DE or a region such as DE-BY, "
-                    "got \"" +
-                        place + "\"");
+        return badArguments(err,
+                            "--country needs a country code such as DE or a region such as DE-BY, "
+                            "got \"" +
+                                place + "\"");
     }
     const auto country = loadCountry(*folder, where->country);
     if (!country) {
-        return fail(err, country.error() + " (known: " + joined(holidayCountries(*folder)) + ")");
+        return badArguments(
+            err, country.error() + " (known: " + joined(holidayCountries(*folder)) + ")");
     }
     if (!where->region.empty() && country->region(where->region) == nullptr) {
         std::vector<std::string> codes;
         for (const HolidayRegion& r : country->regions) {
             codes.push_back(country->code + "-" + r.code);
         }
-        return fail(err, "the country " + country->code + " has no region \"" + where->region +
-                             "\"" + (codes.empty() ? "" : " (regions: " + joined(codes) + ")"));
+        return badArguments(err, "the country " + country->code + " has no region \"" +
+                                     where->region + "\"" +
+                                     (codes.empty() ? "" : " (regions: " + joined(codes) + ")"));
     }
     std::int64_t year = 0;
     if (const auto text = a.value("--year")) {
         const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), year);
         if (ec != std::errc{} || end != text->data() + text->size() || year < kFirstHolidayYear ||
             year > kLastHolidayYear) {
-            return fail(err, "--year needs a year from " + std::to_string(kFirstHolidayYear) +
-                                 " to " + std::to_string(kLastHolidayYear) + ", got \"" + *text +
-                                 "\"");
+            return badArguments(
+                err, "--year needs a year from " + std::to_string(kFirstHolidayYear) + " to " +
+                         std::to_string(kLastHolidayYear) + ", got \"" + *text + "\"");
         }
     } else {
         const auto today = env.calendar.civilDate(env.now);
         if (!today) {
-            return fail(err, "the current year cannot be told; give --year");
+            return badArguments(err, "the current year cannot be told; give --year");
         }
         year = today->year;
     }
@@ -108,7 +105,7 @@ int holidaysCommand(const Arguments& a, const Environment& env, std::ostream& ou
                                 {"name", holidayName(d, language)},
                                 {"type", std::string(toString(d.type))}});
         }
-        out << list.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        printJson(out, list);
         return 0;
     }
     const auto& weekdays = env.calendar.weekdayNames();

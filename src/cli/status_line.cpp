@@ -9,6 +9,7 @@
 
 #include "cli/board_text.h"
 #include "core/model/countdown_display.h"
+#include "core/model/json_forms.h"
 #include "core/time/text_format.h"
 #include "core/util/display_text.h"
 #include "core/util/translation.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr const char* kTodayColor = "#F0B25A";
 
 std::string dump(const nlohmann::ordered_json& j) {
-    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    return json_forms::dump(j) + "\n";
 }
 
 // polybar reads "%{" as the start of a formatting tag at any position, and

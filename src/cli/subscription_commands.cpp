@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/arguments.h"
 #include "core/calendar/calendar_sync.h"
 #include "platform/calendar/subscriptions.h"
 
@@ -15,20 +16,6 @@ namespace {
 
 using platform::SubscriptionErrorKind;
 using platform::SubscriptionStore;
-
-void print(std::ostream& out, const nlohmann::ordered_json& value) {
-    out << value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-}
-
-int badArguments(std::ostream& err, const std::string& message) {
-    err << "solvane-board: " << message << "\n";
-    return 2;
-}
-
-int failed(std::ostream& err, const std::string& message) {
-    err << "solvane-board: " << message << "\n";
-    return 1;
-}
 
 SharedStore sharedStore(const Environment& env) {
     return env.store ? *env.store : SharedStore::standard();
@@ -53,10 +40,10 @@ int subscribeCommand(const Arguments& a, const Environment& env, std::ostream& o
     if (env.storeChanged) {
         env.storeChanged();  // the window lists the new calendar
     }
-    print(out, {{"id", added->id},
-                {"title", added->displayTitle()},
-                {"url", platform::withoutCredentials(added->url)},
-                {"events", added->events}});
+    printJson(out, {{"id", added->id},
+                    {"title", added->displayTitle()},
+                    {"url", platform::withoutCredentials(added->url)},
+                    {"events", added->events}});
     return 0;
 }
 
@@ -86,7 +73,7 @@ int unsubscribeCommand(const Arguments& a, const Environment& env, std::ostream&
     if (env.storeChanged) {
         env.storeChanged();  // its countdowns left the list the others show
     }
-    print(out, {{"removed", id}, {"countdowns", *removed}});
+    printJson(out, {{"removed", id}, {"countdowns", *removed}});
     return 0;
 }
 

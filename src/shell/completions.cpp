@@ -44,7 +44,7 @@ std::string joined(const std::vector<std::string>& words, std::string_view separ
 }
 
 // Inside single quotes, for every shell here.
-std::string quoted(std::string_view text) {
+std::string singleQuoted(std::string_view text) {
     std::string out = "'";
     for (const char c : text) {
         out += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -115,7 +115,7 @@ std::vector<std::pair<std::string, std::vector<std::string>>> valueBranches(
             if (branch == branches.end()) {
                 branch = branches.insert(branches.end(), {a, {}});
             }
-            branch->second.push_back(quoted(std::string(c.name) + ":" + std::string(o.name)));
+            branch->second.push_back(singleQuoted(std::string(c.name) + ":" + std::string(o.name)));
         }
     }
     return branches;
@@ -125,7 +125,7 @@ std::vector<std::pair<std::string, std::vector<std::string>>> valueBranches(
 
 std::string bashAction(ValueKind kind, const std::vector<std::string>& fixed) {
     if (!fixed.empty()) {
-        return "COMPREPLY=($(compgen -W " + quoted(joined(fixed)) + " -- \"$cur\"))";
+        return "COMPREPLY=($(compgen -W " + singleQuoted(joined(fixed)) + " -- \"$cur\"))";
     }
     switch (kind) {
         case ValueKind::file:
@@ -174,11 +174,13 @@ std::string bashCompletion(const ProgramSpec& program, const ValueLists& lists) 
     if (hasCommands(program)) {
         s += "    if [[ -z $command && $cword -eq 1 && $cur != -* ]]; then\n"
              "        COMPREPLY=($(compgen -W " +
-             quoted(joined(commandWords(program))) + " -- \"$cur\"))\n        return\n    fi\n\n";
+             singleQuoted(joined(commandWords(program))) +
+             " -- \"$cur\"))\n        return\n    fi\n\n";
     }
     s += "    local options\n    case $command in\n";
     for (const CommandSpec& c : program.commands) {
-        s += "        " + quoted(c.name) + ") options=" + quoted(joined(optionWords(c))) + " ;;\n";
+        s += "        " + singleQuoted(c.name) +
+             ") options=" + singleQuoted(joined(optionWords(c))) + " ;;\n";
     }
     s += "        *) return ;;\n    esac\n"
          "    if [[ $cur == -* ]]; then\n"
@@ -187,7 +189,7 @@ std::string bashCompletion(const ProgramSpec& program, const ValueLists& lists) 
     for (const CommandSpec& c : program.commands) {
         if (c.operandKind != ValueKind::none && c.operandKind != ValueKind::text) {
             operands +=
-                "        " + quoted(c.name) + ") " + bashAction(c.operandKind, {}) + " ;;\n";
+                "        " + singleQuoted(c.name) + ") " + bashAction(c.operandKind, {}) + " ;;\n";
         }
     }
     if (!operands.empty()) {
@@ -206,7 +208,7 @@ std::string zshAction(ValueKind kind, const std::vector<std::string>& fixed) {
     if (!fixed.empty()) {
         std::string words;
         for (const std::string& w : fixed) {
-            words += " " + quoted(w);
+            words += " " + singleQuoted(w);
         }
         return "compadd --" + words;
     }
@@ -222,7 +224,7 @@ std::string zshAction(ValueKind kind, const std::vector<std::string>& fixed) {
             return "compset -P '*,'; compadd -- ${(f)\"$(solvane-board list 2>/dev/null | awk '{ "
                    "print $1 }')\"}";
         default:
-            return "_message -e values " + quoted("value");
+            return "_message -e values " + singleQuoted("value");
     }
 }
 
@@ -232,7 +234,7 @@ std::string described(std::string_view name, std::string_view help) {
     for (const char c : name) {
         out += c == ':' ? std::string("\\:") : std::string(1, c);
     }
-    return quoted(out + ":" + std::string(help));
+    return singleQuoted(out + ":" + std::string(help));
 }
 
 }  // namespace
@@ -260,7 +262,7 @@ std::string zshCompletion(const ProgramSpec& program, const ValueLists& lists) {
     }
     s += "case $command in\n";
     for (const CommandSpec& c : program.commands) {
-        s += "  (" + quoted(c.name) + ") opts=(";
+        s += "  (" + singleQuoted(c.name) + ") opts=(";
         for (const OptionSpec& o : c.options) {
             s += "\n      " + described(o.name, o.help);
             if (!o.alias.empty()) {
@@ -274,7 +276,8 @@ std::string zshCompletion(const ProgramSpec& program, const ValueLists& lists) {
     std::string operands;
     for (const CommandSpec& c : program.commands) {
         if (c.operandKind != ValueKind::none && c.operandKind != ValueKind::text) {
-            operands += "  (" + quoted(c.name) + ") " + zshAction(c.operandKind, {}) + " ;;\n";
+            operands +=
+                "  (" + singleQuoted(c.name) + ") " + zshAction(c.operandKind, {}) + " ;;\n";
         }
     }
     if (!operands.empty()) {
@@ -289,7 +292,7 @@ namespace {
 
 std::string fishValues(ValueKind kind, const std::vector<std::string>& fixed) {
     if (!fixed.empty()) {
-        return " -x -a " + quoted(joined(fixed));
+        return " -x -a " + singleQuoted(joined(fixed));
     }
     switch (kind) {
         case ValueKind::file:
@@ -339,16 +342,16 @@ std::string fishCompletion(const ProgramSpec& program, const ValueLists& lists) 
     s += head + " -f\n";
     for (const CommandSpec& c : program.commands) {
         if (!c.name.empty()) {
-            s += head + " -n '__solvane_command_is \"\" first' -a " + quoted(c.name) + " -d " +
-                 quoted(c.help) + "\n";
+            s += head + " -n '__solvane_command_is \"\" first' -a " + singleQuoted(c.name) +
+                 " -d " + singleQuoted(c.help) + "\n";
         }
     }
     for (const CommandSpec& c : program.commands) {
         std::string condition;
         if (commands) {
             condition =
-                " -n " + quoted("__solvane_command_is " +
-                                (c.name.empty() ? std::string("\"\"") : std::string(c.name)));
+                " -n " + singleQuoted("__solvane_command_is " +
+                                      (c.name.empty() ? std::string("\"\"") : std::string(c.name)));
         }
         for (const OptionSpec& o : c.options) {
             s += head + condition + " -l " + std::string(o.name.substr(2));
@@ -358,7 +361,7 @@ std::string fishCompletion(const ProgramSpec& program, const ValueLists& lists) 
             if (o.takesValue()) {
                 s += fishValues(o.kind, fixedValues(o, lists));
             }
-            s += " -d " + quoted(o.help) + "\n";
+            s += " -d " + singleQuoted(o.help) + "\n";
         }
         if (c.operandKind != ValueKind::none && c.operandKind != ValueKind::text) {
             s += head + condition + fishValues(c.operandKind, {}) + "\n";

@@ -39,10 +39,6 @@ constexpr TextStyle kMediumCaptionFont{11};
 
 constexpr std::int64_t kWeeksFromDays = 14;
 
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // A one-line text with its baseline at `baseline`, even when fitting shrank it.
 void drawOnBaseline(QPainter& painter, double x, double baseline, double width,
                     const FittedLine& line, const QColor& color,

@@ -36,10 +36,6 @@ constexpr double kDayFigureWidth = 36;
 constexpr double kBarHeight = 3;  // a track, as the progress line's
 constexpr double kBarGap = 8;
 
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString temperature(double celsius, TempUnit unit) {
     return qstr(formatTemperature(celsius, unit));
 }

@@ -56,10 +56,6 @@ constexpr double kSkyMoonTimesTopPadding = 4;
 constexpr double kSkyMoonTimesSpacing = 14;
 constexpr double kSkyMoonTimesSize = 13;
 
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 template <typename Format>
 QString orDash(const std::optional<Instant>& t, const Calendar& calendar, Format format) {
     return t ? qstr(format(*t, calendar)) : QStringLiteral("—");

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "board/board_view.h"
+#include "board/components.h"
 #include "board/sky_cards.h"
 #include "board/sky_drawings.h"
 #include "core/time/text_format.h"
@@ -26,14 +27,6 @@
 
 namespace solvane::widgets {
 namespace {
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QString qstr(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Formatted times and dates may carry narrow or no-break spaces; a speech
 // engine pauses on some of them.

@@ -9,9 +9,6 @@
 namespace solvane::sky {
 namespace {
 
-// How closely rises, sets and phases are found, days: a twentieth of a second.
-constexpr double kTimeTolerance = 0.05 / kSecondsPerDay;
-
 // --- Phases -------------------------------------------------------------------
 
 // The mean rate of the moon's elongation from the sun, radians per day.

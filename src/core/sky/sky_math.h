@@ -34,6 +34,8 @@ inline constexpr double kRad = kPi / 180.0;
 inline constexpr double kArcsecond = kRad / 3600.0;
 
 inline constexpr double kSecondsPerDay = 86400.0;
+// How closely rises, sets and phases are found, days: a twentieth of a second.
+inline constexpr double kTimeTolerance = 0.05 / kSecondsPerDay;
 inline constexpr double kDaysPerJulianCentury = 36525.0;
 inline constexpr double kDaysPerJulianYear = 365.25;
 // Unix time of the J2000.0 epoch, 2000-01-01T12:00:00.

@@ -9,8 +9,6 @@ namespace {
 // The sun's hour angle grows by one turn per solar day, within a few parts in
 // ten thousand (the equation of time changes by under 30 s a day).
 constexpr double kHourAngleRate = kTwoPi;  // radians per day
-// How closely the sun times are found, days: a twentieth of a second.
-constexpr double kTimeTolerance = 0.05 / kSecondsPerDay;
 // How far past the first guess the bracket is probed, days: two minutes.
 constexpr double kProbe = 120.0 / kSecondsPerDay;
 

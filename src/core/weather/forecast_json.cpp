@@ -37,8 +37,8 @@ std::string wrongType(const std::string& path, std::string_view expected, const 
 }
 
 // Present, null or not: each reader decides what a null means.
-Result<const Json*, DecodeError> member(const Json& object, const char* key,
-                                        const std::string& path) {
+Result<const Json*, DecodeError> anyMember(const Json& object, const char* key,
+                                           const std::string& path) {
     const auto it = object.find(key);
     if (it == object.end()) {
         return fail(quoted(path) + " is missing");
@@ -48,7 +48,7 @@ Result<const Json*, DecodeError> member(const Json& object, const char* key,
 
 Result<double, DecodeError> readNumber(const Json& object, const char* key,
                                        const std::string& path) {
-    auto found = member(object, key, path);
+    auto found = anyMember(object, key, path);
     if (!found) {
         return Failure{found.error()};
     }
@@ -67,7 +67,7 @@ Result<double, DecodeError> readNumber(const Json& object, const char* key,
 Result<std::string, DecodeError> readText(const Json& object, const char* key,
                                           const std::string& path, std::size_t most,
                                           std::string_view what) {
-    auto found = member(object, key, path);
+    auto found = anyMember(object, key, path);
     if (!found) {
         return Failure{found.error()};
     }
@@ -97,7 +97,7 @@ Result<std::string, DecodeError> readCondition(const Json& object, const std::st
 
 // The key must be there; null means the service gave no chance.
 Result<std::optional<double>, DecodeError> readChance(const Json& object, const std::string& path) {
-    auto found = member(object, "precipitationChance", path);
+    auto found = anyMember(object, "precipitationChance", path);
     if (!found) {
         return Failure{found.error()};
     }
@@ -115,7 +115,7 @@ Result<std::optional<double>, DecodeError> readChance(const Json& object, const 
 }
 
 Result<WeatherSource, DecodeError> readSource(const Json& object, const char* key) {
-    auto found = member(object, key, key);
+    auto found = anyMember(object, key, key);
     if (!found) {
         return Failure{found.error()};
     }
@@ -134,7 +134,7 @@ Result<WeatherSource, DecodeError> readSource(const Json& object, const char* ke
 }
 
 Result<const Json*, DecodeError> readList(const Json& object, const char* key, std::size_t most) {
-    auto found = member(object, key, key);
+    auto found = anyMember(object, key, key);
     if (!found) {
         return Failure{found.error()};
     }
@@ -205,7 +205,7 @@ Result<DayForecast, DecodeError> readDay(const Json& value, std::size_t index) {
     }
     DayForecast day;
     const std::string datePath = at("days", index, "date");
-    auto date = member(value, "date", datePath);
+    auto date = anyMember(value, "date", datePath);
     if (!date) {
         return Failure{date.error()};
     }

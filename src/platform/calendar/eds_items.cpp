@@ -16,8 +16,6 @@ namespace solvane::platform {
 
 namespace {
 
-// 9999-12-31T23:59:59Z: the last second EDS's time parser reads.
-constexpr std::int64_t kLastUnixSecond = 253'402'300'799;
 // IcsFile tries a vendor-prefixed TZID from each '/' on this often.
 constexpr int kMaxZoneSuffixes = 8;
 constexpr std::size_t kMaxZoneNameBytes = 256;
@@ -25,7 +23,7 @@ constexpr std::size_t kMaxRememberedZones = 512;
 
 std::string isoTime(std::int64_t unixSeconds) {
     const std::time_t t =
-        static_cast<std::time_t>(std::clamp<std::int64_t>(unixSeconds, 0, kLastUnixSecond));
+        static_cast<std::time_t>(std::clamp<std::int64_t>(unixSeconds, 0, kEdsLastUnixSecond));
     std::tm parts{};
     gmtime_r(&t, &parts);
     char text[32];

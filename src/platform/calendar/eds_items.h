@@ -24,6 +24,9 @@
 
 namespace solvane::platform {
 
+// 9999-12-31T23:59:59Z: the last second EDS's time parser reads.
+inline constexpr std::int64_t kEdsLastUnixSecond = 253'402'300'799;
+
 // The backend's query for [fromUnix, toUnix): every event that occurs
 // then, and every repeating event and moved instance whenever it occurs.
 // Moved instances are asked for always because the instance they replace

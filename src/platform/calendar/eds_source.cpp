@@ -40,7 +40,6 @@ constexpr std::int64_t kZoneSlack = kDay;
 // Read past the end asked for, so a window that slides forward day by day
 // keeps finding what it needs in what was read.
 constexpr std::int64_t kReadAhead = 31 * kDay;
-constexpr std::int64_t kLastUnixSecond = 253'402'300'799;
 // A calendar that failed to connect is tried again after this, and one
 // still connecting after kGiveUpConnecting has failed.
 constexpr milliseconds kRetryAfter{30'000};
@@ -71,9 +70,9 @@ bool sessionBusLikely() {
 std::int64_t unixSecondsOf(Instant t) {
     const double s = t.unixSeconds();
     if (!std::isfinite(s)) {
-        return s > 0 ? kLastUnixSecond : 0;
+        return s > 0 ? kEdsLastUnixSecond : 0;
     }
-    return static_cast<std::int64_t>(std::clamp(std::floor(s), 0.0, double(kLastUnixSecond)));
+    return static_cast<std::int64_t>(std::clamp(std::floor(s), 0.0, double(kEdsLastUnixSecond)));
 }
 
 // The change handler, called on the default main context's thread. Calls
@@ -591,7 +590,7 @@ struct EdsSource::State {
         if (!client) {
             return nullptr;
         }
-        const std::int64_t readTo = std::min(to + kReadAhead, kLastUnixSecond);
+        const std::int64_t readTo = std::min(to + kReadAhead, kEdsLastUnixSecond);
         Ref<GCancellable> cancellable(g_cancellable_new());
         const CancelAt timer(loop, cancellable.get(), deadline);
         GSList* list = nullptr;
@@ -747,7 +746,7 @@ std::vector<CalendarEvent> EdsSource::events(Instant start, Instant end, const C
         const auto clients = state_->ready(enabled, std::min(deadline, now + kEdsConnectWait));
         // The backend reads floating and all-day times as UTC.
         const std::int64_t from = std::max<std::int64_t>(0, unixSecondsOf(start) - kZoneSlack);
-        const std::int64_t to = std::min(unixSecondsOf(end) + 1 + kZoneSlack, kLastUnixSecond);
+        const std::int64_t to = std::min(unixSecondsOf(end) + 1 + kZoneSlack, kEdsLastUnixSecond);
         ExpansionBudget budget(ExpansionBudget::kQueryTime, ExpansionBudget::kEventTime, limit);
         std::vector<IcsOccurrence> found;
         for (const auto& client : clients) {

@@ -15,6 +15,7 @@
 
 #include "core/util/bounded_file.h"
 #include "core/util/file_descriptor.h"
+#include "platform/calendar/ascii_text.h"
 
 namespace solvane::platform {
 
@@ -43,13 +44,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kKhalCol
     {"light gray", "#AAAAAA"},
 }};
 
-std::string_view trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
+using ascii::trimmed;
 
 // A value as configobj writes it: quoted (quotes removed, nothing after them
 // read) or bare (up to a comment).
