@@ -12,3 +12,9 @@ if(SOLVANE_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(solvane_options INTERFACE -fsanitize=address,undefined)
 endif()
+# In a unity build each source is included into a batch file, so GCC takes it
+# for a header and warns about its own types from an unnamed namespace.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(solvane_options INTERFACE
+    $<$<BOOL:$<TARGET_PROPERTY:UNITY_BUILD>>:-Wno-subobject-linkage>)
+endif()
