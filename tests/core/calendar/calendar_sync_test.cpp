@@ -217,47 +217,25 @@ TEST_F(ApplyFeeds, OneCalendarAddsItsNearestEventsOnly) {
     EXPECT_EQ(change.beyondCalendarCap, (std::map<std::string, std::size_t>{{"vdir:home", 120}}));
 }
 
-TEST(EventPicker, LoadAsksOnlyWithoutFullAccessAndKeepsFirstOccurrences) {
+// Loading, asking for access and the empty texts are the picker sheet's
+// (tests/app/sections_test.cpp).
+TEST(EventPicker, KeepsAYearOfEventsAndSearchesTitlesAndCalendarsWhateverTheCase) {
     FakeEventStore store;
-    store.stored = {event("weekly", "Weekly", at(2030, 3, 14, 10), at(2030, 3, 14, 11)),
-                    event("weekly", "Weekly", at(2030, 3, 21, 10), at(2030, 3, 21, 11)),
-                    event("dentist", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
+    store.stored = {event("1", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
+                    event("2", "Café Lumière", at(2030, 3, 22), at(2030, 3, 23), true),
+                    event("3", std::nullopt, at(2030, 5, 1), at(2030, 5, 2), true, kWork),
                     event("next-year", "Too far", at(2031, 3, 12), at(2031, 3, 13), true)};
     EventPicker picker;
-    EXPECT_FALSE(picker.emptyStateText(CalendarAuthorization::fullAccess));
     picker.load(
         store, [] { return true; }, kNow, newYork());
-    EXPECT_EQ(store.prompts, 0);
-    ASSERT_TRUE(picker.loaded());
-    ASSERT_EQ(picker.events().size(), 2u);
-    EXPECT_EQ(picker.events()[0].start, at(2030, 3, 14, 10));
-    EXPECT_EQ(picker.events()[1].itemId, "dentist");
-    EXPECT_EQ(rowDetail(picker.events()[1], newYork()), "Wed, Mar 20 · Home");
-
-    store.state = CalendarAuthorization::notDetermined;
-    EventPicker refused;
-    refused.load(
-        store, [] { return false; }, kNow, newYork());
-    EXPECT_EQ(store.prompts, 1);
-    EXPECT_TRUE(refused.loaded());
-    EXPECT_EQ(refused.emptyStateText(CalendarAuthorization::denied),
-              "Solvane needs calendar access. Turn it on in Solvane \u203a Privacy & Security "
-              "\u203a Calendars.");
-    EXPECT_EQ(refused.emptyStateText(CalendarAuthorization::fullAccess),
-              "No upcoming events in the next year.");
-}
-
-TEST(EventPicker, SearchMatchesTitleOrCalendarWhateverTheCase) {
-    EventPicker picker;
-    picker.setEvents({event("1", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
-                      event("2", "Café Lumière", at(2030, 3, 22), at(2030, 3, 23), true),
-                      event("3", std::nullopt, at(2030, 5, 1), at(2030, 5, 2), true, kWork)});
+    ASSERT_EQ(picker.events().size(), 3u);
+    EXPECT_EQ(rowDetail(picker.events()[0], newYork()), "Wed, Mar 20 · Home");
     const struct {
         const char* query;
         std::vector<std::string> shown;
     } cases[] = {
-        {"", {"1", "2", "3"}}, {" \t ", {"1", "2", "3"}}, {"DENT", {"1"}}, {"  cafÉ ", {"2"}},
-        {"work", {"3"}},       {"home", {"1", "2"}},      {"event", {}},   {"zzz", {}},
+        {" \t ", {"1", "2", "3"}}, {"DENT", {"1"}},      {"  cafÉ ", {"2"}},
+        {"work", {"3"}},           {"home", {"1", "2"}}, {"event", {}},
     };
     for (const auto& c : cases) {
         picker.setQuery(c.query);
@@ -267,9 +245,6 @@ TEST(EventPicker, SearchMatchesTitleOrCalendarWhateverTheCase) {
         }
         EXPECT_EQ(shown, c.shown) << '"' << c.query << '"';
     }
-    // Filtering everything out still shows the (empty) list, not a notice.
-    EXPECT_FALSE(picker.emptyStateText(CalendarAuthorization::fullAccess));
-    EXPECT_EQ(rowTitle(picker.events()[2]), "Event");
 }
 
 }  // namespace

@@ -46,14 +46,11 @@ TEST(CountdownDisplay, UpcomingValuesAndWords) {
     const Case cases[] = {
         {CountUnit::days, 11, 11, 0, "days"},
         {CountUnit::days, 11, 12, 1, "day"},
-        {CountUnit::days, 1, 31, 30, "days"},
         {CountUnit::weeks, 1, 8, 1, "week"},
         {CountUnit::weeks, 1, 7, 0, "weeks"},
-        {CountUnit::weeks, 1, 14, 1, "week"},
         {CountUnit::weeks, 1, 15, 2, "weeks"},
         {CountUnit::workdays, 11, 14, 1, "working day"},
         {CountUnit::workdays, 11, 12, 0, "working days"},
-        {CountUnit::workdays, 11, 11, 0, "working days"},
         {CountUnit::workdays, 11, 25, 10, "working days"},
     };
     for (const auto& c : cases) {
@@ -97,7 +94,6 @@ TEST(CountdownDisplay, ActiveSpans) {
     const Case cases[] = {
         {12, 5, CountUnit::days, 5, "of 12 days", 5.0 / 12},
         {12, 5, CountUnit::weeks, 5, "of 12 days", 5.0 / 12},
-        {12, 5, CountUnit::workdays, 5, "of 12 days", 5.0 / 12},
         {20, 9, CountUnit::weeks, 2, "of 3 weeks", 9.0 / 20},
         {14, 14, CountUnit::weeks, 2, "of 2 weeks", 1.0},
         {1, 1, CountUnit::days, 1, "of 1 day", 1.0},
@@ -115,24 +111,6 @@ TEST(CountdownDisplay, ActiveSpans) {
     const auto row =
         display(span(day(ny, 2025, 9, 1), day(ny, 2025, 9, 12)), day(ny, 2025, 9, 5), ny);
     EXPECT_EQ(row->caption, "Until Fri, Sep 12");
-}
-
-// Santiago's clocks jumped from 00:00 to 01:00 on Sunday 2024-09-08; a span
-// that starts the Monday after is happening from that Monday's midnight.
-TEST(CountdownDisplay, SpanAfterAMidnightClockChangeIsHappeningOnItsFirstDay) {
-    const Calendar santiago = cal("America/Santiago");
-    Countdown week;
-    week.label = "Week";
-    week.start = DateRule::nthWeekday(2, 1, 9, 1);
-    week.end = DateRule::nthWeekday(2, 1, 9, 5);
-    week.recurs = true;
-    const Instant noon = day(santiago, 2024, 9, 9, 12);
-    const auto now = phase(week, noon, santiago);
-    ASSERT_TRUE(std::holds_alternative<ActivePhase>(now));
-    EXPECT_EQ(std::get<ActivePhase>(now).start, day(santiago, 2024, 9, 9));
-    const auto row = display(week, noon, santiago);
-    ASSERT_TRUE(row.has_value());
-    EXPECT_EQ(std::tie(row->value, row->unit), std::tuple(1, "of 5 days"));
 }
 
 TEST(CountdownDisplay, HiddenSpansOnlyShowBeforeTheyStart) {
@@ -163,8 +141,8 @@ TEST(CountdownDisplay, HugeSpanStaysBounded) {
     EXPECT_LT(*row->progress, 0.6);
 }
 
-// The whole-weeks shortcut must agree with walking day by day, for every
-// starting weekday and in a locale whose weekend is Friday and Saturday.
+// The whole-weeks shortcut agrees with a day-by-day walk, from every weekday,
+// with a Saturday-Sunday and a Friday-Saturday weekend.
 TEST(CountdownDisplay, WorkdaysMatchDayByDayWalkAndStayBounded) {
     for (const auto& c : {cal("America/New_York", "en_US"), cal("Asia/Jerusalem", "he_IL")}) {
         for (int first = 13; first < 20; ++first) {
@@ -201,8 +179,6 @@ TEST(CountdownDisplay, RuleDescriptions) {
     const Calendar ny = cal("America/New_York");
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     const std::pair<DateRule, const char*> cases[] = {
-        {DateRule::nthWeekday(-1, 2, 5, -3), "Last Monday of May, 3 days before"},
-        {DateRule::nthWeekday(2, 1, 3, 0), "2nd Sunday of March"},
         {DateRule::nthWeekday(3, 7, 12, 1), "3rd Saturday of December, 1 day after"},
         {DateRule::nthWeekday(0, 9, 13, 0), "day number 0 of "},
         {DateRule::nthWeekday(11, kMin, kMin, kMin),
@@ -210,7 +186,6 @@ TEST(CountdownDisplay, RuleDescriptions) {
         {DateRule::season(0), "March equinox"},
         {DateRule::season(3), "December solstice"},
         {DateRule::season(9), "Season"},
-        {DateRule::season(-1), "Season"},
         {DateRule::fixed(day(ny, 2026, 12, 25, 8)), "Fri, Dec 25"},
     };
     for (const auto& [rule, expected] : cases) {
@@ -238,14 +213,13 @@ TEST(CountdownDisplay, ScheduleSummaryAndCurrentStart) {
     EXPECT_EQ(currentOrNextStart(labor, day(ny, 2025, 9, 2), ny), day(ny, 2026, 9, 7));
 }
 
-// Rows with the same sort date keep their list order, however many there are:
-// below seventeen rows an unstable sort may still keep ties by accident.
+// Ties keep list order however many rows there are (below seventeen an
+// unstable sort may keep them by accident).
 TEST(CountdownDisplay, SortedRowsLeadWithHappeningSpansAndKeepListOrderWithinTies) {
     const Calendar ny = cal("America/New_York");
-    // A hundred countdowns: every other one on October 1 at some hour, the
-    // rest in turn a happening span (these sort first), a November day of
-    // its own (later in the list, earlier in November), a Christmas at some
-    // hour, and a finished day that gives no row.
+    // Every other one on October 1 at some hour; the rest in turn a happening
+    // span (first), a November day (later ones earlier), a Christmas at some
+    // hour, and a finished day (no row).
     std::vector<Countdown> list;
     std::vector<std::string> spans, october, november, christmas;
     for (int i = 0; i < 100; ++i) {

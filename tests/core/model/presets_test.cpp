@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <tuple>
 
 #include "core/model/countdown_display.h"
@@ -43,8 +42,7 @@ std::optional<Instant> nextChangeDay(const Calendar& c, Instant from, bool forwa
     return std::nullopt;
 }
 
-// Each preset, in menu order, by the day its start names in 2025 and, for
-// spans, the day its end names (the next year's when before the start).
+// Each preset in menu order with its 2025 start day and, for spans, end day.
 TEST(Presets, CatalogueEntriesAndTheirDays) {
     const Calendar ny = cal("America/New_York");
     EXPECT_EQ(presetGroups(), (std::vector<std::string>{"Spans", "Clocks & Sky", "Holidays (US)"}));
@@ -71,33 +69,19 @@ TEST(Presets, CatalogueEntriesAndTheirDays) {
                   "halloween 2025-10-31", "thanksgiving 2025-11-27", "christmas 2025-12-25"}));
 }
 
-TEST(Presets, FixedDatesAreLocalMidnightsOf2000PerZone) {
-    const Calendar tokyo = cal("Asia/Tokyo");
-    const Calendar ny = cal("America/New_York");
-    const auto inTokyo = catalogue(tokyo, regionOf(tokyo));
-    const auto inNewYork = catalogue(ny, regionOf(ny));
-    EXPECT_EQ(inTokyo.back().start, DateRule::fixed(day(tokyo, 2000, 12, 25)));
-    EXPECT_EQ(inNewYork.back().start, DateRule::fixed(day(ny, 2000, 12, 25)));
-}
-
 TEST(Presets, StarterCountdownsRecurWithFreshIdentifiers) {
     const Calendar ny = cal("America/New_York");
     const Instant now = day(ny, 2025, 1, 15, 12);
     const auto first = starterCountdowns(ny, regionOf(ny), now);
-    const auto second = starterCountdowns(ny, regionOf(ny), now);
+    auto second = starterCountdowns(ny, regionOf(ny), now);
     ASSERT_EQ(first.size(), 4u);
-    std::set<Uuid> ids;
     for (std::size_t i = 0; i < first.size(); ++i) {
         EXPECT_TRUE(first[i].recurs);
-        EXPECT_EQ(first[i].end.has_value(), i == 3);
         EXPECT_EQ(first[i].during, i == 3 ? DuringMode::hide : DuringMode::progress);
-        ids.insert(first[i].id);
-        ids.insert(second[i].id);
-        Countdown sameId = second[i];
-        sameId.id = first[i].id;
-        EXPECT_EQ(sameId, first[i]);
+        EXPECT_NE(second[i].id, first[i].id);
+        second[i].id = first[i].id;
     }
-    EXPECT_EQ(ids.size(), 8u);
+    EXPECT_EQ(second, first);
 }
 
 struct ZoneCase {
@@ -110,9 +94,8 @@ struct ZoneCase {
 
 class PresetsInZone : public ::testing::TestWithParam<ZoneCase> {};
 
-// What a user of the zone is offered: the clock changes are the zone's own,
-// and a countdown made from one in 2025 counts to the day the clocks really
-// change (as the C library reads the same zone file) through 2035;
+// The clock changes offered are the zone's own, counting to the days the
+// clocks really change (as the C library reads the zone file) through 2035;
 // the starters and the season titles follow the zone and the hemisphere.
 TEST_P(PresetsInZone, ClockChangesStartersAndSeasonTitles) {
     const ZoneCase& z = GetParam();
@@ -131,8 +114,7 @@ TEST_P(PresetsInZone, ClockChangesStartersAndSeasonTitles) {
             continue;
         }
         EXPECT_EQ(preset->start, *rule);
-        // Twice a year, so that a second change of one kind in a year
-        // (Casablanca goes back in January and December 2029) is met too.
+        // Twice a year: Casablanca goes back in January and December 2029.
         for (int year = 2025; year <= 2035; ++year) {
             for (const int month : {1, 7}) {
                 SCOPED_TRACE(year * 100 + month);
@@ -195,9 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
     Zones, PresetsInZone,
     ::testing::Values(
         ZoneCase{"America/New_York", 40.71, -4 * kHour, nth(2, 3), nth(1, 11), kUnitedStates},
-        ZoneCase{"America/Chicago", 41.88, -5 * kHour, nth(2, 3), nth(1, 11), kUnitedStates},
         ZoneCase{"Europe/Berlin", 52.52, 2 * kHour, nth(-1, 3), nth(-1, 10), kNorth},
-        ZoneCase{"Europe/London", 51.51, kHour, nth(-1, 3), nth(-1, 10), kNorth},
         ZoneCase{"Australia/Sydney", -33.87, 10 * kHour, nth(1, 10), nth(1, 4), kSouth},
         ZoneCase{"Pacific/Auckland", -36.85, 12 * kHour, nth(-1, 9), nth(1, 4), kSouth},
         ZoneCase{"Asia/Tokyo", 35.68, 9 * kHour, std::nullopt, std::nullopt, kNoClocksNorth},
@@ -218,8 +198,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Morocco's clocks go back for Ramadan: days no rule names.
         ZoneCase{"Africa/Casablanca", 33.65, kHour, kChangeForward, kChangeBack, kNorth},
         ZoneCase{"Australia/Lord_Howe", -31.55, 10 * kHour + 1800, nth(1, 10), nth(1, 4), kSouth},
-        ZoneCase{"Asia/Kathmandu", 27.72, 5 * kHour + 2700, std::nullopt, std::nullopt,
-                 kNoClocksNorth},
         ZoneCase{"Pacific/Chatham", -43.95, 12 * kHour + 2700, nth(-1, 9), nth(1, 4), kSouth}),
     [](const auto& info) {
         std::string name = info.param.zone;

@@ -27,13 +27,9 @@ constexpr std::int64_t kFirstYear = 1800;
 constexpr std::int64_t kLastYear = 2300;
 constexpr double kTwoMinutes = 120.0;
 
-// --- True moments, worked out here independently of the code under test -----
-//
-// The sun's apparent geocentric longitude of date comes from ERFA
-// (sky/erfa_sky.h). Each crossing is solved for in terrestrial time and
-// turned into universal time with that file's ΔT (measured values, then a
-// forecast: forecasts differ by tens of seconds in 2100; both that and the
-// model's own error stay well inside two minutes).
+// True moments, independent of the code under test: the crossings of ERFA's
+// apparent solar longitude (sky/erfa_sky.h) in TT, less that file's ΔT (whose
+// forecast and the model's error stay well inside two minutes).
 
 double wrapAngle(double radians) {
     double x = std::remainder(radians, 2.0 * kPi);
@@ -157,14 +153,10 @@ TEST(SeasonDate, IndicesOutsideTheTable) {
         std::optional<int> season;
     } cases[] = {
         {7, 3},
-        {11, 3},
         {-4, 0},
-        {-8, 0},
         {4, std::nullopt},
-        {5, std::nullopt},
         {6, std::nullopt},
         {-1, std::nullopt},
-        {-2, std::nullopt},
         {kMax, 3},
         {kMax - 1, std::nullopt},
         {kMin, 0},

@@ -4,10 +4,11 @@
 
 #include <cmath>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "core/sky/moon_position.h"
+#include "core/sky/sky_math.h"
+#include "core/sky/sun_position.h"
 #include "core/test_helpers.h"
 
 namespace solvane::sky {
@@ -57,25 +58,6 @@ TEST(MoonPhaseSearch, FindsTheFirstMomentAtOrAfterTheStart) {
     EXPECT_FALSE(nextPhase(Instant{std::numeric_limits<double>::infinity()}, 0.5));
 }
 
-TEST(MoonTrack, FollowsTheLunarSeries) {
-    std::mt19937_64 rng(7);
-    std::uniform_real_distribution<double> day(-18000.0, 55000.0);
-    for (int i = 0; i < 50; ++i) {
-        const double from = day(rng);
-        const MoonTrack track = moonTrack(from, from + 2.1);
-        for (int j = 0; j <= 21; ++j) {
-            const double d = from + j * 0.1;
-            const MoonPosition moon = moonPosition(julianCenturiesTT(d));
-            const Vec3 expected =
-                (moon.distanceKm / kEarthRadiusKm) *
-                equatorialDirection(moon.longitude + track.equator.nutationInLongitude,
-                                    moon.latitude, track.equator);
-            const Vec3 got = moonVector(track, d);
-            EXPECT_LT(norm(got - expected) / norm(expected), 0.02 * kArcsecond) << d;
-        }
-    }
-}
-
 // The pair shown is the first rise and the set that ends its passage.
 TEST(MoonTimes, ShownPairIsARiseAndTheSetThatEndsItsPassage) {
     const auto h = [](double hours) { return Instant{hours * 3600.0}; };
@@ -115,6 +97,52 @@ TEST(MoonTimes, SpansThatCannotBeSearchedHaveNoCrossings) {
         EXPECT_EQ(moonCrossings(track, north, fromDayNumber(from), fromDayNumber(to)).count, 0)
             << from << " " << to;
     }
+}
+
+// Julian centuries since J2000.0 of a Julian day.
+double centuries(double julianDay) {
+    return (julianDay - 2451545.0) / kDaysPerJulianCentury;
+}
+
+double degrees(double radians) {
+    const double d = radians / kRad;
+    return d - 360.0 * std::floor(d / 360.0);
+}
+
+// Meeus's worked examples (Astronomical Algorithms, 2nd ed.) pin down every
+// table and constant typed in from the book.
+TEST(Ephemeris, WorkedExamples) {
+    // 22.a, 1987-04-10 0h TD: Δψ −3.788″, Δε +9.443″ (the short series is good
+    // to 0.5″ and 0.1″), ε0 23°26′27.407″.
+    const double t22 = centuries(2446895.5);
+    EXPECT_NEAR(nutation(t22).longitude / kArcsecond, -3.788, 0.5);
+    EXPECT_NEAR(nutation(t22).obliquity / kArcsecond, 9.443, 0.1);
+    EXPECT_NEAR(meanObliquity(t22) / kArcsecond, 84387.407, 0.001);
+    // 12.b, 1987-04-10 19:21:00 UT: apparent sidereal time 8h34m56.853s.
+    const double d12 = dayNumber(*parseIso8601("1987-04-10T19:21:00Z"));
+    const double hours = degrees(apparentSiderealTime(d12, equatorOfDate(t22))) / 15.0;
+    EXPECT_NEAR(hours * 3600.0, 8 * 3600 + 34 * 60 + 56.853, 0.02);
+    // 25.b, 1992-10-13 0h TD: apparent longitude 199°54′21.818″ with Δψ
+    // +15.908″, radius vector 0.99760775 (in the truncated series).
+    const SunPosition sun = sunPosition(-0.072183436);
+    EXPECT_NEAR((degrees(sun.longitude) - 199.0) * 3600.0 + 15.908, 54 * 60 + 21.818, 0.05);
+    EXPECT_NEAR(sun.distanceAu, 0.99760775, 1e-8);
+    // 47.a, 1992-04-12 0h TD: λ 133.162655°, β −3.229126°, Δ 368409.7 km.
+    const MoonPosition moon = moonPosition(-0.077221081451);
+    EXPECT_NEAR(degrees(moon.longitude), 133.162655, 1e-6);
+    EXPECT_NEAR(moon.latitude / kRad, -3.229126, 1e-6);
+    EXPECT_NEAR(moon.distanceKm, 368409.7, 0.05);
+}
+
+TEST(Ephemeris, DeltaT) {
+    // Espenak and Meeus's polynomials at the edges of their pieces, seconds.
+    const std::pair<double, double> cases[] = {
+        {1900.0, -2.79}, {1950.0, 29.07}, {2000.0, 63.86}, {2024.0, 73.87}, {2150.0, 328.48},
+    };
+    for (const auto& [year, seconds] : cases) {
+        EXPECT_NEAR(deltaTSeconds(year), seconds, 0.01) << year;
+    }
+    EXPECT_NEAR(julianCenturiesTT(0.0) * kDaysPerJulianCentury * kSecondsPerDay, 63.86, 0.01);
 }
 
 }  // namespace

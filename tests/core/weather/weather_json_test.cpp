@@ -91,7 +91,6 @@ TEST(WeatherSnapshotJson, WrongTypesAndUnknownSourcesAreUnreadable) {
         {"cloudCover", "[40]"},
         {"source", R"("Apple")"},
         {"requested", R"("weatherKit")"},
-        {"requested", "0"},
         {"condition", "12"},
     };
     for (const auto& c : cases) {
@@ -104,10 +103,8 @@ TEST(WeatherSnapshotJson, WrongTypesAndUnknownSourcesAreUnreadable) {
     EXPECT_FALSE(decodeWeatherSnapshot(std::string(100000, '[') + std::string(100000, ']')));
 }
 
-// An older or hand-written record may leave a key out or write null for it;
-// that key takes its default and the others still count. A key that is there
-// but names no case or has the wrong type is not a record this program wrote,
-// so none of it is trusted.
+// A key left out or null takes its default; a key naming no case or of the
+// wrong type means this program did not write the record, so none is trusted.
 TEST(AppSettingsJson, ANullKeyTakesItsDefaultButAMalformedKeyFailsTheRecord) {
     // Differs from every stored value below, the list included, so a key
     // that falls back shows.
@@ -126,30 +123,23 @@ TEST(AppSettingsJson, ANullKeyTakesItsDefaultButAMalformedKeyFailsTheRecord) {
          AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {"A1"}}},
         {R"({"weatherSource":"apple","unit":"celsius","feedCalendarIDs":null})",
          AppSettings{WeatherSource::apple, TempUnit::celsius, {"D"}}},
-        {R"({"unit":"celsius"})", AppSettings{WeatherSource::openMeteo, TempUnit::celsius, {"D"}}},
         {R"({"feedCalendarIDs":[]})",
          AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}}},
 
         // Strings naming no case; the names are case-sensitive.
         {R"({"weatherSource":"apple","unit":"Celsius","feedCalendarIDs":["A1"]})", std::nullopt},
         {R"({"weatherSource":"satellite","unit":"celsius"})", std::nullopt},
-        {R"({"weatherSource":"apple","unit":"kelvin","feedCalendarIDs":["A1"]})", std::nullopt},
-        {R"({"unit":""})", std::nullopt},
         // Numbers, including a case's index, and other types.
         {R"({"weatherSource":0,"unit":"celsius"})", std::nullopt},
         {R"({"weatherSource":"apple","unit":1})", std::nullopt},
         {R"({"unit":true})", std::nullopt},
-        {R"({"unit":["celsius"]})", std::nullopt},
         {R"({"weatherSource":{}})", std::nullopt},
         // Lists with something other than a string, even after good keys.
         {R"({"weatherSource":"apple","unit":"celsius","feedCalendarIDs":["A1",2]})", std::nullopt},
         {R"({"feedCalendarIDs":["A1",null]})", std::nullopt},
-        {R"({"feedCalendarIDs":[["A1"]]})", std::nullopt},
         {R"({"feedCalendarIDs":"A1"})", std::nullopt},
-        {R"({"feedCalendarIDs":{}})", std::nullopt},
         // Not a settings object at all.
         {"[]", std::nullopt},
-        {"null", std::nullopt},
         {R"({"unit":"celsius")", std::nullopt},
         {"", std::nullopt},
     };
