@@ -1,6 +1,6 @@
 // Events to countdowns and the feed sync's change to a list, against a fake
-// event store. The real adapter and the real store meet in
-// tests/platform/calendar_feed_test.cpp.
+// event store: the edges. Adding, renaming and removing with the real adapter
+// and store are tests/platform/calendar_feed_test.cpp's.
 #include "core/calendar/calendar_sync.h"
 
 #include <gtest/gtest.h>
@@ -105,36 +105,6 @@ class ApplyFeeds : public ::testing::Test {
         event("untitled", std::nullopt, at(2030, 6, 1), at(2030, 6, 4), true),
     };
 };
-
-TEST_F(ApplyFeeds, AddsEachFeedEventOnceInStartOrder) {
-    const Countdown mine = following("My dentist", "dentist", std::nullopt);
-    const auto list = applyFeeds({mine}, {"vdir:home"}, upcoming, newYork()).countdowns;
-    EXPECT_EQ(labels(list), (std::vector<std::string>{"My dentist", "Weekly", "Event"}));
-    EXPECT_EQ(list[1].feedCalendarID, "vdir:home");
-    EXPECT_EQ(list[1].start, DateRule::fixed(at(2030, 3, 14)));
-    EXPECT_EQ(list[2].end, DateRule::fixed(at(2030, 6, 3)));
-}
-
-TEST_F(ApplyFeeds, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
-    upcoming[1].title = "Orthodontist";
-    upcoming[1].start = at(2030, 3, 21);
-    upcoming[1].end = at(2030, 3, 23);
-    upcoming[4].title.reset();
-    auto feed = following("Dentist", "dentist", "vdir:home");
-    auto picked = following("Teeth!", "dentist", std::nullopt);
-    auto untitled = following("Kept", "untitled", "vdir:home");
-    picked.symbol = "star";
-    const auto list =
-        applyFeeds({feed, picked, untitled}, {"vdir:home"}, upcoming, newYork()).countdowns;
-    ASSERT_GE(list.size(), 3u);
-    EXPECT_EQ(labels({list.begin(), list.begin() + 3}),
-              (std::vector<std::string>{"Orthodontist", "Teeth!", "Kept"}));
-    EXPECT_EQ(list[1].symbol, "star");
-    for (int i : {0, 1}) {
-        EXPECT_EQ(list[i].start, DateRule::fixed(at(2030, 3, 21)));
-        EXPECT_EQ(list[i].end, DateRule::fixed(at(2030, 3, 22)));
-    }
-}
 
 TEST_F(ApplyFeeds, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
     auto noEvent = following("No event", "x", "vdir:home");
