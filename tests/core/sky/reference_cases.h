@@ -1,6 +1,5 @@
-// Cases and tallies shared by the tests that hold the sky against erfa_sky.h:
-// random places and days, the calendars of their zones, and the spread of the
-// differences found.
+// Random cases, their zones' calendars, and the spread of the differences
+// found, for the tests that hold the sky against erfa_sky.h.
 #pragma once
 
 #include <optional>
@@ -40,11 +39,9 @@ struct Case {
     std::string describe() const;
 };
 
-// `count` cases from 1950 to 2150: every third one of seven places in their
-// own zones (Quito, Reykjavik, Longyearbyen, Tromsø, New York, Sydney,
-// Ushuaia; clock changes included), the rest random places at latitudes −66°
-// to +78° in the whole-hour zone of their longitude; each at a random moment
-// of a random day.
+// `count` random moments from 1950 to 2150: every third at one of seven cities
+// in its own zone (clock changes included), the rest at random places at −66°
+// to +78° in the whole-hour zone of their longitude.
 std::vector<Case> randomCases(int count, unsigned seed);
 
 // Local noon of the case's day.

@@ -138,10 +138,8 @@ std::string firstDay(const Crossings& crossings, Instant tomorrow) {
     return text;
 }
 
-// Days the moon grazes the horizon: passages of minutes that must be found and
-// near misses that must not be invented. The crossings are the reference's;
-// both sides must give them, even the 7-minute passage whose peak clears the
-// limb by 8″.
+// Grazing days: passages of minutes to find, near misses not to invent (the
+// reference's crossings, even a 7-minute passage clearing the limb by 8″).
 TEST(SkyReference, ShortPassagesAndNearMisses) {
     const struct {
         Place place;

@@ -41,10 +41,8 @@ std::vector<double> offsetsInHours(const std::vector<HourForecast>& hours) {
 }
 
 TEST(ForecastSymbols, NightFormsAreTheConditionTablesOwn) {
-    // Whatever a condition draws by night is the night form of its day
-    // symbol, and either form stays itself; the day form of the night one is
-    // the day symbol again, but for flurries in sunshine, which snow from a
-    // cloud at night, and that cloud is a daytime symbol of its own.
+    // Night and day forms map to each other, but for flurries in sunshine,
+    // whose night form (a snowing cloud) is a daytime symbol of its own.
     for (const WeatherCondition& c : weatherConditions()) {
         EXPECT_EQ(nightSymbol(c.daySymbol), c.nightSymbol) << c.name;
         EXPECT_EQ(nightSymbol(c.nightSymbol), c.nightSymbol) << c.name;
@@ -106,9 +104,8 @@ TEST(ForecastUpcoming, DaysStartWithTodayAndNeverGoBack) {
     EXPECT_TRUE(dates({2025, 1, 1}, 7).empty()) << "a later year is later whatever its month";
 }
 
-// A forecast is shown, however old, while three of its hours and three of
-// its days are still to come, on the place's own clock: a New York forecast
-// seen from Berlin at 2 AM still has New York's evening and New York's day.
+// A forecast is shown, however old, while three hours and three days remain
+// on the place's own clock, not the computer's.
 TEST(Forecast, ShownWhileThreeHoursAndThreeDaysRemainOnThePlacesClock) {
     const Calendar newYork = *Calendar::make("America/New_York", "en_US");
     const Calendar berlin = *Calendar::make("Europe/Berlin", "de_DE");
@@ -176,9 +173,8 @@ Forecast hoursFrom(const char* iso, int count, const char* symbol = "cloud.sun")
     return f;
 }
 
-// Night is the sky's: the hours after sunset and before sunrise at the place
-// take the night form, whatever the service said, across several days; the
-// polar day has no night.
+// Night is the sky's at the place, whatever the service said; the polar day
+// has none.
 TEST(ForecastNight, FollowsTheSunAtThePlace) {
     Forecast f = hoursFrom("2025-06-14T00:00:00-04:00", 72);
     markNightHours(f, kLatitude, kLongitude);

@@ -344,9 +344,8 @@ TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     EXPECT_EQ(delhi->days[0].date, (CivilDate{2024, 6, 14}));
 }
 
-// Past the models' reach the lists end in nulls: those hours and days are
-// left out and the rest kept, with the extras that are null simply absent.
-// Chances are held to percentages and may be missing.
+// Nulls past the models' reach leave those entries out; null extras are
+// absent; chances are held to percentages.
 TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
     const auto nullsAtTheEnd = [](Json& j) {
         auto& hourly = j["hourly"];
