@@ -337,19 +337,6 @@ TEST_F(ForecastFetcherTest, AStoredForecastAnswersWithoutARequestWithinTheHour) 
     EXPECT_EQ(meteoFake.calls, 1);
 }
 
-TEST_F(ForecastFetcherTest, TheCachedForecastIsOnlyThePlacesOwn) {
-    const Forecast london = forecastAt(51.5, -0.12, openMeteo, openMeteo, kNow, 12);
-    ASSERT_TRUE(store.saveForecast(london));
-    EXPECT_FALSE(ForecastFetcher::cached(store, place));
-    EXPECT_EQ(ForecastFetcher::cached(store, {51.5, -0.12, "London"}), london);
-
-    const auto here = fetch(openMeteo);
-    ASSERT_TRUE(here);
-    EXPECT_TRUE(ForecastFetcher::isFor(*here, place));
-    EXPECT_EQ(ForecastFetcher::cached(store, place), here);
-    EXPECT_FALSE(ForecastFetcher::cached(store, {51.5, -0.12, "London"}));
-}
-
 TEST_F(ForecastFetcherTest, AppleFailingLetsOpenMeteoFillInAndLeavesTheWeathersNote) {
     appleFake.failure = WeatherError::service("WeatherKitError.http(401)");
     const auto fallback = fetch(apple);

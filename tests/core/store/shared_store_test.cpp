@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -18,6 +19,8 @@
 #include "core/model/presets.h"
 #include "core/store/board_data.h"
 #include "core/store/default_place.h"
+#include "core/store/place_name.h"
+#include "core/store/saved_location.h"
 #include "core/store/suite.h"
 #include "core/test_helpers.h"
 #include "core/weather/forecast_json.h"
@@ -409,10 +412,7 @@ TEST(DefaultPlace, StandsInUntilAPlaceIsSavedAndGivesTheSeasonsOfItsHemisphere) 
     EXPECT_FALSE(store.loadSavedLocation());
     EXPECT_FALSE(store.rawValue("location.v1"));
     const Instant now = *sydney.date(2026, 12, 7, 12);
-    std::vector<std::string> titles;
-    for (const Countdown& c : store.loadCountdowns(sydney, now)) {
-        titles.push_back(c.label);
-    }
+    const auto titles = labels(store.loadCountdowns(sydney, now));
     // March's equinox is autumn's there.
     EXPECT_NE(std::find(titles.begin(), titles.end(), "Fall equinox"), titles.end())
         << ::testing::PrintToString(titles);
@@ -505,6 +505,70 @@ TEST(BoardData, CarriesThePlaceUnitWeatherAndMomentAsGiven) {
     EXPECT_EQ(stored.place, "");
     EXPECT_EQ(labels(stored), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(stored.sky, board.sky);
+}
+
+using namespace std::string_literals;
+
+TEST(SavedLocationJson, WritesFieldOrderAndReadsBackExactly) {
+    EXPECT_EQ(encodeSavedLocation(defaultLocation()),
+              R"({"latitude":40.7128,"longitude":-74.006,"name":"New York"})");
+    EXPECT_EQ(encodeSavedLocation({-33.0, 151.0, "\"Q\""}),
+              R"({"latitude":-33,"longitude":151,"name":"\"Q\""})");
+    // What decodes round-trips in location_fuzz; no JSON form, nothing reads back.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(decodeSavedLocation(encodeSavedLocation({nan, 0, "a"})));
+    EXPECT_FALSE(decodeSavedLocation(
+        encodeSavedLocation({0, std::numeric_limits<double>::infinity(), "b"})));
+}
+
+TEST(SavedLocationJson, NeedsAllThreeKeysWithFiniteNumbersAndAString) {
+    const struct {
+        std::string json;
+        std::optional<SavedLocation> expected;
+    } cases[] = {
+        {R"({"name":"X","longitude":2,"latitude":1.5,"extra":[null]})", SavedLocation{1.5, 2, "X"}},
+        {R"({"latitude":1e1,"longitude":-2.5E-1,"name":"\u00e9"})", SavedLocation{10, -0.25, "é"}},
+        {R"({"latitude":1,"longitude":2})", std::nullopt},
+        {R"({"latitude":1,"name":"X"})", std::nullopt},
+        {R"({"latitude":"1","longitude":2,"name":"X"})", std::nullopt},
+        {R"({"latitude":1,"longitude":null,"name":"X"})", std::nullopt},
+        {R"({"latitude":1,"longitude":2,"name":7})", std::nullopt},
+        {R"({"latitude":1e400,"longitude":2,"name":"X"})", std::nullopt},
+        {R"({"latitude":1,"longitude":2,"name":"X"} trailing)", std::nullopt},
+        {"{\"latitude\":1,\"longitude\":2,\"name\":\"\xff\"}", std::nullopt},
+        {"{\"latitude\":1,\"longitude\":2,\"name\":\"a\0b\"}"s, std::nullopt},
+        {"[]", std::nullopt},
+        {"", std::nullopt},
+        {std::string(100, '[') + std::string(100, ']'), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto place = decodeSavedLocation(c.json);
+        EXPECT_EQ(place ? std::optional(*place) : std::nullopt, c.expected) << c.json;
+    }
+}
+
+TEST(PlaceName, JoinsWhatTheGeocoderFoundElseTwoDecimalCoordinates) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        std::optional<PlaceParts> parts;
+        double latitude;
+        double longitude;
+        std::string expected;
+    } cases[] = {
+        {PlaceParts{"Boulder", "CO"}, 40.0, -105.3, "Boulder, CO"},
+        {PlaceParts{"Boulder", std::nullopt}, 40.0, -105.3, "Boulder"},
+        {PlaceParts{"", "Colorado"}, 40.0, -105.3, "Colorado"},
+        {PlaceParts{"", std::nullopt}, 12.346, -56.789, "12.35, -56.79"},
+        {std::nullopt, 12.346, -56.789, "12.35, -56.79"},
+        // printf's rounding and sign, not a prettier invention.
+        {std::nullopt, -0.001, 0.005, "-0.00, 0.01"},
+        {std::nullopt, nan, -std::numeric_limits<double>::infinity(), "nan, -inf"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(placeName(c.parts, c.latitude, c.longitude), c.expected) << c.expected;
+    }
+    // Hundreds of digits, and none of them cut off.
+    EXPECT_EQ(coordinatePlaceName(1e300, -1e300).size(), 304u + 2 + 305);
 }
 
 }  // namespace
