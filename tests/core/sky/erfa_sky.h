@@ -26,12 +26,10 @@ double deltaT(double year);
 // Days of terrestrial time since J2000.0 at moment `t`.
 double terrestrialDays(Instant t);
 
-// The sun's apparent geocentric longitude of date, radians, `ttDays` of TT
-// after J2000.0.
+// The sun's apparent longitude of date, radians, `ttDays` of TT after J2000.
 double apparentSolarLongitude(double ttDays);
 
-// The moon's apparent geocentric longitude less the sun's, in the ecliptic of
-// date, radians in (−π, π].
+// The moon's apparent longitude less the sun's (ecliptic of date), in (−π, π].
 double elongation(Instant t);
 
 // The share of the moon's disc lit as seen from the Earth's centre.
@@ -50,12 +48,11 @@ class Span {
     // The sky from `from` to `to` (a few days at most).
     Span(Instant from, Instant to, Bodies bodies);
 
-    // Altitude of the sun's centre seen from the Earth's centre, radians.
+    // Radians: the sun's centre from the Earth's centre, its hour angle in
+    // (−π, π], and the moon's upper limb from the place plus 34′ of
+    // refraction (zero at moonrise and moonset).
     double sunAltitude(const Place& place, Instant t) const;
-    // The sun's local hour angle, radians in (−π, π].
     double sunHourAngle(const Place& place, Instant t) const;
-    // Altitude of the moon's upper limb seen from the place, plus 34′ of
-    // horizontal refraction: zero at moonrise and moonset.
     double moonLimbAltitude(const Place& place, Instant t) const;
 
   private:

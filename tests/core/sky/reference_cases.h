@@ -1,5 +1,4 @@
-// Random cases, their zones' calendars, and the spread of the differences
-// found, for the tests that hold the sky against erfa_sky.h.
+// Random cases and tallies for the tests that hold the sky against erfa_sky.h.
 #pragma once
 
 #include <optional>
@@ -16,7 +15,7 @@ inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kRad = kPi / 180.0;
 inline constexpr double kDay = 86400.0;
 
-// Under the sanitizers, or without optimisation, fewer cases run.
+// Fewer cases under the sanitizers or without optimisation.
 #if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
 inline constexpr bool kSlowBuild = true;
 #else

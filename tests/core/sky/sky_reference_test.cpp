@@ -268,8 +268,7 @@ TEST(SkyReference, LitShareAgreesWithErfa) {
             SkySnapshot::compute(c.now, c.place.latitude, c.place.longitude, c.cal());
         const double expected = erfa_sky::illuminatedFraction(c.now);
         fraction.add(s.moonFraction - expected);
-        // Whole percent, unless the reference lies within 10⁻⁵ of a rounding
-        // edge.
+        // Whole percent, unless the reference lies within 10⁻⁵ of a rounding edge.
         const double hundredths = expected * 100.0;
         if (std::fabs(hundredths - std::floor(hundredths) - 0.5) > 1e-3) {
             ++percentChecked;
@@ -288,8 +287,7 @@ Instant sunTransit(const erfa_sky::Span& span, const Place& place, Instant guess
         return std::remainder(span.sunHourAngle(place, t) - target, 2 * reference::kPi);
     };
     Instant t = guess - offset(guess) / (2 * reference::kPi) * kDay;
-    // The hour angle runs at one turn a day, give or take 30 s; bisect the
-    // last half hour.
+    // The hour angle runs at one turn a day, give or take 30 s; bisect the last half hour.
     Instant a = t - 900.0;
     Instant b = t + 900.0;
     while (b - a > 0.01) {
@@ -506,8 +504,7 @@ TEST(SeasonDate, RuleAndDateGiveTheDayOfTheTrueMomentIn1900To2100) {
                 const Instant dayStart = *calendar.startOfDay(truth);
                 const Instant nextStart =
                     *calendar.startOfDay(*calendar.addDays(dayStart, 1) + 3600.0);
-                // Within two minutes of midnight either day is as right as the
-                // moment can be.
+                // Within two minutes of midnight either day is as right as the moment can be.
                 if (truth - dayStart < kTwoMinutes || nextStart - truth < kTwoMinutes) {
                     continue;
                 }

@@ -89,8 +89,7 @@ TEST(SkySnapshot, SunProgressRunsFromSunriseToSunsetInclusive) {
     EXPECT_EQ(progressAt(*noon.sunset), 1.0);
     EXPECT_FALSE(progressAt(*noon.sunrise - 0.001));
     EXPECT_FALSE(progressAt(*noon.sunset + 0.001));
-    // Late in the evening (already tomorrow in UTC) the times still describe
-    // today.
+    // Late in the evening (already tomorrow in UTC) the times still describe today.
     const auto late = SkySnapshot::compute(at("2024-07-04T23:30:00-04:00"), 40.7, -74.0, newYork);
     EXPECT_EQ(sunTimes(late), sunTimes(noon));
 

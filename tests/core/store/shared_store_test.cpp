@@ -460,7 +460,7 @@ TEST(BoardData, ASelectionGivesARowPerIdentifierInItsOwnOrder) {
     }
 }
 
-// The order itself is sortedDisplays' (countdown_display_test.cpp); here,
+// The order itself is sortedDisplays' (model/countdown_test.cpp); here,
 // that no selection and an empty one both mean every row.
 TEST(BoardData, WithoutASelectionEveryRowShowsBySortDate) {
     const Instant now = day(2030, 3, 12, 10);

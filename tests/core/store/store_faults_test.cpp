@@ -345,8 +345,7 @@ TEST(StoreProcesses, AWriterKilledAtAnyMomentLeavesEveryKeyWhole) {
                           .valueOr(false)) &&
                store.saveSettings(settingsOf(n, kWidth)) && store.saveWeather(weatherOf(n, 20000));
     };
-    // Kills spread over the first few rounds, however fast this machine
-    // writes them.
+    // Kills spread over the first few rounds, however fast this machine writes them.
     testing::TempDir trial;
     const auto started = std::chrono::steady_clock::now();
     const SharedStore trialStore(pathsUnder(trial.path()), "en_US");
