@@ -82,8 +82,7 @@ inline std::vector<std::string> labels(const BoardData& board) {
     return out;
 }
 
-// Sets an environment variable, or unsets it for null, for one scope and puts
-// the old value back.
+// Sets an environment variable, or unsets it for null, for one scope and puts the old value back.
 class ScopedEnv {
   public:
     ScopedEnv(const char* name, const char* value) : name_(name) {

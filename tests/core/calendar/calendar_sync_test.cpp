@@ -1,6 +1,6 @@
 // Events to countdowns and the feed sync's change to a list, against a fake
-// event store. The real adapter and the real store meet in
-// tests/platform/calendar_feed_test.cpp.
+// event store: the edges. Adding, renaming and removing with the real adapter
+// and store are tests/platform/calendar_feed_test.cpp's.
 #include "core/calendar/calendar_sync.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +44,7 @@ Countdown following(const std::string& label, const std::string& eventId,
     return c;
 }
 
+// The edges; plain multi-day and overnight events are calendar_feed_test's.
 TEST(CalendarSync, EndRuleIsTheLastDayOfAMultiDayEvent) {
     struct Case {
         const char* name;
@@ -52,10 +53,6 @@ TEST(CalendarSync, EndRuleIsTheLastDayOfAMultiDayEvent) {
     };
     const Case cases[] = {
         {"all-day, one day", event("a", "A", at(2030, 3, 20), at(2030, 3, 21), true), std::nullopt},
-        {"all-day, three days", event("b", "B", at(2030, 4, 1), at(2030, 4, 4), true),
-         at(2030, 4, 3)},
-        {"timed over midnight", event("c", "C", at(2030, 3, 15, 22), at(2030, 3, 16, 1)),
-         at(2030, 3, 16)},
         {"timed within a day", event("d", "D", at(2030, 3, 15, 9), at(2030, 3, 15, 17)),
          std::nullopt},
         {"timed up to midnight", event("e", "E", at(2030, 3, 15, 22), at(2030, 3, 16)),
@@ -106,36 +103,6 @@ class ApplyFeeds : public ::testing::Test {
     };
 };
 
-TEST_F(ApplyFeeds, AddsEachFeedEventOnceInStartOrder) {
-    const Countdown mine = following("My dentist", "dentist", std::nullopt);
-    const auto list = applyFeeds({mine}, {"vdir:home"}, upcoming, newYork()).countdowns;
-    EXPECT_EQ(labels(list), (std::vector<std::string>{"My dentist", "Weekly", "Event"}));
-    EXPECT_EQ(list[1].feedCalendarID, "vdir:home");
-    EXPECT_EQ(list[1].start, DateRule::fixed(at(2030, 3, 14)));
-    EXPECT_EQ(list[2].end, DateRule::fixed(at(2030, 6, 3)));
-}
-
-TEST_F(ApplyFeeds, DatesFollowEventsAndOnlyFeedCountdownsTakeTheirTitles) {
-    upcoming[1].title = "Orthodontist";
-    upcoming[1].start = at(2030, 3, 21);
-    upcoming[1].end = at(2030, 3, 23);
-    upcoming[4].title.reset();
-    auto feed = following("Dentist", "dentist", "vdir:home");
-    auto picked = following("Teeth!", "dentist", std::nullopt);
-    auto untitled = following("Kept", "untitled", "vdir:home");
-    picked.symbol = "star";
-    const auto list =
-        applyFeeds({feed, picked, untitled}, {"vdir:home"}, upcoming, newYork()).countdowns;
-    ASSERT_GE(list.size(), 3u);
-    EXPECT_EQ(labels({list.begin(), list.begin() + 3}),
-              (std::vector<std::string>{"Orthodontist", "Teeth!", "Kept"}));
-    EXPECT_EQ(list[1].symbol, "star");
-    for (int i : {0, 1}) {
-        EXPECT_EQ(list[i].start, DateRule::fixed(at(2030, 3, 21)));
-        EXPECT_EQ(list[i].end, DateRule::fixed(at(2030, 3, 22)));
-    }
-}
-
 TEST_F(ApplyFeeds, RemovesOnlyFeedCountdownsThatLostTheirFeedOrEvent) {
     auto noEvent = following("No event", "x", "vdir:home");
     noEvent.eventID.reset();
@@ -168,9 +135,8 @@ TEST_F(ApplyFeeds, AFeedCountdownKeepsItsIdentityAcrossOffAndOnAndPerCalendar) {
     EXPECT_TRUE(applyFeeds(on, {}, named, newYork()).countdowns.empty());
     EXPECT_EQ(applyFeeds({}, both, named, newYork()).countdowns, on);
 
-    // Stored before events were named within their calendar: a feed countdown
-    // finds its event in its own calendar, keeping its identifier, and one
-    // picked by hand the first calendar holding the UID.
+    // Stored before events were named per calendar: a feed countdown finds its
+    // event in its own calendar, one picked by hand in the first holding it.
     const Countdown old = following("Party", "party", "ics:work");
     const Countdown picked = following("Mine", "party", std::nullopt);
     const auto upgraded = applyFeeds({old, picked}, {"ics:work"}, named, newYork()).countdowns;
@@ -196,9 +162,8 @@ TEST_F(ApplyFeeds, AFullListTakesWhatFitsAndCountsTheRest) {
     EXPECT_EQ(full.leftOut, 3u);
 }
 
-// A feed of thousands of repeating events adds its nearest few hundred, no
-// more, and says how many it passed over; an event that falls out of those
-// loses its countdown.
+// A feed of thousands of events adds its nearest few hundred and counts the
+// rest; an event falling out of those loses its countdown.
 TEST_F(ApplyFeeds, OneCalendarAddsItsNearestEventsOnly) {
     std::vector<CalendarEvent> busy;
     const std::size_t total = kMaxFeedCountdownsPerCalendar + 120;
@@ -217,47 +182,25 @@ TEST_F(ApplyFeeds, OneCalendarAddsItsNearestEventsOnly) {
     EXPECT_EQ(change.beyondCalendarCap, (std::map<std::string, std::size_t>{{"vdir:home", 120}}));
 }
 
-TEST(EventPicker, LoadAsksOnlyWithoutFullAccessAndKeepsFirstOccurrences) {
+// Loading, asking for access and the empty texts are the picker sheet's
+// (tests/app/sections_test.cpp).
+TEST(EventPicker, KeepsAYearOfEventsAndSearchesTitlesAndCalendarsWhateverTheCase) {
     FakeEventStore store;
-    store.stored = {event("weekly", "Weekly", at(2030, 3, 14, 10), at(2030, 3, 14, 11)),
-                    event("weekly", "Weekly", at(2030, 3, 21, 10), at(2030, 3, 21, 11)),
-                    event("dentist", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
+    store.stored = {event("1", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
+                    event("2", "Café Lumière", at(2030, 3, 22), at(2030, 3, 23), true),
+                    event("3", std::nullopt, at(2030, 5, 1), at(2030, 5, 2), true, kWork),
                     event("next-year", "Too far", at(2031, 3, 12), at(2031, 3, 13), true)};
     EventPicker picker;
-    EXPECT_FALSE(picker.emptyStateText(CalendarAuthorization::fullAccess));
     picker.load(
         store, [] { return true; }, kNow, newYork());
-    EXPECT_EQ(store.prompts, 0);
-    ASSERT_TRUE(picker.loaded());
-    ASSERT_EQ(picker.events().size(), 2u);
-    EXPECT_EQ(picker.events()[0].start, at(2030, 3, 14, 10));
-    EXPECT_EQ(picker.events()[1].itemId, "dentist");
-    EXPECT_EQ(rowDetail(picker.events()[1], newYork()), "Wed, Mar 20 · Home");
-
-    store.state = CalendarAuthorization::notDetermined;
-    EventPicker refused;
-    refused.load(
-        store, [] { return false; }, kNow, newYork());
-    EXPECT_EQ(store.prompts, 1);
-    EXPECT_TRUE(refused.loaded());
-    EXPECT_EQ(refused.emptyStateText(CalendarAuthorization::denied),
-              "Solvane needs calendar access. Turn it on in Solvane \u203a Privacy & Security "
-              "\u203a Calendars.");
-    EXPECT_EQ(refused.emptyStateText(CalendarAuthorization::fullAccess),
-              "No upcoming events in the next year.");
-}
-
-TEST(EventPicker, SearchMatchesTitleOrCalendarWhateverTheCase) {
-    EventPicker picker;
-    picker.setEvents({event("1", "Dentist", at(2030, 3, 20), at(2030, 3, 21), true),
-                      event("2", "Café Lumière", at(2030, 3, 22), at(2030, 3, 23), true),
-                      event("3", std::nullopt, at(2030, 5, 1), at(2030, 5, 2), true, kWork)});
+    ASSERT_EQ(picker.events().size(), 3u);
+    EXPECT_EQ(rowDetail(picker.events()[0], newYork()), "Wed, Mar 20 · Home");
     const struct {
         const char* query;
         std::vector<std::string> shown;
     } cases[] = {
-        {"", {"1", "2", "3"}}, {" \t ", {"1", "2", "3"}}, {"DENT", {"1"}}, {"  cafÉ ", {"2"}},
-        {"work", {"3"}},       {"home", {"1", "2"}},      {"event", {}},   {"zzz", {}},
+        {" \t ", {"1", "2", "3"}}, {"DENT", {"1"}},      {"  cafÉ ", {"2"}},
+        {"work", {"3"}},           {"home", {"1", "2"}}, {"event", {}},
     };
     for (const auto& c : cases) {
         picker.setQuery(c.query);
@@ -267,9 +210,6 @@ TEST(EventPicker, SearchMatchesTitleOrCalendarWhateverTheCase) {
         }
         EXPECT_EQ(shown, c.shown) << '"' << c.query << '"';
     }
-    // Filtering everything out still shows the (empty) list, not a notice.
-    EXPECT_FALSE(picker.emptyStateText(CalendarAuthorization::fullAccess));
-    EXPECT_EQ(rowTitle(picker.events()[2]), "Event");
 }
 
 }  // namespace

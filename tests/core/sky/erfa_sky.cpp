@@ -14,8 +14,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kMoonStepSeconds = 3600.0;
 constexpr double kSunStepSeconds = 12 * 3600.0;
 constexpr double kUnixJ2000 = 946728000.0;
-// The moon's radius in Earth equatorial radii (the IAU value for eclipses
-// and rises) and the standard horizontal refraction.
+// The IAU's lunar radius for eclipses and rises, and standard refraction.
 constexpr double kMoonRadiusMetres = 0.2725076 * 6378137.0;
 constexpr double kRefraction = 34.0 / 60.0 * ERFA_DD2R;
 
@@ -33,8 +32,7 @@ double dot(const Vector& a, const Vector& b) {
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
 
-// The sun's apparent direction (unit) and the Earth–sun distance (au) in the
-// GCRS.
+// The sun's apparent direction (unit) and distance (au) in the GCRS.
 Vector apparentSun(double ttDays, double* distanceAu = nullptr) {
     double heliocentric[2][3];
     double barycentric[2][3];
@@ -66,8 +64,7 @@ Vector retardedMoon(double ttDays) {
     return {pv[0][0] * ERFA_DAU, pv[0][1] * ERFA_DAU, pv[0][2] * ERFA_DAU};
 }
 
-// The ecliptic longitude of a GCRS vector in the mean ecliptic and equinox of
-// date.
+// The ecliptic longitude of a GCRS vector in the mean ecliptic and equinox of date.
 double eclipticLongitude(double ttDays, const Vector& v) {
     double m[3][3];
     eraEcm06(ERFA_DJ00, ttDays, m);
@@ -157,8 +154,7 @@ double illuminatedFraction(Instant t) {
 }
 
 Span::Frame Span::frameAtTT(double ttDays) {
-    // IAU 2000B nutation: within a milliarcsecond of 2000A at a twentieth
-    // of the cost.
+    // IAU 2000B: within a milliarcsecond of 2000A at a twentieth of the cost.
     double m[3][3];
     eraPnm00b(ERFA_DJ00, ttDays, m);
     Frame f;
@@ -249,8 +245,7 @@ double Span::moonLimbAltitude(const Place& place, Instant t) const {
     const Frame frame = frameAt(t);
     const Vector moon = rotate(frame.toDate, interpolate(moon_, kMoonStepSeconds, t));
     const double lst = localSiderealTime(place, t, frame);
-    // The observer in the terrestrial frame, turned by the sidereal time
-    // (polar motion left out).
+    // The observer in the terrestrial frame, turned by the sidereal time (polar motion left out).
     double xyz[3];
     eraGd2gc(ERFA_WGS84, 0.0, place.latitude * ERFA_DD2R, 0.0, xyz);
     const double c = std::cos(lst);

@@ -1,6 +1,4 @@
-// Cases and tallies shared by the tests that hold the sky against erfa_sky.h:
-// random places and days, the calendars of their zones, and the spread of the
-// differences found.
+// Random cases and tallies for the tests that hold the sky against erfa_sky.h.
 #pragma once
 
 #include <optional>
@@ -17,7 +15,7 @@ inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kRad = kPi / 180.0;
 inline constexpr double kDay = 86400.0;
 
-// Under the sanitizers, or without optimisation, fewer cases run.
+// Fewer cases under the sanitizers or without optimisation.
 #if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
 inline constexpr bool kSlowBuild = true;
 #else
@@ -40,11 +38,9 @@ struct Case {
     std::string describe() const;
 };
 
-// `count` cases from 1950 to 2150: every third one of seven places in their
-// own zones (Quito, Reykjavik, Longyearbyen, Tromsø, New York, Sydney,
-// Ushuaia; clock changes included), the rest random places at latitudes −66°
-// to +78° in the whole-hour zone of their longitude; each at a random moment
-// of a random day.
+// `count` random moments from 1950 to 2150: every third at one of seven cities
+// in its own zone (clock changes included), the rest at random places at −66°
+// to +78° in the whole-hour zone of their longitude.
 std::vector<Case> randomCases(int count, unsigned seed);
 
 // Local noon of the case's day.

@@ -1,8 +1,6 @@
-// A snapshot is computed for every widget timeline entry, so it must not touch
-// the heap, and neither may the calendar calls it makes. This binary replaces
-// operator new and, on glibc, malloc itself (ICU allocates with malloc) with
-// versions that count while a flag is up. AddressSanitizer owns both, so the
-// check is left out under it.
+// A snapshot, computed for every widget timeline entry, and the calendar calls
+// it makes must not touch the heap. This binary counts operator new and, on
+// glibc, malloc (ICU's); not under AddressSanitizer, which owns both.
 #include <gtest/gtest.h>
 
 #include <atomic>

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,11 @@
 #include <vector>
 
 #include "core/model/countdown_json.h"
+#include "core/model/presets.h"
+#include "core/store/board_data.h"
+#include "core/store/default_place.h"
+#include "core/store/place_name.h"
+#include "core/store/saved_location.h"
 #include "core/store/suite.h"
 #include "core/test_helpers.h"
 #include "core/weather/forecast_json.h"
@@ -25,8 +31,10 @@ namespace solvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::cal;
 using testing::labels;
 using testing::named;
+using testing::newYork;
 using testing::pathsUnder;
 using testing::ScopedEnv;
 using testing::TempDir;
@@ -83,8 +91,7 @@ TEST_F(SharedStoreTest, RecordsReadBackAndAnEmptyListStaysEmpty) {
     const AppSettings settings{WeatherSource::apple, TempUnit::celsius, {"work"}};
     ASSERT_TRUE(store.saveCountdowns(list) && store.saveLocation(place) &&
                 store.saveSettings(settings) && store.saveWeather(snapshot()));
-    // The forecast is a record of its own: the weather's reads as it did,
-    // byte for byte.
+    // The forecast is a record of its own: the weather's bytes stay as they were.
     const auto weatherBytes = store.rawValue("weather.v2");
     ASSERT_TRUE(store.saveForecast(forecast()));
     EXPECT_EQ(store.rawValue("weather.v2"), weatherBytes);
@@ -154,8 +161,7 @@ void storeOversizedList(const fs::path& suite) {
     sqlite3_close(db);
 }
 
-// The starters stand in for a list that cannot be read, and the first write
-// after that (an edit, a feed sync) would otherwise lose the user's list.
+// Starters stand in for an unreadable list; the first write would lose it.
 TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
     const std::string cases[] = {
         R"({"version":2,"countdowns":[]})",                      // a form that is not a list
@@ -207,9 +213,8 @@ TEST_F(SharedStoreTest, AnUnreadableListIsKeptAsideBeforeAWriteReplacesIt) {
     EXPECT_EQ(store.health(), StoreHealth{});
 }
 
-// A fresh store reads as every default. The starters it shows are stored the
-// first time they are used, so their identifiers last; programs starting
-// together store one list.
+// A fresh store reads as every default; the starters are stored when first
+// used, so their identifiers last.
 TEST_F(SharedStoreTest, AnEmptySuiteGivesDefaultsAndStoresTheStartersOnceWhenFirstUsed) {
     EXPECT_EQ(labels(store.loadCountdowns(calendar, now)), kStarters);
     EXPECT_EQ(store.loadLocation(calendar), defaultLocation());
@@ -219,35 +224,17 @@ TEST_F(SharedStoreTest, AnEmptySuiteGivesDefaultsAndStoresTheStartersOnceWhenFir
     EXPECT_FALSE(store.loadWeather() || store.loadForecast() || store.loadAppleError());
     EXPECT_FALSE(store.rawValue("countdowns.v1")) << "a plain read writes nothing";
 
-    std::vector<List> seen(4);
-    {
-        std::vector<std::jthread> readers;
-        for (auto& list : seen) {
-            readers.emplace_back([&] { list = store.loadCountdownsForUse(calendar, now); });
-        }
-    }
-    for (const auto& list : seen) {
-        EXPECT_EQ(labels(list), kStarters);
-        EXPECT_EQ(list, seen.front()) << "one list, one set of identifiers";
-    }
-    EXPECT_EQ(store.loadCountdowns(calendar, now), seen.front());
+    // Programs starting together are tests/programs/first_start_test.cpp's.
+    const List used = store.loadCountdownsForUse(calendar, now);
+    EXPECT_EQ(labels(used), kStarters);
+    EXPECT_EQ(store.loadCountdowns(calendar, now), used) << "one list, one set of identifiers";
 
     // A list that cannot be read is the user's, even while starters stand in.
-    TempDir fresh, south;
+    TempDir fresh;
     const SharedStore damaged(pathsUnder(fresh.path()), "en_US");
     ASSERT_TRUE(damaged.setRawValue("countdowns.v1", "{}"));
     EXPECT_EQ(labels(damaged.loadCountdownsForUse(calendar, now)), kStarters);
     EXPECT_EQ(damaged.rawValue("countdowns.v1"), "{}");
-
-    // The starters are for the zone and the saved place's hemisphere.
-    const SharedStore sydney(pathsUnder(south.path()), "en_US");
-    ASSERT_TRUE(sydney.saveLocation({-33.87, 151.21, "Sydney"}));
-    const List there =
-        sydney.loadCountdownsForUse(*Calendar::make("Australia/Sydney", "en_US"), now);
-    EXPECT_EQ(labels(there), (std::vector<std::string>{"Fall back", "Winter solstice",
-                                                       "Spring forward", "Fall equinox"}));
-    ASSERT_EQ(there.size(), 4u);
-    EXPECT_EQ(there[1].start, DateRule::season(1));
 }
 
 TEST_F(SharedStoreTest, FoldersAre0700AndFiles0600WhateverTheUmask) {
@@ -367,6 +354,221 @@ TEST(StorePathsForGroup, FollowsTheXdgRulesAndRefusesUnsafeGroups) {
     EXPECT_EQ(paths.container.string(), "/home/ada/.local/share/org.a");
     EXPECT_EQ(StorePaths::forGroup("../../etc").suite.string(),
               "/cfg/org.solvane.shared/preferences.sqlite");
+}
+
+// The first board of a new user is for the city of their time zone, named
+// in their language, until they choose a place.
+TEST(DefaultPlace, IsTheTimeZonesCityInTheUsersLanguage) {
+    struct Case {
+        const char* zone;
+        const char* locale;
+        const char* name;
+        double latitude, longitude;
+        PlaceSource source;
+    };
+    const Case cases[] = {
+        {"Europe/Berlin", "de_DE", "Berlin", 52.5, 13.3667, PlaceSource::zone},
+        {"Asia/Tokyo", "ja_JP", "東京", 35.6544, 139.7447, PlaceSource::zone},
+        {"Australia/Sydney", "en_AU", "Sydney", -33.8667, 151.2167, PlaceSource::zone},
+        {"America/Sao_Paulo", "pt_BR", "São Paulo", -23.5333, -46.6167, PlaceSource::zone},
+        // New York keeps its exact place; links find their zone's city.
+        {"America/New_York", "en_US", "New York", 40.7128, -74.0060, PlaceSource::zone},
+        {"Asia/Calcutta", "en_IN", "Kolkata", 22.5333, 88.3667, PlaceSource::zone},
+        {"US/Eastern", "en_US", "New York", 40.7128, -74.0060, PlaceSource::zone},
+        // No city at all: New York.
+        {"Etc/UTC", "en_GB", "New York", 40.7128, -74.0060, PlaceSource::fallback},
+    };
+    for (const auto& c : cases) {
+        const BoardPlace place = defaultPlace(cal(c.zone, c.locale));
+        EXPECT_EQ(place.location.name, c.name) << c.zone;
+        EXPECT_NEAR(place.location.latitude, c.latitude, 1e-4) << c.zone;
+        EXPECT_NEAR(place.location.longitude, c.longitude, 1e-4) << c.zone;
+        EXPECT_EQ(place.source, c.source) << c.zone;
+    }
+}
+
+TEST(DefaultPlace, AMissingOrBrokenZoneTableKeepsNewYork) {
+    testing::TempDir missing;
+    EXPECT_FALSE(zoneCity("Europe/Berlin", "de_DE", missing.path()));
+    testing::TempDir dir;
+    std::ofstream(dir.path() / "zone1970.tab") << "# comment\nDE\tnot-a-place\tEurope/Berlin\n"
+                                               << "JP\t+3541+13945\n"
+                                               << "FR\t+4852+00220\tEurope/Paris\tmost\n";
+    EXPECT_EQ(defaultPlace(cal("Europe/Berlin"), dir.path()).source, PlaceSource::fallback);
+    const auto paris = zoneCity("Europe/Paris", "fr_FR", dir.path());
+    ASSERT_TRUE(paris);
+    EXPECT_NEAR(paris->latitude, 48.8667, 1e-4);
+    EXPECT_EQ(paris->name, "Paris");
+}
+
+// Never stored, and a chosen place always wins; the first starters already
+// have the southern hemisphere's seasons in Sydney.
+TEST(DefaultPlace, StandsInUntilAPlaceIsSavedAndGivesTheSeasonsOfItsHemisphere) {
+    testing::TempDir dir;
+    const SharedStore store{{dir.path() / "p.sqlite", dir.path() / "f.sqlite", dir.path()},
+                            "en_AU"};
+    const Calendar sydney = cal("Australia/Sydney", "en_AU");
+    EXPECT_EQ(store.loadPlace(sydney).source, PlaceSource::zone);
+    EXPECT_FALSE(store.loadSavedLocation());
+    EXPECT_FALSE(store.rawValue("location.v1"));
+    const Instant now = *sydney.date(2026, 12, 7, 12);
+    const auto titles = labels(store.loadCountdowns(sydney, now));
+    // March's equinox is autumn's there.
+    EXPECT_NE(std::find(titles.begin(), titles.end(), "Fall equinox"), titles.end())
+        << ::testing::PrintToString(titles);
+
+    const SavedLocation perth{-31.95, 115.86, "Perth"};
+    ASSERT_TRUE(store.saveLocation(perth));
+    EXPECT_EQ(store.loadPlace(sydney), (BoardPlace{perth, PlaceSource::saved}));
+}
+
+// Board assembly from sources given directly, and once from a store.
+Instant day(int y, int m, int d, int hour = 0) {
+    return *newYork().date(y, m, d, hour);
+}
+
+Countdown countdownOn(std::string label, Instant date) {
+    return testing::named(std::move(label), DateRule::fixed(date));
+}
+
+TEST(BoardData, ASelectionGivesARowPerIdentifierInItsOwnOrder) {
+    const Instant now = day(2030, 3, 12, 10);
+    const Countdown a = countdownOn("A", day(2030, 3, 20));
+    const Countdown b = countdownOn("B", day(2030, 6, 1));
+    const Countdown c = countdownOn("C", day(2030, 4, 2));
+    const Countdown over = countdownOn("Over", day(2030, 1, 1));
+    Countdown twin = countdownOn("Twin of A", day(2030, 3, 13));
+    twin.id = a.id;  // only the first countdown with an id is ever shown
+    const BoardSources sources{{40.7128, -74.0060, "New York"}, {b, a, twin, over, c}};
+    const Uuid unknown = Uuid::random();
+
+    const struct {
+        const char* what;
+        std::vector<Uuid> selection;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"selection order, not date order", {b.id, a.id}, {"B", "A"}},
+        {"one twice, apart", {c.id, b.id, c.id}, {"C", "B", "C"}},
+        {"unknown ones skipped", {unknown, c.id, unknown, a.id}, {"C", "A"}},
+        {"only unknown ones", {unknown}, {}},
+        {"a finished countdown has no row", {over.id, b.id}, {"B"}},
+    };
+    for (const auto& chosen : cases) {
+        const BoardData board =
+            BoardData::assemble(sources, now, chosen.selection, std::nullopt, newYork());
+        EXPECT_EQ(labels(board), chosen.rows) << chosen.what;
+    }
+}
+
+// The order itself is sortedDisplays' (model/countdown_test.cpp); here,
+// that no selection and an empty one both mean every row.
+TEST(BoardData, WithoutASelectionEveryRowShowsBySortDate) {
+    const Instant now = day(2030, 3, 12, 10);
+    const BoardSources sources{
+        {40.7128, -74.0060, "New York"},
+        {countdownOn("June", day(2030, 6, 1)), countdownOn("April", day(2030, 4, 2)),
+         countdownOn("Over", day(2030, 1, 1))}};
+    for (const auto& selection :
+         {std::optional<std::vector<Uuid>>{}, std::optional(std::vector<Uuid>{})}) {
+        const BoardData board =
+            BoardData::assemble(sources, now, selection, std::nullopt, newYork());
+        EXPECT_EQ(labels(board), (std::vector<std::string>{"April", "June"}))
+            << (selection ? "empty selection" : "no selection");
+    }
+}
+
+// A place the user named nothing keeps its empty name, given directly or
+// from the store; the board does not fall back to the default place's.
+TEST(BoardData, CarriesThePlaceUnitWeatherAndMomentAsGiven) {
+    const Instant now = day(2030, 3, 12, 10);
+    const SavedLocation reykjavik{64.1466, -21.9426, ""};
+    const BoardSources sources{reykjavik, {}, TempUnit::celsius};
+    WeatherSnapshot weather;
+    weather.condition = "Snow";
+
+    const BoardData board = BoardData::assemble(sources, now, std::nullopt, weather, newYork());
+    EXPECT_EQ(board.place, "");
+    EXPECT_EQ(board.unit, TempUnit::celsius);
+    EXPECT_EQ(board.weather, weather);
+    EXPECT_EQ(board.date, now);
+    EXPECT_EQ(board.sky, SkySnapshot::compute(now, 64.1466, -21.9426, newYork()));
+    EXPECT_EQ(BoardData::assemble(sources, now, std::nullopt, std::nullopt, newYork()).weather,
+              std::nullopt);
+
+    testing::TempDir dir;
+    const SharedStore store{{dir.path() / "config/g/preferences.sqlite", {}, dir.path() / "data"},
+                            "en_US"};
+    ASSERT_TRUE(store.saveCountdowns(
+        {countdownOn("B", day(2030, 6, 1)), countdownOn("A", day(2030, 3, 20))}));
+    ASSERT_TRUE(store.saveLocation(reykjavik));
+    const BoardData stored = BoardData::assemble(store, now, std::nullopt, std::nullopt, newYork());
+    EXPECT_EQ(stored.place, "");
+    EXPECT_EQ(labels(stored), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(stored.sky, board.sky);
+}
+
+using namespace std::string_literals;
+
+TEST(SavedLocationJson, WritesFieldOrderAndReadsBackExactly) {
+    EXPECT_EQ(encodeSavedLocation(defaultLocation()),
+              R"({"latitude":40.7128,"longitude":-74.006,"name":"New York"})");
+    EXPECT_EQ(encodeSavedLocation({-33.0, 151.0, "\"Q\""}),
+              R"({"latitude":-33,"longitude":151,"name":"\"Q\""})");
+    // What decodes round-trips in location_fuzz; no JSON form, nothing reads back.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(decodeSavedLocation(encodeSavedLocation({nan, 0, "a"})));
+    EXPECT_FALSE(decodeSavedLocation(
+        encodeSavedLocation({0, std::numeric_limits<double>::infinity(), "b"})));
+}
+
+TEST(SavedLocationJson, NeedsAllThreeKeysWithFiniteNumbersAndAString) {
+    const struct {
+        std::string json;
+        std::optional<SavedLocation> expected;
+    } cases[] = {
+        {R"({"name":"X","longitude":2,"latitude":1.5,"extra":[null]})", SavedLocation{1.5, 2, "X"}},
+        {R"({"latitude":1e1,"longitude":-2.5E-1,"name":"\u00e9"})", SavedLocation{10, -0.25, "é"}},
+        {R"({"latitude":1,"longitude":2})", std::nullopt},
+        {R"({"latitude":1,"name":"X"})", std::nullopt},
+        {R"({"latitude":"1","longitude":2,"name":"X"})", std::nullopt},
+        {R"({"latitude":1,"longitude":null,"name":"X"})", std::nullopt},
+        {R"({"latitude":1,"longitude":2,"name":7})", std::nullopt},
+        {R"({"latitude":1e400,"longitude":2,"name":"X"})", std::nullopt},
+        {R"({"latitude":1,"longitude":2,"name":"X"} trailing)", std::nullopt},
+        {"{\"latitude\":1,\"longitude\":2,\"name\":\"\xff\"}", std::nullopt},
+        {"{\"latitude\":1,\"longitude\":2,\"name\":\"a\0b\"}"s, std::nullopt},
+        {"[]", std::nullopt},
+        {"", std::nullopt},
+        {std::string(100, '[') + std::string(100, ']'), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto place = decodeSavedLocation(c.json);
+        EXPECT_EQ(place ? std::optional(*place) : std::nullopt, c.expected) << c.json;
+    }
+}
+
+TEST(PlaceName, JoinsWhatTheGeocoderFoundElseTwoDecimalCoordinates) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        std::optional<PlaceParts> parts;
+        double latitude;
+        double longitude;
+        std::string expected;
+    } cases[] = {
+        {PlaceParts{"Boulder", "CO"}, 40.0, -105.3, "Boulder, CO"},
+        {PlaceParts{"Boulder", std::nullopt}, 40.0, -105.3, "Boulder"},
+        {PlaceParts{"", "Colorado"}, 40.0, -105.3, "Colorado"},
+        {PlaceParts{"", std::nullopt}, 12.346, -56.789, "12.35, -56.79"},
+        {std::nullopt, 12.346, -56.789, "12.35, -56.79"},
+        // printf's rounding and sign, not a prettier invention.
+        {std::nullopt, -0.001, 0.005, "-0.00, 0.01"},
+        {std::nullopt, nan, -std::numeric_limits<double>::infinity(), "nan, -inf"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(placeName(c.parts, c.latitude, c.longitude), c.expected) << c.expected;
+    }
+    // Hundreds of digits, and none of them cut off.
+    EXPECT_EQ(coordinatePlaceName(1e300, -1e300).size(), 304u + 2 + 305);
 }
 
 }  // namespace

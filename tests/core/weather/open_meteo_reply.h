@@ -24,9 +24,8 @@ struct ReplyDay {
     json_forms::Json chance;
 };
 
-// For a place whose clocks read `utcOffset` seconds ahead of UTC when it was
-// asked: `hours` hours from local midnight of `firstDay`, each labelled with
-// that one offset, and as many days, with the values `hour` and `day` give.
+// `hours` hours from local midnight of `firstDay` and `days` days, all
+// labelled with the one offset `utcOffset` in force when asked.
 inline std::string openMeteoForecastReply(const char* zone, int utcOffset, const char* firstDay,
                                           int hours, int days,
                                           const std::function<ReplyHour(int)>& hour,

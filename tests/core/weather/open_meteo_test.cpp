@@ -52,19 +52,15 @@ std::string outcome(const Result<T, WeatherError>& r) {
     return r.ok() ? std::string("a result") : r.error().printable();
 }
 
-std::string keyNotFound(const char* path) {
-    return std::string("DecodingError.keyNotFound(\"") + path + "\")";
+std::string decoding(const char* kind, const char* path) {
+    return std::string("DecodingError.") + kind + (path ? "(\"" + std::string(path) + "\")" : "");
 }
-std::string valueNotFound(const char* path) {
-    return std::string("DecodingError.valueNotFound(\"") + path + "\")";
-}
-std::string typeMismatch(const char* path) {
-    return std::string("DecodingError.typeMismatch(\"") + path + "\")";
-}
-std::string dataCorrupted(const char* path = nullptr) {
-    return std::string("DecodingError.dataCorrupted") +
-           (path ? "(\"" + std::string(path) + "\")" : "");
-}
+const auto keyNotFound = [](const char* path) { return decoding("keyNotFound", path); };
+const auto valueNotFound = [](const char* path) { return decoding("valueNotFound", path); };
+const auto typeMismatch = [](const char* path) { return decoding("typeMismatch", path); };
+const auto dataCorrupted = [](const char* path = nullptr) {
+    return decoding("dataCorrupted", path);
+};
 
 const Json kRemoved(Json::value_t::discarded);
 
@@ -87,14 +83,9 @@ TEST(OpenMeteoCoordinates, ShortestTextThatReadsBack) {
     } cases[] = {
         {41.5, "41.5"},
         {40, "40.0"},
-        {-12.75, "-12.75"},
-        {0.1, "0.1"},
-        {-90, "-90.0"},
         {0.0001, "0.0001"},  // the smallest plain magnitude
         {-0.00012345, "-0.00012345"},
         {0.00001, "1e-05"},
-        {-1.5e-7, "-1.5e-07"},
-        {5e-324, "5e-324"},
         {0.0, "0.0"},
         {-0.0, "-0.0"},
         {1e15, "1000000000000000.0"},
@@ -156,7 +147,7 @@ TEST(OpenMeteoParse, DayIsOnlyIsDayOne) {
         int code;
         int isDay;
         const char* symbol;
-    } cases[] = {{2, 0, "cloud.moon"}, {2, 1, "cloud.sun"}, {0, 2, "moon.stars"}};
+    } cases[] = {{2, 0, "cloud.moon"}, {0, 2, "moon.stars"}};
     for (const auto& c : cases) {
         Json reply = *json_forms::parseJson(readReply("full_reply.json"));
         reply["current"]["weather_code"] = c.code;
@@ -179,7 +170,6 @@ TEST(OpenMeteoParse, BrokenRepliesFailWithADecodingError) {
         {replyWith("current", "weather_code", 9223372036854775808ULL),
          typeMismatch("current.weather_code")},
         {replyWith("current", "is_day", true), typeMismatch("current.is_day")},
-        {replyWith("current", "wind_speed_10m", "11"), typeMismatch("current.wind_speed_10m")},
         {replyWith("daily", "temperature_2m_max", 27.6), typeMismatch("daily.temperature_2m_max")},
         {replyWith("daily", "temperature_2m_min", Json::array({17.9, "18"})),
          typeMismatch("daily.temperature_2m_min[1]")},
@@ -267,12 +257,6 @@ TEST(OpenMeteoFetch, TransportFailuresKeepTheirKind) {
                   server.url(), 1, 2, [] { return kNow; }, cancelled)),
               "HttpError.cancelled");
     EXPECT_EQ(server.requestCount(), 0u);
-
-    // The time limit and a network time-out read the same in the failure note.
-    const auto network = WeatherError::fromHttp({net::HttpErrorKind::timedOut, "timed out"});
-    EXPECT_TRUE(network.isTimedOut());
-    EXPECT_EQ(network.printable(), WeatherError::timedOut().printable());
-    EXPECT_EQ(WeatherError::timedOut().printable(), "HttpError.timedOut");
 }
 
 // Rain every other hour, and every day cloudy with a 92% chance.
@@ -331,31 +315,27 @@ TEST(OpenMeteoForecastParse, ARecordedWeekKeepsEveryHourAndDay) {
     EXPECT_EQ(r->days[6].precipitationChance, std::nullopt);
 }
 
-// The service labels every hour with the one offset in force when it was
-// asked, across a change of clocks: read by the zone's rules, the hours after
-// the change would be an hour out, or two would fall on one.
+// Every hour is labelled with the one offset in force when the service was
+// asked: read by the zone's rules, hours after a change of clocks would shift.
 TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
     const auto autumn = parseOpenMeteoForecast(
         generatedReply("Europe/Berlin", 7200, "2024-10-26", 48, 2), 52.52, 13.42, kNow);
     ASSERT_TRUE(autumn) << outcome(autumn);
     expectHourly(autumn->hours);
-    // Labelled 2024-10-27T05:00 at +2: 03:00 UTC, which Berlin's clocks,
-    // gone back to +1 overnight, read as 04:00.
+    // Labelled 05:00 at +2: 03:00 UTC, which Berlin, back at +1, reads as 04:00.
     const Instant fiveLabelled = autumn->hours[24 + 5].time;
     EXPECT_EQ(fiveLabelled, *parseIso8601("2024-10-27T03:00Z"));
     EXPECT_EQ(fiveLabelled, *berlin.date(2024, 10, 27, 4));
 
-    // Spring in Sydney: 02:00 on October 5th never shows on a clock there,
-    // yet the service labels an hour so; it is 16:00 UTC the day before.
+    // Sydney's clocks skip 02:00 on October 5th, yet an hour is labelled so.
     const auto spring = parseOpenMeteoForecast(
         generatedReply("Australia/Sydney", 36000, "2025-10-04", 48, 2), -33.87, 151.21, kNow);
     ASSERT_TRUE(spring) << outcome(spring);
     EXPECT_EQ(spring->hours[26].time, *parseIso8601("2025-10-04T16:00Z"));
     EXPECT_EQ(spring->hours.back().time - spring->hours.front().time, 47 * 3600);
 
-    // Half-hour offsets, and a zone ICU has never heard of: the offset alone
-    // decides.
+    // A half-hour offset in a zone ICU does not know: the offset alone decides.
     const auto delhi = parseOpenMeteoForecast(
         generatedReply("Nowhere/Invented", 19800, "2024-06-14", 24, 1), 28.6, 77.2, kNow);
     ASSERT_TRUE(delhi) << outcome(delhi);
@@ -363,9 +343,8 @@ TEST(OpenMeteoForecastParse, HoursAcrossAChangeOfClocksStayAnHourApart) {
     EXPECT_EQ(delhi->days[0].date, (CivilDate{2024, 6, 14}));
 }
 
-// Past the models' reach the lists end in nulls: those hours and days are
-// left out and the rest kept, with the extras that are null simply absent.
-// Chances are held to percentages and may be missing.
+// Nulls past the models' reach leave those entries out; null extras are
+// absent; chances are held to percentages.
 TEST(OpenMeteoForecastParse, NullsAtTheEndOfTheModelsLeaveThoseEntriesOut) {
     const auto nullsAtTheEnd = [](Json& j) {
         auto& hourly = j["hourly"];
@@ -404,7 +383,6 @@ TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
     const auto change = forecastReplyWith;
     const std::pair<std::string, std::string> cases[] = {
         {set("hourly", "time", kRemoved), keyNotFound("hourly.time")},
-        {set("hourly", "is_day", kRemoved), keyNotFound("hourly.is_day")},
         {set("daily", "precipitation_probability_max", kRemoved),
          keyNotFound("daily.precipitation_probability_max")},
         {change([](Json& j) { j.erase("daily"); }), keyNotFound("daily")},
@@ -414,13 +392,10 @@ TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
          dataCorrupted("daily.weather_code")},
         {set("hourly", "temperature_2m", Json(168, nullptr)), valueNotFound("hourly")},
         {setAt("hourly", "weather_code", 3, 2.5), typeMismatch("hourly.weather_code[3]")},
-        {setAt("hourly", "precipitation_probability", 0, "5"),
-         typeMismatch("hourly.precipitation_probability[0]")},
         {setAt("hourly", "is_day", 4, true), typeMismatch("hourly.is_day[4]")},
         {set("daily", "temperature_2m_min", "x"), typeMismatch("daily.temperature_2m_min")},
         {setAt("hourly", "time", 0, 1718337600), typeMismatch("hourly.time[0]")},
         {setAt("hourly", "time", 2, "2024-06-14 02:00"), dataCorrupted("hourly.time[2]")},
-        {setAt("hourly", "time", 2, "2024-06-14T02:00:00"), dataCorrupted("hourly.time[2]")},
         {setAt("hourly", "time", 2, "2024-06-14T24:00"), dataCorrupted("hourly.time[2]")},
         {setAt("hourly", "time", 1, "2024-06-14T00:00"), dataCorrupted("hourly.time[1]")},
         {setAt("daily", "time", 3, "2024-06-31"), dataCorrupted("daily.time[3]")},
@@ -432,8 +407,6 @@ TEST(OpenMeteoForecastParse, AMalformedReplyIsAnErrorNeverAPartialForecast) {
          dataCorrupted("utc_offset_seconds")},
         {generatedReply("UTC", 0, "2024-06-14", 401, 1), dataCorrupted("hourly.time")},
         {generatedReply("UTC", 0, "2024-06-14", 24, 0), dataCorrupted("daily.time")},
-        {R"({"error":true,"reason":"Cannot initialize WeatherVariable from invalid String value"})",
-         keyNotFound("utc_offset_seconds")},
         {"[]", typeMismatch("")},
         {readReply("full_reply.json"), keyNotFound("hourly")},
         {readReply("forecast_reply.json").substr(0, 3000), dataCorrupted()},
