@@ -1,5 +1,7 @@
 #include "platform/weatherkit/weatherkit.h"
 
+#include "platform/weatherkit/conditions.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -305,6 +307,44 @@ TEST(WeatherKitReply, AnythingElseIsADecodingError) {
         SCOPED_TRACE(body.substr(0, 80));
         EXPECT_EQ(printable(parseWeatherKitReply(body, 0, 0, {})), "WeatherKitError.decoding");
     }
+}
+
+// Written out, not read from the table (whose rows the core's test counts):
+// the board's icons depend on these names. Each kind of row (moon form, plain
+// cloud at night, the same by day and night) is here once; a code the table
+// lacks reads as its own words under a plain cloud.
+TEST(WeatherKitConditions, EachKindOfCodeHasItsTextAndSymbolsUnknownOnesTheirWords) {
+    const struct {
+        std::string code;
+        const char *name, *day, *night;
+    } cases[] = {
+        {"Clear", "Clear", "sun.max", "moon.stars"},
+        {"PartlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},
+        {"partlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},
+        {"IsolatedThunderstorms", "Isolated Thunderstorms", "cloud.sun.bolt", "cloud.moon.bolt"},
+        {"SunFlurries", "Sun Flurries", "sun.snow", "cloud.snow"},
+        {"FreezingRain", "Freezing Rain", "cloud.sleet", "cloud.sleet"},
+        {"Tornado", "Tornado", "tornado", "tornado"},
+        {"MixedRainAndSnow", "Mixed Rain And Snow", "cloud", "cloud"},
+        {"Snow_showers-late", "Snow Showers Late", "cloud", "cloud"},
+        {"Level2Storm", "Level2 Storm", "cloud", "cloud"},
+        {"\xC3\x9C"
+         "ber\n\"Wind\"",
+         "Ber Wind", "cloud", "cloud"},
+        {"", "Unknown", "cloud", "cloud"},
+        {"!?* ", "Unknown", "cloud", "cloud"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(weatherKitConditionText(c.code), c.name);
+        EXPECT_EQ(weatherKitConditionSymbol(c.code, true), c.day);
+        EXPECT_EQ(weatherKitConditionSymbol(c.code, false), c.night);
+    }
+    std::string huge;
+    for (int i = 0; i < 5000; ++i) {
+        huge += "Ab";
+    }
+    EXPECT_EQ(weatherKitConditionText(huge).size(), 32u * 2 + 31);
 }
 
 TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
