@@ -1,24 +1,38 @@
+// The location manager, its permission record and the geocoder; the tests'
+// main makes the one QCoreApplication.
 #include "platform/location/location_manager.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QThread>
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/event_loop.h"
+#include "platform/location/location_permission.h"
+#include "platform/location/nominatim.h"
+#include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
 namespace solvane::platform {
 namespace {
 
+namespace fs = std::filesystem;
 using Auth = LocationAuthorization;
+using solvane::testing::HttpTestReply;
+using solvane::testing::HttpTestRequest;
+using solvane::testing::LoopbackHttpServer;
 using solvane::testing::settle;
 using solvane::testing::waitFor;
 
@@ -195,5 +209,117 @@ TEST_F(LocationManagerTest, ANewerFixSupersedesASlowLookupAndTeardownStopsIt) {
     EXPECT_EQ(stopped, 2);
 }
 
+// A server that never answers is one of network_fault_test.cpp's cases.
+std::optional<PlaceParts> geocodeWith(int status, std::string body) {
+    LoopbackHttpServer server([&](const HttpTestRequest&) { return HttpTestReply{status, body}; });
+    NominatimConfig config = NominatimConfig::standard();
+    config.endpoint = server.url() + "/";
+    config.timeoutSeconds = 5;
+    auto parts = reverseGeocode(config, 40.015, -105.2705);
+    const HttpTestRequest request = server.requests().at(0);
+    EXPECT_EQ(request.target,
+              "/reverse?format=jsonv2&lat=40.015&lon=-105.2705&zoom=10&addressdetails=1");
+    const std::string agent = request.headers.at("user-agent");
+    EXPECT_TRUE(agent.starts_with("Solvane/") && agent.ends_with(" (desktop board)")) << agent;
+    return parts;
+}
+
+TEST(NominatimGeocoder, RepliesToPlaceParts) {
+    const auto parts = [](std::optional<std::string> locality, std::optional<std::string> area) {
+        return std::optional(PlaceParts{std::move(locality), std::move(area)});
+    };
+    const struct {
+        int status;
+        std::string body;
+        std::optional<PlaceParts> expected;
+    } cases[] = {
+        {200, R"({"address":{"town":"Nederland","country":"United States"}})",
+         parts("Nederland", std::nullopt)},
+        {200, R"({"address":{"city":"San Jose","state":"California","ISO3166-2-lvl4":"US-CA"}})",
+         parts("San Jose", "CA")},
+        {200, R"({"address":{"village":"Hallstatt","state":"Upper Austria"}})",
+         parts("Hallstatt", "Upper Austria")},
+        // city before town before village before hamlet; the coarsest code is the state's.
+        {200,
+         R"({"address":{"hamlet":"H","town":"T","ISO3166-2-lvl6":"FR-75",)"
+         R"("ISO3166-2-lvl4":"FR-IDF"}})",
+         parts("T", "IDF")},
+        {200, R"({"address":{"city":7,"village":"V","state":"S","ISO3166-2-lvl4":"bad"}})",
+         parts("V", "S")},
+        {200, R"({"address":{"country":"Antarctica"}})", std::nullopt},
+        {200, R"({"error":"Unable to geocode"})", std::nullopt},
+        {500, R"({"address":{"city":"C"}})", std::nullopt},
+        {200, "<html>busy</html>", std::nullopt},
+        {200, "{\"address\":{\"city\":\"\xff\"}}", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(geocodeWith(c.status, c.body), c.expected) << c.body;
+    }
+}
+
+TEST(NominatimGeocoder, EndpointComesFromTheEnvironment) {
+    ::setenv("SOLVANE_NOMINATIM_URL", "http://127.0.0.1:9", 1);
+    EXPECT_EQ(NominatimConfig::standard().endpoint, "http://127.0.0.1:9");
+    ::unsetenv("SOLVANE_NOMINATIM_URL");
+    EXPECT_EQ(NominatimConfig::standard().endpoint, kNominatimEndpoint);
+}
+
+std::string contents(const fs::path& file) {
+    std::stringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
+}
+
+mode_t modeOf(const fs::path& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 0777;
+}
+
+TEST(LocationPermission, RecordsOnlyItsOwnKeyInAPrivateFile) {
+    const solvane::testing::TempDir dir;
+    const fs::path file = dir.path() / "config" / "solvane" / "permissions.json";
+    EXPECT_EQ(readPermission(file, kLocationPermissionKey), std::nullopt);
+    ASSERT_TRUE(writePermission(file, kLocationPermissionKey, PermissionAnswer::denied));
+    EXPECT_EQ(readPermission(file, kLocationPermissionKey), PermissionAnswer::denied);
+    EXPECT_EQ(modeOf(file.parent_path()), 0700u);
+    EXPECT_EQ(modeOf(file), 0600u);
+
+    // Another service's answer, written meanwhile, survives ours, and no
+    // temporary file is left behind.
+    std::ofstream(file) << R"({"calendars":"granted","location":"denied"})";
+    ASSERT_TRUE(writePermission(file, kLocationPermissionKey, PermissionAnswer::granted));
+    EXPECT_EQ(contents(file), "{\"calendars\":\"granted\",\"location\":\"granted\"}\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()),
+              1);
+}
+
+TEST(LocationPermission, UnreadableRecordsAreUnansweredAndReplaced) {
+    const solvane::testing::TempDir dir;
+    const fs::path file = dir.path() / "permissions.json";
+    for (const std::string& text : std::vector<std::string>{
+             "", "garbage", R"(["location"])", R"({"location":"yes"})", R"({"location":true})",
+             R"({"location":"granted")",
+             R"({"location":"granted","x":")" + std::string(70'000, 'x') + "\"}"}) {
+        std::ofstream(file) << text;
+        EXPECT_EQ(readPermission(file, kLocationPermissionKey), std::nullopt) << text.size();
+    }
+    ASSERT_TRUE(writePermission(file, kLocationPermissionKey, PermissionAnswer::granted));
+    EXPECT_EQ(contents(file), "{\"location\":\"granted\"}\n");
+    // A path under a plain file cannot hold a record.
+    EXPECT_FALSE(writePermission(file / "permissions.json", kLocationPermissionKey,
+                                 PermissionAnswer::granted));
+}
+
 }  // namespace
 }  // namespace solvane::platform
+
+int main(int argc, char** argv) {
+    // A proxy from the environment would take loopback requests elsewhere.
+    for (const char* name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"}) {
+        ::unsetenv(name);
+    }
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
