@@ -1,16 +1,6 @@
-// A test suite whose every test writes into a new local calendar of its own
-// in the private EDS (eds_session.h). One EdsWriter serves the whole suite:
-// the source registry it opens lives as long as the process, so opening one
-// per test would only pile them up. Where EDS is not installed every test
-// is skipped.
-//
-//   int main(int argc, char** argv) { return testing::runEdsTests(argc, argv); }
-//
-//   class FamilyTest : public testing::EdsCalendarTest {
-//     protected:
-//       FamilyTest() : EdsCalendarTest("Family", "#3a87ad") {}
-//       void SetUpWithCalendar() override { ... }   // calendar_ is there
-//   };
+// Tests that each write into a new local calendar of their own in the
+// private EDS (eds_session.h), skipped where EDS is not installed. One
+// EdsWriter serves the suite: its registry lives as long as the process.
 #pragma once
 
 #include <gtest/gtest.h>

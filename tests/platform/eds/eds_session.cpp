@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -24,33 +25,18 @@ namespace fs = std::filesystem;
 
 constexpr const char* kInsideMarker = "SOLVANE_EDS_PRIVATE_SESSION";
 
-// Whether `wanted` holds for one of the folders of a colon-separated list in
-// the variable `name`, or in `fallback` when it is unset or empty.
+// Whether `wanted` holds for a folder of the colon-separated list in the
+// variable `name`, or in `fallback` when it is unset or empty.
 bool inSomeFolder(const char* name, const char* fallback,
                   const std::function<bool(const fs::path&)>& wanted) {
     const char* env = std::getenv(name);
-    const std::string dirs = env != nullptr && *env != '\0' ? env : fallback;
-    for (std::size_t start = 0; start <= dirs.size();) {
-        const std::size_t colon = std::min(dirs.find(':', start), dirs.size());
-        if (colon > start && wanted(dirs.substr(start, colon - start))) {
+    std::stringstream dirs(env != nullptr && *env != '\0' ? env : fallback);
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        if (!dir.empty() && wanted(dir)) {
             return true;
         }
-        start = colon + 1;
     }
     return false;
-}
-
-bool serviceInstalled(const std::string& name) {
-    return inSomeFolder("XDG_DATA_DIRS", "/usr/local/share:/usr/share", [&](const fs::path& dir) {
-        std::error_code ec;
-        return fs::exists(dir / "dbus-1" / "services" / (name + ".service"), ec);
-    });
-}
-
-bool onPath(const std::string& program) {
-    return inSomeFolder("PATH", "/usr/bin:/bin", [&](const fs::path& dir) {
-        return ::access((dir / program).c_str(), X_OK) == 0;
-    });
 }
 
 std::string messageOf(GError* error) {
@@ -86,17 +72,50 @@ bool addBuiltinZones(ECalClient* client, ICalComponent* event, std::string& erro
     return true;
 }
 
+// A new calendar source under `parent` for `backend`, set up by `configure`
+// and committed; its UID, or nothing with `error`.
+std::optional<std::string> commitSource(ESourceRegistry* registry, const std::string& title,
+                                        const char* parent, const char* backend,
+                                        const std::function<void(ESource*)>& configure,
+                                        std::string& error) {
+    GError* raw = nullptr;
+    ESource* scratch = e_source_new(nullptr, nullptr, &raw);
+    if (scratch == nullptr) {
+        error = "new source: " + messageOf(raw);
+        return std::nullopt;
+    }
+    e_source_set_display_name(scratch, title.c_str());
+    e_source_set_parent(scratch, parent);
+    auto* calendar = e_source_get_extension(scratch, E_SOURCE_EXTENSION_CALENDAR);
+    e_source_backend_set_backend_name(E_SOURCE_BACKEND(calendar), backend);
+    configure(scratch);
+    const std::string uid = e_source_get_uid(scratch);
+    const bool committed = e_source_registry_commit_source_sync(registry, scratch, nullptr, &raw);
+    g_object_unref(scratch);
+    if (!committed) {
+        error = "commit source: " + messageOf(raw);
+        return std::nullopt;
+    }
+    return uid;
+}
+
 }  // namespace
 
 std::optional<std::string> edsUnavailable() {
     for (const char* service :
          {"org.gnome.evolution.dataserver.Sources5", "org.gnome.evolution.dataserver.Calendar8"}) {
-        if (!serviceInstalled(service)) {
+        if (!inSomeFolder("XDG_DATA_DIRS", "/usr/local/share:/usr/share", [&](const fs::path& d) {
+                std::error_code ec;
+                return fs::exists(d / "dbus-1" / "services" / (std::string(service) + ".service"),
+                                  ec);
+            })) {
             return std::string("Evolution Data Server is not installed (no D-Bus service ") +
                    service + "; Debian: evolution-data-server)";
         }
     }
-    if (!onPath("dbus-run-session")) {
+    if (!inSomeFolder("PATH", "/usr/bin:/bin", [](const fs::path& d) {
+            return ::access((d / "dbus-run-session").c_str(), X_OK) == 0;
+        })) {
         return std::string("dbus-run-session is not installed (Debian: dbus-daemon)");
     }
     return std::nullopt;
@@ -223,32 +242,25 @@ std::unique_ptr<EdsWriter> EdsWriter::open(std::string& error) {
 
 std::unique_ptr<EdsCalendar> EdsWriter::addCalendar(const std::string& title,
                                                     const std::string& color, std::string& error) {
-    GError* raw = nullptr;
-    ESource* scratch = e_source_new(nullptr, nullptr, &raw);
-    if (scratch == nullptr) {
-        error = "new source: " + messageOf(raw);
-        return nullptr;
-    }
-    e_source_set_display_name(scratch, title.c_str());
-    e_source_set_parent(scratch, "local-stub");
-    auto* extension = e_source_get_extension(scratch, E_SOURCE_EXTENSION_CALENDAR);
-    e_source_backend_set_backend_name(E_SOURCE_BACKEND(extension), "local");
-    e_source_selectable_set_color(E_SOURCE_SELECTABLE(extension), color.c_str());
-    const std::string uid = e_source_get_uid(scratch);
-    const bool committed =
-        e_source_registry_commit_source_sync(impl_->registry, scratch, nullptr, &raw);
-    g_object_unref(scratch);
-    if (!committed) {
-        error = "commit source: " + messageOf(raw);
+    const auto uid = commitSource(
+        impl_->registry, title, "local-stub", "local",
+        [&](ESource* source) {
+            e_source_selectable_set_color(
+                E_SOURCE_SELECTABLE(e_source_get_extension(source, E_SOURCE_EXTENSION_CALENDAR)),
+                color.c_str());
+        },
+        error);
+    if (!uid) {
         return nullptr;
     }
     auto calendar = std::make_unique<EdsCalendar::Impl>();
     calendar->registry = E_SOURCE_REGISTRY(g_object_ref(impl_->registry));
-    calendar->source = e_source_registry_ref_source(impl_->registry, uid.c_str());
+    calendar->source = e_source_registry_ref_source(impl_->registry, uid->c_str());
     if (calendar->source == nullptr) {
         error = "the registry does not list the new source";
         return nullptr;
     }
+    GError* raw = nullptr;
     EClient* client = e_cal_client_connect_sync(calendar->source, E_CAL_CLIENT_SOURCE_TYPE_EVENTS,
                                                 static_cast<guint32>(-1), nullptr, &raw);
     if (client == nullptr) {
@@ -257,42 +269,27 @@ std::unique_ptr<EdsCalendar> EdsWriter::addCalendar(const std::string& title,
     }
     calendar->client = E_CAL_CLIENT(client);
     std::unique_ptr<EdsCalendar> out(new EdsCalendar(std::move(calendar)));
-    out->uid_ = uid;
+    out->uid_ = *uid;
     return out;
 }
 
 std::optional<std::string> EdsWriter::addRemoteCalendar(const std::string& title,
                                                         const std::string& url,
                                                         std::string& error) {
-    GError* raw = nullptr;
-    ESource* scratch = e_source_new(nullptr, nullptr, &raw);
-    if (scratch == nullptr) {
-        error = "new source: " + messageOf(raw);
-        return std::nullopt;
-    }
-    e_source_set_display_name(scratch, title.c_str());
-    e_source_set_parent(scratch, "caldav-stub");
-    auto* calendar = e_source_get_extension(scratch, E_SOURCE_EXTENSION_CALENDAR);
-    e_source_backend_set_backend_name(E_SOURCE_BACKEND(calendar), "caldav");
-    auto* webdav =
-        E_SOURCE_WEBDAV(e_source_get_extension(scratch, E_SOURCE_EXTENSION_WEBDAV_BACKEND));
-    GUri* uri = g_uri_parse(url.c_str(), G_URI_FLAGS_NONE, nullptr);
-    if (uri != nullptr) {
-        e_source_webdav_set_uri(webdav, uri);
-        g_uri_unref(uri);
-    }
-    auto* auth =
-        E_SOURCE_AUTHENTICATION(e_source_get_extension(scratch, E_SOURCE_EXTENSION_AUTHENTICATION));
-    e_source_authentication_set_host(auth, "127.0.0.1");
-    const std::string uid = e_source_get_uid(scratch);
-    const bool committed =
-        e_source_registry_commit_source_sync(impl_->registry, scratch, nullptr, &raw);
-    g_object_unref(scratch);
-    if (!committed) {
-        error = "commit source: " + messageOf(raw);
-        return std::nullopt;
-    }
-    return uid;
+    return commitSource(
+        impl_->registry, title, "caldav-stub", "caldav",
+        [&](ESource* source) {
+            if (GUri* uri = g_uri_parse(url.c_str(), G_URI_FLAGS_NONE, nullptr)) {
+                e_source_webdav_set_uri(E_SOURCE_WEBDAV(e_source_get_extension(
+                                            source, E_SOURCE_EXTENSION_WEBDAV_BACKEND)),
+                                        uri);
+                g_uri_unref(uri);
+            }
+            e_source_authentication_set_host(E_SOURCE_AUTHENTICATION(e_source_get_extension(
+                                                 source, E_SOURCE_EXTENSION_AUTHENTICATION)),
+                                             "127.0.0.1");
+        },
+        error);
 }
 
 EdsCalendar::EdsCalendar(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}

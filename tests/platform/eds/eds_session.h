@@ -1,18 +1,7 @@
 // A real Evolution Data Server for tests and benchmarks, never the user's:
-// the program runs itself again under dbus-run-session, with HOME, the XDG
-// folders and XDG_RUNTIME_DIR in a scratch folder and GSettings in memory,
-// all set before the bus starts, since the EDS services it activates on
-// demand inherit the bus's environment. The scratch folder is removed when
-// the session ends.
-//
-//   int main(int argc, char** argv) {
-//       if (auto code = runInPrivateSession(argc, argv)) return *code;
-//       ...                              // inside the session from here on
-//   }
-//
-// EdsWriter then writes through libecal, as GNOME Calendar would: local
-// calendars under "On This Computer" and the events in them, and spinUntil
-// waits for what EDS reports on GLib's default main context.
+// the program runs itself again under dbus-run-session with HOME, the XDG
+// folders and GSettings private (EDS's services inherit the bus's
+// environment), and EdsWriter writes calendars and events through libecal.
 #pragma once
 
 #include <chrono>
