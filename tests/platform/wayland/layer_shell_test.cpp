@@ -1,8 +1,5 @@
-// Desktop-layer surfaces against a real headless compositor: where the
-// compositor puts them, in which layer, how they follow a drag, the menu by
-// pointer and keyboard, several outputs and scales, and the compositor going
-// away. The pointer and keyboard are virtual devices driven through the
-// compositor, so every event arrives the way a user's would.
+// Desktop-layer surfaces against a real headless compositor, driven by
+// virtual devices so that every event arrives the way a user's would.
 #include <gtest/gtest.h>
 #include <linux/input-event-codes.h>
 
@@ -20,15 +17,9 @@
 #include "test_compositor.h"
 #include "virtual_input.h"
 
-// Readable failure messages; gtest finds these next to the Qt types.
-void PrintTo(const QPoint& p, std::ostream* out) {
-    *out << "(" << p.x() << ", " << p.y() << ")";
-}
+// Readable failure messages; gtest finds it next to the Qt type.
 void PrintTo(const QPointF& p, std::ostream* out) {
     *out << "(" << p.x() << ", " << p.y() << ")";
-}
-void PrintTo(const QRect& r, std::ostream* out) {
-    *out << "(" << r.x() << ", " << r.y() << " " << r.width() << "x" << r.height() << ")";
 }
 
 namespace solvane::platform {
@@ -40,8 +31,7 @@ using solvane::testing::VirtualInput;
 
 const std::string kOneOutput = "output HEADLESS-1 resolution 1280x800 position 0 0";
 
-// Runs the event loop (so the dispatcher blocks and wakes as in the
-// application) until `done` or `limit`.
+// Runs the event loop, where the dispatcher blocks and wakes as in the program.
 bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!done()) {
@@ -172,16 +162,15 @@ TEST_F(LayerShellTest, SitsAtItsPositionBelowWindows) {
     LayerSurface& surface = widget(QSize(160, 100), QPoint(100, 120));
     EXPECT_EQ(surface.scale(), 1);
     settle();
-    struct Probe {
+    const struct {
         QPoint at;
         std::optional<QPointF> local;
-    };
-    const std::vector<Probe> probes = {
+    } probes[] = {
         {QPoint(105, 125), QPointF(5, 5)}, {QPoint(259, 219), QPointF(159, 99)},
         {QPoint(99, 125), std::nullopt},   {QPoint(105, 119), std::nullopt},
         {QPoint(260, 125), std::nullopt},  {QPoint(105, 220), std::nullopt},
     };
-    for (const Probe& probe : probes) {
+    for (const auto& probe : probes) {
         EXPECT_EQ(rightClick(surface, probe.at), probe.local)
             << "at " << probe.at.x() << "," << probe.at.y();
     }
@@ -247,16 +236,15 @@ TEST_F(LayerShellTest, MenuIsPickedByPointerOrKeyboardAndDismissed) {
     EXPECT_EQ(dismissed.count(), 0);
     EXPECT_FALSE(surface.isMenuOpen());
 
-    struct Dismissal {
+    const struct {
         const char* name;
         std::function<void()> act;
-    };
-    const std::vector<Dismissal> dismissals = {
+    } dismissals[] = {
         {"a click on the empty desktop", [&] { input_->click(QPoint(900, 700), BTN_LEFT); }},
         {"Escape", [&] { input_->key(KEY_ESC); }},
         {"a click on the widget itself", [&] { input_->click(QPoint(104, 200), BTN_LEFT); }},
     };
-    for (const Dismissal& d : dismissals) {
+    for (const auto& d : dismissals) {
         const int before = dismissed.count();
         input_->click(click, BTN_RIGHT);
         settle();

@@ -1,16 +1,6 @@
-// A real compositor for the desktop-layer tests: a headless one with the
-// layer shell, started per test in a private runtime folder and stopped (its
-// whole process group) at the end.
-//
-// It refuses to run as root, so under root it runs as the unprivileged user
-// 65534 in a runtime folder handed to that user; root can still reach the
-// socket there.
-//
-//   TestCompositor compositor;
-//   if (auto why = TestCompositor::unavailable()) GTEST_SKIP() << *why;
-//   ASSERT_TRUE(compositor.start({"output HEADLESS-1 resolution 1280x800"})) << compositor.log();
-//   setenv("XDG_RUNTIME_DIR", compositor.runtimeDir().c_str(), 1);
-//   setenv("WAYLAND_DISPLAY", compositor.socketName().c_str(), 1);
+// A real headless compositor with the layer shell, started per test in a
+// private runtime folder (as user 65534 under root, where it refuses to run)
+// and stopped, its whole process group, at the end.
 #pragma once
 
 #include <sys/types.h>

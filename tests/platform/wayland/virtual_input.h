@@ -1,14 +1,5 @@
-// The user's hands for the desktop-layer tests: a pointer and a keyboard the
-// test drives through the compositor, and an ordinary window to cover the
-// desktop with, all on a Wayland connection of their own.
-//
-// Every call returns once the compositor has handled it, so what the client
-// under test sees next comes after it.
-//
-//   VirtualInput input;
-//   ASSERT_TRUE(input.open(QSize(1280, 800)));
-//   input.click(QPoint(105, 125), BTN_RIGHT);
-//   input.key(KEY_ESC);
+// A pointer, a keyboard and an ordinary window on a Wayland connection of
+// their own; every call returns once the compositor has handled it.
 #pragma once
 
 #include <QPoint>
