@@ -28,9 +28,7 @@ namespace {
 
 using Outcome = Result<WeatherSnapshot, WeatherError>;
 
-// Short stand-ins for the 60-, 15- and 10-second limits of the programs; the
-// WeatherKit client's own limit is longer than the fetcher's, as in the
-// programs, so the fetcher's is the one that strikes.
+// Stand-ins for the programs' limits; as there, the fetcher's strikes before WeatherKit's own.
 constexpr double kOpenMeteoLimit = 2;
 constexpr double kAppleLimit = 2;
 constexpr double kWeatherKitClientLimit = 5;
@@ -115,9 +113,7 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
 
 // --- the faulty servers ------------------------------------------------------
 
-// A client's good reply, the same reply with bytes that are not UTF-8 in its
-// strings (Latin-1 where UTF-8 belongs, the usual way it happens), and the
-// service's own answer to throttling.
+// A good reply, the same with Latin-1 where UTF-8 belongs, and the answer to throttling.
 struct Replies {
     std::string good;
     std::string invalidUtf8;
@@ -216,9 +212,7 @@ struct FaultyEndpoint {
         }
     }
 
-    // What the server saw must match the fault, or the case tested nothing:
-    // a refused handshake and no request over TLS, the capped number of
-    // hops in a redirect loop, one request a call otherwise.
+    // What the server saw must match the fault, or the case tested nothing.
     void expectReached(std::size_t calls) const {
         if (tls) {
             // The client may be done before the server has read its alert.
@@ -238,17 +232,6 @@ struct FaultyEndpoint {
 
 // --- the clients -------------------------------------------------------------
 
-WeatherSnapshot staleSnapshot() {
-    return {.fetched = kNow - 7200,
-            .latitude = kLatitude,
-            .longitude = kLongitude,
-            .temperatureC = 3.5,
-            .highC = 6,
-            .lowC = 1,
-            .condition = "Foggy",
-            .symbol = "cloud.fog"};
-}
-
 struct WeatherRun {
     TempDir dir;
     SharedStore store{{dir.path() / "g/preferences.sqlite", {}, dir.path() / "data"}, "en_US"};
@@ -267,14 +250,12 @@ struct WeatherRun {
         };
     }
 
-    // The fetcher's answer (CTest's limit guards against one that never comes).
     std::optional<WeatherSnapshot> fetch(WeatherSource source) {
         return WeatherFetcher::fetch(store, services, place, source, false);
     }
 };
 
-// Open-Meteo asked for directly: a failure returns the stored snapshot as it
-// is, or nothing, and never writes.
+// Open-Meteo asked for directly: a failure hands back what is stored, and never writes.
 void runOpenMeteo(const FaultCase& c) {
     const FaultyEndpoint endpoint(c.fault, openMeteoReplies());
     WeatherRun run(endpoint.url);
@@ -287,7 +268,12 @@ void runOpenMeteo(const FaultCase& c) {
     EXPECT_EQ(run.store.loadWeather(), fresh) << "the store holds something it was not given";
     endpoint.expectReached(1);
 
-    const WeatherSnapshot stale = staleSnapshot();
+    const WeatherSnapshot stale{.fetched = kNow - 7200,
+                                .latitude = kLatitude,
+                                .longitude = kLongitude,
+                                .temperatureC = 3.5,
+                                .condition = "Foggy",
+                                .symbol = "cloud.fog"};
     ASSERT_TRUE(run.store.saveWeather(stale));
     const auto afterStale = run.fetch(WeatherSource::openMeteo);
     ASSERT_TRUE(afterStale);
@@ -310,8 +296,7 @@ struct Account {
     }
 };
 
-// Apple Weather asked for: a failure leaves its note and a healthy Open-Meteo
-// fills in; a success clears an old note.
+// Apple Weather: a failure leaves its note, Open-Meteo fills in; success clears the note.
 void runWeatherKit(const FaultCase& c) {
     const FaultyEndpoint endpoint(c.fault, weatherKitReplies());
     LoopbackHttpServer openMeteo([good = openMeteoReplies().good](const HttpTestRequest&) {
@@ -335,14 +320,12 @@ void runWeatherKit(const FaultCase& c) {
     EXPECT_EQ(toString(result->requested), "apple");
     EXPECT_EQ(toString(result->source), healthy ? "apple" : "openMeteo");
     EXPECT_EQ(run.store.loadWeather(), result);
-    const auto storedNote = run.store.loadAppleError();
-    EXPECT_EQ(storedNote.value_or(""), healthy ? "" : note);
+    EXPECT_EQ(run.store.loadAppleError().value_or(""), healthy ? "" : note);
     EXPECT_EQ(run.openMeteoOutcomes.size(), healthy ? 0u : 1u);
     endpoint.expectReached(1);
 }
 
-// The geocoder as the program calls it: any failure is no name (the
-// manager then names the place by its coordinates, location_manager_test.cpp).
+// Any failure is no name; the manager's naming by coordinates is location_manager_test's.
 void runNominatim(const FaultCase& c) {
     const FaultyEndpoint endpoint(c.fault, nominatimReplies());
     NominatimConfig config = NominatimConfig::standard();
@@ -374,8 +357,7 @@ INSTANTIATE_TEST_SUITE_P(Matrix, NetworkFault,
                                             ::testing::ValuesIn(kCases)),
                          caseName);
 
-// A service that asks to be left alone for a while is not asked again before
-// then, for the weather or the forecast, whatever the programs' clocks say;
+// A throttled service is left alone for the wait it asks, for weather and forecast alike;
 // a wait it cannot be held to (unreadable, or days long) ends sooner.
 TEST(RetryAfter, AThrottledServiceIsLeftAloneForTheTimeItAsked) {
     char httpDate[64];
