@@ -41,14 +41,11 @@ bool inSomeFolder(const char* name, const char* fallback,
 
 std::string messageOf(GError* error) {
     std::string text = error != nullptr ? error->message : "unknown error";
-    if (error != nullptr) {
-        g_error_free(error);
-    }
+    g_clear_error(&error);
     return text;
 }
 
-// libical's own definition of a zone, added to the calendar so the backend
-// can read events that name it.
+// libical's own zones that the event names, so the backend can read it.
 bool addBuiltinZones(ECalClient* client, ICalComponent* event, std::string& error) {
     std::set<std::string> ids;
     auto* native = static_cast<icalcomponent*>(i_cal_object_get_native(I_CAL_OBJECT(event)));
@@ -170,15 +167,10 @@ std::optional<int> runInPrivateSession(int argc, char** argv) {
         ::setenv("GSETTINGS_BACKEND", "memory", 1);
         ::setenv(kInsideMarker, "1", 1);
         ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
-        std::vector<std::string> words = {"dbus-run-session", "--",
-                                          fs::read_symlink("/proc/self/exe").string()};
-        for (int i = 1; i < argc; ++i) {
-            words.emplace_back(argv[i]);
-        }
-        std::vector<char*> args;
-        for (auto& w : words) {
-            args.push_back(w.data());
-        }
+        std::string self = fs::read_symlink("/proc/self/exe").string();
+        char run[] = "dbus-run-session", dashes[] = "--";
+        std::vector<char*> args = {run, dashes, self.data()};
+        args.insert(args.end(), argv + 1, argv + argc);
         args.push_back(nullptr);
         ::execvp("dbus-run-session", args.data());
         ::_exit(127);
@@ -201,11 +193,7 @@ std::optional<int> runInPrivateSession(int argc, char** argv) {
 
 struct EdsWriter::Impl {
     ESourceRegistry* registry = nullptr;
-    ~Impl() {
-        if (registry != nullptr) {
-            g_object_unref(registry);
-        }
-    }
+    ~Impl() { g_clear_object(&registry); }
 };
 
 struct EdsCalendar::Impl {
@@ -215,14 +203,10 @@ struct EdsCalendar::Impl {
     ~Impl() {
         if (source != nullptr) {
             e_source_remove_sync(source, nullptr, nullptr);
-            g_object_unref(source);
         }
-        if (client != nullptr) {
-            g_object_unref(client);
-        }
-        if (registry != nullptr) {
-            g_object_unref(registry);
-        }
+        g_clear_object(&source);
+        g_clear_object(&client);
+        g_clear_object(&registry);
     }
 };
 
