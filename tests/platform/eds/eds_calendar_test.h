@@ -1,4 +1,4 @@
-// Tests that each write into a new local calendar of their own in the
+// Tests that each write into a new local calendar "Family" of their own in the
 // private EDS (eds_session.h), skipped where EDS is not installed. One
 // EdsWriter serves the suite: its registry lives as long as the process.
 #pragma once
@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "platform/eds/eds_session.h"
 
@@ -15,9 +14,6 @@ namespace solvane::testing {
 
 class EdsCalendarTest : public ::testing::Test {
   protected:
-    EdsCalendarTest(std::string title, std::string color)
-        : title_(std::move(title)), color_(std::move(color)) {}
-
     static void SetUpTestSuite() {
         if (!edsUnavailable()) {
             writer_ = EdsWriter::open(writerError_).release();
@@ -34,7 +30,7 @@ class EdsCalendarTest : public ::testing::Test {
         }
         ASSERT_NE(writer_, nullptr) << writerError_;
         std::string error;
-        calendar_ = writer_->addCalendar(title_, color_, error);
+        calendar_ = writer_->addCalendar("Family", "#3a87ad", error);
         ASSERT_TRUE(calendar_) << error;
         SetUpWithCalendar();
     }
@@ -49,8 +45,6 @@ class EdsCalendarTest : public ::testing::Test {
   private:
     static inline EdsWriter* writer_ = nullptr;
     static inline std::string writerError_;
-    std::string title_;
-    std::string color_;
 };
 
 // The whole of a test program's main: the tests run inside the private

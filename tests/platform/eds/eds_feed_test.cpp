@@ -69,16 +69,12 @@ Json board(const std::vector<std::string>& args, const fs::path& scratch) {
 
 class EdsFeedTest : public testing::EdsCalendarTest {
   protected:
-    EdsFeedTest() : EdsCalendarTest("Family", "#3a87ad") {}
-
     void SetUpWithCalendar() override {
         fs::create_directories(configFolder() / "solvane");
         std::ofstream(configFolder() / "solvane" / "permissions.json")
             << R"({"calendars":"granted"})";
     }
 
-    // "Family", as the board is expected to list it.
-    testing::EdsCalendar& family() { return *calendar_; }
     testing::TempDir scratch_;
 };
 
@@ -93,13 +89,13 @@ TEST_F(EdsFeedTest, TheBoardListsCalendarsAndEventsLeavingOutASilentServer) {
     std::string error;
     const auto remote = writer().addRemoteCalendar("Work", silent.url() + "/cal/", error);
     ASSERT_TRUE(remote) << error;
-    ASSERT_TRUE(family().addAll({kDentist})) << family().error();
+    ASSERT_TRUE(calendar_->addAll({kDentist})) << calendar_->error();
 
     std::map<std::string, Json> listed;
     for (const Json& c : board({"calendars"}, scratch_.path())) {
         listed[c["id"].get<std::string>()] = c;
     }
-    const std::string id = "eds:" + family().uid();
+    const std::string id = "eds:" + calendar_->uid();
     EXPECT_EQ(listed[id], (Json{{"id", id},
                                 {"title", "Family"},
                                 {"source", "evolution"},
@@ -127,7 +123,7 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
     ASSERT_TRUE(sources.back());
     platform::CalendarDatabase database(std::move(sources), platform::PermissionRecord::standard());
     const SharedStore store(StorePaths::forGroup("org.solvane.eds-test"), "en_US");
-    const std::string calendarId = "eds:" + family().uid();
+    const std::string calendarId = "eds:" + calendar_->uid();
     AppSettings settings = store.loadSettings();
     settings.feedCalendarIDs = {calendarId};
     ASSERT_TRUE(store.saveSettings(settings));
@@ -152,19 +148,19 @@ TEST_F(EdsFeedTest, FeedCountdownsFollowTheEventsAsEdsReportsChanges) {
     syncFeeds(store, database, kToday, newYork());
     ASSERT_TRUE(stored().empty());
 
-    ASSERT_TRUE(family().addAll({kDentist})) << family().error();
+    ASSERT_TRUE(calendar_->addAll({kDentist})) << calendar_->error();
     ASSERT_TRUE(spinUntil([&] { return stored() == List{"Dentist 2030-03-20"}; })) << "added";
     EXPECT_GT(syncs, 0);
 
     ASSERT_TRUE(
-        family().modify("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Orthodontist\r\n"
-                        "DTSTART;VALUE=DATE:20300322\r\nDTEND;VALUE=DATE:20300323\r\n"
-                        "END:VEVENT\r\n"))
-        << family().error();
+        calendar_->modify("BEGIN:VEVENT\r\nUID:dentist\r\nSUMMARY:Orthodontist\r\n"
+                          "DTSTART;VALUE=DATE:20300322\r\nDTEND;VALUE=DATE:20300323\r\n"
+                          "END:VEVENT\r\n"))
+        << calendar_->error();
     ASSERT_TRUE(spinUntil([&] { return stored() == List{"Orthodontist 2030-03-22"}; }))
         << "renamed and moved";
 
-    ASSERT_TRUE(family().remove("dentist")) << family().error();
+    ASSERT_TRUE(calendar_->remove("dentist")) << calendar_->error();
     ASSERT_TRUE(spinUntil([&] { return stored().empty(); })) << "deleted";
 }
 
