@@ -1,6 +1,4 @@
-// The calendar adapter over real vdir folders, .ics files and khal's
-// configuration: what it reads, what it calls things, when it may read, and
-// what it refuses to be slowed or broken by.
+// The calendar adapter over real vdir folders, .ics files and khal's configuration.
 #include "platform/calendar/calendar_database.h"
 
 #include <gtest/gtest.h>
@@ -185,10 +183,9 @@ TEST(IcsLimits, HostileFilesAreSkippedOrCappedAndTheRestIsRead) {
     writeFile(setup.dir.path() / "outside.ics", oneEvent("outside", "Outside", "20300312T170000Z"));
     fs::create_symlink(setup.dir.path() / "outside.ics", folder / "outside.ics");
     ASSERT_EQ(::mkfifo((folder / "fifo.ics").c_str(), 0600), 0);
-    // Rules libical can only find empty by walking every day to its last
-    // year: the 30th of February is seen at once, a Tuesday every seventh day
-    // from a Monday costs each event its time slice, and then its file its
-    // turn; files after it are read in full.
+    // Rules libical finds empty only by walking to their last year: 30 February is seen
+    // at once, a Tuesday every 7th day from a Monday costs each event its time slice,
+    // then its file its turn; files after it are read in full.
     std::string impossible = "BEGIN:VCALENDAR\r\n";
     for (int i = 0; i < 20; ++i) {
         impossible += "BEGIN:VEVENT\r\nUID:never-" + std::to_string(i) +
@@ -316,9 +313,8 @@ TEST(KhalConfig, DiscoverFindsOnlyFolders) {
     EXPECT_TRUE(globFolders((dir.path() / "nothing" / "*").string()).empty());
 }
 
-// A calendar named on its own sits beside the roots' calendars, once, in the
-// account of calendars on this computer; a root created after start counts
-// from then on, and until then its parent folder is watched for it.
+// A calendar named on its own sits beside the roots' ones, once; a root made after
+// start counts from then on, its parent folder watched for it until then.
 TEST(FolderSource, CalendarsNamedOnTheirOwnAndRootsThatAppearLater) {
     solvane::testing::TempDir dir;
     const fs::path root = dir.path() / "calendars";

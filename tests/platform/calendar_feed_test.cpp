@@ -85,8 +85,7 @@ TEST_F(FeedSync, AddsTheFeedsEventsThenWritesNothingUntilTheyChange) {
     EXPECT_FALSE(sync());
     EXPECT_EQ(store.rawValue("countdowns.v1"), bytes);
 
-    // Two weeks on, what ended is gone and the team sync has moved on to its
-    // next occurrence under its own title.
+    // Two weeks on, what ended is gone; the team sync is its next occurrence, its title.
     ASSERT_TRUE(sync(ny(2030, 3, 27, 12)));
     EXPECT_EQ(summary(stored()),
               (std::vector<std::string>{"Team sync 04-01", "Conference 04-01–04-03"}));
@@ -181,8 +180,7 @@ TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
         }
         return 0;
     });
-    // The widget host: the home calendar is a feed every other round, so
-    // nearly every sync adds or removes five countdowns.
+    // The widget host: home is a feed every other round, so most syncs add or remove five.
     const pid_t syncer = testing::spawn(gate, [&] {
         const SharedStore store(paths, "en_US");
         platform::CalendarDatabase database({setup.root}, setup.permissions);
@@ -214,8 +212,7 @@ TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
             ++wentBack;
         }
         last = std::max(last, round);
-        // Two writers and a reader share two cores; the reader needs far
-        // fewer looks than they make writes.
+        // Two writers and a reader share two cores; the reader needs far fewer looks.
         ::usleep(2000);
         for (const pid_t pid : {editor, syncer}) {
             int status = 0;

@@ -104,9 +104,7 @@ TEST_F(TimeZoneSourceTest, FollowsTheLinkReplacedInPlaceOrRemovedAndMadeAgain) {
     EXPECT_EQ(changes_.size(), 2U);
 }
 
-// Some systems keep the link's target in a folder of their own
-// (/etc/localtime -> /var/lib/zone/current -> the zone file): a change of
-// that target changes the zone too.
+// /etc/localtime -> /var/lib/zone/current -> the zone file: the target's change counts.
 TEST_F(TimeZoneSourceTest, FollowsAChangedTargetOfTheLink) {
     const fs::path current = dir_.path() / "state" / "current";
     fs::create_directories(current.parent_path());
@@ -148,8 +146,7 @@ TEST_F(TimeZoneSourceTest, AMissingLinkOrAnUnknownZoneKeepsTheLastZoneQuietly) {
     ::unsetenv("SOLVANE_LOCALTIME_PATH");
 }
 
-// timedated announces the new zone on the system bus, here a private bus
-// standing in for it; what it announces counts only when the zone is known.
+// timedated's announcement on a private stand-in system bus counts for a known zone only.
 TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
     QProcess daemon;
     daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
@@ -183,9 +180,8 @@ TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
     daemon.waitForFinished(5000);
 }
 
-// A set TZ decides the zone, as it does for the C library; only the zone's
-// own file is watched, and its replacement (a tzdata upgrade) tells the
-// programs to read the rules again, and a followed calendar reads them.
+// A set TZ decides the zone, as for the C library; only its file is watched, and its
+// replacement (a tzdata upgrade) makes a followed calendar read the rules again.
 TEST_F(TimeZoneSourceTest, APinnedZoneFollowsOnlyTheRulesInItsFile) {
     const fs::path tzdir = dir_.path() / "zoneinfo";
     ASSERT_TRUE(testing::installZone(tzdir, "Test/Here", "Zone Test/Here 3:30 - +0330\n"));
@@ -242,7 +238,7 @@ TEST(CalendarWatcher, ABurstOfChangesGivesOneNotificationAndNewCalendarsAreWatch
         putItem(root / "home" / ("item-" + std::to_string(i) + ".ics"), "BEGIN:VCALENDAR\r\n");
     }
     waitFor([&] { return notices > 0; }, 5s);
-    waitFor([] { return false; }, 400ms);
+    idle();
     EXPECT_EQ(notices, 1);
 
     fs::create_directories(root / "travel");
@@ -260,12 +256,7 @@ TEST(CalendarWatcher, ABurstOfChangesGivesOneNotificationAndNewCalendarsAreWatch
     std::ofstream(root / "work.ics", std::ios::app) << "\r\n";
     waitFor([&] { return notices > 4; }, 5s);
     EXPECT_EQ(notices, 5);
-
-    // An item rewritten in place, as `cat new > item.ics` does: same file,
-    // new contents, nothing else in its folder touched.
-    std::ofstream(root / "travel" / "flight.ics", std::ios::trunc) << "BEGIN:VCALENDAR\r\nX\r\n";
-    waitFor([&] { return notices > 5; }, 5s);
-    EXPECT_EQ(notices, 6);
+    // An item rewritten in place is reload_latency_test.cpp's, through the host.
 }
 
 }  // namespace

@@ -36,8 +36,7 @@ using solvane::testing::LoopbackHttpServer;
 using solvane::testing::settle;
 using solvane::testing::waitFor;
 
-// Answers what the test says and counts what it was asked. A fix it is told
-// to give comes from inside requestLocation, as Qt's sources sometimes do.
+// Answers as told and counts requests; a fix comes from inside requestLocation, as Qt's may.
 class FakeAdapter : public LocationAdapter {
   public:
     void setDelegate(LocationDelegate* delegate) override { delegate_ = delegate; }
@@ -87,8 +86,7 @@ class LocationManagerTest : public ::testing::Test {
     std::atomic<bool> geocodedOffMain = false;
 };
 
-// Every way a request can go, from the authorization it meets to the status
-// it ends with.
+// Every way a request goes, from the authorization it meets to the status it ends with.
 TEST_F(LocationManagerTest, RequestFlowByAuthorization) {
     const std::string updated = "Updated to Boulder, CO";
     const std::string locating = "Locating\u2026";
@@ -285,8 +283,7 @@ TEST(LocationPermission, RecordsOnlyItsOwnKeyInAPrivateFile) {
     EXPECT_EQ(modeOf(file.parent_path()), 0700u);
     EXPECT_EQ(modeOf(file), 0600u);
 
-    // Another service's answer, written meanwhile, survives ours, and no
-    // temporary file is left behind.
+    // Another service's answer, written meanwhile, survives ours; no temporary file is left.
     std::ofstream(file) << R"({"calendars":"granted","location":"denied"})";
     ASSERT_TRUE(writePermission(file, kLocationPermissionKey, PermissionAnswer::granted));
     EXPECT_EQ(contents(file), "{\"calendars\":\"granted\",\"location\":\"granted\"}\n");

@@ -1,6 +1,5 @@
-// The Qt adapter end to end: a recorded NMEA log through Qt's NMEA plug-in,
-// or Qt's GeoClue plug-in talking to a stand-in GeoClue on a private bus; our
-// permission record; and a loopback Nominatim.
+// The Qt adapter end to end: a recorded NMEA log, or Qt's GeoClue plug-in against a
+// stand-in GeoClue on a private bus; our permission record; a loopback Nominatim.
 #include <gtest/gtest.h>
 
 #include <QDBusConnection>
@@ -108,9 +107,8 @@ TEST_F(QtLocationTest, SourcesThatCannotAnswerEndInAFailureText) {
     EXPECT_EQ(prompts, 0);
 }
 
-// A bus of the test's own stands in for the system bus, where Qt's GeoClue
-// plug-in looks for the service. Qt connects to it once per process, so the
-// bus lasts for all the tests; each test starts its own stand-in service.
+// A private bus stands in for the system bus; Qt connects once per process, so it
+// lasts for all the tests, and each test starts its own stand-in service.
 class GeoClueTest : public QtLocationTest {
   protected:
     static void SetUpTestSuite() {
@@ -162,8 +160,7 @@ class GeoClueTest : public QtLocationTest {
             << "the stand-in GeoClue did not start";
     }
 
-    // Said as a refusal: a request left to run out its ten seconds would end
-    // in the timeout's words instead.
+    // A refusal: a request left to run out its ten seconds would say the timeout's words.
     void expectUnavailable() {
         ASSERT_TRUE(
             writePermission(permissions, kLocationPermissionKey, PermissionAnswer::granted));
@@ -184,24 +181,23 @@ class GeoClueTest : public QtLocationTest {
     fs::path callLog = dir.path() / "geoclue.log";
 };
 
-TEST_F(GeoClueTest, NoAgentSaysToTypeAPlaceAndNamesTheDesktopEntry) {
+// No agent, refused by configuration, no client, no service: all say to type a place.
+TEST_F(GeoClueTest, RefusalsAndAMissingServiceSayToTypeAPlace) {
     startGeoClue(R"({"refusal": "'org.solvane.Solvane' disallowed, no agent for UID 1000"})");
     expectUnavailable();
     std::string calls;
     std::getline(std::ifstream(callLog), calls, '\0');
     EXPECT_NE(calls.find("DesktopId \"org.solvane.Solvane\""), std::string::npos) << calls;
-}
-
-TEST_F(GeoClueTest, RefusedClientsAndAMissingServiceSayTheSame) {
-    startGeoClue(R"({"refusal": "'org.solvane.Solvane' disallowed by configuration"})");
-    expectUnavailable();
-    geoclue.terminate();
-    geoclue.waitForFinished(5000);
-    startGeoClue(R"({"no-client": true})");
-    expectUnavailable();
-    geoclue.terminate();
-    geoclue.waitForFinished(5000);
-    expectUnavailable();
+    for (const char* parameters :
+         {R"({"refusal": "'org.solvane.Solvane' disallowed by configuration"})",
+          R"({"no-client": true})", ""}) {
+        geoclue.terminate();
+        geoclue.waitForFinished(5000);
+        if (*parameters != '\0') {
+            startGeoClue(parameters);
+        }
+        expectUnavailable();
+    }
 }
 
 }  // namespace
