@@ -1,23 +1,14 @@
-// The feed sync from real calendar files into a real store, also beside
-// another process saving edits.
+// The feed sync from real calendar files into a real store.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "calendar_fixture.h"
 #include "core/calendar/calendar_sync.h"
-#include "core/model/countdown_json.h"
 #include "core/store/shared_store.h"
-#include "support/child_process.h"
 
 namespace solvane {
 namespace {
@@ -129,106 +120,7 @@ TEST_F(FeedSync, FollowsChangedAndDeletedFilesButRenamesOnlyFeedCountdowns) {
     EXPECT_EQ(summary(stored()), std::vector<std::string>{"Our launch 05-02"});
 }
 
-// --- Two processes ----------------------------------------------------------------------
-
-int numberIn(const std::string& label) {
-    return label.starts_with("edit ") ? std::atoi(label.c_str() + 5) : -1;
-}
-
-// The round of the user's edit in the stored list; -1 when it cannot be found.
-int editRound(const SharedStore& store) {
-    const auto raw = store.rawValue("countdowns.v1");
-    if (!raw) {
-        return -1;
-    }
-    const auto list = decodeCountdowns(*raw);
-    if (!list) {
-        return -1;
-    }
-    for (const auto& c : *list) {
-        if (!c.feedCalendarID && numberIn(c.label) >= 0) {
-            return numberIn(c.label);
-        }
-    }
-    return -1;
-}
-
-TEST(FeedSyncProcesses, NoUserEditIsLostToASyncRunningAtTheSameTime) {
-    constexpr int kRounds = 1000;
-    const testing::CalendarSetup setup;
-    const StorePaths paths = pathsUnder(setup.dir.path());
-    const std::string home = setup.database->calendars().at(0).id;
-    Countdown mine;
-    mine.label = "edit 0";
-    mine.start = DateRule::season(3);
-    ASSERT_TRUE(SharedStore(paths, "en_US").saveCountdowns({mine}));
-
-    testing::StartGate gate;
-    // The application: each edit is a whole-list read and write of its own.
-    const pid_t editor = testing::spawn(gate, [&] {
-        const SharedStore store(paths, "en_US");
-        for (int n = 1; n <= kRounds; ++n) {
-            List list = store.loadCountdowns(newYork(), kToday);
-            for (auto& c : list) {
-                if (numberIn(c.label) >= 0) {
-                    c.label = "edit " + std::to_string(n);
-                }
-            }
-            if (!store.saveCountdowns(list)) {
-                return 10;
-            }
-        }
-        return 0;
-    });
-    // The widget host: home is a feed every other round, so most syncs add or remove five.
-    const pid_t syncer = testing::spawn(gate, [&] {
-        const SharedStore store(paths, "en_US");
-        platform::CalendarDatabase database({setup.root}, setup.permissions);
-        int changes = 0;
-        for (int n = 1; n <= kRounds; ++n) {
-            AppSettings settings = store.loadSettings();
-            settings.feedCalendarIDs =
-                n % 2 == 1 ? std::vector<std::string>{home} : std::vector<std::string>{};
-            if (!store.saveSettings(settings)) {
-                return 10;
-            }
-            changes += syncFeeds(store, database, kToday, newYork()).changed ? 1 : 0;
-        }
-        return changes > kRounds / 4 ? 0 : 11;
-    });
-    gate.release();
-    ASSERT_GT(editor, 0);
-    ASSERT_GT(syncer, 0);
-
-    const SharedStore store(paths, "en_US");
-    int last = 0;
-    int wentBack = 0;
-    int passes = 0;
-    std::map<pid_t, int> exits;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    for (; exits.size() < 2; ++passes) {
-        const int round = editRound(store);
-        if (round < last) {
-            ++wentBack;
-        }
-        last = std::max(last, round);
-        // Two writers and a reader share two cores; the reader needs far fewer looks.
-        ::usleep(2000);
-        for (const pid_t pid : {editor, syncer}) {
-            int status = 0;
-            if (exits.count(pid) == 0 && ::waitpid(pid, &status, WNOHANG) == pid) {
-                exits[pid] = testing::exitCode(status);
-            } else if (exits.count(pid) == 0 && std::chrono::steady_clock::now() > deadline) {
-                ::kill(pid, SIGKILL);
-            }
-        }
-    }
-    EXPECT_EQ(exits[editor], 0);
-    EXPECT_EQ(exits[syncer], 0);
-    EXPECT_EQ(wentBack, 0) << "a sync wrote back a list older than an edit";
-    EXPECT_EQ(editRound(store), kRounds);
-    EXPECT_GT(passes, 10) << "the reader hardly overlapped the writers";
-}
+// A sync racing the window's edits in other processes is store_load_test.cpp's.
 
 }  // namespace
 }  // namespace solvane
