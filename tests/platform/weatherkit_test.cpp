@@ -398,7 +398,7 @@ TEST(WeatherKitFetch, CredentialPlaceOrCancelProblemsFailBeforeAnyRequest) {
 
 // The 429, 500, truncated and refused cases run through the fetcher in
 // network_fault_test.cpp; these are the ones only the client itself sees.
-TEST(WeatherKitFetch, ServiceAndTransportFailuresPrintTheirTypeAndCase) {
+TEST(WeatherKitFetch, ServiceTransportAndCancelFailuresPrintTheirTypeAndCase) {
     using B = HttpTestReply::Behaviour;
     const Account account;
     // The fake refuses a token signed with another key, as the service would.
@@ -409,29 +409,22 @@ TEST(WeatherKitFetch, ServiceAndTransportFailuresPrintTheirTypeAndCase) {
         "WeatherKitError.http(401)");
     EXPECT_EQ(refusing.problems(), "signature does not verify; ");
 
-    // The client's own limit, not the fetcher's.
+    // The client's own limit, not the fetcher's; and a cancel while the request
+    // waits on the server, which only the cancel can end (CTest's limit guards).
     FakeWeatherKit silent(account, account.key.get(),
                           {{200, fixture("full_reply.json"), {}, B::neverAnswer}});
     auto config = configFor(silent.server.url(), account);
     config.timeoutSeconds = 0.3;
     EXPECT_EQ(printable(fetchWeatherKit(config, 40.713, -74.006, {})), "HttpError.timedOut");
-}
-
-TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
-    const Account account;
-    FakeWeatherKit service(account, account.key.get(),
-                           {{200, "{}", {}, HttpTestReply::Behaviour::neverAnswer}});
     net::CancelToken cancel;
-    // Cancelled once the request is waiting on the server, which never answers:
-    // only the cancel can end the call (CTest's limit guards against a hang).
-    std::thread canceller([cancel, &service] {
-        while (service.server.requestCount() == 0) {
+    std::thread canceller([cancel, &silent] {
+        while (silent.server.requestCount() < 2) {
             std::this_thread::yield();
         }
         cancel.cancel();
     });
     const auto r =
-        fetchWeatherKit(configFor(service.server.url(), account), 40.713, -74.006, cancel);
+        fetchWeatherKit(configFor(silent.server.url(), account), 40.713, -74.006, cancel);
     canceller.join();
     EXPECT_EQ(printable(r), "HttpError.cancelled");
 }

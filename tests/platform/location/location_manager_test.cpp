@@ -164,7 +164,10 @@ TEST_F(LocationManagerTest, OnlyTheLastFixCountsAndAnUnnamedOneKeepsItsCoordinat
     std::vector<double> asked;
     geocode = [&](double lat, double, const net::CancelToken&) -> std::optional<PlaceParts> {
         asked.push_back(lat);
-        throw std::runtime_error("the geocoder broke");
+        if (lat > 12) {
+            throw std::runtime_error("the geocoder broke");
+        }
+        return std::nullopt;  // as the real one fails
     };
     LocationManager& locator = make(Auth::authorizedAlways);
     locator.request();
@@ -181,6 +184,10 @@ TEST_F(LocationManagerTest, OnlyTheLastFixCountsAndAnUnnamedOneKeepsItsCoordinat
     EXPECT_EQ(locator.status(),
               "Couldn't get location: The location service gave no usable position. Try again, or "
               "type the place in the fields above.");
+    locator.request();
+    fake->delegate_->locationsUpdated({{1.5, 2}});
+    ASSERT_TRUE(waitFor([&] { return updates.size() == 2; }));
+    EXPECT_EQ(updates.back(), (SavedLocation{1.5, 2, "1.50, 2.00"}));
 }
 
 TEST_F(LocationManagerTest, ANewerFixSupersedesASlowLookupAndTeardownStopsIt) {
