@@ -353,10 +353,6 @@ const std::vector<Hostile>& hostileFeeds() {
 
 class HostileFeed : public Subscriptions, public ::testing::WithParamInterface<Hostile> {};
 
-void PrintTo(const Hostile& c, std::ostream* out) {
-    *out << c.name;
-}
-
 // Refused when subscribing, leaving nothing; on a refresh, keeping the copy and saying
 // why in one line; a good reply afterwards clears the state.
 TEST_P(HostileFeed, EndsInOneLineAndKeepsThePreviousCopy) {
@@ -470,7 +466,7 @@ TEST_F(Subscriptions, UnsubscribeRemovesOnlyItsOwnEntryAndCopy) {
 
 // Names in the list are never paths: entries whose identifier or address is
 // not well formed are left out, and a copy replaced by a link is not read.
-TEST_F(Subscriptions, StoredNamesNeverLeadOutsideTheFolders) {
+TEST_F(Subscriptions, StoredNamesNeverLeadOutsideTheFoldersAndNoListIsLost) {
     const fs::path outside = dir.path() / "outside.ics";
     testing::writeFile(outside, calendarText("Secret", 1));
     testing::writeFile(paths.list, R"({"version":1,"subscriptions":[
@@ -486,9 +482,8 @@ TEST_F(Subscriptions, StoredNamesNeverLeadOutsideTheFolders) {
     SubscriptionSource source(paths);
     EXPECT_TRUE(source.calendars().empty());
     EXPECT_EQ(paths.copyOf("sub:../../../outside"), fs::path());
-}
 
-TEST_F(Subscriptions, AListThatCannotBeReadIsMovedAsideBeforeTheNextWrite) {
+    // A list that cannot be read is moved aside before the next write.
     testing::writeFile(paths.list, "not a list");
     EXPECT_TRUE(store.list().empty());
     feed.serve(calendarText("Team", 1));

@@ -628,7 +628,7 @@ TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
     }
 }
 
-TEST(WeatherKitAttribution, FetchedOnceWithLogosResolvedAgainstTheEndpoint) {
+TEST(WeatherKitAttribution, FetchedOnceWithBothLogosResolvedAgainstTheEndpoint) {
     const Account account;
     FakeWeatherKit service(account, account.key.get(),
                            {{500, fixture("error_500.json")}, {200, fixture("attribution.json")}});
@@ -644,9 +644,8 @@ TEST(WeatherKitAttribution, FetchedOnceWithLogosResolvedAgainstTheEndpoint) {
     EXPECT_EQ(weatherKitAttribution(config), first);
     EXPECT_EQ(service.server.requestCount(), 2u);
     EXPECT_EQ(service.problems(), "");  // the token it carried verified
-}
 
-TEST(WeatherKitAttribution, NeedsAServiceNameAndBothLogos) {
+    // It needs a service name and both logos, of any scale.
     const std::string e = "https://e.example";
     const auto parse = [&](const std::string& body) { return parseWeatherKitAttribution(body, e); };
     const auto only1x = parse(
