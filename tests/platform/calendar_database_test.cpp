@@ -78,14 +78,10 @@ TEST(CalendarDatabase, NamesCalendarsStablyWhateverElseComesAndGoes) {
     const CalendarSetup setup;
     const auto calendars = setup.database->calendars();
     ASSERT_EQ(calendars.size(), 2u);
-    EXPECT_EQ(calendars[0].title, "Home");
-    EXPECT_EQ(calendars[0].color, "#FF8800");
-    EXPECT_EQ(calendars[0].accountTitle, "Personal");
-    EXPECT_TRUE(calendars[0].id.starts_with("vdir:")) << calendars[0].id;
-    EXPECT_EQ(calendars[1].title, "Work");
-    EXPECT_EQ(calendars[1].color, "#0088FF");
-    EXPECT_TRUE(calendars[1].id.starts_with("ics:")) << calendars[1].id;
-    EXPECT_NE(calendars[0].id, calendars[1].id);
+    EXPECT_EQ(calendars,
+              (std::vector<EventCalendar>{{calendars[0].id, "Home", "#FF8800", "Personal"},
+                                          {calendars[1].id, "Work", "#0088FF", "Personal"}}));
+    EXPECT_TRUE(calendars[0].id.starts_with("vdir:") && calendars[1].id.starts_with("ics:"));
 
     // Another root first (with a calendar of the same name), a hidden folder,
     // a vanished root and the same root spelled with a slash change nothing.

@@ -1,6 +1,5 @@
-// A private copy of a calendar root from tests/data/calendars, with calendar
-// access granted in a permission record of its own, in New York on
-// Tuesday 2030-03-12 at 15:00.
+// A private copy of a calendar root from tests/data/calendars, access granted in a
+// permission record of its own, in New York on Tuesday 2030-03-12 at 15:00.
 #pragma once
 
 #include <filesystem>

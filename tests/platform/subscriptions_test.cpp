@@ -204,12 +204,10 @@ TEST_F(Subscriptions, TheTitleIsTheUsersNameElseTheCalendarsElseTheHost) {
     EXPECT_EQ(named->name, "Mine");
     EXPECT_FALSE(anonymous->name);
 
-    SubscriptionSource source(paths);
-    const auto calendars = source.calendars();
-    ASSERT_EQ(calendars.size(), 2u);
-    EXPECT_EQ(calendars[0].title, "Mine");
-    EXPECT_EQ(calendars[1].title, "127.0.0.1");
-    EXPECT_EQ(calendars[1].color, kDefaultCalendarColor);
+    EXPECT_EQ(SubscriptionSource(paths).calendars(),
+              (std::vector<EventCalendar>{
+                  {named->id, "Mine", "#FF8800", "Subscribed"},
+                  {anonymous->id, "127.0.0.1", std::string(kDefaultCalendarColor), "Subscribed"}}));
 }
 
 // Each validator on its own, so one never sent back cannot hide behind the other.

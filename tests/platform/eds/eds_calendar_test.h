@@ -47,8 +47,7 @@ class EdsCalendarTest : public ::testing::Test {
     static inline std::string writerError_;
 };
 
-// The whole of a test program's main: the tests run inside the private
-// session, which has to exist before anything connects to a bus.
+// The whole main: the private session must exist before anything connects to a bus.
 inline int runEdsTests(int argc, char** argv) {
     if (const auto code = runInPrivateSession(argc, argv)) {
         return *code;

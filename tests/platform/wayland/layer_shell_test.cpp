@@ -61,13 +61,9 @@ bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
     return true;
 }
 
-void pump(std::chrono::milliseconds time) {
-    waitUntil([] { return false; }, time);
-}
-
 // Long enough for anything the compositor already sent to be handled.
 void settle() {
-    pump(300ms);
+    waitUntil([] { return false; }, 300ms);
 }
 
 QImage picture(QSize logical, qreal scale) {
@@ -87,8 +83,7 @@ std::vector<LayerMenuItem> menuItems() {
     };
 }
 
-// Where the pointer must go to hit `row` of the menu opened by a right click
-// at `click`: the menu opens just below and right of the pointer.
+// Where to hit `row` of the menu a right click at `click` opened, just below and right.
 QPoint menuRow(QPoint click, int row) {
     const MenuLayout layout = layoutMenu(menuItems(), QFontMetrics(QGuiApplication::font()));
     return click + QPoint(1, 1) + layout.rows.at(static_cast<std::size_t>(row)).center();
@@ -129,20 +124,18 @@ class LayerShellTest : public ::testing::Test {
         return *widgets_.back();
     }
 
-    // Presses the left button at `from`, moves to `to` in `steps` and lets
-    // go; the shell handles each step before the next, as it would a hand's.
+    // Left button from `from` to `to` in `steps`, each handled before the next as a hand's.
     void drag(QPoint from, QPoint to, int steps) {
         input_->move(from);
         input_->button(BTN_LEFT, true);
         for (int i = 1; i <= steps; ++i) {
             input_->move(from + (to - from) * i / steps);
-            pump(30ms);
+            waitUntil([] { return false; }, 30ms);
         }
         input_->button(BTN_LEFT, false);
     }
 
-    // Right-clicks at `at` (global) and tells where on `surface` it landed,
-    // or nothing when it did not reach it.
+    // Where on `surface` a right click at `at` (global) landed, if it reached it.
     std::optional<QPointF> rightClick(LayerSurface& surface, QPoint at) {
         QSignalSpy spy(&surface, &LayerSurface::contextMenuRequested);
         input_->click(at, BTN_RIGHT);

@@ -40,8 +40,7 @@ class TestCompositor {
         return std::nullopt;
     }
 
-    // Starts it with `configLines` and `outputCount` headless outputs; waits until
-    // its sockets exist. False with log() telling why.
+    // Starts it and waits for its sockets; false with log() telling why.
     bool start(const std::vector<std::string>& configLines, int outputCount = 1) {
         char pattern[] = "/tmp/solvane-compositor-XXXXXX";
         if (::mkdtemp(pattern) == nullptr) {
@@ -95,8 +94,7 @@ class TestCompositor {
                 argv.push_back(arg.data());
             }
             argv.push_back(nullptr);
-            // Nothing of the test's display environment: it would make the
-            // compositor try to nest inside another one.
+            // Nothing of the test's display: the compositor would try to nest in it.
             char path[] = "PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin";
             char* environment[] = {path, nullptr};
             ::execve("/usr/bin/env", argv.data(), environment);

@@ -50,8 +50,7 @@ class VirtualInput {
         }
     }
 
-    // Connects to the compositor named by the environment; absolute positions are
-    // taken in `layout`, the bounding box of all outputs.
+    // Connects to the environment's compositor; positions are in `layout`, all outputs' box.
     bool open(QSize layout) {
         layout_ = layout;
         display_ = wl_display_connect(nullptr);
