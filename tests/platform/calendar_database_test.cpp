@@ -332,10 +332,8 @@ TEST(FolderSource, CalendarsNamedOnTheirOwnAndRootsThatAppearLater) {
 
     auto calendars = source.calendars();
     ASSERT_EQ(calendars.size(), 2u);
-    EXPECT_EQ(calendars[0].title, "Work");
-    EXPECT_EQ(calendars[0].color, "#00AA00");
-    EXPECT_EQ(calendars[0].accountTitle, "On This Computer");
-    EXPECT_TRUE(calendars[0].id.starts_with("vdir:"));
+    EXPECT_EQ(calendars[0],
+              (EventCalendar{calendars[0].id, "Work", "#00AA00", "On This Computer"}));
     EXPECT_EQ(calendars[1].title, "Titled by its folder");
     const auto watched = source.watchPaths();
     EXPECT_NE(std::find(watched.begin(), watched.end(), dir.path()), watched.end())

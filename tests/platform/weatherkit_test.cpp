@@ -66,18 +66,15 @@ struct Account {
                         R"("keyID":"KEY123","keyFile":"AuthKey_KEY123.p8","note":"ignored"})");
     }
     WeatherKitCredentials credentials() const { return *loadWeatherKitCredentialsFrom(file); }
-    solvane::testing::TokenExpectation expectation() const {
-        return {"KEY123", "TEAM123456", "com.example.solvane", 1710946841};
-    }
 };
 
 // WeatherKit on the loopback: every bearer token is checked with `verifyKey`
-// and the request line against the place asked for, then replies play in
-// order (the last one repeats).
+// against the account's strings, and the request line against the place asked
+// for, then replies play in order (the last one repeats).
 class FakeWeatherKit {
   public:
-    FakeWeatherKit(const Account& account, EVP_PKEY* verifyKey, std::vector<HttpTestReply> replies)
-        : expected_(account.expectation()), verifyKey_(verifyKey), replies_(std::move(replies)) {}
+    FakeWeatherKit(EVP_PKEY* verifyKey, std::vector<HttpTestReply> replies)
+        : verifyKey_(verifyKey), replies_(std::move(replies)) {}
 
     std::string problems() const {
         std::lock_guard lock(mutex_);
@@ -108,7 +105,8 @@ class FakeWeatherKit {
         return replies_[std::min(served_++, replies_.size() - 1)];
     }
 
-    solvane::testing::TokenExpectation expected_;
+    const solvane::testing::TokenExpectation expected_{"KEY123", "TEAM123456",
+                                                       "com.example.solvane", 1710946841};
     EVP_PKEY* verifyKey_;
     std::vector<HttpTestReply> replies_;
     std::size_t served_ = 0;
@@ -195,8 +193,7 @@ TEST(WeatherKitCredentials, ComeFromTheVariableElseTheXdgConfigFolder) {
         const ScopedEnv b("XDG_CONFIG_HOME", c.xdg);
         const ScopedEnv h("HOME", c.home);
         const auto r = loadWeatherKitCredentials();
-        EXPECT_EQ(r.ok() ? "ok" : r.error().printable(),
-                  c.found ? "ok" : "WeatherKitError.missingCredentials");
+        EXPECT_EQ(printable(r), c.found ? "ok" : "WeatherKitError.missingCredentials");
     }
 }
 
@@ -215,7 +212,6 @@ TEST(WeatherKitToken, AnyKeyButUnencryptedPkcs8P256IsInvalidCredentials) {
         solvane::testing::publicKeyPem(account.key.get()),
         solvane::testing::privateKeyPem(p384.get()),
         solvane::testing::privateKeyPem(rsa.get()),
-        good.substr(0, good.size() / 2),
         good.substr(0, 40) + "!!" + good.substr(42),
         std::string(64 * 1024, '#') + good,
     };
@@ -348,9 +344,8 @@ TEST(WeatherKitConditions, EachKindOfCodeHasItsTextAndSymbolsUnknownOnesTheirWor
 
 TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
     const Account account;
-    FakeWeatherKit service(
-        account, account.key.get(),
-        {{200, fixture("full_reply.json")}, {200, fixture("forecast_reply.json")}});
+    FakeWeatherKit service(account.key.get(), {{200, fixture("full_reply.json")},
+                                               {200, fixture("forecast_reply.json")}});
     // A slash ending the endpoint is not doubled in the path.
     const auto snapshot =
         weatherKitCall(configFor(service.server.url() + "/", account))(40.713, -74.006, {});
@@ -372,7 +367,7 @@ TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
 
 TEST(WeatherKitFetch, CredentialPlaceOrCancelProblemsFailBeforeAnyRequest) {
     const Account account;
-    FakeWeatherKit service(account, account.key.get(), {{200, fixture("full_reply.json")}});
+    FakeWeatherKit service(account.key.get(), {{200, fixture("full_reply.json")}});
     const ScopedEnv noFile("SOLVANE_WEATHERKIT_CREDENTIALS", "/nonexistent/weatherkit.json");
     auto fromEnvironment = configFor(service.server.url(), account);
     fromEnvironment.credentials = nullptr;
@@ -403,7 +398,7 @@ TEST(WeatherKitFetch, ServiceTransportAndCancelFailuresPrintTheirTypeAndCase) {
     const Account account;
     // The fake refuses a token signed with another key, as the service would.
     const auto stranger = solvane::testing::generateKey("P-256");
-    FakeWeatherKit refusing(account, stranger.get(), {{200, fixture("full_reply.json")}});
+    FakeWeatherKit refusing(stranger.get(), {{200, fixture("full_reply.json")}});
     EXPECT_EQ(
         printable(fetchWeatherKit(configFor(refusing.server.url(), account), 40.713, -74.006, {})),
         "WeatherKitError.http(401)");
@@ -411,7 +406,7 @@ TEST(WeatherKitFetch, ServiceTransportAndCancelFailuresPrintTheirTypeAndCase) {
 
     // The client's own limit, not the fetcher's; and a cancel while the request
     // waits on the server, which only the cancel can end (CTest's limit guards).
-    FakeWeatherKit silent(account, account.key.get(),
+    FakeWeatherKit silent(account.key.get(),
                           {{200, fixture("full_reply.json"), {}, B::neverAnswer}});
     auto config = configFor(silent.server.url(), account);
     config.timeoutSeconds = 0.3;
@@ -553,9 +548,7 @@ TEST(WeatherKitForecast, AnythingElseIsADecodingError) {
         }),
         with(hour + "forecastStart", gone),
         with(hour + "forecastStart", "tomorrow"),
-        with(hour + "forecastStart", 1710900000),
         with(hour + "temperature", "20"),
-        with(hour + "conditionCode", gone),
         with(hour + "conditionCode", 3),
         with(hour + "precipitationChance", "0.1"),
         with(hour + "daylight", "yes"),
@@ -630,7 +623,7 @@ TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
 
 TEST(WeatherKitAttribution, FetchedOnceWithBothLogosResolvedAgainstTheEndpoint) {
     const Account account;
-    FakeWeatherKit service(account, account.key.get(),
+    FakeWeatherKit service(account.key.get(),
                            {{500, fixture("error_500.json")}, {200, fixture("attribution.json")}});
     auto config = configFor(service.server.url() + "/", account);
     config.clock = [] { return kTokenTime; };                // every request signs a token here

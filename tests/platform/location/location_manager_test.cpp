@@ -356,7 +356,7 @@ class QtLocationTest : public ::testing::Test {
     std::unique_ptr<LocationManager> manager;
 };
 
-TEST_F(QtLocationTest, GrantedFirstRequestReadsTheLogAndNamesTheFix) {
+TEST_F(QtLocationTest, TheFirstRequestPromptsOnceAndTheAnswerIsRemembered) {
     LocationManager& locator = make(fs::path(SOLVANE_TEST_DATA_DIR) / "location/boulder.nmea");
     locator.request();
     ASSERT_TRUE(waitFor([&] { return !locator.wantsLocation(); }))
@@ -372,17 +372,17 @@ TEST_F(QtLocationTest, GrantedFirstRequestReadsTheLogAndNamesTheFix) {
     ASSERT_TRUE(waitFor([&] { return !locator.wantsLocation(); }));
     EXPECT_EQ(prompts, 1);
     EXPECT_EQ(nominatim.requestCount(), 2u);
-}
 
-TEST_F(QtLocationTest, DeniedPromptIsRecordedAndRemembered) {
+    // A prompt answered no, with no record yet, is recorded and remembered too.
+    fs::remove(permissions);
     allow = false;
-    LocationManager& locator = make(fs::path(SOLVANE_TEST_DATA_DIR) / "location/boulder.nmea");
-    locator.request();
-    ASSERT_TRUE(waitFor([&] { return locator.status() == "Location access is off."; }));
+    LocationManager& refused = make(fs::path(SOLVANE_TEST_DATA_DIR) / "location/boulder.nmea");
+    refused.request();
+    ASSERT_TRUE(waitFor([&] { return refused.status() == "Location access is off."; }));
     EXPECT_EQ(readPermission(permissions, kLocationPermissionKey), PermissionAnswer::denied);
-    locator.request();
-    EXPECT_TRUE(locator.status().startsWith("Location access is off. Turn it on in "));
-    EXPECT_EQ(prompts, 1);
+    refused.request();
+    EXPECT_TRUE(refused.status().startsWith("Location access is off. Turn it on in "));
+    EXPECT_EQ(prompts, 2);
 }
 
 TEST_F(QtLocationTest, SourcesThatCannotAnswerEndInAFailureText) {
