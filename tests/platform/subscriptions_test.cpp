@@ -145,13 +145,11 @@ class Subscriptions : public ::testing::Test {
     }
 };
 
-TEST_F(Subscriptions, AGoodFeedIsStoredPrivatelyAndOfferedAsACalendar) {
+TEST_F(Subscriptions, AGoodFeedIsStoredPrivatelyAndOfferedAsACalendarUnderItsTitle) {
     const std::string body = calendarText("Team", 2);
     feed.serve(body, "\"v1\"");
     const auto added = store.subscribe(feed.url());
     ASSERT_TRUE(added) << added.error().message;
-    EXPECT_TRUE(isSubscriptionId(added->id)) << added->id;
-    EXPECT_EQ(added->url, feed.url());
     EXPECT_EQ(added->lastUpdated, kStart);
     EXPECT_EQ(added->etag, "\"v1\"");
     EXPECT_FALSE(added->lastError);
@@ -177,7 +175,18 @@ TEST_F(Subscriptions, AGoodFeedIsStoredPrivatelyAndOfferedAsACalendar) {
     ASSERT_TRUE(again);
     EXPECT_EQ(again->id, added->id);
     EXPECT_EQ(feed.server().requestCount(), 1u);
-    EXPECT_EQ(store.list().size(), 1u);
+
+    // The title is the user's name, trimmed, else the calendar's, else the host's.
+    const auto named = store.subscribe(feed.url("/a.ics"), "  Mine  ");
+    feed.serve(calendarText(std::nullopt, 1));
+    const auto anonymous = store.subscribe(feed.url("/b.ics"), "");
+    ASSERT_TRUE(named && anonymous);
+    EXPECT_FALSE(anonymous->name);
+    EXPECT_EQ(SubscriptionSource(paths).calendars(),
+              (std::vector<EventCalendar>{
+                  {added->id, "Team", "#FF8800", "Subscribed"},
+                  {named->id, "Mine", "#FF8800", "Subscribed"},
+                  {anonymous->id, "127.0.0.1", std::string(kDefaultCalendarColor), "Subscribed"}}));
 }
 
 // A feed still in Latin-1 is read as Windows-1252 (its superset) and kept as UTF-8.
@@ -193,21 +202,6 @@ TEST_F(Subscriptions, AFeedThatIsNotUtf8IsReadAsWindows1252) {
     EXPECT_EQ(titles(source),
               (std::vector<std::string>{added->id + " Café € 2", added->id + " Event 1"}));
     EXPECT_NE(copy(*added).find("Café € 2"), std::string::npos);
-}
-
-TEST_F(Subscriptions, TheTitleIsTheUsersNameElseTheCalendarsElseTheHost) {
-    feed.serve(calendarText("Team", 1));
-    const auto named = store.subscribe(feed.url("/a.ics"), "  Mine  ");
-    feed.serve(calendarText(std::nullopt, 1));
-    const auto anonymous = store.subscribe(feed.url("/b.ics"), "");
-    ASSERT_TRUE(named && anonymous);
-    EXPECT_EQ(named->name, "Mine");
-    EXPECT_FALSE(anonymous->name);
-
-    EXPECT_EQ(SubscriptionSource(paths).calendars(),
-              (std::vector<EventCalendar>{
-                  {named->id, "Mine", "#FF8800", "Subscribed"},
-                  {anonymous->id, "127.0.0.1", std::string(kDefaultCalendarColor), "Subscribed"}}));
 }
 
 // Each validator on its own, so one never sent back cannot hide behind the other.
@@ -357,7 +351,6 @@ TEST_P(HostileFeed, EndsInOneLineAndKeepsThePreviousCopy) {
     const Hostile& c = GetParam();
     const std::string good = calendarText("Team", 2);
     const std::string url = feed.url();
-    const auto fault = [&] { c.reply ? feed.fail(c.reply) : feed.server().stop(); };
 
     if (c.reply) {
         feed.fail(c.reply);
@@ -374,7 +367,7 @@ TEST_P(HostileFeed, EndsInOneLineAndKeepsThePreviousCopy) {
     const auto added = store.subscribe(url);
     ASSERT_TRUE(added) << added.error().message;
     now = kStart + kHour;
-    fault();
+    c.reply ? feed.fail(c.reply) : feed.server().stop();
     const auto refreshed = store.refresh(added->id);
     ASSERT_TRUE(refreshed);
     EXPECT_EQ(refreshed->outcome, RefreshOutcome::failed);
