@@ -277,31 +277,22 @@ void runOpenMeteo(const FaultCase& c) {
     EXPECT_FALSE(run.store.loadAppleError());
 }
 
-// A developer account whose key is made for the run.
-struct Account {
-    TempDir dir;
-    fs::path keyFile = dir.path() / "AuthKey_KEY123.p8";
-
-    Account() {
-        const auto key = solvane::testing::generateKey("P-256");
-        std::ofstream(keyFile, std::ios::binary) << solvane::testing::privateKeyPem(key.get());
-    }
-    WeatherKitCredentials credentials() const {
-        return {"TEAM123456", "com.example.solvane", "KEY123", keyFile};
-    }
-};
-
 // Apple Weather: a failure leaves its note, Open-Meteo fills in; success clears the note.
 void runWeatherKit(const FaultCase& c) {
     const FaultyEndpoint endpoint(c.fault, weatherKitReplies());
     LoopbackHttpServer openMeteo([good = openMeteoReplies().good](const HttpTestRequest&) {
         return HttpTestReply{200, good};
     });
-    const Account account;
+    const TempDir account;  // with a key made for the run
+    const fs::path keyFile = account.path() / "AuthKey_KEY123.p8";
+    std::ofstream(keyFile) << solvane::testing::privateKeyPem(
+        solvane::testing::generateKey("P-256").get());
     WeatherKitConfig config;
     config.endpoint = endpoint.url;
     config.clock = [] { return kNow; };
-    config.credentials = [credentials = account.credentials()] { return credentials; };
+    config.credentials = [keyFile] {
+        return WeatherKitCredentials{"TEAM123456", "com.example.solvane", "KEY123", keyFile};
+    };
     config.timeoutSeconds = kWeatherKitClientLimit;
 
     WeatherRun run(openMeteo.url());

@@ -25,14 +25,14 @@ namespace fs = std::filesystem;
 
 constexpr const char* kInsideMarker = "SOLVANE_EDS_PRIVATE_SESSION";
 
-// Whether `wanted` holds for a folder of the colon-separated list in the
-// variable `name`, or in `fallback` when it is unset or empty.
-bool inSomeFolder(const char* name, const char* fallback,
-                  const std::function<bool(const fs::path&)>& wanted) {
+// Whether `file` is in a folder of the colon-separated list in the variable
+// `name`, or in `fallback` when it is unset or empty.
+bool inSomeFolder(const char* name, const char* fallback, const fs::path& file) {
     const char* env = std::getenv(name);
     std::stringstream dirs(env != nullptr && *env != '\0' ? env : fallback);
+    std::error_code ec;
     for (std::string dir; std::getline(dirs, dir, ':');) {
-        if (!dir.empty() && wanted(dir)) {
+        if (!dir.empty() && fs::exists(dir / file, ec)) {
             return true;
         }
     }
@@ -101,18 +101,13 @@ std::optional<std::string> commitSource(ESourceRegistry* registry, const std::st
 std::optional<std::string> edsUnavailable() {
     for (const char* service :
          {"org.gnome.evolution.dataserver.Sources5", "org.gnome.evolution.dataserver.Calendar8"}) {
-        if (!inSomeFolder("XDG_DATA_DIRS", "/usr/local/share:/usr/share", [&](const fs::path& d) {
-                std::error_code ec;
-                return fs::exists(d / "dbus-1" / "services" / (std::string(service) + ".service"),
-                                  ec);
-            })) {
+        if (!inSomeFolder("XDG_DATA_DIRS", "/usr/local/share:/usr/share",
+                          fs::path("dbus-1/services") / (std::string(service) + ".service"))) {
             return std::string("Evolution Data Server is not installed (no D-Bus service ") +
                    service + "; Debian: evolution-data-server)";
         }
     }
-    if (!inSomeFolder("PATH", "/usr/bin:/bin", [](const fs::path& d) {
-            return ::access((d / "dbus-run-session").c_str(), X_OK) == 0;
-        })) {
+    if (!inSomeFolder("PATH", "/usr/bin:/bin", "dbus-run-session")) {
         return std::string("dbus-run-session is not installed (Debian: dbus-daemon)");
     }
     return std::nullopt;
