@@ -352,11 +352,6 @@ TEST(FolderSource, CalendarsNamedOnTheirOwnAndRootsThatAppearLater) {
 
 using List = std::vector<Countdown>;
 
-StorePaths pathsUnder(const fs::path& root) {
-    return {root / "config/org.solvane.shared/preferences.sqlite",
-            root / "config/solvane/preferences.sqlite", root / "data/org.solvane.shared"};
-}
-
 class FeedSync : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -391,7 +386,7 @@ class FeedSync : public ::testing::Test {
     }
 
     testing::CalendarSetup setup;
-    SharedStore store{pathsUnder(setup.dir.path()), "en_US"};
+    SharedStore store{testing::pathsUnder(setup.dir.path()), "en_US"};
     std::string home;
 };
 

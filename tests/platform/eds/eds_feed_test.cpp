@@ -13,6 +13,7 @@
 
 #include "core/calendar/calendar_sync.h"
 #include "core/store/shared_store.h"
+#include "core/test_helpers.h"
 #include "core/time/date_text.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/eds_source.h"
@@ -30,12 +31,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Json = nlohmann::json;
+using testing::newYork;
 using testing::spinUntil;
-
-const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
 
 // Tuesday 2030-03-12 15:00 in New York.
 const Instant kToday = *newYork().date(2030, 3, 12, 15);
