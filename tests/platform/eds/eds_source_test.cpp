@@ -109,12 +109,8 @@ TEST_F(EdsSourceTest, OffersTheCalendarAndItsEventsAsLocalDaysAndInstants) {
         "BEGIN:VEVENT\r\nUID:birthday\r\nSUMMARY:Ada's birthday\r\n"
         "DTSTART;VALUE=DATE:19900602\r\nDTEND;VALUE=DATE:19900603\r\n"
         "RRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n",
-        "BEGIN:VEVENT\r\nUID:tokyo\r\nSUMMARY:Call with Tokyo\r\n"
-        "DTSTART;TZID=" +
-            tokyo +
-            ":20300320T090000\r\n"
-            "DTEND;TZID=" +
-            tokyo + ":20300320T100000\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:tokyo\r\nSUMMARY:Call with Tokyo\r\nDTSTART;TZID=" + tokyo +
+            ":20300320T090000\r\nDTEND;TZID=" + tokyo + ":20300320T100000\r\nEND:VEVENT\r\n",
         // Floating times: the user's zone.
         "BEGIN:VEVENT\r\nUID:standup\r\nSUMMARY:Standup\r\n"
         "DTSTART:20300401T100000\r\nDTEND:20300401T103000\r\n"

@@ -381,18 +381,14 @@ class LayerMenu : public ::testing::Test {
     void SetUp() override { guiApp(); }
 };
 
-struct WalkCase {
-    const char* name;
-    std::vector<LayerMenuItem> items;
-    int from;
-    int step;
-    int expected;
-};
-
 TEST_F(LayerMenu, KeyboardWalkSkipsWhatCannotBePickedAndWraps) {
     const std::vector<LayerMenuItem> mixed = {item("a"), separator(), item("b", false), item("c"),
                                               separator()};
-    const std::vector<WalkCase> cases = {
+    const struct {
+        const char* name;
+        std::vector<LayerMenuItem> items;
+        int from, step, expected;
+    } cases[] = {
         {"down from nothing starts at the first", mixed, -1, 1, 0},
         {"up from nothing starts at the last", mixed, -1, -1, 3},
         {"down skips a separator and a disabled item", mixed, 0, 1, 3},
@@ -405,7 +401,7 @@ TEST_F(LayerMenu, KeyboardWalkSkipsWhatCannotBePickedAndWraps) {
         {"no items", {}, -1, 1, -1},
         {"a step other than one is refused", mixed, 0, 2, -1},
     };
-    for (const WalkCase& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(nextSelectable(c.items, c.from, c.step), c.expected) << c.name;
     }
 }
@@ -416,11 +412,10 @@ TEST_F(LayerMenu, EachPointBelongsToOneRowAndPaddingToNone) {
     ASSERT_EQ(layout.rows.size(), 3u);
     EXPECT_EQ(layout.size.height(), 2 * kPanelPadding + 2 * kRowHeight + kSeparatorHeight);
     const int x = layout.size.width() / 2;
-    struct HitCase {
+    const struct {
         qreal y;
         int row;
-    };
-    const std::vector<HitCase> cases = {
+    } cases[] = {
         {kPanelPadding - 0.5, -1},
         {kPanelPadding, 0},
         {kPanelPadding + kRowHeight - 0.01, 0},
@@ -428,7 +423,7 @@ TEST_F(LayerMenu, EachPointBelongsToOneRowAndPaddingToNone) {
         {kPanelPadding + kRowHeight + kSeparatorHeight, 2},
         {static_cast<qreal>(layout.size.height() - kPanelPadding), -1},
     };
-    for (const HitCase& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(layout.rowAt(QPointF(x, c.y)), c.row) << "y " << c.y;
     }
     EXPECT_EQ(layout.rowAt(QPointF(-1, kPanelPadding + 1)), -1);
