@@ -1,12 +1,13 @@
-// The calendar adapter over real vdir folders and .ics files: what it reads,
-// what it calls things, when it may read, and what it refuses to be slowed
-// or broken by.
+// The calendar adapter over real vdir folders, .ics files and khal's configuration,
+// and the feed sync from it into a real store (racing the window's edits in other
+// processes is store_load_test.cpp's).
 #include "platform/calendar/calendar_database.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <stdexcept>
@@ -14,7 +15,10 @@
 #include <vector>
 
 #include "calendar_fixture.h"
+#include "core/calendar/calendar_sync.h"
+#include "core/store/shared_store.h"
 #include "platform/calendar/ics_file.h"
+#include "platform/calendar/khal_config.h"
 
 namespace solvane {
 namespace {
@@ -22,6 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using platform::CalendarDatabase;
 using testing::CalendarSetup;
+using testing::kToday;
+using testing::newYork;
 using testing::ny;
 using testing::writeFile;
 
@@ -72,14 +78,10 @@ TEST(CalendarDatabase, NamesCalendarsStablyWhateverElseComesAndGoes) {
     const CalendarSetup setup;
     const auto calendars = setup.database->calendars();
     ASSERT_EQ(calendars.size(), 2u);
-    EXPECT_EQ(calendars[0].title, "Home");
-    EXPECT_EQ(calendars[0].color, "#FF8800");
-    EXPECT_EQ(calendars[0].accountTitle, "Personal");
-    EXPECT_TRUE(calendars[0].id.starts_with("vdir:")) << calendars[0].id;
-    EXPECT_EQ(calendars[1].title, "Work");
-    EXPECT_EQ(calendars[1].color, "#0088FF");
-    EXPECT_TRUE(calendars[1].id.starts_with("ics:")) << calendars[1].id;
-    EXPECT_NE(calendars[0].id, calendars[1].id);
+    EXPECT_EQ(calendars,
+              (std::vector<EventCalendar>{{calendars[0].id, "Home", "#FF8800", "Personal"},
+                                          {calendars[1].id, "Work", "#0088FF", "Personal"}}));
+    EXPECT_TRUE(calendars[0].id.starts_with("vdir:") && calendars[1].id.starts_with("ics:"));
 
     // Another root first (with a calendar of the same name), a hidden folder,
     // a vanished root and the same root spelled with a slash change nothing.
@@ -106,10 +108,8 @@ TEST(CalendarAccess, FollowsThePermissionRecordAndReadsNothingWithoutIt) {
     const std::map<std::string, CalendarAuthorization> cases = {
         {"{\"calendars\":\"granted\"}", CalendarAuthorization::fullAccess},
         {"{\"location\":\"granted\",\"calendars\":\"denied\"}", CalendarAuthorization::denied},
+        // Unreadable records are the permission record's own (LocationPermission).
         {"{\"location\":\"granted\"}", CalendarAuthorization::notDetermined},
-        {"{\"calendars\":true}", CalendarAuthorization::notDetermined},
-        {"[\"calendars\",\"granted\"]", CalendarAuthorization::notDetermined},
-        {"not json", CalendarAuthorization::notDetermined},
     };
     for (const auto& [bytes, state] : cases) {
         writeFile(record, bytes);
@@ -184,10 +184,9 @@ TEST(IcsLimits, HostileFilesAreSkippedOrCappedAndTheRestIsRead) {
     writeFile(setup.dir.path() / "outside.ics", oneEvent("outside", "Outside", "20300312T170000Z"));
     fs::create_symlink(setup.dir.path() / "outside.ics", folder / "outside.ics");
     ASSERT_EQ(::mkfifo((folder / "fifo.ics").c_str(), 0600), 0);
-    // Rules libical can only find empty by walking every day to its last
-    // year: the 30th of February is seen at once, a Tuesday every seventh day
-    // from a Monday costs each event its time slice, and then its file its
-    // turn; files after it are read in full.
+    // Rules libical finds empty only by walking to their last year: 30 February is seen
+    // at once, a Tuesday every 7th day from a Monday costs each event its time slice,
+    // then its file its turn; files after it are read in full.
     std::string impossible = "BEGIN:VCALENDAR\r\n";
     for (int i = 0; i < 20; ++i) {
         impossible += "BEGIN:VEVENT\r\nUID:never-" + std::to_string(i) +
@@ -242,6 +241,211 @@ TEST(IcsLimits, TenThousandItemsAreReadAndTheRestSkipped) {
         return e.calendar.title == "busy";
     });
     EXPECT_EQ(static_cast<std::size_t>(busy), platform::kMaxItemsPerCalendar);
+}
+
+// --- khal ---------------------------------------------------------------------------------
+
+using platform::FolderCalendar;
+using platform::FolderSource;
+using platform::globFolders;
+using platform::khalCalendars;
+
+std::string noVariables(const std::string&) {
+    return {};
+}
+
+TEST(KhalConfig, NamesTheCalendarsOfItsCalendarsSection) {
+    const std::string text = R"(
+[default]
+path = /not/a/calendar
+[calendars]
+# a comment
+  [[home]]
+  path = ~/.calendars/home/   # trailing comment
+  color = dark green
+  [[quoted]]
+  path = "~/cals/with # hash"
+  color = '#12abef'
+  [[vars]]
+  path = ${XDG_DATA_HOME}/cal/$USER
+  color = auto
+  [[people]]
+  path = ~/.contacts/
+  type = birthdays
+  [[relative]]
+  path = cals/relative
+  [[nopath]]
+  color = light blue
+  [[synced]]
+  path = /srv/google/*
+  type = discover
+  color = light red
+[locale]
+  [[notacalendar]]
+  path = /elsewhere
+)";
+    const std::map<std::string, std::string> vars = {{"XDG_DATA_HOME", "/data"}, {"USER", "ana"}};
+    const auto calendars = khalCalendars(
+        text, "/home/ana",
+        [&](const std::string& name) { return vars.count(name) ? vars.at(name) : ""; },
+        [](const std::string& pattern) {
+            EXPECT_EQ(pattern, "/srv/google/*");
+            return std::vector<fs::path>{"/srv/google/Family", "/srv/google/Work"};
+        });
+    const std::vector<FolderCalendar> expected = {
+        {"/home/ana/.calendars/home/", "home", "#00AA00"},
+        {"/home/ana/cals/with # hash", "quoted", "#12abef"},
+        {"/data/cal/ana", "vars", std::nullopt},
+        {"/srv/google/Family", "Family", "#FF5555"},
+        {"/srv/google/Work", "Work", "#FF5555"},
+    };
+    EXPECT_EQ(calendars, expected);
+    EXPECT_TRUE(khalCalendars("", "/home/ana", noVariables).empty());
+    EXPECT_TRUE(khalCalendars("[calendars\n[[x]]\npath=/a\n", "/h", noVariables).empty());
+}
+
+TEST(KhalConfig, DiscoverFindsOnlyFolders) {
+    solvane::testing::TempDir dir;
+    fs::create_directories(dir.path() / "google" / "b");
+    fs::create_directories(dir.path() / "google" / "a");
+    writeFile(dir.path() / "google" / "notes.txt", "x");
+    EXPECT_EQ(globFolders((dir.path() / "google" / "*").string()),
+              (std::vector<fs::path>{dir.path() / "google" / "a", dir.path() / "google" / "b"}));
+    EXPECT_TRUE(globFolders((dir.path() / "nothing" / "*").string()).empty());
+}
+
+// A calendar named on its own sits beside the roots' ones, once; a root made after
+// start counts from then on, its parent folder watched for it until then.
+TEST(FolderSource, CalendarsNamedOnTheirOwnAndRootsThatAppearLater) {
+    solvane::testing::TempDir dir;
+    const fs::path root = dir.path() / "calendars";
+    const fs::path khalWork = dir.path() / "khal" / "work";
+    writeFile(khalWork / "a.ics", "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n");
+    writeFile(dir.path() / "khal" / "titled" / "displayname", "Titled by its folder\n");
+    std::vector<FolderCalendar> named = {
+        {khalWork, "Work", std::string("#00AA00")},
+        {dir.path() / "khal" / "titled", "ignored", std::nullopt},
+        {root / "home", "Home in the root", std::nullopt},  // also the root's
+        {dir.path() / "missing", "Missing", std::nullopt},
+    };
+    FolderSource source({root}, [&] { return named; });
+
+    auto calendars = source.calendars();
+    ASSERT_EQ(calendars.size(), 2u);
+    EXPECT_EQ(calendars[0],
+              (EventCalendar{calendars[0].id, "Work", "#00AA00", "On This Computer"}));
+    EXPECT_EQ(calendars[1].title, "Titled by its folder");
+    const auto watched = source.watchPaths();
+    EXPECT_NE(std::find(watched.begin(), watched.end(), dir.path()), watched.end())
+        << "the folder above the missing root";
+
+    writeFile(root / "home" / "displayname", "Home\n");
+    calendars = source.calendars();
+    ASSERT_EQ(calendars.size(), 3u);
+    EXPECT_EQ(calendars[0].title, "Home") << "the root's, not a second copy";
+    const std::string workId = calendars[1].id;
+    named.erase(named.begin() + 2);
+    EXPECT_EQ(source.calendars()[1].id, workId) << "identifiers do not depend on neighbours";
+}
+
+// --- Feed sync -----------------------------------------------------------------------
+
+using List = std::vector<Countdown>;
+
+class FeedSync : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home = setup.database->calendars().at(0).id;
+        ASSERT_TRUE(store.saveCountdowns({}));
+        setFeeds({home});
+    }
+
+    void setFeeds(std::vector<std::string> feeds) {
+        AppSettings settings = store.loadSettings();
+        settings.feedCalendarIDs = std::move(feeds);
+        ASSERT_TRUE(store.saveSettings(settings));
+    }
+    bool sync(Instant now = kToday) {
+        return syncFeeds(store, *setup.database, now, newYork()).changed;
+    }
+    List stored() const { return store.loadCountdowns(newYork(), kToday); }
+
+    // "label start[–end]" as local days, e.g. "Trip 03-11–03-13".
+    static std::vector<std::string> summary(const List& list) {
+        auto day = [](const DateRule& rule) {
+            const auto d = *newYork().civilDate(rule.asFixed()->date);
+            char text[8];
+            std::snprintf(text, sizeof text, "%02d-%02d", d.month, d.day);
+            return std::string(text);
+        };
+        std::vector<std::string> out;
+        for (const auto& c : list) {
+            out.push_back(c.label + " " + day(c.start) + (c.end ? "–" + day(*c.end) : ""));
+        }
+        return out;
+    }
+
+    testing::CalendarSetup setup;
+    SharedStore store{testing::pathsUnder(setup.dir.path()), "en_US"};
+    std::string home;
+};
+
+TEST_F(FeedSync, AddsTheFeedsEventsThenWritesNothingUntilTheyChange) {
+    ASSERT_TRUE(sync());
+    const List added = stored();
+    EXPECT_EQ(summary(added), (std::vector<std::string>{
+                                  "Trip 03-11–03-13", "Night shift 03-15–03-16", "Dentist 03-20",
+                                  "Team sync (moved) 03-26", "Conference 04-01–04-03"}));
+    for (const auto& c : added) {
+        EXPECT_EQ(c.feedCalendarID, home);
+        EXPECT_TRUE(c.eventID && c.eventID->ends_with("@solvane.test"));
+    }
+    const auto bytes = store.rawValue("countdowns.v1");
+    EXPECT_FALSE(sync());
+    EXPECT_EQ(store.rawValue("countdowns.v1"), bytes);
+
+    // Two weeks on, what ended is gone; the team sync is its next occurrence, its title.
+    ASSERT_TRUE(sync(ny(2030, 3, 27, 12)));
+    EXPECT_EQ(summary(stored()),
+              (std::vector<std::string>{"Team sync 04-01", "Conference 04-01–04-03"}));
+
+    // Without full access the list is left alone, whatever the feeds.
+    const auto synced = store.rawValue("countdowns.v1");
+    setup.permissions.record(platform::kCalendarsPermissionKey, platform::kPermissionDenied);
+    setFeeds({});
+    EXPECT_FALSE(sync(ny(2030, 3, 27, 12)));
+    EXPECT_EQ(store.rawValue("countdowns.v1"), synced);
+}
+
+// Changed and deleted files are followed; a countdown picked by hand keeps
+// its name, and it alone stays once the calendar is no longer a feed.
+TEST_F(FeedSync, FollowsChangedAndDeletedFilesButRenamesOnlyFeedCountdowns) {
+    const auto launch = upcomingEvents(*setup.database, kPickerHorizonDays, kToday, newYork());
+    const auto it = std::find_if(launch.begin(), launch.end(),
+                                 [](const CalendarEvent& e) { return e.title == "Launch"; });
+    ASSERT_NE(it, launch.end());
+    Countdown picked = countdownFrom(*it, newYork());
+    picked.label = "Our launch";
+    ASSERT_TRUE(store.saveCountdowns({picked}));
+    ASSERT_TRUE(sync());
+
+    fs::copy_file(testing::calendarData() / "changes" / "dentist.ics",
+                  setup.root / "home" / "dentist.ics", fs::copy_options::overwrite_existing);
+    fs::copy_file(testing::calendarData() / "changes" / "work.ics", setup.root / "work.ics",
+                  fs::copy_options::overwrite_existing);
+    fs::remove(setup.root / "home" / "trip.ics");
+    ASSERT_TRUE(sync());
+    const List list = stored();
+    EXPECT_EQ(summary(list),
+              (std::vector<std::string>{"Our launch 05-02", "Night shift 03-15–03-16",
+                                        "Orthodontist 03-21", "Team sync (moved) 03-26",
+                                        "Conference 04-01–04-03"}));
+    EXPECT_EQ(list[0].id, picked.id);
+    EXPECT_FALSE(list[0].feedCalendarID);
+
+    setFeeds({});
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(summary(stored()), std::vector<std::string>{"Our launch 05-02"});
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// A private copy of a calendar root from tests/data/calendars, with calendar
-// access granted in a permission record of its own, in New York on
-// Tuesday 2030-03-12 at 15:00.
+// A private copy of a calendar root from tests/data/calendars, access granted in a
+// permission record of its own, in New York on Tuesday 2030-03-12 at 15:00.
 #pragma once
 
 #include <filesystem>
@@ -8,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "core/time/calendar.h"
+#include "core/test_helpers.h"
 #include "core/time/instant.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/permission_record.h"
@@ -16,14 +15,9 @@
 
 namespace solvane::testing {
 
-inline const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
-
 // A New York wall time.
-inline Instant ny(int y, int m, int d, int hour = 0, int minute = 0) {
-    return *newYork().date(y, m, d, hour) + minute * 60.0;
+inline Instant ny(int y, int m, int d, int hour = 0) {
+    return *newYork().date(y, m, d, hour);
 }
 
 inline const Instant kToday = ny(2030, 3, 12, 15);

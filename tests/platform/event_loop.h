@@ -1,5 +1,4 @@
-// The tests' work arrives through the event loop of one QCoreApplication,
-// made by the tests' own main or, with gtest's main, by application().
+// One QCoreApplication's event loop, the tests' main's or application()'s.
 #pragma once
 
 #include <QCoreApplication>

@@ -1,5 +1,4 @@
-// What the tests that put clients against loopback servers share: the
-// servers, a scratch folder, and a hang guard.
+// What tests of clients against loopback servers share.
 #pragma once
 
 #include <chrono>

@@ -1,5 +1,5 @@
-// The system zone as the programs follow it: the localtime link in a scratch
-// folder, replaced the ways desktops and people replace it.
+// What the programs follow on disk: the localtime link in a scratch folder,
+// replaced the ways desktops and people replace it, and calendar folders.
 #include "platform/qt/time_zone_source.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/event_loop.h"
+#include "platform/qt/calendar_watcher.h"
 #include "platform/system_zone.h"
 #include "support/temp_dir.h"
 #include "support/zone_files.h"
@@ -81,7 +83,7 @@ class TimeZoneSourceTest : public ::testing::Test {
     QtMessageHandler previousHandler_ = nullptr;
 };
 
-TEST_F(TimeZoneSourceTest, FollowsTheLinkReplacedInPlaceOrRemovedAndMadeAgain) {
+TEST_F(TimeZoneSourceTest, FollowsTheLinkReplacedRemovedAndMadeAgainAndItsTarget) {
     fs::create_symlink(zoneFile("America/New_York"), localtime_);
     auto& source = follow();
     EXPECT_EQ(source.zoneId(), "America/New_York");
@@ -100,19 +102,14 @@ TEST_F(TimeZoneSourceTest, FollowsTheLinkReplacedInPlaceOrRemovedAndMadeAgain) {
     fs::create_symlink(zoneFile("Asia/Tokyo"), localtime_);
     ASSERT_TRUE(changedTo("Asia/Tokyo"));
     EXPECT_EQ(changes_.size(), 2U);
-}
 
-// Some systems keep the link's target in a folder of their own
-// (/etc/localtime -> /var/lib/zone/current -> the zone file): a change of
-// that target changes the zone too.
-TEST_F(TimeZoneSourceTest, FollowsAChangedTargetOfTheLink) {
+    // Through a link of the system's own (/etc/localtime -> /var/lib/zone/current),
+    // whose change counts too.
     const fs::path current = dir_.path() / "state" / "current";
     fs::create_directories(current.parent_path());
-    fs::create_symlink(zoneFile("America/New_York"), current);
-    fs::create_symlink(current, localtime_);
-    auto& source = follow();
-    EXPECT_EQ(source.zoneId(), "America/New_York");
-
+    fs::create_symlink(zoneFile("Asia/Tokyo"), current);
+    pointAt(localtime_, current);
+    idle();
     pointAt(current, zoneFile("Europe/Berlin"));
     ASSERT_TRUE(changedTo("Europe/Berlin"));
     EXPECT_EQ(source.zoneId(), "Europe/Berlin");
@@ -146,8 +143,7 @@ TEST_F(TimeZoneSourceTest, AMissingLinkOrAnUnknownZoneKeepsTheLastZoneQuietly) {
     ::unsetenv("SOLVANE_LOCALTIME_PATH");
 }
 
-// timedated announces the new zone on the system bus, here a private bus
-// standing in for it; what it announces counts only when the zone is known.
+// timedated's announcement on a private stand-in system bus counts for a known zone only.
 TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
     QProcess daemon;
     daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
@@ -181,9 +177,8 @@ TEST_F(TimeZoneSourceTest, FollowsTimedatedOnTheSystemBus) {
     daemon.waitForFinished(5000);
 }
 
-// A set TZ decides the zone, as it does for the C library; only the zone's
-// own file is watched, and its replacement (a tzdata upgrade) tells the
-// programs to read the rules again, and a followed calendar reads them.
+// A set TZ decides the zone, as for the C library; only its file is watched, and its
+// replacement (a tzdata upgrade) makes a followed calendar read the rules again.
 TEST_F(TimeZoneSourceTest, APinnedZoneFollowsOnlyTheRulesInItsFile) {
     const fs::path tzdir = dir_.path() / "zoneinfo";
     ASSERT_TRUE(testing::installZone(tzdir, "Test/Here", "Zone Test/Here 3:30 - +0330\n"));
@@ -214,6 +209,51 @@ TEST_F(TimeZoneSourceTest, APinnedZoneFollowsOnlyTheRulesInItsFile) {
     ::unsetenv("TZ");
     ::unsetenv("TZDIR");
     ::unsetenv("SOLVANE_LOCALTIME_PATH");
+}
+
+// Writes the way vdir tools do: a hidden temporary file renamed into place.
+void putItem(const fs::path& path, const std::string& text) {
+    const fs::path temp = path.parent_path() / ("." + path.filename().string() + ".tmp");
+    std::ofstream(temp) << text;
+    fs::rename(temp, path);
+}
+
+TEST(CalendarWatcher, ABurstOfChangesGivesOneNotificationAndNewCalendarsAreWatched) {
+    application();
+    testing::TempDir dir;
+    const fs::path root = dir.path() / "calendars";
+    fs::create_directories(root / "home");
+    std::ofstream(root / "work.ics") << "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
+
+    platform::CalendarWatcher watcher({root}, 150ms);
+    int notices = 0;
+    QObject::connect(&watcher, &platform::CalendarWatcher::calendarStoreChanged,
+                     [&] { ++notices; });
+    EXPECT_EQ(watcher.watchedPaths().size(), 3);
+
+    for (int i = 0; i < 20; ++i) {
+        putItem(root / "home" / ("item-" + std::to_string(i) + ".ics"), "BEGIN:VCALENDAR\r\n");
+    }
+    waitFor([&] { return notices > 0; }, 5s);
+    idle();
+    EXPECT_EQ(notices, 1);
+
+    fs::create_directories(root / "travel");
+    waitFor([&] { return notices > 1; }, 5s);
+    EXPECT_EQ(notices, 2);
+    EXPECT_TRUE(
+        watcher.watchedPaths().contains(QString::fromStdString((root / "travel").string())));
+    putItem(root / "travel" / "flight.ics", "BEGIN:VCALENDAR\r\n");
+    waitFor([&] { return notices > 2; }, 5s);
+    EXPECT_EQ(notices, 3);
+
+    // A single-file calendar replaced by a rename is still watched afterwards.
+    putItem(root / "work.ics", "BEGIN:VCALENDAR\r\nX-WR-CALNAME:Work\r\nEND:VCALENDAR\r\n");
+    waitFor([&] { return notices > 3; }, 5s);
+    std::ofstream(root / "work.ics", std::ios::app) << "\r\n";
+    waitFor([&] { return notices > 4; }, 5s);
+    EXPECT_EQ(notices, 5);
+    // An item rewritten in place is reload_latency_test.cpp's, through the host.
 }
 
 }  // namespace

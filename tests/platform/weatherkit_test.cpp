@@ -19,6 +19,7 @@
 #include "core/time/date_text.h"
 #include "platform/jwt_check.h"
 #include "platform/weather_services.h"
+#include "platform/weatherkit/conditions.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
@@ -65,18 +66,15 @@ struct Account {
                         R"("keyID":"KEY123","keyFile":"AuthKey_KEY123.p8","note":"ignored"})");
     }
     WeatherKitCredentials credentials() const { return *loadWeatherKitCredentialsFrom(file); }
-    solvane::testing::TokenExpectation expectation() const {
-        return {"KEY123", "TEAM123456", "com.example.solvane", 1710946841};
-    }
 };
 
 // WeatherKit on the loopback: every bearer token is checked with `verifyKey`
-// and the request line against the place asked for, then replies play in
-// order (the last one repeats).
+// against the account's strings, and the request line against the place asked
+// for, then replies play in order (the last one repeats).
 class FakeWeatherKit {
   public:
-    FakeWeatherKit(const Account& account, EVP_PKEY* verifyKey, std::vector<HttpTestReply> replies)
-        : expected_(account.expectation()), verifyKey_(verifyKey), replies_(std::move(replies)) {}
+    FakeWeatherKit(EVP_PKEY* verifyKey, std::vector<HttpTestReply> replies)
+        : verifyKey_(verifyKey), replies_(std::move(replies)) {}
 
     std::string problems() const {
         std::lock_guard lock(mutex_);
@@ -107,7 +105,8 @@ class FakeWeatherKit {
         return replies_[std::min(served_++, replies_.size() - 1)];
     }
 
-    solvane::testing::TokenExpectation expected_;
+    const solvane::testing::TokenExpectation expected_{"KEY123", "TEAM123456",
+                                                       "com.example.solvane", 1710946841};
     EVP_PKEY* verifyKey_;
     std::vector<HttpTestReply> replies_;
     std::size_t served_ = 0;
@@ -194,8 +193,7 @@ TEST(WeatherKitCredentials, ComeFromTheVariableElseTheXdgConfigFolder) {
         const ScopedEnv b("XDG_CONFIG_HOME", c.xdg);
         const ScopedEnv h("HOME", c.home);
         const auto r = loadWeatherKitCredentials();
-        EXPECT_EQ(r.ok() ? "ok" : r.error().printable(),
-                  c.found ? "ok" : "WeatherKitError.missingCredentials");
+        EXPECT_EQ(printable(r), c.found ? "ok" : "WeatherKitError.missingCredentials");
     }
 }
 
@@ -214,7 +212,6 @@ TEST(WeatherKitToken, AnyKeyButUnencryptedPkcs8P256IsInvalidCredentials) {
         solvane::testing::publicKeyPem(account.key.get()),
         solvane::testing::privateKeyPem(p384.get()),
         solvane::testing::privateKeyPem(rsa.get()),
-        good.substr(0, good.size() / 2),
         good.substr(0, 40) + "!!" + good.substr(42),
         std::string(64 * 1024, '#') + good,
     };
@@ -307,11 +304,48 @@ TEST(WeatherKitReply, AnythingElseIsADecodingError) {
     }
 }
 
+// Written out, not read from the table (whose rows the core's test counts):
+// the board's icons depend on these names. Each kind of row (moon form, plain
+// cloud at night, the same by day and night) is here once; a code the table
+// lacks reads as its own words under a plain cloud.
+TEST(WeatherKitConditions, EachKindOfCodeHasItsTextAndSymbolsUnknownOnesTheirWords) {
+    const struct {
+        std::string code;
+        const char *name, *day, *night;
+    } cases[] = {
+        {"Clear", "Clear", "sun.max", "moon.stars"},
+        {"PartlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},
+        {"partlyCloudy", "Partly Cloudy", "cloud.sun", "cloud.moon"},
+        {"IsolatedThunderstorms", "Isolated Thunderstorms", "cloud.sun.bolt", "cloud.moon.bolt"},
+        {"SunFlurries", "Sun Flurries", "sun.snow", "cloud.snow"},
+        {"FreezingRain", "Freezing Rain", "cloud.sleet", "cloud.sleet"},
+        {"Tornado", "Tornado", "tornado", "tornado"},
+        {"MixedRainAndSnow", "Mixed Rain And Snow", "cloud", "cloud"},
+        {"Snow_showers-late", "Snow Showers Late", "cloud", "cloud"},
+        {"Level2Storm", "Level2 Storm", "cloud", "cloud"},
+        {"\xC3\x9C"
+         "ber\n\"Wind\"",
+         "Ber Wind", "cloud", "cloud"},
+        {"", "Unknown", "cloud", "cloud"},
+        {"!?* ", "Unknown", "cloud", "cloud"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(weatherKitConditionText(c.code), c.name);
+        EXPECT_EQ(weatherKitConditionSymbol(c.code, true), c.day);
+        EXPECT_EQ(weatherKitConditionSymbol(c.code, false), c.night);
+    }
+    std::string huge;
+    for (int i = 0; i < 5000; ++i) {
+        huge += "Ab";
+    }
+    EXPECT_EQ(weatherKitConditionText(huge).size(), 32u * 2 + 31);
+}
+
 TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
     const Account account;
-    FakeWeatherKit service(
-        account, account.key.get(),
-        {{200, fixture("full_reply.json")}, {200, fixture("forecast_reply.json")}});
+    FakeWeatherKit service(account.key.get(), {{200, fixture("full_reply.json")},
+                                               {200, fixture("forecast_reply.json")}});
     // A slash ending the endpoint is not doubled in the path.
     const auto snapshot =
         weatherKitCall(configFor(service.server.url() + "/", account))(40.713, -74.006, {});
@@ -333,7 +367,7 @@ TEST(WeatherKitFetch, SignedRequestsForThePlaceYieldTheSnapshotAndTheForecast) {
 
 TEST(WeatherKitFetch, CredentialPlaceOrCancelProblemsFailBeforeAnyRequest) {
     const Account account;
-    FakeWeatherKit service(account, account.key.get(), {{200, fixture("full_reply.json")}});
+    FakeWeatherKit service(account.key.get(), {{200, fixture("full_reply.json")}});
     const ScopedEnv noFile("SOLVANE_WEATHERKIT_CREDENTIALS", "/nonexistent/weatherkit.json");
     auto fromEnvironment = configFor(service.server.url(), account);
     fromEnvironment.credentials = nullptr;
@@ -359,46 +393,33 @@ TEST(WeatherKitFetch, CredentialPlaceOrCancelProblemsFailBeforeAnyRequest) {
 
 // The 429, 500, truncated and refused cases run through the fetcher in
 // network_fault_test.cpp; these are the ones only the client itself sees.
-TEST(WeatherKitFetch, ServiceAndTransportFailuresPrintTheirTypeAndCase) {
+TEST(WeatherKitFetch, ServiceTransportAndCancelFailuresPrintTheirTypeAndCase) {
     using B = HttpTestReply::Behaviour;
     const Account account;
     // The fake refuses a token signed with another key, as the service would.
     const auto stranger = solvane::testing::generateKey("P-256");
-    FakeWeatherKit refusing(account, stranger.get(), {{200, fixture("full_reply.json")}});
+    FakeWeatherKit refusing(stranger.get(), {{200, fixture("full_reply.json")}});
     EXPECT_EQ(
         printable(fetchWeatherKit(configFor(refusing.server.url(), account), 40.713, -74.006, {})),
         "WeatherKitError.http(401)");
     EXPECT_EQ(refusing.problems(), "signature does not verify; ");
 
-    // The client's own limit, not the fetcher's.
-    FakeWeatherKit silent(account, account.key.get(),
+    // The client's own limit, not the fetcher's; and a cancel while the request
+    // waits on the server, which only the cancel can end (CTest's limit guards).
+    FakeWeatherKit silent(account.key.get(),
                           {{200, fixture("full_reply.json"), {}, B::neverAnswer}});
     auto config = configFor(silent.server.url(), account);
     config.timeoutSeconds = 0.3;
     EXPECT_EQ(printable(fetchWeatherKit(config, 40.713, -74.006, {})), "HttpError.timedOut");
-
-    FakeWeatherKit cut(account, account.key.get(),
-                       {{200, fixture("full_reply.json"), {}, B::cutBody}});
-    const auto r = fetchWeatherKit(configFor(cut.server.url(), account), 40.713, -74.006, {});
-    ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().kind, WeatherError::Kind::transport) << r.error().printable();
-}
-
-TEST(WeatherKitFetch, CancellingEndsAWaitingRequestPromptly) {
-    const Account account;
-    FakeWeatherKit service(account, account.key.get(),
-                           {{200, "{}", {}, HttpTestReply::Behaviour::neverAnswer}});
     net::CancelToken cancel;
-    // Cancelled once the request is waiting on the server, which never answers:
-    // only the cancel can end the call (CTest's limit guards against a hang).
-    std::thread canceller([cancel, &service] {
-        while (service.server.requestCount() == 0) {
+    std::thread canceller([cancel, &silent] {
+        while (silent.server.requestCount() < 2) {
             std::this_thread::yield();
         }
         cancel.cancel();
     });
     const auto r =
-        fetchWeatherKit(configFor(service.server.url(), account), 40.713, -74.006, cancel);
+        fetchWeatherKit(configFor(silent.server.url(), account), 40.713, -74.006, cancel);
     canceller.join();
     EXPECT_EQ(printable(r), "HttpError.cancelled");
 }
@@ -411,43 +432,37 @@ std::string forecastWith(const std::function<void(Json&)>& change) {
     return reply.dump();
 }
 
-Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
-
 TEST(WeatherKitForecast, MapsTheHoursAndDaysOfARecordedReply) {
     // Trimmed to its first 36 hours; the days are the service's ten.
     const auto r = parseWeatherKitForecast(fixture("forecast_reply.json"), 40.713, -74.006,
                                            kDecodedTime, "America/New_York");
     ASSERT_TRUE(r.ok()) << r.error().printable();
     EXPECT_EQ(r->fetched, kDecodedTime);
-    EXPECT_EQ(r->latitude, 40.713);
     EXPECT_EQ(r->source, WeatherSource::apple);
     EXPECT_EQ(r->requested, WeatherSource::apple);
     ASSERT_EQ(r->hours.size(), 36u);
     ASSERT_EQ(r->days.size(), 10u);
-
-    const HourForecast& eleven = r->hours[13];  // 11:00 in New York
-    EXPECT_EQ(eleven.time, at("2024-03-20T15:00:00Z"));
-    EXPECT_EQ(eleven.temperatureC, 20.75);
-    EXPECT_EQ(eleven.symbol, "cloud");
-    EXPECT_DOUBLE_EQ(eleven.precipitationChance.value_or(-1), 12);
-    // 22:00, clear: kept in the daytime form, the views draw the night.
-    EXPECT_EQ(r->hours[0].time, at("2024-03-20T02:00:00Z"));
-    EXPECT_EQ(r->hours[0].symbol, "sun.max");
-    EXPECT_EQ(r->hours[0].precipitationChance, 0.0);
-    EXPECT_EQ(r->hours[30].symbol, "cloud.heavyrain");
-
-    const DayForecast& today = r->days[0];
-    EXPECT_EQ(today.date, (CivilDate{2024, 3, 20}));
-    EXPECT_EQ(today.highC, 24.61);
-    EXPECT_EQ(today.lowC, 12.08);
-    EXPECT_EQ(today.condition, "Mostly Cloudy");
-    EXPECT_EQ(today.symbol, "cloud.sun");
-    EXPECT_DOUBLE_EQ(today.precipitationChance.value_or(-1), 12);
-    EXPECT_EQ(r->days[7].condition, "Flurries");
-    EXPECT_EQ(r->days[7].symbol, "cloud.snow");
-    EXPECT_EQ(r->days[9].date, (CivilDate{2024, 3, 29}));
+    const auto hour = [&](std::size_t i) {
+        const HourForecast& h = r->hours[i];
+        std::ostringstream row;
+        row << *formatIso8601(h.time) << ' ' << h.temperatureC << ' ' << h.symbol << ' '
+            << h.precipitationChance.value_or(-1);
+        return row.str();
+    };
+    const auto day = [&](std::size_t i) {
+        const DayForecast& d = r->days[i];
+        std::ostringstream row;
+        row << isoDateText(d.date) << ' ' << d.lowC << '-' << d.highC << ' ' << d.condition << ' '
+            << d.symbol << ' ' << d.precipitationChance.value_or(-1);
+        return row.str();
+    };
+    // 22:00 and clear is kept in the daytime form: the views draw the night.
+    EXPECT_EQ(hour(0), "2024-03-20T02:00:00.000Z 15.82 sun.max 0");
+    EXPECT_EQ(hour(13), "2024-03-20T15:00:00.000Z 20.75 cloud 12");  // 11:00 in New York
+    EXPECT_EQ(hour(30), "2024-03-21T08:00:00.000Z 8.22 cloud.heavyrain 90");
+    EXPECT_EQ(day(0), "2024-03-20 12.08-24.61 Mostly Cloudy cloud.sun 12");
+    EXPECT_EQ(day(7), "2024-03-27 -3.4-4.5 Flurries cloud.snow 40");
+    EXPECT_EQ(day(9), "2024-03-29 4-12.4 Clear sun.max 0");
 }
 
 // A day starts at local midnight in the zone asked for, sent as UTC: east of
@@ -533,10 +548,7 @@ TEST(WeatherKitForecast, AnythingElseIsADecodingError) {
         }),
         with(hour + "forecastStart", gone),
         with(hour + "forecastStart", "tomorrow"),
-        with(hour + "forecastStart", 1710900000),
-        with(hour + "temperature", nullptr),
         with(hour + "temperature", "20"),
-        with(hour + "conditionCode", gone),
         with(hour + "conditionCode", 3),
         with(hour + "precipitationChance", "0.1"),
         with(hour + "daylight", "yes"),
@@ -600,21 +612,18 @@ TEST(StandardForecastServices, AskForThePlacesZoneWhateverTheComputersIs) {
                 ASSERT_TRUE(fromMeteo.ok()) << fromMeteo.error().printable();
                 EXPECT_NE(meteo.requests().back().query().find("&timezone=auto"),
                           std::string::npos);
-                for (const Forecast& forecast : {*fromApple, *fromMeteo}) {
-                    EXPECT_EQ(forecast.zone, place.zone);
-                    const Calendar read = placeCalendar(forecast, calendar);
-                    EXPECT_EQ(read.zoneId(), place.zone);
-                    EXPECT_EQ(read.locale(), "de_DE") << "the user's language, the place's clock";
-                }
+                // How the place's clock is read from the zone is the core's test.
+                EXPECT_EQ(fromApple->zone, place.zone);
+                EXPECT_EQ(fromMeteo->zone, place.zone);
                 ASSERT_TRUE(services.clock);
             }
         }
     }
 }
 
-TEST(WeatherKitAttribution, FetchedOnceWithLogosResolvedAgainstTheEndpoint) {
+TEST(WeatherKitAttribution, FetchedOnceWithBothLogosResolvedAgainstTheEndpoint) {
     const Account account;
-    FakeWeatherKit service(account, account.key.get(),
+    FakeWeatherKit service(account.key.get(),
                            {{500, fixture("error_500.json")}, {200, fixture("attribution.json")}});
     auto config = configFor(service.server.url() + "/", account);
     config.clock = [] { return kTokenTime; };                // every request signs a token here
@@ -628,9 +637,8 @@ TEST(WeatherKitAttribution, FetchedOnceWithLogosResolvedAgainstTheEndpoint) {
     EXPECT_EQ(weatherKitAttribution(config), first);
     EXPECT_EQ(service.server.requestCount(), 2u);
     EXPECT_EQ(service.problems(), "");  // the token it carried verified
-}
 
-TEST(WeatherKitAttribution, NeedsAServiceNameAndBothLogos) {
+    // It needs a service name and both logos, of any scale.
     const std::string e = "https://e.example";
     const auto parse = [&](const std::string& body) { return parseWeatherKitAttribution(body, e); };
     const auto only1x = parse(

@@ -1,23 +1,12 @@
-// A test suite whose every test writes into a new local calendar of its own
-// in the private EDS (eds_session.h). One EdsWriter serves the whole suite:
-// the source registry it opens lives as long as the process, so opening one
-// per test would only pile them up. Where EDS is not installed every test
-// is skipped.
-//
-//   int main(int argc, char** argv) { return testing::runEdsTests(argc, argv); }
-//
-//   class FamilyTest : public testing::EdsCalendarTest {
-//     protected:
-//       FamilyTest() : EdsCalendarTest("Family", "#3a87ad") {}
-//       void SetUpWithCalendar() override { ... }   // calendar_ is there
-//   };
+// Tests that each write into a new local calendar "Family" of their own in the
+// private EDS (eds_session.h), skipped where EDS is not installed. One
+// EdsWriter serves the suite: its registry lives as long as the process.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "platform/eds/eds_session.h"
 
@@ -25,9 +14,6 @@ namespace solvane::testing {
 
 class EdsCalendarTest : public ::testing::Test {
   protected:
-    EdsCalendarTest(std::string title, std::string color)
-        : title_(std::move(title)), color_(std::move(color)) {}
-
     static void SetUpTestSuite() {
         if (!edsUnavailable()) {
             writer_ = EdsWriter::open(writerError_).release();
@@ -44,7 +30,7 @@ class EdsCalendarTest : public ::testing::Test {
         }
         ASSERT_NE(writer_, nullptr) << writerError_;
         std::string error;
-        calendar_ = writer_->addCalendar(title_, color_, error);
+        calendar_ = writer_->addCalendar("Family", "#3a87ad", error);
         ASSERT_TRUE(calendar_) << error;
         SetUpWithCalendar();
     }
@@ -59,12 +45,9 @@ class EdsCalendarTest : public ::testing::Test {
   private:
     static inline EdsWriter* writer_ = nullptr;
     static inline std::string writerError_;
-    std::string title_;
-    std::string color_;
 };
 
-// The whole of a test program's main: the tests run inside the private
-// session, which has to exist before anything connects to a bus.
+// The whole main: the private session must exist before anything connects to a bus.
 inline int runEdsTests(int argc, char** argv) {
     if (const auto code = runInPrivateSession(argc, argv)) {
         return *code;

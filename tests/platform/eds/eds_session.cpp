@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -24,45 +25,27 @@ namespace fs = std::filesystem;
 
 constexpr const char* kInsideMarker = "SOLVANE_EDS_PRIVATE_SESSION";
 
-// Whether `wanted` holds for one of the folders of a colon-separated list in
-// the variable `name`, or in `fallback` when it is unset or empty.
-bool inSomeFolder(const char* name, const char* fallback,
-                  const std::function<bool(const fs::path&)>& wanted) {
+// Whether `file` is in a folder of the colon-separated list in the variable
+// `name`, or in `fallback` when it is unset or empty.
+bool inSomeFolder(const char* name, const char* fallback, const fs::path& file) {
     const char* env = std::getenv(name);
-    const std::string dirs = env != nullptr && *env != '\0' ? env : fallback;
-    for (std::size_t start = 0; start <= dirs.size();) {
-        const std::size_t colon = std::min(dirs.find(':', start), dirs.size());
-        if (colon > start && wanted(dirs.substr(start, colon - start))) {
+    std::stringstream dirs(env != nullptr && *env != '\0' ? env : fallback);
+    std::error_code ec;
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        if (!dir.empty() && fs::exists(dir / file, ec)) {
             return true;
         }
-        start = colon + 1;
     }
     return false;
 }
 
-bool serviceInstalled(const std::string& name) {
-    return inSomeFolder("XDG_DATA_DIRS", "/usr/local/share:/usr/share", [&](const fs::path& dir) {
-        std::error_code ec;
-        return fs::exists(dir / "dbus-1" / "services" / (name + ".service"), ec);
-    });
-}
-
-bool onPath(const std::string& program) {
-    return inSomeFolder("PATH", "/usr/bin:/bin", [&](const fs::path& dir) {
-        return ::access((dir / program).c_str(), X_OK) == 0;
-    });
-}
-
 std::string messageOf(GError* error) {
     std::string text = error != nullptr ? error->message : "unknown error";
-    if (error != nullptr) {
-        g_error_free(error);
-    }
+    g_clear_error(&error);
     return text;
 }
 
-// libical's own definition of a zone, added to the calendar so the backend
-// can read events that name it.
+// libical's own zones that the event names, so the backend can read it.
 bool addBuiltinZones(ECalClient* client, ICalComponent* event, std::string& error) {
     std::set<std::string> ids;
     auto* native = static_cast<icalcomponent*>(i_cal_object_get_native(I_CAL_OBJECT(event)));
@@ -86,17 +69,45 @@ bool addBuiltinZones(ECalClient* client, ICalComponent* event, std::string& erro
     return true;
 }
 
+// A new calendar source under `parent` for `backend`, set up by `configure`
+// and committed; its UID, or nothing with `error`.
+std::optional<std::string> commitSource(ESourceRegistry* registry, const std::string& title,
+                                        const char* parent, const char* backend,
+                                        const std::function<void(ESource*)>& configure,
+                                        std::string& error) {
+    GError* raw = nullptr;
+    ESource* scratch = e_source_new(nullptr, nullptr, &raw);
+    if (scratch == nullptr) {
+        error = "new source: " + messageOf(raw);
+        return std::nullopt;
+    }
+    e_source_set_display_name(scratch, title.c_str());
+    e_source_set_parent(scratch, parent);
+    auto* calendar = e_source_get_extension(scratch, E_SOURCE_EXTENSION_CALENDAR);
+    e_source_backend_set_backend_name(E_SOURCE_BACKEND(calendar), backend);
+    configure(scratch);
+    const std::string uid = e_source_get_uid(scratch);
+    const bool committed = e_source_registry_commit_source_sync(registry, scratch, nullptr, &raw);
+    g_object_unref(scratch);
+    if (!committed) {
+        error = "commit source: " + messageOf(raw);
+        return std::nullopt;
+    }
+    return uid;
+}
+
 }  // namespace
 
 std::optional<std::string> edsUnavailable() {
     for (const char* service :
          {"org.gnome.evolution.dataserver.Sources5", "org.gnome.evolution.dataserver.Calendar8"}) {
-        if (!serviceInstalled(service)) {
+        if (!inSomeFolder("XDG_DATA_DIRS", "/usr/local/share:/usr/share",
+                          fs::path("dbus-1/services") / (std::string(service) + ".service"))) {
             return std::string("Evolution Data Server is not installed (no D-Bus service ") +
                    service + "; Debian: evolution-data-server)";
         }
     }
-    if (!onPath("dbus-run-session")) {
+    if (!inSomeFolder("PATH", "/usr/bin:/bin", "dbus-run-session")) {
         return std::string("dbus-run-session is not installed (Debian: dbus-daemon)");
     }
     return std::nullopt;
@@ -151,15 +162,10 @@ std::optional<int> runInPrivateSession(int argc, char** argv) {
         ::setenv("GSETTINGS_BACKEND", "memory", 1);
         ::setenv(kInsideMarker, "1", 1);
         ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
-        std::vector<std::string> words = {"dbus-run-session", "--",
-                                          fs::read_symlink("/proc/self/exe").string()};
-        for (int i = 1; i < argc; ++i) {
-            words.emplace_back(argv[i]);
-        }
-        std::vector<char*> args;
-        for (auto& w : words) {
-            args.push_back(w.data());
-        }
+        std::string self = fs::read_symlink("/proc/self/exe").string();
+        char run[] = "dbus-run-session", dashes[] = "--";
+        std::vector<char*> args = {run, dashes, self.data()};
+        args.insert(args.end(), argv + 1, argv + argc);
         args.push_back(nullptr);
         ::execvp("dbus-run-session", args.data());
         ::_exit(127);
@@ -182,11 +188,7 @@ std::optional<int> runInPrivateSession(int argc, char** argv) {
 
 struct EdsWriter::Impl {
     ESourceRegistry* registry = nullptr;
-    ~Impl() {
-        if (registry != nullptr) {
-            g_object_unref(registry);
-        }
-    }
+    ~Impl() { g_clear_object(&registry); }
 };
 
 struct EdsCalendar::Impl {
@@ -196,14 +198,10 @@ struct EdsCalendar::Impl {
     ~Impl() {
         if (source != nullptr) {
             e_source_remove_sync(source, nullptr, nullptr);
-            g_object_unref(source);
         }
-        if (client != nullptr) {
-            g_object_unref(client);
-        }
-        if (registry != nullptr) {
-            g_object_unref(registry);
-        }
+        g_clear_object(&source);
+        g_clear_object(&client);
+        g_clear_object(&registry);
     }
 };
 
@@ -223,32 +221,25 @@ std::unique_ptr<EdsWriter> EdsWriter::open(std::string& error) {
 
 std::unique_ptr<EdsCalendar> EdsWriter::addCalendar(const std::string& title,
                                                     const std::string& color, std::string& error) {
-    GError* raw = nullptr;
-    ESource* scratch = e_source_new(nullptr, nullptr, &raw);
-    if (scratch == nullptr) {
-        error = "new source: " + messageOf(raw);
-        return nullptr;
-    }
-    e_source_set_display_name(scratch, title.c_str());
-    e_source_set_parent(scratch, "local-stub");
-    auto* extension = e_source_get_extension(scratch, E_SOURCE_EXTENSION_CALENDAR);
-    e_source_backend_set_backend_name(E_SOURCE_BACKEND(extension), "local");
-    e_source_selectable_set_color(E_SOURCE_SELECTABLE(extension), color.c_str());
-    const std::string uid = e_source_get_uid(scratch);
-    const bool committed =
-        e_source_registry_commit_source_sync(impl_->registry, scratch, nullptr, &raw);
-    g_object_unref(scratch);
-    if (!committed) {
-        error = "commit source: " + messageOf(raw);
+    const auto uid = commitSource(
+        impl_->registry, title, "local-stub", "local",
+        [&](ESource* source) {
+            e_source_selectable_set_color(
+                E_SOURCE_SELECTABLE(e_source_get_extension(source, E_SOURCE_EXTENSION_CALENDAR)),
+                color.c_str());
+        },
+        error);
+    if (!uid) {
         return nullptr;
     }
     auto calendar = std::make_unique<EdsCalendar::Impl>();
     calendar->registry = E_SOURCE_REGISTRY(g_object_ref(impl_->registry));
-    calendar->source = e_source_registry_ref_source(impl_->registry, uid.c_str());
+    calendar->source = e_source_registry_ref_source(impl_->registry, uid->c_str());
     if (calendar->source == nullptr) {
         error = "the registry does not list the new source";
         return nullptr;
     }
+    GError* raw = nullptr;
     EClient* client = e_cal_client_connect_sync(calendar->source, E_CAL_CLIENT_SOURCE_TYPE_EVENTS,
                                                 static_cast<guint32>(-1), nullptr, &raw);
     if (client == nullptr) {
@@ -257,42 +248,27 @@ std::unique_ptr<EdsCalendar> EdsWriter::addCalendar(const std::string& title,
     }
     calendar->client = E_CAL_CLIENT(client);
     std::unique_ptr<EdsCalendar> out(new EdsCalendar(std::move(calendar)));
-    out->uid_ = uid;
+    out->uid_ = *uid;
     return out;
 }
 
 std::optional<std::string> EdsWriter::addRemoteCalendar(const std::string& title,
                                                         const std::string& url,
                                                         std::string& error) {
-    GError* raw = nullptr;
-    ESource* scratch = e_source_new(nullptr, nullptr, &raw);
-    if (scratch == nullptr) {
-        error = "new source: " + messageOf(raw);
-        return std::nullopt;
-    }
-    e_source_set_display_name(scratch, title.c_str());
-    e_source_set_parent(scratch, "caldav-stub");
-    auto* calendar = e_source_get_extension(scratch, E_SOURCE_EXTENSION_CALENDAR);
-    e_source_backend_set_backend_name(E_SOURCE_BACKEND(calendar), "caldav");
-    auto* webdav =
-        E_SOURCE_WEBDAV(e_source_get_extension(scratch, E_SOURCE_EXTENSION_WEBDAV_BACKEND));
-    GUri* uri = g_uri_parse(url.c_str(), G_URI_FLAGS_NONE, nullptr);
-    if (uri != nullptr) {
-        e_source_webdav_set_uri(webdav, uri);
-        g_uri_unref(uri);
-    }
-    auto* auth =
-        E_SOURCE_AUTHENTICATION(e_source_get_extension(scratch, E_SOURCE_EXTENSION_AUTHENTICATION));
-    e_source_authentication_set_host(auth, "127.0.0.1");
-    const std::string uid = e_source_get_uid(scratch);
-    const bool committed =
-        e_source_registry_commit_source_sync(impl_->registry, scratch, nullptr, &raw);
-    g_object_unref(scratch);
-    if (!committed) {
-        error = "commit source: " + messageOf(raw);
-        return std::nullopt;
-    }
-    return uid;
+    return commitSource(
+        impl_->registry, title, "caldav-stub", "caldav",
+        [&](ESource* source) {
+            if (GUri* uri = g_uri_parse(url.c_str(), G_URI_FLAGS_NONE, nullptr)) {
+                e_source_webdav_set_uri(E_SOURCE_WEBDAV(e_source_get_extension(
+                                            source, E_SOURCE_EXTENSION_WEBDAV_BACKEND)),
+                                        uri);
+                g_uri_unref(uri);
+            }
+            e_source_authentication_set_host(E_SOURCE_AUTHENTICATION(e_source_get_extension(
+                                                 source, E_SOURCE_EXTENSION_AUTHENTICATION)),
+                                             "127.0.0.1");
+        },
+        error);
 }
 
 EdsCalendar::EdsCalendar(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}

@@ -1,18 +1,7 @@
 // A real Evolution Data Server for tests and benchmarks, never the user's:
-// the program runs itself again under dbus-run-session, with HOME, the XDG
-// folders and XDG_RUNTIME_DIR in a scratch folder and GSettings in memory,
-// all set before the bus starts, since the EDS services it activates on
-// demand inherit the bus's environment. The scratch folder is removed when
-// the session ends.
-//
-//   int main(int argc, char** argv) {
-//       if (auto code = runInPrivateSession(argc, argv)) return *code;
-//       ...                              // inside the session from here on
-//   }
-//
-// EdsWriter then writes through libecal, as GNOME Calendar would: local
-// calendars under "On This Computer" and the events in them, and spinUntil
-// waits for what EDS reports on GLib's default main context.
+// the program runs itself again under dbus-run-session with HOME, the XDG
+// folders and GSettings private (EDS's services inherit the bus's
+// environment), and EdsWriter writes calendars and events through libecal.
 #pragma once
 
 #include <chrono>
@@ -25,20 +14,17 @@
 
 namespace solvane::testing {
 
-// Whether the EDS services and dbus-run-session are installed; when not,
-// why not.
+// Why the EDS services or dbus-run-session are not installed, if they are not.
 std::optional<std::string> edsUnavailable();
 
-// The exit status to leave with once the program has run again inside a
-// private session; none when this process is the one inside, or when EDS is
-// not installed (the tests then skip), or when it only lists its tests.
+// The exit status once the program has run again inside a private session; none
+// when this process is the one inside, EDS is missing, or it only lists its tests.
 std::optional<int> runInPrivateSession(int argc, char** argv);
 
 // Generous: the first calendar activates EDS's factories on a busy machine.
 inline constexpr std::chrono::milliseconds kEdsPatience = std::chrono::seconds(30);
 
-// Iterates GLib's default main context, where EDS's change signals are
-// handled, until `done` holds or `limit` has passed.
+// Iterates GLib's default main context, where EDS's signals arrive, until `done`.
 bool spinUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = kEdsPatience);
 
 // One local calendar, removed with the writer's object.
@@ -51,11 +37,9 @@ class EdsCalendar {
     const std::string& uid() const { return uid_; }
     const std::string& error() const { return error_; }
 
-    // Events from VEVENTs' text, as one request; VTIMEZONEs of libical's
-    // built-in zones that they name are added to the calendar first.
+    // VEVENTs' text as one request, after libical's own zones they name.
     bool addAll(const std::vector<std::string>& vevents);
-    // Replaces the event of the VEVENT's UID, or, when it has a
-    // RECURRENCE-ID, only that instance (a moved instance).
+    // Replaces the UID's event, or with a RECURRENCE-ID only that instance.
     bool modify(std::string_view vevent);
     bool remove(const std::string& eventUid);
 
@@ -74,8 +58,7 @@ class EdsCalendar {
 
 class EdsWriter {
   public:
-    // The session's source registry; none, with `error`, when it does not
-    // answer.
+    // The session's source registry; none, with `error`, when it does not answer.
     static std::unique_ptr<EdsWriter> open(std::string& error);
     ~EdsWriter();
     EdsWriter(const EdsWriter&) = delete;
@@ -84,8 +67,7 @@ class EdsWriter {
     // A new calendar in "On This Computer", with its client connected.
     std::unique_ptr<EdsCalendar> addCalendar(const std::string& title, const std::string& color,
                                              std::string& error);
-    // A CalDAV calendar at `url`, as an online account adds one; its client
-    // is not connected. The source's UID, or nothing with `error`.
+    // A CalDAV calendar at `url`, as an online account adds one, unconnected; its UID.
     std::optional<std::string> addRemoteCalendar(const std::string& title, const std::string& url,
                                                  std::string& error);
 
