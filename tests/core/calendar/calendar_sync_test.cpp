@@ -1,6 +1,6 @@
 // Events to countdowns and the feed sync's change to a list, against a fake
 // event store: the edges. Adding, renaming and removing with the real adapter
-// and store are tests/platform/calendar_feed_test.cpp's.
+// and store are tests/platform/calendar_database_test.cpp's.
 #include "core/calendar/calendar_sync.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ Countdown following(const std::string& label, const std::string& eventId,
     return c;
 }
 
-// The edges; plain multi-day and overnight events are calendar_feed_test's.
+// The edges; plain multi-day and overnight events are calendar_database_test's.
 TEST(CalendarSync, EndRuleIsTheLastDayOfAMultiDayEvent) {
     struct Case {
         const char* name;
