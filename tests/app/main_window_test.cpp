@@ -209,17 +209,12 @@ TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) 
     EXPECT_EQ(labelText(editor(), "startRule"), "December solstice");
     // From the window's clock, not the machine's.
     EXPECT_EQ(labelText(editor(), "nextStart"), "Next: Thu, Dec 21");
-    EXPECT_EQ(labelText(editor(), "endRule"), "March equinox");
-    EXPECT_EQ(labelText(editor(), "recursFixed"), "Counts to next year's");
     EXPECT_FALSE(shown(editor(), "startDate"));
-    EXPECT_FALSE(shown(editor(), "endDate"));
-    EXPECT_TRUE(editor()->findChild<QCheckBox*>("lasts")->isChecked());
 
     QTest::keyClick(labelField(), Qt::Key_Return);
     waitForEditorClosed();
     const auto stored = store_.loadCountdowns(newYork(), kNow);
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].label, "Winter");
     EXPECT_FALSE(stored[0].start.asFixed());
     EXPECT_EQ(window.countdownList()->listView()->model()->rowCount(), 1);
 
@@ -441,25 +436,16 @@ TEST_F(MainWindowTest, IconChosenBySearchAndImportedImageAreSavedIntoTheStore) {
     EXPECT_TRUE(std::filesystem::exists(*store_.iconsDirectory() / imported->toStdString()));
 }
 
-// What the store holds before each reload is the state's to test; here, the
-// pickers reach it and show what was chosen.
-TEST_F(MainWindowTest, WeatherPickersChangeTheSettingsAndANewSourceIsFetched) {
+// The source picker and the refetch are the accessibility and state tests';
+// here, the unit picker reaches the store and shows what was chosen.
+TEST_F(MainWindowTest, TheUnitPickerChangesTheSettings) {
     store_.saveSettings(AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}});
-    openMeteo_.script({true});
     MainWindow& window = open();
-    ASSERT_EQ(openMeteo_.calls(), 1) << "showing the window fetches the weather";
-    WeatherSection* section = window.weatherSection();
-    QTest::mouseClick(section->unitPicker()->button(1), Qt::LeftButton);
-    apple_.script({true});
-    QTest::mouseClick(section->sourcePicker()->button(0), Qt::LeftButton);
+    QTest::mouseClick(window.weatherSection()->unitPicker()->button(1), Qt::LeftButton);
     settle();
     EXPECT_EQ(store_.loadSettings().unit, TempUnit::celsius);
-    EXPECT_EQ(apple_.calls(), 1);
-    ASSERT_TRUE(window.state().weather());
-    EXPECT_EQ(window.state().weather()->source, WeatherSource::apple);
-    EXPECT_TRUE(section->sourcePicker()->button(0)->isChecked());
-    EXPECT_TRUE(section->unitPicker()->button(1)->isChecked());
-    ASSERT_TRUE(waitUntil([] { return gHost->received == 2; }));
+    EXPECT_TRUE(window.weatherSection()->unitPicker()->button(1)->isChecked());
+    ASSERT_TRUE(waitUntil([] { return gHost->received == 1; }));
 }
 
 TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
@@ -507,42 +493,41 @@ TEST(WeatherAdvice, EachFailureSaysWhatToDo) {
     const QString file = "~/.config/solvane/weatherkit.json";
     const QString refused =
         "Apple Weather refused the credentials in ~/.config/solvane/weatherkit.json.";
-    // Notes from a newer build, or garbled ones, still get a sentence.
-    const std::pair<const char*, QString> advice[] = {
+    // Notes from a newer build, or garbled ones, still get a sentence; the
+    // heading says what happened, the timeout the fetcher notes included.
+    const struct {
+        const char* note;
+        QString says;
+        const char* heading;  // null: not checked
+    } cases[] = {
         {"WeatherKitError.missingCredentials",
          "Put your WeatherKit key and its IDs in ~/.config/solvane/weatherkit.json "
-         "— see the README's Weather section."},
-        {"WeatherKitError.invalidCredentials", refused},
-        {"WeatherKitError.http(401)", refused},
-        {"WeatherKitError.http(403)", refused},
-        {"WeatherKitError.http(429)", "Try again in a while"},
-        {"HttpError.timedOut", "Check the connection"},
-        {"HttpError.secureConnectionFailed", "date and time"},
-        {"Apple Weather didn't answer within 15 seconds.", "did not answer in time"},
-        {"WeatherKitError.http(", ""},
-        {"WeatherKitError.http(99999999999)", ""},
-        {"SomethingNew.entirely", ""},
+         "— see the README's Weather section.",
+         "Apple Weather needs your WeatherKit key."},
+        {"WeatherKitError.invalidCredentials", refused, nullptr},
+        {"WeatherKitError.http(401)", refused, "Apple Weather refused your WeatherKit key."},
+        {"WeatherKitError.http(403)", refused, nullptr},
+        {"WeatherKitError.http(429)", "Try again in a while", "Apple Weather refused the request."},
+        {"WeatherKitError.http(503)", "", "Apple Weather didn't answer."},
+        {"HttpError.timedOut", "Check the connection", nullptr},
+        {"HttpError.cannotConnect", "",
+         "Apple Weather can't be reached: no network, or no way to it."},
+        {"HttpError.secureConnectionFailed", "date and time", nullptr},
+        {"Apple Weather didn't answer within 15 seconds.", "did not answer in time",
+         "Apple Weather didn't answer."},
+        {"WeatherKitError.http(", "", nullptr},
+        {"WeatherKitError.http(99999999999)", "", nullptr},
+        {"SomethingNew.entirely", "", "Apple Weather failed."},
     };
-    for (const auto& [note, says] : advice) {
-        const QString text = weatherAdvice(note, file);
-        EXPECT_FALSE(text.isEmpty()) << note;
-        EXPECT_TRUE(text.contains(says)) << note << ": " << text.toStdString();
+    for (const auto& c : cases) {
+        const QString text = weatherAdvice(c.note, file);
+        EXPECT_FALSE(text.isEmpty()) << c.note;
+        EXPECT_TRUE(text.contains(c.says)) << c.note << ": " << text.toStdString();
+        if (c.heading != nullptr) {
+            EXPECT_EQ(weatherHeading(c.note), c.heading) << c.note;
+        }
     }
     EXPECT_TRUE(weatherAdvice("", file).isEmpty()) << "no note yet, nothing to advise";
-
-    // The heading says what happened, the timeout the fetcher notes included.
-    const std::pair<const char*, const char*> headings[] = {
-        {"WeatherKitError.missingCredentials", "Apple Weather needs your WeatherKit key."},
-        {"WeatherKitError.http(401)", "Apple Weather refused your WeatherKit key."},
-        {"WeatherKitError.http(429)", "Apple Weather refused the request."},
-        {"HttpError.cannotConnect", "Apple Weather can't be reached: no network, or no way to it."},
-        {"Apple Weather didn't answer within 15 seconds.", "Apple Weather didn't answer."},
-        {"WeatherKitError.http(503)", "Apple Weather didn't answer."},
-        {"SomethingNew.entirely", "Apple Weather failed."},
-    };
-    for (const auto& [note, heading] : headings) {
-        EXPECT_EQ(weatherHeading(note), heading) << note;
-    }
 }
 
 // Access given from the picker's question shows the calendar toggles at
@@ -728,9 +713,6 @@ TEST_F(MainWindowTest, AddWidgetAndThePreviewStyleLeaveTheStoreAlone) {
     EXPECT_EQ(galleryRequests_,
               (std::vector<QRect>{window.frameGeometry(), window.frameGeometry()}));
 
-    ASSERT_EQ(window.preview()->previewStyle(), WidgetStyle::glass);
-    QTest::mouseClick(window.stylePicker()->button(1), Qt::LeftButton);
-    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::dark);
     QTest::mouseClick(window.stylePicker()->button(2), Qt::LeftButton);
     EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::light);
     EXPECT_EQ(store_.loadSettings(), before);

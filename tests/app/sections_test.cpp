@@ -1,5 +1,6 @@
 // The window's plain sections on the offscreen platform: what their rows and
-// texts say, and which signals a click, a key, a drag or a switch sends.
+// texts say, and which signals a click, a key, a drag or a switch sends; and
+// the desktop's appearance, which their secondary tones follow.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -19,11 +20,13 @@
 #include <array>
 #include <memory>
 
+#include "app/appearance.h"
 #include "app/calendars_section.h"
 #include "app/countdown_list.h"
 #include "app/event_picker_sheet.h"
 #include "app/location_section.h"
 #include "app/privacy_dialog.h"
+#include "app/section_style.h"
 #include "app/wrapping_check_box.h"
 #include "app_fakes.h"
 #include "core/model/countdown_display.h"
@@ -75,11 +78,12 @@ TEST(CountdownList, RowsShowSummaryValueDoneAndHiddenNow) {
     EXPECT_EQ(f.data(2, Qt::DisplayRole), "Festival");
     EXPECT_EQ(f.data(2, CountdownListWidget::SummaryRole),
               qs(scheduleSummary(f.countdowns[2], f.now, newYork())));
-    EXPECT_EQ(f.data(0, CountdownListWidget::TrailingRole), "24 days");
-    EXPECT_EQ(f.data(1, CountdownListWidget::TrailingRole), "done");
-    EXPECT_EQ(f.data(2, CountdownListWidget::TrailingRole), "hidden now");
-    EXPECT_EQ(f.data(0, CountdownListWidget::ShowsValueRole), "true");
-    EXPECT_EQ(f.data(1, CountdownListWidget::ShowsValueRole), "false");
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {0, "24 days", "true"}, {1, "done", "false"}, {2, "hidden now", "false"}};
+    for (const auto& [row, trailing, value] : rows) {
+        EXPECT_EQ(f.data(row, CountdownListWidget::TrailingRole), trailing);
+        EXPECT_EQ(f.data(row, CountdownListWidget::ShowsValueRole), value);
+    }
 }
 
 TEST(CountdownList, ClickEditsAndDeleteKeyDeletesEvenFinishedAndHiddenRows) {
@@ -319,6 +323,8 @@ struct PlaceFixture {
 
 struct LocationEntry : ::testing::Test, PlaceFixture {
     void SetUp() override { ASSERT_TRUE(active); }
+    // Compared exactly: what was typed is what is stored, not its rounding.
+    SavedLocation sent(int i) { return places.at(i).at(0).value<SavedLocation>(); }
     LocationSection& s = *section;
     QSignalSpy places{section, &LocationSection::placeChanged};
 };
@@ -326,14 +332,6 @@ struct LocationEntry : ::testing::Test, PlaceFixture {
 void retype(QLineEdit* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
-}
-
-void expectPlace(const SavedLocation& place, double latitude, double longitude,
-                 const std::string& name) {
-    // Exact: what was typed is what is stored, not its rounding.
-    EXPECT_EQ(place.latitude, latitude);
-    EXPECT_EQ(place.longitude, longitude);
-    EXPECT_EQ(place.name, name);
 }
 
 // A long translation in a narrow column: the box grows a line instead of
@@ -415,8 +413,8 @@ TEST_F(LocationEntry, TypedPlaceIsSentWholeOnEnterOrSaveWithEveryDigit) {
 
     QTest::keyClick(s.longitudeField(), Qt::Key_Return);
     ASSERT_EQ(places.count(), 1);
-    expectPlace(places[0][0].value<SavedLocation>(), 38.7223, -9.1393, "Lisbon");
-    EXPECT_EQ(s.place(), places[0][0].value<SavedLocation>());
+    EXPECT_EQ(sent(0), (SavedLocation{38.7223, -9.1393, "Lisbon"}));
+    EXPECT_EQ(s.place(), sent(0));
     EXPECT_FALSE(s.saveButton()->isVisibleTo(&s));
     EXPECT_EQ(s.latitudeField()->text(), "38.722");
     EXPECT_EQ(s.longitudeField()->text(), "-9.1393");
@@ -428,7 +426,7 @@ TEST_F(LocationEntry, TypedPlaceIsSentWholeOnEnterOrSaveWithEveryDigit) {
     retype(s.longitudeField(), "-9.13");
     QTest::mouseClick(s.saveButton(), Qt::LeftButton);
     ASSERT_EQ(places.count(), 2);
-    expectPlace(places[1][0].value<SavedLocation>(), 38.7223, -9.13, "Lisbon");
+    EXPECT_EQ(sent(1), (SavedLocation{38.7223, -9.13, "Lisbon"}));
     EXPECT_TRUE(s.longitudeField()->hasFocus()) << "Save leaves the focus where it was";
 }
 
@@ -441,7 +439,7 @@ TEST_F(LocationEntry, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
     QTest::mouseClick(outside, Qt::LeftButton);
     ASSERT_TRUE(outside->hasFocus());
     ASSERT_EQ(places.count(), 1);
-    expectPlace(places[0][0].value<SavedLocation>(), 38.7223, -9.1393, "Lisboa");
+    EXPECT_EQ(sent(0), (SavedLocation{38.7223, -9.1393, "Lisboa"}));
     EXPECT_EQ(s.latitudeField()->text(), "38.722");
 
     s.latitudeField()->setFocus(Qt::MouseFocusReason);
@@ -470,7 +468,7 @@ TEST_F(LocationEntry, LeavingTheEntryCommitsWithoutRoundingAndEscapeRestores) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::mouseClick(outside, Qt::LeftButton);
     ASSERT_EQ(places.count(), 2);
-    EXPECT_EQ(places[1][0].value<SavedLocation>().name, "Porto");
+    EXPECT_EQ(sent(1).name, "Porto");
 
     // A place from the location service replaces a half-typed one.
     retype(s.nameField(), "Somewhere");
@@ -521,7 +519,7 @@ TEST_F(LocationEntry, InvalidEntriesSendNothingAndSayWhy) {
     s.latitudeField()->insert("\u221233.8688");
     QTest::keyClick(s.latitudeField(), Qt::Key_Return);
     ASSERT_EQ(places.count(), 1);
-    expectPlace(places[0][0].value<SavedLocation>(), -33.8688, -74.006, "New York");
+    EXPECT_EQ(sent(0), (SavedLocation{-33.8688, -74.006, "New York"}));
     EXPECT_FALSE(s.errorLabel()->isVisibleTo(&s));
     EXPECT_FALSE(s.latitudeField()->property("invalid").toBool());
 }
@@ -535,6 +533,42 @@ TEST(LocationSection, StatusLineAndCurrentLocationButton) {
     EXPECT_TRUE(section.statusLabel()->isVisibleTo(&section));
     section.setStatus({});
     EXPECT_FALSE(section.statusLabel()->isVisibleTo(&section));
+}
+
+TEST(Appearance, ReadsWhatTheDesktopSays) {
+    EXPECT_EQ(schemeFromPortalValue(1), ColorScheme::dark);
+    EXPECT_EQ(schemeFromPortalValue(2), ColorScheme::light);
+    EXPECT_EQ(schemeFromPortalValue(0), std::nullopt);  // no preference
+    EXPECT_EQ(schemeFromPortalValue(7), std::nullopt);
+
+    EXPECT_EQ(schemeFromGtkTheme("Adwaita:dark"), ColorScheme::dark);
+    EXPECT_EQ(schemeFromGtkTheme("Yaru-DARK"), ColorScheme::dark);
+    EXPECT_EQ(schemeFromGtkTheme("Adwaita"), std::nullopt);
+    EXPECT_EQ(schemeFromGtkTheme("Darkish-Light"), std::nullopt);
+    EXPECT_EQ(schemeFromGtkTheme(""), std::nullopt);
+}
+
+TEST(Appearance, ToneColouredTextsFollowANewPalette) {
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(windowPalette(ColorScheme::light));
+    auto root = std::make_unique<QWidget>();
+    QLabel* secondary = makeLabel("caption", captionFont(),
+                                  secondaryTextColor(QApplication::palette()), root.get());
+    QLabel* notice =
+        makeLabel("notice", captionFont(), noticeColor(QApplication::palette()), root.get());
+    QLabel* custom = makeLabel("error", captionFont(), QColor(215, 0, 21), root.get());
+    auto* segments = new QWidget(root.get());
+    addSegments({"One", "Two"}, segments);
+
+    QApplication::setPalette(windowPalette(ColorScheme::dark));
+    restyleTextColors(root.get());
+    const QPalette dark = QApplication::palette();
+    EXPECT_EQ(secondary->palette().color(QPalette::WindowText), secondaryTextColor(dark));
+    EXPECT_EQ(notice->palette().color(QPalette::WindowText), noticeColor(dark));
+    // A colour that is no tone of the palette stays as it was given.
+    EXPECT_EQ(custom->palette().color(QPalette::WindowText), QColor(215, 0, 21));
+    EXPECT_FALSE(segments->styleSheet().isEmpty());
+    QApplication::setPalette(before);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Widgets need a QApplication; each widget test program creates one for the
-// whole run, on the offscreen platform when no other is asked for.
+// One QApplication for the whole run (widgets, and queued calls back to the
+// main thread), on the offscreen platform when no other is asked for.
 #include <QApplication>
 
 #include <gtest/gtest.h>
