@@ -85,13 +85,12 @@ class PseudoLocale : public fakes::StoreTest {
                                      << " in \"" << text.toStdString() << "\"";
     }
 
-    void checkMenu(const QString& where, QMenu* menu) {
-        for (QAction* action : menu->actions()) {
-            if (!action->text().isEmpty()) {
-                expectTranslated(where + " menu", action->text());
-            }
+    // The actions of a menu bar or a menu, and of their submenus.
+    void checkActions(const QString& where, const QWidget* holder) {
+        for (QAction* action : holder->actions()) {
+            expectTranslated(where, action->text());
             if (action->menu() != nullptr) {
-                checkMenu(where, action->menu());
+                checkActions(where + " " + action->text(), action->menu());
             }
         }
     }
@@ -157,12 +156,7 @@ TEST_F(PseudoLocale, TheWindowSaysNothingThatIsNotInACatalogue) {
     ASSERT_TRUE(waitUntil([&] { return !window.state().weatherLoading(); }));
 
     checkWidgets(&window);
-    for (QAction* action : window.menuBar()->actions()) {
-        expectTranslated("menu bar", action->text());
-        if (action->menu() != nullptr) {
-            checkMenu(action->text(), action->menu());
-        }
-    }
+    checkActions("menu bar", window.menuBar());
 
     // The sheet for a new countdown, and for one that is running.
     window.state().beginEditing(window.state().newCountdownDraft());

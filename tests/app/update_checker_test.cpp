@@ -104,13 +104,11 @@ TEST(UpdateCheckerFeed, ReportsNewerSameAndEveryFailure) {
 
     // Each failure says what happened and what to do, and keeps the exact
     // technical text apart; never an internal name in the sentence.
-    struct Failure {
+    const struct {
         int status;
         std::string body;
-        const char* says;
-        const char* detail;
-    };
-    const Failure failures[] = {
+        const char *says, *detail;
+    } failures[] = {
         {200, "<rss><channel><item><title>broken", "could not be read", "not well-formed XML"},
         {200, "<rss><channel></channel></rss>", "lists no versions", "no item"},
         {500, kTwoReleases, "had a problem. Try again later.", "HTTP 500"},

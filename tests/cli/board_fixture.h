@@ -24,6 +24,15 @@ inline void expectHas(const nlohmann::json& actual, const char* expected) {
     }
 }
 
+// A countdown on the fixed day `start`, as the tests store them.
+inline Countdown countdownOn(std::string label, Instant start) {
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = std::move(label);
+    c.start = DateRule::fixed(start);
+    return c;
+}
+
 class BoardFixture : public ::testing::Test {
   protected:
     explicit BoardFixture(const char* now = "2025-12-20T12:00:00-05:00")

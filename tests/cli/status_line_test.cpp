@@ -43,10 +43,7 @@ class StatusLines : public BoardFixture {
     StatusLines() : BoardFixture("2026-12-21T10:00:00-05:00") {}
 
     Countdown on(std::string label, int month, int day, std::optional<int> endDay = {}) const {
-        Countdown c;
-        c.id = Uuid::random();
-        c.label = std::move(label);
-        c.start = DateRule::fixed(*newYork().date(2026, month, day));
+        Countdown c = countdownOn(std::move(label), *newYork().date(2026, month, day));
         if (endDay) {
             c.end = DateRule::fixed(*newYork().date(2026, month, *endDay));
         }
@@ -66,12 +63,6 @@ TEST_F(StatusLines, WaybarMarkupClassesAndPercentageFollowTheDay) {
     ASSERT_EQ(line.back(), '\n');
     ASSERT_EQ(line.find('\n'), line.size() - 1);  // one update, one line
     const auto j = nlohmann::json::parse(line);
-
-    const std::string text = j["text"];
-    EXPECT_EQ(pangoComplaint(text), "") << text;
-    EXPECT_NE(text.find("Mum &amp; Dad&apos;s &quot;50%&quot; &lt;b&gt;Zoë&lt;/b&gt;"),
-              std::string::npos)
-        << text;
     const std::string tooltip = j["tooltip"];
     EXPECT_EQ(pangoComplaint(tooltip), "") << tooltip;
     EXPECT_EQ(tooltip.rfind("<tt>", 0), 0u);  // aligned columns need a fixed-width face
@@ -93,20 +84,14 @@ TEST_F(StatusLines, WaybarMarkupClassesAndPercentageFollowTheDay) {
     EXPECT_EQ(rs["short_text"], "Advent week 6 of 10 days");
 }
 
+// The whole texts are the hostile-label table's; a short text is cut before
+// it is escaped, never inside an entity.
 TEST_F(StatusLines, EveryBarGetsItsOwnEscaping) {
     ASSERT_TRUE(store.saveCountdowns({on(std::string(kAwkward) + "\nsecond line", 12, 21)}));
     const std::string label = std::string(kAwkward) + " second line 0 days";
-
-    // i3status-rust's custom block reads its text as Pango markup.
     const auto rs = nlohmann::json::parse(bar({"--format", "i3status-rs"}));
-    EXPECT_EQ(rs["text"],
-              "Mum &amp; Dad&apos;s &quot;50%&quot; &lt;b&gt;Zoë&lt;/b&gt; second line 0 days");
     EXPECT_EQ(rs["short_text"], "Mum &amp; Dad&apos;s &quot;5… 0 days");
-
     EXPECT_EQ(bar({"--format", "i3blocks"}), label + "\nMum & Dad's \"5… 0 days\n#F0B25A\n");
-    // A lone % is a percent sign to polybar; only "%{" opens a tag.
-    EXPECT_EQ(bar({"--format", "polybar"}), "%{F#F0B25A}" + label + "%{F-}\n");
-    EXPECT_EQ(bar({"--format", "plain"}), label + "\n");
 }
 
 // The tags polybar would act on in `line`, read as its parser reads them:
@@ -140,7 +125,8 @@ TEST_F(StatusLines, HostileLabelsStayTextInEveryBar) {
     const Label labels[] = {
         {"Party %{A1:touch /tmp/x:}click me%{A}", "Party %{A1:touch /tmp/x:}click me%{A}"},
         {"%{F#f00}red%{F-}", "%{F#f00}red%{F-}"},
-        {"Sale 100%", "Sale 100%"},
+        {"Sale 100%", "Sale 100%"},  // a lone % is a percent sign to polybar
+        {kAwkward, kAwkward},
         {"a\u2028b\u2029c\u0085d\te\x1b[2J", "a b c d e [2J"},
         {"\u202Eexe.txt\u202C \u2066x\u2069", "exe.txt x"},
         {"春節の休みと家族旅行", "春節の休みと家族旅行"},
