@@ -64,8 +64,8 @@ Countdown winter() {
     return {};
 }
 
-CountdownEditorModel model(const Countdown& c, bool isNew = false) {
-    return CountdownEditorModel(c, isNew, newYork(), now);
+CountdownEditorModel model(const Countdown& c) {
+    return CountdownEditorModel(c, false, newYork(), now);
 }
 
 QAbstractButton* buttonTitled(const QWidget& root, const QString& title) {
@@ -239,14 +239,6 @@ TEST_F(CountdownEditorSheet, TheDateFieldsCalendarByKeyboard) {
     EXPECT_EQ(field->date(), QDate(2025, 7, 18)) << "Escape keeps the date it had";
     EXPECT_EQ(sheet->model().startDay(), (CivilDate{2025, 7, 18}));
     EXPECT_TRUE(sheet->isVisible()) << "Escape in the calendar leaves the sheet open";
-
-    // Opened by its arrow, Escape takes back what the keys moved just the same.
-    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 6, field->height() / 2));
-    ASSERT_NE(popup(), nullptr);
-    QTest::keyClick(popup()->focusWidget(), Qt::Key_Up);
-    QTest::keyClick(popup()->focusWidget(), Qt::Key_Escape);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return popup() == nullptr; }));
-    EXPECT_EQ(field->date(), QDate(2025, 7, 18));
 }
 
 // Typing never jumps into another part behind the user's back, and a date
@@ -313,7 +305,6 @@ TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
     QTest::mouseClick(lasts, Qt::LeftButton, {}, QPoint(8, lasts->height() / 2));
     EXPECT_TRUE(shown(sheet.get(), "endDate"));
     EXPECT_FALSE(shown(sheet.get(), "endRule"));
-    EXPECT_EQ(sheet->findChild<QDateEdit*>("endDate")->date(), QDate(2025, 7, 17));
     EXPECT_TRUE(buttonTitled(*sheet, "Hide it")->isVisibleTo(sheet.get()));
 
     QTest::mouseClick(buttonTitled(*sheet, "Hide it"), Qt::LeftButton);
@@ -323,28 +314,6 @@ TEST_F(CountdownEditorSheet, LastsMoreThanADayRevealsTheEndRows) {
     EXPECT_EQ(d.during, DuringMode::hide);
     EXPECT_EQ(d.unit, CountUnit::workdays);
     EXPECT_TRUE(d.recurs);
-}
-
-// The Delete button is driven through the whole window.
-TEST_F(CountdownEditorSheet, EscapeDropsTheDraftAndReturnSavesIt) {
-    const Countdown initial = onDay(7, 10, "Trip");
-    for (const bool save : {false, true}) {
-        auto sheet = open(initial);
-        QSignalSpy saved(sheet.get(), &CountdownEditor::saved);
-        auto* label = sheet->findChild<QLineEdit*>("label");
-        QTest::keyClick(label, Qt::Key_End);
-        QTest::keyClicks(label, " home");
-        QTest::keyClick(label, save ? Qt::Key_Return : Qt::Key_Escape);
-        EXPECT_FALSE(sheet->isVisible());
-        EXPECT_EQ(sheet->QDialog::result(), save ? QDialog::Accepted : QDialog::Rejected);
-        ASSERT_EQ(saved.count(), save ? 1 : 0);
-        Countdown expected = initial;
-        expected.label = save ? "Trip home" : "Trip";
-        EXPECT_EQ(sheet->result(), expected);
-        if (save) {
-            EXPECT_EQ(saved.at(0).at(0).value<Countdown>(), expected);
-        }
-    }
 }
 
 TEST(IconPicker, SearchNarrowsTheGridInCatalogueOrder) {
@@ -494,9 +463,6 @@ TEST(IconPicker, TheGridIsOneTabStopWalkedWithArrowKeys) {
     for (const QString& name : picker.shownSymbols()) {
         names.push_back(name.toStdString());
     }
-    const auto at = [&](const std::string& name) {
-        return std::find(names.begin(), names.end(), name) - names.begin();
-    };
     const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
         return focusName();
@@ -504,7 +470,7 @@ TEST(IconPicker, TheGridIsOneTabStopWalkedWithArrowKeys) {
 
     // In on the selected cell, and out again with the next key.
     EXPECT_EQ(press(Qt::Key_Tab), "gift");
-    const auto gift = at("gift");
+    const auto gift = std::find(names.begin(), names.end(), "gift") - names.begin();
     EXPECT_EQ(press(Qt::Key_Right), names[gift + 1]);
     EXPECT_EQ(press(Qt::Key_Down), names[gift + 1 + IconPicker::kColumns]);
     EXPECT_EQ(press(Qt::Key_Left), names[gift + IconPicker::kColumns]);

@@ -78,19 +78,15 @@ TEST_F(BoardCli, PresetsListTheCatalogueInRuleForms) {
         "18":{"title":"Christmas"}})");
     EXPECT_FALSE(j[3].contains("end"));
 
-    // Another zone's clock changes, none where the clocks never change, and
-    // the southern seasons' names for a place south of the equator.
-    expectHas(run({"presets", "--tz", "Europe/Berlin"}).json(),
-              R"({"3":{"start":{"nthWeekday":{"n":-1}}},"0":{"starter":false}})");
-    EXPECT_EQ(run({"presets", "--tz", "Asia/Tokyo"}).json().size(), 17u);
+    // Each zone's catalogue is the core's to test; here, --tz and --lat reach it.
     expectHas(run({"presets", "--tz", "Australia/Sydney", "--lat", "-33.9"}).json(),
               R"({"3":{"start":{"nthWeekday":{"month":10}}},
                   "8":{"id":"winter-solstice","title":"Summer solstice"}})");
 }
 
 TEST_F(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
-    auto r =
-        run({"sky", "--lat", "0", "--lon", "+0", "--at", "2024-03-20T15:00:00Z", "--tz", "UTC"});
+    auto r = run({"sky", "--lat", "35.7", "--lon", "+139.7", "--at", "2024-03-20T23:00:00Z", "--tz",
+                  "Asia/Tokyo"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto j = r.json();
     const auto ordered = nlohmann::ordered_json::parse(r.out);
@@ -105,15 +101,11 @@ TEST_F(BoardCli, SkyPrintsTheSnapshotInFieldOrder) {
     // The figures are sky_snapshot_test.cpp's; here, their forms.
     EXPECT_EQ(j["nextFull"], "2024-03-25T07:00:15.513Z");
     EXPECT_EQ(j["phaseName"], "Waxing gibbous");
+    EXPECT_EQ(j["sunrise"].get<std::string>().substr(0, 10), "2024-03-20");  // Tokyo's 21st
 
-    // Midnight sun: the absent times are null, and the local day follows --tz.
+    // Midnight sun: the absent times are null.
     r = run({"sky", "--lat", "80", "--lon", "0", "--at", "2024-06-21T12:00:00Z"});
-    ASSERT_EQ(r.status, 0) << r.err;
     expectHas(r.json(), R"({"sunrise":null,"sunProgress":null,"goldenProgress":0.9})");
-    const auto tokyo = run({"sky", "--lat", "35.7", "--lon", "139.7", "--at",
-                            "2024-03-20T23:00:00Z", "--tz", "Asia/Tokyo"})
-                           .json();
-    EXPECT_EQ(tokyo["sunrise"].get<std::string>().substr(0, 10), "2024-03-20");  // 03-21 local
 }
 
 // Arguments split at '|'.
@@ -210,9 +202,6 @@ TEST_F(BoardCli, WorkingDaysLeaveOutThePlacesHolidays) {
         const auto row = run({"--json", "--offline"}).json()["countdowns"][0];
         EXPECT_EQ(row["value"], count) << place;
         EXPECT_EQ(row["unit"], "working days") << place;
-        EXPECT_NE(output({"--offline"}).find(std::to_string(count) + " working days"),
-                  std::string::npos)
-            << place;
     }
 }
 
