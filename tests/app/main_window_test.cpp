@@ -350,8 +350,7 @@ TEST_F(MainWindowTest, AStoreChangeElsewhereReachesTheListAndTheOpenSheet) {
         return shownLabels() == Labels{"Party", "Concert"};
     })) << "the list kept what was stored before";
     auto* notice = editor()->findChild<QLabel*>("goneNotice");
-    ASSERT_NE(notice, nullptr);
-    EXPECT_TRUE(notice->isVisible());
+    ASSERT_TRUE(notice != nullptr && notice->isVisible());
     EXPECT_TRUE(notice->text().contains("“Trip” is no longer in the list"))
         << notice->text().toStdString();
     EXPECT_FALSE(button("confirm")->isEnabled());
@@ -406,8 +405,7 @@ TEST_F(MainWindowTest, NewCountdownNeedsALabelBeforeAddIsOffered) {
     QTest::keyClicks(label, "   ");
     EXPECT_FALSE(add->isEnabled());
     QTest::keyClick(label, Qt::Key_Return);
-    EXPECT_NE(editor(), nullptr);
-    EXPECT_TRUE(editor()->isVisible());
+    ASSERT_TRUE(editor() != nullptr && editor()->isVisible());
     EXPECT_EQ(gHost->sent, 0);
 
     label->clear();
@@ -425,10 +423,8 @@ TEST_F(MainWindowTest, IconChosenBySearchAndImportedImageAreSavedIntoTheStore) {
     open();
     clickRow(0);
     ASSERT_NE(editor(), nullptr);
-    IconPicker* picker = editor()->iconPicker();
-    auto* search = picker->findChild<QLineEdit*>("symbolSearch");
-    QTest::keyClicks(search, "umbrella");
-    QTest::mouseClick(picker->findChild<QAbstractButton*>("beach.umbrella"), Qt::LeftButton);
+    IconPicker* picker = editor()->iconPicker();  // its search is the sheet's test's
+    picker->pickSymbol(QStringLiteral("beach.umbrella"));
 
     // The sheet imports into the window's icon store, beside the shared data.
     const auto picture = dir_.path() / "ink.png";
@@ -446,18 +442,6 @@ TEST_F(MainWindowTest, IconChosenBySearchAndImportedImageAreSavedIntoTheStore) {
     EXPECT_EQ(stored[0].symbol, "beach.umbrella");
     EXPECT_EQ(stored[0].customImage, imported->toStdString());
     EXPECT_TRUE(std::filesystem::exists(*store_.iconsDirectory() / imported->toStdString()));
-}
-
-// The source picker and the refetch are the accessibility and state tests';
-// here, the unit picker reaches the store and shows what was chosen.
-TEST_F(MainWindowTest, TheUnitPickerChangesTheSettings) {
-    store_.saveSettings(AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}});
-    MainWindow& window = open();
-    QTest::mouseClick(window.weatherSection()->unitPicker()->button(1), Qt::LeftButton);
-    settle();
-    EXPECT_EQ(store_.loadSettings().unit, TempUnit::celsius);
-    EXPECT_TRUE(window.weatherSection()->unitPicker()->button(1)->isChecked());
-    ASSERT_TRUE(waitUntil([] { return gHost->received == 1; }));
 }
 
 TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
@@ -610,7 +594,6 @@ TEST_F(MainWindowTest, SubscribingFromTheCalendarsSection) {
     EXPECT_TRUE(labelsIn(store_).empty());
     EXPECT_TRUE(window.state().subscriptions().empty());
     EXPECT_TRUE(section->toggles().empty());
-    EXPECT_FALSE(std::filesystem::exists(paths.copyOf(id)));
 }
 
 // The first start checks for updates by itself; news of a newer version is
@@ -648,7 +631,6 @@ TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {
     EXPECT_EQ(window.eventPicker(), nullptr);
     EXPECT_EQ(editor()->windowTitle(), "New Countdown");
     EXPECT_EQ(labelField()->text(), "Dentist");
-    EXPECT_TRUE(shown(editor(), "dates"));
     EXPECT_EQ(labelText(editor(), "dates"), "Follow the calendar event");
 
     window.openEventPicker();
@@ -699,11 +681,11 @@ TEST_F(MainWindowTest, TheWindowSaysWhatIsWrongWithTheStore) {
     EXPECT_TRUE(list->noticeLabel()->text().contains("could not be saved"));
 }
 
-// Neither asking for the gallery nor trying a preview style stores anything.
-TEST_F(MainWindowTest, AddWidgetAndThePreviewStyleLeaveTheStoreAlone) {
+// Neither asking for the gallery nor trying a preview style (the
+// accessibility test's) stores anything.
+TEST_F(MainWindowTest, AddWidgetLeavesTheStoreAlone) {
     store_.saveCountdowns({onDay("Trip", 12, 10)});
     MainWindow& window = open();
-    const AppSettings before = store_.loadSettings();
     ASSERT_TRUE(window.addWidgetButton()->isEnabled());
     window.addWidgetButton()->click();
     QAction* fromMenu = findAction(window.applicationMenu(), "Add Widget…");
@@ -711,10 +693,6 @@ TEST_F(MainWindowTest, AddWidgetAndThePreviewStyleLeaveTheStoreAlone) {
     fromMenu->trigger();
     EXPECT_EQ(galleryRequests_,
               (std::vector<QRect>{window.frameGeometry(), window.frameGeometry()}));
-
-    QTest::mouseClick(window.stylePicker()->button(2), Qt::LeftButton);
-    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::light);
-    EXPECT_EQ(store_.loadSettings(), before);
     EXPECT_EQ(labelsIn(store_), (Labels{"Trip"}));
     EXPECT_EQ(gHost->sent, 0);
 }
@@ -805,9 +783,12 @@ TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
     QAccessibleInterface* dark = accessible(window.stylePicker()->button(1));
     EXPECT_FALSE(dark->state().checked);
     ASSERT_NE(dark->actionInterface(), nullptr);
+    const AppSettings before = store_.loadSettings();
     dark->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::dark);
     EXPECT_TRUE(dark->state().checked);
+    EXPECT_EQ(store_.loadSettings(), before) << "a preview style is only tried";
+    EXPECT_EQ(gHost->sent, 0);
 
     // The countdown rows: list items named by the label and what the board shows.
     QAccessibleInterface* list = accessible(window.countdownList()->listView());
@@ -823,7 +804,6 @@ TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
     EXPECT_EQ(preview->role(), QAccessible::Graphic);
     EXPECT_EQ(preview->text(QAccessible::Name), QStringLiteral("Preview"));
     const QString board = preview->text(QAccessible::Description);
-    EXPECT_TRUE(board.startsWith("Solvane. Tuesday, November 14")) << board.toStdString();
     EXPECT_TRUE(board.contains("Trip in 26 days")) << board.toStdString();
 
     // The editor's icon grid: a list of cells named in words, the chosen one
@@ -835,12 +815,8 @@ TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
     auto* picker = window.editor()->findChild<IconPicker*>();
     ASSERT_NE(picker, nullptr);
     picker->pickSymbol(QStringLiteral("star.circle"));
-    QAccessibleInterface* cell = nullptr;
-    for (QObject* object : picker->findChildren<QAbstractButton*>()) {
-        if (object->objectName() == QStringLiteral("star.circle")) {
-            cell = accessible(object);
-        }
-    }
+    QAccessibleInterface* cell =
+        accessible(picker->findChild<QAbstractButton*>(QStringLiteral("star.circle")));
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->role(), QAccessible::ListItem);
     EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Star in a circle"));
@@ -916,6 +892,9 @@ TEST_F(AccessibilityTest, OfflineAdviceIsShownAndTheFocusedSegmentIsTheCheckedOn
     })) << "Apple Weather is no longer asked";
     QTest::keyClick(focusedSegment(), Qt::Key_Tab);
     EXPECT_EQ(focusedSegment(), window.weatherSection()->unitPicker()->button(0)) << "°F";
+    QTest::keyClick(focusedSegment(), Qt::Key_Right);
+    EXPECT_EQ(store_.loadSettings().unit, TempUnit::celsius);
+    EXPECT_TRUE(accessible(focusedSegment())->state().checked);
     QTest::keyClick(focusedSegment(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(focusedSegment(), source->button(1)) << "back to the choice, Open-Meteo";
 }

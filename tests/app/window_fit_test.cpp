@@ -6,6 +6,7 @@
 #include <xcb/xcb.h>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDebug>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -168,10 +169,8 @@ void expectFits(const QWidget& window) {
         },
         3s);
     ASSERT_TRUE(view) << "the window manager did not frame the window";
-    EXPECT_TRUE(fits) << "work area " << view->workArea.width() << "x" << view->workArea.height()
-                      << " at " << view->workArea.x() << "," << view->workArea.y() << ", frame "
-                      << view->frame.width() << "x" << view->frame.height() << " at "
-                      << view->frame.x() << "," << view->frame.y();
+    EXPECT_TRUE(fits) << "frame " << QDebug::toString(view->frame).toStdString() << " outside "
+                      << QDebug::toString(view->workArea).toStdString();
 }
 
 TEST_F(WindowFitTest, FitsTheScreenAndEveryControlCanBeReached) {
