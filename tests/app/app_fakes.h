@@ -87,8 +87,7 @@ inline bool waitUntil(const std::function<bool()>& done, std::chrono::millisecon
             return false;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        // Closed sheets delete themselves later; pointers to them clear only
-        // once that has happened.
+        // Closed sheets delete themselves later; their pointers clear only then.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return true;
@@ -106,8 +105,7 @@ inline WeatherSnapshot snapshotFor(double latitude, double longitude, WeatherSou
     return s;
 }
 
-// A weather service that answers from a script, one entry per call, and
-// counts its calls; past the script it keeps failing.
+// A weather service answering from a script, one entry per call, then failing.
 class ScriptedService {
   public:
     explicit ScriptedService(WeatherSource source) : source_(source) {}
@@ -116,12 +114,11 @@ class ScriptedService {
         std::lock_guard lock(mutex_);
         answers_ = std::move(answers);
     }
-    // Each answer comes this long after the call, like a slow network's.
+    // Each answer this long after the call, like a slow network's.
     void delayAnswers(std::chrono::milliseconds delay) {
         std::lock_guard lock(mutex_);
         delay_ = delay;
     }
-    // What a failing answer says; an Apple Weather 503 unless told.
     void failWith(WeatherError error) {
         std::lock_guard lock(mutex_);
         failure_ = std::move(error);
@@ -154,7 +151,7 @@ class ScriptedService {
     std::vector<bool> answers_;
     int calls_ = 0;
     std::chrono::milliseconds delay_{0};
-    WeatherError failure_ = WeatherError::service("WeatherKitError.http(503)");
+    WeatherError failure_ = WeatherError::service("WeatherKitError.http(503)");  // unless told
 };
 
 // A state's services on `store` at kNow in New York with `weather` and
