@@ -1,6 +1,6 @@
-// What the companion window's tests share: the calendar and moment they run
-// at, a bounded wait on the event loop, scripted weather services, a fake
-// calendar database and lookups of the window's parts and its focus.
+// What the companion window's tests share: their calendar and moment, a
+// bounded wait, scripted weather services, a fake calendar database and
+// lookups of the window's parts and its focus.
 #pragma once
 
 #include <QAbstractButton>
@@ -69,8 +69,7 @@ inline bool shown(const QWidget* root, const char* name) {
     return w != nullptr && w->isVisibleTo(root);
 }
 
-// The focused widget's object name, or a nameless button's title, for tests
-// that walk the keyboard focus.
+// The focused widget's object name, or a nameless button's title.
 inline std::string focusName() {
     const QWidget* w = QApplication::focusWidget();
     const auto* button = qobject_cast<const QAbstractButton*>(w);
@@ -88,8 +87,7 @@ inline bool waitUntil(const std::function<bool()>& done, std::chrono::millisecon
             return false;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        // Closed sheets delete themselves later; pointers to them clear only
-        // once that has happened.
+        // Closed sheets delete themselves later; their pointers clear only then.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return true;
@@ -107,8 +105,7 @@ inline WeatherSnapshot snapshotFor(double latitude, double longitude, WeatherSou
     return s;
 }
 
-// A weather service that answers from a script, one entry per call, and
-// counts its calls; past the script it keeps failing.
+// A weather service answering from a script, one entry per call, then failing.
 class ScriptedService {
   public:
     explicit ScriptedService(WeatherSource source) : source_(source) {}
@@ -117,27 +114,25 @@ class ScriptedService {
         std::lock_guard lock(mutex_);
         answers_ = std::move(answers);
     }
-    // Each answer comes this long after the call, like a slow network's.
+    // Each answer this long after the call, like a slow network's.
     void delayAnswers(std::chrono::milliseconds delay) {
         std::lock_guard lock(mutex_);
         delay_ = delay;
     }
-    // What a failing answer says; an Apple Weather 503 unless told.
     void failWith(WeatherError error) {
         std::lock_guard lock(mutex_);
         failure_ = std::move(error);
     }
     int calls() const {
         std::lock_guard lock(mutex_);
-        return static_cast<int>(times_.size());
+        return calls_;
     }
 
     WeatherCall call() {
         return [this](double latitude, double longitude,
                       const net::CancelToken&) -> Result<WeatherSnapshot, WeatherError> {
             std::unique_lock lock(mutex_);
-            const std::size_t index = times_.size();
-            times_.push_back(std::chrono::steady_clock::now());
+            const auto index = static_cast<std::size_t>(calls_++);
             const bool answer = index < answers_.size() && answers_[index];
             const auto delay = delay_;
             WeatherError failure = failure_;
@@ -154,14 +149,13 @@ class ScriptedService {
     WeatherSource source_;
     mutable std::mutex mutex_;
     std::vector<bool> answers_;
-    std::vector<std::chrono::steady_clock::time_point> times_;
+    int calls_ = 0;
     std::chrono::milliseconds delay_{0};
-    WeatherError failure_ = WeatherError::service("WeatherKitError.http(503)");
+    WeatherError failure_ = WeatherError::service("WeatherKitError.http(503)");  // unless told
 };
 
-// A state's services on `store` at kNow in New York with `weather`, and
-// nothing else: no attribution, calendars, reloads or subscriptions, and no
-// delay between attempts.
+// A state's services on `store` at kNow in New York with `weather` and
+// nothing else.
 inline AppServices servicesOn(SharedStore store, WeatherServices weather = {}) {
     return AppServices{.store = std::move(store),
                        .clock = [] { return kNow; },
@@ -175,8 +169,7 @@ inline AppServices servicesOn(SharedStore store, WeatherServices weather = {}) {
 }
 
 // The window's services around `app` with its files in `dir` and the desktop
-// left out: no automatic update checks, locator, gallery or calendar watching,
-// and questions left to the dialog. Tests set what they need on top.
+// left out; tests set what they need on top.
 inline WindowServices windowServices(AppServices app, IconStore icons,
                                      const std::filesystem::path& dir) {
     return WindowServices{
@@ -195,9 +188,8 @@ inline WindowServices windowServices(AppServices app, IconStore icons,
     };
 }
 
-// A store in a fresh folder and the two scripted weather services, which a
-// window or its state is opened on; appServices() ties them together at kNow
-// and each test changes what it needs on top.
+// A store in a fresh folder and the two scripted weather services, tied
+// together at kNow by appServices().
 class StoreTest : public ::testing::Test {
   protected:
     AppServices appServices(const Calendar& calendar = newYork()) {

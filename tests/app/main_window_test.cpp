@@ -1,24 +1,31 @@
-// The whole companion window, driven through its own controls on the
-// offscreen platform: a store in a temporary folder, scripted weather
-// services, a fake calendar database, and reload requests that travel the
-// real D-Bus client to a stand-in widget host on a private session bus
-// (run under dbus-run-session, never on the user's bus).
+// The whole companion window, driven through its own controls, as a screen
+// reader finds it and in the pseudo-locale, on the offscreen platform: a
+// store in a temporary folder, scripted weather services, a fake calendar
+// database, and reload requests that travel the real D-Bus client to a
+// stand-in widget host on a private session bus (run under dbus-run-session,
+// never the user's bus).
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -26,26 +33,31 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/board_preview.h"
 #include "app/calendars_section.h"
+#include "app/countdown_editor.h"
 #include "app/countdown_list.h"
 #include "app/error_text.h"
 #include "app/icon_picker.h"
+#include "app/location_section.h"
 #include "app/main_window.h"
 #include "app/subscribe_dialog.h"
 #include "app/weather_section.h"
 #include "app_fakes.h"
 #include "board/custom_icons.h"
+#include "core/model/reminders.h"
+#include "core/util/translation.h"
 #include "host/reload_service.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/calendar/subscription_source.h"
 #include "platform/dbus/widget_host_client.h"
 #include "platform/qt/time_zone_source.h"
+#include "platform/qt/translations.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 
@@ -70,8 +82,7 @@ Labels labelsIn(const SharedStore& store) {
     return labels;
 }
 
-// The widget host's stand-in: it owns the host's name on the private bus and
-// notes what the store held when each request arrived.
+// The widget host's stand-in on the private bus, noting what the store held per request.
 struct FakeHost {
     int sent = 0;  // requests the window handed to the bus
     int received = 0;
@@ -180,8 +191,7 @@ class MainWindowTest : public fakes::StoreTest {
     std::unique_ptr<MainWindow> window_;
 };
 
-// Runs `reply` on the next popup or modal window of class T once it is up
-// (a message box or a menu runs its own event loop until answered).
+// Runs `reply` on the next popup or modal T once it is up (it runs its own loop).
 template <class T>
 void whenShown(std::function<void(T*)> reply) {
     auto* poll = new QTimer;
@@ -209,19 +219,13 @@ TEST_F(MainWindowTest, PresetOpensTheEditorAndAddingStoresBeforeTheHostReloads) 
     EXPECT_EQ(labelText(editor(), "startRule"), "December solstice");
     // From the window's clock, not the machine's.
     EXPECT_EQ(labelText(editor(), "nextStart"), "Next: Thu, Dec 21");
-    EXPECT_EQ(labelText(editor(), "endRule"), "March equinox");
-    EXPECT_EQ(labelText(editor(), "recursFixed"), "Counts to next year's");
     EXPECT_FALSE(shown(editor(), "startDate"));
-    EXPECT_FALSE(shown(editor(), "endDate"));
-    EXPECT_TRUE(editor()->findChild<QCheckBox*>("lasts")->isChecked());
 
     QTest::keyClick(labelField(), Qt::Key_Return);
     waitForEditorClosed();
     const auto stored = store_.loadCountdowns(newYork(), kNow);
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].label, "Winter");
     EXPECT_FALSE(stored[0].start.asFixed());
-    EXPECT_EQ(window.countdownList()->listView()->model()->rowCount(), 1);
 
     EXPECT_EQ(heldAtRequest_, (std::vector<Labels>{{"Winter"}}));
     ASSERT_TRUE(waitUntil([] { return gHost->received == 1; }));
@@ -297,23 +301,6 @@ TEST_F(MainWindowTest, DeleteNamesTheCountdownAndTheFocusStaysWhereItWas) {
     deleteCurrent();
     EXPECT_EQ(labelsIn(store_), (Labels{"First"}));
     EXPECT_EQ(view->currentIndex().row(), 0) << "the last gone: the one before it";
-
-    // The row's menu shows the keys that do the same from the list.
-    std::map<QString, QString> keys;
-    whenShown<QMenu>([&](QMenu* menu) {
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator()) {
-                keys[action->text()] = action->shortcut().toString(QKeySequence::NativeText);
-            }
-        }
-        menu->close();
-    });
-    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, rowRect(0).center());
-    emit view->customContextMenuRequested(rowRect(0).center());
-    EXPECT_EQ(keys[QStringLiteral("Move Up")], "Ctrl+Up");
-    EXPECT_EQ(keys[QStringLiteral("Move Down")], "Ctrl+Down");
-    EXPECT_EQ(keys[QStringLiteral("Delete")], "Del");
-    EXPECT_EQ(keys[QStringLiteral("Edit…")], "Return");
 }
 
 // Another program (the widget host's feed sync) replaces countdowns while the
@@ -343,8 +330,7 @@ TEST_F(MainWindowTest, AStoreChangeElsewhereReachesTheListAndTheOpenSheet) {
         return shownLabels() == Labels{"Party", "Concert"};
     })) << "the list kept what was stored before";
     auto* notice = editor()->findChild<QLabel*>("goneNotice");
-    ASSERT_NE(notice, nullptr);
-    EXPECT_TRUE(notice->isVisible());
+    ASSERT_TRUE(notice != nullptr && notice->isVisible());
     EXPECT_TRUE(notice->text().contains("“Trip” is no longer in the list"))
         << notice->text().toStdString();
     EXPECT_FALSE(button("confirm")->isEnabled());
@@ -399,8 +385,7 @@ TEST_F(MainWindowTest, NewCountdownNeedsALabelBeforeAddIsOffered) {
     QTest::keyClicks(label, "   ");
     EXPECT_FALSE(add->isEnabled());
     QTest::keyClick(label, Qt::Key_Return);
-    EXPECT_NE(editor(), nullptr);
-    EXPECT_TRUE(editor()->isVisible());
+    ASSERT_TRUE(editor() != nullptr && editor()->isVisible());
     EXPECT_EQ(gHost->sent, 0);
 
     label->clear();
@@ -418,10 +403,8 @@ TEST_F(MainWindowTest, IconChosenBySearchAndImportedImageAreSavedIntoTheStore) {
     open();
     clickRow(0);
     ASSERT_NE(editor(), nullptr);
-    IconPicker* picker = editor()->iconPicker();
-    auto* search = picker->findChild<QLineEdit*>("symbolSearch");
-    QTest::keyClicks(search, "umbrella");
-    QTest::mouseClick(picker->findChild<QAbstractButton*>("beach.umbrella"), Qt::LeftButton);
+    IconPicker* picker = editor()->iconPicker();  // its search is the sheet's test's
+    picker->pickSymbol(QStringLiteral("beach.umbrella"));
 
     // The sheet imports into the window's icon store, beside the shared data.
     const auto picture = dir_.path() / "ink.png";
@@ -439,27 +422,6 @@ TEST_F(MainWindowTest, IconChosenBySearchAndImportedImageAreSavedIntoTheStore) {
     EXPECT_EQ(stored[0].symbol, "beach.umbrella");
     EXPECT_EQ(stored[0].customImage, imported->toStdString());
     EXPECT_TRUE(std::filesystem::exists(*store_.iconsDirectory() / imported->toStdString()));
-}
-
-// What the store holds before each reload is the state's to test; here, the
-// pickers reach it and show what was chosen.
-TEST_F(MainWindowTest, WeatherPickersChangeTheSettingsAndANewSourceIsFetched) {
-    store_.saveSettings(AppSettings{WeatherSource::openMeteo, TempUnit::fahrenheit, {}});
-    openMeteo_.script({true});
-    MainWindow& window = open();
-    ASSERT_EQ(openMeteo_.calls(), 1) << "showing the window fetches the weather";
-    WeatherSection* section = window.weatherSection();
-    QTest::mouseClick(section->unitPicker()->button(1), Qt::LeftButton);
-    apple_.script({true});
-    QTest::mouseClick(section->sourcePicker()->button(0), Qt::LeftButton);
-    settle();
-    EXPECT_EQ(store_.loadSettings().unit, TempUnit::celsius);
-    EXPECT_EQ(apple_.calls(), 1);
-    ASSERT_TRUE(window.state().weather());
-    EXPECT_EQ(window.state().weather()->source, WeatherSource::apple);
-    EXPECT_TRUE(section->sourcePicker()->button(0)->isChecked());
-    EXPECT_TRUE(section->unitPicker()->button(1)->isChecked());
-    ASSERT_TRUE(waitUntil([] { return gHost->received == 2; }));
 }
 
 TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
@@ -487,10 +449,8 @@ TEST_F(MainWindowTest, FallbackNoticeShowsItsDetailsUntilAppleAnswersAgain) {
     EXPECT_EQ(apple_.calls(), 1);
     EXPECT_TRUE(notice->isVisibleTo(&window));
     EXPECT_EQ(section->detailsLabel()->text(), "WeatherKitError.http(503)");
-    // What to do, above the technical words, which stay for a bug report.
+    // What to do (the advice table's), above the technical words.
     EXPECT_TRUE(section->adviceLabel()->isVisibleTo(&window));
-    EXPECT_EQ(section->adviceLabel()->text(),
-              "Apple Weather's servers had a problem. Try again later.");
     EXPECT_EQ(section->noticeHeading()->text(),
               "Apple Weather didn't answer. Open-Meteo is filling in.");
 
@@ -507,42 +467,41 @@ TEST(WeatherAdvice, EachFailureSaysWhatToDo) {
     const QString file = "~/.config/solvane/weatherkit.json";
     const QString refused =
         "Apple Weather refused the credentials in ~/.config/solvane/weatherkit.json.";
-    // Notes from a newer build, or garbled ones, still get a sentence.
-    const std::pair<const char*, QString> advice[] = {
+    // Notes from a newer build, or garbled ones, still get a sentence; the
+    // heading says what happened, the timeout the fetcher notes included.
+    const struct {
+        const char* note;
+        QString says;
+        const char* heading;  // null: not checked
+    } cases[] = {
         {"WeatherKitError.missingCredentials",
          "Put your WeatherKit key and its IDs in ~/.config/solvane/weatherkit.json "
-         "— see the README's Weather section."},
-        {"WeatherKitError.invalidCredentials", refused},
-        {"WeatherKitError.http(401)", refused},
-        {"WeatherKitError.http(403)", refused},
-        {"WeatherKitError.http(429)", "Try again in a while"},
-        {"HttpError.timedOut", "Check the connection"},
-        {"HttpError.secureConnectionFailed", "date and time"},
-        {"Apple Weather didn't answer within 15 seconds.", "did not answer in time"},
-        {"WeatherKitError.http(", ""},
-        {"WeatherKitError.http(99999999999)", ""},
-        {"SomethingNew.entirely", ""},
+         "— see the README's Weather section.",
+         "Apple Weather needs your WeatherKit key."},
+        {"WeatherKitError.invalidCredentials", refused, nullptr},
+        {"WeatherKitError.http(401)", refused, "Apple Weather refused your WeatherKit key."},
+        {"WeatherKitError.http(429)", "Try again in a while", "Apple Weather refused the request."},
+        {"WeatherKitError.http(503)", "Apple Weather's servers had a problem. Try again later.",
+         "Apple Weather didn't answer."},
+        {"HttpError.timedOut", "Check the connection", nullptr},
+        {"HttpError.cannotConnect", "",
+         "Apple Weather can't be reached: no network, or no way to it."},
+        {"HttpError.secureConnectionFailed", "date and time", nullptr},
+        {"Apple Weather didn't answer within 15 seconds.", "did not answer in time",
+         "Apple Weather didn't answer."},
+        {"WeatherKitError.http(", "", nullptr},
+        {"WeatherKitError.http(99999999999)", "", nullptr},
+        {"SomethingNew.entirely", "", "Apple Weather failed."},
     };
-    for (const auto& [note, says] : advice) {
-        const QString text = weatherAdvice(note, file);
-        EXPECT_FALSE(text.isEmpty()) << note;
-        EXPECT_TRUE(text.contains(says)) << note << ": " << text.toStdString();
+    for (const auto& c : cases) {
+        const QString text = weatherAdvice(c.note, file);
+        EXPECT_FALSE(text.isEmpty()) << c.note;
+        EXPECT_TRUE(text.contains(c.says)) << c.note << ": " << text.toStdString();
+        if (c.heading != nullptr) {
+            EXPECT_EQ(weatherHeading(c.note), c.heading) << c.note;
+        }
     }
     EXPECT_TRUE(weatherAdvice("", file).isEmpty()) << "no note yet, nothing to advise";
-
-    // The heading says what happened, the timeout the fetcher notes included.
-    const std::pair<const char*, const char*> headings[] = {
-        {"WeatherKitError.missingCredentials", "Apple Weather needs your WeatherKit key."},
-        {"WeatherKitError.http(401)", "Apple Weather refused your WeatherKit key."},
-        {"WeatherKitError.http(429)", "Apple Weather refused the request."},
-        {"HttpError.cannotConnect", "Apple Weather can't be reached: no network, or no way to it."},
-        {"Apple Weather didn't answer within 15 seconds.", "Apple Weather didn't answer."},
-        {"WeatherKitError.http(503)", "Apple Weather didn't answer."},
-        {"SomethingNew.entirely", "Apple Weather failed."},
-    };
-    for (const auto& [note, heading] : headings) {
-        EXPECT_EQ(weatherHeading(note), heading) << note;
-    }
 }
 
 // Access given from the picker's question shows the calendar toggles at
@@ -615,7 +574,6 @@ TEST_F(MainWindowTest, SubscribingFromTheCalendarsSection) {
     EXPECT_TRUE(labelsIn(store_).empty());
     EXPECT_TRUE(window.state().subscriptions().empty());
     EXPECT_TRUE(section->toggles().empty());
-    EXPECT_FALSE(std::filesystem::exists(paths.copyOf(id)));
 }
 
 // The first start checks for updates by itself; news of a newer version is
@@ -643,17 +601,14 @@ TEST_F(MainWindowTest, PickedEventOpensTheEditorOnlyOnceThePickerHasGone) {
     MainWindow& window = open(&events);
     findAction(window.countdownList()->addMenu(), "From Calendar\u2026")->trigger();
     EventPickerSheet* picker = window.eventPicker();
-    ASSERT_NE(picker, nullptr);
-    ASSERT_TRUE(waitUntil([&] { return picker->isVisible(); }));
+    ASSERT_TRUE(picker != nullptr && waitUntil([&] { return picker->isVisible(); }));
     ASSERT_EQ(picker->list()->count(), 1);
 
     QTest::keyClick(picker->searchField(), Qt::Key_Return);
     EXPECT_EQ(editor(), nullptr) << "two sheets never stack";
     ASSERT_TRUE(waitUntil([this] { return editor() != nullptr; }));
     EXPECT_EQ(window.eventPicker(), nullptr);
-    EXPECT_EQ(editor()->windowTitle(), "New Countdown");
     EXPECT_EQ(labelField()->text(), "Dentist");
-    EXPECT_TRUE(shown(editor(), "dates"));
     EXPECT_EQ(labelText(editor(), "dates"), "Follow the calendar event");
 
     window.openEventPicker();
@@ -677,9 +632,8 @@ TEST_F(MainWindowTest, AnUnreadableListIsKeptAsideAndTheWindowSaysSo) {
     EXPECT_FALSE(list->dismissButton()->isVisibleTo(&window)) << "nothing kept aside yet";
     EXPECT_EQ(list->listView()->model()->rowCount(), 4) << "the starters stand in";
 
+    // Kept aside by the first save, as the store's tests check.
     window.state().saveCountdown(onDay("Mine", 12, 25), true);
-    EXPECT_EQ(store_.rawValue("countdowns.v1.unreadable"), damaged);
-    EXPECT_EQ(labelsIn(store_).back(), "Mine");
     EXPECT_TRUE(list->noticeLabel()->text().contains("countdowns.v1.unreadable"));
     ASSERT_TRUE(list->dismissButton()->isVisibleTo(&window));
 
@@ -688,38 +642,28 @@ TEST_F(MainWindowTest, AnUnreadableListIsKeptAsideAndTheWindowSaysSo) {
     EXPECT_EQ(store_.rawValue("countdowns.v1.unreadable"), damaged) << "dismissing keeps it";
 }
 
-// A store the window cannot read is said, with no list in its place; a
-// record of a newer version is said and not shown.
+// A store the window cannot read is said, with no list in its place; what a
+// newer version's records become is the store's to test.
 TEST_F(MainWindowTest, TheWindowSaysWhatIsWrongWithTheStore) {
     const std::filesystem::path suite = store_.paths().suite;
     for (const char* part : {"", "-wal", "-shm"}) {
         std::filesystem::remove(suite.string() + part);
     }
     std::filesystem::create_directories(suite);
-    {
-        MainWindow& window = open();
-        CountdownListWidget* list = window.countdownList();
-        EXPECT_TRUE(list->noticeLabel()->text().contains("A link or a folder"))
-            << list->noticeLabel()->text().toStdString();
-        EXPECT_EQ(list->listView()->model()->rowCount(), 0) << "no defaults in its place";
-        window.state().saveCountdown(onDay("Mine", 12, 25), true);
-        EXPECT_TRUE(list->noticeLabel()->text().contains("could not be saved"));
-        window_.reset();
-    }
-    std::filesystem::remove_all(store_.paths().suite);
-    ASSERT_TRUE(store_.setRawValue(
-        "countdowns.v1", R"([{"label":"Mine","start":{"season":{"_0":1}}},)"
-                         R"({"label":"Later","start":{"season":{"_0":1}},"unit":"fortnights"}])"));
     MainWindow& window = open();
-    EXPECT_EQ(window.countdownList()->listView()->model()->rowCount(), 1);
-    EXPECT_TRUE(window.countdownList()->noticeLabel()->text().contains("newer version"));
+    CountdownListWidget* list = window.countdownList();
+    EXPECT_TRUE(list->noticeLabel()->text().contains("A link or a folder"))
+        << list->noticeLabel()->text().toStdString();
+    EXPECT_EQ(list->listView()->model()->rowCount(), 0) << "no defaults in its place";
+    window.state().saveCountdown(onDay("Mine", 12, 25), true);
+    EXPECT_TRUE(list->noticeLabel()->text().contains("could not be saved"));
 }
 
-// Neither asking for the gallery nor trying a preview style stores anything.
-TEST_F(MainWindowTest, AddWidgetAndThePreviewStyleLeaveTheStoreAlone) {
+// Neither asking for the gallery nor trying a preview style (the
+// accessibility test's) stores anything.
+TEST_F(MainWindowTest, AddWidgetLeavesTheStoreAlone) {
     store_.saveCountdowns({onDay("Trip", 12, 10)});
     MainWindow& window = open();
-    const AppSettings before = store_.loadSettings();
     ASSERT_TRUE(window.addWidgetButton()->isEnabled());
     window.addWidgetButton()->click();
     QAction* fromMenu = findAction(window.applicationMenu(), "Add Widget…");
@@ -727,13 +671,6 @@ TEST_F(MainWindowTest, AddWidgetAndThePreviewStyleLeaveTheStoreAlone) {
     fromMenu->trigger();
     EXPECT_EQ(galleryRequests_,
               (std::vector<QRect>{window.frameGeometry(), window.frameGeometry()}));
-
-    ASSERT_EQ(window.preview()->previewStyle(), WidgetStyle::glass);
-    QTest::mouseClick(window.stylePicker()->button(1), Qt::LeftButton);
-    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::dark);
-    QTest::mouseClick(window.stylePicker()->button(2), Qt::LeftButton);
-    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::light);
-    EXPECT_EQ(store_.loadSettings(), before);
     EXPECT_EQ(labelsIn(store_), (Labels{"Trip"}));
     EXPECT_EQ(gHost->sent, 0);
 }
@@ -768,6 +705,320 @@ TEST_F(MainWindowTest, AChangedSystemZoneRedrawsTheListAndPreviewInTheNewZone) {
     EXPECT_NE(trailing(), inNewYork);
     EXPECT_EQ(labelsIn(store_), (Labels{"Flight"}));
     EXPECT_EQ(gHost->sent, 0);
+}
+
+// The window as a screen reader finds it: every custom control named, with
+// its role; rows, grid cells and the preview read as what they show.
+using AccessibilityTest = MainWindowTest;
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    EXPECT_NE(iface, nullptr) << object->metaObject()->className();
+    return iface;
+}
+
+// The first child of `parent` with `role` and a name, by name.
+QAccessibleInterface* childNamed(QAccessibleInterface* parent, QAccessible::Role role,
+                                 const QString& name) {
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        if (child != nullptr && child->role() == role && child->text(QAccessible::Name) == name) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+// The nodes under `root` named `name` that a screen reader can reach (not
+// invisible, not of no size).
+int shownNodesNamed(QAccessibleInterface* root, const QString& name, int depth = 0) {
+    if (root == nullptr || depth > 40 || root->state().invisible) {
+        return 0;
+    }
+    int found = root->text(QAccessible::Name) == name && !root->rect().isEmpty() ? 1 : 0;
+    for (int i = 0; i < root->childCount(); ++i) {
+        found += shownNodesNamed(root->child(i), name, depth + 1);
+    }
+    return found;
+}
+
+TEST_F(AccessibilityTest, ControlsOfTheWindowHaveNamesAndRoles) {
+    Countdown trip = onDay("Trip", 12, 10);
+    trip.symbol = "airplane";
+    store_.saveCountdowns({trip});
+    MainWindow& window = open();
+
+    // The style picker: a named group of radio buttons, the chosen one checked.
+    QAccessibleInterface* styles = accessible(window.stylePicker()->button(0)->parentWidget());
+    EXPECT_EQ(styles->role(), QAccessible::Grouping);
+    EXPECT_EQ(styles->text(QAccessible::Name), QStringLiteral("Style"));
+    QAccessibleInterface* glass = accessible(window.stylePicker()->button(0));
+    EXPECT_EQ(glass->role(), QAccessible::RadioButton);
+    EXPECT_EQ(glass->text(QAccessible::Name), QStringLiteral("Liquid Glass"));
+    EXPECT_TRUE(glass->state().checked);
+    QAccessibleInterface* dark = accessible(window.stylePicker()->button(1));
+    ASSERT_NE(dark->actionInterface(), nullptr);
+    const AppSettings before = store_.loadSettings();
+    dark->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window.preview()->previewStyle(), WidgetStyle::dark);
+    EXPECT_TRUE(dark->state().checked);
+    EXPECT_EQ(store_.loadSettings(), before) << "a preview style is only tried";
+    EXPECT_EQ(gHost->sent, 0);
+
+    // The countdown rows: list items named by the label and what the board shows.
+    QAccessibleInterface* list = accessible(window.countdownList()->listView());
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Countdowns"));
+    QAccessibleInterface* row = childNamed(list, QAccessible::ListItem, "Trip, 26 days");
+    ASSERT_NE(row, nullptr);
+    EXPECT_TRUE(row->text(QAccessible::Description).startsWith("Sun, Dec 10"))
+        << row->text(QAccessible::Description).toStdString();
+
+    // The preview reads as the board it draws.
+    QAccessibleInterface* preview = accessible(window.preview());
+    EXPECT_EQ(preview->role(), QAccessible::Graphic);
+    EXPECT_EQ(preview->text(QAccessible::Name), QStringLiteral("Preview"));
+    const QString board = preview->text(QAccessible::Description);
+    EXPECT_TRUE(board.contains("Trip in 26 days")) << board.toStdString();
+
+    // The editor's icon grid: a list of cells named in words, the chosen one
+    // selected; its segments take their form's labels.
+    QAction* add = findAction(window.countdownList()->addMenu(), "New Countdown");
+    ASSERT_NE(add, nullptr);
+    add->trigger();
+    ASSERT_TRUE(waitUntil([&] { return window.editor() != nullptr; }));
+    auto* picker = window.editor()->findChild<IconPicker*>();
+    ASSERT_NE(picker, nullptr);
+    picker->pickSymbol(QStringLiteral("star.circle"));
+    QAccessibleInterface* cell =
+        accessible(picker->findChild<QAbstractButton*>(QStringLiteral("star.circle")));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->role(), QAccessible::ListItem);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Star in a circle"));
+    EXPECT_TRUE(cell->state().selected);
+    QAccessibleInterface* grid = cell->parent();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::List);
+    EXPECT_EQ(grid->text(QAccessible::Name), QStringLiteral("Symbols"));
+    QAccessibleInterface* other = childNamed(grid, QAccessible::ListItem, "Gift");
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(other->state().selected);
+    other->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(picker->symbol(), QStringLiteral("gift"));
+
+    bool labelled = false;  // the unit segments, as a group named by their form's label
+    for (QWidget* widget : window.editor()->findChildren<QWidget*>()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        labelled = labelled || (iface != nullptr && iface->role() == QAccessible::Grouping &&
+                                iface->text(QAccessible::Name) == QStringLiteral("Count in"));
+    }
+    EXPECT_TRUE(labelled);
+}
+
+// Apple Weather chosen, no key, no network: the window says so as it opens
+// (and again once it has been closed), and the keyboard reaches the source
+// picker on the choice already made.
+TEST_F(AccessibilityTest, OfflineAdviceIsShownAndTheFocusedSegmentIsTheCheckedOne) {
+    store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
+    apple_.failWith(WeatherError::service("WeatherKitError.missingCredentials"));
+    openMeteo_.failWith(WeatherError::fromHttp({net::HttpErrorKind::cannotConnect, "offline"}));
+    for (int start = 0; start < 2; ++start) {
+        MainWindow& window = open();
+        WeatherSection* section = window.weatherSection();
+        ASSERT_TRUE(waitUntil([&] { return section->fallbackNotice()->isVisibleTo(&window); }))
+            << "start " << start;
+        EXPECT_EQ(section->noticeHeading()->text(), "Apple Weather needs your WeatherKit key.");
+        const QString advice = section->adviceLabel()->text();
+        EXPECT_TRUE(advice.contains("weatherkit.json")) << advice.toStdString();
+        QAccessibleInterface* root = accessible(&window);
+        EXPECT_EQ(shownNodesNamed(root, advice), 1);
+        EXPECT_EQ(shownNodesNamed(root, section->noticeHeading()->text()), 1);
+    }
+
+    // Tab into the source picker from the field before it.
+    MainWindow& window = *window_;
+    QButtonGroup* source = window.weatherSection()->sourcePicker();
+    const auto focusedSegment = [&] {
+        return qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    };
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.locationSection()->longitudeField()->setFocus();
+    for (int i = 0; i < 5 && !source->buttons().contains(focusedSegment()); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(focusedSegment(), source->button(0)) << "Apple Weather, the checked one";
+    QAccessibleInterface* focused = accessible(focusedSegment());
+    EXPECT_EQ(focused->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(focused->state().focused);
+    EXPECT_TRUE(focused->state().checked);
+    QTest::keyClick(focusedSegment(), Qt::Key_Space);
+    EXPECT_EQ(store_.loadSettings().weatherSource, WeatherSource::apple) << "Space keeps it";
+
+    // An arrow moves the choice; Tab goes on to the units, one stop later.
+    QTest::keyClick(focusedSegment(), Qt::Key_Right);
+    EXPECT_EQ(focusedSegment(), source->button(1));
+    EXPECT_TRUE(accessible(focusedSegment())->state().checked);
+    EXPECT_EQ(store_.loadSettings().weatherSource, WeatherSource::openMeteo);
+    EXPECT_TRUE(waitUntil([&] {
+        return !window.weatherSection()->fallbackNotice()->isVisibleTo(&window);
+    })) << "Apple Weather is no longer asked";
+    QTest::keyClick(focusedSegment(), Qt::Key_Tab);
+    EXPECT_EQ(focusedSegment(), window.weatherSection()->unitPicker()->button(0)) << "°F";
+    QTest::keyClick(focusedSegment(), Qt::Key_Right);
+    EXPECT_EQ(store_.loadSettings().unit, TempUnit::celsius);
+    EXPECT_TRUE(accessible(focusedSegment())->state().checked);
+    QTest::keyClick(focusedSegment(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedSegment(), source->button(1)) << "back to the choice, Open-Meteo";
+}
+
+// The window in the pseudo-locale en_XA, whose catalogue writes every text
+// "［…］" with no plain ASCII letter: a plain word is the test's data, a name,
+// ICU's date words, a technical text (a code, a path) — or a stray.
+const std::set<QString> kAllowed = {
+    // The test's data and names that stay as they are.
+    "Zed", "Qux", "Solvane", "Apple", "Open", "Meteo", "WeatherKit",
+    // ICU's dates.
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sun", "Mon",
+    "Tue", "Wed", "Thu", "Fri", "Sat", "January", "February", "March", "April", "May", "June",
+    "July", "August", "September", "October", "November", "December", "Jan", "Feb", "Mar", "Apr",
+    "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// The words of `text` that did not come through a catalogue.
+QStringList strays(QString text) {
+    // Markup is the label's, not its words.
+    if (text.contains(QLatin1Char('<'))) {
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
+    // Paths, addresses and error codes are shown as they are, for a bug report.
+    static const QRegularExpression technical(QStringLiteral(R"(\S*[/._:@]\S*)"));
+    text.replace(technical, QStringLiteral(" "));
+    // An accelerator's marker is not a letter of a word.
+    text.remove(QLatin1Char('&'));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList out;
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QString w = it.next().captured();
+        if (!kAllowed.contains(w)) {
+            out << w;
+        }
+    }
+    return out;
+}
+
+class PseudoLocale : public fakes::StoreTest {
+  protected:
+    void SetUp() override {
+        qputenv("SOLVANE_TRANSLATIONS", SOLVANE_TRANSLATIONS_DIR);
+        ASSERT_EQ(platform::installTranslations("en_XA"), "en_XA");
+        ASSERT_NE(QCoreApplication::translate("solvane::app::MainWindow", "Solvane"), "Solvane")
+            << "the pseudo-locale's catalogue did not load";
+    }
+    void TearDown() override {
+        platform::installTranslations("en_US");
+        installTranslation(nullptr);
+    }
+
+    void expectTranslated(const QString& where, const QString& text) {
+        const QStringList stray = strays(text);
+        EXPECT_TRUE(stray.isEmpty()) << where.toStdString() << ": " << stray.join(' ').toStdString()
+                                     << " in \"" << text.toStdString() << "\"";
+    }
+
+    // The actions of a menu bar or a menu, and of their submenus.
+    void checkActions(const QString& where, const QWidget* holder) {
+        for (QAction* action : holder->actions()) {
+            expectTranslated(where, action->text());
+            if (action->menu() != nullptr) {
+                checkActions(where + " " + action->text(), action->menu());
+            }
+        }
+    }
+
+    // Everything a user or a screen reader meets in `root` and its children.
+    void checkWidgets(QWidget* root) {
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* w : widgets) {
+            if (!w->isVisibleTo(root) && w != root) {
+                continue;
+            }
+            const QString where =
+                QString::fromLatin1(w->metaObject()->className()) + " " + w->objectName();
+            expectTranslated(where + " title", w->windowTitle());
+            expectTranslated(where + " tooltip", w->toolTip());
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                expectTranslated(where, label->text());
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                expectTranslated(where, button->text());
+            } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+                expectTranslated(where + " placeholder", field->placeholderText());
+            } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+                expectTranslated(where, box->title());
+            } else if (auto* view = qobject_cast<QAbstractItemView*>(w);
+                       view != nullptr && view->model() != nullptr) {
+                for (int row = 0; row < view->model()->rowCount(); ++row) {
+                    const QModelIndex index = view->model()->index(row, 0);
+                    for (const int role :
+                         {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole),
+                          int(Qt::AccessibleDescriptionRole)}) {
+                        expectTranslated(where + " row", index.data(role).toString());
+                    }
+                }
+            }
+            if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w)) {
+                expectTranslated(where + " accessible name", a->text(QAccessible::Name));
+                expectTranslated(where + " accessible description",
+                                 a->text(QAccessible::Description));
+            }
+        }
+    }
+};
+
+TEST_F(PseudoLocale, TheWindowSaysNothingThatIsNotInACatalogue) {
+    const Calendar calendar = *Calendar::make("America/New_York", "en_XA");
+    const Countdown zed = fakes::countdownOn("Zed", *calendar.addDays(kNow, 12));
+    Countdown span = fakes::countdownOn("Zed", *calendar.addDays(kNow, -2));
+    span.end = DateRule::fixed(*calendar.addDays(kNow, 5));
+    ASSERT_TRUE(store_.saveCountdowns({zed, span}));
+    ASSERT_TRUE(store_.saveLocation({40.7, -74.0, "Qux"}));
+    // Apple Weather chosen and failing: the fallback notice and its advice.
+    ASSERT_TRUE(store_.saveSettings({WeatherSource::apple, TempUnit::celsius, {}}));
+    ASSERT_TRUE(store_.saveAppleError("WeatherKitError.missingCredentials"));
+    openMeteo_.script({true, true, true});
+
+    WindowServices services = windowServicesFor(appServices(calendar));
+    services.answer = [](AccessQuestion) { return false; };
+    MainWindow window(std::move(services));
+    window.show();
+    ASSERT_TRUE(waitUntil([&] { return !window.state().weatherLoading(); }));
+
+    checkWidgets(&window);
+    checkActions("menu bar", window.menuBar());
+
+    // The sheet for a new countdown, and for one that is running.
+    window.state().beginEditing(window.state().newCountdownDraft());
+    ASSERT_TRUE(waitUntil([&] { return window.editor() != nullptr; }));
+    checkWidgets(window.editor());
+    window.editor()->reject();
+    ASSERT_TRUE(waitUntil([&] { return window.editor() == nullptr; }));
+    window.state().beginEditing(span);
+    ASSERT_TRUE(waitUntil([&] { return window.editor() != nullptr; }));
+    checkWidgets(window.editor());
+    window.editor()->reject();
+}
+
+// What the host says on the day: the notification's sentence.
+TEST_F(PseudoLocale, TheReminderIsInACatalogue) {
+    platform::routeCoreTextsThroughQt();
+    const Calendar calendar = *Calendar::make("America/New_York", "en_XA");
+    const Countdown zed = fakes::countdownOn("Zed", *calendar.startOfDay(kNow));
+    const ReminderRound round = reminderRound({zed}, {}, calendar, kNow, {});
+    ASSERT_EQ(round.due.size(), 1u);
+    expectTranslated("reminder", QString::fromStdString(round.due[0].summary));
+    EXPECT_NE(round.due[0].summary.find("Zed"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Widgets need a QApplication; each widget test program creates one for the
-// whole run, on the offscreen platform when no other is asked for.
+// One QApplication for the whole run (widgets, and queued calls back to the
+// main thread), on the offscreen platform when no other is asked for.
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -8,21 +8,19 @@
 
 namespace {
 
-class WidgetEnvironment : public ::testing::Environment {
-  public:
+struct WidgetEnvironment : ::testing::Environment {
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
-        app_ = std::make_unique<QApplication>(argc_, argv_);
+        app = std::make_unique<QApplication>(argc, argv);
     }
-    void TearDown() override { app_.reset(); }
+    void TearDown() override { app.reset(); }
 
-  private:
-    int argc_ = 1;
-    char name_[16] = "app_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
+    int argc = 1;
+    char name[16] = "app_test";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QApplication> app;
 };
 
 [[maybe_unused]] const auto* const kEnvironment =

@@ -6,6 +6,7 @@
 #include <xcb/xcb.h>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDebug>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -44,8 +45,7 @@ bool scrollToAndClick(QWidget* widget, QWidget* window) {
             QApplication::processEvents();
         }
     }
-    // Where the window's frame says the widget is: Qt's own window handle can
-    // lag behind the window manager's placement.
+    // Where the frame says the widget is: Qt's window handle lags the placement.
     const QRect onScreen(window->geometry().topLeft() + widget->mapTo(window, QPoint()),
                          widget->size());
     if (!window->frameGeometry().contains(onScreen)) {
@@ -57,10 +57,8 @@ bool scrollToAndClick(QWidget* widget, QWidget* window) {
 
 class WindowFitTest : public fakes::StoreTest {
   protected:
-    // Apple failed and Open-Meteo filled in: the notice with its button, from
-    // the stored weather before the window shows, or only once the window's
-    // own fetch has failed over, so that the window grows after the window
-    // manager has framed and placed it.
+    // Apple failed and Open-Meteo filled in: the notice from the stored weather,
+    // or late, once the window's own fetch fails over after it has been placed.
     void start(bool noticeLate) {
         store_.saveSettings(AppSettings{WeatherSource::apple, TempUnit::fahrenheit, {}});
         const SavedLocation place = store_.loadLocation(newYork());
@@ -74,10 +72,9 @@ class WindowFitTest : public fakes::StoreTest {
             store_.saveWeather(cached);
         }
         // Eight calendars: more than the section's list shows without scrolling.
-        for (int i = 1; i <= 8; ++i) {
-            calendars_.calendarList.push_back({"vdir:" + std::to_string(i),
-                                               "Calendar " + std::to_string(i), "#FF8800",
-                                               "Personal"});
+        for (const std::string n : {"1", "2", "3", "4", "5", "6", "7", "8"}) {
+            calendars_.calendarList.push_back(
+                {"vdir:" + n, "Calendar " + n, "#FF8800", "Personal"});
         }
         // The fixture's subscription store, as the app has: its Subscribe…
         // button makes the column taller still.
@@ -97,8 +94,7 @@ class WindowFitTest : public fakes::StoreTest {
     std::unique_ptr<MainWindow> window_;
 };
 
-// The X server's own answers, not Qt's idea of them: Qt's frame geometry
-// lags behind the window manager and guesses while it does.
+// The X server's own answers: Qt's frame geometry lags behind the window manager.
 struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
 };
@@ -168,10 +164,8 @@ void expectFits(const QWidget& window) {
         },
         3s);
     ASSERT_TRUE(view) << "the window manager did not frame the window";
-    EXPECT_TRUE(fits) << "work area " << view->workArea.width() << "x" << view->workArea.height()
-                      << " at " << view->workArea.x() << "," << view->workArea.y() << ", frame "
-                      << view->frame.width() << "x" << view->frame.height() << " at "
-                      << view->frame.x() << "," << view->frame.y();
+    EXPECT_TRUE(fits) << "frame " << QDebug::toString(view->frame).toStdString() << " outside "
+                      << QDebug::toString(view->workArea).toStdString();
 }
 
 TEST_F(WindowFitTest, FitsTheScreenAndEveryControlCanBeReached) {
