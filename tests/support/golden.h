@@ -1,8 +1,6 @@
-// Reviewed reference renders: compares an image with its PNG under
-// tests/data/goldens/, or rewrites the PNG when SOLVANE_UPDATE_GOLDENS=1
-// (`make goldens`). At most 1 % of the pixels may differ by more than 40 in
-// any channel, which absorbs font rasterisation differences between machines
-// but not a moved or missing element.
+// Compares an image with its reviewed PNG, or rewrites it when
+// SOLVANE_UPDATE_GOLDENS=1 (`make goldens`). At most 1 % of the pixels may
+// differ by more than 40 in a channel: font rasterisation, not a moved element.
 #pragma once
 
 #include <QDir>

@@ -1,11 +1,6 @@
-// An HTTPS server on 127.0.0.1 whose certificate is made and signed by itself
-// when the server starts, so no client that verifies certificates against the
-// system's authorities can trust it. The certificate names 127.0.0.1, so a
-// refusal can only be about trust, never about the name.
-//
-// A client that completes the handshake anyway gets the handler's reply, as
-// from LoopbackHttpServer (the normal behaviour only); whether anyone did is
-// what requestCount() tells.
+// An HTTPS server on 127.0.0.1 with a self-signed certificate naming 127.0.0.1,
+// so a client's refusal can only be about trust. A client that completes the
+// handshake anyway gets the handler's (normal) reply and counts in requestCount().
 #pragma once
 
 #include <atomic>

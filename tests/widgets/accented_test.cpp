@@ -1,6 +1,5 @@
-// Accented rendering draws in one neutral colour and the tint: every face's
-// text must still read against its card, whatever the desktop behind a glass
-// widget, and the moon's outline must read against its card in every style.
+// Accented rendering draws in one neutral colour and the tint: every face's text,
+// and the moon's outline in every style, must still read against its card.
 #include <QImage>
 #include <QPainter>
 
@@ -120,9 +119,8 @@ struct Cluster {
     std::vector<QRgb> pixels;
 };
 
-// Connected runs of pixels that are neither card nor panel nor accent
-// content (what changes with the tint): text, glyphs, the moon, rules and
-// tracks.
+// Connected runs of pixels that are neither card nor panel nor accent content
+// (what changes with the tint): text, glyphs, the moon, rules and tracks.
 std::vector<Cluster> inkClusters(const QImage& image, const QImage& otherTint,
                                  const std::vector<QRgb>& surfaces) {
     const int w = image.width();
@@ -159,8 +157,7 @@ std::vector<Cluster> inkClusters(const QImage& image, const QImage& otherTint,
     return out;
 }
 
-// Shaped like a letter, a word or a glyph rather than a rule, a track or a
-// dash of the dotted sun path, which are drawn faint on purpose.
+// Shaped like a letter or glyph, not a rule, track or dash drawn faint on purpose.
 bool textLike(const Cluster& c) {
     const int w = c.bounds.width();
     const int h = c.bounds.height();

@@ -1,29 +1,21 @@
-// The board the reviewed widget pictures are drawn from: five countdowns, one
-// of them under way, and a quarter of an hour before sunset in Brooklyn, when
-// the glass sky is at its warmest.
+// The reviewed widget pictures' board: five countdowns, one under way, a quarter
+// of an hour before sunset in Brooklyn, when the glass sky is at its warmest.
 #pragma once
 
 #include <cmath>
 #include <string>
 
 #include "core/sky/sky_snapshot.h"
-#include "core/store/board_data.h"
-#include "core/time/calendar.h"
 #include "core/time/instant.h"
 #include "core/weather/forecast_display.h"
 
+#include "core/test_helpers.h"
 #include "support/fixed_weather.h"
 
 namespace solvane::widgets::samples {
 
-inline const Calendar& newYork() {
-    static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
-    return calendar;
-}
-
-inline Instant at(const char* iso) {
-    return *parseIso8601(iso);
-}
+using solvane::testing::at;
+using solvane::testing::newYork;
 
 // A week from 8 PM on the reviewed evening: a warm day cooling into a
 // showery night, a wet Tuesday, then clearing; night hours marked from the
