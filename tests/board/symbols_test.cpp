@@ -247,19 +247,6 @@ TEST(Layout, RowSharesRoomAmongSpacersAndShrinksTextsWhenShort) {
     EXPECT_EQ(rowSize(items, 4, CrossAlign::center), QSizeF(32 + 8 + 50 + 12, 32));
 }
 
-TEST(Layout, LaterYieldOrdersGiveOnlyOnceEarlierOnesAreAtTheirMinimums) {
-    StackItem first{{100, 10}, 8, false, true, 30};
-    StackItem second{{50, 10}, 8, false, true, 0};
-    second.yieldOrder = 1;
-    const std::array items = {fixedItem({40, 10}), first, second};
-    auto frames = layoutRow(QRectF(0, 0, 150, 10), items, 0, CrossAlign::center);
-    EXPECT_EQ(frames[1].width(), 60);
-    EXPECT_EQ(frames[2].width(), 50);
-    frames = layoutRow(QRectF(0, 0, 100, 10), items, 0, CrossAlign::center);
-    EXPECT_EQ(frames[1].width(), 30);
-    EXPECT_EQ(frames[2].width(), 30);
-}
-
 TEST(Layout, RowOnFirstBaselinesHangsItemsFromOneLine) {
     const std::array items = {StackItem{{40, 14}, 11, false, true}, spacerItem(),
                               StackItem{{30, 20}, 16, false, true}};
