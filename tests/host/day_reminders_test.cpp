@@ -5,7 +5,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 #include "core/store/shared_store.h"

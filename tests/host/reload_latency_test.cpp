@@ -2,10 +2,11 @@
 // against a store in a temporary folder: every save the app makes, a change of
 // the system time zone and a folder calendar's change reach the placed widgets
 // at once, not at their next scheduled reload; and a trickling weather service
-// never holds the host up.
+// never holds the host up. Also the reload service itself on that bus.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,15 +17,19 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 
 #include "core/store/shared_store.h"
+#include "fake_clock.h"
+#include "fake_plugin.h"
+#include "host/host_controller.h"
 #include "host/host_process.h"
+#include "host/reload_service.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/dbus/bus_names.h"
 #include "platform/dbus/widget_host_client.h"
+#include "platform/event_loop.h"
 #include "support/loopback_http_server.h"
 
 namespace solvane::host {
@@ -168,11 +173,11 @@ TEST(NetworkWait, TheHostShowsWhatIsStoredWhileAServiceTrickles) {
     std::atomic<bool> trickle{true};
     std::stringstream good;
     good << std::ifstream(SOLVANE_TEST_DATA_DIR "/open_meteo/full_reply.json").rdbuf();
-    testing::LoopbackHttpServer service([&](const testing::HttpTestRequest&) {
-        testing::HttpTestReply reply;
+    solvane::testing::LoopbackHttpServer service([&](const solvane::testing::HttpTestRequest&) {
+        solvane::testing::HttpTestReply reply;
         reply.body = trickle ? std::string(64, ' ') : good.str();
-        reply.behaviour = trickle ? testing::HttpTestReply::Behaviour::drip
-                                  : testing::HttpTestReply::Behaviour::normal;
+        reply.behaviour = trickle ? solvane::testing::HttpTestReply::Behaviour::drip
+                                  : solvane::testing::HttpTestReply::Behaviour::normal;
         return reply;
     });
     qputenv("SOLVANE_OPEN_METEO_URL", (service.url() + "/").c_str());
@@ -214,6 +219,48 @@ TEST(NetworkWait, TheHostShowsWhatIsStoredWhileAServiceTrickles) {
     ASSERT_TRUE(host.start(environment));
     ASSERT_TRUE(waitFor([&] { return host.log.contains("Weather: 76 degrees"); }, 20s))
         << host.log.toStdString();
+}
+
+TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "run under dbus-run-session";
+
+    // No host yet: the app's request must not fail (nor wait: it is sent
+    // without a reply).
+    bus::requestWidgetReload();
+
+    QTemporaryDir dir;
+    testing::FakeClock clock;
+    testing::FakePlugin plugin;
+    HostController host(plugin, dir.filePath("widgets.json"), clock);
+    host.start();
+    host.addWidget("Moon", widgets::WidgetFamily::small, {0, 0});
+    ASSERT_EQ(plugin.timelineCalls, 1);
+
+    int received = 0;
+    ReloadService service([&] {
+        ++received;
+        host.reloadAllTimelines();
+    });
+    ASSERT_EQ(registerReloadService(QDBusConnection::sessionBus(), service),
+              RegisterOutcome::registered);
+
+    // A second host in the same session finds the name taken.
+    QDBusConnection other =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "second-host");
+    ReloadService second([] {});
+    EXPECT_EQ(registerReloadService(other, second), RegisterOutcome::nameTaken);
+
+    // Called the way any other program would, from its own connection; not
+    // through QDBusInterface, whose blocking introspection would wait on this
+    // very thread.
+    clock.advance(61.0);
+    QDBusPendingCallWatcher call(other.asyncCall(QDBusMessage::createMethodCall(
+        bus::kDBusService, bus::kDBusPath, bus::kDBusInterface, bus::kDBusReloadMethod)));
+    ASSERT_TRUE(waitFor([&] { return call.isFinished(); }));
+    EXPECT_FALSE(call.isError()) << call.error().message().toStdString();
+    EXPECT_EQ(plugin.timelineCalls, 2);
+    EXPECT_EQ(received, 1);
+    QDBusConnection::disconnectFromBus("second-host");
 }
 
 }  // namespace

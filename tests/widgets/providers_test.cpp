@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
