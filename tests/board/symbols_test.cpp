@@ -244,31 +244,6 @@ TEST(Layout, RowSharesRoomAmongSpacersAndShrinksTextsWhenShort) {
     EXPECT_EQ(rowSize(items, 4, CrossAlign::center), QSizeF(32 + 8 + 50 + 12, 32));
 }
 
-TEST(Layout, RowOnFirstBaselinesHangsItemsFromOneLine) {
-    const std::array items = {StackItem{{40, 14}, 11, false, true}, spacerItem(),
-                              StackItem{{30, 20}, 16, false, true}};
-    EXPECT_EQ(rowSize(items, 0, CrossAlign::firstBaseline).height(), 20);
-    EXPECT_EQ(rowBaseline(items, CrossAlign::firstBaseline), 16);
-    const auto frames = layoutRow(QRectF(0, 10, 100, 40), items, 0, CrossAlign::firstBaseline);
-    // The 20-high group is centred: its baseline lies at 10 + 10 + 16 = 36.
-    EXPECT_EQ(frames[0].top() + 11, 36);
-    EXPECT_EQ(frames[2].top() + 16, 36);
-    EXPECT_EQ(frames[2].right(), 100);
-}
-
-TEST(Layout, ColumnAlignsAcrossAndCutsTextsToItsWidth) {
-    const std::array items = {StackItem{{80, 17}, 13, false, true}, fixedItem({120, 6}),
-                              StackItem{{30, 15}, 11, false, true}};
-    auto frames = layoutColumn(QRectF(5, 5, 100, 100), items, 2, CrossAlign::leading);
-    EXPECT_EQ(frames[0], QRectF(5, 5, 80, 17));
-    EXPECT_EQ(frames[1], QRectF(5, 24, 120, 6));  // not a text: keeps its width
-    EXPECT_EQ(frames[2].top(), 32);
-    frames = layoutColumn(QRectF(0, 0, 60, 100), items, 2, CrossAlign::trailing);
-    EXPECT_EQ(frames[0], QRectF(0, 0, 60, 17));
-    EXPECT_EQ(frames[2], QRectF(30, 27, 30, 15));
-    EXPECT_EQ(columnSize(items, 2), QSizeF(120, 17 + 6 + 15 + 4));
-}
-
 TEST(Layout, OneLineTextShrinksToItsFloorThenEndsInAnEllipsis) {
     const TextStyle font{40, FontWeight::regular, FontDesign::monospaced};
     const double natural = textWidth("72°", font);

@@ -359,16 +359,6 @@ TEST(SkyView, TheDateIsNeverCutForThePlace) {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-CountdownDisplay upcoming(const char* label, std::int64_t days, const char* day) {
-    CountdownDisplay c;
-    c.label = label;
-    c.symbol = "snowflake";
-    c.value = days;
-    c.unit = days == 1 ? "day" : "days";
-    c.sortDate = at(day);
-    return c;
-}
-
 BoardData board(bool weather) {
     BoardData data;
     data.date = at("2025-12-05T12:00:00-05:00");
@@ -388,10 +378,11 @@ BoardData board(bool weather) {
     data.sky.moonSet = at("2025-12-06T07:30:00-05:00");
     data.sky.nextFull = at("2025-12-05T18:00:00-05:00");
     data.sky.nextNew = at("2025-12-19T20:00:00-05:00");
-    data.countdowns = {upcoming("Winter solstice", 16, "2025-12-21T00:00:00-05:00"),
-                       upcoming("Spring forward", 93, "2026-03-08T00:00:00-05:00"),
-                       upcoming("Party", 0, "2025-12-05T00:00:00-05:00"),
-                       upcoming("Trip", 40, "2026-01-14T00:00:00-05:00")};
+    data.countdowns = {
+        {{}, "Winter solstice", "snowflake", {}, 16, "days", {}, {}, at("2025-12-21T00:00-05:00")},
+        {{}, "Spring forward", "snowflake", {}, 93, "days", {}, {}, at("2026-03-08T00:00-05:00")},
+        {{}, "Party", "snowflake", {}, 0, "days", {}, {}, at("2025-12-05T00:00-05:00")},
+        {{}, "Trip", "snowflake", {}, 40, "days", {}, {}, at("2026-01-14T00:00-05:00")}};
     return data;
 }
 
@@ -823,11 +814,10 @@ TEST(Languages, OrdinalWeekdayPhrasesInEachLanguagesGrammar) {
 // Qt's own Arabic and Hebrew catalogues would mirror the window; without a
 // catalogue of Solvane's the window is English, so it stays left to right.
 TEST(Languages, AWindowWithoutACatalogueIsEnglishAndLeftToRight) {
-    for (const char* locale : {"ar_EG", "he_IL", "fa_IR", "de_DE"}) {
+    for (const char* locale : {"ar_EG", "he_IL", "fa_IR"}) {
         const InLanguage in(QString::fromLatin1(locale), locale);
         EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight) << locale;
-        const bool german = std::string(locale) == "de_DE";
-        EXPECT_EQ(translate("Presets", "Fall equinox") == "Fall equinox", !german) << locale;
+        EXPECT_EQ(translate("Presets", "Fall equinox"), "Fall equinox") << locale;
     }
 }
 
@@ -927,14 +917,9 @@ TEST(Languages, NoFaceCutsAFactInAnyLanguage) {
                         std::rotate(turn.countdowns.begin(),
                                     turn.countdowns.begin() + static_cast<std::ptrdiff_t>(first),
                                     turn.countdowns.end());
-                        const ViewContext context{
-                            family,  RenderingMode::fullColor, ColorScheme::light, &in.calendar,
-                            nullptr, QColor(0x30, 0x8c, 0xc6)};
-                        const BoardEntry entry(turn.date, std::move(turn), WidgetStyle::dark, days);
-                        testing::render(familySize(family), 1, Qt::transparent, [&](QPainter& p) {
-                            paintWidget(p, QRectF(QPointF(), familySize(family)), spec.kind, entry,
-                                        context);
-                        });
+                        face(spec.kind, family,
+                             BoardEntry(turn.date, std::move(turn), WidgetStyle::dark, days),
+                             RenderingMode::fullColor, ColorScheme::light, in.calendar);
                         if (spec.kind != kCountdownsKind && spec.kind != kSolvaneKind) {
                             break;  // the rows are not on this face
                         }
