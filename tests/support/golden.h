@@ -14,7 +14,29 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/time/instant.h"
+#include "core/weather/weather.h"
+
 namespace solvane::testing {
+
+// The reviewed pictures' weather, a warm June afternoon in Brooklyn: changing
+// a value changes every picture.
+inline WeatherSnapshot fixedWeather(Instant fetched) {
+    WeatherSnapshot w;
+    w.fetched = fetched;
+    w.latitude = 40.68;
+    w.longitude = -73.94;
+    w.temperatureC = 24.4;
+    w.feelsLikeC = 25.1;
+    w.highC = 27.2;
+    w.lowC = 18.3;
+    w.condition = "Partly Cloudy";
+    w.symbol = "cloud.sun";
+    w.windKph = 14;
+    w.windDirection = 200;
+    w.cloudCover = 38;
+    return w;
+}
 
 inline void expectMatchesGolden(const QImage& rendered, const QString& path) {
     const QImage actual = rendered.convertToFormat(QImage::Format_ARGB32);
