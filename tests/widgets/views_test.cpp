@@ -17,7 +17,6 @@
 #include <unicode/locid.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <iostream>
 #include <map>
@@ -286,6 +285,16 @@ struct GoldenCase {
     const char* name;
 };
 
+// Every face, by the name of its reviewed pictures.
+const GoldenCase kXl{"Solvane", WidgetFamily::extraLarge, "solvane-xl"};
+const GoldenCase kSky{"Sky", WidgetFamily::large, "sky-large"};
+const GoldenCase kSmall{"Countdowns", WidgetFamily::small, "countdowns-small"};
+const GoldenCase kMedium{"Countdowns", WidgetFamily::medium, "countdowns-medium"};
+const GoldenCase kMoon{"Moon", WidgetFamily::small, "moon-small"};
+const GoldenCase kForecastMedium{"Forecast", WidgetFamily::medium, "forecast-medium"};
+const GoldenCase kForecastLarge{"Forecast", WidgetFamily::large, "forecast-large"};
+const GoldenCase kFaces[] = {kXl, kSky, kSmall, kMedium, kMoon, kForecastMedium, kForecastLarge};
+
 struct Scenario {
     const char* name;  // empty for the usual board
     void (*change)(BoardData&);
@@ -330,15 +339,8 @@ TEST_P(WidgetGolden, MatchesReviewedRender) {
 }
 
 std::vector<GoldenParam> goldenParams() {
-    const GoldenCase xl{"Solvane", WidgetFamily::extraLarge, "solvane-xl"};
-    const GoldenCase sky{"Sky", WidgetFamily::large, "sky-large"};
-    const GoldenCase small{"Countdowns", WidgetFamily::small, "countdowns-small"};
-    const GoldenCase medium{"Countdowns", WidgetFamily::medium, "countdowns-medium"};
-    const GoldenCase moon{"Moon", WidgetFamily::small, "moon-small"};
-    const GoldenCase forecastMedium{"Forecast", WidgetFamily::medium, "forecast-medium"};
-    const GoldenCase forecastLarge{"Forecast", WidgetFamily::large, "forecast-large"};
     std::vector<GoldenParam> out;
-    for (const GoldenCase& w : {xl, sky, small, medium, moon, forecastMedium, forecastLarge}) {
+    for (const GoldenCase& w : kFaces) {
         for (WidgetStyle style : {WidgetStyle::glass, WidgetStyle::dark, WidgetStyle::light}) {
             out.push_back({w, style, RenderingMode::fullColor});
             out.push_back({w, style, RenderingMode::accented});
@@ -366,16 +368,16 @@ std::vector<GoldenParam> goldenParams() {
     const Scenario days{"days", [](BoardData&) {}, newYork, true};
     const Scenario noForecast{"noforecast", [](BoardData& b) { b.forecast.reset(); }};
     const std::pair<Scenario, std::vector<GoldenCase>> edges[] = {
-        {longPlace, {xl, sky, forecastLarge}},
-        {hotDay, {xl}},
-        {polarDay, {xl, sky}},
-        {polarNight, {xl, sky}},
-        {noRows, {xl, small, medium}},
-        {sixRows, {xl, medium}},
-        {longLabel, {xl, small, medium}},
-        {twentyFour, {xl, sky, moon, forecastLarge}},
-        {days, {forecastMedium}},
-        {noForecast, {forecastMedium, forecastLarge}},
+        {longPlace, {kXl, kSky, kForecastLarge}},
+        {hotDay, {kXl}},
+        {polarDay, {kXl, kSky}},
+        {polarNight, {kXl, kSky}},
+        {noRows, {kXl, kSmall, kMedium}},
+        {sixRows, {kXl, kMedium}},
+        {longLabel, {kXl, kSmall, kMedium}},
+        {twentyFour, {kXl, kSky, kMoon, kForecastLarge}},
+        {days, {kForecastMedium}},
+        {noForecast, {kForecastMedium, kForecastLarge}},
     };
     for (const auto& [scenario, faces] : edges) {
         for (const GoldenCase& w : faces) {
@@ -628,17 +630,6 @@ BoardEntry busyEntry(WidgetStyle style) {
     return BoardEntry(b.date, std::move(b), style);
 }
 
-struct Face {
-    const char* kind;
-    WidgetFamily family;
-};
-
-constexpr std::array kFaces{
-    Face{"Solvane", WidgetFamily::extraLarge}, Face{"Sky", WidgetFamily::large},
-    Face{"Countdowns", WidgetFamily::small},   Face{"Countdowns", WidgetFamily::medium},
-    Face{"Moon", WidgetFamily::small},         Face{"Forecast", WidgetFamily::medium},
-    Face{"Forecast", WidgetFamily::large}};
-
 struct Look {
     WidgetStyle style;
     ColorScheme desktop;
@@ -652,7 +643,7 @@ const std::vector<Look> kLooks = {
     {WidgetStyle::light, ColorScheme::dark, {Qt::black}},
 };
 
-QImage accentedFace(const Face& face, const Look& look, const QColor& wallpaper,
+QImage accentedFace(const GoldenCase& face, const Look& look, const QColor& wallpaper,
                     const QColor& tint = kTint) {
     const ViewContext context{
         face.family, RenderingMode::accented, look.desktop, &newYork(), nullptr, tint};
@@ -715,7 +706,7 @@ bool textLike(const Cluster& c) {
 }
 
 TEST(Accented, EveryTextReadsAgainstItsCard) {
-    for (const Face& face : kFaces) {
+    for (const GoldenCase& face : kFaces) {
         for (const Look& look : kLooks) {
             for (const QColor& wallpaper : look.wallpapers) {
                 const std::string name =
