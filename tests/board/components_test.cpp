@@ -1,6 +1,5 @@
-// The board: its drawn components, sky drawings and custom icons, probed pixel
-// by pixel where the reviewed pictures' tolerance would not notice; its layout
-// rules and surfaces; and whole renders held against the reviewed pictures.
+// The board's components, sky drawings, custom icons and layout, probed where the
+// reviewed pictures' tolerance would not notice; and the whole board against them.
 #include "board/components.h"
 
 #include <QImage>
@@ -636,9 +635,8 @@ TEST(BoardLayout, AtMostFourRowsEachUnderItsRuleOrOneRuleAndTheCaption) {
     EXPECT_GE(empty.emptyCaption->top(), empty.hairlines[0].bottom() + 10);
 }
 
-// However long the place, the date is whole; the place yields first, keeping
-// a few characters, and the credit keeps its room. Without weather there is
-// no credit and the place ends at the board's edge.
+// However long the place, the date is whole: the place yields first, keeping a few
+// characters, beside the credit's room, or without weather up to the board's edge.
 TEST(BoardLayout, HeaderKeepsTheDateWholeAndThePlaceYieldsFirst) {
     const TextStyle dateFont{12, FontWeight::medium};
     const TextStyle placeFont{12};
@@ -675,9 +673,8 @@ TEST(SkyCards, FiguresAndFallbacks) {
     EXPECT_GT((MoonCard{empty, *sky.sunset, newYork()}.sizeHint().height()), 140);
 }
 
-// Under the midnight sun the day is 24 hours long and the sun stands on the
-// arc by the time of day; in the polar night there is no light, no sun and
-// no golden stretch. Hours that never end or never begin read one dash.
+// Midnight sun: 24 hours of light, the sun on the arc by the time of day; polar
+// night: no light, no golden stretch. Hours that never end or begin read a dash.
 TEST(SkyCards, PolarDayAndNight) {
     const Calendar oslo = *Calendar::make("Europe/Oslo", "en_US");
     const SkySnapshot day =

@@ -64,9 +64,8 @@ TEST(Symbols, EveryNameTheSystemUsesHasAGlyph) {
     }
 }
 
-// Shaping the Material icon's name through the font's ligatures must give the
-// glyph the table's codepoint gives, so a wrong codepoint cannot hide behind a
-// right-looking name; and every glyph must leave ink.
+// The icon's name shaped through the font's ligatures gives the codepoint's glyph,
+// so a wrong codepoint cannot hide behind a right name; every glyph leaves ink.
 TEST(Symbols, EachGlyphIsItsMaterialIconAndDrawsInk) {
     ASSERT_FALSE(boardFontFamilies().symbols.isEmpty()) << "the Material Icons font is missing";
     const QFont font = symbolFont(48);
@@ -131,9 +130,8 @@ TEST(Symbols, UnknownNamesDrawTheFallbackSymbol) {
     }
 }
 
-// The shapes drawn in place of missing glyphs: each leaves ink, and the ones
-// a board shows side by side (sunrise beside sunset, a preset's sun on the
-// horizon, the weather's clouds) stay apart.
+// Shapes drawn for missing glyphs leave ink, and those a board shows side by
+// side (sunrise and sunset, the horizon's sun, the clouds) stay apart.
 TEST(Symbols, DrawnShapesAreDistinct) {
     const std::vector<std::string_view> names = {"sunrise", "sunset", "sun.horizon", "cloud.sun",
                                                  "cloud"};
@@ -152,8 +150,7 @@ TEST(Symbols, DrawnShapesAreDistinct) {
     EXPECT_EQ(testing::pixelAt(images[4], {8.4, 2.4}, 2), QColor(Qt::white));
 }
 
-// Search keeps the catalogue's order, which is its groups' order with no
-// name twice.
+// Search keeps the catalogue's order: its groups' order, no name twice.
 TEST(SymbolLibrary, SearchFindsNamesInCatalogueOrder) {
     using Names = std::vector<std::string_view>;
     const auto all = SymbolLibrary::all();

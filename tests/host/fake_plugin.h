@@ -1,5 +1,4 @@
-// A widget plug-in with two kinds shaped like the real ones, whose answers the
-// tests control and whose calls they count.
+// A plug-in with two kinds shaped like the real ones, answers set and calls counted.
 #pragma once
 
 #include <atomic>

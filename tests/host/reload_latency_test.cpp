@@ -1,11 +1,8 @@
-// The real widget host, started on a private session bus (dbus-run-session),
-// against a store and configuration folder in a temporary folder whose
-// services all point at a closed loopback port: every save the app makes, a
-// change of the system time zone and a folder calendar's change reach the
-// placed widgets at once, not at their next scheduled reload; a trickling
-// weather service never holds the host up; the day's reminders reach a
-// stand-in notification server (python3-dbusmock's notification_daemon
-// template). Also the reload service itself on that bus.
+// The real widget host on a private session bus (dbus-run-session), its store
+// and folders temporary, its services on a closed port: saves, a zone change
+// and a folder calendar's change reach the placed widgets at once; a trickling
+// weather service never holds it up; the day's reminders reach a stand-in
+// notification server (python3-dbusmock). Also the reload service on that bus.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -47,8 +44,9 @@ namespace {
 using namespace std::chrono_literals;
 using solvane::testing::waitFor;
 
-// Config and data folders inside `dir`, and no way out to the network.
-inline void useScratchHome(const QTemporaryDir& dir) {
+// Config and data folders inside `dir`, and no way out to the network; false
+// when there is no `dir`.
+bool useScratchHome(const QTemporaryDir& dir) {
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
     qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
     qputenv("SOLVANE_INFO", SOLVANE_INFO_FILE);
@@ -56,7 +54,7 @@ inline void useScratchHome(const QTemporaryDir& dir) {
     qputenv("SOLVANE_WEATHERKIT_URL", "http://127.0.0.1:9/");
     qputenv("SOLVANE_NOMINATIM_URL", "http://127.0.0.1:9/");
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QDir().mkpath(dir.filePath("config/solvane"));
+    return dir.isValid() && QDir().mkpath(dir.filePath("config/solvane"));
 }
 
 // One widget, "w", of `kind` and `size`, placed in the scratch home.
@@ -70,8 +68,7 @@ inline bool placeWidget(const QTemporaryDir& dir, const QString& kind, const QSt
                             .toUtf8()) > 0;
 }
 
-// The host as the session starts it, without a window, its standard error
-// gathered in `log`; stopped when the object goes.
+// The host as the session starts it, without a window, its stderr in `log`.
 class HeadlessHost {
   public:
     ~HeadlessHost() { stop(); }
@@ -102,22 +99,16 @@ class HeadlessHost {
     QProcess process_;
 };
 
-Countdown named(const Uuid& id, const std::string& label) {
-    Countdown c;
-    c.id = id;
-    c.label = label;
-    c.start = DateRule::season(3);
-    return c;
-}
-
 TEST(ReloadLatency, EveryRenameReachesAPlacedWidgetWithinTwoSeconds) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    useScratchHome(dir);
+    ASSERT_TRUE(useScratchHome(dir));
 
     const SharedStore store = SharedStore::standard();
-    const Uuid id = Uuid::random();
-    ASSERT_TRUE(store.saveCountdowns({named(id, "First")}));
+    Countdown c;
+    c.id = Uuid::random();
+    c.label = "First";
+    c.start = DateRule::season(3);
+    ASSERT_TRUE(store.saveCountdowns({c}));
     ASSERT_TRUE(placeWidget(dir, "Countdowns", "medium"));
 
     HeadlessHost host;
@@ -128,7 +119,8 @@ TEST(ReloadLatency, EveryRenameReachesAPlacedWidgetWithinTwoSeconds) {
 
     int seen = timelines();
     for (const char* label : {"Second", "Third"}) {
-        ASSERT_TRUE(store.saveCountdowns({named(id, label)}));
+        c.label = label;
+        ASSERT_TRUE(store.saveCountdowns({c}));
         ASSERT_TRUE(bus::requestWidgetReload());
         EXPECT_TRUE(waitFor([&] { return timelines() > seen; }, 10s))
             << label << " reached no widget:\n"
@@ -141,8 +133,7 @@ TEST(ReloadLatency, EveryRenameReachesAPlacedWidgetWithinTwoSeconds) {
 // localtime link: the widget shows Berlin's day and sunrise at once.
 TEST(ZoneChange, TheWidgetShowsTheNewZonesDayWithinTwoSeconds) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    useScratchHome(dir);
+    ASSERT_TRUE(useScratchHome(dir));
     const SharedStore store = SharedStore::standard();
     ASSERT_TRUE(store.saveLocation({52.52, 13.405, "Berlin"}));
     ASSERT_TRUE(placeWidget(dir, "Sky", "large"));
@@ -168,8 +159,7 @@ TEST(ZoneChange, TheWidgetShowsTheNewZonesDayWithinTwoSeconds) {
     const std::filesystem::path moved = dir.filePath(".localtime.new").toStdString();
     std::filesystem::create_symlink("/usr/share/zoneinfo/Europe/Berlin", moved);
     std::filesystem::rename(moved, localtime);
-    // Long before the next scheduled reload (the next day), whatever the
-    // machine's load.
+    // Long before the next scheduled reload (the next day).
     EXPECT_TRUE(waitFor([&] { return log.contains(berlinDay); }, 10s)) << log.toStdString();
     EXPECT_FALSE(log.contains("bus", Qt::CaseInsensitive)) << log.toStdString();
 }
@@ -178,8 +168,7 @@ TEST(ZoneChange, TheWidgetShowsTheNewZonesDayWithinTwoSeconds) {
 // and the same item rewritten in place, reach a placed widget.
 TEST(CalendarFolders, TheHostAloneFollowsAFolderCalendar) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    useScratchHome(dir);
+    ASSERT_TRUE(useScratchHome(dir));
     const std::filesystem::path root = dir.filePath("calendars").toStdString();
     std::filesystem::create_directories(root / "home");
     const auto permissions = platform::PermissionRecord::standard();
@@ -221,8 +210,7 @@ TEST(CalendarFolders, TheHostAloneFollowsAFolderCalendar) {
         << log.toStdString();
 }
 
-// A reload asked for with a short limit: a host whose thread waits for the
-// network cannot answer it.
+// A reload with a short limit, which a host waiting on the network cannot answer.
 bool reloadAnsweredSoon() {
     QDBusMessage call = QDBusMessage::createMethodCall(bus::kDBusService, bus::kDBusPath,
                                                        bus::kDBusInterface, bus::kDBusReloadMethod);
@@ -230,13 +218,11 @@ bool reloadAnsweredSoon() {
            QDBusMessage::ReplyMessage;
 }
 
-// A weather service that sends one byte a second: the widgets show what is
-// stored, the host answers D-Bus and quits without waiting for the fetch, and
-// the new weather reaches the widget once a fetch completes.
+// A service sending a byte a second: the widgets show what is stored, the host
+// answers and quits without waiting, and a completed fetch reaches the widget.
 TEST(NetworkWait, TheHostShowsWhatIsStoredWhileAServiceTrickles) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    useScratchHome(dir);
+    ASSERT_TRUE(useScratchHome(dir));
     std::atomic<bool> trickle{true};
     std::stringstream good;
     good << std::ifstream(SOLVANE_TEST_DATA_DIR "/open_meteo/full_reply.json").rdbuf();
@@ -249,8 +235,7 @@ TEST(NetworkWait, TheHostShowsWhatIsStoredWhileAServiceTrickles) {
     });
     qputenv("SOLVANE_OPEN_METEO_URL", (service.url() + "/").c_str());
 
-    // Weather stored two hours ago for the place: due again, and shown
-    // meanwhile.
+    // Weather stored two hours ago for the place: due again, and shown meanwhile.
     const SharedStore store = SharedStore::standard();
     const SavedLocation place = defaultLocation();
     ASSERT_TRUE(store.saveLocation(place));
@@ -276,8 +261,7 @@ TEST(NetworkWait, TheHostShowsWhatIsStoredWhileAServiceTrickles) {
         EXPECT_TRUE(reloadAnsweredSoon()) << "the host did not answer while the fetch trickled";
     }
     EXPECT_TRUE(host.running());
-    // Told to quit, it does not first sit out the request (the guard is far
-    // below the request's own 15 s).
+    // Told to quit, it does not first sit out the request (its own limit is 15 s).
     host.terminate();
     EXPECT_TRUE(waitFor([&] { return !host.running(); }, 4s)) << "SIGTERM waited on the fetch";
 
@@ -291,8 +275,7 @@ TEST(NetworkWait, TheHostShowsWhatIsStoredWhileAServiceTrickles) {
 TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
     ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "run under dbus-run-session";
 
-    // No host yet: the app's request must not fail (nor wait: it is sent
-    // without a reply).
+    // No host yet: the app's request, sent without a reply, must not fail.
     bus::requestWidgetReload();
 
     QTemporaryDir dir;
@@ -317,9 +300,8 @@ TEST(HostDBus, ReloadRequestReachesTheHostOnce) {
     ReloadService second([] {});
     EXPECT_EQ(registerReloadService(other, second), RegisterOutcome::nameTaken);
 
-    // Called the way any other program would, from its own connection; not
-    // through QDBusInterface, whose blocking introspection would wait on this
-    // very thread.
+    // From another connection, as any program would; not through QDBusInterface,
+    // whose blocking introspection would wait on this very thread.
     clock.advance(61.0);
     QDBusPendingCallWatcher call(other.asyncCall(QDBusMessage::createMethodCall(
         bus::kDBusService, bus::kDBusPath, bus::kDBusInterface, bus::kDBusReloadMethod)));
@@ -343,8 +325,7 @@ class FakeWindow : public QObject {
 class DayRemindersTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        useScratchHome(dir);
+        ASSERT_TRUE(useScratchHome(dir));
         due.id = Uuid::random();
         due.label = "Mum & Dad's <b>day</b> — \"ours\"\u2028second line";
         due.start = DateRule::fixed(today());

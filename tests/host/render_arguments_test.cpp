@@ -1,6 +1,5 @@
-// The host's logic: its command line, its file of placed widgets, when each
-// widget's entries show and its timeline reloads, the controller that keeps the
-// placed widgets and their last good entries; and the app's reload request.
+// The host's logic: its command line, placed-widgets file, entry and reload
+// schedule, the controller keeping the last good entries; the app's reload call.
 #include "host/render_options.h"
 
 #include <QFile>
@@ -9,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "fake_clock.h"
 #include "fake_plugin.h"
@@ -65,8 +65,6 @@ TEST(RenderArguments, ParsesAFullRequest) {
     EXPECT_TRUE(none.command->render.countdowns->empty());
 
     EXPECT_EQ(parse({}).command->action, CommandLine::Action::run);
-    EXPECT_EQ(parse({"--headless-service"}).command->action, CommandLine::Action::headlessService);
-    EXPECT_EQ(parse({"--render", "Moon", "--help"}).command->action, CommandLine::Action::help);
 }
 
 TEST(RenderArguments, RejectsBadArgumentsWithOneLine) {
@@ -145,12 +143,6 @@ PlacedWidgets sample() {
     return placed;
 }
 
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TEST(PlacedWidgetsFile, RoundTripsThroughTheFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("solvane/widgets.json");  // folder made on save
@@ -200,8 +192,8 @@ TEST(PlacedWidgetsFile, CorruptFileStartsEmptyAndIsKeptAside) {
 
     QTemporaryDir dir;
     const QString path = dir.filePath("widgets.json");
-    write(path + ".bad", "older damage");
-    write(path, "{not json");
+    std::ofstream((path + ".bad").toStdString()) << "older damage";
+    std::ofstream(path.toStdString()) << "{not json";
     const PlacedWidgetsLoad load = loadPlacedWidgets(path);
     EXPECT_EQ(load.status, LoadStatus::corrupt);
     EXPECT_TRUE(load.placed.widgets.empty());
@@ -299,8 +291,7 @@ TEST_F(TimelineSchedulerTest, ReloadRequestsAreCoalescedToOncePerMinute) {
     EXPECT_TRUE(scheduler.takeDueReloads().empty());
 }
 
-// A save in the app must reach the widgets at once, a second save a few
-// seconds later too; only requests within the same second are merged.
+// Saves in the app reach the widgets at once; only requests within a second merge.
 TEST_F(TimelineSchedulerTest, RequestedReloadsWaitASecondNotAMinute) {
     placeWithTimeline("a");
     placeWithTimeline("b");

@@ -1,5 +1,4 @@
-// Where widgets go on the desktop, the route to it, and the widget window as a
-// screen reader finds it and as it is drawn.
+// Where widgets go, the route to the desktop, and the widget window as read and drawn.
 #include "host/widget_placement.h"
 
 #include <QAccessible>
@@ -75,8 +74,7 @@ TEST(WidgetPlacement, AStoredPlaceThatDoesNotFitShowsWhollyInsideTheFreeArea) {
     EXPECT_EQ(placeWidgets({{1180, 40, 724, 360}}, {laptop}), std::vector<QPoint>{QPoint(556, 40)});
 }
 
-// A screen made smaller under the stored layout, and back, is the X11 desktop
-// test's (Xephyr resized under the running host).
+// A screen made smaller and back is the X11 desktop test's (Xephyr resized).
 TEST(WidgetPlacement, PulledBackWidgetsOverlapNoOtherWidget) {
     const ScreenArea screen{{0, 0, 1280, 720}, {}};
     struct Case {

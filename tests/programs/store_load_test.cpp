@@ -1,8 +1,6 @@
-// The programs and the store between them. As it is used on a desktop: the
-// window saving the user's edits, the widget host building timelines (a feed
-// sync and a weather fetch each) and readers decoding every key, all at once
-// in separate processes; a fresh account's two programs starting at the same
-// moment. And every program against records written by someone else.
+// The programs and the store between them: the window's edits, the host's
+// timelines and readers of every key at once in separate processes; a fresh
+// account's two programs starting together; records written by someone else.
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
@@ -84,9 +82,8 @@ constexpr long kOperations = 10000;
 constexpr long kReads = (kOperations - kAppEdits - 2 * kHostRounds + kReaders - 1) / kReaders;
 constexpr const char* kNote = "HttpError.cannotConnect";
 
-// The feed calendar as the host sees it in round `round`: four events at a
-// time, the earliest leaving and a new one arriving every five rounds, so most
-// syncs change the list and no event ever comes back.
+// The feed in round `round`: four events, one leaving and one arriving every
+// five rounds, so most syncs change the list and no event ever comes back.
 std::vector<CalendarEvent> eventsOf(int round) {
     std::vector<CalendarEvent> out;
     for (int k = round / 5; k < round / 5 + 4; ++k) {
@@ -304,9 +301,8 @@ TEST(StoreUnderLoad, EditsSyncsAndWeatherFromSeparateProcessesAllSurvive) {
     EXPECT_EQ(store.loadAppleError(), kNote);
 }
 
-// A fresh account: the app and the widget host started at the same moment on
-// an empty store, over and over. The starters must be stored once and keep
-// their identifiers, or a widget configured with some of them loses them.
+// The app and the host started together on an empty store, over and over: the
+// starters are stored once with lasting identifiers, or widgets lose them.
 struct Account {
     testing::TempDir dir;
     fs::path root = dir.path();
@@ -328,9 +324,8 @@ struct Account {
     }
 };
 
-// Both programs at once; the host runs until it has stored its first
-// timeline's countdowns (made at start, before the signal is read), the app
-// until its first paint.
+// Both at once: the host until it stored its first timeline's countdowns (made
+// at start, before the signal is read), the app until its first paint.
 void startBoth(const Account& account) {
     testing::StartGate gate;
     const auto env = programEnvironment(account.root, SOLVANE_INFO_FILE);
@@ -574,10 +569,8 @@ class HostileStore : public ::testing::Test {
     std::unique_ptr<Watch> watch_;
 };
 
-// Countdowns whose icon names point out of the Icons folder, and one whose
-// icon is its own. They come first and tomorrow, so that every view (the
-// window's list in stored order, the boards by date) draws them. Written
-// without identifiers, as older versions did.
+// Icon names pointing out of the Icons folder, and one its own, first and for
+// tomorrow so every view draws them; without identifiers, as older versions wrote.
 std::vector<std::string> iconCountdowns(const fs::path& secret) {
     const std::string tomorrow =
         R"({"fixed":{"_0":)" + std::to_string(std::time(nullptr) + 86400 - 978307200) + "}}";
@@ -591,8 +584,7 @@ std::vector<std::string> iconCountdowns(const fs::path& secret) {
     return list;
 }
 
-// Records that decode, but are as large and as extreme as a record can be: a
-// 10 MB label, place name, weather text and failure note, a million calendar
+// Records that decode at the extremes: 10 MB texts, a million calendar
 // identifiers, rules at the 64-bit limits and dates at the edge of a double.
 Records extremeRecords(const fs::path& secret) {
     const std::string huge(10 * 1024 * 1024, 'W');
@@ -655,9 +647,8 @@ TEST_F(HostileStore, ExtremeRecordsShowAndNothingOutsideIsOpened) {
     }
 }
 
-// Records that must not decode: a million-element array, nesting 10,000
-// deep, numbers beyond a double, a list longer than any list kept. Every
-// program shows the defaults.
+// Records that must not decode (a million-element array, nesting 10,000 deep,
+// numbers beyond a double, too long a list): every program shows the defaults.
 TEST_F(HostileStore, UndecodableRecordsGiveTheDefaults) {
     const std::string deep = std::string(10000, '[') + std::string(10000, ']');
     writeRecords(suite,

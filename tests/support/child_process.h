@@ -1,5 +1,4 @@
-// Forked bodies that start together, and programs run with an environment of
-// their own under a time limit.
+// Forked bodies that start together, and programs run under a time limit.
 #pragma once
 
 #include <sys/types.h>
@@ -13,8 +12,7 @@
 
 namespace solvane::testing {
 
-// Holds forked children back until release(), so that they all start at once
-// instead of in the order they were forked.
+// Holds forked children until release(), so they start at once, not in fork order.
 class StartGate {
   public:
     StartGate();

@@ -19,8 +19,7 @@
 
 namespace solvane::testing {
 
-// The reviewed pictures' weather, a warm June afternoon in Brooklyn: changing
-// a value changes every picture.
+// The pictures' weather, a warm June afternoon in Brooklyn: a change changes them all.
 inline WeatherSnapshot fixedWeather(Instant fetched) {
     WeatherSnapshot w;
     w.fetched = fetched;

@@ -1,5 +1,4 @@
-// Zones made for a test's own time-zone database folder (TZDIR) with zic,
-// the compiler the tzdata package is built with.
+// Zones for a test's own time-zone folder (TZDIR), made with tzdata's own zic.
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,5 @@
-// The providers and the configuration panel's countdowns on a temporary
-// store with a fixed clock, counted weather calls and a fake calendar
-// database; and the plug-in's guards.
+// The providers, the configuration panel's countdowns and the plug-in's guards,
+// on a temporary store with a fixed clock and counted weather calls.
 #include "widgets/providers.h"
 
 #include <gtest/gtest.h>
@@ -191,9 +190,8 @@ TEST_F(ProvidersTest, FeedSyncRunsBeforeTheTimelineIsBuilt) {
     }
 }
 
-// The Forecast widget (its hour's cache is the fetcher's) shows night symbols
-// after dark, and with none (offline, nothing stored) says so and asks again
-// soon; the gallery never asks.
+// The Forecast widget (its hour's cache is the fetcher's) marks the night, and
+// with none says so and asks again soon; the gallery never asks.
 TEST_F(ProvidersTest, ForecastTimelineMarksTheNightAndAsksSoonWithoutOne) {
     int forecastCalls = 0;
     WidgetEnvironment env = environment();
