@@ -95,8 +95,7 @@ TEST(Symbols, EachGlyphIsItsMaterialIconAndDrawsInk) {
     }
 }
 
-// Kinds of weather a forecast shows side by side keep apart where the font
-// has a shape for each.
+// Kinds of weather a forecast shows side by side keep apart where the font can.
 TEST(Symbols, WeatherKindsHaveGlyphsOfTheirOwn) {
     std::set<char32_t> glyphs;
     for (const char* name : {"cloud.drizzle", "cloud.rain", "cloud.sun.rain", "cloud.snow",
@@ -232,9 +231,6 @@ TEST(Layout, RowSharesRoomAmongSpacersAndShrinksTextsWhenShort) {
     EXPECT_NEAR(frames[1].width(), 30, 1e-9);
     EXPECT_EQ(frames[2].left(), 100);
 
-    frames = layoutRow(QRectF(0, 0, 300, 40), items, 4, CrossAlign::trailing);
-    EXPECT_EQ(frames[0].bottom(), 40);
-    EXPECT_EQ(frames[2].bottom(), 40);
     EXPECT_EQ(rowSize(items, 4, CrossAlign::center), QSizeF(32 + 8 + 50 + 12, 32));
 }
 
@@ -265,11 +261,6 @@ TEST(Layout, OneLineTextShrinksToItsFloorThenEndsInAnEllipsis) {
     EXPECT_LE(line.width, natural * 0.5);
     EXPECT_TRUE(takeOverfullFacts().isEmpty());
 
-    const TextStyle label{14, FontWeight::medium};
-    line = fitLine("Thanksgiving with the whole family", label, 60, 1.0, Fit::label);
-    EXPECT_TRUE(line.text.endsWith(QChar(0x2026)));
-    EXPECT_EQ(line.font, label);
-
     // Whatever the room, a text that fits at its floor is shrunk, never cut;
     // and a cut never leaves a space before the "…".
     const TextStyle detail{12};
@@ -280,6 +271,7 @@ TEST(Layout, OneLineTextShrinksToItsFloorThenEndsInAnEllipsis) {
         EXPECT_EQ(line.text, feels) << width;
         EXPECT_LE(line.width, width);
     }
+    const TextStyle label{14, FontWeight::medium};
     const QString label70 = QStringLiteral("Mom's 70th birthday party");
     for (double width = 10; width < textWidth(label70, label); width += 1) {
         const QString cut = fitLine(label70, label, width, 1.0, Fit::label).text;

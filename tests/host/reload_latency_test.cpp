@@ -164,8 +164,7 @@ TEST(ZoneChange, TheWidgetShowsTheNewZonesDayWithinTwoSeconds) {
     EXPECT_FALSE(log.contains("bus", Qt::CaseInsensitive)) << log.toStdString();
 }
 
-// Only the widget host runs (no window): an event added to a folder calendar,
-// and the same item rewritten in place, reach a placed widget.
+// The host alone: a folder calendar's new event, and the item rewritten, reach a widget.
 TEST(CalendarFolders, TheHostAloneFollowsAFolderCalendar) {
     QTemporaryDir dir;
     ASSERT_TRUE(useScratchHome(dir));

@@ -116,8 +116,7 @@ TEST(WidgetPlacement, NewWidgetsGoWhereNothingElseIs) {
     EXPECT_TRUE(screen.contains(placed));
 }
 
-// A gallery the compositor shows full screen leaves no place clear of it;
-// widgets added one after another still take places clear of each other.
+// Under a full-screen gallery too, widgets added in a row keep clear of each other.
 TEST(WidgetPlacement, SeveralAddedInARowNeverStack) {
     const QRect screen(0, 0, 1280, 720);
     struct Case {

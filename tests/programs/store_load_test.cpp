@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <functional>
@@ -221,8 +220,7 @@ int reader(const StorePaths& paths, int stop, const fs::path& report) {
             const auto raw = store.rawValue(key);
             counts[raw ? "undecodable" : "missing"] += !raw || !decodes(*raw);
         }
-        // A breath between passes leaves the writers the cores; the passes
-        // still overlap every write many times over.
+        // A breath leaves the writers the cores; passes still overlap every write.
         ::usleep(1000);
     }
     testing::writeCounts(report, counts);
@@ -276,7 +274,6 @@ TEST(StoreUnderLoad, EditsSyncsAndWeatherFromSeparateProcessesAllSurvive) {
             EXPECT_EQ(counts.count(fault) ? counts.at(fault) : 0, 0) << name << ": " << fault;
         }
         operations += counts.at("operations");
-        std::printf("%s: %ld operations\n", name.c_str(), counts.at("operations"));
     }
     EXPECT_GE(operations, kOperations);
 
@@ -376,9 +373,8 @@ TEST(FirstStart, BothProgramsAtOnceStoreTheStartersOnceWithLastingIdentifiers) {
     }
 }
 
-// Records huge, deeply nested, at the numeric limits or naming files outside
-// the Icons folder: each program must finish, show what decodes (or the
-// defaults) and leave everything outside its own folders alone, unopened.
+// Records huge, deeply nested, at the limits or naming files outside the Icons folder: each
+// program finishes, shows what decodes (or the defaults) and opens nothing outside.
 using Records = std::map<std::string, std::string>;
 
 const std::string kGoodIcon = "6F9619FF-8B86-4011-B42D-00CF4FC964FF.png";
@@ -495,10 +491,6 @@ class HostileStore : public ::testing::Test {
             << R"({"AppGroup":"org.solvane.shared","UpdateFeed":"http://127.0.0.1:9/"})";
     }
 
-    std::vector<std::string> environment() const {
-        return programEnvironment(root, (root / "config/Info.json").string());
-    }
-
     // Runs every program on the store, from the temporary folder itself, and
     // checks that each finished, in bounded memory, and touched nothing
     // outside its folders; the board's text and JSON for the caller to check.
@@ -525,7 +517,7 @@ class HostileStore : public ::testing::Test {
             }
             const fs::path out = pictures / "out.txt";
             const fs::path err = pictures / "err.txt";
-            const auto finished = testing::runProgram(argv, environment(), root, out, err, 30s);
+            const auto finished = testing::runProgram(argv, env, root, out, err, 30s);
             const std::string mode = argv.size() > 2 ? argv[2] : argv.size() > 1 ? argv[1] : "text";
             const std::string what = fs::path(argv[0]).filename().string() + ' ' + mode;
             EXPECT_EQ(finished.code, 0)
@@ -564,6 +556,8 @@ class HostileStore : public ::testing::Test {
     const fs::path outside = root / "outside";
     const fs::path secret = outside / "secret.png";
     const fs::path sentinel = root / "sentinel.txt";
+    const std::vector<std::string> env =
+        programEnvironment(root, (root / "config/Info.json").string());
 
   private:
     std::unique_ptr<Watch> watch_;
@@ -636,8 +630,8 @@ TEST_F(HostileStore, ExtremeRecordsShowAndNothingOutsideIsOpened) {
     // A label cannot clear the terminal, write its clipboard or ring it.
     const fs::path out = root / "home" / "describe.txt";
     const auto described = testing::runProgram(
-        {SOLVANE_HOST_FILE, "--render", "Countdowns", "--size", "medium", "--describe"},
-        environment(), root, out, root / "home" / "describe.err", 30s);
+        {SOLVANE_HOST_FILE, "--render", "Countdowns", "--size", "medium", "--describe"}, env, root,
+        out, root / "home" / "describe.err", 30s);
     EXPECT_EQ(described.code, 0);
     for (const std::string& text : {testing::readFile(out), board["text"]}) {
         EXPECT_NE(text.find("Clear"), std::string::npos) << text.substr(0, 200);

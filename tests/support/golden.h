@@ -1,6 +1,5 @@
-// Compares an image with its reviewed PNG, or rewrites it when
-// SOLVANE_UPDATE_GOLDENS=1 (`make goldens`). At most 1 % of the pixels may
-// differ by more than 40 in a channel: font rasterisation, not a moved element.
+// An image against its reviewed PNG (rewritten when SOLVANE_UPDATE_GOLDENS=1): at
+// most 1 % of pixels may differ by over 40 a channel, as fonts do, not moved parts.
 #pragma once
 
 #include <QDir>

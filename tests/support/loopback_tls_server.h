@@ -1,6 +1,5 @@
-// An HTTPS server on 127.0.0.1 with a self-signed certificate naming 127.0.0.1,
-// so a client's refusal can only be about trust. A client that completes the
-// handshake anyway gets the handler's (normal) reply and counts in requestCount().
+// HTTPS on 127.0.0.1, self-signed for 127.0.0.1 so a refusal is only about trust;
+// a client that connects anyway gets the handler's reply and counts in requestCount().
 #pragma once
 
 #include <atomic>

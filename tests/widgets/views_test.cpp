@@ -207,10 +207,8 @@ TEST(CountdownsMediumView, AtMostThreeEqualColumnsWithARuleBetweenNeighbours) {
     EXPECT_DOUBLE_EQ(five.columns[1].left(), five.rules[0].right());
     EXPECT_DOUBLE_EQ(five.columns[2].right(), content.right());
 
-    const MediumLayout one = CountdownsMediumView::layout(content, 1);
-    ASSERT_EQ(one.columns.size(), 1u);
-    EXPECT_EQ(one.columns[0], content);
-    EXPECT_TRUE(one.rules.empty());
+    EXPECT_EQ(CountdownsMediumView::layout(content, 1).columns, std::vector<QRectF>{content});
+    EXPECT_TRUE(CountdownsMediumView::layout(content, 1).rules.empty());
     EXPECT_TRUE(CountdownsMediumView::layout(content, 0).columns.empty());
 
     // Drawn: the rules in `line`.
@@ -390,7 +388,6 @@ INSTANTIATE_TEST_SUITE_P(Renders, WidgetGolden, ::testing::ValuesIn(goldenParams
 
 // However long the place, the Sky header's date is whole where a short one has it.
 TEST(SkyView, TheDateIsNeverCutForThePlace) {
-    ASSERT_EQ(kLongPlace.size(), 60u);
     // The date and its margin: without weather the place may come up to it.
     const auto dateCorner = [](const std::string& place, bool weather) {
         BoardData b = goldenBoard();
@@ -513,7 +510,7 @@ TEST(DescribeWidget, CountdownsInTheOrderShownWithTodayAndTheEmptyList) {
                 HasSubstr("Countdowns: Add countdowns in the Solvane app."));
 }
 
-TEST(DescribeWidget, WeatherAndSkyInWordsOrUnavailable) {
+TEST(DescribeWidget, WeatherAndSkyInWords) {
     const std::string sky = describe("Sky", WidgetFamily::large, board(true));
     EXPECT_THAT(sky, HasSubstr("Sky. Brooklyn, Friday, December 5. Weather from Open-Meteo. "
                                "76 degrees, partly cloudy, high 81 degrees, low 65 degrees."));
@@ -531,12 +528,7 @@ TEST(DescribeWidget, WeatherAndSkyInWordsOrUnavailable) {
     EXPECT_THAT(full, HasSubstr("Moon: 99 percent lit."));
     EXPECT_THAT(full, HasSubstr("full moon today"));
 
-    for (const char* kind : {"Sky", "Solvane"}) {
-        const std::string without = describe(kind, WidgetFamily::large, board(false));
-        EXPECT_THAT(without, HasSubstr("Weather unavailable.")) << kind;
-        EXPECT_THAT(without, Not(HasSubstr("degrees"))) << kind;
-        EXPECT_THAT(without, Not(HasSubstr("Open-Meteo"))) << kind;
-    }
+    // Without weather it is unavailable, nothing invented: HostDescribeCli's.
 }
 
 TEST(DescribeWidget, MoonAndTheSunUpOrDownAllDay) {
