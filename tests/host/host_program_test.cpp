@@ -483,4 +483,4 @@ int main(int argc, char** argv) {
     return RUN_ALL_TESTS();
 }
 
-#include "reload_latency_test.moc"
+#include "host_program_test.moc"
