@@ -23,7 +23,6 @@
 #include <map>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -453,10 +452,8 @@ class Watch {
                 const bool mine = paths_[event->wd] == folder &&
                                   std::find(own.begin(), own.end(), name) != own.end();
                 if (!mine && !(event->mask & IN_IGNORED)) {
-                    std::ostringstream text;
-                    text << (name.empty() ? paths_[event->wd] : paths_[event->wd] / name).string()
-                         << " 0x" << std::hex << event->mask;
-                    out.push_back(text.str());
+                    out.push_back((paths_[event->wd] / name).string() + " mask " +
+                                  std::to_string(event->mask));
                 }
                 p += sizeof(inotify_event) + event->len;
             }
