@@ -1,6 +1,5 @@
-// Fonts and painting on images need a QGuiApplication; the test programs of
-// this folder create one for the whole run, on the offscreen platform when
-// no other is asked for.
+// Fonts and painting need a QGuiApplication: one for the whole run, offscreen
+// unless another platform is asked for.
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>

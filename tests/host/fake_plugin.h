@@ -1,5 +1,4 @@
-// A widget plug-in with two kinds shaped like the real ones, whose answers the
-// tests control and whose calls they count.
+// A plug-in with two kinds shaped like the real ones, answers set and calls counted.
 #pragma once
 
 #include <atomic>
@@ -20,17 +19,12 @@ class FakeEntry : public widgets::WidgetEntry {
     int serial_;
 };
 
-inline std::vector<widgets::EnumOption> styleOptions() {
-    return {{"glass", "Liquid Glass"}, {"dark", "Dark"}, {"light", "Light"}};
-}
-
 class FakePlugin : public widgets::WidgetPlugin {
   public:
     enum class Failure { none, empty, exception };
 
     int version = widgets::kWidgetPluginVersion;
     Failure timelineFailure = Failure::none;
-    bool paintThrows = false;
     Instant now{700000000.0};
     mutable std::atomic<int> timelineCalls{0};
     int serial = 0;
@@ -40,8 +34,10 @@ class FakePlugin : public widgets::WidgetPlugin {
     std::vector<widgets::WidgetKindSpec> kinds() const override {
         using widgets::ParameterSpec;
         using widgets::WidgetFamily;
-        const ParameterSpec style{"style", "Style",        ParameterSpec::Kind::enumeration,
-                                  "Style", styleOptions(), "glass"};
+        const std::vector<widgets::EnumOption> styles = {
+            {"glass", "Liquid Glass"}, {"dark", "Dark"}, {"light", "Light"}};
+        const ParameterSpec style{"style", "Style", ParameterSpec::Kind::enumeration,
+                                  "Style", styles,  "glass"};
         const ParameterSpec countdowns{"countdowns", "Countdowns", ParameterSpec::Kind::entityList,
                                        "Countdown",  {},           {}};
         return {
@@ -87,16 +83,10 @@ class FakePlugin : public widgets::WidgetPlugin {
     void paint(QPainter& painter, const QRectF& rect, std::string_view, widgets::WidgetFamily,
                widgets::RenderingMode, ColorScheme scheme, const QColor&,
                const widgets::WidgetEntry&) const override {
-        if (paintThrows) {
-            throw std::runtime_error("cannot draw");
-        }
         painter.fillRect(rect, scheme == ColorScheme::dark ? Qt::black : Qt::white);
     }
     std::string describe(std::string_view kind, widgets::WidgetFamily,
                          const widgets::WidgetEntry&) const override {
-        if (paintThrows) {
-            throw std::runtime_error("cannot say");
-        }
         return std::string(kind) + ".";
     }
 };

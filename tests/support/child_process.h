@@ -1,6 +1,4 @@
-// Other processes for the tests that need them: forked bodies that start
-// together, and programs run with an environment of their own under a time
-// limit.
+// Forked bodies that start together, and programs run under a time limit.
 #pragma once
 
 #include <sys/types.h>
@@ -14,8 +12,7 @@
 
 namespace solvane::testing {
 
-// Holds forked children back until release(), so that they all start at once
-// instead of in the order they were forked.
+// Holds forked children until release(), so they start at once, not in fork order.
 class StartGate {
   public:
     StartGate();
@@ -31,8 +28,7 @@ class StartGate {
 };
 
 // Forks a child that waits at `gate`, runs `body` and leaves with _exit, so
-// nothing of the parent's (the temporary folder, the test framework) is torn
-// down twice. -1 when the fork fails.
+// nothing of the parent's is torn down twice. -1 when the fork fails.
 template <class Body>
 pid_t spawn(StartGate& gate, Body body) {
     const pid_t pid = ::fork();
@@ -55,9 +51,8 @@ struct Finished {
 // Waits for `pid`, killing it once `limit` has passed.
 Finished waitFor(pid_t pid, std::chrono::milliseconds limit);
 
-// Starts `argv` in the folder `cwd` with exactly `environment` (NAME=VALUE),
-// standard output to `out` and standard error to `err`, once `gate` (if any)
-// lets go. -1 when the fork fails.
+// Starts `argv` in `cwd` with exactly `environment` (NAME=VALUE), output to
+// `out` and `err`, once `gate` (if any) lets go. -1 when the fork fails.
 pid_t startProgram(const std::vector<std::string>& argv,
                    const std::vector<std::string>& environment, const std::filesystem::path& cwd,
                    const std::filesystem::path& out, const std::filesystem::path& err,
@@ -69,8 +64,7 @@ Finished runProgram(const std::vector<std::string>& argv,
                     const std::filesystem::path& out, const std::filesystem::path& err,
                     std::chrono::milliseconds limit);
 
-// A child's report: one "name=number" per line, written by the child and
-// read by the parent once it has exited.
+// A child's report to its parent: one "name=number" per line.
 void writeCounts(const std::filesystem::path& file, const std::map<std::string, long>& counts);
 std::map<std::string, long> readCounts(const std::filesystem::path& file);
 

@@ -1,8 +1,5 @@
-// Reviewed reference renders: compares an image with its PNG under
-// tests/data/goldens/, or rewrites the PNG when SOLVANE_UPDATE_GOLDENS=1
-// (`make goldens`). At most 1 % of the pixels may differ by more than 40 in
-// any channel, which absorbs font rasterisation differences between machines
-// but not a moved or missing element.
+// An image against its reviewed PNG (rewritten when SOLVANE_UPDATE_GOLDENS=1): at
+// most 1 % of pixels may differ by over 40 a channel, as fonts do, not moved parts.
 #pragma once
 
 #include <QDir>
@@ -16,7 +13,28 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/time/instant.h"
+#include "core/weather/weather.h"
+
 namespace solvane::testing {
+
+// The pictures' weather, a warm June afternoon in Brooklyn: a change changes them all.
+inline WeatherSnapshot fixedWeather(Instant fetched) {
+    WeatherSnapshot w;
+    w.fetched = fetched;
+    w.latitude = 40.68;
+    w.longitude = -73.94;
+    w.temperatureC = 24.4;
+    w.feelsLikeC = 25.1;
+    w.highC = 27.2;
+    w.lowC = 18.3;
+    w.condition = "Partly Cloudy";
+    w.symbol = "cloud.sun";
+    w.windKph = 14;
+    w.windDirection = 200;
+    w.cloudCover = 38;
+    return w;
+}
 
 inline void expectMatchesGolden(const QImage& rendered, const QString& path) {
     const QImage actual = rendered.convertToFormat(QImage::Format_ARGB32);

@@ -9,23 +9,10 @@
 #include <algorithm>
 #include <cctype>
 #include <csignal>
-#include <map>
 #include <sstream>
 
 namespace solvane::testing {
 namespace {
-
-const char* reason(int status) {
-    static const std::map<int, const char*> kReasons = {{200, "OK"},
-                                                        {301, "Moved Permanently"},
-                                                        {302, "Found"},
-                                                        {401, "Unauthorized"},
-                                                        {404, "Not Found"},
-                                                        {429, "Too Many Requests"},
-                                                        {500, "Internal Server Error"}};
-    const auto found = kReasons.find(status);
-    return found == kReasons.end() ? "Status" : found->second;
-}
 
 // Waits until `fd` is readable or the server stops; false on stop.
 bool waitReadable(int fd, const std::atomic<bool>& stopping) {
@@ -105,8 +92,7 @@ void LoopbackHttpServer::serve() {
     }
 }
 
-// Waits for room to send, so a client that stops reading cannot keep the
-// server from stopping.
+// Waits for room to send, so a client that stops reading cannot stop the stop.
 bool LoopbackHttpServer::sendAll(int fd, std::string_view data) {
     std::size_t sent = 0;
     while (sent < data.size()) {
@@ -134,8 +120,7 @@ bool LoopbackHttpServer::sendAll(int fd, std::string_view data) {
     return true;
 }
 
-// {"pad":"xxx…", then the members of the body. However long the flood, only
-// one slice of filler is ever held.
+// {"pad":"xxx…", then the body's members; only one slice of filler is ever held.
 void LoopbackHttpServer::flood(int fd, const HttpTestReply& reply) {
     if (!sendAll(fd, httpTestReplyHead(reply, reply.floodBytes, reply.floodAnnounced))) {
         return;
@@ -189,8 +174,9 @@ HttpTestRequest parseHttpTestRequest(const std::string& head) {
 
 std::string httpTestReplyHead(const HttpTestReply& reply, std::size_t contentLength,
                               bool announceLength) {
-    std::string out = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) +
-                      "\r\nConnection: close\r\n";
+    // Clients read the code only; the reason phrase is free text.
+    std::string out = "HTTP/1.1 " + std::to_string(reply.status) +
+                      (reply.status == 200 ? " OK" : " Status") + "\r\nConnection: close\r\n";
     if (announceLength) {
         out += "Content-Length: " + std::to_string(contentLength) + "\r\n";
     }
@@ -245,12 +231,10 @@ void LoopbackHttpServer::handle(int fd) {
             if (!sendAll(fd, out + std::string(body.substr(0, body.size() / 2)))) {
                 return;
             }
-            // Time for the client to read what came, so the reset lands in
-            // the middle of the body rather than before it.
+            // Time for the client to read what came, so the reset lands mid-body.
             pollfd p{fd, POLLIN, 0};
             ::poll(&p, 1, 100);
-            // A zero linger makes the close that follows send a reset, not a
-            // graceful end.
+            // A zero linger makes the close that follows send a reset.
             const linger abort{1, 0};
             ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
             break;

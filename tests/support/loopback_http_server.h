@@ -1,7 +1,5 @@
-// A small HTTP/1.1 server on 127.0.0.1 for tests: real sockets, scripted
-// replies, and the misbehaviours a client must survive (silence, dripping,
-// cut-off bodies, resets, floods). One connection at a time; each reply
-// closes its connection.
+// A small HTTP/1.1 server on 127.0.0.1: scripted replies and the misbehaviours a
+// client must survive. One connection at a time; each reply closes it.
 #pragma once
 
 #include <atomic>
@@ -36,9 +34,8 @@ struct HttpTestReply {
         drip,         // send the reply one byte every `dripInterval`
         cutBody,      // announce the full length, send half, close
         resetBody,    // announce the full length, send half, reset the connection
-        // `floodBytes` of JSON object: a filler member made as it is sent,
-        // never held whole, then the members of `body`, so a client that
-        // ignored its size limit would read a good reply.
+        // `floodBytes` of JSON: a filler member, then the members of `body`,
+        // so a client that ignored its size limit would read a good reply.
         flood,
     };
     int status = 200;
@@ -47,8 +44,7 @@ struct HttpTestReply {
     Behaviour behaviour = Behaviour::normal;
     std::chrono::milliseconds dripInterval{1000};
     std::size_t floodBytes = 0;
-    // Without a length a flood ends only when the connection closes, so only
-    // a client counting what arrives can stop it early.
+    // Unannounced, only a client counting what arrives can stop the flood early.
     bool floodAnnounced = true;
 };
 

@@ -1,11 +1,5 @@
-// An HTTPS server on 127.0.0.1 whose certificate is made and signed by itself
-// when the server starts, so no client that verifies certificates against the
-// system's authorities can trust it. The certificate names 127.0.0.1, so a
-// refusal can only be about trust, never about the name.
-//
-// A client that completes the handshake anyway gets the handler's reply, as
-// from LoopbackHttpServer (the normal behaviour only); whether anyone did is
-// what requestCount() tells.
+// HTTPS on 127.0.0.1, self-signed for 127.0.0.1 so a refusal is only about trust;
+// a client that connects anyway gets the handler's reply and counts in requestCount().
 #pragma once
 
 #include <atomic>

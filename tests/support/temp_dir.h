@@ -1,5 +1,4 @@
-// A fresh folder under the system's temporary directory, removed with
-// everything in it when the object goes away; and a file's bytes read whole.
+// A fresh temporary folder, removed with its contents; and a file read whole.
 #pragma once
 
 #include <filesystem>

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <vector>
 
 #include "support/child_process.h"
 

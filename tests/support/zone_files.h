@@ -1,5 +1,4 @@
-// Zones made for a test's own time-zone database folder (TZDIR) with zic,
-// the compiler the tzdata package is built with.
+// Zones for a test's own time-zone folder (TZDIR), made with tzdata's own zic.
 #pragma once
 
 #include <filesystem>
@@ -7,9 +6,8 @@
 
 namespace solvane::testing {
 
-// Compiles `source` (zic's input: Zone and Rule lines naming `name`) and puts
-// the file at `tzdir`/`name` the way a package manager does: written beside
-// the folder, then renamed over the old file. False when zic fails.
+// Compiles `source` (zic's Zone and Rule lines naming `name`) and renames the
+// result over `tzdir`/`name`, as a package manager does. False when zic fails.
 bool installZone(const std::filesystem::path& tzdir, const std::string& name,
                  const std::string& source);
 
