@@ -23,6 +23,7 @@
 
 #include "app/main_window.h"
 #include "core/calendar/fake_event_store.h"
+#include "core/test_helpers.h"
 #include "core/time/calendar.h"
 #include "core/weather/weather_fetcher.h"
 #include "support/temp_dir.h"
@@ -30,6 +31,7 @@
 namespace solvane::app::fakes {
 
 using namespace std::chrono_literals;
+using testing::countdownOn;
 
 inline const Calendar& newYork() {
     static const Calendar calendar = *Calendar::make("America/New_York", "en_US");
@@ -37,14 +39,6 @@ inline const Calendar& newYork() {
 }
 
 inline const Instant kNow = Instant::fromUnix(1'700'000'000);  // 2023-11-14, 17:13 in New York
-
-inline Countdown countdownOn(std::string label, Instant start) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = std::move(label);
-    c.start = DateRule::fixed(start);
-    return c;
-}
 
 // The action titled `text` in `menu` or any submenu of it.
 inline QAction* findAction(QMenu* menu, const QString& text) {

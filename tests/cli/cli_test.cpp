@@ -32,6 +32,8 @@
 namespace solvane::cli {
 namespace {
 
+using testing::countdownOn;
+
 // Every member `expected` names, at any depth, as in `actual`.
 inline void expectHas(const nlohmann::json& actual, const char* expected) {
     const auto flat = nlohmann::json::parse(expected).flatten();
@@ -40,15 +42,6 @@ inline void expectHas(const nlohmann::json& actual, const char* expected) {
         EXPECT_EQ(actual.contains(pointer) ? actual[pointer] : nlohmann::json("absent"), value)
             << at;
     }
-}
-
-// A countdown on the fixed day `start`, as the tests store them.
-inline Countdown countdownOn(std::string label, Instant start) {
-    Countdown c;
-    c.id = Uuid::random();
-    c.label = std::move(label);
-    c.start = DateRule::fixed(start);
-    return c;
 }
 
 class BoardFixture : public ::testing::Test {

@@ -46,6 +46,11 @@ inline Countdown named(std::string label, DateRule start = DateRule::season(2)) 
     return c;
 }
 
+// A countdown on the fixed day `start`, as the tests store them.
+inline Countdown countdownOn(std::string label, Instant start) {
+    return named(std::move(label), DateRule::fixed(start));
+}
+
 // "2025-03-20" for a local midnight, "none" for no date, "not midnight" for a
 // date that is not the start of its day.
 inline std::string ymd(const Calendar& c, std::optional<Instant> t) {

@@ -32,6 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::cal;
+using testing::countdownOn;
 using testing::labels;
 using testing::named;
 using testing::newYork;
@@ -425,10 +426,6 @@ TEST(DefaultPlace, StandsInUntilAPlaceIsSavedAndGivesTheSeasonsOfItsHemisphere) 
 // Board assembly from sources given directly, and once from a store.
 Instant day(int y, int m, int d, int hour = 0) {
     return *newYork().date(y, m, d, hour);
-}
-
-Countdown countdownOn(std::string label, Instant date) {
-    return testing::named(std::move(label), DateRule::fixed(date));
 }
 
 TEST(BoardData, ASelectionGivesARowPerIdentifierInItsOwnOrder) {
