@@ -48,6 +48,17 @@ void chinaYearUncached(benchmark::State& state) {
 }
 BENCHMARK(chinaYearUncached)->Unit(benchmark::kMicrosecond);
 
+// Chinese months and Deepavali's tithi, each year afresh.
+void singaporeYear(benchmark::State& state) {
+    const CountryHolidays& sg = country("SG");
+    int year = 1900;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(holidaysOfYear(sg, "", year));
+        year = year == 2199 ? 1900 : year + 1;
+    }
+}
+BENCHMARK(singaporeYear)->Unit(benchmark::kMicrosecond);
+
 // The presets menu's holiday group for one country.
 void germanyPresets(benchmark::State& state) {
     const CountryHolidays& de = country("DE");

@@ -370,6 +370,56 @@ std::optional<DayNumber> solarTermDay(double degrees, std::int64_t year, int utc
     return moment ? std::optional(dayOfInstant(*moment, utcOffsetMinutes)) : std::nullopt;
 }
 
+std::vector<DayNumber> hinduTithiDays(std::int64_t year, int month, int tithi, int minuteOfDay) {
+    std::vector<DayNumber> days;
+    if (!inRange(year) || month < 1 || month > 12 || tithi < 1 || tithi > 30 || minuteOfDay < 0 ||
+        minuteOfDay >= 24 * 60) {
+        return days;
+    }
+    constexpr int kIndiaOffsetMinutes = 330;
+    // Lahiri's ayanamsa: the stars' zero point 23.853° from the equinox's in
+    // 2000, moving 50.29″ a year; within a minute of arc over 1900…2199,
+    // which moves a month's sign change by under half an hour.
+    constexpr double kAyanamsa2000 = 23.853;
+    constexpr double kAyanamsaPerYear = 50.29 / 3600.0;
+    // A month's tithis reach across the turn of the year (Pausha's begin in
+    // December); the months of the years either side may hold days of this one.
+    for (std::int64_t y = year - 1; y <= year + 1; ++y) {
+        if (!inRange(y)) {
+            continue;
+        }
+        const double ayanamsa = kAyanamsa2000 + kAyanamsaPerYear * static_cast<double>(y - 2000);
+        const auto signChange = sunReaches(std::fmod((month - 1) * 30.0 + ayanamsa, 360.0), y);
+        const auto monthEnd =
+            signChange ? sky::nextPhase(*signChange, sky::kNewMoonPhase) : std::nullopt;
+        const auto monthStart =
+            monthEnd ? sky::nextPhase(*monthEnd - 32 * kSecondsPerDay, sky::kNewMoonPhase)
+                     : std::nullopt;
+        if (!monthStart) {
+            continue;
+        }
+        const auto begins =
+            tithi == 1 ? monthStart : sky::nextPhase(*monthStart, (tithi - 1) / 30.0);
+        const auto ends = tithi == 30 ? monthEnd : sky::nextPhase(*monthStart, tithi / 30.0);
+        if (!begins || !ends) {
+            continue;
+        }
+        const DayNumber first = dayOfInstant(*begins, kIndiaOffsetMinutes);
+        DayNumber kept = first;
+        for (DayNumber d = first; d <= dayOfInstant(*ends, kIndiaOffsetMinutes); ++d) {
+            const Instant moment = localMidnight(d, kIndiaOffsetMinutes) + minuteOfDay * 60.0;
+            if (*begins <= moment && moment < *ends) {
+                kept = d;
+                break;
+            }
+        }
+        if (civilDateOf(kept).year == year) {
+            days.push_back(kept);
+        }
+    }
+    return days;
+}
+
 std::optional<DayNumber> nowruz(std::int64_t year) {
     const auto equinox = seasonMoment(0, year);
     if (!inRange(year) || !equinox) {

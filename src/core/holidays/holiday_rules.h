@@ -83,6 +83,18 @@ std::vector<DayNumber> lunarDates(LunarCalendar calendar, std::int64_t year, int
 std::optional<Instant> solarLongitudeMoment(double degrees, std::int64_t year);
 std::optional<DayNumber> solarTermDay(double degrees, std::int64_t year, int utcOffsetMinutes);
 
+// The days of `year` that hold tithi `tithi` (a lunar day, 1…30: the moon
+// gaining 12° on the sun; 15 ends at the full moon, 30 at the new moon) of
+// month `month` of the Hindu lunisolar calendar. Months run from new moon to
+// new moon and take the name of the sign the sun enters in them, reckoned
+// from the stars (Lahiri's zero point): 1 = Chaitra (Aries) … 7 = Ashvin
+// (Libra) … 12 = Phalguna (Pisces); a month the sun enters no sign in is the
+// leap month and holds no festival. A tithi is kept on the day whose
+// `minuteOfDay` in Indian Standard Time falls within it — the same tithi
+// gives different days at dawn (Deepavali in the Tamil reckoning) and at dusk
+// (Diwali's Lakshmi Puja); when no day's moment does, on the day it begins.
+std::vector<DayNumber> hinduTithiDays(std::int64_t year, int month, int tithi, int minuteOfDay);
+
 // Nowruz, 1 Farvardin: the day of the March equinox in Iran's standard time
 // when the equinox comes before noon there, else the next day.
 std::optional<DayNumber> nowruz(std::int64_t year);

@@ -107,6 +107,23 @@ std::size_t parseBase(const std::vector<std::string_view>& w, HolidayRule& rule)
             rule.base = Base::persian;
             return monthDay(w[1], rule, 12) ? 2 : 0;
         }
+        if (first == "hindu") {
+            rule.base = Base::hindu;
+            if (!monthDay(w[1], rule, 12) || rule.day > 30) {
+                return 0;
+            }
+            const std::string_view at = w.size() >= 3 ? w[2] : std::string_view();
+            if (at.size() != 5 || at[2] != ':') {
+                return 2;
+            }
+            const auto h = number(at.substr(0, 2));
+            const auto m = number(at.substr(3, 2));
+            if (!h || !m || *h < 0 || *h > 23 || *m < 0 || *m > 59) {
+                return 0;
+            }
+            rule.minuteOfDay = static_cast<int>(*h * 60 + *m);
+            return 3;
+        }
         if (first == "solar-term") {
             const auto degrees = number(w[1]);
             if (!degrees || *degrees < 0 || *degrees >= 360) {
@@ -209,6 +226,9 @@ std::vector<DayNumber> baseDays(const HolidayRule& rule, std::int64_t year, int 
             break;
         case Base::solarTerm:
             add(solarTermDay(rule.degrees, year, utcOffset));
+            break;
+        case Base::hindu:
+            days = hinduTithiDays(year, rule.month, rule.day, rule.minuteOfDay);
             break;
         case Base::betweenHolidays:
             break;

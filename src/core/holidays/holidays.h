@@ -72,6 +72,7 @@ struct HolidayRule {
         lunar,           // chinese MM-DD, islamic-umalqura MM-DD, islamic-civil MM-DD, hebrew MM-DD
         persian,         // persian MM-DD
         solarTerm,       // solar-term DEGREES (the day in the country's standard time)
+        hindu,           // hindu MM-TT [HH:MM]: month and tithi, kept at HH:MM (06:00)
         betweenHolidays,  // between-holidays: a day between two days off
     };
     Base base = Base::fixed;
@@ -82,8 +83,9 @@ struct HolidayRule {
     int weekday = 1;  // 1 = Sunday … 7 = Saturday
     LunarCalendar lunar = LunarCalendar::chinese;
     double degrees = 0;
-    int offset = 0;       // days added after the base
-    int moveWeekday = 0;  // then moved to this weekday (0: not moved)
+    int minuteOfDay = 6 * 60;  // hindu: when in the day the tithi is looked for
+    int offset = 0;            // days added after the base
+    int moveWeekday = 0;       // then moved to this weekday (0: not moved)
     bool moveForward = true;
 
     bool operator==(const HolidayRule&) const = default;

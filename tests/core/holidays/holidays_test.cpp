@@ -93,6 +93,10 @@ TEST(Holidays, FaultyFilesAreRefusedWithAReason) {
         {R"({"country": "XYZ"})", "two-letter"},
         {head + R"("holidays": [{"id": "a", "rule": "13-01", "name": {"en": "A"}}]})",
          "does not parse"},
+        {head + R"("holidays": [{"id": "a", "rule": "hindu 07-31", "name": {"en": "A"}}]})",
+         "does not parse"},
+        {head + R"("holidays": [{"id": "a", "rule": "hindu 07-29 24:00", "name": {"en": "A"}}]})",
+         "does not parse"},
         {head + R"("holidays": [{"id": "a", "rule": "01-01", "name": {"de": "A"}}]})", "English"},
         {head +
              R"("holidays": [{"id": "a", "rule": "01-01", "regions": ["Q"], "name": {"en": "A"}}]})",
@@ -288,6 +292,34 @@ TEST(HolidayRules, SunDecidedDays) {
     }
     // 1 Farvardin, 1 Mehr (the 7th month after six of 31 days).
     EXPECT_EQ(persianDates(2025, 7, 1), std::vector{day(2025, 9, 23)});
+}
+
+TEST(HolidayRules, HinduTithisAtDawnAndAtDusk) {
+    // Deepavali as Singapore and Malaysia publish it (Ashvin's 29th tithi at
+    // dawn) beside Diwali in India's government calendar (the 30th at dusk).
+    struct Case {
+        int y, dawnM, dawnD, duskM, duskD;
+    };
+    constexpr Case kCases[] = {
+        {2010, 11, 5, 11, 5},   {2011, 10, 26, 10, 26}, {2012, 11, 13, 11, 13},
+        {2013, 11, 2, 11, 3},   {2014, 10, 22, 10, 23}, {2015, 11, 10, 11, 11},
+        {2016, 10, 29, 10, 30}, {2017, 10, 18, 10, 19}, {2018, 11, 6, 11, 7},
+        {2019, 10, 27, 10, 27}, {2020, 11, 14, 11, 14}, {2021, 11, 4, 11, 4},
+        {2022, 10, 24, 10, 24}, {2023, 11, 12, 11, 12}, {2024, 10, 31, 10, 31},
+        {2025, 10, 20, 10, 20}, {2026, 11, 8, 11, 8},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_EQ(hinduTithiDays(c.y, 7, 29, 4 * 60 + 30), std::vector{day(c.y, c.dawnM, c.dawnD)});
+        EXPECT_EQ(hinduTithiDays(c.y, 7, 30, 18 * 60), std::vector{day(c.y, c.duskM, c.duskD)});
+    }
+    // Pausha's tithis begin in December: the year keeps only its own days.
+    for (const int y : {2024, 2025}) {
+        for (const DayNumber d : hinduTithiDays(y, 10, 1, 6 * 60)) {
+            EXPECT_EQ(civilDateOf(d).year, y);
+        }
+    }
+    EXPECT_TRUE(hinduTithiDays(2025, 13, 1, 0).empty());
+    EXPECT_TRUE(hinduTithiDays(2300, 7, 29, 0).empty());
 }
 
 TEST(HolidayPresets, RulesGroupsAndStarters) {
