@@ -1043,6 +1043,14 @@ Velikosti: %3</translation>
         <source>Mid-Autumn Festival</source>
         <translation>Svátek středu podzimu</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Deepavali</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Díválí</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

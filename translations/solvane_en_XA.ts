@@ -1006,6 +1006,14 @@ Sizes: %3</source>
         <source>Mid-Autumn Festival</source>
         <translation>［Ṁîđ-Åûţûɱñ Ƒéšţîṽåļ······］</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>［Đééþåṽåļî···］</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>［Đîŵåļî··］</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

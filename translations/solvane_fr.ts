@@ -1034,6 +1034,14 @@ Tailles&#xa0;: %3</translation>
         <source>Mid-Autumn Festival</source>
         <translation>Fête de la mi-automne</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Deepavali</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Diwali</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

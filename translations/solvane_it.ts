@@ -1034,6 +1034,14 @@ Dimensioni: %3</translation>
         <source>Mid-Autumn Festival</source>
         <translation>Festa di metà autunno</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Deepavali</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Diwali</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

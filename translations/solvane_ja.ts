@@ -1025,6 +1025,14 @@ Sizes: %3</source>
         <source>Mid-Autumn Festival</source>
         <translation>中秋節</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>ディーパーヴァリ</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>ディワリ</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

@@ -1025,6 +1025,14 @@ Sizes: %3</source>
         <source>Mid-Autumn Festival</source>
         <translation>중추절</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>디파발리</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>디왈리</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

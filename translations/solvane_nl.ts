@@ -1034,6 +1034,14 @@ Groottes: %3</translation>
         <source>Mid-Autumn Festival</source>
         <translation>Midherfstfestival</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Deepavali</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Divali</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

@@ -1043,6 +1043,14 @@ Rozmiary: %3</translation>
         <source>Mid-Autumn Festival</source>
         <translation>Święto Środka Jesieni</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Deepavali</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Diwali</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

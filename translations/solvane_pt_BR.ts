@@ -1034,6 +1034,14 @@ Tamanhos: %3</translation>
         <source>Mid-Autumn Festival</source>
         <translation>Festival do Meio do Outono</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Deepavali</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Diwali</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

@@ -1043,6 +1043,14 @@ Sizes: %3</source>
         <source>Mid-Autumn Festival</source>
         <translation>Праздник середины осени</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Дипавали</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Дивали</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

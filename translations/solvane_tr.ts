@@ -1025,6 +1025,14 @@ Boyutlar: %3</translation>
         <source>Mid-Autumn Festival</source>
         <translation>Güz Ortası Festivali</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Deepavali</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Divali</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

@@ -1043,6 +1043,14 @@ Sizes: %3</source>
         <source>Mid-Autumn Festival</source>
         <translation>Свято середини осені</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>Діпавалі</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>Дивалі</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

@@ -1025,6 +1025,14 @@ Sizes: %3</source>
         <source>Mid-Autumn Festival</source>
         <translation>中秋节</translation>
     </message>
+    <message>
+        <source>Deepavali</source>
+        <translation>屠妖节</translation>
+    </message>
+    <message>
+        <source>Diwali</source>
+        <translation>排灯节</translation>
+    </message>
 </context>
 <context>
     <name>HolidaysCommand</name>

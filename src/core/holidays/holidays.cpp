@@ -671,6 +671,8 @@ constexpr CommonHoliday kCommonHolidays[] = {
     {"mawlid", SOLVANE_TRANSLATE_NOOP("Holidays", "Prophet's Birthday")},
     {"chinese-new-year", SOLVANE_TRANSLATE_NOOP("Holidays", "Chinese New Year")},
     {"mid-autumn-festival", SOLVANE_TRANSLATE_NOOP("Holidays", "Mid-Autumn Festival")},
+    {"deepavali", SOLVANE_TRANSLATE_NOOP("Holidays", "Deepavali")},
+    {"diwali", SOLVANE_TRANSLATE_NOOP("Holidays", "Diwali")},
 };
 
 }  // namespace
