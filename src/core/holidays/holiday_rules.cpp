@@ -390,8 +390,15 @@ std::vector<DayNumber> hinduTithiDays(std::int64_t year, int month, int tithi, i
         }
         const double ayanamsa = kAyanamsa2000 + kAyanamsaPerYear * static_cast<double>(y - 2000);
         const auto signChange = sunReaches(std::fmod((month - 1) * 30.0 + ayanamsa, 360.0), y);
-        const auto monthEnd =
-            signChange ? sky::nextPhase(*signChange, sky::kNewMoonPhase) : std::nullopt;
+        // A month lies within a lunation of its sign change: the moon is only
+        // asked about the months that can reach into `year`.
+        const DayNumber changeDay =
+            signChange ? dayOfInstant(*signChange, kIndiaOffsetMinutes) : DayNumber{0};
+        if (!signChange || changeDay < dayNumberOf({static_cast<std::int32_t>(year), 1, 1}) - 31 ||
+            changeDay > dayNumberOf({static_cast<std::int32_t>(year), 12, 31}) + 31) {
+            continue;
+        }
+        const auto monthEnd = sky::nextPhase(*signChange, sky::kNewMoonPhase);
         const auto monthStart =
             monthEnd ? sky::nextPhase(*monthEnd - 32 * kSecondsPerDay, sky::kNewMoonPhase)
                      : std::nullopt;
