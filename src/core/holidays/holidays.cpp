@@ -353,6 +353,27 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
             *target = std::move(*list);
         }
     }
+    if (j.contains("declared")) {
+        const auto bad = [&] {
+            return fail("holiday \"" + h.id +
+                        "\": \"declared\" maps years to days (\"2026\": \"03-21\")");
+        };
+        if (!j["declared"].is_object()) {
+            return bad();
+        }
+        for (const auto& [yearText, dayText] : j["declared"].items()) {
+            const auto year = yearText.size() == 4 ? number(yearText) : std::nullopt;
+            HolidayRule day;
+            const auto when =
+                year && dayText.is_string() && monthDay(dayText.get<std::string>(), day, 12)
+                    ? validDay(*year, day.month, day.day)
+                    : std::nullopt;
+            if (!when) {
+                return bad();
+            }
+            h.declared[*year] = *when;
+        }
+    }
     if (j.contains("regions")) {
         if (!j["regions"].is_array()) {
             return fail("holiday \"" + h.id + "\": \"regions\" is a list of codes");
@@ -536,6 +557,9 @@ std::vector<DayNumber> holidayDays(const CountryHolidays& country, const Holiday
     std::vector<DayNumber> days;
     if (!h.holdsIn(year)) {
         return days;
+    }
+    if (const auto it = h.declared.find(static_cast<int>(year)); it != h.declared.end()) {
+        return {it->second};
     }
     for (DayNumber d : baseDays(h.rule, year, country.utcOffsetMinutes)) {
         if (h.sameAs) {

@@ -123,6 +123,9 @@ struct Holiday {
     // Saturday (Israel's Independence Day leaves Friday and Saturday for the
     // Thursday before).
     std::array<int, 8> weekdayShift{};
+    // Year → the day its government published, in place of the rule's: an
+    // Islamic day set by the moon's sighting, a day moved by decree.
+    std::map<int, DayNumber> declared;
     std::map<std::string, std::string, std::less<>> names;  // language → name
 
     bool holdsIn(std::int64_t year) const;

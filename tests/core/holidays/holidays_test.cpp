@@ -107,6 +107,15 @@ TEST(Holidays, FaultyFilesAreRefusedWithAReason) {
         {head +
              R"("holidays": [{"id": "a", "rule": "01-01", "observed": "never", "name": {"en": "A"}}]})",
          "observed"},
+        {head +
+             R"("holidays": [{"id": "a", "rule": "01-01", "declared": {"2026": "02-30"}, "name": {"en": "A"}}]})",
+         "declared"},
+        {head +
+             R"("holidays": [{"id": "a", "rule": "01-01", "declared": {"26": "03-21"}, "name": {"en": "A"}}]})",
+         "declared"},
+        {head +
+             R"("holidays": [{"id": "a", "rule": "01-01", "declared": ["2026-03-21"], "name": {"en": "A"}}]})",
+         "declared"},
         {std::string(kMaxHolidayFileBytes + 1, ' '), "larger"},
     };
     for (const auto& [json, reason] : kCases) {
