@@ -344,7 +344,8 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
         }
     }
     for (const auto& [key, target] :
-         {std::pair{"years", &h.years}, std::pair{"exceptYears", &h.exceptYears}}) {
+         {std::pair{"years", &h.years}, std::pair{"exceptYears", &h.exceptYears},
+          std::pair{"observedExceptYears", &h.observedExceptYears}}) {
         if (j.contains(key)) {
             auto list = readInts(j[key]);
             if (!list) {
@@ -584,7 +585,7 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     // The neighbouring years too: their days off may be made up in this one.
     for (std::int64_t y = year - 1; y <= year + 1; ++y) {
         for (const Holiday& h : country.holidays) {
-            if (!h.holdsIn(y) || !h.holdsIn(region)) {
+            if (!h.holdsIn(y) || !h.holdsIn(region) || h.type == HolidayType::workday) {
                 continue;
             }
             for (const DayNumber d : holidayDays(country, h, y)) {
@@ -621,8 +622,11 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     std::stable_sort(all.begin(), all.end(), byDay);
     std::vector<HolidayDay> substitutes;
     for (const HolidayDay& d : all) {
+        const auto dayYear = static_cast<int>(civilDateOf(d.day).year);
+        const auto& notMadeUp = d.holiday->observedExceptYears;
         if (d.type != HolidayType::publicHoliday ||
-            (d.holiday->observedFrom && civilDateOf(d.day).year < *d.holiday->observedFrom)) {
+            (d.holiday->observedFrom && dayYear < *d.holiday->observedFrom) ||
+            std::find(notMadeUp.begin(), notMadeUp.end(), dayYear) != notMadeUp.end()) {
             continue;
         }
         const bool shared = d.holiday->observedWhenShared && offTwice.contains(d.day);
@@ -638,6 +642,22 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     std::stable_sort(all.begin(), all.end(), byDay);
     std::erase_if(all, [&](const HolidayDay& d) { return d.day < *first || d.day > *last; });
     return all;
+}
+
+std::vector<DayNumber> workdaysOfYear(const CountryHolidays& country, std::string_view region,
+                                      std::int64_t year) {
+    std::vector<DayNumber> days;
+    for (const Holiday& h : country.holidays) {
+        if (h.type == HolidayType::workday && h.holdsIn(region)) {
+            for (const DayNumber d : holidayDays(country, h, year)) {
+                if (civilDateOf(d).year == year) {
+                    days.push_back(d);
+                }
+            }
+        }
+    }
+    std::sort(days.begin(), days.end());
+    return days;
 }
 
 namespace {

@@ -29,13 +29,17 @@ namespace solvane {
 enum class HolidayType {
     publicHoliday,  // a day off
     observance,     // a day kept without a day off (Mother's Day)
+    // A weekend day worked in exchange for a day off by decree (China's and
+    // Russia's transfers): not a holiday, only counted as a working day.
+    workday,
 };
 
 template <>
 struct EnumCases<HolidayType> {
-    static constexpr std::array<EnumCase<HolidayType>, 2> list{{
+    static constexpr std::array<EnumCase<HolidayType>, 3> list{{
         {HolidayType::publicHoliday, "public"},
         {HolidayType::observance, "observance"},
+        {HolidayType::workday, "workday"},
     }};
 };
 
@@ -109,6 +113,9 @@ struct Holiday {
     std::vector<std::string> regions;  // empty: the whole country
     ObservedRule observed = ObservedRule::none;
     std::optional<int> observedFrom;  // first year days off are made up
+    // Years a decree gave its weekend day back elsewhere instead (Russia's
+    // 2025 transfers): not made up by the rule then.
+    std::vector<int> observedExceptYears;
     // Made up as well when another public holiday falls on it (South
     // Korea's Children's Day on Buddha's Birthday).
     bool observedWhenShared = false;
@@ -173,6 +180,11 @@ std::vector<DayNumber> holidayDays(const CountryHolidays& country, const Holiday
 // The result points into `country`.
 std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::string_view region,
                                        std::int64_t year);
+
+// The weekend days worked in `year` in exchange for days off (workday
+// entries), in date order; holidaysOfYear leaves them out.
+std::vector<DayNumber> workdaysOfYear(const CountryHolidays& country, std::string_view region,
+                                      std::int64_t year);
 
 // The holiday's name in `language` ("de", "pt"): its own, else the
 // catalogue's for a day many countries keep (Christmas Day, Eid al-Fitr),

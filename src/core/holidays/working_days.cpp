@@ -57,6 +57,12 @@ std::int64_t workingDaysAhead(Instant today, std::int64_t days, const Calendar& 
                 --count;
             }
         }
+        for (const DayNumber d : workdaysOfYear(*off.country, off.region, year)) {
+            if (d > first && d <= last && !working[static_cast<std::size_t>(weekdayOf(d))] &&
+                !taken.contains(d)) {
+                ++count;
+            }
+        }
     }
     return std::max<std::int64_t>(count, 0);
 }

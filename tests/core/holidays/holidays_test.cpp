@@ -147,10 +147,12 @@ TEST(Holidays, WorkingDaysSkipTheLocalesWeekendAndTheHolidays) {
     const auto de = loadCountry(kData, "DE");
     const auto il = loadCountry(kData, "IL");
     const auto gb = loadCountry(kData, "GB");
-    ASSERT_TRUE(de && il && gb);
+    const auto cn = loadCountry(kData, "CN");
+    ASSERT_TRUE(de && il && gb && cn);
     const auto berlin = *Calendar::make("Europe/Berlin", "de_DE");
     const auto jerusalem = *Calendar::make("Asia/Jerusalem", "he_IL");
     const auto london = *Calendar::make("Europe/London", "en_GB");
+    const auto shanghai = *Calendar::make("Asia/Shanghai", "zh_CN");
     const auto ahead = [](const Calendar& c, int y, int m, int d, std::int64_t days,
                           const CountryHolidays* country, const char* region = "") {
         return workingDaysAhead(*c.date(y, m, d), days, c, DaysOff{country, region});
@@ -160,6 +162,10 @@ TEST(Holidays, WorkingDaysSkipTheLocalesWeekendAndTheHolidays) {
     EXPECT_EQ(ahead(jerusalem, 2025, 4, 10, 12, &*il), 7);  // Passover's first day, a Sunday
     EXPECT_EQ(ahead(jerusalem, 2025, 4, 10, 12, nullptr), 8);
     EXPECT_EQ(ahead(london, 2027, 12, 24, 7, &*gb, "EAW"), 3);
+    // Spring Festival 2025: four days off by law, two bridge days by decree,
+    // and the Sunday before and the Saturday after worked in exchange.
+    EXPECT_EQ(ahead(shanghai, 2025, 1, 24, 15, &*cn), 6);
+    EXPECT_EQ(ahead(shanghai, 2025, 1, 24, 15, nullptr), 10);
     EXPECT_EQ(ahead(berlin, 2025, 4, 22, -8, &*de), 0);
     // Past the last year holidays are known for, only the weekend is off.
     EXPECT_EQ(ahead(berlin, 2199, 12, 31, 7 * 52, &*de), 5 * 52);
