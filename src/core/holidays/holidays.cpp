@@ -363,7 +363,10 @@ Result<Holiday, std::string> readHoliday(const nlohmann::json& j) {
             return bad();
         }
         for (const auto& [yearText, dayText] : j["declared"].items()) {
-            const auto year = yearText.size() == 4 ? number(yearText) : std::nullopt;
+            auto year = yearText.size() == 4 ? number(yearText) : std::nullopt;
+            if (year && (*year < kFirstHolidayYear || *year > kLastHolidayYear)) {
+                year.reset();
+            }
             HolidayRule day;
             const auto when =
                 year && dayText.is_string() && monthDay(dayText.get<std::string>(), day, 12)

@@ -58,8 +58,7 @@ std::int64_t workingDaysAhead(Instant today, std::int64_t days, const Calendar& 
             }
         }
         for (const DayNumber d : workdaysOfYear(*off.country, off.region, year)) {
-            if (d > first && d <= last && !working[static_cast<std::size_t>(weekdayOf(d))] &&
-                !taken.contains(d)) {
+            if (d > first && d <= last && !working[static_cast<std::size_t>(weekdayOf(d))]) {
                 ++count;
             }
         }

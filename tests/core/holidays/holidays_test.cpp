@@ -124,7 +124,7 @@ TEST(Holidays, FaultyFilesAreRefusedWithAReason) {
              R"("holidays": [{"id": "a", "rule": "01-01", "declared": {"2026": "02-30"}, "name": {"en": "A"}}]})",
          "declared"},
         {head +
-             R"("holidays": [{"id": "a", "rule": "01-01", "declared": {"26": "03-21"}, "name": {"en": "A"}}]})",
+             R"("holidays": [{"id": "a", "rule": "01-01", "declared": {"+202": "03-21"}, "name": {"en": "A"}}]})",
          "declared"},
         {head +
              R"("holidays": [{"id": "a", "rule": "01-01", "declared": ["2026-03-21"], "name": {"en": "A"}}]})",
