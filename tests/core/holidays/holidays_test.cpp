@@ -68,8 +68,9 @@ TEST(Holidays, CountriesAgainstOfficialCalendars) {
     EXPECT_GE(checked, 150);
 }
 
-// Every shipped file loads, names every day in every shipped language (its
-// own name or the catalogue's), and every year of the range has its days off.
+// Every shipped file loads, names every day (by its own name or the
+// catalogue's) and region in every shipped language, and every year of the
+// range has its days off.
 TEST(Holidays, EveryCountryFileLoads) {
     const auto codes = holidayCountries(kData);
     EXPECT_GE(codes.size(), 30u);
@@ -80,12 +81,15 @@ TEST(Holidays, EveryCountryFileLoads) {
         const auto country = loadCountry(kData, code);
         ASSERT_TRUE(country) << country.error();
         EXPECT_EQ(country->code, code);
-        for (const Holiday& h : country->holidays) {
-            for (const char* language : {"de", "fr", "es", "it", "pt", "ru", "ja", "zh", "pl", "nl",
-                                         "tr", "uk", "ko", "sv", "cs"}) {
+        for (const char* language : {"de", "fr", "es", "it", "pt", "ru", "ja", "zh", "pl", "nl",
+                                     "tr", "uk", "ko", "sv", "cs"}) {
+            for (const Holiday& h : country->holidays) {
                 EXPECT_TRUE(h.names.contains(language) ||
                             holidayTitle(h, language) != h.names.at("en"))
                     << code << " " << h.id << " " << language;
+            }
+            for (const HolidayRegion& region : country->regions) {
+                EXPECT_TRUE(region.names.contains(language)) << code << "-" << region.code;
             }
         }
         for (int year = 1900; year <= 2199; year += 23) {
