@@ -78,9 +78,12 @@ std::optional<CountryAndRegion> parseCountryAndRegion(std::string_view text) {
 }
 
 Result<CountryHolidays, std::string> loadCountry(const fs::path& folder, std::string_view code) {
-    const auto codes = holidayCountries(folder);
+    // The code names a file only once it is two letters; the folder is not
+    // listed, since callers ask for each country the listing gave them.
     const std::string wanted = upper(code);
-    if (std::find(codes.begin(), codes.end(), wanted) == codes.end()) {
+    std::error_code ec;
+    if (wanted.size() != 2 || !isAlpha(wanted) ||
+        !fs::is_regular_file(folder / (wanted + ".json"), ec)) {
         return Failure{std::string("no holidays are known for the country \"") + std::string(code) +
                        "\""};
     }
