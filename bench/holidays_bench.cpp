@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "core/holidays/holiday_catalog.h"
 #include "core/holidays/holiday_presets.h"
 #include "core/holidays/holidays.h"
 
@@ -38,26 +39,18 @@ void germanyYear(benchmark::State& state) {
 }
 BENCHMARK(germanyYear);
 
-void chinaYearUncached(benchmark::State& state) {
-    const CountryHolidays& cn = country("CN");
+// Every year afresh, 1900 to 2199 in turn: China's lunar months, and
+// Singapore's Chinese months with Deepavali's tithi.
+void yearAfresh(benchmark::State& state, const char* code) {
+    const CountryHolidays& holidays = country(code);
     int year = 1900;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(holidaysOfYear(cn, "", year));
+        benchmark::DoNotOptimize(holidaysOfYear(holidays, "", year));
         year = year == 2199 ? 1900 : year + 1;
     }
 }
-BENCHMARK(chinaYearUncached)->Unit(benchmark::kMicrosecond);
-
-// Chinese months and Deepavali's tithi, each year afresh.
-void singaporeYear(benchmark::State& state) {
-    const CountryHolidays& sg = country("SG");
-    int year = 1900;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(holidaysOfYear(sg, "", year));
-        year = year == 2199 ? 1900 : year + 1;
-    }
-}
-BENCHMARK(singaporeYear)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(yearAfresh, china, "CN")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(yearAfresh, singapore, "SG")->Unit(benchmark::kMicrosecond);
 
 // The presets menu's holiday group for one country.
 void germanyPresets(benchmark::State& state) {
@@ -77,5 +70,15 @@ void loadFile(benchmark::State& state) {
     }
 }
 BENCHMARK(loadFile)->Unit(benchmark::kMicrosecond);
+
+void loadAll(benchmark::State& state) {
+    const std::filesystem::path folder(SOLVANE_HOLIDAY_DATA);
+    for (auto _ : state) {
+        for (const std::string& code : holidayCountries(folder)) {
+            benchmark::DoNotOptimize(loadCountry(folder, code));
+        }
+    }
+}
+BENCHMARK(loadAll)->Unit(benchmark::kMillisecond);
 
 }  // namespace
