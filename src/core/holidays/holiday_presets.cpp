@@ -59,8 +59,7 @@ std::vector<Candidate> upcoming(const CountryHolidays& country, std::string_view
                                 std::int64_t year, DayNumber from) {
     std::vector<Candidate> out;
     for (const Holiday& h : country.holidays) {
-        if (!h.holdsIn(region) || h.type == HolidayType::workday ||
-            h.rule.base == HolidayRule::Base::date ||
+        if (!h.holdsIn(region) || h.rule.base == HolidayRule::Base::date ||
             h.rule.base == HolidayRule::Base::betweenHolidays) {
             continue;
         }

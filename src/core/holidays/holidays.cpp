@@ -519,6 +519,24 @@ Result<CountryHolidays, std::string> parseCountryHolidays(std::string_view json)
             country.regions.push_back({code, std::move(*read)});
         }
     }
+    if (j.contains("workdays")) {
+        const auto bad = [&] { return fail("\"workdays\" is a list of days (\"2025-01-26\")"); };
+        if (!j["workdays"].is_array()) {
+            return bad();
+        }
+        for (const auto& w : j["workdays"]) {
+            const auto rule = w.is_string() ? parseHolidayRule(w.get<std::string>()) : std::nullopt;
+            const auto day = rule && rule->base == HolidayRule::Base::date && rule->offset == 0 &&
+                                     rule->moveWeekday == 0
+                                 ? validDay(rule->year, rule->month, rule->day)
+                                 : std::nullopt;
+            if (!day) {
+                return bad();
+            }
+            country.workdays.push_back(*day);
+        }
+        std::sort(country.workdays.begin(), country.workdays.end());
+    }
     if (!j.contains("holidays") || !j["holidays"].is_array()) {
         return fail("\"holidays\" must be a list");
     }
@@ -588,7 +606,7 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     // The neighbouring years too: their days off may be made up in this one.
     for (std::int64_t y = year - 1; y <= year + 1; ++y) {
         for (const Holiday& h : country.holidays) {
-            if (!h.holdsIn(y) || !h.holdsIn(region) || h.type == HolidayType::workday) {
+            if (!h.holdsIn(y) || !h.holdsIn(region)) {
                 continue;
             }
             for (const DayNumber d : holidayDays(country, h, y)) {
@@ -645,22 +663,6 @@ std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::stri
     std::stable_sort(all.begin(), all.end(), byDay);
     std::erase_if(all, [&](const HolidayDay& d) { return d.day < *first || d.day > *last; });
     return all;
-}
-
-std::vector<DayNumber> workdaysOfYear(const CountryHolidays& country, std::string_view region,
-                                      std::int64_t year) {
-    std::vector<DayNumber> days;
-    for (const Holiday& h : country.holidays) {
-        if (h.type == HolidayType::workday && h.holdsIn(region)) {
-            for (const DayNumber d : holidayDays(country, h, year)) {
-                if (civilDateOf(d).year == year) {
-                    days.push_back(d);
-                }
-            }
-        }
-    }
-    std::sort(days.begin(), days.end());
-    return days;
 }
 
 namespace {

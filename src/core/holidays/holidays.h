@@ -29,17 +29,13 @@ namespace solvane {
 enum class HolidayType {
     publicHoliday,  // a day off
     observance,     // a day kept without a day off (Mother's Day)
-    // A weekend day worked in exchange for a day off by decree (China's and
-    // Russia's transfers): not a holiday, only counted as a working day.
-    workday,
 };
 
 template <>
 struct EnumCases<HolidayType> {
-    static constexpr std::array<EnumCase<HolidayType>, 3> list{{
+    static constexpr std::array<EnumCase<HolidayType>, 2> list{{
         {HolidayType::publicHoliday, "public"},
         {HolidayType::observance, "observance"},
-        {HolidayType::workday, "workday"},
     }};
 };
 
@@ -151,6 +147,9 @@ struct CountryHolidays {
     std::vector<int> weekend{1, 7};  // weekdays; days off on them are made up
     int utcOffsetMinutes = 0;        // where astronomical days are decided
     std::vector<Holiday> holidays;
+    // Weekend days worked in exchange for days off by decree (China's and
+    // Russia's transfers), in date order.
+    std::vector<DayNumber> workdays;
 
     const HolidayRegion* region(std::string_view code) const;
 };
@@ -180,11 +179,6 @@ std::vector<DayNumber> holidayDays(const CountryHolidays& country, const Holiday
 // The result points into `country`.
 std::vector<HolidayDay> holidaysOfYear(const CountryHolidays& country, std::string_view region,
                                        std::int64_t year);
-
-// The weekend days worked in `year` in exchange for days off (workday
-// entries), in date order; holidaysOfYear leaves them out.
-std::vector<DayNumber> workdaysOfYear(const CountryHolidays& country, std::string_view region,
-                                      std::int64_t year);
 
 // The holiday's name in `language` ("de", "pt"): its own, else the
 // catalogue's for a day many countries keep (Christmas Day, Eid al-Fitr),

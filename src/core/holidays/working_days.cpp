@@ -57,10 +57,10 @@ std::int64_t workingDaysAhead(Instant today, std::int64_t days, const Calendar& 
                 --count;
             }
         }
-        for (const DayNumber d : workdaysOfYear(*off.country, off.region, year)) {
-            if (d > first && d <= last && !working[static_cast<std::size_t>(weekdayOf(d))]) {
-                ++count;
-            }
+    }
+    for (const DayNumber d : off.country->workdays) {
+        if (d > first && d <= last && !working[static_cast<std::size_t>(weekdayOf(d))]) {
+            ++count;
         }
     }
     return std::max<std::int64_t>(count, 0);

@@ -133,6 +133,7 @@ TEST(Holidays, FaultyFilesAreRefusedWithAReason) {
         {head +
              R"("holidays": [{"id": "a", "rule": "01-01", "declared": ["2026-03-21"], "name": {"en": "A"}}]})",
          "declared"},
+        {head + R"("workdays": ["2025-01-26 +1"], "holidays": []})", "workdays"},
         {std::string(kMaxHolidayFileBytes + 1, ' '), "larger"},
     };
     for (const auto& [json, reason] : kCases) {
